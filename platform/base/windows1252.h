@@ -1,0 +1,15 @@
+// Conversion between 8-bit Windows-1252 text (files, logger commands) and UTF-8 (the user interface).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D have no character and become U+FFFD.
+std::string Windows1252ToUtf8(std::string_view text);
+
+// Characters without a Windows-1252 byte, and malformed UTF-8 sequences, become `replacement`.
+std::string Utf8ToWindows1252(std::string_view text, char replacement = '?');
+
+}  // namespace platform
