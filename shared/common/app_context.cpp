@@ -1,0 +1,36 @@
+// The process-wide application context and the defaults that stand in before one is installed.
+#include "shared/common/app_context.h"
+
+#include "shared/common/date_time_format_helper.h"
+
+namespace {
+
+// What code without an application sees: nothing connected and the default formats.
+class CDefaultAppContext : public CAppContext {
+public:
+    CSession* GetActiveSession() const override { return nullptr; }
+    std::string GetPortName() const override { return {}; }
+    std::string GetDefaultSUTLineFreq() const override { return {}; }
+    std::string GetShortDateFormat() const override { return kDefaultShortDateFormat; }
+    int GetDateOrder() const override { return kDateOrderMDY; }
+    std::string GetTimeFormat() const override { return kDefaultTimeFormat; }
+    CCommandLineValues GetCommandLineValues() const override { return {}; }
+    void CommTrace(std::string_view) override {}
+    void SendTerminalText(std::string_view) override {}
+};
+
+std::atomic<CAppContext*> g_context{nullptr};
+
+}  // namespace
+
+CAppContext::~CAppContext() = default;
+
+CAppContext& GetAppContext() {
+    static CDefaultAppContext defaults;
+    CAppContext* context = g_context.load();
+    return context != nullptr ? *context : defaults;
+}
+
+void SetAppContext(CAppContext* context) {
+    g_context.store(context);
+}
