@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <bit>
 #include <cstdint>
 #include <limits>
@@ -137,9 +139,8 @@ TEST(ByteOrderTest, IntegersReadAndWriteAtAnOffsetInEveryWidthAndOrder) {
         SCOPED_TRACE(testing::Message() << "width " << c.bytes.size() << " value " << c.value);
         const std::size_t width = c.bytes.size();
         // Guard bytes on both sides show a read or write that strays outside the field.
-        Bytes buffer{0xEE};
-        buffer.insert(buffer.end(), c.bytes.begin(), c.bytes.end());
-        buffer.push_back(0xEE);
+        Bytes buffer(width + 2, 0xEE);
+        std::copy(c.bytes.begin(), c.bytes.end(), buffer.begin() + 1);
         EXPECT_EQ(ReadInteger(buffer, 1, width, c.isSigned, c.order), c.value);
 
         Bytes written(width + 2, 0xEE);
