@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <bit>
 #include <cstdint>
 #include <limits>
