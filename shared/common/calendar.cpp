@@ -52,17 +52,10 @@ void DayNumberToDate(std::uint32_t minutes, int& year, int& month, int& day, int
     minute = static_cast<int>(minutes % 60);
 }
 
-std::optional<std::time_t> PackedDateTimeToTime(std::span<const std::uint8_t> packed) {
-    if (packed.size() < 6) {
-        return std::nullopt;
-    }
-    const int year = packed[0] < 70 ? 2000 + packed[0] : 1900 + packed[0];
-    const int month = packed[1];
-    const int day = packed[2];
-    const int hour = packed[3];
-    const int minute = packed[4];
-    const int second = packed[5];
-    if (year > 2100 || day < 1 || day > DaysInMonth(year, month) || hour > 23 || minute > 59 || second > 59) {
+std::optional<std::time_t> LocalTimeFromFields(int year, int month, int day, int hour, int minute,
+                                               int second) {
+    if (year > 2100 || day < 1 || day > DaysInMonth(year, month) || hour < 0 || hour > 23 || minute < 0 ||
+        minute > 59 || second < 0 || second > 59) {
         return std::nullopt;
     }
     std::tm fields{};
@@ -73,6 +66,14 @@ std::optional<std::time_t> PackedDateTimeToTime(std::span<const std::uint8_t> pa
     fields.tm_min = minute;
     fields.tm_sec = second;
     return platform::FromLocalTime(fields);
+}
+
+std::optional<std::time_t> PackedDateTimeToTime(std::span<const std::uint8_t> packed) {
+    if (packed.size() < 6) {
+        return std::nullopt;
+    }
+    const int year = packed[0] < 70 ? 2000 + packed[0] : 1900 + packed[0];
+    return LocalTimeFromFields(year, packed[1], packed[2], packed[3], packed[4], packed[5]);
 }
 
 std::time_t UTCTimeNormalize(std::time_t time) {

@@ -19,6 +19,10 @@ int ExpandTwoDigitYear(int year);
 // 525600 or 527040 minutes move `year` on, then the months of that year.
 void DayNumberToDate(std::uint32_t minutes, int& year, int& month, int& day, int& hour, int& minute);
 
+// The local time of a date and time given field by field (month 1-12); nullopt for a field out of range
+// (a day beyond its month too) or a year past 2100.
+std::optional<std::time_t> LocalTimeFromFields(int year, int month, int day, int hour, int minute, int second);
+
 // The local time of a logger's packed stamp: year (yy, below 70 is 20yy, else 19yy), month, day, hour,
 // minute, second; daylight saving as the zone has it (a time in the spring gap moves on by the gap).
 // nullopt for fewer than six bytes or a field out of range (a day beyond its month too): the caller

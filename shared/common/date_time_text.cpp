@@ -216,16 +216,5 @@ std::optional<std::time_t> ParseDateTimeText(const char* text) {
         return std::nullopt;
     }
     const int year = shortYear < 70 ? 2000 + shortYear : 1900 + shortYear;
-    if (year > 2100 || day < 1 || day > DaysInMonth(year, month) || hours < 0 || hours > 23 || minutes < 0 ||
-        minutes > 59 || seconds < 0 || seconds > 59) {
-        return std::nullopt;
-    }
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hours;
-    fields.tm_min = minutes;
-    fields.tm_sec = seconds;
-    return platform::FromLocalTime(fields);
+    return LocalTimeFromFields(year, month, day, hours, minutes, seconds);
 }
