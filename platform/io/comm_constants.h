@@ -1,0 +1,26 @@
+// The communication numbers the serial-port interface keeps from the system: event bits, purge flags,
+// byte formats, flow-control bits and the "no time-out" read interval.
+#pragma once
+
+#include <cstdint>
+
+inline constexpr std::uint32_t EV_RXCHAR = 0x0001;
+inline constexpr std::uint32_t EV_ERR = 0x0080;
+
+inline constexpr std::uint32_t PURGE_TXABORT = 0x0001;
+inline constexpr std::uint32_t PURGE_RXABORT = 0x0002;
+inline constexpr std::uint32_t PURGE_TXCLEAR = 0x0004;
+inline constexpr std::uint32_t PURGE_RXCLEAR = 0x0008;
+
+inline constexpr int NOPARITY = 0;
+inline constexpr int ODDPARITY = 1;
+inline constexpr int EVENPARITY = 2;
+inline constexpr int ONESTOPBIT = 0;
+inline constexpr int TWOSTOPBITS = 2;
+
+// SetFlowControl flags.
+inline constexpr int FLOW_DSR_DTR = 0x01;
+inline constexpr int FLOW_CTS_RTS = 0x02;
+inline constexpr int FLOW_XON_XOFF = 0x10;
+
+inline constexpr std::uint32_t MAXDWORD = 0xFFFFFFFF;

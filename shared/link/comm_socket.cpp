@@ -1,0 +1,205 @@
+// The TCP transport of network links.
+#include "shared/link/comm_socket.h"
+
+#include <arpa/inet.h>
+#include <errno.h>
+#include <netinet/in.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cstdlib>
+
+#include "shared/common/message_box.h"
+#include "shared/common/program_texts.h"
+#include "shared/common/trace_log.h"
+#include "shared/link/link_ids.h"
+#include "shared/link/link_texts.h"
+#include "shared/link/net_link_error.h"
+
+namespace {
+
+constexpr auto kReadThreadStopWait = std::chrono::milliseconds(1000);
+constexpr std::size_t kHostNameSize = 256;
+
+std::string Code(int code) {
+    return std::to_string(code);
+}
+
+}  // namespace
+
+CCommSocket::CCommSocket(const LinkClock& clock) : clock_(clock) {
+    ClearNetLinkError();
+}
+
+CCommSocket::~CCommSocket() {
+    Close();
+}
+
+int CCommSocket::CheckLocalHost() {
+    char name[kHostNameSize] = {};
+    if (::gethostname(name, sizeof name - 1) == 0 && name[0] != '\0') {
+        return 1;
+    }
+    m_dwLastError.store(errno != 0 ? errno : EINVAL);
+    const std::string error = LoadText(IDS_ERROR);
+    ShowMessageBox(FillPlaceholders("%s: %s (%s: %ld).",
+                                    {error, LoadText(IDS_LOCAL_HOST_FAILED), error, Code(LastError())}),
+                   MB_OK, true);
+    RecordNetLinkError(LastError(), FillPlaceholders("%s (%s: %ld).", {LoadText(IDS_LOCAL_HOST_UNUSABLE),
+                                                                       error, Code(LastError())}));
+    return 0;
+}
+
+bool CCommSocket::IsRefusedAddress(const std::string& address) {
+    in_addr parsed{};
+    const bool valid = ::inet_aton(address.c_str(), &parsed) != 0;
+    if (valid && parsed.s_addr != INADDR_NONE && parsed.s_addr != INADDR_ANY) {
+        return false;
+    }
+    const std::string error = LoadText(IDS_ERROR);
+    const char* format =
+        valid && parsed.s_addr == INADDR_ANY ? "%s: %s %s (%s: INADDR_ANY)." : "%s: %s %s (%s: INADDR_NONE).";
+    ShowMessageBox(FillPlaceholders(format, {error, LoadText(IDS_BAD_ADDRESS), address, error}), MB_OK, true);
+    return true;
+}
+
+int CCommSocket::ResolveAddress() {
+    if (!m_strAddress.empty() && std::isalpha(static_cast<unsigned char>(m_strAddress.front()))) {
+        int error = 0;
+        const auto dotted = platform::ResolveIPv4(m_strAddress, &error);
+        if (!dotted) {
+            m_dwLastError.store(error != 0 ? error : EHOSTUNREACH);
+            ShowMessageBox(
+                FillPlaceholders("%s: %s %s", {LoadText(IDS_ERROR), LoadText(IDS_BAD_ADDRESS), m_strAddress}),
+                MB_OK, true);
+            return 0;
+        }
+        m_strAddress = *dotted;
+        return 1;
+    }
+    return IsRefusedAddress(m_strAddress) ? 0 : 1;
+}
+
+int CCommSocket::ConnectSocket() {
+    if (!ResolveAddress() || IsRefusedAddress(m_strAddress)) {
+        return 0;
+    }
+    const long port = std::strtol(m_strPort.c_str(), nullptr, 10);
+    const int error = port > 0 && port <= 65535
+                          ? m_Socket.Connect(m_strAddress, static_cast<std::uint16_t>(port),
+                                             clock_.RealDuration(kConnectTimeoutMs))
+                          : EINVAL;
+    if (error != 0) {
+        m_dwLastError.store(error);
+        RecordNetLinkError(
+            error, FillPlaceholders("%s %s (%s %s = %d).",
+                                    {LoadText(IDS_CONNECT_FAILED), m_strAddress, LoadText(IDS_ERROR_CODE),
+                                     LoadText(IDS_ERROR), Code(error)}));
+        return 0;
+    }
+    m_bConnected = true;
+    return 1;
+}
+
+int CCommSocket::StartReadThread(std::function<void()> procedure) {
+    if (m_readThread.joinable()) {
+        return 0;
+    }
+    {
+        std::lock_guard lock(thread_mutex_);
+        thread_ended_ = false;
+    }
+    try {
+        m_readThread = std::thread([this, procedure = std::move(procedure)] {
+            procedure();
+            std::lock_guard lock(thread_mutex_);
+            thread_ended_ = true;
+            thread_ended_changed_.notify_all();
+        });
+    } catch (const std::system_error& error) {
+        m_dwLastError.store(error.code().value());
+        const std::string text =
+            "Error: Unable to create Socket read thread (Error = " + Code(LastError()) + ")";
+        ShowMessageBox(text, MB_OK, true);
+        Trace(text);
+        return 0;
+    }
+    return 1;
+}
+
+int CCommSocket::StopReadThread() {
+    m_dwLastError.store(0);
+    if (!m_readThread.joinable()) {
+        return 0;
+    }
+    Trace("Closing CommSocket Read Thread\n");
+    m_bKeepReading.store(false);
+    m_Socket.StopReceive();
+    std::unique_lock lock(thread_mutex_);
+    if (!thread_ended_changed_.wait_for(lock, kReadThreadStopWait, [this] { return thread_ended_; })) {
+        // Never terminated: the thread uses this object, so it is waited for however long it takes.
+        Trace("CommSocket Read thread not exiting. Waiting for it.\n");
+    }
+    lock.unlock();
+    m_readThread.join();
+    return 0;
+}
+
+int CCommSocket::ReadCommBlock(char* buffer, int nBytesToRead) {
+    if (nBytesToRead <= 0) {
+        return 0;
+    }
+    if (const int recorded = NetLinkErrorCode(); recorded != 0) {
+        m_dwLastError.store(recorded);
+        return 0;
+    }
+    std::size_t received = 0;
+    int error = 0;
+    switch (m_Socket.Receive(buffer, static_cast<std::size_t>(nBytesToRead), received, error)) {
+        case platform::TcpSocket::ReceiveStatus::Data:
+            m_bFirstRead.store(false);
+            m_dwLastError.store(0);
+            return static_cast<int>(received);
+        case platform::TcpSocket::ReceiveStatus::Stopped:
+            m_dwLastError.store(0);
+            return 0;
+        case platform::TcpSocket::ReceiveStatus::Closed:
+            // The logger closed the connection: nothing more will come.
+            error = ECONNRESET;
+            break;
+        case platform::TcpSocket::ReceiveStatus::Failed:
+            break;
+    }
+    m_dwLastError.store(error);
+    if (!(error == EFAULT && m_bFirstRead.load())) {
+        RecordNetLinkError(error, FormatLinkText(IDS_NETWORK_READ_FAILED, {m_strAddress, Code(error)}));
+    }
+    return 0;
+}
+
+int CCommSocket::WriteCommBlock(const char* buffer, int length) {
+    if (NetLinkErrorCode() != 0 || length < 0) {
+        return 0;
+    }
+    m_dwLastError.store(0);
+    const int error =
+        m_Socket.Send(buffer, static_cast<std::size_t>(length), clock_.RealDuration(kSendTimeoutMs));
+    if (error != 0) {
+        m_dwLastError.store(error);
+        RecordNetLinkError(error, FormatLinkText(IDS_NETWORK_WRITE_FAILED, {m_strAddress, Code(error)}));
+        return 0;
+    }
+    return length;
+}
+
+int CCommSocket::Close() {
+    StopReadThread();
+    CloseSocket();
+    return 1;
+}
+
+int CCommSocket::CloseSocket() {
+    m_Socket.Close();
+    m_bConnected = false;
+    return 1;
+}

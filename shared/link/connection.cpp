@@ -1,0 +1,561 @@
+// CConnection: life cycle, notices, the command routine and its waits, identification.
+#include "shared/link/connection.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <cstring>
+
+#include "shared/common/app_context.h"
+#include "shared/common/message_box.h"
+#include "shared/common/program_texts.h"
+#include "shared/common/trace_log.h"
+#include "shared/link/link_ids.h"
+#include "shared/link/link_texts.h"
+#include "shared/link/reply_framing.h"
+#include "shared/link/session.h"
+
+namespace {
+
+constexpr int kMaxAttempts = 3;
+constexpr std::uint32_t kPollTurnMs = 100;
+constexpr std::uint32_t kRetryPauseMs = 50;
+constexpr std::uint32_t kEscapeSettleMs = 1000;
+constexpr std::uint32_t kWakeRetryPauseMs = 100;
+constexpr std::uint32_t kWakeTimeoutMs = 15000;
+constexpr int kFirstQuarvenType = 13;
+constexpr std::size_t kConfigurationReplyMax = 511;
+constexpr char kEscape = 0x1B;
+constexpr char kDle = 0x10;
+
+int WakeAttempts(int linkKind) {
+    switch (linkKind) {
+        case kLinkModem:
+            return 3;
+        case kLinkNetwork:
+            return 5;
+        default:
+            return 2;
+    }
+}
+
+}  // namespace
+
+CConnection::CConnection(int linkKind) : m_nLinkKind(linkKind), m_dwLastSendTick(RealLinkClock().Now()) {}
+
+CConnection::~CConnection() {
+    CloseLink();
+}
+
+int CConnection::Create() {
+    m_dwLastSendTick.store(Clock().Now());
+    m_pTxQueue.assign(kTxCapacity, 0);
+    m_nTxCount = 0;
+    m_nTxPos = 0;
+    m_rxBuffer.Clear();
+    if (m_nLinkKind != kLinkNetwork) {
+        m_pSerialPort = std::make_unique<CSerialPort>([](const std::string& line) { Trace(line); });
+    }
+    return 1;
+}
+
+void CConnection::CloseLink() {
+    if (m_pSocket) {
+        m_pSocket->Close();
+    }
+    if (m_pSerialPort) {
+        m_pSerialPort->StopAndClose();
+    }
+}
+
+CSession* CConnection::ActiveSession() const {
+    return GetAppContext().GetActiveSession();
+}
+
+bool CConnection::IsAborted() const {
+    return GetAppContext().IsSet(CAppContext::Flag::Abort);
+}
+
+void CConnection::CommTrace(std::string_view text) const {
+    GetAppContext().CommTrace(text);
+}
+
+void CConnection::PostStatusMessage(unsigned code, std::optional<std::string> text) const {
+    if (main_window_ == nullptr) {
+        return;
+    }
+    platform::Message message;
+    message.id = WM_LINK_STATUS;
+    message.wParam = code;
+    if (text) {
+        message.payload = platform::MakePayload(std::move(*text));
+    }
+    main_window_->PostMessage(std::move(message));
+}
+
+void CConnection::PostLinkOpening() const {
+    if (main_window_ != nullptr) {
+        platform::Message message;
+        message.id = WM_LINK_OPENING;
+        main_window_->PostMessage(std::move(message));
+    }
+}
+
+char CConnection::GetReplyMode() const {
+    return GetAppContext().IsSet(CAppContext::Flag::FirmwareUpdateOpen) ? 'H' : m_chReplyMode.load();
+}
+
+void CConnection::SetReplyMode(char mode) {
+    m_chReplyMode.store(mode);
+    if (mode != 'B') {
+        m_nBlockReplyLength.store(0);
+    }
+}
+
+void CConnection::SetFirmwareVersion(std::string_view text) {
+    const std::size_t end = std::min({text.find('\0'), text.size(), std::size_t{9}});
+    m_szFirmwareVersion.assign(text.substr(0, end));
+}
+
+int CConnection::SetPortBaud(int baud) {
+    return m_pSerialPort ? m_pSerialPort->SetBaud(baud) : 0;
+}
+
+std::uint32_t CConnection::GetIdleTime() const {
+    return Clock().Now() - m_dwLastSendTick.load();
+}
+
+void CConnection::EndWait() {
+    m_bWaitDone.store(true);
+    WakeWaiter();
+}
+
+void CConnection::WakeWaiter() {
+    ++m_dataGeneration;
+    if (CSession* session = m_pWaitingSession.load()) {
+        session->Wake();
+    }
+}
+
+void CConnection::ClearReceiveBuffer() {
+    m_rxBuffer.Clear();
+    m_dwReplyTimeout = 0;
+    m_bCommandResult = false;
+    m_bCommandActive.store(false);
+    m_bEchoDone.store(false);
+    m_bReplyComplete = false;
+    m_strLastCommand.clear();
+}
+
+void CConnection::RemoveFromFront(int n) {
+    m_rxBuffer.RemoveFront(n > 0 ? static_cast<std::size_t>(n) : 0);
+}
+
+int CConnection::CopyReply(char* dst, int nMax) const {
+    if (IsAborted() || nMax <= 0) {
+        return 0;
+    }
+    return static_cast<int>(
+        m_rxBuffer.CopyOut(reinterpret_cast<std::uint8_t*>(dst), static_cast<std::size_t>(nMax)));
+}
+
+CConnection::CommandState CConnection::SaveCommandState() const {
+    return {m_nEchoStatus, m_nRetries, m_bCommandResult, m_bShuttingDownLogger};
+}
+
+void CConnection::RestoreCommandState(const CommandState& state) {
+    m_nEchoStatus = state.echoStatus;
+    m_nRetries = state.retries;
+    m_bCommandResult = state.result;
+    m_bShuttingDownLogger = state.shuttingDown;
+}
+
+int CConnection::DoCommand(std::string_view command, int nTimeout, const WaitCallback& pfnWait) {
+    if (m_bSessionEnded) {
+        return 0;
+    }
+    if (static_cast<int>(command.size()) > m_nCommandLimit) {
+        // Refused, not sent: the logger would take a cut command for another one.
+        ShowMessageBox("DoCommand(): pszCommand > LOGGER_COMMAND_LIMIT", MB_OK, true);
+        return 0;
+    }
+    m_bShuttingDownLogger = command == "S!";
+    if (!WakeLogger(false)) {
+        Trace("DoCommand: WakeLogger() failed");
+        m_bShuttingDownLogger = false;
+        m_bQuietShutdown = false;
+        return 0;
+    }
+    ClearReceiveBuffer();
+    m_nEchoStatus = ECHO_NONE;
+    m_nRetries = 0;
+    const std::uint32_t replyTimeout = MapReplyTimeout(nTimeout);
+    for (;;) {
+        if (!SendCommand(command, replyTimeout)) {
+            m_bCommandResult = false;
+            break;
+        }
+        WaitForCommand(pfnWait);
+        if (IsAborted()) {
+            m_bCommandResult = false;
+            break;
+        }
+        if (m_nEchoStatus != ECHO_BAD) {
+            break;
+        }
+        CommTrace("DoCommand() reports bad command echo");
+        ++m_nRetries;
+        WaitMsgPump({}, kRetryPauseMs, true);
+        Trace("Retry " + std::to_string(m_nRetries) + " for: " + std::string(command));
+        ClearReceiveBuffer();
+        if (m_nRetries >= kMaxAttempts) {
+            break;
+        }
+    }
+    if (m_nRetries >= kMaxAttempts) {
+        m_bCommandResult = false;
+        Trace("DoCommand: Logger retry count exceeded");
+    }
+    return m_bCommandResult ? 1 : 0;
+}
+
+int CConnection::SendCommand(std::string_view text, std::uint32_t dwTimeout) {
+    if (m_bCommandActive.load()) {
+        return 0;
+    }
+    CSession* session = ActiveSession();
+    const bool lineMode = session != nullptr && session->GetSendMode() == SEND_MODE_LINE;
+    std::string written(text);
+    if (lineMode) {
+        written += '\r';
+    }
+    m_dwReplyTimeout = dwTimeout;
+    m_bCommandActive.store(true);
+    m_bEchoDone.store(false);
+    const auto first = static_cast<unsigned char>(written.empty() ? 0 : written[0]);
+    if (std::isalnum(first) || first == '*' || first == '@' || first == '#' || first == '_') {
+        Trace("SendCommand(): " + written);
+    } else {
+        TraceFormat("SendCommand(): 0x%x 0x%x", first,
+                    written.size() > 1 ? static_cast<unsigned char>(written[1]) : 0u);
+    }
+    m_strLastCommand = written;
+    if (!SendBytes(written.data(), static_cast<int>(written.size()))) {
+        CommTrace("SendCommand(): Unable to send to logger");
+        m_bCommandActive.store(false);
+        return 0;
+    }
+    if (lineMode) {
+        m_bEchoDone.store(true);
+        m_nEchoStatus = ECHO_GOOD;
+    }
+    return 1;
+}
+
+void CConnection::WaitForCommand(const WaitCallback& pfnWait) {
+    m_afterWait = AfterWait::Nothing;
+    WaitMsgPump(pfnWait, 0, true);
+    RunEscapeAfterWait();
+}
+
+void CConnection::WaitMsgPump(const WaitCallback& pfnWait, std::uint32_t dwWaitMs, bool bReportTimeout) {
+    m_bWaitDone.store(false);
+    const std::uint32_t start = Clock().Now();
+    std::uint32_t last = start;
+    CSession* session = ActiveSession();
+    if (session == nullptr) {
+        CommTrace("WaitMsgPump() reports connection lost");
+        return;
+    }
+    m_pWaitingSession.store(session);
+    while (!m_bWaitDone.load()) {
+        if (IsAborted()) {
+            break;
+        }
+        // Nothing to wait for: a command that never went out cannot complete.
+        if (dwWaitMs == 0 && !m_bCommandActive.load()) {
+            break;
+        }
+        const std::uint32_t now = Clock().Now();
+        std::uint32_t nextLook = kPollTurnMs - std::min(kPollTurnMs, now - last);
+        if (dwWaitMs != 0) {
+            const std::uint32_t elapsed = now - start;
+            nextLook = std::min(nextLook, elapsed > dwWaitMs ? 0u : dwWaitMs - elapsed + 1);
+        }
+        const std::uint64_t seen = m_dataGeneration.load();
+        const auto result = session->WaitForLink(
+            [&] { return m_bWaitDone.load() || IsAborted() || m_dataGeneration.load() != seen; },
+            Clock().RealDuration(std::max(nextLook, 1u)));
+        if (result == platform::WaitResult::Stopped || IsAborted()) {
+            break;
+        }
+        const std::uint32_t after = Clock().Now();
+        const bool turn = after - last >= kPollTurnMs;
+        if (turn) {
+            if (pfnWait) {
+                pfnWait();
+            }
+            last = after;
+        }
+        if (dwWaitMs == 0) {
+            CheckCommandStatus();
+        } else if (after - start > dwWaitMs) {
+            m_bWaitDone.store(true);
+            if (bReportTimeout) {
+                PostStatusMessage(STATUS_TIMEOUT);
+                CommTrace("WaitMsgPump() reports timeout waiting for response");
+            }
+        }
+    }
+    m_bWaitDone.store(true);
+    m_pWaitingSession.store(nullptr);
+}
+
+void CConnection::CheckCommandStatus() {
+    if (!m_bCommandActive.load()) {
+        return;
+    }
+    if (m_bLinkLost.load()) {
+        m_bCommandResult = false;
+        m_bWaitDone.store(true);
+        return;
+    }
+    const std::vector<std::uint8_t> received = m_rxBuffer.Snapshot();
+    if (!m_bEchoDone.load()) {
+        const EchoCheck echo = CheckForEcho(received, m_strLastCommand);
+        m_nEchoStatus = echo.status;
+        if (echo.status == ECHO_GOOD) {
+            m_bEchoDone.store(true);
+            // Leading NULs go with the echo, so the reply starts at its first line end.
+            m_rxBuffer.RemoveFront(echo.echoEnd);
+            if (IsAborted()) {
+                m_bCommandResult = false;
+                m_afterWait = AfterWait::EscapeAndFail;
+                m_bWaitDone.store(true);
+                return;
+            }
+            m_bCommandResult = SendBytes("\r", 1) != 0;
+            if (!m_bCommandResult) {
+                m_bWaitDone.store(true);
+            }
+            return;
+        }
+        if (echo.status == ECHO_BAD) {
+            // Every kind of link escapes before the retry: without it the logger would still hold
+            // the first attempt's bytes and the retry could never match.
+            m_bWaitDone.store(true);
+            m_bCommandResult = false;
+            m_afterWait = AfterWait::EscapeAfterBadEcho;
+            return;
+        }
+    } else {
+        if (GetReplyMode() != 'B') {
+            m_nBlockReplyLength.store(0);
+        }
+        m_nEchoStatus = ECHO_GOOD;
+        const std::size_t leading = IsReplyComplete(received, m_nBlockReplyLength.load());
+        m_bReplyComplete = leading > 0;
+        if (m_bReplyComplete) {
+            m_rxBuffer.RemoveFront(leading);
+            m_bWaitDone.store(true);
+            m_bCommandResult = !IsAborted();
+            return;
+        }
+    }
+    if (GetIdleTime() > m_dwReplyTimeout) {
+        OnReplyTimeout();
+    }
+}
+
+void CConnection::OnReplyTimeout() {
+    PostStatusMessage(STATUS_TIMEOUT);
+    CommTrace("CheckCommandStatus() reports a timeout");
+    m_bWaitDone.store(true);
+    TraceFormat("** Echo Timeout (%u > %u) **:  - no complete echo or prompt char. received", GetIdleTime(),
+                m_dwReplyTimeout);
+    if (m_bShuttingDownLogger) {
+        // A logger told to sleep does not answer the farewell.
+        m_bCommandResult = true;
+        Trace("m_bShuttingDownLogger == TRUE");
+    } else if (GetReplyMode() == 'B') {
+        m_bCommandResult = false;
+        m_afterWait = AfterWait::EscapeAndFail;
+    } else if (m_nRetries < kMaxAttempts && m_nLinkKind != kLinkNetwork) {
+        m_bEchoDone.store(false);
+        m_nEchoStatus = ECHO_BAD;
+        m_bCommandResult = false;
+        m_afterWait = AfterWait::EscapeAndRetry;
+    } else {
+        m_bCommandResult = false;
+    }
+}
+
+void CConnection::RunEscapeAfterWait() {
+    const AfterWait action = m_afterWait;
+    m_afterWait = AfterWait::Nothing;
+    if (action == AfterWait::Nothing) {
+        return;
+    }
+    const CommandState state = SaveCommandState();
+    const int escaped = SendEscape();
+    RestoreCommandState(state);
+    if (action == AfterWait::EscapeAndFail) {
+        m_bCommandResult = false;
+        return;
+    }
+    if (escaped == 2) {
+        m_nEchoStatus = ECHO_ESCAPE_FAILED;
+        m_bCommandResult = false;
+    } else if (action == AfterWait::EscapeAfterBadEcho) {
+        SetReplyMode('H');
+    }
+}
+
+bool CConnection::FirmwareTakesDle() const {
+    if (m_szFirmwareVersion.rfind("NX4", 0) != 0) {
+        return false;
+    }
+    const std::size_t point = m_szFirmwareVersion.find('.');
+    if (point == std::string::npos) {
+        return false;
+    }
+    const long number = std::strtol(m_szFirmwareVersion.c_str() + point + 1, nullptr, 10);
+    return number >= 165 && number != 169;
+}
+
+int CConnection::SendEscape() {
+    CommTrace("SendEscape()");
+    if (m_bEscaping) {
+        return 1;
+    }
+    m_bEscaping = true;
+    m_nBlockReplyLength.store(0);
+    bool ok = false;
+    CSession* session = ActiveSession();
+    if (session == nullptr) {
+        ok = WriteControlByte(kEscape);
+    } else if (FirmwareTakesDle()) {
+        ok = WriteControlByte(kDle);
+        session->SetSendMode(SEND_MODE_LINE);
+    } else {
+        const int mode = session->GetSendMode();
+        ok = WriteControlByte(kEscape);
+        if (ok && mode == SEND_MODE_LINE) {
+            // The escape put the logger back into echo mode: ask for line mode again, in echo mode.
+            session->SetSendMode(SEND_MODE_ECHO);
+            ok = DoCommand("R!F", TIMEOUT_2000) != 0;
+            if (ok) {
+                session->SetSendMode(SEND_MODE_LINE);
+            }
+        }
+    }
+    Clock().Sleep(kEscapeSettleMs);
+    m_bEscaping = false;
+    return ok ? 0 : 2;
+}
+
+int CConnection::WakeLogger(bool bForce) {
+    if (m_bSessionEnded) {
+        return 0;
+    }
+    const std::uint32_t now = Clock().Now();
+    if (!m_bEstablishing && !bForce && now - m_dwLastWakeTick < kWakeWindowMs) {
+        m_dwLastWakeTick = now;
+        return 1;
+    }
+    ClearReceiveBuffer();
+    CSession* session = ActiveSession();
+    if (session != nullptr && session->GetLoggerType() >= kFirstQuarvenType) {
+        return 1;
+    }
+    CommTrace("WakeLogger()");
+    SendNullAndEscape();
+    const int attempts = WakeAttempts(m_nLinkKind);
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        if (IsAborted() || (m_bShuttingDownLogger && m_bQuietShutdown)) {
+            break;
+        }
+        if (attempt > 0) {
+            m_strWakeStatus = FormatLinkText(IDS_WAKE_ATTEMPT, {std::to_string(attempt)});
+            if (m_nLinkKind != kLinkNetwork) {
+                PostStatusMessage(STATUS_TEXT, m_strWakeStatus);
+            }
+        }
+        ClearReceiveBuffer();
+        CommTrace("Send a space and CR");
+        if (SendCommand(" ", kWakeTimeoutMs)) {
+            WaitForCommand({});
+        }
+        if (m_bCommandResult) {
+            m_dwLastWakeTick = Clock().Now();
+            break;
+        }
+        if (!IsAborted()) {
+            CommTrace("Timed out waiting for echo from space");
+            ClearReceiveBuffer();
+            SendEscape();
+            Clock().Sleep(kWakeRetryPauseMs);
+        }
+    }
+    if (!m_bCommandResult && !IsAborted()) {
+        m_strWakeStatus = LoadText(IDS_WAKE_FAILED);
+        PostStatusMessage(STATUS_TEXT, m_strWakeStatus);
+    }
+    return m_bCommandResult ? 1 : 0;
+}
+
+int CConnection::IsGoodConnection(int nTimeout) {
+    CommTrace("IsGoodConnection()");
+    return DoCommand(" ", nTimeout);
+}
+
+int CConnection::DoCommandGetText(std::string_view command, std::string& reply, int nTimeout,
+                                  const WaitCallback& pfnWait) {
+    reply.clear();
+    if (!DoCommand(command, nTimeout, pfnWait) || IsAborted()) {
+        return 0;
+    }
+    std::string text = m_rxBuffer.Text();
+    text.erase(0, text.find_first_not_of("\r\n") == std::string::npos ? text.size()
+                                                                      : text.find_first_not_of("\r\n"));
+    if (!text.empty() && text.front() == '>') {
+        text.clear();
+    }
+    reply = text.substr(0, text.find('\r'));
+    return 1;
+}
+
+int CConnection::ReadConfigurationWord() {
+    if (!DoCommand("L?CONFIGURATION", TIMEOUT_16000)) {
+        return -1;
+    }
+    std::string reply(kConfigurationReplyMax, '\0');
+    reply.resize(static_cast<std::size_t>(CopyReply(reply.data(), static_cast<int>(kConfigurationReplyMax))));
+    constexpr std::string_view kKey = "CONFIGURATION=";
+    if (reply.compare(0, kKey.size(), kKey) != 0) {
+        return -1;
+    }
+    const char* digits = reply.c_str() + kKey.size();
+    char* end = nullptr;
+    const long value = std::strtol(digits, &end, 10);
+    return end == digits ? -1 : static_cast<int>(value);
+}
+
+int CConnection::IdentifyLogger() {
+    CommTrace("IdentifyLogger()");
+    bool wellFormed = false;
+    if (!DoCommand("I?", TIMEOUT_16000)) {
+        CommTrace("Unable to identify logger");
+    } else if (const auto version = ParseFirmwareVersion(m_rxBuffer.Snapshot())) {
+        SetFirmwareVersion(version->text);
+        wellFormed = version->wellFormed;
+    }
+    SetReplyMode('H');
+    if (wellFormed) {
+        return 1;
+    }
+    if (!IsAborted()) {
+        ShowMessageBoxId(IDS_IDENTIFY_FAILED, MB_OK, true);
+    }
+    return 0;
+}

@@ -1,0 +1,216 @@
+// CConnection: the link to one logger and the one road of every logger command: wake-up, echo or
+// line mode, prompt framing, retries and time-outs, over the send queue and the read thread below it.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/base/message_target.h"
+#include "platform/io/serial_port.h"
+#include "shared/link/comm_socket.h"
+#include "shared/link/link_clock.h"
+#include "shared/link/receive_buffer.h"
+
+class CSession;
+
+// Nominal time-outs of the callers (DoCommand maps them to the reply time-outs).
+inline constexpr int TIMEOUT_2000 = 2000;
+inline constexpr int TIMEOUT_4000 = 4000;
+inline constexpr int TIMEOUT_16000 = 16000;
+
+class CConnection {
+public:
+    // Called about every 100 ms while a command waits (the download's progress).
+    using WaitCallback = std::function<void()>;
+
+    static constexpr int kTxCapacity = 2048;
+    static constexpr int kDefaultCommandLimit = 70;
+    static constexpr std::uint32_t kWakeWindowMs = 10000;
+
+    explicit CConnection(int linkKind);
+    virtual ~CConnection();
+    CConnection(const CConnection&) = delete;
+    CConnection& operator=(const CConnection&) = delete;
+
+    // Opens the transport; each kind calls this base first. 1 success.
+    virtual int Create();
+    // Binds a transport obtained elsewhere (the modem call's port).
+    virtual int AttachPort() = 0;
+    // Makes sure a logger answers.
+    virtual int Establish() = 0;
+    // Stops the read thread and closes the transport.
+    void CloseLink();
+
+    // Sends one command and waits for its reply: 1 when the reply came (it is then in the receive
+    // buffer, from its first byte up to and including the prompt), 0 on failure.
+    int DoCommand(std::string_view command, int nTimeout, const WaitCallback& pfnWait = {});
+    // Writes one command without waiting; 0 when a command is active or the write failed.
+    int SendCommand(std::string_view text, std::uint32_t dwTimeout);
+    // With dwWaitMs 0 waits for the current command, else for dwWaitMs; takes a cancel meanwhile.
+    void WaitMsgPump(const WaitCallback& pfnWait, std::uint32_t dwWaitMs, bool bReportTimeout);
+    int WakeLogger(bool bForce);
+    int IsGoodConnection(int nTimeout);
+    // 0 sent, 2 the write failed, 1 another escape is in progress.
+    int SendEscape();
+    int IdentifyLogger();
+
+    // Copies min(nMax, received) bytes without a terminator; 0 when aborted or nothing is there.
+    int CopyReply(char* dst, int nMax) const;
+    int DoCommandGetText(std::string_view command, std::string& reply, int nTimeout,
+                         const WaitCallback& pfnWait = {});
+    // The number of "CONFIGURATION=%d", -1 on any failure.
+    int ReadConfigurationWord();
+    void ClearReceiveBuffer();
+    void RemoveFromFront(int n);
+    std::uint32_t GetIdleTime() const;
+
+    // The byte level below the command routine.
+    int SendBytes(const char* data, int n);
+    int SendQueuedData();
+    bool SendBinaryBlock(const char* data, int n);
+    void KickLogger();
+    void SendNullAndEscape();
+    // The read thread's hook after each read: 1 go on, 0 stop.
+    int OnDataReceived(const char* data, int n);
+
+    // Where the status notices go (the main window); nullptr posts nothing.
+    void SetMainWindow(platform::MessageTarget* mainWindow) { main_window_ = mainWindow; }
+    // The clock of the link's waits and time-outs; set before Create.
+    void SetClock(const LinkClock& clock) { clock_ = &clock; }
+    const LinkClock& Clock() const { return *clock_; }
+    // Posts WM_LINK_STATUS with `code` and an owned copy of `text` (none: lParam 0).
+    void PostStatusMessage(unsigned code, std::optional<std::string> text = std::nullopt) const;
+
+    char GetReplyMode() const;
+    // A mode other than 'B' also clears the block reply length.
+    void SetReplyMode(char mode);
+    int GetBlockReplyLength() const { return m_nBlockReplyLength.load(); }
+    void SetBlockReplyLength(int length) { m_nBlockReplyLength.store(length); }
+    int GetCommandLimit() const { return m_nCommandLimit; }
+    void SetCommandLimit(int limit) { m_nCommandLimit = limit; }
+    int GetLinkKind() const { return m_nLinkKind; }
+    int GetBaudRate() const { return m_nBaud; }
+    int GetConnectRate() const { return m_nConnectRate; }
+    void SetConnectRate(int rate) { m_nConnectRate = rate; }
+    const std::string& GetFirmwareVersion() const { return m_szFirmwareVersion; }
+    // Keeps at most 9 characters, up to the first NUL.
+    void SetFirmwareVersion(std::string_view text);
+    int GetReceivedCount() const { return static_cast<int>(m_rxBuffer.Count()); }
+    std::string GetReceivedText() const { return m_rxBuffer.Text(); }
+    CSerialPort* GetSerialPort() const { return m_pSerialPort.get(); }
+    CCommSocket* GetSocket() const { return m_pSocket.get(); }
+    bool IsResettingLogger() const { return m_bResettingLogger.load(); }
+    void SetResettingLogger(bool on) { m_bResettingLogger.store(on); }
+    bool IsEstablishing() const { return m_bEstablishing; }
+    bool IsSessionEnded() const { return m_bSessionEnded; }
+    void SetSessionEnded(bool ended) { m_bSessionEnded = ended; }
+    void SetQuietShutdown(bool quiet) { m_bQuietShutdown = quiet; }
+    void SetStatusText(std::string text) { m_strStatus = std::move(text); }
+    const std::string& GetStatusText() const { return m_strStatus; }
+    int SetPortBaud(int baud);
+    int GetEchoStatus() const { return m_nEchoStatus; }
+    int GetRetries() const { return m_nRetries; }
+    // Ends a wait of the command routine from another thread (the end of a session).
+    void EndWait();
+    // The read thread ended without being asked: the device went away or the far end closed.
+    bool IsLinkLost() const { return m_bLinkLost.load(); }
+
+protected:
+    CSession* ActiveSession() const;
+    bool IsAborted() const;
+    // Tells the main window that a link starts to open (WM_LINK_OPENING).
+    void PostLinkOpening() const;
+    void CommTrace(std::string_view text) const;
+    // The read loops, one per transport kind.
+    void RunSerialReader();
+    void RunNetworkReader();
+    // Resets the link-lost state before a read thread starts.
+    void PrepareReader();
+
+    std::string m_strStatus;
+    std::string m_strNotice;
+    std::string m_strWakeStatus;
+    std::string m_strBaudText;
+    const int m_nLinkKind;
+    std::unique_ptr<CSerialPort> m_pSerialPort;
+    std::unique_ptr<CCommSocket> m_pSocket;
+    int m_nBaud = 0;
+    int m_nConnectRate = 0;
+    std::string m_szFirmwareVersion;
+    bool m_bEstablishing = false;
+    bool m_bSessionEnded = false;
+
+private:
+    // What CheckCommandStatus leaves to be done once the wait is over: an escape never runs inside
+    // a wait, because in line mode it sends a command of its own.
+    enum class AfterWait { Nothing, EscapeAfterBadEcho, EscapeAndRetry, EscapeAndFail };
+    // The state of a command that a nested "R!F" must not disturb.
+    struct CommandState {
+        int echoStatus;
+        int retries;
+        bool result;
+        bool shuttingDown;
+    };
+
+    void CheckCommandStatus();
+    void OnReplyTimeout();
+    // WaitMsgPump for the current command, then the escape it asked for.
+    void WaitForCommand(const WaitCallback& pfnWait);
+    void RunEscapeAfterWait();
+    bool FirmwareTakesDle() const;
+    // Abandons what the queue holds and writes one control byte straight to the transport.
+    bool WriteControlByte(std::uint8_t byte);
+    // Bytes written to the transport.
+    int WriteTransport(const std::uint8_t* data, int n);
+    bool HasTransport() const;
+    void AcceptReceived(const std::uint8_t* data, std::size_t n);
+    void OnReaderEnded(bool asked);
+    void TraceSentBytes(const char* data, int n) const;
+    void WakeWaiter();
+    CommandState SaveCommandState() const;
+    void RestoreCommandState(const CommandState& state);
+
+    const LinkClock* clock_ = &RealLinkClock();
+    platform::MessageTarget* main_window_ = nullptr;
+
+    ReceiveBuffer m_rxBuffer;
+    std::atomic<char> m_chReplyMode{'H'};
+    std::atomic<int> m_nBlockReplyLength{0};
+
+    // The send queue; the mutex makes a second sender wait for the first.
+    mutable std::mutex send_mutex_;
+    std::vector<std::uint8_t> m_pTxQueue;
+    int m_nTxCount = 0;
+    int m_nTxPos = 0;
+    int m_nEchoCount = 0;  // echoed bytes (NULs not counted) since the queue was filled
+    bool m_bSending = false;
+
+    std::atomic<std::uint32_t> m_dwLastSendTick;
+    std::uint32_t m_dwLastWakeTick = 0;
+    std::uint32_t m_dwReplyTimeout = 0;
+    std::atomic<bool> m_bWaitDone{false};
+    std::atomic<bool> m_bCommandActive{false};
+    std::atomic<bool> m_bEchoDone{false};
+    bool m_bReplyComplete = false;
+    bool m_bCommandResult = false;
+    std::string m_strLastCommand;
+    int m_nCommandLimit = kDefaultCommandLimit;
+    int m_nEchoStatus = 0;
+    int m_nRetries = 0;
+    std::atomic<bool> m_bResettingLogger{false};
+    bool m_bShuttingDownLogger = false;
+    bool m_bQuietShutdown = false;
+    bool m_bEscaping = false;
+    AfterWait m_afterWait = AfterWait::Nothing;
+
+    std::atomic<bool> m_bLinkLost{false};
+    std::atomic<std::uint64_t> m_dataGeneration{0};
+    std::atomic<CSession*> m_pWaitingSession{nullptr};
+};

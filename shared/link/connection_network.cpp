@@ -1,0 +1,72 @@
+// The network link: the socket, its read thread, the escape and wake-up that find the logger.
+#include "shared/link/connection_network.h"
+
+#include "shared/common/app_context.h"
+#include "shared/common/message_box.h"
+#include "shared/common/program_texts.h"
+#include "shared/link/link_ids.h"
+#include "shared/link/link_texts.h"
+#include "shared/link/net_link_error.h"
+
+namespace {
+
+constexpr std::uint32_t kReaderSettleMs = 500;
+constexpr std::uint32_t kEscapeSettleMs = 100;
+
+}  // namespace
+
+CConnectionNetwork::CConnectionNetwork(std::string address, std::string port, int baud)
+    : CConnection(kLinkNetwork),
+      m_strAddress(std::move(address)),
+      m_strPort(std::move(port)),
+      m_nNominalBaud(baud) {}
+
+int CConnectionNetwork::Create() {
+    PostLinkOpening();
+    if (CConnection::Create()) {
+        m_pSocket = std::make_unique<CCommSocket>(Clock());
+        if (m_pSocket->CheckLocalHost()) {
+            m_nBaud = m_nNominalBaud;
+            m_pSocket->m_strAddress = m_strAddress;
+            m_pSocket->m_strPort = m_strPort;
+            return 1;
+        }
+    }
+    ShowMessageBoxId(IDS_NETWORK_SOCKET_FAILED, MB_OK, true);
+    return 0;
+}
+
+int CConnectionNetwork::Establish() {
+    CommTrace("Establishing network connection...");
+    m_bEstablishing = true;
+    m_strStatus = FormatLinkText(IDS_CONNECTING, {""});
+    PostStatusMessage(STATUS_CONNECTION_LABEL, m_strStatus);
+    PostStatusMessage(STATUS_TEXT, m_strStatus);
+    m_strNotice =
+        FormatLinkText(IDS_CONNECTING, {"(" + LoadText(IDS_CONNECTING_TO) + " " + m_strAddress + ")"});
+    PostStatusMessage(STATUS_TEXT, m_strNotice);
+    const bool connected = m_pSocket && m_pSocket->ConnectSocket();
+    if (connected) {
+        m_strStatus = LoadText(IDS_CONNECTED);
+        PostStatusMessage(STATUS_CONNECTION_LABEL, m_strStatus);
+        PrepareReader();
+        m_pSocket->StartReadThread([this] { RunNetworkReader(); });
+        Clock().Sleep(kReaderSettleMs);
+    }
+    int result = 0;
+    if (NetLinkErrorCode() == 0 && connected) {
+        SendEscape();
+        Clock().Sleep(kEscapeSettleMs);
+        ClearReceiveBuffer();
+        result = WakeLogger(true);
+        if (NetLinkErrorCode() != 0) {
+            result = 0;
+        }
+        if (result) {
+            Clock().Sleep(kEscapeSettleMs);
+            PostStatusMessage(STATUS_TEXT, FormatLinkText(IDS_NETWORK_CONNECTED, {m_strAddress}));
+        }
+    }
+    m_bEstablishing = false;
+    return result;
+}

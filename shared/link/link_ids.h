@@ -1,0 +1,63 @@
+// The numbers of the logger links: posted messages, status notice codes and text ids.
+#pragma once
+
+#include "platform/base/window_messages.h"
+
+// Messages to the main window.
+inline constexpr unsigned WM_LINK_STATUS = WM_APP + 0xD0;  // wParam a notice code, payload its text
+inline constexpr unsigned WM_LINK_OPENING = WM_APP + 0xCE;
+inline constexpr unsigned WM_USB_DEVICE_ARRIVAL = WM_APP + 0xF2;  // payload the device name text
+inline constexpr unsigned WM_USB_DEVICE_REMOVAL = WM_APP + 0xF3;
+// Thread message of the session: cancel the running command (the abort flag is set first).
+inline constexpr unsigned WM_CANCEL_COMMAND = WM_APP + 0x12D;
+
+// Status notice codes (wParam of WM_LINK_STATUS).
+inline constexpr unsigned STATUS_CONNECTION_LABEL = 1148;
+inline constexpr unsigned STATUS_TEXT = 1172;
+inline constexpr unsigned STATUS_BYTES_SENT = 1176;
+inline constexpr unsigned STATUS_BYTES_RECEIVED = 1177;
+inline constexpr unsigned STATUS_TIMEOUT = 1178;
+inline constexpr unsigned STATUS_PORT_NAME = 1179;
+inline constexpr unsigned STATUS_LINK_SPEED = 1212;
+
+// Message boxes.
+inline constexpr unsigned IDS_MODEM_HANDLE_FAILED = 8196;
+inline constexpr unsigned IDS_PORT_SETUP_FAILED = 8197;
+inline constexpr unsigned IDS_MODEM_ESTABLISH_FAILED = 8198;
+inline constexpr unsigned IDS_IDENTIFY_FAILED = 8200;
+inline constexpr unsigned IDS_NETWORK_SOCKET_FAILED = 8235;
+inline constexpr unsigned IDS_PORT_OPEN_FAILED = 59743;  // %s port name
+inline constexpr unsigned IDS_PORT_OPEN_FAILED_TITLE = 59744;
+
+// Status texts.
+inline constexpr unsigned IDS_WAKE_FAILED = 9349;
+inline constexpr unsigned IDS_WAKE_ATTEMPT = 12321;  // %d attempt
+inline constexpr unsigned IDS_PORT_OPENED = 12323;
+inline constexpr unsigned IDS_CONNECTED = 12575;
+inline constexpr unsigned IDS_CONNECTING = 8501;  // %s
+inline constexpr unsigned IDS_CONNECTING_TO = 59665;
+inline constexpr unsigned IDS_NETWORK_CONNECTED = 12524;    // %s address
+inline constexpr unsigned IDS_CHECKING_PORT = 59664;        // %s port
+inline constexpr unsigned IDS_CHECKING_OTHER_PORT = 59663;  // %s current port, %s this port
+
+// Network link errors.
+inline constexpr unsigned IDS_CONNECTION_ABORTED = 8231;
+inline constexpr unsigned IDS_NETWORK_READ_FAILED = 8242;   // %s address, %ld code
+inline constexpr unsigned IDS_NETWORK_WRITE_FAILED = 8244;  // %s address, %ld code
+inline constexpr unsigned IDS_ERROR_CODE = 9341;
+inline constexpr unsigned IDS_BAD_ADDRESS = 12531;
+inline constexpr unsigned IDS_ERROR = 59408;
+inline constexpr unsigned IDS_LOCAL_HOST_FAILED = 59645;
+inline constexpr unsigned IDS_LOCAL_HOST_UNUSABLE = 59647;
+inline constexpr unsigned IDS_SOCKET_FAILED = 59656;
+inline constexpr unsigned IDS_CONNECT_FAILED = 59657;
+inline constexpr unsigned IDS_RECEIVE_OVERFLOW_HELP = 59660;
+inline constexpr unsigned IDS_RECEIVE_OVERFLOW = 59661;
+inline constexpr unsigned IDS_NETWORK_LINK_LOST = 59662;
+
+// Port choice and lost-port notice.
+inline constexpr unsigned IDS_PORT_PREFS_HELP = 59510;
+inline constexpr unsigned IDS_LOST_PORT_ACTION = 59527;
+inline constexpr unsigned IDS_LOST_PORT_REMOVED = 59528;
+inline constexpr unsigned IDS_LOST_PORT_MISSING = 59529;
+inline constexpr unsigned IDS_LOST_PORT_BACK = 59530;

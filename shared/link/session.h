@@ -1,0 +1,38 @@
+// CSession: the session thread as the links see it: its send mode, the logger it talks to, and the
+// waits of a running command that still take a cancel. The session commands build on it.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+
+#include "platform/base/worker_thread.h"
+
+// Send modes (the session's send mode).
+inline constexpr int SEND_MODE_LINE = 0;  // command and CR at once, no echo checked
+inline constexpr int SEND_MODE_ECHO = 1;  // byte by byte against the logger's echo, then CR
+
+class CSession : public platform::WorkerThread {
+public:
+    int GetSendMode() const { return send_mode_.load(); }
+    void SetSendMode(int mode) { send_mode_.store(mode); }
+    // kNoLogger (-1) until the logger is identified.
+    int GetLoggerType() const { return logger_type_.load(); }
+    void SetLoggerType(int code) { logger_type_.store(code); }
+    // 0 until a logger reports its interface (3: cell modem).
+    int GetInterfaceKind() const { return interface_kind_.load(); }
+    void SetInterfaceKind(int kind) { interface_kind_.store(kind); }
+
+    // On the session thread, inside a command: waits until done() or `timeout`, taking a cancel
+    // (WM_CANCEL_COMMAND) meanwhile. Other messages wait until the command has ended.
+    platform::WaitResult WaitForLink(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+
+protected:
+    // A cancel taken inside a wait; the user interface set the abort flag before posting it.
+    virtual void OnCancelCommand() {}
+
+private:
+    std::atomic<int> send_mode_{SEND_MODE_ECHO};
+    std::atomic<int> logger_type_{-1};
+    std::atomic<int> interface_kind_{0};
+};

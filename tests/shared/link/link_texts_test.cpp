@@ -1,0 +1,72 @@
+// Filling text placeholders, and the link texts of both languages.
+#include "shared/link/link_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "shared/link/link_ids.h"
+#include "tests/support/resource_texts.h"
+
+namespace {
+
+TEST(LinkTextsTest, PlaceholdersAreFilledWithoutTrustingTheText) {
+    EXPECT_EQ(FillPlaceholders("%s (%s %ld).", {"Lost", "", "104"}), "Lost ( 104).");
+    EXPECT_EQ(FillPlaceholders("100%% at %s", {"ttyS0"}), "100% at ttyS0");
+    EXPECT_EQ(FillPlaceholders("%s %s %s %n %d", {"a"}), "a    ");  // more conversions than values
+    EXPECT_EQ(FillPlaceholders("%-5.2s|%02X|%", {"x", "y"}), "x|y|%");
+}
+
+// Every text the links show exists in both languages with the same placeholders.
+TEST(LinkTextsTest, BothLanguagesHoldEveryLinkTextWithTheSamePlaceholders) {
+    const platform::TextTable english = testsupport::LoadResourceTexts("en", "link");
+    const platform::TextTable french = testsupport::LoadResourceTexts("fr", "link");
+    const unsigned ids[] = {IDS_MODEM_HANDLE_FAILED,
+                            IDS_PORT_SETUP_FAILED,
+                            IDS_MODEM_ESTABLISH_FAILED,
+                            IDS_IDENTIFY_FAILED,
+                            IDS_NETWORK_SOCKET_FAILED,
+                            IDS_PORT_OPEN_FAILED,
+                            IDS_PORT_OPEN_FAILED_TITLE,
+                            IDS_WAKE_FAILED,
+                            IDS_WAKE_ATTEMPT,
+                            IDS_PORT_OPENED,
+                            IDS_CONNECTED,
+                            IDS_CONNECTING,
+                            IDS_CONNECTING_TO,
+                            IDS_NETWORK_CONNECTED,
+                            IDS_CHECKING_PORT,
+                            IDS_CHECKING_OTHER_PORT,
+                            IDS_CONNECTION_ABORTED,
+                            IDS_NETWORK_READ_FAILED,
+                            IDS_NETWORK_WRITE_FAILED,
+                            IDS_ERROR_CODE,
+                            IDS_BAD_ADDRESS,
+                            IDS_ERROR,
+                            IDS_LOCAL_HOST_FAILED,
+                            IDS_LOCAL_HOST_UNUSABLE,
+                            IDS_SOCKET_FAILED,
+                            IDS_CONNECT_FAILED,
+                            IDS_RECEIVE_OVERFLOW_HELP,
+                            IDS_RECEIVE_OVERFLOW,
+                            IDS_NETWORK_LINK_LOST,
+                            IDS_PORT_PREFS_HELP,
+                            IDS_LOST_PORT_ACTION,
+                            IDS_LOST_PORT_REMOVED,
+                            IDS_LOST_PORT_MISSING,
+                            IDS_LOST_PORT_BACK};
+    const auto placeholders = [](const std::string& text) {
+        return FillPlaceholders(text, {"<1>", "<2>", "<3>"}).find("<2>") != std::string::npos
+                   ? 2
+                   : (FillPlaceholders(text, {"<1>"}).find("<1>") != std::string::npos ? 1 : 0);
+    };
+    for (const unsigned id : ids) {
+        ASSERT_TRUE(english.Has(id)) << id;
+        ASSERT_TRUE(french.Has(id)) << id;
+        EXPECT_EQ(placeholders(english.Get(id)), placeholders(french.Get(id))) << id;
+    }
+    EXPECT_EQ(placeholders(english.Get(IDS_CHECKING_OTHER_PORT)), 2);
+    EXPECT_EQ(placeholders(english.Get(IDS_WAKE_ATTEMPT)), 1);
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+// A session thread for link tests: runs jobs on itself and counts the cancels its waits took.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <future>
+#include <memory>
+
+#include "platform/base/window_messages.h"
+#include "shared/link/link_ids.h"
+#include "shared/link/session.h"
+
+namespace testsupport {
+
+class LinkTestSession : public CSession {
+public:
+    static constexpr unsigned kRunJob = WM_USER + 1;
+
+    LinkTestSession() { Start(); }
+    ~LinkTestSession() override { StopAndJoin(); }
+
+    // Runs `job` on the session thread and waits for its result.
+    template <class Job>
+    auto Run(Job job) -> decltype(job()) {
+        return RunAsync(std::move(job)).get();
+    }
+
+    // Runs `job` on the session thread; the future gives its result.
+    template <class Job>
+    auto RunAsync(Job job) -> std::future<decltype(job())> {
+        using Result = decltype(job());
+        auto task = std::make_shared<std::packaged_task<Result()>>(std::move(job));
+        std::future<Result> result = task->get_future();
+        platform::Message message;
+        message.id = kRunJob;
+        message.payload = platform::MakePayload(std::function<void()>([task] { (*task)(); }));
+        Post(std::move(message));
+        return result;
+    }
+
+    // What the user interface does to cancel: the caller sets the abort flag, then this posts.
+    void PostCancel() {
+        platform::Message message;
+        message.id = WM_CANCEL_COMMAND;
+        Post(std::move(message));
+    }
+
+    int CancelsTaken() const { return cancels_.load(); }
+
+protected:
+    void OnMessage(platform::Message& message) override {
+        if (auto* job = platform::PayloadAs<std::function<void()>>(message)) {
+            (*job)();
+        }
+    }
+    void OnCancelCommand() override { ++cancels_; }
+
+private:
+    std::atomic<int> cancels_{0};
+};
+
+}  // namespace testsupport

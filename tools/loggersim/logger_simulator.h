@@ -1,0 +1,51 @@
+// LoggerSimulator: serves a SimulatedLogger on a pseudo-terminal or on a TCP port of 127.0.0.1, on a
+// thread of its own.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <thread>
+
+#include "platform/io/wake_event.h"
+#include "tools/loggersim/simulated_logger.h"
+
+class LoggerSimulator {
+public:
+    static constexpr int kDefaultTcpPort = 3001;
+
+    explicit LoggerSimulator(const LoggerModel& model, SimulatorFaults faults = {});
+    ~LoggerSimulator();
+    LoggerSimulator(const LoggerSimulator&) = delete;
+    LoggerSimulator& operator=(const LoggerSimulator&) = delete;
+
+    // Opens a pseudo-terminal and serves it: the path a program opens as its port ("/dev/pts/3"),
+    // empty on failure.
+    std::string StartPty();
+    // Listens on 127.0.0.1:`port` (0: a free port) and serves one connection after another: the
+    // port, 0 on failure.
+    int StartTcp(int port);
+    void Stop();
+
+    SimulatedLogger& Logger() { return logger_; }
+    // Time spent between taking received bytes and having written the answer.
+    std::chrono::nanoseconds BusyTime() const { return std::chrono::nanoseconds(busy_ns_.load()); }
+    std::uint64_t BytesSent() const { return bytes_sent_.load(); }
+
+private:
+    // Serves `fd` until the far end goes, the logger drops the link or Stop(); false when the link
+    // was dropped or stopped, true when the far end went.
+    bool Serve(int fd);
+    bool WriteOutput(int fd, const std::string& bytes);
+    void RunTcp(int listener);
+
+    SimulatedLogger logger_;
+    platform::WakeEvent stop_;
+    std::atomic<bool> stopping_{false};
+    std::thread thread_;
+    int master_fd_ = -1;
+    int slave_fd_ = -1;
+    std::atomic<std::int64_t> busy_ns_{0};
+    std::atomic<std::uint64_t> bytes_sent_{0};
+};

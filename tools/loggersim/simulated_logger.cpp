@@ -1,0 +1,209 @@
+// The simulated logger's protocol engine.
+#include "tools/loggersim/simulated_logger.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <sstream>
+
+#include "tools/loggersim/hex_dump.h"
+
+namespace {
+
+constexpr char kNul = 0x00;
+constexpr char kDle = 0x10;
+constexpr char kEscape = 0x1B;
+constexpr long kMaxReadLength = 2048;
+
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string Upper(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+    return text;
+}
+
+// "O! AAAAAA LLLL": the L bytes of data memory that end at address A.
+std::string DataMemoryReply(const std::string& operands) {
+    std::istringstream in(operands);
+    std::string addressText;
+    std::string lengthText;
+    in >> addressText >> lengthText;
+    char* end = nullptr;
+    const long address = std::strtol(addressText.c_str(), &end, 16);
+    const bool addressOk = !addressText.empty() && *end == '\0';
+    const long length = std::strtol(lengthText.c_str(), &end, 16);
+    if (!addressOk || lengthText.empty() || *end != '\0' || length < 1 || length > kMaxReadLength) {
+        return "ERROR";
+    }
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+    for (long i = 0; i < length; ++i) {
+        bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>((address - length + 1 + i) & 0xFF);
+    }
+    return HexDumpText(bytes);
+}
+
+}  // namespace
+
+SimulatedLogger::SimulatedLogger(const LoggerModel& model, SimulatorFaults faults)
+    : model_(model), faults_(faults) {}
+
+void SimulatedLogger::SetFaults(const SimulatorFaults& faults) {
+    std::lock_guard lock(mutex_);
+    faults_ = faults;
+    muted_ = false;
+}
+
+SimulatorFaults SimulatedLogger::Faults() const {
+    std::lock_guard lock(mutex_);
+    return faults_;
+}
+
+void SimulatedLogger::PutToSleep() {
+    std::lock_guard lock(mutex_);
+    asleep_ = true;
+}
+
+bool SimulatedLogger::IsAsleep() const {
+    std::lock_guard lock(mutex_);
+    return asleep_;
+}
+
+bool SimulatedLogger::IsEchoOn() const {
+    std::lock_guard lock(mutex_);
+    return echo_;
+}
+
+int SimulatedLogger::CommandCount() const {
+    std::lock_guard lock(mutex_);
+    return commands_;
+}
+
+int SimulatedLogger::WakeUps() const {
+    std::lock_guard lock(mutex_);
+    return wake_ups_;
+}
+
+void SimulatedLogger::ApplyIdleSleep() {
+    const auto now = std::chrono::steady_clock::now();
+    if (faults_.sleepAfterIdleMs > 0 &&
+        now - last_input_ > std::chrono::milliseconds(faults_.sleepAfterIdleMs)) {
+        asleep_ = true;
+    }
+    last_input_ = now;
+}
+
+SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
+    std::lock_guard lock(mutex_);
+    Output output;
+    ApplyIdleSleep();
+    for (const char byte : bytes) {
+        if (muted_) {
+            break;
+        }
+        if (asleep_) {
+            // The first byte only wakes the logger up.
+            asleep_ = false;
+            line_.clear();
+            ++wake_ups_;
+            continue;
+        }
+        switch (byte) {
+            case kNul:
+            case '\n':
+                break;
+            case kEscape:
+                EndLine();
+                echo_ = true;
+                break;
+            case kDle:
+                EndLine();
+                echo_ = false;
+                break;
+            case '\r': {
+                const std::string line = line_;
+                EndLine();
+                ++commands_;
+                if (faults_.muteAfter >= 0 && commands_ > faults_.muteAfter) {
+                    // Takes the command and says nothing more.
+                    muted_ = true;
+                    break;
+                }
+                const std::string command = Upper(Trimmed(line));
+                if (command == "S!") {
+                    asleep_ = true;
+                    break;
+                }
+                if (faults_.closeAfter >= 0 && commands_ > faults_.closeAfter) {
+                    // The logger drops the link instead of answering.
+                    output.closeLink = true;
+                    return output;
+                }
+                output.bytes += Execute(line);
+                break;
+            }
+            default:
+                line_ += byte;
+                if (echo_) {
+                    // Garbling from the second byte on makes the echo check fail at once.
+                    const bool garble = faults_.garbleEchoes > 0 && line_.size() > 1;
+                    garbling_ = garbling_ || garble;
+                    output.bytes += garble ? '#' : byte;
+                }
+                break;
+        }
+    }
+    return output;
+}
+
+void SimulatedLogger::EndLine() {
+    line_.clear();
+    if (garbling_) {
+        --faults_.garbleEchoes;
+        garbling_ = false;
+    }
+}
+
+std::string SimulatedLogger::Execute(const std::string& line) {
+    const std::string command = Upper(Trimmed(line));
+    if (command.empty()) {
+        return "\r\n>";
+    }
+    if (static_cast<int>(line.size()) > model_.commandLimit) {
+        return Frame("ERROR");
+    }
+    if (command == "I?") {
+        return Frame(HexDumpText(IdentificationRecord(model_)));
+    }
+    if (command == "R!E") {
+        echo_ = true;
+        return Frame("OK");
+    }
+    if (command == "R!F") {
+        echo_ = false;
+        return Frame("OK");
+    }
+    if (command.rfind("O!", 0) == 0) {
+        return Frame(DataMemoryReply(command.substr(2)));
+    }
+    return Frame("ERROR");
+}
+
+std::string SimulatedLogger::Frame(const std::string& text) {
+    std::string reply = text;
+    if (faults_.corruptReplies > 0 && !reply.empty()) {
+        --faults_.corruptReplies;
+        reply[0] = reply[0] == 'X' ? 'Y' : 'X';
+    }
+    std::string framed = "\r\n" + reply + "\r\n";
+    if (faults_.dropPrompts > 0) {
+        --faults_.dropPrompts;
+        return framed;
+    }
+    return framed + ">";
+}

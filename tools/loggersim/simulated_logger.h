@@ -1,0 +1,54 @@
+// SimulatedLogger: a logger of one model speaking the protocol's framing: wake-up, echo and line
+// mode, the prompt, ESC and DLE, the farewell, identification, data-memory reads, and an error reply
+// for any other command; with the faults asked of it.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <string_view>
+
+#include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/simulator_faults.h"
+
+class SimulatedLogger {
+public:
+    struct Output {
+        std::string bytes;
+        bool closeLink = false;
+    };
+
+    explicit SimulatedLogger(const LoggerModel& model, SimulatorFaults faults = {});
+
+    // Takes received bytes; returns what the logger sends back and whether it then drops the link.
+    Output Receive(std::string_view bytes);
+
+    void SetFaults(const SimulatorFaults& faults);
+    SimulatorFaults Faults() const;
+    // As if the logger had been idle long enough to fall asleep: the next byte only wakes it.
+    void PutToSleep();
+    bool IsAsleep() const;
+    bool IsEchoOn() const;
+    int CommandCount() const;
+    int WakeUps() const;
+    const LoggerModel& Model() const { return model_; }
+
+private:
+    std::string Execute(const std::string& line);
+    std::string Frame(const std::string& text);
+    void ApplyIdleSleep();
+    void EndLine();
+
+    const LoggerModel model_;
+    mutable std::mutex mutex_;
+    SimulatorFaults faults_;
+    std::string line_;
+    bool garbling_ = false;
+    bool echo_ = true;
+    bool asleep_ = false;
+    bool muted_ = false;
+    int commands_ = 0;
+    int wake_ups_ = 0;
+    std::chrono::steady_clock::time_point last_input_ = std::chrono::steady_clock::now();
+};
