@@ -1,0 +1,39 @@
+// CsvLineReader: the lines of a CSV text file, read through a buffer, with rewinding.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/base/binary_file.h"
+
+class CsvLineReader {
+public:
+    // A longer line comes in pieces of this many bytes, each piece counting as a line.
+    static constexpr std::size_t kMaxLineLength = 1024 * 1024;
+
+    // False, with `error` filled, when the file cannot be opened.
+    bool Open(const std::filesystem::path& path, CPSTFileException& error);
+
+    // The next line without its line end (LF, or CR LF); false at the end of the file. Throws
+    // CPSTFileException when the file cannot be read.
+    bool ReadLine(std::string& line);
+    // The next ReadLine gives `line` again.
+    void PushBack(std::string line);
+    // Back to the first line; throws CPSTFileException.
+    void Rewind();
+
+    const std::filesystem::path& Path() const { return file_.Path(); }
+
+private:
+    // Refills the buffer; false at the end of the file.
+    bool Fill();
+
+    platform::BinaryFile file_;
+    std::vector<char> buffer_;
+    std::size_t start_ = 0;
+    std::size_t end_ = 0;
+    std::optional<std::string> pushed_back_;
+};

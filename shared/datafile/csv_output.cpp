@@ -1,0 +1,47 @@
+// CsvOutput: a CSV file written through a buffer under a temporary name.
+#include "shared/datafile/csv_output.h"
+
+namespace {
+
+constexpr std::size_t kWriteSize = 64 * 1024;
+
+}  // namespace
+
+CsvOutput::~CsvOutput() {
+    Discard();
+}
+
+void CsvOutput::Create(const std::filesystem::path& path) {
+    path_ = path;
+    temp_path_ = platform::TempPathBeside(path);
+    file_.Open(temp_path_, platform::BinaryFile::Mode::Create);
+    text_.reserve(kWriteSize + kWriteSize / 4);
+}
+
+void CsvOutput::WriteIfFull() {
+    if (text_.size() >= kWriteSize) {
+        Write();
+    }
+}
+
+void CsvOutput::Write() {
+    file_.Write(text_.data(), text_.size());
+    text_.clear();
+}
+
+void CsvOutput::Commit() {
+    Write();
+    file_.Flush(true);
+    file_.Close();
+    platform::ReplaceFile(temp_path_, path_);
+    temp_path_.clear();
+}
+
+void CsvOutput::Discard() {
+    file_ = platform::BinaryFile();
+    if (!temp_path_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(temp_path_, ignored);
+        temp_path_.clear();
+    }
+}

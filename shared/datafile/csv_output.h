@@ -1,0 +1,36 @@
+// CsvOutput: a CSV file written through a buffer under a temporary name, which takes its own name only
+// when it is complete.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/base/binary_file.h"
+
+class CsvOutput {
+public:
+    CsvOutput() = default;
+    // Discards a file that was not committed.
+    ~CsvOutput();
+    CsvOutput(const CsvOutput&) = delete;
+    CsvOutput& operator=(const CsvOutput&) = delete;
+
+    // Creates the temporary file beside `path`; throws CPSTFileException.
+    void Create(const std::filesystem::path& path);
+    // The text waiting to be written; append to it, then call WriteIfFull.
+    std::string& Text() { return text_; }
+    // Writes the waiting text once enough of it has gathered; throws CPSTFileException.
+    void WriteIfFull();
+    // Writes the rest, puts the file on disk and gives it its name; throws CPSTFileException.
+    void Commit();
+    // Removes the temporary file.
+    void Discard();
+
+private:
+    void Write();
+
+    std::filesystem::path path_;
+    std::filesystem::path temp_path_;
+    platform::BinaryFile file_;
+    std::string text_;
+};
