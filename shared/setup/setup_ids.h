@@ -25,3 +25,8 @@ inline constexpr unsigned IDS_RNDC_VALUE_C = 9321;
 inline constexpr unsigned IDS_RNDC_VALUE_R = 59640;
 inline constexpr unsigned IDS_RNDC_VALUE_N = 59659;
 inline constexpr unsigned IDS_RNDC_VALUE_D = 59641;
+
+// The setup-table file; "%s" is the file's path. 8193 is shared with the data files.
+inline constexpr unsigned IDS_FILE_UNREADABLE = 8193;
+inline constexpr unsigned IDS_SETUP_FILE_NOT_SAVED = 8195;
+inline constexpr unsigned IDS_NOT_A_SETUP_FILE = 12297;
