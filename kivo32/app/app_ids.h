@@ -1,0 +1,10 @@
+// Control and text ids of the application shell's dialogs, as the resource library numbers them.
+#pragma once
+
+// CDisplayTextDlg.
+inline constexpr int IDC_DISPLAY_TEXT = 2251;
+inline constexpr int IDC_DISPLAY_REFRESH = 1349;
+inline constexpr int IDC_DISPLAY_GRIP = 2360;
+
+// Labels of the dialogs built here in place of the resource library's templates.
+inline constexpr unsigned IDS_DISPLAY_REFRESH = 20200;

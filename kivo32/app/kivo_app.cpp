@@ -1,0 +1,52 @@
+// The application object of kivo32: start-up with its language and texts, the main window, shut-down.
+#include "kivo32/app/kivo_app.h"
+
+#include <QCoreApplication>
+
+#include "platform/ui/doc_manager.h"
+#include "platform/ui/main_frame.h"
+#include "platform/ui/program_settings.h"
+#include "platform/ui/qt_text.h"
+#include "platform/ui/resource_texts.h"
+#include "platform/ui/ui_broker.h"
+#include "shared/common/message_box_flags.h"
+
+namespace {
+
+constexpr const char* kLanguageKey = "intl/Language";
+constexpr const char* kLanguageUnset = "??";
+
+}  // namespace
+
+CKivoApp::CKivoApp() {
+    // The program's settings live under "TARV" in the file of the application name.
+    QCoreApplication::setOrganizationName("TARV");
+    QCoreApplication::setApplicationName("KIVO");
+}
+
+CKivoApp::~CKivoApp() = default;
+
+bool CKivoApp::InitInstance() {
+    ChooseLanguage();
+    LoadStdProfileSettings(4);
+
+    auto mainFrame = std::make_unique<platform::MainFrame>(&GetDocManager());
+    mainFrame->setWindowTitle(kWindowTitle);
+    mainFrame->show();
+    SetMainWindow(std::move(mainFrame));
+    return true;
+}
+
+void CKivoApp::ChooseLanguage() {
+    auto settings = platform::OpenProgramSettings();
+    QString language = settings->value(kLanguageKey, kLanguageUnset).toString();
+    if (language == kLanguageUnset) {
+        const bool english =
+            platform::CurrentUiBroker().MessageBox("Use English?", {}, MB_YESNO | MB_ICONQUESTION) == IDYES;
+        language = english ? "EN" : "FR";
+        settings->setValue(kLanguageKey, language);
+    }
+    // A library that does not load leaves the English texts, without a message.
+    platform::LoadResourceLibrary(language == "FR" ? platform::kFrenchResources
+                                                   : platform::kEnglishResources);
+}

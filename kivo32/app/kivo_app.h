@@ -1,0 +1,25 @@
+// The application object of kivo32: start-up with its language and texts, the main window, shut-down.
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/application.h"
+#include "shared/controls/qt_message_box_presenter.h"
+
+class CKivoApp : public platform::Application {
+public:
+    // The caption of the main window.
+    static constexpr const char* kWindowTitle = "KIVO 15";
+
+    CKivoApp();
+    ~CKivoApp() override;
+
+    bool InitInstance() override;
+
+    // Reads "intl"/"Language" ("??" when unset); unset, asks "Use English?" once and stores "EN" or "FR".
+    // Then loads KivoResFR for "FR" and KivoRes for anything else.
+    static void ChooseLanguage();
+
+private:
+    CQtMessageBoxPresenter message_boxes_;
+};

@@ -1,0 +1,25 @@
+// A standard modal message box that closes itself after a given time, so that a step never waits for
+// the user.
+#include "kivo32/controls/msg_box.h"
+
+#include <QTimer>
+
+#include "platform/ui/standard_message_box.h"
+#include "platform/ui/ui_broker.h"
+#include "platform/ui/ui_clock.h"
+
+CMsgBox::CMsgBox(QWidget* parent) : parent_(parent) {}
+
+void CMsgBox::MessageBox(const std::string& text, const std::string& caption, int milliseconds,
+                         unsigned type) {
+    caption_ = caption;
+    platform::CurrentUiBroker().RunDialog("CMsgBox", [&] {
+        platform::StandardMessageBox box(parent_, text, caption, type);
+        if (milliseconds != 0) {
+            // The timer belongs to this box: a late tick dies with it and cannot reach another window.
+            QTimer::singleShot(platform::CurrentUiClock().TimerPeriod(milliseconds), &box,
+                               [&box] { box.close(); });
+        }
+        return box.Run();
+    });
+}

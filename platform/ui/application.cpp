@@ -1,0 +1,94 @@
+// The base of a program's application object: start-up, the event loop, shut-down, its documents and
+// main window, and the commands of the application itself.
+#include "platform/ui/application.h"
+
+#include <QApplication>
+#include <utility>
+
+#include "platform/ui/doc_manager.h"
+#include "platform/ui/main_frame.h"
+#include "platform/ui/program_settings.h"
+#include "platform/ui/ui_ids.h"
+
+namespace platform {
+namespace {
+
+Application* g_instance = nullptr;
+
+}  // namespace
+
+Application::Application() : documents_(std::make_unique<DocManager>()) {
+    g_instance = this;
+}
+
+Application::~Application() {
+    // The windows go before the documents they show.
+    main_window_.reset();
+    documents_.reset();
+    if (g_instance == this) {
+        g_instance = nullptr;
+    }
+}
+
+Application* Application::Instance() {
+    return g_instance;
+}
+
+int Application::Run() {
+    if (InitInstance()) {
+        exit_code_ = QApplication::exec();
+    } else {
+        exit_code_ = 1;
+    }
+    return ExitInstance();
+}
+
+bool Application::InitInstance() {
+    return true;
+}
+
+int Application::ExitInstance() {
+    SaveStdProfileSettings();
+    return exit_code_;
+}
+
+void Application::SetDocManager(std::unique_ptr<DocManager> documents) {
+    documents_ = std::move(documents);
+    if (main_window_ != nullptr) {
+        documents_->SetMainFrame(main_window_.get());
+    }
+}
+
+void Application::SetMainWindow(std::unique_ptr<MainFrame> window) {
+    main_window_ = std::move(window);
+    documents_->SetMainFrame(main_window_.get());
+}
+
+void Application::LoadStdProfileSettings(std::size_t entries) {
+    documents_->RecentFiles() = RecentFileList(entries);
+    documents_->RecentFiles().ReadList(*OpenProgramSettings());
+    recent_files_loaded_ = true;
+}
+
+void Application::SaveStdProfileSettings() {
+    if (recent_files_loaded_) {
+        documents_->RecentFiles().WriteList(*OpenProgramSettings());
+    }
+}
+
+bool Application::OnCommand(unsigned id) {
+    if (id == ID_FILE_NEW) {
+        documents_->OnFileNew();
+    } else if (id == ID_FILE_OPEN) {
+        documents_->OnFileOpen();
+    } else if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4) {
+        documents_->OpenRecentFile(id - ID_FILE_MRU_FILE1);
+    } else if (id == ID_APP_EXIT && main_window_ != nullptr) {
+        main_window_->close();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,24 @@
+// A worker thread that may ask the user through the UiBroker and keeps taking its queue while it waits.
+#pragma once
+
+#include "platform/base/worker_thread.h"
+#include "platform/ui/answer_wait.h"
+
+namespace platform {
+
+class BrokerWorkerThread : public WorkerThread, private AnswerWait {
+protected:
+    // A derived class that overrides these calls them too.
+    void OnStart() override;
+    void OnStop() override;
+
+    // A message that arrives while the thread waits for the user's answer: true when it was handled
+    // here at once (a cancel); the others are dispatched after the current handler returns.
+    virtual bool TakeWhileAsking(Message& message);
+
+private:
+    bool Wait(const std::function<bool()>& answered) override;
+    void Wake() override;
+};
+
+}  // namespace platform

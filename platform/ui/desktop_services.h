@@ -1,0 +1,22 @@
+// Opening files, folders and web pages with the desktop's default application; replaceable in tests.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace platform {
+
+class DesktopServices {
+public:
+    virtual ~DesktopServices() = default;
+    // True when the desktop took the file (a text report, the PDF help) or the folder.
+    virtual bool OpenPath(const std::filesystem::path& path) = 0;
+    virtual bool OpenUrl(const std::string& url) = 0;
+};
+
+// The services installed last, else the desktop's own (QDesktopServices).
+DesktopServices& CurrentDesktopServices();
+// The caller keeps `services` alive while they are installed; nullptr goes back to the desktop's.
+void InstallDesktopServices(DesktopServices* services);
+
+}  // namespace platform

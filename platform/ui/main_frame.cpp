@@ -1,0 +1,95 @@
+// The base of the program's MDI main window: the child frames, command routing and closing.
+#include "platform/ui/main_frame.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+
+#include "platform/base/window_messages.h"
+#include "platform/ui/application.h"
+#include "platform/ui/child_frame.h"
+#include "platform/ui/doc_manager.h"
+#include "platform/ui/view.h"
+#include "platform/ui/window_message_target.h"
+
+namespace platform {
+
+MainFrame::MainFrame(DocManager* documents)
+    : documents_(documents),
+      mdi_area_(new QMdiArea(this)),
+      target_(WindowMessageTarget::Create(this, [this](Message& message) { OnMessage(message); })) {
+    setCentralWidget(mdi_area_);
+    connect(mdi_area_, &QMdiArea::subWindowActivated, this, &MainFrame::OnSubWindowActivated);
+    if (documents_ != nullptr) {
+        documents_->SetMainFrame(this);
+    }
+}
+
+MainFrame::~MainFrame() {
+    // The area outlives this part of the object and reports its frames going.
+    disconnect(mdi_area_, nullptr, this, nullptr);
+    if (documents_ != nullptr) {
+        documents_->SetMainFrame(nullptr);
+    }
+}
+
+ChildFrame* MainFrame::ActiveChild() const {
+    return qobject_cast<ChildFrame*>(mdi_area_->currentSubWindow());
+}
+
+void MainFrame::AddChild(ChildFrame* frame) {
+    mdi_area_->addSubWindow(frame);
+}
+
+bool MainFrame::RouteCommand(unsigned id) {
+    if (ChildFrame* child = ActiveChild(); child != nullptr && child->RouteCommand(id)) {
+        return true;
+    }
+    if (OnCommand(id)) {
+        return true;
+    }
+    Application* application = Application::Instance();
+    return application != nullptr && application->OnCommand(id);
+}
+
+bool MainFrame::OnCommand(unsigned) {
+    return false;
+}
+
+std::shared_ptr<MessageTarget> MainFrame::Target() const {
+    return target_;
+}
+
+void MainFrame::OnMessage(Message& message) {
+    if (message.id == WM_CLOSE) {
+        close();
+    } else if (message.id == WM_COMMAND) {
+        RouteCommand(static_cast<unsigned>(message.wParam & 0xFFFF));
+    }
+}
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+    if (documents_ != nullptr) {
+        if (!documents_->SaveAllModified()) {
+            event->ignore();
+            return;
+        }
+        documents_->CloseAllDocuments();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MainFrame::OnSubWindowActivated(QMdiSubWindow* window) {
+    auto* activated = qobject_cast<ChildFrame*>(window);
+    if (activated == active_child_) {
+        return;
+    }
+    if (active_child_ != nullptr && active_child_->ActiveView() != nullptr) {
+        active_child_->ActiveView()->OnActivateView(false);
+    }
+    active_child_ = activated;
+    if (activated != nullptr && activated->ActiveView() != nullptr) {
+        activated->ActiveView()->OnActivateView(true);
+    }
+}
+
+}  // namespace platform

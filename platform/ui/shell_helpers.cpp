@@ -1,0 +1,146 @@
+// The program-wide helpers that show a window: folder browsing, a window's image on the clipboard,
+// the program's PDF help, folder copies with a report.
+#include "platform/ui/shell_helpers.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QPixmap>
+#include <system_error>
+
+#include "platform/base/string_format.h"
+#include "platform/base/windows1252.h"
+#include "platform/ui/desktop_services.h"
+#include "platform/ui/qt_text.h"
+#include "platform/ui/ui_broker.h"
+#include "platform/ui/ui_ids.h"
+#include "shared/common/error_texts.h"
+#include "shared/common/message_box_flags.h"
+#include "shared/common/program_texts.h"
+
+namespace {
+
+// The shell's failure codes that opening with the desktop can give here.
+constexpr int kFileNotFound = 2;
+constexpr int kNoAssociation = 31;
+
+constexpr const char* kPdfReaderPage = "https://pdfreaders.org/";
+
+constexpr int kImageFailed = -5;
+
+void Tell(const std::string& text, const std::string& caption = {}) {
+    platform::CurrentUiBroker().MessageBox(text, caption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+std::string ShellExecuteErrorText(int code) {
+    switch (code) {
+        case 0:
+            return "The operating system is out of memory or resources.";
+        case 2:
+            return "The specified file was not found.";
+        case 3:
+            return "The specified path was not found.";
+        case 5:
+            return "The operating system denied access to the specified file.";
+        case 8:
+            return "There was not enough memory to complete the operation.";
+        case 11:
+            return "The .exe file is invalid (non-Microsoft Win32 .exe or error in .exe image).";
+        case 26:
+            return "A sharing violation occurred.";
+        case 27:
+            return "The file name association is incomplete or invalid.";
+        case 28:
+            return "The DDE transaction could not be completed because the request timed out.";
+        case 29:
+            return "The DDE transaction failed.";
+        case 30:
+            return "The Dynamic Data Exchange (DDE) transaction could not be completed\n"
+                   "because other DDE transactions were being processed.";
+        case 31:
+            return "There is no application associated with the given file name extension.";
+        case 32:
+            return "The specified dynamic-link library (DLL) was not found.";
+        default:
+            return "Unknown ShellExecute error.";
+    }
+}
+
+bool BrowseForFolder(std::filesystem::path& startFolder, std::filesystem::path& chosen,
+                     const std::string& title) {
+    if (startFolder.empty()) {
+        startFolder = platform::PathFromQString(QDir::homePath());
+    }
+    QString folder;
+    platform::CurrentUiBroker().RunDialog("BrowseForFolder", [&] {
+        folder = QFileDialog::getExistingDirectory(nullptr, platform::ToQString(title),
+                                                   platform::PathToQString(startFolder));
+        return 0;
+    });
+    if (folder.isEmpty()) {
+        return false;
+    }
+    chosen = platform::PathFromQString(folder);
+    return true;
+}
+
+int CopyWindowToClipboard(QWidget* window) {
+    const QPixmap image = window != nullptr ? window->grab() : QPixmap();
+    if (image.isNull()) {
+        Tell("System error: BitBlt() operation failed.");
+        return kImageFailed;
+    }
+    QApplication::clipboard()->setPixmap(image);
+    return 1;
+}
+
+void OpenProgramPdf(const std::filesystem::path& programFolder, const std::string& fileName) {
+    const std::filesystem::path path = programFolder / fileName;
+    std::error_code error;
+    int failure = 0;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        failure = kFileNotFound;
+    } else if (!platform::CurrentDesktopServices().OpenPath(path)) {
+        failure = kNoAssociation;
+    }
+    if (failure == 0) {
+        return;
+    }
+    std::string text;
+    if (failure == kNoAssociation) {
+        text = LoadText(IDS_PDF_READER_MISSING) + ":\n\n    " + kPdfReaderPage + ".";
+    } else {
+        text = platform::StringPrintf("%s:\n\n    %s.\n\n", LoadText(IDS_PDF_OPEN_FAILED).c_str(),
+                                      platform::Utf8ToWindows1252(path.string()).c_str()) +
+               ShellExecuteErrorText(failure);
+    }
+    Tell(text, LoadText(IDS_PDF_OPEN_CAPTION));
+}
+
+bool CopyFolderWithReport(const std::vector<std::filesystem::path>& sources,
+                          const std::filesystem::path& target) {
+    std::error_code error;
+    std::filesystem::create_directories(target, error);
+    for (const auto& source : sources) {
+        if (error) {
+            break;
+        }
+        std::filesystem::copy(
+            source, target / source.filename(),
+            std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
+            error);
+    }
+    if (!error) {
+        return true;
+    }
+    std::string text = platform::StringPrintf("Error 0x%02x: ", static_cast<unsigned>(error.value())) +
+                       SystemErrorText(error.value());
+    for (const auto& source : sources) {
+        text += "\r\n" + platform::Utf8ToWindows1252(source.string());
+    }
+    Tell(text);
+    return false;
+}

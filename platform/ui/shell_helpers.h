@@ -1,0 +1,29 @@
+// The program-wide helpers that show a window: folder browsing, a window's image on the clipboard,
+// the program's PDF help, folder copies with a report.
+#pragma once
+
+#include <QWidget>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The text of a failure code of opening a file with the desktop (the shell's numbering).
+std::string ShellExecuteErrorText(int code);
+
+// Lets the user choose a folder, starting at `startFolder` (an empty one becomes the home folder, in the
+// caller's path as well). TRUE, with the folder in `chosen`, when one was chosen.
+bool BrowseForFolder(std::filesystem::path& startFolder, std::filesystem::path& chosen,
+                     const std::string& title = {});
+
+// Puts the window's image on the clipboard. 1 on success; a negative code, after telling the user, when
+// the image cannot be taken.
+int CopyWindowToClipboard(QWidget* window);
+
+// Opens `fileName` of the program's folder with the desktop's PDF reader; tells the user when the file
+// is missing or nothing opens PDF files.
+void OpenProgramPdf(const std::filesystem::path& programFolder, const std::string& fileName);
+
+// Copies each of `sources` (files or whole folders) into the folder `target`, replacing what is there.
+// TRUE on success; otherwise tells the user the error and the sources, and gives FALSE.
+bool CopyFolderWithReport(const std::vector<std::filesystem::path>& sources,
+                          const std::filesystem::path& target);

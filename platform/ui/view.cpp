@@ -1,0 +1,139 @@
+// The base of every view: a widget that shows one document inside a child frame, and prints it.
+#include "platform/ui/view.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform/base/window_messages.h"
+#include "platform/ui/child_frame.h"
+#include "platform/ui/document.h"
+#include "platform/ui/printer_page_painter.h"
+#include "platform/ui/ui_broker.h"
+#include "platform/ui/ui_ids.h"
+#include "platform/ui/window_message_target.h"
+#include "shared/common/message_box_flags.h"
+#include "shared/common/program_texts.h"
+
+namespace platform {
+
+View::View(QWidget* parent)
+    : QWidget(parent),
+      target_(WindowMessageTarget::Create(this, [this](Message& message) { OnMessage(message); })) {}
+
+View::~View() {
+    if (document_ != nullptr) {
+        document_->RemoveView(this);
+    }
+}
+
+void View::AttachDocument(Document* document) {
+    if (document_ != nullptr) {
+        document_->RemoveView(this);
+    }
+    document_ = document;
+    if (document_ != nullptr) {
+        document_->AddView(this);
+    }
+}
+
+ChildFrame* View::ParentFrame() const {
+    for (QWidget* parent = parentWidget(); parent != nullptr; parent = parent->parentWidget()) {
+        if (auto* frame = qobject_cast<ChildFrame*>(parent)) {
+            return frame;
+        }
+    }
+    return nullptr;
+}
+
+void View::OnInitialUpdate() {
+    OnUpdate(nullptr, 0);
+}
+
+void View::OnUpdate(View*, long) {
+    update();
+}
+
+void View::OnActivateView(bool) {}
+
+bool View::OnCommand(unsigned id) {
+    if (id == ID_FILE_PRINT) {
+        OnFilePrint();
+        return true;
+    }
+    return false;
+}
+
+std::shared_ptr<MessageTarget> View::Target() const {
+    return target_;
+}
+
+void View::OnMessage(Message& message) {
+    ChildFrame* frame = ParentFrame();
+    if (message.id == WM_CLOSE && frame != nullptr) {
+        frame->close();
+    } else if (message.id == WM_COMMAND) {
+        const auto command = static_cast<unsigned>(message.wParam & 0xFFFF);
+        if (frame == nullptr || !frame->RouteCommand(command)) {
+            OnCommand(command);
+        }
+    }
+}
+
+bool View::OnPreparePrinting(PrintInfo&) {
+    return true;
+}
+
+void View::OnBeginPrinting(PagePainter&, PrintInfo&) {}
+
+void View::OnPrint(PagePainter&, PrintInfo&) {}
+
+void View::OnEndPrinting(PagePainter&, PrintInfo&) {}
+
+bool View::PrintPages(PagePainter& painter, PrintInfo& info) {
+    OnBeginPrinting(painter, info);
+    bool ok = true;
+    for (info.currentPage = info.fromPage; ok && info.currentPage <= info.toPage; ++info.currentPage) {
+        ok = painter.StartPage();
+        if (ok) {
+            OnPrint(painter, info);
+            ok = painter.EndPage();
+        }
+        if (!info.continuePrinting) {
+            break;
+        }
+    }
+    OnEndPrinting(painter, info);
+    return ok;
+}
+
+void View::OnFilePrint() {
+    PrintInfo info;
+    if (!OnPreparePrinting(info)) {
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    const int chosen = CurrentUiBroker().RunDialog("Print", [&] {
+        QPrintDialog dialog(&printer, window());
+        if (info.maxPage != PrintInfo::kUnknownPages) {
+            dialog.setMinMax(info.minPage, info.maxPage);
+        }
+        const int result = dialog.exec();
+        if (printer.fromPage() > 0) {
+            info.fromPage = printer.fromPage();
+            info.toPage = printer.toPage();
+        }
+        return result;
+    });
+    if (chosen != QDialog::Accepted) {
+        return;
+    }
+    PrinterPagePainter painter(printer);
+    if (!painter.Begin()) {
+        CurrentUiBroker().MessageBox(LoadText(AFX_IDP_FAILED_TO_START_PRINT), {}, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    PrintPages(painter, info);
+    painter.End();
+}
+
+}  // namespace platform

@@ -1,0 +1,53 @@
+// kivo32 starting offscreen: the language question of a first start, the main window, a clean exit.
+#include "kivo32/app/kivo_app.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "platform/ui/main_frame.h"
+#include "platform/ui/program_settings.h"
+#include "shared/common/message_box_flags.h"
+#include "shared/common/program_texts.h"
+#include "tests/support/ui/qt_test_application.h"
+#include "tests/support/ui/scripted_ui_broker.h"
+
+namespace {
+
+class KivoAppTest : public testing::Test {
+protected:
+    void SetUp() override { testsupport::EnsureQtApplication(); }
+    void TearDown() override { platform::OpenProgramSettings()->remove("intl/Language"); }
+};
+
+TEST_F(KivoAppTest, TheProgramOpensItsMainWindowAndEndsWithExitCodeZeroWhenItCloses) {
+    testsupport::ScriptedUiBroker broker;
+    broker.AnswerMessageBox(IDYES);
+    CKivoApp application;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        title = application.GetMainWindow()->windowTitle();
+        application.GetMainWindow()->close();
+    });
+    EXPECT_EQ(application.Run(), 0);
+    EXPECT_EQ(title, "KIVO 15");
+}
+
+TEST_F(KivoAppTest, TheFirstStartAsksForTheLanguageOnceAndLoadsItsTexts) {
+    testsupport::ScriptedUiBroker broker;
+    broker.AnswerMessageBox(IDNO);
+    CKivoApp::ChooseLanguage();
+    ASSERT_EQ(broker.Asked().size(), 1u);
+    EXPECT_EQ(broker.Asked()[0].text, "Use English?");
+    EXPECT_EQ(platform::OpenProgramSettings()->value("intl/Language").toString(), "FR");
+    EXPECT_EQ(LoadText(9002), "Annuler");
+
+    CKivoApp::ChooseLanguage();
+    EXPECT_EQ(broker.Asked().size(), 1u);
+
+    platform::OpenProgramSettings()->setValue("intl/Language", "DE");
+    CKivoApp::ChooseLanguage();
+    EXPECT_EQ(LoadText(9002), "Cancel");
+}
+
+}  // namespace

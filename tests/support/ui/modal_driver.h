@@ -1,0 +1,18 @@
+// Acts on the next modal window of a test once it shows (a box, a dialog), from the event loop it runs.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+namespace testsupport {
+
+// Calls `action` with the modal window as soon as one is shown; fails the test when none shows within
+// a few seconds. Call before the code that opens the window.
+void OnNextModal(std::function<void(QWidget*)> action);
+
+// Processes events until `done()` or a few seconds passed; false on time-out.
+bool ProcessEventsUntil(const std::function<bool()>& done);
+// Processes events for `milliseconds`.
+void ProcessEventsFor(int milliseconds);
+
+}  // namespace testsupport

@@ -1,0 +1,26 @@
+// The one QApplication of a Qt test program, made on first use (offscreen, as CTest runs gui tests).
+#include "tests/support/ui/qt_test_application.h"
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "platform/ui/resource_texts.h"
+#include "shared/common/program_texts.h"
+
+namespace testsupport {
+
+void EnsureQtApplication() {
+    if (QApplication::instance() != nullptr) {
+        return;
+    }
+    // Never a window on a real display, also when a test program is run by hand.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char name[] = "kivo_tests";
+    static char* argv[] = {name, nullptr};
+    // Lives until the program ends; Qt objects may not be destroyed after it.
+    new QApplication(argc, argv);
+    SetProgramTexts(platform::EnglishTexts());
+}
+
+}  // namespace testsupport
