@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/base/local_time.h"
+#include "shared/common/calendar.h"
 #include "shared/common/date_time_text.h"
 #include "shared/common/number_text.h"
 #include "shared/datafile/data_grid_rows.h"
@@ -57,37 +58,33 @@ private:
     std::vector<std::uint8_t> block_;
 };
 
+// A grid row's date and time as its cells give them, and the local time they make.
 struct RowTime {
-    std::tm fields{};
+    RecordDate date;
+    RecordTimeOfDay timeOfDay;
     std::time_t time = 0;
 };
 
-// The local time of a grid row's date and time cells; nullopt when either does not read.
+// nullopt when the date or the time cell does not read as one.
 std::optional<RowTime> ReadRowTime(const CDataGridRows& rows, int row) {
     const std::string date = rows.GetCellText(row, kDateColumn);
     const std::string time = rows.GetCellText(row, kTimeColumn);
     RowTime result;
-    std::tm& fields = result.fields;
     int year = 0;
-    if (ParseDate(date.c_str(), year, fields.tm_mon, fields.tm_mday, false, false, false) == nullptr ||
-        ParseTime(time.c_str(), fields.tm_hour, fields.tm_min, fields.tm_sec) == nullptr) {
+    if (ParseDate(date.c_str(), year, result.date.month, result.date.day, false, false, false) == nullptr ||
+        ParseTime(time.c_str(), result.timeOfDay.hour, result.timeOfDay.minute, result.timeOfDay.second) ==
+            nullptr) {
         return std::nullopt;
     }
-    fields.tm_year = year - 1900;
-    fields.tm_mon -= 1;
-    fields.tm_isdst = -1;
-    const std::optional<std::time_t> local = platform::FromLocalTime(fields);
+    const std::optional<std::time_t> local =
+        LocalTimeFromFields(year, result.date.month, result.date.day, result.timeOfDay.hour,
+                            result.timeOfDay.minute, result.timeOfDay.second);
     if (!local) {
         return std::nullopt;
     }
+    result.date.year = RecordYearByte(year);
     result.time = *local;
     return result;
-}
-
-void WriteRecordTime(Record& record, const std::tm& time) {
-    WriteRecordDate(record, CRawData::kDateOffset,
-                    {RecordYearByte(time.tm_year + 1900), time.tm_mon + 1, time.tm_mday});
-    WriteRecordTimeOfDay(record, CRawData::kTimeOffset, {time.tm_hour, time.tm_min, time.tm_sec});
 }
 
 void WriteEmptyValue(Record& record, const CRawDataField& field, bool zeroForEmpty) {
@@ -101,10 +98,11 @@ void WriteEmptyValue(Record& record, const CRawDataField& field, bool zeroForEmp
 }
 
 // The record of grid row `row`: its time, and each value cell read back as its field stores it.
-Record RowRecord(const CRawData& source, const CDataGridRows& rows, int row, const std::tm& time,
+Record RowRecord(const CRawData& source, const CDataGridRows& rows, int row, const RowTime& time,
                  bool zeroForEmpty) {
     Record record(static_cast<std::size_t>(source.GetRecordSize()), 0);
-    WriteRecordTime(record, time);
+    WriteRecordDate(record, CRawData::kDateOffset, time.date);
+    WriteRecordTimeOfDay(record, CRawData::kTimeOffset, time.timeOfDay);
     const auto& fields = source.GetFields();
     for (std::size_t index = kFirstValueField; index < fields.size(); ++index) {
         const CRawDataField& field = fields[index];
@@ -130,7 +128,9 @@ std::optional<Record> EmptyRecord(const CRawData& source, std::time_t time, bool
         return std::nullopt;
     }
     Record record(static_cast<std::size_t>(source.GetRecordSize()), 0);
-    WriteRecordTime(record, *local);
+    WriteRecordDate(record, CRawData::kDateOffset,
+                    {RecordYearByte(local->tm_year + 1900), local->tm_mon + 1, local->tm_mday});
+    WriteRecordTimeOfDay(record, CRawData::kTimeOffset, {local->tm_hour, local->tm_min, local->tm_sec});
     const auto& fields = source.GetFields();
     for (std::size_t index = kFirstValueField; index < fields.size(); ++index) {
         WriteEmptyValue(record, fields[index], zeroForEmpty);
@@ -139,8 +139,9 @@ std::optional<Record> EmptyRecord(const CRawData& source, std::time_t time, bool
 }
 
 // Fills the intervals missing between `previous` and `next`; false when cancelled or a write failed.
-bool FillGap(const CRawData& source, BlockWriter& writer, std::time_t previous, std::time_t next, long interval,
-             int row, bool zeroForEmpty, const GapQuestion& question, RangeSaveCounts& counts) {
+bool FillGap(const CRawData& source, BlockWriter& writer, std::time_t previous, std::time_t next,
+             long interval, int row, bool zeroForEmpty, const GapQuestion& question,
+             RangeSaveCounts& counts) {
     const long missing = static_cast<long>((next - previous) / interval) - 1;
     if (missing <= 0) {
         return true;
@@ -211,7 +212,7 @@ bool SaveGridRowsFile(CRawData& source, const CDataGridRows& rows, const std::fi
             file.Abort();
             return false;
         }
-        if (!writer.Add(RowRecord(source, rows, row, time->fields, zeroForEmpty))) {
+        if (!writer.Add(RowRecord(source, rows, row, *time, zeroForEmpty))) {
             file.Abort();
             return false;
         }

@@ -1,0 +1,39 @@
+// CSUTTypeHelp: the help box of the model list.
+#include "kivo32/setupeditor/sut_type_help.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "kivo32/controls/controls_ids.h"
+#include "kivo32/setupeditor/setupeditor_ids.h"
+#include "platform/ui/control_id.h"
+#include "platform/ui/qt_text.h"
+#include "shared/common/message_box_flags.h"
+#include "shared/common/program_texts.h"
+
+CSUTTypeHelp::CSUTTypeHelp(QWidget* parent) : platform::Dialog(parent) {
+    setWindowTitle(platform::ToQString(LoadText(IDS_SUT_TYPE_HELP_TITLE)));
+    auto* icon = new QLabel(this);
+    platform::SetControlId(icon, IDC_SUT_TYPE_HELP_ICON);
+    const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    icon->setPixmap(
+        style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this).pixmap(size, size));
+    auto* text = new QLabel(platform::ToQString(LoadText(IDS_SUT_TYPE_HELP_TEXT)), this);
+    text->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(platform::ToQString(LoadText(IDS_OK)), QDialogButtonBox::AcceptRole);
+    platform::SetControlId(ok, IDOK);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CSUTTypeHelp::accept);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(text, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    setMinimumWidth(380);
+}

@@ -1,0 +1,47 @@
+// CExtractedRangeSaveDlg: save the data of an extracted range, or close without saving.
+#include "kivo32/views/extracted_range_save_dlg.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "kivo32/controls/controls_ids.h"
+#include "kivo32/views/views_ids.h"
+#include "platform/base/string_format.h"
+#include "platform/ui/control_id.h"
+#include "platform/ui/data_exchange.h"
+#include "platform/ui/qt_text.h"
+#include "shared/common/message_box_flags.h"
+#include "shared/common/program_texts.h"
+
+CExtractedRangeSaveDlg::CExtractedRangeSaveDlg(const std::string& name, QWidget* parent)
+    : platform::Dialog(parent),
+      save_(new QRadioButton(platform::ToQString(LoadText(IDS_EXTRACTED_SAVE_CHOICE)), this)),
+      close_(new QRadioButton(platform::ToQString(LoadText(IDS_EXTRACTED_CLOSE_CHOICE)), this)) {
+    setWindowTitle(platform::ToQString(LoadText(IDS_EXTRACTED_SAVE_TITLE)));
+    auto* prompt = new QLabel(platform::ToQString(platform::StringPrintf(
+                                  LoadText(IDS_EXTRACTED_SAVE_PROMPT).c_str(), name.c_str())),
+                              this);
+    prompt->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(platform::ToQString(LoadText(IDS_OK)), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel =
+        buttons->addButton(platform::ToQString(LoadText(IDS_CANCEL)), QDialogButtonBox::RejectRole);
+    platform::SetControlId(ok, IDOK);
+    platform::SetControlId(cancel, IDCANCEL);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CExtractedRangeSaveDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CExtractedRangeSaveDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
+    layout->addWidget(save_);
+    layout->addWidget(close_);
+    layout->addWidget(buttons);
+}
+
+void CExtractedRangeSaveDlg::DoDataExchange(platform::DataExchange& exchange) {
+    platform::ExchangeRadio(exchange, {save_, close_}, choice_index_);
+    choice_ = choice_index_ + 1;
+}

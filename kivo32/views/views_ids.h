@@ -1,0 +1,32 @@
+// Control and text ids of the data-file document and its dialogs, as the system numbers them; the
+// labels of the dialogs are ours.
+#pragma once
+
+// CDataFileSaveDlg: its two option check boxes; its titles with the first option checked or cleared.
+inline constexpr int IDC_SAVE_OPTION_EXISTING = 1429;
+inline constexpr int IDC_SAVE_OPTION_CSV = 1430;
+inline constexpr unsigned IDS_SAVE_TITLE_EXISTING = 9301;
+inline constexpr unsigned IDS_SAVE_TITLE_NEW = 9302;
+
+// The name of the data-file type in file dialogs, filled into "%s (*.kivo; *.dat)".
+inline constexpr unsigned IDS_DATA_FILE_FILTER = 9354;
+// The title of an extracted range; "%s" the title of the document it came from.
+inline constexpr unsigned IDS_EXTRACTED_TITLE = 9312;
+// Save As over a file: "%s" the path; over a file open in another document.
+inline constexpr unsigned IDS_REPLACE_FILE = 12478;
+inline constexpr unsigned IDS_REPLACE_OPEN_FILE = 12485;
+// A range save: "%d record%s ... %d record%s", followed by the second text; nothing from the grid.
+inline constexpr unsigned IDS_RANGE_SAVED = 59535;
+inline constexpr unsigned IDS_RANGE_EMPTY = 59536;
+inline constexpr unsigned IDS_RANGE_SAVED_NEXT = 59537;
+
+// Ours: the option labels of CDataFileSaveDlg.
+inline constexpr unsigned IDS_SAVE_OPTION_EXISTING = 20400;
+inline constexpr unsigned IDS_SAVE_OPTION_CSV = 20401;
+// Ours: CExtractedRangeSaveDlg ("%s" the name of the extracted data) and its choices.
+inline constexpr unsigned IDS_EXTRACTED_SAVE_TITLE = 20402;
+inline constexpr unsigned IDS_EXTRACTED_SAVE_PROMPT = 20403;
+inline constexpr unsigned IDS_EXTRACTED_SAVE_CHOICE = 20404;
+inline constexpr unsigned IDS_EXTRACTED_CLOSE_CHOICE = 20405;
+// Ours: before a gap of many records is filled; "%ld" the records, "%d" the grid row after the gap.
+inline constexpr unsigned IDS_FILL_LONG_GAP = 20406;
