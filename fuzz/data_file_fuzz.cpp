@@ -1,58 +1,23 @@
 // Fuzz target: any bytes read as a data file (prepared, every record and field read, exported as CSV)
 // and as the raw records of a download of each logger generation.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "shared/common/program_texts.h"
+#include "fuzz/datafile_fuzz_support.h"
 #include "shared/datafile/conversion_context.h"
 #include "shared/datafile/data_info.h"
-#include "shared/datafile/message_sink.h"
 #include "shared/datafile/raw_data.h"
 #include "shared/datafile/raw_record_decoder.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_table.h"
-#include "tests/support/resource_texts.h"
 
 namespace {
 
-class SilentSink : public CMessageSink {
-public:
-    void ShowMessage(const std::string&) override {}
-};
-
-// A private folder for the files of this process, removed when it ends.
-class Folder {
-public:
-    Folder()
-        : path_(std::filesystem::temp_directory_path() / ("data_file_fuzz." + std::to_string(::getpid()))) {
-        std::filesystem::create_directories(path_);
-    }
-    ~Folder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::filesystem::path operator/(const char* name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
-
-const Folder g_folder;
-
-// The English texts, so that the channel and title words of the CSV form are the program's.
-bool LoadEnglishTexts() {
-    platform::TextTable texts = testsupport::LoadResourceTexts("en", "common");
-    texts.Merge(testsupport::LoadResourceTexts("en", "setup"));
-    texts.Merge(testsupport::LoadResourceTexts("en", "datafile"));
-    SetProgramTexts(std::move(texts));
-    return true;
-}
+const fuzzsupport::ScratchFolder g_folder("data_file_fuzz");
+using fuzzsupport::SilentSink;
 
 void ReadEveryField(CRawData& data) {
     for (int record = 0; record < data.GetRecordCount(); ++record) {
@@ -95,13 +60,10 @@ void DecodeAsDownload(CRawData& data, const std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    [[maybe_unused]] static const bool textsLoaded = LoadEnglishTexts();
+    fuzzsupport::LoadEnglishTexts();
     const std::filesystem::path path = g_folder / "input.kivo";
     const std::vector<std::uint8_t> bytes(data, data + size);
-    {
-        std::ofstream file(path, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    }
+    fuzzsupport::WriteInput(path, data, size);
     SilentSink sink;
     {
         CRawData file;

@@ -77,24 +77,6 @@ void AppendTimeOfDay(std::string& line, const RecordTimeOfDay& time) {
     AppendTwoDigits(line, time.second);
 }
 
-// The unit of a power channel's quantity as the titles name it.
-std::string PowerUnit(int quantity) {
-    switch (quantity) {
-        case kQuantityVoltage:
-            return LoadText(IDS_QUANTITY_VOLTS);
-        case kQuantityCurrent:
-            return LoadText(IDS_QUANTITY_AMPS);
-        case kQuantityKW:
-            return "KW";
-        case kQuantityKVA:
-            return "KVA";
-        case kQuantityPF:
-            return "PF";
-        default:
-            return "KVAR";
-    }
-}
-
 // Voltage and power factor are titled in form B, the other quantities in form A.
 bool IsFormA(int quantity) {
     return quantity != kQuantityVoltage && quantity != kQuantityPF;
@@ -330,7 +312,7 @@ void CCsvExport::BuildCSVColumnTitles(TitleLines& lines) const {
         const int number = i + 1;
         if (channel.GetType() == kChannelPower) {
             for (int quantity = 0; quantity < kPowerQuantities; ++quantity) {
-                AddQuantityColumns(lines, number, channel.GetPowerOptions(quantity), PowerUnit(quantity),
+                AddQuantityColumns(lines, number, channel.GetPowerOptions(quantity), PowerQuantityUnit(quantity),
                                    IsFormA(quantity));
             }
         } else if (channel.GetType() == kChannelRNDC) {
@@ -346,7 +328,7 @@ void CCsvExport::BuildCSVColumnTitles(TitleLines& lines) const {
         }
         for (int quantity = 0; quantity < kPowerQuantities; ++quantity) {
             AddQuantityColumns(lines, kFirstSoftwareChannel + i, channel.GetPowerOptions(quantity),
-                               PowerUnit(quantity), IsFormA(quantity));
+                               PowerQuantityUnit(quantity), IsFormA(quantity));
         }
     }
     if (setup.GetModelCode() != kModelQuarvenKX) {

@@ -106,23 +106,6 @@ char PhaseOfRangeText(const std::string& text) {
     return text.size() > 1 ? static_cast<char>(text[1] + 16) : '\0';
 }
 
-std::string PowerUnitWord(int quantity) {
-    switch (quantity) {
-        case kQuantityVoltage:
-            return LoadText(IDS_QUANTITY_VOLTS);
-        case kQuantityCurrent:
-            return LoadText(IDS_QUANTITY_AMPS);
-        case kQuantityKW:
-            return "KW";
-        case kQuantityKVA:
-            return "KVA";
-        case kQuantityPF:
-            return "PF";
-        default:
-            return "KVAR";
-    }
-}
-
 }  // namespace
 
 std::size_t FindChannelKeyword(std::string_view text) {
@@ -513,7 +496,7 @@ bool CCsvImport::SetupChannelsFromCSV(CSetupTable& setup, CDataInfo& info) {
             case kChannelPower: {
                 for (int quantity = 0; quantity < kPowerQuantities; ++quantity) {
                     channel.SetPowerOptions(quantity,
-                                            FindColumnsForChannel(columns, number, PowerUnitWord(quantity)));
+                                            FindColumnsForChannel(columns, number, PowerQuantityUnit(quantity)));
                 }
                 const ChannelDescription& described = descriptions[slot];
                 if (described.type == kChannelPower) {
@@ -566,7 +549,7 @@ bool CCsvImport::SetupChannelsFromCSV(CSetupTable& setup, CDataInfo& info) {
         }
         for (int quantity = 0; quantity < kPowerQuantities; ++quantity) {
             channel.SetPowerOptions(
-                quantity, FindColumnsForChannel(columns, kFirstSoftwareChannel + i, PowerUnitWord(quantity)));
+                quantity, FindColumnsForChannel(columns, kFirstSoftwareChannel + i, PowerQuantityUnit(quantity)));
         }
     }
 

@@ -216,17 +216,8 @@ int CRawRecordDecoder::DecodeMinuteStamp(ByteReader& in, std::span<std::uint8_t>
     int hour = 0;
     int minute = 0;
     DayNumberToDate(stamp, year, month, day, hour, minute);
-    if (year < 1900 || month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59) {
-        return kBadStamp;
-    }
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_isdst = -1;
-    const std::optional<std::time_t> time = platform::FromLocalTime(local);
+    const std::optional<std::time_t> time =
+        year < 1900 ? std::nullopt : LocalTimeFromFields(year, month, day, hour, minute, 0);
     if (!time) {
         return kBadStamp;
     }

@@ -1,7 +1,9 @@
 // Names and letters of channel settings.
 #include "shared/setup/channel_names.h"
 
+#include "shared/common/program_texts.h"
 #include "shared/setup/setup_codes.h"
+#include "shared/setup/setup_ids.h"
 
 std::string GetAnalogRangeName(int analogType) {
     switch (analogType) {
@@ -59,4 +61,21 @@ std::string PhaseReferenceName(char letter) {
 
 bool IsPhaseReference(char letter) {
     return !PhaseReferenceName(letter).empty();
+}
+
+std::string PowerQuantityUnit(int quantity) {
+    switch (quantity) {
+        case kQuantityVoltage:
+            return LoadText(IDS_QUANTITY_VOLTS);
+        case kQuantityCurrent:
+            return LoadText(IDS_QUANTITY_AMPS);
+        case kQuantityKW:
+            return "KW";
+        case kQuantityKVA:
+            return "KVA";
+        case kQuantityPF:
+            return "PF";
+        default:
+            return "KVAR";
+    }
 }

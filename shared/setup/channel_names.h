@@ -1,4 +1,5 @@
-// Names and letters of channel settings: analog ranges, temperature units and phase references.
+// Names and letters of channel settings: analog ranges, temperature units, phase references and the
+// units of power quantities.
 #pragma once
 
 #include <cstdint>
@@ -15,3 +16,7 @@ std::uint16_t LetterToTemperatureUnit(char letter);
 // "L1", "L2", "L3" for phase references 'A', 'B', 'C', "N" for 'N'; empty for letters without a name.
 std::string PhaseReferenceName(char letter);
 bool IsPhaseReference(char letter);
+
+// The unit a power channel's quantity is named by in column titles: the volts and amps words of the
+// program's language, "KW", "KVA", "PF", and "KVAR" for the rest.
+std::string PowerQuantityUnit(int quantity);
