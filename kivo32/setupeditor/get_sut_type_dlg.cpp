@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "kivo32/controls/controls_ids.h"
+#include "kivo32/controls/dialog_buttons.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/sut_type_help.h"
 #include "platform/ui/control_id.h"
@@ -51,16 +52,8 @@ CGetSUTTypeDlg::CGetSUTTypeDlg(QWidget* parent)
     }
     auto* label = new QLabel(platform::ToQString(LoadText(IDS_SUT_TYPE_LABEL)), this);
     label->setBuddy(list_);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(platform::ToQString(LoadText(IDS_OK)), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel =
-        buttons->addButton(platform::ToQString(LoadText(IDS_CANCEL)), QDialogButtonBox::RejectRole);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
     buttons->addButton(help_, QDialogButtonBox::HelpRole);
-    platform::SetControlId(ok, IDOK);
-    platform::SetControlId(cancel, IDCANCEL);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CGetSUTTypeDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CGetSUTTypeDlg::reject);
     connect(help_, &QPushButton::clicked, this, [this] {
         CSUTTypeHelp help(this);
         help.DoModal();

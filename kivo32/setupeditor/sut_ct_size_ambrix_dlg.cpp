@@ -6,14 +6,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "kivo32/controls/controls_ids.h"
+#include "kivo32/controls/dialog_buttons.h"
 #include "kivo32/setupeditor/ct_size_check.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/message_box_flags.h"
 #include "shared/common/number_text.h"
 #include "shared/common/program_texts.h"
 
@@ -55,14 +54,7 @@ CSUTCTSizeAmbrixDlg::CSUTCTSizeAmbrixDlg(QWidget* parent, CTChooserRun chooser)
     connect(fixed_, &QRadioButton::clicked, this, [this] { ChooseKind(kKindFixed); });
     connect(catalogue_, &QPushButton::clicked, this, &CSUTCTSizeAmbrixDlg::OnCatalogue);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(Text(IDS_OK), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(Text(IDS_CANCEL), QDialogButtonBox::RejectRole);
-    platform::SetControlId(ok, IDOK);
-    platform::SetControlId(cancel, IDCANCEL);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CSUTCTSizeAmbrixDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CSUTCTSizeAmbrixDlg::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 
     auto* fields = new QGridLayout;
     fields->addWidget(sized_, 0, 0, 1, 3);

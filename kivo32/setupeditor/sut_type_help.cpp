@@ -4,15 +4,13 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "kivo32/controls/controls_ids.h"
+#include "kivo32/controls/dialog_buttons.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/message_box_flags.h"
 #include "shared/common/program_texts.h"
 
 CSUTTypeHelp::CSUTTypeHelp(QWidget* parent) : platform::Dialog(parent) {
@@ -24,10 +22,7 @@ CSUTTypeHelp::CSUTTypeHelp(QWidget* parent) : platform::Dialog(parent) {
         style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this).pixmap(size, size));
     auto* text = new QLabel(platform::ToQString(LoadText(IDS_SUT_TYPE_HELP_TEXT)), this);
     text->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(platform::ToQString(LoadText(IDS_OK)), QDialogButtonBox::AcceptRole);
-    platform::SetControlId(ok, IDOK);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CSUTTypeHelp::accept);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this, false);
 
     auto* row = new QHBoxLayout;
     row->addWidget(icon, 0, Qt::AlignTop);

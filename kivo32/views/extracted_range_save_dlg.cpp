@@ -3,16 +3,13 @@
 
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "kivo32/controls/controls_ids.h"
+#include "kivo32/controls/dialog_buttons.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/string_format.h"
-#include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/message_box_flags.h"
 #include "shared/common/program_texts.h"
 
 CExtractedRangeSaveDlg::CExtractedRangeSaveDlg(const std::string& name, QWidget* parent)
@@ -24,15 +21,7 @@ CExtractedRangeSaveDlg::CExtractedRangeSaveDlg(const std::string& name, QWidget*
                                   LoadText(IDS_EXTRACTED_SAVE_PROMPT).c_str(), name.c_str())),
                               this);
     prompt->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(platform::ToQString(LoadText(IDS_OK)), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel =
-        buttons->addButton(platform::ToQString(LoadText(IDS_CANCEL)), QDialogButtonBox::RejectRole);
-    platform::SetControlId(ok, IDOK);
-    platform::SetControlId(cancel, IDCANCEL);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CExtractedRangeSaveDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CExtractedRangeSaveDlg::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

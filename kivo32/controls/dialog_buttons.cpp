@@ -1,0 +1,27 @@
+// The OK and Cancel buttons that the program's dialogs end with.
+#include "kivo32/controls/dialog_buttons.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+#include "kivo32/controls/controls_ids.h"
+#include "platform/ui/control_id.h"
+#include "platform/ui/qt_text.h"
+#include "shared/common/message_box_flags.h"
+#include "shared/common/program_texts.h"
+
+QDialogButtonBox* MakeOkCancelButtons(QDialog* dialog, bool withCancel) {
+    auto* buttons = new QDialogButtonBox(dialog);
+    QPushButton* ok = buttons->addButton(platform::ToQString(LoadText(IDS_OK)), QDialogButtonBox::AcceptRole);
+    platform::SetControlId(ok, IDOK);
+    ok->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    if (withCancel) {
+        QPushButton* cancel =
+            buttons->addButton(platform::ToQString(LoadText(IDS_CANCEL)), QDialogButtonBox::RejectRole);
+        platform::SetControlId(cancel, IDCANCEL);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    }
+    return buttons;
+}
