@@ -25,6 +25,16 @@ std::atomic<CAppContext*> g_context{nullptr};
 
 CAppContext::~CAppContext() = default;
 
+std::vector<std::string> CAppContext::GetKnownPorts() const {
+    std::lock_guard lock(known_ports_mutex_);
+    return known_ports_;
+}
+
+void CAppContext::SetKnownPorts(std::vector<std::string> entries) {
+    std::lock_guard lock(known_ports_mutex_);
+    known_ports_ = std::move(entries);
+}
+
 CAppContext& GetAppContext() {
     static CDefaultAppContext defaults;
     CAppContext* context = g_context.load();

@@ -4,8 +4,10 @@
 
 #include <array>
 #include <atomic>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CSession;
 
@@ -61,6 +63,11 @@ public:
     int GetCommTraceFlags() const { return comm_trace_flags_.load(); }
     void SetCommTraceFlags(int flags) { comm_trace_flags_.store(flags); }
 
+    // The known-port array: ",<name>" for a port the port lists offer, "X,<name>" for one they hide.
+    // The program loads and saves it with its settings; the links and the port dialogs share it.
+    std::vector<std::string> GetKnownPorts() const;
+    void SetKnownPorts(std::vector<std::string> entries);
+
     // The running session, or nullptr.
     virtual CSession* GetActiveSession() const = 0;
     // A copy of the serial port (or modem) name of the link.
@@ -85,6 +92,8 @@ private:
     std::atomic<int> link_kind_{kLinkNone};
     std::atomic<int> logger_type_{kNoLogger};
     std::atomic<int> comm_trace_flags_{0};
+    mutable std::mutex known_ports_mutex_;
+    std::vector<std::string> known_ports_;
 };
 
 // The context the program installed at start (tests: in their fixture). Before that, and in tools

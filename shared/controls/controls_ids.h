@@ -6,3 +6,18 @@ inline constexpr int IDC_MSGBOX_TEXT1 = 1268;
 inline constexpr int IDC_MSGBOX_TEXT2 = 1269;
 inline constexpr int IDC_MSGBOX_ICON = 1270;
 inline constexpr int IDC_MSGBOX_CHECK = 2264;
+
+// The toolkit's words for the buttons that end a dialog.
+inline constexpr unsigned IDS_BUTTON_OK = 9001;
+inline constexpr unsigned IDS_BUTTON_CANCEL = 9002;
+
+// CCOMPortPrefsDlg (dialog 244): the check list of ports (checked = offered) and its buttons.
+inline constexpr int IDC_PORT_PREFS_LIST = 2258;
+inline constexpr int IDC_PORT_PREFS_UP = 2051;
+inline constexpr int IDC_PORT_PREFS_DOWN = 2259;
+inline constexpr int IDC_PORT_PREFS_REMOVE = 2263;
+inline constexpr int IDC_PORT_PREFS_HELP = 2262;
+
+// CLostPortDialog (dialog 239): its icon and its text.
+inline constexpr int IDC_LOST_PORT_ICON = 2244;
+inline constexpr int IDC_LOST_PORT_TEXT = 2245;

@@ -2,7 +2,6 @@
 #include "shared/link/connection.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 #include <cstring>
 
@@ -77,6 +76,8 @@ bool CConnection::IsAborted() const {
 }
 
 void CConnection::CommTrace(std::string_view text) const {
+    // The trace log keeps the line; the communication log window shows it while that trace is on.
+    Trace(text);
     GetAppContext().CommTrace(text);
 }
 
@@ -232,11 +233,10 @@ int CConnection::SendCommand(std::string_view text, std::uint32_t dwTimeout) {
     m_dwReplyTimeout = dwTimeout;
     m_bCommandActive.store(true);
     m_bEchoDone.store(false);
-    const auto first = static_cast<unsigned char>(written.empty() ? 0 : written[0]);
-    if (std::isalnum(first) || first == '*' || first == '@' || first == '#' || first == '_') {
+    if (IsPrintableStart(written)) {
         Trace("SendCommand(): " + written);
     } else {
-        TraceFormat("SendCommand(): 0x%x 0x%x", first,
+        TraceFormat("SendCommand(): 0x%x 0x%x", written.empty() ? 0u : static_cast<unsigned char>(written[0]),
                     written.size() > 1 ? static_cast<unsigned char>(written[1]) : 0u);
     }
     m_strLastCommand = written;

@@ -127,6 +127,7 @@ protected:
     bool IsAborted() const;
     // Tells the main window that a link starts to open (WM_LINK_OPENING).
     void PostLinkOpening() const;
+    // A trace-log line that the communication log window shows as well.
     void CommTrace(std::string_view text) const;
     // The read loops, one per transport kind.
     void RunSerialReader();

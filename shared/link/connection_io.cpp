@@ -3,7 +3,6 @@
 #include <errno.h>
 
 #include <algorithm>
-#include <cctype>
 
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
@@ -13,6 +12,7 @@
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"
 #include "shared/link/net_link_error.h"
+#include "shared/link/reply_framing.h"
 #include "shared/link/session.h"
 
 namespace {
@@ -28,10 +28,6 @@ constexpr std::size_t kDiscardPiece = 128;
 constexpr int kMaxScannedBytes = 502;
 constexpr int kReceivedNoticeStep = 50;
 constexpr int kResetCommandLength = 7;  // "_!RESET"
-
-bool IsPrintable(unsigned char c) {
-    return std::isalnum(c) || c == '*' || c == '@' || c == '#' || c == '_';
-}
 
 int BlockSize(const CCommandLineValues& values) {
     return values.sendBlockSize > 0 ? values.sendBlockSize : kDefaultBlockSize;
@@ -54,10 +50,14 @@ int CConnection::WriteTransport(const std::uint8_t* data, int n) {
 }
 
 void CConnection::TraceSentBytes(const char* data, int n) const {
+    if (!IsTraceOn()) {
+        return;
+    }
     const auto first = static_cast<unsigned char>(data[0]);
-    if (n == 1 && !IsPrintable(first)) {
+    const bool printable = IsPrintableStart(std::string_view(data, static_cast<std::size_t>(n)));
+    if (n == 1 && !printable) {
         TraceFormat("Chr Send: 0x%x", first);
-    } else if (!IsPrintable(first)) {
+    } else if (!printable) {
         TraceFormat("Cmd Send: 0x%x 0x%x", first, static_cast<unsigned char>(data[1]));
     } else {
         const std::string text(data, std::find(data, data + n, '\0'));

@@ -61,3 +61,18 @@ inline constexpr unsigned IDS_LOST_PORT_ACTION = 59527;
 inline constexpr unsigned IDS_LOST_PORT_REMOVED = 59528;
 inline constexpr unsigned IDS_LOST_PORT_MISSING = 59529;
 inline constexpr unsigned IDS_LOST_PORT_BACK = 59530;
+// Tool tips of the port preferences.
+inline constexpr unsigned IDS_PORT_PREFS_TIP_HELP = 59598;
+inline constexpr unsigned IDS_PORT_PREFS_TIP_OK = 59599;
+inline constexpr unsigned IDS_PORT_PREFS_TIP_CANCEL = 59600;
+inline constexpr unsigned IDS_PORT_PREFS_TIP_UP = 59601;
+inline constexpr unsigned IDS_PORT_PREFS_TIP_DOWN = 59602;
+inline constexpr unsigned IDS_PORT_PREFS_TIP_REMOVE = 59603;
+inline constexpr unsigned IDS_PORT_PREFS_TIP_LIST = 59604;
+// Ours: the titles and button labels of the port preferences and the lost-port notice.
+inline constexpr unsigned IDS_PORT_PREFS_TITLE = 20500;
+inline constexpr unsigned IDS_PORT_PREFS_UP = 20501;
+inline constexpr unsigned IDS_PORT_PREFS_DOWN = 20502;
+inline constexpr unsigned IDS_PORT_PREFS_REMOVE = 20503;
+inline constexpr unsigned IDS_PORT_PREFS_HELP_BUTTON = 20504;
+inline constexpr unsigned IDS_LOST_PORT_TITLE = 20505;

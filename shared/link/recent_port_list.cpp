@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "shared/link/known_ports.h"
+#include "shared/common/app_context.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ bool CRecentPortList::Load(const std::vector<std::string>& knownPorts) {
 }
 
 bool CRecentPortList::Load() {
-    return Load(GetKnownPorts());
+    return Load(GetAppContext().GetKnownPorts());
 }
 
 bool CRecentPortList::Save(std::vector<std::string>& knownPorts) const {
@@ -66,7 +66,7 @@ bool CRecentPortList::Save(std::vector<std::string>& knownPorts) const {
 bool CRecentPortList::Save() const {
     std::vector<std::string> knownPorts;
     Save(knownPorts);
-    SetKnownPorts(std::move(knownPorts));
+    GetAppContext().SetKnownPorts(std::move(knownPorts));
     return true;
 }
 

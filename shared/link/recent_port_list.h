@@ -22,9 +22,11 @@ public:
 
     // Refills from the known-port array (at most the first 10 usable entries).
     bool Load(const std::vector<std::string>& knownPorts);
+    // From the application's known-port array.
     bool Load();
     // Writes the first 10 names back with their prefixes.
     bool Save(std::vector<std::string>& knownPorts) const;
+    // Into the application's known-port array.
     bool Save() const;
     // Moves or inserts `name` at the top; nothing changes when it is first already.
     void AddToTop(const std::string& name, int flag);

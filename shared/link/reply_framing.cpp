@@ -4,6 +4,8 @@
 #include <cctype>
 #include <vector>
 
+#include "shared/common/trace_log.h"
+
 namespace {
 
 bool IsLineEnd(std::uint8_t byte) {
@@ -26,7 +28,33 @@ int HexDigit(std::uint8_t c) {
 constexpr std::size_t kVersionOffset = 66;  // hex digits of record bytes 0 to 32
 constexpr std::size_t kVersionLength = 9;
 
+// The received bytes from `position` as a trace shows them: up to the first NUL.
+std::string TracedText(std::span<const std::uint8_t> received, std::size_t position) {
+    std::string text(received.begin() + static_cast<std::ptrdiff_t>(position), received.end());
+    return text.substr(0, text.find('\0'));
+}
+
+void TraceReceived(const std::string& text) {
+    if (!IsTraceOn()) {
+        return;
+    }
+    if (IsPrintableStart(text)) {
+        TraceFormat("Cmd Recv(%zu): %s", text.size(), text.c_str());
+    } else {
+        TraceFormat("Cmd Recv: 0x%x 0x%x", text.empty() ? 0u : static_cast<unsigned char>(text[0]),
+                    text.size() > 1 ? static_cast<unsigned char>(text[1]) : 0u);
+    }
+}
+
 }  // namespace
+
+bool IsPrintableStart(std::string_view bytes) {
+    if (bytes.empty()) {
+        return false;
+    }
+    const auto first = static_cast<unsigned char>(bytes.front());
+    return std::isalnum(first) || first == '*' || first == '@' || first == '#' || first == '_';
+}
 
 EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view command) {
     const std::size_t length = command.size();
@@ -47,13 +75,18 @@ EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view 
     }
     left = position == received.size() ? 0 : left;
     if (left == 0 && command == " ") {
+        Trace("CheckForEcho(): WakeLogger() command failed - will retry");
         return {ECHO_BAD, 0};
     }
     if (left < length || received.size() - position < length) {
         return {};
     }
+    const std::string text = TracedText(received, position);
+    TraceReceived(text);
     for (std::size_t i = 0; i < length; ++i) {
         if (std::tolower(received[position + i]) != std::tolower(static_cast<unsigned char>(command[i]))) {
+            TraceFormat("** Bad Echo **: Expected: %s(%zu), Received: %s(%zu)", std::string(command).c_str(),
+                        length, text.c_str(), text.size());
             return {ECHO_BAD, 0};
         }
     }

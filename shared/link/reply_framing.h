@@ -24,7 +24,12 @@ struct EchoCheck {
 
 // Compares the received bytes with the command written in echo mode. Leading NULs are skipped and
 // letter case is ignored; other bytes before the echo are skipped but count against what arrived.
+// Traces what it compared and a bad echo.
 EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view command);
+
+// Whether a trace line shows logger bytes as text: they start with a letter, a digit, '*', '@', '#' or
+// '_'. Other bytes are traced as hexadecimal numbers.
+bool IsPrintableStart(std::string_view bytes);
 
 // The number of leading line-end bytes to drop once the reply is complete, 0 while it is not.
 // A text reply (blockReplyLength 0) starts with 1-3 CR or LF bytes and ends at a '>' that directly

@@ -22,6 +22,9 @@ public:
     // 0 until a logger reports its interface (3: cell modem).
     int GetInterfaceKind() const { return interface_kind_.load(); }
     void SetInterfaceKind(int kind) { interface_kind_.store(kind); }
+    // Set once the logger is identified and its object made; the lost-port notice watches it.
+    bool IsConnected() const { return connected_.load(); }
+    void SetConnected(bool connected) { connected_.store(connected); }
 
     // On the session thread, inside a command: waits until done() or `timeout`, taking a cancel
     // (WM_CANCEL_COMMAND) meanwhile. Other messages wait until the command has ended.
@@ -35,4 +38,5 @@ private:
     std::atomic<int> send_mode_{SEND_MODE_ECHO};
     std::atomic<int> logger_type_{-1};
     std::atomic<int> interface_kind_{0};
+    std::atomic<bool> connected_{false};
 };

@@ -1,4 +1,4 @@
-// A session thread for link tests: runs jobs on itself and counts the cancels its waits took.
+// A session thread for link tests: runs jobs on itself and counts the cancels it took.
 #pragma once
 
 #include <atomic>
@@ -49,7 +49,11 @@ public:
 
 protected:
     void OnMessage(platform::Message& message) override {
-        if (auto* job = platform::PayloadAs<std::function<void()>>(message)) {
+        if (message.id == WM_CANCEL_COMMAND) {
+            // A cancel that comes after the wait it was meant for ended (on the abort flag) is taken
+            // here, as a session's own handler of the message does.
+            OnCancelCommand();
+        } else if (auto* job = platform::PayloadAs<std::function<void()>>(message)) {
             (*job)();
         }
     }

@@ -9,8 +9,9 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <string>
 
 namespace {
@@ -129,24 +130,59 @@ TEST(SerialPortTest, WritesReachTheFarEndAndReadsReturnAtOnce) {
     EXPECT_EQ(got, "\r\n>");
 }
 
-// The read loop of a link: waits for events until they stop.
-struct ReadLoop {
-    explicit ReadLoop(CSerialPort& port) : port(port) {}
+// The read loop of a link: waits for events until they stop. The test waits on what it saw, never by
+// spinning: a spinning test takes the processor from the very thread it waits for.
+class ReadLoop {
+public:
+    explicit ReadLoop(CSerialPort& port) : port_(port) {}
+
     void operator()() {
-        port.SetEventMask(EV_RXCHAR | EV_ERR);
-        port.WaitEvent();
-        while (const std::uint32_t events = port.GetEventResult(true)) {
+        port_.SetEventMask(EV_RXCHAR | EV_ERR);
+        port_.WaitEvent();
+        while (const std::uint32_t events = port_.GetEventResult(true)) {
             if (events & EV_RXCHAR) {
                 char buffer[64];
-                received += static_cast<int>(port.Read(buffer, sizeof buffer, false));
+                const std::size_t n = port_.Read(buffer, sizeof buffer, false);
+                Update([&] { received_ += static_cast<int>(n); });
             }
-            port.WaitEvent();
+            port_.WaitEvent();
         }
-        ended = true;
+        Update([&] { ended_ = true; });
     }
-    CSerialPort& port;
-    std::atomic<int> received{0};
-    std::atomic<bool> ended{false};
+
+    // False when `count` bytes did not come within a generous deadline.
+    bool WaitForReceived(int count) {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, kDeadline, [&] { return received_ >= count; });
+    }
+    bool WaitForEnd() {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, kDeadline, [&] { return ended_; });
+    }
+    int Received() const {
+        std::lock_guard lock(mutex_);
+        return received_;
+    }
+    bool Ended() const {
+        std::lock_guard lock(mutex_);
+        return ended_;
+    }
+
+private:
+    static constexpr auto kDeadline = std::chrono::seconds(30);
+
+    template <class Change>
+    void Update(Change change) {
+        std::lock_guard lock(mutex_);
+        change();
+        changed_.notify_all();
+    }
+
+    CSerialPort& port_;
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    int received_ = 0;
+    bool ended_ = false;
 };
 
 TEST(SerialPortTest, StopReadThreadEndsAWaitingReaderAndJoinsIt) {
@@ -156,13 +192,10 @@ TEST(SerialPortTest, StopReadThreadEndsAWaitingReaderAndJoinsIt) {
     ReadLoop loop(port);
     ASSERT_EQ(port.StartReadThread([&] { loop(); }), 1);
     pty.Write("abc");
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (loop.received < 3 && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::yield();
-    }
-    EXPECT_EQ(loop.received, 3);
+    EXPECT_TRUE(loop.WaitForReceived(3));
+    EXPECT_EQ(loop.Received(), 3);
     EXPECT_EQ(port.StopReadThread(), 1);
-    EXPECT_TRUE(loop.ended);
+    EXPECT_TRUE(loop.Ended());
     EXPECT_TRUE(port.StopRequested());
     EXPECT_EQ(port.StopReadThread(), 0);  // no thread left
     EXPECT_EQ(port.ClosePort(), 1);
@@ -176,11 +209,7 @@ TEST(SerialPortTest, TheReaderEndsByItselfWhenTheFarEndGoesAway) {
     ReadLoop loop(port);
     ASSERT_EQ(port.StartReadThread([&] { loop(); }), 1);
     pty.CloseMaster();
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!loop.ended && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::yield();
-    }
-    EXPECT_TRUE(loop.ended);
+    EXPECT_TRUE(loop.WaitForEnd());
     EXPECT_FALSE(port.StopRequested());
     EXPECT_EQ(port.LastError(), EIO);
     EXPECT_EQ(port.Write("x", 1), 0u);

@@ -54,7 +54,20 @@ TEST(LinkTextsTest, BothLanguagesHoldEveryLinkTextWithTheSamePlaceholders) {
                             IDS_LOST_PORT_ACTION,
                             IDS_LOST_PORT_REMOVED,
                             IDS_LOST_PORT_MISSING,
-                            IDS_LOST_PORT_BACK};
+                            IDS_LOST_PORT_BACK,
+                            IDS_PORT_PREFS_TIP_HELP,
+                            IDS_PORT_PREFS_TIP_OK,
+                            IDS_PORT_PREFS_TIP_CANCEL,
+                            IDS_PORT_PREFS_TIP_UP,
+                            IDS_PORT_PREFS_TIP_DOWN,
+                            IDS_PORT_PREFS_TIP_REMOVE,
+                            IDS_PORT_PREFS_TIP_LIST,
+                            IDS_PORT_PREFS_TITLE,
+                            IDS_PORT_PREFS_UP,
+                            IDS_PORT_PREFS_DOWN,
+                            IDS_PORT_PREFS_REMOVE,
+                            IDS_PORT_PREFS_HELP_BUTTON,
+                            IDS_LOST_PORT_TITLE};
     const auto placeholders = [](const std::string& text) {
         return FillPlaceholders(text, {"<1>", "<2>", "<3>"}).find("<2>") != std::string::npos
                    ? 2

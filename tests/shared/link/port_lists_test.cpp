@@ -3,22 +3,14 @@
 
 #include "shared/link/com_port_prefs.h"
 #include "shared/link/enum_serial_ports.h"
-#include "shared/link/known_ports.h"
 #include "shared/link/port_names.h"
 #include "shared/link/recent_port_list.h"
+#include "tests/support/fake_app_context.h"
+#include "tests/support/fake_serial_port_source.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
-
-class FakePortSource : public platform::SerialPortSource {
-public:
-    explicit FakePortSource(std::vector<platform::SerialPortInfo> ports) : ports_(std::move(ports)) {}
-    std::vector<platform::SerialPortInfo> Ports() override { return ports_; }
-
-private:
-    std::vector<platform::SerialPortInfo> ports_;
-};
 
 TEST(PortNamesTest, DeviceNameOfAnEntry) {
     const std::pair<const char*, const char*> cases[] = {
@@ -116,14 +108,14 @@ TEST(RecentPortListTest, OrderPortsPutsKnownPortsFirstAndDropsHiddenOnes) {
     EXPECT_EQ(ports, (Names{"ttyUSB1 FT232R (ttyUSB1)", "ttyACM0 Logger (ttyACM0)", "ttyS1 serial8250"}));
 }
 
-TEST(RecentPortListTest, LoadAndSaveGoThroughTheKnownPortArray) {
-    SetKnownPorts({"X,ttyS0", ",ttyUSB0"});
+TEST(RecentPortListTest, LoadAndSaveGoThroughTheApplicationsKnownPortArray) {
+    testsupport::FakeAppContext app;
+    app.SetKnownPorts({"X,ttyS0", ",ttyUSB0"});
     CRecentPortList list;
     list.Load();
     list.AddToTop("ttyACM0", CRecentPortList::kShown);
     list.Save();
-    EXPECT_EQ(GetKnownPorts(), (Names{",ttyACM0", "X,ttyS0", ",ttyUSB0"}));
-    SetKnownPorts({});
+    EXPECT_EQ(app.GetKnownPorts(), (Names{",ttyACM0", "X,ttyS0", ",ttyUSB0"}));
 }
 
 TEST(ComPortPrefsTest, FillKeepsAbsentKnownPortsAndAddsNewOnes) {
@@ -152,10 +144,10 @@ TEST(ComPortPrefsTest, FillKeepsAbsentKnownPortsAndAddsNewOnes) {
 }
 
 TEST(EnumSerialPortsTest, EntriesFromThePortSource) {
-    FakePortSource source({{"ttyS0", "", "serial8250"},
-                           {"ttyUSB0", "FT232R USB UART", "ftdi_sio"},
-                           {"ttyACM0", "", ""},
-                           {"", "ignored", "x"}});
+    testsupport::FakeSerialPortSource source({{"ttyS0", "", "serial8250"},
+                                              {"ttyUSB0", "FT232R USB UART", "ftdi_sio"},
+                                              {"ttyACM0", "", ""},
+                                              {"", "ignored", "x"}});
     Names ports = {"kept"};
     EnumSerialPorts(ports, source);
     EXPECT_EQ(ports, (Names{"kept", "ttyS0 serial8250", "ttyUSB0 FT232R USB UART (ttyUSB0)", "ttyACM0"}));

@@ -1,0 +1,86 @@
+// CLostPortDialog: the lost-port notice, watching the session once a second.
+#include "shared/controls/lost_port_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include "platform/ui/control_id.h"
+#include "platform/ui/qt_text.h"
+#include "platform/ui/ui_clock.h"
+#include "shared/common/app_context.h"
+#include "shared/common/message_box_flags.h"
+#include "shared/common/program_texts.h"
+#include "shared/controls/controls_ids.h"
+#include "shared/link/link_ids.h"
+#include "shared/link/link_texts.h"
+#include "shared/link/session.h"
+
+namespace {
+
+constexpr int kTickMs = 1000;
+
+}  // namespace
+
+CLostPortDialog::CLostPortDialog(QWidget* parent)
+    : platform::Dialog(parent), text_(new QLabel(this)), timer_(new QTimer(this)) {
+    setWindowTitle(platform::ToQString(LoadText(IDS_LOST_PORT_TITLE)));
+    auto* icon = new QLabel(this);
+    platform::SetControlId(icon, IDC_LOST_PORT_ICON);
+    const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(size, size));
+    platform::SetControlId(text_, IDC_LOST_PORT_TEXT);
+    text_->setTextFormat(Qt::PlainText);
+    text_->setWordWrap(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok =
+        buttons->addButton(platform::ToQString(LoadText(IDS_BUTTON_OK)), QDialogButtonBox::AcceptRole);
+    platform::SetControlId(ok, IDOK);
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addWidget(text_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+
+    connect(timer_, &QTimer::timeout, this, &CLostPortDialog::OnTick);
+}
+
+bool CLostPortDialog::OnInitDialog() {
+    platform::Dialog::OnInitDialog();
+    ShowText();
+    timer_->start(platform::CurrentUiClock().TimerPeriod(kTickMs));
+    return true;
+}
+
+void CLostPortDialog::OnTick() {
+    const CSession* session = GetAppContext().GetActiveSession();
+    const bool back = session != nullptr && session->IsConnected();
+    if (back) {
+        countdown_ = countdown_ < 0 ? kTicksOnceBack : countdown_ - 1;
+    }
+    if (back != back_) {
+        back_ = back;
+        ShowText();
+    }
+    if (back && countdown_ == 0) {
+        OnOK();
+    }
+}
+
+void CLostPortDialog::done(int result) {
+    timer_->stop();
+    platform::Dialog::done(result);
+}
+
+void CLostPortDialog::ShowText() {
+    text_->setText(platform::ToQString(FillPlaceholders(
+        "%s %s. %s\n\n%s", {message_, LoadText(IDS_LOST_PORT_REMOVED), LoadText(IDS_LOST_PORT_ACTION),
+                            LoadText(back_ ? IDS_LOST_PORT_BACK : IDS_LOST_PORT_MISSING)})));
+}
