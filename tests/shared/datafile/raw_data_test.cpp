@@ -84,7 +84,7 @@ TEST_F(RawDataTest, OpensDataFilesOfKind3And4AndRefusesOthers) {
         bool opens;
         std::string message;
     };
-    const std::string unreadable = "The file " + path_.string() + " cannot be read as a data file.";
+    const std::string unreadable = "The file " + path_.string() + " could not be read.";
     const std::string newer = "The file being read is from a newer version of KIVO and cannot be opened.";
     for (const Case& test : {Case{4, 306, true, ""}, Case{3, 306, true, ""}, Case{1, 306, false, unreadable},
                              Case{2, 306, false, unreadable}, Case{4, 307, false, newer}}) {

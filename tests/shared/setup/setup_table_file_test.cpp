@@ -175,9 +175,9 @@ TEST_F(SetupTableFileTest, RefusedFilesLeaveTheDocumentsTableAndHeaderAsTheyWere
          "The file " + shown + " is not a setup table file."},
         {"newer", FileBytes(valid, 407, CFileHeader::kKindSetupTable, true, true),
          "The file being read is from a newer version of KIVO and cannot be opened."},
-        {"truncated", truncated, "The file " + shown + " cannot be read as a data file."},
+        {"truncated", truncated, "The file " + shown + " could not be read."},
         {"header only", Bytes(truncated.begin(), truncated.begin() + 30),
-         "The file " + shown + " cannot be read as a data file."},
+         "The file " + shown + " could not be read."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
