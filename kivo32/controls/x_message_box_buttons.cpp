@@ -144,8 +144,10 @@ std::vector<XMessageBoxButton> XMessageBoxButtons(unsigned style, const XMessage
 }
 
 std::size_t XMessageBoxDefaultIndex(unsigned style, std::size_t count) {
+    // Only the first to the sixth button can be named; a seventh (a full Yes/No set with Help and
+    // Report) is never the default.
     const std::size_t index = (style & MB_DEFMASK) >> 8;
-    return index < count ? index : 0;
+    return index <= (MB_DEFBUTTON6 >> 8) && index < count ? index : 0;
 }
 
 unsigned XMessageBoxCheckBit(unsigned style) {

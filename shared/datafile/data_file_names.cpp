@@ -36,7 +36,10 @@ std::filesystem::path MakeNumberedFileName(const std::filesystem::path& folder, 
     const std::string ending(extension);
     for (int number = 1;; ++number) {
         auto candidate = folder / platform::StringPrintf("%s-%02d%s", base.c_str(), number, ending.c_str());
-        if (!Exists(candidate)) {
+        // Only a name that surely exists is passed over: one that cannot be checked (a folder that cannot
+        // be read, a name too long) is offered as it is, else the count would never end.
+        std::error_code error;
+        if (!std::filesystem::exists(candidate, error)) {
             return candidate;
         }
     }

@@ -12,6 +12,7 @@ std::optional<std::filesystem::path> MakeTempFileName(const std::filesystem::pat
                                                       const std::filesystem::path& workFolder);
 
 // "<baseName>-01<extension>" in `folder`, the number going up while a file of that name exists; it has
-// at least two digits (02 to 09, then 10 to 99, then 100 and on).
+// at least two digits (02 to 09, then 10 to 99, then 100 and on). A name that cannot be checked ends the
+// count.
 std::filesystem::path MakeNumberedFileName(const std::filesystem::path& folder, std::string_view baseName,
                                            std::string_view extension = ".kivo");

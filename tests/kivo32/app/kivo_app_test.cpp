@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "platform/ui/main_frame.h"
@@ -29,6 +30,11 @@ TEST_F(KivoAppTest, TheProgramOpensItsMainWindowAndEndsWithExitCodeZeroWhenItClo
         title = application.GetMainWindow()->windowTitle();
         application.GetMainWindow()->close();
     });
+    // A main window that refuses to close must fail the test, not keep it running.
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    limit.start(5000);
     EXPECT_EQ(application.Run(), 0);
     EXPECT_EQ(title, "KIVO 15");
 }

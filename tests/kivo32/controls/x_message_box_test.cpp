@@ -95,6 +95,8 @@ TEST_F(XMessageBoxTest, DefaultButtonCheckBoxAndSecondsFollowTheirRules) {
     EXPECT_EQ(XMessageBoxDefaultIndex(MB_DEFBUTTON2, 3), 1u);
     EXPECT_EQ(XMessageBoxDefaultIndex(MB_DEFBUTTON6, 6), 5u);
     EXPECT_EQ(XMessageBoxDefaultIndex(MB_DEFBUTTON4, 2), 0u);
+    // Beyond the sixth no button is named, even when the box has a seventh.
+    EXPECT_EQ(XMessageBoxDefaultIndex(0x600, 7), 0u);
     EXPECT_EQ(XMessageBoxCheckBit(MB_DONOTSHOWAGAIN | MB_DONOTTELLAGAIN), MB_DONOTTELLAGAIN);
     EXPECT_EQ(XMessageBoxCheckLabel(MB_DONOTASKAGAIN | MB_NORESOURCE, nullptr), "Do not ask again");
     EXPECT_EQ(XMessageBoxSeconds(999), 999);

@@ -37,4 +37,12 @@ TEST(DataFileNames, NumberedNamesCountUpPastTheNamesThatExist) {
     EXPECT_EQ(MakeNumberedFileName(folder.path(), "Logger7", ".dat"), folder / "Logger7-01.dat");
 }
 
+TEST(DataFileNames, ANameThatCannotBeCheckedEndsTheCount) {
+    // Too long for the file system: every check fails, and the first name is offered instead of
+    // counting for ever.
+    testsupport::TempFolder folder;
+    const std::string base(300, 'L');
+    EXPECT_EQ(MakeNumberedFileName(folder.path(), base), folder / (base + "-01.kivo"));
+}
+
 }  // namespace

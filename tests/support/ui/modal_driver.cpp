@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
 
 namespace testsupport {
@@ -11,6 +13,23 @@ namespace {
 
 constexpr int kPollMilliseconds = 5;
 constexpr int kLimitMilliseconds = 5000;
+
+// A window that the test's action left open (a button that did nothing, a box that failed to close
+// itself) would keep its modal loop, and the test, running for ever: after the limit it fails the test
+// and is closed.
+void CloseIfStillOpen(QWidget* modal) {
+    QTimer::singleShot(kLimitMilliseconds, QApplication::instance(), [window = QPointer<QWidget>(modal)] {
+        if (window == nullptr || !window->isVisible()) {
+            return;
+        }
+        ADD_FAILURE() << "the modal window was still open " << kLimitMilliseconds << " ms after the action";
+        if (auto* dialog = qobject_cast<QDialog*>(window.data())) {
+            dialog->done(QDialog::Rejected);
+        } else {
+            window->close();
+        }
+    });
+}
 
 }  // namespace
 
@@ -29,6 +48,7 @@ void OnNextModal(std::function<void(QWidget*)> action) {
         delete clock;
         if (shown) {
             action(modal);
+            CloseIfStillOpen(modal);
         } else {
             ADD_FAILURE() << "no modal window was shown";
         }

@@ -7,7 +7,8 @@
 namespace testsupport {
 
 // Calls `action` with the modal window as soon as one is shown; fails the test when none shows within
-// a few seconds. Call before the code that opens the window.
+// a few seconds, and closes the window (failing the test) when it is still open a few seconds after the
+// action. Call before the code that opens the window.
 void OnNextModal(std::function<void(QWidget*)> action);
 
 // Processes events until `done()` or a few seconds passed; false on time-out.
