@@ -2,8 +2,12 @@
 #include "platform/ui/resource_texts.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <algorithm>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -24,6 +28,26 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     return in.bad() ? std::nullopt : std::optional<std::string>(content.str());
 }
 
+// Qt's own words (the standard buttons, file and print dialogs) in the language of the program's texts,
+// as the system gave them in its own language.
+void UseQtWordsOf(bool french) {
+    static QTranslator* installed = nullptr;
+    if (installed != nullptr) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    if (!french || QCoreApplication::instance() == nullptr) {
+        return;
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QLocale(QLocale::French), "qtbase", "_",
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(translator.get());
+        installed = translator.release();
+    }
+}
+
 }  // namespace
 
 bool LoadResourceLibrary(std::string_view library) {
@@ -34,6 +58,7 @@ bool LoadResourceLibrary(std::string_view library) {
         }
     }
     const bool loaded = table.has_value() || library != kFrenchResources;
+    UseQtWordsOf(table.has_value());
     SetProgramTexts(table ? std::move(*table) : EnglishTexts());
     return loaded;
 }

@@ -1,6 +1,7 @@
 // The text files are Windows-1252, as the program reads them, and their accents reach Qt's windows intact.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QString>
 #include <filesystem>
 #include <fstream>
@@ -100,6 +101,19 @@ TEST(TextEncodingTest, AFrenchMessageShowsItsAccentsInQt) {
         EXPECT_EQ(box.windowTitle(), QString::fromUtf8("L'impression n'a pas pu d\u00E9marrer."));
     }
     platform::LoadResourceLibrary(platform::kEnglishResources);
+}
+
+// The standard buttons are Qt's own words: they follow the program's language, both ways.
+TEST(TextEncodingTest, TheStandardButtonsSpeakTheProgramsLanguage) {
+    testsupport::EnsureQtApplication();
+    const auto yesText = [] {
+        platform::StandardMessageBox box(nullptr, "?", "?", MB_YESNO);
+        return box.button(QMessageBox::Yes)->text();
+    };
+    ASSERT_TRUE(platform::LoadResourceLibrary(platform::kFrenchResources));
+    EXPECT_EQ(yesText(), QString::fromUtf8("&Oui"));
+    platform::LoadResourceLibrary(platform::kEnglishResources);
+    EXPECT_EQ(yesText(), QString::fromUtf8("&Yes"));
 }
 
 }  // namespace
