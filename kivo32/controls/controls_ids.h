@@ -2,6 +2,8 @@
 // system numbers them.
 #pragma once
 
+#include "shared/controls/controls_ids.h"  // IDS_OK and IDS_CANCEL, the first two labels
+
 // CProgressDialog.
 inline constexpr int IDC_PROGRESS_TEXT = 2443;
 inline constexpr int IDC_PROGRESS_MESSAGE = 2445;
@@ -48,8 +50,6 @@ inline constexpr int IDC_XMESSAGEBOX_ICON = 1000;
 inline constexpr unsigned XMESSAGEBOX_TIMED_OUT = 0x80000000u;
 
 // XMessageBox button and check-box labels.
-inline constexpr unsigned IDS_OK = 9001;
-inline constexpr unsigned IDS_CANCEL = 9002;
 inline constexpr unsigned IDS_IGNORE = 9003;
 inline constexpr unsigned IDS_RETRY = 9004;
 inline constexpr unsigned IDS_ABORT = 9005;

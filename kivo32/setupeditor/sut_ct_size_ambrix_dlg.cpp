@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "kivo32/controls/dialog_buttons.h"
 #include "kivo32/setupeditor/ct_size_check.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "platform/ui/control_id.h"
@@ -15,6 +14,7 @@
 #include "platform/ui/ui_ids.h"
 #include "shared/common/number_text.h"
 #include "shared/common/program_texts.h"
+#include "shared/controls/dialog_buttons.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "kivo32/controls/dialog_buttons.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "shared/common/program_texts.h"
+#include "shared/controls/dialog_buttons.h"
 
 CSUTTypeHelp::CSUTTypeHelp(QWidget* parent) : platform::Dialog(parent) {
     setWindowTitle(platform::ToQString(LoadText(IDS_SUT_TYPE_HELP_TITLE)));

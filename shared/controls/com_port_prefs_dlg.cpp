@@ -44,10 +44,10 @@ CCOMPortPrefsDlg::CCOMPortPrefsDlg(QWidget* parent, std::unique_ptr<platform::Se
     list_->setToolTip(platform::ToQString(LoadText(IDS_PORT_PREFS_TIP_LIST)));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = MakeButton(this, IDOK, IDS_BUTTON_OK, IDS_PORT_PREFS_TIP_OK);
+    QPushButton* ok = MakeButton(this, IDOK, IDS_OK, IDS_PORT_PREFS_TIP_OK);
     ok->setDefault(true);
     buttons->addButton(ok, QDialogButtonBox::AcceptRole);
-    buttons->addButton(MakeButton(this, IDCANCEL, IDS_BUTTON_CANCEL, IDS_PORT_PREFS_TIP_CANCEL),
+    buttons->addButton(MakeButton(this, IDCANCEL, IDS_CANCEL, IDS_PORT_PREFS_TIP_CANCEL),
                        QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

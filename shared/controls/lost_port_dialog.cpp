@@ -3,7 +3,6 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -14,6 +13,7 @@
 #include "shared/common/message_box_flags.h"
 #include "shared/common/program_texts.h"
 #include "shared/controls/controls_ids.h"
+#include "shared/controls/dialog_buttons.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"
 #include "shared/link/session.h"
@@ -35,12 +35,7 @@ CLostPortDialog::CLostPortDialog(QWidget* parent)
     text_->setTextFormat(Qt::PlainText);
     text_->setWordWrap(true);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok =
-        buttons->addButton(platform::ToQString(LoadText(IDS_BUTTON_OK)), QDialogButtonBox::AcceptRole);
-    platform::SetControlId(ok, IDOK);
-    ok->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this, false);
 
     auto* top = new QHBoxLayout;
     top->addWidget(icon, 0, Qt::AlignTop);

@@ -1,15 +1,15 @@
 // The OK and Cancel buttons that the program's dialogs end with.
-#include "kivo32/controls/dialog_buttons.h"
+#include "shared/controls/dialog_buttons.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
-#include "kivo32/controls/controls_ids.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box_flags.h"
 #include "shared/common/program_texts.h"
+#include "shared/controls/controls_ids.h"
 
 QDialogButtonBox* MakeOkCancelButtons(QDialog* dialog, bool withCancel) {
     auto* buttons = new QDialogButtonBox(dialog);
