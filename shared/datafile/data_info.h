@@ -83,7 +83,8 @@ private:
     std::uint32_t first_logger_time_ = 0;
     std::uint32_t second_logger_time_ = 0;
     std::uint32_t record_count_ = 0;
-    // Both texts are kept as the file held them, so that a record read and written again is unchanged.
+    // Both texts keep the bytes the file held (their last byte made a NUL), so that a record read and
+    // written again is unchanged up to that terminator.
     std::array<std::uint8_t, kIdTextSize> id_text_{};
     std::uint32_t logger_memory_position_ = 0;
     std::uint32_t last_record_time_mark_ = 0;

@@ -2,6 +2,7 @@
 #include "shared/datafile/raw_record_decoder.h"
 
 #include <algorithm>
+#include <array>
 
 #include "platform/base/local_time.h"
 #include "shared/common/calendar.h"
@@ -312,7 +313,10 @@ void CRawRecordDecoder::DecodeTimeOfDay(ByteReader& in, std::span<std::uint8_t> 
 }
 
 float CRawRecordDecoder::ReadLoggerFloat(ByteReader& in) {
-    const std::vector<std::uint8_t> bytes = in.Bytes(4);
+    // The field's bytes as the record holds them, put back from the number read in the same byte order:
+    // no allocation for each value of a download of millions of records.
+    std::array<std::uint8_t, 4> bytes{};
+    platform::WriteU32(bytes, 0, in.U32(), in.order());
     return in.ok() ? GetLoggerFloat(bytes, context_.modelCode) : 0.0f;
 }
 
