@@ -10,9 +10,6 @@
 #include "platform/io/serial_port_source.h"
 #include "shared/link/recent_port_list.h"
 
-// Notification code of a combo box whose selection the user changed (high word of WM_COMMAND's wParam).
-inline constexpr unsigned CBN_SELCHANGE = 1;
-
 class CComboBoxPort : public QComboBox {
     Q_OBJECT
 
