@@ -173,6 +173,9 @@ bool SaveRecordRangeFile(CRawData& source, const std::filesystem::path& target, 
     if (last == -1) {
         last = source.GetRecordCount();
     }
+    if (first < 1 || last < first || last > source.GetRecordCount()) {
+        return false;
+    }
     CRawData file;
     if (!CreateTarget(source, file, target)) {
         return false;

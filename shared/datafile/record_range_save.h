@@ -21,7 +21,8 @@ using GapQuestion = std::function<GapAnswer(int row, long missing)>;
 
 // Writes records `first` to `last` (from 1; -1 the last) of `source`, which is open for record access,
 // to the new data file `target` (kind 4), then the second copy of the setup. False when the range does
-// not lie in the source or a file operation failed (the user has been told); no file is left then.
+// not lie in the source (the caller's dialog checks it first) or a file operation failed (the user has
+// been told); no file is left then.
 bool SaveRecordRangeFile(CRawData& source, const std::filesystem::path& target, int first, int last,
                          RangeSaveCounts& counts);
 
