@@ -109,6 +109,8 @@ int CCommSocket::StartReadThread(std::function<void()> procedure) {
         std::lock_guard lock(thread_mutex_);
         thread_ended_ = false;
     }
+    // Set here, not by the reader: a stop that comes before the reader's first turn must hold.
+    m_bKeepReading.store(true);
     try {
         m_readThread = std::thread([this, procedure = std::move(procedure)] {
             procedure();

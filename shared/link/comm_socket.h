@@ -37,8 +37,8 @@ public:
 
     int LastError() const { return m_dwLastError.load(); }
     bool IsConnected() const { return m_bConnected; }
+    // Set when the read thread starts, cleared by StopReadThread.
     bool KeepReading() const { return m_bKeepReading.load(); }
-    void SetKeepReading(bool on) { m_bKeepReading.store(on); }
 
     // Host name or dotted address, and the TCP port as decimal text; set before ConnectSocket.
     std::string m_strAddress;

@@ -333,7 +333,6 @@ void CConnection::RunSerialReader() {
 void CConnection::RunNetworkReader() {
     CCommSocket& socket = *m_pSocket;
     Trace("****** StartReadThreadProc() Start ************");
-    socket.SetKeepReading(true);
     std::vector<char> piece(ReceiveBuffer::kCapacity);
     int failures = 0;
     bool asked = true;

@@ -148,7 +148,10 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                 break;
             }
             default:
-                line_ += byte;
+                // A line past the limit is refused whole; holding one byte more than the limit tells it.
+                if (static_cast<int>(line_.size()) <= model_.commandLimit) {
+                    line_ += byte;
+                }
                 if (echo_) {
                     // Garbling from the second byte on makes the echo check fail at once.
                     const bool garble = faults_.garbleEchoes > 0 && line_.size() > 1;

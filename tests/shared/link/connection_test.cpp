@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <memory>
 #include <thread>
@@ -239,6 +241,39 @@ TEST_P(ConnectionTest, ACommandLongerThanTheLoggersLimitIsNotSent) {
 
 INSTANTIATE_TEST_SUITE_P(Transports, ConnectionTest, ::testing::Values(Transport::Pty, Transport::Tcp),
                          [](const auto& info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
+
+// A network link whose read thread the test starts itself.
+class ExposedNetworkLink : public CConnectionNetwork {
+public:
+    using CConnectionNetwork::CConnectionNetwork;
+    using CConnection::RunNetworkReader;
+};
+
+TEST(NetworkReaderTest, AStopAskedBeforeTheReadersFirstTurnEndsIt) {
+    testsupport::FakeAppContext app;
+    testsupport::RecordingMessageBox boxes;
+    LoggerSimulator simulator(*FindLoggerModel("standard"));
+    ExposedNetworkLink link("127.0.0.1", std::to_string(simulator.StartTcp(0)), 19200);
+    ASSERT_EQ(link.Create(), 1);
+    CCommSocket& socket = *link.GetSocket();
+    ASSERT_EQ(socket.ConnectSocket(), 1);
+    // The reader gets its first turn only after the stop, as a thread may on a loaded machine.
+    ASSERT_EQ(socket.StartReadThread([&] {
+        while (socket.KeepReading()) {
+            std::this_thread::yield();
+        }
+        link.RunNetworkReader();
+    }),
+              1);
+    auto closing = std::async(std::launch::async, [&] { socket.Close(); });
+    if (closing.wait_for(10s) != std::future_status::ready) {
+        // A reader that never ends cannot be joined: stop here rather than hang.
+        ADD_FAILURE() << "the read thread did not end after its stop";
+        std::_Exit(EXIT_FAILURE);
+    }
+    EXPECT_FALSE(link.IsLinkLost());
+    EXPECT_EQ(NetLinkErrorCode(), 0);
+}
 
 // Exact byte arrival, over a pseudo-terminal, without wake-up (a model that needs none).
 class ScriptedConnectionTest : public ::testing::Test {

@@ -46,6 +46,10 @@ TEST(SimulatedLoggerTest, EchoModeLineModeAndControlBytes) {
     EXPECT_EQ(logger.Receive("I").bytes, "");  // the first byte only wakes it
     EXPECT_EQ(logger.WakeUps(), 1);
     EXPECT_EQ(logger.Receive(std::string(71, 'A') + "\r").bytes, "\r\nERROR\r\n>");
+    logger.Receive("\x10");
+    EXPECT_EQ(logger.Receive(std::string(1 << 20, 'A') + "\r").bytes, "\r\nERROR\r\n>");
+    EXPECT_EQ(logger.Receive("I?\r").bytes,  // the next line starts afresh
+              "\r\n" + HexDumpText(IdentificationRecord(logger.Model())) + "\r\n>");
 }
 
 TEST(SimulatedLoggerTest, IdentificationAndDataMemoryReplies) {
