@@ -89,7 +89,9 @@ bool BinaryFile::Open(const std::filesystem::path& path, Mode mode, CPSTFileExce
     path_ = path;
     const int fd = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
     if (fd < 0) {
-        error.Set(CPSTFileException::CauseFromErrno(errno), errno, path);
+        // Taken before the path is copied: an allocation may change errno.
+        const int openError = errno;
+        error.Set(CPSTFileException::CauseFromErrno(openError), openError, path);
         return false;
     }
     // A folder opens read-only without complaint but is no file.

@@ -7,14 +7,14 @@
 namespace platform {
 namespace {
 
-constexpr char32_t kReplacementCharacter = 0xFFFD;
-
-// Bytes 0x80-0x9F; every other byte is the code point of the same number.
+// Bytes 0x80-0x9F; every other byte is the code point of the same number. The five bytes without a
+// character keep their own number (a control character), as Windows maps them, so that a text shown
+// and taken back from the user interface keeps them.
 constexpr std::array<char32_t, 32> kHighControlBlock = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,  // 88-8F
-    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,  // 98-9F
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
 };
 
 char32_t CodePointOf(unsigned char byte) {
@@ -27,7 +27,7 @@ int ByteOf(char32_t code) {
         return static_cast<int>(code);
     }
     for (std::size_t i = 0; i < kHighControlBlock.size(); ++i) {
-        if (kHighControlBlock[i] == code && code != kReplacementCharacter) {
+        if (kHighControlBlock[i] == code) {
             return static_cast<int>(0x80 + i);
         }
     }

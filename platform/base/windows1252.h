@@ -6,7 +6,8 @@
 
 namespace platform {
 
-// Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D have no character and become U+FFFD.
+// Bytes 0x81, 0x8D, 0x8F, 0x90 and 0x9D have no character and become the control characters of the
+// same number (U+0081...), so that every byte comes back unchanged.
 std::string Windows1252ToUtf8(std::string_view text);
 
 // Characters without a Windows-1252 byte, and malformed UTF-8 sequences, become `replacement`.

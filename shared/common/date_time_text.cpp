@@ -11,15 +11,15 @@
 
 namespace {
 
-// The first character of `format` that is none of `letters`; `fallback` when there is none or it is
-// a control character.
-char SeparatorOf(std::string_view format, std::string_view letters, char fallback) {
+// The first character of `format` that is none of `letters`; `fallback` when there is none, it is a
+// control character, or it lies above `highest`.
+char SeparatorOf(std::string_view format, std::string_view letters, char fallback, unsigned char highest) {
     const std::size_t position = format.find_first_not_of(letters);
     if (position == std::string_view::npos) {
         return fallback;
     }
     const auto c = static_cast<unsigned char>(format[position]);
-    return c < 32 || c == 127 ? fallback : static_cast<char>(c);
+    return c < 32 || c == 127 || c > highest ? fallback : static_cast<char>(c);
 }
 
 int ToTwoDigitYear(int year) {
@@ -84,7 +84,7 @@ std::string FormatDateText(int year, int month, int day, bool twoDigitYear,
     if (twoDigitYear) {
         year = ToTwoDigitYear(year);
     }
-    const char separator = SeparatorOf(shortDateFormat, "MmDdYy", '/');
+    const char separator = SeparatorOf(shortDateFormat, "MmDdYy", '/', 0xFF);
     const char first = shortDateFormat.empty() ? '\0' : shortDateFormat.front();
     if (first == 'D' || first == 'd') {
         return ThreeFields(day, separator, month, year);
@@ -100,7 +100,7 @@ std::string FormatDateText(int year, int month, int day, bool twoDigitYear) {
 }
 
 std::string FormatTimeText(int hours, int minutes, int seconds, std::string_view timeFormat) {
-    return ThreeFields(hours, SeparatorOf(timeFormat, "HhMmSs", ':'), minutes, seconds);
+    return ThreeFields(hours, SeparatorOf(timeFormat, "HhMmSs", ':', 126), minutes, seconds);
 }
 
 std::string FormatTimeText(int hours, int minutes, int seconds) {

@@ -14,7 +14,8 @@ std::string FormatDateText(int year, int month, int day, bool twoDigitYear, std:
 std::string FormatDateText(int year, int month, int day, bool twoDigitYear);
 
 // "%2.02d<sep>%2.02d<sep>%2.02d", hours first, with the first character of the time format that is no
-// time letter as separator. Without a format: the application's.
+// time letter as separator (":" for a control character, one above 126 or none). Without a format: the
+// application's.
 std::string FormatTimeText(int hours, int minutes, int seconds, std::string_view timeFormat);
 std::string FormatTimeText(int hours, int minutes, int seconds);
 

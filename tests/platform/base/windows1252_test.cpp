@@ -3,26 +3,27 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 namespace platform {
 namespace {
 
-const std::set<int> kUndefinedBytes = {0x81, 0x8D, 0x8F, 0x90, 0x9D};
-const std::string kUtf8Replacement = "\xEF\xBF\xBD";
-
-TEST(Windows1252Test, EveryDefinedByteRoundTripsThroughUtf8) {
+TEST(Windows1252Test, EveryByteRoundTripsThroughUtf8) {
     for (int byte = 0; byte < 256; ++byte) {
         const std::string text(1, static_cast<char>(byte));
-        const std::string utf8 = Windows1252ToUtf8(text);
-        if (kUndefinedBytes.contains(byte)) {
-            EXPECT_EQ(utf8, kUtf8Replacement) << std::hex << byte;
-            EXPECT_EQ(Utf8ToWindows1252(utf8), "?") << std::hex << byte;
-        } else {
-            EXPECT_EQ(Utf8ToWindows1252(utf8), text) << std::hex << byte;
-        }
+        EXPECT_EQ(Utf8ToWindows1252(Windows1252ToUtf8(text)), text) << std::hex << byte;
     }
+}
+
+TEST(Windows1252Test, BytesWithoutACharacterBecomeTheirControlCharacter) {
+    // A text shown in a dialog and taken back must keep them, as it did on Windows.
+    for (const int byte : {0x81, 0x8D, 0x8F, 0x90, 0x9D}) {
+        const std::string utf8 = Windows1252ToUtf8(std::string(1, static_cast<char>(byte)));
+        const std::string expected = {static_cast<char>(0xC2), static_cast<char>(byte)};
+        EXPECT_EQ(utf8, expected) << std::hex << byte;
+    }
+    // The other C1 control characters have no byte: theirs are taken by printable characters.
+    EXPECT_EQ(Utf8ToWindows1252("\xC2\x80\xC2\x9F", '#'), "##");
 }
 
 TEST(Windows1252Test, KnownCharactersMapAsWindowsMapsThem) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "shared/common/date_time_format_helper.h"
 #include "tests/support/fake_app_context.h"
@@ -56,6 +57,13 @@ TEST(FormatTimeTextTest, TakesTheSeparatorFromTheTimeFormat) {
     for (const Case& c : cases) {
         EXPECT_EQ(FormatTimeText(7, 5, 9, c.timeFormat), c.text) << c.timeFormat;
     }
+}
+
+TEST(FormatTimeTextTest, AnEightBitSeparatorStaysInADateButNotInATime) {
+    const std::string dot = "\xB7";  // middle dot
+    EXPECT_EQ(FormatDateText(2024, 3, 5, true, "dd" + dot + "MM" + dot + "yy"),
+              "05" + dot + "03" + dot + "24");
+    EXPECT_EQ(FormatTimeText(7, 5, 9, "HH" + dot + "mm" + dot + "ss"), "07:05:09");
 }
 
 struct ParseDateCase {
