@@ -290,6 +290,19 @@ protected:
         return session_.Run([this] { return link_->Create(); });
     }
 
+    // "E!" whose first echo comes back garbled: the logger then takes the escape and answers the same
+    // command echoed whole.
+    void ScriptABadEchoThenTheRetry() {
+    logger_.Expect("E");
+    logger_.Send("E");
+    logger_.Expect("!");
+    logger_.Send("#");
+    logger_.Expect("\x1b");
+    logger_.EchoEach("E!");
+    logger_.Expect("\r");
+    logger_.Send("\r\nOK\r\n>");
+    }
+
     void TearDown() override {
         if (link_) {
             session_.Run([this] {
@@ -334,14 +347,7 @@ TEST_F(ScriptedConnectionTest, AReplyArrivingInOneReadWithTheEchoOfItsLineEnd) {
 }
 
 TEST_F(ScriptedConnectionTest, ABadEchoIsFollowedByAnEscapeAndTheSameCommandAgain) {
-    logger_.Expect("E");
-    logger_.Send("E");
-    logger_.Expect("!");
-    logger_.Send("#");
-    logger_.Expect("\x1b");
-    logger_.EchoEach("E!");
-    logger_.Expect("\r");
-    logger_.Send("\r\nOK\r\n>");
+    ScriptABadEchoThenTheRetry();
     ASSERT_TRUE(Open());
     EXPECT_EQ(session_.Run([this] { return link_->DoCommand("E!", 8000); }), 1);
     EXPECT_EQ(link_->GetRetries(), 1);
@@ -352,14 +358,7 @@ TEST_F(ScriptedConnectionTest, ABadEchoIsFollowedByAnEscapeAndTheSameCommandAgai
 }
 
 TEST_F(ScriptedConnectionTest, TheTraceLogShowsTheTrafficABadEchoAndTheRetry) {
-    logger_.Expect("E");
-    logger_.Send("E");
-    logger_.Expect("!");
-    logger_.Send("#");
-    logger_.Expect("\x1b");
-    logger_.EchoEach("E!");
-    logger_.Expect("\r");
-    logger_.Send("\r\nOK\r\n>");
+    ScriptABadEchoThenTheRetry();
     ASSERT_TRUE(Open());
     // The trace file lies in the user data folder below the test's own home folder.
     std::filesystem::create_directories(UserDataFolder());
