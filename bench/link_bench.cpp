@@ -23,12 +23,12 @@ struct Road {
     std::unique_ptr<CConnection> link;
 
     Road(Transport transport, int sendMode) {
-        app.session = &session;
+        const CLinkContext context{&session, &app};
         if (transport == kTcp) {
-            link = std::make_unique<CConnectionNetwork>("127.0.0.1", std::to_string(simulator.StartTcp(0)),
-                                                        19200);
+            link = std::make_unique<CConnectionNetwork>(context, "127.0.0.1",
+                                                        std::to_string(simulator.StartTcp(0)), 19200);
         } else {
-            link = std::make_unique<CConnectionDirect>(simulator.StartPty(), 19200);
+            link = std::make_unique<CConnectionDirect>(context, simulator.StartPty(), 19200);
         }
         ok = session.Run([&] {
             if (!link->Create() || !link->Establish()) {

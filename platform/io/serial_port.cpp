@@ -9,8 +9,10 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -18,7 +20,7 @@ constexpr int kDefaultBaud = 19200;
 constexpr int kDriverInQueue = 5136;
 constexpr int kDriverOutQueue = 2048;
 constexpr std::uint32_t kDefaultWriteTimeoutMs = 1000;
-constexpr auto kReadThreadStopWait = std::chrono::milliseconds(2000);
+constexpr std::size_t kReadPiece = 5136;
 
 struct BaudEntry {
     int baud;
@@ -81,11 +83,10 @@ int CSerialPort::Open(const std::string& portName) {
         serial.flags |= ASYNC_LOW_LATENCY;
         ::ioctl(fd, TIOCSSERIAL, &serial);
     }
-    fd_ = fd;
+    port_.Reset(fd);
     if (!ApplyDefaults() || !Attach()) {
         const int error = LastError();
-        ::close(fd_);
-        fd_ = -1;
+        port_.Reset();
         SetLastError(error);
         return 0;
     }
@@ -95,7 +96,7 @@ int CSerialPort::Open(const std::string& portName) {
 
 bool CSerialPort::ApplyDefaults() {
     termios settings{};
-    if (::tcgetattr(fd_, &settings) != 0) {
+    if (::tcgetattr(fd(), &settings) != 0) {
         SetLastError(errno);
         return false;
     }
@@ -103,7 +104,7 @@ bool CSerialPort::ApplyDefaults() {
     settings.c_cflag |= CLOCAL | CREAD;
     settings.c_cc[VMIN] = 0;
     settings.c_cc[VTIME] = 0;
-    if (::tcsetattr(fd_, TCSANOW, &settings) != 0) {
+    if (::tcsetattr(fd(), TCSANOW, &settings) != 0) {
         SetLastError(errno);
         return false;
     }
@@ -114,18 +115,14 @@ bool CSerialPort::ApplyDefaults() {
 
 int CSerialPort::Attach(int fd) {
     if (fd >= 0) {
-        fd_ = fd;
-    }
-    if (!wake_.Valid()) {
-        Trace("Failed to create one or more Event Objects\n");
-        return 0;
+        port_.Reset(fd);
     }
     return Purge(PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
 }
 
 int CSerialPort::SetBaud(int baud) {
     termios settings{};
-    if (::tcgetattr(fd_, &settings) != 0) {
+    if (::tcgetattr(fd(), &settings) != 0) {
         SetLastError(errno);
         return 0;
     }
@@ -133,7 +130,7 @@ int CSerialPort::SetBaud(int baud) {
         if (entry.baud == baud) {
             ::cfsetispeed(&settings, entry.speed);
             ::cfsetospeed(&settings, entry.speed);
-            if (::tcsetattr(fd_, TCSANOW, &settings) != 0) {
+            if (::tcsetattr(fd(), TCSANOW, &settings) != 0) {
                 SetLastError(errno);
                 return 0;
             }
@@ -147,7 +144,7 @@ int CSerialPort::SetBaud(int baud) {
 
 int CSerialPort::GetBaud() const {
     termios settings{};
-    if (::tcgetattr(fd_, &settings) != 0) {
+    if (::tcgetattr(fd(), &settings) != 0) {
         return 0;
     }
     const speed_t speed = ::cfgetospeed(&settings);
@@ -161,7 +158,7 @@ int CSerialPort::GetBaud() const {
 
 int CSerialPort::SetByteFormat(int parity, int dataBits, int stopBits) {
     termios settings{};
-    if (::tcgetattr(fd_, &settings) != 0) {
+    if (::tcgetattr(fd(), &settings) != 0) {
         SetLastError(errno);
         return 0;
     }
@@ -197,7 +194,7 @@ int CSerialPort::SetByteFormat(int parity, int dataBits, int stopBits) {
     if (stopBits == TWOSTOPBITS) {
         settings.c_cflag |= CSTOPB;
     }
-    if (::tcsetattr(fd_, TCSANOW, &settings) != 0) {
+    if (::tcsetattr(fd(), TCSANOW, &settings) != 0) {
         SetLastError(errno);
         return 0;
     }
@@ -206,7 +203,7 @@ int CSerialPort::SetByteFormat(int parity, int dataBits, int stopBits) {
 
 int CSerialPort::SetFlowControl(int flags, int /*xonLimit*/, int /*xoffLimit*/, char xonChar, char xoffChar) {
     termios settings{};
-    if (::tcgetattr(fd_, &settings) != 0) {
+    if (::tcgetattr(fd(), &settings) != 0) {
         SetLastError(errno);
         return 0;
     }
@@ -221,14 +218,14 @@ int CSerialPort::SetFlowControl(int flags, int /*xonLimit*/, int /*xoffLimit*/, 
     }
     settings.c_cc[VSTART] = static_cast<cc_t>(xonChar);
     settings.c_cc[VSTOP] = static_cast<cc_t>(xoffChar);
-    if (::tcsetattr(fd_, TCSANOW, &settings) != 0) {
+    if (::tcsetattr(fd(), TCSANOW, &settings) != 0) {
         SetLastError(errno);
         return 0;
     }
     if (!(flags & FLOW_DSR_DTR)) {
         // DTR enabled, as the old driver did when it had no DTR handshake; a pseudo-terminal has none.
         int dtr = TIOCM_DTR;
-        ::ioctl(fd_, TIOCMBIS, &dtr);
+        ::ioctl(fd(), TIOCMBIS, &dtr);
     }
     return 1;
 }
@@ -241,9 +238,6 @@ int CSerialPort::SetBufferSizes(int inQueue, int outQueue) {
 
 int CSerialPort::SetEventMask(std::uint32_t mask) {
     event_mask_.store(mask);
-    if (mask == 0) {
-        wake_.Signal();
-    }
     return 1;
 }
 
@@ -267,7 +261,7 @@ int CSerialPort::Purge(std::uint32_t flags) {
         return 1;
     }
     const int which = input && output ? TCIOFLUSH : (input ? TCIFLUSH : TCOFLUSH);
-    if (::tcflush(fd_, which) != 0) {
+    if (::tcflush(fd(), which) != 0) {
         SetLastError(errno);
         return 0;
     }
@@ -276,11 +270,11 @@ int CSerialPort::Purge(std::uint32_t flags) {
 
 int CSerialPort::ClearDtr() {
     termios settings{};
-    if (::tcgetattr(fd_, &settings) != 0 || (settings.c_cflag & CRTSCTS)) {
+    if (::tcgetattr(fd(), &settings) != 0 || (settings.c_cflag & CRTSCTS)) {
         return 0;
     }
     int dtr = TIOCM_DTR;
-    if (::ioctl(fd_, TIOCMBIC, &dtr) != 0) {
+    if (::ioctl(fd(), TIOCMBIC, &dtr) != 0) {
         SetLastError(errno);
         return 0;
     }
@@ -289,11 +283,11 @@ int CSerialPort::ClearDtr() {
 
 int CSerialPort::SetDtr() {
     termios settings{};
-    if (::tcgetattr(fd_, &settings) != 0 || (settings.c_cflag & CRTSCTS)) {
+    if (::tcgetattr(fd(), &settings) != 0 || (settings.c_cflag & CRTSCTS)) {
         return 0;
     }
     int dtr = TIOCM_DTR;
-    if (::ioctl(fd_, TIOCMBIS, &dtr) != 0) {
+    if (::ioctl(fd(), TIOCMBIS, &dtr) != 0) {
         SetLastError(errno);
         return 0;
     }
@@ -301,7 +295,7 @@ int CSerialPort::SetDtr() {
 }
 
 std::size_t CSerialPort::Read(void* buffer, std::size_t n, bool waitAll) {
-    if (fd_ < 0 || n == 0) {
+    if (!IsOpen() || n == 0) {
         return 0;
     }
     auto* bytes = static_cast<std::uint8_t*>(buffer);
@@ -312,7 +306,7 @@ std::size_t CSerialPort::Read(void* buffer, std::size_t n, bool waitAll) {
                           std::chrono::milliseconds(std::uint64_t{read_multiplier_} * n + read_constant_);
     std::size_t total = 0;
     while (total < n) {
-        const ssize_t got = ::read(fd_, bytes + total, n - total);
+        const ssize_t got = ::read(fd(), bytes + total, n - total);
         if (got > 0) {
             total += static_cast<std::size_t>(got);
             continue;
@@ -324,7 +318,7 @@ std::size_t CSerialPort::Read(void* buffer, std::size_t n, bool waitAll) {
         if (returnAtOnce) {
             break;
         }
-        pollfd watch{fd_, POLLIN, 0};
+        pollfd watch{fd(), POLLIN, 0};
         if (::poll(&watch, 1, PollTimeout(deadline, unlimited)) <= 0) {
             break;
         }
@@ -332,17 +326,16 @@ std::size_t CSerialPort::Read(void* buffer, std::size_t n, bool waitAll) {
     return total;
 }
 
-std::size_t CSerialPort::Write(const void* buffer, std::size_t n) {
-    if (fd_ < 0) {
+std::size_t CSerialPort::Write(const std::uint8_t* bytes, std::size_t n) {
+    if (!IsOpen()) {
         return 0;
     }
-    const auto* bytes = static_cast<const std::uint8_t*>(buffer);
     const bool unlimited = write_multiplier_ == 0 && write_constant_ == 0;
     const auto deadline = std::chrono::steady_clock::now() +
                           std::chrono::milliseconds(std::uint64_t{write_multiplier_} * n + write_constant_);
     std::size_t total = 0;
     while (total < n) {
-        const ssize_t put = ::write(fd_, bytes + total, n - total);
+        const ssize_t put = ::write(fd(), bytes + total, n - total);
         if (put > 0) {
             total += static_cast<std::size_t>(put);
             continue;
@@ -351,7 +344,7 @@ std::size_t CSerialPort::Write(const void* buffer, std::size_t n) {
             SetLastError(errno);
             break;
         }
-        pollfd watch{fd_, POLLOUT, 0};
+        pollfd watch{fd(), POLLOUT, 0};
         if (::poll(&watch, 1, PollTimeout(deadline, unlimited)) <= 0) {
             break;
         }
@@ -364,19 +357,19 @@ std::size_t CSerialPort::Write(const void* buffer, std::size_t n) {
 }
 
 int CSerialPort::WaitEvent() {
-    return fd_ >= 0 ? 1 : 0;
+    return IsOpen() ? 1 : 0;
 }
 
 std::uint32_t CSerialPort::GetEventResult(bool wait) {
-    if (stop_requested_.load() || event_mask_.load() == 0) {
+    if (reader_.StopRequested() || event_mask_.load() == 0) {
         return 0;
     }
-    pollfd watch[2] = {{fd_, POLLIN, 0}, {wake_.fd(), POLLIN, 0}};
+    pollfd watch[2] = {{fd(), POLLIN, 0}, {reader_.StopFd(), POLLIN, 0}};
     int ready = 0;
     do {
         ready = ::poll(watch, 2, wait ? -1 : 0);
     } while (ready < 0 && errno == EINTR);
-    if (ready <= 0 || stop_requested_.load() || event_mask_.load() == 0) {
+    if (ready <= 0 || reader_.StopRequested() || event_mask_.load() == 0) {
         return 0;
     }
     const std::uint32_t mask = event_mask_.load();
@@ -384,7 +377,7 @@ std::uint32_t CSerialPort::GetEventResult(bool wait) {
         // The device went away (a USB adapter pulled out, the far end of a pseudo-terminal closed):
         // what it still holds is read first.
         int queued = 0;
-        if (::ioctl(fd_, FIONREAD, &queued) == 0 && queued > 0) {
+        if (::ioctl(fd(), FIONREAD, &queued) == 0 && queued > 0) {
             return mask & EV_RXCHAR;
         }
         SetLastError(EIO);
@@ -394,32 +387,13 @@ std::uint32_t CSerialPort::GetEventResult(bool wait) {
 }
 
 int CSerialPort::StartReadThread(std::function<void()> procedure) {
-    if (fd_ < 0) {
+    if (!IsOpen()) {
         Trace("File handle is not a comm handle.\n");
         return 0;
     }
-    if (read_thread_.joinable()) {
-        return 0;
-    }
-    stop_requested_.store(false);
-    wake_.Reset();
-    {
-        std::lock_guard lock(thread_mutex_);
-        thread_ended_ = false;
-    }
-    try {
-        read_thread_ = std::thread([this, procedure = std::move(procedure)] {
-            procedure();
-            std::lock_guard lock(thread_mutex_);
-            thread_ended_ = true;
-            thread_ended_changed_.notify_all();
-        });
-    } catch (const std::system_error& error) {
-        SetLastError(error.code().value());
-        Trace("Error: Unable to create Serial Port read thread (Error = " + std::to_string(LastError()) +
-              ")");
-        ::close(fd_);
-        fd_ = -1;
+    if (!reader_.Start(std::move(procedure))) {
+        SetLastError(EAGAIN);
+        Trace("Error: Unable to create Serial Port read thread (Error = " + std::to_string(LastError()) + ")");
         return 0;
     }
     return 1;
@@ -427,39 +401,56 @@ int CSerialPort::StartReadThread(std::function<void()> procedure) {
 
 int CSerialPort::StopReadThread() {
     SetLastError(0);
-    if (!read_thread_.joinable()) {
+    if (!reader_.Running()) {
         return 0;
     }
     Trace("Closing Read Thread");
-    stop_requested_.store(true);
+    reader_.Stop();
     Purge(PURGE_RXABORT | PURGE_RXCLEAR);
-    SetEventMask(0);
-    std::unique_lock lock(thread_mutex_);
-    if (!thread_ended_changed_.wait_for(lock, kReadThreadStopWait, [this] { return thread_ended_; })) {
-        // Never terminated: the thread uses this object, so it is waited for however long it takes.
-        Trace("Read thread not exiting.  Waiting for it.\n");
-    }
-    lock.unlock();
-    read_thread_.join();
     return 1;
 }
 
+bool CSerialPort::StartReading(platform::ByteReceiver& receiver) {
+    return StartReadThread([this, &receiver] { ReadUntilStopped(receiver); }) != 0;
+}
+
+void CSerialPort::ReadUntilStopped(platform::ByteReceiver& receiver) {
+    SetEventMask(EV_RXCHAR | EV_ERR);
+    std::vector<std::uint8_t> piece(kReadPiece);
+    while (WaitEvent()) {
+        const std::uint32_t events = GetEventResult(true);
+        if (events == 0) {
+            break;
+        }
+        if (!(events & EV_RXCHAR)) {
+            continue;
+        }
+        // What does not fit stays with the driver for the next turn.
+        const std::size_t room = receiver.ReceiveRoom();
+        const std::size_t got = Read(piece.data(), room == 0 ? kDiscardPiece : std::min(room, piece.size()), false);
+        if (got > 0 && !receiver.OnBytes(std::span<const std::uint8_t>(piece.data(), got))) {
+            return;
+        }
+    }
+    if (!StopRequested()) {
+        receiver.OnReaderEnded(LastError());
+    }
+}
+
 int CSerialPort::ClosePort() {
-    if (fd_ < 0) {
+    if (!IsOpen()) {
         Trace("CloseCommPort(): Trying to close a port with an invalid handle\n");
         return 1;
     }
-    if (::close(fd_) != 0) {
+    if (port_.Reset() != 0) {
         SetLastError(errno);
-        fd_ = -1;  // Linux frees the descriptor even when close reports an error.
         return 0;
     }
-    fd_ = -1;
     return 1;
 }
 
 void CSerialPort::StopAndClose() {
-    if (fd_ < 0) {
+    if (!IsOpen()) {
         return;
     }
     Trace("Stopping the Comm");

@@ -1,25 +1,25 @@
-// CSerialPort: one serial or USB-serial port on a POSIX terminal device, with its read thread.
+// CSerialPort: one serial or USB-serial port on a POSIX terminal device, with its read thread; the
+// transport of direct links.
 #pragma once
 
 #include <atomic>
-#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <mutex>
 #include <string>
-#include <thread>
 
+#include "platform/io/byte_transport.h"
 #include "platform/io/comm_constants.h"
-#include "platform/io/wake_event.h"
+#include "platform/io/reader_thread.h"
+#include "platform/io/unique_fd.h"
 
-class CSerialPort {
+class CSerialPort : public platform::ByteTransport {
 public:
     using TraceFn = std::function<void(const std::string&)>;
 
     // `trace` receives the port's diagnostic lines (the link layer passes the trace log).
     explicit CSerialPort(TraceFn trace = {});
-    virtual ~CSerialPort();
+    ~CSerialPort() override;
     CSerialPort(const CSerialPort&) = delete;
     CSerialPort& operator=(const CSerialPort&) = delete;
 
@@ -31,13 +31,12 @@ public:
     // Takes `fd` as the port (a descriptor opened elsewhere) when it is not -1, then purges the port.
     int Attach(int fd = -1);
 
-    int SetBaud(int baud);
     int GetBaud() const;
     int SetByteFormat(int parity, int dataBits, int stopBits);
     int SetFlowControl(int flags, int xonLimit, int xoffLimit, char xonChar, char xoffChar);
     // The driver's queues have a fixed size here; the sizes are kept for what they document.
     int SetBufferSizes(int inQueue, int outQueue);
-    // A mask of 0 ends a pending GetEventResult with 0 (the stop of the read loop).
+    // With a mask of 0 GetEventResult reports nothing.
     int SetEventMask(std::uint32_t mask);
     int SetReadTimeouts(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant);
     int SetWriteTimeouts(std::uint32_t multiplier, std::uint32_t constant);
@@ -49,7 +48,7 @@ public:
     // time-outs.
     std::size_t Read(void* buffer, std::size_t n, bool waitAll);
     // Bytes written before the write time-out or an error.
-    std::size_t Write(const void* buffer, std::size_t n);
+    std::size_t Write(const std::uint8_t* data, std::size_t n) override;
 
     int WaitEvent();
     // The events that arrived (EV_RXCHAR, EV_ERR); 0 when the wait was stopped, when nothing came
@@ -62,21 +61,29 @@ public:
     int ClosePort();
     void StopAndClose();
 
-    bool IsOpen() const { return fd_ >= 0; }
+    // The transport: a read thread that hands each piece received on, and ends by itself when the
+    // device goes away.
+    bool StartReading(platform::ByteReceiver& receiver) override;
+    void StopReading() override { StopReadThread(); }
+    void Purge() override { Purge(PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR); }
+    int SetBaud(int baud) override;
+    void Close() override { StopAndClose(); }
+
+    bool IsOpen() const { return port_.Valid(); }
     int LastError() const { return last_error_.load(); }
-    bool StopRequested() const { return stop_requested_.load(); }
+    bool StopRequested() const { return reader_.StopRequested(); }
 
 private:
     bool ApplyDefaults();
     void SetLastError(int error) { last_error_.store(error); }
     void Trace(const std::string& line) const;
+    int fd() const { return port_.Get(); }
+    void ReadUntilStopped(platform::ByteReceiver& receiver);
 
     TraceFn trace_;
-    int fd_ = -1;
+    platform::UniqueFd port_;
     std::atomic<int> last_error_{0};
     std::atomic<std::uint32_t> event_mask_{0};
-    std::atomic<bool> stop_requested_{false};
-    platform::WakeEvent wake_;
     std::uint32_t read_interval_ = MAXDWORD;
     std::uint32_t read_multiplier_ = 0;
     std::uint32_t read_constant_ = 0;
@@ -84,9 +91,5 @@ private:
     std::uint32_t write_constant_ = 1000;
     int in_queue_size_ = 0;
     int out_queue_size_ = 0;
-
-    std::thread read_thread_;
-    std::mutex thread_mutex_;
-    std::condition_variable thread_ended_changed_;
-    bool thread_ended_ = false;
+    platform::ReaderThread reader_;
 };

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/io/udev_handles.h"
 #include "platform/io/udev_properties.h"
 
 namespace platform {
@@ -46,12 +47,11 @@ bool PortNameLess(const std::string& a, const std::string& b) {
 
 std::vector<SerialPortInfo> UdevSerialPortSource::Ports() {
     std::vector<SerialPortInfo> ports;
-    std::unique_ptr<udev, decltype(&udev_unref)> context(udev_new(), udev_unref);
+    const UdevHandle context(udev_new());
     if (!context) {
         return ports;
     }
-    std::unique_ptr<udev_enumerate, decltype(&udev_enumerate_unref)> enumeration(
-        udev_enumerate_new(context.get()), udev_enumerate_unref);
+    const UdevEnumerateHandle enumeration(udev_enumerate_new(context.get()));
     if (!enumeration) {
         return ports;
     }
@@ -59,8 +59,7 @@ std::vector<SerialPortInfo> UdevSerialPortSource::Ports() {
     udev_enumerate_scan_devices(enumeration.get());
     for (udev_list_entry* entry = udev_enumerate_get_list_entry(enumeration.get()); entry != nullptr;
          entry = udev_list_entry_get_next(entry)) {
-        std::unique_ptr<udev_device, decltype(&udev_device_unref)> device(
-            udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)), udev_device_unref);
+        const UdevDeviceHandle device(udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
         if (!device) {
             continue;
         }

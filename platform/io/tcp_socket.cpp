@@ -92,21 +92,19 @@ int TcpSocket::Connect(const std::string& numericAddress, std::uint16_t port,
     // Commands are short and answered one by one: send each at once.
     const int on = 1;
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-    fd_ = fd;
-    stopped_.store(false);
-    stop_event_.Reset();
+    fd_.Reset(fd);
     return 0;
 }
 
 int TcpSocket::Send(const void* data, std::size_t n, std::chrono::milliseconds timeout) {
-    if (fd_ < 0) {
+    if (!fd_.Valid()) {
         return ENOTCONN;
     }
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     std::size_t sent = 0;
     while (sent < n) {
-        const ssize_t put = ::send(fd_, bytes + sent, n - sent, MSG_NOSIGNAL);
+        const ssize_t put = ::send(fd_.Get(), bytes + sent, n - sent, MSG_NOSIGNAL);
         if (put > 0) {
             sent += static_cast<std::size_t>(put);
             continue;
@@ -114,25 +112,26 @@ int TcpSocket::Send(const void* data, std::size_t n, std::chrono::milliseconds t
         if (put < 0 && errno != EAGAIN && errno != EINTR) {
             return errno;
         }
-        if (const int error = WaitFor(fd_, POLLOUT, deadline); error != 0) {
+        if (const int error = WaitFor(fd_.Get(), POLLOUT, deadline); error != 0) {
             return error;
         }
     }
     return 0;
 }
 
-TcpSocket::ReceiveStatus TcpSocket::Receive(void* buffer, std::size_t n, std::size_t& received, int& error) {
+TcpSocket::ReceiveStatus TcpSocket::Receive(void* buffer, std::size_t n, std::size_t& received, int& error,
+                                            const ReaderThread& reader) {
     received = 0;
     error = 0;
-    if (fd_ < 0) {
+    if (!fd_.Valid()) {
         error = ENOTCONN;
         return ReceiveStatus::Failed;
     }
     for (;;) {
-        if (stopped_.load()) {
+        if (reader.StopRequested()) {
             return ReceiveStatus::Stopped;
         }
-        const ssize_t got = ::recv(fd_, buffer, n, 0);
+        const ssize_t got = ::recv(fd_.Get(), buffer, n, 0);
         if (got > 0) {
             received = static_cast<std::size_t>(got);
             return ReceiveStatus::Data;
@@ -144,24 +143,20 @@ TcpSocket::ReceiveStatus TcpSocket::Receive(void* buffer, std::size_t n, std::si
             error = errno;
             return ReceiveStatus::Failed;
         }
-        pollfd watch[2] = {{fd_, POLLIN, 0}, {stop_event_.fd(), POLLIN, 0}};
-        if (::poll(watch, 2, -1) < 0 && errno != EINTR) {
-            error = errno;
-            return ReceiveStatus::Failed;
+        switch (reader.WaitReadable(fd_.Get())) {
+            case ReaderThread::Wait::Stopped:
+                return ReceiveStatus::Stopped;
+            case ReaderThread::Wait::Failed:
+                error = errno;
+                return ReceiveStatus::Failed;
+            default:
+                break;
         }
     }
 }
 
-void TcpSocket::StopReceive() {
-    stopped_.store(true);
-    stop_event_.Signal();
-}
-
 void TcpSocket::Close() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
+    fd_.Reset();
 }
 
 }  // namespace platform

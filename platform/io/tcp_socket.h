@@ -1,14 +1,14 @@
-// A TCP client socket: connect with a time-out, whole-block sends, receives that a stop can end.
+// A TCP client socket: connect with a time-out, whole-block sends, receives that a reader's stop ends.
 #pragma once
 
-#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 
-#include "platform/io/wake_event.h"
+#include "platform/io/reader_thread.h"
+#include "platform/io/unique_fd.h"
 
 namespace platform {
 
@@ -31,18 +31,16 @@ public:
     // Sends all `n` bytes, waiting up to `timeout` for room; 0 on success, else the errno. Part of a
     // block sent is a failure.
     int Send(const void* data, std::size_t n, std::chrono::milliseconds timeout);
-    // Waits for bytes until they come, the far end closes, StopReceive() is called, or an error.
-    ReceiveStatus Receive(void* buffer, std::size_t n, std::size_t& received, int& error);
-    // Ends a Receive() in progress and every later one; callable from any thread.
-    void StopReceive();
+    // On `reader`'s thread: waits for bytes until they come, the far end closes, the reader is asked
+    // to stop, or an error.
+    ReceiveStatus Receive(void* buffer, std::size_t n, std::size_t& received, int& error,
+                          const ReaderThread& reader);
     void Close();
 
-    bool IsOpen() const { return fd_ >= 0; }
+    bool IsOpen() const { return fd_.Valid(); }
 
 private:
-    int fd_ = -1;
-    std::atomic<bool> stopped_{false};
-    WakeEvent stop_event_;
+    UniqueFd fd_;
 };
 
 }  // namespace platform

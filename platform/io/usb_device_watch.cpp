@@ -1,8 +1,6 @@
 // The udev monitor thread of the USB device watch.
 #include "platform/io/usb_device_watch.h"
 
-#include <libudev.h>
-#include <poll.h>
 #include <strings.h>
 
 #include <cstring>
@@ -25,7 +23,7 @@ UsbDeviceWatch::~UsbDeviceWatch() {
 
 bool UsbDeviceWatch::Start(MessageTarget& target, unsigned arrivalMessage, unsigned removalMessage,
                            std::string vendorId, std::string productId) {
-    if (thread_.joinable() || !stop_.Valid()) {
+    if (reader_.Running()) {
         return false;
     }
     target_ = &target;
@@ -33,32 +31,22 @@ bool UsbDeviceWatch::Start(MessageTarget& target, unsigned arrivalMessage, unsig
     removal_message_ = removalMessage;
     vendor_id_ = std::move(vendorId);
     product_id_ = std::move(productId);
-    udev_ = udev_new();
-    udev_monitor* monitor = udev_ ? udev_monitor_new_from_netlink(udev_, "udev") : nullptr;
-    if (monitor == nullptr || udev_monitor_filter_add_match_subsystem_devtype(monitor, "tty", nullptr) < 0 ||
-        udev_monitor_enable_receiving(monitor) < 0) {
-        if (monitor) {
-            udev_monitor_unref(monitor);
-        }
-        if (udev_) {
-            udev_unref(udev_);
-            udev_ = nullptr;
-        }
+    udev_.reset(udev_new());
+    monitor_.reset(udev_ ? udev_monitor_new_from_netlink(udev_.get(), "udev") : nullptr);
+    if (!monitor_ || udev_monitor_filter_add_match_subsystem_devtype(monitor_.get(), "tty", nullptr) < 0 ||
+        udev_monitor_enable_receiving(monitor_.get()) < 0 || !reader_.Start([this] { Run(); })) {
+        monitor_.reset();
+        udev_.reset();
         return false;
     }
-    stop_.Reset();
-    thread_ = std::thread([this, monitor] { Run(monitor); });
     return true;
 }
 
 void UsbDeviceWatch::Stop() {
-    if (!thread_.joinable()) {
-        return;
+    if (reader_.Stop()) {
+        monitor_.reset();
+        udev_.reset();
     }
-    stop_.Signal();
-    thread_.join();
-    udev_unref(udev_);
-    udev_ = nullptr;
 }
 
 std::optional<Message> UsbDeviceWatch::MessageFor(const UsbTtyEvent& event) const {
@@ -75,19 +63,10 @@ std::optional<Message> UsbDeviceWatch::MessageFor(const UsbTtyEvent& event) cons
     return message;
 }
 
-void UsbDeviceWatch::Run(udev_monitor* monitor) {
-    pollfd watch[2] = {{udev_monitor_get_fd(monitor), POLLIN, 0}, {stop_.fd(), POLLIN, 0}};
-    for (;;) {
-        if (::poll(watch, 2, -1) < 0 && errno != EINTR) {
-            break;
-        }
-        if (watch[1].revents & POLLIN) {
-            break;
-        }
-        if (!(watch[0].revents & POLLIN)) {
-            continue;
-        }
-        udev_device* device = udev_monitor_receive_device(monitor);
+void UsbDeviceWatch::Run() {
+    while (reader_.WaitReadable(udev_monitor_get_fd(monitor_.get())) == ReaderThread::Wait::Readable) {
+        const UdevDeviceHandle received(udev_monitor_receive_device(monitor_.get()));
+        udev_device* device = received.get();
         if (device == nullptr) {
             continue;
         }
@@ -100,9 +79,7 @@ void UsbDeviceWatch::Run(udev_monitor* monitor) {
                 target_->PostMessage(std::move(*message));
             }
         }
-        udev_device_unref(device);
     }
-    udev_monitor_unref(monitor);
 }
 
 }  // namespace platform

@@ -2,17 +2,13 @@
 // each to a message target with the device's name text.
 #pragma once
 
-#include <atomic>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "platform/base/message.h"
 #include "platform/base/message_target.h"
-#include "platform/io/wake_event.h"
-
-struct udev;
-struct udev_monitor;
+#include "platform/io/reader_thread.h"
+#include "platform/io/udev_handles.h"
 
 namespace platform {
 
@@ -43,16 +39,16 @@ public:
     std::optional<Message> MessageFor(const UsbTtyEvent& event) const;
 
 private:
-    void Run(udev_monitor* monitor);
+    void Run();
 
     MessageTarget* target_ = nullptr;
     unsigned arrival_message_ = 0;
     unsigned removal_message_ = 0;
     std::string vendor_id_;
     std::string product_id_;
-    udev* udev_ = nullptr;
-    std::thread thread_;
-    WakeEvent stop_;
+    UdevHandle udev_;
+    UdevMonitorHandle monitor_;
+    ReaderThread reader_;
 };
 
 }  // namespace platform

@@ -10,20 +10,14 @@ namespace platform {
 
 WakeEvent::WakeEvent() : fd_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
 
-WakeEvent::~WakeEvent() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
-}
-
 void WakeEvent::Signal() {
     const std::uint64_t one = 1;
-    [[maybe_unused]] const ssize_t written = ::write(fd_, &one, sizeof one);
+    [[maybe_unused]] const ssize_t written = ::write(fd(), &one, sizeof one);
 }
 
 void WakeEvent::Reset() {
     std::uint64_t count = 0;
-    [[maybe_unused]] const ssize_t read = ::read(fd_, &count, sizeof count);
+    [[maybe_unused]] const ssize_t read = ::read(fd(), &count, sizeof count);
 }
 
 }  // namespace platform

@@ -1,23 +1,22 @@
-// An eventfd that wakes a thread blocked in poll(): the cooperative stop of read threads.
+// An eventfd that wakes a thread blocked in poll().
 #pragma once
+
+#include "platform/io/unique_fd.h"
 
 namespace platform {
 
 class WakeEvent {
 public:
     WakeEvent();
-    ~WakeEvent();
-    WakeEvent(const WakeEvent&) = delete;
-    WakeEvent& operator=(const WakeEvent&) = delete;
 
-    bool Valid() const { return fd_ >= 0; }
+    bool Valid() const { return fd_.Valid(); }
     // Readable for poll() from Signal() until Reset().
-    int fd() const { return fd_; }
+    int fd() const { return fd_.Get(); }
     void Signal();
     void Reset();
 
 private:
-    int fd_;
+    UniqueFd fd_;
 };
 
 }  // namespace platform

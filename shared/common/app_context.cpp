@@ -8,7 +8,6 @@ namespace {
 // What code without an application sees: nothing connected and the default formats.
 class CDefaultAppContext : public CAppContext {
 public:
-    CSession* GetActiveSession() const override { return nullptr; }
     std::string GetPortName() const override { return {}; }
     std::string GetDefaultSUTLineFreq() const override { return {}; }
     std::string GetShortDateFormat() const override { return kDefaultShortDateFormat; }

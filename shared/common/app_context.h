@@ -9,8 +9,6 @@
 #include <string_view>
 #include <vector>
 
-class CSession;
-
 // Link kinds of a session.
 inline constexpr int kLinkNone = 0;
 inline constexpr int kLinkDirect = 1;
@@ -68,8 +66,6 @@ public:
     std::vector<std::string> GetKnownPorts() const;
     void SetKnownPorts(std::vector<std::string> entries);
 
-    // The running session, or nullptr.
-    virtual CSession* GetActiveSession() const = 0;
     // A copy of the serial port (or modem) name of the link.
     virtual std::string GetPortName() const = 0;
     // The default line frequency of new setup tables: "Auto", "60" or anything else for 50 Hz.

@@ -9,7 +9,6 @@
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_clock.h"
-#include "shared/common/app_context.h"
 #include "shared/common/message_box_flags.h"
 #include "shared/common/program_texts.h"
 #include "shared/controls/controls_ids.h"
@@ -24,8 +23,8 @@ constexpr int kTickMs = 1000;
 
 }  // namespace
 
-CLostPortDialog::CLostPortDialog(QWidget* parent)
-    : platform::Dialog(parent), text_(new QLabel(this)), timer_(new QTimer(this)) {
+CLostPortDialog::CLostPortDialog(const CSession* session, QWidget* parent)
+    : platform::Dialog(parent), session_(session), text_(new QLabel(this)), timer_(new QTimer(this)) {
     setWindowTitle(platform::ToQString(LoadText(IDS_LOST_PORT_TITLE)));
     auto* icon = new QLabel(this);
     platform::SetControlId(icon, IDC_LOST_PORT_ICON);
@@ -55,8 +54,7 @@ bool CLostPortDialog::OnInitDialog() {
 }
 
 void CLostPortDialog::OnTick() {
-    const CSession* session = GetAppContext().GetActiveSession();
-    const bool back = session != nullptr && session->IsConnected();
+    const bool back = session_ != nullptr && session_->IsConnected();
     if (back) {
         countdown_ = countdown_ < 0 ? kTicksOnceBack : countdown_ - 1;
     }

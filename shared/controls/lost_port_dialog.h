@@ -8,6 +8,8 @@
 
 #include "platform/ui/dialog.h"
 
+class CSession;
+
 class CLostPortDialog : public platform::Dialog {
     Q_OBJECT
 
@@ -15,7 +17,8 @@ public:
     // Ticks the dialog stays open once the link is back.
     static constexpr int kTicksOnceBack = 5;
 
-    explicit CLostPortDialog(QWidget* parent = nullptr);
+    // `session` is the one whose link lost its port (nullptr: none runs).
+    explicit CLostPortDialog(const CSession* session, QWidget* parent = nullptr);
 
     // What was removed (the port's name), shown first; set before the dialog runs.
     void SetMessage(std::string message) { message_ = std::move(message); }
@@ -30,6 +33,7 @@ protected:
 private:
     void ShowText();
 
+    const CSession* session_;
     std::string message_;
     bool back_ = false;
     int countdown_ = -1;

@@ -6,8 +6,11 @@
 #include <netinet/in.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <span>
+#include <vector>
 
 #include "shared/common/message_box.h"
 #include "shared/common/program_texts.h"
@@ -18,8 +21,10 @@
 
 namespace {
 
-constexpr auto kReadThreadStopWait = std::chrono::milliseconds(1000);
 constexpr std::size_t kHostNameSize = 256;
+constexpr std::size_t kReadPiece = 5136;
+constexpr std::uint32_t kReadRetryPauseMs = 100;
+constexpr int kReadRetries = 15;
 
 std::string Code(int code) {
     return std::to_string(code);
@@ -33,6 +38,11 @@ CCommSocket::CCommSocket(const LinkClock& clock) : clock_(clock) {
 
 CCommSocket::~CCommSocket() {
     Close();
+}
+
+void CCommSocket::SetAddress(std::string address, std::string port) {
+    m_strAddress = std::move(address);
+    m_strPort = std::move(port);
 }
 
 int CCommSocket::CheckLocalHost() {
@@ -102,28 +112,12 @@ int CCommSocket::ConnectSocket() {
 }
 
 int CCommSocket::StartReadThread(std::function<void()> procedure) {
-    if (m_readThread.joinable()) {
+    if (reader_.Running()) {
         return 0;
     }
-    {
-        std::lock_guard lock(thread_mutex_);
-        thread_ended_ = false;
-    }
-    // Set here, not by the reader: a stop that comes before the reader's first turn must hold.
-    m_bKeepReading.store(true);
-    try {
-        m_readThread = std::thread([this, procedure = std::move(procedure)] {
-            procedure();
-            std::lock_guard lock(thread_mutex_);
-            thread_ended_ = true;
-            thread_ended_changed_.notify_all();
-        });
-    } catch (const std::system_error& error) {
-        m_dwLastError.store(error.code().value());
-        const std::string text =
-            "Error: Unable to create Socket read thread (Error = " + Code(LastError()) + ")";
-        ShowMessageBox(text, MB_OK, true);
-        Trace(text);
+    if (!reader_.Start(std::move(procedure))) {
+        m_dwLastError.store(EAGAIN);
+        Trace("Error: Unable to create Socket read thread (Error = " + Code(LastError()) + ")");
         return 0;
     }
     return 1;
@@ -131,20 +125,52 @@ int CCommSocket::StartReadThread(std::function<void()> procedure) {
 
 int CCommSocket::StopReadThread() {
     m_dwLastError.store(0);
-    if (!m_readThread.joinable()) {
-        return 0;
+    if (reader_.Running()) {
+        Trace("Closing CommSocket Read Thread\n");
+        reader_.Stop();
     }
-    Trace("Closing CommSocket Read Thread\n");
-    m_bKeepReading.store(false);
-    m_Socket.StopReceive();
-    std::unique_lock lock(thread_mutex_);
-    if (!thread_ended_changed_.wait_for(lock, kReadThreadStopWait, [this] { return thread_ended_; })) {
-        // Never terminated: the thread uses this object, so it is waited for however long it takes.
-        Trace("CommSocket Read thread not exiting. Waiting for it.\n");
-    }
-    lock.unlock();
-    m_readThread.join();
     return 0;
+}
+
+bool CCommSocket::StartReading(platform::ByteReceiver& receiver) {
+    return StartReadThread([this, &receiver] { ReadUntilStopped(receiver); }) != 0;
+}
+
+void CCommSocket::ReadUntilStopped(platform::ByteReceiver& receiver) {
+    Trace("****** StartReadThreadProc() Start ************");
+    std::vector<char> piece(kReadPiece);
+    int failures = 0;
+    while (!reader_.StopRequested()) {
+        const std::size_t room = receiver.ReceiveRoom();
+        const int got =
+            ReadCommBlock(piece.data(), static_cast<int>(room == 0 ? kDiscardPiece : std::min(room, piece.size())));
+        if (got > 0) {
+            failures = 0;
+            if (!receiver.OnBytes(std::span(reinterpret_cast<const std::uint8_t*>(piece.data()),
+                                            static_cast<std::size_t>(got)))) {
+                break;
+            }
+            continue;
+        }
+        const int error = LastError();
+        if (error == 0) {
+            continue;  // stopped
+        }
+        const bool fatal = error == ECONNRESET || error == ECONNABORTED;
+        if (!fatal && ++failures <= kReadRetries) {
+            clock_.Sleep(kReadRetryPauseMs);
+            Trace("StartReadThreadProc(): Socket ReadCommBlock() retry");
+            continue;
+        }
+        if (!fatal) {
+            Trace("StartReadThreadProc(): Socket ReadCommBlock() retries failed");
+            Trace("StartReadThreadProc(): Socket ReadCommBlock() failed");
+        }
+        Trace(NetLinkErrorText());
+        receiver.OnReaderEnded(error);
+        break;
+    }
+    Trace("************ StartReadThreadProc() Done ************");
 }
 
 int CCommSocket::ReadCommBlock(char* buffer, int nBytesToRead) {
@@ -157,7 +183,7 @@ int CCommSocket::ReadCommBlock(char* buffer, int nBytesToRead) {
     }
     std::size_t received = 0;
     int error = 0;
-    switch (m_Socket.Receive(buffer, static_cast<std::size_t>(nBytesToRead), received, error)) {
+    switch (m_Socket.Receive(buffer, static_cast<std::size_t>(nBytesToRead), received, error, reader_)) {
         case platform::TcpSocket::ReceiveStatus::Data:
             m_bFirstRead.store(false);
             m_dwLastError.store(0);
@@ -194,10 +220,13 @@ int CCommSocket::WriteCommBlock(const char* buffer, int length) {
     return length;
 }
 
-int CCommSocket::Close() {
+std::size_t CCommSocket::Write(const std::uint8_t* data, std::size_t n) {
+    return static_cast<std::size_t>(WriteCommBlock(reinterpret_cast<const char*>(data), static_cast<int>(n)));
+}
+
+void CCommSocket::Close() {
     StopReadThread();
     CloseSocket();
-    return 1;
 }
 
 int CCommSocket::CloseSocket() {

@@ -27,20 +27,10 @@ constexpr std::size_t kConfigurationReplyMax = 511;
 constexpr char kEscape = 0x1B;
 constexpr char kDle = 0x10;
 
-int WakeAttempts(int linkKind) {
-    switch (linkKind) {
-        case kLinkModem:
-            return 3;
-        case kLinkNetwork:
-            return 5;
-        default:
-            return 2;
-    }
-}
-
 }  // namespace
 
-CConnection::CConnection(int linkKind) : m_nLinkKind(linkKind), m_dwLastSendTick(RealLinkClock().Now()) {}
+CConnection::CConnection(int linkKind, const LinkTraits& traits, const CLinkContext& context)
+    : m_nLinkKind(linkKind), traits_(traits), context_(context), m_dwLastSendTick(RealLinkClock().Now()) {}
 
 CConnection::~CConnection() {
     CloseLink();
@@ -52,33 +42,34 @@ int CConnection::Create() {
     m_nTxCount = 0;
     m_nTxPos = 0;
     m_rxBuffer.Clear();
-    if (m_nLinkKind != kLinkNetwork) {
-        m_pSerialPort = std::make_unique<CSerialPort>([](const std::string& line) { Trace(line); });
-    }
     return 1;
 }
 
-void CConnection::CloseLink() {
-    if (m_pSocket) {
-        m_pSocket->Close();
-    }
-    if (m_pSerialPort) {
-        m_pSerialPort->StopAndClose();
-    }
+void CConnection::SetTransport(std::unique_ptr<platform::ByteTransport> transport) {
+    CloseLink();
+    m_pTransport = std::move(transport);
 }
 
-CSession* CConnection::ActiveSession() const {
-    return GetAppContext().GetActiveSession();
+bool CConnection::StartReader() {
+    m_bLinkLost.store(false);
+    m_nLinkLostError.store(0);
+    return m_pTransport && m_pTransport->StartReading(*this);
+}
+
+void CConnection::CloseLink() {
+    if (m_pTransport) {
+        m_pTransport->Close();
+    }
 }
 
 bool CConnection::IsAborted() const {
-    return GetAppContext().IsSet(CAppContext::Flag::Abort);
+    return App().IsSet(CAppContext::Flag::Abort);
 }
 
 void CConnection::CommTrace(std::string_view text) const {
     // The trace log keeps the line; the communication log window shows it while that trace is on.
     Trace(text);
-    GetAppContext().CommTrace(text);
+    App().CommTrace(text);
 }
 
 void CConnection::PostStatusMessage(unsigned code, std::optional<std::string> text) const {
@@ -103,7 +94,7 @@ void CConnection::PostLinkOpening() const {
 }
 
 char CConnection::GetReplyMode() const {
-    return GetAppContext().IsSet(CAppContext::Flag::FirmwareUpdateOpen) ? 'H' : m_chReplyMode.load();
+    return App().IsSet(CAppContext::Flag::FirmwareUpdateOpen) ? 'H' : m_chReplyMode.load();
 }
 
 void CConnection::SetReplyMode(char mode) {
@@ -119,7 +110,7 @@ void CConnection::SetFirmwareVersion(std::string_view text) {
 }
 
 int CConnection::SetPortBaud(int baud) {
-    return m_pSerialPort ? m_pSerialPort->SetBaud(baud) : 0;
+    return m_pTransport ? m_pTransport->SetBaud(baud) : 0;
 }
 
 std::uint32_t CConnection::GetIdleTime() const {
@@ -268,8 +259,13 @@ void CConnection::WaitMsgPump(const WaitCallback& pfnWait, std::uint32_t dwWaitM
         return;
     }
     m_pWaitingSession.store(session);
-    while (!m_bWaitDone.load()) {
-        if (IsAborted()) {
+    for (;;) {
+        // Taken before the buffer is looked at: bytes that come after the look always end the wait.
+        const std::uint64_t seen = m_dataGeneration.load();
+        if (dwWaitMs == 0) {
+            CheckCommandStatus();
+        }
+        if (m_bWaitDone.load() || IsAborted()) {
             break;
         }
         // Nothing to wait for: a command that never went out cannot complete.
@@ -282,24 +278,21 @@ void CConnection::WaitMsgPump(const WaitCallback& pfnWait, std::uint32_t dwWaitM
             const std::uint32_t elapsed = now - start;
             nextLook = std::min(nextLook, elapsed > dwWaitMs ? 0u : dwWaitMs - elapsed + 1);
         }
-        const std::uint64_t seen = m_dataGeneration.load();
         const auto result = session->WaitForLink(
             [&] { return m_bWaitDone.load() || IsAborted() || m_dataGeneration.load() != seen; },
             Clock().RealDuration(std::max(nextLook, 1u)));
         if (result == platform::WaitResult::Stopped || IsAborted()) {
             break;
         }
+        // The 100 ms turn paces the caller's progress and the time-outs, not the look at the reply.
         const std::uint32_t after = Clock().Now();
-        const bool turn = after - last >= kPollTurnMs;
-        if (turn) {
+        if (after - last >= kPollTurnMs) {
             if (pfnWait) {
                 pfnWait();
             }
             last = after;
         }
-        if (dwWaitMs == 0) {
-            CheckCommandStatus();
-        } else if (after - start > dwWaitMs) {
+        if (dwWaitMs != 0 && after - start > dwWaitMs) {
             m_bWaitDone.store(true);
             if (bReportTimeout) {
                 PostStatusMessage(STATUS_TIMEOUT);
@@ -380,7 +373,7 @@ void CConnection::OnReplyTimeout() {
     } else if (GetReplyMode() == 'B') {
         m_bCommandResult = false;
         m_afterWait = AfterWait::EscapeAndFail;
-    } else if (m_nRetries < kMaxAttempts && m_nLinkKind != kLinkNetwork) {
+    } else if (m_nRetries < kMaxAttempts && traits_.retriesAfterTimeout) {
         m_bEchoDone.store(false);
         m_nEchoStatus = ECHO_BAD;
         m_bCommandResult = false;
@@ -470,14 +463,13 @@ int CConnection::WakeLogger(bool bForce) {
     }
     CommTrace("WakeLogger()");
     SendNullAndEscape();
-    const int attempts = WakeAttempts(m_nLinkKind);
-    for (int attempt = 0; attempt < attempts; ++attempt) {
+    for (int attempt = 0; attempt < traits_.wakeAttempts; ++attempt) {
         if (IsAborted() || (m_bShuttingDownLogger && m_bQuietShutdown)) {
             break;
         }
         if (attempt > 0) {
             m_strWakeStatus = FormatLinkText(IDS_WAKE_ATTEMPT, {std::to_string(attempt)});
-            if (m_nLinkKind != kLinkNetwork) {
+            if (traits_.reportsWakeAttempts) {
                 PostStatusMessage(STATUS_TEXT, m_strWakeStatus);
             }
         }

@@ -1,5 +1,6 @@
 // CConnection: the link to one logger and the one road of every logger command: wake-up, echo or
-// line mode, prompt framing, retries and time-outs, over the send queue and the read thread below it.
+// line mode, prompt framing, retries and time-outs, over the send queue and one byte transport whose
+// reader fills the receive buffer. The kinds of link choose the transport and the steps that open it.
 #pragma once
 
 #include <atomic>
@@ -8,16 +9,19 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/base/message_target.h"
-#include "platform/io/serial_port.h"
-#include "shared/link/comm_socket.h"
+#include "platform/io/byte_transport.h"
 #include "shared/link/link_clock.h"
+#include "shared/link/link_context.h"
+#include "shared/link/link_traits.h"
 #include "shared/link/receive_buffer.h"
 
+class CAppContext;
 class CSession;
 
 // Nominal time-outs of the callers (DoCommand maps them to the reply time-outs).
@@ -25,7 +29,7 @@ inline constexpr int TIMEOUT_2000 = 2000;
 inline constexpr int TIMEOUT_4000 = 4000;
 inline constexpr int TIMEOUT_16000 = 16000;
 
-class CConnection {
+class CConnection : private platform::ByteReceiver {
 public:
     // Called about every 100 ms while a command waits (the download's progress).
     using WaitCallback = std::function<void()>;
@@ -34,8 +38,9 @@ public:
     static constexpr int kDefaultCommandLimit = 70;
     static constexpr std::uint32_t kWakeWindowMs = 10000;
 
-    explicit CConnection(int linkKind);
-    virtual ~CConnection();
+    // `context.app` must outlive the connection.
+    CConnection(int linkKind, const LinkTraits& traits, const CLinkContext& context);
+    ~CConnection() override;
     CConnection(const CConnection&) = delete;
     CConnection& operator=(const CConnection&) = delete;
 
@@ -45,7 +50,7 @@ public:
     virtual int AttachPort() = 0;
     // Makes sure a logger answers.
     virtual int Establish() = 0;
-    // Stops the read thread and closes the transport.
+    // Stops the reader and closes the transport.
     void CloseLink();
 
     // Sends one command and waits for its reply: 1 when the reply came (it is then in the receive
@@ -77,7 +82,7 @@ public:
     bool SendBinaryBlock(const char* data, int n);
     void KickLogger();
     void SendNullAndEscape();
-    // The read thread's hook after each read: 1 go on, 0 stop.
+    // The reader's hook after each piece taken into the receive buffer: 1 go on, 0 stop.
     int OnDataReceived(const char* data, int n);
 
     // Where the status notices go (the main window); nullptr posts nothing.
@@ -104,8 +109,7 @@ public:
     void SetFirmwareVersion(std::string_view text);
     int GetReceivedCount() const { return static_cast<int>(m_rxBuffer.Count()); }
     std::string GetReceivedText() const { return m_rxBuffer.Text(); }
-    CSerialPort* GetSerialPort() const { return m_pSerialPort.get(); }
-    CCommSocket* GetSocket() const { return m_pSocket.get(); }
+    platform::ByteTransport* GetTransport() const { return m_pTransport.get(); }
     bool IsResettingLogger() const { return m_bResettingLogger.load(); }
     void SetResettingLogger(bool on) { m_bResettingLogger.store(on); }
     bool IsEstablishing() const { return m_bEstablishing; }
@@ -119,29 +123,30 @@ public:
     int GetRetries() const { return m_nRetries; }
     // Ends a wait of the command routine from another thread (the end of a session).
     void EndWait();
-    // The read thread ended without being asked: the device went away or the far end closed.
+    // The reader ended without being asked: the device went away, the far end closed, reading failed
+    // or, where that ends the link, the receive buffer overflowed. A waiting command then fails.
     bool IsLinkLost() const { return m_bLinkLost.load(); }
+    // Why: the errno of the end (ECONNRESET the far end closed, ENOBUFS an overflow); 0 while up.
+    int GetLinkLostError() const { return m_nLinkLostError.load(); }
 
 protected:
-    CSession* ActiveSession() const;
+    CSession* ActiveSession() const { return context_.session; }
+    CAppContext& App() const { return *context_.app; }
     bool IsAborted() const;
+    // Takes the transport that the kind opened; StartReader starts reading it.
+    void SetTransport(std::unique_ptr<platform::ByteTransport> transport);
+    bool StartReader();
+    // On the reader thread, once the link is lost: the kind's notice and records.
+    virtual void OnLinkLost(int error);
     // Tells the main window that a link starts to open (WM_LINK_OPENING).
     void PostLinkOpening() const;
     // A trace-log line that the communication log window shows as well.
     void CommTrace(std::string_view text) const;
-    // The read loops, one per transport kind.
-    void RunSerialReader();
-    void RunNetworkReader();
-    // Resets the link-lost state before a read thread starts.
-    void PrepareReader();
-
     std::string m_strStatus;
     std::string m_strNotice;
     std::string m_strWakeStatus;
     std::string m_strBaudText;
     const int m_nLinkKind;
-    std::unique_ptr<CSerialPort> m_pSerialPort;
-    std::unique_ptr<CCommSocket> m_pSocket;
     int m_nBaud = 0;
     int m_nConnectRate = 0;
     std::string m_szFirmwareVersion;
@@ -160,6 +165,12 @@ private:
         bool shuttingDown;
     };
 
+    // The transport's reader.
+    std::size_t ReceiveRoom() override;
+    bool OnBytes(std::span<const std::uint8_t> bytes) override;
+    void OnReaderEnded(int error) override;
+    void LoseLink(int error);
+
     void CheckCommandStatus();
     void OnReplyTimeout();
     // WaitMsgPump for the current command, then the escape it asked for.
@@ -170,16 +181,17 @@ private:
     bool WriteControlByte(std::uint8_t byte);
     // Bytes written to the transport.
     int WriteTransport(const std::uint8_t* data, int n);
-    bool HasTransport() const;
-    void AcceptReceived(const std::uint8_t* data, std::size_t n);
-    void OnReaderEnded(bool asked);
+    bool HasTransport() const { return m_pTransport != nullptr; }
     void TraceSentBytes(const char* data, int n) const;
     void WakeWaiter();
     CommandState SaveCommandState() const;
     void RestoreCommandState(const CommandState& state);
 
+    const LinkTraits traits_;
+    const CLinkContext context_;
     const LinkClock* clock_ = &RealLinkClock();
     platform::MessageTarget* main_window_ = nullptr;
+    std::unique_ptr<platform::ByteTransport> m_pTransport;
 
     ReceiveBuffer m_rxBuffer;
     std::atomic<char> m_chReplyMode{'H'};
@@ -211,7 +223,10 @@ private:
     bool m_bEscaping = false;
     AfterWait m_afterWait = AfterWait::Nothing;
 
+    // The room the reader was last offered; the reader's alone.
+    std::size_t m_nOfferedRoom = 0;
     std::atomic<bool> m_bLinkLost{false};
+    std::atomic<int> m_nLinkLostError{0};
     std::atomic<std::uint64_t> m_dataGeneration{0};
     std::atomic<CSession*> m_pWaitingSession{nullptr};
 };

@@ -7,13 +7,44 @@
 #include "shared/common/error_texts.h"
 #include "shared/common/message_box.h"
 #include "shared/common/program_texts.h"
+#include "shared/common/trace_log.h"
+#include "platform/io/serial_port.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"
 #include "shared/link/port_names.h"
 #include "shared/link/recent_port_list.h"
 
-CConnectionDirect::CConnectionDirect(std::string portName, int baud)
-    : CConnection(kLinkDirect), m_strPortName(std::move(portName)), m_nConfiguredBaud(baud) {}
+CConnectionDirect::CConnectionDirect(const CLinkContext& context, std::string portName, int baud)
+    : CConnection(kLinkDirect, kSerialLinkTraits, context),
+      m_strPortName(std::move(portName)),
+      m_nConfiguredBaud(baud) {}
+
+CConnectionDirect::CConnectionDirect(const CLinkContext& context,
+                                     std::unique_ptr<platform::ByteTransport> transport, int baud)
+    : CConnection(kLinkDirect, kSerialLinkTraits, context),
+      given_transport_(std::move(transport)),
+      m_nConfiguredBaud(baud) {}
+
+std::unique_ptr<CSerialPort> CConnectionDirect::OpenPort(const std::string& port) {
+    auto serial = std::make_unique<CSerialPort>([](const std::string& line) { Trace(line); });
+    if (!serial->Open(port)) {
+        // A port that is not there fails silently; anything else is the system's error.
+        if (serial->LastError() != ENOENT) {
+            ShowSystemErrorMessage(serial->LastError(), FormatLinkText(IDS_PORT_OPEN_FAILED, {port}),
+                                   LoadText(IDS_PORT_OPEN_FAILED_TITLE));
+        }
+        return nullptr;
+    }
+    const bool configured = serial->SetBaud(m_nBaud) && serial->SetByteFormat(NOPARITY, 8, ONESTOPBIT) &&
+                            serial->SetFlowControl(0, 100, 100, 0x11, 0x13) &&
+                            serial->SetBufferSizes(ReceiveBuffer::kCapacity, kTxCapacity) &&
+                            serial->SetReadTimeouts(MAXDWORD, 0, 0) && serial->SetWriteTimeouts(0, 1000);
+    if (!configured) {
+        ShowMessageBoxId(IDS_PORT_SETUP_FAILED, MB_OK, true);
+        return nullptr;
+    }
+    return serial;
+}
 
 int CConnectionDirect::Create() {
     PostLinkOpening();
@@ -21,26 +52,20 @@ int CConnectionDirect::Create() {
     if (!CConnection::Create()) {
         return 0;
     }
-    const std::string port = TrimAtFirstSpace(m_strPortName);
-    if (port.empty()) {
-        return 0;
-    }
-    CSerialPort& serial = *m_pSerialPort;
-    if (!serial.Open(port)) {
-        // A port that is not there fails silently; anything else is the system's error.
-        if (serial.LastError() != ENOENT) {
-            ShowSystemErrorMessage(serial.LastError(), FormatLinkText(IDS_PORT_OPEN_FAILED, {port}),
-                                   LoadText(IDS_PORT_OPEN_FAILED_TITLE));
+    if (given_transport_) {
+        SetTransport(std::move(given_transport_));
+    } else {
+        const std::string port = TrimAtFirstSpace(m_strPortName);
+        if (port.empty()) {
+            return 0;
         }
-        return 0;
+        std::unique_ptr<CSerialPort> serial = OpenPort(port);
+        if (!serial) {
+            return 0;
+        }
+        SetTransport(std::move(serial));
     }
-    PrepareReader();
-    const bool configured = serial.SetBaud(m_nBaud) && serial.SetByteFormat(NOPARITY, 8, ONESTOPBIT) &&
-                            serial.SetFlowControl(0, 100, 100, 0x11, 0x13) &&
-                            serial.SetBufferSizes(ReceiveBuffer::kCapacity, kTxCapacity) &&
-                            serial.SetReadTimeouts(MAXDWORD, 0, 0) && serial.SetWriteTimeouts(0, 1000) &&
-                            serial.StartReadThread([this] { RunSerialReader(); });
-    if (!configured) {
+    if (!StartReader()) {
         ShowMessageBoxId(IDS_PORT_SETUP_FAILED, MB_OK, true);
         return 0;
     }
@@ -58,8 +83,8 @@ int CConnectionDirect::Establish() {
     const int baud = m_nBaud;
     m_bEstablishing = true;
     bool ok = false;
-    if (m_pSerialPort) {
-        const std::string current = TrimAtFirstSpace(GetAppContext().GetPortName());
+    if (GetTransport() != nullptr) {
+        const std::string current = TrimAtFirstSpace(App().GetPortName());
         const std::string port = TrimAtFirstSpace(m_strPortName);
         m_strStatus = current == port ? FormatLinkText(IDS_CHECKING_PORT, {m_strPortName})
                                       : FormatLinkText(IDS_CHECKING_OTHER_PORT, {current, m_strPortName});
@@ -82,10 +107,12 @@ int CConnectionDirect::Establish() {
     }
     m_strStatus = LoadText(IDS_CONNECTED);
     PostStatusMessage(STATUS_CONNECTION_LABEL, m_strStatus);
-    CRecentPortList known;
-    known.Load();
-    known.AddToTop(TrimAtFirstSpace(m_strPortName), CRecentPortList::kShown);
-    known.Save();
+    if (const std::string port = TrimAtFirstSpace(m_strPortName); !port.empty()) {
+        CRecentPortList known;
+        known.Load();
+        known.AddToTop(port, CRecentPortList::kShown);
+        known.Save();
+    }
     m_bEstablishing = false;
     return 1;
 }

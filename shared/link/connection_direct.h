@@ -2,14 +2,20 @@
 // modem line.)
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "shared/link/connection.h"
 
+class CSerialPort;
+
 class CConnectionDirect : public CConnection {
 public:
     // `portName` as the user chose it: the device name, maybe followed by a blank and a description.
-    CConnectionDirect(std::string portName, int baud);
+    CConnectionDirect(const CLinkContext& context, std::string portName, int baud);
+    // A direct link over a transport that is open already (an in-process pair to a simulated logger):
+    // Create takes it instead of opening a port.
+    CConnectionDirect(const CLinkContext& context, std::unique_ptr<platform::ByteTransport> transport, int baud);
 
     int Create() override;
     int AttachPort() override { return 1; }
@@ -22,6 +28,10 @@ public:
     static constexpr int kBaudRetries = 3;
 
 private:
+    // The port opened and set up for the link, nullptr on failure (told to the user).
+    std::unique_ptr<CSerialPort> OpenPort(const std::string& port);
+
+    std::unique_ptr<platform::ByteTransport> given_transport_;
     std::string m_strPortName;
     std::string m_strDisplayPortName;
     int m_nConfiguredBaud;

@@ -1,8 +1,9 @@
 // CConnection below the command routine: the send queue with its pacing, direct control-byte and
-// block writes, and the read threads that fill the receive buffer.
+// block writes, and the transport's reader that fills the receive buffer.
 #include <errno.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
@@ -11,7 +12,6 @@
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"
-#include "shared/link/net_link_error.h"
 #include "shared/link/reply_framing.h"
 #include "shared/link/session.h"
 
@@ -22,9 +22,6 @@ constexpr int kInterfaceCellModem = 3;
 constexpr std::uint32_t kBinaryReplyTimeoutMs = 2000;
 constexpr std::uint32_t kCellBinaryReplyTimeoutMs = 20000;
 constexpr std::uint32_t kNullEscapeWaitMs = 1000;
-constexpr std::uint32_t kSocketRetryPauseMs = 100;
-constexpr int kSocketReadRetries = 15;
-constexpr std::size_t kDiscardPiece = 128;
 constexpr int kMaxScannedBytes = 502;
 constexpr int kReceivedNoticeStep = 50;
 constexpr int kResetCommandLength = 7;  // "_!RESET"
@@ -35,18 +32,11 @@ int BlockSize(const CCommandLineValues& values) {
 
 }  // namespace
 
-bool CConnection::HasTransport() const {
-    return m_nLinkKind == kLinkNetwork ? m_pSocket != nullptr : m_pSerialPort != nullptr;
-}
-
 int CConnection::WriteTransport(const std::uint8_t* data, int n) {
-    if (n <= 0) {
+    if (n <= 0 || !m_pTransport) {
         return 0;
     }
-    if (m_nLinkKind == kLinkNetwork) {
-        return m_pSocket ? m_pSocket->WriteCommBlock(reinterpret_cast<const char*>(data), n) : 0;
-    }
-    return m_pSerialPort ? static_cast<int>(m_pSerialPort->Write(data, static_cast<std::size_t>(n))) : 0;
+    return static_cast<int>(m_pTransport->Write(data, static_cast<std::size_t>(n)));
 }
 
 void CConnection::TraceSentBytes(const char* data, int n) const {
@@ -92,7 +82,7 @@ int CConnection::SendBytes(const char* data, int n) {
 }
 
 int CConnection::SendQueuedData() {
-    // A second sender (the read thread feeding the next echo byte) waits for the first.
+    // A second sender (the reader feeding the next echo byte) waits for the first.
     std::lock_guard lock(send_mutex_);
     if (!HasTransport() || m_nTxCount < 1) {
         return 1;
@@ -104,14 +94,16 @@ int CConnection::SendQueuedData() {
         return 1;
     }
     m_bSending = true;
-    const bool network = m_nLinkKind == kLinkNetwork;
-    const CCommandLineValues values = GetAppContext().GetCommandLineValues();
+    const CCommandLineValues values = App().GetCommandLineValues();
+    const auto pause = [&](int ms) {
+        if (traits_.pacesSends && ms > 0) {
+            Clock().Sleep(static_cast<std::uint32_t>(ms));
+        }
+    };
     CSession* session = ActiveSession();
     bool ok = true;
     if (session != nullptr && session->GetSendMode() == SEND_MODE_LINE) {
-        if (!network && values.preSendDelay > 0) {
-            Clock().Sleep(static_cast<std::uint32_t>(values.preSendDelay));
-        }
+        pause(values.preSendDelay);
         const int blockSize = BlockSize(values);
         while (m_nTxPos < m_nTxCount) {
             const int piece = std::min(blockSize, m_nTxCount - m_nTxPos);
@@ -128,9 +120,7 @@ int CConnection::SendQueuedData() {
         }
     } else if (session != nullptr && (m_nTxPos == 0 || m_nEchoCount >= m_nTxPos)) {
         // Echo mode: the next byte once every byte sent so far has come back.
-        if (!network && values.preSendDelay > 0) {
-            Clock().Sleep(static_cast<std::uint32_t>(values.preSendDelay));
-        }
+        pause(values.preSendDelay);
         int written = WriteTransport(&m_pTxQueue[m_nTxPos], 1);
         if (written == 0) {
             written = WriteTransport(&m_pTxQueue[m_nTxPos], 1);
@@ -139,19 +129,11 @@ int CConnection::SendQueuedData() {
             ok = false;
         } else {
             ++m_nTxPos;
-            if (network) {
-                PostStatusMessage(STATUS_BYTES_SENT);
-            }
+            PostStatusMessage(STATUS_BYTES_SENT);
         }
     }
-    if (!network && ok) {
-        if (values.postSendDelay > 0) {
-            Clock().Sleep(static_cast<std::uint32_t>(values.postSendDelay));
-        }
-        PostStatusMessage(STATUS_BYTES_SENT);
-    }
-    if (network && m_pSocket && m_pSocket->LastError() != 0) {
-        ok = false;
+    if (ok) {
+        pause(values.postSendDelay);
     }
     m_bSending = false;
     return ok ? 1 : 0;
@@ -176,7 +158,7 @@ void CConnection::KickLogger() {
         return;
     }
     WriteControlByte('\r');
-    if (GetAppContext().GetCommTraceFlags() & kCommTraceOn) {
+    if (App().GetCommTraceFlags() & kCommTraceOn) {
         CommTrace("[CR]");
     }
 }
@@ -186,10 +168,10 @@ void CConnection::SendNullAndEscape() {
     if (m_bSessionEnded) {
         return;
     }
-    if (GetAppContext().GetCommTraceFlags() & kCommTraceOn) {
+    if (App().GetCommTraceFlags() & kCommTraceOn) {
         CommTrace("[ESC]");
     }
-    if (m_nLinkKind != kLinkNetwork) {
+    if (traits_.nulBeforeEscape) {
         WriteControlByte(0x00);
         WaitMsgPump({}, kNullEscapeWaitMs, false);
         WriteControlByte(0x1B);
@@ -209,7 +191,7 @@ bool CConnection::SendBinaryBlock(const char* data, int n) {
     m_dwReplyTimeout = session->GetInterfaceKind() == kInterfaceCellModem ? kCellBinaryReplyTimeoutMs
                                                                           : kBinaryReplyTimeoutMs;
     PostStatusMessage(STATUS_BYTES_SENT);
-    if (GetAppContext().GetCommTraceFlags() & kCommTraceOn) {
+    if (App().GetCommTraceFlags() & kCommTraceOn) {
         std::string shown = std::string(data, static_cast<std::size_t>(std::min(n, 2))) + " ";
         for (int i = 2; i < std::min(n, 10); ++i) {
             char hex[4];
@@ -218,7 +200,7 @@ bool CConnection::SendBinaryBlock(const char* data, int n) {
         }
         CommTrace(shown + "... [" + std::to_string(n) + " bytes]");
     }
-    const int blockSize = BlockSize(GetAppContext().GetCommandLineValues());
+    const int blockSize = BlockSize(App().GetCommandLineValues());
     int written = 0;
     while (written < n) {
         const int piece = std::min(blockSize, n - written);
@@ -239,7 +221,7 @@ bool CConnection::SendBinaryBlock(const char* data, int n) {
 
 int CConnection::OnDataReceived(const char* data, int n) {
     PostStatusMessage(STATUS_BYTES_RECEIVED);
-    CAppContext& app = GetAppContext();
+    CAppContext& app = App();
     if (app.GetCommTraceFlags() & kCommTraceOn) {
         app.SendTerminalText(std::string_view(data, static_cast<std::size_t>(n)));
     }
@@ -252,10 +234,6 @@ int CConnection::OnDataReceived(const char* data, int n) {
         if (data[i] != 0) {
             ++echoed;
         }
-    }
-    if (app.IsSet(CAppContext::Flag::Abort)) {
-        // The bytes are dropped; the link stays up for the next command.
-        return 1;
     }
     bool queued = false;
     {
@@ -271,7 +249,7 @@ int CConnection::OnDataReceived(const char* data, int n) {
         std::lock_guard lock(send_mutex_);
         resetSent = m_nTxPos == kResetCommandLength;
     }
-    if (m_bResettingLogger.load() && resetSent && m_nLinkKind == kLinkNetwork) {
+    if (m_bResettingLogger.load() && resetSent && traits_.resetDropsLink) {
         // The logger restarts and drops the connection.
         m_bEchoDone.store(true);
         app.Set(CAppContext::Flag::Abort, true);
@@ -280,112 +258,43 @@ int CConnection::OnDataReceived(const char* data, int n) {
     return 1;
 }
 
-void CConnection::AcceptReceived(const std::uint8_t* data, std::size_t n) {
-    m_rxBuffer.Append(std::span<const std::uint8_t>(data, n));
+std::size_t CConnection::ReceiveRoom() {
+    m_nOfferedRoom = IsAborted() ? 0 : m_rxBuffer.Room(m_nBlockReplyLength.load());
+    return m_nOfferedRoom;
+}
+
+bool CConnection::OnBytes(std::span<const std::uint8_t> bytes) {
+    if (IsAborted()) {
+        // Dropped; the link stays up for the next command.
+        return true;
+    }
+    const std::size_t room = m_nOfferedRoom;
+    if (room == 0 && traits_.overflowEndsLink) {
+        const std::string text = FillPlaceholders(
+            "%s: %s\n\n%s", {LoadText(IDS_ERROR), LoadText(IDS_RECEIVE_OVERFLOW), LoadText(IDS_RECEIVE_OVERFLOW_HELP)});
+        Trace(text);
+        PostStatusMessage(STATUS_TEXT, text);
+        LoseLink(ENOBUFS);
+        return false;
+    }
+    if (room == 0 || (traits_.keepsOnlyAwaitedBytes && !m_bCommandActive.load())) {
+        // Bytes that do not fit, or that no command waits for, are dropped.
+        return true;
+    }
+    const std::size_t taken = m_rxBuffer.Append(bytes.first(std::min(room, bytes.size())));
+    WakeWaiter();
+    return OnDataReceived(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(taken)) != 0;
+}
+
+void CConnection::OnReaderEnded(int error) {
+    LoseLink(error == 0 ? ECONNRESET : error);
+}
+
+void CConnection::LoseLink(int error) {
+    m_nLinkLostError.store(error);
+    m_bLinkLost.store(true);
+    OnLinkLost(error);
     WakeWaiter();
 }
 
-void CConnection::PrepareReader() {
-    m_bLinkLost.store(false);
-}
-
-void CConnection::OnReaderEnded(bool asked) {
-    if (!asked) {
-        m_bLinkLost.store(true);
-        WakeWaiter();
-    }
-}
-
-void CConnection::RunSerialReader() {
-    CSerialPort& port = *m_pSerialPort;
-    port.SetEventMask(EV_RXCHAR | EV_ERR);
-    if (!port.WaitEvent()) {
-        return;
-    }
-    Trace("****** StartReadThreadProc() Start ************");
-    std::vector<std::uint8_t> piece(ReceiveBuffer::kCapacity);
-    for (;;) {
-        const std::uint32_t events = port.GetEventResult(true);
-        if (events == 0) {
-            break;
-        }
-        if (events & EV_RXCHAR) {
-            const std::size_t room = IsAborted() ? 0 : m_rxBuffer.Room(m_nBlockReplyLength.load());
-            if (room == 0) {
-                while (port.Read(piece.data(), kDiscardPiece, false) > 0) {
-                }
-            } else {
-                const std::size_t got = port.Read(piece.data(), room, false);
-                if (got > 0) {
-                    AcceptReceived(piece.data(), got);
-                    OnDataReceived(reinterpret_cast<const char*>(piece.data()), static_cast<int>(got));
-                }
-            }
-        } else if (events & EV_ERR) {
-            PostStatusMessage(STATUS_TIMEOUT);
-        }
-        port.WaitEvent();
-    }
-    OnReaderEnded(port.StopRequested());
-    Trace("************ StartReadThreadProc() Done ************");
-}
-
-void CConnection::RunNetworkReader() {
-    CCommSocket& socket = *m_pSocket;
-    Trace("****** StartReadThreadProc() Start ************");
-    std::vector<char> piece(ReceiveBuffer::kCapacity);
-    int failures = 0;
-    bool asked = true;
-    while (socket.KeepReading()) {
-        const bool aborted = IsAborted();
-        const std::size_t room = aborted ? 0 : m_rxBuffer.Room(m_nBlockReplyLength.load());
-        const int got =
-            socket.ReadCommBlock(piece.data(), static_cast<int>(room == 0 ? kDiscardPiece : room));
-        if (got == 0) {
-            const int error = socket.LastError();
-            if (error == 0) {
-                continue;
-            }
-            const bool fatal = error == ECONNRESET || error == ECONNABORTED;
-            if (!fatal && ++failures <= kSocketReadRetries) {
-                Clock().Sleep(kSocketRetryPauseMs);
-                Trace("StartReadThreadProc(): Socket ReadCommBlock() retry");
-                continue;
-            }
-            if (!fatal) {
-                Trace("StartReadThreadProc(): Socket ReadCommBlock() retries failed");
-                Trace("StartReadThreadProc(): Socket ReadCommBlock() failed");
-            }
-            m_strStatus = FillPlaceholders(
-                "%s (%s %ld).",
-                {LoadText(error == ECONNABORTED ? IDS_CONNECTION_ABORTED : IDS_NETWORK_LINK_LOST), "",
-                 std::to_string(error)});
-            PostStatusMessage(STATUS_TEXT, m_strStatus);
-            RecordNetLinkError(
-                error, FormatLinkText(IDS_NETWORK_READ_FAILED, {socket.m_strAddress, std::to_string(error)}));
-            Trace(NetLinkErrorText());
-            asked = false;
-            break;
-        }
-        failures = 0;
-        if (aborted || room == 0 || !m_bCommandActive.load()) {
-            // Bytes that no command waits for, or that do not fit, are dropped.
-            if (room == 0 && !aborted) {
-                const std::string text =
-                    FillPlaceholders("%s: %s\n\n%s", {LoadText(IDS_ERROR), LoadText(IDS_RECEIVE_OVERFLOW),
-                                                      LoadText(IDS_RECEIVE_OVERFLOW_HELP)});
-                Trace(text);
-                ShowMessageBox(text, MB_OK, true);
-                asked = false;
-                break;
-            }
-            continue;
-        }
-        AcceptReceived(reinterpret_cast<const std::uint8_t*>(piece.data()), static_cast<std::size_t>(got));
-        if (!OnDataReceived(piece.data(), got)) {
-            break;
-        }
-    }
-    OnReaderEnded(asked);
-    Trace("************ StartReadThreadProc() Done ************");
-}
+void CConnection::OnLinkLost(int) {}

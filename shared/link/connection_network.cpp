@@ -1,6 +1,8 @@
 // The network link: the socket, its read thread, the escape and wake-up that find the logger.
 #include "shared/link/connection_network.h"
 
+#include <errno.h>
+
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
 #include "shared/common/program_texts.h"
@@ -15,8 +17,9 @@ constexpr std::uint32_t kEscapeSettleMs = 100;
 
 }  // namespace
 
-CConnectionNetwork::CConnectionNetwork(std::string address, std::string port, int baud)
-    : CConnection(kLinkNetwork),
+CConnectionNetwork::CConnectionNetwork(const CLinkContext& context, std::string address, std::string port,
+                                       int baud)
+    : CConnection(kLinkNetwork, kNetworkLinkTraits, context),
       m_strAddress(std::move(address)),
       m_strPort(std::move(port)),
       m_nNominalBaud(baud) {}
@@ -24,11 +27,12 @@ CConnectionNetwork::CConnectionNetwork(std::string address, std::string port, in
 int CConnectionNetwork::Create() {
     PostLinkOpening();
     if (CConnection::Create()) {
-        m_pSocket = std::make_unique<CCommSocket>(Clock());
+        auto socket = std::make_unique<CCommSocket>(Clock());
+        m_pSocket = socket.get();
+        SetTransport(std::move(socket));
         if (m_pSocket->CheckLocalHost()) {
             m_nBaud = m_nNominalBaud;
-            m_pSocket->m_strAddress = m_strAddress;
-            m_pSocket->m_strPort = m_strPort;
+            m_pSocket->SetAddress(m_strAddress, m_strPort);
             return 1;
         }
     }
@@ -49,8 +53,7 @@ int CConnectionNetwork::Establish() {
     if (connected) {
         m_strStatus = LoadText(IDS_CONNECTED);
         PostStatusMessage(STATUS_CONNECTION_LABEL, m_strStatus);
-        PrepareReader();
-        m_pSocket->StartReadThread([this] { RunNetworkReader(); });
+        StartReader();
         Clock().Sleep(kReaderSettleMs);
     }
     int result = 0;
@@ -69,4 +72,14 @@ int CConnectionNetwork::Establish() {
     }
     m_bEstablishing = false;
     return result;
+}
+
+void CConnectionNetwork::OnLinkLost(int error) {
+    if (error == ENOBUFS) {
+        return;  // the overflow told its own notice
+    }
+    PostStatusMessage(STATUS_TEXT,
+                      FillPlaceholders("%s (%s %ld).", {LoadText(error == ECONNABORTED ? IDS_CONNECTION_ABORTED
+                                                                                      : IDS_NETWORK_LINK_LOST),
+                                                        "", std::to_string(error)}));
 }

@@ -18,7 +18,6 @@ public:
     FakeAppContext& operator=(const FakeAppContext&) = delete;
 
     // Set these before the code under test runs.
-    CSession* session = nullptr;
     std::string portName;
     std::string defaultSUTLineFreq;
     std::string shortDateFormat = kDefaultShortDateFormat;
@@ -26,7 +25,6 @@ public:
     std::string timeFormat = kDefaultTimeFormat;
     CCommandLineValues commandLine;
 
-    CSession* GetActiveSession() const override { return session; }
     std::string GetPortName() const override { return portName; }
     std::string GetDefaultSUTLineFreq() const override { return defaultSUTLineFreq; }
     std::string GetShortDateFormat() const override { return shortDateFormat; }

@@ -1,4 +1,5 @@
-// The simulator's transports: a pseudo-terminal master or TCP connections on 127.0.0.1.
+// The simulator's transports: a pseudo-terminal master, TCP connections on 127.0.0.1, or one end of an
+// in-process pair.
 #include "tools/loggersim/logger_simulator.h"
 
 #include <arpa/inet.h>
@@ -13,6 +14,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+
+#include "platform/io/stream_transport.h"
 
 namespace {
 
@@ -31,95 +34,106 @@ LoggerSimulator::~LoggerSimulator() {
 }
 
 std::string LoggerSimulator::StartPty() {
-    if (thread_.joinable()) {
+    if (reader_.Running()) {
         return {};
     }
     termios raw{};
     ::cfmakeraw(&raw);
     char name[128] = {};
-    if (::openpty(&master_fd_, &slave_fd_, name, &raw, nullptr) != 0) {
+    int master = -1;
+    int slave = -1;
+    if (::openpty(&master, &slave, name, &raw, nullptr) != 0) {
         return {};
     }
+    served_.Reset(master);
     // The simulator keeps the slave open too, so the master never sees a hang-up between programs.
-    ::fcntl(master_fd_, F_SETFD, FD_CLOEXEC);
-    ::fcntl(slave_fd_, F_SETFD, FD_CLOEXEC);
-    SetNonBlocking(master_fd_);
-    thread_ = std::thread([this] {
-        Serve(master_fd_);
-        ::close(master_fd_);
-        master_fd_ = -1;
-    });
+    slave_.Reset(slave);
+    ::fcntl(master, F_SETFD, FD_CLOEXEC);
+    ::fcntl(slave, F_SETFD, FD_CLOEXEC);
+    SetNonBlocking(master);
+    if (!reader_.Start([this] {
+            Serve(served_.Get());
+            // Closed here: a logger that drops the link leaves the program's end hung up.
+            served_.Reset();
+        })) {
+        return {};
+    }
     return name;
 }
 
 int LoggerSimulator::StartTcp(int port) {
-    if (thread_.joinable()) {
+    if (reader_.Running()) {
         return 0;
     }
-    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (listener < 0) {
+    platform::UniqueFd listener(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    if (!listener.Valid()) {
         return 0;
     }
     const int on = 1;
-    ::setsockopt(listener, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
+    ::setsockopt(listener.Get(), SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = htons(static_cast<std::uint16_t>(port));
     socklen_t length = sizeof address;
-    if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(listener, 4) != 0 ||
-        ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        ::close(listener);
+    if (::bind(listener.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener.Get(), 4) != 0 ||
+        ::getsockname(listener.Get(), reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         return 0;
     }
-    thread_ = std::thread([this, listener] { RunTcp(listener); });
+    served_ = std::move(listener);
+    if (!reader_.Start([this] { RunTcp(served_); })) {
+        return 0;
+    }
     return ntohs(address.sin_port);
 }
 
-void LoggerSimulator::Stop() {
-    if (!thread_.joinable()) {
-        return;
+std::unique_ptr<platform::ByteTransport> LoggerSimulator::StartInProcess() {
+    if (reader_.Running()) {
+        return nullptr;
     }
-    stopping_.store(true);
-    stop_.Signal();
-    thread_.join();
-    if (slave_fd_ >= 0) {
-        ::close(slave_fd_);
-        slave_fd_ = -1;
+    auto [program, logger] = platform::MakeInProcessPair();
+    if (!program.Valid()) {
+        return nullptr;
     }
+    served_ = std::move(logger);
+    if (!reader_.Start([this] {
+            Serve(served_.Get());
+            served_.Reset();
+        })) {
+        return nullptr;
+    }
+    return std::make_unique<platform::StreamTransport>(std::move(program));
 }
 
-void LoggerSimulator::RunTcp(int listener) {
-    while (!stopping_.load()) {
-        pollfd watch[2] = {{listener, POLLIN, 0}, {stop_.fd(), POLLIN, 0}};
-        if (::poll(watch, 2, -1) < 0 && errno != EINTR) {
-            break;
-        }
-        if (watch[1].revents & POLLIN) {
-            break;
-        }
-        const int client = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (client < 0) {
+void LoggerSimulator::Stop() {
+    reader_.Stop();
+    served_.Reset();
+    slave_.Reset();
+}
+
+void LoggerSimulator::RunTcp(const platform::UniqueFd& listener) {
+    while (reader_.WaitReadable(listener.Get()) == platform::ReaderThread::Wait::Readable) {
+        platform::UniqueFd client(::accept4(listener.Get(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
+        if (!client.Valid()) {
             continue;
         }
         const int on = 1;
-        ::setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-        Serve(client);
-        ::close(client);
+        ::setsockopt(client.Get(), IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+        Serve(client.Get());
     }
-    ::close(listener);
 }
 
 bool LoggerSimulator::Serve(int fd) {
     char buffer[kReadPiece];
     for (;;) {
-        pollfd watch[2] = {{fd, POLLIN, 0}, {stop_.fd(), POLLIN, 0}};
-        if (::poll(watch, 2, -1) < 0 && errno != EINTR) {
-            return true;
-        }
-        if (watch[1].revents & POLLIN) {
-            return false;
+        switch (reader_.WaitReadable(fd)) {
+            case platform::ReaderThread::Wait::Stopped:
+                return false;
+            case platform::ReaderThread::Wait::Failed:
+                return true;
+            default:
+                break;
         }
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got == 0 || (got < 0 && errno != EAGAIN && errno != EINTR)) {
@@ -146,7 +160,7 @@ bool LoggerSimulator::WriteOutput(int fd, const std::string& bytes) {
     const std::size_t piece = faults.chunkSize > 0 ? faults.chunkSize : bytes.size();
     for (std::size_t done = 0; done < bytes.size();) {
         if (faults.delayMs > 0) {
-            pollfd watch{stop_.fd(), POLLIN, 0};
+            pollfd watch{reader_.StopFd(), POLLIN, 0};
             if (::poll(&watch, 1, faults.delayMs) > 0) {
                 return false;
             }
@@ -158,7 +172,7 @@ bool LoggerSimulator::WriteOutput(int fd, const std::string& bytes) {
                 done += static_cast<std::size_t>(put);
                 bytes_sent_ += static_cast<std::uint64_t>(put);
             } else if (put < 0 && (errno == EAGAIN || errno == EINTR)) {
-                pollfd watch[2] = {{fd, POLLOUT, 0}, {stop_.fd(), POLLIN, 0}};
+                pollfd watch[2] = {{fd, POLLOUT, 0}, {reader_.StopFd(), POLLIN, 0}};
                 ::poll(watch, 2, -1);
                 if (watch[1].revents & POLLIN) {
                     return false;

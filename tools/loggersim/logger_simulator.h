@@ -1,14 +1,16 @@
-// LoggerSimulator: serves a SimulatedLogger on a pseudo-terminal or on a TCP port of 127.0.0.1, on a
-// thread of its own.
+// LoggerSimulator: serves a SimulatedLogger on a pseudo-terminal, on a TCP port of 127.0.0.1 or at the
+// far end of an in-process pair, on a thread of its own.
 #pragma once
 
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <thread>
 
-#include "platform/io/wake_event.h"
+#include "platform/io/byte_transport.h"
+#include "platform/io/reader_thread.h"
+#include "platform/io/unique_fd.h"
 #include "tools/loggersim/simulated_logger.h"
 
 class LoggerSimulator {
@@ -26,6 +28,9 @@ public:
     // Listens on 127.0.0.1:`port` (0: a free port) and serves one connection after another: the
     // port, 0 on failure.
     int StartTcp(int port);
+    // Serves one end of an in-process pair: the other end, for a link of this process; nullptr on
+    // failure.
+    std::unique_ptr<platform::ByteTransport> StartInProcess();
     void Stop();
 
     SimulatedLogger& Logger() { return logger_; }
@@ -38,14 +43,12 @@ private:
     // was dropped or stopped, true when the far end went.
     bool Serve(int fd);
     bool WriteOutput(int fd, const std::string& bytes);
-    void RunTcp(int listener);
+    void RunTcp(const platform::UniqueFd& listener);
 
     SimulatedLogger logger_;
-    platform::WakeEvent stop_;
-    std::atomic<bool> stopping_{false};
-    std::thread thread_;
-    int master_fd_ = -1;
-    int slave_fd_ = -1;
+    platform::ReaderThread reader_;
+    platform::UniqueFd served_;
+    platform::UniqueFd slave_;
     std::atomic<std::int64_t> busy_ns_{0};
     std::atomic<std::uint64_t> bytes_sent_{0};
 };

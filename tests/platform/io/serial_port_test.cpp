@@ -14,7 +14,11 @@
 #include <mutex>
 #include <string>
 
+#include "tests/support/byte_collector.h"
+
 namespace {
+
+using testsupport::BytesOf;
 
 class PtyPair {
 public:
@@ -110,7 +114,7 @@ TEST(SerialPortTest, WritesReachTheFarEndAndReadsReturnAtOnce) {
     PtyPair pty;
     CSerialPort port;
     ASSERT_EQ(port.Open(pty.path()), 1);
-    EXPECT_EQ(port.Write("I?\r", 3), 3u);
+    EXPECT_EQ(port.Write(BytesOf("I?\r"), 3), 3u);
     EXPECT_EQ(pty.Read(3), "I?\r");
 
     char buffer[16] = {};
@@ -212,12 +216,38 @@ TEST(SerialPortTest, TheReaderEndsByItselfWhenTheFarEndGoesAway) {
     EXPECT_TRUE(loop.WaitForEnd());
     EXPECT_FALSE(port.StopRequested());
     EXPECT_EQ(port.LastError(), EIO);
-    EXPECT_EQ(port.Write("x", 1), 0u);
+    EXPECT_EQ(port.Write(BytesOf("x"), 1), 0u);
 }
 
 TEST(SerialPortTest, StartReadThreadNeedsAnOpenPort) {
     CSerialPort port;
     EXPECT_EQ(port.StartReadThread([] {}), 0);
+    testsupport::ByteCollector collector;
+    EXPECT_FALSE(port.StartReading(collector));
+}
+
+TEST(SerialPortTest, AsATransportItHandsOnWhatCameWithinTheRoomAndTellsWhenTheDeviceWent) {
+    PtyPair pty;
+    CSerialPort port;
+    ASSERT_EQ(port.Open(pty.path()), 1);
+    testsupport::ByteCollector collector(2);  // what does not fit waits with the driver
+    ASSERT_TRUE(port.StartReading(collector));
+    pty.Write("\r\n12\r\n>");
+    ASSERT_TRUE(collector.WaitForBytes(7));
+    EXPECT_EQ(collector.Received(), "\r\n12\r\n>");
+    pty.CloseMaster();
+    EXPECT_EQ(collector.WaitForEnd(), EIO);
+}
+
+TEST(SerialPortTest, AStoppedTransportReaderReportsNoEnd) {
+    PtyPair pty;
+    CSerialPort port;
+    ASSERT_EQ(port.Open(pty.path()), 1);
+    testsupport::ByteCollector collector;
+    ASSERT_TRUE(port.StartReading(collector));
+    port.Close();
+    EXPECT_FALSE(port.IsOpen());
+    EXPECT_EQ(collector.Ended(), std::nullopt);
 }
 
 }  // namespace

@@ -91,7 +91,8 @@ TEST(TcpSocketTest, ConnectSendAndReceive) {
     ASSERT_EQ(::send(peer, "\r\n>", 3, 0), 3);
     std::size_t received = 0;
     int error = 0;
-    EXPECT_EQ(socket.Receive(buffer, sizeof buffer, received, error),
+    const platform::ReaderThread idle;  // no thread: a receive that is never stopped
+    EXPECT_EQ(socket.Receive(buffer, sizeof buffer, received, error, idle),
               platform::TcpSocket::ReceiveStatus::Data);
     EXPECT_EQ(std::string(buffer, received), "\r\n>");
 }
@@ -105,24 +106,27 @@ TEST(TcpSocketTest, ReceiveTellsAClosedConnection) {
     char buffer[16];
     std::size_t received = 0;
     int error = 0;
-    EXPECT_EQ(socket.Receive(buffer, sizeof buffer, received, error),
+    const platform::ReaderThread idle;
+    EXPECT_EQ(socket.Receive(buffer, sizeof buffer, received, error, idle),
               platform::TcpSocket::ReceiveStatus::Closed);
 }
 
-TEST(TcpSocketTest, StopReceiveEndsAWaitingReceive) {
+TEST(TcpSocketTest, TheReadersStopEndsAWaitingReceive) {
     Listener listener;
     platform::TcpSocket socket;
     ASSERT_EQ(socket.Connect("127.0.0.1", listener.port(), 5s), 0);
     ASSERT_GE(listener.Accept(), 0);
-    auto waiting = std::async(std::launch::async, [&] {
+    platform::ReaderThread reader;
+    std::promise<platform::TcpSocket::ReceiveStatus> status;
+    ASSERT_TRUE(reader.Start([&] {
         char buffer[16];
         std::size_t received = 0;
         int error = 0;
-        return socket.Receive(buffer, sizeof buffer, received, error);
-    });
-    socket.StopReceive();
-    ASSERT_EQ(waiting.wait_for(10s), std::future_status::ready);
-    EXPECT_EQ(waiting.get(), platform::TcpSocket::ReceiveStatus::Stopped);
+        status.set_value(socket.Receive(buffer, sizeof buffer, received, error, reader));
+    }));
+    auto stopping = std::async(std::launch::async, [&] { reader.Stop(); });
+    ASSERT_EQ(stopping.wait_for(10s), std::future_status::ready);
+    EXPECT_EQ(status.get_future().get(), platform::TcpSocket::ReceiveStatus::Stopped);
 }
 
 TEST(TcpSocketTest, ConnectFailures) {

@@ -10,7 +10,6 @@ namespace {
 
 TEST(AppContextTest, WithoutAnApplicationNothingIsConnectedAndFormatsAreTheDefaults) {
     CAppContext& context = GetAppContext();
-    EXPECT_EQ(context.GetActiveSession(), nullptr);
     EXPECT_EQ(context.GetLoggerType(), kNoLogger);
     EXPECT_EQ(context.GetLinkKind(), kLinkNone);
     EXPECT_FALSE(context.IsSet(CAppContext::Flag::Abort));

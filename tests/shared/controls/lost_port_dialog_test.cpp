@@ -27,6 +27,7 @@ using platform::FindControlAs;
 // The notice with its ticks in the test's hands: shown without running events, its timer never fires.
 class TickedLostPortDialog : public CLostPortDialog {
 public:
+    using CLostPortDialog::CLostPortDialog;
     using CLostPortDialog::OnTick;
 };
 
@@ -41,14 +42,12 @@ std::string TextOf(QWidget* dialog) {
 
 class LostPortDialogTest : public testsupport::QtTest {
 protected:
-    LostPortDialogTest() { app_.session = &session_; }
-
     testsupport::FakeAppContext app_;
     testsupport::LinkTestSession session_;
 };
 
 TEST_F(LostPortDialogTest, TheTextFollowsTheLinkAndTheNoticeEndsFiveTicksAfterItIsBack) {
-    TickedLostPortDialog dialog;
+    TickedLostPortDialog dialog(&session_);
     dialog.SetMessage("ttyUSB0");
     dialog.show();
     EXPECT_EQ(TextOf(&dialog), Expected(IDS_LOST_PORT_MISSING));
@@ -73,8 +72,7 @@ TEST_F(LostPortDialogTest, TheTextFollowsTheLinkAndTheNoticeEndsFiveTicksAfterIt
 }
 
 TEST_F(LostPortDialogTest, WithoutASessionTheLinkIsNeverBack) {
-    app_.session = nullptr;
-    TickedLostPortDialog dialog;
+    TickedLostPortDialog dialog(nullptr);
     dialog.SetMessage("ttyUSB0");
     dialog.show();
     for (int tick = 0; tick < 2 * CLostPortDialog::kTicksOnceBack; ++tick) {
@@ -87,7 +85,7 @@ TEST_F(LostPortDialogTest, WithoutASessionTheLinkIsNeverBack) {
 TEST_F(LostPortDialogTest, ItsTimerEndsTheModalNoticeOnceTheLinkIsBack) {
     const testsupport::TestUiClock fast(100);  // a tick of a second takes 10 ms
     session_.SetConnected(true);
-    CLostPortDialog dialog;
+    CLostPortDialog dialog(&session_);
     dialog.SetMessage("ttyUSB0");
     testsupport::OnNextModal([](QWidget* shown) {
         if (!testsupport::ProcessEventsUntil([shown] { return !shown->isVisible(); })) {

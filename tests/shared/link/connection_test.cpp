@@ -1,5 +1,6 @@
-// The command road end to end: a connection against the logger simulator over a pseudo-terminal and
-// over TCP on 127.0.0.1, and against a scripted fake logger for the exact arrival of bytes.
+// The command road end to end: a connection against the logger simulator over a pseudo-terminal, over
+// TCP on 127.0.0.1 and over an in-process pair, and against a scripted fake logger for the exact arrival
+// of bytes.
 #include "shared/link/connection.h"
 
 #include <errno.h>
@@ -31,7 +32,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-enum class Transport { Pty, Tcp };
+enum class Transport { Pty, Tcp, InProcess };
 
 // Link time runs this much faster than real time: a 10 s reply time-out takes 1 s.
 constexpr double kTestSpeed = 10;
@@ -53,8 +54,6 @@ bool Eventually(Done done) {
 
 class ConnectionTest : public ::testing::TestWithParam<Transport> {
 protected:
-    void SetUp() override { app_.session = &session_; }
-
     void TearDown() override {
         if (link_) {
             session_.Run([this] {
@@ -73,11 +72,17 @@ protected:
     // Starts the simulator playing `model` and opens and establishes a link to it.
     bool Connect(const std::string& model = "standard") {
         simulator_ = std::make_unique<LoggerSimulator>(*FindLoggerModel(model));
-        if (IsNetwork()) {
-            const int port = simulator_->StartTcp(0);
-            link_ = std::make_unique<CConnectionNetwork>("127.0.0.1", std::to_string(port), 19200);
-        } else {
-            link_ = std::make_unique<CConnectionDirect>(simulator_->StartPty(), 19200);
+        switch (GetParam()) {
+            case Transport::Tcp:
+                link_ = std::make_unique<CConnectionNetwork>(Context(), "127.0.0.1",
+                                                             std::to_string(simulator_->StartTcp(0)), 19200);
+                break;
+            case Transport::Pty:
+                link_ = std::make_unique<CConnectionDirect>(Context(), simulator_->StartPty(), 19200);
+                break;
+            case Transport::InProcess:
+                link_ = std::make_unique<CConnectionDirect>(Context(), simulator_->StartInProcess(), 19200);
+                break;
         }
         link_->SetClock(clock_);
         link_->SetMainWindow(&main_window_);
@@ -87,6 +92,8 @@ protected:
     int Do(const std::string& command, int timeout = TIMEOUT_16000) {
         return session_.Run([&] { return link_->DoCommand(command, timeout); });
     }
+
+    CLinkContext Context() { return {&session_, &app_}; }
 
     SimulatedLogger& Logger() { return simulator_->Logger(); }
 
@@ -239,52 +246,26 @@ TEST_P(ConnectionTest, ACommandLongerThanTheLoggersLimitIsNotSent) {
     EXPECT_EQ(Logger().CommandCount(), taken + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Transports, ConnectionTest, ::testing::Values(Transport::Pty, Transport::Tcp),
-                         [](const auto& info) { return info.param == Transport::Pty ? "Pty" : "Tcp"; });
-
-// A network link whose read thread the test starts itself.
-class ExposedNetworkLink : public CConnectionNetwork {
-public:
-    using CConnectionNetwork::CConnectionNetwork;
-    using CConnection::RunNetworkReader;
-};
-
-TEST(NetworkReaderTest, AStopAskedBeforeTheReadersFirstTurnEndsIt) {
-    testsupport::FakeAppContext app;
-    testsupport::RecordingMessageBox boxes;
-    LoggerSimulator simulator(*FindLoggerModel("standard"));
-    ExposedNetworkLink link("127.0.0.1", std::to_string(simulator.StartTcp(0)), 19200);
-    ASSERT_EQ(link.Create(), 1);
-    CCommSocket& socket = *link.GetSocket();
-    ASSERT_EQ(socket.ConnectSocket(), 1);
-    // The reader gets its first turn only after the stop, as a thread may on a loaded machine.
-    ASSERT_EQ(socket.StartReadThread([&] {
-        while (socket.KeepReading()) {
-            std::this_thread::yield();
-        }
-        link.RunNetworkReader();
-    }),
-              1);
-    auto closing = std::async(std::launch::async, [&] { socket.Close(); });
-    if (closing.wait_for(10s) != std::future_status::ready) {
-        // A reader that never ends cannot be joined: stop here rather than hang.
-        ADD_FAILURE() << "the read thread did not end after its stop";
-        std::_Exit(EXIT_FAILURE);
-    }
-    EXPECT_FALSE(link.IsLinkLost());
-    EXPECT_EQ(NetLinkErrorCode(), 0);
-}
+INSTANTIATE_TEST_SUITE_P(Transports, ConnectionTest,
+                         ::testing::Values(Transport::Pty, Transport::Tcp, Transport::InProcess),
+                         [](const auto& info) {
+                             switch (info.param) {
+                                 case Transport::Pty:
+                                     return "Pty";
+                                 case Transport::Tcp:
+                                     return "Tcp";
+                                 default:
+                                     return "InProcess";
+                             }
+                         });
 
 // Exact byte arrival, over a pseudo-terminal, without wake-up (a model that needs none).
 class ScriptedConnectionTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        app_.session = &session_;
-        session_.SetLoggerType(13);
-    }
+    void SetUp() override { session_.SetLoggerType(13); }
 
     bool Open() {
-        link_ = std::make_unique<CConnectionDirect>(logger_.Path(), 19200);
+        link_ = std::make_unique<CConnectionDirect>(CLinkContext{&session_, &app_}, logger_.Path(), 19200);
         link_->SetClock(clock_);
         logger_.Start();
         return session_.Run([this] { return link_->Create(); });

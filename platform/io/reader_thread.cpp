@@ -1,0 +1,67 @@
+// ReaderThread: one thread per reader, ended by a stop that also wakes its poll().
+#include "platform/io/reader_thread.h"
+
+#include <errno.h>
+#include <poll.h>
+
+#include <system_error>
+
+namespace platform {
+
+ReaderThread::~ReaderThread() {
+    Stop();
+}
+
+bool ReaderThread::Start(std::function<void()> body) {
+    if (thread_.joinable()) {
+        return false;
+    }
+    // A fresh stop for this run, made before the body can look at it.
+    stop_ = std::stop_source();
+    wake_.Reset();
+    try {
+        thread_ = std::jthread([body = std::move(body)] { body(); });
+    } catch (const std::system_error&) {
+        return false;
+    }
+    return true;
+}
+
+bool ReaderThread::Stop() {
+    if (!thread_.joinable()) {
+        return false;
+    }
+    stop_.request_stop();
+    wake_.Signal();
+    if (thread_.get_id() == std::this_thread::get_id()) {
+        // The body asked to end itself: it returns on its own, the owner joins it later.
+        return true;
+    }
+    thread_.join();
+    return true;
+}
+
+ReaderThread::Wait ReaderThread::WaitReadable(int fd, int timeoutMs) const {
+    pollfd watch[2] = {{fd, POLLIN, 0}, {wake_.fd(), POLLIN, 0}};
+    for (;;) {
+        if (StopRequested()) {
+            return Wait::Stopped;
+        }
+        const int ready = ::poll(watch, 2, timeoutMs);
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready < 0) {
+            return Wait::Failed;
+        }
+        if (StopRequested() || (watch[1].revents & POLLIN)) {
+            return Wait::Stopped;
+        }
+        if (ready == 0) {
+            return Wait::TimedOut;
+        }
+        return Wait::Readable;
+    }
+}
+
+}  // namespace platform
