@@ -2,6 +2,9 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <future>
 #include <memory>
@@ -15,14 +18,22 @@ namespace testsupport {
 class LinkTestSession : public CSession {
 public:
     static constexpr unsigned kRunJob = WM_USER + 1;
+    static constexpr std::chrono::seconds kJobLimit{60};
 
     LinkTestSession() { Start(); }
     ~LinkTestSession() override { StopAndJoin(); }
 
-    // Runs `job` on the session thread and waits for its result.
+    // Runs `job` on the session thread and waits for its result. A job that never ends fails the test
+    // program at once: its thread cannot be joined, and waiting on would only reach CTest's limit.
     template <class Job>
     auto Run(Job job) -> decltype(job()) {
-        return RunAsync(std::move(job)).get();
+        auto result = RunAsync(std::move(job));
+        if (result.wait_for(kJobLimit) != std::future_status::ready) {
+            std::fprintf(stderr, "a job on the link test session did not end within %lld s\n",
+                         static_cast<long long>(kJobLimit.count()));
+            std::_Exit(EXIT_FAILURE);
+        }
+        return result.get();
     }
 
     // Runs `job` on the session thread; the future gives its result.

@@ -330,12 +330,60 @@ TEST_F(ScriptedConnectionTest, AReplyArrivingInOneReadWithTheEchoOfItsLineEnd) {
 TEST_F(ScriptedConnectionTest, ABadEchoIsFollowedByAnEscapeAndTheSameCommandAgain) {
     ScriptABadEchoThenTheRetry();
     ASSERT_TRUE(Open());
+    link_->SetReplyMode('T');
     EXPECT_EQ(session_.Run([this] { return link_->DoCommand("E!", 8000); }), 1);
+    EXPECT_EQ(link_->GetReplyMode(), 'H');  // the escape put the logger back to its plain replies
     EXPECT_EQ(link_->GetRetries(), 1);
     EXPECT_TRUE(logger_.WaitForEnd());
     EXPECT_EQ(logger_.Received(),
               "E!\x1b"
               "E!\r");
+}
+
+TEST_F(ScriptedConnectionTest, AReplyThatCameBeforeTheWaitEndsItAtOnce) {
+    session_.SetSendMode(SEND_MODE_LINE);
+    logger_.Expect("I?\r");
+    logger_.Send("\r\n12\r\n>");
+    ASSERT_TRUE(Open());
+    ASSERT_EQ(session_.Run([this] { return link_->SendCommand("I?", 10000); }), 1);
+    ASSERT_TRUE(Eventually([this] { return link_->GetReceivedCount() == 7; }));
+    // From here a polling turn takes 1000 s: only the reply already there can end the wait.
+    clock_.SetSpeed(0.0001);
+    auto waiting = session_.RunAsync([this] {
+        link_->WaitMsgPump({}, 0, true);
+        return 0;
+    });
+    ASSERT_EQ(waiting.wait_for(10s), std::future_status::ready);
+    EXPECT_EQ(link_->GetReceivedText(), "12\r\n>");
+}
+
+TEST_F(ScriptedConnectionTest, TheEscapeIsADleOnlyForTheFirmwareThatTakesIt) {
+    const struct {
+        const char* firmware;
+        char escape;
+        int sendModeAfter;
+    } cases[] = {
+        {"NX4.165", '\x10', SEND_MODE_LINE}, {"NX4.170", '\x10', SEND_MODE_LINE},
+        {"NX4.169", '\x1b', SEND_MODE_ECHO}, {"NX4.164", '\x1b', SEND_MODE_ECHO},
+        {"NX4", '\x1b', SEND_MODE_ECHO},     {"S0-02.165", '\x1b', SEND_MODE_ECHO},
+    };
+    for (const auto& c : cases) {
+        ScriptedLogger logger;
+        logger.Expect(std::string(1, c.escape));
+        session_.SetSendMode(SEND_MODE_ECHO);
+        CConnectionDirect link(CLinkContext{&session_, &app_}, logger.Path(), 19200);
+        link.SetClock(clock_);
+        link.SetFirmwareVersion(c.firmware);
+        logger.Start();
+        EXPECT_EQ(session_.Run([&] { return link.Create() ? link.SendEscape() : -1; }), 0) << c.firmware;
+        EXPECT_TRUE(logger.WaitForEnd()) << c.firmware;
+        EXPECT_EQ(logger.Received(), std::string(1, c.escape)) << c.firmware;
+        EXPECT_EQ(session_.GetSendMode(), c.sendModeAfter) << c.firmware;
+        session_.Run([&] {
+            link.CloseLink();
+            return 0;
+        });
+    }
 }
 
 TEST_F(ScriptedConnectionTest, TheTraceLogShowsTheTrafficABadEchoAndTheRetry) {

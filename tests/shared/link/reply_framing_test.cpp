@@ -52,6 +52,11 @@ TEST(ReplyFramingTest, BlockReplyOfKnownLength) {
     EXPECT_EQ(IsReplyComplete(Bytes(reply.substr(0, 9)), 10), 0u);
     EXPECT_EQ(IsReplyComplete(Bytes("\r\nABCDEFGH"), 10), 0u);
     EXPECT_EQ(IsReplyComplete(Bytes("\nABCD\r\n> "), 9), 0u);
+    // The prompt must stand where the length puts it: CR, LF and '>' each checked.
+    for (const char* wrong : {"\r\nABCD\r\nX ", "\r\nABCDX\n> ", "\r\nABCD\rX> ", "\r\nABC\r\n> x"}) {
+        EXPECT_EQ(IsReplyComplete(Bytes(wrong), 10), 0u) << wrong;
+    }
+    EXPECT_EQ(IsReplyComplete(Bytes("\r\n>x"), 3), 0u);  // too short to hold a prompt
 }
 
 TEST(ReplyFramingTest, EchoCheck) {
