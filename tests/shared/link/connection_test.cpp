@@ -12,10 +12,12 @@
 #include <fstream>
 #include <future>
 #include <iterator>
+#include <algorithm>
 #include <memory>
 #include <thread>
 
 #include "platform/base/message_queue.h"
+#include "shared/common/program_texts.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
 #include "shared/link/connection_direct.h"
@@ -316,6 +318,22 @@ TEST_F(ScriptedConnectionTest, EchoPacingCountsEchoedBytesSoSeveralInOneReadDoNo
     EXPECT_TRUE(logger_.WaitForEnd());
 }
 
+TEST_F(ScriptedConnectionTest, ANulIsNoEchoSoTheNextByteWaitsForTheRealOne) {
+    using namespace std::string_literals;
+    logger_.Expect("I");
+    logger_.Send("\0"s);
+    logger_.ExpectSilence(300ms);  // '?' must not go out on the NUL alone
+    logger_.Send("I");
+    logger_.Expect("?");
+    logger_.Send("?");
+    logger_.Expect("\r");
+    logger_.Send("\r\n12\r\n>");
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(session_.Run([this] { return link_->DoCommand("I?", TIMEOUT_16000); }), 1);
+    EXPECT_TRUE(logger_.WaitForEnd());
+    EXPECT_EQ(link_->GetReceivedText(), "12\r\n>");
+}
+
 TEST_F(ScriptedConnectionTest, AReplyArrivingInOneReadWithTheEchoOfItsLineEnd) {
     const std::string text = "(null)\r\n<EMPTY>\r\nW> A=1";
     logger_.EchoEach("L?GEN");
@@ -384,6 +402,85 @@ TEST_F(ScriptedConnectionTest, TheEscapeIsADleOnlyForTheFirmwareThatTakesIt) {
             return 0;
         });
     }
+}
+
+// A logger that never answers the wake-up's blank: each kind of link tries its own number of times.
+TEST(WakeUpTest, EachKindOfLinkTriesItsOwnNumberOfTimes) {
+    for (const auto kind : {ScriptedLogger::Kind::Pty, ScriptedLogger::Kind::Tcp}) {
+        testsupport::FakeAppContext app;
+        testsupport::RecordingMessageBox boxes;
+        testsupport::LinkTestSession session;
+        LinkClock clock(kTimeoutSpeed);
+        ScriptedLogger logger(kind);
+        // The program's CR after the wake-up marks the end of what it sent.
+        logger.Expect("\r");
+        logger.Start();
+        const CLinkContext context{&session, &app};
+        const bool network = kind == ScriptedLogger::Kind::Tcp;
+        std::unique_ptr<CConnection> link;
+        if (network) {
+            link = std::make_unique<CConnectionNetwork>(context, "127.0.0.1", std::to_string(logger.Port()), 19200);
+        } else {
+            link = std::make_unique<CConnectionDirect>(context, logger.Path(), 19200);
+        }
+        link->SetClock(clock);
+        // A network link wakes the logger as its last step of opening; a direct link when asked.
+        EXPECT_EQ(session.Run([&] {
+            const bool opened = link->Create() && (network ? link->Establish() : link->WakeLogger(true));
+            link->KickLogger();
+            return opened;
+        }),
+                  false);
+        ASSERT_TRUE(logger.WaitForEnd());
+        const std::string sent = logger.Received();
+        EXPECT_EQ(std::count(sent.begin(), sent.end(), ' '), network ? 5 : 2) << sent.size();
+        // A NUL before the escape on a serial line only.
+        EXPECT_EQ(sent.find('\0') != std::string::npos, !network);
+        session.Run([&] {
+            link->CloseLink();
+            return 0;
+        });
+    }
+}
+
+// A network link that receives more than its buffer holds is lost: the reader tells it, asks nobody.
+TEST(NetworkOverflowTest, EndsTheLinkWithANoticeAndNoBox) {
+    testsupport::FakeAppContext app;
+    testsupport::RecordingMessageBox boxes;
+    testsupport::LinkTestSession session;
+    platform::MessageQueue mainQueue;
+    platform::QueueMessageTarget mainWindow{mainQueue};
+    LinkClock clock(kTestSpeed);
+    ScriptedLogger logger(ScriptedLogger::Kind::Tcp);
+    // The escapes and the wake-up of the opening, then a command whose reply does not fit.
+    logger.Expect(" ");
+    logger.Send(" ");
+    logger.Expect("\r");
+    logger.Send("\r\n>");
+    logger.EchoEach("X!");
+    logger.Expect("\r");
+    logger.Send("\r\n" + std::string(ReceiveBuffer::kCapacity + 100, 'A') + "\r\n>");
+    logger.Start();
+    CConnectionNetwork link({&session, &app}, "127.0.0.1", std::to_string(logger.Port()), 19200);
+    link.SetClock(clock);
+    link.SetMainWindow(&mainWindow);
+    ASSERT_TRUE(session.Run([&] { return link.Create() && link.Establish(); }));
+    EXPECT_EQ(session.Run([&] { return link.DoCommand("X!", TIMEOUT_16000); }), 0);
+    EXPECT_TRUE(link.IsLinkLost());
+    EXPECT_EQ(link.GetLinkLostError(), ENOBUFS);
+    EXPECT_TRUE(boxes.Boxes().empty());
+    bool told = false;
+    while (auto message = mainQueue.TryTake()) {
+        if (message->wParam == STATUS_TEXT) {
+            const auto* text = platform::PayloadAs<std::string>(*message);
+            told = told || (text != nullptr && text->find(LoadText(IDS_RECEIVE_OVERFLOW)) != std::string::npos);
+        }
+    }
+    EXPECT_TRUE(told);
+    session.Run([&] {
+        link.CloseLink();
+        return 0;
+    });
 }
 
 TEST_F(ScriptedConnectionTest, TheTraceLogShowsTheTrafficABadEchoAndTheRetry) {

@@ -1,13 +1,18 @@
-// The scripted fake logger on a pseudo-terminal.
+// The scripted fake logger on a pseudo-terminal, a TCP port of 127.0.0.1 or an in-process pair.
 #include "tests/shared/link/scripted_logger.h"
 
+#include <arpa/inet.h>
+#include <errno.h>
 #include <fcntl.h>
+#include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include <chrono>
+#include "platform/io/stream_transport.h"
 
 namespace {
 
@@ -15,30 +20,59 @@ namespace {
 constexpr int kStepDeadlineMs = 20000;
 constexpr auto kTestDeadline = std::chrono::seconds(30);
 
+using Wait = platform::ReaderThread::Wait;
+
+int MillisecondsLeft(std::chrono::steady_clock::time_point deadline) {
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
 }  // namespace
 
-ScriptedLogger::ScriptedLogger() {
-    termios raw{};
-    ::cfmakeraw(&raw);
-    char name[128] = {};
-    if (::openpty(&master_, &slave_, name, &raw, nullptr) == 0) {
-        path_ = name;
+ScriptedLogger::ScriptedLogger(Kind kind) {
+    switch (kind) {
+        case Kind::Pty: {
+            termios raw{};
+            ::cfmakeraw(&raw);
+            char name[128] = {};
+            int master = -1;
+            int slave = -1;
+            if (::openpty(&master, &slave, name, &raw, nullptr) == 0) {
+                served_.Reset(master);
+                slave_.Reset(slave);
+                path_ = name;
+            }
+            break;
+        }
+        case Kind::Tcp: {
+            listener_.Reset(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+            sockaddr_in address{};
+            address.sin_family = AF_INET;
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            socklen_t length = sizeof address;
+            if (::bind(listener_.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                ::listen(listener_.Get(), 1) == 0 &&
+                ::getsockname(listener_.Get(), reinterpret_cast<sockaddr*>(&address), &length) == 0) {
+                port_ = ntohs(address.sin_port);
+            }
+            break;
+        }
+        case Kind::InProcess: {
+            auto [program, logger] = platform::MakeInProcessPair();
+            program_end_ = std::move(program);
+            served_ = std::move(logger);
+            break;
+        }
     }
-    [[maybe_unused]] const int piped = ::pipe2(stop_pipe_, O_CLOEXEC);
 }
 
 ScriptedLogger::~ScriptedLogger() {
-    if (stop_pipe_[1] >= 0) {
-        [[maybe_unused]] const ssize_t put = ::write(stop_pipe_[1], "x", 1);
-    }
-    if (thread_.joinable()) {
-        thread_.join();
-    }
-    for (const int fd : {master_, slave_, stop_pipe_[0], stop_pipe_[1]}) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
-    }
+    thread_.Stop();
+}
+
+std::unique_ptr<platform::ByteTransport> ScriptedLogger::TakeProgramEnd() {
+    return std::make_unique<platform::StreamTransport>(std::move(program_end_));
 }
 
 void ScriptedLogger::Expect(std::string bytes) {
@@ -56,12 +90,16 @@ void ScriptedLogger::EchoEach(const std::string& command) {
     }
 }
 
+void ScriptedLogger::ExpectSilence(std::chrono::milliseconds quiet) {
+    steps_.push_back({Step::kSilence, {}, quiet});
+}
+
 void ScriptedLogger::Mark() {
     steps_.push_back({Step::kMark, {}});
 }
 
 void ScriptedLogger::Start() {
-    thread_ = std::thread([this] { Run(); });
+    thread_.Start([this] { Run(); });
 }
 
 bool ScriptedLogger::WaitForMark() {
@@ -79,6 +117,33 @@ std::string ScriptedLogger::Received() const {
     return received_;
 }
 
+bool ScriptedLogger::Accept() {
+    if (!listener_.Valid()) {
+        return served_.Valid();
+    }
+    if (thread_.WaitReadable(listener_.Get(), kStepDeadlineMs) != Wait::Readable) {
+        return false;
+    }
+    served_.Reset(::accept4(listener_.Get(), nullptr, nullptr, SOCK_CLOEXEC));
+    const int on = 1;
+    ::setsockopt(served_.Get(), IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    return served_.Valid();
+}
+
+bool ScriptedLogger::ReadSome(int timeoutMs) {
+    if (thread_.WaitReadable(served_.Get(), timeoutMs) != Wait::Readable) {
+        return false;
+    }
+    char buffer[512];
+    const ssize_t got = ::read(served_.Get(), buffer, sizeof buffer);
+    if (got <= 0) {
+        return false;
+    }
+    std::lock_guard lock(mutex_);
+    received_.append(buffer, static_cast<std::size_t>(got));
+    return true;
+}
+
 bool ScriptedLogger::ReadUntil(const std::string& bytes) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kStepDeadlineMs);
     for (;;) {
@@ -90,39 +155,62 @@ bool ScriptedLogger::ReadUntil(const std::string& bytes) {
                 return true;
             }
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) {
+        const int left = MillisecondsLeft(deadline);
+        if (left == 0 || !ReadSome(left)) {
             return false;
-        }
-        pollfd watch[2] = {{master_, POLLIN, 0}, {stop_pipe_[0], POLLIN, 0}};
-        if (::poll(watch, 2, static_cast<int>(left.count())) <= 0 || (watch[1].revents & POLLIN)) {
-            return false;
-        }
-        char buffer[512];
-        const ssize_t got = ::read(master_, buffer, sizeof buffer);
-        if (got > 0) {
-            std::lock_guard lock(mutex_);
-            received_.append(buffer, static_cast<std::size_t>(got));
         }
     }
 }
 
-void ScriptedLogger::Run() {
-    bool ok = true;
-    for (const Step& step : steps_) {
-        if (step.kind == Step::kExpect) {
-            ok = ReadUntil(step.bytes);
-        } else if (step.kind == Step::kSend) {
-            ok = ::write(master_, step.bytes.data(), step.bytes.size()) ==
-                 static_cast<ssize_t>(step.bytes.size());
+bool ScriptedLogger::StaysSilent(std::chrono::milliseconds quiet) {
+    const std::size_t before = Received().size();
+    const auto deadline = std::chrono::steady_clock::now() + quiet;
+    while (MillisecondsLeft(deadline) > 0 && !thread_.StopRequested()) {
+        ReadSome(MillisecondsLeft(deadline));
+    }
+    return Received().size() == before;
+}
+
+bool ScriptedLogger::WriteAll(const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = ::write(served_.Get(), bytes.data() + done, bytes.size() - done);
+        if (put > 0) {
+            done += static_cast<std::size_t>(put);
+        } else if (put < 0 && (errno == EAGAIN || errno == EINTR)) {
+            pollfd watch{served_.Get(), POLLOUT, 0};
+            if (::poll(&watch, 1, kStepDeadlineMs) <= 0) {
+                return false;
+            }
         } else {
-            std::lock_guard lock(mutex_);
-            marked_ = true;
-            changed_.notify_all();
+            return false;
         }
+    }
+    return true;
+}
+
+void ScriptedLogger::Run() {
+    bool ok = Accept();
+    for (const Step& step : steps_) {
         if (!ok) {
             break;
+        }
+        switch (step.kind) {
+            case Step::kExpect:
+                ok = ReadUntil(step.bytes);
+                break;
+            case Step::kSend:
+                ok = WriteAll(step.bytes);
+                break;
+            case Step::kSilence:
+                ok = StaysSilent(step.quiet);
+                break;
+            case Step::kMark: {
+                std::lock_guard lock(mutex_);
+                marked_ = true;
+                changed_.notify_all();
+                break;
+            }
         }
     }
     std::lock_guard lock(mutex_);
