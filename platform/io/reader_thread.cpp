@@ -20,7 +20,10 @@ bool ReaderThread::Start(std::function<void()> body) {
     stop_ = std::stop_source();
     wake_.Reset();
     try {
-        thread_ = std::jthread([body = std::move(body)] { body(); });
+        thread_ = std::jthread([this, body = std::move(body)] {
+            reader_id_.store(std::this_thread::get_id());
+            body();
+        });
     } catch (const std::system_error&) {
         return false;
     }
@@ -28,16 +31,19 @@ bool ReaderThread::Start(std::function<void()> body) {
 }
 
 bool ReaderThread::Stop() {
+    if (reader_id_.load() == std::this_thread::get_id()) {
+        // The body asks to end itself: it returns on its own, the owner joins it later.
+        stop_.request_stop();
+        wake_.Signal();
+        return true;
+    }
     if (!thread_.joinable()) {
         return false;
     }
     stop_.request_stop();
     wake_.Signal();
-    if (thread_.get_id() == std::this_thread::get_id()) {
-        // The body asked to end itself: it returns on its own, the owner joins it later.
-        return true;
-    }
     thread_.join();
+    reader_id_.store(std::thread::id());
     return true;
 }
 

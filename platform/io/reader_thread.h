@@ -2,6 +2,7 @@
 // that a stop ends even while it waits in poll().
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <stop_token>
 #include <thread>
@@ -38,6 +39,8 @@ public:
 private:
     WakeEvent wake_;
     std::stop_source stop_;
+    // The running body's thread, so that a stop from within it never touches `thread_`.
+    std::atomic<std::thread::id> reader_id_;
     std::jthread thread_;
 };
 
