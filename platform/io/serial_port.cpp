@@ -63,14 +63,14 @@ int CSerialPort::Open(const std::string& portName) {
         return 0;
     }
     const std::string path = portName.front() == '/' ? portName : "/dev/" + portName;
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    platform::UniqueFd opened(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    const int fd = opened.Get();
     if (fd < 0) {
         SetLastError(errno);
         return 0;
     }
     if (!::isatty(fd)) {
         SetLastError(ENOTTY);
-        ::close(fd);
         return 0;
     }
     // The port belongs to this program alone while it is open, as a COM port did.
@@ -83,7 +83,7 @@ int CSerialPort::Open(const std::string& portName) {
         serial.flags |= ASYNC_LOW_LATENCY;
         ::ioctl(fd, TIOCSSERIAL, &serial);
     }
-    port_.Reset(fd);
+    port_ = std::move(opened);
     if (!ApplyDefaults() || !Attach()) {
         const int error = LastError();
         port_.Reset();

@@ -11,7 +11,7 @@
 #include "platform/io/byte_transport.h"
 #include "platform/io/comm_constants.h"
 #include "platform/io/reader_thread.h"
-#include "platform/io/unique_fd.h"
+#include "platform/base/unique_fd.h"
 
 class CSerialPort : public platform::ByteTransport {
 public:

@@ -6,7 +6,7 @@
 
 #include "platform/io/byte_transport.h"
 #include "platform/io/reader_thread.h"
-#include "platform/io/unique_fd.h"
+#include "platform/base/unique_fd.h"
 
 namespace platform {
 

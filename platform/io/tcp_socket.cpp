@@ -67,32 +67,31 @@ int TcpSocket::Connect(const std::string& numericAddress, std::uint16_t port,
     if (::getaddrinfo(numericAddress.c_str(), std::to_string(port).c_str(), &hints, &found) != 0 || !found) {
         return EINVAL;
     }
-    const int fd = ::socket(found->ai_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
+    UniqueFd fd(::socket(found->ai_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    if (!fd.Valid()) {
         const int error = errno;
         ::freeaddrinfo(found);
         return error;
     }
     int error = 0;
-    if (::connect(fd, found->ai_addr, found->ai_addrlen) != 0) {
+    if (::connect(fd.Get(), found->ai_addr, found->ai_addrlen) != 0) {
         error = errno;
         if (error == EINPROGRESS) {
-            error = WaitFor(fd, POLLOUT, std::chrono::steady_clock::now() + timeout);
+            error = WaitFor(fd.Get(), POLLOUT, std::chrono::steady_clock::now() + timeout);
             if (error == 0) {
                 socklen_t length = sizeof error;
-                ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length);
+                ::getsockopt(fd.Get(), SOL_SOCKET, SO_ERROR, &error, &length);
             }
         }
     }
     ::freeaddrinfo(found);
     if (error != 0) {
-        ::close(fd);
         return error;
     }
     // Commands are short and answered one by one: send each at once.
     const int on = 1;
-    ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-    fd_.Reset(fd);
+    ::setsockopt(fd.Get(), IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    fd_ = std::move(fd);
     return 0;
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/io/reader_thread.h"
-#include "platform/io/unique_fd.h"
+#include "platform/base/unique_fd.h"
 
 namespace platform {
 

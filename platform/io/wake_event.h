@@ -1,7 +1,7 @@
 // An eventfd that wakes a thread blocked in poll().
 #pragma once
 
-#include "platform/io/unique_fd.h"
+#include "platform/base/unique_fd.h"
 
 namespace platform {
 

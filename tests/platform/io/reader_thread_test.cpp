@@ -9,7 +9,7 @@
 #include <chrono>
 #include <future>
 
-#include "platform/io/unique_fd.h"
+#include "platform/base/unique_fd.h"
 
 namespace {
 
