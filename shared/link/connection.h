@@ -183,6 +183,8 @@ private:
     int WriteTransport(const std::uint8_t* data, int n);
     bool HasTransport() const { return m_pTransport != nullptr; }
     void TraceSentBytes(const char* data, int n) const;
+    // Sent bytes for the communication log window, while its trace is on.
+    void ShowSent(std::string_view bytes) const;
     void WakeWaiter();
     CommandState SaveCommandState() const;
     void RestoreCommandState(const CommandState& state);

@@ -39,6 +39,12 @@ int CConnection::WriteTransport(const std::uint8_t* data, int n) {
     return static_cast<int>(m_pTransport->Write(data, static_cast<std::size_t>(n)));
 }
 
+void CConnection::ShowSent(std::string_view bytes) const {
+    if (App().GetCommTraceFlags() & kCommTraceOn) {
+        CommTrace(bytes);
+    }
+}
+
 void CConnection::TraceSentBytes(const char* data, int n) const {
     if (!IsTraceOn()) {
         return;
@@ -115,6 +121,8 @@ int CConnection::SendQueuedData() {
                 ok = false;
                 break;
             }
+            ShowSent(std::string_view(reinterpret_cast<const char*>(&m_pTxQueue[m_nTxPos]),
+                                      static_cast<std::size_t>(written)));
             m_nTxPos += written;
             PostStatusMessage(STATUS_BYTES_SENT);
         }
@@ -128,6 +136,7 @@ int CConnection::SendQueuedData() {
         if (written == 0) {
             ok = false;
         } else {
+            ShowSent(std::string_view(reinterpret_cast<const char*>(&m_pTxQueue[m_nTxPos]), 1));
             ++m_nTxPos;
             PostStatusMessage(STATUS_BYTES_SENT);
         }
@@ -158,9 +167,7 @@ void CConnection::KickLogger() {
         return;
     }
     WriteControlByte('\r');
-    if (App().GetCommTraceFlags() & kCommTraceOn) {
-        CommTrace("[CR]");
-    }
+    ShowSent("[CR]");
 }
 
 void CConnection::SendNullAndEscape() {
@@ -168,9 +175,7 @@ void CConnection::SendNullAndEscape() {
     if (m_bSessionEnded) {
         return;
     }
-    if (App().GetCommTraceFlags() & kCommTraceOn) {
-        CommTrace("[ESC]");
-    }
+    ShowSent("[ESC]");
     if (traits_.nulBeforeEscape) {
         WriteControlByte(0x00);
         WaitMsgPump({}, kNullEscapeWaitMs, false);

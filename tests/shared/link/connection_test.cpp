@@ -145,6 +145,27 @@ TEST_P(ConnectionTest, CommandsInEchoModeAndInLineMode) {
     EXPECT_GT(NoticesOf(STATUS_BYTES_RECEIVED), 0);
 }
 
+TEST_P(ConnectionTest, TheCommunicationLogShowsWhatTheSendQueueWrites) {
+    ASSERT_TRUE(Connect());
+    app_.SetCommTraceFlags(kCommTraceOn);
+    ASSERT_EQ(Do("R!F", 8000), 1);
+    std::string echoed;
+    for (const std::string& line : app_.CommTraceLines()) {
+        echoed += line + "|";
+    }
+    // Echo mode: one line per byte, each written once its echo came back, then the CR.
+    EXPECT_NE(echoed.find("|R|!|F|\r|"), std::string::npos) << echoed;
+    session_.SetSendMode(SEND_MODE_LINE);
+    ASSERT_EQ(Do("I?", 8000), 1);
+    const auto lines = app_.CommTraceLines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "I?\r"), lines.end());  // line mode: the whole block
+    app_.SetCommTraceFlags(0);
+    const std::size_t before = app_.CommTraceLines().size();
+    ASSERT_EQ(Do("I?", 8000), 1);
+    const auto after = app_.CommTraceLines();
+    EXPECT_EQ(std::count(after.begin() + static_cast<std::ptrdiff_t>(before), after.end(), "I?\r"), 0);
+}
+
 TEST_P(ConnectionTest, IdentifiesTheFirmwareTextOfEveryModel) {
     for (const LoggerModel& model : LoggerModels()) {
         ASSERT_TRUE(Connect(model.name)) << model.name;
