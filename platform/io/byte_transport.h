@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 namespace platform {
@@ -34,14 +35,20 @@ public:
     // Starts the one reader of the transport, which hands what it reads to `receiver` until stopped;
     // false when the transport is not open, a reader runs already, or no thread could be made.
     virtual bool StartReading(ByteReceiver& receiver) = 0;
-    // Stops the reader and waits for it to end; nothing when none runs.
-    virtual void StopReading() = 0;
+    // Stops the reader and waits a bounded time for it to end. False when it did not end: it is left
+    // running, and the transport must be kept alive as long as the program runs.
+    virtual bool StopReading() = 0;
     // Drops what is received and not yet read, and what is written and not yet sent.
     virtual void Purge() {}
     // The line speed where the transport has a line: 1 when set, 0 otherwise.
     virtual int SetBaud(int) { return 0; }
-    // Stops the reader and closes the transport.
-    virtual void Close() = 0;
+    // Stops the reader and closes the transport. False when the reader did not end (see StopReading):
+    // the transport is then left open.
+    virtual bool Close() = 0;
 };
+
+// Takes a transport whose reader did not end when it was closed, and keeps it for the rest of the
+// program: destroying it would wait for that reader without limit or pull its state from under it.
+void KeepWhileItsReaderRuns(std::unique_ptr<ByteTransport> transport);
 
 }  // namespace platform

@@ -19,10 +19,17 @@ bool ReaderThread::Start(std::function<void()> body) {
     // A fresh stop for this run, made before the body can look at it.
     stop_ = std::stop_source();
     wake_.Reset();
+    {
+        std::lock_guard lock(ended_mutex_);
+        ended_ = false;
+    }
     try {
         thread_ = std::jthread([this, body = std::move(body)] {
             reader_id_.store(std::this_thread::get_id());
             body();
+            std::lock_guard lock(ended_mutex_);
+            ended_ = true;
+            ended_changed_.notify_all();
         });
     } catch (const std::system_error&) {
         return false;
@@ -44,6 +51,19 @@ bool ReaderThread::Stop() {
     wake_.Signal();
     thread_.join();
     reader_id_.store(std::thread::id());
+    return true;
+}
+
+bool ReaderThread::StopWithin(std::chrono::milliseconds limit) {
+    if (thread_.joinable() && reader_id_.load() != std::this_thread::get_id()) {
+        stop_.request_stop();
+        wake_.Signal();
+        std::unique_lock lock(ended_mutex_);
+        if (!ended_changed_.wait_for(lock, limit, [this] { return ended_; })) {
+            return false;
+        }
+    }
+    Stop();
     return true;
 }
 

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <stop_token>
 #include <thread>
 
@@ -26,6 +29,9 @@ public:
     // Asks the body to end, wakes its wait and joins it; from the reader's own thread it only asks.
     // True when a thread was running.
     bool Stop();
+    // Stop, waiting at most `limit` for the body to end. False when it did not: it is left running,
+    // and its owner must keep alive everything the body uses (this object included).
+    bool StopWithin(std::chrono::milliseconds limit);
 
     bool Running() const { return thread_.joinable(); }
     // True from Stop() on: a stop asked before the body's first turn holds.
@@ -41,6 +47,9 @@ private:
     std::stop_source stop_;
     // The running body's thread, so that a stop from within it never touches `thread_`.
     std::atomic<std::thread::id> reader_id_;
+    std::mutex ended_mutex_;
+    std::condition_variable ended_changed_;
+    bool ended_ = false;
     std::jthread thread_;
 };
 

@@ -21,6 +21,7 @@ constexpr int kDriverInQueue = 5136;
 constexpr int kDriverOutQueue = 2048;
 constexpr std::uint32_t kDefaultWriteTimeoutMs = 1000;
 constexpr std::size_t kReadPiece = 5136;
+constexpr auto kReadThreadStopWait = std::chrono::milliseconds(2000);
 
 struct BaudEntry {
     int baud;
@@ -405,7 +406,11 @@ int CSerialPort::StopReadThread() {
         return 0;
     }
     Trace("Closing Read Thread");
-    reader_.Stop();
+    if (!reader_.StopWithin(kReadThreadStopWait)) {
+        SetLastError(ETIMEDOUT);
+        Trace("Read thread not exiting: the port stays open for it");
+        return -1;
+    }
     Purge(PURGE_RXABORT | PURGE_RXCLEAR);
     return 1;
 }
@@ -428,7 +433,7 @@ void CSerialPort::ReadUntilStopped(platform::ByteReceiver& receiver) {
         // What does not fit stays with the driver for the next turn.
         const std::size_t room = receiver.ReceiveRoom();
         const std::size_t got = Read(piece.data(), room == 0 ? kDiscardPiece : std::min(room, piece.size()), false);
-        if (got > 0 && !receiver.OnBytes(std::span<const std::uint8_t>(piece.data(), got))) {
+        if (got > 0 && (StopRequested() || !receiver.OnBytes(std::span<const std::uint8_t>(piece.data(), got)))) {
             return;
         }
     }
@@ -449,11 +454,14 @@ int CSerialPort::ClosePort() {
     return 1;
 }
 
-void CSerialPort::StopAndClose() {
+bool CSerialPort::StopAndClose() {
     if (!IsOpen()) {
-        return;
+        return true;
     }
     Trace("Stopping the Comm");
-    StopReadThread();
+    if (StopReadThread() < 0) {
+        return false;
+    }
     ClosePort();
+    return true;
 }

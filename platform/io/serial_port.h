@@ -57,17 +57,20 @@ public:
 
     // Runs `procedure` on the port's read thread; 0 when the port is not open or the thread failed.
     int StartReadThread(std::function<void()> procedure);
+    // 1 when the running thread was stopped, 0 when none ran, -1 when it did not end within its time:
+    // it is then left running, and the port must be kept.
     int StopReadThread();
     int ClosePort();
-    void StopAndClose();
+    // False when the read thread did not end: the port is then left open.
+    bool StopAndClose();
 
     // The transport: a read thread that hands each piece received on, and ends by itself when the
     // device goes away.
     bool StartReading(platform::ByteReceiver& receiver) override;
-    void StopReading() override { StopReadThread(); }
+    bool StopReading() override { return StopReadThread() >= 0; }
     void Purge() override { Purge(PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR); }
     int SetBaud(int baud) override;
-    void Close() override { StopAndClose(); }
+    bool Close() override { return StopAndClose(); }
 
     bool IsOpen() const { return port_.Valid(); }
     int LastError() const { return last_error_.load(); }

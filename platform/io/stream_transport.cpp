@@ -15,6 +15,7 @@ namespace {
 
 constexpr std::size_t kReadPiece = 4096;
 constexpr int kWriteWaitMs = 1000;
+constexpr auto kReaderStopWait = std::chrono::milliseconds(1000);
 
 }  // namespace
 
@@ -54,23 +55,28 @@ void StreamTransport::ReadUntilStopped(ByteReceiver& receiver) {
         const std::size_t wanted = room == 0 ? kDiscardPiece : std::min(room, piece.size());
         const ssize_t got = ::recv(fd_.Get(), piece.data(), wanted, MSG_DONTWAIT);
         if (got > 0) {
-            if (!receiver.OnBytes(std::span<const std::uint8_t>(piece.data(), static_cast<std::size_t>(got)))) {
+            if (reader_.StopRequested() || !receiver.OnBytes(std::span<const std::uint8_t>(piece.data(), static_cast<std::size_t>(got)))) {
                 return;
             }
         } else if (got == 0 || (errno != EAGAIN && errno != EINTR)) {
-            receiver.OnReaderEnded(got == 0 ? 0 : errno);
+            if (!reader_.StopRequested()) {
+                receiver.OnReaderEnded(got == 0 ? 0 : errno);
+            }
             return;
         }
     }
 }
 
-void StreamTransport::StopReading() {
-    reader_.Stop();
+bool StreamTransport::StopReading() {
+    return reader_.StopWithin(kReaderStopWait);
 }
 
-void StreamTransport::Close() {
-    StopReading();
+bool StreamTransport::Close() {
+    if (!StopReading()) {
+        return false;
+    }
     fd_.Reset();
+    return true;
 }
 
 std::pair<UniqueFd, UniqueFd> MakeInProcessPair() {

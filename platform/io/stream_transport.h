@@ -17,8 +17,8 @@ public:
 
     std::size_t Write(const std::uint8_t* data, std::size_t n) override;
     bool StartReading(ByteReceiver& receiver) override;
-    void StopReading() override;
-    void Close() override;
+    bool StopReading() override;
+    bool Close() override;
 
 private:
     void ReadUntilStopped(ByteReceiver& receiver);

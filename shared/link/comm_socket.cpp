@@ -22,6 +22,7 @@
 namespace {
 
 constexpr std::size_t kHostNameSize = 256;
+constexpr auto kReadThreadStopWait = std::chrono::milliseconds(1000);
 constexpr std::size_t kReadPiece = 5136;
 constexpr std::uint32_t kReadRetryPauseMs = 100;
 constexpr int kReadRetries = 15;
@@ -127,7 +128,10 @@ int CCommSocket::StopReadThread() {
     m_dwLastError.store(0);
     if (reader_.Running()) {
         Trace("Closing CommSocket Read Thread\n");
-        reader_.Stop();
+        if (!reader_.StopWithin(kReadThreadStopWait)) {
+            Trace("CommSocket Read thread not exiting: the socket stays open for it");
+            return -1;
+        }
     }
     return 0;
 }
@@ -146,14 +150,14 @@ void CCommSocket::ReadUntilStopped(platform::ByteReceiver& receiver) {
             ReadCommBlock(piece.data(), static_cast<int>(room == 0 ? kDiscardPiece : std::min(room, piece.size())));
         if (got > 0) {
             failures = 0;
-            if (!receiver.OnBytes(std::span(reinterpret_cast<const std::uint8_t*>(piece.data()),
+            if (reader_.StopRequested() || !receiver.OnBytes(std::span(reinterpret_cast<const std::uint8_t*>(piece.data()),
                                             static_cast<std::size_t>(got)))) {
                 break;
             }
             continue;
         }
         const int error = LastError();
-        if (error == 0) {
+        if (error == 0 || reader_.StopRequested()) {
             continue;  // stopped
         }
         const bool fatal = error == ECONNRESET || error == ECONNABORTED;
@@ -224,9 +228,12 @@ std::size_t CCommSocket::Write(const std::uint8_t* data, std::size_t n) {
     return static_cast<std::size_t>(WriteCommBlock(reinterpret_cast<const char*>(data), static_cast<int>(n)));
 }
 
-void CCommSocket::Close() {
-    StopReadThread();
+bool CCommSocket::Close() {
+    if (StopReadThread() != 0) {
+        return false;
+    }
     CloseSocket();
+    return true;
 }
 
 int CCommSocket::CloseSocket() {

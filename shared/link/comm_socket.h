@@ -30,6 +30,8 @@ public:
     // time-out. 0 on failure, recorded as the network link error.
     int ConnectSocket();
     int StartReadThread(std::function<void()> procedure);
+    // 0, or -1 when the read thread did not end within its time: it is then left running, and the
+    // socket must be kept.
     int StopReadThread();
     // On the read thread: waits for bytes: the count read, 0 when nothing came. A closed connection
     // or a failure leaves its code in LastError() and is recorded as the network link error.
@@ -42,8 +44,8 @@ public:
     // a lasting failure.
     std::size_t Write(const std::uint8_t* data, std::size_t n) override;
     bool StartReading(platform::ByteReceiver& receiver) override;
-    void StopReading() override { StopReadThread(); }
-    void Close() override;
+    bool StopReading() override { return StopReadThread() == 0; }
+    bool Close() override;
 
     int LastError() const { return m_dwLastError.load(); }
     bool IsConnected() const { return m_bConnected; }

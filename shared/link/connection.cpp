@@ -57,8 +57,10 @@ bool CConnection::StartReader() {
 }
 
 void CConnection::CloseLink() {
-    if (m_pTransport) {
-        m_pTransport->Close();
+    if (m_pTransport && !m_pTransport->Close()) {
+        // The program goes on without it; the reader checks its stop before it hands on any more bytes.
+        CommTrace("CloseLink(): the read thread did not end; its transport is kept");
+        platform::KeepWhileItsReaderRuns(std::move(m_pTransport));
     }
 }
 

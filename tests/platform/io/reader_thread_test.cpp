@@ -85,6 +85,21 @@ TEST(ReaderThreadTest, InputTimeOutAndARestart) {
     EXPECT_FALSE(stopped.get_future().get());
 }
 
+TEST(ReaderThreadTest, ABodyThatDoesNotEndIsGivenUpAfterTheLimit) {
+    platform::ReaderThread reader;
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    ASSERT_TRUE(reader.Start([released] { released.wait(); }));  // deaf to its stop
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(reader.StopWithin(50ms));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+    EXPECT_TRUE(reader.Running());  // left running, not torn down
+    release.set_value();
+    EXPECT_TRUE(reader.StopWithin(10s));
+    EXPECT_FALSE(reader.Running());
+    EXPECT_TRUE(reader.StopWithin(50ms));  // nothing left to stop
+}
+
 TEST(ReaderThreadTest, ABodyMayAskItsOwnStop) {
     platform::ReaderThread reader;
     std::promise<bool> asked;

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <future>
 #include <mutex>
 #include <string>
 
@@ -217,6 +218,22 @@ TEST(SerialPortTest, TheReaderEndsByItselfWhenTheFarEndGoesAway) {
     EXPECT_FALSE(port.StopRequested());
     EXPECT_EQ(port.LastError(), EIO);
     EXPECT_EQ(port.Write(BytesOf("x"), 1), 0u);
+}
+
+TEST(SerialPortTest, AReadThreadThatDoesNotEndIsGivenUpAndThePortKeptOpenForIt) {
+    PtyPair pty;
+    CSerialPort port;
+    ASSERT_EQ(port.Open(pty.path()), 1);
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    ASSERT_EQ(port.StartReadThread([released] { released.wait(); }), 1);  // deaf to its stop
+    EXPECT_EQ(port.StopReadThread(), -1);
+    EXPECT_EQ(port.LastError(), ETIMEDOUT);
+    EXPECT_FALSE(port.Close());
+    EXPECT_TRUE(port.IsOpen());  // the thread may still use it
+    release.set_value();
+    EXPECT_TRUE(port.Close());
+    EXPECT_FALSE(port.IsOpen());
 }
 
 TEST(SerialPortTest, StartReadThreadNeedsAnOpenPort) {

@@ -425,6 +425,37 @@ TEST_F(ScriptedConnectionTest, TheEscapeIsADleOnlyForTheFirmwareThatTakesIt) {
     }
 }
 
+// A transport whose reader never ends when it is closed.
+class StuckTransport : public platform::ByteTransport {
+public:
+    explicit StuckTransport(std::atomic<bool>& destroyed) : destroyed_(destroyed) {}
+    ~StuckTransport() override { destroyed_.store(true); }
+    std::size_t Write(const std::uint8_t*, std::size_t n) override { return n; }
+    bool StartReading(platform::ByteReceiver&) override { return true; }
+    bool StopReading() override { return false; }
+    bool Close() override { return false; }
+
+private:
+    std::atomic<bool>& destroyed_;
+};
+
+TEST(CloseLinkTest, AReaderThatDoesNotEndLeavesItsTransportKeptAndTheProgramGoesOn) {
+    testsupport::FakeAppContext app;
+    testsupport::RecordingMessageBox boxes;
+    testsupport::LinkTestSession session;
+    // Kept for the rest of the test program, as the program keeps it: the flag must outlive the test.
+    static std::atomic<bool> destroyed{false};
+    {
+        CConnectionDirect link({&session, &app}, std::make_unique<StuckTransport>(destroyed), 19200);
+        ASSERT_EQ(session.Run([&] { return link.Create(); }), 1);
+        ASSERT_NE(link.GetTransport(), nullptr);
+        link.CloseLink();
+        EXPECT_EQ(link.GetTransport(), nullptr);
+    }
+    EXPECT_FALSE(destroyed.load());
+    EXPECT_TRUE(boxes.Boxes().empty());
+}
+
 // A logger that never answers the wake-up's blank: each kind of link tries its own number of times.
 TEST(WakeUpTest, EachKindOfLinkTriesItsOwnNumberOfTimes) {
     for (const auto kind : {ScriptedLogger::Kind::Pty, ScriptedLogger::Kind::Tcp}) {
