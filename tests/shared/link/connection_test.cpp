@@ -355,6 +355,26 @@ TEST_F(ScriptedConnectionTest, ANulIsNoEchoSoTheNextByteWaitsForTheRealOne) {
     EXPECT_EQ(link_->GetReceivedText(), "12\r\n>");
 }
 
+TEST_F(ScriptedConnectionTest, BytesThatComeWhileAbortedAreDroppedAndTheLinkStaysUp) {
+    logger_.Send("junk");
+    logger_.Mark();
+    logger_.EchoEach("I?");
+    logger_.Expect("\r");
+    logger_.Send("\r\n12\r\n>");
+    app_.Set(CAppContext::Flag::Abort, true);
+    ASSERT_TRUE(Open());
+    ASSERT_TRUE(logger_.WaitForMark());
+    // Nothing may reach the buffer while the flag is set; give the reader time to take the bytes.
+    const auto until = std::chrono::steady_clock::now() + 300ms;
+    while (std::chrono::steady_clock::now() < until) {
+        ASSERT_EQ(link_->GetReceivedCount(), 0);
+        std::this_thread::sleep_for(5ms);
+    }
+    app_.Set(CAppContext::Flag::Abort, false);
+    EXPECT_EQ(session_.Run([this] { return link_->DoCommand("I?", TIMEOUT_16000); }), 1);
+    EXPECT_EQ(link_->GetReceivedText(), "12\r\n>");
+}
+
 TEST_F(ScriptedConnectionTest, AReplyArrivingInOneReadWithTheEchoOfItsLineEnd) {
     const std::string text = "(null)\r\n<EMPTY>\r\nW> A=1";
     logger_.EchoEach("L?GEN");
