@@ -3,13 +3,13 @@
 
 #include <QCoreApplication>
 
+#include "platform/base/message_box_flags.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
 #include "platform/ui/ui_broker.h"
-#include "shared/common/message_box_flags.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <algorithm>
 
 #include "kivo32/controls/controls_ids.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_clock.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "platform/base/local_time.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/raw_data.h"
 #include "shared/setup/firmware_level.h"
 

@@ -4,6 +4,7 @@
 #include "kivo32/setupeditor/get_sut_type_dlg.h"
 #include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/base/window_messages.h"
 #include "platform/base/windows1252.h"
@@ -13,7 +14,6 @@
 #include "platform/ui/ui_ids.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/setup/setup_codes.h"
 #include "shared/setup/setup_table_file.h"
 

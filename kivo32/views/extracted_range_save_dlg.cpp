@@ -6,10 +6,10 @@
 #include <QVBoxLayout>
 
 #include "kivo32/views/views_ids.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/dialog_buttons.h"
 
 CExtractedRangeSaveDlg::CExtractedRangeSaveDlg(const std::string& name, QWidget* parent)

@@ -7,6 +7,7 @@
 
 #include "kivo32/views/extracted_range_save_dlg.h"
 #include "kivo32/views/views_ids.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/base/tick_count.h"
 #include "platform/base/windows1252.h"
@@ -17,7 +18,6 @@
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/copy_file_over.h"
 #include "shared/datafile/data_file_names.h"
 #include "shared/datafile/data_grid_rows.h"

@@ -5,14 +5,14 @@
 #include <charconv>
 #include <string>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/number_text.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/ui/placeholder_text.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/number_text.h"
-#include "shared/common/program_texts.h"
 
 namespace platform {
 namespace {

@@ -5,6 +5,8 @@
 #include <system_error>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
@@ -13,8 +15,6 @@
 #include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 
 namespace platform {
 

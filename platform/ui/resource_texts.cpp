@@ -11,9 +11,9 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/base/program_texts.h"
 #include "platform/ui/english_texts.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/program_texts.h"
 
 namespace platform {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shared/common/message_box_flags.h"
+#include "platform/base/message_box_flags.h"
 #include "shared/common/message_box_presenter.h"
 
 // Installs the presenter that shows every box from now on (nullptr: none). The caller keeps it alive

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "shared/common/message_box_flags.h"
+#include "platform/base/message_box_flags.h"
 
 // A box whose texts are text ids. Id 0 means "none" for every text but the prompt.
 struct CMessageBoxIds {

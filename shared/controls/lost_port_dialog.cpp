@@ -6,12 +6,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_clock.h"
 #include "shared/common/app_context.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/controls_ids.h"
 #include "shared/controls/dialog_buttons.h"
 #include "shared/link/link_ids.h"

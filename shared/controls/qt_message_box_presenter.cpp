@@ -2,11 +2,11 @@
 // user-interface thread whichever thread asks.
 #include "shared/controls/qt_message_box_presenter.h"
 
+#include "platform/base/program_texts.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/standard_message_box.h"
 #include "platform/ui/ui_broker.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/msg_box_dlg.h"
 
 CQtMessageBoxPresenter::CQtMessageBoxPresenter() {

@@ -1,8 +1,8 @@
 // The conversion of a CSV file into a data file that the application's worker runs.
 #include <string>
 
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/csv_import.h"
 #include "shared/datafile/csv_line_reader.h"
 #include "shared/datafile/data_info.h"

@@ -7,10 +7,10 @@
 #include <new>
 #include <vector>
 
+#include "platform/base/number_text.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "shared/common/date_time_text.h"
-#include "shared/common/number_text.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/csv_cells.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"
 #include "shared/datafile/message_sink.h"

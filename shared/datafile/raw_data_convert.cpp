@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/conversion_context.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"

@@ -9,8 +9,8 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "platform/base/program_texts.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"

@@ -3,10 +3,10 @@
 
 #include <errno.h>
 
+#include "platform/base/program_texts.h"
 #include "shared/common/app_context.h"
 #include "shared/common/error_texts.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"
 #include "shared/link/port_names.h"

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "platform/base/program_texts.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"

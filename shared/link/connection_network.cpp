@@ -1,9 +1,9 @@
 // The network link: the socket, its read thread, the escape and wake-up that find the logger.
 #include "shared/link/connection_network.h"
 
+#include "platform/base/program_texts.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"
 #include "shared/link/net_link_error.h"

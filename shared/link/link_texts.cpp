@@ -4,7 +4,7 @@
 #include <cctype>
 #include <vector>
 
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 
 std::string FillPlaceholders(std::string_view format, std::initializer_list<std::string_view> values) {
     std::vector<std::string_view> pending(values);

@@ -4,10 +4,10 @@
 #include <system_error>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/base/windows1252.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_ids.h"
 #include "shared/setup/setup_table.h"

@@ -6,10 +6,10 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 #include "tests/support/ui/qt_test_application.h"
 #include "tests/support/ui/scripted_ui_broker.h"
 

@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/base/system_error_text.h"
 #include "shared/common/error_texts.h"
 #include "tests/support/recording_message_box.h"
 

@@ -13,10 +13,10 @@
 #include <atomic>
 #include <thread>
 
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/controls_ids.h"
 #include "shared/controls/qt_message_box_presenter.h"
 #include "tests/support/ui/modal_driver.h"

@@ -8,7 +8,7 @@
 #include <iterator>
 
 #include "platform/base/byte_order.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_table.h"
 #include "tests/support/fake_app_context.h"

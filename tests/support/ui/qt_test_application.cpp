@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "platform/base/program_texts.h"
 #include "platform/ui/resource_texts.h"
-#include "shared/common/program_texts.h"
 
 namespace testsupport {
 

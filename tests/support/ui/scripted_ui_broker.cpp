@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shared/common/message_box_flags.h"
+#include "platform/base/message_box_flags.h"
 
 namespace testsupport {
 
