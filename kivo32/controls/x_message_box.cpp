@@ -9,8 +9,8 @@
 #include "kivo32/controls/x_message_box_dialog.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/ui_broker.h"
 #include "platform/ui/qt_text.h"
-#include "platform/ui/ui_broker.h"
 
 int XMessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned style,
                 const XMessageBoxParams* params) {

@@ -9,9 +9,9 @@
 #include "platform/base/number_text.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
+#include "platform/base/ui_broker.h"
 #include "platform/ui/placeholder_text.h"
 #include "platform/ui/qt_text.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
 
 namespace platform {

@@ -6,10 +6,10 @@
 
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/ui_broker.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/document.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
 
 namespace platform {

@@ -7,12 +7,12 @@
 #include "platform/base/binary_file.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/ui_broker.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/placeholder_text.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
 

@@ -13,10 +13,10 @@
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/base/system_error_text.h"
+#include "platform/base/ui_broker.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/qt_text.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
 
 namespace {

@@ -15,9 +15,9 @@
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/resource_texts.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace {
 

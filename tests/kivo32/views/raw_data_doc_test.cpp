@@ -17,13 +17,12 @@
 #include "platform/ui/resource_texts.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
-#include "shared/controls/qt_message_box_presenter.h"
 #include "shared/datafile/data_grid_rows.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
 #include "tests/support/fake_app_context.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace {
 
@@ -94,7 +93,6 @@ protected:
     std::vector<std::vector<std::string>> grid_rows_;
     testsupport::FakeAppContext context_;
     testsupport::ScriptedUiBroker broker_;
-    CQtMessageBoxPresenter message_boxes_;
     platform::DocManager documents_;
     std::unique_ptr<platform::MainFrame> main_;
 };

@@ -19,9 +19,9 @@
 #include "platform/ui/resource_texts.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/ui_ids.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
 #include "tests/support/ui/recording_desktop_services.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace {
 

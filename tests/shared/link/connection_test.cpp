@@ -24,7 +24,7 @@
 #include "tests/shared/link/scripted_logger.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/link_test_session.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tools/loggersim/logger_simulator.h"
 
 namespace {
@@ -53,7 +53,10 @@ bool Eventually(Done done) {
 
 class ConnectionTest : public ::testing::TestWithParam<Transport> {
 protected:
-    void SetUp() override { app_.session = &session_; }
+    void SetUp() override {
+        app_.session = &session_;
+        boxes_.SetDefaultAnswer(IDOK);
+    }
 
     void TearDown() override {
         if (link_) {
@@ -109,7 +112,7 @@ protected:
     }
 
     testsupport::FakeAppContext app_;
-    testsupport::RecordingMessageBox boxes_;
+    testsupport::ScriptedUiBroker boxes_;
     testsupport::LinkTestSession session_;
     platform::MessageQueue main_queue_;
     platform::QueueMessageTarget main_window_{main_queue_};
@@ -251,7 +254,8 @@ public:
 
 TEST(NetworkReaderTest, AStopAskedBeforeTheReadersFirstTurnEndsIt) {
     testsupport::FakeAppContext app;
-    testsupport::RecordingMessageBox boxes;
+    testsupport::ScriptedUiBroker boxes;
+    boxes.SetDefaultAnswer(IDOK);
     LoggerSimulator simulator(*FindLoggerModel("standard"));
     ExposedNetworkLink link("127.0.0.1", std::to_string(simulator.StartTcp(0)), 19200);
     ASSERT_EQ(link.Create(), 1);
@@ -281,6 +285,7 @@ protected:
     void SetUp() override {
         app_.session = &session_;
         session_.SetLoggerType(13);
+        boxes_.SetDefaultAnswer(IDOK);
     }
 
     bool Open() {
@@ -313,7 +318,7 @@ protected:
     }
 
     testsupport::FakeAppContext app_;
-    testsupport::RecordingMessageBox boxes_;
+    testsupport::ScriptedUiBroker boxes_;
     testsupport::LinkTestSession session_;
     LinkClock clock_{kTestSpeed};
     ScriptedLogger logger_;
