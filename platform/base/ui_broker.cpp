@@ -30,7 +30,9 @@ public:
                              " not shown: no user interface: " + LoadText(box.promptId));
         return IDCANCEL;
     }
-    int ShowText(const CMessageBoxTexts& box) override { return MessageBox(box.prompt, box.caption, box.type); }
+    int ShowText(const CMessageBoxTexts& box) override {
+        return MessageBox(box.prompt, box.caption, box.type);
+    }
 };
 
 std::atomic<UiBroker*> g_installed{nullptr};

@@ -14,8 +14,9 @@ CProgramUiBroker::~CProgramUiBroker() {
 
 int CProgramUiBroker::RunOwnMessageBox(const CMessageBoxIds& box) {
     // The dialog belongs to the program's active window, so that it never hides behind it.
-    CMsgBoxDlg dialog(box.promptId, box.type, box.text2Id, box.buttonIds[0], box.buttonIds[1], box.buttonIds[2],
-                      box.checkBoxLabelId, box.initialCheck, platform::DefaultOwnerWindow());
+    CMsgBoxDlg dialog(box.promptId, box.type, box.text2Id, box.buttonIds[0], box.buttonIds[1],
+                      box.buttonIds[2], box.checkBoxLabelId, box.initialCheck,
+                      platform::DefaultOwnerWindow());
     const int answer = dialog.DoModal();
     const bool ticked = box.checkBoxLabelId != 0 && dialog.GetCheckState() == 1;
     return ticked ? static_cast<int>(static_cast<unsigned>(answer) | MSGBOX_CHECKED) : answer;

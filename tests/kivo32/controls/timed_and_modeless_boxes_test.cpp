@@ -75,6 +75,11 @@ TEST_F(TimedAndModelessBoxesTest, TheNoticeIsCentredOverItsParentAndTakesEachNew
     ASSERT_TRUE(
         testsupport::ProcessEventsUntil([&] { return message->text() == "Waiting for the module."; }));
 
+    std::thread hider([&notice] { notice.Hide(); });
+    hider.join();
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !notice.isVisible(); }));
+
+    notice.ShowMessage("KIVO", "Connecting...");
     notice.Hide();
     EXPECT_FALSE(notice.isVisible());
 }

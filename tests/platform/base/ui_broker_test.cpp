@@ -70,7 +70,8 @@ TEST_F(UiBrokerTest, TheStandardBoxGoesToMessageBoxAndTheOwnOneRunsAsTheOwnDialo
     RunningBroker broker;
     EXPECT_EQ(broker.ShowById({.promptId = 8196, .type = MB_YESNO}), IDYES);
     EXPECT_EQ(broker.ShowText(Texts("Continue?", MB_OKCANCEL, true, "Serial port")), IDYES);
-    EXPECT_EQ(broker.ShowById({.promptId = 8196, .type = MB_ICONQUESTION, .useStandardBox = false}), IDC_MSGBOX_BUTTON2);
+    EXPECT_EQ(broker.ShowById({.promptId = 8196, .type = MB_ICONQUESTION, .useStandardBox = false}),
+              IDC_MSGBOX_BUTTON2);
     EXPECT_EQ(broker.ShowText(Texts("Store the data?", MB_ICONQUESTION, false)), IDC_MSGBOX_BUTTON3);
 
     const std::string own(platform::kOwnMessageBoxDialog);
@@ -82,7 +83,8 @@ TEST_F(UiBrokerTest, TheStandardBoxGoesToMessageBoxAndTheOwnOneRunsAsTheOwnDialo
 TEST_F(UiBrokerTest, ABrokerWithoutAnOwnDialogNeverTakesItsQuestionAsAgreed) {
     RunningBroker broker;
     broker.hasOwnDialog = false;
-    EXPECT_EQ(broker.ShowById({.promptId = 8196, .type = MB_ICONQUESTION, .useStandardBox = false}), IDCANCEL);
+    EXPECT_EQ(broker.ShowById({.promptId = 8196, .type = MB_ICONQUESTION, .useStandardBox = false}),
+              IDCANCEL);
     EXPECT_EQ(broker.ShowText(Texts("Store the data?", MB_ICONQUESTION, false)), IDCANCEL);
 }
 
@@ -92,7 +94,12 @@ TEST_F(UiBrokerTest, WithoutAUserInterfaceNothingIsShownAndNothingIsAgreed) {
     bool ran = false;
     EXPECT_EQ(none.MessageBox("Continue?", {}, MB_OKCANCEL), IDCANCEL);
     EXPECT_EQ(none.ShowById({.promptId = 8196, .type = MB_YESNO, .useStandardBox = false}), IDCANCEL);
-    EXPECT_EQ(none.RunDialog("CGetSUTTypeDlg", [&ran] { ran = true; return IDOK; }), IDCANCEL);
+    EXPECT_EQ(none.RunDialog("CGetSUTTypeDlg",
+                             [&ran] {
+                                 ran = true;
+                                 return IDOK;
+                             }),
+              IDCANCEL);
     EXPECT_FALSE(ran);
     EXPECT_EQ(none.PromptFileName({}), std::nullopt);
 }

@@ -65,12 +65,14 @@ TEST(MessageBoxTest, WithoutAUserInterfaceNoQuestionIsTakenAsAgreedAndThePromptI
     EXPECT_EQ(ShowMessageBoxId(8196, MB_YESNO, true), IDCANCEL);
     EXPECT_EQ(ShowMessageBoxId(8196, MB_ICONQUESTION, false, 0, 59602, 59603), IDCANCEL);
     EXPECT_EQ(ShowMessageBox("Continue?", MB_OKCANCEL, true), IDCANCEL);
-    EXPECT_EQ(ShowMessageBox("Store the data?", MB_ICONQUESTION, false, "", "Store Data", "Cancel"), IDCANCEL);
+    EXPECT_EQ(ShowMessageBox("Store the data?", MB_ICONQUESTION, false, "", "Store Data", "Cancel"),
+              IDCANCEL);
     platform::SetDiagnosticTrace(nullptr);
     SetProgramTexts({});
 
     ASSERT_EQ(g_traced.size(), 4u);
-    EXPECT_THAT(g_traced[0], testing::AllOf(testing::HasSubstr("8196"), testing::HasSubstr("Overwrite the file?")));
+    EXPECT_THAT(g_traced[0],
+                testing::AllOf(testing::HasSubstr("8196"), testing::HasSubstr("Overwrite the file?")));
     EXPECT_THAT(g_traced[1], testing::HasSubstr("Overwrite the file?"));
     EXPECT_THAT(g_traced[2], testing::HasSubstr("Continue?"));
     EXPECT_THAT(g_traced[3], testing::HasSubstr("Store the data?"));
