@@ -7,6 +7,7 @@
 #include <new>
 #include <vector>
 
+#include "platform/base/text_format.h"
 #include "platform/base/number_text.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
@@ -117,7 +118,7 @@ CCsvExport::CCsvExport(CRawData& data, CRawData::ProgressSink progress)
 
 void CCsvExport::ShowProgress(long recordNumber) const {
     if (progress_) {
-        progress_(platform::StringPrintf(LoadText(IDS_CSV_EXPORT_PROGRESS).c_str(), recordNumber));
+        progress_(platform::FormatLoadedText(IDS_CSV_EXPORT_PROGRESS, {std::to_string(recordNumber)}));
     }
 }
 

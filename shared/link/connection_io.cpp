@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
@@ -356,7 +357,7 @@ void CConnection::RunNetworkReader() {
                 Trace("StartReadThreadProc(): Socket ReadCommBlock() retries failed");
                 Trace("StartReadThreadProc(): Socket ReadCommBlock() failed");
             }
-            m_strStatus = FillPlaceholders(
+            m_strStatus = platform::FillPrintfPlaceholders(
                 "%s (%s %ld).",
                 {LoadText(error == ECONNABORTED ? IDS_CONNECTION_ABORTED : IDS_NETWORK_LINK_LOST), "",
                  std::to_string(error)});
@@ -371,9 +372,9 @@ void CConnection::RunNetworkReader() {
         if (aborted || room == 0 || !m_bCommandActive.load()) {
             // Bytes that no command waits for, or that do not fit, are dropped.
             if (room == 0 && !aborted) {
-                const std::string text =
-                    FillPlaceholders("%s: %s\n\n%s", {LoadText(IDS_ERROR), LoadText(IDS_RECEIVE_OVERFLOW),
-                                                      LoadText(IDS_RECEIVE_OVERFLOW_HELP)});
+                const std::string text = platform::FillPrintfPlaceholders(
+                    "%s: %s\n\n%s", {LoadText(IDS_ERROR), LoadText(IDS_RECEIVE_OVERFLOW),
+                                     LoadText(IDS_RECEIVE_OVERFLOW_HELP)});
                 Trace(text);
                 ShowMessageBox(text, MB_OK, true);
                 asked = false;
