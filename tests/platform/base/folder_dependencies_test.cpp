@@ -11,14 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/source_tree.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The folders of the programs' code; tests, fuzz targets and benchmarks may use every layer.
-const char* const kCodeFolders[] = {"platform", "shared", "kivo32", "teldrin", "tools"};
 
 // The layers from the bottom: platform/base <- platform/io <- shared without Qt <- platform/ui <-
 // shared/controls <- the programs. Within shared/ without Qt each folder uses only those listed before
@@ -86,34 +84,25 @@ std::vector<Violation> DependencyViolations(const fs::path& root) {
     const auto table = AllowedIncludes();
     const std::regex include(R"(^\s*#\s*include\s*"([^"]+)\")");
     std::vector<Violation> violations;
-    for (const char* top : kCodeFolders) {
-        if (!fs::is_directory(root / top)) {
+    for (const fs::path& file : testsupport::ProgramSourceFiles(root)) {
+        const std::string shownFile = fs::relative(file, root).generic_string();
+        const std::string from = OwningFolder(fs::path(shownFile).parent_path().generic_string(), table);
+        if (from.empty()) {
+            violations.push_back({shownFile, "its folder has no row in the table of allowed includes"});
             continue;
         }
-        for (const auto& entry : fs::recursive_directory_iterator(root / top)) {
-            const fs::path& file = entry.path();
-            if (!entry.is_regular_file() || (file.extension() != ".h" && file.extension() != ".cpp")) {
+        std::ifstream in(file);
+        std::string line;
+        for (int number = 1; std::getline(in, line); ++number) {
+            std::smatch match;
+            if (!std::regex_search(line, match, include)) {
                 continue;
             }
-            const std::string shownFile = fs::relative(file, root).generic_string();
-            const std::string from = OwningFolder(fs::path(shownFile).parent_path().generic_string(), table);
-            if (from.empty()) {
-                violations.push_back({shownFile, "its folder has no row in the table of allowed includes"});
-                continue;
-            }
-            std::ifstream in(file);
-            std::string line;
-            for (int number = 1; std::getline(in, line); ++number) {
-                std::smatch match;
-                if (!std::regex_search(line, match, include)) {
-                    continue;
-                }
-                const std::string included = match[1];
-                const std::string to = OwningFolder(fs::path(included).parent_path().generic_string(), table);
-                if (to != from && !table.at(from).contains(to)) {
-                    violations.push_back(
-                        {shownFile + ":" + std::to_string(number), from + " may not include " + included});
-                }
+            const std::string included = match[1];
+            const std::string to = OwningFolder(fs::path(included).parent_path().generic_string(), table);
+            if (to != from && !table.at(from).contains(to)) {
+                violations.push_back(
+                    {shownFile + ":" + std::to_string(number), from + " may not include " + included});
             }
         }
     }
