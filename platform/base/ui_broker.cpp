@@ -24,7 +24,7 @@ public:
         WriteDiagnosticTrace("Dialog not shown: no user interface: " + std::string(name));
         return IDCANCEL;
     }
-    // The own dialog's prompt is traced as the standard box's is.
+    // A box traces its prompt, also one meant for the own dialog, which would otherwise go to RunDialog.
     int ShowById(const CMessageBoxIds& box) override {
         WriteDiagnosticTrace("Message box " + std::to_string(box.promptId) +
                              " not shown: no user interface: " + LoadText(box.promptId));
