@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/base/local_time.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/datafile/csv_import.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/message_sink.h"

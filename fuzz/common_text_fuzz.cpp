@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/base/number_text.h"
 #include "shared/common/address_checks.h"
 #include "shared/common/date_time_format_helper.h"
 #include "shared/common/date_time_text.h"
-#include "shared/common/number_text.h"
 #include "shared/common/text_helpers.h"
 
 namespace {

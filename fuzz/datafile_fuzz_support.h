@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/datafile/message_sink.h"
 #include "tests/support/resource_texts.h"
 

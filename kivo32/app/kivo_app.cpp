@@ -3,13 +3,15 @@
 
 #include <QCoreApplication>
 
+#include "platform/base/diagnostic_trace.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/ui_broker.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
-#include "platform/ui/ui_broker.h"
-#include "shared/common/message_box_flags.h"
+#include "shared/common/trace_log.h"
 
 namespace {
 
@@ -22,6 +24,8 @@ CKivoApp::CKivoApp() {
     // The program's settings live under "TARV" in the file of the application name.
     QCoreApplication::setOrganizationName("TARV");
     QCoreApplication::setApplicationName("KIVO");
+    // What the layers below the trace log have to say goes to it.
+    platform::SetDiagnosticTrace(&Trace);
 }
 
 CKivoApp::~CKivoApp() = default;

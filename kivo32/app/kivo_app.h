@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/ui/application.h"
-#include "shared/controls/qt_message_box_presenter.h"
+#include "shared/controls/program_ui_broker.h"
 
 class CKivoApp : public platform::Application {
 public:
@@ -21,5 +21,6 @@ public:
     static void ChooseLanguage();
 
 private:
-    CQtMessageBoxPresenter message_boxes_;
+    // Every question of the program reaches the user through it.
+    CProgramUiBroker ui_broker_;
 };

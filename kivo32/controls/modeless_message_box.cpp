@@ -3,18 +3,34 @@
 
 #include <QThread>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "kivo32/controls/controls_ids.h"
+#include "platform/base/window_messages.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/window_message_target.h"
 
 namespace {
 
 constexpr int kWidth = 400;
 
+// What another thread posts to the notice.
+constexpr unsigned kShowNotice = WM_USER + 1;
+constexpr unsigned kHideNotice = WM_USER + 2;
+
+struct NoticeTexts {
+    std::string caption;
+    std::string message;
+};
+
 }  // namespace
 
-CModelessMessageBox::CModelessMessageBox(QWidget* parent) : QDialog(parent), message_(new QLabel(this)) {
+CModelessMessageBox::CModelessMessageBox(QWidget* parent)
+    : QDialog(parent),
+      message_(new QLabel(this)),
+      target_(platform::WindowMessageTarget::Create(
+          this, [this](platform::Message& message) { OnMessage(message); })) {
     setModal(false);
     setAttribute(Qt::WA_ShowWithoutActivating);
     platform::SetControlId(message_, IDC_MODELESS_MESSAGE);
@@ -31,8 +47,7 @@ CModelessMessageBox::CModelessMessageBox(QWidget* parent) : QDialog(parent), mes
 
 void CModelessMessageBox::ShowMessage(const std::string& caption, const std::string& message) {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(
-            this, [this, caption, message] { ShowMessage(caption, message); }, Qt::QueuedConnection);
+        target_->PostMessage({kShowNotice, 0, platform::MakePayload(NoticeTexts{caption, message})});
         return;
     }
     message_->setText(platform::ToQString(message));
@@ -48,9 +63,17 @@ void CModelessMessageBox::ShowMessageText(const char* caption, const char* messa
 
 void CModelessMessageBox::Hide() {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(
-            this, [this] { Hide(); }, Qt::QueuedConnection);
+        target_->PostMessage({kHideNotice});
         return;
     }
     hide();
+}
+
+void CModelessMessageBox::OnMessage(platform::Message& message) {
+    if (message.id == kHideNotice) {
+        Hide();
+    } else if (const auto* texts = platform::PayloadAs<NoticeTexts>(message);
+               message.id == kShowNotice && texts) {
+        ShowMessage(texts->caption, texts->message);
+    }
 }

@@ -4,8 +4,8 @@
 
 #include <QTimer>
 
+#include "platform/base/ui_broker.h"
 #include "platform/ui/standard_message_box.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_clock.h"
 
 CMsgBox::CMsgBox(QWidget* parent) : parent_(parent) {}

@@ -7,12 +7,12 @@
 #include <algorithm>
 
 #include "kivo32/controls/controls_ids.h"
-#include "platform/base/string_format.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_clock.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 
 namespace {
 
@@ -81,6 +81,6 @@ void CProgressDialog::UpdateProgress(int elapsed) {
     const int left = seconds_ - elapsed;
     // A wait of no seconds is complete from the start (and must not divide by zero).
     const int percent = seconds_ > 0 ? elapsed * 100 / seconds_ : 100;
-    progress_text_->setText(platform::ToQString(
-        platform::StringPrintf(progress_format_.c_str(), percent, left, left == 1 ? "" : "s")));
+    progress_text_->setText(platform::ToQString(platform::FillPrintfPlaceholders(
+        progress_format_, {std::to_string(percent), std::to_string(left), left == 1 ? "" : "s"})));
 }

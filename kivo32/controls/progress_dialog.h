@@ -15,8 +15,8 @@ class CProgressDialog : public platform::Dialog {
 public:
     explicit CProgressDialog(QWidget* parent = nullptr);
 
-    // Before DoModal. `progressFormat` is printf-style with the per cent done (int), the seconds left
-    // (int) and the plural suffix (text).
+    // Before DoModal. `progressFormat` is a text with printf conversions, filled in order with the per
+    // cent done, the seconds left and the plural suffix (FillPrintfPlaceholders).
     void Set(const std::string& title, const std::string& progressFormat, const std::string& message,
              int seconds);
 

@@ -7,10 +7,10 @@
 #include "kivo32/controls/controls_ids.h"
 #include "kivo32/controls/remembered_answers.h"
 #include "kivo32/controls/x_message_box_dialog.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/ui_broker.h"
 #include "platform/ui/qt_text.h"
-#include "platform/ui/ui_broker.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 
 int XMessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned style,
                 const XMessageBoxParams* params) {

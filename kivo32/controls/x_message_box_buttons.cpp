@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "kivo32/controls/controls_ids.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 
 namespace {
 

@@ -14,12 +14,12 @@
 #include <algorithm>
 
 #include "kivo32/controls/controls_ids.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/standard_message_box.h"
 #include "platform/ui/ui_clock.h"
-#include "shared/common/message_box_flags.h"
 
 namespace {
 

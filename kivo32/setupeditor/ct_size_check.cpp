@@ -2,8 +2,8 @@
 #include "kivo32/setupeditor/ct_size_check.h"
 
 #include "kivo32/setupeditor/setupeditor_ids.h"
+#include "platform/base/number_text.h"
 #include "platform/ui/data_exchange.h"
-#include "shared/common/number_text.h"
 
 void ValidateCTSize(platform::DataExchange& exchange, const std::string& text, double& size) {
     if (exchange.failed() || !exchange.saving()) {

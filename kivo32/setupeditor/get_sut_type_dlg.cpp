@@ -8,10 +8,10 @@
 #include "kivo32/controls/controls_ids.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/sut_type_help.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/dialog_buttons.h"
 
 namespace {

@@ -2,8 +2,8 @@
 #include "kivo32/setupeditor/setup_print_out.h"
 
 #include "kivo32/setupeditor/setupeditor_ids.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/model_names.h"
 #include "shared/setup/channel_caption.h"
 #include "shared/setup/channel_names.h"

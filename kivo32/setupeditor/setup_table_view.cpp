@@ -7,8 +7,9 @@
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "platform/base/local_time.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/datafile/raw_data.h"
 #include "shared/setup/firmware_level.h"
 
@@ -102,7 +103,7 @@ SetupViewSettings CSetupTableView::GetPrintSettings() const {
     }
     const bool ring = (table.GetHeader().GetOptionByte() & CSUTHeader::kOptionRingMemory) != 0;
     settings.memoryModeText = LoadText(ring ? IDS_PRINT_MEMORY_RING : IDS_PRINT_MEMORY_LINEAR);
-    settings.demandWindowText = platform::StringPrintf(LoadText(IDS_PRINT_MINUTES).c_str(),
-                                                       static_cast<int>(extended.GetDemandWindow()));
+    settings.demandWindowText = platform::FormatLoadedText(
+        IDS_PRINT_MINUTES, {std::to_string(static_cast<int>(extended.GetDemandWindow()))});
     return settings;
 }

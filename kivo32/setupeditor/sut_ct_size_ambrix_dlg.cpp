@@ -8,12 +8,12 @@
 
 #include "kivo32/setupeditor/ct_size_check.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
+#include "platform/base/number_text.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/number_text.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/dialog_buttons.h"
 
 namespace {

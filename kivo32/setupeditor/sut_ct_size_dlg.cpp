@@ -6,10 +6,10 @@
 
 #include "kivo32/setupeditor/ct_size_check.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/dialog_buttons.h"
 
 CSUTCTSizeDlg::CSUTCTSizeDlg(QWidget* parent) : platform::Dialog(parent), size_edit_(new QLineEdit(this)) {

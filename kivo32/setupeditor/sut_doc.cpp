@@ -4,16 +4,16 @@
 #include "kivo32/setupeditor/get_sut_type_dlg.h"
 #include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
-#include "platform/base/string_format.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
+#include "platform/base/ui_broker.h"
 #include "platform/base/window_messages.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/standard_message_box.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/setup/setup_codes.h"
 #include "shared/setup/setup_table_file.h"
 
@@ -145,8 +145,7 @@ bool CSUTDoc::SaveModified() {
     if (!IsModified()) {
         return true;
     }
-    const std::string prompt =
-        platform::StringPrintf(LoadText(IDS_SAVE_SETUP_CHANGES).c_str(), PromptName().c_str());
+    const std::string prompt = platform::FormatLoadedText(IDS_SAVE_SETUP_CHANGES, {PromptName()});
     switch (ShowMessageBox(prompt, MB_YESNOCANCEL | MB_ICONEXCLAMATION, true)) {
         case IDYES:
             return SaveCheck() && DoFileSave();

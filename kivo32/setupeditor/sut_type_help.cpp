@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "kivo32/setupeditor/setupeditor_ids.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/dialog_buttons.h"
 
 CSUTTypeHelp::CSUTTypeHelp(QWidget* parent) : platform::Dialog(parent) {

@@ -6,13 +6,13 @@
 #include <QListView>
 
 #include "kivo32/views/views_ids.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/data_file_names.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include <QVBoxLayout>
 
 #include "kivo32/views/views_ids.h"
-#include "platform/base/string_format.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/dialog_buttons.h"
 
 CExtractedRangeSaveDlg::CExtractedRangeSaveDlg(const std::string& name, QWidget* parent)
@@ -17,9 +17,8 @@ CExtractedRangeSaveDlg::CExtractedRangeSaveDlg(const std::string& name, QWidget*
       save_(new QRadioButton(platform::ToQString(LoadText(IDS_EXTRACTED_SAVE_CHOICE)), this)),
       close_(new QRadioButton(platform::ToQString(LoadText(IDS_EXTRACTED_CLOSE_CHOICE)), this)) {
     setWindowTitle(platform::ToQString(LoadText(IDS_EXTRACTED_SAVE_TITLE)));
-    auto* prompt = new QLabel(platform::ToQString(platform::StringPrintf(
-                                  LoadText(IDS_EXTRACTED_SAVE_PROMPT).c_str(), name.c_str())),
-                              this);
+    auto* prompt =
+        new QLabel(platform::ToQString(platform::FormatLoadedText(IDS_EXTRACTED_SAVE_PROMPT, {name})), this);
     prompt->setWordWrap(true);
     QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 

@@ -7,17 +7,18 @@
 
 #include "kivo32/views/extracted_range_save_dlg.h"
 #include "kivo32/views/views_ids.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
+#include "platform/base/text_format.h"
 #include "platform/base/tick_count.h"
+#include "platform/base/ui_broker.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/standard_message_box.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/copy_file_over.h"
 #include "shared/datafile/data_file_names.h"
 #include "shared/datafile/data_grid_rows.h"
@@ -40,7 +41,7 @@ std::string ShownPath(const std::filesystem::path& path) {
 
 // Text `id` with `path` in its "%s", asked with Yes and No.
 bool AskAboutPath(unsigned id, const std::filesystem::path& path) {
-    const std::string prompt = platform::StringPrintf(LoadText(id).c_str(), ShownPath(path).c_str());
+    const std::string prompt = platform::FormatLoadedText(id, {ShownPath(path)});
     return ShowMessageBox(prompt, MB_YESNO | MB_ICONQUESTION, true) == IDYES;
 }
 
@@ -248,16 +249,16 @@ CRawDataDoc* CRawDataDoc::SaveRecordRange(int first, int last, bool fromGrid, bo
         return nullptr;
     }
     extract->SetPathName(*temp, false);
-    extract->SetTitle(platform::StringPrintf(LoadText(IDS_EXTRACTED_TITLE).c_str(), Title().c_str()));
+    extract->SetTitle(platform::FormatLoadedText(IDS_EXTRACTED_TITLE, {Title()}));
     extract->extracted_ = true;
     extract->temporary_ = true;
     extract->extracted_name_ = extracted_ ? extracted_name_ : Title();
     extract->original_path_ = original_path_;
     docTemplate->InitialUpdateFrame(frame, extract);
 
-    const std::string report =
-        platform::StringPrintf(LoadText(IDS_RANGE_SAVED).c_str(), counts.written, Plural(counts.written),
-                               counts.inserted, Plural(counts.inserted));
+    const std::string report = platform::FormatLoadedText(
+        IDS_RANGE_SAVED, {std::to_string(counts.written), Plural(counts.written),
+                          std::to_string(counts.inserted), Plural(counts.inserted)});
     ShowMessageBox(report + "\n\n" + LoadText(IDS_RANGE_SAVED_NEXT), MB_OK | MB_ICONINFORMATION, true);
     return extract;
 }
@@ -290,7 +291,8 @@ const CDataGridRows* CRawDataDoc::FindGridRows() const {
 }
 
 GapAnswer CRawDataDoc::AskAboutGap(int row, long missing) const {
-    const std::string prompt = platform::StringPrintf(LoadText(IDS_FILL_LONG_GAP).c_str(), missing, row);
+    const std::string prompt =
+        platform::FormatLoadedText(IDS_FILL_LONG_GAP, {std::to_string(missing), std::to_string(row)});
     switch (ShowMessageBox(prompt, MB_YESNOCANCEL | MB_ICONQUESTION, true)) {
         case IDYES:
             return GapAnswer::kFill;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/text_format.h"
 
 namespace platform {
 namespace {
@@ -68,6 +69,19 @@ void TextTable::Merge(const TextTable& other) {
     for (const auto& [id, text] : other.texts_) {
         texts_[id] = text;
     }
+}
+
+std::vector<unsigned> TextTable::FallBackWherePlaceholdersDiffer(const TextTable& reference) {
+    std::vector<unsigned> replaced;
+    for (auto& [id, text] : texts_) {
+        const auto original = reference.texts_.find(id);
+        if (original != reference.texts_.end() &&
+            TextPlaceholders(text) != TextPlaceholders(original->second)) {
+            text = original->second;
+            replaced.push_back(id);
+        }
+    }
+    return replaced;
 }
 
 std::optional<TextTable> TextTable::Parse(std::string_view content, std::string* error) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -17,6 +18,10 @@ public:
     void Set(unsigned id, std::string text);
     // Takes every entry of `other`, replacing texts of the same id.
     void Merge(const TextTable& other);
+    // Each text whose placeholders (TextPlaceholders) differ from those of `reference`'s text of the same
+    // id takes the reference's text, so that a translation never asks for values its callers do not
+    // pass. Returns the ids replaced; ids the reference lacks stay.
+    std::vector<unsigned> FallBackWherePlaceholdersDiffer(const TextTable& reference);
     std::size_t Size() const { return texts_.size(); }
 
     // One "<id><TAB><text>" line each: decimal id, text with the escapes \n \t \\; empty lines and

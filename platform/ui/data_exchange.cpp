@@ -5,14 +5,14 @@
 #include <charconv>
 #include <string>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/number_text.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "platform/ui/placeholder_text.h"
+#include "platform/base/text_format.h"
+#include "platform/base/ui_broker.h"
 #include "platform/ui/qt_text.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/number_text.h"
-#include "shared/common/program_texts.h"
 
 namespace platform {
 namespace {
@@ -44,7 +44,8 @@ bool ParseInt(std::string_view text, int& value) {
 
 void DataExchange::Fail(unsigned textId, std::initializer_list<std::string_view> values) {
     failed_ = true;
-    CurrentUiBroker().MessageBox(FillPlaceholders(LoadText(textId), values), {}, MB_OK | MB_ICONEXCLAMATION);
+    CurrentUiBroker().MessageBox(FillNumberedPlaceholders(LoadText(textId), values), {},
+                                 MB_OK | MB_ICONEXCLAMATION);
     if (last_control_ != nullptr) {
         last_control_->setFocus();
         if (auto* edit = qobject_cast<QLineEdit*>(last_control_)) {

@@ -1,10 +1,10 @@
 // The base of the program's dialogs: modal runs with a result id, data exchange with checks, posted messages.
 #include "platform/ui/dialog.h"
 
+#include "platform/base/message_box_flags.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/window_message_target.h"
-#include "shared/common/message_box_flags.h"
 
 namespace platform {
 

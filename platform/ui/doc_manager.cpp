@@ -4,13 +4,13 @@
 
 #include <QMdiArea>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/ui_broker.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/document.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 
 namespace platform {
 namespace {

@@ -6,13 +6,13 @@
 #include <cctype>
 #include <system_error>
 
+#include "platform/base/program_texts.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
-#include "shared/common/program_texts.h"
 
 namespace platform {
 namespace {

@@ -5,16 +5,16 @@
 #include <system_error>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
+#include "platform/base/ui_broker.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
-#include "platform/ui/placeholder_text.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 
 namespace platform {
 
@@ -143,7 +143,7 @@ bool Document::SaveModified() {
     if (!IsModified()) {
         return true;
     }
-    const std::string prompt = FillPlaceholders(LoadText(AFX_IDP_ASK_TO_SAVE), {PromptName()});
+    const std::string prompt = FillNumberedPlaceholders(LoadText(AFX_IDP_ASK_TO_SAVE), {PromptName()});
     switch (CurrentUiBroker().MessageBox(prompt, {}, MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
         case IDYES:
             return DoFileSave();

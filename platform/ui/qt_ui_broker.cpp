@@ -7,11 +7,11 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "platform/ui/answer_wait.h"
+#include "platform/base/answer_wait.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/standard_message_box.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/message_box_flags.h"
 
 namespace platform {
 namespace {

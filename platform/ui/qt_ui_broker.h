@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/ui/ui_broker.h"
+#include "platform/base/ui_broker.h"
 
 namespace platform {
 

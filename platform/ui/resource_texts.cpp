@@ -11,9 +11,10 @@
 #include <sstream>
 #include <vector>
 
+#include "platform/base/diagnostic_trace.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/english_texts.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/program_texts.h"
 
 namespace platform {
 namespace {
@@ -55,6 +56,12 @@ bool LoadResourceLibrary(std::string_view library) {
     if (library == kFrenchResources) {
         if (const auto folder = FindTextFolder("fr")) {
             table = LoadTextFolder(*folder);
+        }
+    }
+    if (table) {
+        for (const unsigned id : table->FallBackWherePlaceholdersDiffer(EnglishTexts())) {
+            WriteDiagnosticTrace("Text " + std::to_string(id) + " of " + std::string(library) +
+                                 " has other placeholders than the English text, which serves instead");
         }
     }
     const bool loaded = table.has_value() || library != kFrenchResources;

@@ -14,10 +14,10 @@ namespace platform {
 inline constexpr std::string_view kEnglishResources = "KivoRes";
 inline constexpr std::string_view kFrenchResources = "KivoResFR";
 
-// Makes the texts of `library` the program's texts (LoadText of shared/common): kFrenchResources
-// loads the French files, anything else the English table. False when the French files could not be
-// loaded; the English texts then serve, as the program's own resources did when a resource library was
-// missing.
+// Makes the texts of `library` the program's texts (LoadText): kFrenchResources loads the French
+// files, anything else the English table. A French text whose placeholders differ from the English
+// text's gives way to the English text. False when the French files could not be loaded; the English
+// texts then serve, as the program's own resources did when a resource library was missing.
 bool LoadResourceLibrary(std::string_view library);
 
 // The English table compiled in.

@@ -9,15 +9,15 @@
 #include <QPixmap>
 #include <system_error>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
+#include "platform/base/system_error_text.h"
+#include "platform/base/ui_broker.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/qt_text.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/error_texts.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <vector>
 
+#include "platform/base/message_box_flags.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/message_box_flags.h"
 
 namespace platform {
 namespace {

@@ -4,15 +4,15 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/ui_broker.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/document.h"
 #include "platform/ui/printer_page_painter.h"
-#include "platform/ui/ui_broker.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/window_message_target.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 
 namespace platform {
 

@@ -10,9 +10,6 @@ inline constexpr unsigned IDS_DAY_THURSDAY = 9024;
 inline constexpr unsigned IDS_DAY_FRIDAY = 9025;
 inline constexpr unsigned IDS_DAY_SATURDAY = 9026;
 
-// A system error or result code without a text of its own.
-inline constexpr unsigned IDS_UNKNOWN_ERROR = 59546;
-
 // Results of the ASCII export (ExportStatusText).
 inline constexpr unsigned IDS_EXPORT_OK = 59730;
 inline constexpr unsigned IDS_EXPORT_OPEN_FAILED = 59731;

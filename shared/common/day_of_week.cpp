@@ -2,8 +2,8 @@
 #include "shared/common/day_of_week.h"
 
 #include "platform/base/local_time.h"
+#include "platform/base/program_texts.h"
 #include "shared/common/common_ids.h"
-#include "shared/common/program_texts.h"
 
 CDayOfWeek::CDayOfWeek(int day) {
     if (day >= 1 && day <= 7) {

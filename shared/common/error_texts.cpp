@@ -1,24 +1,12 @@
-// Texts of system error codes and of the ASCII export's result codes.
+// Texts of the ASCII export's result codes, and the box that tells the user of a system error.
 #include "shared/common/error_texts.h"
 
-#include <algorithm>
-#include <cstring>
-
+#include "platform/base/base_ids.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
+#include "platform/base/system_error_text.h"
 #include "shared/common/common_ids.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
-
-std::string SystemErrorText(int code) {
-    // strerrordesc_np answers null for an unknown code, where strerror would make up a text.
-    const char* description = ::strerrordesc_np(code);
-    if (description == nullptr) {
-        return LoadText(IDS_UNKNOWN_ERROR);
-    }
-    std::string text(description);
-    text.resize(std::min(text.find_first_of("\r\n"), text.size()));
-    return text;
-}
 
 std::string ExportStatusText(int code) {
     static constexpr unsigned kTexts[8] = {IDS_EXPORT_OK,

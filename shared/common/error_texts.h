@@ -1,10 +1,7 @@
-// Texts of system error codes and of the ASCII export's result codes.
+// Texts of the ASCII export's result codes, and the box that tells the user of a system error.
 #pragma once
 
 #include <string>
-
-// The system's text of an errno value, on one line; the text of IDS_UNKNOWN_ERROR when there is none.
-std::string SystemErrorText(int code);
 
 // The text of a result code of the ASCII export (0 success, 1-7 failures).
 std::string ExportStatusText(int code);

@@ -3,22 +3,17 @@
 
 #include <string>
 
-#include "shared/common/message_box_flags.h"
-#include "shared/common/message_box_presenter.h"
+#include "platform/base/message_box_description.h"
 
-// Installs the presenter that shows every box from now on (nullptr: none). The caller keeps it alive
-// until it is replaced.
-void SetMessageBoxPresenter(CMessageBoxPresenter* presenter);
-
-// With `useStandardBox` the standard box of `promptId` and `type` is shown and only those two count;
-// otherwise the own dialog with the given texts and button labels. Without a presenter (no user
-// interface) nothing is shown: the prompt goes to the trace log and the answer is IDCANCEL, so that no
-// question is ever taken as agreed.
+// Asks through the current UiBroker. With `useStandardBox` the standard box of `promptId` and `type` is
+// shown and only those two count; otherwise the own dialog with the given texts and button labels.
+// Without a user interface nothing is shown: the prompt goes to the diagnostic trace and the answer is
+// IDCANCEL, so that no question is ever taken as agreed.
 int ShowMessageBoxId(unsigned promptId, unsigned type, bool useStandardBox, unsigned text2Id = 0,
                      unsigned button1Id = 0, unsigned button2Id = 0, unsigned button3Id = 0,
                      unsigned checkBoxLabelId = 0, int initialCheck = 0);
 int ShowMessageBox(const std::string& prompt, unsigned type, bool useStandardBox,
                    const std::string& text2 = {}, const std::string& button1 = {},
                    const std::string& button2 = {}, const std::string& button3 = {});
-// The same through the presenter with a box of any form.
+// The same with a box of any form.
 int ShowMessageBox(const CMessageBoxTexts& box);

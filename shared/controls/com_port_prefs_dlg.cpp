@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/controls_ids.h"
 #include "shared/link/enum_serial_ports.h"
 #include "shared/link/link_ids.h"

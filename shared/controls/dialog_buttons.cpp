@@ -5,10 +5,10 @@
 #include <QDialogButtonBox>
 #include <QPushButton>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/controls_ids.h"
 
 QDialogButtonBox* MakeOkCancelButtons(QDialog* dialog, bool withCancel) {

@@ -6,15 +6,15 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_clock.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/controls_ids.h"
 #include "shared/controls/dialog_buttons.h"
 #include "shared/link/link_ids.h"
-#include "shared/link/link_texts.h"
 #include "shared/link/session.h"
 
 namespace {
@@ -73,7 +73,7 @@ void CLostPortDialog::done(int result) {
 }
 
 void CLostPortDialog::ShowText() {
-    text_->setText(platform::ToQString(FillPlaceholders(
+    text_->setText(platform::ToQString(platform::FillPrintfPlaceholders(
         "%s %s. %s\n\n%s", {message_, LoadText(IDS_LOST_PORT_REMOVED), LoadText(IDS_LOST_PORT_ACTION),
                             LoadText(back_ ? IDS_LOST_PORT_BACK : IDS_LOST_PORT_MISSING)})));
 }

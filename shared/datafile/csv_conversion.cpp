@@ -1,8 +1,8 @@
 // The conversion of a CSV file into a data file that the application's worker runs.
 #include <string>
 
-#include "platform/base/string_format.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/datafile/csv_import.h"
 #include "shared/datafile/csv_line_reader.h"
 #include "shared/datafile/data_info.h"
@@ -41,7 +41,7 @@ bool ConvertCSVToDataFile(const std::filesystem::path& csvPath, const std::files
     const int code = SecondsToIntervalCode(seconds);
     if (code == 0 && seconds != kOneMinute) {
         messages.ShowMessage(
-            platform::StringPrintf(LoadText(IDS_CSV_NO_INTERVAL).c_str(), name.c_str(), seconds));
+            platform::FormatLoadedText(IDS_CSV_NO_INTERVAL, {name, std::to_string(seconds)}));
         return false;
     }
     std::time_t first = 0;

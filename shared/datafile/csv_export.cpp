@@ -7,10 +7,11 @@
 #include <new>
 #include <vector>
 
+#include "platform/base/text_format.h"
+#include "platform/base/number_text.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "shared/common/date_time_text.h"
-#include "shared/common/number_text.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/csv_cells.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"
@@ -117,7 +118,7 @@ CCsvExport::CCsvExport(CRawData& data, CRawData::ProgressSink progress)
 
 void CCsvExport::ShowProgress(long recordNumber) const {
     if (progress_) {
-        progress_(platform::StringPrintf(LoadText(IDS_CSV_EXPORT_PROGRESS).c_str(), recordNumber));
+        progress_(platform::FormatLoadedText(IDS_CSV_EXPORT_PROGRESS, {std::to_string(recordNumber)}));
     }
 }
 

@@ -6,11 +6,11 @@
 #include <cstring>
 #include <limits>
 
-#include "platform/base/string_format.h"
+#include "platform/base/number_text.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/common/calendar.h"
 #include "shared/common/date_time_text.h"
-#include "shared/common/number_text.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/csv_cells.h"
 #include "shared/datafile/csv_line_reader.h"
 #include "shared/datafile/data_info.h"
@@ -57,7 +57,7 @@ CCsvImport::CCsvImport(CsvLineReader& csv, std::string name, CMessageSink& messa
     : csv_(csv), name_(std::move(name)), messages_(messages) {}
 
 void CCsvImport::ShowNameMessage(unsigned id) const {
-    messages_.ShowMessage(platform::StringPrintf(LoadText(id).c_str(), name_.c_str()));
+    messages_.ShowMessage(platform::FormatLoadedText(id, {name_}));
 }
 
 bool CCsvImport::Rewind() {

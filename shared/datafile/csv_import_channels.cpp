@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/base/number_text.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "shared/common/number_text.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/csv_cells.h"
 #include "shared/datafile/csv_line_reader.h"
 #include "shared/datafile/data_info.h"

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/datafile/datafile_ids.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/base/string_format.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"
 #include "shared/datafile/message_sink.h"
@@ -54,7 +54,7 @@ bool CRawData::Initialize(CDataInfo* info, CSetupTable* setup) {
 }
 
 void CRawData::ShowFileMessage(unsigned id) const {
-    messages_->ShowMessage(platform::StringPrintf(LoadText(id).c_str(), path_.string().c_str()));
+    messages_->ShowMessage(platform::FormatLoadedText(id, {path_.string()}));
 }
 
 void CRawData::FileFailed(const CPSTFileException& error) {
@@ -170,9 +170,8 @@ void CRawData::CheckRecordCountAgainstLength() {
     const std::uint64_t bytes = length > static_cast<std::uint64_t>(data_offset_) ? length - data_offset_ : 0;
     const std::uint64_t whole = bytes / static_cast<std::uint64_t>(record_size_);
     if (whole < static_cast<std::uint64_t>(record_count_)) {
-        messages_->ShowMessage(platform::StringPrintf(LoadText(IDS_DATA_FILE_TRUNCATED).c_str(),
-                                                      path_.string().c_str(), static_cast<int>(whole),
-                                                      record_count_));
+        messages_->ShowMessage(platform::FormatLoadedText(
+            IDS_DATA_FILE_TRUNCATED, {path_.string(), std::to_string(whole), std::to_string(record_count_)}));
         record_count_ = static_cast<int>(whole);
     }
 }
@@ -210,15 +209,16 @@ bool CRawData::CheckRecordTimes() {
     }
     std::string message;
     if (missing > 0) {
-        message = platform::StringPrintf(LoadText(IDS_MISSING_RECORDS).c_str(), static_cast<int>(missing),
-                                         missing == 1 ? "" : "s", gaps, gaps == 1 ? "" : "s");
+        message = platform::FormatLoadedText(
+            IDS_MISSING_RECORDS, {std::to_string(static_cast<int>(missing)), missing == 1 ? "" : "s",
+                                  std::to_string(gaps), gaps == 1 ? "" : "s"});
     }
     if (shortIntervals > 0) {
         if (!message.empty()) {
             message += "\n";
         }
-        message += platform::StringPrintf(LoadText(IDS_SHORT_INTERVALS).c_str(), shortIntervals,
-                                          shortIntervals == 1 ? "" : "s");
+        message += platform::FormatLoadedText(
+            IDS_SHORT_INTERVALS, {std::to_string(shortIntervals), shortIntervals == 1 ? "" : "s"});
     }
     if (!message.empty()) {
         messages_->ShowMessage(message);

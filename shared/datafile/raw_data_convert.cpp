@@ -4,8 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/base/string_format.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/datafile/conversion_context.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"
@@ -27,7 +26,7 @@ bool CRawData::ConvertRawDownload(platform::BinaryFile& raw, CConversionContext&
     }
     if (!CRawRecordDecoder::KnowsModel(context.modelCode)) {
         messages_->ShowMessage(
-            platform::StringPrintf(LoadText(IDS_UNKNOWN_LOGGER_MODEL).c_str(), context.modelCode));
+            platform::FormatLoadedText(IDS_UNKNOWN_LOGGER_MODEL, {std::to_string(context.modelCode)}));
         return false;
     }
     long remaining = static_cast<long>(info_->GetRecordCount());
@@ -81,7 +80,7 @@ bool CRawData::ConvertRawDownload(platform::BinaryFile& raw, CConversionContext&
             ++recordNumber;
             if (decoder.DecodeRawRecord(dataRecord, rawRecord) != CRawRecordDecoder::kDecoded) {
                 messages_->ShowMessage(
-                    platform::StringPrintf(LoadText(IDS_BAD_RECORD_STAMP).c_str(), recordNumber));
+                    platform::FormatLoadedText(IDS_BAD_RECORD_STAMP, {std::to_string(recordNumber)}));
                 return false;
             }
         }

@@ -8,9 +8,9 @@
 
 #include "platform/base/byte_order.h"
 #include "platform/base/local_time.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "shared/common/date_time_text.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/datafile_ids.h"
 #include "shared/datafile/record_bytes.h"
 #include "shared/datafile/value_text.h"

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "platform/base/local_time.h"
+#include "platform/base/number_text.h"
 #include "shared/common/calendar.h"
 #include "shared/common/date_time_text.h"
-#include "shared/common/number_text.h"
 #include "shared/datafile/data_grid_rows.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/raw_data.h"

@@ -12,8 +12,9 @@
 #include <span>
 #include <vector>
 
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"
@@ -53,11 +54,13 @@ int CCommSocket::CheckLocalHost() {
     }
     m_dwLastError.store(errno != 0 ? errno : EINVAL);
     const std::string error = LoadText(IDS_ERROR);
-    ShowMessageBox(FillPlaceholders("%s: %s (%s: %ld).",
-                                    {error, LoadText(IDS_LOCAL_HOST_FAILED), error, Code(LastError())}),
-                   MB_OK, true);
-    RecordNetLinkError(LastError(), FillPlaceholders("%s (%s: %ld).", {LoadText(IDS_LOCAL_HOST_UNUSABLE),
-                                                                       error, Code(LastError())}));
+    ShowMessageBox(
+        platform::FillPrintfPlaceholders("%s: %s (%s: %ld).",
+                                         {error, LoadText(IDS_LOCAL_HOST_FAILED), error, Code(LastError())}),
+        MB_OK, true);
+    RecordNetLinkError(LastError(),
+                       platform::FillPrintfPlaceholders(
+                           "%s (%s: %ld).", {LoadText(IDS_LOCAL_HOST_UNUSABLE), error, Code(LastError())}));
     return 0;
 }
 
@@ -70,7 +73,9 @@ bool CCommSocket::IsRefusedAddress(const std::string& address) {
     const std::string error = LoadText(IDS_ERROR);
     const char* format =
         valid && parsed.s_addr == INADDR_ANY ? "%s: %s %s (%s: INADDR_ANY)." : "%s: %s %s (%s: INADDR_NONE).";
-    ShowMessageBox(FillPlaceholders(format, {error, LoadText(IDS_BAD_ADDRESS), address, error}), MB_OK, true);
+    ShowMessageBox(
+        platform::FillPrintfPlaceholders(format, {error, LoadText(IDS_BAD_ADDRESS), address, error}), MB_OK,
+        true);
     return true;
 }
 
@@ -80,9 +85,9 @@ int CCommSocket::ResolveAddress() {
         const auto dotted = platform::ResolveIPv4(m_strAddress, &error);
         if (!dotted) {
             m_dwLastError.store(error != 0 ? error : EHOSTUNREACH);
-            ShowMessageBox(
-                FillPlaceholders("%s: %s %s", {LoadText(IDS_ERROR), LoadText(IDS_BAD_ADDRESS), m_strAddress}),
-                MB_OK, true);
+            ShowMessageBox(platform::FillPrintfPlaceholders(
+                               "%s: %s %s", {LoadText(IDS_ERROR), LoadText(IDS_BAD_ADDRESS), m_strAddress}),
+                           MB_OK, true);
             return 0;
         }
         m_strAddress = *dotted;
@@ -103,9 +108,9 @@ int CCommSocket::ConnectSocket() {
     if (error != 0) {
         m_dwLastError.store(error);
         RecordNetLinkError(
-            error, FillPlaceholders("%s %s (%s %s = %d).",
-                                    {LoadText(IDS_CONNECT_FAILED), m_strAddress, LoadText(IDS_ERROR_CODE),
-                                     LoadText(IDS_ERROR), Code(error)}));
+            error, platform::FillPrintfPlaceholders(
+                       "%s %s (%s %s = %d).", {LoadText(IDS_CONNECT_FAILED), m_strAddress,
+                                               LoadText(IDS_ERROR_CODE), LoadText(IDS_ERROR), Code(error)}));
         return 0;
     }
     m_bConnected = true;

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/base/program_texts.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"

@@ -3,12 +3,12 @@
 
 #include <errno.h>
 
+#include "platform/base/program_texts.h"
+#include "platform/io/serial_port.h"
 #include "shared/common/app_context.h"
 #include "shared/common/error_texts.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/common/trace_log.h"
-#include "platform/io/serial_port.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"
 #include "shared/link/port_names.h"

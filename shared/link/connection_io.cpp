@@ -5,9 +5,10 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
@@ -275,7 +276,7 @@ bool CConnection::OnBytes(std::span<const std::uint8_t> bytes) {
     }
     const std::size_t room = m_nOfferedRoom;
     if (room == 0 && traits_.overflowEndsLink) {
-        const std::string text = FillPlaceholders(
+        const std::string text = platform::FillPrintfPlaceholders(
             "%s: %s\n\n%s", {LoadText(IDS_ERROR), LoadText(IDS_RECEIVE_OVERFLOW), LoadText(IDS_RECEIVE_OVERFLOW_HELP)});
         Trace(text);
         PostStatusMessage(STATUS_TEXT, text);

@@ -3,9 +3,10 @@
 
 #include <errno.h>
 
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/link_texts.h"
 #include "shared/link/net_link_error.h"
@@ -79,7 +80,7 @@ void CConnectionNetwork::OnLinkLost(int error) {
         return;  // the overflow told its own notice
     }
     PostStatusMessage(STATUS_TEXT,
-                      FillPlaceholders("%s (%s %ld).", {LoadText(error == ECONNABORTED ? IDS_CONNECTION_ABORTED
+                      platform::FillPrintfPlaceholders("%s (%s %ld).", {LoadText(error == ECONNABORTED ? IDS_CONNECTION_ABORTED
                                                                                       : IDS_NETWORK_LINK_LOST),
                                                         "", std::to_string(error)}));
 }

@@ -1,8 +1,8 @@
 // Channel captions.
 #include "shared/setup/channel_caption.h"
 
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "shared/common/program_texts.h"
 #include "shared/setup/setup_codes.h"
 #include "shared/setup/setup_ids.h"
 

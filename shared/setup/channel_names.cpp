@@ -1,7 +1,7 @@
 // Names and letters of channel settings.
 #include "shared/setup/channel_names.h"
 
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/setup/setup_codes.h"
 #include "shared/setup/setup_ids.h"
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/setup/channel_caption.h"
 #include "shared/setup/channel_names.h"
 #include "shared/setup/setup_ids.h"

@@ -4,10 +4,9 @@
 #include <system_error>
 
 #include "platform/base/binary_file.h"
-#include "platform/base/string_format.h"
+#include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_ids.h"
 #include "shared/setup/setup_table.h"
@@ -24,8 +23,7 @@ void ShowMessage(const std::string& text) {
 
 // Text `id` with the path in its "%s".
 void ShowPathMessage(unsigned id, const std::filesystem::path& path) {
-    ShowMessage(
-        platform::StringPrintf(LoadText(id).c_str(), platform::Utf8ToWindows1252(path.string()).c_str()));
+    ShowMessage(platform::FormatLoadedText(id, {platform::Utf8ToWindows1252(path.string())}));
 }
 
 }  // namespace

@@ -6,12 +6,12 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace {
 
@@ -22,9 +22,10 @@ protected:
 };
 
 TEST_F(KivoAppTest, TheProgramOpensItsMainWindowAndEndsWithExitCodeZeroWhenItCloses) {
+    CKivoApp application;
+    // Made after the program, so that it stands in for the program's broker.
     testsupport::ScriptedUiBroker broker;
     broker.AnswerMessageBox(IDYES);
-    CKivoApp application;
     QString title;
     QTimer::singleShot(0, [&] {
         title = application.GetMainWindow()->windowTitle();

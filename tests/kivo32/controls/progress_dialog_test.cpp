@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "kivo32/controls/controls_ids.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"
-#include "shared/common/message_box_flags.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 #include "tests/support/ui/test_ui_clock.h"

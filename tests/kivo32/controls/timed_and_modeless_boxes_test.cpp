@@ -13,8 +13,8 @@
 #include "kivo32/controls/controls_ids.h"
 #include "kivo32/controls/modeless_message_box.h"
 #include "kivo32/controls/msg_box.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"
-#include "shared/common/message_box_flags.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 #include "tests/support/ui/test_ui_clock.h"
@@ -75,6 +75,11 @@ TEST_F(TimedAndModelessBoxesTest, TheNoticeIsCentredOverItsParentAndTakesEachNew
     ASSERT_TRUE(
         testsupport::ProcessEventsUntil([&] { return message->text() == "Waiting for the module."; }));
 
+    std::thread hider([&notice] { notice.Hide(); });
+    hider.join();
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !notice.isVisible(); }));
+
+    notice.ShowMessage("KIVO", "Connecting...");
     notice.Hide();
     EXPECT_FALSE(notice.isVisible());
 }

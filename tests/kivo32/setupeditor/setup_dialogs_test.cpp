@@ -11,13 +11,13 @@
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/sut_ct_size_ambrix_dlg.h"
 #include "kivo32/setupeditor/sut_ct_size_dlg.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/resource_texts.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace {
 

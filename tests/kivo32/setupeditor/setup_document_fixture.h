@@ -10,17 +10,16 @@
 #include "kivo32/setupeditor/get_sut_type_dlg.h"
 #include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/sut_doc.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/resource_texts.h"
-#include "shared/common/program_texts.h"
-#include "shared/controls/qt_message_box_presenter.h"
 #include "tests/support/fake_app_context.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace setupeditortest {
 
@@ -73,7 +72,6 @@ protected:
     testsupport::TempFolder folder_;
     testsupport::FakeAppContext context_;
     testsupport::ScriptedUiBroker broker_;
-    CQtMessageBoxPresenter message_boxes_;
     platform::DocManager documents_;
     std::unique_ptr<platform::MainFrame> main_;
 };

@@ -9,9 +9,9 @@
 #include <iterator>
 
 #include "kivo32/setupeditor/setup_page_plan.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/printer_page_painter.h"
 #include "platform/ui/resource_texts.h"
-#include "shared/common/program_texts.h"
 #include "shared/datafile/model_names.h"
 #include "shared/setup/setup_table.h"
 #include "tests/kivo32/setupeditor/setup_document_fixture.h"

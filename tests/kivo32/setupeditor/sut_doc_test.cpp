@@ -6,9 +6,9 @@
 #include <iterator>
 
 #include "kivo32/setupeditor/setupeditor_ids.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/message_box_flags.h"
 #include "shared/setup/setup_table_file.h"
 #include "tests/kivo32/setupeditor/setup_document_fixture.h"
 

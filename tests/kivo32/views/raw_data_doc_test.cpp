@@ -8,6 +8,8 @@
 #include <QApplication>
 
 #include "kivo32/views/extracted_range_save_dlg.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
@@ -15,15 +17,12 @@
 #include "platform/ui/resource_texts.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
-#include "shared/controls/qt_message_box_presenter.h"
 #include "shared/datafile/data_grid_rows.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
 #include "tests/support/fake_app_context.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace {
 
@@ -94,7 +93,6 @@ protected:
     std::vector<std::vector<std::string>> grid_rows_;
     testsupport::FakeAppContext context_;
     testsupport::ScriptedUiBroker broker_;
-    CQtMessageBoxPresenter message_boxes_;
     platform::DocManager documents_;
     std::unique_ptr<platform::MainFrame> main_;
 };

@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "tests/support/temp_folder.h"
 
@@ -88,6 +89,27 @@ TEST(TextTableTest, LoadsAFileAndReportsOneItCannotRead) {
     EXPECT_NE(error.find("missing.txt"), std::string::npos) << error;
     EXPECT_FALSE(TextTable::LoadFile(folder / "bad.txt", &error).has_value());
     EXPECT_NE(error.find("bad.txt: line 2"), std::string::npos) << error;
+}
+
+TEST(TextTableTest, ATranslationWhosePlaceholdersDifferFallsBackToTheReferenceText) {
+    TextTable english;
+    english.Set(1, "File %s not found.");
+    english.Set(2, "%d records of %s");
+    english.Set(3, "Save changes to %1?");
+    english.Set(4, "Ready");
+    TextTable french;
+    french.Set(1, "Fichier %s introuvable.");   // same placeholders: kept
+    french.Set(2, "%s : %d enregistrements");   // another order: the values would land wrongly
+    french.Set(3, "Enregistrer %1 et %2 ?");    // one more than the caller passes
+    french.Set(4, "Pret %s");                   // a conversion where the English text has none
+    french.Set(5, "Seulement en francais %s");  // no English text to compare with: kept
+
+    EXPECT_EQ(french.FallBackWherePlaceholdersDiffer(english), (std::vector<unsigned>{2, 3, 4}));
+    EXPECT_EQ(french.Get(1), "Fichier %s introuvable.");
+    EXPECT_EQ(french.Get(2), "%d records of %s");
+    EXPECT_EQ(french.Get(3), "Save changes to %1?");
+    EXPECT_EQ(french.Get(4), "Ready");
+    EXPECT_EQ(french.Get(5), "Seulement en francais %s");
 }
 
 }  // namespace

@@ -5,11 +5,11 @@
 
 #include <QLineEdit>
 
+#include "platform/base/message_box_flags.h"
 #include "platform/ui/dialog.h"
-#include "shared/common/message_box_flags.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace {
 

@@ -9,6 +9,8 @@
 #include <sstream>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
@@ -17,11 +19,9 @@
 #include "platform/ui/resource_texts.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <thread>
 #include <vector>
 
-#include "platform/ui/broker_worker_thread.h"
-#include "shared/common/message_box_flags.h"
+#include "platform/base/broker_worker_thread.h"
+#include "platform/base/message_box_flags.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 

@@ -8,8 +8,8 @@
 #include <map>
 #include <regex>
 
+#include "platform/base/program_texts.h"
 #include "platform/base/text_table.h"
-#include "shared/common/program_texts.h"
 #include "tests/support/resource_texts.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"

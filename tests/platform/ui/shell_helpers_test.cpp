@@ -8,13 +8,13 @@
 #include <QImage>
 #include <fstream>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
 #include "tests/support/ui/recording_desktop_services.h"
-#include "tests/support/ui/scripted_ui_broker.h"
 
 namespace {
 

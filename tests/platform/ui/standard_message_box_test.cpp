@@ -9,7 +9,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 
-#include "shared/common/message_box_flags.h"
+#include "platform/base/message_box_flags.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 

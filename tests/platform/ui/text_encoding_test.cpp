@@ -10,11 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/resource_texts.h"
 #include "platform/ui/standard_message_box.h"
 #include "platform/ui/ui_ids.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 #include "tests/support/ui/qt_test_application.h"
 
 namespace {

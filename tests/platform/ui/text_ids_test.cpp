@@ -15,14 +15,12 @@
 
 #include "platform/base/text_table.h"
 #include "platform/ui/resource_texts.h"
+#include "tests/support/source_tree.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The folders of the programs' code; tests, fuzz targets and benchmarks show no texts.
-const char* const kCodeFolders[] = {"platform", "shared", "kivo32", "teldrin", "tools"};
 
 // Text ids: IDS_ (strings), IDP_ (prompts) and the framework's AFX_IDS_ and AFX_IDP_.
 const std::regex kTextIdName(R"(^(AFX_)?ID[SP]_\w+$)");
@@ -80,36 +78,27 @@ bool IsIdsHeader(const fs::path& file) {
 // wherever else they are written.
 std::vector<Constant> FindConstants(const fs::path& root, std::vector<Problem>& problems) {
     std::vector<Constant> found;
-    for (const char* folder : kCodeFolders) {
-        if (!fs::is_directory(root / folder)) {
+    for (const fs::path& file : testsupport::ProgramSourceFiles(root)) {
+        const std::string code = WithoutComments(ReadFile(file));
+        if (!IsIdsHeader(file) && code.find("IDS_") == std::string::npos &&
+            code.find("IDP_") == std::string::npos) {
             continue;
         }
-        for (const auto& entry : fs::recursive_directory_iterator(root / folder)) {
-            const fs::path& file = entry.path();
-            if (!entry.is_regular_file() || (file.extension() != ".h" && file.extension() != ".cpp")) {
+        const std::string shownFile = fs::relative(file, root).generic_string();
+        for (auto it = std::sregex_iterator(code.begin(), code.end(), kConstant);
+             it != std::sregex_iterator(); ++it) {
+            const std::string name = (*it)[1];
+            const bool isText = std::regex_match(name, kTextIdName);
+            if (!isText && !IsIdsHeader(file)) {
                 continue;
             }
-            const std::string code = WithoutComments(ReadFile(file));
-            if (!IsIdsHeader(file) && code.find("IDS_") == std::string::npos &&
-                code.find("IDP_") == std::string::npos) {
+            const auto line = 1 + std::count(code.begin(), code.begin() + it->position(), '\n');
+            const std::string where = shownFile + ":" + std::to_string(line);
+            if (!isText && !std::regex_match(name, kOtherIdName)) {
+                problems.push_back({name, "neither a text id nor a known other kind", where});
                 continue;
             }
-            const std::string shownFile = fs::relative(file, root).generic_string();
-            for (auto it = std::sregex_iterator(code.begin(), code.end(), kConstant);
-                 it != std::sregex_iterator(); ++it) {
-                const std::string name = (*it)[1];
-                const bool isText = std::regex_match(name, kTextIdName);
-                if (!isText && !IsIdsHeader(file)) {
-                    continue;
-                }
-                const auto line = 1 + std::count(code.begin(), code.begin() + it->position(), '\n');
-                const std::string where = shownFile + ":" + std::to_string(line);
-                if (!isText && !std::regex_match(name, kOtherIdName)) {
-                    problems.push_back({name, "neither a text id nor a known other kind", where});
-                    continue;
-                }
-                found.push_back({name, (*it)[2], where});
-            }
+            found.push_back({name, (*it)[2], where});
         }
     }
     return found;

@@ -7,7 +7,7 @@
 #include <ctime>
 
 #include "platform/base/local_time.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "tests/support/resource_texts.h"
 
 namespace {

@@ -1,11 +1,9 @@
-// Texts of system error codes and of the ASCII export's result codes.
+// Texts of the ASCII export's result codes.
 #include "shared/common/error_texts.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "tests/support/resource_texts.h"
 
 namespace {
@@ -15,18 +13,6 @@ protected:
     void SetUp() override { SetProgramTexts(testsupport::LoadResourceTexts("en", "common")); }
     void TearDown() override { SetProgramTexts({}); }
 };
-
-TEST_F(ErrorTextsTest, GivesTheSystemsTextOnOneLine) {
-    for (int code : {ENOENT, EACCES, EBUSY, EIO}) {
-        const std::string text = SystemErrorText(code);
-        EXPECT_FALSE(text.empty()) << code;
-        EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << code;
-        EXPECT_NE(text, "Unknown error") << code;
-    }
-    EXPECT_EQ(SystemErrorText(ENOENT), "No such file or directory");
-    EXPECT_EQ(SystemErrorText(99999), "Unknown error");
-    EXPECT_EQ(SystemErrorText(-5), "Unknown error");
-}
 
 TEST_F(ErrorTextsTest, NamesEveryExportResult) {
     EXPECT_EQ(ExportStatusText(0), "The export completed without error.");

@@ -13,7 +13,7 @@
 #include "shared/link/link_ids.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/fake_serial_port_source.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 
@@ -47,7 +47,10 @@ void Select(QWidget* dialog, int row) {
 
 class ComPortPrefsDlgTest : public testsupport::QtTest {
 protected:
-    ComPortPrefsDlgTest() { app_.SetKnownPorts({"X,ttyS0", ",ttyUSB7", ",ttyUSB0"}); }
+    ComPortPrefsDlgTest() {
+        app_.SetKnownPorts({"X,ttyS0", ",ttyUSB7", ",ttyUSB0"});
+        boxes_.SetDefaultAnswer(IDOK);
+    }
 
     // Runs the dialog on this machine's fake ports; `drive` acts on it once it shows.
     int Run(const std::function<void(QWidget*)>& drive, int selection = 0) {
@@ -62,7 +65,7 @@ protected:
     }
 
     testsupport::FakeAppContext app_;
-    testsupport::RecordingMessageBox boxes_;
+    testsupport::ScriptedUiBroker boxes_;
 };
 
 TEST_F(ComPortPrefsDlgTest, KnownPortsFirstWithTheirChecksThenTheOtherPortsPresent) {

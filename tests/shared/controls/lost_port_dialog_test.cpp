@@ -7,13 +7,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/controls_ids.h"
 #include "shared/link/link_ids.h"
-#include "shared/link/link_texts.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/link_test_session.h"
 #include "tests/support/ui/modal_driver.h"
@@ -32,8 +32,9 @@ public:
 };
 
 std::string Expected(unsigned stateId) {
-    return FillPlaceholders("%s %s. %s\n\n%s", {"ttyUSB0", LoadText(IDS_LOST_PORT_REMOVED),
-                                                LoadText(IDS_LOST_PORT_ACTION), LoadText(stateId)});
+    return platform::FillPrintfPlaceholders(
+        "%s %s. %s\n\n%s",
+        {"ttyUSB0", LoadText(IDS_LOST_PORT_REMOVED), LoadText(IDS_LOST_PORT_ACTION), LoadText(stateId)});
 }
 
 std::string TextOf(QWidget* dialog) {

@@ -13,12 +13,12 @@
 #include <atomic>
 #include <thread>
 
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
 #include "shared/controls/controls_ids.h"
-#include "shared/controls/qt_message_box_presenter.h"
+#include "shared/controls/program_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 
@@ -57,7 +57,7 @@ protected:
     }
     void TearDown() override { SetProgramTexts(platform::EnglishTexts()); }
 
-    CQtMessageBoxPresenter presenter_;
+    CProgramUiBroker broker_;
 };
 
 TEST_F(MsgBoxDlgTest, EachButtonAnswersItsControlIdAndEscAnswersCancel) {

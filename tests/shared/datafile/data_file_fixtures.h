@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "platform/base/byte_order.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/raw_data.h"
 #include "shared/datafile/record_bytes.h"

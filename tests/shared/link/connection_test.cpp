@@ -6,18 +6,18 @@
 #include <errno.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <future>
 #include <iterator>
-#include <algorithm>
 #include <memory>
 #include <thread>
 
 #include "platform/base/message_queue.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
 #include "shared/link/connection_direct.h"
@@ -27,7 +27,7 @@
 #include "tests/shared/link/scripted_logger.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/link_test_session.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tools/loggersim/logger_simulator.h"
 
 namespace {
@@ -56,6 +56,8 @@ bool Eventually(Done done) {
 
 class ConnectionTest : public ::testing::TestWithParam<Transport> {
 protected:
+    void SetUp() override { boxes_.SetDefaultAnswer(IDOK); }
+
     void TearDown() override {
         if (link_) {
             session_.Run([this] {
@@ -118,7 +120,7 @@ protected:
     }
 
     testsupport::FakeAppContext app_;
-    testsupport::RecordingMessageBox boxes_;
+    testsupport::ScriptedUiBroker boxes_;
     testsupport::LinkTestSession session_;
     platform::MessageQueue main_queue_;
     platform::QueueMessageTarget main_window_{main_queue_};
@@ -285,7 +287,10 @@ INSTANTIATE_TEST_SUITE_P(Transports, ConnectionTest,
 // Exact byte arrival, over a pseudo-terminal, without wake-up (a model that needs none).
 class ScriptedConnectionTest : public ::testing::Test {
 protected:
-    void SetUp() override { session_.SetLoggerType(13); }
+    void SetUp() override {
+        session_.SetLoggerType(13);
+        boxes_.SetDefaultAnswer(IDOK);
+    }
 
     bool Open() {
         link_ = std::make_unique<CConnectionDirect>(CLinkContext{&session_, &app_}, logger_.Path(), 19200);
@@ -317,7 +322,7 @@ protected:
     }
 
     testsupport::FakeAppContext app_;
-    testsupport::RecordingMessageBox boxes_;
+    testsupport::ScriptedUiBroker boxes_;
     testsupport::LinkTestSession session_;
     LinkClock clock_{kTestSpeed};
     ScriptedLogger logger_;
@@ -461,7 +466,8 @@ private:
 
 TEST(CloseLinkTest, AReaderThatDoesNotEndLeavesItsTransportKeptAndTheProgramGoesOn) {
     testsupport::FakeAppContext app;
-    testsupport::RecordingMessageBox boxes;
+    testsupport::ScriptedUiBroker boxes;
+    boxes.SetDefaultAnswer(IDOK);
     testsupport::LinkTestSession session;
     // Kept for the rest of the test program, as the program keeps it: the flag must outlive the test.
     static std::atomic<bool> destroyed{false};
@@ -480,7 +486,8 @@ TEST(CloseLinkTest, AReaderThatDoesNotEndLeavesItsTransportKeptAndTheProgramGoes
 TEST(WakeUpTest, EachKindOfLinkTriesItsOwnNumberOfTimes) {
     for (const auto kind : {ScriptedLogger::Kind::Pty, ScriptedLogger::Kind::Tcp}) {
         testsupport::FakeAppContext app;
-        testsupport::RecordingMessageBox boxes;
+        testsupport::ScriptedUiBroker boxes;
+        boxes.SetDefaultAnswer(IDOK);
         testsupport::LinkTestSession session;
         LinkClock clock(kTimeoutSpeed);
         ScriptedLogger logger(kind);
@@ -518,7 +525,8 @@ TEST(WakeUpTest, EachKindOfLinkTriesItsOwnNumberOfTimes) {
 // A network link that receives more than its buffer holds is lost: the reader tells it, asks nobody.
 TEST(NetworkOverflowTest, EndsTheLinkWithANoticeAndNoBox) {
     testsupport::FakeAppContext app;
-    testsupport::RecordingMessageBox boxes;
+    testsupport::ScriptedUiBroker boxes;
+    boxes.SetDefaultAnswer(IDOK);
     testsupport::LinkTestSession session;
     platform::MessageQueue mainQueue;
     platform::QueueMessageTarget mainWindow{mainQueue};

@@ -1,21 +1,15 @@
-// Filling text placeholders, and the link texts of both languages.
+// The link texts of both languages.
 #include "shared/link/link_texts.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "platform/base/text_format.h"
 #include "shared/link/link_ids.h"
 #include "tests/support/resource_texts.h"
 
 namespace {
-
-TEST(LinkTextsTest, PlaceholdersAreFilledWithoutTrustingTheText) {
-    EXPECT_EQ(FillPlaceholders("%s (%s %ld).", {"Lost", "", "104"}), "Lost ( 104).");
-    EXPECT_EQ(FillPlaceholders("100%% at %s", {"ttyS0"}), "100% at ttyS0");
-    EXPECT_EQ(FillPlaceholders("%s %s %s %n %d", {"a"}), "a    ");  // more conversions than values
-    EXPECT_EQ(FillPlaceholders("%-5.2s|%02X|%", {"x", "y"}), "x|y|%");
-}
 
 // Every text the links show exists in both languages with the same placeholders.
 TEST(LinkTextsTest, BothLanguagesHoldEveryLinkTextWithTheSamePlaceholders) {
@@ -69,9 +63,10 @@ TEST(LinkTextsTest, BothLanguagesHoldEveryLinkTextWithTheSamePlaceholders) {
                             IDS_PORT_PREFS_HELP_BUTTON,
                             IDS_LOST_PORT_TITLE};
     const auto placeholders = [](const std::string& text) {
-        return FillPlaceholders(text, {"<1>", "<2>", "<3>"}).find("<2>") != std::string::npos
+        return platform::FillPrintfPlaceholders(text, {"<1>", "<2>", "<3>"}).find("<2>") != std::string::npos
                    ? 2
-                   : (FillPlaceholders(text, {"<1>"}).find("<1>") != std::string::npos ? 1 : 0);
+                   : (platform::FillPrintfPlaceholders(text, {"<1>"}).find("<1>") != std::string::npos ? 1
+                                                                                                       : 0);
     };
     for (const unsigned id : ids) {
         ASSERT_TRUE(english.Has(id)) << id;

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/setup/channel_caption.h"
 #include "tests/support/resource_texts.h"
 

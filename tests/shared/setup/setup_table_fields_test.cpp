@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/setup/setup_table.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/resource_texts.h"

@@ -8,12 +8,12 @@
 #include <iterator>
 
 #include "platform/base/byte_order.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_table.h"
 #include "tests/support/fake_app_context.h"
-#include "tests/support/recording_message_box.h"
 #include "tests/support/resource_texts.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -48,6 +48,7 @@ protected:
         platform::TextTable texts = testsupport::LoadResourceTexts("en", "setup");
         texts.Merge(testsupport::LoadResourceTexts("en", "datafile"));
         SetProgramTexts(std::move(texts));
+        boxes_.SetDefaultAnswer(IDOK);
     }
     void TearDown() override { SetProgramTexts({}); }
 
@@ -61,7 +62,7 @@ protected:
     }
 
     testsupport::FakeAppContext context_;
-    testsupport::RecordingMessageBox boxes_;
+    testsupport::ScriptedUiBroker boxes_;
     testsupport::TempFolder folder_;
 };
 

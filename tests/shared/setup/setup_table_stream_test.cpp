@@ -8,7 +8,7 @@
 #include "shared/setup/setup_table.h"
 #include "tests/shared/setup/golden_records.h"
 #include "tests/support/fake_app_context.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -77,9 +77,12 @@ CSetupTable FilledTable(int model) {
 class SetupTableStream : public ::testing::Test {
 protected:
     testsupport::FakeAppContext context_;  // "60": a new header's option byte is 0xA0
-    testsupport::RecordingMessageBox boxes_;
+    testsupport::ScriptedUiBroker boxes_;
 
-    void SetUp() override { context_.defaultSUTLineFreq = "60"; }
+    void SetUp() override {
+        context_.defaultSUTLineFreq = "60";
+        boxes_.SetDefaultAnswer(IDOK);
+    }
 };
 
 TEST_F(SetupTableStream, NewTableStreamsByModel) {

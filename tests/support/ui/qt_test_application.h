@@ -5,6 +5,7 @@
 
 namespace testsupport {
 
+// Also installs the Qt broker while no other broker is installed.
 void EnsureQtApplication();
 
 // A fixture base whose members may be widgets: the application exists before they are made.

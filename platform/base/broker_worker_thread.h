@@ -1,8 +1,8 @@
 // A worker thread that may ask the user through the UiBroker and keeps taking its queue while it waits.
 #pragma once
 
+#include "platform/base/answer_wait.h"
 #include "platform/base/worker_thread.h"
-#include "platform/ui/answer_wait.h"
 
 namespace platform {
 

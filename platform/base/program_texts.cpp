@@ -1,5 +1,5 @@
 // The user texts of the chosen language, by id, for code without windows.
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 
 #include <memory>
 #include <mutex>

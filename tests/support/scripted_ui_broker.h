@@ -1,5 +1,6 @@
 // A UiBroker for tests: answers every question from a script and records what was asked, from any thread.
-// It is the program's broker while it exists.
+// It is the program's broker while it exists. It needs no Qt: the own message dialog is a question
+// named kOwnMessageBoxDialog, answered from the script like any dialog.
 #pragma once
 
 #include <deque>
@@ -9,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ui/ui_broker.h"
+#include "platform/base/ui_broker.h"
 
 namespace testsupport {
 
@@ -21,6 +22,13 @@ struct AskedQuestion {
     platform::FileNameRequest fileRequest;
 };
 
+// A program-wide box (ShowMessageBoxId, ShowMessageBox) as it was described.
+struct RecordedMessageBox {
+    bool byId = false;
+    CMessageBoxIds ids;      // when byId
+    CMessageBoxTexts texts;  // otherwise
+};
+
 class ScriptedUiBroker : public platform::UiBroker {
 public:
     ScriptedUiBroker();
@@ -29,25 +37,34 @@ public:
     ScriptedUiBroker& operator=(const ScriptedUiBroker&) = delete;
 
     // Answers in the order queued. A question without an answer fails the test and gets IDCANCEL
-    // (or no file name).
+    // (or no file name), unless a default answer for message boxes is set.
     void AnswerMessageBox(int answer);
     void AnswerFileName(std::optional<std::filesystem::path> path);
     // For RunDialog(name, ...): the dialog is not run, the answer is returned instead.
     void AnswerDialog(const std::string& name, int answer);
+    // The answer of a standard box or own message dialog that the script does not answer: for tests
+    // where the boxes are not the point.
+    void SetDefaultAnswer(int answer);
 
     std::vector<AskedQuestion> Asked() const;
+    std::vector<RecordedMessageBox> Boxes() const;
     std::size_t UnusedAnswers() const;
 
     int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
     std::optional<std::filesystem::path> PromptFileName(const platform::FileNameRequest& request) override;
     int RunDialog(std::string_view name, const std::function<int()>& dialog) override;
+    int ShowById(const CMessageBoxIds& box) override;
+    int ShowText(const CMessageBoxTexts& box) override;
 
 private:
+    platform::UiBroker* replaced_ = nullptr;
     mutable std::mutex mutex_;
     std::deque<int> message_answers_;
     std::deque<std::optional<std::filesystem::path>> file_answers_;
     std::deque<std::pair<std::string, int>> dialog_answers_;
+    std::optional<int> default_answer_;
     std::vector<AskedQuestion> asked_;
+    std::vector<RecordedMessageBox> boxes_;
 };
 
 }  // namespace testsupport

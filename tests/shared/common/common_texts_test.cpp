@@ -1,15 +1,14 @@
-// The texts of the helpers in every language, and the process-wide table.
-#include "shared/common/program_texts.h"
-
+// The texts of the helpers in every language.
 #include <gtest/gtest.h>
 
+#include "platform/base/base_ids.h"
 #include "shared/common/common_ids.h"
 #include "tests/support/resource_texts.h"
 
 namespace {
 
 // Every id the helpers use, in every language, as 8-bit Windows-1252 text.
-TEST(ProgramTextsTest, EachLanguageHasEveryTextOfTheHelpers) {
+TEST(CommonTextsTest, EachLanguageHasEveryTextOfTheHelpers) {
     const unsigned ids[] = {IDS_DAY_SUNDAY,
                             IDS_DAY_MONDAY,
                             IDS_DAY_TUESDAY,
@@ -36,16 +35,6 @@ TEST(ProgramTextsTest, EachLanguageHasEveryTextOfTheHelpers) {
     // "é" is one byte 0xE9 in Windows-1252, two in UTF-8.
     EXPECT_EQ(testsupport::LoadResourceTexts("fr", "common").Get(IDS_EXPORT_NO_MEMORY),
               "La m\xE9moire est insuffisante pour l'exportation.");
-}
-
-TEST(ProgramTextsTest, AMissingTextIsEmpty) {
-    platform::TextTable texts;
-    texts.Set(1, "one");
-    SetProgramTexts(texts);
-    EXPECT_EQ(LoadText(1), "one");
-    EXPECT_EQ(LoadText(2), "");
-    SetProgramTexts({});
-    EXPECT_EQ(LoadText(1), "");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Numbers as text and back: significant digits, decimals, strict parsing.
-#include "shared/common/number_text.h"
+#include "platform/base/number_text.h"
 
 #include <algorithm>
 #include <charconv>

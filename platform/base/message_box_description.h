@@ -1,11 +1,10 @@
-// The interface through which code without windows shows a message box: the program installs one that
-// shows the standard box or the own message dialog, tests install a recording fake.
+// What a program-wide message box shows: its texts by id or as given, its type, and which box it is.
 #pragma once
 
 #include <array>
 #include <string>
 
-#include "shared/common/message_box_flags.h"
+#include "platform/base/message_box_flags.h"
 
 // A box whose texts are text ids. Id 0 means "none" for every text but the prompt.
 struct CMessageBoxIds {
@@ -27,13 +26,4 @@ struct CMessageBoxTexts {
     std::array<std::string, 3> buttons;
     // Empty: the program's own title.
     std::string caption;
-};
-
-class CMessageBoxPresenter {
-public:
-    virtual ~CMessageBoxPresenter() = default;
-    // Called from any thread; returns once the user has answered, with IDOK, IDYES... for the standard
-    // box or IDC_MSGBOX_BUTTON1..3 (plus MSGBOX_CHECKED) for the own dialog.
-    virtual int ShowById(const CMessageBoxIds& box) = 0;
-    virtual int ShowText(const CMessageBoxTexts& box) = 0;
 };

@@ -1,18 +1,16 @@
 // A UiBroker for tests: answers every question from a script and records what was asked, from any thread.
-#include "tests/support/ui/scripted_ui_broker.h"
+#include "tests/support/scripted_ui_broker.h"
 
 #include <gtest/gtest.h>
 
-#include "shared/common/message_box_flags.h"
+#include "platform/base/message_box_flags.h"
 
 namespace testsupport {
 
-ScriptedUiBroker::ScriptedUiBroker() {
-    platform::InstallUiBroker(this);
-}
+ScriptedUiBroker::ScriptedUiBroker() : replaced_(platform::InstallUiBroker(this)) {}
 
 ScriptedUiBroker::~ScriptedUiBroker() {
-    platform::InstallUiBroker(nullptr);
+    platform::InstallUiBroker(replaced_);
 }
 
 void ScriptedUiBroker::AnswerMessageBox(int answer) {
@@ -30,9 +28,19 @@ void ScriptedUiBroker::AnswerDialog(const std::string& name, int answer) {
     dialog_answers_.emplace_back(name, answer);
 }
 
+void ScriptedUiBroker::SetDefaultAnswer(int answer) {
+    std::lock_guard lock(mutex_);
+    default_answer_ = answer;
+}
+
 std::vector<AskedQuestion> ScriptedUiBroker::Asked() const {
     std::lock_guard lock(mutex_);
     return asked_;
+}
+
+std::vector<RecordedMessageBox> ScriptedUiBroker::Boxes() const {
+    std::lock_guard lock(mutex_);
+    return boxes_;
 }
 
 std::size_t ScriptedUiBroker::UnusedAnswers() const {
@@ -43,13 +51,16 @@ std::size_t ScriptedUiBroker::UnusedAnswers() const {
 int ScriptedUiBroker::MessageBox(const std::string& text, const std::string& caption, unsigned style) {
     std::lock_guard lock(mutex_);
     asked_.push_back({"MessageBox", text, caption, style, {}});
-    if (message_answers_.empty()) {
-        ADD_FAILURE() << "unexpected message box: " << text;
-        return IDCANCEL;
+    if (!message_answers_.empty()) {
+        const int answer = message_answers_.front();
+        message_answers_.pop_front();
+        return answer;
     }
-    const int answer = message_answers_.front();
-    message_answers_.pop_front();
-    return answer;
+    if (default_answer_) {
+        return *default_answer_;
+    }
+    ADD_FAILURE() << "unexpected message box: " << text;
+    return IDCANCEL;
 }
 
 std::optional<std::filesystem::path> ScriptedUiBroker::PromptFileName(
@@ -68,13 +79,32 @@ std::optional<std::filesystem::path> ScriptedUiBroker::PromptFileName(
 int ScriptedUiBroker::RunDialog(std::string_view name, const std::function<int()>&) {
     std::lock_guard lock(mutex_);
     asked_.push_back({std::string(name), {}, {}, 0, {}});
-    if (dialog_answers_.empty() || dialog_answers_.front().first != name) {
-        ADD_FAILURE() << "unexpected dialog: " << name;
-        return IDCANCEL;
+    if (!dialog_answers_.empty() && dialog_answers_.front().first == name) {
+        const int answer = dialog_answers_.front().second;
+        dialog_answers_.pop_front();
+        return answer;
     }
-    const int answer = dialog_answers_.front().second;
-    dialog_answers_.pop_front();
-    return answer;
+    if (default_answer_ && name == platform::kOwnMessageBoxDialog) {
+        return *default_answer_;
+    }
+    ADD_FAILURE() << "unexpected dialog: " << name;
+    return IDCANCEL;
+}
+
+int ScriptedUiBroker::ShowById(const CMessageBoxIds& box) {
+    {
+        std::lock_guard lock(mutex_);
+        boxes_.push_back({true, box, {}});
+    }
+    return UiBroker::ShowById(box);
+}
+
+int ScriptedUiBroker::ShowText(const CMessageBoxTexts& box) {
+    {
+        std::lock_guard lock(mutex_);
+        boxes_.push_back({false, {}, box});
+    }
+    return UiBroker::ShowText(box);
 }
 
 }  // namespace testsupport

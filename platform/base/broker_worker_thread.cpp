@@ -1,5 +1,5 @@
 // A worker thread that may ask the user through the UiBroker and keeps taking its queue while it waits.
-#include "platform/ui/broker_worker_thread.h"
+#include "platform/base/broker_worker_thread.h"
 
 #include <chrono>
 

@@ -1,5 +1,5 @@
 // Numbers as text and back.
-#include "shared/common/number_text.h"
+#include "platform/base/number_text.h"
 
 #include <gtest/gtest.h>
 

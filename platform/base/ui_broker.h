@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/base/message_box_description.h"
+
 namespace platform {
 
 // One entry of a file dialog's type list.
@@ -28,6 +30,9 @@ struct FileNameRequest {
     unsigned flags = 0;              // OFN_ flags
 };
 
+// The name under which the program's own message dialog runs through RunDialog.
+inline constexpr std::string_view kOwnMessageBoxDialog = "CMsgBoxDlg";
+
 // Every call may come from any thread and returns once the user has answered. The program's broker runs
 // the window on the user-interface thread; a worker thread waits meanwhile and keeps taking its own
 // queue (see BrokerWorkerThread). Tests install a broker that answers from a script.
@@ -43,11 +48,28 @@ public:
     // Runs `dialog` (which shows a window and returns its result) on the user-interface thread. `name`
     // says which dialog it is, for a script to answer instead.
     virtual int RunDialog(std::string_view name, const std::function<int()>& dialog) = 0;
+
+    // The program-wide box of ShowMessageBoxId and ShowMessageBox: the standard box through
+    // MessageBox(), else the own message dialog through RunDialog(kOwnMessageBoxDialog, ...). Answers
+    // IDOK, IDYES... for the standard box, IDC_MSGBOX_BUTTON1..3 (plus MSGBOX_CHECKED) for the own one.
+    virtual int ShowById(const CMessageBoxIds& box);
+    virtual int ShowText(const CMessageBoxTexts& box);
+
+protected:
+    // The own message dialog, run on the user-interface thread. A broker without one answers IDCANCEL,
+    // so that no question is ever taken as agreed.
+    virtual int RunOwnMessageBox(const CMessageBoxIds& box);
+    virtual int RunOwnMessageBox(const CMessageBoxTexts& box);
 };
 
-// The broker of the program: the one installed last, else one on Qt's user-interface thread.
+// The broker of the program: the one installed last, else "no user interface", which shows nothing,
+// writes each message-box prompt to the diagnostic trace and answers IDCANCEL, no file name and
+// IDCANCEL for a dialog.
 UiBroker& CurrentUiBroker();
-// The caller keeps `broker` alive while it is installed; nullptr goes back to Qt's.
-void InstallUiBroker(UiBroker* broker);
+// The caller keeps `broker` alive while it is installed; nullptr goes back to no user interface.
+// Returns the broker installed before (nullptr for none), for the caller to put back.
+UiBroker* InstallUiBroker(UiBroker* broker);
+// The broker installed now; nullptr for none.
+UiBroker* InstalledUiBroker();
 
 }  // namespace platform

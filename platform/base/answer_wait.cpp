@@ -1,5 +1,5 @@
 // How a thread waits for an answer from the user-interface thread.
-#include "platform/ui/answer_wait.h"
+#include "platform/base/answer_wait.h"
 
 namespace platform {
 namespace {
