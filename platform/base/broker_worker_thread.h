@@ -7,6 +7,10 @@
 namespace platform {
 
 class BrokerWorkerThread : public WorkerThread, private AnswerWait {
+public:
+    // Wakes the thread's wait, a wait for an answer included.
+    void Wake() override;
+
 protected:
     // A derived class that overrides these calls them too.
     void OnStart() override;
@@ -18,7 +22,6 @@ protected:
 
 private:
     bool Wait(const std::function<bool()>& answered) override;
-    void Wake() override;
 };
 
 }  // namespace platform

@@ -1,18 +1,19 @@
 // CSession: the session thread as the links see it: its send mode, the logger it talks to, and the
-// waits of a running command that still take a cancel. The session commands build on it.
+// waits that still take a cancel: those of a running command, and those for the user's answer when the
+// session asks something through the UiBroker. The session commands build on it.
 #pragma once
 
 #include <atomic>
 #include <chrono>
 #include <functional>
 
-#include "platform/base/worker_thread.h"
+#include "platform/base/broker_worker_thread.h"
 
 // Send modes (the session's send mode).
 inline constexpr int SEND_MODE_LINE = 0;  // command and CR at once, no echo checked
 inline constexpr int SEND_MODE_ECHO = 1;  // byte by byte against the logger's echo, then CR
 
-class CSession : public platform::WorkerThread {
+class CSession : public platform::BrokerWorkerThread {
 public:
     int GetSendMode() const { return send_mode_.load(); }
     void SetSendMode(int mode) { send_mode_.store(mode); }
@@ -33,6 +34,8 @@ public:
 protected:
     // A cancel taken inside a wait; the user interface set the abort flag before posting it.
     virtual void OnCancelCommand() {}
+    // While the session waits for the user's answer, a cancel is taken at once.
+    bool TakeWhileAsking(platform::Message& message) override;
 
 private:
     std::atomic<int> send_mode_{SEND_MODE_ECHO};

@@ -1,0 +1,84 @@
+// The session thread takes a cancel while it waits for the user's answer to a question it asked.
+#include "shared/link/session.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <filesystem>
+#include <future>
+#include <mutex>
+
+#include "platform/base/answer_wait.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/ui_broker.h"
+#include "shared/common/message_box.h"
+#include "tests/support/link_test_session.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// A broker whose user answers only when the test says so; the asking thread waits as it waits for the
+// program's windows, through its own AnswerWait.
+class HeldAnswerBroker : public platform::UiBroker {
+public:
+    HeldAnswerBroker() : replaced_(platform::InstallUiBroker(this)) {}
+    ~HeldAnswerBroker() override { platform::InstallUiBroker(replaced_); }
+
+    int MessageBox(const std::string&, const std::string&, unsigned) override {
+        platform::AnswerWait* wait = platform::ThreadAnswerWait();
+        {
+            std::lock_guard lock(mutex_);
+            asking_ = wait;
+            changed_.notify_all();
+        }
+        if (wait == nullptr || !wait->Wait([this] { return answered_.load(); })) {
+            return IDCANCEL;
+        }
+        return IDOK;
+    }
+    std::optional<std::filesystem::path> PromptFileName(const platform::FileNameRequest&) override {
+        return std::nullopt;
+    }
+    int RunDialog(std::string_view, const std::function<int()>&) override { return IDCANCEL; }
+
+    // True once a thread with an AnswerWait is asking.
+    bool WaitUntilAsked() {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, 20s, [this] { return asking_ != nullptr; });
+    }
+    // What the user-interface thread does when the user answers.
+    void Answer() {
+        answered_.store(true);
+        std::lock_guard lock(mutex_);
+        asking_->Wake();
+    }
+
+private:
+    platform::UiBroker* replaced_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    platform::AnswerWait* asking_ = nullptr;
+    std::atomic<bool> answered_{false};
+};
+
+TEST(SessionTest, ACancelArrivesWhileTheSessionAsksTheUser) {
+    testsupport::LinkTestSession session;
+    HeldAnswerBroker broker;
+    auto asked = session.RunAsync([] { return ShowMessageBox("Program the logger?", MB_OKCANCEL, true); });
+    ASSERT_TRUE(broker.WaitUntilAsked());
+    session.PostCancel();
+    const auto deadline = std::chrono::steady_clock::now() + 20s;
+    while (session.CancelsTaken() == 0 && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(1ms);
+    }
+    EXPECT_EQ(session.CancelsTaken(), 1);  // taken while the question is still open
+    EXPECT_EQ(asked.wait_for(0s), std::future_status::timeout);
+    broker.Answer();
+    ASSERT_EQ(asked.wait_for(20s), std::future_status::ready);
+    EXPECT_EQ(asked.get(), IDOK);
+}
+
+}  // namespace
