@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "tools/loggersim/hex_dump.h"
+#include "tools/loggersim/logger_commands.h"
 
 namespace {
 
@@ -51,7 +52,17 @@ std::string DataMemoryReply(const std::string& operands) {
 }  // namespace
 
 SimulatedLogger::SimulatedLogger(const LoggerModel& model, SimulatorFaults faults)
-    : model_(model), faults_(faults) {}
+    : model_(model), state_(InitialLoggerState(model)), faults_(faults) {}
+
+void SimulatedLogger::ChangeState(const std::function<void(LoggerState&)>& change) {
+    std::lock_guard lock(mutex_);
+    change(state_);
+}
+
+LoggerState SimulatedLogger::State() const {
+    std::lock_guard lock(mutex_);
+    return state_;
+}
 
 void SimulatedLogger::SetFaults(const SimulatorFaults& faults) {
     std::lock_guard lock(mutex_);
@@ -134,6 +145,10 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                     muted_ = true;
                     break;
                 }
+                if (line.empty()) {
+                    // A bare CR, unlike the wake-up's blank, is no command.
+                    break;
+                }
                 const std::string command = Upper(Trimmed(line));
                 if (command == "S!") {
                     asleep_ = true;
@@ -180,9 +195,6 @@ std::string SimulatedLogger::Execute(const std::string& line) {
     if (static_cast<int>(line.size()) > model_.commandLimit) {
         return Frame("ERROR");
     }
-    if (command == "I?") {
-        return Frame(HexDumpText(IdentificationRecord(model_)));
-    }
     if (command == "R!E") {
         echo_ = true;
         return Frame("OK");
@@ -194,7 +206,8 @@ std::string SimulatedLogger::Execute(const std::string& line) {
     if (command.rfind("O!", 0) == 0) {
         return Frame(DataMemoryReply(command.substr(2)));
     }
-    return Frame("ERROR");
+    const std::optional<std::string> reply = ExecuteLoggerCommand(state_, faults_, command);
+    return Frame(reply.value_or("ERROR"));
 }
 
 std::string SimulatedLogger::Frame(const std::string& text) {
