@@ -268,8 +268,10 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return "OK";
     }
     if (word == "G!") {
+        // A clear memory starts recording afresh.
         s.recordPointer = s.memoryEnd;
         s.wraps = false;
+        s.recording = true;
         return "OK";
     }
     if (word == "Z!") {

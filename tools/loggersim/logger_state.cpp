@@ -201,10 +201,15 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
     }
     state.realTimeValues.assign(256, 0);
     InstallSetup(state, 1, SampleSetup(model, "Active setup"));
-    InstallSetup(state, 2, SampleSetup(model, "Saved setup"));
+    if (model.typeCode < kModelQuarvenRS) {
+        InstallSetup(state, 2, SampleSetup(model, "Saved setup"));
+    }
     if (model.typeCode == kModelStandard) {
         for (int rom = 0; rom < LoggerState::kRomSetups; ++rom) {
-            InstallSetup(state, kFirstRomIndex + rom, SampleSetup(model, "ROM setup " + std::to_string(rom + 1)));
+            // The factory's setups belong to no logger.
+            CSetupTable setup = SampleSetup(model, "ROM setup " + std::to_string(rom + 1));
+            setup.GetHeader().SetSubText("");
+            InstallSetup(state, kFirstRomIndex + rom, setup);
         }
     }
     return state;
