@@ -154,7 +154,6 @@ std::int64_t CDataLogger::SizeOfFullDataRead(std::int64_t& first) const {
 }
 
 std::int64_t CDataLogger::SizeOfPartialDataRead(std::int64_t& first) const {
-    first = std::int64_t{read_position_} - 1;
     return summaries_.size() < 2 ? -1 : ::SizeOfPartialDataRead(MemoryState(), first);
 }
 
