@@ -182,7 +182,7 @@ int CDataLoggerQuarvenRSorKX::BuildStatusReport(std::vector<std::string>& lines)
         std::string files = QueryModuleText("ls");
         ReplaceAll(files, "ls\r  \r\n", "");
         ReplaceAll(files, "\r\nW>", "\r\n>");
-        lines.push_back("\r\nWiFly files:\r\n" + files);
+        lines.push_back("\r\nWiFly files:\r\n" + files + "\r\n");
         ExitModuleTerminal();
     }
     return 1;

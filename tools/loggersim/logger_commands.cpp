@@ -325,12 +325,12 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return "EXIT";
     }
     if (word == "LS") {
-        // The module lists its files behind its own prompts.
+        // The module echoes the command and lists its files before its own prompt.
         std::string text = "ls\r  \r\n";
         for (const std::string& file : s.moduleFiles) {
-            text += file + "\r\nW>";
+            text += file + "\r\n";
         }
-        return text;
+        return text + "W>";
     }
     return std::nullopt;
 }

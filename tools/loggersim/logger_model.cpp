@@ -17,7 +17,7 @@ const std::vector<LoggerModel>& LoggerModels() {
         {"nimbo-4temp", 10, "BUT-2.150", "300010", "Nimbo 4Temp", 70},
         {"quarven-rs", 13, "NX401.234", "400013", "Quarven RS", 2048},
         // The program takes a KX for an RS until its configuration word shows bit 6.
-        {"quarven-kx", 14, "NX401.236", "400014", "Quarven KX", 2048},
+        {"quarven-kx", 14, "NX402.262", "400014", "Quarven KX", 2048},
     };
     return models;
 }

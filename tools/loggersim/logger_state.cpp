@@ -177,7 +177,8 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
     if (model.typeCode >= kModelQuarvenRS) {
         state.memoryEnd = 0x100000;
         state.recordPointer = 0x2000;
-        state.configurationWord = model.typeCode == kModelQuarvenKX ? 0x44 : 0x08;
+        // The KX bit, and for the KX a network port and a Wi-Fi module.
+        state.configurationWord = model.typeCode == kModelQuarvenKX ? 0x4C : 0x08;
         state.recordCount = 250;
         state.recordSize = 32;
         state.recordsAvailable = 250;
