@@ -121,7 +121,8 @@ int CDataLogger::SendQuery(std::string_view command, std::string& text, int maxL
     while (first < reply.size() && IsReplyFiller(reply[first])) {
         ++first;
     }
-    text = reply.substr(first, static_cast<std::size_t>(std::max(maxLength, 0)));
+    const std::size_t end = std::min(reply.find('\r', first), reply.size());
+    text = reply.substr(first, std::min(end - first, static_cast<std::size_t>(std::max(maxLength, 0))));
     return 1;
 }
 

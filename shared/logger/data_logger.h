@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "shared/datafile/data_info.h"
+#include "shared/logger/config_table.h"
 #include "shared/logger/real_time_value.h"
 #include "shared/setup/sut_info.h"
 
@@ -63,6 +64,8 @@ public:
     // "L?CONFIGURATION": the configuration word, -1 on failure or for a model without one.
     virtual int ReadConfiguration() { return -1; }
     virtual int GetConfigurationBits() const { return -1; }
+    // "L!CONFIGURATION=value"; only the Quarven has one.
+    virtual int WriteConfiguration(int) { return 0; }
     virtual int ReadDemandWindow(int& minutes);
     virtual int ReadTimedValues(CSUTExtendedData& extended);
     virtual int ReadExtraValues(CSUTExtendedData& extended);
@@ -88,7 +91,8 @@ public:
     void FreeBlockData();
     std::span<const std::uint8_t> BlockData() const;
 
-    // DoCommand with 12000 ms and a copy of the reply text (leading filler skipped), at most `maxLength`.
+    // DoCommand with 12000 ms and a copy of the reply's first line (leading filler skipped), at most
+    // `maxLength` characters.
     int SendQuery(std::string_view command, std::string& text, int maxLength);
     int ReadStatus();
     // The identification record of the "I?" reply still held by the connection.
@@ -131,6 +135,12 @@ public:
     int ExitModuleTerminal();
     // "W!" of summaries 0 and 1; only `which` 1.
     int ActivateSetup(int which, bool keepStopped);
+    // "F?" with `index`: the configuration table into GetConfigTable(); the result is its first-array
+    // value at `index` (0 out of range), 0 on failure. The Nimbo models have no table: 0 without a command.
+    std::int32_t ReadConfigValue(int index);
+    // The checked "F?" reply into the configuration table, by family.
+    int DecodeConfigTable();
+    const ConfigTable& GetConfigTable() const { return config_table_; }
 
     // Reading setups back.
     int ReadSetupHeader(int index);
@@ -301,6 +311,7 @@ protected:
     std::array<int, 6> clock_{};
     std::array<float, 3> scalars_{};
     std::vector<CSUTInfo> summaries_;
+    ConfigTable config_table_;
     DownloadProgressSink* progress_sink_ = nullptr;
     std::string trace_text_;
 

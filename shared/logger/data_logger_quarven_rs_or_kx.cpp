@@ -154,6 +154,10 @@ int CDataLoggerQuarvenRSorKX::ReadConfiguration() {
     return configuration_word_;
 }
 
+int CDataLoggerQuarvenRSorKX::WriteConfiguration(int value) {
+    return connection_->DoCommand("L!CONFIGURATION=" + std::to_string(value), 8000);
+}
+
 int CDataLoggerQuarvenRSorKX::ReadDemandWindow(int& minutes) {
     std::string reply;
     return connection_->DoCommandGetText("T?P", reply, 8000) && std::sscanf(reply.c_str(), "WINDOW: %d", &minutes) == 1;

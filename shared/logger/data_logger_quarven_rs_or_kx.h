@@ -19,6 +19,7 @@ public:
     int BuildStatusReport(std::vector<std::string>& lines) override;
     int ReadConfiguration() override;
     int GetConfigurationBits() const override { return configuration_word_; }
+    int WriteConfiguration(int value) override;
     int ReadDemandWindow(int& minutes) override;
     int ReadTimedValues(CSUTExtendedData& extended) override;
     int ReadExtraValues(CSUTExtendedData& extended) override;

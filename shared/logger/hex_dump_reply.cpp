@@ -146,3 +146,15 @@ bool CheckHexGroups(std::string_view text, int groups) {
     }
     return true;
 }
+
+std::string HexEncodeText(std::string_view text) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string hex;
+    hex.reserve(text.size() * 2);
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 0x0F];
+    }
+    return hex;
+}

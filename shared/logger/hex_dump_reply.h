@@ -35,3 +35,6 @@ HexDumpCheck CheckHexDump(std::string_view reply, int expectedLength);
 
 // Whether `text` is exactly `groups` groups of four hex digits separated by single blanks.
 bool CheckHexGroups(std::string_view text, int groups);
+
+// Each character as two upper-case hex digits, as the logger takes texts in its set commands.
+std::string HexEncodeText(std::string_view text);

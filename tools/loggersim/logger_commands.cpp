@@ -17,6 +17,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::uint16_t kOptionByteAddress = 0xB7E2;
+constexpr long kMaxReadLength = 2048;
 
 std::string HexReply(Bytes bytes, SimulatorFaults& faults) {
     if (faults.refusedDumps > 0) {
@@ -158,6 +159,19 @@ Bytes RealTimeReply(const LoggerState& s) {
     return reply;
 }
 
+// "O! AAAAAA LLLL": the L bytes of data memory that end at address A; each byte is the low byte of
+// its address.
+std::string DataMemoryReply(SimulatorFaults& faults, const std::vector<long>& operands) {
+    if (operands.size() != 2 || operands[1] < 1 || operands[1] > kMaxReadLength) {
+        return "ERROR";
+    }
+    Bytes bytes(static_cast<std::size_t>(operands[1]));
+    for (long i = 0; i < operands[1]; ++i) {
+        bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>((operands[0] - operands[1] + 1 + i) & 0xFF);
+    }
+    return HexReply(bytes, faults);
+}
+
 std::string SetupMemoryReply(LoggerState& s, SimulatorFaults& faults, const std::vector<long>& operands) {
     if (operands.size() != 3 || operands[2] < 1 || operands[1] + operands[2] > static_cast<long>(s.setupMemory.size())) {
         return "ERROR";
@@ -185,6 +199,9 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     const std::vector<long> operands = Operands(rest);
     const bool quarven = s.typeCode >= kModelQuarvenRS;
 
+    if (word == "O!") {
+        return DataMemoryReply(faults, operands);
+    }
     if (word == "I?" && rest.empty()) {
         return HexReply(IdentificationRecord(s), faults);
     }
@@ -210,6 +227,9 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     }
     if (word == "F!" && rest == "B0 10") {
         return s.adCounts;
+    }
+    if (word == "F?" && !s.configTable.empty()) {
+        return HexReply(s.configTable, faults);
     }
     if (word == "I!18" && operands.size() == 2) {
         Bytes position;

@@ -72,6 +72,8 @@ struct LoggerState {
 
     // The real-time values block; the reply adds the status, identity, supply and clock behind it.
     std::vector<std::uint8_t> realTimeValues;
+    // The configuration table "F?" gives, in the family's layout.
+    std::vector<std::uint8_t> configTable;
     // The read position "I!18" answers.
     std::uint32_t readPosition = 0;
     std::string adCounts = "0123";

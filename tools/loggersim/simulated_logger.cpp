@@ -3,10 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
-#include <sstream>
 
-#include "tools/loggersim/hex_dump.h"
 #include "tools/loggersim/logger_commands.h"
 
 namespace {
@@ -14,7 +11,6 @@ namespace {
 constexpr char kNul = 0x00;
 constexpr char kDle = 0x10;
 constexpr char kEscape = 0x1B;
-constexpr long kMaxReadLength = 2048;
 
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -27,26 +23,6 @@ std::string Trimmed(const std::string& text) {
 std::string Upper(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
     return text;
-}
-
-// "O! AAAAAA LLLL": the L bytes of data memory that end at address A.
-std::string DataMemoryReply(const std::string& operands) {
-    std::istringstream in(operands);
-    std::string addressText;
-    std::string lengthText;
-    in >> addressText >> lengthText;
-    char* end = nullptr;
-    const long address = std::strtol(addressText.c_str(), &end, 16);
-    const bool addressOk = !addressText.empty() && *end == '\0';
-    const long length = std::strtol(lengthText.c_str(), &end, 16);
-    if (!addressOk || lengthText.empty() || *end != '\0' || length < 1 || length > kMaxReadLength) {
-        return "ERROR";
-    }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    for (long i = 0; i < length; ++i) {
-        bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>((address - length + 1 + i) & 0xFF);
-    }
-    return HexDumpText(bytes);
 }
 
 }  // namespace
@@ -202,9 +178,6 @@ std::string SimulatedLogger::Execute(const std::string& line) {
     if (command == "R!F") {
         echo_ = false;
         return Frame("OK");
-    }
-    if (command.rfind("O!", 0) == 0) {
-        return Frame(DataMemoryReply(command.substr(2)));
     }
     const std::optional<std::string> reply = ExecuteLoggerCommand(state_, faults_, command);
     return Frame(reply.value_or("ERROR"));

@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "platform/base/message_queue.h"
 #include "shared/link/connection_direct.h"
@@ -88,6 +90,19 @@ protected:
     template <class Job>
     auto Run(Job job) {
         return session_.Run(std::move(job));
+    }
+
+    // Waits for `done` (the simulator takes bytes on its own thread); false when it never came.
+    template <class Done>
+    static bool Eventually(Done done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
     }
 
     SimulatedLogger& Logger() { return simulator_->Logger(); }
