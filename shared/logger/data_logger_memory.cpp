@@ -1,8 +1,10 @@
 // CDataLogger: the setup-memory and data-memory reads, their progress, and the download size arithmetic.
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 
+#include "platform/base/file_exception.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
 #include "shared/common/program_texts.h"
@@ -105,7 +107,7 @@ int CDataLogger::ReadMemoryToFile(const std::string& path, std::int64_t address,
         // The file was made by the download; a block is only ever appended to it.
         std::ofstream file(path, std::ios::binary | std::ios::in | std::ios::ate);
         if (!file || !file.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()))) {
-            ShowMessageBox(path, MB_OK, true);
+            ShowMessageBox(CPSTFileException::FromErrno(errno, path).what(), MB_OK, true);
             return 0;
         }
     }

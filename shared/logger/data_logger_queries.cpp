@@ -1,5 +1,6 @@
 // CDataLogger: identification, status, scalars, supply voltages, clock and the one-line commands.
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/base/local_time.h"
 #include "shared/common/app_context.h"
@@ -205,7 +206,7 @@ bool CDataLogger::HasModelFeature() const {
     const int code = LoggerIntervalToCode(summaries_[1].loggerInterval);
     const bool fastInterval = (code >= 8 && code <= 12) || code == 16;
     const std::size_t point = firmware_text_.rfind('.');
-    return fastInterval && point != std::string::npos && firmware_text_.substr(point + 1) == "64";
+    return fastInterval && point != std::string::npos && std::atoi(firmware_text_.c_str() + point + 1) == 64;
 }
 
 int CDataLogger::StartRecording() {
