@@ -101,6 +101,27 @@ std::string CDataLogger::ReplyLine() const {
     return text.substr(first, end == std::string::npos ? std::string::npos : end - first);
 }
 
+std::string CDataLogger::ModuleReplyText() const {
+    constexpr std::size_t kModuleReplyMax = 1023;
+    std::string text = connection_->GetReceivedText().substr(0, kModuleReplyMax);
+    if (!text.empty() && text.back() == '>') {
+        text.pop_back();
+    }
+    return text;
+}
+
+int CDataLogger::EndSession(int reason, bool sayFarewell) {
+    if (connection_->IsSessionEnded()) {
+        return 1;
+    }
+    GetAppContext().Set(CAppContext::Flag::Abort, false);
+    if (sayFarewell) {
+        SendFarewell(reason);
+    }
+    connection_->SetSessionEnded(true);
+    return 1;
+}
+
 bool CDataLogger::CheckCommandLength(const std::string& command) const {
     constexpr std::size_t kLineLimit = 71;
     if (command.size() < kLineLimit) {

@@ -259,6 +259,10 @@ protected:
     int SendFarewell(int reason);
     // The hex digits of a reply, after leading filler, up to the first line end or prompt.
     std::string ReplyLine() const;
+    // The reply text, at most 1023 characters, without a closing prompt.
+    std::string ModuleReplyText() const;
+    // Disconnect of the families that have nothing more to say than the farewell, if any.
+    int EndSession(int reason, bool sayFarewell);
     // Whether a command text fits in the logger's line; shows the message box when not.
     bool CheckCommandLength(const std::string& command) const;
     // The header fields of a summary's setup table, from the summary.

@@ -1,7 +1,6 @@
 // CDataLoggerNimbo: session start, farewell, supply voltages and real-time values of the Nimbo loggers.
 #include "shared/logger/data_logger_nimbo.h"
 
-#include "shared/common/app_context.h"
 #include "shared/link/connection.h"
 #include "shared/logger/real_time_decode.h"
 
@@ -22,13 +21,7 @@ int CDataLoggerNimbo::InitializeSession() {
 }
 
 int CDataLoggerNimbo::Disconnect(int reason) {
-    if (connection_->IsSessionEnded()) {
-        return 1;
-    }
-    GetAppContext().Set(CAppContext::Flag::Abort, false);
-    SendFarewell(reason);
-    connection_->SetSessionEnded(true);
-    return 1;
+    return EndSession(reason, true);
 }
 
 int CDataLoggerNimbo::ArmLogger(bool commandMode) {

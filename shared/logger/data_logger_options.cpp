@@ -9,11 +9,11 @@
 #include "shared/logger/call_schedule.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/firmware_features.h"
+#include "shared/logger/reply_field.h"
 #include "shared/setup/setup_codes.h"
 
 namespace {
 
-constexpr int kModuleReplyMax = 1023;
 constexpr std::size_t kTerminalReplyMax = 5136;
 
 void EraseAll(std::string& text, std::string_view what) {
@@ -22,13 +22,6 @@ void EraseAll(std::string& text, std::string_view what) {
     }
 }
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
 
 }  // namespace
 
@@ -70,10 +63,7 @@ int CDataLogger::ReadWiFiStatus(std::string& text) {
     if (!connection_->DoCommand("L?WIFI", 16000)) {
         return 0;
     }
-    text = connection_->GetReceivedText().substr(0, kModuleReplyMax);
-    if (!text.empty() && text.back() == '>') {
-        text.pop_back();
-    }
+    text = ModuleReplyText();
     return 1;
 }
 
@@ -100,10 +90,10 @@ std::string CDataLogger::QueryModuleText(std::string_view command) {
         !connection_->DoCommand(command, 16000)) {
         return "!";
     }
-    std::string text = connection_->GetReceivedText().substr(0, kModuleReplyMax);
+    std::string text = ModuleReplyText();
     EraseAll(text, "\nW>");
     EraseAll(text, "\n>");
-    return Trimmed(text);
+    return TrimmedReply(text);
 }
 
 int CDataLogger::EnterModuleTerminal() {

@@ -1,7 +1,6 @@
 // CDataLoggerOrnat: session start, farewell, supply voltages and real-time values of the Ornat loggers.
 #include "shared/logger/data_logger_ornat.h"
 
-#include "shared/common/app_context.h"
 #include "shared/link/connection.h"
 #include "shared/logger/real_time_decode.h"
 
@@ -23,15 +22,7 @@ int CDataLoggerOrnat::InitializeSession() {
 }
 
 int CDataLoggerOrnat::Disconnect(int reason) {
-    if (connection_->IsSessionEnded()) {
-        return 1;
-    }
-    GetAppContext().Set(CAppContext::Flag::Abort, false);
-    if (SessionFirmwareVersion() >= kFirmwareWithFarewell) {
-        SendFarewell(reason);
-    }
-    connection_->SetSessionEnded(true);
-    return 1;
+    return EndSession(reason, SessionFirmwareVersion() >= kFirmwareWithFarewell);
 }
 
 int CDataLoggerOrnat::ArmLogger(bool commandMode) {

@@ -16,19 +16,11 @@
 
 namespace {
 
-constexpr std::size_t kReplyTextMax = 1023;
 constexpr std::uint32_t kQuarvenSystemArea = 0x3000;
 constexpr int kFirstBuildWithGeneral = 203;
 constexpr int kFirstBuildWithModules = 162;
 constexpr int kFirstBuildWithMessages = 248;
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
 
 std::string Labelled(unsigned labelId, const std::string& value) {
     return LoadText(labelId) + ":\t" + value + "\r\n";
@@ -78,11 +70,7 @@ int CDataLoggerQuarvenRSorKX::GetInterfaceText(std::string& text) {
     if (!connection_->DoCommand("M?", 16000)) {
         return 0;
     }
-    std::string reply = connection_->GetReceivedText().substr(0, kReplyTextMax);
-    if (!reply.empty() && reply.back() == '>') {
-        reply.pop_back();
-    }
-    text = Trimmed(reply);
+    text = TrimmedReply(ModuleReplyText());
     return 1;
 }
 
@@ -90,14 +78,11 @@ void CDataLoggerQuarvenRSorKX::AppendQueryItems(std::string_view command, std::v
     if (!connection_->DoCommand(command, 16000)) {
         return;
     }
-    std::string reply = connection_->GetReceivedText().substr(0, kReplyTextMax);
-    if (!reply.empty() && reply.back() == '>') {
-        reply.pop_back();
-    }
+    std::string reply = ModuleReplyText();
     std::string key;
     std::string value;
     while (ParseReplyField(reply, key, value)) {
-        lines.push_back(key + "\t" + Trimmed(value) + "\r\n");
+        lines.push_back(key + "\t" + TrimmedReply(value) + "\r\n");
     }
 }
 
@@ -135,7 +120,7 @@ int CDataLoggerQuarvenRSorKX::BuildStatusReport(std::vector<std::string>& lines)
         std::string line;
         bool first = true;
         while (std::getline(in, line)) {
-            line = Trimmed(line);
+            line = TrimmedReply(line);
             if (line.empty() || line == "(null)" || line == "<EMPTY>") {
                 continue;
             }

@@ -52,12 +52,9 @@ int CDataLoggerStandard::InitializeSession() {
     return result;
 }
 
-int CDataLoggerStandard::Disconnect(int) {
-    if (!connection_->IsSessionEnded()) {
-        GetAppContext().Set(CAppContext::Flag::Abort, false);
-        connection_->SetSessionEnded(true);
-    }
-    return 1;
+int CDataLoggerStandard::Disconnect(int reason) {
+    // The standard logger is only left: it falls asleep by itself.
+    return EndSession(reason, false);
 }
 
 int CDataLoggerStandard::ListStoredSetups(std::vector<std::string>& list) {

@@ -39,3 +39,11 @@ bool ParseReplyField(std::string& reply, std::string& key, std::string& value) {
     reply.erase(0, next);
     return true;
 }
+
+std::string TrimmedReply(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}

@@ -8,3 +8,6 @@
 // the value up to the next "," or, when it starts with a double quote, up to the closing one (quotes
 // removed). The item and one "," after it leave `reply`. False when no key is left.
 bool ParseReplyField(std::string& reply, std::string& key, std::string& value);
+
+// `text` without blanks, tabs and line ends at either end.
+std::string TrimmedReply(const std::string& text);
