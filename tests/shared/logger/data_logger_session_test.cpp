@@ -243,6 +243,52 @@ TEST_P(DataLoggerSessionTest, TheRealTimeSnapshotWalksTheWholeReply) {
     }
 }
 
+TEST_P(DataLoggerSessionTest, PreparingRealTimeReadsSetupValuesStatusAndClock) {
+    for (const char* model : {"standard", "ornat2", "nimbo-4temp", "quarven-kx"}) {
+        SCOPED_TRACE(model);
+        ASSERT_TRUE(Start(model));
+        ASSERT_EQ(Run([this] { return Object().PrepareRealTimeRead(); }), 1);
+        EXPECT_EQ(Object().GetRealTimeValues().size(),
+                  static_cast<std::size_t>(Object().GetSUTInfo(1)->GetValueCount()));
+        EXPECT_EQ(Object().GetClock()[4], 5);  // the minute
+    }
+}
+
+TEST_P(DataLoggerSessionTest, AShortRealTimeReplyFailsTheSnapshot) {
+    ASSERT_TRUE(Start("ornat1"));
+    ASSERT_EQ(Run([this] { return Object().ReadSetupBlocks(1); }), 1);
+    SimulatorFaults faults;
+    faults.shortRealTime = 1;  // the reply came: no repeat, the decode fails
+    Logger().SetFaults(faults);
+    EXPECT_EQ(Run([this] { return Object().ArmLogger(true); }), 0);
+    EXPECT_EQ(Run([this] { return Object().ArmLogger(true); }), 1);
+}
+
+TEST_P(DataLoggerSessionTest, AClockReplyThatDoesNotParseFails) {
+    ASSERT_TRUE(Start("quarven-rs"));
+    SimulatorFaults faults;
+    faults.corruptReplies = 1;
+    Logger().SetFaults(faults);
+    std::string text;
+    EXPECT_EQ(Run([&] { return Object().ReadClock(text); }), 0);
+    EXPECT_EQ(Object().GetClock(), (std::array<int, 6>{}));
+}
+
+TEST_P(DataLoggerSessionTest, ARomTableOfTenWordsFillsOnlyTheFourRomSetups) {
+    ASSERT_TRUE(Connect("standard"));
+    Logger().ChangeState([](LoggerState& s) {
+        while (s.romTable.size() < 10) {
+            s.romTable.push_back(static_cast<std::uint16_t>(s.romTable.back() + 0x10));
+        }
+    });
+    ASSERT_EQ(Run([this] { return Object().InitializeSession(); }), 1);
+    const LoggerState state = Logger().State();
+    for (int rom = 0; rom < 4; ++rom) {
+        EXPECT_EQ(Object().GetSUTInfo(3 + rom)->blockAddress, state.romTable[static_cast<std::size_t>(rom)]);
+    }
+    EXPECT_EQ(Object().GetSUTInfo(7), nullptr);
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, DataLoggerSessionTest, ::testing::Values(Transport::Pty, Transport::Tcp),
                          testsupport::TransportName);
 

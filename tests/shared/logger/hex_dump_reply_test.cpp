@@ -70,4 +70,10 @@ TEST(HexDumpReplyTest, HexGroups) {
     EXPECT_FALSE(CheckHexGroups("", 0));
 }
 
+TEST(HexDumpReplyTest, TextAsHexDigits) {
+    EXPECT_EQ(HexEncodeText("Ab 1"), "41622031");
+    EXPECT_EQ(HexEncodeText("\xE9"), "E9");
+    EXPECT_EQ(HexEncodeText(""), "");
+}
+
 }  // namespace

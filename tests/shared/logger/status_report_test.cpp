@@ -89,6 +89,14 @@ TEST_P(StatusReportTest, AnRsWithAnOldBuildLeavesOutItsLaterSections) {
     }
 }
 
+TEST_P(StatusReportTest, AnUnknownRecordSizeDividesByOne) {
+    ASSERT_TRUE(Start("quarven-rs"));
+    Logger().ChangeState([](LoggerState& s) { s.recordSize = 0; });
+    std::vector<std::string> lines;
+    ASSERT_EQ(Run([&] { return Object().BuildStatusReport(lines); }), 1);
+    EXPECT_NE(Joined(lines).find("room for 1036288 records"), std::string::npos) << Joined(lines);
+}
+
 TEST_P(StatusReportTest, WithoutASessionTheReportSaysSo) {
     ASSERT_TRUE(Start("ornat1"));
     app_.session = nullptr;
