@@ -335,6 +335,10 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     if (word == "L?CONFIGURATION") {
         return "CONFIGURATION=" + std::to_string(s.configurationWord);
     }
+    if (word.rfind("L!CONFIGURATION=", 0) == 0) {
+        s.configurationWord = std::atoi(word.c_str() + 16);
+        return "OK";
+    }
     if (s.queryReplies.count(word)) {
         return s.queryReplies.at(word);
     }

@@ -74,6 +74,26 @@ TEST_P(SmallCommandsTest, ModesAndOneLineCommands) {
     EXPECT_EQ(session_.GetSendMode(), SEND_MODE_ECHO);
 }
 
+TEST_P(SmallCommandsTest, ClearingTheMemory) {
+    ASSERT_TRUE(Start("nimbo-combo1"));
+    const auto pointer = [this] { return Logger().State().recordPointer; };
+    const std::uint32_t before = pointer();
+
+    // Ctrl+Shift held: "E!" in place of "G!", and nothing at all when recording is to stay stopped.
+    app_.Set(CAppContext::Flag::CtrlShiftHeld, true);
+    const int commands = Logger().CommandCount();
+    EXPECT_EQ(Run([this] { return Object().ClearMemory(true); }), 1);
+    EXPECT_EQ(Logger().CommandCount(), commands);
+    EXPECT_EQ(Run([this] { return Object().ClearMemory(false); }), 1);
+    EXPECT_EQ(pointer(), before);
+    EXPECT_FALSE(Logger().State().recording);  // it was not recording, so it is stopped again
+
+    app_.Set(CAppContext::Flag::CtrlShiftHeld, false);
+    EXPECT_EQ(Run([this] { return Object().ClearMemory(true); }), 1);
+    EXPECT_EQ(pointer(), Logger().State().memoryEnd);
+    EXPECT_TRUE(Logger().State().recording);  // left as "G!" leaves it
+}
+
 TEST_P(SmallCommandsTest, ReadRangeKeepsTheFirstAddressUnlessTheMemoryWraps) {
     ASSERT_TRUE(Start("ornat1"));
     Logger().ChangeState([](LoggerState& s) { s.readPosition = 0x00ABCD; });
@@ -115,8 +135,9 @@ TEST_P(SmallCommandsTest, QuarvenRecordQueriesAndModuleText) {
     std::string wifi;
     EXPECT_EQ(Run([&] { return Object().ReadWiFiStatus(wifi); }), 1);
     EXPECT_EQ(wifi, "State=Associated,SSID=\"Site, north\"\r\n");
-    EXPECT_EQ(Run([this] { return Object().WriteConfiguration(0x4C); }), 1);
-    EXPECT_EQ(Run([this] { return Object().ReadConfiguration(); }), 0x4C);
+    EXPECT_EQ(Run([this] { return Object().WriteConfiguration(0x0C); }), 1);
+    EXPECT_EQ(Logger().State().configurationWord, 0x0C);
+    EXPECT_EQ(Run([this] { return Object().ReadConfiguration(); }), 0x0C);
     EXPECT_EQ(Run([this] { return Quarven().SetReplyMode(false); }), 1);
     EXPECT_EQ(link_->GetReplyMode(), 'H');
 }
