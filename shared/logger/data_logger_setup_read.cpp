@@ -59,6 +59,9 @@ int CDataLogger::ReadSetupChannels(int index) {
 int CDataLogger::ReadSetupLabels(int index) {
     PostStatusId(STATUS_TEXT, IDS_READING_LABELS);
     const CSUTInfo* info = GetSUTInfo(index);
+    if (info == nullptr) {
+        return 0;
+    }
     const int channels = type_code_ == 13 ? 8 : type_code_ == 14 ? 10 : info->GetChannelCount(type_code_);
     const int length = channels * GetLabelSize();
     if (length <= 0) {
@@ -73,7 +76,11 @@ int CDataLogger::ReadSetupLabels(int index) {
 
 int CDataLogger::ReadSetupNotes(int index) {
     PostStatusId(STATUS_TEXT, IDS_READING_NOTES);
-    const int length = GetSUTInfo(index)->GetChannelCount(type_code_) * kNoteSize;
+    const CSUTInfo* info = GetSUTInfo(index);
+    if (info == nullptr) {
+        return 0;
+    }
+    const int length = info->GetChannelCount(type_code_) * kNoteSize;
     if (length <= 0) {
         return 1;
     }
