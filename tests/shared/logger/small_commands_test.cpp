@@ -8,6 +8,7 @@
 
 #include "shared/link/session.h"
 #include "shared/logger/data_logger_quarven_rs_or_kx.h"
+#include "shared/logger/hex_dump_reply.h"
 #include "tests/shared/logger/logger_link_fixture.h"
 #include "tests/support/temp_folder.h"
 
@@ -92,6 +93,15 @@ TEST_P(SmallCommandsTest, ClearingTheMemory) {
     EXPECT_EQ(Run([this] { return Object().ClearMemory(true); }), 1);
     EXPECT_EQ(pointer(), Logger().State().memoryEnd);
     EXPECT_TRUE(Logger().State().recording);  // left as "G!" leaves it
+}
+
+TEST_P(SmallCommandsTest, AMemoryWordIsTheChecksumOfTheRange) {
+    ASSERT_TRUE(Start("ornat1"));
+    const LoggerState state = Logger().State();
+    const std::span<const std::uint8_t> setup(state.setupMemory.data() + LoggerState::kActiveSetupAddress, 58);
+    std::uint16_t word = 0;
+    ASSERT_EQ(Run([&] { return Object().ReadMemoryWord(LoggerState::kActiveSetupAddress, 58, word); }), 1);
+    EXPECT_EQ(word, BlockChecksum(setup));
 }
 
 TEST_P(SmallCommandsTest, ReadRangeKeepsTheFirstAddressUnlessTheMemoryWraps) {
