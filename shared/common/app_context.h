@@ -41,6 +41,8 @@ public:
         DownloadRunning,     // a record download is reading records
         ReplyModeLock,       // the reply mode is fixed: setting it sends nothing
         NoFarewell,          // the farewell command is not sent at disconnect
+        CtrlShiftHeld,       // Ctrl and Shift were held when the user gave the running command
+        ShiftHeld,           // Shift was held when the user gave the running command
         Count
     };
 

@@ -110,6 +110,10 @@ public:
     int GetReceivedCount() const { return static_cast<int>(m_rxBuffer.Count()); }
     std::string GetReceivedText() const { return m_rxBuffer.Text(); }
     platform::ByteTransport* GetTransport() const { return m_pTransport.get(); }
+    // What the link was given when it was made: the logger objects on it serve the same session and
+    // application.
+    CSession* GetSession() const { return context_.session; }
+    CAppContext& GetApp() const { return *context_.app; }
     bool IsResettingLogger() const { return m_bResettingLogger.load(); }
     void SetResettingLogger(bool on) { m_bResettingLogger.store(on); }
     bool IsEstablishing() const { return m_bEstablishing; }

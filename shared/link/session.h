@@ -5,9 +5,13 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
+#include <mutex>
+#include <string>
 
 #include "platform/base/broker_worker_thread.h"
+#include "platform/base/message_target.h"
 
 // Send modes (the session's send mode).
 inline constexpr int SEND_MODE_LINE = 0;  // command and CR at once, no echo checked
@@ -26,6 +30,20 @@ public:
     // Set once the logger is identified and its object made; the lost-port notice watches it.
     bool IsConnected() const { return connected_.load(); }
     void SetConnected(bool connected) { connected_.store(connected); }
+    // The logger's firmware version number, which the logger code's version thresholds read.
+    int GetFirmwareVersion() const { return firmware_version_.load(); }
+    void SetFirmwareVersion(int version) { firmware_version_.store(version); }
+    std::string GetModelName() const;
+    void SetModelName(std::string name);
+
+    // Where the status notices go (the main window); nullptr posts nothing.
+    void SetStatusWindow(platform::MessageTarget* window) { status_window_.store(window); }
+    // Posts WM_LINK_STATUS with `code` and the text of `stringId`; id 0 posts nothing.
+    void PostStatusString(unsigned code, unsigned stringId) const;
+    // Posts WM_LINK_STATUS with `code` and `value` as it is.
+    void PostStatus(unsigned code, std::intptr_t value) const;
+    // Posts WM_LINK_STATUS with `code` and an owned copy of `text`.
+    void PostStatus(unsigned code, std::string text) const;
 
     // On the session thread, inside a command: waits until done() or `timeout`, taking a cancel
     // (WM_CANCEL_COMMAND) meanwhile. Other messages wait until the command has ended.
@@ -42,4 +60,8 @@ private:
     std::atomic<int> logger_type_{-1};
     std::atomic<int> interface_kind_{0};
     std::atomic<bool> connected_{false};
+    std::atomic<int> firmware_version_{0};
+    mutable std::mutex model_name_mutex_;
+    std::string model_name_;
+    std::atomic<platform::MessageTarget*> status_window_{nullptr};
 };

@@ -16,6 +16,8 @@ const std::vector<LoggerModel>& LoggerModels() {
         {"nimbo-pvdc", 9, "BUPV2.150", "300009", "Nimbo P-Vdc", 70},
         {"nimbo-4temp", 10, "BUT-2.150", "300010", "Nimbo 4Temp", 70},
         {"quarven-rs", 13, "NX401.234", "400013", "Quarven RS", 2048},
+        // The program takes a KX for an RS until its configuration word shows bit 6.
+        {"quarven-kx", 14, "NX402.262", "400014", "Quarven KX", 2048},
     };
     return models;
 }

@@ -7,7 +7,7 @@
 
 struct LoggerModel {
     std::string name;          // for the command line: "standard", "quarven-rs"...
-    int typeCode = 0;          // what the program decides from the firmware text
+    int typeCode = 0;          // the model it is; the program decides 13 for both Quarven models
     std::string firmwareText;  // 10 characters of the identification record, NUL-padded
     std::string loggerId;      // 6 characters
     std::string description;   // up to 21 characters

@@ -3,17 +3,14 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
-#include <sstream>
 
-#include "tools/loggersim/hex_dump.h"
+#include "tools/loggersim/logger_commands.h"
 
 namespace {
 
 constexpr char kNul = 0x00;
 constexpr char kDle = 0x10;
 constexpr char kEscape = 0x1B;
-constexpr long kMaxReadLength = 2048;
 
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -28,30 +25,20 @@ std::string Upper(std::string text) {
     return text;
 }
 
-// "O! AAAAAA LLLL": the L bytes of data memory that end at address A.
-std::string DataMemoryReply(const std::string& operands) {
-    std::istringstream in(operands);
-    std::string addressText;
-    std::string lengthText;
-    in >> addressText >> lengthText;
-    char* end = nullptr;
-    const long address = std::strtol(addressText.c_str(), &end, 16);
-    const bool addressOk = !addressText.empty() && *end == '\0';
-    const long length = std::strtol(lengthText.c_str(), &end, 16);
-    if (!addressOk || lengthText.empty() || *end != '\0' || length < 1 || length > kMaxReadLength) {
-        return "ERROR";
-    }
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
-    for (long i = 0; i < length; ++i) {
-        bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>((address - length + 1 + i) & 0xFF);
-    }
-    return HexDumpText(bytes);
-}
-
 }  // namespace
 
 SimulatedLogger::SimulatedLogger(const LoggerModel& model, SimulatorFaults faults)
-    : model_(model), faults_(faults) {}
+    : model_(model), state_(InitialLoggerState(model)), faults_(faults) {}
+
+void SimulatedLogger::ChangeState(const std::function<void(LoggerState&)>& change) {
+    std::lock_guard lock(mutex_);
+    change(state_);
+}
+
+LoggerState SimulatedLogger::State() const {
+    std::lock_guard lock(mutex_);
+    return state_;
+}
 
 void SimulatedLogger::SetFaults(const SimulatorFaults& faults) {
     std::lock_guard lock(mutex_);
@@ -134,6 +121,10 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                     muted_ = true;
                     break;
                 }
+                if (line.empty()) {
+                    // A bare CR, unlike the wake-up's blank, is no command.
+                    break;
+                }
                 const std::string command = Upper(Trimmed(line));
                 if (command == "S!") {
                     asleep_ = true;
@@ -180,9 +171,6 @@ std::string SimulatedLogger::Execute(const std::string& line) {
     if (static_cast<int>(line.size()) > model_.commandLimit) {
         return Frame("ERROR");
     }
-    if (command == "I?") {
-        return Frame(HexDumpText(IdentificationRecord(model_)));
-    }
     if (command == "R!E") {
         echo_ = true;
         return Frame("OK");
@@ -191,10 +179,8 @@ std::string SimulatedLogger::Execute(const std::string& line) {
         echo_ = false;
         return Frame("OK");
     }
-    if (command.rfind("O!", 0) == 0) {
-        return Frame(DataMemoryReply(command.substr(2)));
-    }
-    return Frame("ERROR");
+    const std::optional<std::string> reply = ExecuteLoggerCommand(state_, faults_, command);
+    return Frame(reply.value_or("ERROR"));
 }
 
 std::string SimulatedLogger::Frame(const std::string& text) {

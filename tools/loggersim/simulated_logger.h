@@ -1,15 +1,17 @@
 // SimulatedLogger: a logger of one model speaking the protocol's framing: wake-up, echo and line
-// mode, the prompt, ESC and DLE, the farewell, identification, data-memory reads, and an error reply
-// for any other command; with the faults asked of it.
+// mode, the prompt, ESC and DLE, the farewell, data-memory reads and the commands of its state (see
+// logger_commands.h), and an error reply for any other command; with the faults asked of it.
 #pragma once
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
 
 #include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/logger_state.h"
 #include "tools/loggersim/simulator_faults.h"
 
 class SimulatedLogger {
@@ -33,6 +35,9 @@ public:
     int CommandCount() const;
     int WakeUps() const;
     const LoggerModel& Model() const { return model_; }
+    // The state behind the replies: changed in place under the logger's lock, or copied out.
+    void ChangeState(const std::function<void(LoggerState&)>& change);
+    LoggerState State() const;
 
 private:
     std::string Execute(const std::string& line);
@@ -42,6 +47,7 @@ private:
 
     const LoggerModel model_;
     mutable std::mutex mutex_;
+    LoggerState state_;
     SimulatorFaults faults_;
     std::string line_;
     bool garbling_ = false;

@@ -12,4 +12,10 @@ struct SimulatorFaults {
     int muteAfter = -1;         // answer this many commands, then take no more (-1: never)
     int closeAfter = -1;        // answer this many commands, then drop the link (-1: never)
     int sleepAfterIdleMs = 0;   // fall asleep after this long without input (0: never)
+    // Faults of the next N hex-dump replies.
+    int wrongChecksums = 0;      // a checksum that does not match the data
+    int shortDumps = 0;          // the last data byte left out, the checksum still over all of them
+    int refusedDumps = 0;        // "Hex dump not valid" in place of the data
+    int badChecksumFields = 0;   // a checksum field that is not hex
+    int shortRealTime = 0;       // a real-time reply cut to half its length
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tools/loggersim/hex_dump.h"
+#include "tools/loggersim/logger_state.h"
 
 namespace {
 

@@ -38,7 +38,12 @@ void PrintUsage() {
         "  --chunk=BYTES       write output in pieces of BYTES\n"
         "  --mute-after=N      stop answering after N commands\n"
         "  --close-after=N     close the link after N commands\n"
-        "  --sleep-after=MS    fall asleep after MS without input\n");
+        "  --sleep-after=MS    fall asleep after MS without input\n"
+        "  --wrong-checksums=N give the next N hex dumps a wrong checksum\n"
+        "  --short-dumps=N     leave the last byte out of the next N hex dumps\n"
+        "  --refused-dumps=N   answer the next N hex dumps with \"Hex dump not valid\"\n"
+        "  --bad-checksums=N   give the next N hex dumps a checksum field that is not hex\n"
+        "  --short-real-time=N cut the next N real-time replies to half\n");
 }
 
 // The number after "<name>=" in `argument`, when the argument is that option.
@@ -87,6 +92,16 @@ int main(int argc, char** argv) {
             faults.closeAfter = static_cast<int>(value);
         } else if (Option(argument, "--sleep-after", value)) {
             faults.sleepAfterIdleMs = static_cast<int>(value);
+        } else if (Option(argument, "--wrong-checksums", value)) {
+            faults.wrongChecksums = static_cast<int>(value);
+        } else if (Option(argument, "--short-dumps", value)) {
+            faults.shortDumps = static_cast<int>(value);
+        } else if (Option(argument, "--refused-dumps", value)) {
+            faults.refusedDumps = static_cast<int>(value);
+        } else if (Option(argument, "--bad-checksums", value)) {
+            faults.badChecksumFields = static_cast<int>(value);
+        } else if (Option(argument, "--short-real-time", value)) {
+            faults.shortRealTime = static_cast<int>(value);
         } else {
             PrintUsage();
             return argument == "--help" ? 0 : 2;

@@ -1,0 +1,329 @@
+// CDataLogger: one connected logger as the program sees it: the operations every logger family
+// answers, in the order the families override them, and what the object learns of its logger.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <ctime>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shared/datafile/data_info.h"
+#include "shared/logger/config_table.h"
+#include "shared/logger/real_time_value.h"
+#include "shared/setup/sut_info.h"
+
+class CConnection;
+class CAppContext;
+class CSession;
+class DownloadProgressSink;
+struct CallScheduleRecord;
+struct DataMemoryState;
+
+class CDataLogger {
+public:
+    // The reply copy of a checked hex dump.
+    static constexpr int kReplyMax = 5136;
+    // Offsets of the pieces of one setup in the setup memory of the models below type code 13.
+    static constexpr int kHeaderOffset = 0;
+    static constexpr int kLabelOffset = 58;
+    static constexpr int kNoteOffset = 184;
+    static constexpr int kChannelOffset = 670;
+    static constexpr int kAlarmOffset = 842;
+    static constexpr int kExtendedOffset = 1202;
+    static constexpr int kExtendedSize = 62;
+    static constexpr int kQuarvenExtendedSize = 12;
+    static constexpr int kNoteSize = 81;
+    // Where the option byte lies in the logger memory.
+    static constexpr int kOptionByteAddress = 0xB7E2;
+
+    CDataLogger(CConnection* connection, int typeCode, int summaries);
+    virtual ~CDataLogger();
+    CDataLogger(const CDataLogger&) = delete;
+    CDataLogger& operator=(const CDataLogger&) = delete;
+
+    // ---- Operations each family answers in its own way.
+    // The first exchange after the link is up: identity, scalars, setup header, status.
+    virtual int InitializeSession() = 0;
+    // The farewell to the logger, once per link; `reason` 2 is a quiet end.
+    virtual int Disconnect(int reason) = 0;
+    // "@!1" / "@!0".
+    virtual int EnableAtMode();
+    virtual int DisableAtMode();
+    // Names of the setups the logger holds, as "Active:\t\t<name>" lines.
+    virtual int ListStoredSetups(std::vector<std::string>& list);
+    // "*?": the calibration scalars.
+    virtual int ReadScalars();
+    // The real-time snapshot; `commandMode` when "@!1" was already sent.
+    virtual int ArmLogger(bool commandMode) = 0;
+    // The longest command text the logger takes.
+    virtual int GetCommandLimit() const { return 70; }
+    virtual int GetInterfaceText(std::string& text);
+    virtual int BuildStatusReport(std::vector<std::string>& lines);
+    // "L?CONFIGURATION": the configuration word, -1 on failure or for a model without one.
+    virtual int ReadConfiguration() { return -1; }
+    virtual int GetConfigurationBits() const { return -1; }
+    // "L!CONFIGURATION=value"; only the Quarven has one.
+    virtual int WriteConfiguration(int) { return 0; }
+    virtual int ReadDemandWindow(int& minutes);
+    virtual int ReadTimedValues(CSUTExtendedData& extended);
+    virtual int ReadExtraValues(CSUTExtendedData& extended);
+    // Bytes of one channel label.
+    virtual int GetLabelSize() const { return 21; }
+    virtual int ReadSupplyVoltages();
+    virtual int DecodeRealTimeValues();
+    virtual void DecodeHeaderRecord(std::span<const std::uint16_t> words) = 0;
+    virtual int DecodeSupplyVoltages() = 0;
+    virtual int DecodeRealTimeImage() = 0;
+
+    // ---- Shared operations.
+    // Setup summary by index: 0 to 6 for the standard model, 0 and 1 for the others; nullptr beyond.
+    CSUTInfo* GetSUTInfo(int index);
+    // "Y? bank address length" for a piece of setup `index`; false for a length of 0 or less.
+    bool FormatBlockRead(std::string& command, int index, int length, int offset = 0) const;
+    static std::string FormatSetupRead(std::uint8_t bank, unsigned address, int length);
+
+    // Decodes and checks the reply the connection holds into the block data; -1 any length.
+    int CheckBlockReply(int expectedLength);
+    // Takes `bytes` as the block data (what a checked reply leaves).
+    void LoadBlockData(std::span<const std::uint8_t> bytes);
+    void FreeBlockData();
+    std::span<const std::uint8_t> BlockData() const;
+
+    // DoCommand with 12000 ms and a copy of the reply's first line (leading filler skipped), at most
+    // `maxLength` characters.
+    int SendQuery(std::string_view command, std::string& text, int maxLength);
+    int ReadStatus();
+    // The identification record of the "I?" reply still held by the connection.
+    int DecodeIdentity(bool warn);
+    // The status image of the "Y?" reply the connection holds.
+    int DecodeStatus();
+    // The same from the block data at its cursor (the real-time reply carries both).
+    int DecodeIdentityBytes(bool warn);
+    int DecodeStatusBytes();
+    int ReadClock(std::string& text);
+    int StartRecording();
+    int StopRecording();
+    int QueryStarted();
+    int QueryStopped();
+    int ClearMemory(bool keepStopped);
+    int ClearTotals();
+    int ClearPeak();
+    int ClearCallSchedule();
+    int SetEchoMode(bool on);
+    int TestRam();
+    int ReadADCounts(std::string& text, int maxLength);
+    void SetRecording(bool on);
+    void KickLogger();
+    bool HasModelFeature() const;
+    // The option byte at 0xB7E2 into the option word: one byte, or two for the standard and Nimbo
+    // models.
+    int ReadOptionByte(int& value);
+    int WriteOptionByte(int value);
+    int GetOptionWord() const { return option_word_; }
+    void SetOptionWord(int word) { option_word_ = word; }
+    int SendTerminalCommand(std::string_view text, std::string& reply);
+    int ReadWiFiStatus(std::string& text);
+    // "Y?" of the call-schedule block, decoded into `record` with `date` anchoring the weekdays.
+    int ReadCallSchedule(CallScheduleRecord& record, const std::tm& date);
+    // "I!18": the read position of a partial download.
+    int SendReadRange(std::uint32_t first, std::uint32_t last);
+    // The Quarven module's text reply to `command`; "!" when it has none.
+    std::string QueryModuleText(std::string_view command);
+    int EnterModuleTerminal();
+    int ExitModuleTerminal();
+    // "W!" of summaries 0 and 1; only `which` 1.
+    int ActivateSetup(int which, bool keepStopped);
+    // "F?" with `index`: the configuration table into GetConfigTable(); the result is its first-array
+    // value at `index` (0 out of range), 0 on failure. The Nimbo models have no table: 0 without a command.
+    std::int32_t ReadConfigValue(int index);
+    // The checked "F?" reply into the configuration table, by family.
+    int DecodeConfigTable();
+    const ConfigTable& GetConfigTable() const { return config_table_; }
+
+    // Reading setups back.
+    int ReadSetupHeader(int index);
+    int ReadSetupBlocks(int index);
+    int ReadSetupChannels(int index);
+    int ReadSetupLabels(int index);
+    int ReadSetupNotes(int index);
+    int ReadSetupAlarms(int index);
+    int ReadExtendedSetup(int index);
+    int ReadSetupImage(int index);
+    int ReadInfoRecord();
+    int PrepareRealTimeRead();
+    // The address of the standard logger's real-time values in its setup memory.
+    std::uint16_t GetRealTimeAddress() const { return header_words_[0]; }
+    int ReadGeneralQuery();
+    int GetChannelBlockSize(int index) const;
+    // The "W?" reply of `count` hex words into the setup addresses.
+    int ReadHeaderWords(int count);
+    // A setup header, from a checked reply or from an expanded image, into summary `index`.
+    int DecodeSetupHeader(int index, std::span<const std::uint8_t> bytes, int& length);
+    // 58 bytes below type code 13, 72 for 13, 74 for 14.
+    int SetupHeaderLength() const;
+    int DecodeChannelLabels(int index, std::span<const std::uint8_t> bytes);
+    int DecodeChannelNotes(int index, std::span<const std::uint8_t> bytes);
+    int DecodeChannelBlock(int index);
+    int DecodeAlarmBlock(int index, int expectedLength);
+    int DecodeExtendedSetup(int index);
+    int DecodeSetupImage(int index);
+    int DecodeClockBytes();
+
+    // Memory reads.
+    int ReadMemoryWord(int address, int length, std::uint16_t& value);
+    // One block of a download, read downwards from `address`.
+    int ReadMemoryBlock(std::int64_t& address, std::int64_t& bytesLeft, bool keepPosition);
+    int ReadMemoryToFile(const std::string& path, std::int64_t address, std::int64_t bytesLeft, bool keepPosition);
+    int ReadRecordValue(std::int64_t endAddress, std::uint32_t& value);
+    std::int64_t SizeOfFullDataRead(std::int64_t& first) const;
+    std::int64_t SizeOfPartialDataRead(std::int64_t& first) const;
+
+    // Output to the download progress window, or status texts without one.
+    void SetProgressSink(DownloadProgressSink* sink) { progress_sink_ = sink; }
+    void AppendTrace(const std::string* text);
+    void WriteTrace(unsigned stringId);
+    void ReportStatus(const std::string& text);
+    // The wait callback of block reads: moves the progress on by what has arrived.
+    void UpdateBlockProgress();
+
+    // Scalars (0.0 where the model has none).
+    float GetAScalar() const { return scalars_[0]; }
+    float GetVScalar() const { return scalars_[1]; }
+    float GetRScalar() const { return scalars_[2]; }
+    void SetAScalar(float value) { SetScalar(0, value); }
+    void SetVScalar(float value) { SetScalar(1, value); }
+    void SetRScalar(float value) { SetScalar(2, value); }
+
+    // What the object learned.
+    int GetTypeCode() const { return type_code_; }
+    int GetFirmwareNumber() const { return firmware_number_; }
+    const std::string& GetTitleText() const { return title_text_; }
+    const std::string& GetLoggerId() const { return logger_id_; }
+    const std::string& GetDescription() const { return description_; }
+    const std::string& GetThirdText() const { return third_text_; }
+    const std::string& GetFirmwareText() const { return firmware_text_; }
+    const std::string& GetInterfaceName() const { return interface_text_; }
+    std::uint8_t GetMemoryBank() const { return memory_bank_; }
+    std::uint8_t GetConfigByte2() const { return config_byte2_; }
+    bool IsRecording() const { return recording_; }
+    bool IsWrapping() const { return wraps_; }
+    bool GetOptionFlag(int index) const { return option_flags_.at(static_cast<std::size_t>(index)); }
+    int GetModeCode() const { return mode_code_; }
+    std::uint32_t GetMemoryStart() const { return memory_start_; }
+    std::uint32_t GetMemoryEnd() const { return memory_end_; }
+    std::uint32_t GetRecordPointer() const { return record_pointer_; }
+    std::int64_t GetUsedCount() const { return used_count_; }
+    std::int64_t GetFreeCount() const { return free_count_; }
+    std::uint16_t GetHeaderWord(int index) const { return header_words_.at(static_cast<std::size_t>(index)); }
+    std::uint32_t GetReadPosition() const { return read_position_; }
+    void SetReadPosition(std::uint32_t position) { read_position_ = position; }
+    float GetSupplyVoltage(int index) const { return supply_.at(static_cast<std::size_t>(index)); }
+    float GetFurtherReading(int index) const { return further_readings_.at(static_cast<std::size_t>(index)); }
+    // Year, month, day, hour, minute, second.
+    const std::array<int, 6>& GetClock() const { return clock_; }
+    bool HasAlarmBlock() const { return alarm_block_; }
+    bool HasExtendedSetup() const { return extended_setup_; }
+    const std::vector<RealTimeValue>& GetRealTimeValues() const { return real_time_values_; }
+    const CDataInfo& GetDataInfo() const { return data_info_; }
+    CConnection* GetConnection() const { return connection_; }
+
+protected:
+    // How many of the A, V and R scalars the model keeps.
+    virtual int ScalarCount() const = 0;
+    // Memory models read from setup memory; the Quarven has its tagged queries.
+    bool IsQuarven() const { return type_code_ >= 13; }
+    // The session and the application of the link, as the link was given them.
+    CSession* Session() const;
+    CAppContext& App() const;
+    int SessionFirmwareVersion() const;
+    bool IsAborted() const;
+    void PostStatusId(unsigned code, unsigned stringId) const;
+    void PostStatusText(unsigned code, std::string text) const;
+    void PostStatusValue(unsigned code, int value) const;
+    // The common steps of the Ornat, Nimbo and Quarven session starts: scalars, `words` header words,
+    // setup-1 header, status.
+    int ReadSessionSetup(int words);
+    // Command-length limit, identity, title text and description posted.
+    int StartIdentity(const char* titleFormat, bool warn);
+    // The title text of logger ID and firmware text, posted with the description.
+    void PostTitle(const char* titleFormat);
+    // Setup 1 at word 0 and the working setup at word 2, the header words 5, 6 and (with a schedule) 7.
+    void DecodeSetupWords(std::span<const std::uint16_t> words, bool withSchedule);
+    // Supply voltages of one byte each; the older form has only the first, on another scale.
+    int DecodeByteSupplyVoltages(bool newForm);
+    // "W?" then ReadHeaderWords with the model's count.
+    int ReadHeaderWordsQuery(int count);
+    // DoCommand then CheckBlockReply.
+    int DoBlockCommand(std::string_view command, int timeout, int expectedLength);
+    // Sends the farewell "S!" with DoCommand.
+    int SendFarewell(int reason);
+    // The hex digits of a reply, after leading filler, up to the first line end or prompt.
+    std::string ReplyLine() const;
+    // The reply text, at most 1023 characters, without a closing prompt.
+    std::string ModuleReplyText() const;
+    // Disconnect of the families that have nothing more to say than the farewell, if any.
+    int EndSession(int reason, bool sayFarewell);
+    // Whether a command text fits in the logger's line; shows the message box when not.
+    bool CheckCommandLength(const std::string& command) const;
+    // The header fields of a summary's setup table, from the summary.
+    void FillSetupHeader(CSUTInfo& info, const std::string& loggerId) const;
+    CSetupTable& EnsureSetupTable(CSUTInfo& info) const;
+    // Walks the real-time reply after its values: status, identity, supply voltages and clock at the
+    // family's offsets; the block data position is restored.
+    int DecodeRealTimeTail(std::size_t statusOffset, std::size_t clockStep);
+    // "@!1" unless in command mode, then `query` with up to three repeats, then the real-time decode.
+    int ArmWith(std::string_view query, int timeout, bool commandMode);
+    // Runs a block read with the progress counters set for it.
+    int RunBlockRead(std::string_view command, int timeout, int length);
+
+    CConnection* const connection_;
+    int type_code_;
+    std::string title_text_;
+    std::string interface_text_;
+    std::vector<std::uint8_t> block_data_;
+    std::size_t block_cursor_ = 0;
+    int firmware_number_ = 0;
+    CDataInfo data_info_;
+    std::string logger_id_;
+    std::string description_;
+    std::string third_text_;
+    std::string firmware_text_;
+    std::uint8_t memory_bank_ = 0;
+    std::uint8_t config_byte2_ = 0;
+    bool recording_ = false;
+    bool wraps_ = false;
+    std::array<bool, 5> option_flags_{};
+    int mode_code_ = 0;
+    std::uint32_t memory_start_ = 0;
+    std::uint32_t memory_end_ = 0;
+    std::uint32_t record_pointer_ = 0;
+    std::array<std::uint16_t, 3> header_words_{};
+    // Progress of a block read or a download: the estimate stays put while a transfer is active.
+    std::int64_t bytes_to_read_ = 0;
+    std::int64_t bytes_received_ = 0;
+    bool transfer_active_ = false;
+    bool alarm_block_ = false;
+    bool extended_setup_ = false;
+    std::uint32_t read_position_ = 0;
+    int option_word_ = 0;
+    std::vector<RealTimeValue> real_time_values_;
+    std::int64_t used_count_ = 0;
+    std::int64_t free_count_ = 0;
+    bool feature_flag_ = false;
+    std::array<float, 2> supply_{};
+    std::array<float, 2> further_readings_{};
+    std::array<int, 6> clock_{};
+    std::array<float, 3> scalars_{};
+    std::vector<CSUTInfo> summaries_;
+    ConfigTable config_table_;
+    DownloadProgressSink* progress_sink_ = nullptr;
+    std::string trace_text_;
+
+private:
+    void SetScalar(int index, float value);
+    // The memory pointers and the active setup's record size, for the download arithmetic.
+    DataMemoryState MemoryState() const;
+};

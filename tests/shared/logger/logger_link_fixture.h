@@ -1,0 +1,125 @@
+// A logger object on a live link to the logger simulator, over a pseudo-terminal or TCP on 127.0.0.1,
+// driven on a session thread with a sped-up link clock.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "platform/base/message_box_flags.h"
+#include "platform/base/message_queue.h"
+#include "shared/link/connection_direct.h"
+#include "shared/link/connection_network.h"
+#include "shared/link/link_ids.h"
+#include "shared/logger/create_data_logger.h"
+#include "shared/setup/setup_codes.h"
+#include "tests/support/fake_app_context.h"
+#include "tests/support/link_test_session.h"
+#include "tests/support/scripted_ui_broker.h"
+#include "tools/loggersim/logger_simulator.h"
+
+namespace testsupport {
+
+enum class Transport { Pty, Tcp };
+
+inline std::string TransportName(const ::testing::TestParamInfo<Transport>& info) {
+    return info.param == Transport::Pty ? "Pty" : "Tcp";
+}
+
+class LoggerLinkFixture : public ::testing::TestWithParam<Transport> {
+protected:
+    // Link time runs this much faster than real time.
+    static constexpr double kTestSpeed = 10;
+
+    void SetUp() override {
+        boxes_.SetDefaultAnswer(IDOK);
+        session_.SetStatusWindow(&main_window_);
+    }
+
+    void TearDown() override { Disconnect(); }
+
+    void Disconnect() {
+        if (link_) {
+            session_.Run([this] {
+                logger_.reset();
+                link_->CloseLink();
+                return 0;
+            });
+        }
+        link_.reset();
+        simulator_.reset();
+        app_.Set(CAppContext::Flag::Abort, false);
+    }
+
+    // Starts the simulator playing `model`, opens a link to it, identifies the logger as the session's
+    // connect step does and makes its object. False when any step failed.
+    bool Connect(const std::string& model) {
+        Disconnect();
+        simulator_ = std::make_unique<LoggerSimulator>(*FindLoggerModel(model));
+        const CLinkContext context{&session_, &app_};
+        if (GetParam() == Transport::Tcp) {
+            link_ = std::make_unique<CConnectionNetwork>(context, "127.0.0.1",
+                                                         std::to_string(simulator_->StartTcp(0)), 19200);
+        } else {
+            link_ = std::make_unique<CConnectionDirect>(context, simulator_->StartPty(), 19200);
+        }
+        link_->SetClock(clock_);
+        return session_.Run([this] {
+            if (!link_->Create() || !link_->Establish() || !link_->IdentifyLogger()) {
+                return false;
+            }
+            // The session's model decision: 13 for both Quarven models, the version from the last
+            // three characters of the firmware text, 100 more from 13.
+            const std::string firmware = link_->GetFirmwareVersion();
+            const int type = simulator_->Logger().Model().typeCode >= kModelQuarvenRS ? kModelQuarvenRS
+                                                                                      : simulator_->Logger().Model().typeCode;
+            session_.SetLoggerType(type);
+            session_.SetFirmwareVersion(std::atoi(firmware.substr(firmware.size() - 3).c_str()) +
+                                        (type >= kModelQuarvenRS ? 100 : 0));
+            logger_ = CreateDataLogger(link_.get(), type);
+            return logger_ != nullptr;
+        });
+    }
+
+    // Connects and runs the session start.
+    bool Start(const std::string& model) {
+        return Connect(model) && session_.Run([this] { return logger_->InitializeSession(); }) == 1;
+    }
+
+    template <class Job>
+    auto Run(Job job) {
+        return session_.Run(std::move(job));
+    }
+
+    // Waits for `done` (the simulator takes bytes on its own thread); false when it never came.
+    template <class Done>
+    static bool Eventually(Done done) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+
+    SimulatedLogger& Logger() { return simulator_->Logger(); }
+    CDataLogger& Object() { return *logger_; }
+
+    FakeAppContext app_;
+    ScriptedUiBroker boxes_;
+    LinkTestSession session_;
+    platform::MessageQueue main_queue_;
+    platform::QueueMessageTarget main_window_{main_queue_};
+    LinkClock clock_{kTestSpeed};
+    std::unique_ptr<LoggerSimulator> simulator_;
+    std::unique_ptr<CConnection> link_;
+    std::unique_ptr<CDataLogger> logger_;
+};
+
+}  // namespace testsupport

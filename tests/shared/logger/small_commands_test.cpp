@@ -1,0 +1,203 @@
+// The small commands end to end: farewell, echo mode, AT mode, terminal, A/D counts, schedule clear,
+// option byte, read range, setup activation, configuration table, record queries, memory reads.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "shared/link/session.h"
+#include "shared/logger/data_logger_quarven_rs_or_kx.h"
+#include "shared/logger/hex_dump_reply.h"
+#include "tests/shared/logger/logger_link_fixture.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using testsupport::Transport;
+
+class SmallCommandsTest : public testsupport::LoggerLinkFixture {
+protected:
+    CDataLoggerQuarvenRSorKX& Quarven() { return dynamic_cast<CDataLoggerQuarvenRSorKX&>(Object()); }
+};
+
+TEST_P(SmallCommandsTest, TheFarewellByModel) {
+    struct Case {
+        const char* model;
+        bool farewell;
+    };
+    // The standard logger is only left; an Ornat from firmware 115, a Nimbo and a Quarven are told.
+    const Case cases[] = {{"standard", false}, {"ornat1", true}, {"nimbo-pulse", true}, {"quarven-rs", true}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.model);
+        ASSERT_TRUE(Start(test.model));
+        clock_.SetSpeed(1000);  // the farewell's answer never comes
+        EXPECT_EQ(Run([this] { return Object().Disconnect(1); }), 1);
+        clock_.SetSpeed(kTestSpeed);
+        EXPECT_TRUE(link_->IsSessionEnded());
+        if (test.farewell) {
+            EXPECT_TRUE(Eventually([this] { return Logger().IsAsleep(); }));
+        } else {
+            EXPECT_FALSE(Logger().IsAsleep());
+        }
+        const int commands = Logger().CommandCount();
+        EXPECT_EQ(Run([this] { return Object().Disconnect(1); }), 1);  // once per link
+        EXPECT_EQ(Logger().CommandCount(), commands);
+    }
+}
+
+TEST_P(SmallCommandsTest, ModesAndOneLineCommands) {
+    ASSERT_TRUE(Start("standard"));
+    const int before = Logger().CommandCount();
+    EXPECT_EQ(Run([this] { return Object().EnableAtMode() && Object().DisableAtMode(); }), 1);
+    EXPECT_EQ(Run([this] { return Object().ReadScalars(); }), 0);
+    EXPECT_EQ(Logger().CommandCount(), before);  // the standard logger needs neither
+
+    EXPECT_EQ(Run([this] { return Object().ClearCallSchedule(); }), 1);
+    std::string counts;
+    EXPECT_EQ(Run([&] { return Object().ReadADCounts(counts, 20); }), 1);
+    EXPECT_EQ(counts, "0123");
+    std::string reply;
+    EXPECT_EQ(Run([&] { return Object().SendTerminalCommand("c?", reply); }), 1);
+    EXPECT_EQ(reply, "13:05:09 03/07/24\r\n>");  // typed in lower case, sent in capitals
+
+    EXPECT_EQ(Run([this] { return Object().WriteOptionByte(0xA5); }), 1);
+    EXPECT_EQ(Logger().State().setupMemory[CDataLogger::kOptionByteAddress], 0xA5);
+
+    EXPECT_EQ(Run([this] { return Object().ActivateSetup(2, false); }), 0);
+    EXPECT_EQ(Run([this] { return Object().ActivateSetup(1, false); }), 1);
+    EXPECT_TRUE(Object().IsRecording());
+
+    EXPECT_EQ(Run([this] { return Object().SetEchoMode(false); }), 1);
+    EXPECT_EQ(session_.GetSendMode(), SEND_MODE_LINE);
+    EXPECT_FALSE(Logger().IsEchoOn());
+    EXPECT_EQ(Run([this] { return Object().SetEchoMode(true); }), 1);
+    EXPECT_EQ(session_.GetSendMode(), SEND_MODE_ECHO);
+}
+
+TEST_P(SmallCommandsTest, ClearingTheMemory) {
+    ASSERT_TRUE(Start("nimbo-combo1"));
+    const auto pointer = [this] { return Logger().State().recordPointer; };
+    const std::uint32_t before = pointer();
+
+    // Ctrl+Shift held: "E!" in place of "G!", and nothing at all when recording is to stay stopped.
+    app_.Set(CAppContext::Flag::CtrlShiftHeld, true);
+    const int commands = Logger().CommandCount();
+    EXPECT_EQ(Run([this] { return Object().ClearMemory(true); }), 1);
+    EXPECT_EQ(Logger().CommandCount(), commands);
+    EXPECT_EQ(Run([this] { return Object().ClearMemory(false); }), 1);
+    EXPECT_EQ(pointer(), before);
+    EXPECT_FALSE(Logger().State().recording);  // it was not recording, so it is stopped again
+
+    app_.Set(CAppContext::Flag::CtrlShiftHeld, false);
+    EXPECT_EQ(Run([this] { return Object().ClearMemory(true); }), 1);
+    EXPECT_EQ(pointer(), Logger().State().memoryEnd);
+    EXPECT_TRUE(Logger().State().recording);  // left as "G!" leaves it
+}
+
+TEST_P(SmallCommandsTest, AMemoryWordIsTheChecksumOfTheRange) {
+    ASSERT_TRUE(Start("ornat1"));
+    const LoggerState state = Logger().State();
+    const std::span<const std::uint8_t> setup(state.setupMemory.data() + LoggerState::kActiveSetupAddress, 58);
+    std::uint16_t word = 0;
+    ASSERT_EQ(Run([&] { return Object().ReadMemoryWord(LoggerState::kActiveSetupAddress, 58, word); }), 1);
+    EXPECT_EQ(word, BlockChecksum(setup));
+}
+
+TEST_P(SmallCommandsTest, ReadRangeKeepsTheFirstAddressUnlessTheMemoryWraps) {
+    ASSERT_TRUE(Start("ornat1"));
+    Logger().ChangeState([](LoggerState& s) { s.readPosition = 0x00ABCD; });
+    EXPECT_EQ(Run([this] { return Object().SendReadRange(0x4000, 0x5000); }), 1);
+    EXPECT_EQ(Object().GetReadPosition(), 0x4000u);
+    Logger().ChangeState([](LoggerState& s) { s.wraps = true; });
+    ASSERT_EQ(Run([this] { return Object().ReadStatus(); }), 1);
+    EXPECT_EQ(Run([this] { return Object().SendReadRange(0x4000, 0x5000); }), 1);
+    EXPECT_EQ(Object().GetReadPosition(), 0x00ABCDu);
+}
+
+TEST_P(SmallCommandsTest, ConfigurationTableByFamily) {
+    for (const char* model : {"standard", "ornat1", "quarven-rs"}) {
+        SCOPED_TRACE(model);
+        ASSERT_TRUE(Start(model));
+        EXPECT_EQ(Run([this] { return Object().ReadConfigValue(5); }), 1005);
+        EXPECT_EQ(Object().GetConfigTable().second[7], 7);
+    }
+    EXPECT_FLOAT_EQ(Object().GetConfigTable().floats[0], 0.0f);
+    ASSERT_TRUE(Start("nimbo-vdc"));
+    const int commands = Logger().CommandCount();
+    EXPECT_EQ(Run([this] { return Object().ReadConfigValue(5); }), 0);
+    EXPECT_EQ(Logger().CommandCount(), commands);
+}
+
+TEST_P(SmallCommandsTest, QuarvenRecordQueriesAndModuleText) {
+    ASSERT_TRUE(Start("quarven-kx"));
+    std::uint32_t info = 0;
+    EXPECT_EQ(Run([&] { return Quarven().ReadRecordInfo(true, info); }), 0);
+    EXPECT_EQ(info, 250u);
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordCount(7); }), 250);
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordSize(); }), 32);
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordsAvailable(); }), 250);
+    Logger().ChangeState([](LoggerState& s) { s.recordCount = 0xFFFFFFFF; });
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordCount(-1); }), -1);
+
+    EXPECT_EQ(Run([this] { return Object().EnterModuleTerminal(); }), 1);
+    EXPECT_EQ(Run([this] { return Object().QueryModuleText("ls"); }), "ls\r  \r\nconfig.txt\r\nwifly.img");
+    std::string wifi;
+    EXPECT_EQ(Run([&] { return Object().ReadWiFiStatus(wifi); }), 1);
+    EXPECT_EQ(wifi, "State=Associated,SSID=\"Site, north\"\r\n");
+    EXPECT_EQ(Run([this] { return Object().WriteConfiguration(0x0C); }), 1);
+    EXPECT_EQ(Logger().State().configurationWord, 0x0C);
+    EXPECT_EQ(Run([this] { return Object().ReadConfiguration(); }), 0x0C);
+    EXPECT_EQ(Run([this] { return Quarven().SetReplyMode(false); }), 1);
+    EXPECT_EQ(link_->GetReplyMode(), 'H');
+}
+
+TEST_P(SmallCommandsTest, ModuleTextNeedsFirmwareThatHasIt) {
+    ASSERT_TRUE(Start("quarven-rs"));  // firmware 334
+    const int commands = Logger().CommandCount();
+    EXPECT_EQ(Run([this] { return Object().QueryModuleText("ls"); }), "!");
+    EXPECT_EQ(Logger().CommandCount(), commands);
+}
+
+TEST_P(SmallCommandsTest, ADownloadReadsDownwardsAndWrapsAtTheMemoryStart) {
+    ASSERT_TRUE(Start("ornat1"));
+    testsupport::TempFolder folder;
+    const std::filesystem::path path = folder / "download.tmp";
+    std::ofstream(path).close();
+    // 0x300 bytes from 0x4100 down: 0x101 bytes reach the memory start 0x4000, the rest come from
+    // the memory end 0xFFFF down.
+    ASSERT_EQ(Run([&] { return Object().ReadMemoryToFile(path.string(), 0x4100, 0x300, false); }), 1);
+    std::ifstream file(path, std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(bytes.size(), 0x300u);
+    EXPECT_EQ(bytes[0], 0x00);      // address 0x4000
+    EXPECT_EQ(bytes[0x100], 0x00);  // address 0x4100
+    EXPECT_EQ(bytes[0x101], 0x01);  // address 0xFE01
+    EXPECT_EQ(bytes.back(), 0xFF);  // address 0xFFFF
+    EXPECT_EQ(Object().GetDataInfo().GetLoggerMemoryPosition(), 0xFE01u);
+
+    std::int64_t address = 0x4100;
+    std::int64_t left = 0;
+    const int commands = Logger().CommandCount();
+    EXPECT_EQ(Run([&] { return Object().ReadMemoryBlock(address, left, true); }), 0);  // nothing to ask for
+    EXPECT_EQ(Logger().CommandCount(), commands);
+}
+
+TEST_P(SmallCommandsTest, ARecordValueIsItsLastThreeBytes) {
+    ASSERT_TRUE(Start("ornat1"));
+    ASSERT_EQ(Run([this] { return Object().ReadSetupBlocks(1); }), 1);
+    const int size = Object().GetSUTInfo(1)->setupTable->GetRecordSize();
+    ASSERT_GE(size, 3);
+    std::uint32_t value = 0;
+    ASSERT_EQ(Run([&] { return Object().ReadRecordValue(0x5002, value); }), 1);
+    EXPECT_EQ(value, 0x020100u);  // bytes of addresses 0x5002, 0x5001, 0x5000
+    SimulatorFaults faults;
+    faults.wrongChecksums = 1;
+    Logger().SetFaults(faults);
+    EXPECT_EQ(Run([&] { return Object().ReadRecordValue(0x5002, value); }), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, SmallCommandsTest, ::testing::Values(Transport::Pty, Transport::Tcp),
+                         testsupport::TransportName);
+
+}  // namespace

@@ -1,0 +1,12 @@
+// The simulated logger's answers to the protocol's commands, from and onto its LoggerState.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "tools/loggersim/logger_state.h"
+#include "tools/loggersim/simulator_faults.h"
+
+// The reply text (without framing) to `command` (upper case, trimmed); nullopt for a command this
+// logger does not know. Hex-dump replies take the faults asked for and count them down.
+std::optional<std::string> ExecuteLoggerCommand(LoggerState& state, SimulatorFaults& faults, const std::string& command);

@@ -1,0 +1,94 @@
+// LoggerState: what a simulated logger keeps behind its replies: identity, memory pointers and
+// recording, scalars, supply voltages, clock, setup memory with its setups, and the Quarven's own
+// settings and replies. Tests change it through SimulatedLogger::ChangeState.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <ctime>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shared/setup/setup_table.h"
+#include "tools/loggersim/logger_model.h"
+
+struct LoggerState {
+    static constexpr std::size_t kSetupMemorySize = 0x10000;
+    // Where the memory models keep their setups, the real-time values and the call schedule.
+    static constexpr std::uint16_t kActiveSetupAddress = 0x0100;
+    static constexpr std::uint16_t kSavedSetupAddress = 0x0700;
+    static constexpr std::uint16_t kWorkingSetupAddress = 0x0D00;
+    static constexpr std::uint16_t kRealTimeAddress = 0x1400;
+    static constexpr std::uint16_t kScheduleAddress = 0x1600;
+    static constexpr std::uint16_t kFirstRomSetupAddress = 0x2000;
+    static constexpr int kRomSetups = 4;
+
+    int typeCode = 0;
+    std::string loggerId;
+    std::string description;
+    std::string firmwareText;
+    std::uint8_t optionByte = 0;
+    std::uint8_t memoryBank = 1;
+    std::uint8_t configByte2 = 0;
+
+    // Memory pointers: 24-bit addresses below type code 13 (the bank is address / 16384), 32-bit from 13.
+    std::uint32_t memoryStart = 0;
+    std::uint32_t memoryEnd = 0;
+    std::uint32_t recordPointer = 0;
+    bool recording = false;
+    bool wraps = false;
+
+    std::array<float, 3> scalars{};
+    // Supply readings: bytes for the byte models, three floats for the standard model.
+    std::array<std::uint8_t, 2> supplyBytes{};
+    std::array<float, 3> supplyFloats{};
+    // The logger's clock as an instant; the Quarven tells it in UTC, the others in local time.
+    std::time_t clock = 0;
+
+    // Setup memory, read by "Y?", checked by "U?", written by "M!".
+    std::vector<std::uint8_t> setupMemory = std::vector<std::uint8_t>(kSetupMemorySize);
+    // The "W?" words: setup 1, setup 2, the working setup, two unused, real-time, a further word and
+    // the schedule address + 3.
+    std::array<std::uint16_t, 8> headerWords{};
+    // The setups as programmed: index 1 active, 2 saved, 3-6 the ROM setups (standard model).
+    std::map<int, CSetupTable> setups;
+    // The standard model's "G?" table: the ROM setups' addresses and the end of the last.
+    std::vector<std::uint16_t> romTable;
+
+    // Quarven: tagged blocks by tag letter (H, N, C, A, S), configuration word, interface, replies.
+    std::map<char, std::vector<std::uint8_t>> quarvenBlocks;
+    int configurationWord = -1;
+    std::string interfaceReply = "ETH";
+    std::string versionReply = "OK";
+    int demandWindow = 15;
+    std::string timedValues;
+    std::string extraValues;
+    std::map<std::string, std::string> queryReplies;  // "L?GEN", "L?MAC", "M?"...
+    std::vector<std::string> moduleFiles;
+    std::uint32_t recordCount = 0;
+    std::uint16_t recordSize = 0;
+    std::uint16_t recordsAvailable = 0;
+
+    // The real-time values block; the reply adds the status, identity, supply and clock behind it.
+    std::vector<std::uint8_t> realTimeValues;
+    // The configuration table "F?" gives, in the family's layout.
+    std::vector<std::uint8_t> configTable;
+    // The read position "I!18" answers.
+    std::uint32_t readPosition = 0;
+    std::string adCounts = "0123";
+};
+
+// A logger of `model` in its first state: one setup of its kind programmed as setups 1 and 2 (and four
+// ROM setups for the standard model), recording off, a known clock.
+LoggerState InitialLoggerState(const LoggerModel& model);
+// The setup the simulator programs into a logger of `model`.
+CSetupTable SampleSetup(const LoggerModel& model, const std::string& name);
+// Programs `setup` as setup `index` (1 active, 2 saved, 3-6 ROM) the way the logger keeps it.
+void InstallSetup(LoggerState& state, int index, const CSetupTable& setup);
+// The identification record of the state: 52 bytes, or 118 for an "NX" firmware text.
+std::vector<std::uint8_t> IdentificationRecord(const LoggerState& state);
+// The record of a model in its first state.
+std::vector<std::uint8_t> IdentificationRecord(const LoggerModel& model);
+// The run-length form of a setup image: zero runs as negative counts, other bytes as positive runs.
+std::vector<std::uint8_t> CompressSetupImage(const std::vector<std::uint8_t>& image);
