@@ -1,14 +1,11 @@
 // CRawDataDoc: the data-file document: open, Save As, range saves and closing extracted ranges.
 #include "kivo32/views/raw_data_doc.h"
 
-#include <QEventLoop>
-#include <QTimer>
 #include <cerrno>
 
 #include "kivo32/views/extracted_range_save_dlg.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/string_format.h"
-#include "platform/base/tick_count.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_template.h"
@@ -25,9 +22,6 @@
 #include "shared/datafile/message_sink.h"
 
 namespace {
-
-// How long each round of the program's events runs between two tries of a deletion.
-constexpr int kPumpMilliseconds = 20;
 
 std::filesystem::path& WorkFolder() {
     static std::filesystem::path folder = std::filesystem::temp_directory_path();
@@ -50,13 +44,6 @@ void ShowFileError(const CPSTFileException& error) {
 
 const char* Plural(int count) {
     return count == 1 ? "" : "s";
-}
-
-// The program's events for a moment, as a wait on the user-interface thread runs them.
-void PumpMessages() {
-    QEventLoop loop;
-    QTimer::singleShot(kPumpMilliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 // Keeps the model's messages and shows them only when asked.
@@ -140,7 +127,7 @@ bool CRawDataDoc::SaveModified() {
 void CRawDataDoc::OnCloseDocument() {
     if (temporary_) {
         raw_data_.CloseDataFile();
-        DeleteFileWithRetries(PathName(), false);
+        DeleteFileWithRetries(PathName());
     }
     platform::Document::OnCloseDocument();
 }
@@ -209,7 +196,7 @@ bool CRawDataDoc::SaveCopyAs(const std::filesystem::path& path) {
         return false;
     }
     if (temporary_) {
-        DeleteFileWithRetries(working, false);
+        DeleteFileWithRetries(working);
     }
     original_path_ = PathName();
     extracted_ = false;
@@ -244,7 +231,7 @@ CRawDataDoc* CRawDataDoc::SaveRecordRange(int first, int last, bool fromGrid, bo
     platform::ChildFrame* frame = docTemplate->CreateNewFrame(extract);
     if (!extract->OnOpenDocument(*temp)) {
         extract->OnCloseDocument();
-        DeleteFileWithRetries(*temp, false);
+        DeleteFileWithRetries(*temp);
         return nullptr;
     }
     extract->SetPathName(*temp, false);
@@ -260,10 +247,6 @@ CRawDataDoc* CRawDataDoc::SaveRecordRange(int first, int last, bool fromGrid, bo
                                counts.inserted, Plural(counts.inserted));
     ShowMessageBox(report + "\n\n" + LoadText(IDS_RANGE_SAVED_NEXT), MB_OK | MB_ICONINFORMATION, true);
     return extract;
-}
-
-bool CRawDataDoc::DeleteFileWithRetries(const std::filesystem::path& path, bool retry) {
-    return ::DeleteFileWithRetries(path, retry, PumpMessages, platform::TickCount);
 }
 
 CRawDataDoc* CRawDataDoc::FindDocumentByPath(const std::filesystem::path& path) const {

@@ -50,7 +50,7 @@ CLostPortDialog::CLostPortDialog(QWidget* parent)
 bool CLostPortDialog::OnInitDialog() {
     platform::Dialog::OnInitDialog();
     ShowText();
-    timer_->start(platform::CurrentUiClock().TimerPeriod(kTickMs));
+    platform::CurrentUiClock().StartTimer(*timer_, kTickMs);
     return true;
 }
 

@@ -19,6 +19,7 @@
 #include "shared/common/program_texts.h"
 #include "shared/controls/qt_message_box_presenter.h"
 #include "shared/datafile/data_grid_rows.h"
+#include "shared/datafile/delete_file_with_retries.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/temp_folder.h"
@@ -286,8 +287,8 @@ TEST_F(RawDataDocTest, OneDocumentPerFileAndASaveOverAnOpenFileClosesItsDocument
 }
 
 TEST_F(RawDataDocTest, DeletingAFileThatIsNotThereSucceedsAtOnce) {
-    EXPECT_TRUE(CRawDataDoc::DeleteFileWithRetries(folder_ / "missing.kivo", true));
-    EXPECT_TRUE(CRawDataDoc::DeleteFileWithRetries(site_, true));
+    EXPECT_TRUE(DeleteFileWithRetries(folder_ / "missing.kivo"));
+    EXPECT_TRUE(DeleteFileWithRetries(site_));
     EXPECT_FALSE(std::filesystem::exists(site_));
 }
 
