@@ -22,3 +22,10 @@ if(KIVO_WITH_QT)
             FILES_MATCHING PATTERN "*.txt")
 endif()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/contrib/udev DESTINATION ${KIVO_SHARE_FOLDER})
+
+if(TARGET kivo32)
+    add_test(NAME install_layout
+             COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+                     -DPREFIX=${CMAKE_BINARY_DIR}/install-check -P ${PROJECT_SOURCE_DIR}/tests/install/check_install.cmake)
+    set_tests_properties(install_layout PROPERTIES LABELS integration)
+endif()
