@@ -1,7 +1,8 @@
 # Helpers that give every library and test program of the tree the same shape.
 include(GoogleTest)
 
-set(KIVO_WARNINGS -Wall -Wextra -Werror)
+# Errors only with KIVO_WERROR (the COMPILE_WARNING_AS_ERROR property), never by a flag here.
+set(KIVO_WARNINGS -Wall -Wextra)
 
 # kivo_library(<target> [QT] [DEPENDS <targets>...])
 # A static library of the .cpp files of the calling folder; includes are written from the tree's root.
@@ -15,11 +16,13 @@ function(kivo_library target)
     target_link_libraries(${target} PUBLIC ${ARG_DEPENDS} Threads::Threads)
     if(ARG_QT)
         target_link_libraries(${target} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets Qt6::PrintSupport)
+        set_target_properties(${target} PROPERTIES AUTOMOC ON)
     endif()
 endfunction()
 
 # kivo_test(<target> LABEL <unit|integration|gui> DEPENDS <targets>...)
-# One test program of the calling folder's *_test.cpp files, each test registered with CTest.
+# One test program of the calling folder's *_test.cpp files, each test registered with CTest. The gui
+# ones are Qt programs (moc runs on them) and run offscreen.
 function(kivo_test target)
     cmake_parse_arguments(ARG "" "LABEL" "DEPENDS" ${ARGN})
     if(NOT ARG_LABEL)
@@ -32,8 +35,30 @@ function(kivo_test target)
     set(env "")
     if(ARG_LABEL STREQUAL "gui")
         set(env "QT_QPA_PLATFORM=offscreen")
+        set_target_properties(${target} PROPERTIES AUTOMOC ON)
+        # The translations beside the test program, where the program's own lookup finds them.
+        kivo_stage_texts(${target}_texts ${CMAKE_CURRENT_BINARY_DIR}/texts)
+        add_dependencies(${target} ${target}_texts)
     endif()
     gtest_discover_tests(${target}
         PROPERTIES LABELS ${ARG_LABEL} ENVIRONMENT "${env}"
         DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# kivo_stage_texts(<target> <folder>)
+# A target that copies the text tables (resources/texts/<language>/*.txt) to <folder>/<language>/, where a
+# program of the build tree finds them as it finds them installed.
+function(kivo_stage_texts target folder)
+    set(texts_source ${PROJECT_SOURCE_DIR}/resources/texts)
+    file(GLOB_RECURSE texts CONFIGURE_DEPENDS RELATIVE ${texts_source} ${texts_source}/*.txt)
+    set(staged "")
+    foreach(text IN LISTS texts)
+        add_custom_command(
+            OUTPUT ${folder}/${text}
+            COMMAND ${CMAKE_COMMAND} -E copy ${texts_source}/${text} ${folder}/${text}
+            DEPENDS ${texts_source}/${text}
+            VERBATIM)
+        list(APPEND staged ${folder}/${text})
+    endforeach()
+    add_custom_target(${target} ALL DEPENDS ${staged})
 endfunction()

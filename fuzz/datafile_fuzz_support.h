@@ -20,11 +20,12 @@ public:
     void ShowMessage(const std::string&) override {}
 };
 
-// A private folder for the files of this process, removed when it ends.
+// A private folder for the files of this process, removed when it ends. It lies in memory where the
+// system has a memory file system, so that the disk syncs of a file's safe replacing cost nothing and
+// a target runs thousands of inputs a second.
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const std::string& name)
-        : path_(std::filesystem::temp_directory_path() / (name + "." + std::to_string(::getpid()))) {
+    explicit ScratchFolder(const std::string& name) : path_(Root() / (name + "." + std::to_string(::getpid()))) {
         std::filesystem::create_directories(path_);
     }
     ~ScratchFolder() {
@@ -37,6 +38,12 @@ public:
     std::filesystem::path operator/(const char* name) const { return path_ / name; }
 
 private:
+    static std::filesystem::path Root() {
+        const std::filesystem::path memory = "/dev/shm";
+        std::error_code failure;
+        return std::filesystem::is_directory(memory, failure) ? memory : std::filesystem::temp_directory_path();
+    }
+
     std::filesystem::path path_;
 };
 

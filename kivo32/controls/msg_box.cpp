@@ -15,10 +15,12 @@ void CMsgBox::MessageBox(const std::string& text, const std::string& caption, in
     caption_ = caption;
     platform::CurrentUiBroker().RunDialog("CMsgBox", [&] {
         platform::StandardMessageBox box(parent_, text, caption, type);
+        // The timer belongs to this box: a late tick dies with it and cannot reach another window.
+        QTimer closing;
+        closing.setSingleShot(true);
+        QObject::connect(&closing, &QTimer::timeout, &box, [&box] { box.close(); });
         if (milliseconds != 0) {
-            // The timer belongs to this box: a late tick dies with it and cannot reach another window.
-            QTimer::singleShot(platform::CurrentUiClock().TimerPeriod(milliseconds), &box,
-                               [&box] { box.close(); });
+            platform::CurrentUiClock().StartTimer(closing, milliseconds);
         }
         return box.Run();
     });

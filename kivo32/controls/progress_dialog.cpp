@@ -61,7 +61,7 @@ bool CProgressDialog::OnInitDialog() {
     bar_->setRange(0, std::clamp(seconds_, 0, kBarLimit));
     UpdateProgress(0);
     start_milliseconds_ = platform::CurrentUiClock().NowMilliseconds();
-    timer_.start(platform::CurrentUiClock().TimerPeriod(kTimerMilliseconds));
+    platform::CurrentUiClock().StartTimer(timer_, kTimerMilliseconds);
     return true;
 }
 

@@ -81,9 +81,6 @@ XMessageBoxDialog::XMessageBoxDialog(QWidget* owner, const std::string& text, co
 
     countdown_left_ = params_ != nullptr ? XMessageBoxSeconds(params_->countdownSeconds) : 0;
     disabled_left_ = params_ != nullptr ? XMessageBoxSeconds(params_->disabledSeconds) : 0;
-    const int period = platform::CurrentUiClock().TimerPeriod(kTickMilliseconds);
-    countdown_timer_.setInterval(period);
-    disabled_timer_.setInterval(period);
     connect(&countdown_timer_, &QTimer::timeout, this, &XMessageBoxDialog::OnCountdownTick);
     connect(&disabled_timer_, &QTimer::timeout, this, &XMessageBoxDialog::OnDisabledTick);
 }
@@ -174,11 +171,11 @@ void XMessageBoxDialog::BuildLayout(const std::string& text) {
 
 int XMessageBoxDialog::Run() {
     if (countdown_left_ > 0) {
-        countdown_timer_.start();
+        platform::CurrentUiClock().StartTimer(countdown_timer_, kTickMilliseconds);
     }
     if (disabled_left_ > 0) {
         SetButtonsEnabled(false);
-        disabled_timer_.start();
+        platform::CurrentUiClock().StartTimer(disabled_timer_, kTickMilliseconds);
     }
     exec();
     return answer_;

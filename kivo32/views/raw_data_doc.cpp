@@ -1,8 +1,6 @@
 // CRawDataDoc: the data-file document: open, Save As, range saves and closing extracted ranges.
 #include "kivo32/views/raw_data_doc.h"
 
-#include <QEventLoop>
-#include <QTimer>
 #include <cerrno>
 
 #include "kivo32/views/extracted_range_save_dlg.h"
@@ -10,7 +8,6 @@
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/base/text_format.h"
-#include "platform/base/tick_count.h"
 #include "platform/base/ui_broker.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
@@ -26,9 +23,6 @@
 #include "shared/datafile/message_sink.h"
 
 namespace {
-
-// How long each round of the program's events runs between two tries of a deletion.
-constexpr int kPumpMilliseconds = 20;
 
 std::filesystem::path& WorkFolder() {
     static std::filesystem::path folder = std::filesystem::temp_directory_path();
@@ -51,13 +45,6 @@ void ShowFileError(const CPSTFileException& error) {
 
 const char* Plural(int count) {
     return count == 1 ? "" : "s";
-}
-
-// The program's events for a moment, as a wait on the user-interface thread runs them.
-void PumpMessages() {
-    QEventLoop loop;
-    QTimer::singleShot(kPumpMilliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 // Keeps the model's messages and shows them only when asked.
@@ -141,7 +128,7 @@ bool CRawDataDoc::SaveModified() {
 void CRawDataDoc::OnCloseDocument() {
     if (temporary_) {
         raw_data_.CloseDataFile();
-        DeleteFileWithRetries(PathName(), false);
+        DeleteFileWithRetries(PathName());
     }
     platform::Document::OnCloseDocument();
 }
@@ -210,7 +197,7 @@ bool CRawDataDoc::SaveCopyAs(const std::filesystem::path& path) {
         return false;
     }
     if (temporary_) {
-        DeleteFileWithRetries(working, false);
+        DeleteFileWithRetries(working);
     }
     original_path_ = PathName();
     extracted_ = false;
@@ -245,7 +232,7 @@ CRawDataDoc* CRawDataDoc::SaveRecordRange(int first, int last, bool fromGrid, bo
     platform::ChildFrame* frame = docTemplate->CreateNewFrame(extract);
     if (!extract->OnOpenDocument(*temp)) {
         extract->OnCloseDocument();
-        DeleteFileWithRetries(*temp, false);
+        DeleteFileWithRetries(*temp);
         return nullptr;
     }
     extract->SetPathName(*temp, false);
@@ -261,10 +248,6 @@ CRawDataDoc* CRawDataDoc::SaveRecordRange(int first, int last, bool fromGrid, bo
                           std::to_string(counts.inserted), Plural(counts.inserted)});
     ShowMessageBox(report + "\n\n" + LoadText(IDS_RANGE_SAVED_NEXT), MB_OK | MB_ICONINFORMATION, true);
     return extract;
-}
-
-bool CRawDataDoc::DeleteFileWithRetries(const std::filesystem::path& path, bool retry) {
-    return ::DeleteFileWithRetries(path, retry, PumpMessages, platform::TickCount);
 }
 
 CRawDataDoc* CRawDataDoc::FindDocumentByPath(const std::filesystem::path& path) const {

@@ -61,9 +61,6 @@ public:
     // has been told why).
     CRawDataDoc* SaveRecordRange(int first, int last, bool fromGrid, bool zeroForEmpty);
 
-    // True when the file is gone: at once when it does not exist; otherwise removed, with `retry` tried
-    // again while the program's events run, for up to 2500 ms.
-    static bool DeleteFileWithRetries(const std::filesystem::path& path, bool retry);
     // The last other data document of the template that has `path` open, or null.
     CRawDataDoc* FindDocumentByPath(const std::filesystem::path& path) const;
 

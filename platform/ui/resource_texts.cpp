@@ -115,7 +115,6 @@ std::optional<std::filesystem::path> FindTextFolder(std::string_view language) {
         candidates.push_back(programFolder / "texts" / language);
         candidates.push_back(programFolder / ".." / "share" / "kivo" / "texts" / language);
     }
-    candidates.push_back(std::filesystem::path(KIVO_TEXTS_SOURCE_DIR) / language);
     for (const auto& folder : candidates) {
         std::error_code failure;
         if (std::filesystem::is_directory(folder, failure)) {

@@ -25,8 +25,8 @@ TextTable EnglishTexts();
 // Every *.txt of `folder` in one table (the files are Windows-1252, as the texts are). nullopt, with the
 // file and line in `error`, when a file cannot be read or holds a malformed line.
 std::optional<TextTable> LoadTextFolder(const std::filesystem::path& folder, std::string* error = nullptr);
-// The folder of the translations in `language` ("fr"): beside the program (texts/<language> or
-// ../share/kivo/texts/<language>), else in the source tree the program was built from.
+// The folder of the translations in `language` ("fr") beside the program: texts/<language> or
+// ../share/kivo/texts/<language> (installed, and in a build tree).
 std::optional<std::filesystem::path> FindTextFolder(std::string_view language);
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 // The time that timed windows count (timers and elapsed seconds), replaceable so that tests run fast.
 #include "platform/ui/ui_clock.h"
 
+#include <QTimer>
 #include <atomic>
 #include <chrono>
 
@@ -14,7 +15,7 @@ public:
                    std::chrono::steady_clock::now().time_since_epoch())
             .count();
     }
-    int TimerPeriod(int milliseconds) override { return milliseconds; }
+    void StartTimer(QTimer& timer, int milliseconds) override { timer.start(milliseconds); }
 };
 
 std::atomic<UiClock*> g_installed{nullptr};

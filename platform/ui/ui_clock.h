@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+class QTimer;
+
 namespace platform {
 
 class UiClock {
@@ -10,8 +12,9 @@ public:
     virtual ~UiClock() = default;
     // Milliseconds of a monotonic clock.
     virtual std::int64_t NowMilliseconds() = 0;
-    // The real period of a timer that asks for `milliseconds`.
-    virtual int TimerPeriod(int milliseconds) = 0;
+    // Starts `timer` to time out every `milliseconds` of this clock (once when it is single-shot);
+    // QTimer::stop and isActive work on it as usual.
+    virtual void StartTimer(QTimer& timer, int milliseconds) = 0;
 };
 
 // The clock installed last, else the real one.

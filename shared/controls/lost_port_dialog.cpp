@@ -49,7 +49,7 @@ CLostPortDialog::CLostPortDialog(const CSession* session, QWidget* parent)
 bool CLostPortDialog::OnInitDialog() {
     platform::Dialog::OnInitDialog();
     ShowText();
-    timer_->start(platform::CurrentUiClock().TimerPeriod(kTickMs));
+    platform::CurrentUiClock().StartTimer(*timer_, kTickMs);
     return true;
 }
 

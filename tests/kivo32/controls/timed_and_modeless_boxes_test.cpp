@@ -17,7 +17,7 @@
 #include "platform/ui/control_id.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/test_ui_clock.h"
+#include "tests/support/ui/manual_ui_clock.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ class TimedAndModelessBoxesTest : public testing::Test {
 protected:
     void SetUp() override { testsupport::EnsureQtApplication(); }
 
-    testsupport::TestUiClock clock_{100};
+    testsupport::ManualUiClock clock_;
 };
 
 TEST_F(TimedAndModelessBoxesTest, ATimedBoxClosesItselfAndLeavesAWindowOfTheSameCaption) {
@@ -33,10 +33,18 @@ TEST_F(TimedAndModelessBoxesTest, ATimedBoxClosesItselfAndLeavesAWindowOfTheSame
     namesake.setWindowTitle("KIVO");
     namesake.show();
     CMsgBox box(nullptr);
-    // 5000 ms run as 50 ms: no user action is needed.
+    bool openBeforeItsTime = false;
+    // No button is pressed: only the time passes.
+    testsupport::OnNextModal([&](QWidget* shown) {
+        clock_.Advance(4999);
+        openBeforeItsTime = shown->isVisible();
+        clock_.Advance(1);
+    });
     box.MessageBox("The logger restarts.", "KIVO", 5000, MB_OK | MB_ICONASTERISK);
+    EXPECT_TRUE(openBeforeItsTime);
     EXPECT_EQ(box.Caption(), "KIVO");
-    testsupport::ProcessEventsFor(100);
+    clock_.Advance(60000);
+    testsupport::ProcessEventsFor(20);
     EXPECT_TRUE(namesake.isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
@@ -45,7 +53,7 @@ TEST_F(TimedAndModelessBoxesTest, WithoutATimeTheBoxWaitsForTheUser) {
     CMsgBox box(nullptr);
     bool stillOpen = false;
     testsupport::OnNextModal([&](QWidget* shown) {
-        testsupport::ProcessEventsFor(100);
+        clock_.Advance(3600 * 1000);
         stillOpen = shown->isVisible();
         qobject_cast<QMessageBox*>(shown)->button(QMessageBox::Ok)->click();
     });

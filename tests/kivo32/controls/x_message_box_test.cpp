@@ -21,7 +21,7 @@
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/test_ui_clock.h"
+#include "tests/support/ui/manual_ui_clock.h"
 
 namespace {
 
@@ -157,19 +157,18 @@ TEST_F(XMessageBoxTest, ATickedAnswerIsRememberedAndThenGivenWithoutAsking) {
 }
 
 TEST_F(XMessageBoxTest, TheCountDownShowsTheSecondsOnTheDefaultButtonThenPressesIt) {
-    testsupport::TestUiClock clock(50);
+    testsupport::ManualUiClock clock;
     XMessageBoxParams params;
     params.countdownSeconds = 5;
     std::vector<QString> labels;
     testsupport::OnNextModal([&](QWidget* box) {
         QPushButton* yes = Button(box, IDYES);
-        labels.push_back(yes->text());
-        testsupport::ProcessEventsUntil([&] {
-            if (yes->text() != labels.back()) {
-                labels.push_back(yes->text());
-            }
-            return !box->isVisible();
-        });
+        clock.Advance(999);
+        // One label a second until the box presses its button; the bound stops a box that never does.
+        for (int second = 0; second < 10 && box->isVisible(); ++second) {
+            labels.push_back(yes->text());
+            clock.Advance(1000);
+        }
     });
     EXPECT_EQ(XMessageBox(nullptr, "Reconnect?", "KIVO", MB_YESNO | MB_NOSOUND, &params),
               static_cast<int>(0x80000006));
@@ -179,17 +178,18 @@ TEST_F(XMessageBoxTest, TheCountDownShowsTheSecondsOnTheDefaultButtonThenPresses
 }
 
 TEST_F(XMessageBoxTest, AClickInTheBoxStopsTheCountDown) {
-    testsupport::TestUiClock clock(50);
+    testsupport::ManualUiClock clock;
     XMessageBoxParams params;
     params.countdownSeconds = 3;
     testsupport::OnNextModal([&](QWidget* box) {
         QPushButton* yes = Button(box, IDYES);
-        ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return yes->text() == "&Yes = 2"; }));
+        clock.Advance(2000);
+        EXPECT_EQ(yes->text(), "&Yes = 2");
         QMouseEvent click(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(FindControlAs<QLabel>(box, IDC_XMESSAGEBOX_TEXT), &click);
         EXPECT_EQ(yes->text(), "&Yes");
-        testsupport::ProcessEventsFor(100);
+        clock.Advance(60000);
         EXPECT_TRUE(box->isVisible());
         Button(box, IDNO)->click();
     });
@@ -197,7 +197,7 @@ TEST_F(XMessageBoxTest, AClickInTheBoxStopsTheCountDown) {
 }
 
 TEST_F(XMessageBoxTest, ButtonsStayDisabledForTheDisabledPeriodWithTheSecondsInTheCaption) {
-    testsupport::TestUiClock clock(50);
+    testsupport::ManualUiClock clock;
     XMessageBoxParams params;
     params.disabledSeconds = 2;
     testsupport::OnNextModal([&](QWidget* box) {
@@ -207,12 +207,10 @@ TEST_F(XMessageBoxTest, ButtonsStayDisabledForTheDisabledPeriodWithTheSecondsInT
         PressKey(box, Qt::Key_Escape);
         EXPECT_TRUE(box->isVisible());
         std::vector<QString> captions = {box->windowTitle()};
-        ASSERT_TRUE(testsupport::ProcessEventsUntil([&] {
-            if (box->windowTitle() != captions.back()) {
-                captions.push_back(box->windowTitle());
-            }
-            return ok->isEnabled();
-        }));
+        for (int second = 0; second < 10 && !ok->isEnabled(); ++second) {
+            clock.Advance(1000);
+            captions.push_back(box->windowTitle());
+        }
         EXPECT_EQ(captions, (std::vector<QString>{"Notice", "Notice 2", "Notice 1", "Notice"}));
         ok->click();
     });

@@ -18,6 +18,7 @@
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
 #include "shared/datafile/data_grid_rows.h"
+#include "shared/datafile/delete_file_with_retries.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/scripted_ui_broker.h"
@@ -284,8 +285,8 @@ TEST_F(RawDataDocTest, OneDocumentPerFileAndASaveOverAnOpenFileClosesItsDocument
 }
 
 TEST_F(RawDataDocTest, DeletingAFileThatIsNotThereSucceedsAtOnce) {
-    EXPECT_TRUE(CRawDataDoc::DeleteFileWithRetries(folder_ / "missing.kivo", true));
-    EXPECT_TRUE(CRawDataDoc::DeleteFileWithRetries(site_, true));
+    EXPECT_TRUE(DeleteFileWithRetries(folder_ / "missing.kivo"));
+    EXPECT_TRUE(DeleteFileWithRetries(site_));
     EXPECT_FALSE(std::filesystem::exists(site_));
 }
 

@@ -2,6 +2,7 @@
 // Installed while it exists.
 #pragma once
 
+#include <QTimer>
 #include <algorithm>
 #include <atomic>
 
@@ -19,7 +20,9 @@ public:
     void SetNow(std::int64_t milliseconds) { now_ = milliseconds; }
 
     std::int64_t NowMilliseconds() override { return now_; }
-    int TimerPeriod(int milliseconds) override { return std::max(1, milliseconds / speed_up_); }
+    void StartTimer(QTimer& timer, int milliseconds) override {
+        timer.start(std::max(1, milliseconds / speed_up_));
+    }
 
 private:
     int speed_up_;

@@ -1,0 +1,31 @@
+# What `cmake --install` puts under the prefix: the programs in bin/, their shared files (the text tables,
+# the udev rules) in share/kivo/. A build tree holds the same share/kivo beside its programs' folders, so
+# that a program finds its files at ../share/kivo from its own folder in both places.
+include(GNUInstallDirs)
+
+set(KIVO_SHARE_FOLDER ${CMAKE_INSTALL_DATADIR}/kivo)
+
+foreach(program IN ITEMS kivo32 teldrin kivo-loggersim)
+    if(TARGET ${program})
+        install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    endif()
+endforeach()
+
+if(KIVO_WITH_QT)
+    kivo_stage_texts(kivo_staged_texts ${CMAKE_BINARY_DIR}/share/kivo/texts)
+    foreach(program IN ITEMS kivo32 teldrin)
+        if(TARGET ${program})
+            add_dependencies(${program} kivo_staged_texts)
+        endif()
+    endforeach()
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/texts DESTINATION ${KIVO_SHARE_FOLDER}
+            FILES_MATCHING PATTERN "*.txt")
+endif()
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/contrib/udev DESTINATION ${KIVO_SHARE_FOLDER})
+
+if(TARGET kivo32)
+    add_test(NAME install_layout
+             COMMAND ${CMAKE_COMMAND} -DBUILD_DIR=${CMAKE_BINARY_DIR} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
+                     -DPREFIX=${CMAKE_BINARY_DIR}/install-check -P ${PROJECT_SOURCE_DIR}/tests/install/check_install.cmake)
+    set_tests_properties(install_layout PROPERTIES LABELS integration)
+endif()

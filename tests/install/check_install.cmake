@@ -1,0 +1,36 @@
+# Installs the build tree into a scratch prefix and checks what lands there: the programs in bin/, the
+# text tables of each language and the udev rules in share/kivo/, and no program that names the source or
+# build tree (its files must be found beside it, wherever it is installed).
+#   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DPREFIX=<scratch prefix> -P check_install.cmake
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --strip
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${result}")
+endif()
+
+set(expected bin/kivo32 bin/kivo-loggersim share/kivo/udev/70-kivo-logger.rules)
+file(GLOB languages RELATIVE ${SOURCE_DIR}/resources/texts ${SOURCE_DIR}/resources/texts/*)
+foreach(language IN LISTS languages)
+    file(GLOB texts RELATIVE ${SOURCE_DIR}/resources/texts ${SOURCE_DIR}/resources/texts/${language}/*.txt)
+    list(TRANSFORM texts PREPEND share/kivo/texts/)
+    list(APPEND expected ${texts})
+endforeach()
+foreach(file IN LISTS expected)
+    if(NOT EXISTS ${PREFIX}/${file})
+        message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+
+file(GLOB programs ${PREFIX}/bin/*)
+foreach(tree IN ITEMS ${SOURCE_DIR} ${BUILD_DIR})
+    string(REGEX REPLACE "([][+.*()^$?|\\\\])" "\\\\\\1" pattern "${tree}")
+    foreach(program IN LISTS programs)
+        file(STRINGS ${program} named REGEX "${pattern}")
+        if(named)
+            list(GET named 0 first)
+            message(FATAL_ERROR "${program} names the tree it was built from: ${first}")
+        endif()
+    endforeach()
+endforeach()
+file(REMOVE_RECURSE ${PREFIX})
