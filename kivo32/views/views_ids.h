@@ -30,3 +30,9 @@ inline constexpr unsigned IDS_EXTRACTED_SAVE_CHOICE = 20404;
 inline constexpr unsigned IDS_EXTRACTED_CLOSE_CHOICE = 20405;
 // Ours: before a gap of many records is filled; "%ld" the records, "%d" the grid row after the gap.
 inline constexpr unsigned IDS_FILL_LONG_GAP = 20406;
+
+// The graph attribute file: "%s" the path. It cannot be opened; it cannot be created; writing failed
+// (the last shares its wording with the setup-table file).
+inline constexpr unsigned IDS_GRAPH_ATTRIBUTES_NOT_OPENED = 12459;
+inline constexpr unsigned IDS_GRAPH_ATTRIBUTES_NOT_CREATED = 8201;
+inline constexpr unsigned IDS_GRAPH_ATTRIBUTES_NOT_WRITTEN = 8195;
