@@ -36,3 +36,23 @@ inline constexpr unsigned IDS_FILL_LONG_GAP = 20406;
 inline constexpr unsigned IDS_GRAPH_ATTRIBUTES_NOT_OPENED = 12459;
 inline constexpr unsigned IDS_GRAPH_ATTRIBUTES_NOT_CREATED = 8201;
 inline constexpr unsigned IDS_GRAPH_ATTRIBUTES_NOT_WRITTEN = 8195;
+
+// CGraphOptions: its controls.
+inline constexpr int IDC_GRAPH_OPTIONS_ANNOTATION = 1583;
+inline constexpr int IDC_GRAPH_OPTIONS_DATA_CURSOR = 1582;
+inline constexpr int IDC_GRAPH_OPTIONS_DATA_POINTS = 1586;
+inline constexpr int IDC_GRAPH_OPTIONS_ANALYSIS_VALUES = 1680;
+inline constexpr int IDC_GRAPH_OPTIONS_DEFAULT_ATTRIBUTES = 1584;
+inline constexpr int IDC_GRAPH_OPTIONS_OWN_ATTRIBUTES = 1585;
+inline constexpr int IDC_GRAPH_OPTIONS_EXPORT_TYPE = 2235;
+inline constexpr int IDC_GRAPH_OPTIONS_EXPORT_SIZE = 2236;
+// Ours: its title and labels.
+inline constexpr unsigned IDS_GRAPH_OPTIONS_TITLE = 20660;
+inline constexpr unsigned IDS_GRAPH_OPTIONS_ANNOTATION = 20661;
+inline constexpr unsigned IDS_GRAPH_OPTIONS_DATA_CURSOR = 20662;
+inline constexpr unsigned IDS_GRAPH_OPTIONS_DATA_POINTS = 20663;
+inline constexpr unsigned IDS_GRAPH_OPTIONS_ANALYSIS_VALUES = 20664;
+inline constexpr unsigned IDS_GRAPH_OPTIONS_DEFAULT_ATTRIBUTES = 20665;
+inline constexpr unsigned IDS_GRAPH_OPTIONS_OWN_ATTRIBUTES = 20666;
+inline constexpr unsigned IDS_GRAPH_OPTIONS_EXPORT_TYPE = 20667;
+inline constexpr unsigned IDS_GRAPH_OPTIONS_EXPORT_SIZE = 20668;
