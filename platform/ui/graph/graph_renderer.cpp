@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string_view>
 
 namespace platform {
@@ -126,6 +127,56 @@ void DrawMarker(GraphCanvas& canvas, int pointType, double x, double y, GraphCol
     }
 }
 
+// How the points of a decimated redraw fall into pixel columns, the same for every subset: runs of
+// points each wholly inside one column, as large as the pyramid's blocks that fit into a column, so
+// that a subset's redraw reads one block or two per column whatever the number of points.
+struct ColumnRun {
+    std::size_t first;
+    std::size_t last;
+    int column;
+    bool wholeBlock;
+};
+struct ColumnPlan {
+    std::size_t level = 0;
+    std::vector<ColumnRun> runs;
+};
+
+ColumnPlan PlanColumns(const GraphData& data, const GraphLayout& layout, std::size_t first, std::size_t last) {
+    ColumnPlan plan;
+    const int columns = layout.plot.Width();
+    const auto columnOf = [&](std::size_t point) {
+        return std::clamp(static_cast<int>(layout.XToPixel(data.x[point])) - layout.plot.left, 0, columns - 1);
+    };
+    const std::size_t perColumn = (last - first) / static_cast<std::size_t>(std::max(1, columns));
+    const std::size_t levels = data.subsets.empty() ? 0 : data.subsets.front().LevelCount();
+    if (perColumn < MinMaxPyramid::kLeafSamples || levels == 0) {
+        // Few points per column: each column's exact points.
+        std::size_t index = first;
+        for (int column = 0; column < columns && index < last; ++column) {
+            const std::size_t end = column + 1 == columns
+                                        ? last
+                                        : std::clamp(data.FirstPointFrom(layout.PixelToX(layout.plot.left + column + 1)), index, last);
+            if (end > index) {
+                plan.runs.push_back({index, end, column, false});
+            }
+            index = end;
+        }
+        return plan;
+    }
+    while (plan.level + 1 < levels && MinMaxPyramid::BlockSamples(plan.level + 1) <= perColumn) {
+        ++plan.level;
+    }
+    // A block belongs to the column of its first point: a column's edge moves by less than a block,
+    // less than a column.
+    const std::size_t block = MinMaxPyramid::BlockSamples(plan.level);
+    for (std::size_t index = first; index < last;) {
+        const std::size_t end = std::min(last, (index / block + 1) * block);
+        plan.runs.push_back({index, end, columnOf(index), end - index == block});
+        index = end;
+    }
+    return plan;
+}
+
 // Draws one subset's points [first, last) into the plot.
 class SubsetPainter {
 public:
@@ -142,12 +193,12 @@ public:
         baseline_ = layout.YToPixel(axis_, std::clamp(0.0, scale.minimum, scale.maximum));
     }
 
-    void Draw(std::size_t first, std::size_t last) {
+    // With a plan: more points than pixel columns. Without one: every point.
+    void Draw(const ColumnPlan* plan, std::size_t first, std::size_t last) {
         const int lineType = subset_ < scene_.settings.subsets.size() ? scene_.settings.subsets[subset_].lineType : 0;
         canvas_.SetPen(color_, 1, ToLineStyle(lineType));
-        if (last - first > static_cast<std::size_t>(std::max(1, layout_.plot.Width()))) {
-            layout_.decimated = true;
-            DrawColumns(first, last);
+        if (plan != nullptr) {
+            DrawColumns(*plan);
         } else {
             DrawPoints(first, last);
         }
@@ -155,40 +206,45 @@ public:
     }
 
 private:
-    // More points than pixel columns: each column gets its minimum and maximum, one pair at most.
-    void DrawColumns(std::size_t first, std::size_t last) {
-        const GraphRect& plot = layout_.plot;
-        std::size_t index = first;
-        for (int column = 0; column < plot.Width() && index < last; ++column) {
-            const bool lastColumn = column + 1 == plot.Width();
-            const std::size_t end =
-                lastColumn ? last
-                           : std::clamp(scene_.data.FirstPointFrom(layout_.PixelToX(plot.left + column + 1)),
-                                        index, last);
-            if (end == index) {
-                continue;  // no point falls into this column; the line runs on to the next
+    // Each column gets its minimum and maximum, one pair at most. A column without points is passed
+    // over: the line runs on to the next.
+    void DrawColumns(const ColumnPlan& plan) {
+        SampleSummary column;
+        int current = -1;
+        for (const ColumnRun& run : plan.runs) {
+            if (run.column != current) {
+                DrawColumn(current, column);
+                column = {};
+                current = run.column;
             }
-            const SampleSummary summary = series_.Summarise(index, end);
-            index = end;
-            if (summary.Empty()) {
-                Flush();  // only gaps here: the line breaks
-                continue;
-            }
-            const double x = plot.left + column + 0.5;
-            const double low = layout_.YToPixel(axis_, summary.minimum);
-            const double high = layout_.YToPixel(axis_, summary.maximum);
-            if (!DrawsLine(method_)) {
-                const bool fromBase = method_ != PlottingMethod::Points;
-                canvas_.Line(x, fromBase ? std::max(low, baseline_) : low, x,
-                             fromBase ? std::min(high, baseline_) : high);
-                layout_.vertices += 2;
-                continue;
-            }
-            const bool highFirst = !run_.empty() && std::abs(run_.back().y - high) < std::abs(run_.back().y - low);
-            run_.push_back({x, highFirst ? high : low});
-            if (summary.minimum != summary.maximum) {
-                run_.push_back({x, highFirst ? low : high});
-            }
+            column.Add(run.wholeBlock ? series_.Block(plan.level, run.first / MinMaxPyramid::BlockSamples(plan.level))
+                                      : series_.Summarise(run.first, run.last));
+        }
+        DrawColumn(current, column);
+    }
+
+    void DrawColumn(int column, const SampleSummary& summary) {
+        if (column < 0) {
+            return;
+        }
+        if (summary.Empty()) {
+            Flush();  // only gaps here: the line breaks
+            return;
+        }
+        const double x = layout_.plot.left + column + 0.5;
+        const double low = layout_.YToPixel(axis_, summary.minimum);
+        const double high = layout_.YToPixel(axis_, summary.maximum);
+        if (!DrawsLine(method_)) {
+            const bool fromBase = method_ != PlottingMethod::Points;
+            canvas_.Line(x, fromBase ? std::max(low, baseline_) : low, x,
+                         fromBase ? std::min(high, baseline_) : high);
+            layout_.vertices += 2;
+            return;
+        }
+        const bool highFirst = !run_.empty() && std::abs(run_.back().y - high) < std::abs(run_.back().y - low);
+        run_.push_back({x, highFirst ? high : low});
+        if (summary.minimum != summary.maximum) {
+            run_.push_back({x, highFirst ? low : high});
         }
     }
 
@@ -460,8 +516,13 @@ GraphLayout DrawGraph(const GraphScene& scene, GraphCanvas& canvas, const GraphR
     }
 
     canvas.SetClip(plot);
+    std::optional<ColumnPlan> plan;
+    if (last - first > static_cast<std::size_t>(plot.Width())) {
+        plan = PlanColumns(scene.data, layout, first, last);
+        layout.decimated = true;
+    }
     for (std::size_t subset = 0; subset < scene.data.SubsetCount(); ++subset) {
-        SubsetPainter(scene, canvas, layout, subset).Draw(first, last);
+        SubsetPainter(scene, canvas, layout, subset).Draw(plan ? &*plan : nullptr, first, last);
     }
     if (scene.cursorSubset >= 0 && static_cast<std::size_t>(scene.cursorSubset) < scene.data.SubsetCount() &&
         scene.cursorPoint < scene.data.PointCount()) {

@@ -22,13 +22,13 @@ void SampleSummary::Add(const SampleSummary& other) {
     count += other.count;
 }
 
-MinMaxPyramid::Block MinMaxPyramid::ToBlock(const SampleSummary& summary) {
+MinMaxPyramid::Node MinMaxPyramid::ToNode(const SampleSummary& summary) {
     return {summary.minimum, summary.maximum, summary.sum, summary.count};
 }
 
 MinMaxPyramid::MinMaxPyramid(std::span<const float> samples, float nullValue)
     : samples_(samples.begin(), samples.end()), null_value_(nullValue) {
-    std::vector<Block> leaves;
+    std::vector<Node> leaves;
     leaves.reserve(samples_.size() / kLeafSamples + 1);
     for (std::size_t first = 0; first < samples_.size(); first += kLeafSamples) {
         SampleSummary summary;
@@ -38,12 +38,12 @@ MinMaxPyramid::MinMaxPyramid(std::span<const float> samples, float nullValue)
                 summary.Add(samples_[i]);
             }
         }
-        leaves.push_back(ToBlock(summary));
+        leaves.push_back(ToNode(summary));
     }
     levels_.push_back(std::move(leaves));
     while (levels_.back().size() > 1) {
-        const std::vector<Block>& below = levels_.back();
-        std::vector<Block> level;
+        const std::vector<Node>& below = levels_.back();
+        std::vector<Node> level;
         level.reserve((below.size() + 1) / 2);
         for (std::size_t i = 0; i < below.size(); i += 2) {
             SampleSummary summary;
@@ -51,15 +51,19 @@ MinMaxPyramid::MinMaxPyramid(std::span<const float> samples, float nullValue)
             if (i + 1 < below.size()) {
                 AddBlock(summary, levels_.size() - 1, i + 1);
             }
-            level.push_back(ToBlock(summary));
+            level.push_back(ToNode(summary));
         }
         levels_.push_back(std::move(level));
     }
 }
 
+SampleSummary MinMaxPyramid::Block(std::size_t level, std::size_t index) const {
+    const auto& block = levels_[level][index];
+    return {block.minimum, block.maximum, block.sum, block.count};
+}
+
 void MinMaxPyramid::AddBlock(SampleSummary& summary, std::size_t level, std::size_t index) const {
-    const Block& block = levels_[level][index];
-    summary.Add(SampleSummary{block.minimum, block.maximum, block.sum, block.count});
+    summary.Add(Block(level, index));
 }
 
 SampleSummary MinMaxPyramid::Summarise(std::size_t first, std::size_t last) const {
@@ -96,7 +100,7 @@ SampleSummary MinMaxPyramid::Summarise(std::size_t first, std::size_t last) cons
 std::size_t MinMaxPyramid::MemoryBytes() const {
     std::size_t bytes = samples_.capacity() * sizeof(float);
     for (const auto& level : levels_) {
-        bytes += level.capacity() * sizeof(Block);
+        bytes += level.capacity() * sizeof(Node);
     }
     return bytes;
 }

@@ -41,23 +41,29 @@ public:
     // aligned blocks of each level. Ranges reaching past the end are cut there.
     SampleSummary Summarise(std::size_t first, std::size_t last) const;
 
+    // Levels of blocks: level n sums kLeafSamples << n samples per block.
+    std::size_t LevelCount() const { return levels_.size(); }
+    static std::size_t BlockSamples(std::size_t level) { return kLeafSamples << level; }
+    // Block `index` of `level`: the samples from index x BlockSamples(level), BlockSamples(level) of them.
+    SampleSummary Block(std::size_t level, std::size_t index) const;
+
     // Bytes held by the samples and the blocks.
     std::size_t MemoryBytes() const;
 
 private:
-    struct Block {
+    struct Node {
         float minimum;
         float maximum;
         double sum;
         std::size_t count;
     };
-    static Block ToBlock(const SampleSummary& summary);
+    static Node ToNode(const SampleSummary& summary);
     void AddBlock(SampleSummary& summary, std::size_t level, std::size_t index) const;
 
     std::vector<float> samples_;
     float null_value_ = 0.0f;
     // levels_[0] holds one block per kLeafSamples samples; each further level halves the count.
-    std::vector<std::vector<Block>> levels_;
+    std::vector<std::vector<Node>> levels_;
 };
 
 }  // namespace platform

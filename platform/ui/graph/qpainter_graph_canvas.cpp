@@ -48,7 +48,8 @@ QPainterGraphCanvas::QPainterGraphCanvas(QPainter& painter) : painter_(painter) 
 
 void QPainterGraphCanvas::SetPen(GraphColor color, int width, GraphLineStyle style) {
     QPen pen(ToQColor(color));
-    pen.setWidth(width);
+    // One pixel wide lines are cosmetic: the raster engine's fast line path.
+    pen.setWidth(width <= 1 ? 0 : width);
     pen.setStyle(ToPenStyle(style));
     painter_.setPen(pen);
 }
