@@ -43,6 +43,15 @@ TEST(MinMaxPyramidTest, EveryRangeMatchesTheSamples) {
             EXPECT_NEAR(actual.sum, expected.sum, 1e-3) << first << ".." << last;
         }
     }
+    // Each block of each level sums up exactly its own samples.
+    for (std::size_t level = 0; level < pyramid.LevelCount(); ++level) {
+        const std::size_t size = MinMaxPyramid::BlockSamples(level);
+        for (std::size_t block = 0; block * size < samples.size(); ++block) {
+            const SampleSummary expected = BruteForce(samples, block * size, (block + 1) * size);
+            ASSERT_EQ(pyramid.Block(level, block).count, expected.count) << level << "/" << block;
+            ASSERT_EQ(pyramid.Block(level, block).maximum, expected.maximum) << level << "/" << block;
+        }
+    }
     // Every range of a short stretch, to reach each edge case of the climb.
     for (std::size_t first = 0; first < 80; ++first) {
         for (std::size_t last = first; last < 200; last += 7) {
