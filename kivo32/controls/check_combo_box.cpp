@@ -34,6 +34,11 @@ bool IsLargeScreen() {
     return screen != nullptr && screen->geometry().width() > CCheckComboBox::kSmallScreenWidth;
 }
 
+// The keys that open the list when released.
+bool IsOpeningKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || key == Qt::Key_Down;
+}
+
 int ScrollAxis(int targetStart, int targetEnd, int clientLength, int scroll) {
     int moved = scroll;
     if (targetEnd > scroll + clientLength) {
@@ -156,29 +161,19 @@ void CCheckComboBox::paintEvent(QPaintEvent*) {
 }
 
 void CCheckComboBox::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Space:
-        case Qt::Key_Down:
-            event->accept();  // opens when released
-            return;
-        default:
-            QPushButton::keyPressEvent(event);
+    if (IsOpeningKey(event->key())) {
+        event->accept();  // opens when released
+        return;
     }
+    QPushButton::keyPressEvent(event);
 }
 
 void CCheckComboBox::keyReleaseEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Space:
-        case Qt::Key_Down:
-            OpenDropDown();
-            return;
-        default:
-            QPushButton::keyReleaseEvent(event);
+    if (IsOpeningKey(event->key())) {
+        OpenDropDown();
+        return;
     }
+    QPushButton::keyReleaseEvent(event);
 }
 
 void CCheckComboBox::mousePressEvent(QMouseEvent* event) {

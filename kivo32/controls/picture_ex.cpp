@@ -30,51 +30,45 @@ int Scaled(int pixels, double scale) {
 
 std::vector<PictureTile> PicturePrintTiles(QSize picture, double scaleX, double scaleY, QSize page,
                                            std::vector<std::string>& warnings) {
+    // Cuts `length` so that origin + length stays within `limit`, noting the warning `format`.
+    const auto cut = [&warnings](const char* format, int origin, int& length, int limit) {
+        if (origin + length > limit) {
+            warnings.push_back(platform::StringPrintf(format, origin, length, limit));
+            length = limit - origin;
+            return true;
+        }
+        return false;
+    };
     std::vector<PictureTile> tiles;
     for (int sourceY = 0; sourceY < picture.height(); sourceY += kTile) {
         int sourceHeight = kTile;
-        if (sourceY + sourceHeight > picture.height()) {
-            warnings.push_back(platform::StringPrintf(
-                "Warning: nYSrcOrigin(%d) + nSrcHeight(%d) >= m_PictureSize.cy(%d). Adjusting nSrcHeight.", sourceY,
-                sourceHeight, picture.height()));
-            sourceHeight = picture.height() - sourceY;
-        }
+        cut("Warning: nYSrcOrigin(%d) + nSrcHeight(%d) >= m_PictureSize.cy(%d). Adjusting nSrcHeight.", sourceY,
+            sourceHeight, picture.height());
         const int destY = kPageOrigin + Scaled(sourceY, scaleY);
         if (destY >= page.height()) {
             break;  // the rest of the picture lies below the page
         }
         for (int sourceX = 0; sourceX < picture.width(); sourceX += kTile) {
             int sourceWidth = kTile;
-            if (sourceX + sourceWidth > picture.width()) {
-                warnings.push_back(platform::StringPrintf(
-                    "Warning: nXSrcOrigin(%d) + nSrcWidth(%d) >= m_PictureSize.cx(%d). Adjusting nSrcWidth.", sourceX,
-                    sourceWidth, picture.width()));
-                sourceWidth = picture.width() - sourceX;
-            }
+            cut("Warning: nXSrcOrigin(%d) + nSrcWidth(%d) >= m_PictureSize.cx(%d). Adjusting nSrcWidth.", sourceX,
+                sourceWidth, picture.width());
             const int destX = kPageOrigin + Scaled(sourceX, scaleX);
             if (destX >= page.width()) {
                 break;  // the rest of the row lies beyond the page
             }
             int destWidth = Scaled(sourceWidth, scaleX);
             int destHeight = Scaled(sourceHeight, scaleY);
-            int cutWidth = sourceWidth;
-            int cutHeight = sourceHeight;
+            QRect source(sourceX, sourceY, sourceWidth, sourceHeight);
             // A tile past the page's edge is cut there, its source with it, so nothing is squeezed.
-            if (destX + destWidth > page.width()) {
-                warnings.push_back(platform::StringPrintf(
-                    "Warning: nXDestOrigin(%d) + nDestWidth(%d) >= nPrinterSizeX(%d). Adjusting nDestWidth.", destX,
-                    destWidth, page.width()));
-                destWidth = page.width() - destX;
-                cutWidth = std::max(1, static_cast<int>(destWidth / scaleX));
+            if (cut("Warning: nXDestOrigin(%d) + nDestWidth(%d) >= nPrinterSizeX(%d). Adjusting nDestWidth.", destX,
+                    destWidth, page.width())) {
+                source.setWidth(std::max(1, static_cast<int>(destWidth / scaleX)));
             }
-            if (destY + destHeight > page.height()) {
-                warnings.push_back(platform::StringPrintf(
-                    "Warning: nYDestOrigin(%d) + nDestHeight(%d) >= nPrinterSizeY(%d). Adjusting nDestHeight.", destY,
-                    destHeight, page.height()));
-                destHeight = page.height() - destY;
-                cutHeight = std::max(1, static_cast<int>(destHeight / scaleY));
+            if (cut("Warning: nYDestOrigin(%d) + nDestHeight(%d) >= nPrinterSizeY(%d). Adjusting nDestHeight.", destY,
+                    destHeight, page.height())) {
+                source.setHeight(std::max(1, static_cast<int>(destHeight / scaleY)));
             }
-            tiles.push_back({QRect(sourceX, sourceY, cutWidth, cutHeight), QRect(destX, destY, destWidth, destHeight)});
+            tiles.push_back({source, QRect(destX, destY, destWidth, destHeight)});
         }
     }
     return tiles;

@@ -10,6 +10,7 @@
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/qt_text.h"
+#include "shared/controls/dialog_buttons.h"
 #include "shared/common/message_box_flags.h"
 #include "shared/common/program_texts.h"
 
@@ -56,12 +57,9 @@ CGraphOptions::CGraphOptions(QWidget* parent)
     form->addRow(own_attributes_);
     form->addRow(Text(IDS_GRAPH_OPTIONS_EXPORT_TYPE), export_type_);
     form->addRow(Text(IDS_GRAPH_OPTIONS_EXPORT_SIZE), export_size_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { OnOK(); });
-    connect(buttons, &QDialogButtonBox::rejected, this, [this] { OnCancel(); });
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(buttons);
+    layout->addWidget(MakeOkCancelButtons(this));
 }
 
 void CGraphOptions::DoDataExchange(platform::DataExchange& exchange) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/ui/page_painter.h"
+
 namespace platform {
 
 // Colours are 0xAARRGGBB; the graph draws them opaque whatever their top byte.
@@ -17,16 +19,8 @@ struct GraphPoint {
     double y = 0.0;
 };
 
-struct GraphRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-};
+// Device pixels, right and bottom outside.
+using GraphRect = PageRect;
 
 // Line types: 0 solid, 1 dashed, 2 dotted, 3 dash-dot, 4 dash-dot-dot; others solid.
 enum class GraphLineStyle { Solid, Dash, Dot, DashDot, DashDotDot };

@@ -201,7 +201,7 @@ void GraphControl::resizeEvent(QResizeEvent* event) {
 
 void GraphControl::mousePressEvent(QMouseEvent* event) {
     last_mouse_ = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && layout_.plot.Contains(last_mouse_.x(), last_mouse_.y())) {
+    if (event->button() == Qt::LeftButton && InPlot(layout_, last_mouse_.x(), last_mouse_.y())) {
         drag_start_x_ = last_mouse_.x();
         drag_end_x_ = last_mouse_.x();
     }

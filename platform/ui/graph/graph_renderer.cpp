@@ -536,11 +536,14 @@ GraphLayout DrawGraph(const GraphScene& scene, GraphCanvas& canvas, const GraphR
     return layout;
 }
 
+bool InPlot(const GraphLayout& layout, int x, int y) {
+    const GraphRect& plot = layout.plot;
+    return x >= plot.left && x <= plot.right && y >= plot.top && y <= plot.bottom;
+}
+
 GraphHit HitTestGraph(const GraphScene& scene, const GraphLayout& layout, int x, int y) {
     GraphHit hit;
-    // The edges belong to the plot: the lowest and highest values lie on them.
-    const GraphRect& plot = layout.plot;
-    if (x < plot.left || x > plot.right || y < plot.top || y > plot.bottom || layout.axisScales.empty()) {
+    if (!InPlot(layout, x, y) || layout.axisScales.empty()) {
         return hit;
     }
     hit.kind = GraphHitKind::PlotArea;

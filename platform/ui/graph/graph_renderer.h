@@ -49,6 +49,9 @@ struct GraphHit {
     std::size_t point = 0;
 };
 
+// Whether (x, y) lies on the plot, its edges included: the lowest and highest values lie on them.
+bool InPlot(const GraphLayout& layout, int x, int y);
+
 // The data point within a few pixels of (x, y), else the plot area or nothing.
 GraphHit HitTestGraph(const GraphScene& scene, const GraphLayout& layout, int x, int y);
 
