@@ -3,7 +3,6 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyle>
 #include <algorithm>
 
 #include "kivo32/controls/check_combo_box.h"
@@ -25,19 +24,15 @@ CCBCheckListBox::CCBCheckListBox(CCheckComboBox& combo, CCheckComboForm& form, Q
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabKeyNavigation(false);
-    int textWidth = 0;
     for (const CheckComboItem& item : items_) {
         auto* row = new QListWidgetItem(platform::ToQString(item.text), this);
         // The checks change only through ToggleItem, so that the alarm items can ask the form.
         row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         row->setCheckState(Qt::Unchecked);
-        textWidth = std::max(textWidth, fontMetrics().horizontalAdvance(row->text()));
     }
     // Wide enough for the check box and the longest item, tall enough for every item.
-    const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth) + 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin);
     const int rows = std::max(1, count());
-    resize(indicator + textWidth + kWidthPadding + 2 * frameWidth(),
-           rows * std::max(1, sizeHintForRow(0)) + 2 * frameWidth());
+    resize(sizeHintForColumn(0) + kWidthPadding + 2 * frameWidth(), rows * std::max(1, sizeHintForRow(0)) + 2 * frameWidth());
 
     const std::vector<bool> checks = ChecksFromCodeText(items_, combo.CodeText());
     for (int i = 0; i < count(); ++i) {
