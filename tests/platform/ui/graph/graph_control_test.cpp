@@ -7,7 +7,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
 #include <filesystem>
 
 #include "platform/ui/graph/serial_date.h"
@@ -96,6 +100,50 @@ TEST_F(GraphControlTest, ScrollingMovesAZoomedWindowWithinTheData) {
     EXPECT_NEAR(control.ViewEnd() - control.ViewStart(), 600 * kSecond, 1e-9);
     control.ScrollZoom(-100.0);
     EXPECT_NEAR(control.ViewStart(), fullFrom, 1e-9);
+}
+
+TEST_F(GraphControlTest, ScrollStepsTellTheOwnerAndThumbTrackingDoesNot) {
+    control.ZoomTo(control.ViewStart(), control.ViewStart() + 600 * kSecond);
+    notifications.clear();
+    auto* bar = control.findChild<QScrollBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_FALSE(bar->isHidden());
+    const double start = control.ViewStart();
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([this] { return !notifications.empty(); }));
+    EXPECT_EQ(notifications, std::vector<GraphNotification>{GraphNotification::ZoomMoved});
+    EXPECT_GT(control.ViewStart(), start);
+
+    notifications.clear();
+    bar->setSliderDown(true);
+    bar->triggerAction(QAbstractSlider::SliderMove);
+    bar->setValue(bar->value() + 100);
+    testsupport::ProcessEventsFor(20);
+    EXPECT_TRUE(notifications.empty());
+    bar->setSliderDown(false);
+    EXPECT_EQ(notifications, std::vector<GraphNotification>{GraphNotification::ZoomMoved});
+
+    control.UndoZoom();
+    EXPECT_TRUE(bar->isHidden());
+}
+
+TEST_F(GraphControlTest, TheOwnersMenuItemsComeFirstInTheContextMenu) {
+    control.Settings().menuItems = {{"Show the data cursor", true}, {"|", false}};
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        const auto actions = menu->actions();
+        ASSERT_GE(actions.size(), 4);
+        EXPECT_EQ(actions[0]->text(), "Show the data cursor");
+        EXPECT_TRUE(actions[0]->isChecked());
+        EXPECT_TRUE(actions[1]->isSeparator());
+        actions[0]->trigger();
+        menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(100, 100), control.mapToGlobal(QPoint(100, 100)));
+    QApplication::sendEvent(&control, &event);
+    EXPECT_EQ(notifications, std::vector<GraphNotification>{GraphNotification::MenuItemChosen});
+    EXPECT_EQ(control.LastMenuItem(), 0);
 }
 
 TEST_F(GraphControlTest, TheDataCursorFollowsTheMouseOntoAndOffThePoints) {
