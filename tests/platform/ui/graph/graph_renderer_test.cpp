@@ -177,6 +177,25 @@ TEST_F(GraphRendererTest, TitlesTablesAndAnnotationsTakeTheirPlaces) {
     EXPECT_GT(left->y, layout.plot.bottom);
 }
 
+TEST_F(GraphRendererTest, NoDataOrOnePointStillLaysOutAPlot) {
+    const GraphSettings settings = SettingsFor(1);
+    const GraphData empty;
+    const platform::GraphScene emptyScene{settings, empty, 0.0, 0.0};
+    auto layout = platform::DrawGraph(emptyScene, canvas, {0, 0, 40, 30});  // smaller than the margins
+    EXPECT_GE(layout.plot.Width(), 1);
+    EXPECT_GE(layout.plot.Height(), 1);
+    const int x = (layout.plot.left + layout.plot.right) / 2;
+    const int y = (layout.plot.top + layout.plot.bottom) / 2;
+    EXPECT_EQ(platform::HitTestGraph(emptyScene, layout, x, y).kind, platform::GraphHitKind::PlotArea);
+
+    const GraphData one = MakeData(1, 1, [](std::size_t, std::size_t) { return 7.0f; });
+    layout = Draw(settings, one);
+    ASSERT_EQ(canvas.polylines.size(), 1u);
+    EXPECT_EQ(canvas.polylines[0].points.size(), 1u);
+    EXPECT_LT(layout.axisScales[0].minimum, 7.0);
+    EXPECT_GT(layout.axisScales[0].maximum, 7.0);
+}
+
 TEST_F(GraphRendererTest, HitTestFindsTheNearestPointWithinAFewPixels) {
     GraphSettings settings = SettingsFor(2);
     const GraphData data = MakeData(20, 2, [](std::size_t s, std::size_t p) { return s == 0 ? 10.0f : static_cast<float>(p); });
