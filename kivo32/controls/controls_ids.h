@@ -67,3 +67,28 @@ inline constexpr unsigned IDS_REPORT = 9016;
 inline constexpr unsigned IDS_IGNOREALL = 9017;
 inline constexpr unsigned IDS_SKIP = 9018;
 inline constexpr unsigned IDS_SKIPALL = 9019;
+
+// CCheckComboBox: posted to the form when a drop-down list closed (wParam 0).
+inline constexpr unsigned WM_CHECKCOMBO_CLOSED = 0x8000 + 0xCD;
+// The items of its lists.
+inline constexpr unsigned IDS_CHECK_AVERAGE = 9295;
+inline constexpr unsigned IDS_CHECK_MINIMUM = 9296;
+inline constexpr unsigned IDS_CHECK_MAXIMUM = 9297;
+inline constexpr unsigned IDS_CHECK_INSTANTANEOUS = 59780;
+inline constexpr unsigned IDS_CHECK_ALARM = 59781;
+inline constexpr unsigned IDS_CHECK_PEAK_DEMAND = 59782;
+inline constexpr unsigned IDS_CHECK_RATE = 59640;
+inline constexpr unsigned IDS_CHECK_NUMBER = 59783;
+inline constexpr unsigned IDS_CHECK_DURATION = 59641;
+inline constexpr unsigned IDS_CHECK_COUNT = 9321;
+
+// CPictureDlg: its picture control and Print button; the titles of its pictures.
+inline constexpr int IDC_PICTURE = 1787;
+inline constexpr int IDC_PICTURE_PRINT = 1789;
+inline constexpr unsigned IDS_PICTURE_TITLE_1 = 59581;
+inline constexpr unsigned IDS_PICTURE_TITLE_2 = 59582;
+inline constexpr unsigned IDS_PICTURE_TITLE_3 = 59583;
+inline constexpr unsigned IDS_PICTURE_TITLE_4 = 59584;
+inline constexpr unsigned IDS_PICTURE_TITLE_5 = 59891;
+// Ours: the Print button's label.
+inline constexpr unsigned IDS_PICTURE_PRINT = 20650;
