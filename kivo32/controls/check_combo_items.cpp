@@ -6,7 +6,7 @@
 #include <cctype>
 
 #include "kivo32/controls/controls_ids.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 
 namespace {
 

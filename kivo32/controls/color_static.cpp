@@ -144,7 +144,7 @@ void CColorStatic::SetBlink(bool text, bool background) {
 
 void CColorStatic::UpdateBlinkTimer() {
     if (text_blinks_ || background_blinks_) {
-        blink_timer_.start(platform::CurrentUiClock().TimerPeriod(blink_period_));
+        platform::CurrentUiClock().StartTimer(blink_timer_, blink_period_);
     } else {
         blink_timer_.stop();
         blink_state_ = 0;

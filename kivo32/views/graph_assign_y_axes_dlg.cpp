@@ -15,8 +15,8 @@
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 
 namespace {
 

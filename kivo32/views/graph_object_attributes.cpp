@@ -14,7 +14,8 @@
 #include "platform/base/string_format.h"
 #include "platform/base/windows1252.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/common/user_data_folder.h"
 
 namespace {
@@ -205,7 +206,7 @@ const std::vector<AttributeKey>& AttributeKeys() {
 }
 
 void ShowPathMessage(unsigned id, const std::filesystem::path& path) {
-    ShowMessageBox(platform::StringPrintf(LoadText(id).c_str(), platform::Utf8ToWindows1252(path.string()).c_str()),
+    ShowMessageBox(platform::FormatLoadedText(id, {platform::Utf8ToWindows1252(path.string())}),
                    MB_OK | MB_ICONEXCLAMATION, true);
 }
 

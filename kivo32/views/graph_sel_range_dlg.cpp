@@ -21,7 +21,7 @@
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 
 namespace {
 

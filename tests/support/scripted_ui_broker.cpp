@@ -9,6 +9,10 @@ namespace testsupport {
 
 ScriptedUiBroker::ScriptedUiBroker() : replaced_(platform::InstallUiBroker(this)) {}
 
+ScriptedUiBroker::ScriptedUiBroker(int defaultAnswer) : ScriptedUiBroker() {
+    default_answer_ = defaultAnswer;
+}
+
 ScriptedUiBroker::~ScriptedUiBroker() {
     platform::InstallUiBroker(replaced_);
 }

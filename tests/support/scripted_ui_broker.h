@@ -32,6 +32,8 @@ struct RecordedMessageBox {
 class ScriptedUiBroker : public platform::UiBroker {
 public:
     ScriptedUiBroker();
+    // With a default answer for the boxes that the script does not answer (see SetDefaultAnswer).
+    explicit ScriptedUiBroker(int defaultAnswer);
     ~ScriptedUiBroker() override;
     ScriptedUiBroker(const ScriptedUiBroker&) = delete;
     ScriptedUiBroker& operator=(const ScriptedUiBroker&) = delete;

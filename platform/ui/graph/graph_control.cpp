@@ -12,8 +12,8 @@
 #include "platform/ui/graph/graph_settings_dialog.h"
 #include "platform/ui/graph/qpainter_graph_canvas.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 
 namespace platform {
 namespace {

@@ -469,7 +469,7 @@ GraphLayout DrawGraph(const GraphScene& scene, GraphCanvas& canvas, const GraphR
 
     // Time marks and their labels under the plot.
     const double minimumDays = kTimeLabelPixels * (layout.xTo - layout.xFrom) / plot.Width();
-    for (const TimeMark& mark : MakeTimeMarks(layout.xFrom, layout.xTo, minimumDays)) {
+    for (const TimeMark& mark : MakeTimeMarks(layout.xFrom, layout.xTo, minimumDays, settings.dateText)) {
         const double x = layout.XToPixel(mark.serialDate);
         if (grid == GridLines::Both || grid == GridLines::XOnly) {
             canvas.SetPen(kGridColor, 1, GraphLineStyle::Dot);

@@ -7,7 +7,6 @@
 
 #include "platform/base/string_format.h"
 #include "platform/ui/graph/serial_date.h"
-#include "shared/common/date_time_text.h"
 
 namespace platform {
 namespace {
@@ -54,7 +53,7 @@ ValueScale MakeValueScale(double low, double high, int maxMarks) {
     return {std::floor(low / step) * step, std::ceil(high / step) * step, step};
 }
 
-std::vector<TimeMark> MakeTimeMarks(double from, double to, double minimumDays) {
+std::vector<TimeMark> MakeTimeMarks(double from, double to, double minimumDays, const DateTextFn& dateText) {
     std::vector<TimeMark> marks;
     if (!(from < to)) {
         return marks;
@@ -85,7 +84,9 @@ std::vector<TimeMark> MakeTimeMarks(double from, double to, double minimumDays) 
         timeMark.time = stepSeconds >= 60 && std::fmod(stepSeconds, 60.0) == 0.0
                             ? StringPrintf("%02d:%02d", parts.hour, parts.minute)
                             : StringPrintf("%02d:%02d:%02d", parts.hour, parts.minute, parts.second);
-        const std::string date = FormatDateText(parts.yearsSince1900 + 1900, parts.month, parts.day, true);
+        const int year = parts.yearsSince1900 + 1900;
+        const std::string date = dateText ? dateText(year, parts.month, parts.day)
+                                          : StringPrintf("%04d-%02d-%02d", year, parts.month, parts.day);
         if (date != previousDate) {
             timeMark.date = date;
             previousDate = date;

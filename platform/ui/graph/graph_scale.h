@@ -1,6 +1,7 @@
 // Where the graph puts its axis marks: rounded steps for the values, calendar steps for the times.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,9 +25,13 @@ struct TimeMark {
     std::string date;  // in the user's order; empty when the day is that of the mark before
 };
 
+// The date text of a day in the user's order; the program supplies it (the window layer does not know
+// the user's formats). Empty: year-month-day.
+using DateTextFn = std::function<std::string(int year, int month, int day)>;
+
 // Marks between `from` and `to` (serial dates) at least `minimumDays` apart, on whole seconds, minutes,
 // hours or days.
-std::vector<TimeMark> MakeTimeMarks(double from, double to, double minimumDays);
+std::vector<TimeMark> MakeTimeMarks(double from, double to, double minimumDays, const DateTextFn& dateText);
 
 // The value with `decimals` decimals (0-4).
 std::string FormatGraphValue(double value, int decimals);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/ui/graph/graph_canvas.h"
+#include "platform/ui/graph/graph_scale.h"
 
 namespace platform {
 
@@ -106,6 +107,8 @@ struct GraphSettings {
     std::vector<std::string> annotations;
     // Items of the view in the context menu, before the control's own.
     std::vector<GraphMenuItem> menuItems;
+    // The dates under the time axis, in the user's order.
+    DateTextFn dateText;
 };
 
 }  // namespace platform

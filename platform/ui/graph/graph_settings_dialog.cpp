@@ -11,7 +11,7 @@
 #include "platform/ui/data_exchange.h"
 #include "platform/ui/graph/graph_ids.h"
 #include "platform/ui/qt_text.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 
 namespace platform {
 namespace {

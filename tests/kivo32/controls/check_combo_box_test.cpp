@@ -12,7 +12,7 @@
 #include "kivo32/controls/check_combo_form.h"
 #include "kivo32/controls/controls_ids.h"
 #include "platform/ui/resource_texts.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "tests/support/ui/qt_test_application.h"
 
 namespace {

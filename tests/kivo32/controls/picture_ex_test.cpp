@@ -11,7 +11,7 @@
 #include "kivo32/controls/picture_resources.h"
 #include "platform/ui/printer_page_painter.h"
 #include "platform/ui/resource_texts.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"

@@ -20,13 +20,13 @@
 #include "kivo32/views/views_ids.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/resource_texts.h"
-#include "shared/common/message_box_flags.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "shared/common/user_data_folder.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/scripted_ui_broker.h"
+#include "tests/support/scripted_ui_broker.h"
 
 namespace {
 
@@ -125,8 +125,8 @@ protected:
     QAbstractButton* Button(QWidget* dialog, int id) const { return FindControlAs<QAbstractButton>(dialog, id); }
     bool Enabled(int id) const { return FindControl(opened, id)->isEnabled(); }
 
-    testsupport::RecordingMessageBox boxes;
-    testsupport::ScriptedUiBroker broker;
+    // Answers the dialogs it is told to and records the boxes (each answered OK).
+    testsupport::ScriptedUiBroker broker{IDOK};
     CGraphObjectAttributes attributes{"KIVO 15"};
     QWidget owner;
     QPointer<CGraphSelRangeDlg> opened;
@@ -168,10 +168,10 @@ TEST_F(GraphDialogsTest, ChannelsAreMirroredInTheGridAndHeldToSeventeen) {
 
     Choose({1, 2, 3, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16});
     EXPECT_EQ(grid.selectedColumns.size(), 17u);
-    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_TRUE(broker.Boxes().empty());
     Choose({17});  // the 18th
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].ids.promptId, IDP_GRAPH_TOO_MANY_CHANNELS);
+    ASSERT_EQ(broker.Boxes().size(), 1u);
+    EXPECT_EQ(broker.Boxes()[0].ids.promptId, IDP_GRAPH_TOO_MANY_CHANNELS);
     EXPECT_TRUE(Channels()->selectedItems().isEmpty());
     EXPECT_TRUE(grid.selectedColumns.empty());
     EXPECT_FALSE(Enabled(IDC_GRAPH_ALL_RECORDS));
@@ -193,8 +193,8 @@ TEST_F(GraphDialogsTest, OkNeedsAChannelAndARangeOfTwoRecordsAtLeast) {
     FakeGrid grid(100, 6);
     Open(grid);
     Button(opened, IDOK)->click();
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].ids.promptId, IDP_GRAPH_NO_CHANNEL);
+    ASSERT_EQ(broker.Boxes().size(), 1u);
+    EXPECT_EQ(broker.Boxes()[0].ids.promptId, IDP_GRAPH_NO_CHANNEL);
 
     Choose({0});
     Button(opened, IDC_GRAPH_ALL_RECORDS)->click();  // unchecked: the record edits open
@@ -212,12 +212,12 @@ TEST_F(GraphDialogsTest, OkNeedsAChannelAndARangeOfTwoRecordsAtLeast) {
         if (test.rangeMessage) {
             broker.AnswerMessageBox(IDOK);
         }
-        const std::size_t before = boxes.Boxes().size();
+        const std::size_t before = broker.Boxes().size();
         Button(opened, IDOK)->click();
         EXPECT_TRUE(opened->isVisible()) << test.from << ".." << test.to;
-        EXPECT_EQ(boxes.Boxes().size(), before + (test.rangeMessage ? 0 : 1)) << test.from << ".." << test.to;
+        EXPECT_EQ(broker.Boxes().size(), before + (test.rangeMessage ? 0 : 1)) << test.from << ".." << test.to;
         if (!test.rangeMessage) {
-            EXPECT_EQ(boxes.Boxes().back().ids.promptId, IDP_GRAPH_EMPTY_RANGE);
+            EXPECT_EQ(broker.Boxes().back().ids.promptId, IDP_GRAPH_EMPTY_RANGE);
         }
     }
     EXPECT_EQ(broker.UnusedAnswers(), 0u);

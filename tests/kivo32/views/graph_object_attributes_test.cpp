@@ -10,9 +10,9 @@
 #include "kivo32/views/graph_attributes_lifecycle.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/ui/resource_texts.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/common/user_data_folder.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/support/scripted_ui_broker.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ protected:
         return std::find(lines.begin(), lines.end(), line) != lines.end();
     }
 
-    testsupport::RecordingMessageBox boxes;
+    testsupport::ScriptedUiBroker boxes{IDOK};
     CGraphObjectAttributes attributes{"KIVO 15"};
 };
 

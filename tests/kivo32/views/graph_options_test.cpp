@@ -9,9 +9,9 @@
 #include "kivo32/views/views_ids.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/resource_texts.h"
-#include "shared/common/program_texts.h"
+#include "platform/base/program_texts.h"
 #include "shared/common/user_data_folder.h"
-#include "tests/support/recording_message_box.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 
@@ -30,7 +30,7 @@ protected:
     }
     ~GraphOptionsTest() override { std::filesystem::remove(UserDataFolder() / CGraphObjectAttributes::kFileName); }
 
-    testsupport::RecordingMessageBox boxes;
+    testsupport::ScriptedUiBroker boxes{IDOK};
     CGraphObjectAttributes attributes{"KIVO 15"};
     std::string exportType = "1";
     std::string exportSize = "2";

@@ -16,7 +16,6 @@
 
 #include "platform/ui/graph/serial_date.h"
 #include "platform/ui/printer_page_painter.h"
-#include "tests/support/fake_app_context.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
@@ -54,7 +53,6 @@ protected:
 
     int MiddleY() const { return (control.LastLayout().plot.top + control.LastLayout().plot.bottom) / 2; }
 
-    testsupport::FakeAppContext context;
     GraphControl control;
     std::vector<GraphNotification> notifications;
 };

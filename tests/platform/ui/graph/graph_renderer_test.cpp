@@ -9,7 +9,6 @@
 #include <map>
 
 #include "platform/ui/graph/serial_date.h"
-#include "tests/support/fake_app_context.h"
 #include "tests/support/ui/recording_graph_canvas.h"
 
 namespace {
@@ -55,7 +54,6 @@ protected:
         return platform::DrawGraph(scene, canvas, area);
     }
 
-    testsupport::FakeAppContext context;
     RecordingGraphCanvas canvas;
 };
 

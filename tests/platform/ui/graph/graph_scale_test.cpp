@@ -3,7 +3,7 @@
 
 #include "platform/ui/graph/graph_scale.h"
 #include "platform/ui/graph/serial_date.h"
-#include "tests/support/fake_app_context.h"
+#include "platform/base/string_format.h"
 
 namespace {
 
@@ -48,10 +48,13 @@ TEST(GraphScaleTest, ValueScalesCoverTheRangeInRoundSteps) {
 }
 
 TEST(GraphScaleTest, TimeMarksFallOnWholeStepsWithTheDateWhenItChanges) {
-    testsupport::FakeAppContext context;  // month/day/year
+    // The program passes the user's order; here month/day/year.
+    const platform::DateTextFn monthFirst = [](int year, int month, int day) {
+        return platform::StringPrintf("%02d/%02d/%02d", month, day, year % 100);
+    };
     const double from = platform::CreateSerialDate({3, 1, 126, 22, 50, 0});
     const double to = platform::CreateSerialDate({3, 2, 126, 1, 10, 0});
-    const auto marks = platform::MakeTimeMarks(from, to, 50.0 / 86400.0 * 60.0);  // at least 50 minutes
+    const auto marks = platform::MakeTimeMarks(from, to, 50.0 / 86400.0 * 60.0, monthFirst);  // at least 50 minutes
     ASSERT_EQ(marks.size(), 3u);
     EXPECT_EQ(marks[0].time, "23:00");
     EXPECT_EQ(marks[0].date, "03/01/26");
@@ -60,9 +63,10 @@ TEST(GraphScaleTest, TimeMarksFallOnWholeStepsWithTheDateWhenItChanges) {
     EXPECT_EQ(marks[2].time, "01:00");
     EXPECT_EQ(marks[2].date, "");
     // Steps below a minute show seconds.
-    const auto seconds = platform::MakeTimeMarks(from, from + 20.0 / 86400.0, 5.0 / 86400.0);
+    const auto seconds = platform::MakeTimeMarks(from, from + 20.0 / 86400.0, 5.0 / 86400.0, {});
     ASSERT_FALSE(seconds.empty());
     EXPECT_EQ(seconds[1].time, "22:50:05");
+    EXPECT_EQ(seconds[0].date, "2026-03-01");  // without the user's order
 }
 
 }  // namespace
