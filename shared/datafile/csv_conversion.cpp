@@ -34,31 +34,34 @@ bool ConvertCSVToDataFile(const std::filesystem::path& csvPath, const std::files
     CSetupTable setup;
 
     long records = 0;
-    long seconds = 0;
-    if (!import.ScanRecordCount(records) || !import.ScanIntervalSeconds(seconds)) {
-        return false;
-    }
-    const int code = SecondsToIntervalCode(seconds);
-    if (code == 0 && seconds != kOneMinute) {
-        messages.ShowMessage(
-            platform::StringPrintf(LoadText(IDS_CSV_NO_INTERVAL).c_str(), name.c_str(), seconds));
-        return false;
-    }
     std::time_t first = 0;
     std::time_t last = 0;
     int firstYear = 0;
     int lastYear = 0;
-    if (!import.GetCSVTimeSpan(first, firstYear, last, lastYear)) {
+    if (!import.ScanRecordCount(records) || !import.GetCSVTimeSpan(first, firstYear, last, lastYear)) {
         return false;
     }
     info.SetRecordCount(static_cast<std::uint32_t>(records));
     info.SetFirstLoggerTime(static_cast<std::uint32_t>(first));
     info.SetSecondLoggerTime(static_cast<std::uint32_t>(last));
     info.SetTypeText(LoadText(IDS_CSV_MODEL_TEXT));
-    setup.GetHeader().SetIntervalCode(static_cast<std::uint8_t>(code));
     setup.GetHeader().SetSetupTime(static_cast<std::uint32_t>(first));
     if (!import.SetupChannelsFromCSV(setup, info)) {
         return false;
+    }
+    // The header's interval holds; only a file without one takes it from its record times.
+    if (!import.HeaderGaveInterval()) {
+        long seconds = 0;
+        if (!import.ScanIntervalSeconds(seconds)) {
+            return false;
+        }
+        const int code = SecondsToIntervalCode(seconds);
+        if (code == 0 && seconds != kOneMinute) {
+            messages.ShowMessage(
+                platform::StringPrintf(LoadText(IDS_CSV_NO_INTERVAL).c_str(), name.c_str(), seconds));
+            return false;
+        }
+        setup.GetHeader().SetIntervalCode(static_cast<std::uint8_t>(code));
     }
     // Set last: the settings line holds an ID text of its own, and the marker is what tells later
     // downloads that this file came from CSV.
@@ -66,6 +69,13 @@ bool ConvertCSVToDataFile(const std::filesystem::path& csvPath, const std::files
 
     CRawData target;
     target.SetMessageSink(messages);
-    return target.Initialize(&info, &setup) && target.CreateDataFile(dataPath, CFileHeader::kKindDataFile) &&
-           import.ImportCSVRecords(target) && target.CloseDataFile();
+    if (!target.Initialize(&info, &setup) || !target.CreateDataFile(dataPath, CFileHeader::kKindDataFile) ||
+        !import.ImportCSVRecords(target) || !target.CloseDataFile()) {
+        return false;
+    }
+    if (import.EndsEarly()) {
+        messages.ShowMessage(
+            platform::StringPrintf(LoadText(IDS_CSV_ENDS_EARLY).c_str(), name.c_str(), records));
+    }
+    return true;
 }

@@ -126,6 +126,13 @@ int CCsvExport::ExportCSV(const std::filesystem::path& csvPath, bool headerSecti
     CDataInfo* info = data_.GetDataInfo();
     CSetupTable* setup = data_.GetSetupTable();
     platform::BinaryFile& file = data_.GetFile();
+    record_count_ = info != nullptr ? static_cast<long>(info->GetRecordCount()) : 0;
+    std::error_code ignored;
+    if (info != nullptr && record_count_ < 1 && std::filesystem::exists(csvPath, ignored)) {
+        // Nothing to write: an earlier export of the same name stays as it was.
+        messages.ShowMessage(LoadText(IDS_DATA_FILE_NO_RECORDS));
+        return kNoRecords;
+    }
     try {
         output_.Create(csvPath);
     } catch (const CPSTFileException& error) {
@@ -135,7 +142,6 @@ int CCsvExport::ExportCSV(const std::filesystem::path& csvPath, bool headerSecti
     if (info == nullptr || setup == nullptr || !file.IsOpen() || data_.GetDataOffset() < 0) {
         return kHeaderFailed;
     }
-    record_count_ = static_cast<long>(info->GetRecordCount());
     if (record_count_ < 1) {
         messages.ShowMessage(LoadText(IDS_DATA_FILE_NO_RECORDS));
         try {

@@ -37,7 +37,8 @@ public:
 
     // Writes the CSV file at `csvPath`: the header section when `headerSection`, the caption and title
     // lines, the label line when `labelLine`, the records. The file takes its name only when complete,
-    // except that a data file without records gives an empty CSV file.
+    // except that a data file without records gives an empty CSV file where there was none, and leaves
+    // an existing one as it was.
     int ExportCSV(const std::filesystem::path& csvPath, bool headerSection, bool labelLine);
 
     // Everything before the record lines; false without a setup table or information record.

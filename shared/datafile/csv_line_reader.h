@@ -20,6 +20,11 @@ public:
     // The next line without its line end (LF, or CR LF); false at the end of the file. Throws
     // CPSTFileException when the file cannot be read.
     bool ReadLine(std::string& line);
+    // Whether the line ReadLine gave last had its line end (LF, or a CR that the file ends with): the
+    // last line of a file cut short has none.
+    bool LineEnded() const { return line_ended_; }
+    // True when no line follows the one ReadLine gave last; throws CPSTFileException.
+    bool AtEnd();
     // The next ReadLine gives `line` again.
     void PushBack(std::string line);
     // Back to the first line; throws CPSTFileException.
@@ -36,4 +41,6 @@ private:
     std::size_t start_ = 0;
     std::size_t end_ = 0;
     std::optional<std::string> pushed_back_;
+    bool pushed_back_ended_ = true;
+    bool line_ended_ = true;
 };

@@ -171,12 +171,19 @@ TEST_F(CsvExportTest, ReportsProgressEveryTenthOfTheRecords) {
                              "Writing CSV record 24"}));
 }
 
-TEST_F(CsvExportTest, AFileWithoutRecordsGivesAnEmptyCsvFile) {
+TEST_F(CsvExportTest, AFileWithoutRecordsGivesAnEmptyCsvFileButLeavesAnExistingOneAsItWas) {
     WriteDataFile(path_, OneValueSetup(0), {});
     EXPECT_EQ(Export(), CCsvExport::kNoRecords);
     EXPECT_EQ(messages_, std::vector<std::string>{"The data file holds no records."});
     EXPECT_TRUE(std::filesystem::exists(csv_path_));
     EXPECT_EQ(ReadFileText(csv_path_), "");
+
+    messages_.clear();
+    WriteFileText(csv_path_, "previous export");
+    EXPECT_EQ(Export(), CCsvExport::kNoRecords);
+    EXPECT_EQ(messages_, std::vector<std::string>{"The data file holds no records."});
+    EXPECT_EQ(ReadFileText(csv_path_), "previous export");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
 }
 
 TEST_F(CsvExportTest, ATruncatedDataFileEndsWithAnErrorAndKeepsThePreviousCsv) {
