@@ -68,8 +68,4 @@ private:
 // Renames `temp` over `target` in one step (same folder), or throws CPSTFileException.
 void ReplaceFile(const std::filesystem::path& temp, const std::filesystem::path& target);
 
-// A new, empty file in the folder of `target` under a name no other file had, for writing a save
-// before it replaces the target (open it with Mode::Create); throws CPSTFileException.
-std::filesystem::path TempPathBeside(const std::filesystem::path& target);
-
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/temp_file_beside.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
@@ -99,19 +100,14 @@ bool Document::OnOpenDocument(const std::filesystem::path& path) {
 }
 
 bool Document::OnSaveDocument(const std::filesystem::path& path) {
-    std::filesystem::path temp;
     try {
-        temp = TempPathBeside(path);
-        BinaryFile file(temp, BinaryFile::Mode::Create);
+        TempFileBeside temp(path);
+        BinaryFile file(temp.Path(), BinaryFile::Mode::Create);
         Serialize(file, true);
         file.Flush(true);
         file.Close();
-        ReplaceFile(temp, path);
+        temp.ReplaceTarget();
     } catch (const std::exception& error) {
-        std::error_code ignored;
-        if (!temp.empty()) {
-            std::filesystem::remove(temp, ignored);
-        }
         ReportSaveLoadException(path, &error, AFX_IDP_FAILED_TO_SAVE_DOC);
         return false;
     }

@@ -12,9 +12,8 @@ CsvOutput::~CsvOutput() {
 }
 
 void CsvOutput::Create(const std::filesystem::path& path) {
-    path_ = path;
-    temp_path_ = platform::TempPathBeside(path);
-    file_.Open(temp_path_, platform::BinaryFile::Mode::Create);
+    temp_ = platform::TempFileBeside(path);
+    file_.Open(temp_.Path(), platform::BinaryFile::Mode::Create);
     text_.reserve(kWriteSize + kWriteSize / 4);
 }
 
@@ -33,15 +32,10 @@ void CsvOutput::Commit() {
     Write();
     file_.Flush(true);
     file_.Close();
-    platform::ReplaceFile(temp_path_, path_);
-    temp_path_.clear();
+    temp_.ReplaceTarget();
 }
 
 void CsvOutput::Discard() {
     file_ = platform::BinaryFile();
-    if (!temp_path_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(temp_path_, ignored);
-        temp_path_.clear();
-    }
+    temp_.Remove();
 }

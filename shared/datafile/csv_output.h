@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/temp_file_beside.h"
 
 class CsvOutput {
 public:
@@ -29,8 +30,7 @@ public:
 private:
     void Write();
 
-    std::filesystem::path path_;
-    std::filesystem::path temp_path_;
+    platform::TempFileBeside temp_;
     platform::BinaryFile file_;
     std::string text_;
 };

@@ -29,7 +29,7 @@ int ClampedCount(std::uint32_t count) {
 CRawData::CRawData() : messages_(&MessageBoxSink()) {}
 
 CRawData::~CRawData() {
-    if (!temp_path_.empty()) {
+    if (temp_.IsActive()) {
         Abort();
     }
 }
@@ -118,8 +118,8 @@ bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t f
     path_ = path;
     given_up_ = false;
     try {
-        temp_path_ = platform::TempPathBeside(path);
-        file_.Open(temp_path_, platform::BinaryFile::Mode::Create);
+        temp_ = platform::TempFileBeside(path);
+        file_.Open(temp_.Path(), platform::BinaryFile::Mode::Create);
     } catch (const CPSTFileException& error) {
         FileFailed(error);
         return false;
@@ -271,7 +271,7 @@ const CRawDataField* CRawData::GetField(int index) const {
 }
 
 bool CRawData::WriteRecords(std::span<const std::uint8_t> records) {
-    if (temp_path_.empty() || record_size_ <= 0 ||
+    if (!temp_.IsActive() || record_size_ <= 0 ||
         records.size() % static_cast<std::size_t>(record_size_) != 0) {
         return false;
     }
@@ -288,7 +288,7 @@ bool CRawData::WriteRecords(std::span<const std::uint8_t> records) {
 }
 
 bool CRawData::RewriteHeader() {
-    if (temp_path_.empty()) {
+    if (!temp_.IsActive()) {
         return false;
     }
     try {
@@ -322,15 +322,14 @@ bool CRawData::CloseDataFile() {
     if (!file_.IsOpen()) {
         return !given_up_;
     }
-    if (temp_path_.empty()) {
+    if (!temp_.IsActive()) {
         file_ = platform::BinaryFile();
         return true;
     }
     try {
         file_.Flush(true);
         file_.Close();
-        platform::ReplaceFile(temp_path_, path_);
-        temp_path_.clear();
+        temp_.ReplaceTarget();
     } catch (const CPSTFileException& error) {
         FileFailed(error);
         return false;
@@ -340,10 +339,8 @@ bool CRawData::CloseDataFile() {
 
 void CRawData::Abort() {
     file_ = platform::BinaryFile();
-    if (!temp_path_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(temp_path_, ignored);
-        temp_path_.clear();
+    if (temp_.IsActive()) {
+        temp_.Remove();
         given_up_ = true;
     }
     ForgetRecords();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/temp_file_beside.h"
 #include "shared/setup/raw_data_field.h"
 
 class CDataInfo;
@@ -157,8 +158,8 @@ private:
 
     platform::BinaryFile file_;
     std::filesystem::path path_;
-    // While a created file is written: its temporary name.
-    std::filesystem::path temp_path_;
+    // While a created file is written: its temporary file.
+    platform::TempFileBeside temp_;
     // A created file was given up before it was complete.
     bool given_up_ = false;
 

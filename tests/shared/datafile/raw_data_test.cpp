@@ -75,6 +75,17 @@ TEST_F(RawDataTest, LaysTheFileOutAsHeaderInformationSetupAndRecords) {
     }
 }
 
+TEST_F(RawDataTest, ASaveRemovesTheTemporaryFilesThatKilledSavesOfTheSameFileLeftBehind) {
+    const std::filesystem::path leftover = folder_ / ".data.kivo.0badf00d.tmp";
+    const std::filesystem::path ofAnotherFile = folder_ / ".other.kivo.0badf00d.tmp";
+    WriteFileText(leftover, std::string(4096, 'x'));
+    WriteFileText(ofAnotherFile, "kept");
+    WriteDataFile(path_, OneValueSetup(0), TimedRecords(1));
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    EXPECT_TRUE(std::filesystem::exists(ofAnotherFile));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
+}
+
 TEST_F(RawDataTest, OpensDataFilesOfKind3And4AndRefusesOthers) {
     WriteDataFile(path_, OneValueSetup(0), TimedRecords(1));
     const Bytes original = ReadFileBytes(path_);
