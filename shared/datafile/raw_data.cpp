@@ -57,6 +57,10 @@ void CRawData::ShowFileMessage(unsigned id) const {
     messages_->ShowMessage(platform::StringPrintf(LoadText(id).c_str(), path_.string().c_str()));
 }
 
+FileErrorReport CRawData::SinkReport() const {
+    return [this](const CPSTFileException& error) { messages_->ReportFileException(error); };
+}
+
 void CRawData::FileFailed(const CPSTFileException& error) {
     messages_->ReportFileException(error);
     Abort();
@@ -76,7 +80,7 @@ bool CRawData::OpenDataFile(const std::filesystem::path& path) {
     }
     // The parts are read into copies and replace the model's only when all of them were read.
     CFileHeader header = *header_;
-    if (!header.Read(file_)) {
+    if (!header.Read(file_, SinkReport())) {
         ShowFileMessage(IDS_DATA_FILE_UNREADABLE);
         Abort();
         return false;
@@ -96,7 +100,7 @@ bool CRawData::OpenDataFile(const std::filesystem::path& path) {
     CDataInfo info = *info_;
     CSetupTable setup = *setup_;
     if (!info.Read(&file_, *messages_) ||
-        !setup.Read(file_, version, false, version >= kFirstVersionWithExtendedData, true)) {
+        !setup.Read(file_, version, false, version >= kFirstVersionWithExtendedData, true, SinkReport())) {
         ShowFileMessage(IDS_DATA_FILE_UNREADABLE);
         Abort();
         return false;
@@ -127,7 +131,8 @@ bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t f
     header_->SetKind(fileKind);
     header_->SetVersion(kFormatVersion);
     header_->SetLastRecordStamp(0);
-    if (!header_->Write(file_) || !info_->Write(&file_, *messages_) || !setup_->Write(file_, false, true)) {
+    if (!header_->Write(file_, SinkReport()) || !info_->Write(&file_, *messages_) ||
+        !setup_->Write(file_, false, true, SinkReport())) {
         Abort();
         return false;
     }
@@ -294,7 +299,7 @@ bool CRawData::RewriteHeader() {
     try {
         const std::uint64_t position = file_.Position();
         file_.Seek(0, platform::BinaryFile::Origin::Begin);
-        if (!header_->Write(file_) || !info_->Write(&file_, *messages_)) {
+        if (!header_->Write(file_, SinkReport()) || !info_->Write(&file_, *messages_)) {
             Abort();
             return false;
         }

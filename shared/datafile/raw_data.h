@@ -15,6 +15,7 @@
 #include "platform/base/binary_file.h"
 #include "platform/base/temp_file_beside.h"
 #include "shared/setup/raw_data_field.h"
+#include "shared/setup/record_file_io.h"
 
 class CDataInfo;
 class CFileHeader;
@@ -137,6 +138,8 @@ private:
     void ShowFileMessage(unsigned id) const;
     // Reports a file exception and gives a created file up.
     void FileFailed(const CPSTFileException& error);
+    // Where the file header and the setup table report their file errors: this model's sink.
+    FileErrorReport SinkReport() const;
     // Reads buffer.size() bytes of this file at `position`; a short read is a failure.
     bool ReadAt(std::uint64_t position, std::span<std::uint8_t> buffer);
     // Writes `count` records of the source from index `firstIndex` at this file's position.

@@ -18,7 +18,7 @@ bool CRawData::FinishRecords(CRawData& source, int recordCount, int recordSize) 
     if (!temp_.IsActive() || source.setup_ == nullptr) {
         return false;
     }
-    if (!source.setup_->Write(file_, false, true)) {
+    if (!source.setup_->Write(file_, false, true, SinkReport())) {
         Abort();
         return false;
     }

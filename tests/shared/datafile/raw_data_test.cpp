@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include "shared/setup/file_header.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
+#include "tests/support/recording_message_box.h"
 #include "tests/support/temp_folder.h"
 
 namespace datafiletest {
@@ -84,6 +89,49 @@ TEST_F(RawDataTest, ASaveRemovesTheTemporaryFilesThatKilledSavesOfTheSameFileLef
     EXPECT_FALSE(std::filesystem::exists(leftover));
     EXPECT_TRUE(std::filesystem::exists(ofAnotherFile));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
+}
+
+// While it exists, files this process writes cannot grow beyond `bytes`: a write past it fails as on
+// a full disk.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_handler_ = ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~ScopedFileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, previous_handler_);
+    }
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    sighandler_t previous_handler_ = SIG_DFL;
+};
+
+TEST_F(RawDataTest, FileErrorsOfTheHeaderAndTheSetupTableGoToTheModelsSink) {
+    testsupport::RecordingMessageBox programBox;
+    // Cut off in the file header, and in the setup table after the information record.
+    for (const rlim_t limit : {rlim_t{20}, rlim_t{400}}) {
+        SCOPED_TRACE(limit);
+        RecordingSink sink;
+        CSetupTable setup = OneValueSetup(0);
+        CDataInfo info;
+        CRawData data;
+        data.SetMessageSink(sink);
+        ASSERT_TRUE(data.Initialize(&info, &setup));
+        {
+            ScopedFileSizeLimit full(limit);
+            EXPECT_FALSE(data.CreateDataFile(path_, 4));
+        }
+        EXPECT_EQ(sink.messages.size(), 1u);
+        EXPECT_TRUE(programBox.Boxes().empty());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 0);
+    }
 }
 
 TEST_F(RawDataTest, OpensDataFilesOfKind3And4AndRefusesOthers) {
