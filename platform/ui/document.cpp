@@ -216,8 +216,8 @@ void Document::ReportSaveLoadException(const std::filesystem::path& path, const 
                                        unsigned promptId) {
     // The file exception names the file itself; otherwise the path follows the prompt.
     const bool described = error != nullptr && *error->what() != '\0';
-    const std::string detail = described ? error->what() : path.string();
-    CurrentUiBroker().MessageBox(LoadText(promptId) + "\n\n" + Utf8ToWindows1252(detail), {},
+    const std::string detail = described ? Utf8ToWindows1252(error->what()) : PathToWindows1252(path);
+    CurrentUiBroker().MessageBox(LoadText(promptId) + "\n\n" + detail, {},
                                  MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "platform/base/string_format.h"
+#include "platform/base/windows1252.h"
 #include "shared/common/program_texts.h"
 #include "shared/datafile/csv_import.h"
 #include "shared/datafile/csv_line_reader.h"
@@ -28,7 +29,7 @@ bool ConvertCSVToDataFile(const std::filesystem::path& csvPath, const std::files
         messages.ReportFileException(error);
         return false;
     }
-    const std::string name = csvPath.filename().string();
+    const std::string name = platform::PathToWindows1252(csvPath.filename());
     CCsvImport import(csv, name, messages);
     CDataInfo info;
     CSetupTable setup;

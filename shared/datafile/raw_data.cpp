@@ -5,6 +5,7 @@
 #include <climits>
 
 #include "platform/base/string_format.h"
+#include "platform/base/windows1252.h"
 #include "shared/common/program_texts.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"
@@ -54,7 +55,7 @@ bool CRawData::Initialize(CDataInfo* info, CSetupTable* setup) {
 }
 
 void CRawData::ShowFileMessage(unsigned id) const {
-    messages_->ShowMessage(platform::StringPrintf(LoadText(id).c_str(), path_.string().c_str()));
+    messages_->ShowMessage(platform::StringPrintf(LoadText(id).c_str(), platform::PathToWindows1252(path_).c_str()));
 }
 
 FileErrorReport CRawData::SinkReport() const {
@@ -176,7 +177,8 @@ void CRawData::CheckRecordCountAgainstLength() {
     const std::uint64_t whole = bytes / static_cast<std::uint64_t>(record_size_);
     if (whole < static_cast<std::uint64_t>(record_count_)) {
         messages_->ShowMessage(platform::StringPrintf(LoadText(IDS_DATA_FILE_TRUNCATED).c_str(),
-                                                      path_.string().c_str(), static_cast<int>(whole),
+                                                      platform::PathToWindows1252(path_).c_str(),
+                                                      static_cast<int>(whole),
                                                       record_count_));
         record_count_ = static_cast<int>(whole);
     }

@@ -6,7 +6,7 @@
 #include "shared/common/message_box.h"
 
 void ReportFileErrorInMessageBox(const CPSTFileException& error) {
-    ShowMessageBox(error.what(), MB_OK | MB_ICONEXCLAMATION, true);
+    ShowMessageBox(error.MessageText(), MB_OK | MB_ICONEXCLAMATION, true);
 }
 
 bool ReadRecordBytes(platform::BinaryFile& file, std::span<std::uint8_t> buffer, const FileErrorReport& report) {

@@ -24,7 +24,7 @@ void ShowMessage(const std::string& text) {
 // Text `id` with the path in its "%s".
 void ShowPathMessage(unsigned id, const std::filesystem::path& path) {
     ShowMessage(
-        platform::StringPrintf(LoadText(id).c_str(), platform::Utf8ToWindows1252(path.string()).c_str()));
+        platform::StringPrintf(LoadText(id).c_str(), platform::PathToWindows1252(path).c_str()));
 }
 
 }  // namespace
@@ -86,7 +86,7 @@ SetupFileResult WriteSetupTableFile(const std::filesystem::path& path, CFileHead
             file.Close();
             temp.ReplaceTarget();
         } catch (const CPSTFileException& error) {
-            ShowMessage(error.what());
+            ShowMessage(error.MessageText());
             ok = false;
         }
     }

@@ -6,7 +6,9 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <functional>
 
+#include "shared/datafile/csv_import.h"
 #include "shared/setup/file_header.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
 #include "tests/support/recording_message_box.h"
@@ -21,6 +23,13 @@ protected:
     testsupport::TempFolder folder_;
     std::filesystem::path path_ = folder_ / "data.kivo";
 };
+
+void OpenWith(CMessageSink& sink, const std::filesystem::path& path) {
+    CRawData data;
+    data.SetMessageSink(sink);
+    ASSERT_TRUE(data.Initialize());
+    EXPECT_FALSE(data.OpenDataFile(path));
+}
 
 Bytes SetupStream(const CSetupTable& setup, bool withExtended) {
     Bytes bytes;
@@ -131,6 +140,32 @@ TEST_F(RawDataTest, FileErrorsOfTheHeaderAndTheSetupTableGoToTheModelsSink) {
         EXPECT_EQ(sink.messages.size(), 1u);
         EXPECT_TRUE(programBox.Boxes().empty());
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 0);
+    }
+}
+
+TEST_F(RawDataTest, PathsWithAccentedLettersReachTheMessagesInTheProgramsEightBitText) {
+    const std::filesystem::path missing = folder_ / "\u00e9t\u00e9.kivo";
+    const std::filesystem::path garbage = folder_ / "donn\u00e9es.kivo";
+    const std::filesystem::path emptyCsv = folder_ / "relev\u00e9.csv";
+    WriteFileText(garbage, "no data file");
+    WriteFileText(emptyCsv, "");
+    struct Case {
+        const char* what;
+        std::function<void(CMessageSink&)> run;
+        std::string name;  // as Windows-1252 bytes
+    };
+    for (const Case& test : {
+             Case{"a file error", [&](CMessageSink& sink) { OpenWith(sink, missing); }, "\xE9t\xE9.kivo"},
+             Case{"the model's own text", [&](CMessageSink& sink) { OpenWith(sink, garbage); },
+                  "donn\xE9" "es.kivo"},
+             Case{"the CSV import", [&](CMessageSink& sink) { ConvertCSVToDataFile(emptyCsv, path_, sink); },
+                  "relev\xE9.csv"},
+         }) {
+        SCOPED_TRACE(test.what);
+        RecordingSink sink;
+        test.run(sink);
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_NE(sink.messages[0].find(test.name), std::string::npos) << sink.messages[0];
     }
 }
 
