@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 
+#include "shared/common/program_date_formats.h"
 #include "shared/datafile/csv_cells.h"
 #include "shared/datafile/csv_line_reader.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
@@ -210,6 +211,26 @@ TEST_F(CsvImportTest, AnExportReadBackGivesTheSameRecordsAndColumnsForEveryModel
         }
         EXPECT_EQ(back.data.GetDataInfo()->GetIdText(), "##CSV-To-Dat##");
     }
+}
+
+TEST_F(CsvImportTest, ACsvWrittenUnderTheUsersDateFormatIsReadBackUnderIt) {
+    const CSetupTable setup = RichSetup(0);
+    const std::vector<Bytes> records = RecordsFor(setup, 6);
+    struct Case {
+        const char* shortDate;
+        const char* firstLine;  // 23:00 on the 15th of March 2024
+    };
+    for (const Case& test : {Case{"M/d/yyyy", "1,03/15/24,23:00:00,"}, Case{"dd.MM.yyyy", "1,15.03.24,23:00:00,"},
+                             Case{"yyyy-MM-dd", "1,24-03-15,23:00:00,"}}) {
+        SCOPED_TRACE(test.shortDate);
+        SetProgramFormatSource([&] { return CRegionalFormats{"", test.shortDate, "", ""}; });
+        RoundTrip(setup, records, true, true);
+        EXPECT_NE(ReadFileText(csv_path_).find(std::string("\r\n") + test.firstLine), std::string::npos);
+        OpenedFile back(back_path_);
+        ASSERT_TRUE(back.prepared);
+        ExpectSameRecords(records, back.data);
+    }
+    SetProgramFormatSource({});
 }
 
 TEST_F(CsvImportTest, TheShortFormOfTheSchedulerAndAFormWithoutHeaderImport) {
