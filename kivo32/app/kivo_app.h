@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "kivo32/app/desktop_date_formats.h"
 #include "platform/ui/application.h"
 #include "shared/controls/qt_message_box_presenter.h"
 
@@ -22,4 +23,6 @@ public:
 
 private:
     CQtMessageBoxPresenter message_boxes_;
+    // Dates and times in the desktop's regional formats from the start.
+    CDesktopDateFormats date_formats_;
 };
