@@ -192,6 +192,12 @@ void BinaryFile::Flush(bool sync) {
     }
 }
 
+void BinaryFile::StartWriteOut() {
+    if (fd_ >= 0) {
+        ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+    }
+}
+
 void BinaryFile::Close() {
     if (fd_ < 0) {
         return;

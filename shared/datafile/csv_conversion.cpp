@@ -39,7 +39,7 @@ bool ConvertCSVToDataFile(const std::filesystem::path& csvPath, const std::files
     std::time_t last = 0;
     int firstYear = 0;
     int lastYear = 0;
-    if (!import.ScanRecordCount(records) || !import.GetCSVTimeSpan(first, firstYear, last, lastYear)) {
+    if (!import.GetCSVTimeSpan(first, firstYear, last, lastYear, records)) {
         return false;
     }
     info.SetRecordCount(static_cast<std::uint32_t>(records));

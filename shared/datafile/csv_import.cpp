@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "platform/base/string_format.h"
+#include "shared/common/app_context.h"
 #include "shared/common/calendar.h"
 #include "shared/common/date_time_text.h"
 #include "shared/common/number_text.h"
@@ -84,13 +85,22 @@ bool CCsvImport::Rewind() {
     return true;
 }
 
-bool CCsvImport::ReadLine(std::string& line) {
+bool CCsvImport::ReadLine(std::string_view& line) {
     try {
         return csv_.ReadLine(line);
     } catch (const CPSTFileException& error) {
         messages_.ReportFileException(error);
         return false;
     }
+}
+
+bool CCsvImport::ReadLine(std::string& line) {
+    std::string_view view;
+    if (!ReadLine(view)) {
+        return false;
+    }
+    line.assign(view);
+    return true;
 }
 
 bool CCsvImport::SkipToData(bool keepTitles) {
@@ -136,19 +146,18 @@ bool CCsvImport::IsCutLastLine(std::string_view line) {
     if (!csv_.LineEnded()) {
         return true;
     }
-    const auto cells = static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1;
-    if (cells >= title_cells_) {
-        return false;
-    }
     try {
-        return csv_.AtEnd();
+        if (!csv_.AtEnd()) {
+            return false;
+        }
     } catch (const CPSTFileException& error) {
         messages_.ReportFileException(error);
         return true;
     }
+    return static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1 < title_cells_;
 }
 
-bool CCsvImport::ReadRecordLine(std::string& line) {
+bool CCsvImport::ReadRecordLine(std::string_view& line) {
     while (ReadLine(line)) {
         if (!IsRecordLine(line)) {
             continue;  // blank or stray lines between the records are no records
@@ -162,23 +171,11 @@ bool CCsvImport::ReadRecordLine(std::string& line) {
     return false;
 }
 
-bool CCsvImport::ScanRecordCount(long& count) {
-    if (!SkipToData(false)) {
-        return false;
-    }
-    count = 0;
-    std::string line;
-    while (ReadRecordLine(line)) {
-        ++count;
-    }
-    return true;
-}
-
 bool CCsvImport::ScanIntervalSeconds(long& seconds) {
     if (!SkipToData(false)) {
         return false;
     }
-    std::string line;
+    std::string_view line;
     std::time_t previous = 0;
     int year = 0;
     long smallest = 0;
@@ -191,7 +188,7 @@ bool CCsvImport::ScanIntervalSeconds(long& seconds) {
             break;
         }
         std::time_t time = 0;
-        if (ParseCSVDateTime(line.c_str(), time, year) == nullptr) {
+        if (ParseCSVDateTime(std::string(line).c_str(), time, year) == nullptr) {
             ShowNameMessage(IDS_CSV_NO_TIME);
             return false;
         }
@@ -218,18 +215,21 @@ bool CCsvImport::ScanTitleCellCount(int& count) {
     return true;
 }
 
-bool CCsvImport::GetCSVTimeSpan(std::time_t& first, int& firstYear, std::time_t& last, int& lastYear) {
+bool CCsvImport::GetCSVTimeSpan(std::time_t& first, int& firstYear, std::time_t& last, int& lastYear,
+                                long& count) {
     if (!SkipToData(false)) {
         return false;
     }
-    std::string line;
+    count = 0;
+    std::string_view line;
     std::string lastLine;
     while (ReadRecordLine(line)) {
-        if (lastLine.empty() && ParseCSVDateTime(line.c_str(), first, firstYear) == nullptr) {
+        ++count;
+        if (lastLine.empty() && ParseCSVDateTime(std::string(line).c_str(), first, firstYear) == nullptr) {
             ShowNameMessage(IDS_CSV_NO_RECORDS);
             return false;
         }
-        lastLine.swap(line);
+        lastLine.assign(line);
     }
     if (lastLine.empty()) {
         ShowNameMessage(IDS_DATA_FILE_UNREADABLE);
@@ -283,14 +283,15 @@ bool CCsvImport::ImportCSVRecords(CRawData& target) {
     const std::size_t recordsPerWrite = std::max<std::size_t>(1, kWriteBytes / size);
     std::vector<std::uint8_t> block;
     block.reserve(recordsPerWrite * size);
-    std::string line;
+    const int dateOrder = GetAppContext().GetDateOrder();
+    std::string_view line;
     while (count > 0) {
         if (!ReadRecordLine(line)) {
             ShowNameMessage(IDS_DATA_FILE_UNREADABLE);
             return false;
         }
         block.resize(block.size() + size);
-        if (!LineToRecord(std::span<std::uint8_t>(block).last(size), line, target.GetFields())) {
+        if (!LineToRecord(std::span<std::uint8_t>(block).last(size), line, target.GetFields(), dateOrder)) {
             ShowNameMessage(IDS_CSV_NO_TIME);
             return false;
         }
@@ -308,6 +309,11 @@ bool CCsvImport::ImportCSVRecords(CRawData& target) {
 
 bool CCsvImport::LineToRecord(std::span<std::uint8_t> record, std::string_view line,
                               const std::vector<CRawDataField>& fields) {
+    return LineToRecord(record, line, fields, GetAppContext().GetDateOrder());
+}
+
+bool CCsvImport::LineToRecord(std::span<std::uint8_t> record, std::string_view line,
+                              const std::vector<CRawDataField>& fields, int dateOrder) {
     std::fill(record.begin(), record.end(), std::uint8_t{0});
     CsvCursor cells(line);
     cells.NextCellView();  // the record number
@@ -322,7 +328,8 @@ bool CCsvImport::LineToRecord(std::span<std::uint8_t> record, std::string_view l
                 int year = 0;
                 int month = 0;
                 int day = 0;
-                if (ParseDate(DateTimeCell(cell).text.data(), year, month, day, true, false, true) == nullptr) {
+                if (ParseDateInOrder(DateTimeCell(cell).text.data(), dateOrder, year, month, day, true, true) ==
+                    nullptr) {
                     return false;
                 }
                 WriteRecordDate(record, field.offset, {year == 100 ? 0 : year, month, day});

@@ -70,8 +70,6 @@ public:
     bool SkipToData(bool keepTitles);
 
     // What the file holds, each read from the start of the file.
-    // The number of record lines (those that start with a digit), without a cut last line.
-    bool ScanRecordCount(long& count);
     // The logging interval that the record times show: the smallest step forward between the first
     // record lines, so that a gap or a repeated time among them does not decide it.
     bool ScanIntervalSeconds(long& seconds);
@@ -94,8 +92,9 @@ public:
     // The settings line named the logging interval (known after ParseCSVHeaderValues).
     bool HeaderGaveInterval() const { return header_interval_; }
 
-    // Times of the first and last record lines, with their calendar years.
-    bool GetCSVTimeSpan(std::time_t& first, int& firstYear, std::time_t& last, int& lastYear);
+    // Times of the first and last record lines, with their calendar years, and the number of record
+    // lines (those that start with a digit, without a cut last line), in one pass over the file.
+    bool GetCSVTimeSpan(std::time_t& first, int& firstYear, std::time_t& last, int& lastYear, long& count);
     // The date and time of a record line; the position after the time, or nullptr.
     static const char* ParseCSVDateTime(const char* line, std::time_t& time, int& year);
 
@@ -112,9 +111,12 @@ public:
     // Writes every record line as a record of `target`, which was created from this file's setup table
     // and information record (whose record count says how many lines to take).
     bool ImportCSVRecords(CRawData& target);
-    // One record line into one record of `fields`; false when its date or time cannot be read.
+    // One record line into one record of `fields`; false when its date or time cannot be read. The
+    // date is read in `dateOrder` (0-5), by default the application's.
     static bool LineToRecord(std::span<std::uint8_t> record, std::string_view line,
                              const std::vector<CRawDataField>& fields);
+    static bool LineToRecord(std::span<std::uint8_t> record, std::string_view line,
+                             const std::vector<CRawDataField>& fields, int dateOrder);
 
 private:
     // Shows text `id` formatted with the file's name.
@@ -122,10 +124,12 @@ private:
     // Rewinds; false after telling the user when the file cannot be read.
     bool Rewind();
     // Reads the next line; false at the end of the file or on a read error (the user has been told).
+    // The view holds until the next read.
+    bool ReadLine(std::string_view& line);
     bool ReadLine(std::string& line);
     // Reads the next record line, passing over other lines; false at the end of the file, on a read
     // error, and at a cut last line (which sets ends_early_).
-    bool ReadRecordLine(std::string& line);
+    bool ReadRecordLine(std::string_view& line);
     // A record line that the file ends with although its line end or some of its cells are missing.
     bool IsCutLastLine(std::string_view line);
 

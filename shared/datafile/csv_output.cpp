@@ -3,7 +3,7 @@
 
 namespace {
 
-constexpr std::size_t kWriteSize = 64 * 1024;
+constexpr std::size_t kWriteSize = 1024 * 1024;
 
 }  // namespace
 
@@ -25,6 +25,7 @@ void CsvOutput::WriteIfFull() {
 
 void CsvOutput::Write() {
     file_.Write(text_.data(), text_.size());
+    file_.StartWriteOut();
     text_.clear();
 }
 

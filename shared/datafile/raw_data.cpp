@@ -314,6 +314,7 @@ bool CRawData::RewriteHeader() {
 }
 
 void CRawData::ForgetRecords() {
+    day_cache_ = LocalDayCache();
     record_count_ = 0;
     data_offset_ = -1;
     current_record_ = -1;

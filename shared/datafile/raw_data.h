@@ -14,6 +14,7 @@
 
 #include "platform/base/binary_file.h"
 #include "platform/base/temp_file_beside.h"
+#include "shared/datafile/local_day_cache.h"
 #include "shared/setup/raw_data_field.h"
 #include "shared/setup/record_file_io.h"
 
@@ -175,4 +176,6 @@ private:
     std::vector<std::uint8_t> cache_;
     int cache_first_ = -1;
     int cache_count_ = 0;
+    // Record times of the day last asked for: a walk over the records asks for each day many times.
+    mutable LocalDayCache day_cache_;
 };
