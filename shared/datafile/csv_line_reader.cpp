@@ -92,15 +92,6 @@ bool CsvLineReader::GatherLine() {
     }
 }
 
-bool CsvLineReader::ReadLine(std::string& line) {
-    std::string_view view;
-    if (!ReadLine(view)) {
-        return false;
-    }
-    line.assign(view);
-    return true;
-}
-
 bool CsvLineReader::AtEnd() const {
     // Asked of the file, not by reading on, so that the view of the last line stays whole.
     return !pushed_back_ && start_ == end_ && file_.Position() >= file_.Length();

@@ -21,8 +21,6 @@ public:
     // The next line without its line end (LF, or CR LF); false at the end of the file. The view holds
     // until the next call. Throws CPSTFileException when the file cannot be read.
     bool ReadLine(std::string_view& line);
-    // The same into a text of the caller's.
-    bool ReadLine(std::string& line);
     // Whether the line ReadLine gave last had its line end (LF, or a CR that the file ends with): the
     // last line of a file cut short has none.
     bool LineEnded() const { return line_ended_; }

@@ -7,28 +7,20 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "tests/support/temp_folder.h"
+#include "tests/support/whole_file.h"
 
 namespace platform {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 namespace fs = std::filesystem;
-
-void WriteWholeFile(const fs::path& path, std::string_view content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testsupport::ReadWholeFile;
+using testsupport::WriteWholeFile;
 
 // Runs `operation` and returns the exception it must throw.
 CPSTFileException ThrownBy(const std::function<void()>& operation) {

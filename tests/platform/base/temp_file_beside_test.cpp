@@ -8,27 +8,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 
 #include "platform/base/binary_file.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/whole_file.h"
 
 namespace platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-void WriteWholeFile(const fs::path& path, std::string_view content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testsupport::ReadWholeFile;
+using testsupport::WriteWholeFile;
 
 std::set<std::string> FileNames(const fs::path& folder) {
     std::set<std::string> names;
