@@ -16,6 +16,7 @@
 #include "shared/common/program_texts.h"
 #include "shared/datafile/csv_cells.h"
 #include "shared/datafile/csv_line_reader.h"
+#include "shared/datafile/csv_record_batch.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"
 #include "shared/datafile/message_sink.h"
@@ -28,8 +29,6 @@ constexpr std::string_view kHeaderMarker = "#HEADER";
 constexpr std::string_view kDataMarker = "#DATA";
 constexpr int kFullFormTitleLines = 3;
 constexpr int kShortFormTitleLines = 2;
-// Records written to the data file at a time.
-constexpr std::size_t kWriteBytes = 1024 * 1024;
 // The record lines whose spacing gives the logging interval.
 constexpr int kIntervalSampleLines = 10;
 // Room for a date or a time cell and its closing NUL.
@@ -280,29 +279,30 @@ bool CCsvImport::ImportCSVRecords(CRawData& target) {
         return false;
     }
     const auto size = static_cast<std::size_t>(target.GetRecordSize());
-    const std::size_t recordsPerWrite = std::max<std::size_t>(1, kWriteBytes / size);
-    std::vector<std::uint8_t> block;
-    block.reserve(recordsPerWrite * size);
     const int dateOrder = GetAppContext().GetDateOrder();
+    CsvRecordBatch batch;
+    std::vector<std::uint8_t> block;
     std::string_view line;
     while (count > 0) {
         if (!ReadRecordLine(line)) {
             ShowNameMessage(IDS_DATA_FILE_UNREADABLE);
             return false;
         }
-        block.resize(block.size() + size);
-        if (!LineToRecord(std::span<std::uint8_t>(block).last(size), line, target.GetFields(), dateOrder)) {
+        batch.Add(line);
+        --count;
+        if (!batch.IsFull() && count > 0) {
+            continue;
+        }
+        block.resize(batch.LineCount() * size);
+        if (!batch.Convert(block, target.GetFields(), dateOrder)) {
             ShowNameMessage(IDS_CSV_NO_TIME);
             return false;
         }
-        --count;
-        if (block.size() >= recordsPerWrite * size || count == 0) {
-            if (!target.WriteRecords(block)) {
-                messages_.ShowMessage(LoadText(IDS_CSV_RECORD_WRITE_FAILED));
-                return false;
-            }
-            block.clear();
+        if (!target.WriteRecords(block)) {
+            messages_.ShowMessage(LoadText(IDS_CSV_RECORD_WRITE_FAILED));
+            return false;
         }
+        batch.Clear();
     }
     return true;
 }
