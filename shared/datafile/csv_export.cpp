@@ -416,6 +416,14 @@ bool CCsvExport::WriteCSVRows(std::span<const std::uint8_t> records, long& recor
     const long interval = data_.GetSetupTable()->GetIntervalSeconds();
     const long progressStep = record_count_ / kProgressSteps;
     std::string& line = output_.Text();
+    // What the fields need is worked out once for the block, not for each value.
+    std::vector<int> decimals(fields.size());
+    for (std::size_t index = 0; index < fields.size() && size <= records.size(); ++index) {
+        if (!FieldFitsRecord(fields[index], size)) {
+            return false;
+        }
+        decimals[index] = CsvDecimals(fields[index].valueKind);
+    }
     for (std::size_t start = 0; start + size <= records.size(); start += size) {
         if (progressStep > 0 && recordNumber % progressStep == 0) {
             ShowProgress(recordNumber);
@@ -426,10 +434,8 @@ bool CCsvExport::WriteCSVRows(std::span<const std::uint8_t> records, long& recor
         const std::span<const std::uint8_t> record = records.subspan(start, size);
         AppendNumber(line, recordNumber++);
         line += ',';
-        for (const CRawDataField& field : fields) {
-            if (!FieldFitsRecord(field, size)) {
-                return false;
-            }
+        for (std::size_t index = 0; index < fields.size(); ++index) {
+            const CRawDataField& field = fields[index];
             switch (field.storageKind) {
                 case CRawDataField::kStorageDate:
                     AppendDate(line, ReadRecordDate(record, field.offset));
@@ -441,8 +447,7 @@ bool CCsvExport::WriteCSVRows(std::span<const std::uint8_t> records, long& recor
                     line += ',';
                     const float value = ReadRecordFloat(record, field.offset);
                     if (!std::isnan(value)) {
-                        AppendFixed(line, ValueShownAs(field.valueKind, value, interval),
-                                    CsvDecimals(field.valueKind));
+                        AppendFixed(line, ValueShownAs(field.valueKind, value, interval), decimals[index]);
                     }
                 }
             }
