@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "shared/datafile/csv_output.h"
 #include "shared/datafile/raw_data.h"
@@ -57,17 +58,24 @@ public:
     bool WriteCSVRows(std::span<const std::uint8_t> records, long& recordNumber);
 
 private:
+    // The text of the last date written: records of one day share it.
+    struct DateText {
+        void Append(std::string& line, const RecordDate& recordDate);
+        RecordDate date{-1, -1, -1};
+        std::string text;
+    };
+
     void AddQuantityColumns(TitleLines& lines, int channel, std::uint8_t options, const std::string& unit,
                             bool formA) const;
     void AddColumn(TitleLines& lines, int channel, const std::string& title) const;
-    void AppendDate(std::string& line, const RecordDate& date);
+    // The lines of `records`, the first numbered `recordNumber`, with each field's decimals.
+    void AppendRows(std::string& line, std::span<const std::uint8_t> records, long recordNumber,
+                    const std::vector<int>& decimals, DateText& dates) const;
     void ShowProgress(long recordNumber) const;
 
     CRawData& data_;
     CRawData::ProgressSink progress_;
     CsvOutput output_;
     long record_count_ = 0;
-    // The text of the last date written: records of one day share it.
-    RecordDate last_date_{-1, -1, -1};
-    std::string last_date_text_;
+    DateText dates_;
 };

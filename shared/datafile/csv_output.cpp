@@ -23,6 +23,12 @@ void CsvOutput::WriteIfFull() {
     }
 }
 
+void CsvOutput::WriteAfter(std::string_view more) {
+    Write();
+    file_.Write(more.data(), more.size());
+    file_.StartWriteOut();
+}
+
 void CsvOutput::Write() {
     file_.Write(text_.data(), text_.size());
     file_.StartWriteOut();
