@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -133,7 +133,8 @@ bool Measure(Step& step, long records, const std::filesystem::path& scratch) {
 }
 
 // Times pandas on `csv` with pandas_csv_bench.py; its "name seconds" lines, none without pandas.
-std::map<std::string, double> TimePandas(const std::filesystem::path& csv, const std::filesystem::path& output) {
+std::map<std::string, double> TimePandas(const std::filesystem::path& csv,
+                                         const std::filesystem::path& output) {
     std::map<std::string, double> times;
     const std::string command = std::string("/usr/bin/python3 ") + KIVO_PANDAS_SCRIPT + " '" + csv.string() +
                                 "' '" + output.string() + "' 2>/dev/null";
@@ -244,7 +245,8 @@ int main(int argc, char** argv) {
     }
     std::printf("data file %ju bytes, CSV %ju bytes\n", SizeOf(data), SizeOf(csv));
 
-    const std::map<std::string, double> pandas = ok ? TimePandas(csv, folder / "pandas.csv") : decltype(pandas){};
+    const std::map<std::string, double> pandas =
+        ok ? TimePandas(csv, folder / "pandas.csv") : decltype(pandas){};
     if (pandas.count("read_csv") != 0 && pandas.count("to_csv") != 0) {
         std::printf("pandas read_csv %7.2f s: the import is %5.1f times as fast\n", pandas.at("read_csv"),
                     pandas.at("read_csv") / steps[3].seconds);

@@ -217,8 +217,7 @@ void Document::ReportSaveLoadException(const std::filesystem::path& path, const 
     // The file exception names the file itself; otherwise the path follows the prompt.
     const bool described = error != nullptr && *error->what() != '\0';
     const std::string detail = described ? Utf8ToWindows1252(error->what()) : PathToWindows1252(path);
-    CurrentUiBroker().MessageBox(LoadText(promptId) + "\n\n" + detail, {},
-                                 MB_OK | MB_ICONEXCLAMATION);
+    CurrentUiBroker().MessageBox(LoadText(promptId) + "\n\n" + detail, {}, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void Document::AddView(View* view) {

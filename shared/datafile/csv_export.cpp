@@ -321,8 +321,8 @@ void CCsvExport::BuildCSVColumnTitles(TitleLines& lines) const {
         const int number = i + 1;
         if (channel.GetType() == kChannelPower) {
             for (int quantity = 0; quantity < kPowerQuantities; ++quantity) {
-                AddQuantityColumns(lines, number, channel.GetPowerOptions(quantity), PowerQuantityUnit(quantity),
-                                   IsFormA(quantity));
+                AddQuantityColumns(lines, number, channel.GetPowerOptions(quantity),
+                                   PowerQuantityUnit(quantity), IsFormA(quantity));
             }
         } else if (channel.GetType() == kChannelRNDC) {
             AddPulseColumns(lines, number, channel.GetOptions());
@@ -462,7 +462,8 @@ bool CCsvExport::WriteCSVRows(std::span<const std::uint8_t> records, long& recor
         decimals[index] = CsvDecimals(fields[index].valueKind);
     }
     const long progressStep = record_count_ / kProgressSteps;
-    for (long number = recordNumber; progressStep > 0 && number < recordNumber + static_cast<long>(count); ++number) {
+    for (long number = recordNumber; progressStep > 0 && number < recordNumber + static_cast<long>(count);
+         ++number) {
         if (number % progressStep == 0) {
             ShowProgress(number);
         }
@@ -470,17 +471,17 @@ bool CCsvExport::WriteCSVRows(std::span<const std::uint8_t> records, long& recor
     // A large block is shared among a few threads, each writing the lines of its records into a text of
     // its own; the texts follow each other in the file.
     std::vector<std::string> parts(PartCount(count, kLeastRecordsPerThread));
-    const bool whole = RunInParts(count, kLeastRecordsPerThread, [&](std::size_t part, std::size_t first,
-                                                                      std::size_t last) {
-        DateText dates = part == 0 ? dates_ : DateText{};
-        std::string& text = part == 0 ? output_.Text() : parts[part];
-        AppendRows(text, records.subspan(first * size, (last - first) * size), recordNumber + static_cast<long>(first),
-                   decimals, dates);
-        if (part == 0) {
-            dates_ = dates;
-        }
-        return true;
-    });
+    const bool whole =
+        RunInParts(count, kLeastRecordsPerThread, [&](std::size_t part, std::size_t first, std::size_t last) {
+            DateText dates = part == 0 ? dates_ : DateText{};
+            std::string& text = part == 0 ? output_.Text() : parts[part];
+            AppendRows(text, records.subspan(first * size, (last - first) * size),
+                       recordNumber + static_cast<long>(first), decimals, dates);
+            if (part == 0) {
+                dates_ = dates;
+            }
+            return true;
+        });
     for (std::size_t part = 1; part < parts.size(); ++part) {
         output_.WriteAfter(parts[part]);
     }

@@ -54,7 +54,8 @@ public:
     void AddQuantityColumnsB(TitleLines& lines, int channel, std::uint8_t options,
                              const std::string& unit) const;
     void AddPulseColumns(TitleLines& lines, int channel, std::uint8_t options) const;
-    // The lines of a block of whole records; `recordNumber` counts them from 1.
+    // The lines of a block of whole records; `recordNumber` counts them from 1. A large block is shared
+    // among a few threads.
     bool WriteCSVRows(std::span<const std::uint8_t> records, long& recordNumber);
 
 private:

@@ -328,8 +328,8 @@ bool CCsvImport::LineToRecord(std::span<std::uint8_t> record, std::string_view l
                 int year = 0;
                 int month = 0;
                 int day = 0;
-                if (ParseDateInOrder(DateTimeCell(cell).text.data(), dateOrder, year, month, day, true, true) ==
-                    nullptr) {
+                if (ParseDateInOrder(DateTimeCell(cell).text.data(), dateOrder, year, month, day, true,
+                                     true) == nullptr) {
                     return false;
                 }
                 WriteRecordDate(record, field.offset, {year == 100 ? 0 : year, month, day});

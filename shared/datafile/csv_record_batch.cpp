@@ -38,7 +38,8 @@ bool CsvRecordBatch::ConvertLines(std::span<std::uint8_t> records, const std::ve
 
 bool CsvRecordBatch::Convert(std::span<std::uint8_t> records, const std::vector<CRawDataField>& fields,
                              int dateOrder) const {
-    return RunInParts(LineCount(), kLeastLinesPerThread, [&](std::size_t, std::size_t first, std::size_t last) {
-        return ConvertLines(records, fields, dateOrder, first, last);
-    });
+    return RunInParts(LineCount(), kLeastLinesPerThread,
+                      [&](std::size_t, std::size_t first, std::size_t last) {
+                          return ConvertLines(records, fields, dateOrder, first, last);
+                      });
 }

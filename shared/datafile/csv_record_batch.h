@@ -22,12 +22,13 @@ public:
 
     // Converts the lines into `records` (LineCount() records of `fields`, the dates in `dateOrder`);
     // false when a line's date or time cannot be read.
-    bool Convert(std::span<std::uint8_t> records, const std::vector<CRawDataField>& fields, int dateOrder) const;
+    bool Convert(std::span<std::uint8_t> records, const std::vector<CRawDataField>& fields,
+                 int dateOrder) const;
 
 private:
     // Lines `first` to `last` (not included) into their records.
-    bool ConvertLines(std::span<std::uint8_t> records, const std::vector<CRawDataField>& fields, int dateOrder,
-                      std::size_t first, std::size_t last) const;
+    bool ConvertLines(std::span<std::uint8_t> records, const std::vector<CRawDataField>& fields,
+                      int dateOrder, std::size_t first, std::size_t last) const;
 
     std::string text_;
     // Where each line starts in text_, and after the last one where it ends.

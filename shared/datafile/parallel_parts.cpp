@@ -15,7 +15,8 @@ constexpr std::size_t kMostParts = 4;
 
 std::size_t PartCount(std::size_t count, std::size_t leastPerPart) {
     const std::size_t cores = std::max<std::size_t>(1, std::thread::hardware_concurrency());
-    return std::clamp<std::size_t>(std::min(cores, count / std::max<std::size_t>(1, leastPerPart)), 1, kMostParts);
+    return std::clamp<std::size_t>(std::min(cores, count / std::max<std::size_t>(1, leastPerPart)), 1,
+                                   kMostParts);
 }
 
 bool RunInParts(std::size_t count, std::size_t leastPerPart,
@@ -31,7 +32,8 @@ bool RunInParts(std::size_t count, std::size_t leastPerPart,
     for (std::size_t part = 1; part < parts; ++part) {
         const auto [first, last] = runOf(part);
         try {
-            helpers.emplace_back([&done, &work, part, first, last] { done[part] = work(part, first, last) ? 1 : 0; });
+            helpers.emplace_back(
+                [&done, &work, part, first, last] { done[part] = work(part, first, last) ? 1 : 0; });
         } catch (const std::system_error&) {
             done[part] = work(part, first, last) ? 1 : 0;
         }

@@ -55,7 +55,8 @@ bool CRawData::Initialize(CDataInfo* info, CSetupTable* setup) {
 }
 
 void CRawData::ShowFileMessage(unsigned id) const {
-    messages_->ShowMessage(platform::StringPrintf(LoadText(id).c_str(), platform::PathToWindows1252(path_).c_str()));
+    messages_->ShowMessage(
+        platform::StringPrintf(LoadText(id).c_str(), platform::PathToWindows1252(path_).c_str()));
 }
 
 FileErrorReport CRawData::SinkReport() const {
@@ -178,8 +179,7 @@ void CRawData::CheckRecordCountAgainstLength() {
     if (whole < static_cast<std::uint64_t>(record_count_)) {
         messages_->ShowMessage(platform::StringPrintf(LoadText(IDS_DATA_FILE_TRUNCATED).c_str(),
                                                       platform::PathToWindows1252(path_).c_str(),
-                                                      static_cast<int>(whole),
-                                                      record_count_));
+                                                      static_cast<int>(whole), record_count_));
         record_count_ = static_cast<int>(whole);
     }
 }

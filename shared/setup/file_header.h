@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "shared/setup/record_file_io.h"
 #include "shared/setup/raw_block.h"
+#include "shared/setup/record_file_io.h"
 
 namespace platform {
 class BinaryFile;

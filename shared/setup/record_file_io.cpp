@@ -9,7 +9,8 @@ void ReportFileErrorInMessageBox(const CPSTFileException& error) {
     ShowMessageBox(error.MessageText(), MB_OK | MB_ICONEXCLAMATION, true);
 }
 
-bool ReadRecordBytes(platform::BinaryFile& file, std::span<std::uint8_t> buffer, const FileErrorReport& report) {
+bool ReadRecordBytes(platform::BinaryFile& file, std::span<std::uint8_t> buffer,
+                     const FileErrorReport& report) {
     try {
         return file.Read(buffer) == buffer.size();
     } catch (const CPSTFileException& error) {

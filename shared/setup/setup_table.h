@@ -8,9 +8,9 @@
 #include <span>
 #include <vector>
 
-#include "shared/setup/record_file_io.h"
 #include "shared/setup/interval_codes.h"
 #include "shared/setup/raw_data_field.h"
+#include "shared/setup/record_file_io.h"
 #include "shared/setup/setup_codes.h"
 #include "shared/setup/sut_channel_alarms.h"
 #include "shared/setup/sut_channel_analog.h"
@@ -75,8 +75,8 @@ public:
     bool Write(platform::BinaryFile& file, bool withAlarms, bool withExtended,
                const FileErrorReport& report = ReportFileErrorInMessageBox) const;
     // The table changes only when the whole stream was read: a stream that ends early, or a file error
-    // (reported to `report`), gives false and leaves the table as it was. `fileVersion` and `dataFile` (read from a
-    // data file, not a setup-table file) decide the record forms of older files; parts the stream does
+    // (reported to `report`), gives false and leaves the table as it was. `fileVersion` and `dataFile` (read
+    // from a data file, not a setup-table file) decide the record forms of older files; parts the stream does
     // not hold take their defaults.
     bool Read(platform::ByteReader& reader, int fileVersion, bool withAlarms, bool withExtended,
               bool dataFile);

@@ -23,8 +23,7 @@ void ShowMessage(const std::string& text) {
 
 // Text `id` with the path in its "%s".
 void ShowPathMessage(unsigned id, const std::filesystem::path& path) {
-    ShowMessage(
-        platform::StringPrintf(LoadText(id).c_str(), platform::PathToWindows1252(path).c_str()));
+    ShowMessage(platform::StringPrintf(LoadText(id).c_str(), platform::PathToWindows1252(path).c_str()));
 }
 
 }  // namespace

@@ -116,8 +116,8 @@ TEST_F(DataExchangeTest, AFloatIsShownWithItsDecimalsAndReadBackStrictly) {
         int decimals;
         const char* text;
     };
-    for (const Shown& test : {Shown{2.5f, 3, "2.500"}, Shown{-0.125f, 2, "-0.13"}, Shown{1234.5678f, 0, "1235"},
-                              Shown{0.0f, 1, "0.0"}}) {
+    for (const Shown& test : {Shown{2.5f, 3, "2.500"}, Shown{-0.125f, 2, "-0.13"},
+                              Shown{1234.5678f, 0, "1235"}, Shown{0.0f, 1, "0.0"}}) {
         float value = test.value;
         DataExchange exchange(false);
         platform::DDX_FloatDecimals(exchange, &edit, value, test.decimals);
@@ -128,9 +128,10 @@ TEST_F(DataExchangeTest, AFloatIsShownWithItsDecimalsAndReadBackStrictly) {
         bool accepted;
         float value;
     };
-    for (const Read& test : {Read{" 7.25 ", true, 7.25f}, Read{"1e2", true, 100.0f}, Read{"7,25", false, -1.0f},
-                             Read{"", false, -1.0f}, Read{QString(70, u'1'), false, -1.0f} /* too large */,
-                             Read{"2" + QString(63, u' ') + "x", true, 2.0f}}) {
+    for (const Read& test :
+         {Read{" 7.25 ", true, 7.25f}, Read{"1e2", true, 100.0f}, Read{"7,25", false, -1.0f},
+          Read{"", false, -1.0f}, Read{QString(70, u'1'), false, -1.0f} /* too large */,
+          Read{"2" + QString(63, u' ') + "x", true, 2.0f}}) {
         SCOPED_TRACE(test.text.toStdString());
         if (!test.accepted) {
             broker_.AnswerMessageBox(IDOK);

@@ -186,8 +186,8 @@ TEST_F(CsvExportTest, ALargeFileWrittenByParallelPartsHasEveryLineOnceAndInOrder
         ASSERT_NE(end, std::string::npos) << "line of record " << i + 1;
         const int minutes = 10 * 60 + i;
         char expected[64];
-        std::snprintf(expected, sizeof expected, "%d,03/%02d/24,%02d:%02d:00,%.3f", i + 1, 15 + minutes / 1440,
-                      minutes / 60 % 24, minutes % 60, static_cast<double>(i + 1));
+        std::snprintf(expected, sizeof expected, "%d,03/%02d/24,%02d:%02d:00,%.3f", i + 1,
+                      15 + minutes / 1440, minutes / 60 % 24, minutes % 60, static_cast<double>(i + 1));
         ASSERT_EQ(text.substr(at, end - at), expected);
         at = end + 2;
     }

@@ -220,8 +220,9 @@ TEST_F(CsvImportTest, ACsvWrittenUnderTheUsersDateFormatIsReadBackUnderIt) {
         const char* shortDate;
         const char* firstLine;  // 23:00 on the 15th of March 2024
     };
-    for (const Case& test : {Case{"M/d/yyyy", "1,03/15/24,23:00:00,"}, Case{"dd.MM.yyyy", "1,15.03.24,23:00:00,"},
-                             Case{"yyyy-MM-dd", "1,24-03-15,23:00:00,"}}) {
+    for (const Case& test :
+         {Case{"M/d/yyyy", "1,03/15/24,23:00:00,"}, Case{"dd.MM.yyyy", "1,15.03.24,23:00:00,"},
+          Case{"yyyy-MM-dd", "1,24-03-15,23:00:00,"}}) {
         SCOPED_TRACE(test.shortDate);
         SetProgramFormatSource([&] { return CRegionalFormats{"", test.shortDate, "", ""}; });
         RoundTrip(setup, records, true, true);
@@ -295,10 +296,12 @@ TEST_F(CsvImportTest, TheHeadersIntervalHoldsAndWithoutOneTheSmallestStepAmongTh
     // Interval codes: 2 is 15 minutes, 4 one hour.
     for (const Case& test : {
              Case{"a gap after the first record, with the header",
-                  header + titles + "\"\",\"\",\"\",\"\"\r\n" + "1,03/15/24,10:00:00,1\r\n2,03/15/24,11:00:00,2\r\n",
+                  header + titles + "\"\",\"\",\"\",\"\"\r\n" +
+                      "1,03/15/24,10:00:00,1\r\n2,03/15/24,11:00:00,2\r\n",
                   2},
              Case{"a repeated time at the start, with the header",
-                  header + titles + "\"\",\"\",\"\",\"\"\r\n" + "1,03/15/24,10:00:00,1\r\n2,03/15/24,10:00:00,2\r\n",
+                  header + titles + "\"\",\"\",\"\",\"\"\r\n" +
+                      "1,03/15/24,10:00:00,1\r\n2,03/15/24,10:00:00,2\r\n",
                   2},
              Case{"a gap after the first record, short form",
                   titles + "1,03/15/24,10:00:00,1\r\n2,03/15/24,12:00:00,2\r\n3,03/15/24,13:00:00,3\r\n"
@@ -344,8 +347,8 @@ TEST_F(CsvImportTest, ACsvCutAtAnyLengthImportsOnlyItsWholeRecordsAndSaysThatItE
             sink_.messages.clear();
             std::filesystem::remove(back_path_);
             WriteFileText(csv_path_, whole.substr(0, length));
-            const auto kept = static_cast<std::size_t>(
-                std::count_if(recordEnds.begin(), recordEnds.end(), [&](std::size_t end) { return end <= length; }));
+            const auto kept = static_cast<std::size_t>(std::count_if(
+                recordEnds.begin(), recordEnds.end(), [&](std::size_t end) { return end <= length; }));
             const bool converted = ConvertCSVToDataFile(csv_path_, back_path_, sink_);
             ASSERT_EQ(converted, kept >= needed);
             if (!converted) {
@@ -399,8 +402,8 @@ TEST_F(CsvImportTest, ReadsTheSettingsLine) {
     }
     // Texts longer than their fields are cut to them.
     CCsvImport longTexts =
-        OpenCsv(titles + "\"" + std::string(30, 'N') + "\",Ring,50 Hz,1 hour,\"" + std::string(50, 'I') + "\"," +
-                std::string(20, 'S') + ",Standard," + std::string(20, 'T') + "\r\n");
+        OpenCsv(titles + "\"" + std::string(30, 'N') + "\",Ring,50 Hz,1 hour,\"" + std::string(50, 'I') +
+                "\"," + std::string(20, 'S') + ",Standard," + std::string(20, 'T') + "\r\n");
     CSetupTable bounded;
     CDataInfo boundedInfo;
     ASSERT_TRUE(longTexts.ParseCSVHeaderValues(bounded, boundedInfo));

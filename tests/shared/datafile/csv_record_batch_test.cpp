@@ -35,7 +35,8 @@ TEST(CsvRecordBatchTest, EveryLineBecomesItsOwnRecordAndOneBadLineFailsTheBatch)
     for (int i = 0; i < kLines; ++i) {
         Bytes expected(size, 0);
         ASSERT_TRUE(CCsvImport::LineToRecord(expected, lineOf(i), layout.GetFields(), kDateOrderMDY));
-        ASSERT_EQ(Bytes(records.begin() + static_cast<long>(i * size), records.begin() + static_cast<long>((i + 1) * size)),
+        ASSERT_EQ(Bytes(records.begin() + static_cast<long>(i * size),
+                        records.begin() + static_cast<long>((i + 1) * size)),
                   expected)
             << "line " << i;
         EXPECT_EQ(ReadRecordFloat(expected, CRawData::kFirstValueOffset), static_cast<float>(i) + 0.25f);

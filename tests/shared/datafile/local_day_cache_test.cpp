@@ -20,8 +20,8 @@ TEST(LocalDayCacheTest, EveryTimeOfEveryDayIsThatOfTheSystemsConversion) {
                 ASSERT_EQ(cache.LocalTime(date, time), RecordLocalTime(date, time))
                     << zone << " " << date.month << "/" << date.day << " " << minutes;
             }
-            for (const RecordTimeOfDay outside : {RecordTimeOfDay{24, 0, 0}, RecordTimeOfDay{23, 60, 0},
-                                                  RecordTimeOfDay{-1, 0, 0}}) {
+            for (const RecordTimeOfDay outside :
+                 {RecordTimeOfDay{24, 0, 0}, RecordTimeOfDay{23, 60, 0}, RecordTimeOfDay{-1, 0, 0}}) {
                 EXPECT_EQ(cache.LocalTime(date, outside), RecordLocalTime(date, outside));
             }
         }

@@ -157,7 +157,8 @@ TEST_F(RawDataTest, PathsWithAccentedLettersReachTheMessagesInTheProgramsEightBi
     for (const Case& test : {
              Case{"a file error", [&](CMessageSink& sink) { OpenWith(sink, missing); }, "\xE9t\xE9.kivo"},
              Case{"the model's own text", [&](CMessageSink& sink) { OpenWith(sink, garbage); },
-                  "donn\xE9" "es.kivo"},
+                  "donn\xE9"
+                  "es.kivo"},
              Case{"the CSV import", [&](CMessageSink& sink) { ConvertCSVToDataFile(emptyCsv, path_, sink); },
                   "relev\xE9.csv"},
          }) {
