@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "kivo32/app/desktop_date_formats.h"
 #include "platform/ui/application.h"
 #include "shared/controls/program_ui_broker.h"
 
@@ -23,4 +24,6 @@ public:
 private:
     // Every question of the program reaches the user through it.
     CProgramUiBroker ui_broker_;
+    // Dates and times in the desktop's regional formats from the start.
+    CDesktopDateFormats date_formats_;
 };

@@ -30,7 +30,7 @@ std::filesystem::path& WorkFolder() {
 }
 
 std::string ShownPath(const std::filesystem::path& path) {
-    return platform::Utf8ToWindows1252(path.string());
+    return platform::PathToWindows1252(path);
 }
 
 // Text `id` with `path` in its "%s", asked with Yes and No.
@@ -40,7 +40,7 @@ bool AskAboutPath(unsigned id, const std::filesystem::path& path) {
 }
 
 void ShowFileError(const CPSTFileException& error) {
-    ShowMessageBox(error.what(), MB_OK | MB_ICONEXCLAMATION, true);
+    ShowMessageBox(error.MessageText(), MB_OK | MB_ICONEXCLAMATION, true);
 }
 
 const char* Plural(int count) {

@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <random>
 #include <utility>
 
 #include "platform/base/string_format.h"
@@ -193,6 +192,12 @@ void BinaryFile::Flush(bool sync) {
     }
 }
 
+void BinaryFile::StartWriteOut() {
+    if (fd_ >= 0) {
+        ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+    }
+}
+
 void BinaryFile::Close() {
     if (fd_ < 0) {
         return;
@@ -218,28 +223,6 @@ void ReplaceFile(const std::filesystem::path& temp, const std::filesystem::path&
         throw CPSTFileException::FromErrno(errno, target);
     }
     SyncFolder(target.parent_path());
-}
-
-std::filesystem::path TempPathBeside(const std::filesystem::path& target) {
-    std::random_device entropy;
-    std::mt19937 generator(entropy());
-    const std::string name = target.filename().string();
-    int error = 0;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        auto candidate = target.parent_path() /
-                         StringPrintf(".%s.%08x.tmp", name.c_str(), static_cast<unsigned>(generator()));
-        // Creating it empty keeps the name taken until the save opens it.
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return candidate;
-        }
-        error = errno;
-        if (error != EEXIST) {
-            break;
-        }
-    }
-    throw CPSTFileException::FromErrno(error, target);
 }
 
 }  // namespace platform

@@ -51,6 +51,9 @@ public:
     void SetLength(std::uint64_t length);
     // Nothing is buffered here; `sync` also asks the system to put the data on disk.
     void Flush(bool sync = false);
+    // Asks the system to start putting what was written so far on disk without waiting for it, so that
+    // a long write is mostly on disk by its closing Flush(true). Only a hint: nothing is reported.
+    void StartWriteOut();
     // Closes, throwing when the system reports an error (a write that did not reach the disk).
     void Close();
 
@@ -67,9 +70,5 @@ private:
 
 // Renames `temp` over `target` in one step (same folder), or throws CPSTFileException.
 void ReplaceFile(const std::filesystem::path& temp, const std::filesystem::path& target);
-
-// A new, empty file in the folder of `target` under a name no other file had, for writing a save
-// before it replaces the target (open it with Mode::Create); throws CPSTFileException.
-std::filesystem::path TempPathBeside(const std::filesystem::path& target);
 
 }  // namespace platform

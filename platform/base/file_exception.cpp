@@ -5,6 +5,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/base/windows1252.h"
+
 namespace {
 
 const char* CauseText(CPSTFileException::Cause cause) {
@@ -113,4 +115,8 @@ void CPSTFileException::Describe() {
         what_ += ": ";
         what_ += std::strerror(os_error_);
     }
+}
+
+std::string CPSTFileException::MessageText() const {
+    return platform::Utf8ToWindows1252(what_);
 }

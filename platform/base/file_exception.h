@@ -45,6 +45,8 @@ public:
 
     // "<cause>: <path>: <system message>", the parts that are known.
     const char* what() const noexcept override { return what_.c_str(); }
+    // The same as the program's 8-bit message texts carry it.
+    std::string MessageText() const;
 
 private:
     void Describe();

@@ -109,4 +109,8 @@ std::string Utf8ToWindows1252(std::string_view text, char replacement) {
     return out;
 }
 
+std::string PathToWindows1252(const std::filesystem::path& path) {
+    return Utf8ToWindows1252(path.string());
+}
+
 }  // namespace platform

@@ -1,6 +1,7 @@
 // Conversion between 8-bit Windows-1252 text (files, logger commands) and UTF-8 (the user interface).
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,8 @@ std::string Windows1252ToUtf8(std::string_view text);
 
 // Characters without a Windows-1252 byte, and malformed UTF-8 sequences, become `replacement`.
 std::string Utf8ToWindows1252(std::string_view text, char replacement = '?');
+
+// A path (UTF-8 on this system) as the program's 8-bit texts and messages carry it.
+std::string PathToWindows1252(const std::filesystem::path& path);
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/ui/data_exchange.h"
 
 #include <charconv>
+#include <cmath>
 #include <string>
 
 #include "platform/base/message_box_flags.h"
@@ -86,6 +87,26 @@ void ExchangeDouble(DataExchange& exchange, QLineEdit* edit, double& value) {
     if (!exchange.saving()) {
         edit->setText(QString::fromStdString(NumberText(value)));
     } else if (!ParseDouble(edit->text().toStdString(), value)) {
+        exchange.Fail(AFX_IDP_PARSE_REAL);
+    }
+}
+
+void DDX_FloatDecimals(DataExchange& exchange, QLineEdit* edit, float& value, int decimals) {
+    constexpr qsizetype kMaxChars = 64;
+    if (exchange.failed()) {
+        return;
+    }
+    exchange.PrepareControl(edit);
+    if (!exchange.saving()) {
+        edit->setText(QString::number(static_cast<double>(value), 'f', decimals));
+        return;
+    }
+    double read = 0.0;
+    // A number beyond the range of a float would be stored as infinity.
+    if (ParseDouble(edit->text().left(kMaxChars).toStdString(), read) &&
+        std::isfinite(static_cast<float>(read))) {
+        value = static_cast<float>(read);
+    } else {
         exchange.Fail(AFX_IDP_PARSE_REAL);
     }
 }

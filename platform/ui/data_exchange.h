@@ -39,6 +39,10 @@ void ExchangeText(DataExchange& exchange, QLineEdit* edit, std::string& value);
 void ExchangeInt(DataExchange& exchange, QLineEdit* edit, int& value);
 // A number; anything else fails with "please enter a number".
 void ExchangeDouble(DataExchange& exchange, QLineEdit* edit, double& value);
+// A number shown with `decimals` decimals (a point whatever the locale); read back from at most the
+// first 64 characters; anything else, or a number too large for a float, fails with "please enter a
+// number".
+void DDX_FloatDecimals(DataExchange& exchange, QLineEdit* edit, float& value, int decimals);
 // Check box: 0 clear, 1 checked.
 void ExchangeCheck(DataExchange& exchange, QAbstractButton* check, int& value);
 // Radio group: the index of the checked button, -1 when none.

@@ -9,6 +9,7 @@
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
+#include "platform/base/temp_file_beside.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
@@ -99,19 +100,14 @@ bool Document::OnOpenDocument(const std::filesystem::path& path) {
 }
 
 bool Document::OnSaveDocument(const std::filesystem::path& path) {
-    std::filesystem::path temp;
     try {
-        temp = TempPathBeside(path);
-        BinaryFile file(temp, BinaryFile::Mode::Create);
+        TempFileBeside temp(path);
+        BinaryFile file(temp.Path(), BinaryFile::Mode::Create);
         Serialize(file, true);
         file.Flush(true);
         file.Close();
-        ReplaceFile(temp, path);
+        temp.ReplaceTarget();
     } catch (const std::exception& error) {
-        std::error_code ignored;
-        if (!temp.empty()) {
-            std::filesystem::remove(temp, ignored);
-        }
         ReportSaveLoadException(path, &error, AFX_IDP_FAILED_TO_SAVE_DOC);
         return false;
     }
@@ -220,9 +216,8 @@ void Document::ReportSaveLoadException(const std::filesystem::path& path, const 
                                        unsigned promptId) {
     // The file exception names the file itself; otherwise the path follows the prompt.
     const bool described = error != nullptr && *error->what() != '\0';
-    const std::string detail = described ? error->what() : path.string();
-    CurrentUiBroker().MessageBox(LoadText(promptId) + "\n\n" + Utf8ToWindows1252(detail), {},
-                                 MB_OK | MB_ICONEXCLAMATION);
+    const std::string detail = described ? Utf8ToWindows1252(error->what()) : PathToWindows1252(path);
+    CurrentUiBroker().MessageBox(LoadText(promptId) + "\n\n" + detail, {}, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void Document::AddView(View* view) {

@@ -1,18 +1,15 @@
 // The process-wide application context and the defaults that stand in before one is installed.
 #include "shared/common/app_context.h"
 
-#include "shared/common/date_time_format_helper.h"
+#include "shared/common/program_date_formats.h"
 
 namespace {
 
-// What code without an application sees: nothing connected and the default formats.
+// What code without an application sees: nothing connected and the program's formats.
 class CDefaultAppContext : public CAppContext {
 public:
     std::string GetPortName() const override { return {}; }
     std::string GetDefaultSUTLineFreq() const override { return {}; }
-    std::string GetShortDateFormat() const override { return kDefaultShortDateFormat; }
-    int GetDateOrder() const override { return kDateOrderMDY; }
-    std::string GetTimeFormat() const override { return kDefaultTimeFormat; }
     CCommandLineValues GetCommandLineValues() const override { return {}; }
     void CommTrace(std::string_view) override {}
     void SendTerminalText(std::string_view) override {}
@@ -23,6 +20,18 @@ std::atomic<CAppContext*> g_context{nullptr};
 }  // namespace
 
 CAppContext::~CAppContext() = default;
+
+std::string CAppContext::GetShortDateFormat() const {
+    return GetProgramShortDateFormat();
+}
+
+int CAppContext::GetDateOrder() const {
+    return GetProgramDateOrder();
+}
+
+std::string CAppContext::GetTimeFormat() const {
+    return GetProgramTimeFormat();
+}
 
 std::vector<std::string> CAppContext::GetKnownPorts() const {
     std::lock_guard lock(known_ports_mutex_);

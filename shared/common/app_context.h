@@ -72,10 +72,11 @@ public:
     virtual std::string GetPortName() const = 0;
     // The default line frequency of new setup tables: "Auto", "60" or anything else for 50 Hz.
     virtual std::string GetDefaultSUTLineFreq() const = 0;
-    // The user's short date format ("MM/dd/yy"), its date-order code (0-5) and time format ("HH:mm:ss").
-    virtual std::string GetShortDateFormat() const = 0;
-    virtual int GetDateOrder() const = 0;
-    virtual std::string GetTimeFormat() const = 0;
+    // The user's short date format ("MM/dd/yy"), its date-order code (0-5) and time format ("HH:mm:ss"):
+    // the program's formats (program_date_formats.h) unless a context keeps its own.
+    virtual std::string GetShortDateFormat() const;
+    virtual int GetDateOrder() const;
+    virtual std::string GetTimeFormat() const;
     virtual CCommandLineValues GetCommandLineValues() const = 0;
 
     // Logger traffic for the communication log window, shown while kCommTraceOn is set.
@@ -95,7 +96,7 @@ private:
 };
 
 // The context the program installed at start (tests: in their fixture). Before that, and in tools
-// without an application, a context with the defaults: no session, no logger, "MM/dd/yy", "HH:mm:ss".
+// without an application, a context with the defaults: no session, no logger, the program's formats.
 CAppContext& GetAppContext();
 // The caller keeps `context` alive until it is replaced; nullptr goes back to the defaults.
 void SetAppContext(CAppContext* context);

@@ -1,10 +1,10 @@
 // Copies a file over another through a temporary file beside the target.
 #include "shared/datafile/copy_file_over.h"
 
-#include <system_error>
 #include <vector>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/temp_file_beside.h"
 
 namespace {
 
@@ -14,19 +14,13 @@ constexpr std::size_t kCopyBytes = 64 * 1024;
 
 void CopyFileOver(const std::filesystem::path& source, const std::filesystem::path& target) {
     platform::BinaryFile input(source, platform::BinaryFile::Mode::Read);
-    const std::filesystem::path temp = platform::TempPathBeside(target);
-    try {
-        platform::BinaryFile output(temp, platform::BinaryFile::Mode::Create);
-        std::vector<std::uint8_t> block(kCopyBytes);
-        for (std::size_t got; (got = input.Read(block)) > 0;) {
-            output.Write(block.data(), got);
-        }
-        output.Flush(true);
-        output.Close();
-        platform::ReplaceFile(temp, target);
-    } catch (const CPSTFileException&) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        throw;
+    platform::TempFileBeside temp(target);
+    platform::BinaryFile output(temp.Path(), platform::BinaryFile::Mode::Create);
+    std::vector<std::uint8_t> block(kCopyBytes);
+    for (std::size_t got; (got = input.Read(block)) > 0;) {
+        output.Write(block.data(), got);
     }
+    output.Flush(true);
+    output.Close();
+    temp.ReplaceTarget();
 }

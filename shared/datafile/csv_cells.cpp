@@ -8,35 +8,46 @@ constexpr char kSeparator = ',';
 
 }  // namespace
 
-std::string CsvCursor::NextCSVField() {
+std::string_view CsvCursor::NextCellView() {
     if (at_end_) {
         return {};
     }
-    std::string cell;
+    std::string_view cell;
     std::size_t position = 0;
     if (!rest_.empty() && rest_.front() == kQuote) {
-        position = 1;
-        while (position < rest_.size()) {
-            const char c = rest_[position++];
-            if (c != kQuote) {
-                cell += c;
-            } else if (position < rest_.size() && rest_[position] == kQuote) {
-                cell += kQuote;
-                ++position;
-            } else {
-                break;
-            }
+        std::size_t close = 1;
+        while ((close = rest_.find(kQuote, close)) != std::string_view::npos && close + 1 < rest_.size() &&
+               rest_[close + 1] == kQuote) {
+            close += 2;
         }
-        position = rest_.find(kSeparator, position);
+        cell = rest_.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1);
+        position = close == std::string_view::npos ? close : rest_.find(kSeparator, close);
     } else {
         position = rest_.find(kSeparator);
-        cell.assign(rest_.substr(0, position));
+        cell = rest_.substr(0, position);
     }
     if (position == std::string_view::npos) {
         rest_ = {};
         at_end_ = true;
     } else {
         rest_.remove_prefix(position + 1);
+    }
+    return cell;
+}
+
+std::string CsvCursor::NextCSVField() {
+    const bool quoted = !rest_.empty() && rest_.front() == kQuote;
+    const std::string_view view = NextCellView();
+    if (!quoted) {
+        return std::string(view);
+    }
+    std::string cell;
+    cell.reserve(view.size());
+    for (std::size_t i = 0; i < view.size(); ++i) {
+        cell += view[i];
+        if (view[i] == kQuote) {
+            ++i;  // a doubled quote stands for one
+        }
     }
     return cell;
 }

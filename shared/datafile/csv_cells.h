@@ -15,6 +15,9 @@ public:
     bool AtEnd() const { return at_end_; }
     // The next cell without its quotes; empty after the last one.
     std::string NextCSVField();
+    // The same without a copy: the text between the quotes of a quoted cell, a doubled quote inside it
+    // left doubled. For the cells of record lines, which hold numbers, dates and times.
+    std::string_view NextCellView();
 
 private:
     std::string_view rest_;

@@ -2,7 +2,9 @@
 #include <string>
 
 #include "platform/base/program_texts.h"
+#include "platform/base/string_format.h"
 #include "platform/base/text_format.h"
+#include "platform/base/windows1252.h"
 #include "shared/datafile/csv_import.h"
 #include "shared/datafile/csv_line_reader.h"
 #include "shared/datafile/data_info.h"
@@ -28,37 +30,39 @@ bool ConvertCSVToDataFile(const std::filesystem::path& csvPath, const std::files
         messages.ReportFileException(error);
         return false;
     }
-    const std::string name = csvPath.filename().string();
+    const std::string name = platform::PathToWindows1252(csvPath.filename());
     CCsvImport import(csv, name, messages);
     CDataInfo info;
     CSetupTable setup;
 
     long records = 0;
-    long seconds = 0;
-    if (!import.ScanRecordCount(records) || !import.ScanIntervalSeconds(seconds)) {
-        return false;
-    }
-    const int code = SecondsToIntervalCode(seconds);
-    if (code == 0 && seconds != kOneMinute) {
-        messages.ShowMessage(
-            platform::FormatLoadedText(IDS_CSV_NO_INTERVAL, {name, std::to_string(seconds)}));
-        return false;
-    }
     std::time_t first = 0;
     std::time_t last = 0;
     int firstYear = 0;
     int lastYear = 0;
-    if (!import.GetCSVTimeSpan(first, firstYear, last, lastYear)) {
+    if (!import.GetCSVTimeSpan(first, firstYear, last, lastYear, records)) {
         return false;
     }
     info.SetRecordCount(static_cast<std::uint32_t>(records));
     info.SetFirstLoggerTime(static_cast<std::uint32_t>(first));
     info.SetSecondLoggerTime(static_cast<std::uint32_t>(last));
     info.SetTypeText(LoadText(IDS_CSV_MODEL_TEXT));
-    setup.GetHeader().SetIntervalCode(static_cast<std::uint8_t>(code));
     setup.GetHeader().SetSetupTime(static_cast<std::uint32_t>(first));
     if (!import.SetupChannelsFromCSV(setup, info)) {
         return false;
+    }
+    // The header's interval holds; only a file without one takes it from its record times.
+    if (!import.HeaderGaveInterval()) {
+        long seconds = 0;
+        if (!import.ScanIntervalSeconds(seconds)) {
+            return false;
+        }
+        const int code = SecondsToIntervalCode(seconds);
+        if (code == 0 && seconds != kOneMinute) {
+            messages.ShowMessage(platform::FormatLoadedText(IDS_CSV_NO_INTERVAL, {name, std::to_string(seconds)}));
+            return false;
+        }
+        setup.GetHeader().SetIntervalCode(static_cast<std::uint8_t>(code));
     }
     // Set last: the settings line holds an ID text of its own, and the marker is what tells later
     // downloads that this file came from CSV.
@@ -66,6 +70,12 @@ bool ConvertCSVToDataFile(const std::filesystem::path& csvPath, const std::files
 
     CRawData target;
     target.SetMessageSink(messages);
-    return target.Initialize(&info, &setup) && target.CreateDataFile(dataPath, CFileHeader::kKindDataFile) &&
-           import.ImportCSVRecords(target) && target.CloseDataFile();
+    if (!target.Initialize(&info, &setup) || !target.CreateDataFile(dataPath, CFileHeader::kKindDataFile) ||
+        !import.ImportCSVRecords(target) || !target.CloseDataFile()) {
+        return false;
+    }
+    if (import.EndsEarly()) {
+        messages.ShowMessage(platform::FormatLoadedText(IDS_CSV_ENDS_EARLY, {name, std::to_string(records)}));
+    }
+    return true;
 }

@@ -17,6 +17,7 @@
 #include "shared/datafile/datafile_ids.h"
 #include "shared/datafile/message_sink.h"
 #include "shared/datafile/model_names.h"
+#include "shared/datafile/parallel_parts.h"
 #include "shared/datafile/value_text.h"
 #include "shared/setup/channel_caption.h"
 #include "shared/setup/channel_names.h"
@@ -28,7 +29,9 @@ namespace {
 
 constexpr const char* kLineEnd = "\r\n";
 // Blocks of whole records of at most this size are read at a time.
-constexpr int kBlockBytes = 65535;
+constexpr long kBlockBytes = 4 * 1024 * 1024;
+// A share of a block smaller than this is not worth a thread.
+constexpr std::size_t kLeastRecordsPerThread = 4096;
 constexpr int kProgressSteps = 10;
 constexpr int kSignificantDigits = 5;
 
@@ -127,6 +130,13 @@ int CCsvExport::ExportCSV(const std::filesystem::path& csvPath, bool headerSecti
     CDataInfo* info = data_.GetDataInfo();
     CSetupTable* setup = data_.GetSetupTable();
     platform::BinaryFile& file = data_.GetFile();
+    record_count_ = info != nullptr ? static_cast<long>(info->GetRecordCount()) : 0;
+    std::error_code ignored;
+    if (info != nullptr && record_count_ < 1 && std::filesystem::exists(csvPath, ignored)) {
+        // Nothing to write: an earlier export of the same name stays as it was.
+        messages.ShowMessage(LoadText(IDS_DATA_FILE_NO_RECORDS));
+        return kNoRecords;
+    }
     try {
         output_.Create(csvPath);
     } catch (const CPSTFileException& error) {
@@ -136,7 +146,6 @@ int CCsvExport::ExportCSV(const std::filesystem::path& csvPath, bool headerSecti
     if (info == nullptr || setup == nullptr || !file.IsOpen() || data_.GetDataOffset() < 0) {
         return kHeaderFailed;
     }
-    record_count_ = static_cast<long>(info->GetRecordCount());
     if (record_count_ < 1) {
         messages.ShowMessage(LoadText(IDS_DATA_FILE_NO_RECORDS));
         try {
@@ -313,8 +322,8 @@ void CCsvExport::BuildCSVColumnTitles(TitleLines& lines) const {
         const int number = i + 1;
         if (channel.GetType() == kChannelPower) {
             for (int quantity = 0; quantity < kPowerQuantities; ++quantity) {
-                AddQuantityColumns(lines, number, channel.GetPowerOptions(quantity), PowerQuantityUnit(quantity),
-                                   IsFormA(quantity));
+                AddQuantityColumns(lines, number, channel.GetPowerOptions(quantity),
+                                   PowerQuantityUnit(quantity), IsFormA(quantity));
             }
         } else if (channel.GetType() == kChannelRNDC) {
             AddPulseColumns(lines, number, channel.GetOptions());
@@ -397,37 +406,28 @@ void CCsvExport::AddPulseColumns(TitleLines& lines, int channel, std::uint8_t op
     }
 }
 
-void CCsvExport::AppendDate(std::string& line, const RecordDate& date) {
-    if (date.year != last_date_.year || date.month != last_date_.month || date.day != last_date_.day) {
-        last_date_ = date;
-        last_date_text_ = FormatDateText(date.year, date.month, date.day, false);
+void CCsvExport::DateText::Append(std::string& line, const RecordDate& recordDate) {
+    if (recordDate.year != date.year || recordDate.month != date.month || recordDate.day != date.day) {
+        date = recordDate;
+        text = FormatDateText(date.year, date.month, date.day, false);
     }
-    line += last_date_text_;
+    line += text;
 }
 
-bool CCsvExport::WriteCSVRows(std::span<const std::uint8_t> records, long& recordNumber) {
+void CCsvExport::AppendRows(std::string& line, std::span<const std::uint8_t> records, long recordNumber,
+                            const std::vector<int>& decimals, DateText& dates) const {
     const std::vector<CRawDataField>& fields = data_.GetFields();
     const auto size = static_cast<std::size_t>(data_.GetRecordSize());
     const long interval = data_.GetSetupTable()->GetIntervalSeconds();
-    const long progressStep = record_count_ / kProgressSteps;
-    std::string& line = output_.Text();
     for (std::size_t start = 0; start + size <= records.size(); start += size) {
-        if (progressStep > 0 && recordNumber % progressStep == 0) {
-            ShowProgress(recordNumber);
-        }
-        if (recordNumber > record_count_) {
-            return true;
-        }
         const std::span<const std::uint8_t> record = records.subspan(start, size);
         AppendNumber(line, recordNumber++);
         line += ',';
-        for (const CRawDataField& field : fields) {
-            if (!FieldFitsRecord(field, size)) {
-                return false;
-            }
+        for (std::size_t index = 0; index < fields.size(); ++index) {
+            const CRawDataField& field = fields[index];
             switch (field.storageKind) {
                 case CRawDataField::kStorageDate:
-                    AppendDate(line, ReadRecordDate(record, field.offset));
+                    dates.Append(line, ReadRecordDate(record, field.offset));
                     break;
                 case CRawDataField::kStorageTime:
                     AppendTimeOfDay(line, ReadRecordTimeOfDay(record, field.offset));
@@ -436,14 +436,57 @@ bool CCsvExport::WriteCSVRows(std::span<const std::uint8_t> records, long& recor
                     line += ',';
                     const float value = ReadRecordFloat(record, field.offset);
                     if (!std::isnan(value)) {
-                        AppendFixed(line, ValueShownAs(field.valueKind, value, interval),
-                                    CsvDecimals(field.valueKind));
+                        AppendFixed(line, ValueShownAs(field.valueKind, value, interval), decimals[index]);
                     }
                 }
             }
         }
         line += kLineEnd;
-        output_.WriteIfFull();
     }
-    return true;
+}
+
+bool CCsvExport::WriteCSVRows(std::span<const std::uint8_t> records, long& recordNumber) {
+    const std::vector<CRawDataField>& fields = data_.GetFields();
+    const auto size = static_cast<std::size_t>(data_.GetRecordSize());
+    // Lines stop at the record count.
+    const auto count = static_cast<std::size_t>(
+        std::clamp<long>(record_count_ - recordNumber + 1, 0, static_cast<long>(records.size() / size)));
+    if (count == 0) {
+        return true;
+    }
+    // What the fields need is worked out once for the block, not for each value.
+    std::vector<int> decimals(fields.size());
+    for (std::size_t index = 0; index < fields.size(); ++index) {
+        if (!FieldFitsRecord(fields[index], size)) {
+            return false;
+        }
+        decimals[index] = CsvDecimals(fields[index].valueKind);
+    }
+    const long progressStep = record_count_ / kProgressSteps;
+    for (long number = recordNumber; progressStep > 0 && number < recordNumber + static_cast<long>(count);
+         ++number) {
+        if (number % progressStep == 0) {
+            ShowProgress(number);
+        }
+    }
+    // A large block is shared among a few threads, each writing the lines of its records into a text of
+    // its own; the texts follow each other in the file.
+    std::vector<std::string> parts(PartCount(count, kLeastRecordsPerThread));
+    const bool whole =
+        RunInParts(count, kLeastRecordsPerThread, [&](std::size_t part, std::size_t first, std::size_t last) {
+            DateText dates = part == 0 ? dates_ : DateText{};
+            std::string& text = part == 0 ? output_.Text() : parts[part];
+            AppendRows(text, records.subspan(first * size, (last - first) * size),
+                       recordNumber + static_cast<long>(first), decimals, dates);
+            if (part == 0) {
+                dates_ = dates;
+            }
+            return true;
+        });
+    for (std::size_t part = 1; part < parts.size(); ++part) {
+        output_.WriteAfter(parts[part]);
+    }
+    output_.WriteIfFull();
+    recordNumber += static_cast<long>(count);
+    return whole;
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "shared/datafile/csv_output.h"
 #include "shared/datafile/raw_data.h"
@@ -37,7 +38,8 @@ public:
 
     // Writes the CSV file at `csvPath`: the header section when `headerSection`, the caption and title
     // lines, the label line when `labelLine`, the records. The file takes its name only when complete,
-    // except that a data file without records gives an empty CSV file.
+    // except that a data file without records gives an empty CSV file where there was none, and leaves
+    // an existing one as it was.
     int ExportCSV(const std::filesystem::path& csvPath, bool headerSection, bool labelLine);
 
     // Everything before the record lines; false without a setup table or information record.
@@ -52,21 +54,29 @@ public:
     void AddQuantityColumnsB(TitleLines& lines, int channel, std::uint8_t options,
                              const std::string& unit) const;
     void AddPulseColumns(TitleLines& lines, int channel, std::uint8_t options) const;
-    // The lines of a block of whole records; `recordNumber` counts them from 1.
+    // The lines of a block of whole records; `recordNumber` counts them from 1. A large block is shared
+    // among a few threads.
     bool WriteCSVRows(std::span<const std::uint8_t> records, long& recordNumber);
 
 private:
+    // The text of the last date written: records of one day share it.
+    struct DateText {
+        void Append(std::string& line, const RecordDate& recordDate);
+        RecordDate date{-1, -1, -1};
+        std::string text;
+    };
+
     void AddQuantityColumns(TitleLines& lines, int channel, std::uint8_t options, const std::string& unit,
                             bool formA) const;
     void AddColumn(TitleLines& lines, int channel, const std::string& title) const;
-    void AppendDate(std::string& line, const RecordDate& date);
+    // The lines of `records`, the first numbered `recordNumber`, with each field's decimals.
+    void AppendRows(std::string& line, std::span<const std::uint8_t> records, long recordNumber,
+                    const std::vector<int>& decimals, DateText& dates) const;
     void ShowProgress(long recordNumber) const;
 
     CRawData& data_;
     CRawData::ProgressSink progress_;
     CsvOutput output_;
     long record_count_ = 0;
-    // The text of the last date written: records of one day share it.
-    RecordDate last_date_{-1, -1, -1};
-    std::string last_date_text_;
+    DateText dates_;
 };

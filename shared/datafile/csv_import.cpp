@@ -1,6 +1,8 @@
 // CCsvImport: finding the parts of a CSV file, its time span and its record lines.
 #include "shared/datafile/csv_import.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <cstring>
@@ -8,11 +10,14 @@
 
 #include "platform/base/number_text.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/string_format.h"
 #include "platform/base/text_format.h"
+#include "shared/common/app_context.h"
 #include "shared/common/calendar.h"
 #include "shared/common/date_time_text.h"
 #include "shared/datafile/csv_cells.h"
 #include "shared/datafile/csv_line_reader.h"
+#include "shared/datafile/csv_record_batch.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"
 #include "shared/datafile/message_sink.h"
@@ -25,8 +30,10 @@ constexpr std::string_view kHeaderMarker = "#HEADER";
 constexpr std::string_view kDataMarker = "#DATA";
 constexpr int kFullFormTitleLines = 3;
 constexpr int kShortFormTitleLines = 2;
-// Records written to the data file at a time.
-constexpr std::size_t kWriteBytes = 64 * 1024;
+// The record lines whose spacing gives the logging interval.
+constexpr int kIntervalSampleLines = 10;
+// Room for a date or a time cell and its closing NUL.
+constexpr std::size_t kDateTimeCellSize = 32;
 
 bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
@@ -41,15 +48,23 @@ bool IsLabelLine(std::string_view line) {
     return StartsWith(line, "\"\"") || StartsWith(line, ",");
 }
 
-// The cells of a record line.
-std::vector<std::string> SplitCells(std::string_view line) {
-    std::vector<std::string> cells;
-    CsvCursor cursor(line);
-    while (!cursor.AtEnd()) {
-        cells.push_back(cursor.NextCSVField());
+std::size_t CountCells(std::string_view line) {
+    std::size_t count = 0;
+    for (CsvCursor cursor(line); !cursor.AtEnd(); cursor.NextCellView()) {
+        ++count;
     }
-    return cells;
+    return count;
 }
+
+// A date or time cell as the text that ParseDate and ParseTime read; empty when it is too long to be one.
+struct DateTimeCell {
+    explicit DateTimeCell(std::string_view cell) {
+        if (cell.size() < text.size()) {
+            cell.copy(text.data(), cell.size());
+        }
+    }
+    std::array<char, kDateTimeCellSize> text{};
+};
 
 }  // namespace
 
@@ -70,13 +85,22 @@ bool CCsvImport::Rewind() {
     return true;
 }
 
-bool CCsvImport::ReadLine(std::string& line) {
+bool CCsvImport::ReadLine(std::string_view& line) {
     try {
         return csv_.ReadLine(line);
     } catch (const CPSTFileException& error) {
         messages_.ReportFileException(error);
         return false;
     }
+}
+
+bool CCsvImport::ReadLine(std::string& line) {
+    std::string_view view;
+    if (!ReadLine(view)) {
+        return false;
+    }
+    line.assign(view);
+    return true;
 }
 
 bool CCsvImport::SkipToData(bool keepTitles) {
@@ -107,6 +131,9 @@ bool CCsvImport::SkipToData(bool keepTitles) {
             ShowNameMessage(IDS_DATA_FILE_UNREADABLE);
             return false;
         }
+        if (i == 0) {
+            title_cells_ = CountCells(line);
+        }
     }
     // A short form may still have a label line (a full export without its header section).
     if (short_form_ && ReadLine(line) && !IsLabelLine(line)) {
@@ -115,42 +142,63 @@ bool CCsvImport::SkipToData(bool keepTitles) {
     return true;
 }
 
-bool CCsvImport::ScanRecordCount(long& count) {
-    if (!SkipToData(true)) {
-        return false;
+bool CCsvImport::IsCutLastLine(std::string_view line) {
+    if (!csv_.LineEnded()) {
+        return true;
     }
-    count = 0;
-    std::string line;
-    while (ReadLine(line)) {
-        count += IsRecordLine(line) ? 1 : 0;
-    }
-    return true;
-}
-
-bool CCsvImport::ReadRecordLineTime(std::time_t& time, int& year, unsigned missingId) {
-    std::string line;
-    do {
-        if (!ReadLine(line)) {
-            ShowNameMessage(missingId);
+    try {
+        if (!csv_.AtEnd()) {
             return false;
         }
-    } while (!IsRecordLine(line));
-    if (ParseCSVDateTime(line.c_str(), time, year) == nullptr) {
-        ShowNameMessage(IDS_CSV_NO_TIME);
-        return false;
+    } catch (const CPSTFileException& error) {
+        messages_.ReportFileException(error);
+        return true;
     }
-    return true;
+    return static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')) + 1 < title_cells_;
+}
+
+bool CCsvImport::ReadRecordLine(std::string_view& line) {
+    while (ReadLine(line)) {
+        if (!IsRecordLine(line)) {
+            continue;  // blank or stray lines between the records are no records
+        }
+        if (IsCutLastLine(line)) {
+            ends_early_ = true;
+            return false;
+        }
+        return true;
+    }
+    return false;
 }
 
 bool CCsvImport::ScanIntervalSeconds(long& seconds) {
-    std::time_t first = 0;
-    std::time_t second = 0;
-    int year = 0;
-    if (!SkipToData(false) || !ReadRecordLineTime(first, year, IDS_CSV_NO_RECORDS) ||
-        !ReadRecordLineTime(second, year, IDS_CSV_TOO_FEW_LINES)) {
+    if (!SkipToData(false)) {
         return false;
     }
-    seconds = static_cast<long>(second - first);
+    std::string_view line;
+    std::time_t previous = 0;
+    int year = 0;
+    long smallest = 0;
+    for (int index = 0; index < kIntervalSampleLines; ++index) {
+        if (!ReadRecordLine(line)) {
+            if (index < 2) {
+                ShowNameMessage(index == 0 ? IDS_CSV_NO_RECORDS : IDS_CSV_TOO_FEW_LINES);
+                return false;
+            }
+            break;
+        }
+        std::time_t time = 0;
+        if (ParseCSVDateTime(std::string(line).c_str(), time, year) == nullptr) {
+            ShowNameMessage(IDS_CSV_NO_TIME);
+            return false;
+        }
+        const long step = static_cast<long>(time - previous);
+        if (index > 0 && step > 0 && (smallest == 0 || step < smallest)) {
+            smallest = step;
+        }
+        previous = time;
+    }
+    seconds = smallest;
     return true;
 }
 
@@ -163,24 +211,25 @@ bool CCsvImport::ScanTitleCellCount(int& count) {
         ShowNameMessage(IDS_CSV_NO_RECORDS);
         return false;
     }
-    count = static_cast<int>(SplitCells(line).size());
+    count = static_cast<int>(CountCells(line));
     return true;
 }
 
-bool CCsvImport::GetCSVTimeSpan(std::time_t& first, int& firstYear, std::time_t& last, int& lastYear) {
+bool CCsvImport::GetCSVTimeSpan(std::time_t& first, int& firstYear, std::time_t& last, int& lastYear,
+                                long& count) {
     if (!SkipToData(false)) {
         return false;
     }
-    std::string line;
+    count = 0;
+    std::string_view line;
     std::string lastLine;
-    while (ReadLine(line)) {
-        if (IsRecordLine(line)) {
-            if (lastLine.empty() && ParseCSVDateTime(line.c_str(), first, firstYear) == nullptr) {
-                ShowNameMessage(IDS_CSV_NO_RECORDS);
-                return false;
-            }
-            lastLine = std::move(line);
+    while (ReadRecordLine(line)) {
+        ++count;
+        if (lastLine.empty() && ParseCSVDateTime(std::string(line).c_str(), first, firstYear) == nullptr) {
+            ShowNameMessage(IDS_CSV_NO_RECORDS);
+            return false;
         }
+        lastLine.assign(line);
     }
     if (lastLine.empty()) {
         ShowNameMessage(IDS_DATA_FILE_UNREADABLE);
@@ -231,51 +280,57 @@ bool CCsvImport::ImportCSVRecords(CRawData& target) {
         return false;
     }
     const auto size = static_cast<std::size_t>(target.GetRecordSize());
-    const std::size_t recordsPerWrite = std::max<std::size_t>(1, kWriteBytes / size);
+    const int dateOrder = GetAppContext().GetDateOrder();
+    CsvRecordBatch batch;
     std::vector<std::uint8_t> block;
-    block.reserve(recordsPerWrite * size);
-    std::string line;
+    std::string_view line;
     while (count > 0) {
-        if (!ReadLine(line)) {
+        if (!ReadRecordLine(line)) {
             ShowNameMessage(IDS_DATA_FILE_UNREADABLE);
             return false;
         }
-        if (!IsRecordLine(line)) {
-            continue;  // blank or stray lines between the records are no records
+        batch.Add(line);
+        --count;
+        if (!batch.IsFull() && count > 0) {
+            continue;
         }
-        block.resize(block.size() + size);
-        if (!LineToRecord(std::span<std::uint8_t>(block).last(size), line, target.GetFields())) {
+        block.resize(batch.LineCount() * size);
+        if (!batch.Convert(block, target.GetFields(), dateOrder)) {
             ShowNameMessage(IDS_CSV_NO_TIME);
             return false;
         }
-        --count;
-        if (block.size() >= recordsPerWrite * size || count == 0) {
-            if (!target.WriteRecords(block)) {
-                messages_.ShowMessage(LoadText(IDS_CSV_RECORD_WRITE_FAILED));
-                return false;
-            }
-            block.clear();
+        if (!target.WriteRecords(block)) {
+            messages_.ShowMessage(LoadText(IDS_CSV_RECORD_WRITE_FAILED));
+            return false;
         }
+        batch.Clear();
     }
     return true;
 }
 
 bool CCsvImport::LineToRecord(std::span<std::uint8_t> record, std::string_view line,
                               const std::vector<CRawDataField>& fields) {
-    const std::vector<std::string> cells = SplitCells(line);
+    return LineToRecord(record, line, fields, GetAppContext().GetDateOrder());
+}
+
+bool CCsvImport::LineToRecord(std::span<std::uint8_t> record, std::string_view line,
+                              const std::vector<CRawDataField>& fields, int dateOrder) {
     std::fill(record.begin(), record.end(), std::uint8_t{0});
+    CsvCursor cells(line);
+    cells.NextCellView();  // the record number
     for (std::size_t index = 0; index < fields.size(); ++index) {
         const CRawDataField& field = fields[index];
         if (!FieldFitsRecord(field, record.size())) {
             return false;
         }
-        const std::string cell = index + 1 < cells.size() ? cells[index + 1] : std::string();
+        const std::string_view cell = cells.NextCellView();
         switch (field.storageKind) {
             case CRawDataField::kStorageDate: {
                 int year = 0;
                 int month = 0;
                 int day = 0;
-                if (ParseDate(cell.c_str(), year, month, day, true, false, true) == nullptr) {
+                if (ParseDateInOrder(DateTimeCell(cell).text.data(), dateOrder, year, month, day, true,
+                                     true) == nullptr) {
                     return false;
                 }
                 WriteRecordDate(record, field.offset, {year == 100 ? 0 : year, month, day});
@@ -285,7 +340,7 @@ bool CCsvImport::LineToRecord(std::span<std::uint8_t> record, std::string_view l
                 int hour = 0;
                 int minute = 0;
                 int second = 0;
-                if (ParseTime(cell.c_str(), hour, minute, second) != nullptr) {
+                if (ParseTime(DateTimeCell(cell).text.data(), hour, minute, second) != nullptr) {
                     WriteRecordTimeOfDay(record, field.offset, {hour, minute, second});
                 } else if (index == 1) {
                     return false;  // the record's own time

@@ -70,9 +70,8 @@ public:
     bool SkipToData(bool keepTitles);
 
     // What the file holds, each read from the start of the file.
-    // The number of record lines (those that start with a digit).
-    bool ScanRecordCount(long& count);
-    // The seconds between the first two record lines.
+    // The logging interval that the record times show: the smallest step forward between the first
+    // record lines, so that a gap or a repeated time among them does not decide it.
     bool ScanIntervalSeconds(long& seconds);
     // The number of cells of the first title line.
     bool ScanTitleCellCount(int& count);
@@ -87,8 +86,15 @@ public:
     // The caption and title lines as value columns.
     bool ReadColumns(std::vector<Column>& columns);
 
-    // Times of the first and last record lines, with their calendar years.
-    bool GetCSVTimeSpan(std::time_t& first, int& firstYear, std::time_t& last, int& lastYear);
+    // The file ends in a record line that was cut short (no line end, or fewer cells than the title
+    // line), which the record scans leave out; known once a scan has reached the end.
+    bool EndsEarly() const { return ends_early_; }
+    // The settings line named the logging interval (known after ParseCSVHeaderValues).
+    bool HeaderGaveInterval() const { return header_interval_; }
+
+    // Times of the first and last record lines, with their calendar years, and the number of record
+    // lines (those that start with a digit, without a cut last line), in one pass over the file.
+    bool GetCSVTimeSpan(std::time_t& first, int& firstYear, std::time_t& last, int& lastYear, long& count);
     // The date and time of a record line; the position after the time, or nullptr.
     static const char* ParseCSVDateTime(const char* line, std::time_t& time, int& year);
 
@@ -105,9 +111,12 @@ public:
     // Writes every record line as a record of `target`, which was created from this file's setup table
     // and information record (whose record count says how many lines to take).
     bool ImportCSVRecords(CRawData& target);
-    // One record line into one record of `fields`; false when its date or time cannot be read.
+    // One record line into one record of `fields`; false when its date or time cannot be read. The
+    // date is read in `dateOrder` (0-5), by default the application's.
     static bool LineToRecord(std::span<std::uint8_t> record, std::string_view line,
                              const std::vector<CRawDataField>& fields);
+    static bool LineToRecord(std::span<std::uint8_t> record, std::string_view line,
+                             const std::vector<CRawDataField>& fields, int dateOrder);
 
 private:
     // Shows text `id` formatted with the file's name.
@@ -115,14 +124,23 @@ private:
     // Rewinds; false after telling the user when the file cannot be read.
     bool Rewind();
     // Reads the next line; false at the end of the file or on a read error (the user has been told).
+    // The view holds until the next read.
+    bool ReadLine(std::string_view& line);
     bool ReadLine(std::string& line);
-    // The first and second record lines' times; failures tell the user with the given text ids.
-    bool ReadRecordLineTime(std::time_t& time, int& year, unsigned missingId);
+    // Reads the next record line, passing over other lines; false at the end of the file, on a read
+    // error, and at a cut last line (which sets ends_early_).
+    bool ReadRecordLine(std::string_view& line);
+    // A record line that the file ends with although its line end or some of its cells are missing.
+    bool IsCutLastLine(std::string_view line);
 
     CsvLineReader& csv_;
     std::string name_;
     CMessageSink& messages_;
     bool short_form_ = false;
+    // Cells of the first title line, which every whole record line has too (0 while unknown).
+    std::size_t title_cells_ = 0;
+    bool ends_early_ = false;
+    bool header_interval_ = false;
 };
 
 // The conversion that the application's worker runs: the CSV file at `csvPath` into a new data file at

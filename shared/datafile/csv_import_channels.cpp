@@ -217,9 +217,10 @@ bool CCsvImport::ParseCSVHeaderValues(CSetupTable& setup, CDataInfo& info) {
     if (cell.empty()) {
         return false;
     }
-    // A text that names no interval keeps the one the record times gave.
+    // A text that names no interval leaves it to the record times.
     if (const std::optional<std::uint8_t> code = CRawData::FindIntervalCode(cell.c_str())) {
         header.SetIntervalCode(*code);
+        header_interval_ = true;
     }
     if (!next()) {
         return true;

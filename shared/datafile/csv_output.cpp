@@ -3,7 +3,7 @@
 
 namespace {
 
-constexpr std::size_t kWriteSize = 64 * 1024;
+constexpr std::size_t kWriteSize = 1024 * 1024;
 
 }  // namespace
 
@@ -12,9 +12,8 @@ CsvOutput::~CsvOutput() {
 }
 
 void CsvOutput::Create(const std::filesystem::path& path) {
-    path_ = path;
-    temp_path_ = platform::TempPathBeside(path);
-    file_.Open(temp_path_, platform::BinaryFile::Mode::Create);
+    temp_ = platform::TempFileBeside(path);
+    file_.Open(temp_.Path(), platform::BinaryFile::Mode::Create);
     text_.reserve(kWriteSize + kWriteSize / 4);
 }
 
@@ -24,8 +23,15 @@ void CsvOutput::WriteIfFull() {
     }
 }
 
+void CsvOutput::WriteAfter(std::string_view more) {
+    Write();
+    file_.Write(more.data(), more.size());
+    file_.StartWriteOut();
+}
+
 void CsvOutput::Write() {
     file_.Write(text_.data(), text_.size());
+    file_.StartWriteOut();
     text_.clear();
 }
 
@@ -33,15 +39,10 @@ void CsvOutput::Commit() {
     Write();
     file_.Flush(true);
     file_.Close();
-    platform::ReplaceFile(temp_path_, path_);
-    temp_path_.clear();
+    temp_.ReplaceTarget();
 }
 
 void CsvOutput::Discard() {
     file_ = platform::BinaryFile();
-    if (!temp_path_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(temp_path_, ignored);
-        temp_path_.clear();
-    }
+    temp_.Remove();
 }

@@ -4,8 +4,10 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/temp_file_beside.h"
 
 class CsvOutput {
 public:
@@ -21,6 +23,8 @@ public:
     std::string& Text() { return text_; }
     // Writes the waiting text once enough of it has gathered; throws CPSTFileException.
     void WriteIfFull();
+    // Writes the waiting text, then `more` as it is, without copying it first; throws CPSTFileException.
+    void WriteAfter(std::string_view more);
     // Writes the rest, puts the file on disk and gives it its name; throws CPSTFileException.
     void Commit();
     // Removes the temporary file.
@@ -29,8 +33,7 @@ public:
 private:
     void Write();
 
-    std::filesystem::path path_;
-    std::filesystem::path temp_path_;
+    platform::TempFileBeside temp_;
     platform::BinaryFile file_;
     std::string text_;
 };

@@ -71,3 +71,5 @@ inline constexpr unsigned IDS_CSV_RECORD_WRITE_FAILED = 59746;
 inline constexpr unsigned IDS_CSV_UNKNOWN_TITLE = 59642;  // followed by the word it did not know
 // Ours: %s the CSV file name, %ld the seconds between its first two records.
 inline constexpr unsigned IDS_CSV_NO_INTERVAL = 59963;
+// Ours: %s the CSV file name, %ld the records read before its cut last line.
+inline constexpr unsigned IDS_CSV_ENDS_EARLY = 59964;

@@ -16,7 +16,7 @@ public:
 }  // namespace
 
 void CMessageSink::ReportFileException(const CPSTFileException& error) {
-    ShowMessage(error.what());
+    ShowMessage(error.MessageText());
 }
 
 CMessageSink& MessageBoxSink() {

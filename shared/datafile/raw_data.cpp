@@ -5,7 +5,9 @@
 #include <climits>
 
 #include "platform/base/program_texts.h"
+#include "platform/base/string_format.h"
 #include "platform/base/text_format.h"
+#include "platform/base/windows1252.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"
 #include "shared/datafile/message_sink.h"
@@ -29,7 +31,7 @@ int ClampedCount(std::uint32_t count) {
 CRawData::CRawData() : messages_(&MessageBoxSink()) {}
 
 CRawData::~CRawData() {
-    if (!temp_path_.empty()) {
+    if (temp_.IsActive()) {
         Abort();
     }
 }
@@ -54,7 +56,11 @@ bool CRawData::Initialize(CDataInfo* info, CSetupTable* setup) {
 }
 
 void CRawData::ShowFileMessage(unsigned id) const {
-    messages_->ShowMessage(platform::FormatLoadedText(id, {path_.string()}));
+    messages_->ShowMessage(platform::FormatLoadedText(id, {platform::PathToWindows1252(path_)}));
+}
+
+FileErrorReport CRawData::SinkReport() const {
+    return [this](const CPSTFileException& error) { messages_->ReportFileException(error); };
 }
 
 void CRawData::FileFailed(const CPSTFileException& error) {
@@ -76,7 +82,7 @@ bool CRawData::OpenDataFile(const std::filesystem::path& path) {
     }
     // The parts are read into copies and replace the model's only when all of them were read.
     CFileHeader header = *header_;
-    if (!header.Read(file_)) {
+    if (!header.Read(file_, SinkReport())) {
         ShowFileMessage(IDS_DATA_FILE_UNREADABLE);
         Abort();
         return false;
@@ -96,7 +102,7 @@ bool CRawData::OpenDataFile(const std::filesystem::path& path) {
     CDataInfo info = *info_;
     CSetupTable setup = *setup_;
     if (!info.Read(&file_, *messages_) ||
-        !setup.Read(file_, version, false, version >= kFirstVersionWithExtendedData, true)) {
+        !setup.Read(file_, version, false, version >= kFirstVersionWithExtendedData, true, SinkReport())) {
         ShowFileMessage(IDS_DATA_FILE_UNREADABLE);
         Abort();
         return false;
@@ -118,8 +124,8 @@ bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t f
     path_ = path;
     given_up_ = false;
     try {
-        temp_path_ = platform::TempPathBeside(path);
-        file_.Open(temp_path_, platform::BinaryFile::Mode::Create);
+        temp_ = platform::TempFileBeside(path);
+        file_.Open(temp_.Path(), platform::BinaryFile::Mode::Create);
     } catch (const CPSTFileException& error) {
         FileFailed(error);
         return false;
@@ -127,7 +133,8 @@ bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t f
     header_->SetKind(fileKind);
     header_->SetVersion(kFormatVersion);
     header_->SetLastRecordStamp(0);
-    if (!header_->Write(file_) || !info_->Write(&file_, *messages_) || !setup_->Write(file_, false, true)) {
+    if (!header_->Write(file_, SinkReport()) || !info_->Write(&file_, *messages_) ||
+        !setup_->Write(file_, false, true, SinkReport())) {
         Abort();
         return false;
     }
@@ -171,7 +178,8 @@ void CRawData::CheckRecordCountAgainstLength() {
     const std::uint64_t whole = bytes / static_cast<std::uint64_t>(record_size_);
     if (whole < static_cast<std::uint64_t>(record_count_)) {
         messages_->ShowMessage(platform::FormatLoadedText(
-            IDS_DATA_FILE_TRUNCATED, {path_.string(), std::to_string(whole), std::to_string(record_count_)}));
+            IDS_DATA_FILE_TRUNCATED,
+            {platform::PathToWindows1252(path_), std::to_string(whole), std::to_string(record_count_)}));
         record_count_ = static_cast<int>(whole);
     }
 }
@@ -271,7 +279,7 @@ const CRawDataField* CRawData::GetField(int index) const {
 }
 
 bool CRawData::WriteRecords(std::span<const std::uint8_t> records) {
-    if (temp_path_.empty() || record_size_ <= 0 ||
+    if (!temp_.IsActive() || record_size_ <= 0 ||
         records.size() % static_cast<std::size_t>(record_size_) != 0) {
         return false;
     }
@@ -288,13 +296,13 @@ bool CRawData::WriteRecords(std::span<const std::uint8_t> records) {
 }
 
 bool CRawData::RewriteHeader() {
-    if (temp_path_.empty()) {
+    if (!temp_.IsActive()) {
         return false;
     }
     try {
         const std::uint64_t position = file_.Position();
         file_.Seek(0, platform::BinaryFile::Origin::Begin);
-        if (!header_->Write(file_) || !info_->Write(&file_, *messages_)) {
+        if (!header_->Write(file_, SinkReport()) || !info_->Write(&file_, *messages_)) {
             Abort();
             return false;
         }
@@ -307,6 +315,7 @@ bool CRawData::RewriteHeader() {
 }
 
 void CRawData::ForgetRecords() {
+    day_cache_ = LocalDayCache();
     record_count_ = 0;
     data_offset_ = -1;
     current_record_ = -1;
@@ -322,15 +331,14 @@ bool CRawData::CloseDataFile() {
     if (!file_.IsOpen()) {
         return !given_up_;
     }
-    if (temp_path_.empty()) {
+    if (!temp_.IsActive()) {
         file_ = platform::BinaryFile();
         return true;
     }
     try {
         file_.Flush(true);
         file_.Close();
-        platform::ReplaceFile(temp_path_, path_);
-        temp_path_.clear();
+        temp_.ReplaceTarget();
     } catch (const CPSTFileException& error) {
         FileFailed(error);
         return false;
@@ -340,10 +348,8 @@ bool CRawData::CloseDataFile() {
 
 void CRawData::Abort() {
     file_ = platform::BinaryFile();
-    if (!temp_path_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(temp_path_, ignored);
-        temp_path_.clear();
+    if (temp_.IsActive()) {
+        temp_.Remove();
         given_up_ = true;
     }
     ForgetRecords();

@@ -13,7 +13,10 @@
 #include <vector>
 
 #include "platform/base/binary_file.h"
+#include "platform/base/temp_file_beside.h"
+#include "shared/datafile/local_day_cache.h"
 #include "shared/setup/raw_data_field.h"
+#include "shared/setup/record_file_io.h"
 
 class CDataInfo;
 class CFileHeader;
@@ -136,6 +139,8 @@ private:
     void ShowFileMessage(unsigned id) const;
     // Reports a file exception and gives a created file up.
     void FileFailed(const CPSTFileException& error);
+    // Where the file header and the setup table report their file errors: this model's sink.
+    FileErrorReport SinkReport() const;
     // Reads buffer.size() bytes of this file at `position`; a short read is a failure.
     bool ReadAt(std::uint64_t position, std::span<std::uint8_t> buffer);
     // Writes `count` records of the source from index `firstIndex` at this file's position.
@@ -157,8 +162,8 @@ private:
 
     platform::BinaryFile file_;
     std::filesystem::path path_;
-    // While a created file is written: its temporary name.
-    std::filesystem::path temp_path_;
+    // While a created file is written: its temporary file.
+    platform::TempFileBeside temp_;
     // A created file was given up before it was complete.
     bool given_up_ = false;
 
@@ -171,4 +176,6 @@ private:
     std::vector<std::uint8_t> cache_;
     int cache_first_ = -1;
     int cache_count_ = 0;
+    // Record times of the day last asked for: a walk over the records asks for each day many times.
+    mutable LocalDayCache day_cache_;
 };

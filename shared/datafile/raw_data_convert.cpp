@@ -21,7 +21,7 @@ constexpr long kChunkBytes = 65535;
 }  // namespace
 
 bool CRawData::ConvertRawDownload(platform::BinaryFile& raw, CConversionContext& context) {
-    if (temp_path_.empty()) {
+    if (!temp_.IsActive()) {
         return false;
     }
     if (!CRawRecordDecoder::KnowsModel(context.modelCode)) {

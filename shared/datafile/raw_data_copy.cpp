@@ -15,10 +15,10 @@ constexpr std::size_t kCopyBytes = 64 * 1024;
 }  // namespace
 
 bool CRawData::FinishRecords(CRawData& source, int recordCount, int recordSize) {
-    if (temp_path_.empty() || source.setup_ == nullptr) {
+    if (!temp_.IsActive() || source.setup_ == nullptr) {
         return false;
     }
-    if (!source.setup_->Write(file_, false, true)) {
+    if (!source.setup_->Write(file_, false, true, SinkReport())) {
         Abort();
         return false;
     }
@@ -56,7 +56,7 @@ bool CRawData::AppendRecords(CRawData& source) {
 
 bool CRawData::CopyRecordRange(CRawData& source, int firstIndex, int count) {
     const int size = setup_->GetDataRecordSize();
-    if (size <= 0 || source.data_offset_ < 0 || temp_path_.empty()) {
+    if (size <= 0 || source.data_offset_ < 0 || !temp_.IsActive()) {
         return false;
     }
     const int recordsPerBlock =
@@ -77,7 +77,7 @@ bool CRawData::CopyRecordRange(CRawData& source, int firstIndex, int count) {
 }
 
 bool CRawData::CopyBlock(CRawData& source, std::uint64_t position, std::uint64_t length) {
-    if (temp_path_.empty() || !source.file_.IsOpen()) {
+    if (!temp_.IsActive() || !source.file_.IsOpen()) {
         return false;
     }
     std::vector<std::uint8_t> block;

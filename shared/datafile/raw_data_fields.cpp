@@ -168,8 +168,8 @@ bool CRawData::GetRecordTime(std::time_t& time) const {
         !FieldFitsRecord(fields_[0], record_.size()) || !FieldFitsRecord(fields_[1], record_.size())) {
         return false;
     }
-    const std::optional<std::time_t> local = RecordLocalTime(ReadRecordDate(record_, fields_[0].offset),
-                                                             ReadRecordTimeOfDay(record_, fields_[1].offset));
+    const std::optional<std::time_t> local = day_cache_.LocalTime(
+        ReadRecordDate(record_, fields_[0].offset), ReadRecordTimeOfDay(record_, fields_[1].offset));
     if (!local) {
         return false;
     }

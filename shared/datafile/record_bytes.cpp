@@ -1,6 +1,8 @@
 // The fields of a data record: little-endian floats, dates (two-digit year, month, day) and times of day.
 #include "shared/datafile/record_bytes.h"
 
+#include <bit>
+#include <cstring>
 #include <limits>
 
 #include "platform/base/byte_order.h"
@@ -19,11 +21,31 @@ bool FieldFitsRecord(const CRawDataField& field, std::size_t recordSize) {
            static_cast<std::size_t>(field.offset) + static_cast<std::size_t>(field.size) <= recordSize;
 }
 
+namespace {
+
+// Every value of every record passes here: on a little-endian machine a float inside the record is
+// copied as it is; anything else takes the checked general way.
+bool IsDirectFloat(std::span<const std::uint8_t> record, int offset) {
+    return std::endian::native == std::endian::little && offset >= 0 &&
+           static_cast<std::size_t>(offset) + sizeof(float) <= record.size();
+}
+
+}  // namespace
+
 float ReadRecordFloat(std::span<const std::uint8_t> record, int offset) {
+    if (IsDirectFloat(record, offset)) {
+        float value = 0.0f;
+        std::memcpy(&value, record.data() + offset, sizeof value);
+        return value;
+    }
     return platform::ReadF32(record, static_cast<std::size_t>(offset), ByteOrder::Little);
 }
 
 void WriteRecordFloat(std::span<std::uint8_t> record, int offset, float value) {
+    if (IsDirectFloat(record, offset)) {
+        std::memcpy(record.data() + offset, &value, sizeof value);
+        return;
+    }
     platform::WriteF32(record, static_cast<std::size_t>(offset), value, ByteOrder::Little);
 }
 

@@ -6,6 +6,7 @@
 
 #include "shared/common/app_context.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/datafile/datafile_ids.h"
 #include "shared/datafile/model_names.h"
 #include "shared/link/connection.h"
@@ -101,10 +102,9 @@ int CDataLoggerQuarvenRSorKX::BuildStatusReport(std::vector<std::string>& lines)
     if (capacity < records) {
         capacity = memory_end_ / size;
     }
-    char figures[256];
-    std::snprintf(figures, sizeof figures, LoadText(IDS_REPORT_RECORDS).c_str(), static_cast<long>(records),
-                  static_cast<long>(capacity));
-    lines.push_back(std::string("\r\n") + figures + "\r\n\r\n");
+    const std::string figures =
+        platform::FormatLoadedText(IDS_REPORT_RECORDS, {std::to_string(records), std::to_string(capacity)});
+    lines.push_back("\r\n" + figures + "\r\n\r\n");
 
     const int build = BuildNumber(firmware_text_);
     if (build >= kFirstBuildWithGeneral) {

@@ -7,6 +7,7 @@
 #include "shared/common/app_context.h"
 #include "shared/common/logger_fields.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/logger_ids.h"
@@ -71,9 +72,7 @@ int CDataLoggerStandard::ListStoredSetups(std::vector<std::string>& list) {
         return 0;
     }
     for (int rom = 0; rom < kRomSetups; ++rom) {
-        char title[128];
-        std::snprintf(title, sizeof title, LoadText(IDS_READING_ROM_SETUP).c_str(), rom + 1);
-        title_text_ = title;
+        title_text_ = platform::FormatLoadedText(IDS_READING_ROM_SETUP, {std::to_string(rom + 1)});
         PostStatusText(STATUS_TEXT, title_text_);
         if (!ReadSetupImage(kFirstRomSetup + rom)) {
             return 0;

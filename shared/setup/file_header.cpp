@@ -7,15 +7,15 @@ CFileHeader::CFileHeader() {
     SetHeaderMark(kHeaderMark);
 }
 
-bool CFileHeader::Read(platform::BinaryFile& file) {
+bool CFileHeader::Read(platform::BinaryFile& file, const FileErrorReport& report) {
     std::array<std::uint8_t, kSize> bytes{};
-    if (!ReadRecordBytes(file, bytes)) {
+    if (!ReadRecordBytes(file, bytes, report)) {
         return false;
     }
     platform::ByteReader reader(bytes, platform::ByteOrder::Little);
     return block_.Read(reader);
 }
 
-bool CFileHeader::Write(platform::BinaryFile& file) const {
-    return WriteRecordBytes(file, block_.Bytes());
+bool CFileHeader::Write(platform::BinaryFile& file, const FileErrorReport& report) const {
+    return WriteRecordBytes(file, block_.Bytes(), report);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "shared/setup/raw_block.h"
+#include "shared/setup/record_file_io.h"
 
 namespace platform {
 class BinaryFile;
@@ -29,10 +30,10 @@ public:
     CFileHeader();
 
     // Reads 42 bytes at the file's position. False when the file ends first or on a file error (which
-    // is reported); the header then keeps its previous content.
-    bool Read(platform::BinaryFile& file);
-    // Writes the 42 bytes at the file's position; false after reporting a file error.
-    bool Write(platform::BinaryFile& file) const;
+    // goes to `report`); the header then keeps its previous content.
+    bool Read(platform::BinaryFile& file, const FileErrorReport& report = ReportFileErrorInMessageBox);
+    // Writes the 42 bytes at the file's position; false after reporting a file error to `report`.
+    bool Write(platform::BinaryFile& file, const FileErrorReport& report = ReportFileErrorInMessageBox) const;
     bool Read(platform::ByteReader& reader) { return block_.Read(reader); }
     void Write(platform::ByteWriter& writer) const { block_.Write(writer); }
 

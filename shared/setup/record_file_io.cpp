@@ -1,34 +1,31 @@
-// Whole-record file reads and writes with the standard report of file errors.
+// Whole-record file reads and writes that report file errors.
 #include "shared/setup/record_file_io.h"
 
 #include "platform/base/binary_file.h"
 #include "platform/base/file_exception.h"
 #include "shared/common/message_box.h"
 
-namespace {
-
-// The standard report: the error's own description, OK button, no text of the program.
-void ReportFileError(const CPSTFileException& error) {
-    ShowMessageBox(error.what(), MB_OK | MB_ICONEXCLAMATION, true);
+void ReportFileErrorInMessageBox(const CPSTFileException& error) {
+    ShowMessageBox(error.MessageText(), MB_OK | MB_ICONEXCLAMATION, true);
 }
 
-}  // namespace
-
-bool ReadRecordBytes(platform::BinaryFile& file, std::span<std::uint8_t> buffer) {
+bool ReadRecordBytes(platform::BinaryFile& file, std::span<std::uint8_t> buffer,
+                     const FileErrorReport& report) {
     try {
         return file.Read(buffer) == buffer.size();
     } catch (const CPSTFileException& error) {
-        ReportFileError(error);
+        report(error);
         return false;
     }
 }
 
-bool WriteRecordBytes(platform::BinaryFile& file, std::span<const std::uint8_t> bytes) {
+bool WriteRecordBytes(platform::BinaryFile& file, std::span<const std::uint8_t> bytes,
+                      const FileErrorReport& report) {
     try {
         file.Write(bytes);
         return true;
     } catch (const CPSTFileException& error) {
-        ReportFileError(error);
+        report(error);
         return false;
     }
 }

@@ -10,6 +10,7 @@
 
 #include "shared/setup/interval_codes.h"
 #include "shared/setup/raw_data_field.h"
+#include "shared/setup/record_file_io.h"
 #include "shared/setup/setup_codes.h"
 #include "shared/setup/sut_channel_alarms.h"
 #include "shared/setup/sut_channel_analog.h"
@@ -70,15 +71,17 @@ public:
     static std::size_t GetStreamSize(int model, int fileVersion, bool withAlarms, bool withExtended,
                                      bool dataFile);
     void Write(platform::ByteWriter& writer, bool withAlarms, bool withExtended) const;
-    // False after reporting a file error.
-    bool Write(platform::BinaryFile& file, bool withAlarms, bool withExtended) const;
+    // False after reporting a file error to `report`.
+    bool Write(platform::BinaryFile& file, bool withAlarms, bool withExtended,
+               const FileErrorReport& report = ReportFileErrorInMessageBox) const;
     // The table changes only when the whole stream was read: a stream that ends early, or a file error
-    // (reported), gives false and leaves the table as it was. `fileVersion` and `dataFile` (read from a
-    // data file, not a setup-table file) decide the record forms of older files; parts the stream does
+    // (reported to `report`), gives false and leaves the table as it was. `fileVersion` and `dataFile` (read
+    // from a data file, not a setup-table file) decide the record forms of older files; parts the stream does
     // not hold take their defaults.
     bool Read(platform::ByteReader& reader, int fileVersion, bool withAlarms, bool withExtended,
               bool dataFile);
-    bool Read(platform::BinaryFile& file, int fileVersion, bool withAlarms, bool withExtended, bool dataFile);
+    bool Read(platform::BinaryFile& file, int fileVersion, bool withAlarms, bool withExtended, bool dataFile,
+              const FileErrorReport& report = ReportFileErrorInMessageBox);
 
     // Bytes of one record in the logger's memory; 0 for a model code outside 0-10, 13 and 14.
     int GetRecordSize() const;

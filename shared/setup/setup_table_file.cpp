@@ -1,9 +1,9 @@
 // The setup-table file (.sut): reading with its kind and version checks, and the safe save.
 #include "shared/setup/setup_table_file.h"
 
-#include <system_error>
-
 #include "platform/base/binary_file.h"
+#include "platform/base/string_format.h"
+#include "platform/base/temp_file_beside.h"
 #include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
 #include "shared/common/message_box.h"
@@ -23,7 +23,7 @@ void ShowMessage(const std::string& text) {
 
 // Text `id` with the path in its "%s".
 void ShowPathMessage(unsigned id, const std::filesystem::path& path) {
-    ShowMessage(platform::FormatLoadedText(id, {platform::Utf8ToWindows1252(path.string())}));
+    ShowMessage(platform::FormatLoadedText(id, {platform::PathToWindows1252(path)}));
 }
 
 }  // namespace
@@ -66,11 +66,11 @@ SetupFileResult ReadSetupTableFile(const std::filesystem::path& path, CFileHeade
 
 SetupFileResult WriteSetupTableFile(const std::filesystem::path& path, CFileHeader& header,
                                     const CSetupTable& table, CPSTFileException& openError) {
-    std::filesystem::path temp;
+    platform::TempFileBeside temp;
     platform::BinaryFile file;
     try {
-        temp = platform::TempPathBeside(path);
-        file.Open(temp, platform::BinaryFile::Mode::Create);
+        temp = platform::TempFileBeside(path);
+        file.Open(temp.Path(), platform::BinaryFile::Mode::Create);
     } catch (const CPSTFileException& error) {
         openError = error;
         return SetupFileResult::kOpenFailed;
@@ -83,16 +83,15 @@ SetupFileResult WriteSetupTableFile(const std::filesystem::path& path, CFileHead
         try {
             file.Flush(true);
             file.Close();
-            platform::ReplaceFile(temp, path);
+            temp.ReplaceTarget();
         } catch (const CPSTFileException& error) {
-            ShowMessage(error.what());
+            ShowMessage(error.MessageText());
             ok = false;
         }
     }
     if (!ok) {
         file = platform::BinaryFile();
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
+        temp.Remove();
         ShowPathMessage(IDS_SETUP_FILE_NOT_SAVED, path);
         return SetupFileResult::kFailed;
     }

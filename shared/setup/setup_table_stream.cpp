@@ -70,11 +70,12 @@ void CSetupTable::Write(platform::ByteWriter& writer, bool withAlarms, bool with
     }
 }
 
-bool CSetupTable::Write(platform::BinaryFile& file, bool withAlarms, bool withExtended) const {
+bool CSetupTable::Write(platform::BinaryFile& file, bool withAlarms, bool withExtended,
+                        const FileErrorReport& report) const {
     std::vector<std::uint8_t> bytes;
     platform::ByteWriter writer(bytes, platform::ByteOrder::Little);
     Write(writer, withAlarms, withExtended);
-    return WriteRecordBytes(file, bytes);
+    return WriteRecordBytes(file, bytes, report);
 }
 
 bool CSetupTable::Read(platform::ByteReader& reader, int fileVersion, bool withAlarms, bool withExtended,
@@ -108,17 +109,17 @@ bool CSetupTable::Read(platform::ByteReader& reader, int fileVersion, bool withA
 }
 
 bool CSetupTable::Read(platform::BinaryFile& file, int fileVersion, bool withAlarms, bool withExtended,
-                       bool dataFile) {
+                       bool dataFile, const FileErrorReport& report) {
     // The header's model code decides how long the rest of the stream is.
     std::vector<std::uint8_t> bytes(CSUTHeader::kBlockSize);
-    if (!ReadRecordBytes(file, bytes)) {
+    if (!ReadRecordBytes(file, bytes, report)) {
         return false;
     }
     CSUTHeader header;
     platform::ByteReader headerReader(bytes, platform::ByteOrder::Little);
     header.Read(headerReader);
     bytes.resize(GetStreamSize(header.GetModelCode(), fileVersion, withAlarms, withExtended, dataFile));
-    if (!ReadRecordBytes(file, std::span(bytes).subspan(CSUTHeader::kBlockSize))) {
+    if (!ReadRecordBytes(file, std::span(bytes).subspan(CSUTHeader::kBlockSize), report)) {
         return false;
     }
     platform::ByteReader reader(bytes, platform::ByteOrder::Little);

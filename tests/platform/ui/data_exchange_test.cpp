@@ -109,4 +109,44 @@ TEST_F(DataExchangeTest, NumbersAreReadStrictly) {
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
 }
 
+TEST_F(DataExchangeTest, AFloatIsShownWithItsDecimalsAndReadBackStrictly) {
+    QLineEdit edit;
+    struct Shown {
+        float value;
+        int decimals;
+        const char* text;
+    };
+    for (const Shown& test : {Shown{2.5f, 3, "2.500"}, Shown{-0.125f, 2, "-0.13"},
+                              Shown{1234.5678f, 0, "1235"}, Shown{0.0f, 1, "0.0"}}) {
+        float value = test.value;
+        DataExchange exchange(false);
+        platform::DDX_FloatDecimals(exchange, &edit, value, test.decimals);
+        EXPECT_EQ(edit.text().toStdString(), test.text);
+    }
+    struct Read {
+        QString text;
+        bool accepted;
+        float value;
+    };
+    for (const Read& test :
+         {Read{" 7.25 ", true, 7.25f}, Read{"1e2", true, 100.0f}, Read{"7,25", false, -1.0f},
+          Read{"", false, -1.0f}, Read{QString(70, u'1'), false, -1.0f} /* too large */,
+          Read{"2" + QString(63, u' ') + "x", true, 2.0f}}) {
+        SCOPED_TRACE(test.text.toStdString());
+        if (!test.accepted) {
+            broker_.AnswerMessageBox(IDOK);
+        }
+        float value = -1.0f;
+        edit.setText(test.text);
+        DataExchange exchange(true);
+        platform::DDX_FloatDecimals(exchange, &edit, value, 2);
+        EXPECT_EQ(!exchange.failed(), test.accepted);
+        EXPECT_EQ(value, test.value);
+    }
+    const auto asked = broker_.Asked();
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back().text, "Please enter a number.");
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+}
+
 }  // namespace

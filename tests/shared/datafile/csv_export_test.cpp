@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <limits>
 
 #include "tests/shared/datafile/data_file_fixtures.h"
@@ -171,12 +172,43 @@ TEST_F(CsvExportTest, ReportsProgressEveryTenthOfTheRecords) {
                              "Writing CSV record 24"}));
 }
 
-TEST_F(CsvExportTest, AFileWithoutRecordsGivesAnEmptyCsvFile) {
+TEST_F(CsvExportTest, ALargeFileWrittenByParallelPartsHasEveryLineOnceAndInOrder) {
+    constexpr int kRecords = 30000;  // several blocks shared among threads
+    const std::vector<Bytes> records = TimedRecords(kRecords, 1);
+    WriteDataFile(path_, OneValueSetup(0), records);
+    std::vector<std::string> progress;
+    ASSERT_EQ(Export(false, false, [&](const std::string& text) { progress.push_back(text); }),
+              CCsvExport::kWritten);
+    const std::string text = ReadFileText(csv_path_);
+    std::size_t at = text.find("\r\n", text.find("\r\n") + 2) + 2;  // after the caption and title lines
+    for (int i = 0; i < kRecords; ++i) {
+        const std::size_t end = text.find("\r\n", at);
+        ASSERT_NE(end, std::string::npos) << "line of record " << i + 1;
+        const int minutes = 10 * 60 + i;
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%d,03/%02d/24,%02d:%02d:00,%.3f", i + 1,
+                      15 + minutes / 1440, minutes / 60 % 24, minutes % 60, static_cast<double>(i + 1));
+        ASSERT_EQ(text.substr(at, end - at), expected);
+        at = end + 2;
+    }
+    EXPECT_EQ(at, text.size());
+    ASSERT_EQ(progress.size(), 11u);
+    EXPECT_EQ(progress.back(), "Writing CSV record 30000");
+}
+
+TEST_F(CsvExportTest, AFileWithoutRecordsGivesAnEmptyCsvFileButLeavesAnExistingOneAsItWas) {
     WriteDataFile(path_, OneValueSetup(0), {});
     EXPECT_EQ(Export(), CCsvExport::kNoRecords);
     EXPECT_EQ(messages_, std::vector<std::string>{"The data file holds no records."});
     EXPECT_TRUE(std::filesystem::exists(csv_path_));
     EXPECT_EQ(ReadFileText(csv_path_), "");
+
+    messages_.clear();
+    WriteFileText(csv_path_, "previous export");
+    EXPECT_EQ(Export(), CCsvExport::kNoRecords);
+    EXPECT_EQ(messages_, std::vector<std::string>{"The data file holds no records."});
+    EXPECT_EQ(ReadFileText(csv_path_), "previous export");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
 }
 
 TEST_F(CsvExportTest, ATruncatedDataFileEndsWithAnErrorAndKeepsThePreviousCsv) {

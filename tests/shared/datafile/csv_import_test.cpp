@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 
+#include "shared/common/program_date_formats.h"
 #include "shared/datafile/csv_cells.h"
 #include "shared/datafile/csv_line_reader.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
@@ -212,6 +213,27 @@ TEST_F(CsvImportTest, AnExportReadBackGivesTheSameRecordsAndColumnsForEveryModel
     }
 }
 
+TEST_F(CsvImportTest, ACsvWrittenUnderTheUsersDateFormatIsReadBackUnderIt) {
+    const CSetupTable setup = RichSetup(0);
+    const std::vector<Bytes> records = RecordsFor(setup, 6);
+    struct Case {
+        const char* shortDate;
+        const char* firstLine;  // 23:00 on the 15th of March 2024
+    };
+    for (const Case& test :
+         {Case{"M/d/yyyy", "1,03/15/24,23:00:00,"}, Case{"dd.MM.yyyy", "1,15.03.24,23:00:00,"},
+          Case{"yyyy-MM-dd", "1,24-03-15,23:00:00,"}}) {
+        SCOPED_TRACE(test.shortDate);
+        SetProgramFormatSource([&] { return CRegionalFormats{"", test.shortDate, "", ""}; });
+        RoundTrip(setup, records, true, true);
+        EXPECT_NE(ReadFileText(csv_path_).find(std::string("\r\n") + test.firstLine), std::string::npos);
+        OpenedFile back(back_path_);
+        ASSERT_TRUE(back.prepared);
+        ExpectSameRecords(records, back.data);
+    }
+    SetProgramFormatSource({});
+}
+
 TEST_F(CsvImportTest, TheShortFormOfTheSchedulerAndAFormWithoutHeaderImport) {
     const CSetupTable setup = RichSetup(0);
     const std::vector<Bytes> records = RecordsFor(setup, 6);
@@ -260,6 +282,94 @@ TEST_F(CsvImportTest, TakesTheIntervalFromTheRecordsAndSkipsLinesThatAreNoRecord
               back.data.GetDataInfo()->GetSecondLoggerTime());
 }
 
+TEST_F(CsvImportTest, TheHeadersIntervalHoldsAndWithoutOneTheSmallestStepAmongTheFirstRecordsDecides) {
+    const std::string header =
+        "#HEADER\r\nSetup Name,Memory Mode,Line Frequency,Interval\r\n\"A\",Linear,60 Hz,15 minutes\r\n"
+        "#DATA\r\n";
+    const std::string titles =
+        "\"Record\",\"Record\",\"Record\",\"Chan 1\"\r\n\"Number\",\"Date\",\"Time\",\"Avg KW\"\r\n";
+    struct Case {
+        const char* what;
+        std::string text;
+        std::uint8_t interval;
+    };
+    // Interval codes: 2 is 15 minutes, 4 one hour.
+    for (const Case& test : {
+             Case{"a gap after the first record, with the header",
+                  header + titles + "\"\",\"\",\"\",\"\"\r\n" +
+                      "1,03/15/24,10:00:00,1\r\n2,03/15/24,11:00:00,2\r\n",
+                  2},
+             Case{"a repeated time at the start, with the header",
+                  header + titles + "\"\",\"\",\"\",\"\"\r\n" +
+                      "1,03/15/24,10:00:00,1\r\n2,03/15/24,10:00:00,2\r\n",
+                  2},
+             Case{"a gap after the first record, short form",
+                  titles + "1,03/15/24,10:00:00,1\r\n2,03/15/24,12:00:00,2\r\n3,03/15/24,13:00:00,3\r\n"
+                           "4,03/15/24,14:00:00,3\r\n",
+                  4},
+             Case{"a repeated time at the start, short form",
+                  titles + "1,03/15/24,10:00:00,1\r\n2,03/15/24,10:00:00,2\r\n3,03/15/24,10:15:00,3\r\n", 2},
+         }) {
+        SCOPED_TRACE(test.what);
+        sink_.messages.clear();
+        WriteFileText(csv_path_, test.text);
+        ASSERT_TRUE(ConvertCSVToDataFile(csv_path_, back_path_, sink_));
+        EXPECT_EQ(sink_.messages, std::vector<std::string>{});
+        OpenedFile back(back_path_, false);
+        ASSERT_TRUE(back.opened);
+        EXPECT_EQ(back.data.GetSetupTable()->GetHeader().GetIntervalCode(), test.interval);
+    }
+}
+
+TEST_F(CsvImportTest, ACsvCutAtAnyLengthImportsOnlyItsWholeRecordsAndSaysThatItEndsEarly) {
+    const CSetupTable setup = RichSetup(13);
+    const std::vector<Bytes> records = RecordsFor(setup, 3);
+    for (const bool headerSection : {true, false}) {
+        SCOPED_TRACE(headerSection ? "full form" : "short form");
+        WriteDataFile(data_path_, setup, records);
+        {
+            OpenedFile source(data_path_, false);
+            ASSERT_EQ(source.data.ExportCSV(csv_path_, {}, headerSection, headerSection), 0);
+        }
+        const std::string whole = ReadFileText(csv_path_);
+        // Where each record line ends: after its CR, which is all of its text.
+        std::vector<std::size_t> recordEnds;
+        for (std::size_t line = whole.find("\r\n1,"); line != std::string::npos;
+             line = whole.find("\r\n", line + 2)) {
+            if (line + 2 < whole.size()) {
+                recordEnds.push_back(whole.find('\r', line + 2) + 1);
+            }
+        }
+        ASSERT_EQ(recordEnds.size(), records.size());
+        const std::size_t needed = headerSection ? 1 : 2;  // the short form needs two for its interval
+        for (std::size_t length = 0; length <= whole.size(); ++length) {
+            SCOPED_TRACE(testing::Message() << "cut at " << length);
+            sink_.messages.clear();
+            std::filesystem::remove(back_path_);
+            WriteFileText(csv_path_, whole.substr(0, length));
+            const auto kept = static_cast<std::size_t>(std::count_if(
+                recordEnds.begin(), recordEnds.end(), [&](std::size_t end) { return end <= length; }));
+            const bool converted = ConvertCSVToDataFile(csv_path_, back_path_, sink_);
+            ASSERT_EQ(converted, kept >= needed);
+            if (!converted) {
+                EXPECT_FALSE(sink_.messages.empty());
+                EXPECT_FALSE(std::filesystem::exists(back_path_));
+                continue;
+            }
+            const bool partLine = kept < records.size() && length > recordEnds[kept - 1] + 1;
+            EXPECT_EQ(sink_.messages,
+                      partLine ? std::vector<std::string>{"test.csv ends early: its last line is cut off and "
+                                                          "was left out. " +
+                                                          std::to_string(kept) + " records were read."}
+                               : std::vector<std::string>{});
+            OpenedFile back(back_path_);
+            ASSERT_TRUE(back.prepared);
+            ExpectSameRecords(std::vector<Bytes>(records.begin(), records.begin() + static_cast<long>(kept)),
+                              back.data);
+        }
+    }
+}
+
 TEST_F(CsvImportTest, ReadsTheSettingsLine) {
     const std::string titles =
         "#HEADER\r\nSetup Name,Memory Mode,Line Frequency,Interval,Logger ID,Setup Logger "
@@ -292,8 +402,8 @@ TEST_F(CsvImportTest, ReadsTheSettingsLine) {
     }
     // Texts longer than their fields are cut to them.
     CCsvImport longTexts =
-        OpenCsv(titles + "\"" + std::string(30, 'N') + "\",Ring,50 Hz,1 hour,\"" + std::string(50, 'I') + "\"," +
-                std::string(20, 'S') + ",Standard," + std::string(20, 'T') + "\r\n");
+        OpenCsv(titles + "\"" + std::string(30, 'N') + "\",Ring,50 Hz,1 hour,\"" + std::string(50, 'I') +
+                "\"," + std::string(20, 'S') + ",Standard," + std::string(20, 'T') + "\r\n");
     CSetupTable bounded;
     CDataInfo boundedInfo;
     ASSERT_TRUE(longTexts.ParseCSVHeaderValues(bounded, boundedInfo));

@@ -3,8 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <functional>
+
+#include "shared/datafile/csv_import.h"
 #include "shared/setup/file_header.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 
 namespace datafiletest {
@@ -16,6 +23,13 @@ protected:
     testsupport::TempFolder folder_;
     std::filesystem::path path_ = folder_ / "data.kivo";
 };
+
+void OpenWith(CMessageSink& sink, const std::filesystem::path& path) {
+    CRawData data;
+    data.SetMessageSink(sink);
+    ASSERT_TRUE(data.Initialize());
+    EXPECT_FALSE(data.OpenDataFile(path));
+}
 
 Bytes SetupStream(const CSetupTable& setup, bool withExtended) {
     Bytes bytes;
@@ -72,6 +86,87 @@ TEST_F(RawDataTest, LaysTheFileOutAsHeaderInformationSetupAndRecords) {
         EXPECT_EQ(file.data.GetDataOffset(), test.dataOffset);
         EXPECT_EQ(file.data.GetRecordSize(), 11);
         EXPECT_EQ(file.data.GetRecordCount(), 2);
+    }
+}
+
+TEST_F(RawDataTest, ASaveRemovesTheTemporaryFilesThatKilledSavesOfTheSameFileLeftBehind) {
+    const std::filesystem::path leftover = folder_ / ".data.kivo.0badf00d.tmp";
+    const std::filesystem::path ofAnotherFile = folder_ / ".other.kivo.0badf00d.tmp";
+    WriteFileText(leftover, std::string(4096, 'x'));
+    WriteFileText(ofAnotherFile, "kept");
+    WriteDataFile(path_, OneValueSetup(0), TimedRecords(1));
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    EXPECT_TRUE(std::filesystem::exists(ofAnotherFile));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
+}
+
+// While it exists, files this process writes cannot grow beyond `bytes`: a write past it fails as on
+// a full disk.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_handler_ = ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, saved_.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~ScopedFileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, previous_handler_);
+    }
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    sighandler_t previous_handler_ = SIG_DFL;
+};
+
+TEST_F(RawDataTest, FileErrorsOfTheHeaderAndTheSetupTableGoToTheModelsSink) {
+    testsupport::ScriptedUiBroker programBox{IDOK};
+    // Cut off in the file header, and in the setup table after the information record.
+    for (const rlim_t limit : {rlim_t{20}, rlim_t{400}}) {
+        SCOPED_TRACE(limit);
+        RecordingSink sink;
+        CSetupTable setup = OneValueSetup(0);
+        CDataInfo info;
+        CRawData data;
+        data.SetMessageSink(sink);
+        ASSERT_TRUE(data.Initialize(&info, &setup));
+        {
+            ScopedFileSizeLimit full(limit);
+            EXPECT_FALSE(data.CreateDataFile(path_, 4));
+        }
+        EXPECT_EQ(sink.messages.size(), 1u);
+        EXPECT_TRUE(programBox.Boxes().empty());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 0);
+    }
+}
+
+TEST_F(RawDataTest, PathsWithAccentedLettersReachTheMessagesInTheProgramsEightBitText) {
+    const std::filesystem::path missing = folder_ / "\u00e9t\u00e9.kivo";
+    const std::filesystem::path garbage = folder_ / "donn\u00e9es.kivo";
+    const std::filesystem::path emptyCsv = folder_ / "relev\u00e9.csv";
+    WriteFileText(garbage, "no data file");
+    WriteFileText(emptyCsv, "");
+    struct Case {
+        const char* what;
+        std::function<void(CMessageSink&)> run;
+        std::string name;  // as Windows-1252 bytes
+    };
+    for (const Case& test : {
+             Case{"a file error", [&](CMessageSink& sink) { OpenWith(sink, missing); }, "\xE9t\xE9.kivo"},
+             Case{"the model's own text", [&](CMessageSink& sink) { OpenWith(sink, garbage); },
+                  "donn\xE9"
+                  "es.kivo"},
+             Case{"the CSV import", [&](CMessageSink& sink) { ConvertCSVToDataFile(emptyCsv, path_, sink); },
+                  "relev\xE9.csv"},
+         }) {
+        SCOPED_TRACE(test.what);
+        RecordingSink sink;
+        test.run(sink);
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_NE(sink.messages[0].find(test.name), std::string::npos) << sink.messages[0];
     }
 }
 

@@ -1,10 +1,13 @@
 // Port names, the known-port list, the port preferences and the port listing, on a fake source.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "shared/link/com_port_prefs.h"
 #include "shared/link/enum_serial_ports.h"
 #include "shared/link/port_names.h"
 #include "shared/link/recent_port_list.h"
+#include "shared/link/serial_port_list.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/fake_serial_port_source.h"
 
@@ -151,6 +154,32 @@ TEST(EnumSerialPortsTest, EntriesFromThePortSource) {
     Names ports = {"kept"};
     EnumSerialPorts(ports, source);
     EXPECT_EQ(ports, (Names{"kept", "ttyS0 serial8250", "ttyUSB0 FT232R USB UART (ttyUSB0)", "ttyACM0"}));
+}
+
+TEST(SerialPortListTest, KnownPortsComeFirstHiddenOnesAreLeftOutAndNoMoreThanSixteenAreListed) {
+    std::vector<platform::SerialPortInfo> present;
+    for (int i = 0; i < 20; ++i) {
+        present.push_back({"ttyS" + std::to_string(i), "", ""});
+    }
+    present.push_back({"ttyUSB0", "FT232R USB UART", "ftdi_sio"});
+    testsupport::FakeSerialPortSource source(present);
+    testsupport::FakeAppContext context;
+    context.SetKnownPorts({",ttyUSB0", "X,ttyS0", ",ttyS19", ",ttyACM7"});
+
+    Names ports;
+    int count = -1;
+    GetSerialPortList(ports, count, source);
+    ASSERT_EQ(count, kMaxSerialPortList);
+    ASSERT_EQ(ports.size(), 16u);
+    EXPECT_EQ(ports[0], "ttyUSB0 FT232R USB UART (ttyUSB0)");
+    EXPECT_EQ(ports[1], "ttyS19");  // remembered, so kept although the list is cut
+    EXPECT_EQ(ports[2], "ttyS1");
+    EXPECT_EQ(std::count(ports.begin(), ports.end(), "ttyS0"), 0);
+
+    testsupport::FakeSerialPortSource none({});
+    GetSerialPortList(ports, count, none);
+    EXPECT_EQ(count, 0);
+    EXPECT_TRUE(ports.empty());
 }
 
 }  // namespace

@@ -1,0 +1,110 @@
+// Tests of the temporary file of a save: it replaces its target only once complete, and a later save
+// removes what a killed save left behind, but nothing that a running process holds or that is not its own.
+#include "platform/base/temp_file_beside.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <set>
+#include <string>
+
+#include "platform/base/binary_file.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/whole_file.h"
+
+namespace platform {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ReadWholeFile;
+using testsupport::WriteWholeFile;
+
+std::set<std::string> FileNames(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+TEST(TempFileBesideTest, ASaveReplacesTheTargetOnlyOnceCompleteAndAGivenUpOneLeavesNothing) {
+    testsupport::TempFolder folder;
+    const fs::path target = folder / "setup.tbl";
+    WriteWholeFile(target, "old");
+    {
+        TempFileBeside temp(target);
+        EXPECT_EQ(temp.Path().parent_path(), target.parent_path());
+        EXPECT_TRUE(fs::exists(temp.Path())) << "the name is taken until the save uses it";
+        TempFileBeside other(target);
+        EXPECT_NE(other.Path(), temp.Path());
+        EXPECT_TRUE(fs::exists(temp.Path())) << "a held file is no leftover";
+
+        BinaryFile file(temp.Path(), BinaryFile::Mode::Create);
+        file.Write("new", 3);
+        file.Close();
+        EXPECT_EQ(ReadWholeFile(target), "old") << "the old file stays whole until the rename";
+        temp.ReplaceTarget();
+        EXPECT_EQ(ReadWholeFile(target), "new");
+        EXPECT_FALSE(temp.IsActive());
+    }
+    EXPECT_EQ(FileNames(folder.path()), std::set<std::string>{"setup.tbl"}) << "the other save was given up";
+
+    EXPECT_THROW(TempFileBeside(folder / "no-folder" / "a.tbl"), CPSTFileException);
+}
+
+TEST(TempFileBesideTest, ALaterSaveRemovesTheLeftoversOfItsTargetThatNoRunningProcessHolds) {
+    testsupport::TempFolder folder;
+    const fs::path target = folder / "data.kivo";
+    WriteWholeFile(target, "old");
+    // A save in another process, which stops before it is done.
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t writer = ::fork();
+    ASSERT_GE(writer, 0);
+    if (writer == 0) {
+        TempFileBeside temp(target);
+        const char byte = 1;
+        (void)!::write(ready[1], &byte, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    const std::set<std::string> withRunningSave = FileNames(folder.path());
+    ASSERT_EQ(withRunningSave.size(), 2u);
+
+    // Files that only look alike, and the same pattern for another target.
+    const std::set<std::string> others = {".data.kivo.tmp",          ".data.kivo.1234abc.tmp",
+                                          ".data.kivo.1234ABCD.tmp", ".data.kivo.1234abcd.tmp.keep",
+                                          "data.kivo.1234abcd.tmp",  ".data.kivo2.1234abcd.tmp",
+                                          ".other.kivo.1234abcd.tmp"};
+    for (const std::string& name : others) {
+        WriteWholeFile(folder / name, "not ours");
+    }
+    // Left by a save that died: nobody holds it.
+    WriteWholeFile(folder / ".data.kivo.0badf00d.tmp", "left behind");
+
+    EXPECT_EQ(RemoveSaveLeftovers(target), 1);
+    std::set<std::string> expected = withRunningSave;
+    expected.insert(others.begin(), others.end());
+    EXPECT_EQ(FileNames(folder.path()), expected) << "the running save keeps its file";
+
+    ASSERT_EQ(::kill(writer, SIGKILL), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(writer, &status, 0), writer);
+    {
+        TempFileBeside save(target);
+        EXPECT_EQ(FileNames(folder.path()).size(), others.size() + 2) << "the target and this save's file";
+    }
+    expected = others;
+    expected.insert("data.kivo");
+    EXPECT_EQ(FileNames(folder.path()), expected) << "the killed save's file went with the next save";
+}
+
+}  // namespace
+}  // namespace platform
