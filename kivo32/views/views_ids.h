@@ -30,3 +30,59 @@ inline constexpr unsigned IDS_EXTRACTED_SAVE_CHOICE = 20404;
 inline constexpr unsigned IDS_EXTRACTED_CLOSE_CHOICE = 20405;
 // Ours: before a gap of many records is filled; "%ld" the records, "%d" the grid row after the gap.
 inline constexpr unsigned IDS_FILL_LONG_GAP = 20406;
+
+// The data grid's commands, as the menus and the grid's context menu send them.
+inline constexpr unsigned ID_ANALYSIS_VALUES_1 = 32862;
+inline constexpr unsigned ID_ANALYSIS_VALUES_2 = 32900;
+inline constexpr unsigned ID_ANALYSIS_VALUES_3 = 32860;
+inline constexpr unsigned ID_ANALYSIS_VALUES_4 = 32861;
+inline constexpr unsigned ID_ANALYSIS_VALUES_5 = 32863;
+inline constexpr unsigned ID_GRAPH_SELECTED_DATA = 32873;
+inline constexpr unsigned ID_LOAD_PROFILE_SELECTED = 32871;
+inline constexpr unsigned ID_LOAD_PROFILE_GRAPH_SELECTED = 32872;
+inline constexpr unsigned ID_EXTRACT_SELECTED_RANGE = 32889;
+inline constexpr unsigned ID_GRID_SAVE_AS = 32896;
+inline constexpr unsigned ID_REOPEN_DATA_DOCUMENT = 32898;
+inline constexpr unsigned ID_SAVE_DATA_DOCUMENT_AS = 32897;
+
+// The grid: the title of its context menu; several value kinds in one selection; more than one column
+// where the analysis takes one.
+inline constexpr unsigned IDS_GRID_MENU_TITLE = 9338;
+inline constexpr unsigned IDS_MIXED_VALUE_KINDS = 12481;
+inline constexpr unsigned IDS_ONE_COLUMN_ONLY = 12482;
+
+// Ours: the items of the grid's context menu.
+inline constexpr unsigned IDS_MENU_ANALYSIS_1 = 20410;
+inline constexpr unsigned IDS_MENU_ANALYSIS_2 = 20411;
+inline constexpr unsigned IDS_MENU_ANALYSIS_3 = 20412;
+inline constexpr unsigned IDS_MENU_ANALYSIS_4 = 20413;
+inline constexpr unsigned IDS_MENU_ANALYSIS_5 = 20414;
+inline constexpr unsigned IDS_MENU_GRAPH = 20415;
+inline constexpr unsigned IDS_MENU_LOAD_PROFILE = 20416;
+inline constexpr unsigned IDS_MENU_LOAD_PROFILE_GRAPH = 20417;
+inline constexpr unsigned IDS_MENU_EXTRACT_SELECTION = 20418;
+inline constexpr unsigned IDS_MENU_SAVE_AS = 20419;
+
+// The reports of a data file: the label of its title; a report that cannot be made or written ("%s" the
+// path); the text viewer that would not start.
+inline constexpr unsigned IDS_REPORT_FILE_LABEL = 9211;
+inline constexpr unsigned IDS_REPORT_CANNOT_CREATE = 12479;
+inline constexpr unsigned IDS_REPORT_WRITE_ERROR = 59450;
+inline constexpr unsigned IDS_REPORT_VIEWER_FAILED = 8218;
+// The data-error report's entries ("%s" the date and the time cells) and its summaries.
+inline constexpr unsigned IDS_REPORT_NOT_ON_MINUTE = 59451;
+inline constexpr unsigned IDS_REPORT_NOT_ON_INTERVAL = 59452;
+inline constexpr unsigned IDS_REPORT_SHORT_INTERVAL = 59453;
+inline constexpr unsigned IDS_REPORT_GAP = 59454;
+inline constexpr unsigned IDS_REPORT_GAP_SUMMARY = 59455;
+inline constexpr unsigned IDS_REPORT_SHORT_SUMMARY = 59456;
+inline constexpr unsigned IDS_REPORT_NO_ERRORS = 59457;
+// The CSV export of the grid: written ("%s" the path) with its caption; a write error.
+inline constexpr unsigned IDS_EXPORT_DONE_CAPTION = 59520;
+inline constexpr unsigned IDS_EXPORT_DONE = 59521;
+inline constexpr unsigned IDS_EXPORT_WRITE_ERROR = 59566;
+// The CSV and all-files entries of the grid's Save As filter.
+inline constexpr unsigned IDS_CSV_FILE_FILTER = 59635;
+inline constexpr unsigned IDS_ALL_FILES_FILTER = 59634;
+// Ours: the data-error report of a file without a logging interval.
+inline constexpr unsigned IDS_REPORT_NO_INTERVAL = 20420;

@@ -137,7 +137,7 @@ bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t f
     return true;
 }
 
-bool CRawData::InitRecordAccess() {
+bool CRawData::InitRecordAccess(bool checkTimes) {
     if (!file_.IsOpen() || data_offset_ < 0) {
         return false;
     }
@@ -152,7 +152,7 @@ bool CRawData::InitRecordAccess() {
         messages_->ShowMessage(LoadText(IDS_DATA_FILE_NO_RECORDS));
         return false;
     }
-    if (record_count_ >= 2 && !CheckRecordTimes()) {
+    if (checkTimes && record_count_ >= 2 && !CheckRecordTimes()) {
         return false;
     }
     return ReadRecord(0);

@@ -64,8 +64,9 @@ public:
 
     // After OpenDataFile: fixes the data offset and the record count (cut to the whole records the file
     // holds, telling the user), builds the field list, reports gaps and short intervals between the
-    // record times, and makes record 0 current.
-    bool InitRecordAccess();
+    // record times (unless `checkTimes` is false: a second reader of a file already checked), and makes
+    // record 0 current.
+    bool InitRecordAccess(bool checkTimes = true);
     // The date and time fields, then one per logged value; sets the record size.
     bool BuildFieldList();
     // Makes record `index` (0 to record count - 1) current. Records are read in blocks, so neighbouring
