@@ -12,6 +12,8 @@
 #include "kivo32/views/column_analysis.h"
 #include "kivo32/views/raw_data_grid.h"
 #include "platform/ui/grid_cell_source.h"
+#include "platform/ui/grid_print_properties.h"
+#include "platform/ui/grid_printer.h"
 #include "platform/ui/grid_view.h"
 #include "platform/ui/view.h"
 #include "shared/datafile/data_grid_rows.h"
@@ -134,6 +136,27 @@ public:
     // The context menu while it is open.
     QMenu* ContextMenu() const;
 
+    // Printing: the header and footer patterns ("$D", "$T", "$F" tokens) and the cell (0 left, 1 middle,
+    // 2 right) each goes into; the layout of the pages.
+    struct PrintTexts {
+        std::string header;
+        std::string footer;
+        int headerPosition = 0;
+        int footerPosition = 0;
+    };
+    PrintTexts& GetPrintTexts() { return print_texts_; }
+    platform::GridPrintProperties& GetPrintProperties() { return print_properties_; }
+    // The header and footer lines go into their cells; the pages are counted when printing begins.
+    bool OnPreparePrinting(platform::PrintInfo& info) override;
+    // Counts the pages from the row count and ends the job at the last one.
+    void OnBeginPrinting(platform::PagePainter& painter, platform::PrintInfo& info) override;
+    void OnPrint(platform::PagePainter& painter, platform::PrintInfo& info) override;
+    void OnEndPrinting(platform::PagePainter& painter, platform::PrintInfo& info) override;
+    // The page count of the last print job.
+    int GetLastPageCount() const { return last_page_count_; }
+    // File Page Setup: the print setup dialog on a copy of the print settings.
+    void OnFilePageSetup();
+
 private:
     void Select(const platform::GridRange& range);
     void Deselect(const platform::GridRange& range);
@@ -148,6 +171,10 @@ private:
     int anchor_row_ = 0;
     int anchor_column_ = 0;
     std::array<int, kYAxisColumns> y_axes_{};
+    PrintTexts print_texts_;
+    platform::GridPrintProperties print_properties_;
+    std::unique_ptr<platform::GridPrinter> printer_;
+    int last_page_count_ = 0;
 };
 
 // A disabled, bold title line and a separator at the top of a popup menu.

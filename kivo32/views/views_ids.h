@@ -86,3 +86,47 @@ inline constexpr unsigned IDS_CSV_FILE_FILTER = 59635;
 inline constexpr unsigned IDS_ALL_FILES_FILTER = 59634;
 // Ours: the data-error report of a file without a logging interval.
 inline constexpr unsigned IDS_REPORT_NO_INTERVAL = 20420;
+
+// The print setup dialog: its controls, as the system numbers them.
+inline constexpr int IDC_PRINT_MARGIN_TOP = 51068;
+inline constexpr int IDC_PRINT_MARGIN_LEFT = 51065;
+inline constexpr int IDC_PRINT_MARGIN_BOTTOM = 51066;
+inline constexpr int IDC_PRINT_MARGIN_RIGHT = 51067;
+inline constexpr int IDC_PRINT_CENTER_HORIZONTALLY = 51074;
+inline constexpr int IDC_PRINT_CENTER_VERTICALLY = 51073;
+inline constexpr int IDC_PRINT_COLUMN_HEADERS = 51070;
+inline constexpr int IDC_PRINT_HORIZONTAL_LINES = 51058;
+inline constexpr int IDC_PRINT_ROW_HEADERS = 51069;
+inline constexpr int IDC_PRINT_VERTICAL_LINES = 51169;
+inline constexpr int IDC_PRINT_FRAME = 51076;
+// The page-order radios are 51071 and the next; the position radios 1305 and 1308 and the two next.
+inline constexpr int IDC_PRINT_PAGE_ORDER = 51071;
+inline constexpr int IDC_PRINT_HEADER = 1303;
+inline constexpr int IDC_PRINT_FOOTER = 1304;
+inline constexpr int IDC_PRINT_HEADER_POSITION = 1305;
+inline constexpr int IDC_PRINT_FOOTER_POSITION = 1308;
+// Ours: its labels, in the order of the controls (the margins top, left, bottom, right; the seven
+// checks; the page orders; the three cells), and a margin it refuses.
+inline constexpr unsigned IDS_PRINT_SETUP_TITLE = 20430;
+inline constexpr unsigned IDS_PRINT_MARGINS = 20431;
+inline constexpr unsigned IDS_PRINT_MARGIN_TOP = 20432;
+inline constexpr unsigned IDS_PRINT_MARGIN_LEFT = 20433;
+inline constexpr unsigned IDS_PRINT_MARGIN_BOTTOM = 20434;
+inline constexpr unsigned IDS_PRINT_MARGIN_RIGHT = 20435;
+inline constexpr unsigned IDS_PRINT_CENTER_HORIZONTALLY = 20436;
+inline constexpr unsigned IDS_PRINT_CENTER_VERTICALLY = 20437;
+inline constexpr unsigned IDS_PRINT_COLUMN_HEADERS = 20438;
+inline constexpr unsigned IDS_PRINT_HORIZONTAL_LINES = 20439;
+inline constexpr unsigned IDS_PRINT_ROW_HEADERS = 20440;
+inline constexpr unsigned IDS_PRINT_VERTICAL_LINES = 20441;
+inline constexpr unsigned IDS_PRINT_FRAME = 20442;
+inline constexpr unsigned IDS_PRINT_PAGE_ORDER = 20443;
+inline constexpr unsigned IDS_PRINT_DOWN_THEN_ACROSS = 20444;
+inline constexpr unsigned IDS_PRINT_ACROSS_THEN_DOWN = 20445;
+inline constexpr unsigned IDS_PRINT_HEADER = 20446;
+inline constexpr unsigned IDS_PRINT_FOOTER = 20447;
+inline constexpr unsigned IDS_PRINT_CELL_LEFT = 20448;
+inline constexpr unsigned IDS_PRINT_CELL_MIDDLE = 20449;
+inline constexpr unsigned IDS_PRINT_CELL_RIGHT = 20450;
+inline constexpr unsigned IDS_PRINT_TOKENS = 20451;
+inline constexpr unsigned IDS_PRINT_BAD_MARGIN = 20452;
