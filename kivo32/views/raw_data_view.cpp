@@ -8,12 +8,14 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "kivo32/views/data_grid_commands.h"
 #include "kivo32/views/raw_data_doc.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/ui/application.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
 #include "shared/common/message_box_flags.h"
 #include "shared/common/program_texts.h"
@@ -94,9 +96,24 @@ void CRawDataView::OnUpdate(platform::View* sender, long hint) {
 }
 
 bool CRawDataView::OnCommand(unsigned id) {
-    if (id == ID_EXTRACT_SELECTED_RANGE) {
-        OnExtractSelectedRange();
-        return true;
+    switch (id) {
+        case ID_EXTRACT_SELECTED_RANGE:
+            OnExtractSelectedRange();
+            return true;
+        case ID_GRID_SAVE_AS:
+            OnFileSaveAs();
+            return true;
+        case ID_REOPEN_DATA_DOCUMENT:
+            ReopenActiveDataDocument(*this);
+            return true;
+        case ID_SAVE_DATA_DOCUMENT_AS:
+            SaveActiveDataDocumentAs(*this);
+            return true;
+        case ID_FILE_PAGE_SETUP:
+            OnFilePageSetup();
+            return true;
+        default:
+            break;
     }
     return View::OnCommand(id);
 }
@@ -408,8 +425,7 @@ void CRawDataView::OnExtractSelectedRange() {
     if (!GetSelectedRange(block, false) || block.top == block.bottom) {
         return;
     }
-    GetDocument()->SaveRecordRange(static_cast<int>(block.FirstRow()), static_cast<int>(block.bottom), false,
-                                   false);
+    ExtractDataRange(*this, static_cast<long>(block.FirstRow()), static_cast<long>(block.bottom));
 }
 
 void AddMenuTitle(QMenu& menu, const std::string& title) {

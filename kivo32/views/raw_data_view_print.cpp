@@ -6,7 +6,7 @@
 #include "kivo32/views/raw_data_view.h"
 #include "platform/base/local_time.h"
 #include "platform/ui/document.h"
-#include "platform/ui/ui_broker.h"
+#include "platform/ui/ui_ids.h"
 #include "shared/common/message_box_flags.h"
 
 namespace {
@@ -50,7 +50,7 @@ void CRawDataView::OnEndPrinting(platform::PagePainter&, platform::PrintInfo&) {
 
 void CRawDataView::OnFilePageSetup() {
     CPrintGridSetupDlg dialog(print_texts_, print_properties_, this);
-    if (platform::CurrentUiBroker().RunDialog("PrintGridSetup", [&] { return dialog.DoModal(); }) == IDOK) {
+    if (dialog.DoModal() == IDOK) {
         print_texts_ = dialog.GetTexts();
         print_properties_ = dialog.GetProperties();
     }

@@ -130,3 +130,55 @@ inline constexpr unsigned IDS_PRINT_CELL_MIDDLE = 20449;
 inline constexpr unsigned IDS_PRINT_CELL_RIGHT = 20450;
 inline constexpr unsigned IDS_PRINT_TOKENS = 20451;
 inline constexpr unsigned IDS_PRINT_BAD_MARGIN = 20452;
+
+// The extraction dialogs: their controls, as the system numbers them.
+inline constexpr int IDC_EXTRACT_FROM_RECORD = 1534;
+inline constexpr int IDC_EXTRACT_TO_RECORD = 1536;
+inline constexpr int IDC_EXTRACT_LOWER_LIMIT = 1532;
+inline constexpr int IDC_EXTRACT_UPPER_LIMIT = 1533;
+inline constexpr int IDC_EXTRACT_FIRST_TIME = 1537;
+inline constexpr int IDC_EXTRACT_LAST_TIME = 1538;
+// The six fields of the from row (month, day, year, hour, minute, second) and of the to row.
+inline constexpr int IDC_EXTRACT_FROM_MONTH = 1539;
+inline constexpr int IDC_EXTRACT_FROM_DAY = 1540;
+inline constexpr int IDC_EXTRACT_FROM_YEAR = 1541;
+inline constexpr int IDC_EXTRACT_FROM_HOUR = 1545;
+inline constexpr int IDC_EXTRACT_FROM_MINUTE = 1546;
+inline constexpr int IDC_EXTRACT_FROM_SECOND = 1547;
+inline constexpr int IDC_EXTRACT_TO_MONTH = 1542;
+inline constexpr int IDC_EXTRACT_TO_DAY = 1543;
+inline constexpr int IDC_EXTRACT_TO_YEAR = 1544;
+inline constexpr int IDC_EXTRACT_TO_HOUR = 1548;
+inline constexpr int IDC_EXTRACT_TO_MINUTE = 1549;
+inline constexpr int IDC_EXTRACT_TO_SECOND = 1550;
+inline constexpr int IDC_EXTRACT_DATE_HINT = 1570;
+inline constexpr int IDC_EXTRACT_FROM_DAY_START = 1551;
+inline constexpr int IDC_EXTRACT_TO_DAY_START = 1552;
+// Their refusals: records reversed, beyond the end, the same, not above 0; dates: from invalid, to
+// invalid, from not before to, from before the first record, to after the last, the file's own times
+// invalid.
+inline constexpr unsigned IDS_EXTRACT_RECORD_REVERSED = 8208;
+inline constexpr unsigned IDS_EXTRACT_RECORD_BEYOND_END = 8209;
+inline constexpr unsigned IDS_EXTRACT_RECORD_SAME = 8210;
+inline constexpr unsigned IDS_EXTRACT_RECORD_NOT_POSITIVE = 8211;
+inline constexpr unsigned IDS_EXTRACT_FROM_INVALID = 8212;
+inline constexpr unsigned IDS_EXTRACT_TO_INVALID = 8213;
+inline constexpr unsigned IDS_EXTRACT_FROM_NOT_BEFORE_TO = 8214;
+inline constexpr unsigned IDS_EXTRACT_FROM_TOO_EARLY = 8215;
+inline constexpr unsigned IDS_EXTRACT_TO_TOO_LATE = 8216;
+inline constexpr unsigned IDS_EXTRACT_FILE_TIMES_INVALID = 8217;
+// An extract of data that is itself an extract; its box is titled "KIVO - %s" with the title.
+inline constexpr unsigned IDS_EXTRACT_OF_EXTRACT = 12486;
+// Ours: the labels of the two dialogs.
+inline constexpr unsigned IDS_EXTRACT_BY_RECORD_TITLE = 20460;
+inline constexpr unsigned IDS_EXTRACT_FIRST_RECORD = 20461;
+inline constexpr unsigned IDS_EXTRACT_LAST_RECORD = 20462;
+inline constexpr unsigned IDS_EXTRACT_FROM_RECORD = 20463;
+inline constexpr unsigned IDS_EXTRACT_TO_RECORD = 20464;
+inline constexpr unsigned IDS_EXTRACT_BY_DATE_TITLE = 20465;
+inline constexpr unsigned IDS_EXTRACT_FIRST_TIME = 20466;
+inline constexpr unsigned IDS_EXTRACT_LAST_TIME = 20467;
+inline constexpr unsigned IDS_EXTRACT_FROM_TIME = 20468;
+inline constexpr unsigned IDS_EXTRACT_TO_TIME = 20469;
+inline constexpr unsigned IDS_EXTRACT_FROM_DAY_START = 20470;
+inline constexpr unsigned IDS_EXTRACT_TO_DAY_START = 20471;
