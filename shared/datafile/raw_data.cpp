@@ -177,7 +177,7 @@ void CRawData::CheckRecordCountAgainstLength() {
     }
 }
 
-bool CRawData::CheckRecordTimes() {
+bool CRawData::CheckRecordTimes(const std::function<bool()>& keepGoing) {
     const long interval = setup_->GetIntervalSeconds();
     if (interval <= 0) {
         return true;  // an interval code outside the table: nothing to compare with
@@ -187,8 +187,10 @@ bool CRawData::CheckRecordTimes() {
     int shortIntervals = 0;
     bool havePrevious = false;
     std::time_t previous = 0;
+    // How many records are read between two questions to `keepGoing`.
+    constexpr int kRecordsPerQuestion = 65536;
     for (int index = 0; index < record_count_; ++index) {
-        if (!ReadRecord(index)) {
+        if (!ReadRecord(index) || (keepGoing && index % kRecordsPerQuestion == 0 && !keepGoing())) {
             return false;
         }
         std::time_t time = 0;

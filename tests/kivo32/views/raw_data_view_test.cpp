@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/local_time.h"
+#include "shared/common/message_box_flags.h"
 #include "tests/kivo32/views/grid_fixture.h"
+#include "tests/support/ui/modal_driver.h"
 
 namespace {
 
@@ -130,6 +132,24 @@ TEST_F(RawDataViewTest, FindRecordRangeMatchesWithinHalfASecond) {
         EXPECT_EQ(firstRecord, c.firstRecord);
         EXPECT_EQ(lastRecord, c.lastRecord);
     }
+}
+
+TEST_F(RawDataViewTest, RecordTimesAreCheckedAfterOpeningAndNotToldOnceClosed) {
+    auto records = TimedRecords(4);
+    records.push_back(datafiletest::RecordBytes({24, 3, 15}, {12, 0, 0}, {9.0f}));
+    broker_.AnswerMessageBox(IDOK);
+    CRawDataView* view = OpenGrid("gap.kivo", OneValueSetup(0), records);
+    ASSERT_NE(view, nullptr);
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !broker_.Asked().empty(); }));
+    EXPECT_EQ(broker_.Asked().back().text, "4 records missing in 1 gap.");
+
+    // Closed before the program's events run again, the file's check stops and says nothing.
+    datafiletest::WriteDataFile(folder_ / "gap2.kivo", OneValueSetup(0), records);
+    platform::Document* document = documents_.OpenDocumentFile(folder_ / "gap2.kivo");
+    ASSERT_NE(document, nullptr);
+    document->OnCloseDocument();
+    testsupport::ProcessEventsFor(100);
+    EXPECT_EQ(broker_.Asked().size(), 1u);
 }
 
 TEST_F(RawDataViewTest, YAxisTableStaysInsideItself) {
