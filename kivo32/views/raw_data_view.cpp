@@ -59,6 +59,11 @@ CRawDataView::CRawDataView() {
 
 CRawDataView::~CRawDataView() = default;
 
+QSize CRawDataView::sizeHint() const {
+    constexpr QSize kWindowSize(900, 560);
+    return kWindowSize;
+}
+
 CRawDataDoc* CRawDataView::GetDocument() const {
     return dynamic_cast<CRawDataDoc*>(View::GetDocument());
 }
@@ -69,8 +74,7 @@ void CRawDataView::OnInitialUpdate() {
     layout()->addWidget(grid_);
     // Fixed row heights, and widths from the header and the formats, never from the rows.
     const QFontMetrics metrics(grid_->font());
-    const int rowHeight = metrics.height() + 6;
-    grid_->SetRowHeights(rowHeight, kHeaderLines * metrics.height() + 8);
+    grid_->SetHeaderHeight(kHeaderLines * metrics.height() + 8);
     const int dateTimeWidth = metrics.horizontalAdvance(QString(kDateTimeChars, QChar('0')));
     for (int column = 1; column <= GetColCount(); ++column) {
         const CRawDataField* field = GetColumnField(column);

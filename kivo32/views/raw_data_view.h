@@ -56,6 +56,8 @@ public:
     // The cells of the document's file.
     const CRawDataGrid& Cells() const { return *cells_; }
 
+    // A new window shows a good part of the table.
+    QSize sizeHint() const override;
     void OnInitialUpdate() override;
     // The document re-read its file: the grid asks again.
     void OnUpdate(platform::View* sender, long hint) override;

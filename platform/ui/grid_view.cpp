@@ -13,6 +13,8 @@ namespace {
 
 // A press this close to the edge of a header section resizes it and selects nothing.
 constexpr int kResizeMargin = 4;
+// Room above and below a row's text.
+constexpr int kRowPadding = 6;
 
 unsigned FlagsOf(Qt::KeyboardModifiers modifiers) {
     unsigned flags = 0;
@@ -35,7 +37,9 @@ bool NearSectionEdge(const QHeaderView* header, int position) {
     return end - position <= kResizeMargin || (section > 0 && position - start <= kResizeMargin);
 }
 
-void SetUpTable(QTableView& table) {
+void SetUpTable(QTableView& table, int rowHeight) {
+    table.verticalHeader()->setMinimumSectionSize(1);
+    table.verticalHeader()->setDefaultSectionSize(rowHeight);
     table.setSelectionMode(QAbstractItemView::NoSelection);
     table.setEditTriggers(QAbstractItemView::NoEditTriggers);
     table.setCornerButtonEnabled(false);
@@ -51,8 +55,9 @@ void SetUpTable(QTableView& table) {
 GridView::GridView(const GridCellSource& source, GridEvents& events, QWidget* parent)
     : QTableView(parent), source_(source), events_(events) {
     model_ = std::make_unique<GridTableModel>(source_, selection_);
+    // Row heights are set before the rows arrive: set afterwards they would touch every row.
+    SetUpTable(*this, fontMetrics().height() + kRowPadding);
     setModel(model_.get());
-    SetUpTable(*this);
     viewport()->installEventFilter(this);
     horizontalHeader()->viewport()->installEventFilter(this);
     verticalHeader()->viewport()->installEventFilter(this);
@@ -86,8 +91,8 @@ void GridView::SetFrozenColumns(int count) {
     }
     if (frozen_ == nullptr) {
         frozen_ = new QTableView(this);
+        SetUpTable(*frozen_, verticalHeader()->defaultSectionSize());
         frozen_->setModel(model_.get());
-        SetUpTable(*frozen_);
         frozen_->verticalHeader()->hide();
         frozen_->setFocusPolicy(Qt::NoFocus);
         frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -113,19 +118,14 @@ void GridView::SetFrozenColumns(int count) {
             frozen_->setColumnWidth(column, columnWidth(column));
         }
     }
-    frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
     frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
     PlaceFrozenView();
 }
 
-void GridView::SetRowHeights(int rowHeight, int headerHeight) {
-    verticalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setDefaultSectionSize(rowHeight);
-    horizontalHeader()->setFixedHeight(headerHeight);
+void GridView::SetHeaderHeight(int height) {
+    horizontalHeader()->setFixedHeight(height);
     if (frozen_ != nullptr) {
-        frozen_->verticalHeader()->setMinimumSectionSize(1);
-        frozen_->verticalHeader()->setDefaultSectionSize(rowHeight);
-        frozen_->horizontalHeader()->setFixedHeight(headerHeight);
+        frozen_->horizontalHeader()->setFixedHeight(height);
     }
 }
 

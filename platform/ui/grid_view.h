@@ -50,8 +50,8 @@ public:
     // The first `count` data columns stay in place while the others scroll sideways.
     void SetFrozenColumns(int count);
     int FrozenColumns() const { return frozen_count_; }
-    // Row heights are fixed: one height for every row, and the header row's own.
-    void SetRowHeights(int rowHeight, int headerHeight);
+    // Rows are all one fixed height, from the font; the header row has its own.
+    void SetHeaderHeight(int height);
     // Width of grid column `column` (0: the row headers).
     void SetColumnWidth(int column, int width);
 

@@ -58,7 +58,7 @@ class GridViewTest : public testsupport::QtTest {
 protected:
     GridViewTest() {
         grid_.resize(600, 400);
-        grid_.SetRowHeights(20, 40);
+        grid_.SetHeaderHeight(40);
         grid_.SetFrozenColumns(2);
         grid_.show();
         QApplication::processEvents();

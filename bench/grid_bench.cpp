@@ -1,0 +1,144 @@
+// Benchmark (not a test): a data file of ten million records opened as a document in the grid
+// offscreen: the open, the first paint, a scroll to the last record and paging back, with the peak
+// memory. The file is made once in the temporary folder and kept. Usage: grid_bench [records].
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QScrollBar>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "kivo32/views/raw_data_doc.h"
+#include "kivo32/views/raw_data_template.h"
+#include "kivo32/views/raw_data_view.h"
+#include "platform/base/local_time.h"
+#include "platform/ui/doc_manager.h"
+#include "platform/ui/main_frame.h"
+#include "platform/ui/resource_texts.h"
+#include "shared/common/program_texts.h"
+#include "shared/datafile/data_info.h"
+#include "shared/datafile/message_sink.h"
+#include "shared/datafile/raw_data.h"
+#include "shared/datafile/record_bytes.h"
+#include "shared/setup/setup_table.h"
+
+namespace {
+
+class PrintingSink : public CMessageSink {
+public:
+    void ShowMessage(const std::string& text) override { std::printf("  message: %s\n", text.c_str()); }
+};
+
+// Four power channels: one average kW value each.
+bool MakeFile(const std::filesystem::path& path, long records) {
+    PrintingSink sink;
+    CSetupTable setup;
+    setup.GetHeader().SetIntervalCode(1);  // 5 minutes
+    for (int channel = 0; channel < 4; ++channel) {
+        setup.GetHardwareChannel(channel).SetType(kChannelPower);
+    }
+    CDataInfo info;
+    info.SetRecordCount(static_cast<std::uint32_t>(records));
+    CRawData data;
+    data.SetMessageSink(sink);
+    if (!data.Initialize(&info, &setup) || !data.CreateDataFile(path, 4) || !data.BuildFieldList()) {
+        return false;
+    }
+    const auto size = static_cast<std::size_t>(data.GetRecordSize());
+    constexpr long kBlockRecords = 4096;
+    constexpr std::time_t kStart = 946684800;  // 2000-01-01
+    std::vector<std::uint8_t> block;
+    for (long first = 0; first < records; first += kBlockRecords) {
+        const long count = std::min(kBlockRecords, records - first);
+        block.assign(static_cast<std::size_t>(count) * size, 0);
+        for (long i = 0; i < count; ++i) {
+            const auto record = std::span<std::uint8_t>(block).subspan(static_cast<std::size_t>(i) * size, size);
+            const std::tm time = *platform::ToUtcTime(kStart + (first + i) * 300);
+            WriteRecordDate(record, CRawData::kDateOffset, {time.tm_year % 100, time.tm_mon + 1, time.tm_mday});
+            WriteRecordTimeOfDay(record, CRawData::kTimeOffset, {time.tm_hour, time.tm_min, time.tm_sec});
+            for (const CRawDataField& field : data.GetFields()) {
+                if (field.storageKind == CRawDataField::kStorageFloat) {
+                    WriteRecordFloat(record, field.offset, static_cast<float>((first + i) % 1000) * 0.25f);
+                }
+            }
+        }
+        if (!data.WriteRecords(block)) {
+            return false;
+        }
+    }
+    return data.CloseDataFile();
+}
+
+double Seconds(const std::function<void()>& step) {
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+long PeakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    const long records = argc > 1 ? std::atol(argv[1]) : 10'000'000;
+    QApplication qt(argc, argv);
+    SetProgramTexts(platform::EnglishTexts());
+
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("grid_bench_" + std::to_string(records) + ".kivo");
+    if (!std::filesystem::exists(path)) {
+        std::printf("making %s\n", path.c_str());
+        if (!MakeFile(path, records)) {
+            std::printf("cannot make the file\n");
+            return 1;
+        }
+    }
+    std::printf("%ld records, peak memory before opening %ld MB\n", records, PeakMegabytes());
+
+    platform::DocManager documents;
+    documents.AddDocTemplate(MakeRawDataTemplate());
+    platform::MainFrame main(&documents);
+    main.resize(1200, 800);
+    main.show();
+    QApplication::processEvents();
+
+    CRawDataView* view = nullptr;
+    std::printf("%-34s %8.3f s\n", "open as a document", Seconds([&] {
+                    auto* document = static_cast<CRawDataDoc*>(documents.OpenDocumentFile(path));
+                    view = document != nullptr ? dynamic_cast<CRawDataView*>(document->Views().front()) : nullptr;
+                }));
+    if (view == nullptr || view->GetRowCount() != records) {
+        std::printf("cannot open the file\n");
+        return 1;
+    }
+    platform::GridView& grid = view->Grid();
+    std::printf("grid %dx%d, visible %d\n", grid.width(), grid.height(), grid.isVisible() ? 1 : 0);
+    std::printf("%-34s %8.3f s\n", "first paint", Seconds([&] { grid.grab(); }));
+    std::printf("%-34s %8.3f s\n", "scroll to the last record", Seconds([&] {
+                    grid.scrollToBottom();
+                    grid.grab();
+                }));
+    constexpr int kPages = 100;
+    std::printf("%-34s %8.3f s\n", "page back 100 times", Seconds([&] {
+                    for (int page = 0; page < kPages; ++page) {
+                        grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+                        grid.grab();
+                    }
+                }));
+    std::printf("%-34s %8.3f s\n", "record-time check after the open", Seconds([&] {
+                    while (!view->GetDocument()->RecordTimeCheckFinished()) {
+                        QApplication::processEvents(QEventLoop::AllEvents, 10);
+                    }
+                }));
+    std::printf("peak memory %ld MB\n", PeakMegabytes());
+    return 0;
+}
