@@ -75,6 +75,15 @@ std::optional<double> CRawDataGrid::GetRowTime(int row) const {
     return platform::ToOleDate(fields);
 }
 
+int CRawDataGrid::GetColumnHeading(int column, std::string& cell, std::string& title, std::string& unit) const {
+    std::string header = GetCellText(0, column);
+    header = header.substr(0, header.find('\r'));
+    if (header.size() >= 3 && header.compare(header.size() - 3, 3, " PF") == 0) {
+        header.replace(header.size() - 3, 3, " dPF");
+    }
+    return SplitHeading(header, cell, title, unit);
+}
+
 int CRawDataGrid::SplitHeading(const std::string& header, std::string& cell, std::string& title,
                                std::string& unit) {
     cell = header.substr(0, header.find('\r'));

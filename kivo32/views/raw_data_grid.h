@@ -35,6 +35,9 @@ public:
 
     CRawData& Data() const { return data_; }
 
+    // The header of `column` as the reports read it: up to its first carriage return, a " PF" ending read
+    // " dPF" (the power factor's displacement), split as SplitHeading splits it.
+    int GetColumnHeading(int column, std::string& cell, std::string& title, std::string& unit) const;
     // A header text up to its first carriage return, split at its first line feed into title and unit;
     // the line feed's position, or -1 when there is none (then all of it is the unit).
     static int SplitHeading(const std::string& header, std::string& cell, std::string& title,

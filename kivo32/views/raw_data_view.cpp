@@ -368,12 +368,7 @@ int CRawDataView::GetColumnHeading(int column, std::string& cell, std::string& t
     if (column > GetColCount()) {
         return -1;
     }
-    std::string header = GetCellText(0, column);
-    header = header.substr(0, header.find('\r'));
-    if (header.size() >= 3 && header.compare(header.size() - 3, 3, " PF") == 0) {
-        header.replace(header.size() - 3, 3, " dPF");
-    }
-    return CRawDataGrid::SplitHeading(header, cell, title, unit);
+    return cells_->GetColumnHeading(column, cell, title, unit);
 }
 
 void CRawDataView::GetDataDateRange(std::optional<double>& first, std::optional<double>& last) const {

@@ -182,3 +182,20 @@ inline constexpr unsigned IDS_EXTRACT_FROM_TIME = 20468;
 inline constexpr unsigned IDS_EXTRACT_TO_TIME = 20469;
 inline constexpr unsigned IDS_EXTRACT_FROM_DAY_START = 20470;
 inline constexpr unsigned IDS_EXTRACT_TO_DAY_START = 20471;
+
+// The channel statistics: the column heads (channel, average, maximum, minimum, date, time, total),
+// the words of the statistic labels and their two quantity words, and a grid without values.
+inline constexpr unsigned IDS_STAT_CHANNEL = 59570;
+inline constexpr unsigned IDS_STAT_AVERAGE = 9295;
+inline constexpr unsigned IDS_STAT_MINIMUM = 9296;
+inline constexpr unsigned IDS_STAT_MAXIMUM = 9297;
+inline constexpr unsigned IDS_STAT_TOTAL = 9298;
+inline constexpr unsigned IDS_STAT_DATE = 59567;
+inline constexpr unsigned IDS_STAT_TIME = 59568;
+inline constexpr unsigned IDS_STAT_WORD_INSTANT = 59630;
+inline constexpr unsigned IDS_STAT_WORD_MINIMUM = 59809;
+inline constexpr unsigned IDS_STAT_WORD_MAXIMUM = 59632;
+inline constexpr unsigned IDS_STAT_WORD_AVERAGE = 59633;
+inline constexpr unsigned IDS_STAT_QUANTITY_VOLTS = 59571;
+inline constexpr unsigned IDS_STAT_QUANTITY_AMPS = 59572;
+inline constexpr unsigned IDS_STAT_NO_VALUES = 59465;
