@@ -199,3 +199,15 @@ inline constexpr unsigned IDS_STAT_WORD_AVERAGE = 59633;
 inline constexpr unsigned IDS_STAT_QUANTITY_VOLTS = 59571;
 inline constexpr unsigned IDS_STAT_QUANTITY_AMPS = 59572;
 inline constexpr unsigned IDS_STAT_NO_VALUES = 59465;
+
+// The energy summary: demand window and its minutes, no peak of a channel, the energy registers; the
+// peak demand not recorded; firmware too old and its advice; energy totals, and none recorded.
+inline constexpr unsigned IDS_ENERGY_DEMAND_WINDOW = 59459;
+inline constexpr unsigned IDS_ENERGY_DEMAND_MINUTES = 59784;
+inline constexpr unsigned IDS_ENERGY_NO_PEAK = 9243;
+inline constexpr unsigned IDS_ENERGY_REGISTERS = 59768;
+inline constexpr unsigned IDS_ENERGY_NO_PEAK_DEMAND = 59460;
+inline constexpr unsigned IDS_ENERGY_OLD_FIRMWARE = 59461;
+inline constexpr unsigned IDS_ENERGY_UPDATE_FIRMWARE = 59462;
+inline constexpr unsigned IDS_ENERGY_TOTALS = 59464;
+inline constexpr unsigned IDS_ENERGY_NO_TOTALS = 9351;
