@@ -4,6 +4,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -127,8 +128,10 @@ public:
     bool ExportCSVFile(const std::filesystem::path& path);
     // The whole file, or the selected records (which also open in a new window), copied to `path`.
     bool SaveSelectionAs(const std::filesystem::path& path);
-    // The data-error report in the reports folder, opened with the desktop's text viewer.
+    // The data-error report and the summary report in the reports folder, each opened with the
+    // desktop's text viewer.
     bool ReportDataErrors();
+    bool ReportDataFileSummary();
     // The analysis values of the one selected value column over the selected records; false when
     // nothing (beep when asked) or more than one column is selected (the user is told).
     bool AnalyseSelectedColumn(ColumnAnalysis& result, bool beepIfNone);
@@ -160,6 +163,15 @@ public:
     void OnFilePageSetup();
 
 private:
+    // Builds a report's text from the cells of the document's file and its title.
+    using ReportBuilder = std::function<bool(const CRawDataGrid& cells, const std::string& title,
+                                             std::string& report, GridWalkProgress& progress)>;
+    // Builds a report on a worker and writes it beside the other reports under the title and `suffix`;
+    // `labelId` names the walk, `cannotCreateId` tells when the file cannot be made.
+    bool MakeReport(const std::string& suffix, unsigned labelId, unsigned cannotCreateId,
+                    const ReportBuilder& build);
+    // Writes a report with CR LF line ends and opens it; `cannotCreateId` tells when it cannot be made.
+    bool WriteReport(const std::filesystem::path& path, const std::string& report, unsigned cannotCreateId);
     void Select(const platform::GridRange& range);
     void Deselect(const platform::GridRange& range);
     platform::GridRange WholeRow(int row) const;

@@ -1,6 +1,7 @@
 // CRawDataView: Save As, the CSV export, the data-error report and the column analysis, each a walk
 // over the rows on a worker with its own reader of the file.
 #include "kivo32/views/data_error_report.h"
+#include "kivo32/views/data_file_summary.h"
 #include "kivo32/views/grid_csv_writer.h"
 #include "kivo32/views/grid_walk.h"
 #include "kivo32/views/raw_data_doc.h"
@@ -159,16 +160,31 @@ bool CRawDataView::ReportDataErrors() {
         ShowMessageBoxId(IDS_REPORT_NO_INTERVAL, MB_OK | MB_ICONEXCLAMATION, true);
         return false;
     }
-    const std::filesystem::path path = ReportPath("-Data Errors.txt");
+    return MakeReport("-Data Errors.txt", IDS_REPORT_FILE_LABEL, IDS_REPORT_CANNOT_CREATE,
+                      [interval](const CRawDataGrid& cells, const std::string& title, std::string& report,
+                                 GridWalkProgress& progress) {
+                          return BuildDataErrorReport(cells, title, interval, report, progress);
+                      });
+}
+
+bool CRawDataView::ReportDataFileSummary() {
+    return MakeReport("-Summary.txt", IDS_SUMMARY_TITLE, IDS_SUMMARY_CANNOT_CREATE, BuildDataFileSummary);
+}
+
+bool CRawDataView::MakeReport(const std::string& suffix, unsigned labelId, unsigned cannotCreateId,
+                              const ReportBuilder& build) {
     const std::string title = View::GetDocument()->Title();
     GridWalkReader reader(GetDocument()->GetRawData());
     std::string report;
-    if (!reader.IsOpen() ||
-        !RunGridWalk(this, LoadText(IDS_REPORT_FILE_LABEL), [&](GridWalkProgress& progress) {
-            return BuildDataErrorReport(reader.Cells(), title, interval, report, progress);
+    if (!reader.IsOpen() || !RunGridWalk(this, LoadText(labelId), [&](GridWalkProgress& progress) {
+            return build(reader.Cells(), title, report, progress);
         })) {
         return false;
     }
+    return WriteReport(ReportPath(suffix), report, cannotCreateId);
+}
+
+bool CRawDataView::WriteReport(const std::filesystem::path& path, const std::string& report, unsigned cannotCreateId) {
     try {
         std::filesystem::create_directories(path.parent_path());
     } catch (const std::filesystem::filesystem_error&) {
@@ -178,15 +194,16 @@ bool CRawDataView::ReportDataErrors() {
     try {
         output.Create(path);
     } catch (const CPSTFileException&) {
-        ShowPathMessage(IDS_REPORT_CANNOT_CREATE, path);
+        ShowPathMessage(cannotCreateId, path);
         return false;
     }
     try {
-        for (const char c : report) {
-            if (c == '\n') {
+        // Every line ends in CR LF on disk, whichever end it had.
+        for (std::size_t i = 0; i < report.size(); ++i) {
+            if (report[i] == '\n' && (i == 0 || report[i - 1] != '\r')) {
                 output.Text() += '\r';
             }
-            output.Text() += c;
+            output.Text() += report[i];
         }
         output.Commit();
     } catch (const CPSTFileException&) {

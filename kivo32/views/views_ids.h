@@ -211,3 +211,36 @@ inline constexpr unsigned IDS_ENERGY_OLD_FIRMWARE = 59461;
 inline constexpr unsigned IDS_ENERGY_UPDATE_FIRMWARE = 59462;
 inline constexpr unsigned IDS_ENERGY_TOTALS = 59464;
 inline constexpr unsigned IDS_ENERGY_NO_TOTALS = 9351;
+
+// The summary report: its title; first and last record ("%s %s" date and time); duration in days; the
+// setup and file headings and their fields; the channel labels; a value a converted file does not hold;
+// the summary that cannot be written ("%s" the path).
+inline constexpr unsigned IDS_SUMMARY_TITLE = 9210;
+inline constexpr unsigned IDS_SUMMARY_FIRST_RECORD = 9202;
+inline constexpr unsigned IDS_SUMMARY_LAST_RECORD = 9203;
+inline constexpr unsigned IDS_SUMMARY_DURATION = 9212;
+inline constexpr unsigned IDS_SUMMARY_DAYS = 59626;
+inline constexpr unsigned IDS_SUMMARY_SETUP = 9213;
+inline constexpr unsigned IDS_SUMMARY_SETUP_NAME = 9214;
+inline constexpr unsigned IDS_SUMMARY_MEMORY_MODE = 9215;
+inline constexpr unsigned IDS_SUMMARY_RING = 9273;
+inline constexpr unsigned IDS_SUMMARY_FILL = 9274;
+inline constexpr unsigned IDS_SUMMARY_LINE_FREQUENCY = 9216;
+inline constexpr unsigned IDS_SUMMARY_AUTO_FREQUENCY = 59586;
+inline constexpr unsigned IDS_SUMMARY_INTERVAL = 9217;
+inline constexpr unsigned IDS_SUMMARY_FILE = 9218;
+inline constexpr unsigned IDS_SUMMARY_LOGGER_ID = 9219;
+inline constexpr unsigned IDS_SUMMARY_SETUP_ID = 9220;
+inline constexpr unsigned IDS_SUMMARY_MODEL = 9221;
+inline constexpr unsigned IDS_SUMMARY_FIRMWARE = 9222;
+inline constexpr unsigned IDS_SUMMARY_POWER = 9204;
+inline constexpr unsigned IDS_SUMMARY_TEMPERATURE = 9205;
+inline constexpr unsigned IDS_SUMMARY_RNDC = 9206;
+inline constexpr unsigned IDS_SUMMARY_CURRENT = 9208;
+inline constexpr unsigned IDS_SUMMARY_SOFTWARE = 9225;
+inline constexpr unsigned IDS_SUMMARY_VOLTS = 59623;
+inline constexpr unsigned IDS_SUMMARY_SCALE = 59785;
+inline constexpr unsigned IDS_SUMMARY_OFFSET = 9292;
+inline constexpr unsigned IDS_SUMMARY_MULTIPLIER = 9290;
+inline constexpr unsigned IDS_SUMMARY_NOT_IN_FILE = 9028;
+inline constexpr unsigned IDS_SUMMARY_CANNOT_CREATE = 12577;
