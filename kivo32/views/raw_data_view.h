@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "kivo32/views/analysis_value_record.h"
 #include "kivo32/views/column_analysis.h"
 #include "kivo32/views/raw_data_grid.h"
 #include "platform/ui/grid_cell_source.h"
@@ -135,6 +136,14 @@ public:
     // The analysis values of the one selected value column over the selected records; false when
     // nothing (beep when asked) or more than one column is selected (the user is told).
     bool AnalyseSelectedColumn(ColumnAnalysis& result, bool beepIfNone);
+    // The record the analysis-values window shows for command `kind` (1-5); false as
+    // AnalyseSelectedColumn.
+    bool BuildAnalysisValues(int kind, bool beepIfNone, AnalysisValueRecord& record);
+    // The headers of the selected value columns, title and unit on one line, joined by ", ".
+    std::string GetSelectedColumnTitles();
+    // The date and time of the first selected record, and the start of the last selected interval (its
+    // record's time stamp less one logging interval); empty without a selection.
+    void GetSelectionTimeSpan(std::string& first, std::string& last);
     // Where the reports of this document go: the reports folder, the title up to its last '.', `suffix`.
     std::filesystem::path ReportPath(const std::string& suffix) const;
 

@@ -1,5 +1,7 @@
-// CRawDataView: Save As, the CSV export, the data-error report and the column analysis, each a walk
-// over the rows on a worker with its own reader of the file.
+// CRawDataView: Save As, the CSV export, the reports and the column analysis, each a walk over the rows
+// on a worker with its own reader of the file.
+#include <algorithm>
+
 #include "kivo32/views/data_error_report.h"
 #include "kivo32/views/data_file_summary.h"
 #include "kivo32/views/grid_csv_writer.h"
@@ -8,12 +10,14 @@
 #include "kivo32/views/raw_data_view.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/file_exception.h"
+#include "platform/base/local_time.h"
 #include "platform/base/string_format.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/ui_broker.h"
+#include "shared/common/date_time_text.h"
 #include "shared/common/message_box.h"
 #include "shared/common/program_texts.h"
 #include "shared/common/user_data_folder.h"
@@ -232,4 +236,58 @@ bool CRawDataView::AnalyseSelectedColumn(ColumnAnalysis& result, bool beepIfNone
                return AnalyseColumn(reader.Cells(), columns.front(), static_cast<long>(block.FirstRow()),
                                     static_cast<long>(block.bottom), result, progress);
            });
+}
+
+std::string CRawDataView::GetSelectedColumnTitles() {
+    std::string titles;
+    GridBlock block;
+    if (!GetSelectedRange(block, false)) {
+        return titles;
+    }
+    for (const int column : GetSelectedColumns()) {
+        if (!cells_->IsValueColumn(column)) {
+            continue;
+        }
+        std::string cell;
+        std::string title;
+        std::string unit;
+        cells_->GetColumnHeading(column, cell, title, unit);
+        std::replace(cell.begin(), cell.end(), '\n', ' ');
+        titles += (titles.empty() ? "" : ", ") + cell;
+    }
+    return titles;
+}
+
+void CRawDataView::GetSelectionTimeSpan(std::string& first, std::string& last) {
+    first.clear();
+    last.clear();
+    GridBlock block;
+    if (!GetSelectedRange(block, false)) {
+        return;
+    }
+    const int top = static_cast<int>(block.FirstRow());
+    const int bottom = static_cast<int>(block.bottom);
+    first = GetCellText(top, 1) + " " + GetCellText(top, 2);
+    // Records are stamped at the end of their interval: the last one's interval began one interval
+    // before its time stamp.
+    const std::optional<double> stamp = cells_->GetRowTime(bottom);
+    const long interval = GetDocument()->GetRawData().GetSetupTable()->GetIntervalSeconds();
+    const std::optional<std::tm> start =
+        stamp ? platform::FromOleDate(*stamp - static_cast<double>(interval) / 86400.0) : std::nullopt;
+    if (start) {
+        last = FormatDateText(start->tm_year + 1900, start->tm_mon + 1, start->tm_mday, true) + " " +
+               FormatTimeText(start->tm_hour, start->tm_min, start->tm_sec);
+    }
+}
+
+bool CRawDataView::BuildAnalysisValues(int kind, bool beepIfNone, AnalysisValueRecord& record) {
+    record = {};
+    if (!AnalyseSelectedColumn(record.values, beepIfNone)) {
+        return false;
+    }
+    record.kind = kind;
+    record.file = View::GetDocument()->Title();
+    record.columns = GetSelectedColumnTitles();
+    GetSelectionTimeSpan(record.firstTime, record.lastTime);
+    return true;
 }

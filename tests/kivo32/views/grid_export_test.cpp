@@ -112,3 +112,44 @@ TEST_F(GridExportTest, AnalysisTakesOneColumnOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridExportTest, AnalysisValuesNameTheColumnAndTheSpanOfTheSelection) {
+    // 15-minute records from 10:00: the last selected one, at 10:45, covers 10:30 to 10:45.
+    view_->Grid().MouseDown(2, 5, 0);
+    view_->Grid().MouseUp(4, 5, 0);
+    AnalysisValueRecord record;
+    ASSERT_TRUE(view_->BuildAnalysisValues(3, false, record));
+    EXPECT_EQ(record.kind, 3);
+    EXPECT_EQ(record.file, "site.kivo");
+    EXPECT_EQ(record.columns, "Chan 3 Avg KW");
+    EXPECT_EQ(record.firstTime, "03/15/24 10:15:00");
+    EXPECT_EQ(record.lastTime, "03/15/24 10:30:00");
+    EXPECT_EQ(record.values.count, 3);
+
+    // Columns chosen apart are named apart, left to right.
+    view_->Grid().MouseDown(0, 3, platform::kGridFlagControl);
+    view_->Grid().MouseUp(0, 3, platform::kGridFlagControl);
+    EXPECT_EQ(view_->GetSelectedColumnTitles(), "Chan 1 Avg KW, Chan 3 Avg KW");
+}
+
+TEST_F(GridExportTest, SaveAsGoesByTheExtensionChosen) {
+    struct Case {
+        const char* name;
+        bool written;
+    };
+    for (const Case c : {Case{"copy.csv", true}, Case{"copy.kivo", true}, Case{"copy.txt", false}}) {
+        SCOPED_TRACE(c.name);
+        const auto path = folder_ / c.name;
+        broker_.AnswerFileName(path);
+        if (c.written && path.extension() == ".csv") {
+            broker_.AnswerMessageBox(IDOK);
+        }
+        view_->OnFileSaveAs();
+        EXPECT_EQ(std::filesystem::exists(path), c.written);
+    }
+    EXPECT_EQ(broker_.Asked().front().fileRequest.fileName, "site");
+}
+
+}  // namespace
