@@ -10,67 +10,26 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <vector>
 
+#include "bench/bench_data_file.h"
 #include "kivo32/views/raw_data_doc.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/raw_data_view.h"
-#include "platform/base/local_time.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/common/program_texts.h"
-#include "shared/datafile/data_info.h"
-#include "shared/datafile/message_sink.h"
-#include "shared/datafile/raw_data.h"
-#include "shared/datafile/record_bytes.h"
-#include "shared/setup/setup_table.h"
 
 namespace {
 
-class PrintingSink : public CMessageSink {
-public:
-    void ShowMessage(const std::string& text) override { std::printf("  message: %s\n", text.c_str()); }
-};
-
-// Four power channels: one average kW value each.
-bool MakeFile(const std::filesystem::path& path, long records) {
-    PrintingSink sink;
+// Four power channels: one average kW value each, every five minutes.
+CSetupTable BenchSetup() {
     CSetupTable setup;
-    setup.GetHeader().SetIntervalCode(1);  // 5 minutes
+    setup.GetHeader().SetIntervalCode(1);
     for (int channel = 0; channel < 4; ++channel) {
         setup.GetHardwareChannel(channel).SetType(kChannelPower);
     }
-    CDataInfo info;
-    info.SetRecordCount(static_cast<std::uint32_t>(records));
-    CRawData data;
-    data.SetMessageSink(sink);
-    if (!data.Initialize(&info, &setup) || !data.CreateDataFile(path, 4) || !data.BuildFieldList()) {
-        return false;
-    }
-    const auto size = static_cast<std::size_t>(data.GetRecordSize());
-    constexpr long kBlockRecords = 4096;
-    constexpr std::time_t kStart = 946684800;  // 2000-01-01
-    std::vector<std::uint8_t> block;
-    for (long first = 0; first < records; first += kBlockRecords) {
-        const long count = std::min(kBlockRecords, records - first);
-        block.assign(static_cast<std::size_t>(count) * size, 0);
-        for (long i = 0; i < count; ++i) {
-            const auto record = std::span<std::uint8_t>(block).subspan(static_cast<std::size_t>(i) * size, size);
-            const std::tm time = *platform::ToUtcTime(kStart + (first + i) * 300);
-            WriteRecordDate(record, CRawData::kDateOffset, {time.tm_year % 100, time.tm_mon + 1, time.tm_mday});
-            WriteRecordTimeOfDay(record, CRawData::kTimeOffset, {time.tm_hour, time.tm_min, time.tm_sec});
-            for (const CRawDataField& field : data.GetFields()) {
-                if (field.storageKind == CRawDataField::kStorageFloat) {
-                    WriteRecordFloat(record, field.offset, static_cast<float>((first + i) % 1000) * 0.25f);
-                }
-            }
-        }
-        if (!data.WriteRecords(block)) {
-            return false;
-        }
-    }
-    return data.CloseDataFile();
+    return setup;
 }
 
 double Seconds(const std::function<void()>& step) {
@@ -97,7 +56,8 @@ int main(int argc, char** argv) {
         std::filesystem::temp_directory_path() / ("grid_bench_" + std::to_string(records) + ".kivo");
     if (!std::filesystem::exists(path)) {
         std::printf("making %s\n", path.c_str());
-        if (!MakeFile(path, records)) {
+        bench::PrintingSink sink;
+        if (!bench::WriteDataFile(path, BenchSetup(), records, sink)) {
             std::printf("cannot make the file\n");
             return 1;
         }

@@ -153,18 +153,7 @@ CDialogExtractDataByDate::Fields CDialogExtractDataByDate::FieldsOf(std::optiona
 std::optional<double> CDialogExtractDataByDate::FieldsToDate(int year, int month, int day, int hour, int minute,
                                                              int second) {
     year = ExpandTwoDigitYear(year);
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month) || hour < 0 || hour > 23 ||
-        minute < 0 || minute > 59 || second < 0 || second > 59 || year > 9999) {
-        return std::nullopt;
-    }
-    std::tm fields{};
-    fields.tm_year = year - 1900;
-    fields.tm_mon = month - 1;
-    fields.tm_mday = day;
-    fields.tm_hour = hour;
-    fields.tm_min = minute;
-    fields.tm_sec = second;
-    return platform::ToOleDate(fields);
+    return year > 9999 ? std::nullopt : OleDateFromFields(year, month, day, hour, minute, second);
 }
 
 unsigned CDialogExtractDataByDate::CheckRange(std::optional<double> from, std::optional<double> to, double first,

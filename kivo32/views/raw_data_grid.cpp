@@ -1,7 +1,7 @@
 // CRawDataGrid: the cells of a data file's grid read from its model on demand.
 #include "kivo32/views/raw_data_grid.h"
 
-#include "platform/base/local_time.h"
+#include "shared/common/calendar.h"
 #include "shared/datafile/record_bytes.h"
 
 int CRawDataGrid::GetRowCount() const {
@@ -61,18 +61,8 @@ std::optional<double> CRawDataGrid::GetRowTime(int row) const {
     }
     const RecordDate day = ReadRecordDate(record, date->offset);
     const RecordTimeOfDay clock = ReadRecordTimeOfDay(record, time->offset);
-    if (day.month < 1 || day.month > 12 || day.day < 1 || day.day > 31 || clock.hour > 23 || clock.minute > 59 ||
-        clock.second > 59) {
-        return std::nullopt;
-    }
-    std::tm fields{};
-    fields.tm_year = RecordCalendarYear(day.year) - 1900;
-    fields.tm_mon = day.month - 1;
-    fields.tm_mday = day.day;
-    fields.tm_hour = clock.hour;
-    fields.tm_min = clock.minute;
-    fields.tm_sec = clock.second;
-    return platform::ToOleDate(fields);
+    return OleDateFromFields(RecordCalendarYear(day.year), day.month, day.day, clock.hour, clock.minute,
+                             clock.second);
 }
 
 int CRawDataGrid::GetColumnHeading(int column, std::string& cell, std::string& title, std::string& unit) const {

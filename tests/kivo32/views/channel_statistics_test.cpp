@@ -13,33 +13,14 @@ namespace {
 
 using datafiletest::Bytes;
 
-class ChannelStatisticsTest : public testing::Test {
+class ChannelStatisticsTest : public gridtest::CellsFixture {
 protected:
-    ChannelStatisticsTest() { SetProgramTexts(platform::EnglishTexts()); }
-
     std::string Statistics(const CSetupTable& setup, const std::vector<Bytes>& records) {
-        datafiletest::WriteDataFile(path_, setup, records);
-        file_ = std::make_unique<datafiletest::OpenedFile>(path_);
-        EXPECT_TRUE(file_->prepared);
-        CRawDataGrid cells(file_->data);
         std::string text;
-        GridWalkProgress progress;
-        EXPECT_TRUE(BuildChannelStatistics(cells, text, progress));
+        EXPECT_TRUE(BuildChannelStatistics(Open(setup, records), text, progress_));
         return text;
     }
-    static std::vector<std::string> Lines(const std::string& text) {
-        std::vector<std::string> lines;
-        std::size_t start = 0;
-        for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-            lines.push_back(text.substr(start, end - start));
-        }
-        return lines;
-    }
-
-    testsupport::TempFolder folder_;
-    std::filesystem::path path_ = folder_ / "site.kivo";
-    testsupport::FakeAppContext context_;
-    std::unique_ptr<datafiletest::OpenedFile> file_;
+    static std::vector<std::string> Lines(const std::string& text) { return gridtest::SplitCrLf(text); }
 };
 
 TEST_F(ChannelStatisticsTest, AverageMaximumAndMinimumAtTheirRecordsWithoutEmptyCells) {
@@ -101,7 +82,6 @@ TEST_F(ChannelStatisticsTest, ThdFromTheChannelsAveragesAndTheApparentPowerFromV
         EXPECT_NE(text.find("Chan 1 Avg Volts         230.000 230.000  (03/15/24 10:30:00)"), std::string::npos);
         EXPECT_NE(text.find("PLEASE NOTE: Results suggest that some values may be distorted by THD."),
                   std::string::npos);
-        file_.reset();
     }
 }
 

@@ -12,27 +12,14 @@
 
 namespace {
 
-class DataFileSummaryTest : public testing::Test {
+class DataFileSummaryTest : public gridtest::CellsFixture {
 protected:
-    DataFileSummaryTest() { SetProgramTexts(platform::EnglishTexts()); }
-
     std::string Summary(const CSetupTable& setup, const std::vector<datafiletest::Bytes>& records,
                         CDataInfo info = {}) {
-        datafiletest::WriteDataFile(path_, setup, records, info);
-        file_ = std::make_unique<datafiletest::OpenedFile>(path_);
-        EXPECT_TRUE(file_->prepared);
-        CRawDataGrid cells(file_->data);
         std::string text;
-        GridWalkProgress progress;
-        EXPECT_TRUE(BuildDataFileSummary(cells, "Site A.kivo", text, progress));
-        file_.reset();
+        EXPECT_TRUE(BuildDataFileSummary(Open(setup, records, info), "Site A.kivo", text, progress_));
         return text;
     }
-
-    testsupport::TempFolder folder_;
-    std::filesystem::path path_ = folder_ / "site.kivo";
-    testsupport::FakeAppContext context_;
-    std::unique_ptr<datafiletest::OpenedFile> file_;
 };
 
 TEST_F(DataFileSummaryTest, EachModelNamesItselfItsChannelsAndSettings) {

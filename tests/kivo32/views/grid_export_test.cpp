@@ -24,13 +24,8 @@ protected:
 
     std::vector<std::string> Lines(const std::filesystem::path& path) {
         const std::string text = datafiletest::ReadFileText(path);
-        std::vector<std::string> lines;
-        std::size_t start = 0;
-        for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-            lines.push_back(text.substr(start, end - start));
-        }
-        EXPECT_EQ(start, text.size()) << "every line ends in CR LF";
-        return lines;
+        EXPECT_TRUE(text.ends_with("\r\n")) << "every line ends in CR LF";
+        return gridtest::SplitCrLf(text);
     }
     std::string Cell(int row, int column) { return view_->GetCellText(row, column); }
 

@@ -5,15 +5,19 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPrinter>
 #include <filesystem>
 #include <memory>
 
+#include "kivo32/views/grid_walk_progress.h"
 #include "kivo32/views/raw_data_doc.h"
+#include "kivo32/views/raw_data_grid.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/raw_data_view.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/main_frame.h"
+#include "platform/ui/printer_page_painter.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/common/program_texts.h"
 #include "shared/controls/qt_message_box_presenter.h"
@@ -52,6 +56,41 @@ std::vector<datafiletest::Bytes> Records(int count, int channels, int stepSecond
     return records;
 }
 
+// The lines of a text whose lines end in CR LF.
+inline std::vector<std::string> SplitCrLf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        lines.push_back(text.substr(start, end - start));
+    }
+    return lines;
+}
+
+// The cells of a data file written and opened without a window, for the tests of the walks.
+class CellsFixture : public testing::Test {
+protected:
+    CellsFixture() { SetProgramTexts(platform::EnglishTexts()); }
+
+    // Writes `records` of `setup` and opens them; the cells stay until the next call.
+    const CRawDataGrid& Open(const CSetupTable& setup, const std::vector<datafiletest::Bytes>& records,
+                             CDataInfo info = {}) {
+        cells_.reset();
+        file_.reset();
+        datafiletest::WriteDataFile(path_, setup, records, info);
+        file_ = std::make_unique<datafiletest::OpenedFile>(path_);
+        EXPECT_TRUE(file_->prepared);
+        cells_ = std::make_unique<CRawDataGrid>(file_->data);
+        return *cells_;
+    }
+
+    testsupport::TempFolder folder_;
+    std::filesystem::path path_ = folder_ / "site.kivo";
+    testsupport::FakeAppContext context_;
+    std::unique_ptr<datafiletest::OpenedFile> file_;
+    std::unique_ptr<CRawDataGrid> cells_;
+    GridWalkProgress progress_;
+};
+
 class GridFixture : public testing::Test {
 protected:
     void SetUp() override {
@@ -84,6 +123,15 @@ protected:
         main_->show();
         QApplication::processEvents();
         return view;
+    }
+
+    // Prints every page of the view into a PDF file; false when the printer failed.
+    static bool PrintToPdf(CRawDataView& view, const std::filesystem::path& pdf) {
+        QPrinter printer(QPrinter::HighResolution);
+        platform::SetPdfOutput(printer, pdf);
+        platform::PrinterPagePainter painter(printer);
+        platform::PrintInfo info;
+        return painter.Begin() && view.OnPreparePrinting(info) && view.PrintPages(painter, info) && painter.End();
     }
 
     testsupport::TempFolder folder_;

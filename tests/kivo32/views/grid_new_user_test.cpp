@@ -2,11 +2,8 @@
 // write both reports, extract a day and print to PDF.
 #include <gtest/gtest.h>
 
-#include <QPrinter>
-
 #include "kivo32/views/data_grid_commands.h"
 #include "platform/base/local_time.h"
-#include "platform/ui/printer_page_painter.h"
 #include "shared/common/message_box_flags.h"
 #include "shared/common/user_data_folder.h"
 #include "tests/kivo32/views/grid_fixture.h"
@@ -57,15 +54,8 @@ TEST_F(GridNewUserTest, SelectsAWeekOfTwoChannelsExportsReportsExtractsADayAndPr
     EXPECT_EQ(extract->GetRawData().GetRecordCount(), kPerDay);
 
     const auto pdf = folder_ / "grid.pdf";
-    QPrinter printer(QPrinter::HighResolution);
-    platform::SetPdfOutput(printer, pdf);
-    platform::PrinterPagePainter painter(printer);
-    ASSERT_TRUE(painter.Begin());
-    platform::PrintInfo info;
     view->GetPrintTexts() = {"$F", "$D $T", 1, 2};
-    ASSERT_TRUE(view->OnPreparePrinting(info));
-    ASSERT_TRUE(view->PrintPages(painter, info));
-    ASSERT_TRUE(painter.End());
+    ASSERT_TRUE(PrintToPdf(*view, pdf));
     EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
 }
 

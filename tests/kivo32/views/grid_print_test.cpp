@@ -104,14 +104,7 @@ TEST_F(GridPrintTest, HeaderAndFooterInTheirCellsAndTheLastPageCapped) {
 
 TEST_F(GridPrintTest, PrintsToAPdfFile) {
     const auto path = folder_ / "grid.pdf";
-    QPrinter printer(QPrinter::HighResolution);
-    platform::SetPdfOutput(printer, path);
-    platform::PrinterPagePainter painter(printer);
-    ASSERT_TRUE(painter.Begin());
-    platform::PrintInfo info;
-    ASSERT_TRUE(view_->OnPreparePrinting(info));
-    ASSERT_TRUE(view_->PrintPages(painter, info));
-    ASSERT_TRUE(painter.End());
+    ASSERT_TRUE(PrintToPdf(*view_, path));
     std::ifstream file(path, std::ios::binary);
     std::string content((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     EXPECT_EQ(content.rfind("%PDF", 0), 0u);

@@ -14,29 +14,16 @@ namespace {
 
 using datafiletest::Bytes;
 
-class GridWalksTest : public testing::Test {
+class GridWalksTest : public gridtest::CellsFixture {
 protected:
-    GridWalksTest() { SetProgramTexts(platform::EnglishTexts()); }
-
-    // Opens a one-channel file of `records`; the grid of its cells.
-    CRawDataGrid& Open(const std::vector<Bytes>& records, std::uint8_t intervalCode = 2) {
-        datafiletest::WriteDataFile(path_, datafiletest::OneValueSetup(0, intervalCode), records);
-        file_ = std::make_unique<datafiletest::OpenedFile>(path_);
-        EXPECT_TRUE(file_->prepared);
-        cells_ = std::make_unique<CRawDataGrid>(file_->data);
-        return *cells_;
+    // Opens a one-channel file of `records`.
+    const CRawDataGrid& Open(const std::vector<Bytes>& records, std::uint8_t intervalCode = 2) {
+        return CellsFixture::Open(datafiletest::OneValueSetup(0, intervalCode), records);
     }
     // A record of 2024-03-15 at h:m:s holding `value`.
     static Bytes At(int hour, int minute, int second, float value = 1.0f, int day = 15, int month = 3) {
         return datafiletest::RecordBytes({24, month, day}, {hour, minute, second}, {value});
     }
-
-    testsupport::TempFolder folder_;
-    std::filesystem::path path_ = folder_ / "site.kivo";
-    testsupport::FakeAppContext context_;
-    std::unique_ptr<datafiletest::OpenedFile> file_;
-    std::unique_ptr<CRawDataGrid> cells_;
-    GridWalkProgress progress_;
 };
 
 std::vector<double> Values(const std::array<ColumnAnalysis::Entry, ColumnAnalysis::kRanked>& entries) {
@@ -68,7 +55,7 @@ TEST_F(GridWalksTest, AnalyseColumnRanksTotalsAndSkipsEmptyCells) {
         for (std::size_t i = 0; i < c.values.size(); ++i) {
             records.push_back(At(10, static_cast<int>(i), 0, c.values[i]));
         }
-        CRawDataGrid& cells = Open(records);
+        const CRawDataGrid& cells = Open(records);
         ColumnAnalysis result;
         ASSERT_TRUE(AnalyseColumn(cells, 3, 1, cells.GetRowCount(), result, progress_));
         EXPECT_EQ(Values(result.highest), c.highest);
@@ -77,12 +64,11 @@ TEST_F(GridWalksTest, AnalyseColumnRanksTotalsAndSkipsEmptyCells) {
         EXPECT_DOUBLE_EQ(result.total, c.total);
         EXPECT_DOUBLE_EQ(result.average, c.total / static_cast<double>(c.count));
         EXPECT_DOUBLE_EQ(result.peakToAverage, c.highest[0] / result.average);
-        file_.reset();
     }
 }
 
 TEST_F(GridWalksTest, RankedValuesCarryTheirOwnRowsTimeAndEqualsKeepTheFirst) {
-    CRawDataGrid& cells = Open({At(10, 0, 0, 3), At(10, 1, 0, 8), At(10, 2, 0, 8), At(10, 3, 0, 1)});
+    const CRawDataGrid& cells = Open({At(10, 0, 0, 3), At(10, 1, 0, 8), At(10, 2, 0, 8), At(10, 3, 0, 1)});
     ColumnAnalysis result;
     ASSERT_TRUE(AnalyseColumn(cells, 3, 1, 4, result, progress_));
     EXPECT_EQ(result.highest[0].time, "10:01:00");
@@ -127,12 +113,11 @@ TEST_F(GridWalksTest, DataErrorReportJudgesTheRecordTimes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        CRawDataGrid& cells = Open(c.records, c.intervalCode);
+        const CRawDataGrid& cells = Open(c.records, c.intervalCode);
         std::string report;
         ASSERT_TRUE(BuildDataErrorReport(cells, "Site A.kivo",
                                          file_->data.GetSetupTable()->GetIntervalSeconds(), report, progress_));
         EXPECT_EQ(report, "Data File: Site A.kivo\n\n" + c.expected);
-        file_.reset();
     }
 }
 
@@ -140,7 +125,7 @@ TEST_F(GridWalksTest, DataErrorReportSeesNoGapAtAClockChangeAndRefusesIntervalZe
     // The logger's clock keeps no summer time: 01:45 to 02:15 on the night the zone skips 02:00-03:00
     // are two regular steps.
     testsupport::WithTimeZone(testsupport::kNewYork, [&] {
-        CRawDataGrid& cells = Open({At(1, 45, 0, 1, 10), At(2, 0, 0, 1, 10), At(2, 15, 0, 1, 10), At(3, 0, 0, 1, 10)});
+        const CRawDataGrid& cells = Open({At(1, 45, 0, 1, 10), At(2, 0, 0, 1, 10), At(2, 15, 0, 1, 10), At(3, 0, 0, 1, 10)});
         std::string report;
         ASSERT_TRUE(BuildDataErrorReport(cells, "dst.kivo", 900, report, progress_));
         EXPECT_EQ(report,
@@ -148,7 +133,6 @@ TEST_F(GridWalksTest, DataErrorReportSeesNoGapAtAClockChangeAndRefusesIntervalZe
                   "2 records missing in 1 gap.\n");
         EXPECT_FALSE(BuildDataErrorReport(cells, "dst.kivo", 0, report, progress_));
         EXPECT_EQ(report, "");
-        file_.reset();
     });
 }
 
