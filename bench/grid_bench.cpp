@@ -94,6 +94,14 @@ int main(int argc, char** argv) {
                         grid.grab();
                     }
                 }));
+    std::printf("%-34s %8.3f s\n", "find the records of the last day", Seconds([&] {
+                    std::optional<double> first;
+                    std::optional<double> last;
+                    view->GetDataDateRange(first, last);
+                    long firstRecord = 0;
+                    long lastRecord = 0;
+                    view->FindRecordRange(last.value_or(0) - 1.0, last.value_or(0), firstRecord, lastRecord);
+                }));
     std::printf("%-34s %8.3f s\n", "record-time check after the open", Seconds([&] {
                     while (!view->GetDocument()->RecordTimeCheckFinished()) {
                         QApplication::processEvents(QEventLoop::AllEvents, 10);
