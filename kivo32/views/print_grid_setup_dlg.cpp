@@ -13,6 +13,8 @@
 #include "kivo32/views/views_ids.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
+#include "platform/ui/grid_printer.h"
+#include "platform/ui/image_page_painter.h"
 #include "platform/ui/qt_text.h"
 #include "shared/common/program_texts.h"
 #include "shared/controls/dialog_buttons.h"
@@ -21,6 +23,28 @@ namespace {
 
 // The most characters of a header or footer pattern.
 constexpr std::size_t kMaxPatternChars = 45;
+// The preview's page: a letter sheet at a screen resolution, shown at a third of its size.
+constexpr int kPreviewDotsPerInch = 96;
+constexpr int kPreviewWidth = 816;
+constexpr int kPreviewHeight = 1056;
+constexpr int kPreviewShrink = 3;
+
+// The grid the preview prints: ten rows and columns, "Hello," and "world!" in the first column.
+class PreviewCells : public platform::GridCellSource {
+public:
+    int GetRowCount() const override { return 10; }
+    int GetColCount() const override { return 10; }
+    bool GetCell(int row, int column, platform::GridCell& cell) const override {
+        if (row == 0) {
+            cell.text = std::string(1, static_cast<char>('A' + column - 1));
+        } else if (column == 0) {
+            cell.text = std::to_string(row);
+        } else if (column == 1 && row <= 2) {
+            cell.text = row == 1 ? "Hello," : "world!";
+        }
+        return true;
+    }
+};
 
 QString Text(unsigned id) {
     return platform::ToQString(LoadText(id));
@@ -102,7 +126,56 @@ CPrintGridSetupDlg::CPrintGridSetupDlg(const CRawDataView::PrintTexts& texts,
     lines->addRow(QString(), footerRow);
     lines->addRow(new QLabel(Text(IDS_PRINT_TOKENS), this));
     layout->addLayout(lines);
+    preview_ = new QLabel(this);
+    platform::SetControlId(preview_, IDC_PRINT_PREVIEW);
+    preview_->setFixedSize(kPreviewWidth / kPreviewShrink, kPreviewHeight / kPreviewShrink);
+    layout->addWidget(preview_, 0, Qt::AlignHCenter);
     layout->addWidget(MakeOkCancelButtons(this));
+
+    for (QCheckBox* check : checks_) {
+        connect(check, &QCheckBox::toggled, this, &CPrintGridSetupDlg::UpdatePreview);
+    }
+    for (QRadioButton* radio : {page_order_[0], page_order_[1], header_position_[0], header_position_[1],
+                                header_position_[2], footer_position_[0], footer_position_[1], footer_position_[2]}) {
+        connect(radio, &QRadioButton::toggled, this, &CPrintGridSetupDlg::UpdatePreview);
+    }
+    for (QLineEdit* edit : {margins_[0], margins_[1], margins_[2], margins_[3], header_, footer_}) {
+        connect(edit, &QLineEdit::textChanged, this, &CPrintGridSetupDlg::UpdatePreview);
+    }
+}
+
+void CPrintGridSetupDlg::UpdatePreview() {
+    // The controls as they stand; a margin that does not read keeps the value it had.
+    platform::GridPrintProperties shown = properties_;
+    int* margins[] = {&shown.topMargin, &shown.leftMargin, &shown.bottomMargin, &shown.rightMargin};
+    for (std::size_t i = 0; i < margins_.size(); ++i) {
+        *margins[i] = ParseMarginText(platform::FromQString(margins_[i]->text())).value_or(*margins[i]);
+    }
+    bool* flags[] = {&shown.centerHorizontally, &shown.centerVertically, &shown.columnHeaders, &shown.horizontalLines,
+                     &shown.rowHeaders,         &shown.verticalLines,    &shown.frame};
+    for (std::size_t i = 0; i < checks_.size(); ++i) {
+        *flags[i] = checks_[i]->isChecked();
+    }
+    const auto position = [](const std::array<QRadioButton*, 3>& radios) {
+        return radios[1]->isChecked() ? 1 : radios[2]->isChecked() ? 2 : 0;
+    };
+    shown.header = {};
+    shown.footer = {};
+    shown.header[static_cast<std::size_t>(position(header_position_))] = platform::FromQString(header_->text());
+    shown.footer[static_cast<std::size_t>(position(footer_position_))] = platform::FromQString(footer_->text());
+
+    preview_page_ = QImage(kPreviewWidth, kPreviewHeight, QImage::Format_RGB32);
+    const PreviewCells cells;
+    platform::GridPrinter printer(cells, shown);
+    {
+        platform::ImagePagePainter painter(preview_page_, kPreviewDotsPerInch);
+        printer.Layout(painter);
+        painter.StartPage();
+        printer.PrintPage(painter, 1);
+        painter.EndPage();
+    }
+    preview_->setPixmap(QPixmap::fromImage(preview_page_.scaled(preview_->size(), Qt::KeepAspectRatio,
+                                                                Qt::SmoothTransformation)));
 }
 
 void CPrintGridSetupDlg::ExchangeMargin(platform::DataExchange& exchange, QLineEdit* edit, int& units) {
@@ -146,5 +219,8 @@ void CPrintGridSetupDlg::DoDataExchange(platform::DataExchange& exchange) {
     if (exchange.saving() && !exchange.failed()) {
         properties_ = edited;
         texts_ = texts;
+    }
+    if (!exchange.saving()) {
+        UpdatePreview();
     }
 }

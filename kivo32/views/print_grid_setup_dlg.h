@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <array>
@@ -22,10 +23,16 @@ public:
     const CRawDataView::PrintTexts& GetTexts() const { return texts_; }
     const platform::GridPrintProperties& GetProperties() const { return properties_; }
 
+    // The preview's page as last drawn.
+    const QImage& PreviewPage() const { return preview_page_; }
+
 protected:
     void DoDataExchange(platform::DataExchange& exchange) override;
 
 private:
+    // Draws a small grid's first page with the settings as they stand in the controls.
+    void UpdatePreview();
+
     // A margin box: its text to the property, refused when it holds no margin.
     void ExchangeMargin(platform::DataExchange& exchange, QLineEdit* edit, int& units);
 
@@ -38,4 +45,6 @@ private:
     QLineEdit* footer_ = nullptr;
     std::array<QRadioButton*, 3> header_position_{};
     std::array<QRadioButton*, 3> footer_position_{};
+    QLabel* preview_;
+    QImage preview_page_;
 };

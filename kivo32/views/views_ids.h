@@ -105,6 +105,7 @@ inline constexpr int IDC_PRINT_HEADER = 1303;
 inline constexpr int IDC_PRINT_FOOTER = 1304;
 inline constexpr int IDC_PRINT_HEADER_POSITION = 1305;
 inline constexpr int IDC_PRINT_FOOTER_POSITION = 1308;
+inline constexpr int IDC_PRINT_PREVIEW = 51062;
 // Ours: its labels, in the order of the controls (the margins top, left, bottom, right; the seven
 // checks; the page orders; the three cells), and a margin it refuses.
 inline constexpr unsigned IDS_PRINT_SETUP_TITLE = 20430;

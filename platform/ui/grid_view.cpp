@@ -156,6 +156,14 @@ void GridView::resizeEvent(QResizeEvent* event) {
     PlaceFrozenView();
 }
 
+void GridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (current.isValid()) {
+        current_row_ = current.row() + 1;
+        current_column_ = current.column() + 1;
+    }
+}
+
 bool GridView::GetCurrentCell(int& row, int& column) const {
     row = current_row_;
     column = current_column_;

@@ -111,6 +111,37 @@ TEST_F(GridPrintTest, PrintsToAPdfFile) {
     EXPECT_NE(content.find("/Count " + std::to_string(view_->GetLastPageCount())), std::string::npos);
 }
 
+// Whether any pixel of `area` of the page is not white.
+bool DrawnIn(const QImage& page, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (page.pixel(x, y) != qRgb(255, 255, 255)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+TEST_F(GridPrintTest, PageSetupPreviewFollowsTheControls) {
+    CPrintGridSetupDlg dialog(view_->GetPrintTexts(), view_->GetPrintProperties());
+    dialog.UpdateData(false);
+    const QImage& page = dialog.PreviewPage();
+    ASSERT_FALSE(page.isNull());
+    // Half an inch of margin at 96 dots per inch stays white; the grid starts below the header line.
+    EXPECT_FALSE(DrawnIn(page, QRect(0, 0, page.width(), 47)));
+    EXPECT_TRUE(DrawnIn(page, QRect(48, 48, 300, 100)));
+    const QRect topRight(page.width() / 2, 48, page.width() / 2 - 49, 14);
+    EXPECT_FALSE(DrawnIn(page, topRight));
+
+    platform::FindControlAs<QLineEdit>(&dialog, IDC_PRINT_HEADER)->setText("Site");
+    platform::FindControlAs<QRadioButton>(&dialog, IDC_PRINT_HEADER_POSITION + 2)->setChecked(true);
+    EXPECT_TRUE(DrawnIn(dialog.PreviewPage(), topRight));
+
+    platform::FindControlAs<QLineEdit>(&dialog, IDC_PRINT_MARGIN_TOP)->setText("2");
+    EXPECT_FALSE(DrawnIn(dialog.PreviewPage(), QRect(0, 0, page.width(), 190)));
+}
+
 TEST_F(GridPrintTest, PageSetupTakesMarginsAndRefusesNegativeOnes) {
     CPrintGridSetupDlg dialog(view_->GetPrintTexts(), view_->GetPrintProperties());
     dialog.UpdateData(false);

@@ -128,6 +128,10 @@ TEST_F(GridViewTest, MouseOnCellsAndHeadersShapesTheSelection) {
     int column = 0;
     ASSERT_TRUE(grid_.GetCurrentCell(row, column));
     EXPECT_EQ(std::pair(row, column), std::pair(2, 3));
+    // The keyboard moves it as well.
+    grid_.setCurrentIndex(grid_.model()->index(6, 1));
+    ASSERT_TRUE(grid_.GetCurrentCell(row, column));
+    EXPECT_EQ(std::pair(row, column), std::pair(7, 2));
 }
 
 TEST_F(GridViewTest, FrozenColumnsTakeClicksAndStayWhenScrolled) {
