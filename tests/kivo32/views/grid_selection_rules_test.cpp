@@ -142,3 +142,30 @@ TEST_F(GridSelectionRulesTest, ExtractSelectionNeedsTwoRecords) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridSelectionRulesTest, WholeRowsTheActiveGridAndOneKindOfValues) {
+    view_->Grid().MouseDown(6, 3, 0);
+    view_->Grid().MouseMove(8, 4);
+    view_->Grid().MouseUp(8, 4, 0);
+    view_->SelectWholeRows();
+    EXPECT_TRUE(Selected(6, 5) && Selected(8, 1));
+    EXPECT_FALSE(Selected(9, 5));
+
+    EXPECT_EQ(GetActiveRawDataView(main_.get()), view_);
+
+    CSetupTable setup = gridtest::ChannelsSetup(1);
+    setup.GetHardwareChannel(0).SetPowerOptions(kQuantityVoltage, kOptionBit1);
+    CRawDataView* mixed =
+        OpenGrid("mixed.kivo", setup, gridtest::Records(3, 2, 900, [](int, int c) { return float(c); }));
+    ASSERT_NE(mixed, nullptr);
+    EXPECT_TRUE(mixed->CheckColumnsSameKind(3, 3));
+    EXPECT_TRUE(view_->CheckColumnsSameKind(3, 5));
+    broker_.AnswerMessageBox(IDOK);
+    EXPECT_FALSE(mixed->CheckColumnsSameKind(3, 4));
+    EXPECT_EQ(broker_.Asked().back().text,
+              "The selected channels hold different kinds of values. Select channels of one kind.");
+}
+
+}  // namespace
