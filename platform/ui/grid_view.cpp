@@ -6,6 +6,7 @@
 #include <QScrollBar>
 
 #include "platform/ui/grid_table_model.h"
+#include "platform/ui/grid_window_model.h"
 
 namespace platform {
 
@@ -65,10 +66,11 @@ GridView::GridView(const GridCellSource& source, GridEvents& events, QWidget* pa
 }
 
 GridView::~GridView() {
-    // The views must let go of the model before it goes.
+    // The views must let go of the models before they go.
     if (frozen_ != nullptr) {
         frozen_->setModel(nullptr);
     }
+    frozen_rows_.reset();
     setModel(nullptr);
 }
 
@@ -87,12 +89,14 @@ void GridView::SetFrozenColumns(int count) {
     if (count <= 0) {
         delete frozen_;
         frozen_ = nullptr;
+        frozen_rows_.reset();
         return;
     }
     if (frozen_ == nullptr) {
         frozen_ = new QTableView(this);
+        frozen_rows_ = std::make_unique<GridWindowModel>(*model_);
         SetUpTable(*frozen_, verticalHeader()->defaultSectionSize());
-        frozen_->setModel(model_.get());
+        frozen_->setModel(frozen_rows_.get());
         frozen_->verticalHeader()->hide();
         frozen_->setFocusPolicy(Qt::NoFocus);
         frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -100,10 +104,7 @@ void GridView::SetFrozenColumns(int count) {
         frozen_->setFrameShape(QFrame::NoFrame);
         frozen_->viewport()->installEventFilter(this);
         frozen_->horizontalHeader()->viewport()->installEventFilter(this);
-        connect(frozen_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
-                &QAbstractSlider::setValue);
-        connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(),
-                &QAbstractSlider::setValue);
+        connect(verticalScrollBar(), &QAbstractSlider::valueChanged, this, &GridView::FollowScrolledRows);
         connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
             if (frozen_ != nullptr && section < frozen_count_) {
                 frozen_->setColumnWidth(section, size);
@@ -112,14 +113,25 @@ void GridView::SetFrozenColumns(int count) {
         });
         frozen_->show();
     }
+    FollowScrolledRows();
+    frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    PlaceFrozenView();
+}
+
+void GridView::FollowScrolledRows() {
+    if (frozen_rows_ == nullptr) {
+        return;
+    }
+    const int rowHeight = std::max(verticalHeader()->defaultSectionSize(), 1);
+    const int first = std::max(rowAt(0), 0);
+    frozen_rows_->SetWindow(first, viewport()->height() / rowHeight + 2);
+    // A new window of rows is a new model to the frozen view: its columns are laid out again.
     for (int column = 0; column < model_->columnCount(); ++column) {
-        frozen_->setColumnHidden(column, column >= count);
-        if (column < count) {
+        frozen_->setColumnHidden(column, column >= frozen_count_);
+        if (column < frozen_count_) {
             frozen_->setColumnWidth(column, columnWidth(column));
         }
     }
-    frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
-    PlaceFrozenView();
 }
 
 void GridView::SetHeaderHeight(int height) {
@@ -148,7 +160,7 @@ void GridView::PlaceFrozenView() {
     }
     frozen_->setGeometry(verticalHeader()->width() + frameWidth(), frameWidth(), width,
                          viewport()->height() + horizontalHeader()->height());
-    frozen_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    FollowScrolledRows();
 }
 
 void GridView::resizeEvent(QResizeEvent* event) {
@@ -180,7 +192,8 @@ std::pair<int, int> GridView::CellAt(const QWidget* widget, const QPoint& positi
         return fromTable(*this);
     }
     if (frozen_ != nullptr && widget == frozen_->viewport()) {
-        return fromTable(*frozen_);
+        const auto [row, column] = fromTable(*frozen_);
+        return row < 0 ? std::pair{-1, -1} : std::pair{row + frozen_rows_->FirstRow(), column};
     }
     for (const QHeaderView* header :
          {horizontalHeader(), frozen_ != nullptr ? frozen_->horizontalHeader() : nullptr}) {

@@ -11,6 +11,7 @@
 namespace platform {
 
 class GridTableModel;
+class GridWindowModel;
 
 // Key flags that reach the owner with a click, as the mouse messages carry them.
 inline constexpr unsigned kGridFlagShift = 4;
@@ -73,6 +74,8 @@ protected:
 
 private:
     void PlaceFrozenView();
+    // The frozen columns show the rows the main view shows.
+    void FollowScrolledRows();
     // The range from the anchor to (row, column) in the kind the press chose.
     GridRange DragRange(int row, int column) const;
 
@@ -81,6 +84,7 @@ private:
     GridSelection selection_;
     std::unique_ptr<GridTableModel> model_;
     QTableView* frozen_ = nullptr;
+    std::unique_ptr<GridWindowModel> frozen_rows_;
     int frozen_count_ = 0;
 
     enum class DragKind { None, Cells, Columns, Rows };

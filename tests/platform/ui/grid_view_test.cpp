@@ -142,8 +142,10 @@ TEST_F(GridViewTest, FrozenColumnsTakeClicksAndStayWhenScrolled) {
     grid_.horizontalScrollBar()->setValue(grid_.horizontalScrollBar()->maximum());
     grid_.verticalScrollBar()->setValue(500);
     QApplication::processEvents();
-    EXPECT_EQ(frozen->verticalScrollBar()->value(), 500);
-    const QPoint inFrozen = frozen->visualRect(frozen->model()->index(502, 1)).center();
+    // The frozen columns show the rows the grid shows, and hold only those.
+    EXPECT_EQ(frozen->model()->data(frozen->model()->index(0, 1), Qt::DisplayRole).toString(), "501.2");
+    EXPECT_LT(frozen->model()->rowCount(), 40);
+    const QPoint inFrozen = frozen->visualRect(frozen->model()->index(2, 1)).center();
     Click(frozen->viewport(), inFrozen, Qt::ControlModifier);
     EXPECT_EQ(source_.events.front(), "start 503,2 ctrl");
 }
