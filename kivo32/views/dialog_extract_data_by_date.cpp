@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <cmath>
 
+#include "kivo32/views/raw_data_grid.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/local_time.h"
 #include "platform/base/string_format.h"
@@ -24,8 +25,6 @@
 
 namespace {
 
-// Two time stamps this close are the same.
-constexpr double kHalfSecond = 0.5 / 86400.0;
 
 enum Field { kYear, kMonth, kDay, kHour, kMinute, kSecond };
 
@@ -57,7 +56,7 @@ DateOrder OrderOf(int code) {
 }
 
 bool Same(double a, double b) {
-    return std::fabs(a - b) <= kHalfSecond;
+    return std::fabs(a - b) <= kSameTimeStamp;
 }
 
 }  // namespace
@@ -167,10 +166,10 @@ unsigned CDialogExtractDataByDate::CheckRange(std::optional<double> from, std::o
     if (*from > *to || Same(*from, *to)) {
         return IDS_EXTRACT_FROM_NOT_BEFORE_TO;
     }
-    if (*from < first - kHalfSecond) {
+    if (*from < first - kSameTimeStamp) {
         return IDS_EXTRACT_FROM_TOO_EARLY;
     }
-    if (*to > last + kHalfSecond) {
+    if (*to > last + kSameTimeStamp) {
         return IDS_EXTRACT_TO_TOO_LATE;
     }
     return 0;

@@ -8,6 +8,9 @@
 #include "shared/datafile/data_grid_rows.h"
 #include "shared/datafile/raw_data.h"
 
+// Two time stamps (OLE dates) this close, half a second, are the same.
+inline constexpr double kSameTimeStamp = 0.5 / 86400.0;
+
 // Grid column 0 holds the record number, column c >= 1 shows field c - 1 of the data file (1 the
 // date, 2 the time, 3 and up the logged values); row r >= 1 shows record r - 1, row 0 the headers.
 // Nothing is copied: every answer reads the model's current record, which its block cache makes cheap

@@ -22,8 +22,6 @@
 
 namespace {
 
-// Half a second as a part of a day: time stamps this close count as equal.
-constexpr double kHalfSecond = 0.5 / 86400.0;
 // The widths of the date and time columns in characters; other columns fit their header.
 constexpr int kDateTimeChars = 11;
 constexpr int kHeaderLines = 3;
@@ -329,7 +327,7 @@ void CRawDataView::SelectWholeRows() {
     }
 }
 
-bool CRawDataView::IsInsideStoredBlock(int row, int column) const {
+bool CRawDataView::IsInsideSelectedBlock(int row, int column) const {
     const GridBlock& block = last_range_;
     return row >= static_cast<int>(block.FirstRow()) && row <= static_cast<int>(block.bottom) &&
            column >= static_cast<int>(block.left) && column <= static_cast<int>(block.right);
@@ -337,7 +335,7 @@ bool CRawDataView::IsInsideStoredBlock(int row, int column) const {
 
 void CRawDataView::OnRButtonUp(int row, int column, int globalX, int globalY) {
     GridBlock block;
-    if (!GetSelectedRange(block, false) || !IsInsideStoredBlock(row, column)) {
+    if (!GetSelectedRange(block, false) || !IsInsideSelectedBlock(row, column)) {
         return;
     }
     auto* menu = new QMenu(this);
@@ -385,10 +383,10 @@ void CRawDataView::FindRecordRange(double from, double to, long& firstRecord, lo
         if (!time) {
             continue;
         }
-        if (firstRecord > rows && *time >= from - kHalfSecond) {
+        if (firstRecord > rows && *time >= from - kSameTimeStamp) {
             firstRecord = row;
         }
-        if (*time <= to + kHalfSecond) {
+        if (*time <= to + kSameTimeStamp) {
             lastRecord = row;
         }
     }

@@ -184,7 +184,7 @@ private:
     void Select(const platform::GridRange& range);
     void Deselect(const platform::GridRange& range);
     platform::GridRange WholeRow(int row) const;
-    bool IsInsideStoredBlock(int row, int column) const;
+    bool IsInsideSelectedBlock(int row, int column) const;
 
     std::unique_ptr<CRawDataGrid> cells_;
     platform::GridView* grid_ = nullptr;
