@@ -198,3 +198,8 @@ std::string BuildEnergySummary(const CSetupTable& setup, const CDataInfo& info) 
     }
     return {};
 }
+
+std::string EnergySummaryWindowText(const CSetupTable& setup, const CDataInfo& info) {
+    const std::string summary = BuildEnergySummary(setup, info);
+    return "\r\n" + (summary.empty() ? LoadText(IDS_ENERGY_NO_DATA) : summary);
+}

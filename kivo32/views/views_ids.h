@@ -212,6 +212,8 @@ inline constexpr unsigned IDS_ENERGY_OLD_FIRMWARE = 59461;
 inline constexpr unsigned IDS_ENERGY_UPDATE_FIRMWARE = 59462;
 inline constexpr unsigned IDS_ENERGY_TOTALS = 59464;
 inline constexpr unsigned IDS_ENERGY_NO_TOTALS = 9351;
+// Ours: the energy summary window of a logger that keeps no registers.
+inline constexpr unsigned IDS_ENERGY_NO_DATA = 20480;
 
 // The summary report: its title; first and last record ("%s %s" date and time); duration in days; the
 // setup and file headings and their fields; the channel labels; a value a converted file does not hold;

@@ -41,6 +41,7 @@ protected:
 
 TEST_F(EnergySummaryTest, ModelsOneAndTwoShowPeakDemandAndTotals) {
     EXPECT_EQ(Summary(0, "2.60"), "");
+    EXPECT_EQ(EnergySummaryWindowText(setup_, info_), "\r\nNo data available.");
     EXPECT_EQ(Summary(1, "1.53"), "This logger's firmware keeps no peak demand or energy totals."
                                   "                             Update the firmware to see them.");
     struct Case {
