@@ -37,6 +37,15 @@ TEST(ExtractDialogsTest, RecordRangeRefusals) {
         EXPECT_EQ(CDialogExtractDataByRecord::CheckRange(c.from, c.to, 10), c.refusal) << c.from << ".." << c.to;
     }
     EXPECT_EQ(CDialogExtractDataByRecord::CheckRange(70000, 100000, 200000), 0u);
+
+    // The spins hold a count beyond 16 bits whole.
+    testsupport::EnsureQtApplication();
+    CDialogExtractDataByRecord dialog(200000);
+    dialog.UpdateData(false);
+    auto* to = FindControlAs<QSpinBox>(&dialog, IDC_EXTRACT_TO_RECORD);
+    ASSERT_NE(to, nullptr);
+    EXPECT_EQ(to->maximum(), 200000);
+    EXPECT_EQ(to->value(), 200000);
 }
 
 TEST(ExtractDialogsTest, DateFieldsAndRangeRefusals) {
