@@ -17,23 +17,18 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_data_file.h"
 #include "platform/base/binary_file.h"
 #include "platform/base/local_time.h"
 #include "platform/base/program_texts.h"
 #include "shared/datafile/csv_import.h"
-#include "shared/datafile/data_info.h"
-#include "shared/datafile/message_sink.h"
 #include "shared/datafile/raw_data.h"
-#include "shared/datafile/record_bytes.h"
 #include "shared/setup/setup_table.h"
 #include "tests/support/resource_texts.h"
 
 namespace {
 
-class PrintingSink : public CMessageSink {
-public:
-    void ShowMessage(const std::string& text) override { std::printf("  message: %s\n", text.c_str()); }
-};
+using bench::PrintingSink;
 
 // A Quarven RS setup with two power channels: 14 values and 4 times of day per record.
 CSetupTable BenchSetup() {
@@ -152,48 +147,6 @@ std::map<std::string, double> TimePandas(const std::filesystem::path& csv,
     return times;
 }
 
-constexpr std::time_t kStart = 1577836800;
-constexpr long kIntervalSeconds = 300;
-
-bool WriteFile(const std::filesystem::path& path, long records, PrintingSink& sink) {
-    CSetupTable setup = BenchSetup();
-    CDataInfo info;
-    info.SetRecordCount(static_cast<std::uint32_t>(records));
-    CRawData data;
-    data.SetMessageSink(sink);
-    if (!data.Initialize(&info, &setup) || !data.CreateDataFile(path, 4) || !data.BuildFieldList()) {
-        return false;
-    }
-    const auto size = static_cast<std::size_t>(data.GetRecordSize());
-    constexpr long kBlockRecords = 4096;
-    std::vector<std::uint8_t> block;
-    for (long first = 0; first < records; first += kBlockRecords) {
-        const long count = std::min(kBlockRecords, records - first);
-        block.assign(static_cast<std::size_t>(count) * size, 0);
-        for (long i = 0; i < count; ++i) {
-            const std::span<std::uint8_t> record =
-                std::span<std::uint8_t>(block).subspan(static_cast<std::size_t>(i) * size, size);
-            // Every 5 minutes from 2020-01-01.
-            const std::tm time = *platform::ToUtcTime(kStart + (first + i) * kIntervalSeconds);
-            WriteRecordDate(record, CRawData::kDateOffset,
-                            {time.tm_year % 100, time.tm_mon + 1, time.tm_mday});
-            WriteRecordTimeOfDay(record, CRawData::kTimeOffset, {time.tm_hour, time.tm_min, time.tm_sec});
-            for (const CRawDataField& field : data.GetFields()) {
-                if (field.storageKind == CRawDataField::kStorageFloat) {
-                    WriteRecordFloat(record, field.offset, static_cast<float>((first + i) % 1000) * 0.25f);
-                } else if (field.offset != CRawData::kTimeOffset &&
-                           field.storageKind == CRawDataField::kStorageTime) {
-                    WriteRecordTimeOfDay(record, field.offset, {12, 30, 15});
-                }
-            }
-        }
-        if (!data.WriteRecords(block)) {
-            return false;
-        }
-    }
-    return data.CloseDataFile();
-}
-
 bool ReadFile(const std::filesystem::path& path, long records, PrintingSink& sink) {
     CRawData data;
     data.SetMessageSink(sink);
@@ -234,7 +187,7 @@ int main(int argc, char** argv) {
     PrintingSink sink;
     std::printf("%ld records\n", records);
     Step steps[] = {
-        {"write data file", [&] { return WriteFile(data, records, sink); }, {}, data},
+        {"write data file", [&] { return bench::WriteDataFile(data, BenchSetup(), records, sink); }, {}, data},
         {"open, check times, read each record", [&] { return ReadFile(data, records, sink); }, {data}, {}},
         {"export CSV", [&] { return ExportFile(data, csv, sink); }, {data}, csv},
         {"import CSV", [&] { return ConvertCSVToDataFile(csv, back, sink); }, {csv}, back},

@@ -91,14 +91,18 @@ bool CRawDataDoc::OnOpenDocument(const std::filesystem::path& path) {
 
 bool CRawDataDoc::OpenModel(const std::filesystem::path& path, bool quiet) {
     HeldMessages held;
+    time_check_.reset();
     raw_data_.CloseDataFile();
     raw_data_.SetMessageSink(quiet ? static_cast<CMessageSink&>(held) : MessageBoxSink());
+    // The record times are checked after the grid shows, so that opening never walks the records.
     const bool opened =
-        raw_data_.Initialize() && raw_data_.OpenDataFile(path) && raw_data_.InitRecordAccess();
+        raw_data_.Initialize() && raw_data_.OpenDataFile(path) && raw_data_.InitRecordAccess(false);
     raw_data_.SetMessageSink(MessageBoxSink());
     if (!opened) {
         held.ShowAll();
         raw_data_.CloseDataFile();
+    } else if (!quiet) {
+        time_check_ = std::make_unique<CRecordTimeCheck>(path);
     }
     return opened;
 }
@@ -126,6 +130,7 @@ bool CRawDataDoc::SaveModified() {
 }
 
 void CRawDataDoc::OnCloseDocument() {
+    time_check_.reset();
     if (temporary_) {
         raw_data_.CloseDataFile();
         DeleteFileWithRetries(PathName());
@@ -134,6 +139,7 @@ void CRawDataDoc::OnCloseDocument() {
 }
 
 void CRawDataDoc::DeleteContents() {
+    time_check_.reset();
     raw_data_.CloseDataFile();
     timestamps_.RemoveAll();
 }

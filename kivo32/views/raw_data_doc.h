@@ -3,9 +3,11 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "kivo32/analysis/timestamp_tou_array.h"
+#include "kivo32/views/record_time_check.h"
 #include "platform/ui/document.h"
 #include "shared/datafile/raw_data.h"
 #include "shared/datafile/record_range_save.h"
@@ -28,6 +30,8 @@ public:
     bool IsTemporaryFile() const { return temporary_; }
     // The name of the extracted data in the question when it closes.
     const std::string& GetExtractedName() const { return extracted_name_; }
+    // Whether the check of the record times that began when the file opened has ended.
+    bool RecordTimeCheckFinished() const { return !time_check_ || time_check_->Finished(); }
     // The time stamps of the grid rows that the analysis views keep.
     CTimestampTOUArray& GetTimestamps() { return timestamps_; }
     // The user's file: the file opened, or for an extracted range the file it came from.
@@ -66,7 +70,8 @@ public:
 
 private:
     // Opens `path` in the model for record access; `quiet` keeps the model's messages back unless the
-    // open fails (they were shown when the file was first opened).
+    // open fails (they were shown when the file was first opened). Unless quiet, the record times are
+    // then checked on a worker.
     bool OpenModel(const std::filesystem::path& path, bool quiet = false);
     // The grid rows of the document's views, or null.
     const CDataGridRows* FindGridRows() const;
@@ -79,4 +84,6 @@ private:
     bool extracted_ = false;
     bool temporary_ = false;
     CTimestampTOUArray timestamps_;
+    // The check of the open file's record times while it runs; closing the file stops it.
+    std::unique_ptr<CRecordTimeCheck> time_check_;
 };

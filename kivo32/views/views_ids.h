@@ -102,3 +102,220 @@ inline constexpr unsigned IDS_GRAPH_Y_AXIS_2 = 20683;
 inline constexpr unsigned IDS_GRAPH_Y_AXIS_3 = 20684;
 // Ours: the plotting methods in the order of the type dialog's list.
 inline constexpr unsigned IDS_GRAPH_METHOD_NAME_FIRST = 20690;
+
+// The data grid's commands, as the menus and the grid's context menu send them.
+inline constexpr unsigned ID_ANALYSIS_VALUES_1 = 32862;
+inline constexpr unsigned ID_ANALYSIS_VALUES_2 = 32900;
+inline constexpr unsigned ID_ANALYSIS_VALUES_3 = 32860;
+inline constexpr unsigned ID_ANALYSIS_VALUES_4 = 32861;
+inline constexpr unsigned ID_ANALYSIS_VALUES_5 = 32863;
+inline constexpr unsigned ID_GRAPH_SELECTED_DATA = 32873;
+inline constexpr unsigned ID_LOAD_PROFILE_SELECTED = 32871;
+inline constexpr unsigned ID_LOAD_PROFILE_GRAPH_SELECTED = 32872;
+inline constexpr unsigned ID_EXTRACT_SELECTED_RANGE = 32889;
+inline constexpr unsigned ID_GRID_SAVE_AS = 32896;
+inline constexpr unsigned ID_REOPEN_DATA_DOCUMENT = 32898;
+inline constexpr unsigned ID_SAVE_DATA_DOCUMENT_AS = 32897;
+
+// The grid: the title of its context menu; several value kinds in one selection; more than one column
+// where the analysis takes one.
+inline constexpr unsigned IDS_GRID_MENU_TITLE = 9338;
+inline constexpr unsigned IDS_MIXED_VALUE_KINDS = 12481;
+inline constexpr unsigned IDS_ONE_COLUMN_ONLY = 12482;
+
+// Ours: the items of the grid's context menu.
+inline constexpr unsigned IDS_MENU_ANALYSIS_1 = 20410;
+inline constexpr unsigned IDS_MENU_ANALYSIS_2 = 20411;
+inline constexpr unsigned IDS_MENU_ANALYSIS_3 = 20412;
+inline constexpr unsigned IDS_MENU_ANALYSIS_4 = 20413;
+inline constexpr unsigned IDS_MENU_ANALYSIS_5 = 20414;
+inline constexpr unsigned IDS_MENU_GRAPH = 20415;
+inline constexpr unsigned IDS_MENU_LOAD_PROFILE = 20416;
+inline constexpr unsigned IDS_MENU_LOAD_PROFILE_GRAPH = 20417;
+inline constexpr unsigned IDS_MENU_EXTRACT_SELECTION = 20418;
+inline constexpr unsigned IDS_MENU_SAVE_AS = 20419;
+
+// The reports of a data file: the label of its title; a report that cannot be made or written ("%s" the
+// path); the text viewer that would not start.
+inline constexpr unsigned IDS_REPORT_FILE_LABEL = 9211;
+inline constexpr unsigned IDS_REPORT_CANNOT_CREATE = 12479;
+inline constexpr unsigned IDS_REPORT_WRITE_ERROR = 59450;
+inline constexpr unsigned IDS_REPORT_VIEWER_FAILED = 8218;
+// The data-error report's entries ("%s" the date and the time cells) and its summaries.
+inline constexpr unsigned IDS_REPORT_NOT_ON_MINUTE = 59451;
+inline constexpr unsigned IDS_REPORT_NOT_ON_INTERVAL = 59452;
+inline constexpr unsigned IDS_REPORT_SHORT_INTERVAL = 59453;
+inline constexpr unsigned IDS_REPORT_GAP = 59454;
+inline constexpr unsigned IDS_REPORT_GAP_SUMMARY = 59455;
+inline constexpr unsigned IDS_REPORT_SHORT_SUMMARY = 59456;
+inline constexpr unsigned IDS_REPORT_NO_ERRORS = 59457;
+// The CSV export of the grid: written ("%s" the path) with its caption; a write error.
+inline constexpr unsigned IDS_EXPORT_DONE_CAPTION = 59520;
+inline constexpr unsigned IDS_EXPORT_DONE = 59521;
+inline constexpr unsigned IDS_EXPORT_WRITE_ERROR = 59566;
+// The CSV and all-files entries of the grid's Save As filter.
+inline constexpr unsigned IDS_CSV_FILE_FILTER = 59635;
+inline constexpr unsigned IDS_ALL_FILES_FILTER = 59634;
+// Ours: the data-error report of a file without a logging interval.
+inline constexpr unsigned IDS_REPORT_NO_INTERVAL = 20420;
+
+// The print setup dialog: its controls, as the system numbers them.
+inline constexpr int IDC_PRINT_MARGIN_TOP = 51068;
+inline constexpr int IDC_PRINT_MARGIN_LEFT = 51065;
+inline constexpr int IDC_PRINT_MARGIN_BOTTOM = 51066;
+inline constexpr int IDC_PRINT_MARGIN_RIGHT = 51067;
+inline constexpr int IDC_PRINT_CENTER_HORIZONTALLY = 51074;
+inline constexpr int IDC_PRINT_CENTER_VERTICALLY = 51073;
+inline constexpr int IDC_PRINT_COLUMN_HEADERS = 51070;
+inline constexpr int IDC_PRINT_HORIZONTAL_LINES = 51058;
+inline constexpr int IDC_PRINT_ROW_HEADERS = 51069;
+inline constexpr int IDC_PRINT_VERTICAL_LINES = 51169;
+inline constexpr int IDC_PRINT_FRAME = 51076;
+// The page-order radios are 51071 and the next; the position radios 1305 and 1308 and the two next.
+inline constexpr int IDC_PRINT_PAGE_ORDER = 51071;
+inline constexpr int IDC_PRINT_HEADER = 1303;
+inline constexpr int IDC_PRINT_FOOTER = 1304;
+inline constexpr int IDC_PRINT_HEADER_POSITION = 1305;
+inline constexpr int IDC_PRINT_FOOTER_POSITION = 1308;
+inline constexpr int IDC_PRINT_PREVIEW = 51062;
+// Ours: its labels, in the order of the controls (the margins top, left, bottom, right; the seven
+// checks; the page orders; the three cells), and a margin it refuses.
+inline constexpr unsigned IDS_PRINT_SETUP_TITLE = 20430;
+inline constexpr unsigned IDS_PRINT_MARGINS = 20431;
+inline constexpr unsigned IDS_PRINT_MARGIN_TOP = 20432;
+inline constexpr unsigned IDS_PRINT_MARGIN_LEFT = 20433;
+inline constexpr unsigned IDS_PRINT_MARGIN_BOTTOM = 20434;
+inline constexpr unsigned IDS_PRINT_MARGIN_RIGHT = 20435;
+inline constexpr unsigned IDS_PRINT_CENTER_HORIZONTALLY = 20436;
+inline constexpr unsigned IDS_PRINT_CENTER_VERTICALLY = 20437;
+inline constexpr unsigned IDS_PRINT_COLUMN_HEADERS = 20438;
+inline constexpr unsigned IDS_PRINT_HORIZONTAL_LINES = 20439;
+inline constexpr unsigned IDS_PRINT_ROW_HEADERS = 20440;
+inline constexpr unsigned IDS_PRINT_VERTICAL_LINES = 20441;
+inline constexpr unsigned IDS_PRINT_FRAME = 20442;
+inline constexpr unsigned IDS_PRINT_PAGE_ORDER = 20443;
+inline constexpr unsigned IDS_PRINT_DOWN_THEN_ACROSS = 20444;
+inline constexpr unsigned IDS_PRINT_ACROSS_THEN_DOWN = 20445;
+inline constexpr unsigned IDS_PRINT_HEADER = 20446;
+inline constexpr unsigned IDS_PRINT_FOOTER = 20447;
+inline constexpr unsigned IDS_PRINT_CELL_LEFT = 20448;
+inline constexpr unsigned IDS_PRINT_CELL_MIDDLE = 20449;
+inline constexpr unsigned IDS_PRINT_CELL_RIGHT = 20450;
+inline constexpr unsigned IDS_PRINT_TOKENS = 20451;
+inline constexpr unsigned IDS_PRINT_BAD_MARGIN = 20452;
+
+// The extraction dialogs: their controls, as the system numbers them.
+inline constexpr int IDC_EXTRACT_FROM_RECORD = 1534;
+inline constexpr int IDC_EXTRACT_TO_RECORD = 1536;
+inline constexpr int IDC_EXTRACT_LOWER_LIMIT = 1532;
+inline constexpr int IDC_EXTRACT_UPPER_LIMIT = 1533;
+inline constexpr int IDC_EXTRACT_FIRST_TIME = 1537;
+inline constexpr int IDC_EXTRACT_LAST_TIME = 1538;
+// The six fields of the from row (month, day, year, hour, minute, second) and of the to row.
+inline constexpr int IDC_EXTRACT_FROM_MONTH = 1539;
+inline constexpr int IDC_EXTRACT_FROM_DAY = 1540;
+inline constexpr int IDC_EXTRACT_FROM_YEAR = 1541;
+inline constexpr int IDC_EXTRACT_FROM_HOUR = 1545;
+inline constexpr int IDC_EXTRACT_FROM_MINUTE = 1546;
+inline constexpr int IDC_EXTRACT_FROM_SECOND = 1547;
+inline constexpr int IDC_EXTRACT_TO_MONTH = 1542;
+inline constexpr int IDC_EXTRACT_TO_DAY = 1543;
+inline constexpr int IDC_EXTRACT_TO_YEAR = 1544;
+inline constexpr int IDC_EXTRACT_TO_HOUR = 1548;
+inline constexpr int IDC_EXTRACT_TO_MINUTE = 1549;
+inline constexpr int IDC_EXTRACT_TO_SECOND = 1550;
+inline constexpr int IDC_EXTRACT_DATE_HINT = 1570;
+inline constexpr int IDC_EXTRACT_FROM_DAY_START = 1551;
+inline constexpr int IDC_EXTRACT_TO_DAY_START = 1552;
+// Their refusals: records reversed, beyond the end, the same, not above 0; dates: from invalid, to
+// invalid, from not before to, from before the first record, to after the last, the file's own times
+// invalid.
+inline constexpr unsigned IDS_EXTRACT_RECORD_REVERSED = 8208;
+inline constexpr unsigned IDS_EXTRACT_RECORD_BEYOND_END = 8209;
+inline constexpr unsigned IDS_EXTRACT_RECORD_SAME = 8210;
+inline constexpr unsigned IDS_EXTRACT_RECORD_NOT_POSITIVE = 8211;
+inline constexpr unsigned IDS_EXTRACT_FROM_INVALID = 8212;
+inline constexpr unsigned IDS_EXTRACT_TO_INVALID = 8213;
+inline constexpr unsigned IDS_EXTRACT_FROM_NOT_BEFORE_TO = 8214;
+inline constexpr unsigned IDS_EXTRACT_FROM_TOO_EARLY = 8215;
+inline constexpr unsigned IDS_EXTRACT_TO_TOO_LATE = 8216;
+inline constexpr unsigned IDS_EXTRACT_FILE_TIMES_INVALID = 8217;
+// An extract of data that is itself an extract; its box is titled "KIVO - %s" with the title.
+inline constexpr unsigned IDS_EXTRACT_OF_EXTRACT = 12486;
+// Ours: the labels of the two dialogs.
+inline constexpr unsigned IDS_EXTRACT_BY_RECORD_TITLE = 20460;
+inline constexpr unsigned IDS_EXTRACT_FIRST_RECORD = 20461;
+inline constexpr unsigned IDS_EXTRACT_LAST_RECORD = 20462;
+inline constexpr unsigned IDS_EXTRACT_FROM_RECORD = 20463;
+inline constexpr unsigned IDS_EXTRACT_TO_RECORD = 20464;
+inline constexpr unsigned IDS_EXTRACT_BY_DATE_TITLE = 20465;
+inline constexpr unsigned IDS_EXTRACT_FIRST_TIME = 20466;
+inline constexpr unsigned IDS_EXTRACT_LAST_TIME = 20467;
+inline constexpr unsigned IDS_EXTRACT_FROM_TIME = 20468;
+inline constexpr unsigned IDS_EXTRACT_TO_TIME = 20469;
+inline constexpr unsigned IDS_EXTRACT_FROM_DAY_START = 20470;
+inline constexpr unsigned IDS_EXTRACT_TO_DAY_START = 20471;
+
+// The channel statistics: the column heads (channel, average, maximum, minimum, date, time, total),
+// the words of the statistic labels and their two quantity words, and a grid without values.
+inline constexpr unsigned IDS_STAT_CHANNEL = 59570;
+inline constexpr unsigned IDS_STAT_AVERAGE = 9295;
+inline constexpr unsigned IDS_STAT_MINIMUM = 9296;
+inline constexpr unsigned IDS_STAT_MAXIMUM = 9297;
+inline constexpr unsigned IDS_STAT_TOTAL = 9298;
+inline constexpr unsigned IDS_STAT_DATE = 59567;
+inline constexpr unsigned IDS_STAT_TIME = 59568;
+inline constexpr unsigned IDS_STAT_WORD_INSTANT = 59630;
+inline constexpr unsigned IDS_STAT_WORD_MINIMUM = 59809;
+inline constexpr unsigned IDS_STAT_WORD_MAXIMUM = 59632;
+inline constexpr unsigned IDS_STAT_WORD_AVERAGE = 59633;
+inline constexpr unsigned IDS_STAT_QUANTITY_VOLTS = 59571;
+inline constexpr unsigned IDS_STAT_QUANTITY_AMPS = 59572;
+inline constexpr unsigned IDS_STAT_NO_VALUES = 59465;
+
+// The energy summary: demand window and its minutes, no peak of a channel, the energy registers; the
+// peak demand not recorded; firmware too old and its advice; energy totals, and none recorded.
+inline constexpr unsigned IDS_ENERGY_DEMAND_WINDOW = 59459;
+inline constexpr unsigned IDS_ENERGY_DEMAND_MINUTES = 59784;
+inline constexpr unsigned IDS_ENERGY_NO_PEAK = 9243;
+inline constexpr unsigned IDS_ENERGY_REGISTERS = 59768;
+inline constexpr unsigned IDS_ENERGY_NO_PEAK_DEMAND = 59460;
+inline constexpr unsigned IDS_ENERGY_OLD_FIRMWARE = 59461;
+inline constexpr unsigned IDS_ENERGY_UPDATE_FIRMWARE = 59462;
+inline constexpr unsigned IDS_ENERGY_TOTALS = 59464;
+inline constexpr unsigned IDS_ENERGY_NO_TOTALS = 9351;
+// Ours: the energy summary window of a logger that keeps no registers.
+inline constexpr unsigned IDS_ENERGY_NO_DATA = 20480;
+
+// The summary report: its title; first and last record ("%s %s" date and time); duration in days; the
+// setup and file headings and their fields; the channel labels; a value a converted file does not hold;
+// the summary that cannot be written ("%s" the path).
+inline constexpr unsigned IDS_SUMMARY_TITLE = 9210;
+inline constexpr unsigned IDS_SUMMARY_FIRST_RECORD = 9202;
+inline constexpr unsigned IDS_SUMMARY_LAST_RECORD = 9203;
+inline constexpr unsigned IDS_SUMMARY_DURATION = 9212;
+inline constexpr unsigned IDS_SUMMARY_DAYS = 59626;
+inline constexpr unsigned IDS_SUMMARY_SETUP = 9213;
+inline constexpr unsigned IDS_SUMMARY_SETUP_NAME = 9214;
+inline constexpr unsigned IDS_SUMMARY_MEMORY_MODE = 9215;
+inline constexpr unsigned IDS_SUMMARY_RING = 9273;
+inline constexpr unsigned IDS_SUMMARY_FILL = 9274;
+inline constexpr unsigned IDS_SUMMARY_LINE_FREQUENCY = 9216;
+inline constexpr unsigned IDS_SUMMARY_AUTO_FREQUENCY = 59586;
+inline constexpr unsigned IDS_SUMMARY_INTERVAL = 9217;
+inline constexpr unsigned IDS_SUMMARY_FILE = 9218;
+inline constexpr unsigned IDS_SUMMARY_LOGGER_ID = 9219;
+inline constexpr unsigned IDS_SUMMARY_SETUP_ID = 9220;
+inline constexpr unsigned IDS_SUMMARY_MODEL = 9221;
+inline constexpr unsigned IDS_SUMMARY_FIRMWARE = 9222;
+inline constexpr unsigned IDS_SUMMARY_POWER = 9204;
+inline constexpr unsigned IDS_SUMMARY_TEMPERATURE = 9205;
+inline constexpr unsigned IDS_SUMMARY_RNDC = 9206;
+inline constexpr unsigned IDS_SUMMARY_CURRENT = 9208;
+inline constexpr unsigned IDS_SUMMARY_SOFTWARE = 9225;
+inline constexpr unsigned IDS_SUMMARY_VOLTS = 59623;
+inline constexpr unsigned IDS_SUMMARY_SCALE = 59785;
+inline constexpr unsigned IDS_SUMMARY_OFFSET = 9292;
+inline constexpr unsigned IDS_SUMMARY_MULTIPLIER = 9290;
+inline constexpr unsigned IDS_SUMMARY_NOT_IN_FILE = 9028;
+inline constexpr unsigned IDS_SUMMARY_CANNOT_CREATE = 12577;

@@ -1,20 +1,17 @@
 // The PagePainter of a real print-out: a QPainter on a QPrinter, to a printer or to a PDF file.
 #pragma once
 
-#include <QFont>
-#include <QPainter>
 #include <QPrinter>
 #include <filesystem>
 
-#include "platform/ui/page_painter.h"
+#include "platform/ui/paint_device_page_painter.h"
 
 namespace platform {
 
-class PrinterPagePainter : public PagePainter {
+class PrinterPagePainter : public PaintDevicePagePainter {
 public:
     // `printer` must outlive the painter.
     explicit PrinterPagePainter(QPrinter& printer);
-    ~PrinterPagePainter() override;
 
     // Starts and ends the job; false when the printer or file cannot be opened.
     bool Begin();
@@ -22,19 +19,11 @@ public:
 
     bool StartPage() override;
     bool EndPage() override;
-    PrintFont SelectFont(const PrintFont& font) override;
-    int TextHeight() const override;
-    int AverageCharWidth() const override;
-    int TextWidth(std::string_view text) const override;
-    void TextOut(int x, int y, std::string_view text) override;
-    void Line(int x1, int y1, int x2, int y2) override;
     PageRect DrawingRect() const override;
     int DotsPerInch() const override;
 
 private:
     QPrinter& printer_;
-    QPainter painter_;
-    PrintFont font_;
     int pages_started_ = 0;
 };
 

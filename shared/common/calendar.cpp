@@ -52,10 +52,9 @@ void DayNumberToDate(std::uint32_t minutes, int& year, int& month, int& day, int
     minute = static_cast<int>(minutes % 60);
 }
 
-std::optional<std::time_t> LocalTimeFromFields(int year, int month, int day, int hour, int minute,
-                                               int second) {
-    if (year > 2100 || day < 1 || day > DaysInMonth(year, month) || hour < 0 || hour > 23 || minute < 0 ||
-        minute > 59 || second < 0 || second > 59) {
+std::optional<std::tm> TimeFromFields(int year, int month, int day, int hour, int minute, int second) {
+    if (day < 1 || day > DaysInMonth(year, month) || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
+        second < 0 || second > 59) {
         return std::nullopt;
     }
     std::tm fields{};
@@ -65,7 +64,19 @@ std::optional<std::time_t> LocalTimeFromFields(int year, int month, int day, int
     fields.tm_hour = hour;
     fields.tm_min = minute;
     fields.tm_sec = second;
-    return platform::FromLocalTime(fields);
+    return fields;
+}
+
+std::optional<double> OleDateFromFields(int year, int month, int day, int hour, int minute, int second) {
+    const std::optional<std::tm> fields = TimeFromFields(year, month, day, hour, minute, second);
+    return fields ? std::optional<double>(platform::ToOleDate(*fields)) : std::nullopt;
+}
+
+std::optional<std::time_t> LocalTimeFromFields(int year, int month, int day, int hour, int minute,
+                                               int second) {
+    const std::optional<std::tm> fields = year > 2100 ? std::nullopt
+                                                      : TimeFromFields(year, month, day, hour, minute, second);
+    return fields ? platform::FromLocalTime(*fields) : std::nullopt;
 }
 
 std::optional<std::time_t> PackedDateTimeToTime(std::span<const std::uint8_t> packed) {

@@ -19,6 +19,11 @@ int ExpandTwoDigitYear(int year);
 // 525600 or 527040 minutes move `year` on, then the months of that year.
 void DayNumberToDate(std::uint32_t minutes, int& year, int& month, int& day, int& hour, int& minute);
 
+// A date and time given field by field (month 1-12) as a broken-down time; nullopt for a field out of
+// range (a day beyond its month too).
+std::optional<std::tm> TimeFromFields(int year, int month, int day, int hour, int minute, int second);
+// The same as an OLE date of that wall-clock time, whatever the time zone.
+std::optional<double> OleDateFromFields(int year, int month, int day, int hour, int minute, int second);
 // The local time of a date and time given field by field (month 1-12); nullopt for a field out of range
 // (a day beyond its month too) or a year past 2100.
 std::optional<std::time_t> LocalTimeFromFields(int year, int month, int day, int hour, int minute, int second);

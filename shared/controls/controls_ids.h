@@ -1,6 +1,8 @@
 // Dialog and control ids of the windows that both programs share, as the resource library numbers them.
 #pragma once
 
+#include "platform/base/window_messages.h"
+
 // The program's own message dialog (its button ids are in platform/base/message_box_flags.h).
 inline constexpr int IDC_MSGBOX_TEXT1 = 1268;
 inline constexpr int IDC_MSGBOX_TEXT2 = 1269;
@@ -21,3 +23,6 @@ inline constexpr int IDC_PORT_PREFS_HELP = 2262;
 // CLostPortDialog (dialog 239): its icon and its text.
 inline constexpr int IDC_LOST_PORT_ICON = 2244;
 inline constexpr int IDC_LOST_PORT_TEXT = 2245;
+
+// CGridControl posts this for a click on a push-button cell: wParam the row, lParam the column (from 1).
+inline constexpr unsigned WM_GRID_BUTTON_CLICKED = WM_APP + 0xD9;

@@ -16,8 +16,6 @@
 
 namespace {
 
-// The information record's ID text of a data file made from a CSV file.
-constexpr const char* kConvertedMarker = "##CSV-To-Dat##";
 constexpr long kOneMinute = 60;
 
 }  // namespace

@@ -14,6 +14,9 @@ class CMessageSink;
 
 // What a download knew of the logger and the transfer beyond the setup table. Stored as entries of a
 // 16-bit tag, a 16-bit length and a payload, ended by tag 0; readers skip the tags they do not know.
+// The id text (tag 4) of a data file converted from CSV.
+inline constexpr const char* kConvertedMarker = "##CSV-To-Dat##";
+
 class CDataInfo {
 public:
     static constexpr std::size_t kIdTextSize = 42;

@@ -144,7 +144,7 @@ bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t f
     return true;
 }
 
-bool CRawData::InitRecordAccess() {
+bool CRawData::InitRecordAccess(bool checkTimes) {
     if (!file_.IsOpen() || data_offset_ < 0) {
         return false;
     }
@@ -159,7 +159,7 @@ bool CRawData::InitRecordAccess() {
         messages_->ShowMessage(LoadText(IDS_DATA_FILE_NO_RECORDS));
         return false;
     }
-    if (record_count_ >= 2 && !CheckRecordTimes()) {
+    if (checkTimes && record_count_ >= 2 && !CheckRecordTimes()) {
         return false;
     }
     return ReadRecord(0);
@@ -184,7 +184,7 @@ void CRawData::CheckRecordCountAgainstLength() {
     }
 }
 
-bool CRawData::CheckRecordTimes() {
+bool CRawData::CheckRecordTimes(const std::function<bool()>& keepGoing) {
     const long interval = setup_->GetIntervalSeconds();
     if (interval <= 0) {
         return true;  // an interval code outside the table: nothing to compare with
@@ -194,8 +194,10 @@ bool CRawData::CheckRecordTimes() {
     int shortIntervals = 0;
     bool havePrevious = false;
     std::time_t previous = 0;
+    // How many records are read between two questions to `keepGoing`.
+    constexpr int kRecordsPerQuestion = 65536;
     for (int index = 0; index < record_count_; ++index) {
-        if (!ReadRecord(index)) {
+        if (!ReadRecord(index) || (keepGoing && index % kRecordsPerQuestion == 0 && !keepGoing())) {
             return false;
         }
         std::time_t time = 0;

@@ -67,10 +67,14 @@ public:
 
     // After OpenDataFile: fixes the data offset and the record count (cut to the whole records the file
     // holds, telling the user), builds the field list, reports gaps and short intervals between the
-    // record times, and makes record 0 current.
-    bool InitRecordAccess();
+    // record times (unless `checkTimes` is false: a second reader of a file already checked), and makes
+    // record 0 current.
+    bool InitRecordAccess(bool checkTimes = true);
     // The date and time fields, then one per logged value; sets the record size.
     bool BuildFieldList();
+    // Tells the user about gaps and short intervals between record times; false when a read failed or
+    // `keepGoing` (asked now and then, when given) said to stop.
+    bool CheckRecordTimes(const std::function<bool()>& keepGoing = {});
     // Makes record `index` (0 to record count - 1) current. Records are read in blocks, so neighbouring
     // records and the current one again need no read.
     bool ReadRecord(int index);
@@ -147,8 +151,6 @@ private:
     bool CopyRecordRange(CRawData& source, int firstIndex, int count);
     // Cuts the record count to the whole records the file holds, telling the user when it had to.
     void CheckRecordCountAgainstLength();
-    // Tells the user about gaps and short intervals between record times; false when a read failed.
-    bool CheckRecordTimes();
     // No file position or record is known any more.
     void ForgetRecords();
 

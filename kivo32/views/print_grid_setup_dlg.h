@@ -1,0 +1,50 @@
+// CPrintGridSetupDlg: the grid's page setup: margins, lines, headers, centring, page order, and the
+// header and footer patterns with the cell each prints in.
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <array>
+
+#include "kivo32/views/raw_data_view.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/grid_print_properties.h"
+
+class CPrintGridSetupDlg : public platform::Dialog {
+    Q_OBJECT
+
+public:
+    // The patterns and properties are copies: the caller takes them back on OK.
+    CPrintGridSetupDlg(const CRawDataView::PrintTexts& texts, const platform::GridPrintProperties& properties,
+                       QWidget* parent = nullptr);
+
+    const CRawDataView::PrintTexts& GetTexts() const { return texts_; }
+    const platform::GridPrintProperties& GetProperties() const { return properties_; }
+
+    // The preview's page as last drawn.
+    const QImage& PreviewPage() const { return preview_page_; }
+
+protected:
+    void DoDataExchange(platform::DataExchange& exchange) override;
+
+private:
+    // Draws a small grid's first page with the settings as they stand in the controls.
+    void UpdatePreview();
+
+    // A margin box: its text to the property, refused when it holds no margin.
+    void ExchangeMargin(platform::DataExchange& exchange, QLineEdit* edit, int& units);
+
+    CRawDataView::PrintTexts texts_;
+    platform::GridPrintProperties properties_;
+    std::array<QLineEdit*, 4> margins_{};
+    std::array<QCheckBox*, 7> checks_{};
+    std::array<QRadioButton*, 2> page_order_{};
+    QLineEdit* header_ = nullptr;
+    QLineEdit* footer_ = nullptr;
+    std::array<QRadioButton*, 3> header_position_{};
+    std::array<QRadioButton*, 3> footer_position_{};
+    QLabel* preview_;
+    QImage preview_page_;
+};

@@ -1,0 +1,52 @@
+// CRecordTimeCheck: the check of a data file's record times on a worker with its own reader.
+#include "kivo32/views/record_time_check.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <string>
+#include <vector>
+
+#include "shared/datafile/message_sink.h"
+#include "shared/datafile/raw_data.h"
+
+namespace {
+
+class CollectedMessages : public CMessageSink {
+public:
+    void ShowMessage(const std::string& text) override { texts.push_back(text); }
+    std::vector<std::string> texts;
+};
+
+}  // namespace
+
+CRecordTimeCheck::CRecordTimeCheck(const std::filesystem::path& path) {
+    thread_ = std::thread([this, path] { Run(path); });
+}
+
+CRecordTimeCheck::~CRecordTimeCheck() {
+    stop_.store(true);
+    thread_.join();
+}
+
+void CRecordTimeCheck::Run(const std::filesystem::path& path) {
+    CollectedMessages found;
+    CRawData reader;
+    reader.SetMessageSink(found);
+    const bool checked = reader.Initialize() && reader.OpenDataFile(path) && reader.InitRecordAccess(false) &&
+                         reader.CheckRecordTimes([this] { return !stop_.load(); });
+    reader.CloseDataFile();
+    if (checked && !found.texts.empty()) {
+        std::weak_ptr<int> alive = alive_;
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [alive, texts = std::move(found.texts)] {
+                if (alive.lock()) {
+                    for (const std::string& text : texts) {
+                        MessageBoxSink().ShowMessage(text);
+                    }
+                }
+            },
+            Qt::QueuedConnection);
+    }
+    finished_.store(true);
+}

@@ -1,0 +1,150 @@
+// The grid's exports and reports through the view: CSV with and without a selection, columns selected
+// apart, Save As of a selection, the data-error report file, and the analysis refusing two columns.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/base/message_box_flags.h"
+#include "shared/common/user_data_folder.h"
+#include "tests/kivo32/views/grid_fixture.h"
+#include "tests/support/ui/recording_desktop_services.h"
+
+namespace {
+
+class GridExportTest : public gridtest::GridFixture {
+protected:
+    void SetUp() override {
+        GridFixture::SetUp();
+        // Channel 2 of record 2 was not logged.
+        view_ = OpenGrid("site.kivo", gridtest::ChannelsSetup(3), gridtest::Records(4, 3, 900, [](int i, int c) {
+                             return i == 1 && c == 1 ? NAN : static_cast<float>(10 * (c + 1) + i);
+                         }));
+        ASSERT_NE(view_, nullptr);
+    }
+
+    std::vector<std::string> Lines(const std::filesystem::path& path) {
+        const std::string text = datafiletest::ReadFileText(path);
+        EXPECT_TRUE(text.ends_with("\r\n")) << "every line ends in CR LF";
+        return gridtest::SplitCrLf(text);
+    }
+    std::string Cell(int row, int column) { return view_->GetCellText(row, column); }
+
+    CRawDataView* view_ = nullptr;
+};
+
+TEST_F(GridExportTest, CsvWithoutSelectionHasEveryRowAndColumn) {
+    const auto path = folder_ / "all.csv";
+    broker_.AnswerMessageBox(IDOK);
+    ASSERT_TRUE(view_->ExportCSVFile(path));
+    const auto lines = Lines(path);
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], R"("Record","","","Chan 1","Chan 2","Chan 3")");
+    EXPECT_EQ(lines[1], R"("Number","Date","Time","Avg KW","Avg KW","Avg KW")");
+    EXPECT_EQ(lines[2], "1,03/15/24,10:00:00," + Cell(1, 3) + "," + Cell(1, 4) + "," + Cell(1, 5));
+    // The cell that holds no value is an empty field.
+    EXPECT_EQ(lines[3], "2,03/15/24,10:15:00," + Cell(2, 3) + ",," + Cell(2, 5));
+    EXPECT_EQ(Cell(2, 3).substr(0, 2), "11");
+    EXPECT_EQ(broker_.Asked().back().text, "The data was exported to " + path.string() + ".");
+}
+
+TEST_F(GridExportTest, CsvOfColumnsSelectedApartHasThoseColumnsOnly) {
+    view_->Grid().MouseDown(2, 3, 0);
+    view_->Grid().MouseUp(3, 3, 0);
+    view_->Grid().MouseDown(2, 5, platform::kGridFlagControl);
+    view_->Grid().MouseUp(3, 5, platform::kGridFlagControl);
+    const auto path = folder_ / "part.csv";
+    broker_.AnswerMessageBox(IDOK);
+    ASSERT_TRUE(view_->ExportCSVFile(path));
+    const auto lines = Lines(path);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], R"("Record","","","Chan 1","Chan 3")");
+    EXPECT_EQ(lines[1], R"("Number","Date","Time","Avg KW","Avg KW")");
+    EXPECT_EQ(lines[2], "2,03/15/24,10:15:00," + Cell(2, 3) + "," + Cell(2, 5));
+    EXPECT_EQ(lines[3], "3,03/15/24,10:30:00," + Cell(3, 3) + "," + Cell(3, 5));
+}
+
+TEST_F(GridExportTest, CsvThatCannotBeCreatedIsReported) {
+    const auto path = folder_ / "missing folder" / "x.csv";
+    broker_.AnswerMessageBox(IDOK);
+    EXPECT_FALSE(view_->ExportCSVFile(path));
+    EXPECT_NE(broker_.Asked().back().text.find("cannot be written"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(GridExportTest, SaveSelectionAsWritesTheSelectedRecordsAndOpensThem) {
+    view_->Grid().MouseDown(2, 3, 0);
+    view_->Grid().MouseUp(3, 4, 0);
+    const auto path = folder_ / "part.kivo";
+    broker_.AnswerMessageBox(IDOK);
+    ASSERT_TRUE(view_->SaveSelectionAs(path));
+    datafiletest::OpenedFile saved(path);
+    ASSERT_TRUE(saved.prepared);
+    EXPECT_EQ(saved.data.GetRecordCount(), 2);
+    EXPECT_EQ(documents_.Templates().front()->Documents().size(), 2u);
+}
+
+TEST_F(GridExportTest, DataErrorReportIsWrittenAndShown) {
+    testsupport::RecordingDesktopServices desktop;
+    ASSERT_TRUE(view_->ReportDataErrors());
+    const auto path = UserDataFolder() / "Data" / "site-Data Errors.txt";
+    EXPECT_EQ(datafiletest::ReadFileText(path), "Data File: site.kivo\r\n\r\nNo errors were found in the data.\r\n");
+    EXPECT_EQ(desktop.Opened(), std::vector<std::string>{path.string()});
+}
+
+TEST_F(GridExportTest, AnalysisTakesOneColumnOnly) {
+    view_->Grid().MouseDown(1, 3, 0);
+    view_->Grid().MouseUp(4, 4, 0);
+    ColumnAnalysis result;
+    broker_.AnswerMessageBox(IDOK);
+    EXPECT_FALSE(view_->AnalyseSelectedColumn(result, false));
+    EXPECT_EQ(broker_.Asked().back().text, "Select one channel only for the analysis values.");
+
+    view_->Grid().MouseDown(0, 4, 0);
+    view_->Grid().MouseUp(0, 4, 0);
+    ASSERT_TRUE(view_->AnalyseSelectedColumn(result, false));
+    EXPECT_EQ(result.count, 3);
+    EXPECT_DOUBLE_EQ(result.total, 20 + 22 + 23);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridExportTest, AnalysisValuesNameTheColumnAndTheSpanOfTheSelection) {
+    // 15-minute records from 10:00: the last selected one, at 10:45, covers 10:30 to 10:45.
+    view_->Grid().MouseDown(2, 5, 0);
+    view_->Grid().MouseUp(4, 5, 0);
+    AnalysisValueRecord record;
+    ASSERT_TRUE(view_->BuildAnalysisValues(3, false, record));
+    EXPECT_EQ(record.kind, 3);
+    EXPECT_EQ(record.file, "site.kivo");
+    EXPECT_EQ(record.columns, "Chan 3 Avg KW");
+    EXPECT_EQ(record.firstTime, "03/15/24 10:15:00");
+    EXPECT_EQ(record.lastTime, "03/15/24 10:30:00");
+    EXPECT_EQ(record.values.count, 3);
+
+    // Columns chosen apart are named apart, left to right.
+    view_->Grid().MouseDown(0, 3, platform::kGridFlagControl);
+    view_->Grid().MouseUp(0, 3, platform::kGridFlagControl);
+    EXPECT_EQ(view_->GetSelectedColumnTitles(), "Chan 1 Avg KW, Chan 3 Avg KW");
+}
+
+TEST_F(GridExportTest, SaveAsGoesByTheExtensionChosen) {
+    struct Case {
+        const char* name;
+        bool written;
+    };
+    for (const Case c : {Case{"copy.csv", true}, Case{"copy.kivo", true}, Case{"copy.txt", false}}) {
+        SCOPED_TRACE(c.name);
+        const auto path = folder_ / c.name;
+        broker_.AnswerFileName(path);
+        if (c.written && path.extension() == ".csv") {
+            broker_.AnswerMessageBox(IDOK);
+        }
+        view_->OnFileSaveAs();
+        EXPECT_EQ(std::filesystem::exists(path), c.written);
+    }
+    EXPECT_EQ(broker_.Asked().front().fileRequest.fileName, "site");
+}
+
+}  // namespace
