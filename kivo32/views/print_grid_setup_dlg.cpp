@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPageSetupDialog>
 #include <QVBoxLayout>
 
 #include "kivo32/views/print_tokens.h"
@@ -17,6 +18,7 @@
 #include "platform/ui/image_page_painter.h"
 #include "platform/ui/qt_text.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/ui_broker.h"
 #include "shared/controls/dialog_buttons.h"
 
 namespace {
@@ -79,8 +81,9 @@ void ExchangeFlag(platform::DataExchange& exchange, QCheckBox* check, bool& flag
 }  // namespace
 
 CPrintGridSetupDlg::CPrintGridSetupDlg(const CRawDataView::PrintTexts& texts,
-                                       const platform::GridPrintProperties& properties, QWidget* parent)
-    : platform::Dialog(parent), texts_(texts), properties_(properties) {
+                                       const platform::GridPrintProperties& properties, QPrinter& printer,
+                                       QWidget* parent)
+    : platform::Dialog(parent), texts_(texts), properties_(properties), printer_(printer) {
     setWindowTitle(Text(IDS_PRINT_SETUP_TITLE));
     auto* layout = new QVBoxLayout(this);
 
@@ -130,7 +133,16 @@ CPrintGridSetupDlg::CPrintGridSetupDlg(const CRawDataView::PrintTexts& texts,
     platform::SetControlId(preview_, IDC_PRINT_PREVIEW);
     preview_->setFixedSize(kPreviewWidth / kPreviewShrink, kPreviewHeight / kPreviewShrink);
     layout->addWidget(preview_, 0, Qt::AlignHCenter);
-    layout->addWidget(MakeOkCancelButtons(this));
+    save_defaults_check_ = Make<QCheckBox>(this, IDC_PRINT_SAVE_DEFAULTS, IDS_PRINT_SAVE_DEFAULTS);
+    layout->addWidget(save_defaults_check_);
+    auto* buttons = new QHBoxLayout;
+    printer_setup_ = Make<QPushButton>(this, IDC_PRINT_PRINTER_SETUP, IDS_PRINT_PRINTER_SETUP);
+    printer_setup_->setAutoDefault(false);
+    connect(printer_setup_, &QPushButton::clicked, this, &CPrintGridSetupDlg::OnPrinterSetup);
+    buttons->addWidget(printer_setup_);
+    buttons->addStretch(1);
+    buttons->addWidget(MakeOkCancelButtons(this));
+    layout->addLayout(buttons);
 
     for (QCheckBox* check : checks_) {
         connect(check, &QCheckBox::toggled, this, &CPrintGridSetupDlg::UpdatePreview);
@@ -142,6 +154,13 @@ CPrintGridSetupDlg::CPrintGridSetupDlg(const CRawDataView::PrintTexts& texts,
     for (QLineEdit* edit : {margins_[0], margins_[1], margins_[2], margins_[3], header_, footer_}) {
         connect(edit, &QLineEdit::textChanged, this, &CPrintGridSetupDlg::UpdatePreview);
     }
+}
+
+void CPrintGridSetupDlg::OnPrinterSetup() {
+    platform::CurrentUiBroker().RunDialog(kPrinterSetupDialog, [this] {
+        QPageSetupDialog dialog(&printer_, this);
+        return dialog.exec();
+    });
 }
 
 void CPrintGridSetupDlg::UpdatePreview() {
@@ -216,9 +235,12 @@ void CPrintGridSetupDlg::DoDataExchange(platform::DataExchange& exchange) {
     platform::ValidateMaxChars(exchange, texts.footer, kMaxPatternChars);
     platform::ExchangeRadio(exchange, {footer_position_[0], footer_position_[1], footer_position_[2]},
                             texts.footerPosition);
+    bool saveDefaults = save_defaults_;
+    ExchangeFlag(exchange, save_defaults_check_, saveDefaults);
     if (exchange.saving() && !exchange.failed()) {
         properties_ = edited;
         texts_ = texts;
+        save_defaults_ = saveDefaults;
     }
     if (!exchange.saving()) {
         UpdatePreview();

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <array>
 
@@ -12,16 +13,24 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/grid_print_properties.h"
 
+class QPrinter;
+
 class CPrintGridSetupDlg : public platform::Dialog {
     Q_OBJECT
 
 public:
-    // The patterns and properties are copies: the caller takes them back on OK.
+    // The name under which the printer setup runs through the UI broker.
+    static constexpr char kPrinterSetupDialog[] = "PrinterSetup";
+
+    // The patterns and properties are copies: the caller takes them back on OK. The printer setup
+    // button sets up `printer` itself.
     CPrintGridSetupDlg(const CRawDataView::PrintTexts& texts, const platform::GridPrintProperties& properties,
-                       QWidget* parent = nullptr);
+                       QPrinter& printer, QWidget* parent = nullptr);
 
     const CRawDataView::PrintTexts& GetTexts() const { return texts_; }
     const platform::GridPrintProperties& GetProperties() const { return properties_; }
+    // Whether the settings are to become the defaults of new grids (the check starts set).
+    bool SavesDefaults() const { return save_defaults_; }
 
     // The preview's page as last drawn.
     const QImage& PreviewPage() const { return preview_page_; }
@@ -30,6 +39,8 @@ protected:
     void DoDataExchange(platform::DataExchange& exchange) override;
 
 private:
+    // The printer's own setup (paper, orientation, printer) on the shared printer.
+    void OnPrinterSetup();
     // Draws a small grid's first page with the settings as they stand in the controls.
     void UpdatePreview();
 
@@ -38,6 +49,10 @@ private:
 
     CRawDataView::PrintTexts texts_;
     platform::GridPrintProperties properties_;
+    QPrinter& printer_;
+    bool save_defaults_ = true;
+    QCheckBox* save_defaults_check_ = nullptr;
+    QPushButton* printer_setup_ = nullptr;
     std::array<QLineEdit*, 4> margins_{};
     std::array<QCheckBox*, 7> checks_{};
     std::array<QRadioButton*, 2> page_order_{};

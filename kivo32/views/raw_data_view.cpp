@@ -9,6 +9,9 @@
 #include <cmath>
 
 #include "kivo32/views/data_grid_commands.h"
+#include "kivo32/views/graph_sel_range_dlg.h"
+#include "kivo32/views/grid_print_profile.h"
+#include "kivo32/views/raw_data_graph_link.h"
 #include "kivo32/views/raw_data_doc.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/ui/application.h"
@@ -21,6 +24,9 @@
 #include "platform/base/program_texts.h"
 
 namespace {
+
+// The range-dialog mode while the dialog is open.
+constexpr int kRangeDialogOpen = 2;
 
 // The widths of the date and time columns in characters; other columns fit their header.
 constexpr int kDateTimeChars = 11;
@@ -50,12 +56,18 @@ constexpr MenuCommand kContextCommands[] = {
 
 }  // namespace
 
-CRawDataView::CRawDataView() {
+CRawDataView::CRawDataView() : graph_link_(std::make_unique<CRawDataGraphLink>(*this)) {
+    LoadGridPrintProfile(print_properties_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
 }
 
-CRawDataView::~CRawDataView() = default;
+CRawDataView::~CRawDataView() {
+    // The dialog hands the grid its normal selection back while the grid is still whole.
+    if (range_dialog_ != nullptr) {
+        range_dialog_->OnCancel();
+    }
+}
 
 QSize CRawDataView::sizeHint() const {
     constexpr QSize kWindowSize(900, 560);
@@ -318,6 +330,15 @@ void CRawDataView::OnLButtonUp(unsigned flags) {
             Select(platform::GridRange::Cells(currentRow, currentColumn, currentRow, currentColumn));
         }
     }
+    // The block becomes the open range dialog's choice as it stands: widening it to whole rows first
+    // would make every channel of the file the choice.
+    if (!stored_.IsEmpty() && range_dialog_ != nullptr && range_dialog_mode_ == kRangeDialogOpen) {
+        if (!ValidateRangeDialog()) {
+            grid_->Selection().Clear();
+            grid_->SelectionChanged();
+        }
+        DeselectUnplottableColumns();
+    }
 }
 
 void CRawDataView::SelectWholeRows() {
@@ -415,6 +436,55 @@ void CRawDataView::SetColumnYAxis(int column, int axis) {
 
 int CRawDataView::GetColumnYAxis(int column) const {
     return column >= 0 && column < kYAxisColumns ? y_axes_[static_cast<std::size_t>(column)] : 0;
+}
+
+CGraphSelRangeDlg* CRawDataView::OpenGraphRangeDialog(CGraphObjectAttributes& attributes) {
+    if (range_dialog_ == nullptr) {
+        range_dialog_ = new CGraphSelRangeDlg(*graph_link_, attributes, this);
+    }
+    range_dialog_->raise();
+    return range_dialog_;
+}
+
+bool CRawDataView::IsColumnPlottable(int column) const {
+    return cells_ && cells_->IsValueColumn(column);
+}
+
+void CRawDataView::ApplyRangeDialogSelection(const std::vector<int>& columns, bool allRecords, long from, long to) {
+    if (columns.empty()) {
+        return;
+    }
+    const int rows = GetRowCount();
+    const int first = static_cast<int>(std::clamp<long>(from, 1, rows));
+    const int last = static_cast<int>(std::clamp<long>(to, 1, rows));
+    platform::GridSelection& selection = grid_->Selection();
+    selection.Clear();
+    for (const int column : columns) {
+        selection.Select(allRecords ? platform::GridRange::Columns(column, column)
+                                    : platform::GridRange::Cells(first, column, last, column));
+    }
+    grid_->SelectionChanged();
+}
+
+void CRawDataView::DeselectUnplottableColumns() {
+    for (int column = 1; column <= GetColCount(); ++column) {
+        if (!IsColumnPlottable(column)) {
+            grid_->Selection().Deselect(platform::GridRange::Columns(column, column));
+        }
+    }
+    grid_->SelectionChanged();
+}
+
+bool CRawDataView::ValidateRangeDialog() {
+    if (range_dialog_ == nullptr) {
+        return false;
+    }
+    if (!range_dialog_->SelectListedColumnsFromGrid()) {
+        ShowMessageBoxId(IDP_GRAPH_TOO_MANY_CHANNELS, MB_OK | MB_ICONEXCLAMATION, true);
+        return false;
+    }
+    range_dialog_->TakeGridRowSelection();
+    return true;
 }
 
 void CRawDataView::OnExtractSelectedRange() {

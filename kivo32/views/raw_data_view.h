@@ -20,7 +20,10 @@
 #include "platform/ui/view.h"
 #include "shared/datafile/data_grid_rows.h"
 
+class CGraphObjectAttributes;
+class CGraphSelRangeDlg;
 class CRawDataDoc;
+class CRawDataGraphLink;
 class QMenu;
 
 namespace platform {
@@ -111,6 +114,26 @@ public:
     int GetColumnYAxis(int column) const;
     void ClearColumnYAxes() { y_axes_.fill(0); }
 
+    // The graph range dialog over this grid: made on the first call, the open one on later calls. It
+    // mirrors its choice into the grid's selection, and a selection made with the mouse while it is
+    // open becomes its choice.
+    CGraphSelRangeDlg* OpenGraphRangeDialog(CGraphObjectAttributes& attributes);
+    CGraphSelRangeDlg* GraphRangeDialog() const { return range_dialog_; }
+    // 2 while the range dialog is open, 1 once it has gone, 0 before one was opened.
+    int GetRangeDialogMode() const { return range_dialog_mode_; }
+    void SetRangeDialogMode(int mode) { range_dialog_mode_ = mode; }
+    void RangeDialogClosed() { range_dialog_ = nullptr; }
+    // Whether the column's field can be graphed: the value columns, not the date and time.
+    bool IsColumnPlottable(int column) const;
+    // The range dialog's choice as the selection: rows from..to (clipped to the grid; every row with
+    // `allRecords`) of each of `columns`. Nothing changes when no column is chosen.
+    void ApplyRangeDialogSelection(const std::vector<int>& columns, bool allRecords, long from, long to);
+    // Takes the date and time columns out of the selection.
+    void DeselectUnplottableColumns();
+    // The open range dialog takes the selected columns as its channels and the selected rows as its
+    // records; false, after telling the user, when they are more channels than a graph takes.
+    bool ValidateRangeDialog();
+
     // Command 32889: the selected records as a new extracted-range document.
     void OnExtractSelectedRange();
 
@@ -168,7 +191,8 @@ public:
     void OnEndPrinting(platform::PagePainter& painter, platform::PrintInfo& info) override;
     // The page count of the last print job.
     int GetLastPageCount() const { return last_page_count_; }
-    // File Page Setup: the print setup dialog on a copy of the print settings.
+    // File Page Setup: the print setup dialog on a copy of the print settings; with its defaults check
+    // still set at OK, the settings also become the defaults of new grids.
     void OnFilePageSetup();
 
 private:
@@ -194,6 +218,9 @@ private:
     int anchor_row_ = 0;
     int anchor_column_ = 0;
     std::array<int, kYAxisColumns> y_axes_{};
+    std::unique_ptr<CRawDataGraphLink> graph_link_;
+    CGraphSelRangeDlg* range_dialog_ = nullptr;
+    int range_dialog_mode_ = 0;
     PrintTexts print_texts_;
     platform::GridPrintProperties print_properties_;
     std::unique_ptr<platform::GridPrinter> printer_;

@@ -1,6 +1,7 @@
 // CRawDataView: printing the grid with a header and footer line, the page cap, and the page setup.
 #include <ctime>
 
+#include "kivo32/views/grid_print_profile.h"
 #include "kivo32/views/print_grid_setup_dlg.h"
 #include "kivo32/views/print_tokens.h"
 #include "kivo32/views/raw_data_view.h"
@@ -49,9 +50,12 @@ void CRawDataView::OnEndPrinting(platform::PagePainter&, platform::PrintInfo&) {
 }
 
 void CRawDataView::OnFilePageSetup() {
-    CPrintGridSetupDlg dialog(print_texts_, print_properties_, this);
+    CPrintGridSetupDlg dialog(print_texts_, print_properties_, Printer(), this);
     if (dialog.DoModal() == IDOK) {
         print_texts_ = dialog.GetTexts();
         print_properties_ = dialog.GetProperties();
+        if (dialog.SavesDefaults()) {
+            SaveGridPrintProfile(print_properties_);
+        }
     }
 }

@@ -2,6 +2,8 @@
 // labels of the dialogs are ours.
 #pragma once
 
+#include "platform/base/window_messages.h"
+
 // CDataFileSaveDlg: its two option check boxes; its titles with the first option checked or cleared.
 inline constexpr int IDC_SAVE_OPTION_EXISTING = 1429;
 inline constexpr int IDC_SAVE_OPTION_CSV = 1430;
@@ -84,6 +86,9 @@ inline constexpr unsigned IDP_GRAPH_EMPTY_RANGE = 8210;
 // The type dialog's OK caption with and without the Y-axis step.
 inline constexpr unsigned IDS_GRAPH_TYPE_NEXT = 9334;
 inline constexpr unsigned IDS_GRAPH_TYPE_FINISH = 9335;
+// Posted to the main frame when the graph dialogs are through: it opens the graph of the active grid's
+// selection.
+inline constexpr unsigned WM_SHOW_DATA_GRAPH = WM_APP + 0xD8;
 // Ours: the titles and labels of the three dialogs.
 inline constexpr unsigned IDS_GRAPH_RANGE_TITLE = 20670;
 inline constexpr unsigned IDS_GRAPH_RANGE_CHANNELS = 20671;
@@ -203,6 +208,12 @@ inline constexpr unsigned IDS_PRINT_CELL_MIDDLE = 20449;
 inline constexpr unsigned IDS_PRINT_CELL_RIGHT = 20450;
 inline constexpr unsigned IDS_PRINT_TOKENS = 20451;
 inline constexpr unsigned IDS_PRINT_BAD_MARGIN = 20452;
+// The check that keeps the settings as the defaults of new grids (the system numbers it), and the
+// printer setup button; ours: their labels.
+inline constexpr int IDC_PRINT_SAVE_DEFAULTS = 51060;
+inline constexpr int IDC_PRINT_PRINTER_SETUP = 51061;
+inline constexpr unsigned IDS_PRINT_SAVE_DEFAULTS = 20453;
+inline constexpr unsigned IDS_PRINT_PRINTER_SETUP = 20454;
 
 // The extraction dialogs: their controls, as the system numbers them.
 inline constexpr int IDC_EXTRACT_FROM_RECORD = 1534;

@@ -106,12 +106,19 @@ bool View::PrintPages(PagePainter& painter, PrintInfo& info) {
     return ok;
 }
 
+QPrinter& View::Printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
+}
+
 void View::OnFilePrint() {
     PrintInfo info;
     if (!OnPreparePrinting(info)) {
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter& printer = Printer();
     const int chosen = CurrentUiBroker().RunDialog("Print", [&] {
         QPrintDialog dialog(&printer, window());
         if (info.maxPage != PrintInfo::kUnknownPages) {

@@ -9,6 +9,8 @@
 #include "platform/ui/page_painter.h"
 #include "platform/ui/print_info.h"
 
+class QPrinter;
+
 namespace platform {
 
 class ChildFrame;
@@ -53,11 +55,15 @@ public:
     bool PrintPages(PagePainter& painter, PrintInfo& info);
     // File Print: the print dialog, then the print-out on the chosen printer.
     void OnFilePrint();
+    // The view's printer, made on first use: File Print prints on it, so a printer chosen in a page
+    // setup holds for the view's next print-out.
+    QPrinter& Printer();
 
 private:
     friend class Document;
 
     Document* document_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
     std::shared_ptr<WindowMessageTarget> target_;
 };
 

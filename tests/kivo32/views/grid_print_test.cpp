@@ -2,15 +2,20 @@
 // footer in their cells, pages counted from the rows and capped, a print to PDF, and the page setup.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QPrinter>
 #include <fstream>
 
+#include "kivo32/views/grid_print_profile.h"
 #include "kivo32/views/print_grid_setup_dlg.h"
 #include "kivo32/views/print_tokens.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/printer_page_painter.h"
+#include "platform/ui/program_settings.h"
 #include "tests/kivo32/views/grid_fixture.h"
+#include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/recording_page_painter.h"
 
 namespace {
@@ -124,7 +129,7 @@ bool DrawnIn(const QImage& page, const QRect& area) {
 }
 
 TEST_F(GridPrintTest, PageSetupPreviewFollowsTheControls) {
-    CPrintGridSetupDlg dialog(view_->GetPrintTexts(), view_->GetPrintProperties());
+    CPrintGridSetupDlg dialog(view_->GetPrintTexts(), view_->GetPrintProperties(), view_->Printer());
     dialog.UpdateData(false);
     const QImage& page = dialog.PreviewPage();
     ASSERT_FALSE(page.isNull());
@@ -143,7 +148,7 @@ TEST_F(GridPrintTest, PageSetupPreviewFollowsTheControls) {
 }
 
 TEST_F(GridPrintTest, PageSetupTakesMarginsAndRefusesNegativeOnes) {
-    CPrintGridSetupDlg dialog(view_->GetPrintTexts(), view_->GetPrintProperties());
+    CPrintGridSetupDlg dialog(view_->GetPrintTexts(), view_->GetPrintProperties(), view_->Printer());
     dialog.UpdateData(false);
     auto* top = platform::FindControlAs<QLineEdit>(&dialog, IDC_PRINT_MARGIN_TOP);
     auto* left = platform::FindControlAs<QLineEdit>(&dialog, IDC_PRINT_MARGIN_LEFT);
@@ -167,6 +172,86 @@ TEST_F(GridPrintTest, PageSetupTakesMarginsAndRefusesNegativeOnes) {
     EXPECT_EQ(dialog.GetProperties().leftMargin, 250);
     EXPECT_EQ(dialog.GetTexts().header, "$F");
     EXPECT_EQ(dialog.GetTexts().headerPosition, 2);
+}
+
+TEST_F(GridPrintTest, PrinterSetupRunsOnTheViewsPrinter) {
+    CPrintGridSetupDlg dialog(view_->GetPrintTexts(), view_->GetPrintProperties(), view_->Printer());
+    auto* button = platform::FindControlAs<QAbstractButton>(&dialog, IDC_PRINT_PRINTER_SETUP);
+    ASSERT_NE(button, nullptr);
+    EXPECT_TRUE(button->isEnabled());
+    broker_.AnswerDialog(CPrintGridSetupDlg::kPrinterSetupDialog, 0);
+    button->click();
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+}
+
+class GridPrintProfileTest : public GridPrintTest {
+protected:
+    void TearDown() override {
+        platform::OpenProgramSettings()->remove("DataGrid");
+        GridPrintTest::TearDown();
+    }
+
+    // File Page Setup with a top margin of `top` and the defaults check as `keep`, then OK.
+    void PageSetup(const char* top, bool keep) {
+        testsupport::OnNextModal([top, keep](QWidget* dialog) {
+            platform::FindControlAs<QLineEdit>(dialog, IDC_PRINT_MARGIN_TOP)->setText(top);
+            auto* check = platform::FindControlAs<QCheckBox>(dialog, IDC_PRINT_SAVE_DEFAULTS);
+            EXPECT_TRUE(check->isChecked());
+            check->setChecked(keep);
+            platform::FindControlAs<QAbstractButton>(dialog, IDOK)->click();
+        });
+        view_->OnFilePageSetup();
+    }
+    CRawDataView* NewGrid(const std::string& name) {
+        return OpenGrid(name, gridtest::ChannelsSetup(1),
+                        gridtest::Records(3, 1, 900, [](int i, int) { return float(i); }));
+    }
+};
+
+TEST_F(GridPrintProfileTest, TheDefaultsCheckKeepsTheSettingsForNewGrids) {
+    // Cleared, the check keeps the change to this grid.
+    PageSetup("2", false);
+    EXPECT_EQ(view_->GetPrintProperties().topMargin, 2000);
+    EXPECT_FALSE(platform::OpenProgramSettings()->contains("DataGrid/Print/TopMargin"));
+    EXPECT_EQ(NewGrid("second.kivo")->GetPrintProperties(), platform::GridPrintProperties{});
+
+    // Set, the settings come back as a new grid's defaults.
+    view_->GetPrintProperties().frame = false;
+    view_->GetPrintProperties().pageOrder = 1;
+    PageSetup("1.5", true);
+    platform::GridPrintProperties expected = view_->GetPrintProperties();
+    expected.header = {};
+    expected.footer = {};
+    EXPECT_EQ(expected.topMargin, 1500);
+    EXPECT_EQ(NewGrid("third.kivo")->GetPrintProperties(), expected);
+}
+
+TEST_F(GridPrintProfileTest, ASettingNeverSavedOrOutOfRangeKeepsItsValue) {
+    platform::GridPrintProperties saved;
+    saved.leftMargin = 1250;
+    saved.centerVertically = true;
+    SaveGridPrintProfile(saved);
+    const auto settings = platform::OpenProgramSettings();
+    settings->remove("DataGrid/Print/RightMargin");
+    settings->setValue("DataGrid/Print/TopMargin", -5);
+    settings->setValue("DataGrid/Print/PageOrder", 7);
+    settings->setValue("DataGrid/Print/Frame", "x");
+    settings->sync();
+
+    platform::GridPrintProperties loaded;
+    loaded.rightMargin = 333;
+    loaded.topMargin = 444;
+    loaded.pageOrder = 1;
+    loaded.frame = false;
+    loaded.header = {"kept", "", ""};
+    LoadGridPrintProfile(loaded);
+    EXPECT_EQ(loaded.leftMargin, 1250);
+    EXPECT_TRUE(loaded.centerVertically);
+    EXPECT_EQ(loaded.rightMargin, 333);
+    EXPECT_EQ(loaded.topMargin, 444);
+    EXPECT_EQ(loaded.pageOrder, 1);
+    EXPECT_FALSE(loaded.frame);
+    EXPECT_EQ(loaded.header[0], "kept");
 }
 
 }  // namespace
