@@ -140,4 +140,28 @@ protected:
     std::unique_ptr<platform::MainFrame> main_;
 };
 
+// A grid of three channels (columns 3 to 5 after the date and the time) and 20 records, worked with the
+// mouse.
+class MouseGridFixture : public GridFixture {
+protected:
+    void SetUp() override {
+        GridFixture::SetUp();
+        view_ = OpenGrid("site.kivo", ChannelsSetup(3), Records(20, 3, 900, [](int i, int c) { return float(i + c); }));
+        ASSERT_NE(view_, nullptr);
+    }
+
+    void Click(int row, int column, unsigned flags = 0) {
+        view_->Grid().MouseDown(row, column, flags);
+        view_->Grid().MouseUp(row, column, flags);
+    }
+    void Drag(int fromRow, int fromColumn, int toRow, int toColumn) {
+        view_->Grid().MouseDown(fromRow, fromColumn, 0);
+        view_->Grid().MouseMove(toRow, toColumn);
+        view_->Grid().MouseUp(toRow, toColumn, 0);
+    }
+    bool Selected(int row, int column) const { return view_->Grid().Selection().IsSelected(row, column); }
+
+    CRawDataView* view_ = nullptr;
+};
+
 }  // namespace gridtest

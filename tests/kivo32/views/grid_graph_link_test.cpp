@@ -21,16 +21,8 @@ namespace {
 using platform::FindControlAs;
 using platform::GridRange;
 
-class GridGraphLinkTest : public gridtest::GridFixture {
+class GridGraphLinkTest : public gridtest::MouseGridFixture {
 protected:
-    void SetUp() override {
-        GridFixture::SetUp();
-        // Columns 1 and 2 are the date and the time, 3 to 5 three channels.
-        view_ = OpenGrid("site.kivo", gridtest::ChannelsSetup(3),
-                         gridtest::Records(20, 3, 900, [](int i, int c) { return float(i + c); }));
-        ASSERT_NE(view_, nullptr);
-    }
-
     CGraphSelRangeDlg* OpenDialog(CRawDataView& view) {
         dialog_ = view.OpenGraphRangeDialog(attributes_);
         QApplication::processEvents();
@@ -39,15 +31,8 @@ protected:
     QListWidget* Channels() const { return FindControlAs<QListWidget>(dialog_, IDC_GRAPH_CHANNELS); }
     QString EditText(int id) const { return FindControlAs<QLineEdit>(dialog_, id)->text(); }
     bool AllRecords() const { return FindControlAs<QCheckBox>(dialog_, IDC_GRAPH_ALL_RECORDS)->isChecked(); }
-    bool Selected(int row, int column) const { return view_->Grid().Selection().IsSelected(row, column); }
-    void Drag(int fromRow, int fromColumn, int toRow, int toColumn) {
-        view_->Grid().MouseDown(fromRow, fromColumn, 0);
-        view_->Grid().MouseMove(toRow, toColumn);
-        view_->Grid().MouseUp(toRow, toColumn, 0);
-    }
 
     CGraphObjectAttributes attributes_{"KIVO 15"};
-    CRawDataView* view_ = nullptr;
     QPointer<CGraphSelRangeDlg> dialog_;
 };
 
@@ -127,8 +112,7 @@ TEST_F(GridGraphLinkTest, TheMousesSelectionBecomesTheDialogsChoice) {
     EXPECT_FALSE(Selected(5, 5));
 
     // A whole column names the channel and leaves the records as they were.
-    view_->Grid().MouseDown(0, 5, 0);
-    view_->Grid().MouseUp(0, 5, 0);
+    Click(0, 5);
     EXPECT_EQ(dialog_->ChosenColumns(), (std::vector<int>{5}));
     EXPECT_EQ(EditText(IDC_GRAPH_TO_RECORD), "12");
 

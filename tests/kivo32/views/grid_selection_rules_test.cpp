@@ -13,32 +13,13 @@ namespace {
 using platform::kGridFlagControl;
 using platform::kGridFlagShift;
 
-class GridSelectionRulesTest : public gridtest::GridFixture {
+class GridSelectionRulesTest : public gridtest::MouseGridFixture {
 protected:
-    void SetUp() override {
-        GridFixture::SetUp();
-        view_ = OpenGrid("site.kivo", gridtest::ChannelsSetup(3),
-                         gridtest::Records(20, 3, 900, [](int i, int c) { return float(i + c); }));
-        ASSERT_NE(view_, nullptr);
-    }
-
-    void Click(int row, int column, unsigned flags = 0) {
-        view_->Grid().MouseDown(row, column, flags);
-        view_->Grid().MouseUp(row, column, flags);
-    }
-    void Drag(int fromRow, int fromColumn, int toRow, int toColumn) {
-        view_->Grid().MouseDown(fromRow, fromColumn, 0);
-        view_->Grid().MouseMove(toRow, toColumn);
-        view_->Grid().MouseUp(toRow, toColumn, 0);
-    }
-    bool Selected(int row, int column) const { return view_->Grid().Selection().IsSelected(row, column); }
     GridBlock Range() {
         GridBlock block;
         view_->GetSelectedRange(block, false);
         return block;
     }
-
-    CRawDataView* view_ = nullptr;
 };
 
 TEST_F(GridSelectionRulesTest, WholeColumnsAndNothingInDateOrTime) {
