@@ -119,6 +119,8 @@ void View::OnFilePrint() {
         return;
     }
     QPrinter& printer = Printer();
+    // The printer stays with the view; the pages of the last print-out do not.
+    printer.setFromTo(0, 0);
     const int chosen = CurrentUiBroker().RunDialog("Print", [&] {
         QPrintDialog dialog(&printer, window());
         if (info.maxPage != PrintInfo::kUnknownPages) {

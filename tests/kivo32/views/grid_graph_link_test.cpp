@@ -3,6 +3,7 @@
 // and the dialog closing with the grid.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,7 +15,9 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"
 #include "shared/setup/setup_codes.h"
+#include "shared/common/user_data_folder.h"
 #include "tests/kivo32/views/grid_fixture.h"
+#include "tests/support/ui/modal_driver.h"
 
 namespace {
 
@@ -69,6 +72,22 @@ TEST_F(GridGraphLinkTest, TheDialogsChoiceBecomesTheGridsSelection) {
     EXPECT_TRUE(view_->Grid().Selection().IsEmpty());
     EXPECT_EQ(view_->GraphRangeDialog(), nullptr);
     EXPECT_EQ(view_->GetRangeDialogMode(), 1);
+}
+
+TEST_F(GridGraphLinkTest, OkThroughTheTypeStepLeavesTheChoiceSelected) {
+    std::filesystem::create_directories(UserDataFolder());
+    view_->SetColumnYAxis(1, 2);
+    ASSERT_NE(OpenDialog(*view_), nullptr);
+    Channels()->item(2)->setSelected(true);
+    testsupport::OnNextModal([](QWidget* type) { FindControlAs<QAbstractButton>(type, IDOK)->click(); });
+    FindControlAs<QAbstractButton>(dialog_, IDOK)->click();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(dialog_.isNull());
+    EXPECT_EQ(view_->GraphRangeDialog(), nullptr);
+    EXPECT_EQ(view_->GetRangeDialogMode(), 1);
+    EXPECT_EQ(view_->Grid().Selection().WholeColumns(), (std::vector<int>{5}));
+    // The type step cleared the Y axes the grid held.
+    EXPECT_EQ(view_->GetColumnYAxis(1), 0);
 }
 
 TEST_F(GridGraphLinkTest, ApplyingTheRangeClipsToTheGridAndLeavesOutDateAndTime) {
