@@ -451,10 +451,10 @@ bool CRawDataView::IsColumnPlottable(int column) const {
 }
 
 void CRawDataView::ApplyRangeDialogSelection(const std::vector<int>& columns, bool allRecords, long from, long to) {
-    if (columns.empty()) {
+    const int rows = GetRowCount();
+    if (columns.empty() || rows < 1) {
         return;
     }
-    const int rows = GetRowCount();
     const int first = static_cast<int>(std::clamp<long>(from, 1, rows));
     const int last = static_cast<int>(std::clamp<long>(to, 1, rows));
     platform::GridSelection& selection = grid_->Selection();

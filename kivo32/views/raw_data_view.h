@@ -126,12 +126,14 @@ public:
     // Whether the column's field can be graphed: the value columns, not the date and time.
     bool IsColumnPlottable(int column) const;
     // The range dialog's choice as the selection: rows from..to (clipped to the grid; every row with
-    // `allRecords`) of each of `columns`. Nothing changes when no column is chosen.
+    // `allRecords`) of each of `columns`. Nothing changes when no column is chosen or the file has no
+    // records.
     void ApplyRangeDialogSelection(const std::vector<int>& columns, bool allRecords, long from, long to);
     // Takes the date and time columns out of the selection.
     void DeselectUnplottableColumns();
     // The open range dialog takes the selected columns as its channels and the selected rows as its
-    // records; false, after telling the user, when they are more channels than a graph takes.
+    // records; false, after telling the user, when they are more channels than a graph takes, and false
+    // when no range dialog is open.
     bool ValidateRangeDialog();
 
     // Command 32889: the selected records as a new extracted-range document.
