@@ -21,13 +21,17 @@
 #include "kivo32/views/dialog_extract_data_by_record.h"
 #include "kivo32/views/extracted_range_save_dlg.h"
 #include "kivo32/views/graph_assign_y_axes_dlg.h"
+#include "kivo32/views/graph_object_attributes.h"
 #include "kivo32/views/graph_options.h"
+#include "kivo32/views/graph_sel_range_dlg.h"
+#include "kivo32/views/graph_sel_type_dlg.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/graph/graph_settings_dialog.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/controls/com_port_prefs_dlg.h"
 #include "shared/controls/lost_port_dialog.h"
+#include "tests/kivo32/views/fake_graph_dialog_grid.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/fake_serial_port_source.h"
 #include "tests/support/scripted_ui_broker.h"
@@ -60,6 +64,17 @@ const std::map<std::string, DialogFactory>& Dialogs() {
              return std::make_unique<CGraphAssignYAxesDlg>(std::vector<std::string>{"V1", "I1", "P1"});
          }},
         {"CGraphOptions", [] { return std::make_unique<CGraphOptions>(); }},
+        {"CGraphSelRangeDlg",
+         [] {
+             static testsupport::FakeGrid grid(100, 6);
+             static CGraphObjectAttributes attributes("KIVO 15");
+             return std::make_unique<CGraphSelRangeDlg>(grid, attributes, nullptr);
+         }},
+        {"CGraphSelTypeDlg",
+         [] {
+             static testsupport::FakeGrid grid(100, 6);
+             return std::make_unique<CGraphSelTypeDlg>(grid, std::vector<std::string>{"V1", "I1", "P1"});
+         }},
         {"GraphSettingsDialog",
          [] { return std::make_unique<platform::GraphSettingsDialog>(platform::GraphSettings()); }},
         {"CCOMPortPrefsDlg",
