@@ -5,8 +5,12 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 
 #include "kivo32/app/app_ids.h"
@@ -88,20 +92,43 @@ bool CDisplayTextDlg::OnInitDialog() {
     edit_->setPlainText(ShownText(text_));
     refresh_->setVisible(show_refresh_);
 
-    // Tall enough for every line, up to the screen's height.
-    const int lines = 1 + static_cast<int>(std::count(text_.begin(), text_.end(), '\n'));
-    const QFontMetrics metrics(edit_->font());
-    const int frame = 2 * edit_->frameWidth() + 2 * static_cast<int>(edit_->document()->documentMargin());
+    // Wide and tall enough for every line as the text box lays them out, up to the screen's size.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen != nullptr ? screen->availableGeometry().size() : QSize(1024, 768);
     setMinimumSize(kMinimumSize, kMinimumSize);
     setMaximumSize(screenSize);
     // The dialog is the text box plus what lies around it.
-    const int around = layout()->sizeHint().height() - edit_->sizeHint().height();
-    const int wanted = around + metrics.lineSpacing() * lines + frame;
-    resize(std::max(layout()->sizeHint().width(), kMinimumSize),
-           std::clamp(wanted, kMinimumSize, screenSize.height()));
+    const QSize around = layout()->sizeHint() - edit_->sizeHint();
+    const QSize wanted = around + TextSize();
+    resize(std::clamp(wanted.width(), kMinimumSize, screenSize.width()),
+           std::clamp(wanted.height(), kMinimumSize, screenSize.height()));
+    // Once the window is on screen with that size.
+    QTimer::singleShot(0, this, [this] { ShowScrollBarsOnlyWhereNeeded(); });
 
     setWindowTitle(platform::ToQString(title_));
     return true;
+}
+
+QSize CDisplayTextDlg::TextSize() const {
+    const QTextDocument* document = edit_->document();
+    const QAbstractTextDocumentLayout* lines = document->documentLayout();
+    qreal width = 0;
+    qreal height = 0;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        height += lines->blockBoundingRect(block).height();  // lays the line out as the box will
+        width = std::max(width, block.layout()->maximumWidth());
+    }
+    const qreal margins = 2 * document->documentMargin();
+    const int frame = 2 * edit_->frameWidth();
+    return QSize(static_cast<int>(std::ceil(width + margins)) + edit_->cursorWidth() + frame,
+                 static_cast<int>(std::ceil(height + margins)) + frame);
+}
+
+void CDisplayTextDlg::ShowScrollBarsOnlyWhereNeeded() {
+    // Bars shown while the box was smaller stay when each one's room makes the other needed: both are
+    // taken away, and each comes back only when the text needs it.
+    for (Qt::ScrollBarPolicy policy : {Qt::ScrollBarAlwaysOff, Qt::ScrollBarAsNeeded}) {
+        edit_->setVerticalScrollBarPolicy(policy);
+        edit_->setHorizontalScrollBarPolicy(policy);
+    }
 }

@@ -28,6 +28,10 @@ protected:
     bool OnInitDialog() override;
 
 private:
+    // The text box's size that shows every line whole, from the box's own layout of them.
+    QSize TextSize() const;
+    void ShowScrollBarsOnlyWhereNeeded();
+
     std::string title_;
     std::string text_;
     bool show_refresh_ = false;

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -17,6 +16,7 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/desktop_services.h"
+#include "platform/ui/message_text_width.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/standard_message_box.h"
 #include "platform/ui/ui_clock.h"
@@ -108,10 +108,12 @@ void XMessageBoxDialog::BuildLayout(const std::string& text) {
     auto* areaLayout = new QHBoxLayout(area);
     areaLayout->setContentsMargins(kMargin + 8, kMargin + 8, kMargin + 8, kMargin);
     areaLayout->setSpacing(kMargin);
+    int iconRoom = 0;
     if ((style_ & MB_ICONMASK) != 0) {
         auto* icon = new QLabel(area);
         platform::SetControlId(icon, IDC_XMESSAGEBOX_ICON);
         const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        iconRoom = kMargin + size;
         icon->setPixmap(style()->standardIcon(IconOf(style_), nullptr, this).pixmap(size, size));
         areaLayout->addWidget(icon, 0, Qt::AlignTop);
     }
@@ -119,10 +121,10 @@ void XMessageBoxDialog::BuildLayout(const std::string& text) {
     platform::SetControlId(message, IDC_XMESSAGEBOX_TEXT);
     message->setTextFormat(Qt::PlainText);
     message->setWordWrap(true);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int screenWidth = screen != nullptr ? screen->geometry().width() : 1024;
+    // The text wraps at half the screen less 10 (a third of it for a narrow box), less the icon's room.
     const bool narrow = params_ != nullptr && (params_->options & XMSGBOX_OPTIONS_NARROW) != 0;
-    message->setMaximumWidth(narrow ? screenWidth / 3 : screenWidth / 2 - 10);
+    const int wrapWidth = narrow ? platform::PrimaryScreenWidth() / 3 : platform::MessageWrapWidth();
+    platform::FitWrappedText(message, wrapWidth - iconRoom);
     areaLayout->addWidget(message, 1);
     layout->addWidget(area);
 

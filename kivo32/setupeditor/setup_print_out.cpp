@@ -1,9 +1,13 @@
 // SetupPrintOut: the general-settings page and the channel pages of the setup print-out.
 #include "kivo32/setupeditor/setup_print_out.h"
 
+#include <algorithm>
+#include <array>
+
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
+#include "shared/common/program_date_formats.h"
 #include "shared/datafile/model_names.h"
 #include "shared/setup/channel_caption.h"
 #include "shared/setup/channel_names.h"
@@ -66,10 +70,17 @@ const char* PulseValueName(int type) {
     }
 }
 
-// "a/b/c d:e:f" of a start or stop setting's six fields.
+// "a/b/c d:e:f" of a start or stop setting's six fields (month, day, year, hour, minute, second), the
+// date in the user's date order.
 std::string JoinDateTime(const std::array<std::string, 6>& fields) {
-    return fields[0] + "/" + fields[1] + "/" + fields[2] + " " + fields[3] + ":" + fields[4] + ":" +
-           fields[5];
+    // The field indexes of each date-order code, in the order kDateOrderMDY .. kDateOrderYDM.
+    static constexpr std::array<std::array<int, 3>, 6> kDateFields = {
+        {{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}}};
+    const int order = GetProgramDateOrder();
+    const std::array<int, 3>& date =
+        kDateFields[order >= 0 && order < static_cast<int>(kDateFields.size()) ? order : kDateOrderMDY];
+    return fields[date[0]] + "/" + fields[date[1]] + "/" + fields[date[2]] + " " + fields[3] + ":" +
+           fields[4] + ":" + fields[5];
 }
 
 template <class Channel>
@@ -95,7 +106,6 @@ void SetupPrintOut::PrintHeader(const CSUTHeader& header) {
     const platform::PrintFont previous = painter_.SelectFont(kRegularFont);
     line_step_ = painter_.TextHeight();
     const int charWidth = painter_.AverageCharWidth();
-    const int rightColumn = painter_.DrawingRect().Width() / 2;
     const int model = header.GetModelCode();
     const std::uint8_t options = header.GetOptionByte();
     // Yes or no for the standard model's option bits; the other models do not have them.
@@ -104,12 +114,37 @@ void SetupPrintOut::PrintHeader(const CSUTHeader& header) {
             model != kModelStandard ? "N/A" : Label((options & bit) != 0 ? IDS_PRINT_YES : IDS_PRINT_NO);
         return StringPrintf("%s: %s", Label(labelId).c_str(), answer.c_str());
     };
-    const auto row = [&](const std::string& left, int rightX, const std::string& right) {
-        painter_.TextOut(position_.x, position_.y, left);
-        if (!right.empty()) {
-            painter_.TextOut(rightX, position_.y, right);
-        }
-        position_.y += line_step_;
+    // A line's left text, and what the right column shows beside it (shifted right by `rightShift`).
+    struct Row {
+        std::string left;
+        std::string right;
+        int rightShift = 0;
+    };
+    const std::string memoryMode =
+        UsesQuarvenLayout(model)
+            ? StringPrintf("  %s", settings_.memoryModeText.c_str())
+            : StringPrintf("%s: %s", Label(IDS_PRINT_MEMORY_MODE).c_str(), settings_.memoryModeText.c_str());
+    const std::string start =
+        settings_.startAtOnce ? Label(IDS_PRINT_START_AT_ONCE) : JoinDateTime(settings_.startFields);
+    const std::string stop =
+        settings_.noStopTime ? Label(IDS_PRINT_NO_STOP_TIME) : JoinDateTime(settings_.stopFields);
+    const Row rows[] = {
+        {StringPrintf("%s %s", Label(IDS_PRINT_FILE).c_str(), settings_.documentTitle.c_str()),
+         yesNo(IDS_PRINT_OPTION_80, CSUTHeader::kOptionStandard80)},
+        {StringPrintf("%s: %s", Label(IDS_PRINT_MODEL).c_str(), GetLoggerTypeName(model).c_str()),
+         yesNo(IDS_PRINT_AUTO_LINE_FREQUENCY, CSUTHeader::kOptionAutoLineFreq)},
+        {StringPrintf("%s: %s", Label(IDS_PRINT_SETUP_NAME).c_str(), header.GetHeaderText().c_str()),
+         yesNo(IDS_PRINT_OPTION_08, CSUTHeader::kOptionStandard08)},
+        {StringPrintf("%s %s", Label(IDS_PRINT_LINE_FREQUENCY).c_str(),
+                      (options & CSUTHeader::kOption50Hz) != 0 ? "50Hz" : "60Hz"),
+         Label(IDS_PRINT_MEMORY)},
+        {StringPrintf("%s: %s", Label(IDS_PRINT_INTERVAL).c_str(), settings_.intervalText.c_str()),
+         memoryMode, 2 * charWidth},
+        {StringPrintf("%s: %s", Label(IDS_PRINT_START).c_str(), start.c_str()),
+         UsesQuarvenLayout(model) ? std::string()
+                                  : StringPrintf("%s: %s", Label(IDS_PRINT_DEMAND_WINDOW).c_str(),
+                                                 settings_.demandWindowText.c_str())},
+        {StringPrintf("%s:  %s", Label(IDS_PRINT_STOP).c_str(), stop.c_str()), {}},
     };
 
     position_.x = 4 * charWidth;
@@ -119,30 +154,20 @@ void SetupPrintOut::PrintHeader(const CSUTHeader& header) {
     position_.y += 2 * line_step_;
     painter_.SelectFont(kRegularFont);
 
-    row(StringPrintf("%s %s", Label(IDS_PRINT_FILE).c_str(), settings_.documentTitle.c_str()), rightColumn,
-        yesNo(IDS_PRINT_OPTION_80, CSUTHeader::kOptionStandard80));
-    row(StringPrintf("%s: %s", Label(IDS_PRINT_MODEL).c_str(), GetLoggerTypeName(model).c_str()), rightColumn,
-        yesNo(IDS_PRINT_AUTO_LINE_FREQUENCY, CSUTHeader::kOptionAutoLineFreq));
-    row(StringPrintf("%s: %s", Label(IDS_PRINT_SETUP_NAME).c_str(), header.GetHeaderText().c_str()),
-        rightColumn, yesNo(IDS_PRINT_OPTION_08, CSUTHeader::kOptionStandard08));
-    row(StringPrintf("%s %s", Label(IDS_PRINT_LINE_FREQUENCY).c_str(),
-                     (options & CSUTHeader::kOption50Hz) != 0 ? "50Hz" : "60Hz"),
-        rightColumn, Label(IDS_PRINT_MEMORY));
-    const std::string memoryMode =
-        UsesQuarvenLayout(model)
-            ? StringPrintf("  %s", settings_.memoryModeText.c_str())
-            : StringPrintf("%s: %s", Label(IDS_PRINT_MEMORY_MODE).c_str(), settings_.memoryModeText.c_str());
-    row(StringPrintf("%s: %s", Label(IDS_PRINT_INTERVAL).c_str(), settings_.intervalText.c_str()),
-        rightColumn + 2 * charWidth, memoryMode);
-    const std::string start =
-        settings_.startAtOnce ? Label(IDS_PRINT_START_AT_ONCE) : JoinDateTime(settings_.startFields);
-    row(StringPrintf("%s: %s", Label(IDS_PRINT_START).c_str(), start.c_str()), rightColumn,
-        UsesQuarvenLayout(model) ? std::string()
-                                 : StringPrintf("%s: %s", Label(IDS_PRINT_DEMAND_WINDOW).c_str(),
-                                                settings_.demandWindowText.c_str()));
-    const std::string stop =
-        settings_.noStopTime ? Label(IDS_PRINT_NO_STOP_TIME) : JoinDateTime(settings_.stopFields);
-    row(StringPrintf("%s:  %s", Label(IDS_PRINT_STOP).c_str(), stop.c_str()), rightColumn, {});
+    // The right column starts at half the page, or further right where a left text would reach it.
+    int rightColumn = painter_.DrawingRect().Width() / 2;
+    for (const Row& row : rows) {
+        if (!row.right.empty()) {
+            rightColumn = std::max(rightColumn, position_.x + painter_.TextWidth(row.left) + 2 * charWidth);
+        }
+    }
+    for (const Row& row : rows) {
+        painter_.TextOut(position_.x, position_.y, row.left);
+        if (!row.right.empty()) {
+            painter_.TextOut(rightColumn + row.rightShift, position_.y, row.right);
+        }
+        position_.y += line_step_;
+    }
     position_.y += 2 * line_step_;
 
     painter_.SelectFont(kBoldUnderlineFont);

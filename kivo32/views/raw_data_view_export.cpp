@@ -118,7 +118,7 @@ bool CRawDataView::ExportCSVFile(const std::filesystem::path& path) {
             output.Commit();
             return true;
         } catch (const CPSTFileException& error) {
-            outcome.error = error.what();
+            outcome.error = error.MessageText();
             return false;
         }
     });

@@ -5,10 +5,13 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/base/base_ids.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/windows1252.h"
 
 namespace {
 
+// The cause in English, for what() and for a program without its text tables.
 const char* CauseText(CPSTFileException::Cause cause) {
     switch (cause) {
         case CPSTFileException::none:
@@ -107,16 +110,25 @@ void CPSTFileException::Set(Cause cause, int osError, std::filesystem::path path
 }
 
 void CPSTFileException::Describe() {
-    what_ = CauseText(cause_);
+    what_ = CauseText(cause_) + Details();
+}
+
+std::string CPSTFileException::Details() const {
+    std::string details;
     if (!path_.empty()) {
-        what_ += ": " + path_.string();
+        details += ": " + path_.string();
     }
     if (os_error_ > 0) {
-        what_ += ": ";
-        what_ += std::strerror(os_error_);
+        details += ": ";
+        details += std::strerror(os_error_);
     }
+    return details;
 }
 
 std::string CPSTFileException::MessageText() const {
-    return platform::Utf8ToWindows1252(what_);
+    std::string cause = LoadText(IDS_FILE_ERROR_CAUSES + static_cast<unsigned>(cause_));
+    if (cause.empty()) {
+        cause = CauseText(cause_);
+    }
+    return cause + platform::Utf8ToWindows1252(Details());
 }

@@ -43,13 +43,16 @@ public:
     // Fills the record in (used by the non-throwing open).
     void Set(Cause cause, int osError, std::filesystem::path path);
 
-    // "<cause>: <path>: <system message>", the parts that are known.
+    // "<cause>: <path>: <system message>", the parts that are known, the cause in English.
     const char* what() const noexcept override { return what_.c_str(); }
-    // The same as the program's 8-bit message texts carry it.
+    // The same for the user, as the program's 8-bit message texts carry it: the cause in the user's
+    // language.
     std::string MessageText() const;
 
 private:
     void Describe();
+    // ": <path>: <system message>", the parts that are known.
+    std::string Details() const;
 
     Cause cause_ = none;
     int os_error_ = -1;

@@ -1,6 +1,8 @@
 // The base of the program's dialogs: modal runs with a result id, data exchange with checks, posted messages.
 #include "platform/ui/dialog.h"
 
+#include <QLineEdit>
+
 #include "platform/base/message_box_flags.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/data_exchange.h"
@@ -86,6 +88,22 @@ void Dialog::reject() {
 void Dialog::showEvent(QShowEvent* event) {
     Initialise();
     QDialog::showEvent(event);
+    SelectInitialEdit();
+}
+
+// Typing into the edit that has the focus when the dialog opens replaces its value rather than
+// joining onto it, as after a refused value.
+void Dialog::SelectInitialEdit() {
+    QWidget* initial = focusWidget();
+    for (QWidget* next = nextInFocusChain(); initial == nullptr && next != this;
+         next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) != 0 && next->isEnabled() && next->isVisibleTo(this)) {
+            initial = next;
+        }
+    }
+    if (auto* edit = qobject_cast<QLineEdit*>(initial)) {
+        edit->selectAll();
+    }
 }
 
 void Dialog::Initialise() {

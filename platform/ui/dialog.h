@@ -50,6 +50,7 @@ protected:
 
 private:
     void Initialise();
+    void SelectInitialEdit();
 
     bool initialised_ = false;
     bool ended_ = false;

@@ -11,6 +11,7 @@
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/tool_tip_delay.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
 #include "shared/controls/controls_ids.h"
@@ -81,6 +82,7 @@ CCOMPortPrefsDlg::CCOMPortPrefsDlg(QWidget* parent, std::unique_ptr<platform::Se
     connect(remove_, &QPushButton::clicked, this, [this] { ShowItems(prefs_.Remove(Selection())); });
     connect(help_, &QPushButton::clicked, this,
             [] { ShowMessageBoxId(IDS_PORT_PREFS_HELP, MB_OK | MB_ICONINFORMATION, true); });
+    platform::SetToolTipDelay(this, kToolTipDelayMs);
 }
 
 bool CCOMPortPrefsDlg::OnInitDialog() {

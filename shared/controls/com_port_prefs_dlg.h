@@ -14,6 +14,9 @@ class CCOMPortPrefsDlg : public platform::Dialog {
     Q_OBJECT
 
 public:
+    // The tool tips of this dialog come quicker than the program's others.
+    static constexpr int kToolTipDelayMs = 250;
+
     // `source` lists the ports present (none: the ports udev knows); item `selection` is selected first.
     explicit CCOMPortPrefsDlg(QWidget* parent = nullptr,
                               std::unique_ptr<platform::SerialPortSource> source = {}, int selection = 0);

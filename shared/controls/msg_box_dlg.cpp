@@ -11,6 +11,7 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
+#include "platform/ui/message_text_width.h"
 #include "platform/ui/qt_text.h"
 #include "shared/controls/controls_ids.h"
 
@@ -19,8 +20,6 @@ namespace {
 constexpr int kButtonGap = 10;
 constexpr int kSingleButtonMinimum = 60;
 constexpr int kMargin = 16;
-// Long lines wrap at this width instead of widening the box without end.
-constexpr int kTextWidth = 420;
 
 std::string TextOrEmpty(unsigned id) {
     return id == 0 ? std::string() : LoadText(id);
@@ -86,8 +85,6 @@ void CMsgBoxDlg::Build() {
     for (std::size_t i = 0; i < texts_.size(); ++i) {
         texts_[i] = new QLabel(this);
         texts_[i]->setWordWrap(true);
-        texts_[i]->setMinimumWidth(kTextWidth / 2);
-        texts_[i]->setMaximumWidth(kTextWidth);
         texts_[i]->setTextFormat(Qt::PlainText);
         platform::SetControlId(texts_[i], textIds[i]);
         blocks->addWidget(texts_[i]);
@@ -124,6 +121,9 @@ bool CMsgBoxDlg::OnInitDialog() {
     texts_[0]->setVisible(blockCount >= 1);
     texts_[1]->setText(platform::ToQString(text2_));
     texts_[1]->setVisible(blockCount == 2);
+    for (QLabel* text : texts_) {
+        platform::FitWrappedText(text, platform::MessageWrapWidth());
+    }
 
     // Consecutive labels from the first count; a gap ends the row. The first button always shows.
     const auto firstGap = std::find_if(buttons_.begin(), buttons_.end(),

@@ -104,7 +104,7 @@ int CDataLogger::ReadMemoryToFile(const std::string& path, std::int64_t address,
         // The file was made by the download; a block is only ever appended to it.
         std::ofstream file(path, std::ios::binary | std::ios::in | std::ios::ate);
         if (!file || !file.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()))) {
-            ShowMessageBox(CPSTFileException::FromErrno(errno, path).what(), MB_OK, true);
+            ShowMessageBox(CPSTFileException::FromErrno(errno, path).MessageText(), MB_OK, true);
             return 0;
         }
     }

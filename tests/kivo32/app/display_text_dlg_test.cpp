@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <fstream>
 
 #include "kivo32/app/app_ids.h"
@@ -23,27 +26,42 @@ protected:
     void SetUp() override { testsupport::EnsureQtApplication(); }
 };
 
+// Lines of an 80-column report.
 std::string Lines(int count) {
     std::string text;
     for (int i = 1; i <= count; ++i) {
-        text += (i > 1 ? "\r\n" : "") + std::string("Channel ") + std::to_string(i) + "   12.5 kWh";
+        std::string line = "Channel " + std::to_string(i) + "   12.5 kWh";
+        line.resize(80, '.');
+        text += (i > 1 ? "\r\n" : "") + line;
     }
     return text;
 }
 
-TEST_F(DisplayTextDlgTest, TheTextBoxIsTallEnoughForEveryLine) {
-    for (int lines : {1, 20}) {
+TEST_F(DisplayTextDlgTest, EveryLineShowsWholeWithoutScrollBars) {
+    for (int lines : {1, 30}) {
         CDisplayTextDlg dialog(false);
         dialog.SetText(lines == 1 ? std::string() : Lines(lines));
         testsupport::OnNextModal([&](QWidget*) {
             auto* edit = FindControlAs<QPlainTextEdit>(&dialog, IDC_DISPLAY_TEXT);
-            const int lineHeight = QFontMetrics(edit->font()).lineSpacing();
-            EXPECT_GE(edit->viewport()->height(), lines * lineHeight) << lines;
+            testsupport::ProcessEventsFor(10);
+            EXPECT_EQ(edit->verticalScrollBar()->maximum(), 0) << lines;
+            EXPECT_FALSE(edit->verticalScrollBar()->isVisible()) << lines;
+            EXPECT_FALSE(edit->horizontalScrollBar()->isVisible()) << lines;
             EXPECT_TRUE(edit->font().fixedPitch());
             dialog.accept();
         });
         EXPECT_EQ(dialog.DoModal(), IDOK);
     }
+}
+
+TEST_F(DisplayTextDlgTest, ALineWiderThanTheScreenKeepsTheDialogWithinIt) {
+    CDisplayTextDlg dialog(false);
+    dialog.SetText(std::string(5000, 'x'));
+    testsupport::OnNextModal([&](QWidget*) {
+        EXPECT_LE(dialog.width(), QGuiApplication::primaryScreen()->availableGeometry().width());
+        dialog.accept();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
 }
 
 TEST_F(DisplayTextDlgTest, WithoutRefreshTheButtonIsHiddenAndOkKeepsItsCornerWhenResized) {

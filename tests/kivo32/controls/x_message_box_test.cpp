@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 #include "kivo32/controls/controls_ids.h"
 #include "kivo32/controls/remembered_answers.h"
@@ -17,11 +18,12 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
+#include "platform/ui/message_text_width.h"
 #include "platform/ui/resource_texts.h"
 #include "tests/support/scripted_ui_broker.h"
+#include "tests/support/ui/manual_ui_clock.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/manual_ui_clock.h"
 
 namespace {
 
@@ -112,6 +114,50 @@ TEST_F(XMessageBoxTest, ValueNamesCodeEveryCharacterInsideTheAlphabet) {
     const std::string name = XMessageBoxValueName(std::string(600, '\x90'), 3);
     EXPECT_EQ(name.size(), 491u);
     EXPECT_EQ(name.back(), '3');
+}
+
+TEST_F(XMessageBoxTest, TheTextWrapsAtHalfTheScreenLessTenLessTheIconsRoom) {
+    const std::string sentence = "The logger answered but its clock could not be set.";
+    std::string paragraph;
+    for (int i = 0; i < 12; ++i) {
+        paragraph += sentence + " ";
+    }
+    XMessageBoxParams narrow;
+    narrow.options = XMSGBOX_OPTIONS_NARROW;
+    const int screenWidth = platform::PrimaryScreenWidth();
+    const int iconRoom = 16 + QApplication::style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    const struct {
+        std::string text;
+        unsigned icon;
+        const XMessageBoxParams* params;
+        int wrapWidth;  // 0: the text stands on one line
+    } cases[] = {
+        {sentence, 0, nullptr, 0},
+        {sentence, MB_ICONINFORMATION, nullptr, 0},
+        {paragraph, 0, nullptr, screenWidth / 2 - 10},
+        {paragraph, MB_ICONWARNING, nullptr, screenWidth / 2 - 10 - iconRoom},
+        {paragraph, 0, &narrow, screenWidth / 3},
+    };
+    for (const auto& c : cases) {
+        testsupport::OnNextModal([&](QWidget* box) {
+            auto* text = FindControlAs<QLabel>(box, IDC_XMESSAGEBOX_TEXT);
+            const QFontMetrics metrics = text->fontMetrics();
+            const int wrappedHeight =
+                metrics.boundingRect(QRect(0, 0, text->width(), 10000), Qt::TextWordWrap, text->text())
+                    .height();
+            EXPECT_GE(text->height(), wrappedHeight);
+            if (c.wrapWidth == 0) {
+                EXPECT_EQ(wrappedHeight, metrics.height());
+            } else {
+                // Wrapped at the rule's width: full lines lack less than a word of it.
+                EXPECT_LE(text->width(), c.wrapWidth);
+                EXPECT_GT(text->width(), c.wrapWidth - metrics.horizontalAdvance(" answered "));
+            }
+            Button(box, IDOK)->click();
+        });
+        EXPECT_EQ(XMessageBox(nullptr, c.text, "KIVO", MB_OK | MB_NOSOUND | c.icon, c.params), IDOK)
+            << c.wrapWidth;
+    }
 }
 
 TEST_F(XMessageBoxTest, EscAnswersOkForTheOkSetAndIsIgnoredWithoutACancelButton) {

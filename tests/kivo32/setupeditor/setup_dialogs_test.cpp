@@ -1,7 +1,9 @@
 // The model list with its help box and the two CT-size dialogs, driven as the user would.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,6 +110,29 @@ TEST_F(SetupDialogsTest, TheCTSizeTakesOnlyAPositiveNumber) {
     ASSERT_EQ(defaults.DoModal(), IDOK);
     EXPECT_EQ(defaults.GetCTSizeText(), "100.00");
     EXPECT_DOUBLE_EQ(defaults.GetCTSize(), 100.0);
+}
+
+// Keys go where the user's keys would: to the control with the focus.
+void TypeInto(QWidget* dialog, const QString& typed) {
+    QWidget* target = dialog->focusWidget();
+    ASSERT_NE(target, nullptr);
+    for (QChar character : typed) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(target, &press);
+    }
+}
+
+TEST_F(SetupDialogsTest, TypingIntoTheCTSizeReplacesTheDefault) {
+    CSUTCTSizeDlg dialog;
+    testsupport::OnNextModal([&](QWidget*) {
+        auto* edit = FindControlAs<QLineEdit>(&dialog, IDC_CT_SIZE);
+        EXPECT_TRUE(testsupport::ProcessEventsUntil([&] { return dialog.focusWidget() == edit; }));
+        EXPECT_EQ(edit->selectedText(), "100.00");
+        TypeInto(&dialog, "250");
+        dialog.accept();
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.GetCTSizeText(), "250");
 }
 
 TEST_F(SetupDialogsTest, TheCTKindDialogReturnsItsDefaultsOrTheFixedKind) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QPrinter>
 #include <fstream>
 #include <iterator>
@@ -12,10 +14,12 @@
 #include "platform/base/program_texts.h"
 #include "platform/ui/printer_page_painter.h"
 #include "platform/ui/resource_texts.h"
+#include "shared/common/program_date_formats.h"
 #include "shared/datafile/model_names.h"
 #include "shared/setup/setup_table.h"
 #include "tests/kivo32/setupeditor/setup_document_fixture.h"
 #include "tests/support/fake_app_context.h"
+#include "tests/support/resource_texts.h"
 #include "tests/support/ui/recording_page_painter.h"
 
 namespace {
@@ -27,8 +31,8 @@ protected:
     void SetUp() override { SetProgramTexts(platform::EnglishTexts()); }
 
     // The lines that item `item` of `table` draws on a fresh page.
-    Lines Print(const CSetupTable& table, int item) {
-        painter_ = testsupport::RecordingPagePainter();
+    Lines Print(const CSetupTable& table, int item, platform::PageRect page = {0, 0, 4800, 6400}) {
+        painter_ = testsupport::RecordingPagePainter(page);
         painter_.StartPage();
         // The setup view prints its pages in the regular font.
         painter_.SelectFont(SetupPrintOut::kRegularFont);
@@ -233,6 +237,54 @@ TEST_F(SetupPrintOutTest, TheGeneralSettingsPageHasTwoColumnsAndTheStandardModel
                      "Automatic line frequency: N/A", "Setup name: North", "Logger option 2: N/A",
                      "Line frequency: 60Hz", "Memory", "Interval: 15 minutes", "  Ring", "Start: At once",
                      "Stop:  No stop time", "End of general settings"}));
+}
+
+TEST_F(SetupPrintOutTest, NoLeftTextOfTheGeneralSettingsReachesTheRightColumnInEitherLanguage) {
+    settings_.documentTitle = "poste-nord.sut";
+    settings_.intervalText = "15 minutes";
+    settings_.memoryModeText = "Ring";
+    settings_.demandWindowText = "15 min";
+    CSetupTable table;
+    table.GetHeader().SetHeaderText("Départ nord mars 20");
+    for (const std::string language : {"en", "fr"}) {
+        const auto texts =
+            platform::LoadTextFolder(testsupport::ResourceTextsFile(language, "setup").parent_path());
+        ASSERT_TRUE(texts.has_value());
+        SetProgramTexts(*texts);
+        // A page as narrow, in characters, as a printed one: 40 to the right column.
+        Print(table, 0, {0, 0, 80 * 12, 6400});
+        for (const auto& left : painter_.Texts()) {
+            for (const auto& right : painter_.Texts()) {
+                if (right.y == left.y && right.x > left.x) {
+                    EXPECT_LT(left.x + painter_.TextWidth(left.text), right.x)
+                        << language << ": " << left.text << " | " << right.text;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(SetupPrintOutTest, StartAndStopDatesFollowTheUsersDateOrder) {
+    settings_.startAtOnce = false;
+    settings_.startFields = {"03", "15", "24", "08", "30", "00"};
+    settings_.noStopTime = false;
+    settings_.stopFields = {"04", "01", "24", "17", "00", "00"};
+    const struct {
+        const char* shortDateFormat;
+        const char* start;
+        const char* stop;
+    } cases[] = {
+        {"MM/dd/yy", "Start: 03/15/24 08:30:00", "Stop:  04/01/24 17:00:00"},
+        {"dd/MM/yyyy", "Start: 15/03/24 08:30:00", "Stop:  01/04/24 17:00:00"},
+        {"yyyy-MM-dd", "Start: 24/03/15 08:30:00", "Stop:  24/04/01 17:00:00"},
+    };
+    for (const auto& c : cases) {
+        SetProgramFormatSource([&] { return CRegionalFormats{"/", c.shortDateFormat, ":", "HH:mm:ss"}; });
+        const Lines lines = Print(CSetupTable(), 0);
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.start), lines.end()) << c.shortDateFormat;
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.stop), lines.end()) << c.shortDateFormat;
+    }
+    SetProgramFormatSource({});
 }
 
 TEST(SetupPagePlanTest, ItemsFillPagesByTheLinesTheyTake) {

@@ -18,79 +18,21 @@
 #include "kivo32/views/graph_object_attributes.h"
 #include "kivo32/views/graph_sel_range_dlg.h"
 #include "kivo32/views/views_ids.h"
-#include "platform/ui/control_id.h"
-#include "platform/ui/resource_texts.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/ui/control_id.h"
+#include "platform/ui/resource_texts.h"
 #include "shared/common/user_data_folder.h"
+#include "tests/kivo32/views/fake_graph_dialog_grid.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/scripted_ui_broker.h"
 
 namespace {
 
 using platform::FindControl;
 using platform::FindControlAs;
-
-// Columns 1 and 2 are the date and the time; the others are channels "Ch\n<n>".
-class FakeGrid : public CGraphDialogGrid {
-public:
-    FakeGrid(long rows, int columns) : rows_(rows), columns_(columns) {}
-
-    long GetRowCount() const override { return rows_; }
-    int GetColCount() const override { return columns_; }
-    bool IsColumnPlottable(int column) const override { return column > 2; }
-    std::string GetColumnHeading(int column) const override { return "Ch\n" + std::to_string(column); }
-    std::vector<int> GetSelectedCols() const override { return selectedColumns; }
-    bool GetSelectedRows(long& first, long& last) const override {
-        first = selectedRows.first;
-        last = selectedRows.second;
-        return first > 0;
-    }
-    void ClearSelection() override {
-        ++clears;
-        selectedColumns.clear();
-        selectedRows = {0, 0};
-    }
-    void SelectColumns(const std::vector<int>& columns) override { selectedColumns = columns; }
-    void SelectRecordRange(const std::vector<int>&, long from, long to) override { selectedRows = {from, to}; }
-    void EnableSelection(unsigned mode) override { selectionModes.push_back(mode); }
-    void SetRangeDialogMode(int mode) override { rangeDialogModes.push_back(mode); }
-    void ClearColumnYAxes() override { axes.clear(); }
-    void SetColumnYAxis(int channel, int axis) override {
-        axes.resize(std::max<std::size_t>(axes.size(), static_cast<std::size_t>(channel) + 1), -1);
-        axes[static_cast<std::size_t>(channel)] = axis;
-    }
-    void ApplyRangeDialogSelection(const std::vector<int>& columns, bool allRecords, long from, long to) override {
-        applied = true;
-        appliedColumns = columns;
-        appliedAllRecords = allRecords;
-        selectedRows = {from, to};
-    }
-    void ActivateFrame() override { activated = true; }
-    void RequestGraph() override { graphRequested = true; }
-    void RangeDialogClosed() override { dialogClosed = true; }
-    std::filesystem::path ChannelListPath() const override { return channelList; }
-
-    std::vector<int> selectedColumns;
-    std::pair<long, long> selectedRows{0, 0};
-    int clears = 0;
-    std::vector<unsigned> selectionModes;
-    std::vector<int> rangeDialogModes;
-    std::vector<int> axes;
-    bool applied = false;
-    std::vector<int> appliedColumns;
-    bool appliedAllRecords = false;
-    bool activated = false;
-    bool graphRequested = false;
-    bool dialogClosed = false;
-    std::filesystem::path channelList;
-
-private:
-    long rows_;
-    int columns_;
-};
+using testsupport::FakeGrid;
 
 TEST(GraphMethodsTest, ListPositionsAndCodes) {
     const int codes[] = {0, 2, 17, 3, 1, 4, 8, 13, 15, 16};
@@ -122,7 +64,9 @@ protected:
             Channels()->item(row)->setSelected(true);
         }
     }
-    QAbstractButton* Button(QWidget* dialog, int id) const { return FindControlAs<QAbstractButton>(dialog, id); }
+    QAbstractButton* Button(QWidget* dialog, int id) const {
+        return FindControlAs<QAbstractButton>(dialog, id);
+    }
     bool Enabled(int id) const { return FindControl(opened, id)->isEnabled(); }
 
     // Answers the dialogs it is told to and records the boxes (each answered OK).
@@ -143,7 +87,8 @@ TEST_F(GraphDialogsTest, TheAllRecordsBoxStartsByTheNumberOfRecords) {
         auto* all = Button(opened, IDC_GRAPH_ALL_RECORDS);
         EXPECT_EQ(all->isChecked(), test.checked) << test.records;
         EXPECT_EQ(all->isEnabled(), !test.checked) << test.records;
-        for (const int id : {IDC_GRAPH_FROM_RECORD, IDC_GRAPH_TO_RECORD, IDC_GRAPH_FROM_LABEL, IDC_GRAPH_TO_LABEL}) {
+        for (const int id :
+             {IDC_GRAPH_FROM_RECORD, IDC_GRAPH_TO_RECORD, IDC_GRAPH_FROM_LABEL, IDC_GRAPH_TO_LABEL}) {
             EXPECT_EQ(Enabled(id), !test.checked) << test.records << " control " << id;
         }
         EXPECT_EQ(FindControlAs<QLineEdit>(opened, IDC_GRAPH_TO_RECORD)->text().toLong(), test.records);
@@ -215,7 +160,8 @@ TEST_F(GraphDialogsTest, OkNeedsAChannelAndARangeOfTwoRecordsAtLeast) {
         const std::size_t before = broker.Boxes().size();
         Button(opened, IDOK)->click();
         EXPECT_TRUE(opened->isVisible()) << test.from << ".." << test.to;
-        EXPECT_EQ(broker.Boxes().size(), before + (test.rangeMessage ? 0 : 1)) << test.from << ".." << test.to;
+        EXPECT_EQ(broker.Boxes().size(), before + (test.rangeMessage ? 0 : 1))
+            << test.from << ".." << test.to;
         if (!test.rangeMessage) {
             EXPECT_EQ(broker.Boxes().back().ids.promptId, IDP_GRAPH_EMPTY_RANGE);
         }
@@ -296,9 +242,14 @@ TEST_F(GraphDialogsTest, TheYAxisStepShowsARowPerChannelUpToSixteen) {
         bool group;
         int rows;
         bool thirdAxis;
-    } cases[] = {{1, false, 1, false}, {2, true, 2, false}, {3, true, 3, true}, {16, true, 16, true}, {17, true, 16, true}};
+    } cases[] = {{1, false, 1, false},
+                 {2, true, 2, false},
+                 {3, true, 3, true},
+                 {16, true, 16, true},
+                 {17, true, 16, true}};
     // The label of each row, in order.
-    const int labels[] = {1601, 1607, 1616, 1618, 1626, 1628, 1636, 1638, 1646, 1648, 1656, 1658, 1666, 1668, 1676, 1678};
+    const int labels[] = {1601, 1607, 1616, 1618, 1626, 1628, 1636, 1638,
+                          1646, 1648, 1656, 1658, 1666, 1668, 1676, 1678};
     for (const auto& test : cases) {
         std::vector<std::string> headings;
         for (int i = 0; i < test.channels; ++i) {
@@ -306,7 +257,8 @@ TEST_F(GraphDialogsTest, TheYAxisStepShowsARowPerChannelUpToSixteen) {
         }
         CGraphAssignYAxesDlg dialog(headings);
         testsupport::OnNextModal([&](QWidget* shown) {
-            EXPECT_EQ(FindControl(shown, IDC_GRAPH_Y_AXES_GROUP)->isVisibleTo(shown), test.group) << test.channels;
+            EXPECT_EQ(FindControl(shown, IDC_GRAPH_Y_AXES_GROUP)->isVisibleTo(shown), test.group)
+                << test.channels;
             int rows = 0;
             for (const int label : labels) {
                 rows += FindControl(shown, label)->isVisibleTo(shown) ? 1 : 0;
@@ -314,7 +266,8 @@ TEST_F(GraphDialogsTest, TheYAxisStepShowsARowPerChannelUpToSixteen) {
             if (test.group) {
                 EXPECT_EQ(rows, test.rows) << test.channels;
             }
-            EXPECT_EQ(FindControl(shown, 1600)->isVisibleTo(shown), test.group && test.thirdAxis) << test.channels;
+            EXPECT_EQ(FindControl(shown, 1600)->isVisibleTo(shown), test.group && test.thirdAxis)
+                << test.channels;
             if (test.channels == 17) {
                 Button(shown, 1674)->click();  // the 16th channel on axis 3
             }

@@ -5,6 +5,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <vector>
 
 #include "platform/ui/control_id.h"
@@ -82,6 +83,30 @@ TEST_F(ComPortPrefsDlgTest, KnownPortsFirstWithTheirChecksThenTheOtherPortsPrese
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(app_.GetKnownPorts(), (Names{"X,ttyS0", ",ttyUSB7", ",ttyUSB0"}));
+}
+
+int ToolTipDelay(const QWidget* widget) {
+    return widget->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, widget);
+}
+
+TEST_F(ComPortPrefsDlgTest, ItsToolTipsComeSoonerAndNoOtherWindowsDo) {
+    const QPushButton elsewhere;
+    Run([&](QWidget* dialog) {
+        auto* list = FindControlAs<QListWidget>(dialog, IDC_PORT_PREFS_LIST);
+        // The mouse moves over the list's viewport, not the list itself.
+        std::vector<const QWidget*> tipped{list->viewport()};
+        for (int id : {IDC_PORT_PREFS_UP, IDC_PORT_PREFS_DOWN, IDC_PORT_PREFS_REMOVE, IDC_PORT_PREFS_HELP,
+                       IDOK, IDCANCEL}) {
+            tipped.push_back(Button(dialog, id));
+        }
+        for (const QWidget* control : tipped) {
+            EXPECT_EQ(ToolTipDelay(control), CCOMPortPrefsDlg::kToolTipDelayMs)
+                << control->metaObject()->className();
+        }
+        EXPECT_NE(ToolTipDelay(&elsewhere), CCOMPortPrefsDlg::kToolTipDelayMs);
+        Button(dialog, IDCANCEL)->click();
+    });
+    EXPECT_NE(ToolTipDelay(&elsewhere), CCOMPortPrefsDlg::kToolTipDelayMs);
 }
 
 TEST_F(ComPortPrefsDlgTest, OkStoresTheCheckedPortsInOrderThenTheUncheckedOnes) {

@@ -12,6 +12,7 @@
 #include "platform/base/text_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/resource_texts.h"
 #include "shared/controls/controls_ids.h"
 #include "shared/link/link_ids.h"
 #include "tests/support/fake_app_context.h"
@@ -81,6 +82,21 @@ TEST_F(LostPortDialogTest, WithoutASessionTheLinkIsNeverBack) {
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(TextOf(&dialog), Expected(IDS_LOST_PORT_MISSING));
+}
+
+TEST_F(LostPortDialogTest, BothParagraphsOfTheNoticeEndWithAFullStopInEitherLanguage) {
+    for (std::string_view library : {platform::kEnglishResources, platform::kFrenchResources}) {
+        ASSERT_TRUE(platform::LoadResourceLibrary(library));
+        TickedLostPortDialog dialog(nullptr);
+        dialog.SetMessage("ttyUSB0");
+        dialog.show();
+        const std::string text = TextOf(&dialog);
+        const size_t gap = text.find("\n\n");
+        ASSERT_NE(gap, std::string::npos) << library;
+        EXPECT_EQ(text[gap - 1], '.') << text;
+        EXPECT_TRUE(text.ends_with('.')) << text;
+    }
+    SetProgramTexts(platform::EnglishTexts());
 }
 
 TEST_F(LostPortDialogTest, ItsTimerEndsTheModalNoticeOnceTheLinkIsBack) {

@@ -15,6 +15,7 @@
 
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
+#include "platform/ui/message_text_width.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/common/message_box.h"
 #include "shared/controls/controls_ids.h"
@@ -94,6 +95,29 @@ TEST_F(MsgBoxDlgTest, TheCheckBoxSetsTheTopBitOnlyWhenItHasALabel) {
     });
     EXPECT_EQ(ShowMessageBoxId(kPrompt, MB_ICONQUESTION, false, 0, kContinue, kCancel, 0, 0, 1),
               IDC_MSGBOX_BUTTON2);
+}
+
+TEST_F(MsgBoxDlgTest, EachTextWrapsAtHalfTheScreenLessTenOrStandsOnOneLine) {
+    const std::string sentence = "The setup was sent to the logger, which now records with it.";
+    std::string paragraph;
+    for (int i = 0; i < 12; ++i) {
+        paragraph += sentence + " ";
+    }
+    const int wrapWidth = platform::MessageWrapWidth();
+    testsupport::OnNextModal([&](QWidget* dialog) {
+        auto* shortText = FindControlAs<QLabel>(dialog, IDC_MSGBOX_TEXT1);
+        auto* longText = FindControlAs<QLabel>(dialog, IDC_MSGBOX_TEXT2);
+        const QFontMetrics metrics = shortText->fontMetrics();
+        EXPECT_GE(shortText->width(), metrics.horizontalAdvance(shortText->text()));
+        EXPECT_LE(longText->width(), wrapWidth);
+        // Full lines lack less than a word of the wrap width.
+        EXPECT_GT(longText->width(), wrapWidth - metrics.horizontalAdvance(" logger, "));
+        EXPECT_GE(
+            longText->height(),
+            metrics.boundingRect(QRect(0, 0, wrapWidth, 10000), Qt::TextWordWrap, longText->text()).height());
+        Button(dialog, IDC_MSGBOX_BUTTON1)->click();
+    });
+    ShowMessageBox(sentence, 0, false, paragraph, "Continue");
 }
 
 TEST_F(MsgBoxDlgTest, ButtonsCountFromTheFirstLabelUpToTheFirstGapAndShareOneWidth) {
