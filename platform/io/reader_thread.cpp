@@ -37,18 +37,21 @@ bool ReaderThread::Start(std::function<void()> body) {
     return true;
 }
 
+void ReaderThread::RequestStop() {
+    stop_.request_stop();
+    wake_.Signal();
+}
+
 bool ReaderThread::Stop() {
     if (reader_id_.load() == std::this_thread::get_id()) {
         // The body asks to end itself: it returns on its own, the owner joins it later.
-        stop_.request_stop();
-        wake_.Signal();
+        RequestStop();
         return true;
     }
     if (!thread_.joinable()) {
         return false;
     }
-    stop_.request_stop();
-    wake_.Signal();
+    RequestStop();
     thread_.join();
     reader_id_.store(std::thread::id());
     return true;
@@ -56,8 +59,7 @@ bool ReaderThread::Stop() {
 
 bool ReaderThread::StopWithin(std::chrono::milliseconds limit) {
     if (thread_.joinable() && reader_id_.load() != std::this_thread::get_id()) {
-        stop_.request_stop();
-        wake_.Signal();
+        RequestStop();
         std::unique_lock lock(ended_mutex_);
         if (!ended_changed_.wait_for(lock, limit, [this] { return ended_; })) {
             return false;

@@ -43,6 +43,8 @@ public:
     Wait WaitReadable(int fd, int timeoutMs = -1) const;
 
 private:
+    void RequestStop();
+
     WakeEvent wake_;
     std::stop_source stop_;
     // The running body's thread, so that a stop from within it never touches `thread_`.
