@@ -44,3 +44,7 @@ void CSession::PostStatus(unsigned code, std::string text) const {
         window->PostMessage(platform::Message(WM_LINK_STATUS, code, platform::MakePayload(std::move(text))));
     }
 }
+
+void CSession::Disconnect(int, bool) {
+    // A bare session owns no link; the program's session, which makes the connection, stops it.
+}

@@ -35,6 +35,20 @@ public:
     void SetFirmwareVersion(int version) { firmware_version_.store(version); }
     std::string GetModelName() const;
     void SetModelName(std::string name);
+    // Set while the running command reads only the data logged since the last download.
+    bool IsNewDataRead() const { return new_data_read_.load(); }
+    void SetNewDataRead(bool on) { new_data_read_.store(on); }
+    // The minute stamp and seconds value of the last record converted or taken over from a data file
+    // (file header offsets 6 and 10): the next download of new data continues from them.
+    std::int32_t GetKeptStamp() const { return kept_stamp_.load(); }
+    void SetKeptStamp(std::int32_t stamp) { kept_stamp_.store(stamp); }
+    int GetKeptSeconds() const { return kept_seconds_.load(); }
+    void SetKeptSeconds(int seconds) { kept_seconds_.store(seconds); }
+
+    // Stops the link: ends any wait of the running command and closes the transport; unless
+    // `keepLogger`, the logger first hears its farewell with `reason`. A download that gives up on a
+    // lost port calls it.
+    virtual void Disconnect(int reason, bool keepLogger);
 
     // Where the status notices go (the main window); nullptr posts nothing.
     void SetStatusWindow(platform::MessageTarget* window) { status_window_.store(window); }
@@ -61,6 +75,9 @@ private:
     std::atomic<int> interface_kind_{0};
     std::atomic<bool> connected_{false};
     std::atomic<int> firmware_version_{0};
+    std::atomic<bool> new_data_read_{false};
+    std::atomic<std::int32_t> kept_stamp_{0};
+    std::atomic<int> kept_seconds_{0};
     mutable std::mutex model_name_mutex_;
     std::string model_name_;
     std::atomic<platform::MessageTarget*> status_window_{nullptr};

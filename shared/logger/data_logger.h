@@ -181,6 +181,10 @@ public:
     std::int64_t SizeOfFullDataRead(std::int64_t& first) const;
     std::int64_t SizeOfPartialDataRead(std::int64_t& first) const;
 
+    // Abandons the transfer under way with ESC; with `restoreBinary`, a link in binary reply mode is
+    // put back into it ("R!B"). 1 success.
+    int AbortTransfer(bool restoreBinary);
+
     // Output to the download progress window, or status texts without one.
     void SetProgressSink(DownloadProgressSink* sink) { progress_sink_ = sink; }
     void AppendTrace(const std::string* text);
