@@ -4,6 +4,7 @@
 #include <atomic>
 
 #include "platform/base/diagnostic_trace.h"
+#include "platform/base/dialog_request.h"
 #include "platform/base/program_texts.h"
 
 namespace platform {
@@ -51,6 +52,15 @@ int UiBroker::ShowText(const CMessageBoxTexts& box) {
         return MessageBox(box.prompt, box.caption, box.type);
     }
     return RunDialog(kOwnMessageBoxDialog, [this, &box] { return RunOwnMessageBox(box); });
+}
+
+int UiBroker::RunRequest(DialogRequest& request) {
+    const DialogRunner runner = FindDialogRunner(request.name);
+    if (!runner) {
+        WriteDiagnosticTrace("Dialog not shown: the program has no window for it: " + request.name);
+        return IDCANCEL;
+    }
+    return RunDialog(request.name, [&] { return runner(request); });
 }
 
 int UiBroker::RunOwnMessageBox(const CMessageBoxIds&) {

@@ -12,6 +12,8 @@
 
 namespace platform {
 
+struct DialogRequest;
+
 // One entry of a file dialog's type list.
 struct FileFilter {
     std::string name;                   // "Setup Table Files (*.sut)"
@@ -48,6 +50,9 @@ public:
     // Runs `dialog` (which shows a window and returns its result) on the user-interface thread. `name`
     // says which dialog it is, for a script to answer instead.
     virtual int RunDialog(std::string_view name, const std::function<int()>& dialog) = 0;
+    // A dialog asked for by name with plain values (dialog_request.h): the window the program
+    // registered for the name, run through RunDialog; IDCANCEL when the program has none.
+    virtual int RunRequest(DialogRequest& request);
 
     // The program-wide box of ShowMessageBoxId and ShowMessageBox: the standard box through
     // MessageBox(), else the own message dialog through RunDialog(kOwnMessageBoxDialog, ...). Answers

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 
 namespace testsupport {
@@ -29,7 +30,21 @@ void ScriptedUiBroker::AnswerFileName(std::optional<std::filesystem::path> path)
 
 void ScriptedUiBroker::AnswerDialog(const std::string& name, int answer) {
     std::lock_guard lock(mutex_);
-    dialog_answers_.emplace_back(name, answer);
+    dialog_answers_.push_back({name, answer, {}});
+}
+
+void ScriptedUiBroker::AnswerRequest(const std::string& name, int answer, std::map<std::string, std::string> values) {
+    std::lock_guard lock(mutex_);
+    dialog_answers_.push_back({name, answer, std::move(values)});
+}
+
+std::optional<ScriptedUiBroker::DialogAnswer> ScriptedUiBroker::TakeDialogAnswer(std::string_view name) {
+    if (dialog_answers_.empty() || dialog_answers_.front().name != name) {
+        return std::nullopt;
+    }
+    DialogAnswer answer = std::move(dialog_answers_.front());
+    dialog_answers_.pop_front();
+    return answer;
 }
 
 void ScriptedUiBroker::SetDefaultAnswer(int answer) {
@@ -54,7 +69,7 @@ std::size_t ScriptedUiBroker::UnusedAnswers() const {
 
 int ScriptedUiBroker::MessageBox(const std::string& text, const std::string& caption, unsigned style) {
     std::lock_guard lock(mutex_);
-    asked_.push_back({"MessageBox", text, caption, style, {}});
+    asked_.push_back({"MessageBox", text, caption, style, {}, {}});
     if (!message_answers_.empty()) {
         const int answer = message_answers_.front();
         message_answers_.pop_front();
@@ -70,7 +85,7 @@ int ScriptedUiBroker::MessageBox(const std::string& text, const std::string& cap
 std::optional<std::filesystem::path> ScriptedUiBroker::PromptFileName(
     const platform::FileNameRequest& request) {
     std::lock_guard lock(mutex_);
-    asked_.push_back({"PromptFileName", request.title, {}, request.flags, request});
+    asked_.push_back({"PromptFileName", request.title, {}, request.flags, request, {}});
     if (file_answers_.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << request.title;
         return std::nullopt;
@@ -82,16 +97,27 @@ std::optional<std::filesystem::path> ScriptedUiBroker::PromptFileName(
 
 int ScriptedUiBroker::RunDialog(std::string_view name, const std::function<int()>&) {
     std::lock_guard lock(mutex_);
-    asked_.push_back({std::string(name), {}, {}, 0, {}});
-    if (!dialog_answers_.empty() && dialog_answers_.front().first == name) {
-        const int answer = dialog_answers_.front().second;
-        dialog_answers_.pop_front();
-        return answer;
+    asked_.push_back({std::string(name), {}, {}, 0, {}, {}});
+    if (const auto answer = TakeDialogAnswer(name)) {
+        return answer->answer;
     }
     if (default_answer_ && name == platform::kOwnMessageBoxDialog) {
         return *default_answer_;
     }
     ADD_FAILURE() << "unexpected dialog: " << name;
+    return IDCANCEL;
+}
+
+int ScriptedUiBroker::RunRequest(platform::DialogRequest& request) {
+    std::lock_guard lock(mutex_);
+    asked_.push_back({request.name, {}, {}, 0, {}, request.values});
+    if (const auto answer = TakeDialogAnswer(request.name)) {
+        for (const auto& [key, value] : answer->values) {
+            request.values[key] = value;
+        }
+        return answer->answer;
+    }
+    ADD_FAILURE() << "unexpected dialog request: " << request.name;
     return IDCANCEL;
 }
 

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -20,6 +21,7 @@ struct AskedQuestion {
     std::string caption;
     unsigned style = 0;  // MB_ style, or the file dialog's OFN_ flags
     platform::FileNameRequest fileRequest;
+    std::map<std::string, std::string> requestValues;  // a named request's values as it was asked
 };
 
 // A program-wide box (ShowMessageBoxId, ShowMessageBox) as it was described.
@@ -44,6 +46,8 @@ public:
     void AnswerFileName(std::optional<std::filesystem::path> path);
     // For RunDialog(name, ...): the dialog is not run, the answer is returned instead.
     void AnswerDialog(const std::string& name, int answer);
+    // For RunRequest: no window is run; `values` are written into the request and `answer` returned.
+    void AnswerRequest(const std::string& name, int answer, std::map<std::string, std::string> values = {});
     // The answer of a standard box or own message dialog that the script does not answer: for tests
     // where the boxes are not the point.
     void SetDefaultAnswer(int answer);
@@ -55,6 +59,7 @@ public:
     int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
     std::optional<std::filesystem::path> PromptFileName(const platform::FileNameRequest& request) override;
     int RunDialog(std::string_view name, const std::function<int()>& dialog) override;
+    int RunRequest(platform::DialogRequest& request) override;
     int ShowById(const CMessageBoxIds& box) override;
     int ShowText(const CMessageBoxTexts& box) override;
 
@@ -63,7 +68,15 @@ private:
     mutable std::mutex mutex_;
     std::deque<int> message_answers_;
     std::deque<std::optional<std::filesystem::path>> file_answers_;
-    std::deque<std::pair<std::string, int>> dialog_answers_;
+    struct DialogAnswer {
+        std::string name;
+        int answer;
+        std::map<std::string, std::string> values;
+    };
+    // The scripted answer to dialog `name`, if the next one is for it (the caller holds the lock).
+    std::optional<DialogAnswer> TakeDialogAnswer(std::string_view name);
+
+    std::deque<DialogAnswer> dialog_answers_;
     std::optional<int> default_answer_;
     std::vector<AskedQuestion> asked_;
     std::vector<RecordedMessageBox> boxes_;

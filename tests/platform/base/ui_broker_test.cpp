@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/dialog_request.h"
 #include "platform/base/program_texts.h"
 
 namespace {
@@ -102,6 +103,32 @@ TEST_F(UiBrokerTest, WithoutAUserInterfaceNothingIsShownAndNothingIsAgreed) {
               IDCANCEL);
     EXPECT_FALSE(ran);
     EXPECT_EQ(none.PromptFileName({}), std::nullopt);
+}
+
+TEST_F(UiBrokerTest, ANamedRequestRunsTheRegisteredWindowWhichWritesItsValuesBack) {
+    RunningBroker broker;
+    platform::DialogRequest unknown{.name = "CNoSuchDlg", .values = {}};
+    EXPECT_EQ(broker.RunRequest(unknown), IDCANCEL);
+    EXPECT_TRUE(broker.asked.empty());
+
+    platform::RegisterDialogRunner("CDataRecoveryDlg", [](platform::DialogRequest& request) {
+        request.SetInt("records", request.GetInt("records") + 1);
+        return 1884;
+    });
+    platform::DialogRequest recovery{.name = "CDataRecoveryDlg", .values = {}};
+    recovery.SetInt("records", 51);
+    EXPECT_EQ(broker.RunRequest(recovery), 1884);
+    EXPECT_EQ(recovery.GetInt("records"), 52);
+    EXPECT_EQ(broker.asked, (std::vector<std::string>{"CDataRecoveryDlg"}));
+    platform::RegisterDialogRunner("CDataRecoveryDlg", {});
+}
+
+TEST(DialogRequestTest, AValueThatIsMissingOrNotANumberGivesTheFallback) {
+    platform::DialogRequest request{.name = "CSetTimeDlg", .values = {{"hour", "12"}, {"text", "12a"}}};
+    EXPECT_EQ(request.GetInt("hour"), 12);
+    EXPECT_EQ(request.GetInt("text", -1), -1);
+    EXPECT_EQ(request.GetInt("minute", 7), 7);
+    EXPECT_EQ(request.Get("minute", "none"), "none");
 }
 
 TEST_F(UiBrokerTest, InstallingHandsBackTheBrokerItReplaces) {
