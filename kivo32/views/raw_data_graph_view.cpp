@@ -20,9 +20,7 @@
 #include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
 #include "platform/ui/application.h"
-#include "platform/ui/child_frame.h"
 #include "platform/ui/graph/serial_date.h"
-#include "platform/ui/main_frame.h"
 #include "platform/ui/ui_ids.h"
 #include "shared/common/date_time_text.h"
 
@@ -531,9 +529,5 @@ void CRawDataGraphView::OnFilePrint() {
 }
 
 CRawDataGraphView* GetActiveRawDataGraphView(const platform::MainFrame* frame) {
-    if (frame == nullptr && platform::Application::Instance() != nullptr) {
-        frame = platform::Application::Instance()->GetMainWindow();
-    }
-    const platform::ChildFrame* child = frame != nullptr ? frame->ActiveChild() : nullptr;
-    return child != nullptr ? dynamic_cast<CRawDataGraphView*>(child->ActiveView()) : nullptr;
+    return dynamic_cast<CRawDataGraphView*>(platform::GetActiveView(frame));
 }

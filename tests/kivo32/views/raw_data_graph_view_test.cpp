@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTimer>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -340,6 +343,28 @@ TEST_F(GraphViewTest, TheReadOutShowsThePointUnderTheMouse) {
     EXPECT_EQ(readout.background, kGrey);
     moveTo(QPoint(2, 2));
     EXPECT_EQ(readout.rows[0].text, "");
+
+    // An arrow key moves the data cursor on from a point and blanks the read-out, keeping its box.
+    const QPoint point5(static_cast<int>(layout.XToPixel(control.Data().x[4])),
+                        static_cast<int>(layout.YToPixel(0, 104.0)));
+    moveTo(point5);
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    QApplication::sendEvent(&control, &right);
+    EXPECT_EQ(readout.rows[0].text, std::string(68, ' '));
+
+    // The menu's data-cursor item switches the cursor off, and the attributes keep the choice.
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu->actions()[0]->text().toStdString(), "Data cursor");
+        menu->actions()[0]->trigger();
+        menu->close();
+    });
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, point5, control.mapToGlobal(point5));
+    QApplication::sendEvent(&control, &menu);
+    EXPECT_FALSE(control.Settings().dataCursor);
+    EXPECT_FALSE(control.Settings().menuItems[0].checked);
+    EXPECT_EQ(attributes_.showDataCursor, 0);
 }
 
 TEST_F(GraphViewTest, KeysAndCommandsAndTheAttributesAtClose) {
