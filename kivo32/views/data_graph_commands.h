@@ -8,7 +8,7 @@ class CRawDataView;
 namespace platform {
 class DocManager;
 class DocTemplate;
-}
+}  // namespace platform
 
 // Command 32874 (and the grid's 32873) on the active grid: the graph of its one selected column. Refused
 // with message 12480 without a selection of two records or more (whole columns take every record), with

@@ -31,7 +31,8 @@ bool LoadGraphValues(const CRawDataGrid& cells, const GraphLoadRequest& request,
         }
         fields.push_back(field);
     }
-    const long intervalSeconds = data.GetSetupTable() != nullptr ? data.GetSetupTable()->GetIntervalSeconds() : 0;
+    const long intervalSeconds =
+        data.GetSetupTable() != nullptr ? data.GetSetupTable()->GetIntervalSeconds() : 0;
     const auto points = static_cast<std::size_t>(std::max(0, request.lastRow - request.firstRow + 1));
     std::vector<std::vector<float>> values(fields.size());
     for (auto& subset : values) {
@@ -61,8 +62,8 @@ bool LoadGraphValues(const CRawDataGrid& cells, const GraphLoadRequest& request,
             const float raw = FieldFitsRecord(*fields[i], record.size())
                                   ? ReadRecordFloat(record, fields[i]->offset)
                                   : std::nanf("");
-            values[i].push_back(std::isfinite(raw) ? static_cast<float>(ValueShownAs(fields[i]->valueKind, raw,
-                                                                                      intervalSeconds))
+            values[i].push_back(std::isfinite(raw) ? static_cast<float>(ValueShownAs(fields[i]->valueKind,
+                                                                                     raw, intervalSeconds))
                                                    : kGraphNullValue);
         }
     }

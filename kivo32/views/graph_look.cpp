@@ -8,8 +8,9 @@ constexpr platform::GraphColor kRgbMask = 0x00FFFFFF;
 
 // The 16 default plot colours of the attributes, then none for the 17th plot.
 constexpr std::array<platform::GraphColor, CGraphLook::kPlotCount> kDefaultPlotColors{
-    0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF, 0xFF000000, 0xFF800000, 0xFF008000,
-    0xFF0064FF, 0xFF000080, 0xFFAFAFAF, 0xFF0000DC, 0xFFFF64FF, 0xFF9B6464, 0xFFFFAA64, 0};
+    0xFFFF0000, 0xFF00FF00, 0xFFFFFF00, 0xFF0000FF, 0xFFFF00FF, 0xFF00FFFF,
+    0xFF000000, 0xFF800000, 0xFF008000, 0xFF0064FF, 0xFF000080, 0xFFAFAFAF,
+    0xFF0000DC, 0xFFFF64FF, 0xFF9B6464, 0xFFFFAA64, 0};
 
 platform::GraphColor Opaque(std::uint32_t color) {
     return color | kOpaque;
@@ -75,7 +76,8 @@ CGraphLook DefaultGraphLook(int plottingMethod) {
     return look;
 }
 
-void ApplyGraphLook(const CGraphLook& look, const std::vector<int>& subsetOrder, platform::GraphSettings& settings) {
+void ApplyGraphLook(const CGraphLook& look, const std::vector<int>& subsetOrder,
+                    platform::GraphSettings& settings) {
     settings.style = look.style;
     settings.colors = look.colors;
     settings.mainTitleFont = look.mainTitleFont;
@@ -102,10 +104,12 @@ bool IsLookChanged(const platform::GraphSettings& settings, const std::vector<in
                    !SameFont(settings.mainTitleFont, defaults.mainTitleFont) ||
                    !SameFont(settings.subtitleFont, defaults.subtitleFont) ||
                    !SameFont(settings.labelFont, defaults.labelFont);
-    for (std::size_t position = 0; position < subsetOrder.size() && position < settings.subsets.size(); ++position) {
+    for (std::size_t position = 0; position < subsetOrder.size() && position < settings.subsets.size();
+         ++position) {
         const platform::GraphSubsetLook& subset = settings.subsets[position];
         const auto index = static_cast<std::size_t>(subsetOrder[position]);
-        changed = changed || subset.lineType != defaults.lineTypes[index] || subset.pointType != defaults.pointTypes[index];
+        changed = changed || subset.lineType != defaults.lineTypes[index] ||
+                  subset.pointType != defaults.pointTypes[index];
         if (!SameColor(subset.color, viewLook.plotColors[index])) {
             viewLook.plotColors[index] = subset.color;
             changed = true;
@@ -136,7 +140,8 @@ void ReadBackGraphLook(const platform::GraphSettings& settings, const std::vecto
     attributes.mainTitleFont = FontOf(settings.mainTitleFont);
     attributes.subtitleFont = FontOf(settings.subtitleFont);
     attributes.axisLabelsFont = FontOf(settings.labelFont);
-    for (std::size_t position = 0; position < subsetOrder.size() && position < settings.subsets.size(); ++position) {
+    for (std::size_t position = 0; position < subsetOrder.size() && position < settings.subsets.size();
+         ++position) {
         const platform::GraphSubsetLook& subset = settings.subsets[position];
         const auto index = static_cast<std::size_t>(subsetOrder[position]);
         attributes.plotColors[index] = subset.color & kRgbMask;

@@ -29,7 +29,8 @@ CGraphLook GraphLookFromAttributes(const CGraphObjectAttributes& attributes);
 CGraphLook DefaultGraphLook(int plottingMethod);
 
 // Puts the look into `settings`; subsetOrder[position] is the subset index drawn at that position.
-void ApplyGraphLook(const CGraphLook& look, const std::vector<int>& subsetOrder, platform::GraphSettings& settings);
+void ApplyGraphLook(const CGraphLook& look, const std::vector<int>& subsetOrder,
+                    platform::GraphSettings& settings);
 
 // Whether the graph's settings differ from the built-in look with `defaultMethod`; a plot colour is
 // compared with the view's own, which takes a colour that differs.

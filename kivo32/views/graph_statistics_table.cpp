@@ -16,7 +16,8 @@ std::string StatisticValue(const platform::SampleSummary& summary, double value)
 
 }  // namespace
 
-platform::GraphTable MakeStatisticsTable(const std::vector<GraphSubsetStatistics>& subsets, bool analysisValues) {
+platform::GraphTable MakeStatisticsTable(const std::vector<GraphSubsetStatistics>& subsets,
+                                         bool analysisValues) {
     platform::GraphTable table;
     table.shown = !subsets.empty() && (subsets.size() > 1 || analysisValues);
     table.background = kTableBackground;
@@ -24,7 +25,8 @@ platform::GraphTable MakeStatisticsTable(const std::vector<GraphSubsetStatistics
         return table;
     }
     const bool headedAsStatistics = subsets.size() == 1 || analysisValues;
-    table.rows.push_back({LoadText(headedAsStatistics ? IDS_GRAPH_STATISTICS_HEADING : IDS_GRAPH_LEGEND_HEADING)});
+    table.rows.push_back(
+        {LoadText(headedAsStatistics ? IDS_GRAPH_STATISTICS_HEADING : IDS_GRAPH_LEGEND_HEADING)});
     if (subsets.size() == 1) {
         const platform::SampleSummary& summary = subsets.front().summary;
         const std::pair<unsigned, double> rows[] = {{IDS_STAT_AVERAGE, summary.Average()},
@@ -57,6 +59,6 @@ std::string FormatCursorReadout(int pointNumber, const std::string& label, bool 
         return platform::StringPrintf("%s %d: %s, %s %s, %.2f", point.c_str(), pointNumber, label.c_str(),
                                       date.c_str(), time.c_str(), static_cast<double>(value));
     }
-    return platform::StringPrintf(" %s %d: %s %s, %.2f", point.c_str(), pointNumber, date.c_str(), time.c_str(),
-                                  static_cast<double>(value));
+    return platform::StringPrintf(" %s %d: %s %s, %.2f", point.c_str(), pointNumber, date.c_str(),
+                                  time.c_str(), static_cast<double>(value));
 }

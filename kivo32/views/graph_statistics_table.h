@@ -17,7 +17,8 @@ struct GraphSubsetStatistics {
 // One subset: its heading and, with the analysis values, "Average: 1.00" and so on. Several: a heading,
 // then "----- <label>" in the subset's colour, each followed by its values on one row with the analysis
 // values.
-platform::GraphTable MakeStatisticsTable(const std::vector<GraphSubsetStatistics>& subsets, bool analysisValues);
+platform::GraphTable MakeStatisticsTable(const std::vector<GraphSubsetStatistics>& subsets,
+                                         bool analysisValues);
 
 // The read-out of one point: its number (from 1), the subset's label when the graph has several, the
 // record's date and time, the value.

@@ -39,7 +39,8 @@ constexpr int kDataCursorMenuItem = 0;
 
 // Line breaks of a column heading as blanks.
 std::string OneLine(std::string text) {
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return text;
 }
 
@@ -158,7 +159,8 @@ bool CRawDataGraphView::LoadGraphData() {
     std::vector<int> axes;
     for (const int column : selection.columns) {
         labels_.push_back(OneLine(grid_->GetCellText(0, column)).substr(0, kLabelLength));
-        const int axis = selection.columns.size() > 1 ? grid_->GetColumnYAxis(static_cast<int>(axes.size())) : 0;
+        const int axis =
+            selection.columns.size() > 1 ? grid_->GetColumnYAxis(static_cast<int>(axes.size())) : 0;
         axes.push_back(axis >= 0 && axis <= 2 ? axis : 0);
     }
 
@@ -169,9 +171,10 @@ bool CRawDataGraphView::LoadGraphData() {
     const QPointer<CRawDataGraphView> alive(this);
     GridWalkReader reader(document->GetRawData());
     // The progress window belongs to the main window: this view may go while it waits.
-    const bool read = reader.IsOpen() && RunGridWalk(window(), LoadText(IDS_GRAPH_LOADING), [&](GridWalkProgress& progress) {
-        return LoadGraphValues(reader.Cells(), request, result, progress);
-    });
+    const bool read = reader.IsOpen() &&
+                      RunGridWalk(window(), LoadText(IDS_GRAPH_LOADING), [&](GridWalkProgress& progress) {
+                          return LoadGraphValues(reader.Cells(), request, result, progress);
+                      });
     if (alive == nullptr) {
         return false;
     }
@@ -230,12 +233,15 @@ void CRawDataGraphView::AssignYAxes(std::vector<int> axes) {
     }
 }
 
-std::vector<GraphSubsetStatistics> CRawDataGraphView::StatisticsOver(std::size_t first, std::size_t last) const {
-    const platform::GraphData& data = control_ != nullptr && loaded_.x.empty() ? control_->Data() : loaded_;
+std::vector<GraphSubsetStatistics> CRawDataGraphView::StatisticsOver(std::size_t first,
+                                                                     std::size_t last) const {
+    // The values are the view's until the first build hands them to the control.
+    const platform::GraphData& data = control_ != nullptr ? control_->Data() : loaded_;
     std::vector<GraphSubsetStatistics> statistics;
-    for (std::size_t position = 0; position < subset_order_.size() && position < data.subsets.size(); ++position) {
+    for (std::size_t position = 0; position < subset_order_.size() && position < data.subsets.size();
+         ++position) {
         const auto index = static_cast<std::size_t>(subset_order_[position]);
-        statistics.push_back({labels_[index], look_.plotColors[index], data.subsets[position].Summarise(first, last)});
+        statistics.push_back({labels_[index], {}, data.subsets[position].Summarise(first, last)});
     }
     return statistics;
 }
@@ -245,26 +251,25 @@ void CRawDataGraphView::SetupGraph() {
     show_analysis_values_ = attributes_.showAnalysisValues != 0;
     use_default_attributes_ = attributes_.useDefaultAttributes != 0;
     if (!modified_) {
-        look_ = !use_default_attributes_ || control_ != nullptr ? GraphLookFromAttributes(attributes_)
-                                                                : DefaultGraphLook(attributes_.defaultPlottingMethod);
+        look_ = !use_default_attributes_ || control_ != nullptr
+                    ? GraphLookFromAttributes(attributes_)
+                    : DefaultGraphLook(attributes_.defaultPlottingMethod);
     }
     if (control_ == nullptr) {
-        annotation_ = attributes_.annotation;
         CreateControl();
         BuildGraph();
-    } else {
-        platform::GraphSettings& settings = control_->Settings();
-        settings.dataCursor = show_data_cursor_;
-        settings.menuItems[kDataCursorMenuItem].checked = show_data_cursor_;
-        annotation_ = attributes_.annotation;
     }
     platform::GraphSettings& settings = control_->Settings();
+    settings.dataCursor = show_data_cursor_;
+    settings.menuItems[kDataCursorMenuItem].checked = show_data_cursor_;
+    // The statistics rows take the colours the subsets are drawn in.
     for (std::size_t position = 0; position < statistics_.size(); ++position) {
         statistics_[position].color = settings.subsets[position].color;
     }
     settings.statistics = MakeStatisticsTable(statistics_, show_analysis_values_);
     settings.annotations = {
-        platform::StringPrintf("%s||%s     ", LoadText(IDS_GRAPH_ANNOTATION_LABEL).c_str(), annotation_.c_str()),
+        platform::StringPrintf("%s||%s     ", LoadText(IDS_GRAPH_ANNOTATION_LABEL).c_str(),
+                               attributes_.annotation.c_str()),
         "|" + UpperCase(LoadText(IDS_GRAPH_TIME_AXIS_WORD)) + "|"};
     control_->Reinitialise();
 }
@@ -284,7 +289,6 @@ void CRawDataGraphView::BuildGraph() {
     settings.dateText = [](int year, int month, int day) { return FormatDateText(year, month, day, true); };
     settings.menuItems = {{LoadText(IDS_GRAPH_MENU_DATA_CURSOR), show_data_cursor_}};
     settings.nullValue = kGraphNullValue;
-    settings.dataCursor = show_data_cursor_;
     settings.readout = {true, kEmptyReadoutBackground, {{}}};
 
     ApplyGraphLook(look_, subset_order_, settings);
@@ -338,7 +342,8 @@ void CRawDataGraphView::SaveGraphAttributes() {
     const platform::GraphSettings& settings = control_->Settings();
     show_data_cursor_ = settings.dataCursor;
     attributes_.showDataCursor = show_data_cursor_ ? 1 : 0;
-    ReadBackGraphLook(settings, subset_order_, !use_default_attributes_ || modified_, labels_held_off_, attributes_);
+    ReadBackGraphLook(settings, subset_order_, !use_default_attributes_ || modified_, labels_held_off_,
+                      attributes_);
     attributes_.SaveGOAttributes();
 }
 
@@ -378,7 +383,8 @@ void CRawDataGraphView::ShowZoomedStatistics() {
     if (control_ == nullptr) {
         return;
     }
-    control_->Settings().subtitle = DateTimeText(control_->ViewStart()) + " - " + DateTimeText(control_->ViewEnd());
+    control_->Settings().subtitle =
+        DateTimeText(control_->ViewStart()) + " - " + DateTimeText(control_->ViewEnd());
     if (show_analysis_values_) {
         // The points in view by their full time stamps.
         const auto [first, last] = control_->Data().PointsBetween(control_->ViewStart(), control_->ViewEnd());
@@ -401,8 +407,9 @@ void CRawDataGraphView::ShowCursorReadout() {
         std::string date;
         std::string time;
         DateAndTimeTexts(data.x[hit.point], date, time);
-        row.text = FormatCursorReadout(static_cast<int>(hit.point) + 1, settings.subsets[position].label,
-                                       data.SubsetCount() > 1, date, time, data.subsets[position].Sample(hit.point));
+        row.text =
+            FormatCursorReadout(static_cast<int>(hit.point) + 1, settings.subsets[position].label,
+                                data.SubsetCount() > 1, date, time, data.subsets[position].Sample(hit.point));
         row.color = settings.subsets[position].color;
     }
     settings.readout.background = row.text.empty() ? kEmptyReadoutBackground : kReadoutBackground;

@@ -115,7 +115,6 @@ private:
     std::vector<GraphSubsetStatistics> statistics_;
     std::string subtitle_;
     CGraphLook look_;
-    std::string annotation_;
     bool show_data_cursor_ = false;
     bool show_analysis_values_ = false;
     bool use_default_attributes_ = false;

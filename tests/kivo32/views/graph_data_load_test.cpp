@@ -19,12 +19,13 @@ class GraphDataLoadTest : public gridtest::CellsFixture {};
 
 TEST_F(GraphDataLoadTest, ReadsDatesAndValuesOfTheRequestedColumns) {
     const float missing = std::nanf("");
-    const CRawDataGrid& cells = Open(gridtest::ChannelsSetup(3), {
-                                                                      RecordBytes({69, 12, 31}, {23, 59, 58}, {1, 10, 100}),
-                                                                      RecordBytes({70, 1, 1}, {0, 0, 1}, {2, missing, 200}),
-                                                                      RecordBytes({24, 13, 1}, {0, 0, 2}, {3, 30, 300}),
-                                                                      RecordBytes({24, 3, 15}, {10, 0, 0}, {4, 40, 400}),
-                                                                  });
+    const CRawDataGrid& cells =
+        Open(gridtest::ChannelsSetup(3), {
+                                             RecordBytes({69, 12, 31}, {23, 59, 58}, {1, 10, 100}),
+                                             RecordBytes({70, 1, 1}, {0, 0, 1}, {2, missing, 200}),
+                                             RecordBytes({24, 13, 1}, {0, 0, 2}, {3, 30, 300}),
+                                             RecordBytes({24, 3, 15}, {10, 0, 0}, {4, 40, 400}),
+                                         });
     GraphLoadResult result;
     ASSERT_TRUE(LoadGraphValues(cells, {1, 4, {5, 4}}, result, progress_));
 
@@ -48,8 +49,8 @@ TEST_F(GraphDataLoadTest, ReadsDatesAndValuesOfTheRequestedColumns) {
 }
 
 TEST_F(GraphDataLoadTest, RefusesWhatItCannotGraphAndStopsWhenAsked) {
-    const CRawDataGrid& cells = Open(gridtest::ChannelsSetup(2),
-                                     gridtest::Records(10, 2, 60, [](int i, int) { return float(i); }));
+    const CRawDataGrid& cells =
+        Open(gridtest::ChannelsSetup(2), gridtest::Records(10, 2, 60, [](int i, int) { return float(i); }));
     GraphLoadResult result;
     EXPECT_TRUE(LoadGraphValues(cells, {2, 9, {3}}, result, progress_));
     EXPECT_EQ(result.data.PointCount(), 8u);

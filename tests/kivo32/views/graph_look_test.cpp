@@ -25,7 +25,8 @@ TEST(GraphLookTest, ChangesFromTheBuiltInLook) {
     };
     const Case cases[] = {
         {"nothing", [](platform::GraphSettings&) {}, false},
-        {"only the colours' top byte", [](platform::GraphSettings& s) { s.colors.deskBackground &= 0x00FFFFFF; }, false},
+        {"only the colours' top byte",
+         [](platform::GraphSettings& s) { s.colors.deskBackground &= 0x00FFFFFF; }, false},
         {"grid lines", [](platform::GraphSettings& s) { s.style.gridAttributes[0] = 0; }, true},
         {"plotting method", [](platform::GraphSettings& s) { s.style.plottingMethod = 0; }, true},
         {"desk colour", [](platform::GraphSettings& s) { s.colors.deskBackground = 0xFF808080; }, true},

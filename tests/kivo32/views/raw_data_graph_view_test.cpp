@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -51,8 +52,9 @@ protected:
     // A grid of `channels` channels (columns 3 and up) over `records` records, every 15 minutes from
     // 2024-03-15 10:00; channel c of record i holds i + 100 c.
     CRawDataView* OpenChannels(int channels, int records) {
-        return OpenGrid("site.kivo", gridtest::ChannelsSetup(channels),
-                        gridtest::Records(records, channels, 900, [](int i, int c) { return float(i + 100 * c); }));
+        return OpenGrid(
+            "site.kivo", gridtest::ChannelsSetup(channels),
+            gridtest::Records(records, channels, 900, [](int i, int c) { return float(i + 100 * c); }));
     }
     CRawDataGraphView* Graph(CRawDataView* grid) {
         CRawDataGraphView* graph = ShowDataGraph(*graph_template_, grid);
@@ -80,7 +82,9 @@ protected:
             return dynamic_cast<CRawDataGraphView*>(view) != nullptr;
         }));
     }
-    static std::filesystem::path AttributesFile() { return UserDataFolder() / CGraphObjectAttributes::kFileName; }
+    static std::filesystem::path AttributesFile() {
+        return UserDataFolder() / CGraphObjectAttributes::kFileName;
+    }
     // Runs the event loop, closed windows' deletion included, until `done()`; false on time-out.
     static bool Settle(const std::function<bool()>& done) {
         return testsupport::ProcessEventsUntil([&] {
@@ -106,8 +110,8 @@ TEST_F(GraphViewTest, OneChannelShowsItsStatisticsAndLabelsItsAxis) {
 
     // Records 3..12 of the second channel hold 102..111.
     EXPECT_TRUE(settings.statistics.shown);
-    EXPECT_EQ(Texts(settings.statistics),
-              (std::vector<std::string>{"Statistics", "Average: 106.50", "Minimum: 102.00", "Maximum: 111.00"}));
+    EXPECT_EQ(Texts(settings.statistics), (std::vector<std::string>{"Statistics", "Average: 106.50",
+                                                                    "Minimum: 102.00", "Maximum: 111.00"}));
     ASSERT_EQ(settings.axes.size(), 1u);
     EXPECT_EQ(settings.axes[0].label, Heading(*grid, 4));
     EXPECT_EQ(settings.subsets[0].color, kRed);
@@ -126,11 +130,8 @@ TEST_F(GraphViewTest, EmptyAxesCloseUpAndTheGridLearnsTheNewAxes) {
         std::vector<int> axisCounts;
     };
     const Case cases[] = {
-        {{1, 2, 2}, {0, 1, 1}, {1, 2}},
-        {{0, 2, 2}, {0, 1, 1}, {1, 2}},
-        {{2, 0, 2}, {1, 0, 1}, {1, 2}},
-        {{2, 2, 2}, {0, 0, 0}, {3}},
-        {{0, 1, 2}, {0, 1, 2}, {1, 1, 1}},
+        {{1, 2, 2}, {0, 1, 1}, {1, 2}}, {{0, 2, 2}, {0, 1, 1}, {1, 2}},    {{2, 0, 2}, {1, 0, 1}, {1, 2}},
+        {{2, 2, 2}, {0, 0, 0}, {3}},    {{0, 1, 2}, {0, 1, 2}, {1, 1, 1}},
     };
     CRawDataView* grid = OpenChannels(3, 20);
     for (const Case& test : cases) {
@@ -142,7 +143,8 @@ TEST_F(GraphViewTest, EmptyAxesCloseUpAndTheGridLearnsTheNewAxes) {
         CRawDataGraphView* graph = Graph(grid);
         ASSERT_NE(graph, nullptr) << name;
         for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(grid->GetColumnYAxis(i), test.closedUp[static_cast<std::size_t>(i)]) << name << " " << i;
+            EXPECT_EQ(grid->GetColumnYAxis(i), test.closedUp[static_cast<std::size_t>(i)])
+                << name << " " << i;
         }
         const platform::GraphSettings& settings = graph->Control()->Settings();
         std::vector<int> counts;
@@ -172,8 +174,9 @@ TEST_F(GraphViewTest, DataLabelsAreHeldOffAbove100PointsButStayChosen) {
     attributes_.includeDataLabels = 1;
     for (const int points : {100, 101}) {
         const bool tooMany = points > 100;
-        CRawDataView* grid = OpenGrid("labels" + std::to_string(points) + ".kivo", gridtest::ChannelsSetup(1),
-                                      gridtest::Records(points, 1, 900, [](int i, int) { return float(i % 7); }));
+        CRawDataView* grid =
+            OpenGrid("labels" + std::to_string(points) + ".kivo", gridtest::ChannelsSetup(1),
+                     gridtest::Records(points, 1, 900, [](int i, int) { return float(i % 7); }));
         grid->ApplyRangeDialogSelection({3}, true, 1, points);
         if (tooMany) {
             broker_.AnswerMessageBox(IDOK);
@@ -185,7 +188,9 @@ TEST_F(GraphViewTest, DataLabelsAreHeldOffAbove100PointsButStayChosen) {
         if (tooMany) {
             EXPECT_EQ(broker_.Asked().back().caption, "KIVO Raw Data Graph");
             EXPECT_EQ(broker_.Asked().back().style, static_cast<unsigned>(MB_OK | MB_ICONINFORMATION));
-            EXPECT_EQ(broker_.Asked().back().text.rfind("The number of data points being graphed is 101.\n\n", 0), 0u);
+            EXPECT_EQ(
+                broker_.Asked().back().text.rfind("The number of data points being graphed is 101.\n\n", 0),
+                0u);
         }
         EXPECT_EQ(graph->Control()->Settings().style.includeDataLabels, !tooMany) << points;
         testsupport::RecordingGraphCanvas canvas;
@@ -250,9 +255,11 @@ TEST_F(GraphViewTest, CancelOrCloseDuringTheLoadLeavesEverythingWhole) {
         return nullptr;
     };
     const Case cases[] = {
-        {"cancel", [](QWidget* progress, CRawDataView*) { progress->findChild<QPushButton*>()->click(); }, false},
+        {"cancel", [](QWidget* progress, CRawDataView*) { progress->findChild<QPushButton*>()->click(); },
+         false},
         {"close the graph", [&](QWidget*, CRawDataView* grid) { graphFrame(grid)->close(); }, false},
-        {"close the document", [](QWidget*, CRawDataView* grid) { grid->GetDocument()->OnCloseDocument(); }, false},
+        {"close the document", [](QWidget*, CRawDataView* grid) { grid->GetDocument()->OnCloseDocument(); },
+         false},
         {"close the grid", [](QWidget*, CRawDataView* grid) { grid->ParentFrame()->close(); }, true},
     };
     for (const Case& test : cases) {
@@ -277,8 +284,7 @@ TEST_F(GraphViewTest, CancelOrCloseDuringTheLoadLeavesEverythingWhole) {
                 document->OnCloseDocument();
             }
         }
-        EXPECT_TRUE(Settle([&] { return grid == nullptr && graph == nullptr; }))
-            << test.name;
+        EXPECT_TRUE(Settle([&] { return grid == nullptr && graph == nullptr; })) << test.name;
     }
 }
 
@@ -288,7 +294,8 @@ TEST_F(GraphViewTest, ZoomStatisticsFollowTheTimesInViewAndUndoPutsTheWholeBack)
     std::vector<datafiletest::Bytes> records;
     for (int i = 0; i < 10; ++i) {
         const int day = i < 5 ? 15 : 17;
-        records.push_back(datafiletest::RecordBytes({24, 3, day}, {10, i % 5, 0}, {i < 5 ? float(i + 1) : float(95 + i)}));
+        records.push_back(
+            datafiletest::RecordBytes({24, 3, day}, {10, i % 5, 0}, {i < 5 ? float(i + 1) : float(95 + i)}));
     }
     CRawDataView* grid = OpenGrid("gap.kivo", gridtest::ChannelsSetup(1), records);
     grid->ApplyRangeDialogSelection({3}, true, 1, 10);
@@ -307,7 +314,8 @@ TEST_F(GraphViewTest, ZoomStatisticsFollowTheTimesInViewAndUndoPutsTheWholeBack)
     control.ZoomTo(platform::CreateSerialDate({3, 16, 124, 12, 0, 0}), control.Data().x.back());
     EXPECT_TRUE(graph->IsZoomed());
     EXPECT_EQ(control.Settings().subtitle, "03/16/24 12:00:00 - 03/17/24 10:04:00");
-    EXPECT_EQ(statistics(), (std::vector<std::string>{"Statistics", "Average: 102.00", "Minimum: 100.00", "Maximum: 104.00"}));
+    EXPECT_EQ(statistics(), (std::vector<std::string>{"Statistics", "Average: 102.00", "Minimum: 100.00",
+                                                      "Maximum: 104.00"}));
 
     EXPECT_TRUE(graph->OnCommand(ID_GRAPH_UNDO_ZOOM));
     EXPECT_FALSE(graph->IsZoomed());
@@ -331,7 +339,8 @@ TEST_F(GraphViewTest, TheReadOutShowsThePointUnderTheMouse) {
     const platform::GraphTable& readout = control.Settings().readout;
 
     // Point 5 of the second channel: record 5, 11:00, value 104.
-    moveTo(QPoint(static_cast<int>(layout.XToPixel(control.Data().x[4])), static_cast<int>(layout.YToPixel(0, 104.0))));
+    moveTo(QPoint(static_cast<int>(layout.XToPixel(control.Data().x[4])),
+                  static_cast<int>(layout.YToPixel(0, 104.0))));
     ASSERT_EQ(readout.rows.size(), 1u);
     EXPECT_EQ(readout.rows[0].text, "Point 5: " + Heading(*grid, 4) + ", 03/15/24 11:00:00, 104.00");
     EXPECT_EQ(readout.rows[0].color, control.Settings().subsets[1].color);
@@ -443,6 +452,14 @@ TEST_F(GraphViewTest, PrintsAtTheViewsAspect) {
     platform::SetPdfOutput(printer, pdf);
     EXPECT_TRUE(graph->PrintGraph(printer));
     EXPECT_GT(std::filesystem::file_size(pdf), 1000u);
+
+    // File Print: the print dialog, then the page on the view's own printer.
+    const std::filesystem::path chosen = folder_ / "chosen.pdf";
+    platform::SetPdfOutput(graph->Printer(), chosen);
+    broker_.AnswerDialog("Print", QDialog::Accepted);
+    EXPECT_TRUE(graph->OnCommand(ID_FILE_PRINT));
+    ASSERT_TRUE(std::filesystem::exists(chosen));
+    EXPECT_GT(std::filesystem::file_size(chosen), 1000u);
 }
 
 TEST_F(GraphViewTest, TheSelectedColumnCommandGraphsOneColumnOnTheFirstAxis) {
