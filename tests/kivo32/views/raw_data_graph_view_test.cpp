@@ -205,6 +205,28 @@ TEST_F(GraphViewTest, DataLabelsAreHeldOffAbove100PointsButStayChosen) {
     }
 }
 
+TEST_F(GraphViewTest, RecordsWithoutADateAreLeftOutAndToldOnce) {
+    broker_.SetDefaultAnswer(IDOK);  // the grid's own check of the record times speaks too
+    std::vector<datafiletest::Bytes> records;
+    for (int i = 0; i < 10; ++i) {
+        const bool undated = i % 3 == 1;
+        records.push_back(datafiletest::RecordBytes({24, undated ? 13 : 3, 15}, {10, i, 0}, {float(i)}));
+    }
+    CRawDataView* grid = OpenGrid("dates.kivo", gridtest::ChannelsSetup(1), records);
+    grid->ApplyRangeDialogSelection({3}, true, 1, 10);
+    CRawDataGraphView* graph = Graph(grid);
+    ASSERT_NE(graph, nullptr);
+    EXPECT_EQ(graph->Control()->Data().PointCount(), 7u);
+    std::vector<std::string> told;
+    for (const auto& asked : broker_.Asked()) {
+        if (asked.caption == "KIVO Raw Data Graph") {
+            told.push_back(asked.text);
+        }
+    }
+    EXPECT_EQ(told, std::vector<std::string>{
+                        "3 records whose date and time make no date on the graph were left out of it."});
+}
+
 TEST_F(GraphViewTest, UnusableSelectionsMakeNoGraph) {
     CRawDataView* grid = OpenChannels(3, 20);
     struct Case {
