@@ -23,10 +23,12 @@ CRawDataGraphView* ShowDataGraph(platform::DocTemplate& graphTemplate, CRawDataV
         view = dynamic_cast<CRawDataGraphView*>(frame->ActiveView());
         graphTemplate.InitialUpdateFrame(frame, document);
     }
-    if (view != nullptr && view->IsGraphBuilt() && view->GetDocument() != nullptr) {
+    // The load waits in an event loop, where the new window or its document may have closed.
+    const bool open = frame != nullptr && !frame->IsClosing();
+    if (open && view != nullptr && view->IsGraphBuilt() && view->GetDocument() != nullptr) {
         return view;
     }
-    if (frame != nullptr) {
+    if (open) {
         frame->Target()->PostMessage(platform::Message{WM_CLOSE});
     }
     ShowMessageBoxId(IDP_GRAPH_NOT_MADE, MB_OK | MB_ICONEXCLAMATION, true);

@@ -78,7 +78,8 @@ CRawDataGraphView::~CRawDataGraphView() {
     if (control_ != nullptr) {
         SaveAttributesIfChanged();
     }
-    if (grid_ != nullptr) {
+    // A grid whose document has closed is itself about to go.
+    if (grid_ != nullptr && grid_->GetDocument() != nullptr) {
         grid_->Grid().Selection().Clear();
         grid_->Grid().SelectionChanged();
     }

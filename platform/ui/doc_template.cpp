@@ -130,7 +130,7 @@ void DocTemplate::InitialUpdateFrame(ChildFrame* frame, Document* document, bool
         frame->ActiveView()->OnInitialUpdate();
     }
     // A first update that waits in an event loop (a long load) may see its frame or document close.
-    if (alive == nullptr || frame->ActiveDocument() != document) {
+    if (alive == nullptr || frame->IsClosing() || frame->ActiveDocument() != document) {
         return;
     }
     document->UpdateFrameTitles();
