@@ -61,13 +61,6 @@ std::string DateText(const platform::SerialDateParts& parts) {
 
 }  // namespace
 
-// The grid's selection as the graph takes it: the channels' grid columns over the same rows.
-struct CRawDataGraphView::Selection {
-    std::vector<int> columns;
-    int firstRow = 0;
-    int lastRow = 0;
-};
-
 CRawDataGraphView::CRawDataGraphView(CGraphObjectAttributes& attributes) : attributes_(attributes) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -110,7 +103,7 @@ void CRawDataGraphView::OnInitialUpdate() {
     }
 }
 
-bool CRawDataGraphView::ReadSelection(Selection& selection) const {
+bool CRawDataGraphView::ReadSelection(GraphLoadRequest& selection) const {
     const int rows = grid_->GetRowCount();
     for (const platform::GridRange& range : grid_->Grid().Selection().Ranges()) {
         const int top = range.FirstRow();
@@ -151,7 +144,7 @@ bool CRawDataGraphView::LoadGraphData() {
             }
         }
     }
-    Selection selection;
+    GraphLoadRequest selection;
     if (grid_ == nullptr || !ReadSelection(selection)) {
         SetupGraph();
         return false;
@@ -167,14 +160,13 @@ bool CRawDataGraphView::LoadGraphData() {
 
     // The pass reads its own copy of the file, so the grid, the document and this view may all close
     // meanwhile without pulling the file from under it.
-    const GraphLoadRequest request{selection.firstRow, selection.lastRow, selection.columns};
     GraphLoadResult result;
     const QPointer<CRawDataGraphView> alive(this);
     GridWalkReader reader(document->GetRawData());
     // The progress window belongs to the main window: this view may go while it waits.
     const bool read = reader.IsOpen() &&
                       RunGridWalk(window(), LoadText(IDS_GRAPH_LOADING), [&](GridWalkProgress& progress) {
-                          return LoadGraphValues(reader.Cells(), request, result, progress);
+                          return LoadGraphValues(reader.Cells(), selection, result, progress);
                       });
     if (alive == nullptr) {
         return false;

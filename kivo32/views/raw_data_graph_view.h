@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "kivo32/views/graph_data_load.h"
 #include "kivo32/views/graph_look.h"
 #include "kivo32/views/graph_statistics_table.h"
 #include "platform/ui/graph/graph_control.h"
@@ -79,8 +80,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    struct Selection;
-    bool ReadSelection(Selection& selection) const;
+    // The grid's selected value columns, which must all cover the same rows; false when the graph cannot
+    // take them.
+    bool ReadSelection(GraphLoadRequest& selection) const;
     // Takes each subset's chosen axis, closes up empty axes (telling the grid) and orders the subsets.
     void AssignYAxes(std::vector<int> axes);
     void CreateControl();
