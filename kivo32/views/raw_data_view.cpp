@@ -15,8 +15,6 @@
 #include "kivo32/views/raw_data_doc.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/ui/application.h"
-#include "platform/ui/child_frame.h"
-#include "platform/ui/main_frame.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
@@ -508,9 +506,5 @@ void AddMenuTitle(QMenu& menu, const std::string& title) {
 }
 
 CRawDataView* GetActiveRawDataView(const platform::MainFrame* frame) {
-    if (frame == nullptr && platform::Application::Instance() != nullptr) {
-        frame = platform::Application::Instance()->GetMainWindow();
-    }
-    const platform::ChildFrame* child = frame != nullptr ? frame->ActiveChild() : nullptr;
-    return child != nullptr ? dynamic_cast<CRawDataView*>(child->ActiveView()) : nullptr;
+    return dynamic_cast<CRawDataView*>(platform::GetActiveView(frame));
 }

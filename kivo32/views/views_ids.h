@@ -108,6 +108,36 @@ inline constexpr unsigned IDS_GRAPH_Y_AXIS_3 = 20684;
 // Ours: the plotting methods in the order of the type dialog's list.
 inline constexpr unsigned IDS_GRAPH_METHOD_NAME_FIRST = 20690;
 
+// The data graph view. Its progress while it reads the records; the headings of its statistics table
+// (the statistics, or the channels' legend); the left part of its annotation; the title of its settings
+// ("%s - %s" after the document's title); the read-out's point word; its context menu's data-cursor item;
+// the word under its time axis (in upper case).
+inline constexpr unsigned IDS_GRAPH_LOADING = 9313;
+inline constexpr unsigned IDS_GRAPH_STATISTICS_HEADING = 59446;
+inline constexpr unsigned IDS_GRAPH_LEGEND_HEADING = 59447;
+inline constexpr unsigned IDS_GRAPH_ANNOTATION_LABEL = 59448;
+inline constexpr unsigned IDS_GRAPH_SETTINGS_TITLE = 59445;
+inline constexpr unsigned IDS_GRAPH_READOUT_POINT = 59564;
+inline constexpr unsigned IDS_GRAPH_MENU_DATA_CURSOR = 59565;
+inline constexpr unsigned IDS_GRAPH_TIME_AXIS_WORD = 59568;
+// The graph of a selection could not be made; no records selected (a single row or none).
+inline constexpr unsigned IDP_GRAPH_NOT_MADE = 12424;
+inline constexpr unsigned IDP_NO_RECORDS_SELECTED = 12480;
+// Ours: records whose date and time make no graph date ("%ld" of them) were left out; data labels held
+// off for "%d" points; the caption of that message.
+inline constexpr unsigned IDS_GRAPH_UNDATED_RECORDS = 20685;
+inline constexpr unsigned IDS_GRAPH_TOO_MANY_LABELS = 20686;
+inline constexpr unsigned IDS_GRAPH_CAPTION = 20687;
+// Ours: the graphing-keys help window's title and text.
+inline constexpr unsigned IDS_GRAPHING_KEYS_TITLE = 20688;
+inline constexpr unsigned IDS_GRAPHING_KEYS_TEXT = 20689;
+// The data graph's commands: its settings (Ctrl+E), undo zoom; the application's graph of the selected
+// column and its graphing-keys help.
+inline constexpr unsigned ID_GRAPH_CUSTOMISE = 32942;
+inline constexpr unsigned ID_GRAPH_UNDO_ZOOM = 32833;
+inline constexpr unsigned ID_GRAPH_SELECTED_COLUMN = 32874;
+inline constexpr unsigned ID_GRAPHING_KEYS_HELP = 32940;
+
 // The data grid's commands, as the menus and the grid's context menu send them.
 inline constexpr unsigned ID_ANALYSIS_VALUES_1 = 32862;
 inline constexpr unsigned ID_ANALYSIS_VALUES_2 = 32900;

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <utility>
 
+#include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
@@ -89,6 +90,14 @@ bool Application::OnCommand(unsigned id) {
         return false;
     }
     return true;
+}
+
+View* GetActiveView(const MainFrame* frame) {
+    if (frame == nullptr && Application::Instance() != nullptr) {
+        frame = Application::Instance()->GetMainWindow();
+    }
+    const ChildFrame* child = frame != nullptr ? frame->ActiveChild() : nullptr;
+    return child != nullptr ? child->ActiveView() : nullptr;
 }
 
 }  // namespace platform

@@ -8,6 +8,7 @@ namespace platform {
 
 class DocManager;
 class MainFrame;
+class View;
 
 class Application {
 public:
@@ -52,5 +53,8 @@ private:
     // Only a list that was read is written back.
     bool recent_files_loaded_ = false;
 };
+
+// The view of the active child frame of `frame` (the application's main window when null), or null.
+View* GetActiveView(const MainFrame* frame = nullptr);
 
 }  // namespace platform

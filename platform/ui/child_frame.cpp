@@ -74,19 +74,16 @@ void ChildFrame::closeEvent(QCloseEvent* event) {
     Document* document = ActiveDocument();
     if (document == nullptr) {
         QMdiSubWindow::closeEvent(event);
-        return;
-    }
-    if (!document->CanCloseFrame(this)) {
+    } else if (!document->CanCloseFrame(this)) {
         event->ignore();
-        return;
-    }
-    if (document->Frames().size() > 1) {
+    } else if (document->Frames().size() > 1) {
         QMdiSubWindow::closeEvent(event);
-        return;
+    } else {
+        // The document closes with its last frame and takes the frame away itself, unless it refuses.
+        document->OnCloseDocument();
+        event->setAccepted(destroying_);
     }
-    // The document closes with its last frame and takes the frame away itself, unless it refuses.
-    document->OnCloseDocument();
-    event->setAccepted(destroying_);
+    closed_ = event->isAccepted();
 }
 
 }  // namespace platform

@@ -38,6 +38,8 @@ public:
     void SetFrameTitle(const std::string& title);
     // Takes the frame away: hidden now, deleted once control is back in the event loop.
     void DestroyFrame();
+    // The frame has closed or is being taken away, and waits to be deleted.
+    bool IsClosing() const { return destroying_ || closed_; }
 
 protected:
     // The document's last frame closes only when the document may close (it is then closed with it);
@@ -47,6 +49,7 @@ protected:
 private:
     View* view_ = nullptr;
     bool destroying_ = false;
+    bool closed_ = false;
     std::shared_ptr<WindowMessageTarget> target_;
 };
 

@@ -2,6 +2,7 @@
 #include "platform/ui/doc_template.h"
 
 #include <QMdiArea>
+#include <QPointer>
 #include <algorithm>
 #include <cctype>
 #include <system_error>
@@ -124,8 +125,13 @@ ChildFrame* DocTemplate::CreateNewFrame(Document* document) {
 }
 
 void DocTemplate::InitialUpdateFrame(ChildFrame* frame, Document* document, bool makeVisible) {
+    const QPointer<ChildFrame> alive(frame);
     if (frame->ActiveView() != nullptr) {
         frame->ActiveView()->OnInitialUpdate();
+    }
+    // A first update that waits in an event loop (a long load) may see its frame or document close.
+    if (alive == nullptr || frame->IsClosing() || frame->ActiveDocument() != document) {
+        return;
     }
     document->UpdateFrameTitles();
     if (makeVisible) {

@@ -59,7 +59,8 @@ public:
     Document* CreateNewDocument();
     // A new frame with a new view of `document`, inside the main frame.
     ChildFrame* CreateNewFrame(Document* document);
-    // The view's first update, the frame's title, and the frame shown and activated when asked.
+    // The view's first update, the frame's title, and the frame shown and activated when asked; the last
+    // two not when the frame or the document closed during the first update.
     void InitialUpdateFrame(ChildFrame* frame, Document* document, bool makeVisible = true);
     // Destroys a document of this template (its frames must be gone).
     void RemoveDocument(Document* document);

@@ -118,6 +118,19 @@ void View::OnFilePrint() {
     if (!OnPreparePrinting(info)) {
         return;
     }
+    if (!ChoosePrinter(info)) {
+        return;
+    }
+    PrinterPagePainter painter(Printer());
+    if (!painter.Begin()) {
+        CurrentUiBroker().MessageBox(LoadText(AFX_IDP_FAILED_TO_START_PRINT), {}, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    PrintPages(painter, info);
+    painter.End();
+}
+
+bool View::ChoosePrinter(PrintInfo& info) {
     QPrinter& printer = Printer();
     // The printer stays with the view; the pages of the last print-out do not.
     printer.setFromTo(0, 0);
@@ -133,16 +146,7 @@ void View::OnFilePrint() {
         }
         return result;
     });
-    if (chosen != QDialog::Accepted) {
-        return;
-    }
-    PrinterPagePainter painter(printer);
-    if (!painter.Begin()) {
-        CurrentUiBroker().MessageBox(LoadText(AFX_IDP_FAILED_TO_START_PRINT), {}, MB_OK | MB_ICONEXCLAMATION);
-        return;
-    }
-    PrintPages(painter, info);
-    painter.End();
+    return chosen == QDialog::Accepted;
 }
 
 }  // namespace platform

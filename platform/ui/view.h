@@ -55,6 +55,9 @@ public:
     bool PrintPages(PagePainter& painter, PrintInfo& info);
     // File Print: the print dialog, then the print-out on the chosen printer.
     void OnFilePrint();
+    // The print dialog on the view's printer for the pages `info` allows; false when cancelled. The
+    // pages chosen go into `info`.
+    bool ChoosePrinter(PrintInfo& info);
     // The view's printer, made on first use: File Print prints on it, so a printer chosen in a page
     // setup holds for the view's next print-out.
     QPrinter& Printer();

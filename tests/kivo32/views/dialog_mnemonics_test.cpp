@@ -25,6 +25,7 @@
 #include "kivo32/views/graph_options.h"
 #include "kivo32/views/graph_sel_range_dlg.h"
 #include "kivo32/views/graph_sel_type_dlg.h"
+#include "kivo32/views/graphing_keys_help_dlg.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/graph/graph_settings_dialog.h"
 #include "platform/ui/qt_text.h"
@@ -64,6 +65,7 @@ const std::map<std::string, DialogFactory>& Dialogs() {
              return std::make_unique<CGraphAssignYAxesDlg>(std::vector<std::string>{"V1", "I1", "P1"});
          }},
         {"CGraphOptions", [] { return std::make_unique<CGraphOptions>(); }},
+        {"CGraphingKeysHelpDlg", [] { return std::make_unique<CGraphingKeysHelpDlg>(); }},
         {"CGraphSelRangeDlg",
          [] {
              static testsupport::FakeGrid grid(100, 6);

@@ -97,7 +97,7 @@ TEST_F(GridExportTest, AnalysisTakesOneColumnOnly) {
     ColumnAnalysis result;
     broker_.AnswerMessageBox(IDOK);
     EXPECT_FALSE(view_->AnalyseSelectedColumn(result, false));
-    EXPECT_EQ(broker_.Asked().back().text, "Select one channel only for the analysis values.");
+    EXPECT_EQ(broker_.Asked().back().text, "Select one channel only.");
 
     view_->Grid().MouseDown(0, 4, 0);
     view_->Grid().MouseUp(0, 4, 0);

@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QMdiArea>
+#include <QPointer>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -205,6 +207,49 @@ TEST_F(DocumentFrameworkTest, AFileThatCannotBeOpenedLeavesNoDocumentAndIsReport
     const auto report = broker_.Asked().back().text;
     EXPECT_EQ(report.rfind(LoadText(AFX_IDP_FAILED_TO_OPEN_DOC), 0), 0u);
     EXPECT_NE(report.find("missing.note"), std::string::npos);
+}
+
+// A view whose first update runs `during` (as a long load's event loop may run anything).
+class UpdateHookView : public platform::View {
+public:
+    explicit UpdateHookView(std::function<void()> during) : during_(std::move(during)) {}
+    void OnInitialUpdate() override { during_(); }
+
+private:
+    std::function<void()> during_;
+};
+
+TEST_F(DocumentFrameworkTest, AFrameClosedDuringItsFirstUpdateIsNotShownAgain) {
+    const struct {
+        const char* name;
+        bool closeDocument;  // else only the new frame
+    } cases[] = {{"the frame", false}, {"the document", true}};
+    for (const auto& test : cases) {
+        documents_.OnFileNew();
+        NoteDocument* note = Only();
+        QPointer<platform::ChildFrame> frame = new platform::ChildFrame;
+        auto* view = new UpdateHookView([&] {
+            if (test.closeDocument) {
+                note->OnCloseDocument();
+            } else {
+                frame->close();
+            }
+        });
+        view->AttachDocument(note);
+        frame->SetView(view);
+        main_->AddChild(frame);
+        note->Template()->InitialUpdateFrame(frame, note);
+        ASSERT_NE(frame, nullptr) << test.name;
+        EXPECT_TRUE(frame->IsClosing()) << test.name;
+        EXPECT_FALSE(frame->isVisible()) << test.name;
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(frame, nullptr) << test.name;
+        if (!test.closeDocument) {
+            EXPECT_EQ(note->Views().size(), 1u);
+            EXPECT_TRUE(CloseFrameOf(note));
+        }
+        EXPECT_EQ(documents_.DocumentCount(), 0u) << test.name;
+    }
 }
 
 TEST_F(DocumentFrameworkTest, OnlyTheLastOfSeveralFramesAsksBeforeTheDocumentCloses) {
