@@ -27,6 +27,7 @@ public:
     void DecodeHeaderRecord(std::span<const std::uint16_t> words) override;
     int DecodeSupplyVoltages() override;
     int DecodeRealTimeImage() override;
+    int WriteSetup(const CSetupTable* setup, int target, bool keepRecording) override;
 
     // Record queries.
     int ReadRecordInfo(bool all, std::uint32_t& value);
@@ -41,6 +42,8 @@ protected:
     int ScalarCount() const override { return 3; }
 
 private:
+    // The setup's tagged blocks, then activation and the fresh start.
+    int WriteTaggedSetup(const CSetupTable& setup, int target, bool keepRecording);
     // "I?I": the interface the logger is reached through.
     int ReadInterface();
     // "I!X": tells the logger the program's build.

@@ -196,6 +196,9 @@ std::string SimulatedLogger::Execute(const std::string& line) {
     if (static_cast<int>(line.size()) > model_.commandLimit) {
         return Frame("ERROR");
     }
+    if (!faults_.silentCommand.empty() && command == faults_.silentCommand) {
+        return {};
+    }
     if (command == "R!E") {
         echo_ = true;
         return Frame("OK");
