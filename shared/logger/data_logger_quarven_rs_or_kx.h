@@ -28,6 +28,8 @@ public:
     int DecodeSupplyVoltages() override;
     int DecodeRealTimeImage() override;
     int WriteSetup(const CSetupTable* setup, int target, bool keepRecording) override;
+    int SendFirmwareFile(const std::string& path) override;
+    int ParseNameTag(const std::string& path, int mode) override;
 
     // Record queries.
     int ReadRecordInfo(bool all, std::uint32_t& value);
@@ -44,6 +46,8 @@ protected:
 private:
     // The setup's tagged blocks, then activation and the fresh start.
     int WriteTaggedSetup(const CSetupTable& setup, int target, bool keepRecording);
+    // The firmware file's lines in binary blocks, its end tag as a text command; a block code.
+    int SendFirmwareLines(const std::vector<std::string>& lines);
     // "I?I": the interface the logger is reached through.
     int ReadInterface();
     // "I!X": tells the logger the program's build.

@@ -14,3 +14,5 @@ inline constexpr unsigned IDS_SENDING_EXTENDED = 12549;
 inline constexpr unsigned IDS_TRANSFER_PROGRESS = 59717;  // %d lines read or blocks sent
 inline constexpr unsigned IDS_TRANSFER_CANCELLED = 59718;
 inline constexpr unsigned IDP_TRANSFER_OPEN_FAILED = 59719;  // %s the file
+// Ours: a firmware file with a damaged record.
+inline constexpr unsigned IDP_FIRMWARE_RECORD_BAD = 20790;  // %s the file, %s the line number
