@@ -128,6 +128,37 @@ TEST_P(SetupWriteTest, TheQuarvenTakesTheDemandWindowFromVersion200) {
     }
 }
 
+TEST_P(SetupWriteTest, AlarmsAndExtendedSetupGoToTheirSummarysArea) {
+    struct Case {
+        const char* model;
+        bool written;  // the logger has the blocks
+    };
+    const Case cases[] = {{"ornat2", true}, {"nimbo-combo1", true}, {"standard", false}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.model);
+        ASSERT_TRUE(Start(test.model));
+        Logger().ChangeState([](LoggerState& s) { s.recording = true; });
+        CSetupTable setup = NewSetup(test.model, 2);
+        setup.SetAlarmsInUse(true);
+        setup.GetExtendedData().SetDemandWindow(45);
+        const int commands = Logger().CommandCount();
+        ASSERT_EQ(Run([&] { return Object().WriteAlarms(&setup, 1) && Object().WriteExtendedSetup(&setup, 1); }), 1);
+        if (!test.written) {
+            EXPECT_EQ(Logger().CommandCount(), commands);
+            continue;
+        }
+        Bytes alarms(CSetupTable::kLoggerAlarmBlockSize);
+        setup.BuildLoggerAlarmBlock(alarms);
+        Bytes extended(CDataLogger::kExtendedSize);
+        setup.BuildLoggerTimeBlock(extended);
+        const LoggerState state = Logger().State();
+        const auto active = state.setupMemory.begin() + LoggerState::kActiveSetupAddress;
+        EXPECT_TRUE(std::equal(alarms.begin(), alarms.end(), active + CDataLogger::kAlarmOffset));
+        EXPECT_TRUE(std::equal(extended.begin(), extended.end(), active + CDataLogger::kExtendedOffset));
+        EXPECT_TRUE(state.recording);  // stopped for the writes and started again
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, SetupWriteTest, ::testing::Values(Transport::Pty, Transport::Tcp),
                          testsupport::TransportName);
 
