@@ -37,6 +37,8 @@ public:
     int ReadRecordSize();
     int ReadRecordsAvailable();
     int SetReplyMode(bool binary);
+    // Binary replies for a transfer: up to three tries, the transfer abandoned after each failure.
+    int EnterBinaryReplies(bool restoreBinary);
     // The analog input section of a KX status report.
     int BuildAnalogInputReport(std::string& text);
 

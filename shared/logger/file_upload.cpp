@@ -19,7 +19,6 @@ namespace {
 constexpr int kUploadMode = 1;
 constexpr std::size_t kBlockData = 502;
 constexpr std::string_view kNameTag = ";NAME=";
-constexpr int kModeAttempts = 3;
 constexpr std::uint16_t kCrcStart = 0xFFFF;
 
 void PutLittle16(std::vector<std::uint8_t>& bytes, unsigned value) {
@@ -50,14 +49,7 @@ int CDataLoggerQuarvenRSorKX::ParseNameTag(const std::string& path, int mode) {
         ShowMessageBox(platform::FormatLoadedText(IDP_TRANSFER_OPEN_FAILED, {path}), MB_OK, true);
         return kBlockNoSession;
     }
-    int switched = 0;
-    for (int attempt = 0; attempt < kModeAttempts && !switched; ++attempt) {
-        switched = SetReplyMode(true);
-        if (!switched) {
-            AbortTransfer(true);
-        }
-    }
-    if (!switched) {
+    if (!EnterBinaryReplies(true)) {
         return kBlockNoSession;
     }
     int number = 0;

@@ -14,6 +14,7 @@
 #include "shared/link/link_ids.h"
 #include "shared/logger/data_logger_quarven_rs_or_kx.h"
 #include "shared/logger/firmware_features.h"
+#include "shared/logger/hex_dump_reply.h"
 #include "shared/logger/programming_ids.h"
 
 namespace {
@@ -29,20 +30,6 @@ constexpr int kRecordsPerBlock = 50;
 // A block of this size in the small-block mode gets a zero byte behind it.
 constexpr std::size_t kPaddedBlockSize = 64;
 constexpr std::string_view kEndTag = ";CRC32=";
-constexpr int kModeAttempts = 3;
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
 
 // The record's bytes after ':', or none for text that is not pairs of hex digits.
 bool DecodeRecord(std::string_view record, std::vector<std::uint8_t>& bytes) {
@@ -51,8 +38,8 @@ bool DecodeRecord(std::string_view record, std::vector<std::uint8_t>& bytes) {
     }
     bytes.clear();
     for (std::size_t i = 1; i < record.size(); i += 2) {
-        const int high = HexValue(record[i]);
-        const int low = HexValue(record[i + 1]);
+        const int high = HexDigitValue(record[i]);
+        const int low = HexDigitValue(record[i + 1]);
         if (high < 0 || low < 0) {
             return false;
         }
@@ -148,14 +135,7 @@ int CDataLoggerQuarvenRSorKX::SendFirmwareFile(const std::string& path) {
             return kBlockNoSession;
         }
     }
-    int switched = 0;
-    for (int attempt = 0; attempt < kModeAttempts && !switched; ++attempt) {
-        switched = SetReplyMode(true);
-        if (!switched) {
-            AbortTransfer(false);
-        }
-    }
-    if (!switched) {
+    if (!EnterBinaryReplies(false)) {
         return kBlockNoSession;
     }
     const int result = SendFirmwareLines(lines);
