@@ -48,6 +48,10 @@ protected:
 private:
     // The setup's tagged blocks, then activation and the fresh start.
     int WriteTaggedSetup(const CSetupTable& setup, int target, bool keepRecording);
+    // Firmware blocks of 512 bytes rather than 256, and the room a block has for records: no record
+    // that does not fit an empty block is sent.
+    bool HasLargeFirmwareBlocks() const;
+    std::size_t FirmwareBlockRoom() const;
     // The firmware file's lines in binary blocks, its end tag as a text command; a block code.
     int SendFirmwareLines(const std::vector<std::string>& lines);
     // "I?I": the interface the logger is reached through.

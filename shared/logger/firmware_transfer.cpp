@@ -82,6 +82,10 @@ void AppendRecord(std::vector<std::uint8_t>& buffer, const BinaryRecord& record)
 
 }  // namespace
 
+std::size_t BinaryRecordSize(std::string_view line) {
+    return (line.size() + 1) / 2;
+}
+
 bool IsValidHexRecord(std::string_view line) {
     std::vector<std::uint8_t> bytes;
     return DecodeRecord(line, bytes) && bytes.size() >= kRecordFrame && bytes[0] + kRecordFrame == bytes.size() &&
@@ -129,8 +133,9 @@ int CDataLoggerQuarvenRSorKX::SendFirmwareFile(const std::string& path) {
     }
     // Nothing goes to the logger before every record is known to be whole: a firmware cut short by a
     // damaged line would leave the logger without a program.
+    const std::size_t blockRoom = FirmwareBlockRoom();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].starts_with(':') && !IsValidHexRecord(lines[i])) {
+        if (lines[i].starts_with(':') && (!IsValidHexRecord(lines[i]) || BinaryRecordSize(lines[i]) > blockRoom)) {
             ShowMessageBox(platform::FormatLoadedText(IDP_FIRMWARE_RECORD_BAD, {path, std::to_string(i + 1)}), MB_OK, true);
             return kBlockNoSession;
         }
@@ -154,10 +159,19 @@ int CDataLoggerQuarvenRSorKX::SendFirmwareFile(const std::string& path) {
     return result;
 }
 
+bool CDataLoggerQuarvenRSorKX::HasLargeFirmwareBlocks() const {
+    return IsLargeFirmwareBlockSupported(kModelQuarvenRS, SessionFirmwareVersion());
+}
+
+std::size_t CDataLoggerQuarvenRSorKX::FirmwareBlockRoom() const {
+    // "P!", the length field and the CR take their share of the block.
+    return HasLargeFirmwareBlocks() ? 512 - kBlockMargin - 5 : 256 - kBlockMargin - 4;
+}
+
 int CDataLoggerQuarvenRSorKX::SendFirmwareLines(const std::vector<std::string>& lines) {
-    const bool large = IsLargeFirmwareBlockSupported(kModelQuarvenRS, SessionFirmwareVersion());
-    const std::size_t blockSize = large ? 512 : 256;
+    const bool large = HasLargeFirmwareBlocks();
     const std::size_t lengthField = large ? 2 : 1;
+    const std::size_t room = FirmwareBlockRoom();
     std::vector<std::uint8_t> records;
     int recordCount = 0;
     const auto sendBlock = [&]() {
@@ -197,8 +211,7 @@ int CDataLoggerQuarvenRSorKX::SendFirmwareLines(const std::vector<std::string>& 
             PostStatusText(STATUS_TEXT, platform::FormatLoadedText(IDS_TRANSFER_PROGRESS, {std::to_string(i + 1)}));
         }
         if (!endTag) {
-            const std::size_t recordSize = (line.size() + 1) / 2;
-            if (recordCount >= kRecordsPerBlock || 2 + lengthField + records.size() + recordSize > blockSize - kBlockMargin) {
+            if (recordCount >= kRecordsPerBlock || records.size() + BinaryRecordSize(line) > room) {
                 if (const int code = sendBlock(); code != kBlockSent) {
                     return code;
                 }

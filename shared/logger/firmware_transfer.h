@@ -2,6 +2,7 @@
 // converting it, and merging data records that continue one another.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,9 @@
 // Whether `line` is one whole record: ":", pairs of hex digits for the length, address, type, as
 // many data bytes as the length says and a checksum that brings the sum of all bytes to 0.
 bool IsValidHexRecord(std::string_view line);
+
+// The bytes a valid record takes in binary form, its ':' included.
+std::size_t BinaryRecordSize(std::string_view line);
 
 // Appends ":" and the record's bytes to `buffer`, with the checksum recomputed over them; false (and
 // nothing appended) for a record that is not hex or is shorter than length, address and type.
