@@ -4,8 +4,10 @@
 
 #include <vector>
 
+#include "platform/base/program_texts.h"
 #include "shared/setup/setup_codes.h"
 #include "tests/shared/logger/logger_link_fixture.h"
+#include "tests/support/resource_texts.h"
 
 namespace {
 
@@ -30,8 +32,18 @@ SetupImage ImageOf(const CSetupTable& setup, bool quarven) {
     return image;
 }
 
+// Status texts are the program's English ones.
 class SetupWriteTest : public testsupport::LoggerLinkFixture {
 protected:
+    void SetUp() override {
+        LoggerLinkFixture::SetUp();
+        SetProgramTexts(testsupport::LoadResourceTexts("en", "programming"));
+    }
+    void TearDown() override {
+        LoggerLinkFixture::TearDown();
+        SetProgramTexts({});
+    }
+
     // A setup unlike the one the simulator starts with: another name, interval and first label.
     CSetupTable NewSetup(const std::string& model, int intervalCode) {
         CSetupTable setup = SampleSetup(*FindLoggerModel(model), "Programmed");
@@ -84,6 +96,27 @@ TEST_P(SetupWriteTest, EachModelsSetupIsProgrammedAndReadBackEqual) {
         ASSERT_NE(read.setupTable, nullptr);
         EXPECT_EQ(ImageOf(*read.setupTable, quarven), ImageOf(setup, quarven));
     }
+}
+
+TEST_P(SetupWriteTest, TheStatusTellsWhichBlockGoes) {
+    ASSERT_TRUE(Start("ornat2"));
+    while (main_queue_.TryTake()) {
+    }
+    const CSetupTable setup = NewSetup("ornat2", 2);
+    ASSERT_EQ(Run([&] { return Object().WriteSetup(&setup, 1, false); }), 1);
+    std::vector<std::string> texts;
+    while (auto message = main_queue_.TryTake()) {
+        const std::string* text = platform::PayloadAs<std::string>(*message);
+        if (message->wParam == STATUS_TEXT && text != nullptr) {
+            texts.push_back(*text);
+        }
+    }
+    // The sample setup has labels and notes; this Ornat keeps alarms and an extended setup.
+    const std::vector<std::string> expected = {
+        "Sending the setup header...", "Sending the channel setup...", "Sending the channel labels...",
+        "Sending the channel notes...", "Sending the alarms...", "Sending the extended setup...",
+        "Clearing the memory and starting the new setup..."};
+    EXPECT_EQ(texts, expected);
 }
 
 TEST_P(SetupWriteTest, AChunkThatKeepsFailingStopsBeforeActivation) {
