@@ -116,14 +116,12 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
             case '\n':
                 break;
             case kEscape:
-                EndLine();
-                echo_ = true;
-                // The escape ends binary output; it must be asked for again.
-                state_.binaryReplies = false;
-                break;
             case kDle:
+                // Either escape ends binary output, which must then be asked for again; DLE is the
+                // escape of the loggers that keep line mode.
                 EndLine();
-                echo_ = false;
+                echo_ = byte == kEscape;
+                state_.binaryReplies = false;
                 break;
             case '\r': {
                 const std::string line = line_;
