@@ -88,6 +88,11 @@ int CConnection::SendBytes(const char* data, int n) {
     return 1;
 }
 
+int CConnection::GetSentCount() const {
+    std::lock_guard lock(send_mutex_);
+    return m_nTxPos;
+}
+
 int CConnection::SendQueuedData() {
     // A second sender (the reader feeding the next echo byte) waits for the first.
     std::lock_guard lock(send_mutex_);
@@ -206,6 +211,11 @@ bool CConnection::SendBinaryBlock(const char* data, int n) {
         }
         CommTrace(shown + "... [" + std::to_string(n) + " bytes]");
     }
+    // Awaited before the first byte goes: a link that keeps only awaited bytes would drop a quick reply.
+    m_bCommandActive.store(true);
+    m_bEchoDone.store(true);
+    m_nEchoStatus = 0;
+    m_nRetries = 0;
     const int blockSize = BlockSize(App().GetCommandLineValues());
     int written = 0;
     while (written < n) {
@@ -217,10 +227,6 @@ bool CConnection::SendBinaryBlock(const char* data, int n) {
             break;
         }
     }
-    m_bCommandActive.store(true);
-    m_bEchoDone.store(true);
-    m_nEchoStatus = 0;
-    m_nRetries = 0;
     WaitForCommand({});
     return m_bCommandResult && written == n;
 }

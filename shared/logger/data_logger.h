@@ -5,12 +5,14 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "shared/datafile/data_info.h"
+#include "shared/logger/byte_block.h"
 #include "shared/logger/config_table.h"
 #include "shared/logger/real_time_value.h"
 #include "shared/setup/sut_info.h"
@@ -185,6 +187,42 @@ public:
     // put back into it ("R!B"). 1 success.
     int AbortTransfer(bool restoreBinary);
 
+    // ---- Writing setups, blocks and programs.
+    // Sends `setup` block by block into the working setup area, then activates it; `target` 1 starts it
+    // as the active setup (clearing the memory), another target only stores it. Recording is stopped
+    // around it and restarted, unless `keepRecording` leaves it as it is. 1 success.
+    virtual int WriteSetup(const CSetupTable* setup, int target, bool keepRecording);
+    // The alarm block and the extended setup into summary `summary`'s area, recording stopped around
+    // the write; success without a command when the logger has no such block.
+    virtual int WriteAlarms(const CSetupTable* setup, int summary);
+    virtual int WriteExtendedSetup(const CSetupTable* setup, int summary);
+    // "#!" with the recording mode byte.
+    int SetRecordMode(std::uint8_t mode);
+    // Codes of a program block: sent, no session or link, the send failed or the reply was empty or
+    // invalid, the logger refused it, cancelled, the logger asked for it again each time.
+    static constexpr int kBlockSent = 0;
+    static constexpr int kBlockNoSession = 3;
+    static constexpr int kBlockSendFailed = 4;
+    static constexpr int kBlockRefused = 5;
+    static constexpr int kBlockCancelled = 7;
+    static constexpr int kBlockResend = 8;
+    // One block of a program or file transfer, raw `bytes` or else the command text, with up to three
+    // attempts; the code above.
+    virtual int SendProgramBlock(std::string_view command, std::span<const std::uint8_t> bytes);
+    // The Intel HEX firmware file at `path` sent to the logger; 0 success. Only the Quarven takes one.
+    virtual int SendFirmwareFile(const std::string& /*path*/) { return 0; }
+    // The file at `path` uploaded to the logger in numbered blocks (`mode` 1); 0 success. Only the
+    // Quarven takes one.
+    virtual int ParseNameTag(const std::string& /*path*/, int /*mode*/) { return 0; }
+    // The checksummed memory write "M!" of `block` at `address`, chunk by chunk, each chunk and then the
+    // whole range verified with "U?". 1 success.
+    virtual int WriteMemoryBlock(const ByteBlock& block, int address);
+    // The wait callback of block writes: posts the percent written when it grows.
+    void WriteWaitCallback();
+    // One tagged block command of the Quarven ("T!H"...) with its checksum; the logger must answer
+    // "OK". The block is freed either way.
+    virtual int FormatBlockWrite(std::string_view tag, ByteBlock& block);
+
     // Output to the download progress window, or status texts without one.
     void SetProgressSink(DownloadProgressSink* sink) { progress_sink_ = sink; }
     void AppendTrace(const std::string* text);
@@ -280,6 +318,27 @@ protected:
     int DecodeRealTimeTail(std::size_t statusOffset, std::size_t clockStep);
     // "@!1" unless in command mode, then `query` with up to three repeats, then the real-time decode.
     int ArmWith(std::string_view query, int timeout, bool commandMode);
+    // ---- Writing setups, blocks and programs: the shared steps.
+    using BlockBuilder = std::function<bool(std::span<std::uint8_t>)>;
+    // One block of a setup: allocated, its status posted, built, sent by `send`, freed; the progress
+    // starts afresh for the next block.
+    int SendSetupBlock(unsigned statusId, int length, const BlockBuilder& build,
+                       const std::function<int(ByteBlock&)>& send);
+    // A setup block written into setup memory at summary `summary`'s area + `offset`.
+    int WriteSetupPiece(unsigned statusId, int length, const BlockBuilder& build, int summary, int offset);
+    int WriteOptionalPiece(const CSetupTable* setup, int summary, unsigned statusId, int length,
+                           bool (CSetupTable::*build)(std::span<std::uint8_t>) const, int offset);
+    // Status read, recording stopped ("D!", "D?") unless `keepRecording`, `operation`, and recording
+    // restarted when it had been on.
+    int WithRecordingStopped(bool keepRecording, const std::function<int()>& operation);
+    // The memory models' setup write without the recording bracket; the alarm block and the extended
+    // setup likewise.
+    int WriteSetupBlocks(const CSetupTable& setup, int target, bool keepRecording);
+    int WriteAlarmBlock(const CSetupTable* setup, int summary);
+    int WriteExtendedBlock(const CSetupTable* setup, int summary);
+    // Summary 1 and the real-time values forgotten: a new active setup is on its way.
+    void ForgetActiveSetup();
+
     // Runs a block read with the progress counters set for it.
     int RunBlockRead(std::string_view command, int timeout, int length);
 
@@ -324,6 +383,10 @@ protected:
     std::vector<CSUTInfo> summaries_;
     ConfigTable config_table_;
     DownloadProgressSink* progress_sink_ = nullptr;
+    // Progress of a block write; the transfer-active flag above brackets a whole setup.
+    std::int64_t bytes_to_write_ = 0;
+    std::int64_t bytes_written_ = 0;
+    int last_percent_ = 0;
     std::string trace_text_;
 
 private:

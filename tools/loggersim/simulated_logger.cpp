@@ -1,10 +1,11 @@
-// The simulated logger's protocol engine.
+// The simulated logger's protocol engine: command lines, control bytes and binary transfer blocks.
 #include "tools/loggersim/simulated_logger.h"
 
 #include <algorithm>
 #include <cctype>
 
 #include "tools/loggersim/logger_commands.h"
+#include "tools/loggersim/programming_commands.h"
 
 namespace {
 
@@ -100,17 +101,27 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
             ++wake_ups_;
             continue;
         }
+        if (!binary_block_.empty()) {
+            // A binary block is taken whole by its length field, whatever bytes it holds.
+            binary_block_ += byte;
+            if (binary_block_.size() == BinaryBlockLength(state_, binary_block_)) {
+                ++commands_;
+                output.bytes += Frame(ExecuteBinaryBlock(state_, faults_, binary_block_));
+                binary_block_.clear();
+            }
+            continue;
+        }
         switch (byte) {
             case kNul:
             case '\n':
                 break;
             case kEscape:
-                EndLine();
-                echo_ = true;
-                break;
             case kDle:
+                // Either escape ends binary output, which must then be asked for again; DLE is the
+                // escape of the loggers that keep line mode.
                 EndLine();
-                echo_ = false;
+                echo_ = byte == kEscape;
+                state_.binaryReplies = false;
                 break;
             case '\r': {
                 const std::string line = line_;
@@ -139,6 +150,18 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                 break;
             }
             default:
+                if (line_.size() < 2 && StartsBinaryBlock(state_, line_ + byte)) {
+                    // Held without an echo until the next byte tells whether a binary block opens.
+                    line_ += byte;
+                    if (line_.size() == 2) {
+                        binary_block_ = line_;
+                        line_.clear();
+                    }
+                    break;
+                }
+                if (line_.size() == 1 && StartsBinaryBlock(state_, line_) && echo_) {
+                    output.bytes += line_;
+                }
                 // A line past the limit is refused whole; holding one byte more than the limit tells it.
                 if (static_cast<int>(line_.size()) <= model_.commandLimit) {
                     line_ += byte;
@@ -170,6 +193,9 @@ std::string SimulatedLogger::Execute(const std::string& line) {
     }
     if (static_cast<int>(line.size()) > model_.commandLimit) {
         return Frame("ERROR");
+    }
+    if (!faults_.silentCommand.empty() && command == faults_.silentCommand) {
+        return {};
     }
     if (command == "R!E") {
         echo_ = true;
