@@ -11,6 +11,7 @@
 
 #include "shared/setup/setup_codes.h"
 #include "tools/loggersim/hex_dump.h"
+#include "tools/loggersim/quarven_records.h"
 
 namespace {
 
@@ -299,7 +300,7 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     }
     if (command == "E?" || command == "D?" || command == "CLEAR TOTALS" || command == "CLEAR PEAK" ||
         command == "SCHEDULE /C" || command == "SCHEDULE /R" || word == "W!" || word == "@!1" || word == "@!0" ||
-        word == "R!B" || word == "R!H" || word == "T!R" || command.rfind("T!P=", 0) == 0) {
+        word == "T!R" || command.rfind("T!P=", 0) == 0) {
         return "OK";
     }
     if (!quarven) {
@@ -317,20 +318,8 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     if (word == "R?R") {
         return s.extraValues;
     }
-    if (word == "R?I" || word == "R?I,0") {
-        Bytes info;
-        PutLittle(info, s.recordCount, 4);
-        return HexReply(info, faults);
-    }
-    if (word.rfind("R?C", 0) == 0) {
-        Bytes count;
-        PutLittle(count, s.recordCount, 4);
-        return HexReply(count, faults);
-    }
-    if (word == "R?S" || word == "R?A") {
-        Bytes value;
-        PutLittle(value, word == "R?S" ? s.recordSize : s.recordsAvailable, 2);
-        return HexReply(value, faults);
+    if (const std::optional<RecordAnswer> answer = AnswerRecordCommand(s, word)) {
+        return answer->isDump ? HexReply(answer->dump, faults) : answer->text;
     }
     if (word == "L?CONFIGURATION") {
         return "CONFIGURATION=" + std::to_string(s.configurationWord);

@@ -12,6 +12,7 @@
 
 #include "shared/setup/setup_table.h"
 #include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/quarven_records.h"
 
 struct LoggerState {
     static constexpr std::size_t kSetupMemorySize = 0x10000;
@@ -66,7 +67,8 @@ struct LoggerState {
     std::string extraValues;
     std::map<std::string, std::string> queryReplies;  // "L?GEN", "L?MAC", "M?"...
     std::vector<std::string> moduleFiles;
-    std::uint32_t recordCount = 0;
+    // The numbered records, the record size "R?S" gives and the batch length "R?A" gives.
+    QuarvenRecordLog quarvenRecords;
     std::uint16_t recordSize = 0;
     std::uint16_t recordsAvailable = 0;
 

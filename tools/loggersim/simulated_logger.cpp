@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "tools/loggersim/logger_commands.h"
+#include "tools/loggersim/quarven_records.h"
 
 namespace {
 
@@ -107,6 +108,8 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
             case kEscape:
                 EndLine();
                 echo_ = true;
+                // The escape ends binary record output: it must be asked for again.
+                state_.quarvenRecords.binary = false;
                 break;
             case kDle:
                 EndLine();
@@ -134,6 +137,14 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                     // The logger drops the link instead of answering.
                     output.closeLink = true;
                     return output;
+                }
+                if (const std::optional<RecordBatch> batch = ServeRecordBatch(state_, faults_, command)) {
+                    output.bytes += batch->bytes;
+                    output.closeLink = batch->closeLink;
+                    if (batch->closeLink) {
+                        return output;
+                    }
+                    break;
                 }
                 output.bytes += Execute(line);
                 break;

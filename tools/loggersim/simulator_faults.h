@@ -18,4 +18,10 @@ struct SimulatorFaults {
     int refusedDumps = 0;        // "Hex dump not valid" in place of the data
     int badChecksumFields = 0;   // a checksum field that is not hex
     int shortRealTime = 0;       // a real-time reply cut to half its length
+    // Faults of the binary record batches ("R?D,"), once this many batches went out (-1: never).
+    int batchFaultsAfter = -1;
+    int closedBatches = 0;   // the link dropped in place of the batch
+    int silentBatches = 0;   // no answer
+    int corruptBatches = 0;  // a record count that claims more records than the reply holds
+    int shortBatches = 0;    // the reply 3 bytes short
 };

@@ -131,13 +131,15 @@ TEST_P(SmallCommandsTest, ConfigurationTableByFamily) {
 
 TEST_P(SmallCommandsTest, QuarvenRecordQueriesAndModuleText) {
     ASSERT_TRUE(Start("quarven-kx"));
-    std::uint32_t info = 0;
+    const LoggerState state = Logger().State();
+    std::uint32_t info = 1;
     EXPECT_EQ(Run([&] { return Quarven().ReadRecordInfo(true, info); }), 0);
-    EXPECT_EQ(info, 250u);
-    EXPECT_EQ(Run([this] { return Quarven().ReadRecordCount(7); }), 250);
-    EXPECT_EQ(Run([this] { return Quarven().ReadRecordSize(); }), 32);
-    EXPECT_EQ(Run([this] { return Quarven().ReadRecordsAvailable(); }), 250);
-    Logger().ChangeState([](LoggerState& s) { s.recordCount = 0xFFFFFFFF; });
+    EXPECT_EQ(info, state.quarvenRecords.firstNumber);
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordCount(-1); }), 250);
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordCount(7); }), 243);  // from record 7 on
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordSize(); }), state.recordSize);
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordsAvailable(); }), state.recordsAvailable);
+    Logger().SetFaults({.wrongChecksums = 1});
     EXPECT_EQ(Run([this] { return Quarven().ReadRecordCount(-1); }), -1);
 
     EXPECT_EQ(Run([this] { return Object().EnterModuleTerminal(); }), 1);
