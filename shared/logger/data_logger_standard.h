@@ -22,6 +22,8 @@ public:
     void DecodeHeaderRecord(std::span<const std::uint16_t> words) override;
     int DecodeSupplyVoltages() override;
     int DecodeRealTimeImage() override;
+    // Recording stops while the memory is read when the interval is below a minute.
+    int ReadData(const std::filesystem::path& target, bool readAll, long recordBase) override;
 
 protected:
     int ScalarCount() const override { return 0; }
