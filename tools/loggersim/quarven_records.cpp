@@ -16,7 +16,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 // A batch reply around its records: CR LF, the count, ..., CR LF, then CR LF, the prompt and one byte.
 constexpr int kBatchFraming = 10;
-constexpr int kReplyMax = 5136;
+// The longest reply, less room for the command's echo in the link's buffer of the same size.
+constexpr int kReplyMax = 5136 - 32;
 // The trailing bytes of a record after its values: 4 the program keeps unread, 4 it drops.
 constexpr int kRecordTail = 8;
 constexpr int kStampSize = 4;
@@ -137,7 +138,8 @@ void LogQuarvenRecords(LoggerState& state, int count) {
         }
         ++log.logged;
         log.records.push_back(std::move(record));
-        if (capacity > 0 && log.records.size() > capacity) {
+        // One number stays free, so that the number after the newest record never names a held one.
+        if (capacity > 0 && log.records.size() >= capacity) {
             log.records.pop_front();
             log.firstNumber = (log.firstNumber + 1) % capacity;
         }
@@ -218,9 +220,6 @@ std::optional<RecordBatch> ServeRecordBatch(LoggerState& state, SimulatorFaults&
         return std::nullopt;
     }
     const int batch = log.batchesServed++;
-    if (log.beforeBatch) {
-        log.beforeBatch(batch);
-    }
     RecordBatch reply;
     const bool faulty = faults.batchFaultsAfter >= 0 && batch >= faults.batchFaultsAfter;
     if (faulty && Take(faults.closedBatches)) {

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,8 +23,6 @@ struct QuarvenRecordLog {
     std::uint32_t logged = 0;            // records logged since the start, for the values of the next
     bool binary = false;                 // "R!B" given and no escape since
     int batchesServed = 0;               // binary batches asked for
-    // Called on the logger's thread before binary batch `batch` (from 0) is answered.
-    std::function<void(int batch)> beforeBatch;
 };
 
 // Capacity M of the record memory (memory end / record size): record numbers wrap at it.
@@ -33,10 +30,11 @@ std::uint32_t QuarvenCapacity(const LoggerState& state);
 // The record size "R?S" gives for `state`'s active setup: its logged record and 4 bytes the program
 // does not keep.
 std::uint16_t QuarvenRecordSize(const LoggerState& state);
-// The "R?A" reply length of binary batches of `records` records of the state's size.
+// The "R?A" reply length of binary batches of `records` records of the state's size, at most what
+// leaves room for the command's echo in a 5136-byte receive buffer.
 std::uint16_t QuarvenBatchLength(const LoggerState& state, int records);
 // Logs `count` more records one interval of the active setup apart, after the last one (the first at
-// the logger's clock); when the memory is full the oldest go.
+// the logger's clock); the memory holds capacity - 1 records, and when it is full the oldest go.
 void LogQuarvenRecords(LoggerState& state, int count);
 // The record numbered `number`, nullptr when it is not held.
 const QuarvenRecord* FindQuarvenRecord(const LoggerState& state, std::uint32_t number);
