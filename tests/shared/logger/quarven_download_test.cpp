@@ -220,6 +220,7 @@ TEST_P(QuarvenDownloadTest, AFullDownloadHoldsTheLoggersRecords) {
         const char* model;
         const char* zone;
         RecordMemory memory;
+        bool hexReplies = false;  // the reply mode left alone: one record a hex dump
     };
     const Case cases[] = {
         {"RS, UTC", "quarven-rs", testsupport::kUtc, {.records = 45}},
@@ -228,18 +229,22 @@ TEST_P(QuarvenDownloadTest, AFullDownloadHoldsTheLoggersRecords) {
         {"15 seconds apart", "quarven-kx", testsupport::kUtc, {.records = 33, .intervalCode = kSubMinuteCode}},
         {"a last batch of one record", "quarven-rs", testsupport::kUtc, {.records = 31}},
         {"batches as long as a reply allows", "quarven-rs", testsupport::kUtc, {.records = 250, .batchRecords = 400}},
+        {"hex dumps, numbering wrapped", "quarven-kx", testsupport::kNewYork, {.records = 30, .capacity = 20}, true},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
         testsupport::ScopedTimeZone zone(test.zone);
         ASSERT_TRUE(StartWithRecords(test.model, test.memory));
+        app_.Set(CAppContext::Flag::ReplyModeLock, test.hexReplies);
         const fs::path path = folder_ / "full.dat";
         EXPECT_EQ(DownloadAll(path), kReadDataDone);
         ExpectRecords(path, Held());
         EXPECT_TRUE(NoRawFileLeft());
         EXPECT_FALSE(fs::exists(folder_ / "Discontinuities.txt"));
         EXPECT_TRUE(asked_.empty());
+        EXPECT_EQ(Logger().State().quarvenRecords.batchesServed > 0, !test.hexReplies);
     }
+    app_.Set(CAppContext::Flag::ReplyModeLock, false);
 }
 
 TEST_P(QuarvenDownloadTest, NewDataIsAppendedOnceAndNothingNewLeavesTheFile) {
@@ -303,6 +308,8 @@ TEST_P(QuarvenDownloadTest, ABrokenDownloadLosesAndDoublesNoRecord) {
     };
     for (const Case& test : breaks) {
         for (const int answer : {kReadDataTryAgain, kReadDataKept}) {
+            // Time-outs pass quicker where the logger falls silent.
+            clock_.SetSpeed(test.faults.silentBatches > 0 ? 4 * kTestSpeed : kTestSpeed);
             SCOPED_TRACE(std::string(test.name) + (answer == kReadDataTryAgain ? ", try again" : ", keep"));
             ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 20}));
             const fs::path path = folder_ / "site.dat";
