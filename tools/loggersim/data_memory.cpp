@@ -231,12 +231,19 @@ std::vector<std::uint8_t> EncodeRecord(const LoggerState& state, const CSetupTab
 
 }  // namespace
 
+void FillUnwrittenDataMemory(LoggerState& state) {
+    state.dataMemory.resize(state.memoryEnd + 1);
+    for (std::size_t address = 0; address < state.dataMemory.size(); ++address) {
+        state.dataMemory[address] = static_cast<std::uint8_t>(address);
+    }
+}
+
 void ClearDataMemory(LoggerState& state, std::uint32_t start, std::uint32_t end, std::time_t firstTime) {
     state.memoryStart = start;
     state.memoryEnd = end;
     state.recordPointer = end;
     state.wraps = false;
-    state.dataMemory.assign(end - start + 1, 0xFF);
+    state.dataMemory.assign(end + 1, 0xFF);
     state.loggedRecords.clear();
     state.nextRecordTime = firstTime;
     state.firstLoggerTime = firstTime;
@@ -262,7 +269,7 @@ void LogRecords(LoggerState& state, int count) {
                 address = state.memoryEnd;
                 state.wraps = true;
             }
-            state.dataMemory[address - state.memoryStart] = byte;
+            state.dataMemory[address] = byte;
             state.recordPointer = address;
         }
         logged.address = state.recordPointer;
@@ -272,13 +279,12 @@ void LogRecords(LoggerState& state, int count) {
 }
 
 std::vector<std::uint8_t> ReadDataMemory(const LoggerState& state, long address, long length) {
-    if (length < 1 || address > static_cast<long>(state.memoryEnd) ||
-        address - length + 1 < static_cast<long>(state.memoryStart)) {
+    if (length < 1 || address >= static_cast<long>(state.dataMemory.size()) || address - length + 1 < 0) {
         return {};
     }
     std::vector<std::uint8_t> bytes;
     for (long at = address; at > address - length; --at) {
-        bytes.push_back(state.dataMemory[static_cast<std::size_t>(at - static_cast<long>(state.memoryStart))]);
+        bytes.push_back(state.dataMemory[static_cast<std::size_t>(at)]);
     }
     return bytes;
 }

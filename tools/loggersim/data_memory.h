@@ -22,12 +22,14 @@ struct LoggedRecord {
     std::uint32_t address = 0;
 };
 
+// A memory never written: addresses 0 to the memory end, each holding the low byte of its address.
+void FillUnwrittenDataMemory(LoggerState& state);
 // Empties the data memory and makes it the ring from `start` to `end`: the record pointer at the end,
 // no wrap, nothing logged. The next record is stamped `firstTime`.
 void ClearDataMemory(LoggerState& state, std::uint32_t start, std::uint32_t end, std::time_t firstTime);
 // Logs `count` records by the active setup (setup 1), one interval apart, wrapping round the ring.
 void LogRecords(LoggerState& state, int count);
-// The `length` bytes that end at `address`, from `address` down; empty when they leave the ring.
+// The `length` bytes that end at `address`, from `address` down; empty when they leave the memory.
 std::vector<std::uint8_t> ReadDataMemory(const LoggerState& state, long address, long length);
 // "I!18": the read position for the range from `first`; for 0 the position just past the record whose
 // stamp is `timeMark`, the record pointer when none is.

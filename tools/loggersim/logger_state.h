@@ -77,7 +77,8 @@ struct LoggerState {
     std::vector<std::uint8_t> configTable;
     // The read position "I!18" answers when set; 0 answers by the data memory (ReadRangePosition).
     std::uint32_t readPosition = 0;
-    // The memory models' data memory from memoryStart to memoryEnd (data_memory.h), what was logged
+    // The memory models' data memory, addressed from 0 to memoryEnd; the ring is memoryStart to
+    // memoryEnd (data_memory.h). What was logged
     // into it, the stamp of the next record, and the first logger time of the active setup's header,
     // from whose local year the minute stamps count.
     std::vector<std::uint8_t> dataMemory;
