@@ -195,7 +195,8 @@ public:
     virtual int ReadData(const std::filesystem::path& target, bool readAll, long recordBase);
     // Builds the data file `target` from the raw download `rawPath`, after the old file's records when
     // the session reads new data (the old file then goes to ".bak"); `recordCount` -1 takes the raw
-    // file's count, `position` -1 the logger's own memory position. The raw file is removed. 1 success.
+    // file's count, `position` -1 the logger's own memory position. The raw file is removed. 1 success,
+    // 0 failure, kReadDataNothingToRead when no record was newer than the old file's last (which stays).
     int AssembleDownloadFile(const std::filesystem::path& target, const std::filesystem::path& rawPath,
                              long intervalSeconds, long recordCount, std::int64_t position, bool readAll);
     // What the user wants done after a download broke with `recordsReceived` whole records kept:

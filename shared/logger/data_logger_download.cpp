@@ -132,9 +132,8 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     const long interval = summary->setupTable->GetIntervalSeconds();
     int result = kReadDataDone;
     if (transferred) {
-        if (!AssembleDownloadFile(target, rawPath, interval, -1, -1, readAll)) {
-            result = kReadDataAssemblyFailed;
-        }
+        const int assembled = AssembleDownloadFile(target, rawPath, interval, -1, -1, readAll);
+        result = assembled == 1 ? kReadDataDone : assembled == 0 ? kReadDataAssemblyFailed : assembled;
     } else if (IsAborted() || bytes_received_ == 0) {
         // Nothing is kept: the raw file goes too.
         std::error_code ignored;
@@ -147,9 +146,9 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
         if (next < memory_start_) {
             next += std::int64_t{memory_end_} - memory_start_ + 1;
         }
-        result = AssembleDownloadFile(target, rawPath, interval, static_cast<long>(records), next + 1, readAll)
-                     ? PromptDataRecovery(static_cast<int>(records))
-                     : kReadDataKept;
+        result = AssembleDownloadFile(target, rawPath, interval, static_cast<long>(records), next + 1, readAll) == 0
+                     ? kReadDataKept
+                     : PromptDataRecovery(static_cast<int>(records));
     }
     const std::string ending = LoadText(result == kReadDataDone ? IDS_DOWNLOAD_COMPLETE : IDS_DOWNLOAD_FAILED);
     AppendTrace(&ending);

@@ -189,7 +189,7 @@ void CDataLogger::WriteTrace(unsigned stringId) {
     if (progress_sink_ != nullptr) {
         progress_sink_->SetStepText(LoadText(stringId));
     } else {
-        PostStatusId(STATUS_TEXT, stringId);
+        PostStatusId(STATUS_TEXT, IDS_READING_SETUPS);
     }
 }
 

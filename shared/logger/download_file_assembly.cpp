@@ -16,6 +16,7 @@
 #include "shared/datafile/record_bytes.h"
 #include "shared/link/session.h"
 #include "shared/logger/data_logger.h"
+#include "shared/logger/download_result.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_table.h"
 
@@ -162,7 +163,9 @@ int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target, const
     session->SetKeptStamp(static_cast<std::int32_t>(context.keptStamp));
     session->SetKeptSeconds(context.keptSeconds);
     long converted = static_cast<long>(info.GetRecordCount());
-    if (append && readAll && old.GetRecordCount() > 0) {
+    // Only records newer than the old file's last follow it: a download of new data that fell back to a
+    // full read holds the old file's records too.
+    if (append && old.GetRecordCount() > 0) {
         try {
             if (!old.ReadRecord(old.GetRecordCount() - 1)) {
                 return 0;
@@ -172,6 +175,10 @@ int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target, const
         } catch (const CPSTFileException& error) {
             data.GetMessageSink().ReportFileException(error);
             return 0;
+        }
+        if (converted == 0) {
+            // Nothing newer than the old file: it stays as it is.
+            return kReadDataNothingToRead;
         }
     }
 

@@ -160,17 +160,13 @@ Bytes RealTimeReply(const LoggerState& s) {
     return reply;
 }
 
-// "O! AAAAAA LLLL": the L bytes of data memory that end at address A; each byte is the low byte of
-// its address.
-std::string DataMemoryReply(SimulatorFaults& faults, const std::vector<long>& operands) {
+// "O! AAAAAA LLLL": the L bytes of data memory that end at address A, from A down.
+std::string DataMemoryReply(const LoggerState& s, SimulatorFaults& faults, const std::vector<long>& operands) {
     if (operands.size() != 2 || operands[1] < 1 || operands[1] > kMaxReadLength) {
         return "ERROR";
     }
-    Bytes bytes(static_cast<std::size_t>(operands[1]));
-    for (long i = 0; i < operands[1]; ++i) {
-        bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>((operands[0] - operands[1] + 1 + i) & 0xFF);
-    }
-    return HexReply(bytes, faults);
+    const Bytes bytes = ReadDataMemory(s, operands[0], operands[1]);
+    return bytes.empty() ? "ERROR" : HexReply(bytes, faults);
 }
 
 std::string SetupMemoryReply(LoggerState& s, SimulatorFaults& faults, const std::vector<long>& operands) {
@@ -201,7 +197,7 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     const bool quarven = s.typeCode >= kModelQuarvenRS;
 
     if (word == "O!") {
-        return DataMemoryReply(faults, operands);
+        return DataMemoryReply(s, faults, operands);
     }
     if (word == "I?" && rest.empty()) {
         return HexReply(IdentificationRecord(s), faults);
@@ -233,9 +229,13 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return HexReply(s.configTable, faults);
     }
     if (word == "I!18" && operands.size() == 2) {
+        const std::uint32_t answer = s.readPosition != 0
+                                         ? s.readPosition
+                                         : ReadRangePosition(s, static_cast<std::uint32_t>(operands[0]),
+                                                             static_cast<std::uint32_t>(operands[1]));
         Bytes position;
         for (int shift = 24; shift >= 0; shift -= 8) {
-            position.push_back(static_cast<std::uint8_t>(s.readPosition >> shift));
+            position.push_back(static_cast<std::uint8_t>(answer >> shift));
         }
         return HexReply(position, faults);
     }

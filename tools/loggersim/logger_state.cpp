@@ -196,6 +196,7 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
         state.memoryStart = 0x4000;
         state.memoryEnd = 0xFFFF;
         state.recordPointer = 0x5000;
+        FillUnwrittenDataMemory(state);
         state.headerWords = {LoggerState::kActiveSetupAddress, LoggerState::kSavedSetupAddress,
                              LoggerState::kWorkingSetupAddress, 0, 0, LoggerState::kRealTimeAddress, 0x1500,
                              LoggerState::kScheduleAddress + 3};

@@ -172,10 +172,10 @@ TEST_P(SmallCommandsTest, ADownloadReadsDownwardsAndWrapsAtTheMemoryStart) {
     std::ifstream file(path, std::ios::binary);
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     ASSERT_EQ(bytes.size(), 0x300u);
-    EXPECT_EQ(bytes[0], 0x00);      // address 0x4000
-    EXPECT_EQ(bytes[0x100], 0x00);  // address 0x4100
-    EXPECT_EQ(bytes[0x101], 0x01);  // address 0xFE01
-    EXPECT_EQ(bytes.back(), 0xFF);  // address 0xFFFF
+    EXPECT_EQ(bytes[0], 0x00);      // address 0x4100
+    EXPECT_EQ(bytes[0x100], 0x00);  // address 0x4000
+    EXPECT_EQ(bytes[0x101], 0xFF);  // address 0xFFFF
+    EXPECT_EQ(bytes.back(), 0x01);  // address 0xFE01
     EXPECT_EQ(Object().GetDataInfo().GetLoggerMemoryPosition(), 0xFE01u);
 
     std::int64_t address = 0x4100;
@@ -191,12 +191,14 @@ TEST_P(SmallCommandsTest, ARecordValueIsItsLastThreeBytes) {
     const int size = Object().GetSUTInfo(1)->setupTable->GetRecordSize();
     ASSERT_GE(size, 3);
     std::uint32_t value = 0;
-    ASSERT_EQ(Run([&] { return Object().ReadRecordValue(0x5002, value); }), 1);
-    EXPECT_EQ(value, 0x020100u);  // bytes of addresses 0x5002, 0x5001, 0x5000
+    // The record that ends at this address lies from it down to 0x5000.
+    const std::int64_t end = 0x5000 + size - 1;
+    ASSERT_EQ(Run([&] { return Object().ReadRecordValue(end, value); }), 1);
+    EXPECT_EQ(value, 0x000102u);  // bytes of addresses 0x5000, 0x5001, 0x5002
     SimulatorFaults faults;
     faults.wrongChecksums = 1;
     Logger().SetFaults(faults);
-    EXPECT_EQ(Run([&] { return Object().ReadRecordValue(0x5002, value); }), 0);
+    EXPECT_EQ(Run([&] { return Object().ReadRecordValue(end, value); }), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SmallCommandsTest, ::testing::Values(Transport::Pty, Transport::Tcp),
