@@ -19,9 +19,8 @@
 #include "shared/logger/download_result.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_table.h"
-#include "tests/shared/logger/logger_link_fixture.h"
+#include "tests/shared/logger/download_fixture.h"
 #include "tests/support/resource_texts.h"
-#include "tests/support/temp_folder.h"
 #include "tests/support/time_zone.h"
 #include "tests/support/whole_file.h"
 
@@ -56,16 +55,16 @@ public:
     std::function<void(const std::string&)> onLog;
 };
 
-class QuarvenDownloadTest : public testsupport::LoggerLinkFixture {
+class QuarvenDownloadTest : public testsupport::DownloadFixture {
 protected:
     void SetUp() override {
-        LoggerLinkFixture::SetUp();
+        DownloadFixture::SetUp();
         platform::TextTable texts = testsupport::LoadResourceTexts("en", "record_download");
         texts.Merge(testsupport::LoadResourceTexts("en", "views"));
         SetProgramTexts(std::move(texts));
     }
     void TearDown() override {
-        LoggerLinkFixture::TearDown();
+        DownloadFixture::TearDown();
         SetProgramTexts({});
     }
 
@@ -117,7 +116,7 @@ protected:
         return started;
     }
 
-    void LogMore(int records) {
+    void LogMoreRecords(int records) {
         Logger().ChangeState([records](LoggerState& s) { LogQuarvenRecords(s, records); });
     }
 
@@ -126,36 +125,8 @@ protected:
         return {records.begin(), records.end()};
     }
 
-    int DownloadAll(const fs::path& path) {
-        return Run([&] {
-            session_.SetNewDataRead(false);
-            return Object().ReadData(path, true, 0);
-        });
-    }
-
-    // A download of new data into `path`, prepared as the read-new-data command does: the kept stamp
-    // and seconds from the file header, the stored position, time mark and flag byte from the file.
-    int DownloadNew(const fs::path& path) {
-        return Run([&] {
-            session_.SetNewDataRead(true);
-            CRawData file;
-            file.Initialize();
-            if (!file.OpenDataFile(path)) {
-                return -100;
-            }
-            const CFileHeader& header = *file.GetFileHeader();
-            const CDataInfo& info = *file.GetDataInfo();
-            session_.SetKeptSeconds(header.GetLastRecordSeconds());
-            session_.SetKeptStamp(static_cast<std::int32_t>(header.GetLastRecordStamp()));
-            Object().SetStoredContinuation(info.GetLoggerMemoryPosition(), info.GetLastRecordTimeMark(),
-                                           header.GetFlags());
-            file.CloseDataFile();
-            return Object().ReadData(path, false, 0);
-        });
-    }
-
     // The data file at `path` holds `expected`: local times to the second, values at the logger's resolution.
-    void ExpectRecords(const fs::path& path, const std::vector<QuarvenRecord>& expected) {
+    void ExpectHeldRecords(const fs::path& path, const std::vector<QuarvenRecord>& expected) {
         CRawData file;
         file.Initialize();
         ASSERT_TRUE(file.OpenDataFile(path));
@@ -192,15 +163,6 @@ protected:
         return {records.end() - static_cast<std::ptrdiff_t>(count), records.end()};
     }
 
-    bool NoRawFileLeft() const {
-        for (const auto& entry : fs::directory_iterator(folder_.path())) {
-            if (entry.path().filename().string().starts_with("$$LogDat")) {
-                return false;
-            }
-        }
-        return true;
-    }
-
     // Faults of the binary batches from the `after`-th batch from now on.
     void BreakAt(int after, SimulatorFaults faults) {
         faults.batchFaultsAfter = Logger().State().quarvenRecords.batchesServed + after;
@@ -208,7 +170,6 @@ protected:
     }
 
     std::string model_;
-    testsupport::TempFolder folder_;
     LogSink sink_;
     std::vector<int> answers_;
     std::vector<int> asked_;
@@ -238,8 +199,8 @@ TEST_P(QuarvenDownloadTest, AFullDownloadHoldsTheLoggersRecords) {
         app_.Set(CAppContext::Flag::ReplyModeLock, test.hexReplies);
         const fs::path path = folder_ / "full.dat";
         EXPECT_EQ(DownloadAll(path), kReadDataDone);
-        ExpectRecords(path, Held());
-        EXPECT_TRUE(NoRawFileLeft());
+        ExpectHeldRecords(path, Held());
+        EXPECT_TRUE(NoRawFileIn(folder_.path()));
         EXPECT_FALSE(fs::exists(folder_ / "Discontinuities.txt"));
         EXPECT_TRUE(asked_.empty());
         EXPECT_EQ(Logger().State().quarvenRecords.batchesServed > 0, !test.hexReplies);
@@ -255,16 +216,16 @@ TEST_P(QuarvenDownloadTest, NewDataIsAppendedOnceAndNothingNewLeavesTheFile) {
     std::vector<QuarvenRecord> expected = Held();
     for (const int more : {7, 21, 1}) {  // the numbering wraps during the second
         SCOPED_TRACE(more);
-        LogMore(more);
+        LogMoreRecords(more);
         ASSERT_EQ(DownloadNew(path), kReadDataDone);
         expected = Joined(expected, Last(Held(), static_cast<std::size_t>(more)));
-        ExpectRecords(path, expected);
-        ExpectRecords(folder_ / "site.bak", Joined({}, {expected.begin(), expected.end() - more}));
+        ExpectHeldRecords(path, expected);
+        ExpectHeldRecords(BackupOf(path), Joined({}, {expected.begin(), expected.end() - more}));
     }
     const std::string before = testsupport::ReadWholeFile(path);
     EXPECT_EQ(DownloadNew(path), kReadDataNothingToRead);
     EXPECT_EQ(testsupport::ReadWholeFile(path), before);
-    EXPECT_TRUE(NoRawFileLeft());
+    EXPECT_TRUE(NoRawFileIn(folder_.path()));
 }
 
 TEST_P(QuarvenDownloadTest, AStoredRecordWrittenOverReadsEverythingAndAppendsOnlyNewerRecords) {
@@ -273,20 +234,20 @@ TEST_P(QuarvenDownloadTest, AStoredRecordWrittenOverReadsEverythingAndAppendsOnl
     ASSERT_EQ(DownloadAll(path), kReadDataDone);
     const std::vector<QuarvenRecord> old = Held();
     // More than the memory holds: the record before the stored position now has another time.
-    LogMore(45);
+    LogMoreRecords(45);
     const std::vector<QuarvenRecord> held = Held();
     ASSERT_EQ(DownloadNew(path), kReadDataDone);
-    ExpectRecords(path, Joined(old, Last(held, held.size())));
+    ExpectHeldRecords(path, Joined(old, Last(held, held.size())));
     // And a memory that still holds part of the old file's records adds only those after its last.
     ASSERT_TRUE(StartWithRecords("quarven-kx", {.records = 20, .capacity = 40}));
     ASSERT_EQ(DownloadAll(path), kReadDataDone);
     const std::vector<QuarvenRecord> kept = Held();
     // A second late, and so a time error before the next record.
     Logger().ChangeState([](LoggerState& s) { s.quarvenRecords.records.back().time += 1; });
-    LogMore(5);
+    LogMoreRecords(5);
     boxes_.AnswerRequest("OpenWithDesktop", 1);
     ASSERT_EQ(DownloadNew(path), kReadDataDone);
-    ExpectRecords(path, Joined(kept, Last(Held(), 6)));
+    ExpectHeldRecords(path, Joined(kept, Last(Held(), 6)));
 }
 
 TEST_P(QuarvenDownloadTest, ABrokenDownloadLosesAndDoublesNoRecord) {
@@ -315,7 +276,7 @@ TEST_P(QuarvenDownloadTest, ABrokenDownloadLosesAndDoublesNoRecord) {
             const fs::path path = folder_ / "site.dat";
             ASSERT_EQ(DownloadAll(path), kReadDataDone);
             const std::vector<QuarvenRecord> old = Held();
-            LogMore(40);
+            LogMoreRecords(40);
             BreakAt(3, test.faults);
             bool cancelled = false;
             sink_.onLog = [&](const std::string& log) {
@@ -332,22 +293,22 @@ TEST_P(QuarvenDownloadTest, ABrokenDownloadLosesAndDoublesNoRecord) {
             EXPECT_EQ(asked_.front(), test.received);
             const bool wentOn = answer == kReadDataTryAgain && !test.linkGone;
             EXPECT_EQ(result, wentOn ? kReadDataTryAgain : kReadDataKept);
-            EXPECT_TRUE(NoRawFileLeft());
-            ExpectRecords(folder_ / "site.bak", old);
+            EXPECT_TRUE(NoRawFileIn(folder_.path()));
+            ExpectHeldRecords(BackupOf(path), old);
             const std::vector<QuarvenRecord> all = Joined(old, Last(Held(), 40));
             if (wentOn) {
-                ExpectRecords(path, all);
+                ExpectHeldRecords(path, all);
                 continue;
             }
-            ExpectRecords(path, {all.begin(), all.begin() + 20 + test.received});
+            ExpectHeldRecords(path, {all.begin(), all.begin() + 20 + test.received});
             app_.Set(CAppContext::Flag::Abort, false);
             Logger().SetFaults({});
             if (test.linkGone) {
                 ASSERT_TRUE(Reconnect());
             }
             ASSERT_EQ(DownloadNew(path), kReadDataDone);
-            ExpectRecords(path, all);
-            ExpectRecords(folder_ / "site.bak", {all.begin(), all.begin() + 20 + test.received});
+            ExpectHeldRecords(path, all);
+            ExpectHeldRecords(BackupOf(path), {all.begin(), all.begin() + 20 + test.received});
         }
     }
 }
@@ -357,7 +318,7 @@ TEST_P(QuarvenDownloadTest, OneShortBatchIsAskedForAgain) {
     BreakAt(1, {.shortBatches = 1});
     const fs::path path = folder_ / "site.dat";
     EXPECT_EQ(DownloadAll(path), kReadDataDone);
-    ExpectRecords(path, Held());
+    ExpectHeldRecords(path, Held());
     EXPECT_TRUE(asked_.empty());
     EXPECT_NE(sink_.log.find("Asking again for record 10..."), std::string::npos) << sink_.log;
 }
@@ -409,7 +370,7 @@ TEST_P(QuarvenDownloadTest, FailedRecordQueriesEndTheDownloadWithoutAFile) {
         Logger().ChangeState(test.change);
         EXPECT_EQ(DownloadAll(folder_ / "site.dat"), test.result);
         EXPECT_FALSE(fs::exists(folder_ / "site.dat"));
-        EXPECT_TRUE(NoRawFileLeft());
+        EXPECT_TRUE(NoRawFileIn(folder_.path()));
     }
 }
 
