@@ -95,12 +95,14 @@ std::string ProgressText(long read, long total, std::uint32_t elapsedMs, int rec
     const long minutes = left % 3600 / 60;
     const long rest = left % 60;
     if (hours > 0) {
-        return platform::FormatLoadedText(IDS_RECORDS_LEFT_HOURS, {Decimal(read), Decimal(total), rate, Decimal(hours),
-                                                                   Plural(hours), Decimal(minutes), Plural(minutes)});
+        return platform::FormatLoadedText(IDS_RECORDS_LEFT_HOURS,
+                                          {Decimal(read), Decimal(total), rate, Decimal(hours), Plural(hours),
+                                           Decimal(minutes), Plural(minutes)});
     }
     if (minutes > 0) {
-        return platform::FormatLoadedText(IDS_RECORDS_LEFT_MINUTES, {Decimal(read), Decimal(total), rate, Decimal(minutes),
-                                                                     Plural(minutes), Decimal(rest), Plural(rest)});
+        return platform::FormatLoadedText(
+            IDS_RECORDS_LEFT_MINUTES, {Decimal(read), Decimal(total), rate, Decimal(minutes), Plural(minutes),
+                                       Decimal(rest), Plural(rest)});
     }
     return platform::FormatLoadedText(IDS_RECORDS_LEFT_SECONDS,
                                       {Decimal(read), Decimal(total), rate, Decimal(rest), Plural(rest)});
@@ -135,8 +137,8 @@ void CDataLoggerQuarvenRSorKX::RestoreBinaryReplies() {
     }
 }
 
-const std::uint8_t* CDataLoggerQuarvenRSorKX::AskForRecord(std::uint32_t number, int recordSize, int replyLength,
-                                                             int& code) {
+const std::uint8_t* CDataLoggerQuarvenRSorKX::AskForRecord(std::uint32_t number, int recordSize,
+                                                           int replyLength, int& code) {
     const bool binary = connection_->GetReplyMode() == 'B';
     connection_->SetBlockReplyLength(binary ? replyLength : 0);
     const int sent = connection_->DoCommand("R?D," + Decimal(number), kRecordTimeout);
@@ -158,13 +160,14 @@ const std::uint8_t* CDataLoggerQuarvenRSorKX::AskForRecord(std::uint32_t number,
         return record_cache_.Find(number, recordSize, record_capacity_, last).data();
     }
     std::vector<std::uint8_t> reply(RecordBatchCache::kCapacity);
-    reply.resize(static_cast<std::size_t>(
-        std::max(connection_->CopyReply(reinterpret_cast<char*>(reply.data()), static_cast<int>(reply.size())), 0)));
+    reply.resize(static_cast<std::size_t>(std::max(
+        connection_->CopyReply(reinterpret_cast<char*>(reply.data()), static_cast<int>(reply.size())), 0)));
     if (reply.empty()) {
         code = RecordBatchCache::kNoRecords;
         return nullptr;
     }
-    if (std::string_view(reinterpret_cast<const char*>(reply.data()), reply.size()).starts_with(kHexDumpRefused)) {
+    if (std::string_view(reinterpret_cast<const char*>(reply.data()), reply.size())
+            .starts_with(kHexDumpRefused)) {
         connection_->DoCommand("R!B", kModeTimeout);
         return nullptr;
     }
@@ -177,8 +180,9 @@ const std::uint8_t* CDataLoggerQuarvenRSorKX::AskForRecord(std::uint32_t number,
     return record_cache_.Find(number, recordSize, record_capacity_, last).data();
 }
 
-const std::uint8_t* CDataLoggerQuarvenRSorKX::ReadHexRecords(std::uint32_t number, int recordSize, int replyLength,
-                                                             bool& lastBatch, std::int64_t& time, int& code) {
+const std::uint8_t* CDataLoggerQuarvenRSorKX::ReadHexRecords(std::uint32_t number, int recordSize,
+                                                             int replyLength, bool& lastBatch,
+                                                             std::int64_t& time, int& code) {
     code = 0;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         if (attempt > 1) {
@@ -203,7 +207,8 @@ const std::uint8_t* CDataLoggerQuarvenRSorKX::ReadHexRecords(std::uint32_t numbe
             record = record_cache_.Find(number, recordSize, record_capacity_, last);
         }
         if (record.size() < static_cast<std::size_t>(kEndMarkSize) ||
-            std::all_of(record.begin(), record.begin() + kEndMarkSize, [](std::uint8_t b) { return b == 0xFF; })) {
+            std::all_of(record.begin(), record.begin() + kEndMarkSize,
+                        [](std::uint8_t b) { return b == 0xFF; })) {
             record_cache_.Clear();
             code = kCodeEndOfData;
             return nullptr;
@@ -304,8 +309,8 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
         bool lastBatch = false;
         std::int64_t time = 0;
         int code = 0;
-        const bool read = ReadHexRecords(Wrapped(std::int64_t{start} - 1, record_capacity_), recordSize, replyLength,
-                                         lastBatch, time, code) != nullptr;
+        const bool read = ReadHexRecords(Wrapped(std::int64_t{start} - 1, record_capacity_), recordSize,
+                                         replyLength, lastBatch, time, code) != nullptr;
         std::int64_t storedTime = 0;
         if (const CSession* session = Session(); session != nullptr && session->GetKeptStamp() > 0) {
             storedTime = std::int64_t{session->GetKeptStamp()} * 60 + session->GetKeptSeconds();
@@ -336,7 +341,8 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
             return CleanupTransfer(kReadDataCancelled, rawPath, &raw);
         }
     }
-    long lastIndex = range.lastRecord != 0 && range.lastRecord < total ? range.lastRecord : static_cast<long>(total - 1);
+    long lastIndex =
+        range.lastRecord != 0 && range.lastRecord < total ? range.lastRecord : static_cast<long>(total - 1);
 
     const auto statusLine = [&] {
         return platform::FormatLoadedText(IDS_DOWNLOADING_TO, {target.string()}) +
@@ -424,7 +430,8 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
                 ReportStatus(statusLine());
             }
             if (elapsed > kEstimateAfterMs && progress_sink_ != nullptr) {
-                progress_sink_->SetProgress(static_cast<int>(std::min<std::int64_t>(written * 100 / total, 100)));
+                progress_sink_->SetProgress(
+                    static_cast<int>(std::min<std::int64_t>(written * 100 / total, 100)));
             }
             ReportStatus(ProgressText(written, static_cast<long>(total), elapsed, recordSize));
         }
@@ -436,7 +443,8 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     }
     const std::uint32_t next = Wrapped(std::int64_t{first} + firstIndex + written, record_capacity_);
     if (written > 1) {
-        const std::string line = RecordLine(IDS_RECORD_LAST_TIME, lastTime, Wrapped(std::int64_t{next} - 1, record_capacity_));
+        const std::string line =
+            RecordLine(IDS_RECORD_LAST_TIME, lastTime, Wrapped(std::int64_t{next} - 1, record_capacity_));
         AppendTrace(&line);
     }
     raw.close();
@@ -459,7 +467,8 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
         App().Set(CAppContext::Flag::Abort, false);
     }
     const bool portLost = App().IsSet(CAppContext::Flag::PortLost);
-    if (Session() != nullptr && !portLost && !connection_->IsLinkLost() && (!failed || errorCode == kCodeCancelled)) {
+    if (Session() != nullptr && !portLost && !connection_->IsLinkLost() &&
+        (!failed || errorCode == kCodeCancelled)) {
         const std::string ending = LoadText(IDS_RECORD_ENDING_BINARY);
         AppendTrace(&ending);
         connection_->SendEscape();

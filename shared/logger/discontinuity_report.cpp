@@ -61,7 +61,8 @@ std::vector<std::string> DiscontinuityReport::Check(std::int64_t time) {
     const int year = UtcYear(time);
     if (time == kNoStamp || year < kFirstPlausibleYear || year > kLastPlausibleYear) {
         log.push_back(NumberedLine(IDS_RECORD_IMPOSSIBLE_TIME, checked_ + 1));
-    } else if (const long seconds = static_cast<long>(time % kSecondsPerMinute); interval_ > 1 && seconds != 0) {
+    } else if (const long seconds = static_cast<long>(time % kSecondsPerMinute);
+               interval_ > 1 && seconds != 0) {
         // A stamp between two interval marks (a logger that stamps a minute late by one second is right).
         const bool offInterval = interval_ < kSecondsPerMinute ? seconds % interval_ > 1 : seconds != 1;
         if (offInterval) {
@@ -70,8 +71,9 @@ std::vector<std::string> DiscontinuityReport::Check(std::int64_t time) {
     }
     if (checked_ > 0) {
         const std::int64_t step = time - previous_;
-        const std::string listed = platform::FormatLoadedText(IDS_RECORD_LISTED, {std::to_string(record_number_ + 1)}) +
-                                   " " + RecordTimeText(time);
+        const std::string listed =
+            platform::FormatLoadedText(IDS_RECORD_LISTED, {std::to_string(record_number_ + 1)}) + " " +
+            RecordTimeText(time);
         if (step < interval_) {
             ++time_errors_;
             log.push_back(LoadText(IDS_RECORD_TIME_ERROR) + ": " + RecordTimeText(previous_));
@@ -93,11 +95,13 @@ std::vector<std::string> DiscontinuityReport::Check(std::int64_t time) {
 std::string DiscontinuityReport::Text() const {
     std::string text;
     if (gaps_ > 0) {
-        text += platform::FormatLoadedText(IDS_REPORT_GAP_SUMMARY_LINE, {std::to_string(missing_), Plural(missing_),
-                                                                         std::to_string(gaps_), Plural(gaps_)});
+        text += platform::FormatLoadedText(
+            IDS_REPORT_GAP_SUMMARY_LINE,
+            {std::to_string(missing_), Plural(missing_), std::to_string(gaps_), Plural(gaps_)});
     }
     if (time_errors_ > 0) {
-        text += platform::FormatLoadedText(IDS_REPORT_TIME_ERROR_LINE, {std::to_string(time_errors_), Plural(time_errors_)});
+        text += platform::FormatLoadedText(IDS_REPORT_TIME_ERROR_LINE,
+                                           {std::to_string(time_errors_), Plural(time_errors_)});
     }
     text += platform::FillPrintfPlaceholders("\r\n\r\n%s", {LoadText(IDS_DISCONTINUITY_LIST_NOTE)});
     text += "\r\n\r\n";

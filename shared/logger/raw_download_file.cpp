@@ -13,7 +13,8 @@ std::filesystem::path RawDownloadPathBeside(const std::filesystem::path& target)
     return target.parent_path() / ("$$LogDat" + std::to_string(platform::TickCount()) + ".tmp");
 }
 
-int CreateRawDownloadFile(const std::filesystem::path& path, const CDataInfo& info, const CSetupTable& setup) {
+int CreateRawDownloadFile(const std::filesystem::path& path, const CDataInfo& info,
+                          const CSetupTable& setup) {
     CDataInfo head = info;
     CSetupTable table = setup;
     CRawData raw;

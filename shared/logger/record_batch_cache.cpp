@@ -20,13 +20,14 @@ void RecordBatchCache::Clear() {
     last_batch_ = false;
 }
 
-std::span<const std::uint8_t> RecordBatchCache::Find(std::uint32_t number, int recordSize, std::uint32_t capacity,
-                                                     bool& lastOfAll) const {
+std::span<const std::uint8_t> RecordBatchCache::Find(std::uint32_t number, int recordSize,
+                                                     std::uint32_t capacity, bool& lastOfAll) const {
     if (count_ == 0 || recordSize <= 0) {
         return {};
     }
     // A batch that crosses the end of the numbering goes on from record 0.
-    const std::uint32_t offset = capacity == 0 ? number - first_ : (number % capacity + capacity - first_ % capacity) % capacity;
+    const std::uint32_t offset =
+        capacity == 0 ? number - first_ : (number % capacity + capacity - first_ % capacity) % capacity;
     const auto size = static_cast<std::size_t>(recordSize);
     if (offset >= static_cast<std::uint32_t>(count_) || (offset + 1) * size > records_.size()) {
         return {};
@@ -35,8 +36,8 @@ std::span<const std::uint8_t> RecordBatchCache::Find(std::uint32_t number, int r
     return std::span<const std::uint8_t>(records_).subspan(offset * size, size);
 }
 
-int RecordBatchCache::TakeBinaryBatch(std::span<const std::uint8_t> reply, std::uint32_t first, int recordSize,
-                                      int replyLength) {
+int RecordBatchCache::TakeBinaryBatch(std::span<const std::uint8_t> reply, std::uint32_t first,
+                                      int recordSize, int replyLength) {
     Clear();
     const auto received = static_cast<int>(std::min(reply.size(), kCapacity));
     if (received < kCountSize || recordSize <= 0) {

@@ -27,7 +27,8 @@ public:
     // Takes the binary reply to "R?D,`first`" (as the link left it: count, records, CR LF and 4
     // bytes) when it is `replyLength` - 2 bytes long and its count fits: 0, or the code of the refusal,
     // which leaves the cache empty.
-    int TakeBinaryBatch(std::span<const std::uint8_t> reply, std::uint32_t first, int recordSize, int replyLength);
+    int TakeBinaryBatch(std::span<const std::uint8_t> reply, std::uint32_t first, int recordSize,
+                        int replyLength);
     // Takes the checked hex dump of one record as record `first`.
     void TakeRecord(std::span<const std::uint8_t> record, std::uint32_t first);
 

@@ -38,8 +38,8 @@ inline constexpr unsigned IDS_RECORD_ASKING_AGAIN = 59721;  // %d record number
 inline constexpr unsigned IDS_RECORD_NUMBER = 59724;
 inline constexpr unsigned IDS_RECORD_LAST_TIME = 59725;
 // The discontinuity report.
-inline constexpr unsigned IDS_REPORT_GAP_SUMMARY_LINE = 59455;    // %d missing %s, %d gaps %s
-inline constexpr unsigned IDS_REPORT_TIME_ERROR_LINE = 59456;     // %d time errors %s
+inline constexpr unsigned IDS_REPORT_GAP_SUMMARY_LINE = 59455;  // %d missing %s, %d gaps %s
+inline constexpr unsigned IDS_REPORT_TIME_ERROR_LINE = 59456;   // %d time errors %s
 inline constexpr unsigned IDS_DISCONTINUITY_LIST_NOTE = 59727;
 inline constexpr unsigned IDS_DISCONTINUITY_GAPS = 59728;
 inline constexpr unsigned IDS_DISCONTINUITY_TIME_ERRORS = 59729;

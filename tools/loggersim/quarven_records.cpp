@@ -55,7 +55,8 @@ std::uint32_t HeldCount(const LoggerState& state) {
 // Where `number` lies after the oldest record, counted modulo the capacity.
 std::uint32_t OffsetOf(const LoggerState& state, std::uint32_t number) {
     const std::uint32_t capacity = QuarvenCapacity(state);
-    return capacity == 0 ? number : (number % capacity + capacity - state.quarvenRecords.firstNumber) % capacity;
+    return capacity == 0 ? number
+                         : (number % capacity + capacity - state.quarvenRecords.firstNumber) % capacity;
 }
 
 // The number after "R?D," or "R?C,"; nullopt when there is none.
@@ -90,10 +91,12 @@ BatchRecords RecordsFrom(const LoggerState& state, std::uint32_t number, int lim
         return batch;
     }
     const std::uint32_t left = held - offset;
-    batch.count = static_cast<int>(std::min<std::uint32_t>(left, static_cast<std::uint32_t>(std::max(limit, 1))));
+    batch.count =
+        static_cast<int>(std::min<std::uint32_t>(left, static_cast<std::uint32_t>(std::max(limit, 1))));
     batch.last = static_cast<std::uint32_t>(batch.count) == left;
     for (int i = 0; i < batch.count; ++i) {
-        const Bytes record = EncodeQuarvenRecord(state, state.quarvenRecords.records[offset + static_cast<std::uint32_t>(i)]);
+        const Bytes record =
+            EncodeQuarvenRecord(state, state.quarvenRecords.records[offset + static_cast<std::uint32_t>(i)]);
         batch.bytes.insert(batch.bytes.end(), record.begin(), record.end());
     }
     return batch;
@@ -125,7 +128,8 @@ std::uint16_t QuarvenBatchLength(const LoggerState& state, int records) {
 
 void LogQuarvenRecords(LoggerState& state, int count) {
     const CSetupTable* setup = ActiveSetup(state);
-    const std::uint32_t interval = setup == nullptr ? 60 : static_cast<std::uint32_t>(setup->GetIntervalSeconds());
+    const std::uint32_t interval =
+        setup == nullptr ? 60 : static_cast<std::uint32_t>(setup->GetIntervalSeconds());
     const std::size_t columns = setup == nullptr ? 0 : ValueFields(*setup).size();
     QuarvenRecordLog& log = state.quarvenRecords;
     const std::uint32_t capacity = QuarvenCapacity(state);
@@ -212,7 +216,8 @@ std::optional<RecordAnswer> AnswerRecordCommand(LoggerState& state, const std::s
     return answer;
 }
 
-std::optional<RecordBatch> ServeRecordBatch(LoggerState& state, SimulatorFaults& faults, const std::string& command) {
+std::optional<RecordBatch> ServeRecordBatch(LoggerState& state, SimulatorFaults& faults,
+                                            const std::string& command) {
     QuarvenRecordLog& log = state.quarvenRecords;
     const std::optional<std::uint32_t> number =
         command.rfind("R?D,", 0) == 0 ? NumberAfterComma(command) : std::nullopt;

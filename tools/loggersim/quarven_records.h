@@ -18,11 +18,11 @@ struct QuarvenRecord {
 };
 
 struct QuarvenRecordLog {
-    std::uint32_t firstNumber = 0;       // the number of the oldest record held
-    std::deque<QuarvenRecord> records;   // oldest first
-    std::uint32_t logged = 0;            // records logged since the start, for the values of the next
-    bool binary = false;                 // "R!B" given and no escape since
-    int batchesServed = 0;               // binary batches asked for
+    std::uint32_t firstNumber = 0;      // the number of the oldest record held
+    std::deque<QuarvenRecord> records;  // oldest first
+    std::uint32_t logged = 0;           // records logged since the start, for the values of the next
+    bool binary = false;                // "R!B" given and no escape since
+    int batchesServed = 0;              // binary batches asked for
 };
 
 // Capacity M of the record memory (memory end / record size): record numbers wrap at it.
@@ -56,4 +56,5 @@ struct RecordBatch {
     std::string bytes;
     bool closeLink = false;
 };
-std::optional<RecordBatch> ServeRecordBatch(LoggerState& state, SimulatorFaults& faults, const std::string& command);
+std::optional<RecordBatch> ServeRecordBatch(LoggerState& state, SimulatorFaults& faults,
+                                            const std::string& command);

@@ -29,8 +29,9 @@ namespace {
 using testsupport::Transport;
 namespace fs = std::filesystem;
 
-constexpr std::time_t kMarch10 = 1710079200;  // 2024-03-10 14:00:00 UTC: New York has just gone to summer time
-constexpr int kSubMinuteCode = 10;             // 15 seconds
+constexpr std::time_t kMarch10 =
+    1710079200;                     // 2024-03-10 14:00:00 UTC: New York has just gone to summer time
+constexpr int kSubMinuteCode = 10;  // 15 seconds
 constexpr int kQuarterHourCode = 2;
 
 struct RecordMemory {
@@ -99,7 +100,8 @@ protected:
         }
         Logger().ChangeState([&](LoggerState& s) { s = state; });
         // As the command that reads new data finds it: the active setup read.
-        return StartSession() && Run([this] { return Object().ReadSetupHeader(1) && Object().ReadSetupBlocks(1); });
+        return StartSession() &&
+               Run([this] { return Object().ReadSetupHeader(1) && Object().ReadSetupBlocks(1); });
     }
 
     bool StartSession() {
@@ -139,22 +141,27 @@ protected:
             const std::tm local = *platform::ToLocalTime(static_cast<std::time_t>(expected[i].time));
             const RecordDate date = ReadRecordDate(record, CRawData::kDateOffset);
             const RecordTimeOfDay time = ReadRecordTimeOfDay(record, CRawData::kTimeOffset);
-            ASSERT_EQ((std::array{RecordCalendarYear(date.year), date.month, date.day, time.hour, time.minute, time.second}),
-                      (std::array{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
-                                  local.tm_sec}));
+            ASSERT_EQ((std::array{RecordCalendarYear(date.year), date.month, date.day, time.hour, time.minute,
+                                  time.second}),
+                      (std::array{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                                  local.tm_min, local.tm_sec}));
             for (std::size_t v = 0; v < expected[i].values.size(); ++v) {
                 const CRawDataField* field = file.GetField(static_cast<int>(v) + 2);
                 if (field->storageKind != CRawDataField::kStorageFloat || !Decoded(field->valueKind)) {
                     continue;
                 }
-                EXPECT_NEAR(ReadRecordFloat(record, field->offset), expected[i].values[v], 1e-3) << "column " << v;
+                EXPECT_NEAR(ReadRecordFloat(record, field->offset), expected[i].values[v], 1e-3)
+                    << "column " << v;
             }
         }
     }
 
-    static bool Decoded(int valueKind) { return valueKind == 1 || valueKind == 2 || (valueKind >= 4 && valueKind <= 7); }
+    static bool Decoded(int valueKind) {
+        return valueKind == 1 || valueKind == 2 || (valueKind >= 4 && valueKind <= 7);
+    }
 
-    static std::vector<QuarvenRecord> Joined(std::vector<QuarvenRecord> first, const std::vector<QuarvenRecord>& then) {
+    static std::vector<QuarvenRecord> Joined(std::vector<QuarvenRecord> first,
+                                             const std::vector<QuarvenRecord>& then) {
         first.insert(first.end(), then.begin(), then.end());
         return first;
     }
@@ -185,12 +192,25 @@ TEST_P(QuarvenDownloadTest, AFullDownloadHoldsTheLoggersRecords) {
     };
     const Case cases[] = {
         {"RS, UTC", "quarven-rs", testsupport::kUtc, {.records = 45}},
-        {"KX, New York across the change to summer time", "quarven-kx", testsupport::kNewYork, {.records = 45}},
+        {"KX, New York across the change to summer time",
+         "quarven-kx",
+         testsupport::kNewYork,
+         {.records = 45}},
         {"numbering wrapped", "quarven-rs", testsupport::kNewYork, {.records = 70, .capacity = 50}},
-        {"15 seconds apart", "quarven-kx", testsupport::kUtc, {.records = 33, .intervalCode = kSubMinuteCode}},
+        {"15 seconds apart",
+         "quarven-kx",
+         testsupport::kUtc,
+         {.records = 33, .intervalCode = kSubMinuteCode}},
         {"a last batch of one record", "quarven-rs", testsupport::kUtc, {.records = 31}},
-        {"batches as long as a reply allows", "quarven-rs", testsupport::kUtc, {.records = 250, .batchRecords = 400}},
-        {"hex dumps, numbering wrapped", "quarven-kx", testsupport::kNewYork, {.records = 30, .capacity = 20}, true},
+        {"batches as long as a reply allows",
+         "quarven-rs",
+         testsupport::kUtc,
+         {.records = 250, .batchRecords = 400}},
+        {"hex dumps, numbering wrapped",
+         "quarven-kx",
+         testsupport::kNewYork,
+         {.records = 30, .capacity = 20},
+         true},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
@@ -345,7 +365,8 @@ TEST_P(QuarvenDownloadTest, GapsAndTimeErrorsAreReportedAndTheRecordsKept) {
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].requestValues.at("path"), (folder_ / "Discontinuities.txt").string());
     const std::string report = testsupport::ReadWholeFile(folder_ / "Discontinuities.txt");
-    EXPECT_NE(report.find(" in 2 gaps.\n1 record less than one interval after the one before.\n"), std::string::npos)
+    EXPECT_NE(report.find(" in 2 gaps.\n1 record less than one interval after the one before.\n"),
+              std::string::npos)
         << report;
     EXPECT_NE(report.find("Record 3 "), std::string::npos) << report;
     EXPECT_NE(report.find("Record 4 "), std::string::npos) << report;
@@ -358,8 +379,10 @@ TEST_P(QuarvenDownloadTest, FailedRecordQueriesEndTheDownloadWithoutAFile) {
         int result;
     };
     const Case cases[] = {
-        {"a reply length beyond the cache", [](LoggerState& s) { s.recordsAvailable = 5137; }, kReadDataNothingReceived},
-        {"a record too short for its stamp", [](LoggerState& s) { s.recordSize = 4; }, kReadDataNothingReceived},
+        {"a reply length beyond the cache", [](LoggerState& s) { s.recordsAvailable = 5137; },
+         kReadDataNothingReceived},
+        {"a record too short for its stamp", [](LoggerState& s) { s.recordSize = 4; },
+         kReadDataNothingReceived},
         {"a reply length with no room for a record", [](LoggerState& s) { s.recordsAvailable = 20; },
          kReadDataNothingReceived},
         {"no records", [](LoggerState& s) { s.quarvenRecords.records.clear(); }, kReadDataNothingToRead},

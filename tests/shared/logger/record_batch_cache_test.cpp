@@ -14,7 +14,8 @@ constexpr int kRecordSize = 12;
 // A batch reply as the link leaves it: count, `records` records (byte i of record r is r * 16 + i),
 // padding to `length` - 2 bytes with CR LF and 4 more bytes at its end.
 std::vector<std::uint8_t> Batch(int count, int records, int length) {
-    std::vector<std::uint8_t> reply{static_cast<std::uint8_t>(count & 0xFF), static_cast<std::uint8_t>((count >> 8) & 0xFF)};
+    std::vector<std::uint8_t> reply{static_cast<std::uint8_t>(count & 0xFF),
+                                    static_cast<std::uint8_t>((count >> 8) & 0xFF)};
     for (int r = 0; r < records; ++r) {
         for (int i = 0; i < kRecordSize; ++i) {
             reply.push_back(static_cast<std::uint8_t>(r * 16 + i));
@@ -61,12 +62,14 @@ TEST(RecordBatchCacheTest, RefusesBatchesThatDoNotHoldWhatTheyClaim) {
 TEST(RecordBatchCacheTest, FindsRecordsAcrossTheWrapAndMarksTheLastOfTheLastBatch) {
     constexpr std::uint32_t kCapacity = 50;
     RecordBatchCache cache;
-    ASSERT_EQ(cache.TakeBinaryBatch(Batch(-4, 4, 10 + 4 * kRecordSize), 48, kRecordSize, 10 + 4 * kRecordSize), 0);
+    ASSERT_EQ(
+        cache.TakeBinaryBatch(Batch(-4, 4, 10 + 4 * kRecordSize), 48, kRecordSize, 10 + 4 * kRecordSize), 0);
     const struct {
         std::uint32_t number;
         int record;  // -1: not held
         bool last;
-    } cases[] = {{48, 0, false}, {49, 1, false}, {0, 2, false}, {1, 3, true}, {2, -1, false}, {47, -1, false}, {98, 0, false}};
+    } cases[] = {{48, 0, false}, {49, 1, false},  {0, 2, false}, {1, 3, true},
+                 {2, -1, false}, {47, -1, false}, {98, 0, false}};
     for (const auto& test : cases) {
         SCOPED_TRACE(test.number);
         bool last = false;
