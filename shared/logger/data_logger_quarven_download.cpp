@@ -481,7 +481,7 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
         if (report.IsEmpty()) {
             connection_->WaitMsgPump({}, kEndPauseMs, false);
         } else if (const std::optional<fs::path> reportPath = report.Write(target.parent_path())) {
-            platform::DialogRequest open{kOpenWithDesktopRequest, {}};
+            platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
             open.Set("path", reportPath->string());
             platform::RunDialogRequest(open);
         }

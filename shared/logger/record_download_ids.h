@@ -43,5 +43,3 @@ inline constexpr unsigned IDS_REPORT_TIME_ERROR_LINE = 59456;   // %d time error
 inline constexpr unsigned IDS_DISCONTINUITY_LIST_NOTE = 59727;
 inline constexpr unsigned IDS_DISCONTINUITY_GAPS = 59728;
 inline constexpr unsigned IDS_DISCONTINUITY_TIME_ERRORS = 59729;
-// The request that opens a file with the desktop's application; its value "path" is the file.
-inline constexpr const char* kOpenWithDesktopRequest = "OpenWithDesktop";
