@@ -234,10 +234,14 @@ TEST_P(QuarvenDownloadTest, NewDataIsAppendedOnceAndNothingNewLeavesTheFile) {
     const fs::path path = folder_ / "site.dat";
     ASSERT_EQ(DownloadAll(path), kReadDataDone);
     std::vector<QuarvenRecord> expected = Held();
-    for (const int more : {7, 21, 1}) {  // the numbering wraps during the second
+    // The first ends on record 49 of 50, so the second starts from stored position 1 and checks record 49.
+    for (const int more : {20, 7, 1}) {
         SCOPED_TRACE(more);
         LogMoreRecords(more);
         ASSERT_EQ(DownloadNew(path), kReadDataDone);
+        // Read from the stored position on, not all over again.
+        const std::uint32_t start = static_cast<std::uint32_t>(expected.size()) % 50;
+        EXPECT_NE(sink_.log.find(", record=" + std::to_string(start) + "\r\n"), std::string::npos) << sink_.log;
         expected = Joined(expected, Last(Held(), static_cast<std::size_t>(more)));
         ExpectHeldRecords(path, expected);
         ExpectHeldRecords(BackupOf(path), Joined({}, {expected.begin(), expected.end() - more}));
