@@ -172,6 +172,21 @@ TEST_P(MemoryDownloadBreakTest, AFullDownloadBrokenKeepsWhatArrivedAndNewDataFet
     }
 }
 
+TEST_P(MemoryDownloadBreakTest, TheReplacedQuestionIsAskedInsteadOfTheWindow) {
+    ASSERT_TRUE(StartWithMemory(kModel, kMemory));
+    int askedFor = -1;
+    // What the scheduled-calling program puts there: a log line, and the records kept.
+    Object().SetDataRecoveryPrompt([&askedFor](int records, bool) {
+        askedFor = records;
+        return kReadDataKept;
+    });
+    const BreakCase linkClosed{"LinkClosed", Break::LinkClosed, 1};
+    EXPECT_EQ(BrokenDownload(linkClosed, [&] { return DownloadAll(folder_ / "site.dat"); }, CommandsBeforeBlocks(true)),
+              kReadDataKept);
+    EXPECT_EQ(askedFor, 1712 / Logger().State().setups.at(1).GetRecordSize());
+    EXPECT_TRUE(boxes_.Asked().empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Links, MemoryDownloadBreakTest, ::testing::Values(Transport::Pty, Transport::Tcp),
                          testsupport::TransportName);
 
