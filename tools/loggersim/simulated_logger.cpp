@@ -196,7 +196,7 @@ std::string SimulatedLogger::Execute(const std::string& line) {
 
 std::string SimulatedLogger::Frame(const std::string& text) {
     std::string reply = text;
-    if (faults_.corruptReplies > 0 && !reply.empty()) {
+    if (faults_.corruptReplies > 0 && commands_ > faults_.corruptAfter && !reply.empty()) {
         --faults_.corruptReplies;
         reply[0] = reply[0] == 'X' ? 'Y' : 'X';
     }

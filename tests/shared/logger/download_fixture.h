@@ -52,6 +52,21 @@ protected:
         return Run([this] { return Object().InitializeSession(); }) == 1;
     }
 
+    // How many commands the logger takes while `job` runs on the session.
+    template <class Job>
+    int CommandsOf(Job job) {
+        const int before = Logger().CommandCount();
+        EXPECT_TRUE(Run(std::move(job)));
+        return Logger().CommandCount() - before;
+    }
+
+    // Commands that a download sends before its first block: the setup read (all data, and the
+    // command that reads new data), then the read range (new data) and the status.
+    int CommandsBeforeBlocks(bool readAll) {
+        return CommandsOf([this] { return Object().ReadSetupHeader(1) && Object().ReadSetupBlocks(1); }) +
+               (readAll ? 1 : 2);
+    }
+
     void LogMore(int records) {
         Logger().ChangeState([records](LoggerState& s) { LogRecords(s, records); });
     }
@@ -65,11 +80,15 @@ protected:
     }
 
     // A download of new data into the existing `path`, prepared as the read-new-data command does: the
-    // kept stamp and seconds from the file header, the stored position, time mark and flag byte from the
-    // file, the read range sent. -100 when the file could not be read or the range not sent.
+    // logger's active setup read, the kept stamp and seconds from the file header, the stored position, time mark and flag byte from the
+    // file, the read range sent. -100 when the setup or the file could not be read or the range not sent.
     int DownloadNew(const std::filesystem::path& path) {
         return Run([&] {
             session_.SetNewDataRead(true);
+            // The command reads the logger's active setup first.
+            if (!Object().ReadSetupHeader(1) || !Object().ReadSetupBlocks(1)) {
+                return -100;
+            }
             CRawData file;
             file.Initialize();
             if (!file.OpenDataFile(path)) {
