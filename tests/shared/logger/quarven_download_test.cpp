@@ -241,7 +241,8 @@ TEST_P(QuarvenDownloadTest, NewDataIsAppendedOnceAndNothingNewLeavesTheFile) {
         ASSERT_EQ(DownloadNew(path), kReadDataDone);
         // Read from the stored position on, not all over again.
         const std::uint32_t start = static_cast<std::uint32_t>(expected.size()) % 50;
-        EXPECT_NE(sink_.log.find(", record=" + std::to_string(start) + "\r\n"), std::string::npos) << sink_.log;
+        EXPECT_NE(sink_.log.find(", record=" + std::to_string(start) + "\r\n"), std::string::npos)
+            << sink_.log;
         expected = Joined(expected, Last(Held(), static_cast<std::size_t>(more)));
         ExpectHeldRecords(path, expected);
         ExpectHeldRecords(BackupOf(path), Joined({}, {expected.begin(), expected.end() - more}));
@@ -399,6 +400,23 @@ TEST_P(QuarvenDownloadTest, FailedRecordQueriesEndTheDownloadWithoutAFile) {
         EXPECT_FALSE(fs::exists(folder_ / "site.dat"));
         EXPECT_TRUE(NoRawFileIn(folder_.path()));
     }
+}
+
+TEST_P(QuarvenDownloadTest, ALoggerHoldingOnlyItsFactorySetupHasNothingToRead) {
+    ASSERT_TRUE(Connect("quarven-rs"));
+    Logger().ChangeState([](LoggerState& s) {
+        CSetupTable setup = s.setups.at(1);
+        setup.GetHeader().SetHeaderText("\aDefault SUT\a");
+        InstallSetup(s, 1, setup);
+    });
+    ASSERT_TRUE(StartSession());
+    const int commands = Logger().CommandCount();
+    const std::size_t boxes = boxes_.Boxes().size();
+    EXPECT_EQ(DownloadAll(folder_ / "site.dat"), kReadDataSetupHeaderFailed);
+    EXPECT_EQ(Logger().CommandCount(), commands);
+    ASSERT_EQ(boxes_.Boxes().size(), boxes + 1);
+    EXPECT_EQ(boxes_.Boxes().back().ids.promptId, 59690u);
+    EXPECT_FALSE(fs::exists(folder_ / "site.dat"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, QuarvenDownloadTest, ::testing::Values(Transport::Pty, Transport::Tcp),
