@@ -17,9 +17,8 @@ constexpr std::size_t kExtendedSize = 62;
 constexpr std::size_t kImageLabelsSize = 126;
 constexpr std::size_t kImageNotesSize = 486;
 constexpr int kFirstRomIndex = 3;
-// A Quarven's first record memory: records held, and records to a binary batch.
+// The records a Quarven holds in its first state.
 constexpr int kQuarvenRecordsLogged = 250;
-constexpr int kQuarvenBatchRecords = 100;
 
 void PutText(std::vector<std::uint8_t>& record, std::size_t offset, std::size_t size, const std::string& text) {
     std::copy_n(text.begin(), std::min(size, text.size()), record.begin() + static_cast<std::ptrdiff_t>(offset));
@@ -230,8 +229,7 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
     if (model.typeCode < kModelQuarvenRS) {
         InstallSetup(state, 2, SampleSetup(model, "Saved setup"));
     } else {
-        state.recordSize = QuarvenRecordSize(state);
-        state.recordsAvailable = QuarvenBatchLength(state, kQuarvenBatchRecords);
+        ClearQuarvenRecords(state);
         LogQuarvenRecords(state, kQuarvenRecordsLogged);
     }
     if (model.typeCode == kModelStandard) {

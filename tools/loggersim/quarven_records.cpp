@@ -123,7 +123,14 @@ std::uint16_t QuarvenRecordSize(const LoggerState& state) {
 }
 
 std::uint16_t QuarvenBatchLength(const LoggerState& state, int records) {
-    return static_cast<std::uint16_t>(std::min(kReplyMax, kBatchFraming + records * state.recordSize));
+    const int most = state.recordSize == 0 ? 1 : (kReplyMax - kBatchFraming) / state.recordSize;
+    return static_cast<std::uint16_t>(kBatchFraming + std::min(records, most) * state.recordSize);
+}
+
+void ClearQuarvenRecords(LoggerState& state) {
+    state.quarvenRecords = {};
+    state.recordSize = QuarvenRecordSize(state);
+    state.recordsAvailable = QuarvenBatchLength(state, kReplyMax);
 }
 
 void LogQuarvenRecords(LoggerState& state, int count) {

@@ -33,6 +33,9 @@ std::uint16_t QuarvenRecordSize(const LoggerState& state);
 // The "R?A" reply length of binary batches of `records` records of the state's size, at most what
 // leaves room for the command's echo in a 5136-byte receive buffer.
 std::uint16_t QuarvenBatchLength(const LoggerState& state, int records);
+// Empties the record memory and lays it out for the active setup: its record size, and batches as
+// long as a reply may be (what a newly programmed logger starts with).
+void ClearQuarvenRecords(LoggerState& state);
 // Logs `count` more records one interval of the active setup apart, after the last one (the first at
 // the logger's clock); the memory holds capacity - 1 records, and when it is full the oldest go.
 void LogQuarvenRecords(LoggerState& state, int count);

@@ -79,13 +79,12 @@ protected:
             CSetupTable setup = s.setups.at(1);
             setup.GetHeader().SetIntervalCode(static_cast<std::uint8_t>(memory.intervalCode));
             InstallSetup(s, 1, setup);
-            s.recordSize = QuarvenRecordSize(s);
+            ClearQuarvenRecords(s);
             s.recordsAvailable = QuarvenBatchLength(s, memory.batchRecords);
             if (memory.capacity != 0) {
                 s.memoryEnd = memory.capacity * s.recordSize;
             }
             s.clock = kMarch10;
-            s.quarvenRecords = {};
             LogQuarvenRecords(s, memory.records);
         });
         return StartSession();
