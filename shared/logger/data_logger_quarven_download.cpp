@@ -49,6 +49,7 @@ constexpr std::string_view kDefaultSetupName = "\aDefault SUT\a";
 // The error codes of ReadHexRecords beyond the refusals of a batch.
 constexpr int kCodeNoLink = 1;
 constexpr int kCodeEndOfData = 6;
+constexpr int kCodeNotWritten = 7;
 constexpr int kCodeCancelled = 8;
 
 std::uint32_t Wrapped(std::int64_t number, std::uint32_t capacity) {
@@ -75,7 +76,7 @@ std::string RecordLine(unsigned textId, std::int64_t time, std::uint32_t number)
 
 // Why the record loop stopped, as its log line.
 std::string FailureLine(int code, std::uint32_t number) {
-    if (code >= kCodeNoLink && code <= 7) {
+    if (code >= kCodeNoLink && code <= kCodeNotWritten) {
         return platform::FillPrintfPlaceholders(
             "%s %d.", {LoadText(IDS_RECORD_NO_LINK + static_cast<unsigned>(code - 1)), Decimal(number)});
     }
@@ -408,10 +409,11 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
         }
         std::copy_n(record, recordSize, reversed.begin());
         ReverseBytes(reversed.data(), recordSize);
-        // The stamp ends up at the end of the stored record, as in the raw memory of the older models.
+        // Reversed, the stamp ends the stored record as in the older models' raw memory; the record's
+        // last 4 bytes, now first, are not kept.
         raw.write(reinterpret_cast<const char*>(reversed.data()) + kStampSize, recordSize - kStampSize);
         if (!raw) {
-            errorCode = 7;
+            errorCode = kCodeNotWritten;
             failed = true;
             const std::string why = FailureLine(errorCode, number);
             AppendTrace(&why);
