@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <ctime>
 #include <functional>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,12 +15,14 @@
 #include "shared/datafile/data_info.h"
 #include "shared/logger/byte_block.h"
 #include "shared/logger/config_table.h"
+#include "shared/logger/data_recovery_prompt.h"
 #include "shared/logger/real_time_value.h"
 #include "shared/setup/sut_info.h"
 
 class CConnection;
 class CAppContext;
 class CSession;
+struct CConversionContext;
 class DownloadProgressSink;
 struct CallScheduleRecord;
 struct DataMemoryState;
@@ -222,6 +225,33 @@ public:
     // One tagged block command of the Quarven ("T!H"...) with its checksum; the logger must answer
     // "OK". The block is freed either way.
     virtual int FormatBlockWrite(std::string_view tag, ByteBlock& block);
+    // ---- Downloads.
+    // Reads the logger's records into the data file `target`: all of them, or with `readAll` false those
+    // logged since the stored position. The result is one of the kReadData codes (download_result.h);
+    // `recordBase` numbers the record engine's discontinuity lines.
+    virtual int ReadData(const std::filesystem::path& target, bool readAll, long recordBase);
+    // Builds the data file `target` from the raw download `rawPath`, after the old file's records when
+    // the session reads new data (the old file then goes to ".bak"); `recordCount` -1 takes the raw
+    // file's count, `position` -1 the logger's own memory position. The raw file is removed. 1 success,
+    // 0 failure, kReadDataNothingToRead when no record was newer than the old file's last (which stays).
+    int AssembleDownloadFile(const std::filesystem::path& target, const std::filesystem::path& rawPath,
+                             long intervalSeconds, long recordCount, std::int64_t position, bool readAll);
+    // What the user wants done after a download broke with `recordsReceived` whole records kept:
+    // kReadDataKept, kReadDataTryAgain or kReadDataRecoveryCancelled.
+    int PromptDataRecovery(int recordsReceived);
+    // Replaces the recovery question (the scheduled-calling program writes its log line instead).
+    void SetDataRecoveryPrompt(DataRecoveryPrompt prompt) { recovery_prompt_ = std::move(prompt); }
+    // Where a download of new data continues: the old file's logger memory position (tag 5), its last
+    // record time mark (tag 6) and its header flag byte (bit 0: the file ended with a partial download).
+    std::uint32_t GetStoredPosition() const { return stored_position_; }
+    std::uint32_t GetStoredTimeMark() const { return stored_time_mark_; }
+    std::uint8_t GetStoredFlags() const { return stored_flags_; }
+    void SetStoredContinuation(std::uint32_t position, std::uint32_t timeMark, std::uint8_t flags);
+    // Whether the stored time mark still lies between the oldest and the newest record of a wrapped
+    // memory; false when either record could not be read.
+    bool StoredMarkStillInMemory();
+    // The decoders' view of this logger and its session for converting `intervalSeconds` records.
+    CConversionContext MakeConversionContext(long intervalSeconds) const;
 
     // Output to the download progress window, or status texts without one.
     void SetProgressSink(DownloadProgressSink* sink) { progress_sink_ = sink; }
@@ -382,6 +412,10 @@ protected:
     std::array<float, 3> scalars_{};
     std::vector<CSUTInfo> summaries_;
     ConfigTable config_table_;
+    std::uint32_t stored_position_ = 0;
+    std::uint32_t stored_time_mark_ = 0;
+    std::uint8_t stored_flags_ = 0;
+    DataRecoveryPrompt recovery_prompt_;
     DownloadProgressSink* progress_sink_ = nullptr;
     // Progress of a block write; the transfer-active flag above brackets a whole setup.
     std::int64_t bytes_to_write_ = 0;

@@ -2,7 +2,11 @@
 // a configuration word, record queries, UTC clock and the fuller status report.
 #pragma once
 
+#include <filesystem>
+#include <fstream>
+
 #include "shared/logger/data_logger.h"
+#include "shared/logger/record_batch_cache.h"
 
 class CDataLoggerQuarvenRSorKX : public CDataLogger {
 public:
@@ -39,6 +43,18 @@ public:
     int SetReplyMode(bool binary);
     // Binary replies for a transfer: up to three tries, the transfer abandoned after each failure.
     int EnterBinaryReplies(bool restoreBinary);
+
+    // ---- Record downloads.
+    // The record engine: the logger's numbered records read in batches into the data file `target`.
+    int ReadData(const std::filesystem::path& target, bool readAll, long recordBase) override;
+    // Record `number` of `recordSize` bytes, from the cache or asked for with "R?D," (replies of
+    // `replyLength` bytes in binary mode), up to 3 attempts. Null on failure with `code` saying why
+    // (1 no link, 2 no records, 3 wrong length, 4 too many records, 5 no line end, 6 end of data,
+    // 8 cancelled); `lastBatch` is set by the last record of the logger's last batch.
+    virtual const std::uint8_t* ReadHexRecords(std::uint32_t number, int recordSize, int replyLength, bool& lastBatch,
+                                               std::int64_t& time, int& code);
+    // Reverses the byte order of `length` bytes at `buffer` in place.
+    virtual void ReverseBytes(std::uint8_t* buffer, int length);
     // The analog input section of a KX status report.
     int BuildAnalogInputReport(std::string& text);
 
@@ -61,5 +77,16 @@ private:
     // The key-and-value items of an "L?" reply as report lines.
     void AppendQueryItems(std::string_view command, std::vector<std::string>& lines);
 
+    // One attempt of ReadHexRecords at asking for and taking a record.
+    const std::uint8_t* AskForRecord(std::uint32_t number, int recordSize, int replyLength, int& code);
+    // Puts the link back into binary replies before another attempt.
+    void RestoreBinaryReplies();
+    // The end of a download that failed after the raw file was made: the file goes, the cache is
+    // emptied; returns `result`.
+    int CleanupTransfer(int result, const std::filesystem::path& rawPath, std::ofstream* file);
+
     int configuration_word_ = -1;
+    // Record numbers wrap at this capacity (memory end / record size).
+    std::uint32_t record_capacity_ = 0;
+    RecordBatchCache record_cache_;
 };

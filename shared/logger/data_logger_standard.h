@@ -25,6 +25,8 @@ public:
     int WriteSetup(const CSetupTable* setup, int target, bool keepRecording) override;
     int WriteAlarms(const CSetupTable* setup, int summary) override;
     int WriteExtendedSetup(const CSetupTable* setup, int summary) override;
+    // Recording stops while the memory is read when the interval is below a minute.
+    int ReadData(const std::filesystem::path& target, bool readAll, long recordBase) override;
 
 protected:
     int ScalarCount() const override { return 0; }

@@ -15,6 +15,17 @@ constexpr int kFirstPulseItem = kFirstSoftwareItem + kSoftwareChannels;
 constexpr std::size_t kHardwareCompatibilityByte = CSUTChannelHardware::kUnitsOffset;
 constexpr std::size_t kSoftwareCompatibilityByte = 186;
 
+// The six recording-option bytes of a power channel (hardware or software) are the same.
+template <class Channel>
+bool SamePowerOptions(const Channel& mine, const Channel& theirs) {
+    for (int quantity = 0; quantity < kPowerQuantities; ++quantity) {
+        if (mine.GetPowerOptions(quantity) != theirs.GetPowerOptions(quantity)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 CSetupTable::CSetupTable(const CSetupTable& other) {
@@ -46,17 +57,20 @@ bool CSetupTable::IsLoggingCompatible(const CSetupTable& other) const {
         const CSUTChannelHardware& theirs = other.hardware_[i];
         const bool sameType = mine.GetType() == theirs.GetType() ||
                               (mine.GetType() == kChannelCurrent && theirs.GetType() == kChannelPower);
+        // The recording options decide the record's columns.
         if (!sameType || mine.GetTemperatureUnit() != theirs.GetTemperatureUnit() ||
             mine.GetBlock().U8(kHardwareCompatibilityByte) !=
-                theirs.GetBlock().U8(kHardwareCompatibilityByte)) {
+                theirs.GetBlock().U8(kHardwareCompatibilityByte) ||
+            !SamePowerOptions(mine, theirs) || mine.GetOptions() != theirs.GetOptions()) {
             return false;
         }
     }
     for (int i = 0; i < kSoftwareChannels; ++i) {
         const CSUTChannelSoftware& mine = software_[i];
         const CSUTChannelSoftware& theirs = other.software_[i];
-        if (mine.GetType() != theirs.GetType() || mine.GetBlock().U8(kSoftwareCompatibilityByte) !=
-                                                      theirs.GetBlock().U8(kSoftwareCompatibilityByte)) {
+        if (mine.GetType() != theirs.GetType() ||
+            mine.GetBlock().U8(kSoftwareCompatibilityByte) != theirs.GetBlock().U8(kSoftwareCompatibilityByte) ||
+            !SamePowerOptions(mine, theirs)) {
             return false;
         }
     }

@@ -60,8 +60,9 @@ public:
     // compared.
     bool Compare(const CSetupTable& other) const;
     // Whether a logger records the same way under both tables: the same interval code, hardware channels
-    // of the same type (this table's type 6 matches the other's type 1) with the same byte 54 and word 30,
-    // software channels of the same type with the same byte 186.
+    // of the same type (this table's type 6 matches the other's type 1) with the same byte 54, word 30 and
+    // recording options (bytes 12-17 and 32), software channels of the same type with the same byte 186
+    // and recording options (bytes 112-117).
     bool IsLoggingCompatible(const CSetupTable& other) const;
 
     // The stream that setup-table files hold after their header and data files inside theirs: header,

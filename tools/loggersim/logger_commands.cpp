@@ -12,6 +12,7 @@
 #include "shared/setup/setup_codes.h"
 #include "tools/loggersim/hex_dump.h"
 #include "tools/loggersim/programming_commands.h"
+#include "tools/loggersim/quarven_records.h"
 
 namespace {
 
@@ -160,17 +161,13 @@ Bytes RealTimeReply(const LoggerState& s) {
     return reply;
 }
 
-// "O! AAAAAA LLLL": the L bytes of data memory that end at address A; each byte is the low byte of
-// its address.
-std::string DataMemoryReply(SimulatorFaults& faults, const std::vector<long>& operands) {
+// "O! AAAAAA LLLL": the L bytes of data memory that end at address A, from A down.
+std::string DataMemoryReply(const LoggerState& s, SimulatorFaults& faults, const std::vector<long>& operands) {
     if (operands.size() != 2 || operands[1] < 1 || operands[1] > kMaxReadLength) {
         return "ERROR";
     }
-    Bytes bytes(static_cast<std::size_t>(operands[1]));
-    for (long i = 0; i < operands[1]; ++i) {
-        bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>((operands[0] - operands[1] + 1 + i) & 0xFF);
-    }
-    return HexReply(bytes, faults);
+    const Bytes bytes = ReadDataMemory(s, operands[0], operands[1]);
+    return bytes.empty() ? "ERROR" : HexReply(bytes, faults);
 }
 
 std::string SetupMemoryReply(LoggerState& s, SimulatorFaults& faults, const std::vector<long>& operands) {
@@ -204,7 +201,7 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return reply;
     }
     if (word == "O!") {
-        return DataMemoryReply(faults, operands);
+        return DataMemoryReply(s, faults, operands);
     }
     if (word == "I?" && rest.empty()) {
         return HexReply(IdentificationRecord(s), faults);
@@ -236,9 +233,13 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return HexReply(s.configTable, faults);
     }
     if (word == "I!18" && operands.size() == 2) {
+        const std::uint32_t answer = s.readPosition != 0
+                                         ? s.readPosition
+                                         : ReadRangePosition(s, static_cast<std::uint32_t>(operands[0]),
+                                                             static_cast<std::uint32_t>(operands[1]));
         Bytes position;
         for (int shift = 24; shift >= 0; shift -= 8) {
-            position.push_back(static_cast<std::uint8_t>(s.readPosition >> shift));
+            position.push_back(static_cast<std::uint8_t>(answer >> shift));
         }
         return HexReply(position, faults);
     }
@@ -310,20 +311,8 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     if (word == "R?R") {
         return s.extraValues;
     }
-    if (word == "R?I" || word == "R?I,0") {
-        Bytes info;
-        PutLittle(info, s.recordCount, 4);
-        return HexReply(info, faults);
-    }
-    if (word.rfind("R?C", 0) == 0) {
-        Bytes count;
-        PutLittle(count, s.recordCount, 4);
-        return HexReply(count, faults);
-    }
-    if (word == "R?S" || word == "R?A") {
-        Bytes value;
-        PutLittle(value, word == "R?S" ? s.recordSize : s.recordsAvailable, 2);
-        return HexReply(value, faults);
+    if (const std::optional<RecordAnswer> answer = AnswerRecordCommand(s, word)) {
+        return answer->isDump ? HexReply(answer->dump, faults) : answer->text;
     }
     if (word == "L?CONFIGURATION") {
         return "CONFIGURATION=" + std::to_string(s.configurationWord);

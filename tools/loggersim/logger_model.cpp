@@ -5,6 +5,8 @@
 const std::vector<LoggerModel>& LoggerModels() {
     static const std::vector<LoggerModel> models = {
         {"standard", 0, "S0-02.115", "100001", "Standard logger", 70},
+        // Stamps its records in seconds.
+        {"standard-135", 0, "S0-02.135", "100002", "Standard logger", 70},
         {"ornat1", 1, "AL1-2.121", "200001", "Ornat1 logger", 70},
         {"ornat2", 2, "AL4-2.130", "200002", "Ornat logger", 70},
         {"nimbo-combo2", 3, "BUC22.150", "300003", "Nimbo Combo2", 70},

@@ -16,6 +16,8 @@ constexpr std::size_t kExtendedSize = 62;
 constexpr std::size_t kImageLabelsSize = 126;
 constexpr std::size_t kImageNotesSize = 486;
 constexpr int kFirstRomIndex = 3;
+// The records a Quarven holds in its first state.
+constexpr int kQuarvenRecordsLogged = 250;
 
 void PutText(std::vector<std::uint8_t>& record, std::size_t offset, std::size_t size, const std::string& text) {
     std::copy_n(text.begin(), std::min(size, text.size()), record.begin() + static_cast<std::ptrdiff_t>(offset));
@@ -182,9 +184,6 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
         state.recordPointer = 0x2000;
         // The KX bit, and for the KX a network port and a Wi-Fi module.
         state.configurationWord = model.typeCode == kModelQuarvenKX ? 0x4C : 0x08;
-        state.recordCount = 250;
-        state.recordSize = 32;
-        state.recordsAvailable = 250;
         state.timedValues = "03/01/24,10:15:00,12.5;03/02/24,11:30:00,13.5;03/03/24,12:45:00,14.5;"
                             "03/04/24,13:00:00,15.5;03/05/24,14:15:00,16.5;03/06/24,15:30:00,17.5;";
         state.extraValues = "G1: A 1.5;B 2.5;C 3.5;D 4.5;E 5.5;F 6.5;G 7.5;G2: H 8.5;I 9.5;J 10.5;K 11.5;L 12.5;M 13.5;N 14.5;";
@@ -200,6 +199,7 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
         state.memoryStart = 0x4000;
         state.memoryEnd = 0xFFFF;
         state.recordPointer = 0x5000;
+        FillUnwrittenDataMemory(state);
         state.headerWords = {LoggerState::kActiveSetupAddress, LoggerState::kSavedSetupAddress,
                              LoggerState::kWorkingSetupAddress, 0, 0, LoggerState::kRealTimeAddress, 0x1500,
                              LoggerState::kScheduleAddress + 3};
@@ -232,6 +232,9 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
     InstallSetup(state, 1, SampleSetup(model, "Active setup"));
     if (model.typeCode < kModelQuarvenRS) {
         InstallSetup(state, 2, SampleSetup(model, "Saved setup"));
+    } else {
+        ClearQuarvenRecords(state);
+        LogQuarvenRecords(state, kQuarvenRecordsLogged);
     }
     if (model.typeCode == kModelStandard) {
         for (int rom = 0; rom < LoggerState::kRomSetups; ++rom) {

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "shared/setup/setup_table.h"
+#include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/quarven_records.h"
 
 struct LoggerState {
     static constexpr std::size_t kSetupMemorySize = 0x10000;
@@ -70,7 +72,8 @@ struct LoggerState {
     std::string extraValues;
     std::map<std::string, std::string> queryReplies;  // "L?GEN", "L?MAC", "M?"...
     std::vector<std::string> moduleFiles;
-    std::uint32_t recordCount = 0;
+    // The numbered records, the record size "R?S" gives and the batch length "R?A" gives.
+    QuarvenRecordLog quarvenRecords;
     std::uint16_t recordSize = 0;
     std::uint16_t recordsAvailable = 0;
 
@@ -78,8 +81,16 @@ struct LoggerState {
     std::vector<std::uint8_t> realTimeValues;
     // The configuration table "F?" gives, in the family's layout.
     std::vector<std::uint8_t> configTable;
-    // The read position "I!18" answers.
+    // The read position "I!18" answers when set; 0 answers by the data memory (ReadRangePosition).
     std::uint32_t readPosition = 0;
+    // The memory models' data memory, addressed from 0 to memoryEnd; the ring is memoryStart to
+    // memoryEnd (data_memory.h). What was logged
+    // into it, the stamp of the next record, and the first logger time of the active setup's header,
+    // from whose local year the minute stamps count.
+    std::vector<std::uint8_t> dataMemory;
+    std::time_t firstLoggerTime = 0;
+    std::vector<LoggedRecord> loggedRecords;
+    std::time_t nextRecordTime = 0;
     std::string adCounts = "0123";
 
     // Programming: the record mode byte of the last "#!" (-1 none), the reply mode ("R!B" binary,

@@ -10,6 +10,7 @@
 #include "shared/link/crc16.h"
 #include "shared/setup/setup_codes.h"
 #include "tools/loggersim/hex_dump.h"
+#include "tools/loggersim/quarven_records.h"
 
 namespace {
 
@@ -122,8 +123,9 @@ std::string ActivateSetup(LoggerState& s, std::string_view rest) {
     }
     s.recordPointer = IsQuarven(s) ? 0 : s.memoryEnd;
     s.wraps = false;
-    s.recordCount = 0;
-    s.recordsAvailable = 0;
+    if (IsQuarven(s)) {
+        ClearQuarvenRecords(s);
+    }
     return "OK";
 }
 
@@ -253,12 +255,12 @@ std::optional<std::string> ExecuteProgrammingCommand(LoggerState& s, SimulatorFa
         s.recordMode = static_cast<int>(*mode);
         return "OK";
     }
+    if (!IsQuarven(s)) {
+        return std::nullopt;
+    }
     if (word == "R!B" || word == "R!H") {
         s.binaryReplies = word == "R!B";
         return "OK";
-    }
-    if (!IsQuarven(s)) {
-        return std::nullopt;
     }
     if (command.size() > 3 && command.starts_with("T!") && std::string_view("HCNS").find(command[2]) != std::string_view::npos &&
         command.find(" =") != std::string::npos) {

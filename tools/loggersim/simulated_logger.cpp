@@ -6,6 +6,7 @@
 
 #include "tools/loggersim/logger_commands.h"
 #include "tools/loggersim/programming_commands.h"
+#include "tools/loggersim/quarven_records.h"
 
 namespace {
 
@@ -146,6 +147,14 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                     output.closeLink = true;
                     return output;
                 }
+                if (const std::optional<RecordBatch> batch = ServeRecordBatch(state_, faults_, command)) {
+                    output.bytes += batch->bytes;
+                    output.closeLink = batch->closeLink;
+                    if (batch->closeLink) {
+                        return output;
+                    }
+                    break;
+                }
                 output.bytes += Execute(line);
                 break;
             }
@@ -211,7 +220,7 @@ std::string SimulatedLogger::Execute(const std::string& line) {
 
 std::string SimulatedLogger::Frame(const std::string& text) {
     std::string reply = text;
-    if (faults_.corruptReplies > 0 && !reply.empty()) {
+    if (faults_.corruptReplies > 0 && commands_ > faults_.corruptAfter && !reply.empty()) {
         --faults_.corruptReplies;
         reply[0] = reply[0] == 'X' ? 'Y' : 'X';
     }

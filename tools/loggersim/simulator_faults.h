@@ -8,6 +8,7 @@ struct SimulatorFaults {
     int garbleEchoes = 0;       // the next N commands get their last echoed byte garbled
     int dropPrompts = 0;        // the next N replies lose their closing prompt (the command times out)
     int corruptReplies = 0;     // the next N replies have their first reply character changed
+    int corruptAfter = 0;       // the corruption starts once this many commands were answered
     int delayMs = 0;            // pause before each piece of output
     std::size_t chunkSize = 0;  // write output in pieces of this many bytes (0: as it comes)
     int muteAfter = -1;         // answer this many commands, then take no more (-1: never)
@@ -24,4 +25,10 @@ struct SimulatorFaults {
     int wrongMemoryChecksums = 0;  // the next N "U?" answers are one off
     int resendBlocks = 0;          // the next N program or file blocks are answered "RESEND" (and dropped)
     int errorBlocks = 0;           // the next N program or file blocks are answered "ERROR"
+    // Faults of the binary record batches ("R?D,"), once this many batches went out (-1: never).
+    int batchFaultsAfter = -1;
+    int closedBatches = 0;   // the link dropped in place of the batch
+    int silentBatches = 0;   // no answer
+    int corruptBatches = 0;  // a record count that claims more records than the reply holds
+    int shortBatches = 0;    // the reply 3 bytes short
 };

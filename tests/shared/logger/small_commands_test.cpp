@@ -141,13 +141,15 @@ TEST_P(SmallCommandsTest, ConfigurationTableByFamily) {
 
 TEST_P(SmallCommandsTest, QuarvenRecordQueriesAndModuleText) {
     ASSERT_TRUE(Start("quarven-kx"));
-    std::uint32_t info = 0;
+    const LoggerState state = Logger().State();
+    std::uint32_t info = 1;
     EXPECT_EQ(Run([&] { return Quarven().ReadRecordInfo(true, info); }), 0);
-    EXPECT_EQ(info, 250u);
-    EXPECT_EQ(Run([this] { return Quarven().ReadRecordCount(7); }), 250);
-    EXPECT_EQ(Run([this] { return Quarven().ReadRecordSize(); }), 32);
-    EXPECT_EQ(Run([this] { return Quarven().ReadRecordsAvailable(); }), 250);
-    Logger().ChangeState([](LoggerState& s) { s.recordCount = 0xFFFFFFFF; });
+    EXPECT_EQ(info, state.quarvenRecords.firstNumber);
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordCount(-1); }), 250);
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordCount(7); }), 243);  // from record 7 on
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordSize(); }), state.recordSize);
+    EXPECT_EQ(Run([this] { return Quarven().ReadRecordsAvailable(); }), state.recordsAvailable);
+    Logger().SetFaults({.wrongChecksums = 1});
     EXPECT_EQ(Run([this] { return Quarven().ReadRecordCount(-1); }), -1);
 
     EXPECT_EQ(Run([this] { return Object().EnterModuleTerminal(); }), 1);
@@ -180,10 +182,10 @@ TEST_P(SmallCommandsTest, ADownloadReadsDownwardsAndWrapsAtTheMemoryStart) {
     std::ifstream file(path, std::ios::binary);
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     ASSERT_EQ(bytes.size(), 0x300u);
-    EXPECT_EQ(bytes[0], 0x00);      // address 0x4000
-    EXPECT_EQ(bytes[0x100], 0x00);  // address 0x4100
-    EXPECT_EQ(bytes[0x101], 0x01);  // address 0xFE01
-    EXPECT_EQ(bytes.back(), 0xFF);  // address 0xFFFF
+    EXPECT_EQ(bytes[0], 0x00);      // address 0x4100
+    EXPECT_EQ(bytes[0x100], 0x00);  // address 0x4000
+    EXPECT_EQ(bytes[0x101], 0xFF);  // address 0xFFFF
+    EXPECT_EQ(bytes.back(), 0x01);  // address 0xFE01
     EXPECT_EQ(Object().GetDataInfo().GetLoggerMemoryPosition(), 0xFE01u);
 
     std::int64_t address = 0x4100;
@@ -199,12 +201,14 @@ TEST_P(SmallCommandsTest, ARecordValueIsItsLastThreeBytes) {
     const int size = Object().GetSUTInfo(1)->setupTable->GetRecordSize();
     ASSERT_GE(size, 3);
     std::uint32_t value = 0;
-    ASSERT_EQ(Run([&] { return Object().ReadRecordValue(0x5002, value); }), 1);
-    EXPECT_EQ(value, 0x020100u);  // bytes of addresses 0x5002, 0x5001, 0x5000
+    // The record that ends at this address lies from it down to 0x5000.
+    const std::int64_t end = 0x5000 + size - 1;
+    ASSERT_EQ(Run([&] { return Object().ReadRecordValue(end, value); }), 1);
+    EXPECT_EQ(value, 0x000102u);  // bytes of addresses 0x5000, 0x5001, 0x5002
     SimulatorFaults faults;
     faults.wrongChecksums = 1;
     Logger().SetFaults(faults);
-    EXPECT_EQ(Run([&] { return Object().ReadRecordValue(0x5002, value); }), 0);
+    EXPECT_EQ(Run([&] { return Object().ReadRecordValue(end, value); }), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SmallCommandsTest, ::testing::Values(Transport::Pty, Transport::Tcp),

@@ -33,6 +33,8 @@ protected:
 
 TEST_P(StatusReportTest, AKxReportHasAllItsSections) {
     ASSERT_TRUE(Start("quarven-kx"));
+    // A round record size for the room the report works out.
+    Logger().ChangeState([](LoggerState& s) { s.recordSize = 32; });
     app_.Set(CAppContext::Flag::ShiftHeld, true);
     std::vector<std::string> lines;
     ASSERT_EQ(Run([&] { return Object().BuildStatusReport(lines); }), 1);

@@ -77,6 +77,10 @@ TEST_F(SetupTable, LoggingCompatibility) {
     EXPECT_FALSE(compatibleAfter([](CSetupTable& t) { t.GetHardwareChannel(2).SetTemperatureUnit(1); }));
     EXPECT_FALSE(compatibleAfter([](CSetupTable& t) { t.GetHardwareChannel(2).SetUnits("Amps"); }));
     EXPECT_FALSE(compatibleAfter([](CSetupTable& t) { t.GetSoftwareChannel(0).SetType(5); }));
+    // Other recording options make other columns: old values would land under new ones.
+    EXPECT_FALSE(compatibleAfter([](CSetupTable& t) { t.GetHardwareChannel(0).SetPowerOptions(3, 0x07); }));
+    EXPECT_FALSE(compatibleAfter([](CSetupTable& t) { t.GetHardwareChannel(1).SetOptions(0x03); }));
+    EXPECT_FALSE(compatibleAfter([](CSetupTable& t) { t.GetSoftwareChannel(1).SetPowerOptions(5, 0x01); }));
     // A type 1 in this table does not match a type 6 in the other.
     CSetupTable current = file;
     current.GetHardwareChannel(0).SetType(6);

@@ -58,7 +58,7 @@ TEST(SimulatedLoggerTest, IdentificationAndDataMemoryReplies) {
     logger.Receive("\x10");
     EXPECT_EQ(logger.Receive("I?\r").bytes,
               "\r\n" + HexDumpText(IdentificationRecord(logger.Model())) + "\r\n>");
-    const std::uint8_t block[] = {0xFE, 0xFF, 0x00};  // the 3 bytes that end at address 0x100
+    const std::uint8_t block[] = {0x00, 0xFF, 0xFE};  // the 3 bytes that end at address 0x100, from it down
     EXPECT_EQ(logger.Receive("O! 000100 0003\r").bytes, "\r\n" + HexDumpText(block) + "\r\n>");
     EXPECT_EQ(logger.Receive("O! 00010G 0003\r").bytes, "\r\nERROR\r\n>");
     EXPECT_EQ(logger.Receive("O! 000100 0000\r").bytes, "\r\nERROR\r\n>");

@@ -1,0 +1,497 @@
+// CDataLoggerQuarvenRSorKX: the record engine of a download: the logger's numbered records read in
+// batches, their time stamps checked, written raw and built into the data file.
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/base/dialog_request.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
+#include "shared/common/app_context.h"
+#include "shared/common/message_box.h"
+#include "shared/common/trace_log.h"
+#include "shared/link/connection.h"
+#include "shared/link/link_ids.h"
+#include "shared/link/session.h"
+#include "shared/logger/data_logger_quarven_rs_or_kx.h"
+#include "shared/logger/discontinuity_report.h"
+#include "shared/logger/download_ids.h"
+#include "shared/logger/download_progress_sink.h"
+#include "shared/logger/download_result.h"
+#include "shared/logger/logger_ids.h"
+#include "shared/logger/raw_download_file.h"
+#include "shared/logger/record_download_ids.h"
+#include "shared/setup/setup_table.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A record begins with its 32-bit stamp; 8 bytes of 0xFF mark the end of the data.
+constexpr int kStampSize = 4;
+constexpr int kEndMarkSize = 8;
+// A binary batch around its records: CR LF, the count, CR LF, then CR LF, the prompt and one byte.
+constexpr int kBatchFraming = 10;
+constexpr int kAttempts = 3;
+constexpr int kRecordTimeout = 2000;
+constexpr int kModeTimeout = 8000;
+constexpr std::uint32_t kEndPauseMs = 3000;
+constexpr std::uint32_t kProgressTurnMs = 1000;
+constexpr std::uint32_t kEstimateAfterMs = 3000;
+constexpr std::string_view kHexDumpRefused = "Hex dump not valid";
+// The setup of a logger that holds its factory default, with nothing recorded.
+constexpr std::string_view kDefaultSetupName = "\aDefault SUT\a";
+
+// The error codes of ReadHexRecords beyond the refusals of a batch.
+constexpr int kCodeNoLink = 1;
+constexpr int kCodeEndOfData = 6;
+constexpr int kCodeNotWritten = 7;
+constexpr int kCodeCancelled = 8;
+
+std::uint32_t Wrapped(std::int64_t number, std::uint32_t capacity) {
+    if (capacity == 0) {
+        return static_cast<std::uint32_t>(number);
+    }
+    const std::int64_t m = capacity;
+    return static_cast<std::uint32_t>((number % m + m) % m);
+}
+
+std::string Plural(long count) {
+    return count == 1 ? "" : "s";
+}
+
+std::string Decimal(long long value) {
+    return std::to_string(value);
+}
+
+// The first and last record lines of the log: "<text>=<time>, <record text>=<number>".
+std::string RecordLine(unsigned textId, std::int64_t time, std::uint32_t number) {
+    return LoadText(textId) + "=" + RecordTimeText(time) + ", " + LoadText(IDS_RECORD_NUMBER) + "=" +
+           Decimal(number);
+}
+
+// Why the record loop stopped, as its log line.
+std::string FailureLine(int code, std::uint32_t number) {
+    if (code >= kCodeNoLink && code <= kCodeNotWritten) {
+        return platform::FillPrintfPlaceholders(
+            "%s %d.", {LoadText(IDS_RECORD_NO_LINK + static_cast<unsigned>(code - 1)), Decimal(number)});
+    }
+    return code == kCodeCancelled ? LoadText(IDS_RECORD_CANCELLED) : std::string();
+}
+
+// The status line while records arrive, with the time left once the rate is known.
+std::string ProgressText(long read, long total, std::uint32_t elapsedMs, int recordSize) {
+    if (read < 1 || elapsedMs <= kEstimateAfterMs) {
+        return platform::FormatLoadedText(IDS_RECORDS_READ, {Decimal(read), Decimal(total)});
+    }
+    const double seconds = elapsedMs / 1000.0;
+    const auto left = static_cast<long>(std::max<long>(total - read, 0) / (read / seconds));
+    char rate[32];
+    std::snprintf(rate, sizeof rate, "%.1f", read * static_cast<double>(recordSize) / seconds / 1024.0);
+    const long hours = left / 3600;
+    const long minutes = left % 3600 / 60;
+    const long rest = left % 60;
+    if (hours > 0) {
+        return platform::FormatLoadedText(IDS_RECORDS_LEFT_HOURS,
+                                          {Decimal(read), Decimal(total), rate, Decimal(hours), Plural(hours),
+                                           Decimal(minutes), Plural(minutes)});
+    }
+    if (minutes > 0) {
+        return platform::FormatLoadedText(
+            IDS_RECORDS_LEFT_MINUTES, {Decimal(read), Decimal(total), rate, Decimal(minutes), Plural(minutes),
+                                       Decimal(rest), Plural(rest)});
+    }
+    return platform::FormatLoadedText(IDS_RECORDS_LEFT_SECONDS,
+                                      {Decimal(read), Decimal(total), rate, Decimal(rest), Plural(rest)});
+}
+
+}  // namespace
+
+void CDataLoggerQuarvenRSorKX::ReverseBytes(std::uint8_t* buffer, int length) {
+    std::reverse(buffer, buffer + std::max(length, 0));
+}
+
+int CDataLoggerQuarvenRSorKX::CleanupTransfer(int result, const fs::path& rawPath, std::ofstream* file) {
+    if (file != nullptr) {
+        file->close();
+    }
+    std::error_code ignored;
+    fs::remove(rawPath, ignored);
+    record_cache_.Clear();
+    FreeBlockData();
+    return result;
+}
+
+void CDataLoggerQuarvenRSorKX::RestoreBinaryReplies() {
+    // A block length left from the last batch must not frame the answer to "R!B".
+    connection_->SetBlockReplyLength(0);
+    if (connection_->GetReplyMode() != 'B') {
+        AbortTransfer(true);
+        return;
+    }
+    if (connection_->DoCommand("R!B", kModeTimeout) || connection_->DoCommand("R!B", kModeTimeout)) {
+        connection_->SetReplyMode('B');
+    }
+}
+
+const std::uint8_t* CDataLoggerQuarvenRSorKX::AskForRecord(std::uint32_t number, int recordSize,
+                                                           int replyLength, int& code) {
+    const bool binary = connection_->GetReplyMode() == 'B';
+    connection_->SetBlockReplyLength(binary ? replyLength : 0);
+    const int sent = connection_->DoCommand("R?D," + Decimal(number), kRecordTimeout);
+    connection_->SetBlockReplyLength(0);
+    if (!sent) {
+        record_cache_.Clear();
+        if (IsAborted()) {
+            code = kCodeCancelled;
+        }
+        return nullptr;
+    }
+    if (!binary) {
+        if (!CheckBlockReply(-1) || BlockData().size() < static_cast<std::size_t>(recordSize)) {
+            record_cache_.Clear();
+            return nullptr;
+        }
+        record_cache_.TakeRecord(BlockData().first(static_cast<std::size_t>(recordSize)), number);
+        bool last = false;
+        return record_cache_.Find(number, recordSize, record_capacity_, last).data();
+    }
+    std::vector<std::uint8_t> reply(RecordBatchCache::kCapacity);
+    reply.resize(static_cast<std::size_t>(std::max(
+        connection_->CopyReply(reinterpret_cast<char*>(reply.data()), static_cast<int>(reply.size())), 0)));
+    if (reply.empty()) {
+        code = RecordBatchCache::kNoRecords;
+        return nullptr;
+    }
+    if (std::string_view(reinterpret_cast<const char*>(reply.data()), reply.size())
+            .starts_with(kHexDumpRefused)) {
+        connection_->DoCommand("R!B", kModeTimeout);
+        return nullptr;
+    }
+    const int refused = record_cache_.TakeBinaryBatch(reply, number, recordSize, replyLength);
+    if (refused != 0) {
+        code = refused;
+        return nullptr;
+    }
+    bool last = false;
+    return record_cache_.Find(number, recordSize, record_capacity_, last).data();
+}
+
+const std::uint8_t* CDataLoggerQuarvenRSorKX::ReadHexRecords(std::uint32_t number, int recordSize,
+                                                             int replyLength, bool& lastBatch,
+                                                             std::int64_t& time, int& code) {
+    code = 0;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        if (attempt > 1) {
+            const std::string again = platform::FormatLoadedText(IDS_RECORD_ASKING_AGAIN, {Decimal(number)});
+            AppendTrace(&again);
+            RestoreBinaryReplies();
+        }
+        bool last = false;
+        std::span<const std::uint8_t> record = record_cache_.Find(number, recordSize, record_capacity_, last);
+        if (record.empty()) {
+            if (connection_->IsLinkLost() || connection_->IsSessionEnded()) {
+                code = kCodeNoLink;
+                return nullptr;
+            }
+            const std::uint8_t* asked = AskForRecord(number, recordSize, replyLength, code);
+            if (asked == nullptr) {
+                if (code == kCodeCancelled) {
+                    return nullptr;
+                }
+                continue;
+            }
+            record = record_cache_.Find(number, recordSize, record_capacity_, last);
+        }
+        if (record.size() < static_cast<std::size_t>(kEndMarkSize) ||
+            std::all_of(record.begin(), record.begin() + kEndMarkSize,
+                        [](std::uint8_t b) { return b == 0xFF; })) {
+            record_cache_.Clear();
+            code = kCodeEndOfData;
+            return nullptr;
+        }
+        lastBatch = lastBatch || last;
+        time = std::int64_t{record[0]} | std::int64_t{record[1]} << 8 | std::int64_t{record[2]} << 16 |
+               std::int64_t{record[3]} << 24;
+        return record.data();
+    }
+    return nullptr;
+}
+
+int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, long recordBase) {
+    App().Set(CAppContext::Flag::PortLost, false);
+    if (progress_sink_ != nullptr) {
+        progress_sink_->SetStatusLine(target.string());
+    }
+    AppendTrace(nullptr);
+    CSUTInfo* summary = GetSUTInfo(1);
+    if (summary == nullptr) {
+        return kReadDataCancelled;
+    }
+    if (summary->setupName == kDefaultSetupName) {
+        ShowMessageBoxId(IDS_DEFAULT_SETUP_ONLY, MB_OK, true);
+        return kReadDataSetupHeaderFailed;
+    }
+    const auto status = [this](unsigned id) {
+        WriteTrace(id);
+        PostStatusId(STATUS_TEXT, id);
+    };
+    if (readAll) {
+        summary->Clear();
+        status(IDS_READING_SETUPS);
+        if (!ReadSetupHeader(1)) {
+            return kReadDataSetupHeaderFailed;
+        }
+        if (!ReadSetupBlocks(1)) {
+            return kReadDataSetupBlocksFailed;
+        }
+    }
+    if (!summary->setupTable || summary->GetChannelCount(type_code_) < 1) {
+        return kReadDataNothingToRead;
+    }
+    const long interval = summary->setupTable->GetIntervalSeconds();
+
+    status(IDS_READING_MEMORY_STATUS);
+    if (!ReadStatus()) {
+        return kReadDataStatusFailed;
+    }
+    const fs::path rawPath = RawDownloadPathBeside(target);
+    status(IDS_PREPARING_DOWNLOAD);
+    std::int64_t total = ReadRecordCount(-1);
+    const int recordSize = ReadRecordSize();
+    const int replyLength = ReadRecordsAvailable();
+    // A record too short for its stamp and end mark, or a reply without room for one record or longer
+    // than the cache, cannot be read.
+    if (total < 0 || recordSize < kEndMarkSize || replyLength < recordSize + kBatchFraming ||
+        replyLength > static_cast<int>(RecordBatchCache::kCapacity)) {
+        return kReadDataNothingReceived;
+    }
+    record_capacity_ = memory_end_ / static_cast<std::uint32_t>(recordSize);
+    if (total < 1) {
+        return kReadDataNothingToRead;
+    }
+    std::uint32_t first = 0;
+    if (ReadRecordInfo(readAll, first) != 0) {
+        return kReadDataNothingReceived;
+    }
+    first = Wrapped(first, record_capacity_);
+
+    CDataInfo info = data_info_;
+    info.SetRecordCount(static_cast<std::uint32_t>(total));
+    info.SetIdText(description_);
+    info.SetTypeText(firmware_text_);
+    info.SetLoggerMemoryPosition(0);
+    info.SetLastRecordTimeMark(0);
+    if (const int made = CreateRawDownloadFile(rawPath, info, *summary->setupTable); made != 0) {
+        return made;
+    }
+    std::ofstream raw(rawPath, std::ios::binary | std::ios::app);
+    if (!raw) {
+        return CleanupTransfer(kReadDataRawFileFailed, rawPath, nullptr);
+    }
+    record_cache_.Clear();
+    if (!SetReplyMode(true)) {
+        return CleanupTransfer(kReadDataCancelled, rawPath, &raw);
+    }
+
+    const CCommandLineValues range = App().GetCommandLineValues();
+    long firstIndex = readAll ? range.firstRecord : 0;
+    if (!readAll) {
+        if (GetStoredPosition() < 1) {
+            return CleanupTransfer(kReadDataNothingReceived, rawPath, &raw);
+        }
+        const std::uint32_t start = Wrapped(std::int64_t{GetStoredPosition()} - 1, record_capacity_);
+        // The record before the stored position must be the old file's last: its stamp is what the
+        // session took from that file's header.
+        bool lastBatch = false;
+        std::int64_t time = 0;
+        int code = 0;
+        const bool read = ReadHexRecords(Wrapped(std::int64_t{start} - 1, record_capacity_), recordSize,
+                                         replyLength, lastBatch, time, code) != nullptr;
+        std::int64_t storedTime = 0;
+        if (const CSession* session = Session(); session != nullptr && session->GetKeptStamp() > 0) {
+            storedTime = std::int64_t{session->GetKeptStamp()} * 60 + session->GetKeptSeconds();
+        }
+        if (!SetReplyMode(false)) {
+            return CleanupTransfer(kReadDataCancelled, rawPath, &raw);
+        }
+        if (!read || time != storedTime) {
+            // Written over since: the whole memory is read, and the assembly keeps only what is newer.
+            readAll = true;
+            if (const int result = ReadRecordInfo(false, first); result != 0) {
+                return CleanupTransfer(result, rawPath, &raw);
+            }
+            first = Wrapped(first, record_capacity_);
+            total = ReadRecordCount(-1);
+        } else {
+            first = start;
+            total = ReadRecordCount(static_cast<int>(start));
+        }
+        if (total < 0) {
+            return CleanupTransfer(kReadDataNothingReceived, rawPath, &raw);
+        }
+        if (total < 1) {
+            return CleanupTransfer(kReadDataNothingToRead, rawPath, &raw);
+        }
+        record_cache_.Clear();
+        if (!SetReplyMode(true)) {
+            return CleanupTransfer(kReadDataCancelled, rawPath, &raw);
+        }
+    }
+    long lastIndex =
+        range.lastRecord != 0 && range.lastRecord < total ? range.lastRecord : static_cast<long>(total - 1);
+
+    const auto statusLine = [&] {
+        return platform::FormatLoadedText(IDS_DOWNLOADING_TO, {target.string()}) +
+               platform::FillPrintfPlaceholders("  (%d %s)", {Decimal(total), LoadText(IDS_RECORD_UNIT)});
+    };
+    ReportStatus(statusLine());
+    App().Set(CAppContext::Flag::DownloadRunning, true);
+    const std::string reading = LoadText(IDS_READING_RECORDS) + "...";
+    AppendTrace(&reading);
+
+    DiscontinuityReport report(interval, recordBase);
+    std::vector<std::uint8_t> reversed(static_cast<std::size_t>(recordSize));
+    long written = 0;
+    int errorCode = 0;
+    bool failed = false;
+    int result = kReadDataDone;
+    std::int64_t lastTime = 0;
+    const std::uint32_t started = connection_->Clock().Now();
+    std::uint32_t lastShown = started;
+    for (long index = firstIndex; index <= lastIndex;) {
+        const std::uint32_t number = Wrapped(std::int64_t{first} + index, record_capacity_);
+        bool lastBatch = false;
+        std::int64_t time = 0;
+        const std::uint8_t* record = nullptr;
+        if (IsAborted()) {
+            errorCode = kCodeCancelled;
+        } else {
+            record = ReadHexRecords(number, recordSize, replyLength, lastBatch, time, errorCode);
+        }
+        if (record == nullptr) {
+            failed = true;
+            const std::string why = FailureLine(errorCode, number);
+            AppendTrace(&why);
+            if (App().IsSet(CAppContext::Flag::PortLost)) {
+                if (CSession* session = Session()) {
+                    session->Disconnect(0, true);
+                }
+            }
+            result = PromptDataRecovery(static_cast<int>(written));
+            App().Set(CAppContext::Flag::Abort, false);
+            if (result == kReadDataRecoveryCancelled) {
+                App().Set(CAppContext::Flag::Abort, true);
+                break;
+            }
+            if (result != kReadDataTryAgain) {
+                break;
+            }
+            const std::string again = LoadText(IDS_RECORD_TRYING_AGAIN);
+            AppendTrace(&again);
+            record_cache_.Clear();
+            errorCode = 0;
+            continue;
+        }
+        if (lastBatch) {
+            lastIndex = index;
+        }
+        for (const std::string& line : report.Check(time)) {
+            AppendTrace(&line);
+        }
+        if (written == 0) {
+            const std::string line = RecordLine(IDS_RECORD_FIRST_TIME, time, number);
+            AppendTrace(&line);
+        }
+        std::copy_n(record, recordSize, reversed.begin());
+        ReverseBytes(reversed.data(), recordSize);
+        // Reversed, the stamp ends the stored record as in the older models' raw memory; the record's
+        // last 4 bytes, now first, are not kept.
+        raw.write(reinterpret_cast<const char*>(reversed.data()) + kStampSize, recordSize - kStampSize);
+        if (!raw) {
+            errorCode = kCodeNotWritten;
+            failed = true;
+            const std::string why = FailureLine(errorCode, number);
+            AppendTrace(&why);
+            break;
+        }
+        ++written;
+        lastTime = time;
+
+        const std::uint32_t now = connection_->Clock().Now();
+        if (index == lastIndex || now - lastShown >= kProgressTurnMs) {
+            lastShown = now;
+            const std::uint32_t elapsed = now - started;
+            if (written > total) {
+                // The logger recorded more meanwhile.
+                total = written;
+                ReportStatus(statusLine());
+            }
+            if (elapsed > kEstimateAfterMs && progress_sink_ != nullptr) {
+                progress_sink_->SetProgress(
+                    static_cast<int>(std::min<std::int64_t>(written * 100 / total, 100)));
+            }
+            ReportStatus(ProgressText(written, static_cast<long>(total), elapsed, recordSize));
+        }
+        ++index;
+    }
+
+    if (progress_sink_ != nullptr) {
+        progress_sink_->SetProgress(100);
+    }
+    const std::uint32_t next = Wrapped(std::int64_t{first} + firstIndex + written, record_capacity_);
+    if (written > 1) {
+        const std::string line =
+            RecordLine(IDS_RECORD_LAST_TIME, lastTime, Wrapped(std::int64_t{next} - 1, record_capacity_));
+        AppendTrace(&line);
+    }
+    raw.close();
+    App().Set(CAppContext::Flag::DownloadRunning, false);
+
+    const std::string building = LoadText(IDS_RECORD_BUILDING_FILE);
+    AppendTrace(&building);
+    if (written == 0 && failed) {
+        // Nothing to keep: an empty file must not take the place of the old one.
+        CleanupTransfer(0, rawPath, nullptr);
+    } else if (!AssembleDownloadFile(target, rawPath, interval, written, std::int64_t{next} + 1, readAll)) {
+        return CleanupTransfer(kReadDataAssemblyFailed, rawPath, nullptr);
+    }
+    std::error_code ignored;
+    fs::remove(rawPath, ignored);
+    const std::string removed = LoadText(IDS_RECORD_RAW_FILE_REMOVED);
+    AppendTrace(&removed);
+    const bool cancelled = IsAborted();
+    if (cancelled) {
+        App().Set(CAppContext::Flag::Abort, false);
+    }
+    const bool portLost = App().IsSet(CAppContext::Flag::PortLost);
+    if (Session() != nullptr && !portLost && !connection_->IsLinkLost() &&
+        (!failed || errorCode == kCodeCancelled)) {
+        const std::string ending = LoadText(IDS_RECORD_ENDING_BINARY);
+        AppendTrace(&ending);
+        connection_->SendEscape();
+    }
+    const std::string ended = LoadText(IDS_RECORD_DOWNLOAD_ENDED);
+    AppendTrace(&ended);
+    if ((!cancelled || result == kReadDataKept) && (!failed || result != kReadDataDone) && written > 0) {
+        status(IDS_DOWNLOAD_DONE);
+        App().Set(CAppContext::Flag::PortLost, false);
+        if (report.IsEmpty()) {
+            connection_->WaitMsgPump({}, kEndPauseMs, false);
+        } else if (const std::optional<fs::path> reportPath = report.Write(target.parent_path())) {
+            platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
+            open.Set("path", reportPath->string());
+            platform::RunDialogRequest(open);
+        }
+        return result;
+    }
+    if (cancelled) {
+        App().Set(CAppContext::Flag::Abort, true);
+    }
+    connection_->WaitMsgPump({}, kEndPauseMs, false);
+    return CleanupTransfer(kReadDataNothingReceived, rawPath, nullptr);
+}

@@ -1,0 +1,45 @@
+// The recovery question after a broken download: what it asks and what each answer means.
+#include <gtest/gtest.h>
+
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "shared/logger/data_recovery_prompt.h"
+#include "shared/logger/download_ids.h"
+#include "shared/logger/download_result.h"
+#include "tests/support/scripted_ui_broker.h"
+
+namespace {
+
+TEST(DataRecoveryPromptTest, EachAnswerGivesItsResult) {
+    struct Case {
+        int answer;
+        int result;
+    };
+    // Any other way out of the window keeps what was read.
+    const Case cases[] = {{IDC_RECOVERY_TRY_AGAIN, kReadDataTryAgain},
+                          {IDCANCEL, kReadDataRecoveryCancelled},
+                          {IDOK, kReadDataKept},
+                          {IDNO, kReadDataKept}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        testsupport::ScriptedUiBroker ui;
+        ui.AnswerRequest("CDataRecoveryDlg", c.answer);
+        EXPECT_EQ(AskDataRecovery(51, false), c.result);
+    }
+}
+
+TEST(DataRecoveryPromptTest, TheQuestionCarriesTheRecordsAndTheLostPort) {
+    for (const bool portLost : {false, true}) {
+        testsupport::ScriptedUiBroker ui;
+        ui.AnswerRequest("CDataRecoveryDlg", IDOK);
+        AskDataRecovery(51, portLost);
+        const auto asked = ui.Asked();
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].kind, "CDataRecoveryDlg");
+        EXPECT_EQ(asked[0].requestValues.at("records"), "51");
+        EXPECT_EQ(asked[0].requestValues.at("portLost"), portLost ? "1" : "0");
+        EXPECT_EQ(asked[0].requestValues.at("extraText"), portLost ? LoadText(IDS_PORT_LOST) + ". " : "");
+    }
+}
+
+}  // namespace

@@ -1,0 +1,193 @@
+// Memory downloads broken at seeded points (the link closed, the logger silent, replies corrupt past
+// their three tries, the user's cancel), answered "try again" or "keep" and followed by a download of
+// new data: no record is lost or doubled, and the old file stays whole at its path or in ".bak".
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/base/message_box_flags.h"
+#include "shared/logger/download_ids.h"
+#include "shared/logger/download_progress_sink.h"
+#include "shared/logger/download_result.h"
+#include "tests/shared/logger/download_fixture.h"
+#include "tests/support/whole_file.h"
+
+namespace {
+
+using testsupport::Transport;
+
+enum class Break { LinkClosed, Silence, Corrupt, Cancel };
+
+struct BreakCase {
+    const char* name;
+    Break kind;
+    // Whole blocks of the download that arrive before the break.
+    int blocksBefore;
+};
+
+const BreakCase kBreaks[] = {
+    {"LinkClosedAtOnce", Break::LinkClosed, 0}, {"LinkClosedLater", Break::LinkClosed, 2},
+    {"Silence", Break::Silence, 1},            {"CorruptPastThreeTries", Break::Corrupt, 2},
+    {"Cancel", Break::Cancel, 0},
+};
+
+// Cancels the download as its transfer starts: its second status line names the data file it fills.
+class CancelAtTransfer : public DownloadProgressSink {
+public:
+    explicit CancelAtTransfer(CAppContext& app) : app_(app) {}
+    void SetLogText(std::string) override {}
+    void SetStepText(std::string) override {}
+    void SetStatusLine(std::string) override {
+        if (++lines_ == 2) {
+            app_.Set(CAppContext::Flag::Abort, true);
+        }
+    }
+    void SetProgress(int) override {}
+
+private:
+    CAppContext& app_;
+    int lines_ = 0;
+};
+
+class MemoryDownloadBreakTest : public testsupport::DownloadFixture {
+protected:
+    static constexpr double kSilenceSpeed = 100;
+
+    // A download broken as `c` says; `commandsBeforeBlocks` is what it sends before its first block.
+    int BrokenDownload(const BreakCase& c, const std::function<int()>& download, int commandsBeforeBlocks) {
+        const int lastBefore = Logger().CommandCount() + commandsBeforeBlocks;
+        // The logger answers the commands up to the break; then it drops the link, falls silent or
+        // corrupts the replies to the next block's three tries.
+        const int breakAfter = lastBefore + c.blocksBefore;
+        SimulatorFaults faults;
+        if (c.kind == Break::LinkClosed) {
+            faults.closeAfter = breakAfter;
+        } else if (c.kind == Break::Silence) {
+            faults.muteAfter = breakAfter;
+        } else if (c.kind == Break::Corrupt) {
+            faults.corruptReplies = 3;
+            faults.corruptAfter = breakAfter;
+        }
+        Logger().SetFaults(faults);
+        CancelAtTransfer cancel(app_);
+        if (c.kind == Break::Cancel) {
+            Object().SetProgressSink(&cancel);
+        }
+        // A silent logger leaves every byte of a command waiting for its echo: link time runs faster.
+        if (c.kind == Break::Silence) {
+            clock_.SetSpeed(kSilenceSpeed);
+        }
+        const int result = download();
+        clock_.SetSpeed(kTestSpeed);
+        Object().SetProgressSink(nullptr);
+        return result;
+    }
+
+    // The logger as it was, on a new link: the one broken may be gone.
+    void Reconnect(const std::string& model) {
+        const LoggerState state = Logger().State();
+        app_.Set(CAppContext::Flag::Abort, false);
+        ASSERT_TRUE(Connect(model));
+        Logger().ChangeState([&](LoggerState& s) { s = state; });
+        ASSERT_EQ(Run([this] { return Object().InitializeSession(); }), 1);
+    }
+
+    // The file at `path` holds the logged records from `first` on, however many it has.
+    void ExpectWholeRecordsFrom(const std::filesystem::path& path, std::size_t first) {
+        CRawData file;
+        file.Initialize();
+        ASSERT_TRUE(file.OpenDataFile(path));
+        const auto count = static_cast<std::size_t>(file.GetRecordCount());
+        file.CloseDataFile();
+        ExpectRecords(path, first, count);
+    }
+};
+
+constexpr const char* kModel = "standard-135";
+// Blocks of 1712 bytes: the memory holds several.
+const testsupport::MemorySetup kMemory{400};
+
+TEST_P(MemoryDownloadBreakTest, ANewDataDownloadBrokenAnywhereLosesAndDoublesNothing) {
+    for (const BreakCase& c : kBreaks) {
+        for (const int answer : {int{IDC_RECOVERY_TRY_AGAIN}, IDOK}) {
+            SCOPED_TRACE(std::string(c.name) + (answer == IDOK ? " kept" : " tried again"));
+            ASSERT_TRUE(StartWithMemory(kModel, kMemory));
+            const auto path = folder_ / (std::string(c.name) + ".dat");
+            std::filesystem::remove(BackupOf(path));
+            ASSERT_EQ(DownloadAll(path), kReadDataDone);
+            const std::string original = testsupport::ReadWholeFile(path);
+            LogMore(300);
+            // The question comes only when whole records arrived and the user did not cancel.
+            const bool asks = c.kind != Break::Cancel && c.blocksBefore > 0;
+            if (asks) {
+                boxes_.AnswerRequest("CDataRecoveryDlg", answer);
+            }
+
+            const int result = BrokenDownload(c, [&] { return DownloadNew(path); }, CommandsBeforeBlocks(false));
+            if (asks) {
+                EXPECT_EQ(result, answer == IDOK ? kReadDataKept : kReadDataTryAgain);
+            } else {
+                EXPECT_EQ(result, c.kind == Break::Cancel ? kReadDataCancelled : kReadDataNothingReceived);
+            }
+            const std::string afterBreak = testsupport::ReadWholeFile(path);
+            if (afterBreak != original) {
+                EXPECT_TRUE(testsupport::ReadWholeFile(BackupOf(path)) == original) << "the old file is lost";
+            }
+            ExpectWholeRecordsFrom(path, 0);
+            EXPECT_TRUE(NoRawFileIn(folder_.path()));
+
+            Reconnect(kModel);
+            ASSERT_EQ(DownloadNew(path), kReadDataDone);
+            ExpectRecords(path, 0, 700);
+            if (afterBreak == original) {
+                EXPECT_TRUE(testsupport::ReadWholeFile(BackupOf(path)) == original);
+            }
+            EXPECT_TRUE(NoRawFileIn(folder_.path()));
+            EXPECT_EQ(boxes_.UnusedAnswers(), 0u);
+        }
+    }
+}
+
+TEST_P(MemoryDownloadBreakTest, AFullDownloadBrokenKeepsWhatArrivedAndNewDataFetchesTheRest) {
+    for (const BreakCase& c : kBreaks) {
+        if (c.blocksBefore == 0 || c.kind == Break::Cancel) {
+            continue;  // nothing is kept: there is no file to go on from
+        }
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(StartWithMemory(kModel, kMemory));
+        const auto path = folder_ / (std::string(c.name) + "-full.dat");
+        boxes_.AnswerRequest("CDataRecoveryDlg", IDOK);
+        EXPECT_EQ(BrokenDownload(c, [&] { return DownloadAll(path); }, CommandsBeforeBlocks(true)), kReadDataKept);
+        const auto asked = boxes_.Asked();
+        ASSERT_FALSE(asked.empty());
+        // Whole blocks of 1712 bytes arrived: the records they hold whole are kept and counted.
+        const int recordSize = Logger().State().setups.at(1).GetRecordSize();
+        EXPECT_EQ(asked.back().requestValues.at("records"), std::to_string(c.blocksBefore * 1712 / recordSize));
+        ExpectWholeRecordsFrom(path, 0);
+
+        Reconnect(kModel);
+        ASSERT_EQ(DownloadNew(path), kReadDataDone);
+        ExpectRecords(path, 0, 400);
+    }
+}
+
+TEST_P(MemoryDownloadBreakTest, TheReplacedQuestionIsAskedInsteadOfTheWindow) {
+    ASSERT_TRUE(StartWithMemory(kModel, kMemory));
+    int askedFor = -1;
+    // What the scheduled-calling program puts there: a log line, and the records kept.
+    Object().SetDataRecoveryPrompt([&askedFor](int records, bool) {
+        askedFor = records;
+        return kReadDataKept;
+    });
+    const BreakCase linkClosed{"LinkClosed", Break::LinkClosed, 1};
+    EXPECT_EQ(BrokenDownload(linkClosed, [&] { return DownloadAll(folder_ / "site.dat"); }, CommandsBeforeBlocks(true)),
+              kReadDataKept);
+    EXPECT_EQ(askedFor, 1712 / Logger().State().setups.at(1).GetRecordSize());
+    EXPECT_TRUE(boxes_.Asked().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, MemoryDownloadBreakTest, ::testing::Values(Transport::Pty, Transport::Tcp),
+                         testsupport::TransportName);
+
+}  // namespace
