@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "platform/io/stream_transport.h"
+#include "tools/loggersim/line_speed.h"
 
 namespace {
 
@@ -140,6 +141,9 @@ bool LoggerSimulator::Serve(int fd) {
             return true;
         }
         if (got < 0) {
+            continue;
+        }
+        if (const int baud = line_baud_.load(); baud != 0 && LineSpeedOf(fd) != baud) {
             continue;
         }
         const auto start = std::chrono::steady_clock::now();
