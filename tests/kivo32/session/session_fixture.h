@@ -28,6 +28,8 @@ using namespace std::chrono_literals;
 
 // Link time runs this much faster than real time.
 constexpr double kTestSpeed = 20;
+// For the tests that wait for a time-out on purpose.
+constexpr double kTimeoutSpeed = 200;
 
 // Waits for `done` with a generous deadline; false when it never came.
 template <class Done>
