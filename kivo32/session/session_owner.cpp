@@ -83,6 +83,10 @@ bool CSessionOwner::Disconnect(int reason, bool keepLogger) {
     app_.SetLoggerType(kNoLogger);
     app_.SetLinkKind(kLinkNone);
     app_.Set(CAppContext::Flag::Disconnecting, false);
+    // The session showed the wait cursor while it stopped the link.
+    if (main_window_ != nullptr) {
+        main_window_->PostMessage(platform::Message(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)));
+    }
     return ended;
 }
 

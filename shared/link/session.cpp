@@ -215,7 +215,6 @@ void CSession::OnDropLogger() {
 
 void CSession::OnDisconnect(int reason, bool keepLogger) {
     Disconnect(reason, keepLogger);
-    DoWaitCursor(1);
     link_kind_.store(kLinkNone);
     logger_type_.store(kNoLogger);
     if (connection_) {

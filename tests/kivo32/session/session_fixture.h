@@ -27,7 +27,7 @@ namespace sessiontest {
 using namespace std::chrono_literals;
 
 // Link time runs this much faster than real time.
-constexpr double kTestSpeed = 20;
+constexpr double kTestSpeed = 50;
 // For the tests that wait for a time-out on purpose.
 constexpr double kTimeoutSpeed = 200;
 
