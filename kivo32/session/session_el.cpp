@@ -148,6 +148,10 @@ void CSessionEL::OnCommand(platform::Message& message) {
         case WM_SESSION_MEMORY_TEST:
             RunSimpleCommandFor(message.id);
             break;
+        case WM_SESSION_REAL_TIME_TEXT:
+        case WM_SESSION_REAL_TIME_GRAPH:
+            OnRealTimeValues(message.id == WM_SESSION_REAL_TIME_GRAPH);
+            break;
         case WM_SESSION_TOGGLE_OPTION:
             OnToggleOption();
             break;

@@ -3,6 +3,7 @@
 // model it found, and runs the logger commands of the user interface, one message each.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -11,11 +12,14 @@
 #include "shared/link/session.h"
 
 class CDataLogger;
+class CRealTimeWindowLink;
 
 class CSessionEL : public CSession {
 public:
     // The speeds the port search tries on each port, in order.
     static constexpr int kSearchSpeeds[] = {57600, 2400};
+    // The real-time windows update once a second.
+    static constexpr std::uint32_t kRealTimeCycleMs = 1000;
 
     // `owner` must outlive the session; `settings` are the link it opens.
     CSessionEL(CSessionOwner& owner, CAppContext& app, CLinkSettings settings);
@@ -58,6 +62,9 @@ private:
     void OnStartStopLogging();
     void OnLoggerProperties();
     void OnToggleOption();
+    // The real-time values window of the logger's kind, with its update loop.
+    void OnRealTimeValues(bool graph);
+    void RunRealTimeLoop(const CRealTimeWindowLink& window);
     // Harmonics and waveform capture: the stored setups, then the dialog of `dialogName`.
     void OnSetupDialog(const char* trace, const char* dialogName);
     // Shows `messageId` in the standard box unless the user aborted.

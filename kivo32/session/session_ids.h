@@ -71,3 +71,6 @@ inline constexpr unsigned IDS_LISTING_SETUPS = 12392;
 inline constexpr unsigned IDS_SETUPS_LISTED = 12403;
 inline constexpr unsigned IDS_LIST_SETUPS_FAILED = 12384;
 inline constexpr unsigned IDS_SETUP_WITHOUT_CHANNEL = 12416;
+
+// Real-time values.
+inline constexpr unsigned IDS_REAL_TIME_READ_FAILED = 12417;

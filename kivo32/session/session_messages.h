@@ -36,3 +36,9 @@ inline constexpr unsigned WM_SESSION_CLEAR_TOTALS = WM_APP + 0x150;
 inline constexpr unsigned WM_SESSION_LOGGER_PROPERTIES = WM_APP + 0x151;
 inline constexpr unsigned WM_SESSION_SET_WIFI_INFO = WM_APP + 0x152;
 inline constexpr unsigned WM_SESSION_SET_WEB_PASSWORD = WM_APP + 0x154;
+
+// Ours, to the main window: open a real-time values window (payload a
+// std::shared_ptr<CRealTimeWindowLink>), and the values of one update (payload a
+// std::vector<RealTimeValue>).
+inline constexpr unsigned WM_REAL_TIME_WINDOW = WM_APP + 0x1E2;
+inline constexpr unsigned WM_REAL_TIME_VALUES = WM_APP + 0x1E3;

@@ -153,6 +153,9 @@ bool LoggerSimulator::Serve(int fd) {
         busy_ns_ +=
             std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
                 .count();
+        if (output.newLineBaud != 0) {
+            line_baud_.store(output.newLineBaud);
+        }
         if (!written || output.closeLink) {
             return false;
         }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "tools/loggersim/link_commands.h"
 #include "tools/loggersim/logger_commands.h"
 
 namespace {
@@ -134,6 +135,15 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                     // The logger drops the link instead of answering.
                     output.closeLink = true;
                     return output;
+                }
+                if (const LinkCommandEffect effect = LinkCommandEffectOf(command); effect.known) {
+                    output.bytes += effect.reply ? Frame(*effect.reply) : std::string();
+                    output.newLineBaud = effect.newBaud;
+                    output.closeLink = effect.dropsLink;
+                    if (effect.dropsLink) {
+                        return output;
+                    }
+                    break;
                 }
                 output.bytes += Execute(line);
                 break;

@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "platform/base/message_box_flags.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/logger_ids.h"
+#include "shared/logger/real_time_value.h"
 #include "tests/kivo32/session/session_fixture.h"
 #include "tools/loggersim/logger_model.h"
 
@@ -188,6 +190,41 @@ TEST_F(SessionHandlersTest, HarmonicsOpenTheirDialogForTheLoggerAfterTheStoredSe
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].requestValues.at("typeCode"), "0");
     EXPECT_EQ(asked[0].requestValues.at("setups").rfind("Active:\t\t", 0), 0u);
+}
+
+TEST_F(SessionHandlersTest, TheRealTimeWindowGetsValuesUntilItCloses) {
+    owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_REAL_TIME_TEXT));
+    ASSERT_TRUE(WaitForMainWindow(WM_REAL_TIME_WINDOW, 0));
+    std::shared_ptr<CRealTimeWindowLink> window;
+    for (const platform::Message& message : MainWindowMessages()) {
+        if (message.id == WM_REAL_TIME_WINDOW) {
+            window = *platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(message);
+        }
+    }
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->DialogName(), "CRTVTextStandardDlg");
+    ASSERT_TRUE(Eventually([this] { return CountOf(WM_REAL_TIME_VALUES, 0) >= 2; }));
+
+    window->Close();
+    ASSERT_TRUE(owner_.GetActiveSession()->WaitForCommandDone(30s));
+    const int updates = CountOf(WM_REAL_TIME_VALUES, 0);
+    for (const platform::Message& message : MainWindowMessages()) {
+        if (message.id == WM_REAL_TIME_VALUES) {
+            EXPECT_FALSE(platform::PayloadAs<std::vector<RealTimeValue>>(message)->empty());
+        }
+    }
+    // The logger answers the next command: it left its continuous mode.
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
+    EXPECT_EQ(Run(WM_SESSION_CLEAR_PEAK), std::vector<std::string>{"Peak values cleared."});
+    EXPECT_EQ(CountOf(WM_REAL_TIME_VALUES, 0), updates);
+}
+
+TEST_F(SessionHandlersTest, ARealTimeGraphWithoutAChannelSelectionOpensNoWindow) {
+    broker_.AnswerRequest("CRTValsSelectData", IDCANCEL);
+    Run(WM_SESSION_REAL_TIME_GRAPH);
+    EXPECT_EQ(CountOf(WM_REAL_TIME_WINDOW, 0), 0);
+    ASSERT_EQ(broker_.Asked().size(), 1u);
+    EXPECT_EQ(broker_.Asked()[0].requestValues.at("typeCode"), "0");
 }
 
 }  // namespace
