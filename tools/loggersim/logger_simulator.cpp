@@ -15,8 +15,8 @@
 
 #include <algorithm>
 
+#include "platform/io/serial_port.h"
 #include "platform/io/stream_transport.h"
-#include "tools/loggersim/line_speed.h"
 
 namespace {
 
@@ -143,7 +143,7 @@ bool LoggerSimulator::Serve(int fd) {
         if (got < 0) {
             continue;
         }
-        if (const int baud = line_baud_.load(); baud != 0 && LineSpeedOf(fd) != baud) {
+        if (const int baud = line_baud_.load(); baud != 0 && TerminalBaud(fd) != baud) {
             continue;
         }
         const auto start = std::chrono::steady_clock::now();

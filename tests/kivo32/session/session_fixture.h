@@ -7,7 +7,6 @@
 #include <chrono>
 #include <memory>
 #include <string>
-#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -17,6 +16,7 @@
 #include "platform/base/program_texts.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/net_link_error.h"
+#include "tests/support/eventually.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/resource_texts.h"
 #include "tests/support/scripted_ui_broker.h"
@@ -31,18 +31,7 @@ constexpr double kTestSpeed = 50;
 // For the tests that wait for a time-out on purpose.
 constexpr double kTimeoutSpeed = 200;
 
-// Waits for `done` with a generous deadline; false when it never came.
-template <class Done>
-bool Eventually(Done done) {
-    const auto deadline = std::chrono::steady_clock::now() + 30s;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
+using testsupport::Eventually;
 
 // The device name a port list gives for a pseudo-terminal path ("/dev/pts/3" -> "pts/3").
 inline std::string PortNameOf(const std::string& path) {
