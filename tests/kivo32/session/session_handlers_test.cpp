@@ -193,6 +193,7 @@ TEST_F(SessionHandlersTest, HarmonicsOpenTheirDialogForTheLoggerAfterTheStoredSe
 }
 
 TEST_F(SessionHandlersTest, TheRealTimeWindowGetsValuesUntilItCloses) {
+    const int ends = CommandEnds();
     owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_REAL_TIME_TEXT));
     ASSERT_TRUE(WaitForMainWindow(WM_REAL_TIME_WINDOW, 0));
     std::shared_ptr<CRealTimeWindowLink> window;
@@ -206,7 +207,7 @@ TEST_F(SessionHandlersTest, TheRealTimeWindowGetsValuesUntilItCloses) {
     ASSERT_TRUE(Eventually([this] { return CountOf(WM_REAL_TIME_VALUES, 0) >= 2; }));
 
     window->Close();
-    ASSERT_TRUE(owner_.GetActiveSession()->WaitForCommandDone(30s));
+    ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends + 1; }));
     const int updates = CountOf(WM_REAL_TIME_VALUES, 0);
     for (const platform::Message& message : MainWindowMessages()) {
         if (message.id == WM_REAL_TIME_VALUES) {
