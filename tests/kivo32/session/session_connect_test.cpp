@@ -2,6 +2,7 @@
 // memory text, the pending command, the port search and the failures that end the session.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,6 +77,35 @@ INSTANTIATE_TEST_SUITE_P(PtyAndTcp, EveryModelTest,
                              }
                              return name;
                          });
+
+TEST_F(SessionConnectTest, TheMainWindowLearnsTheLoggersModulesAndTexts) {
+    const struct {
+        const char* model;
+        int configurationWord;
+        int wifi;
+        int webLogin;
+    } cases[] = {
+        {"standard", -1, 0, 0},  // no configuration word: all ones
+        {"quarven-rs", 0x08, 0, 1},
+        {"quarven-kx", 0x4C, 1, 1},
+    };
+    for (const auto& entry : cases) {
+        LoggerSimulator simulator(*FindLoggerModel(entry.model));
+        simulator.Logger().ChangeState([&entry](LoggerState& state) { state.configurationWord = entry.configurationWord; });
+        ASSERT_TRUE(ConnectTo(simulator, Link::Tcp)) << entry.model;
+        const CSessionEL& session = *owner_.GetActiveSession();
+        EXPECT_EQ(session.LoggerHasWiFi(), entry.wifi) << entry.model;
+        EXPECT_EQ(session.LoggerHasWebLogin(), entry.webLogin) << entry.model;
+        EXPECT_NE(session.GetStatusText(false).find(simulator.Logger().Model().loggerId), std::string::npos);
+        EXPECT_FALSE(session.GetStatusText(true).empty());
+        if (simulator.Logger().Model().typeCode >= 13) {
+            // The link speed means nothing to a Quarven: its field is emptied.
+            const std::vector<std::string> speeds = StatusTexts(STATUS_LINK_SPEED);
+            EXPECT_NE(std::find(speeds.begin(), speeds.end(), std::string()), speeds.end());
+        }
+        EXPECT_TRUE(owner_.Disconnect(0));
+    }
+}
 
 TEST_F(SessionConnectTest, TheMemorySizeDecidesHighOrLowMemory) {
     const struct {
