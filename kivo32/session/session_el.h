@@ -69,8 +69,8 @@ private:
     void OnSetupDialog(const char* trace, const char* dialogName);
     // Shows `messageId` in the standard box unless the user aborted.
     void ShowFailure(unsigned messageId) const;
-    // A confirmation in the program's own box: true for its first button.
-    bool Confirm(unsigned promptId, unsigned titleId, unsigned button1Id, unsigned button2Id) const;
+    // A question in the program's own box: the button that answered it (IDC_MSGBOX_BUTTON1...).
+    int Ask(unsigned promptId, unsigned titleId, unsigned button1Id, unsigned button2Id) const;
     // The blank status line.
     void PostBlankStatus() const;
 

@@ -60,9 +60,8 @@ void CSessionEL::ShowFailure(unsigned messageId) const {
     }
 }
 
-bool CSessionEL::Confirm(unsigned promptId, unsigned titleId, unsigned button1Id, unsigned button2Id) const {
-    const int answer = ShowMessageBoxId(promptId, MB_ICONQUESTION, false, titleId, button1Id, button2Id);
-    return MessageBoxButton(answer) == IDC_MSGBOX_BUTTON1;
+int CSessionEL::Ask(unsigned promptId, unsigned titleId, unsigned button1Id, unsigned button2Id) const {
+    return MessageBoxButton(ShowMessageBoxId(promptId, MB_ICONQUESTION, false, titleId, button1Id, button2Id));
 }
 
 void CSessionEL::PostBlankStatus() const {
@@ -75,9 +74,7 @@ void CSessionEL::RunSimpleCommandFor(unsigned messageId) {
             continue;
         }
         const CommandScope scope(*this);
-        const int answer =
-            MessageBoxButton(ShowMessageBoxId(command.promptId, MB_ICONQUESTION, false, 0, command.buttonId,
-                                              IDS_CANCEL_BUTTON));
+        const int answer = Ask(command.promptId, 0, command.buttonId, IDS_CANCEL_BUTTON);
         const bool goOn = command.onlySecondButtonDeclines ? answer != IDC_MSGBOX_BUTTON2 : answer == IDC_MSGBOX_BUTTON1;
         if (goOn && logger_) {
             PostStatusString(STATUS_TEXT, command.runningStatusId);
@@ -106,12 +103,13 @@ void CSessionEL::OnStartStopLogging() {
     if (recording) {
         const bool feature = logger_->HasModelFeature();
         PostStatusString(STATUS_RECORDING, feature ? IDS_RECORDING_ON_FAST : IDS_RECORDING_ON);
-        confirmed = Confirm(feature ? IDS_CONFIRM_STOP_FEATURE : IDS_CONFIRM_STOP,
-                            feature ? IDS_CONFIRM_STOP_FEATURE_TITLE : IDS_CONFIRM_STOP_TITLE, IDS_STOP_BUTTON,
-                            feature ? IDS_KEEP_FEATURE_BUTTON : IDS_KEEP_RECORDING_BUTTON);
+        confirmed = Ask(feature ? IDS_CONFIRM_STOP_FEATURE : IDS_CONFIRM_STOP,
+                        feature ? IDS_CONFIRM_STOP_FEATURE_TITLE : IDS_CONFIRM_STOP_TITLE, IDS_STOP_BUTTON,
+                        feature ? IDS_KEEP_FEATURE_BUTTON : IDS_KEEP_RECORDING_BUTTON) == IDC_MSGBOX_BUTTON1;
     } else {
         PostStatusString(STATUS_RECORDING, IDS_RECORDING_OFF);
-        confirmed = Confirm(IDS_CONFIRM_START, IDS_CONFIRM_START_TITLE, IDS_START_BUTTON, IDS_KEEP_STOPPED_BUTTON);
+        confirmed = Ask(IDS_CONFIRM_START, IDS_CONFIRM_START_TITLE, IDS_START_BUTTON, IDS_KEEP_STOPPED_BUTTON) ==
+                    IDC_MSGBOX_BUTTON1;
     }
     if (confirmed) {
         PostStatusString(STATUS_TEXT, IDS_CHANGING_RECORDING);

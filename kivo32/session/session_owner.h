@@ -91,9 +91,6 @@ public:
     void StoreBaud(int linkKind, int baud);
     void SetLastConnection(CLastConnection connection);
     CLastConnection GetLastConnection() const;
-    // Bit 0: the clock question is not asked again.
-    int GetOptionFlags() const { return option_flags_.load(); }
-    void SetOptionFlags(int flags) { option_flags_.store(flags); }
     // The serial port entries the port search tries, at most 16.
     std::vector<std::string> SerialPortList() const;
 
@@ -116,7 +113,6 @@ private:
     std::atomic<unsigned> pending_command_{0};
     std::atomic<int> direct_baud_default_{57600};
     std::atomic<int> modem_baud_default_{57600};
-    std::atomic<int> option_flags_{0};
     mutable std::mutex last_connection_mutex_;
     CLastConnection last_connection_;
     std::unique_ptr<CSessionEL> session_;
