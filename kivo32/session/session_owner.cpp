@@ -64,10 +64,12 @@ bool CSessionOwner::Disconnect(int reason, bool keepLogger) {
     if (session.IsDialogOpen() && end_dialog_) {
         end_dialog_();
     }
-    app_.Set(CAppContext::Flag::Abort, true);
-    session.Post(platform::Message(WM_CANCEL_COMMAND));
-    WaitLocally([&session] { return session.IsCommandDone(); }, kCommandDoneWait,
-                [&session] { return session.WaitForCommandDone(kCommandDoneWait); });
+    if (!session.IsCommandDone()) {
+        app_.Set(CAppContext::Flag::Abort, true);
+        session.Post(platform::Message(WM_CANCEL_COMMAND));
+        WaitLocally([&session] { return session.IsCommandDone(); }, kCommandDoneWait,
+                    [&session] { return session.WaitForCommandDone(kCommandDoneWait); });
+    }
     session.Post(platform::Message(WM_END_SESSION_THREAD, static_cast<std::uintptr_t>(reason), nullptr,
                                    keepLogger ? 1 : 0));
     const bool ended = WaitLocally([&session] { return !session.Running(); }, kJoinWait,

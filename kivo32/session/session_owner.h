@@ -61,8 +61,8 @@ public:
     // The running session, nullptr when none.
     CSessionEL* GetActiveSession() const { return session_.get(); }
 
-    // ---- The end of a session (WM_END_SESSION): ends the dialog the session shows, cancels its
-    // command and waits for it, asks the thread to stop the link and end, and joins it. A thread that
+    // ---- The end of a session (WM_END_SESSION): ends the dialog the session shows, cancels the command
+    // that runs and waits for it, asks the thread to stop the link and end, and joins it. A thread that
     // does not end is kept (and reported). True when the session ended.
     bool Disconnect(int reason, bool keepLogger = false);
     // Sessions whose thread did not end when asked.
