@@ -38,18 +38,17 @@ CSessionEL::~CSessionEL() {
     logger_.reset();
 }
 
-std::string CSessionEL::GetStatusText(bool connectionText) const {
-    if (connectionText && GetConnection() != nullptr) {
-        return CSession::GetStatusText(true);
-    }
+std::string CSessionEL::LoggerText() const {
     return logger_ ? logger_->GetTitleText() : std::string();
 }
 
 int CSessionEL::LoggerHasWiFi() const {
+    const auto lock = LockLinkObjects();
     return ConfigurationBit(logger_.get(), kWiFiModuleBit);
 }
 
 int CSessionEL::LoggerHasWebLogin() const {
+    const auto lock = LockLinkObjects();
     return ConfigurationBit(logger_.get(), kWebLoginBit);
 }
 
@@ -126,7 +125,11 @@ void CSessionEL::ShowConnectFailure() const {
 }
 
 void CSessionEL::OnDropLogger() {
-    logger_.reset();
+    std::unique_ptr<CDataLogger> dropped;
+    {
+        const auto lock = LockLinkObjects();
+        dropped = std::move(logger_);
+    }
     CSession::OnDropLogger();
 }
 

@@ -28,7 +28,6 @@ public:
     // The logger object; only the session thread uses it.
     CDataLogger* GetLogger() const { return logger_.get(); }
 
-    std::string GetStatusText(bool connectionText) const override;
     int LoggerHasWiFi() const override;
     int LoggerHasWebLogin() const override;
 
@@ -47,6 +46,7 @@ protected:
     void OnCommand(platform::Message& message) override;
     void OnDropLogger() override;
     void SayFarewell(int reason) override;
+    std::string LoggerText() const override;
 
 private:
     void InitInstance();

@@ -71,14 +71,18 @@ int CSessionEL::ConnectLogger() {
 }
 
 bool CSessionEL::MakeLoggerObject() {
+    std::unique_ptr<CDataLogger> made;
     try {
-        logger_ = CreateDataLogger(GetConnection(), GetLoggerType());
+        made = CreateDataLogger(GetConnection(), GetLoggerType());
     } catch (const std::bad_alloc&) {
         Trace("ConnectLogger(): out of memory while making the logger object");
-        logger_.reset();
     }
-    if (!logger_) {
+    if (!made) {
         return false;
+    }
+    {
+        const auto lock = LockLinkObjects();
+        logger_ = std::move(made);
     }
     if (GetLoggerType() >= 13) {
         PostStatus(STATUS_LINK_SPEED, std::string());

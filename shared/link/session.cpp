@@ -2,6 +2,8 @@
 // three base messages.
 #include "shared/link/session.h"
 
+#include <utility>
+
 #include "platform/base/program_texts.h"
 #include "shared/common/message_box.h"
 #include "shared/link/connection_direct.h"
@@ -88,7 +90,12 @@ void CSession::ReplaceConnection(std::unique_ptr<CConnection> connection) {
     }
     connection->SetClock(*clock_);
     connection->SetMainWindow(status_window_.load());
-    connection_ = std::move(connection);
+    // The old one goes outside the lock: closing it waits for its reader.
+    std::unique_ptr<CConnection> replaced;
+    {
+        const auto lock = LockLinkObjects();
+        replaced = std::exchange(connection_, std::move(connection));
+    }
 }
 
 int CSession::NewDirectConnection(std::string portName, int baud) {
@@ -135,14 +142,16 @@ void CSession::Disconnect(int reason, bool keepLogger) {
 }
 
 int CSession::SendQueuedData() {
+    const auto lock = LockLinkObjects();
     return connection_ ? connection_->SendQueuedData() : 0;
 }
 
 std::string CSession::GetStatusText(bool connectionText) const {
+    const auto lock = LockLinkObjects();
     if (connectionText && connection_) {
         return connection_->GetStatusText();
     }
-    return {};
+    return LoggerText();
 }
 
 int CSession::RunDialog(platform::DialogRequest& request) {
@@ -219,7 +228,11 @@ void CSession::OnDisconnect(int reason, bool keepLogger) {
     logger_type_.store(kNoLogger);
     if (connection_) {
         OnDropLogger();
-        connection_.reset();
+        std::unique_ptr<CConnection> ended;
+        {
+            const auto lock = LockLinkObjects();
+            ended = std::move(connection_);
+        }
     }
     RequestStop();
 }

@@ -92,7 +92,8 @@ public:
     // On any thread but the session's: waits up to `timeout` for the command-done flag.
     bool WaitForCommandDone(std::chrono::milliseconds timeout);
 
-    // ---- The link. Only the session thread makes, uses and closes it.
+    // ---- The link. Only the session thread makes, uses and closes it; the user-interface thread calls
+    // only SendQueuedData and GetStatusText.
     CConnection* GetConnection() const { return connection_.get(); }
     // Replaces the connection (a logger object on the old one is dropped first). Result 1.
     int NewDirectConnection(std::string portName, int baud);
@@ -108,7 +109,7 @@ public:
     int SendQueuedData();
     // The connection's status text when `connectionText` and a connection exists, else the logger's
     // identification text; empty when there is neither.
-    virtual std::string GetStatusText(bool connectionText) const;
+    std::string GetStatusText(bool connectionText) const;
     // The logger's Wi-Fi module and web login, from its configuration bits; 0 without a logger.
     virtual int LoggerHasWiFi() const { return 0; }
     virtual int LoggerHasWebLogin() const { return 0; }
@@ -154,6 +155,11 @@ protected:
     void OnDisconnect(int reason, bool keepLogger);
     // The logger's farewell, for Disconnect; a session without a logger object has none.
     virtual void SayFarewell(int) {}
+    // The logger's identification text, for GetStatusText (called with the link objects locked).
+    virtual std::string LoggerText() const { return {}; }
+    // Held while the connection or the logger object is replaced on the session thread, and while the
+    // user-interface thread calls into them.
+    std::unique_lock<std::mutex> LockLinkObjects() const { return std::unique_lock(link_objects_mutex_); }
     // While the session waits for the user's answer, a cancel is taken at once.
     bool TakeWhileAsking(platform::Message& message) override;
 
@@ -181,6 +187,7 @@ private:
     mutable std::mutex names_mutex_;
     std::string model_name_;
     std::string displayed_model_name_;
+    mutable std::mutex link_objects_mutex_;
     std::unique_ptr<CConnection> connection_;
     std::atomic<platform::MessageTarget*> status_window_{nullptr};
     std::atomic<platform::MessageTarget*> application_{nullptr};
