@@ -202,5 +202,24 @@ TEST_F(SessionConnectTest, AnUnknownCombinationVariantEndsAtTheLoggerObjectWitho
     }
 }
 
+TEST_F(SessionConnectTest, ANetworkLoggerThatCannotBeReachedIsToldWithTheSystemsReason) {
+    // A port nobody listens on: taken and given back.
+    int port = 0;
+    {
+        LoggerSimulator closed(*FindLoggerModel("quarven-rs"));
+        port = closed.StartTcp(0);
+    }
+    broker_.SetDefaultAnswer(IDOK);
+
+    EXPECT_FALSE(Start([port](CSessionOwner& owner) { return owner.ConnectNetwork("127.0.0.1", std::to_string(port)); }));
+
+    ASSERT_EQ(broker_.Boxes().size(), 1u);
+    const testsupport::RecordedMessageBox told = broker_.Boxes().back();
+    EXPECT_FALSE(told.byId);
+    EXPECT_NE(told.texts.prompt.find("The network logger could not be reached."), std::string::npos);
+    EXPECT_EQ(told.texts.caption, "Network Connection");
+    EXPECT_TRUE(EndOfSessionAsked());
+}
+
 }  // namespace
 }  // namespace sessiontest
