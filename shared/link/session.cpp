@@ -11,7 +11,7 @@
 #include "shared/link/link_ids.h"
 #include "shared/link/model_decision.h"
 
-CSession::CSession(CAppContext& app) : app_(app) {}
+CSession::CSession(CAppContext& app, unsigned cancelTextId) : app_(app), cancel_text_id_(cancelTextId) {}
 
 CSession::~CSession() {
     // The connection's reader may still call back into the session until the link is closed.
@@ -209,7 +209,7 @@ void CSession::OnMessage(platform::Message& message) {
 }
 
 void CSession::OnCancelCommand() {
-    PostStatusString(STATUS_TEXT, IDS_COMMAND_CANCELLED);
+    PostStatusString(STATUS_TEXT, cancel_text_id_);
     if (!app_.IsSet(CAppContext::Flag::Disconnecting) && !in_progress_.load()) {
         DoWaitCursor(-1);
     } else {

@@ -20,6 +20,7 @@
 #include "platform/base/message_target.h"
 #include "shared/common/app_context.h"
 #include "shared/link/link_clock.h"
+#include "shared/link/link_ids.h"
 
 class CConnection;
 
@@ -32,8 +33,10 @@ enum ConnectStage { kStageEstablish, kStageIdentify, kStageModel, kStageLoggerOb
 
 class CSession : public platform::BrokerWorkerThread {
 public:
-    // `app` must outlive the session.
-    explicit CSession(CAppContext& app = GetAppContext());
+
+    // `app` must outlive the session. A cancel tells the main window the text of `cancelTextId` (the
+    // scheduled-calling program's session has a text of its own).
+    explicit CSession(CAppContext& app = GetAppContext(), unsigned cancelTextId = IDS_COMMAND_CANCELLED);
     ~CSession() override;
 
     int GetSendMode() const { return send_mode_.load(); }
@@ -167,6 +170,7 @@ private:
     void ReplaceConnection(std::unique_ptr<CConnection> connection);
 
     CAppContext& app_;
+    const unsigned cancel_text_id_;
     const LinkClock* clock_ = &RealLinkClock();
     std::atomic<int> send_mode_{SEND_MODE_ECHO};
     std::atomic<int> logger_type_{-1};

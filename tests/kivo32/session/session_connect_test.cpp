@@ -165,6 +165,31 @@ TEST_F(SessionConnectTest, ThePortSearchFindsTheLoggerAtTheSecondSpeedOfTheSecon
     EXPECT_EQ(simulators[2]->Logger().CommandCount(), 0);
 }
 
+TEST_F(SessionConnectTest, ANewSpeedIsOfferedAsTheDefaultBelowTheQuarven) {
+    const struct {
+        const char* model;
+        int answer;  // 0: not asked
+    } cases[] = {{"standard", IDC_MSGBOX_BUTTON2}, {"nimbo-vdc", IDCANCEL}, {"quarven-rs", 0}};
+    for (const auto& entry : cases) {
+        LoggerSimulator simulator(*FindLoggerModel(entry.model));
+        const std::string path = simulator.StartPty();
+        app_.portName = PortNameOf(path);
+        if (entry.answer != 0) {
+            broker_.AnswerDialog("CMsgBoxDlg", entry.answer);
+        }
+        ASSERT_TRUE(Start([&path](CSessionOwner& owner) { return owner.ConnectDirect(PortNameOf(path), 19200); }))
+            << entry.model;
+        EXPECT_EQ(broker_.UnusedAnswers(), 0u) << entry.model;
+        EXPECT_TRUE(owner_.Disconnect(0));
+    }
+    const auto asked = broker_.Asked();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(broker_.Boxes()[0].texts.prompt, "The link runs at 19200 baud. Keep this speed as the default?");
+    // Only the first button keeps it.
+    EXPECT_EQ(owner_.GetStoredBaud(kLinkDirect), 57600);
+    EXPECT_TRUE(profile_.empty());
+}
+
 TEST_F(SessionConnectTest, WithoutPortSearchAPortThatDoesNotOpenFailsAtOnceAndForgetsThePendingCommand) {
     owner_.SetPortSearchAllowed(false);
     owner_.SetPendingCommand(kPendingCommand);

@@ -19,7 +19,8 @@ class BareSession : public CSession {
 public:
     static constexpr unsigned kMarker = WM_USER + 7;
 
-    explicit BareSession(CAppContext& app) : CSession(app) {}
+    explicit BareSession(CAppContext& app, unsigned cancelTextId = IDS_COMMAND_CANCELLED)
+        : CSession(app, cancelTextId) {}
     ~BareSession() override { StopAndJoin(); }
 
 protected:
@@ -111,6 +112,21 @@ TEST_F(SessionCommandTest, ACancelDuringACommandOrTheEndOfTheSessionOnlyClearsTh
             session_.EndCommand();
         }
     }
+}
+
+TEST_F(SessionCommandTest, ASessionMayTellACancelInItsOwnWords) {
+    constexpr unsigned kCallCancelled = 8221;
+    platform::TextTable texts;
+    texts.Set(IDS_COMMAND_CANCELLED, "Command cancelled.");
+    texts.Set(kCallCancelled, "Call cancelled.");
+    SetProgramTexts(std::move(texts));
+    BareSession calling(app_, kCallCancelled);
+    calling.SetStatusWindow(&window_);
+    calling.Start();
+    calling.Post(platform::Message(WM_CANCEL_COMMAND));
+    const auto status = queue_.Take(10s);
+    ASSERT_TRUE(status);
+    EXPECT_EQ(*platform::PayloadAs<std::string>(*status), "Call cancelled.");
 }
 
 TEST_F(SessionCommandTest, AnIdentificationNotUnderstoodIsToldUnlessAborted) {
