@@ -108,7 +108,8 @@ bool CSessionEL::CreateConnection() {
         case kLinkDirect:
             return NewDirectConnection(settings_.portName, settings_.directBaud) != 0;
         case kLinkNetwork:
-            return NewNetworkConnection(settings_.networkAddress, settings_.networkPort, settings_.directBaud) != 0;
+            return NewNetworkConnection(settings_.networkAddress, settings_.networkPort,
+                                        settings_.directBaud) != 0;
         default:
             // Modem links come with the modem line.
             return false;

@@ -103,7 +103,8 @@ int CSessionEL::FindLoggerPort(const std::string& triedPort, int triedSpeed, boo
             if (TrimAtFirstSpace(port) == tried && speed == triedSpeed) {
                 continue;
             }
-            PostStatus(STATUS_TEXT, platform::FormatLoadedText(IDS_SEARCHING_PORT, {port, std::to_string(speed)}));
+            PostStatus(STATUS_TEXT,
+                       platform::FormatLoadedText(IDS_SEARCHING_PORT, {port, std::to_string(speed)}));
             NewDirectConnection(port, speed);
             if (IsAborted()) {
                 return 0;

@@ -40,7 +40,8 @@ constexpr SimpleCommand kSimpleCommands[] = {
     {WM_SESSION_CLEAR_TOTALS, IDS_CONFIRM_CLEAR_TOTALS, IDS_CLEAR_TOTALS_BUTTON, 0, IDS_TOTALS_CLEARED,
      IDS_CLEAR_TOTALS_FAILED, false, false, [](CDataLogger& logger) { return logger.ClearTotals(); }},
     {WM_SESSION_MEMORY_TEST, IDS_CONFIRM_MEMORY_TEST, IDS_MEMORY_TEST_BUTTON, IDS_MEMORY_TEST,
-     IDS_MEMORY_TEST_PASSED, IDS_MEMORY_TEST, true, true, [](CDataLogger& logger) { return logger.TestRam(); }},
+     IDS_MEMORY_TEST_PASSED, IDS_MEMORY_TEST, true, true,
+     [](CDataLogger& logger) { return logger.TestRam(); }},
 };
 
 std::string JoinLines(const std::vector<std::string>& lines) {
@@ -61,7 +62,8 @@ void CSessionEL::ShowFailure(unsigned messageId) const {
 }
 
 int CSessionEL::Ask(unsigned promptId, unsigned titleId, unsigned button1Id, unsigned button2Id) const {
-    return MessageBoxButton(ShowMessageBoxId(promptId, MB_ICONQUESTION, false, titleId, button1Id, button2Id));
+    return MessageBoxButton(
+        ShowMessageBoxId(promptId, MB_ICONQUESTION, false, titleId, button1Id, button2Id));
 }
 
 void CSessionEL::PostBlankStatus() const {
@@ -75,7 +77,8 @@ void CSessionEL::RunSimpleCommandFor(unsigned messageId) {
         }
         const CommandScope scope(*this);
         const int answer = Ask(command.promptId, 0, command.buttonId, IDS_CANCEL_BUTTON);
-        const bool goOn = command.onlySecondButtonDeclines ? answer != IDC_MSGBOX_BUTTON2 : answer == IDC_MSGBOX_BUTTON1;
+        const bool goOn =
+            command.onlySecondButtonDeclines ? answer != IDC_MSGBOX_BUTTON2 : answer == IDC_MSGBOX_BUTTON1;
         if (goOn && logger_) {
             PostStatusString(STATUS_TEXT, command.runningStatusId);
             if (command.operation(*logger_)) {
@@ -108,8 +111,8 @@ void CSessionEL::OnStartStopLogging() {
                         feature ? IDS_KEEP_FEATURE_BUTTON : IDS_KEEP_RECORDING_BUTTON) == IDC_MSGBOX_BUTTON1;
     } else {
         PostStatusString(STATUS_RECORDING, IDS_RECORDING_OFF);
-        confirmed = Ask(IDS_CONFIRM_START, IDS_CONFIRM_START_TITLE, IDS_START_BUTTON, IDS_KEEP_STOPPED_BUTTON) ==
-                    IDC_MSGBOX_BUTTON1;
+        confirmed = Ask(IDS_CONFIRM_START, IDS_CONFIRM_START_TITLE, IDS_START_BUTTON,
+                        IDS_KEEP_STOPPED_BUTTON) == IDC_MSGBOX_BUTTON1;
     }
     if (confirmed) {
         PostStatusString(STATUS_TEXT, IDS_CHANGING_RECORDING);

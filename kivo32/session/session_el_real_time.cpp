@@ -76,7 +76,8 @@ void CSessionEL::RunRealTimeLoop(const CRealTimeWindowLink& window) {
         // The first cycle puts the logger in its continuous mode; the others only fetch.
         if (logger_->ArmLogger(armed)) {
             armed = true;
-            PostToMainWindow(platform::Message(WM_REAL_TIME_VALUES, 0, platform::MakePayload(logger_->GetRealTimeValues())));
+            PostToMainWindow(platform::Message(WM_REAL_TIME_VALUES, 0,
+                                               platform::MakePayload(logger_->GetRealTimeValues())));
         }
         WaitForLink([&window] { return window.IsClosed(); }, clock.RealDuration(kRealTimeCycleMs));
     }

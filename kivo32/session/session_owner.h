@@ -41,7 +41,8 @@ class CSessionOwner {
 public:
     // How the user-interface thread waits for the session: until done() or `timeout`; true when done.
     // The program runs a local event loop, so that the questions a session asks meanwhile are answered.
-    using LocalWait = std::function<bool(const std::function<bool()>& done, std::chrono::milliseconds timeout)>;
+    using LocalWait =
+        std::function<bool(const std::function<bool()>& done, std::chrono::milliseconds timeout)>;
     // Writes one integer of the program's settings (section, key, value).
     using ProfileWriter = std::function<void(const std::string& section, const std::string& key, int value)>;
 
@@ -50,7 +51,8 @@ public:
 
     // `app` must outlive the owner. The session's notices go to `mainWindow`, its end-of-session
     // request to `application` (either may be nullptr).
-    CSessionOwner(CAppContext& app, platform::MessageTarget* mainWindow, platform::MessageTarget* application);
+    CSessionOwner(CAppContext& app, platform::MessageTarget* mainWindow,
+                  platform::MessageTarget* application);
     ~CSessionOwner();
     CSessionOwner(const CSessionOwner&) = delete;
     CSessionOwner& operator=(const CSessionOwner&) = delete;

@@ -23,7 +23,8 @@ CSession::~CSession() {
 
 platform::WaitResult CSession::WaitForLink(const std::function<bool()>& done,
                                            std::chrono::milliseconds timeout) {
-    return WaitWhilePumping(done, timeout, [this](platform::Message& message) { return TakeWhileAsking(message); });
+    return WaitWhilePumping(done, timeout,
+                            [this](platform::Message& message) { return TakeWhileAsking(message); });
 }
 
 bool CSession::TakeWhileAsking(platform::Message& message) {
@@ -99,7 +100,8 @@ void CSession::ReplaceConnection(std::unique_ptr<CConnection> connection) {
 }
 
 int CSession::NewDirectConnection(std::string portName, int baud) {
-    ReplaceConnection(std::make_unique<CConnectionDirect>(CLinkContext{this, &app_}, std::move(portName), baud));
+    ReplaceConnection(
+        std::make_unique<CConnectionDirect>(CLinkContext{this, &app_}, std::move(portName), baud));
     return 1;
 }
 
@@ -110,7 +112,8 @@ int CSession::NewNetworkConnection(std::string address, std::string port, int ba
 }
 
 int CSession::DecodeModel() {
-    const ModelDecision decision = DecideModel(connection_ ? connection_->GetFirmwareVersion() : std::string());
+    const ModelDecision decision =
+        DecideModel(connection_ ? connection_->GetFirmwareVersion() : std::string());
     SetLoggerType(decision.typeCode);
     SetModelName(decision.modelName);
     if (!decision.decoded) {

@@ -29,11 +29,17 @@ inline constexpr int SEND_MODE_LINE = 0;  // command and CR at once, no echo che
 inline constexpr int SEND_MODE_ECHO = 1;  // byte by byte against the logger's echo, then CR
 
 // How far the connect step got.
-enum ConnectStage { kStageEstablish, kStageIdentify, kStageModel, kStageLoggerObject, kStageSessionStart, kStageMemoryText };
+enum ConnectStage {
+    kStageEstablish,
+    kStageIdentify,
+    kStageModel,
+    kStageLoggerObject,
+    kStageSessionStart,
+    kStageMemoryText,
+};
 
 class CSession : public platform::BrokerWorkerThread {
 public:
-
     // `app` must outlive the session. A cancel tells the main window the text of `cancelTextId` (the
     // scheduled-calling program's session has a text of its own).
     explicit CSession(CAppContext& app = GetAppContext(), unsigned cancelTextId = IDS_COMMAND_CANCELLED);

@@ -11,7 +11,7 @@ struct SpeedCode {
 };
 
 // Code 14 stands for any other rate: the logger keeps its speed.
-constexpr SpeedCode kSpeedCodes[] = {{15, 1200}, {13, 4800}, {12, 9600}, {3, 14400},
+constexpr SpeedCode kSpeedCodes[] = {{15, 1200},  {13, 4800}, {12, 9600}, {3, 14400},
                                      {11, 19200}, {2, 28800}, {1, 57600}};
 
 }  // namespace

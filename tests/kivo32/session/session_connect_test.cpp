@@ -29,7 +29,9 @@ protected:
     bool ConnectTo(LoggerSimulator& simulator, Link link) {
         if (link == Link::Tcp) {
             const int port = simulator.StartTcp(0);
-            return Start([port](CSessionOwner& owner) { return owner.ConnectNetwork("127.0.0.1", std::to_string(port)); });
+            return Start([port](CSessionOwner& owner) {
+                return owner.ConnectNetwork("127.0.0.1", std::to_string(port));
+            });
         }
         const std::string path = simulator.StartPty();
         app_.portName = PortNameOf(path);
@@ -91,7 +93,8 @@ TEST_F(SessionConnectTest, TheMainWindowLearnsTheLoggersModulesAndTexts) {
     };
     for (const auto& entry : cases) {
         LoggerSimulator simulator(*FindLoggerModel(entry.model));
-        simulator.Logger().ChangeState([&entry](LoggerState& state) { state.configurationWord = entry.configurationWord; });
+        simulator.Logger().ChangeState(
+            [&entry](LoggerState& state) { state.configurationWord = entry.configurationWord; });
         ASSERT_TRUE(ConnectTo(simulator, Link::Tcp)) << entry.model;
         const CSessionEL& session = *owner_.GetActiveSession();
         EXPECT_EQ(session.LoggerHasWiFi(), entry.wifi) << entry.model;
@@ -120,7 +123,8 @@ TEST_F(SessionConnectTest, TheMemorySizeDecidesHighOrLowMemory) {
             state.recordPointer = state.memoryEnd;
         });
         ASSERT_TRUE(ConnectTo(simulator, Link::Pty)) << entry.kb;
-        EXPECT_EQ(owner_.GetActiveSession()->GetDisplayedModelName(), std::string("Nimbo Current") + entry.suffix)
+        EXPECT_EQ(owner_.GetActiveSession()->GetDisplayedModelName(),
+                  std::string("Nimbo Current") + entry.suffix)
             << entry.kb;
         EXPECT_TRUE(owner_.Disconnect(0));
     }
@@ -159,7 +163,9 @@ TEST_F(SessionConnectTest, ThePortSearchFindsTheLoggerAtTheSecondSpeedOfTheSecon
     EXPECT_EQ(last.portName, ports[1].name);
     EXPECT_EQ(last.baud, 2400);
     EXPECT_EQ(owner_.GetStoredBaud(kLinkDirect), 2400);
-    EXPECT_EQ(profile_, (std::vector<std::tuple<std::string, std::string, int>>{{"Direct Connect", "DirectBaud", 2400}}));
+    EXPECT_EQ(
+        profile_,
+        (std::vector<std::tuple<std::string, std::string, int>>{{"Direct Connect", "DirectBaud", 2400}}));
     EXPECT_EQ(BoxIds(), std::vector<unsigned>{0});  // the offer to keep the speed, in the own box
     EXPECT_TRUE(WaitForMainWindow(WM_COMMAND, kPendingCommand));
     EXPECT_EQ(simulators[2]->Logger().CommandCount(), 0);
@@ -177,14 +183,16 @@ TEST_F(SessionConnectTest, ANewSpeedIsOfferedAsTheDefaultBelowTheQuarven) {
         if (entry.answer != 0) {
             broker_.AnswerDialog("CMsgBoxDlg", entry.answer);
         }
-        ASSERT_TRUE(Start([&path](CSessionOwner& owner) { return owner.ConnectDirect(PortNameOf(path), 19200); }))
-            << entry.model;
+        ASSERT_TRUE(Start([&path](CSessionOwner& owner) {
+            return owner.ConnectDirect(PortNameOf(path), 19200);
+        })) << entry.model;
         EXPECT_EQ(broker_.UnusedAnswers(), 0u) << entry.model;
         EXPECT_TRUE(owner_.Disconnect(0));
     }
     const auto asked = broker_.Asked();
     ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(broker_.Boxes()[0].texts.prompt, "The link runs at 19200 baud. Keep this speed as the default?");
+    EXPECT_EQ(broker_.Boxes()[0].texts.prompt,
+              "The link runs at 19200 baud. Keep this speed as the default?");
     // Only the first button keeps it.
     EXPECT_EQ(owner_.GetStoredBaud(kLinkDirect), 57600);
     EXPECT_TRUE(profile_.empty());
@@ -236,7 +244,8 @@ TEST_F(SessionConnectTest, ANetworkLoggerThatCannotBeReachedIsToldWithTheSystems
     }
     broker_.SetDefaultAnswer(IDOK);
 
-    EXPECT_FALSE(Start([port](CSessionOwner& owner) { return owner.ConnectNetwork("127.0.0.1", std::to_string(port)); }));
+    EXPECT_FALSE(Start(
+        [port](CSessionOwner& owner) { return owner.ConnectNetwork("127.0.0.1", std::to_string(port)); }));
 
     ASSERT_EQ(broker_.Boxes().size(), 1u);
     const testsupport::RecordedMessageBox told = broker_.Boxes().back();

@@ -58,7 +58,8 @@ protected:
     }
     bool ConnectOverTcp(LoggerSimulator& simulator) {
         const int port = simulator.StartTcp(0);
-        return Start([port](CSessionOwner& owner) { return owner.ConnectNetwork("127.0.0.1", std::to_string(port)); });
+        return Start(
+            [port](CSessionOwner& owner) { return owner.ConnectNetwork("127.0.0.1", std::to_string(port)); });
     }
     void Post(unsigned message) { owner_.GetActiveSession()->Post(platform::Message(message)); }
 };

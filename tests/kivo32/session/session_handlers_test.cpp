@@ -24,7 +24,8 @@ protected:
     void SetUp() override {
         const std::string path = simulator_.StartPty();
         app_.portName = PortNameOf(path);
-        ASSERT_TRUE(Start([path](CSessionOwner& owner) { return owner.ConnectDirect(PortNameOf(path), 57600); }));
+        ASSERT_TRUE(
+            Start([path](CSessionOwner& owner) { return owner.ConnectDirect(PortNameOf(path), 57600); }));
         // The connect step's end gives the cursor back last.
         ASSERT_TRUE(WaitForMainWindow(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)));
     }
@@ -69,7 +70,9 @@ TEST_F(SessionHandlersTest, ConfirmedCommandsRunOnceAndDeclinedOnesSendNothing) 
         {"clear peak", WM_SESSION_CLEAR_PEAK, IDC_MSGBOX_BUTTON1, {"Peak values cleared."}},
         {"clear totals declined", WM_SESSION_CLEAR_TOTALS, IDCANCEL, {}},
         // Only the second button stops the memory test: a box closed without a choice goes on.
-        {"memory test closed", WM_SESSION_MEMORY_TEST, IDCANCEL,
+        {"memory test closed",
+         WM_SESSION_MEMORY_TEST,
+         IDCANCEL,
          {"Logger memory test...", "The logger memory test passed."}},
         {"memory test declined", WM_SESSION_MEMORY_TEST, IDC_MSGBOX_BUTTON2, {}},
     };
@@ -85,8 +88,8 @@ TEST_F(SessionHandlersTest, ConfirmedCommandsRunOnceAndDeclinedOnesSendNothing) 
 TEST_F(SessionHandlersTest, StartAndStopRecordingAskTheirOwnQuestion) {
     broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
     EXPECT_EQ(Run(WM_SESSION_START_STOP_LOGGING),
-              (std::vector<std::string>{"Reading the recording state...", " ", "Changing the recording state...",
-                                        "Recording state changed."}));
+              (std::vector<std::string>{"Reading the recording state...", " ",
+                                        "Changing the recording state...", "Recording state changed."}));
     EXPECT_TRUE(simulator_.Logger().State().recording);
     broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
     Run(WM_SESSION_START_STOP_LOGGING);

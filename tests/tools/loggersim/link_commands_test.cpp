@@ -61,7 +61,8 @@ public:
         EXPECT_EQ(::write(fd_.Get(), line.data(), line.size()), static_cast<ssize_t>(line.size()));
         std::string reply;
         pollfd watch{fd_.Get(), POLLIN, 0};
-        while (reply.find('>') == std::string::npos && ::poll(&watch, 1, static_cast<int>(wait.count())) > 0) {
+        while (reply.find('>') == std::string::npos &&
+               ::poll(&watch, 1, static_cast<int>(wait.count())) > 0) {
             char buffer[256];
             const ssize_t got = ::read(fd_.Get(), buffer, sizeof buffer);
             if (got <= 0) {
