@@ -144,8 +144,12 @@ int CSerialPort::SetBaud(int baud) {
 }
 
 int CSerialPort::GetBaud() const {
+    return TerminalBaud(fd());
+}
+
+int TerminalBaud(int fd) {
     termios settings{};
-    if (::tcgetattr(fd(), &settings) != 0) {
+    if (::tcgetattr(fd, &settings) != 0) {
         return 0;
     }
     const speed_t speed = ::cfgetospeed(&settings);

@@ -96,3 +96,7 @@ private:
     int out_queue_size_ = 0;
     platform::ReaderThread reader_;
 };
+
+// The speed of terminal `fd`'s line settings in baud (for a pseudo-terminal master: what its slave was
+// set to); 0 when `fd` is no terminal or the speed is none of the standard ones.
+int TerminalBaud(int fd);

@@ -43,6 +43,8 @@ public:
         NoFarewell,          // the farewell command is not sent at disconnect
         CtrlShiftHeld,       // Ctrl and Shift were held when the user gave the running command
         ShiftHeld,           // Shift was held when the user gave the running command
+        Disconnecting,       // the end-of-session routine runs: a cancel then only clears the busy flag
+        Closing,             // the main window closes: an aborted command no longer undoes its change
         Count
     };
 

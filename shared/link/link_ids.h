@@ -8,23 +8,38 @@ inline constexpr unsigned WM_LINK_STATUS = WM_APP + 0xD0;  // wParam a notice co
 inline constexpr unsigned WM_LINK_OPENING = WM_APP + 0xCE;
 inline constexpr unsigned WM_USB_DEVICE_ARRIVAL = WM_APP + 0xF2;  // payload the device name text
 inline constexpr unsigned WM_USB_DEVICE_REMOVAL = WM_APP + 0xF3;
-// Thread message of the session: cancel the running command (the abort flag is set first).
+inline constexpr unsigned WM_SEND_QUEUED_DATA = WM_APP + 0xED;
+// Ours: the wait cursor (wParam 1 show, -1 restore) and the close command (wParam 0 grey, 1 enable),
+// which the session asks of the user-interface thread.
+inline constexpr unsigned WM_WAIT_CURSOR = WM_APP + 0x1E0;
+inline constexpr unsigned WM_CLOSE_COMMAND = WM_APP + 0x1E1;
+// Message to the application: end the session (wParam the reason: 2 after a network restart).
+inline constexpr unsigned WM_END_SESSION = WM_APP + 0xD6;
+// Thread messages of every session: cancel the running command (the abort flag is set first), drop
+// the logger object, end the session (wParam the reason, lParam 1 to keep the logger: no farewell).
 inline constexpr unsigned WM_CANCEL_COMMAND = WM_APP + 0x12D;
+inline constexpr unsigned WM_DROP_LOGGER = WM_APP + 0x12E;
+inline constexpr unsigned WM_END_SESSION_THREAD = WM_APP + 0x12F;
 
 // Status notice codes (wParam of WM_LINK_STATUS).
 inline constexpr unsigned STATUS_CONNECTION_LABEL = 1148;
 inline constexpr unsigned STATUS_TEXT = 1172;
+inline constexpr unsigned STATUS_COMMAND_DONE = 1173;  // lParam a percent, 0 when finished
 inline constexpr unsigned STATUS_BYTES_SENT = 1176;
 inline constexpr unsigned STATUS_BYTES_RECEIVED = 1177;
 inline constexpr unsigned STATUS_TIMEOUT = 1178;
 inline constexpr unsigned STATUS_PORT_NAME = 1179;
 inline constexpr unsigned STATUS_LINK_SPEED = 1212;
+inline constexpr unsigned STATUS_MODEL_NAME = 1175;  // value 0: the session's displayed model name
 
 // Message boxes.
 inline constexpr unsigned IDS_MODEM_HANDLE_FAILED = 8196;
 inline constexpr unsigned IDS_PORT_SETUP_FAILED = 8197;
 inline constexpr unsigned IDS_MODEM_ESTABLISH_FAILED = 8198;
 inline constexpr unsigned IDS_IDENTIFY_FAILED = 8200;
+inline constexpr unsigned IDS_MODEL_NOT_UNDERSTOOD = 8199;
+inline constexpr unsigned IDS_UNKNOWN_MODEL = 12502;
+inline constexpr unsigned IDS_COMMAND_CANCELLED = 12338;
 inline constexpr unsigned IDS_NETWORK_SOCKET_FAILED = 8235;
 inline constexpr unsigned IDS_PORT_OPEN_FAILED = 59743;  // %s port name
 inline constexpr unsigned IDS_PORT_OPEN_FAILED_TITLE = 59744;

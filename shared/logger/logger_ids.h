@@ -1,8 +1,9 @@
 // The numbers of the logger objects: status notice codes and text ids.
 #pragma once
 
+#include "shared/link/link_ids.h"
+
 // Status notice codes (wParam of WM_LINK_STATUS) beside those of the links.
-inline constexpr unsigned STATUS_COMMAND_DONE = 1173;  // lParam a percent, 0 when finished
 inline constexpr unsigned STATUS_LOGGER_TITLE = 1174;
 inline constexpr unsigned STATUS_RECORDING = 1181;
 inline constexpr unsigned STATUS_DESCRIPTION = 1881;

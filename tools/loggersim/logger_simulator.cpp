@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "platform/io/serial_port.h"
 #include "platform/io/stream_transport.h"
 
 namespace {
@@ -142,6 +143,9 @@ bool LoggerSimulator::Serve(int fd) {
         if (got < 0) {
             continue;
         }
+        if (const int baud = line_baud_.load(); baud != 0 && TerminalBaud(fd) != baud) {
+            continue;
+        }
         const auto start = std::chrono::steady_clock::now();
         const SimulatedLogger::Output output =
             logger_.Receive(std::string_view(buffer, static_cast<std::size_t>(got)));
@@ -149,6 +153,9 @@ bool LoggerSimulator::Serve(int fd) {
         busy_ns_ +=
             std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
                 .count();
+        if (output.newLineBaud != 0) {
+            line_baud_.store(output.newLineBaud);
+        }
         if (!written || output.closeLink) {
             return false;
         }

@@ -33,6 +33,10 @@ public:
     std::unique_ptr<platform::ByteTransport> StartInProcess();
     void Stop();
 
+    // On a pseudo-terminal the logger hears only input sent at `baud`, as the program set the line
+    // (0: at any speed, the default). Input at another speed is lost, as on a real line.
+    void SetLineBaud(int baud) { line_baud_.store(baud); }
+
     SimulatedLogger& Logger() { return logger_; }
     // Time spent between taking received bytes and having written the answer.
     std::chrono::nanoseconds BusyTime() const { return std::chrono::nanoseconds(busy_ns_.load()); }
@@ -51,4 +55,5 @@ private:
     platform::UniqueFd slave_;
     std::atomic<std::int64_t> busy_ns_{0};
     std::atomic<std::uint64_t> bytes_sent_{0};
+    std::atomic<int> line_baud_{0};
 };

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "tools/loggersim/link_commands.h"
 #include "tools/loggersim/logger_commands.h"
 #include "tools/loggersim/programming_commands.h"
 #include "tools/loggersim/quarven_records.h"
@@ -151,6 +152,15 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                     output.bytes += batch->bytes;
                     output.closeLink = batch->closeLink;
                     if (batch->closeLink) {
+                        return output;
+                    }
+                    break;
+                }
+                if (const LinkCommandEffect effect = LinkCommandEffectOf(command); effect.known) {
+                    output.bytes += effect.reply ? Frame(*effect.reply) : std::string();
+                    output.newLineBaud = effect.newBaud;
+                    output.closeLink = effect.dropsLink;
+                    if (effect.dropsLink) {
                         return output;
                     }
                     break;

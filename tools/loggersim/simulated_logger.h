@@ -19,6 +19,7 @@ public:
     struct Output {
         std::string bytes;
         bool closeLink = false;
+        int newLineBaud = 0;  // the line speed it listens at from now on; 0 unchanged
     };
 
     explicit SimulatedLogger(const LoggerModel& model, SimulatorFaults faults = {});

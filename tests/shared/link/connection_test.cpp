@@ -25,6 +25,7 @@
 #include "shared/link/link_ids.h"
 #include "shared/link/net_link_error.h"
 #include "tests/shared/link/scripted_logger.h"
+#include "tests/support/eventually.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/link_test_session.h"
 #include "tests/support/scripted_ui_broker.h"
@@ -41,18 +42,7 @@ constexpr double kTestSpeed = 10;
 // For the tests that wait for a time-out on purpose.
 constexpr double kTimeoutSpeed = 1000;
 
-// Waits for `done` with a generous deadline; false when it never came.
-template <class Done>
-bool Eventually(Done done) {
-    const auto deadline = std::chrono::steady_clock::now() + 20s;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(1ms);
-    }
-    return true;
-}
+using testsupport::Eventually;
 
 class ConnectionTest : public ::testing::TestWithParam<Transport> {
 protected:

@@ -17,6 +17,7 @@
 #include "shared/link/link_ids.h"
 #include "shared/logger/create_data_logger.h"
 #include "shared/setup/setup_codes.h"
+#include "tests/support/eventually.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/link_test_session.h"
 #include "tests/support/scripted_ui_broker.h"
@@ -98,14 +99,7 @@ protected:
     // Waits for `done` (the simulator takes bytes on its own thread); false when it never came.
     template <class Done>
     static bool Eventually(Done done) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                return false;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        return true;
+        return testsupport::Eventually(std::move(done));
     }
 
     SimulatedLogger& Logger() { return simulator_->Logger(); }

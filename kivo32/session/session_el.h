@@ -1,0 +1,80 @@
+// CSessionEL: the program's session thread. It opens and identifies its link when it starts (with the
+// search of the serial ports when a direct link does not answer), owns the logger object made for the
+// model it found, and runs the logger commands of the user interface, one message each.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "kivo32/session/session_owner.h"
+#include "shared/link/session.h"
+
+class CDataLogger;
+class CRealTimeWindowLink;
+
+class CSessionEL : public CSession {
+public:
+    // The speeds the port search tries on each port, in order.
+    static constexpr int kSearchSpeeds[] = {57600, 2400};
+    // The real-time windows update once a second.
+    static constexpr std::uint32_t kRealTimeCycleMs = 1000;
+
+    // `owner` must outlive the session; `settings` are the link it opens.
+    CSessionEL(CSessionOwner& owner, CAppContext& app, CLinkSettings settings);
+    ~CSessionEL() override;
+
+    // The logger object; only the session thread uses it.
+    CDataLogger* GetLogger() const { return logger_.get(); }
+
+    int LoggerHasWiFi() const override;
+    int LoggerHasWebLogin() const override;
+
+    // Establish, identify, decide the model, make the logger object and start its session. 1 or 0;
+    // the connect stage tells how far it got.
+    int ConnectLogger();
+    // Tries the serial ports with the search speeds, skipping the pair that failed already; with
+    // `connectToo` a port only counts when a logger is identified on it. 1 when one was found.
+    int FindLoggerPort(const std::string& triedPort, int triedSpeed, bool connectToo);
+    // Offers to keep `speed` as the default of the link kind.
+    void OfferSaveBaud(int speed);
+
+protected:
+    // The thread start: opens the link and identifies the logger (InitInstance).
+    void OnStart() override;
+    void OnCommand(platform::Message& message) override;
+    void OnDropLogger() override;
+    void SayFarewell(int reason) override;
+    std::string LoggerText() const override;
+
+private:
+    void InitInstance();
+    bool CreateConnection();
+    // The logger object of the session's type code with the model text of its memory size; false when
+    // the type code has none.
+    bool MakeLoggerObject();
+    void ShowConnectFailure() const;
+
+    // ---- Command handlers (session_el_handlers.cpp).
+    // Clear memory, clear peak, clear totals and the memory test: a confirmation, one operation.
+    void RunSimpleCommandFor(unsigned messageId);
+    void OnStartStopLogging();
+    void OnLoggerProperties();
+    void OnToggleOption();
+    // The real-time values window of the logger's kind, with its update loop.
+    void OnRealTimeValues(bool graph);
+    void RunRealTimeLoop(const CRealTimeWindowLink& window);
+    // Harmonics and waveform capture: the stored setups, then the dialog of `dialogName`.
+    void OnSetupDialog(const char* trace, const char* dialogName);
+    // Shows `messageId` in the standard box unless the user aborted.
+    void ShowFailure(unsigned messageId) const;
+    // A question in the program's own box: the button that answered it (IDC_MSGBOX_BUTTON1...).
+    int Ask(unsigned promptId, unsigned titleId, unsigned button1Id, unsigned button2Id) const;
+    // The blank status line.
+    void PostBlankStatus() const;
+
+    CSessionOwner& owner_;
+    const CLinkSettings settings_;
+    std::unique_ptr<CDataLogger> logger_;
+};

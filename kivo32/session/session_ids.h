@@ -1,0 +1,77 @@
+// The numbers of the program's session: text ids of its connect step and its command handlers.
+#pragma once
+
+// Connect and identify.
+inline constexpr unsigned IDS_CONNECT_FAILED_MESSAGE = 12320;
+inline constexpr unsigned IDS_LOGGER_CONNECTED = 12325;
+inline constexpr unsigned IDS_SEARCHING_PORT = 59467;  // %s port, %d speed
+inline constexpr unsigned IDS_NETWORK_CONNECT_FAILED = 59547;
+inline constexpr unsigned IDS_NETWORK_CONNECT_FAILED_TITLE = 59548;
+// Keeping a new link speed: %d the speed; three buttons.
+inline constexpr unsigned IDS_KEEP_SPEED = 12343;
+inline constexpr unsigned IDS_KEEP_SPEED_YES = 12462;
+inline constexpr unsigned IDS_KEEP_SPEED_NO = 12463;
+inline constexpr unsigned IDS_KEEP_SPEED_CANCEL = 12464;
+
+// Confirmations and their buttons.
+inline constexpr unsigned IDS_CANCEL_BUTTON = 12318;
+inline constexpr unsigned IDS_CONFIRM_CLEAR_MEMORY = 12312;
+inline constexpr unsigned IDS_CLEAR_MEMORY_BUTTON = 12314;
+inline constexpr unsigned IDS_CONFIRM_CLEAR_PEAK = 12562;
+inline constexpr unsigned IDS_CLEAR_PEAK_BUTTON = 12564;
+inline constexpr unsigned IDS_CONFIRM_CLEAR_TOTALS = 12568;
+inline constexpr unsigned IDS_CLEAR_TOTALS_BUTTON = 12570;
+inline constexpr unsigned IDS_CONFIRM_MEMORY_TEST = 12476;
+inline constexpr unsigned IDS_MEMORY_TEST_BUTTON = 12457;
+
+// Clear memory, peak and totals, memory test.
+inline constexpr unsigned IDS_MEMORY_CLEARED = 12363;
+inline constexpr unsigned IDS_CLEAR_MEMORY_FAILED = 12362;
+inline constexpr unsigned IDS_PEAK_CLEARED = 12567;
+inline constexpr unsigned IDS_CLEAR_PEAK_FAILED = 12566;
+inline constexpr unsigned IDS_TOTALS_CLEARED = 12573;
+inline constexpr unsigned IDS_CLEAR_TOTALS_FAILED = 12572;
+inline constexpr unsigned IDS_MEMORY_TEST = 12380;
+inline constexpr unsigned IDS_MEMORY_TEST_PASSED = 12381;
+
+// Start and stop recording.
+inline constexpr unsigned IDS_READING_RECORDING_STATE = 12360;
+inline constexpr unsigned IDS_RECORDING_STATE_FAILED = 12351;
+inline constexpr unsigned IDS_CONFIRM_STOP_FEATURE = 9363;
+inline constexpr unsigned IDS_CONFIRM_STOP = 12304;
+inline constexpr unsigned IDS_CONFIRM_STOP_FEATURE_TITLE = 9365;
+inline constexpr unsigned IDS_CONFIRM_STOP_TITLE = 12305;
+inline constexpr unsigned IDS_STOP_BUTTON = 12306;
+inline constexpr unsigned IDS_KEEP_FEATURE_BUTTON = 9364;
+inline constexpr unsigned IDS_KEEP_RECORDING_BUTTON = 12307;
+inline constexpr unsigned IDS_CONFIRM_START = 12308;
+inline constexpr unsigned IDS_CONFIRM_START_TITLE = 12309;
+inline constexpr unsigned IDS_START_BUTTON = 12310;
+inline constexpr unsigned IDS_KEEP_STOPPED_BUTTON = 12311;
+inline constexpr unsigned IDS_CHANGING_RECORDING = 12361;
+inline constexpr unsigned IDS_STOP_FAILED = 12353;
+// Its wording lies with the download's texts, which tell the same.
+inline constexpr unsigned IDS_START_FAILED = 12355;
+inline constexpr unsigned IDS_RESTART_FAILED = 12358;
+inline constexpr unsigned IDS_RESTOP_FAILED = 12359;
+inline constexpr unsigned IDS_RECORDING_CHANGED = 12405;
+
+// The option byte.
+inline constexpr unsigned IDS_READING_OPTION = 12517;
+inline constexpr unsigned IDS_READ_OPTION_FAILED = 12518;
+inline constexpr unsigned IDS_OPTION_READ = 12519;
+inline constexpr unsigned IDS_OPTION_OFF = 9324;
+inline constexpr unsigned IDS_OPTION_ON = 9325;
+inline constexpr unsigned IDS_OPTION_TITLE = 59471;
+inline constexpr unsigned IDS_CONFIRM_OPTION = 12522;  // %s current, %d state, %s new, %d value
+inline constexpr unsigned IDS_WRITING_OPTION = 12520;
+inline constexpr unsigned IDS_WRITE_OPTION_FAILED = 12521;
+
+// Harmonics and waveform capture.
+inline constexpr unsigned IDS_LISTING_SETUPS = 12392;
+inline constexpr unsigned IDS_SETUPS_LISTED = 12403;
+inline constexpr unsigned IDS_LIST_SETUPS_FAILED = 12384;
+inline constexpr unsigned IDS_SETUP_WITHOUT_CHANNEL = 12416;
+
+// Real-time values.
+inline constexpr unsigned IDS_REAL_TIME_READ_FAILED = 12417;

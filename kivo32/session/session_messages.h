@@ -1,0 +1,44 @@
+// The thread messages of the program's session: one per logger command of the user interface. The
+// three that every session takes (cancel, drop the logger, end) are in shared/link/link_ids.h.
+#pragma once
+
+#include "platform/base/window_messages.h"
+
+inline constexpr unsigned WM_SESSION_CALL_ANSWERED = WM_APP + 0xDA;
+inline constexpr unsigned WM_SESSION_SET_TIME = WM_APP + 0x130;
+inline constexpr unsigned WM_SESSION_SYNC_TIME = WM_APP + 0x131;
+inline constexpr unsigned WM_SESSION_SET_BAUD_RATE = WM_APP + 0x132;
+inline constexpr unsigned WM_SESSION_SET_DESCRIPTION = WM_APP + 0x133;
+inline constexpr unsigned WM_SESSION_START_STOP_LOGGING = WM_APP + 0x134;
+inline constexpr unsigned WM_SESSION_CLEAR_MEMORY = WM_APP + 0x135;
+inline constexpr unsigned WM_SESSION_SET_MODEM_STRING = WM_APP + 0x136;
+inline constexpr unsigned WM_SESSION_SET_LOGGER_IDS = WM_APP + 0x137;
+inline constexpr unsigned WM_SESSION_SET_SCALARS = WM_APP + 0x138;
+inline constexpr unsigned WM_SESSION_CAL_AMP_SCALAR = WM_APP + 0x139;
+inline constexpr unsigned WM_SESSION_CAL_VOLT_TEMP_SCALAR = WM_APP + 0x13A;
+inline constexpr unsigned WM_SESSION_MEMORY_TEST = WM_APP + 0x13B;
+inline constexpr unsigned WM_SESSION_PROGRAM_LOGGER = WM_APP + 0x13C;
+inline constexpr unsigned WM_SESSION_READ_SETUP_TABLE = WM_APP + 0x13D;
+inline constexpr unsigned WM_SESSION_REAL_TIME_TEXT = WM_APP + 0x13F;
+inline constexpr unsigned WM_SESSION_REAL_TIME_GRAPH = WM_APP + 0x140;
+inline constexpr unsigned WM_SESSION_CALL_SCHEDULE = WM_APP + 0x142;
+inline constexpr unsigned WM_SESSION_READ_CALL_SCHEDULE = WM_APP + 0x143;
+inline constexpr unsigned WM_SESSION_READ_ALL_DATA = WM_APP + 0x145;
+inline constexpr unsigned WM_SESSION_READ_NEW_DATA = WM_APP + 0x146;
+inline constexpr unsigned WM_SESSION_HARMONICS = WM_APP + 0x148;
+inline constexpr unsigned WM_SESSION_WF_CAPTURE = WM_APP + 0x149;
+inline constexpr unsigned WM_SESSION_SYNC_BAUD_RATE = WM_APP + 0x14A;
+inline constexpr unsigned WM_SESSION_AUTO_CALIBRATION = WM_APP + 0x14B;
+inline constexpr unsigned WM_SESSION_TOGGLE_OPTION = WM_APP + 0x14C;
+inline constexpr unsigned WM_SESSION_SET_NETWORK_INFO = WM_APP + 0x14E;
+inline constexpr unsigned WM_SESSION_CLEAR_PEAK = WM_APP + 0x14F;
+inline constexpr unsigned WM_SESSION_CLEAR_TOTALS = WM_APP + 0x150;
+inline constexpr unsigned WM_SESSION_LOGGER_PROPERTIES = WM_APP + 0x151;
+inline constexpr unsigned WM_SESSION_SET_WIFI_INFO = WM_APP + 0x152;
+inline constexpr unsigned WM_SESSION_SET_WEB_PASSWORD = WM_APP + 0x154;
+
+// Ours, to the main window: open a real-time values window (payload a
+// std::shared_ptr<CRealTimeWindowLink>), and the values of one update (payload a
+// std::vector<RealTimeValue>).
+inline constexpr unsigned WM_REAL_TIME_WINDOW = WM_APP + 0x1E2;
+inline constexpr unsigned WM_REAL_TIME_VALUES = WM_APP + 0x1E3;

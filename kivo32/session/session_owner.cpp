@@ -1,0 +1,134 @@
+// The application's side of its logger sessions: starting one, ending one, the settings they share.
+#include "kivo32/session/session_owner.h"
+
+#include "kivo32/session/session_el.h"
+#include "shared/common/trace_log.h"
+#include "shared/link/link_ids.h"
+#include "shared/link/serial_port_list.h"
+
+CSessionOwner::CSessionOwner(CAppContext& app, platform::MessageTarget* mainWindow,
+                             platform::MessageTarget* application)
+    : app_(app), main_window_(mainWindow), application_(application) {}
+
+CSessionOwner::~CSessionOwner() {
+    if (session_) {
+        Disconnect(0);
+    }
+}
+
+bool CSessionOwner::ConnectDirect(std::string portName, int baud) {
+    CLinkSettings settings = link_settings_;
+    settings.linkKind = kLinkDirect;
+    settings.portName = std::move(portName);
+    settings.directBaud = baud;
+    return StartSession(std::move(settings));
+}
+
+bool CSessionOwner::ConnectNetwork(std::string address, std::string port) {
+    CLinkSettings settings = link_settings_;
+    settings.linkKind = kLinkNetwork;
+    settings.networkAddress = std::move(address);
+    settings.networkPort = std::move(port);
+    return StartSession(std::move(settings));
+}
+
+bool CSessionOwner::StartSession(CLinkSettings settings) {
+    if (session_) {
+        return false;
+    }
+    link_settings_ = settings;
+    app_.SetLinkKind(settings.linkKind);
+    app_.Set(CAppContext::Flag::Abort, false);
+    auto session = std::make_unique<CSessionEL>(*this, app_, std::move(settings));
+    session->SetStatusWindow(main_window_);
+    session->SetApplicationTarget(application_);
+    session->SetLinkClock(*clock_);
+    if (!session->Start()) {
+        return false;
+    }
+    session_ = std::move(session);
+    return true;
+}
+
+bool CSessionOwner::WaitLocally(const std::function<bool()>& done, std::chrono::milliseconds timeout,
+                                const std::function<bool()>& blockingWait) const {
+    return local_wait_ ? local_wait_(done, timeout) : blockingWait();
+}
+
+bool CSessionOwner::Disconnect(int reason, bool keepLogger) {
+    if (!session_) {
+        return true;
+    }
+    CSessionEL& session = *session_;
+    app_.Set(CAppContext::Flag::Disconnecting, true);
+    if (session.IsDialogOpen() && end_dialog_) {
+        end_dialog_();
+    }
+    if (!session.IsCommandDone()) {
+        app_.Set(CAppContext::Flag::Abort, true);
+        session.Post(platform::Message(WM_CANCEL_COMMAND));
+        WaitLocally([&session] { return session.IsCommandDone(); }, kCommandDoneWait,
+                    [&session] { return session.WaitForCommandDone(kCommandDoneWait); });
+    }
+    session.Post(platform::Message(WM_END_SESSION_THREAD, static_cast<std::uintptr_t>(reason), nullptr,
+                                   keepLogger ? 1 : 0));
+    const bool ended = WaitLocally([&session] { return !session.Running(); }, kJoinWait,
+                                   [&session] { return session.Join(kJoinWait); }) &&
+                       session.Join(std::chrono::milliseconds(0));
+    if (ended) {
+        session_.reset();
+    } else {
+        // Its thread may still use it: the object stays for the rest of the program.
+        Trace("Disconnect(): the session thread did not end; it is kept");
+        kept_sessions_.push_back(std::move(session_));
+    }
+    app_.SetLoggerType(kNoLogger);
+    app_.SetLinkKind(kLinkNone);
+    app_.Set(CAppContext::Flag::Disconnecting, false);
+    // The session showed the wait cursor while it stopped the link.
+    if (main_window_ != nullptr) {
+        main_window_->PostMessage(platform::Message(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)));
+    }
+    return ended;
+}
+
+int CSessionOwner::GetStoredBaud(int linkKind) const {
+    return linkKind == kLinkDirect ? direct_baud_default_.load() : modem_baud_default_.load();
+}
+
+void CSessionOwner::SetStoredBaud(int linkKind, int baud) {
+    (linkKind == kLinkDirect ? direct_baud_default_ : modem_baud_default_).store(baud);
+}
+
+void CSessionOwner::StoreBaud(int linkKind, int baud) {
+    SetStoredBaud(linkKind, baud);
+    if (profile_writer_) {
+        if (linkKind == kLinkDirect) {
+            profile_writer_("Direct Connect", "DirectBaud", baud);
+        } else {
+            profile_writer_("Modem Connect", "ModemBaud", baud);
+        }
+    }
+}
+
+void CSessionOwner::SetLastConnection(CLastConnection connection) {
+    std::lock_guard lock(last_connection_mutex_);
+    last_connection_ = std::move(connection);
+}
+
+CLastConnection CSessionOwner::GetLastConnection() const {
+    std::lock_guard lock(last_connection_mutex_);
+    return last_connection_;
+}
+
+std::vector<std::string> CSessionOwner::SerialPortList() const {
+    std::vector<std::string> ports;
+    int count = 0;
+    if (port_source_ != nullptr) {
+        GetSerialPortList(ports, count, *port_source_);
+    } else {
+        GetSerialPortList(ports, count);
+    }
+    ports.resize(static_cast<std::size_t>(count));
+    return ports;
+}

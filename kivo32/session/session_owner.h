@@ -1,0 +1,122 @@
+// CSessionOwner: what the application keeps of its logger sessions: the link settings a session starts
+// from, starting one (direct or network), the end of a session, and the settings a session reads and
+// leaves behind (pending command, default speeds, last good connection). The application shell calls
+// it on the user-interface thread.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/base/message_target.h"
+#include "platform/io/serial_port_source.h"
+#include "shared/common/app_context.h"
+#include "shared/link/link_clock.h"
+
+class CSessionEL;
+
+// The link that answered last, recorded once a logger was identified on it.
+struct CLastConnection {
+    int linkKind = kLinkNone;
+    std::string portName;
+    int baud = 0;
+    std::string networkAddress;
+    std::string networkPort;
+};
+
+// What a session starts from: a copy, taken when the session is made.
+struct CLinkSettings {
+    int linkKind = kLinkNone;
+    std::string portName;
+    int directBaud = 57600;
+    std::string networkAddress;
+    std::string networkPort;
+};
+
+class CSessionOwner {
+public:
+    // How the user-interface thread waits for the session: until done() or `timeout`; true when done.
+    // The program runs a local event loop, so that the questions a session asks meanwhile are answered.
+    using LocalWait =
+        std::function<bool(const std::function<bool()>& done, std::chrono::milliseconds timeout)>;
+    // Writes one integer of the program's settings (section, key, value).
+    using ProfileWriter = std::function<void(const std::string& section, const std::string& key, int value)>;
+
+    static constexpr std::chrono::milliseconds kCommandDoneWait{5000};
+    static constexpr std::chrono::milliseconds kJoinWait{10000};
+
+    // `app` must outlive the owner. The session's notices go to `mainWindow`, its end-of-session
+    // request to `application` (either may be nullptr).
+    CSessionOwner(CAppContext& app, platform::MessageTarget* mainWindow,
+                  platform::MessageTarget* application);
+    ~CSessionOwner();
+    CSessionOwner(const CSessionOwner&) = delete;
+    CSessionOwner& operator=(const CSessionOwner&) = delete;
+
+    // ---- Starting a session: only when none runs; false otherwise.
+    bool ConnectDirect(std::string portName, int baud);
+    bool ConnectNetwork(std::string address, std::string port);
+    // The running session, nullptr when none.
+    CSessionEL* GetActiveSession() const { return session_.get(); }
+
+    // ---- The end of a session (WM_END_SESSION): ends the dialog the session shows, cancels the command
+    // that runs and waits for it, asks the thread to stop the link and end, and joins it. A thread that
+    // does not end is kept (and reported). True when the session ended.
+    bool Disconnect(int reason, bool keepLogger = false);
+    // Sessions whose thread did not end when asked.
+    std::size_t KeptSessions() const { return kept_sessions_.size(); }
+
+    // ---- The program's seams; set before a session starts.
+    void SetLocalWait(LocalWait wait) { local_wait_ = std::move(wait); }
+    // Ends the dialog a session shows, as with Cancel.
+    void SetDialogEnder(std::function<void()> endDialog) { end_dialog_ = std::move(endDialog); }
+    void SetProfileWriter(ProfileWriter writer) { profile_writer_ = std::move(writer); }
+    // The serial ports the port search goes through; nullptr: this machine's.
+    void SetSerialPortSource(platform::SerialPortSource* source) { port_source_ = source; }
+    void SetLinkClock(const LinkClock& clock) { clock_ = &clock; }
+
+    // ---- Settings a session reads and writes, from its thread.
+    // Cleared by "NOPORTSEARCH".
+    bool IsPortSearchAllowed() const { return port_search_.load(); }
+    void SetPortSearchAllowed(bool allowed) { port_search_.store(allowed); }
+    // The menu command chosen before the link existed: run once the logger is connected.
+    void SetPendingCommand(unsigned id) { pending_command_.store(id); }
+    unsigned TakePendingCommand() { return pending_command_.exchange(0); }
+    // The default speed of direct links (kind 1) or of modem links (any other kind).
+    int GetStoredBaud(int linkKind) const;
+    void SetStoredBaud(int linkKind, int baud);
+    // The stored default, also written to the program's settings.
+    void StoreBaud(int linkKind, int baud);
+    void SetLastConnection(CLastConnection connection);
+    CLastConnection GetLastConnection() const;
+    // The serial port entries the port search tries, at most 16.
+    std::vector<std::string> SerialPortList() const;
+
+private:
+    bool StartSession(CLinkSettings settings);
+    bool WaitLocally(const std::function<bool()>& done, std::chrono::milliseconds timeout,
+                     const std::function<bool()>& blockingWait) const;
+
+    CAppContext& app_;
+    platform::MessageTarget* const main_window_;
+    platform::MessageTarget* const application_;
+    const LinkClock* clock_ = &RealLinkClock();
+    platform::SerialPortSource* port_source_ = nullptr;
+    LocalWait local_wait_;
+    std::function<void()> end_dialog_;
+    ProfileWriter profile_writer_;
+    // The settings of the last session started (user-interface thread only).
+    CLinkSettings link_settings_;
+    std::atomic<bool> port_search_{true};
+    std::atomic<unsigned> pending_command_{0};
+    std::atomic<int> direct_baud_default_{57600};
+    std::atomic<int> modem_baud_default_{57600};
+    mutable std::mutex last_connection_mutex_;
+    CLastConnection last_connection_;
+    std::unique_ptr<CSessionEL> session_;
+    std::vector<std::unique_ptr<CSessionEL>> kept_sessions_;
+};
