@@ -67,7 +67,7 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     if (summary->GetChannelCount(type_code_) < 1) {
         return kReadDataNothingToRead;
     }
-    WriteTrace(IDS_READING_MEMORY_STATUS);
+    WriteTrace(IDS_FINDING_RECORDS);
     if (!ReadStatus()) {
         return kReadDataStatusFailed;
     }

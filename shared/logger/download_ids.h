@@ -7,7 +7,7 @@ inline constexpr unsigned IDC_RECOVERY_TRY_AGAIN = 1884;
 inline constexpr unsigned IDS_NOT_RECORDING = 12355;
 // Status texts of a download.
 inline constexpr unsigned IDS_SHORT_INTERVAL_STOP = 12409;
-inline constexpr unsigned IDS_READING_MEMORY_STATUS = 12410;
+inline constexpr unsigned IDS_FINDING_RECORDS = 12410;
 inline constexpr unsigned IDS_PREPARING_DOWNLOAD = 12411;
 inline constexpr unsigned IDS_DOWNLOADING_TO = 12412;  // %s the data file
 inline constexpr unsigned IDS_DOWNLOAD_DONE = 12413;

@@ -23,7 +23,7 @@ constexpr int kFirstValueOffset = 7;
 constexpr std::size_t kFirstLoggerTimeOffset = 2 + 21 + 6 + 2 + 6;
 
 // How a value lies in a raw record: its integer form and the value of one step.
-enum class Form { S8, U16, U24, S24, S32, F32, Skipped };
+enum class Form { S8, U16, U24, S24, F32, Skipped };
 
 struct Encoding {
     Form form = Form::Skipped;
@@ -181,9 +181,6 @@ void PutValue(BackwardRecord& out, const Encoding& encoding, double value) {
         case Form::U24:
         case Form::S24:
             out.Put(static_cast<std::uint32_t>(level), 3);
-            break;
-        case Form::S32:
-            out.Put(static_cast<std::uint32_t>(level), 4);
             break;
         case Form::F32:
             out.Put(std::bit_cast<std::uint32_t>(static_cast<float>(value / encoding.step)), 4);

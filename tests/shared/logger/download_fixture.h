@@ -13,6 +13,7 @@
 #include "shared/datafile/raw_data.h"
 #include "shared/datafile/record_bytes.h"
 #include "shared/link/session.h"
+#include "shared/logger/download_progress_sink.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_table.h"
 #include "tests/shared/logger/logger_link_fixture.h"
@@ -20,6 +21,24 @@
 #include "tools/loggersim/data_memory.h"
 
 namespace testsupport {
+
+// Cancels a download as its transfer starts: its second status line names the data file it fills.
+class CancelAtTransfer : public DownloadProgressSink {
+public:
+    explicit CancelAtTransfer(CAppContext& app) : app_(app) {}
+    void SetLogText(std::string) override {}
+    void SetStepText(std::string) override {}
+    void SetStatusLine(std::string) override {
+        if (++lines_ == 2) {
+            app_.Set(CAppContext::Flag::Abort, true);
+        }
+    }
+    void SetProgress(int) override {}
+
+private:
+    CAppContext& app_;
+    int lines_ = 0;
+};
 
 // What a test asks of the logger's memory before the session starts.
 struct MemorySetup {

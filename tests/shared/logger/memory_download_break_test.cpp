@@ -8,7 +8,6 @@
 
 #include "platform/base/message_box_flags.h"
 #include "shared/logger/download_ids.h"
-#include "shared/logger/download_progress_sink.h"
 #include "shared/logger/download_result.h"
 #include "tests/shared/logger/download_fixture.h"
 #include "tests/support/whole_file.h"
@@ -32,24 +31,6 @@ const BreakCase kBreaks[] = {
     {"Cancel", Break::Cancel, 0},
 };
 
-// Cancels the download as its transfer starts: its second status line names the data file it fills.
-class CancelAtTransfer : public DownloadProgressSink {
-public:
-    explicit CancelAtTransfer(CAppContext& app) : app_(app) {}
-    void SetLogText(std::string) override {}
-    void SetStepText(std::string) override {}
-    void SetStatusLine(std::string) override {
-        if (++lines_ == 2) {
-            app_.Set(CAppContext::Flag::Abort, true);
-        }
-    }
-    void SetProgress(int) override {}
-
-private:
-    CAppContext& app_;
-    int lines_ = 0;
-};
-
 class MemoryDownloadBreakTest : public testsupport::DownloadFixture {
 protected:
     static constexpr double kSilenceSpeed = 100;
@@ -70,7 +51,7 @@ protected:
             faults.corruptAfter = breakAfter;
         }
         Logger().SetFaults(faults);
-        CancelAtTransfer cancel(app_);
+        testsupport::CancelAtTransfer cancel(app_);
         if (c.kind == Break::Cancel) {
             Object().SetProgressSink(&cancel);
         }

@@ -32,6 +32,9 @@ const FullCase kFullCases[] = {
     {"OrnatWrapped", "ornat1", {260, 3000}},
     {"Nimbo", "nimbo-combo2", {40}},
     {"NimboWrapped", "nimbo-4temp", {500, 1500}},
+    // Minute stamps below a minute: the seconds are counted, a first minute cut short is moved to its end.
+    {"NimboSubMinute", "nimbo-combo2", {50, 0, k15Seconds}},
+    {"OrnatSubMinuteWrapped", "ornat2", {300, 2000, k15Seconds}},
 };
 
 class MemoryDownloadTest : public testsupport::DownloadFixture {};

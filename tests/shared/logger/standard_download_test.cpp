@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "shared/logger/download_ids.h"
-#include "shared/logger/download_progress_sink.h"
 #include "shared/logger/download_result.h"
 #include "tests/shared/logger/download_fixture.h"
 
@@ -12,24 +11,6 @@ namespace {
 using testsupport::Transport;
 
 constexpr int k15Seconds = 10;
-
-// Cancels the download as its transfer starts (its second status line).
-class CancelAtTransfer : public DownloadProgressSink {
-public:
-    explicit CancelAtTransfer(CAppContext& app) : app_(app) {}
-    void SetLogText(std::string) override {}
-    void SetStepText(std::string) override {}
-    void SetStatusLine(std::string) override {
-        if (++lines_ == 2) {
-            app_.Set(CAppContext::Flag::Abort, true);
-        }
-    }
-    void SetProgress(int) override {}
-
-private:
-    CAppContext& app_;
-    int lines_ = 0;
-};
 
 class StandardDownloadTest : public testsupport::DownloadFixture {
 protected:
@@ -51,7 +32,7 @@ protected:
 
 TEST_P(StandardDownloadTest, RecordingStartsAgainAfterACancel) {
     StartRecording(k15Seconds);
-    CancelAtTransfer cancel(app_);
+    testsupport::CancelAtTransfer cancel(app_);
     Object().SetProgressSink(&cancel);
     EXPECT_EQ(DownloadAll(folder_ / "cancelled.dat"), kReadDataCancelled);
     Object().SetProgressSink(nullptr);
