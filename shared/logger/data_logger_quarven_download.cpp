@@ -255,7 +255,7 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     }
     const long interval = summary->setupTable->GetIntervalSeconds();
 
-    status(IDS_READING_MEMORY_STATUS);
+    status(IDS_FINDING_RECORDS);
     if (!ReadStatus()) {
         return kReadDataStatusFailed;
     }
