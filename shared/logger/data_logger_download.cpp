@@ -5,26 +5,19 @@
 
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
-#include "platform/base/tick_count.h"
 #include "shared/common/app_context.h"
 #include "shared/common/trace_log.h"
-#include "shared/datafile/raw_data.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/download_ids.h"
 #include "shared/logger/download_progress_sink.h"
 #include "shared/logger/download_result.h"
 #include "shared/logger/logger_ids.h"
-#include "shared/setup/file_header.h"
+#include "shared/logger/raw_download_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// The raw file lies beside the data file, named after the moment.
-fs::path RawFilePathBeside(const fs::path& target) {
-    return target.parent_path() / ("$$LogDat" + std::to_string(platform::TickCount()) + ".tmp");
-}
 
 // The transfer-active flag is clear at every end of a download.
 class TransferActive {
@@ -104,7 +97,7 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     }
     bytes_to_read_ = size;
 
-    const fs::path rawPath = RawFilePathBeside(target);
+    const fs::path rawPath = RawDownloadPathBeside(target);
     WriteTrace(IDS_PREPARING_DOWNLOAD);
     CDataInfo info = data_info_;
     info.SetRecordCount(static_cast<std::uint32_t>(size / recordSize));
@@ -112,15 +105,8 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     info.SetLoggerMemoryPosition(record_pointer_);
     info.SetLastRecordTimeMark(0);
     info.SetTypeText(firmware_text_);
-    {
-        CSetupTable setup = *summary->setupTable;
-        CRawData raw;
-        if (!raw.Initialize(&info, &setup)) {
-            return kReadDataRawFileSetupFailed;
-        }
-        if (!raw.CreateDataFile(rawPath, CFileHeader::kKindRawDownload) || !raw.CloseDataFile()) {
-            return kReadDataRawFileFailed;
-        }
+    if (const int created = CreateRawDownloadFile(rawPath, info, *summary->setupTable); created != 0) {
+        return created;
     }
     ReportStatus(platform::FormatLoadedText(IDS_DOWNLOADING_TO, {target.string()}));
     const std::string reading = LoadText(IDS_READING_MEMORY) + "...";
