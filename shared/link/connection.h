@@ -102,6 +102,8 @@ public:
     void SetCommandLimit(int limit) { m_nCommandLimit = limit; }
     int GetLinkKind() const { return m_nLinkKind; }
     int GetBaudRate() const { return m_nBaud; }
+    // The rate the logger was told to use; SetPortBaud puts the port on it.
+    void SetBaudRate(int rate) { m_nBaud = rate; }
     int GetConnectRate() const { return m_nConnectRate; }
     void SetConnectRate(int rate) { m_nConnectRate = rate; }
     const std::string& GetFirmwareVersion() const { return m_szFirmwareVersion; }

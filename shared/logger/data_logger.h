@@ -21,6 +21,8 @@ class CSession;
 class DownloadProgressSink;
 struct CallScheduleRecord;
 struct DataMemoryState;
+struct NetworkSettings;
+struct WiFiSettings;
 
 class CDataLogger {
 public:
@@ -180,6 +182,30 @@ public:
     int ReadRecordValue(std::int64_t endAddress, std::uint32_t& value);
     std::int64_t SizeOfFullDataRead(std::int64_t& first) const;
     std::int64_t SizeOfPartialDataRead(std::int64_t& first) const;
+
+    // ---- Setting commands.
+    // "C!" with `time`: in UTC from type code 13, in local time below. A time the clock cannot show and
+    // a text too long for the command line are not sent.
+    int SetLoggerClock(std::time_t time);
+    // "I!14" with the code of `rate`; the link follows the logger to its new rate.
+    int SetBaudRate(int rate);
+    static int BaudRateCode(int rate);
+    // "I!E": the logger ID, at most 6 characters.
+    int SetLoggerId(const std::string& text);
+    // "+!" and "+?": the modem string, at most 60 characters.
+    int SetModemString(const std::string& text);
+    int ReadModemString(std::string& text);
+    // "*!": the calibration scalars as float bit patterns.
+    virtual int WriteScalars(float a, float v, float r);
+    int SendScheduleRCommand();
+    // The wired network settings; `withMac` writes or reads the MAC address too.
+    virtual int WriteNetworkSettings(const NetworkSettings& settings, bool withMac);
+    virtual int ReadNetworkSettings(NetworkSettings& settings, bool withMac);
+    // The Wi-Fi module's settings: only a network logger has one.
+    virtual int WriteWiFiSettings(const WiFiSettings&) { return 0; }
+    virtual int ReadWiFiSettings(WiFiSettings&) { return 0; }
+    // "#?": the calibration reference; success only with all three values.
+    int ReadCalibrationReference(int& index, float& value1, float& value2);
 
     // Abandons the transfer under way with ESC; with `restoreBinary`, a link in binary reply mode is
     // put back into it ("R!B"). 1 success.

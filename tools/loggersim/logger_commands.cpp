@@ -11,6 +11,7 @@
 
 #include "shared/setup/setup_codes.h"
 #include "tools/loggersim/hex_dump.h"
+#include "tools/loggersim/setting_commands.h"
 
 namespace {
 
@@ -199,6 +200,9 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     const std::vector<long> operands = Operands(rest);
     const bool quarven = s.typeCode >= kModelQuarvenRS;
 
+    if (std::optional<std::string> reply = ExecuteSettingCommand(s, faults, command)) {
+        return reply;
+    }
     if (word == "O!") {
         return DataMemoryReply(faults, operands);
     }

@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "platform/io/stream_transport.h"
+#include "tools/loggersim/setting_commands.h"
 
 namespace {
 
@@ -23,6 +24,18 @@ constexpr std::size_t kReadPiece = 4096;
 
 void SetNonBlocking(int fd) {
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+}
+
+int RateOfSpeed(speed_t speed) {
+    static constexpr std::pair<speed_t, int> kRates[] = {{B1200, 1200},   {B2400, 2400},   {B4800, 4800},
+                                                         {B9600, 9600},   {B19200, 19200}, {B38400, 38400},
+                                                         {B57600, 57600}, {B115200, 115200}};
+    for (const auto& [constant, rate] : kRates) {
+        if (constant == speed) {
+            return rate;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -142,6 +155,9 @@ bool LoggerSimulator::Serve(int fd) {
         if (got < 0) {
             continue;
         }
+        if (!HearsProgram()) {
+            continue;
+        }
         const auto start = std::chrono::steady_clock::now();
         const SimulatedLogger::Output output =
             logger_.Receive(std::string_view(buffer, static_cast<std::size_t>(got)));
@@ -155,9 +171,42 @@ bool LoggerSimulator::Serve(int fd) {
     }
 }
 
+int LoggerSimulator::LineRate() const {
+    termios settings{};
+    if (!slave_.Valid() || ::tcgetattr(slave_.Get(), &settings) != 0) {
+        return 0;
+    }
+    return RateOfSpeed(::cfgetispeed(&settings));
+}
+
+bool LoggerSimulator::HearsProgram() {
+    if (!line_rate_checked_.load() || !slave_.Valid()) {
+        return true;
+    }
+    int code = 0;
+    logger_.ChangeState([&code](const LoggerState& state) { code = state.baudCode; });
+    return LineRate() == BaudRateOfCode(code);
+}
+
+bool LoggerSimulator::WaitForLine(std::size_t count) {
+    const int baud = pacing_baud_.load();
+    if (baud <= 0) {
+        return true;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    line_free_at_ = std::max(line_free_at_, now) +
+                    std::chrono::nanoseconds(static_cast<std::int64_t>(count) * 10 * 1'000'000'000 / baud);
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(line_free_at_ - now);
+    pollfd watch{reader_.StopFd(), POLLIN, 0};
+    return ::poll(&watch, 1, static_cast<int>(wait.count())) <= 0;
+}
+
 bool LoggerSimulator::WriteOutput(int fd, const std::string& bytes) {
     const SimulatorFaults faults = logger_.Faults();
-    const std::size_t piece = faults.chunkSize > 0 ? faults.chunkSize : bytes.size();
+    // A paced line goes in pieces of about 10 ms, so that a reader sees the bytes come as they would.
+    const int baud = pacing_baud_.load();
+    const std::size_t pacedPiece = baud > 0 ? std::max(1, baud / 1000) : bytes.size();
+    const std::size_t piece = std::min(faults.chunkSize > 0 ? faults.chunkSize : bytes.size(), pacedPiece);
     for (std::size_t done = 0; done < bytes.size();) {
         if (faults.delayMs > 0) {
             pollfd watch{reader_.StopFd(), POLLIN, 0};
@@ -166,6 +215,9 @@ bool LoggerSimulator::WriteOutput(int fd, const std::string& bytes) {
             }
         }
         const std::size_t end = std::min(bytes.size(), done + piece);
+        if (!WaitForLine(end - done)) {
+            return false;
+        }
         while (done < end) {
             const ssize_t put = ::write(fd, bytes.data() + done, end - done);
             if (put > 0) {

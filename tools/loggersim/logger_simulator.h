@@ -33,6 +33,15 @@ public:
     std::unique_ptr<platform::ByteTransport> StartInProcess();
     void Stop();
 
+    // Paces what the logger writes to `baud` / 10 bytes a second, as a serial line of that rate sends
+    // them (10 bits a byte); 0 writes as fast as the link takes them.
+    void SetPacingBaud(int baud) { pacing_baud_.store(baud); }
+    // On a pseudo-terminal: the logger takes no byte while the rate the program set on its end differs
+    // from the logger's own ("I!14"), as a logger hears only noise at the wrong rate.
+    void SetLineRateChecked(bool checked) { line_rate_checked_.store(checked); }
+    // The rate the program set on the pseudo-terminal; 0 on other transports or an unusual rate.
+    int LineRate() const;
+
     SimulatedLogger& Logger() { return logger_; }
     // Time spent between taking received bytes and having written the answer.
     std::chrono::nanoseconds BusyTime() const { return std::chrono::nanoseconds(busy_ns_.load()); }
@@ -43,6 +52,9 @@ private:
     // was dropped or stopped, true when the far end went.
     bool Serve(int fd);
     bool WriteOutput(int fd, const std::string& bytes);
+    // Books `count` bytes on the paced line and waits until they would have gone; false when stopped.
+    bool WaitForLine(std::size_t count);
+    bool HearsProgram();
     void RunTcp(const platform::UniqueFd& listener);
 
     SimulatedLogger logger_;
@@ -51,4 +63,7 @@ private:
     platform::UniqueFd slave_;
     std::atomic<std::int64_t> busy_ns_{0};
     std::atomic<std::uint64_t> bytes_sent_{0};
+    std::atomic<int> pacing_baud_{0};
+    std::atomic<bool> line_rate_checked_{false};
+    std::chrono::steady_clock::time_point line_free_at_;
 };

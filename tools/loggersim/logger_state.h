@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <ctime>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,22 @@ struct LoggerState {
     // The read position "I!18" answers.
     std::uint32_t readPosition = 0;
     std::string adCounts = "0123";
+
+    // The settings the setting commands change and read back (setting_commands.h).
+    int baudCode = 11;  // 19200 baud
+    std::string secondId;
+    std::string modemString = "ATZ";
+    // The wired network fields of the memory models by letter ("I", "S", "P", "G", "M"), in their hex
+    // form, and the Quarven's network and Wi-Fi settings by the names its commands give them ("ADDR",
+    // "WSSID"...).
+    std::map<std::string, std::string> networkFields;
+    std::map<std::string, std::string> networkSettings;
+    std::map<std::string, std::string> wifiSettings;
+    std::string calibrationReference = "2, 1.25, 230.5";
+    // Command words the logger takes without ever answering.
+    std::set<std::string> unansweredCommands;
+    // Set by a command after which the logger restarts and drops the link.
+    bool dropLink = false;
 };
 
 // A logger of `model` in its first state: one setup of its kind programmed as setups 1 and 2 (and four

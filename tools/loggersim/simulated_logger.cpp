@@ -71,6 +71,11 @@ int SimulatedLogger::CommandCount() const {
     return commands_;
 }
 
+std::vector<std::string> SimulatedLogger::Commands() const {
+    std::lock_guard lock(mutex_);
+    return commands_seen_;
+}
+
 int SimulatedLogger::WakeUps() const {
     std::lock_guard lock(mutex_);
     return wake_ups_;
@@ -135,7 +140,15 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                     output.closeLink = true;
                     return output;
                 }
-                output.bytes += Execute(line);
+                commands_seen_.push_back(command);
+                const std::string reply = Execute(line);
+                if (state_.dropLink) {
+                    // The logger restarts: it drops the link without a reply.
+                    state_.dropLink = false;
+                    output.closeLink = true;
+                    return output;
+                }
+                output.bytes += reply;
                 break;
             }
             default:
