@@ -168,7 +168,7 @@ int CDataLogger::ReadNetworkSettings(NetworkSettings& settings, bool withMac) {
         }
         std::string reply;
         if (!SendQuery(field.command, reply, kNetworkReplyMax)) {
-            ShowMessageBoxId(IDS_NETWORK_READ_FAILED, MB_OK, true);
+            ShowMessageBoxId(IDS_NETWORK_SETTINGS_UNREADABLE, MB_OK, true);
             return 0;
         }
         // The value stands before the reply's last "="; a reply without one leaves the value as it was.

@@ -1,7 +1,7 @@
 // The texts of the logger setting commands.
 #pragma once
 
-inline constexpr unsigned IDS_NETWORK_READ_FAILED = 12529;
+inline constexpr unsigned IDS_NETWORK_SETTINGS_UNREADABLE = 12529;
 
 // The step of a Wi-Fi settings write that failed. Ours: the numbers the system gives these texts are not
 // known; the port has two wordings, one for each mode, as the logger's users know them.

@@ -92,8 +92,6 @@ struct LoggerState {
     std::string calibrationReference = "2, 1.25, 230.5";
     // Command words the logger takes without ever answering.
     std::set<std::string> unansweredCommands;
-    // Set by a command after which the logger restarts and drops the link.
-    bool dropLink = false;
 };
 
 // A logger of `model` in its first state: one setup of its kind programmed as setups 1 and 2 (and four

@@ -199,10 +199,6 @@ std::optional<std::string> MemoryModelSetting(LoggerState& s, const std::string&
     if (word.size() == 3 && word.compare(0, 2, "_?") == 0 && s.networkFields.count(word.substr(2))) {
         return s.networkFields[word.substr(2)] + "=";
     }
-    if (word == "_!RESET") {
-        s.dropLink = true;
-        return "OK";
-    }
     if (word == "I!B") {
         const std::optional<Bytes> text = HexBytes(rest);
         if (!text) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "shared/setup/setup_codes.h"
 #include "tools/loggersim/logger_commands.h"
 
 namespace {
@@ -11,6 +12,7 @@ namespace {
 constexpr char kNul = 0x00;
 constexpr char kDle = 0x10;
 constexpr char kEscape = 0x1B;
+constexpr const char* kResetCommand = "_!RESET";
 
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -141,14 +143,7 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                     return output;
                 }
                 commands_seen_.push_back(command);
-                const std::string reply = Execute(line);
-                if (state_.dropLink) {
-                    // The logger restarts: it drops the link without a reply.
-                    state_.dropLink = false;
-                    output.closeLink = true;
-                    return output;
-                }
-                output.bytes += reply;
+                output.bytes += Execute(line);
                 break;
             }
             default:
@@ -161,6 +156,13 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                     const bool garble = faults_.garbleEchoes > 0 && line_.size() > 1;
                     garbling_ = garbling_ || garble;
                     output.bytes += garble ? '#' : byte;
+                }
+                if (state_.typeCode < kModelQuarvenRS && Upper(line_) == kResetCommand) {
+                    // The logger restarts as soon as the reset is typed, without waiting for its CR,
+                    // and drops the link.
+                    commands_seen_.push_back(kResetCommand);
+                    output.closeLink = true;
+                    return output;
                 }
                 break;
         }
