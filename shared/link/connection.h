@@ -110,6 +110,8 @@ public:
     // Keeps at most 9 characters, up to the first NUL.
     void SetFirmwareVersion(std::string_view text);
     int GetReceivedCount() const { return static_cast<int>(m_rxBuffer.Count()); }
+    // Bytes of the queued command written so far (0 once it is all out).
+    int GetSentCount() const;
     std::string GetReceivedText() const { return m_rxBuffer.Text(); }
     platform::ByteTransport* GetTransport() const { return m_pTransport.get(); }
     // What the link was given when it was made: the logger objects on it serve the same session and

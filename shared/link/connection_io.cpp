@@ -88,6 +88,11 @@ int CConnection::SendBytes(const char* data, int n) {
     return 1;
 }
 
+int CConnection::GetSentCount() const {
+    std::lock_guard lock(send_mutex_);
+    return m_nTxPos;
+}
+
 int CConnection::SendQueuedData() {
     // A second sender (the reader feeding the next echo byte) waits for the first.
     std::lock_guard lock(send_mutex_);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "shared/datafile/data_info.h"
+#include "shared/logger/byte_block.h"
 #include "shared/logger/config_table.h"
 #include "shared/logger/real_time_value.h"
 #include "shared/setup/sut_info.h"
@@ -211,6 +212,16 @@ public:
     // put back into it ("R!B"). 1 success.
     int AbortTransfer(bool restoreBinary);
 
+    // ---- Writing setups, blocks and programs.
+    // The checksummed memory write "M!" of `block` at `address`, chunk by chunk, each chunk and then the
+    // whole range verified with "U?". 1 success.
+    virtual int WriteMemoryBlock(const ByteBlock& block, int address);
+    // The wait callback of block writes: posts the percent written when it grows.
+    void WriteWaitCallback();
+    // One tagged block command of the Quarven ("T!H"...) with its checksum; the logger must answer
+    // "OK". The block is freed either way.
+    virtual int FormatBlockWrite(std::string_view tag, ByteBlock& block);
+
     // Output to the download progress window, or status texts without one.
     void SetProgressSink(DownloadProgressSink* sink) { progress_sink_ = sink; }
     void AppendTrace(const std::string* text);
@@ -350,6 +361,10 @@ protected:
     std::vector<CSUTInfo> summaries_;
     ConfigTable config_table_;
     DownloadProgressSink* progress_sink_ = nullptr;
+    // Progress of a block write; the transfer-active flag above brackets a whole setup.
+    std::int64_t bytes_to_write_ = 0;
+    std::int64_t bytes_written_ = 0;
+    int last_percent_ = 0;
     std::string trace_text_;
 
 private:

@@ -1,5 +1,5 @@
 // The simulated logger's command set: identification, status, memory, setups, clock, recording,
-// real-time values and the Quarven's own queries.
+// real-time values and the Quarven's own queries; the programming commands have their own file.
 #include "tools/loggersim/logger_commands.h"
 
 #include <cstdio>
@@ -12,6 +12,7 @@
 #include "shared/setup/setup_codes.h"
 #include "tools/loggersim/hex_dump.h"
 #include "tools/loggersim/setting_commands.h"
+#include "tools/loggersim/programming_commands.h"
 
 namespace {
 
@@ -200,6 +201,9 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     const std::vector<long> operands = Operands(rest);
     const bool quarven = s.typeCode >= kModelQuarvenRS;
 
+    if (std::optional<std::string> reply = ExecuteProgrammingCommand(s, faults, command)) {
+        return reply;
+    }
     if (std::optional<std::string> reply = ExecuteSettingCommand(s, faults, command)) {
         return reply;
     }
@@ -245,18 +249,8 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     if (word == "Y?") {
         return rest.empty() ? HexReply(StatusImage(s), faults) : SetupMemoryReply(s, faults, operands);
     }
-    if (word == "U?" && operands.size() == 2 && operands[0] + operands[1] <= static_cast<long>(s.setupMemory.size())) {
-        const auto first = s.setupMemory.begin() + operands[0];
-        char text[8];
-        std::snprintf(text, sizeof text, "%04X", HexDumpChecksum(Bytes(first, first + operands[1])));
-        return text;
-    }
     if (word == "M?" && operands.size() == 1 && operands[0] == kOptionByteAddress) {
         return HexReply(Bytes{s.setupMemory[kOptionByteAddress], s.setupMemory[kOptionByteAddress + 1]}, faults);
-    }
-    if (word == "M!" && operands.size() == 2 && operands[0] < static_cast<long>(s.setupMemory.size())) {
-        s.setupMemory[static_cast<std::size_t>(operands[0])] = static_cast<std::uint8_t>(operands[1]);
-        return "OK";
     }
     if (word == "W?" && !quarven) {
         return WordsText(s.headerWords, s.typeCode == kModelStandard ? 7 : 8);
@@ -302,8 +296,7 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return "RAM OK";
     }
     if (command == "E?" || command == "D?" || command == "CLEAR TOTALS" || command == "CLEAR PEAK" ||
-        command == "SCHEDULE /C" || command == "SCHEDULE /R" || word == "W!" || word == "@!1" || word == "@!0" ||
-        word == "R!B" || word == "R!H" || word == "T!R" || command.rfind("T!P=", 0) == 0) {
+        command == "SCHEDULE /C" || command == "SCHEDULE /R" || word == "@!1" || word == "@!0" || word == "T!R" || command.rfind("T!P=", 0) == 0) {
         return "OK";
     }
     if (!quarven) {

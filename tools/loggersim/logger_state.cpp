@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr std::size_t kSetupAreaSize = 1264;
 constexpr std::size_t kLabelOffset = 58;
 constexpr std::size_t kNoteOffset = 184;
 constexpr std::size_t kChannelOffset = 670;
@@ -43,16 +42,7 @@ std::vector<std::uint8_t> HeaderBlock(const LoggerState& state, const CSetupTabl
     std::vector<std::uint8_t> header(setup.GetLoggerHeaderBlockSize());
     setup.BuildLoggerHeaderBlock(header);
     if (state.typeCode < kModelQuarvenRS) {
-        std::size_t at = header.size() - 9;
-        for (const std::uint32_t pointer : {state.memoryEnd, state.memoryStart}) {
-            header[at] = static_cast<std::uint8_t>(pointer / 16384);
-            header[at + 1] = static_cast<std::uint8_t>((pointer % 16384) >> 8);
-            header[at + 2] = static_cast<std::uint8_t>(pointer & 0xFF);
-            at += 3;
-        }
-        header[at] = state.memoryBank;
-        header[at + 1] = static_cast<std::uint8_t>(address >> 8);
-        header[at + 2] = static_cast<std::uint8_t>(address & 0xFF);
+        StampHeaderAddresses(state, header, address);
     }
     return header;
 }
@@ -88,6 +78,19 @@ void LayOutRomSetups(LoggerState& state) {
 }
 
 }  // namespace
+
+void StampHeaderAddresses(const LoggerState& state, std::span<std::uint8_t> header, std::uint16_t address) {
+    std::size_t at = header.size() - 9;
+    for (const std::uint32_t pointer : {state.memoryEnd, state.memoryStart}) {
+        header[at] = static_cast<std::uint8_t>(pointer / 16384);
+        header[at + 1] = static_cast<std::uint8_t>((pointer % 16384) >> 8);
+        header[at + 2] = static_cast<std::uint8_t>(pointer & 0xFF);
+        at += 3;
+    }
+    header[at] = state.memoryBank;
+    header[at + 1] = static_cast<std::uint8_t>(address >> 8);
+    header[at + 2] = static_cast<std::uint8_t>(address & 0xFF);
+}
 
 CSetupTable SampleSetup(const LoggerModel& model, const std::string& name) {
     CSetupTable setup;
@@ -155,7 +158,7 @@ void InstallSetup(LoggerState& state, int index, const CSetupTable& setup) {
         return;
     }
     const std::size_t base = SetupAddress(index);
-    std::fill_n(state.setupMemory.begin() + static_cast<std::ptrdiff_t>(base), kSetupAreaSize, std::uint8_t{0});
+    std::fill_n(state.setupMemory.begin() + static_cast<std::ptrdiff_t>(base), LoggerState::kSetupAreaSize, std::uint8_t{0});
     Put(state, base, HeaderBlock(state, setup, static_cast<std::uint16_t>(base)));
     Put(state, base + kLabelOffset, Block(setup.GetLoggerLabelBlockSize(), [&](std::span<std::uint8_t> b) { return setup.BuildLoggerLabelBlock(b); }));
     Put(state, base + kNoteOffset, Block(setup.GetLoggerNoteBlockSize(), [&](std::span<std::uint8_t> b) { return setup.BuildLoggerNoteBlock(b); }));
@@ -196,6 +199,7 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
                               {"WMASK", "255.255.255.0"}, {"WGATEWAY", "192.168.2.1"}, {"MODTCPPORT", "3001"},
                               {"MAC", "00:06:66:12:34:56"}, {"MODULE_FW", "WiFly Ver 4.00.1"}, {"WDHCP", "0"},
                               {"WEXT_ANTENNA", "0"}, {"WPASS", "north-site"}, {"WWEBPASS", ""}};
+        state.largeFirmwareBlocks = true;
     } else {
         state.networkFields = {{"I", "C0A8010A"}, {"S", "FFFFFF00"}, {"P", "0309"}, {"G", "00000000"},
                                {"M", "000A959D6816"}};

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <map>
 #include <set>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@
 
 struct LoggerState {
     static constexpr std::size_t kSetupMemorySize = 0x10000;
+    // One setup's area in setup memory, and its header at the start of it.
+    static constexpr std::size_t kSetupAreaSize = 1264;
+    static constexpr std::size_t kSetupHeaderSize = 58;
     // Where the memory models keep their setups, the real-time values and the call schedule.
     static constexpr std::uint16_t kActiveSetupAddress = 0x0100;
     static constexpr std::uint16_t kSavedSetupAddress = 0x0700;
@@ -92,6 +96,25 @@ struct LoggerState {
     std::string calibrationReference = "2, 1.25, 230.5";
     // Command words the logger takes without ever answering.
     std::set<std::string> unansweredCommands;
+
+    // Programming: the record mode byte of the last "#!" (-1 none), the reply mode ("R!B" binary,
+    // "R!H" hex), and the program and file transfers as they arrived.
+    int recordMode = -1;
+    bool binaryReplies = false;
+    bool largeFirmwareBlocks = false;  // "P!" blocks with a 2-byte length field
+    struct ProgramTransfer {
+        std::map<std::uint32_t, std::uint8_t> image;  // the data records' bytes by address
+        std::vector<std::size_t> blockSizes;          // each binary block as sent, length field and CR included
+        std::vector<std::string> textLines;           // the lines sent as "P!" text commands
+        bool abandoned = false;                       // "P!0"
+    } program;
+    struct FileTransfer {
+        std::vector<std::uint8_t> data;
+        std::string name;       // from the ";NAME=" block
+        int blocks = 0;         // blocks taken, the closing record not counted
+        std::uint16_t crc = 0xFFFF;  // over the data of every block taken
+        bool closed = false;    // the closing record arrived with the CRC of all the data
+    } upload;
 };
 
 // A logger of `model` in its first state: one setup of its kind programmed as setups 1 and 2 (and four
@@ -101,6 +124,9 @@ LoggerState InitialLoggerState(const LoggerModel& model);
 CSetupTable SampleSetup(const LoggerModel& model, const std::string& name);
 // Programs `setup` as setup `index` (1 active, 2 saved, 3-6 ROM) the way the logger keeps it.
 void InstallSetup(LoggerState& state, int index, const CSetupTable& setup);
+// Writes the memory end and start and the setup's own `address` into the last 9 bytes of a memory
+// model's setup header, as the logger does when it takes a setup.
+void StampHeaderAddresses(const LoggerState& state, std::span<std::uint8_t> header, std::uint16_t address);
 // The identification record of the state: 52 bytes, or 118 for an "NX" firmware text.
 std::vector<std::uint8_t> IdentificationRecord(const LoggerState& state);
 // The record of a model in its first state.

@@ -1,4 +1,4 @@
-// The simulated logger's protocol engine.
+// The simulated logger's protocol engine: command lines, control bytes and binary transfer blocks.
 #include "tools/loggersim/simulated_logger.h"
 
 #include <algorithm>
@@ -6,6 +6,7 @@
 
 #include "shared/setup/setup_codes.h"
 #include "tools/loggersim/logger_commands.h"
+#include "tools/loggersim/programming_commands.h"
 
 namespace {
 
@@ -107,6 +108,16 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
             ++wake_ups_;
             continue;
         }
+        if (!binary_block_.empty()) {
+            // A binary block is taken whole by its length field, whatever bytes it holds.
+            binary_block_ += byte;
+            if (binary_block_.size() == BinaryBlockLength(state_, binary_block_)) {
+                ++commands_;
+                output.bytes += Frame(ExecuteBinaryBlock(state_, faults_, binary_block_));
+                binary_block_.clear();
+            }
+            continue;
+        }
         switch (byte) {
             case kNul:
             case '\n':
@@ -114,6 +125,8 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
             case kEscape:
                 EndLine();
                 echo_ = true;
+                // The escape ends binary output; it must be asked for again.
+                state_.binaryReplies = false;
                 break;
             case kDle:
                 EndLine();
@@ -147,6 +160,18 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                 break;
             }
             default:
+                if (line_.size() < 2 && StartsBinaryBlock(state_, line_ + byte)) {
+                    // Held without an echo until the next byte tells whether a binary block opens.
+                    line_ += byte;
+                    if (line_.size() == 2) {
+                        binary_block_ = line_;
+                        line_.clear();
+                    }
+                    break;
+                }
+                if (line_.size() == 1 && StartsBinaryBlock(state_, line_) && echo_) {
+                    output.bytes += line_;
+                }
                 // A line past the limit is refused whole; holding one byte more than the limit tells it.
                 if (static_cast<int>(line_.size()) <= model_.commandLimit) {
                     line_ += byte;

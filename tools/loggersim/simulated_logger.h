@@ -53,6 +53,8 @@ private:
     LoggerState state_;
     SimulatorFaults faults_;
     std::string line_;
+    // A binary block ("P!", "O!") while it arrives.
+    std::string binary_block_;
     bool garbling_ = false;
     bool echo_ = true;
     bool asleep_ = false;

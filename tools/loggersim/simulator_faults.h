@@ -18,4 +18,8 @@ struct SimulatorFaults {
     int refusedDumps = 0;        // "Hex dump not valid" in place of the data
     int badChecksumFields = 0;   // a checksum field that is not hex
     int shortRealTime = 0;       // a real-time reply cut to half its length
+    // Programming faults.
+    int wrongMemoryChecksums = 0;  // the next N "U?" answers are one off
+    int resendBlocks = 0;          // the next N program or file blocks are answered "RESEND" (and dropped)
+    int errorBlocks = 0;           // the next N program or file blocks are answered "ERROR"
 };

@@ -1,0 +1,24 @@
+// The simulated logger's programming commands: the checked memory write and its checksum query, setup
+// activation, the record mode, the Quarven's tagged setup blocks, and the binary blocks of a program
+// transfer ("P!") and a file upload ("O!").
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "tools/loggersim/logger_state.h"
+#include "tools/loggersim/simulator_faults.h"
+
+// The reply text to a programming command (upper case, trimmed); nullopt for any other command.
+std::optional<std::string> ExecuteProgrammingCommand(LoggerState& state, SimulatorFaults& faults,
+                                                     const std::string& command);
+
+// Whether a command line starting with `start` ("P!" or "O!") opens a binary block: only in binary
+// reply mode, and only on a Quarven.
+bool StartsBinaryBlock(const LoggerState& state, const std::string& start);
+// The whole length of the binary block whose first bytes are `received` (from "P!" or "O!" on); 0
+// while its length field has not all arrived.
+std::size_t BinaryBlockLength(const LoggerState& state, const std::string& received);
+// The answer to a complete binary block: "OK", "RESEND" (a bad block, or on request) or "ERROR".
+std::string ExecuteBinaryBlock(LoggerState& state, SimulatorFaults& faults, const std::string& block);
