@@ -196,9 +196,17 @@ public:
     // "+!" and "+?": the modem string, at most 60 characters.
     int SetModemString(const std::string& text);
     int ReadModemString(std::string& text);
+    // The logger description, and the second logger ID (at most 6 characters below type code 13).
+    virtual int PrepareExtraWrite(const std::string& text);
+    virtual int WriteExtraBlock(const std::string& text);
     // "*!": the calibration scalars as float bit patterns.
     virtual int WriteScalars(float a, float v, float r);
+    // The 144-byte host-call schedule record into the logger's schedule block, after a status read.
+    int WriteCallSchedule(std::span<const std::uint8_t> record);
     int SendScheduleRCommand();
+    // `value` in a zero-filled field of `fieldLength` bytes, sent as the tagged block "<tag>="; the field
+    // of a `secret` value (a password) shows as asterisks in the trace and communication log.
+    int SendTextSetting(const std::string& tag, const std::string& value, int fieldLength, bool secret);
     // The wired network settings; `withMac` writes or reads the MAC address too.
     virtual int WriteNetworkSettings(const NetworkSettings& settings, bool withMac);
     virtual int ReadNetworkSettings(NetworkSettings& settings, bool withMac);
@@ -317,6 +325,10 @@ protected:
     int DecodeRealTimeTail(std::size_t statusOffset, std::size_t clockStep);
     // "@!1" unless in command mode, then `query` with up to three repeats, then the real-time decode.
     int ArmWith(std::string_view query, int timeout, bool commandMode);
+    // `text` in a zero-filled field of `fieldLength` bytes, as the tagged block `tag`.
+    int WriteTextField(const std::string& tag, const std::string& text, int fieldLength);
+    // Where the memory models keep their logger ID and description: the second header word.
+    int IdAreaAddress() const { return header_words_[1]; }
     // Runs a block read with the progress counters set for it.
     int RunBlockRead(std::string_view command, int timeout, int length);
 

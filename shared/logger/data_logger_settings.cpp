@@ -1,12 +1,15 @@
 // CDataLogger: the setting commands: clock, baud rate, logger ID, modem string, scalars, schedule
 // refresh, wired network settings and the calibration reference.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/base/local_time.h"
 #include "shared/common/message_box.h"
 #include "shared/link/connection.h"
+#include "shared/logger/byte_block.h"
 #include "shared/logger/data_logger.h"
+#include "shared/logger/logger_ids.h"
 #include "shared/logger/network_field.h"
 #include "shared/logger/network_settings.h"
 #include "shared/logger/settings_ids.h"
@@ -16,6 +19,9 @@ namespace {
 constexpr std::size_t kLoggerIdMax = 6;
 constexpr std::size_t kModemStringMax = 60;
 constexpr int kNetworkReplyMax = 80;
+constexpr int kDescriptionSize = 21;
+constexpr int kDescriptionOffset = 6;
+constexpr std::size_t kScheduleSize = 144;
 
 // "<command> " and two hex digits a character; bytes from 0x80 as their own two digits.
 std::string HexTextCommand(const char* command, const std::string& text) {
@@ -109,6 +115,59 @@ int CDataLogger::ReadModemString(std::string& text) {
         text.erase(equals);
     }
     return 1;
+}
+
+int CDataLogger::PrepareExtraWrite(const std::string& text) {
+    ByteBlock block = NewByteBlock(kDescriptionSize);
+    std::copy_n(text.begin(), std::min(text.size(), block.bytes.size()), block.bytes.begin());
+    return WriteMemoryBlock(block, IdAreaAddress() + kDescriptionOffset);
+}
+
+int CDataLogger::WriteExtraBlock(const std::string& text) {
+    if (text.size() > kLoggerIdMax) {
+        return 0;
+    }
+    return connection_->DoCommand(HexTextCommand("I!B", text), 12000);
+}
+
+int CDataLogger::WriteTextField(const std::string& tag, const std::string& text, int fieldLength) {
+    ByteBlock block = NewByteBlock(fieldLength);
+    std::copy_n(text.begin(), std::min(text.size(), block.bytes.size()), block.bytes.begin());
+    return FormatBlockWrite(tag, block);
+}
+
+int CDataLogger::SendTextSetting(const std::string& tag, const std::string& value, int fieldLength, bool secret) {
+    if (!secret) {
+        return WriteTextField(tag + "=", value, fieldLength);
+    }
+    // The field's hex digits, as the block write puts them in the command, are what the traces hide.
+    std::string field;
+    char pair[3];
+    for (int i = 0; i < fieldLength; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i);
+        std::snprintf(pair, sizeof pair, "%2.02X", at < value.size() ? static_cast<unsigned char>(value[at]) : 0u);
+        field += pair;
+    }
+    connection_->SetTraceSecret(field);
+    const int result = WriteTextField(tag + "=", value, fieldLength);
+    connection_->SetTraceSecret({});
+    return result;
+}
+
+int CDataLogger::WriteCallSchedule(std::span<const std::uint8_t> record) {
+    connection_->WaitMsgPump({}, 1000, false);
+    const int status = ReadStatus();
+    transfer_active_ = true;
+    ByteBlock block = NewByteBlock(static_cast<int>(kScheduleSize));
+    int result = 0;
+    if (status) {
+        std::copy_n(record.begin(), std::min(record.size(), kScheduleSize), block.bytes.begin());
+        result = WriteMemoryBlock(block, header_words_[2]);
+    }
+    FreeByteBlock(block);
+    PostStatusValue(STATUS_COMMAND_DONE, 0);
+    transfer_active_ = false;
+    return result;
 }
 
 int CDataLogger::WriteScalars(float a, float v, float) {

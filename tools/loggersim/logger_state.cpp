@@ -207,7 +207,7 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
         state.memoryEnd = 0xFFFF;
         state.recordPointer = 0x5000;
         state.headerWords = {LoggerState::kActiveSetupAddress, LoggerState::kSavedSetupAddress,
-                             LoggerState::kWorkingSetupAddress, 0, 0, LoggerState::kRealTimeAddress, 0x1500,
+                             LoggerState::kWorkingSetupAddress, 0, 0, LoggerState::kRealTimeAddress, LoggerState::kIdAreaAddress,
                              LoggerState::kScheduleAddress + 3};
     }
     state.realTimeValues.assign(256, 0);

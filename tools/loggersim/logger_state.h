@@ -26,6 +26,8 @@ struct LoggerState {
     static constexpr std::uint16_t kWorkingSetupAddress = 0x0D00;
     static constexpr std::uint16_t kRealTimeAddress = 0x1400;
     static constexpr std::uint16_t kScheduleAddress = 0x1600;
+    // The logger ID and description of a memory model ("W?" word 6).
+    static constexpr std::uint16_t kIdAreaAddress = 0x1500;
     static constexpr std::uint16_t kFirstRomSetupAddress = 0x2000;
     static constexpr int kRomSetups = 4;
 
@@ -94,7 +96,7 @@ struct LoggerState {
     std::map<std::string, std::string> networkSettings;
     std::map<std::string, std::string> wifiSettings;
     std::string calibrationReference = "2, 1.25, 230.5";
-    // Command words the logger takes without ever answering.
+    // The logger takes the commands that start with one of these without ever answering.
     std::set<std::string> unansweredCommands;
 
     // Programming: the record mode byte of the last "#!" (-1 none), the reply mode ("R!B" binary,

@@ -1,6 +1,7 @@
 // The simulated logger's setting commands and the queries that read them back.
 #include "tools/loggersim/setting_commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -231,7 +232,8 @@ std::optional<std::string> ExecuteSettingCommand(LoggerState& s, SimulatorFaults
     const std::string rest = blank == std::string::npos ? std::string() : command.substr(blank + 1);
     const bool quarven = s.typeCode >= kModelQuarvenRS;
 
-    if (s.unansweredCommands.count(word)) {
+    if (std::any_of(s.unansweredCommands.begin(), s.unansweredCommands.end(),
+                    [&](const std::string& start) { return command.starts_with(start); })) {
         ++faults.dropPrompts;
         return "";
     }

@@ -3,9 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
 
 #include "platform/base/local_time.h"
+#include "shared/common/app_context.h"
+#include "shared/common/trace_log.h"
+#include "shared/common/user_data_folder.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/network_settings.h"
 #include "shared/logger/settings_ids.h"
@@ -263,6 +269,198 @@ TEST_P(SettingCommandsTest, CalibrationReferenceNeedsAllThreeValues) {
     EXPECT_EQ(second, 230.5f);
     Logger().ChangeState([](LoggerState& s) { s.calibrationReference = "3, 1.5"; });
     EXPECT_EQ(Run([&] { return Object().ReadCalibrationReference(index, first, second); }), 0);
+}
+
+TEST_P(SettingCommandsTest, WiFiSettingsOfAClientReadBack) {
+    ASSERT_TRUE(Start("quarven-kx"));
+    WiFiSettings settings;
+    settings.ssid = "Plant, east";
+    settings.password = "pass phrase 1";
+    settings.address = "10.9.8.7";
+    settings.mask = "255.255.255.0";
+    settings.gateway = "10.9.8.1";
+    settings.port = "2000";
+    settings.externalAntenna = true;
+    const std::size_t before = Logger().Commands().size();
+    EXPECT_EQ(Run([&] { return Object().WriteWiFiSettings(settings); }), 1);
+    std::vector<std::string> sent = CommandsFrom(before);
+    for (std::string& command : sent) {
+        command = command.substr(0, command.find('='));  // the blocks' digits aside
+    }
+    const std::vector<std::string> expected = {"L!WSSID", "L!WPASS",      "L!WDHCP",    "L!WADDR",
+                                               "L!WMASK", "L!MODTCPPORT", "L!WGATEWAY", "L!WEXT_ANTENNA"};
+    EXPECT_EQ(sent, expected);
+
+    WiFiSettings read;
+    EXPECT_EQ(Run([&] { return Object().ReadWiFiSettings(read); }), 1);
+    EXPECT_EQ(read.ssid, settings.ssid);
+    EXPECT_EQ(read.address, settings.address);
+    EXPECT_EQ(read.mask, settings.mask);
+    EXPECT_EQ(read.gateway, settings.gateway);
+    EXPECT_EQ(read.port, settings.port);
+    EXPECT_TRUE(read.externalAntenna);
+    EXPECT_FALSE(read.dhcp);
+    EXPECT_FALSE(read.accessPoint);
+    EXPECT_EQ(read.passwordLength, 13);
+    EXPECT_EQ(Logger().State().wifiSettings.at("WPASS"), "pass phrase 1");
+}
+
+TEST_P(SettingCommandsTest, WiFiStepsByModeDhcpAndPassword) {
+    struct Case {
+        const char* name;
+        bool accessPoint;
+        bool dhcp;
+        bool newPassword;
+        std::vector<std::string> commands;
+    };
+    const Case cases[] = {
+        {"client, DHCP, password unchanged", false, true, false,
+         {"L!WSSID", "L!WDHCP=1", "L!MODTCPPORT=3001", "L!WEXT_ANTENNA=0"}},
+        {"access point, new password", true, false, true,
+         {"L!WDHCP=3", "L!WPASS", "L!MODTCPPORT=3001", "L!WEXT_ANTENNA=0"}},
+        {"access point, password unchanged", true, true, false, {"L!WDHCP=3", "L!MODTCPPORT=3001", "L!WEXT_ANTENNA=0"}},
+    };
+    ASSERT_TRUE(Start("quarven-rs"));
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        WiFiSettings settings;
+        settings.accessPoint = test.accessPoint;
+        settings.dhcp = test.dhcp;
+        settings.password = test.newPassword ? "new-secret" : WiFiSettings::kUnchanged;
+        const std::size_t before = Logger().Commands().size();
+        EXPECT_EQ(Run([&] { return Object().WriteWiFiSettings(settings); }), 1);
+        std::vector<std::string> sent = CommandsFrom(before);
+        for (std::string& command : sent) {
+            if (command.starts_with("L!WSSID=") || command.starts_with("L!WPASS=")) {
+                command = command.substr(0, command.find('='));
+            }
+        }
+        EXPECT_EQ(sent, test.commands);
+    }
+    EXPECT_EQ(Logger().State().wifiSettings.at("WPASS"), "new-secret");
+}
+
+TEST_P(SettingCommandsTest, AFailedWiFiStepStopsWithItsMessage) {
+    struct Case {
+        const char* refused;
+        bool accessPoint;
+        unsigned message;
+    };
+    const Case cases[] = {{"L!WSSID", false, IDS_WIFI_SSID_FAILED},
+                          {"L!WMASK", false, IDS_WIFI_MASK_FAILED},
+                          {"L!MODTCPPORT", false, IDS_WIFI_PORT_FAILED},
+                          {"L!MODTCPPORT", true, IDS_WIFI_ACCESS_POINT_PORT_FAILED}};
+    ASSERT_TRUE(Start("quarven-rs"));
+    clock_.SetSpeed(1000);
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.refused);
+        Logger().ChangeState([&](LoggerState& s) { s.unansweredCommands = {test.refused}; });
+        WiFiSettings settings;
+        settings.accessPoint = test.accessPoint;
+        const std::size_t before = Logger().Commands().size();
+        EXPECT_EQ(Run([&] { return Object().WriteWiFiSettings(settings); }), 0);
+        const std::vector<testsupport::RecordedMessageBox> boxes = boxes_.Boxes();
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(boxes.back().ids.promptId, test.message);
+        const std::vector<std::string> sent = CommandsFrom(before);
+        ASSERT_FALSE(sent.empty());
+        EXPECT_TRUE(sent.back().starts_with(test.refused)) << sent.back();  // nothing after the failure
+    }
+}
+
+TEST_P(SettingCommandsTest, APasswordNeverShowsInTheTraceOrTheCommunicationLog) {
+    ASSERT_TRUE(Start("quarven-rs"));
+    std::filesystem::create_directories(UserDataFolder());
+    const auto traceSize = [] {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(ProgramTraceLog().Path(), error);
+        return error ? 0 : size;
+    };
+    const std::uintmax_t start = traceSize();
+    const auto sendTraced = [&](const char* tag, int fieldLength, bool secret) {
+        SetTraceOn(true);
+        app_.SetCommTraceFlags(kCommTraceOn);
+        const int sent = Run([&] { return Object().SendTextSetting(tag, "secret pass", fieldLength, secret); });
+        SetTraceOn(false);
+        app_.SetCommTraceFlags(0);
+        CloseTraceFile();
+        return sent;
+    };
+    // In echo mode the echo is traced too; a bad echo brings the bad echo's line and the retry.
+    ASSERT_EQ(Run([this] { return Object().SetEchoMode(true); }), 1);
+    EXPECT_EQ(sendTraced("L!WPASS", 64, true), 1);
+    ASSERT_EQ(Run([this] { return Object().SetEchoMode(true); }), 1);
+    Logger().SetFaults({.garbleEchoes = 1});
+    EXPECT_EQ(sendTraced("L!WPASS", 64, true), 1);
+    EXPECT_EQ(Logger().State().wifiSettings.at("WPASS"), "secret pass");
+
+    const std::string secret = "73656372657420706173730000";  // "secret pass" and its first zero bytes
+    const std::string masked = "L!WPASS=" + std::string(128, '*') + " =";
+    std::ifstream file(ProgramTraceLog().Path(), std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(start));
+    const std::string trace((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    for (const std::string& line : {"Cmd Send(142): " + masked, "Cmd Recv(142): " + masked,
+                                    "** Bad Echo **: Expected: " + masked, "Retry 1 for: " + masked}) {
+        EXPECT_NE(trace.find(line), std::string::npos) << line << "\nin\n" << trace;
+    }
+    EXPECT_EQ(trace.find(secret), std::string::npos) << trace;
+    std::string log;
+    for (const std::string& line : app_.CommTraceLines()) {
+        log += line;
+    }
+    EXPECT_NE(log.find(masked), std::string::npos) << log;
+    EXPECT_EQ(log.find(secret), std::string::npos) << log;
+    EXPECT_NE(app_.TerminalText().find(masked), std::string::npos) << app_.TerminalText();
+    EXPECT_EQ(app_.TerminalText().find(secret), std::string::npos) << app_.TerminalText();
+
+    // Other settings show as they are.
+    EXPECT_EQ(sendTraced("L!WSSID", 32, false), 1);
+    std::ifstream again(ProgramTraceLog().Path(), std::ios::binary);
+    const std::string all((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
+    EXPECT_NE(all.find(secret, static_cast<std::size_t>(start)), std::string::npos);
+}
+
+TEST_P(SettingCommandsTest, DescriptionAndSecondIdByFamily) {
+    ASSERT_TRUE(Start("ornat1"));
+    EXPECT_EQ(Run([this] { return Object().PrepareExtraWrite("North substation"); }), 1);
+    const LoggerState state = Logger().State();
+    const auto description = state.setupMemory.begin() + LoggerState::kIdAreaAddress + 6;
+    EXPECT_EQ(std::string(description, description + 21), std::string("North substation") + std::string(5, '\0'));
+    EXPECT_EQ(Run([this] { return Object().WriteExtraBlock("JQ"); }), 1);
+    EXPECT_TRUE(Sent("I!B 4A51"));
+    EXPECT_EQ(Logger().State().secondId, "JQ");
+    const int commands = Logger().CommandCount();
+    EXPECT_EQ(Run([this] { return Object().WriteExtraBlock("ABCDEFG"); }), 0);
+    EXPECT_EQ(Logger().CommandCount(), commands);
+
+    ASSERT_TRUE(Start("quarven-rs"));
+    const std::string longText = "Pumping station, west wing, 2nd floor";  // more than the 32-byte field
+    EXPECT_EQ(Run([&] { return Object().PrepareExtraWrite(longText); }), 1);
+    EXPECT_EQ(Run([this] { return Object().WriteExtraBlock("Tech JQ"); }), 1);
+    EXPECT_EQ(Logger().State().description, longText.substr(0, 32));
+    EXPECT_EQ(Logger().State().secondId, "Tech JQ");
+}
+
+TEST_P(SettingCommandsTest, TheCallScheduleGoesToTheScheduleBlock) {
+    ASSERT_TRUE(Start("nimbo-pulse"));
+    std::vector<std::uint8_t> record(144);
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        record[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    }
+    EXPECT_EQ(Run([&] { return Object().WriteCallSchedule(record); }), 1);
+    const LoggerState state = Logger().State();
+    const auto schedule = state.setupMemory.begin() + LoggerState::kScheduleAddress;
+    EXPECT_EQ(std::vector<std::uint8_t>(schedule, schedule + 144), record);
+    EXPECT_EQ(Run([this] { return Object().SendScheduleRCommand(); }), 1);
+    EXPECT_TRUE(Sent("SCHEDULE /R"));
+
+    // Without the status no block is written.
+    Logger().ChangeState([](LoggerState& s) { s.unansweredCommands = {"Y?"}; });
+    clock_.SetSpeed(1000);
+    const std::size_t before = Logger().Commands().size();
+    EXPECT_EQ(Run([&] { return Object().WriteCallSchedule(record); }), 0);
+    const std::vector<std::string> sent = CommandsFrom(before);
+    EXPECT_TRUE(std::none_of(sent.begin(), sent.end(), [](const std::string& c) { return c.starts_with("M!"); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SettingCommandsTest, ::testing::Values(Transport::Pty, Transport::Tcp),
