@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "shared/logger/network_settings.h"
 #include "shared/logger/reply_field.h"
 
 namespace {
@@ -18,32 +19,23 @@ bool EqualsIgnoringCase(const std::string& text, std::string_view word) {
 
 void ApplyWiFiReply(const std::string& reply, WiFiSettings& settings) {
     ForEachReplyItem(reply, [&](const std::string& name, const std::string& value) {
-        if (name == "IP Address") {
-            settings.address = value;
-        } else if (name == "Module FW") {
+        if (TakeNetworkItem(name, value, settings)) {
+            return;
+        }
+        if (name == "Module FW") {
             settings.moduleFirmware = value;
             const auto digit = std::find_if(value.begin(), value.end(), [](unsigned char c) { return std::isdigit(c); });
             settings.moduleVersion.assign(digit, value.end());
         } else if (name == "SSID") {
             settings.ssid = value;
-        } else if (name == "MAC") {
-            settings.mac = value;
         } else if (name == "State") {
             settings.state = value;
-        } else if (name == "Mask") {
-            settings.mask = value;
-        } else if (name == "TCP Port") {
-            settings.port = value;
-        } else if (name == "Gateway") {
-            settings.gateway = value;
         } else if (name == "WiFi Password Length") {
             settings.passwordLength = std::atoi(value.c_str());
         } else if (name == "Web Login Password Length") {
             settings.webPasswordLength = std::atoi(value.c_str());
         } else if (name == "Antenna") {
             settings.externalAntenna = EqualsIgnoringCase(value, "External");
-        } else if (name == "Use DHCP") {
-            settings.dhcp = value == "True";
         } else if (name == "Access Point") {
             settings.accessPoint = value == "True";
         }
