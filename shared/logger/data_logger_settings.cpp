@@ -71,21 +71,21 @@ int CDataLogger::SetBaudRate(int rate) {
     char command[32];
     std::snprintf(command, sizeof command, "%s %d", "I!14", BaudRateCode(rate));
     const int oldRate = connection_->GetBaudRate();
-    const auto follow = [this](int baud) {
-        connection_->SetBaudRate(baud);
-        connection_->SetPortBaud(baud);
-    };
     if (connection_->DoCommand(command, 8000)) {
-        follow(rate);
+        connection_->SetBaudRate(rate);
+        connection_->SetPortBaud(rate);
         return 1;
     }
-    // The logger may have changed its rate with its answer lost on the way: one that answers at the
-    // new rate has it.
-    follow(rate);
-    if (connection_->IsGoodConnection(TIMEOUT_2000)) {
-        return 1;
+    // The logger may have taken the rate with its answer lost on the way: one that answers at the new
+    // rate has it. A link without a line rate (the network) cannot tell, and keeps the old.
+    if (connection_->SetPortBaud(rate)) {
+        connection_->SetBaudRate(rate);
+        if (connection_->IsGoodConnection(TIMEOUT_2000)) {
+            return 1;
+        }
+        connection_->SetBaudRate(oldRate);
+        connection_->SetPortBaud(oldRate);
     }
-    follow(oldRate);
     if (!connection_->WakeLogger(true)) {
         connection_->Establish();
     }
