@@ -2,6 +2,8 @@
 // bytes, named network settings and the Wi-Fi module's settings.
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "shared/common/message_box.h"
 #include "shared/link/connection.h"
