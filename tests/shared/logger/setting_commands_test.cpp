@@ -18,7 +18,6 @@
 #include "shared/logger/wifi_settings.h"
 #include "tests/shared/logger/logger_link_fixture.h"
 #include "tests/support/time_zone.h"
-#include "tools/loggersim/setting_commands.h"
 
 namespace {
 
