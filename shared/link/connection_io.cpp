@@ -58,7 +58,8 @@ void CConnection::TraceSentBytes(const char* data, int n) const {
     } else if (!printable) {
         TraceFormat("Cmd Send: 0x%x 0x%x", first, static_cast<unsigned char>(data[1]));
     } else {
-        const std::string text = MaskSecret(std::string(data, std::find(data, data + n, '\0')), TraceSecret());
+        const std::string text =
+            MaskSecret(std::string(data, std::find(data, data + n, '\0')), TraceSecret());
         Trace("Cmd Send(" + std::to_string(text.size()) + "): " + text);
     }
 }
@@ -130,7 +131,8 @@ int CConnection::SendQueuedData() {
                 ok = false;
                 break;
             }
-            ShowSent(std::string_view(m_strShownTx).substr(static_cast<std::size_t>(m_nTxPos), static_cast<std::size_t>(written)));
+            ShowSent(std::string_view(m_strShownTx)
+                         .substr(static_cast<std::size_t>(m_nTxPos), static_cast<std::size_t>(written)));
             m_nTxPos += written;
             PostStatusMessage(STATUS_BYTES_SENT);
         }

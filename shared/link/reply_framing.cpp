@@ -61,13 +61,15 @@ std::string MaskSecret(std::string_view text, std::string_view secret) {
     if (secret.empty()) {
         return shown;
     }
-    for (std::size_t at = shown.find(secret); at != std::string::npos; at = shown.find(secret, at + secret.size())) {
+    for (std::size_t at = shown.find(secret); at != std::string::npos;
+         at = shown.find(secret, at + secret.size())) {
         shown.replace(at, secret.size(), secret.size(), '*');
     }
     return shown;
 }
 
-EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view command, std::string_view secret) {
+EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view command,
+                       std::string_view secret) {
     const std::size_t length = command.size();
     if (length == 0) {
         return {ECHO_GOOD, 0};
@@ -96,8 +98,8 @@ EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view 
     TraceReceived(text);
     for (std::size_t i = 0; i < length; ++i) {
         if (std::tolower(received[position + i]) != std::tolower(static_cast<unsigned char>(command[i]))) {
-            TraceFormat("** Bad Echo **: Expected: %s(%zu), Received: %s(%zu)", MaskSecret(command, secret).c_str(),
-                        length, text.c_str(), text.size());
+            TraceFormat("** Bad Echo **: Expected: %s(%zu), Received: %s(%zu)",
+                        MaskSecret(command, secret).c_str(), length, text.c_str(), text.size());
             return {ECHO_BAD, 0};
         }
     }

@@ -26,7 +26,8 @@ struct EchoCheck {
 // letter case is ignored; other bytes before the echo are skipped but count against what arrived.
 // Traces what it compared and a bad echo.
 // `secret`, when given, shows as asterisks in the trace.
-EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view command, std::string_view secret = {});
+EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view command,
+                       std::string_view secret = {});
 
 // `text` with every occurrence of `secret` (when not empty) turned into as many asterisks.
 std::string MaskSecret(std::string_view text, std::string_view secret);

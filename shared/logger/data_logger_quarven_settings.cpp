@@ -119,8 +119,9 @@ int CDataLoggerQuarvenRSorKX::WriteWiFiSettings(const WiFiSettings& settings) {
     }
     steps.push_back(text("L!WEXT_ANTENNA", settings.externalAntenna ? "1" : "0", IDS_WIFI_ANTENNA_FAILED));
     for (const Step& step : steps) {
-        const int sent = step.fieldLength > 0 ? SendTextSetting(step.command, step.value, step.fieldLength, step.secret)
-                                              : connection_->DoCommand(step.command, 8000);
+        const int sent = step.fieldLength > 0
+                             ? SendTextSetting(step.command, step.value, step.fieldLength, step.secret)
+                             : connection_->DoCommand(step.command, 8000);
         if (!sent) {
             ShowMessageBoxId(step.failureText, MB_OK, true);
             return 0;

@@ -49,21 +49,29 @@ int CDataLogger::SetLoggerClock(std::time_t time) {
         return 0;
     }
     char command[96];
-    std::snprintf(command, sizeof command, "%s %2.02d:%2.02d:%2.02d %2.02d/%2.02d/%2.02d", "C!", t->tm_hour, t->tm_min,
-                  t->tm_sec, t->tm_mon + 1, t->tm_mday, (t->tm_year + 1900) % 100);
+    std::snprintf(command, sizeof command, "%s %2.02d:%2.02d:%2.02d %2.02d/%2.02d/%2.02d", "C!", t->tm_hour,
+                  t->tm_min, t->tm_sec, t->tm_mon + 1, t->tm_mday, (t->tm_year + 1900) % 100);
     return CheckCommandLength(command) && connection_->DoCommand(command, 8000);
 }
 
 int CDataLogger::BaudRateCode(int rate) {
     switch (rate) {
-        case 1200: return 15;
-        case 4800: return 13;
-        case 9600: return 12;
-        case 14400: return 3;
-        case 19200: return 11;
-        case 28800: return 2;
-        case 57600: return 1;
-        default: return 14;
+        case 1200:
+            return 15;
+        case 4800:
+            return 13;
+        case 9600:
+            return 12;
+        case 14400:
+            return 3;
+        case 19200:
+            return 11;
+        case 28800:
+            return 2;
+        case 57600:
+            return 1;
+        default:
+            return 14;
     }
 }
 
@@ -136,7 +144,8 @@ int CDataLogger::WriteTextField(const std::string& tag, const std::string& text,
     return FormatBlockWrite(tag, block);
 }
 
-int CDataLogger::SendTextSetting(const std::string& tag, const std::string& value, int fieldLength, bool secret) {
+int CDataLogger::SendTextSetting(const std::string& tag, const std::string& value, int fieldLength,
+                                 bool secret) {
     if (!secret) {
         return WriteTextField(tag + "=", value, fieldLength);
     }
@@ -145,7 +154,8 @@ int CDataLogger::SendTextSetting(const std::string& tag, const std::string& valu
     char pair[3];
     for (int i = 0; i < fieldLength; ++i) {
         const std::size_t at = static_cast<std::size_t>(i);
-        std::snprintf(pair, sizeof pair, "%2.02X", at < value.size() ? static_cast<unsigned char>(value[at]) : 0u);
+        std::snprintf(pair, sizeof pair, "%2.02X",
+                      at < value.size() ? static_cast<unsigned char>(value[at]) : 0u);
         field += pair;
     }
     connection_->SetTraceSecret(field);
@@ -197,7 +207,8 @@ int CDataLogger::WriteNetworkSettings(const NetworkSettings& settings, bool with
             break;
         }
         char command[40];
-        std::snprintf(command, sizeof command, "%s %s\r", field.command, FormatNetworkField(field.kind, field.value).c_str());
+        std::snprintf(command, sizeof command, "%s %s\r", field.command,
+                      FormatNetworkField(field.kind, field.value).c_str());
         if (!connection_->DoCommand(command, 8000)) {
             return 0;
         }

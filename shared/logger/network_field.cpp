@@ -10,7 +10,8 @@ namespace {
 
 // Takes at most `most` characters of `text` from `at` up to `separator`, then moves past one character
 // more when `skip`.
-std::string_view TakePart(std::string_view text, std::size_t& at, char separator, std::size_t most, bool skip) {
+std::string_view TakePart(std::string_view text, std::size_t& at, char separator, std::size_t most,
+                          bool skip) {
     const std::size_t start = std::min(at, text.size());
     std::size_t end = start;
     while (end < text.size() && end - start < most && text[end] != separator) {

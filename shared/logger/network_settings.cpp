@@ -4,5 +4,7 @@
 #include "shared/logger/reply_field.h"
 
 void ApplyNetworkReply(const std::string& reply, NetworkSettings& settings) {
-    ForEachReplyItem(reply, [&](const std::string& name, const std::string& value) { TakeNetworkItem(name, value, settings); });
+    ForEachReplyItem(reply, [&](const std::string& name, const std::string& value) {
+        TakeNetworkItem(name, value, settings);
+    });
 }

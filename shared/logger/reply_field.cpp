@@ -47,7 +47,8 @@ bool ParseReplyItem(std::string& reply, std::string& key, std::string& value) {
     return true;
 }
 
-void ForEachReplyItem(const std::string& reply, const std::function<void(const std::string&, const std::string&)>& take) {
+void ForEachReplyItem(const std::string& reply,
+                      const std::function<void(const std::string&, const std::string&)>& take) {
     // Each run of line ends separates two items as a comma does.
     std::string items;
     for (const char c : reply) {

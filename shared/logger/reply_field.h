@@ -13,7 +13,8 @@ bool ParseReplyField(std::string& reply, std::string& key, std::string& value);
 bool ParseReplyItem(std::string& reply, std::string& key, std::string& value);
 // Calls `take` with the key and the trimmed value of every item of a reply whose items stand on one
 // line or on several.
-void ForEachReplyItem(const std::string& reply, const std::function<void(const std::string&, const std::string&)>& take);
+void ForEachReplyItem(const std::string& reply,
+                      const std::function<void(const std::string&, const std::string&)>& take);
 
 // `text` without blanks, tabs and line ends at either end.
 std::string TrimmedReply(const std::string& text);

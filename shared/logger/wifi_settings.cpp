@@ -11,8 +11,9 @@
 namespace {
 
 bool EqualsIgnoringCase(const std::string& text, std::string_view word) {
-    return std::equal(text.begin(), text.end(), word.begin(), word.end(),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b)); });
+    return std::equal(text.begin(), text.end(), word.begin(), word.end(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
 }
 
 }  // namespace
@@ -24,7 +25,8 @@ void ApplyWiFiReply(const std::string& reply, WiFiSettings& settings) {
         }
         if (name == "Module FW") {
             settings.moduleFirmware = value;
-            const auto digit = std::find_if(value.begin(), value.end(), [](unsigned char c) { return std::isdigit(c); });
+            const auto digit =
+                std::find_if(value.begin(), value.end(), [](unsigned char c) { return std::isdigit(c); });
             settings.moduleVersion.assign(digit, value.end());
         } else if (name == "SSID") {
             settings.ssid = value;

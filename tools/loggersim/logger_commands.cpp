@@ -11,8 +11,8 @@
 
 #include "shared/setup/setup_codes.h"
 #include "tools/loggersim/hex_dump.h"
-#include "tools/loggersim/setting_commands.h"
 #include "tools/loggersim/programming_commands.h"
+#include "tools/loggersim/setting_commands.h"
 
 namespace {
 

@@ -27,8 +27,8 @@ void SetNonBlocking(int fd) {
 }
 
 int RateOfSpeed(speed_t speed) {
-    static constexpr std::pair<speed_t, int> kRates[] = {{B1200, 1200},   {B2400, 2400},   {B4800, 4800},
-                                                         {B9600, 9600},   {B19200, 19200}, {B38400, 38400},
+    static constexpr std::pair<speed_t, int> kRates[] = {{B1200, 1200},   {B2400, 2400},    {B4800, 4800},
+                                                         {B9600, 9600},   {B19200, 19200},  {B38400, 38400},
                                                          {B57600, 57600}, {B115200, 115200}};
     for (const auto& [constant, rate] : kRates) {
         if (constant == speed) {

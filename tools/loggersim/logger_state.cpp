@@ -193,22 +193,27 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
             {"M?", "Battery low\n(null)\nService due"},
         };
         state.moduleFiles = {"config.txt", "wifly.img"};
-        state.networkSettings = {{"ADDR", "192.168.1.10"}, {"MASK", "255.255.255.0"}, {"ETHTCPPORT", "3001"},
-                                 {"GATEWAY", "0.0.0.0"}, {"DHCP", "0"}, {"MAC", "00:0A:95:9D:68:16"}};
-        state.wifiSettings = {{"STATE", "Associated"}, {"WSSID", "Site, north"}, {"WADDR", "192.168.2.20"},
-                              {"WMASK", "255.255.255.0"}, {"WGATEWAY", "192.168.2.1"}, {"MODTCPPORT", "3001"},
-                              {"MAC", "00:06:66:12:34:56"}, {"MODULE_FW", "WiFly Ver 4.00.1"}, {"WDHCP", "0"},
-                              {"WEXT_ANTENNA", "0"}, {"WPASS", "north-site"}, {"WWEBPASS", ""}};
+        state.networkSettings = {{"ADDR", "192.168.1.10"},
+                                 {"MASK", "255.255.255.0"},
+                                 {"ETHTCPPORT", "3001"},
+                                 {"GATEWAY", "0.0.0.0"},
+                                 {"DHCP", "0"},
+                                 {"MAC", "00:0A:95:9D:68:16"}};
+        state.wifiSettings = {
+            {"STATE", "Associated"},      {"WSSID", "Site, north"},          {"WADDR", "192.168.2.20"},
+            {"WMASK", "255.255.255.0"},   {"WGATEWAY", "192.168.2.1"},       {"MODTCPPORT", "3001"},
+            {"MAC", "00:06:66:12:34:56"}, {"MODULE_FW", "WiFly Ver 4.00.1"}, {"WDHCP", "0"},
+            {"WEXT_ANTENNA", "0"},        {"WPASS", "north-site"},           {"WWEBPASS", ""}};
         state.largeFirmwareBlocks = true;
     } else {
-        state.networkFields = {{"I", "C0A8010A"}, {"S", "FFFFFF00"}, {"P", "0309"}, {"G", "00000000"},
-                               {"M", "000A959D6816"}};
+        state.networkFields = {
+            {"I", "C0A8010A"}, {"S", "FFFFFF00"}, {"P", "0309"}, {"G", "00000000"}, {"M", "000A959D6816"}};
         state.memoryStart = 0x4000;
         state.memoryEnd = 0xFFFF;
         state.recordPointer = 0x5000;
         state.headerWords = {LoggerState::kActiveSetupAddress, LoggerState::kSavedSetupAddress,
-                             LoggerState::kWorkingSetupAddress, 0, 0, LoggerState::kRealTimeAddress, LoggerState::kIdAreaAddress,
-                             LoggerState::kScheduleAddress + 3};
+                             LoggerState::kWorkingSetupAddress, 0, 0, LoggerState::kRealTimeAddress,
+                             LoggerState::kIdAreaAddress, LoggerState::kScheduleAddress + 3};
     }
     state.realTimeValues.assign(256, 0);
     // Entry i of the first array holds i + 1000: 128 pairs (Ornat), 240 entries of 6 bytes (Quarven,

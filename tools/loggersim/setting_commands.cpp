@@ -127,18 +127,20 @@ std::string TrueFalse(bool on) {
 
 std::string NetworkReply(const LoggerState& s) {
     const auto& n = s.networkSettings;
-    return "IP_Address=" + Setting(n, "ADDR") + ",Mask=" + Setting(n, "MASK") + ",TCP_Port=" + Setting(n, "ETHTCPPORT") +
-           ",Gateway=" + Setting(n, "GATEWAY") + ",MAC=" + Setting(n, "MAC") + ",Use_DHCP=" + TrueFalse(Setting(n, "DHCP") == "1");
+    return "IP_Address=" + Setting(n, "ADDR") + ",Mask=" + Setting(n, "MASK") +
+           ",TCP_Port=" + Setting(n, "ETHTCPPORT") + ",Gateway=" + Setting(n, "GATEWAY") +
+           ",MAC=" + Setting(n, "MAC") + ",Use_DHCP=" + TrueFalse(Setting(n, "DHCP") == "1");
 }
 
 std::string WiFiReply(const LoggerState& s) {
     const auto& w = s.wifiSettings;
     const std::string dhcp = Setting(w, "WDHCP");
-    return "State=" + Setting(w, "STATE") + ",SSID=\"" + Setting(w, "WSSID") + "\",IP_Address=" + Setting(w, "WADDR") +
-           ",Mask=" + Setting(w, "WMASK") + ",Gateway=" + Setting(w, "WGATEWAY") + ",TCP_Port=" + Setting(w, "MODTCPPORT") +
+    return "State=" + Setting(w, "STATE") + ",SSID=\"" + Setting(w, "WSSID") +
+           "\",IP_Address=" + Setting(w, "WADDR") + ",Mask=" + Setting(w, "WMASK") +
+           ",Gateway=" + Setting(w, "WGATEWAY") + ",TCP_Port=" + Setting(w, "MODTCPPORT") +
            ",MAC=" + Setting(w, "MAC") + ",Module_FW=" + Setting(w, "MODULE_FW") +
-           ",Antenna=" + (Setting(w, "WEXT_ANTENNA") == "1" ? "External" : "Internal") + ",Use_DHCP=" + TrueFalse(dhcp == "1") +
-           ",Access_Point=" + TrueFalse(dhcp == "3");
+           ",Antenna=" + (Setting(w, "WEXT_ANTENNA") == "1" ? "External" : "Internal") +
+           ",Use_DHCP=" + TrueFalse(dhcp == "1") + ",Access_Point=" + TrueFalse(dhcp == "3");
 }
 
 std::optional<std::string> QuarvenSetting(LoggerState& s, const std::string& command) {
@@ -167,7 +169,8 @@ std::optional<std::string> QuarvenSetting(LoggerState& s, const std::string& com
             return "OK";
         }
     }
-    for (const auto& [tag, text] : {std::pair<const char*, std::string*>{"I!C", &s.description}, {"I!B", &s.secondId}}) {
+    for (const auto& [tag, text] :
+         {std::pair<const char*, std::string*>{"I!C", &s.description}, {"I!B", &s.secondId}}) {
         if (command.compare(0, 3, tag) == 0) {
             const std::optional<Bytes> field = TaggedBlock(command, tag);
             if (!field || field->size() != kQuarvenTextField) {
@@ -192,7 +195,8 @@ std::optional<std::string> QuarvenSetting(LoggerState& s, const std::string& com
     return std::nullopt;
 }
 
-std::optional<std::string> MemoryModelSetting(LoggerState& s, const std::string& word, const std::string& rest) {
+std::optional<std::string> MemoryModelSetting(LoggerState& s, const std::string& word,
+                                              const std::string& rest) {
     if (word.size() == 3 && word.compare(0, 2, "_!") == 0 && s.networkFields.count(word.substr(2))) {
         s.networkFields[word.substr(2)] = rest;
         return "OK";
@@ -215,18 +219,27 @@ std::optional<std::string> MemoryModelSetting(LoggerState& s, const std::string&
 
 int BaudRateOfCode(int code) {
     switch (code) {
-        case 15: return 1200;
-        case 13: return 4800;
-        case 12: return 9600;
-        case 3: return 14400;
-        case 11: return 19200;
-        case 2: return 28800;
-        case 1: return 57600;
-        default: return 38400;
+        case 15:
+            return 1200;
+        case 13:
+            return 4800;
+        case 12:
+            return 9600;
+        case 3:
+            return 14400;
+        case 11:
+            return 19200;
+        case 2:
+            return 28800;
+        case 1:
+            return 57600;
+        default:
+            return 38400;
     }
 }
 
-std::optional<std::string> ExecuteSettingCommand(LoggerState& s, SimulatorFaults& faults, const std::string& command) {
+std::optional<std::string> ExecuteSettingCommand(LoggerState& s, SimulatorFaults& faults,
+                                                 const std::string& command) {
     const std::size_t blank = command.find(' ');
     const std::string word = command.substr(0, blank);
     const std::string rest = blank == std::string::npos ? std::string() : command.substr(blank + 1);

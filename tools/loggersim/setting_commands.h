@@ -11,7 +11,8 @@
 
 // The reply text to `command` (upper case, trimmed); nullopt when it is not a setting command of this
 // logger. A command that starts as one of the state's unanswered ones gets no prompt.
-std::optional<std::string> ExecuteSettingCommand(LoggerState& state, SimulatorFaults& faults, const std::string& command);
+std::optional<std::string> ExecuteSettingCommand(LoggerState& state, SimulatorFaults& faults,
+                                                 const std::string& command);
 
 // The rate of an "I!14" code, as the logger's serial port takes it.
 int BaudRateOfCode(int code);

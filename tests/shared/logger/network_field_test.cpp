@@ -27,7 +27,7 @@ TEST(NetworkFieldTest, FieldsOfTheDialogsValues) {
         {6, "192.168.1.10", ""},
         // Texts the dialog would not pass stay within the field and within the text.
         {kNetworkAddress, "192.168", "C0A80000"},
-        {kNetworkAddress, "1234.5.6.7", "7B000506"},  // three digits at most, then one character skipped
+        {kNetworkAddress, "1234.5.6.7", "7B000506"},    // three digits at most, then one character skipped
         {kNetworkAddress, "999.-1.256.1", "E7FF0001"},  // each number one byte
         {kNetworkPort, "99999999999999999999", "FFFF"},
         {kNetworkMac, "abc", "AB0000000000"},
@@ -62,9 +62,10 @@ TEST(NetworkFieldTest, SettingTextsOfTheLoggersFields) {
 
 TEST(NetworkFieldTest, NamedItemsOnOneLineOrSeveral) {
     NetworkSettings network;
-    ApplyNetworkReply("IP_Address=10.1.2.3\r\nMask=255.255.0.0\r\nTCP_Port=3001,Gateway=10.1.0.1\r\n"
-                      "MAC=00:0A:95:9D:68:16\r\nUse_DHCP=True\r\nSerial=1\r\n",
-                      network);
+    ApplyNetworkReply(
+        "IP_Address=10.1.2.3\r\nMask=255.255.0.0\r\nTCP_Port=3001,Gateway=10.1.0.1\r\n"
+        "MAC=00:0A:95:9D:68:16\r\nUse_DHCP=True\r\nSerial=1\r\n",
+        network);
     EXPECT_EQ(network.address, "10.1.2.3");
     EXPECT_EQ(network.mask, "255.255.0.0");
     EXPECT_EQ(network.port, "3001");
@@ -73,9 +74,10 @@ TEST(NetworkFieldTest, NamedItemsOnOneLineOrSeveral) {
     EXPECT_TRUE(network.dhcp);
 
     WiFiSettings wifi;
-    ApplyWiFiReply("SSID=\"North, east\"\r\nModule_FW=WiFly Ver 4.00.1\r\nAntenna=EXTERNAL\r\n"
-                   "Access_Point=True,Use_DHCP=False\r\nWiFi_Password_Length=12\r\n",
-                   wifi);
+    ApplyWiFiReply(
+        "SSID=\"North, east\"\r\nModule_FW=WiFly Ver 4.00.1\r\nAntenna=EXTERNAL\r\n"
+        "Access_Point=True,Use_DHCP=False\r\nWiFi_Password_Length=12\r\n",
+        wifi);
     EXPECT_EQ(wifi.ssid, "North, east");
     EXPECT_EQ(wifi.moduleFirmware, "WiFly Ver 4.00.1");
     EXPECT_EQ(wifi.moduleVersion, "4.00.1");

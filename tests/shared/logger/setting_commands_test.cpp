@@ -28,7 +28,8 @@ protected:
     // The commands the logger took after the first `from`.
     std::vector<std::string> CommandsFrom(std::size_t from) {
         const std::vector<std::string> all = Logger().Commands();
-        return std::vector<std::string>(all.begin() + static_cast<std::ptrdiff_t>(std::min(from, all.size())), all.end());
+        return std::vector<std::string>(all.begin() + static_cast<std::ptrdiff_t>(std::min(from, all.size())),
+                                        all.end());
     }
     // The same with the tagged text blocks by their tags alone.
     std::vector<std::string> SettingsFrom(std::size_t from) {
@@ -48,12 +49,13 @@ protected:
     }
     bool SentStartingWith(const std::string& prefix) {
         const std::vector<std::string> all = Logger().Commands();
-        return std::any_of(all.begin(), all.end(), [&](const std::string& c) { return c.starts_with(prefix); });
+        return std::any_of(all.begin(), all.end(),
+                           [&](const std::string& c) { return c.starts_with(prefix); });
     }
 };
 
 TEST(BaudRateCodeTest, CodesOfTheRates) {
-    const std::pair<int, int> cases[] = {{1200, 15}, {4800, 13}, {9600, 12}, {14400, 3},  {19200, 11},
+    const std::pair<int, int> cases[] = {{1200, 15}, {4800, 13}, {9600, 12},  {14400, 3},   {19200, 11},
                                          {28800, 2}, {57600, 1}, {38400, 14}, {115200, 14}, {0, 14}};
     for (const auto& [rate, code] : cases) {
         EXPECT_EQ(CDataLogger::BaudRateCode(rate), code) << rate;
@@ -181,7 +183,7 @@ TEST_P(SettingCommandsTest, WiredNetworkSettingsInTheFieldForm) {
     settings.mac = "0:a:95:9d:68:1f";
     const std::size_t before = Logger().Commands().size();
     EXPECT_EQ(Run([&] { return Object().WriteNetworkSettings(settings, true); }), 1);
-    const std::vector<std::string> expected = {"_!I C0A8010A", "_!S FFFFFF00", "_!P 0309",
+    const std::vector<std::string> expected = {"_!I C0A8010A", "_!S FFFFFF00",     "_!P 0309",
                                                "_!G C0A80101", "_!M 000A959D681F", "_!RESET"};
     EXPECT_EQ(CommandsFrom(before), expected);
     // The logger restarted and dropped the link; a network link stops reading at the reset's echo.
@@ -233,13 +235,18 @@ TEST_P(SettingCommandsTest, WiredNetworkSettingsReadBack) {
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back().ids.promptId, IDS_NETWORK_SETTINGS_UNREADABLE);
     const std::vector<std::string> sent = CommandsFrom(before);
-    EXPECT_TRUE(std::none_of(sent.begin(), sent.end(), [](const std::string& c) { return c == "_?G" || c == "_?P"; }));
+    EXPECT_TRUE(std::none_of(sent.begin(), sent.end(),
+                             [](const std::string& c) { return c == "_?G" || c == "_?P"; }));
 }
 
 TEST_P(SettingCommandsTest, QuarvenNetworkSettingsByName) {
     ASSERT_TRUE(Start("quarven-rs"));
-    const NetworkSettings written{.address = "10.4.5.6", .mask = "255.255.0.0", .port = "3002",
-                                  .gateway = "10.4.0.1", .mac = "00:0A:95:9D:68:20", .dhcp = true};
+    const NetworkSettings written{.address = "10.4.5.6",
+                                  .mask = "255.255.0.0",
+                                  .port = "3002",
+                                  .gateway = "10.4.0.1",
+                                  .mac = "00:0A:95:9D:68:20",
+                                  .dhcp = true};
     const std::size_t before = Logger().Commands().size();
     EXPECT_EQ(Run([&] { return Object().WriteNetworkSettings(written, false); }), 1);
     const std::vector<std::string> expected = {"L!ADDR=10.4.5.6", "L!MASK=255.255.0.0", "L!ETHTCPPORT=3002",
@@ -297,9 +304,14 @@ TEST_P(SettingCommandsTest, WiFiSettingsOfAClientReadBack) {
     settings.externalAntenna = true;
     const std::size_t before = Logger().Commands().size();
     EXPECT_EQ(Run([&] { return Object().WriteWiFiSettings(settings); }), 1);
-    const std::vector<std::string> expected = {
-        "L!WSSID", "L!WPASS", "L!WDHCP=0", "L!WADDR=10.9.8.7", "L!WMASK=255.255.255.0", "L!MODTCPPORT=2000",
-        "L!WGATEWAY=10.9.8.1", "L!WEXT_ANTENNA=1"};
+    const std::vector<std::string> expected = {"L!WSSID",
+                                               "L!WPASS",
+                                               "L!WDHCP=0",
+                                               "L!WADDR=10.9.8.7",
+                                               "L!WMASK=255.255.255.0",
+                                               "L!MODTCPPORT=2000",
+                                               "L!WGATEWAY=10.9.8.1",
+                                               "L!WEXT_ANTENNA=1"};
     EXPECT_EQ(SettingsFrom(before), expected);
 
     WiFiSettings read;
@@ -325,11 +337,21 @@ TEST_P(SettingCommandsTest, WiFiStepsByModeDhcpAndPassword) {
         std::vector<std::string> commands;
     };
     const Case cases[] = {
-        {"client, DHCP, password unchanged", false, true, false,
+        {"client, DHCP, password unchanged",
+         false,
+         true,
+         false,
          {"L!WSSID", "L!WDHCP=1", "L!MODTCPPORT=3001", "L!WEXT_ANTENNA=0"}},
-        {"access point, new password", true, false, true,
+        {"access point, new password",
+         true,
+         false,
+         true,
          {"L!WDHCP=3", "L!WPASS", "L!MODTCPPORT=3001", "L!WEXT_ANTENNA=0"}},
-        {"access point, password unchanged", true, true, false, {"L!WDHCP=3", "L!MODTCPPORT=3001", "L!WEXT_ANTENNA=0"}},
+        {"access point, password unchanged",
+         true,
+         true,
+         false,
+         {"L!WDHCP=3", "L!MODTCPPORT=3001", "L!WEXT_ANTENNA=0"}},
     };
     ASSERT_TRUE(Start("quarven-rs"));
     for (const Case& test : cases) {
@@ -385,7 +407,8 @@ TEST_P(SettingCommandsTest, APasswordNeverShowsInTheTraceOrTheCommunicationLog) 
     const auto sendTraced = [&](const char* tag, int fieldLength, bool secret) {
         SetTraceOn(true);
         app_.SetCommTraceFlags(kCommTraceOn);
-        const int sent = Run([&] { return Object().SendTextSetting(tag, "secret pass", fieldLength, secret); });
+        const int sent =
+            Run([&] { return Object().SendTextSetting(tag, "secret pass", fieldLength, secret); });
         SetTraceOn(false);
         app_.SetCommTraceFlags(0);
         CloseTraceFile();
@@ -430,7 +453,8 @@ TEST_P(SettingCommandsTest, DescriptionAndSecondIdByFamily) {
     EXPECT_EQ(Run([this] { return Object().PrepareExtraWrite("North substation"); }), 1);
     const LoggerState state = Logger().State();
     const auto description = state.setupMemory.begin() + LoggerState::kIdAreaAddress + 6;
-    EXPECT_EQ(std::string(description, description + 21), std::string("North substation") + std::string(5, '\0'));
+    EXPECT_EQ(std::string(description, description + 21),
+              std::string("North substation") + std::string(5, '\0'));
     EXPECT_EQ(Run([this] { return Object().WriteExtraBlock("JQ"); }), 1);
     EXPECT_TRUE(Sent("I!B 4A51"));
     EXPECT_EQ(Logger().State().secondId, "JQ");
@@ -465,7 +489,8 @@ TEST_P(SettingCommandsTest, TheCallScheduleGoesToTheScheduleBlock) {
     const std::size_t before = Logger().Commands().size();
     EXPECT_EQ(Run([&] { return Object().WriteCallSchedule(record); }), 0);
     const std::vector<std::string> sent = CommandsFrom(before);
-    EXPECT_TRUE(std::none_of(sent.begin(), sent.end(), [](const std::string& c) { return c.starts_with("M!"); }));
+    EXPECT_TRUE(
+        std::none_of(sent.begin(), sent.end(), [](const std::string& c) { return c.starts_with("M!"); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SettingCommandsTest, ::testing::Values(Transport::Pty, Transport::Tcp),

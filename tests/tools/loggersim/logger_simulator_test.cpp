@@ -62,7 +62,8 @@ TEST(LoggerSimulatorTest, PacedOutputTakesTenBitsAByte) {
     constexpr int kBaud = 4800;
     simulator.SetPacingBaud(kBaud);
     const auto [reply, took] = Exchange(link.Get(), "I?");
-    const std::string expected = "\r\n" + HexDumpText(IdentificationRecord(simulator.Logger().Model())) + "\r\n>";
+    const std::string expected =
+        "\r\n" + HexDumpText(IdentificationRecord(simulator.Logger().Model())) + "\r\n>";
     ASSERT_EQ(reply, expected);
     const double lineTime = static_cast<double>(expected.size()) * 10 / kBaud;  // about a quarter second
     EXPECT_GT(took.count(), lineTime * 0.9);
@@ -76,7 +77,8 @@ TEST(LoggerSimulatorTest, PacedOutputTakesTenBitsAByte) {
 
 // "<tag>" and hex digits, then " =" and the checksum over every character before the blank, plus `off`.
 std::string TaggedBlock(const std::string& text, int off) {
-    const std::uint16_t checksum = HexDumpChecksum(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+    const std::uint16_t checksum =
+        HexDumpChecksum(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
     char field[8];
     std::snprintf(field, sizeof field, " =%04X", (checksum + off) & 0xFFFF);
     return text + field;
@@ -86,9 +88,11 @@ TEST(SimulatedSettingsTest, TaggedTextFieldsAreCheckedByTheirChecksum) {
     LoggerState state = InitialLoggerState(*FindLoggerModel("quarven-rs"));
     SimulatorFaults faults;
     // "AB" in the SSID's 32-byte field.
-    EXPECT_EQ(ExecuteSettingCommand(state, faults, TaggedBlock("L!WSSID=4142" + std::string(60, '0'), 0)), "OK");
+    EXPECT_EQ(ExecuteSettingCommand(state, faults, TaggedBlock("L!WSSID=4142" + std::string(60, '0'), 0)),
+              "OK");
     EXPECT_EQ(state.wifiSettings.at("WSSID"), "AB");
-    EXPECT_EQ(ExecuteSettingCommand(state, faults, TaggedBlock("L!WSSID=4343" + std::string(60, '0'), 1)), "ERROR");
+    EXPECT_EQ(ExecuteSettingCommand(state, faults, TaggedBlock("L!WSSID=4343" + std::string(60, '0'), 1)),
+              "ERROR");
     EXPECT_EQ(state.wifiSettings.at("WSSID"), "AB");
 }
 
