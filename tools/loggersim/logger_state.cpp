@@ -16,6 +16,8 @@ constexpr std::size_t kExtendedSize = 62;
 constexpr std::size_t kImageLabelsSize = 126;
 constexpr std::size_t kImageNotesSize = 486;
 constexpr int kFirstRomIndex = 3;
+constexpr std::size_t kDescriptionAddress = LoggerState::kIdAreaAddress + 6;
+constexpr std::size_t kDescriptionSize = 21;
 
 void PutText(std::vector<std::uint8_t>& record, std::size_t offset, std::size_t size, const std::string& text) {
     std::copy_n(text.begin(), std::min(size, text.size()), record.begin() + static_cast<std::ptrdiff_t>(offset));
@@ -206,6 +208,7 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
             {"WEXT_ANTENNA", "0"},        {"WPASS", "north-site"},           {"WWEBPASS", ""}};
         state.largeFirmwareBlocks = true;
     } else {
+        PutText(state.setupMemory, kDescriptionAddress, kDescriptionSize, model.description);
         state.networkFields = {
             {"I", "C0A8010A"}, {"S", "FFFFFF00"}, {"P", "0309"}, {"G", "00000000"}, {"M", "000A959D6816"}};
         state.memoryStart = 0x4000;
@@ -260,7 +263,12 @@ std::vector<std::uint8_t> IdentificationRecord(const LoggerState& state) {
     const std::size_t f = longForm ? 109 : 43;
     std::vector<std::uint8_t> record(f + 9, 0);
     PutText(record, 0, 6, state.loggerId);
-    PutText(record, 6, 21, state.description);
+    if (state.typeCode >= kModelQuarvenRS) {
+        PutText(record, 6, 21, state.description);
+    } else {
+        const auto description = state.setupMemory.begin() + kDescriptionAddress;
+        std::copy(description, description + kDescriptionSize, record.begin() + 6);
+    }
     PutText(record, 27, 6, state.secondId);
     PutText(record, 33, 10, state.firmwareText);
     if (longForm) {

@@ -33,6 +33,7 @@ struct LoggerState {
 
     int typeCode = 0;
     std::string loggerId;
+    // The Quarven's description; a memory model keeps its own in setup memory, 6 bytes into the ID area.
     std::string description;
     std::string firmwareText;
     std::uint8_t optionByte = 0;

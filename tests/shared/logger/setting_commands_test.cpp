@@ -449,15 +449,17 @@ TEST_P(SettingCommandsTest, APasswordNeverShowsInTheTraceOrTheCommunicationLog) 
 }
 
 TEST_P(SettingCommandsTest, DescriptionAndSecondIdByFamily) {
+    // What the logger's identification record then tells.
+    const auto identify = [this] {
+        return Run([this] { return link_->DoCommand("I?", 16000) && Object().DecodeIdentity(false); });
+    };
     ASSERT_TRUE(Start("ornat1"));
     EXPECT_EQ(Run([this] { return Object().PrepareExtraWrite("North substation"); }), 1);
-    const LoggerState state = Logger().State();
-    const auto description = state.setupMemory.begin() + LoggerState::kIdAreaAddress + 6;
-    EXPECT_EQ(std::string(description, description + 21),
-              std::string("North substation") + std::string(5, '\0'));
     EXPECT_EQ(Run([this] { return Object().WriteExtraBlock("JQ"); }), 1);
     EXPECT_TRUE(Sent("I!B 4A51"));
-    EXPECT_EQ(Logger().State().secondId, "JQ");
+    ASSERT_TRUE(identify());
+    EXPECT_EQ(Object().GetDescription(), "North substation");
+    EXPECT_EQ(Object().GetThirdText(), "JQ");
     const int commands = Logger().CommandCount();
     EXPECT_EQ(Run([this] { return Object().WriteExtraBlock("ABCDEFG"); }), 0);
     EXPECT_EQ(Logger().CommandCount(), commands);
@@ -468,6 +470,8 @@ TEST_P(SettingCommandsTest, DescriptionAndSecondIdByFamily) {
     EXPECT_EQ(Run([this] { return Object().WriteExtraBlock("Tech JQ"); }), 1);
     EXPECT_EQ(Logger().State().description, longText.substr(0, 32));
     EXPECT_EQ(Logger().State().secondId, "Tech JQ");
+    ASSERT_TRUE(identify());
+    EXPECT_EQ(Object().GetDescription(), longText.substr(0, 21));  // the record's short field
 }
 
 TEST_P(SettingCommandsTest, TheCallScheduleGoesToTheScheduleBlock) {
