@@ -215,6 +215,11 @@ bool CConnection::SendBinaryBlock(const char* data, int n) {
         }
         CommTrace(shown + "... [" + std::to_string(n) + " bytes]");
     }
+    // Awaited before the first byte goes: a link that keeps only awaited bytes would drop a quick reply.
+    m_bCommandActive.store(true);
+    m_bEchoDone.store(true);
+    m_nEchoStatus = 0;
+    m_nRetries = 0;
     const int blockSize = BlockSize(App().GetCommandLineValues());
     int written = 0;
     while (written < n) {
@@ -226,10 +231,6 @@ bool CConnection::SendBinaryBlock(const char* data, int n) {
             break;
         }
     }
-    m_bCommandActive.store(true);
-    m_bEchoDone.store(true);
-    m_nEchoStatus = 0;
-    m_nRetries = 0;
     WaitForCommand({});
     return m_bCommandResult && written == n;
 }

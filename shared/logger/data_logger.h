@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -221,6 +222,32 @@ public:
     int AbortTransfer(bool restoreBinary);
 
     // ---- Writing setups, blocks and programs.
+    // Sends `setup` block by block into the working setup area, then activates it; `target` 1 starts it
+    // as the active setup (clearing the memory), another target only stores it. Recording is stopped
+    // around it and restarted, unless `keepRecording` leaves it as it is. 1 success.
+    virtual int WriteSetup(const CSetupTable* setup, int target, bool keepRecording);
+    // The alarm block and the extended setup into summary `summary`'s area, recording stopped around
+    // the write; success without a command when the logger has no such block.
+    virtual int WriteAlarms(const CSetupTable* setup, int summary);
+    virtual int WriteExtendedSetup(const CSetupTable* setup, int summary);
+    // "#!" with the recording mode byte.
+    int SetRecordMode(std::uint8_t mode);
+    // Codes of a program block: sent, no session or link, the send failed or the reply was empty or
+    // invalid, the logger refused it, cancelled, the logger asked for it again each time.
+    static constexpr int kBlockSent = 0;
+    static constexpr int kBlockNoSession = 3;
+    static constexpr int kBlockSendFailed = 4;
+    static constexpr int kBlockRefused = 5;
+    static constexpr int kBlockCancelled = 7;
+    static constexpr int kBlockResend = 8;
+    // One block of a program or file transfer, raw `bytes` or else the command text, with up to three
+    // attempts; the code above.
+    virtual int SendProgramBlock(std::string_view command, std::span<const std::uint8_t> bytes);
+    // The Intel HEX firmware file at `path` sent to the logger; 0 success. Only the Quarven takes one.
+    virtual int SendFirmwareFile(const std::string& /*path*/) { return 0; }
+    // The file at `path` uploaded to the logger in numbered blocks (`mode` 1); 0 success. Only the
+    // Quarven takes one.
+    virtual int ParseNameTag(const std::string& /*path*/, int /*mode*/) { return 0; }
     // The checksummed memory write "M!" of `block` at `address`, chunk by chunk, each chunk and then the
     // whole range verified with "U?". 1 success.
     virtual int WriteMemoryBlock(const ByteBlock& block, int address);
@@ -329,6 +356,27 @@ protected:
     int WriteTextField(const std::string& tag, const std::string& text, int fieldLength);
     // Where the memory models keep their logger ID and description: the second header word.
     int IdAreaAddress() const { return header_words_[1]; }
+    // ---- Writing setups, blocks and programs: the shared steps.
+    using BlockBuilder = std::function<bool(std::span<std::uint8_t>)>;
+    // One block of a setup: allocated, its status posted, built, sent by `send`, freed; the progress
+    // starts afresh for the next block.
+    int SendSetupBlock(unsigned statusId, int length, const BlockBuilder& build,
+                       const std::function<int(ByteBlock&)>& send);
+    // A setup block written into setup memory at summary `summary`'s area + `offset`.
+    int WriteSetupPiece(unsigned statusId, int length, const BlockBuilder& build, int summary, int offset);
+    int WriteOptionalPiece(const CSetupTable* setup, int summary, unsigned statusId, int length,
+                           bool (CSetupTable::*build)(std::span<std::uint8_t>) const, int offset);
+    // Status read, recording stopped ("D!", "D?") unless `keepRecording`, `operation`, and recording
+    // restarted when it had been on.
+    int WithRecordingStopped(bool keepRecording, const std::function<int()>& operation);
+    // The memory models' setup write without the recording bracket; the alarm block and the extended
+    // setup likewise.
+    int WriteSetupBlocks(const CSetupTable& setup, int target, bool keepRecording);
+    int WriteAlarmBlock(const CSetupTable* setup, int summary);
+    int WriteExtendedBlock(const CSetupTable* setup, int summary);
+    // Summary 1 and the real-time values forgotten: a new active setup is on its way.
+    void ForgetActiveSetup();
+
     // Runs a block read with the progress counters set for it.
     int RunBlockRead(std::string_view command, int timeout, int length);
 

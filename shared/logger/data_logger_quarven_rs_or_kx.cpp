@@ -269,3 +269,14 @@ int CDataLoggerQuarvenRSorKX::SetReplyMode(bool binary) {
     connection_->SetReplyMode(binary ? 'B' : 'H');
     return connection_->DoCommand(binary ? "R!B" : "R!H", 8000);
 }
+
+int CDataLoggerQuarvenRSorKX::EnterBinaryReplies(bool restoreBinary) {
+    constexpr int kAttempts = 3;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (SetReplyMode(true)) {
+            return 1;
+        }
+        AbortTransfer(restoreBinary);
+    }
+    return 0;
+}

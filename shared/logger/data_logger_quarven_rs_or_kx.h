@@ -34,6 +34,9 @@ public:
     void DecodeHeaderRecord(std::span<const std::uint16_t> words) override;
     int DecodeSupplyVoltages() override;
     int DecodeRealTimeImage() override;
+    int WriteSetup(const CSetupTable* setup, int target, bool keepRecording) override;
+    int SendFirmwareFile(const std::string& path) override;
+    int ParseNameTag(const std::string& path, int mode) override;
 
     // Record queries.
     int ReadRecordInfo(bool all, std::uint32_t& value);
@@ -41,6 +44,8 @@ public:
     int ReadRecordSize();
     int ReadRecordsAvailable();
     int SetReplyMode(bool binary);
+    // Binary replies for a transfer: up to three tries, the transfer abandoned after each failure.
+    int EnterBinaryReplies(bool restoreBinary);
     // The analog input section of a KX status report.
     int BuildAnalogInputReport(std::string& text);
 
@@ -48,6 +53,14 @@ protected:
     int ScalarCount() const override { return 3; }
 
 private:
+    // The setup's tagged blocks, then activation and the fresh start.
+    int WriteTaggedSetup(const CSetupTable& setup, int target, bool keepRecording);
+    // Firmware blocks of 512 bytes rather than 256, and the room a block has for records: no record
+    // that does not fit an empty block is sent.
+    bool HasLargeFirmwareBlocks() const;
+    std::size_t FirmwareBlockRoom() const;
+    // The firmware file's lines in binary blocks, its end tag as a text command; a block code.
+    int SendFirmwareLines(const std::vector<std::string>& lines);
     // "I?I": the interface the logger is reached through.
     int ReadInterface();
     // "I!X": tells the logger the program's build.

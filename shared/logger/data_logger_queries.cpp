@@ -251,7 +251,9 @@ int CDataLogger::ClearMemory(bool keepStopped) {
         }
     }
     if (!wasRecording) {
-        return StopRecording();
+        // Stopped again either way, but a clear that failed stays a failure.
+        const int stopped = StopRecording();
+        return result && stopped;
     }
     SetRecording(true);
     return result;

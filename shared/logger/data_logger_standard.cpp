@@ -136,3 +136,19 @@ int CDataLoggerStandard::DecodeSupplyVoltages() {
 int CDataLoggerStandard::DecodeRealTimeImage() {
     return DecodeRealTimeValues() && DecodeRealTimeTail(kStatusOffset, kClockStep);
 }
+
+int CDataLoggerStandard::WriteSetup(const CSetupTable* setup, int target, bool keepRecording) {
+    const int result = CDataLogger::WriteSetup(setup, target, keepRecording);
+    if (setup != nullptr) {
+        QueryStarted();
+    }
+    return result;
+}
+
+int CDataLoggerStandard::WriteAlarms(const CSetupTable* setup, int summary) {
+    return WriteAlarmBlock(setup, summary);
+}
+
+int CDataLoggerStandard::WriteExtendedSetup(const CSetupTable* setup, int summary) {
+    return WriteExtendedBlock(setup, summary);
+}

@@ -22,6 +22,9 @@ public:
     void DecodeHeaderRecord(std::span<const std::uint16_t> words) override;
     int DecodeSupplyVoltages() override;
     int DecodeRealTimeImage() override;
+    int WriteSetup(const CSetupTable* setup, int target, bool keepRecording) override;
+    int WriteAlarms(const CSetupTable* setup, int summary) override;
+    int WriteExtendedSetup(const CSetupTable* setup, int summary) override;
 
 protected:
     int ScalarCount() const override { return 0; }

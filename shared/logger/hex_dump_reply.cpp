@@ -7,19 +7,6 @@ namespace {
 
 constexpr std::string_view kRefusal = "Hex dump not valid";
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 // The next digit after filler; -1 when the text runs out or the character is not hex.
 int NextDigit(std::string_view& text) {
     while (!text.empty() && IsReplyFiller(text.front())) {
@@ -28,7 +15,7 @@ int NextDigit(std::string_view& text) {
     if (text.empty()) {
         return -1;
     }
-    const int digit = HexValue(text.front());
+    const int digit = HexDigitValue(text.front());
     if (digit >= 0) {
         text.remove_prefix(1);
     }
@@ -43,6 +30,19 @@ std::string_view SkipFiller(std::string_view text) {
 }
 
 }  // namespace
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
 
 unsigned ChecksumStep(unsigned checksum, std::uint8_t byte) {
     return (checksum << 1) + ((checksum & 0x8000) ? 1 : 0) + byte;
@@ -140,7 +140,7 @@ bool CheckHexGroups(std::string_view text, int groups) {
     }
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool blank = i % (kGroup + 1) == kGroup;
-        if (blank ? text[i] != ' ' : HexValue(text[i]) < 0) {
+        if (blank ? text[i] != ' ' : HexDigitValue(text[i]) < 0) {
             return false;
         }
     }

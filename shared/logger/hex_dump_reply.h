@@ -13,6 +13,9 @@ unsigned ChecksumStep(unsigned checksum, std::uint8_t byte);
 // The 16-bit checksum of `bytes`.
 std::uint16_t BlockChecksum(std::span<const std::uint8_t> bytes);
 
+// The value of a hex digit of either case, -1 for another character.
+int HexDigitValue(char c);
+
 // Filler that may stand before a reply and before each of its digits: space, tab, CR, LF and '>'.
 bool IsReplyFiller(char c);
 

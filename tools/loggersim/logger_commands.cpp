@@ -296,7 +296,7 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return "RAM OK";
     }
     if (command == "E?" || command == "D?" || command == "CLEAR TOTALS" || command == "CLEAR PEAK" ||
-        command == "SCHEDULE /C" || command == "SCHEDULE /R" || word == "@!1" || word == "@!0" || word == "T!R" || command.rfind("T!P=", 0) == 0) {
+        command == "SCHEDULE /C" || command == "SCHEDULE /R" || word == "@!1" || word == "@!0" || word == "T!R") {
         return "OK";
     }
     if (!quarven) {

@@ -264,6 +264,10 @@ std::optional<std::string> ExecuteProgrammingCommand(LoggerState& s, SimulatorFa
         command.find(" =") != std::string::npos) {
         return WriteTaggedBlock(s, command);
     }
+    if (command.starts_with("T!P=")) {
+        s.demandWindow = std::atoi(command.c_str() + 4);
+        return "OK";
+    }
     if (command == "P!0") {
         s.program.abandoned = true;
         return "OK";

@@ -123,14 +123,12 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
             case '\n':
                 break;
             case kEscape:
-                EndLine();
-                echo_ = true;
-                // The escape ends binary output; it must be asked for again.
-                state_.binaryReplies = false;
-                break;
             case kDle:
+                // Either escape ends binary output, which must then be asked for again; DLE is the
+                // escape of the loggers that keep line mode.
                 EndLine();
-                echo_ = false;
+                echo_ = byte == kEscape;
+                state_.binaryReplies = false;
                 break;
             case '\r': {
                 const std::string line = line_;
@@ -210,6 +208,9 @@ std::string SimulatedLogger::Execute(const std::string& line) {
     }
     if (static_cast<int>(line.size()) > model_.commandLimit) {
         return Frame("ERROR");
+    }
+    if (!faults_.silentCommand.empty() && command == faults_.silentCommand) {
+        return {};
     }
     if (command == "R!E") {
         echo_ = true;

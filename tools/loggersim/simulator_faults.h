@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 struct SimulatorFaults {
     int garbleEchoes = 0;       // the next N commands get their last echoed byte garbled
@@ -18,6 +19,7 @@ struct SimulatorFaults {
     int refusedDumps = 0;        // "Hex dump not valid" in place of the data
     int badChecksumFields = 0;   // a checksum field that is not hex
     int shortRealTime = 0;       // a real-time reply cut to half its length
+    std::string silentCommand = {};  // a command that gets no answer at all, however often it is sent
     // Programming faults.
     int wrongMemoryChecksums = 0;  // the next N "U?" answers are one off
     int resendBlocks = 0;          // the next N program or file blocks are answered "RESEND" (and dropped)

@@ -93,6 +93,16 @@ TEST_P(SmallCommandsTest, ClearingTheMemory) {
     EXPECT_EQ(Run([this] { return Object().ClearMemory(true); }), 1);
     EXPECT_EQ(pointer(), Logger().State().memoryEnd);
     EXPECT_TRUE(Logger().State().recording);  // left as "G!" leaves it
+
+    // A clear that gets no answer fails, although the logger is stopped again as it was.
+    Logger().ChangeState([](LoggerState& s) { s.recording = false; });
+    SimulatorFaults faults;
+    faults.silentCommand = "G!";
+    Logger().SetFaults(faults);
+    clock_.SetSpeed(1000);
+    EXPECT_EQ(Run([this] { return Object().ClearMemory(false); }), 0);
+    clock_.SetSpeed(kTestSpeed);
+    EXPECT_FALSE(Logger().State().recording);
 }
 
 TEST_P(SmallCommandsTest, AMemoryWordIsTheChecksumOfTheRange) {
