@@ -1,11 +1,15 @@
-// Fuzz target of the logger's text replies: the hex-dump check, hex groups and key-and-value items.
+// Fuzz target of the logger's text replies: the hex-dump check, hex groups, key-and-value items and the
+// network settings, both ways between the dialog's texts and the field form.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "shared/logger/hex_dump_reply.h"
+#include "shared/logger/network_field.h"
+#include "shared/logger/network_settings.h"
 #include "shared/logger/reply_field.h"
+#include "shared/logger/wifi_settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view reply(reinterpret_cast<const char*>(data), size);
@@ -23,6 +27,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (items.size() >= size) {
             __builtin_trap();  // every item taken must shorten the reply
         }
+    }
+    NetworkSettings network;
+    ApplyNetworkReply(std::string(reply), network);
+    WiFiSettings wifi;
+    ApplyWiFiReply(std::string(reply), wifi);
+    for (int kind = kNetworkAddress; kind <= kNetworkMac; ++kind) {
+        if (FormatNetworkField(kind, reply).size() > 12) {
+            __builtin_trap();  // the logger's field never grows with the text
+        }
+        FormatSettingText(kind, reply);
     }
     return 0;
 }

@@ -111,6 +111,16 @@ void CConnection::SetFirmwareVersion(std::string_view text) {
     m_szFirmwareVersion.assign(text.substr(0, end));
 }
 
+void CConnection::SetTraceSecret(std::string secret) {
+    std::lock_guard lock(send_mutex_);
+    m_strTraceSecret = std::move(secret);
+}
+
+std::string CConnection::TraceSecret() const {
+    std::lock_guard lock(send_mutex_);
+    return m_strTraceSecret;
+}
+
 int CConnection::SetPortBaud(int baud) {
     return m_pTransport ? m_pTransport->SetBaud(baud) : 0;
 }
@@ -200,7 +210,7 @@ int CConnection::DoCommand(std::string_view command, int nTimeout, const WaitCal
         CommTrace("DoCommand() reports bad command echo");
         ++m_nRetries;
         WaitMsgPump({}, kRetryPauseMs, true);
-        Trace("Retry " + std::to_string(m_nRetries) + " for: " + std::string(command));
+        Trace("Retry " + std::to_string(m_nRetries) + " for: " + MaskSecret(command, TraceSecret()));
         ClearReceiveBuffer();
         if (m_nRetries >= kMaxAttempts) {
             break;
@@ -227,7 +237,7 @@ int CConnection::SendCommand(std::string_view text, std::uint32_t dwTimeout) {
     m_bCommandActive.store(true);
     m_bEchoDone.store(false);
     if (IsPrintableStart(written)) {
-        Trace("SendCommand(): " + written);
+        Trace("SendCommand(): " + MaskSecret(written, TraceSecret()));
     } else {
         TraceFormat("SendCommand(): 0x%x 0x%x", written.empty() ? 0u : static_cast<unsigned char>(written[0]),
                     written.size() > 1 ? static_cast<unsigned char>(written[1]) : 0u);
@@ -317,7 +327,7 @@ void CConnection::CheckCommandStatus() {
     }
     const std::vector<std::uint8_t> received = m_rxBuffer.Snapshot();
     if (!m_bEchoDone.load()) {
-        const EchoCheck echo = CheckForEcho(received, m_strLastCommand);
+        const EchoCheck echo = CheckForEcho(received, m_strLastCommand, TraceSecret());
         m_nEchoStatus = echo.status;
         if (echo.status == ECHO_GOOD) {
             m_bEchoDone.store(true);

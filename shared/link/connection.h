@@ -102,6 +102,11 @@ public:
     void SetCommandLimit(int limit) { m_nCommandLimit = limit; }
     int GetLinkKind() const { return m_nLinkKind; }
     int GetBaudRate() const { return m_nBaud; }
+    // The rate the logger was told to use; SetPortBaud puts the port on it.
+    void SetBaudRate(int rate) { m_nBaud = rate; }
+    // A text (a password's field) that the trace and the communication log show as asterisks wherever
+    // it stands in what is sent and echoed; empty for none.
+    void SetTraceSecret(std::string secret);
     int GetConnectRate() const { return m_nConnectRate; }
     void SetConnectRate(int rate) { m_nConnectRate = rate; }
     const std::string& GetFirmwareVersion() const { return m_szFirmwareVersion; }
@@ -189,6 +194,9 @@ private:
     int WriteTransport(const std::uint8_t* data, int n);
     bool HasTransport() const { return m_pTransport != nullptr; }
     void TraceSentBytes(const char* data, int n) const;
+    std::string TraceSecret() const;
+    // Received bytes for the communication log, the echo of masked bytes masked.
+    std::string ShownEcho(const char* data, int n);
     // Sent bytes for the communication log window, while its trace is on.
     void ShowSent(std::string_view bytes) const;
     void WakeWaiter();
@@ -208,6 +216,10 @@ private:
     // The send queue; the mutex makes a second sender wait for the first.
     mutable std::mutex send_mutex_;
     std::vector<std::uint8_t> m_pTxQueue;
+    // The queue as the communication log shows it, the trace secret masked.
+    std::string m_strShownTx;
+    int m_nShownEcho = 0;  // bytes of the queue whose echo came
+    std::string m_strTraceSecret;
     int m_nTxCount = 0;
     int m_nTxPos = 0;
     int m_nEchoCount = 0;  // echoed bytes (NULs not counted) since the queue was filled

@@ -3,6 +3,7 @@
 #include <errno.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 
 #include "platform/base/program_texts.h"
@@ -57,7 +58,8 @@ void CConnection::TraceSentBytes(const char* data, int n) const {
     } else if (!printable) {
         TraceFormat("Cmd Send: 0x%x 0x%x", first, static_cast<unsigned char>(data[1]));
     } else {
-        const std::string text(data, std::find(data, data + n, '\0'));
+        const std::string text =
+            MaskSecret(std::string(data, std::find(data, data + n, '\0')), TraceSecret());
         Trace("Cmd Send(" + std::to_string(text.size()) + "): " + text);
     }
 }
@@ -77,6 +79,8 @@ int CConnection::SendBytes(const char* data, int n) {
     {
         std::lock_guard lock(send_mutex_);
         std::copy(data, data + n, m_pTxQueue.begin());
+        m_strShownTx = MaskSecret(std::string_view(data, static_cast<std::size_t>(n)), m_strTraceSecret);
+        m_nShownEcho = 0;
         m_nTxCount = n;
         m_nTxPos = 0;
         m_nEchoCount = 0;
@@ -127,8 +131,8 @@ int CConnection::SendQueuedData() {
                 ok = false;
                 break;
             }
-            ShowSent(std::string_view(reinterpret_cast<const char*>(&m_pTxQueue[m_nTxPos]),
-                                      static_cast<std::size_t>(written)));
+            ShowSent(std::string_view(m_strShownTx)
+                         .substr(static_cast<std::size_t>(m_nTxPos), static_cast<std::size_t>(written)));
             m_nTxPos += written;
             PostStatusMessage(STATUS_BYTES_SENT);
         }
@@ -142,7 +146,7 @@ int CConnection::SendQueuedData() {
         if (written == 0) {
             ok = false;
         } else {
-            ShowSent(std::string_view(reinterpret_cast<const char*>(&m_pTxQueue[m_nTxPos]), 1));
+            ShowSent(std::string_view(m_strShownTx).substr(static_cast<std::size_t>(m_nTxPos), 1));
             ++m_nTxPos;
             PostStatusMessage(STATUS_BYTES_SENT);
         }
@@ -231,11 +235,29 @@ bool CConnection::SendBinaryBlock(const char* data, int n) {
     return m_bCommandResult && written == n;
 }
 
+std::string CConnection::ShownEcho(const char* data, int n) {
+    std::string shown(data, static_cast<std::size_t>(n));
+    std::lock_guard lock(send_mutex_);
+    // A byte that matches the next one of the command is its echo, and is masked where the command is;
+    // other bytes (the rest of an earlier reply, a garbled echo) are shown as they came.
+    for (char& c : shown) {
+        const auto next = static_cast<std::size_t>(m_nShownEcho);
+        if (next < static_cast<std::size_t>(m_nTxCount) && next < m_strShownTx.size() &&
+            std::tolower(static_cast<unsigned char>(c)) == std::tolower(m_pTxQueue[next])) {
+            if (m_strShownTx[next] == '*') {
+                c = '*';
+            }
+            ++m_nShownEcho;
+        }
+    }
+    return shown;
+}
+
 int CConnection::OnDataReceived(const char* data, int n) {
     PostStatusMessage(STATUS_BYTES_RECEIVED);
     CAppContext& app = App();
     if (app.GetCommTraceFlags() & kCommTraceOn) {
-        app.SendTerminalText(std::string_view(data, static_cast<std::size_t>(n)));
+        app.SendTerminalText(ShownEcho(data, n));
     }
     const int scanned = std::min(n, kMaxScannedBytes);
     int echoed = 0;

@@ -56,7 +56,20 @@ bool IsPrintableStart(std::string_view bytes) {
     return std::isalnum(first) || first == '*' || first == '@' || first == '#' || first == '_';
 }
 
-EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view command) {
+std::string MaskSecret(std::string_view text, std::string_view secret) {
+    std::string shown(text);
+    if (secret.empty()) {
+        return shown;
+    }
+    for (std::size_t at = shown.find(secret); at != std::string::npos;
+         at = shown.find(secret, at + secret.size())) {
+        shown.replace(at, secret.size(), secret.size(), '*');
+    }
+    return shown;
+}
+
+EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view command,
+                       std::string_view secret) {
     const std::size_t length = command.size();
     if (length == 0) {
         return {ECHO_GOOD, 0};
@@ -81,12 +94,12 @@ EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view 
     if (left < length || received.size() - position < length) {
         return {};
     }
-    const std::string text = TracedText(received, position);
+    const std::string text = MaskSecret(TracedText(received, position), secret);
     TraceReceived(text);
     for (std::size_t i = 0; i < length; ++i) {
         if (std::tolower(received[position + i]) != std::tolower(static_cast<unsigned char>(command[i]))) {
-            TraceFormat("** Bad Echo **: Expected: %s(%zu), Received: %s(%zu)", std::string(command).c_str(),
-                        length, text.c_str(), text.size());
+            TraceFormat("** Bad Echo **: Expected: %s(%zu), Received: %s(%zu)",
+                        MaskSecret(command, secret).c_str(), length, text.c_str(), text.size());
             return {ECHO_BAD, 0};
         }
     }

@@ -25,7 +25,12 @@ struct EchoCheck {
 // Compares the received bytes with the command written in echo mode. Leading NULs are skipped and
 // letter case is ignored; other bytes before the echo are skipped but count against what arrived.
 // Traces what it compared and a bad echo.
-EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view command);
+// `secret`, when given, shows as asterisks in the trace.
+EchoCheck CheckForEcho(std::span<const std::uint8_t> received, std::string_view command,
+                       std::string_view secret = {});
+
+// `text` with every occurrence of `secret` (when not empty) turned into as many asterisks.
+std::string MaskSecret(std::string_view text, std::string_view secret);
 
 // Whether a trace line shows logger bytes as text: they start with a letter, a digit, '*', '@', '#' or
 // '_'. Other bytes are traced as hexadecimal numbers.

@@ -26,6 +26,8 @@ struct CConversionContext;
 class DownloadProgressSink;
 struct CallScheduleRecord;
 struct DataMemoryState;
+struct NetworkSettings;
+struct WiFiSettings;
 
 class CDataLogger {
 public:
@@ -185,6 +187,38 @@ public:
     int ReadRecordValue(std::int64_t endAddress, std::uint32_t& value);
     std::int64_t SizeOfFullDataRead(std::int64_t& first) const;
     std::int64_t SizeOfPartialDataRead(std::int64_t& first) const;
+
+    // ---- Setting commands.
+    // "C!" with `time`: in UTC from type code 13, in local time below. A time the clock cannot show and
+    // a text too long for the command line are not sent.
+    int SetLoggerClock(std::time_t time);
+    // "I!14" with the code of `rate`; the link follows the logger to its new rate.
+    int SetBaudRate(int rate);
+    static int BaudRateCode(int rate);
+    // "I!E": the logger ID, at most 6 characters.
+    int SetLoggerId(const std::string& text);
+    // "+!" and "+?": the modem string, at most 60 characters.
+    int SetModemString(const std::string& text);
+    int ReadModemString(std::string& text);
+    // The logger description, and the second logger ID (at most 6 characters below type code 13).
+    virtual int PrepareExtraWrite(const std::string& text);
+    virtual int WriteExtraBlock(const std::string& text);
+    // "*!": the calibration scalars as float bit patterns.
+    virtual int WriteScalars(float a, float v, float r);
+    // The 144-byte host-call schedule record into the logger's schedule block, after a status read.
+    int WriteCallSchedule(std::span<const std::uint8_t> record);
+    int SendScheduleRCommand();
+    // `value` in a zero-filled field of `fieldLength` bytes, sent as the tagged block "<tag>="; the field
+    // of a `secret` value (a password) shows as asterisks in the trace and communication log.
+    int SendTextSetting(const std::string& tag, const std::string& value, int fieldLength, bool secret);
+    // The wired network settings; `withMac` writes or reads the MAC address too.
+    virtual int WriteNetworkSettings(const NetworkSettings& settings, bool withMac);
+    virtual int ReadNetworkSettings(NetworkSettings& settings, bool withMac);
+    // The Wi-Fi module's settings: only a network logger has one.
+    virtual int WriteWiFiSettings(const WiFiSettings&) { return 0; }
+    virtual int ReadWiFiSettings(WiFiSettings&) { return 0; }
+    // "#?": the calibration reference; success only with all three values.
+    int ReadCalibrationReference(int& index, float& value1, float& value2);
 
     // Abandons the transfer under way with ESC; with `restoreBinary`, a link in binary reply mode is
     // put back into it ("R!B"). 1 success.
@@ -348,6 +382,10 @@ protected:
     int DecodeRealTimeTail(std::size_t statusOffset, std::size_t clockStep);
     // "@!1" unless in command mode, then `query` with up to three repeats, then the real-time decode.
     int ArmWith(std::string_view query, int timeout, bool commandMode);
+    // `text` in a zero-filled field of `fieldLength` bytes, as the tagged block `tag`.
+    int WriteTextField(const std::string& tag, const std::string& text, int fieldLength);
+    // Where the memory models keep their logger ID and description: the second header word.
+    int IdAreaAddress() const { return header_words_[1]; }
     // ---- Writing setups, blocks and programs: the shared steps.
     using BlockBuilder = std::function<bool(std::span<std::uint8_t>)>;
     // One block of a setup: allocated, its status posted, built, sent by `send`, freed; the progress

@@ -28,6 +28,13 @@ public:
     int ReadTimedValues(CSUTExtendedData& extended) override;
     int ReadExtraValues(CSUTExtendedData& extended) override;
     int DecodeRealTimeValues() override;
+    int PrepareExtraWrite(const std::string& text) override;
+    int WriteExtraBlock(const std::string& text) override;
+    int WriteScalars(float a, float v, float r) override;
+    int WriteNetworkSettings(const NetworkSettings& settings, bool withMac) override;
+    int ReadNetworkSettings(NetworkSettings& settings, bool withMac) override;
+    int WriteWiFiSettings(const WiFiSettings& settings) override;
+    int ReadWiFiSettings(WiFiSettings& settings) override;
     void DecodeHeaderRecord(std::span<const std::uint16_t> words) override;
     int DecodeSupplyVoltages() override;
     int DecodeRealTimeImage() override;

@@ -4,6 +4,15 @@
 #include <algorithm>
 
 bool ParseReplyField(std::string& reply, std::string& key, std::string& value) {
+    if (!ParseReplyItem(reply, key, value)) {
+        return false;
+    }
+    const std::size_t tab = key.find('\t');
+    key = tab == std::string::npos ? key + ":" : key.substr(0, tab) + ":" + key.substr(tab);
+    return true;
+}
+
+bool ParseReplyItem(std::string& reply, std::string& key, std::string& value) {
     const std::size_t first = reply.find_first_not_of(" \r\n");
     if (first == std::string::npos) {
         reply.clear();
@@ -15,8 +24,6 @@ bool ParseReplyField(std::string& reply, std::string& key, std::string& value) {
     }
     key = reply.substr(first, equals - first);
     std::replace(key.begin(), key.end(), '_', ' ');
-    const std::size_t tab = key.find('\t');
-    key = tab == std::string::npos ? key + ":" : key.substr(0, tab) + ":" + key.substr(tab);
 
     std::size_t next = equals + 1;
     if (next < reply.size() && reply[next] == '"') {
@@ -38,6 +45,24 @@ bool ParseReplyField(std::string& reply, std::string& key, std::string& value) {
     }
     reply.erase(0, next);
     return true;
+}
+
+void ForEachReplyItem(const std::string& reply,
+                      const std::function<void(const std::string&, const std::string&)>& take) {
+    // Each run of line ends separates two items as a comma does.
+    std::string items;
+    for (const char c : reply) {
+        if (c != '\r' && c != '\n') {
+            items += c;
+        } else if (!items.empty() && items.back() != ',') {
+            items += ',';
+        }
+    }
+    std::string key;
+    std::string value;
+    while (ParseReplyItem(items, key, value)) {
+        take(TrimmedReply(key), TrimmedReply(value));
+    }
 }
 
 std::string TrimmedReply(const std::string& text) {

@@ -1,5 +1,5 @@
-// The commands that change the simulated logger's link itself: a new line speed ("I!14"), a restart
-// ("!!RESTART") and a reset of the network settings ("_!RESET"), after which it drops the link.
+// The commands after which the simulated logger drops the link: a restart ("!!RESTART") and a reset of
+// its network settings ("_!RESET"). Its new line speed ("I!14") is a setting command.
 #pragma once
 
 #include <optional>
@@ -8,7 +8,6 @@
 struct LinkCommandEffect {
     bool known = false;
     std::optional<std::string> reply;  // none: the logger goes without a word
-    int newBaud = 0;                   // the speed it listens at after the reply; 0 unchanged
     bool dropsLink = false;
 };
 

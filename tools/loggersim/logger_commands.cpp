@@ -13,6 +13,7 @@
 #include "tools/loggersim/hex_dump.h"
 #include "tools/loggersim/programming_commands.h"
 #include "tools/loggersim/quarven_records.h"
+#include "tools/loggersim/setting_commands.h"
 
 namespace {
 
@@ -198,6 +199,9 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     const bool quarven = s.typeCode >= kModelQuarvenRS;
 
     if (std::optional<std::string> reply = ExecuteProgrammingCommand(s, faults, command)) {
+        return reply;
+    }
+    if (std::optional<std::string> reply = ExecuteSettingCommand(s, faults, command)) {
         return reply;
     }
     if (word == "O!") {

@@ -17,6 +17,7 @@
 
 #include "platform/io/serial_port.h"
 #include "platform/io/stream_transport.h"
+#include "tools/loggersim/setting_commands.h"
 
 namespace {
 
@@ -24,6 +25,18 @@ constexpr std::size_t kReadPiece = 4096;
 
 void SetNonBlocking(int fd) {
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+}
+
+int RateOfSpeed(speed_t speed) {
+    static constexpr std::pair<speed_t, int> kRates[] = {{B1200, 1200},   {B2400, 2400},    {B4800, 4800},
+                                                         {B9600, 9600},   {B19200, 19200},  {B38400, 38400},
+                                                         {B57600, 57600}, {B115200, 115200}};
+    for (const auto& [constant, rate] : kRates) {
+        if (constant == speed) {
+            return rate;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -143,7 +156,7 @@ bool LoggerSimulator::Serve(int fd) {
         if (got < 0) {
             continue;
         }
-        if (const int baud = line_baud_.load(); baud != 0 && TerminalBaud(fd) != baud) {
+        if (!HearsProgram()) {
             continue;
         }
         const auto start = std::chrono::steady_clock::now();
@@ -153,18 +166,52 @@ bool LoggerSimulator::Serve(int fd) {
         busy_ns_ +=
             std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start)
                 .count();
-        if (output.newLineBaud != 0) {
-            line_baud_.store(output.newLineBaud);
-        }
         if (!written || output.closeLink) {
             return false;
         }
     }
 }
 
+int LoggerSimulator::LineRate() const {
+    termios settings{};
+    if (!slave_.Valid() || ::tcgetattr(slave_.Get(), &settings) != 0) {
+        return 0;
+    }
+    return RateOfSpeed(::cfgetispeed(&settings));
+}
+
+void LoggerSimulator::SetLineBaud(int baud) {
+    logger_.ChangeState([baud](LoggerState& state) { state.lineBaud = baud; });
+}
+
+bool LoggerSimulator::HearsProgram() {
+    if (!slave_.Valid()) {
+        return true;
+    }
+    int baud = 0;
+    logger_.ChangeState([&baud](const LoggerState& state) { baud = state.lineBaud; });
+    return baud == 0 || LineRate() == baud;
+}
+
+bool LoggerSimulator::WaitForLine(std::size_t count) {
+    const int baud = pacing_baud_.load();
+    if (baud <= 0) {
+        return true;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    line_free_at_ = std::max(line_free_at_, now) +
+                    std::chrono::nanoseconds(static_cast<std::int64_t>(count) * 10 * 1'000'000'000 / baud);
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(line_free_at_ - now);
+    pollfd watch{reader_.StopFd(), POLLIN, 0};
+    return ::poll(&watch, 1, static_cast<int>(wait.count())) <= 0;
+}
+
 bool LoggerSimulator::WriteOutput(int fd, const std::string& bytes) {
     const SimulatorFaults faults = logger_.Faults();
-    const std::size_t piece = faults.chunkSize > 0 ? faults.chunkSize : bytes.size();
+    // A paced line goes in pieces of about 10 ms, so that a reader sees the bytes come as they would.
+    const int baud = pacing_baud_.load();
+    const std::size_t pacedPiece = baud > 0 ? std::max(1, baud / 1000) : bytes.size();
+    const std::size_t piece = std::min(faults.chunkSize > 0 ? faults.chunkSize : bytes.size(), pacedPiece);
     for (std::size_t done = 0; done < bytes.size();) {
         if (faults.delayMs > 0) {
             pollfd watch{reader_.StopFd(), POLLIN, 0};
@@ -173,6 +220,9 @@ bool LoggerSimulator::WriteOutput(int fd, const std::string& bytes) {
             }
         }
         const std::size_t end = std::min(bytes.size(), done + piece);
+        if (!WaitForLine(end - done)) {
+            return false;
+        }
         while (done < end) {
             const ssize_t put = ::write(fd, bytes.data() + done, end - done);
             if (put > 0) {

@@ -34,8 +34,14 @@ public:
     void Stop();
 
     // On a pseudo-terminal the logger hears only input sent at `baud`, as the program set the line
-    // (0: at any speed, the default). Input at another speed is lost, as on a real line.
-    void SetLineBaud(int baud) { line_baud_.store(baud); }
+    // (0: at any speed, the default), and "I!14" changes that speed after its reply. Input at another
+    // speed is lost, as on a real line.
+    void SetLineBaud(int baud);
+    // Paces what the logger writes to `baud` / 10 bytes a second, as a serial line of that rate sends
+    // them (10 bits a byte); 0 writes as fast as the link takes them.
+    void SetPacingBaud(int baud) { pacing_baud_.store(baud); }
+    // The rate the program set on the pseudo-terminal; 0 on other transports or an unusual rate.
+    int LineRate() const;
 
     SimulatedLogger& Logger() { return logger_; }
     // Time spent between taking received bytes and having written the answer.
@@ -47,6 +53,9 @@ private:
     // was dropped or stopped, true when the far end went.
     bool Serve(int fd);
     bool WriteOutput(int fd, const std::string& bytes);
+    // Books `count` bytes on the paced line and waits until they would have gone; false when stopped.
+    bool WaitForLine(std::size_t count);
+    bool HearsProgram();
     void RunTcp(const platform::UniqueFd& listener);
 
     SimulatedLogger logger_;
@@ -55,5 +64,6 @@ private:
     platform::UniqueFd slave_;
     std::atomic<std::int64_t> busy_ns_{0};
     std::atomic<std::uint64_t> bytes_sent_{0};
-    std::atomic<int> line_baud_{0};
+    std::atomic<int> pacing_baud_{0};
+    std::chrono::steady_clock::time_point line_free_at_;
 };

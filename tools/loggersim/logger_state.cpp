@@ -18,6 +18,8 @@ constexpr std::size_t kImageNotesSize = 486;
 constexpr int kFirstRomIndex = 3;
 // The records a Quarven holds in its first state.
 constexpr int kQuarvenRecordsLogged = 250;
+constexpr std::size_t kDescriptionAddress = LoggerState::kIdAreaAddress + 6;
+constexpr std::size_t kDescriptionSize = 21;
 
 void PutText(std::vector<std::uint8_t>& record, std::size_t offset, std::size_t size, const std::string& text) {
     std::copy_n(text.begin(), std::min(size, text.size()), record.begin() + static_cast<std::ptrdiff_t>(offset));
@@ -189,20 +191,32 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
         state.extraValues = "G1: A 1.5;B 2.5;C 3.5;D 4.5;E 5.5;F 6.5;G 7.5;G2: H 8.5;I 9.5;J 10.5;K 11.5;L 12.5;M 13.5;N 14.5;";
         state.queryReplies = {
             {"L?GEN", "Serial_Number=400013,Build=\"1.234, final\""},
-            {"L?MAC", "IP_Address=192.168.1.10,Mask=255.255.255.0,MAC=00:0A:95:9D:68:16"},
-            {"L?WIFI", "State=Associated,SSID=\"Site, north\""},
             {"M?", "Battery low\n(null)\nService due"},
         };
         state.moduleFiles = {"config.txt", "wifly.img"};
+        state.networkSettings = {{"ADDR", "192.168.1.10"},
+                                 {"MASK", "255.255.255.0"},
+                                 {"ETHTCPPORT", "3001"},
+                                 {"GATEWAY", "0.0.0.0"},
+                                 {"DHCP", "0"},
+                                 {"MAC", "00:0A:95:9D:68:16"}};
+        state.wifiSettings = {
+            {"STATE", "Associated"},      {"WSSID", "Site, north"},          {"WADDR", "192.168.2.20"},
+            {"WMASK", "255.255.255.0"},   {"WGATEWAY", "192.168.2.1"},       {"MODTCPPORT", "3001"},
+            {"MAC", "00:06:66:12:34:56"}, {"MODULE_FW", "WiFly Ver 4.00.1"}, {"WDHCP", "0"},
+            {"WEXT_ANTENNA", "0"},        {"WPASS", "north-site"},           {"WWEBPASS", ""}};
         state.largeFirmwareBlocks = true;
     } else {
+        PutText(state.setupMemory, kDescriptionAddress, kDescriptionSize, model.description);
+        state.networkFields = {
+            {"I", "C0A8010A"}, {"S", "FFFFFF00"}, {"P", "0309"}, {"G", "00000000"}, {"M", "000A959D6816"}};
         state.memoryStart = 0x4000;
         state.memoryEnd = 0xFFFF;
         state.recordPointer = 0x5000;
         FillUnwrittenDataMemory(state);
         state.headerWords = {LoggerState::kActiveSetupAddress, LoggerState::kSavedSetupAddress,
-                             LoggerState::kWorkingSetupAddress, 0, 0, LoggerState::kRealTimeAddress, 0x1500,
-                             LoggerState::kScheduleAddress + 3};
+                             LoggerState::kWorkingSetupAddress, 0, 0, LoggerState::kRealTimeAddress,
+                             LoggerState::kIdAreaAddress, LoggerState::kScheduleAddress + 3};
     }
     state.realTimeValues.assign(256, 0);
     // Entry i of the first array holds i + 1000: 128 pairs (Ornat), 240 entries of 6 bytes (Quarven,
@@ -252,7 +266,13 @@ std::vector<std::uint8_t> IdentificationRecord(const LoggerState& state) {
     const std::size_t f = longForm ? 109 : 43;
     std::vector<std::uint8_t> record(f + 9, 0);
     PutText(record, 0, 6, state.loggerId);
-    PutText(record, 6, 21, state.description);
+    if (state.typeCode >= kModelQuarvenRS) {
+        PutText(record, 6, 21, state.description);
+    } else {
+        const auto description = state.setupMemory.begin() + kDescriptionAddress;
+        std::copy(description, description + kDescriptionSize, record.begin() + 6);
+    }
+    PutText(record, 27, 6, state.secondId);
     PutText(record, 33, 10, state.firmwareText);
     if (longForm) {
         PutText(record, 43, 33, state.loggerId);

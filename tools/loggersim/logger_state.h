@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <ctime>
 #include <map>
+#include <set>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,11 +28,14 @@ struct LoggerState {
     static constexpr std::uint16_t kWorkingSetupAddress = 0x0D00;
     static constexpr std::uint16_t kRealTimeAddress = 0x1400;
     static constexpr std::uint16_t kScheduleAddress = 0x1600;
+    // The logger ID and description of a memory model ("W?" word 6).
+    static constexpr std::uint16_t kIdAreaAddress = 0x1500;
     static constexpr std::uint16_t kFirstRomSetupAddress = 0x2000;
     static constexpr int kRomSetups = 4;
 
     int typeCode = 0;
     std::string loggerId;
+    // The Quarven's description; a memory model keeps its own in setup memory, 6 bytes into the ID area.
     std::string description;
     std::string firmwareText;
     std::uint8_t optionByte = 0;
@@ -92,6 +96,22 @@ struct LoggerState {
     std::vector<LoggedRecord> loggedRecords;
     std::time_t nextRecordTime = 0;
     std::string adCounts = "0123";
+
+    // The settings the setting commands change and read back (setting_commands.h).
+    int baudCode = 11;  // 19200 baud
+    // The speed the logger hears a pseudo-terminal at (0: any): "I!14" moves it to the code's rate.
+    int lineBaud = 0;
+    std::string secondId;
+    std::string modemString = "ATZ";
+    // The wired network fields of the memory models by letter ("I", "S", "P", "G", "M"), in their hex
+    // form, and the Quarven's network and Wi-Fi settings by the names its commands give them ("ADDR",
+    // "WSSID"...).
+    std::map<std::string, std::string> networkFields;
+    std::map<std::string, std::string> networkSettings;
+    std::map<std::string, std::string> wifiSettings;
+    std::string calibrationReference = "2, 1.25, 230.5";
+    // The logger takes the commands that start with one of these without ever answering.
+    std::set<std::string> unansweredCommands;
 
     // Programming: the record mode byte of the last "#!" (-1 none), the reply mode ("R!B" binary,
     // "R!H" hex), and the program and file transfers as they arrived.

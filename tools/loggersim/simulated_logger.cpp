@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "tools/loggersim/link_commands.h"
+#include "shared/setup/setup_codes.h"
 #include "tools/loggersim/logger_commands.h"
 #include "tools/loggersim/programming_commands.h"
 #include "tools/loggersim/quarven_records.h"
@@ -14,6 +15,7 @@ namespace {
 constexpr char kNul = 0x00;
 constexpr char kDle = 0x10;
 constexpr char kEscape = 0x1B;
+constexpr const char* kResetCommand = "_!RESET";
 
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
@@ -72,6 +74,11 @@ bool SimulatedLogger::IsEchoOn() const {
 int SimulatedLogger::CommandCount() const {
     std::lock_guard lock(mutex_);
     return commands_;
+}
+
+std::vector<std::string> SimulatedLogger::Commands() const {
+    std::lock_guard lock(mutex_);
+    return commands_seen_;
 }
 
 int SimulatedLogger::WakeUps() const {
@@ -158,13 +165,13 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                 }
                 if (const LinkCommandEffect effect = LinkCommandEffectOf(command); effect.known) {
                     output.bytes += effect.reply ? Frame(*effect.reply) : std::string();
-                    output.newLineBaud = effect.newBaud;
                     output.closeLink = effect.dropsLink;
                     if (effect.dropsLink) {
                         return output;
                     }
                     break;
                 }
+                commands_seen_.push_back(command);
                 output.bytes += Execute(line);
                 break;
             }
@@ -190,6 +197,13 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                     const bool garble = faults_.garbleEchoes > 0 && line_.size() > 1;
                     garbling_ = garbling_ || garble;
                     output.bytes += garble ? '#' : byte;
+                }
+                if (state_.typeCode < kModelQuarvenRS && Upper(line_) == kResetCommand) {
+                    // The logger restarts as soon as the reset is typed, without waiting for its CR,
+                    // and drops the link.
+                    commands_seen_.push_back(kResetCommand);
+                    output.closeLink = true;
+                    return output;
                 }
                 break;
         }

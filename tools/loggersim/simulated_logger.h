@@ -9,6 +9,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/logger_state.h"
@@ -19,7 +20,6 @@ public:
     struct Output {
         std::string bytes;
         bool closeLink = false;
-        int newLineBaud = 0;  // the line speed it listens at from now on; 0 unchanged
     };
 
     explicit SimulatedLogger(const LoggerModel& model, SimulatorFaults faults = {});
@@ -34,6 +34,8 @@ public:
     bool IsAsleep() const;
     bool IsEchoOn() const;
     int CommandCount() const;
+    // The commands answered or dropped so far, upper case and trimmed, in their order.
+    std::vector<std::string> Commands() const;
     int WakeUps() const;
     const LoggerModel& Model() const { return model_; }
     // The state behind the replies: changed in place under the logger's lock, or copied out.
@@ -58,6 +60,7 @@ private:
     bool asleep_ = false;
     bool muted_ = false;
     int commands_ = 0;
+    std::vector<std::string> commands_seen_;
     int wake_ups_ = 0;
     std::chrono::steady_clock::time_point last_input_ = std::chrono::steady_clock::now();
 };

@@ -1,0 +1,18 @@
+// The simulated logger's setting commands: clock, baud rate, IDs and description, modem string, scalars,
+// wired network settings, the Quarven's network and Wi-Fi settings and the calibration reference, each
+// read back by its query.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "tools/loggersim/logger_state.h"
+#include "tools/loggersim/simulator_faults.h"
+
+// The reply text to `command` (upper case, trimmed); nullopt when it is not a setting command of this
+// logger. A command that starts as one of the state's unanswered ones gets no prompt.
+std::optional<std::string> ExecuteSettingCommand(LoggerState& state, SimulatorFaults& faults,
+                                                 const std::string& command);
+
+// The rate of an "I!14" code, as the logger's serial port takes it; 0 for code 14 (any other rate).
+int BaudRateOfCode(int code);
