@@ -1,0 +1,104 @@
+// Downloads at 57600 baud from the logger simulator, which paces its output as a serial line of that
+// rate would, over a pseudo-terminal: a memory model read in hex blocks and a Quarven read in binary
+// batches. Prints the payload bytes per second, the line's ceiling for the reply form (5760 bytes a
+// second times the form's payload share) and the fraction of it reached: build/bench/download_bench.
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "shared/link/connection_direct.h"
+#include "shared/link/model_decision.h"
+#include "shared/logger/create_data_logger.h"
+#include "shared/logger/data_logger.h"
+#include "shared/setup/setup_table.h"
+#include "tests/support/fake_app_context.h"
+#include "tests/support/link_test_session.h"
+#include "tests/support/temp_folder.h"
+#include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/logger_simulator.h"
+#include "tools/loggersim/quarven_records.h"
+
+namespace {
+
+constexpr int kBaud = 57600;
+// Ten bits a byte on the line: a start bit, eight data bits, a stop bit.
+constexpr double kLineBytesPerSecond = kBaud / 10.0;
+
+struct Measure {
+    std::string name;
+    long payloadBytes = 0;
+    double seconds = 0;
+    double payloadShare = 0;
+    int result = -1;
+};
+
+// Fills the simulator as `fill` says, connects at 57600 baud, starts the session and reads everything.
+template <class Fill>
+Measure Download(const std::string& name, const std::string& model, Fill fill) {
+    Measure measure{name};
+    testsupport::FakeAppContext app;
+    testsupport::LinkTestSession session;
+    testsupport::TempFolder folder;
+    LoggerSimulator simulator(*FindLoggerModel(model));
+    simulator.Logger().ChangeState([&](LoggerState& state) { fill(state, measure); });
+    simulator.SetPacingBaud(kBaud);
+    CConnectionDirect link(CLinkContext{&session, &app}, simulator.StartPty(), kBaud);
+    std::unique_ptr<CDataLogger> logger;
+    const bool started = session.Run([&] {
+        if (!link.Create() || !link.Establish() || !link.IdentifyLogger()) {
+            return false;
+        }
+        const ModelDecision decision = DecideModel(link.GetFirmwareVersion());
+        session.SetLoggerType(decision.typeCode);
+        session.SetFirmwareVersion(decision.firmwareVersion);
+        logger = CreateDataLogger(&link, decision.typeCode);
+        return logger != nullptr && logger->InitializeSession() == 1;
+    });
+    if (started) {
+        const auto start = std::chrono::steady_clock::now();
+        measure.result = session.Run([&] { return logger->ReadData(folder / "bench.kivo", true, 0); });
+        measure.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    }
+    session.Run([&] {
+        logger.reset();
+        link.CloseLink();
+        return 0;
+    });
+    return measure;
+}
+
+void Print(const Measure& m) {
+    if (m.result != 0) {
+        std::printf("%-28s download failed (%d)\n", m.name.c_str(), m.result);
+        return;
+    }
+    const double rate = m.payloadBytes / m.seconds;
+    const double ceiling = kLineBytesPerSecond * m.payloadShare;
+    std::printf("%-28s %8ld bytes in %6.2f s: %7.0f bytes/s of a %7.0f bytes/s ceiling (%.0f%%)\n",
+                m.name.c_str(), m.payloadBytes, m.seconds, rate, ceiling, 100.0 * rate / ceiling);
+}
+
+}  // namespace
+
+int main() {
+    Print(Download("memory model, hex blocks", "standard-135", [](LoggerState& state, Measure& m) {
+        constexpr int kRecords = 1000;
+        ClearDataMemory(state, state.memoryStart, state.memoryEnd, 1709816400);
+        LogRecords(state, kRecords);
+        m.payloadBytes = static_cast<long>(kRecords) * state.setups.at(1).GetRecordSize();
+        // Two hex digits a byte.
+        m.payloadShare = 0.5;
+    }));
+    Print(Download("Quarven, binary batches", "quarven-rs", [](LoggerState& state, Measure& m) {
+        constexpr int kRecords = 3000;
+        ClearQuarvenRecords(state);
+        LogQuarvenRecords(state, kRecords);
+        m.payloadBytes = static_cast<long>(kRecords) * state.recordSize;
+        // A batch of L bytes: a 2-byte count, whole records, CR LF and 4 bytes more.
+        const int perBatch = (state.recordsAvailable - 8) / state.recordSize;
+        m.payloadShare = static_cast<double>(perBatch * state.recordSize) / state.recordsAvailable;
+    }));
+    return 0;
+}
