@@ -9,6 +9,7 @@
 
 #include "shared/link/crc16.h"
 #include "shared/setup/setup_codes.h"
+#include "tools/loggersim/command_hex.h"
 #include "tools/loggersim/hex_dump.h"
 #include "tools/loggersim/quarven_records.h"
 
@@ -22,48 +23,6 @@ constexpr std::size_t kUploadHeaderSize = 6;
 
 bool IsQuarven(const LoggerState& s) {
     return s.typeCode >= kModelQuarvenRS;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-// Pairs of hex digits; nullopt for an odd count or a character that is not a digit.
-std::optional<Bytes> HexBytes(std::string_view digits) {
-    if (digits.size() % 2 != 0) {
-        return std::nullopt;
-    }
-    Bytes bytes;
-    for (std::size_t i = 0; i < digits.size(); i += 2) {
-        const int high = HexDigit(digits[i]);
-        const int low = HexDigit(digits[i + 1]);
-        if (high < 0 || low < 0) {
-            return std::nullopt;
-        }
-        bytes.push_back(static_cast<std::uint8_t>(high << 4 | low));
-    }
-    return bytes;
-}
-
-std::optional<long> HexNumber(std::string_view digits) {
-    if (digits.empty() || digits.size() > 8) {
-        return std::nullopt;
-    }
-    long value = 0;
-    for (const char c : digits) {
-        const int digit = HexDigit(c);
-        if (digit < 0) {
-            return std::nullopt;
-        }
-        value = value << 4 | digit;
-    }
-    return value;
 }
 
 std::string WordText(std::uint16_t word) {
@@ -132,14 +91,8 @@ std::string ActivateSetup(LoggerState& s, std::string_view rest) {
 // "T!x" + hex bytes + " =CCCC": a tagged setup block, its checksum over every character before the
 // blank.
 std::string WriteTaggedBlock(LoggerState& s, const std::string& command) {
-    const std::size_t blank = command.find(" =");
-    if (blank == std::string::npos || blank < 3) {
-        return "ERROR";
-    }
-    const unsigned checksum = HexDumpChecksum(std::span(reinterpret_cast<const std::uint8_t*>(command.data()), blank));
-    const std::optional<long> sent = HexNumber(std::string_view(command).substr(blank + 2));
-    const std::optional<Bytes> bytes = HexBytes(std::string_view(command).substr(3, blank - 3));
-    if (!sent || !bytes || static_cast<unsigned>(*sent) != checksum) {
+    const std::optional<Bytes> bytes = TaggedBlockBytes(command, 3);
+    if (!bytes) {
         return "ERROR";
     }
     s.quarvenBlocks[command[2]] = *bytes;

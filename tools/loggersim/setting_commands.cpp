@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shared/setup/setup_codes.h"
+#include "tools/loggersim/command_hex.h"
 #include "tools/loggersim/hex_dump.h"
 
 namespace {
@@ -16,23 +17,6 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::size_t kQuarvenTextField = 32;
-
-std::optional<Bytes> HexBytes(const std::string& digits) {
-    if (digits.size() % 2 != 0) {
-        return std::nullopt;
-    }
-    Bytes bytes;
-    for (std::size_t i = 0; i < digits.size(); i += 2) {
-        char* end = nullptr;
-        const std::string pair = digits.substr(i, 2);
-        const unsigned long value = std::strtoul(pair.c_str(), &end, 16);
-        if (*end != '\0') {
-            return std::nullopt;
-        }
-        bytes.push_back(static_cast<std::uint8_t>(value));
-    }
-    return bytes;
-}
 
 // The text of a zero-filled field: up to its first NUL.
 std::string FieldText(const Bytes& bytes) {
@@ -46,24 +30,12 @@ std::string FieldText(const Bytes& bytes) {
     return text;
 }
 
-// The bytes of a tagged block write "<tag><hex digits> =<checksum>", a blank after the tag allowed;
-// nullopt when the command is another one, the digits are not hex or the checksum over the characters
-// before " =" does not match.
+// The bytes of a tagged block write of `tag`; nullopt when the command is another one or is damaged.
 std::optional<Bytes> TaggedBlock(const std::string& command, const std::string& tag) {
-    const std::size_t mark = command.rfind(" =");
-    if (command.compare(0, tag.size(), tag) != 0 || mark == std::string::npos || mark < tag.size()) {
+    if (command.compare(0, tag.size(), tag) != 0) {
         return std::nullopt;
     }
-    const std::string text = command.substr(0, mark);
-    const std::uint16_t checksum =
-        HexDumpChecksum(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    char expected[6];
-    std::snprintf(expected, sizeof expected, "%04X", checksum);
-    if (command.substr(mark + 2) != expected) {
-        return std::nullopt;
-    }
-    const std::size_t digits = text.find_first_not_of(' ', tag.size());
-    return HexBytes(digits == std::string::npos ? std::string() : text.substr(digits));
+    return TaggedBlockBytes(command, tag.size());
 }
 
 // "HH:MM:SS MM/DD/YY" as an instant: UTC for the Quarven, local time for the others.
