@@ -315,9 +315,14 @@ bool CConnection::OnBytes(std::span<const std::uint8_t> bytes) {
         // Bytes that do not fit, or that no command waits for, are dropped.
         return true;
     }
-    const std::size_t taken = m_rxBuffer.Append(bytes.first(std::min(room, bytes.size())));
+    // Only this reader appends, so all that was offered room is taken. The bytes are counted before a
+    // waiting command can see them: a command that ends on them must not leave them to be counted as
+    // echoes of the next one.
+    const std::span<const std::uint8_t> taken = bytes.first(std::min(room, bytes.size()));
+    const bool goOn = OnDataReceived(reinterpret_cast<const char*>(taken.data()), static_cast<int>(taken.size())) != 0;
+    m_rxBuffer.Append(taken);
     WakeWaiter();
-    return OnDataReceived(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(taken)) != 0;
+    return goOn;
 }
 
 void CConnection::OnReaderEnded(int error) {
