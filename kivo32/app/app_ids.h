@@ -14,3 +14,4 @@ inline constexpr unsigned IDS_APP_INFO_NOT_OPENED = 20930;
 inline constexpr unsigned IDS_APP_INFO_NOT_WRITTEN = 20931;
 inline constexpr unsigned IDS_APP_INFO_LINES_NOT_READ = 20932;
 inline constexpr unsigned IDS_SETTINGS_VALUES_NOT_READ = 20933;
+inline constexpr unsigned IDS_SETTINGS_NOT_READ_WHOLE = 20934;

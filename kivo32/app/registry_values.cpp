@@ -111,7 +111,7 @@ bool CRegistryValues::Load(const platform::ProfileStore& store) {
             const auto* folder = std::get_if<FolderDefault>(&value.defaultValue);
             const std::string defaultText = folder != nullptr ? userDataFolder + "/" + folder->name
                                                               : std::get<const char*>(value.defaultValue);
-            this->** text = store.GetProfileString(value.section, value.name, defaultText);
+            this->*(*text) = store.GetProfileString(value.section, value.name, defaultText);
         } else {
             bool unreadable = false;
             this->*std::get<IntMember>(value.member) = store.GetProfileInt(
@@ -121,19 +121,22 @@ bool CRegistryValues::Load(const platform::ProfileStore& store) {
             }
         }
     }
+    const bool readWhole = store.ReadWhole();
+    if (!readWhole) {
+        ShowMessageBoxId(IDS_SETTINGS_NOT_READ_WHOLE, MB_OK | MB_ICONEXCLAMATION, true);
+    }
     if (!damaged.empty()) {
         ShowMessageBox(platform::FormatLoadedText(IDS_SETTINGS_VALUES_NOT_READ, {damaged}),
                        MB_OK | MB_ICONEXCLAMATION, true);
-        return false;
     }
-    return true;
+    return readWhole && damaged.empty();
 }
 
 void CRegistryValues::Save(platform::ProfileStore& store) const {
     for (const std::string_view name : kSaveOrder) {
         const RegistryValue& value = ValueNamed(name);
         if (const auto* text = std::get_if<TextMember>(&value.member)) {
-            store.WriteProfileString(value.section, value.name, this->**text);
+            store.WriteProfileString(value.section, value.name, this->*(*text));
         } else {
             store.WriteProfileInt(value.section, value.name, this->*std::get<IntMember>(value.member));
         }

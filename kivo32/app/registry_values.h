@@ -22,7 +22,8 @@ public:
 
     // Every value from `store`, each missing one with its default; the folders default to the user
     // data folder's "Data", "Setups" and "Loggers". A whole-number value that holds no number keeps its
-    // default and the others load as usual; false after the user was told which values those were.
+    // default and the others load as usual; false after the user was told which values those were, or
+    // that part of the store could not be read (those values keep their defaults too).
     bool Load(const platform::ProfileStore& store);
     // Writes the values the program keeps; those only read (serial framing, modem strings, the modem
     // delay) are never written, so an edit of them in the store stands.

@@ -15,6 +15,8 @@ public:
     // The stored text of a value; nullopt when it is not there.
     virtual std::optional<std::string> ReadValue(std::string_view section, std::string_view name) const = 0;
     virtual void WriteValue(std::string_view section, std::string_view name, std::string_view value) = 0;
+    // False when part of the stored settings could not be read (a damaged file); what could is kept.
+    virtual bool ReadWhole() const { return true; }
 
     // The value, or `defaultValue` when it is not there.
     std::string GetProfileString(std::string_view section, std::string_view name,

@@ -40,4 +40,8 @@ void SettingsProfileStore::WriteValue(std::string_view section, std::string_view
     settings_->setValue(SettingsKey(section, name), ToQString(value));
 }
 
+bool SettingsProfileStore::ReadWhole() const {
+    return settings_->status() != QSettings::FormatError;
+}
+
 }  // namespace platform

@@ -20,6 +20,7 @@ public:
 
     std::optional<std::string> ReadValue(std::string_view section, std::string_view name) const override;
     void WriteValue(std::string_view section, std::string_view name, std::string_view value) override;
+    bool ReadWhole() const override;
 
 private:
     std::unique_ptr<QSettings> settings_;

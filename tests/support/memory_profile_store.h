@@ -23,7 +23,10 @@ public:
         writes.emplace_back(section, name);
     }
 
+    bool ReadWhole() const override { return whole; }
+
     std::map<Key, std::string> values;
+    bool whole = true;
     std::vector<Key> writes;
 };
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "kivo32/app/app_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/windows1252.h"
@@ -146,6 +147,20 @@ TEST_F(RegistryValuesTest, AValueWithoutANumberKeepsItsDefaultAndIsNamedToTheUse
     EXPECT_NE(prompt.find("Window Startup State/Iconic"), std::string::npos) << prompt;
     EXPECT_NE(prompt.find("Modem Connect/ModemBaud"), std::string::npos) << prompt;
     EXPECT_EQ(prompt.find("SUTType"), std::string::npos) << prompt;
+}
+
+TEST_F(RegistryValuesTest, AStoreReadInPartKeepsWhatWasReadAndSaysSo) {
+    store_.values[{"Direct Connect", "DirectPort"}] = "ttyUSB0";
+    store_.whole = false;
+
+    CRegistryValues values;
+    EXPECT_FALSE(values.Load(store_));
+
+    EXPECT_EQ(values.directPort, "ttyUSB0");
+    EXPECT_EQ(values.modemPort, "COM2");
+    ASSERT_EQ(broker_.Boxes().size(), 1u);
+    EXPECT_TRUE(broker_.Boxes()[0].byId);
+    EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDS_SETTINGS_NOT_READ_WHOLE);
 }
 
 }  // namespace

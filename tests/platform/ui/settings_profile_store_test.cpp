@@ -1,5 +1,6 @@
 // The settings store on the program's settings file: sections with blanks, Windows-1252 texts and texts
-// with commas read back from the file as written; a value never written is missing.
+// with commas read back from the file as written; a value never written is missing; a damaged file is
+// told apart and what could be read of it is kept.
 #include "platform/ui/settings_profile_store.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,18 @@ TEST(SettingsProfileStoreTest, AHandEditedListReadsAsItsText) {
     testsupport::WriteWholeFile(path, "[Modem%20Connect]\nModemInit=ATZ, ATE0\n");
     platform::SettingsProfileStore store(SettingsFile(path));
     EXPECT_EQ(store.GetProfileString("Modem Connect", "ModemInit", "?"), "ATZ, ATE0");
+}
+
+TEST(SettingsProfileStoreTest, ADamagedFileKeepsWhatCouldBeRead) {
+    testsupport::TempFolder folder;
+    const std::filesystem::path path = folder / "KIVO.ini";
+    testsupport::WriteWholeFile(path, "[Window%20Startup%20State]\nPosition=1 2 3 4\n[Direct%20Conn");
+    const platform::SettingsProfileStore store(SettingsFile(path));
+    EXPECT_FALSE(store.ReadWhole());
+    EXPECT_EQ(store.GetProfileString("Window Startup State", "Position", "?"), "1 2 3 4");
+
+    testsupport::WriteWholeFile(path, "[Window%20Startup%20State]\nPosition=1 2 3 4\n");
+    EXPECT_TRUE(platform::SettingsProfileStore(SettingsFile(path)).ReadWhole());
 }
 
 }  // namespace
