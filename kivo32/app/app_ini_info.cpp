@@ -12,6 +12,7 @@
 #include "platform/base/file_exception.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/number_text.h"
+#include "platform/base/string_format.h"
 #include "platform/base/temp_file_beside.h"
 #include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
@@ -36,7 +37,11 @@ struct IniKey {
 };
 
 IniKey TextKey(std::string_view key, std::string A::*member) {
-    return {key, [member](A& a, std::string_view value) { return (a.*member = value, true); },
+    return {key,
+            [member](A& a, std::string_view value) {
+                a.*member = value;
+                return true;
+            },
             [member](const A& a) { return a.*member; }};
 }
 
@@ -67,21 +72,15 @@ bool ReadHexFlags(std::string_view value, std::uint32_t& flags) {
     return true;
 }
 
-std::string FourHexDigits(std::uint32_t flags) {
-    std::array<char, 9> digits{};
-    const auto end = std::to_chars(digits.data(), digits.data() + digits.size(), flags, 16).ptr;
-    std::string text(digits.data(), end);
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return c >= 'a' ? c - 'a' + 'A' : c; });
-    return std::string(text.size() < 4 ? 4 - text.size() : 0, '0') + text;
-}
-
 // In the order of the file.
 const std::vector<IniKey>& IniKeys() {
     static const std::vector<IniKey> keys{
         TextKey("ManualDialPhoneNumber", &A::manualDialPhoneNumber),
         {"CreateAsciiFileOnDownload",
-         [](A& a, std::string_view value) { return (a.createAsciiFileOnDownload = value == "Yes", true); },
+         [](A& a, std::string_view value) {
+             a.createAsciiFileOnDownload = value == "Yes";
+             return true;
+         },
          [](const A& a) { return std::string(a.createAsciiFileOnDownload ? "Yes" : "No"); }},
         TextKey("NetworkConnectAddress", &A::networkConnectAddress),
         TextKey("NetworkPortNumber", &A::networkPortNumber),
@@ -105,7 +104,7 @@ const std::vector<IniKey>& IniKeys() {
         IntKey("ShowLegacyFeatures", &A::showLegacyFeatures),
         {"HiddenDialogFlags",
          [](A& a, std::string_view value) { return ReadHexFlags(value, a.hiddenDialogFlags); },
-         [](const A& a) { return FourHexDigits(a.hiddenDialogFlags); }},
+         [](const A& a) { return platform::StringPrintf("%04X", a.hiddenDialogFlags); }},
     };
     return keys;
 }
@@ -191,14 +190,16 @@ bool CAppIniInfo::LoadAppIniInfo() {
         }
         std::string_view rest = text;
         while (!rest.empty()) {
-            // CR LF line ends read as well; the last line may lack its end.
-            const std::size_t end = std::min(rest.find('\n'), rest.size());
+            const std::size_t end = rest.find('\n');
             std::string_view line = rest.substr(0, end);
-            rest.remove_prefix(std::min(end + 1, rest.size()));
+            rest.remove_prefix(end != std::string_view::npos ? end + 1 : rest.size());
+            // CR LF line ends read as well.
             if (line.ends_with('\r')) {
                 line.remove_suffix(1);
             }
-            if (!ReadLine(line, comPortItems)) {
+            // Every line is written with its end: a last line without one was cut off, and its value
+            // ("6" of "60.000000") is not taken.
+            if (end == std::string_view::npos || !ReadLine(line, comPortItems)) {
                 unreadLines.append(line).append("\n");
             }
         }

@@ -135,7 +135,7 @@ TEST_F(AppIniInfoTest, LinesAreReadByTheirRules) {
         "Comment: not one of ours\r\n"
         "NetAddress3:    10.0.0.7:23\r\n"
         "COMPortItem1: X,ttyS1\r\n"
-        "ManualDialPhoneNumber: 555 0100");
+        "ManualDialPhoneNumber: 555 0100\r\n");
     EXPECT_FALSE(info.createAsciiFileOnDownload);
     EXPECT_EQ(info.defaultSUTLineFreq, "60");
     EXPECT_EQ(info.previousLoggerListName, "AutoRangeEnabled: 0");
@@ -160,13 +160,15 @@ TEST_F(AppIniInfoTest, DamagedLinesKeepTheirDefaultsAndAreShownWhileTheOthersLoa
         "NetAddress0: 10.0.0.2:23\n"
         "COMPortItemX: ,ttyS0\n"
         "COMPortItem0: ,ttyUSB0\n"
-        "MinimumRTGraphYAxisVal: ",
+        "MinimumRTGraphYAxisVal: \n"
+        "MaximumRTGraphYAxisVal: 4",
         false);
     EXPECT_EQ(info.manualDialPhoneNumber, "555 0100");
     EXPECT_EQ(info.showLegacyFeatures, 1);
     EXPECT_EQ(info.autoRangeEnabled, 1);
     EXPECT_EQ(info.maximumRTGraphXAxisVal, 60.0);
     EXPECT_EQ(info.minimumRTGraphYAxisVal, 0.0);
+    EXPECT_EQ(info.maximumRTGraphYAxisVal, 0.0);
     EXPECT_EQ(info.hiddenDialogFlags, 0u);
     EXPECT_EQ(info.recentNetAddresses, (std::vector<std::string>{"10.0.0.2:23"}));
     EXPECT_EQ(context_.GetKnownPorts(), (std::vector<std::string>{",ttyUSB0"}));
@@ -176,7 +178,8 @@ TEST_F(AppIniInfoTest, DamagedLinesKeepTheirDefaultsAndAreShownWhileTheOthersLoa
     EXPECT_NE(prompt.find(Path().string()), std::string::npos) << prompt;
     for (const char* line :
          {"AutoRangeEnabled: on\n", "MaximumRTGraphXAxisVal: 6O.000000\n", "HiddenDialogFlags: 00G1\n",
-          "NetAddress10: 10.0.0.1:23\n", "COMPortItemX: ,ttyS0\n", "MinimumRTGraphYAxisVal: \n"}) {
+          "NetAddress10: 10.0.0.1:23\n", "COMPortItemX: ,ttyS0\n", "MinimumRTGraphYAxisVal: \n",
+          "MaximumRTGraphYAxisVal: 4\n"}) {
         EXPECT_NE(prompt.find(line), std::string::npos) << line;
     }
     EXPECT_EQ(prompt.find("ShowLegacyFeatures"), std::string::npos) << prompt;
