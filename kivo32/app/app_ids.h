@@ -8,3 +8,10 @@ inline constexpr int IDC_DISPLAY_GRIP = 2360;
 
 // Labels of the dialogs built here in place of the resource library's templates.
 inline constexpr unsigned IDS_DISPLAY_REFRESH = 20200;
+
+// The settings file "KIVOAppInfo.ini" and the settings store.
+inline constexpr unsigned IDS_APP_INFO_NOT_OPENED = 20930;
+inline constexpr unsigned IDS_APP_INFO_NOT_WRITTEN = 20931;
+inline constexpr unsigned IDS_APP_INFO_LINES_NOT_READ = 20932;
+inline constexpr unsigned IDS_SETTINGS_VALUES_NOT_READ = 20933;
+inline constexpr unsigned IDS_SETTINGS_NOT_READ_WHOLE = 20934;

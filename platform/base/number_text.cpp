@@ -55,7 +55,11 @@ int CountLeadingDigits(std::string_view text) {
     return static_cast<int>(end == std::string_view::npos ? text.size() : end);
 }
 
-bool ParseDouble(std::string_view text, double& value) {
+namespace {
+
+// The text without the blanks and tabs around it and without a leading plus sign (from_chars takes none);
+// false when nothing is left.
+bool TrimNumberText(std::string_view& text) {
     constexpr std::string_view kBlanks = " \t";
     const std::size_t start = text.find_first_not_of(kBlanks);
     if (start == std::string_view::npos) {
@@ -64,11 +68,33 @@ bool ParseDouble(std::string_view text, double& value) {
     text.remove_prefix(start);
     text.remove_suffix(text.size() - 1 - text.find_last_not_of(kBlanks));
     if (text.starts_with('+') && !text.starts_with("+-")) {
-        text.remove_prefix(1);  // from_chars takes no plus sign
+        text.remove_prefix(1);
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParseDouble(std::string_view text, double& value) {
+    if (!TrimNumberText(text)) {
+        return false;
     }
     double parsed = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
     if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(parsed)) {
+        return false;
+    }
+    value = parsed;
+    return true;
+}
+
+bool ParseInt(std::string_view text, int& value) {
+    if (!TrimNumberText(text)) {
+        return false;
+    }
+    int parsed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (error != std::errc() || end != text.data() + text.size()) {
         return false;
     }
     value = parsed;

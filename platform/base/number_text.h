@@ -19,3 +19,6 @@ int CountLeadingDigits(std::string_view text);
 // program's locale is. False (the value untouched) for anything else, and for infinities, NaN and
 // numbers beyond the range of a double.
 bool ParseDouble(std::string_view text, double& value);
+// A decimal whole number of int size, with blanks and tabs around it and nothing else. False (the value
+// untouched) for anything else.
+bool ParseInt(std::string_view text, int& value);

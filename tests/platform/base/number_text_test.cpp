@@ -81,6 +81,27 @@ TEST(ParseDoubleTest, TakesOnlyAWholeFiniteNumber) {
     }
 }
 
+TEST(ParseIntTest, TakesOnlyAWholeNumberOfIntSize) {
+    struct Case {
+        const char* text;
+        bool ok;
+        int value;
+    };
+    const Case cases[] = {
+        {" 14 ", true, 14},       {"+7", true, 7},
+        {"-57600", true, -57600}, {"2147483647", true, 2147483647},
+        {"2147483648", false, 0}, {"1x", false, 0},
+        {"12.5", false, 0},       {"", false, 0},
+        {"\t", false, 0},         {"+-1", false, 0},
+        {"0x10", false, 0},       {"fast", false, 0},
+    };
+    for (const Case& c : cases) {
+        int value = -99;
+        EXPECT_EQ(ParseInt(c.text, value), c.ok) << c.text;
+        EXPECT_EQ(value, c.ok ? c.value : -99) << c.text;
+    }
+}
+
 TEST(ParseDoubleTest, ReadsAPointWhateverTheProgramsLocale) {
     const char* locales[] = {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE", "fr_FR"};
     const char* chosen = nullptr;
