@@ -4,15 +4,19 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "kivo32/session/download_request.h"
 #include "kivo32/session/session_owner.h"
 #include "shared/link/session.h"
 
 class CDataLogger;
 class CRealTimeWindowLink;
+class CSetupTable;
 
 class CSessionEL : public CSession {
 public:
@@ -67,6 +71,25 @@ private:
     void RunRealTimeLoop(const CRealTimeWindowLink& window);
     // Harmonics and waveform capture: the stored setups, then the dialog of `dialogName`.
     void OnSetupDialog(const char* trace, const char* dialogName);
+    // ---- Data handlers (session_el_data.cpp).
+    // Reads every record into the request's file; `openFile` opens it as a document afterwards.
+    void OnReadAllData(bool openFile, DownloadRequest request);
+    // Reads the records logged since the existing file's last; offers a full read without a file.
+    void OnReadNewData(bool openFile, DownloadRequest request);
+    // The new-data read inside a running command, again as long as the user wants to try again.
+    int ReadNewData(const std::filesystem::path& path);
+    // Checks the file against the logger's setup and tells the logger where the file ended; false when
+    // the read cannot go on (the user was told or asked).
+    bool PrepareNewDataRead(const std::filesystem::path& path, long& recordCount);
+    // Tells the download's failure, or hands the file on to the main window.
+    void FinishDownload(int result, bool openFile, DownloadRequest request);
+    void OnReadSetupTable();
+    void OnProgramLogger(const CSetupTable& setup);
+    // A notice that closes itself after `milliseconds`.
+    void ShowTimedNotice(const std::string& text, int milliseconds);
+
+    // The lines of `lines`, each ended by CR LF.
+    static std::string JoinLines(const std::vector<std::string>& lines);
     // Shows `messageId` in the standard box unless the user aborted.
     void ShowFailure(unsigned messageId) const;
     // A question in the program's own box: the button that answered it (IDC_MSGBOX_BUTTON1...).

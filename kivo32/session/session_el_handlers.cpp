@@ -44,7 +44,9 @@ constexpr SimpleCommand kSimpleCommands[] = {
      [](CDataLogger& logger) { return logger.TestRam(); }},
 };
 
-std::string JoinLines(const std::vector<std::string>& lines) {
+}  // namespace
+
+std::string CSessionEL::JoinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {
         text += line;
@@ -52,8 +54,6 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     }
     return text;
 }
-
-}  // namespace
 
 void CSessionEL::ShowFailure(unsigned messageId) const {
     if (!IsAborted()) {

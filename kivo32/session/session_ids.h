@@ -75,3 +75,20 @@ inline constexpr unsigned IDS_SETUP_WITHOUT_CHANNEL = 12416;
 
 // Real-time values.
 inline constexpr unsigned IDS_REAL_TIME_READ_FAILED = 12417;
+
+// Downloads.
+inline constexpr unsigned IDS_DATA_READ_FAILED = 12414;
+inline constexpr unsigned IDS_NOTHING_NEW = 12525;
+inline constexpr unsigned IDS_FILE_MISSING_READ_ALL = 12487;  // %s path
+inline constexpr unsigned IDS_CONFIRM_CSV_CONVERTED = 9359;
+inline constexpr unsigned IDS_SETUP_MISMATCH = 12465;
+inline constexpr unsigned IDS_NEW_FILE_NEW_DATA_BUTTON = 12466;
+inline constexpr unsigned IDS_NEW_FILE_ALL_DATA_BUTTON = 12467;
+inline constexpr unsigned IDS_NO_POINT_TO_GO_ON = 12468;
+
+// Programming a setup.
+inline constexpr unsigned IDS_PROGRAMMING = 12383;
+inline constexpr unsigned IDS_PROGRAMMED = 12393;
+inline constexpr unsigned IDS_PROGRAMMED_NOTICE = 59469;
+inline constexpr unsigned IDS_PROGRAMMED_START = 59470;  // %s date, %s time
+inline constexpr unsigned IDS_PROGRAM_FAILED = 12397;
