@@ -28,8 +28,6 @@
 
 namespace {
 
-// The information record's ID text of a data file converted from CSV.
-constexpr const char* kCsvConvertedId = "##CSV-To-Dat##";
 // ReadNewData's result when it ended before the read, having told the user why.
 constexpr int kReadDataNoPreparation = 1;
 // How long the notice of a setup programmed without a start time stays.
@@ -103,7 +101,7 @@ bool CSessionEL::PrepareNewDataRead(const std::filesystem::path& path, long& rec
     CDataInfo& info = *file.GetDataInfo();
     // Whether the logger still records as the file's records were recorded.
     const bool sameSetup = file.GetSetupTable()->IsLoggingCompatible(loggerSetup);
-    if (sameSetup && info.GetIdText() == kCsvConvertedId) {
+    if (sameSetup && info.GetIdText() == kConvertedMarker) {
         // A converted file knows no logger position: the logger finds its last record by its time mark.
         if (ShowMessageBoxId(IDS_CONFIRM_CSV_CONVERTED, MB_YESNOCANCEL | MB_ICONQUESTION, true) != IDYES) {
             return false;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -12,12 +13,14 @@
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "platform/base/message_box_flags.h"
+#include "shared/datafile/data_info.h"
 #include "shared/datafile/raw_data.h"
 #include "shared/logger/download_ids.h"
 #include "shared/setup/setup_table.h"
 #include "tests/kivo32/session/handler_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/time_zone.h"
+#include "tests/support/whole_file.h"
 #include "tools/loggersim/data_memory.h"
 
 namespace sessiontest {
@@ -176,6 +179,87 @@ TEST_F(SessionDataTest, ANewDataReadUnderAnotherSetupAsksForANewFileAndReadsNoth
     EXPECT_EQ(boxes[0].ids.buttonIds[1], IDS_NEW_FILE_ALL_DATA_BUTTON);
     EXPECT_EQ(RecordsIn(path), kRecords);
     EXPECT_TRUE(PathsPosted(WM_OPEN_DOWNLOADED_FILE).empty());
+}
+
+// Marks the data file at `path` as converted from CSV: its information record's ID text (tag 4, 42 bytes)
+// becomes the converter's, and its logger memory position (tag 5) is forgotten.
+void MarkConvertedFromCsv(const std::filesystem::path& path) {
+    std::string bytes = testsupport::ReadWholeFile(path);
+    const std::string idEntry("\x04\x00\x2a\x00", 4);
+    const std::size_t at = bytes.find(idEntry);
+    ASSERT_NE(at, std::string::npos);
+    std::string id(CDataInfo::kIdTextSize, '\0');
+    id.replace(0, std::string(kConvertedMarker).size(), kConvertedMarker);
+    bytes.replace(at + 4, id.size(), id);
+    const std::size_t position = at + 4 + id.size();
+    ASSERT_EQ(bytes.substr(position, 4), std::string("\x05\x00\x04\x00", 4));
+    bytes.replace(position + 4, 4, std::string(4, '\0'));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+
+    CRawData file;
+    file.Initialize();
+    ASSERT_TRUE(file.OpenDataFile(path));
+    ASSERT_EQ(file.GetDataInfo()->GetIdText(), kConvertedMarker);
+}
+
+TEST_F(SessionDataTest, ACsvConvertedFileNeverSendsAPositionBelowTheMemoryStart) {
+    const auto path = folder_ / "converted.dat";
+    Run(Download(WM_SESSION_READ_ALL_DATA, path, false, false));
+    ASSERT_NO_FATAL_FAILURE(MarkConvertedFromCsv(path));
+    const std::string converted = testsupport::ReadWholeFile(path);
+    simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 50); });
+
+    // Declined, nothing is read.
+    broker_.AnswerMessageBox(IDNO);
+    int before = simulator_.Logger().CommandCount();
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
+    EXPECT_FALSE(AnyStartsWith(CommandsSince(before), "I!18 "));
+
+    // A memory that has not wrapped leaves the read position at the range's start: the file's records
+    // would lie below the memory start. No such position is sent; the user is offered a new file.
+    broker_.AnswerMessageBox(IDYES);
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
+    before = simulator_.Logger().CommandCount();
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
+    const std::vector<std::string> sent = CommandsSince(before);
+    EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
+                            [](const std::string& c) { return c.rfind("I!18 ", 0) == 0; }),
+              1);
+    EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_CONFIRM_CSV_CONVERTED, IDS_CONFIRM_CSV_CONVERTED,
+                                               IDS_NO_POINT_TO_GO_ON}));
+    EXPECT_EQ(CountOf(WM_NEW_FILE_FOR_ALL_DATA, 0), 1);
+    EXPECT_EQ(testsupport::ReadWholeFile(path), converted);
+    EXPECT_EQ(broker_.Asked()[0].text,
+              "This file was converted from CSV. The logger's setup records the same way: read the data "
+              "logged after "
+              "the file's last record?");
+}
+
+// A logger whose small memory ring has wrapped.
+class WrappedMemoryDataTest : public SessionDataTest {
+protected:
+    void PrepareLogger() override {
+        simulator_.Logger().ChangeState([](LoggerState& s) {
+            ClearDataMemory(s, s.memoryEnd - kRingBytes + 1, s.memoryEnd, 1709816400);
+            LogRecords(s, kRecords);
+        });
+    }
+    static constexpr std::uint32_t kRingBytes = 4096;
+};
+
+TEST_F(WrappedMemoryDataTest, ACsvConvertedFileGoesOnAfterItsLastRecord) {
+    const auto path = folder_ / "converted.dat";
+    Run(Download(WM_SESSION_READ_ALL_DATA, path, false, false));
+    const int held = RecordsIn(path);
+    ASSERT_GT(held, 0);
+    ASSERT_LT(held, kRecords);
+    ASSERT_NO_FATAL_FAILURE(MarkConvertedFromCsv(path));
+    simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 20); });
+
+    broker_.AnswerMessageBox(IDYES);
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_CONFIRM_CSV_CONVERTED});
+    EXPECT_EQ(RecordsIn(path), held + 20);
 }
 
 TEST_F(SessionDataTest, TryAgainAfterABrokenReadFetchesTheRestInTheSameCommand) {
