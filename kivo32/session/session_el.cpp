@@ -182,6 +182,21 @@ void CSessionEL::OnCommand(platform::Message& message) {
             }
             break;
         }
+        case WM_SESSION_SET_TIME:
+            OnSetTime();
+            break;
+        case WM_SESSION_SYNC_TIME:
+            OnSyncTime();
+            break;
+        case WM_SESSION_SET_DESCRIPTION:
+            OnSetDescription();
+            break;
+        case WM_SESSION_SET_NETWORK_INFO:
+            OnSetNetworkInfo();
+            break;
+        case WM_SESSION_SET_WEB_PASSWORD:
+            OnSetWebPassword();
+            break;
         case WM_SESSION_READ_SETUP_TABLE:
             OnReadSetupTable();
             break;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -87,6 +88,22 @@ private:
     void OnProgramLogger(const CSetupTable& setup);
     // A notice that closes itself after `milliseconds`.
     void ShowTimedNotice(const std::string& text, int milliseconds);
+
+    // ---- Setting handlers (session_el_settings.cpp).
+    // The question before a clock command, unless the user turned it off; true to go on.
+    bool AskBeforeClockCommand();
+    // Sets the logger clock to `time` with its status texts; tells a failure.
+    bool SetClockTo(std::time_t time);
+    // After a change the user aborted (and the program is not closing): clears the abort and runs
+    // `operation` once more, showing `failureId` when it fails too. False when there was no second try.
+    bool SecondTryAfterAbort(const std::function<int()>& operation, unsigned failureId);
+    void OnSetTime();
+    void OnSyncTime();
+    void OnSetDescription();
+    void OnSetNetworkInfo();
+    void OnSetWebPassword();
+    // Restarts the logger with its new settings, which ends the session.
+    void RestartLogger();
 
     // The lines of `lines`, each ended by CR LF.
     static std::string JoinLines(const std::vector<std::string>& lines);

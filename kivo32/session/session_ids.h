@@ -92,3 +92,32 @@ inline constexpr unsigned IDS_PROGRAMMED = 12393;
 inline constexpr unsigned IDS_PROGRAMMED_NOTICE = 59469;
 inline constexpr unsigned IDS_PROGRAMMED_START = 59470;  // %s date, %s time
 inline constexpr unsigned IDS_PROGRAM_FAILED = 12397;
+
+// The clock: the question before a clock command with its buttons and check box (the dialog toolkit's
+// texts), setting it and setting it back.
+inline constexpr unsigned IDS_CONFIRM_CLOCK = 9367;
+inline constexpr unsigned IDS_YES_BUTTON = 9007;
+inline constexpr unsigned IDS_NO_BUTTON = 9008;
+inline constexpr unsigned IDS_DO_NOT_ASK_AGAIN = 9010;
+inline constexpr unsigned IDS_SETTING_CLOCK = 12333;
+inline constexpr unsigned IDS_CLOCK_SET = 12334;  // %s date, %s time
+inline constexpr unsigned IDS_READ_CLOCK_FAILED = 12335;
+inline constexpr unsigned IDS_CLOCK_RESTORE_FAILED = 12336;
+inline constexpr unsigned IDS_SET_CLOCK_FAILED = 12337;
+
+// The description.
+inline constexpr unsigned IDS_WRITING_DESCRIPTION = 12347;
+inline constexpr unsigned IDS_DESCRIPTION_FAILED = 12348;
+inline constexpr unsigned IDS_DESCRIPTION_RETRY_FAILED = 12349;
+inline constexpr unsigned IDS_DESCRIPTION_WRITTEN = 12350;
+
+// Network settings, the web login and the restart.
+inline constexpr unsigned IDS_READING_NETWORK = 12526;
+inline constexpr unsigned IDS_WRITING_NETWORK = 12527;
+inline constexpr unsigned IDS_NETWORK_SETTINGS_FAILED = 12530;
+inline constexpr unsigned IDS_NOT_SUPPORTED = 12536;
+inline constexpr unsigned IDS_RESTARTING = 12550;
+inline constexpr unsigned IDS_RESTART_NOTICE = 59474;
+inline constexpr unsigned IDS_WEB_PASSWORD_FAILED = 59540;
+inline constexpr unsigned IDS_WEB_PASSWORD_TITLE = 59832;
+inline constexpr unsigned IDS_WEB_PASSWORD_PROMPT = 59833;

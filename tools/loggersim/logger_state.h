@@ -74,7 +74,7 @@ struct LoggerState {
     int demandWindow = 15;
     std::string timedValues;
     std::string extraValues;
-    std::map<std::string, std::string> queryReplies;  // "L?GEN", "L?MAC", "M?"...
+    std::map<std::string, std::string> queryReplies;  // "L?GEN", "L?MAC", "M?"; "C?" in place of the clock
     std::vector<std::string> moduleFiles;
     // The numbered records, the record size "R?S" gives and the batch length "R?A" gives.
     QuarvenRecordLog quarvenRecords;

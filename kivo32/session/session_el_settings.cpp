@@ -1,0 +1,272 @@
+// The program's session: the handlers that change a setting of the logger: its clock, its description,
+// its network settings and the password of its web login, and the restart that new network settings need.
+#include <cctype>
+#include <charconv>
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_ids.h"
+#include "platform/base/dialog_request.h"
+#include "platform/base/local_time.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
+#include "shared/common/date_time_text.h"
+#include "shared/common/message_box.h"
+#include "shared/link/connection.h"
+#include "shared/link/link_ids.h"
+#include "shared/logger/data_logger.h"
+#include "shared/logger/logger_ids.h"
+#include "shared/logger/network_settings.h"
+#include "shared/logger/settings_ids.h"
+
+namespace {
+
+constexpr std::size_t kDescriptionMax = 20;
+constexpr int kWebPasswordMax = 31;
+constexpr int kRestartNoticeMs = 5000;
+// The first type code of the Quarven family, the only one with a web login.
+constexpr int kFirstQuarvenType = 13;
+
+// The clock text "hh:mm:ss MM/DD/YY": each of its six fields two digits in its place.
+std::optional<std::tm> ParseClockText(const std::string& text) {
+    int fields[6] = {};
+    for (std::size_t i = 0; i < 6; ++i) {
+        const std::size_t at = i * 3;
+        if (text.size() < at + 2 || !std::isdigit(static_cast<unsigned char>(text[at])) ||
+            !std::isdigit(static_cast<unsigned char>(text[at + 1]))) {
+            return std::nullopt;
+        }
+        fields[i] = (text[at] - '0') * 10 + (text[at + 1] - '0');
+    }
+    std::tm time{};
+    time.tm_hour = fields[0];
+    time.tm_min = fields[1];
+    time.tm_sec = fields[2];
+    time.tm_mon = fields[3] - 1;
+    time.tm_mday = fields[4];
+    time.tm_year = fields[5] < 70 ? fields[5] + 100 : fields[5];
+    return time;
+}
+
+// The decimal number after the last '.' of a firmware text; 0 without one.
+int FirmwareNumber(const std::string& text) {
+    const std::size_t dot = text.rfind('.');
+    int number = 0;
+    if (dot != std::string::npos) {
+        std::from_chars(text.data() + dot + 1, text.data() + text.size(), number);
+    }
+    return number;
+}
+
+// "%H:%M:%S", whatever the user's time format.
+std::string ClockTimeText(const std::tm& time) {
+    char text[16];
+    std::strftime(text, sizeof text, "%H:%M:%S", &time);
+    return text;
+}
+
+bool SupportsNetworkSettings(int typeCode, const std::string& firmwareText) {
+    const int number = FirmwareNumber(firmwareText);
+    if (typeCode == 0) {
+        return number >= 133;
+    }
+    if (typeCode == 1 || typeCode == 2) {
+        return number + 100 >= 52;
+    }
+    if (typeCode >= 3 && typeCode <= 10) {
+        return number >= 149;
+    }
+    return typeCode >= 11;
+}
+
+}  // namespace
+
+bool CSessionEL::AskBeforeClockCommand() {
+    if (owner_.IsClockQuestionOff()) {
+        return true;
+    }
+    const int result = ShowMessageBoxId(IDS_CONFIRM_CLOCK, MB_ICONQUESTION, false, 0, IDS_YES_BUTTON,
+                                        IDS_NO_BUTTON, 0, IDS_DO_NOT_ASK_AGAIN);
+    if (MessageBoxButton(result) != IDC_MSGBOX_BUTTON1) {
+        return false;
+    }
+    if (MessageBoxChecked(result)) {
+        owner_.SetClockQuestionOff(true);
+    }
+    return true;
+}
+
+bool CSessionEL::SetClockTo(std::time_t time) {
+    PostStatusString(STATUS_TEXT, IDS_SETTING_CLOCK);
+    const std::optional<std::tm> local = platform::ToLocalTime(time);
+    if (!logger_ || !local || !logger_->SetLoggerClock(time)) {
+        ShowFailure(IDS_SET_CLOCK_FAILED);
+        return false;
+    }
+    PostStatus(
+        STATUS_TEXT,
+        platform::FormatLoadedText(
+            IDS_CLOCK_SET, {FormatDateText(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday, true),
+                            ClockTimeText(*local)}));
+    return true;
+}
+
+bool CSessionEL::SecondTryAfterAbort(const std::function<int()>& operation, unsigned failureId) {
+    if (!IsAborted() || App().IsSet(CAppContext::Flag::Closing)) {
+        return false;
+    }
+    App().Set(CAppContext::Flag::Abort, false);
+    if (!operation()) {
+        ShowMessageBoxId(failureId, MB_OK, true);
+    }
+    return true;
+}
+
+void CSessionEL::OnSetTime() {
+    if (!AskBeforeClockCommand()) {
+        return;
+    }
+    const CommandScope scope(*this);
+    PostStatusString(STATUS_TEXT, IDS_READING_CLOCK);
+    std::string clockText;
+    if (!logger_ || !logger_->ReadClock(clockText)) {
+        ShowFailure(IDS_READ_CLOCK_FAILED);
+        return;
+    }
+    // A clock text out of its shape would give the dialog and the setting back a wrong time.
+    const std::optional<std::tm> read = ParseClockText(clockText);
+    const std::optional<std::time_t> readTime = read ? platform::FromLocalTime(*read) : std::nullopt;
+    if (!readTime) {
+        ShowFailure(IDS_READ_CLOCK_FAILED);
+        return;
+    }
+    platform::DialogRequest request{"CSetTimeDlg", {}};
+    request.SetInt("year", read->tm_year % 100);
+    request.SetInt("month", read->tm_mon + 1);
+    request.SetInt("day", read->tm_mday);
+    request.SetInt("hour", read->tm_hour);
+    request.SetInt("minute", read->tm_min);
+    request.SetInt("second", read->tm_sec);
+    request.Set("loggerId", logger_->GetLoggerId());
+    request.Set("firmware", logger_->GetFirmwareText());
+    PostBlankStatus();
+    if (RunDialog(request) != IDOK) {
+        return;
+    }
+    std::tm chosen{};
+    const long long year = request.GetInt("year");
+    chosen.tm_year = static_cast<int>(year < 70 ? year + 100 : year < 100 ? year : year - 1900);
+    chosen.tm_mon = static_cast<int>(request.GetInt("month")) - 1;
+    chosen.tm_mday = static_cast<int>(request.GetInt("day"));
+    chosen.tm_hour = static_cast<int>(request.GetInt("hour"));
+    chosen.tm_min = static_cast<int>(request.GetInt("minute"));
+    chosen.tm_sec = static_cast<int>(request.GetInt("second"));
+    const std::optional<std::time_t> chosenTime = platform::FromLocalTime(chosen);
+    if (chosenTime ? SetClockTo(*chosenTime) : (ShowFailure(IDS_SET_CLOCK_FAILED), false)) {
+        return;
+    }
+    SecondTryAfterAbort([&] { return logger_->SetLoggerClock(*readTime); }, IDS_CLOCK_RESTORE_FAILED);
+}
+
+void CSessionEL::OnSyncTime() {
+    if (!AskBeforeClockCommand()) {
+        return;
+    }
+    const CommandScope scope(*this);
+    SetClockTo(std::time(nullptr));
+}
+
+void CSessionEL::OnSetDescription() {
+    const CommandScope scope(*this);
+    if (!logger_) {
+        return;
+    }
+    platform::DialogRequest request{"CSetDescriptionDlg", {}};
+    request.Set("description", logger_->GetDescription().substr(0, kDescriptionMax));
+    if (RunDialog(request) != IDOK) {
+        return;
+    }
+    const std::string description = request.Get("description").substr(0, kDescriptionMax);
+    PostStatusString(STATUS_TEXT, IDS_WRITING_DESCRIPTION);
+    if (!logger_->PrepareExtraWrite(description)) {
+        ShowFailure(IDS_DESCRIPTION_FAILED);
+        SecondTryAfterAbort([&] { return logger_->PrepareExtraWrite(description); },
+                            IDS_DESCRIPTION_RETRY_FAILED);
+        return;
+    }
+    logger_->SetDescription(description);
+    PostStatus(STATUS_DESCRIPTION, description);
+    PostStatusString(STATUS_TEXT, IDS_DESCRIPTION_WRITTEN);
+}
+
+void CSessionEL::OnSetNetworkInfo() {
+    const CommandScope scope(*this);
+    if (!logger_ || !SupportsNetworkSettings(GetLoggerType(), GetConnection()->GetFirmwareVersion())) {
+        ShowMessageBoxId(IDS_NOT_SUPPORTED, MB_OK, true);
+        return;
+    }
+    PostStatusString(STATUS_TEXT, IDS_READING_NETWORK);
+    NetworkSettings settings;
+    if (!logger_->ReadNetworkSettings(settings, true)) {
+        // The memory models' read tells its failure itself.
+        if (GetLoggerType() >= kFirstQuarvenType) {
+            ShowMessageBoxId(IDS_NETWORK_SETTINGS_UNREADABLE, MB_OK, true);
+        }
+        return;
+    }
+    platform::DialogRequest request{"CSetNetworkInfoDlg", {}};
+    request.Set("address", settings.address);
+    request.Set("mask", settings.mask);
+    request.Set("port", settings.port);
+    request.Set("gateway", settings.gateway);
+    request.Set("mac", settings.mac);
+    request.SetInt("dhcp", settings.dhcp ? 1 : 0);
+    request.Set("loggerId", logger_->GetLoggerId());
+    request.Set("firmware", logger_->GetFirmwareText());
+    request.SetInt("quarven", GetLoggerType() >= kFirstQuarvenType ? 1 : 0);
+    PostBlankStatus();
+    if (RunDialog(request) != IDOK) {
+        return;
+    }
+    settings.address = request.Get("address");
+    settings.mask = request.Get("mask");
+    settings.port = request.Get("port");
+    settings.gateway = request.Get("gateway");
+    settings.dhcp = request.GetInt("dhcp") != 0;
+    PostStatusString(STATUS_TEXT, IDS_WRITING_NETWORK);
+    if (logger_->WriteNetworkSettings(settings, false)) {
+        RestartLogger();
+    } else if (!IsAborted()) {
+        PostStatusString(STATUS_TEXT, IDS_NETWORK_SETTINGS_FAILED);
+        ShowMessageBoxId(IDS_NETWORK_SETTINGS_FAILED, MB_OK, true);
+    }
+}
+
+void CSessionEL::OnSetWebPassword() {
+    const CommandScope scope(*this);
+    if (!logger_ || GetLoggerType() < kFirstQuarvenType) {
+        ShowMessageBoxId(IDS_NOT_SUPPORTED, MB_OK, true);
+        return;
+    }
+    platform::DialogRequest request{"CWiFiPasswordDlg", {}};
+    request.Set("prompt", LoadText(IDS_WEB_PASSWORD_PROMPT));
+    request.Set("title", LoadText(IDS_WEB_PASSWORD_TITLE));
+    request.SetInt("limit", kWebPasswordMax);
+    if (RunDialog(request) != IDOK) {
+        return;
+    }
+    if (!logger_->SendTextSetting("L!WWEBPASS", request.Get("password"), kWebPasswordMax, true)) {
+        ShowMessageBoxId(IDS_WEB_PASSWORD_FAILED, MB_OK, true);
+    }
+}
+
+void CSessionEL::RestartLogger() {
+    PostStatusString(STATUS_TEXT, IDS_RESTARTING);
+    ShowTimedNotice(LoadText(IDS_RESTART_NOTICE), kRestartNoticeMs);
+    GetConnection()->DoCommand("!!RESTART", 8000);
+    // The logger drops its link to restart: the session ends, quietly on a network link.
+    PostToApplication(platform::Message(WM_END_SESSION, GetLinkKind() == kLinkNetwork ? 2 : 0));
+}

@@ -1,0 +1,147 @@
+// The setting handlers against the logger simulator: the clock with its question, a clock text out of
+// shape, the description, the network settings with the restart, and the web login's password.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "kivo32/session/session_ids.h"
+#include "kivo32/session/session_messages.h"
+#include "platform/base/message_box_flags.h"
+#include "shared/logger/logger_ids.h"
+#include "shared/logger/settings_ids.h"
+#include "tests/kivo32/session/handler_fixture.h"
+#include "tests/support/time_zone.h"
+
+namespace sessiontest {
+namespace {
+
+class SessionSettingsTest : public HandlerFixture {
+protected:
+    explicit SessionSettingsTest(const char* model = "standard") : HandlerFixture(model) {}
+
+    std::vector<std::string> CommandsSince(int from) {
+        const std::vector<std::string> all = simulator_.Logger().Commands();
+        return std::vector<std::string>(all.begin() + from, all.end());
+    }
+
+    testsupport::ScopedTimeZone zone_{"UTC"};
+};
+
+TEST_F(SessionSettingsTest, TheClockIsSetToTheChosenTimeAndItsQuestionCanBeTurnedOff) {
+    const char* const years[] = {"69", "70", "24"};
+    // The first question is answered with "do not ask again": no more questions after it.
+    broker_.AnswerDialog("CMsgBoxDlg", static_cast<int>(IDC_MSGBOX_BUTTON1 | MSGBOX_CHECKED));
+    for (const char* year : years) {
+        SCOPED_TRACE(year);
+        broker_.AnswerRequest(
+            "CSetTimeDlg", IDOK,
+            {{"year", year}, {"month", "3"}, {"day", "7"}, {"hour", "13"}, {"minute", "4"}, {"second", "5"}});
+        const int before = simulator_.Logger().CommandCount();
+        const std::vector<std::string> status = Run(WM_SESSION_SET_TIME);
+        ASSERT_FALSE(status.empty());
+        EXPECT_EQ(status.back(), "Logger clock set to 03/07/" + std::string(year) + " 13:04:05.");
+        EXPECT_EQ(CommandsSince(before).back(), "C! 13:04:05 03/07/" + std::string(year));
+    }
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_CONFIRM_CLOCK});
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+    // The dialog showed the clock as the logger read it.
+    const auto asked = broker_.Asked();
+    EXPECT_EQ(asked.back().requestValues.at("year"), "70");
+    EXPECT_EQ(asked.back().requestValues.at("hour"), "13");
+}
+
+TEST_F(SessionSettingsTest, AClockCommandDeclinedMarksNoCommandAndSendsNothing) {
+    const int ends = CommandEnds();
+    const int before = simulator_.Logger().CommandCount();
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON2);
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
+    owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_SYNC_TIME));
+    const std::time_t start = std::time(nullptr);
+    EXPECT_EQ(Run(WM_SESSION_SYNC_TIME).front(), "Setting the logger clock...");
+    EXPECT_EQ(CommandEnds(), ends + 1);
+    const std::vector<std::string> sent = CommandsSince(before);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].rfind("C! ", 0), 0u);
+    EXPECT_LE(std::abs(simulator_.Logger().State().clock - start), 2);
+    // Without the check box ticked, each command asks.
+    EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_CONFIRM_CLOCK, IDS_CONFIRM_CLOCK}));
+}
+
+TEST_F(SessionSettingsTest, AClockTextOutOfShapeIsTakenForAFailedRead) {
+    for (const char* text : {" 1:02:03 04/05/06", "01:02:03 4/05/06 ", "01:02:03 04/5/06 "}) {
+        SCOPED_TRACE(text);
+        simulator_.Logger().ChangeState([&](LoggerState& s) { s.queryReplies["C?"] = text; });
+        broker_.SetDefaultAnswer(IDC_MSGBOX_BUTTON1);
+        const std::size_t boxes = broker_.Boxes().size();
+        Run(WM_SESSION_SET_TIME);
+        ASSERT_EQ(broker_.Boxes().size(), boxes + 2);
+        EXPECT_EQ(BoxIds().back(), IDS_READ_CLOCK_FAILED);
+    }
+    for (const auto& question : broker_.Asked()) {
+        EXPECT_NE(question.kind, "CSetTimeDlg");
+    }
+}
+
+TEST_F(SessionSettingsTest, TheDescriptionIsWrittenCutToTwentyCharacters) {
+    broker_.AnswerRequest("CSetDescriptionDlg", IDOK, {{"description", "Substation 12, feeder B north"}});
+    const std::vector<std::string> status = Run(WM_SESSION_SET_DESCRIPTION);
+    EXPECT_EQ(status,
+              (std::vector<std::string>{"Writing the logger description...", "Logger description written."}));
+    EXPECT_EQ(StatusTexts(STATUS_DESCRIPTION).back(), "Substation 12, feede");
+
+    // The dialog shows the text the logger now holds; a cancel writes nothing.
+    broker_.AnswerRequest("CSetDescriptionDlg", IDCANCEL);
+    const int before = simulator_.Logger().CommandCount();
+    EXPECT_TRUE(Run(WM_SESSION_SET_DESCRIPTION).empty());
+    EXPECT_EQ(simulator_.Logger().CommandCount(), before);
+    EXPECT_EQ(broker_.Asked().back().requestValues.at("description"), "Substation 12, feede");
+}
+
+TEST_F(SessionSettingsTest, OldFirmwareRefusesNetworkSettingsAndEveryMemoryModelTheWebPassword) {
+    broker_.SetDefaultAnswer(IDOK);
+    const int before = simulator_.Logger().CommandCount();
+    Run(WM_SESSION_SET_NETWORK_INFO);
+    Run(WM_SESSION_SET_WEB_PASSWORD);
+    EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_NOT_SUPPORTED, IDS_NOT_SUPPORTED}));
+    EXPECT_EQ(simulator_.Logger().CommandCount(), before);
+}
+
+class NetworkSettingsTest : public SessionSettingsTest {
+protected:
+    NetworkSettingsTest() : SessionSettingsTest("standard-135") {}
+};
+
+TEST_F(NetworkSettingsTest, NewNetworkSettingsRestartTheLoggerAndEndTheSession) {
+    broker_.AnswerRequest("CSetNetworkInfoDlg", IDOK,
+                          {{"address", "10.1.2.3"},
+                           {"mask", "255.255.255.0"},
+                           {"port", "777"},
+                           {"gateway", "10.1.2.1"},
+                           {"dhcp", "0"}});
+    broker_.AnswerRequest("CMsgBox", IDOK);
+    const int before = simulator_.Logger().CommandCount();
+    const std::vector<std::string> status = Run(WM_SESSION_SET_NETWORK_INFO);
+    EXPECT_EQ(status.front(), "Reading the network settings...");
+    EXPECT_EQ(status.back(), "Restarting the logger...");
+    // A memory model restarts already as it takes its new settings.
+    EXPECT_TRUE(CommandsSince(before).back() == "!!RESTART" || CommandsSince(before).back() == "_!RESET");
+    ASSERT_TRUE(Eventually([this] { return EndOfSessionAsked(); }));
+    const auto asked = broker_.Asked();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].requestValues.at("quarven"), "0");
+    EXPECT_EQ(asked[1].requestValues.at("text"),
+              "The logger restarts with its new settings. Connect again once it is back.");
+}
+
+TEST_F(NetworkSettingsTest, NetworkSettingsThatCannotBeReadOrWrittenAreTold) {
+    Mute();
+    broker_.AnswerMessageBox(IDOK);
+    Run(WM_SESSION_SET_NETWORK_INFO);
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_NETWORK_SETTINGS_UNREADABLE});
+    EXPECT_FALSE(EndOfSessionAsked());
+}
+
+}  // namespace
+}  // namespace sessiontest
