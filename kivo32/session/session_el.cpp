@@ -191,6 +191,12 @@ void CSessionEL::OnCommand(platform::Message& message) {
         case WM_SESSION_SET_DESCRIPTION:
             OnSetDescription();
             break;
+        case WM_SESSION_SET_MODEM_STRING:
+            OnSetModemString();
+            break;
+        case WM_SESSION_SET_SCALARS:
+            OnSetScalars();
+            break;
         case WM_SESSION_SET_NETWORK_INFO:
             OnSetNetworkInfo();
             break;

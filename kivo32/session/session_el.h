@@ -34,6 +34,9 @@ public:
     CDataLogger* GetLogger() const { return logger_.get(); }
 
     int LoggerHasWiFi() const override;
+    // Writes the calibration scalars, telling the user how it went; the logger object keeps them. A
+    // write the user aborted puts the old ones back. 1 success.
+    int SetLoggerScalars(float a, float v, float r);
     int LoggerHasWebLogin() const override;
 
     // Establish, identify, decide the model, make the logger object and start its session. 1 or 0;
@@ -100,6 +103,8 @@ private:
     void OnSetTime();
     void OnSyncTime();
     void OnSetDescription();
+    void OnSetModemString();
+    void OnSetScalars();
     void OnSetNetworkInfo();
     void OnSetWebPassword();
     // Restarts the logger with its new settings, which ends the session.

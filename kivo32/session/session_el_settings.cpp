@@ -1,5 +1,6 @@
 // The program's session: the handlers that change a setting of the logger: its clock, its description,
-// its network settings and the password of its web login, and the restart that new network settings need.
+// its modem string, its calibration scalars, its network settings and the password of its web login, and the
+// restart that new network settings need.
 #include <cctype>
 #include <charconv>
 #include <ctime>
@@ -66,6 +67,22 @@ std::string ClockTimeText(const std::tm& time) {
     char text[16];
     std::strftime(text, sizeof text, "%H:%M:%S", &time);
     return text;
+}
+
+// A scalar as text that reads back to the same float.
+std::string ScalarText(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+std::optional<float> ParseScalar(const std::string& text) {
+    float value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 bool SupportsNetworkSettings(int typeCode, const std::string& firmwareText) {
@@ -200,6 +217,77 @@ void CSessionEL::OnSetDescription() {
     logger_->SetDescription(description);
     PostStatus(STATUS_DESCRIPTION, description);
     PostStatusString(STATUS_TEXT, IDS_DESCRIPTION_WRITTEN);
+}
+
+void CSessionEL::OnSetModemString() {
+    const CommandScope scope(*this);
+    PostStatusString(STATUS_TEXT, IDS_READING_MODEM_STRING);
+    std::string modemString;
+    if (!logger_ || !logger_->ReadModemString(modemString)) {
+        ShowMessageBoxId(IDS_READ_MODEM_STRING_FAILED, MB_OK, true);
+        return;
+    }
+    PostBlankStatus();
+    platform::DialogRequest request{"CSetModemStringDlg", {}};
+    request.Set("modemString", modemString);
+    request.Set("logger", logger_->GetTitleText());
+    if (RunDialog(request) != IDOK) {
+        return;
+    }
+    PostStatusString(STATUS_TEXT, IDS_WRITING_MODEM_STRING);
+    if (logger_->SetModemString(request.Get("modemString"))) {
+        PostStatusString(STATUS_TEXT, IDS_MODEM_STRING_WRITTEN);
+    } else {
+        ShowFailure(IDS_WRITE_MODEM_STRING_FAILED);
+    }
+}
+
+void CSessionEL::OnSetScalars() {
+    const CommandScope scope(*this);
+    PostStatusString(STATUS_TEXT, IDS_READING_SCALARS);
+    if (!logger_ || !logger_->ReadScalars()) {
+        ShowFailure(IDS_READ_SCALARS_FAILED);
+        return;
+    }
+    PostStatusString(STATUS_TEXT, IDS_SCALARS_READ);
+    platform::DialogRequest request{"CSetScalarsDlg", {}};
+    request.Set("a", ScalarText(logger_->GetAScalar()));
+    request.Set("v", ScalarText(logger_->GetVScalar()));
+    request.Set("r", ScalarText(logger_->GetRScalar()));
+    request.Set("loggerId", logger_->GetLoggerId());
+    request.Set("firmware", logger_->GetFirmwareText());
+    if (RunDialog(request) != IDOK) {
+        return;
+    }
+    const std::optional<float> a = ParseScalar(request.Get("a"));
+    const std::optional<float> v = ParseScalar(request.Get("v"));
+    const std::optional<float> r = ParseScalar(request.Get("r"));
+    if (!a || !v || !r) {
+        ShowFailure(IDS_WRITE_SCALARS_FAILED);
+        return;
+    }
+    SetLoggerScalars(*a, *v, *r);
+}
+
+int CSessionEL::SetLoggerScalars(float a, float v, float r) {
+    if (logger_ && logger_->WriteScalars(a, v, r)) {
+        ShowMessageBoxId(IDS_SCALARS_WRITTEN, MB_OK, true);
+        logger_->SetAScalar(a);
+        logger_->SetVScalar(v);
+        logger_->SetRScalar(r);
+        return 1;
+    }
+    if (!logger_) {
+        return 0;
+    }
+    ShowFailure(IDS_WRITE_SCALARS_FAILED);
+    // Halfway through, the logger may hold part of the new scalars: it gets its old ones back.
+    SecondTryAfterAbort(
+        [this] {
+            return logger_->WriteScalars(logger_->GetAScalar(), logger_->GetVScalar(), logger_->GetRScalar());
+        },
+        IDS_SCALARS_RESTORE_FAILED);
+    return 0;
 }
 
 void CSessionEL::OnSetNetworkInfo() {

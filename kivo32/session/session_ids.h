@@ -121,3 +121,17 @@ inline constexpr unsigned IDS_RESTART_NOTICE = 59474;
 inline constexpr unsigned IDS_WEB_PASSWORD_FAILED = 59540;
 inline constexpr unsigned IDS_WEB_PASSWORD_TITLE = 59832;
 inline constexpr unsigned IDS_WEB_PASSWORD_PROMPT = 59833;
+
+// The modem string.
+inline constexpr unsigned IDS_READING_MODEM_STRING = 12406;
+inline constexpr unsigned IDS_WRITING_MODEM_STRING = 12407;
+inline constexpr unsigned IDS_MODEM_STRING_WRITTEN = 12366;
+inline constexpr unsigned IDS_READ_MODEM_STRING_FAILED = 12364;
+inline constexpr unsigned IDS_WRITE_MODEM_STRING_FAILED = 12365;
+
+// The calibration scalars.
+inline constexpr unsigned IDS_READ_SCALARS_FAILED = 12372;
+inline constexpr unsigned IDS_SCALARS_READ = 12373;
+inline constexpr unsigned IDS_SCALARS_WRITTEN = 12374;
+inline constexpr unsigned IDS_WRITE_SCALARS_FAILED = 12375;
+inline constexpr unsigned IDS_SCALARS_RESTORE_FAILED = 12376;

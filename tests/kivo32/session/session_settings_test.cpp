@@ -2,6 +2,7 @@
 // shape, the description, the network settings with the restart, and the web login's password.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -106,6 +107,57 @@ TEST_F(SessionSettingsTest, OldFirmwareRefusesNetworkSettingsAndEveryMemoryModel
     Run(WM_SESSION_SET_WEB_PASSWORD);
     EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_NOT_SUPPORTED, IDS_NOT_SUPPORTED}));
     EXPECT_EQ(simulator_.Logger().CommandCount(), before);
+}
+
+TEST_F(SessionSettingsTest, TheModemStringIsShownAsReadAndWrittenAsEdited) {
+    simulator_.Logger().ChangeState([](LoggerState& s) { s.modemString = "ATS0=1"; });
+    broker_.AnswerRequest("CSetModemStringDlg", IDOK, {{"modemString", "AT&F S0=2"}});
+    EXPECT_EQ(Run(WM_SESSION_SET_MODEM_STRING),
+              (std::vector<std::string>{"Reading the modem string...", " ", "Writing the modem string...",
+                                        "Modem string written."}));
+    EXPECT_EQ(broker_.Asked().at(0).requestValues.at("modemString"), "ATS0=1");
+    EXPECT_EQ(simulator_.Logger().State().modemString, "AT&F S0=2");
+}
+
+TEST_F(SessionSettingsTest, ALoggerWithoutScalarsTellsSoAndOpensNoDialog) {
+    broker_.AnswerMessageBox(IDOK);
+    Run(WM_SESSION_SET_SCALARS);
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_READ_SCALARS_FAILED});
+    const auto asked = broker_.Asked();
+    EXPECT_TRUE(std::none_of(asked.begin(), asked.end(),
+                             [](const auto& question) { return question.kind == "CSetScalarsDlg"; }));
+}
+
+class ScalarSettingsTest : public SessionSettingsTest {
+protected:
+    ScalarSettingsTest() : SessionSettingsTest("nimbo-current") {}
+};
+
+TEST_F(ScalarSettingsTest, NewScalarsAreWrittenAndTheDialogShowsTheOldOnes) {
+    simulator_.Logger().ChangeState([](LoggerState& s) {
+        s.scalars[0] = 0.75f;
+        s.scalars[1] = 1.5f;
+    });
+    broker_.AnswerRequest("CSetScalarsDlg", IDOK, {{"a", "1.25"}, {"v", "0.5"}, {"r", "0"}});
+    broker_.AnswerMessageBox(IDOK);
+    EXPECT_EQ(Run(WM_SESSION_SET_SCALARS),
+              (std::vector<std::string>{"Reading the calibration scalars...", "Calibration scalars read."}));
+    const auto& shown = broker_.Asked().at(0).requestValues;
+    EXPECT_EQ(shown.at("a"), "0.75");
+    EXPECT_EQ(shown.at("v"), "1.5");
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_SCALARS_WRITTEN});
+    EXPECT_EQ(simulator_.Logger().State().scalars[0], 1.25f);
+    EXPECT_EQ(simulator_.Logger().State().scalars[1], 0.5f);
+
+    // A value that is no number writes nothing.
+    broker_.AnswerRequest("CSetScalarsDlg", IDOK, {{"a", "1,25"}, {"v", "0.5"}, {"r", "0"}});
+    broker_.AnswerMessageBox(IDOK);
+    const int before = simulator_.Logger().CommandCount();
+    Run(WM_SESSION_SET_SCALARS);
+    EXPECT_EQ(BoxIds().back(), IDS_WRITE_SCALARS_FAILED);
+    const std::vector<std::string> sent = CommandsSince(before);
+    EXPECT_FALSE(std::any_of(sent.begin(), sent.end(),
+                             [](const std::string& command) { return command.rfind("*!", 0) == 0; }));
 }
 
 class NetworkSettingsTest : public SessionSettingsTest {
