@@ -197,6 +197,12 @@ void CSessionEL::OnCommand(platform::Message& message) {
         case WM_SESSION_SET_SCALARS:
             OnSetScalars();
             break;
+        case WM_SESSION_CAL_AMP_SCALAR:
+            OnCalibrationDialog("CCalAmpScalarDlg");
+            break;
+        case WM_SESSION_CAL_VOLT_TEMP_SCALAR:
+            OnCalibrationDialog("CCalVoltTempScalarDlg");
+            break;
         case WM_SESSION_SET_NETWORK_INFO:
             OnSetNetworkInfo();
             break;

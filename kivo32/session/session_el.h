@@ -105,6 +105,9 @@ private:
     void OnSetDescription();
     void OnSetModemString();
     void OnSetScalars();
+    // The calibration dialog of `dialogName`, for a logger whose firmware can be calibrated, after its
+    // scalars were read.
+    void OnCalibrationDialog(const char* dialogName);
     void OnSetNetworkInfo();
     void OnSetWebPassword();
     // Restarts the logger with its new settings, which ends the session.

@@ -30,6 +30,8 @@ constexpr int kWebPasswordMax = 31;
 constexpr int kRestartNoticeMs = 5000;
 // The first type code of the Quarven family, the only one with a web login.
 constexpr int kFirstQuarvenType = 13;
+// The Quarven firmware number (the text from its third character) from which it can be calibrated.
+constexpr double kFirstCalibratingQuarven = 400.192;
 
 // The clock text "hh:mm:ss MM/DD/YY": each of its six fields two digits in its place.
 std::optional<std::tm> ParseClockText(const std::string& text) {
@@ -288,6 +290,40 @@ int CSessionEL::SetLoggerScalars(float a, float v, float r) {
         },
         IDS_SCALARS_RESTORE_FAILED);
     return 0;
+}
+
+void CSessionEL::OnCalibrationDialog(const char* dialogName) {
+    if (!logger_) {
+        ShowMessageBoxId(IDS_CALIBRATION_NO_LOGGER, MB_OK, true);
+        return;
+    }
+    if (GetLoggerType() >= kFirstQuarvenType) {
+        // The Quarven calibrates itself only from firmware 400.192 on.
+        const std::string& firmware = logger_->GetFirmwareText();
+        if (firmware.empty()) {
+            ShowMessageBoxId(IDS_CALIBRATION_NO_LOGGER, MB_OK, true);
+            return;
+        }
+        double version = 0;
+        const bool numbered =
+            firmware.size() > 2 &&
+            std::from_chars(firmware.data() + 2, firmware.data() + firmware.size(), version).ec ==
+                std::errc();
+        if (firmware.rfind("NX4", 0) != 0 || !numbered || version < kFirstCalibratingQuarven) {
+            ShowMessageBoxId(IDS_CALIBRATION_FIRMWARE_TOO_OLD, MB_OK, true);
+            return;
+        }
+    }
+    const CommandScope scope(*this);
+    PostStatusString(STATUS_TEXT, IDS_READING_SCALARS);
+    if (!logger_->ReadScalars()) {
+        ShowFailure(IDS_READ_SCALARS_FAILED);
+        return;
+    }
+    PostStatusString(STATUS_TEXT, IDS_READY_TO_CALIBRATE);
+    platform::DialogRequest request{dialogName, {}};
+    request.SetInt("typeCode", GetLoggerType());
+    RunDialog(request);
 }
 
 void CSessionEL::OnSetNetworkInfo() {

@@ -135,3 +135,8 @@ inline constexpr unsigned IDS_SCALARS_READ = 12373;
 inline constexpr unsigned IDS_SCALARS_WRITTEN = 12374;
 inline constexpr unsigned IDS_WRITE_SCALARS_FAILED = 12375;
 inline constexpr unsigned IDS_SCALARS_RESTORE_FAILED = 12376;
+
+// The calibration dialogs.
+inline constexpr unsigned IDS_CALIBRATION_NO_LOGGER = 59472;
+inline constexpr unsigned IDS_CALIBRATION_FIRMWARE_TOO_OLD = 59473;
+inline constexpr unsigned IDS_READY_TO_CALIBRATE = 12404;

@@ -14,7 +14,8 @@ namespace sessiontest {
 
 class HandlerFixture : public ::testing::Test, public SessionFixture {
 protected:
-    explicit HandlerFixture(const char* model = "standard") : simulator_(*FindLoggerModel(model)) {}
+    explicit HandlerFixture(const char* model = "standard") : HandlerFixture(*FindLoggerModel(model)) {}
+    explicit HandlerFixture(const LoggerModel& model) : simulator_(model) {}
 
     void SetUp() override {
         PrepareLogger();

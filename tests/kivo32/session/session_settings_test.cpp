@@ -160,6 +160,69 @@ TEST_F(ScalarSettingsTest, NewScalarsAreWrittenAndTheDialogShowsTheOldOnes) {
                              [](const std::string& command) { return command.rfind("*!", 0) == 0; }));
 }
 
+class QuarvenSettingsTest : public SessionSettingsTest {
+protected:
+    QuarvenSettingsTest() : SessionSettingsTest("quarven-rs") {}
+};
+
+TEST_F(QuarvenSettingsTest, TheWebPasswordIsSentAndItsFailureTold) {
+    broker_.AnswerRequest("CWiFiPasswordDlg", IDOK, {{"password", "s3cret-door"}});
+    Run(WM_SESSION_SET_WEB_PASSWORD);
+    EXPECT_EQ(simulator_.Logger().State().wifiSettings.at("WWEBPASS"), "s3cret-door");
+    const auto asked = broker_.Asked();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].requestValues.at("limit"), "31");
+    EXPECT_EQ(asked[0].requestValues.at("title"), "Web Login Password");
+    EXPECT_TRUE(BoxIds().empty());
+
+    Mute();
+    broker_.AnswerRequest("CWiFiPasswordDlg", IDOK, {{"password", "other"}});
+    broker_.AnswerMessageBox(IDOK);
+    Run(WM_SESSION_SET_WEB_PASSWORD);
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_WEB_PASSWORD_FAILED});
+}
+
+// A Quarven with the firmware text of the test's parameter.
+class CalibrationGateTest : public HandlerFixture, public ::testing::WithParamInterface<const char*> {
+protected:
+    // Below 401 the connect step warns of old firmware.
+    CalibrationGateTest() : HandlerFixture(WithFirmware(GetParam())) { broker_.SetDefaultAnswer(IDOK); }
+    static LoggerModel WithFirmware(const char* firmware) {
+        LoggerModel model = *FindLoggerModel("quarven-rs");
+        model.firmwareText = firmware;
+        return model;
+    }
+};
+
+TEST_P(CalibrationGateTest, OnlyFirmwareFrom400_192OpensTheCalibrationDialogs) {
+    const bool calibrates = std::string(GetParam()) >= "NX400.192";
+    const int ends = CommandEnds();
+    const std::size_t boxes = broker_.Boxes().size();
+    broker_.AnswerRequest("CCalAmpScalarDlg", IDOK);
+    broker_.AnswerRequest("CCalVoltTempScalarDlg", IDOK);
+    for (const unsigned message : {WM_SESSION_CAL_AMP_SCALAR, WM_SESSION_CAL_VOLT_TEMP_SCALAR}) {
+        owner_.GetActiveSession()->Post(platform::Message(message));
+    }
+    if (calibrates) {
+        ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends + 2; }));
+        EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+        EXPECT_EQ(broker_.Asked().back().kind, "CCalVoltTempScalarDlg");
+        EXPECT_EQ(broker_.Asked().back().requestValues.at("typeCode"), "13");
+        EXPECT_EQ(StatusTexts(STATUS_TEXT).back(), "Ready to calibrate.");
+        EXPECT_EQ(broker_.Boxes().size(), boxes);
+    } else {
+        ASSERT_TRUE(Eventually([&] { return broker_.Boxes().size() == boxes + 2; }));
+        const std::vector<unsigned> ids = BoxIds();
+        EXPECT_EQ(
+            std::vector<unsigned>(ids.end() - 2, ids.end()),
+            (std::vector<unsigned>{IDS_CALIBRATION_FIRMWARE_TOO_OLD, IDS_CALIBRATION_FIRMWARE_TOO_OLD}));
+        EXPECT_EQ(CommandEnds(), ends);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Firmware, CalibrationGateTest,
+                         ::testing::Values("NX400.191", "NX400.192", "NX401.234"));
+
 class NetworkSettingsTest : public SessionSettingsTest {
 protected:
     NetworkSettingsTest() : SessionSettingsTest("standard-135") {}
