@@ -73,6 +73,8 @@ private:
     // The real-time values window of the logger's kind, with its update loop.
     void OnRealTimeValues(bool graph);
     void RunRealTimeLoop(const CRealTimeWindowLink& window);
+    // The setups stored in the logger, with the status texts of their listing; a failure is told.
+    bool ListSetups(std::vector<std::string>& setups);
     // Harmonics and waveform capture: the stored setups, then the dialog of `dialogName`.
     void OnSetupDialog(const char* trace, const char* dialogName);
     // ---- Data handlers (session_el_data.cpp).

@@ -174,13 +174,10 @@ void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest reque
 
 void CSessionEL::OnReadSetupTable() {
     const CommandScope scope(*this);
-    PostStatusString(STATUS_TEXT, IDS_LISTING_SETUPS);
     std::vector<std::string> setups;
-    if (!logger_ || !logger_->ListStoredSetups(setups)) {
-        ShowFailure(IDS_LIST_SETUPS_FAILED);
+    if (!ListSetups(setups)) {
         return;
     }
-    PostStatusString(STATUS_TEXT, IDS_SETUPS_LISTED);
     int choice = 1;
     if (setups.size() >= 2) {
         platform::DialogRequest request{"CLoggerSUTListDlg", {}};

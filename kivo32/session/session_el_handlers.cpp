@@ -173,16 +173,23 @@ void CSessionEL::OnLoggerProperties() {
     }
 }
 
+bool CSessionEL::ListSetups(std::vector<std::string>& setups) {
+    PostStatusString(STATUS_TEXT, IDS_LISTING_SETUPS);
+    if (!logger_ || !logger_->ListStoredSetups(setups)) {
+        ShowFailure(IDS_LIST_SETUPS_FAILED);
+        return false;
+    }
+    PostStatusString(STATUS_TEXT, IDS_SETUPS_LISTED);
+    return true;
+}
+
 void CSessionEL::OnSetupDialog(const char* trace, const char* dialogName) {
     Trace(trace);
     const CommandScope scope(*this);
-    PostStatusString(STATUS_TEXT, IDS_LISTING_SETUPS);
     std::vector<std::string> setups;
-    if (!logger_ || !logger_->ListStoredSetups(setups)) {
-        ShowFailure(IDS_LIST_SETUPS_FAILED);
+    if (!ListSetups(setups)) {
         return;
     }
-    PostStatusString(STATUS_TEXT, IDS_SETUPS_LISTED);
     const CSUTInfo* active = logger_->GetSUTInfo(1);
     if (active == nullptr || !active->setupTable || !active->setupTable->HasActiveChannel(true)) {
         ShowMessageBoxId(IDS_SETUP_WITHOUT_CHANNEL, MB_OK, true);
