@@ -191,6 +191,12 @@ void CSessionEL::OnCommand(platform::Message& message) {
         case WM_SESSION_SET_DESCRIPTION:
             OnSetDescription();
             break;
+        case WM_SESSION_SET_BAUD_RATE:
+            OnSetBaudRate();
+            break;
+        case WM_SESSION_SYNC_BAUD_RATE:
+            OnSyncBaudRate();
+            break;
         case WM_SESSION_SET_MODEM_STRING:
             OnSetModemString();
             break;

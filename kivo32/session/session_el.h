@@ -94,6 +94,15 @@ private:
     // A notice that closes itself after `milliseconds`.
     void ShowTimedNotice(const std::string& text, int milliseconds);
 
+    // ---- Speed handlers (session_el_speed.cpp).
+    // False, and told, when the logger's firmware cannot run at `speed`.
+    bool SpeedAllowed(int speed) const;
+    // Sets the logger and the link to `speed` with their status texts; a failure is told.
+    bool ChangeSpeed(int speed);
+    void OnSetBaudRate();
+    // Offers to bring the link to the stored default speed.
+    void OnSyncBaudRate();
+
     // ---- Setting handlers (session_el_settings.cpp).
     // The question before a clock command, unless the user turned it off; true to go on.
     bool AskBeforeClockCommand();

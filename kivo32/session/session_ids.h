@@ -140,3 +140,14 @@ inline constexpr unsigned IDS_SCALARS_RESTORE_FAILED = 12376;
 inline constexpr unsigned IDS_CALIBRATION_NO_LOGGER = 59472;
 inline constexpr unsigned IDS_CALIBRATION_FIRMWARE_TOO_OLD = 59473;
 inline constexpr unsigned IDS_READY_TO_CALIBRATE = 12404;
+
+// The link speed: the modem link's question, the speed the older Nimbo firmware cannot take, the change.
+inline constexpr unsigned IDS_CONFIRM_MODEM_SPEED = 12339;
+inline constexpr unsigned IDS_CONFIRM_MODEM_SPEED_TITLE = 12344;
+inline constexpr unsigned IDS_CHANGE_SPEED_BUTTON = 12345;
+inline constexpr unsigned IDS_KEEP_SPEED_BUTTON = 12346;
+inline constexpr unsigned IDS_SPEED_NOT_SUPPORTED = 12444;
+inline constexpr unsigned IDS_CHANGING_SPEED = 12341;  // %d speed
+inline constexpr unsigned IDS_SPEED_CHANGED = 12342;   // %d speed
+inline constexpr unsigned IDS_CHANGE_SPEED_FAILED = 12340;
+inline constexpr unsigned IDS_MATCH_STORED_SPEED_BUTTON = 12473;

@@ -109,6 +109,56 @@ TEST_F(SessionSettingsTest, OldFirmwareRefusesNetworkSettingsAndEveryMemoryModel
     EXPECT_EQ(simulator_.Logger().CommandCount(), before);
 }
 
+TEST_F(SessionSettingsTest, TheSpeedChangesToTheChosenOneAndBackToTheStoredDefault) {
+    broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "19200"}});
+    // Not kept as the default.
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON2);
+    EXPECT_EQ(Run(WM_SESSION_SET_BAUD_RATE),
+              (std::vector<std::string>{"Changing the logger's speed to 19200 baud...",
+                                        "The logger now runs at 19200 baud."}));
+    EXPECT_EQ(broker_.Asked().at(0).requestValues.at("speed"), "57600");
+    EXPECT_EQ(StatusTexts(STATUS_LINK_SPEED).back(), "19200");
+    EXPECT_EQ(owner_.GetStoredBaud(kLinkDirect), 57600);
+
+    // The stored default is offered back; the logger still answers at the speed it was brought to.
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
+    EXPECT_EQ(Run(WM_SESSION_SYNC_BAUD_RATE).back(), "The logger now runs at 57600 baud.");
+    EXPECT_EQ(broker_.Boxes().back().texts.prompt,
+              "The link runs at 19200 baud. Keep this speed as the default?");
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
+    EXPECT_EQ(Run(WM_SESSION_CLEAR_PEAK), std::vector<std::string>{"Peak values cleared."});
+
+    // At the default already, nothing is asked.
+    const std::size_t boxes = broker_.Boxes().size();
+    Run(WM_SESSION_SYNC_BAUD_RATE);
+    EXPECT_EQ(broker_.Boxes().size(), boxes);
+}
+
+// A Nimbo whose firmware predates the fastest speed.
+class OldNimboSpeedTest : public HandlerFixture {
+protected:
+    OldNimboSpeedTest() : HandlerFixture(OldNimbo()) {}
+    static LoggerModel OldNimbo() {
+        LoggerModel model = *FindLoggerModel("nimbo-current");
+        model.firmwareText = "BUA-2.101";
+        return model;
+    }
+};
+
+TEST_F(OldNimboSpeedTest, FirmwareBefore102IsNeverSetTo57600) {
+    broker_.SetDefaultAnswer(IDC_MSGBOX_BUTTON2);
+    broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "19200"}});
+    Run(WM_SESSION_SET_BAUD_RATE);
+    const int before = simulator_.Logger().CommandCount();
+    broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "57600"}});
+    Run(WM_SESSION_SET_BAUD_RATE);
+    Run(WM_SESSION_SYNC_BAUD_RATE);
+    EXPECT_EQ(simulator_.Logger().CommandCount(), before);
+    const std::vector<unsigned> ids = BoxIds();
+    EXPECT_EQ(std::vector<unsigned>(ids.end() - 2, ids.end()),
+              (std::vector<unsigned>{IDS_SPEED_NOT_SUPPORTED, IDS_SPEED_NOT_SUPPORTED}));
+}
+
 TEST_F(SessionSettingsTest, TheModemStringIsShownAsReadAndWrittenAsEdited) {
     simulator_.Logger().ChangeState([](LoggerState& s) { s.modemString = "ATS0=1"; });
     broker_.AnswerRequest("CSetModemStringDlg", IDOK, {{"modemString", "AT&F S0=2"}});
