@@ -197,6 +197,12 @@ void CSessionEL::OnCommand(platform::Message& message) {
         case WM_SESSION_SYNC_BAUD_RATE:
             OnSyncBaudRate();
             break;
+        case WM_SESSION_READ_CALL_SCHEDULE:
+            OnReadCallSchedule();
+            break;
+        case WM_SESSION_CALL_SCHEDULE:
+            OnCallSchedule();
+            break;
         case WM_SESSION_SET_MODEM_STRING:
             OnSetModemString();
             break;

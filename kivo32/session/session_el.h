@@ -14,6 +14,7 @@
 #include "kivo32/session/download_request.h"
 #include "kivo32/session/session_owner.h"
 #include "shared/link/session.h"
+#include "shared/logger/call_schedule.h"
 
 class CDataLogger;
 class CRealTimeWindowLink;
@@ -113,6 +114,9 @@ private:
     bool SecondTryAfterAbort(const std::function<int()>& operation, unsigned failureId);
     void OnSetTime();
     void OnSyncTime();
+    // Reads the logger's call schedule, then opens it for editing (OnCallSchedule).
+    void OnReadCallSchedule();
+    void OnCallSchedule();
     void OnSetDescription();
     void OnSetModemString();
     void OnSetScalars();
@@ -136,4 +140,6 @@ private:
     CSessionOwner& owner_;
     const CLinkSettings settings_;
     std::unique_ptr<CDataLogger> logger_;
+    // The call schedule last read, which the schedule dialog shows.
+    CallScheduleRecord call_schedule_;
 };

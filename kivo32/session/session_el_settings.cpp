@@ -1,14 +1,17 @@
 // The program's session: the handlers that change a setting of the logger: its clock, its description,
-// its modem string, its calibration scalars, its network settings and the password of its web login, and the
-// restart that new network settings need.
+// its call schedule, its modem string, its calibration scalars, its network settings and the password of its
+// web login, and the restart that new network settings need.
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <ctime>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
+#include "kivo32/session/session_messages.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/local_time.h"
 #include "platform/base/message_box_flags.h"
@@ -18,6 +21,7 @@
 #include "shared/common/message_box.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
+#include "shared/logger/call_schedule.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/logger_ids.h"
 #include "shared/logger/network_settings.h"
@@ -62,6 +66,13 @@ int FirmwareNumber(const std::string& text) {
         std::from_chars(text.data() + dot + 1, text.data() + text.size(), number);
     }
     return number;
+}
+
+// "hh:mm".
+std::string TwoDigitTime(int hour, int minute) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+    return text;
 }
 
 // "%H:%M:%S", whatever the user's time format.
@@ -196,6 +207,71 @@ void CSessionEL::OnSyncTime() {
     }
     const CommandScope scope(*this);
     SetClockTo(std::time(nullptr));
+}
+
+void CSessionEL::OnReadCallSchedule() {
+    const CommandScope scope(*this);
+    PostStatusString(STATUS_TEXT, IDS_READING_CLOCK);
+    std::string clockText;
+    std::optional<std::tm> today;
+    if (logger_ && logger_->ReadClock(clockText)) {
+        today = ParseClockText(clockText);
+    }
+    if (!today) {
+        ShowFailure(IDS_READ_CLOCK_FAILED);
+        return;
+    }
+    // The schedule's weekdays count from the logger's own date.
+    PostStatusString(STATUS_TEXT, IDS_READING_CALL_SCHEDULE);
+    CallScheduleRecord schedule;
+    if (!logger_->ReadCallSchedule(schedule, *today)) {
+        ShowFailure(IDS_READ_CALL_SCHEDULE_FAILED);
+        return;
+    }
+    PostBlankStatus();
+    call_schedule_ = schedule;
+    Post(platform::Message(WM_SESSION_CALL_SCHEDULE));
+}
+
+void CSessionEL::OnCallSchedule() {
+    const CommandScope scope(*this);
+    if (!logger_) {
+        return;
+    }
+    platform::DialogRequest request{"CDorvaneCallScheduleDlg", {}};
+    request.Set("text", call_schedule_.text);
+    request.SetInt("kind", call_schedule_.kind);
+    request.Set("firstTime", TwoDigitTime(call_schedule_.firstHour, call_schedule_.firstMinute));
+    request.Set("secondTime", TwoDigitTime(call_schedule_.secondHour, call_schedule_.secondMinute));
+    if (RunDialog(request) != IDOK) {
+        return;
+    }
+    if (request.GetInt("restartOnly") != 0) {
+        PostStatusString(STATUS_TEXT, IDS_RESTARTING_SCHEDULE);
+        if (logger_->SendScheduleRCommand()) {
+            PostStatusString(STATUS_TEXT, IDS_SCHEDULE_RESTARTED);
+        } else {
+            ShowFailure(IDS_WRITE_CALL_SCHEDULE_FAILED);
+        }
+        return;
+    }
+    PostStatusString(STATUS_TEXT, IDS_WRITING_CALL_SCHEDULE);
+    bool written = logger_->ClearCallSchedule() && logger_->SendScheduleRCommand();
+    // One call time "hh:mm" a line.
+    std::istringstream times(request.Get("times"));
+    for (std::string time; written && std::getline(times, time);) {
+        int hour = 0;
+        int minute = 0;
+        char colon = 0;
+        std::istringstream fields(time);
+        written = fields >> hour >> colon >> minute && colon == ':' &&
+                  GetConnection()->DoCommand("SCHEDULE /S " + TwoDigitTime(hour, minute) + " 00", 12000);
+    }
+    if (written) {
+        PostStatusString(STATUS_TEXT, IDS_CALL_SCHEDULE_WRITTEN);
+    } else {
+        ShowFailure(IDS_WRITE_CALL_SCHEDULE_FAILED);
+    }
 }
 
 void CSessionEL::OnSetDescription() {

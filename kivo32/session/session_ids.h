@@ -151,3 +151,12 @@ inline constexpr unsigned IDS_CHANGING_SPEED = 12341;  // %d speed
 inline constexpr unsigned IDS_SPEED_CHANGED = 12342;   // %d speed
 inline constexpr unsigned IDS_CHANGE_SPEED_FAILED = 12340;
 inline constexpr unsigned IDS_MATCH_STORED_SPEED_BUTTON = 12473;
+
+// The call schedule.
+inline constexpr unsigned IDS_READING_CALL_SCHEDULE = 12432;
+inline constexpr unsigned IDS_READ_CALL_SCHEDULE_FAILED = 12433;
+inline constexpr unsigned IDS_RESTARTING_SCHEDULE = 12469;
+inline constexpr unsigned IDS_SCHEDULE_RESTARTED = 12470;
+inline constexpr unsigned IDS_WRITING_CALL_SCHEDULE = 12430;
+inline constexpr unsigned IDS_CALL_SCHEDULE_WRITTEN = 12431;
+inline constexpr unsigned IDS_WRITE_CALL_SCHEDULE_FAILED = 12429;

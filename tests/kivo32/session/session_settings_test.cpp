@@ -159,6 +159,30 @@ TEST_F(OldNimboSpeedTest, FirmwareBefore102IsNeverSetTo57600) {
               (std::vector<unsigned>{IDS_SPEED_NOT_SUPPORTED, IDS_SPEED_NOT_SUPPORTED}));
 }
 
+TEST_F(SessionSettingsTest, TheCallScheduleIsReadThenEditedAndWrittenOrOnlyRestarted) {
+    broker_.AnswerRequest("CDorvaneCallScheduleDlg", IDOK, {{"times", "08:30\n17:05"}});
+    const int ends = CommandEnds();
+    owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_READ_CALL_SCHEDULE));
+    // The read and the dialog are two commands.
+    ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends + 2; }));
+    ASSERT_TRUE(owner_.GetActiveSession()->WaitForCommandDone(30s));
+    EXPECT_EQ(simulator_.Logger().State().callTimes, (std::vector<std::string>{"08:30 00", "17:05 00"}));
+    EXPECT_EQ(StatusTexts(STATUS_TEXT).back(), "Call schedule written.");
+    EXPECT_TRUE(BoxIds().empty());
+
+    broker_.AnswerRequest("CDorvaneCallScheduleDlg", IDOK, {{"restartOnly", "1"}, {"times", "09:00"}});
+    EXPECT_EQ(Run(WM_SESSION_CALL_SCHEDULE),
+              (std::vector<std::string>{"Restarting the call schedule...", "Call schedule restarted."}));
+    EXPECT_EQ(simulator_.Logger().State().callTimes.size(), 2u);
+
+    // A time that is no time writes no more and is told.
+    broker_.AnswerRequest("CDorvaneCallScheduleDlg", IDOK, {{"times", "07:15\nlater"}});
+    broker_.AnswerMessageBox(IDOK);
+    Run(WM_SESSION_CALL_SCHEDULE);
+    EXPECT_EQ(simulator_.Logger().State().callTimes, std::vector<std::string>{"07:15 00"});
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_WRITE_CALL_SCHEDULE_FAILED});
+}
+
 TEST_F(SessionSettingsTest, TheModemStringIsShownAsReadAndWrittenAsEdited) {
     simulator_.Logger().ChangeState([](LoggerState& s) { s.modemString = "ATS0=1"; });
     broker_.AnswerRequest("CSetModemStringDlg", IDOK, {{"modemString", "AT&F S0=2"}});
