@@ -104,7 +104,8 @@ private:
     // Offers to bring the link to the stored default speed.
     void OnSyncBaudRate();
 
-    // ---- Setting handlers (session_el_settings.cpp).
+    // ---- Setting handlers: the clock and the call schedule (session_el_clock.cpp), the others
+    // (session_el_settings.cpp).
     // The question before a clock command, unless the user turned it off; true to go on.
     bool AskBeforeClockCommand();
     // Sets the logger clock to `time` with its status texts; tells a failure.
