@@ -10,6 +10,7 @@
 #include "shared/link/link_ids.h"
 #include "shared/link/net_link_error.h"
 #include "shared/logger/data_logger.h"
+#include "shared/setup/setup_table.h"
 
 namespace {
 
@@ -167,6 +168,66 @@ void CSessionEL::OnCommand(platform::Message& message) {
             break;
         case WM_SESSION_WF_CAPTURE:
             OnSetupDialog("In CSessionEL::OnWFCapture()\n", "CWFCaptureOrnat");
+            break;
+        case WM_SESSION_READ_ALL_DATA:
+        case WM_SESSION_READ_NEW_DATA: {
+            DownloadRequest request;
+            if (auto* sent = platform::PayloadAs<DownloadRequest>(message)) {
+                request = std::move(*sent);
+            }
+            if (message.id == WM_SESSION_READ_ALL_DATA) {
+                OnReadAllData(message.wParam != 0, std::move(request));
+            } else {
+                OnReadNewData(message.wParam != 0, std::move(request));
+            }
+            break;
+        }
+        case WM_SESSION_SET_TIME:
+            OnSetTime();
+            break;
+        case WM_SESSION_SYNC_TIME:
+            OnSyncTime();
+            break;
+        case WM_SESSION_SET_DESCRIPTION:
+            OnSetDescription();
+            break;
+        case WM_SESSION_SET_BAUD_RATE:
+            OnSetBaudRate();
+            break;
+        case WM_SESSION_SYNC_BAUD_RATE:
+            OnSyncBaudRate();
+            break;
+        case WM_SESSION_READ_CALL_SCHEDULE:
+            OnReadCallSchedule();
+            break;
+        case WM_SESSION_CALL_SCHEDULE:
+            OnCallSchedule();
+            break;
+        case WM_SESSION_SET_MODEM_STRING:
+            OnSetModemString();
+            break;
+        case WM_SESSION_SET_SCALARS:
+            OnSetScalars();
+            break;
+        case WM_SESSION_CAL_AMP_SCALAR:
+            OnCalibrationDialog("CCalAmpScalarDlg");
+            break;
+        case WM_SESSION_CAL_VOLT_TEMP_SCALAR:
+            OnCalibrationDialog("CCalVoltTempScalarDlg");
+            break;
+        case WM_SESSION_SET_NETWORK_INFO:
+            OnSetNetworkInfo();
+            break;
+        case WM_SESSION_SET_WEB_PASSWORD:
+            OnSetWebPassword();
+            break;
+        case WM_SESSION_READ_SETUP_TABLE:
+            OnReadSetupTable();
+            break;
+        case WM_SESSION_PROGRAM_LOGGER:
+            if (const auto* setup = platform::PayloadAs<CSetupTable>(message)) {
+                OnProgramLogger(*setup);
+            }
             break;
         default:
             break;

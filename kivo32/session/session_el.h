@@ -4,15 +4,21 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "kivo32/session/download_request.h"
 #include "kivo32/session/session_owner.h"
 #include "shared/link/session.h"
+#include "shared/logger/call_schedule.h"
 
 class CDataLogger;
 class CRealTimeWindowLink;
+class CSetupTable;
 
 class CSessionEL : public CSession {
 public:
@@ -29,6 +35,9 @@ public:
     CDataLogger* GetLogger() const { return logger_.get(); }
 
     int LoggerHasWiFi() const override;
+    // Writes the calibration scalars, telling the user how it went; the logger object keeps them. A
+    // write the user aborted puts the old ones back. 1 success.
+    int SetLoggerScalars(float a, float v, float r);
     int LoggerHasWebLogin() const override;
 
     // Establish, identify, decide the model, make the logger object and start its session. 1 or 0;
@@ -65,8 +74,63 @@ private:
     // The real-time values window of the logger's kind, with its update loop.
     void OnRealTimeValues(bool graph);
     void RunRealTimeLoop(const CRealTimeWindowLink& window);
+    // The setups stored in the logger, with the status texts of their listing; a failure is told.
+    bool ListSetups(std::vector<std::string>& setups);
     // Harmonics and waveform capture: the stored setups, then the dialog of `dialogName`.
     void OnSetupDialog(const char* trace, const char* dialogName);
+    // ---- Data handlers (session_el_data.cpp).
+    // Reads every record into the request's file; `openFile` opens it as a document afterwards.
+    void OnReadAllData(bool openFile, DownloadRequest request);
+    // Reads the records logged since the existing file's last; offers a full read without a file.
+    void OnReadNewData(bool openFile, DownloadRequest request);
+    // The new-data read inside a running command, again as long as the user wants to try again.
+    int ReadNewData(const std::filesystem::path& path);
+    // Checks the file against the logger's setup and tells the logger where the file ended; false when
+    // the read cannot go on (the user was told or asked).
+    bool PrepareNewDataRead(const std::filesystem::path& path, long& recordCount);
+    // Tells the download's failure, or hands the file on to the main window.
+    void FinishDownload(int result, bool openFile, DownloadRequest request);
+    void OnReadSetupTable();
+    void OnProgramLogger(const CSetupTable& setup);
+    // A notice that closes itself after `milliseconds`.
+    void ShowTimedNotice(const std::string& text, int milliseconds);
+
+    // ---- Speed handlers (session_el_speed.cpp).
+    // False, and told, when the logger's firmware cannot run at `speed`.
+    bool SpeedAllowed(int speed) const;
+    // Sets the logger and the link to `speed` with their status texts; a failure is told.
+    bool ChangeSpeed(int speed);
+    void OnSetBaudRate();
+    // Offers to bring the link to the stored default speed.
+    void OnSyncBaudRate();
+
+    // ---- Setting handlers: the clock and the call schedule (session_el_clock.cpp), the others
+    // (session_el_settings.cpp).
+    // The question before a clock command, unless the user turned it off; true to go on.
+    bool AskBeforeClockCommand();
+    // Sets the logger clock to `time` with its status texts; tells a failure.
+    bool SetClockTo(std::time_t time);
+    // After a change the user aborted (and the program is not closing): clears the abort and runs
+    // `operation` once more, showing `failureId` when it fails too. False when there was no second try.
+    bool SecondTryAfterAbort(const std::function<int()>& operation, unsigned failureId);
+    void OnSetTime();
+    void OnSyncTime();
+    // Reads the logger's call schedule, then opens it for editing (OnCallSchedule).
+    void OnReadCallSchedule();
+    void OnCallSchedule();
+    void OnSetDescription();
+    void OnSetModemString();
+    void OnSetScalars();
+    // The calibration dialog of `dialogName`, for a logger whose firmware can be calibrated, after its
+    // scalars were read.
+    void OnCalibrationDialog(const char* dialogName);
+    void OnSetNetworkInfo();
+    void OnSetWebPassword();
+    // Restarts the logger with its new settings, which ends the session.
+    void RestartLogger();
+
+    // The lines of `lines`, each ended by CR LF.
+    static std::string JoinLines(const std::vector<std::string>& lines);
     // Shows `messageId` in the standard box unless the user aborted.
     void ShowFailure(unsigned messageId) const;
     // A question in the program's own box: the button that answered it (IDC_MSGBOX_BUTTON1...).
@@ -77,4 +141,6 @@ private:
     CSessionOwner& owner_;
     const CLinkSettings settings_;
     std::unique_ptr<CDataLogger> logger_;
+    // The call schedule last read, which the schedule dialog shows.
+    CallScheduleRecord call_schedule_;
 };

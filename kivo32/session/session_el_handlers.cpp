@@ -44,7 +44,9 @@ constexpr SimpleCommand kSimpleCommands[] = {
      [](CDataLogger& logger) { return logger.TestRam(); }},
 };
 
-std::string JoinLines(const std::vector<std::string>& lines) {
+}  // namespace
+
+std::string CSessionEL::JoinLines(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {
         text += line;
@@ -52,8 +54,6 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     }
     return text;
 }
-
-}  // namespace
 
 void CSessionEL::ShowFailure(unsigned messageId) const {
     if (!IsAborted()) {
@@ -173,16 +173,23 @@ void CSessionEL::OnLoggerProperties() {
     }
 }
 
+bool CSessionEL::ListSetups(std::vector<std::string>& setups) {
+    PostStatusString(STATUS_TEXT, IDS_LISTING_SETUPS);
+    if (!logger_ || !logger_->ListStoredSetups(setups)) {
+        ShowFailure(IDS_LIST_SETUPS_FAILED);
+        return false;
+    }
+    PostStatusString(STATUS_TEXT, IDS_SETUPS_LISTED);
+    return true;
+}
+
 void CSessionEL::OnSetupDialog(const char* trace, const char* dialogName) {
     Trace(trace);
     const CommandScope scope(*this);
-    PostStatusString(STATUS_TEXT, IDS_LISTING_SETUPS);
     std::vector<std::string> setups;
-    if (!logger_ || !logger_->ListStoredSetups(setups)) {
-        ShowFailure(IDS_LIST_SETUPS_FAILED);
+    if (!ListSetups(setups)) {
         return;
     }
-    PostStatusString(STATUS_TEXT, IDS_SETUPS_LISTED);
     const CSUTInfo* active = logger_->GetSUTInfo(1);
     if (active == nullptr || !active->setupTable || !active->setupTable->HasActiveChannel(true)) {
         ShowMessageBoxId(IDS_SETUP_WITHOUT_CHANNEL, MB_OK, true);

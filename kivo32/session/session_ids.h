@@ -75,3 +75,88 @@ inline constexpr unsigned IDS_SETUP_WITHOUT_CHANNEL = 12416;
 
 // Real-time values.
 inline constexpr unsigned IDS_REAL_TIME_READ_FAILED = 12417;
+
+// Downloads.
+inline constexpr unsigned IDS_DATA_READ_FAILED = 12414;
+inline constexpr unsigned IDS_NOTHING_NEW = 12525;
+inline constexpr unsigned IDS_FILE_MISSING_READ_ALL = 12487;  // %s path
+inline constexpr unsigned IDS_CONFIRM_CSV_CONVERTED = 9359;
+inline constexpr unsigned IDS_SETUP_MISMATCH = 12465;
+inline constexpr unsigned IDS_NEW_FILE_NEW_DATA_BUTTON = 12466;
+inline constexpr unsigned IDS_NEW_FILE_ALL_DATA_BUTTON = 12467;
+inline constexpr unsigned IDS_NO_POINT_TO_GO_ON = 12468;
+
+// Programming a setup.
+inline constexpr unsigned IDS_PROGRAMMING = 12383;
+inline constexpr unsigned IDS_PROGRAMMED = 12393;
+inline constexpr unsigned IDS_PROGRAMMED_NOTICE = 59469;
+inline constexpr unsigned IDS_PROGRAMMED_START = 59470;  // %s date, %s time
+inline constexpr unsigned IDS_PROGRAM_FAILED = 12397;
+
+// The clock: the question before a clock command with its buttons and check box (the dialog toolkit's
+// texts), setting it and setting it back.
+inline constexpr unsigned IDS_CONFIRM_CLOCK = 9367;
+inline constexpr unsigned IDS_YES_BUTTON = 9007;
+inline constexpr unsigned IDS_NO_BUTTON = 9008;
+inline constexpr unsigned IDS_DO_NOT_ASK_AGAIN = 9010;
+inline constexpr unsigned IDS_SETTING_CLOCK = 12333;
+inline constexpr unsigned IDS_CLOCK_SET = 12334;  // %s date, %s time
+inline constexpr unsigned IDS_READ_CLOCK_FAILED = 12335;
+inline constexpr unsigned IDS_CLOCK_RESTORE_FAILED = 12336;
+inline constexpr unsigned IDS_SET_CLOCK_FAILED = 12337;
+
+// The description.
+inline constexpr unsigned IDS_WRITING_DESCRIPTION = 12347;
+inline constexpr unsigned IDS_DESCRIPTION_FAILED = 12348;
+inline constexpr unsigned IDS_DESCRIPTION_RETRY_FAILED = 12349;
+inline constexpr unsigned IDS_DESCRIPTION_WRITTEN = 12350;
+
+// Network settings, the web login and the restart.
+inline constexpr unsigned IDS_READING_NETWORK = 12526;
+inline constexpr unsigned IDS_WRITING_NETWORK = 12527;
+inline constexpr unsigned IDS_NETWORK_SETTINGS_FAILED = 12530;
+inline constexpr unsigned IDS_NOT_SUPPORTED = 12536;
+inline constexpr unsigned IDS_RESTARTING = 12550;
+inline constexpr unsigned IDS_RESTART_NOTICE = 59474;
+inline constexpr unsigned IDS_WEB_PASSWORD_FAILED = 59540;
+inline constexpr unsigned IDS_WEB_PASSWORD_TITLE = 59832;
+inline constexpr unsigned IDS_WEB_PASSWORD_PROMPT = 59833;
+
+// The modem string.
+inline constexpr unsigned IDS_READING_MODEM_STRING = 12406;
+inline constexpr unsigned IDS_WRITING_MODEM_STRING = 12407;
+inline constexpr unsigned IDS_MODEM_STRING_WRITTEN = 12366;
+inline constexpr unsigned IDS_READ_MODEM_STRING_FAILED = 12364;
+inline constexpr unsigned IDS_WRITE_MODEM_STRING_FAILED = 12365;
+
+// The calibration scalars.
+inline constexpr unsigned IDS_READ_SCALARS_FAILED = 12372;
+inline constexpr unsigned IDS_SCALARS_READ = 12373;
+inline constexpr unsigned IDS_SCALARS_WRITTEN = 12374;
+inline constexpr unsigned IDS_WRITE_SCALARS_FAILED = 12375;
+inline constexpr unsigned IDS_SCALARS_RESTORE_FAILED = 12376;
+
+// The calibration dialogs.
+inline constexpr unsigned IDS_CALIBRATION_NO_LOGGER = 59472;
+inline constexpr unsigned IDS_CALIBRATION_FIRMWARE_TOO_OLD = 59473;
+inline constexpr unsigned IDS_READY_TO_CALIBRATE = 12404;
+
+// The link speed: the modem link's question, the speed the older Nimbo firmware cannot take, the change.
+inline constexpr unsigned IDS_CONFIRM_MODEM_SPEED = 12339;
+inline constexpr unsigned IDS_CONFIRM_MODEM_SPEED_TITLE = 12344;
+inline constexpr unsigned IDS_CHANGE_SPEED_BUTTON = 12345;
+inline constexpr unsigned IDS_KEEP_SPEED_BUTTON = 12346;
+inline constexpr unsigned IDS_SPEED_NOT_SUPPORTED = 12444;
+inline constexpr unsigned IDS_CHANGING_SPEED = 12341;  // %d speed
+inline constexpr unsigned IDS_SPEED_CHANGED = 12342;   // %d speed
+inline constexpr unsigned IDS_CHANGE_SPEED_FAILED = 12340;
+inline constexpr unsigned IDS_MATCH_STORED_SPEED_BUTTON = 12473;
+
+// The call schedule.
+inline constexpr unsigned IDS_READING_CALL_SCHEDULE = 12432;
+inline constexpr unsigned IDS_READ_CALL_SCHEDULE_FAILED = 12433;
+inline constexpr unsigned IDS_RESTARTING_SCHEDULE = 12469;
+inline constexpr unsigned IDS_SCHEDULE_RESTARTED = 12470;
+inline constexpr unsigned IDS_WRITING_CALL_SCHEDULE = 12430;
+inline constexpr unsigned IDS_CALL_SCHEDULE_WRITTEN = 12431;
+inline constexpr unsigned IDS_WRITE_CALL_SCHEDULE_FAILED = 12429;

@@ -37,6 +37,18 @@ inline constexpr unsigned WM_SESSION_LOGGER_PROPERTIES = WM_APP + 0x151;
 inline constexpr unsigned WM_SESSION_SET_WIFI_INFO = WM_APP + 0x152;
 inline constexpr unsigned WM_SESSION_SET_WEB_PASSWORD = WM_APP + 0x154;
 
+// To the main window after a download (payload the data file's std::filesystem::path): open it as a data
+// document, write its CSV form; and the answers to a new-data read that cannot go on: a new file for a
+// read of new data from now on, or for a read of all data.
+inline constexpr unsigned WM_OPEN_DOWNLOADED_FILE = WM_APP + 0xD3;
+inline constexpr unsigned WM_NEW_FILE_FOR_NEW_DATA = WM_APP + 0xDB;
+inline constexpr unsigned WM_NEW_FILE_FOR_ALL_DATA = WM_APP + 0xDC;
+inline constexpr unsigned WM_WRITE_CSV_FILE = WM_APP + 0xEA;
+
+// Ours, to the main window: open the setup read from the logger as a new setup document (payload a
+// CSetupTable).
+inline constexpr unsigned WM_OPEN_READ_SETUP = WM_APP + 0x1E4;
+
 // Ours, to the main window: open a real-time values window (payload a
 // std::shared_ptr<CRealTimeWindowLink>), and the values of one update (payload a
 // std::vector<RealTimeValue>).

@@ -86,6 +86,9 @@ public:
     // The menu command chosen before the link existed: run once the logger is connected.
     void SetPendingCommand(unsigned id) { pending_command_.store(id); }
     unsigned TakePendingCommand() { return pending_command_.exchange(0); }
+    // Set once the user ticked "do not ask again" in the question before a clock command.
+    bool IsClockQuestionOff() const { return clock_question_off_.load(); }
+    void SetClockQuestionOff(bool off) { clock_question_off_.store(off); }
     // The default speed of direct links (kind 1) or of modem links (any other kind).
     int GetStoredBaud(int linkKind) const;
     void SetStoredBaud(int linkKind, int baud);
@@ -112,6 +115,7 @@ private:
     // The settings of the last session started (user-interface thread only).
     CLinkSettings link_settings_;
     std::atomic<bool> port_search_{true};
+    std::atomic<bool> clock_question_off_{false};
     std::atomic<unsigned> pending_command_{0};
     std::atomic<int> direct_baud_default_{57600};
     std::atomic<int> modem_baud_default_{57600};

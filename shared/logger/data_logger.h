@@ -309,6 +309,8 @@ public:
     const std::string& GetTitleText() const { return title_text_; }
     const std::string& GetLoggerId() const { return logger_id_; }
     const std::string& GetDescription() const { return description_; }
+    // The description as it was last written to the logger.
+    void SetDescription(std::string text) { description_ = std::move(text); }
     const std::string& GetThirdText() const { return third_text_; }
     const std::string& GetFirmwareText() const { return firmware_text_; }
     const std::string& GetInterfaceName() const { return interface_text_; }

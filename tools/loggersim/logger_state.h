@@ -74,7 +74,7 @@ struct LoggerState {
     int demandWindow = 15;
     std::string timedValues;
     std::string extraValues;
-    std::map<std::string, std::string> queryReplies;  // "L?GEN", "L?MAC", "M?"...
+    std::map<std::string, std::string> queryReplies;  // "L?GEN", "L?MAC", "M?"; "C?" in place of the clock
     std::vector<std::string> moduleFiles;
     // The numbered records, the record size "R?S" gives and the batch length "R?A" gives.
     QuarvenRecordLog quarvenRecords;
@@ -103,6 +103,8 @@ struct LoggerState {
     int lineBaud = 0;
     std::string secondId;
     std::string modemString = "ATZ";
+    // The call times "SCHEDULE /S" added since the last "SCHEDULE /C", as sent ("08:30 00").
+    std::vector<std::string> callTimes;
     // The wired network fields of the memory models by letter ("I", "S", "P", "G", "M"), in their hex
     // form, and the Quarven's network and Wi-Fi settings by the names its commands give them ("ADDR",
     // "WSSID"...).

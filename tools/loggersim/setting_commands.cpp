@@ -217,6 +217,15 @@ std::optional<std::string> ExecuteSettingCommand(LoggerState& s, SimulatorFaults
     const std::string rest = blank == std::string::npos ? std::string() : command.substr(blank + 1);
     const bool quarven = s.typeCode >= kModelQuarvenRS;
 
+    // The host-call times of the schedule command: "/C" empties them, "/S hh:mm 00" adds one.
+    if (command == "SCHEDULE /C") {
+        s.callTimes.clear();
+        return "OK";
+    }
+    if (command.rfind("SCHEDULE /S ", 0) == 0) {
+        s.callTimes.push_back(command.substr(12));
+        return "OK";
+    }
     if (std::any_of(s.unansweredCommands.begin(), s.unansweredCommands.end(),
                     [&](const std::string& start) { return command.starts_with(start); })) {
         ++faults.dropPrompts;

@@ -13,50 +13,12 @@
 #include "shared/link/link_ids.h"
 #include "shared/logger/logger_ids.h"
 #include "shared/logger/real_time_value.h"
-#include "tests/kivo32/session/session_fixture.h"
-#include "tools/loggersim/logger_model.h"
+#include "tests/kivo32/session/handler_fixture.h"
 
 namespace sessiontest {
 namespace {
 
-class SessionHandlersTest : public ::testing::Test, public SessionFixture {
-protected:
-    void SetUp() override {
-        const std::string path = simulator_.StartPty();
-        app_.portName = PortNameOf(path);
-        ASSERT_TRUE(
-            Start([path](CSessionOwner& owner) { return owner.ConnectDirect(PortNameOf(path), 57600); }));
-        // The connect step's end gives the cursor back last.
-        ASSERT_TRUE(WaitForMainWindow(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)));
-    }
-    void TearDown() override { owner_.Disconnect(0); }
-
-    // Posts `message` and waits until its command has ended; the status texts it posted.
-    std::vector<std::string> Run(unsigned message) {
-        const std::size_t before = StatusTexts(STATUS_TEXT).size();
-        const int ends = CommandEnds();
-        owner_.GetActiveSession()->Post(platform::Message(message));
-        EXPECT_TRUE(Eventually([&] { return CommandEnds() > ends; }));
-        // One end of command, whatever the path.
-        EXPECT_TRUE(owner_.GetActiveSession()->WaitForCommandDone(30s));
-        EXPECT_EQ(CommandEnds(), ends + 1);
-        const std::vector<std::string> texts = StatusTexts(STATUS_TEXT);
-        return std::vector<std::string>(texts.begin() + static_cast<std::ptrdiff_t>(before), texts.end());
-    }
-
-    // An end of command gives the cursor back.
-    int CommandEnds() { return CountOf(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)); }
-
-    // A logger that takes no more commands; the replies it never gives time out quickly.
-    void Mute() {
-        clock_.SetSpeed(kTimeoutSpeed);
-        SimulatorFaults faults;
-        faults.muteAfter = simulator_.Logger().CommandCount();
-        simulator_.Logger().SetFaults(faults);
-    }
-
-    LoggerSimulator simulator_{*FindLoggerModel("standard")};
-};
+using SessionHandlersTest = HandlerFixture;
 
 TEST_F(SessionHandlersTest, ConfirmedCommandsRunOnceAndDeclinedOnesSendNothing) {
     const struct {

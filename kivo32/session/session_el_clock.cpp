@@ -1,0 +1,211 @@
+// The program's session: the clock handlers (set the logger's clock to a chosen time or to the computer's)
+// and the call schedule, which the logger's date anchors.
+#include <cctype>
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_ids.h"
+#include "kivo32/session/session_messages.h"
+#include "platform/base/dialog_request.h"
+#include "platform/base/local_time.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/text_format.h"
+#include "shared/common/date_time_text.h"
+#include "shared/common/message_box.h"
+#include "shared/link/connection.h"
+#include "shared/link/link_ids.h"
+#include "shared/logger/call_schedule.h"
+#include "shared/logger/data_logger.h"
+#include "shared/logger/logger_ids.h"
+
+namespace {
+
+// The clock text "hh:mm:ss MM/DD/YY": each of its six fields two digits in its place.
+std::optional<std::tm> ParseClockText(const std::string& text) {
+    int fields[6] = {};
+    for (std::size_t i = 0; i < 6; ++i) {
+        const std::size_t at = i * 3;
+        if (text.size() < at + 2 || !std::isdigit(static_cast<unsigned char>(text[at])) ||
+            !std::isdigit(static_cast<unsigned char>(text[at + 1]))) {
+            return std::nullopt;
+        }
+        fields[i] = (text[at] - '0') * 10 + (text[at + 1] - '0');
+    }
+    std::tm time{};
+    time.tm_hour = fields[0];
+    time.tm_min = fields[1];
+    time.tm_sec = fields[2];
+    time.tm_mon = fields[3] - 1;
+    time.tm_mday = fields[4];
+    time.tm_year = fields[5] < 70 ? fields[5] + 100 : fields[5];
+    return time;
+}
+
+// "hh:mm".
+std::string TwoDigitTime(int hour, int minute) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
+    return text;
+}
+
+// "%H:%M:%S", whatever the user's time format.
+std::string ClockTimeText(const std::tm& time) {
+    char text[16];
+    std::strftime(text, sizeof text, "%H:%M:%S", &time);
+    return text;
+}
+
+}  // namespace
+
+bool CSessionEL::AskBeforeClockCommand() {
+    if (owner_.IsClockQuestionOff()) {
+        return true;
+    }
+    const int result = ShowMessageBoxId(IDS_CONFIRM_CLOCK, MB_ICONQUESTION, false, 0, IDS_YES_BUTTON,
+                                        IDS_NO_BUTTON, 0, IDS_DO_NOT_ASK_AGAIN);
+    if (MessageBoxButton(result) != IDC_MSGBOX_BUTTON1) {
+        return false;
+    }
+    if (MessageBoxChecked(result)) {
+        owner_.SetClockQuestionOff(true);
+    }
+    return true;
+}
+
+bool CSessionEL::SetClockTo(std::time_t time) {
+    PostStatusString(STATUS_TEXT, IDS_SETTING_CLOCK);
+    const std::optional<std::tm> local = platform::ToLocalTime(time);
+    if (!logger_ || !local || !logger_->SetLoggerClock(time)) {
+        ShowFailure(IDS_SET_CLOCK_FAILED);
+        return false;
+    }
+    PostStatus(
+        STATUS_TEXT,
+        platform::FormatLoadedText(
+            IDS_CLOCK_SET, {FormatDateText(local->tm_year + 1900, local->tm_mon + 1, local->tm_mday, true),
+                            ClockTimeText(*local)}));
+    return true;
+}
+
+void CSessionEL::OnSetTime() {
+    if (!AskBeforeClockCommand()) {
+        return;
+    }
+    const CommandScope scope(*this);
+    PostStatusString(STATUS_TEXT, IDS_READING_CLOCK);
+    std::string clockText;
+    if (!logger_ || !logger_->ReadClock(clockText)) {
+        ShowFailure(IDS_READ_CLOCK_FAILED);
+        return;
+    }
+    // A clock text out of its shape would give the dialog and the setting back a wrong time.
+    const std::optional<std::tm> read = ParseClockText(clockText);
+    const std::optional<std::time_t> readTime = read ? platform::FromLocalTime(*read) : std::nullopt;
+    if (!readTime) {
+        ShowFailure(IDS_READ_CLOCK_FAILED);
+        return;
+    }
+    platform::DialogRequest request{"CSetTimeDlg", {}};
+    request.SetInt("year", read->tm_year % 100);
+    request.SetInt("month", read->tm_mon + 1);
+    request.SetInt("day", read->tm_mday);
+    request.SetInt("hour", read->tm_hour);
+    request.SetInt("minute", read->tm_min);
+    request.SetInt("second", read->tm_sec);
+    request.Set("loggerId", logger_->GetLoggerId());
+    request.Set("firmware", logger_->GetFirmwareText());
+    PostBlankStatus();
+    if (RunDialog(request) != IDOK) {
+        return;
+    }
+    std::tm chosen{};
+    const long long year = request.GetInt("year");
+    chosen.tm_year = static_cast<int>(year < 70 ? year + 100 : year < 100 ? year : year - 1900);
+    chosen.tm_mon = static_cast<int>(request.GetInt("month")) - 1;
+    chosen.tm_mday = static_cast<int>(request.GetInt("day"));
+    chosen.tm_hour = static_cast<int>(request.GetInt("hour"));
+    chosen.tm_min = static_cast<int>(request.GetInt("minute"));
+    chosen.tm_sec = static_cast<int>(request.GetInt("second"));
+    const std::optional<std::time_t> chosenTime = platform::FromLocalTime(chosen);
+    if (chosenTime ? SetClockTo(*chosenTime) : (ShowFailure(IDS_SET_CLOCK_FAILED), false)) {
+        return;
+    }
+    SecondTryAfterAbort([&] { return logger_->SetLoggerClock(*readTime); }, IDS_CLOCK_RESTORE_FAILED);
+}
+
+void CSessionEL::OnSyncTime() {
+    if (!AskBeforeClockCommand()) {
+        return;
+    }
+    const CommandScope scope(*this);
+    SetClockTo(std::time(nullptr));
+}
+
+void CSessionEL::OnReadCallSchedule() {
+    const CommandScope scope(*this);
+    PostStatusString(STATUS_TEXT, IDS_READING_CLOCK);
+    std::string clockText;
+    std::optional<std::tm> today;
+    if (logger_ && logger_->ReadClock(clockText)) {
+        today = ParseClockText(clockText);
+    }
+    if (!today) {
+        ShowFailure(IDS_READ_CLOCK_FAILED);
+        return;
+    }
+    // The schedule's weekdays count from the logger's own date.
+    PostStatusString(STATUS_TEXT, IDS_READING_CALL_SCHEDULE);
+    CallScheduleRecord schedule;
+    if (!logger_->ReadCallSchedule(schedule, *today)) {
+        ShowFailure(IDS_READ_CALL_SCHEDULE_FAILED);
+        return;
+    }
+    PostBlankStatus();
+    call_schedule_ = schedule;
+    Post(platform::Message(WM_SESSION_CALL_SCHEDULE));
+}
+
+void CSessionEL::OnCallSchedule() {
+    const CommandScope scope(*this);
+    if (!logger_) {
+        return;
+    }
+    platform::DialogRequest request{"CDorvaneCallScheduleDlg", {}};
+    request.Set("text", call_schedule_.text);
+    request.SetInt("kind", call_schedule_.kind);
+    request.Set("firstTime", TwoDigitTime(call_schedule_.firstHour, call_schedule_.firstMinute));
+    request.Set("secondTime", TwoDigitTime(call_schedule_.secondHour, call_schedule_.secondMinute));
+    if (RunDialog(request) != IDOK) {
+        return;
+    }
+    if (request.GetInt("restartOnly") != 0) {
+        PostStatusString(STATUS_TEXT, IDS_RESTARTING_SCHEDULE);
+        if (logger_->SendScheduleRCommand()) {
+            PostStatusString(STATUS_TEXT, IDS_SCHEDULE_RESTARTED);
+        } else {
+            ShowFailure(IDS_WRITE_CALL_SCHEDULE_FAILED);
+        }
+        return;
+    }
+    PostStatusString(STATUS_TEXT, IDS_WRITING_CALL_SCHEDULE);
+    bool written = logger_->ClearCallSchedule() && logger_->SendScheduleRCommand();
+    // One call time "hh:mm" a line.
+    std::istringstream times(request.Get("times"));
+    for (std::string time; written && std::getline(times, time);) {
+        int hour = 0;
+        int minute = 0;
+        char colon = 0;
+        std::istringstream fields(time);
+        written = fields >> hour >> colon >> minute && colon == ':' &&
+                  GetConnection()->DoCommand("SCHEDULE /S " + TwoDigitTime(hour, minute) + " 00", 12000);
+    }
+    if (written) {
+        PostStatusString(STATUS_TEXT, IDS_CALL_SCHEDULE_WRITTEN);
+    } else {
+        ShowFailure(IDS_WRITE_CALL_SCHEDULE_FAILED);
+    }
+}

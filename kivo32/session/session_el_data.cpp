@@ -1,0 +1,233 @@
+// The program's session: the handlers that move data between the logger and files: reading all or only
+// the new data into a data file, reading a stored setup into a new document, programming a setup.
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_ids.h"
+#include "kivo32/session/session_messages.h"
+#include "platform/base/dialog_request.h"
+#include "platform/base/local_time.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
+#include "shared/common/date_time_text.h"
+#include "shared/common/message_box.h"
+#include "shared/common/trace_log.h"
+#include "shared/datafile/data_info.h"
+#include "shared/datafile/raw_data.h"
+#include "shared/link/link_ids.h"
+#include "shared/logger/data_logger.h"
+#include "shared/logger/download_result.h"
+#include "shared/setup/file_header.h"
+#include "shared/setup/setup_table.h"
+#include "shared/setup/sut_info.h"
+
+namespace {
+
+// ReadNewData's result when it ended before the read, having told the user why.
+constexpr int kReadDataNoPreparation = 1;
+// How long the notice of a setup programmed without a start time stays.
+constexpr int kProgrammedNoticeMs = 2500;
+
+}  // namespace
+
+void CSessionEL::ShowTimedNotice(const std::string& text, int milliseconds) {
+    platform::DialogRequest request{"CMsgBox", {}};
+    request.Set("caption", "KIVO");
+    request.Set("text", text);
+    request.SetInt("milliseconds", milliseconds);
+    RunDialog(request);
+}
+
+void CSessionEL::OnReadAllData(bool openFile, DownloadRequest request) {
+    const CommandScope scope(*this);
+    SetNewDataRead(false);
+    Trace("OnReadAllData()\n");
+    int result = logger_ ? logger_->ReadData(request.path, true, 0) : kReadDataCancelled;
+    if (result == kReadDataTryAgain && !IsAborted()) {
+        result = ReadNewData(request.path);
+    }
+    FinishDownload(result, openFile, std::move(request));
+}
+
+void CSessionEL::OnReadNewData(bool openFile, DownloadRequest request) {
+    Trace("OnReadNewData()\n");
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(request.path, error)) {
+        const std::string prompt =
+            platform::FormatLoadedText(IDS_FILE_MISSING_READ_ALL, {request.path.string()});
+        if (ShowMessageBox(prompt, MB_YESNOCANCEL, true) == IDYES) {
+            OnReadAllData(openFile, std::move(request));
+        }
+        return;
+    }
+    const CommandScope scope(*this);
+    const int result = ReadNewData(request.path);
+    FinishDownload(result, openFile, std::move(request));
+}
+
+int CSessionEL::ReadNewData(const std::filesystem::path& path) {
+    // "Try again" after a broken read keeps what came and reads the rest as new data, until the user
+    // lets it be.
+    for (;;) {
+        SetNewDataRead(true);
+        long recordCount = 0;
+        if (!logger_ || !PrepareNewDataRead(path, recordCount)) {
+            return kReadDataNoPreparation;
+        }
+        const int result = logger_->ReadData(path, false, recordCount);
+        if (result != kReadDataTryAgain || IsAborted()) {
+            return result;
+        }
+    }
+}
+
+bool CSessionEL::PrepareNewDataRead(const std::filesystem::path& path, long& recordCount) {
+    // The logger may have been programmed since its setup was read: read it afresh.
+    if (CSUTInfo* active = logger_->GetSUTInfo(1)) {
+        active->channelsValid = false;
+    }
+    CRawData file;
+    if (!logger_->ReadSetupHeader(1) || !logger_->ReadSetupBlocks(1) || logger_->GetSUTInfo(1) == nullptr ||
+        !logger_->GetSUTInfo(1)->setupTable || !file.Initialize() || !file.OpenDataFile(path)) {
+        ShowFailure(IDS_DATA_READ_FAILED);
+        return false;
+    }
+    const CSetupTable& loggerSetup = *logger_->GetSUTInfo(1)->setupTable;
+    CDataInfo& info = *file.GetDataInfo();
+    // Whether the logger still records as the file's records were recorded.
+    const bool sameSetup = file.GetSetupTable()->IsLoggingCompatible(loggerSetup);
+    if (sameSetup && info.GetIdText() == kConvertedMarker) {
+        // A converted file knows no logger position: the logger finds its last record by its time mark.
+        if (ShowMessageBoxId(IDS_CONFIRM_CSV_CONVERTED, MB_YESNOCANCEL | MB_ICONQUESTION, true) != IDYES) {
+            return false;
+        }
+        if (!logger_->SendReadRange(0, info.GetLastRecordTimeMark())) {
+            ShowFailure(IDS_DATA_READ_FAILED);
+            return false;
+        }
+        const std::int64_t fileBytes =
+            logger_->IsWrapping() ? 0 : std::int64_t{loggerSetup.GetRecordSize()} * file.GetRecordCount();
+        const std::int64_t position = std::int64_t{logger_->GetReadPosition()} - fileBytes;
+        // Below the memory start the file holds records the logger no longer has: no point to go on from.
+        info.SetLoggerMemoryPosition(
+            position >= logger_->GetMemoryStart() ? static_cast<std::uint32_t>(position) : 0);
+    } else if (!sameSetup) {
+        file.CloseDataFile();
+        const int answer = MessageBoxButton(
+            ShowMessageBoxId(IDS_SETUP_MISMATCH, MB_ICONQUESTION, false, 0, IDS_NEW_FILE_NEW_DATA_BUTTON,
+                             IDS_NEW_FILE_ALL_DATA_BUTTON, IDS_CANCEL_BUTTON));
+        if (answer == IDC_MSGBOX_BUTTON1) {
+            PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_NEW_DATA));
+        } else if (answer == IDC_MSGBOX_BUTTON2) {
+            PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_ALL_DATA));
+        }
+        return false;
+    }
+
+    const CFileHeader& header = *file.GetFileHeader();
+    SetKeptSeconds(header.GetLastRecordSeconds());
+    SetKeptStamp(static_cast<std::int32_t>(header.GetLastRecordStamp()));
+    recordCount = file.GetRecordCount();
+    file.CloseDataFile();
+    logger_->SetStoredContinuation(info.GetLoggerMemoryPosition(), info.GetLastRecordTimeMark(),
+                                   header.GetFlags());
+    if (logger_->GetStoredPosition() == 0 || logger_->GetStoredTimeMark() == 0) {
+        if (Ask(IDS_NO_POINT_TO_GO_ON, 0, IDS_NEW_FILE_ALL_DATA_BUTTON, IDS_CANCEL_BUTTON) ==
+            IDC_MSGBOX_BUTTON1) {
+            PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_ALL_DATA));
+        }
+        return false;
+    }
+    if (!logger_->SendReadRange(logger_->GetStoredPosition(), logger_->GetStoredTimeMark())) {
+        ShowFailure(IDS_DATA_READ_FAILED);
+        return false;
+    }
+    return true;
+}
+
+void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest request) {
+    if (result == kReadDataNoPreparation) {
+        return;
+    }
+    const bool aborted = IsAborted();
+    if (result != kReadDataDone && result != kReadDataKept && !aborted) {
+        if (result == kReadDataCancelled || result == kReadDataNothingReceived) {
+            ShowFailure(IDS_DATA_READ_FAILED);
+        } else if (result == kReadDataNothingToRead) {
+            ShowFailure(IDS_NOTHING_NEW);
+        }
+        return;
+    }
+    // Done, also after an abort: the CSV form still follows, the document opens only when not aborted.
+    if (request.writeCsv) {
+        PostToMainWindow(platform::Message(WM_WRITE_CSV_FILE, 0, platform::MakePayload(request.path)));
+    }
+    if (!aborted && openFile) {
+        PostToMainWindow(platform::Message(WM_OPEN_DOWNLOADED_FILE, 0, platform::MakePayload(request.path)));
+    }
+}
+
+void CSessionEL::OnReadSetupTable() {
+    const CommandScope scope(*this);
+    std::vector<std::string> setups;
+    if (!ListSetups(setups)) {
+        return;
+    }
+    int choice = 1;
+    if (setups.size() >= 2) {
+        platform::DialogRequest request{"CLoggerSUTListDlg", {}};
+        request.Set("setups", JoinLines(setups));
+        if (RunDialog(request) != IDOK) {
+            return;
+        }
+        choice = static_cast<int>(request.GetInt("selection")) + 1;
+    }
+    const CSUTInfo* chosen = nullptr;
+    if (logger_->ReadSetupHeader(choice) && logger_->ReadSetupBlocks(choice)) {
+        chosen = logger_->GetSUTInfo(choice);
+    }
+    if (chosen == nullptr || !chosen->setupTable) {
+        ShowFailure(IDS_LIST_SETUPS_FAILED);
+        return;
+    }
+    PostToMainWindow(
+        platform::Message(WM_OPEN_READ_SETUP, 0, platform::MakePayload(CSetupTable(*chosen->setupTable))));
+}
+
+void CSessionEL::OnProgramLogger(const CSetupTable& setup) {
+    const CommandScope scope(*this);
+    PostStatusString(STATUS_TEXT, IDS_PROGRAMMING);
+    if (!logger_) {
+        ShowFailure(IDS_PROGRAM_FAILED);
+        return;
+    }
+    const std::uint32_t startTime = setup.GetExtendedData().GetStartTime();
+    const bool timed = startTime != 0 || setup.GetExtendedData().GetStopTime() != 0;
+    // A start time takes effect only on a logger that is not recording.
+    if (startTime != 0 && !logger_->StopRecording()) {
+        ShowMessageBoxId(IDS_STOP_FAILED, MB_OK, true);
+        return;
+    }
+    if (!logger_->WriteSetup(&setup, 1, timed)) {
+        ShowFailure(IDS_PROGRAM_FAILED);
+        return;
+    }
+    PostStatusString(STATUS_TEXT, IDS_PROGRAMMED);
+    if (startTime == 0) {
+        ShowTimedNotice(LoadText(IDS_PROGRAMMED_NOTICE), kProgrammedNoticeMs);
+        return;
+    }
+    const std::optional<std::tm> start = platform::ToLocalTime(static_cast<std::time_t>(startTime));
+    if (start) {
+        ShowMessageBox(platform::FormatLoadedText(
+                           IDS_PROGRAMMED_START,
+                           {FormatDateText(start->tm_year + 1900, start->tm_mon + 1, start->tm_mday, true),
+                            FormatTimeText(start->tm_hour, start->tm_min, start->tm_sec)}),
+                       MB_OK | MB_ICONINFORMATION, true);
+    }
+}

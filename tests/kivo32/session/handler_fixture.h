@@ -1,0 +1,62 @@
+// A session connected to the logger simulator over a pseudo-terminal, for the tests of the command
+// handlers: a command posted and waited for, with the status texts it posted.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/kivo32/session/session_fixture.h"
+#include "tools/loggersim/logger_model.h"
+
+namespace sessiontest {
+
+class HandlerFixture : public ::testing::Test, public SessionFixture {
+protected:
+    explicit HandlerFixture(const char* model = "standard") : HandlerFixture(*FindLoggerModel(model)) {}
+    explicit HandlerFixture(const LoggerModel& model) : simulator_(model) {}
+
+    void SetUp() override {
+        PrepareLogger();
+        const std::string path = simulator_.StartPty();
+        app_.portName = PortNameOf(path);
+        ASSERT_TRUE(
+            Start([path](CSessionOwner& owner) { return owner.ConnectDirect(PortNameOf(path), 57600); }));
+        // The connect step's end gives the cursor back last.
+        ASSERT_TRUE(WaitForMainWindow(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)));
+    }
+    void TearDown() override { owner_.Disconnect(0); }
+
+    // What the logger holds before the session connects.
+    virtual void PrepareLogger() {}
+
+    // Posts `message` and waits until its command has ended; the status texts it posted.
+    std::vector<std::string> Run(platform::Message message) {
+        const std::size_t before = StatusTexts(STATUS_TEXT).size();
+        const int ends = CommandEnds();
+        owner_.GetActiveSession()->Post(std::move(message));
+        EXPECT_TRUE(Eventually([&] { return CommandEnds() > ends; }));
+        // One end of command, whatever the path.
+        EXPECT_TRUE(owner_.GetActiveSession()->WaitForCommandDone(30s));
+        EXPECT_EQ(CommandEnds(), ends + 1);
+        const std::vector<std::string> texts = StatusTexts(STATUS_TEXT);
+        return std::vector<std::string>(texts.begin() + static_cast<std::ptrdiff_t>(before), texts.end());
+    }
+    std::vector<std::string> Run(unsigned message) { return Run(platform::Message(message)); }
+
+    // An end of command gives the cursor back.
+    int CommandEnds() { return CountOf(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)); }
+
+    // A logger that takes no more commands; the replies it never gives time out quickly.
+    void Mute() {
+        clock_.SetSpeed(kTimeoutSpeed);
+        SimulatorFaults faults;
+        faults.muteAfter = simulator_.Logger().CommandCount();
+        simulator_.Logger().SetFaults(faults);
+    }
+
+    LoggerSimulator simulator_;
+};
+
+}  // namespace sessiontest

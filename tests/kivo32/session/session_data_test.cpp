@@ -1,0 +1,344 @@
+// The data handlers against the logger simulator: a full or new-data download with the open and CSV
+// choices, "try again" continued, the checks before a new-data read (missing file, other setup, nothing
+// new), a stored setup read into a document, and a setup programmed with and without a start time.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "kivo32/session/download_request.h"
+#include "kivo32/session/session_ids.h"
+#include "kivo32/session/session_messages.h"
+#include "platform/base/message_box_flags.h"
+#include "shared/datafile/data_info.h"
+#include "shared/datafile/raw_data.h"
+#include "shared/logger/download_ids.h"
+#include "shared/setup/setup_table.h"
+#include "tests/kivo32/session/handler_fixture.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/time_zone.h"
+#include "tests/support/whole_file.h"
+#include "tools/loggersim/data_memory.h"
+
+namespace sessiontest {
+namespace {
+
+constexpr int kRecords = 400;
+
+class SessionDataTest : public HandlerFixture {
+protected:
+    SessionDataTest() : HandlerFixture("standard-135") {}
+
+    void PrepareLogger() override {
+        simulator_.Logger().ChangeState([](LoggerState& s) {
+            // 2024-03-07 13:00:00 UTC: the first record's stamp.
+            ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
+            LogRecords(s, kRecords);
+        });
+    }
+
+    static platform::Message Download(unsigned id, const std::filesystem::path& path, bool open, bool csv) {
+        return platform::Message(id, open ? 1 : 0, platform::MakePayload(DownloadRequest{path, csv}));
+    }
+
+    static int RecordsIn(const std::filesystem::path& path) {
+        CRawData file;
+        file.Initialize();
+        if (!file.OpenDataFile(path)) {
+            return -1;
+        }
+        const int count = file.GetRecordCount();
+        file.CloseDataFile();
+        return count;
+    }
+
+    // The paths handed to the main window with `id`, in order.
+    std::vector<std::filesystem::path> PathsPosted(unsigned id) {
+        std::vector<std::filesystem::path> paths;
+        for (const platform::Message& message : MainWindowMessages()) {
+            if (message.id == id) {
+                paths.push_back(*platform::PayloadAs<std::filesystem::path>(message));
+            }
+        }
+        return paths;
+    }
+
+    // The commands the logger took since it had taken `from`.
+    std::vector<std::string> CommandsSince(int from) {
+        const std::vector<std::string> all = simulator_.Logger().Commands();
+        return std::vector<std::string>(all.begin() + from, all.end());
+    }
+
+    static bool AnyStartsWith(const std::vector<std::string>& commands, const std::string& prefix) {
+        return std::any_of(commands.begin(), commands.end(),
+                           [&](const std::string& command) { return command.rfind(prefix, 0) == 0; });
+    }
+
+    testsupport::TempFolder folder_;
+};
+
+TEST_F(SessionDataTest, AFullReadHandsTheFileOnAsTheUserChose) {
+    const struct {
+        const char* name;
+        bool open;
+        bool csv;
+    } cases[] = {
+        {"neither", false, false}, {"open", true, false}, {"csv", false, true}, {"both", true, true}};
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        const auto path = folder_ / (std::string(entry.name) + ".dat");
+        const std::size_t opened = PathsPosted(WM_OPEN_DOWNLOADED_FILE).size();
+        const std::size_t written = PathsPosted(WM_WRITE_CSV_FILE).size();
+        Run(Download(WM_SESSION_READ_ALL_DATA, path, entry.open, entry.csv));
+        EXPECT_EQ(RecordsIn(path), kRecords);
+        const auto openedNow = PathsPosted(WM_OPEN_DOWNLOADED_FILE);
+        const auto writtenNow = PathsPosted(WM_WRITE_CSV_FILE);
+        ASSERT_EQ(openedNow.size(), opened + (entry.open ? 1 : 0));
+        ASSERT_EQ(writtenNow.size(), written + (entry.csv ? 1 : 0));
+        if (entry.open) {
+            EXPECT_EQ(openedNow.back(), path);
+        }
+        if (entry.csv) {
+            EXPECT_EQ(writtenNow.back(), path);
+        }
+    }
+    EXPECT_TRUE(broker_.Boxes().empty());
+}
+
+TEST_F(SessionDataTest, ANewDataReadGoesOnFromTheFileAndTellsWhenThereIsNothingNew) {
+    const auto path = folder_ / "logger.dat";
+    Run(Download(WM_SESSION_READ_ALL_DATA, path, false, false));
+    simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 50); });
+
+    const int before = simulator_.Logger().CommandCount();
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, true, false));
+    EXPECT_EQ(RecordsIn(path), kRecords + 50);
+    // The logger is told where the file ended, and the session reads as a new-data read.
+    EXPECT_TRUE(AnyStartsWith(CommandsSince(before), "I!18 "));
+    EXPECT_TRUE(owner_.GetActiveSession()->IsNewDataRead());
+    EXPECT_EQ(PathsPosted(WM_OPEN_DOWNLOADED_FILE), std::vector<std::filesystem::path>{path});
+    EXPECT_TRUE(broker_.Boxes().empty());
+
+    broker_.AnswerMessageBox(IDOK);
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, true, false));
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_NOTHING_NEW});
+    EXPECT_EQ(RecordsIn(path), kRecords + 50);
+    EXPECT_EQ(PathsPosted(WM_OPEN_DOWNLOADED_FILE).size(), 1u);
+}
+
+TEST_F(SessionDataTest, ANewDataReadIntoAMissingFileOffersAFullReadAndOtherwiseDoesNothing) {
+    const auto path = folder_ / "missing.dat";
+    const int ends = CommandEnds();
+    const int before = simulator_.Logger().CommandCount();
+    broker_.AnswerMessageBox(IDNO);
+    broker_.AnswerMessageBox(IDYES);
+    owner_.GetActiveSession()->Post(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
+    // Declined, it marks no command and sends nothing; agreed, one full read.
+    EXPECT_EQ(CommandEnds(), ends + 1);
+    EXPECT_EQ(RecordsIn(path), kRecords);
+    EXPECT_FALSE(AnyStartsWith(CommandsSince(before), "I!18 "));
+    const auto asked = broker_.Asked();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].text, path.string() + " does not exist. Read all the logger's data into it?");
+    EXPECT_EQ(asked[0].style, MB_YESNOCANCEL);
+}
+
+TEST_F(SessionDataTest, ANewDataReadUnderAnotherSetupAsksForANewFileAndReadsNothing) {
+    const auto path = folder_ / "logger.dat";
+    Run(Download(WM_SESSION_READ_ALL_DATA, path, false, false));
+    simulator_.Logger().ChangeState([](LoggerState& s) {
+        CSetupTable setup = s.setups.at(1);
+        setup.GetHeader().SetIntervalCode(static_cast<std::uint8_t>(setup.GetHeader().GetIntervalCode() + 1));
+        InstallSetup(s, 1, setup);
+    });
+
+    const struct {
+        int answer;
+        unsigned posted;  // 0: nothing
+    } cases[] = {{IDC_MSGBOX_BUTTON1, WM_NEW_FILE_FOR_NEW_DATA},
+                 {IDC_MSGBOX_BUTTON2, WM_NEW_FILE_FOR_ALL_DATA},
+                 {IDC_MSGBOX_BUTTON3, 0}};
+    for (const auto& entry : cases) {
+        const int before = simulator_.Logger().CommandCount();
+        const int newData = CountOf(WM_NEW_FILE_FOR_NEW_DATA, 0);
+        const int allData = CountOf(WM_NEW_FILE_FOR_ALL_DATA, 0);
+        broker_.AnswerDialog("CMsgBoxDlg", entry.answer);
+        Run(Download(WM_SESSION_READ_NEW_DATA, path, true, false));
+        EXPECT_FALSE(AnyStartsWith(CommandsSince(before), "I!18 "));
+        EXPECT_EQ(CountOf(WM_NEW_FILE_FOR_NEW_DATA, 0), newData + (entry.posted == WM_NEW_FILE_FOR_NEW_DATA));
+        EXPECT_EQ(CountOf(WM_NEW_FILE_FOR_ALL_DATA, 0), allData + (entry.posted == WM_NEW_FILE_FOR_ALL_DATA));
+    }
+    const auto boxes = broker_.Boxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[0].ids.promptId, IDS_SETUP_MISMATCH);
+    EXPECT_EQ(boxes[0].ids.buttonIds[0], IDS_NEW_FILE_NEW_DATA_BUTTON);
+    EXPECT_EQ(boxes[0].ids.buttonIds[1], IDS_NEW_FILE_ALL_DATA_BUTTON);
+    EXPECT_EQ(RecordsIn(path), kRecords);
+    EXPECT_TRUE(PathsPosted(WM_OPEN_DOWNLOADED_FILE).empty());
+}
+
+// Marks the data file at `path` as converted from CSV: its information record's ID text (tag 4, 42 bytes)
+// becomes the converter's, and its logger memory position (tag 5) is forgotten.
+void MarkConvertedFromCsv(const std::filesystem::path& path) {
+    std::string bytes = testsupport::ReadWholeFile(path);
+    const std::string idEntry("\x04\x00\x2a\x00", 4);
+    const std::size_t at = bytes.find(idEntry);
+    ASSERT_NE(at, std::string::npos);
+    std::string id(CDataInfo::kIdTextSize, '\0');
+    id.replace(0, std::string(kConvertedMarker).size(), kConvertedMarker);
+    bytes.replace(at + 4, id.size(), id);
+    const std::size_t position = at + 4 + id.size();
+    ASSERT_EQ(bytes.substr(position, 4), std::string("\x05\x00\x04\x00", 4));
+    bytes.replace(position + 4, 4, std::string(4, '\0'));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+
+    CRawData file;
+    file.Initialize();
+    ASSERT_TRUE(file.OpenDataFile(path));
+    ASSERT_EQ(file.GetDataInfo()->GetIdText(), kConvertedMarker);
+}
+
+TEST_F(SessionDataTest, ACsvConvertedFileNeverSendsAPositionBelowTheMemoryStart) {
+    const auto path = folder_ / "converted.dat";
+    Run(Download(WM_SESSION_READ_ALL_DATA, path, false, false));
+    ASSERT_NO_FATAL_FAILURE(MarkConvertedFromCsv(path));
+    const std::string converted = testsupport::ReadWholeFile(path);
+    simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 50); });
+
+    // Declined, nothing is read.
+    broker_.AnswerMessageBox(IDNO);
+    int before = simulator_.Logger().CommandCount();
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
+    EXPECT_FALSE(AnyStartsWith(CommandsSince(before), "I!18 "));
+
+    // A memory that has not wrapped leaves the read position at the range's start: the file's records
+    // would lie below the memory start. No such position is sent; the user is offered a new file.
+    broker_.AnswerMessageBox(IDYES);
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
+    before = simulator_.Logger().CommandCount();
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
+    const std::vector<std::string> sent = CommandsSince(before);
+    EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
+                            [](const std::string& c) { return c.rfind("I!18 ", 0) == 0; }),
+              1);
+    EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_CONFIRM_CSV_CONVERTED, IDS_CONFIRM_CSV_CONVERTED,
+                                               IDS_NO_POINT_TO_GO_ON}));
+    EXPECT_EQ(CountOf(WM_NEW_FILE_FOR_ALL_DATA, 0), 1);
+    EXPECT_EQ(testsupport::ReadWholeFile(path), converted);
+    EXPECT_EQ(broker_.Asked()[0].text,
+              "This file was converted from CSV. The logger's setup records the same way: read the data "
+              "logged after "
+              "the file's last record?");
+}
+
+// A logger whose small memory ring has wrapped.
+class WrappedMemoryDataTest : public SessionDataTest {
+protected:
+    void PrepareLogger() override {
+        simulator_.Logger().ChangeState([](LoggerState& s) {
+            ClearDataMemory(s, s.memoryEnd - kRingBytes + 1, s.memoryEnd, 1709816400);
+            LogRecords(s, kRecords);
+        });
+    }
+    static constexpr std::uint32_t kRingBytes = 4096;
+};
+
+TEST_F(WrappedMemoryDataTest, ACsvConvertedFileGoesOnAfterItsLastRecord) {
+    const auto path = folder_ / "converted.dat";
+    Run(Download(WM_SESSION_READ_ALL_DATA, path, false, false));
+    const int held = RecordsIn(path);
+    ASSERT_GT(held, 0);
+    ASSERT_LT(held, kRecords);
+    ASSERT_NO_FATAL_FAILURE(MarkConvertedFromCsv(path));
+    simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 20); });
+
+    broker_.AnswerMessageBox(IDYES);
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_CONFIRM_CSV_CONVERTED});
+    EXPECT_EQ(RecordsIn(path), held + 20);
+}
+
+TEST_F(SessionDataTest, TryAgainAfterABrokenReadFetchesTheRestInTheSameCommand) {
+    // Where the blocks of a full read start, from a first read.
+    const int first = simulator_.Logger().CommandCount();
+    Run(Download(WM_SESSION_READ_ALL_DATA, folder_ / "first.dat", false, false));
+    const std::vector<std::string> commands = CommandsSince(first);
+    const auto firstBlock = std::find_if(commands.begin(), commands.end(),
+                                         [](const std::string& c) { return c.rfind("O! ", 0) == 0; });
+    ASSERT_NE(firstBlock, commands.end());
+
+    // Two blocks arrive, the third fails its three tries; the user tries again.
+    SimulatorFaults faults;
+    faults.corruptReplies = 3;
+    faults.corruptAfter =
+        simulator_.Logger().CommandCount() + static_cast<int>(firstBlock - commands.begin()) + 2;
+    simulator_.Logger().SetFaults(faults);
+    broker_.AnswerRequest("CDataRecoveryDlg", IDC_RECOVERY_TRY_AGAIN);
+    const auto path = folder_ / "broken.dat";
+    Run(Download(WM_SESSION_READ_ALL_DATA, path, true, false));
+
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+    EXPECT_EQ(RecordsIn(path), kRecords);
+    EXPECT_EQ(PathsPosted(WM_OPEN_DOWNLOADED_FILE), std::vector<std::filesystem::path>{path});
+    EXPECT_TRUE(broker_.Boxes().empty());
+}
+
+TEST_F(SessionDataTest, AStoredSetupOpensAsANewDocument) {
+    broker_.AnswerRequest("CLoggerSUTListDlg", IDOK, {{"selection", "0"}});
+    const std::vector<std::string> status = Run(WM_SESSION_READ_SETUP_TABLE);
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.front(), "Listing the logger's setups...");
+    EXPECT_EQ(status.back(), "Setup list read.");
+    ASSERT_EQ(broker_.Asked().size(), 1u);
+    EXPECT_EQ(broker_.Asked()[0].requestValues.at("setups").rfind("Active:\t\t", 0), 0u);
+    const CSetupTable* opened = nullptr;
+    for (const platform::Message& message : MainWindowMessages()) {
+        if (message.id == WM_OPEN_READ_SETUP) {
+            opened = platform::PayloadAs<CSetupTable>(message);
+        }
+    }
+    ASSERT_NE(opened, nullptr);
+    EXPECT_TRUE(opened->IsLoggingCompatible(simulator_.Logger().State().setups.at(1)));
+
+    // Cancelled in the list, nothing opens.
+    broker_.AnswerRequest("CLoggerSUTListDlg", IDCANCEL);
+    Run(WM_SESSION_READ_SETUP_TABLE);
+    EXPECT_EQ(CountOf(WM_OPEN_READ_SETUP, 0), 1);
+}
+
+TEST_F(SessionDataTest, ProgrammingTellsTheStartTimeOrShowsAShortNotice) {
+    const testsupport::ScopedTimeZone zone("UTC");
+    CSetupTable setup = simulator_.Logger().State().setups.at(1);
+
+    broker_.AnswerRequest("CMsgBox", IDOK);
+    int before = simulator_.Logger().CommandCount();
+    const std::vector<std::string> status =
+        Run(platform::Message(WM_SESSION_PROGRAM_LOGGER, 0, platform::MakePayload(setup)));
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.front(), "Programming the logger...");
+    EXPECT_EQ(status.back(), "Logger programmed.");
+    ASSERT_EQ(broker_.Asked().size(), 1u);
+    EXPECT_EQ(broker_.Asked()[0].requestValues.at("text"),
+              "The setup was programmed and recording has started.");
+    EXPECT_EQ(broker_.Asked()[0].requestValues.at("milliseconds"), "2500");
+    EXPECT_NE(CommandsSince(before).front(), "D!");
+
+    // 2030-01-02 03:04:05 UTC.
+    setup.GetExtendedData().SetStartTime(1893553445);
+    before = simulator_.Logger().CommandCount();
+    broker_.AnswerMessageBox(IDOK);
+    Run(platform::Message(WM_SESSION_PROGRAM_LOGGER, 0, platform::MakePayload(setup)));
+    // Recording stops first, so that the start time takes effect.
+    EXPECT_EQ(CommandsSince(before).front(), "D!");
+    const auto asked = broker_.Asked();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1].text.rfind("The setup was programmed. Recording starts on ", 0), 0u);
+    EXPECT_NE(asked[1].text.find("03:04:05"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace sessiontest

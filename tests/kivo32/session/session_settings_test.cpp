@@ -1,0 +1,336 @@
+// The setting handlers against the logger simulator: the clock with its question, a clock text out of
+// shape, the description, the network settings with the restart, and the web login's password.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "kivo32/session/session_ids.h"
+#include "kivo32/session/session_messages.h"
+#include "platform/base/message_box_flags.h"
+#include "shared/logger/logger_ids.h"
+#include "shared/logger/settings_ids.h"
+#include "tests/kivo32/session/handler_fixture.h"
+#include "tests/support/time_zone.h"
+
+namespace sessiontest {
+namespace {
+
+class SessionSettingsTest : public HandlerFixture {
+protected:
+    explicit SessionSettingsTest(const char* model = "standard") : HandlerFixture(model) {}
+
+    std::vector<std::string> CommandsSince(int from) {
+        const std::vector<std::string> all = simulator_.Logger().Commands();
+        return std::vector<std::string>(all.begin() + from, all.end());
+    }
+
+    testsupport::ScopedTimeZone zone_{"UTC"};
+};
+
+TEST_F(SessionSettingsTest, TheClockIsSetToTheChosenTimeAndItsQuestionCanBeTurnedOff) {
+    const char* const years[] = {"69", "70", "24"};
+    // The first question is answered with "do not ask again": no more questions after it.
+    broker_.AnswerDialog("CMsgBoxDlg", static_cast<int>(IDC_MSGBOX_BUTTON1 | MSGBOX_CHECKED));
+    for (const char* year : years) {
+        SCOPED_TRACE(year);
+        broker_.AnswerRequest(
+            "CSetTimeDlg", IDOK,
+            {{"year", year}, {"month", "3"}, {"day", "7"}, {"hour", "13"}, {"minute", "4"}, {"second", "5"}});
+        const int before = simulator_.Logger().CommandCount();
+        const std::vector<std::string> status = Run(WM_SESSION_SET_TIME);
+        ASSERT_FALSE(status.empty());
+        EXPECT_EQ(status.back(), "Logger clock set to 03/07/" + std::string(year) + " 13:04:05.");
+        EXPECT_EQ(CommandsSince(before).back(), "C! 13:04:05 03/07/" + std::string(year));
+    }
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_CONFIRM_CLOCK});
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+    // The dialog showed the clock as the logger read it.
+    const auto asked = broker_.Asked();
+    EXPECT_EQ(asked.back().requestValues.at("year"), "70");
+    EXPECT_EQ(asked.back().requestValues.at("hour"), "13");
+}
+
+TEST_F(SessionSettingsTest, AClockCommandDeclinedMarksNoCommandAndSendsNothing) {
+    const int ends = CommandEnds();
+    const int before = simulator_.Logger().CommandCount();
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON2);
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
+    owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_SYNC_TIME));
+    const std::time_t start = std::time(nullptr);
+    EXPECT_EQ(Run(WM_SESSION_SYNC_TIME).front(), "Setting the logger clock...");
+    EXPECT_EQ(CommandEnds(), ends + 1);
+    const std::vector<std::string> sent = CommandsSince(before);
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].rfind("C! ", 0), 0u);
+    EXPECT_LE(std::abs(simulator_.Logger().State().clock - start), 2);
+    // Without the check box ticked, each command asks.
+    EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_CONFIRM_CLOCK, IDS_CONFIRM_CLOCK}));
+}
+
+TEST_F(SessionSettingsTest, AClockTextOutOfShapeIsTakenForAFailedRead) {
+    for (const char* text : {" 1:02:03 04/05/06", "01:02:03 4/05/06 ", "01:02:03 04/5/06 "}) {
+        SCOPED_TRACE(text);
+        simulator_.Logger().ChangeState([&](LoggerState& s) { s.queryReplies["C?"] = text; });
+        broker_.SetDefaultAnswer(IDC_MSGBOX_BUTTON1);
+        const std::size_t boxes = broker_.Boxes().size();
+        Run(WM_SESSION_SET_TIME);
+        ASSERT_EQ(broker_.Boxes().size(), boxes + 2);
+        EXPECT_EQ(BoxIds().back(), IDS_READ_CLOCK_FAILED);
+    }
+    for (const auto& question : broker_.Asked()) {
+        EXPECT_NE(question.kind, "CSetTimeDlg");
+    }
+}
+
+TEST_F(SessionSettingsTest, TheDescriptionIsWrittenCutToTwentyCharacters) {
+    broker_.AnswerRequest("CSetDescriptionDlg", IDOK, {{"description", "Substation 12, feeder B north"}});
+    const std::vector<std::string> status = Run(WM_SESSION_SET_DESCRIPTION);
+    EXPECT_EQ(status,
+              (std::vector<std::string>{"Writing the logger description...", "Logger description written."}));
+    EXPECT_EQ(StatusTexts(STATUS_DESCRIPTION).back(), "Substation 12, feede");
+
+    // The dialog shows the text the logger now holds; a cancel writes nothing.
+    broker_.AnswerRequest("CSetDescriptionDlg", IDCANCEL);
+    const int before = simulator_.Logger().CommandCount();
+    EXPECT_TRUE(Run(WM_SESSION_SET_DESCRIPTION).empty());
+    EXPECT_EQ(simulator_.Logger().CommandCount(), before);
+    EXPECT_EQ(broker_.Asked().back().requestValues.at("description"), "Substation 12, feede");
+}
+
+TEST_F(SessionSettingsTest, OldFirmwareRefusesNetworkSettingsAndEveryMemoryModelTheWebPassword) {
+    broker_.SetDefaultAnswer(IDOK);
+    const int before = simulator_.Logger().CommandCount();
+    Run(WM_SESSION_SET_NETWORK_INFO);
+    Run(WM_SESSION_SET_WEB_PASSWORD);
+    EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_NOT_SUPPORTED, IDS_NOT_SUPPORTED}));
+    EXPECT_EQ(simulator_.Logger().CommandCount(), before);
+}
+
+TEST_F(SessionSettingsTest, TheSpeedChangesToTheChosenOneAndBackToTheStoredDefault) {
+    broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "19200"}});
+    // Not kept as the default.
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON2);
+    EXPECT_EQ(Run(WM_SESSION_SET_BAUD_RATE),
+              (std::vector<std::string>{"Changing the logger's speed to 19200 baud...",
+                                        "The logger now runs at 19200 baud."}));
+    EXPECT_EQ(broker_.Asked().at(0).requestValues.at("speed"), "57600");
+    EXPECT_EQ(StatusTexts(STATUS_LINK_SPEED).back(), "19200");
+    EXPECT_EQ(owner_.GetStoredBaud(kLinkDirect), 57600);
+
+    // The stored default is offered back; the logger still answers at the speed it was brought to.
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
+    EXPECT_EQ(Run(WM_SESSION_SYNC_BAUD_RATE).back(), "The logger now runs at 57600 baud.");
+    EXPECT_EQ(broker_.Boxes().back().texts.prompt,
+              "The link runs at 19200 baud. Keep this speed as the default?");
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
+    EXPECT_EQ(Run(WM_SESSION_CLEAR_PEAK), std::vector<std::string>{"Peak values cleared."});
+
+    // At the default already, nothing is asked.
+    const std::size_t boxes = broker_.Boxes().size();
+    Run(WM_SESSION_SYNC_BAUD_RATE);
+    EXPECT_EQ(broker_.Boxes().size(), boxes);
+}
+
+// A Nimbo whose firmware predates the fastest speed.
+class OldNimboSpeedTest : public HandlerFixture {
+protected:
+    OldNimboSpeedTest() : HandlerFixture(OldNimbo()) {}
+    static LoggerModel OldNimbo() {
+        LoggerModel model = *FindLoggerModel("nimbo-current");
+        model.firmwareText = "BUA-2.101";
+        return model;
+    }
+};
+
+TEST_F(OldNimboSpeedTest, FirmwareBefore102IsNeverSetTo57600) {
+    broker_.SetDefaultAnswer(IDC_MSGBOX_BUTTON2);
+    broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "19200"}});
+    Run(WM_SESSION_SET_BAUD_RATE);
+    const int before = simulator_.Logger().CommandCount();
+    broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "57600"}});
+    Run(WM_SESSION_SET_BAUD_RATE);
+    Run(WM_SESSION_SYNC_BAUD_RATE);
+    EXPECT_EQ(simulator_.Logger().CommandCount(), before);
+    const std::vector<unsigned> ids = BoxIds();
+    EXPECT_EQ(std::vector<unsigned>(ids.end() - 2, ids.end()),
+              (std::vector<unsigned>{IDS_SPEED_NOT_SUPPORTED, IDS_SPEED_NOT_SUPPORTED}));
+}
+
+TEST_F(SessionSettingsTest, TheCallScheduleIsReadThenEditedAndWrittenOrOnlyRestarted) {
+    broker_.AnswerRequest("CDorvaneCallScheduleDlg", IDOK, {{"times", "08:30\n17:05"}});
+    const int ends = CommandEnds();
+    owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_READ_CALL_SCHEDULE));
+    // The read and the dialog are two commands.
+    ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends + 2; }));
+    ASSERT_TRUE(owner_.GetActiveSession()->WaitForCommandDone(30s));
+    EXPECT_EQ(simulator_.Logger().State().callTimes, (std::vector<std::string>{"08:30 00", "17:05 00"}));
+    EXPECT_EQ(StatusTexts(STATUS_TEXT).back(), "Call schedule written.");
+    EXPECT_TRUE(BoxIds().empty());
+
+    broker_.AnswerRequest("CDorvaneCallScheduleDlg", IDOK, {{"restartOnly", "1"}, {"times", "09:00"}});
+    EXPECT_EQ(Run(WM_SESSION_CALL_SCHEDULE),
+              (std::vector<std::string>{"Restarting the call schedule...", "Call schedule restarted."}));
+    EXPECT_EQ(simulator_.Logger().State().callTimes.size(), 2u);
+
+    // A time that is no time writes no more and is told.
+    broker_.AnswerRequest("CDorvaneCallScheduleDlg", IDOK, {{"times", "07:15\nlater"}});
+    broker_.AnswerMessageBox(IDOK);
+    Run(WM_SESSION_CALL_SCHEDULE);
+    EXPECT_EQ(simulator_.Logger().State().callTimes, std::vector<std::string>{"07:15 00"});
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_WRITE_CALL_SCHEDULE_FAILED});
+}
+
+TEST_F(SessionSettingsTest, TheModemStringIsShownAsReadAndWrittenAsEdited) {
+    simulator_.Logger().ChangeState([](LoggerState& s) { s.modemString = "ATS0=1"; });
+    broker_.AnswerRequest("CSetModemStringDlg", IDOK, {{"modemString", "AT&F S0=2"}});
+    EXPECT_EQ(Run(WM_SESSION_SET_MODEM_STRING),
+              (std::vector<std::string>{"Reading the modem string...", " ", "Writing the modem string...",
+                                        "Modem string written."}));
+    EXPECT_EQ(broker_.Asked().at(0).requestValues.at("modemString"), "ATS0=1");
+    EXPECT_EQ(simulator_.Logger().State().modemString, "AT&F S0=2");
+}
+
+TEST_F(SessionSettingsTest, ALoggerWithoutScalarsTellsSoAndOpensNoDialog) {
+    broker_.AnswerMessageBox(IDOK);
+    Run(WM_SESSION_SET_SCALARS);
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_READ_SCALARS_FAILED});
+    const auto asked = broker_.Asked();
+    EXPECT_TRUE(std::none_of(asked.begin(), asked.end(),
+                             [](const auto& question) { return question.kind == "CSetScalarsDlg"; }));
+}
+
+class ScalarSettingsTest : public SessionSettingsTest {
+protected:
+    ScalarSettingsTest() : SessionSettingsTest("nimbo-current") {}
+};
+
+TEST_F(ScalarSettingsTest, NewScalarsAreWrittenAndTheDialogShowsTheOldOnes) {
+    simulator_.Logger().ChangeState([](LoggerState& s) {
+        s.scalars[0] = 0.75f;
+        s.scalars[1] = 1.5f;
+    });
+    broker_.AnswerRequest("CSetScalarsDlg", IDOK, {{"a", "1.25"}, {"v", "0.5"}, {"r", "0"}});
+    broker_.AnswerMessageBox(IDOK);
+    EXPECT_EQ(Run(WM_SESSION_SET_SCALARS),
+              (std::vector<std::string>{"Reading the calibration scalars...", "Calibration scalars read."}));
+    const auto& shown = broker_.Asked().at(0).requestValues;
+    EXPECT_EQ(shown.at("a"), "0.75");
+    EXPECT_EQ(shown.at("v"), "1.5");
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_SCALARS_WRITTEN});
+    EXPECT_EQ(simulator_.Logger().State().scalars[0], 1.25f);
+    EXPECT_EQ(simulator_.Logger().State().scalars[1], 0.5f);
+
+    // A value that is no number writes nothing.
+    broker_.AnswerRequest("CSetScalarsDlg", IDOK, {{"a", "1,25"}, {"v", "0.5"}, {"r", "0"}});
+    broker_.AnswerMessageBox(IDOK);
+    const int before = simulator_.Logger().CommandCount();
+    Run(WM_SESSION_SET_SCALARS);
+    EXPECT_EQ(BoxIds().back(), IDS_WRITE_SCALARS_FAILED);
+    const std::vector<std::string> sent = CommandsSince(before);
+    EXPECT_FALSE(std::any_of(sent.begin(), sent.end(),
+                             [](const std::string& command) { return command.rfind("*!", 0) == 0; }));
+}
+
+class QuarvenSettingsTest : public SessionSettingsTest {
+protected:
+    QuarvenSettingsTest() : SessionSettingsTest("quarven-rs") {}
+};
+
+TEST_F(QuarvenSettingsTest, TheWebPasswordIsSentAndItsFailureTold) {
+    broker_.AnswerRequest("CWiFiPasswordDlg", IDOK, {{"password", "s3cret-door"}});
+    Run(WM_SESSION_SET_WEB_PASSWORD);
+    EXPECT_EQ(simulator_.Logger().State().wifiSettings.at("WWEBPASS"), "s3cret-door");
+    const auto asked = broker_.Asked();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].requestValues.at("limit"), "31");
+    EXPECT_EQ(asked[0].requestValues.at("title"), "Web Login Password");
+    EXPECT_TRUE(BoxIds().empty());
+
+    Mute();
+    broker_.AnswerRequest("CWiFiPasswordDlg", IDOK, {{"password", "other"}});
+    broker_.AnswerMessageBox(IDOK);
+    Run(WM_SESSION_SET_WEB_PASSWORD);
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_WEB_PASSWORD_FAILED});
+}
+
+// A Quarven with the firmware text of the test's parameter.
+class CalibrationGateTest : public HandlerFixture, public ::testing::WithParamInterface<const char*> {
+protected:
+    // Below 401 the connect step warns of old firmware.
+    CalibrationGateTest() : HandlerFixture(WithFirmware(GetParam())) { broker_.SetDefaultAnswer(IDOK); }
+    static LoggerModel WithFirmware(const char* firmware) {
+        LoggerModel model = *FindLoggerModel("quarven-rs");
+        model.firmwareText = firmware;
+        return model;
+    }
+};
+
+TEST_P(CalibrationGateTest, OnlyFirmwareFrom400_192OpensTheCalibrationDialogs) {
+    const bool calibrates = std::string(GetParam()) >= "NX400.192";
+    const int ends = CommandEnds();
+    const std::size_t boxes = broker_.Boxes().size();
+    broker_.AnswerRequest("CCalAmpScalarDlg", IDOK);
+    broker_.AnswerRequest("CCalVoltTempScalarDlg", IDOK);
+    for (const unsigned message : {WM_SESSION_CAL_AMP_SCALAR, WM_SESSION_CAL_VOLT_TEMP_SCALAR}) {
+        owner_.GetActiveSession()->Post(platform::Message(message));
+    }
+    if (calibrates) {
+        ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends + 2; }));
+        EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+        EXPECT_EQ(broker_.Asked().back().kind, "CCalVoltTempScalarDlg");
+        EXPECT_EQ(broker_.Asked().back().requestValues.at("typeCode"), "13");
+        EXPECT_EQ(StatusTexts(STATUS_TEXT).back(), "Ready to calibrate.");
+        EXPECT_EQ(broker_.Boxes().size(), boxes);
+    } else {
+        ASSERT_TRUE(Eventually([&] { return broker_.Boxes().size() == boxes + 2; }));
+        const std::vector<unsigned> ids = BoxIds();
+        EXPECT_EQ(
+            std::vector<unsigned>(ids.end() - 2, ids.end()),
+            (std::vector<unsigned>{IDS_CALIBRATION_FIRMWARE_TOO_OLD, IDS_CALIBRATION_FIRMWARE_TOO_OLD}));
+        EXPECT_EQ(CommandEnds(), ends);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Firmware, CalibrationGateTest,
+                         ::testing::Values("NX400.191", "NX400.192", "NX401.234"));
+
+class NetworkSettingsTest : public SessionSettingsTest {
+protected:
+    NetworkSettingsTest() : SessionSettingsTest("standard-135") {}
+};
+
+TEST_F(NetworkSettingsTest, NewNetworkSettingsRestartTheLoggerAndEndTheSession) {
+    broker_.AnswerRequest("CSetNetworkInfoDlg", IDOK,
+                          {{"address", "10.1.2.3"},
+                           {"mask", "255.255.255.0"},
+                           {"port", "777"},
+                           {"gateway", "10.1.2.1"},
+                           {"dhcp", "0"}});
+    broker_.AnswerRequest("CMsgBox", IDOK);
+    const int before = simulator_.Logger().CommandCount();
+    const std::vector<std::string> status = Run(WM_SESSION_SET_NETWORK_INFO);
+    EXPECT_EQ(status.front(), "Reading the network settings...");
+    EXPECT_EQ(status.back(), "Restarting the logger...");
+    // A memory model restarts already as it takes its new settings.
+    EXPECT_TRUE(CommandsSince(before).back() == "!!RESTART" || CommandsSince(before).back() == "_!RESET");
+    ASSERT_TRUE(Eventually([this] { return EndOfSessionAsked(); }));
+    const auto asked = broker_.Asked();
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[0].requestValues.at("quarven"), "0");
+    EXPECT_EQ(asked[1].requestValues.at("text"),
+              "The logger restarts with its new settings. Connect again once it is back.");
+}
+
+TEST_F(NetworkSettingsTest, NetworkSettingsThatCannotBeReadOrWrittenAreTold) {
+    Mute();
+    broker_.AnswerMessageBox(IDOK);
+    Run(WM_SESSION_SET_NETWORK_INFO);
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_NETWORK_SETTINGS_UNREADABLE});
+    EXPECT_FALSE(EndOfSessionAsked());
+}
+
+}  // namespace
+}  // namespace sessiontest
