@@ -18,14 +18,13 @@
 #include "shared/logger/logger_ids.h"
 #include "shared/logger/network_settings.h"
 #include "shared/logger/settings_ids.h"
+#include "shared/setup/setup_codes.h"
 
 namespace {
 
 constexpr std::size_t kDescriptionMax = 20;
 constexpr int kWebPasswordMax = 31;
 constexpr int kRestartNoticeMs = 5000;
-// The first type code of the Quarven family, the only one with a web login.
-constexpr int kFirstQuarvenType = 13;
 // The Quarven firmware number (the text from its third character) from which it can be calibrated.
 constexpr double kFirstCalibratingQuarven = 400.192;
 
@@ -181,7 +180,7 @@ void CSessionEL::OnCalibrationDialog(const char* dialogName) {
         ShowMessageBoxId(IDS_CALIBRATION_NO_LOGGER, MB_OK, true);
         return;
     }
-    if (GetLoggerType() >= kFirstQuarvenType) {
+    if (GetLoggerType() >= kModelQuarvenRS) {
         // The Quarven calibrates itself only from firmware 400.192 on.
         const std::string& firmware = logger_->GetFirmwareText();
         if (firmware.empty()) {
@@ -220,7 +219,7 @@ void CSessionEL::OnSetNetworkInfo() {
     NetworkSettings settings;
     if (!logger_->ReadNetworkSettings(settings, true)) {
         // The memory models' read tells its failure itself.
-        if (GetLoggerType() >= kFirstQuarvenType) {
+        if (GetLoggerType() >= kModelQuarvenRS) {
             ShowMessageBoxId(IDS_NETWORK_SETTINGS_UNREADABLE, MB_OK, true);
         }
         return;
@@ -234,7 +233,7 @@ void CSessionEL::OnSetNetworkInfo() {
     request.SetInt("dhcp", settings.dhcp ? 1 : 0);
     request.Set("loggerId", logger_->GetLoggerId());
     request.Set("firmware", logger_->GetFirmwareText());
-    request.SetInt("quarven", GetLoggerType() >= kFirstQuarvenType ? 1 : 0);
+    request.SetInt("quarven", GetLoggerType() >= kModelQuarvenRS ? 1 : 0);
     PostBlankStatus();
     if (RunDialog(request) != IDOK) {
         return;
@@ -255,7 +254,7 @@ void CSessionEL::OnSetNetworkInfo() {
 
 void CSessionEL::OnSetWebPassword() {
     const CommandScope scope(*this);
-    if (!logger_ || GetLoggerType() < kFirstQuarvenType) {
+    if (!logger_ || GetLoggerType() < kModelQuarvenRS) {
         ShowMessageBoxId(IDS_NOT_SUPPORTED, MB_OK, true);
         return;
     }
