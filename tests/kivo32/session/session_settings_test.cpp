@@ -216,7 +216,7 @@ TEST_F(ScalarSettingsTest, NewScalarsAreWrittenAndTheDialogShowsTheOldOnes) {
     broker_.AnswerMessageBox(IDOK);
     EXPECT_EQ(Run(WM_SESSION_SET_SCALARS),
               (std::vector<std::string>{"Reading the calibration scalars...", "Calibration scalars read."}));
-    const auto& shown = broker_.Asked().at(0).requestValues;
+    const auto shown = broker_.Asked().at(0).requestValues;
     EXPECT_EQ(shown.at("a"), "0.75");
     EXPECT_EQ(shown.at("v"), "1.5");
     EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_SCALARS_WRITTEN});

@@ -122,8 +122,8 @@ protected:
     }
 
     std::vector<QuarvenRecord> Held() const {
-        const auto& records = simulator_->Logger().State().quarvenRecords.records;
-        return {records.begin(), records.end()};
+        const LoggerState state = simulator_->Logger().State();
+        return {state.quarvenRecords.records.begin(), state.quarvenRecords.records.end()};
     }
 
     // The data file at `path` holds `expected`: local times to the second, values at the logger's resolution.
