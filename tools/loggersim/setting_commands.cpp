@@ -187,8 +187,7 @@ std::optional<std::string> MemoryModelSetting(LoggerState& s, const std::string&
     return std::nullopt;
 }
 
-}  // namespace
-
+// The rate of an "I!14" code, as the logger's serial port takes it; 0 for code 14 (any other rate).
 int BaudRateOfCode(int code) {
     switch (code) {
         case 15:
@@ -209,6 +208,9 @@ int BaudRateOfCode(int code) {
             return 0;
     }
 }
+
+}  // namespace
+
 
 std::optional<std::string> ExecuteSettingCommand(LoggerState& s, SimulatorFaults& faults,
                                                  const std::string& command) {

@@ -13,6 +13,3 @@
 // logger. A command that starts as one of the state's unanswered ones gets no prompt.
 std::optional<std::string> ExecuteSettingCommand(LoggerState& state, SimulatorFaults& faults,
                                                  const std::string& command);
-
-// The rate of an "I!14" code, as the logger's serial port takes it; 0 for code 14 (any other rate).
-int BaudRateOfCode(int code);
