@@ -1,5 +1,6 @@
 // The base of a program's application object: start-up, the event loop, shut-down, its documents and
 // main window, and the commands of the application itself.
+#include "platform/ui/command_state.h"
 #include "platform/ui/application.h"
 
 #include <QApplication>
@@ -75,6 +76,15 @@ void Application::SaveStdProfileSettings() {
     if (recent_files_loaded_) {
         documents_->RecentFiles().WriteList(*OpenProgramSettings());
     }
+}
+
+bool Application::OnUpdateCommand(CommandState& state) {
+    const unsigned id = state.id;
+    if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4) {
+        state.Enable(id - ID_FILE_MRU_FILE1 < documents_->RecentFiles().Entries().size());
+        return true;
+    }
+    return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_EXIT;
 }
 
 bool Application::OnCommand(unsigned id) {

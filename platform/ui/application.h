@@ -6,6 +6,8 @@
 
 namespace platform {
 
+struct CommandState;
+
 class DocManager;
 class MainFrame;
 class View;
@@ -43,6 +45,9 @@ public:
 
     // File New, File Open, the recent files and Exit; true when handled.
     virtual bool OnCommand(unsigned id);
+    // The state of a command the application carries; true when it carries it (the base: File New,
+    // File Open, the recent files and Exit).
+    virtual bool OnUpdateCommand(CommandState& state);
 
 protected:
     int exit_code_ = 0;

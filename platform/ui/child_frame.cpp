@@ -1,4 +1,5 @@
 // The base of every MDI child frame: the window around a view inside the main frame.
+#include "platform/ui/command_state.h"
 #include "platform/ui/child_frame.h"
 
 #include <QCloseEvent>
@@ -39,6 +40,20 @@ bool ChildFrame::RouteCommand(unsigned id) {
         return true;
     }
     return OnCommand(id);
+}
+
+bool ChildFrame::RouteUpdateCommand(CommandState& state) {
+    if (view_ != nullptr && view_->OnUpdateCommand(state)) {
+        return true;
+    }
+    if (Document* document = ActiveDocument(); document != nullptr && document->OnUpdateCommand(state)) {
+        return true;
+    }
+    return OnUpdateCommand(state);
+}
+
+bool ChildFrame::OnUpdateCommand(CommandState&) {
+    return false;
 }
 
 bool ChildFrame::OnCommand(unsigned) {

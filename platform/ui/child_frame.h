@@ -10,6 +10,8 @@
 
 namespace platform {
 
+struct CommandState;
+
 class Document;
 class View;
 class WindowMessageTarget;
@@ -29,6 +31,10 @@ public:
     // Offers a command to the view, then its document, then the frame; true when one handled it.
     bool RouteCommand(unsigned id);
     virtual bool OnCommand(unsigned id);
+    // Asks the view, then its document, then the frame for the state of a command; true when one of
+    // them carries it.
+    bool RouteUpdateCommand(CommandState& state);
+    virtual bool OnUpdateCommand(CommandState& state);
 
     // Where other threads post messages to this frame.
     std::shared_ptr<MessageTarget> Target() const;

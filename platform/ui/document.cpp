@@ -1,4 +1,5 @@
 // The base of every document: its file, title and modified flag, its views, and new, open, save and close.
+#include "platform/ui/command_state.h"
 #include "platform/ui/document.h"
 
 #include <algorithm>
@@ -192,6 +193,10 @@ bool Document::DoSave(const std::filesystem::path& path, bool replace) {
         SetPathName(target);
     }
     return true;
+}
+
+bool Document::OnUpdateCommand(CommandState& state) {
+    return state.id == ID_FILE_SAVE || state.id == ID_FILE_SAVE_AS || state.id == ID_FILE_CLOSE;
 }
 
 bool Document::OnCommand(unsigned id) {

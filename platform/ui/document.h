@@ -8,6 +8,8 @@
 
 namespace platform {
 
+struct CommandState;
+
 class BinaryFile;
 class ChildFrame;
 class DocTemplate;
@@ -71,6 +73,9 @@ public:
 
     // Commands routed to the document (File Save, File Save As, File Close); true when handled.
     virtual bool OnCommand(unsigned id);
+    // The state of a command this document carries; true when it carries it (the base: File Save,
+    // File Save As, File Close).
+    virtual bool OnUpdateCommand(CommandState& state);
 
     // Shows the framework's report of a failed open or save: text `promptId`, then what went wrong
     // (which names the file), or the path when that is not known.

@@ -1,4 +1,5 @@
 // The base of the program's MDI main window: the child frames, command routing and closing.
+#include "platform/ui/command_state.h"
 #include "platform/ui/main_frame.h"
 
 #include <QCloseEvent>
@@ -49,6 +50,26 @@ bool MainFrame::RouteCommand(unsigned id) {
     }
     Application* application = Application::Instance();
     return application != nullptr && application->OnCommand(id);
+}
+
+CommandState MainFrame::UpdateCommand(unsigned id) {
+    CommandState state(id);
+    bool carried = false;
+    if (ChildFrame* child = ActiveChild(); child != nullptr && child->RouteUpdateCommand(state)) {
+        carried = true;
+    } else if (OnUpdateCommand(state)) {
+        carried = true;
+    } else if (Application* application = Application::Instance(); application != nullptr) {
+        carried = application->OnUpdateCommand(state);
+    }
+    if (!carried) {
+        state.Enable(false);
+    }
+    return state;
+}
+
+bool MainFrame::OnUpdateCommand(CommandState&) {
+    return false;
 }
 
 bool MainFrame::OnCommand(unsigned) {

@@ -13,6 +13,8 @@ class QMdiSubWindow;
 
 namespace platform {
 
+struct CommandState;
+
 class ChildFrame;
 class DocManager;
 class WindowMessageTarget;
@@ -34,6 +36,10 @@ public:
     // the application; true when one handled it.
     bool RouteCommand(unsigned id);
     virtual bool OnCommand(unsigned id);
+    // The state a command shows now, asked along the command route. A command nobody on the route
+    // carries is greyed, as it would do nothing.
+    CommandState UpdateCommand(unsigned id);
+    virtual bool OnUpdateCommand(CommandState& state);
 
     // Where other threads post messages to the main window.
     std::shared_ptr<MessageTarget> Target() const;

@@ -1,4 +1,5 @@
 // The base of every view: a widget that shows one document inside a child frame, and prints it.
+#include "platform/ui/command_state.h"
 #include "platform/ui/view.h"
 
 #include <QPrintDialog>
@@ -54,6 +55,10 @@ void View::OnUpdate(View*, long) {
 }
 
 void View::OnActivateView(bool) {}
+
+bool View::OnUpdateCommand(CommandState& state) {
+    return state.id == ID_FILE_PRINT;
+}
 
 bool View::OnCommand(unsigned id) {
     if (id == ID_FILE_PRINT) {

@@ -13,6 +13,8 @@ class QPrinter;
 
 namespace platform {
 
+struct CommandState;
+
 class ChildFrame;
 class Document;
 class WindowMessageTarget;
@@ -39,6 +41,8 @@ public:
     virtual void OnActivateView(bool active);
     // A command; true when handled. The base handles File Print.
     virtual bool OnCommand(unsigned id);
+    // The state of a command this view carries; true when it carries it (the base: File Print).
+    virtual bool OnUpdateCommand(CommandState& state);
 
     // Where other threads post messages to this view.
     std::shared_ptr<MessageTarget> Target() const;

@@ -14,6 +14,7 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/child_frame.h"
+#include "platform/ui/command_state.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/document.h"
@@ -313,3 +314,16 @@ TEST_F(DocumentFrameworkTest, TheRecentFileListMovesARepeatedFileUpAndSurvivesTh
 }
 
 }  // namespace
+
+TEST_F(DocumentFrameworkTest, ACommandIsEnabledOnlyWhileSomethingOnTheRouteCarriesIt) {
+    const unsigned kNobodysCommand = 40999;
+    EXPECT_FALSE(main_->UpdateCommand(ID_FILE_SAVE).enabled);
+    EXPECT_FALSE(main_->UpdateCommand(ID_FILE_PRINT).enabled);
+
+    documents_.OnFileNew();
+    QApplication::processEvents();
+    ASSERT_NE(main_->ActiveChild(), nullptr);
+    EXPECT_TRUE(main_->UpdateCommand(ID_FILE_SAVE).enabled);   // the document's
+    EXPECT_TRUE(main_->UpdateCommand(ID_FILE_PRINT).enabled);  // the view's
+    EXPECT_FALSE(main_->UpdateCommand(kNobodysCommand).enabled);
+}
