@@ -11,6 +11,7 @@
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
+#include "kivo32/session/session_owner.h"
 #include "shared/common/trace_log.h"
 
 namespace {
@@ -26,9 +27,18 @@ CKivoApp::CKivoApp() {
     QCoreApplication::setApplicationName("KIVO");
     // What the layers below the trace log have to say goes to it.
     platform::SetDiagnosticTrace(&Trace);
+    SetAppContext(this);
 }
 
-CKivoApp::~CKivoApp() = default;
+CKivoApp::~CKivoApp() {
+    // The sessions end before the context they read goes.
+    sessions_.reset();
+    SetAppContext(nullptr);
+}
+
+CKivoApp* GetKivoApp() {
+    return dynamic_cast<CKivoApp*>(platform::Application::Instance());
+}
 
 bool CKivoApp::InitInstance() {
     ChooseLanguage();
@@ -38,8 +48,30 @@ bool CKivoApp::InitInstance() {
     mainFrame->setWindowTitle(kWindowTitle);
     mainFrame->show();
     SetMainWindow(std::move(mainFrame));
+    sessions_ = std::make_unique<CSessionOwner>(*this, GetAppMainWnd(), GetAppMainWnd());
     return true;
 }
+
+platform::MessageTarget* CKivoApp::GetAppMainWnd() const {
+    platform::MainFrame* frame = GetMainWindow();
+    return frame != nullptr ? frame->Target().get() : nullptr;
+}
+
+std::string CKivoApp::GetPortName() const {
+    return sessions_ != nullptr ? sessions_->GetLastConnection().portName : std::string();
+}
+
+std::string CKivoApp::GetDefaultSUTLineFreq() const {
+    return app_info_.defaultSUTLineFreq;
+}
+
+CCommandLineValues CKivoApp::GetCommandLineValues() const {
+    return {};
+}
+
+void CKivoApp::CommTrace(std::string_view) {}
+
+void CKivoApp::SendTerminalText(std::string_view) {}
 
 void CKivoApp::ChooseLanguage() {
     auto settings = platform::OpenProgramSettings();
