@@ -17,6 +17,7 @@ class CSessionOwner;
 
 namespace platform {
 class MessageTarget;
+struct Message;
 }
 
 class CKivoApp : public platform::Application, public CAppContext {
@@ -40,6 +41,10 @@ public:
     CSessionOwner& Sessions() { return *sessions_; }
     // Where the links and the sessions post their notices to the main window; nullptr before it exists.
     platform::MessageTarget* GetAppMainWnd() const;
+    // The messages the links, the sessions and the workers post to the application, which reach it
+    // through the main window's target (the main frame hands on what it does not take itself); true when
+    // taken.
+    bool OnAppMessage(platform::Message& message);
 
     // ---- The application context.
     std::string GetPortName() const override;
