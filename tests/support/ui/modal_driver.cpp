@@ -64,6 +64,8 @@ bool ProcessEventsUntil(const std::function<bool()>& done) {
             return false;
         }
         QApplication::processEvents(QEventLoop::AllEvents, kPollMilliseconds);
+        // A test runs outside any event loop, where deleteLater() would never be carried out.
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return true;
 }
