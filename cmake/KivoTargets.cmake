@@ -20,6 +20,18 @@ function(kivo_library target)
     endif()
 endfunction()
 
+# kivo_test_compile_options(<target>)
+# How test code compiles. One precompiled header serves every test program, so they all share these:
+# position-independent (as the Qt programs must be) and, in RelWithDebInfo, no full optimisation (the
+# code under test keeps the build's own).
+function(kivo_test_compile_options target)
+    # -fPIC as Qt's programs must compile: the property would give executables -fPIE instead.
+    target_compile_options(${target} PRIVATE ${KIVO_WARNINGS} -fPIC)
+    if(CMAKE_BUILD_TYPE STREQUAL "RelWithDebInfo")
+        target_compile_options(${target} PRIVATE -Og)
+    endif()
+endfunction()
+
 # kivo_test(<target> LABEL <unit|integration|gui> DEPENDS <targets>...)
 # One test program of the calling folder's *_test.cpp files, each test registered with CTest. The gui
 # ones are Qt programs (moc runs on them) and run offscreen.
@@ -30,14 +42,10 @@ function(kivo_test target)
     endif()
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
     add_executable(${target} ${sources})
-    target_compile_options(${target} PRIVATE ${KIVO_WARNINGS})
     target_link_libraries(${target} PRIVATE ${ARG_DEPENDS} kivo_test_support)
-    # Compile time is most of a CI run: the test framework's header once per test program.
-    target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <string> <vector> <functional> <filesystem>)
-    # Test code needs no full optimisation: the code under test keeps the build's own.
-    if(CMAKE_BUILD_TYPE STREQUAL "RelWithDebInfo")
-        target_compile_options(${target} PRIVATE -Og)
-    endif()
+    kivo_test_compile_options(${target})
+    # Compile time is most of a CI run: the test framework's header is compiled once for them all.
+    target_precompile_headers(${target} REUSE_FROM kivo_test_support)
     set(env "")
     if(ARG_LABEL STREQUAL "gui")
         set(env "QT_QPA_PLATFORM=offscreen")
