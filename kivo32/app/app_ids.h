@@ -15,3 +15,74 @@ inline constexpr unsigned IDS_APP_INFO_NOT_WRITTEN = 20931;
 inline constexpr unsigned IDS_APP_INFO_LINES_NOT_READ = 20932;
 inline constexpr unsigned IDS_SETTINGS_VALUES_NOT_READ = 20933;
 inline constexpr unsigned IDS_SETTINGS_NOT_READ_WHOLE = 20934;
+
+// The data folders' first-run set-up.
+inline constexpr unsigned IDS_DATA_FOLDER_ERROR = 59398;
+inline constexpr unsigned IDS_COPY_OLDER_FILES = 59400;
+inline constexpr unsigned IDS_OLDER_FILES_NOT_COPIED = 59401;
+
+// The CSV conversion and the text export.
+inline constexpr unsigned IDS_STATUS_READY = 9305;
+inline constexpr unsigned IDS_NOT_A_CSV_NAME = 9352;  // %s the file name
+inline constexpr unsigned IDS_CONVERTING_CSV = 9355;
+inline constexpr unsigned IDS_EXPORT_FAILED = 59519;  // %s the export's result text
+inline constexpr unsigned IDS_CSV_FILES_FILTER = 59762;
+inline constexpr unsigned IDS_CONVERSION_THREAD_FAILED = 21050;  // %ld the system's error code
+inline constexpr unsigned IDS_EXPORT_THREAD_FAILED = 21051;      // %ld the system's error code
+
+// CPCSetupDlg: its controls, as template 132 numbers them.
+inline constexpr int IDC_PC_DATA_DIR = 1002;
+inline constexpr int IDC_PC_MODEM_LINE = 1004;
+inline constexpr int IDC_PC_SETUP_DIR = 1005;
+inline constexpr int IDC_PC_LOGGER_LIST_DIR = 1006;
+inline constexpr int IDC_PC_PORT = 1007;
+inline constexpr int IDC_PC_DIRECT_BAUD = 1009;
+inline constexpr int IDC_PC_MODEM_BAUD = 1013;
+inline constexpr int IDC_PC_BROWSE_DATA_DIR = 1274;
+inline constexpr int IDC_PC_BROWSE_SETUP_DIR = 1275;
+inline constexpr int IDC_PC_BROWSE_LOGGER_LIST_DIR = 1276;
+inline constexpr int IDC_PC_MODEM_LINE_LABEL = 1428;
+inline constexpr int IDC_PC_DIRECT_BAUD_LABEL = 2242;
+inline constexpr int IDC_PC_PORT_PREFS = 2261;
+inline constexpr int IDC_PC_OLDER_MODELS = 2264;
+inline constexpr int IDC_PC_MODEM_BAUD_LABEL = 2265;
+inline constexpr int IDC_PC_MODEM_GROUP_LABEL = 2266;
+inline constexpr int IDC_PC_LOGGER_KIND = 2277;
+inline constexpr int IDC_PC_TELDRIN_LAUNCH = 2420;
+// Its texts.
+inline constexpr unsigned IDS_FOLDER_NOT_FOUND = 12298;
+inline constexpr unsigned IDS_NO_MODEM_LINE = 9310;
+inline constexpr unsigned IDS_BROWSE_DATA_DIR = 59437;
+inline constexpr unsigned IDS_NOT_A_FOLDER = 59438;
+inline constexpr unsigned IDS_BROWSE_SETUP_DIR = 59440;
+inline constexpr unsigned IDS_BROWSE_LOGGER_LIST_DIR = 59441;
+inline constexpr unsigned IDS_NO_LOGGER_KNOWN = 59442;
+inline constexpr unsigned IDS_NEW_PROTOCOL_LOGGER = 59443;
+inline constexpr unsigned IDS_OLDER_MODEL_LOGGER = 59444;
+inline constexpr unsigned IDS_PC_TIP_OK = 59587;
+inline constexpr unsigned IDS_PC_TIP_CANCEL = 59588;
+inline constexpr unsigned IDS_PC_TIP_DATA_DIR = 59589;
+inline constexpr unsigned IDS_PC_TIP_BROWSE = 59590;
+inline constexpr unsigned IDS_PC_TIP_SETUP_DIR = 59591;
+inline constexpr unsigned IDS_PC_TIP_LOGGER_LIST_DIR = 59592;
+inline constexpr unsigned IDS_PC_TIP_PORT = 59593;
+inline constexpr unsigned IDS_PC_TIP_BAUD = 59594;
+inline constexpr unsigned IDS_PC_TIP_PORT_PREFS = 59595;
+inline constexpr unsigned IDS_PC_TIP_MODEM_LINE = 59596;
+inline constexpr unsigned IDS_PC_TIP_OLDER_MODELS = 59597;
+inline constexpr unsigned IDS_PC_TIP_TELDRIN_LAUNCH = 59828;
+// Labels of the dialog built here in place of template 132, and our own refusal of a baud rate.
+inline constexpr unsigned IDS_PC_SETUP_TITLE = 21052;
+inline constexpr unsigned IDS_PC_DATA_DIR_LABEL = 21053;
+inline constexpr unsigned IDS_PC_SETUP_DIR_LABEL = 21054;
+inline constexpr unsigned IDS_PC_LOGGER_LIST_DIR_LABEL = 21055;
+inline constexpr unsigned IDS_PC_BROWSE = 21056;
+inline constexpr unsigned IDS_PC_PORT_LABEL = 21057;
+inline constexpr unsigned IDS_PC_DIRECT_BAUD_LABEL = 21058;
+inline constexpr unsigned IDS_PC_MODEM_LINE_LABEL = 21059;
+inline constexpr unsigned IDS_PC_MODEM_BAUD_LABEL = 21060;
+inline constexpr unsigned IDS_PC_MODEM_GROUP_LABEL = 21061;
+inline constexpr unsigned IDS_PC_PORT_PREFS = 21062;
+inline constexpr unsigned IDS_PC_OLDER_MODELS = 21063;
+inline constexpr unsigned IDS_PC_TELDRIN_LAUNCH = 21064;
+inline constexpr unsigned IDS_PC_BAUD_NOT_IN_LIST = 21065;

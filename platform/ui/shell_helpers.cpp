@@ -121,17 +121,17 @@ void OpenProgramPdf(const std::filesystem::path& programFolder, const std::strin
 }
 
 bool CopyFolderWithReport(const std::vector<std::filesystem::path>& sources,
-                          const std::filesystem::path& target) {
+                          const std::filesystem::path& target, bool keepExisting) {
+    const auto options = std::filesystem::copy_options::recursive |
+                         (keepExisting ? std::filesystem::copy_options::skip_existing
+                                       : std::filesystem::copy_options::overwrite_existing);
     std::error_code error;
     std::filesystem::create_directories(target, error);
     for (const auto& source : sources) {
         if (error) {
             break;
         }
-        std::filesystem::copy(
-            source, target / source.filename(),
-            std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing,
-            error);
+        std::filesystem::copy(source, target / source.filename(), options, error);
     }
     if (!error) {
         return true;

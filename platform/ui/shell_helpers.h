@@ -23,7 +23,8 @@ int CopyWindowToClipboard(QWidget* window);
 // is missing or nothing opens PDF files.
 void OpenProgramPdf(const std::filesystem::path& programFolder, const std::string& fileName);
 
-// Copies each of `sources` (files or whole folders) into the folder `target`, replacing what is there.
-// TRUE on success; otherwise tells the user the error and the sources, and gives FALSE.
+// Copies each of `sources` (files or whole folders) into the folder `target`, replacing what is there,
+// or with `keepExisting` copying only the files that `target` lacks. TRUE on success; otherwise tells
+// the user the error and the sources, and gives FALSE.
 bool CopyFolderWithReport(const std::vector<std::filesystem::path>& sources,
-                          const std::filesystem::path& target);
+                          const std::filesystem::path& target, bool keepExisting = false);

@@ -22,6 +22,8 @@ public:
     // Selects the first item; a change of selection by the user is posted to the dialog as WM_COMMAND
     // with `controlId` and CBN_SELCHANGE.
     void FillPortList(int controlId, bool bDescriptive);
+    // Takes the application's known-port list again, for the next fill.
+    void ReloadKnownPorts() { known_ports_.Load(); }
 
     // The first item that names the port `device`, -1 when none does.
     int FindPortIndex(std::string_view device) const;

@@ -1,0 +1,45 @@
+// CCsvConversionThread: a CSV file made into a data file on a worker thread.
+#include "kivo32/app/csv_conversion_thread.h"
+
+#include "kivo32/app/app_ids.h"
+#include "kivo32/app/worker_status.h"
+#include "kivo32/session/session_messages.h"
+#include "platform/base/base_ids.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
+#include "shared/common/message_box.h"
+#include "shared/datafile/csv_import.h"
+#include "shared/datafile/message_sink.h"
+
+CCsvConversionThread::CCsvConversionThread(std::filesystem::path csvPath, std::filesystem::path dataPath,
+                                           std::shared_ptr<platform::MessageTarget> mainWindow)
+    : main_window_(std::move(mainWindow)),
+      worker_([this, csv = std::move(csvPath), data = std::move(dataPath)] { Run(csv, data); },
+              IDS_CONVERSION_THREAD_FAILED) {}
+
+void CCsvConversionThread::Run(const std::filesystem::path& csvPath, const std::filesystem::path& dataPath) {
+    PostStatusText(*main_window_, LoadText(IDS_CONVERTING_CSV));
+    // The conversion writes under a name of its own beside the target and names it only when complete.
+    const bool converted = ConvertCSVToDataFile(csvPath, dataPath, MessageBoxSink());
+    PostStatusText(*main_window_, LoadText(IDS_STATUS_READY));
+    main_window_->PostMessage(platform::Message(WM_CONVERSION_RESULT, kConversionResultCode,
+                                                converted ? platform::MakePayload(dataPath) : nullptr,
+                                                converted ? 1 : 0));
+}
+
+bool OnConversionResult(const platform::Message& message, platform::MessageTarget& application) {
+    if (message.id != WM_CONVERSION_RESULT) {
+        return false;
+    }
+    if (message.wParam != kConversionResultCode) {
+        return true;
+    }
+    const auto* path = platform::PayloadAs<std::filesystem::path>(message);
+    if (message.lParam == 0 || path == nullptr) {
+        ShowMessageBoxId(IDS_UNKNOWN_ERROR, MB_OK | MB_ICONEXCLAMATION, true);
+    } else {
+        application.PostMessage(platform::Message(WM_OPEN_DOWNLOADED_FILE, 0, platform::MakePayload(*path)));
+    }
+    return true;
+}

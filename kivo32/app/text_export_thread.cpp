@@ -1,0 +1,114 @@
+// CTextExportThread: a data file written out as a CSV file on a worker thread.
+#include "kivo32/app/text_export_thread.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "kivo32/app/app_ids.h"
+#include "kivo32/app/worker_status.h"
+#include "kivo32/views/views_ids.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
+#include "platform/base/ui_broker.h"
+#include "platform/base/windows1252.h"
+#include "platform/ui/ui_ids.h"
+#include "shared/common/error_texts.h"
+#include "shared/common/message_box.h"
+#include "shared/common/trace_log.h"
+#include "shared/datafile/csv_export.h"
+#include "shared/datafile/message_sink.h"
+#include "shared/datafile/raw_data.h"
+
+namespace {
+
+constexpr std::size_t kLongPath = 50;
+
+// What the data-file model has to say in a batch run goes to the trace log.
+class TraceSink : public CMessageSink {
+public:
+    void ShowMessage(const std::string& text) override { Trace(text); }
+};
+
+// The export with its header section; CCsvExport's result code.
+int ExportDataFile(const std::filesystem::path& dataPath, const std::filesystem::path& csvPath,
+                   CMessageSink& messages, const CRawData::ProgressSink& progress) {
+    CRawData data;
+    data.SetMessageSink(messages);
+    if (!data.Initialize() || !data.OpenDataFile(dataPath)) {
+        return CCsvExport::kFileError;
+    }
+    return data.ExportCSV(csvPath, progress, true);
+}
+
+bool HasCsvExtension(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".csv";
+}
+
+}  // namespace
+
+CTextExportThread::CTextExportThread(std::filesystem::path dataPath, std::filesystem::path csvPath,
+                                     std::shared_ptr<platform::MessageTarget> mainWindow)
+    : main_window_(std::move(mainWindow)),
+      worker_([this, data = std::move(dataPath), csv = std::move(csvPath)] { Run(data, csv); },
+              IDS_EXPORT_THREAD_FAILED) {}
+
+void CTextExportThread::Run(const std::filesystem::path& dataPath, const std::filesystem::path& csvPath) {
+    const int result = ExportDataFile(dataPath, csvPath, MessageBoxSink(), [this](const std::string& text) {
+        PostStatusText(*main_window_, text);
+    });
+    PostStatusText(*main_window_, LoadText(IDS_STATUS_READY));
+    CMessageBoxTexts box;
+    box.caption = LoadText(IDS_EXPORT_DONE_CAPTION);
+    if (result == CCsvExport::kWritten) {
+        box.prompt = platform::FormatLoadedText(IDS_EXPORT_DONE,
+                                                {BreakLongPath(platform::PathToWindows1252(csvPath))});
+        box.type = MB_OK | MB_ICONINFORMATION;
+    } else {
+        box.prompt = platform::FormatLoadedText(IDS_EXPORT_FAILED, {ExportStatusText(result)});
+        box.type = MB_OK | MB_ICONEXCLAMATION;
+    }
+    // The box runs on the user-interface thread; this thread only waits for it.
+    ShowMessageBox(box);
+}
+
+std::optional<std::filesystem::path> AskTextExportPath(const std::filesystem::path& dataPath) {
+    platform::FileNameRequest request;
+    request.open = false;
+    request.fileName = std::filesystem::path(dataPath).replace_extension(".csv");
+    request.defaultExtension = "csv";
+    request.flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_ENABLESIZING;
+    request.filters = {{LoadText(IDS_CSV_FILES_FILTER) + " (*.csv)", {"*.csv"}},
+                       {LoadText(IDS_ALL_FILES_FILTER) + " (*.*)", {"*.*"}}};
+    std::optional<std::filesystem::path> chosen = platform::CurrentUiBroker().PromptFileName(request);
+    if (chosen && !HasCsvExtension(*chosen) &&
+        ShowMessageBox(platform::FormatLoadedText(IDS_NOT_A_CSV_NAME, {platform::PathToWindows1252(*chosen)}),
+                       MB_YESNO | MB_ICONQUESTION, true) != IDYES) {
+        return std::nullopt;
+    }
+    return chosen;
+}
+
+int RunBatchExport(const std::filesystem::path& input, const std::filesystem::path& output) {
+    TraceSink messages;
+    const int result = ExportDataFile(input, output, messages, {});
+    if (result != CCsvExport::kWritten) {
+        Trace("Batch export of " + platform::PathToWindows1252(input) + ": " + ExportStatusText(result));
+        return 1;
+    }
+    return 0;
+}
+
+std::string BreakLongPath(const std::string& path) {
+    if (path.size() <= kLongPath) {
+        return path;
+    }
+    const std::size_t slash = path.rfind('/', kLongPath);
+    if (slash == std::string::npos) {
+        return path;
+    }
+    return path.substr(0, slash + 1) + "...\n     " + path.substr(slash + 1);
+}
