@@ -1,0 +1,178 @@
+// The application's commands end to end against the logger simulator over a pseudo-terminal: a logger
+// command without a session asks the link, connects and runs; a download opens as a data document; the
+// standard model's refusals; disconnect runs the end of the session.
+#include "kivo32/app/kivo_app.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStatusBar>
+#include <algorithm>
+#include <filesystem>
+
+#include "kivo32/app/app_ids.h"
+#include "kivo32/app/command_ids.h"
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_owner.h"
+#include "kivo32/views/raw_data_template.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/window_messages.h"
+#include "platform/ui/doc_manager.h"
+#include "platform/ui/main_frame.h"
+#include "platform/ui/message_event.h"
+#include "platform/ui/program_settings.h"
+#include "platform/ui/qt_text.h"
+#include "shared/link/link_clock.h"
+#include "tests/support/scripted_ui_broker.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/ui/modal_driver.h"
+#include "tests/support/ui/qt_test_application.h"
+#include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/logger_simulator.h"
+
+namespace {
+
+constexpr int kRecords = 20;
+
+// What the program's main frame does with the messages it does not take itself: they go to the
+// application.
+class HandOnToApplication : public QObject {
+public:
+    explicit HandOnToApplication(CKivoApp& app) : app_(app) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != platform::MessageEvent::Type() || watched->parent() != app_.GetMainWindow()) {
+            return false;
+        }
+        platform::Message& message = static_cast<platform::MessageEvent*>(event)->message();
+        return message.id != WM_COMMAND && message.id != WM_CLOSE && app_.OnAppMessage(message);
+    }
+
+private:
+    CKivoApp& app_;
+};
+
+class KivoAppCommandsTest : public testsupport::QtTest {
+protected:
+    KivoAppCommandsTest() : simulator_(*FindLoggerModel("standard-135")) {}
+
+    void SetUp() override {
+        simulator_.Logger().ChangeState([](LoggerState& s) {
+            ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
+            LogRecords(s, kRecords);
+        });
+        broker_.AnswerMessageBox(IDYES);  // the language of a first start
+        ASSERT_TRUE(app_.InitInstance());
+        app_.GetDocManager().AddDocTemplate(MakeRawDataTemplate());
+        app_.Sessions().SetLinkClock(clock_);
+        app_.Registry().directPort = simulator_.StartPty().substr(std::string("/dev/").size());
+        app_.Registry().directBaud = 57600;
+        app_.Registry().dataDir = folder_.path().string();
+        qApp->installEventFilter(&hand_on_);
+    }
+    void TearDown() override {
+        app_.Disconnect(0, false);
+        qApp->removeEventFilter(&hand_on_);
+        platform::OpenProgramSettings()->remove("intl/Language");
+    }
+
+    bool Route(unsigned id) { return app_.GetMainWindow()->RouteCommand(id); }
+
+    // The values of the first request named `name` asked so far.
+    std::optional<std::map<std::string, std::string>> Request(const std::string& name) const {
+        for (const testsupport::AskedQuestion& question : broker_.Asked()) {
+            if (question.kind == name) {
+                return question.requestValues;
+            }
+        }
+        return std::nullopt;
+    }
+
+    bool Ready() const {
+        const CommandRuleState state = app_.GetCommandRuleState();
+        return state.session && state.connected && state.ready;
+    }
+
+    void ConnectDirect() {
+        ASSERT_TRUE(Route(ID_CONNECT_DIRECT));
+        ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    }
+
+    LinkClock clock_{50};
+    testsupport::TempFolder folder_;
+    LoggerSimulator simulator_;
+    CKivoApp app_;
+    // Made after the program, so that it stands in for the program's broker.
+    testsupport::ScriptedUiBroker broker_;
+    HandOnToApplication hand_on_{app_};
+};
+
+TEST_F(KivoAppCommandsTest, ALoggerCommandWithoutASessionAsksTheLinkConnectsAndRunsOnce) {
+    broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDC_CONNECT_DIRECT);
+    broker_.AnswerRequest("CLoggerPropertiesDlg", IDOK);
+    ASSERT_TRUE(Route(ID_LOGGER_PROPERTIES));
+
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CLoggerPropertiesDlg").has_value(); }));
+    EXPECT_EQ(Request("CConnectionTypeSelectionDlg")->at("command"), std::to_string(ID_LOGGER_PROPERTIES));
+    EXPECT_EQ(app_.GetLinkKind(), kLinkDirect);
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    // The pending command ran once: nothing more was asked.
+    testsupport::ProcessEventsFor(100);
+    EXPECT_EQ(broker_.Asked().size(), 3u);  // the language, the link, the properties
+    EXPECT_EQ(app_.Sessions().TakePendingCommand(), 0u);
+}
+
+TEST_F(KivoAppCommandsTest, ACancelledLinkChoiceStartsNothingAndKeepsNoPendingCommand) {
+    broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDCANCEL);
+    ASSERT_TRUE(Route(ID_LOGGER_SET_TIME));
+    EXPECT_EQ(app_.Sessions().GetActiveSession(), nullptr);
+    EXPECT_EQ(app_.GetLinkKind(), kLinkNone);
+    EXPECT_EQ(app_.Sessions().TakePendingCommand(), 0u);
+}
+
+TEST_F(KivoAppCommandsTest, ADownloadProposesANumberedNameAndOpensTheFileAsADataDocument) {
+    ConnectDirect();
+    const std::filesystem::path target = folder_ / "chosen.kivo";
+    broker_.AnswerRequest("CDataFileSaveDlg", IDOK,
+                          {{"path", target.string()}, {"addToExisting", "0"}, {"alsoCsv", "0"}});
+    ASSERT_TRUE(Route(ID_LOGGER_DOWNLOAD));
+
+    ASSERT_TRUE(testsupport::ProcessEventsUntil(
+        [&] { return app_.GetDocManager().FindDocumentByPath(target) != nullptr; }));
+    const std::filesystem::path proposed = Request("CDataFileSaveDlg")->at("path");
+    EXPECT_EQ(proposed.parent_path(), folder_.path());
+    EXPECT_TRUE(proposed.filename().string().ends_with("-01.kivo")) << proposed;
+    EXPECT_EQ(Request("CDataFileSaveDlg")->at("title"), std::to_string(IDS_DOWNLOAD_TITLE_NEW));
+    EXPECT_TRUE(std::filesystem::exists(target));
+}
+
+TEST_F(KivoAppCommandsTest, TheStandardModelRefusesItsScalarsBeforeAnythingIsPosted) {
+    ConnectDirect();
+    const int commands = simulator_.Logger().CommandCount();
+    broker_.AnswerMessageBox(IDOK);
+    ASSERT_TRUE(Route(ID_LOGGER_SET_SCALARS));
+    ASSERT_EQ(broker_.Boxes().size(), 1u);
+    EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDP_NOT_FOR_STANDARD_MODEL);
+    testsupport::ProcessEventsFor(100);
+    EXPECT_EQ(simulator_.Logger().CommandCount(), commands);
+    EXPECT_TRUE(Ready());
+}
+
+TEST_F(KivoAppCommandsTest, DisconnectRunsTheEndOfTheSession) {
+    ConnectDirect();
+    ASSERT_TRUE(Route(ID_DISCONNECT));
+
+    EXPECT_EQ(app_.Sessions().GetActiveSession(), nullptr);
+    EXPECT_EQ(app_.GetLinkKind(), kLinkNone);
+    EXPECT_EQ(app_.GetLoggerType(), kNoLogger);
+    EXPECT_FALSE(app_.IsSet(CAppContext::Flag::Disconnecting));
+    EXPECT_EQ(platform::FromQString(app_.GetMainWindow()->statusBar()->currentMessage()), LoadText(IDS_STATUS_IDLE));
+    const CommandRuleState state = app_.GetCommandRuleState();
+    EXPECT_TRUE(state.linkIdle);
+    EXPECT_TRUE(FindCommandRule(ID_CONNECT_DIRECT, state)->enabled);
+    EXPECT_FALSE(FindCommandRule(ID_DISCONNECT, state)->enabled);
+}
+
+}  // namespace
