@@ -86,6 +86,8 @@ public:
     void SetUpCommands();
     // The setup-table view whose programming waits for a download; null when none, or when it closed.
     platform::View* GetRememberedSetupView() const { return remembered_setup_view_; }
+    // A program command waits for the download it asked for first.
+    bool IsProgramAfterDownload() const { return program_after_download_; }
 
     // Start a session unless one runs; a session that cannot start leaves no link behind and is told.
     bool ConnectDirect(const std::string& port, int baud);
@@ -153,6 +155,8 @@ private:
     bool new_data_only_ = false;
     bool program_after_download_ = false;
     QPointer<platform::View> remembered_setup_view_;
+    // The setup waiting for the download is that view's (else a file's).
+    bool program_from_view_ = false;
     // Set while WaitForSession runs.
     bool in_session_wait_ = false;
 };

@@ -370,6 +370,7 @@ void CKivoApp::ProgramLogger() {
                                                              IDS_DOWNLOAD_FIRST_BUTTON, IDS_DONT_PROGRAM_BUTTON));
         if (answer == IDC_MSGBOX_BUTTON2) {
             remembered_setup_view_ = ActiveSetupView();
+            program_from_view_ = remembered_setup_view_ != nullptr;
             program_after_download_ = true;
             if (platform::MessageTarget* main = GetAppMainWnd()) {
                 main->PostMessage(platform::Message(WM_COMMAND, ID_LOGGER_DOWNLOAD));
@@ -428,15 +429,17 @@ void CKivoApp::OnDownloadEnded(bool delivered) {
     if (!program_after_download_) {
         return;
     }
-    // Programming waits only for a download that delivered its file; after any other end it is asked
-    // again from the start.
-    if (!delivered || remembered_setup_view_ == nullptr) {
+    // Programming waits only for a download that delivered its file, and for a setup view only while it
+    // is open; after any other end it is asked again from the start.
+    if (!delivered || (program_from_view_ && remembered_setup_view_ == nullptr)) {
         program_after_download_ = false;
         return;
     }
-    if (auto* frame = qobject_cast<platform::ChildFrame*>(remembered_setup_view_->parentWidget())) {
-        if (QMdiArea* area = frame->mdiArea()) {
-            area->setActiveSubWindow(frame);
+    if (remembered_setup_view_ != nullptr) {
+        if (auto* frame = qobject_cast<platform::ChildFrame*>(remembered_setup_view_->parentWidget())) {
+            if (QMdiArea* area = frame->mdiArea()) {
+                area->setActiveSubWindow(frame);
+            }
         }
     }
     if (platform::MessageTarget* main = GetAppMainWnd()) {

@@ -14,9 +14,11 @@
 #include "kivo32/app/command_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
+#include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/views/raw_data_template.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/ui_broker.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/main_frame.h"
@@ -158,6 +160,53 @@ TEST_F(KivoAppCommandsTest, TheStandardModelRefusesItsScalarsBeforeAnythingIsPos
     testsupport::ProcessEventsFor(100);
     EXPECT_EQ(simulator_.Logger().CommandCount(), commands);
     EXPECT_TRUE(Ready());
+}
+
+TEST_F(KivoAppCommandsTest, ProgrammingWaitsOnlyForADownloadThatDeliveredItsFile) {
+    ConnectDirect();
+    const std::filesystem::path setupFile = folder_ / "logger.sut";
+    {
+        CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(simulator_.Logger().State().setups.at(1)), 135);
+        CSUTDoc document;
+        ASSERT_TRUE(document.OnNewDocument());
+        ASSERT_TRUE(document.WriteSetupFile(setupFile));
+    }
+    const auto questionsAsked = [&] {
+        const auto asked = broker_.Asked();
+        return std::count_if(asked.begin(), asked.end(),
+                             [](const auto& q) { return q.kind == platform::kOwnMessageBoxDialog; });
+    };
+    // The failure notices of the download that cannot write its file.
+    broker_.SetDefaultAnswer(IDOK);
+
+    // Download first, into a folder that does not exist: the download delivers nothing.
+    broker_.AnswerFileName(setupFile);
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
+    broker_.AnswerRequest("CDataFileSaveDlg", IDOK, {{"path", (folder_ / "missing" / "data.kivo").string()}});
+    ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CDataFileSaveDlg").has_value(); }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !app_.IsProgramAfterDownload(); }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+
+    // So the next program command asks again rather than programming at once.
+    broker_.AnswerFileName(setupFile);
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON3);
+    const int before = simulator_.Logger().CommandCount();
+    ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
+    EXPECT_EQ(questionsAsked(), 2);
+    EXPECT_EQ(simulator_.Logger().CommandCount(), before);
+
+    // A download that delivers its file programs the logger after it, without the question.
+    broker_.AnswerFileName(setupFile);
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
+    broker_.AnswerRequest("CDataFileSaveDlg", IDOK, {{"path", (folder_ / "before.kivo").string()}});
+    broker_.AnswerFileName(setupFile);
+    broker_.AnswerRequest("CMsgBox", IDOK);
+    ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CMsgBox").has_value(); }));
+    EXPECT_EQ(questionsAsked(), 3);
+    EXPECT_FALSE(app_.IsProgramAfterDownload());
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
 }
 
 TEST_F(KivoAppCommandsTest, DisconnectRunsTheEndOfTheSession) {
