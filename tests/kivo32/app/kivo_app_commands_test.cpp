@@ -14,13 +14,16 @@
 #include "kivo32/app/command_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
+#include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/views/raw_data_template.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/ui_broker.h"
 #include "platform/base/window_messages.h"
+#include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
+#include "platform/ui/doc_template.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/message_event.h"
 #include "platform/ui/program_settings.h"
@@ -206,6 +209,35 @@ TEST_F(KivoAppCommandsTest, ProgrammingWaitsOnlyForADownloadThatDeliveredItsFile
     ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CMsgBox").has_value(); }));
     EXPECT_EQ(questionsAsked(), 3);
     EXPECT_FALSE(app_.IsProgramAfterDownload());
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+}
+
+TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfterIt) {
+    ConnectDirect();
+    app_.GetDocManager().AddDocTemplate(std::make_unique<platform::DocTemplate>(
+        15, [] { return std::make_unique<CSUTDoc>(); }, [] { return new platform::ChildFrame; },
+        [] { return new CSetupTableView; }));
+    CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(simulator_.Logger().State().setups.at(1)), 135);
+    platform::Document* setupDocument = app_.GetTemplate(15)->OpenDocumentFile({});
+    ASSERT_NE(setupDocument, nullptr);
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()); }));
+
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
+    ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
+    ASSERT_NE(app_.GetRememberedSetupView(), nullptr);
+    // The view goes before its download has run.
+    setupDocument->SetModifiedFlag(false);
+    ASSERT_TRUE(setupDocument->Frames().front()->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app_.GetRememberedSetupView(), nullptr);
+
+    const std::filesystem::path target = folder_ / "before.kivo";
+    broker_.AnswerRequest("CDataFileSaveDlg", IDOK, {{"path", target.string()}});
+    ASSERT_TRUE(testsupport::ProcessEventsUntil(
+        [&] { return app_.GetDocManager().FindDocumentByPath(target) != nullptr; }));
+    EXPECT_FALSE(app_.IsProgramAfterDownload());
+    testsupport::ProcessEventsFor(100);
+    EXPECT_FALSE(Request("CMsgBox").has_value());
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
 }
 
