@@ -9,11 +9,9 @@
 #include "kivo32/app/command_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "platform/ui/ui_ids.h"
+#include "shared/setup/setup_codes.h"
 
 namespace {
-
-// Quarven loggers (type code 13 and above) and the older models below them differ in what they offer.
-constexpr int kFirstQuarven = 13;
 
 constexpr std::array kSessionCommands = {
     SessionCommand{ID_LOGGER_SET_TIME, WM_SESSION_SET_TIME, SessionCommandCheck::None},
@@ -83,7 +81,7 @@ bool LoggerCommandEnabled(unsigned id, const CommandRuleState& s) {
     if (!s.session) {
         return !s.stopping;
     }
-    const bool quarven = s.typeCode >= kFirstQuarven;
+    const bool quarven = s.typeCode >= kModelQuarvenRS;
     if (quarven && (id == ID_LOGGER_SET_BAUD || id == ID_LOGGER_CALL_SCHEDULE ||
                     id == ID_LOGGER_READ_CALL_SCHEDULE)) {
         return false;
@@ -96,7 +94,7 @@ bool ProgramStartEnabled(const CommandRuleState& s, bool olderModelsOnly) {
     if (s.disconnecting) {
         return false;
     }
-    return !s.session || ((!olderModelsOnly || s.typeCode < kFirstQuarven) && s.connected &&
+    return !s.session || ((!olderModelsOnly || s.typeCode < kModelQuarvenRS) && s.connected &&
                           s.linkKind != kLinkModem);
 }
 
@@ -136,7 +134,7 @@ std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& 
             case ID_LOGGER_HARMONICS:
             case ID_LOGGER_WAVEFORM:
                 rule.enabled = !s.disconnecting && s.session && s.ready &&
-                               (s.typeCode >= kFirstQuarven || (s.typeCode == 2 && s.firmware >= 128));
+                               (s.typeCode >= kModelQuarvenRS || (s.typeCode == 2 && s.firmware >= 128));
                 break;
             case ID_TRACE_ON_OFF:
                 rule.checked = s.traceOn;

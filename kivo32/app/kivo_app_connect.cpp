@@ -1,6 +1,7 @@
 // The application's side of a session's life: starting one over a direct or network link, the choice
 // of the link for a command that needs a logger, the end-of-session routine, the reconnection after a
 // firmware update, and the notice that a setup does not fit the connected logger.
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -36,6 +37,10 @@ constexpr int kWaitPollMs = 10;
 
 void CKivoApp::SetUpCommands() {
     RegisterCommandDialogs();
+    // The idle processing runs whenever the event loop is about to wait, for as long as the main window
+    // lives.
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     GetMainWindow(), [this] { OnIdle(); });
     sessions_->SetLocalWait([this](const std::function<bool()>& done, std::chrono::milliseconds timeout) {
         return WaitForSession(done, timeout);
     });

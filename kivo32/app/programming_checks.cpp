@@ -5,12 +5,10 @@
 #include "platform/base/program_texts.h"
 #include "shared/logger/firmware_features.h"
 #include "shared/logger/logger_ids.h"
+#include "shared/setup/setup_codes.h"
 #include "shared/setup/setup_table.h"
 
 namespace {
-
-constexpr int kFirstQuarven = 13;
-constexpr int kQuarvenKX = 14;
 
 // A start time in the past drops both times, a stop time in the past drops the stop time; a logger
 // without a stop time records in ring memory.
@@ -71,7 +69,7 @@ bool CheckFirmware(CSetupTable& setup, const ProgrammedLogger& logger, Programmi
         !user.Confirm(IDP_EXTENDED_FEATURES_NOT_SUPPORTED)) {
         return false;
     }
-    if ((header.GetOptionByte() & CSUTHeader::kOptionAutoLineFreq) != 0 && t >= kFirstQuarven &&
+    if ((header.GetOptionByte() & CSUTHeader::kOptionAutoLineFreq) != 0 && t >= kModelQuarvenRS &&
         !IsAutoFrequencySupported(t, f)) {
         // The question names the frequency the logger then gets.
         const bool sixty = logger.defaultLineFrequency == "60";
@@ -101,7 +99,7 @@ bool ScalingPointsValid(const CSetupTable& setup) {
 }  // namespace
 
 unsigned IntervalRefusal(long intervalSeconds, int typeCode, int firmware) {
-    if (intervalSeconds == 10 && typeCode >= kFirstQuarven && firmware >= 100 && firmware <= 346) {
+    if (intervalSeconds == 10 && typeCode >= kModelQuarvenRS && firmware >= 100 && firmware <= 346) {
         return IDP_TEN_SECONDS_NOT_SUPPORTED;
     }
     if (intervalSeconds < 60 && ((typeCode == 0 && firmware < 132) || (typeCode == 2 && firmware < 115))) {
@@ -155,12 +153,12 @@ bool CheckSetupForProgramming(CSetupTable& setup, const ProgrammedLogger& logger
     if (!CheckFirmware(setup, logger, user)) {
         return false;
     }
-    if (logger.typeCode == kQuarvenKX && !ScalingPointsValid(setup)) {
+    if (logger.typeCode == kModelQuarvenKX && !ScalingPointsValid(setup)) {
         user.Tell(IDP_SCALING_POINTS_EQUAL);
         return false;
     }
     if (!setup.HasActiveChannel(true)) {
-        user.Tell(logger.typeCode == kQuarvenKX ? IDS_NO_ACTIVE_ANALOG_CHANNEL : IDS_NO_ACTIVE_CHANNEL);
+        user.Tell(logger.typeCode == kModelQuarvenKX ? IDS_NO_ACTIVE_ANALOG_CHANNEL : IDS_NO_ACTIVE_CHANNEL);
         return false;
     }
     return true;

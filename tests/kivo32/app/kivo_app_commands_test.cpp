@@ -241,6 +241,17 @@ TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfte
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
 }
 
+TEST_F(KivoAppCommandsTest, LoggerReconnectUsesTheLastLinkThatAnswered) {
+    EXPECT_FALSE(app_.LoggerReconnect());
+    ConnectDirect();
+    EXPECT_FALSE(app_.LoggerReconnect());
+    ASSERT_TRUE(Route(ID_DISCONNECT));
+    ASSERT_TRUE(app_.LoggerReconnect());
+    EXPECT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    // Nothing was asked on the way.
+    EXPECT_EQ(broker_.Asked().size(), 1u);
+}
+
 TEST_F(KivoAppCommandsTest, DisconnectRunsTheEndOfTheSession) {
     ConnectDirect();
     ASSERT_TRUE(Route(ID_DISCONNECT));
