@@ -241,6 +241,25 @@ TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfte
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
 }
 
+TEST_F(KivoAppCommandsTest, ANetworkConnectAsksTheAddressAndKeepsItAmongTheRecentOnes) {
+    broker_.AnswerRequest("CNetworkAddressDlg", IDCANCEL);
+    ASSERT_TRUE(Route(ID_CONNECT_NETWORK));
+    EXPECT_EQ(app_.Sessions().GetActiveSession(), nullptr);
+    EXPECT_TRUE(app_.AppInfo().networkConnectAddress.empty());
+
+    LoggerSimulator networkLogger(*FindLoggerModel("standard-135"));
+    const std::string port = std::to_string(networkLogger.StartTcp(0));
+    broker_.AnswerRequest("CNetworkAddressDlg", IDOK, {{"address", "127.0.0.1"}, {"port", port}});
+    ASSERT_TRUE(Route(ID_CONNECT_NETWORK));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    EXPECT_EQ(app_.GetLinkKind(), kLinkNetwork);
+    EXPECT_EQ(app_.AppInfo().networkConnectAddress, "127.0.0.1");
+    EXPECT_EQ(app_.AppInfo().networkPortNumber, port);
+    ASSERT_FALSE(app_.AppInfo().recentNetAddresses.empty());
+    EXPECT_EQ(app_.AppInfo().recentNetAddresses.front(), "127.0.0.1:" + port);
+    app_.Disconnect(0, false);
+}
+
 TEST_F(KivoAppCommandsTest, LoggerReconnectUsesTheLastLinkThatAnswered) {
     EXPECT_FALSE(app_.LoggerReconnect());
     ConnectDirect();
