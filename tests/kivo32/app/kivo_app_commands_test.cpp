@@ -22,6 +22,7 @@
 #include "platform/base/ui_broker.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/child_frame.h"
+#include "platform/ui/command_state.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/main_frame.h"
@@ -117,6 +118,9 @@ protected:
 TEST_F(KivoAppCommandsTest, ALoggerCommandWithoutASessionAsksTheLinkConnectsAndRunsOnce) {
     broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDC_CONNECT_DIRECT);
     broker_.AnswerRequest("CLoggerPropertiesDlg", IDOK);
+    platform::MainFrame& frame = *app_.GetMainWindow();
+    EXPECT_TRUE(frame.UpdateCommand(ID_LOGGER_PROPERTIES).enabled);
+    EXPECT_FALSE(frame.UpdateCommand(ID_DISCONNECT).enabled);
     ASSERT_TRUE(Route(ID_LOGGER_PROPERTIES));
 
     ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CLoggerPropertiesDlg").has_value(); }));
@@ -144,8 +148,11 @@ TEST_F(KivoAppCommandsTest, ADownloadProposesANumberedNameAndOpensTheFileAsAData
                           {{"path", target.string()}, {"addToExisting", "0"}, {"alsoCsv", "0"}});
     ASSERT_TRUE(Route(ID_LOGGER_DOWNLOAD));
 
+    EXPECT_FALSE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
     ASSERT_TRUE(testsupport::ProcessEventsUntil(
         [&] { return app_.GetDocManager().FindDocumentByPath(target) != nullptr; }));
+    // The commands on the active data grid come with it.
+    EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
     const std::filesystem::path proposed = Request("CDataFileSaveDlg")->at("path");
     EXPECT_EQ(proposed.parent_path(), folder_.path());
     EXPECT_TRUE(proposed.filename().string().ends_with("-01.kivo")) << proposed;
