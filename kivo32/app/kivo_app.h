@@ -135,7 +135,6 @@ private:
     // delivered its file.
     void OnDownloadEnded(bool delivered);
     void OpenDataFile();
-    void NewSetupTable();
     void CloseAll();
     void StartProgram(const std::filesystem::path& program, unsigned failureId);
     bool RunGridCommand(unsigned id);

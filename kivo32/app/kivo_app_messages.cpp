@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "kivo32/app/app_ids.h"
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
@@ -16,12 +17,6 @@
 #include "platform/ui/doc_template.h"
 #include "shared/link/link_ids.h"
 #include "shared/setup/setup_table.h"
-
-namespace {
-
-constexpr unsigned kSetupTemplateId = 15;
-
-}  // namespace
 
 bool CKivoApp::OnAppMessage(platform::Message& message) {
     switch (message.id) {
@@ -48,7 +43,7 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
                 const CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
                 const auto firmware = static_cast<std::uint16_t>(session != nullptr ? session->GetFirmwareVersion() : 0);
                 CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(std::move(*setup)), firmware);
-                if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTemplateId)) {
+                if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
                     setupTemplate->OpenDocumentFile({});
                 }
             }
