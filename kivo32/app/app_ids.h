@@ -17,8 +17,6 @@ inline constexpr unsigned IDS_SETTINGS_VALUES_NOT_READ = 20933;
 inline constexpr unsigned IDS_SETTINGS_NOT_READ_WHOLE = 20934;
 
 // ---- The application's commands, the session's start and end, and the connection dialogs.
-// The setup-table template's id, which is also the text id of its document strings.
-inline constexpr unsigned kSetupTableTemplateId = 15;
 // Refusals of the logger commands.
 inline constexpr unsigned IDP_NOT_FOR_STANDARD_MODEL = 12408;
 inline constexpr unsigned IDP_NO_CALL_SCHEDULE = 12443;

@@ -104,6 +104,8 @@ public:
     // Tells that a setup table of `setupModelCode` does not fit the connected logger.
     static void LoggerAndSUTNotCompatibleMsg(int loggerTypeCode, int setupModelCode);
 
+    // The setup-table template's id.
+    static constexpr int kSetupTableTemplateId = 15;
     // shell: the template of `id` (11 data grid, 12 data graph, 15 setup table); null when not made.
     platform::DocTemplate* GetTemplate(int id);
     // shell: 1 shows the wait cursor, -1 restores it.

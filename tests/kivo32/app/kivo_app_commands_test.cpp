@@ -222,10 +222,10 @@ TEST_F(KivoAppCommandsTest, ProgrammingWaitsOnlyForADownloadThatDeliveredItsFile
 TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfterIt) {
     ConnectDirect();
     app_.GetDocManager().AddDocTemplate(std::make_unique<platform::DocTemplate>(
-        15, [] { return std::make_unique<CSUTDoc>(); }, [] { return new platform::ChildFrame; },
+        CKivoApp::kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new platform::ChildFrame; },
         [] { return new CSetupTableView; }));
     CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(simulator_.Logger().State().setups.at(1)), 135);
-    platform::Document* setupDocument = app_.GetTemplate(15)->OpenDocumentFile({});
+    platform::Document* setupDocument = app_.GetTemplate(CKivoApp::kSetupTableTemplateId)->OpenDocumentFile({});
     ASSERT_NE(setupDocument, nullptr);
     ASSERT_TRUE(testsupport::ProcessEventsUntil([] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()); }));
 
