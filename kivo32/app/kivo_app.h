@@ -72,7 +72,8 @@ private:
     CAppIniInfo app_info_;
     std::unique_ptr<CSessionOwner> sessions_;
 
-    // ---- Commands (kivo_app_commands.cpp; the session's start and end: kivo_app_connect.cpp)
+    // ---- Commands (kivo_app_commands.cpp, kivo_app_program.cpp; the session's start and end:
+    // kivo_app_connect.cpp)
 public:
     bool OnCommand(unsigned id) override;
     bool OnUpdateCommand(platform::CommandState& state) override;
@@ -96,8 +97,9 @@ public:
     // For a logger command without a session: asks the kind of link, keeps `command` as the pending
     // command and connects. True when a session started.
     bool ChooseConnectionKind(unsigned command);
-    // The end-of-session routine: cancels the running command (unless `quiet`, as after a lost port),
-    // ends the session and puts the application back to no link. True when no session is left to end.
+    // The end-of-session routine: cancels the running command, ends the session (without the logger's
+    // farewell when `quiet`, as after a lost port) and puts the application back to no link. False only
+    // when asked inside another end of a session, which ends it anyway.
     bool Disconnect(int reason, bool quiet);
     // Connects again over the last link that answered (after a firmware update); false without one.
     bool LoggerReconnect();
@@ -143,7 +145,7 @@ private:
     void ShowIdleText(unsigned id);
     // Starts a session with `connect`, refusing while a kept session still stops.
     bool StartSession(const std::function<bool(CSessionOwner&)>& connect);
-    // The application's side of a session's end: no link, the idle text, the wait cursor back.
+    // The application's side of a session's end: no lost port, the idle text, the link idle.
     void FinishSessionEnd();
     // The user-interface thread's wait for the session: events are taken meanwhile, but no command runs
     // and no second end of a session begins inside it.
