@@ -49,6 +49,7 @@ bool CKivoApp::InitInstance() {
     mainFrame->show();
     SetMainWindow(std::move(mainFrame));
     sessions_ = std::make_unique<CSessionOwner>(*this, GetAppMainWnd(), GetAppMainWnd());
+    SetUpCommands();
     return true;
 }
 

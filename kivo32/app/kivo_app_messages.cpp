@@ -2,8 +2,83 @@
 // of the workers.
 #include "kivo32/app/kivo_app.h"
 
-#include "platform/base/message.h"
+#include <filesystem>
+#include <memory>
 
-bool CKivoApp::OnAppMessage(platform::Message&) {
-    return false;
+#include "kivo32/app/app_ids.h"
+#include "kivo32/session/real_time_window_link.h"
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_messages.h"
+#include "kivo32/session/session_owner.h"
+#include "kivo32/setupeditor/sut_doc.h"
+#include "kivo32/views/raw_data_template.h"
+#include "platform/base/dialog_request.h"
+#include "platform/base/message.h"
+#include "platform/ui/doc_template.h"
+#include "shared/link/link_ids.h"
+#include "shared/setup/setup_table.h"
+
+bool CKivoApp::OnAppMessage(platform::Message& message) {
+    switch (message.id) {
+        case WM_OPEN_DOWNLOADED_FILE:
+            if (const auto* path = platform::PayloadAs<std::filesystem::path>(message)) {
+                if (platform::DocTemplate* dataTemplate = GetTemplate(kRawDataTemplateId)) {
+                    dataTemplate->OpenDocumentFile(*path);
+                }
+                OnDownloadEnded(true);
+            }
+            return true;
+        case WM_END_SESSION:
+            // Refused inside another end of a session, which ends this one too.
+            Disconnect(static_cast<int>(message.wParam), false);
+            return true;
+        case WM_NEW_FILE_FOR_NEW_DATA:
+        case WM_NEW_FILE_FOR_ALL_DATA:
+            Set(Flag::Abort, false);
+            download_requested_ = true;
+            AskDownloadFile(message.id == WM_NEW_FILE_FOR_ALL_DATA);
+            return true;
+        case WM_OPEN_READ_SETUP:
+            if (auto* setup = platform::PayloadAs<CSetupTable>(message)) {
+                const CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
+                const auto firmware = static_cast<std::uint16_t>(session != nullptr ? session->GetFirmwareVersion() : 0);
+                CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(std::move(*setup)), firmware);
+                if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
+                    setupTemplate->OpenDocumentFile({});
+                }
+            }
+            return true;
+        case WM_REAL_TIME_WINDOW:
+            if (const auto* link = platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(message); link && *link) {
+                // Without a window for the logger's kind the session's update loop ends at once.
+                if (platform::FindDialogRunner((*link)->DialogName())) {
+                    platform::DialogRequest request{(*link)->DialogName(), {}};
+                    request.SetInt("typeCode", (*link)->TypeCode());
+                    platform::RunDialogRequest(request);
+                }
+                (*link)->Close();
+            }
+            return true;
+        case WM_REAL_TIME_VALUES:
+            // The values belong to the window of WM_REAL_TIME_WINDOW, which takes them while it shows.
+            return true;
+        case WM_WAIT_CURSOR: {
+            const auto step = static_cast<int>(static_cast<std::intptr_t>(message.wParam));
+            DoWaitCursor(step);
+            // The end of the download's command, when it delivered no file.
+            if (step < 0 && download_requested_) {
+                OnDownloadEnded(false);
+            }
+            return true;
+        }
+        case WM_CLOSE_COMMAND:
+            if (message.wParam != 0) {
+                EnableCloseCommand();
+            } else {
+                DisableCloseCommand();
+            }
+            return true;
+        default:
+            return false;
+    }
 }

@@ -1,6 +1,8 @@
 // The application's side of its logger sessions: starting one, ending one, the settings they share.
 #include "kivo32/session/session_owner.h"
 
+#include <algorithm>
+
 #include "kivo32/session/session_el.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/link_ids.h"
@@ -33,7 +35,7 @@ bool CSessionOwner::ConnectNetwork(std::string address, std::string port) {
 }
 
 bool CSessionOwner::StartSession(CLinkSettings settings) {
-    if (session_) {
+    if (session_ || IsStopping()) {
         return false;
     }
     link_settings_ = settings;
@@ -90,6 +92,11 @@ bool CSessionOwner::Disconnect(int reason, bool keepLogger) {
         main_window_->PostMessage(platform::Message(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)));
     }
     return ended;
+}
+
+bool CSessionOwner::IsStopping() const {
+    return std::any_of(kept_sessions_.begin(), kept_sessions_.end(),
+                       [](const std::unique_ptr<CSessionEL>& session) { return session->Running(); });
 }
 
 int CSessionOwner::GetStoredBaud(int linkKind) const {

@@ -57,7 +57,7 @@ public:
     CSessionOwner(const CSessionOwner&) = delete;
     CSessionOwner& operator=(const CSessionOwner&) = delete;
 
-    // ---- Starting a session: only when none runs; false otherwise.
+    // ---- Starting a session: only when none runs and no kept one still stops; false otherwise.
     bool ConnectDirect(std::string portName, int baud);
     bool ConnectNetwork(std::string address, std::string port);
     // The running session, nullptr when none.
@@ -69,6 +69,8 @@ public:
     bool Disconnect(int reason, bool keepLogger = false);
     // Sessions whose thread did not end when asked.
     std::size_t KeptSessions() const { return kept_sessions_.size(); }
+    // A kept session's thread still runs: it may still use the link, so no new session starts meanwhile.
+    bool IsStopping() const;
 
     // ---- The program's seams; set before a session starts.
     void SetLocalWait(LocalWait wait) { local_wait_ = std::move(wait); }

@@ -1,0 +1,74 @@
+// The windows that answer the dialog requests of the application's commands.
+#include "kivo32/app/command_dialogs.h"
+
+#include <sstream>
+
+#include "kivo32/app/connection_type_selection_dlg.h"
+#include "kivo32/app/network_address_dlg.h"
+#include "kivo32/views/data_file_save_dlg.h"
+#include "platform/base/dialog_request.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/ui/application.h"
+#include "platform/ui/main_frame.h"
+#include "platform/ui/qt_text.h"
+#include "platform/ui/ui_ids.h"
+
+namespace {
+
+QWidget* MainWindow() {
+    platform::Application* application = platform::Application::Instance();
+    return application != nullptr ? application->GetMainWindow() : nullptr;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// "command": the menu command that needs the link. Answers the chosen button's id.
+int RunConnectionTypeSelection(platform::DialogRequest& request) {
+    // The modem choice comes with the modem line.
+    CConnectionTypeSelectionDlg dialog(static_cast<unsigned>(request.GetInt("command")), false, MainWindow());
+    return dialog.DoModal();
+}
+
+// "address", "port" in and out; "recent", one address a line, for the list.
+int RunNetworkAddress(platform::DialogRequest& request) {
+    CNetworkAddressDlg dialog(request.Get("address"), request.Get("port"), Lines(request.Get("recent")),
+                              MainWindow());
+    const int result = dialog.DoModal();
+    if (result == IDOK) {
+        request.Set("address", dialog.address);
+        request.Set("port", dialog.port);
+    }
+    return result;
+}
+
+// "path" proposed (a folder, or a file in it), "title" a text id, "baseName" of numbered names,
+// "addToExisting" and "alsoCsv" 0 or 1 in and out; after OK "path" is the file chosen.
+int RunDataFileSave(platform::DialogRequest& request) {
+    CDataFileSaveDlg dialog(request.Get("path"), OFN_EXPLORER, MainWindow());
+    dialog.setWindowTitle(platform::ToQString(LoadText(static_cast<unsigned>(request.GetInt("title")))));
+    dialog.SetOptions(static_cast<int>(request.GetInt("addToExisting")), static_cast<int>(request.GetInt("alsoCsv")));
+    dialog.SetOfferedBaseName(request.Get("baseName"));
+    const int result = dialog.DoModal();
+    if (result == IDOK) {
+        request.Set("path", dialog.GetPathName().string());
+        request.SetInt("addToExisting", dialog.GetAddToExisting());
+        request.SetInt("alsoCsv", dialog.GetAlsoCsv());
+    }
+    return result;
+}
+
+}  // namespace
+
+void RegisterCommandDialogs() {
+    platform::RegisterDialogRunner("CConnectionTypeSelectionDlg", RunConnectionTypeSelection);
+    platform::RegisterDialogRunner("CNetworkAddressDlg", RunNetworkAddress);
+    platform::RegisterDialogRunner("CDataFileSaveDlg", RunDataFileSave);
+}

@@ -1,0 +1,329 @@
+// The application's commands: logger commands posted to the session thread (connecting first when no
+// session runs), the link commands, Exit, the local commands and those on the active data grid, with
+// their update-UI state and the idle processing. Programming and the download: kivo_app_program.cpp.
+#include <QApplication>
+#include <QProcess>
+#include <QStatusBar>
+
+#include "kivo32/app/app_ids.h"
+#include "kivo32/app/command_ids.h"
+#include "kivo32/app/kivo_app.h"
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_owner.h"
+#include "kivo32/views/data_graph_commands.h"
+#include "kivo32/views/data_grid_commands.h"
+#include "kivo32/views/graph_options.h"
+#include "kivo32/views/graphing_keys_help_dlg.h"
+#include "kivo32/views/raw_data_graph_template.h"
+#include "kivo32/views/raw_data_template.h"
+#include "kivo32/views/raw_data_view.h"
+#include "kivo32/views/views_ids.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/ui/child_frame.h"
+#include "platform/ui/command_state.h"
+#include "platform/ui/desktop_services.h"
+#include "platform/ui/doc_manager.h"
+#include "platform/ui/document.h"
+#include "platform/ui/doc_template.h"
+#include "platform/ui/main_frame.h"
+#include "platform/ui/qt_text.h"
+#include "platform/ui/shell_helpers.h"
+#include "platform/ui/ui_ids.h"
+#include "shared/common/message_box.h"
+#include "shared/common/trace_log.h"
+#include "shared/link/link_ids.h"
+
+namespace {
+
+constexpr const char* kHelpFileName = "KIVO 15 Help.pdf";
+constexpr const char* kTeldrinProgram = "teldrin";
+constexpr const char* kDorvaneProgram = "dorvane";
+
+CRawDataView* ActiveDataGrid() {
+    return dynamic_cast<CRawDataView*>(platform::GetActiveView());
+}
+
+}  // namespace
+
+CommandRuleState CKivoApp::GetCommandRuleState() const {
+    CommandRuleState state;
+    state.disconnecting = IsSet(Flag::Disconnecting);
+    state.linkIdle = link_idle_;
+    state.closeAllowed = IsCloseAllowed();
+    state.traceOn = IsTraceOn();
+    if (sessions_ != nullptr) {
+        state.stopping = sessions_->IsStopping();
+        if (const CSessionEL* session = sessions_->GetActiveSession()) {
+            state.session = true;
+            state.ready = session->IsCommandDone();
+            state.busy = session->IsBusy();
+            state.connected = session->IsConnected();
+            state.linkKind = session->GetLinkKind();
+            state.typeCode = session->GetLoggerType();
+            state.firmware = session->GetFirmwareVersion();
+        }
+    }
+    return state;
+}
+
+bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
+    if (const std::optional<CommandRule> rule = FindCommandRule(state.id, GetCommandRuleState())) {
+        state.Enable(rule->enabled);
+        state.SetCheck(rule->checked);
+        return true;
+    }
+    switch (state.id) {
+        case ID_OPEN_DATA_FILE:
+        case ID_CLOSE_ALL:
+        case ID_GRAPH_OPTIONS:
+        case ID_GRAPHING_KEYS_HELP:
+        case ID_TRACE_OPEN_FILE:
+        case ID_HELP_FILE:
+        case ID_HELP_INDEX:
+        case ID_APP_ABOUT:
+        case ID_RESET_STATUS:
+            return true;
+        case ID_NEW_SETUP_TABLE:
+            state.Enable(GetTemplate(kSetupTableTemplateId) != nullptr);
+            return true;
+        case ID_GRID_GRAPH_COLUMN:
+            state.Enable(ActiveDataGrid() != nullptr && GetTemplate(kRawDataGraphTemplateId) != nullptr);
+            return true;
+        case ID_GRID_DATA_ERRORS:
+        case ID_GRID_FILE_SUMMARY:
+        case ID_GRID_EXTRACT_BY_DATE:
+        case ID_GRID_EXTRACT_BY_RECORD:
+            state.Enable(ActiveDataGrid() != nullptr);
+            return true;
+        default:
+            return Application::OnUpdateCommand(state);
+    }
+}
+
+bool CKivoApp::OnCommand(unsigned id) {
+    // The waits for the session take the user interface's events; a command then would run inside the
+    // end of a session.
+    if (in_session_wait_) {
+        return true;
+    }
+    // A greyed command does nothing, also when it comes by a shortcut or a posted WM_COMMAND; the
+    // disconnect command still stops the running work while a session ends.
+    if (const std::optional<CommandRule> rule = FindCommandRule(id, GetCommandRuleState());
+        rule && !rule->enabled && id != ID_DISCONNECT) {
+        return true;
+    }
+    if (const SessionCommand* command = FindSessionCommand(id)) {
+        RunSessionCommand(*command);
+        return true;
+    }
+    switch (id) {
+        case ID_CANCEL_COMMAND:
+            CancelCommand();
+            break;
+        case ID_CONNECT_DIRECT:
+            ConnectDirect(registry_.directPort, registry_.directBaud);
+            break;
+        case ID_CONNECT_NETWORK:
+            ConnectNetwork({}, {});
+            break;
+        case ID_DISCONNECT:
+            if (!IsSet(Flag::Disconnecting)) {
+                Disconnect(0, false);
+            } else {
+                Set(Flag::PortLost, true);
+                Set(Flag::Abort, true);
+            }
+            break;
+        case ID_APP_EXIT:
+            ExitProgram();
+            break;
+        case ID_LOGGER_DOWNLOAD:
+            StartDownload();
+            break;
+        case ID_LOGGER_DOWNLOAD_AGAIN:
+            if (platform::MessageTarget* main = GetAppMainWnd()) {
+                main->PostMessage(platform::Message(WM_COMMAND, ID_LOGGER_DOWNLOAD));
+            }
+            break;
+        case ID_LOGGER_PROGRAM:
+        case ID_SUT_PROGRAM_LOGGER:
+            ProgramLogger();
+            break;
+        case ID_START_TELDRIN:
+            StartProgram(std::filesystem::path(platform::PathFromQString(QApplication::applicationDirPath())) /
+                             kTeldrinProgram,
+                         IDP_TELDRIN_NOT_STARTED);
+            break;
+        case ID_START_DORVANE:
+            StartProgram(kDorvaneProgram, IDP_DORVANE_NOT_STARTED);
+            break;
+        case ID_OPEN_DATA_FILE:
+            OpenDataFile();
+            break;
+        case ID_NEW_SETUP_TABLE:
+            if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
+                setupTemplate->OpenDocumentFile({});
+            }
+            break;
+        case ID_CLOSE_ALL:
+            CloseAll();
+            break;
+        case ID_GRAPH_OPTIONS:
+            if (RunGraphOptions(GraphAttributes(), app_info_.peGraphicsExportType, app_info_.peGraphicsExportSize,
+                                GetMainWindow())) {
+                RebuildDataGraphs(GetDocManager());
+            }
+            break;
+        case ID_GRAPHING_KEYS_HELP: {
+            CGraphingKeysHelpDlg help(GetMainWindow());
+            help.DoModal();
+            break;
+        }
+        case ID_TRACE_ON_OFF:
+            SetTraceOn(!IsTraceOn());
+            break;
+        case ID_TRACE_OPEN_FILE:
+            if (!OpenTraceFile([](const std::filesystem::path& path) {
+                    return platform::CurrentDesktopServices().OpenPath(path);
+                })) {
+                QApplication::beep();
+            }
+            break;
+        case ID_HELP_FILE:
+        case ID_HELP_INDEX:
+            OpenProgramPdf(platform::PathFromQString(QApplication::applicationDirPath()), kHelpFileName);
+            break;
+        case ID_APP_ABOUT:
+            ShowAboutBox();
+            break;
+        case ID_RESET_STATUS:
+            Set(Flag::Abort, false);
+            ShowIdleText(IDS_STATUS_RESET);
+            break;
+        default:
+            return RunGridCommand(id) || Application::OnCommand(id);
+    }
+    return true;
+}
+
+void CKivoApp::RunSessionCommand(const SessionCommand& command) {
+    CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
+    if (session == nullptr) {
+        ChooseConnectionKind(command.commandId);
+        return;
+    }
+    if (const unsigned refusal =
+            SessionCommandRefusal(command.check, session->GetLoggerType(), session->GetFirmwareVersion());
+        refusal != 0) {
+        ShowMessageBoxId(refusal, MB_OK, true);
+        return;
+    }
+    // The flag first: the command must not see the abort of the one before.
+    Set(Flag::Abort, false);
+    session->Post(platform::Message(command.message));
+}
+
+void CKivoApp::CancelCommand() {
+    CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
+    if (session == nullptr) {
+        return;
+    }
+    DoWaitCursor(1);
+    Set(Flag::Abort, true);
+    session->Post(platform::Message(WM_CANCEL_COMMAND));
+}
+
+void CKivoApp::ExitProgram() {
+    Set(Flag::Closing, true);
+    if (!Disconnect(0, false)) {
+        Set(Flag::Closing, false);
+        return;
+    }
+    if (platform::MessageTarget* main = GetAppMainWnd()) {
+        main->PostMessage(platform::Message(WM_CLOSE));
+    }
+}
+
+void CKivoApp::OpenDataFile() {
+    platform::DocTemplate* dataTemplate = GetTemplate(kRawDataTemplateId);
+    if (dataTemplate == nullptr) {
+        return;
+    }
+    if (const std::optional<std::filesystem::path> path = platform::DocManager::PromptFileName(
+            {}, IDS_OPEN_DATA_FILE_TITLE, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, true, {dataTemplate},
+            dataTemplate->InitialFolder())) {
+        dataTemplate->OpenDocumentFile(*path);
+    }
+}
+
+void CKivoApp::CloseAll() {
+    if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
+        for (platform::Document* document : setupTemplate->Documents()) {
+            if (!document->SaveModified()) {
+                return;
+            }
+            document->OnCloseDocument();
+        }
+    }
+    platform::MainFrame* frame = GetMainWindow();
+    if (frame == nullptr) {
+        return;
+    }
+    // A frame that refuses to close ends the command rather than the loop.
+    for (platform::ChildFrame* child = frame->ActiveChild(); child != nullptr; child = frame->ActiveChild()) {
+        if (!child->close()) {
+            return;
+        }
+    }
+}
+
+void CKivoApp::StartProgram(const std::filesystem::path& program, unsigned failureId) {
+    if (!QProcess::startDetached(platform::PathToQString(program), {})) {
+        ShowMessageBoxId(failureId, MB_OK | MB_ICONEXCLAMATION, true);
+    }
+}
+
+bool CKivoApp::RunGridCommand(unsigned id) {
+    CRawDataView* grid = ActiveDataGrid();
+    switch (id) {
+        case ID_GRID_GRAPH_COLUMN:
+            if (platform::DocTemplate* graphTemplate = GetTemplate(kRawDataGraphTemplateId); grid && graphTemplate) {
+                GraphSelectedData(*graphTemplate, *grid);
+            }
+            return true;
+        case ID_GRID_DATA_ERRORS:
+            if (grid != nullptr) {
+                grid->ReportDataErrors();
+            }
+            return true;
+        case ID_GRID_FILE_SUMMARY:
+            if (grid != nullptr) {
+                grid->ReportDataFileSummary();
+            }
+            return true;
+        case ID_GRID_EXTRACT_BY_DATE:
+            if (grid != nullptr) {
+                ExtractDataByDate(*grid);
+            }
+            return true;
+        case ID_GRID_EXTRACT_BY_RECORD:
+            if (grid != nullptr) {
+                ExtractDataByRecord(*grid);
+            }
+            return true;
+        default:
+            return false;
+    }
+}
+
+void CKivoApp::OnIdle() {
+    platform::MainFrame* frame = GetMainWindow();
+    if (frame == nullptr) {
+        return;
+    }
+    const QString text = platform::ToQString(LoadText(IsWaitCursorShown() ? IDS_STATUS_WAIT : IDS_STATUS_READY));
+    if (frame->statusBar()->currentMessage() != text) {
+        frame->statusBar()->showMessage(text);
+    }
+}

@@ -1,0 +1,219 @@
+// The application's side of a session's life: starting one over a direct or network link, the choice
+// of the link for a command that needs a logger, the end-of-session routine, the reconnection after a
+// firmware update, and the notice that a setup does not fit the connected logger.
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QStatusBar>
+#include <QTimer>
+
+#include "kivo32/app/app_ids.h"
+#include "kivo32/app/command_dialogs.h"
+#include "kivo32/app/kivo_app.h"
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_owner.h"
+#include "kivo32/setupeditor/sut_type_help.h"
+#include "platform/base/dialog_request.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
+#include "platform/ui/main_frame.h"
+#include "platform/ui/qt_text.h"
+#include "shared/common/message_box.h"
+#include "shared/common/trace_log.h"
+#include "shared/datafile/model_names.h"
+#include "shared/link/link_ids.h"
+
+namespace {
+
+// The main frame greys its connection controls while a session ends.
+constexpr unsigned WM_SESSION_ENDING = WM_APP + 0xCF;
+// How often a wait of the user-interface thread looks at its condition.
+constexpr int kWaitPollMs = 10;
+
+}  // namespace
+
+void CKivoApp::SetUpCommands() {
+    RegisterCommandDialogs();
+    // The idle processing runs whenever the event loop is about to wait, for as long as the main window
+    // lives.
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                     GetMainWindow(), [this] { OnIdle(); });
+    sessions_->SetLocalWait([this](const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+        return WaitForSession(done, timeout);
+    });
+    // The dialog a session shows is the modal window of the moment.
+    sessions_->SetDialogEnder([] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->reject();
+        }
+    });
+}
+
+bool CKivoApp::StartSession(const std::function<bool(CSessionOwner&)>& connect) {
+    if (sessions_ == nullptr || sessions_->GetActiveSession() != nullptr) {
+        return false;
+    }
+    if (sessions_->IsStopping()) {
+        ShowMessageBoxId(IDP_SESSION_STILL_STOPPING, MB_OK | MB_ICONEXCLAMATION, true);
+        return false;
+    }
+    link_idle_ = false;
+    if (connect(*sessions_)) {
+        return true;
+    }
+    // The thread could not start: nothing of the link it was to open stays behind.
+    SetLinkKind(kLinkNone);
+    link_idle_ = true;
+    Trace("StartSession(): the session thread could not be started");
+    ShowMessageBoxId(IDP_SESSION_NOT_STARTED, MB_OK | MB_ICONEXCLAMATION, true);
+    return false;
+}
+
+bool CKivoApp::ConnectDirect(const std::string& port, int baud) {
+    return StartSession([&](CSessionOwner& owner) { return owner.ConnectDirect(port, baud); });
+}
+
+bool CKivoApp::ConnectNetwork(std::string address, std::string port) {
+    if (sessions_ == nullptr || sessions_->GetActiveSession() != nullptr) {
+        return false;
+    }
+    if (address.empty() || port.empty()) {
+        platform::DialogRequest request{"CNetworkAddressDlg", {}};
+        request.Set("address", app_info_.networkConnectAddress);
+        request.Set("port", app_info_.networkPortNumber);
+        std::string recent;
+        for (const std::string& entry : app_info_.recentNetAddresses) {
+            if (!entry.empty()) {
+                recent += entry + "\n";
+            }
+        }
+        request.Set("recent", recent);
+        if (platform::RunDialogRequest(request) != IDOK) {
+            return false;
+        }
+        address = request.Get("address");
+        port = request.Get("port");
+        app_info_.networkConnectAddress = address;
+        app_info_.networkPortNumber = port;
+        app_info_.AddRecentNetAddress(address, port);
+    }
+    return StartSession([&](CSessionOwner& owner) { return owner.ConnectNetwork(address, port); });
+}
+
+bool CKivoApp::ChooseConnectionKind(unsigned command) {
+    platform::DialogRequest request{"CConnectionTypeSelectionDlg", {}};
+    request.SetInt("command", command);
+    const int choice = platform::RunDialogRequest(request);
+    if (choice != IDC_CONNECT_DIRECT && choice != IDC_CONNECT_NETWORK) {
+        return false;
+    }
+    if (sessions_ == nullptr) {
+        return false;
+    }
+    sessions_->SetPendingCommand(command);
+    const bool started = choice == IDC_CONNECT_DIRECT ? ConnectDirect(registry_.directPort, registry_.directBaud)
+                                                      : ConnectNetwork({}, {});
+    if (!started) {
+        // A command kept for a link that never came would run on the next one.
+        sessions_->TakePendingCommand();
+    }
+    return started;
+}
+
+bool CKivoApp::Disconnect(int reason, bool quiet) {
+    if (sessions_ == nullptr || sessions_->GetActiveSession() == nullptr) {
+        return true;
+    }
+    // A second end of a session inside the first one's waits would end it twice.
+    if (IsSet(Flag::Disconnecting) || in_session_wait_) {
+        return false;
+    }
+    if (IsSet(Flag::PortLost)) {
+        quiet = true;
+    }
+    Set(Flag::Disconnecting, true);
+    ShowIdleText(IDS_STATUS_DISCONNECTING);
+    DoWaitCursor(1);
+    if (platform::MainFrame* frame = GetMainWindow()) {
+        platform::Message ending(WM_SESSION_ENDING);
+        frame->OnMessage(ending);
+    }
+    // Quiet: the logger is not asked to end its session (its link may be gone).
+    if (!sessions_->Disconnect(reason, quiet)) {
+        Trace("Disconnect(): the session thread still runs; no new session starts until it ends");
+    }
+    FinishSessionEnd();
+    DoWaitCursor(-1);
+    return true;
+}
+
+void CKivoApp::FinishSessionEnd() {
+    // The session owner has put back the logger type, the link kind and the disconnecting flag.
+    Set(Flag::PortLost, false);
+    if (!IsSet(Flag::Closing)) {
+        ShowIdleText(IDS_STATUS_IDLE);
+    }
+    link_idle_ = true;
+}
+
+bool CKivoApp::LoggerReconnect() {
+    if (sessions_ == nullptr || sessions_->GetActiveSession() != nullptr) {
+        return false;
+    }
+    const CLastConnection last = sessions_->GetLastConnection();
+    sessions_->SetPendingCommand(0);
+    bool started = false;
+    switch (last.linkKind) {
+        case kLinkDirect:
+            started = ConnectDirect(registry_.directPort, registry_.directBaud);
+            break;
+        case kLinkNetwork:
+            started = ConnectNetwork(last.networkAddress, last.networkPort);
+            break;
+        default:
+            // No link answered yet, or a modem link, which this program does not dial.
+            return false;
+    }
+    Trace("LoggerReconnect(): connecting again over the last link");
+    return started;
+}
+
+void CKivoApp::LoggerAndSUTNotCompatibleMsg(int loggerTypeCode, int setupModelCode) {
+    const std::string text = platform::FormatLoadedText(
+        IDS_MODEL_MISMATCH, {GetLoggerTypeName(loggerTypeCode), GetLoggerTypeName(setupModelCode)});
+    const int answer = ShowMessageBox(text, MB_ICONQUESTION, false, {}, LoadText(IDS_MODEL_HELP_BUTTON),
+                                      LoadText(IDS_MODEL_MISMATCH_CLOSE_BUTTON));
+    if (MessageBoxButton(answer) == IDC_MSGBOX_BUTTON1) {
+        CSUTTypeHelp help(GetKivoApp() != nullptr ? GetKivoApp()->GetMainWindow() : nullptr);
+        help.DoModal();
+    }
+    Trace("Leaving LoggerAndSUTNotCompatibleMsg()\n");
+}
+
+bool CKivoApp::WaitForSession(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    in_session_wait_ = true;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || elapsed.hasExpired(timeout.count())) {
+            loop.quit();
+        }
+    });
+    poll.start(kWaitPollMs);
+    if (!done()) {
+        loop.exec();
+    }
+    in_session_wait_ = false;
+    return done();
+}
+
+void CKivoApp::ShowIdleText(unsigned id) {
+    if (platform::MainFrame* frame = GetMainWindow()) {
+        frame->statusBar()->showMessage(platform::ToQString(LoadText(id)));
+    }
+}

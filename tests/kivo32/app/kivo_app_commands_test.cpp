@@ -1,0 +1,296 @@
+// The application's commands end to end against the logger simulator over a pseudo-terminal: a logger
+// command without a session asks the link, connects and runs; a download opens as a data document; the
+// standard model's refusals; disconnect runs the end of the session.
+#include "kivo32/app/kivo_app.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStatusBar>
+#include <algorithm>
+#include <filesystem>
+
+#include "kivo32/app/app_ids.h"
+#include "kivo32/app/command_ids.h"
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_owner.h"
+#include "kivo32/setupeditor/setup_table_view.h"
+#include "kivo32/setupeditor/sut_doc.h"
+#include "kivo32/views/raw_data_template.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/ui_broker.h"
+#include "platform/base/window_messages.h"
+#include "platform/ui/child_frame.h"
+#include "platform/ui/command_state.h"
+#include "platform/ui/doc_manager.h"
+#include "platform/ui/doc_template.h"
+#include "platform/ui/main_frame.h"
+#include "platform/ui/message_event.h"
+#include "platform/ui/program_settings.h"
+#include "platform/ui/qt_text.h"
+#include "shared/link/link_clock.h"
+#include "tests/support/scripted_ui_broker.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/ui/modal_driver.h"
+#include "tests/support/ui/qt_test_application.h"
+#include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/logger_simulator.h"
+
+namespace {
+
+constexpr int kRecords = 20;
+
+// What the program's main frame does with the messages it does not take itself: they go to the
+// application.
+class HandOnToApplication : public QObject {
+public:
+    explicit HandOnToApplication(CKivoApp& app) : app_(app) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != platform::MessageEvent::Type() || watched->parent() != app_.GetMainWindow()) {
+            return false;
+        }
+        platform::Message& message = static_cast<platform::MessageEvent*>(event)->message();
+        return message.id != WM_COMMAND && message.id != WM_CLOSE && app_.OnAppMessage(message);
+    }
+
+private:
+    CKivoApp& app_;
+};
+
+class KivoAppCommandsTest : public testsupport::QtTest {
+protected:
+    KivoAppCommandsTest() : simulator_(*FindLoggerModel("standard-135")) {}
+
+    void SetUp() override {
+        simulator_.Logger().ChangeState([](LoggerState& s) {
+            ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
+            LogRecords(s, kRecords);
+        });
+        broker_.AnswerMessageBox(IDYES);  // the language of a first start
+        ASSERT_TRUE(app_.InitInstance());
+        app_.GetDocManager().AddDocTemplate(MakeRawDataTemplate());
+        app_.Sessions().SetLinkClock(clock_);
+        app_.Registry().directPort = simulator_.StartPty().substr(std::string("/dev/").size());
+        app_.Registry().directBaud = 57600;
+        app_.Registry().dataDir = folder_.path().string();
+        qApp->installEventFilter(&hand_on_);
+    }
+    void TearDown() override {
+        app_.Disconnect(0, false);
+        qApp->removeEventFilter(&hand_on_);
+        platform::OpenProgramSettings()->remove("intl/Language");
+    }
+
+    bool Route(unsigned id) { return app_.GetMainWindow()->RouteCommand(id); }
+
+    // The values of the first request named `name` asked so far.
+    std::optional<std::map<std::string, std::string>> Request(const std::string& name) const {
+        for (const testsupport::AskedQuestion& question : broker_.Asked()) {
+            if (question.kind == name) {
+                return question.requestValues;
+            }
+        }
+        return std::nullopt;
+    }
+
+    bool Ready() const {
+        const CommandRuleState state = app_.GetCommandRuleState();
+        return state.session && state.connected && state.ready;
+    }
+
+    void ConnectDirect() {
+        ASSERT_TRUE(Route(ID_CONNECT_DIRECT));
+        ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    }
+
+    LinkClock clock_{50};
+    testsupport::TempFolder folder_;
+    LoggerSimulator simulator_;
+    CKivoApp app_;
+    // Made after the program, so that it stands in for the program's broker.
+    testsupport::ScriptedUiBroker broker_;
+    HandOnToApplication hand_on_{app_};
+};
+
+TEST_F(KivoAppCommandsTest, ALoggerCommandWithoutASessionAsksTheLinkConnectsAndRunsOnce) {
+    broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDC_CONNECT_DIRECT);
+    broker_.AnswerRequest("CLoggerPropertiesDlg", IDOK);
+    platform::MainFrame& frame = *app_.GetMainWindow();
+    EXPECT_TRUE(frame.UpdateCommand(ID_LOGGER_PROPERTIES).enabled);
+    EXPECT_FALSE(frame.UpdateCommand(ID_DISCONNECT).enabled);
+    ASSERT_TRUE(Route(ID_LOGGER_PROPERTIES));
+
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CLoggerPropertiesDlg").has_value(); }));
+    EXPECT_EQ(Request("CConnectionTypeSelectionDlg")->at("command"), std::to_string(ID_LOGGER_PROPERTIES));
+    EXPECT_EQ(app_.GetLinkKind(), kLinkDirect);
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    // The pending command ran once: nothing more was asked.
+    testsupport::ProcessEventsFor(100);
+    EXPECT_EQ(broker_.Asked().size(), 3u);  // the language, the link, the properties
+    EXPECT_EQ(app_.Sessions().TakePendingCommand(), 0u);
+}
+
+TEST_F(KivoAppCommandsTest, ACancelledLinkChoiceStartsNothingAndKeepsNoPendingCommand) {
+    broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDCANCEL);
+    ASSERT_TRUE(Route(ID_LOGGER_SET_TIME));
+    EXPECT_EQ(app_.Sessions().GetActiveSession(), nullptr);
+    EXPECT_EQ(app_.GetLinkKind(), kLinkNone);
+    EXPECT_EQ(app_.Sessions().TakePendingCommand(), 0u);
+}
+
+TEST_F(KivoAppCommandsTest, ADownloadProposesANumberedNameAndOpensTheFileAsADataDocument) {
+    ConnectDirect();
+    const std::filesystem::path target = folder_ / "chosen.kivo";
+    broker_.AnswerRequest("CDataFileSaveDlg", IDOK,
+                          {{"path", target.string()}, {"addToExisting", "0"}, {"alsoCsv", "0"}});
+    ASSERT_TRUE(Route(ID_LOGGER_DOWNLOAD));
+
+    EXPECT_FALSE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
+    ASSERT_TRUE(testsupport::ProcessEventsUntil(
+        [&] { return app_.GetDocManager().FindDocumentByPath(target) != nullptr; }));
+    // The commands on the active data grid come with it.
+    EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
+    const std::filesystem::path proposed = Request("CDataFileSaveDlg")->at("path");
+    EXPECT_EQ(proposed.parent_path(), folder_.path());
+    EXPECT_TRUE(proposed.filename().string().ends_with("-01.kivo")) << proposed;
+    EXPECT_EQ(Request("CDataFileSaveDlg")->at("title"), std::to_string(IDS_DOWNLOAD_TITLE_NEW));
+    EXPECT_TRUE(std::filesystem::exists(target));
+}
+
+TEST_F(KivoAppCommandsTest, TheStandardModelRefusesItsScalarsBeforeAnythingIsPosted) {
+    ConnectDirect();
+    const int commands = simulator_.Logger().CommandCount();
+    broker_.AnswerMessageBox(IDOK);
+    ASSERT_TRUE(Route(ID_LOGGER_SET_SCALARS));
+    ASSERT_EQ(broker_.Boxes().size(), 1u);
+    EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDP_NOT_FOR_STANDARD_MODEL);
+    testsupport::ProcessEventsFor(100);
+    EXPECT_EQ(simulator_.Logger().CommandCount(), commands);
+    EXPECT_TRUE(Ready());
+}
+
+TEST_F(KivoAppCommandsTest, ProgrammingWaitsOnlyForADownloadThatDeliveredItsFile) {
+    ConnectDirect();
+    const std::filesystem::path setupFile = folder_ / "logger.sut";
+    {
+        CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(simulator_.Logger().State().setups.at(1)), 135);
+        CSUTDoc document;
+        ASSERT_TRUE(document.OnNewDocument());
+        ASSERT_TRUE(document.WriteSetupFile(setupFile));
+    }
+    const auto questionsAsked = [&] {
+        const auto asked = broker_.Asked();
+        return std::count_if(asked.begin(), asked.end(),
+                             [](const auto& q) { return q.kind == platform::kOwnMessageBoxDialog; });
+    };
+    // The failure notices of the download that cannot write its file.
+    broker_.SetDefaultAnswer(IDOK);
+
+    // Download first, into a folder that does not exist: the download delivers nothing.
+    broker_.AnswerFileName(setupFile);
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
+    broker_.AnswerRequest("CDataFileSaveDlg", IDOK, {{"path", (folder_ / "missing" / "data.kivo").string()}});
+    ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CDataFileSaveDlg").has_value(); }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !app_.IsProgramAfterDownload(); }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+
+    // So the next program command asks again rather than programming at once.
+    broker_.AnswerFileName(setupFile);
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON3);
+    const int before = simulator_.Logger().CommandCount();
+    ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
+    EXPECT_EQ(questionsAsked(), 2);
+    EXPECT_EQ(simulator_.Logger().CommandCount(), before);
+
+    // A download that delivers its file programs the logger after it, without the question.
+    broker_.AnswerFileName(setupFile);
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
+    broker_.AnswerRequest("CDataFileSaveDlg", IDOK, {{"path", (folder_ / "before.kivo").string()}});
+    broker_.AnswerFileName(setupFile);
+    broker_.AnswerRequest("CMsgBox", IDOK);
+    ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CMsgBox").has_value(); }));
+    EXPECT_EQ(questionsAsked(), 3);
+    EXPECT_FALSE(app_.IsProgramAfterDownload());
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+}
+
+TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfterIt) {
+    ConnectDirect();
+    app_.GetDocManager().AddDocTemplate(std::make_unique<platform::DocTemplate>(
+        CKivoApp::kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new platform::ChildFrame; },
+        [] { return new CSetupTableView; }));
+    CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(simulator_.Logger().State().setups.at(1)), 135);
+    platform::Document* setupDocument = app_.GetTemplate(CKivoApp::kSetupTableTemplateId)->OpenDocumentFile({});
+    ASSERT_NE(setupDocument, nullptr);
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()); }));
+
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
+    ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
+    ASSERT_NE(app_.GetRememberedSetupView(), nullptr);
+    // The view goes before its download has run.
+    setupDocument->SetModifiedFlag(false);
+    ASSERT_TRUE(setupDocument->Frames().front()->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app_.GetRememberedSetupView(), nullptr);
+
+    const std::filesystem::path target = folder_ / "before.kivo";
+    broker_.AnswerRequest("CDataFileSaveDlg", IDOK, {{"path", target.string()}});
+    ASSERT_TRUE(testsupport::ProcessEventsUntil(
+        [&] { return app_.GetDocManager().FindDocumentByPath(target) != nullptr; }));
+    EXPECT_FALSE(app_.IsProgramAfterDownload());
+    testsupport::ProcessEventsFor(100);
+    EXPECT_FALSE(Request("CMsgBox").has_value());
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+}
+
+TEST_F(KivoAppCommandsTest, ANetworkConnectAsksTheAddressAndKeepsItAmongTheRecentOnes) {
+    broker_.AnswerRequest("CNetworkAddressDlg", IDCANCEL);
+    ASSERT_TRUE(Route(ID_CONNECT_NETWORK));
+    EXPECT_EQ(app_.Sessions().GetActiveSession(), nullptr);
+    EXPECT_TRUE(app_.AppInfo().networkConnectAddress.empty());
+
+    LoggerSimulator networkLogger(*FindLoggerModel("standard-135"));
+    const std::string port = std::to_string(networkLogger.StartTcp(0));
+    broker_.AnswerRequest("CNetworkAddressDlg", IDOK, {{"address", "127.0.0.1"}, {"port", port}});
+    ASSERT_TRUE(Route(ID_CONNECT_NETWORK));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    EXPECT_EQ(app_.GetLinkKind(), kLinkNetwork);
+    EXPECT_EQ(app_.AppInfo().networkConnectAddress, "127.0.0.1");
+    EXPECT_EQ(app_.AppInfo().networkPortNumber, port);
+    ASSERT_FALSE(app_.AppInfo().recentNetAddresses.empty());
+    EXPECT_EQ(app_.AppInfo().recentNetAddresses.front(), "127.0.0.1:" + port);
+    app_.Disconnect(0, false);
+}
+
+TEST_F(KivoAppCommandsTest, LoggerReconnectUsesTheLastLinkThatAnswered) {
+    EXPECT_FALSE(app_.LoggerReconnect());
+    ConnectDirect();
+    EXPECT_FALSE(app_.LoggerReconnect());
+    ASSERT_TRUE(Route(ID_DISCONNECT));
+    ASSERT_TRUE(app_.LoggerReconnect());
+    EXPECT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    // Nothing was asked on the way.
+    EXPECT_EQ(broker_.Asked().size(), 1u);
+}
+
+TEST_F(KivoAppCommandsTest, DisconnectRunsTheEndOfTheSession) {
+    ConnectDirect();
+    ASSERT_TRUE(Route(ID_DISCONNECT));
+
+    EXPECT_EQ(app_.Sessions().GetActiveSession(), nullptr);
+    EXPECT_EQ(app_.GetLinkKind(), kLinkNone);
+    EXPECT_EQ(app_.GetLoggerType(), kNoLogger);
+    EXPECT_FALSE(app_.IsSet(CAppContext::Flag::Disconnecting));
+    EXPECT_EQ(platform::FromQString(app_.GetMainWindow()->statusBar()->currentMessage()), LoadText(IDS_STATUS_IDLE));
+    const CommandRuleState state = app_.GetCommandRuleState();
+    EXPECT_TRUE(state.linkIdle);
+    EXPECT_TRUE(FindCommandRule(ID_CONNECT_DIRECT, state)->enabled);
+    EXPECT_FALSE(FindCommandRule(ID_DISCONNECT, state)->enabled);
+}
+
+}  // namespace
