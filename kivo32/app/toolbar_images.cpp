@@ -44,6 +44,19 @@ void DrawArrow(QPainter& painter, QPointF from, QPointF to, const QColor& colour
     painter.setPen(kInk);
 }
 
+// A round badge filling the button.
+void DrawDisc(QPainter& painter, const QColor& fill) {
+    painter.setBrush(fill);
+    painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+}
+
+// An X from (left, top) to (right, bottom).
+void DrawCross(QPainter& painter, const QColor& colour, int left, int top, int right, int bottom) {
+    painter.setPen(QPen(colour, 2));
+    painter.drawLine(left, top, right, bottom);
+    painter.drawLine(right, top, left, bottom);
+}
+
 void Draw(QPainter& painter, CToolbarImage kind) {
     painter.setPen(kInk);
     switch (kind) {
@@ -76,9 +89,7 @@ void Draw(QPainter& painter, CToolbarImage kind) {
             break;
         case CToolbarImage::Disconnect:
             DrawLogger(painter);
-            painter.setPen(QPen(kRed, 2));
-            painter.drawLine(9, 9, 15, 15);
-            painter.drawLine(15, 9, 9, 15);
+            DrawCross(painter, kRed, 9, 9, 15, 15);
             break;
         case CToolbarImage::Download:
             DrawLogger(painter);
@@ -93,8 +104,7 @@ void Draw(QPainter& painter, CToolbarImage kind) {
             DrawArrow(painter, QPointF(8, 12), QPointF(8, 5), kRed);
             break;
         case CToolbarImage::SetTime:
-            painter.setBrush(kPaper);
-            painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+            DrawDisc(painter, kPaper);
             painter.drawLine(QPointF(8, 8), QPointF(8, 4));
             painter.drawLine(QPointF(8, 8), QPointF(11, 9));
             break;
@@ -116,15 +126,11 @@ void Draw(QPainter& painter, CToolbarImage kind) {
             painter.drawLine(5, 12, 9, 12);
             break;
         case CToolbarImage::Cancel:
-            painter.setBrush(kRed);
-            painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
-            painter.setPen(QPen(kPaper, 2));
-            painter.drawLine(5, 5, 11, 11);
-            painter.drawLine(11, 5, 5, 11);
+            DrawDisc(painter, kRed);
+            DrawCross(painter, kPaper, 5, 5, 11, 11);
             break;
         case CToolbarImage::Help:
-            painter.setBrush(kBlue);
-            painter.drawEllipse(QRectF(1.5, 1.5, 13, 13));
+            DrawDisc(painter, kBlue);
             painter.setPen(kPaper);
             painter.setFont(QFont(painter.font().family(), 8, QFont::Bold));
             painter.drawText(QRectF(1.5, 1.5, 13, 13), Qt::AlignCenter, QStringLiteral("?"));
