@@ -16,6 +16,7 @@
 
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/flat_tool_bar.h"
+#include "kivo32/app/kivo_app.h"
 #include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/status_wnd.h"
 #include "kivo32/app/window_placement.h"
@@ -302,6 +303,33 @@ TEST_F(MainFrameTest, RemovingTheConnectedUsbLoggerEndsTheSessionAndShowsTheLost
     EXPECT_EQ(frame_.sessionsEnded, 1);
     EXPECT_TRUE(app_.IsSet(CAppContext::Flag::PortLost));
     EXPECT_TRUE(app_.IsSet(CAppContext::Flag::Abort));
+}
+
+TEST(MainFramePlacementTest, TheFirstShowTakesThePlacementOfTheSettingsAndTheCloseKeepsIt) {
+    testsupport::EnsureQtApplication();
+    CKivoApp application;
+    application.Registry().position = "0100 0050 0900 0650";
+    {
+        CMainFrame frame(nullptr);
+        frame.LoadFrame();
+        frame.InitialShowWindow(SW_SHOWNORMAL);
+        EXPECT_TRUE(frame.isVisible());
+        EXPECT_EQ(frame.geometry(), QRect(100, 50, 800, 600));
+        frame.setGeometry(-300, 20, 640, 480);
+        // Only the first show places the frame.
+        frame.InitialShowWindow(SW_SHOWNORMAL);
+        EXPECT_EQ(frame.geometry(), QRect(-300, 20, 640, 480));
+        frame.close();
+    }
+    EXPECT_EQ(application.Registry().position, "-300 0020 0340 0500");
+    EXPECT_EQ(application.Registry().iconic, 0);
+    EXPECT_EQ(application.Registry().maximized, 0);
+
+    // A text-export run keeps the frame hidden.
+    CMainFrame batch(nullptr);
+    batch.LoadFrame();
+    batch.InitialShowWindow(SW_HIDE);
+    EXPECT_FALSE(batch.isVisible());
 }
 
 }  // namespace
