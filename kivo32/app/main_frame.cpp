@@ -4,6 +4,7 @@
 #include "kivo32/app/main_frame.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -120,6 +121,8 @@ void CMainFrame::InitialShowWindow(int showCommand) {
         return;
     }
     first_show_ = false;
+    calibration_level_ =
+        CalibrationLevelOf(platform::FromQString(QCoreApplication::arguments().mid(1).join(' ')));
     int iconic = 0;
     int maximized = 0;
     if (CKivoApp* app = GetKivoApp()) {

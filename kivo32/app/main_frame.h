@@ -35,12 +35,12 @@ public:
     // Makes the menus, the toolbar, the status bar and the connection status window, and puts the bars
     // where the settings left them. True when all were made.
     bool LoadFrame();
-    // The first show: the placement of the settings, then the watch and the USB watch start. Only the
-    // first call does anything. SW_HIDE (a text-export batch run) keeps the frame hidden.
+    // The first show: the calibration level of the command line, the placement of the settings, then
+    // the watch and the USB watch start. Only the first call does anything. SW_HIDE (a text-export batch
+    // run) keeps the frame hidden.
     void InitialShowWindow(int showCommand);
 
     // 0, 1 or 2, from the command line; the logger menu follows it.
-    void SetCalibrationLevel(int level) { calibration_level_ = level; }
     int GetCalibrationLevel() const { return calibration_level_; }
     // The option the update check reads (command 2401).
     bool IsVersionCheckOptionSet() const { return version_check_option_; }

@@ -22,8 +22,6 @@ inline constexpr unsigned IDC_STATUS_PORT = 1179;
 inline constexpr unsigned IDC_STATUS_PICTURE = 1180;
 inline constexpr unsigned IDC_STATUS_RECORDING = 1181;
 inline constexpr unsigned IDC_STATUS_SPEED = 1212;
-// The status code that shows the logger's own name text in the connection field.
-inline constexpr unsigned STATUS_LOGGER_NAME = 1881;
 
 // ---- Texts of the logger menu's rule.
 inline constexpr unsigned IDS_MENU_WIFI_INFO = 59769;

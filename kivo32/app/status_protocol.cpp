@@ -5,17 +5,18 @@
 #include "kivo32/app/main_frame_ids.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/session.h"
+#include "shared/logger/logger_ids.h"
 
 namespace {
 
 // Index of a lamp's status code in Display::lampsLit, or -1.
 int LampIndex(unsigned code) {
     switch (code) {
-        case IDC_STATUS_LAMP_SENT:
+        case STATUS_BYTES_SENT:
             return 0;
-        case IDC_STATUS_LAMP_RECEIVED:
+        case STATUS_BYTES_RECEIVED:
             return 1;
-        case IDC_STATUS_LAMP_FAILED:
+        case STATUS_TIMEOUT:
             return 2;
         default:
             return -1;
@@ -32,7 +33,7 @@ std::optional<std::string> SessionText(unsigned code, const CSession* session) {
             return session->GetDisplayedModelName();
         case STATUS_CONNECTION_LABEL:
             return session->GetStatusText(true);
-        case STATUS_LOGGER_NAME:
+        case STATUS_DESCRIPTION:
             return session->GetStatusText(false);
         default:
             return std::nullopt;
@@ -62,14 +63,17 @@ std::string CStatusProtocol::OnStatus(unsigned code, std::intptr_t value,
             }
             return shown;
         }
-        case IDC_STATUS_LOGGER_TITLE:
-        case IDC_STATUS_PORT:
-        case IDC_STATUS_RECORDING:
-        case IDC_STATUS_SPEED:
-            return ShowText(code, text);
+        case STATUS_LOGGER_TITLE:
+            return ShowText(IDC_STATUS_LOGGER_TITLE, text);
+        case STATUS_PORT_NAME:
+            return ShowText(IDC_STATUS_PORT, text);
+        case STATUS_RECORDING:
+            return ShowText(IDC_STATUS_RECORDING, text);
+        case STATUS_LINK_SPEED:
+            return ShowText(IDC_STATUS_SPEED, text);
         case STATUS_MODEL_NAME:
         case STATUS_CONNECTION_LABEL:
-        case STATUS_LOGGER_NAME: {
+        case STATUS_DESCRIPTION: {
             // The links send their own text along; the others are the session's texts, when one runs.
             const std::optional<std::string> shown = text ? text : SessionText(code, session);
             return ShowText(code == STATUS_MODEL_NAME ? IDC_STATUS_MODEL : IDC_STATUS_CONNECTION, shown);

@@ -9,6 +9,7 @@
 #include "kivo32/app/main_frame_ids.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/session.h"
+#include "shared/logger/logger_ids.h"
 #include "tests/support/fake_app_context.h"
 
 namespace {
@@ -46,10 +47,10 @@ TEST(StatusProtocolTest, EachTextCodeFillsItsFieldAndAnEmptyTextLeavesItAlone) {
         unsigned field;
     };
     const Case cases[] = {
-        {STATUS_TEXT, IDC_STATUS_LINE},        {IDC_STATUS_LOGGER_TITLE, IDC_STATUS_LOGGER_TITLE},
-        {STATUS_PORT_NAME, IDC_STATUS_PORT},   {IDC_STATUS_RECORDING, IDC_STATUS_RECORDING},
+        {STATUS_TEXT, IDC_STATUS_LINE},        {STATUS_LOGGER_TITLE, IDC_STATUS_LOGGER_TITLE},
+        {STATUS_PORT_NAME, IDC_STATUS_PORT},   {STATUS_RECORDING, IDC_STATUS_RECORDING},
         {STATUS_LINK_SPEED, IDC_STATUS_SPEED}, {STATUS_CONNECTION_LABEL, IDC_STATUS_CONNECTION},
-        {STATUS_MODEL_NAME, IDC_STATUS_MODEL}, {STATUS_LOGGER_NAME, IDC_STATUS_CONNECTION},
+        {STATUS_MODEL_NAME, IDC_STATUS_MODEL}, {STATUS_DESCRIPTION, IDC_STATUS_CONNECTION},
     };
     for (const Case& c : cases) {
         CStatusProtocol protocol;
@@ -73,14 +74,14 @@ TEST(StatusProtocolTest, TheSessionCodesShowTheSessionsTextsOnlyWhenASessionRuns
     CStatusProtocol protocol;
 
     protocol.OnStatus(STATUS_MODEL_NAME, 0, std::nullopt, nullptr, 0);
-    protocol.OnStatus(STATUS_LOGGER_NAME, 0, std::nullopt, nullptr, 0);
+    protocol.OnStatus(STATUS_DESCRIPTION, 0, std::nullopt, nullptr, 0);
     EXPECT_TRUE(protocol.Shown().texts.empty());
 
     protocol.OnStatus(STATUS_MODEL_NAME, 0, std::nullopt, &session, 0);
     EXPECT_EQ(protocol.Text(IDC_STATUS_MODEL), "Model 15 (2 MB)");
     // A logger without a name text leaves the connection field as it is.
     protocol.OnStatus(STATUS_CONNECTION_LABEL, 0, std::string("ttyUSB0 open"), &session, 0);
-    protocol.OnStatus(STATUS_LOGGER_NAME, 0, std::nullopt, &session, 0);
+    protocol.OnStatus(STATUS_DESCRIPTION, 0, std::nullopt, &session, 0);
     EXPECT_EQ(protocol.Text(IDC_STATUS_CONNECTION), "ttyUSB0 open");
 }
 
