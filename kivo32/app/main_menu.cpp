@@ -77,7 +77,7 @@ constexpr MenuRow kMenuTable[] = {
     Separator(),
     Command(ID_START_TELDRIN, IDS_MENU_START_TELDRIN),
     End(),
-    Command(ID_CANCEL_COMMAND, IDS_MENU_CANCEL_COMMAND, "Esc", Image::Cancel),
+    Command(ID_CANCEL_COMMAND, IDS_MENU_CANCEL_COMMAND, "", Image::Cancel),
     Separator(),
     Command(ID_LOGGER_DOWNLOAD, IDS_MENU_DOWNLOAD, "Ctrl+D", Image::Download),
     Command(ID_LOGGER_READ_SETUP, IDS_MENU_READ_SETUP, "", Image::ReadSetup),
