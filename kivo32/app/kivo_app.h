@@ -49,6 +49,7 @@ public:
     CAppIniInfo& AppInfo() { return app_info_; }
     // The sessions with the loggers; exists once the main window does.
     CSessionOwner& Sessions() { return *sessions_; }
+    bool HasSessions() const { return sessions_ != nullptr; }
     // Where the links and the sessions post their notices to the main window; nullptr before it exists.
     platform::MessageTarget* GetAppMainWnd() const;
     // The messages the links, the sessions and the workers post to the application, which reach it

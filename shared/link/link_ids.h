@@ -20,6 +20,10 @@ inline constexpr unsigned WM_END_SESSION = WM_APP + 0xD6;
 inline constexpr unsigned WM_CANCEL_COMMAND = WM_APP + 0x12D;
 inline constexpr unsigned WM_DROP_LOGGER = WM_APP + 0x12E;
 inline constexpr unsigned WM_END_SESSION_THREAD = WM_APP + 0x12F;
+// Ours, to the session: the watch of an idle wireless or network link; the session sends the logger an
+// escape when the link has been idle long enough, and posts WM_COMMAND with wParam to the main window when
+// the link cannot take it.
+inline constexpr unsigned WM_IDLE_ESCAPE = WM_APP + 0x1EA;
 
 // Status notice codes (wParam of WM_LINK_STATUS).
 inline constexpr unsigned STATUS_CONNECTION_LABEL = 1148;

@@ -205,6 +205,9 @@ void CSession::OnMessage(platform::Message& message) {
         case WM_END_SESSION_THREAD:
             OnDisconnect(static_cast<int>(message.wParam), message.lParam != 0);
             break;
+        case WM_IDLE_ESCAPE:
+            OnIdleEscape(static_cast<unsigned>(message.wParam));
+            break;
         default:
             OnCommand(message);
             break;
@@ -217,6 +220,15 @@ void CSession::OnCancelCommand() {
         DoWaitCursor(-1);
     } else {
         busy_.store(false);
+    }
+}
+
+void CSession::OnIdleEscape(unsigned commandOnFailure) {
+    if (busy_.load() || !connection_ || connection_->GetIdleTime() <= kIdleEscapeAfterMs) {
+        return;
+    }
+    if (connection_->SendEscape() == 2) {
+        PostToMainWindow(platform::Message(WM_COMMAND, commandOnFailure));
     }
 }
 

@@ -53,6 +53,9 @@ public:
     // 0 until a logger reports its interface (3: cell modem).
     int GetInterfaceKind() const { return interface_kind_.load(); }
     void SetInterfaceKind(int kind) { interface_kind_.store(kind); }
+    // How long a wireless or network link may stay idle before the watch wakes the logger.
+    static constexpr std::uint32_t kIdleEscapeAfterMs = 15000;
+
     // Set once the logger is identified and its object made; the lost-port notice watches it.
     bool IsConnected() const { return connected_.load(); }
     void SetConnected(bool connected) { connected_.store(connected); }
@@ -162,6 +165,9 @@ protected:
     virtual void OnDropLogger();
     // Stops the link as Disconnect does, destroys the connection and ends the thread.
     void OnDisconnect(int reason, bool keepLogger);
+    // WM_IDLE_ESCAPE: between commands, a link idle for longer than kIdleEscapeAfterMs gets an escape;
+    // when the link cannot take it, WM_COMMAND `commandOnFailure` goes to the main window.
+    void OnIdleEscape(unsigned commandOnFailure);
     // The logger's farewell, for Disconnect; a session without a logger object has none.
     virtual void SayFarewell(int) {}
     // The logger's identification text, for GetStatusText (called with the link objects locked).

@@ -14,6 +14,9 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/ui_broker.h"
 #include "shared/common/message_box.h"
+#include "shared/link/connection.h"
+#include "shared/link/link_ids.h"
+#include "tests/shared/link/scripted_logger.h"
 #include "tests/support/link_test_session.h"
 
 namespace {
@@ -79,6 +82,52 @@ TEST(SessionTest, ACancelArrivesWhileTheSessionAsksTheUser) {
     broker.Answer();
     ASSERT_EQ(asked.wait_for(20s), std::future_status::ready);
     EXPECT_EQ(asked.get(), IDOK);
+}
+
+// A test session that takes the idle watch's message as every session does.
+class WatchedSession : public testsupport::LinkTestSession {
+protected:
+    void OnMessage(platform::Message& message) override {
+        if (message.id == WM_IDLE_ESCAPE) {
+            CSession::OnMessage(message);
+        } else {
+            LinkTestSession::OnMessage(message);
+        }
+    }
+};
+
+TEST(SessionTest, TheIdleWatchWakesTheLoggerOnlyBetweenCommandsOnALinkIdleLongEnough) {
+    WatchedSession session;
+    LinkClock clock(1);
+    session.SetLinkClock(clock);
+    ScriptedLogger logger;
+    // Nothing while the link is fresh or a command runs; one escape once it has been idle for long.
+    logger.ExpectSilence(300ms);
+    logger.Mark();
+    logger.Expect("\x1b");
+    logger.Start();
+    ASSERT_EQ(session.Run([&] {
+        session.NewDirectConnection(logger.Path(), 19200);
+        return session.GetConnection()->Create();
+    }),
+              1);
+    const auto watch = [&session] {
+        session.Post(platform::Message(WM_IDLE_ESCAPE, 32789));
+        session.Run([] { return 0; });
+    };
+    watch();
+    clock.Advance(CSession::kIdleEscapeAfterMs + 1);
+    session.BeginCommand();
+    watch();
+    ASSERT_TRUE(logger.WaitForMark());
+    session.EndCommand();
+    watch();
+    EXPECT_TRUE(logger.WaitForEnd());
+    EXPECT_EQ(logger.Received(), "\x1b");
+    session.Run([&session] {
+        session.GetConnection()->CloseLink();
+        return 0;
+    });
 }
 
 }  // namespace

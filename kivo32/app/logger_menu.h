@@ -1,0 +1,30 @@
+// The logger menu's rule: which calibration and connection entries it offers for the connected logger's
+// protocol, the calibration level of the command line and the logger's Wi-Fi module and web login.
+#pragma once
+
+#include <string_view>
+
+#include "kivo32/app/menu_entry.h"
+
+struct CLoggerMenuConditions {
+    // The logger speaks the newer command set (type codes 13 and 14).
+    bool newProtocol = false;
+    // 0, 1 or 2, from the command line.
+    int calibrationLevel = 0;
+    bool hasSession = false;
+    bool loggerHasWiFi = false;
+    bool loggerHasWebLogin = false;
+};
+
+// The calibration level the command line asks for with its keywords (found anywhere in it, case
+// sensitive): 2 for "DUNTAFQ4", else 1 for "TOBRELN", else 0.
+int CalibrationLevelOf(std::string_view commandLine);
+
+// The label the logger menu's first entry carries: the rule finds the logger menu by it.
+std::string LoggerMenuFirstLabel();
+
+// Applies the rule to the logger menu of `menuBar` (the popup whose first entry reads
+// LoggerMenuFirstLabel()); nothing happens without one. It works on the menu as it stands, as each
+// opening of the menu bar does: an entry is inserted only when its command is not in the menu yet, and an
+// insertion whose anchor is gone is skipped.
+void ApplyLoggerMenuRule(CMenuEntries& menuBar, const CLoggerMenuConditions& conditions);
