@@ -41,6 +41,8 @@
 
 namespace {
 
+// Marks the Window menu's entries of the open windows.
+constexpr const char* kWindowListEntry = "kivoWindowListEntry";
 // The USB logger the USB watch looks for.
 constexpr const char* kUsbLoggerVendor = "03eb";
 constexpr const char* kUsbLoggerProduct = "6119";
@@ -166,7 +168,7 @@ void CMainFrame::CreateMenus() {
             logger_menu_ = menu;
             // The rule runs before the frame asks the logger menu's states.
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateLoggerMenu, Qt::DirectConnection);
-        } else if (popup.items.empty()) {
+        } else if (popup.label == LoadText(IDS_MENU_WINDOW)) {
             connect(menu, &QMenu::aboutToShow, this, [this, menu] { FillWindowMenu(*menu); });
         }
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { OnPopupAboutToShow(*menu); });
@@ -268,10 +270,20 @@ CLoggerMenuConditions CMainFrame::LoggerMenuConditions() const {
 }
 
 void CMainFrame::FillWindowMenu(QMenu& menu) {
-    menu.clear();
+    // The window list follows the menu's own commands, after a separator; it is made anew each time.
+    for (QAction* action : menu.actions()) {
+        if (action->property(kWindowListEntry).toBool()) {
+            menu.removeAction(action);
+            action->deleteLater();
+        }
+    }
+    if (!MdiArea()->subWindowList().isEmpty()) {
+        menu.addSeparator()->setProperty(kWindowListEntry, true);
+    }
     int number = 1;
     for (QMdiSubWindow* window : MdiArea()->subWindowList()) {
         QAction* action = menu.addAction(QStringLiteral("&%1 %2").arg(number++).arg(window->windowTitle()));
+        action->setProperty(kWindowListEntry, true);
         action->setCheckable(true);
         action->setChecked(window == MdiArea()->activeSubWindow());
         connect(action, &QAction::triggered, MdiArea(),

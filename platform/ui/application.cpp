@@ -1,12 +1,12 @@
 // The base of a program's application object: start-up, the event loop, shut-down, its documents and
 // main window, and the commands of the application itself.
-#include "platform/ui/command_state.h"
 #include "platform/ui/application.h"
 
 #include <QApplication>
 #include <utility>
 
 #include "platform/ui/child_frame.h"
+#include "platform/ui/command_state.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"

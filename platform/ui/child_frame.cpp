@@ -1,11 +1,11 @@
 // The base of every MDI child frame: the window around a view inside the main frame.
-#include "platform/ui/command_state.h"
 #include "platform/ui/child_frame.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 
 #include "platform/base/window_messages.h"
+#include "platform/ui/command_state.h"
 #include "platform/ui/document.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/view.h"

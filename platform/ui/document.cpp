@@ -1,5 +1,4 @@
 // The base of every document: its file, title and modified flag, its views, and new, open, save and close.
-#include "platform/ui/command_state.h"
 #include "platform/ui/document.h"
 
 #include <algorithm>
@@ -13,6 +12,7 @@
 #include "platform/base/temp_file_beside.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
+#include "platform/ui/command_state.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/ui_ids.h"

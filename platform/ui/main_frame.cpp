@@ -1,5 +1,4 @@
 // The base of the program's MDI main window: the child frames, command routing and closing.
-#include "platform/ui/command_state.h"
 #include "platform/ui/main_frame.h"
 
 #include <QCloseEvent>
@@ -8,7 +7,9 @@
 #include "platform/base/window_messages.h"
 #include "platform/ui/application.h"
 #include "platform/ui/child_frame.h"
+#include "platform/ui/command_state.h"
 #include "platform/ui/doc_manager.h"
+#include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
 #include "platform/ui/window_message_target.h"
 
@@ -68,12 +69,23 @@ CommandState MainFrame::UpdateCommand(unsigned id) {
     return state;
 }
 
-bool MainFrame::OnUpdateCommand(CommandState&) {
-    return false;
+bool MainFrame::OnUpdateCommand(CommandState& state) {
+    if (state.id != ID_WINDOW_CASCADE && state.id != ID_WINDOW_TILE_HORZ) {
+        return false;
+    }
+    state.Enable(!mdi_area_->subWindowList().isEmpty());
+    return true;
 }
 
-bool MainFrame::OnCommand(unsigned) {
-    return false;
+bool MainFrame::OnCommand(unsigned id) {
+    if (id == ID_WINDOW_CASCADE) {
+        mdi_area_->cascadeSubWindows();
+    } else if (id == ID_WINDOW_TILE_HORZ) {
+        mdi_area_->tileSubWindows();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 std::shared_ptr<MessageTarget> MainFrame::Target() const {

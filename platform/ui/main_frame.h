@@ -39,6 +39,7 @@ public:
     // The state a command shows now, asked along the command route. A command nobody on the route
     // carries is greyed, as it would do nothing.
     CommandState UpdateCommand(unsigned id);
+    // The base carries Window Cascade and Window Tile.
     virtual bool OnUpdateCommand(CommandState& state);
 
     // Where other threads post messages to the main window.

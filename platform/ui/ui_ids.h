@@ -14,6 +14,8 @@ inline constexpr unsigned ID_FILE_PAGE_SETUP = 0xE105;
 inline constexpr unsigned ID_FILE_MRU_FILE1 = 0xE110;
 inline constexpr unsigned ID_FILE_MRU_FILE4 = 0xE113;
 inline constexpr unsigned ID_APP_EXIT = 0xE141;
+inline constexpr unsigned ID_WINDOW_CASCADE = 0xE132;
+inline constexpr unsigned ID_WINDOW_TILE_HORZ = 0xE133;
 
 // System command that closes a window through its frame.
 inline constexpr unsigned SC_CLOSE = 0xF060;

@@ -1,5 +1,4 @@
 // The base of every view: a widget that shows one document inside a child frame, and prints it.
-#include "platform/ui/command_state.h"
 #include "platform/ui/view.h"
 
 #include <QPrintDialog>
@@ -10,6 +9,7 @@
 #include "platform/base/ui_broker.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/child_frame.h"
+#include "platform/ui/command_state.h"
 #include "platform/ui/document.h"
 #include "platform/ui/printer_page_painter.h"
 #include "platform/ui/ui_ids.h"

@@ -158,7 +158,7 @@ TEST_F(MainFrameTest, TheFrameBuildsItsMenusToolbarAndAHiddenConnectionStatusWin
     for (QAction* action : frame_.menuBar()->actions()) {
         titles << action->text();
     }
-    EXPECT_EQ(titles, QStringList({"&File", "&Logger", "&View", "&Tools", "&Window", "&Help"}));
+    EXPECT_EQ(titles, QStringList({"&File", "&Logger", "&Data", "&View", "&Tools", "&Window", "&Help"}));
     QMenu* logger = TopMenu("&Logger");
     ASSERT_NE(logger, nullptr);
     EXPECT_EQ(logger->actions().front()->text(), "&Connection");
