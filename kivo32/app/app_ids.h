@@ -15,3 +15,14 @@ inline constexpr unsigned IDS_APP_INFO_NOT_WRITTEN = 20931;
 inline constexpr unsigned IDS_APP_INFO_LINES_NOT_READ = 20932;
 inline constexpr unsigned IDS_SETTINGS_VALUES_NOT_READ = 20933;
 inline constexpr unsigned IDS_SETTINGS_NOT_READ_WHOLE = 20934;
+
+// The document-kind choice and the file dialogs of File New and File Open.
+inline constexpr unsigned IDS_FILE_NEW_TITLE = 9306;
+inline constexpr unsigned IDS_FILE_OPEN_TITLE = 9348;
+// The help file cannot be opened before the main window exists; %s its path.
+inline constexpr unsigned IDS_HELP_FILE_NOT_OPENED = 9303;
+
+// The about box and the about picture.
+inline constexpr unsigned IDS_ABOUT_TITLE = 20950;
+inline constexpr unsigned IDS_ABOUT_NOTICE = 20951;
+inline constexpr unsigned IDS_ABOUT_RELEASE_DATE = 20952;
