@@ -15,6 +15,7 @@
 #include "kivo32/session/session_owner.h"
 #include "kivo32/views/raw_data_graph_template.h"
 #include "kivo32/views/raw_data_template.h"
+#include "platform/base/dialog_request.h"
 #include "platform/base/message.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -25,10 +26,12 @@
 #include "platform/ui/resource_texts.h"
 #include "shared/common/user_data_folder.h"
 #include "shared/link/link_ids.h"
+#include "shared/logger/discontinuity_report.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
+#include "tests/support/ui/recording_desktop_services.h"
 #include "tests/support/whole_file.h"
 
 namespace {
@@ -249,6 +252,34 @@ TEST_F(KivoAppTest, TheMainWindowStaysOpenWhileTheSessionForbidsClosingIt) {
                    }),
         0);
     EXPECT_FALSE(closedWhileForbidden);
+}
+
+TEST_F(KivoAppTest, TheRunningProgramAnswersTheRequestsOfTheCodeWithoutWindows) {
+    CKivoApp application;
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    testsupport::RecordingDesktopServices desktop;
+    // The timed notice is a box of its own, which the script stands in for.
+    broker.AnswerDialog("CMsgBox", IDOK);
+    int opened = 0;
+    int notice = 0;
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
+                             open.Set("path", "/reports/Discontinuities.txt");
+                             opened = platform::FindDialogRunner(open.name)(open);
+                             platform::DialogRequest box{"CMsgBox", {}};
+                             box.Set("caption", "KIVO");
+                             box.Set("text", "Setup programmed");
+                             box.SetInt("milliseconds", 1);
+                             notice = platform::FindDialogRunner(box.name)(box);
+                         }),
+              0);
+    EXPECT_EQ(opened, IDOK);
+    EXPECT_EQ(desktop.Opened(), std::vector<std::string>{"/reports/Discontinuities.txt"});
+    EXPECT_EQ(notice, IDOK);
+    ASSERT_EQ(broker.Asked().size(), 1u);
+    EXPECT_EQ(broker.Asked()[0].kind, "CMsgBox");
 }
 
 }  // namespace
