@@ -66,6 +66,8 @@ public:
     // The session's requests of the user-interface thread: WM_WAIT_CURSOR and WM_CLOSE_COMMAND; true
     // when `message` was one of them.
     bool OnSessionUiMessage(const platform::Message& message);
+    // File New, File Open and the new setup table; exists once InitInstance ran.
+    CSmartDocManager* GetSmartDocManager() const { return documents_; }
     // The document template of `id` (11 data grid, 12 data graph, 15 setup table); nullptr when none.
     platform::DocTemplate* GetTemplate(unsigned id) const;
     // The modeless notice window; exists once the main window does.

@@ -223,7 +223,9 @@ TEST_F(KivoAppTest, TheWaitCursorShowsForOneAndGoesForMinusOneAlsoWhenAskedFromA
     ASSERT_TRUE(testsupport::ProcessEventsUntil([] { return QApplication::overrideCursor() != nullptr; }));
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     EXPECT_TRUE(application.IsWaitCursorShown());
-    application.DoWaitCursor(-1);
+    // The session's notice that its command ended.
+    EXPECT_TRUE(
+        application.OnSessionUiMessage(platform::Message(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1))));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(application.IsWaitCursorShown());
     // A second restore takes back no cursor the program did not set.
