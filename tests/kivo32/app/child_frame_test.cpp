@@ -1,5 +1,5 @@
 // The frame of the data views: closing the grid of a data file minimises it, the grid of an extracted
-// range closes through File Close with its question, an empty frame simply closes.
+// range closes through File Close with its question.
 #include "kivo32/app/child_frame.h"
 
 #include <gtest/gtest.h>
