@@ -114,7 +114,6 @@ inline constexpr unsigned IDS_MODEL_MISMATCH_CLOSE_BUTTON = 21023;
 // Starting a download.
 inline constexpr unsigned IDS_DOWNLOAD_TITLE_AGAIN = 12460;
 inline constexpr unsigned IDS_DOWNLOAD_TITLE_NEW = 12461;
-inline constexpr unsigned IDS_OPEN_DATA_FILE_TITLE = 9348;
 // Status texts.
 inline constexpr unsigned IDS_STATUS_IDLE = 57345;
 inline constexpr unsigned IDS_STATUS_DISCONNECTING = 12427;
@@ -142,3 +141,13 @@ inline constexpr unsigned IDS_CONNECT_NETWORK_BUTTON = 21028;
 inline constexpr unsigned IDS_NETWORK_ADDRESS_TITLE = 21029;
 inline constexpr unsigned IDS_NETWORK_ADDRESS_LABEL = 21030;
 inline constexpr unsigned IDS_NETWORK_PORT_LABEL = 21031;
+// The document-kind choice and the file dialogs of File New and File Open.
+inline constexpr unsigned IDS_FILE_NEW_TITLE = 9306;
+inline constexpr unsigned IDS_FILE_OPEN_TITLE = 9348;
+// The help file cannot be opened before the main window exists; %s its path.
+inline constexpr unsigned IDS_HELP_FILE_NOT_OPENED = 9303;
+
+// The about box and the about picture.
+inline constexpr unsigned IDS_ABOUT_TITLE = 20950;
+inline constexpr unsigned IDS_ABOUT_NOTICE = 20951;
+inline constexpr unsigned IDS_ABOUT_RELEASE_DATE = 20952;

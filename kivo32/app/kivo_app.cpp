@@ -1,23 +1,103 @@
-// The application object of kivo32: start-up with its language and texts, the main window, shut-down.
+// The application object of kivo32: start-up with its language and texts, the settings, the templates,
+// the main window, shut-down.
 #include "kivo32/app/kivo_app.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+#include <chrono>
+#include <functional>
 
+#include "kivo32/app/app_ids.h"
+#include "kivo32/app/child_frame.h"
+#include "kivo32/app/close_guard.h"
+#include "kivo32/app/other_instance.h"
+#include "kivo32/app/smart_doc_manager.h"
+#include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/app/sut_child_frame.h"
+#include "kivo32/controls/msg_box.h"
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_owner.h"
+#include "kivo32/setupeditor/setup_table_view.h"
+#include "kivo32/setupeditor/sut_doc.h"
+#include "kivo32/views/graph_attributes_lifecycle.h"
+#include "kivo32/views/raw_data_doc.h"
+#include "kivo32/views/raw_data_graph_template.h"
+#include "kivo32/views/raw_data_graph_view.h"
+#include "kivo32/views/raw_data_template.h"
+#include "kivo32/views/raw_data_view.h"
 #include "platform/base/diagnostic_trace.h"
+#include "platform/base/dialog_request.h"
+#include "platform/base/message.h"
 #include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
-#include "platform/ui/doc_manager.h"
+#include "platform/base/windows1252.h"
+#include "platform/ui/desktop_services.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
-#include "kivo32/session/session_owner.h"
+#include "platform/ui/settings_profile_store.h"
+#include "platform/ui/shell_helpers.h"
+#include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
+#include "shared/common/user_data_folder.h"
+#include "shared/link/link_ids.h"
+#include "shared/logger/discontinuity_report.h"
 
 namespace {
 
 constexpr const char* kLanguageKey = "intl/Language";
 constexpr const char* kLanguageUnset = "??";
+// The first logger type of the new protocol, and the first after it.
+constexpr int kFirstNewProtocolType = 13;
+constexpr int kFirstTypeAfterNewProtocol = 15;
+// How often a local wait looks whether it is done.
+constexpr int kLocalWaitPollMs = 10;
+
+bool OnUiThread() {
+    return QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+// The user-interface thread waits for the session in a local event loop, so that what the session asks
+// of it meanwhile (a question, a status) is answered.
+bool WaitInLocalEventLoop(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const QDeadlineTimer deadline(timeout.count());
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (done() || deadline.hasExpired()) {
+            loop.quit();
+        }
+    });
+    if (!done()) {
+        poll.start(kLocalWaitPollMs);
+        loop.exec();
+    }
+    return done();
+}
+
+// Ends the dialog or box the session shows, as with Cancel.
+void EndModalDialog() {
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        dialog->reject();
+    }
+}
+
+bool HelpFileIn(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(folder / CKivoApp::kHelpFileName, error);
+}
+
+std::filesystem::path FolderSetting(const std::string& text) {
+    return std::filesystem::path(platform::Windows1252ToUtf8(text));
+}
 
 }  // namespace
 
@@ -42,20 +122,257 @@ CKivoApp* GetKivoApp() {
 
 bool CKivoApp::InitInstance() {
     ChooseLanguage();
+    // The running instances find each other by their sockets.
+    other_instance_ =
+        std::make_unique<COtherInstance>(COtherInstance::DefaultFolder(), [this] { BringToFront(); });
+    if (!other_instance_->Listen()) {
+        Trace("Instance socket could not be made: other instances will not find this one\n");
+    }
+    const platform::SettingsProfileStore store;
+    registry_.Load(store);
     LoadStdProfileSettings(4);
 
+    close_allowed_.store(true);
+    SetSetupRead(false);
+    SetWaitCursorSuppressed(false);
+    SetLinkKind(kLinkNone);
+    UpdateProtocolFlag(kNoLogger);
+    Set(Flag::Abort, false);
+    Set(Flag::Closing, false);
+    Set(Flag::Disconnecting, false);
+
+    auto documents = std::make_unique<CSmartDocManager>([this] { return IsSetupRead(); }, graph_attributes_);
+    documents_ = documents.get();
+    SetDocManager(std::move(documents));
+    std::error_code error;
+    program_folder_ = FindProgramFolder(std::filesystem::current_path(error),
+                                        platform::PathFromQString(QCoreApplication::applicationDirPath()));
+    AddDocTemplates();
+
+    // The program's main frame; its bars, menus and splash come with LoadFrame() before the first show.
     auto mainFrame = std::make_unique<platform::MainFrame>(&GetDocManager());
+    close_guard_ = std::make_unique<CCloseGuard>(*mainFrame, [this] { return IsCloseAllowed(); });
     mainFrame->setWindowTitle(kWindowTitle);
-    mainFrame->show();
     SetMainWindow(std::move(mainFrame));
-    sessions_ = std::make_unique<CSessionOwner>(*this, GetAppMainWnd(), GetAppMainWnd());
+    MakeSessions();
+    RegisterDialogRunners();
     SetUpCommands();
+    GetMainWindow()->show();
+    notice_window_ = new CModelessMessageBox(GetMainWindow());
+
+    // The settings files live in the user data folder. Its full set-up with the working folders comes
+    // with the first-run issue; without a home folder nothing is written at exit.
+    std::filesystem::path userData;
+    save_at_exit_ = GetUserDataFolder(userData);
+    if (save_at_exit_) {
+        std::filesystem::create_directories(userData, error);
+        save_at_exit_ = !error;
+    }
+    app_info_.LoadAppIniInfo();
+    Sessions().SetClockQuestionOff((app_info_.hiddenDialogFlags & CAppIniInfo::kHideClockQuestion) != 0);
+    LoadGraphAttributesAtStart(graph_attributes_);
+    SetLoggerType(kNoLogger);
+    Set(Flag::PortLost, false);
     return true;
+}
+
+int CKivoApp::ExitInstance() {
+    // The sessions end while the windows they post to still exist.
+    if (sessions_ != nullptr) {
+        sessions_->Disconnect(0);
+    }
+    if (!ActivateOtherInstance()) {
+        // The instance that stays keeps the settings: this one writes none, not even its recent files.
+        return exit_code_;
+    }
+    SaveSettings();
+    return platform::Application::ExitInstance();
+}
+
+void CKivoApp::SaveSettings() {
+    if (sessions_ != nullptr) {
+        // A session that kept a new link speed stored it already; the saved values must not undo it.
+        registry_.directBaud = sessions_->GetStoredBaud(kLinkDirect);
+        registry_.modemBaud = sessions_->GetStoredBaud(kLinkModem);
+        if (sessions_->IsClockQuestionOff()) {
+            app_info_.hiddenDialogFlags |= CAppIniInfo::kHideClockQuestion;
+        } else {
+            app_info_.hiddenDialogFlags &= ~CAppIniInfo::kHideClockQuestion;
+        }
+    }
+    platform::SettingsProfileStore store;
+    registry_.Save(store);
+    if (save_at_exit_) {
+        app_info_.SaveAppIniInfo();
+        SaveGraphAttributesAtExit(graph_attributes_);
+    }
+}
+
+std::filesystem::path CKivoApp::FindProgramFolder(const std::filesystem::path& currentFolder,
+                                                  const std::filesystem::path& programFileFolder) {
+    if (HelpFileIn(currentFolder)) {
+        return currentFolder;
+    }
+    if (HelpFileIn(programFileFolder)) {
+        return programFileFolder;
+    }
+    return (programFileFolder / ".." / "share" / "kivo").lexically_normal();
+}
+
+void CKivoApp::AddDocTemplates() {
+    const std::filesystem::path dataFolder = FolderSetting(registry_.dataDir);
+    GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
+        kRawDataTemplateId, [] { return std::make_unique<CRawDataDoc>(); }, [] { return new CChildFrame; },
+        [] { return new CRawDataView; }, dataFolder));
+    GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
+        kRawDataGraphTemplateId, [] { return std::make_unique<CRawDataDoc>(); },
+        [] { return new CChildFrame; }, [this] { return new CRawDataGraphView(graph_attributes_); },
+        dataFolder));
+    GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
+        kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new CSUTChildFrame; },
+        [] { return new CSetupTableView; }, FolderSetting(registry_.setupTableDir)));
+}
+
+void CKivoApp::MakeSessions() {
+    sessions_ = std::make_unique<CSessionOwner>(*this, GetAppMainWnd(), GetAppMainWnd());
+    sessions_->SetLocalWait(WaitInLocalEventLoop);
+    sessions_->SetDialogEnder(EndModalDialog);
+    sessions_->SetProfileWriter([](const std::string& section, const std::string& key, int value) {
+        platform::SettingsProfileStore().WriteProfileInt(section, key, value);
+    });
+    // The settings' speeds are the defaults the sessions start from.
+    sessions_->SetStoredBaud(kLinkDirect, registry_.directBaud);
+    sessions_->SetStoredBaud(kLinkModem, registry_.modemBaud);
+}
+
+void CKivoApp::RegisterDialogRunners() {
+    platform::RegisterDialogRunner("CMsgBox", [](platform::DialogRequest& request) {
+        CMsgBox box(GetKivoApp() != nullptr ? GetKivoApp()->GetMainWindow() : nullptr);
+        box.MessageBox(request.Get("text"), request.Get("caption"),
+                       static_cast<int>(request.GetInt("milliseconds")), MB_OK | MB_ICONINFORMATION);
+        return IDOK;
+    });
+    platform::RegisterDialogRunner(DiscontinuityReport::kOpenRequest, [](platform::DialogRequest& request) {
+        const bool opened = platform::CurrentDesktopServices().OpenPath(request.Get("path"));
+        return opened ? IDOK : IDCANCEL;
+    });
 }
 
 platform::MessageTarget* CKivoApp::GetAppMainWnd() const {
     platform::MainFrame* frame = GetMainWindow();
     return frame != nullptr ? frame->Target().get() : nullptr;
+}
+
+platform::DocTemplate* CKivoApp::GetTemplate(unsigned id) const {
+    return documents_ != nullptr ? documents_->FindTemplate(id) : nullptr;
+}
+
+bool CKivoApp::OnSessionUiMessage(const platform::Message& message) {
+    if (message.id == WM_WAIT_CURSOR) {
+        DoWaitCursor(static_cast<int>(static_cast<std::intptr_t>(message.wParam)));
+    } else if (message.id == WM_CLOSE_COMMAND) {
+        if (message.wParam != 0) {
+            EnableCloseCommand();
+        } else {
+            DisableCloseCommand();
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void CKivoApp::OpenHelpFile() const {
+    if (GetMainWindow() != nullptr) {
+        OpenProgramPdf(program_folder_, kHelpFileName);
+        return;
+    }
+    const std::string path = platform::PathToWindows1252(program_folder_ / kHelpFileName);
+    ShowMessageBox(platform::FormatLoadedText(IDS_HELP_FILE_NOT_OPENED, {path}), MB_OK | MB_ICONEXCLAMATION,
+                   true);
+}
+
+void CKivoApp::DoWaitCursor(int code) {
+    if (!OnUiThread()) {
+        // The application object may be gone by the time the user-interface thread takes the call.
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [code] {
+                if (CKivoApp* application = GetKivoApp()) {
+                    application->DoWaitCursor(code);
+                }
+            },
+            Qt::QueuedConnection);
+        return;
+    }
+    if (wait_cursor_suppressed_.load() || code < -1 || code > 1) {
+        return;
+    }
+    if (code == 1) {
+        wait_cursor_.store(true);
+        ++wait_cursors_;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        return;
+    }
+    wait_cursor_.store(false);
+    if (code == -1 && wait_cursors_ > 0) {
+        --wait_cursors_;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void CKivoApp::SetLastConnection(CLastConnection connection) {
+    if (sessions_ != nullptr) {
+        sessions_->SetLastConnection(std::move(connection));
+    }
+}
+
+void CKivoApp::SetLoggerType(int code) {
+    CAppContext::SetLoggerType(code);
+    UpdateProtocolFlag(code);
+}
+
+bool CKivoApp::UpdateProtocolFlag(int code) {
+    bool newProtocol = false;
+    if (code != kNoLogger) {
+        newProtocol = code >= kFirstNewProtocolType && code < kFirstTypeAfterNewProtocol;
+    } else {
+        // Only the user-interface thread changes the running session; the session thread, which also
+        // drops its logger this way, has no logger left to ask.
+        const CSessionEL* session =
+            sessions_ != nullptr && OnUiThread() ? sessions_->GetActiveSession() : nullptr;
+        if (session != nullptr && session->GetLoggerType() != kNoLogger) {
+            newProtocol = session->GetLoggerType() >= kFirstNewProtocolType;
+        } else {
+            newProtocol = app_info_.showLegacyFeatures == 0;
+        }
+    }
+    new_protocol_.store(newProtocol);
+    return newProtocol;
+}
+
+void CKivoApp::EnableCloseCommand() {
+    close_allowed_.store(true);
+}
+
+void CKivoApp::DisableCloseCommand() {
+    close_allowed_.store(false);
+}
+
+bool CKivoApp::ActivateOtherInstance() {
+    return other_instance_ == nullptr || !other_instance_->ActivateOther();
+}
+
+void CKivoApp::BringToFront() {
+    platform::MainFrame* frame = GetMainWindow();
+    if (frame == nullptr) {
+        return;
+    }
+    if (frame->isMinimized()) {
+        frame->showNormal();
+    }
+    frame->raise();
+    frame->activateWindow();
 }
 
 std::string CKivoApp::GetPortName() const {

@@ -1,9 +1,10 @@
-// The application object of kivo32: start-up with its language and texts, the settings, the main window,
-// the sessions with the loggers, shut-down. It is also the application context the links, the sessions
-// and the data files read.
+// The application object of kivo32: start-up with its language and texts, the settings, the document
+// templates, the main window, the sessions with the loggers, shut-down. It is also the application context
+// the links, the sessions and the data files read.
 #pragma once
 
 #include <QPointer>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -14,39 +15,52 @@
 #include "kivo32/app/command_rules.h"
 #include "kivo32/app/desktop_date_formats.h"
 #include "kivo32/app/registry_values.h"
+#include "kivo32/controls/modeless_message_box.h"
+#include "kivo32/views/graph_object_attributes.h"
 #include "platform/ui/application.h"
 #include "platform/ui/view.h"
 #include "shared/common/app_context.h"
 #include "shared/controls/program_ui_broker.h"
 
-class CGraphObjectAttributes;
+class COtherInstance;
 class CSessionOwner;
 class CSetupTable;
+class CSmartDocManager;
+struct CLastConnection;
 
 namespace platform {
 class DocTemplate;
 class MessageTarget;
 struct CommandState;
 struct Message;
-}
+}  // namespace platform
 
 class CKivoApp : public platform::Application, public CAppContext {
 public:
     // The caption of the main window.
     static constexpr const char* kWindowTitle = "KIVO 15";
+    // The program's help, in the program folder.
+    static constexpr const char* kHelpFileName = "KIVO 15 Help.pdf";
 
     CKivoApp();
     ~CKivoApp() override;
 
     bool InitInstance() override;
+    // Saves the settings, unless another instance runs: that one comes to the front and keeps its own.
+    int ExitInstance() override;
 
     // Reads "intl"/"Language" ("??" when unset); unset, asks "Use English?" once and stores "EN" or "FR".
     // Then loads KivoResFR for "FR" and KivoRes for anything else.
     static void ChooseLanguage();
+    // The folder of the help file: `currentFolder` when the help is there, else the program file's
+    // folder when it is there, else that folder's "../share/kivo", where an installation keeps it.
+    static std::filesystem::path FindProgramFolder(const std::filesystem::path& currentFolder,
+                                                   const std::filesystem::path& programFileFolder);
 
     // ---- What the program's windows share (user-interface thread).
     CRegistryValues& Registry() { return registry_; }
     CAppIniInfo& AppInfo() { return app_info_; }
+    CGraphObjectAttributes& GraphAttributes() { return graph_attributes_; }
     // The sessions with the loggers; exists once the main window does.
     CSessionOwner& Sessions() { return *sessions_; }
     bool HasSessions() const { return sessions_ != nullptr; }
@@ -56,6 +70,47 @@ public:
     // through the main window's target (the main frame hands on what it does not take itself); true when
     // taken.
     bool OnAppMessage(platform::Message& message);
+    // The session's requests of the user-interface thread: WM_WAIT_CURSOR and WM_CLOSE_COMMAND; true
+    // when `message` was one of them.
+    bool OnSessionUiMessage(const platform::Message& message);
+    // File New, File Open and the new setup table; exists once InitInstance ran.
+    CSmartDocManager* GetSmartDocManager() const { return documents_; }
+    // The document template of `id` (11 data grid, 12 data graph, 15 setup table); nullptr when none.
+    platform::DocTemplate* GetTemplate(unsigned id) const;
+    // The modeless notice window; exists once the main window does.
+    CModelessMessageBox* NoticeWindow() const { return notice_window_; }
+
+    const std::filesystem::path& ProgramFolder() const { return program_folder_; }
+    // Opens the help file with the desktop's PDF reader; tells the user when it cannot.
+    void OpenHelpFile() const;
+
+    // 1 shows the wait cursor, 0 and -1 take it back; nothing while suppressed or for another code. From
+    // any thread: another thread's call runs on the user-interface thread.
+    void DoWaitCursor(int code);
+    // Held during a firmware transfer, whose own window shows its progress.
+    void SetWaitCursorSuppressed(bool suppressed) { wait_cursor_suppressed_.store(suppressed); }
+    bool IsWaitCursorShown() const { return wait_cursor_.load(); }
+
+    // The record of the link that answered last (from the session thread).
+    void SetLastConnection(CLastConnection connection);
+    // Also the new-protocol flag.
+    void SetLoggerType(int code) override;
+    // Whether the logger of `code` speaks the new protocol: 13 and 14 do. kNoLogger asks the connected
+    // logger, and without one follows the legacy display setting. The result is also kept.
+    bool UpdateProtocolFlag(int code);
+    bool IsNewProtocol() const { return new_protocol_.load(); }
+
+    // The main window closes only while allowed; the session forbids it while it connects.
+    void EnableCloseCommand();
+    void DisableCloseCommand();
+    bool IsCloseAllowed() const { return close_allowed_.load(); }
+
+    // Set when a setup table was just read from a logger: File New then makes a setup table.
+    void SetSetupRead(bool read) { setup_read_.store(read); }
+    bool IsSetupRead() const { return setup_read_.load(); }
+
+    // Asks another running instance of this user to come to the front: true when none runs.
+    bool ActivateOtherInstance();
 
     // ---- The application context.
     std::string GetPortName() const override;
@@ -65,12 +120,29 @@ public:
     void SendTerminalText(std::string_view bytes) override;
 
 private:
+    // The templates, in the order of the document-kind list, each in its working folder.
+    void AddDocTemplates();
+    // The session owner with the program's seams and the stored link settings.
+    void MakeSessions();
+    // The windows that answer the named requests of the code without windows.
+    void RegisterDialogRunners();
+    // Comes to the front when another instance asks.
+    void BringToFront();
+    // The settings the sessions changed go back to the settings objects, which then are saved.
+    void SaveSettings();
+
     // Every question of the program reaches the user through it.
     CProgramUiBroker ui_broker_;
     // Dates and times in the desktop's regional formats from the start.
     CDesktopDateFormats date_formats_;
     CRegistryValues registry_;
     CAppIniInfo app_info_;
+    CGraphObjectAttributes graph_attributes_{kWindowTitle};
+    CSmartDocManager* documents_ = nullptr;
+    std::filesystem::path program_folder_;
+    std::unique_ptr<COtherInstance> other_instance_;
+    std::unique_ptr<QObject> close_guard_;
+    QPointer<CModelessMessageBox> notice_window_;
     std::unique_ptr<CSessionOwner> sessions_;
 
     // ---- Commands (kivo_app_commands.cpp, kivo_app_program.cpp; the session's start and end:
@@ -107,22 +179,6 @@ public:
     // Tells that a setup table of `setupModelCode` does not fit the connected logger.
     static void LoggerAndSUTNotCompatibleMsg(int loggerTypeCode, int setupModelCode);
 
-    // The setup-table template's id.
-    static constexpr int kSetupTableTemplateId = 15;
-    // shell: the template of `id` (11 data grid, 12 data graph, 15 setup table); null when not made.
-    platform::DocTemplate* GetTemplate(int id);
-    // shell: 1 shows the wait cursor, -1 restores it.
-    void DoWaitCursor(int step);
-    // shell: the main window's close command and the close-allowed flag.
-    void EnableCloseCommand();
-    void DisableCloseCommand();
-    bool IsCloseAllowed() const;
-    // shell: the wait-cursor flag.
-    bool IsWaitCursorShown() const;
-    // shell: the about box, or with Shift held the splash window.
-    void ShowAboutBox();
-    // shell: the graph attributes of the application.
-    CGraphObjectAttributes& GraphAttributes();
 
 private:
     void RunSessionCommand(const SessionCommand& command);
@@ -163,6 +219,15 @@ private:
     bool program_from_view_ = false;
     // Set while WaitForSession runs.
     bool in_session_wait_ = false;
+    // False when the settings are not to be written at exit.
+    bool save_at_exit_ = true;
+    // Wait cursors shown and not yet taken back (user-interface thread).
+    int wait_cursors_ = 0;
+    std::atomic<bool> wait_cursor_{false};
+    std::atomic<bool> wait_cursor_suppressed_{false};
+    std::atomic<bool> new_protocol_{false};
+    std::atomic<bool> close_allowed_{true};
+    std::atomic<bool> setup_read_{false};
 };
 
 // The running kivo32 application object; nullptr while none exists.

@@ -5,9 +5,11 @@
 #include <QProcess>
 #include <QStatusBar>
 
+#include "kivo32/app/about_dlg.h"
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/kivo_app.h"
+#include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/views/data_graph_commands.h"
@@ -36,7 +38,6 @@
 
 namespace {
 
-constexpr const char* kHelpFileName = "KIVO 15 Help.pdf";
 constexpr const char* kTeldrinProgram = "teldrin";
 constexpr const char* kDorvaneProgram = "dorvane";
 
@@ -192,10 +193,11 @@ bool CKivoApp::OnCommand(unsigned id) {
             break;
         case ID_HELP_FILE:
         case ID_HELP_INDEX:
-            OpenProgramPdf(platform::PathFromQString(QApplication::applicationDirPath()), kHelpFileName);
+            OpenHelpFile();
             break;
         case ID_APP_ABOUT:
-            ShowAboutBox();
+            CAboutDlg::ShowAbout(GetMainWindow(),
+                                 (QApplication::keyboardModifiers() & Qt::ShiftModifier) != 0);
             break;
         case ID_RESET_STATUS:
             Set(Flag::Abort, false);
@@ -251,7 +253,7 @@ void CKivoApp::OpenDataFile() {
         return;
     }
     if (const std::optional<std::filesystem::path> path = platform::DocManager::PromptFileName(
-            {}, IDS_OPEN_DATA_FILE_TITLE, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, true, {dataTemplate},
+            {}, IDS_FILE_OPEN_TITLE, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, true, {dataTemplate},
             dataTemplate->InitialFolder())) {
         dataTemplate->OpenDocumentFile(*path);
     }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "kivo32/app/app_ids.h"
+#include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"

@@ -5,6 +5,7 @@
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/download_name.h"
+#include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/programming_checks.h"
 #include "kivo32/session/session_el.h"

@@ -12,6 +12,7 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
+#include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/setup_table_view.h"
@@ -222,10 +223,10 @@ TEST_F(KivoAppCommandsTest, ProgrammingWaitsOnlyForADownloadThatDeliveredItsFile
 TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfterIt) {
     ConnectDirect();
     app_.GetDocManager().AddDocTemplate(std::make_unique<platform::DocTemplate>(
-        CKivoApp::kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new platform::ChildFrame; },
+        kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new platform::ChildFrame; },
         [] { return new CSetupTableView; }));
     CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(simulator_.Logger().State().setups.at(1)), 135);
-    platform::Document* setupDocument = app_.GetTemplate(CKivoApp::kSetupTableTemplateId)->OpenDocumentFile({});
+    platform::Document* setupDocument = app_.GetTemplate(kSetupTableTemplateId)->OpenDocumentFile({});
     ASSERT_NE(setupDocument, nullptr);
     ASSERT_TRUE(testsupport::ProcessEventsUntil([] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()); }));
 

@@ -1,43 +1,159 @@
-// kivo32 starting offscreen: the language question of a first start, the main window, a clean exit.
+// kivo32 starting offscreen: the language question of a first start, the settings written at exit and
+// read back, another running instance, the templates, the protocol flag, the wait cursor and the close.
 #include "kivo32/app/kivo_app.h"
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
+#include <functional>
+#include <thread>
 
+#include "kivo32/app/other_instance.h"
+#include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/session/session_owner.h"
+#include "kivo32/views/raw_data_graph_template.h"
+#include "kivo32/views/raw_data_template.h"
+#include "platform/base/dialog_request.h"
+#include "platform/base/message.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/ui/doc_manager.h"
+#include "platform/ui/doc_template.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
+#include "platform/ui/resource_texts.h"
+#include "shared/common/user_data_folder.h"
+#include "shared/link/link_ids.h"
+#include "shared/logger/discontinuity_report.h"
 #include "tests/support/scripted_ui_broker.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
+#include "tests/support/ui/recording_desktop_services.h"
+#include "tests/support/whole_file.h"
 
 namespace {
 
 class KivoAppTest : public testing::Test {
 protected:
     void SetUp() override { testsupport::EnsureQtApplication(); }
-    void TearDown() override { platform::OpenProgramSettings()->remove("intl/Language"); }
+    void TearDown() override {
+        // Every test starts as a first start.
+        platform::OpenProgramSettings()->clear();
+        std::filesystem::remove_all(UserDataFolder());
+        platform::LoadResourceLibrary(platform::kEnglishResources);
+    }
+
+    // Runs the program: start-up, then `whileRunning` from its event loop, then the main window closes
+    // and the program ends. The exit code.
+    static int RunProgram(CKivoApp& application, const std::function<void()>& whileRunning) {
+        QTimer::singleShot(0, [&] {
+            whileRunning();
+            application.GetMainWindow()->close();
+        });
+        // A main window that refuses to close must fail the test, not keep it running.
+        QTimer limit;
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+        limit.start(5000);
+        return application.Run();
+    }
+
+    // The program's settings file is named once the program object exists.
+    static void SetLanguage(const char* language) {
+        platform::OpenProgramSettings()->setValue("intl/Language", language);
+    }
+
+    static std::string SettingsFileText() {
+        return testsupport::ReadWholeFile(platform::OpenProgramSettings()->fileName().toStdString());
+    }
 };
 
-TEST_F(KivoAppTest, TheProgramOpensItsMainWindowAndEndsWithExitCodeZeroWhenItCloses) {
+TEST_F(KivoAppTest, AFirstStartAsksTheLanguageOnceWritesItsSettingsAtExitAndTheNextStartReadsThemBack) {
+    {
+        CKivoApp application;
+        // Made after the program, so that it stands in for the program's broker.
+        testsupport::ScriptedUiBroker broker;
+        broker.AnswerMessageBox(IDYES);
+        QString title;
+        int modemBaud = 0;
+        EXPECT_EQ(RunProgram(application,
+                             [&] {
+                                 title = application.GetMainWindow()->windowTitle();
+                                 // The settings' modem speed, not the sessions' own default.
+                                 modemBaud = application.Sessions().GetStoredBaud(kLinkModem);
+                                 application.Registry().directPort = "ttyUSB7";
+                                 application.AppInfo().networkConnectAddress = "127.0.0.1";
+                                 // A session kept a new speed: the exit must not write the old one back.
+                                 application.Sessions().StoreBaud(kLinkDirect, 9600);
+                             }),
+                  0);
+        EXPECT_EQ(title, "KIVO 15");
+        EXPECT_EQ(modemBaud, 14400);
+        ASSERT_EQ(broker.Asked().size(), 1u);
+        EXPECT_EQ(broker.Asked()[0].text, "Use English?");
+    }
+    EXPECT_NE(SettingsFileText().find("DirectPort=ttyUSB7"), std::string::npos);
+    EXPECT_NE(SettingsFileText().find("DirectBaud=9600"), std::string::npos);
+    const std::string info = testsupport::ReadWholeFile(UserDataFolder() / CAppIniInfo::kFileName);
+    EXPECT_NE(info.find("127.0.0.1"), std::string::npos);
+
     CKivoApp application;
-    // Made after the program, so that it stands in for the program's broker.
+    // No question this time: an unexpected one fails the test.
     testsupport::ScriptedUiBroker broker;
-    broker.AnswerMessageBox(IDYES);
-    QString title;
-    QTimer::singleShot(0, [&] {
-        title = application.GetMainWindow()->windowTitle();
-        application.GetMainWindow()->close();
-    });
-    // A main window that refuses to close must fail the test, not keep it running.
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(2); });
-    limit.start(5000);
-    EXPECT_EQ(application.Run(), 0);
-    EXPECT_EQ(title, "KIVO 15");
+    std::string port;
+    std::string address;
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             port = application.Registry().directPort;
+                             address = application.AppInfo().networkConnectAddress;
+                         }),
+              0);
+    EXPECT_EQ(port, "ttyUSB7");
+    EXPECT_EQ(address, "127.0.0.1");
+    EXPECT_TRUE(broker.Asked().empty());
+}
+
+TEST_F(KivoAppTest, ExitWhileAnotherInstanceRunsBringsThatOneToTheFrontAndSavesNothing) {
+    bool activated = false;
+    COtherInstance other(COtherInstance::DefaultFolder(), [&] { activated = true; });
+    ASSERT_TRUE(other.Listen());
+    {
+        CKivoApp application;
+        SetLanguage("EN");
+        testsupport::ScriptedUiBroker broker;
+        EXPECT_EQ(RunProgram(application, [&] { application.Registry().directPort = "ttyUSB7"; }), 0);
+    }
+    EXPECT_TRUE(testsupport::ProcessEventsUntil([&] { return activated; }));
+    EXPECT_EQ(SettingsFileText().find("DirectPort"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(UserDataFolder() / CAppIniInfo::kFileName));
+}
+
+TEST_F(KivoAppTest, TemplatesAreFoundByIdInTheOrderOfTheDocumentKindsWhateverTheLanguage) {
+    // In French the setup table's kind has a name of its own.
+    CKivoApp application;
+    SetLanguage("FR");
+    testsupport::ScriptedUiBroker broker;
+    std::vector<unsigned> order;
+    std::string setupKind;
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             for (const platform::DocTemplate* docTemplate :
+                                  application.GetDocManager().Templates()) {
+                                 order.push_back(docTemplate->Id());
+                             }
+                             platform::DocTemplate* setupTables =
+                                 application.GetTemplate(kSetupTableTemplateId);
+                             ASSERT_NE(setupTables, nullptr);
+                             setupKind = setupTables->GetDocString(platform::DocTemplate::fileNewName);
+                             EXPECT_EQ(application.GetTemplate(94), nullptr);
+                         }),
+              0);
+    EXPECT_EQ(order,
+              (std::vector<unsigned>{kRawDataTemplateId, kRawDataGraphTemplateId, kSetupTableTemplateId}));
+    EXPECT_NE(setupKind, "Setup Table File");
 }
 
 TEST_F(KivoAppTest, TheFirstStartAsksForTheLanguageOnceAndLoadsItsTexts) {
@@ -55,6 +171,117 @@ TEST_F(KivoAppTest, TheFirstStartAsksForTheLanguageOnceAndLoadsItsTexts) {
     platform::OpenProgramSettings()->setValue("intl/Language", "DE");
     CKivoApp::ChooseLanguage();
     EXPECT_EQ(LoadText(9002), "Cancel");
+}
+
+TEST_F(KivoAppTest, TheProgramFolderIsWhereTheHelpFileIsFoundFirst) {
+    testsupport::TempFolder root;
+    const auto current = root / "work";
+    const auto program = root / "prefix" / "bin";
+    const auto installed = root / "prefix" / "share" / "kivo";
+    for (const auto& folder : {current, program, installed}) {
+        std::filesystem::create_directories(folder);
+    }
+    const auto helpIn = [](const std::filesystem::path& folder) {
+        testsupport::WriteWholeFile(folder / CKivoApp::kHelpFileName, "%PDF");
+    };
+    // Nowhere: the installation's shared folder.
+    EXPECT_EQ(CKivoApp::FindProgramFolder(current, program), installed);
+    helpIn(program);
+    EXPECT_EQ(CKivoApp::FindProgramFolder(current, program), program);
+    helpIn(current);
+    EXPECT_EQ(CKivoApp::FindProgramFolder(current, program), current);
+}
+
+TEST_F(KivoAppTest, TheProtocolFlagFollowsTheLoggerTypeAndWithoutALoggerTheLegacyDisplay) {
+    CKivoApp application;
+    const struct {
+        int code;
+        bool newProtocol;
+    } cases[] = {{0, false}, {12, false}, {13, true}, {14, true}, {15, false}, {20, false}};
+    for (const auto& each : cases) {
+        EXPECT_EQ(application.UpdateProtocolFlag(each.code), each.newProtocol) << each.code;
+        application.SetLoggerType(each.code);
+        EXPECT_EQ(application.IsNewProtocol(), each.newProtocol) << each.code;
+    }
+    // No logger and no session: the legacy display shows the old protocol's features.
+    application.AppInfo().showLegacyFeatures = 1;
+    EXPECT_FALSE(application.UpdateProtocolFlag(kNoLogger));
+    application.AppInfo().showLegacyFeatures = 0;
+    EXPECT_TRUE(application.UpdateProtocolFlag(kNoLogger));
+}
+
+TEST_F(KivoAppTest, TheWaitCursorShowsForOneAndGoesForMinusOneAlsoWhenAskedFromAnotherThread) {
+    CKivoApp application;
+    ASSERT_EQ(QApplication::overrideCursor(), nullptr);
+    // Codes out of range change nothing.
+    application.DoWaitCursor(2);
+    application.DoWaitCursor(-2);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    std::thread session([&application] { application.DoWaitCursor(1); });
+    session.join();
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([] { return QApplication::overrideCursor() != nullptr; }));
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_TRUE(application.IsWaitCursorShown());
+    // The session's notice that its command ended.
+    EXPECT_TRUE(
+        application.OnSessionUiMessage(platform::Message(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1))));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(application.IsWaitCursorShown());
+    // A second restore takes back no cursor the program did not set.
+    QApplication::setOverrideCursor(Qt::CrossCursor);
+    application.DoWaitCursor(-1);
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    QApplication::restoreOverrideCursor();
+
+    application.SetWaitCursorSuppressed(true);
+    application.DoWaitCursor(1);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(KivoAppTest, TheMainWindowStaysOpenWhileTheSessionForbidsClosingIt) {
+    CKivoApp application;
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    bool closedWhileForbidden = true;
+    EXPECT_EQ(
+        RunProgram(application,
+                   [&] {
+                       // As the session asks it while it connects.
+                       EXPECT_TRUE(application.OnSessionUiMessage(platform::Message(WM_CLOSE_COMMAND, 0)));
+                       closedWhileForbidden = application.GetMainWindow()->close();
+                       EXPECT_TRUE(application.OnSessionUiMessage(platform::Message(WM_CLOSE_COMMAND, 1)));
+                   }),
+        0);
+    EXPECT_FALSE(closedWhileForbidden);
+}
+
+TEST_F(KivoAppTest, TheRunningProgramAnswersTheRequestsOfTheCodeWithoutWindows) {
+    CKivoApp application;
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    testsupport::RecordingDesktopServices desktop;
+    // The timed notice is a box of its own, which the script stands in for.
+    broker.AnswerDialog("CMsgBox", IDOK);
+    int opened = 0;
+    int notice = 0;
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
+                             open.Set("path", "/reports/Discontinuities.txt");
+                             opened = platform::FindDialogRunner(open.name)(open);
+                             platform::DialogRequest box{"CMsgBox", {}};
+                             box.Set("caption", "KIVO");
+                             box.Set("text", "Setup programmed");
+                             box.SetInt("milliseconds", 1);
+                             notice = platform::FindDialogRunner(box.name)(box);
+                         }),
+              0);
+    EXPECT_EQ(opened, IDOK);
+    EXPECT_EQ(desktop.Opened(), std::vector<std::string>{"/reports/Discontinuities.txt"});
+    EXPECT_EQ(notice, IDOK);
+    ASSERT_EQ(broker.Asked().size(), 1u);
+    EXPECT_EQ(broker.Asked()[0].kind, "CMsgBox");
 }
 
 }  // namespace

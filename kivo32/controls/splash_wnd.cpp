@@ -1,0 +1,139 @@
+// The splash window: the start-up and about pictures over the main window.
+#include "kivo32/controls/splash_wnd.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "kivo32/controls/picture_resources.h"
+#include "platform/ui/qt_text.h"
+#include "platform/ui/ui_clock.h"
+
+namespace {
+
+bool g_enabled = true;
+CSplashWnd* g_shown = nullptr;
+
+// Where the about picture's text line goes.
+const QRect kAboutTextRect(QPoint(47, 280), QPoint(4000, 375));
+
+// The picture of the resource id, or a plain one of the program's colours where the pictures were not
+// installed; it is large enough for the about text.
+QPixmap LoadSplashPicture(unsigned id) {
+    QPixmap picture;
+    if (const auto bytes = LoadPictureResource(id, "bmp")) {
+        picture.loadFromData(bytes->data(), static_cast<unsigned>(bytes->size()));
+    }
+    if (!picture.isNull()) {
+        return picture;
+    }
+    picture = QPixmap(480, 400);
+    QPainter painter(&picture);
+    QLinearGradient background(0, 0, 0, picture.height());
+    background.setColorAt(0, QColor(0, 48, 96));
+    background.setColorAt(1, QColor(0, 16, 40));
+    painter.fillRect(picture.rect(), background);
+    painter.setPen(Qt::white);
+    QFont title("Arial", 40, QFont::Bold);
+    painter.setFont(title);
+    painter.drawText(QRect(0, 80, picture.width(), 120), Qt::AlignCenter, "KIVO 15");
+    return picture;
+}
+
+}  // namespace
+
+void CSplashWnd::EnableSplashScreen(bool enable) {
+    g_enabled = enable;
+}
+
+void CSplashWnd::ShowSplashScreen(Mode mode, QWidget* parent, const std::string& text) {
+    HideSplashScreen();
+    if (!g_enabled) {
+        return;
+    }
+    auto* splash = new CSplashWnd(mode, text, parent);
+    g_shown = splash;
+    splash->show();
+    splash->repaint();
+}
+
+void CSplashWnd::HideSplashScreen() {
+    CSplashWnd* splash = g_shown;
+    if (splash == nullptr) {
+        return;
+    }
+    g_shown = nullptr;
+    // Keys and clicks reach the windows again at once; the window goes once control is back in the
+    // event loop, as this may run inside one of its own events.
+    QApplication::instance()->removeEventFilter(splash);
+    splash->timer_.stop();
+    splash->hide();
+    splash->deleteLater();
+    if (QWidget* owner = splash->parentWidget()) {
+        owner->update();
+    }
+}
+
+CSplashWnd* CSplashWnd::Shown() {
+    return g_shown;
+}
+
+bool CSplashWnd::PreTranslateAppMessage(const QEvent& event) {
+    if (g_shown == nullptr) {
+        return false;
+    }
+    switch (event.type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::NonClientAreaMouseButtonPress:
+            HideSplashScreen();
+            return true;
+        default:
+            return false;
+    }
+}
+
+CSplashWnd::CSplashWnd(Mode mode, std::string text, QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint),
+      picture_(LoadSplashPicture(mode == kStartUp ? kStartUpPicture : kAboutPicture)),
+      mode_(mode),
+      text_(std::move(text)) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setCursor(Qt::ArrowCursor);
+    setFixedSize(picture_.size());
+    const QRect area = parent != nullptr     ? parent->geometry()
+                       : screen() != nullptr ? screen()->availableGeometry()
+                                             : QRect();
+    move(area.center() - rect().center());
+    // Every key and click of the program passes the splash first.
+    QApplication::instance()->installEventFilter(this);
+    if (mode_ == kStartUp) {
+        timer_.setSingleShot(true);
+        connect(&timer_, &QTimer::timeout, [] { HideSplashScreen(); });
+        platform::CurrentUiClock().StartTimer(timer_, kStartUpMs);
+    } else {
+        font_ = QFont("Arial", 12);
+    }
+}
+
+CSplashWnd::~CSplashWnd() {
+    if (g_shown == this) {
+        g_shown = nullptr;
+    }
+}
+
+void CSplashWnd::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+    if (mode_ == kAbout && !text_.empty()) {
+        painter.setPen(Qt::white);
+        painter.setFont(font_);
+        painter.drawText(kAboutTextRect, Qt::AlignLeft | Qt::AlignTop, platform::ToQString(text_));
+    }
+}
+
+bool CSplashWnd::eventFilter(QObject*, QEvent* event) {
+    return PreTranslateAppMessage(*event);
+}
