@@ -15,10 +15,14 @@
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/child_frame.h"
 #include "kivo32/app/close_guard.h"
+#include "kivo32/app/data_folders.h"
+#include "kivo32/app/main_frame.h"
+#include "kivo32/app/window_placement.h"
 #include "kivo32/app/other_instance.h"
 #include "kivo32/app/smart_doc_manager.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/app/sut_child_frame.h"
+#include "kivo32/app/text_export_thread.h"
 #include "kivo32/controls/msg_box.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
@@ -45,6 +49,7 @@
 #include "platform/ui/resource_texts.h"
 #include "platform/ui/settings_profile_store.h"
 #include "platform/ui/shell_helpers.h"
+#include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
@@ -55,6 +60,8 @@ namespace {
 
 constexpr const char* kLanguageKey = "intl/Language";
 constexpr const char* kLanguageUnset = "??";
+// The speed of the direct link the command line's "/a=" starts.
+constexpr int kAutoConnectBaud = 57600;
 // The first logger type of the new protocol, and the first after it.
 constexpr int kFirstNewProtocolType = 13;
 constexpr int kFirstTypeAfterNewProtocol = 15;
@@ -121,6 +128,20 @@ CKivoApp* GetKivoApp() {
 }
 
 bool CKivoApp::InitInstance() {
+    const platform::SettingsProfileStore store;
+    registry_.Load(store);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    std::vector<std::string> argumentTexts;
+    for (const QString& argument : arguments) {
+        argumentTexts.push_back(platform::FromQString(argument));
+    }
+    command_line_ = ParseCommandLine(argumentTexts, FolderSetting(registry_.dataDir));
+    if (command_line_.IsBatchExport()) {
+        // An export from the command line: no window, no question, and its result is the exit code.
+        batch_exit_code_ = RunBatchExport(command_line_.exportInput, command_line_.exportOutput);
+        return false;
+    }
+
     ChooseLanguage();
     // The running instances find each other by their sockets.
     other_instance_ =
@@ -128,8 +149,6 @@ bool CKivoApp::InitInstance() {
     if (!other_instance_->Listen()) {
         Trace("Instance socket could not be made: other instances will not find this one\n");
     }
-    const platform::SettingsProfileStore store;
-    registry_.Load(store);
     LoadStdProfileSettings(4);
 
     close_allowed_.store(true);
@@ -149,34 +168,50 @@ bool CKivoApp::InitInstance() {
                                         platform::PathFromQString(QCoreApplication::applicationDirPath()));
     AddDocTemplates();
 
-    // The program's main frame; its bars, menus and splash come with LoadFrame() before the first show.
-    auto mainFrame = std::make_unique<platform::MainFrame>(&GetDocManager());
+    auto mainFrame = std::make_unique<CMainFrame>(&GetDocManager());
+    if (!mainFrame->LoadFrame()) {
+        return false;
+    }
     close_guard_ = std::make_unique<CCloseGuard>(*mainFrame, [this] { return IsCloseAllowed(); });
     mainFrame->setWindowTitle(kWindowTitle);
+    CMainFrame* frame = mainFrame.get();
     SetMainWindow(std::move(mainFrame));
     MakeSessions();
     RegisterDialogRunners();
     SetUpCommands();
-    GetMainWindow()->show();
+    frame->InitialShowWindow(SW_SHOWNORMAL);
     notice_window_ = new CModelessMessageBox(GetMainWindow());
 
-    // The settings files live in the user data folder. Its full set-up with the working folders comes
-    // with the first-run issue; without a home folder nothing is written at exit.
-    std::filesystem::path userData;
-    save_at_exit_ = GetUserDataFolder(userData);
-    if (save_at_exit_) {
-        std::filesystem::create_directories(userData, error);
-        save_at_exit_ = !error;
+    // The user data folder with its working folders, filled from the installation on a fresh one.
+    std::filesystem::path userDataFolder;
+    if (!GetUserDataFolder(userDataFolder)) {
+        save_at_exit_ = false;  // without a home folder nothing is written at exit
+    } else {
+        platform::SettingsProfileStore settings;
+        const DataFolderSetUp setUp =
+            SetUpDataFolders(settings, registry_, {userDataFolder, InstalledFilesFolder()});
+        save_at_exit_ = setUp.saveAtExit;
+        if (setUp.exitProgram) {
+            GetAppMainWnd()->PostMessage(platform::Message(WM_COMMAND, ID_APP_EXIT));
+        }
     }
     app_info_.LoadAppIniInfo();
     Sessions().SetClockQuestionOff((app_info_.hiddenDialogFlags & CAppIniInfo::kHideClockQuestion) != 0);
     LoadGraphAttributesAtStart(graph_attributes_);
     SetLoggerType(kNoLogger);
     Set(Flag::PortLost, false);
+
+    if (!command_line_.autoConnectPort.empty()) {
+        ConnectDirect(command_line_.autoConnectPort, kAutoConnectBaud);
+    }
     return true;
 }
 
 int CKivoApp::ExitInstance() {
+    if (batch_exit_code_) {
+        // A batch export read its settings and writes none.
+        return *batch_exit_code_;
+    }
     // The sessions end while the windows they post to still exist.
     if (sessions_ != nullptr) {
         sessions_->Disconnect(0);
@@ -243,6 +278,7 @@ void CKivoApp::MakeSessions() {
     // The settings' speeds are the defaults the sessions start from.
     sessions_->SetStoredBaud(kLinkDirect, registry_.directBaud);
     sessions_->SetStoredBaud(kLinkModem, registry_.modemBaud);
+    sessions_->SetPortSearchAllowed(!command_line_.noPortSearch);
 }
 
 void CKivoApp::RegisterDialogRunners() {
@@ -265,21 +301,6 @@ platform::MessageTarget* CKivoApp::GetAppMainWnd() const {
 
 platform::DocTemplate* CKivoApp::GetTemplate(unsigned id) const {
     return documents_ != nullptr ? documents_->FindTemplate(id) : nullptr;
-}
-
-bool CKivoApp::OnSessionUiMessage(const platform::Message& message) {
-    if (message.id == WM_WAIT_CURSOR) {
-        DoWaitCursor(static_cast<int>(static_cast<std::intptr_t>(message.wParam)));
-    } else if (message.id == WM_CLOSE_COMMAND) {
-        if (message.wParam != 0) {
-            EnableCloseCommand();
-        } else {
-            DisableCloseCommand();
-        }
-    } else {
-        return false;
-    }
-    return true;
 }
 
 void CKivoApp::OpenHelpFile() const {
@@ -384,7 +405,7 @@ std::string CKivoApp::GetDefaultSUTLineFreq() const {
 }
 
 CCommandLineValues CKivoApp::GetCommandLineValues() const {
-    return {};
+    return command_line_.link;
 }
 
 void CKivoApp::CommTrace(std::string_view) {}

@@ -9,9 +9,11 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "kivo32/app/app_ini_info.h"
+#include "kivo32/app/command_line.h"
 #include "kivo32/app/command_rules.h"
 #include "kivo32/app/desktop_date_formats.h"
 #include "kivo32/app/registry_values.h"
@@ -59,6 +61,8 @@ public:
 
     // ---- What the program's windows share (user-interface thread).
     CRegistryValues& Registry() { return registry_; }
+    // The switches the program was started with.
+    const CommandLine& GetCommandLine() const { return command_line_; }
     CAppIniInfo& AppInfo() { return app_info_; }
     CGraphObjectAttributes& GraphAttributes() { return graph_attributes_; }
     // The sessions with the loggers; exists once the main window does.
@@ -70,9 +74,6 @@ public:
     // through the main window's target (the main frame hands on what it does not take itself); true when
     // taken.
     bool OnAppMessage(platform::Message& message);
-    // The session's requests of the user-interface thread: WM_WAIT_CURSOR and WM_CLOSE_COMMAND; true
-    // when `message` was one of them.
-    bool OnSessionUiMessage(const platform::Message& message);
     // File New, File Open and the new setup table; exists once InitInstance ran.
     CSmartDocManager* GetSmartDocManager() const { return documents_; }
     // The document template of `id` (11 data grid, 12 data graph, 15 setup table); nullptr when none.
@@ -139,6 +140,9 @@ private:
     CAppIniInfo app_info_;
     CGraphObjectAttributes graph_attributes_{kWindowTitle};
     CSmartDocManager* documents_ = nullptr;
+    CommandLine command_line_;
+    // The exit code of a batch export, which runs instead of the program.
+    std::optional<int> batch_exit_code_;
     std::filesystem::path program_folder_;
     std::unique_ptr<COtherInstance> other_instance_;
     std::unique_ptr<QObject> close_guard_;

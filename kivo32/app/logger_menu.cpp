@@ -153,13 +153,6 @@ void ApplyConnectionRule(CMenuEntries& loggerMenu, const CLoggerMenuConditions& 
 
 }  // namespace
 
-int CalibrationLevelOf(std::string_view commandLine) {
-    if (commandLine.find("DUNTAFQ4") != std::string_view::npos) {
-        return 2;
-    }
-    return commandLine.find("TOBRELN") != std::string_view::npos ? 1 : 0;
-}
-
 std::string LoggerMenuFirstLabel() {
     return LoadText(IDS_MENU_LOGGER_FIRST);
 }

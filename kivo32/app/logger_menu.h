@@ -2,7 +2,7 @@
 // protocol, the calibration level of the command line and the logger's Wi-Fi module and web login.
 #pragma once
 
-#include <string_view>
+#include <string>
 
 #include "kivo32/app/menu_entry.h"
 
@@ -15,10 +15,6 @@ struct CLoggerMenuConditions {
     bool loggerHasWiFi = false;
     bool loggerHasWebLogin = false;
 };
-
-// The calibration level the command line asks for with its keywords (found anywhere in it, case
-// sensitive): 2 for "DUNTAFQ4", else 1 for "TOBRELN", else 0.
-int CalibrationLevelOf(std::string_view commandLine);
 
 // The label the logger menu's first entry carries: the rule finds the logger menu by it.
 std::string LoggerMenuFirstLabel();

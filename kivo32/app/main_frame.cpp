@@ -50,7 +50,6 @@ constexpr const char* kUsbLoggerProduct = "6119";
 constexpr int kUsbLoggerBaud = 57600;
 // The loggers of the newer command set and of the watched links from this type code on.
 constexpr int kFirstNewerLoggerType = 13;
-constexpr int kFirstLaterLoggerType = 15;
 // The logger's interface code of a Bluetooth link.
 constexpr int kInterfaceBluetooth = 2;
 
@@ -123,8 +122,9 @@ void CMainFrame::InitialShowWindow(int showCommand) {
         return;
     }
     first_show_ = false;
-    calibration_level_ =
-        CalibrationLevelOf(platform::FromQString(QCoreApplication::arguments().mid(1).join(' ')));
+    if (CKivoApp* app = GetKivoApp()) {
+        calibration_level_ = app->GetCommandLine().calibrationLevel;
+    }
     int iconic = 0;
     int maximized = 0;
     if (CKivoApp* app = GetKivoApp()) {
@@ -255,12 +255,8 @@ void CMainFrame::UpdateLoggerMenu() {
 CLoggerMenuConditions CMainFrame::LoggerMenuConditions() const {
     CLoggerMenuConditions conditions;
     const CSession* session = ActiveSession();
-    const int loggerType = session != nullptr ? session->GetLoggerType() : kNoLogger;
-    if (loggerType != kNoLogger) {
-        conditions.newProtocol = loggerType >= kFirstNewerLoggerType && loggerType < kFirstLaterLoggerType;
-    } else if (CKivoApp* app = GetKivoApp()) {
-        // Without a logger the menus show the newer loggers' commands unless the legacy ones are asked for.
-        conditions.newProtocol = app->AppInfo().showLegacyFeatures == 0;
+    if (CKivoApp* app = GetKivoApp()) {
+        conditions.newProtocol = app->UpdateProtocolFlag(kNoLogger);
     }
     conditions.calibrationLevel = calibration_level_;
     conditions.hasSession = session != nullptr;
@@ -377,7 +373,7 @@ void CMainFrame::OnUsbArrival(const std::string& deviceName) {
     }
     const std::string port = ExtractPortName(deviceName);
     if (!port.empty()) {
-        app->Sessions().ConnectDirect(port, kUsbLoggerBaud);
+        app->ConnectDirect(port, kUsbLoggerBaud);
     }
 }
 
@@ -511,6 +507,6 @@ CSession* CMainFrame::ActiveSession() const {
 
 void CMainFrame::EndSessionAfterLostPort() {
     if (CKivoApp* app = GetKivoApp(); app != nullptr && app->HasSessions()) {
-        app->Sessions().Disconnect(0);
+        app->Disconnect(0, true);
     }
 }

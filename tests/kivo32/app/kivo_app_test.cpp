@@ -224,8 +224,8 @@ TEST_F(KivoAppTest, TheWaitCursorShowsForOneAndGoesForMinusOneAlsoWhenAskedFromA
     EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     EXPECT_TRUE(application.IsWaitCursorShown());
     // The session's notice that its command ended.
-    EXPECT_TRUE(
-        application.OnSessionUiMessage(platform::Message(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1))));
+    platform::Message restore(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1));
+    EXPECT_TRUE(application.OnAppMessage(restore));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_FALSE(application.IsWaitCursorShown());
     // A second restore takes back no cursor the program did not set.
@@ -248,9 +248,11 @@ TEST_F(KivoAppTest, TheMainWindowStaysOpenWhileTheSessionForbidsClosingIt) {
         RunProgram(application,
                    [&] {
                        // As the session asks it while it connects.
-                       EXPECT_TRUE(application.OnSessionUiMessage(platform::Message(WM_CLOSE_COMMAND, 0)));
+                       platform::Message forbid(WM_CLOSE_COMMAND, 0);
+                       EXPECT_TRUE(application.OnAppMessage(forbid));
                        closedWhileForbidden = application.GetMainWindow()->close();
-                       EXPECT_TRUE(application.OnSessionUiMessage(platform::Message(WM_CLOSE_COMMAND, 1)));
+                       platform::Message allow(WM_CLOSE_COMMAND, 1);
+                       EXPECT_TRUE(application.OnAppMessage(allow));
                    }),
         0);
     EXPECT_FALSE(closedWhileForbidden);

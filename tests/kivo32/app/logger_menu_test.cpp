@@ -166,17 +166,4 @@ TEST_F(LoggerMenuTest, AMenuBarWithoutTheLoggerMenuIsLeftAlone) {
     EXPECT_EQ(Layout(menuBar), before);
 }
 
-TEST_F(LoggerMenuTest, TheCommandLinesKeywordsGiveTheCalibrationLevel) {
-    const struct {
-        const char* commandLine;
-        int level;
-    } cases[] = {
-        {"", 0},         {"/a=ttyACM0", 0},       {"TOBRELN", 1},          {"/a=ttyACM0 xTOBRELNx", 1},
-        {"DUNTAFQ4", 2}, {"TOBRELN DUNTAFQ4", 2}, {"tobreln duntafq4", 0},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CalibrationLevelOf(c.commandLine), c.level) << c.commandLine;
-    }
-}
-
 }  // namespace
