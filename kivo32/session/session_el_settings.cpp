@@ -25,6 +25,8 @@ namespace {
 constexpr std::size_t kDescriptionMax = 20;
 constexpr int kWebPasswordMax = 31;
 constexpr int kRestartNoticeMs = 5000;
+// A network logger is given time to drop its link before the session ends.
+constexpr std::uint32_t kRestartSettleMs = 1000;
 // The Quarven firmware number (the text from its third character) from which it can be calibrated.
 constexpr double kFirstCalibratingQuarven = 400.192;
 
@@ -77,6 +79,7 @@ bool CSessionEL::SecondTryAfterAbort(const std::function<int()>& operation, unsi
     App().Set(CAppContext::Flag::Abort, false);
     if (!operation()) {
         ShowMessageBoxId(failureId, MB_OK, true);
+        return false;
     }
     return true;
 }
@@ -95,9 +98,10 @@ void CSessionEL::OnSetDescription() {
     PostStatusString(STATUS_TEXT, IDS_WRITING_DESCRIPTION);
     if (!logger_->PrepareExtraWrite(description)) {
         ShowFailure(IDS_DESCRIPTION_FAILED);
-        SecondTryAfterAbort([&] { return logger_->PrepareExtraWrite(description); },
-                            IDS_DESCRIPTION_RETRY_FAILED);
-        return;
+        if (!SecondTryAfterAbort([&] { return logger_->PrepareExtraWrite(description); },
+                                 IDS_DESCRIPTION_RETRY_FAILED)) {
+            return;
+        }
     }
     logger_->SetDescription(description);
     PostStatus(STATUS_DESCRIPTION, description);
@@ -246,9 +250,8 @@ void CSessionEL::OnSetNetworkInfo() {
     PostStatusString(STATUS_TEXT, IDS_WRITING_NETWORK);
     if (logger_->WriteNetworkSettings(settings, false)) {
         RestartLogger();
-    } else if (!IsAborted()) {
-        PostStatusString(STATUS_TEXT, IDS_NETWORK_SETTINGS_FAILED);
-        ShowMessageBoxId(IDS_NETWORK_SETTINGS_FAILED, MB_OK, true);
+    } else {
+        ShowNetworkWriteFailure();
     }
 }
 
@@ -275,5 +278,10 @@ void CSessionEL::RestartLogger() {
     ShowTimedNotice(LoadText(IDS_RESTART_NOTICE), kRestartNoticeMs);
     GetConnection()->DoCommand("!!RESTART", 8000);
     // The logger drops its link to restart: the session ends, quietly on a network link.
-    PostToApplication(platform::Message(WM_END_SESSION, GetLinkKind() == kLinkNetwork ? 2 : 0));
+    if (GetLinkKind() == kLinkNetwork) {
+        PostToApplication(platform::Message(WM_END_SESSION, 2));
+        WaitLinkTime(kRestartSettleMs);
+    } else {
+        PostToApplication(platform::Message(WM_END_SESSION, 0));
+    }
 }
