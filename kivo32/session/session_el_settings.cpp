@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "kivo32/session/network_dialog_values.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "platform/base/dialog_request.h"
@@ -229,12 +230,7 @@ void CSessionEL::OnSetNetworkInfo() {
         return;
     }
     platform::DialogRequest request{"CSetNetworkInfoDlg", {}};
-    request.Set("address", settings.address);
-    request.Set("mask", settings.mask);
-    request.Set("port", settings.port);
-    request.Set("gateway", settings.gateway);
-    request.Set("mac", settings.mac);
-    request.SetInt("dhcp", settings.dhcp ? 1 : 0);
+    PutNetworkValues(settings, request);
     request.Set("loggerId", logger_->GetLoggerId());
     request.Set("firmware", logger_->GetFirmwareText());
     request.SetInt("quarven", GetLoggerType() >= kModelQuarvenRS ? 1 : 0);
@@ -242,11 +238,7 @@ void CSessionEL::OnSetNetworkInfo() {
     if (RunDialog(request) != IDOK) {
         return;
     }
-    settings.address = request.Get("address");
-    settings.mask = request.Get("mask");
-    settings.port = request.Get("port");
-    settings.gateway = request.Get("gateway");
-    settings.dhcp = request.GetInt("dhcp") != 0;
+    TakeNetworkValues(request, settings);
     PostStatusString(STATUS_TEXT, IDS_WRITING_NETWORK);
     if (logger_->WriteNetworkSettings(settings, false)) {
         RestartLogger();

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "kivo32/session/network_dialog_values.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
@@ -51,16 +52,11 @@ platform::DialogRequest CSessionEL::WiFiRequest(const WiFiSettings& settings, in
     request.Set("firmware", logger_->GetFirmwareText());
     request.Set("moduleText", settings.moduleFirmware);
     request.Set("ssid", settings.ssid);
-    request.Set("address", settings.address);
-    request.Set("port", settings.port);
-    request.Set("mask", settings.mask);
-    request.Set("gateway", settings.gateway);
-    request.Set("mac", settings.mac);
+    PutNetworkValues(settings, request);
     request.Set("moduleState", settings.state);
     request.SetInt("passwordLength", settings.passwordLength);
     request.SetInt("webPasswordLength", settings.webPasswordLength);
     request.SetInt("externalAntenna", settings.externalAntenna ? 1 : 0);
-    request.SetInt("dhcp", settings.dhcp ? 1 : 0);
     request.SetInt("accessPoint", settings.accessPoint ? 1 : 0);
     request.SetInt("state", state);
     request.Set("password", WiFiSettings::kUnchanged);
@@ -69,13 +65,9 @@ platform::DialogRequest CSessionEL::WiFiRequest(const WiFiSettings& settings, in
 
 bool CSessionEL::WriteWiFiAnswer(const platform::DialogRequest& answer, WiFiSettings settings) {
     settings.ssid = answer.Get("ssid");
-    settings.address = answer.Get("address");
-    settings.port = answer.Get("port");
-    settings.mask = answer.Get("mask");
-    settings.gateway = answer.Get("gateway");
+    TakeNetworkValues(answer, settings);
     settings.password = answer.Get("password");
     settings.externalAntenna = answer.GetInt("externalAntenna") != 0;
-    settings.dhcp = answer.GetInt("dhcp") != 0;
     settings.accessPoint = answer.GetInt("accessPoint") != 0;
     PostStatusString(STATUS_TEXT, IDS_WRITING_NETWORK);
     if (logger_->WriteWiFiSettings(settings)) {
