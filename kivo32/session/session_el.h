@@ -136,11 +136,11 @@ private:
     void OnSetWiFiInfo();
     // The Wi-Fi settings dialog with `settings` at its module-update step `state` (0 none).
     platform::DialogRequest WiFiRequest(const WiFiSettings& settings, int state) const;
-    // Writes the settings the dialog answered over `settings`; a failure is told.
-    bool WriteWiFiAnswer(const platform::DialogRequest& answer, WiFiSettings settings);
-    // Has the module fetch its new firmware and waits for it, then shows the dialog again and asks the
-    // main window for another version check.
-    void UpdateWiFiModule(const WiFiSettings& settings);
+    // Takes the settings the dialog answered into `settings` and writes them; a failure is told.
+    bool WriteWiFiAnswer(const platform::DialogRequest& answer, WiFiSettings& settings);
+    // Has the module fetch its new firmware and waits for it, then shows the dialog again with
+    // `settings` and asks the main window for another version check.
+    void UpdateWiFiModule(WiFiSettings settings);
     // `text` as the connection's status text and on the status line.
     void PostConnectionStatus(std::string text);
 

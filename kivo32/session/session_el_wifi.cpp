@@ -63,7 +63,7 @@ platform::DialogRequest CSessionEL::WiFiRequest(const WiFiSettings& settings, in
     return request;
 }
 
-bool CSessionEL::WriteWiFiAnswer(const platform::DialogRequest& answer, WiFiSettings settings) {
+bool CSessionEL::WriteWiFiAnswer(const platform::DialogRequest& answer, WiFiSettings& settings) {
     settings.ssid = answer.Get("ssid");
     TakeNetworkValues(answer, settings);
     settings.password = answer.Get("password");
@@ -113,7 +113,7 @@ void CSessionEL::OnSetWiFiInfo() {
     UpdateWiFiModule(settings);
 }
 
-void CSessionEL::UpdateWiFiModule(const WiFiSettings& settings) {
+void CSessionEL::UpdateWiFiModule(WiFiSettings settings) {
     const std::string image = ModuleImageName(settings.moduleFirmware);
     Trace("VC: CSessionEL::OnSetWiFiInfo(): Updating WiFly using FTP. strModuleFW=" + image + "\n");
     const LinkClock& clock = GetConnection()->Clock();

@@ -74,6 +74,8 @@ TEST_F(WiFiTest, AModuleUpdatePollsUntilTheModuleTellsHowItWent) {
         // The polls it takes; 0: until the time limit.
         int polls;
         std::vector<std::string> shown;
+        // The settings were changed in the dialog before the update: written then, and shown after it.
+        bool changedFirst = false;
     } cases[] = {
         {"complete",
          "WiFly Ver 4.00.1",
@@ -89,7 +91,8 @@ TEST_F(WiFiTest, AModuleUpdatePollsUntilTheModuleTellsHowItWent) {
          "wifly3-441.img",
          false,
          2,
-         {"", "WIFI=FTPCOMPLETE", "WIFI=FTPERROR"}},
+         {"", "WIFI=FTPCOMPLETE", "WIFI=FTPERROR"},
+         true},
         {"nothing", "WiFly Ver 2.45", {}, "wifly3-441.img", false, 0, {}},
     };
     for (const auto& entry : cases) {
@@ -100,8 +103,10 @@ TEST_F(WiFiTest, AModuleUpdatePollsUntilTheModuleTellsHowItWent) {
         });
         owner_.SetModuleUpdateRequest(true);
         owner_.SetRepeatVersionCheck(false);
-        broker_.AnswerRequest("CSetWiFiInfoDlg", IDOK, {{"settingsChanged", "0"}});
+        broker_.AnswerRequest("CSetWiFiInfoDlg", IDOK,
+                              {{"settingsChanged", entry.changedFirst ? "1" : "0"}, {"ssid", "Before"}});
         broker_.AnswerRequest("CSetWiFiInfoDlg", IDOK, {{"ssid", entry.name}});
+        const std::string readSsid = simulator_.Logger().State().wifiSettings.at("WSSID");
         const std::size_t asked = broker_.Asked().size();
         const int versionChecks = CountOf(WM_COMMAND, ID_SESSION_VERSION_CHECK);
         const std::size_t before = simulator_.Logger().Commands().size();
@@ -109,7 +114,7 @@ TEST_F(WiFiTest, AModuleUpdatePollsUntilTheModuleTellsHowItWent) {
 
         EXPECT_EQ(simulator_.Logger().State().moduleUpdate.image, entry.image);
         // Settings unchanged are not written before the update, the dialog's at its end are.
-        EXPECT_EQ(CountSince(before, "L!WSSID="), 1);
+        EXPECT_EQ(CountSince(before, "L!WSSID="), entry.changedFirst ? 2 : 1);
         EXPECT_EQ(simulator_.Logger().State().wifiSettings.at("WSSID"), entry.name);
         const int polls = CountSince(before, "M?");
         if (entry.polls != 0) {
@@ -132,6 +137,7 @@ TEST_F(WiFiTest, AModuleUpdatePollsUntilTheModuleTellsHowItWent) {
         ASSERT_EQ(questions.size(), asked + 2);
         EXPECT_EQ(questions[asked].requestValues.at("state"), "1");
         EXPECT_EQ(questions[asked + 1].requestValues.at("state"), entry.completed ? "4" : "5");
+        EXPECT_EQ(questions[asked + 1].requestValues.at("ssid"), entry.changedFirst ? "Before" : readSsid);
         EXPECT_EQ(CountOf(WM_COMMAND, ID_SESSION_VERSION_CHECK), versionChecks + 1);
         EXPECT_TRUE(owner_.IsRepeatVersionCheck());
         EXPECT_FALSE(owner_.TakeModuleUpdateRequest());
