@@ -218,6 +218,12 @@ void CSessionEL::OnCommand(platform::Message& message) {
         case WM_SESSION_SET_NETWORK_INFO:
             OnSetNetworkInfo();
             break;
+        case WM_SESSION_SET_LOGGER_IDS:
+            OnSetLoggerIDs();
+            break;
+        case WM_SESSION_SET_WIFI_INFO:
+            OnSetWiFiInfo();
+            break;
         case WM_SESSION_SET_WEB_PASSWORD:
             OnSetWebPassword();
             break;

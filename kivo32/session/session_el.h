@@ -19,6 +19,7 @@
 class CDataLogger;
 class CRealTimeWindowLink;
 class CSetupTable;
+struct WiFiSettings;
 
 class CSessionEL : public CSession {
 public:
@@ -111,7 +112,7 @@ private:
     // Sets the logger clock to `time` with its status texts; tells a failure.
     bool SetClockTo(std::time_t time);
     // After a change the user aborted (and the program is not closing): clears the abort and runs
-    // `operation` once more, showing `failureId` when it fails too. False when there was no second try.
+    // `operation` once more, showing `failureId` when it fails too. True when the second try succeeded.
     bool SecondTryAfterAbort(const std::function<int()>& operation, unsigned failureId);
     void OnSetTime();
     void OnSyncTime();
@@ -128,6 +129,20 @@ private:
     void OnSetWebPassword();
     // Restarts the logger with its new settings, which ends the session.
     void RestartLogger();
+    // The status and message of network or Wi-Fi settings not written, unless the user aborted.
+    void ShowNetworkWriteFailure() const;
+    // ---- The logger IDs (session_el_ids.cpp) and the Wi-Fi module (session_el_wifi.cpp).
+    void OnSetLoggerIDs();
+    void OnSetWiFiInfo();
+    // The Wi-Fi settings dialog with `settings` at its module-update step `state` (0 none).
+    platform::DialogRequest WiFiRequest(const WiFiSettings& settings, int state) const;
+    // Takes the settings the dialog answered into `settings` and writes them; a failure is told.
+    bool WriteWiFiAnswer(const platform::DialogRequest& answer, WiFiSettings& settings);
+    // Has the module fetch its new firmware and waits for it, then shows the dialog again with
+    // `settings` and asks the main window for another version check.
+    void UpdateWiFiModule(WiFiSettings settings);
+    // `text` as the connection's status text and on the status line.
+    void PostConnectionStatus(std::string text);
 
     // The lines of `lines`, each ended by CR LF.
     static std::string JoinLines(const std::vector<std::string>& lines);
@@ -137,6 +152,9 @@ private:
     int Ask(unsigned promptId, unsigned titleId, unsigned button1Id, unsigned button2Id) const;
     // The blank status line.
     void PostBlankStatus() const;
+    // Lets `ms` of link time pass, taking a cancel meanwhile; an abort or the end of the thread ends it
+    // early.
+    void WaitLinkTime(std::uint32_t ms);
 
     CSessionOwner& owner_;
     const CLinkSettings settings_;

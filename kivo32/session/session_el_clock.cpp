@@ -24,6 +24,8 @@
 
 namespace {
 
+constexpr std::uint32_t kScheduleRestartMs = 1000;
+
 // The clock text "hh:mm:ss MM/DD/YY": each of its six fields two digits in its place.
 std::optional<std::tm> ParseClockText(const std::string& text) {
     int fields[6] = {};
@@ -193,6 +195,10 @@ void CSessionEL::OnCallSchedule() {
     }
     PostStatusString(STATUS_TEXT, IDS_WRITING_CALL_SCHEDULE);
     bool written = logger_->ClearCallSchedule() && logger_->SendScheduleRCommand();
+    // The logger restarts its schedule before it takes the new entries.
+    if (written) {
+        WaitLinkTime(kScheduleRestartMs);
+    }
     // One call time "hh:mm" a line.
     std::istringstream times(request.Get("times"));
     for (std::string time; written && std::getline(times, time);) {

@@ -32,6 +32,8 @@ namespace {
 constexpr int kReadDataNoPreparation = 1;
 // How long the notice of a setup programmed without a start time stays.
 constexpr int kProgrammedNoticeMs = 2500;
+// How long the notices of a download that nobody watches stay.
+constexpr int kUnattendedNoticeMs = 5000;
 
 }  // namespace
 
@@ -126,6 +128,8 @@ bool CSessionEL::PrepareNewDataRead(const std::filesystem::path& path, long& rec
         } else if (answer == IDC_MSGBOX_BUTTON2) {
             PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_ALL_DATA));
         }
+        // A setup of the file's kind is no longer in the logger: nothing is programmed after this.
+        owner_.SetProgramAfterDownload(false);
         return false;
     }
 
@@ -151,6 +155,9 @@ bool CSessionEL::PrepareNewDataRead(const std::filesystem::path& path, long& rec
 }
 
 void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest request) {
+    // Whatever the end, the next download is the user's own again.
+    const bool unattended = owner_.IsUnattendedDownload();
+    owner_.SetUnattendedDownload(false);
     if (result == kReadDataNoPreparation) {
         return;
     }
@@ -158,6 +165,15 @@ void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest reque
     if (result != kReadDataDone && result != kReadDataKept && !aborted) {
         if (result == kReadDataCancelled || result == kReadDataNothingReceived) {
             ShowFailure(IDS_DATA_READ_FAILED);
+        } else if (result == kReadDataNothingToRead && owner_.IsProgramAfterDownload()) {
+            // Nothing to fetch before the programming: it goes on, and the notice does not wait.
+            PostToMainWindow(platform::Message(WM_UNATTENDED_DOWNLOAD_DONE));
+            PostToMainWindow(platform::Message(WM_PROGRAM_AFTER_DOWNLOAD));
+            std::string nothingNew = LoadText(IDS_NOTHING_NEW);
+            if (!nothingNew.empty() && nothingNew.back() == '.') {
+                nothingNew.pop_back();
+            }
+            ShowTimedNotice(nothingNew + ". " + LoadText(IDS_PROGRAMMING_FOLLOWS), kUnattendedNoticeMs);
         } else if (result == kReadDataNothingToRead) {
             ShowFailure(IDS_NOTHING_NEW);
         }
@@ -169,6 +185,13 @@ void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest reque
     }
     if (!aborted && openFile) {
         PostToMainWindow(platform::Message(WM_OPEN_DOWNLOADED_FILE, 0, platform::MakePayload(request.path)));
+    }
+    if (unattended) {
+        ShowTimedNotice(LoadText(IDS_UNATTENDED_DOWNLOAD_DONE), kUnattendedNoticeMs);
+        PostToMainWindow(platform::Message(WM_UNATTENDED_DOWNLOAD_DONE));
+        if (owner_.IsProgramAfterDownload()) {
+            PostToMainWindow(platform::Message(WM_PROGRAM_AFTER_DOWNLOAD));
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 #include "platform/base/text_format.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
+#include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/logger_ids.h"
@@ -68,6 +69,10 @@ int CSessionEL::Ask(unsigned promptId, unsigned titleId, unsigned button1Id, uns
 
 void CSessionEL::PostBlankStatus() const {
     PostStatus(STATUS_TEXT, std::string(" "));
+}
+
+void CSessionEL::WaitLinkTime(std::uint32_t ms) {
+    WaitForLink([this] { return IsAborted() || StopRequested(); }, GetConnection()->Clock().RealDuration(ms));
 }
 
 void CSessionEL::RunSimpleCommandFor(unsigned messageId) {

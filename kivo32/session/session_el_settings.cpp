@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "kivo32/session/network_dialog_values.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "platform/base/dialog_request.h"
@@ -25,6 +26,8 @@ namespace {
 constexpr std::size_t kDescriptionMax = 20;
 constexpr int kWebPasswordMax = 31;
 constexpr int kRestartNoticeMs = 5000;
+// A network logger is given time to drop its link before the session ends.
+constexpr std::uint32_t kRestartSettleMs = 1000;
 // The Quarven firmware number (the text from its third character) from which it can be calibrated.
 constexpr double kFirstCalibratingQuarven = 400.192;
 
@@ -77,6 +80,7 @@ bool CSessionEL::SecondTryAfterAbort(const std::function<int()>& operation, unsi
     App().Set(CAppContext::Flag::Abort, false);
     if (!operation()) {
         ShowMessageBoxId(failureId, MB_OK, true);
+        return false;
     }
     return true;
 }
@@ -95,9 +99,10 @@ void CSessionEL::OnSetDescription() {
     PostStatusString(STATUS_TEXT, IDS_WRITING_DESCRIPTION);
     if (!logger_->PrepareExtraWrite(description)) {
         ShowFailure(IDS_DESCRIPTION_FAILED);
-        SecondTryAfterAbort([&] { return logger_->PrepareExtraWrite(description); },
-                            IDS_DESCRIPTION_RETRY_FAILED);
-        return;
+        if (!SecondTryAfterAbort([&] { return logger_->PrepareExtraWrite(description); },
+                                 IDS_DESCRIPTION_RETRY_FAILED)) {
+            return;
+        }
     }
     logger_->SetDescription(description);
     PostStatus(STATUS_DESCRIPTION, description);
@@ -225,12 +230,7 @@ void CSessionEL::OnSetNetworkInfo() {
         return;
     }
     platform::DialogRequest request{"CSetNetworkInfoDlg", {}};
-    request.Set("address", settings.address);
-    request.Set("mask", settings.mask);
-    request.Set("port", settings.port);
-    request.Set("gateway", settings.gateway);
-    request.Set("mac", settings.mac);
-    request.SetInt("dhcp", settings.dhcp ? 1 : 0);
+    PutNetworkValues(settings, request);
     request.Set("loggerId", logger_->GetLoggerId());
     request.Set("firmware", logger_->GetFirmwareText());
     request.SetInt("quarven", GetLoggerType() >= kModelQuarvenRS ? 1 : 0);
@@ -238,17 +238,12 @@ void CSessionEL::OnSetNetworkInfo() {
     if (RunDialog(request) != IDOK) {
         return;
     }
-    settings.address = request.Get("address");
-    settings.mask = request.Get("mask");
-    settings.port = request.Get("port");
-    settings.gateway = request.Get("gateway");
-    settings.dhcp = request.GetInt("dhcp") != 0;
+    TakeNetworkValues(request, settings);
     PostStatusString(STATUS_TEXT, IDS_WRITING_NETWORK);
     if (logger_->WriteNetworkSettings(settings, false)) {
         RestartLogger();
-    } else if (!IsAborted()) {
-        PostStatusString(STATUS_TEXT, IDS_NETWORK_SETTINGS_FAILED);
-        ShowMessageBoxId(IDS_NETWORK_SETTINGS_FAILED, MB_OK, true);
+    } else {
+        ShowNetworkWriteFailure();
     }
 }
 
@@ -275,5 +270,10 @@ void CSessionEL::RestartLogger() {
     ShowTimedNotice(LoadText(IDS_RESTART_NOTICE), kRestartNoticeMs);
     GetConnection()->DoCommand("!!RESTART", 8000);
     // The logger drops its link to restart: the session ends, quietly on a network link.
-    PostToApplication(platform::Message(WM_END_SESSION, GetLinkKind() == kLinkNetwork ? 2 : 0));
+    if (GetLinkKind() == kLinkNetwork) {
+        PostToApplication(platform::Message(WM_END_SESSION, 2));
+        WaitLinkTime(kRestartSettleMs);
+    } else {
+        PostToApplication(platform::Message(WM_END_SESSION, 0));
+    }
 }

@@ -85,6 +85,9 @@ inline constexpr unsigned IDS_SETUP_MISMATCH = 12465;
 inline constexpr unsigned IDS_NEW_FILE_NEW_DATA_BUTTON = 12466;
 inline constexpr unsigned IDS_NEW_FILE_ALL_DATA_BUTTON = 12467;
 inline constexpr unsigned IDS_NO_POINT_TO_GO_ON = 12468;
+// The ends of a download that nobody watches, and of one before programming that found nothing new.
+inline constexpr unsigned IDS_UNATTENDED_DOWNLOAD_DONE = 59468;
+inline constexpr unsigned IDS_PROGRAMMING_FOLLOWS = 12578;
 
 // Programming a setup.
 inline constexpr unsigned IDS_PROGRAMMING = 12383;
@@ -121,6 +124,16 @@ inline constexpr unsigned IDS_RESTART_NOTICE = 59474;
 inline constexpr unsigned IDS_WEB_PASSWORD_FAILED = 59540;
 inline constexpr unsigned IDS_WEB_PASSWORD_TITLE = 59832;
 inline constexpr unsigned IDS_WEB_PASSWORD_PROMPT = 59833;
+// The Wi-Fi module's firmware update: the notice while it runs and its status text.
+inline constexpr unsigned IDS_MODULE_UPDATE_NOTICE = 59888;
+inline constexpr unsigned IDS_MODULE_UPDATING = 59889;
+
+// The logger IDs.
+inline constexpr unsigned IDS_WRITE_LOGGER_ID_FAILED = 12367;
+inline constexpr unsigned IDS_LOGGER_ID_RETRY_FAILED = 12368;
+inline constexpr unsigned IDS_WRITE_MODEL_FAILED = 12369;
+inline constexpr unsigned IDS_MODEL_RESTORE_FAILED = 12370;
+inline constexpr unsigned IDS_LOGGER_IDS_WRITTEN = 12371;
 
 // The modem string.
 inline constexpr unsigned IDS_READING_MODEM_STRING = 12406;

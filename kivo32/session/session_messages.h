@@ -36,6 +36,9 @@ inline constexpr unsigned WM_SESSION_CLEAR_TOTALS = WM_APP + 0x150;
 inline constexpr unsigned WM_SESSION_LOGGER_PROPERTIES = WM_APP + 0x151;
 inline constexpr unsigned WM_SESSION_SET_WIFI_INFO = WM_APP + 0x152;
 inline constexpr unsigned WM_SESSION_SET_WEB_PASSWORD = WM_APP + 0x154;
+// The unattended download's end and the program-after-download chain, to the main window.
+inline constexpr unsigned WM_UNATTENDED_DOWNLOAD_DONE = WM_APP + 0xF0;
+inline constexpr unsigned WM_PROGRAM_AFTER_DOWNLOAD = WM_APP + 0xF1;
 
 // To the main window after a download (payload the data file's std::filesystem::path): open it as a data
 // document, write its CSV form; and the answers to a new-data read that cannot go on: a new file for a
@@ -54,3 +57,9 @@ inline constexpr unsigned WM_OPEN_READ_SETUP = WM_APP + 0x1E4;
 // std::vector<RealTimeValue>).
 inline constexpr unsigned WM_REAL_TIME_WINDOW = WM_APP + 0x1E2;
 inline constexpr unsigned WM_REAL_TIME_VALUES = WM_APP + 0x1E3;
+
+// Ours, to the main window: show (wParam 1, payload the text as a std::string) or hide (wParam 0) the
+// notice that stays while the Wi-Fi module fetches its new firmware.
+inline constexpr unsigned WM_MODULE_UPDATE_NOTICE = WM_APP + 0x1E6;
+// The main window's version check, posted as WM_COMMAND after a module update.
+inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;

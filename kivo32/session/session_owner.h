@@ -91,6 +91,20 @@ public:
     // Set once the user ticked "do not ask again" in the question before a clock command.
     bool IsClockQuestionOff() const { return clock_question_off_.load(); }
     void SetClockQuestionOff(bool off) { clock_question_off_.store(off); }
+    // The command-line download that runs with nobody at the screen: it ends with a notice that closes
+    // itself and tells the main window it is done.
+    bool IsUnattendedDownload() const { return unattended_download_.load(); }
+    void SetUnattendedDownload(bool on) { unattended_download_.store(on); }
+    // A download asked for before a setup is programmed: its end has the main window program it.
+    bool IsProgramAfterDownload() const { return program_after_download_.load(); }
+    void SetProgramAfterDownload(bool on) { program_after_download_.store(on); }
+    // Set by the version check when the Wi-Fi module needs newer firmware; the next Wi-Fi command takes
+    // it and updates the module.
+    void SetModuleUpdateRequest(bool on) { module_update_request_.store(on); }
+    bool TakeModuleUpdateRequest() { return module_update_request_.exchange(false); }
+    // Set after a module update: the version check runs again.
+    bool IsRepeatVersionCheck() const { return repeat_version_check_.load(); }
+    void SetRepeatVersionCheck(bool on) { repeat_version_check_.store(on); }
     // The default speed of direct links (kind 1) or of modem links (any other kind).
     int GetStoredBaud(int linkKind) const;
     void SetStoredBaud(int linkKind, int baud);
@@ -119,6 +133,10 @@ private:
     std::atomic<bool> port_search_{true};
     std::atomic<bool> clock_question_off_{false};
     std::atomic<unsigned> pending_command_{0};
+    std::atomic<bool> unattended_download_{false};
+    std::atomic<bool> program_after_download_{false};
+    std::atomic<bool> module_update_request_{false};
+    std::atomic<bool> repeat_version_check_{false};
     std::atomic<int> direct_baud_default_{57600};
     std::atomic<int> modem_baud_default_{57600};
     mutable std::mutex last_connection_mutex_;

@@ -197,6 +197,11 @@ public:
     static int BaudRateCode(int rate);
     // "I!E": the logger ID, at most 6 characters.
     int SetLoggerId(const std::string& text);
+    // After new logger IDs: "G!", then "I!4" when it succeeded. 1 success.
+    int RestartAfterIdChange();
+    // The firmware text becomes `prefix` followed by the old text's version tail (its last four
+    // characters; a text shorter than that has none to lend), and so does the connection's.
+    void ReplaceFirmwareTextPrefix(const std::string& prefix);
     // "+!" and "+?": the modem string, at most 60 characters.
     int SetModemString(const std::string& text);
     int ReadModemString(std::string& text);

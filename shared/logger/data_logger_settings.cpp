@@ -9,6 +9,7 @@
 #include "shared/link/connection.h"
 #include "shared/logger/byte_block.h"
 #include "shared/logger/data_logger.h"
+#include "shared/logger/identity_record.h"
 #include "shared/logger/logger_ids.h"
 #include "shared/logger/network_field.h"
 #include "shared/logger/network_settings.h"
@@ -105,6 +106,20 @@ int CDataLogger::SetLoggerId(const std::string& text) {
         return 0;
     }
     return connection_->DoCommand(HexTextCommand("I!E", text), 12000);
+}
+
+int CDataLogger::RestartAfterIdChange() {
+    return connection_->DoCommand("G!", 12000) && connection_->DoCommand("I!4", 12000);
+}
+
+void CDataLogger::ReplaceFirmwareTextPrefix(const std::string& prefix) {
+    constexpr std::size_t kVersionTail = 4;
+    const std::string tail = firmware_text_.size() >= kVersionTail
+                                 ? firmware_text_.substr(firmware_text_.size() - kVersionTail)
+                                 : std::string();
+    firmware_text_ = prefix + tail;
+    firmware_number_ = FirmwareNumber(firmware_text_);
+    connection_->SetFirmwareVersion(firmware_text_);
 }
 
 int CDataLogger::SetModemString(const std::string& text) {

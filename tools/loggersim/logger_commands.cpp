@@ -2,6 +2,7 @@
 // real-time values and the Quarven's own queries; the programming commands have their own file.
 #include "tools/loggersim/logger_commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -198,10 +199,16 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     const std::vector<long> operands = Operands(rest);
     const bool quarven = s.typeCode >= kModelQuarvenRS;
 
+    // Taken, never answered, whatever the command.
+    if (std::any_of(s.unansweredCommands.begin(), s.unansweredCommands.end(),
+                    [&](const std::string& start) { return command.starts_with(start); })) {
+        ++faults.dropPrompts;
+        return "";
+    }
     if (std::optional<std::string> reply = ExecuteProgrammingCommand(s, faults, command)) {
         return reply;
     }
-    if (std::optional<std::string> reply = ExecuteSettingCommand(s, faults, command)) {
+    if (std::optional<std::string> reply = ExecuteSettingCommand(s, command)) {
         return reply;
     }
     if (word == "O!") {
@@ -325,6 +332,10 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     if (word.rfind("L!CONFIGURATION=", 0) == 0) {
         s.configurationWord = std::atoi(word.c_str() + 16);
         return "OK";
+    }
+    if (command == "M?" && s.moduleUpdate.running) {
+        LoggerState::ModuleUpdate& update = s.moduleUpdate;
+        return update.given < update.texts.size() ? update.texts[update.given++] : std::string("<EMPTY>");
     }
     if (s.queryReplies.count(word)) {
         return s.queryReplies.at(word);

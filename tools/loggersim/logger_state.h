@@ -111,6 +111,15 @@ struct LoggerState {
     std::map<std::string, std::string> networkFields;
     std::map<std::string, std::string> networkSettings;
     std::map<std::string, std::string> wifiSettings;
+    // The Wi-Fi module's firmware update: the image the last "L!WFTPH=" named, then the pending texts
+    // the module gives, one for each "M?" ("<EMPTY>" once they are out); texts without a final
+    // "WIFI=FTP..." line make an update that never ends.
+    struct ModuleUpdate {
+        std::string image;
+        std::vector<std::string> texts{"FTP connecting\nFTP fetching the image", "WIFI=FTPCOMPLETE"};
+        std::size_t given = 0;
+        bool running = false;
+    } moduleUpdate;
     std::string calibrationReference = "2, 1.25, 230.5";
     // The logger takes the commands that start with one of these without ever answering.
     std::set<std::string> unansweredCommands;

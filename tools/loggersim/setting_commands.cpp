@@ -141,6 +141,12 @@ std::optional<std::string> QuarvenSetting(LoggerState& s, const std::string& com
             return "OK";
         }
     }
+    if (const std::optional<Bytes> image = TaggedBlock(command, "L!WFTPH=")) {
+        s.moduleUpdate.image = FieldText(*image);
+        s.moduleUpdate.given = 0;
+        s.moduleUpdate.running = true;
+        return "OK";
+    }
     for (const auto& [tag, text] :
          {std::pair<const char*, std::string*>{"I!C", &s.description}, {"I!B", &s.secondId}}) {
         if (command.compare(0, 3, tag) == 0) {
@@ -211,9 +217,7 @@ int BaudRateOfCode(int code) {
 
 }  // namespace
 
-
-std::optional<std::string> ExecuteSettingCommand(LoggerState& s, SimulatorFaults& faults,
-                                                 const std::string& command) {
+std::optional<std::string> ExecuteSettingCommand(LoggerState& s, const std::string& command) {
     const std::size_t blank = command.find(' ');
     const std::string word = command.substr(0, blank);
     const std::string rest = blank == std::string::npos ? std::string() : command.substr(blank + 1);
@@ -227,11 +231,6 @@ std::optional<std::string> ExecuteSettingCommand(LoggerState& s, SimulatorFaults
     if (command.rfind("SCHEDULE /S ", 0) == 0) {
         s.callTimes.push_back(command.substr(12));
         return "OK";
-    }
-    if (std::any_of(s.unansweredCommands.begin(), s.unansweredCommands.end(),
-                    [&](const std::string& start) { return command.starts_with(start); })) {
-        ++faults.dropPrompts;
-        return "";
     }
     if (word == "C!") {
         const std::optional<std::time_t> clock = ClockOf(rest, quarven);
@@ -248,6 +247,10 @@ std::optional<std::string> ExecuteSettingCommand(LoggerState& s, SimulatorFaults
         if (const int rate = BaudRateOfCode(s.baudCode); s.lineBaud != 0 && rate != 0) {
             s.lineBaud = rate;
         }
+        return "OK";
+    }
+    if (word == "I!4" && rest.empty()) {
+        // The logger takes its new identification.
         return "OK";
     }
     if (word == "I!E") {

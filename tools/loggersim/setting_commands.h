@@ -7,9 +7,7 @@
 #include <string>
 
 #include "tools/loggersim/logger_state.h"
-#include "tools/loggersim/simulator_faults.h"
 
 // The reply text to `command` (upper case, trimmed); nullopt when it is not a setting command of this
-// logger. A command that starts as one of the state's unanswered ones gets no prompt.
-std::optional<std::string> ExecuteSettingCommand(LoggerState& state, SimulatorFaults& faults,
-                                                 const std::string& command);
+// logger.
+std::optional<std::string> ExecuteSettingCommand(LoggerState& state, const std::string& command);

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <ctime>
+#include <functional>
+#include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -105,7 +108,8 @@ TEST_F(SessionSettingsTest, OldFirmwareRefusesNetworkSettingsAndEveryMemoryModel
     const int before = simulator_.Logger().CommandCount();
     Run(WM_SESSION_SET_NETWORK_INFO);
     Run(WM_SESSION_SET_WEB_PASSWORD);
-    EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_NOT_SUPPORTED, IDS_NOT_SUPPORTED}));
+    Run(WM_SESSION_SET_WIFI_INFO);
+    EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_NOT_SUPPORTED, IDS_NOT_SUPPORTED, IDS_NOT_SUPPORTED}));
     EXPECT_EQ(simulator_.Logger().CommandCount(), before);
 }
 
@@ -330,6 +334,163 @@ TEST_F(NetworkSettingsTest, NetworkSettingsThatCannotBeReadOrWrittenAreTold) {
     Run(WM_SESSION_SET_NETWORK_INFO);
     EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_NETWORK_SETTINGS_UNREADABLE});
     EXPECT_FALSE(EndOfSessionAsked());
+}
+
+// A change the user aborted halfway: the logger takes the command of `unanswered` and never answers.
+struct SecondTryCase {
+    const char* name;
+    const char* model;
+    unsigned message;
+    const char* dialog;
+    std::map<std::string, std::string> answer;
+    const char* unanswered;
+    // Shown when the second try fails too.
+    unsigned secondFailureId;
+    // What a second try that went through leaves the logger or the main window with.
+    std::function<void(SessionFixture&, const LoggerState& before, const LoggerState& after)> check;
+};
+
+std::ostream& operator<<(std::ostream& out, const SecondTryCase& entry) {
+    return out << entry.name;
+}
+
+class SecondTryTest : public HandlerFixture, public ::testing::WithParamInterface<SecondTryCase> {
+protected:
+    SecondTryTest() : HandlerFixture(GetParam().model) {}
+
+    // Runs the case's command and aborts it once the logger took the unanswered command; the second try
+    // is answered when `answerSecondTry`.
+    void RunAborted(bool answerSecondTry) {
+        const SecondTryCase& entry = GetParam();
+        broker_.AnswerRequest(entry.dialog, IDOK, entry.answer);
+        broker_.SetDefaultAnswer(IDOK);
+        clock_.SetSpeed(kTimeoutSpeed);
+        simulator_.Logger().ChangeState([&](LoggerState& s) { s.unansweredCommands = {entry.unanswered}; });
+        const auto before = static_cast<std::ptrdiff_t>(simulator_.Logger().Commands().size());
+        const auto taken = [&] {
+            const std::vector<std::string> all = simulator_.Logger().Commands();
+            return std::any_of(all.begin() + before, all.end(), [&](const std::string& command) {
+                return command.rfind(entry.unanswered, 0) == 0;
+            });
+        };
+        const int ends = CommandEnds();
+        owner_.GetActiveSession()->Post(platform::Message(entry.message));
+        ASSERT_TRUE(Eventually(taken));
+        if (answerSecondTry) {
+            simulator_.Logger().ChangeState([](LoggerState& s) { s.unansweredCommands.clear(); });
+        }
+        // What the user interface does to cancel.
+        app_.Set(CAppContext::Flag::Abort, true);
+        owner_.GetActiveSession()->Post(platform::Message(WM_CANCEL_COMMAND));
+        ASSERT_TRUE(Eventually([&] { return CommandEnds() > ends; }));
+        ASSERT_TRUE(owner_.GetActiveSession()->WaitForCommandDone(30s));
+    }
+};
+
+TEST_P(SecondTryTest, AnAbortedChangeIsSentOnceMoreAndOnlyItsSecondFailureTold) {
+    owner_.SetClockQuestionOff(true);
+    const LoggerState before = simulator_.Logger().State();
+    ASSERT_NO_FATAL_FAILURE(RunAborted(true));
+    EXPECT_TRUE(BoxIds().empty());
+    GetParam().check(*this, before, simulator_.Logger().State());
+
+    // The logger as it was, so that the change is one again.
+    simulator_.Logger().ChangeState([&](LoggerState& s) { s = before; });
+    ASSERT_NO_FATAL_FAILURE(RunAborted(false));
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{GetParam().secondFailureId});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, SecondTryTest,
+    ::testing::Values(
+        // The clock goes back to the time read before the change.
+        SecondTryCase{
+            "SetTime",
+            "standard",
+            WM_SESSION_SET_TIME,
+            "CSetTimeDlg",
+            {{"year", "30"}, {"month", "1"}, {"day", "2"}, {"hour", "3"}, {"minute", "4"}, {"second", "5"}},
+            "C!",
+            IDS_CLOCK_RESTORE_FAILED,
+            [](SessionFixture&, const LoggerState& before, const LoggerState& after) {
+                EXPECT_EQ(after.clock, before.clock);
+            }},
+        // The description is sent again, and kept once it went through.
+        SecondTryCase{"Description",
+                      "standard",
+                      WM_SESSION_SET_DESCRIPTION,
+                      "CSetDescriptionDlg",
+                      {{"description", "Feeder 9"}},
+                      "M!",
+                      IDS_DESCRIPTION_RETRY_FAILED,
+                      [](SessionFixture& fixture, const LoggerState&, const LoggerState&) {
+                          ASSERT_FALSE(fixture.StatusTexts(STATUS_DESCRIPTION).empty());
+                          EXPECT_EQ(fixture.StatusTexts(STATUS_DESCRIPTION).back(), "Feeder 9");
+                      }},
+        // The old scalars go back.
+        SecondTryCase{"Scalars",
+                      "nimbo-current",
+                      WM_SESSION_SET_SCALARS,
+                      "CSetScalarsDlg",
+                      {{"a", "1.25"}, {"v", "0.5"}, {"r", "0"}},
+                      "*!",
+                      IDS_SCALARS_RESTORE_FAILED,
+                      [](SessionFixture&, const LoggerState& before, const LoggerState& after) {
+                          EXPECT_EQ(after.scalars, before.scalars);
+                      }},
+        // The same ID once more, then the model text as usual.
+        SecondTryCase{"LoggerId",
+                      "nimbo-current",
+                      WM_SESSION_SET_LOGGER_IDS,
+                      "CSetLoggerIDsDlg",
+                      {{"loggerId", "N1"}, {"model", "UP-2"}},
+                      "I!E",
+                      IDS_LOGGER_ID_RETRY_FAILED,
+                      [](SessionFixture&, const LoggerState&, const LoggerState& after) {
+                          EXPECT_EQ(after.loggerId, "N1");
+                          EXPECT_EQ(after.secondId, "AUP-2");
+                      }},
+        // The old model part goes back.
+        SecondTryCase{"ModelText",
+                      "nimbo-current",
+                      WM_SESSION_SET_LOGGER_IDS,
+                      "CSetLoggerIDsDlg",
+                      {{"loggerId", "N1"}, {"model", "UP-2"}},
+                      "I!B",
+                      IDS_MODEL_RESTORE_FAILED,
+                      [](SessionFixture&, const LoggerState&, const LoggerState& after) {
+                          EXPECT_EQ(after.secondId, "AUA-2");
+                      }}),
+    [](const ::testing::TestParamInfo<SecondTryCase>& info) { return std::string(info.param.name); });
+
+TEST_F(SessionSettingsTest, OnAModemLinkASpeedChangeIsAskedFirst) {
+    // The session treats its link as a modem line from here on.
+    owner_.GetActiveSession()->SetLinkKind(kLinkModem);
+    const struct {
+        int answer;
+        bool changed;
+    } cases[] = {{IDC_MSGBOX_BUTTON2, false}, {IDC_MSGBOX_BUTTON1, true}};
+    for (const auto& entry : cases) {
+        broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "19200"}});
+        broker_.AnswerDialog("CMsgBoxDlg", entry.answer);
+        if (entry.changed) {
+            // Not kept as the default.
+            broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON2);
+        }
+        const int before = simulator_.Logger().CommandCount();
+        Run(WM_SESSION_SET_BAUD_RATE);
+        EXPECT_EQ(simulator_.Logger().CommandCount() > before, entry.changed);
+    }
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+    EXPECT_EQ(broker_.Asked().front().requestValues.at("modem"), "1");
+    const auto boxes = broker_.Boxes();
+    ASSERT_GE(boxes.size(), 2u);
+    EXPECT_EQ(boxes[0].ids.promptId, IDS_CONFIRM_MODEM_SPEED);
+    EXPECT_EQ(boxes[0].ids.text2Id, IDS_CONFIRM_MODEM_SPEED_TITLE);
+    EXPECT_EQ(boxes[1].ids.promptId, IDS_CONFIRM_MODEM_SPEED);
+    // Off a direct link the speed shows with the connect rate.
+    EXPECT_EQ(StatusTexts(STATUS_LINK_SPEED).back().substr(StatusTexts(STATUS_LINK_SPEED).back().find('/')),
+              "/19200");
 }
 
 }  // namespace

@@ -35,6 +35,8 @@ class LoggerLinkFixture : public ::testing::TestWithParam<Transport> {
 protected:
     // Link time runs this much faster than real time.
     static constexpr double kTestSpeed = 10;
+    // For the cases that wait out the time-outs of a logger that stopped answering.
+    static constexpr double kTimeoutSpeed = 100;
 
     void SetUp() override {
         boxes_.SetDefaultAnswer(IDOK);
@@ -48,6 +50,10 @@ protected:
             session_.Run([this] {
                 logger_.reset();
                 link_->CloseLink();
+                // The next link starts as the program's next session would: no logger known, commands
+                // sent against their echo.
+                session_.SetLoggerType(kNoLogger);
+                session_.SetSendMode(SEND_MODE_ECHO);
                 return 0;
             });
         }

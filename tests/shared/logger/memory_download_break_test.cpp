@@ -33,8 +33,6 @@ const BreakCase kBreaks[] = {
 
 class MemoryDownloadBreakTest : public testsupport::DownloadFixture {
 protected:
-    static constexpr double kSilenceSpeed = 100;
-
     // A download broken as `c` says; `commandsBeforeBlocks` is what it sends before its first block.
     int BrokenDownload(const BreakCase& c, const std::function<int()>& download, int commandsBeforeBlocks) {
         const int lastBefore = Logger().CommandCount() + commandsBeforeBlocks;
@@ -57,7 +55,7 @@ protected:
         }
         // A silent logger leaves every byte of a command waiting for its echo: link time runs faster.
         if (c.kind == Break::Silence) {
-            clock_.SetSpeed(kSilenceSpeed);
+            clock_.SetSpeed(kTimeoutSpeed);
         }
         const int result = download();
         clock_.SetSpeed(kTestSpeed);

@@ -86,13 +86,10 @@ std::string TaggedBlock(const std::string& text, int off) {
 
 TEST(SimulatedSettingsTest, TaggedTextFieldsAreCheckedByTheirChecksum) {
     LoggerState state = InitialLoggerState(*FindLoggerModel("quarven-rs"));
-    SimulatorFaults faults;
     // "AB" in the SSID's 32-byte field.
-    EXPECT_EQ(ExecuteSettingCommand(state, faults, TaggedBlock("L!WSSID=4142" + std::string(60, '0'), 0)),
-              "OK");
+    EXPECT_EQ(ExecuteSettingCommand(state, TaggedBlock("L!WSSID=4142" + std::string(60, '0'), 0)), "OK");
     EXPECT_EQ(state.wifiSettings.at("WSSID"), "AB");
-    EXPECT_EQ(ExecuteSettingCommand(state, faults, TaggedBlock("L!WSSID=4343" + std::string(60, '0'), 1)),
-              "ERROR");
+    EXPECT_EQ(ExecuteSettingCommand(state, TaggedBlock("L!WSSID=4343" + std::string(60, '0'), 1)), "ERROR");
     EXPECT_EQ(state.wifiSettings.at("WSSID"), "AB");
 }
 

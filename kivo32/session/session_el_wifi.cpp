@@ -1,0 +1,183 @@
+// The program's session: the Wi-Fi handler: the settings of a network logger's Wi-Fi module, and the
+// update of the module's own firmware, which the module fetches over FTP on the logger's command.
+#include <string>
+#include <string_view>
+
+#include "kivo32/session/network_dialog_values.h"
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_ids.h"
+#include "kivo32/session/session_messages.h"
+#include "platform/base/dialog_request.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "shared/common/message_box.h"
+#include "shared/common/trace_log.h"
+#include "shared/link/connection.h"
+#include "shared/link/link_ids.h"
+#include "shared/logger/data_logger.h"
+#include "shared/logger/settings_ids.h"
+#include "shared/logger/wifi_settings.h"
+#include "shared/setup/setup_codes.h"
+
+namespace {
+
+// The field of the text-setting command that names the image file.
+constexpr int kImageNameField = 31;
+// The module polls: every 5 s, for at most 90 s from the update command; after a completed update the
+// module needs 20 s to recover.
+constexpr std::uint32_t kPollMs = 5000;
+constexpr std::uint32_t kUpdateLimitMs = 90000;
+constexpr std::uint32_t kRecoveryMs = 20000;
+constexpr const char* kUpdateComplete = "WIFI=FTPCOMPLETE";
+
+// The dialog's module-update steps: opened for the update, the update completed, it did not.
+constexpr int kDialogUpdateAsked = 1;
+constexpr int kDialogUpdateDone = 4;
+constexpr int kDialogUpdateNotDone = 5;
+
+// The module image for the module's version text.
+std::string ModuleImageName(const std::string& moduleFirmware) {
+    return moduleFirmware.find("4.00.1") != std::string::npos ? "wifly3-441.mif" : "wifly3-441.img";
+}
+
+bool EndsUpdate(std::string_view line) {
+    return line == kUpdateComplete || line == "WIFI=FTPERROR" || line == "WIFI=FTPTIMEOUT";
+}
+
+}  // namespace
+
+platform::DialogRequest CSessionEL::WiFiRequest(const WiFiSettings& settings, int state) const {
+    platform::DialogRequest request{"CSetWiFiInfoDlg", {}};
+    request.Set("loggerId", logger_->GetLoggerId());
+    request.Set("firmware", logger_->GetFirmwareText());
+    request.Set("moduleText", settings.moduleFirmware);
+    request.Set("ssid", settings.ssid);
+    PutNetworkValues(settings, request);
+    request.Set("moduleState", settings.state);
+    request.SetInt("passwordLength", settings.passwordLength);
+    request.SetInt("webPasswordLength", settings.webPasswordLength);
+    request.SetInt("externalAntenna", settings.externalAntenna ? 1 : 0);
+    request.SetInt("accessPoint", settings.accessPoint ? 1 : 0);
+    request.SetInt("state", state);
+    request.Set("password", WiFiSettings::kUnchanged);
+    return request;
+}
+
+bool CSessionEL::WriteWiFiAnswer(const platform::DialogRequest& answer, WiFiSettings& settings) {
+    settings.ssid = answer.Get("ssid");
+    TakeNetworkValues(answer, settings);
+    settings.password = answer.Get("password");
+    settings.externalAntenna = answer.GetInt("externalAntenna") != 0;
+    settings.accessPoint = answer.GetInt("accessPoint") != 0;
+    PostStatusString(STATUS_TEXT, IDS_WRITING_NETWORK);
+    if (logger_->WriteWiFiSettings(settings)) {
+        return true;
+    }
+    ShowNetworkWriteFailure();
+    return false;
+}
+
+void CSessionEL::ShowNetworkWriteFailure() const {
+    if (!IsAborted()) {
+        PostStatusString(STATUS_TEXT, IDS_NETWORK_SETTINGS_FAILED);
+        ShowMessageBoxId(IDS_NETWORK_SETTINGS_FAILED, MB_OK, true);
+    }
+}
+
+void CSessionEL::OnSetWiFiInfo() {
+    const CommandScope scope(*this);
+    if (!logger_ || GetLoggerType() < kModelQuarvenRS) {
+        ShowMessageBoxId(IDS_NOT_SUPPORTED, MB_OK, true);
+        return;
+    }
+    PostStatusString(STATUS_TEXT, IDS_READING_NETWORK);
+    WiFiSettings settings;
+    if (!logger_->ReadWiFiSettings(settings)) {
+        ShowMessageBoxId(IDS_NETWORK_SETTINGS_UNREADABLE, MB_OK, true);
+        return;
+    }
+    const bool update = owner_.TakeModuleUpdateRequest();
+    platform::DialogRequest request = WiFiRequest(settings, update ? kDialogUpdateAsked : 0);
+    PostBlankStatus();
+    Trace("VC: CSessionEL::OnSetWiFiInfo(): Launching CSetWiFiInfoDlg dialog.\n");
+    if (RunDialog(request) != IDOK) {
+        return;
+    }
+    if ((!update || request.GetInt("settingsChanged") != 0) && !WriteWiFiAnswer(request, settings)) {
+        return;
+    }
+    if (!update) {
+        RestartLogger();
+        return;
+    }
+    UpdateWiFiModule(settings);
+}
+
+void CSessionEL::UpdateWiFiModule(WiFiSettings settings) {
+    const std::string image = ModuleImageName(settings.moduleFirmware);
+    Trace("VC: CSessionEL::OnSetWiFiInfo(): Updating WiFly using FTP. strModuleFW=" + image + "\n");
+    const LinkClock& clock = GetConnection()->Clock();
+    const std::uint32_t start = clock.Now();
+    // A module that did not take the command fetches nothing: there is nothing to wait for.
+    if (!logger_->SendTextSetting("L!WFTPH", image, kImageNameField, false)) {
+        ShowNetworkWriteFailure();
+        return;
+    }
+    PostToMainWindow(platform::Message(WM_MODULE_UPDATE_NOTICE, 1,
+                                       platform::MakePayload(LoadText(IDS_MODULE_UPDATE_NOTICE))));
+    DoWaitCursor(1);
+    PostConnectionStatus(LoadText(IDS_MODULE_UPDATING));
+
+    std::string lastLine;
+    WaitLinkTime(kPollMs);
+    while (!IsAborted() && !StopRequested() && clock.Now() - start <= kUpdateLimitMs) {
+        std::string pending;
+        logger_->GetInterfaceText(pending);
+        // Each line in turn; only the last one tells how the update went.
+        for (std::size_t from = 0; from <= pending.size();) {
+            std::size_t end = pending.find('\n', from);
+            end = end == std::string::npos ? pending.size() : end;
+            lastLine = pending.substr(from, end - from);
+            if (!lastLine.empty() && lastLine.back() == '\r') {
+                lastLine.pop_back();
+            }
+            const bool empty = lastLine == "(null)" || lastLine == "<EMPTY>";
+            PostStatus(STATUS_TEXT, empty ? std::string() : lastLine);
+            from = end + 1;
+        }
+        if (EndsUpdate(lastLine)) {
+            break;
+        }
+        WaitLinkTime(kPollMs);
+    }
+    const bool completed = lastLine == kUpdateComplete;
+    if (completed && !IsAborted()) {
+        PostConnectionStatus("Waiting 20 seconds for module to recover.");
+        Trace(
+            "VC: CSessionEL::OnSetWiFiInfo(): Done waiting for FTP to complete. Waiting a few seconds for "
+            "module to recover.\n");
+        WaitLinkTime(kRecoveryMs);
+    }
+    PostToMainWindow(platform::Message(WM_MODULE_UPDATE_NOTICE, 0));
+    DoWaitCursor(-1);
+    GetConnection()->SetStatusText({});
+    if (IsAborted()) {
+        return;
+    }
+    Trace(
+        "VC: CSessionEL::OnSetWiFiInfo(): Done waiting for FTP to complete. Launching CSetWiFiInfoDlg "
+        "dialog to finish process.\n");
+    platform::DialogRequest request =
+        WiFiRequest(settings, completed ? kDialogUpdateDone : kDialogUpdateNotDone);
+    if (RunDialog(request) == IDOK) {
+        WriteWiFiAnswer(request, settings);
+    }
+    Trace("VC: CSessionEL::OnSetWiFiInfo(): Initiating another version check.\n");
+    owner_.SetRepeatVersionCheck(true);
+    PostToMainWindow(platform::Message(WM_COMMAND, ID_SESSION_VERSION_CHECK));
+}
+
+void CSessionEL::PostConnectionStatus(std::string text) {
+    GetConnection()->SetStatusText(text);
+    PostStatus(STATUS_TEXT, std::move(text));
+}
