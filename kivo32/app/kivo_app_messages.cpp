@@ -4,9 +4,11 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/controls/modeless_message_box.h"
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
@@ -72,6 +74,16 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
             }
             return true;
         }
+        case WM_MODULE_UPDATE_NOTICE:
+            if (CModelessMessageBox* notice = NoticeWindow()) {
+                const auto* text = platform::PayloadAs<std::string>(message);
+                if (message.wParam != 0 && text != nullptr) {
+                    notice->ShowMessage(kWindowTitle, *text);
+                } else {
+                    notice->Hide();
+                }
+            }
+            return true;
         case WM_CLOSE_COMMAND:
             if (message.wParam != 0) {
                 EnableCloseCommand();

@@ -36,6 +36,7 @@ public:
     std::atomic<bool> asking{false};
     std::atomic<bool> finished_asking{false};
     std::vector<unsigned> handled_after;  // only read after Join
+    std::atomic<bool> handled_any_after{false};
 
 protected:
     void OnMessage(Message& message) override {
@@ -46,6 +47,7 @@ protected:
             finished_asking = true;
         } else {
             handled_after.push_back(message.id);
+            handled_any_after = true;
         }
     }
     bool TakeWhileAsking(Message& message) override {
@@ -84,7 +86,9 @@ TEST_F(QtUiBrokerTest, AWorkerGetsTheAnswerFromTheUiThreadAndTakesACancelWhileIt
     worker.Start();
     worker.Post(Message{kAsk, 0, nullptr, 0});
 
-    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return worker.finished_asking.load(); }));
+    // A stop asked earlier could come before the message the wait left in the queue.
+    ASSERT_TRUE(testsupport::ProcessEventsUntil(
+        [&] { return worker.finished_asking.load() && worker.handled_any_after.load(); }));
     worker.RequestStop();
     ASSERT_TRUE(worker.Join(std::chrono::seconds(5)));
 
