@@ -48,8 +48,8 @@ constexpr std::array kSessionCommands = {
 
 // Commands whose window or view code comes with a later piece of work: greyed until then.
 constexpr std::array kCommandsToCome = {
-    ID_PC_SETUP,           ID_LOGGER_FIRMWARE_UPDATE, ID_TERMINAL_MODE,         ID_OPEN_LOGGER_LIST,
-    ID_EXPORT_DATA_FILE,   ID_CONVERT_CSV,            ID_THD_CALCULATOR,        ID_CHECK_FOR_UPDATES,
+    ID_LOGGER_FIRMWARE_UPDATE, ID_TERMINAL_MODE,      ID_OPEN_LOGGER_LIST,      ID_THD_CALCULATOR,
+    ID_CHECK_FOR_UPDATES,
     ID_LOGGER_ENERGY_SUMMARY, ID_FILE_ENERGY_SUMMARY, ID_LOAD_PROFILE_ACTION,   ID_GRID_LOAD_PROFILE_TABLE,
     ID_GRID_LOAD_PROFILE_GRAPH, ID_GRID_STATISTICS_1, ID_GRID_STATISTICS_2,     ID_GRID_STATISTICS_3,
     ID_GRID_STATISTICS_4,  ID_GRID_STATISTICS_5,      ID_GRID_DATA_VIEW_0,      ID_GRID_DATA_VIEW_1,
@@ -111,6 +111,10 @@ std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& 
         switch (id) {
             case ID_APP_EXIT:
                 rule.enabled = s.closeAllowed;
+                break;
+            case ID_PC_SETUP:
+                // Greyed while a logger command runs, which may use the settings it changes.
+                rule.enabled = LoggerCommandEnabled(id, s);
                 break;
             case ID_START_DORVANE:
                 rule.enabled = ProgramStartEnabled(s, true);

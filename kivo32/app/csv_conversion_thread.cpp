@@ -2,12 +2,16 @@
 #include "kivo32/app/csv_conversion_thread.h"
 
 #include "kivo32/app/app_ids.h"
+#include "kivo32/app/file_name_questions.h"
 #include "kivo32/app/worker_status.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/views/views_ids.h"
 #include "platform/base/base_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
+#include "platform/base/ui_broker.h"
+#include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
 #include "shared/datafile/csv_import.h"
 #include "shared/datafile/message_sink.h"
@@ -42,4 +46,30 @@ bool OnConversionResult(const platform::Message& message, platform::MessageTarge
         application.PostMessage(platform::Message(WM_OPEN_DOWNLOADED_FILE, 0, platform::MakePayload(*path)));
     }
     return true;
+}
+
+std::optional<CsvConversionPaths> AskCsvConversionPaths(const std::filesystem::path& folder) {
+    const platform::FileFilter allFiles{LoadText(IDS_ALL_FILES_FILTER) + " (*.*)", {"*.*"}};
+    platform::FileNameRequest open;
+    open.open = true;
+    open.initialFolder = folder;
+    open.flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    open.filters = {{LoadText(IDS_CSV_FILES_FILTER) + " (*.csv)", {"*.csv"}}, allFiles};
+    std::optional<std::filesystem::path> csv = platform::CurrentUiBroker().PromptFileName(open);
+    if (!csv || !ConfirmExtension(*csv, ".csv", IDS_NOT_A_CSV_NAME)) {
+        return std::nullopt;
+    }
+    platform::FileNameRequest save;
+    save.open = false;
+    save.initialFolder = csv->parent_path();
+    // Only the name's own extension is replaced: a "." in a folder name stays.
+    save.fileName = std::filesystem::path(*csv).replace_extension(".kivo");
+    save.defaultExtension = "kivo";
+    save.flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_ENABLESIZING;
+    save.filters = {{LoadText(IDS_DATA_FILE_FILTER) + " (*.kivo)", {"*.kivo"}}, allFiles};
+    std::optional<std::filesystem::path> data = platform::CurrentUiBroker().PromptFileName(save);
+    if (!data || !ConfirmExtension(*data, ".kivo", IDS_NOT_A_DATA_FILE_NAME)) {
+        return std::nullopt;
+    }
+    return CsvConversionPaths{*csv, *data};
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "kivo32/app/file_worker_thread.h"
 #include "platform/base/message.h"
@@ -14,6 +15,17 @@
 // file's std::filesystem::path as payload, or 0 after a failure.
 inline constexpr unsigned WM_CONVERSION_RESULT = WM_APP + 0xEB;
 inline constexpr unsigned kConversionResultCode = 0x80EB;
+
+// The two files of a conversion the user chose.
+struct CsvConversionPaths {
+    std::filesystem::path csv;
+    std::filesystem::path data;
+};
+
+// Asks for the CSV file (a name not ending in ".csv" only after a Yes to 9352), then for the data file,
+// proposed as the CSV file's name with ".kivo" in place of its extension (a name not ending in ".kivo"
+// only after a Yes to 59518). Both dialogs start in `folder`. nullopt when the user stopped.
+std::optional<CsvConversionPaths> AskCsvConversionPaths(const std::filesystem::path& folder);
 
 class CCsvConversionThread {
 public:

@@ -15,6 +15,7 @@
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/child_frame.h"
 #include "kivo32/app/close_guard.h"
+#include "kivo32/app/csv_conversion_thread.h"
 #include "kivo32/app/data_folders.h"
 #include "kivo32/app/main_frame.h"
 #include "kivo32/app/window_placement.h"
@@ -266,6 +267,17 @@ void CKivoApp::AddDocTemplates() {
     GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
         kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new CSUTChildFrame; },
         [] { return new CSetupTableView; }, FolderSetting(registry_.setupTableDir)));
+}
+
+void CKivoApp::SetTemplateFolders() {
+    for (const unsigned id : {kRawDataTemplateId, kRawDataGraphTemplateId}) {
+        if (platform::DocTemplate* docTemplate = GetTemplate(id)) {
+            docTemplate->SetInitialFolder(FolderSetting(registry_.dataDir));
+        }
+    }
+    if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
+        setupTemplate->SetInitialFolder(FolderSetting(registry_.setupTableDir));
+    }
 }
 
 void CKivoApp::MakeSessions() {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "kivo32/app/app_ini_info.h"
 #include "kivo32/app/command_line.h"
@@ -24,7 +25,9 @@
 #include "shared/common/app_context.h"
 #include "shared/controls/program_ui_broker.h"
 
+class CCsvConversionThread;
 class COtherInstance;
+class CTextExportThread;
 class CSessionOwner;
 class CSetupTable;
 class CSmartDocManager;
@@ -123,6 +126,8 @@ public:
 private:
     // The templates, in the order of the document-kind list, each in its working folder.
     void AddDocTemplates();
+    // The file dialogs of the templates start in the working folders of the settings.
+    void SetTemplateFolders();
     // The session owner with the program's seams and the stored link settings.
     void MakeSessions();
     // The windows that answer the named requests of the code without windows.
@@ -200,6 +205,12 @@ private:
     // delivered its file.
     void OnDownloadEnded(bool delivered);
     void OpenDataFile();
+    // The file commands beside the logger (kivo_app_files.cpp).
+    void ConvertCsvFile();
+    void ExportDataFileAsText();
+    // Asks for the CSV file of `dataPath` and writes it on a worker.
+    void StartTextExport(const std::filesystem::path& dataPath);
+    void ShowPCSetup();
     void CloseAll();
     void StartProgram(const std::filesystem::path& program, unsigned failureId);
     bool RunGridCommand(unsigned id);
@@ -221,6 +232,9 @@ private:
     QPointer<platform::View> remembered_setup_view_;
     // The setup waiting for the download is that view's (else a file's).
     bool program_from_view_ = false;
+    // The workers of the file commands; each waits for its thread when it goes.
+    std::vector<std::unique_ptr<CCsvConversionThread>> conversions_;
+    std::vector<std::unique_ptr<CTextExportThread>> exports_;
     // Set while WaitForSession runs.
     bool in_session_wait_ = false;
     // False when the settings are not to be written at exit.

@@ -76,6 +76,8 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
     }
     switch (state.id) {
         case ID_OPEN_DATA_FILE:
+        case ID_CONVERT_CSV:
+        case ID_EXPORT_DATA_FILE:
         case ID_CLOSE_ALL:
         case ID_GRAPH_OPTIONS:
         case ID_GRAPHING_KEYS_HELP:
@@ -161,6 +163,15 @@ bool CKivoApp::OnCommand(unsigned id) {
             break;
         case ID_OPEN_DATA_FILE:
             OpenDataFile();
+            break;
+        case ID_CONVERT_CSV:
+            ConvertCsvFile();
+            break;
+        case ID_EXPORT_DATA_FILE:
+            ExportDataFileAsText();
+            break;
+        case ID_PC_SETUP:
+            ShowPCSetup();
             break;
         case ID_NEW_SETUP_TABLE:
             if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {

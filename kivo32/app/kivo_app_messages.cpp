@@ -7,6 +7,7 @@
 #include <string>
 
 #include "kivo32/app/app_ids.h"
+#include "kivo32/app/csv_conversion_thread.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/controls/modeless_message_box.h"
 #include "kivo32/session/real_time_window_link.h"
@@ -74,6 +75,13 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
             }
             return true;
         }
+        case WM_WRITE_CSV_FILE:
+            if (const auto* path = platform::PayloadAs<std::filesystem::path>(message)) {
+                StartTextExport(*path);
+            }
+            return true;
+        case WM_CONVERSION_RESULT:
+            return OnConversionResult(message, *GetAppMainWnd());
         case WM_MODULE_UPDATE_NOTICE:
             if (CModelessMessageBox* notice = NoticeWindow()) {
                 const auto* text = platform::PayloadAs<std::string>(message);

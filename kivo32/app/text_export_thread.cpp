@@ -1,10 +1,8 @@
 // CTextExportThread: a data file written out as a CSV file on a worker thread.
 #include "kivo32/app/text_export_thread.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "kivo32/app/app_ids.h"
+#include "kivo32/app/file_name_questions.h"
 #include "kivo32/app/worker_status.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"
@@ -39,13 +37,6 @@ int ExportDataFile(const std::filesystem::path& dataPath, const std::filesystem:
         return CCsvExport::kFileError;
     }
     return data.ExportCSV(csvPath, progress, true);
-}
-
-bool HasCsvExtension(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return extension == ".csv";
 }
 
 }  // namespace
@@ -84,9 +75,7 @@ std::optional<std::filesystem::path> AskTextExportPath(const std::filesystem::pa
     request.filters = {{LoadText(IDS_CSV_FILES_FILTER) + " (*.csv)", {"*.csv"}},
                        {LoadText(IDS_ALL_FILES_FILTER) + " (*.*)", {"*.*"}}};
     std::optional<std::filesystem::path> chosen = platform::CurrentUiBroker().PromptFileName(request);
-    if (chosen && !HasCsvExtension(*chosen) &&
-        ShowMessageBox(platform::FormatLoadedText(IDS_NOT_A_CSV_NAME, {platform::PathToWindows1252(*chosen)}),
-                       MB_YESNO | MB_ICONQUESTION, true) != IDYES) {
+    if (chosen && !ConfirmExtension(*chosen, ".csv", IDS_NOT_A_CSV_NAME)) {
         return std::nullopt;
     }
     return chosen;

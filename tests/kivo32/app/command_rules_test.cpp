@@ -96,7 +96,9 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"the firmware update until its window comes", ID_LOGGER_FIRMWARE_UPDATE, ready, false},
         {"the terminal until its window comes", ID_TERMINAL_MODE, none, false},
         {"the logger list until its window comes", ID_OPEN_LOGGER_LIST, none, false},
-        {"the CSV conversion until it comes", ID_CONVERT_CSV, none, false},
+        {"the PC setup without a session", ID_PC_SETUP, none, true},
+        {"the PC setup while a command runs", ID_PC_SETUP, busy, false},
+        {"the PC setup while the session ends", ID_PC_SETUP, ending, false},
         {"the load profiles until they come", ID_GRID_LOAD_PROFILE_GRAPH, none, false},
     };
     for (const RuleCase& c : cases) {

@@ -1,5 +1,6 @@
 // The CSV conversion on its worker: a small CSV becomes a data file that opens through the application,
-// and a CSV that cannot be dated fails with message 59546 and leaves no file at the target.
+// a CSV that cannot be dated fails with message 59546 and leaves no file at the target, and the dialogs
+// that choose the two files.
 #include "kivo32/app/csv_conversion_thread.h"
 
 #include <gtest/gtest.h>
@@ -113,6 +114,52 @@ TEST_F(CsvConversionThreadTest, OnlyTheConversionResultIsTaken) {
     EXPECT_TRUE(OnConversionResult(platform::Message(WM_CONVERSION_RESULT, 1, nullptr, 0), application_));
     EXPECT_TRUE(app_queue_.Empty());
     EXPECT_TRUE(broker_.Asked().empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CsvConversionThreadTest, TheDialogsProposeTheDataFileBesideTheCsvAndQuestionOtherExtensions) {
+    const struct {
+        const char* name;
+        fs::path csvChosen;
+        fs::path dataChosen;
+        std::vector<int> answers;  // to the extension questions, in order
+        bool converts;
+    } cases[] = {
+        {"the usual names", csv_path_, data_path_, {}, true},
+        {"a CSV name confirmed", folder_ / "March.txt", folder_ / "March.kivo", {IDYES}, true},
+        {"a CSV name refused", folder_ / "March.txt", {}, {IDNO}, false},
+        {"a data file name refused", csv_path_, folder_ / "March.dat", {IDNO}, false},
+        {"a data file name confirmed", csv_path_, folder_ / "March.dat", {IDYES}, true},
+    };
+    for (const auto& c : cases) {
+        testsupport::ScriptedUiBroker broker;
+        broker.AnswerFileName(c.csvChosen);
+        for (const int answer : c.answers) {
+            broker.AnswerMessageBox(answer);
+        }
+        if (!c.dataChosen.empty()) {
+            broker.AnswerFileName(c.dataChosen);
+        }
+        const std::optional<CsvConversionPaths> paths = AskCsvConversionPaths(folder_.path());
+        ASSERT_EQ(paths.has_value(), c.converts) << c.name;
+        if (paths) {
+            EXPECT_EQ(paths->csv, c.csvChosen) << c.name;
+            EXPECT_EQ(paths->data, c.dataChosen) << c.name;
+        }
+        const auto asked = broker.Asked();
+        ASSERT_FALSE(asked.empty()) << c.name;
+        EXPECT_TRUE(asked[0].fileRequest.open) << c.name;
+        EXPECT_EQ(asked[0].fileRequest.initialFolder, folder_.path()) << c.name;
+        if (c.csvChosen == csv_path_) {
+            // Only the name's extension is replaced, not the folder's ".2024".
+            ASSERT_GE(asked.size(), 2u) << c.name;
+            EXPECT_EQ(asked[1].fileRequest.fileName, data_path_) << c.name;
+            EXPECT_FALSE(asked[1].fileRequest.open) << c.name;
+        }
+    }
 }
 
 }  // namespace
