@@ -4,13 +4,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QDialog>
-#include <QEventLoop>
 #include <QThread>
-#include <QTimer>
-#include <chrono>
-#include <functional>
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/child_frame.h"
@@ -66,36 +60,9 @@ constexpr int kAutoConnectBaud = 57600;
 // The first logger type of the new protocol, and the first after it.
 constexpr int kFirstNewProtocolType = 13;
 constexpr int kFirstTypeAfterNewProtocol = 15;
-// How often a local wait looks whether it is done.
-constexpr int kLocalWaitPollMs = 10;
 
 bool OnUiThread() {
     return QThread::currentThread() == QCoreApplication::instance()->thread();
-}
-
-// The user-interface thread waits for the session in a local event loop, so that what the session asks
-// of it meanwhile (a question, a status) is answered.
-bool WaitInLocalEventLoop(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    const QDeadlineTimer deadline(timeout.count());
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done() || deadline.hasExpired()) {
-            loop.quit();
-        }
-    });
-    if (!done()) {
-        poll.start(kLocalWaitPollMs);
-        loop.exec();
-    }
-    return done();
-}
-
-// Ends the dialog or box the session shows, as with Cancel.
-void EndModalDialog() {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        dialog->reject();
-    }
 }
 
 bool HelpFileIn(const std::filesystem::path& folder) {
@@ -282,8 +249,6 @@ void CKivoApp::SetTemplateFolders() {
 
 void CKivoApp::MakeSessions() {
     sessions_ = std::make_unique<CSessionOwner>(*this, GetAppMainWnd(), GetAppMainWnd());
-    sessions_->SetLocalWait(WaitInLocalEventLoop);
-    sessions_->SetDialogEnder(EndModalDialog);
     sessions_->SetProfileWriter([](const std::string& section, const std::string& key, int value) {
         platform::SettingsProfileStore().WriteProfileInt(section, key, value);
     });

@@ -1,6 +1,9 @@
 // Programming a setup table into the logger, with its checks and the download it may ask for first,
 // and starting a download with its proposed name and the data file the user chooses.
 #include <QMdiArea>
+#include <chrono>
+#include <functional>
+#include <memory>
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
@@ -8,6 +11,7 @@
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/programming_checks.h"
+#include "kivo32/session/logger_clock_reading.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
@@ -16,7 +20,6 @@
 #include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/dialog_request.h"
-#include "platform/base/local_time.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/ui_broker.h"
@@ -32,6 +35,9 @@
 
 namespace {
 
+// Longer than any clock read of a working link takes.
+constexpr std::chrono::seconds kClockReadWait{30};
+
 CSetupTableView* ActiveSetupView() {
     return dynamic_cast<CSetupTableView*>(platform::GetActiveView());
 }
@@ -40,44 +46,35 @@ std::filesystem::path FolderOf(const std::string& windows1252Folder) {
     return std::filesystem::path(platform::Windows1252ToUtf8(windows1252Folder));
 }
 
-// The checks' questions go to the program-wide boxes; the logger's clock is read from the session's
-// logger, which no command uses meanwhile (a logger command runs only when the session is ready).
+// The checks' questions go to the program-wide boxes; the logger's clock is read by the session.
 class SessionProgrammingDialogue : public ProgrammingDialogue {
 public:
-    SessionProgrammingDialogue(CSessionEL& session, platform::MessageTarget* mainWindow)
-        : session_(session), main_window_(mainWindow) {}
+    using Wait = std::function<bool(const std::function<bool()>& done, std::chrono::milliseconds timeout)>;
+
+    SessionProgrammingDialogue(CSessionEL& session, platform::MessageTarget* mainWindow, Wait wait)
+        : session_(session), main_window_(mainWindow), wait_(std::move(wait)) {}
 
     void Tell(unsigned messageId) override { ShowMessageBoxId(messageId, MB_OK, true); }
     bool Confirm(unsigned messageId) override { return ShowMessageBoxId(messageId, MB_OKCANCEL, true) == IDOK; }
     bool ConfirmText(const std::string& text) override {
         return ShowMessageBox(text, MB_OKCANCEL, true) == IDOK;
     }
+    // The session reads it on its own thread; the user-interface thread waits, taking its events.
     std::optional<std::int64_t> ReadLoggerClock() override {
         if (main_window_ != nullptr) {
             main_window_->PostMessage(
                 platform::Message(WM_LINK_STATUS, STATUS_TEXT, platform::MakePayload(LoadText(IDS_READING_CLOCK))));
         }
-        std::string text;
-        CDataLogger* logger = session_.GetLogger();
-        std::optional<std::time_t> clock;
-        if (logger != nullptr && logger->ReadClock(text)) {
-            const std::array<int, 6>& read = logger->GetClock();
-            std::tm local{};
-            local.tm_year = (read[0] < 70 ? read[0] + 2000 : read[0] < 100 ? read[0] + 1900 : read[0]) - 1900;
-            local.tm_mon = read[1] - 1;
-            local.tm_mday = read[2];
-            local.tm_hour = read[3];
-            local.tm_min = read[4];
-            local.tm_sec = read[5];
-            clock = platform::FromLocalTime(local);
-        }
-        if (!clock) {
+        auto reading = std::make_shared<CLoggerClockReading>();
+        session_.Post(platform::Message(WM_SESSION_READ_CLOCK, 0, platform::MakePayload(reading)));
+        const bool read = wait_([&reading] { return reading->done.load(); }, kClockReadWait) && reading->time;
+        if (!read) {
             if (!GetAppContext().IsSet(CAppContext::Flag::Abort)) {
                 ShowMessageBoxId(IDS_READ_CLOCK_FAILED, MB_OK, true);
             }
             return std::nullopt;
         }
-        return static_cast<std::int64_t>(*clock);
+        return reading->time;
     }
     void ShowModelMismatch(int loggerTypeCode, int setupModelCode) override {
         CKivoApp::LoggerAndSUTNotCompatibleMsg(loggerTypeCode, setupModelCode);
@@ -86,6 +83,7 @@ public:
 private:
     CSessionEL& session_;
     platform::MessageTarget* main_window_;
+    Wait wait_;
 };
 
 
@@ -134,7 +132,11 @@ void CKivoApp::ProgramLogger() {
         return;
     }
     const ProgrammedLogger logger{session->GetLoggerType(), session->GetFirmwareVersion(), GetDefaultSUTLineFreq()};
-    SessionProgrammingDialogue dialogue(*session, GetAppMainWnd());
+    SessionProgrammingDialogue dialogue(
+        *session, GetAppMainWnd(),
+        [this](const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+            return WaitForSession(done, timeout);
+        });
     if (!CheckSetupForProgramming(*setup, logger, dialogue)) {
         return;
     }

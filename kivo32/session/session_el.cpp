@@ -1,6 +1,9 @@
 // The program's session: its thread start, the logger object it owns, and its message table.
 #include "kivo32/session/session_el.h"
 
+#include <memory>
+
+#include "kivo32/session/logger_clock_reading.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "platform/base/program_texts.h"
@@ -144,6 +147,12 @@ void CSessionEL::SayFarewell(int reason) {
 
 void CSessionEL::OnCommand(platform::Message& message) {
     switch (message.id) {
+        case WM_SESSION_READ_CLOCK:
+            if (const auto* reading = platform::PayloadAs<std::shared_ptr<CLoggerClockReading>>(message);
+                reading != nullptr && *reading != nullptr) {
+                ReadClockFor(**reading);
+            }
+            break;
         case WM_SESSION_START_STOP_LOGGING:
             OnStartStopLogging();
             break;

@@ -21,6 +21,7 @@ class CRealTimeWindowLink;
 class CSetupTable;
 struct WiFiSettings;
 
+struct CLoggerClockReading;
 class CSessionEL : public CSession {
 public:
     // The speeds the port search tries on each port, in order.
@@ -116,6 +117,8 @@ private:
     bool SecondTryAfterAbort(const std::function<int()>& operation, unsigned failureId);
     void OnSetTime();
     void OnSyncTime();
+    // The logger's clock for a check of the user-interface thread, which waits for `reading`.
+    void ReadClockFor(CLoggerClockReading& reading);
     // Reads the logger's call schedule, then opens it for editing (OnCallSchedule).
     void OnReadCallSchedule();
     void OnCallSchedule();

@@ -1,12 +1,15 @@
 // The program's session: the clock handlers (set the logger's clock to a chosen time or to the computer's)
 // and the call schedule, which the logger's date anchors.
+#include <array>
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <optional>
 #include <sstream>
 #include <string>
 
+#include "kivo32/session/logger_clock_reading.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
@@ -214,4 +217,23 @@ void CSessionEL::OnCallSchedule() {
     } else {
         ShowFailure(IDS_WRITE_CALL_SCHEDULE_FAILED);
     }
+}
+
+void CSessionEL::ReadClockFor(CLoggerClockReading& reading) {
+    std::string text;
+    if (logger_ != nullptr && logger_->ReadClock(text)) {
+        const std::array<int, 6>& read = logger_->GetClock();
+        std::tm local{};
+        // Two-digit years from 70 on are of the 1900s, as the logger's clock has no century.
+        local.tm_year = (read[0] < 70 ? read[0] + 2000 : read[0] < 100 ? read[0] + 1900 : read[0]) - 1900;
+        local.tm_mon = read[1] - 1;
+        local.tm_mday = read[2];
+        local.tm_hour = read[3];
+        local.tm_min = read[4];
+        local.tm_sec = read[5];
+        if (const std::optional<std::time_t> time = platform::FromLocalTime(local)) {
+            reading.time = static_cast<std::int64_t>(*time);
+        }
+    }
+    reading.done.store(true);
 }

@@ -61,5 +61,8 @@ inline constexpr unsigned WM_REAL_TIME_VALUES = WM_APP + 0x1E3;
 // Ours, to the main window: show (wParam 1, payload the text as a std::string) or hide (wParam 0) the
 // notice that stays while the Wi-Fi module fetches its new firmware.
 inline constexpr unsigned WM_MODULE_UPDATE_NOTICE = WM_APP + 0x1E6;
+// Ours, to the session: read the logger's clock for a check of the user-interface thread (payload a
+// std::shared_ptr<CLoggerClockReading>, logger_clock_reading.h).
+inline constexpr unsigned WM_SESSION_READ_CLOCK = WM_APP + 0x1E7;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;

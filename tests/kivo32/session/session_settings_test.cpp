@@ -6,10 +6,13 @@
 #include <ctime>
 #include <functional>
 #include <map>
+#include <memory>
+#include <thread>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "kivo32/session/logger_clock_reading.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "platform/base/message_box_flags.h"
@@ -86,6 +89,28 @@ TEST_F(SessionSettingsTest, AClockTextOutOfShapeIsTakenForAFailedRead) {
     for (const auto& question : broker_.Asked()) {
         EXPECT_NE(question.kind, "CSetTimeDlg");
     }
+}
+
+TEST_F(SessionSettingsTest, TheClockIsReadOnTheSessionThreadForTheUserInterface) {
+    const auto readClock = [this] {
+        auto reading = std::make_shared<CLoggerClockReading>();
+        owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_READ_CLOCK, 0, platform::MakePayload(reading)));
+        const auto deadline = std::chrono::steady_clock::now() + 30s;
+        while (!reading->done.load() && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(1ms);
+        }
+        EXPECT_TRUE(reading->done.load());
+        return reading->time;
+    };
+    const std::time_t loggerClock = 1709816645;  // a whole second, as the logger tells it
+    simulator_.Logger().ChangeState([&](LoggerState& s) { s.clock = loggerClock; });
+    const std::optional<std::int64_t> read = readClock();
+    ASSERT_TRUE(read.has_value());
+    // The logger's clock runs on while it is read.
+    EXPECT_LE(std::abs(*read - loggerClock), 2);
+
+    simulator_.Logger().ChangeState([](LoggerState& s) { s.queryReplies["C?"] = " 1:02:03 04/05/06"; });
+    EXPECT_FALSE(readClock().has_value());
 }
 
 TEST_F(SessionSettingsTest, TheDescriptionIsWrittenCutToTwentyCharacters) {
