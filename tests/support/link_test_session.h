@@ -15,7 +15,8 @@
 
 namespace testsupport {
 
-class LinkTestSession : public CSession {
+// Final: its thread starts in the constructor, where a derived class would still be constructing.
+class LinkTestSession final : public CSession {
 public:
     static constexpr unsigned kRunJob = WM_USER + 1;
     static constexpr std::chrono::seconds kJobLimit{60};
@@ -58,19 +59,21 @@ public:
 
     int CancelsTaken() const { return cancels_.load(); }
 
-protected:
+private:
     void OnMessage(platform::Message& message) override {
         if (message.id == WM_CANCEL_COMMAND) {
             // A cancel that comes after the wait it was meant for ended (on the abort flag) is taken
             // here, as a session's own handler of the message does.
             OnCancelCommand();
+        } else if (message.id == WM_IDLE_ESCAPE) {
+            // The idle watch's message, taken as every session takes it.
+            CSession::OnMessage(message);
         } else if (auto* job = platform::PayloadAs<std::function<void()>>(message)) {
             (*job)();
         }
     }
     void OnCancelCommand() override { ++cancels_; }
 
-private:
     std::atomic<int> cancels_{0};
 };
 

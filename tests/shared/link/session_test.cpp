@@ -84,20 +84,8 @@ TEST(SessionTest, ACancelArrivesWhileTheSessionAsksTheUser) {
     EXPECT_EQ(asked.get(), IDOK);
 }
 
-// A test session that takes the idle watch's message as every session does.
-class WatchedSession : public testsupport::LinkTestSession {
-protected:
-    void OnMessage(platform::Message& message) override {
-        if (message.id == WM_IDLE_ESCAPE) {
-            CSession::OnMessage(message);
-        } else {
-            LinkTestSession::OnMessage(message);
-        }
-    }
-};
-
 TEST(SessionTest, TheIdleWatchWakesTheLoggerOnlyBetweenCommandsOnALinkIdleLongEnough) {
-    WatchedSession session;
+    testsupport::LinkTestSession session;
     LinkClock clock(1);
     session.SetLinkClock(clock);
     ScriptedLogger logger;
