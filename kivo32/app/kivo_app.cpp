@@ -105,12 +105,14 @@ bool CKivoApp::InitInstance() {
     }
     command_line_ = ParseCommandLine(argumentTexts, FolderSetting(registry_.dataDir));
     if (command_line_.IsBatchExport()) {
-        // An export from the command line: no window, no question, and its result is the exit code.
+        // An export from the command line: no window, no question, and its result is the exit code. The
+        // CSV's labels come in the language chosen before, English when none was.
+        ChooseLanguage(false);
         batch_exit_code_ = RunBatchExport(command_line_.exportInput, command_line_.exportOutput);
         return false;
     }
 
-    ChooseLanguage();
+    ChooseLanguage(true);
     // The running instances find each other by their sockets.
     other_instance_ =
         std::make_unique<COtherInstance>(COtherInstance::DefaultFolder(), [this] { BringToFront(); });
@@ -389,10 +391,10 @@ void CKivoApp::CommTrace(std::string_view) {}
 
 void CKivoApp::SendTerminalText(std::string_view) {}
 
-void CKivoApp::ChooseLanguage() {
+void CKivoApp::ChooseLanguage(bool mayAsk) {
     auto settings = platform::OpenProgramSettings();
     QString language = settings->value(kLanguageKey, kLanguageUnset).toString();
-    if (language == kLanguageUnset) {
+    if (language == kLanguageUnset && mayAsk) {
         const bool english =
             platform::CurrentUiBroker().MessageBox("Use English?", {}, MB_YESNO | MB_ICONQUESTION) == IDYES;
         language = english ? "EN" : "FR";

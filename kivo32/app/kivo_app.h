@@ -54,9 +54,9 @@ public:
     // Saves the settings, unless another instance runs: that one comes to the front and keeps its own.
     int ExitInstance() override;
 
-    // Reads "intl"/"Language" ("??" when unset); unset, asks "Use English?" once and stores "EN" or "FR".
-    // Then loads KivoResFR for "FR" and KivoRes for anything else.
-    static void ChooseLanguage();
+    // Reads "intl"/"Language" ("??" when unset); unset, asks "Use English?" once (when `mayAsk`) and
+    // stores "EN" or "FR". Then loads KivoResFR for "FR" and KivoRes for anything else.
+    static void ChooseLanguage(bool mayAsk = true);
     // The folder of the help file: `currentFolder` when the help is there, else the program file's
     // folder when it is there, else that folder's "../share/kivo", where an installation keeps it.
     static std::filesystem::path FindProgramFolder(const std::filesystem::path& currentFolder,
