@@ -118,11 +118,15 @@ const char* ParseDateInOrder(const char* text, int dateOrder, int& year, int& mo
     const char* p = text;
     for (int i = 0; i < 3; ++i) {
         if (i > 0) {
+            const char* gap = p;
             p = SkipBlanksAndTabs(p);
-            if (!(*p == '/' || (anySeparator && (*p == '-' || *p == '.')))) {
+            if (*p == '/' || (anySeparator && (*p == '-' || *p == '.'))) {
+                ++p;
+            } else if (!anySeparator || p == gap) {
+                // Blanks alone separate the fields too where any separator goes: a short date format
+                // with blanks ("dd MM yy") writes them so.
                 return nullptr;
             }
-            ++p;
         }
         int value = 0;
         int digits = 0;

@@ -20,7 +20,8 @@ std::string FormatTimeText(int hours, int minutes, int seconds, std::string_view
 std::string FormatTimeText(int hours, int minutes, int seconds);
 
 // Reads a date in the order of `dateOrder` (0-5, "m/d/y" ... "y/d/m"): blanks and tabs before each
-// field; day 1-31, month 1-12; "/" between the fields, or any of "/-." with `anySeparator`. A year has
+// field; day 1-31, month 1-12; "/" between the fields, or with `anySeparator` any of "/-." or blanks
+// alone. A year has
 // at most 2 digits and below 70 is 20yy, else 19yy; with `twoDigitYear` it may have 4 digits and
 // becomes two (2000 and later lose 2000, 1901-1999 lose 1900). The date must end at NUL, blank, tab or
 // ",": the result points there, or is nullptr (the outputs untouched) when the text is no date.

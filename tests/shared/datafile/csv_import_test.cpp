@@ -222,7 +222,7 @@ TEST_F(CsvImportTest, ACsvWrittenUnderTheUsersDateFormatIsReadBackUnderIt) {
     };
     for (const Case& test :
          {Case{"M/d/yyyy", "1,03/15/24,23:00:00,"}, Case{"dd.MM.yyyy", "1,15.03.24,23:00:00,"},
-          Case{"yyyy-MM-dd", "1,24-03-15,23:00:00,"}}) {
+          Case{"yyyy-MM-dd", "1,24-03-15,23:00:00,"}, Case{"dd MM yy", "1,15 03 24,23:00:00,"}}) {
         SCOPED_TRACE(test.shortDate);
         SetProgramFormatSource([&] { return CRegionalFormats{"", test.shortDate, "", ""}; });
         RoundTrip(setup, records, true, true);
