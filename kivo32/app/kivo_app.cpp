@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QThread>
+#include <QTimer>
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/child_frame.h"
@@ -19,6 +20,7 @@
 #include "kivo32/app/sut_child_frame.h"
 #include "kivo32/app/text_export_thread.h"
 #include "kivo32/controls/msg_box.h"
+#include "kivo32/controls/splash_wnd.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/setup_table_view.h"
@@ -174,6 +176,13 @@ bool CKivoApp::InitInstance() {
     if (!command_line_.autoConnectPort.empty()) {
         ConnectDirect(command_line_.autoConnectPort, kAutoConnectBaud);
     }
+    // The splash shows once the event loop runs: showing a window hands on the events posted so far,
+    // which are for a program that has started.
+    QTimer::singleShot(0, GetMainWindow(), [frame = GetMainWindow()] {
+        if (frame->isVisible()) {
+            CSplashWnd::ShowSplashScreen(CSplashWnd::kStartUp, frame);
+        }
+    });
     return true;
 }
 

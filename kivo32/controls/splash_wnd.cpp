@@ -101,6 +101,8 @@ CSplashWnd::CSplashWnd(Mode mode, std::string text, QWidget* parent)
       mode_(mode),
       text_(std::move(text)) {
     setAttribute(Qt::WA_DeleteOnClose);
+    // A splash still shown never keeps the program running once its main window closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setCursor(Qt::ArrowCursor);
     setFixedSize(picture_.size());
     const QRect area = parent != nullptr     ? parent->geometry()
