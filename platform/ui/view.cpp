@@ -56,6 +56,10 @@ void View::OnUpdate(View*, long) {
 
 void View::OnActivateView(bool) {}
 
+QSize View::sizeHint() const {
+    return {640, 420};
+}
+
 bool View::OnUpdateCommand(CommandState& state) {
     return state.id == ID_FILE_PRINT;
 }

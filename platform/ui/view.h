@@ -35,6 +35,8 @@ public:
 
     // Once, before the frame is first shown. The base calls OnUpdate(nullptr, 0).
     virtual void OnInitialUpdate();
+    // A view without a size of its own opens its frame at a size to work in.
+    QSize sizeHint() const override;
     // The document changed (`sender` is the view that changed it). The base repaints.
     virtual void OnUpdate(View* sender, long hint);
     // The view's frame became the active one, or stopped being it.
