@@ -385,7 +385,7 @@ void CKivoApp::BringToFront() {
 }
 
 std::string CKivoApp::GetPortName() const {
-    return sessions_ != nullptr ? sessions_->GetLastConnection().portName : std::string();
+    return sessions_ != nullptr ? sessions_->GetLinkPortName() : std::string();
 }
 
 std::string CKivoApp::GetDefaultSUTLineFreq() const {

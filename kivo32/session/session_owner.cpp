@@ -39,6 +39,10 @@ bool CSessionOwner::StartSession(CLinkSettings settings) {
         return false;
     }
     link_settings_ = settings;
+    {
+        std::lock_guard lock(last_connection_mutex_);
+        link_port_name_ = settings.linkKind == kLinkNetwork ? std::string() : settings.portName;
+    }
     app_.SetLinkKind(settings.linkKind);
     app_.Set(CAppContext::Flag::Abort, false);
     auto session = std::make_unique<CSessionEL>(*this, app_, std::move(settings));
@@ -121,6 +125,11 @@ void CSessionOwner::StoreBaud(int linkKind, int baud) {
 void CSessionOwner::SetLastConnection(CLastConnection connection) {
     std::lock_guard lock(last_connection_mutex_);
     last_connection_ = std::move(connection);
+}
+
+std::string CSessionOwner::GetLinkPortName() const {
+    std::lock_guard lock(last_connection_mutex_);
+    return link_port_name_;
 }
 
 CLastConnection CSessionOwner::GetLastConnection() const {

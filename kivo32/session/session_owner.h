@@ -112,6 +112,8 @@ public:
     void StoreBaud(int linkKind, int baud);
     void SetLastConnection(CLastConnection connection);
     CLastConnection GetLastConnection() const;
+    // The serial port (or modem) the last session was started on; empty for a network link.
+    std::string GetLinkPortName() const;
     // The serial port entries the port search tries, at most 16.
     std::vector<std::string> SerialPortList() const;
 
@@ -141,6 +143,8 @@ private:
     std::atomic<int> modem_baud_default_{57600};
     mutable std::mutex last_connection_mutex_;
     CLastConnection last_connection_;
+    // The port of link_settings_, for the session thread (guarded by last_connection_mutex_).
+    std::string link_port_name_;
     std::unique_ptr<CSessionEL> session_;
     std::vector<std::unique_ptr<CSessionEL>> kept_sessions_;
 };

@@ -204,6 +204,8 @@ TEST_F(SessionConnectTest, WithoutPortSearchAPortThatDoesNotOpenFailsAtOnceAndFo
     broker_.AnswerMessageBox(IDOK);
 
     EXPECT_FALSE(Start([](CSessionOwner& owner) { return owner.ConnectDirect("pts/no-such-port", 57600); }));
+    // What the application tells the link code as its port.
+    EXPECT_EQ(owner_.GetLinkPortName(), "pts/no-such-port");
 
     EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_CONNECT_FAILED_MESSAGE});
     EXPECT_TRUE(EndOfSessionAsked());
