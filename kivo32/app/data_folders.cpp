@@ -36,10 +36,6 @@ std::string Text(const fs::path& path) {
     return platform::PathToWindows1252(path);
 }
 
-fs::path FolderOf(const std::string& text) {
-    return fs::path(platform::Windows1252ToUtf8(text));
-}
-
 void ShowFolderError(const fs::path& folder) {
     ShowMessageBox(LoadText(IDS_DATA_FOLDER_ERROR) + "\r\n" + Text(folder), MB_OK | MB_ICONEXCLAMATION, true);
 }
@@ -92,8 +88,8 @@ DataFolderSetUp SetUpDataFolders(platform::ProfileStore& store, CRegistryValues&
     }
     // The parent is made only to help the user data folder along: start-up goes on without it.
     MakeFolder(user.parent_path());
-    for (const fs::path& folder : {user, FolderOf(registry.setupTableDir), FolderOf(registry.dataDir),
-                                   FolderOf(registry.loggerListDir)}) {
+    for (const fs::path& folder : {user, platform::PathFromWindows1252(registry.setupTableDir), platform::PathFromWindows1252(registry.dataDir),
+                                   platform::PathFromWindows1252(registry.loggerListDir)}) {
         if (!MakeFolder(folder)) {
             result.exitProgram = true;
             return result;
@@ -118,7 +114,7 @@ DataFolderSetUp SetUpDataFolders(platform::ProfileStore& store, CRegistryValues&
     if (ShowMessageBoxId(IDS_COPY_OLDER_FILES, MB_OKCANCEL | MB_ICONQUESTION, true) != IDOK) {
         return result;
     }
-    if (!CopyMissingFiles(PresentFolders(FolderOf(older), kOlderFolders), user)) {
+    if (!CopyMissingFiles(PresentFolders(platform::PathFromWindows1252(older), kOlderFolders), user)) {
         ShowMessageBoxId(IDS_OLDER_FILES_NOT_COPIED, MB_OK | MB_ICONEXCLAMATION, true);
         result.saveAtExit = false;
         result.exitProgram = true;

@@ -52,6 +52,7 @@
 #include "shared/common/user_data_folder.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/discontinuity_report.h"
+#include "shared/setup/setup_codes.h"
 
 namespace {
 
@@ -59,9 +60,6 @@ constexpr const char* kLanguageKey = "intl/Language";
 constexpr const char* kLanguageUnset = "??";
 // The speed of the direct link the command line's "/a=" starts.
 constexpr int kAutoConnectBaud = 57600;
-// The first logger type of the new protocol, and the first after it.
-constexpr int kFirstNewProtocolType = 13;
-constexpr int kFirstTypeAfterNewProtocol = 15;
 
 bool OnUiThread() {
     return QThread::currentThread() == QCoreApplication::instance()->thread();
@@ -70,10 +68,6 @@ bool OnUiThread() {
 bool HelpFileIn(const std::filesystem::path& folder) {
     std::error_code error;
     return std::filesystem::is_regular_file(folder / CKivoApp::kHelpFileName, error);
-}
-
-std::filesystem::path FolderSetting(const std::string& text) {
-    return std::filesystem::path(platform::Windows1252ToUtf8(text));
 }
 
 }  // namespace
@@ -105,7 +99,7 @@ bool CKivoApp::InitInstance() {
     for (const QString& argument : arguments) {
         argumentTexts.push_back(platform::FromQString(argument));
     }
-    command_line_ = ParseCommandLine(argumentTexts, FolderSetting(registry_.dataDir));
+    command_line_ = ParseCommandLine(argumentTexts, platform::PathFromWindows1252(registry_.dataDir));
     if (command_line_.IsBatchExport()) {
         // An export from the command line: no window, no question, and its result is the exit code. The
         // CSV's labels come in the language chosen before, English when none was.
@@ -234,7 +228,7 @@ std::filesystem::path CKivoApp::FindProgramFolder(const std::filesystem::path& c
 }
 
 void CKivoApp::AddDocTemplates() {
-    const std::filesystem::path dataFolder = FolderSetting(registry_.dataDir);
+    const std::filesystem::path dataFolder = platform::PathFromWindows1252(registry_.dataDir);
     GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
         kRawDataTemplateId, [] { return std::make_unique<CRawDataDoc>(); }, [] { return new CChildFrame; },
         [] { return new CRawDataView; }, dataFolder));
@@ -244,17 +238,17 @@ void CKivoApp::AddDocTemplates() {
         dataFolder));
     GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
         kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new CSUTChildFrame; },
-        [] { return new CSetupTableView; }, FolderSetting(registry_.setupTableDir)));
+        [] { return new CSetupTableView; }, platform::PathFromWindows1252(registry_.setupTableDir)));
 }
 
 void CKivoApp::SetTemplateFolders() {
     for (const unsigned id : {kRawDataTemplateId, kRawDataGraphTemplateId}) {
         if (platform::DocTemplate* docTemplate = GetTemplate(id)) {
-            docTemplate->SetInitialFolder(FolderSetting(registry_.dataDir));
+            docTemplate->SetInitialFolder(platform::PathFromWindows1252(registry_.dataDir));
         }
     }
     if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
-        setupTemplate->SetInitialFolder(FolderSetting(registry_.setupTableDir));
+        setupTemplate->SetInitialFolder(platform::PathFromWindows1252(registry_.setupTableDir));
     }
 }
 
@@ -344,14 +338,14 @@ void CKivoApp::SetLoggerType(int code) {
 bool CKivoApp::UpdateProtocolFlag(int code) {
     bool newProtocol = false;
     if (code != kNoLogger) {
-        newProtocol = code >= kFirstNewProtocolType && code < kFirstTypeAfterNewProtocol;
+        newProtocol = code >= kModelQuarvenRS && code <= kModelQuarvenKX;
     } else {
         // Only the user-interface thread changes the running session; the session thread, which also
         // drops its logger this way, has no logger left to ask.
         const CSessionEL* session =
             sessions_ != nullptr && OnUiThread() ? sessions_->GetActiveSession() : nullptr;
         if (session != nullptr && session->GetLoggerType() != kNoLogger) {
-            newProtocol = session->GetLoggerType() >= kFirstNewProtocolType;
+            newProtocol = session->GetLoggerType() >= kModelQuarvenRS;
         } else {
             newProtocol = app_info_.showLegacyFeatures == 0;
         }

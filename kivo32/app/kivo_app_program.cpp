@@ -42,10 +42,6 @@ CSetupTableView* ActiveSetupView() {
     return dynamic_cast<CSetupTableView*>(platform::GetActiveView());
 }
 
-std::filesystem::path FolderOf(const std::string& windows1252Folder) {
-    return std::filesystem::path(platform::Windows1252ToUtf8(windows1252Folder));
-}
-
 // The checks' questions go to the program-wide boxes; the logger's clock is read by the session.
 class SessionProgrammingDialogue : public ProgrammingDialogue {
 public:
@@ -106,7 +102,7 @@ std::unique_ptr<CSetupTable> CKivoApp::SetupToProgram() {
     request.flags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
     request.initialFolder = setupTemplate != nullptr && !setupTemplate->InitialFolder().empty()
                                 ? setupTemplate->InitialFolder()
-                                : FolderOf(registry_.setupTableDir);
+                                : platform::PathFromWindows1252(registry_.setupTableDir);
     const std::optional<std::filesystem::path> path = platform::CurrentUiBroker().PromptFileName(request);
     if (!path) {
         return nullptr;
@@ -180,7 +176,7 @@ void CKivoApp::AskDownloadFile(bool proposeName) {
     }
     // The session is ready: no command changes the logger's description meanwhile.
     const std::string description = session->GetLogger() != nullptr ? session->GetLogger()->GetDescription() : "";
-    const std::filesystem::path folder = FolderOf(registry_.dataDir);
+    const std::filesystem::path folder = platform::PathFromWindows1252(registry_.dataDir);
     platform::DialogRequest request{"CDataFileSaveDlg", {}};
     request.Set("path", (proposeName ? ProposeDownloadName(folder, description) : folder / "").string());
     request.SetInt("title", proposeName ? IDS_DOWNLOAD_TITLE_NEW : IDS_DOWNLOAD_TITLE_AGAIN);

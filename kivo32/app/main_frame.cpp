@@ -38,6 +38,7 @@
 #include "shared/controls/lost_port_dialog.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/port_names.h"
+#include "shared/setup/setup_codes.h"
 
 namespace {
 
@@ -48,8 +49,6 @@ constexpr const char* kUsbLoggerVendor = "03eb";
 constexpr const char* kUsbLoggerProduct = "6119";
 // A USB logger that arrives is connected at this speed.
 constexpr int kUsbLoggerBaud = 57600;
-// The loggers of the newer command set and of the watched links from this type code on.
-constexpr int kFirstNewerLoggerType = 13;
 // The logger's interface code of a Bluetooth link.
 constexpr int kInterfaceBluetooth = 2;
 
@@ -351,7 +350,7 @@ void CMainFrame::ShowStatusWindow(bool show) {
 
 void CMainFrame::OnWatchTick() {
     CSession* session = ActiveSession();
-    if (session == nullptr || session->GetLoggerType() < kFirstNewerLoggerType || session->IsBusy()) {
+    if (session == nullptr || session->GetLoggerType() < kModelQuarvenRS || session->IsBusy()) {
         return;
     }
     if (session->GetInterfaceKind() == kInterfaceBluetooth || session->GetLinkKind() == kLinkNetwork) {
@@ -382,7 +381,7 @@ void CMainFrame::OnUsbRemoval(const std::string& deviceName) {
     lost_port_name_ = ExtractPortName(currentPort);
     const CSession* session = ActiveSession();
     if (session == nullptr || session->GetLinkKind() != kLinkDirect ||
-        session->GetLoggerType() < kFirstNewerLoggerType || !SamePort(deviceName, currentPort)) {
+        session->GetLoggerType() < kModelQuarvenRS || !SamePort(deviceName, currentPort)) {
         return;
     }
     if (GetAppContext().IsSet(CAppContext::Flag::Disconnecting)) {

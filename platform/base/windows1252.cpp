@@ -113,4 +113,8 @@ std::string PathToWindows1252(const std::filesystem::path& path) {
     return Utf8ToWindows1252(path.string());
 }
 
+std::filesystem::path PathFromWindows1252(std::string_view text) {
+    return std::filesystem::path(Windows1252ToUtf8(text));
+}
+
 }  // namespace platform

@@ -16,5 +16,7 @@ std::string Utf8ToWindows1252(std::string_view text, char replacement = '?');
 
 // A path (UTF-8 on this system) as the program's 8-bit texts and messages carry it.
 std::string PathToWindows1252(const std::filesystem::path& path);
+// The path an 8-bit text (a setting, a message) names.
+std::filesystem::path PathFromWindows1252(std::string_view text);
 
 }  // namespace platform
