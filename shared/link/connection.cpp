@@ -340,7 +340,9 @@ void CConnection::CheckCommandStatus() {
                 return;
             }
             m_bCommandResult = SendBytes("\r", 1) != 0;
-            if (!m_bCommandResult) {
+            // The farewell is done once the logger took it whole: it falls asleep without a prompt,
+            // and waiting out the reply time would hold up every end of session.
+            if (!m_bCommandResult || m_bShuttingDownLogger) {
                 m_bWaitDone.store(true);
             }
             return;
