@@ -21,8 +21,8 @@ public:
     // The picture ids of the looks pressed, pressed with the focus, released, released with the focus.
     static std::array<unsigned, 4> PictureIds(int screenWidth);
 
-    // Starts released; `dialog` (also the parent) hears of toggles as WM_TOGGLE_BUTTON with `controlId`
-    // and takes the shortcut commands.
+    // Starts released; `dialog` (also the parent) hears of toggles as WM_TOGGLE_BUTTON_TOGGLED with
+    // `controlId` and takes the shortcut commands.
     CToggleButton(int controlId, platform::Dialog* dialog);
 
     // Change the look without telling the dialog.
