@@ -47,7 +47,7 @@ std::array<unsigned, 4> CToggleButton::PictureIds(int screenWidth) {
 CToggleButton::CToggleButton(int controlId, platform::Dialog* dialog)
     : QPushButton(dialog), control_id_(controlId), dialog_(dialog) {
     platform::SetControlId(this, controlId);
-    setAutoDefault(false);
+    setAutoDefault(false);  // Enter toggles it: it never stands in as the dialog's default button
     LoadPictures();
 }
 
