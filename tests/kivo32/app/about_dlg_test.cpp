@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include "kivo32/controls/splash_wnd.h"
+#include "kivo32/controls/static_web_link.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
@@ -31,14 +32,19 @@ protected:
 TEST_F(AboutTest, WithShiftHeldTheBoxShowsTheVersionAndTheMakersAddress) {
     QString version;
     QString address;
+    std::string link;
     testsupport::OnNextModal([&](QWidget* box) {
         version = platform::FindControlAs<QLabel>(box, CAboutDlg::IDC_ABOUT_VERSION)->text();
-        address = platform::FindControlAs<QLabel>(box, CAboutDlg::IDC_ABOUT_WEB_LINK)->text();
+        const auto* webLink = platform::FindControlAs<CStaticWebLink>(box, CAboutDlg::IDC_ABOUT_WEB_LINK);
+        ASSERT_NE(webLink, nullptr);
+        address = webLink->text();
+        link = webLink->Link().Text();
         platform::FindControlAs<QAbstractButton>(box, IDOK)->click();
     });
     CAboutDlg::ShowAbout(&main_, true);
     EXPECT_EQ(version, " (v1.346)");
     EXPECT_EQ(address, CAboutDlg::kMakerWebAddress);
+    EXPECT_EQ(link, CAboutDlg::kMakerWebAddress);
     EXPECT_EQ(CSplashWnd::Shown(), nullptr);
 }
 
