@@ -52,7 +52,8 @@ void InitCurlOnce() {
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() &&
            std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
            });
 }
 
@@ -118,8 +119,8 @@ struct CHTTPDownload::Transfer {
     bool WaitUnlessStopped(std::chrono::milliseconds delay) {
         const auto deadline = std::chrono::steady_clock::now() + delay;
         while (!download.stop_) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
             if (left <= 0ms) {
                 return true;
             }
@@ -200,7 +201,7 @@ struct CHTTPDownload::Transfer {
     }
 
     std::string FailureText(CURLcode code) const {
-        const std::string reason = !writeError.empty()       ? writeError
+        const std::string reason = !writeError.empty()      ? writeError
                                    : errorBuffer[0] != '\0' ? std::string(errorBuffer)
                                                             : std::string(curl_easy_strerror(code));
         return reason.empty() ? LoadText(IDS_HTTP_UNSPECIFIED_ERROR) : reason;
@@ -252,7 +253,8 @@ int CHTTPDownload::Transfer::Run(const std::string& url) {
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, this);
 
     CURLcode code = Perform();
-    const bool noConnection = code == CURLE_COULDNT_CONNECT || (code == CURLE_OPERATION_TIMEDOUT && status == 0);
+    const bool noConnection =
+        code == CURLE_COULDNT_CONNECT || (code == CURLE_OPERATION_TIMEDOUT && status == 0);
     if (noConnection && WaitUnlessStopped(kConnectRetryDelay)) {
         code = Perform();
     }

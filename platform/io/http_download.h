@@ -15,7 +15,7 @@
 inline constexpr unsigned WM_HTTP_DOWNLOAD_BLOCK = 0x81F4;       // wParam: the bytes done
 inline constexpr unsigned WM_HTTP_DOWNLOAD_DONE = 0x81F6;        // the transfer ended, whatever its result
 inline constexpr unsigned WM_HTTP_DOWNLOAD_KEEP_ALIVE = 0x81F7;  // after each BLOCK
-inline constexpr unsigned WM_HTTP_DOWNLOAD_START = 0x81F8;       // status 200 came; wParam: the total, 0 unknown
+inline constexpr unsigned WM_HTTP_DOWNLOAD_START = 0x81F8;  // status 200 came; wParam: the total, 0 unknown
 
 class CHTTPDownload {
 public:

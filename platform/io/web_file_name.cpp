@@ -2,10 +2,12 @@
 #include "platform/io/web_file_name.h"
 
 bool IsPlainFileName(std::string_view name) {
-    return !name.empty() && name != "." && name != ".." && name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
-std::optional<std::filesystem::path> WebFileInFolder(const std::filesystem::path& folder, std::string_view name) {
+std::optional<std::filesystem::path> WebFileInFolder(const std::filesystem::path& folder,
+                                                     std::string_view name) {
     if (!IsPlainFileName(name)) {
         return std::nullopt;
     }

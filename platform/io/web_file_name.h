@@ -9,4 +9,5 @@
 bool IsPlainFileName(std::string_view name);
 
 // `folder` / `name` when `name` is a plain file name; nullopt otherwise.
-std::optional<std::filesystem::path> WebFileInFolder(const std::filesystem::path& folder, std::string_view name);
+std::optional<std::filesystem::path> WebFileInFolder(const std::filesystem::path& folder,
+                                                     std::string_view name);

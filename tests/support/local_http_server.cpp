@@ -29,13 +29,20 @@ namespace {
 
 const char* ReasonPhrase(int status) {
     switch (status) {
-        case 200: return "OK";
-        case 301: return "Moved Permanently";
-        case 302: return "Found";
-        case 303: return "See Other";
-        case 401: return "Unauthorized";
-        case 404: return "Not Found";
-        default: return "Status";
+        case 200:
+            return "OK";
+        case 301:
+            return "Moved Permanently";
+        case 302:
+            return "Found";
+        case 303:
+            return "See Other";
+        case 401:
+            return "Unauthorized";
+        case 404:
+            return "Not Found";
+        default:
+            return "Status";
     }
 }
 
@@ -108,7 +115,8 @@ HttpRequest ParseHead(const std::string& head) {
 }
 
 std::string ResponseHead(const HttpResponse& response, bool keepOpen) {
-    std::string head = "HTTP/1.1 " + std::to_string(response.status) + " " + ReasonPhrase(response.status) + "\r\n";
+    std::string head =
+        "HTTP/1.1 " + std::to_string(response.status) + " " + ReasonPhrase(response.status) + "\r\n";
     for (const auto& [name, value] : response.headers) {
         head += name + ": " + value + "\r\n";
     }
@@ -214,13 +222,15 @@ void LocalHttpServer::AcceptLoop() {
                 {
                     const std::lock_guard lock(shared->mutex);
                     shared->requests.push_back(request);
-                    if (const auto found = shared->responses.find(request.target); found != shared->responses.end()) {
+                    if (const auto found = shared->responses.find(request.target);
+                        found != shared->responses.end()) {
                         response = found->second;
                     }
                 }
                 const bool whole = !response.sendOnly || *response.sendOnly >= response.body.size();
                 const bool keepOpen = response.sendLength && whole && !response.stall;
-                const std::size_t bodyBytes = std::min(response.body.size(), response.sendOnly.value_or(response.body.size()));
+                const std::size_t bodyBytes =
+                    std::min(response.body.size(), response.sendOnly.value_or(response.body.size()));
                 if (!SendAll(fd, ResponseHead(response, keepOpen)) ||
                     !SendAll(fd, response.body.substr(0, bodyBytes)) || !keepOpen) {
                     // A stalled response waits for the client to go (its end of file) or the server to stop.

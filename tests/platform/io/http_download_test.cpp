@@ -97,7 +97,8 @@ struct CompleteCase {
     bool serverGivesLength;
 };
 
-class HttpDownloadCompleteTest : public HttpDownloadTest, public ::testing::WithParamInterface<CompleteCase> {};
+class HttpDownloadCompleteTest : public HttpDownloadTest,
+                                 public ::testing::WithParamInterface<CompleteCase> {};
 
 TEST_P(HttpDownloadCompleteTest, WritesTheWholeFileUnderItsNameAndReportsEachBlock) {
     const std::string body = Body(3 * CHTTPDownload::kBlockSize + 1000);
@@ -114,35 +115,34 @@ TEST_P(HttpDownloadCompleteTest, WritesTheWholeFileUnderItsNameAndReportsEachBlo
 
 INSTANTIATE_TEST_SUITE_P(
     Responses, HttpDownloadCompleteTest,
-    ::testing::Values(
-        CompleteCase{"WithLength",
-                     [](LocalHttpServer& server, const std::string& body) {
-                         server.Serve("/file", TextResponse(200, body));
-                         return server.Url("/file");
-                     },
-                     true},
-        CompleteCase{"WithoutLength",
-                     [](LocalHttpServer& server, const std::string& body) {
-                         HttpResponse response = TextResponse(200, body);
-                         response.sendLength = false;
-                         server.Serve("/file", response);
-                         return server.Url("/file");
-                     },
-                     false},
-        CompleteCase{"MovedPermanently",
-                     [](LocalHttpServer& server, const std::string& body) {
-                         server.Serve("/file", TextResponse(200, body));
-                         server.Serve("/old", RedirectResponse(301, server.Url("/file")));
-                         return server.Url("/old");
-                     },
-                     true},
-        CompleteCase{"SeeOtherRelativeWithLowerCaseHeader",
-                     [](LocalHttpServer& server, const std::string& body) {
-                         server.Serve("/file", TextResponse(200, body));
-                         server.Serve("/dir/old", RedirectResponse(303, "../file", "location"));
-                         return server.Url("/dir/old");
-                     },
-                     true}),
+    ::testing::Values(CompleteCase{"WithLength",
+                                   [](LocalHttpServer& server, const std::string& body) {
+                                       server.Serve("/file", TextResponse(200, body));
+                                       return server.Url("/file");
+                                   },
+                                   true},
+                      CompleteCase{"WithoutLength",
+                                   [](LocalHttpServer& server, const std::string& body) {
+                                       HttpResponse response = TextResponse(200, body);
+                                       response.sendLength = false;
+                                       server.Serve("/file", response);
+                                       return server.Url("/file");
+                                   },
+                                   false},
+                      CompleteCase{"MovedPermanently",
+                                   [](LocalHttpServer& server, const std::string& body) {
+                                       server.Serve("/file", TextResponse(200, body));
+                                       server.Serve("/old", RedirectResponse(301, server.Url("/file")));
+                                       return server.Url("/old");
+                                   },
+                                   true},
+                      CompleteCase{"SeeOtherRelativeWithLowerCaseHeader",
+                                   [](LocalHttpServer& server, const std::string& body) {
+                                       server.Serve("/file", TextResponse(200, body));
+                                       server.Serve("/dir/old", RedirectResponse(303, "../file", "location"));
+                                       return server.Url("/dir/old");
+                                   },
+                                   true}),
     [](const ::testing::TestParamInfo<CompleteCase>& info) { return std::string(info.param.name); });
 
 TEST_F(HttpDownloadTest, EveryRequestNamesTheProgramAndWhatItAccepts) {
@@ -248,8 +248,10 @@ INSTANTIATE_TEST_SUITE_P(
                         return url;
                     },
                     0, true},
-        FailureCase{"NotAnAddress", [](LocalHttpServer&) { return std::string("http://[127.0.0.1/file"); }, 0, true},
-        FailureCase{"NotHttp", [](LocalHttpServer&) { return std::string("file:///etc/hostname"); }, 0, true}),
+        FailureCase{"NotAnAddress", [](LocalHttpServer&) { return std::string("http://[127.0.0.1/file"); }, 0,
+                    true},
+        FailureCase{"NotHttp", [](LocalHttpServer&) { return std::string("file:///etc/hostname"); }, 0,
+                    true}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
 
 // An owner that stops the transfer while the server sends nothing more: the download ends at once with
