@@ -116,7 +116,6 @@ CGetWebFileDlg::CGetWebFileDlg(CRegistryValues& registry, std::string localPath,
     platform::SetControlId(path_edit_, IDC_WEB_FILE_PATH);
     platform::SetControlId(progress_, IDC_WEB_FILE_PROGRESS);
     platform::SetControlId(status_, IDC_WEB_FILE_STATUS);
-    path_edit_->setMaxLength(static_cast<int>(kMaxPathChars));
     progress_->setTextVisible(false);
     progress_->setRange(0, 1);
     progress_->setValue(0);
@@ -155,6 +154,7 @@ bool CGetWebFileDlg::OnInitDialog() {
 
 void CGetWebFileDlg::DoDataExchange(platform::DataExchange& exchange) {
     platform::ExchangeText(exchange, path_edit_, local_path_);
+    // Checked, not cut by the field: a chosen path that is too long must never be shortened silently.
     platform::ValidateMaxChars(exchange, local_path_, kMaxPathChars);
 }
 

@@ -201,11 +201,6 @@ std::vector<HttpRequest> LocalHttpServer::Requests() const {
     return shared_->requests;
 }
 
-int LocalHttpServer::Connections() const {
-    const std::lock_guard lock(shared_->mutex);
-    return static_cast<int>(shared_->connections.size());
-}
-
 void LocalHttpServer::AcceptLoop() {
     for (;;) {
         if (!WaitReadable(listen_fd_, wake_fd_)) {

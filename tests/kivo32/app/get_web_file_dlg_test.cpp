@@ -128,6 +128,26 @@ TEST_F(GetWebFileDlgTest, BrowsingChangesWhereTheFileGoes) {
     EXPECT_EQ(registry_.firmwareFile, (folder_ / "chosen.hex").string());
 }
 
+// A path longer than the field takes is refused with a message, never cut to another name.
+TEST_F(GetWebFileDlgTest, APathTooLongIsRefusedBeforeAnyRequest) {
+    server_.Serve("/NX401005.hex", TextResponse(200, Body()));
+    testsupport::ScriptedUiBroker broker(IDOK);
+    const std::string path = (folder_ / (std::string(300, 'n') + ".hex")).string();
+    CGetWebFileDlg dialog(registry_, path, server_.Url("/NX401005.hex"), 0, kWebFileFirmware);
+
+    testsupport::OnNextModal([&](QWidget* shown) {
+        Click(shown, IDOK);
+        ASSERT_EQ(broker.Asked().size(), 1u);
+        EXPECT_EQ(broker.Asked()[0].kind, "MessageBox");
+        EXPECT_TRUE(FindControl(shown, IDOK)->isEnabled());
+        Click(shown, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+
+    EXPECT_TRUE(server_.Requests().empty());
+    EXPECT_TRUE(Files().empty());
+}
+
 // The server announces the file and sends nothing more, so that the test tells the dialog of each block
 // itself, at the times it chooses. Cancel then stops the transfer and nothing is left.
 TEST_F(GetWebFileDlgTest, ProgressTextChangesOnceASecondAndCancelLeavesNoFile) {
