@@ -3,9 +3,9 @@
 #include "tests/support/local_http_server.h"
 
 #include <arpa/inet.h>
-#include <stdlib.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <stdlib.h>
 #include <strings.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
