@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -49,6 +50,10 @@ public:
     std::int64_t Total() const { return total_; }
     void SetTotal(std::int64_t total) { total_ = total; }
     std::int64_t BytesDone() const { return bytes_done_; }
+    // A transfer that receives nothing for this long fails, so that a server that stalls never holds
+    // its caller (the version check runs on the session thread).
+    static constexpr std::chrono::seconds kDefaultStallLimit{60};
+    void SetStallLimit(std::chrono::seconds limit) { stall_limit_ = limit; }
 
 private:
     struct Transfer;
@@ -62,4 +67,5 @@ private:
     std::atomic<std::int64_t> total_{-1};
     std::atomic<std::int64_t> bytes_done_{0};
     std::atomic<bool> stop_{false};
+    std::chrono::seconds stall_limit_ = kDefaultStallLimit;
 };

@@ -277,6 +277,23 @@ TEST_F(HttpDownloadTest, TheOwnerStopsASlowBody) {
     EXPECT_NE(posted.back().id, WM_HTTP_DOWNLOAD_DONE);
 }
 
+// A server that stops sending in the middle of the body fails the download once the stall limit passed.
+TEST_F(HttpDownloadTest, AStalledBodyFailsAfterTheStallLimit) {
+    HttpResponse response = TextResponse(200, Body(100000));
+    response.sendOnly = 1;
+    response.stall = true;
+    server_.Serve("/file", response);
+    download_.SetStallLimit(std::chrono::seconds(1));
+
+    auto result = std::async(std::launch::async,
+                             [this] { return download_.Download(server_.Url("/file"), target_, &owner_); });
+
+    ASSERT_EQ(result.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+    EXPECT_EQ(result.get(), 0);
+    EXPECT_FALSE(download_.ErrorText().empty());
+    EXPECT_TRUE(FolderEntries(folder_.path()).empty());
+}
+
 // An owner that can no longer take messages ends the transfer after the block it was told of.
 TEST_F(HttpDownloadTest, AnOwnerThatIsGoneEndsTheTransfer) {
     struct GoneAfterStart : platform::MessageTarget {
