@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "tools/loggersim/discovery_responder.h"
 #include "tools/loggersim/logger_simulator.h"
 
 namespace {
@@ -23,6 +24,10 @@ void PrintUsage() {
         "usage: kivo-loggersim [--pty | --tcp[=PORT]] [--model=NAME] [faults]\n"
         "  --pty               serve a pseudo-terminal and print its path (the default)\n"
         "  --tcp[=PORT]        listen on 127.0.0.1:PORT (default %d)\n"
+        "  --discovery=PORT    with --tcp: answer the network scan on UDP 127.0.0.1:PORT; new\n"
+        "                      settings sent to it move the logger to their TCP port\n"
+        "  --device=KIND       the device kind its answers give (default ESP, the one listed)\n"
+        "  --without=KEY       leave KEY (port or con) out of its answers\n"
         "  --model=NAME        the logger to play (default standard):\n",
         LoggerSimulator::kDefaultTcpPort);
     for (const LoggerModel& model : LoggerModels()) {
@@ -65,6 +70,8 @@ int main(int argc, char** argv) {
     SimulatorFaults faults;
     bool tcp = false;
     long port = LoggerSimulator::kDefaultTcpPort;
+    long discoveryPort = 0;
+    DiscoveryResponder::Identity identity;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         long value = 0;
@@ -74,6 +81,11 @@ int main(int argc, char** argv) {
             tcp = true;
         } else if (Option(argument, "--tcp", port)) {
             tcp = true;
+        } else if (Option(argument, "--discovery", discoveryPort)) {
+        } else if (argument.substr(0, 9) == "--device=") {
+            identity.device = argument.substr(9);
+        } else if (argument == "--without=port" || argument == "--without=con") {
+            (argument == "--without=port" ? identity.withoutPort : identity.withoutConnections) = true;
         } else if (argument.substr(0, 8) == "--model=") {
             model = FindLoggerModel(argument.substr(8));
         } else if (Option(argument, "--garble-echoes", value)) {
@@ -112,11 +124,22 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (port < 1 || port > 65535) {
+    if (port < 1 || port > 65535 || discoveryPort > 65535 || (discoveryPort > 0 && !tcp)) {
         std::fprintf(stderr, "kivo-loggersim: bad port\n");
         return 2;
     }
     LoggerSimulator simulator(*model, faults);
+    identity.tcpPort = static_cast<int>(port);
+    DiscoveryResponder responder(identity, [&simulator](const DiscoveryResponder::NewSettings& settings) {
+        simulator.Stop();
+        if (simulator.StartTcp(settings.tcpPort) == 0) {
+            std::fprintf(stderr, "kivo-loggersim: cannot listen on 127.0.0.1:%d\n", settings.tcpPort);
+        } else {
+            std::printf("new settings %s mask %s gateway %s: listening on 127.0.0.1:%d\n",
+                        settings.address.c_str(), settings.mask.c_str(), settings.gateway.c_str(), settings.tcpPort);
+        }
+        std::fflush(stdout);
+    });
     if (tcp) {
         if (simulator.StartTcp(static_cast<int>(port)) == 0) {
             std::fprintf(stderr, "kivo-loggersim: cannot listen on 127.0.0.1:%ld: %s\n", port,
@@ -124,6 +147,14 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::printf("%s listening on 127.0.0.1:%ld\n", model->name.c_str(), port);
+        if (discoveryPort > 0) {
+            if (responder.Start(static_cast<int>(discoveryPort)) == 0) {
+                std::fprintf(stderr, "kivo-loggersim: cannot answer the scan on UDP 127.0.0.1:%ld: %s\n",
+                             discoveryPort, std::strerror(errno));
+                return 1;
+            }
+            std::printf("answering the network scan on UDP 127.0.0.1:%ld\n", discoveryPort);
+        }
     } else {
         const std::string path = simulator.StartPty();
         if (path.empty()) {
@@ -140,6 +171,7 @@ int main(int argc, char** argv) {
     while (!g_stop) {
         ::pause();
     }
+    responder.Stop();
     simulator.Stop();
     return 0;
 }
