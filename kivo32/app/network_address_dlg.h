@@ -1,5 +1,6 @@
 // CNetworkAddressDlg: the address and TCP port of a network logger, with the recent addresses to choose
-// from; "address:port" typed or chosen in the address box is split into the two.
+// from and a scan of the network; "address:port" typed or chosen in the address box is split into the
+// two.
 #pragma once
 
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "platform/ui/dialog.h"
+#include "shared/link/discovery_udp_socket.h"
 
 class CNetworkAddressDlg : public platform::Dialog {
     Q_OBJECT
@@ -17,13 +19,16 @@ public:
     static constexpr int kPortMax = 5;
     static constexpr std::size_t kRecentShown = 10;
 
-    // `recent` holds "address" or "address:port" texts, the most recent first.
+    // `recent` holds "address" or "address:port" texts, the most recent first; the scan uses
+    // `scanEndpoints`.
     CNetworkAddressDlg(std::string address, std::string port, const std::vector<std::string>& recent,
-                       QWidget* parent = nullptr);
+                       QWidget* parent = nullptr, DiscoveryEndpoints scanEndpoints = {});
 
     // When `address` holds a colon, the text after the first one becomes the port and the text before it
     // the address; true when it did. Texts without a colon are left as they are.
     static bool SplitAddressText(std::string& address, std::string& port);
+    // Digits only, 1 to 65535.
+    static bool IsTcpPortText(const std::string& text);
 
     // After OK: what the user entered (Windows-1252).
     std::string address;
@@ -36,7 +41,10 @@ protected:
 private:
     // The address box's text split into the two boxes.
     void SplitShownAddress();
+    // Scans the network; the logger chosen there fills both boxes.
+    void OnScan();
 
+    DiscoveryEndpoints scan_endpoints_;
     QComboBox* address_box_;
     QLineEdit* port_edit_;
 };
