@@ -8,6 +8,7 @@
 #include "kivo32/app/connection_type_selection_dlg.h"
 #include "kivo32/app/network_address_dlg.h"
 #include "kivo32/app/set_network_info_dlg.h"
+#include "kivo32/session/network_dialog_values.h"
 #include "kivo32/views/data_file_save_dlg.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
@@ -79,12 +80,7 @@ int RunSetNetworkInfo(platform::DialogRequest& request) {
                               request.GetInt("editMac") != 0, parent);
     const int result = dialog.DoModal();
     if (result == IDOK) {
-        request.Set("address", dialog.address);
-        request.Set("mask", dialog.mask);
-        request.Set("port", dialog.port);
-        request.Set("gateway", dialog.gateway);
-        request.Set("mac", dialog.mac);
-        request.SetInt("dhcp", dialog.dhcp ? 1 : 0);
+        PutNetworkValues(dialog, request);
     }
     return result;
 }

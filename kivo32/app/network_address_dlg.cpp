@@ -6,7 +6,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <charconv>
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/scan_dialog.h"
@@ -86,16 +85,10 @@ void CNetworkAddressDlg::DoDataExchange(platform::DataExchange& exchange) {
     } else if (port.empty()) {
         exchange.PrepareControl(port_edit_);
         exchange.Fail(IDP_NO_NETWORK_PORT);
-    } else if (!IsTcpPortText(port)) {
+    } else if (!ParseTcpPort(port)) {
         exchange.PrepareControl(port_edit_);
         exchange.Fail(IDP_BAD_NETWORK_PORT);
     }
-}
-
-bool CNetworkAddressDlg::IsTcpPortText(const std::string& text) {
-    unsigned number = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    return error == std::errc() && end == text.data() + text.size() && number >= 1 && number <= 65535;
 }
 
 void CNetworkAddressDlg::OnScan() {

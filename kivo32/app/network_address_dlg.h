@@ -27,8 +27,6 @@ public:
     // When `address` holds a colon, the text after the first one becomes the port and the text before it
     // the address; true when it did. Texts without a colon are left as they are.
     static bool SplitAddressText(std::string& address, std::string& port);
-    // Digits only, 1 to 65535.
-    static bool IsTcpPortText(const std::string& text);
 
     // After OK: what the user entered (Windows-1252).
     std::string address;

@@ -6,19 +6,14 @@
 #include <algorithm>
 #include <charconv>
 
+#include "platform/base/fixed_text.h"
+#include "platform/base/number_text.h"
 #include "platform/base/string_format.h"
 #include "shared/common/address_checks.h"
 
 namespace {
 
-constexpr std::size_t kKindOffset = 4;
-constexpr std::size_t kMacOffset = 6;
-constexpr std::size_t kAddressOffset = 12;
-constexpr std::size_t kMaskOffset = 16;
-constexpr std::size_t kGatewayOffset = 20;
-constexpr std::size_t kPortOffset = 24;
-constexpr std::size_t kTextOffset = 36;
-constexpr std::uint8_t kSetNetworkSettings = 2;
+using namespace discovery_field;
 
 void PutLittleEndian32(DiscoveryDatagram& datagram, std::size_t offset, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) {
@@ -88,15 +83,6 @@ std::optional<std::uint32_t> ParseDotted(const std::string& text, bool emptyIsZe
     return ParseIPAddress(text);
 }
 
-std::optional<std::uint32_t> ParsePort(const std::string& text) {
-    std::uint32_t port = 0;
-    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), port);
-    if (error != std::errc() || stop != text.data() + text.size() || port < 1 || port > 65535) {
-        return std::nullopt;
-    }
-    return port;
-}
-
 }  // namespace
 
 std::uint32_t DiscoveryCounter::Next() {
@@ -114,19 +100,25 @@ DiscoveryDatagram BuildDiscoveryRequest(std::uint32_t number) {
 std::optional<DiscoveredLogger> ParseDiscoveryReply(std::span<const std::uint8_t> received) {
     DiscoveryDatagram datagram{};
     std::copy_n(received.begin(), std::min(received.size(), datagram.size()), datagram.begin());
-    if (datagram[kKindOffset] == 0) {
+    if (datagram[kKind] == 0) {
         return std::nullopt;
     }
     DiscoveredLogger logger;
-    const std::uint8_t* mac = datagram.data() + kMacOffset;
+    const std::uint8_t* mac = datagram.data() + kMac;
     logger.mac = platform::StringPrintf("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4],
                                         mac[5]);
-    const std::uint8_t* address = datagram.data() + kAddressOffset;
+    const std::uint8_t* address = datagram.data() + kAddress;
     logger.address = platform::StringPrintf("%u.%u.%u.%u", address[0], address[1], address[2], address[3]);
-    const auto* text = reinterpret_cast<const char*>(datagram.data() + kTextOffset);
-    const std::size_t textSize = datagram.size() - kTextOffset;
-    ReadReplyText(std::string(text, std::find(text, text + textSize, '\0')), logger);
+    ReadReplyText(platform::ReadFixedText(std::span(datagram).subspan(kText)), logger);
     return logger;
+}
+
+std::optional<std::uint16_t> ParseTcpPort(std::string_view text) {
+    int port = 0;
+    if (!ParseInt(text, port) || port < 1 || port > 65535) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint16_t>(port);
 }
 
 bool IsListedDevice(const DiscoveredLogger& logger) {
@@ -139,17 +131,17 @@ std::optional<DiscoveryDatagram> BuildNetworkSettings(std::uint32_t number, cons
     const bool dhcp = address == 0u;
     const auto mask = ParseDotted(request.mask, dhcp);
     const auto gateway = ParseDotted(request.gateway, dhcp);
-    const auto port = ParsePort(request.port);
+    const auto port = ParseTcpPort(request.port);
     if (!mac || !address || !mask || !gateway || !port) {
         return std::nullopt;
     }
     DiscoveryDatagram datagram{};
     PutLittleEndian32(datagram, 0, number);
-    datagram[kKindOffset] = kSetNetworkSettings;
-    std::copy(mac->begin(), mac->end(), datagram.begin() + kMacOffset);
-    PutAddress(datagram, kAddressOffset, *address);
-    PutAddress(datagram, kMaskOffset, *mask);
-    PutAddress(datagram, kGatewayOffset, *gateway);
-    PutLittleEndian32(datagram, kPortOffset, *port);
+    datagram[kKind] = kSettingsKind;
+    std::copy(mac->begin(), mac->end(), datagram.begin() + kMac);
+    PutAddress(datagram, kAddress, *address);
+    PutAddress(datagram, kMask, *mask);
+    PutAddress(datagram, kGateway, *gateway);
+    PutLittleEndian32(datagram, kPort, *port);
     return datagram;
 }

@@ -8,8 +8,8 @@
 #include <sys/socket.h>
 
 #include <algorithm>
-#include <charconv>
 
+#include "shared/link/discovery_datagrams.h"
 #include "shared/link/link_clock.h"
 
 namespace {
@@ -19,39 +19,22 @@ constexpr std::string_view kEcho = "I!F";
 constexpr std::string_view kPassed = "OK";
 constexpr std::uint16_t kDefaultPort = 3001;
 
-std::string_view Trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
+constexpr std::string_view kBlanks = " \t\r\n";
 
-std::string_view WithoutEcho(std::string_view text) {
-    text = Trimmed(text);
-    if (text.starts_with(kEcho)) {
-        text = Trimmed(text.substr(kEcho.size()));
+// The reply after its leading blanks and, when it begins with the echo, after the echo and the
+// blanks that follow it.
+std::string_view AfterEcho(std::string_view reply) {
+    reply.remove_prefix(std::min(reply.find_first_not_of(kBlanks), reply.size()));
+    if (reply.starts_with(kEcho)) {
+        reply.remove_prefix(kEcho.size());
+        reply.remove_prefix(std::min(reply.find_first_not_of(kBlanks), reply.size()));
     }
-    return text;
+    return reply;
 }
 
 // Whether the answer after the echo has ended with its CR.
 bool AnswerComplete(std::string_view reply) {
-    const std::size_t first = reply.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) {
-        return false;
-    }
-    std::string_view rest = reply.substr(first);
-    if (rest.starts_with(kEcho)) {
-        rest.remove_prefix(kEcho.size());
-        const std::size_t answer = rest.find_first_not_of(" \t\r\n");
-        if (answer == std::string_view::npos) {
-            return false;
-        }
-        rest.remove_prefix(answer);
-    }
-    return rest.find('\r') != std::string_view::npos;
+    return AfterEcho(reply).find('\r') != std::string_view::npos;
 }
 
 }  // namespace
@@ -143,19 +126,11 @@ std::string CTestSocket::ReadReply() {
 }
 
 std::string CTestSocket::ReplyAnswer(std::string_view reply) {
-    const std::string_view answer = WithoutEcho(reply);
+    std::string_view answer = AfterEcho(reply);
+    answer.remove_suffix(answer.size() - std::min(answer.find_last_not_of(kBlanks) + 1, answer.size()));
     return std::string(answer.substr(0, answer.find('\r')));
 }
 
 std::uint16_t ConnectionTestPort(const std::string& portText) {
-    unsigned port = 0;
-    const char* start = portText.data();
-    while (start < portText.data() + portText.size() && (*start == ' ' || *start == '\t')) {
-        ++start;
-    }
-    const auto [stop, error] = std::from_chars(start, portText.data() + portText.size(), port);
-    if (error != std::errc() || port == 0 || port > 65535) {
-        return kDefaultPort;
-    }
-    return static_cast<std::uint16_t>(port);
+    return ParseTcpPort(portText).value_or(kDefaultPort);
 }

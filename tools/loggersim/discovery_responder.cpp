@@ -8,14 +8,10 @@
 
 namespace {
 
+using namespace discovery_field;
+
 constexpr const char* kLoopback = "127.0.0.1";
-constexpr std::size_t kKindOffset = 4;
-constexpr std::size_t kMacOffset = 6;
-constexpr std::size_t kAddressOffset = 12;
-constexpr std::size_t kTextOffset = 36;
-constexpr std::uint8_t kRequest = 0;
-constexpr std::uint8_t kReply = 1;
-constexpr std::uint8_t kSetNetworkSettings = 2;
+constexpr std::uint8_t kReplyKind = 1;
 
 std::string DottedAt(const std::uint8_t* bytes) {
     return platform::StringPrintf("%u.%u.%u.%u", bytes[0], bytes[1], bytes[2], bytes[3]);
@@ -75,12 +71,12 @@ void DiscoveryResponder::Serve() {
         std::uint16_t senderPort = 0;
         if (socket_.ReceiveFrom(datagram, received, error, &sender, &senderPort) !=
                 platform::UdpSocket::ReceiveStatus::Data ||
-            received <= kKindOffset) {
+            received <= kKind) {
             continue;
         }
-        if (datagram[kKindOffset] == kRequest) {
+        if (datagram[kKind] == kDiscoveryRequestKind) {
             Answer(sender, senderPort);
-        } else if (datagram[kKindOffset] == kSetNetworkSettings) {
+        } else if (datagram[kKind] == kSettingsKind) {
             TakeSettings(datagram.data());
         }
     }
@@ -101,28 +97,30 @@ void DiscoveryResponder::Answer(const std::string& address, std::uint16_t port) 
     DiscoveryDatagram reply{};
     {
         std::lock_guard lock(mutex_);
-        reply[kKindOffset] = kReply;
-        std::copy(identity_.mac.begin(), identity_.mac.end(), reply.begin() + kMacOffset);
+        reply[kKind] = kReplyKind;
+        std::copy(identity_.mac.begin(), identity_.mac.end(), reply.begin() + kMac);
         const std::uint8_t loopback[] = {127, 0, 0, 1};
-        std::copy(std::begin(loopback), std::end(loopback), reply.begin() + kAddressOffset);
+        std::copy(std::begin(loopback), std::end(loopback), reply.begin() + kAddress);
         const std::string text = ReplyText();
-        std::copy_n(text.begin(), std::min(text.size(), reply.size() - kTextOffset), reply.begin() + kTextOffset);
+        std::copy_n(text.begin(), std::min(text.size(), reply.size() - kText), reply.begin() + kText);
+    }
+    if (socket_.SendTo(address, port, reply) == 0) {
+        std::lock_guard lock(mutex_);
         ++requests_answered_;
     }
-    socket_.SendTo(address, port, reply);
 }
 
 void DiscoveryResponder::TakeSettings(const std::uint8_t* datagram) {
     NewSettings settings;
     {
         std::lock_guard lock(mutex_);
-        if (!std::equal(identity_.mac.begin(), identity_.mac.end(), datagram + kMacOffset)) {
+        if (!std::equal(identity_.mac.begin(), identity_.mac.end(), datagram + kMac)) {
             return;
         }
-        settings.address = DottedAt(datagram + 12);
-        settings.mask = DottedAt(datagram + 16);
-        settings.gateway = DottedAt(datagram + 20);
-        settings.tcpPort = static_cast<int>(LittleEndian32At(datagram + 24));
+        settings.address = DottedAt(datagram + kAddress);
+        settings.mask = DottedAt(datagram + kMask);
+        settings.gateway = DottedAt(datagram + kGateway);
+        settings.tcpPort = static_cast<int>(LittleEndian32At(datagram + kPort));
         identity_.tcpPort = settings.tcpPort;
         settings_received_.push_back(settings);
     }

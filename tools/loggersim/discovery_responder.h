@@ -48,6 +48,7 @@ public:
 
     Identity CurrentIdentity() const;
     std::vector<NewSettings> SettingsReceived() const;
+    // Requests whose answer went out (on 127.0.0.1 it is then waiting at the asker).
     int RequestsAnswered() const;
 
 private:

@@ -93,7 +93,8 @@ TEST_F(NetworkScanTest, OtherDevicesAreNotListedAndOkChoosesNothing) {
     CScanDialog dialog(nullptr, StartLogger({.device = "WIFLY"}));
     testsupport::OnNextModal([this](QWidget* window) {
         ASSERT_TRUE(testsupport::ProcessEventsUntil([this] { return logger_->RequestsAnswered() == 1; }));
-        testsupport::ProcessEventsFor(50);
+        // The reply waits at the dialog's socket: one pass of the event loop takes it.
+        QCoreApplication::processEvents();
         clock_.Advance(CScanDialog::kRefreshMs);
         EXPECT_EQ(platform::FindControlAs<CSortListCtrl>(window, IDC_SCAN_LIST)->topLevelItemCount(), 0);
         EXPECT_FALSE(Enabled(window, IDC_SCAN_TEST));
@@ -231,14 +232,6 @@ TEST_F(NetworkScanTest, AddressDialogTakesTheScannedLoggerAndRefusesAPortOutOfRa
     EXPECT_EQ(dialog.port, "65535");
     ASSERT_EQ(broker_.Asked().size(), 2u);
     EXPECT_EQ(broker_.Asked()[0].text, LoadText(IDP_BAD_NETWORK_PORT));
-}
-
-TEST(NetworkPortTextTest, OnlyNumbersOfATcpPort) {
-    for (const auto& [text, accepted] : std::vector<std::pair<std::string, bool>>{
-             {"1", true}, {"3001", true}, {"65535", true}, {"0", false}, {"65536", false}, {"99999", false},
-             {"-1", false}, {"30a", false}, {" 80", false}, {"", false}}) {
-        EXPECT_EQ(CNetworkAddressDlg::IsTcpPortText(text), accepted) << text;
-    }
 }
 
 }  // namespace

@@ -99,6 +99,14 @@ TEST(DiscoveryDatagramsTest, OnlyEspDevicesAreListed) {
     }
 }
 
+TEST(DiscoveryDatagramsTest, TcpPortTexts) {
+    for (const auto& [text, port] : std::vector<std::pair<std::string, std::optional<std::uint16_t>>>{
+             {"1", 1}, {"3001", 3001}, {" 80 ", 80}, {"65535", 65535}, {"0", std::nullopt}, {"65536", std::nullopt},
+             {"-1", std::nullopt}, {"30a", std::nullopt}, {"", std::nullopt}, {"99999999999", std::nullopt}}) {
+        EXPECT_EQ(ParseTcpPort(text), port) << text;
+    }
+}
+
 TEST(DiscoveryDatagramsTest, SettingsDatagramBytes) {
     const NetworkSettingsRequest request{"00:1e:C0:AB:c:FF", "10.0.0.7", "255.255.255.0", "10.0.0.1", "3002"};
     const auto datagram = BuildNetworkSettings(1023, request);
