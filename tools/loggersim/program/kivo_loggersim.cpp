@@ -81,11 +81,14 @@ int main(int argc, char** argv) {
             tcp = true;
         } else if (Option(argument, "--tcp", port)) {
             tcp = true;
-        } else if (Option(argument, "--discovery", discoveryPort)) {
+        } else if (Option(argument, "--discovery", value)) {
+            discoveryPort = value;
         } else if (argument.substr(0, 9) == "--device=") {
             identity.device = argument.substr(9);
-        } else if (argument == "--without=port" || argument == "--without=con") {
-            (argument == "--without=port" ? identity.withoutPort : identity.withoutConnections) = true;
+        } else if (argument == "--without=port") {
+            identity.withoutPort = true;
+        } else if (argument == "--without=con") {
+            identity.withoutConnections = true;
         } else if (argument.substr(0, 8) == "--model=") {
             model = FindLoggerModel(argument.substr(8));
         } else if (Option(argument, "--garble-echoes", value)) {
