@@ -73,10 +73,11 @@ int RunDataFileSave(platform::DialogRequest& request) {
 // "gateway", "mac" and "dhcp" (0 or 1) in and out; "quarven" 1 offers DHCP, "editMac" 1 the MAC. Over
 // the modal window that asks (the scan), else the main window.
 int RunSetNetworkInfo(platform::DialogRequest& request) {
-    QWidget* parent = QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : MainWindow();
+    QWidget* parent =
+        QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : MainWindow();
     CSetNetworkInfoDlg dialog(request.Get("loggerId"), request.Get("firmware"), request.Get("address"),
-                              request.Get("mask"), request.Get("port"), request.Get("gateway"), request.Get("mac"),
-                              request.GetInt("dhcp") != 0, request.GetInt("quarven") != 0,
+                              request.Get("mask"), request.Get("port"), request.Get("gateway"),
+                              request.Get("mac"), request.GetInt("dhcp") != 0, request.GetInt("quarven") != 0,
                               request.GetInt("editMac") != 0, parent);
     const int result = dialog.DoModal();
     if (result == IDOK) {

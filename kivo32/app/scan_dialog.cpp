@@ -107,8 +107,9 @@ CScanDialog::~CScanDialog() {
 void CScanDialog::BuildControls() {
     list_ = new CSortListCtrl(this);
     platform::SetControlId(list_, IDC_SCAN_LIST);
-    list_->setHeaderLabels({Text(IDS_SCAN_COLUMN_ADDRESS), Text(IDS_SCAN_COLUMN_SERIAL), Text(IDS_SCAN_COLUMN_MAC),
-                            Text(IDS_SCAN_COLUMN_PORT), Text(IDS_SCAN_COLUMN_CONNECTIONS)});
+    list_->setHeaderLabels({Text(IDS_SCAN_COLUMN_ADDRESS), Text(IDS_SCAN_COLUMN_SERIAL),
+                            Text(IDS_SCAN_COLUMN_MAC), Text(IDS_SCAN_COLUMN_PORT),
+                            Text(IDS_SCAN_COLUMN_CONNECTIONS)});
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->header()->setDefaultAlignment(Qt::AlignCenter);
@@ -160,7 +161,8 @@ bool CScanDialog::OnInitDialog() {
 
 void CScanDialog::OnReceive() {
     if (const int error = socket_.OnReceive(); error != 0) {
-        status_->setText(platform::ToQString(platform::FormatLoadedText(IDS_SCAN_RECEIVE_ERROR, {std::to_string(error)})));
+        status_->setText(
+            platform::ToQString(platform::FormatLoadedText(IDS_SCAN_RECEIVE_ERROR, {std::to_string(error)})));
     }
 }
 
@@ -170,7 +172,11 @@ void CScanDialog::RefreshList() {
     }
     list_->DeleteAllItems();
     for (const DiscoveredLogger& logger : socket_.Results()) {
-        list_->AddItem({logger.address, logger.serial, logger.mac, logger.port, logger.connections});
+        const int index =
+            list_->AddItem({logger.address, logger.serial, logger.mac, logger.port, logger.connections});
+        for (int column = 0; column < kColumnCount; ++column) {
+            list_->topLevelItem(index)->setTextAlignment(column, Qt::AlignCenter);
+        }
     }
     if (list_->topLevelItemCount() > 0) {
         list_->setCurrentItem(list_->topLevelItem(0));
@@ -242,9 +248,9 @@ void CScanDialog::OnTestConnection() {
     testing_ = false;
     QApplication::restoreOverrideCursor();
     EnableRowButtons();
-    ShowMessageBoxId(OutcomeText(outcome), MB_OK | (outcome == ConnectionTestOutcome::Passed ? MB_ICONINFORMATION
-                                                                                             : MB_ICONEXCLAMATION),
-                     true);
+    ShowMessageBoxId(
+        OutcomeText(outcome),
+        MB_OK | (outcome == ConnectionTestOutcome::Passed ? MB_ICONINFORMATION : MB_ICONEXCLAMATION), true);
     list_->setFocus();
 }
 

@@ -68,7 +68,8 @@ CSetNetworkInfoDlg::CSetNetworkInfoDlg(std::string firstText, std::string second
 void CSetNetworkInfoDlg::BuildControls() {
     first_label_ = Identified(new QLabel(this), IDC_NETINFO_FIRST_TEXT, IDS_NETINFO_TIP_FIRST_TEXT);
     second_label_ = Identified(new QLabel(this), IDC_NETINFO_SECOND_TEXT, IDS_NETINFO_TIP_SECOND_TEXT);
-    dhcp_radio_ = Identified(new QRadioButton(Text(IDS_NETINFO_DHCP), this), IDC_NETINFO_DHCP, IDS_NETINFO_TIP_DHCP);
+    dhcp_radio_ =
+        Identified(new QRadioButton(Text(IDS_NETINFO_DHCP), this), IDC_NETINFO_DHCP, IDS_NETINFO_TIP_DHCP);
     fixed_radio_ =
         Identified(new QRadioButton(Text(IDS_NETINFO_FIXED), this), IDC_NETINFO_FIXED, IDS_NETINFO_TIP_FIXED);
     auto* dhcpChoice = new QButtonGroup(this);
@@ -96,13 +97,16 @@ void CSetNetworkInfoDlg::BuildControls() {
                        {IDC_NETINFO_PORT_3001, "3001", IDS_NETINFO_TIP_PORT_3001},
                        {IDC_NETINFO_PORT_OTHER, nullptr, IDS_NETINFO_TIP_PORT_OTHER}};
     for (const auto& choice : portChoices) {
-        const QString label = choice.label != nullptr ? QString::fromLatin1(choice.label) : Text(IDS_NETINFO_PORT_OTHER);
+        const QString label =
+            choice.label != nullptr ? QString::fromLatin1(choice.label) : Text(IDS_NETINFO_PORT_OTHER);
         auto* radio = Identified(new QRadioButton(label, this), choice.id, choice.tip);
         port_radios_->addButton(radio, choice.id);
         portRow->addWidget(radio);
     }
-    connect(port_radios_->button(IDC_NETINFO_PORT_80), &QRadioButton::clicked, this, [this] { SetPort("80"); });
-    connect(port_radios_->button(IDC_NETINFO_PORT_3001), &QRadioButton::clicked, this, [this] { SetPort("3001"); });
+    connect(port_radios_->button(IDC_NETINFO_PORT_80), &QRadioButton::clicked, this,
+            [this] { SetPort("80"); });
+    connect(port_radios_->button(IDC_NETINFO_PORT_3001), &QRadioButton::clicked, this,
+            [this] { SetPort("3001"); });
     auto* advice = Identified(new QPushButton(QStringLiteral("?"), this), IDC_NETINFO_PORT_ADVICE,
                               IDS_NETINFO_TIP_PORT_ADVICE);
     advice->setAutoDefault(false);

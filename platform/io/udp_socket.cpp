@@ -78,8 +78,9 @@ int UdpSocket::SendTo(const std::string& address, std::uint16_t port, std::span<
     }
 }
 
-UdpSocket::ReceiveStatus UdpSocket::ReceiveFrom(std::span<std::uint8_t> buffer, std::size_t& received, int& error,
-                                                std::string* fromAddress, std::uint16_t* fromPort) {
+UdpSocket::ReceiveStatus UdpSocket::ReceiveFrom(std::span<std::uint8_t> buffer, std::size_t& received,
+                                                int& error, std::string* fromAddress,
+                                                std::uint16_t* fromPort) {
     received = 0;
     error = 0;
     for (;;) {

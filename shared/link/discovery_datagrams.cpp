@@ -105,8 +105,8 @@ std::optional<DiscoveredLogger> ParseDiscoveryReply(std::span<const std::uint8_t
     }
     DiscoveredLogger logger;
     const std::uint8_t* mac = datagram.data() + kMac;
-    logger.mac = platform::StringPrintf("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3], mac[4],
-                                        mac[5]);
+    logger.mac = platform::StringPrintf("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3],
+                                        mac[4], mac[5]);
     const std::uint8_t* address = datagram.data() + kAddress;
     logger.address = platform::StringPrintf("%u.%u.%u.%u", address[0], address[1], address[2], address[3]);
     ReadReplyText(platform::ReadFixedText(std::span(datagram).subspan(kText)), logger);
@@ -125,7 +125,8 @@ bool IsListedDevice(const DiscoveredLogger& logger) {
     return logger.device == "ESP";
 }
 
-std::optional<DiscoveryDatagram> BuildNetworkSettings(std::uint32_t number, const NetworkSettingsRequest& request) {
+std::optional<DiscoveryDatagram> BuildNetworkSettings(std::uint32_t number,
+                                                      const NetworkSettingsRequest& request) {
     const auto mac = ParseMac(request.mac);
     const auto address = ParseDotted(request.address, false);
     const bool dhcp = address == 0u;

@@ -46,8 +46,8 @@ DiscoveryDatagram BuildDiscoveryRequest(std::uint32_t number);
 // One logger as its reply describes it; the texts as the scan list shows them.
 struct DiscoveredLogger {
     std::string serial;
-    std::string address;      // dotted decimal
-    std::string mac;          // "01:23:45:67:89:AB"
+    std::string address;  // dotted decimal
+    std::string mac;      // "01:23:45:67:89:AB"
     std::string port = "3001";
     std::string connections = "NONE";
     std::string device;
@@ -75,4 +75,5 @@ std::optional<std::uint16_t> ParseTcpPort(std::string_view text);
 
 // The settings datagram; nullopt when a field does not parse: the MAC as six hexadecimal pairs, the
 // addresses dotted, the port 1-65535. With DHCP an empty mask or gateway goes as 0.0.0.0.
-std::optional<DiscoveryDatagram> BuildNetworkSettings(std::uint32_t number, const NetworkSettingsRequest& request);
+std::optional<DiscoveryDatagram> BuildNetworkSettings(std::uint32_t number,
+                                                      const NetworkSettingsRequest& request);

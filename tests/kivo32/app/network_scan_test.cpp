@@ -136,8 +136,12 @@ TEST_F(NetworkScanTest, ConnectionTestShowsItsOutcome) {
 TEST_F(NetworkScanTest, SettingsChangeSendsTheDatagramAndPausesWithTheButtonsDisabled) {
     CScanDialog dialog(nullptr, StartLogger({.tcpPort = 3001}));
     broker_.AnswerRequest("CSetNetworkInfoDlg", IDOK,
-                          {{"address", "10.0.0.9"}, {"mask", "255.255.255.0"}, {"gateway", "10.0.0.1"},
-                           {"port", "3005"}, {"mac", "00:1E:C0:12:34:56"}, {"dhcp", "0"}});
+                          {{"address", "10.0.0.9"},
+                           {"mask", "255.255.255.0"},
+                           {"gateway", "10.0.0.1"},
+                           {"port", "3005"},
+                           {"mac", "00:1E:C0:12:34:56"},
+                           {"dhcp", "0"}});
     testsupport::OnNextModal([this](QWidget* window) {
         ASSERT_TRUE(ListShows(window, 1));
         Click(window, IDC_SCAN_SETTINGS);
@@ -154,7 +158,8 @@ TEST_F(NetworkScanTest, SettingsChangeSendsTheDatagramAndPausesWithTheButtonsDis
         clock_.Advance(1);
         EXPECT_TRUE(status->text().isEmpty());
         ASSERT_TRUE(ListShows(window, 1));
-        EXPECT_EQ(platform::FindControlAs<CSortListCtrl>(window, IDC_SCAN_LIST)->topLevelItem(0)->text(3), "3005");
+        EXPECT_EQ(platform::FindControlAs<CSortListCtrl>(window, IDC_SCAN_LIST)->topLevelItem(0)->text(3),
+                  "3005");
         EXPECT_TRUE(Enabled(window, IDOK));
         EXPECT_TRUE(Enabled(window, IDC_SCAN_SETTINGS));
         Click(window, IDCANCEL);
@@ -196,7 +201,8 @@ TEST_F(NetworkScanTest, SettingsThatDoNotParseAreNotSent) {
 void OnScanDialog(std::function<void(QWidget*)> action) {
     auto* poll = new QTimer(QApplication::instance());
     QObject::connect(poll, &QTimer::timeout, [poll, action = std::move(action)] {
-        if (auto* scan = qobject_cast<CScanDialog*>(QApplication::activeModalWidget()); scan && scan->isVisible()) {
+        if (auto* scan = qobject_cast<CScanDialog*>(QApplication::activeModalWidget());
+            scan && scan->isVisible()) {
             poll->stop();
             poll->deleteLater();
             action(scan);

@@ -25,8 +25,12 @@ namespace {
 class SetNetworkInfoDlgTest : public testsupport::QtTest {
 protected:
     static QLineEdit* Edit(QWidget* window, int id) { return platform::FindControlAs<QLineEdit>(window, id); }
-    static QRadioButton* Radio(QWidget* window, int id) { return platform::FindControlAs<QRadioButton>(window, id); }
-    static void Click(QWidget* window, int id) { platform::FindControlAs<QAbstractButton>(window, id)->click(); }
+    static QRadioButton* Radio(QWidget* window, int id) {
+        return platform::FindControlAs<QRadioButton>(window, id);
+    }
+    static void Click(QWidget* window, int id) {
+        platform::FindControlAs<QAbstractButton>(window, id)->click();
+    }
     // As the user's typing changes the text.
     static void Type(QLineEdit* edit, const QString& text) {
         edit->setText(text);
@@ -35,9 +39,13 @@ protected:
 };
 
 TEST_F(SetNetworkInfoDlgTest, PortRadioFollowsTheNumberOfThePortText) {
-    for (const auto& [text, radio] : std::vector<std::pair<std::string, int>>{
-             {"80", IDC_NETINFO_PORT_80}, {"080", IDC_NETINFO_PORT_80}, {"3001", IDC_NETINFO_PORT_3001},
-             {"3002", IDC_NETINFO_PORT_OTHER}, {"", IDC_NETINFO_PORT_OTHER}, {"8080", IDC_NETINFO_PORT_OTHER}}) {
+    for (const auto& [text, radio] :
+         std::vector<std::pair<std::string, int>>{{"80", IDC_NETINFO_PORT_80},
+                                                  {"080", IDC_NETINFO_PORT_80},
+                                                  {"3001", IDC_NETINFO_PORT_3001},
+                                                  {"3002", IDC_NETINFO_PORT_OTHER},
+                                                  {"", IDC_NETINFO_PORT_OTHER},
+                                                  {"8080", IDC_NETINFO_PORT_OTHER}}) {
         EXPECT_EQ(CSetNetworkInfoDlg::PortRadioFor(text), radio) << text;
     }
 }
@@ -47,8 +55,9 @@ TEST_F(SetNetworkInfoDlgTest, WhatTheDialogOffersDependsOnTheLogger) {
         bool dhcp, dhcpCapable, macEditable;
         bool radiosShown, addressEnabled, macShown;
     };
-    for (const Case& c : {Case{true, true, false, true, false, false}, Case{false, true, true, true, true, true},
-                          Case{true, false, false, false, true, false}}) {
+    for (const Case& c :
+         {Case{true, true, false, true, false, false}, Case{false, true, true, true, true, true},
+          Case{true, false, false, false, true, false}}) {
         CSetNetworkInfoDlg dialog("Logger 7", "NX4.212", "10.0.0.7", "255.255.255.0", "3001", "10.0.0.1",
                                   "00:1E:C0:12:34:56", c.dhcp, c.dhcpCapable, c.macEditable);
         testsupport::OnNextModal([&c](QWidget* window) {
@@ -103,8 +112,8 @@ TEST_F(SetNetworkInfoDlgTest, OkChecksAFixedAddressFieldByField) {
     for (const Case& c : cases) {
         testsupport::ScriptedUiBroker broker;
         broker.AnswerMessageBox(IDOK);
-        CSetNetworkInfoDlg dialog("", "", "10.0.0.7", "255.255.255.0", "3001", "10.0.0.1", "00:1E:C0:12:34:56", false,
-                                  true, true);
+        CSetNetworkInfoDlg dialog("", "", "10.0.0.7", "255.255.255.0", "3001", "10.0.0.1",
+                                  "00:1E:C0:12:34:56", false, true, true);
         testsupport::OnNextModal([&c](QWidget* window) {
             const QString good = Edit(window, c.field)->text();
             Edit(window, c.field)->setText(c.text);

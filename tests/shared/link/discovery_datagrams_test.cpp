@@ -43,7 +43,8 @@ TEST(DiscoveryDatagramsTest, ReplyFieldsAndDefaults) {
         std::string_view text;
         DiscoveredLogger expected;
     };
-    const auto logger = [](std::string serial, std::string port, std::string connections, std::string device) {
+    const auto logger = [](std::string serial, std::string port, std::string connections,
+                           std::string device) {
         return DiscoveredLogger{serial, "192.168.1.42", "00:1E:C0:AB:0C:FF", port, connections, device};
     };
     const Case cases[] = {
@@ -59,7 +60,8 @@ TEST(DiscoveryDatagramsTest, ReplyFieldsAndDefaults) {
         {"dev:WIFLY;sn:1", logger("1", "3001", "NONE", "WIFLY")},
     };
     for (const Case& c : cases) {
-        const auto parsed = ParseDiscoveryReply(Datagram({{4, {1}}, {6, mac}, {12, address}, {36, Text(c.text)}}));
+        const auto parsed =
+            ParseDiscoveryReply(Datagram({{4, {1}}, {6, mac}, {12, address}, {36, Text(c.text)}}));
         ASSERT_TRUE(parsed) << c.text;
         EXPECT_EQ(*parsed, c.expected) << c.text;
     }
@@ -91,8 +93,8 @@ TEST(DiscoveryDatagramsTest, RequestsAndShortDatagramsAreNoLoggers) {
 }
 
 TEST(DiscoveryDatagramsTest, OnlyEspDevicesAreListed) {
-    for (const auto& [device, listed] : std::map<std::string, bool>{{"ESP", true}, {"esp", false}, {"ESP2", false},
-                                                                     {"", false}}) {
+    for (const auto& [device, listed] :
+         std::map<std::string, bool>{{"ESP", true}, {"esp", false}, {"ESP2", false}, {"", false}}) {
         DiscoveredLogger logger;
         logger.device = device;
         EXPECT_EQ(IsListedDevice(logger), listed) << device;
@@ -100,9 +102,17 @@ TEST(DiscoveryDatagramsTest, OnlyEspDevicesAreListed) {
 }
 
 TEST(DiscoveryDatagramsTest, TcpPortTexts) {
-    for (const auto& [text, port] : std::vector<std::pair<std::string, std::optional<std::uint16_t>>>{
-             {"1", 1}, {"3001", 3001}, {" 80 ", 80}, {"65535", 65535}, {"0", std::nullopt}, {"65536", std::nullopt},
-             {"-1", std::nullopt}, {"30a", std::nullopt}, {"", std::nullopt}, {"99999999999", std::nullopt}}) {
+    for (const auto& [text, port] :
+         std::vector<std::pair<std::string, std::optional<std::uint16_t>>>{{"1", 1},
+                                                                           {"3001", 3001},
+                                                                           {" 80 ", 80},
+                                                                           {"65535", 65535},
+                                                                           {"0", std::nullopt},
+                                                                           {"65536", std::nullopt},
+                                                                           {"-1", std::nullopt},
+                                                                           {"30a", std::nullopt},
+                                                                           {"", std::nullopt},
+                                                                           {"99999999999", std::nullopt}}) {
         EXPECT_EQ(ParseTcpPort(text), port) << text;
     }
 }
@@ -152,7 +162,10 @@ TEST(DiscoveryDatagramsTest, SettingsWithAFieldThatDoesNotParseAreNotBuilt) {
         {"port above 65535", with([](auto& r) { r.port = "65536"; })},
         {"port not a number", with([](auto& r) { r.port = "30a1"; })},
         {"empty port", with([](auto& r) { r.port = ""; })},
-        {"DHCP with a mask not dotted", with([](auto& r) { r.address = "0.0.0.0"; r.mask = "x"; })},
+        {"DHCP with a mask not dotted", with([](auto& r) {
+             r.address = "0.0.0.0";
+             r.mask = "x";
+         })},
     };
     for (const Case& c : cases) {
         EXPECT_FALSE(BuildNetworkSettings(0, c.request)) << c.why;

@@ -84,7 +84,8 @@ TEST_F(DiscoveryScanTest, ScanListsTheLoggerAndEachScanStartsAfresh) {
     ASSERT_TRUE(ReceiveRows(scan, 1));
     EXPECT_TRUE(scan.TakeNewResults());
     EXPECT_FALSE(scan.TakeNewResults());
-    EXPECT_EQ(scan.Results()[0], (DiscoveredLogger{"20571", "127.0.0.1", "00:1E:C0:12:34:56", "3002", "1", "ESP"}));
+    EXPECT_EQ(scan.Results()[0],
+              (DiscoveredLogger{"20571", "127.0.0.1", "00:1E:C0:12:34:56", "3002", "1", "ESP"}));
 
     // A second request before the next scan adds the logger's second reply.
     ASSERT_TRUE(scan.SendDiscovery(false));
@@ -131,7 +132,8 @@ TEST_F(DiscoveryScanTest, LoggerTakesTheSettingsDatagramAndRefusedOnesAreNotSent
     EXPECT_FALSE(scan.SendNetworkSettings({"00:1E:C0:12:34:56", "0.0.0.0", "", "", "70000"}));
     // Another logger's MAC is not taken; the own one is.
     ASSERT_TRUE(scan.SendNetworkSettings({"00:1E:C0:12:34:57", "0.0.0.0", "", "", "4000"}));
-    ASSERT_TRUE(scan.SendNetworkSettings({"00:1e:c0:12:34:56", "10.1.2.3", "255.255.0.0", "10.1.0.1", "3005"}));
+    ASSERT_TRUE(
+        scan.SendNetworkSettings({"00:1e:c0:12:34:56", "10.1.2.3", "255.255.0.0", "10.1.0.1", "3005"}));
     ASSERT_TRUE(testsupport::Eventually([&] { return !logger.SettingsReceived().empty(); }));
     ASSERT_EQ(logger.SettingsReceived().size(), 1u);
     const DiscoveryResponder::NewSettings settings = logger.SettingsReceived()[0];
@@ -224,9 +226,9 @@ TEST(ConnectionTestReplyTest, AnswerAfterTheEcho) {
         std::string answer;
     };
     const Case cases[] = {
-        {"I!F\r\nOK\r\n>", "OK"}, {"OK\r\n", "OK"},        {"  I!F  OK", "OK"},  {"I!FOK\r", "OK"},
-        {"I!F\r\nERROR\r\n>", "ERROR"}, {"OK then\rOK", "OK then"}, {"I!F", ""}, {"", ""},
-        {"\r\nI!F\r\n\r\nOK", "OK"}, {"I!FI!F\rOK", "I!F"},
+        {"I!F\r\nOK\r\n>", "OK"},       {"OK\r\n", "OK"},           {"  I!F  OK", "OK"}, {"I!FOK\r", "OK"},
+        {"I!F\r\nERROR\r\n>", "ERROR"}, {"OK then\rOK", "OK then"}, {"I!F", ""},         {"", ""},
+        {"\r\nI!F\r\n\r\nOK", "OK"},    {"I!FI!F\rOK", "I!F"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CTestSocket::ReplyAnswer(c.reply), c.answer) << c.reply;

@@ -139,7 +139,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "kivo-loggersim: cannot listen on 127.0.0.1:%d\n", settings.tcpPort);
         } else {
             std::printf("new settings %s mask %s gateway %s: listening on 127.0.0.1:%d\n",
-                        settings.address.c_str(), settings.mask.c_str(), settings.gateway.c_str(), settings.tcpPort);
+                        settings.address.c_str(), settings.mask.c_str(), settings.gateway.c_str(),
+                        settings.tcpPort);
         }
         std::fflush(stdout);
     });
