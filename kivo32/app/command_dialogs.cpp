@@ -1,10 +1,14 @@
-// The windows that answer the dialog requests of the application's commands.
+// The windows that answer the dialog requests of the application's commands and the session's network
+// settings.
 #include "kivo32/app/command_dialogs.h"
 
+#include <QApplication>
 #include <sstream>
 
 #include "kivo32/app/connection_type_selection_dlg.h"
 #include "kivo32/app/network_address_dlg.h"
+#include "kivo32/app/set_network_info_dlg.h"
+#include "kivo32/session/network_dialog_values.h"
 #include "kivo32/views/data_file_save_dlg.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
@@ -65,10 +69,28 @@ int RunDataFileSave(platform::DialogRequest& request) {
     return result;
 }
 
+// "loggerId" and "firmware" the two texts that describe the logger; "address", "mask", "port",
+// "gateway", "mac" and "dhcp" (0 or 1) in and out; "quarven" 1 offers DHCP, "editMac" 1 the MAC. Over
+// the modal window that asks (the scan), else the main window.
+int RunSetNetworkInfo(platform::DialogRequest& request) {
+    QWidget* parent =
+        QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : MainWindow();
+    CSetNetworkInfoDlg dialog(request.Get("loggerId"), request.Get("firmware"), request.Get("address"),
+                              request.Get("mask"), request.Get("port"), request.Get("gateway"),
+                              request.Get("mac"), request.GetInt("dhcp") != 0, request.GetInt("quarven") != 0,
+                              request.GetInt("editMac") != 0, parent);
+    const int result = dialog.DoModal();
+    if (result == IDOK) {
+        PutNetworkValues(dialog, request);
+    }
+    return result;
+}
+
 }  // namespace
 
 void RegisterCommandDialogs() {
     platform::RegisterDialogRunner("CConnectionTypeSelectionDlg", RunConnectionTypeSelection);
     platform::RegisterDialogRunner("CNetworkAddressDlg", RunNetworkAddress);
     platform::RegisterDialogRunner("CDataFileSaveDlg", RunDataFileSave);
+    platform::RegisterDialogRunner("CSetNetworkInfoDlg", RunSetNetworkInfo);
 }

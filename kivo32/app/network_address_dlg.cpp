@@ -1,11 +1,15 @@
-// CNetworkAddressDlg: the address and TCP port of a network logger.
+// CNetworkAddressDlg: the address and TCP port of a network logger, typed, chosen from the recent ones or
+// found by a scan.
 #include "kivo32/app/network_address_dlg.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QPushButton>
 
 #include "kivo32/app/app_ids.h"
+#include "kivo32/app/scan_dialog.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
@@ -13,10 +17,12 @@
 #include "shared/controls/dialog_buttons.h"
 
 CNetworkAddressDlg::CNetworkAddressDlg(std::string addressText, std::string portText,
-                                       const std::vector<std::string>& recent, QWidget* parent)
+                                       const std::vector<std::string>& recent, QWidget* parent,
+                                       DiscoveryEndpoints scanEndpoints)
     : platform::Dialog(parent),
       address(std::move(addressText)),
       port(std::move(portText)),
+      scan_endpoints_(std::move(scanEndpoints)),
       address_box_(new QComboBox(this)),
       port_edit_(new QLineEdit(this)) {
     setWindowTitle(platform::ToQString(LoadText(IDS_NETWORK_ADDRESS_TITLE)));
@@ -33,6 +39,11 @@ CNetworkAddressDlg::CNetworkAddressDlg(std::string addressText, std::string port
     auto* layout = new QFormLayout(this);
     layout->addRow(platform::ToQString(LoadText(IDS_NETWORK_ADDRESS_LABEL)), address_box_);
     layout->addRow(platform::ToQString(LoadText(IDS_NETWORK_PORT_LABEL)), port_edit_);
+    auto* scan = new QPushButton(platform::ToQString(LoadText(IDS_NETWORK_SCAN)), this);
+    platform::SetControlId(scan, IDC_NETWORK_SCAN);
+    scan->setAutoDefault(false);
+    connect(scan, &QPushButton::clicked, this, &CNetworkAddressDlg::OnScan);
+    layout->addRow(scan);
     layout->addRow(static_cast<QWidget*>(MakeOkCancelButtons(this)));
 
     // Leaving the box splits what was typed; a list entry is split once the box has taken its text.
@@ -74,6 +85,18 @@ void CNetworkAddressDlg::DoDataExchange(platform::DataExchange& exchange) {
     } else if (port.empty()) {
         exchange.PrepareControl(port_edit_);
         exchange.Fail(IDP_NO_NETWORK_PORT);
+    } else if (!ParseTcpPort(port)) {
+        exchange.PrepareControl(port_edit_);
+        exchange.Fail(IDP_BAD_NETWORK_PORT);
+    }
+}
+
+void CNetworkAddressDlg::OnScan() {
+    CScanDialog scan(this, scan_endpoints_);
+    std::string chosenAddress, serial, mac, chosenPort, connections;
+    if (scan.DoModal() == IDOK && scan.GetSelection(chosenAddress, serial, mac, chosenPort, connections)) {
+        address_box_->setEditText(platform::ToQString(chosenAddress));
+        port_edit_->setText(platform::ToQString(chosenPort));
     }
 }
 

@@ -1,5 +1,6 @@
 // CNetworkAddressDlg: the address and TCP port of a network logger, with the recent addresses to choose
-// from; "address:port" typed or chosen in the address box is split into the two.
+// from and a scan of the network; "address:port" typed or chosen in the address box is split into the
+// two.
 #pragma once
 
 #include <QComboBox>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "platform/ui/dialog.h"
+#include "shared/link/discovery_udp_socket.h"
 
 class CNetworkAddressDlg : public platform::Dialog {
     Q_OBJECT
@@ -17,9 +19,10 @@ public:
     static constexpr int kPortMax = 5;
     static constexpr std::size_t kRecentShown = 10;
 
-    // `recent` holds "address" or "address:port" texts, the most recent first.
+    // `recent` holds "address" or "address:port" texts, the most recent first; the scan uses
+    // `scanEndpoints`.
     CNetworkAddressDlg(std::string address, std::string port, const std::vector<std::string>& recent,
-                       QWidget* parent = nullptr);
+                       QWidget* parent = nullptr, DiscoveryEndpoints scanEndpoints = {});
 
     // When `address` holds a colon, the text after the first one becomes the port and the text before it
     // the address; true when it did. Texts without a colon are left as they are.
@@ -36,7 +39,10 @@ protected:
 private:
     // The address box's text split into the two boxes.
     void SplitShownAddress();
+    // Scans the network; the logger chosen there fills both boxes.
+    void OnScan();
 
+    DiscoveryEndpoints scan_endpoints_;
     QComboBox* address_box_;
     QLineEdit* port_edit_;
 };

@@ -217,6 +217,9 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     if (word == "I?" && rest.empty()) {
         return HexReply(IdentificationRecord(s), faults);
     }
+    if (word == "I!F" && rest.empty()) {
+        return s.connectionTestReply;
+    }
     if (word == "I?I" && quarven) {
         return s.interfaceReply;
     }

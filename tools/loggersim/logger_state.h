@@ -71,6 +71,8 @@ struct LoggerState {
     int configurationWord = -1;
     std::string interfaceReply = "ETH";
     std::string versionReply = "OK";
+    // The network module's answer to the connection test "I!F".
+    std::string connectionTestReply = "OK";
     int demandWindow = 15;
     std::string timedValues;
     std::string extraValues;

@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <memory>
 #include <string_view>
 
+#include "tools/loggersim/discovery_responder.h"
 #include "tools/loggersim/logger_simulator.h"
 
 namespace {
@@ -16,6 +18,31 @@ volatile sig_atomic_t g_stop = 0;
 
 void OnSignal(int) {
     g_stop = 1;
+}
+
+// The logger's network module on UDP 127.0.0.1:`port`; new settings move `simulator` to their TCP port.
+// Null when it cannot listen.
+std::unique_ptr<DiscoveryResponder> StartResponder(LoggerSimulator& simulator, DiscoveryResponder::Identity identity,
+                                                   long port) {
+    auto responder = std::make_unique<DiscoveryResponder>(
+        std::move(identity), [&simulator](const DiscoveryResponder::NewSettings& settings) {
+            simulator.Stop();
+            if (simulator.StartTcp(settings.tcpPort) == 0) {
+                std::fprintf(stderr, "kivo-loggersim: cannot listen on 127.0.0.1:%d\n", settings.tcpPort);
+            } else {
+                std::printf("new settings %s mask %s gateway %s: listening on 127.0.0.1:%d\n",
+                            settings.address.c_str(), settings.mask.c_str(), settings.gateway.c_str(),
+                            settings.tcpPort);
+            }
+            std::fflush(stdout);
+        });
+    if (responder->Start(static_cast<int>(port)) == 0) {
+        std::fprintf(stderr, "kivo-loggersim: cannot answer the network scan on UDP 127.0.0.1:%ld: %s\n", port,
+                     std::strerror(errno));
+        return nullptr;
+    }
+    std::printf("answering the network scan on UDP 127.0.0.1:%ld\n", port);
+    return responder;
 }
 
 void PrintUsage() {
@@ -44,6 +71,12 @@ void PrintUsage() {
         "  --refused-dumps=N   answer the next N hex dumps with \"Hex dump not valid\"\n"
         "  --bad-checksums=N   give the next N hex dumps a checksum field that is not hex\n"
         "  --short-real-time=N cut the next N real-time replies to half\n");
+    std::printf(
+        "network scan (with --tcp):\n"
+        "  --discovery=PORT    answer the scan on UDP 127.0.0.1:PORT; new settings sent to it move\n"
+        "                      the logger to their TCP port\n"
+        "  --device=KIND       the device kind the answers give (default ESP, the one listed)\n"
+        "  --without=KEY       leave KEY (port or con) out of the answers\n");
 }
 
 // The number after "<name>=" in `argument`, when the argument is that option.
@@ -63,6 +96,9 @@ bool Option(std::string_view argument, std::string_view name, long& value) {
 int main(int argc, char** argv) {
     const LoggerModel* model = FindLoggerModel("standard");
     SimulatorFaults faults;
+    long discoveryPort = 0;
+    DiscoveryResponder::Identity identity;
+    std::unique_ptr<DiscoveryResponder> responder;
     bool tcp = false;
     long port = LoggerSimulator::kDefaultTcpPort;
     for (int i = 1; i < argc; ++i) {
@@ -102,6 +138,14 @@ int main(int argc, char** argv) {
             faults.badChecksumFields = static_cast<int>(value);
         } else if (Option(argument, "--short-real-time", value)) {
             faults.shortRealTime = static_cast<int>(value);
+        } else if (Option(argument, "--discovery", value)) {
+            discoveryPort = value;
+        } else if (argument.substr(0, 9) == "--device=") {
+            identity.device = argument.substr(9);
+        } else if (argument == "--without=port") {
+            identity.withoutPort = true;
+        } else if (argument == "--without=con") {
+            identity.withoutConnections = true;
         } else {
             PrintUsage();
             return argument == "--help" ? 0 : 2;
@@ -112,8 +156,12 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (port < 1 || port > 65535) {
+    if (port < 1 || port > 65535 || discoveryPort > 65535) {
         std::fprintf(stderr, "kivo-loggersim: bad port\n");
+        return 2;
+    }
+    if (discoveryPort > 0 && !tcp) {
+        std::fprintf(stderr, "kivo-loggersim: --discovery goes with --tcp\n");
         return 2;
     }
     LoggerSimulator simulator(*model, faults);
@@ -124,6 +172,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         std::printf("%s listening on 127.0.0.1:%ld\n", model->name.c_str(), port);
+        identity.tcpPort = static_cast<int>(port);
+        if (discoveryPort > 0) {
+            responder = StartResponder(simulator, identity, discoveryPort);
+            if (!responder) {
+                return 1;
+            }
+        }
     } else {
         const std::string path = simulator.StartPty();
         if (path.empty()) {
@@ -140,6 +195,8 @@ int main(int argc, char** argv) {
     while (!g_stop) {
         ::pause();
     }
+    // First: its new settings restart the simulator.
+    responder.reset();
     simulator.Stop();
     return 0;
 }
