@@ -7,6 +7,7 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/controls/splash_wnd.h"
+#include "kivo32/controls/static_web_link.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
@@ -28,8 +29,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : platform::Dialog(parent) {
     AddLabel(layout, LoadText(IDS_ABOUT_NOTICE), this);
     AddLabel(layout, LoadText(IDS_ABOUT_RELEASE_DATE), this);
     platform::SetControlId(AddLabel(layout, std::string(" (") + kVersion + ")", this), IDC_ABOUT_VERSION);
-    // A plain label until the web link control exists.
-    platform::SetControlId(AddLabel(layout, kMakerWebAddress, this), IDC_ABOUT_WEB_LINK);
+    auto* webLink = new CStaticWebLink(kMakerWebAddress, this);
+    webLink->setText(platform::ToQString(kMakerWebAddress));
+    platform::SetControlId(webLink, IDC_ABOUT_WEB_LINK);
+    layout->addWidget(webLink);
     layout->addWidget(MakeOkCancelButtons(this, false));
 }
 

@@ -82,6 +82,9 @@ inline constexpr unsigned IDS_CHECK_NUMBER = 59783;
 inline constexpr unsigned IDS_CHECK_DURATION = 59641;
 inline constexpr unsigned IDS_CHECK_COUNT = 9321;
 
+// CToggleButton: sent to its dialog after each toggle by the user (wParam the control id, lParam 0).
+inline constexpr unsigned WM_TOGGLE_BUTTON_TOGGLED = WM_APP + 0xD4;
+
 // CPictureDlg: its picture control and Print button; the titles of its pictures.
 inline constexpr int IDC_PICTURE = 1787;
 inline constexpr int IDC_PICTURE_PRINT = 1789;

@@ -1,6 +1,8 @@
-// Opening files, folders and web pages with the desktop's default application; replaceable in tests.
+// Opening files, folders and web pages with the desktop's default application, and the warning beep;
+// replaceable in tests.
 #include "platform/ui/desktop_services.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
 #include <atomic>
@@ -23,6 +25,10 @@ public:
 std::atomic<DesktopServices*> g_installed{nullptr};
 
 }  // namespace
+
+void DesktopServices::Beep() {
+    QApplication::beep();
+}
 
 DesktopServices& CurrentDesktopServices() {
     static QtDesktopServices desktop;

@@ -1,4 +1,5 @@
-// Opening files, folders and web pages with the desktop's default application; replaceable in tests.
+// Opening files, folders and web pages with the desktop's default application, and the warning beep;
+// replaceable in tests.
 #pragma once
 
 #include <filesystem>
@@ -12,6 +13,8 @@ public:
     // True when the desktop took the file (a text report, the PDF help) or the folder.
     virtual bool OpenPath(const std::filesystem::path& path) = 0;
     virtual bool OpenUrl(const std::string& url) = 0;
+    // The short warning sound of an action that could not be done.
+    virtual void Beep();
 };
 
 // The services installed last, else the desktop's own (QDesktopServices).

@@ -1,4 +1,5 @@
-// Desktop services for tests: record what would have been opened, start nothing. Installed while they exist.
+// Desktop services for tests: record what would have been opened and count the beeps, start nothing and
+// stay silent. Installed while they exist.
 #pragma once
 
 #include <filesystem>
@@ -28,10 +29,14 @@ public:
         return answer_;
     }
 
+    void Beep() override { ++beeps_; }
+
     const std::vector<std::string>& Opened() const { return opened_; }
+    int Beeps() const { return beeps_; }
 
 private:
     bool answer_ = true;
+    int beeps_ = 0;
     std::vector<std::string> opened_;
 };
 
