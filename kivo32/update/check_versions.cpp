@@ -21,8 +21,6 @@
 
 namespace {
 
-// The program's own version.
-constexpr const char* kThisVersion = "v1.346";
 constexpr const char* kModuleModel = "WiFly";
 constexpr const char* kLoggerLabel = "Quarven RS / KX";
 // Modules below this fetch their firmware over FTP; from it on they take it over XMODEM.
@@ -50,7 +48,6 @@ struct Findings {
     int devStatus = CVersionCheck::kNotChecked;
     std::string devMessage;
     std::string localFile;
-    std::string loggerModel;
     std::string firmware;
     bool linkedThroughWiFi = false;
     std::string loggerLatestModel;
@@ -62,9 +59,10 @@ struct Findings {
     bool noModuleVersionShown = false;
 };
 
-class Run {
+// One run of the check with its arguments.
+class VersionCheckRun {
 public:
-    Run(CVersionCheck& check, CVersionCheckHost& host, bool force, bool show)
+    VersionCheckRun(CVersionCheck& check, CVersionCheckHost& host, bool force, bool show)
         : check_(check), host_(host), force_(force), show_(show) {}
 
     void CheckApp(Findings& found) const;
@@ -91,7 +89,7 @@ private:
     const bool show_;
 };
 
-void Run::CheckApp(Findings& found) const {
+void VersionCheckRun::CheckApp(Findings& found) const {
     found.appStatus = check_.CheckAppVersion(force_, found.thisVersion, found.appMessage);
     VCTrace(std::string("VC: CheckVersions(): nAppStatus=") +
             NewOrUpToDate(found.appStatus == CVersionCheck::kAppNewer));
@@ -101,14 +99,14 @@ void Run::CheckApp(Findings& found) const {
     }
 }
 
-bool Run::CheckDevices(CVersionCheckLogger& logger, Findings& found) const {
+bool VersionCheckRun::CheckDevices(CVersionCheckLogger& logger, Findings& found) const {
     const CVersionCheckLogger::Identity identity = logger.ReadIdentity();
-    found.loggerModel = GetLoggerTypeName(identity.typeCode);
+    const std::string loggerModel = GetLoggerTypeName(identity.typeCode);
     found.linkedThroughWiFi = identity.linkedThroughWiFi;
     const std::string firmware = host_.FirmwareOverride();
     found.firmware = CVersionCheck::FromFirstDigit(firmware.empty() ? identity.firmwareText : firmware);
     found.devStatus =
-        check_.CheckDeviceVersion(force_, found.loggerModel, found.firmware, found.devMessage, found.localFile);
+        check_.CheckDeviceVersion(force_, loggerModel, found.firmware, found.devMessage, found.localFile);
     found.loggerLatestModel = check_.GetDeviceLatestModel();
     found.loggerLatestVer = check_.GetDeviceLatestVer();
     host_.SetLatestLogger(found.loggerLatestModel, found.loggerLatestVer);
@@ -129,7 +127,7 @@ bool Run::CheckDevices(CVersionCheckLogger& logger, Findings& found) const {
     return true;
 }
 
-void Run::CheckModule(CVersionCheckLogger& logger, Findings& found) const {
+void VersionCheckRun::CheckModule(CVersionCheckLogger& logger, Findings& found) const {
     const std::optional<std::string> read = logger.ReadModuleFirmware();
     if (!read) {
         return;
@@ -152,7 +150,7 @@ void Run::CheckModule(CVersionCheckLogger& logger, Findings& found) const {
     VCTrace(std::string("VC: CheckVersions(): WiFly nDevStatus=") + NewOrUpToDate(found.moduleNew));
 }
 
-bool Run::StartModuleUpdate(const Findings& found) const {
+bool VersionCheckRun::StartModuleUpdate(const Findings& found) const {
     if (found.devStatus != CVersionCheck::kDeviceNewer || found.moduleLatestModel != kModuleModel) {
         return false;
     }
@@ -175,24 +173,27 @@ bool Run::StartModuleUpdate(const Findings& found) const {
     return true;
 }
 
-void Run::StartFirmwareUpdate(const std::string& path) const {
+void VersionCheckRun::StartFirmwareUpdate(const std::string& path) const {
     host_.SetFirmwareFile(path);
     PostFirmwareUpdate();
 }
 
-void Run::PostFirmwareUpdate() const {
+void VersionCheckRun::PostFirmwareUpdate() const {
     if (platform::MessageTarget* mainWindow = host_.MainWindow()) {
         mainWindow->PostMessage(platform::Message(WM_COMMAND, ID_VC_FIRMWARE_UPDATE));
     }
 }
 
-void Run::ShowResult(const Findings& found, bool checkApp) const {
+void VersionCheckRun::ShowResult(const Findings& found, bool checkApp) const {
     if ((checkApp && found.appStatus == CVersionCheck::kAppNewer) ||
         found.devStatus == CVersionCheck::kDeviceNewer) {
         RunUpdateDialog(found, checkApp);
         return;
     }
-    if (!show_ || found.devStatus == CVersionCheck::kLocalFileDeclined || found.noModuleVersionShown) {
+    // A page that could not be read found nothing: "up to date" would be a guess.
+    const bool nothingKnown = checkApp && found.appStatus == CVersionCheck::kNotChecked;
+    if (!show_ || nothingKnown || found.devStatus == CVersionCheck::kLocalFileDeclined ||
+        found.noModuleVersionShown) {
         return;
     }
     const std::string latest = LoadText(IDS_VC_LATEST) + ": ";
@@ -209,7 +210,7 @@ void Run::ShowResult(const Findings& found, bool checkApp) const {
     host_.SetCheckWiFly(false);
 }
 
-void Run::RunUpdateDialog(const Findings& found, bool checkApp) const {
+void VersionCheckRun::RunUpdateDialog(const Findings& found, bool checkApp) const {
     const bool appFile = !check_.GetFileUrl().empty();
     const std::string appAddress = appFile ? check_.GetFileUrl() : check_.GetDownloadsUrl();
     const bool deviceFile = !check_.GetDeviceFileUrl().empty();
@@ -217,17 +218,6 @@ void Run::RunUpdateDialog(const Findings& found, bool checkApp) const {
     const std::string latestDevice = CVersionCheck::FromFirstDigit(check_.GetDeviceLatestVer());
     const std::string deviceLabel = found.firmware.empty() ? "" : found.moduleNew ? kModuleModel : kLoggerLabel;
     const bool deviceNewer = found.devStatus == CVersionCheck::kDeviceNewer;
-
-    // Newer logger firmware that the firmware folder holds already: the update can run from that file.
-    if (deviceNewer && deviceLabel == kLoggerLabel) {
-        std::int64_t localVersion = 0;
-        const std::filesystem::path local = check_.FindLatestFile(found.loggerModel, localVersion);
-        if (!local.empty() && localVersion == CVersionCheck::VersionThousandths(latestDevice) &&
-            ShowMessageBoxId(IDS_VC_USE_LOCAL_FILE, MB_YESNO | MB_ICONQUESTION, true) == IDYES) {
-            StartFirmwareUpdate(platform::PathToWindows1252(local));
-            return;
-        }
-    }
 
     platform::DialogRequest request{kUpdateCheckRequest, {}};
     request.SetInt("appNewer", checkApp && found.appStatus == CVersionCheck::kAppNewer);
@@ -278,7 +268,7 @@ void Run::RunUpdateDialog(const Findings& found, bool checkApp) const {
     }
 }
 
-std::string Run::Download(const std::filesystem::path& folder, const std::string& name, const std::string& address,
+std::string VersionCheckRun::Download(const std::filesystem::path& folder, const std::string& name, const std::string& address,
                           const std::string& size, int fileType) const {
     // A name from the page stays a file of its folder.
     const std::optional<std::filesystem::path> target =
@@ -318,9 +308,9 @@ bool CheckVersions(CVersionCheck& check, CVersionCheckHost& host, bool forceChec
         checkApp = false;
     }
     check.SetForce(forceCheck);
-    const Run run(check, host, forceCheck, showMessages);
+    const VersionCheckRun run(check, host, forceCheck, showMessages);
     Findings found;
-    found.thisVersion = host.ThisVersion().empty() ? kThisVersion : host.ThisVersion();
+    found.thisVersion = host.ThisVersion();
     if (checkApp) {
         run.CheckApp(found);
     }

@@ -40,9 +40,7 @@ inline constexpr unsigned IDS_VC_DEVICE_ROW = 20890;
 inline constexpr unsigned ID_VC_FIRMWARE_UPDATE = 32944;
 inline constexpr unsigned WM_VC_MODULE_UPDATE = WM_APP + 0x152;
 
-// The named dialogs the check asks for, and the answers of the result dialog besides OK and Cancel.
-inline constexpr const char* kUpdateCheckRequest = "CUpdateCheckDlg";
-inline constexpr const char* kGetWebFileRequest = "CGetWebFileDlg";
+// The answers of the result dialog besides OK and Cancel.
 inline constexpr int IDC_VC_DOWNLOAD_INSTALLER = 100;
 inline constexpr int IDC_VC_DOWNLOAD_LOGGER_FIRMWARE = 101;
 inline constexpr int IDC_VC_DOWNLOAD_MODULE_FIRMWARE = 102;

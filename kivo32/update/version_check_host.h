@@ -31,8 +31,8 @@ class CVersionCheckHost {
 public:
     virtual ~CVersionCheckHost() = default;
 
-    // This program's version ("/fa=" when given), and the firmware texts "/fd=" and "/fm=" put in place of
-    // the logger's and the module's (empty when not given).
+    // This program's version, or the "/fa=" put in its place; the firmware texts "/fd=" and "/fm=" put in
+    // place of the logger's and the module's (empty when not given).
     virtual std::string ThisVersion() const = 0;
     virtual std::string FirmwareOverride() const = 0;
     virtual std::string ModuleOverride() const = 0;

@@ -44,7 +44,7 @@ public:
     platform::MessageQueue mainQueue;
     platform::MessageQueue sessionQueue;
 
-    std::string ThisVersion() const override { return {}; }
+    std::string ThisVersion() const override { return "v1.346"; }
     std::string FirmwareOverride() const override { return {}; }
     std::string ModuleOverride() const override { return {}; }
     CVersionCheckLogger* Logger() override { return logger; }
@@ -266,13 +266,13 @@ TEST_F(CheckVersionsTest, OfflineTheChecksWorkFromTheLocalCopyAndWithoutOneStayS
     online_ = false;
     ServePage("v1.350", "");
 
-    // No copy: the start-up check shows nothing; the menu check says the page could not be read.
+    // No copy: the start-up check shows nothing; the menu check says the page could not be read, and
+    // claims nothing up to date.
     EXPECT_TRUE(Run(false, false, true));
     EXPECT_TRUE(broker_.Boxes().empty());
     broker_.AnswerMessageBox(IDOK);
-    broker_.AnswerMessageBox(IDOK);
     EXPECT_TRUE(Run(true, true, true));
-    ASSERT_EQ(broker_.Boxes().size(), 2u);
+    ASSERT_EQ(broker_.Boxes().size(), 1u);
     EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDS_VC_PAGE_UNREAD);
     EXPECT_EQ(AskedFor(kUpdateCheckRequest), 0u);
 
@@ -283,6 +283,18 @@ TEST_F(CheckVersionsTest, OfflineTheChecksWorkFromTheLocalCopyAndWithoutOneStayS
     EXPECT_EQ(broker_.Asked().back().kind, kUpdateCheckRequest);
     EXPECT_EQ(broker_.Asked().back().requestValues.at("latestApp"), "v1.350");
     EXPECT_EQ(PageRequests(), 0u);
+}
+
+TEST_F(CheckVersionsTest, WithoutAPageAddressTheStartUpCheckIsSilentAndTheMenuCheckSaysSo) {
+    check_.SetSchedule({true, "7", "", ""});
+
+    EXPECT_TRUE(Run(false, false, true));
+    EXPECT_TRUE(broker_.Boxes().empty());
+    broker_.AnswerMessageBox(IDOK);
+    EXPECT_TRUE(Run(true, true, true));
+    ASSERT_EQ(broker_.Boxes().size(), 1u);
+    EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDS_VC_PAGE_UNREAD);
+    EXPECT_TRUE(fetched_.empty());
 }
 
 TEST_F(CheckVersionsTest, SwitchedOffOnlyTheMenuCheckLooks) {
