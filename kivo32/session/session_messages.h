@@ -66,6 +66,6 @@ inline constexpr unsigned WM_MODULE_UPDATE_NOTICE = WM_APP + 0x1E6;
 inline constexpr unsigned WM_SESSION_READ_CLOCK = WM_APP + 0x1E7;
 // Ours, to the session: read what the version check needs of the logger for a check that runs on another
 // thread (payload a std::shared_ptr<CLoggerVersionReading>, logger_version_reading.h).
-inline constexpr unsigned WM_SESSION_READ_VERSIONS = WM_APP + 0x1EA;
+inline constexpr unsigned WM_SESSION_READ_VERSIONS = WM_APP + 0x1EE;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;
