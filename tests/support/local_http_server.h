@@ -60,8 +60,6 @@ public:
 
     // The requests that came so far, in order.
     std::vector<HttpRequest> Requests() const;
-    // The number of connections that were accepted so far.
-    int Connections() const;
 
 private:
     struct Shared;
