@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "kivo32/app/about_dlg.h"
+#include "kivo32/app/get_web_file_dlg.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/update_check_dlg.h"
 #include "kivo32/controls/splash_wnd.h"
@@ -20,6 +21,7 @@
 #include "kivo32/update/version_check_host.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/base/message_target.h"
 #include "platform/ui/main_frame.h"
 
@@ -176,10 +178,25 @@ private:
 void CKivoApp::SetUpVersionCheck() {
     registry_.HandToVersionCheck(version_check_);
     Sessions().SetConnectedHook([this](CSessionEL& session) { CheckVersionsAfterConnect(session); });
+    // The table of runners outlives this object: each runner finds the application when it runs.
     platform::RegisterDialogRunner(kUpdateCheckRequest, [](platform::DialogRequest& request) {
+        CKivoApp* app = GetKivoApp();
         CUpdateCheckDlg dialog(CUpdateCheckDlg::Findings::FromRequest(request),
-                               GetKivoApp() != nullptr ? GetKivoApp()->GetMainWindow() : nullptr);
+                               app != nullptr ? app->GetMainWindow() : nullptr);
         return dialog.DoModal();
+    });
+    platform::RegisterDialogRunner(kGetWebFileRequest, [](platform::DialogRequest& request) {
+        CKivoApp* app = GetKivoApp();
+        if (app == nullptr) {
+            return IDCANCEL;
+        }
+        CGetWebFileDlg dialog(app->Registry(), request.Get("path"), request.Get("address"), request.GetInt("size"),
+                              static_cast<int>(request.GetInt("fileType")), app->GetMainWindow());
+        const int result = dialog.DoModal();
+        if (result == IDOK) {
+            request.Set("path", dialog.GetLocalPath());
+        }
+        return result;
     });
 }
 

@@ -9,6 +9,7 @@
 #include "platform/base/local_time.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "shared/common/calendar.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
@@ -64,14 +65,8 @@ bool CVersionCheck::IsVersionCheckDue() const {
     }
     int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
     std::sscanf(schedule.next.c_str(), "%d/%d/%d %d:%d:%d", &year, &month, &day, &hour, &minute, &second);
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_sec = second;
-    const std::optional<std::time_t> next = platform::FromLocalTime(local);
+    // A date that is no date leaves the check due.
+    const std::optional<std::time_t> next = LocalTimeFromFields(year, month, day, hour, minute, second);
     return !next || now_() > *next;
 }
 

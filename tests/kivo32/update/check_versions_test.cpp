@@ -262,39 +262,39 @@ TEST_F(CheckVersionsTest, NothingNewShowsTheSummaryOfWhatIsInstalledAndPublished
     EXPECT_EQ(PageRequests(), 1u);
 }
 
-TEST_F(CheckVersionsTest, OfflineTheChecksWorkFromTheLocalCopyAndWithoutOneStaySilentAtStart) {
-    online_ = false;
-    ServePage("v1.350", "");
+TEST_F(CheckVersionsTest, WithoutAPageTheStartUpCheckIsSilentAndTheMenuCheckSaysSo) {
+    // Offline without a local copy, and a build without a page address and no "UpdateURL".
+    for (const bool offline : {true, false}) {
+        SCOPED_TRACE(offline ? "offline" : "no page address");
+        testsupport::ScriptedUiBroker broker;
+        online_ = !offline;
+        ServePage("v1.350", "");
+        if (!offline) {
+            check_.SetSchedule({true, "7", "", ""});
+        }
 
-    // No copy: the start-up check shows nothing; the menu check says the page could not be read, and
-    // claims nothing up to date.
-    EXPECT_TRUE(Run(false, false, true));
-    EXPECT_TRUE(broker_.Boxes().empty());
-    broker_.AnswerMessageBox(IDOK);
-    EXPECT_TRUE(Run(true, true, true));
-    ASSERT_EQ(broker_.Boxes().size(), 1u);
-    EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDS_VC_PAGE_UNREAD);
-    EXPECT_EQ(AskedFor(kUpdateCheckRequest), 0u);
-
-    // With a copy, the start-up check finds the newer program in it.
-    WriteFile(folder_ / CVersionCheck::kPageCopyName, page_);
-    broker_.AnswerRequest(kUpdateCheckRequest, IDOK);
-    EXPECT_TRUE(Run(false, false, true));
-    EXPECT_EQ(broker_.Asked().back().kind, kUpdateCheckRequest);
-    EXPECT_EQ(broker_.Asked().back().requestValues.at("latestApp"), "v1.350");
-    EXPECT_EQ(PageRequests(), 0u);
+        EXPECT_TRUE(Run(false, false, true));
+        EXPECT_TRUE(broker.Boxes().empty());
+        broker.AnswerMessageBox(IDOK);
+        EXPECT_TRUE(Run(true, true, true));
+        // Nothing is claimed up to date either.
+        ASSERT_EQ(broker.Boxes().size(), 1u);
+        EXPECT_EQ(broker.Boxes()[0].ids.promptId, IDS_VC_PAGE_UNREAD);
+        EXPECT_TRUE(fetched_.empty());
+    }
 }
 
-TEST_F(CheckVersionsTest, WithoutAPageAddressTheStartUpCheckIsSilentAndTheMenuCheckSaysSo) {
-    check_.SetSchedule({true, "7", "", ""});
+TEST_F(CheckVersionsTest, OfflineTheChecksWorkFromTheLocalCopy) {
+    online_ = false;
+    ServePage("v1.350", "");
+    WriteFile(folder_ / CVersionCheck::kPageCopyName, page_);
+    broker_.AnswerRequest(kUpdateCheckRequest, IDOK);
 
     EXPECT_TRUE(Run(false, false, true));
-    EXPECT_TRUE(broker_.Boxes().empty());
-    broker_.AnswerMessageBox(IDOK);
-    EXPECT_TRUE(Run(true, true, true));
-    ASSERT_EQ(broker_.Boxes().size(), 1u);
-    EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDS_VC_PAGE_UNREAD);
-    EXPECT_TRUE(fetched_.empty());
+
+    ASSERT_EQ(AskedFor(kUpdateCheckRequest), 1u);
+    EXPECT_EQ(broker_.Asked().back().requestValues.at("latestApp"), "v1.350");
+    EXPECT_EQ(PageRequests(), 0u);
 }
 
 TEST_F(CheckVersionsTest, SwitchedOffOnlyTheMenuCheckLooks) {
