@@ -177,6 +177,7 @@ private:
 
 void CKivoApp::SetUpVersionCheck() {
     registry_.HandToVersionCheck(version_check_);
+    version_check_.SetWaitCursor([this](int code) { DoWaitCursor(code); });
     Sessions().SetConnectedHook([this](CSessionEL& session) { CheckVersionsAfterConnect(session); });
     // The table of runners outlives this object: each runner finds the application when it runs.
     platform::RegisterDialogRunner(kUpdateCheckRequest, [](platform::DialogRequest& request) {

@@ -56,6 +56,8 @@ public:
     void SetOnlineTest(std::function<bool()> online) { online_ = std::move(online); }
     void SetClock(std::function<std::time_t()> now) { now_ = std::move(now); }
     void SetUserDataFolder(std::function<std::filesystem::path()> folder) { folder_ = std::move(folder); }
+    // Shows (1) and takes back (-1) the wait cursor around each fetch; nothing until set.
+    void SetWaitCursor(std::function<void(int)> waitCursor) { wait_cursor_ = std::move(waitCursor); }
     // The user data folder the check keeps its copy in (empty without one).
     std::filesystem::path DataFolder() const { return folder_(); }
     // Held while a check runs; not owned when another check holds it.
@@ -148,13 +150,16 @@ private:
     void TakeEntry(std::string entry);
     void TakeDeviceEntry(const std::string& entry);
     std::string MessageText(int index) const;
-    // The page address as it stands (the settings' lock held by the caller or not needed).
+    // The page address as it stands.
     std::string PageAddress() const;
+    // `fetcher_` with the wait cursor shown while it runs.
+    bool Fetch(const std::string& url, const std::filesystem::path& path, std::string& error) const;
 
     PageFetcher fetcher_;
     std::function<bool()> online_;
     std::function<std::time_t()> now_;
     std::function<std::filesystem::path()> folder_;
+    std::function<void(int)> wait_cursor_;
 
     std::string built_in_address_;
     std::vector<std::pair<std::string, std::string>> aliases_;

@@ -176,6 +176,17 @@ void CVersionCheck::TakeDeviceEntry(const std::string& entry) {
     device_cells_[cell] = value;
 }
 
+bool CVersionCheck::Fetch(const std::string& url, const std::filesystem::path& path, std::string& error) const {
+    if (wait_cursor_) {
+        wait_cursor_(1);
+    }
+    const bool fetched = fetcher_(url, path, error);
+    if (wait_cursor_) {
+        wait_cursor_(-1);
+    }
+    return fetched;
+}
+
 bool CVersionCheck::DownloadVersionPage(const std::filesystem::path& path) {
     const std::string address = MapPageAddress(PageAddress());
     if (address.empty()) {
@@ -191,7 +202,7 @@ bool CVersionCheck::DownloadVersionPage(const std::filesystem::path& path) {
         // The fetch lands beside the copy; the copy is replaced only by a whole page.
         platform::TempFileBeside fetched(path);
         std::string error;
-        if (!fetcher_(url, fetched.Path(), error)) {
+        if (!Fetch(url, fetched.Path(), error)) {
             if (force_) {
                 if (error.empty()) {
                     ShowMessageBoxId(message_ids_[kMessagePageUnread], MB_OK | MB_ICONEXCLAMATION, true);
@@ -235,7 +246,7 @@ bool CVersionCheck::IsValidVersionPage(const std::string& address) const {
     try {
         platform::TempFileBeside fetched(folder / kPageCopyName);
         std::string error;
-        if (!fetcher_(address, fetched.Path(), error)) {
+        if (!Fetch(address, fetched.Path(), error)) {
             return false;
         }
         std::ifstream page(fetched.Path(), std::ios::binary);

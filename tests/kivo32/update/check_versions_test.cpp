@@ -81,6 +81,7 @@ protected:
             return HttpPageFetcher()(url.substr(0, url.find('?')), path, error);
         });
         check_.SetSchedule({true, "7", "", server_.Url("/AppVer.html")});
+        check_.SetWaitCursor([this](int code) { wait_cursor_.push_back(code); });
         check_.LoadMessages({IDS_VC_NO_VERSION_KNOWN, IDS_VC_NEWER_PUBLISHED, IDS_VC_NEWER_PUBLISHED,
                              IDS_VC_NOT_CONNECTED_MODEL, IDS_VC_USE_LOCAL_FILE, IDS_VC_PAGE_UNREAD});
     }
@@ -120,6 +121,7 @@ protected:
     bool online_ = true;
     std::string page_;
     std::vector<std::string> fetched_;
+    std::vector<int> wait_cursor_;
     CVersionCheck check_;
     FakeLogger logger_;
     FakeHost host_;
@@ -140,6 +142,7 @@ TEST_F(CheckVersionsTest, ANewerProgramOnlyOffersItsInstallerWhichOpensOnceDownl
     EXPECT_TRUE(Run(false, false, true));
 
     EXPECT_EQ(PageRequests(), 1u);
+    EXPECT_EQ(wait_cursor_, (std::vector<int>{1, -1}));
     EXPECT_TRUE(std::filesystem::exists(folder_ / CVersionCheck::kPageCopyName));
     EXPECT_FALSE(check_.GetSchedule().next.empty());
     EXPECT_TRUE(host_.splashHidden);
