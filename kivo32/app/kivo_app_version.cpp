@@ -133,7 +133,9 @@ public:
     std::string FirmwareOverride() const override {
         return app_.GetCommandLine().loggerFirmwareVersion.value_or("");
     }
-    std::string ModuleOverride() const override { return app_.GetCommandLine().wifiFirmwareVersion.value_or(""); }
+    std::string ModuleOverride() const override {
+        return app_.GetCommandLine().wifiFirmwareVersion.value_or("");
+    }
     CVersionCheckLogger* Logger() override { return logger_; }
     bool TakeCheckVersionAgain() override {
         const bool again = app_.IsCheckVersionAgain();
@@ -191,8 +193,9 @@ void CKivoApp::SetUpVersionCheck() {
         if (app == nullptr) {
             return IDCANCEL;
         }
-        CGetWebFileDlg dialog(app->Registry(), request.Get("path"), request.Get("address"), request.GetInt("size"),
-                              static_cast<int>(request.GetInt("fileType")), app->GetMainWindow());
+        CGetWebFileDlg dialog(app->Registry(), request.Get("path"), request.Get("address"),
+                              request.GetInt("size"), static_cast<int>(request.GetInt("fileType")),
+                              app->GetMainWindow());
         const int result = dialog.DoModal();
         if (result == IDOK) {
             request.Set("path", dialog.GetLocalPath());
@@ -205,10 +208,10 @@ void CKivoApp::CheckVersions(bool forceCheck, bool showMessages, bool checkApp) 
     CSessionEL* session = HasSessions() ? Sessions().GetActiveSession() : nullptr;
     std::unique_ptr<PostedLogger> logger;
     if (session != nullptr && session->GetLoggerType() != kNoLogger) {
-        logger = std::make_unique<PostedLogger>(*session, [this](const std::function<bool()>& done,
-                                                                 std::chrono::milliseconds timeout) {
-            return WaitForSession(done, timeout);
-        });
+        logger = std::make_unique<PostedLogger>(
+            *session, [this](const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+                return WaitForSession(done, timeout);
+            });
     }
     AppVersionCheckHost host(*this, session, logger.get());
     ::CheckVersions(version_check_, host, forceCheck, showMessages, checkApp);

@@ -21,17 +21,26 @@ namespace {
 constexpr const char* kModuleLabel = "WiFly";
 
 // The controls with tool tips, and their tips.
-constexpr int kTipControls[] = {
-    CUpdateCheckDlg::IDC_UPDATE_THIS_VERSION,   CUpdateCheckDlg::IDC_UPDATE_LATEST_APP,
-    CUpdateCheckDlg::IDC_UPDATE_APP_MESSAGE,    CUpdateCheckDlg::IDC_UPDATE_APP_DOWNLOAD,
-    CUpdateCheckDlg::IDC_UPDATE_DEVICE_VERSION, CUpdateCheckDlg::IDC_UPDATE_LATEST_DEVICE,
-    CUpdateCheckDlg::IDC_UPDATE_DEVICE_MESSAGE, CUpdateCheckDlg::IDC_UPDATE_DEVICE_DOWNLOAD,
-    IDOK,                                       0};
-constexpr ToolTipTexts kTips[] = {
-    {IDS_VC_TIP_THIS_VERSION, 0},   {IDS_VC_TIP_LATEST_APP, 0},    {IDS_VC_TIP_APP_MESSAGE, 0},
-    {IDS_VC_TIP_DOWNLOAD, 0},       {IDS_VC_TIP_DEVICE_VERSION, 0}, {IDS_VC_TIP_LATEST_DEVICE, 0},
-    {IDS_VC_TIP_DEVICE_MESSAGE, 0}, {IDS_VC_TIP_DOWNLOAD, 0},      {IDS_VC_TIP_OK, 0},
-    {0, 0}};
+constexpr int kTipControls[] = {CUpdateCheckDlg::IDC_UPDATE_THIS_VERSION,
+                                CUpdateCheckDlg::IDC_UPDATE_LATEST_APP,
+                                CUpdateCheckDlg::IDC_UPDATE_APP_MESSAGE,
+                                CUpdateCheckDlg::IDC_UPDATE_APP_DOWNLOAD,
+                                CUpdateCheckDlg::IDC_UPDATE_DEVICE_VERSION,
+                                CUpdateCheckDlg::IDC_UPDATE_LATEST_DEVICE,
+                                CUpdateCheckDlg::IDC_UPDATE_DEVICE_MESSAGE,
+                                CUpdateCheckDlg::IDC_UPDATE_DEVICE_DOWNLOAD,
+                                IDOK,
+                                0};
+constexpr ToolTipTexts kTips[] = {{IDS_VC_TIP_THIS_VERSION, 0},
+                                  {IDS_VC_TIP_LATEST_APP, 0},
+                                  {IDS_VC_TIP_APP_MESSAGE, 0},
+                                  {IDS_VC_TIP_DOWNLOAD, 0},
+                                  {IDS_VC_TIP_DEVICE_VERSION, 0},
+                                  {IDS_VC_TIP_LATEST_DEVICE, 0},
+                                  {IDS_VC_TIP_DEVICE_MESSAGE, 0},
+                                  {IDS_VC_TIP_DOWNLOAD, 0},
+                                  {IDS_VC_TIP_OK, 0},
+                                  {0, 0}};
 
 // A text of the dialog with its control id (0 for none).
 QLabel* AddText(QGridLayout* grid, int row, int column, const std::string& text, int id, QWidget* parent) {
@@ -89,8 +98,8 @@ CUpdateCheckDlg::CUpdateCheckDlg(Findings findings, QWidget* parent)
     AddText(grid, 1, 2, findings_.latestApp, IDC_UPDATE_LATEST_APP, this);
     AddText(grid, 0, 3, findings_.appNewer ? findings_.appMessage : LoadText(IDS_VC_UP_TO_DATE),
             IDC_UPDATE_APP_MESSAGE, this);
-    connect(AddDownloadButton(grid, 0, IDC_UPDATE_APP_DOWNLOAD, findings_.appNewer, this), &QPushButton::clicked,
-            this, [this] { OnAppDownload(); });
+    connect(AddDownloadButton(grid, 0, IDC_UPDATE_APP_DOWNLOAD, findings_.appNewer, this),
+            &QPushButton::clicked, this, [this] { OnAppDownload(); });
 
     AddText(grid, 2, 0, findings_.deviceLabel, IDC_UPDATE_DEVICE_LABEL, this);
     AddText(grid, 2, 1, installed, 0, this);

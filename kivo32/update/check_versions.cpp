@@ -76,8 +76,8 @@ private:
     bool StartModuleUpdate(const Findings& found) const;
     void RunUpdateDialog(const Findings& found, bool checkApp) const;
     // Downloads `name` from `address` into `folder`: the path it was saved under, or empty.
-    std::string Download(const std::filesystem::path& folder, const std::string& name, const std::string& address,
-                         const std::string& size, int fileType) const;
+    std::string Download(const std::filesystem::path& folder, const std::string& name,
+                         const std::string& address, const std::string& size, int fileType) const;
     // Firmware found in the firmware folder: the firmware update command runs next, with that file.
     void StartFirmwareUpdate(const std::string& path) const;
     // The firmware update command runs next; a logger is connected (the check found its firmware).
@@ -141,8 +141,8 @@ void VersionCheckRun::CheckModule(CVersionCheckLogger& logger, Findings& found) 
         }
         return;
     }
-    found.devStatus =
-        check_.CheckDeviceVersion(force_, kModuleModel, found.moduleFirmware, found.devMessage, found.localFile);
+    found.devStatus = check_.CheckDeviceVersion(force_, kModuleModel, found.moduleFirmware, found.devMessage,
+                                                found.localFile);
     found.moduleNew = found.devStatus == CVersionCheck::kDeviceNewer;
     found.moduleLatestModel = check_.GetDeviceLatestModel();
     found.moduleLatestVer = check_.GetDeviceLatestVer();
@@ -199,13 +199,13 @@ void VersionCheckRun::ShowResult(const Findings& found, bool checkApp) const {
     const std::string latest = LoadText(IDS_VC_LATEST) + ": ";
     const std::string summary =
         LoadText(IDS_VC_UP_TO_DATE) + "\n\n_______________________________" +
-        CVersionCheck::BuildVersionSummary({{"KIVO: ", found.thisVersion},
-                                            {latest, found.latestApp},
-                                            {found.loggerLatestModel + ": ",
-                                             found.firmware.empty() ? std::string() : "NX" + found.firmware},
-                                            {latest, found.loggerLatestVer},
-                                            {found.moduleLatestModel + ": ", found.moduleFirmware},
-                                            {latest, found.moduleLatestVer}});
+        CVersionCheck::BuildVersionSummary(
+            {{"KIVO: ", found.thisVersion},
+             {latest, found.latestApp},
+             {found.loggerLatestModel + ": ", found.firmware.empty() ? std::string() : "NX" + found.firmware},
+             {latest, found.loggerLatestVer},
+             {found.moduleLatestModel + ": ", found.moduleFirmware},
+             {latest, found.moduleLatestVer}});
     ShowMessageBox(summary, MB_OK | MB_ICONINFORMATION, true);
     host_.SetCheckWiFly(false);
 }
@@ -216,7 +216,9 @@ void VersionCheckRun::RunUpdateDialog(const Findings& found, bool checkApp) cons
     const bool deviceFile = !check_.GetDeviceFileUrl().empty();
     const std::string deviceAddress = deviceFile ? check_.GetDeviceFileUrl() : check_.GetDeviceUrl();
     const std::string latestDevice = CVersionCheck::FromFirstDigit(check_.GetDeviceLatestVer());
-    const std::string deviceLabel = found.firmware.empty() ? "" : found.moduleNew ? kModuleModel : kLoggerLabel;
+    const std::string deviceLabel = found.firmware.empty() ? ""
+                                    : found.moduleNew      ? kModuleModel
+                                                           : kLoggerLabel;
     const bool deviceNewer = found.devStatus == CVersionCheck::kDeviceNewer;
 
     platform::DialogRequest request{kUpdateCheckRequest, {}};
@@ -239,7 +241,8 @@ void VersionCheckRun::RunUpdateDialog(const Findings& found, bool checkApp) cons
     if (result == IDC_VC_DOWNLOAD_INSTALLER) {
         const std::string path =
             Download(folder, check_.GetFileName(), appAddress, check_.GetFileSize(), kFileTypeInstaller);
-        if (!path.empty() && ShowMessageBoxId(IDS_VC_RUN_INSTALLER_NOW, MB_OKCANCEL | MB_ICONQUESTION, true) == IDOK) {
+        if (!path.empty() &&
+            ShowMessageBoxId(IDS_VC_RUN_INSTALLER_NOW, MB_OKCANCEL | MB_ICONQUESTION, true) == IDOK) {
             platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
             open.Set("path", path);
             platform::RunDialogRequest(open);
@@ -253,7 +256,8 @@ void VersionCheckRun::RunUpdateDialog(const Findings& found, bool checkApp) cons
     const std::string name = check_.GetDeviceFileName();
     const bool mif = name.size() >= 4 && name.compare(name.size() - 4, 4, ".mif") == 0;
     const int fileType = !module ? kFileTypeLoggerFirmware : mif ? kFileTypeModuleMif : kFileTypeModuleImage;
-    const std::string path = Download(folder / "Firmware", name, deviceAddress, check_.GetDeviceFileSize(), fileType);
+    const std::string path =
+        Download(folder / "Firmware", name, deviceAddress, check_.GetDeviceFileSize(), fileType);
     if (path.empty()) {
         return;
     }
@@ -268,8 +272,9 @@ void VersionCheckRun::RunUpdateDialog(const Findings& found, bool checkApp) cons
     }
 }
 
-std::string VersionCheckRun::Download(const std::filesystem::path& folder, const std::string& name, const std::string& address,
-                          const std::string& size, int fileType) const {
+std::string VersionCheckRun::Download(const std::filesystem::path& folder, const std::string& name,
+                                      const std::string& address, const std::string& size,
+                                      int fileType) const {
     // A name from the page stays a file of its folder.
     const std::optional<std::filesystem::path> target =
         folder.empty() ? std::nullopt : WebFileInFolder(folder, name);

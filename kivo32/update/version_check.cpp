@@ -72,7 +72,8 @@ bool CVersionCheck::IsVersionCheckDue() const {
 
 void CVersionCheck::SetNextCheckDate() {
     std::lock_guard lock(schedule_mutex_);
-    const std::time_t next = now_() + static_cast<std::time_t>(LeadingNumber(schedule_.days)) * kSecondsPerDay;
+    const std::time_t next =
+        now_() + static_cast<std::time_t>(LeadingNumber(schedule_.days)) * kSecondsPerDay;
     const std::optional<std::tm> local = platform::ToLocalTime(next);
     if (!local) {
         return;
@@ -168,7 +169,8 @@ int CVersionCheck::CheckDeviceVersion(bool force, const std::string& model, cons
 
     // Only the model's own row counts: without one the latest-device values stay empty.
     last_row_ = {};
-    for (std::size_t row = 0; row + kDeviceColumns.size() <= device_cells_.size(); row += kDeviceColumns.size()) {
+    for (std::size_t row = 0; row + kDeviceColumns.size() <= device_cells_.size();
+         row += kDeviceColumns.size()) {
         if (device_cells_[row] == model) {
             std::copy_n(device_cells_.begin() + static_cast<std::ptrdiff_t>(row), last_row_.size(),
                         last_row_.begin());
@@ -189,13 +191,13 @@ int CVersionCheck::CheckDeviceVersion(bool force, const std::string& model, cons
     if (outdated) {
         message = MessageText(kMessageDeviceNewer);
     }
-    VCTrace("VC: CheckDeviceVersion(): m_sDeviceLatestModel=" + last_row_[0] + " sDeviceVer=" + deviceVersion +
-            " m_sDeviceLatestVer=" + last_row_[1]);
+    VCTrace("VC: CheckDeviceVersion(): m_sDeviceLatestModel=" + last_row_[0] +
+            " sDeviceVer=" + deviceVersion + " m_sDeviceLatestVer=" + last_row_[1]);
     const bool moduleTooOld = last_row_[0] == "WiFly" && current < kModuleLocalFileFrom;
     if (!moduleTooOld && !newestFile.empty() && fileVersion > current && fileVersion >= latest) {
         localFile = newestFile.string();
-        const bool accepted = ShowMessageBoxId(message_ids_[kMessageLocalFile], MB_YESNO | MB_ICONQUESTION,
-                                               true) == IDYES;
+        const bool accepted =
+            ShowMessageBoxId(message_ids_[kMessageLocalFile], MB_YESNO | MB_ICONQUESTION, true) == IDYES;
         return accepted ? kDeviceNewer : kLocalFileDeclined;
     }
     return outdated ? kDeviceNewer : kUpToDate;
@@ -255,7 +257,8 @@ std::string CVersionCheck::FromFirstDigit(const std::string& text) {
     return first == std::string::npos ? text : text.substr(first);
 }
 
-std::string CVersionCheck::BuildVersionSummary(const std::vector<std::pair<std::string, std::string>>& pairs) {
+std::string CVersionCheck::BuildVersionSummary(
+    const std::vector<std::pair<std::string, std::string>>& pairs) {
     std::string summary;
     for (std::size_t index = 0; index < pairs.size(); ++index) {
         const auto& [label, value] = pairs[index];

@@ -25,8 +25,8 @@ public:
     static constexpr int kMaxDeviceRows = 1000;
     // The columns of a device row, in the order of their index.
     static constexpr std::array<const char*, 7> kDeviceColumns{
-        "DeviceModel", "DeviceVer", "DeviceURL", "DeviceFileURL", "DeviceFileSize", "DeviceFileName",
-        "DeviceFWTemplate"};
+        "DeviceModel",    "DeviceVer",      "DeviceURL",       "DeviceFileURL",
+        "DeviceFileSize", "DeviceFileName", "DeviceFWTemplate"};
 
     // Results of CheckAppVersion and CheckDeviceVersion.
     static constexpr int kNotChecked = 0;
@@ -43,8 +43,8 @@ public:
     // What the settings hand over at start and take back at exit.
     struct Schedule {
         bool enabled = true;
-        std::string days;      // whole days between fetches, as decimal text
-        std::string next;      // local time "%Y/%m/%d %H:%M:%S"; empty: due
+        std::string days;  // whole days between fetches, as decimal text
+        std::string next;  // local time "%Y/%m/%d %H:%M:%S"; empty: due
         std::string pageAddress;
     };
 

@@ -44,7 +44,8 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 }  // namespace
 
 std::string CVersionCheck::GetDeviceFWTemplate(const std::string& model) const {
-    for (std::size_t row = 0; row + kDeviceColumns.size() <= device_cells_.size(); row += kDeviceColumns.size()) {
+    for (std::size_t row = 0; row + kDeviceColumns.size() <= device_cells_.size();
+         row += kDeviceColumns.size()) {
         // A row without a pattern leaves the built-in one.
         if (device_cells_[row] == model && !device_cells_[row + 6].empty()) {
             return device_cells_[row + 6];
@@ -60,7 +61,8 @@ std::string CVersionCheck::GetDeviceFWTemplate(const std::string& model) const {
 
 std::string CVersionCheck::GetVersionFromFileName(const std::string& name, const std::string& pattern) {
     const bool hex = name.find(".hex") != std::string::npos;
-    std::string text = name.substr(name.find_last_of("/\\") == std::string::npos ? 0 : name.find_last_of("/\\") + 1);
+    std::string text =
+        name.substr(name.find_last_of("/\\") == std::string::npos ? 0 : name.find_last_of("/\\") + 1);
     const std::size_t star = pattern.find('*');
     const std::string prefix = pattern.substr(0, star);
     const std::string suffix = star == std::string::npos ? std::string() : pattern.substr(star + 1);

@@ -28,7 +28,8 @@ std::string Trimmed(std::string_view text, std::string_view blanks = " \t\r\n") 
 // The value after `tag`: up to the first CR, LF or "<", without the blanks around it.
 std::string ValueAfter(const std::string& entry, std::size_t tagEnd) {
     const std::size_t end = entry.find_first_of("\r\n<", tagEnd);
-    return Trimmed(std::string_view(entry).substr(tagEnd, end == std::string::npos ? end : end - tagEnd), " ");
+    return Trimmed(std::string_view(entry).substr(tagEnd, end == std::string::npos ? end : end - tagEnd),
+                   " ");
 }
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
@@ -143,7 +144,8 @@ void CVersionCheck::TakeDeviceEntry(const std::string& entry) {
     const std::string key = trimmed.substr(0, colon);
     // "Device", then the row number at once: "Devices1Ver" and text before "Device" do not count.
     constexpr std::size_t kRowAt = 6;
-    if (key.compare(0, kRowAt, "Device") != 0 || key.size() <= kRowAt || key[kRowAt] < '0' || key[kRowAt] > '9') {
+    if (key.compare(0, kRowAt, "Device") != 0 || key.size() <= kRowAt || key[kRowAt] < '0' ||
+        key[kRowAt] > '9') {
         return;
     }
     long long row = 0;
@@ -167,8 +169,8 @@ void CVersionCheck::TakeDeviceEntry(const std::string& entry) {
         return;
     }
     const std::size_t valueEnd = trimmed.find('<', colon);
-    const std::string value = Trimmed(
-        std::string_view(trimmed).substr(colon + 1, valueEnd == std::string::npos ? valueEnd : valueEnd - colon - 1));
+    const std::string value = Trimmed(std::string_view(trimmed).substr(
+        colon + 1, valueEnd == std::string::npos ? valueEnd : valueEnd - colon - 1));
     const std::size_t cell = static_cast<std::size_t>(row) * kDeviceColumns.size() + column;
     if (device_cells_.size() <= cell) {
         device_cells_.resize((static_cast<std::size_t>(row) + 1) * kDeviceColumns.size());
@@ -176,7 +178,8 @@ void CVersionCheck::TakeDeviceEntry(const std::string& entry) {
     device_cells_[cell] = value;
 }
 
-bool CVersionCheck::Fetch(const std::string& url, const std::filesystem::path& path, std::string& error) const {
+bool CVersionCheck::Fetch(const std::string& url, const std::filesystem::path& path,
+                          std::string& error) const {
     if (wait_cursor_) {
         wait_cursor_(1);
     }

@@ -120,8 +120,8 @@ TEST_F(UpdateCheckDlgTest, WithoutTheFilesTheButtonsOpenTheDownloadPagesAndTheDi
         Button(dialog, IDOK)->click();
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(desktop_.Opened(), (std::vector<std::string>{"http://127.0.0.1:1/downloads",
-                                                           "http://127.0.0.1:1/firmware"}));
+    EXPECT_EQ(desktop_.Opened(),
+              (std::vector<std::string>{"http://127.0.0.1:1/downloads", "http://127.0.0.1:1/firmware"}));
 }
 
 }  // namespace

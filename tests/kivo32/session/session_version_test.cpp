@@ -28,7 +28,8 @@ protected:
     std::shared_ptr<CLoggerVersionReading> Read(bool module) {
         auto reading = std::make_shared<CLoggerVersionReading>();
         reading->readModule = module;
-        owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_READ_VERSIONS, 0, platform::MakePayload(reading)));
+        owner_.GetActiveSession()->Post(
+            platform::Message(WM_SESSION_READ_VERSIONS, 0, platform::MakePayload(reading)));
         EXPECT_TRUE(Eventually([&] { return reading->done.load(); }));
         return reading;
     }

@@ -76,10 +76,11 @@ protected:
         check_.SetOnlineTest([this] { return online_; });
         // The test server answers by whole path: the fetch goes there without the query that keeps
         // caches out, which is kept to be looked at.
-        check_.SetFetcher([this](const std::string& url, const std::filesystem::path& path, std::string& error) {
-            fetched_.push_back(url);
-            return HttpPageFetcher()(url.substr(0, url.find('?')), path, error);
-        });
+        check_.SetFetcher(
+            [this](const std::string& url, const std::filesystem::path& path, std::string& error) {
+                fetched_.push_back(url);
+                return HttpPageFetcher()(url.substr(0, url.find('?')), path, error);
+            });
         check_.SetSchedule({true, "7", "", server_.Url("/AppVer.html")});
         check_.SetWaitCursor([this](int code) { wait_cursor_.push_back(code); });
         check_.LoadMessages({IDS_VC_NO_VERSION_KNOWN, IDS_VC_NEWER_PUBLISHED, IDS_VC_NEWER_PUBLISHED,
@@ -89,8 +90,9 @@ protected:
     // Serves a page with the program version `app` and its installer, then `rows`.
     void ServePage(const std::string& app, const std::string& rows) {
         page_ = "<p>Format: 1<br>\nKIVO15Ver: " + app + "<br>\nAppVerURL: " + server_.Url("/AppVer.html") +
-                "<br>\nKIVODownloadsURL: " + server_.Url("/downloads") + "<br>\nKIVOFileURL: " +
-                server_.Url("/Setup.exe") + "<br>\nKIVOFileSize: 2048<br>\nKIVOFileName: Setup.exe</p>\n" + rows;
+                "<br>\nKIVODownloadsURL: " + server_.Url("/downloads") +
+                "<br>\nKIVOFileURL: " + server_.Url("/Setup.exe") +
+                "<br>\nKIVOFileSize: 2048<br>\nKIVOFileName: Setup.exe</p>\n" + rows;
         server_.Serve("/AppVer.html", testsupport::TextResponse(200, page_));
     }
     void WriteFile(const std::filesystem::path& path, const std::string& text) {
@@ -113,7 +115,9 @@ protected:
         }
         return count;
     }
-    bool Run(bool force, bool show, bool checkApp) { return CheckVersions(check_, host_, force, show, checkApp); }
+    bool Run(bool force, bool show, bool checkApp) {
+        return CheckVersions(check_, host_, force, show, checkApp);
+    }
 
     testsupport::TempFolder folder_;
     testsupport::LocalHttpServer server_;
@@ -127,8 +131,9 @@ protected:
     FakeHost host_;
 };
 
-constexpr const char* kLoggerRow = "Device0Model: Quarven RS<br>Device0Ver: NX400.224<br>\n"
-                                   "Device0URL: http://127.0.0.1:1/firmware<br>Device0FileName: NX400224.hex<br>\n";
+constexpr const char* kLoggerRow =
+    "Device0Model: Quarven RS<br>Device0Ver: NX400.224<br>\n"
+    "Device0URL: http://127.0.0.1:1/firmware<br>Device0FileName: NX400224.hex<br>\n";
 constexpr const char* kModuleRow = "Device1Model: WiFly<br>Device1Ver: 4.41<br>\n";
 
 TEST_F(CheckVersionsTest, ANewerProgramOnlyOffersItsInstallerWhichOpensOnceDownloaded) {
@@ -190,7 +195,8 @@ TEST_F(CheckVersionsTest, NewerLoggerFirmwareInTheFirmwareFolderStartsTheFirmwar
 }
 
 TEST_F(CheckVersionsTest, NewerLoggerFirmwareToDownloadIsStoredAsTheFirmwareFile) {
-    ServePage("v1.346", std::string(kLoggerRow) + "Device0FileURL: " + server_.Url("/NX400224.hex") + "<br>\n");
+    ServePage("v1.346",
+              std::string(kLoggerRow) + "Device0FileURL: " + server_.Url("/NX400224.hex") + "<br>\n");
     logger_.identity.firmwareText = "NX400.213";
     host_.logger = &logger_;
     const std::string downloaded = (folder_ / "Firmware" / "NX400224.hex").string();

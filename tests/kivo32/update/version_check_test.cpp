@@ -170,8 +170,8 @@ TEST_F(VersionCheckTest, VersionsCompareNumberByNumber) {
 
 TEST_F(VersionCheckTest, VersionTextsAreWholeThousandths) {
     const std::vector<std::pair<const char*, std::int64_t>> cases{
-        {"400.213", 400213}, {"NX400.224", 400224}, {"4.41", 4410}, {"4.5", 4500},
-        {"401.0059", 401005}, {"7", 7000},         {"none", 0},    {"", 0},
+        {"400.213", 400213},  {"NX400.224", 400224}, {"4.41", 4410}, {"4.5", 4500},
+        {"401.0059", 401005}, {"7", 7000},           {"none", 0},    {"", 0},
     };
     for (const auto& [text, thousandths] : cases) {
         EXPECT_EQ(CVersionCheck::VersionThousandths(text), thousandths) << text;
@@ -180,12 +180,9 @@ TEST_F(VersionCheckTest, VersionTextsAreWholeThousandths) {
 
 TEST_F(VersionCheckTest, AFileNameGivesItsVersionByItsPattern) {
     const std::vector<std::array<const char*, 3>> cases{
-        {"NX400213.hex", "NX*.hex", "400.213"},
-        {"NX401005.hex", "NX*.hex", "401.005"},
-        {"NX4003.hex", "NX*.hex", "400.300"},
-        {"/home/u/Firmware/NX400224.hex", "NX*.hex", "400.224"},
-        {"WiFly3-441.img", "WiFly*.img", "4.41"},
-        {"WiFly3-451.mif", "WiFly*.mif", "4.51"},
+        {"NX400213.hex", "NX*.hex", "400.213"},   {"NX401005.hex", "NX*.hex", "401.005"},
+        {"NX4003.hex", "NX*.hex", "400.300"},     {"/home/u/Firmware/NX400224.hex", "NX*.hex", "400.224"},
+        {"WiFly3-441.img", "WiFly*.img", "4.41"}, {"WiFly3-451.mif", "WiFly*.mif", "4.51"},
     };
     for (const auto& [name, pattern, version] : cases) {
         EXPECT_EQ(CVersionCheck::GetVersionFromFileName(name, pattern), version) << name;
@@ -193,8 +190,8 @@ TEST_F(VersionCheckTest, AFileNameGivesItsVersionByItsPattern) {
 }
 
 TEST_F(VersionCheckTest, TheNewestFileOfAModelIsFoundByTheVersionInItsName) {
-    for (const char* name : {"NX400224.hex", "NX401005.hex", "NX4003.hex", "notes.txt", "WiFly3-441.img",
-                             "WiFly3-451.mif"}) {
+    for (const char* name :
+         {"NX400224.hex", "NX401005.hex", "NX4003.hex", "notes.txt", "WiFly3-441.img", "WiFly3-451.mif"}) {
         WriteFile(folder_ / "Firmware" / name, "x");
     }
     std::filesystem::create_directories(folder_ / "Firmware" / "NX999999.hex");  // a folder
@@ -272,7 +269,8 @@ TEST_F(VersionCheckTest, DeviceResults) {
 
     // A module below 4.0 never takes a file from the folder.
     WriteFile(folder_ / "Firmware" / "WiFly3-451.mif", "x");
-    EXPECT_EQ(check_.CheckDeviceVersion(false, "WiFly", "3.9", message, localFile), CVersionCheck::kDeviceNewer);
+    EXPECT_EQ(check_.CheckDeviceVersion(false, "WiFly", "3.9", message, localFile),
+              CVersionCheck::kDeviceNewer);
     EXPECT_EQ(broker_.Boxes().size(), 2u);
 
     // Switched off: only a forced check looks.
