@@ -49,7 +49,6 @@ constexpr std::array kSessionCommands = {
 // Commands whose window or view code comes with a later piece of work: greyed until then.
 constexpr std::array kCommandsToCome = {
     ID_LOGGER_FIRMWARE_UPDATE, ID_TERMINAL_MODE,      ID_OPEN_LOGGER_LIST,      ID_THD_CALCULATOR,
-    ID_CHECK_FOR_UPDATES,
     ID_LOGGER_ENERGY_SUMMARY, ID_FILE_ENERGY_SUMMARY, ID_LOAD_PROFILE_ACTION,   ID_GRID_LOAD_PROFILE_TABLE,
     ID_GRID_LOAD_PROFILE_GRAPH, ID_GRID_STATISTICS_1, ID_GRID_STATISTICS_2,     ID_GRID_STATISTICS_3,
     ID_GRID_STATISTICS_4,  ID_GRID_STATISTICS_5,      ID_GRID_DATA_VIEW_0,      ID_GRID_DATA_VIEW_1,

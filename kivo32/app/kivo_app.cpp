@@ -143,6 +143,7 @@ bool CKivoApp::InitInstance() {
     CMainFrame* frame = mainFrame.get();
     SetMainWindow(std::move(mainFrame));
     MakeSessions();
+    SetUpVersionCheck();
     RegisterDialogRunners();
     SetUpCommands();
     frame->InitialShowWindow(SW_SHOWNORMAL);
@@ -177,6 +178,7 @@ bool CKivoApp::InitInstance() {
             CSplashWnd::ShowSplashScreen(CSplashWnd::kStartUp, frame);
         }
     });
+    QTimer::singleShot(0, GetMainWindow(), [this] { CheckVersions(false, false, true); });
     return true;
 }
 
@@ -208,6 +210,7 @@ void CKivoApp::SaveSettings() {
             app_info_.hiddenDialogFlags &= ~CAppIniInfo::kHideClockQuestion;
         }
     }
+    registry_.TakeFromVersionCheck(version_check_);
     platform::SettingsProfileStore store;
     registry_.Save(store);
     if (save_at_exit_) {

@@ -19,6 +19,7 @@
 #include "kivo32/app/desktop_date_formats.h"
 #include "kivo32/app/registry_values.h"
 #include "kivo32/controls/modeless_message_box.h"
+#include "kivo32/update/version_check.h"
 #include "kivo32/views/graph_object_attributes.h"
 #include "platform/ui/application.h"
 #include "platform/ui/view.h"
@@ -27,6 +28,7 @@
 
 class CCsvConversionThread;
 class COtherInstance;
+class CSessionEL;
 class CTextExportThread;
 class CSessionOwner;
 class CSetupTable;
@@ -246,6 +248,32 @@ private:
     std::atomic<bool> new_protocol_{false};
     std::atomic<bool> close_allowed_{true};
     std::atomic<bool> setup_read_{false};
+
+    // ---- The update check (kivo_app_version.cpp).
+public:
+    // The check of the program, the logger's firmware and its Wi-Fi module from the user-interface
+    // thread (start-up, command 32958): the logger is read through its session. A session runs its own
+    // check once a logger connected.
+    void CheckVersions(bool forceCheck, bool showMessages, bool checkApp);
+    CVersionCheck& VersionCheck() { return version_check_; }
+    // Set after a firmware update: the next check runs forced and without the program.
+    void SetCheckVersionAgain(bool on) { check_version_again_.store(on); }
+    bool IsCheckVersionAgain() const { return check_version_again_.load(); }
+    // The next check looks at the Wi-Fi module too.
+    void SetCheckWiFly(bool on) { check_wifly_.store(on); }
+    bool IsCheckWiFly() const { return check_wifly_.load(); }
+
+private:
+    // The settings' schedule and texts for the check, its dialogs, and the sessions' check after a connect.
+    void SetUpVersionCheck();
+    // Command 32958: forced, with its messages unless it follows a module update; Shift adds the module.
+    void CheckForUpdates();
+    // On the session thread, right after `session` connected a logger.
+    void CheckVersionsAfterConnect(CSessionEL& session);
+
+    CVersionCheck version_check_;
+    std::atomic<bool> check_version_again_{false};
+    std::atomic<bool> check_wifly_{false};
 };
 
 // The running kivo32 application object; nullptr while none exists.

@@ -86,6 +86,7 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
         case ID_HELP_INDEX:
         case ID_APP_ABOUT:
         case ID_RESET_STATUS:
+        case ID_CHECK_FOR_UPDATES:
             return true;
         case ID_NEW_SETUP_TABLE:
             state.Enable(GetTemplate(kSetupTableTemplateId) != nullptr);
@@ -209,6 +210,9 @@ bool CKivoApp::OnCommand(unsigned id) {
         case ID_APP_ABOUT:
             CAboutDlg::ShowAbout(GetMainWindow(),
                                  (QApplication::keyboardModifiers() & Qt::ShiftModifier) != 0);
+            break;
+        case ID_CHECK_FOR_UPDATES:
+            CheckForUpdates();
             break;
         case ID_RESET_STATUS:
             Set(Flag::Abort, false);

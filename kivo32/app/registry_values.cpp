@@ -2,10 +2,13 @@
 #include "kivo32/app/registry_values.h"
 
 #include <array>
+#include <cstdlib>
 #include <string_view>
 #include <variant>
 
 #include "kivo32/app/app_ids.h"
+#include "kivo32/update/update_ids.h"
+#include "kivo32/update/version_check.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/profile_store.h"
 #include "platform/base/text_format.h"
@@ -14,6 +17,10 @@
 #include "shared/common/user_data_folder.h"
 
 namespace {
+
+#ifndef KIVO_UPDATE_URL
+#define KIVO_UPDATE_URL ""
+#endif
 
 // A folder below the user data folder.
 struct FolderDefault {
@@ -75,7 +82,7 @@ const std::array<RegistryValue, 38> kValues{{
     {kKivoMiscSection, "UpdateEnabled", &R::updateEnabled, "1"},
     {kKivoMiscSection, "UpdateDays", &R::updateDays, "7"},
     {kKivoMiscSection, "UpdateNext", &R::updateNext, ""},
-    {kKivoMiscSection, "UpdateURL", &R::updateURL, CRegistryValues::kDefaultUpdateUrl},
+    {kKivoMiscSection, "UpdateURL", &R::updateURL, ""},
     {kKivoMiscSection, "UpdateLatestKIVO", &R::updateLatestKIVO, ""},
     {kKivoMiscSection, "UpdateLatestLoggerVersion", &R::updateLatestLoggerVersion, ""},
 }};
@@ -103,14 +110,22 @@ const RegistryValue& ValueNamed(std::string_view name) {
 
 CRegistryValues::~CRegistryValues() = default;
 
+const char* CRegistryValues::BuiltInUpdateUrl() {
+    return KIVO_UPDATE_URL;
+}
+
 bool CRegistryValues::Load(const platform::ProfileStore& store) {
     const std::string userDataFolder = platform::Utf8ToWindows1252(UserDataFolder().string());
     std::string damaged;
     for (const RegistryValue& value : kValues) {
         if (const auto* text = std::get_if<TextMember>(&value.member)) {
             const auto* folder = std::get_if<FolderDefault>(&value.defaultValue);
-            const std::string defaultText = folder != nullptr ? userDataFolder + "/" + folder->name
-                                                              : std::get<const char*>(value.defaultValue);
+            std::string defaultText = folder != nullptr ? userDataFolder + "/" + folder->name
+                                                        : std::get<const char*>(value.defaultValue);
+            if (*text == &CRegistryValues::updateURL) {
+                // The build's page, which the program's tests and packagers set.
+                defaultText = BuiltInUpdateUrl();
+            }
             this->*(*text) = store.GetProfileString(value.section, value.name, defaultText);
         } else {
             bool unreadable = false;
@@ -141,4 +156,19 @@ void CRegistryValues::Save(platform::ProfileStore& store) const {
             store.WriteProfileInt(value.section, value.name, this->*std::get<IntMember>(value.member));
         }
     }
+}
+
+void CRegistryValues::HandToVersionCheck(CVersionCheck& check) const {
+    check.SetBuiltInAddress(BuiltInUpdateUrl());
+    // Only the leading number counts: "0" and "0 (off)" switch the check off.
+    check.SetSchedule({std::atoi(updateEnabled.c_str()) != 0, updateDays, updateNext, updateURL});
+    check.LoadMessages({IDS_VC_NO_VERSION_KNOWN, IDS_VC_NEWER_PUBLISHED, IDS_VC_NEWER_PUBLISHED,
+                        IDS_VC_NOT_CONNECTED_MODEL, IDS_VC_USE_LOCAL_FILE, IDS_VC_PAGE_UNREAD});
+}
+
+void CRegistryValues::TakeFromVersionCheck(const CVersionCheck& check) {
+    const CVersionCheck::Schedule schedule = check.GetSchedule();
+    updateEnabled = schedule.enabled ? "1" : "0";
+    updateNext = schedule.next;
+    updateURL = schedule.pageAddress;
 }

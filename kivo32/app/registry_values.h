@@ -5,6 +5,8 @@
 
 #include <string>
 
+class CVersionCheck;
+
 namespace platform {
 class ProfileStore;
 }
@@ -14,8 +16,9 @@ inline constexpr const char* kKivoMiscSection = "KIVO Misc";
 
 class CRegistryValues {
 public:
-    // The version page the update check reads until the settings name another.
-    static constexpr const char* kDefaultUpdateUrl = "http://updates.tarv.example/kivo/AppVer.html";
+    // The version page the update check reads until the settings name another: a build setting
+    // (KIVO_UPDATE_URL), empty unless the build names one.
+    static const char* BuiltInUpdateUrl();
 
     CRegistryValues() = default;
     virtual ~CRegistryValues();
@@ -28,6 +31,12 @@ public:
     // Writes the values the program keeps; those only read (serial framing, modem strings, the modem
     // delay) are never written, so an edit of them in the store stands.
     void Save(platform::ProfileStore& store) const;
+
+    // Hands the update check its schedule, its page address (the built-in one unless "UpdateURL" names
+    // another) and its message texts.
+    void HandToVersionCheck(CVersionCheck& check) const;
+    // The values the update check moved on: whether it is on, its next date and its page address.
+    void TakeFromVersionCheck(const CVersionCheck& check);
 
     // Texts are Windows-1252, folders included.
     // "Window Startup State": the main frame's placement when it last closed.
@@ -74,4 +83,8 @@ public:
     std::string updateURL;
     std::string updateLatestKIVO;
     std::string updateLatestLoggerVersion;
+    // What the last update check found of the logger's model and of the Wi-Fi module; never stored.
+    std::string latestLoggerModel;
+    std::string latestModuleVersion;
+    std::string latestModuleModel;
 };

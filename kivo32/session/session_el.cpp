@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "kivo32/session/logger_clock_reading.h"
+#include "kivo32/session/logger_version_reading.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "platform/base/program_texts.h"
@@ -147,6 +148,12 @@ void CSessionEL::SayFarewell(int reason) {
 
 void CSessionEL::OnCommand(platform::Message& message) {
     switch (message.id) {
+        case WM_SESSION_READ_VERSIONS:
+            if (const auto* reading = platform::PayloadAs<std::shared_ptr<CLoggerVersionReading>>(message);
+                reading != nullptr && *reading != nullptr) {
+                ReadForVersionCheck(**reading);
+            }
+            break;
         case WM_SESSION_READ_CLOCK:
             if (const auto* reading = platform::PayloadAs<std::shared_ptr<CLoggerClockReading>>(message);
                 reading != nullptr && *reading != nullptr) {

@@ -22,6 +22,7 @@ class CSetupTable;
 struct WiFiSettings;
 
 struct CLoggerClockReading;
+struct CLoggerVersionReading;
 class CSessionEL : public CSession {
 public:
     // The speeds the port search tries on each port, in order.
@@ -50,6 +51,8 @@ public:
     int FindLoggerPort(const std::string& triedPort, int triedSpeed, bool connectToo);
     // Offers to keep `speed` as the default of the link kind.
     void OfferSaveBaud(int speed);
+    // What the version check needs of the logger (session thread; session_el_version.cpp).
+    void ReadForVersionCheck(CLoggerVersionReading& reading);
 
 protected:
     // The thread start: opens the link and identifies the logger (InitInstance).

@@ -66,6 +66,7 @@ int CSessionEL::ConnectLogger() {
         SetDisplayedModelName(std::move(shown));
         PostStatus(STATUS_MODEL_NAME, std::intptr_t{0});
         App().CommTrace("Logger connected okay!");
+        owner_.LoggerConnected(*this);
     }
     return result;
 }

@@ -64,5 +64,8 @@ inline constexpr unsigned WM_MODULE_UPDATE_NOTICE = WM_APP + 0x1E6;
 // Ours, to the session: read the logger's clock for a check of the user-interface thread (payload a
 // std::shared_ptr<CLoggerClockReading>, logger_clock_reading.h).
 inline constexpr unsigned WM_SESSION_READ_CLOCK = WM_APP + 0x1E7;
+// Ours, to the session: read what the version check needs of the logger for a check that runs on another
+// thread (payload a std::shared_ptr<CLoggerVersionReading>, logger_version_reading.h).
+inline constexpr unsigned WM_SESSION_READ_VERSIONS = WM_APP + 0x1EE;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;

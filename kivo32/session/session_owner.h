@@ -80,6 +80,13 @@ public:
     // The serial ports the port search goes through; nullptr: this machine's.
     void SetSerialPortSource(platform::SerialPortSource* source) { port_source_ = source; }
     void SetLinkClock(const LinkClock& clock) { clock_ = &clock; }
+    // Runs on the session thread each time a logger was connected and identified: the version check.
+    void SetConnectedHook(std::function<void(CSessionEL&)> hook) { connected_hook_ = std::move(hook); }
+    void LoggerConnected(CSessionEL& session) const {
+        if (connected_hook_) {
+            connected_hook_(session);
+        }
+    }
 
     // ---- Settings a session reads and writes, from its thread.
     // Cleared by "NOPORTSEARCH".
@@ -129,6 +136,7 @@ private:
     platform::SerialPortSource* port_source_ = nullptr;
     LocalWait local_wait_;
     std::function<void()> end_dialog_;
+    std::function<void(CSessionEL&)> connected_hook_;
     ProfileWriter profile_writer_;
     // The settings of the last session started (user-interface thread only).
     CLinkSettings link_settings_;

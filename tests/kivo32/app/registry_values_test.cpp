@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "kivo32/app/app_ids.h"
+#include "kivo32/update/version_check.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/windows1252.h"
@@ -50,7 +51,7 @@ TEST_F(RegistryValuesTest, FirstStartGivesTheDefaultsAndWritesNothing) {
     EXPECT_EQ(values.rtUpdateThreshold, 5);
     EXPECT_EQ(values.updateEnabled, "1");
     EXPECT_EQ(values.updateDays, "7");
-    EXPECT_EQ(values.updateURL, CRegistryValues::kDefaultUpdateUrl);
+    EXPECT_EQ(values.updateURL, CRegistryValues::BuiltInUpdateUrl());
     EXPECT_TRUE(store_.writes.empty());
     EXPECT_TRUE(broker_.Boxes().empty());
 }
@@ -161,6 +162,37 @@ TEST_F(RegistryValuesTest, AStoreReadInPartKeepsWhatWasReadAndSaysSo) {
     ASSERT_EQ(broker_.Boxes().size(), 1u);
     EXPECT_TRUE(broker_.Boxes()[0].byId);
     EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDS_SETTINGS_NOT_READ_WHOLE);
+}
+
+TEST_F(RegistryValuesTest, TheUpdateCheckTakesItsScheduleAndGivesBackWhatItMovedOn) {
+    struct Case {
+        const char* updateEnabled;
+        bool enabled;
+    };
+    for (const Case& c : {Case{"0", false}, Case{"1", true}, Case{"2", true}, Case{"0 (off)", false}}) {
+        store_.values[{"KIVO Misc", "UpdateEnabled"}] = c.updateEnabled;
+        CRegistryValues values;
+        ASSERT_TRUE(values.Load(store_));
+        CVersionCheck check;
+        values.HandToVersionCheck(check);
+        EXPECT_EQ(check.GetSchedule().enabled, c.enabled) << c.updateEnabled;
+    }
+
+    store_.values[{"KIVO Misc", "UpdateEnabled"}] = "1";
+    store_.values[{"KIVO Misc", "UpdateNext"}] = "2026/01/01 00:00:00";
+    store_.values[{"KIVO Misc", "UpdateURL"}] = "http://127.0.0.1:1/AppVer.html";
+    CRegistryValues values;
+    ASSERT_TRUE(values.Load(store_));
+    CVersionCheck check;
+    values.HandToVersionCheck(check);
+    EXPECT_EQ(check.GetSchedule().pageAddress, "http://127.0.0.1:1/AppVer.html");
+    check.SetClock([] { return std::time_t{1772366400}; });
+    check.SetNextCheckDate();
+    values.TakeFromVersionCheck(check);
+    values.Save(store_);
+    EXPECT_EQ((store_.values[{"KIVO Misc", "UpdateNext"}]), "2026/03/08 12:00:00");
+    EXPECT_EQ((store_.values[{"KIVO Misc", "UpdateEnabled"}]), "1");
+    EXPECT_EQ((store_.values[{"KIVO Misc", "UpdateURL"}]), "http://127.0.0.1:1/AppVer.html");
 }
 
 }  // namespace

@@ -1,0 +1,239 @@
+// The application's update check: its callers (start-up, command 32958, the session after a connect),
+// what the check reads of the program and the logger, the settings it leaves its findings in, and the
+// windows of its dialogs.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QThread>
+#include <chrono>
+#include <memory>
+
+#include "kivo32/app/about_dlg.h"
+#include "kivo32/app/get_web_file_dlg.h"
+#include "kivo32/app/kivo_app.h"
+#include "kivo32/app/update_check_dlg.h"
+#include "kivo32/controls/splash_wnd.h"
+#include "kivo32/session/logger_version_reading.h"
+#include "kivo32/session/session_el.h"
+#include "kivo32/session/session_messages.h"
+#include "kivo32/session/session_owner.h"
+#include "kivo32/update/check_versions.h"
+#include "kivo32/update/update_ids.h"
+#include "kivo32/update/version_check_host.h"
+#include "platform/base/dialog_request.h"
+#include "platform/base/message.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/message_target.h"
+#include "platform/ui/main_frame.h"
+
+namespace {
+
+// How long the user interface waits for the session to read the logger for the check.
+constexpr std::chrono::milliseconds kLoggerReadWait{30000};
+
+// Runs `change` on the user-interface thread: at once there, else queued (and dropped when the
+// application is gone by then).
+void OnUserInterfaceThread(std::function<void(CKivoApp&)> change) {
+    if (QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        if (CKivoApp* application = GetKivoApp()) {
+            change(*application);
+        }
+        return;
+    }
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [change = std::move(change)] {
+            if (CKivoApp* application = GetKivoApp()) {
+                change(*application);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+CVersionCheckLogger::Identity IdentityOf(const CLoggerVersionReading& reading) {
+    return {reading.typeCode, reading.firmwareText, reading.linkedThroughWiFi};
+}
+
+// The logger read by the check that runs on its session's own thread.
+class SessionThreadLogger : public CVersionCheckLogger {
+public:
+    explicit SessionThreadLogger(CSessionEL& session) : session_(session) {}
+
+    Identity ReadIdentity() override {
+        CLoggerVersionReading reading;
+        session_.ReadForVersionCheck(reading);
+        return IdentityOf(reading);
+    }
+    std::optional<std::string> ReadModuleFirmware() override {
+        CLoggerVersionReading reading;
+        reading.readModule = true;
+        session_.ReadForVersionCheck(reading);
+        return reading.moduleFirmware;
+    }
+
+private:
+    CSessionEL& session_;
+};
+
+// The logger read by its session for a check of the user-interface thread, which waits meanwhile.
+class PostedLogger : public CVersionCheckLogger {
+public:
+    using Wait = std::function<bool(const std::function<bool()>& done, std::chrono::milliseconds timeout)>;
+
+    PostedLogger(CSessionEL& session, Wait wait) : session_(session), wait_(std::move(wait)) {}
+
+    Identity ReadIdentity() override {
+        const std::shared_ptr<CLoggerVersionReading> reading = Read(false);
+        return reading != nullptr ? IdentityOf(*reading) : Identity{};
+    }
+    std::optional<std::string> ReadModuleFirmware() override {
+        const std::shared_ptr<CLoggerVersionReading> reading = Read(true);
+        return reading != nullptr ? reading->moduleFirmware : std::nullopt;
+    }
+
+private:
+    // Null when the session did not answer in time (it may still fill the reading, which it shares).
+    std::shared_ptr<CLoggerVersionReading> Read(bool module) {
+        auto reading = std::make_shared<CLoggerVersionReading>();
+        reading->readModule = module;
+        session_.Post(platform::Message(WM_SESSION_READ_VERSIONS, 0, platform::MakePayload(reading)));
+        return wait_([&reading] { return reading->done.load(); }, kLoggerReadWait) ? reading : nullptr;
+    }
+
+    CSessionEL& session_;
+    Wait wait_;
+};
+
+// Thread messages for the session.
+class SessionTarget : public platform::MessageTarget {
+public:
+    explicit SessionTarget(CSessionEL& session) : session_(session) {}
+    bool PostMessage(platform::Message message) override {
+        session_.Post(std::move(message));
+        return true;
+    }
+
+private:
+    CSessionEL& session_;
+};
+
+// The program around the check; the settings change on the user-interface thread only.
+class AppVersionCheckHost : public CVersionCheckHost {
+public:
+    AppVersionCheckHost(CKivoApp& app, CSessionEL* session, CVersionCheckLogger* logger)
+        : app_(app), logger_(logger) {
+        if (session != nullptr) {
+            session_target_ = std::make_unique<SessionTarget>(*session);
+        }
+    }
+
+    std::string ThisVersion() const override {
+        const std::string given = app_.GetCommandLine().programVersion.value_or("");
+        return given.empty() ? CAboutDlg::kVersion : given;
+    }
+    std::string FirmwareOverride() const override {
+        return app_.GetCommandLine().loggerFirmwareVersion.value_or("");
+    }
+    std::string ModuleOverride() const override {
+        return app_.GetCommandLine().wifiFirmwareVersion.value_or("");
+    }
+    CVersionCheckLogger* Logger() override { return logger_; }
+    bool TakeCheckVersionAgain() override {
+        const bool again = app_.IsCheckVersionAgain();
+        app_.SetCheckVersionAgain(false);
+        return again;
+    }
+    bool IsCheckWiFly() const override { return app_.IsCheckWiFly(); }
+    void SetCheckWiFly(bool on) override { app_.SetCheckWiFly(on); }
+    void SetLatestLogger(const std::string& model, const std::string& version) override {
+        OnUserInterfaceThread([model, version](CKivoApp& app) {
+            app.Registry().latestLoggerModel = model;
+            app.Registry().updateLatestLoggerVersion = version;
+        });
+    }
+    void SetLatestModule(const std::string& model, const std::string& version) override {
+        OnUserInterfaceThread([model, version](CKivoApp& app) {
+            app.Registry().latestModuleModel = model;
+            app.Registry().latestModuleVersion = version;
+        });
+    }
+    void SetFirmwareFile(const std::string& path) override {
+        OnUserInterfaceThread([path](CKivoApp& app) { app.Registry().firmwareFile = path; });
+    }
+    void HideSplash() override {
+        OnUserInterfaceThread([](CKivoApp&) { CSplashWnd::HideSplashScreen(); });
+    }
+    void RequestModuleUpdate() override {
+        app_.Sessions().SetModuleUpdateRequest(true);
+        app_.Set(CAppContext::Flag::Abort, false);
+    }
+    platform::MessageTarget* MainWindow() override { return app_.GetAppMainWnd(); }
+    platform::MessageTarget* Session() override { return session_target_.get(); }
+
+private:
+    CKivoApp& app_;
+    CVersionCheckLogger* logger_;
+    std::unique_ptr<SessionTarget> session_target_;
+};
+
+}  // namespace
+
+void CKivoApp::SetUpVersionCheck() {
+    registry_.HandToVersionCheck(version_check_);
+    version_check_.SetWaitCursor([this](int code) { DoWaitCursor(code); });
+    Sessions().SetConnectedHook([this](CSessionEL& session) { CheckVersionsAfterConnect(session); });
+    // The table of runners outlives this object: each runner finds the application when it runs.
+    platform::RegisterDialogRunner(kUpdateCheckRequest, [](platform::DialogRequest& request) {
+        CKivoApp* app = GetKivoApp();
+        CUpdateCheckDlg dialog(CUpdateCheckDlg::Findings::FromRequest(request),
+                               app != nullptr ? app->GetMainWindow() : nullptr);
+        return dialog.DoModal();
+    });
+    platform::RegisterDialogRunner(kGetWebFileRequest, [](platform::DialogRequest& request) {
+        CKivoApp* app = GetKivoApp();
+        if (app == nullptr) {
+            return IDCANCEL;
+        }
+        CGetWebFileDlg dialog(app->Registry(), request.Get("path"), request.Get("address"),
+                              request.GetInt("size"), static_cast<int>(request.GetInt("fileType")),
+                              app->GetMainWindow());
+        const int result = dialog.DoModal();
+        if (result == IDOK) {
+            request.Set("path", dialog.GetLocalPath());
+        }
+        return result;
+    });
+}
+
+void CKivoApp::CheckVersions(bool forceCheck, bool showMessages, bool checkApp) {
+    CSessionEL* session = HasSessions() ? Sessions().GetActiveSession() : nullptr;
+    std::unique_ptr<PostedLogger> logger;
+    if (session != nullptr && session->GetLoggerType() != kNoLogger) {
+        logger = std::make_unique<PostedLogger>(
+            *session, [this](const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+                return WaitForSession(done, timeout);
+            });
+    }
+    AppVersionCheckHost host(*this, session, logger.get());
+    ::CheckVersions(version_check_, host, forceCheck, showMessages, checkApp);
+}
+
+void CKivoApp::CheckVersionsAfterConnect(CSessionEL& session) {
+    SessionThreadLogger logger(session);
+    AppVersionCheckHost host(*this, &session, &logger);
+    ::CheckVersions(version_check_, host, false, false, false);
+}
+
+void CKivoApp::CheckForUpdates() {
+    // After a module update the check runs quietly and keeps the flags that update set.
+    const bool afterModuleUpdate = Sessions().IsRepeatVersionCheck();
+    if (afterModuleUpdate) {
+        Sessions().SetRepeatVersionCheck(false);
+    } else {
+        SetCheckWiFly(false);
+        SetCheckVersionAgain(false);
+    }
+    if ((QApplication::keyboardModifiers() & Qt::ShiftModifier) != 0) {
+        SetCheckWiFly(true);
+    }
+    CheckVersions(true, !afterModuleUpdate, true);
+}
