@@ -143,6 +143,7 @@ bool CKivoApp::InitInstance() {
     CMainFrame* frame = mainFrame.get();
     SetMainWindow(std::move(mainFrame));
     MakeSessions();
+    ListModemLines();
     RegisterDialogRunners();
     SetUpCommands();
     frame->InitialShowWindow(SW_SHOWNORMAL);
@@ -260,6 +261,7 @@ void CKivoApp::MakeSessions() {
     // The settings' speeds are the defaults the sessions start from.
     sessions_->SetStoredBaud(kLinkDirect, registry_.directBaud);
     sessions_->SetStoredBaud(kLinkModem, registry_.modemBaud);
+    sessions_->SetModemLineName(registry_.modemLineName);
     sessions_->SetPortSearchAllowed(!command_line_.noPortSearch);
 }
 
@@ -380,6 +382,10 @@ void CKivoApp::BringToFront() {
 
 std::string CKivoApp::GetPortName() const {
     return sessions_ != nullptr ? sessions_->GetLinkPortName() : std::string();
+}
+
+std::string CKivoApp::GetModemLineName() const {
+    return sessions_ != nullptr ? sessions_->GetModemLineName() : std::string("None");
 }
 
 std::string CKivoApp::GetDefaultSUTLineFreq() const {
