@@ -47,7 +47,12 @@ int CConnectionModem::Create() {
     if (!m_TapiLine.DialCall()) {
         return 0;
     }
-    return AttachPort();
+    // A call the link cannot use is not left standing.
+    if (!AttachPort()) {
+        HangupCall();
+        return 0;
+    }
+    return 1;
 }
 
 int CConnectionModem::AttachPort() {
