@@ -20,7 +20,7 @@ constexpr std::uint32_t kSettleMs = 3000;
 }  // namespace
 
 CConnectionModem::CConnectionModem(const CLinkContext& context, std::string number, int baud, int mode)
-    : CConnection(kLinkModem, kSerialLinkTraits, context),
+    : CConnection(kLinkModem, kModemLinkTraits, context),
       m_TapiLine(mode, context),
       m_strNumber(mode == CTapiLine::kModeAnswer ? std::string() : std::move(number)) {
     m_nBaud = mode == CTapiLine::kModeAnswer ? 0 : baud;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <functional>
+#include <utility>
 
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -144,7 +145,7 @@ int CTapiLine::OpenDevice(const std::string& device) {
             Deliver(inbox, session, reply);
         },
         [](const std::string& line) { Trace(line); });
-    const int error = modem->Open(device, m_dwBaudRate > 0 ? m_dwBaudRate : 9600);
+    const int error = modem->Open(device, LineRate());
     if (error == 0) {
         modem_ = std::move(modem);
         handed_over_ = false;
@@ -169,6 +170,10 @@ void CTapiLine::Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session, 
                                             alive->line->HandlePendingResults();
                                         }
                                     }))));
+}
+
+int CTapiLine::LineRate() const {
+    return m_dwBaudRate > 0 ? m_dwBaudRate : kAnswerRate;
 }
 
 void CTapiLine::CloseDevice() {
@@ -280,7 +285,8 @@ int CTapiLine::HangupCall() {
     if ((m_bCallActive || m_bCallConnected) && modem_ != nullptr) {
         // DTR low ends the call; a modem that stays in the call is escaped and told to hang up.
         modem_->SetDtr(false);
-        const bool ended = WaitForReply(kHangupTimeoutMs) != kReplyAborted;
+        // These waits hold on after the user's abort: the call must end all the same.
+        const bool ended = Wait(kHangupTimeoutMs, false) != kReplyAborted;
         modem_->SetDtr(true);
         if (!ended) {
             clock_->Sleep(kEscapeGuardMs);
@@ -288,7 +294,7 @@ int CTapiLine::HangupCall() {
             clock_->Sleep(kEscapeGuardMs);
             m_bAwaitingOk = true;
             modem_->Send("ATH0");
-            WaitForReply(kHangupTimeoutMs);
+            Wait(kHangupTimeoutMs, false);
             m_bAwaitingOk = false;
         }
         Trace("HangupCall(): Call Deallocated.");
@@ -322,7 +328,7 @@ int CTapiLine::ShutdownTAPI() {
 
 void CTapiLine::GetNegotiatedRate() {
     if (m_pOwner != nullptr) {
-        m_pOwner->SetConnectRate(m_nConnectRate > 0 ? m_nConnectRate : m_dwBaudRate);
+        m_pOwner->SetConnectRate(m_nConnectRate > 0 ? m_nConnectRate : LineRate());
     }
 }
 
@@ -335,13 +341,23 @@ void CTapiLine::OnCarrierLost() {
 }
 
 std::int32_t CTapiLine::WaitForReply(std::uint32_t timeoutMs) {
+    return Wait(timeoutMs, true);
+}
+
+std::int32_t CTapiLine::Wait(std::uint32_t timeoutMs, bool endsOnAbort) {
     m_bReplyReceived = false;
     m_lAsyncReply = kReplyAborted;
     const std::uint32_t start = clock_->Now();
-    const auto done = [this] {
+    const auto done = [this, endsOnAbort] {
         HandlePendingResults();
-        return m_bReplyReceived || IsAborted();
+        return m_bReplyReceived || (endsOnAbort && IsAborted());
     };
+    // A ring meanwhile is left to ring again: an answer is never started inside another wait.
+    struct WaitingFlag {
+        bool& flag;
+        const bool before = std::exchange(flag, true);
+        ~WaitingFlag() { flag = before; }
+    } waiting{m_bWaiting};
     while (!done()) {
         const std::uint32_t elapsed = clock_->Now() - start;
         if (elapsed >= timeoutMs) {
@@ -431,7 +447,7 @@ void CTapiLine::HandleResult(const platform::ModemReply& reply) {
 
 void CTapiLine::OnOffered() {
     Trace("HandleLineCallState(): Incomming Call");
-    if (m_nMode != kModeAnswer || !m_bLineInUse || m_bCallActive || m_bCallConnected) {
+    if (m_nMode != kModeAnswer || !m_bLineInUse || m_bCallActive || m_bCallConnected || m_bWaiting) {
         return;
     }
     PostToApplication(WM_MODEM_CALL_OFFERED, 0, kModeAnswer);

@@ -33,6 +33,9 @@ public:
     static constexpr std::uint32_t kAnswerTimeoutMs = 60000; // an answered call to connect
     static constexpr std::uint32_t kHangupTimeoutMs = 3000;  // the modem to confirm a hang-up
 
+    // The device's rate when none is given (answer mode).
+    static constexpr int kAnswerRate = 9600;
+
     // A call state (the modem's result lines stand for them).
     enum CallState : std::uint32_t {
         LINECALLSTATE_IDLE = 0x1,
@@ -53,7 +56,8 @@ public:
     };
 
     // `context.session` is the thread whose waits take the modem's results (nullptr: the caller's
-    // thread waits alone); `context.app` gives the abort flag and the modem line name.
+    // thread waits alone); `context.app` gives the abort flag and the modem line name. The line is
+    // used and destroyed on that thread.
     CTapiLine(int mode, const CLinkContext& context);
     virtual ~CTapiLine();
     CTapiLine(const CTapiLine&) = delete;
@@ -77,7 +81,8 @@ public:
     int HangupCall();
     // HangupCall, then the device is closed. 1.
     int ShutdownTAPI();
-    // Writes the call's negotiated rate into the owner (the configured rate for a bare "CONNECT").
+    // Writes the call's negotiated rate into the owner (for a bare "CONNECT" the configured rate, or
+    // kAnswerRate when none was given).
     void GetNegotiatedRate();
     // The modem lines: the serial ports of the machine. 1 listed.
     static int EnumModemDevices(std::vector<std::string>& names);
@@ -110,6 +115,9 @@ private:
 
     // Hands one result from the reader to the waiting thread (any thread).
     static void Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session, const platform::ModemReply& reply);
+    std::int32_t Wait(std::uint32_t timeoutMs, bool endsOnAbort);
+    // The rate the device runs at.
+    int LineRate() const;
     bool ChooseDevice();
     bool ProbeDevice(const std::string& device);
     // 0 when open, else the errno.
@@ -147,6 +155,7 @@ private:
     std::int32_t m_lAsyncReply = 0;
     bool m_bReplyReceived = false;
     bool m_bAwaitingOk = false;
+    bool m_bWaiting = false;
     bool m_bInitializing = false;
     bool m_bShuttingDown = false;
     bool m_bStoppingCall = false;

@@ -46,6 +46,8 @@ std::string FakeModem::Start() {
     }
     termios raw{};
     ::cfmakeraw(&raw);
+    // A speed of 0 would be DTR low: a program that never sets one finds the line up.
+    ::cfsetspeed(&raw, B9600);
     char name[128] = {};
     int master = -1;
     int slave = -1;

@@ -60,17 +60,28 @@ TEST_F(TapiLineTest, AModemThatStaysSilentEndsAtTheDialTimeOut) {
     EXPECT_FALSE(modem_.InCall());
 }
 
-TEST_F(TapiLineTest, AnErrorReplyToTheDialIsPostedAndTheUsersAbortEndsTheWaitWithoutAMessage) {
+TEST_F(TapiLineTest, AnErrorReplyToTheDialIsPostedAndTheWaitEndsAtItsTimeOut) {
+    clock_.SetSpeed(1000);
     modem_.SetOptions({FakeModem::DialOutcome::Error, 9600, {}});
+    EXPECT_EQ(Dial(), 0);
+    EXPECT_TRUE(Posted(WM_MODEM_LINE_ERROR, 0));
+    EXPECT_EQ(TapiErrors(), std::vector<std::string>{CallFailedText(IDS_MODEM_CALL_NOT_COMPLETED)});
+}
+
+TEST_F(TapiLineTest, TheUsersAbortEndsTheDialWithoutAMessageAndStillHangsUp) {
+    modem_.SetOptions({FakeModem::DialOutcome::Silence, 9600, {}});
     MakeLink(CTapiLine::kModeDialOut);
     auto dialled = session_.RunAsync([this] { return link_->Create(); });
-    // What the application does with the error post: the abort flag.
-    ASSERT_TRUE(Eventually([this] { return Posted(WM_MODEM_LINE_ERROR, 0); }));
+    ASSERT_TRUE(Eventually([this] {
+        const std::vector<std::string> commands = modem_.Commands();
+        return !commands.empty() && commands.back() == "ATD5551234";
+    }));
     app_.Set(CAppContext::Flag::Abort, true);
     session_.PostCancel();
     ASSERT_EQ(dialled.wait_for(std::chrono::seconds(30)), std::future_status::ready);
     EXPECT_EQ(dialled.get(), 0);
     EXPECT_TRUE(TapiErrors().empty());
+    EXPECT_EQ(modem_.HangUps(), 1);
 }
 
 TEST_F(TapiLineTest, AnEmptyNumberFailsWithoutAMessageAndDialsNothing) {
