@@ -76,8 +76,8 @@ int CConnectionModem::AttachPort() {
         ShowMessageBoxId(IDS_PORT_SETUP_FAILED, MB_OK, true);
         return 0;
     }
-    SetTransport(std::make_unique<platform::CarrierWatch>(std::move(serial),
-                                                          [this] { m_TapiLine.OnCarrierLost(); }));
+    SetTransport(
+        std::make_unique<platform::CarrierWatch>(std::move(serial), [this] { m_TapiLine.OnCarrierLost(); }));
     if (!StartReader()) {
         ShowMessageBoxId(IDS_PORT_SETUP_FAILED, MB_OK, true);
         return 0;
@@ -108,7 +108,8 @@ int CConnectionModem::Establish() {
     m_strStatus = FormatLinkText(IDS_CONNECTING, {""});
     PostStatusMessage(STATUS_CONNECTION_LABEL, m_strStatus);
     PostStatusMessage(STATUS_TEXT, m_strStatus);
-    m_strNotice = FormatLinkText(IDS_CONNECTING, {"(" + LoadText(IDS_CONNECTING_TO) + " " + m_strNumber + ")"});
+    m_strNotice =
+        FormatLinkText(IDS_CONNECTING, {"(" + LoadText(IDS_CONNECTING_TO) + " " + m_strNumber + ")"});
     PostStatusMessage(STATUS_TEXT, m_strNotice);
     WaitMsgPump({}, kSettleMs, true);
     KickLogger();

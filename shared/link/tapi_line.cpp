@@ -37,14 +37,18 @@ void ShowTapiError(const std::string& text) {
 }
 
 std::string DisconnectText(std::uint32_t mode) {
+    static constexpr std::pair<std::uint32_t, unsigned> kReasons[] = {
+        {CTapiLine::LINEDISCONNECTMODE_NORMAL, IDS_MODEM_FAR_END_HUNG_UP},
+        {CTapiLine::LINEDISCONNECTMODE_UNKNOWN, IDS_MODEM_UNKNOWN_END},
+        {CTapiLine::LINEDISCONNECTMODE_BUSY, IDS_MODEM_BUSY},
+        {CTapiLine::LINEDISCONNECTMODE_NOANSWER, IDS_MODEM_NO_ANSWER},
+        {CTapiLine::LINEDISCONNECTMODE_NODIALTONE, IDS_MODEM_NO_DIALTONE},
+    };
     unsigned why = IDS_MODEM_CALL_NOT_COMPLETED;
-    switch (mode) {
-        case CTapiLine::LINEDISCONNECTMODE_NORMAL: why = IDS_MODEM_FAR_END_HUNG_UP; break;
-        case CTapiLine::LINEDISCONNECTMODE_UNKNOWN: why = IDS_MODEM_UNKNOWN_END; break;
-        case CTapiLine::LINEDISCONNECTMODE_BUSY: why = IDS_MODEM_BUSY; break;
-        case CTapiLine::LINEDISCONNECTMODE_NOANSWER: why = IDS_MODEM_NO_ANSWER; break;
-        case CTapiLine::LINEDISCONNECTMODE_NODIALTONE: why = IDS_MODEM_NO_DIALTONE; break;
-        default: break;
+    for (const auto& [reason, id] : kReasons) {
+        if (reason == mode) {
+            why = id;
+        }
     }
     return FormatLinkText(IDS_MODEM_CALL_ENDED, {LoadText(why)});
 }
@@ -112,8 +116,9 @@ bool CTapiLine::ChooseDevice() {
         EnumModemDevices(m_DeviceNames);
     }
     const std::string wanted = TrimAtFirstSpace(m_strLineName);
-    const bool listed = std::any_of(m_DeviceNames.begin(), m_DeviceNames.end(),
-                                    [&](const std::string& name) { return TrimAtFirstSpace(name) == wanted; });
+    const bool listed = std::any_of(m_DeviceNames.begin(), m_DeviceNames.end(), [&](const std::string& name) {
+        return TrimAtFirstSpace(name) == wanted;
+    });
     if (listed || (!wanted.empty() && wanted.front() == '/')) {
         m_strDeviceName = wanted;
         return true;
@@ -153,7 +158,8 @@ int CTapiLine::OpenDevice(const std::string& device) {
     return error;
 }
 
-void CTapiLine::Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session, const platform::ModemReply& reply) {
+void CTapiLine::Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session,
+                        const platform::ModemReply& reply) {
     {
         std::lock_guard lock(inbox->mutex);
         inbox->results.push_back(reply);
@@ -164,12 +170,12 @@ void CTapiLine::Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session, 
     }
     // A wait in progress looks again; outside a wait the session runs the message's payload.
     session->Wake();
-    std::weak_ptr<Inbox> weak = inbox;
-    session->Post(platform::Message(WM_MODEM_LINE_EVENT, 0, platform::MakePayload(std::function<void()>([weak] {
-                                        if (auto alive = weak.lock(); alive && alive->line != nullptr) {
-                                            alive->line->HandlePendingResults();
-                                        }
-                                    }))));
+    std::function<void()> handle = [weak = std::weak_ptr<Inbox>(inbox)] {
+        if (auto alive = weak.lock(); alive && alive->line != nullptr) {
+            alive->line->HandlePendingResults();
+        }
+    };
+    session->Post(platform::Message(WM_MODEM_LINE_EVENT, 0, platform::MakePayload(std::move(handle))));
 }
 
 int CTapiLine::LineRate() const {
@@ -426,8 +432,12 @@ void CTapiLine::HandleResult(const platform::ModemReply& reply) {
             Trace("HandleLineCallState(): Line busy, shutting down");
             OnDisconnected(LINEDISCONNECTMODE_BUSY);
             break;
-        case ModemResult::NoDialtone: OnDisconnected(LINEDISCONNECTMODE_NODIALTONE); break;
-        case ModemResult::NoAnswer: OnDisconnected(LINEDISCONNECTMODE_NOANSWER); break;
+        case ModemResult::NoDialtone:
+            OnDisconnected(LINEDISCONNECTMODE_NODIALTONE);
+            break;
+        case ModemResult::NoAnswer:
+            OnDisconnected(LINEDISCONNECTMODE_NOANSWER);
+            break;
         case ModemResult::NoCarrier:
             // Before the connection the call was never answered; after it the far end hung up.
             if (m_bCallConnected) {
@@ -440,8 +450,11 @@ void CTapiLine::HandleResult(const platform::ModemReply& reply) {
             Trace("lineCallbackFunc(): the modem refused a request");
             PostToApplication(WM_MODEM_LINE_ERROR, 0, 0);
             break;
-        case ModemResult::Ring: OnOffered(); break;
-        case ModemResult::Ok: break;
+        case ModemResult::Ring:
+            OnOffered();
+            break;
+        case ModemResult::Ok:
+            break;
     }
 }
 

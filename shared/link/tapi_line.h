@@ -28,10 +28,10 @@ public:
     static constexpr int kModeAnswer = 2;
 
     // Link-clock limits of the waits.
-    static constexpr std::uint32_t kSetupTimeoutMs = 3000;   // "OK" to a setup command
-    static constexpr std::uint32_t kDialTimeoutMs = 60000;   // the dialled call to connect
-    static constexpr std::uint32_t kAnswerTimeoutMs = 60000; // an answered call to connect
-    static constexpr std::uint32_t kHangupTimeoutMs = 3000;  // the modem to confirm a hang-up
+    static constexpr std::uint32_t kSetupTimeoutMs = 3000;    // "OK" to a setup command
+    static constexpr std::uint32_t kDialTimeoutMs = 60000;    // the dialled call to connect
+    static constexpr std::uint32_t kAnswerTimeoutMs = 60000;  // an answered call to connect
+    static constexpr std::uint32_t kHangupTimeoutMs = 3000;   // the modem to confirm a hang-up
 
     // The device's rate when none is given (answer mode).
     static constexpr int kAnswerRate = 9600;
@@ -114,7 +114,8 @@ private:
     struct Inbox;
 
     // Hands one result from the reader to the waiting thread (any thread).
-    static void Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session, const platform::ModemReply& reply);
+    static void Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session,
+                        const platform::ModemReply& reply);
     std::int32_t Wait(std::uint32_t timeoutMs, bool endsOnAbort);
     // The rate the device runs at.
     int LineRate() const;

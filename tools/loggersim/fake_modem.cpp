@@ -176,11 +176,9 @@ void FakeModem::RunCommand(const std::string& command) {
             SendResult("NO CARRIER");
             return;
         }
-        state_ = State::InCall;
-        in_call_ = true;
-        const int rate = options_.connectRate;
+        const std::string connect = ConnectCall();
         lock.unlock();
-        SendResult(rate > 0 ? "CONNECT " + std::to_string(rate) : "CONNECT");
+        SendResult(connect);
         return;
     }
     if (rest == "H" || rest == "H0") {
@@ -251,11 +249,9 @@ void FakeModem::Tick() {
         case DialOutcome::Silence:
             return;  // stays dialling until DTR drops
         case DialOutcome::Connect: {
-            state_ = State::InCall;
-            in_call_ = true;
-            const int rate = options_.connectRate;
+            const std::string connect = ConnectCall();
             lock.unlock();
-            SendResult(rate > 0 ? "CONNECT " + std::to_string(rate) : "CONNECT");
+            SendResult(connect);
             return;
         }
         default:
@@ -269,6 +265,12 @@ void FakeModem::Tick() {
             SendResult(text);
         }
     }
+}
+
+std::string FakeModem::ConnectCall() {
+    state_ = State::InCall;
+    in_call_ = true;
+    return options_.connectRate > 0 ? "CONNECT " + std::to_string(options_.connectRate) : "CONNECT";
 }
 
 bool FakeModem::DtrLow() const {

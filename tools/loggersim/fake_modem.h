@@ -61,7 +61,8 @@ private:
     void RunCommand(const std::string& line);
     // Timed events: the dialled call's outcome, the next ring, a DTR drop.
     void Tick();
-    void EndCall();
+    // The call connected (mutex_ held): its "CONNECT" result.
+    std::string ConnectCall();
     void SendResult(std::string_view text);
     void WriteToProgram(std::string_view bytes);
     bool DtrLow() const;

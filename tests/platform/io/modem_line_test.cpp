@@ -5,7 +5,6 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 #include "platform/io/carrier_watch.h"
 #include "platform/io/stream_transport.h"
 #include "tests/support/eventually.h"
+#include "tests/support/pseudo_terminal.h"
 
 namespace {
 
@@ -57,41 +57,29 @@ TEST(ModemLineTest, ResultLines) {
 // A pseudo-terminal whose master plays the modem.
 class ModemPty {
 public:
-    ModemPty() {
-        termios raw{};
-        ::cfmakeraw(&raw);
-        char name[128] = {};
-        int master = -1;
-        int slave = -1;
-        if (::openpty(&master, &slave, name, &raw, nullptr) == 0) {
-            master_.Reset(master);
-            slave_.Reset(slave);
-            path_ = name;
-        }
+    const std::string& Path() const { return pty_.path; }
+    void Send(const std::string& bytes) {
+        ASSERT_EQ(::write(pty_.master.Get(), bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
-    const std::string& Path() const { return path_; }
-    void Send(const std::string& bytes) { ASSERT_EQ(::write(master_.Get(), bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
     // The settings the program gave the line, as the master sees them.
     speed_t LineSpeed() const {
         termios settings{};
-        ::tcgetattr(master_.Get(), &settings);
+        ::tcgetattr(pty_.master.Get(), &settings);
         return ::cfgetospeed(&settings);
     }
     std::string Received() {
         std::string text;
         char buffer[256];
         ssize_t got = 0;
-        ::fcntl(master_.Get(), F_SETFL, O_NONBLOCK);
-        while ((got = ::read(master_.Get(), buffer, sizeof buffer)) > 0) {
+        ::fcntl(pty_.master.Get(), F_SETFL, O_NONBLOCK);
+        while ((got = ::read(pty_.master.Get(), buffer, sizeof buffer)) > 0) {
             text.append(buffer, static_cast<std::size_t>(got));
         }
         return text;
     }
 
 private:
-    platform::UniqueFd master_;
-    platform::UniqueFd slave_;
-    std::string path_;
+    testsupport::PseudoTerminal pty_;
 };
 
 class Results {

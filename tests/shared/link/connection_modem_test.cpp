@@ -48,8 +48,9 @@ TEST_F(ConnectionModemTest, ABareConnectIsTheConfiguredRateAndAnotherRateIsRefus
         EXPECT_EQ(Notices(STATUS_LINK_SPEED), std::vector<std::string>{c.shown});
         if (c.refused) {
             ASSERT_EQ(boxes_.Boxes().size(), 1u);
-            EXPECT_EQ(boxes_.Boxes()[0].texts.prompt,
-                      platform::FillPrintfPlaceholders(LoadText(IDS_MODEM_WRONG_RATE), {"2400", "9600", "2400"}));
+            EXPECT_EQ(
+                boxes_.Boxes()[0].texts.prompt,
+                platform::FillPrintfPlaceholders(LoadText(IDS_MODEM_WRONG_RATE), {"2400", "9600", "2400"}));
         }
         session_.Run([this] {
             link_.reset();

@@ -4,9 +4,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <pty.h>
 #include <sys/file.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +12,7 @@
 #include "platform/base/unique_fd.h"
 #include "tests/shared/link/modem_fixture.h"
 #include "tests/support/fake_serial_port_source.h"
+#include "tests/support/pseudo_terminal.h"
 
 namespace {
 
@@ -39,7 +38,8 @@ TEST_F(TapiLineTest, ADialledCallThatDoesNotConnectEndsWithItsReason) {
         const std::vector<std::string> errors = TapiErrors();
         ASSERT_EQ(errors.size(), shown + 1) << static_cast<int>(c.outcome);
         EXPECT_EQ(errors.back(), CallFailedText(c.why));
-        EXPECT_EQ(link_->GetTapiLine().GetLastMessage(), FormatLinkText(IDS_MODEM_CALL_ENDED, {LoadText(c.why)}));
+        EXPECT_EQ(link_->GetTapiLine().GetLastMessage(),
+                  FormatLinkText(IDS_MODEM_CALL_ENDED, {LoadText(c.why)}));
         // The device is let go: the next call opens it again.
         EXPECT_FALSE(link_->GetTapiLine().IsLineInUse());
         ++shown;
@@ -112,32 +112,14 @@ TEST_F(TapiLineTest, ALineInUseAndADeviceHeldByAnotherProgram) {
     EXPECT_EQ(errors[1], LoadText(IDS_MODEM_LINE_HELD));
 }
 
-// A pseudo-terminal that no modem answers.
-struct SilentPort {
-    SilentPort() {
-        termios raw{};
-        ::cfmakeraw(&raw);
-        char name[128] = {};
-        int master_fd = -1;
-        int slave_fd = -1;
-        if (::openpty(&master_fd, &slave_fd, name, &raw, nullptr) == 0) {
-            master.Reset(master_fd);
-            slave.Reset(slave_fd);
-            path = name;
-        }
-    }
-    platform::UniqueFd master;
-    platform::UniqueFd slave;
-    std::string path;
-};
-
 std::string PortName(const std::string& path) {
     return path.substr(std::string("/dev/").size());
 }
 
 TEST_F(TapiLineTest, ALineNameNoPortHasFallsBackToTheFirstPortWhereAModemAnswers) {
-    SilentPort silent;
-    testsupport::FakeSerialPortSource ports({{PortName(silent.path), "", ""}, {PortName(modem_path_), "", ""}});
+    testsupport::PseudoTerminal silent;  // no modem answers there
+    testsupport::FakeSerialPortSource ports(
+        {{PortName(silent.path), "", ""}, {PortName(modem_path_), "", ""}});
     struct Case {
         const char* lineName;
         int linkKind;
@@ -186,7 +168,8 @@ TEST_F(TapiLineTest, AnsweringAnIncomingCall) {
     EXPECT_EQ(commands.back(), "ATA");
     EXPECT_TRUE(modem_.InCall());
     // What the session does once the application forwards the answered call.
-    ASSERT_EQ(session_.Run([&link] { return link.AttachPort() && link.Establish() && link.IdentifyLogger(); }), 1);
+    ASSERT_EQ(
+        session_.Run([&link] { return link.AttachPort() && link.Establish() && link.IdentifyLogger(); }), 1);
     EXPECT_EQ(Notices(STATUS_LINK_SPEED), std::vector<std::string>{"9600/9600"});
     EXPECT_EQ(link.GetFirmwareVersion(), "S0-02.115");
     EXPECT_TRUE(TapiErrors().empty());

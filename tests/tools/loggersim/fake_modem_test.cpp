@@ -70,8 +70,7 @@ TEST_F(FakeModemTest, EchoUntilTurnedOffThenACallEscapedAndHungUp) {
     EXPECT_TRUE(Reads("\r\nOK\r\n"));
     EXPECT_FALSE(modem_.InCall());
     EXPECT_EQ(modem_.HangUps(), 1);
-    EXPECT_EQ(modem_.Commands(),
-              (std::vector<std::string>{"AT", "ATE0V1", "ATDT5551234", "ATH0"}));
+    EXPECT_EQ(modem_.Commands(), (std::vector<std::string>{"AT", "ATE0V1", "ATDT5551234", "ATH0"}));
     // Out of the call the logger hears nothing: a command line is the modem's again.
     Type("I?\r");
     EXPECT_TRUE(Reads("\r\nERROR\r\n"));

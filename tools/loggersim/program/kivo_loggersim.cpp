@@ -149,7 +149,8 @@ int main(int argc, char** argv) {
             tcp = true;
         } else if (argument == "--modem") {
             modemMode = true;
-        } else if (argument.substr(0, 8) == "--modem=" && ParseOutcome(argument.substr(8), modemOptions.outcome)) {
+        } else if (argument.substr(0, 8) == "--modem=" &&
+                   ParseOutcome(argument.substr(8), modemOptions.outcome)) {
             modemMode = true;
         } else if (Option(argument, "--connect-rate", value)) {
             modemOptions.connectRate = static_cast<int>(value);
