@@ -76,8 +76,7 @@ int CConnectionModem::AttachPort() {
         ShowMessageBoxId(IDS_PORT_SETUP_FAILED, MB_OK, true);
         return 0;
     }
-    SetTransport(
-        std::make_unique<platform::CarrierWatch>(std::move(serial), [this] { m_TapiLine.OnCarrierLost(); }));
+    SetTransport(std::make_unique<platform::CarrierWatch>(std::move(serial)));
     if (!StartReader()) {
         ShowMessageBoxId(IDS_PORT_SETUP_FAILED, MB_OK, true);
         return 0;
@@ -126,6 +125,11 @@ int CConnectionModem::Establish() {
     }
     m_bEstablishing = false;
     return ok ? 1 : 0;
+}
+
+void CConnectionModem::OnLinkLost(int) {
+    // However the call's device stopped (the modem's "NO CARRIER", the device gone), the call is over.
+    m_TapiLine.OnCarrierLost();
 }
 
 int CConnectionModem::HangupCall() {

@@ -33,6 +33,8 @@ public:
     static constexpr std::uint32_t kAnswerTimeoutMs = 60000;  // an answered call to connect
     static constexpr std::uint32_t kHangupTimeoutMs = 3000;   // the modem to confirm a hang-up
 
+    // The caption of the line's error messages.
+    static constexpr const char* kErrorCaption = "Kivo TAPI Error";
     // The device's rate when none is given (answer mode).
     static constexpr int kAnswerRate = 9600;
 
@@ -100,7 +102,7 @@ public:
     // The descriptor of the connected call's device for CSerialPort::Attach, which the caller then
     // owns; -1 when there is none or it was taken.
     int TakeCommHandle();
-    // The connection's reader saw the far end hang up (any thread).
+    // The connected call's device stopped: the far end hung up or the device went (any thread).
     void OnCarrierLost();
 
     bool IsLineInUse() const { return m_bLineInUse; }

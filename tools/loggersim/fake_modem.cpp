@@ -133,6 +133,14 @@ void FakeModem::TakeInput(std::string_view bytes) {
         far_end_->Write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         return;
     }
+    if (state_ == State::Dialling) {
+        // As on a real modem, anything typed while it dials gives the call up.
+        state_ = State::Command;
+        ++hang_ups_;
+        lock.unlock();
+        SendResult("NO CARRIER");
+        return;
+    }
     const bool echo = echo_;
     lock.unlock();
     if (echo) {

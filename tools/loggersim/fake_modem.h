@@ -49,7 +49,7 @@ public:
     bool InCall() const { return in_call_.load(); }
     // The command lines heard in command mode, in their order ("ATE0V1", "ATDT5551234", "ATH0").
     std::vector<std::string> Commands() const;
-    // Calls ended by the program: DTR dropped, or "ATH0" after the escape.
+    // Calls ended by the program: DTR dropped, "ATH0" after the escape, or a key while dialling.
     int HangUps() const { return hang_ups_.load(); }
 
 private:

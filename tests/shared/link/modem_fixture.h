@@ -65,7 +65,7 @@ protected:
         std::vector<std::string> texts;
         for (const testsupport::AskedQuestion& asked : boxes_.Asked()) {
             if (asked.kind == "MessageBox") {
-                EXPECT_EQ(asked.caption, kTapiErrorCaption);
+                EXPECT_EQ(asked.caption, CTapiLine::kErrorCaption);
                 texts.push_back(asked.text);
             }
         }

@@ -50,22 +50,36 @@ TEST_F(TapiLineTest, ADialledCallThatDoesNotConnectEndsWithItsReason) {
     EXPECT_FALSE(Posted(WM_END_SESSION, 1));
 }
 
-TEST_F(TapiLineTest, AModemThatStaysSilentEndsAtTheDialTimeOut) {
-    clock_.SetSpeed(1000);
-    modem_.SetOptions({FakeModem::DialOutcome::Silence, 9600, {}});
-    EXPECT_EQ(Dial(), 0);
-    EXPECT_EQ(TapiErrors(), std::vector<std::string>{CallFailedText(IDS_MODEM_CALL_NOT_COMPLETED)});
-    // The dialling modem is told to give the call up.
-    EXPECT_TRUE(Eventually([this] { return modem_.HangUps() == 1; }));
-    EXPECT_FALSE(modem_.InCall());
-}
-
-TEST_F(TapiLineTest, AnErrorReplyToTheDialIsPostedAndTheWaitEndsAtItsTimeOut) {
-    clock_.SetSpeed(1000);
-    modem_.SetOptions({FakeModem::DialOutcome::Error, 9600, {}});
-    EXPECT_EQ(Dial(), 0);
-    EXPECT_TRUE(Posted(WM_MODEM_LINE_ERROR, 0));
-    EXPECT_EQ(TapiErrors(), std::vector<std::string>{CallFailedText(IDS_MODEM_CALL_NOT_COMPLETED)});
+// A dial that gets no final result: a silent modem, or one that refused the dial with "ERROR" (posted
+// to the application, which may abort). Either ends at the dial time-out of the link clock.
+TEST_F(TapiLineTest, ADialWithoutAFinalResultEndsAtTheDialTimeOut) {
+    struct Case {
+        FakeModem::DialOutcome outcome;
+        bool errorPosted;
+    };
+    const Case cases[] = {{FakeModem::DialOutcome::Silence, false}, {FakeModem::DialOutcome::Error, true}};
+    int hangUps = 0;
+    for (const Case& c : cases) {
+        modem_.SetOptions({c.outcome, 9600, {}});
+        const std::size_t shown = TapiErrors().size();
+        MakeLink(CTapiLine::kModeDialOut);
+        auto dialled = session_.RunAsync([this] { return link_->Create(); });
+        ASSERT_TRUE(Eventually([this] {
+            const std::vector<std::string> commands = modem_.Commands();
+            return !commands.empty() && commands.back() == "ATD5551234";
+        }));
+        clock_.Advance(CTapiLine::kDialTimeoutMs);
+        ASSERT_EQ(dialled.wait_for(std::chrono::seconds(30)), std::future_status::ready);
+        EXPECT_EQ(dialled.get(), 0);
+        EXPECT_EQ(Posted(WM_MODEM_LINE_ERROR, 0), c.errorPosted);
+        const std::vector<std::string> errors = TapiErrors();
+        ASSERT_EQ(errors.size(), shown + 1);
+        EXPECT_EQ(errors.back(), CallFailedText(IDS_MODEM_CALL_NOT_COMPLETED));
+        // A modem still dialling is told to give the call up.
+        hangUps += c.outcome == FakeModem::DialOutcome::Silence ? 1 : 0;
+        EXPECT_EQ(modem_.HangUps(), hangUps);
+        EXPECT_FALSE(modem_.InCall());
+    }
 }
 
 TEST_F(TapiLineTest, TheUsersAbortEndsTheDialWithoutAMessageAndStillHangsUp) {

@@ -1,5 +1,5 @@
 // The fake AT modem as a terminal program sees it: command mode with and without echo, the escape and
-// "ATH0", a ring answered, and the logger's bytes only across a call.
+// "ATH0", a dial given up, a ring answered, and the logger's bytes only across a call.
 #include "tools/loggersim/fake_modem.h"
 
 #include <fcntl.h>
@@ -53,7 +53,7 @@ protected:
     std::string seen_;
 };
 
-TEST_F(FakeModemTest, EchoUntilTurnedOffThenACallEscapedAndHungUp) {
+TEST_F(FakeModemTest, EchoUntilTurnedOffThenCallsHungUpByTheProgram) {
     Type("AT\r");
     EXPECT_TRUE(Reads("AT\r\r\nOK\r\n"));
     Type("ATE0V1\r");
@@ -74,6 +74,14 @@ TEST_F(FakeModemTest, EchoUntilTurnedOffThenACallEscapedAndHungUp) {
     // Out of the call the logger hears nothing: a command line is the modem's again.
     Type("I?\r");
     EXPECT_TRUE(Reads("\r\nERROR\r\n"));
+
+    // A key while a silent call dials gives it up.
+    modem_.SetOptions({FakeModem::DialOutcome::Silence, 9600, {}});
+    Type("ATD1\r");
+    ASSERT_TRUE(Eventually([this] { return modem_.Commands().back() == "ATD1"; }));
+    Type("\r");
+    EXPECT_TRUE(Reads("\r\nNO CARRIER\r\n"));
+    EXPECT_EQ(modem_.HangUps(), 2);
 }
 
 TEST_F(FakeModemTest, ARingIsAnsweredAndAnAnswerWithoutOneIsRefused) {
