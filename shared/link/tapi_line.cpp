@@ -228,11 +228,12 @@ bool CTapiLine::SendSetup(const std::string& command) {
 }
 
 int CTapiLine::DialCall() {
-    if (!OpenLine("DialCall(): ")) {
+    // Nothing to dial: the device is not even opened.
+    if (m_strNumber.empty() && !m_bLineInUse) {
+        Trace("DialCall(): no number to dial");
         return 0;
     }
-    if (m_strNumber.empty()) {
-        HangupCall();
+    if (!OpenLine("DialCall(): ")) {
         return 0;
     }
     m_strLastMessage.clear();
@@ -295,13 +296,12 @@ int CTapiLine::HangupCall() {
         const bool ended = Wait(kHangupTimeoutMs, false) != kReplyAborted;
         modem_->SetDtr(true);
         if (!ended) {
+            // The escape's "OK" comes once the modem's guard time is over; then "ATH0" is answered.
             clock_->Sleep(kEscapeGuardMs);
             modem_->SendRaw("+++");
-            clock_->Sleep(kEscapeGuardMs);
-            m_bAwaitingOk = true;
+            Wait(kEscapeGuardMs + kHangupTimeoutMs, false);
             modem_->Send("ATH0");
             Wait(kHangupTimeoutMs, false);
-            m_bAwaitingOk = false;
         }
         Trace("HangupCall(): Call Deallocated.");
     }

@@ -4,11 +4,8 @@
 // interface must see are posted to the application.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
-#include <deque>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -38,16 +35,6 @@ public:
     // The device's rate when none is given (answer mode).
     static constexpr int kAnswerRate = 9600;
 
-    // A call state (the modem's result lines stand for them).
-    enum CallState : std::uint32_t {
-        LINECALLSTATE_IDLE = 0x1,
-        LINECALLSTATE_OFFERING = 0x2,
-        LINECALLSTATE_DIALTONE = 0x8,
-        LINECALLSTATE_DIALING = 0x10,
-        LINECALLSTATE_BUSY = 0x40,
-        LINECALLSTATE_CONNECTED = 0x100,
-        LINECALLSTATE_DISCONNECTED = 0x4000,
-    };
     // Why a call ended.
     enum DisconnectMode : std::uint32_t {
         LINEDISCONNECTMODE_NORMAL = 0x1,
@@ -70,11 +57,16 @@ public:
     // Where the ports are listed from when the configured line name names none (default: udev).
     void SetPortSource(platform::SerialPortSource* source) { port_source_ = source; }
 
-    // Chooses and opens the modem line and checks that it answers; keeps number and rate. 1 ready.
+    // Chooses the modem line ("ModemLineName", else the first listed port where a modem answers "AT")
+    // and keeps number and rate. 1 ready; 0 when there is none, told with an owner (8224).
     int Create(CConnectionModem* owner, std::string number, int baud);
-    // Dials the number and waits for the call: 1 connected.
+    // Opens the line, checks that the modem takes "AT" and "ATE0V1", dials the number and waits for the
+    // call: 1 connected. Unless the user aborted, a failure is told: the line in use (8225), held by
+    // another program (8228), no data modem (8227), the call not made (8230 with the reason). An empty
+    // number fails without a message.
     int DialCall();
-    // Leaves the line waiting for a call: 1 ready.
+    // Opens the line as DialCall does and leaves it waiting for a call: 1 ready. A "RING" then posts
+    // WM_MODEM_CALL_OFFERED and is answered; the connected call posts WM_MODEM_CALL_CONNECTED.
     int OpenDeviceLine();
     // Answers the ringing call and waits for it to connect: 1 connected.
     int AnswerCall();
@@ -95,8 +87,8 @@ public:
     std::int32_t WaitForReply(std::uint32_t timeoutMs);
     // 1 only for 0; any other errno is traced.
     int HandleLineErr(int error);
-    // On the waiting thread: turns the results the reader handed over into call states. The session
-    // calls it for WM_MODEM_LINE_EVENT (the message's payload runs it too).
+    // On the waiting thread: turns the results the reader handed over into call states. The payload of
+    // WM_MODEM_LINE_EVENT, which the session runs, calls it.
     void HandlePendingResults();
 
     // The descriptor of the connected call's device for CSerialPort::Attach, which the caller then

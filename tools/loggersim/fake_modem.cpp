@@ -215,7 +215,7 @@ void FakeModem::Tick() {
     std::unique_lock lock(mutex_);
     const auto now = std::chrono::steady_clock::now();
     const bool inCall = state_ == State::InCall || state_ == State::Escaped;
-    if ((inCall || state_ == State::Dialling) && DtrLow()) {
+    if ((inCall || state_ == State::Dialling) && !options_.ignoresDtr && DtrLow()) {
         ++hang_ups_;
         state_ = State::Command;
         in_call_ = false;

@@ -23,6 +23,7 @@ struct FakeModemOptions {
     FakeModemOutcome outcome = FakeModemOutcome::Connect;
     int connectRate = 9600;  // the rate of "CONNECT n"; 0 sends a bare "CONNECT"
     std::chrono::milliseconds ringDelay{0};
+    bool ignoresDtr = false;  // as a modem set with "AT&D0": only "+++" and "ATH0" end a call
 };
 
 class FakeModem : private platform::ByteReceiver {

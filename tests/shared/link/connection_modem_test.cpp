@@ -52,10 +52,7 @@ TEST_F(ConnectionModemTest, ABareConnectIsTheConfiguredRateAndAnotherRateIsRefus
                 boxes_.Boxes()[0].texts.prompt,
                 platform::FillPrintfPlaceholders(LoadText(IDS_MODEM_WRONG_RATE), {"2400", "9600", "2400"}));
         }
-        session_.Run([this] {
-            link_.reset();
-            return 0;
-        });
+        DropLink();
         // The refused call is hung up with its link.
         EXPECT_TRUE(testsupport::Eventually([this] { return !modem_.InCall(); }));
     }

@@ -39,7 +39,10 @@ protected:
 
     ~ModemFixture() override { SetProgramTexts({}); }
 
-    void TearDown() override {
+    void TearDown() override { DropLink(); }
+
+    // The link is destroyed on the session thread, where its hang-up waits.
+    void DropLink() {
         if (link_) {
             session_.Run([this] {
                 link_.reset();
@@ -50,6 +53,7 @@ protected:
 
     // A modem connection on the session; dial-out with `number` and `baud`, or answer mode.
     CConnectionModem& MakeLink(int mode, const std::string& number = "5551234", int baud = 9600) {
+        DropLink();
         link_ = std::make_unique<CConnectionModem>(CLinkContext{&session_, &app_}, number, baud, mode);
         link_->SetClock(clock_);
         link_->SetMainWindow(&main_window_);

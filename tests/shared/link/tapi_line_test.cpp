@@ -102,9 +102,7 @@ TEST_F(TapiLineTest, AnEmptyNumberFailsWithoutAMessageAndDialsNothing) {
     EXPECT_EQ(Dial(""), 0);
     EXPECT_TRUE(TapiErrors().empty());
     EXPECT_TRUE(boxes_.Boxes().empty());
-    for (const std::string& command : modem_.Commands()) {
-        EXPECT_NE(command.rfind("ATD", 0), 0u) << command;
-    }
+    EXPECT_TRUE(modem_.Commands().empty());
     EXPECT_FALSE(link_->GetTapiLine().IsLineInUse());
 }
 
@@ -112,10 +110,7 @@ TEST_F(TapiLineTest, ALineInUseAndADeviceHeldByAnotherProgram) {
     ASSERT_EQ(Dial(), 1);
     EXPECT_EQ(session_.Run([this] { return link_->GetTapiLine().DialCall(); }), 0);
     EXPECT_EQ(TapiErrors(), std::vector<std::string>{LoadText(IDS_MODEM_LINE_IN_USE)});
-    session_.Run([this] {
-        link_.reset();
-        return 0;
-    });
+    DropLink();
 
     // Another program holds the device.
     platform::UniqueFd other(::open(modem_path_.c_str(), O_RDWR | O_NOCTTY));
@@ -204,6 +199,19 @@ TEST_F(TapiLineTest, ADialledCallPostsNothingOfAnswerMode) {
     modem_.Ring();
     session_.Run([] { return 0; });
     EXPECT_TRUE(link_->GetTapiLine().IsCallConnected());
+}
+
+TEST_F(TapiLineTest, AModemThatIgnoresDtrIsEscapedAndToldToHangUp) {
+    modem_.SetOptions({FakeModem::DialOutcome::Connect, 9600, {}, true});
+    ASSERT_EQ(Dial(), 1);
+    EXPECT_EQ(session_.Run([this] { return link_->HangupCall(); }), 1);
+    EXPECT_FALSE(modem_.InCall());
+    EXPECT_EQ(modem_.HangUps(), 1);
+    EXPECT_EQ(modem_.Commands().back(), "ATH0");
+    EXPECT_TRUE(TapiErrors().empty());
+    // The device is let go for the next call.
+    EXPECT_FALSE(link_->GetTapiLine().IsLineInUse());
+    EXPECT_EQ(Dial(), 1);
 }
 
 TEST_F(TapiLineTest, AFarEndHangUpEndsTheSessionAndTellsTheUserOurOwnDoesNeither) {

@@ -31,6 +31,7 @@ void PrintUsage() {
         "                      no-dialtone, no-answer, no-carrier, error or silent\n"
         "  --connect-rate=N    the rate of \"CONNECT N\" (default 9600; 0: a bare \"CONNECT\")\n"
         "  --ring-delay=MS     how long a dialled call rings before its outcome (default 0)\n"
+        "  --ignore-dtr        a call ends only by \"+++\" and \"ATH0\", not by DTR low\n"
         "                      In modem mode type \"ring\" for an incoming call and \"hangup\" for\n"
         "                      the far end hanging up.\n"
         "  --model=NAME        the logger to play (default standard):\n",
@@ -154,6 +155,8 @@ int main(int argc, char** argv) {
             modemMode = true;
         } else if (Option(argument, "--connect-rate", value)) {
             modemOptions.connectRate = static_cast<int>(value);
+        } else if (argument == "--ignore-dtr") {
+            modemOptions.ignoresDtr = true;
         } else if (Option(argument, "--ring-delay", value)) {
             modemOptions.ringDelay = std::chrono::milliseconds(value);
         } else if (argument.substr(0, 8) == "--model=") {
