@@ -14,9 +14,6 @@ constexpr std::string_view kNoCarrier = "\r\nNO CARRIER\r";
 
 }  // namespace
 
-CarrierWatch::CarrierWatch(std::unique_ptr<ByteTransport> call, std::function<void()> onCarrierLost)
-    : call_(std::move(call)), on_carrier_lost_(std::move(onCarrierLost)) {}
-
 bool CarrierWatch::StartReading(ByteReceiver& receiver) {
     receiver_ = &receiver;
     tail_.clear();
@@ -29,8 +26,7 @@ bool CarrierWatch::OnBytes(std::span<const std::uint8_t> bytes) {
     }
     tail_.append(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (tail_.find(kNoCarrier) != std::string::npos) {
-        on_carrier_lost_();
-        // The reader ends here; the connection hears of it as a link lost at the far end.
+        // The reader ends here, as it ends when the far end of any link goes.
         receiver_->OnReaderEnded(ECONNRESET);
         return false;
     }

@@ -1,10 +1,9 @@
 // CarrierWatch: the transport of a connected modem call. It passes the call's bytes on and watches
-// them for the modem's "NO CARRIER", which ends the reader as a lost link: a pseudo-terminal or a
-// line without carrier detect has no other sign that the far end hung up.
+// them for the modem's "NO CARRIER", which ends the reader as a link lost at the far end (ECONNRESET):
+// a pseudo-terminal or a line without carrier detect has no other sign that the far end hung up.
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -15,8 +14,7 @@ namespace platform {
 
 class CarrierWatch : public ByteTransport, private ByteReceiver {
 public:
-    // `onCarrierLost` runs on the reader thread when the modem reports the call gone.
-    CarrierWatch(std::unique_ptr<ByteTransport> call, std::function<void()> onCarrierLost);
+    explicit CarrierWatch(std::unique_ptr<ByteTransport> call) : call_(std::move(call)) {}
 
     std::size_t Write(const std::uint8_t* data, std::size_t n) override { return call_->Write(data, n); }
     bool StartReading(ByteReceiver& receiver) override;
@@ -31,7 +29,6 @@ private:
     void OnReaderEnded(int error) override { receiver_->OnReaderEnded(error); }
 
     std::unique_ptr<ByteTransport> call_;
-    std::function<void()> on_carrier_lost_;
     ByteReceiver* receiver_ = nullptr;
     std::string tail_;  // the last bytes seen, for a notice split across reads
 };

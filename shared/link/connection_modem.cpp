@@ -20,7 +20,7 @@ constexpr std::uint32_t kSettleMs = 3000;
 }  // namespace
 
 CConnectionModem::CConnectionModem(const CLinkContext& context, std::string number, int baud, int mode)
-    : CConnection(kLinkModem, kSerialLinkTraits, context),
+    : CConnection(kLinkModem, kModemLinkTraits, context),
       m_TapiLine(mode, context),
       m_strNumber(mode == CTapiLine::kModeAnswer ? std::string() : std::move(number)) {
     m_nBaud = mode == CTapiLine::kModeAnswer ? 0 : baud;
@@ -47,7 +47,12 @@ int CConnectionModem::Create() {
     if (!m_TapiLine.DialCall()) {
         return 0;
     }
-    return AttachPort();
+    // A call the link cannot use is not left standing.
+    if (!AttachPort()) {
+        HangupCall();
+        return 0;
+    }
+    return 1;
 }
 
 int CConnectionModem::AttachPort() {
@@ -71,8 +76,7 @@ int CConnectionModem::AttachPort() {
         ShowMessageBoxId(IDS_PORT_SETUP_FAILED, MB_OK, true);
         return 0;
     }
-    SetTransport(std::make_unique<platform::CarrierWatch>(std::move(serial),
-                                                          [this] { m_TapiLine.OnCarrierLost(); }));
+    SetTransport(std::make_unique<platform::CarrierWatch>(std::move(serial)));
     if (!StartReader()) {
         ShowMessageBoxId(IDS_PORT_SETUP_FAILED, MB_OK, true);
         return 0;
@@ -103,7 +107,8 @@ int CConnectionModem::Establish() {
     m_strStatus = FormatLinkText(IDS_CONNECTING, {""});
     PostStatusMessage(STATUS_CONNECTION_LABEL, m_strStatus);
     PostStatusMessage(STATUS_TEXT, m_strStatus);
-    m_strNotice = FormatLinkText(IDS_CONNECTING, {"(" + LoadText(IDS_CONNECTING_TO) + " " + m_strNumber + ")"});
+    m_strNotice =
+        FormatLinkText(IDS_CONNECTING, {"(" + LoadText(IDS_CONNECTING_TO) + " " + m_strNumber + ")"});
     PostStatusMessage(STATUS_TEXT, m_strNotice);
     WaitMsgPump({}, kSettleMs, true);
     KickLogger();
@@ -120,6 +125,11 @@ int CConnectionModem::Establish() {
     }
     m_bEstablishing = false;
     return ok ? 1 : 0;
+}
+
+void CConnectionModem::OnLinkLost(int) {
+    // However the call's device stopped (the modem's "NO CARRIER", the device gone), the call is over.
+    m_TapiLine.OnCarrierLost();
 }
 
 int CConnectionModem::HangupCall() {

@@ -34,6 +34,8 @@ public:
     static constexpr const char* kPortNameText = "Modem";
 
 private:
+    void OnLinkLost(int error) override;
+
     CTapiLine m_TapiLine;
     std::string m_strNumber;
     bool m_bNormalDisconnect = false;

@@ -105,7 +105,7 @@ inline constexpr unsigned IDS_PORT_PREFS_REMOVE = 20503;
 inline constexpr unsigned IDS_PORT_PREFS_HELP_BUTTON = 20504;
 inline constexpr unsigned IDS_LOST_PORT_TITLE = 20505;
 
-// The modem line: errors (shown with the caption kTapiErrorCaption), call states and why a call ended.
+// The modem line: errors (shown with CTapiLine::kErrorCaption), call states and why a call ended.
 inline constexpr unsigned IDS_MODEM_NO_LINE = 8224;
 inline constexpr unsigned IDS_MODEM_LINE_IN_USE = 8225;
 inline constexpr unsigned IDS_MODEM_NOT_DATA_MODEM = 8227;
@@ -121,4 +121,3 @@ inline constexpr unsigned IDS_MODEM_NO_DIALTONE = 8465;
 inline constexpr unsigned IDS_MODEM_CALL_NOT_COMPLETED = 8466;
 inline constexpr unsigned IDS_MODEM_CONNECTED = 8467;
 inline constexpr unsigned IDS_MODEM_WRONG_RATE = 12490;  // %d connected, %d wanted, %d connected
-inline constexpr const char* kTapiErrorCaption = "Kivo TAPI Error";

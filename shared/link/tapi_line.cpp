@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <condition_variable>
 #include <functional>
+#include <utility>
 
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -32,18 +33,22 @@ constexpr std::int32_t kReplyFailed = -1;
 
 // Tells the user of a modem line error: a message box with the line's own caption.
 void ShowTapiError(const std::string& text) {
-    platform::CurrentUiBroker().MessageBox(text, kTapiErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+    platform::CurrentUiBroker().MessageBox(text, CTapiLine::kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 std::string DisconnectText(std::uint32_t mode) {
+    static constexpr std::pair<std::uint32_t, unsigned> kReasons[] = {
+        {CTapiLine::LINEDISCONNECTMODE_NORMAL, IDS_MODEM_FAR_END_HUNG_UP},
+        {CTapiLine::LINEDISCONNECTMODE_UNKNOWN, IDS_MODEM_UNKNOWN_END},
+        {CTapiLine::LINEDISCONNECTMODE_BUSY, IDS_MODEM_BUSY},
+        {CTapiLine::LINEDISCONNECTMODE_NOANSWER, IDS_MODEM_NO_ANSWER},
+        {CTapiLine::LINEDISCONNECTMODE_NODIALTONE, IDS_MODEM_NO_DIALTONE},
+    };
     unsigned why = IDS_MODEM_CALL_NOT_COMPLETED;
-    switch (mode) {
-        case CTapiLine::LINEDISCONNECTMODE_NORMAL: why = IDS_MODEM_FAR_END_HUNG_UP; break;
-        case CTapiLine::LINEDISCONNECTMODE_UNKNOWN: why = IDS_MODEM_UNKNOWN_END; break;
-        case CTapiLine::LINEDISCONNECTMODE_BUSY: why = IDS_MODEM_BUSY; break;
-        case CTapiLine::LINEDISCONNECTMODE_NOANSWER: why = IDS_MODEM_NO_ANSWER; break;
-        case CTapiLine::LINEDISCONNECTMODE_NODIALTONE: why = IDS_MODEM_NO_DIALTONE; break;
-        default: break;
+    for (const auto& [reason, id] : kReasons) {
+        if (reason == mode) {
+            why = id;
+        }
     }
     return FormatLinkText(IDS_MODEM_CALL_ENDED, {LoadText(why)});
 }
@@ -111,8 +116,9 @@ bool CTapiLine::ChooseDevice() {
         EnumModemDevices(m_DeviceNames);
     }
     const std::string wanted = TrimAtFirstSpace(m_strLineName);
-    const bool listed = std::any_of(m_DeviceNames.begin(), m_DeviceNames.end(),
-                                    [&](const std::string& name) { return TrimAtFirstSpace(name) == wanted; });
+    const bool listed = std::any_of(m_DeviceNames.begin(), m_DeviceNames.end(), [&](const std::string& name) {
+        return TrimAtFirstSpace(name) == wanted;
+    });
     if (listed || (!wanted.empty() && wanted.front() == '/')) {
         m_strDeviceName = wanted;
         return true;
@@ -144,7 +150,7 @@ int CTapiLine::OpenDevice(const std::string& device) {
             Deliver(inbox, session, reply);
         },
         [](const std::string& line) { Trace(line); });
-    const int error = modem->Open(device, m_dwBaudRate > 0 ? m_dwBaudRate : 9600);
+    const int error = modem->Open(device, LineRate());
     if (error == 0) {
         modem_ = std::move(modem);
         handed_over_ = false;
@@ -152,7 +158,8 @@ int CTapiLine::OpenDevice(const std::string& device) {
     return error;
 }
 
-void CTapiLine::Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session, const platform::ModemReply& reply) {
+void CTapiLine::Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session,
+                        const platform::ModemReply& reply) {
     {
         std::lock_guard lock(inbox->mutex);
         inbox->results.push_back(reply);
@@ -163,12 +170,16 @@ void CTapiLine::Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session, 
     }
     // A wait in progress looks again; outside a wait the session runs the message's payload.
     session->Wake();
-    std::weak_ptr<Inbox> weak = inbox;
-    session->Post(platform::Message(WM_MODEM_LINE_EVENT, 0, platform::MakePayload(std::function<void()>([weak] {
-                                        if (auto alive = weak.lock(); alive && alive->line != nullptr) {
-                                            alive->line->HandlePendingResults();
-                                        }
-                                    }))));
+    std::function<void()> handle = [weak = std::weak_ptr<Inbox>(inbox)] {
+        if (auto alive = weak.lock(); alive && alive->line != nullptr) {
+            alive->line->HandlePendingResults();
+        }
+    };
+    session->Post(platform::Message(WM_MODEM_LINE_EVENT, 0, platform::MakePayload(std::move(handle))));
+}
+
+int CTapiLine::LineRate() const {
+    return m_dwBaudRate > 0 ? m_dwBaudRate : kAnswerRate;
 }
 
 void CTapiLine::CloseDevice() {
@@ -217,11 +228,12 @@ bool CTapiLine::SendSetup(const std::string& command) {
 }
 
 int CTapiLine::DialCall() {
-    if (!OpenLine("DialCall(): ")) {
+    // Nothing to dial: the device is not even opened.
+    if (m_strNumber.empty() && !m_bLineInUse) {
+        Trace("DialCall(): no number to dial");
         return 0;
     }
-    if (m_strNumber.empty()) {
-        HangupCall();
+    if (!OpenLine("DialCall(): ")) {
         return 0;
     }
     m_strLastMessage.clear();
@@ -280,16 +292,16 @@ int CTapiLine::HangupCall() {
     if ((m_bCallActive || m_bCallConnected) && modem_ != nullptr) {
         // DTR low ends the call; a modem that stays in the call is escaped and told to hang up.
         modem_->SetDtr(false);
-        const bool ended = WaitForReply(kHangupTimeoutMs) != kReplyAborted;
+        // These waits hold on after the user's abort: the call must end all the same.
+        const bool ended = Wait(kHangupTimeoutMs, false) != kReplyAborted;
         modem_->SetDtr(true);
         if (!ended) {
+            // The escape's "OK" comes once the modem's guard time is over; then "ATH0" is answered.
             clock_->Sleep(kEscapeGuardMs);
             modem_->SendRaw("+++");
-            clock_->Sleep(kEscapeGuardMs);
-            m_bAwaitingOk = true;
+            Wait(kEscapeGuardMs + kHangupTimeoutMs, false);
             modem_->Send("ATH0");
-            WaitForReply(kHangupTimeoutMs);
-            m_bAwaitingOk = false;
+            Wait(kHangupTimeoutMs, false);
         }
         Trace("HangupCall(): Call Deallocated.");
     }
@@ -322,7 +334,7 @@ int CTapiLine::ShutdownTAPI() {
 
 void CTapiLine::GetNegotiatedRate() {
     if (m_pOwner != nullptr) {
-        m_pOwner->SetConnectRate(m_nConnectRate > 0 ? m_nConnectRate : m_dwBaudRate);
+        m_pOwner->SetConnectRate(m_nConnectRate > 0 ? m_nConnectRate : LineRate());
     }
 }
 
@@ -335,13 +347,23 @@ void CTapiLine::OnCarrierLost() {
 }
 
 std::int32_t CTapiLine::WaitForReply(std::uint32_t timeoutMs) {
+    return Wait(timeoutMs, true);
+}
+
+std::int32_t CTapiLine::Wait(std::uint32_t timeoutMs, bool endsOnAbort) {
     m_bReplyReceived = false;
     m_lAsyncReply = kReplyAborted;
     const std::uint32_t start = clock_->Now();
-    const auto done = [this] {
+    const auto done = [this, endsOnAbort] {
         HandlePendingResults();
-        return m_bReplyReceived || IsAborted();
+        return m_bReplyReceived || (endsOnAbort && IsAborted());
     };
+    // A ring meanwhile is left to ring again: an answer is never started inside another wait.
+    struct WaitingFlag {
+        bool& flag;
+        const bool before = std::exchange(flag, true);
+        ~WaitingFlag() { flag = before; }
+    } waiting{m_bWaiting};
     while (!done()) {
         const std::uint32_t elapsed = clock_->Now() - start;
         if (elapsed >= timeoutMs) {
@@ -410,8 +432,12 @@ void CTapiLine::HandleResult(const platform::ModemReply& reply) {
             Trace("HandleLineCallState(): Line busy, shutting down");
             OnDisconnected(LINEDISCONNECTMODE_BUSY);
             break;
-        case ModemResult::NoDialtone: OnDisconnected(LINEDISCONNECTMODE_NODIALTONE); break;
-        case ModemResult::NoAnswer: OnDisconnected(LINEDISCONNECTMODE_NOANSWER); break;
+        case ModemResult::NoDialtone:
+            OnDisconnected(LINEDISCONNECTMODE_NODIALTONE);
+            break;
+        case ModemResult::NoAnswer:
+            OnDisconnected(LINEDISCONNECTMODE_NOANSWER);
+            break;
         case ModemResult::NoCarrier:
             // Before the connection the call was never answered; after it the far end hung up.
             if (m_bCallConnected) {
@@ -424,14 +450,17 @@ void CTapiLine::HandleResult(const platform::ModemReply& reply) {
             Trace("lineCallbackFunc(): the modem refused a request");
             PostToApplication(WM_MODEM_LINE_ERROR, 0, 0);
             break;
-        case ModemResult::Ring: OnOffered(); break;
-        case ModemResult::Ok: break;
+        case ModemResult::Ring:
+            OnOffered();
+            break;
+        case ModemResult::Ok:
+            break;
     }
 }
 
 void CTapiLine::OnOffered() {
     Trace("HandleLineCallState(): Incomming Call");
-    if (m_nMode != kModeAnswer || !m_bLineInUse || m_bCallActive || m_bCallConnected) {
+    if (m_nMode != kModeAnswer || !m_bLineInUse || m_bCallActive || m_bCallConnected || m_bWaiting) {
         return;
     }
     PostToApplication(WM_MODEM_CALL_OFFERED, 0, kModeAnswer);

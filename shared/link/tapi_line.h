@@ -4,11 +4,8 @@
 // interface must see are posted to the application.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
-#include <deque>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -28,21 +25,16 @@ public:
     static constexpr int kModeAnswer = 2;
 
     // Link-clock limits of the waits.
-    static constexpr std::uint32_t kSetupTimeoutMs = 3000;   // "OK" to a setup command
-    static constexpr std::uint32_t kDialTimeoutMs = 60000;   // the dialled call to connect
-    static constexpr std::uint32_t kAnswerTimeoutMs = 60000; // an answered call to connect
-    static constexpr std::uint32_t kHangupTimeoutMs = 3000;  // the modem to confirm a hang-up
+    static constexpr std::uint32_t kSetupTimeoutMs = 3000;    // "OK" to a setup command
+    static constexpr std::uint32_t kDialTimeoutMs = 60000;    // the dialled call to connect
+    static constexpr std::uint32_t kAnswerTimeoutMs = 60000;  // an answered call to connect
+    static constexpr std::uint32_t kHangupTimeoutMs = 3000;   // the modem to confirm a hang-up
 
-    // A call state (the modem's result lines stand for them).
-    enum CallState : std::uint32_t {
-        LINECALLSTATE_IDLE = 0x1,
-        LINECALLSTATE_OFFERING = 0x2,
-        LINECALLSTATE_DIALTONE = 0x8,
-        LINECALLSTATE_DIALING = 0x10,
-        LINECALLSTATE_BUSY = 0x40,
-        LINECALLSTATE_CONNECTED = 0x100,
-        LINECALLSTATE_DISCONNECTED = 0x4000,
-    };
+    // The caption of the line's error messages.
+    static constexpr const char* kErrorCaption = "Kivo TAPI Error";
+    // The device's rate when none is given (answer mode).
+    static constexpr int kAnswerRate = 9600;
+
     // Why a call ended.
     enum DisconnectMode : std::uint32_t {
         LINEDISCONNECTMODE_NORMAL = 0x1,
@@ -53,7 +45,8 @@ public:
     };
 
     // `context.session` is the thread whose waits take the modem's results (nullptr: the caller's
-    // thread waits alone); `context.app` gives the abort flag and the modem line name.
+    // thread waits alone); `context.app` gives the abort flag and the modem line name. The line is
+    // used and destroyed on that thread.
     CTapiLine(int mode, const CLinkContext& context);
     virtual ~CTapiLine();
     CTapiLine(const CTapiLine&) = delete;
@@ -64,11 +57,16 @@ public:
     // Where the ports are listed from when the configured line name names none (default: udev).
     void SetPortSource(platform::SerialPortSource* source) { port_source_ = source; }
 
-    // Chooses and opens the modem line and checks that it answers; keeps number and rate. 1 ready.
+    // Chooses the modem line ("ModemLineName", else the first listed port where a modem answers "AT")
+    // and keeps number and rate. 1 ready; 0 when there is none, told with an owner (8224).
     int Create(CConnectionModem* owner, std::string number, int baud);
-    // Dials the number and waits for the call: 1 connected.
+    // Opens the line, checks that the modem takes "AT" and "ATE0V1", dials the number and waits for the
+    // call: 1 connected. Unless the user aborted, a failure is told: the line in use (8225), held by
+    // another program (8228), no data modem (8227), the call not made (8230 with the reason). An empty
+    // number fails without a message.
     int DialCall();
-    // Leaves the line waiting for a call: 1 ready.
+    // Opens the line as DialCall does and leaves it waiting for a call: 1 ready. A "RING" then posts
+    // WM_MODEM_CALL_OFFERED and is answered; the connected call posts WM_MODEM_CALL_CONNECTED.
     int OpenDeviceLine();
     // Answers the ringing call and waits for it to connect: 1 connected.
     int AnswerCall();
@@ -77,7 +75,8 @@ public:
     int HangupCall();
     // HangupCall, then the device is closed. 1.
     int ShutdownTAPI();
-    // Writes the call's negotiated rate into the owner (the configured rate for a bare "CONNECT").
+    // Writes the call's negotiated rate into the owner (for a bare "CONNECT" the configured rate, or
+    // kAnswerRate when none was given).
     void GetNegotiatedRate();
     // The modem lines: the serial ports of the machine. 1 listed.
     static int EnumModemDevices(std::vector<std::string>& names);
@@ -88,14 +87,14 @@ public:
     std::int32_t WaitForReply(std::uint32_t timeoutMs);
     // 1 only for 0; any other errno is traced.
     int HandleLineErr(int error);
-    // On the waiting thread: turns the results the reader handed over into call states. The session
-    // calls it for WM_MODEM_LINE_EVENT (the message's payload runs it too).
+    // On the waiting thread: turns the results the reader handed over into call states. The payload of
+    // WM_MODEM_LINE_EVENT, which the session runs, calls it.
     void HandlePendingResults();
 
     // The descriptor of the connected call's device for CSerialPort::Attach, which the caller then
     // owns; -1 when there is none or it was taken.
     int TakeCommHandle();
-    // The connection's reader saw the far end hang up (any thread).
+    // The connected call's device stopped: the far end hung up or the device went (any thread).
     void OnCarrierLost();
 
     bool IsLineInUse() const { return m_bLineInUse; }
@@ -109,7 +108,11 @@ private:
     struct Inbox;
 
     // Hands one result from the reader to the waiting thread (any thread).
-    static void Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session, const platform::ModemReply& reply);
+    static void Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session,
+                        const platform::ModemReply& reply);
+    std::int32_t Wait(std::uint32_t timeoutMs, bool endsOnAbort);
+    // The rate the device runs at.
+    int LineRate() const;
     bool ChooseDevice();
     bool ProbeDevice(const std::string& device);
     // 0 when open, else the errno.
@@ -147,6 +150,7 @@ private:
     std::int32_t m_lAsyncReply = 0;
     bool m_bReplyReceived = false;
     bool m_bAwaitingOk = false;
+    bool m_bWaiting = false;
     bool m_bInitializing = false;
     bool m_bShuttingDown = false;
     bool m_bStoppingCall = false;

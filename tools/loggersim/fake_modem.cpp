@@ -46,6 +46,8 @@ std::string FakeModem::Start() {
     }
     termios raw{};
     ::cfmakeraw(&raw);
+    // A speed of 0 would be DTR low: a program that never sets one finds the line up.
+    ::cfsetspeed(&raw, B9600);
     char name[128] = {};
     int master = -1;
     int slave = -1;
@@ -131,6 +133,14 @@ void FakeModem::TakeInput(std::string_view bytes) {
         far_end_->Write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
         return;
     }
+    if (state_ == State::Dialling) {
+        // As on a real modem, anything typed while it dials gives the call up.
+        state_ = State::Command;
+        ++hang_ups_;
+        lock.unlock();
+        SendResult("NO CARRIER");
+        return;
+    }
     const bool echo = echo_;
     lock.unlock();
     if (echo) {
@@ -174,11 +184,9 @@ void FakeModem::RunCommand(const std::string& command) {
             SendResult("NO CARRIER");
             return;
         }
-        state_ = State::InCall;
-        in_call_ = true;
-        const int rate = options_.connectRate;
+        const std::string connect = ConnectCall();
         lock.unlock();
-        SendResult(rate > 0 ? "CONNECT " + std::to_string(rate) : "CONNECT");
+        SendResult(connect);
         return;
     }
     if (rest == "H" || rest == "H0") {
@@ -207,7 +215,7 @@ void FakeModem::Tick() {
     std::unique_lock lock(mutex_);
     const auto now = std::chrono::steady_clock::now();
     const bool inCall = state_ == State::InCall || state_ == State::Escaped;
-    if ((inCall || state_ == State::Dialling) && DtrLow()) {
+    if ((inCall || state_ == State::Dialling) && !options_.ignoresDtr && DtrLow()) {
         ++hang_ups_;
         state_ = State::Command;
         in_call_ = false;
@@ -249,11 +257,9 @@ void FakeModem::Tick() {
         case DialOutcome::Silence:
             return;  // stays dialling until DTR drops
         case DialOutcome::Connect: {
-            state_ = State::InCall;
-            in_call_ = true;
-            const int rate = options_.connectRate;
+            const std::string connect = ConnectCall();
             lock.unlock();
-            SendResult(rate > 0 ? "CONNECT " + std::to_string(rate) : "CONNECT");
+            SendResult(connect);
             return;
         }
         default:
@@ -267,6 +273,12 @@ void FakeModem::Tick() {
             SendResult(text);
         }
     }
+}
+
+std::string FakeModem::ConnectCall() {
+    state_ = State::InCall;
+    in_call_ = true;
+    return options_.connectRate > 0 ? "CONNECT " + std::to_string(options_.connectRate) : "CONNECT";
 }
 
 bool FakeModem::DtrLow() const {

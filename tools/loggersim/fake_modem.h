@@ -23,6 +23,7 @@ struct FakeModemOptions {
     FakeModemOutcome outcome = FakeModemOutcome::Connect;
     int connectRate = 9600;  // the rate of "CONNECT n"; 0 sends a bare "CONNECT"
     std::chrono::milliseconds ringDelay{0};
+    bool ignoresDtr = false;  // as a modem set with "AT&D0": only "+++" and "ATH0" end a call
 };
 
 class FakeModem : private platform::ByteReceiver {
@@ -49,7 +50,7 @@ public:
     bool InCall() const { return in_call_.load(); }
     // The command lines heard in command mode, in their order ("ATE0V1", "ATDT5551234", "ATH0").
     std::vector<std::string> Commands() const;
-    // Calls ended by the program: DTR dropped, or "ATH0" after the escape.
+    // Calls ended by the program: DTR dropped, "ATH0" after the escape, or a key while dialling.
     int HangUps() const { return hang_ups_.load(); }
 
 private:
@@ -61,7 +62,8 @@ private:
     void RunCommand(const std::string& line);
     // Timed events: the dialled call's outcome, the next ring, a DTR drop.
     void Tick();
-    void EndCall();
+    // The call connected (mutex_ held): its "CONNECT" result.
+    std::string ConnectCall();
     void SendResult(std::string_view text);
     void WriteToProgram(std::string_view bytes);
     bool DtrLow() const;
