@@ -9,7 +9,6 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/ui_broker.h"
-#include "platform/ui/main_frame.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/tapi_line.h"
