@@ -162,7 +162,13 @@ TEST_F(TapiLineTest, ALineNameNoPortHasFallsBackToTheFirstPortWhereAModemAnswers
             EXPECT_EQ(errors.size(), errorsBefore);
         }
     }
+    // The failed Create let every probed device go and may run again.
+    for (const std::string& path : {silent.path, modem_path_}) {
+        platform::UniqueFd device(::open(path.c_str(), O_RDWR | O_NOCTTY));
+        EXPECT_EQ(::flock(device.Get(), LOCK_EX | LOCK_NB), 0) << path;
+    }
     app_.SetLinkKind(kLinkNone);
+    EXPECT_EQ(session_.Run([this] { return link_->GetTapiLine().Create(link_.get(), "5551234", 9600); }), 1);
 }
 
 TEST_F(TapiLineTest, AnsweringAnIncomingCall) {
