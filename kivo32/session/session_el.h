@@ -69,6 +69,8 @@ protected:
     void OnDropLogger() override;
     // A cancel also ends the wait for a call.
     void OnCancelCommand() override;
+    // After the modem line's results: Close comes back when they left the session waiting without a call.
+    void OnMessage(platform::Message& message) override;
     void SayFarewell(int reason) override;
     std::string LoggerText() const override;
 

@@ -50,6 +50,19 @@ void CSessionEL::OnCallAnswered() {
     PostToApplication(platform::Message(WM_END_SESSION, 0));
 }
 
+void CSessionEL::OnMessage(platform::Message& message) {
+    CSession::OnMessage(message);
+    if (message.id != WM_MODEM_LINE_EVENT || !waiting_for_call_.load()) {
+        return;
+    }
+    // The application greys Close while a ringing call is answered; an answer that did not connect
+    // leaves the line waiting, and the program must stay closable.
+    auto* modem = dynamic_cast<CConnectionModem*>(GetConnection());
+    if (modem != nullptr && !modem->GetTapiLine().IsCallConnected()) {
+        PostToMainWindow(platform::Message(WM_CLOSE_COMMAND, 1));
+    }
+}
+
 void CSessionEL::OnCancelCommand() {
     CSession::OnCancelCommand();
     // Nothing runs while the session waits for a call: the cancel ends the wait, so that the command

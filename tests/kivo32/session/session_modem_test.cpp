@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -147,6 +149,20 @@ TEST_F(SessionModemTest, ACancelEndsTheWaitForACall) {
     // Waiting for a call is no failure: nothing was told and the session did not ask for its end.
     EXPECT_FALSE(EndOfSessionAsked());
     EXPECT_TRUE(broker_.Asked().empty());
+}
+
+TEST_F(SessionModemTest, ALineEventThatLeavesTheSessionWaitingWithoutACallAllowsCloseAgain) {
+    owner_.SetAnsweringMode(true);
+    ASSERT_TRUE(owner_.StartAnswering());
+    CSessionEL* session = owner_.GetActiveSession();
+    ASSERT_TRUE(Eventually([&] { return session->IsWaitingForCall(); }));
+    const int allowed = CountOf(WM_CLOSE_COMMAND, 1);
+    std::atomic<bool> handled{false};
+    session->Post(platform::Message(WM_MODEM_LINE_EVENT, 0,
+                                    platform::MakePayload(std::function<void()>([&handled] { handled = true; }))));
+    ASSERT_TRUE(Eventually([&] { return CountOf(WM_CLOSE_COMMAND, 1) > allowed; }));
+    EXPECT_TRUE(handled);
+    EXPECT_TRUE(session->IsWaitingForCall());
 }
 
 TEST_F(SessionModemTest, AFarEndThatHangsUpEndsTheSessionAndIsTold) {
