@@ -143,6 +143,16 @@ inline constexpr unsigned IDS_CONNECT_NETWORK_BUTTON = 21028;
 inline constexpr unsigned IDS_NETWORK_ADDRESS_TITLE = 21029;
 inline constexpr unsigned IDS_NETWORK_ADDRESS_LABEL = 21030;
 inline constexpr unsigned IDS_NETWORK_PORT_LABEL = 21031;
+// CModemManDialDlg: the number to dial, its empty-number message, its title and label (ours).
+inline constexpr int IDC_MODEM_NUMBER = 1390;
+inline constexpr unsigned IDP_NO_MODEM_NUMBER = 8220;
+inline constexpr unsigned IDS_MODEM_DIAL_TITLE = 20760;
+inline constexpr unsigned IDS_MODEM_NUMBER_LABEL = 20761;
+// The modem line's failures told by the application: the line in use by another program, a refused
+// request, their caption.
+inline constexpr unsigned IDP_MODEM_LINE_IN_USE = 8470;
+inline constexpr unsigned IDP_MODEM_REQUEST_FAILED = 12452;
+inline constexpr unsigned IDS_MODEM_CAPTION = 59515;
 // The document-kind choice and the file dialogs of File New and File Open.
 inline constexpr unsigned IDS_FILE_NEW_TITLE = 9306;
 inline constexpr unsigned IDS_FILE_OPEN_TITLE = 9348;

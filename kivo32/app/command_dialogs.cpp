@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "kivo32/app/connection_type_selection_dlg.h"
+#include "kivo32/app/modem_man_dial_dlg.h"
 #include "kivo32/app/network_address_dlg.h"
 #include "kivo32/app/set_network_info_dlg.h"
 #include "kivo32/session/network_dialog_values.h"
@@ -34,11 +35,22 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// "command": the menu command that needs the link. Answers the chosen button's id.
+// "command": the menu command that needs the link; "modem" 1 offers the modem. Answers the chosen
+// button's id.
 int RunConnectionTypeSelection(platform::DialogRequest& request) {
-    // The modem choice comes with the modem line.
-    CConnectionTypeSelectionDlg dialog(static_cast<unsigned>(request.GetInt("command")), false, MainWindow());
+    CConnectionTypeSelectionDlg dialog(static_cast<unsigned>(request.GetInt("command")),
+                                       request.GetInt("modem") != 0, MainWindow());
     return dialog.DoModal();
+}
+
+// "number" in and out: the telephone number a modem link dials.
+int RunModemManDial(platform::DialogRequest& request) {
+    CModemManDialDlg dialog(request.Get("number"), MainWindow());
+    const int result = dialog.DoModal();
+    if (result == IDOK) {
+        request.Set("number", dialog.number);
+    }
+    return result;
 }
 
 // "address", "port" in and out; "recent", one address a line, for the list.
@@ -91,6 +103,7 @@ int RunSetNetworkInfo(platform::DialogRequest& request) {
 void RegisterCommandDialogs() {
     platform::RegisterDialogRunner("CConnectionTypeSelectionDlg", RunConnectionTypeSelection);
     platform::RegisterDialogRunner("CNetworkAddressDlg", RunNetworkAddress);
+    platform::RegisterDialogRunner("CModemManDialDlg", RunModemManDial);
     platform::RegisterDialogRunner("CDataFileSaveDlg", RunDataFileSave);
     platform::RegisterDialogRunner("CSetNetworkInfoDlg", RunSetNetworkInfo);
 }

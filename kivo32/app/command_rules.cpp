@@ -52,7 +52,7 @@ constexpr std::array kCommandsToCome = {
     ID_LOGGER_ENERGY_SUMMARY, ID_FILE_ENERGY_SUMMARY, ID_LOAD_PROFILE_ACTION,   ID_GRID_LOAD_PROFILE_TABLE,
     ID_GRID_LOAD_PROFILE_GRAPH, ID_GRID_STATISTICS_1, ID_GRID_STATISTICS_2,     ID_GRID_STATISTICS_3,
     ID_GRID_STATISTICS_4,  ID_GRID_STATISTICS_5,      ID_GRID_DATA_VIEW_0,      ID_GRID_DATA_VIEW_1,
-    ID_GRID_EXPORT,        ID_GRID_EXPORT_SELECTION,  ID_ANSWER_MODE,
+    ID_GRID_EXPORT,        ID_GRID_EXPORT_SELECTION,
 };
 
 // The logger commands that connect first when no session runs; with a session they wait for its last
@@ -133,6 +133,11 @@ std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& 
                 break;
             case ID_DISCONNECT:
                 rule.enabled = !s.disconnecting && s.session && s.connected;
+                break;
+            case ID_ANSWER_MODE:
+                // Switched off too while its session waits for a call, which opens no link.
+                rule.enabled = !s.disconnecting && (!s.session || s.linkIdle);
+                rule.checked = s.answerMode;
                 break;
             case ID_LOGGER_HARMONICS:
             case ID_LOGGER_WAVEFORM:

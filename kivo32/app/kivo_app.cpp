@@ -144,6 +144,7 @@ bool CKivoApp::InitInstance() {
     SetMainWindow(std::move(mainFrame));
     MakeSessions();
     SetUpVersionCheck();
+    ListModemLines();
     RegisterDialogRunners();
     SetUpCommands();
     frame->InitialShowWindow(SW_SHOWNORMAL);
@@ -263,6 +264,7 @@ void CKivoApp::MakeSessions() {
     // The settings' speeds are the defaults the sessions start from.
     sessions_->SetStoredBaud(kLinkDirect, registry_.directBaud);
     sessions_->SetStoredBaud(kLinkModem, registry_.modemBaud);
+    sessions_->SetModemLineName(registry_.modemLineName);
     sessions_->SetPortSearchAllowed(!command_line_.noPortSearch);
 }
 
@@ -383,6 +385,10 @@ void CKivoApp::BringToFront() {
 
 std::string CKivoApp::GetPortName() const {
     return sessions_ != nullptr ? sessions_->GetLinkPortName() : std::string();
+}
+
+std::string CKivoApp::GetModemLineName() const {
+    return sessions_ != nullptr ? sessions_->GetModemLineName() : std::string("None");
 }
 
 std::string CKivoApp::GetDefaultSUTLineFreq() const {

@@ -120,6 +120,7 @@ public:
 
     // ---- The application context.
     std::string GetPortName() const override;
+    std::string GetModemLineName() const override;
     std::string GetDefaultSUTLineFreq() const override;
     CCommandLineValues GetCommandLineValues() const override;
     void CommTrace(std::string_view text) override;
@@ -190,9 +191,21 @@ public:
     // Tells that a setup table of `setupModelCode` does not fit the connected logger.
     static void LoggerAndSUTNotCompatibleMsg(int loggerTypeCode, int setupModelCode);
 
+    // ---- The modem (kivo_app_modem.cpp).
+    // Dials `number` at `baud` (0: the stored modem speed); an empty number is asked for
+    // (CModemManDialDlg, starting with the last number dialled) and kept for the next time.
+    bool ConnectModem(std::string number, int baud);
+    // The answer-mode command: starts waiting for loggers that call in, or stops waiting.
+    void ToggleAnswerMode();
+    // The modem line's messages to the application; true when taken.
+    bool OnModemMessage(platform::Message& message);
+    // Lists the modem lines the program may use again (at start and for the PC setup).
+    void ListModemLines();
+
 
 private:
     void RunSessionCommand(const SessionCommand& command);
+    // With a session: the wait cursor, the abort flag and the cancel to the session thread.
     void CancelCommand();
     void ExitProgram();
     void ProgramLogger();
@@ -225,8 +238,19 @@ private:
     // and no second end of a session begins inside it.
     bool WaitForSession(const std::function<bool()>& done, std::chrono::milliseconds timeout);
 
+    // Tells the main frame to stop its connection status window (before a session ends or waits).
+    void StopStatusWindow();
+    // The modem side's own steps (kivo_app_modem.cpp).
+    bool StartAnswering();
+    // After a session ended with `reason`: the user's end stops answer mode; a caller that hung up
+    // leaves an answer-mode session waiting for the next call.
+    void ContinueAnswerModeAfter(int reason);
+    void OnModemCallConnected();
+    void OnModemLineError(bool lineInUse);
+
     // Set while no link has been opened since the last session ended.
     bool link_idle_ = true;
+    std::vector<std::string> modem_lines_;
     bool download_requested_ = false;
     // The last download read only the new data (the file's save step then proposes no name).
     bool new_data_only_ = false;

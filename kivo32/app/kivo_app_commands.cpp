@@ -9,6 +9,7 @@
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/kivo_app.h"
+#include "kivo32/app/logger_menu.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
@@ -53,8 +54,10 @@ CommandRuleState CKivoApp::GetCommandRuleState() const {
     state.linkIdle = link_idle_;
     state.closeAllowed = IsCloseAllowed();
     state.traceOn = IsTraceOn();
+    state.modemLineAvailable = !modem_lines_.empty();
     if (sessions_ != nullptr) {
         state.stopping = sessions_->IsStopping();
+        state.answerMode = sessions_->IsAnsweringMode();
         if (const CSessionEL* session = sessions_->GetActiveSession()) {
             state.session = true;
             state.ready = session->IsCommandDone();
@@ -72,6 +75,9 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
     if (const std::optional<CommandRule> rule = FindCommandRule(state.id, GetCommandRuleState())) {
         state.Enable(rule->enabled);
         state.SetCheck(rule->checked);
+        if (state.id == ID_ANSWER_MODE) {
+            state.SetText(AnswerModeLabel(rule->checked));
+        }
         return true;
     }
     switch (state.id) {
@@ -130,6 +136,12 @@ bool CKivoApp::OnCommand(unsigned id) {
             break;
         case ID_CONNECT_NETWORK:
             ConnectNetwork({}, {});
+            break;
+        case ID_CONNECT_MODEM:
+            ConnectModem({}, 0);
+            break;
+        case ID_ANSWER_MODE:
+            ToggleAnswerMode();
             break;
         case ID_DISCONNECT:
             if (!IsSet(Flag::Disconnecting)) {

@@ -106,16 +106,28 @@ bool CKivoApp::ConnectNetwork(std::string address, std::string port) {
 bool CKivoApp::ChooseConnectionKind(unsigned command) {
     platform::DialogRequest request{"CConnectionTypeSelectionDlg", {}};
     request.SetInt("command", command);
+    // The modem is offered while the older loggers' settings are on.
+    request.SetInt("modem", app_info_.showLegacyFeatures != 0 ? 1 : 0);
     const int choice = platform::RunDialogRequest(request);
-    if (choice != IDC_CONNECT_DIRECT && choice != IDC_CONNECT_NETWORK) {
+    if (choice != IDC_CONNECT_DIRECT && choice != IDC_CONNECT_MODEM && choice != IDC_CONNECT_NETWORK) {
         return false;
     }
     if (sessions_ == nullptr) {
         return false;
     }
     sessions_->SetPendingCommand(command);
-    const bool started = choice == IDC_CONNECT_DIRECT ? ConnectDirect(registry_.directPort, registry_.directBaud)
-                                                      : ConnectNetwork({}, {});
+    bool started = false;
+    switch (choice) {
+        case IDC_CONNECT_DIRECT:
+            started = ConnectDirect(registry_.directPort, registry_.directBaud);
+            break;
+        case IDC_CONNECT_MODEM:
+            started = ConnectModem({}, 0);
+            break;
+        default:
+            started = ConnectNetwork({}, {});
+            break;
+    }
     if (!started) {
         // A command kept for a link that never came would run on the next one.
         sessions_->TakePendingCommand();
@@ -137,17 +149,22 @@ bool CKivoApp::Disconnect(int reason, bool quiet) {
     Set(Flag::Disconnecting, true);
     ShowIdleText(IDS_STATUS_DISCONNECTING);
     DoWaitCursor(1);
-    if (platform::MainFrame* frame = GetMainWindow()) {
-        platform::Message ending(WM_SESSION_ENDING);
-        frame->OnMessage(ending);
-    }
+    StopStatusWindow();
     // Quiet: the logger is not asked to end its session (its link may be gone).
     if (!sessions_->Disconnect(reason, quiet)) {
         Trace("Disconnect(): the session thread still runs; no new session starts until it ends");
     }
     FinishSessionEnd();
+    ContinueAnswerModeAfter(reason);
     DoWaitCursor(-1);
     return true;
+}
+
+void CKivoApp::StopStatusWindow() {
+    if (platform::MainFrame* frame = GetMainWindow()) {
+        platform::Message stop(WM_SESSION_ENDING);
+        frame->OnMessage(stop);
+    }
 }
 
 void CKivoApp::FinishSessionEnd() {
@@ -170,11 +187,14 @@ bool CKivoApp::LoggerReconnect() {
         case kLinkDirect:
             started = ConnectDirect(registry_.directPort, registry_.directBaud);
             break;
+        case kLinkModem:
+            started = ConnectModem(last.modemNumber, last.baud);
+            break;
         case kLinkNetwork:
             started = ConnectNetwork(last.networkAddress, last.networkPort);
             break;
         default:
-            // No link answered yet, or a modem link, which this program does not dial.
+            // No link answered yet.
             return false;
     }
     Trace("LoggerReconnect(): connecting again over the last link");

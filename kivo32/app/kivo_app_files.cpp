@@ -78,6 +78,8 @@ void CKivoApp::ShowPCSetup() {
     platform::SettingsProfileStore store;
     CPCSetupDlg::AppLinks links;
     links.olderModels = app_info_.showLegacyFeatures != 0;
+    ListModemLines();
+    links.modemLines = modem_lines_;
     links.setOlderModels = [this](bool on) {
         app_info_.showLegacyFeatures = on ? 1 : 0;
         UpdateProtocolFlag(kNoLogger);
@@ -89,6 +91,7 @@ void CKivoApp::ShowPCSetup() {
         if (sessions_ != nullptr) {
             sessions_->SetStoredBaud(kLinkDirect, registry_.directBaud);
             sessions_->SetStoredBaud(kLinkModem, registry_.modemBaud);
+            sessions_->SetModemLineName(registry_.modemLineName);
         }
     }
     if (CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr) {

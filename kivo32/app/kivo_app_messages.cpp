@@ -100,6 +100,6 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
             }
             return true;
         default:
-            return false;
+            return OnModemMessage(message);
     }
 }

@@ -67,13 +67,6 @@ CMenuEntry CallSchedulePopup() {
          Command(ID_LOGGER_READ_CALL_SCHEDULE, IDS_MENU_CALL_SCHEDULE_READ)});
 }
 
-std::string AnswerModeLabel() {
-    std::string off = LoadText(IDS_MENU_ANSWER_MODE_OFF);
-    std::transform(off.begin(), off.end(), off.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return platform::FormatLoadedText(IDS_MENU_ANSWER_MODE, {off});
-}
-
 void ApplyCalibrationRule(CMenuEntries& loggerMenu, const CLoggerMenuConditions& conditions) {
     const auto calibration = Find(loggerMenu, IsPopupStartingWith(ID_LOGGER_SET_IDS));
     if (calibration == loggerMenu.end() || conditions.calibrationLevel == 2) {
@@ -144,7 +137,7 @@ void ApplyConnectionRule(CMenuEntries& loggerMenu, const CLoggerMenuConditions& 
     }
     CMenuEntries& items = connection->items;
     InsertAfter(items, IsCommand(ID_CONNECT_DIRECT), Command(ID_CONNECT_MODEM, IDS_MENU_CONNECT_MODEM));
-    InsertAfter(items, IsCommand(ID_DISCONNECT), CMenuEntry::Command(ID_ANSWER_MODE, AnswerModeLabel()));
+    InsertAfter(items, IsCommand(ID_DISCONNECT), CMenuEntry::Command(ID_ANSWER_MODE, AnswerModeLabel(false)));
     InsertAfter(items, IsCommand(ID_ANSWER_MODE), Command(ID_LOGGER_MODEM_STRING, IDS_MENU_MODEM_STRING));
     InsertAfter(items, IsCommand(ID_START_TELDRIN), CMenuEntry::Command(ID_START_DORVANE, "&Dorvane..."));
     Remove(items, IsCommand(ID_LOGGER_WIFI_INFO));
@@ -152,6 +145,13 @@ void ApplyConnectionRule(CMenuEntries& loggerMenu, const CLoggerMenuConditions& 
 }
 
 }  // namespace
+
+std::string AnswerModeLabel(bool on) {
+    std::string state = LoadText(on ? IDS_MENU_ANSWER_MODE_ON : IDS_MENU_ANSWER_MODE_OFF);
+    std::transform(state.begin(), state.end(), state.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    return platform::FormatLoadedText(IDS_MENU_ANSWER_MODE, {state});
+}
 
 std::string LoggerMenuFirstLabel() {
     return LoadText(IDS_MENU_LOGGER_FIRST);

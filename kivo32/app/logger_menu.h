@@ -16,6 +16,9 @@ struct CLoggerMenuConditions {
     bool loggerHasWebLogin = false;
 };
 
+// The answer-mode entry's label for its state.
+std::string AnswerModeLabel(bool on);
+
 // The label the logger menu's first entry carries: the rule finds the logger menu by it.
 std::string LoggerMenuFirstLabel();
 

@@ -70,6 +70,8 @@ void CSessionEL::InitInstance() {
         SetLinkKind(settings_.linkKind);
     }
     const bool direct = GetLinkKind() == kLinkDirect;
+    // A session that answers opens the modem line and waits for a logger to call in.
+    const bool answering = GetLinkKind() == kLinkModem && settings_.answering;
     bool linked = false;
     if (CreateConnection() && !IsAborted()) {
         linked = GetConnection()->Create() != 0;
@@ -78,13 +80,18 @@ void CSessionEL::InitInstance() {
         }
     }
     bool connected = false;
-    if (linked && !IsAborted()) {
+    if (linked && !IsAborted() && !answering) {
         connected = ConnectLogger() != 0;
         if (!connected && !IsAborted() && direct && GetConnectStage() < kStageModel) {
             connected = FindLoggerPort(settings_.portName, settings_.directBaud, true) != 0;
         }
     }
     PostToMainWindow(platform::Message(WM_CLOSE_COMMAND, 1));
+    if (answering && linked && !IsAborted()) {
+        // The command stays in progress until the call is answered (OnCallAnswered) or cancelled.
+        waiting_for_call_.store(true);
+        return;
+    }
 
     // A command chosen before the link existed runs once, and only on this link.
     const unsigned pendingCommand = owner_.TakePendingCommand();
@@ -102,7 +109,7 @@ void CSessionEL::InitInstance() {
         return;
     }
     EndCommand();
-    if (!IsAborted()) {
+    if (!IsAborted() && !answering) {
         ShowConnectFailure();
     }
     PostToApplication(platform::Message(WM_END_SESSION, 0));
@@ -112,11 +119,12 @@ bool CSessionEL::CreateConnection() {
     switch (GetLinkKind()) {
         case kLinkDirect:
             return NewDirectConnection(settings_.portName, settings_.directBaud) != 0;
+        case kLinkModem:
+            return NewModemConnection(settings_.answering) != 0;
         case kLinkNetwork:
             return NewNetworkConnection(settings_.networkAddress, settings_.networkPort,
                                         settings_.directBaud) != 0;
         default:
-            // Modem links come with the modem line.
             return false;
     }
 }
@@ -153,6 +161,9 @@ void CSessionEL::OnCommand(platform::Message& message) {
                 reading != nullptr && *reading != nullptr) {
                 ReadForVersionCheck(**reading);
             }
+            break;
+        case WM_SESSION_CALL_ANSWERED:
+            OnCallAnswered();
             break;
         case WM_SESSION_READ_CLOCK:
             if (const auto* reading = platform::PayloadAs<std::shared_ptr<CLoggerClockReading>>(message);

@@ -3,6 +3,7 @@
 // model it found, and runs the logger commands of the user interface, one message each.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
@@ -54,11 +55,25 @@ public:
     // What the version check needs of the logger (session thread; session_el_version.cpp).
     void ReadForVersionCheck(CLoggerVersionReading& reading);
 
+    // ---- The modem (session_el_modem.cpp).
+    // A modem connection that dials the session's number, or that waits for a call when `answer`.
+    // Result 1.
+    int NewModemConnection(bool answer);
+    // The call the modem line answered: attaches it, identifies the logger behind it and completes the
+    // session that waited; a failure is told and ends the session.
+    void OnCallAnswered();
+    // Set while the session waits for a logger to call in.
+    bool IsWaitingForCall() const { return waiting_for_call_.load(); }
+
 protected:
     // The thread start: opens the link and identifies the logger (InitInstance).
     void OnStart() override;
     void OnCommand(platform::Message& message) override;
     void OnDropLogger() override;
+    // A cancel also ends the wait for a call.
+    void OnCancelCommand() override;
+    // After the modem line's results: Close comes back when they left the session waiting without a call.
+    void OnMessage(platform::Message& message) override;
     void SayFarewell(int reason) override;
     std::string LoggerText() const override;
 
@@ -167,4 +182,6 @@ private:
     std::unique_ptr<CDataLogger> logger_;
     // The call schedule last read, which the schedule dialog shows.
     CallScheduleRecord call_schedule_;
+    // The session's command stays in progress while it waits for a call.
+    std::atomic<bool> waiting_for_call_{false};
 };

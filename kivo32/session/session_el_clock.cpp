@@ -190,6 +190,8 @@ void CSessionEL::OnCallSchedule() {
     if (request.GetInt("restartOnly") != 0) {
         PostStatusString(STATUS_TEXT, IDS_RESTARTING_SCHEDULE);
         if (logger_->SendScheduleRCommand()) {
+            // The logger that called in has its schedule back: its end needs no question any more.
+            owner_.SetCalledIn(false);
             PostStatusString(STATUS_TEXT, IDS_SCHEDULE_RESTARTED);
         } else {
             ShowFailure(IDS_WRITE_CALL_SCHEDULE_FAILED);

@@ -34,10 +34,13 @@ int CSessionEL::ConnectLogger() {
         if (!IsAborted() && connection->IdentifyLogger()) {
             SetConnectStage(kStageModel);
             if (!IsAborted() && DecodeModel()) {
-                CLastConnection last{GetLinkKind(), {}, connection->GetBaudRate(), {}, {}};
+                CLastConnection last{GetLinkKind(), {}, connection->GetBaudRate(), {}, {}, {}};
                 if (const auto* direct = dynamic_cast<const CConnectionDirect*>(connection)) {
                     // After a port search, the port and speed that answered.
                     last.portName = direct->GetPortName();
+                } else if (GetLinkKind() == kLinkModem) {
+                    last.portName = owner_.GetLinkPortName();
+                    last.modemNumber = settings_.modemNumber;
                 } else {
                     last.networkAddress = settings_.networkAddress;
                     last.networkPort = settings_.networkPort;

@@ -7,6 +7,8 @@ inline constexpr unsigned IDS_LOGGER_CONNECTED = 12325;
 inline constexpr unsigned IDS_SEARCHING_PORT = 59467;  // %s port, %d speed
 inline constexpr unsigned IDS_NETWORK_CONNECT_FAILED = 59547;
 inline constexpr unsigned IDS_NETWORK_CONNECT_FAILED_TITLE = 59548;
+// A logger that called in and could not be identified.
+inline constexpr unsigned IDS_CALL_ANSWERED_FAILED = 12434;
 // Keeping a new link speed: %d the speed; three buttons.
 inline constexpr unsigned IDS_KEEP_SPEED = 12343;
 inline constexpr unsigned IDS_KEEP_SPEED_YES = 12462;

@@ -34,14 +34,35 @@ bool CSessionOwner::ConnectNetwork(std::string address, std::string port) {
     return StartSession(std::move(settings));
 }
 
+bool CSessionOwner::ConnectModem(std::string number, int baud) {
+    CLinkSettings settings = link_settings_;
+    settings.linkKind = kLinkModem;
+    settings.modemNumber = std::move(number);
+    settings.modemBaud = baud != 0 ? baud : GetStoredBaud(kLinkModem);
+    settings.answering = false;
+    return StartSession(std::move(settings));
+}
+
+bool CSessionOwner::StartAnswering() {
+    CLinkSettings settings = link_settings_;
+    settings.linkKind = kLinkModem;
+    settings.modemNumber.clear();
+    settings.modemBaud = 0;
+    settings.answering = true;
+    return StartSession(std::move(settings));
+}
+
 bool CSessionOwner::StartSession(CLinkSettings settings) {
     if (session_ || IsStopping()) {
         return false;
     }
     link_settings_ = settings;
+    answer_session_.store(settings.answering);
     {
         std::lock_guard lock(last_connection_mutex_);
-        link_port_name_ = settings.linkKind == kLinkNetwork ? std::string() : settings.portName;
+        link_port_name_ = settings.linkKind == kLinkNetwork ? std::string()
+                          : settings.linkKind == kLinkModem ? modem_line_name_
+                                                            : settings.portName;
     }
     app_.SetLinkKind(settings.linkKind);
     app_.Set(CAppContext::Flag::Abort, false);
@@ -90,6 +111,7 @@ bool CSessionOwner::Disconnect(int reason, bool keepLogger) {
     }
     app_.SetLoggerType(kNoLogger);
     app_.SetLinkKind(kLinkNone);
+    called_in_.store(false);
     app_.Set(CAppContext::Flag::Disconnecting, false);
     // The session showed the wait cursor while it stopped the link.
     if (main_window_ != nullptr) {
@@ -130,6 +152,16 @@ void CSessionOwner::SetLastConnection(CLastConnection connection) {
 std::string CSessionOwner::GetLinkPortName() const {
     std::lock_guard lock(last_connection_mutex_);
     return link_port_name_;
+}
+
+void CSessionOwner::SetModemLineName(std::string name) {
+    std::lock_guard lock(last_connection_mutex_);
+    modem_line_name_ = std::move(name);
+}
+
+std::string CSessionOwner::GetModemLineName() const {
+    std::lock_guard lock(last_connection_mutex_);
+    return modem_line_name_;
 }
 
 CLastConnection CSessionOwner::GetLastConnection() const {

@@ -1,5 +1,5 @@
 // CSessionOwner: what the application keeps of its logger sessions: the link settings a session starts
-// from, starting one (direct or network), the end of a session, and the settings a session reads and
+// from, starting one (direct, modem, network, or answering loggers that call in), the end of a session, and the settings a session reads and
 // leaves behind (pending command, default speeds, last good connection). The application shell calls
 // it on the user-interface thread.
 #pragma once
@@ -26,6 +26,7 @@ struct CLastConnection {
     int baud = 0;
     std::string networkAddress;
     std::string networkPort;
+    std::string modemNumber;
 };
 
 // What a session starts from: a copy, taken when the session is made.
@@ -35,6 +36,10 @@ struct CLinkSettings {
     int directBaud = 57600;
     std::string networkAddress;
     std::string networkPort;
+    // A modem link: the number it dials and the speed of this call; a session that answers dials none.
+    std::string modemNumber;
+    int modemBaud = 0;
+    bool answering = false;
 };
 
 class CSessionOwner {
@@ -60,6 +65,10 @@ public:
     // ---- Starting a session: only when none runs and no kept one still stops; false otherwise.
     bool ConnectDirect(std::string portName, int baud);
     bool ConnectNetwork(std::string address, std::string port);
+    // `baud` 0: the stored modem default.
+    bool ConnectModem(std::string number, int baud);
+    // Opens the modem line and waits for a logger that calls in; the answered call completes the session.
+    bool StartAnswering();
     // The running session, nullptr when none.
     CSessionEL* GetActiveSession() const { return session_.get(); }
 
@@ -112,6 +121,16 @@ public:
     // Set after a module update: the version check runs again.
     bool IsRepeatVersionCheck() const { return repeat_version_check_.load(); }
     void SetRepeatVersionCheck(bool on) { repeat_version_check_.store(on); }
+    // Answer mode: waiting for loggers that call in. Cleared once an answered call connected its logger.
+    bool IsAnsweringMode() const { return answering_mode_.load(); }
+    void SetAnsweringMode(bool on) { answering_mode_.store(on); }
+    // The running session was started to answer calls (also after its call connected).
+    bool IsAnswerSession() const { return answer_session_.load(); }
+    void SetAnswerSession(bool on) { answer_session_.store(on); }
+    // A logger that called in is connected; cleared when its call schedule was released and at the end
+    // of every session.
+    bool IsCalledIn() const { return called_in_.load(); }
+    void SetCalledIn(bool on) { called_in_.store(on); }
     // The default speed of direct links (kind 1) or of modem links (any other kind).
     int GetStoredBaud(int linkKind) const;
     void SetStoredBaud(int linkKind, int baud);
@@ -119,8 +138,11 @@ public:
     void StoreBaud(int linkKind, int baud);
     void SetLastConnection(CLastConnection connection);
     CLastConnection GetLastConnection() const;
-    // The serial port (or modem) the last session was started on; empty for a network link.
+    // The serial port (or modem line) the last session was started on; empty for a network link.
     std::string GetLinkPortName() const;
+    // The modem line setting ("ModemLineName"), which a modem session's line reads from its thread.
+    void SetModemLineName(std::string name);
+    std::string GetModemLineName() const;
     // The serial port entries the port search tries, at most 16.
     std::vector<std::string> SerialPortList() const;
 
@@ -147,12 +169,17 @@ private:
     std::atomic<bool> program_after_download_{false};
     std::atomic<bool> module_update_request_{false};
     std::atomic<bool> repeat_version_check_{false};
+    std::atomic<bool> answering_mode_{false};
+    std::atomic<bool> answer_session_{false};
+    std::atomic<bool> called_in_{false};
     std::atomic<int> direct_baud_default_{57600};
     std::atomic<int> modem_baud_default_{57600};
     mutable std::mutex last_connection_mutex_;
     CLastConnection last_connection_;
-    // The port of link_settings_, for the session thread (guarded by last_connection_mutex_).
+    // The port of link_settings_ and the modem line setting, for the session thread (guarded by
+    // last_connection_mutex_).
     std::string link_port_name_;
+    std::string modem_line_name_ = "None";
     std::unique_ptr<CSessionEL> session_;
     std::vector<std::unique_ptr<CSessionEL>> kept_sessions_;
 };

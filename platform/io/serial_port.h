@@ -73,6 +73,8 @@ public:
     bool Close() override { return StopAndClose(); }
 
     bool IsOpen() const { return port_.Valid(); }
+    // The open device's descriptor (-1 when closed), for a modem line that hands its device over.
+    int Descriptor() const { return port_.Get(); }
     int LastError() const { return last_error_.load(); }
     bool StopRequested() const { return reader_.StopRequested(); }
 

@@ -72,6 +72,9 @@ public:
 
     // A copy of the serial port (or modem) name of the link.
     virtual std::string GetPortName() const = 0;
+    // The modem line setting ("ModemLineName" under "Modem Connect"): the device of the modem line;
+    // "None" (the default) or a name no port has lets the line take the first modem that answers.
+    virtual std::string GetModemLineName() const { return "None"; }
     // The default line frequency of new setup tables: "Auto", "60" or anything else for 50 Hz.
     virtual std::string GetDefaultSUTLineFreq() const = 0;
     // The user's short date format ("MM/dd/yy"), its date-order code (0-5) and time format ("HH:mm:ss"):

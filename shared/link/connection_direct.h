@@ -1,5 +1,5 @@
-// CConnectionDirect: a link over a serial or USB-serial port. (Modem links, kind 2, come with the
-// modem line.)
+// CConnectionDirect: a link over a serial or USB-serial port. (Modem links, kind 2, are
+// CConnectionModem.)
 #pragma once
 
 #include <memory>

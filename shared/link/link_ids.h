@@ -25,6 +25,15 @@ inline constexpr unsigned WM_END_SESSION_THREAD = WM_APP + 0x12F;
 // the link cannot take it.
 inline constexpr unsigned WM_IDLE_ESCAPE = WM_APP + 0x1EA;
 
+// The modem line's posts to the application: a call answered and connected, an incoming call being
+// answered (both in answer mode only), and a failed modem request (wParam 0).
+inline constexpr unsigned WM_MODEM_CALL_CONNECTED = WM_APP + 0xDA;
+inline constexpr unsigned WM_MODEM_CALL_OFFERED = WM_APP + 0xDE;
+inline constexpr unsigned WM_MODEM_LINE_ERROR = WM_APP + 0xE1;
+// Ours, to the session thread: the modem's reader has result lines waiting; the session runs the
+// message's payload (a std::function<void()>), which hands them to the line.
+inline constexpr unsigned WM_MODEM_LINE_EVENT = WM_APP + 0x1EC;
+
 // Status notice codes (wParam of WM_LINK_STATUS).
 inline constexpr unsigned STATUS_CONNECTION_LABEL = 1148;
 inline constexpr unsigned STATUS_TEXT = 1172;
@@ -95,3 +104,20 @@ inline constexpr unsigned IDS_PORT_PREFS_DOWN = 20502;
 inline constexpr unsigned IDS_PORT_PREFS_REMOVE = 20503;
 inline constexpr unsigned IDS_PORT_PREFS_HELP_BUTTON = 20504;
 inline constexpr unsigned IDS_LOST_PORT_TITLE = 20505;
+
+// The modem line: errors (shown with CTapiLine::kErrorCaption), call states and why a call ended.
+inline constexpr unsigned IDS_MODEM_NO_LINE = 8224;
+inline constexpr unsigned IDS_MODEM_LINE_IN_USE = 8225;
+inline constexpr unsigned IDS_MODEM_NOT_DATA_MODEM = 8227;
+inline constexpr unsigned IDS_MODEM_LINE_HELD = 8228;
+inline constexpr unsigned IDS_MODEM_CALL_FAILED = 8230;  // %s why the call ended
+inline constexpr unsigned IDS_MODEM_DIALING = 8451;      // %s number
+inline constexpr unsigned IDS_MODEM_BUSY = 8452;
+inline constexpr unsigned IDS_MODEM_CALL_ENDED = 8453;  // %s why
+inline constexpr unsigned IDS_MODEM_FAR_END_HUNG_UP = 8454;
+inline constexpr unsigned IDS_MODEM_UNKNOWN_END = 8455;
+inline constexpr unsigned IDS_MODEM_NO_ANSWER = 8459;
+inline constexpr unsigned IDS_MODEM_NO_DIALTONE = 8465;
+inline constexpr unsigned IDS_MODEM_CALL_NOT_COMPLETED = 8466;
+inline constexpr unsigned IDS_MODEM_CONNECTED = 8467;
+inline constexpr unsigned IDS_MODEM_WRONG_RATE = 12490;  // %d connected, %d wanted, %d connected

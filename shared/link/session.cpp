@@ -7,6 +7,7 @@
 #include "platform/base/program_texts.h"
 #include "shared/common/message_box.h"
 #include "shared/link/connection_direct.h"
+#include "shared/link/connection_modem.h"
 #include "shared/link/connection_network.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/model_decision.h"
@@ -141,6 +142,10 @@ void CSession::Disconnect(int reason, bool keepLogger) {
     if (connection_) {
         connection_->EndWait();
         connection_->CloseLink();
+        // Our own hang-up of a modem call: nothing is told and no end of the session is asked for.
+        if (auto* modem = dynamic_cast<CConnectionModem*>(connection_.get())) {
+            modem->HangupCall();
+        }
     }
 }
 
@@ -207,6 +212,13 @@ void CSession::OnMessage(platform::Message& message) {
             break;
         case WM_IDLE_ESCAPE:
             OnIdleEscape(static_cast<unsigned>(message.wParam));
+            break;
+        case WM_MODEM_LINE_EVENT:
+            // The modem line's results, outside a wait of its own: a call that rings, a far end that
+            // hung up.
+            if (const auto* handle = platform::PayloadAs<std::function<void()>>(message); handle && *handle) {
+                (*handle)();
+            }
             break;
         default:
             OnCommand(message);

@@ -178,9 +178,10 @@ protected:
     // While the session waits for the user's answer, a cancel is taken at once.
     bool TakeWhileAsking(platform::Message& message) override;
 
-private:
+    // Makes `connection` the session's, after the logger object and the old connection went.
     void ReplaceConnection(std::unique_ptr<CConnection> connection);
 
+private:
     CAppContext& app_;
     const unsigned cancel_text_id_;
     const LinkClock* clock_ = &RealLinkClock();

@@ -19,6 +19,7 @@ public:
 
     // Set these before the code under test runs.
     std::string portName;
+    std::string modemLineName = "None";
     std::string defaultSUTLineFreq;
     std::string shortDateFormat = kDefaultShortDateFormat;
     int dateOrder = kDateOrderMDY;
@@ -26,6 +27,7 @@ public:
     CCommandLineValues commandLine;
 
     std::string GetPortName() const override { return portName; }
+    std::string GetModemLineName() const override { return modemLineName; }
     std::string GetDefaultSUTLineFreq() const override { return defaultSUTLineFreq; }
     std::string GetShortDateFormat() const override { return shortDateFormat; }
     int GetDateOrder() const override { return dateOrder; }

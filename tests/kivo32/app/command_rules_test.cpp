@@ -70,7 +70,17 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"connect by modem without a modem line", ID_CONNECT_MODEM, none, false},
         {"connect by modem with a modem line", ID_CONNECT_MODEM,
          With(none, [](auto& s) { s.modemLineAvailable = true; }), true},
-        {"answer mode until the modem line comes", ID_ANSWER_MODE, none, false},
+        {"answer mode without a session", ID_ANSWER_MODE, none, true},
+        {"answer mode while its session waits for a call", ID_ANSWER_MODE,
+         With(none, [](auto& s) { s.session = true; s.answerMode = true; s.busy = true; }), true},
+        {"answer mode once a call connected", ID_ANSWER_MODE,
+         With(ready, [](auto& s) { s.linkKind = kLinkModem; }), false},
+        {"answer mode while the session ends", ID_ANSWER_MODE,
+         With(none, [](auto& s) { s.session = true; s.disconnecting = true; }), false},
+        {"connect direct while waiting for a call", ID_CONNECT_DIRECT,
+         With(none, [](auto& s) { s.answerMode = true; }), false},
+        {"connect by modem while waiting for a call", ID_CONNECT_MODEM,
+         With(none, [](auto& s) { s.answerMode = true; s.modemLineAvailable = true; }), false},
         {"disconnect from a connected logger", ID_DISCONNECT, ready, true},
         {"disconnect while the link is still opening", ID_DISCONNECT, With(busy, [](auto& s) { s.connected = false; }),
          false},
@@ -108,12 +118,16 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
     }
 }
 
-TEST(CommandRulesTest, TheTraceItemIsCheckedWhileTheTraceIsOnAndLocalCommandsHaveNoRule) {
+TEST(CommandRulesTest, TheTraceAndAnswerModeItemsAreCheckedWhileOnAndLocalCommandsHaveNoRule) {
     CommandRuleState state;
     state.traceOn = true;
+    state.answerMode = true;
     EXPECT_TRUE(FindCommandRule(ID_TRACE_ON_OFF, state)->checked);
+    EXPECT_TRUE(FindCommandRule(ID_ANSWER_MODE, state)->checked);
     state.traceOn = false;
+    state.answerMode = false;
     EXPECT_FALSE(FindCommandRule(ID_TRACE_ON_OFF, state)->checked);
+    EXPECT_FALSE(FindCommandRule(ID_ANSWER_MODE, state)->checked);
     EXPECT_FALSE(FindCommandRule(ID_OPEN_DATA_FILE, state).has_value());
     EXPECT_FALSE(FindCommandRule(ID_GRID_DATA_ERRORS, state).has_value());
 }

@@ -1,5 +1,5 @@
-// The dialogs of a connection: the choice of the link and the network address with its split of
-// "address:port".
+// The dialogs of a connection: the choice of the link, the number a modem dials and the network
+// address with its split of "address:port".
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -9,6 +9,7 @@
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/connection_type_selection_dlg.h"
+#include "kivo32/app/modem_man_dial_dlg.h"
 #include "kivo32/app/network_address_dlg.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -66,24 +67,59 @@ TEST_F(ConnectionDialogsTest, OkSplitsTheAddressAndRefusesAMissingPort) {
     EXPECT_EQ(broker.Asked()[0].text, LoadText(IDP_NO_NETWORK_PORT));
 }
 
-TEST_F(ConnectionDialogsTest, TheChoiceEndsWithItsButtonAndNeverOffersAModemForNetworkSettings) {
-    for (const auto& [command, modemShown] :
-         {std::pair{ID_LOGGER_SET_TIME, true}, std::pair{ID_LOGGER_WIFI_INFO, false},
-          std::pair{ID_LOGGER_NETWORK_INFO, false}, std::pair{ID_LOGGER_WEB_PASSWORD, false}}) {
-        CConnectionTypeSelectionDlg dialog(command, true);
-        testsupport::OnNextModal([modemShown = modemShown](QWidget* window) {
-            EXPECT_EQ(platform::FindControl(window, IDC_CONNECT_MODEM)->isVisible(), modemShown);
-            platform::FindControlAs<QPushButton>(window, IDC_CONNECT_NETWORK)->click();
+TEST_F(ConnectionDialogsTest, TheModemIsOfferedWithTheOlderLoggersAndNeverForNetworkSettings) {
+    const struct {
+        unsigned command;
+        bool olderLoggers;
+        bool modemShown;
+    } cases[] = {
+        {ID_LOGGER_SET_TIME, true, true},        {ID_LOGGER_DOWNLOAD, true, true},
+        {ID_LOGGER_SET_TIME, false, false},      {ID_LOGGER_WIFI_INFO, true, false},
+        {ID_LOGGER_NETWORK_INFO, true, false},   {ID_LOGGER_WEB_PASSWORD, true, false},
+    };
+    for (const auto& c : cases) {
+        CConnectionTypeSelectionDlg dialog(c.command, c.olderLoggers);
+        testsupport::OnNextModal([&c](QWidget* window) {
+            QWidget* modem = platform::FindControl(window, IDC_CONNECT_MODEM);
+            EXPECT_EQ(modem->isVisible(), c.modemShown) << c.command << " " << c.olderLoggers;
+            EXPECT_EQ(modem->isEnabled(), c.modemShown) << c.command << " " << c.olderLoggers;
+            platform::FindControlAs<QPushButton>(window, c.modemShown ? IDC_CONNECT_MODEM : IDCANCEL)->click();
         });
-        EXPECT_EQ(dialog.DoModal(), IDC_CONNECT_NETWORK);
+        EXPECT_EQ(dialog.DoModal(), c.modemShown ? IDC_CONNECT_MODEM : IDCANCEL);
     }
-    // Until the modem line comes the program offers none.
-    CConnectionTypeSelectionDlg dialog(ID_LOGGER_SET_TIME, false);
-    testsupport::OnNextModal([](QWidget* window) {
-        EXPECT_FALSE(platform::FindControl(window, IDC_CONNECT_MODEM)->isVisible());
-        platform::FindControlAs<QPushButton>(window, IDCANCEL)->click();
+}
+
+TEST_F(ConnectionDialogsTest, TheChoiceEndsWithItsButton) {
+    for (const int button : {IDC_CONNECT_DIRECT, IDC_CONNECT_NETWORK}) {
+        CConnectionTypeSelectionDlg dialog(ID_LOGGER_SET_TIME, true);
+        testsupport::OnNextModal([button](QWidget* window) {
+            platform::FindControlAs<QPushButton>(window, button)->click();
+        });
+        EXPECT_EQ(dialog.DoModal(), button);
+    }
+}
+
+TEST_F(ConnectionDialogsTest, TheDialledNumberMustNotBeEmptyButBlanksCount) {
+    testsupport::ScriptedUiBroker broker;
+    broker.AnswerMessageBox(IDOK);
+    CModemManDialDlg dialog("0612345678");
+    testsupport::OnNextModal([&dialog](QWidget* window) {
+        auto* number = platform::FindControlAs<QLineEdit>(window, IDC_MODEM_NUMBER);
+        EXPECT_EQ(number->text(), "0612345678");
+        // An empty number is told and the dialog stays open, with the number to fill in.
+        number->clear();
+        platform::FindControlAs<QPushButton>(window, IDOK)->click();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(testsupport::ProcessEventsUntil([&] { return dialog.focusWidget() == number; }));
+        number->setText(QString(45, QLatin1Char('9')));
+        EXPECT_EQ(number->text().size(), static_cast<int>(CModemManDialDlg::kNumberMax));
+        number->setText("   ");
+        platform::FindControlAs<QPushButton>(window, IDOK)->click();
     });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.number, "   ");
+    ASSERT_EQ(broker.Asked().size(), 1u);
+    EXPECT_EQ(broker.Asked()[0].text, LoadText(IDP_NO_MODEM_NUMBER));
 }
 
 }  // namespace

@@ -31,6 +31,7 @@
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
 #include "shared/link/link_clock.h"
+#include "tests/kivo32/app/hand_on_to_application.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
@@ -42,24 +43,6 @@
 namespace {
 
 constexpr int kRecords = 20;
-
-// What the program's main frame does with the messages it does not take itself: they go to the
-// application.
-class HandOnToApplication : public QObject {
-public:
-    explicit HandOnToApplication(CKivoApp& app) : app_(app) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != platform::MessageEvent::Type() || watched->parent() != app_.GetMainWindow()) {
-            return false;
-        }
-        platform::Message& message = static_cast<platform::MessageEvent*>(event)->message();
-        return message.id != WM_COMMAND && message.id != WM_CLOSE && app_.OnAppMessage(message);
-    }
-
-private:
-    CKivoApp& app_;
-};
 
 class KivoAppCommandsTest : public testsupport::QtTest {
 protected:

@@ -44,17 +44,6 @@ protected:
         return platform::Message(id, open ? 1 : 0, platform::MakePayload(DownloadRequest{path, csv}));
     }
 
-    static int RecordsIn(const std::filesystem::path& path) {
-        CRawData file;
-        file.Initialize();
-        if (!file.OpenDataFile(path)) {
-            return -1;
-        }
-        const int count = file.GetRecordCount();
-        file.CloseDataFile();
-        return count;
-    }
-
     // The paths handed to the main window with `id`, in order.
     std::vector<std::filesystem::path> PathsPosted(unsigned id) {
         std::vector<std::filesystem::path> paths;

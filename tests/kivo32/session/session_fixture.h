@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -12,6 +14,7 @@
 
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
+#include "shared/datafile/raw_data.h"
 #include "platform/base/message_queue.h"
 #include "platform/base/program_texts.h"
 #include "shared/link/link_ids.h"
@@ -32,6 +35,18 @@ constexpr double kTestSpeed = 50;
 constexpr double kTimeoutSpeed = 200;
 
 using testsupport::Eventually;
+
+// The records of the data file at `path`; -1 when it does not open.
+inline int RecordsIn(const std::filesystem::path& path) {
+    CRawData file;
+    file.Initialize();
+    if (!file.OpenDataFile(path)) {
+        return -1;
+    }
+    const int count = file.GetRecordCount();
+    file.CloseDataFile();
+    return count;
+}
 
 // The device name a port list gives for a pseudo-terminal path ("/dev/pts/3" -> "pts/3").
 inline std::string PortNameOf(const std::string& path) {
@@ -99,20 +114,10 @@ public:
         return texts;
     }
 
-    // Waits until the main window got a message `id` with `wParam`; false when it never came.
-    bool WaitForMainWindow(unsigned id, std::uintptr_t wParam) {
-        if (CountOf(id, wParam) > 0) {
-            return true;
-        }
-        for (auto message = main_queue_.Take(30s); message; message = main_queue_.Take(30s)) {
-            const bool found = message->id == id && message->wParam == wParam;
-            main_seen_.push_back(std::move(*message));
-            if (found) {
-                return true;
-            }
-        }
-        return false;
-    }
+    // Waits until the main window, or the application, got a message `id` with `wParam`; false when it
+    // never came.
+    bool WaitForMainWindow(unsigned id, std::uintptr_t wParam) { return WaitFor(main_queue_, main_seen_, id, wParam); }
+    bool WaitForApplication(unsigned id, std::uintptr_t wParam) { return WaitFor(app_queue_, app_seen_, id, wParam); }
 
     int CountOf(unsigned id, std::uintptr_t wParam) {
         int count = 0;
@@ -150,7 +155,30 @@ public:
     std::vector<std::tuple<std::string, std::string, int>> profile_;
 
 private:
+    static bool WaitFor(platform::MessageQueue& queue, std::vector<platform::Message>& seen, unsigned id,
+                        std::uintptr_t wParam) {
+        const auto matches = [&](const platform::Message& message) {
+            return message.id == id && message.wParam == wParam;
+        };
+        while (auto message = queue.TryTake()) {
+            seen.push_back(std::move(*message));
+        }
+        if (std::any_of(seen.begin(), seen.end(), matches)) {
+            return true;
+        }
+        for (auto message = queue.Take(30s); message; message = queue.Take(30s)) {
+            const bool found = matches(*message);
+            seen.push_back(std::move(*message));
+            if (found) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     std::vector<platform::Message> main_seen_;
+    // The application's messages WaitForApplication took.
+    std::vector<platform::Message> app_seen_;
     bool end_asked_ = false;
 };
 

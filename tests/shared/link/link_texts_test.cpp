@@ -77,4 +77,41 @@ TEST(LinkTextsTest, BothLanguagesHoldEveryLinkTextWithTheSamePlaceholders) {
     EXPECT_EQ(placeholders(english.Get(IDS_WAKE_ATTEMPT)), 1);
 }
 
+// The modem line's texts: both languages, the same placeholders.
+TEST(LinkTextsTest, BothLanguagesHoldEveryModemTextWithTheSamePlaceholders) {
+    const platform::TextTable english = testsupport::LoadResourceTexts("en", "modem");
+    const platform::TextTable french = testsupport::LoadResourceTexts("fr", "modem");
+    const std::pair<unsigned, std::vector<std::string>> ids[] = {
+        {IDS_MODEM_NO_LINE, {}},
+        {IDS_MODEM_LINE_IN_USE, {}},
+        {IDS_MODEM_NOT_DATA_MODEM, {}},
+        {IDS_MODEM_LINE_HELD, {}},
+        {IDS_MODEM_CALL_FAILED, {"<1>"}},
+        {IDS_MODEM_DIALING, {"<1>"}},
+        {IDS_MODEM_BUSY, {}},
+        {IDS_MODEM_CALL_ENDED, {"<1>"}},
+        {IDS_MODEM_FAR_END_HUNG_UP, {}},
+        {IDS_MODEM_UNKNOWN_END, {}},
+        {IDS_MODEM_NO_ANSWER, {}},
+        {IDS_MODEM_NO_DIALTONE, {}},
+        {IDS_MODEM_CALL_NOT_COMPLETED, {}},
+        {IDS_MODEM_CONNECTED, {}},
+        {IDS_MODEM_WRONG_RATE, {"<1>", "<2>", "<3>"}},
+    };
+    for (const auto& [id, values] : ids) {
+        for (const platform::TextTable* table : {&english, &french}) {
+            ASSERT_TRUE(table->Has(id)) << id;
+            const std::string text = table->Get(id);
+            const std::string filled =
+                platform::FillPrintfPlaceholders(text, {"<1>", "<2>", "<3>", "<4>"});
+            for (const std::string& value : values) {
+                EXPECT_NE(filled.find(value), std::string::npos) << id;
+            }
+            EXPECT_EQ(filled.find(values.empty() ? "<1>" : "<" + std::to_string(values.size() + 1) + ">"),
+                      std::string::npos)
+                << id;
+        }
+    }
+}
+
 }  // namespace

@@ -1,15 +1,18 @@
 // kivo-loggersim: plays a logger on a pseudo-terminal (printing the path to open) or on a TCP port of
-// 127.0.0.1, until interrupted.
+// 127.0.0.1, or an AT modem with the logger behind its calls, until interrupted.
+#include <poll.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "tools/loggersim/discovery_responder.h"
+#include "tools/loggersim/fake_modem.h"
 #include "tools/loggersim/logger_simulator.h"
 
 namespace {
@@ -47,9 +50,17 @@ std::unique_ptr<DiscoveryResponder> StartResponder(LoggerSimulator& simulator, D
 
 void PrintUsage() {
     std::printf(
-        "usage: kivo-loggersim [--pty | --tcp[=PORT]] [--model=NAME] [faults]\n"
+        "usage: kivo-loggersim [--pty | --tcp[=PORT] | --modem[=OUTCOME]] [--model=NAME] [faults]\n"
         "  --pty               serve a pseudo-terminal and print its path (the default)\n"
         "  --tcp[=PORT]        listen on 127.0.0.1:PORT (default %d)\n"
+        "  --modem[=OUTCOME]   play an AT modem on a pseudo-terminal, the logger behind its calls;\n"
+        "                      a dialled call ends in OUTCOME: connect (the default), busy,\n"
+        "                      no-dialtone, no-answer, no-carrier, error or silent\n"
+        "  --connect-rate=N    the rate of \"CONNECT N\" (default 9600; 0: a bare \"CONNECT\")\n"
+        "  --ring-delay=MS     how long a dialled call rings before its outcome (default 0)\n"
+        "  --ignore-dtr        a call ends only by \"+++\" and \"ATH0\", not by DTR low\n"
+        "                      In modem mode type \"ring\" for an incoming call and \"hangup\" for\n"
+        "                      the far end hanging up.\n"
         "  --model=NAME        the logger to play (default standard):\n",
         LoggerSimulator::kDefaultTcpPort);
     for (const LoggerModel& model : LoggerModels()) {
@@ -91,6 +102,67 @@ bool Option(std::string_view argument, std::string_view name, long& value) {
     return !digits.empty() && *end == '\0' && value >= 0;
 }
 
+// Modem mode's outcomes by their option names.
+bool ParseOutcome(std::string_view name, FakeModemOutcome& outcome) {
+    static constexpr std::pair<std::string_view, FakeModemOutcome> kOutcomes[] = {
+        {"connect", FakeModemOutcome::Connect},        {"busy", FakeModemOutcome::Busy},
+        {"no-dialtone", FakeModemOutcome::NoDialtone}, {"no-answer", FakeModemOutcome::NoAnswer},
+        {"no-carrier", FakeModemOutcome::NoCarrier},   {"error", FakeModemOutcome::Error},
+        {"silent", FakeModemOutcome::Silence},
+    };
+    for (const auto& [text, value] : kOutcomes) {
+        if (text == name) {
+            outcome = value;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Plays the modem until interrupted, taking "ring" and "hangup" from standard input.
+int RunModem(LoggerSimulator& simulator, const FakeModemOptions& options) {
+    FakeModem modem(simulator, options);
+    const std::string path = modem.Start();
+    if (path.empty()) {
+        std::fprintf(stderr, "kivo-loggersim: cannot open a pseudo-terminal: %s\n", std::strerror(errno));
+        return 1;
+    }
+    std::printf("AT modem with %s behind it on %s\n", simulator.Logger().Model().name.c_str(), path.c_str());
+    std::fflush(stdout);
+    std::string typed;
+    bool input = true;
+    while (!g_stop) {
+        if (!input) {
+            ::pause();
+            continue;
+        }
+        pollfd watch{STDIN_FILENO, POLLIN, 0};
+        if (::poll(&watch, 1, -1) <= 0) {
+            continue;
+        }
+        char buffer[256];
+        const ssize_t got = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (got <= 0) {
+            input = false;  // no more input: serve until interrupted
+            continue;
+        }
+        typed.append(buffer, static_cast<std::size_t>(got));
+        for (std::size_t end; (end = typed.find('\n')) != std::string::npos; typed.erase(0, end + 1)) {
+            const std::string line = typed.substr(0, end);
+            if (line == "ring") {
+                modem.Ring();
+            } else if (line == "hangup") {
+                modem.HangUpFarEnd();
+            } else if (!line.empty()) {
+                std::printf("type \"ring\" or \"hangup\"\n");
+                std::fflush(stdout);
+            }
+        }
+    }
+    modem.Stop();
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -101,6 +173,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<DiscoveryResponder> responder;
     bool tcp = false;
     long port = LoggerSimulator::kDefaultTcpPort;
+    bool modemMode = false;
+    FakeModemOptions modemOptions;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         long value = 0;
@@ -110,6 +184,17 @@ int main(int argc, char** argv) {
             tcp = true;
         } else if (Option(argument, "--tcp", port)) {
             tcp = true;
+        } else if (argument == "--modem") {
+            modemMode = true;
+        } else if (argument.substr(0, 8) == "--modem=" &&
+                   ParseOutcome(argument.substr(8), modemOptions.outcome)) {
+            modemMode = true;
+        } else if (Option(argument, "--connect-rate", value)) {
+            modemOptions.connectRate = static_cast<int>(value);
+        } else if (argument == "--ignore-dtr") {
+            modemOptions.ignoresDtr = true;
+        } else if (Option(argument, "--ring-delay", value)) {
+            modemOptions.ringDelay = std::chrono::milliseconds(value);
         } else if (argument.substr(0, 8) == "--model=") {
             model = FindLoggerModel(argument.substr(8));
         } else if (Option(argument, "--garble-echoes", value)) {
@@ -165,6 +250,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     LoggerSimulator simulator(*model, faults);
+    struct sigaction action {};
+    action.sa_handler = OnSignal;
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGTERM, &action, nullptr);
+    if (modemMode) {
+        return RunModem(simulator, modemOptions);
+    }
     if (tcp) {
         if (simulator.StartTcp(static_cast<int>(port)) == 0) {
             std::fprintf(stderr, "kivo-loggersim: cannot listen on 127.0.0.1:%ld: %s\n", port,
@@ -188,10 +280,6 @@ int main(int argc, char** argv) {
         std::printf("%s on %s\n", model->name.c_str(), path.c_str());
     }
     std::fflush(stdout);
-    struct sigaction action {};
-    action.sa_handler = OnSignal;
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
     while (!g_stop) {
         ::pause();
     }

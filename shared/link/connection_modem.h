@@ -1,0 +1,42 @@
+// CConnectionModem: a link over a modem call, dialled out (mode 1) or answered (mode 2); once the call
+// is connected its device is attached as a serial port and the logger protocol runs over it.
+#pragma once
+
+#include <string>
+
+#include "shared/link/connection.h"
+#include "shared/link/tapi_line.h"
+
+class CConnectionModem : public CConnection {
+public:
+    // Mode CTapiLine::kModeDialOut with the number and the configured baud, or CTapiLine::kModeAnswer
+    // (number and baud are then not used: the answered call's rate becomes the baud).
+    CConnectionModem(const CLinkContext& context, std::string number, int baud, int mode);
+    ~CConnectionModem() override;
+
+    // Dial out: the line made ready, the number dialled and the call attached. Answer: the line left
+    // waiting for a call; the session attaches the port once the call is answered. 1 success.
+    int Create() override;
+    // Attaches the connected call's device; the negotiated rate must be the configured one. 1 success.
+    int AttachPort() override;
+    int Establish() override;
+    // Our own hang-up: the link is closed and the call dropped, with no message and no end-of-session
+    // post. The line stays open for the next call in answer mode.
+    int HangupCall();
+
+    CTapiLine& GetTapiLine() { return m_TapiLine; }
+    const std::string& GetNumber() const { return m_strNumber; }
+    int GetMode() const { return m_TapiLine.GetMode(); }
+    // Set when the far end ended the call in the normal way.
+    bool IsNormalDisconnect() const { return m_bNormalDisconnect; }
+    void SetNormalDisconnect(bool normal) { m_bNormalDisconnect = normal; }
+    // The text "Modem" shown as the port name.
+    static constexpr const char* kPortNameText = "Modem";
+
+private:
+    void OnLinkLost(int error) override;
+
+    CTapiLine m_TapiLine;
+    std::string m_strNumber;
+    bool m_bNormalDisconnect = false;
+};
