@@ -95,6 +95,14 @@ void CConnection::PostLinkOpening() const {
     }
 }
 
+void CConnection::PostConnectingNotices(const std::string& target) {
+    m_strStatus = FormatLinkText(IDS_CONNECTING, {""});
+    PostStatusMessage(STATUS_CONNECTION_LABEL, m_strStatus);
+    PostStatusMessage(STATUS_TEXT, m_strStatus);
+    m_strNotice = FormatLinkText(IDS_CONNECTING, {"(" + LoadText(IDS_CONNECTING_TO) + " " + target + ")"});
+    PostStatusMessage(STATUS_TEXT, m_strNotice);
+}
+
 char CConnection::GetReplyMode() const {
     return App().IsSet(CAppContext::Flag::FirmwareUpdateOpen) ? 'H' : m_chReplyMode.load();
 }

@@ -151,6 +151,9 @@ protected:
     virtual void OnLinkLost(int error);
     // Tells the main window that a link starts to open (WM_LINK_OPENING).
     void PostLinkOpening() const;
+    // The notices of an establish in progress: "connecting" as the label and the status, then
+    // "connecting (to <target>)" (the address or the number called).
+    void PostConnectingNotices(const std::string& target);
     // A trace-log line that the communication log window shows as well.
     void CommTrace(std::string_view text) const;
     std::string m_strStatus;

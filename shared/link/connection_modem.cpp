@@ -104,12 +104,7 @@ int CConnectionModem::AttachPort() {
 int CConnectionModem::Establish() {
     CommTrace("Establishing modem connection...");
     m_bEstablishing = true;
-    m_strStatus = FormatLinkText(IDS_CONNECTING, {""});
-    PostStatusMessage(STATUS_CONNECTION_LABEL, m_strStatus);
-    PostStatusMessage(STATUS_TEXT, m_strStatus);
-    m_strNotice =
-        FormatLinkText(IDS_CONNECTING, {"(" + LoadText(IDS_CONNECTING_TO) + " " + m_strNumber + ")"});
-    PostStatusMessage(STATUS_TEXT, m_strNotice);
+    PostConnectingNotices(m_strNumber);
     WaitMsgPump({}, kSettleMs, true);
     KickLogger();
     bool ok = IsGoodConnection(TIMEOUT_2000) != 0;

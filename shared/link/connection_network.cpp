@@ -44,12 +44,7 @@ int CConnectionNetwork::Create() {
 int CConnectionNetwork::Establish() {
     CommTrace("Establishing network connection...");
     m_bEstablishing = true;
-    m_strStatus = FormatLinkText(IDS_CONNECTING, {""});
-    PostStatusMessage(STATUS_CONNECTION_LABEL, m_strStatus);
-    PostStatusMessage(STATUS_TEXT, m_strStatus);
-    m_strNotice =
-        FormatLinkText(IDS_CONNECTING, {"(" + LoadText(IDS_CONNECTING_TO) + " " + m_strAddress + ")"});
-    PostStatusMessage(STATUS_TEXT, m_strNotice);
+    PostConnectingNotices(m_strAddress);
     const bool connected = m_pSocket && m_pSocket->ConnectSocket();
     if (connected) {
         m_strStatus = LoadText(IDS_CONNECTED);
