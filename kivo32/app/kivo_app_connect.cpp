@@ -12,6 +12,7 @@
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_dialogs.h"
 #include "kivo32/app/kivo_app.h"
+#include "kivo32/app/main_frame_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/sut_type_help.h"
@@ -28,8 +29,6 @@
 
 namespace {
 
-// The main frame greys its connection controls while a session ends.
-constexpr unsigned WM_SESSION_ENDING = WM_APP + 0xCF;
 // How often a wait of the user-interface thread looks at its condition.
 constexpr int kWaitPollMs = 10;
 
@@ -162,7 +161,7 @@ bool CKivoApp::Disconnect(int reason, bool quiet) {
 
 void CKivoApp::StopStatusWindow() {
     if (platform::MainFrame* frame = GetMainWindow()) {
-        platform::Message stop(WM_SESSION_ENDING);
+        platform::Message stop(WM_STATUS_WINDOW_STOP);
         frame->OnMessage(stop);
     }
 }

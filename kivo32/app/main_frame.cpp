@@ -21,6 +21,7 @@
 #include "kivo32/app/status_wnd.h"
 #include "kivo32/app/window_placement.h"
 #include "kivo32/session/session_el.h"
+#include "kivo32/session/session_messages.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/views/data_graph_commands.h"
 #include "kivo32/views/raw_data_graph_template.h"

@@ -6,8 +6,6 @@
 // ---- Messages to the main frame (those of the links are in shared/link/link_ids.h).
 inline constexpr unsigned WM_STATUS_WINDOW_STOP = WM_APP + 0xCF;
 inline constexpr unsigned WM_LOST_PORT = WM_APP + 0xEE;
-inline constexpr unsigned WM_ACTIVATE_REMEMBERED_SETUP = WM_APP + 0xF0;
-inline constexpr unsigned WM_PROGRAM_AFTER_DOWNLOAD = WM_APP + 0xF1;
 
 // ---- Controls of the connection status window, named after the status codes that fill them.
 inline constexpr unsigned IDC_STATUS_CONNECTION = 1148;
