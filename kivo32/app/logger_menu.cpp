@@ -153,16 +153,13 @@ std::string AnswerModeLabel(bool on) {
     return platform::FormatLoadedText(IDS_MENU_ANSWER_MODE, {state});
 }
 
-std::string LoggerMenuFirstLabel() {
-    return LoadText(IDS_MENU_LOGGER_FIRST);
+bool IsLoggerMenu(const CMenuEntry& popup) {
+    return popup.kind == CMenuEntry::Kind::Popup && !popup.items.empty() &&
+           popup.items.front().label == LoadText(IDS_MENU_LOGGER_FIRST);
 }
 
 void ApplyLoggerMenuRule(CMenuEntries& menuBar, const CLoggerMenuConditions& conditions) {
-    const std::string firstLabel = LoggerMenuFirstLabel();
-    CMenuEntry* loggerMenu = FindEntry(menuBar, [&firstLabel](const CMenuEntry& entry) {
-        return entry.kind == CMenuEntry::Kind::Popup && !entry.items.empty() &&
-               entry.items.front().label == firstLabel;
-    });
+    CMenuEntry* loggerMenu = FindEntry(menuBar, IsLoggerMenu);
     if (loggerMenu == nullptr) {
         return;
     }

@@ -19,11 +19,10 @@ struct CLoggerMenuConditions {
 // The answer-mode entry's label for its state.
 std::string AnswerModeLabel(bool on);
 
-// The label the logger menu's first entry carries: the rule finds the logger menu by it.
-std::string LoggerMenuFirstLabel();
+// True for the logger menu: the popup whose first entry carries the logger menu's first label.
+bool IsLoggerMenu(const CMenuEntry& popup);
 
-// Applies the rule to the logger menu of `menuBar` (the popup whose first entry reads
-// LoggerMenuFirstLabel()); nothing happens without one. It works on the menu as it stands, as each
+// Applies the rule to the logger menu of `menuBar` (see IsLoggerMenu); nothing happens without one. It works on the menu as it stands, as each
 // opening of the menu bar does: an entry is inserted only when its command is not in the menu yet, and an
 // insertion whose anchor is gone is skipped.
 void ApplyLoggerMenuRule(CMenuEntries& menuBar, const CLoggerMenuConditions& conditions);

@@ -160,11 +160,10 @@ void CMainFrame::InitialShowWindow(int showCommand) {
 void CMainFrame::CreateMenus() {
     menu_entries_ = MainMenuEntries();
     ApplyLoggerMenuRule(menu_entries_, LoggerMenuConditions());
-    const std::string loggerFirst = LoggerMenuFirstLabel();
     for (const CMenuEntry& popup : menu_entries_) {
         QMenu* menu = menuBar()->addMenu(platform::ToQString(popup.label));
         FillMenu(*menu, popup.items);
-        if (!popup.items.empty() && popup.items.front().label == loggerFirst) {
+        if (IsLoggerMenu(popup)) {
             logger_menu_ = menu;
             // The rule runs before the frame asks the logger menu's states.
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateLoggerMenu, Qt::DirectConnection);
@@ -234,11 +233,7 @@ void CMainFrame::OnPopupAboutToShow(QMenu& popup) {
 
 void CMainFrame::UpdateLoggerMenu() {
     ApplyLoggerMenuRule(menu_entries_, LoggerMenuConditions());
-    const std::string loggerFirst = LoggerMenuFirstLabel();
-    const auto logger =
-        std::find_if(menu_entries_.begin(), menu_entries_.end(), [&](const CMenuEntry& popup) {
-            return !popup.items.empty() && popup.items.front().label == loggerFirst;
-        });
+    const auto logger = std::find_if(menu_entries_.begin(), menu_entries_.end(), IsLoggerMenu);
     if (logger == menu_entries_.end()) {
         return;
     }

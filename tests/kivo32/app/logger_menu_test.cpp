@@ -35,12 +35,7 @@ std::string Layout(const CMenuEntries& entries) {
 }
 
 CMenuEntries& LoggerMenu(CMenuEntries& menuBar) {
-    return std::find_if(menuBar.begin(), menuBar.end(),
-                        [](const CMenuEntry& popup) {
-                            return !popup.items.empty() &&
-                                   popup.items.front().label == LoggerMenuFirstLabel();
-                        })
-        ->items;
+    return std::find_if(menuBar.begin(), menuBar.end(), IsLoggerMenu)->items;
 }
 
 const CMenuEntry* FindCommand(const CMenuEntries& menu, unsigned id) {
@@ -155,12 +150,7 @@ TEST_F(LoggerMenuTest, TheInsertedEntriesCarryTheirOwnLabels) {
 
 TEST_F(LoggerMenuTest, AMenuBarWithoutTheLoggerMenuIsLeftAlone) {
     CMenuEntries menuBar = MainMenuEntries();
-    menuBar.erase(std::remove_if(menuBar.begin(), menuBar.end(),
-                                 [](const CMenuEntry& popup) {
-                                     return !popup.items.empty() &&
-                                            popup.items.front().label == LoggerMenuFirstLabel();
-                                 }),
-                  menuBar.end());
+    menuBar.erase(std::remove_if(menuBar.begin(), menuBar.end(), IsLoggerMenu), menuBar.end());
     const std::string before = Layout(menuBar);
     ApplyLoggerMenuRule(menuBar, {false, 0, false, false, false});
     EXPECT_EQ(Layout(menuBar), before);
