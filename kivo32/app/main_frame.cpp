@@ -406,13 +406,9 @@ void CMainFrame::OnShowDataGraph() {
     if (app == nullptr) {
         return;
     }
-    for (platform::DocTemplate* docTemplate : app->GetDocManager().Templates()) {
-        if (docTemplate->Id() == kRawDataGraphTemplateId) {
-            platform::ChildFrame* child = ActiveChild();
-            ShowDataGraph(*docTemplate,
-                          child != nullptr ? dynamic_cast<CRawDataView*>(child->ActiveView()) : nullptr);
-            return;
-        }
+    if (platform::DocTemplate* graphTemplate = app->GetTemplate(kRawDataGraphTemplateId)) {
+        platform::ChildFrame* child = ActiveChild();
+        ShowDataGraph(*graphTemplate, child != nullptr ? dynamic_cast<CRawDataView*>(child->ActiveView()) : nullptr);
     }
 }
 
