@@ -3,15 +3,13 @@
 
 #include "kivo32/app/app_ids.h"
 #include "shared/common/app_context.h"
+#include "shared/setup/setup_codes.h"
 
 namespace {
 
 constexpr std::string_view kUsbLoggerDescription = "QUARVEN RS";
-constexpr int kQuarvenRS = 13;
-constexpr int kQuarvenKX = 14;
-
 bool IsNewProtocolLogger(int loggerType) {
-    return loggerType == kQuarvenRS || loggerType == kQuarvenKX;
+    return loggerType == kModelQuarvenRS || loggerType == kModelQuarvenKX;
 }
 
 }  // namespace
