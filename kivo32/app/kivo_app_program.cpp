@@ -8,9 +8,10 @@
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/download_name.h"
-#include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/programming_checks.h"
+#include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/app/worker_status.h"
 #include "kivo32/session/logger_clock_reading.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
@@ -58,8 +59,7 @@ public:
     // The session reads it on its own thread; the user-interface thread waits, taking its events.
     std::optional<std::int64_t> ReadLoggerClock() override {
         if (main_window_ != nullptr) {
-            main_window_->PostMessage(
-                platform::Message(WM_LINK_STATUS, STATUS_TEXT, platform::MakePayload(LoadText(IDS_READING_CLOCK))));
+            PostStatusText(*main_window_, LoadText(IDS_READING_CLOCK));
         }
         auto reading = std::make_shared<CLoggerClockReading>();
         session_.Post(platform::Message(WM_SESSION_READ_CLOCK, 0, platform::MakePayload(reading)));
