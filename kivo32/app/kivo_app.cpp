@@ -139,7 +139,6 @@ bool CKivoApp::InitInstance() {
         return false;
     }
     close_guard_ = std::make_unique<CCloseGuard>(*mainFrame, [this] { return IsCloseAllowed(); });
-    mainFrame->setWindowTitle(kWindowTitle);
     CMainFrame* frame = mainFrame.get();
     SetMainWindow(std::move(mainFrame));
     MakeSessions();
