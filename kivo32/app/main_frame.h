@@ -40,11 +40,6 @@ public:
     // run) keeps the frame hidden.
     void InitialShowWindow(int showCommand);
 
-    // 0, 1 or 2, from the command line; the logger menu follows it.
-    int GetCalibrationLevel() const { return calibration_level_; }
-    // The option the update check reads (command 2401).
-    bool IsVersionCheckOptionSet() const { return version_check_option_; }
-
     CStatusWnd& StatusWindow() const { return *status_wnd_; }
     CFlatToolBar& ToolBar() const { return *tool_bar_; }
     QDockWidget& StatusDock() const { return *status_dock_; }
@@ -92,7 +87,9 @@ private:
     QDockWidget* status_dock_ = nullptr;
     CStatusWnd* status_wnd_ = nullptr;
     bool first_show_ = true;
+    // 0, 1 or 2, from the command line; the logger menu follows it.
     int calibration_level_ = 0;
+    // Command 2401's option: toggled and shown; the update check does not read it.
     bool version_check_option_ = false;
     bool lost_port_dialog_open_ = false;
     std::string lost_port_name_;
