@@ -46,7 +46,7 @@ constexpr std::array kSessionCommands = {
     SessionCommand{ID_LOGGER_WEB_PASSWORD, WM_SESSION_SET_WEB_PASSWORD, SessionCommandCheck::None},
 };
 
-// Commands whose window or view code comes with a later piece of work: greyed until then.
+// Commands whose window or view is not built yet: greyed until it is.
 constexpr std::array kCommandsToCome = {
     ID_LOGGER_FIRMWARE_UPDATE, ID_TERMINAL_MODE,      ID_OPEN_LOGGER_LIST,      ID_THD_CALCULATOR,
     ID_LOGGER_ENERGY_SUMMARY, ID_FILE_ENERGY_SUMMARY, ID_LOAD_PROFILE_ACTION,   ID_GRID_LOAD_PROFILE_TABLE,
