@@ -17,6 +17,7 @@
 #include "platform/base/local_time.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/text_format.h"
+#include "shared/common/calendar.h"
 #include "shared/common/date_time_text.h"
 #include "shared/common/message_box.h"
 #include "shared/link/connection.h"
@@ -225,15 +226,9 @@ void CSessionEL::ReadClockFor(CLoggerClockReading& reading) {
     std::string text;
     if (logger_ != nullptr && logger_->ReadClock(text)) {
         const std::array<int, 6>& read = logger_->GetClock();
-        std::tm local{};
-        // Two-digit years from 70 on are of the 1900s, as the logger's clock has no century.
-        local.tm_year = (read[0] < 70 ? read[0] + 2000 : read[0] < 100 ? read[0] + 1900 : read[0]) - 1900;
-        local.tm_mon = read[1] - 1;
-        local.tm_mday = read[2];
-        local.tm_hour = read[3];
-        local.tm_min = read[4];
-        local.tm_sec = read[5];
-        if (const std::optional<std::time_t> time = platform::FromLocalTime(local)) {
+        // The logger's clock has no century.
+        if (const std::optional<std::time_t> time =
+                LocalTimeFromFields(ExpandTwoDigitYear(read[0]), read[1], read[2], read[3], read[4], read[5])) {
             reading.time = static_cast<std::int64_t>(*time);
         }
     }
