@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "platform/base/byte_order.h"
 #include "platform/base/fixed_text.h"
 #include "platform/base/number_text.h"
 #include "platform/base/string_format.h"
@@ -14,12 +15,6 @@
 namespace {
 
 using namespace discovery_field;
-
-void PutLittleEndian32(DiscoveryDatagram& datagram, std::size_t offset, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        datagram[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
 
 // `address` (network byte order) as it goes on the wire.
 void PutAddress(DiscoveryDatagram& datagram, std::size_t offset, std::uint32_t address) {
@@ -93,7 +88,7 @@ std::uint32_t DiscoveryCounter::Next() {
 
 DiscoveryDatagram BuildDiscoveryRequest(std::uint32_t number) {
     DiscoveryDatagram datagram{};
-    PutLittleEndian32(datagram, 0, number);
+    platform::WriteU32(datagram, 0, number, platform::ByteOrder::Little);
     return datagram;
 }
 
@@ -137,12 +132,12 @@ std::optional<DiscoveryDatagram> BuildNetworkSettings(std::uint32_t number,
         return std::nullopt;
     }
     DiscoveryDatagram datagram{};
-    PutLittleEndian32(datagram, 0, number);
+    platform::WriteU32(datagram, 0, number, platform::ByteOrder::Little);
     datagram[kKind] = kSettingsKind;
     std::copy(mac->begin(), mac->end(), datagram.begin() + kMac);
     PutAddress(datagram, kAddress, *address);
     PutAddress(datagram, kMask, *mask);
     PutAddress(datagram, kGateway, *gateway);
-    PutLittleEndian32(datagram, kPort, *port);
+    platform::WriteU32(datagram, kPort, *port, platform::ByteOrder::Little);
     return datagram;
 }
