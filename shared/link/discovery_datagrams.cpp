@@ -92,6 +92,11 @@ DiscoveryDatagram BuildDiscoveryRequest(std::uint32_t number) {
     return datagram;
 }
 
+std::string DottedAddressAt(std::span<const std::uint8_t> datagram, std::size_t offset) {
+    const std::span<const std::uint8_t> address = datagram.subspan(offset, 4);
+    return platform::StringPrintf("%u.%u.%u.%u", address[0], address[1], address[2], address[3]);
+}
+
 std::optional<DiscoveredLogger> ParseDiscoveryReply(std::span<const std::uint8_t> received) {
     DiscoveryDatagram datagram{};
     std::copy_n(received.begin(), std::min(received.size(), datagram.size()), datagram.begin());
@@ -102,8 +107,7 @@ std::optional<DiscoveredLogger> ParseDiscoveryReply(std::span<const std::uint8_t
     const std::uint8_t* mac = datagram.data() + kMac;
     logger.mac = platform::StringPrintf("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3],
                                         mac[4], mac[5]);
-    const std::uint8_t* address = datagram.data() + kAddress;
-    logger.address = platform::StringPrintf("%u.%u.%u.%u", address[0], address[1], address[2], address[3]);
+    logger.address = DottedAddressAt(datagram, kAddress);
     ReadReplyText(platform::ReadFixedText(std::span(datagram).subspan(kText)), logger);
     return logger;
 }

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "platform/base/byte_order.h"
-#include "platform/base/string_format.h"
 #include "shared/link/discovery_datagrams.h"
 
 namespace {
@@ -13,10 +12,6 @@ using namespace discovery_field;
 
 constexpr const char* kLoopback = "127.0.0.1";
 constexpr std::uint8_t kReplyKind = 1;
-
-std::string DottedAt(const std::uint8_t* bytes) {
-    return platform::StringPrintf("%u.%u.%u.%u", bytes[0], bytes[1], bytes[2], bytes[3]);
-}
 
 }  // namespace
 
@@ -114,9 +109,9 @@ void DiscoveryResponder::TakeSettings(std::span<const std::uint8_t> datagram) {
         if (!std::equal(identity_.mac.begin(), identity_.mac.end(), datagram.begin() + kMac)) {
             return;
         }
-        settings.address = DottedAt(datagram.data() + kAddress);
-        settings.mask = DottedAt(datagram.data() + kMask);
-        settings.gateway = DottedAt(datagram.data() + kGateway);
+        settings.address = DottedAddressAt(datagram, kAddress);
+        settings.mask = DottedAddressAt(datagram, kMask);
+        settings.gateway = DottedAddressAt(datagram, kGateway);
         settings.tcpPort = static_cast<int>(platform::ReadU32(datagram, kPort, platform::ByteOrder::Little));
         identity_.tcpPort = settings.tcpPort;
         settings_received_.push_back(settings);
