@@ -55,7 +55,7 @@ std::optional<std::array<std::uint8_t, 6>> ParseMac(const std::string& text) {
     const char* next = text.data();
     const char* end = text.data() + text.size();
     for (std::uint8_t& byte : mac) {
-        while (next < end && (*next == ':' || *next == ' ' || *next == '\t')) {
+        while (next < end && *next == ':') {
             ++next;
         }
         const auto [stop, error] = std::from_chars(next, end, byte, 16);
