@@ -317,7 +317,5 @@ void CScanDialog::EndSettingsPause() {
         QApplication::restoreOverrideCursor();
     }
     status_->clear();
-    socket_.ClearResults();
-    RefreshList();
     OnScanAgain();
 }
