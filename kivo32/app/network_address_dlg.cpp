@@ -62,14 +62,6 @@ bool CNetworkAddressDlg::SplitAddressText(std::string& addressText, std::string&
     return true;
 }
 
-bool CNetworkAddressDlg::OnInitDialog() {
-    const bool result = platform::Dialog::OnInitDialog();
-    if (parentWidget() != nullptr) {
-        move(parentWidget()->geometry().center() - rect().center());
-    }
-    return result;
-}
-
 void CNetworkAddressDlg::DoDataExchange(platform::DataExchange& exchange) {
     if (!exchange.saving()) {
         address_box_->setEditText(platform::ToQString(address));

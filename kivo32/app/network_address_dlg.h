@@ -33,7 +33,6 @@ public:
     std::string port;
 
 protected:
-    bool OnInitDialog() override;
     void DoDataExchange(platform::DataExchange& exchange) override;
 
 private:

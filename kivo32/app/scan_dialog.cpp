@@ -9,6 +9,7 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/controls/sort_list_ctrl.h"
+#include "kivo32/session/network_dialog_values.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -20,6 +21,7 @@
 #include "shared/common/message_box.h"
 #include "shared/controls/dialog_buttons.h"
 #include "shared/link/discovery_test_socket.h"
+#include "shared/logger/network_settings.h"
 
 namespace {
 
@@ -193,13 +195,18 @@ void CScanDialog::EnableRowButtons() {
     ok_->setEnabled(!pausing_);
 }
 
-bool CScanDialog::SelectedRow(Row& row) const {
+bool CScanDialog::SelectedRow(DiscoveredLogger& row) const {
     const QTreeWidgetItem* item = list_->currentItem();
     if (item == nullptr || !item->isSelected()) {
         return false;
     }
     const auto text = [item](int column) { return platform::FromQString(item->text(column)); };
-    row = {text(kAddress), text(kSerial), text(kMac), text(kPort), text(kConnections)};
+    row = {.serial = text(kSerial),
+           .address = text(kAddress),
+           .mac = text(kMac),
+           .port = text(kPort),
+           .connections = text(kConnections),
+           .device = {}};
     return true;
 }
 
@@ -234,7 +241,7 @@ void CScanDialog::OnScanAgain() {
 }
 
 void CScanDialog::OnTestConnection() {
-    Row row;
+    DiscoveredLogger row;
     if (!SelectedRow(row)) {
         return;
     }
@@ -255,27 +262,28 @@ void CScanDialog::OnTestConnection() {
 }
 
 void CScanDialog::OnChangeSettings() {
-    Row row;
+    DiscoveredLogger row;
     if (!SelectedRow(row)) {
         return;
     }
+    NetworkSettings settings{.address = row.address,
+                             .mask = kDefaultMask,
+                             .port = row.port,
+                             .gateway = "",
+                             .mac = row.mac,
+                             .dhcp = true};
     platform::DialogRequest request{"CSetNetworkInfoDlg", {}};
     request.Set("loggerId", "");
     request.Set("firmware", "");
-    request.Set("address", row.address);
-    request.Set("mask", kDefaultMask);
-    request.Set("port", row.port);
-    request.Set("gateway", "");
-    request.Set("mac", row.mac);
-    request.SetInt("dhcp", 1);
+    PutNetworkValues(settings, request);
     request.SetInt("quarven", 1);
     request.SetInt("editMac", 0);
     if (platform::RunDialogRequest(request) == IDOK) {
         socket_.ClearResults();
         RefreshList();
-        const bool dhcp = request.GetInt("dhcp") != 0;
-        new_settings_ = {request.Get("mac", row.mac), dhcp ? kDhcpAddress : request.Get("address"),
-                         request.Get("mask"), request.Get("gateway"), request.Get("port")};
+        TakeNetworkValues(request, settings);
+        new_settings_ = {request.Get("mac", row.mac), settings.dhcp ? kDhcpAddress : settings.address,
+                         settings.mask, settings.gateway, settings.port};
         Target()->PostMessage(platform::Message(WM_APPLY_NETWORK_SETTINGS));
     }
     list_->setFocus();
@@ -309,7 +317,5 @@ void CScanDialog::EndSettingsPause() {
         QApplication::restoreOverrideCursor();
     }
     status_->clear();
-    socket_.ClearResults();
-    RefreshList();
     OnScanAgain();
 }

@@ -39,13 +39,9 @@ protected:
     void OnOK() override;
 
 private:
-    struct Row {
-        std::string address, serial, mac, port, connections;
-    };
-
     void BuildControls();
     // The selected row's texts; false when no row is selected.
-    bool SelectedRow(Row& row) const;
+    bool SelectedRow(DiscoveredLogger& row) const;
     void OnReceive();
     void OnScanAgain();
     void OnTestConnection();
@@ -59,7 +55,7 @@ private:
     std::unique_ptr<QSocketNotifier> receive_notifier_;
     QTimer refresh_timer_;
     QTimer pause_timer_;
-    Row chosen_;
+    DiscoveredLogger chosen_;
     NetworkSettingsRequest new_settings_;
     bool pausing_ = false;
     bool testing_ = false;

@@ -158,9 +158,6 @@ bool CSetNetworkInfoDlg::OnInitDialog() {
     fixed_radio_->setEnabled(dhcp_capable_);
     EnableAddressFields();
     CheckPortRadio();
-    if (parentWidget() != nullptr) {
-        move(parentWidget()->geometry().center() - rect().center());
-    }
     return result;
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "platform/base/byte_order.h"
 #include "platform/base/fixed_text.h"
 #include "platform/base/number_text.h"
 #include "platform/base/string_format.h"
@@ -14,12 +15,6 @@
 namespace {
 
 using namespace discovery_field;
-
-void PutLittleEndian32(DiscoveryDatagram& datagram, std::size_t offset, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        datagram[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-    }
-}
 
 // `address` (network byte order) as it goes on the wire.
 void PutAddress(DiscoveryDatagram& datagram, std::size_t offset, std::uint32_t address) {
@@ -60,7 +55,7 @@ std::optional<std::array<std::uint8_t, 6>> ParseMac(const std::string& text) {
     const char* next = text.data();
     const char* end = text.data() + text.size();
     for (std::uint8_t& byte : mac) {
-        while (next < end && (*next == ':' || *next == ' ' || *next == '\t')) {
+        while (next < end && *next == ':') {
             ++next;
         }
         const auto [stop, error] = std::from_chars(next, end, byte, 16);
@@ -93,8 +88,13 @@ std::uint32_t DiscoveryCounter::Next() {
 
 DiscoveryDatagram BuildDiscoveryRequest(std::uint32_t number) {
     DiscoveryDatagram datagram{};
-    PutLittleEndian32(datagram, 0, number);
+    platform::WriteU32(datagram, 0, number, platform::ByteOrder::Little);
     return datagram;
+}
+
+std::string DottedAddressAt(std::span<const std::uint8_t> datagram, std::size_t offset) {
+    const std::span<const std::uint8_t> address = datagram.subspan(offset, 4);
+    return platform::StringPrintf("%u.%u.%u.%u", address[0], address[1], address[2], address[3]);
 }
 
 std::optional<DiscoveredLogger> ParseDiscoveryReply(std::span<const std::uint8_t> received) {
@@ -107,8 +107,7 @@ std::optional<DiscoveredLogger> ParseDiscoveryReply(std::span<const std::uint8_t
     const std::uint8_t* mac = datagram.data() + kMac;
     logger.mac = platform::StringPrintf("%02X:%02X:%02X:%02X:%02X:%02X", mac[0], mac[1], mac[2], mac[3],
                                         mac[4], mac[5]);
-    const std::uint8_t* address = datagram.data() + kAddress;
-    logger.address = platform::StringPrintf("%u.%u.%u.%u", address[0], address[1], address[2], address[3]);
+    logger.address = DottedAddressAt(datagram, kAddress);
     ReadReplyText(platform::ReadFixedText(std::span(datagram).subspan(kText)), logger);
     return logger;
 }
@@ -137,12 +136,12 @@ std::optional<DiscoveryDatagram> BuildNetworkSettings(std::uint32_t number,
         return std::nullopt;
     }
     DiscoveryDatagram datagram{};
-    PutLittleEndian32(datagram, 0, number);
+    platform::WriteU32(datagram, 0, number, platform::ByteOrder::Little);
     datagram[kKind] = kSettingsKind;
     std::copy(mac->begin(), mac->end(), datagram.begin() + kMac);
     PutAddress(datagram, kAddress, *address);
     PutAddress(datagram, kMask, *mask);
     PutAddress(datagram, kGateway, *gateway);
-    PutLittleEndian32(datagram, kPort, *port);
+    platform::WriteU32(datagram, kPort, *port, platform::ByteOrder::Little);
     return datagram;
 }

@@ -43,6 +43,9 @@ private:
 
 DiscoveryDatagram BuildDiscoveryRequest(std::uint32_t number);
 
+// The IPv4 address (network byte order) at `offset` of a datagram, dotted decimal.
+std::string DottedAddressAt(std::span<const std::uint8_t> datagram, std::size_t offset);
+
 // One logger as its reply describes it; the texts as the scan list shows them.
 struct DiscoveredLogger {
     std::string serial;

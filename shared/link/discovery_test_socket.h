@@ -9,8 +9,6 @@
 
 #include "platform/base/unique_fd.h"
 
-class LinkClock;
-
 enum class ConnectionTestOutcome { Passed, NoConnection, SendFailed, NoReply, WrongReply };
 
 class CTestSocket {
@@ -51,15 +49,3 @@ private:
 
 // The port of a scan row's text: its number, or 3001 when it is 0 or none.
 std::uint16_t ConnectionTestPort(const std::string& portText);
-
-// Waits that only wait, measuring each step's limit on `clock`.
-class PollWaits : public CTestSocket::Waits {
-public:
-    explicit PollWaits(const LinkClock& clock) : clock_(clock) {}
-    void BeginStep(std::chrono::milliseconds limit) override;
-    bool WaitReady(int fd, bool forWriting) override;
-
-private:
-    const LinkClock& clock_;
-    std::chrono::steady_clock::time_point deadline_;
-};

@@ -35,7 +35,6 @@ public:
     int OnReceive();
     // Readable when a datagram waits; -1 before the socket is made.
     int Descriptor() const { return socket_.Descriptor(); }
-    std::uint16_t LocalPort() const { return socket_.LocalPort(); }
 
     const std::vector<DiscoveredLogger>& Results() const { return results_; }
     // True once after the results changed.

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "platform/base/string_format.h"
+#include "platform/base/byte_order.h"
 #include "shared/link/discovery_datagrams.h"
 
 namespace {
@@ -12,14 +12,6 @@ using namespace discovery_field;
 
 constexpr const char* kLoopback = "127.0.0.1";
 constexpr std::uint8_t kReplyKind = 1;
-
-std::string DottedAt(const std::uint8_t* bytes) {
-    return platform::StringPrintf("%u.%u.%u.%u", bytes[0], bytes[1], bytes[2], bytes[3]);
-}
-
-std::uint32_t LittleEndian32At(const std::uint8_t* bytes) {
-    return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-}
 
 }  // namespace
 
@@ -77,7 +69,7 @@ void DiscoveryResponder::Serve() {
         if (datagram[kKind] == kDiscoveryRequestKind) {
             Answer(sender, senderPort);
         } else if (datagram[kKind] == kSettingsKind) {
-            TakeSettings(datagram.data());
+            TakeSettings(datagram);
         }
     }
 }
@@ -110,17 +102,17 @@ void DiscoveryResponder::Answer(const std::string& address, std::uint16_t port) 
     }
 }
 
-void DiscoveryResponder::TakeSettings(const std::uint8_t* datagram) {
+void DiscoveryResponder::TakeSettings(std::span<const std::uint8_t> datagram) {
     NewSettings settings;
     {
         std::lock_guard lock(mutex_);
-        if (!std::equal(identity_.mac.begin(), identity_.mac.end(), datagram + kMac)) {
+        if (!std::equal(identity_.mac.begin(), identity_.mac.end(), datagram.begin() + kMac)) {
             return;
         }
-        settings.address = DottedAt(datagram + kAddress);
-        settings.mask = DottedAt(datagram + kMask);
-        settings.gateway = DottedAt(datagram + kGateway);
-        settings.tcpPort = static_cast<int>(LittleEndian32At(datagram + kPort));
+        settings.address = DottedAddressAt(datagram, kAddress);
+        settings.mask = DottedAddressAt(datagram, kMask);
+        settings.gateway = DottedAddressAt(datagram, kGateway);
+        settings.tcpPort = static_cast<int>(platform::ReadU32(datagram, kPort, platform::ByteOrder::Little));
         identity_.tcpPort = settings.tcpPort;
         settings_received_.push_back(settings);
     }

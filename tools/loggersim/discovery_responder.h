@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,7 @@ public:
 private:
     void Serve();
     void Answer(const std::string& address, std::uint16_t port);
-    void TakeSettings(const std::uint8_t* datagram);
+    void TakeSettings(std::span<const std::uint8_t> datagram);
     std::string ReplyText() const;
 
     platform::UdpSocket socket_;

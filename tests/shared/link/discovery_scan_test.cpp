@@ -10,6 +10,7 @@
 #include "shared/link/discovery_test_socket.h"
 #include "shared/link/discovery_udp_socket.h"
 #include "shared/link/link_clock.h"
+#include "tests/shared/link/poll_waits.h"
 #include "tests/support/eventually.h"
 #include "tests/support/loopback_datagrams.h"
 #include "tools/loggersim/discovery_responder.h"
