@@ -64,6 +64,8 @@ protected:
     }
     void TearDown() override {
         app_.Disconnect(0, false);
+        // The end of the session gives its wait cursor back by a posted message.
+        QCoreApplication::sendPostedEvents();
         qApp->removeEventFilter(&hand_on_);
         platform::OpenProgramSettings()->remove("intl/Language");
     }
