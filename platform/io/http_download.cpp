@@ -66,7 +66,7 @@ bool IsRedirection(long status) {
 // One call of Download: the libcurl handles, the response being read and the file being written.
 struct CHTTPDownload::Transfer {
     Transfer(CHTTPDownload& d, const std::filesystem::path& path, platform::MessageTarget* target)
-        : download(d), localPath(path), owner(target), callerTotal(d.total_) {}
+        : download(d), localPath(path), owner(target), callerTotal(d.expected_) {}
 
     CHTTPDownload& download;
     const std::filesystem::path& localPath;
@@ -145,10 +145,8 @@ struct CHTTPDownload::Transfer {
             writeError = error.MessageText();
             return false;
         }
-        if (callerTotal <= 0) {
-            download.total_ = std::max<std::int64_t>(serverLength, 0);
-        }
-        if (!Post(WM_HTTP_DOWNLOAD_START, static_cast<std::uintptr_t>(download.total_.load()))) {
+        const std::int64_t total = callerTotal > 0 ? callerTotal : std::max<std::int64_t>(serverLength, 0);
+        if (!Post(WM_HTTP_DOWNLOAD_START, static_cast<std::uintptr_t>(total))) {
             download.stop_ = true;
         }
         return !download.stop_;
