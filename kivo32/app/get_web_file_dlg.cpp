@@ -14,7 +14,6 @@
 #include "platform/base/string_format.h"
 #include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
-#include "platform/base/window_messages.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
@@ -27,8 +26,6 @@
 
 namespace {
 
-// Posted by the transfer's thread when Download returned; lParam its result.
-constexpr unsigned WM_WEB_FILE_TRANSFER_FINISHED = WM_USER + 1;
 // A message the dialog takes and ignores, as it always has.
 constexpr unsigned WM_WEB_FILE_IGNORED = 0x80C8;
 
@@ -183,8 +180,7 @@ void CGetWebFileDlg::OnOK() {
     }
     transfer_ = std::thread(
         [this, target = Target(), address = address_, path = platform::PathFromWindows1252(local_path_)] {
-            const int result = download_.Download(address, path, target.get());
-            target->PostMessage(platform::Message{WM_WEB_FILE_TRANSFER_FINISHED, 0, nullptr, result});
+            download_.Download(address, path, target.get());
         });
 }
 
@@ -215,12 +211,10 @@ void CGetWebFileDlg::OnMessage(platform::Message& message) {
             break;
         case WM_HTTP_DOWNLOAD_DONE:
             progress_->setValue(progress_->minimum());
+            OnTransferFinished(static_cast<int>(message.wParam));
             break;
         case WM_HTTP_DOWNLOAD_KEEP_ALIVE:  // the transfer has its own thread: nothing to keep alive
         case WM_WEB_FILE_IGNORED:
-            break;
-        case WM_WEB_FILE_TRANSFER_FINISHED:
-            OnTransferFinished(static_cast<int>(message.lParam));
             break;
         default:
             platform::Dialog::OnMessage(message);

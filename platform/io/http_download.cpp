@@ -307,6 +307,14 @@ int CHTTPDownload::Download(const std::string& url, const std::filesystem::path&
     SetErrorText({});
     bytes_done_ = 0;
     Transfer transfer{*this, localPath, owner};
+    const int result = RunTransfer(transfer, url);
+    if (!stop_) {
+        transfer.Post(WM_HTTP_DOWNLOAD_DONE, static_cast<std::uintptr_t>(result));
+    }
+    return result;
+}
+
+int CHTTPDownload::RunTransfer(Transfer& transfer, const std::string& url) {
     if (!transfer.Ready()) {
         SetErrorText(LoadText(IDS_HTTP_UNSPECIFIED_ERROR));
         return 0;
@@ -316,12 +324,7 @@ int CHTTPDownload::Download(const std::string& url, const std::filesystem::path&
         multi_ = transfer.multi.get();
     }
     const int result = transfer.Run(url);
-    {
-        const std::lock_guard lock(mutex_);
-        multi_ = nullptr;
-    }
-    if (!stop_) {
-        transfer.Post(WM_HTTP_DOWNLOAD_DONE);
-    }
+    const std::lock_guard lock(mutex_);
+    multi_ = nullptr;
     return result;
 }

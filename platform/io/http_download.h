@@ -15,7 +15,7 @@
 // What a download posts to its owner, in this order: START once, then BLOCK and KEEP_ALIVE after each
 // block written, then DONE unless the owner stopped the transfer or could no longer take messages.
 inline constexpr unsigned WM_HTTP_DOWNLOAD_BLOCK = 0x81F4;       // wParam: the bytes done
-inline constexpr unsigned WM_HTTP_DOWNLOAD_DONE = 0x81F6;        // the transfer ended, whatever its result
+inline constexpr unsigned WM_HTTP_DOWNLOAD_DONE = 0x81F6;        // ended; wParam: what Download returns
 inline constexpr unsigned WM_HTTP_DOWNLOAD_KEEP_ALIVE = 0x81F7;  // after each BLOCK
 inline constexpr unsigned WM_HTTP_DOWNLOAD_START = 0x81F8;  // status 200 came; wParam: the total, 0 unknown
 
@@ -58,6 +58,8 @@ public:
 private:
     struct Transfer;
 
+    // Runs `transfer` where Stop can wake it; Download's result.
+    int RunTransfer(Transfer& transfer, const std::string& url);
     void SetErrorText(std::string text);
 
     mutable std::mutex mutex_;  // guards the two below
