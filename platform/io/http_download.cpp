@@ -5,9 +5,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -47,14 +45,6 @@ struct HeaderListDeleter {
 void InitCurlOnce() {
     static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
     (void)initialised;
-}
-
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
 }
 
 bool IsRedirection(long status) {
@@ -213,10 +203,14 @@ struct CHTTPDownload::Transfer {
             transfer.status = 0;
             transfer.serverLength = -1;
             curl_easy_getinfo(transfer.easy.get(), CURLINFO_RESPONSE_CODE, &transfer.status);
-        } else if (StartsWithNoCase(line, "Content-Length:")) {
-            transfer.serverLength = std::strtoll(std::string(line.substr(15)).c_str(), nullptr, 10);
-        } else if ((line == "\r\n" || line == "\n") && !transfer.BeginBody()) {
-            return 0;
+        } else if (line == "\r\n" || line == "\n") {
+            // By the end of the headers libcurl knows the response's length: -1 when it gave none.
+            curl_off_t length = -1;
+            curl_easy_getinfo(transfer.easy.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+            transfer.serverLength = length;
+            if (!transfer.BeginBody()) {
+                return 0;
+            }
         }
         return line.size();
     }
