@@ -26,9 +26,6 @@
 
 namespace {
 
-// A message the dialog takes and ignores, as it always has.
-constexpr unsigned WM_WEB_FILE_IGNORED = 0x80C8;
-
 constexpr std::size_t kMaxPathChars = 256;
 constexpr std::size_t kShownAddressChars = 70;
 // The progress bar counts 16384-byte steps, one per block.
@@ -213,16 +210,12 @@ void CGetWebFileDlg::OnMessage(platform::Message& message) {
             progress_->setValue(progress_->minimum());
             OnTransferFinished(static_cast<int>(message.wParam));
             break;
-        case WM_HTTP_DOWNLOAD_KEEP_ALIVE:  // the transfer has its own thread: nothing to keep alive
-        case WM_WEB_FILE_IGNORED:
-            break;
         default:
             platform::Dialog::OnMessage(message);
     }
 }
 
 void CGetWebFileDlg::OnTransferStarted(std::int64_t total) {
-    expected_size_ = total;
     // The rate counts from the server's answer, with the total it announced when the caller gave none.
     timer_.Start(total, platform::CurrentUiClock().NowMilliseconds());
     progress_->setRange(0, static_cast<int>(total / kProgressStep));
@@ -242,9 +235,9 @@ void CGetWebFileDlg::OnBlockWritten(std::int64_t bytesDone) {
         total > 0 ? static_cast<int>(static_cast<float>(bytesDone) * 100.0f / static_cast<float>(total)) : 0;
     const std::optional<int> secondsLeft = timer_.GetSecondsLeft(bytesDone, now);
     SetStatus(platform::FormatLoadedText(
-        IDS_WEB_FILE_PROGRESS, {platform::StringPrintf("%3d", percent), std::to_string(bytesDone / 1024),
-                                std::to_string(expected_size_ / 1024),
-                                secondsLeft ? FormatTimeRemaining(*secondsLeft) : std::string()}));
+        IDS_WEB_FILE_PROGRESS,
+        {platform::StringPrintf("%3d", percent), std::to_string(bytesDone / 1024),
+         std::to_string(total / 1024), secondsLeft ? FormatTimeRemaining(*secondsLeft) : std::string()}));
 }
 
 void CGetWebFileDlg::OnTransferFinished(int result) {
