@@ -14,7 +14,6 @@
 #include "platform/base/string_format.h"
 #include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
-#include "platform/base/window_messages.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
@@ -26,11 +25,6 @@
 #include "shared/logger/download_ids.h"
 
 namespace {
-
-// Posted by the transfer's thread when Download returned; lParam its result.
-constexpr unsigned WM_WEB_FILE_TRANSFER_FINISHED = WM_USER + 1;
-// A message the dialog takes and ignores, as it always has.
-constexpr unsigned WM_WEB_FILE_IGNORED = 0x80C8;
 
 constexpr std::size_t kMaxPathChars = 256;
 constexpr std::size_t kShownAddressChars = 70;
@@ -183,8 +177,7 @@ void CGetWebFileDlg::OnOK() {
     }
     transfer_ = std::thread(
         [this, target = Target(), address = address_, path = platform::PathFromWindows1252(local_path_)] {
-            const int result = download_.Download(address, path, target.get());
-            target->PostMessage(platform::Message{WM_WEB_FILE_TRANSFER_FINISHED, 0, nullptr, result});
+            download_.Download(address, path, target.get());
         });
 }
 
@@ -215,12 +208,7 @@ void CGetWebFileDlg::OnMessage(platform::Message& message) {
             break;
         case WM_HTTP_DOWNLOAD_DONE:
             progress_->setValue(progress_->minimum());
-            break;
-        case WM_HTTP_DOWNLOAD_KEEP_ALIVE:  // the transfer has its own thread: nothing to keep alive
-        case WM_WEB_FILE_IGNORED:
-            break;
-        case WM_WEB_FILE_TRANSFER_FINISHED:
-            OnTransferFinished(static_cast<int>(message.lParam));
+            OnTransferFinished(static_cast<int>(message.wParam));
             break;
         default:
             platform::Dialog::OnMessage(message);
@@ -228,7 +216,6 @@ void CGetWebFileDlg::OnMessage(platform::Message& message) {
 }
 
 void CGetWebFileDlg::OnTransferStarted(std::int64_t total) {
-    expected_size_ = total;
     // The rate counts from the server's answer, with the total it announced when the caller gave none.
     timer_.Start(total, platform::CurrentUiClock().NowMilliseconds());
     progress_->setRange(0, static_cast<int>(total / kProgressStep));
@@ -248,9 +235,9 @@ void CGetWebFileDlg::OnBlockWritten(std::int64_t bytesDone) {
         total > 0 ? static_cast<int>(static_cast<float>(bytesDone) * 100.0f / static_cast<float>(total)) : 0;
     const std::optional<int> secondsLeft = timer_.GetSecondsLeft(bytesDone, now);
     SetStatus(platform::FormatLoadedText(
-        IDS_WEB_FILE_PROGRESS, {platform::StringPrintf("%3d", percent), std::to_string(bytesDone / 1024),
-                                std::to_string(expected_size_ / 1024),
-                                secondsLeft ? FormatTimeRemaining(*secondsLeft) : std::string()}));
+        IDS_WEB_FILE_PROGRESS,
+        {platform::StringPrintf("%3d", percent), std::to_string(bytesDone / 1024),
+         std::to_string(total / 1024), secondsLeft ? FormatTimeRemaining(*secondsLeft) : std::string()}));
 }
 
 void CGetWebFileDlg::OnTransferFinished(int result) {

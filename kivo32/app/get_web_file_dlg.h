@@ -74,7 +74,7 @@ private:
     CRegistryValues& registry_;
     std::string address_;
     std::string local_path_;
-    std::int64_t expected_size_;
+    const std::int64_t expected_size_;
     int file_type_;
     CTransferTimer timer_;
     CHTTPDownload download_;

@@ -212,7 +212,7 @@ bool CKivoApp::OnCommand(unsigned id) {
             if (!OpenTraceFile([](const std::filesystem::path& path) {
                     return platform::CurrentDesktopServices().OpenPath(path);
                 })) {
-                QApplication::beep();
+                platform::CurrentDesktopServices().Beep();
             }
             break;
         case ID_HELP_FILE:

@@ -12,9 +12,9 @@ namespace {
 
 constexpr std::int64_t kMsPerSecond = 1000;
 
-// The unit's word, with "s" for any count but 1.
-std::string Unit(unsigned id, int count) {
-    return LoadText(id) + (count == 1 ? "" : "s");
+// The unit's word: the singular for a count of 1, the plural for any other.
+std::string Unit(unsigned singularId, unsigned pluralId, int count) {
+    return LoadText(count == 1 ? singularId : pluralId);
 }
 
 }  // namespace
@@ -43,12 +43,15 @@ std::string FormatTimeRemaining(int seconds) {
     const int rest = seconds % 60;
     const std::string remaining = LoadText(IDS_TIME_REMAINING);
     if (hours >= 1) {
-        return platform::StringPrintf("%2d %s, %2d %s %s", hours, Unit(IDS_UNIT_HOUR, hours).c_str(), minutes,
-                                      Unit(IDS_UNIT_MINUTE, minutes).c_str(), remaining.c_str());
+        return platform::StringPrintf(
+            "%2d %s, %2d %s %s", hours, Unit(IDS_UNIT_HOUR, IDS_UNIT_HOURS, hours).c_str(), minutes,
+            Unit(IDS_UNIT_MINUTE, IDS_UNIT_MINUTES, minutes).c_str(), remaining.c_str());
     }
     if (minutes >= 1) {
-        return platform::StringPrintf("%2d %s, %2d %s %s", minutes, Unit(IDS_UNIT_MINUTE, minutes).c_str(),
-                                      rest, Unit(IDS_UNIT_SECOND, rest).c_str(), remaining.c_str());
+        return platform::StringPrintf(
+            "%2d %s, %2d %s %s", minutes, Unit(IDS_UNIT_MINUTE, IDS_UNIT_MINUTES, minutes).c_str(), rest,
+            Unit(IDS_UNIT_SECOND, IDS_UNIT_SECONDS, rest).c_str(), remaining.c_str());
     }
-    return platform::StringPrintf("%2d %s %s", rest, Unit(IDS_UNIT_SECOND, rest).c_str(), remaining.c_str());
+    return platform::StringPrintf("%2d %s %s", rest, Unit(IDS_UNIT_SECOND, IDS_UNIT_SECONDS, rest).c_str(),
+                                  remaining.c_str());
 }

@@ -9,7 +9,6 @@ class CHyperlink {
 public:
     CHyperlink() = default;
     explicit CHyperlink(std::string link) : link_(std::move(link)) {}
-    virtual ~CHyperlink() = default;
 
     const std::string& Text() const { return link_; }
     void SetText(std::string link) { link_ = std::move(link); }
@@ -17,7 +16,7 @@ public:
 
     // Opens the link through the desktop services: an address with a scheme ("https:", "mailto:") as an
     // address, anything else as a file. False when the link is empty or the desktop did not take it.
-    virtual bool Open() const;
+    bool Open() const;
 
 private:
     std::string link_;

@@ -5,9 +5,7 @@
 #include <curl/curl.h>
 
 #include <algorithm>
-#include <cctype>
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -49,14 +47,6 @@ void InitCurlOnce() {
     (void)initialised;
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
-}
-
 bool IsRedirection(long status) {
     return status == 301 || status == 302 || status == 303;
 }
@@ -66,7 +56,7 @@ bool IsRedirection(long status) {
 // One call of Download: the libcurl handles, the response being read and the file being written.
 struct CHTTPDownload::Transfer {
     Transfer(CHTTPDownload& d, const std::filesystem::path& path, platform::MessageTarget* target)
-        : download(d), localPath(path), owner(target), callerTotal(d.total_) {}
+        : download(d), localPath(path), owner(target), callerTotal(d.expected_) {}
 
     CHTTPDownload& download;
     const std::filesystem::path& localPath;
@@ -145,10 +135,8 @@ struct CHTTPDownload::Transfer {
             writeError = error.MessageText();
             return false;
         }
-        if (callerTotal <= 0) {
-            download.total_ = std::max<std::int64_t>(serverLength, 0);
-        }
-        if (!Post(WM_HTTP_DOWNLOAD_START, static_cast<std::uintptr_t>(download.total_.load()))) {
+        const std::int64_t total = callerTotal > 0 ? callerTotal : std::max<std::int64_t>(serverLength, 0);
+        if (!Post(WM_HTTP_DOWNLOAD_START, static_cast<std::uintptr_t>(total))) {
             download.stop_ = true;
         }
         return !download.stop_;
@@ -215,10 +203,14 @@ struct CHTTPDownload::Transfer {
             transfer.status = 0;
             transfer.serverLength = -1;
             curl_easy_getinfo(transfer.easy.get(), CURLINFO_RESPONSE_CODE, &transfer.status);
-        } else if (StartsWithNoCase(line, "Content-Length:")) {
-            transfer.serverLength = std::strtoll(std::string(line.substr(15)).c_str(), nullptr, 10);
-        } else if ((line == "\r\n" || line == "\n") && !transfer.BeginBody()) {
-            return 0;
+        } else if (line == "\r\n" || line == "\n") {
+            // By the end of the headers libcurl knows the response's length: -1 when it gave none.
+            curl_off_t length = -1;
+            curl_easy_getinfo(transfer.easy.get(), CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+            transfer.serverLength = length;
+            if (!transfer.BeginBody()) {
+                return 0;
+            }
         }
         return line.size();
     }
@@ -309,6 +301,14 @@ int CHTTPDownload::Download(const std::string& url, const std::filesystem::path&
     SetErrorText({});
     bytes_done_ = 0;
     Transfer transfer{*this, localPath, owner};
+    const int result = RunTransfer(transfer, url);
+    if (!stop_) {
+        transfer.Post(WM_HTTP_DOWNLOAD_DONE, static_cast<std::uintptr_t>(result));
+    }
+    return result;
+}
+
+int CHTTPDownload::RunTransfer(Transfer& transfer, const std::string& url) {
     if (!transfer.Ready()) {
         SetErrorText(LoadText(IDS_HTTP_UNSPECIFIED_ERROR));
         return 0;
@@ -318,12 +318,7 @@ int CHTTPDownload::Download(const std::string& url, const std::filesystem::path&
         multi_ = transfer.multi.get();
     }
     const int result = transfer.Run(url);
-    {
-        const std::lock_guard lock(mutex_);
-        multi_ = nullptr;
-    }
-    if (!stop_) {
-        transfer.Post(WM_HTTP_DOWNLOAD_DONE);
-    }
+    const std::lock_guard lock(mutex_);
+    multi_ = nullptr;
     return result;
 }

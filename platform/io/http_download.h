@@ -15,7 +15,7 @@
 // What a download posts to its owner, in this order: START once, then BLOCK and KEEP_ALIVE after each
 // block written, then DONE unless the owner stopped the transfer or could no longer take messages.
 inline constexpr unsigned WM_HTTP_DOWNLOAD_BLOCK = 0x81F4;       // wParam: the bytes done
-inline constexpr unsigned WM_HTTP_DOWNLOAD_DONE = 0x81F6;        // the transfer ended, whatever its result
+inline constexpr unsigned WM_HTTP_DOWNLOAD_DONE = 0x81F6;        // ended; wParam: what Download returns
 inline constexpr unsigned WM_HTTP_DOWNLOAD_KEEP_ALIVE = 0x81F7;  // after each BLOCK
 inline constexpr unsigned WM_HTTP_DOWNLOAD_START = 0x81F8;  // status 200 came; wParam: the total, 0 unknown
 
@@ -45,10 +45,10 @@ public:
 
     // Why the last download failed; empty after a download that ended with a server's status.
     std::string ErrorText() const;
-    // The expected size in bytes. Above 0 it is the caller's: the download is complete only with
-    // exactly that many bytes. Otherwise a download takes the server's length (0 when it gives none).
-    std::int64_t Total() const { return total_; }
-    void SetTotal(std::int64_t total) { total_ = total; }
+    // The size the caller expects in bytes for the downloads that follow. Above 0 a download is complete
+    // only with exactly that many bytes and START announces it; otherwise START announces the server's
+    // length (0 when it gives none).
+    void SetTotal(std::int64_t total) { expected_ = total; }
     std::int64_t BytesDone() const { return bytes_done_; }
     // A transfer that receives nothing for this long fails, so that a server that stalls never holds
     // its caller (the version check runs on the session thread).
@@ -58,13 +58,15 @@ public:
 private:
     struct Transfer;
 
+    // Runs `transfer` where Stop can wake it; Download's result.
+    int RunTransfer(Transfer& transfer, const std::string& url);
     void SetErrorText(std::string text);
 
     mutable std::mutex mutex_;  // guards the two below
     std::string error_text_;
     // The running download's libcurl multi handle, which Stop wakes; null between downloads.
     void* multi_ = nullptr;
-    std::atomic<std::int64_t> total_{-1};
+    std::atomic<std::int64_t> expected_{0};
     std::atomic<std::int64_t> bytes_done_{0};
     std::atomic<bool> stop_{false};
     std::chrono::seconds stall_limit_ = kDefaultStallLimit;

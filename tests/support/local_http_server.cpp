@@ -23,7 +23,6 @@ struct LocalHttpServer::Shared {
     std::map<std::string, HttpResponse> responses;
     std::vector<HttpRequest> requests;
     std::vector<std::thread> connections;
-    int wakeFd = -1;
 };
 
 namespace {
@@ -158,33 +157,30 @@ std::string HttpRequest::Header(const std::string& name) const {
 LocalHttpServer::LocalHttpServer() : shared_(std::make_shared<Shared>()) {
     // A proxy that the environment names never stands between a test and this server.
     ::setenv("no_proxy", "127.0.0.1", 1);
-    listen_fd_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    wake_fd_ = ::eventfd(0, EFD_CLOEXEC);
+    listen_fd_.Reset(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    wake_fd_.Reset(::eventfd(0, EFD_CLOEXEC));
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (listen_fd_ < 0 || wake_fd_ < 0 ||
-        ::bind(listen_fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(listen_fd_, 16) != 0 ||
-        ::getsockname(listen_fd_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+    if (!listen_fd_.Valid() || !wake_fd_.Valid() ||
+        ::bind(listen_fd_.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listen_fd_.Get(), 16) != 0 ||
+        ::getsockname(listen_fd_.Get(), reinterpret_cast<sockaddr*>(&address), &length) != 0) {
         throw std::runtime_error("LocalHttpServer: cannot listen on 127.0.0.1");
     }
     port_ = ntohs(address.sin_port);
-    shared_->wakeFd = wake_fd_;
     accept_thread_ = std::thread([this] { AcceptLoop(); });
 }
 
 LocalHttpServer::~LocalHttpServer() {
     const std::uint64_t one = 1;
-    (void)!::write(wake_fd_, &one, sizeof one);
+    (void)!::write(wake_fd_.Get(), &one, sizeof one);
     accept_thread_.join();
     // The accept loop has ended, so no thread joins the list any more.
     for (std::thread& connection : shared_->connections) {
         connection.join();
     }
-    ::close(listen_fd_);
-    ::close(wake_fd_);
 }
 
 std::string LocalHttpServer::Url(const std::string& path) const {
@@ -203,46 +199,48 @@ std::vector<HttpRequest> LocalHttpServer::Requests() const {
 
 void LocalHttpServer::AcceptLoop() {
     for (;;) {
-        if (!WaitReadable(listen_fd_, wake_fd_)) {
+        if (!WaitReadable(listen_fd_.Get(), wake_fd_.Get())) {
             return;
         }
-        const int fd = ::accept4(listen_fd_, nullptr, nullptr, SOCK_CLOEXEC);
-        if (fd < 0) {
+        platform::UniqueFd connection(::accept4(listen_fd_.Get(), nullptr, nullptr, SOCK_CLOEXEC));
+        if (!connection.Valid()) {
             continue;
         }
         const std::lock_guard lock(shared_->mutex);
-        shared_->connections.emplace_back([shared = shared_, fd] {
-            std::string pending;
-            std::string head;
-            while (ReadHead(fd, shared->wakeFd, pending, head)) {
-                HttpRequest request = ParseHead(head);
-                HttpResponse response = TextResponse(404, "Not found");
-                {
-                    const std::lock_guard lock(shared->mutex);
-                    shared->requests.push_back(request);
-                    if (const auto found = shared->responses.find(request.target);
-                        found != shared->responses.end()) {
-                        response = found->second;
-                    }
-                }
-                const bool whole = !response.sendOnly || *response.sendOnly >= response.body.size();
-                const bool keepOpen = response.sendLength && whole && !response.stall;
-                const std::size_t bodyBytes =
-                    std::min(response.body.size(), response.sendOnly.value_or(response.body.size()));
-                if (!SendAll(fd, ResponseHead(response, keepOpen)) ||
-                    !SendAll(fd, response.body.substr(0, bodyBytes)) || !keepOpen) {
-                    // A stalled response waits for the client to go (its end of file) or the server to stop.
-                    while (response.stall && WaitReadable(fd, shared->wakeFd)) {
-                        char buffer[256];
-                        if (::recv(fd, buffer, sizeof buffer, 0) <= 0) {
-                            break;
+        // The connections end before the server closes its wake descriptor (the destructor joins them).
+        shared_->connections.emplace_back(
+            [shared = shared_, wakeFd = wake_fd_.Get(), connection = std::move(connection)] {
+                const int fd = connection.Get();
+                std::string pending;
+                std::string head;
+                while (ReadHead(fd, wakeFd, pending, head)) {
+                    HttpRequest request = ParseHead(head);
+                    HttpResponse response = TextResponse(404, "Not found");
+                    {
+                        const std::lock_guard lock(shared->mutex);
+                        shared->requests.push_back(request);
+                        if (const auto found = shared->responses.find(request.target);
+                            found != shared->responses.end()) {
+                            response = found->second;
                         }
                     }
-                    break;
+                    const bool whole = !response.sendOnly || *response.sendOnly >= response.body.size();
+                    const bool keepOpen = response.sendLength && whole && !response.stall;
+                    const std::size_t bodyBytes =
+                        std::min(response.body.size(), response.sendOnly.value_or(response.body.size()));
+                    if (!SendAll(fd, ResponseHead(response, keepOpen)) ||
+                        !SendAll(fd, response.body.substr(0, bodyBytes)) || !keepOpen) {
+                        // A stalled response waits until the client goes or the server stops.
+                        while (response.stall && WaitReadable(fd, wakeFd)) {
+                            char buffer[256];
+                            if (::recv(fd, buffer, sizeof buffer, 0) <= 0) {
+                                break;
+                            }
+                        }
+                        break;
+                    }
                 }
-            }
-            ::close(fd);
-        });
+            });
     }
 }
 

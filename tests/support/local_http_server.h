@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/base/unique_fd.h"
+
 namespace testsupport {
 
 struct HttpResponse {
@@ -66,8 +68,9 @@ private:
     void AcceptLoop();
 
     std::shared_ptr<Shared> shared_;
-    int listen_fd_ = -1;
-    int wake_fd_ = -1;
+    platform::UniqueFd listen_fd_;
+    // Written when the server stops: it wakes the accept loop and every connection's wait.
+    platform::UniqueFd wake_fd_;
     std::uint16_t port_ = 0;
     std::thread accept_thread_;
 };
