@@ -64,6 +64,11 @@ void CConnection::CloseLink() {
     }
 }
 
+int CConnection::HangupCall() {
+    CloseLink();
+    return 1;
+}
+
 bool CConnection::IsAborted() const {
     return App().IsSet(CAppContext::Flag::Abort);
 }

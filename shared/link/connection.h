@@ -52,6 +52,9 @@ public:
     virtual int Establish() = 0;
     // Stops the reader and closes the transport.
     void CloseLink();
+    // Our own end of the link: it is closed, and a kind that holds a call drops the call as well, with
+    // no message and no end-of-session post. 1.
+    virtual int HangupCall();
 
     // Sends one command and waits for its reply: 1 when the reply came (it is then in the receive
     // buffer, from its first byte up to and including the prompt), 0 on failure.

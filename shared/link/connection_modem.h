@@ -20,9 +20,8 @@ public:
     // Attaches the connected call's device; the negotiated rate must be the configured one. 1 success.
     int AttachPort() override;
     int Establish() override;
-    // Our own hang-up: the link is closed and the call dropped, with no message and no end-of-session
-    // post. The line stays open for the next call in answer mode.
-    int HangupCall();
+    // The link is closed and the call dropped. The line stays open for the next call in answer mode.
+    int HangupCall() override;
 
     CTapiLine& GetTapiLine() { return m_TapiLine; }
     const std::string& GetNumber() const { return m_strNumber; }
