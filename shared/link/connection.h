@@ -22,6 +22,7 @@
 #include "shared/link/receive_buffer.h"
 
 class CAppContext;
+class CSerialPort;
 class CSession;
 
 // Nominal time-outs of the callers (DoCommand maps them to the reply time-outs).
@@ -147,6 +148,9 @@ protected:
     CSession* ActiveSession() const { return context_.session; }
     CAppContext& App() const { return *context_.app; }
     bool IsAborted() const;
+    // Sets up a serial port for the link: no flow control, the link's buffer sizes, reads that return at
+    // once and writes that give up after 1000 ms. False when the port refused a setting.
+    static bool SetUpLinkPort(CSerialPort& port);
     // Takes the transport that the kind opened; StartReader starts reading it.
     void SetTransport(std::unique_ptr<platform::ByteTransport> transport);
     bool StartReader();
