@@ -4,7 +4,6 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <array>
@@ -129,16 +128,7 @@ bool ModemLine::SetDtr(bool high) {
     if (!IsOpen()) {
         return false;
     }
-    if (high) {
-        return port_->SetBaud(baud_) != 0;
-    }
-    termios settings{};
-    const int fd = port_->Descriptor();
-    if (::tcgetattr(fd, &settings) != 0) {
-        return false;
-    }
-    ::cfsetospeed(&settings, B0);
-    return ::tcsetattr(fd, TCSANOW, &settings) == 0;
+    return (high ? port_->SetDtr() : port_->ClearDtr()) != 0;
 }
 
 int ModemLine::HandOver() {
