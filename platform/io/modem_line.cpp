@@ -98,8 +98,6 @@ int ModemLine::Open(const std::string& device, int baud) {
         return error;
     }
     port_ = std::move(port);
-    device_ = device;
-    baud_ = baud;
     if (!Resume()) {
         Close();
         return EIO;
@@ -156,7 +154,6 @@ void ModemLine::Close() {
     } else {
         KeepWhileItsReaderRuns(std::move(port_));
     }
-    device_.clear();
 }
 
 std::size_t ModemLine::ReceiveRoom() {

@@ -24,7 +24,6 @@ public:
     int HangupCall() override;
 
     CTapiLine& GetTapiLine() { return m_TapiLine; }
-    const std::string& GetNumber() const { return m_strNumber; }
     int GetMode() const { return m_TapiLine.GetMode(); }
     // Set when the far end ended the call in the normal way.
     bool IsNormalDisconnect() const { return m_bNormalDisconnect; }
