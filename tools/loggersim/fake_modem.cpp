@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr std::size_t kReadPiece = 4096;
+constexpr std::size_t kReadChunk = 4096;
 // How often the modem looks at DTR and its timed events.
 constexpr int kTickMs = 2;
 constexpr std::chrono::milliseconds kRingInterval{1000};
@@ -90,7 +90,7 @@ std::vector<std::string> FakeModem::Commands() const {
 }
 
 void FakeModem::Serve() {
-    char buffer[kReadPiece];
+    char buffer[kReadChunk];
     for (;;) {
         switch (reader_.WaitReadable(master_.Get(), kTickMs)) {
             case platform::ReaderThread::Wait::Stopped:
@@ -146,7 +146,7 @@ void FakeModem::TakeInput(std::string_view bytes) {
             if (!command.empty()) {
                 RunCommand(command);
             }
-        } else if (line_.size() < kReadPiece) {
+        } else if (line_.size() < kReadChunk) {
             line_.push_back(c);
         }
     }
@@ -299,7 +299,7 @@ void FakeModem::WriteToProgram(std::string_view bytes) {
 }
 
 std::size_t FakeModem::ReceiveRoom() {
-    return kReadPiece;
+    return kReadChunk;
 }
 
 bool FakeModem::OnBytes(std::span<const std::uint8_t> bytes) {

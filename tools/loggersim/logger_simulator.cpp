@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr std::size_t kReadPiece = 4096;
+constexpr std::size_t kReadChunk = 4096;
 
 int RateOfSpeed(speed_t speed) {
     static constexpr std::pair<speed_t, int> kRates[] = {{B1200, 1200},   {B2400, 2400},    {B4800, 4800},
@@ -128,7 +128,7 @@ void LoggerSimulator::RunTcp(const platform::UniqueFd& listener) {
 }
 
 bool LoggerSimulator::Serve(int fd) {
-    char buffer[kReadPiece];
+    char buffer[kReadChunk];
     for (;;) {
         switch (reader_.WaitReadable(fd)) {
             case platform::ReaderThread::Wait::Stopped:
