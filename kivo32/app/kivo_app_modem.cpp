@@ -121,6 +121,5 @@ void CKivoApp::OnModemLineError(bool lineInUse) {
 }
 
 void CKivoApp::ListModemLines() {
-    modem_lines_.clear();
     CTapiLine::EnumModemDevices(modem_lines_);
 }

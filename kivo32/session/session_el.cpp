@@ -120,7 +120,7 @@ bool CSessionEL::CreateConnection() {
         case kLinkDirect:
             return NewDirectConnection(settings_.portName, settings_.directBaud) != 0;
         case kLinkModem:
-            return NewModemConnection(settings_.answering) != 0;
+            return NewModemConnection() != 0;
         case kLinkNetwork:
             return NewNetworkConnection(settings_.networkAddress, settings_.networkPort,
                                         settings_.directBaud) != 0;

@@ -56,9 +56,9 @@ public:
     void ReadForVersionCheck(CLoggerVersionReading& reading);
 
     // ---- The modem (session_el_modem.cpp).
-    // A modem connection that dials the session's number, or that waits for a call when `answer`.
-    // Result 1.
-    int NewModemConnection(bool answer);
+    // A modem connection that dials the session's number, or that waits for a call when the session
+    // answers. Result 1.
+    int NewModemConnection();
     // The call the modem line answered: attaches it, identifies the logger behind it and completes the
     // session that waited; a failure is told and ends the session.
     void OnCallAnswered();

@@ -11,14 +11,11 @@
 #include "shared/link/connection_modem.h"
 #include "shared/link/link_ids.h"
 
-int CSessionEL::NewModemConnection(bool answer) {
-    const CLinkContext context{this, &App()};
-    if (answer) {
-        ReplaceConnection(std::make_unique<CConnectionModem>(context, std::string(), 0, CTapiLine::kModeAnswer));
-    } else {
-        ReplaceConnection(std::make_unique<CConnectionModem>(context, settings_.modemNumber, settings_.modemBaud,
-                                                             CTapiLine::kModeDialOut));
-    }
+int CSessionEL::NewModemConnection() {
+    // An answering connection leaves the number and the rate aside.
+    const int mode = settings_.answering ? CTapiLine::kModeAnswer : CTapiLine::kModeDialOut;
+    ReplaceConnection(std::make_unique<CConnectionModem>(CLinkContext{this, &App()}, settings_.modemNumber,
+                                                         settings_.modemBaud, mode));
     SetLinkKind(kLinkModem);
     return 1;
 }

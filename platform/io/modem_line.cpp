@@ -4,7 +4,6 @@
 #include <errno.h>
 #include <fcntl.h>
 #include <sys/file.h>
-#include <termios.h>
 #include <unistd.h>
 
 #include <array>
@@ -99,8 +98,6 @@ int ModemLine::Open(const std::string& device, int baud) {
         return error;
     }
     port_ = std::move(port);
-    device_ = device;
-    baud_ = baud;
     if (!Resume()) {
         Close();
         return EIO;
@@ -129,16 +126,7 @@ bool ModemLine::SetDtr(bool high) {
     if (!IsOpen()) {
         return false;
     }
-    if (high) {
-        return port_->SetBaud(baud_) != 0;
-    }
-    termios settings{};
-    const int fd = port_->Descriptor();
-    if (::tcgetattr(fd, &settings) != 0) {
-        return false;
-    }
-    ::cfsetospeed(&settings, B0);
-    return ::tcsetattr(fd, TCSANOW, &settings) == 0;
+    return (high ? port_->SetDtr() : port_->ClearDtr()) != 0;
 }
 
 int ModemLine::HandOver() {
@@ -166,7 +154,6 @@ void ModemLine::Close() {
     } else {
         KeepWhileItsReaderRuns(std::move(port_));
     }
-    device_.clear();
 }
 
 std::size_t ModemLine::ReceiveRoom() {

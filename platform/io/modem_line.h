@@ -44,8 +44,6 @@ public:
     // result lines: 0 when open, else the errno (EBUSY: another program holds the device).
     int Open(const std::string& device, int baud);
     bool IsOpen() const;
-    const std::string& Device() const { return device_; }
-    int Baud() const { return baud_; }
 
     // Writes `command` followed by a CR.
     bool Send(std::string_view command);
@@ -70,8 +68,6 @@ private:
     ResultHandler on_result_;
     CSerialPort::TraceFn trace_;
     std::unique_ptr<CSerialPort> port_;
-    std::string device_;
-    int baud_ = 0;
     std::string partial_line_;  // the reader's alone
 };
 

@@ -135,6 +135,7 @@ int CSerialPort::SetBaud(int baud) {
                 SetLastError(errno);
                 return 0;
             }
+            set_baud_ = baud;
             SetLastError(0);
             return 1;
         }
@@ -278,8 +279,9 @@ int CSerialPort::ClearDtr() {
     if (::tcgetattr(fd(), &settings) != 0 || (settings.c_cflag & CRTSCTS)) {
         return 0;
     }
-    int dtr = TIOCM_DTR;
-    if (::ioctl(fd(), TIOCMBIC, &dtr) != 0) {
+    // A pseudo-terminal has no modem lines to set; the speed 0 reaches a serial driver and its master alike.
+    ::cfsetospeed(&settings, B0);
+    if (::tcsetattr(fd(), TCSANOW, &settings) != 0) {
         SetLastError(errno);
         return 0;
     }
@@ -288,15 +290,10 @@ int CSerialPort::ClearDtr() {
 
 int CSerialPort::SetDtr() {
     termios settings{};
-    if (::tcgetattr(fd(), &settings) != 0 || (settings.c_cflag & CRTSCTS)) {
+    if (::tcgetattr(fd(), &settings) != 0 || (settings.c_cflag & CRTSCTS) || set_baud_ == 0) {
         return 0;
     }
-    int dtr = TIOCM_DTR;
-    if (::ioctl(fd(), TIOCMBIS, &dtr) != 0) {
-        SetLastError(errno);
-        return 0;
-    }
-    return 1;
+    return SetBaud(set_baud_);
 }
 
 std::size_t CSerialPort::Read(void* buffer, std::size_t n, bool waitAll) {

@@ -41,7 +41,11 @@ public:
     int SetReadTimeouts(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant);
     int SetWriteTimeouts(std::uint32_t multiplier, std::uint32_t constant);
     int Purge(std::uint32_t flags);
+    // DTR low: the line's output speed set to 0, which a serial driver turns into the signal (and which
+    // a pseudo-terminal shows in its settings). 0 under hardware flow control.
     int ClearDtr();
+    // DTR high again: the rate last given to SetBaud put back. 0 under hardware flow control or when
+    // no rate was set.
     int SetDtr();
 
     // Bytes read: with waitAll clear at most what is queued, at once; else up to n within the read
@@ -96,6 +100,7 @@ private:
     std::uint32_t write_constant_ = 1000;
     int in_queue_size_ = 0;
     int out_queue_size_ = 0;
+    int set_baud_ = 0;  // the rate last given to SetBaud, for SetDtr
     platform::ReaderThread reader_;
 };
 

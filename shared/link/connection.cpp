@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/base/program_texts.h"
+#include "platform/io/serial_port.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
@@ -62,6 +63,17 @@ void CConnection::CloseLink() {
         CommTrace("CloseLink(): the read thread did not end; its transport is kept");
         platform::KeepWhileItsReaderRuns(std::move(m_pTransport));
     }
+}
+
+int CConnection::HangupCall() {
+    CloseLink();
+    return 1;
+}
+
+bool CConnection::SetUpLinkPort(CSerialPort& port) {
+    return port.SetFlowControl(0, 100, 100, 0x11, 0x13) &&
+           port.SetBufferSizes(ReceiveBuffer::kCapacity, kTxCapacity) &&
+           port.SetReadTimeouts(MAXDWORD, 0, 0) && port.SetWriteTimeouts(0, 1000);
 }
 
 bool CConnection::IsAborted() const {

@@ -22,6 +22,7 @@
 #include "shared/link/receive_buffer.h"
 
 class CAppContext;
+class CSerialPort;
 class CSession;
 
 // Nominal time-outs of the callers (DoCommand maps them to the reply time-outs).
@@ -52,6 +53,9 @@ public:
     virtual int Establish() = 0;
     // Stops the reader and closes the transport.
     void CloseLink();
+    // Our own end of the link: it is closed, and a kind that holds a call drops the call as well, with
+    // no message and no end-of-session post. 1.
+    virtual int HangupCall();
 
     // Sends one command and waits for its reply: 1 when the reply came (it is then in the receive
     // buffer, from its first byte up to and including the prompt), 0 on failure.
@@ -144,6 +148,9 @@ protected:
     CSession* ActiveSession() const { return context_.session; }
     CAppContext& App() const { return *context_.app; }
     bool IsAborted() const;
+    // Sets up a serial port for the link: no flow control, the link's buffer sizes, reads that return at
+    // once and writes that give up after 1000 ms. False when the port refused a setting.
+    static bool SetUpLinkPort(CSerialPort& port);
     // Takes the transport that the kind opened; StartReader starts reading it.
     void SetTransport(std::unique_ptr<platform::ByteTransport> transport);
     bool StartReader();

@@ -35,10 +35,8 @@ std::unique_ptr<CSerialPort> CConnectionDirect::OpenPort(const std::string& port
         }
         return nullptr;
     }
-    const bool configured = serial->SetBaud(m_nBaud) && serial->SetByteFormat(NOPARITY, 8, ONESTOPBIT) &&
-                            serial->SetFlowControl(0, 100, 100, 0x11, 0x13) &&
-                            serial->SetBufferSizes(ReceiveBuffer::kCapacity, kTxCapacity) &&
-                            serial->SetReadTimeouts(MAXDWORD, 0, 0) && serial->SetWriteTimeouts(0, 1000);
+    const bool configured =
+        serial->SetBaud(m_nBaud) && serial->SetByteFormat(NOPARITY, 8, ONESTOPBIT) && SetUpLinkPort(*serial);
     if (!configured) {
         ShowMessageBoxId(IDS_PORT_SETUP_FAILED, MB_OK, true);
         return nullptr;

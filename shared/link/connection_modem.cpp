@@ -69,10 +69,7 @@ int CConnectionModem::AttachPort() {
         }
         return 0;
     }
-    const bool configured = serial->SetFlowControl(0, 100, 100, 0x11, 0x13) &&
-                            serial->SetBufferSizes(ReceiveBuffer::kCapacity, kTxCapacity) &&
-                            serial->SetReadTimeouts(MAXDWORD, 0, 0) && serial->SetWriteTimeouts(0, 1000);
-    if (!configured) {
+    if (!SetUpLinkPort(*serial)) {
         ShowMessageBoxId(IDS_PORT_SETUP_FAILED, MB_OK, true);
         return 0;
     }

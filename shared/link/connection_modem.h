@@ -20,12 +20,10 @@ public:
     // Attaches the connected call's device; the negotiated rate must be the configured one. 1 success.
     int AttachPort() override;
     int Establish() override;
-    // Our own hang-up: the link is closed and the call dropped, with no message and no end-of-session
-    // post. The line stays open for the next call in answer mode.
-    int HangupCall();
+    // The link is closed and the call dropped. The line stays open for the next call in answer mode.
+    int HangupCall() override;
 
     CTapiLine& GetTapiLine() { return m_TapiLine; }
-    const std::string& GetNumber() const { return m_strNumber; }
     int GetMode() const { return m_TapiLine.GetMode(); }
     // Set when the far end ended the call in the normal way.
     bool IsNormalDisconnect() const { return m_bNormalDisconnect; }

@@ -7,7 +7,6 @@
 #include "platform/base/program_texts.h"
 #include "shared/common/message_box.h"
 #include "shared/link/connection_direct.h"
-#include "shared/link/connection_modem.h"
 #include "shared/link/connection_network.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/model_decision.h"
@@ -141,11 +140,7 @@ void CSession::Disconnect(int reason, bool keepLogger) {
     }
     if (connection_) {
         connection_->EndWait();
-        connection_->CloseLink();
-        // Our own hang-up of a modem call: nothing is told and no end of the session is asked for.
-        if (auto* modem = dynamic_cast<CConnectionModem*>(connection_.get())) {
-            modem->HangupCall();
-        }
+        connection_->HangupCall();
     }
 }
 

@@ -91,14 +91,8 @@ int CTapiLine::Create(CConnectionModem* owner, std::string number, int baud) {
     if (!m_strDeviceName.empty()) {
         return 1;
     }
-    if (m_bInitializing) {
-        return 0;
-    }
-    m_bInitializing = true;
     m_dwBaudRate = baud;
-    const bool chosen = ChooseDevice();
-    m_bInitializing = false;
-    if (!chosen) {
+    if (!ChooseDevice()) {
         if (owner != nullptr) {
             ShowTapiError(LoadText(IDS_MODEM_NO_LINE));
         }
@@ -110,13 +104,14 @@ int CTapiLine::Create(CConnectionModem* owner, std::string number, int baud) {
 }
 
 bool CTapiLine::ChooseDevice() {
+    std::vector<std::string> names;
     if (port_source_ != nullptr) {
-        EnumModemDevices(m_DeviceNames, *port_source_);
+        EnumModemDevices(names, *port_source_);
     } else {
-        EnumModemDevices(m_DeviceNames);
+        EnumModemDevices(names);
     }
     const std::string wanted = TrimAtFirstSpace(m_strLineName);
-    const bool listed = std::any_of(m_DeviceNames.begin(), m_DeviceNames.end(), [&](const std::string& name) {
+    const bool listed = std::any_of(names.begin(), names.end(), [&](const std::string& name) {
         return TrimAtFirstSpace(name) == wanted;
     });
     if (listed || (!wanted.empty() && wanted.front() == '/')) {
@@ -127,7 +122,7 @@ bool CTapiLine::ChooseDevice() {
     const std::string linkPort = context_.app != nullptr && context_.app->GetLinkKind() == kLinkDirect
                                      ? TrimAtFirstSpace(context_.app->GetPortName())
                                      : std::string();
-    for (const std::string& name : m_DeviceNames) {
+    for (const std::string& name : names) {
         const std::string device = TrimAtFirstSpace(name);
         if (device != linkPort && ProbeDevice(device)) {
             m_strDeviceName = device;
@@ -168,8 +163,8 @@ void CTapiLine::Deliver(const std::shared_ptr<Inbox>& inbox, CSession* session,
     if (session == nullptr) {
         return;
     }
-    // A wait in progress looks again; outside a wait the session runs the message's payload.
-    session->Wake();
+    // A wait in progress looks again (the post wakes it); outside a wait the session runs the message's
+    // payload.
     std::function<void()> handle = [weak = std::weak_ptr<Inbox>(inbox)] {
         if (auto alive = weak.lock(); alive && alive->line != nullptr) {
             alive->line->HandlePendingResults();
@@ -318,16 +313,11 @@ int CTapiLine::HangupCall() {
 }
 
 int CTapiLine::ShutdownTAPI() {
-    if (m_bShuttingDown) {
-        return 1;
-    }
-    m_bShuttingDown = true;
     HangupCall();
     CloseDevice();
     m_bLineInUse = false;
     m_bCallConnected = false;
     m_bCallActive = false;
-    m_bShuttingDown = false;
     Trace("ShutdownTAPI(): TAPI uninitialized.");
     return 1;
 }

@@ -1,6 +1,6 @@
 // CTapiLine: a modem call on an AT modem line: dialling a logger (mode 1) or answering a logger that
-// calls in (mode 2); mode 0 only lists the modem lines. The modem's reader hands its result lines to
-// the thread that waits (the session thread), which turns them into call states; outcomes the user
+// calls in (mode 2); EnumModemDevices lists the modem lines. The modem's reader hands its result lines
+// to the thread that waits (the session thread), which turns them into call states; outcomes the user
 // interface must see are posted to the application.
 #pragma once
 
@@ -20,7 +20,6 @@ class CSession;
 
 class CTapiLine {
 public:
-    static constexpr int kModeEnumerate = 0;
     static constexpr int kModeDialOut = 1;
     static constexpr int kModeAnswer = 2;
 
@@ -100,7 +99,6 @@ public:
     bool IsLineInUse() const { return m_bLineInUse; }
     bool IsCallConnected() const { return m_bCallConnected; }
     const std::string& GetDeviceName() const { return m_strDeviceName; }
-    const std::vector<std::string>& GetDeviceNames() const { return m_DeviceNames; }
     const std::string& GetLastMessage() const { return m_strLastMessage; }
     int GetMode() const { return m_nMode; }
 
@@ -140,7 +138,6 @@ private:
     platform::UniqueFd m_hComm;  // the connected call's device until the connection takes it
     bool handed_over_ = false;   // the connection reads the device, not the line
     CConnectionModem* m_pOwner = nullptr;
-    std::vector<std::string> m_DeviceNames;
     std::string m_strLineName;
     std::string m_strDeviceName;
     std::string m_strNumber;
@@ -151,8 +148,6 @@ private:
     bool m_bReplyReceived = false;
     bool m_bAwaitingOk = false;
     bool m_bWaiting = false;
-    bool m_bInitializing = false;
-    bool m_bShuttingDown = false;
     bool m_bStoppingCall = false;
     bool m_bLineInUse = false;
     bool m_bCallActive = false;

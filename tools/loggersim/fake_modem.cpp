@@ -2,18 +2,18 @@
 #include "tools/loggersim/fake_modem.h"
 
 #include <errno.h>
-#include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 
+#include "platform/io/pseudo_terminal.h"
+
 namespace {
 
-constexpr std::size_t kReadPiece = 4096;
+constexpr std::size_t kReadChunk = 4096;
 // How often the modem looks at DTR and its timed events.
 constexpr int kTickMs = 2;
 constexpr std::chrono::milliseconds kRingInterval{1000};
@@ -44,26 +44,19 @@ std::string FakeModem::Start() {
     if (far_end_ == nullptr || !far_end_->StartReading(*this)) {
         return {};
     }
-    termios raw{};
-    ::cfmakeraw(&raw);
     // A speed of 0 would be DTR low: a program that never sets one finds the line up.
-    ::cfsetspeed(&raw, B9600);
-    char name[128] = {};
-    int master = -1;
-    int slave = -1;
-    if (::openpty(&master, &slave, name, &raw, nullptr) != 0) {
+    platform::RawPseudoTerminal terminal =
+        platform::OpenRawPseudoTerminal({.speed = B9600, .closeOnExec = true, .nonBlockingMaster = true});
+    if (terminal.path.empty()) {
         return {};
     }
-    master_.Reset(master);
+    master_ = std::move(terminal.master);
     // Kept open: the master never sees a hang-up between programs, and DTR is read from its settings.
-    slave_.Reset(slave);
-    ::fcntl(master, F_SETFD, FD_CLOEXEC);
-    ::fcntl(slave, F_SETFD, FD_CLOEXEC);
-    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    slave_ = std::move(terminal.slave);
     if (!reader_.Start([this] { Serve(); })) {
         return {};
     }
-    return name;
+    return terminal.path;
 }
 
 void FakeModem::Stop() {
@@ -97,7 +90,7 @@ std::vector<std::string> FakeModem::Commands() const {
 }
 
 void FakeModem::Serve() {
-    char buffer[kReadPiece];
+    char buffer[kReadChunk];
     for (;;) {
         switch (reader_.WaitReadable(master_.Get(), kTickMs)) {
             case platform::ReaderThread::Wait::Stopped:
@@ -153,7 +146,7 @@ void FakeModem::TakeInput(std::string_view bytes) {
             if (!command.empty()) {
                 RunCommand(command);
             }
-        } else if (line_.size() < kReadPiece) {
+        } else if (line_.size() < kReadChunk) {
             line_.push_back(c);
         }
     }
@@ -306,7 +299,7 @@ void FakeModem::WriteToProgram(std::string_view bytes) {
 }
 
 std::size_t FakeModem::ReceiveRoom() {
-    return kReadPiece;
+    return kReadChunk;
 }
 
 bool FakeModem::OnBytes(std::span<const std::uint8_t> bytes) {

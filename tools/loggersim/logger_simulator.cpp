@@ -4,28 +4,23 @@
 
 #include <arpa/inet.h>
 #include <errno.h>
-#include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
-#include <pty.h>
 #include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 
+#include "platform/io/pseudo_terminal.h"
 #include "platform/io/serial_port.h"
 #include "platform/io/stream_transport.h"
 #include "tools/loggersim/setting_commands.h"
 
 namespace {
 
-constexpr std::size_t kReadPiece = 4096;
-
-void SetNonBlocking(int fd) {
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
-}
+constexpr std::size_t kReadChunk = 4096;
 
 int RateOfSpeed(speed_t speed) {
     static constexpr std::pair<speed_t, int> kRates[] = {{B1200, 1200},   {B2400, 2400},    {B4800, 4800},
@@ -51,20 +46,14 @@ std::string LoggerSimulator::StartPty() {
     if (reader_.Running()) {
         return {};
     }
-    termios raw{};
-    ::cfmakeraw(&raw);
-    char name[128] = {};
-    int master = -1;
-    int slave = -1;
-    if (::openpty(&master, &slave, name, &raw, nullptr) != 0) {
+    platform::RawPseudoTerminal terminal =
+        platform::OpenRawPseudoTerminal({.closeOnExec = true, .nonBlockingMaster = true});
+    if (terminal.path.empty()) {
         return {};
     }
-    served_.Reset(master);
+    served_ = std::move(terminal.master);
     // The simulator keeps the slave open too, so the master never sees a hang-up between programs.
-    slave_.Reset(slave);
-    ::fcntl(master, F_SETFD, FD_CLOEXEC);
-    ::fcntl(slave, F_SETFD, FD_CLOEXEC);
-    SetNonBlocking(master);
+    slave_ = std::move(terminal.slave);
     if (!reader_.Start([this] {
             Serve(served_.Get());
             // Closed here: a logger that drops the link leaves the program's end hung up.
@@ -72,7 +61,7 @@ std::string LoggerSimulator::StartPty() {
         })) {
         return {};
     }
-    return name;
+    return terminal.path;
 }
 
 int LoggerSimulator::StartTcp(int port) {
@@ -139,7 +128,7 @@ void LoggerSimulator::RunTcp(const platform::UniqueFd& listener) {
 }
 
 bool LoggerSimulator::Serve(int fd) {
-    char buffer[kReadPiece];
+    char buffer[kReadChunk];
     for (;;) {
         switch (reader_.WaitReadable(fd)) {
             case platform::ReaderThread::Wait::Stopped:

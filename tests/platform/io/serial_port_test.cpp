@@ -5,7 +5,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
-#include <pty.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -15,6 +14,7 @@
 #include <mutex>
 #include <string>
 
+#include "platform/io/pseudo_terminal.h"
 #include "tests/support/byte_collector.h"
 
 namespace {
@@ -23,31 +23,21 @@ using testsupport::BytesOf;
 
 class PtyPair {
 public:
-    PtyPair() {
-        termios raw{};
-        ::cfmakeraw(&raw);
-        char name[128] = {};
-        EXPECT_EQ(::openpty(&master_, &slave_, name, &raw, nullptr), 0);
-        path_ = name;
-    }
-    ~PtyPair() {
-        CloseMaster();
-        ::close(slave_);
-    }
-    const std::string& path() const { return path_; }
+    PtyPair() : terminal_(platform::OpenRawPseudoTerminal()) { EXPECT_TRUE(terminal_.master.Valid()); }
+    const std::string& path() const { return terminal_.path; }
     void Write(const std::string& bytes) {
-        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        ASSERT_EQ(::write(master(), bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
     }
     // Reads what the port wrote, waiting up to a generous deadline for `count` bytes.
     std::string Read(std::size_t count) {
         std::string got;
         while (got.size() < count) {
-            pollfd watch{master_, POLLIN, 0};
+            pollfd watch{master(), POLLIN, 0};
             if (::poll(&watch, 1, 10000) <= 0) {
                 break;
             }
             char buffer[256];
-            const ssize_t n = ::read(master_, buffer, sizeof buffer);
+            const ssize_t n = ::read(master(), buffer, sizeof buffer);
             if (n <= 0) {
                 break;
             }
@@ -55,17 +45,12 @@ public:
         }
         return got;
     }
-    void CloseMaster() {
-        if (master_ >= 0) {
-            ::close(master_);
-            master_ = -1;
-        }
-    }
+    void CloseMaster() { terminal_.master.Reset(); }
 
 private:
-    int master_ = -1;
-    int slave_ = -1;
-    std::string path_;
+    int master() const { return terminal_.master.Get(); }
+
+    platform::RawPseudoTerminal terminal_;
 };
 
 TEST(SerialPortTest, OpenRefusesWhatIsNoSerialPort) {

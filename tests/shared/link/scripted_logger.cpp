@@ -7,11 +7,10 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
-#include <pty.h>
 #include <sys/socket.h>
-#include <termios.h>
 #include <unistd.h>
 
+#include "platform/io/pseudo_terminal.h"
 #include "platform/io/stream_transport.h"
 
 namespace {
@@ -33,16 +32,10 @@ int MillisecondsLeft(std::chrono::steady_clock::time_point deadline) {
 ScriptedLogger::ScriptedLogger(Kind kind) {
     switch (kind) {
         case Kind::Pty: {
-            termios raw{};
-            ::cfmakeraw(&raw);
-            char name[128] = {};
-            int master = -1;
-            int slave = -1;
-            if (::openpty(&master, &slave, name, &raw, nullptr) == 0) {
-                served_.Reset(master);
-                slave_.Reset(slave);
-                path_ = name;
-            }
+            platform::RawPseudoTerminal terminal = platform::OpenRawPseudoTerminal();
+            served_ = std::move(terminal.master);
+            slave_ = std::move(terminal.slave);
+            path_ = std::move(terminal.path);
             break;
         }
         case Kind::Tcp: {
