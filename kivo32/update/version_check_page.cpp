@@ -9,6 +9,7 @@
 #include "platform/base/temp_file_beside.h"
 #include "platform/base/tick_count.h"
 #include "shared/common/message_box.h"
+#include "shared/common/text_helpers.h"
 
 namespace {
 
@@ -16,26 +17,11 @@ constexpr std::string_view kFormat = "Format: ";
 // The tags that end an entry.
 constexpr std::array<std::string_view, 3> kEntryEnds{"<br>", "<br />", "</p>"};
 
-std::string Trimmed(std::string_view text, std::string_view blanks = " \t\r\n") {
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(blanks);
-    return std::string(text.substr(first, last - first + 1));
-}
-
 // The value after `tag`: up to the first CR, LF or "<", without the blanks around it.
 std::string ValueAfter(const std::string& entry, std::size_t tagEnd) {
     const std::size_t end = entry.find_first_of("\r\n<", tagEnd);
     return Trimmed(std::string_view(entry).substr(tagEnd, end == std::string::npos ? end : end - tagEnd),
                    " ");
-}
-
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
 }
 
 }  // namespace
