@@ -7,7 +7,6 @@
 #include <variant>
 
 #include "kivo32/app/app_ids.h"
-#include "kivo32/update/update_ids.h"
 #include "kivo32/update/version_check.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/profile_store.h"
@@ -162,8 +161,6 @@ void CRegistryValues::HandToVersionCheck(CVersionCheck& check) const {
     check.SetBuiltInAddress(BuiltInUpdateUrl());
     // Only the leading number counts: "0" and "0 (off)" switch the check off.
     check.SetSchedule({std::atoi(updateEnabled.c_str()) != 0, updateDays, updateNext, updateURL});
-    check.LoadMessages({IDS_VC_NO_VERSION_KNOWN, IDS_VC_NEWER_PUBLISHED, IDS_VC_NEWER_PUBLISHED,
-                        IDS_VC_NOT_CONNECTED_MODEL, IDS_VC_USE_LOCAL_FILE, IDS_VC_PAGE_UNREAD});
 }
 
 void CRegistryValues::TakeFromVersionCheck(const CVersionCheck& check) {

@@ -6,7 +6,6 @@
 // The version check's message texts.
 inline constexpr unsigned IDS_VC_NO_VERSION_KNOWN = 9028;
 inline constexpr unsigned IDS_VC_NEWER_PUBLISHED = 59812;
-inline constexpr unsigned IDS_VC_NOT_CONNECTED_MODEL = 59442;
 inline constexpr unsigned IDS_VC_USE_LOCAL_FILE = 59827;
 inline constexpr unsigned IDS_VC_PAGE_UNREAD = 59811;
 // The summary when nothing newer is published, and the label of a published version in it.

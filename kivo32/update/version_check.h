@@ -70,8 +70,6 @@ public:
     void AddAlias(std::string older, std::string current);
     void SetSchedule(Schedule schedule);
     Schedule GetSchedule() const;
-    // The six message texts by id (see kMessage...).
-    void LoadMessages(const std::array<unsigned, 6>& ids) { message_ids_ = ids; }
 
     // ---- The decisions.
     void SetForce(bool force) { force_ = force; }
@@ -134,13 +132,6 @@ public:
     // The cells of the device rows, row x 7 + column.
     const std::vector<std::string>& DeviceCells() const { return device_cells_; }
 
-    // Indexes of the message texts.
-    static constexpr int kMessageNoVersion = 0;
-    static constexpr int kMessageAppNewer = 1;
-    static constexpr int kMessageDeviceNewer = 2;
-    static constexpr int kMessageLocalFile = 4;
-    static constexpr int kMessagePageUnread = 5;
-
 private:
     std::filesystem::path PageCopyPath() const;
     // Reads the local copy; only with `tell` a copy that cannot be read is told.
@@ -149,7 +140,6 @@ private:
     void FetchAndParse(const std::filesystem::path& path, bool& parsed);
     void TakeEntry(std::string entry);
     void TakeDeviceEntry(const std::string& entry);
-    std::string MessageText(int index) const;
     // The page address as it stands.
     std::string PageAddress() const;
     // `fetcher_` with the wait cursor shown while it runs.
@@ -163,7 +153,6 @@ private:
 
     std::string built_in_address_;
     std::vector<std::pair<std::string, std::string>> aliases_;
-    std::array<unsigned, 6> message_ids_{};
     bool force_ = false;
     // The schedule is read by the settings on the user-interface thread while a check may run elsewhere.
     mutable std::mutex schedule_mutex_;

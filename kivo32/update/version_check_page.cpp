@@ -3,6 +3,7 @@
 #include <array>
 #include <fstream>
 
+#include "kivo32/update/update_ids.h"
 #include "kivo32/update/version_check.h"
 #include "platform/base/file_exception.h"
 #include "platform/base/message_box_flags.h"
@@ -34,7 +35,7 @@ bool CVersionCheck::ParsePage(const std::filesystem::path& path, bool tell) {
     std::ifstream page(path, std::ios::binary);
     if (!page) {
         if (tell) {
-            ShowMessageBoxId(message_ids_[kMessagePageUnread], MB_OK | MB_ICONEXCLAMATION, true);
+            ShowMessageBoxId(IDS_VC_PAGE_UNREAD, MB_OK | MB_ICONEXCLAMATION, true);
         }
         return false;
     }
@@ -67,7 +68,7 @@ bool CVersionCheck::ParsePage(const std::filesystem::path& path, bool tell) {
     }
     if (app_latest_version_.empty() || PageAddress().empty() || downloads_url_.empty()) {
         if (tell) {
-            ShowMessageBoxId(message_ids_[kMessagePageUnread], MB_OK | MB_ICONEXCLAMATION, true);
+            ShowMessageBoxId(IDS_VC_PAGE_UNREAD, MB_OK | MB_ICONEXCLAMATION, true);
         }
         return false;
     }
@@ -181,7 +182,7 @@ bool CVersionCheck::DownloadVersionPage(const std::filesystem::path& path) {
     if (address.empty()) {
         // A build without a page address and no "UpdateURL": there is nothing to fetch.
         if (force_) {
-            ShowMessageBoxId(message_ids_[kMessagePageUnread], MB_OK | MB_ICONEXCLAMATION, true);
+            ShowMessageBoxId(IDS_VC_PAGE_UNREAD, MB_OK | MB_ICONEXCLAMATION, true);
         }
         return false;
     }
@@ -194,7 +195,7 @@ bool CVersionCheck::DownloadVersionPage(const std::filesystem::path& path) {
         if (!Fetch(url, fetched.Path(), error)) {
             if (force_) {
                 if (error.empty()) {
-                    ShowMessageBoxId(message_ids_[kMessagePageUnread], MB_OK | MB_ICONEXCLAMATION, true);
+                    ShowMessageBoxId(IDS_VC_PAGE_UNREAD, MB_OK | MB_ICONEXCLAMATION, true);
                 } else {
                     ShowMessageBox(error, MB_OK | MB_ICONEXCLAMATION, true);
                 }
