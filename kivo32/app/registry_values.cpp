@@ -81,7 +81,8 @@ const std::array<RegistryValue, 38> kValues{{
     {kKivoMiscSection, "UpdateEnabled", &R::updateEnabled, "1"},
     {kKivoMiscSection, "UpdateDays", &R::updateDays, "7"},
     {kKivoMiscSection, "UpdateNext", &R::updateNext, ""},
-    {kKivoMiscSection, "UpdateURL", &R::updateURL, ""},
+    // The build's page, which the program's tests and packagers set.
+    {kKivoMiscSection, "UpdateURL", &R::updateURL, KIVO_UPDATE_URL},
     {kKivoMiscSection, "UpdateLatestKIVO", &R::updateLatestKIVO, ""},
     {kKivoMiscSection, "UpdateLatestLoggerVersion", &R::updateLatestLoggerVersion, ""},
 }};
@@ -119,11 +120,11 @@ bool CRegistryValues::Load(const platform::ProfileStore& store) {
     for (const RegistryValue& value : kValues) {
         if (const auto* text = std::get_if<TextMember>(&value.member)) {
             const auto* folder = std::get_if<FolderDefault>(&value.defaultValue);
-            std::string defaultText = folder != nullptr ? userDataFolder + "/" + folder->name
-                                                        : std::get<const char*>(value.defaultValue);
-            if (*text == &CRegistryValues::updateURL) {
-                // The build's page, which the program's tests and packagers set.
-                defaultText = BuiltInUpdateUrl();
+            std::string defaultText;
+            if (folder != nullptr) {
+                defaultText.append(userDataFolder).append("/").append(folder->name);
+            } else {
+                defaultText = std::get<const char*>(value.defaultValue);
             }
             this->*(*text) = store.GetProfileString(value.section, value.name, defaultText);
         } else {
