@@ -165,18 +165,11 @@ public:
     }
     bool IsCheckWiFly() const override { return app_.IsCheckWiFly(); }
     void SetCheckWiFly(bool on) override { app_.SetCheckWiFly(on); }
-    void SetLatestLogger(const std::string& model, const std::string& version) override {
-        OnUserInterfaceThread([model, version](CKivoApp& app) {
-            app.Registry().latestLoggerModel = model;
-            app.Registry().updateLatestLoggerVersion = version;
-        });
+    // Of the findings the settings keep only the logger's latest version.
+    void SetLatestLogger(const std::string&, const std::string& version) override {
+        OnUserInterfaceThread([version](CKivoApp& app) { app.Registry().updateLatestLoggerVersion = version; });
     }
-    void SetLatestModule(const std::string& model, const std::string& version) override {
-        OnUserInterfaceThread([model, version](CKivoApp& app) {
-            app.Registry().latestModuleModel = model;
-            app.Registry().latestModuleVersion = version;
-        });
-    }
+    void SetLatestModule(const std::string&, const std::string&) override {}
     void SetFirmwareFile(const std::string& path) override {
         OnUserInterfaceThread([path](CKivoApp& app) { app.Registry().firmwareFile = path; });
     }

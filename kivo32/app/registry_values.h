@@ -83,8 +83,4 @@ public:
     std::string updateURL;
     std::string updateLatestKIVO;
     std::string updateLatestLoggerVersion;
-    // What the last update check found of the logger's model and of the Wi-Fi module; never stored.
-    std::string latestLoggerModel;
-    std::string latestModuleVersion;
-    std::string latestModuleModel;
 };
