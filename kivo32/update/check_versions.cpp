@@ -312,7 +312,6 @@ bool CheckVersions(CVersionCheck& check, CVersionCheckHost& host, bool forceChec
         forceCheck = true;
         checkApp = false;
     }
-    check.SetForce(forceCheck);
     const VersionCheckRun run(check, host, forceCheck, showMessages);
     Findings found;
     found.thisVersion = host.ThisVersion();

@@ -101,7 +101,7 @@ std::filesystem::path CVersionCheck::PageCopyPath() const {
 
 void CVersionCheck::FetchAndParse(const std::filesystem::path& path, bool& parsed) {
     // A fetch that fails tells why itself (when forced).
-    if (IsOnline() && DownloadVersionPage(path)) {
+    if (DownloadVersionPage(path)) {
         SetNextCheckDate();
         parsed = ParseVersionPage(path);
     }
@@ -148,7 +148,7 @@ int CVersionCheck::CheckDeviceVersion(bool force, const std::string& model, cons
     }
     // The program check before this one fetched the page when it was due.
     bool parsed = ParsePage(path, false);
-    if (!parsed) {
+    if (!parsed && IsOnline()) {
         FetchAndParse(path, parsed);
     }
 

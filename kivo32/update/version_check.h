@@ -136,7 +136,8 @@ private:
     std::filesystem::path PageCopyPath() const;
     // Reads the local copy; only with `tell` a copy that cannot be read is told.
     bool ParsePage(const std::filesystem::path& path, bool tell);
-    // Fetches when online and, when it worked, moves the next date on and reads the copy again.
+    // Fetches (the caller found the system online) and, when it worked, moves the next date on and reads
+    // the copy again.
     void FetchAndParse(const std::filesystem::path& path, bool& parsed);
     void TakeEntry(std::string entry);
     void TakeDeviceEntry(const std::string& entry);
