@@ -154,7 +154,7 @@ int CVersionCheck::CheckDeviceVersion(bool force, const std::string& model, cons
 
     std::int64_t fileVersion = 0;
     std::filesystem::path newestFile;
-    if (model == "WiFly") {
+    if (model == kModuleModel) {
         std::int64_t secondVersion = 0;
         const std::filesystem::path first = FindLatestFile("WiFly1", fileVersion);
         const std::filesystem::path second = FindLatestFile("WiFly2", secondVersion);
@@ -190,7 +190,7 @@ int CVersionCheck::CheckDeviceVersion(bool force, const std::string& model, cons
     }
     VCTrace("VC: CheckDeviceVersion(): m_sDeviceLatestModel=" + last_row_[0] +
             " sDeviceVer=" + deviceVersion + " m_sDeviceLatestVer=" + last_row_[1]);
-    const bool moduleTooOld = last_row_[0] == "WiFly" && current < kModuleLocalFileFrom;
+    const bool moduleTooOld = last_row_[0] == kModuleModel && current < kModuleLocalFileFrom;
     if (!moduleTooOld && !newestFile.empty() && fileVersion > current && fileVersion >= latest) {
         localFile = newestFile.string();
         const bool accepted =

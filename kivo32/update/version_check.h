@@ -21,6 +21,8 @@ class CVersionCheck {
 public:
     // The local copy of the version page, in the user data folder.
     static constexpr const char* kPageCopyName = "AppVer.html";
+    // The model name of the logger's Wi-Fi module, on the version page and in the result dialog.
+    static constexpr const char* kModuleModel = "WiFly";
     // The device rows of a page beyond this many are not taken.
     static constexpr int kMaxDeviceRows = 1000;
     // The columns of a device row, in the order of their index.
