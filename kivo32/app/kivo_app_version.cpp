@@ -167,7 +167,8 @@ public:
     void SetCheckWiFly(bool on) override { app_.SetCheckWiFly(on); }
     // Of the findings the settings keep only the logger's latest version.
     void SetLatestLogger(const std::string&, const std::string& version) override {
-        OnUserInterfaceThread([version](CKivoApp& app) { app.Registry().updateLatestLoggerVersion = version; });
+        OnUserInterfaceThread(
+            [version](CKivoApp& app) { app.Registry().updateLatestLoggerVersion = version; });
     }
     void SetLatestModule(const std::string&, const std::string&) override {}
     void SetFirmwareFile(const std::string& path) override {

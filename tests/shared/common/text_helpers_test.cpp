@@ -22,9 +22,10 @@ TEST(ReplaceAllTest, ReplacesEachOccurrenceOnceAndLeavesAnEmptyPatternAlone) {
         const char* to;
         const char* result;
     };
+    // What was put in is not searched again ("aaa").
     const Case cases[] = {
         {"a&nbsp;b&nbsp;", "&nbsp;", " ", "a b "},
-        {"aaa", "a", "aa", "aaaaaa"},  // what was put in is not searched again
+        {"aaa", "a", "aa", "aaaaaa"},
         {"WiFly3-441.img", ".img", "", "WiFly3-441"},
         {"abc", "", "x", "abc"},
         {"", "a", "b", ""},
