@@ -2,6 +2,8 @@
 // commands of the views (grid, graph, setup table) are named in their own folders' ids headers.
 #pragma once
 
+#include "kivo32/update/update_ids.h"
+
 // ---- Logger commands run on the session thread.
 inline constexpr unsigned ID_LOGGER_SET_TIME = 32794;
 inline constexpr unsigned ID_LOGGER_SYNC_TIME = 32795;
@@ -34,7 +36,8 @@ inline constexpr unsigned ID_LOGGER_PROPERTIES_TOOLBAR = 32963;
 inline constexpr unsigned ID_LOGGER_WIFI_INFO = 32961;
 inline constexpr unsigned ID_LOGGER_WEB_PASSWORD = 32969;
 inline constexpr unsigned ID_LOGGER_ENERGY_SUMMARY = 32968;
-inline constexpr unsigned ID_LOGGER_FIRMWARE_UPDATE = 32944;
+// 32944, defined with the update check, which posts it and sits below the program's headers.
+inline constexpr unsigned ID_LOGGER_FIRMWARE_UPDATE = ID_VC_FIRMWARE_UPDATE;
 inline constexpr unsigned ID_LOGGER_DOWNLOAD = 32790;
 inline constexpr unsigned ID_LOGGER_DOWNLOAD_AGAIN = 32849;
 

@@ -19,6 +19,7 @@
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/app/sut_child_frame.h"
 #include "kivo32/app/text_export_thread.h"
+#include "kivo32/app/version_check_thread.h"
 #include "kivo32/controls/msg_box.h"
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/session/session_el.h"
@@ -82,7 +83,9 @@ CKivoApp::CKivoApp() {
 }
 
 CKivoApp::~CKivoApp() {
-    // The sessions end before the context they read goes.
+    // The update check ends before the sessions it reads through, the sessions before the context they
+    // read.
+    version_check_thread_.reset();
     sessions_.reset();
     SetAppContext(nullptr);
 }
@@ -187,7 +190,9 @@ int CKivoApp::ExitInstance() {
         // A batch export read its settings and writes none.
         return *batch_exit_code_;
     }
-    // The sessions end while the windows they post to still exist.
+    // The update check ends while the session it reads the logger through still runs; the sessions end
+    // while the windows they post to still exist.
+    StopVersionCheck();
     if (sessions_ != nullptr) {
         sessions_->Disconnect(0);
     }

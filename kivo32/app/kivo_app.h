@@ -30,6 +30,7 @@ class CCsvConversionThread;
 class COtherInstance;
 class CSessionEL;
 class CTextExportThread;
+class CVersionCheckThread;
 class CSessionOwner;
 class CSetupTable;
 class CSmartDocManager;
@@ -275,9 +276,10 @@ private:
 
     // ---- The update check (kivo_app_version.cpp).
 public:
-    // The check of the program, the logger's firmware and its Wi-Fi module from the user-interface
-    // thread (start-up, command 32958): the logger is read through its session. A session runs its own
-    // check once a logger connected.
+    // The check of the program, the logger's firmware and its Wi-Fi module for the user-interface
+    // thread (start-up, command 32958), run on a thread of its own: the logger is read through its
+    // session. Left out while the previous one still runs. A session runs its own check once a logger
+    // connected.
     void CheckVersions(bool forceCheck, bool showMessages, bool checkApp);
     CVersionCheck& VersionCheck() { return version_check_; }
     // Set after a firmware update: the next check runs forced and without the program.
@@ -294,10 +296,15 @@ private:
     void CheckForUpdates();
     // On the session thread, right after `session` connected a logger.
     void CheckVersionsAfterConnect(CSessionEL& session);
+    // Ends the check that CheckVersions runs, its questions unasked; before the sessions and the settings
+    // it uses go.
+    void StopVersionCheck();
 
     CVersionCheck version_check_;
     std::atomic<bool> check_version_again_{false};
     std::atomic<bool> check_wifly_{false};
+    // After the members it uses: it goes first.
+    std::unique_ptr<CVersionCheckThread> version_check_thread_;
 };
 
 // The running kivo32 application object; nullptr while none exists.

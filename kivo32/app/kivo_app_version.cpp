@@ -11,6 +11,7 @@
 #include "kivo32/app/get_web_file_dlg.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/update_check_dlg.h"
+#include "kivo32/app/version_check_thread.h"
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/session/logger_version_reading.h"
 #include "kivo32/session/session_el.h"
@@ -27,8 +28,10 @@
 
 namespace {
 
-// How long the user interface waits for the session to read the logger for the check.
+// How long the check waits for the session to read the logger.
 constexpr std::chrono::milliseconds kLoggerReadWait{30000};
+// How long the program's end waits, taking events, for a check to end before it simply waits for it.
+constexpr std::chrono::milliseconds kCheckEndWait{30000};
 
 // Runs `change` on the user-interface thread: at once there, else queued (and dropped when the
 // application is gone by then).
@@ -74,13 +77,15 @@ private:
     CSessionEL& session_;
 };
 
-// The logger read by its session for a check of the user-interface thread, which waits meanwhile.
+// The session that runs when the check's thread asks for it, found on the user-interface thread, where
+// sessions start and end: one may end while the check runs.
+CSessionEL* ActiveSession(CKivoApp& app) {
+    return app.HasSessions() ? app.Sessions().GetActiveSession() : nullptr;
+}
+
+// The logger read by its session for a check on the application's check thread, which waits meanwhile.
 class PostedLogger : public CVersionCheckLogger {
 public:
-    using Wait = std::function<bool(const std::function<bool()>& done, std::chrono::milliseconds timeout)>;
-
-    PostedLogger(CSessionEL& session, Wait wait) : session_(session), wait_(std::move(wait)) {}
-
     Identity ReadIdentity() override {
         const std::shared_ptr<CLoggerVersionReading> reading = Read(false);
         return reading != nullptr ? IdentityOf(*reading) : Identity{};
@@ -92,18 +97,22 @@ public:
 
 private:
     // Null when the session did not answer in time (it may still fill the reading, which it shares).
-    std::shared_ptr<CLoggerVersionReading> Read(bool module) {
+    // Without a session by then the reading is final as it is: no logger.
+    static std::shared_ptr<CLoggerVersionReading> Read(bool module) {
         auto reading = std::make_shared<CLoggerVersionReading>();
         reading->readModule = module;
-        session_.Post(platform::Message(WM_SESSION_READ_VERSIONS, 0, platform::MakePayload(reading)));
-        return wait_([&reading] { return reading->done.load(); }, kLoggerReadWait) ? reading : nullptr;
+        OnUserInterfaceThread([reading](CKivoApp& app) {
+            if (CSessionEL* session = ActiveSession(app)) {
+                session->Post(platform::Message(WM_SESSION_READ_VERSIONS, 0, platform::MakePayload(reading)));
+            } else {
+                reading->MarkDone();
+            }
+        });
+        return reading->WaitDone(kLoggerReadWait) ? reading : nullptr;
     }
-
-    CSessionEL& session_;
-    Wait wait_;
 };
 
-// Thread messages for the session.
+// Thread messages for the session: the session's own, for the check it runs itself.
 class SessionTarget : public platform::MessageTarget {
 public:
     explicit SessionTarget(CSessionEL& session) : session_(session) {}
@@ -116,15 +125,27 @@ private:
     CSessionEL& session_;
 };
 
+// Thread messages for the session from the check's thread: they reach the session that runs by then.
+class ActiveSessionTarget : public platform::MessageTarget {
+public:
+    bool PostMessage(platform::Message message) override {
+        // A queued call must be copyable and a message is not: the call shares it.
+        auto posted = std::make_shared<platform::Message>(std::move(message));
+        OnUserInterfaceThread([posted](CKivoApp& app) {
+            if (CSessionEL* session = ActiveSession(app)) {
+                session->Post(std::move(*posted));
+            }
+        });
+        return true;
+    }
+};
+
 // The program around the check; the settings change on the user-interface thread only.
 class AppVersionCheckHost : public CVersionCheckHost {
 public:
-    AppVersionCheckHost(CKivoApp& app, CSessionEL* session, CVersionCheckLogger* logger)
-        : app_(app), logger_(logger) {
-        if (session != nullptr) {
-            session_target_ = std::make_unique<SessionTarget>(*session);
-        }
-    }
+    // `session` and `logger` may be nullptr (no logger connected).
+    AppVersionCheckHost(CKivoApp& app, platform::MessageTarget* session, CVersionCheckLogger* logger)
+        : app_(app), logger_(logger), session_(session) {}
 
     std::string ThisVersion() const override {
         const std::string given = app_.GetCommandLine().programVersion.value_or("");
@@ -144,18 +165,12 @@ public:
     }
     bool IsCheckWiFly() const override { return app_.IsCheckWiFly(); }
     void SetCheckWiFly(bool on) override { app_.SetCheckWiFly(on); }
-    void SetLatestLogger(const std::string& model, const std::string& version) override {
-        OnUserInterfaceThread([model, version](CKivoApp& app) {
-            app.Registry().latestLoggerModel = model;
-            app.Registry().updateLatestLoggerVersion = version;
-        });
+    // Of the findings the settings keep only the logger's latest version.
+    void SetLatestLogger(const std::string&, const std::string& version) override {
+        OnUserInterfaceThread(
+            [version](CKivoApp& app) { app.Registry().updateLatestLoggerVersion = version; });
     }
-    void SetLatestModule(const std::string& model, const std::string& version) override {
-        OnUserInterfaceThread([model, version](CKivoApp& app) {
-            app.Registry().latestModuleModel = model;
-            app.Registry().latestModuleVersion = version;
-        });
-    }
+    void SetLatestModule(const std::string&, const std::string&) override {}
     void SetFirmwareFile(const std::string& path) override {
         OnUserInterfaceThread([path](CKivoApp& app) { app.Registry().firmwareFile = path; });
     }
@@ -167,12 +182,12 @@ public:
         app_.Set(CAppContext::Flag::Abort, false);
     }
     platform::MessageTarget* MainWindow() override { return app_.GetAppMainWnd(); }
-    platform::MessageTarget* Session() override { return session_target_.get(); }
+    platform::MessageTarget* Session() override { return session_; }
 
 private:
     CKivoApp& app_;
     CVersionCheckLogger* logger_;
-    std::unique_ptr<SessionTarget> session_target_;
+    platform::MessageTarget* session_;
 };
 
 }  // namespace
@@ -205,21 +220,38 @@ void CKivoApp::SetUpVersionCheck() {
 }
 
 void CKivoApp::CheckVersions(bool forceCheck, bool showMessages, bool checkApp) {
-    CSessionEL* session = HasSessions() ? Sessions().GetActiveSession() : nullptr;
-    std::unique_ptr<PostedLogger> logger;
-    if (session != nullptr && session->GetLoggerType() != kNoLogger) {
-        logger = std::make_unique<PostedLogger>(
-            *session, [this](const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-                return WaitForSession(done, timeout);
-            });
+    if (version_check_thread_ != nullptr && !version_check_thread_->Finished()) {
+        VCTrace("VC: CheckVersions(): the previous check still runs; this one is left out");
+        return;
     }
-    AppVersionCheckHost host(*this, session, logger.get());
-    ::CheckVersions(version_check_, host, forceCheck, showMessages, checkApp);
+    const CSessionEL* session = ActiveSession(*this);
+    const bool withLogger = session != nullptr && session->GetLoggerType() != kNoLogger;
+    version_check_thread_.reset();
+    version_check_thread_ =
+        std::make_unique<CVersionCheckThread>([this, withLogger, forceCheck, showMessages, checkApp] {
+            PostedLogger logger;
+            ActiveSessionTarget sessionTarget;
+            AppVersionCheckHost host(*this, withLogger ? &sessionTarget : nullptr,
+                                     withLogger ? &logger : nullptr);
+            ::CheckVersions(version_check_, host, forceCheck, showMessages, checkApp);
+        });
+}
+
+void CKivoApp::StopVersionCheck() {
+    if (version_check_thread_ == nullptr) {
+        return;
+    }
+    // Its questions go unasked; what it leaves for the user-interface thread (settings, the session's
+    // reading) is taken while it ends.
+    version_check_thread_->RequestStop();
+    WaitForSession([this] { return version_check_thread_->Finished(); }, kCheckEndWait);
+    version_check_thread_.reset();
 }
 
 void CKivoApp::CheckVersionsAfterConnect(CSessionEL& session) {
     SessionThreadLogger logger(session);
-    AppVersionCheckHost host(*this, &session, &logger);
+    SessionTarget sessionTarget(session);
+    AppVersionCheckHost host(*this, &sessionTarget, &logger);
     ::CheckVersions(version_check_, host, false, false, false);
 }
 

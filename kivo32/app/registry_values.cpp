@@ -7,7 +7,6 @@
 #include <variant>
 
 #include "kivo32/app/app_ids.h"
-#include "kivo32/update/update_ids.h"
 #include "kivo32/update/version_check.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/profile_store.h"
@@ -82,7 +81,8 @@ const std::array<RegistryValue, 38> kValues{{
     {kKivoMiscSection, "UpdateEnabled", &R::updateEnabled, "1"},
     {kKivoMiscSection, "UpdateDays", &R::updateDays, "7"},
     {kKivoMiscSection, "UpdateNext", &R::updateNext, ""},
-    {kKivoMiscSection, "UpdateURL", &R::updateURL, ""},
+    // The build's page, which the program's tests and packagers set.
+    {kKivoMiscSection, "UpdateURL", &R::updateURL, KIVO_UPDATE_URL},
     {kKivoMiscSection, "UpdateLatestKIVO", &R::updateLatestKIVO, ""},
     {kKivoMiscSection, "UpdateLatestLoggerVersion", &R::updateLatestLoggerVersion, ""},
 }};
@@ -120,11 +120,11 @@ bool CRegistryValues::Load(const platform::ProfileStore& store) {
     for (const RegistryValue& value : kValues) {
         if (const auto* text = std::get_if<TextMember>(&value.member)) {
             const auto* folder = std::get_if<FolderDefault>(&value.defaultValue);
-            std::string defaultText = folder != nullptr ? userDataFolder + "/" + folder->name
-                                                        : std::get<const char*>(value.defaultValue);
-            if (*text == &CRegistryValues::updateURL) {
-                // The build's page, which the program's tests and packagers set.
-                defaultText = BuiltInUpdateUrl();
+            std::string defaultText;
+            if (folder != nullptr) {
+                defaultText.append(userDataFolder).append("/").append(folder->name);
+            } else {
+                defaultText = std::get<const char*>(value.defaultValue);
             }
             this->*(*text) = store.GetProfileString(value.section, value.name, defaultText);
         } else {
@@ -162,8 +162,6 @@ void CRegistryValues::HandToVersionCheck(CVersionCheck& check) const {
     check.SetBuiltInAddress(BuiltInUpdateUrl());
     // Only the leading number counts: "0" and "0 (off)" switch the check off.
     check.SetSchedule({std::atoi(updateEnabled.c_str()) != 0, updateDays, updateNext, updateURL});
-    check.LoadMessages({IDS_VC_NO_VERSION_KNOWN, IDS_VC_NEWER_PUBLISHED, IDS_VC_NEWER_PUBLISHED,
-                        IDS_VC_NOT_CONNECTED_MODEL, IDS_VC_USE_LOCAL_FILE, IDS_VC_PAGE_UNREAD});
 }
 
 void CRegistryValues::TakeFromVersionCheck(const CVersionCheck& check) {

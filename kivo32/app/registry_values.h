@@ -32,8 +32,8 @@ public:
     // delay) are never written, so an edit of them in the store stands.
     void Save(platform::ProfileStore& store) const;
 
-    // Hands the update check its schedule, its page address (the built-in one unless "UpdateURL" names
-    // another) and its message texts.
+    // Hands the update check its schedule and its page address (the built-in one unless "UpdateURL"
+    // names another).
     void HandToVersionCheck(CVersionCheck& check) const;
     // The values the update check moved on: whether it is on, its next date and its page address.
     void TakeFromVersionCheck(const CVersionCheck& check);
@@ -83,8 +83,4 @@ public:
     std::string updateURL;
     std::string updateLatestKIVO;
     std::string updateLatestLoggerVersion;
-    // What the last update check found of the logger's model and of the Wi-Fi module; never stored.
-    std::string latestLoggerModel;
-    std::string latestModuleVersion;
-    std::string latestModuleModel;
 };

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "kivo32/update/update_ids.h"
+#include "kivo32/update/version_check.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -17,8 +18,6 @@
 #include "shared/controls/dialog_buttons.h"
 
 namespace {
-
-constexpr const char* kModuleLabel = "WiFly";
 
 // The controls with tool tips, and their tips.
 constexpr int kTipControls[] = {CUpdateCheckDlg::IDC_UPDATE_THIS_VERSION,
@@ -126,7 +125,7 @@ void CUpdateCheckDlg::OnDeviceDownload() {
     if (!findings_.deviceFile) {
         platform::CurrentDesktopServices().OpenUrl(findings_.deviceAddress);
     } else {
-        EndDialog(findings_.deviceLabel == kModuleLabel ? IDC_VC_DOWNLOAD_MODULE_FIRMWARE
-                                                        : IDC_VC_DOWNLOAD_LOGGER_FIRMWARE);
+        EndDialog(findings_.deviceLabel == CVersionCheck::kModuleModel ? IDC_VC_DOWNLOAD_MODULE_FIRMWARE
+                                                                       : IDC_VC_DOWNLOAD_LOGGER_FIRMWARE);
     }
 }

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -17,6 +20,24 @@ struct CLoggerVersionReading {
     bool linkedThroughWiFi = false;
     // The module's firmware text; none when the logger has no module or it could not be read.
     std::optional<std::string> moduleFirmware;
-    // Set by the session once the values are final.
+    // Set through MarkDone() once the values are final.
     std::atomic<bool> done{false};
+
+    // By the session, after the last value: wakes the thread that waits for them.
+    void MarkDone() {
+        {
+            std::lock_guard lock(done_mutex_);
+            done.store(true);
+        }
+        done_changed_.notify_all();
+    }
+    // Up to `timeout` for MarkDone(); true when the values are final.
+    bool WaitDone(std::chrono::milliseconds timeout) {
+        std::unique_lock lock(done_mutex_);
+        return done_changed_.wait_for(lock, timeout, [this] { return done.load(); });
+    }
+
+private:
+    std::mutex done_mutex_;
+    std::condition_variable done_changed_;
 };

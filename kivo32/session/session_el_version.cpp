@@ -27,5 +27,5 @@ void CSessionEL::ReadForVersionCheck(CLoggerVersionReading& reading) {
             }
         }
     }
-    reading.done.store(true);
+    reading.MarkDone();
 }

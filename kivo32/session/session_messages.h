@@ -2,6 +2,7 @@
 // three that every session takes (cancel, drop the logger, end) are in shared/link/link_ids.h.
 #pragma once
 
+#include "kivo32/update/update_ids.h"
 #include "platform/base/window_messages.h"
 
 inline constexpr unsigned WM_SESSION_CALL_ANSWERED = WM_APP + 0xDA;
@@ -34,7 +35,8 @@ inline constexpr unsigned WM_SESSION_SET_NETWORK_INFO = WM_APP + 0x14E;
 inline constexpr unsigned WM_SESSION_CLEAR_PEAK = WM_APP + 0x14F;
 inline constexpr unsigned WM_SESSION_CLEAR_TOTALS = WM_APP + 0x150;
 inline constexpr unsigned WM_SESSION_LOGGER_PROPERTIES = WM_APP + 0x151;
-inline constexpr unsigned WM_SESSION_SET_WIFI_INFO = WM_APP + 0x152;
+// WM_APP + 0x152, defined with the update check, which posts it and sits below the program's headers.
+inline constexpr unsigned WM_SESSION_SET_WIFI_INFO = WM_VC_MODULE_UPDATE;
 inline constexpr unsigned WM_SESSION_SET_WEB_PASSWORD = WM_APP + 0x154;
 // The unattended download's end and the program-after-download chain, to the main window.
 inline constexpr unsigned WM_UNATTENDED_DOWNLOAD_DONE = WM_APP + 0xF0;

@@ -21,7 +21,6 @@
 
 namespace {
 
-constexpr const char* kModuleModel = "WiFly";
 constexpr const char* kLoggerLabel = "Quarven RS / KX";
 // Modules below this fetch their firmware over FTP; from it on they take it over XMODEM.
 constexpr std::int64_t kModuleXmodemFrom = 4410;
@@ -141,8 +140,8 @@ void VersionCheckRun::CheckModule(CVersionCheckLogger& logger, Findings& found) 
         }
         return;
     }
-    found.devStatus = check_.CheckDeviceVersion(force_, kModuleModel, found.moduleFirmware, found.devMessage,
-                                                found.localFile);
+    found.devStatus = check_.CheckDeviceVersion(force_, CVersionCheck::kModuleModel, found.moduleFirmware,
+                                                found.devMessage, found.localFile);
     found.moduleNew = found.devStatus == CVersionCheck::kDeviceNewer;
     found.moduleLatestModel = check_.GetDeviceLatestModel();
     found.moduleLatestVer = check_.GetDeviceLatestVer();
@@ -151,7 +150,8 @@ void VersionCheckRun::CheckModule(CVersionCheckLogger& logger, Findings& found) 
 }
 
 bool VersionCheckRun::StartModuleUpdate(const Findings& found) const {
-    if (found.devStatus != CVersionCheck::kDeviceNewer || found.moduleLatestModel != kModuleModel) {
+    if (found.devStatus != CVersionCheck::kDeviceNewer ||
+        found.moduleLatestModel != CVersionCheck::kModuleModel) {
         return false;
     }
     if (CVersionCheck::VersionThousandths(found.moduleFirmware) >= kModuleXmodemFrom) {
@@ -217,7 +217,7 @@ void VersionCheckRun::RunUpdateDialog(const Findings& found, bool checkApp) cons
     const std::string deviceAddress = deviceFile ? check_.GetDeviceFileUrl() : check_.GetDeviceUrl();
     const std::string latestDevice = CVersionCheck::FromFirstDigit(check_.GetDeviceLatestVer());
     const std::string deviceLabel = found.firmware.empty() ? ""
-                                    : found.moduleNew      ? kModuleModel
+                                    : found.moduleNew      ? CVersionCheck::kModuleModel
                                                            : kLoggerLabel;
     const bool deviceNewer = found.devStatus == CVersionCheck::kDeviceNewer;
 
@@ -312,7 +312,6 @@ bool CheckVersions(CVersionCheck& check, CVersionCheckHost& host, bool forceChec
         forceCheck = true;
         checkApp = false;
     }
-    check.SetForce(forceCheck);
     const VersionCheckRun run(check, host, forceCheck, showMessages);
     Findings found;
     found.thisVersion = host.ThisVersion();

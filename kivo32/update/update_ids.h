@@ -6,7 +6,6 @@
 // The version check's message texts.
 inline constexpr unsigned IDS_VC_NO_VERSION_KNOWN = 9028;
 inline constexpr unsigned IDS_VC_NEWER_PUBLISHED = 59812;
-inline constexpr unsigned IDS_VC_NOT_CONNECTED_MODEL = 59442;
 inline constexpr unsigned IDS_VC_USE_LOCAL_FILE = 59827;
 inline constexpr unsigned IDS_VC_PAGE_UNREAD = 59811;
 // The summary when nothing newer is published, and the label of a published version in it.
@@ -36,7 +35,9 @@ inline constexpr unsigned IDS_VC_DOWNLOAD_BUTTON = 20889;
 inline constexpr unsigned IDS_VC_DEVICE_ROW = 20890;
 
 // The firmware update command, posted to the main window, and the session's Wi-Fi settings command,
-// which then has the module fetch its new firmware over FTP.
+// which then has the module fetch its new firmware over FTP. The only definitions of these numbers: the
+// program's ID_LOGGER_FIRMWARE_UPDATE (command_ids.h) and WM_SESSION_SET_WIFI_INFO
+// (session_messages.h) are defined by them.
 inline constexpr unsigned ID_VC_FIRMWARE_UPDATE = 32944;
 inline constexpr unsigned WM_VC_MODULE_UPDATE = WM_APP + 0x152;
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "kivo32/update/network_state.h"
+#include "kivo32/update/update_ids.h"
 #include "kivo32/update/version_page_fetcher.h"
 #include "platform/base/local_time.h"
 #include "platform/base/message_box_flags.h"
@@ -93,10 +94,6 @@ std::string CVersionCheck::MapPageAddress(const std::string& address) const {
     return wanted;
 }
 
-std::string CVersionCheck::MessageText(int index) const {
-    return LoadText(message_ids_[static_cast<std::size_t>(index)]);
-}
-
 std::filesystem::path CVersionCheck::PageCopyPath() const {
     const std::filesystem::path folder = folder_();
     return folder.empty() ? std::filesystem::path() : folder / kPageCopyName;
@@ -104,7 +101,7 @@ std::filesystem::path CVersionCheck::PageCopyPath() const {
 
 void CVersionCheck::FetchAndParse(const std::filesystem::path& path, bool& parsed) {
     // A fetch that fails tells why itself (when forced).
-    if (IsOnline() && DownloadVersionPage(path)) {
+    if (DownloadVersionPage(path)) {
         SetNextCheckDate();
         parsed = ParseVersionPage(path);
     }
@@ -125,17 +122,17 @@ int CVersionCheck::CheckAppVersion(bool force, const std::string& thisVersion, s
         if (IsOnline()) {
             FetchAndParse(path, parsed);
         } else if (!parsed && force) {
-            ShowMessageBoxId(message_ids_[kMessagePageUnread], MB_OK | MB_ICONEXCLAMATION, true);
+            ShowMessageBoxId(IDS_VC_PAGE_UNREAD, MB_OK | MB_ICONEXCLAMATION, true);
         }
     }
     if (app_latest_version_.empty()) {
-        message = MessageText(kMessageNoVersion);
+        message = LoadText(IDS_VC_NO_VERSION_KNOWN);
         return kNotChecked;
     }
     VCTrace("VC: CheckAppVersion(): strThisAppVersion=" + thisVersion +
             " m_sAppLatestVersion=" + app_latest_version_);
     if (IsVersionOlder(thisVersion, app_latest_version_)) {
-        message = MessageText(kMessageAppNewer);
+        message = LoadText(IDS_VC_NEWER_PUBLISHED);
         return kAppNewer;
     }
     message.clear();
@@ -151,13 +148,13 @@ int CVersionCheck::CheckDeviceVersion(bool force, const std::string& model, cons
     }
     // The program check before this one fetched the page when it was due.
     bool parsed = ParsePage(path, false);
-    if (!parsed) {
+    if (!parsed && IsOnline()) {
         FetchAndParse(path, parsed);
     }
 
     std::int64_t fileVersion = 0;
     std::filesystem::path newestFile;
-    if (model == "WiFly") {
+    if (model == kModuleModel) {
         std::int64_t secondVersion = 0;
         const std::filesystem::path first = FindLatestFile("WiFly1", fileVersion);
         const std::filesystem::path second = FindLatestFile("WiFly2", secondVersion);
@@ -189,15 +186,15 @@ int CVersionCheck::CheckDeviceVersion(bool force, const std::string& model, cons
     message.clear();
     const bool outdated = latest > current;
     if (outdated) {
-        message = MessageText(kMessageDeviceNewer);
+        message = LoadText(IDS_VC_NEWER_PUBLISHED);
     }
     VCTrace("VC: CheckDeviceVersion(): m_sDeviceLatestModel=" + last_row_[0] +
             " sDeviceVer=" + deviceVersion + " m_sDeviceLatestVer=" + last_row_[1]);
-    const bool moduleTooOld = last_row_[0] == "WiFly" && current < kModuleLocalFileFrom;
+    const bool moduleTooOld = last_row_[0] == kModuleModel && current < kModuleLocalFileFrom;
     if (!moduleTooOld && !newestFile.empty() && fileVersion > current && fileVersion >= latest) {
         localFile = newestFile.string();
         const bool accepted =
-            ShowMessageBoxId(message_ids_[kMessageLocalFile], MB_YESNO | MB_ICONQUESTION, true) == IDYES;
+            ShowMessageBoxId(IDS_VC_USE_LOCAL_FILE, MB_YESNO | MB_ICONQUESTION, true) == IDYES;
         return accepted ? kDeviceNewer : kLocalFileDeclined;
     }
     return outdated ? kDeviceNewer : kUpToDate;

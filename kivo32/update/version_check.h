@@ -21,6 +21,8 @@ class CVersionCheck {
 public:
     // The local copy of the version page, in the user data folder.
     static constexpr const char* kPageCopyName = "AppVer.html";
+    // The model name of the logger's Wi-Fi module, on the version page and in the result dialog.
+    static constexpr const char* kModuleModel = "WiFly";
     // The device rows of a page beyond this many are not taken.
     static constexpr int kMaxDeviceRows = 1000;
     // The columns of a device row, in the order of their index.
@@ -70,8 +72,6 @@ public:
     void AddAlias(std::string older, std::string current);
     void SetSchedule(Schedule schedule);
     Schedule GetSchedule() const;
-    // The six message texts by id (see kMessage...).
-    void LoadMessages(const std::array<unsigned, 6>& ids) { message_ids_ = ids; }
 
     // ---- The decisions.
     void SetForce(bool force) { force_ = force; }
@@ -134,22 +134,15 @@ public:
     // The cells of the device rows, row x 7 + column.
     const std::vector<std::string>& DeviceCells() const { return device_cells_; }
 
-    // Indexes of the message texts.
-    static constexpr int kMessageNoVersion = 0;
-    static constexpr int kMessageAppNewer = 1;
-    static constexpr int kMessageDeviceNewer = 2;
-    static constexpr int kMessageLocalFile = 4;
-    static constexpr int kMessagePageUnread = 5;
-
 private:
     std::filesystem::path PageCopyPath() const;
     // Reads the local copy; only with `tell` a copy that cannot be read is told.
     bool ParsePage(const std::filesystem::path& path, bool tell);
-    // Fetches when online and, when it worked, moves the next date on and reads the copy again.
+    // Fetches (the caller found the system online) and, when it worked, moves the next date on and reads
+    // the copy again.
     void FetchAndParse(const std::filesystem::path& path, bool& parsed);
     void TakeEntry(std::string entry);
     void TakeDeviceEntry(const std::string& entry);
-    std::string MessageText(int index) const;
     // The page address as it stands.
     std::string PageAddress() const;
     // `fetcher_` with the wait cursor shown while it runs.
@@ -163,7 +156,6 @@ private:
 
     std::string built_in_address_;
     std::vector<std::pair<std::string, std::string>> aliases_;
-    std::array<unsigned, 6> message_ids_{};
     bool force_ = false;
     // The schedule is read by the settings on the user-interface thread while a check may run elsewhere.
     mutable std::mutex schedule_mutex_;

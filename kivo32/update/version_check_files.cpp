@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "kivo32/update/version_check.h"
+#include "shared/common/text_helpers.h"
 
 namespace {
 
@@ -30,15 +31,6 @@ bool Matches(const std::string& name, const std::string& pattern) {
     const std::string suffix = pattern.substr(star + 1);
     return name.size() >= prefix.size() + suffix.size() && name.compare(0, prefix.size(), prefix) == 0 &&
            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to) {
-    if (from.empty()) {
-        return;
-    }
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
 }
 
 }  // namespace

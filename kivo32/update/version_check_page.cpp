@@ -3,12 +3,14 @@
 #include <array>
 #include <fstream>
 
+#include "kivo32/update/update_ids.h"
 #include "kivo32/update/version_check.h"
 #include "platform/base/file_exception.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/temp_file_beside.h"
 #include "platform/base/tick_count.h"
 #include "shared/common/message_box.h"
+#include "shared/common/text_helpers.h"
 
 namespace {
 
@@ -16,26 +18,11 @@ constexpr std::string_view kFormat = "Format: ";
 // The tags that end an entry.
 constexpr std::array<std::string_view, 3> kEntryEnds{"<br>", "<br />", "</p>"};
 
-std::string Trimmed(std::string_view text, std::string_view blanks = " \t\r\n") {
-    const std::size_t first = text.find_first_not_of(blanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(blanks);
-    return std::string(text.substr(first, last - first + 1));
-}
-
 // The value after `tag`: up to the first CR, LF or "<", without the blanks around it.
 std::string ValueAfter(const std::string& entry, std::size_t tagEnd) {
     const std::size_t end = entry.find_first_of("\r\n<", tagEnd);
     return Trimmed(std::string_view(entry).substr(tagEnd, end == std::string::npos ? end : end - tagEnd),
                    " ");
-}
-
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
 }
 
 }  // namespace
@@ -48,7 +35,7 @@ bool CVersionCheck::ParsePage(const std::filesystem::path& path, bool tell) {
     std::ifstream page(path, std::ios::binary);
     if (!page) {
         if (tell) {
-            ShowMessageBoxId(message_ids_[kMessagePageUnread], MB_OK | MB_ICONEXCLAMATION, true);
+            ShowMessageBoxId(IDS_VC_PAGE_UNREAD, MB_OK | MB_ICONEXCLAMATION, true);
         }
         return false;
     }
@@ -81,7 +68,7 @@ bool CVersionCheck::ParsePage(const std::filesystem::path& path, bool tell) {
     }
     if (app_latest_version_.empty() || PageAddress().empty() || downloads_url_.empty()) {
         if (tell) {
-            ShowMessageBoxId(message_ids_[kMessagePageUnread], MB_OK | MB_ICONEXCLAMATION, true);
+            ShowMessageBoxId(IDS_VC_PAGE_UNREAD, MB_OK | MB_ICONEXCLAMATION, true);
         }
         return false;
     }
@@ -195,7 +182,7 @@ bool CVersionCheck::DownloadVersionPage(const std::filesystem::path& path) {
     if (address.empty()) {
         // A build without a page address and no "UpdateURL": there is nothing to fetch.
         if (force_) {
-            ShowMessageBoxId(message_ids_[kMessagePageUnread], MB_OK | MB_ICONEXCLAMATION, true);
+            ShowMessageBoxId(IDS_VC_PAGE_UNREAD, MB_OK | MB_ICONEXCLAMATION, true);
         }
         return false;
     }
@@ -208,7 +195,7 @@ bool CVersionCheck::DownloadVersionPage(const std::filesystem::path& path) {
         if (!Fetch(url, fetched.Path(), error)) {
             if (force_) {
                 if (error.empty()) {
-                    ShowMessageBoxId(message_ids_[kMessagePageUnread], MB_OK | MB_ICONEXCLAMATION, true);
+                    ShowMessageBoxId(IDS_VC_PAGE_UNREAD, MB_OK | MB_ICONEXCLAMATION, true);
                 } else {
                     ShowMessageBox(error, MB_OK | MB_ICONEXCLAMATION, true);
                 }

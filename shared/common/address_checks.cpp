@@ -9,17 +9,9 @@
 #include <string>
 
 #include "platform/base/string_format.h"
+#include "shared/common/text_helpers.h"
 
 namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 // The four parts of a dotted decimal address, or nullopt.
 std::optional<std::array<int, 4>> DottedDecimal(std::string_view text) {
@@ -82,7 +74,7 @@ bool IsValidMACAddress(std::string_view text) {
 }
 
 std::uint32_t ParseIPAddress(std::string_view text) {
-    const std::string_view trimmed = Trimmed(text);
+    const std::string trimmed = Trimmed(text);
     if (const auto parts = DottedDecimal(trimmed)) {
         const std::string plain =
             platform::StringPrintf("%d.%d.%d.%d", (*parts)[0], (*parts)[1], (*parts)[2], (*parts)[3]);

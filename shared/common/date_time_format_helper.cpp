@@ -7,17 +7,9 @@
 
 #include "platform/base/local_time.h"
 #include "platform/base/string_format.h"
+#include "shared/common/text_helpers.h"
 
 namespace {
-
-std::string Trimmed(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(kBlanks) - first + 1));
-}
 
 int FirstPosition(const std::string& format, char letter) {
     const std::size_t position = format.find(letter);

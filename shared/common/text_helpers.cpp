@@ -1,4 +1,4 @@
-// Small text helpers: blanks, quotes, fixed-width fields, the settings-file scrambler.
+// Small text helpers: blanks, quotes, replacing, fixed-width fields, the settings-file scrambler.
 #include "shared/common/text_helpers.h"
 
 #include <cstring>
@@ -27,6 +27,23 @@ std::string StripQuotes(std::string_view text) {
         text.remove_suffix(1);
     }
     return std::string(text);
+}
+
+std::string Trimmed(std::string_view text, std::string_view blanks) {
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(blanks) - first + 1));
+}
+
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
+    if (from.empty()) {
+        return;
+    }
+    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
 }
 
 void SafeStringCopy(char* target, const char* source, std::size_t size) {

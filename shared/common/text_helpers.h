@@ -1,4 +1,4 @@
-// Small text helpers: blanks, quotes, fixed-width fields, the settings-file scrambler.
+// Small text helpers: blanks, quotes, replacing, fixed-width fields, the settings-file scrambler.
 #pragma once
 
 #include <cstddef>
@@ -14,6 +14,11 @@ const char* SkipBlanksAndPrompt(const char* text, std::size_t& remaining);
 
 // Without one leading and one trailing quote character (double or single).
 std::string StripQuotes(std::string_view text);
+// Without the characters of `blanks` at either end.
+std::string Trimmed(std::string_view text, std::string_view blanks = " \t\r\n");
+// Replaces each `from` in `text` by `to`, left to right; a replacement is not searched again. An empty
+// `from` leaves the text as it is.
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to);
 
 // Copies `source` into a fixed field of `size` bytes: at most size-1 characters, the rest of the field
 // zero, so that it always ends in a NUL. A null or empty source gives an empty field; a null target or

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "shared/common/app_context.h"
+#include "shared/common/text_helpers.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
 #include "shared/datafile/datafile_ids.h"
@@ -30,12 +31,6 @@ std::string Labelled(unsigned labelId, const std::string& value) {
 // The last three characters of the firmware text as a number.
 int BuildNumber(const std::string& firmwareText) {
     return firmwareText.size() < 3 ? 0 : std::atoi(firmwareText.c_str() + firmwareText.size() - 3);
-}
-
-void ReplaceAll(std::string& text, std::string_view what, std::string_view with) {
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size())) {
-        text.replace(at, what.size(), with);
-    }
 }
 
 }  // namespace

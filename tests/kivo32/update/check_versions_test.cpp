@@ -83,8 +83,6 @@ protected:
             });
         check_.SetSchedule({true, "7", "", server_.Url("/AppVer.html")});
         check_.SetWaitCursor([this](int code) { wait_cursor_.push_back(code); });
-        check_.LoadMessages({IDS_VC_NO_VERSION_KNOWN, IDS_VC_NEWER_PUBLISHED, IDS_VC_NEWER_PUBLISHED,
-                             IDS_VC_NOT_CONNECTED_MODEL, IDS_VC_USE_LOCAL_FILE, IDS_VC_PAGE_UNREAD});
     }
 
     // Serves a page with the program version `app` and its installer, then `rows`.

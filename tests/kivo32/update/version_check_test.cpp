@@ -39,8 +39,6 @@ protected:
         check_.SetOnlineTest([this] { return online_; });
         check_.SetClock([this] { return now_; });
         check_.SetSchedule({true, "7", "", "http://127.0.0.1:1/AppVer.html"});
-        check_.LoadMessages({IDS_VC_NO_VERSION_KNOWN, IDS_VC_NEWER_PUBLISHED, IDS_VC_NEWER_PUBLISHED,
-                             IDS_VC_NOT_CONNECTED_MODEL, IDS_VC_USE_LOCAL_FILE, IDS_VC_PAGE_UNREAD});
     }
 
     bool Parse(const std::string& page) {

@@ -8,6 +8,35 @@
 
 namespace {
 
+TEST(TrimmedTest, TakesTheBlanksOffBothEndsOnly) {
+    EXPECT_EQ(Trimmed(" \t a b \r\n"), "a b");
+    EXPECT_EQ(Trimmed(" \t\r\n"), "");
+    EXPECT_EQ(Trimmed(""), "");
+    EXPECT_EQ(Trimmed("\t x \t", " "), "\t x \t");
+}
+
+TEST(ReplaceAllTest, ReplacesEachOccurrenceOnceAndLeavesAnEmptyPatternAlone) {
+    struct Case {
+        const char* text;
+        const char* from;
+        const char* to;
+        const char* result;
+    };
+    // What was put in is not searched again ("aaa").
+    const Case cases[] = {
+        {"a&nbsp;b&nbsp;", "&nbsp;", " ", "a b "},
+        {"aaa", "a", "aa", "aaaaaa"},
+        {"WiFly3-441.img", ".img", "", "WiFly3-441"},
+        {"abc", "", "x", "abc"},
+        {"", "a", "b", ""},
+    };
+    for (const Case& c : cases) {
+        std::string text = c.text;
+        ReplaceAll(text, c.from, c.to);
+        EXPECT_EQ(text, c.result) << c.text << " " << c.from;
+    }
+}
+
 TEST(SafeStringCopyTest, FillsTheWholeFieldAndAlwaysEndsItInANul) {
     struct Case {
         const char* source;
