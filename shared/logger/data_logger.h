@@ -417,6 +417,16 @@ protected:
     // Runs a block read with the progress counters set for it.
     int RunBlockRead(std::string_view command, int timeout, int length);
 
+    // The steps of the memory engine's ReadData: find what to read (setups, status, sizes), prepare the
+    // raw file, then, after the memory is read into it, build the data file (or keep the whole records
+    // of a broken read). The first two give kReadDataDone to go on, or the download's result.
+    struct MemoryRun;
+    int FindMemoryToRead(MemoryRun& run);
+    int PrepareMemoryRun(MemoryRun& run);
+    int FinishMemoryRun(const MemoryRun& run, bool transferred);
+    int AssembleMemoryRun(const MemoryRun& run);
+    int KeepBrokenMemoryRun(const MemoryRun& run);
+
     CConnection* const connection_;
     int type_code_;
     std::string title_text_;
