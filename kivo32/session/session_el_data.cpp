@@ -22,6 +22,7 @@
 #include "shared/link/link_ids.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/download_result.h"
+#include "shared/logger/user_download_policy.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_table.h"
 #include "shared/setup/sut_info.h"
@@ -49,7 +50,8 @@ void CSessionEL::OnReadAllData(bool openFile, DownloadRequest request) {
     const CommandScope scope(*this);
     SetNewDataRead(false);
     Trace("OnReadAllData()\n");
-    int result = logger_ ? logger_->ReadData(request.path, true, 0) : kReadDataCancelled;
+    int result =
+        logger_ ? logger_->Download(request.path, true, 0, UserDownloadPolicy()).result : kReadDataCancelled;
     if (result == kReadDataTryAgain && !IsAborted()) {
         result = ReadNewData(request.path);
     }
@@ -81,7 +83,7 @@ int CSessionEL::ReadNewData(const std::filesystem::path& path) {
         if (!logger_ || !PrepareNewDataRead(path, recordCount)) {
             return kReadDataNoPreparation;
         }
-        const int result = logger_->ReadData(path, false, recordCount);
+        const int result = logger_->Download(path, false, recordCount, UserDownloadPolicy()).result;
         if (result != kReadDataTryAgain || IsAborted()) {
             return result;
         }

@@ -34,14 +34,21 @@ private:
 
 }  // namespace
 
-int CDataLogger::PromptDataRecovery(int recordsReceived) {
-    const bool portLost = App().IsSet(CAppContext::Flag::PortLost);
-    return recovery_prompt_ ? recovery_prompt_(recordsReceived, portLost) : AskDataRecovery(recordsReceived, portLost);
+DownloadOutcome CDataLogger::Download(const fs::path& target, bool readAll, long recordBase,
+                                      DownloadPolicy policy) {
+    DownloadExchange exchange(std::move(policy));
+    const int result = ReadData(target, readAll, recordBase, exchange);
+    return exchange.Finish(result);
+}
+
+int CDataLogger::PromptDataRecovery(DownloadExchange& exchange, int recordsReceived) {
+    return exchange.AskRecovery(recordsReceived, App().IsSet(CAppContext::Flag::PortLost));
 }
 
 // One memory download as its steps share it.
 struct CDataLogger::MemoryRun {
-    MemoryRun(fs::path to, bool all) : target(std::move(to)), readAll(all) {}
+    MemoryRun(fs::path to, bool all, DownloadExchange& asking)
+        : target(std::move(to)), readAll(all), exchange(asking) {}
 
     const fs::path target;
     bool readAll;
@@ -51,10 +58,12 @@ struct CDataLogger::MemoryRun {
     std::int64_t first = 0;
     std::int64_t size = 0;
     int recordSize = 0;
+    DownloadExchange& exchange;
 };
 
-int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBase*/) {
-    MemoryRun run(target, readAll);
+int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBase*/,
+                          DownloadExchange& exchange) {
+    MemoryRun run(target, readAll, exchange);
     if (const int found = FindMemoryToRead(run); found != kReadDataDone) {
         return found;
     }
@@ -62,7 +71,8 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     if (const int prepared = PrepareMemoryRun(run); prepared != kReadDataDone) {
         return prepared;
     }
-    const bool transferred = ReadMemoryToFile(run.rawPath.string(), run.first, run.size, run.readAll);
+    const bool transferred =
+        ReadMemoryToFile(run.rawPath.string(), run.first, run.size, run.readAll, exchange);
     return FinishMemoryRun(run, transferred);
 }
 
@@ -103,7 +113,7 @@ int CDataLogger::FindMemoryToRead(MemoryRun& run) {
     } else {
         Trace("ReadData(): Partial download (bReadAll == FALSE)");
         run.size = SizeOfPartialDataRead(run.first);
-        if (wraps_ && !StoredMarkStillInMemory()) {
+        if (wraps_ && !StoredMarkStillInMemory(run.exchange)) {
             // What the last download ended at was written over: everything the memory holds is new.
             run.size = SizeOfFullDataRead(run.first);
             run.readAll = true;
@@ -153,6 +163,7 @@ int CDataLogger::FinishMemoryRun(const MemoryRun& run, bool transferred) {
 
 int CDataLogger::AssembleMemoryRun(const MemoryRun& run) {
     const long interval = run.summary->setupTable->GetIntervalSeconds();
+    run.exchange.CountRecords(static_cast<long>(run.size / run.recordSize));
     const int assembled = AssembleDownloadFile(run.target, run.rawPath, interval, -1, -1, run.readAll);
     return assembled == 1 ? kReadDataDone : assembled == 0 ? kReadDataAssemblyFailed : assembled;
 }
@@ -165,6 +176,7 @@ int CDataLogger::KeepBrokenMemoryRun(const MemoryRun& run) {
         return IsAborted() ? kReadDataCancelled : kReadDataNothingReceived;
     }
     const std::int64_t records = bytes_received_ / run.recordSize;
+    run.exchange.CountRecords(static_cast<long>(records));
     // The next download of new data starts below the last whole record kept, round the ring.
     std::int64_t next = run.first - records * run.recordSize;
     if (next < memory_start_) {
@@ -174,10 +186,10 @@ int CDataLogger::KeepBrokenMemoryRun(const MemoryRun& run) {
     return AssembleDownloadFile(run.target, run.rawPath, interval, static_cast<long>(records), next + 1,
                                 run.readAll) == 0
                ? kReadDataKept
-               : PromptDataRecovery(static_cast<int>(records));
+               : PromptDataRecovery(run.exchange, static_cast<int>(records));
 }
 
-bool CDataLogger::StoredMarkStillInMemory() {
+bool CDataLogger::StoredMarkStillInMemory(DownloadExchange& exchange) {
     const CSUTInfo* summary = GetSUTInfo(1);
     const std::int64_t r = summary->setupTable ? summary->setupTable->GetRecordSize() : 0;
     const std::int64_t start = memory_start_;
@@ -187,7 +199,8 @@ bool CDataLogger::StoredMarkStillInMemory() {
     std::uint32_t newestValue = 0;
     std::uint32_t oldestValue = 0;
     // A record that cannot be read counts as written over: the full read is the safe way on.
-    if (!ReadRecordValue(record_pointer_ - 1 + r, newestValue) || !ReadRecordValue(oldest, oldestValue)) {
+    if (!ReadRecordValue(record_pointer_ - 1 + r, newestValue, exchange) ||
+        !ReadRecordValue(oldest, oldestValue, exchange)) {
         return false;
     }
     const auto mark = static_cast<std::int32_t>(stored_time_mark_);

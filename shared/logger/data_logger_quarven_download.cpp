@@ -8,12 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
 #include "shared/common/app_context.h"
-#include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
@@ -225,7 +223,8 @@ const std::uint8_t* CDataLoggerQuarvenRSorKX::ReadHexRecords(std::uint32_t numbe
 
 // One record download as its steps share it: what the preparation found, then what the read left.
 struct CDataLoggerQuarvenRSorKX::RecordRun {
-    RecordRun(fs::path to, bool all) : target(std::move(to)), readAll(all) {}
+    RecordRun(fs::path to, bool all, DownloadExchange& asking)
+        : target(std::move(to)), readAll(all), exchange(asking) {}
 
     const fs::path target;
     bool readAll;
@@ -244,10 +243,12 @@ struct CDataLoggerQuarvenRSorKX::RecordRun {
     int errorCode = 0;
     bool failed = false;
     int result = kReadDataDone;
+    DownloadExchange& exchange;
 };
 
-int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, long recordBase) {
-    RecordRun run(target, readAll);
+int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, long recordBase,
+                                       DownloadExchange& exchange) {
+    RecordRun run(target, readAll, exchange);
     if (const int prepared = PrepareRecordRun(run); prepared != kReadDataDone) {
         return prepared;
     }
@@ -277,7 +278,7 @@ int CDataLoggerQuarvenRSorKX::PrepareRecordRun(RecordRun& run) {
         return kReadDataCancelled;
     }
     if (summary->setupName == kDefaultSetupName) {
-        ShowMessageBoxId(IDS_DEFAULT_SETUP_ONLY, MB_OK, true);
+        run.exchange.Tell({IDS_DEFAULT_SETUP_ONLY, {}, MB_OK});
         return kReadDataSetupHeaderFailed;
     }
     if (run.readAll) {
@@ -456,7 +457,7 @@ bool CDataLoggerQuarvenRSorKX::RecoverFromFailedRecord(RecordRun& run, std::uint
             session->Disconnect(0, true);
         }
     }
-    run.result = PromptDataRecovery(static_cast<int>(run.written));
+    run.result = PromptDataRecovery(run.exchange, static_cast<int>(run.written));
     App().Set(CAppContext::Flag::Abort, false);
     if (run.result == kReadDataRecoveryCancelled) {
         App().Set(CAppContext::Flag::Abort, true);
@@ -501,6 +502,7 @@ int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const Discontinuit
     }
     run.raw.close();
     App().Set(CAppContext::Flag::DownloadRunning, false);
+    run.exchange.CountRecords(run.written);
 
     const std::string building = LoadText(IDS_RECORD_BUILDING_FILE);
     AppendTrace(&building);
@@ -535,9 +537,7 @@ int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const Discontinuit
         if (report.IsEmpty()) {
             connection_->WaitMsgPump({}, kEndPauseMs, false);
         } else if (const std::optional<fs::path> reportPath = report.Write(run.target.parent_path())) {
-            platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
-            open.Set("path", reportPath->string());
-            platform::RunDialogRequest(open);
+            run.exchange.ShowReport(*reportPath);
         }
         return run.result;
     }

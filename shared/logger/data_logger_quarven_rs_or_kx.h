@@ -54,7 +54,8 @@ public:
 
     // ---- Record downloads.
     // The record engine: the logger's numbered records read in batches into the data file `target`.
-    int ReadData(const std::filesystem::path& target, bool readAll, long recordBase) override;
+    int ReadData(const std::filesystem::path& target, bool readAll, long recordBase,
+                 DownloadExchange& exchange) override;
     // Record `number` of `recordSize` bytes, from the cache or asked for with "R?D," (replies of
     // `replyLength` bytes in binary mode), up to 3 attempts. Null on failure with `code` saying why
     // (1 no link, 2 no records, 3 wrong length, 4 too many records, 5 no line end, 6 end of data,

@@ -5,10 +5,12 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/base/message_box_flags.h"
 #include "shared/logger/download_ids.h"
 #include "shared/logger/download_result.h"
+#include "shared/logger/logged_download_policy.h"
 #include "tests/shared/logger/download_fixture.h"
 #include "tests/support/whole_file.h"
 
@@ -155,15 +157,41 @@ TEST_P(MemoryDownloadBreakTest, TheReplacedQuestionIsAskedInsteadOfTheWindow) {
     ASSERT_TRUE(StartWithMemory(kModel, kMemory));
     int askedFor = -1;
     // What the scheduled-calling program puts there: a log line, and the records kept.
-    Object().SetDataRecoveryPrompt([&askedFor](int records, bool) {
+    policy_.recover = [&askedFor](int records, bool) {
         askedFor = records;
         return kReadDataKept;
-    });
+    };
     const BreakCase linkClosed{"LinkClosed", Break::LinkClosed, 1};
     EXPECT_EQ(BrokenDownload(linkClosed, [&] { return DownloadAll(folder_ / "site.dat"); }, CommandsBeforeBlocks(true)),
               kReadDataKept);
     EXPECT_EQ(askedFor, 1712 / Logger().State().setups.at(1).GetRecordSize());
     EXPECT_TRUE(boxes_.Asked().empty());
+}
+
+TEST_P(MemoryDownloadBreakTest, AnUnwatchedBrokenDownloadKeepsWhatCameAndItsOutcomeSaysSo) {
+    ASSERT_TRUE(StartWithMemory(kModel, kMemory));
+    std::vector<std::string> logged;
+    const auto log = [&logged](const std::string& line) { logged.push_back(line); };
+    const BreakCase linkClosed{"LinkClosed", Break::LinkClosed, 2};
+    DownloadOutcome outcome;
+    BrokenDownload(
+        linkClosed,
+        [&] {
+            return Run([&] {
+                session_.SetNewDataRead(false);
+                outcome = Object().Download(folder_ / "site.dat", true, 0, LoggedDownloadPolicy(log, log));
+                return outcome.result;
+            });
+        },
+        CommandsBeforeBlocks(true));
+    const int kept = 2 * 1712 / Logger().State().setups.at(1).GetRecordSize();
+    EXPECT_EQ(outcome.result, kReadDataKept);
+    EXPECT_EQ(outcome.recordsReceived, kept);
+    EXPECT_EQ(outcome.recoveries, (std::vector<RecoveryAsked>{{kept, false, kReadDataKept}}));
+    ASSERT_EQ(logged.size(), 2u);
+    EXPECT_NE(logged[0].find(std::to_string(kept) + " records"), std::string::npos) << logged[0];
+    EXPECT_TRUE(boxes_.Asked().empty());
+    ExpectWholeRecordsFrom(folder_ / "site.dat", 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, MemoryDownloadBreakTest, ::testing::Values(Transport::Pty, Transport::Tcp),

@@ -106,14 +106,14 @@ protected:
     bool StartSession() {
         const bool started = Run([this] { return Object().InitializeSession(); }) == 1;
         Object().SetProgressSink(&sink_);
-        Object().SetDataRecoveryPrompt([this](int records, bool) {
+        policy_.recover = [this](int records, bool) {
             asked_.push_back(records);
             const int answer = answers_.empty() ? kReadDataKept : answers_.front();
             if (!answers_.empty()) {
                 answers_.erase(answers_.begin());
             }
             return answer;
-        });
+        };
         return started;
     }
 
