@@ -108,6 +108,9 @@ private:
     // Checks the file against the logger's setup and tells the logger where the file ended; false when
     // the read cannot go on (the user was told or asked).
     bool PrepareNewDataRead(const std::filesystem::path& path, long& recordCount);
+    // The question after the logger was found recording otherwise than the file: a new file for the new
+    // data or for all data; nothing is programmed after the download either way.
+    void AskAfterSetupMismatch();
     // Tells the download's failure, or hands the file on to the main window.
     void FinishDownload(int result, bool openFile, DownloadRequest request);
     void OnReadSetupTable();
