@@ -282,8 +282,10 @@ public:
     // the session reads new data (the old file then goes to ".bak"); `recordCount` -1 takes the raw
     // file's count, `position` -1 the logger's own memory position. The raw file is removed. 1 success,
     // 0 failure, kReadDataNothingToRead when no record was newer than the old file's last (which stays).
+    // What the data files have to tell goes through `exchange`.
     int AssembleDownloadFile(const std::filesystem::path& target, const std::filesystem::path& rawPath,
-                             long intervalSeconds, long recordCount, std::int64_t position, bool readAll);
+                             long intervalSeconds, long recordCount, std::int64_t position, bool readAll,
+                             DownloadExchange& exchange);
     // What the caller wants done after a download broke with `recordsReceived` whole records kept:
     // kReadDataKept, kReadDataTryAgain or kReadDataRecoveryCancelled.
     int PromptDataRecovery(DownloadExchange& exchange, int recordsReceived);

@@ -164,7 +164,8 @@ int CDataLogger::FinishMemoryRun(const MemoryRun& run, bool transferred) {
 int CDataLogger::AssembleMemoryRun(const MemoryRun& run) {
     const long interval = run.summary->setupTable->GetIntervalSeconds();
     run.exchange.CountRecords(static_cast<long>(run.size / run.recordSize));
-    const int assembled = AssembleDownloadFile(run.target, run.rawPath, interval, -1, -1, run.readAll);
+    const int assembled =
+        AssembleDownloadFile(run.target, run.rawPath, interval, -1, -1, run.readAll, run.exchange);
     return assembled == 1 ? kReadDataDone : assembled == 0 ? kReadDataAssemblyFailed : assembled;
 }
 
@@ -184,7 +185,7 @@ int CDataLogger::KeepBrokenMemoryRun(const MemoryRun& run) {
     }
     const long interval = run.summary->setupTable->GetIntervalSeconds();
     return AssembleDownloadFile(run.target, run.rawPath, interval, static_cast<long>(records), next + 1,
-                                run.readAll) == 0
+                                run.readAll, run.exchange) == 0
                ? kReadDataKept
                : PromptDataRecovery(run.exchange, static_cast<int>(records));
 }

@@ -509,8 +509,8 @@ int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const Discontinuit
     if (run.written == 0 && run.failed) {
         // Nothing to keep: an empty file must not take the place of the old one.
         CleanupTransfer(0, run.rawPath, nullptr);
-    } else if (!AssembleDownloadFile(run.target, run.rawPath, run.interval, run.written, std::int64_t{next} + 1,
-                                     run.readAll)) {
+    } else if (!AssembleDownloadFile(run.target, run.rawPath, run.interval, run.written,
+                                     std::int64_t{next} + 1, run.readAll, run.exchange)) {
         return CleanupTransfer(kReadDataAssemblyFailed, run.rawPath, nullptr);
     }
     std::error_code ignored;
