@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "kivo32/views/grid_walk_progress.h"
+#include "kivo32/analysis/grid_walk_progress.h"
 #include "kivo32/views/raw_data_doc.h"
-#include "kivo32/views/raw_data_grid.h"
+#include "kivo32/analysis/raw_data_grid.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/raw_data_view.h"
 #include "platform/ui/child_frame.h"

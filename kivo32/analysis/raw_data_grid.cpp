@@ -1,5 +1,5 @@
 // CRawDataGrid: the cells of a data file's grid read from its model on demand.
-#include "kivo32/views/raw_data_grid.h"
+#include "kivo32/analysis/raw_data_grid.h"
 
 #include "shared/common/calendar.h"
 #include "shared/datafile/record_bytes.h"

@@ -1,5 +1,5 @@
 // BuildEnergySummary: the energy registers that a logger kept itself, from a data file's setup table.
-#include "kivo32/views/energy_summary.h"
+#include "kivo32/analysis/energy_summary.h"
 
 #include <cstdlib>
 #include <optional>

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "kivo32/views/grid_walk_progress.h"
-#include "kivo32/views/raw_data_grid.h"
+#include "kivo32/analysis/grid_walk_progress.h"
+#include "kivo32/analysis/raw_data_grid.h"
 
 // Reads every row once. Empty cells are no values: they take no part in any figure. Lines end in
 // CR LF. False when stopped.

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "kivo32/views/grid_walk_progress.h"
-#include "kivo32/views/raw_data_grid.h"
+#include "kivo32/analysis/grid_walk_progress.h"
+#include "kivo32/analysis/raw_data_grid.h"
 
 // Entries name each irregular record by its date and time cells. Gaps count d / interval - 1 missing
 // records, d measured on the logged wall-clock times, so a change to or from summer time is no gap.

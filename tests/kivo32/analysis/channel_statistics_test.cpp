@@ -1,7 +1,7 @@
 // The channel statistics of a grid: one line per value with average, maximum and minimum at their
 // records, totals only for values that are no statistic, the THD estimate of a channel, empty cells left
 // out, and a grid without values.
-#include "kivo32/views/channel_statistics.h"
+#include "kivo32/analysis/channel_statistics.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The energy summary of a data file's setup table: nothing for models that keep no registers, the old
 // firmware's notice, peak demand and totals of models 1 and 2, the demand window, peaks and registers of
 // the software channels from model 13 on.
-#include "kivo32/views/energy_summary.h"
+#include "kivo32/analysis/energy_summary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The summary report of a data file per model: heading, title, first and last record, duration, the
 // channel lines of the setup, line frequency, interval and the file's texts; a file converted from CSV.
-#include "kivo32/views/data_file_summary.h"
+#include "kivo32/analysis/data_file_summary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // BuildChannelStatistics: the per-column statistics of a data file's grid and the THD estimates.
-#include "kivo32/views/channel_statistics.h"
+#include "kivo32/analysis/channel_statistics.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "kivo32/views/grid_walk_progress.h"
-#include "kivo32/views/raw_data_grid.h"
+#include "kivo32/analysis/grid_walk_progress.h"
+#include "kivo32/analysis/raw_data_grid.h"
 
 // `title` is the document's title. Lines end in "\n" (the statistics' own in CR LF). False when
 // stopped.

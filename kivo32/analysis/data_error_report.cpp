@@ -1,5 +1,5 @@
 // BuildDataErrorReport: the text of the data-error report, judged by the records' own time stamps.
-#include "kivo32/views/data_error_report.h"
+#include "kivo32/analysis/data_error_report.h"
 
 #include <cmath>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "kivo32/views/grid_walk_progress.h"
+#include "kivo32/analysis/grid_walk_progress.h"
 #include "shared/datafile/data_grid_rows.h"
 
 struct ColumnAnalysis {

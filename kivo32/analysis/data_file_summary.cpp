@@ -1,10 +1,10 @@
 // BuildDataFileSummary: the text of a data file's summary report.
-#include "kivo32/views/data_file_summary.h"
+#include "kivo32/analysis/data_file_summary.h"
 
 #include <cmath>
 
-#include "kivo32/views/channel_statistics.h"
-#include "kivo32/views/energy_summary.h"
+#include "kivo32/analysis/channel_statistics.h"
+#include "kivo32/analysis/energy_summary.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/string_format.h"
 #include "platform/base/program_texts.h"

@@ -1,5 +1,5 @@
 // AnalyseColumn: the analysis values of one value column over a run of grid rows.
-#include "kivo32/views/column_analysis.h"
+#include "kivo32/analysis/column_analysis.h"
 
 #include <cmath>
 #include <limits>
