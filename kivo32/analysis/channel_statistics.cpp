@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "kivo32/views/views_ids.h"
+#include "kivo32/analysis/analysis_ids.h"
 #include "platform/base/string_format.h"
 #include "platform/base/number_text.h"
 #include "platform/base/program_texts.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "kivo32/views/views_ids.h"
+#include "kivo32/analysis/analysis_ids.h"
 #include "platform/base/string_format.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "kivo32/views/views_ids.h"
+#include "kivo32/analysis/analysis_ids.h"
 #include "platform/base/local_time.h"
 #include "platform/base/string_format.h"
 #include "shared/common/date_time_text.h"

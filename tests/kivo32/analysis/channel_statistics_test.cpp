@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "tests/kivo32/views/grid_fixture.h"
+#include "tests/kivo32/analysis/cells_fixture.h"
 
 namespace {
 

@@ -4,11 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "shared/common/user_data_folder.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/model_names.h"
-#include "tests/kivo32/views/grid_fixture.h"
-#include "tests/support/ui/recording_desktop_services.h"
+#include "tests/kivo32/analysis/cells_fixture.h"
 
 namespace {
 
@@ -63,20 +61,6 @@ TEST_F(DataFileSummaryTest, OneRecordLastsOneIntervalAndAConvertedFileSaysSo) {
     EXPECT_NE(text.find("PT = CSV file; CT = CSV file"), std::string::npos);
     EXPECT_NE(text.find("Memory Mode: CSV file\n"), std::string::npos);
     EXPECT_NE(text.find("Logger ID: CSV file\n"), std::string::npos);
-}
-
-class SummaryReportTest : public gridtest::GridFixture {};
-
-TEST_F(SummaryReportTest, IsWrittenWithCrLfAndShown) {
-    testsupport::RecordingDesktopServices desktop;
-    CRawDataView* view = OpenGrid("Site A.kivo", datafiletest::OneValueSetup(0), datafiletest::TimedRecords(2));
-    ASSERT_NE(view, nullptr);
-    ASSERT_TRUE(view->ReportDataFileSummary());
-    const auto path = UserDataFolder() / "Data" / "Site A-Summary.txt";
-    const std::string text = datafiletest::ReadFileText(path);
-    EXPECT_EQ(text.rfind("Data File Summary\r\n-----------------\r\n\r\nData File: Site A.kivo\r\n", 0), 0u);
-    EXPECT_EQ(text.find("\r\r"), std::string::npos);
-    EXPECT_EQ(desktop.Opened(), std::vector<std::string>{path.string()});
 }
 
 }  // namespace

@@ -5,11 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "kivo32/views/views_ids.h"
-#include "platform/ui/resource_texts.h"
-#include "platform/base/program_texts.h"
+#include "kivo32/analysis/analysis_ids.h"
 #include "shared/datafile/data_info.h"
 #include "shared/setup/setup_table.h"
+#include "tests/kivo32/analysis/cells_fixture.h"
 #include "tests/support/fake_app_context.h"
 
 namespace {
@@ -19,8 +18,6 @@ constexpr std::time_t kPeak = 1710496800;
 
 class EnergySummaryTest : public testing::Test {
 protected:
-    EnergySummaryTest() { SetProgramTexts(platform::EnglishTexts()); }
-
     std::string Summary(int model, const std::string& firmware) {
         setup_.GetHeader().SetModelCode(static_cast<std::uint8_t>(model));
         info_.SetTypeText(firmware);
@@ -34,6 +31,7 @@ protected:
         }
     }
 
+    gridtest::AnalysisTexts texts_;
     testsupport::FakeAppContext context_;
     CSetupTable setup_;
     CDataInfo info_;

@@ -7,7 +7,7 @@
 #include "kivo32/analysis/column_analysis.h"
 #include "kivo32/analysis/data_error_report.h"
 #include "kivo32/analysis/raw_data_grid.h"
-#include "tests/kivo32/views/grid_fixture.h"
+#include "tests/kivo32/analysis/cells_fixture.h"
 #include "tests/support/time_zone.h"
 
 namespace {
