@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <sstream>
 
-#include "kivo32/app/connection_type_selection_dlg.h"
-#include "kivo32/app/modem_man_dial_dlg.h"
-#include "kivo32/app/network_address_dlg.h"
-#include "kivo32/app/set_network_info_dlg.h"
+#include "kivo32/dialogs/connection_type_selection_dlg.h"
+#include "kivo32/dialogs/modem_man_dial_dlg.h"
+#include "kivo32/dialogs/network_address_dlg.h"
+#include "kivo32/dialogs/set_network_info_dlg.h"
 #include "kivo32/session/network_dialog_values.h"
 #include "kivo32/views/data_file_save_dlg.h"
 #include "platform/base/dialog_request.h"

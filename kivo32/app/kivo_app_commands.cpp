@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QStatusBar>
 
-#include "kivo32/app/about_dlg.h"
+#include "kivo32/dialogs/about_dlg.h"
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/kivo_app.h"

@@ -3,7 +3,7 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
-#include "kivo32/app/get_doc_type_dlg.h"
+#include "kivo32/dialogs/get_doc_type_dlg.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/views/raw_data_graph_template.h"
 #include "kivo32/views/raw_data_template.h"
