@@ -38,8 +38,7 @@ std::vector<std::string> Lines(const std::string& text) {
 // "command": the menu command that needs the link; "modem" 1 offers the modem. Answers the chosen
 // button's id.
 int RunConnectionTypeSelection(platform::DialogRequest& request) {
-    CConnectionTypeSelectionDlg dialog(static_cast<unsigned>(request.GetInt("command")),
-                                       request.GetInt("modem") != 0, MainWindow());
+    CConnectionTypeSelectionDlg dialog(request.GetInt("modem") != 0, MainWindow());
     return dialog.DoModal();
 }
 

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "kivo32/app/app_ids.h"
 #include "kivo32/app/csv_conversion_thread.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/controls/modeless_message_box.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/controls/static_web_link.h"
 #include "platform/base/program_texts.h"

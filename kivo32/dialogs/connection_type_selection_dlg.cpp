@@ -4,15 +4,14 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "kivo32/app/app_ids.h"
-#include "kivo32/app/command_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "shared/controls/controls_ids.h"
 
-CConnectionTypeSelectionDlg::CConnectionTypeSelectionDlg(unsigned command, bool modemOffered, QWidget* parent)
+CConnectionTypeSelectionDlg::CConnectionTypeSelectionDlg(bool modemOffered, QWidget* parent)
     : platform::Dialog(parent) {
     setWindowTitle(platform::ToQString(LoadText(IDS_CONNECTION_TYPE_TITLE)));
     auto* layout = new QVBoxLayout(this);
@@ -20,17 +19,11 @@ CConnectionTypeSelectionDlg::CConnectionTypeSelectionDlg(unsigned command, bool 
     QPushButton* direct = AddChoice(IDS_CONNECT_DIRECT_BUTTON, IDC_CONNECT_DIRECT);
     QPushButton* modem = AddChoice(IDS_CONNECT_MODEM_BUTTON, IDC_CONNECT_MODEM);
     AddChoice(IDS_CONNECT_NETWORK_BUTTON, IDC_CONNECT_NETWORK);
-    const bool modemShown = modemOffered && CommandMayUseModem(command);
-    modem->setVisible(modemShown);
-    modem->setEnabled(modemShown);
+    modem->setVisible(modemOffered);
+    modem->setEnabled(modemOffered);
     AddChoice(IDS_CANCEL, IDCANCEL);
     direct->setDefault(true);
     direct->setFocus();
-}
-
-bool CConnectionTypeSelectionDlg::CommandMayUseModem(unsigned command) {
-    return command != ID_LOGGER_NETWORK_INFO && command != ID_LOGGER_WIFI_INFO &&
-           command != ID_LOGGER_WEB_PASSWORD;
 }
 
 QPushButton* CConnectionTypeSelectionDlg::AddChoice(unsigned labelId, int id) {

@@ -10,13 +10,8 @@ class CConnectionTypeSelectionDlg : public platform::Dialog {
     Q_OBJECT
 
 public:
-    // `command` is the menu command that asked; the modem button shows only with `modemOffered` and for
-    // a command that may go over a modem.
-    CConnectionTypeSelectionDlg(unsigned command, bool modemOffered, QWidget* parent = nullptr);
-
-    // The commands that change a logger's network settings, Wi-Fi settings or web password never go over
-    // a modem.
-    static bool CommandMayUseModem(unsigned command);
+    // The modem button shows only with `modemOffered`.
+    explicit CConnectionTypeSelectionDlg(bool modemOffered, QWidget* parent = nullptr);
 
     // DoModal gives the chosen button: IDC_CONNECT_DIRECT, IDC_CONNECT_MODEM, IDC_CONNECT_NETWORK, or
     // IDCANCEL.

@@ -10,7 +10,7 @@
 #include <array>
 #include <string>
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/application.h"
 #include "platform/ui/control_id.h"

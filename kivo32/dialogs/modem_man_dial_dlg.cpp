@@ -4,7 +4,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/dialogs/pc_setup_rules.h"
 #include "kivo32/settings/registry_values.h"
 #include "platform/base/message_box_flags.h"

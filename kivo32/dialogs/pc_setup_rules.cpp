@@ -1,7 +1,7 @@
 // The decisions of the PC setup dialog without its widgets.
 #include "kivo32/dialogs/pc_setup_rules.h"
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "shared/common/app_context.h"
 #include "shared/setup/setup_codes.h"
 

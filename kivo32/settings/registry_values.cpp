@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/settings/settings_ids.h"
 #include "kivo32/update/version_check.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/profile_store.h"

@@ -6,8 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "kivo32/app/app_ids.h"
-#include "kivo32/app/command_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/dialogs/connection_type_selection_dlg.h"
 #include "kivo32/dialogs/modem_man_dial_dlg.h"
 #include "kivo32/dialogs/network_address_dlg.h"
@@ -67,31 +66,22 @@ TEST_F(ConnectionDialogsTest, OkSplitsTheAddressAndRefusesAMissingPort) {
     EXPECT_EQ(broker.Asked()[0].text, LoadText(IDP_NO_NETWORK_PORT));
 }
 
-TEST_F(ConnectionDialogsTest, TheModemIsOfferedWithTheOlderLoggersAndNeverForNetworkSettings) {
-    const struct {
-        unsigned command;
-        bool olderLoggers;
-        bool modemShown;
-    } cases[] = {
-        {ID_LOGGER_SET_TIME, true, true},        {ID_LOGGER_DOWNLOAD, true, true},
-        {ID_LOGGER_SET_TIME, false, false},      {ID_LOGGER_WIFI_INFO, true, false},
-        {ID_LOGGER_NETWORK_INFO, true, false},   {ID_LOGGER_WEB_PASSWORD, true, false},
-    };
-    for (const auto& c : cases) {
-        CConnectionTypeSelectionDlg dialog(c.command, c.olderLoggers);
-        testsupport::OnNextModal([&c](QWidget* window) {
+TEST_F(ConnectionDialogsTest, TheModemIsShownOnlyWhenOffered) {
+    for (const bool modemOffered : {true, false}) {
+        CConnectionTypeSelectionDlg dialog(modemOffered);
+        testsupport::OnNextModal([modemOffered](QWidget* window) {
             QWidget* modem = platform::FindControl(window, IDC_CONNECT_MODEM);
-            EXPECT_EQ(modem->isVisible(), c.modemShown) << c.command << " " << c.olderLoggers;
-            EXPECT_EQ(modem->isEnabled(), c.modemShown) << c.command << " " << c.olderLoggers;
-            platform::FindControlAs<QPushButton>(window, c.modemShown ? IDC_CONNECT_MODEM : IDCANCEL)->click();
+            EXPECT_EQ(modem->isVisible(), modemOffered);
+            EXPECT_EQ(modem->isEnabled(), modemOffered);
+            platform::FindControlAs<QPushButton>(window, modemOffered ? IDC_CONNECT_MODEM : IDCANCEL)->click();
         });
-        EXPECT_EQ(dialog.DoModal(), c.modemShown ? IDC_CONNECT_MODEM : IDCANCEL);
+        EXPECT_EQ(dialog.DoModal(), modemOffered ? IDC_CONNECT_MODEM : IDCANCEL);
     }
 }
 
 TEST_F(ConnectionDialogsTest, TheChoiceEndsWithItsButton) {
     for (const int button : {IDC_CONNECT_DIRECT, IDC_CONNECT_NETWORK}) {
-        CConnectionTypeSelectionDlg dialog(ID_LOGGER_SET_TIME, true);
+        CConnectionTypeSelectionDlg dialog(true);
         testsupport::OnNextModal([button](QWidget* window) {
             platform::FindControlAs<QPushButton>(window, button)->click();
         });

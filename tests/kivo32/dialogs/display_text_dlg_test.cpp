@@ -10,7 +10,7 @@
 #include <QScrollBar>
 #include <fstream>
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"
 #include "tests/support/temp_folder.h"

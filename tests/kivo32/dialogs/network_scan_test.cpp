@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/dialogs/network_address_dlg.h"
 #include "kivo32/dialogs/scan_dialog.h"
 #include "kivo32/controls/sort_list_ctrl.h"

@@ -7,7 +7,7 @@
 #include <QCoreApplication>
 #include <QFocusEvent>
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/settings/registry_values.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "shared/common/app_context.h"
 
 namespace {

@@ -1,5 +1,4 @@
-// The network settings dialog: what it offers for a logger, its port radios, the checks of OK, and the
-// window the program gives the session's request for it.
+// The network settings dialog: what it offers for a logger, its port radios and the checks of OK.
 #include "kivo32/dialogs/set_network_info_dlg.h"
 
 #include <gtest/gtest.h>
@@ -9,9 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "kivo32/app/app_ids.h"
-#include "kivo32/app/command_dialogs.h"
-#include "platform/base/dialog_request.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
@@ -140,35 +137,6 @@ TEST_F(SetNetworkInfoDlgTest, DhcpTakesTheAddressFieldsUnchecked) {
     ASSERT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(dialog.dhcp);
     EXPECT_EQ(dialog.address, "bad");
-}
-
-TEST_F(SetNetworkInfoDlgTest, TheSessionsRequestGetsTheWindow) {
-    RegisterCommandDialogs();
-    const platform::DialogRunner runner = platform::FindDialogRunner("CSetNetworkInfoDlg");
-    ASSERT_TRUE(runner);
-    platform::DialogRequest request{"CSetNetworkInfoDlg", {}};
-    request.Set("loggerId", "Logger 7");
-    request.Set("firmware", "NX4.212");
-    request.Set("address", "10.0.0.7");
-    request.Set("mask", "255.255.255.0");
-    request.Set("port", "3001");
-    request.Set("gateway", "10.0.0.1");
-    request.Set("mac", "00:1E:C0:12:34:56");
-    request.SetInt("dhcp", 0);
-    request.SetInt("quarven", 1);
-    testsupport::OnNextModal([](QWidget* window) {
-        EXPECT_EQ(platform::FindControlAs<QLabel>(window, IDC_NETINFO_FIRST_TEXT)->text(), "Logger 7");
-        EXPECT_FALSE(Edit(window, IDC_NETINFO_MAC)->isVisible());
-        Edit(window, IDC_NETINFO_ADDRESS)->setText("10.0.0.8");
-        Click(window, IDC_NETINFO_PORT_80);
-        Click(window, IDOK);
-    });
-    ASSERT_EQ(runner(request), IDOK);
-    EXPECT_EQ(request.Get("address"), "10.0.0.8");
-    EXPECT_EQ(request.Get("port"), "80");
-    EXPECT_EQ(request.Get("mask"), "255.255.255.0");
-    EXPECT_EQ(request.Get("gateway"), "10.0.0.1");
-    EXPECT_EQ(request.Get("dhcp"), "0");
 }
 
 }  // namespace

@@ -4,14 +4,14 @@
 
 #include <gtest/gtest.h>
 
-#include "kivo32/app/app_ids.h"
+#include "kivo32/settings/settings_ids.h"
 #include "kivo32/update/version_check.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/windows1252.h"
-#include "platform/ui/resource_texts.h"
 #include "shared/common/user_data_folder.h"
 #include "tests/support/memory_profile_store.h"
+#include "tests/support/resource_texts.h"
 #include "tests/support/scripted_ui_broker.h"
 
 namespace {
@@ -20,7 +20,8 @@ using Key = testsupport::MemoryProfileStore::Key;
 
 class RegistryValuesTest : public testing::Test {
 protected:
-    RegistryValuesTest() { SetProgramTexts(platform::EnglishTexts()); }
+    RegistryValuesTest() { SetProgramTexts(testsupport::LoadResourceTexts("en", "app")); }
+    ~RegistryValuesTest() override { SetProgramTexts({}); }
 
     testsupport::ScriptedUiBroker broker_{IDOK};
     testsupport::MemoryProfileStore store_;
