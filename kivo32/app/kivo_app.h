@@ -18,7 +18,7 @@
 #include "kivo32/app/command_rules.h"
 #include "kivo32/app/desktop_date_formats.h"
 #include "kivo32/settings/registry_values.h"
-#include "kivo32/controls/modeless_message_box.h"
+#include "shared/controls/modeless_message_box.h"
 #include "kivo32/update/version_check.h"
 #include "kivo32/views/graph_object_attributes.h"
 #include "platform/ui/application.h"

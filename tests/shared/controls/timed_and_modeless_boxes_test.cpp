@@ -11,8 +11,8 @@
 #include <thread>
 
 #include "kivo32/controls/controls_ids.h"
-#include "kivo32/controls/modeless_message_box.h"
-#include "kivo32/controls/msg_box.h"
+#include "shared/controls/modeless_message_box.h"
+#include "shared/controls/msg_box.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"
 #include "tests/support/ui/modal_driver.h"

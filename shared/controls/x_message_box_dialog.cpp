@@ -1,5 +1,5 @@
 // The window of the extended message box: its buttons, check box, count-down and disabled period.
-#include "kivo32/controls/x_message_box_dialog.h"
+#include "shared/controls/x_message_box_dialog.h"
 
 #include <QApplication>
 #include <QClipboard>

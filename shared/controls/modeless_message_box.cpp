@@ -1,5 +1,5 @@
 // A modeless notice that stays on screen while the program works on; its text changes as work advances.
-#include "kivo32/controls/modeless_message_box.h"
+#include "shared/controls/modeless_message_box.h"
 
 #include <QThread>
 #include <QVBoxLayout>

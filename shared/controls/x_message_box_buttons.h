@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "kivo32/controls/x_message_box_params.h"
+#include "shared/controls/x_message_box_params.h"
 
 struct XMessageBoxButton {
     std::string label;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "kivo32/controls/x_message_box_buttons.h"
+#include "shared/controls/x_message_box_buttons.h"
 
 class XMessageBoxDialog : public QDialog {
     Q_OBJECT

@@ -1,5 +1,5 @@
 // Which buttons, labels, default button and check box an extended message box has, from its style.
-#include "kivo32/controls/x_message_box_buttons.h"
+#include "shared/controls/x_message_box_buttons.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // The extended message box's remembered answers, kept in the program's settings.
-#include "kivo32/controls/remembered_answers.h"
+#include "shared/controls/remembered_answers.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 // The extended message box: more button sets, custom buttons, a "do not ask again" check box whose answer
 // can be remembered, a count-down, a disabled period, copying with Ctrl+C.
-#include "kivo32/controls/x_message_box.h"
+#include "shared/controls/x_message_box.h"
 
 #include <QApplication>
 
 #include "kivo32/controls/controls_ids.h"
-#include "kivo32/controls/remembered_answers.h"
-#include "kivo32/controls/x_message_box_dialog.h"
+#include "shared/controls/remembered_answers.h"
+#include "shared/controls/x_message_box_dialog.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/ui_broker.h"

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <string>
 
-#include "kivo32/controls/x_message_box_params.h"
+#include "shared/controls/x_message_box_params.h"
 
 // The answer, as XMessageBoxDialog::Run gives it. With a check-box bit in `style` and a key text in
 // `params`, an answer remembered with its check-box bit is returned at once, and a ticked answer is

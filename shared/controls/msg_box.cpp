@@ -1,6 +1,6 @@
 // A standard modal message box that closes itself after a given time, so that a step never waits for
 // the user.
-#include "kivo32/controls/msg_box.h"
+#include "shared/controls/msg_box.h"
 
 #include <QTimer>
 

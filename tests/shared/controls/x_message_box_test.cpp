@@ -1,6 +1,6 @@
 // The extended message box: its buttons by style, Esc, the check box with remembered answers, the
 // count-down, the disabled period, Ctrl+C.
-#include "kivo32/controls/x_message_box.h"
+#include "shared/controls/x_message_box.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +13,8 @@
 #include <QStyle>
 
 #include "kivo32/controls/controls_ids.h"
-#include "kivo32/controls/remembered_answers.h"
-#include "kivo32/controls/x_message_box_buttons.h"
+#include "shared/controls/remembered_answers.h"
+#include "shared/controls/x_message_box_buttons.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
