@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "kivo32/controls/controls_ids.h"
+#include "shared/controls/controls_ids.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"

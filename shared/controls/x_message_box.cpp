@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "kivo32/controls/controls_ids.h"
+#include "shared/controls/controls_ids.h"
 #include "shared/controls/remembered_answers.h"
 #include "shared/controls/x_message_box_dialog.h"
 #include "platform/base/message_box_flags.h"

@@ -5,7 +5,7 @@
 #include <array>
 #include <utility>
 
-#include "kivo32/controls/controls_ids.h"
+#include "shared/controls/controls_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "kivo32/controls/controls_ids.h"
+#include "shared/controls/controls_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/desktop_services.h"

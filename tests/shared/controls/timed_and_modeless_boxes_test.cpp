@@ -10,7 +10,7 @@
 #include <atomic>
 #include <thread>
 
-#include "kivo32/controls/controls_ids.h"
+#include "shared/controls/controls_ids.h"
 #include "shared/controls/modeless_message_box.h"
 #include "shared/controls/msg_box.h"
 #include "platform/base/message_box_flags.h"

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "kivo32/controls/controls_ids.h"
+#include "shared/controls/controls_ids.h"
 #include "shared/controls/remembered_answers.h"
 #include "shared/controls/x_message_box_buttons.h"
 #include "platform/base/message_box_flags.h"
