@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <sstream>
 
-#include "kivo32/app/connection_type_selection_dlg.h"
-#include "kivo32/app/modem_man_dial_dlg.h"
-#include "kivo32/app/network_address_dlg.h"
-#include "kivo32/app/set_network_info_dlg.h"
+#include "kivo32/dialogs/connection_type_selection_dlg.h"
+#include "kivo32/dialogs/modem_man_dial_dlg.h"
+#include "kivo32/dialogs/network_address_dlg.h"
+#include "kivo32/dialogs/set_network_info_dlg.h"
 #include "kivo32/session/network_dialog_values.h"
 #include "kivo32/views/data_file_save_dlg.h"
 #include "platform/base/dialog_request.h"
@@ -38,8 +38,7 @@ std::vector<std::string> Lines(const std::string& text) {
 // "command": the menu command that needs the link; "modem" 1 offers the modem. Answers the chosen
 // button's id.
 int RunConnectionTypeSelection(platform::DialogRequest& request) {
-    CConnectionTypeSelectionDlg dialog(static_cast<unsigned>(request.GetInt("command")),
-                                       request.GetInt("modem") != 0, MainWindow());
+    CConnectionTypeSelectionDlg dialog(request.GetInt("modem") != 0, MainWindow());
     return dialog.DoModal();
 }
 

@@ -172,3 +172,8 @@ unsigned SessionCommandRefusal(SessionCommandCheck check, int typeCode, int firm
     }
     return 0;
 }
+
+bool CommandMayUseModem(unsigned command) {
+    return command != ID_LOGGER_NETWORK_INFO && command != ID_LOGGER_WIFI_INFO &&
+           command != ID_LOGGER_WEB_PASSWORD;
+}

@@ -51,3 +51,7 @@ struct SessionCommand {
 const SessionCommand* FindSessionCommand(unsigned id);
 // The message that refuses `check` for the connected logger, 0 when the command may go.
 unsigned SessionCommandRefusal(SessionCommandCheck check, int typeCode, int firmware);
+
+// The commands that change a logger's network settings, Wi-Fi settings or web password never go over a
+// modem: the connection-type choice offers the modem for the others only.
+bool CommandMayUseModem(unsigned command);

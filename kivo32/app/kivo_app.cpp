@@ -20,7 +20,7 @@
 #include "kivo32/app/sut_child_frame.h"
 #include "kivo32/app/text_export_thread.h"
 #include "kivo32/app/version_check_thread.h"
-#include "kivo32/controls/msg_box.h"
+#include "shared/controls/msg_box.h"
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"

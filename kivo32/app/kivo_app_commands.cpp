@@ -5,8 +5,9 @@
 #include <QProcess>
 #include <QStatusBar>
 
-#include "kivo32/app/about_dlg.h"
+#include "kivo32/dialogs/about_dlg.h"
 #include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/logger_menu.h"

@@ -11,8 +11,10 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_dialogs.h"
+#include "kivo32/app/command_rules.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/main_frame_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/sut_type_help.h"
@@ -105,8 +107,8 @@ bool CKivoApp::ConnectNetwork(std::string address, std::string port) {
 bool CKivoApp::ChooseConnectionKind(unsigned command) {
     platform::DialogRequest request{"CConnectionTypeSelectionDlg", {}};
     request.SetInt("command", command);
-    // The modem is offered while the older loggers' settings are on.
-    request.SetInt("modem", app_info_.showLegacyFeatures != 0 ? 1 : 0);
+    // The modem is offered while the older loggers' settings are on, to the commands that may use it.
+    request.SetInt("modem", app_info_.showLegacyFeatures != 0 && CommandMayUseModem(command) ? 1 : 0);
     const int choice = platform::RunDialogRequest(request);
     if (choice != IDC_CONNECT_DIRECT && choice != IDC_CONNECT_MODEM && choice != IDC_CONNECT_NETWORK) {
         return false;

@@ -6,10 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "kivo32/app/app_ids.h"
 #include "kivo32/app/csv_conversion_thread.h"
 #include "kivo32/app/smart_mdi_template.h"
-#include "kivo32/controls/modeless_message_box.h"
+#include "shared/controls/modeless_message_box.h"
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "kivo32/controls/controls_ids.h"
+#include "shared/controls/controls_ids.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/sut_type_help.h"
 #include "platform/base/message_box_flags.h"

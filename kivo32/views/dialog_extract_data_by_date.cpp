@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <cmath>
 
-#include "kivo32/views/raw_data_grid.h"
+#include "kivo32/analysis/raw_data_grid.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/local_time.h"
 #include "platform/base/string_format.h"

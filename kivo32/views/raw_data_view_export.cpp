@@ -2,8 +2,9 @@
 // on a worker with its own reader of the file.
 #include <algorithm>
 
-#include "kivo32/views/data_error_report.h"
-#include "kivo32/views/data_file_summary.h"
+#include "kivo32/analysis/analysis_ids.h"
+#include "kivo32/analysis/data_error_report.h"
+#include "kivo32/analysis/data_file_summary.h"
 #include "kivo32/views/grid_csv_writer.h"
 #include "kivo32/views/grid_walk.h"
 #include "kivo32/views/raw_data_doc.h"

@@ -186,4 +186,13 @@ TEST(CommandRulesTest, RefusalsOfTheStandardModelAndOfLoggersWithoutACallSchedul
     }
 }
 
+TEST(CommandRulesTest, TheNetworkWiFiAndWebPasswordCommandsNeverGoOverAModem) {
+    for (const unsigned command : {ID_LOGGER_SET_TIME, ID_LOGGER_DOWNLOAD, ID_LOGGER_PROPERTIES}) {
+        EXPECT_TRUE(CommandMayUseModem(command)) << command;
+    }
+    for (const unsigned command : {ID_LOGGER_NETWORK_INFO, ID_LOGGER_WIFI_INFO, ID_LOGGER_WEB_PASSWORD}) {
+        EXPECT_FALSE(CommandMayUseModem(command)) << command;
+    }
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "kivo32/app/app_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/logger_menu.h"
@@ -94,6 +95,10 @@ TEST_F(KivoAppModemTest, TheLinkChoiceOffersTheModemWithTheOlderLoggersSetting) 
         EXPECT_FALSE(app_.ChooseConnectionKind(ID_LOGGER_SET_TIME));
         EXPECT_EQ(Request("CConnectionTypeSelectionDlg")->at("modem"), std::to_string(olderLoggers));
     }
+    // Network settings are never changed over a modem.
+    broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDCANCEL);
+    EXPECT_FALSE(app_.ChooseConnectionKind(ID_LOGGER_NETWORK_INFO));
+    EXPECT_EQ(Request("CConnectionTypeSelectionDlg")->at("modem"), "0");
     // The modem asks for its number; a cancelled number starts nothing and keeps no pending command.
     broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDC_CONNECT_MODEM);
     broker_.AnswerRequest("CModemManDialDlg", IDCANCEL);

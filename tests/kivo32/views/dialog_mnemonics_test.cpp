@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "kivo32/app/display_text_dlg.h"
+#include "kivo32/dialogs/display_text_dlg.h"
 #include "kivo32/controls/picture_dlg.h"
 #include "kivo32/controls/progress_dialog.h"
 #include "kivo32/setupeditor/get_sut_type_dlg.h"
