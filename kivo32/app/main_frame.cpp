@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "kivo32/app/command_ids.h"
+#include "kivo32/app/command_rules.h"
 #include "kivo32/app/flat_tool_bar.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/main_frame_ids.h"
@@ -58,6 +59,13 @@ std::optional<std::string> TextOf(const platform::Message& message) {
     return text != nullptr ? std::optional<std::string>(*text) : std::nullopt;
 }
 
+// The status bar shows the command's prompt while the pointer is on its menu item or button.
+void ShowPromptOnHover(QAction& action, unsigned id) {
+    if (const unsigned prompt = CommandPrompt(id); prompt != 0) {
+        action.setStatusTip(platform::ToQString(LoadText(prompt)));
+    }
+}
+
 QKeySequence KeyOf(const char* shortcut) {
     return QKeySequence(QString::fromLatin1(shortcut), QKeySequence::PortableText);
 }
@@ -88,6 +96,9 @@ bool CMainFrame::LoadFrame() {
     tool_bar_ = new CFlatToolBar(*this);
     tool_bar_->setObjectName("MainToolBar");
     tool_bar_->LoadToolBar(buttons);
+    for (QAction* action : tool_bar_->actions()) {
+        ShowPromptOnHover(*action, action->data().toUInt());
+    }
     addToolBar(Qt::TopToolBarArea, tool_bar_);
 
     status_dock_ =
@@ -197,6 +208,7 @@ void CMainFrame::FillMenu(QMenu& menu, const CMenuEntries& entries) {
                     action->setShortcut(KeyOf(command->shortcut));
                 }
                 const unsigned id = entry.id;
+                ShowPromptOnHover(*action, id);
                 connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
                 break;
             }

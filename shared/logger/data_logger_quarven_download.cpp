@@ -13,6 +13,7 @@
 #include "platform/base/text_format.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
+#include "shared/common/open_with_desktop_request.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
@@ -483,8 +484,7 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
         if (report.IsEmpty()) {
             connection_->WaitMsgPump({}, kEndPauseMs, false);
         } else if (const std::optional<fs::path> reportPath = report.Write(target.parent_path())) {
-            platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
-            open.Set("path", reportPath->string());
+            OpenWithDesktopRequest open{.path = reportPath->string()};
             platform::RunDialogRequest(open);
         }
         return result;

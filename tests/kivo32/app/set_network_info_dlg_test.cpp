@@ -11,6 +11,7 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_dialogs.h"
+#include "kivo32/session/setting_requests.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -144,18 +145,17 @@ TEST_F(SetNetworkInfoDlgTest, DhcpTakesTheAddressFieldsUnchecked) {
 
 TEST_F(SetNetworkInfoDlgTest, TheSessionsRequestGetsTheWindow) {
     RegisterCommandDialogs();
-    const platform::DialogRunner runner = platform::FindDialogRunner("CSetNetworkInfoDlg");
+    const auto runner = platform::FindDialogRunner<SetNetworkInfoRequest>();
     ASSERT_TRUE(runner);
-    platform::DialogRequest request{"CSetNetworkInfoDlg", {}};
-    request.Set("loggerId", "Logger 7");
-    request.Set("firmware", "NX4.212");
-    request.Set("address", "10.0.0.7");
-    request.Set("mask", "255.255.255.0");
-    request.Set("port", "3001");
-    request.Set("gateway", "10.0.0.1");
-    request.Set("mac", "00:1E:C0:12:34:56");
-    request.SetInt("dhcp", 0);
-    request.SetInt("quarven", 1);
+    SetNetworkInfoRequest request{.logger = {.loggerId = "Logger 7", .firmware = "NX4.212"},
+                                  .settings = {.address = "10.0.0.7",
+                                               .mask = "255.255.255.0",
+                                               .port = "3001",
+                                               .gateway = "10.0.0.1",
+                                               .mac = "00:1E:C0:12:34:56",
+                                               .dhcp = false},
+                                  .quarven = true,
+                                  .editMac = false};
     testsupport::OnNextModal([](QWidget* window) {
         EXPECT_EQ(platform::FindControlAs<QLabel>(window, IDC_NETINFO_FIRST_TEXT)->text(), "Logger 7");
         EXPECT_FALSE(Edit(window, IDC_NETINFO_MAC)->isVisible());
@@ -164,11 +164,11 @@ TEST_F(SetNetworkInfoDlgTest, TheSessionsRequestGetsTheWindow) {
         Click(window, IDOK);
     });
     ASSERT_EQ(runner(request), IDOK);
-    EXPECT_EQ(request.Get("address"), "10.0.0.8");
-    EXPECT_EQ(request.Get("port"), "80");
-    EXPECT_EQ(request.Get("mask"), "255.255.255.0");
-    EXPECT_EQ(request.Get("gateway"), "10.0.0.1");
-    EXPECT_EQ(request.Get("dhcp"), "0");
+    EXPECT_EQ(request.settings.address, "10.0.0.8");
+    EXPECT_EQ(request.settings.port, "80");
+    EXPECT_EQ(request.settings.mask, "255.255.255.0");
+    EXPECT_EQ(request.settings.gateway, "10.0.0.1");
+    EXPECT_FALSE(request.settings.dhcp);
 }
 
 }  // namespace
