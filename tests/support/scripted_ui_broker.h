@@ -57,24 +57,23 @@ public:
     void AnswerFileName(std::optional<std::filesystem::path> path);
     // For RunDialog(name, ...): the dialog is not run, the answer is returned instead.
     void AnswerDialog(const std::string& name, int answer);
-    // For RunRequest of a `Request`: the program's answer is not run, `answer` is, and what it returns
-    // is the result; it may write the user's choices into the request.
-    template <platform::DialogRequestType Request>
-    void AnswerRequestBy(std::function<int(Request&)> answer) {
-        PushRequestAnswer(Request::kName, [answer = std::move(answer)](const platform::RequestRef& request,
-                                                                       const std::function<int()>&) {
-            return answer(*request.template As<Request>());
-        });
-    }
-    // The same with a fixed result, after `choose` wrote the user's choices.
+    // For RunRequest of a `Request`: the program's answer is not run; `choose` writes the user's choices
+    // into the request and `result` is the answer.
     template <platform::DialogRequestType Request>
     void AnswerRequest(int result, std::function<void(Request&)> choose = {}) {
-        AnswerRequestBy<Request>([result, choose = std::move(choose)](Request& request) {
-            if (choose) {
-                choose(request);
-            }
-            return result;
-        });
+        PushRequestAnswer(Request::kName,
+                          [result, choose = std::move(choose)](const platform::RequestRef& request,
+                                                               const std::function<int()>&) {
+                              Request* asked = request.template As<Request>();
+                              if (asked == nullptr) {
+                                  ADD_FAILURE() << "another request of the name " << request.Name();
+                                  return IDCANCEL;
+                              }
+                              if (choose) {
+                                  choose(*asked);
+                              }
+                              return result;
+                          });
     }
     // The program's own answer runs, as it would for the user (a failure when it has none).
     template <platform::DialogRequestType Request>

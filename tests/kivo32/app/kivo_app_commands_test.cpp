@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QStatusBar>
+#include <QStyle>
 #include <algorithm>
 #include <filesystem>
 
@@ -174,6 +176,11 @@ TEST_F(KivoAppCommandsTest, ACommandWhoseWindowIsNotBuiltYetIsGreyedAndSaysSoInT
         for (const QAction* action : frame.findChildren<QAction*>()) {
             if (action->data().toUInt() == id) {
                 EXPECT_EQ(action->statusTip(), notBuilt);
+                // A greyed menu item takes the pointer, or its tip would never show.
+                if (const auto* menu = qobject_cast<const QMenu*>(action->parent())) {
+                    EXPECT_TRUE(
+                        menu->style()->styleHint(QStyle::SH_Menu_AllowActiveAndDisabled, nullptr, menu));
+                }
                 ++shown;
             }
         }
@@ -251,12 +258,13 @@ TEST_F(KivoAppCommandsTest, ProgrammingWaitsOnlyForADownloadThatDeliveredItsFile
 TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfterIt) {
     ConnectDirect();
     app_.GetDocManager().AddDocTemplate(std::make_unique<platform::DocTemplate>(
-        kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new platform::ChildFrame; },
-        [] { return new CSetupTableView; }));
+        kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); },
+        [] { return new platform::ChildFrame; }, [] { return new CSetupTableView; }));
     CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(simulator_.Logger().State().setups.at(1)), 135);
     platform::Document* setupDocument = app_.GetTemplate(kSetupTableTemplateId)->OpenDocumentFile({});
     ASSERT_NE(setupDocument, nullptr);
-    ASSERT_TRUE(testsupport::ProcessEventsUntil([] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()); }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil(
+        [] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()); }));
 
     broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
     ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
@@ -318,7 +326,8 @@ TEST_F(KivoAppCommandsTest, DisconnectRunsTheEndOfTheSession) {
     EXPECT_EQ(app_.GetLinkKind(), kLinkNone);
     EXPECT_EQ(app_.GetLoggerType(), kNoLogger);
     EXPECT_FALSE(app_.IsSet(CAppContext::Flag::Disconnecting));
-    EXPECT_EQ(platform::FromQString(app_.GetMainWindow()->statusBar()->currentMessage()), LoadText(IDS_STATUS_IDLE));
+    EXPECT_EQ(platform::FromQString(app_.GetMainWindow()->statusBar()->currentMessage()),
+              LoadText(IDS_STATUS_IDLE));
     const CommandRuleState state = app_.GetCommandRuleState();
     EXPECT_TRUE(state.linkIdle);
     EXPECT_TRUE(FindCommandRule(ID_CONNECT_DIRECT, state)->enabled);
