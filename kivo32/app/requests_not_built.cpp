@@ -10,6 +10,7 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
+#include "shared/common/message_box.h"
 
 namespace {
 
@@ -25,14 +26,15 @@ platform::DialogRunner<Request> NotBuiltYetAnswer(const std::shared_ptr<const St
     };
 }
 
-// A broken download keeps what it received rather than lose it to a question nobody can answer.
+// A broken download keeps what it received rather than lose it to a question nobody can answer. The
+// user is told in a box: a status text would be gone with the end of the download's wait cursor.
 template <>
-platform::DialogRunner<DataRecoveryRequest> NotBuiltYetAnswer(
-    const std::shared_ptr<const StatusShower>& showStatus) {
-    return [showStatus](DataRecoveryRequest& request) {
+platform::DialogRunner<DataRecoveryRequest> NotBuiltYetAnswer(const std::shared_ptr<const StatusShower>&) {
+    return [](DataRecoveryRequest& request) {
         platform::TraceMissingWindow(DataRecoveryRequest::kName);
-        (*showStatus)(
-            platform::FormatLoadedText(IDS_PARTIAL_DOWNLOAD_KEPT, {std::to_string(request.recordsReceived)}));
+        ShowMessageBox(
+            platform::FormatLoadedText(IDS_PARTIAL_DOWNLOAD_KEPT, {std::to_string(request.recordsReceived)}),
+            MB_OK | MB_ICONINFORMATION, true);
         return IDOK;
     };
 }

@@ -252,17 +252,16 @@ TEST_F(KivoAppTest, TheMainWindowStaysOpenWhileTheSessionForbidsClosingIt) {
     SetLanguage("EN");
     testsupport::ScriptedUiBroker broker;
     bool closedWhileForbidden = true;
-    EXPECT_EQ(
-        RunProgram(application,
-                   [&] {
-                       // As the session asks it while it connects.
-                       platform::Message forbid(WM_CLOSE_COMMAND, 0);
-                       EXPECT_TRUE(application.OnAppMessage(forbid));
-                       closedWhileForbidden = application.GetMainWindow()->close();
-                       platform::Message allow(WM_CLOSE_COMMAND, 1);
-                       EXPECT_TRUE(application.OnAppMessage(allow));
-                   }),
-        0);
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             // As the session asks it while it connects.
+                             platform::Message forbid(WM_CLOSE_COMMAND, 0);
+                             EXPECT_TRUE(application.OnAppMessage(forbid));
+                             closedWhileForbidden = application.GetMainWindow()->close();
+                             platform::Message allow(WM_CLOSE_COMMAND, 1);
+                             EXPECT_TRUE(application.OnAppMessage(allow));
+                         }),
+              0);
     EXPECT_FALSE(closedWhileForbidden);
 }
 
@@ -297,7 +296,6 @@ TEST_F(KivoAppTest, EveryRequestOfTheProgramsListIsAnsweredOrSaysItsWindowIsNotB
     testsupport::ScriptedUiBroker broker;
     std::vector<std::string_view> unanswered;
     std::vector<std::string_view> notBuiltButSilent;
-    std::string recoveryStatus;
     int recovery = 0;
     EXPECT_EQ(RunProgram(application,
                          [&] {
@@ -320,15 +318,16 @@ TEST_F(KivoAppTest, EveryRequestOfTheProgramsListIsAnsweredOrSaysItsWindowIsNotB
                              });
                              // Asked along the broker, as a broken download asks it.
                              broker.AnswerRequestByProgram<DataRecoveryRequest>();
+                             broker.AnswerMessageBox(IDOK);
                              recovery = AskDataRecovery(51, false);
-                             recoveryStatus = platform::FromQString(status.currentMessage());
                          }),
               0);
     EXPECT_TRUE(unanswered.empty()) << unanswered.front();
     EXPECT_TRUE(notBuiltButSilent.empty()) << notBuiltButSilent.front();
     // Without its window a broken download keeps what it received, and says so.
     EXPECT_EQ(recovery, kReadDataKept);
-    EXPECT_EQ(recoveryStatus, "The download broke off: the 51 records received were kept.");
+    ASSERT_EQ(broker.Boxes().size(), 1u);
+    EXPECT_EQ(broker.Boxes()[0].texts.prompt, "The download broke off: the 51 records received were kept.");
 }
 
 }  // namespace
