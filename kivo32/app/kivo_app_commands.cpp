@@ -118,10 +118,13 @@ bool CKivoApp::OnCommand(unsigned id) {
     if (in_session_wait_) {
         return true;
     }
-    // A greyed command does nothing, also when it comes by a shortcut or a posted WM_COMMAND; the
-    // disconnect command still stops the running work while a session ends.
+    // A greyed command does nothing but show its reason, also when it comes by a shortcut or a posted
+    // WM_COMMAND; the disconnect command still stops the running work while a session ends.
     if (const std::optional<CommandRule> rule = FindCommandRule(id, GetCommandRuleState());
         rule && !rule->enabled && id != ID_DISCONNECT) {
+        if (rule->promptId != 0) {
+            ShowStatusText(LoadText(rule->promptId));
+        }
         return true;
     }
     if (const SessionCommand* command = FindSessionCommand(id)) {
@@ -352,8 +355,10 @@ void CKivoApp::OnIdle() {
     if (frame == nullptr) {
         return;
     }
-    const QString text = platform::ToQString(LoadText(IsWaitCursorShown() ? IDS_STATUS_WAIT : IDS_STATUS_READY));
-    if (frame->statusBar()->currentMessage() != text) {
-        frame->statusBar()->showMessage(text);
+    const bool wait = IsWaitCursorShown();
+    if (frame->statusBar()->currentMessage().isEmpty() || wait != idle_shows_wait_) {
+        idle_shows_wait_ = wait;
+        frame->statusBar()->showMessage(
+            platform::ToQString(LoadText(wait ? IDS_STATUS_WAIT : IDS_STATUS_READY)));
     }
 }

@@ -10,6 +10,7 @@
 #include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/controls/sort_list_ctrl.h"
 #include "kivo32/session/network_dialog_values.h"
+#include "kivo32/session/setting_requests.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -272,18 +273,13 @@ void CScanDialog::OnChangeSettings() {
                              .gateway = "",
                              .mac = row.mac,
                              .dhcp = true};
-    platform::DialogRequest request{"CSetNetworkInfoDlg", {}};
-    request.Set("loggerId", "");
-    request.Set("firmware", "");
-    PutNetworkValues(settings, request);
-    request.SetInt("quarven", 1);
-    request.SetInt("editMac", 0);
+    SetNetworkInfoRequest request{.logger = {}, .settings = settings, .quarven = true, .editMac = false};
     if (platform::RunDialogRequest(request) == IDOK) {
         socket_.ClearResults();
         RefreshList();
-        TakeNetworkValues(request, settings);
-        new_settings_ = {request.Get("mac", row.mac), settings.dhcp ? kDhcpAddress : settings.address,
-                         settings.mask, settings.gateway, settings.port};
+        TakeNetworkValues(request.settings, settings);
+        new_settings_ = {request.settings.mac, settings.dhcp ? kDhcpAddress : settings.address, settings.mask,
+                         settings.gateway, settings.port};
         Target()->PostMessage(platform::Message(WM_APPLY_NETWORK_SETTINGS));
     }
     list_->setFocus();

@@ -9,7 +9,6 @@
 
 #include "kivo32/update/update_ids.h"
 #include "kivo32/update/version_check.h"
-#include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
@@ -62,24 +61,6 @@ QPushButton* AddDownloadButton(QGridLayout* grid, int row, int id, bool shown, Q
 }
 
 }  // namespace
-
-CUpdateCheckDlg::Findings CUpdateCheckDlg::Findings::FromRequest(const platform::DialogRequest& request) {
-    Findings findings;
-    findings.appNewer = request.GetInt("appNewer") != 0;
-    findings.appMessage = request.Get("appMessage");
-    findings.thisVersion = request.Get("thisVersion");
-    findings.latestApp = request.Get("latestApp");
-    findings.appAddress = request.Get("appAddress");
-    findings.appFile = request.GetInt("appFile") != 0;
-    findings.deviceNewer = request.GetInt("deviceNewer") != 0;
-    findings.deviceMessage = request.Get("deviceMessage");
-    findings.deviceVersion = request.Get("deviceVersion");
-    findings.latestDevice = request.Get("latestDevice");
-    findings.deviceAddress = request.Get("deviceAddress");
-    findings.deviceLabel = request.Get("deviceLabel");
-    findings.deviceFile = request.GetInt("deviceFile") != 0;
-    return findings;
-}
 
 CUpdateCheckDlg::CUpdateCheckDlg(Findings findings, QWidget* parent)
     : platform::Dialog(parent), findings_(std::move(findings)) {

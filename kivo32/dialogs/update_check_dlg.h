@@ -7,11 +7,8 @@
 #include <string>
 
 #include "kivo32/controls/tool_tipper.h"
+#include "kivo32/update/update_requests.h"
 #include "platform/ui/dialog.h"
-
-namespace platform {
-struct DialogRequest;
-}
 
 class CUpdateCheckDlg : public platform::Dialog {
     Q_OBJECT
@@ -27,27 +24,8 @@ public:
     static constexpr int IDC_UPDATE_DEVICE_MESSAGE = 2409;
     static constexpr int IDC_UPDATE_DEVICE_LABEL = 2439;
 
-    // What the check found; the addresses are the files themselves when their flag is set, else their
-    // download pages.
-    struct Findings {
-        bool appNewer = false;
-        std::string appMessage;
-        std::string thisVersion;
-        std::string latestApp;
-        std::string appAddress;
-        bool appFile = false;
-        bool deviceNewer = false;
-        std::string deviceMessage;
-        std::string deviceVersion;
-        std::string latestDevice;
-        std::string deviceAddress;
-        // "WiFly" for the Wi-Fi module, "Quarven RS / KX" for a logger, empty without a device.
-        std::string deviceLabel;
-        bool deviceFile = false;
-
-        // The values of the check's request "CUpdateCheckDlg".
-        static Findings FromRequest(const platform::DialogRequest& request);
-    };
+    // What the check found.
+    using Findings = UpdateCheckRequest;
 
     explicit CUpdateCheckDlg(Findings findings, QWidget* parent = nullptr);
 

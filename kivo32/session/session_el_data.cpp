@@ -9,6 +9,7 @@
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/local_time.h"
 #include "platform/base/message_box_flags.h"
@@ -37,10 +38,7 @@ constexpr int kUnattendedNoticeMs = 5000;
 }  // namespace
 
 void CSessionEL::ShowTimedNotice(const std::string& text, int milliseconds) {
-    platform::DialogRequest request{"CMsgBox", {}};
-    request.Set("caption", "KIVO");
-    request.Set("text", text);
-    request.SetInt("milliseconds", milliseconds);
+    TimedNoticeRequest request{.caption = "KIVO", .text = text, .milliseconds = milliseconds};
     RunDialog(request);
 }
 
@@ -189,12 +187,11 @@ void CSessionEL::OnReadSetupTable() {
     }
     int choice = 1;
     if (setups.size() >= 2) {
-        platform::DialogRequest request{"CLoggerSUTListDlg", {}};
-        request.Set("setups", JoinLines(setups));
+        LoggerSetupListRequest request{.setups = setups};
         if (RunDialog(request) != IDOK) {
             return;
         }
-        choice = static_cast<int>(request.GetInt("selection")) + 1;
+        choice = request.selection + 1;
     }
     const CSUTInfo* chosen = nullptr;
     if (logger_->ReadSetupHeader(choice) && logger_->ReadSetupBlocks(choice)) {

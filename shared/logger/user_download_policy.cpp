@@ -3,8 +3,8 @@
 
 #include "platform/base/dialog_request.h"
 #include "shared/common/message_box.h"
+#include "shared/common/open_with_desktop_request.h"
 #include "shared/logger/data_recovery_prompt.h"
-#include "shared/logger/discontinuity_report.h"
 
 DownloadPolicy UserDownloadPolicy() {
     DownloadPolicy policy;
@@ -17,8 +17,7 @@ DownloadPolicy UserDownloadPolicy() {
         }
     };
     policy.showReport = [](const std::filesystem::path& path) {
-        platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
-        open.Set("path", path.string());
+        OpenWithDesktopRequest open{.path = path.string()};
         platform::RunDialogRequest(open);
     };
     return policy;

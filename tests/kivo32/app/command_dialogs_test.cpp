@@ -9,6 +9,7 @@
 #include <QLineEdit>
 
 #include "kivo32/dialogs/dialogs_ids.h"
+#include "kivo32/session/setting_requests.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"
@@ -21,18 +22,17 @@ class CommandDialogsTest : public testsupport::QtTest {};
 
 TEST_F(CommandDialogsTest, TheSessionsNetworkSettingsRequestGetsItsWindow) {
     RegisterCommandDialogs();
-    const platform::DialogRunner runner = platform::FindDialogRunner("CSetNetworkInfoDlg");
+    const auto runner = platform::FindDialogRunner<SetNetworkInfoRequest>();
     ASSERT_TRUE(runner);
-    platform::DialogRequest request{"CSetNetworkInfoDlg", {}};
-    request.Set("loggerId", "Logger 7");
-    request.Set("firmware", "NX4.212");
-    request.Set("address", "10.0.0.7");
-    request.Set("mask", "255.255.255.0");
-    request.Set("port", "3001");
-    request.Set("gateway", "10.0.0.1");
-    request.Set("mac", "00:1E:C0:12:34:56");
-    request.SetInt("dhcp", 0);
-    request.SetInt("quarven", 1);
+    SetNetworkInfoRequest request{.logger = {.loggerId = "Logger 7", .firmware = "NX4.212"},
+                                  .settings = {.address = "10.0.0.7",
+                                               .mask = "255.255.255.0",
+                                               .port = "3001",
+                                               .gateway = "10.0.0.1",
+                                               .mac = "00:1E:C0:12:34:56",
+                                               .dhcp = false},
+                                  .quarven = true,
+                                  .editMac = false};
     testsupport::OnNextModal([](QWidget* window) {
         EXPECT_EQ(platform::FindControlAs<QLabel>(window, IDC_NETINFO_FIRST_TEXT)->text(), "Logger 7");
         EXPECT_FALSE(platform::FindControlAs<QLineEdit>(window, IDC_NETINFO_MAC)->isVisible());
@@ -41,11 +41,11 @@ TEST_F(CommandDialogsTest, TheSessionsNetworkSettingsRequestGetsItsWindow) {
         platform::FindControlAs<QAbstractButton>(window, IDOK)->click();
     });
     ASSERT_EQ(runner(request), IDOK);
-    EXPECT_EQ(request.Get("address"), "10.0.0.8");
-    EXPECT_EQ(request.Get("port"), "80");
-    EXPECT_EQ(request.Get("mask"), "255.255.255.0");
-    EXPECT_EQ(request.Get("gateway"), "10.0.0.1");
-    EXPECT_EQ(request.Get("dhcp"), "0");
+    EXPECT_EQ(request.settings.address, "10.0.0.8");
+    EXPECT_EQ(request.settings.port, "80");
+    EXPECT_EQ(request.settings.mask, "255.255.255.0");
+    EXPECT_EQ(request.settings.gateway, "10.0.0.1");
+    EXPECT_FALSE(request.settings.dhcp);
 }
 
 }  // namespace

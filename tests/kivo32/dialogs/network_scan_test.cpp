@@ -13,6 +13,7 @@
 #include "kivo32/dialogs/network_address_dlg.h"
 #include "kivo32/dialogs/scan_dialog.h"
 #include "kivo32/controls/sort_list_ctrl.h"
+#include "kivo32/session/setting_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
@@ -135,13 +136,14 @@ TEST_F(NetworkScanTest, ConnectionTestShowsItsOutcome) {
 
 TEST_F(NetworkScanTest, SettingsChangeSendsTheDatagramAndPausesWithTheButtonsDisabled) {
     CScanDialog dialog(nullptr, StartLogger({.tcpPort = 3001}));
-    broker_.AnswerRequest("CSetNetworkInfoDlg", IDOK,
-                          {{"address", "10.0.0.9"},
-                           {"mask", "255.255.255.0"},
-                           {"gateway", "10.0.0.1"},
-                           {"port", "3005"},
-                           {"mac", "00:1E:C0:12:34:56"},
-                           {"dhcp", "0"}});
+    broker_.AnswerRequest<SetNetworkInfoRequest>(IDOK, [](SetNetworkInfoRequest& r) {
+        r.settings = {.address = "10.0.0.9",
+                      .mask = "255.255.255.0",
+                      .port = "3005",
+                      .gateway = "10.0.0.1",
+                      .mac = "00:1E:C0:12:34:56",
+                      .dhcp = false};
+    });
     testsupport::OnNextModal([this](QWidget* window) {
         ASSERT_TRUE(ListShows(window, 1));
         Click(window, IDC_SCAN_SETTINGS);
@@ -166,13 +168,13 @@ TEST_F(NetworkScanTest, SettingsChangeSendsTheDatagramAndPausesWithTheButtonsDis
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     ASSERT_EQ(broker_.Asked().size(), 1u);
-    const std::map<std::string, std::string> offered = broker_.Asked()[0].requestValues;
-    EXPECT_EQ(offered.at("address"), "127.0.0.1");
-    EXPECT_EQ(offered.at("mask"), "255.255.255.0");
-    EXPECT_EQ(offered.at("gateway"), "");
-    EXPECT_EQ(offered.at("port"), "3001");
-    EXPECT_EQ(offered.at("mac"), "00:1E:C0:12:34:56");
-    EXPECT_EQ(offered.at("dhcp"), "1");
+    const NetworkSettings offered = broker_.Asked()[0].As<SetNetworkInfoRequest>().settings;
+    EXPECT_EQ(offered.address, "127.0.0.1");
+    EXPECT_EQ(offered.mask, "255.255.255.0");
+    EXPECT_EQ(offered.gateway, "");
+    EXPECT_EQ(offered.port, "3001");
+    EXPECT_EQ(offered.mac, "00:1E:C0:12:34:56");
+    EXPECT_TRUE(offered.dhcp);
     ASSERT_EQ(logger_->SettingsReceived().size(), 1u);
     const DiscoveryResponder::NewSettings taken = logger_->SettingsReceived()[0];
     EXPECT_EQ(taken.address, "10.0.0.9");
@@ -183,7 +185,10 @@ TEST_F(NetworkScanTest, SettingsChangeSendsTheDatagramAndPausesWithTheButtonsDis
 TEST_F(NetworkScanTest, SettingsThatDoNotParseAreNotSent) {
     CScanDialog dialog(nullptr, StartLogger());
     // DHCP chosen, with a port that is no TCP port.
-    broker_.AnswerRequest("CSetNetworkInfoDlg", IDOK, {{"port", "0"}, {"dhcp", "1"}});
+    broker_.AnswerRequest<SetNetworkInfoRequest>(IDOK, [](SetNetworkInfoRequest& r) {
+        r.settings.port = "0";
+        r.settings.dhcp = true;
+    });
     broker_.AnswerMessageBox(IDOK);
     testsupport::OnNextModal([this](QWidget* window) {
         ASSERT_TRUE(ListShows(window, 1));

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "platform/base/message_box_flags.h"
+#include "shared/common/open_with_desktop_request.h"
+#include "shared/logger/data_recovery_prompt.h"
 #include "shared/logger/download_ids.h"
 #include "shared/logger/download_policy.h"
 #include "shared/logger/logged_download_policy.h"
@@ -17,8 +19,8 @@ namespace {
 
 TEST(DownloadPolicyTest, TheUsersProgramShowsEachMessageAndTheReportAndTheOutcomeKeepsThem) {
     testsupport::ScriptedUiBroker ui(IDOK);
-    ui.AnswerRequest("CDataRecoveryDlg", IDC_RECOVERY_TRY_AGAIN);
-    ui.AnswerRequest("OpenWithDesktop", 1);
+    ui.AnswerRequest<DataRecoveryRequest>(IDC_RECOVERY_TRY_AGAIN);
+    ui.AnswerRequest<OpenWithDesktopRequest>(1);
     DownloadExchange exchange(UserDownloadPolicy());
     const DownloadNotice byId{IDS_NOT_RECORDING, {}, MB_OK | MB_ICONEXCLAMATION};
     const DownloadNotice byText{0, "Cannot write /data/site.dat", MB_OK};
@@ -38,7 +40,7 @@ TEST(DownloadPolicyTest, TheUsersProgramShowsEachMessageAndTheReportAndTheOutcom
     const std::vector<testsupport::AskedQuestion> asked = ui.Asked();
     ASSERT_FALSE(asked.empty());
     EXPECT_EQ(asked.back().kind, "OpenWithDesktop");
-    EXPECT_EQ(asked.back().requestValues.at("path"), "/data/Discontinuities.txt");
+    EXPECT_EQ(asked.back().As<OpenWithDesktopRequest>().path, "/data/Discontinuities.txt");
 
     const DownloadOutcome outcome = exchange.Finish(kReadDataTryAgain);
     EXPECT_EQ(outcome.result, kReadDataTryAgain);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/base/message_box_flags.h"
+#include "shared/logger/data_recovery_prompt.h"
 #include "shared/logger/download_ids.h"
 #include "shared/logger/download_result.h"
 #include "shared/logger/logged_download_policy.h"
@@ -102,7 +103,7 @@ TEST_P(MemoryDownloadBreakTest, ANewDataDownloadBrokenAnywhereLosesAndDoublesNot
             // The question comes only when whole records arrived and the user did not cancel.
             const bool asks = c.kind != Break::Cancel && c.blocksBefore > 0;
             if (asks) {
-                boxes_.AnswerRequest("CDataRecoveryDlg", answer);
+                boxes_.AnswerRequest<DataRecoveryRequest>(answer);
             }
 
             const int result = BrokenDownload(c, [&] { return DownloadNew(path); }, CommandsBeforeBlocks(false));
@@ -138,13 +139,13 @@ TEST_P(MemoryDownloadBreakTest, AFullDownloadBrokenKeepsWhatArrivedAndNewDataFet
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(StartWithMemory(kModel, kMemory));
         const auto path = folder_ / (std::string(c.name) + "-full.dat");
-        boxes_.AnswerRequest("CDataRecoveryDlg", IDOK);
+        boxes_.AnswerRequest<DataRecoveryRequest>(IDOK);
         EXPECT_EQ(BrokenDownload(c, [&] { return DownloadAll(path); }, CommandsBeforeBlocks(true)), kReadDataKept);
         const auto asked = boxes_.Asked();
         ASSERT_FALSE(asked.empty());
         // Whole blocks of 1712 bytes arrived: the records they hold whole are kept and counted.
         const int recordSize = Logger().State().setups.at(1).GetRecordSize();
-        EXPECT_EQ(asked.back().requestValues.at("records"), std::to_string(c.blocksBefore * 1712 / recordSize));
+        EXPECT_EQ(asked.back().As<DataRecoveryRequest>().recordsReceived, c.blocksBefore * 1712 / recordSize);
         ExpectWholeRecordsFrom(path, 0);
 
         Reconnect(kModel);
