@@ -72,7 +72,7 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
         return prepared;
     }
     const bool transferred =
-        ReadMemoryToFile(run.rawPath.string(), run.first, run.size, run.readAll, exchange);
+        ReadMemoryToFile(run.rawPath.string(), run.first, run.size, run.readAll, run.exchange);
     return FinishMemoryRun(run, transferred);
 }
 
