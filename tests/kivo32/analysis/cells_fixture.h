@@ -1,5 +1,5 @@
 // Data files written by hand and opened without a window, for the tests of the analysis: their setups,
-// records and grid cells, and the texts the analysis uses.
+// records and grid cells with the texts the analysis uses.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,29 +11,11 @@
 
 #include "kivo32/analysis/grid_walk_progress.h"
 #include "kivo32/analysis/raw_data_grid.h"
-#include "platform/base/program_texts.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
 #include "tests/support/fake_app_context.h"
-#include "tests/support/resource_texts.h"
 #include "tests/support/temp_folder.h"
 
 namespace gridtest {
-
-// The English texts of the areas the analysis uses, for the life of the object.
-class AnalysisTexts {
-public:
-    AnalysisTexts() {
-        platform::TextTable texts;
-        for (const char* area : {"common", "setup", "datafile", "logger", "analysis"}) {
-            texts.Merge(testsupport::LoadResourceTexts("en", area));
-        }
-        SetProgramTexts(std::move(texts));
-    }
-    ~AnalysisTexts() { SetProgramTexts({}); }
-    AnalysisTexts(const AnalysisTexts&) = delete;
-    AnalysisTexts& operator=(const AnalysisTexts&) = delete;
-};
-
 
 // A setup of `model` logging the average kW of the first `channels` hardware channels: grid columns 3
 // and up, one per channel.
@@ -87,7 +69,7 @@ protected:
         return *cells_;
     }
 
-    AnalysisTexts texts_;
+    datafiletest::EnglishTexts texts_{"logger", "analysis"};
     testsupport::TempFolder folder_;
     std::filesystem::path path_ = folder_ / "site.kivo";
     testsupport::FakeAppContext context_;

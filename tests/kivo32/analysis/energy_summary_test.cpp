@@ -31,7 +31,7 @@ protected:
         }
     }
 
-    gridtest::AnalysisTexts texts_;
+    datafiletest::EnglishTexts texts_{"logger", "analysis"};
     testsupport::FakeAppContext context_;
     CSetupTable setup_;
     CDataInfo info_;

@@ -62,7 +62,7 @@ protected:
     void SetUp() override {
         DownloadFixture::SetUp();
         platform::TextTable texts = testsupport::LoadResourceTexts("en", "record_download");
-        texts.Merge(testsupport::LoadResourceTexts("en", "views"));
+        texts.Merge(testsupport::LoadResourceTexts("en", "analysis"));
         SetProgramTexts(std::move(texts));
     }
     void TearDown() override {
