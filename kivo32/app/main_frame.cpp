@@ -309,9 +309,6 @@ void CMainFrame::OnMessage(platform::Message& message) {
         case WM_LOST_PORT:
             OnLostPort();
             break;
-        case WM_PROGRAM_AFTER_DOWNLOAD:
-            Target()->PostMessage(platform::Message(WM_COMMAND, ID_LOGGER_PROGRAM));
-            break;
         case WM_USB_DEVICE_ARRIVAL:
             OnUsbArrival(TextOf(message).value_or(std::string()));
             break;
