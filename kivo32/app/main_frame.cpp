@@ -18,6 +18,7 @@
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/main_menu.h"
+#include "kivo32/app/queue_messages.h"
 #include "kivo32/app/status_wnd.h"
 #include "kivo32/app/window_placement.h"
 #include "kivo32/session/session_el.h"
