@@ -1,4 +1,4 @@
-// Control and text ids of the application shell's dialogs, as the resource library numbers them.
+// Control and text ids of the application shell's dialogs; fixed numbers: never renumber.
 #pragma once
 
 // CDisplayTextDlg.
@@ -32,7 +32,7 @@ inline constexpr unsigned IDS_CSV_FILES_FILTER = 59762;
 inline constexpr unsigned IDS_CONVERSION_THREAD_FAILED = 21050;  // %ld the system's error code
 inline constexpr unsigned IDS_EXPORT_THREAD_FAILED = 21051;      // %ld the system's error code
 
-// CPCSetupDlg: its controls, as template 132 numbers them.
+// CPCSetupDlg: its controls (dialog 132).
 inline constexpr int IDC_PC_DATA_DIR = 1002;
 inline constexpr int IDC_PC_MODEM_LINE = 1004;
 inline constexpr int IDC_PC_SETUP_DIR = 1005;

@@ -1,5 +1,5 @@
-// Ids of the window framework and its helpers: commands, texts, file-dialog flags, as the system numbers
-// them.
+// Ids of the window framework and its helpers: commands, texts, file-dialog flags; fixed numbers: never
+// renumber.
 #pragma once
 
 // Commands of the File menu and the application.

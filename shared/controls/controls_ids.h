@@ -1,4 +1,4 @@
-// Dialog and control ids of the windows that both programs share, as the resource library numbers them.
+// Dialog and control ids of the windows that both programs share; fixed numbers: never renumber.
 #pragma once
 
 #include "platform/base/window_messages.h"

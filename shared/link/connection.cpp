@@ -71,9 +71,8 @@ int CConnection::HangupCall() {
 }
 
 bool CConnection::SetUpLinkPort(CSerialPort& port) {
-    return port.SetFlowControl(0, 100, 100, 0x11, 0x13) &&
-           port.SetBufferSizes(ReceiveBuffer::kCapacity, kTxCapacity) &&
-           port.SetReadTimeouts(MAXDWORD, 0, 0) && port.SetWriteTimeouts(0, 1000);
+    return port.SetFlowControl(0, 100, 100, 0x11, 0x13) && port.SetReadTimeouts(MAXDWORD, 0, 0) &&
+           port.SetWriteTimeouts(0, 1000);
 }
 
 bool CConnection::IsAborted() const {
