@@ -80,7 +80,8 @@ public:
     void RemoveFromFront(int n);
     std::uint32_t GetIdleTime() const;
 
-    // The byte level below the command routine.
+    // The byte level below the command routine. 0 when nothing was sent: no link, more than the send
+    // queue holds (kTxCapacity), or a failed write.
     int SendBytes(const char* data, int n);
     int SendQueuedData();
     bool SendBinaryBlock(const char* data, int n);

@@ -9,7 +9,6 @@
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
 #include "shared/common/app_context.h"
-#include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
@@ -72,7 +71,9 @@ int CConnection::SendBytes(const char* data, int n) {
         return 1;
     }
     if (n > kTxCapacity) {
-        ShowMessageBox("SendBytes(): data > SEND_QUEUE_SIZE", MB_OK, true);
+        // Nothing goes out: the send fails, and the trace says why.
+        Trace("SendBytes(): " + std::to_string(n) + " bytes do not fit the send queue of " +
+              std::to_string(kTxCapacity));
         return 0;
     }
     TraceSentBytes(data, n);
