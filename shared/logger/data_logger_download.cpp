@@ -46,7 +46,7 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     if (progress_sink_ != nullptr) {
         progress_sink_->SetStatusLine(target.string());
     }
-    AppendTrace(nullptr);
+    ClearTrace();
     if (readAll) {
         summary->Clear();
         WriteTrace(IDS_READING_SETUPS);
@@ -110,11 +110,11 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     }
     ReportStatus(platform::FormatLoadedText(IDS_DOWNLOADING_TO, {target.string()}));
     const std::string reading = LoadText(IDS_READING_MEMORY) + "...";
-    AppendTrace(&reading);
+    AppendTrace(reading);
 
     const bool transferred = ReadMemoryToFile(rawPath.string(), first, size, readAll);
     const std::string building = LoadText(IDS_BUILDING_DATA_FILE) + "...";
-    AppendTrace(&building);
+    AppendTrace(building);
     const long interval = summary->setupTable->GetIntervalSeconds();
     int result = kReadDataDone;
     if (transferred) {
@@ -137,7 +137,7 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
                      : PromptDataRecovery(static_cast<int>(records));
     }
     const std::string ending = LoadText(result == kReadDataDone ? IDS_DOWNLOAD_COMPLETE : IDS_DOWNLOAD_FAILED);
-    AppendTrace(&ending);
+    AppendTrace(ending);
     if (result == kReadDataDone) {
         PostStatusId(STATUS_TEXT, IDS_DOWNLOAD_DONE);
     }

@@ -188,7 +188,7 @@ const std::uint8_t* CDataLoggerQuarvenRSorKX::ReadHexRecords(std::uint32_t numbe
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         if (attempt > 1) {
             const std::string again = platform::FormatLoadedText(IDS_RECORD_ASKING_AGAIN, {Decimal(number)});
-            AppendTrace(&again);
+            AppendTrace(again);
             RestoreBinaryReplies();
         }
         bool last = false;
@@ -227,7 +227,7 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     if (progress_sink_ != nullptr) {
         progress_sink_->SetStatusLine(target.string());
     }
-    AppendTrace(nullptr);
+    ClearTrace();
     CSUTInfo* summary = GetSUTInfo(1);
     if (summary == nullptr) {
         return kReadDataCancelled;
@@ -352,7 +352,7 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     ReportStatus(statusLine());
     App().Set(CAppContext::Flag::DownloadRunning, true);
     const std::string reading = LoadText(IDS_READING_RECORDS) + "...";
-    AppendTrace(&reading);
+    AppendTrace(reading);
 
     DiscontinuityReport report(interval, recordBase);
     std::vector<std::uint8_t> reversed(static_cast<std::size_t>(recordSize));
@@ -376,7 +376,7 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
         if (record == nullptr) {
             failed = true;
             const std::string why = FailureLine(errorCode, number);
-            AppendTrace(&why);
+            AppendTrace(why);
             if (App().IsSet(CAppContext::Flag::PortLost)) {
                 if (CSession* session = Session()) {
                     session->Disconnect(0, true);
@@ -392,7 +392,7 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
                 break;
             }
             const std::string again = LoadText(IDS_RECORD_TRYING_AGAIN);
-            AppendTrace(&again);
+            AppendTrace(again);
             record_cache_.Clear();
             errorCode = 0;
             continue;
@@ -401,11 +401,11 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
             lastIndex = index;
         }
         for (const std::string& line : report.Check(time)) {
-            AppendTrace(&line);
+            AppendTrace(line);
         }
         if (written == 0) {
             const std::string line = RecordLine(IDS_RECORD_FIRST_TIME, time, number);
-            AppendTrace(&line);
+            AppendTrace(line);
         }
         std::copy_n(record, recordSize, reversed.begin());
         ReverseBytes(reversed.data(), recordSize);
@@ -416,7 +416,7 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
             errorCode = kCodeNotWritten;
             failed = true;
             const std::string why = FailureLine(errorCode, number);
-            AppendTrace(&why);
+            AppendTrace(why);
             break;
         }
         ++written;
@@ -447,13 +447,13 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     if (written > 1) {
         const std::string line =
             RecordLine(IDS_RECORD_LAST_TIME, lastTime, Wrapped(std::int64_t{next} - 1, record_capacity_));
-        AppendTrace(&line);
+        AppendTrace(line);
     }
     raw.close();
     App().Set(CAppContext::Flag::DownloadRunning, false);
 
     const std::string building = LoadText(IDS_RECORD_BUILDING_FILE);
-    AppendTrace(&building);
+    AppendTrace(building);
     if (written == 0 && failed) {
         // Nothing to keep: an empty file must not take the place of the old one.
         CleanupTransfer(0, rawPath, nullptr);
@@ -463,7 +463,7 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     std::error_code ignored;
     fs::remove(rawPath, ignored);
     const std::string removed = LoadText(IDS_RECORD_RAW_FILE_REMOVED);
-    AppendTrace(&removed);
+    AppendTrace(removed);
     const bool cancelled = IsAborted();
     if (cancelled) {
         App().Set(CAppContext::Flag::Abort, false);
@@ -472,11 +472,11 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     if (Session() != nullptr && !portLost && !connection_->IsLinkLost() &&
         (!failed || errorCode == kCodeCancelled)) {
         const std::string ending = LoadText(IDS_RECORD_ENDING_BINARY);
-        AppendTrace(&ending);
+        AppendTrace(ending);
         connection_->SendEscape();
     }
     const std::string ended = LoadText(IDS_RECORD_DOWNLOAD_ENDED);
-    AppendTrace(&ended);
+    AppendTrace(ended);
     if ((!cancelled || result == kReadDataKept) && (!failed || result != kReadDataDone) && written > 0) {
         status(IDS_DOWNLOAD_DONE);
         App().Set(CAppContext::Flag::PortLost, false);
