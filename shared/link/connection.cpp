@@ -199,7 +199,7 @@ int CConnection::DoCommand(std::string_view command, int nTimeout, const WaitCal
     }
     if (static_cast<int>(command.size()) > m_nCommandLimit) {
         // Refused, not sent: the logger would take a cut command for another one.
-        ShowMessageBox("DoCommand(): pszCommand > LOGGER_COMMAND_LIMIT", MB_OK, true);
+        ShowMessageBoxId(IDS_LOGGER_COMMAND_TOO_LONG, MB_OK, true);
         return 0;
     }
     m_bShuttingDownLogger = command == "S!";

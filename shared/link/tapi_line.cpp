@@ -33,7 +33,8 @@ constexpr std::int32_t kReplyFailed = -1;
 
 // Tells the user of a modem line error: a message box with the line's own caption.
 void ShowTapiError(const std::string& text) {
-    platform::CurrentUiBroker().MessageBox(text, CTapiLine::kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+    platform::CurrentUiBroker().MessageBox(text, LoadText(IDS_MODEM_ERROR_CAPTION),
+                                           MB_OK | MB_ICONEXCLAMATION);
 }
 
 std::string DisconnectText(std::uint32_t mode) {

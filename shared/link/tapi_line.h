@@ -29,8 +29,6 @@ public:
     static constexpr std::uint32_t kAnswerTimeoutMs = 60000;  // an answered call to connect
     static constexpr std::uint32_t kHangupTimeoutMs = 3000;   // the modem to confirm a hang-up
 
-    // The caption of the line's error messages.
-    static constexpr const char* kErrorCaption = "Kivo TAPI Error";
     // The device's rate when none is given (answer mode).
     static constexpr int kAnswerRate = 9600;
 

@@ -257,7 +257,7 @@ TEST_P(ConnectionTest, ACommandLongerThanTheLoggersLimitIsNotSent) {
     const int taken = Logger().CommandCount();
     EXPECT_EQ(Do(std::string(CConnection::kDefaultCommandLimit + 1, 'A')), 0);
     ASSERT_EQ(boxes_.Boxes().size(), 1u);
-    EXPECT_EQ(boxes_.Boxes()[0].texts.prompt, "DoCommand(): pszCommand > LOGGER_COMMAND_LIMIT");
+    EXPECT_EQ(boxes_.Boxes()[0].ids.promptId, IDS_LOGGER_COMMAND_TOO_LONG);
     EXPECT_EQ(Do(std::string(CConnection::kDefaultCommandLimit, 'A')), 1);
     EXPECT_EQ(Logger().CommandCount(), taken + 1);
 }
