@@ -1,5 +1,5 @@
 // Text ids of the application shell: its settings file, the data folders' set-up, the file commands,
-// the logger commands, the session's start and end, as the resource library numbers them.
+// the logger commands, the session's start and end; fixed numbers: never renumber.
 #pragma once
 
 // The settings file "KIVOAppInfo.ini".

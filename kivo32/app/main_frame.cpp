@@ -20,6 +20,7 @@
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/main_menu.h"
+#include "kivo32/app/queue_messages.h"
 #include "kivo32/app/status_wnd.h"
 #include "kivo32/app/window_placement.h"
 #include "kivo32/session/session_el.h"
@@ -337,9 +338,6 @@ void CMainFrame::OnMessage(platform::Message& message) {
             break;
         case WM_LOST_PORT:
             OnLostPort();
-            break;
-        case WM_PROGRAM_AFTER_DOWNLOAD:
-            Target()->PostMessage(platform::Message(WM_COMMAND, ID_LOGGER_PROGRAM));
             break;
         case WM_USB_DEVICE_ARRIVAL:
             OnUsbArrival(TextOf(message).value_or(std::string()));

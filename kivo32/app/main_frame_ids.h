@@ -34,7 +34,7 @@ inline constexpr unsigned IDS_MENU_CAL_VOLT_TEMP = 59778;
 inline constexpr unsigned IDS_MENU_LOGGER_FIRST = 59779;  // the logger menu's first entry
 inline constexpr unsigned IDS_MENU_ANSWER_MODE = 9241;    // %s its state
 inline constexpr unsigned IDS_MENU_ANSWER_MODE_OFF = 9243;
-// Ours: 9242, the id the system gives this text, is taken by another text in our tables.
+// Ours: 9242, the number beside its pair, is taken by another text in our tables.
 inline constexpr unsigned IDS_MENU_ANSWER_MODE_ON = 20762;
 
 // ---- Labels of the menu bar.

@@ -134,8 +134,6 @@ void CSessionEL::AskAfterSetupMismatch() {
     } else if (answer == IDC_MSGBOX_BUTTON2) {
         PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_ALL_DATA));
     }
-    // A setup of the file's kind is no longer in the logger: nothing is programmed after this.
-    owner_.SetProgramAfterDownload(false);
 }
 
 void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest request) {
@@ -149,15 +147,6 @@ void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest reque
     if (result != kReadDataDone && result != kReadDataKept && !aborted) {
         if (result == kReadDataCancelled || result == kReadDataNothingReceived) {
             ShowFailure(IDS_DATA_READ_FAILED);
-        } else if (result == kReadDataNothingToRead && owner_.IsProgramAfterDownload()) {
-            // Nothing to fetch before the programming: it goes on, and the notice does not wait.
-            PostToMainWindow(platform::Message(WM_UNATTENDED_DOWNLOAD_DONE));
-            PostToMainWindow(platform::Message(WM_PROGRAM_AFTER_DOWNLOAD));
-            std::string nothingNew = LoadText(IDS_NOTHING_NEW);
-            if (!nothingNew.empty() && nothingNew.back() == '.') {
-                nothingNew.pop_back();
-            }
-            ShowTimedNotice(nothingNew + ". " + LoadText(IDS_PROGRAMMING_FOLLOWS), kUnattendedNoticeMs);
         } else if (result == kReadDataNothingToRead) {
             ShowFailure(IDS_NOTHING_NEW);
         }
@@ -173,9 +162,6 @@ void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest reque
     if (unattended) {
         ShowTimedNotice(LoadText(IDS_UNATTENDED_DOWNLOAD_DONE), kUnattendedNoticeMs);
         PostToMainWindow(platform::Message(WM_UNATTENDED_DOWNLOAD_DONE));
-        if (owner_.IsProgramAfterDownload()) {
-            PostToMainWindow(platform::Message(WM_PROGRAM_AFTER_DOWNLOAD));
-        }
     }
 }
 

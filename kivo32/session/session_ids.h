@@ -87,9 +87,8 @@ inline constexpr unsigned IDS_SETUP_MISMATCH = 12465;
 inline constexpr unsigned IDS_NEW_FILE_NEW_DATA_BUTTON = 12466;
 inline constexpr unsigned IDS_NEW_FILE_ALL_DATA_BUTTON = 12467;
 inline constexpr unsigned IDS_NO_POINT_TO_GO_ON = 12468;
-// The ends of a download that nobody watches, and of one before programming that found nothing new.
+// The end of a download that nobody watches.
 inline constexpr unsigned IDS_UNATTENDED_DOWNLOAD_DONE = 59468;
-inline constexpr unsigned IDS_PROGRAMMING_FOLLOWS = 12578;
 
 // Programming a setup.
 inline constexpr unsigned IDS_PROGRAMMING = 12383;

@@ -38,9 +38,8 @@ inline constexpr unsigned WM_SESSION_LOGGER_PROPERTIES = WM_APP + 0x151;
 // WM_APP + 0x152, defined with the update check, which posts it and sits below the program's headers.
 inline constexpr unsigned WM_SESSION_SET_WIFI_INFO = WM_VC_MODULE_UPDATE;
 inline constexpr unsigned WM_SESSION_SET_WEB_PASSWORD = WM_APP + 0x154;
-// The unattended download's end and the program-after-download chain, to the main window.
+// The unattended download's end, to the main window.
 inline constexpr unsigned WM_UNATTENDED_DOWNLOAD_DONE = WM_APP + 0xF0;
-inline constexpr unsigned WM_PROGRAM_AFTER_DOWNLOAD = WM_APP + 0xF1;
 
 // To the main window after a download (payload the data file's std::filesystem::path): open it as a data
 // document, write its CSV form; and the answers to a new-data read that cannot go on: a new file for a

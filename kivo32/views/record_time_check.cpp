@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shared/common/trace_log.h"
 #include "shared/datafile/message_sink.h"
 #include "shared/datafile/raw_data.h"
 
@@ -20,20 +21,19 @@ public:
 }  // namespace
 
 CRecordTimeCheck::CRecordTimeCheck(const std::filesystem::path& path) {
-    thread_ = std::thread([this, path] { Run(path); });
+    if (const std::error_code failed =
+            thread_.Start([this, path](const std::stop_token& stop) { Run(path, stop); })) {
+        Trace("CRecordTimeCheck: no thread for the check of the record times (" +
+              std::to_string(failed.value()) + "); it is left out");
+    }
 }
 
-CRecordTimeCheck::~CRecordTimeCheck() {
-    stop_.store(true);
-    thread_.join();
-}
-
-void CRecordTimeCheck::Run(const std::filesystem::path& path) {
+void CRecordTimeCheck::Run(const std::filesystem::path& path, const std::stop_token& stop) {
     CollectedMessages found;
     CRawData reader;
     reader.SetMessageSink(found);
     const bool checked = reader.Initialize() && reader.OpenDataFile(path) && reader.InitRecordAccess(false) &&
-                         reader.CheckRecordTimes([this] { return !stop_.load(); });
+                         reader.CheckRecordTimes([&stop] { return !stop.stop_requested(); });
     reader.CloseDataFile();
     if (checked && !found.texts.empty()) {
         std::weak_ptr<int> alive = alive_;
@@ -48,5 +48,4 @@ void CRecordTimeCheck::Run(const std::filesystem::path& path) {
             },
             Qt::QueuedConnection);
     }
-    finished_.store(true);
 }

@@ -1,4 +1,4 @@
-// Control and text ids of the data-file document and its dialogs, as the system numbers them; the
+// Control and text ids of the data-file document and its dialogs (fixed numbers: never renumber); the
 // labels of the dialogs are ours.
 #pragma once
 
@@ -185,7 +185,7 @@ inline constexpr unsigned IDS_ALL_FILES_FILTER = 59634;
 // Ours: the data-error report of a file without a logging interval.
 inline constexpr unsigned IDS_REPORT_NO_INTERVAL = 20420;
 
-// The print setup dialog: its controls, as the system numbers them.
+// The print setup dialog: its controls.
 inline constexpr int IDC_PRINT_MARGIN_TOP = 51068;
 inline constexpr int IDC_PRINT_MARGIN_LEFT = 51065;
 inline constexpr int IDC_PRINT_MARGIN_BOTTOM = 51066;
@@ -229,14 +229,14 @@ inline constexpr unsigned IDS_PRINT_CELL_MIDDLE = 20449;
 inline constexpr unsigned IDS_PRINT_CELL_RIGHT = 20450;
 inline constexpr unsigned IDS_PRINT_TOKENS = 20451;
 inline constexpr unsigned IDS_PRINT_BAD_MARGIN = 20452;
-// The check that keeps the settings as the defaults of new grids (the system numbers it), and the
-// printer setup button; ours: their labels.
+// The check that keeps the settings as the defaults of new grids, and the printer setup button; ours:
+// their labels.
 inline constexpr int IDC_PRINT_SAVE_DEFAULTS = 51060;
 inline constexpr int IDC_PRINT_PRINTER_SETUP = 51061;
 inline constexpr unsigned IDS_PRINT_SAVE_DEFAULTS = 20453;
 inline constexpr unsigned IDS_PRINT_PRINTER_SETUP = 20454;
 
-// The extraction dialogs: their controls, as the system numbers them.
+// The extraction dialogs: their controls.
 inline constexpr int IDC_EXTRACT_FROM_RECORD = 1534;
 inline constexpr int IDC_EXTRACT_TO_RECORD = 1536;
 inline constexpr int IDC_EXTRACT_LOWER_LIMIT = 1532;

@@ -37,35 +37,12 @@ void Tell(const std::string& text, const std::string& caption = {}) {
 
 std::string ShellExecuteErrorText(int code) {
     switch (code) {
-        case 0:
-            return "The operating system is out of memory or resources.";
-        case 2:
-            return "The specified file was not found.";
-        case 3:
-            return "The specified path was not found.";
-        case 5:
-            return "The operating system denied access to the specified file.";
-        case 8:
-            return "There was not enough memory to complete the operation.";
-        case 11:
-            return "The .exe file is invalid (non-Microsoft Win32 .exe or error in .exe image).";
-        case 26:
-            return "A sharing violation occurred.";
-        case 27:
-            return "The file name association is incomplete or invalid.";
-        case 28:
-            return "The DDE transaction could not be completed because the request timed out.";
-        case 29:
-            return "The DDE transaction failed.";
-        case 30:
-            return "The Dynamic Data Exchange (DDE) transaction could not be completed\n"
-                   "because other DDE transactions were being processed.";
-        case 31:
-            return "There is no application associated with the given file name extension.";
-        case 32:
-            return "The specified dynamic-link library (DLL) was not found.";
+        case kFileNotFound:
+            return LoadText(IDS_OPEN_FILE_NOT_FOUND);
+        case kNoAssociation:
+            return LoadText(IDS_OPEN_NO_PROGRAM);
         default:
-            return "Unknown ShellExecute error.";
+            return LoadText(IDS_OPEN_UNKNOWN_ERROR);
     }
 }
 
@@ -90,7 +67,7 @@ bool BrowseForFolder(std::filesystem::path& startFolder, std::filesystem::path& 
 int CopyWindowToClipboard(QWidget* window) {
     const QPixmap image = window != nullptr ? window->grab() : QPixmap();
     if (image.isNull()) {
-        Tell("System error: BitBlt() operation failed.");
+        Tell(LoadText(IDS_WINDOW_IMAGE_FAILED));
         return kImageFailed;
     }
     QApplication::clipboard()->setPixmap(image);

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-// The text of a failure code of opening a file with the desktop (the shell's numbering).
+// The text of a failure code of opening a file with the desktop: 2 the file is missing, 31 no program
+// opens its kind; any other code has the text of an unknown error.
 std::string ShellExecuteErrorText(int code);
 
 // Lets the user choose a folder, starting at `startFolder` (an empty one becomes the home folder, in the

@@ -1,5 +1,5 @@
 // Dialog and control ids of the windows that both programs share, and the styles, answers and labels of
-// their message boxes, as the resource library numbers them.
+// their message boxes; fixed numbers: never renumber.
 #pragma once
 
 #include "platform/base/window_messages.h"

@@ -1,4 +1,4 @@
-// Text ids of the data files, as the resource library numbers them.
+// Text ids of the data files; fixed numbers: never renumber.
 #pragma once
 
 // Opening, preparing and converting data files.

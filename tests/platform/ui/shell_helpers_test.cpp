@@ -10,6 +10,7 @@
 
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/ui/resource_texts.h"
 #include "platform/ui/ui_ids.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
@@ -76,13 +77,14 @@ TEST_F(ShellHelpersTest, AWindowImageGoesToTheClipboard) {
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(120, 80));
 }
 
-TEST(ShellExecuteErrorTextTest, KnownCodesHaveTheirTextsAndOthersTheUnknownOne) {
+TEST(ShellExecuteErrorTextTest, TheCodesTheDesktopCanGiveHaveTheirTextsAndOthersTheUnknownOne) {
+    SetProgramTexts(platform::EnglishTexts());
+    EXPECT_EQ(ShellExecuteErrorText(2), "The specified file was not found.");
     EXPECT_EQ(ShellExecuteErrorText(31),
               "There is no application associated with the given file name extension.");
-    EXPECT_EQ(ShellExecuteErrorText(30),
-              "The Dynamic Data Exchange (DDE) transaction could not be completed\n"
-              "because other DDE transactions were being processed.");
-    EXPECT_EQ(ShellExecuteErrorText(4), "Unknown ShellExecute error.");
+    for (const int other : {0, 4, 30}) {
+        EXPECT_EQ(ShellExecuteErrorText(other), "Unknown ShellExecute error.") << other;
+    }
 }
 
 }  // namespace
