@@ -190,6 +190,7 @@ void CMainFrame::FillMenu(QMenu& menu, const CMenuEntries& entries) {
             case CMenuEntry::Kind::Command: {
                 QAction* action = menu.addAction(platform::ToQString(entry.label));
                 action->setData(entry.id);
+                action->setCheckable(entry.checkable);
                 const auto command =
                     std::find_if(commands.begin(), commands.end(),
                                  [&entry](const CMainMenuCommand& c) { return c.id == entry.id; });
@@ -222,7 +223,6 @@ void CMainFrame::OnPopupAboutToShow(QMenu& popup) {
         }
         const platform::CommandState state = UpdateCommand(id);
         action->setEnabled(state.enabled);
-        action->setCheckable(state.checked);
         action->setChecked(state.checked);
         if (state.text) {
             action->setText(platform::ToQString(*state.text));
@@ -408,7 +408,8 @@ void CMainFrame::OnShowDataGraph() {
     }
     if (platform::DocTemplate* graphTemplate = app->GetTemplate(kRawDataGraphTemplateId)) {
         platform::ChildFrame* child = ActiveChild();
-        ShowDataGraph(*graphTemplate, child != nullptr ? dynamic_cast<CRawDataView*>(child->ActiveView()) : nullptr);
+        ShowDataGraph(*graphTemplate,
+                      child != nullptr ? dynamic_cast<CRawDataView*>(child->ActiveView()) : nullptr);
     }
 }
 

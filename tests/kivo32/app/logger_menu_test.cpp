@@ -103,7 +103,8 @@ const Case kCases[] = {
      {false, 1, false, false, false},
      "[32782 - 32785 32786 32914 32789 32847 32800 - 32924 - 32788 32845] 32826 - 32790 32793 [32843 32844] "
      "32946 "
-     "- [32794 32795] 32796 32797 32798 32799 32930 32929 - 32791 32792 32851 32850 32968 - 32959 32944 32830 32804 32803"},
+     "- [32794 32795] 32796 32797 32798 32799 32930 32929 - 32791 32792 32851 32850 32968 - 32959 32944 "
+     "32830 32804 32803"},
 };
 
 TEST_F(LoggerMenuTest, TheLoggerMenuFollowsProtocolCalibrationLevelAndWiFi) {
@@ -137,15 +138,15 @@ TEST_F(LoggerMenuTest, TheInsertedEntriesCarryTheirOwnLabels) {
         return entry.IsPopupStartingWith(32843);
     });
     ASSERT_NE(callSchedule, logger.end());
-    EXPECT_EQ(callSchedule->label, "&Dorvane Call Schedule");
+    EXPECT_EQ(callSchedule->label, "Dorvane Call Sched&ule");
     EXPECT_EQ(FindCommand(logger, 32847)->label, "&Answer Mode (OFF)");
-    EXPECT_EQ(FindCommand(logger, 32845)->label, "&Dorvane...");
+    EXPECT_EQ(FindCommand(logger, 32845)->label, "D&orvane");
     EXPECT_EQ(FindCommand(logger, 32830)->label, "Calibrate &Voltage and Temperature...");
 
     CMenuEntries newer = MainMenuEntries();
     ApplyLoggerMenuRule(newer, {true, 1, true, true, true});
     EXPECT_EQ(FindCommand(newer, 32830)->label, "&Voltage / Temperature Calibration...");
-    EXPECT_EQ(FindCommand(newer, 32969)->label, "Logger &Web / Mobile App Login Password");
+    EXPECT_EQ(FindCommand(newer, 32969)->label, "Logger Web / Mo&bile App Login Password...");
 }
 
 TEST_F(LoggerMenuTest, AMenuBarWithoutTheLoggerMenuIsLeftAlone) {
