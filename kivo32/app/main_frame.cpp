@@ -408,8 +408,7 @@ void CMainFrame::OnShowDataGraph() {
     }
     if (platform::DocTemplate* graphTemplate = app->GetTemplate(kRawDataGraphTemplateId)) {
         platform::ChildFrame* child = ActiveChild();
-        ShowDataGraph(*graphTemplate,
-                      child != nullptr ? dynamic_cast<CRawDataView*>(child->ActiveView()) : nullptr);
+        ShowDataGraph(*graphTemplate, child != nullptr ? dynamic_cast<CRawDataView*>(child->ActiveView()) : nullptr);
     }
 }
 

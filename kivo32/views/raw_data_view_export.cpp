@@ -13,8 +13,8 @@
 #include "platform/base/local_time.h"
 #include "platform/base/string_format.h"
 #include "platform/base/windows1252.h"
-#include "platform/ui/desktop_services.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/shell_helpers.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/base/ui_broker.h"
 #include "shared/common/date_time_text.h"
@@ -214,9 +214,7 @@ bool CRawDataView::WriteReport(const std::filesystem::path& path, const std::str
         ShowPathMessage(IDS_REPORT_WRITE_ERROR, path);
         return false;
     }
-    if (!platform::CurrentDesktopServices().OpenPath(path)) {
-        ShowMessageBoxId(IDS_REPORT_VIEWER_FAILED, MB_OK | MB_ICONEXCLAMATION, true);
-    }
+    OpenWrittenFile(path, IDS_REPORT_WRITTEN_TO);
     return true;
 }
 

@@ -175,7 +175,7 @@ inline constexpr unsigned IDS_MENU_SAVE_AS = 20419;
 inline constexpr unsigned IDS_REPORT_FILE_LABEL = 9211;
 inline constexpr unsigned IDS_REPORT_CANNOT_CREATE = 12479;
 inline constexpr unsigned IDS_REPORT_WRITE_ERROR = 59450;
-inline constexpr unsigned IDS_REPORT_VIEWER_FAILED = 8218;
+inline constexpr unsigned IDS_REPORT_WRITTEN_TO = 8218;  // %s the report's full path
 // The data-error report's entries ("%s" the date and the time cells) and its summaries.
 inline constexpr unsigned IDS_REPORT_NOT_ON_MINUTE = 59451;
 inline constexpr unsigned IDS_REPORT_NOT_ON_INTERVAL = 59452;

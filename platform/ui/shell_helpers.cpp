@@ -1,5 +1,5 @@
 // The program-wide helpers that show a window: folder browsing, a window's image on the clipboard,
-// the program's PDF help, folder copies with a report.
+// the program's PDF help, a written file in its viewer, folder copies with a report.
 #include "platform/ui/shell_helpers.h"
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/base/system_error_text.h"
+#include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/desktop_services.h"
@@ -118,6 +119,15 @@ void OpenProgramPdf(const std::filesystem::path& programFolder, const std::strin
                ShellExecuteErrorText(failure);
     }
     Tell(text, LoadText(IDS_PDF_OPEN_CAPTION));
+}
+
+void OpenWrittenFile(const std::filesystem::path& path, unsigned writtenToId) {
+    if (platform::CurrentDesktopServices().OpenPath(path)) {
+        return;
+    }
+    std::error_code error;
+    const std::filesystem::path fullPath = std::filesystem::absolute(path, error);
+    Tell(platform::FormatLoadedText(writtenToId, {platform::PathToWindows1252(error ? path : fullPath)}));
 }
 
 bool CopyFolderWithReport(const std::vector<std::filesystem::path>& sources,

@@ -10,6 +10,7 @@
 #include <functional>
 #include <thread>
 
+#include "kivo32/app/command_ids.h"
 #include "kivo32/app/other_instance.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/session/session_owner.h"
@@ -24,6 +25,7 @@
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/resource_texts.h"
+#include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/discontinuity_report.h"
@@ -284,6 +286,28 @@ TEST_F(KivoAppTest, TheRunningProgramAnswersTheRequestsOfTheCodeWithoutWindows) 
     EXPECT_EQ(notice, IDOK);
     ASSERT_EQ(broker.Asked().size(), 1u);
     EXPECT_EQ(broker.Asked()[0].kind, "CMsgBox");
+}
+
+TEST_F(KivoAppTest, ATraceFileNoViewerOpensIsNamedWithItsFullPath) {
+    CKivoApp application;
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    testsupport::RecordingDesktopServices desktop;
+    desktop.SetAnswer(false);
+    broker.AnswerMessageBox(IDOK);
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             WriteTraceLine("%s", 1, "a line for the trace file");
+                             application.GetMainWindow()->RouteCommand(ID_TRACE_OPEN_FILE);
+                         }),
+              0);
+    const auto path = UserDataFolder() / "ODSLogFile.txt";
+    ASSERT_EQ(desktop.Opened(), std::vector<std::string>{path.string()});
+    ASSERT_FALSE(broker.Asked().empty());
+    const std::string text = broker.Asked().back().text;
+    EXPECT_EQ(text.rfind("The trace file was written to:", 0), 0u) << text;
+    EXPECT_NE(text.find("\n    " + path.string() + "\n"), std::string::npos) << text;
+    EXPECT_EQ(desktop.Beeps(), 0);
 }
 
 }  // namespace
