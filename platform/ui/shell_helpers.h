@@ -7,9 +7,6 @@
 #include <string>
 #include <vector>
 
-// The text of a failure code of opening a file with the desktop (the shell's numbering).
-std::string ShellExecuteErrorText(int code);
-
 // Lets the user choose a folder, starting at `startFolder` (an empty one becomes the home folder, in the
 // caller's path as well). TRUE, with the folder in `chosen`, when one was chosen.
 bool BrowseForFolder(std::filesystem::path& startFolder, std::filesystem::path& chosen,
@@ -19,8 +16,8 @@ bool BrowseForFolder(std::filesystem::path& startFolder, std::filesystem::path& 
 // the image cannot be taken.
 int CopyWindowToClipboard(QWidget* window);
 
-// Opens `fileName` of the program's folder with the desktop's PDF reader; tells the user when the file
-// is missing or nothing opens PDF files.
+// Opens `fileName` of the program's folder with the desktop's PDF reader; tells the user, in the
+// program's language, when the file is missing or nothing opens PDF files.
 void OpenProgramPdf(const std::filesystem::path& programFolder, const std::string& fileName);
 
 // Opens `path`, a file the program has just written, with the desktop's viewer. When nothing opens it,

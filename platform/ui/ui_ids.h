@@ -51,3 +51,4 @@ inline constexpr unsigned OFN_ENABLESIZING = 0x00800000;
 inline constexpr unsigned IDS_PDF_OPEN_FAILED = 59738;     // "%s:\n\n    %s.\n\n" names it with the path
 inline constexpr unsigned IDS_PDF_OPEN_CAPTION = 59739;    // caption of that message
 inline constexpr unsigned IDS_PDF_READER_MISSING = 59745;  // no program opens PDF files
+inline constexpr unsigned IDS_PDF_FILE_NOT_FOUND = 59740;  // the last line when the file is missing

@@ -184,7 +184,7 @@ TEST_F(KivoAppTest, TheProgramFolderIsWhereTheHelpFileIsFoundFirst) {
         std::filesystem::create_directories(folder);
     }
     const auto helpIn = [](const std::filesystem::path& folder) {
-        testsupport::WriteWholeFile(folder / CKivoApp::kHelpFileName, "%PDF");
+        testsupport::WriteWholeFile(folder / CKivoApp::HelpFileName(), "%PDF");
     };
     // Nowhere: the installation's shared folder.
     EXPECT_EQ(CKivoApp::FindProgramFolder(current, program), installed);
