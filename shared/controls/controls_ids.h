@@ -12,6 +12,7 @@ inline constexpr int IDC_MSGBOX_CHECK = 2264;
 // The toolkit's words for the buttons that end a dialog.
 inline constexpr unsigned IDS_OK = 9001;
 inline constexpr unsigned IDS_CANCEL = 9002;
+inline constexpr unsigned IDS_CLOSE = 9029;
 
 // CCOMPortPrefsDlg (dialog 244): the check list of ports (checked = offered) and its buttons.
 inline constexpr int IDC_PORT_PREFS_LIST = 2258;
