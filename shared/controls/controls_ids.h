@@ -20,6 +20,9 @@ inline constexpr int IDC_PORT_PREFS_UP = 2051;
 inline constexpr int IDC_PORT_PREFS_DOWN = 2259;
 inline constexpr int IDC_PORT_PREFS_REMOVE = 2263;
 inline constexpr int IDC_PORT_PREFS_HELP = 2262;
+// A device path typed in, and the button that adds it to the list.
+inline constexpr int IDC_PORT_PREFS_PATH = 2267;
+inline constexpr int IDC_PORT_PREFS_ADD = 2268;
 
 // CLostPortDialog (dialog 239): its icon and its text.
 inline constexpr int IDC_LOST_PORT_ICON = 2244;
