@@ -273,8 +273,9 @@ void CRawDataView::GetSelectionTimeSpan(std::string& first, std::string& last) {
     const std::optional<std::tm> start =
         stamp ? platform::FromOleDate(*stamp - static_cast<double>(interval) / 86400.0) : std::nullopt;
     if (start) {
-        last = FormatDateText(start->tm_year + 1900, start->tm_mon + 1, start->tm_mday, true) + " " +
-               FormatTimeText(start->tm_hour, start->tm_min, start->tm_sec);
+        last = FormatDateText(start->tm_year + 1900, start->tm_mon + 1, start->tm_mday,
+                              !ShortDateHasFourDigitYear()) +
+               " " + FormatTimeText(start->tm_hour, start->tm_min, start->tm_sec);
     }
 }
 
