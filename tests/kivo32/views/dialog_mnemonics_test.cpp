@@ -1,10 +1,12 @@
-// Every dialog the program builds and every menu of the menu bar, in English and in French: no two enabled
-// controls or entries of one menu share a shortcut key.
+// Every dialog the program builds, every menu of the menu bar and the grid's menu, in English and in
+// French: no two enabled controls or entries of one menu share a shortcut key.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <functional>
 #include <map>
 #include <memory>
@@ -40,6 +42,7 @@
 #include "shared/controls/com_port_prefs_dlg.h"
 #include "shared/controls/lost_port_dialog.h"
 #include "tests/kivo32/views/fake_graph_dialog_grid.h"
+#include "tests/kivo32/views/grid_fixture.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/fake_serial_port_source.h"
 #include "tests/support/scripted_ui_broker.h"
@@ -271,6 +274,36 @@ TEST_F(DialogMnemonicsTest, EveryMenuCommandThatOpensADialogSaysSo) {
                     << library << " " << entry.id << ": " << entry.label;
             });
         }
+    }
+}
+
+class GridMenuMnemonicsTest : public gridtest::MouseGridFixture {
+protected:
+    void TearDown() override {
+        SetProgramTexts(platform::EnglishTexts());
+        MouseGridFixture::TearDown();
+    }
+};
+
+TEST_F(GridMenuMnemonicsTest, TheGridsMenuGivesEachEntryAShortcutKeyOfItsOwnInEitherLanguage) {
+    Drag(5, 3, 8, 4);
+    for (std::string_view library : {platform::kEnglishResources, platform::kFrenchResources}) {
+        ASSERT_TRUE(platform::LoadResourceLibrary(library));
+        view_->OnRButtonUp(6, 4, 10, 10);
+        QMenu* menu = view_->ContextMenu();
+        ASSERT_NE(menu, nullptr);
+        std::map<QChar, QStringList> keys;
+        for (const QAction* action : menu->actions()) {
+            if (const auto key = MnemonicOf(action->text())) {
+                keys[*key].append(action->text());
+            }
+        }
+        for (const auto& [key, labels] : keys) {
+            EXPECT_EQ(labels.size(), 1) << library << " Alt+" << QString(key).toStdString() << ": "
+                                        << labels.join(" | ").toStdString();
+        }
+        menu->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 
