@@ -73,3 +73,7 @@ inline constexpr unsigned IDP_MODEM_REQUEST_FAILED = 12452;
 inline constexpr unsigned IDS_MODEM_CAPTION = 59515;
 // The help file cannot be opened before the main window exists; %s its path.
 inline constexpr unsigned IDS_HELP_FILE_NOT_OPENED = 9303;
+// The file name of the help in the program's language, in the program folder.
+inline constexpr unsigned IDS_HELP_FILE_NAME = 21101;
+// The trace file is written but no viewer opens it; %s its full path.
+inline constexpr unsigned IDS_TRACE_FILE_WRITTEN_TO = 21102;

@@ -47,8 +47,8 @@ class CKivoApp : public platform::Application, public CAppContext {
 public:
     // The caption of the main window.
     static constexpr const char* kWindowTitle = "KIVO 15";
-    // The program's help, in the program folder.
-    static constexpr const char* kHelpFileName = "KIVO 15 Help.pdf";
+    // The program's help in the program's language, a file of the program folder.
+    static std::string HelpFileName();
 
     CKivoApp();
     ~CKivoApp() override;

@@ -213,8 +213,10 @@ bool CKivoApp::OnCommand(unsigned id) {
             SetTraceOn(!IsTraceOn());
             break;
         case ID_TRACE_OPEN_FILE:
+            // Without a trace file yet there is nothing to show: only a beep.
             if (!OpenTraceFile([](const std::filesystem::path& path) {
-                    return platform::CurrentDesktopServices().OpenPath(path);
+                    OpenWrittenFile(path, IDS_TRACE_FILE_WRITTEN_TO);
+                    return true;
                 })) {
                 platform::CurrentDesktopServices().Beep();
             }

@@ -219,6 +219,7 @@ void CMainFrame::FillMenu(QMenu& menu, const CMenuEntries& entries) {
             case CMenuEntry::Kind::Command: {
                 QAction* action = menu.addAction(platform::ToQString(entry.label));
                 action->setData(entry.id);
+                action->setCheckable(entry.checkable);
                 const auto command =
                     std::find_if(commands.begin(), commands.end(),
                                  [&entry](const CMainMenuCommand& c) { return c.id == entry.id; });
@@ -252,7 +253,6 @@ void CMainFrame::OnPopupAboutToShow(QMenu& popup) {
         }
         const platform::CommandState state = UpdateCommand(id);
         action->setEnabled(state.enabled);
-        action->setCheckable(state.checked);
         action->setChecked(state.checked);
         if (state.text) {
             action->setText(platform::ToQString(*state.text));

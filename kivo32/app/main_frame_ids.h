@@ -105,5 +105,9 @@ inline constexpr unsigned IDS_MENU_FIRMWARE_UPDATE = 21092;
 inline constexpr unsigned IDS_MENU_THD_CALCULATOR = 21093;
 inline constexpr unsigned IDS_MENU_TRACE_FILE = 21094;
 inline constexpr unsigned IDS_MENU_RESET_STATUS = 21095;
+// The menu's own labels of the framework's commands, whose titles name their dialogs.
+inline constexpr unsigned IDS_MENU_FILE_OPEN = 21096;
+inline constexpr unsigned IDS_MENU_FILE_SAVE_AS = 21097;
 inline constexpr unsigned IDS_MENU_CASCADE = 21098;
 inline constexpr unsigned IDS_MENU_TILE = 21099;
+inline constexpr unsigned IDS_MENU_PRINT_SETUP = 21100;

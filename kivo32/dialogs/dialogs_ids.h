@@ -124,6 +124,9 @@ inline constexpr unsigned IDS_SCAN_AGAIN = 20856;
 inline constexpr unsigned IDS_SCAN_TEST = 20857;
 inline constexpr unsigned IDS_SCAN_SETTINGS = 20858;
 inline constexpr unsigned IDS_SCAN_RECEIVE_ERROR = 20859;  // %u the system's error code
+// The scan's state below the list: waiting for answers, and none came.
+inline constexpr unsigned IDS_SCAN_SCANNING = 20891;
+inline constexpr unsigned IDS_SCAN_NO_ANSWER = 20892;
 // CNetworkAddressDlg's scan button and its refusal of a port that is no TCP port.
 inline constexpr int IDC_NETWORK_SCAN = 2232;
 inline constexpr unsigned IDS_NETWORK_SCAN = 20860;

@@ -58,6 +58,15 @@ inline constexpr unsigned IDS_GRAPH_OPTIONS_DEFAULT_ATTRIBUTES = 20665;
 inline constexpr unsigned IDS_GRAPH_OPTIONS_OWN_ATTRIBUTES = 20666;
 inline constexpr unsigned IDS_GRAPH_OPTIONS_EXPORT_TYPE = 20667;
 inline constexpr unsigned IDS_GRAPH_OPTIONS_EXPORT_SIZE = 20668;
+// The named choices of the two export settings, in the order of their stored numbers 0 to 3.
+inline constexpr unsigned IDS_EXPORT_TYPE_METAFILE = 21103;
+inline constexpr unsigned IDS_EXPORT_TYPE_BMP = 21104;
+inline constexpr unsigned IDS_EXPORT_TYPE_JPEG = 21105;
+inline constexpr unsigned IDS_EXPORT_TYPE_PNG = 21106;
+inline constexpr unsigned IDS_EXPORT_SIZE_SCREEN = 21107;
+inline constexpr unsigned IDS_EXPORT_SIZE_SMALL = 21108;
+inline constexpr unsigned IDS_EXPORT_SIZE_MEDIUM = 21109;
+inline constexpr unsigned IDS_EXPORT_SIZE_LARGE = 21110;
 
 // The graph dialogs. The range dialog: all records, from and to, the channel list, their labels and
 // the record-range control; the Back button of the two modal dialogs.
@@ -174,7 +183,7 @@ inline constexpr unsigned IDS_MENU_SAVE_AS = 20419;
 // that would not start.
 inline constexpr unsigned IDS_REPORT_CANNOT_CREATE = 12479;
 inline constexpr unsigned IDS_REPORT_WRITE_ERROR = 59450;
-inline constexpr unsigned IDS_REPORT_VIEWER_FAILED = 8218;
+inline constexpr unsigned IDS_REPORT_WRITTEN_TO = 8218;  // %s the report's full path
 // The CSV export of the grid: written ("%s" the path) with its caption; a write error.
 inline constexpr unsigned IDS_EXPORT_DONE_CAPTION = 59520;
 inline constexpr unsigned IDS_EXPORT_DONE = 59521;

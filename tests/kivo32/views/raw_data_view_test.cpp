@@ -46,8 +46,10 @@ TEST_F(RawDataViewTest, DatesFollowTheUsersOrderAndRowTimesTheRecord) {
         int order;
         const char* date;
     };
-    for (const Case& order : {Case{"MM/dd/yy", 0, "03/15/24"}, Case{"dd.MM.yy", 2, "15.03.24"},
-                              Case{"yy-MM-dd", 4, "24-03-15"}}) {
+    // A short date with four-digit years shows the record's century as well.
+    for (const Case& order :
+         {Case{"MM/dd/yy", 0, "03/15/24"}, Case{"dd.MM.yy", 2, "15.03.24"}, Case{"yy-MM-dd", 4, "24-03-15"},
+          Case{"dd/MM/yyyy", 2, "15/03/2024"}, Case{"yyyy-MM-dd", 4, "2024-03-15"}}) {
         SCOPED_TRACE(order.format);
         context_.shortDateFormat = order.format;
         context_.dateOrder = order.order;
