@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "kivo32/session/download_failure_text.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
@@ -163,9 +164,7 @@ void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest reque
     }
     const bool aborted = IsAborted();
     if (result != kReadDataDone && result != kReadDataKept && !aborted) {
-        if (result == kReadDataCancelled || result == kReadDataNothingReceived) {
-            ShowFailure(IDS_DATA_READ_FAILED);
-        } else if (result == kReadDataNothingToRead && owner_.IsProgramAfterDownload()) {
+        if (result == kReadDataNothingToRead && owner_.IsProgramAfterDownload()) {
             // Nothing to fetch before the programming: it goes on, and the notice does not wait.
             PostToMainWindow(platform::Message(WM_UNATTENDED_DOWNLOAD_DONE));
             PostToMainWindow(platform::Message(WM_PROGRAM_AFTER_DOWNLOAD));
@@ -174,8 +173,11 @@ void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest reque
                 nothingNew.pop_back();
             }
             ShowTimedNotice(nothingNew + ". " + LoadText(IDS_PROGRAMMING_FOLLOWS), kUnattendedNoticeMs);
-        } else if (result == kReadDataNothingToRead) {
-            ShowFailure(IDS_NOTHING_NEW);
+        } else if (const std::optional<DownloadFailureText> failure = DownloadFailureTextFor(result)) {
+            PostStatusString(STATUS_TEXT, failure->textId);
+            if (failure->asMessage) {
+                ShowFailure(failure->textId);
+            }
         }
         return;
     }
