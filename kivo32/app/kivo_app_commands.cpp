@@ -282,7 +282,7 @@ void CKivoApp::OpenDataFile() {
     if (const std::optional<std::filesystem::path> path = platform::DocManager::PromptFileName(
             {}, IDS_FILE_OPEN_TITLE, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, true, {dataTemplate},
             dataTemplate->InitialFolder())) {
-        dataTemplate->OpenDocumentFile(*path);
+        platform::DocManager::OpenDocumentWith(*dataTemplate, *path);
     }
 }
 

@@ -18,6 +18,7 @@
 #include "kivo32/views/raw_data_template.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message.h"
+#include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
 #include "shared/link/link_ids.h"
 #include "shared/setup/setup_table.h"
@@ -27,7 +28,8 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
         case WM_OPEN_DOWNLOADED_FILE:
             if (const auto* path = platform::PayloadAs<std::filesystem::path>(message)) {
                 if (platform::DocTemplate* dataTemplate = GetTemplate(kRawDataTemplateId)) {
-                    dataTemplate->OpenDocumentFile(*path);
+                    // The download may have written into a file that is open: its window shows it anew.
+                    platform::DocManager::ReopenDocumentWith(*dataTemplate, *path);
                 }
                 OnDownloadEnded(true);
             }

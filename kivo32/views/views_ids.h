@@ -360,3 +360,6 @@ inline constexpr unsigned IDS_SUMMARY_OFFSET = 9292;
 inline constexpr unsigned IDS_SUMMARY_MULTIPLIER = 9290;
 inline constexpr unsigned IDS_SUMMARY_NOT_IN_FILE = 9028;
 inline constexpr unsigned IDS_SUMMARY_CANNOT_CREATE = 12577;
+
+// What the user can do about gaps and short intervals found when a data file opens.
+inline constexpr unsigned IDS_DATA_ERRORS_HINT = 59991;
