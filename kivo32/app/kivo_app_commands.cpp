@@ -287,13 +287,9 @@ void CKivoApp::OpenDataFile() {
 }
 
 void CKivoApp::CloseAll() {
-    if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
-        for (platform::Document* document : setupTemplate->Documents()) {
-            if (!document->SaveModified()) {
-                return;
-            }
-            document->OnCloseDocument();
-        }
+    // The documents close themselves: a data grid's own Close only minimises it.
+    if (!GetDocManager().SaveAndCloseAllDocuments()) {
+        return;
     }
     platform::MainFrame* frame = GetMainWindow();
     if (frame == nullptr) {

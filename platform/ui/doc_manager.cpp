@@ -192,4 +192,17 @@ void DocManager::CloseAllDocuments() {
     }
 }
 
+bool DocManager::SaveAndCloseAllDocuments() {
+    for (const auto& docTemplate : templates_) {
+        // Closing one document may close others (a graph with its grid): the list is taken afresh.
+        for (auto open = docTemplate->Documents(); !open.empty(); open = docTemplate->Documents()) {
+            if (!open.front()->SaveModified()) {
+                return false;
+            }
+            open.front()->OnCloseDocument();
+        }
+    }
+    return true;
+}
+
 }  // namespace platform

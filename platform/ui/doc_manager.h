@@ -67,6 +67,9 @@ public:
     // Asks every modified document; false as soon as one says Cancel.
     bool SaveAllModified();
     void CloseAllDocuments();
+    // Closes every document, each after its save question (whatever its frame's own Close does); false
+    // when one is answered Cancel, which keeps it and the documents after it open.
+    bool SaveAndCloseAllDocuments();
 
 private:
     std::vector<std::unique_ptr<DocTemplate>> templates_;
