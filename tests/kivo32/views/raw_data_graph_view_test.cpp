@@ -114,6 +114,9 @@ TEST_F(GraphViewTest, OneChannelShowsItsStatisticsAndLabelsItsAxis) {
                                                                     "Minimum: 102.00", "Maximum: 111.00"}));
     ASSERT_EQ(settings.axes.size(), 1u);
     EXPECT_EQ(settings.axes[0].label, Heading(*grid, 4));
+    // The time axis is captioned with the time word.
+    ASSERT_EQ(settings.annotations.size(), 2u);
+    EXPECT_EQ(settings.annotations[1], "|TIME|");
     EXPECT_EQ(settings.subsets[0].color, kRed);
 
     testsupport::RecordingGraphCanvas canvas;
@@ -375,13 +378,14 @@ TEST_F(GraphViewTest, TheReadOutShowsThePointUnderTheMouse) {
     moveTo(QPoint(2, 2));
     EXPECT_EQ(readout.rows[0].text, "");
 
-    // An arrow key moves the data cursor on from a point and blanks the read-out, keeping its box.
+    // An arrow key moves the data cursor on from the point the mouse touched, and the read-out with it.
     const QPoint point5(static_cast<int>(layout.XToPixel(control.Data().x[4])),
                         static_cast<int>(layout.YToPixel(0, 104.0)));
     moveTo(point5);
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QApplication::sendEvent(&control, &right);
-    EXPECT_EQ(readout.rows[0].text, std::string(68, ' '));
+    EXPECT_EQ(readout.rows[0].text, "Point 6: " + Heading(*grid, 4) + ", 03/15/24 11:15:00, 105.00");
+    EXPECT_EQ(readout.background, 0xFFFFFFFFu);
 
     // The menu's data-cursor item switches the cursor off, and the attributes keep the choice.
     QTimer::singleShot(0, [] {
