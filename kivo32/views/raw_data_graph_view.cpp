@@ -169,10 +169,18 @@ bool CRawDataGraphView::LoadGraphData() {
     if (alive == nullptr) {
         return false;
     }
-    if (read && result.undatedRecords > 0) {
-        platform::CurrentUiBroker().MessageBox(
-            platform::FormatLoadedText(IDS_GRAPH_UNDATED_RECORDS, {std::to_string(result.undatedRecords)}),
-            LoadText(IDS_GRAPH_CAPTION), MB_OK | MB_ICONEXCLAMATION);
+    if (read && (result.undatedRecords > 0 || result.outOfOrderRecords > 0)) {
+        std::string told;
+        if (result.undatedRecords > 0) {
+            told = platform::FormatLoadedText(IDS_GRAPH_UNDATED_RECORDS,
+                                              {std::to_string(result.undatedRecords)});
+        }
+        if (result.outOfOrderRecords > 0) {
+            told += (told.empty() ? "" : "\n\n") +
+                    platform::FormatLoadedText(IDS_GRAPH_RECORDS_OUT_OF_ORDER,
+                                               {std::to_string(result.outOfOrderRecords)});
+        }
+        platform::CurrentUiBroker().MessageBox(told, LoadText(IDS_GRAPH_CAPTION), MB_OK | MB_ICONEXCLAMATION);
     }
     if (!read || GetDocument() == nullptr || result.data.PointCount() < 2) {
         labels_.clear();

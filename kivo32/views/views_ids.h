@@ -363,3 +363,5 @@ inline constexpr unsigned IDS_SUMMARY_CANNOT_CREATE = 12577;
 
 // What the user can do about gaps and short intervals found when a data file opens.
 inline constexpr unsigned IDS_DATA_ERRORS_HINT = 59991;
+// Records whose time goes back: the graph puts its points in time order.
+inline constexpr unsigned IDS_GRAPH_RECORDS_OUT_OF_ORDER = 59992;  // %s count

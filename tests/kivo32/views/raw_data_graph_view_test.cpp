@@ -230,6 +230,28 @@ TEST_F(GraphViewTest, RecordsWithoutADateAreLeftOutAndToldOnce) {
                         "3 records whose date and time make no date on the graph were left out of it."});
 }
 
+TEST_F(GraphViewTest, RecordsOutOfTimeOrderAreGraphedInOrderAndTold) {
+    broker_.SetDefaultAnswer(IDOK);  // the grid's own check of the record times speaks too
+    std::vector<datafiletest::Bytes> records;
+    for (int i = 0; i < 10; ++i) {
+        // Every other record goes back a day.
+        records.push_back(datafiletest::RecordBytes({24, 3, i % 2 ? 14 : 15}, {10, i, 0}, {float(i)}));
+    }
+    CRawDataView* grid = OpenGrid("noise.kivo", gridtest::ChannelsSetup(1), records);
+    grid->ApplyRangeDialogSelection({3}, true, 1, 10);
+    CRawDataGraphView* graph = Graph(grid);
+    ASSERT_NE(graph, nullptr);
+    EXPECT_EQ(graph->Control()->Data().PointCount(), 10u);
+    std::vector<std::string> told;
+    for (const auto& asked : broker_.Asked()) {
+        if (asked.caption == "KIVO Raw Data Graph") {
+            told.push_back(asked.text);
+        }
+    }
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_EQ(told[0].rfind("5 records have a time earlier than the record before them", 0), 0u) << told[0];
+}
+
 TEST_F(GraphViewTest, UnusableSelectionsMakeNoGraph) {
     CRawDataView* grid = OpenChannels(3, 20);
     struct Case {
