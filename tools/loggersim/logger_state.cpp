@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "shared/setup/setup_codes.h"
+#include "tools/loggersim/data_memory.h"
 
 namespace {
 
@@ -22,6 +23,8 @@ constexpr std::size_t kImageNotesSize = 486;
 constexpr int kFirstRomIndex = 3;
 // The records a Quarven holds in its first state.
 constexpr int kQuarvenRecordsLogged = 250;
+// The records a memory model holds at start, the last one logged just before its clock.
+constexpr int kMemoryRecordsLogged = 250;
 constexpr std::size_t kDescriptionAddress = LoggerState::kIdAreaAddress + 6;
 constexpr std::size_t kDescriptionSize = 21;
 
@@ -250,6 +253,11 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
     InstallSetup(state, 1, SampleSetup(model, "Active setup"));
     if (model.typeCode < kModelQuarvenRS) {
         InstallSetup(state, 2, SampleSetup(model, "Saved setup"));
+        // Records of real values, so that a download by hand shows something to look at.
+        const long interval = state.setups.at(1).GetIntervalSeconds();
+        ClearDataMemory(state, state.memoryStart, state.memoryEnd,
+                        state.clock - static_cast<std::time_t>(kMemoryRecordsLogged) * interval);
+        LogRecords(state, kMemoryRecordsLogged);
     } else {
         ClearQuarvenRecords(state);
         LogQuarvenRecords(state, kQuarvenRecordsLogged);
