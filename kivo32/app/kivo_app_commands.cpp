@@ -97,7 +97,9 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
         case ID_NEW_SETUP_TABLE:
             state.Enable(GetTemplate(kSetupTableTemplateId) != nullptr);
             return true;
+        // The grid's context menu graphs its selection as the main menu does.
         case ID_GRID_GRAPH_COLUMN:
+        case ID_GRAPH_SELECTED_DATA:
             state.Enable(ActiveDataGrid() != nullptr && GetTemplate(kRawDataGraphTemplateId) != nullptr);
             return true;
         case ID_GRID_DATA_ERRORS:
@@ -313,6 +315,7 @@ bool CKivoApp::RunGridCommand(unsigned id) {
     CRawDataView* grid = ActiveDataGrid();
     switch (id) {
         case ID_GRID_GRAPH_COLUMN:
+        case ID_GRAPH_SELECTED_DATA:
             if (platform::DocTemplate* graphTemplate = GetTemplate(kRawDataGraphTemplateId); grid && graphTemplate) {
                 GraphSelectedData(*graphTemplate, *grid);
             }

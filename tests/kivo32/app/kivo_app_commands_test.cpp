@@ -18,6 +18,7 @@
 #include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/views/raw_data_template.h"
+#include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/ui_broker.h"
@@ -137,8 +138,11 @@ TEST_F(KivoAppCommandsTest, ADownloadProposesANumberedNameAndOpensTheFileAsAData
     EXPECT_FALSE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
     ASSERT_TRUE(testsupport::ProcessEventsUntil(
         [&] { return app_.GetDocManager().FindDocumentByPath(target) != nullptr; }));
-    // The commands on the active data grid come with it.
+    // The commands on the active data grid come with it; the grid's context menu graphs as the main
+    // menu does.
     EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
+    EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRID_GRAPH_COLUMN).enabled);
+    EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRAPH_SELECTED_DATA).enabled);
     const std::filesystem::path proposed = Request("CDataFileSaveDlg")->at("path");
     EXPECT_EQ(proposed.parent_path(), folder_.path());
     EXPECT_TRUE(proposed.filename().string().ends_with("-01.kivo")) << proposed;
