@@ -8,6 +8,9 @@ inline constexpr int IDC_DISPLAY_GRIP = 2360;
 
 // Labels of the dialogs built here in place of the resource library's templates.
 inline constexpr unsigned IDS_DISPLAY_REFRESH = 20200;
+// The energy summary window's titles.
+inline constexpr unsigned IDS_FILE_ENERGY_SUMMARY_TITLE = 12581;
+inline constexpr unsigned IDS_LOGGER_ENERGY_SUMMARY_TITLE = 12582;
 
 // The settings file "KIVOAppInfo.ini" and the settings store.
 inline constexpr unsigned IDS_APP_INFO_NOT_OPENED = 20930;

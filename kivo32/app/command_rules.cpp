@@ -35,7 +35,8 @@ constexpr std::array kSessionCommands = {
                    SessionCommandCheck::CallSchedule},
     SessionCommand{ID_LOGGER_HARMONICS, WM_SESSION_HARMONICS, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_WAVEFORM, WM_SESSION_WF_CAPTURE, SessionCommandCheck::None},
-    SessionCommand{ID_LOGGER_AUTO_CALIBRATION, WM_SESSION_AUTO_CALIBRATION, SessionCommandCheck::NotStandardModel},
+    SessionCommand{ID_LOGGER_AUTO_CALIBRATION, WM_SESSION_AUTO_CALIBRATION,
+                   SessionCommandCheck::NotStandardModel},
     SessionCommand{ID_LOGGER_TOGGLE_OPTION, WM_SESSION_TOGGLE_OPTION, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_NETWORK_INFO, WM_SESSION_SET_NETWORK_INFO, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_CLEAR_PEAK, WM_SESSION_CLEAR_PEAK, SessionCommandCheck::None},
@@ -44,15 +45,17 @@ constexpr std::array kSessionCommands = {
     SessionCommand{ID_LOGGER_PROPERTIES_TOOLBAR, WM_SESSION_LOGGER_PROPERTIES, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_WIFI_INFO, WM_SESSION_SET_WIFI_INFO, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_WEB_PASSWORD, WM_SESSION_SET_WEB_PASSWORD, SessionCommandCheck::None},
+    SessionCommand{ID_LOGGER_ENERGY_SUMMARY, WM_SESSION_READ_ENERGY_SUMMARY, SessionCommandCheck::None},
 };
 
 // Commands whose window or view is not built yet: greyed until it is.
 constexpr std::array kCommandsToCome = {
-    ID_LOGGER_FIRMWARE_UPDATE, ID_TERMINAL_MODE,      ID_OPEN_LOGGER_LIST,      ID_THD_CALCULATOR,
-    ID_LOGGER_ENERGY_SUMMARY, ID_FILE_ENERGY_SUMMARY, ID_LOAD_PROFILE_ACTION,   ID_GRID_LOAD_PROFILE_TABLE,
-    ID_GRID_LOAD_PROFILE_GRAPH, ID_GRID_STATISTICS_1, ID_GRID_STATISTICS_2,     ID_GRID_STATISTICS_3,
-    ID_GRID_STATISTICS_4,  ID_GRID_STATISTICS_5,      ID_GRID_DATA_VIEW_0,      ID_GRID_DATA_VIEW_1,
-    ID_GRID_EXPORT,        ID_GRID_EXPORT_SELECTION,
+    ID_LOGGER_FIRMWARE_UPDATE,  ID_TERMINAL_MODE,       ID_OPEN_LOGGER_LIST,
+    ID_THD_CALCULATOR,          ID_LOAD_PROFILE_ACTION, ID_GRID_LOAD_PROFILE_TABLE,
+    ID_GRID_LOAD_PROFILE_GRAPH, ID_GRID_STATISTICS_1,   ID_GRID_STATISTICS_2,
+    ID_GRID_STATISTICS_3,       ID_GRID_STATISTICS_4,   ID_GRID_STATISTICS_5,
+    ID_GRID_DATA_VIEW_0,        ID_GRID_DATA_VIEW_1,    ID_GRID_EXPORT,
+    ID_GRID_EXPORT_SELECTION,
 };
 
 // The logger commands that connect first when no session runs; with a session they wait for its last
@@ -138,6 +141,9 @@ std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& 
                 // Switched off too while its session waits for a call, which opens no link.
                 rule.enabled = !s.disconnecting && (!s.session || s.linkIdle);
                 rule.checked = s.answerMode;
+                break;
+            case ID_LOGGER_ENERGY_SUMMARY:
+                rule.enabled = !s.disconnecting && s.session && s.ready && s.typeCode >= kModelQuarvenRS;
                 break;
             case ID_LOGGER_HARMONICS:
             case ID_LOGGER_WAVEFORM:

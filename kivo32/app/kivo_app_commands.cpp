@@ -8,6 +8,7 @@
 #include "kivo32/app/about_dlg.h"
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
+#include "kivo32/app/energy_summary_window.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/logger_menu.h"
 #include "kivo32/app/smart_mdi_template.h"
@@ -17,6 +18,7 @@
 #include "kivo32/views/data_grid_commands.h"
 #include "kivo32/views/graph_options.h"
 #include "kivo32/views/graphing_keys_help_dlg.h"
+#include "kivo32/views/raw_data_doc.h"
 #include "kivo32/views/raw_data_graph_template.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/raw_data_view.h"
@@ -27,14 +29,15 @@
 #include "platform/ui/command_state.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/doc_manager.h"
-#include "platform/ui/document.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/shell_helpers.h"
 #include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
+#include "shared/datafile/raw_data.h"
 #include "shared/link/link_ids.h"
 
 namespace {
@@ -104,6 +107,7 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
             return true;
         case ID_GRID_DATA_ERRORS:
         case ID_GRID_FILE_SUMMARY:
+        case ID_FILE_ENERGY_SUMMARY:
         case ID_GRID_EXTRACT_BY_DATE:
         case ID_GRID_EXTRACT_BY_RECORD:
             state.Enable(ActiveDataGrid() != nullptr);
@@ -338,6 +342,16 @@ bool CKivoApp::RunGridCommand(unsigned id) {
         case ID_GRID_EXTRACT_BY_RECORD:
             if (grid != nullptr) {
                 ExtractDataByRecord(*grid);
+            }
+            return true;
+        case ID_FILE_ENERGY_SUMMARY:
+            if (grid != nullptr && grid->GetDocument() != nullptr) {
+                const CRawData& data = grid->GetDocument()->GetRawData();
+                if (data.GetSetupTable() != nullptr && data.GetDataInfo() != nullptr) {
+                    while (ShowEnergySummary(*data.GetSetupTable(), *data.GetDataInfo(), false) ==
+                           IDC_DISPLAY_REFRESH) {
+                    }
+                }
             }
             return true;
         default:

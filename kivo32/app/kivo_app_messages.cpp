@@ -7,9 +7,12 @@
 #include <string>
 
 #include "kivo32/app/app_ids.h"
+#include "kivo32/app/command_ids.h"
 #include "kivo32/app/csv_conversion_thread.h"
+#include "kivo32/app/energy_summary_window.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/controls/modeless_message_box.h"
+#include "kivo32/session/logger_setup_reading.h"
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
@@ -20,6 +23,8 @@
 #include "platform/base/message.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/main_frame.h"
+#include "shared/datafile/data_info.h"
 #include "shared/link/link_ids.h"
 #include "shared/setup/setup_table.h"
 
@@ -51,6 +56,17 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
                 CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(std::move(*setup)), firmware);
                 if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
                     setupTemplate->OpenDocumentFile({});
+                }
+            }
+            return true;
+        case WM_LOGGER_ENERGY_SUMMARY:
+            if (const auto* reading = platform::PayloadAs<LoggerSetupReading>(message)) {
+                CDataInfo info;
+                info.SetTypeText(reading->firmwareText);
+                if (ShowEnergySummary(reading->setup, info, true) == IDC_DISPLAY_REFRESH) {
+                    // Read afresh, through the command's own rules.
+                    GetMainWindow()->Target()->PostMessage(
+                        platform::Message(WM_COMMAND, ID_LOGGER_ENERGY_SUMMARY));
                 }
             }
             return true;

@@ -72,18 +72,34 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
          With(none, [](auto& s) { s.modemLineAvailable = true; }), true},
         {"answer mode without a session", ID_ANSWER_MODE, none, true},
         {"answer mode while its session waits for a call", ID_ANSWER_MODE,
-         With(none, [](auto& s) { s.session = true; s.answerMode = true; s.busy = true; }), true},
+         With(none,
+              [](auto& s) {
+                  s.session = true;
+                  s.answerMode = true;
+                  s.busy = true;
+              }),
+         true},
         {"answer mode once a call connected", ID_ANSWER_MODE,
          With(ready, [](auto& s) { s.linkKind = kLinkModem; }), false},
         {"answer mode while the session ends", ID_ANSWER_MODE,
-         With(none, [](auto& s) { s.session = true; s.disconnecting = true; }), false},
+         With(none,
+              [](auto& s) {
+                  s.session = true;
+                  s.disconnecting = true;
+              }),
+         false},
         {"connect direct while waiting for a call", ID_CONNECT_DIRECT,
          With(none, [](auto& s) { s.answerMode = true; }), false},
         {"connect by modem while waiting for a call", ID_CONNECT_MODEM,
-         With(none, [](auto& s) { s.answerMode = true; s.modemLineAvailable = true; }), false},
-        {"disconnect from a connected logger", ID_DISCONNECT, ready, true},
-        {"disconnect while the link is still opening", ID_DISCONNECT, With(busy, [](auto& s) { s.connected = false; }),
+         With(none,
+              [](auto& s) {
+                  s.answerMode = true;
+                  s.modemLineAvailable = true;
+              }),
          false},
+        {"disconnect from a connected logger", ID_DISCONNECT, ready, true},
+        {"disconnect while the link is still opening", ID_DISCONNECT,
+         With(busy, [](auto& s) { s.connected = false; }), false},
         {"disconnect without a session", ID_DISCONNECT, none, false},
         {"disconnect while the session ends", ID_DISCONNECT, ending, false},
         {"exit when closing is allowed", ID_APP_EXIT, none, true},
@@ -94,14 +110,16 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"waveform of type 3", ID_LOGGER_WAVEFORM, ReadySession(3, 400), false},
         {"waveform of type 1", ID_LOGGER_WAVEFORM, ReadySession(1, 400), false},
         {"harmonics without a session", ID_LOGGER_HARMONICS, none, false},
-        {"harmonics while another command runs", ID_LOGGER_HARMONICS, With(quarven, [](auto& s) { s.ready = false; }),
-         false},
+        {"harmonics while another command runs", ID_LOGGER_HARMONICS,
+         With(quarven, [](auto& s) { s.ready = false; }), false},
         {"dorvane without a session", ID_START_DORVANE, none, true},
         {"dorvane with an older logger", ID_START_DORVANE, ready, true},
         {"dorvane with a Quarven", ID_START_DORVANE, quarven, false},
-        {"dorvane over a modem", ID_START_DORVANE, With(ready, [](auto& s) { s.linkKind = kLinkModem; }), false},
+        {"dorvane over a modem", ID_START_DORVANE, With(ready, [](auto& s) { s.linkKind = kLinkModem; }),
+         false},
         {"teldrin with a Quarven", ID_START_TELDRIN, quarven, true},
-        {"teldrin before the link is up", ID_START_TELDRIN, With(busy, [](auto& s) { s.connected = false; }), false},
+        {"teldrin before the link is up", ID_START_TELDRIN, With(busy, [](auto& s) { s.connected = false; }),
+         false},
         {"teldrin while the session ends", ID_START_TELDRIN, ending, false},
         {"the firmware update until its window comes", ID_LOGGER_FIRMWARE_UPDATE, ready, false},
         {"the terminal until its window comes", ID_TERMINAL_MODE, none, false},
@@ -110,6 +128,11 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"the PC setup while a command runs", ID_PC_SETUP, busy, false},
         {"the PC setup while the session ends", ID_PC_SETUP, ending, false},
         {"the load profiles until they come", ID_GRID_LOAD_PROFILE_GRAPH, none, false},
+        {"the logger's energy summary of a Quarven", ID_LOGGER_ENERGY_SUMMARY, quarven, true},
+        {"the logger's energy summary of an older model", ID_LOGGER_ENERGY_SUMMARY, ready, false},
+        {"the logger's energy summary without a session", ID_LOGGER_ENERGY_SUMMARY, none, false},
+        {"the logger's energy summary while another command runs", ID_LOGGER_ENERGY_SUMMARY,
+         With(quarven, [](auto& s) { s.ready = false; }), false},
     };
     for (const RuleCase& c : cases) {
         const std::optional<CommandRule> rule = FindCommandRule(c.id, c.state);
@@ -146,6 +169,7 @@ TEST(CommandRulesTest, LoggerCommandsPostTheirSessionMessages) {
         {ID_LOGGER_PROPERTIES, WM_SESSION_LOGGER_PROPERTIES},
         {ID_LOGGER_PROPERTIES_TOOLBAR, WM_SESSION_LOGGER_PROPERTIES},
         {ID_LOGGER_WEB_PASSWORD, WM_SESSION_SET_WEB_PASSWORD},
+        {ID_LOGGER_ENERGY_SUMMARY, WM_SESSION_READ_ENERGY_SUMMARY},
     };
     for (const auto& c : cases) {
         const SessionCommand* command = FindSessionCommand(c.id);

@@ -143,6 +143,12 @@ TEST_F(KivoAppCommandsTest, ADownloadProposesANumberedNameAndOpensTheFileAsAData
     EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
     EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRID_GRAPH_COLUMN).enabled);
     EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRAPH_SELECTED_DATA).enabled);
+    // The file's energy summary shows until the window is closed without asking for a refresh.
+    ASSERT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_FILE_ENERGY_SUMMARY).enabled);
+    broker_.AnswerDialog("CDisplayTextDlg", IDC_DISPLAY_REFRESH);
+    broker_.AnswerDialog("CDisplayTextDlg", IDOK);
+    ASSERT_TRUE(Route(ID_FILE_ENERGY_SUMMARY));
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
     const std::filesystem::path proposed = Request("CDataFileSaveDlg")->at("path");
     EXPECT_EQ(proposed.parent_path(), folder_.path());
     EXPECT_TRUE(proposed.filename().string().ends_with("-01.kivo")) << proposed;
