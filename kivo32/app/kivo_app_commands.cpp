@@ -11,7 +11,10 @@
 #include "kivo32/app/energy_summary_window.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/logger_menu.h"
+#include "kivo32/app/main_frame.h"
+#include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/app/status_wnd.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/views/data_graph_commands.h"
@@ -364,7 +367,14 @@ void CKivoApp::OnIdle() {
     if (frame == nullptr) {
         return;
     }
-    const QString text = platform::ToQString(LoadText(IsWaitCursorShown() ? IDS_STATUS_WAIT : IDS_STATUS_READY));
+    std::string shown = LoadText(IsWaitCursorShown() ? IDS_STATUS_WAIT : IDS_STATUS_READY);
+    // While a command runs, what it does now (the port and speed a search tries) rather than "wait".
+    if (const auto* main = dynamic_cast<const CMainFrame*>(frame); main != nullptr && IsWaitCursorShown()) {
+        if (const std::string line = main->StatusWindow().Protocol().Text(IDC_STATUS_LINE); !line.empty()) {
+            shown = line;
+        }
+    }
+    const QString text = platform::ToQString(shown);
     if (frame->statusBar()->currentMessage() != text) {
         frame->statusBar()->showMessage(text);
     }
