@@ -368,10 +368,19 @@ void CKivoApp::OnIdle() {
         return;
     }
     std::string shown = LoadText(IsWaitCursorShown() ? IDS_STATUS_WAIT : IDS_STATUS_READY);
-    // While a command runs, what it does now (the port and speed a search tries) rather than "wait".
-    if (const auto* main = dynamic_cast<const CMainFrame*>(frame); main != nullptr && IsWaitCursorShown()) {
-        if (const std::string line = main->StatusWindow().Protocol().Text(IDC_STATUS_LINE); !line.empty()) {
-            shown = line;
+    // While a session command runs, what it does now (the port and speed a search tries).
+    const CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
+    if (const auto* main = dynamic_cast<const CMainFrame*>(frame);
+        main != nullptr && session != nullptr && session->IsBusy()) {
+        const CStatusProtocol& status = main->StatusWindow().Protocol();
+        if (const std::string line = status.Text(IDC_STATUS_LINE); !line.empty()) {
+            shown.clear();
+            for (const unsigned field : {IDC_STATUS_PORT, IDC_STATUS_SPEED}) {
+                if (const std::string text = status.Text(field); !text.empty()) {
+                    shown += text + "  ";
+                }
+            }
+            shown += line;
         }
     }
     const QString text = platform::ToQString(shown);
