@@ -2,6 +2,10 @@
 // the logger commands, the session's start and end; fixed numbers: never renumber.
 #pragma once
 
+// The energy summary window's titles.
+inline constexpr unsigned IDS_FILE_ENERGY_SUMMARY_TITLE = 12581;
+inline constexpr unsigned IDS_LOGGER_ENERGY_SUMMARY_TITLE = 12582;
+
 // The settings file "KIVOAppInfo.ini".
 inline constexpr unsigned IDS_APP_INFO_NOT_OPENED = 20930;
 inline constexpr unsigned IDS_APP_INFO_NOT_WRITTEN = 20931;

@@ -6,8 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "kivo32/app/command_ids.h"
 #include "kivo32/app/csv_conversion_thread.h"
+#include "kivo32/app/energy_summary_window.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/dialogs/dialogs_ids.h"
+#include "kivo32/session/logger_setup_reading.h"
 #include "shared/controls/modeless_message_box.h"
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_el.h"
@@ -18,7 +22,10 @@
 #include "kivo32/views/raw_data_template.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message.h"
+#include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/main_frame.h"
+#include "shared/datafile/data_info.h"
 #include "shared/link/link_ids.h"
 #include "shared/setup/setup_table.h"
 
@@ -27,7 +34,8 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
         case WM_OPEN_DOWNLOADED_FILE:
             if (const auto* path = platform::PayloadAs<std::filesystem::path>(message)) {
                 if (platform::DocTemplate* dataTemplate = GetTemplate(kRawDataTemplateId)) {
-                    dataTemplate->OpenDocumentFile(*path);
+                    // The download may have written into a file that is open: its window shows it anew.
+                    platform::DocManager::ReopenDocumentWith(*dataTemplate, *path);
                 }
                 OnDownloadEnded(true);
             }
@@ -49,6 +57,17 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
                 CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(std::move(*setup)), firmware);
                 if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
                     setupTemplate->OpenDocumentFile({});
+                }
+            }
+            return true;
+        case WM_LOGGER_ENERGY_SUMMARY:
+            if (const auto* reading = platform::PayloadAs<LoggerSetupReading>(message)) {
+                CDataInfo info;
+                info.SetTypeText(reading->firmwareText);
+                if (ShowEnergySummary(reading->setup, info, true) == IDC_DISPLAY_REFRESH) {
+                    // Read afresh, through the command's own rules.
+                    GetMainWindow()->Target()->PostMessage(
+                        platform::Message(WM_COMMAND, ID_LOGGER_ENERGY_SUMMARY));
                 }
             }
             return true;

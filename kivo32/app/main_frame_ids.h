@@ -20,6 +20,20 @@ inline constexpr unsigned IDC_STATUS_PORT = 1179;
 inline constexpr unsigned IDC_STATUS_PICTURE = 1180;
 inline constexpr unsigned IDC_STATUS_RECORDING = 1181;
 inline constexpr unsigned IDC_STATUS_SPEED = 1212;
+// Ours: the model field until the logger is identified, and what each part of the window shows.
+inline constexpr unsigned IDS_STATUS_CONNECTING = 59966;
+inline constexpr unsigned IDS_STATUS_TIP_CONNECTION = 59967;
+inline constexpr unsigned IDS_STATUS_TIP_MODEL = 59968;
+inline constexpr unsigned IDS_STATUS_TIP_PORT = 59969;
+inline constexpr unsigned IDS_STATUS_TIP_SPEED = 59970;
+inline constexpr unsigned IDS_STATUS_TIP_LOGGER_TITLE = 59971;
+inline constexpr unsigned IDS_STATUS_TIP_RECORDING = 59972;
+inline constexpr unsigned IDS_STATUS_TIP_LINE = 59973;
+inline constexpr unsigned IDS_STATUS_TIP_LAMP_SENT = 59974;
+inline constexpr unsigned IDS_STATUS_TIP_LAMP_RECEIVED = 59975;
+inline constexpr unsigned IDS_STATUS_TIP_LAMP_FAILED = 59976;
+inline constexpr unsigned IDS_STATUS_TIP_PROGRESS = 59977;
+inline constexpr unsigned IDS_STATUS_TIP_PICTURE = 59978;
 
 // ---- Texts of the logger menu's rule.
 inline constexpr unsigned IDS_MENU_WIFI_INFO = 59769;

@@ -101,7 +101,7 @@ void CSmartDocManager::OnFileOpen() {
     }
     if (const auto path =
             DoPromptFileName({}, IDS_FILE_OPEN_TITLE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, true, chosen)) {
-        chosen->OpenDocumentFile(*path);
+        OpenDocumentWith(*chosen, *path);
     }
 }
 

@@ -68,5 +68,9 @@ inline constexpr unsigned WM_SESSION_READ_CLOCK = WM_APP + 0x1E7;
 // Ours, to the session: read what the version check needs of the logger for a check that runs on another
 // thread (payload a std::shared_ptr<CLoggerVersionReading>, logger_version_reading.h).
 inline constexpr unsigned WM_SESSION_READ_VERSIONS = WM_APP + 0x1EE;
+// Ours, to the session: read the logger's setup for its energy summary; and to the main window, what it
+// read (payload a LoggerSetupReading, logger_setup_reading.h).
+inline constexpr unsigned WM_SESSION_READ_ENERGY_SUMMARY = WM_APP + 0x1F8;
+inline constexpr unsigned WM_LOGGER_ENERGY_SUMMARY = WM_APP + 0x1F9;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;

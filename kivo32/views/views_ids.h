@@ -299,3 +299,8 @@ inline constexpr unsigned IDS_EXTRACT_TO_DAY_START = 20471;
 
 // The summary report that cannot be written ("%s" the path).
 inline constexpr unsigned IDS_SUMMARY_CANNOT_CREATE = 12577;
+
+// What the user can do about gaps and short intervals found when a data file opens.
+inline constexpr unsigned IDS_DATA_ERRORS_HINT = 59991;
+// Records whose time goes back: the graph puts its points in time order.
+inline constexpr unsigned IDS_GRAPH_RECORDS_OUT_OF_ORDER = 59992;  // %s count

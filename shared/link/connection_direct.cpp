@@ -84,8 +84,9 @@ int CConnectionDirect::Establish() {
     if (GetTransport() != nullptr) {
         const std::string current = TrimAtFirstSpace(App().GetPortName());
         const std::string port = TrimAtFirstSpace(port_name_);
-        m_strStatus = current == port ? FormatLinkText(IDS_CHECKING_PORT, {port_name_})
-                                      : FormatLinkText(IDS_CHECKING_OTHER_PORT, {current, port_name_});
+        // The device names alone: a port list entry may carry a description after its name.
+        m_strStatus = current == port ? FormatLinkText(IDS_CHECKING_PORT, {port})
+                                      : FormatLinkText(IDS_CHECKING_OTHER_PORT, {current, port});
         PostStatusMessage(STATUS_TEXT, m_strStatus);
         ok = IsGoodConnection(TIMEOUT_2000) != 0;
         if (!ok) {

@@ -33,7 +33,8 @@ TEST_F(ChannelStatisticsTest, AverageMaximumAndMinimumAtTheirRecordsWithoutEmpty
     const auto lines = Lines(text);
     ASSERT_EQ(lines.size(), 5u) << text;
     EXPECT_EQ(lines[0],
-              "Chan                     Average   Maximum  (Date Value)            Minimum  (Date Value)             Total");
+              "Chan                     Average   Maximum  (Date Time)            Minimum  (Date Time)       "
+              "      Total");
     EXPECT_EQ(lines[1].substr(0, 23), "---------------------- ");
     // Three values: 6 on average; the later of two equal maxima; the empty cell is no 0 minimum.
     EXPECT_EQ(lines[2], "Chan 1 Avg KW              6.000  8.000  (03/15/24 10:45:00)      2.000  (03/15/24 10:00:00)");
