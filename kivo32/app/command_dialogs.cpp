@@ -3,13 +3,14 @@
 #include "kivo32/app/command_dialogs.h"
 
 #include <QApplication>
-#include <sstream>
 
-#include "kivo32/app/connection_type_selection_dlg.h"
-#include "kivo32/app/modem_man_dial_dlg.h"
-#include "kivo32/app/network_address_dlg.h"
-#include "kivo32/app/set_network_info_dlg.h"
+#include "kivo32/app/command_requests.h"
+#include "kivo32/dialogs/connection_type_selection_dlg.h"
+#include "kivo32/dialogs/modem_man_dial_dlg.h"
+#include "kivo32/dialogs/network_address_dlg.h"
+#include "kivo32/dialogs/set_network_info_dlg.h"
 #include "kivo32/session/network_dialog_values.h"
+#include "kivo32/session/setting_requests.h"
 #include "kivo32/views/data_file_save_dlg.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
@@ -26,74 +27,56 @@ QWidget* MainWindow() {
     return application != nullptr ? application->GetMainWindow() : nullptr;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-// "command": the menu command that needs the link; "modem" 1 offers the modem. Answers the chosen
-// button's id.
-int RunConnectionTypeSelection(platform::DialogRequest& request) {
-    CConnectionTypeSelectionDlg dialog(static_cast<unsigned>(request.GetInt("command")),
-                                       request.GetInt("modem") != 0, MainWindow());
+int RunConnectionTypeSelection(ConnectionTypeSelectionRequest& request) {
+    CConnectionTypeSelectionDlg dialog(request.modem, MainWindow());
     return dialog.DoModal();
 }
 
-// "number" in and out: the telephone number a modem link dials.
-int RunModemManDial(platform::DialogRequest& request) {
-    CModemManDialDlg dialog(request.Get("number"), MainWindow());
+int RunModemManDial(ModemManDialRequest& request) {
+    CModemManDialDlg dialog(request.number, MainWindow());
     const int result = dialog.DoModal();
     if (result == IDOK) {
-        request.Set("number", dialog.number);
+        request.number = dialog.number;
     }
     return result;
 }
 
-// "address", "port" in and out; "recent", one address a line, for the list.
-int RunNetworkAddress(platform::DialogRequest& request) {
-    CNetworkAddressDlg dialog(request.Get("address"), request.Get("port"), Lines(request.Get("recent")),
-                              MainWindow());
+int RunNetworkAddress(NetworkAddressRequest& request) {
+    CNetworkAddressDlg dialog(request.address, request.port, request.recent, MainWindow());
     const int result = dialog.DoModal();
     if (result == IDOK) {
-        request.Set("address", dialog.address);
-        request.Set("port", dialog.port);
+        request.address = dialog.address;
+        request.port = dialog.port;
     }
     return result;
 }
 
-// "path" proposed (a folder, or a file in it), "title" a text id, "baseName" of numbered names,
-// "addToExisting" and "alsoCsv" 0 or 1 in and out; after OK "path" is the file chosen.
-int RunDataFileSave(platform::DialogRequest& request) {
-    CDataFileSaveDlg dialog(request.Get("path"), OFN_EXPLORER, MainWindow());
-    dialog.setWindowTitle(platform::ToQString(LoadText(static_cast<unsigned>(request.GetInt("title")))));
-    dialog.SetOptions(static_cast<int>(request.GetInt("addToExisting")), static_cast<int>(request.GetInt("alsoCsv")));
-    dialog.SetOfferedBaseName(request.Get("baseName"));
+int RunDataFileSave(DataFileSaveRequest& request) {
+    CDataFileSaveDlg dialog(request.path, OFN_EXPLORER, MainWindow());
+    dialog.setWindowTitle(platform::ToQString(LoadText(request.titleId)));
+    dialog.SetOptions(request.addToExisting ? 1 : 0, request.alsoCsv ? 1 : 0);
+    dialog.SetOfferedBaseName(request.baseName);
     const int result = dialog.DoModal();
     if (result == IDOK) {
-        request.Set("path", dialog.GetPathName().string());
-        request.SetInt("addToExisting", dialog.GetAddToExisting());
-        request.SetInt("alsoCsv", dialog.GetAlsoCsv());
+        request.path = dialog.GetPathName().string();
+        request.addToExisting = dialog.GetAddToExisting() != 0;
+        request.alsoCsv = dialog.GetAlsoCsv() != 0;
     }
     return result;
 }
 
-// "loggerId" and "firmware" the two texts that describe the logger; "address", "mask", "port",
-// "gateway", "mac" and "dhcp" (0 or 1) in and out; "quarven" 1 offers DHCP, "editMac" 1 the MAC. Over
-// the modal window that asks (the scan), else the main window.
-int RunSetNetworkInfo(platform::DialogRequest& request) {
+// Over the modal window that asks (the scan), else the main window.
+int RunSetNetworkInfo(SetNetworkInfoRequest& request) {
     QWidget* parent =
         QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : MainWindow();
-    CSetNetworkInfoDlg dialog(request.Get("loggerId"), request.Get("firmware"), request.Get("address"),
-                              request.Get("mask"), request.Get("port"), request.Get("gateway"),
-                              request.Get("mac"), request.GetInt("dhcp") != 0, request.GetInt("quarven") != 0,
-                              request.GetInt("editMac") != 0, parent);
+    const NetworkSettings& shown = request.settings;
+    CSetNetworkInfoDlg dialog(request.logger.loggerId, request.logger.firmware, shown.address, shown.mask,
+                              shown.port, shown.gateway, shown.mac, shown.dhcp, request.quarven,
+                              request.editMac, parent);
     const int result = dialog.DoModal();
     if (result == IDOK) {
-        PutNetworkValues(dialog, request);
+        TakeNetworkValues(dialog, request.settings);
+        request.settings.mac = dialog.mac;
     }
     return result;
 }
@@ -101,9 +84,9 @@ int RunSetNetworkInfo(platform::DialogRequest& request) {
 }  // namespace
 
 void RegisterCommandDialogs() {
-    platform::RegisterDialogRunner("CConnectionTypeSelectionDlg", RunConnectionTypeSelection);
-    platform::RegisterDialogRunner("CNetworkAddressDlg", RunNetworkAddress);
-    platform::RegisterDialogRunner("CModemManDialDlg", RunModemManDial);
-    platform::RegisterDialogRunner("CDataFileSaveDlg", RunDataFileSave);
-    platform::RegisterDialogRunner("CSetNetworkInfoDlg", RunSetNetworkInfo);
+    platform::RegisterDialogRunner<ConnectionTypeSelectionRequest>(RunConnectionTypeSelection);
+    platform::RegisterDialogRunner<NetworkAddressRequest>(RunNetworkAddress);
+    platform::RegisterDialogRunner<ModemManDialRequest>(RunModemManDial);
+    platform::RegisterDialogRunner<DataFileSaveRequest>(RunDataFileSave);
+    platform::RegisterDialogRunner<SetNetworkInfoRequest>(RunSetNetworkInfo);
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "kivo32/app/app_ids.h"
-#include "kivo32/app/registry_values.h"
+#include "kivo32/settings/registry_values.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/profile_store.h"
 #include "platform/base/program_texts.h"

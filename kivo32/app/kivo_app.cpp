@@ -13,17 +13,18 @@
 #include "kivo32/app/csv_conversion_thread.h"
 #include "kivo32/app/data_folders.h"
 #include "kivo32/app/main_frame.h"
-#include "kivo32/app/window_placement.h"
 #include "kivo32/app/other_instance.h"
+#include "kivo32/app/requests_not_built.h"
 #include "kivo32/app/smart_doc_manager.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/app/sut_child_frame.h"
 #include "kivo32/app/text_export_thread.h"
 #include "kivo32/app/version_check_thread.h"
-#include "kivo32/controls/msg_box.h"
+#include "kivo32/app/window_placement.h"
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
+#include "kivo32/session/window_requests.h"
 #include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/views/graph_attributes_lifecycle.h"
@@ -49,10 +50,11 @@
 #include "platform/ui/shell_helpers.h"
 #include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
+#include "shared/common/open_with_desktop_request.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
+#include "shared/controls/msg_box.h"
 #include "shared/link/link_ids.h"
-#include "shared/logger/discontinuity_report.h"
 #include "shared/setup/setup_codes.h"
 
 namespace {
@@ -273,15 +275,19 @@ void CKivoApp::MakeSessions() {
 }
 
 void CKivoApp::RegisterDialogRunners() {
-    platform::RegisterDialogRunner("CMsgBox", [](platform::DialogRequest& request) {
+    platform::RegisterDialogRunner<TimedNoticeRequest>([](TimedNoticeRequest& request) {
         CMsgBox box(GetKivoApp() != nullptr ? GetKivoApp()->GetMainWindow() : nullptr);
-        box.MessageBox(request.Get("text"), request.Get("caption"),
-                       static_cast<int>(request.GetInt("milliseconds")), MB_OK | MB_ICONINFORMATION);
+        box.MessageBox(request.text, request.caption, request.milliseconds, MB_OK | MB_ICONINFORMATION);
         return IDOK;
     });
-    platform::RegisterDialogRunner(DiscontinuityReport::kOpenRequest, [](platform::DialogRequest& request) {
-        const bool opened = platform::CurrentDesktopServices().OpenPath(request.Get("path"));
+    platform::RegisterDialogRunner<OpenWithDesktopRequest>([](OpenWithDesktopRequest& request) {
+        const bool opened = platform::CurrentDesktopServices().OpenPath(request.path);
         return opened ? IDOK : IDCANCEL;
+    });
+    RegisterRequestsNotBuiltYet([](const std::string& text) {
+        if (CKivoApp* app = GetKivoApp()) {
+            app->ShowStatusText(text);
+        }
     });
 }
 

@@ -17,13 +17,13 @@
 #include "kivo32/app/command_line.h"
 #include "kivo32/app/command_rules.h"
 #include "kivo32/app/desktop_date_formats.h"
-#include "kivo32/app/registry_values.h"
-#include "kivo32/controls/modeless_message_box.h"
+#include "kivo32/settings/registry_values.h"
 #include "kivo32/update/version_check.h"
 #include "kivo32/views/graph_object_attributes.h"
 #include "platform/ui/application.h"
 #include "platform/ui/view.h"
 #include "shared/common/app_context.h"
+#include "shared/controls/modeless_message_box.h"
 #include "shared/controls/program_ui_broker.h"
 
 class CCsvConversionThread;
@@ -134,7 +134,8 @@ private:
     void SetTemplateFolders();
     // The session owner with the program's seams and the stored link settings.
     void MakeSessions();
-    // The windows that answer the named requests of the code without windows.
+    // The windows that answer the requests of the code without windows, and the answers of those whose
+    // window is not built yet.
     void RegisterDialogRunners();
     // Comes to the front when another instance asks.
     void BringToFront();
@@ -166,8 +167,11 @@ public:
     // What the update-UI rules read of the application and its session now.
     CommandRuleState GetCommandRuleState() const;
     // Idle processing: the status line shows the wait text while the wait cursor shows, else the ready
-    // text; it is set only when it differs.
+    // text. Another text (a notice, a command's prompt) stays until the line is cleared or the wait
+    // cursor comes or goes.
     void OnIdle();
+    // A notice in the status line, from the user-interface thread.
+    void ShowStatusText(const std::string& text);
     // The registered windows of the commands' dialog requests and the sessions' seams of the user
     // interface; once the main window and the sessions exist.
     void SetUpCommands();
@@ -251,6 +255,8 @@ private:
 
     // Set while no link has been opened since the last session ended.
     bool link_idle_ = true;
+    // The idle text OnIdle last showed is the wait text.
+    bool idle_shows_wait_ = false;
     std::vector<std::string> modem_lines_;
     bool download_requested_ = false;
     // The last download read only the new data (the file's save step then proposes no name).

@@ -5,12 +5,13 @@
 #include <QProcess>
 #include <QStatusBar>
 
-#include "kivo32/app/about_dlg.h"
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/logger_menu.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/dialogs/about_dlg.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/views/data_graph_commands.h"
@@ -27,8 +28,8 @@
 #include "platform/ui/command_state.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/doc_manager.h"
-#include "platform/ui/document.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/shell_helpers.h"
@@ -117,10 +118,13 @@ bool CKivoApp::OnCommand(unsigned id) {
     if (in_session_wait_) {
         return true;
     }
-    // A greyed command does nothing, also when it comes by a shortcut or a posted WM_COMMAND; the
-    // disconnect command still stops the running work while a session ends.
+    // A greyed command does nothing but show its reason, also when it comes by a shortcut or a posted
+    // WM_COMMAND; the disconnect command still stops the running work while a session ends.
     if (const std::optional<CommandRule> rule = FindCommandRule(id, GetCommandRuleState());
         rule && !rule->enabled && id != ID_DISCONNECT) {
+        if (rule->promptId != 0) {
+            ShowStatusText(LoadText(rule->promptId));
+        }
         return true;
     }
     if (const SessionCommand* command = FindSessionCommand(id)) {
@@ -351,8 +355,10 @@ void CKivoApp::OnIdle() {
     if (frame == nullptr) {
         return;
     }
-    const QString text = platform::ToQString(LoadText(IsWaitCursorShown() ? IDS_STATUS_WAIT : IDS_STATUS_READY));
-    if (frame->statusBar()->currentMessage() != text) {
-        frame->statusBar()->showMessage(text);
+    const bool wait = IsWaitCursorShown();
+    if (frame->statusBar()->currentMessage().isEmpty() || wait != idle_shows_wait_) {
+        idle_shows_wait_ = wait;
+        frame->statusBar()->showMessage(
+            platform::ToQString(LoadText(wait ? IDS_STATUS_WAIT : IDS_STATUS_READY)));
     }
 }

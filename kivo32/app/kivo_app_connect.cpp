@@ -11,8 +11,11 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_dialogs.h"
+#include "kivo32/app/command_requests.h"
+#include "kivo32/app/command_rules.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/main_frame_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/sut_type_help.h"
@@ -80,21 +83,16 @@ bool CKivoApp::ConnectNetwork(std::string address, std::string port) {
         return false;
     }
     if (address.empty() || port.empty()) {
-        platform::DialogRequest request{"CNetworkAddressDlg", {}};
-        request.Set("address", app_info_.networkConnectAddress);
-        request.Set("port", app_info_.networkPortNumber);
-        std::string recent;
-        for (const std::string& entry : app_info_.recentNetAddresses) {
-            if (!entry.empty()) {
-                recent += entry + "\n";
-            }
-        }
-        request.Set("recent", recent);
+        NetworkAddressRequest request{
+            .address = app_info_.networkConnectAddress, .port = app_info_.networkPortNumber, .recent = {}};
+        std::copy_if(app_info_.recentNetAddresses.begin(), app_info_.recentNetAddresses.end(),
+                     std::back_inserter(request.recent),
+                     [](const std::string& entry) { return !entry.empty(); });
         if (platform::RunDialogRequest(request) != IDOK) {
             return false;
         }
-        address = request.Get("address");
-        port = request.Get("port");
+        address = request.address;
+        port = request.port;
         app_info_.networkConnectAddress = address;
         app_info_.networkPortNumber = port;
         app_info_.AddRecentNetAddress(address, port);
@@ -103,10 +101,9 @@ bool CKivoApp::ConnectNetwork(std::string address, std::string port) {
 }
 
 bool CKivoApp::ChooseConnectionKind(unsigned command) {
-    platform::DialogRequest request{"CConnectionTypeSelectionDlg", {}};
-    request.SetInt("command", command);
-    // The modem is offered while the older loggers' settings are on.
-    request.SetInt("modem", app_info_.showLegacyFeatures != 0 ? 1 : 0);
+    // The modem is offered while the older loggers' settings are on, to the commands that may use it.
+    ConnectionTypeSelectionRequest request{
+        .command = command, .modem = app_info_.showLegacyFeatures != 0 && CommandMayUseModem(command)};
     const int choice = platform::RunDialogRequest(request);
     if (choice != IDC_CONNECT_DIRECT && choice != IDC_CONNECT_MODEM && choice != IDC_CONNECT_NETWORK) {
         return false;
@@ -232,7 +229,11 @@ bool CKivoApp::WaitForSession(const std::function<bool()>& done, std::chrono::mi
 }
 
 void CKivoApp::ShowIdleText(unsigned id) {
+    ShowStatusText(LoadText(id));
+}
+
+void CKivoApp::ShowStatusText(const std::string& text) {
     if (platform::MainFrame* frame = GetMainWindow()) {
-        frame->statusBar()->showMessage(platform::ToQString(LoadText(id)));
+        frame->statusBar()->showMessage(platform::ToQString(text));
     }
 }

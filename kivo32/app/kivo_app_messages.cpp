@@ -6,19 +6,19 @@
 #include <memory>
 #include <string>
 
-#include "kivo32/app/app_ids.h"
 #include "kivo32/app/csv_conversion_thread.h"
 #include "kivo32/app/smart_mdi_template.h"
-#include "kivo32/controls/modeless_message_box.h"
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
 #include "kivo32/session/session_owner.h"
+#include "kivo32/session/window_requests.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/views/raw_data_template.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message.h"
 #include "platform/ui/doc_template.h"
+#include "shared/controls/modeless_message_box.h"
 #include "shared/link/link_ids.h"
 #include "shared/setup/setup_table.h"
 
@@ -54,12 +54,9 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
             return true;
         case WM_REAL_TIME_WINDOW:
             if (const auto* link = platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(message); link && *link) {
-                // Without a window for the logger's kind the session's update loop ends at once.
-                if (platform::FindDialogRunner((*link)->DialogName())) {
-                    platform::DialogRequest request{(*link)->DialogName(), {}};
-                    request.SetInt("typeCode", (*link)->TypeCode());
-                    platform::RunDialogRequest(request);
-                }
+                // The window's close, or no window, ends the session's update loop.
+                RealTimeWindowRequest request{.link = *link};
+                platform::RunDialogRequest(request);
                 (*link)->Close();
             }
             return true;

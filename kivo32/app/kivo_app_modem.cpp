@@ -1,6 +1,7 @@
 // The application's modem side: dialling a logger with the number the user gives, the answer mode that
 // waits for loggers that call in, and the modem line's messages to the application.
 #include "kivo32/app/app_ids.h"
+#include "kivo32/app/command_requests.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
@@ -25,12 +26,11 @@ bool CKivoApp::ConnectModem(std::string number, int baud) {
         return false;
     }
     if (number.empty()) {
-        platform::DialogRequest request{"CModemManDialDlg", {}};
-        request.Set("number", app_info_.manualDialPhoneNumber);
+        ModemManDialRequest request{.number = app_info_.manualDialPhoneNumber};
         if (platform::RunDialogRequest(request) != IDOK) {
             return false;
         }
-        number = request.Get("number");
+        number = request.number;
         app_info_.manualDialPhoneNumber = number;
     }
     return StartSession([&](CSessionOwner& owner) { return owner.ConnectModem(number, baud); });

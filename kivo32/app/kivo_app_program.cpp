@@ -7,6 +7,7 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
+#include "kivo32/app/command_requests.h"
 #include "kivo32/app/download_name.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/programming_checks.h"
@@ -177,21 +178,21 @@ void CKivoApp::AskDownloadFile(bool proposeName) {
     // The session is ready: no command changes the logger's description meanwhile.
     const std::string description = session->GetLogger() != nullptr ? session->GetLogger()->GetDescription() : "";
     const std::filesystem::path folder = platform::PathFromWindows1252(registry_.dataDir);
-    platform::DialogRequest request{"CDataFileSaveDlg", {}};
-    request.Set("path", (proposeName ? ProposeDownloadName(folder, description) : folder / "").string());
-    request.SetInt("title", proposeName ? IDS_DOWNLOAD_TITLE_NEW : IDS_DOWNLOAD_TITLE_AGAIN);
-    request.Set("baseName", FileNameBaseOf(description));
-    request.SetInt("addToExisting", new_data_only_ ? 1 : 0);
-    request.SetInt("alsoCsv", app_info_.createAsciiFileOnDownload ? 1 : 0);
-    if (platform::RunDialogRequest(request) != IDOK || request.Get("path").empty()) {
+    DataFileSaveRequest request{
+        .path = (proposeName ? ProposeDownloadName(folder, description) : folder / "").string(),
+        .titleId = proposeName ? IDS_DOWNLOAD_TITLE_NEW : IDS_DOWNLOAD_TITLE_AGAIN,
+        .baseName = FileNameBaseOf(description),
+        .addToExisting = new_data_only_,
+        .alsoCsv = app_info_.createAsciiFileOnDownload};
+    if (platform::RunDialogRequest(request) != IDOK || request.path.empty()) {
         download_requested_ = false;
         program_after_download_ = false;
         return;
     }
-    new_data_only_ = request.GetInt("addToExisting") != 0;
+    new_data_only_ = request.addToExisting;
     registry_.partialDownloads = new_data_only_ ? 1 : 0;
-    app_info_.createAsciiFileOnDownload = request.GetInt("alsoCsv") != 0;
-    const DownloadRequest download{request.Get("path"), app_info_.createAsciiFileOnDownload};
+    app_info_.createAsciiFileOnDownload = request.alsoCsv;
+    const DownloadRequest download{request.path, app_info_.createAsciiFileOnDownload};
     // Set again: the end of the command that asked for this file may have come while the dialog showed.
     download_requested_ = true;
     Set(Flag::Abort, false);

@@ -7,18 +7,19 @@
 #include <chrono>
 #include <memory>
 
-#include "kivo32/app/about_dlg.h"
-#include "kivo32/app/get_web_file_dlg.h"
 #include "kivo32/app/kivo_app.h"
-#include "kivo32/app/update_check_dlg.h"
 #include "kivo32/app/version_check_thread.h"
 #include "kivo32/controls/splash_wnd.h"
+#include "kivo32/dialogs/about_dlg.h"
+#include "kivo32/dialogs/get_web_file_dlg.h"
+#include "kivo32/dialogs/update_check_dlg.h"
 #include "kivo32/session/logger_version_reading.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/update/check_versions.h"
 #include "kivo32/update/update_ids.h"
+#include "kivo32/update/update_requests.h"
 #include "kivo32/update/version_check_host.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message.h"
@@ -197,23 +198,21 @@ void CKivoApp::SetUpVersionCheck() {
     version_check_.SetWaitCursor([this](int code) { DoWaitCursor(code); });
     Sessions().SetConnectedHook([this](CSessionEL& session) { CheckVersionsAfterConnect(session); });
     // The table of runners outlives this object: each runner finds the application when it runs.
-    platform::RegisterDialogRunner(kUpdateCheckRequest, [](platform::DialogRequest& request) {
+    platform::RegisterDialogRunner<UpdateCheckRequest>([](UpdateCheckRequest& request) {
         CKivoApp* app = GetKivoApp();
-        CUpdateCheckDlg dialog(CUpdateCheckDlg::Findings::FromRequest(request),
-                               app != nullptr ? app->GetMainWindow() : nullptr);
+        CUpdateCheckDlg dialog(request, app != nullptr ? app->GetMainWindow() : nullptr);
         return dialog.DoModal();
     });
-    platform::RegisterDialogRunner(kGetWebFileRequest, [](platform::DialogRequest& request) {
+    platform::RegisterDialogRunner<GetWebFileRequest>([](GetWebFileRequest& request) {
         CKivoApp* app = GetKivoApp();
         if (app == nullptr) {
             return IDCANCEL;
         }
-        CGetWebFileDlg dialog(app->Registry(), request.Get("path"), request.Get("address"),
-                              request.GetInt("size"), static_cast<int>(request.GetInt("fileType")),
+        CGetWebFileDlg dialog(app->Registry(), request.path, request.address, request.size, request.fileType,
                               app->GetMainWindow());
         const int result = dialog.DoModal();
         if (result == IDOK) {
-            request.Set("path", dialog.GetLocalPath());
+            request.path = dialog.GetLocalPath();
         }
         return result;
     });

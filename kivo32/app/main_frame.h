@@ -16,6 +16,7 @@
 
 class QDockWidget;
 class QMenu;
+class QStyle;
 class CFlatToolBar;
 class CSession;
 class CStatusWnd;
@@ -81,6 +82,8 @@ private:
     void SavePlacement();
 
     CCoolMenuManager cool_menus_;
+    // The menus' style: a greyed item takes the pointer, so that its status tip (why it is greyed) shows.
+    QStyle* menu_style_ = nullptr;
     CMenuEntries menu_entries_;
     QMenu* logger_menu_ = nullptr;
     CFlatToolBar* tool_bar_ = nullptr;

@@ -7,6 +7,7 @@
 #include "kivo32/session/logger_version_reading.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/program_texts.h"
 #include "shared/common/error_texts.h"
 #include "shared/common/message_box.h"
@@ -191,10 +192,10 @@ void CSessionEL::OnCommand(platform::Message& message) {
             OnLoggerProperties();
             break;
         case WM_SESSION_HARMONICS:
-            OnSetupDialog("In CSessionEL::OnHarmonics()\n", "CHarmonicsDlg");
+            OnSetupDialog<HarmonicsRequest>("In CSessionEL::OnHarmonics()\n");
             break;
         case WM_SESSION_WF_CAPTURE:
-            OnSetupDialog("In CSessionEL::OnWFCapture()\n", "CWFCaptureOrnat");
+            OnSetupDialog<WaveformCaptureRequest>("In CSessionEL::OnWFCapture()\n");
             break;
         case WM_SESSION_READ_ALL_DATA:
         case WM_SESSION_READ_NEW_DATA: {
@@ -237,10 +238,10 @@ void CSessionEL::OnCommand(platform::Message& message) {
             OnSetScalars();
             break;
         case WM_SESSION_CAL_AMP_SCALAR:
-            OnCalibrationDialog("CCalAmpScalarDlg");
+            OnCalibrationDialog<CalAmpScalarRequest>();
             break;
         case WM_SESSION_CAL_VOLT_TEMP_SCALAR:
-            OnCalibrationDialog("CCalVoltTempScalarDlg");
+            OnCalibrationDialog<CalVoltTempScalarRequest>();
             break;
         case WM_SESSION_SET_NETWORK_INFO:
             OnSetNetworkInfo();

@@ -14,6 +14,7 @@
 
 #include "kivo32/session/download_request.h"
 #include "kivo32/session/session_owner.h"
+#include "kivo32/session/setting_requests.h"
 #include "shared/link/session.h"
 #include "shared/logger/call_schedule.h"
 
@@ -96,8 +97,9 @@ private:
     void RunRealTimeLoop(const CRealTimeWindowLink& window);
     // The setups stored in the logger, with the status texts of their listing; a failure is told.
     bool ListSetups(std::vector<std::string>& setups);
-    // Harmonics and waveform capture: the stored setups, then the dialog of `dialogName`.
-    void OnSetupDialog(const char* trace, const char* dialogName);
+    // Harmonics and waveform capture: the stored setups, then the window of `Request`.
+    template <class Request>
+    void OnSetupDialog(const char* trace);
     // ---- Data handlers (session_el_data.cpp).
     // Reads every record into the request's file; `openFile` opens it as a document afterwards.
     void OnReadAllData(bool openFile, DownloadRequest request);
@@ -108,6 +110,9 @@ private:
     // Checks the file against the logger's setup and tells the logger where the file ended; false when
     // the read cannot go on (the user was told or asked).
     bool PrepareNewDataRead(const std::filesystem::path& path, long& recordCount);
+    // The question after the logger was found recording otherwise than the file: a new file for the new
+    // data or for all data; nothing is programmed after the download either way.
+    void AskAfterSetupMismatch();
     // Tells the download's failure, or hands the file on to the main window.
     void FinishDownload(int result, bool openFile, DownloadRequest request);
     void OnReadSetupTable();
@@ -126,6 +131,8 @@ private:
 
     // ---- Setting handlers: the clock and the call schedule (session_el_clock.cpp), the others
     // (session_el_settings.cpp).
+    // The connected logger's ID and firmware text, as the settings dialogs show them.
+    LoggerNaming NamingOfLogger() const;
     // The question before a clock command, unless the user turned it off; true to go on.
     bool AskBeforeClockCommand();
     // Sets the logger clock to `time` with its status texts; tells a failure.
@@ -143,9 +150,10 @@ private:
     void OnSetDescription();
     void OnSetModemString();
     void OnSetScalars();
-    // The calibration dialog of `dialogName`, for a logger whose firmware can be calibrated, after its
+    // The calibration window of `Request`, for a logger whose firmware can be calibrated, after its
     // scalars were read.
-    void OnCalibrationDialog(const char* dialogName);
+    template <class Request>
+    void OnCalibrationDialog();
     void OnSetNetworkInfo();
     void OnSetWebPassword();
     // Restarts the logger with its new settings, which ends the session.
@@ -156,9 +164,9 @@ private:
     void OnSetLoggerIDs();
     void OnSetWiFiInfo();
     // The Wi-Fi settings dialog with `settings` at its module-update step `state` (0 none).
-    platform::DialogRequest WiFiRequest(const WiFiSettings& settings, int state) const;
+    SetWiFiInfoRequest WiFiRequest(const WiFiSettings& settings, int state) const;
     // Takes the settings the dialog answered into `settings` and writes them; a failure is told.
-    bool WriteWiFiAnswer(const platform::DialogRequest& answer, WiFiSettings& settings);
+    bool WriteWiFiAnswer(const SetWiFiInfoRequest& answer, WiFiSettings& settings);
     // Has the module fetch its new firmware and waits for it, then shows the dialog again with
     // `settings` and asks the main window for another version check.
     void UpdateWiFiModule(WiFiSettings settings);

@@ -115,27 +115,25 @@ void CSessionEL::OnSetTime() {
         ShowFailure(IDS_READ_CLOCK_FAILED);
         return;
     }
-    platform::DialogRequest request{"CSetTimeDlg", {}};
-    request.SetInt("year", read->tm_year % 100);
-    request.SetInt("month", read->tm_mon + 1);
-    request.SetInt("day", read->tm_mday);
-    request.SetInt("hour", read->tm_hour);
-    request.SetInt("minute", read->tm_min);
-    request.SetInt("second", read->tm_sec);
-    request.Set("loggerId", logger_->GetLoggerId());
-    request.Set("firmware", logger_->GetFirmwareText());
+    SetTimeRequest request{.year = read->tm_year % 100,
+                           .month = read->tm_mon + 1,
+                           .day = read->tm_mday,
+                           .hour = read->tm_hour,
+                           .minute = read->tm_min,
+                           .second = read->tm_sec,
+                           .logger = NamingOfLogger()};
     PostBlankStatus();
     if (RunDialog(request) != IDOK) {
         return;
     }
     std::tm chosen{};
-    const long long year = request.GetInt("year");
-    chosen.tm_year = static_cast<int>(year < 70 ? year + 100 : year < 100 ? year : year - 1900);
-    chosen.tm_mon = static_cast<int>(request.GetInt("month")) - 1;
-    chosen.tm_mday = static_cast<int>(request.GetInt("day"));
-    chosen.tm_hour = static_cast<int>(request.GetInt("hour"));
-    chosen.tm_min = static_cast<int>(request.GetInt("minute"));
-    chosen.tm_sec = static_cast<int>(request.GetInt("second"));
+    const int year = request.year;
+    chosen.tm_year = year < 70 ? year + 100 : year < 100 ? year : year - 1900;
+    chosen.tm_mon = request.month - 1;
+    chosen.tm_mday = request.day;
+    chosen.tm_hour = request.hour;
+    chosen.tm_min = request.minute;
+    chosen.tm_sec = request.second;
     const std::optional<std::time_t> chosenTime = platform::FromLocalTime(chosen);
     if (chosenTime ? SetClockTo(*chosenTime) : (ShowFailure(IDS_SET_CLOCK_FAILED), false)) {
         return;
@@ -180,15 +178,17 @@ void CSessionEL::OnCallSchedule() {
     if (!logger_) {
         return;
     }
-    platform::DialogRequest request{"CDorvaneCallScheduleDlg", {}};
-    request.Set("text", call_schedule_.text);
-    request.SetInt("kind", call_schedule_.kind);
-    request.Set("firstTime", TwoDigitTime(call_schedule_.firstHour, call_schedule_.firstMinute));
-    request.Set("secondTime", TwoDigitTime(call_schedule_.secondHour, call_schedule_.secondMinute));
+    CallScheduleRequest request{
+        .text = call_schedule_.text,
+        .kind = call_schedule_.kind,
+        .firstTime = TwoDigitTime(call_schedule_.firstHour, call_schedule_.firstMinute),
+        .secondTime = TwoDigitTime(call_schedule_.secondHour, call_schedule_.secondMinute),
+        .restartOnly = false,
+        .times = {}};
     if (RunDialog(request) != IDOK) {
         return;
     }
-    if (request.GetInt("restartOnly") != 0) {
+    if (request.restartOnly) {
         PostStatusString(STATUS_TEXT, IDS_RESTARTING_SCHEDULE);
         if (logger_->SendScheduleRCommand()) {
             // The logger that called in has its schedule back: its end needs no question any more.
@@ -206,7 +206,7 @@ void CSessionEL::OnCallSchedule() {
         WaitLinkTime(kScheduleRestartMs);
     }
     // One call time "hh:mm" a line.
-    std::istringstream times(request.Get("times"));
+    std::istringstream times(request.times);
     for (std::string time; written && std::getline(times, time);) {
         int hour = 0;
         int minute = 0;

@@ -9,6 +9,7 @@
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/local_time.h"
 #include "platform/base/message_box_flags.h"
@@ -17,12 +18,11 @@
 #include "shared/common/date_time_text.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
-#include "shared/datafile/data_info.h"
-#include "shared/datafile/raw_data.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/download_result.h"
-#include "shared/setup/file_header.h"
+#include "shared/logger/new_data_plan.h"
+#include "shared/logger/user_download_policy.h"
 #include "shared/setup/setup_table.h"
 #include "shared/setup/sut_info.h"
 
@@ -38,10 +38,7 @@ constexpr int kUnattendedNoticeMs = 5000;
 }  // namespace
 
 void CSessionEL::ShowTimedNotice(const std::string& text, int milliseconds) {
-    platform::DialogRequest request{"CMsgBox", {}};
-    request.Set("caption", "KIVO");
-    request.Set("text", text);
-    request.SetInt("milliseconds", milliseconds);
+    TimedNoticeRequest request{.caption = "KIVO", .text = text, .milliseconds = milliseconds};
     RunDialog(request);
 }
 
@@ -49,7 +46,8 @@ void CSessionEL::OnReadAllData(bool openFile, DownloadRequest request) {
     const CommandScope scope(*this);
     SetNewDataRead(false);
     Trace("OnReadAllData()\n");
-    int result = logger_ ? logger_->ReadData(request.path, true, 0) : kReadDataCancelled;
+    int result =
+        logger_ ? logger_->Download(request.path, true, 0, UserDownloadPolicy()).result : kReadDataCancelled;
     if (result == kReadDataTryAgain && !IsAborted()) {
         result = ReadNewData(request.path);
     }
@@ -81,7 +79,7 @@ int CSessionEL::ReadNewData(const std::filesystem::path& path) {
         if (!logger_ || !PrepareNewDataRead(path, recordCount)) {
             return kReadDataNoPreparation;
         }
-        const int result = logger_->ReadData(path, false, recordCount);
+        const int result = logger_->Download(path, false, recordCount, UserDownloadPolicy()).result;
         if (result != kReadDataTryAgain || IsAborted()) {
             return result;
         }
@@ -89,67 +87,53 @@ int CSessionEL::ReadNewData(const std::filesystem::path& path) {
 }
 
 bool CSessionEL::PrepareNewDataRead(const std::filesystem::path& path, long& recordCount) {
-    // The logger may have been programmed since its setup was read: read it afresh.
-    if (CSUTInfo* active = logger_->GetSUTInfo(1)) {
-        active->channelsValid = false;
-    }
-    CRawData file;
-    if (!logger_->ReadSetupHeader(1) || !logger_->ReadSetupBlocks(1) || logger_->GetSUTInfo(1) == nullptr ||
-        !logger_->GetSUTInfo(1)->setupTable || !file.Initialize() || !file.OpenDataFile(path)) {
+    std::optional<NewDataFile> file = ReadNewDataFile(*logger_, path);
+    if (!file) {
         ShowFailure(IDS_DATA_READ_FAILED);
         return false;
     }
-    const CSetupTable& loggerSetup = *logger_->GetSUTInfo(1)->setupTable;
-    CDataInfo& info = *file.GetDataInfo();
-    // Whether the logger still records as the file's records were recorded.
-    const bool sameSetup = file.GetSetupTable()->IsLoggingCompatible(loggerSetup);
-    if (sameSetup && info.GetIdText() == kConvertedMarker) {
-        // A converted file knows no logger position: the logger finds its last record by its time mark.
+    NewDataPlan plan = PlanNewDataRead(*file);
+    if (plan.question == NewDataQuestion::ConvertedFile) {
         if (ShowMessageBoxId(IDS_CONFIRM_CSV_CONVERTED, MB_YESNOCANCEL | MB_ICONQUESTION, true) != IDYES) {
             return false;
         }
-        if (!logger_->SendReadRange(0, info.GetLastRecordTimeMark())) {
+        if (!FindConvertedFileEnd(*logger_, *file)) {
             ShowFailure(IDS_DATA_READ_FAILED);
             return false;
         }
-        const std::int64_t fileBytes =
-            logger_->IsWrapping() ? 0 : std::int64_t{loggerSetup.GetRecordSize()} * file.GetRecordCount();
-        const std::int64_t position = std::int64_t{logger_->GetReadPosition()} - fileBytes;
-        // Below the memory start the file holds records the logger no longer has: no point to go on from.
-        info.SetLoggerMemoryPosition(
-            position >= logger_->GetMemoryStart() ? static_cast<std::uint32_t>(position) : 0);
-    } else if (!sameSetup) {
-        file.CloseDataFile();
-        const int answer = MessageBoxButton(
-            ShowMessageBoxId(IDS_SETUP_MISMATCH, MB_ICONQUESTION, false, 0, IDS_NEW_FILE_NEW_DATA_BUTTON,
-                             IDS_NEW_FILE_ALL_DATA_BUTTON, IDS_CANCEL_BUTTON));
-        if (answer == IDC_MSGBOX_BUTTON1) {
-            PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_NEW_DATA));
-        } else if (answer == IDC_MSGBOX_BUTTON2) {
-            PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_ALL_DATA));
-        }
+        plan = PlanNewDataRead(*file);
+    }
+    if (plan.question == NewDataQuestion::SetupMismatch) {
+        AskAfterSetupMismatch();
         return false;
     }
-
-    const CFileHeader& header = *file.GetFileHeader();
-    SetKeptSeconds(header.GetLastRecordSeconds());
-    SetKeptStamp(static_cast<std::int32_t>(header.GetLastRecordStamp()));
-    recordCount = file.GetRecordCount();
-    file.CloseDataFile();
-    logger_->SetStoredContinuation(info.GetLoggerMemoryPosition(), info.GetLastRecordTimeMark(),
-                                   header.GetFlags());
-    if (logger_->GetStoredPosition() == 0 || logger_->GetStoredTimeMark() == 0) {
+    SetKeptSeconds(file->lastRecordSeconds);
+    SetKeptStamp(static_cast<std::int32_t>(file->lastRecordStamp));
+    recordCount = file->recordCount;
+    logger_->SetStoredContinuation(file->position, file->timeMark, file->flags);
+    if (plan.question == NewDataQuestion::NoPointToGoOn) {
         if (Ask(IDS_NO_POINT_TO_GO_ON, 0, IDS_NEW_FILE_ALL_DATA_BUTTON, IDS_CANCEL_BUTTON) ==
             IDC_MSGBOX_BUTTON1) {
             PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_ALL_DATA));
         }
         return false;
     }
-    if (!logger_->SendReadRange(logger_->GetStoredPosition(), logger_->GetStoredTimeMark())) {
+    if (!logger_->SendReadRange(plan.position, plan.timeMark)) {
         ShowFailure(IDS_DATA_READ_FAILED);
         return false;
     }
     return true;
+}
+
+void CSessionEL::AskAfterSetupMismatch() {
+    const int answer = MessageBoxButton(ShowMessageBoxId(IDS_SETUP_MISMATCH, MB_ICONQUESTION, false, 0,
+                                                         IDS_NEW_FILE_NEW_DATA_BUTTON,
+                                                         IDS_NEW_FILE_ALL_DATA_BUTTON, IDS_CANCEL_BUTTON));
+    if (answer == IDC_MSGBOX_BUTTON1) {
+        PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_NEW_DATA));
+    } else if (answer == IDC_MSGBOX_BUTTON2) {
+        PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_ALL_DATA));
+    }
 }
 
 void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest request) {
@@ -189,12 +173,11 @@ void CSessionEL::OnReadSetupTable() {
     }
     int choice = 1;
     if (setups.size() >= 2) {
-        platform::DialogRequest request{"CLoggerSUTListDlg", {}};
-        request.Set("setups", JoinLines(setups));
+        LoggerSetupListRequest request{.setups = setups};
         if (RunDialog(request) != IDOK) {
             return;
         }
-        choice = static_cast<int>(request.GetInt("selection")) + 1;
+        choice = request.selection + 1;
     }
     const CSUTInfo* chosen = nullptr;
     if (logger_->ReadSetupHeader(choice) && logger_->ReadSetupBlocks(choice)) {

@@ -6,6 +6,7 @@
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
@@ -161,14 +162,14 @@ void CSessionEL::OnToggleOption() {
 }
 
 void CSessionEL::OnLoggerProperties() {
-    platform::DialogRequest request{"CLoggerPropertiesDlg", {}};
+    LoggerPropertiesRequest request;
     for (;;) {
         DoWaitCursor(1);
         std::vector<std::string> lines;
         if (const CommandScope scope(*this); logger_) {
             logger_->BuildStatusReport(lines);
         }
-        request.Set("report", JoinLines(lines));
+        request.report = JoinLines(lines);
         DoWaitCursor(-1);
         const int result = RunDialog(request);
         // Any other button asks for a fresh report.
@@ -188,7 +189,8 @@ bool CSessionEL::ListSetups(std::vector<std::string>& setups) {
     return true;
 }
 
-void CSessionEL::OnSetupDialog(const char* trace, const char* dialogName) {
+template <class Request>
+void CSessionEL::OnSetupDialog(const char* trace) {
     Trace(trace);
     const CommandScope scope(*this);
     std::vector<std::string> setups;
@@ -199,8 +201,9 @@ void CSessionEL::OnSetupDialog(const char* trace, const char* dialogName) {
     if (active == nullptr || !active->setupTable || !active->setupTable->HasActiveChannel(true)) {
         ShowMessageBoxId(IDS_SETUP_WITHOUT_CHANNEL, MB_OK, true);
     }
-    platform::DialogRequest request{dialogName, {}};
-    request.SetInt("typeCode", GetLoggerType());
-    request.Set("setups", JoinLines(setups));
+    Request request{.typeCode = GetLoggerType(), .setups = setups};
     RunDialog(request);
 }
+
+template void CSessionEL::OnSetupDialog<HarmonicsRequest>(const char* trace);
+template void CSessionEL::OnSetupDialog<WaveformCaptureRequest>(const char* trace);

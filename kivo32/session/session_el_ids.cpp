@@ -52,18 +52,17 @@ void CSessionEL::OnSetLoggerIDs() {
     const std::string& firmware = logger_->GetFirmwareText();
     const std::string oldModelPart =
         firmware.size() > 1 ? firmware.substr(1, kModelPartLength) : std::string();
-    platform::DialogRequest request{"CSetLoggerIDsDlg", {}};
-    request.Set("loggerId", Filtered(logger_->GetLoggerId(), IsAsciiAlnum)
-                                .substr(0, quarven ? kQuarvenIdMax : kMemoryModelIdMax));
-    request.Set("model", oldModelPart);
-    request.SetInt("typeCode", GetLoggerType());
-    request.Set("logger", logger_->GetTitleText());
-    request.Set("firmware", firmware);
+    SetLoggerIdsRequest request{.loggerId = Filtered(logger_->GetLoggerId(), IsAsciiAlnum)
+                                                .substr(0, quarven ? kQuarvenIdMax : kMemoryModelIdMax),
+                                .model = oldModelPart,
+                                .typeCode = GetLoggerType(),
+                                .loggerTitle = logger_->GetTitleText(),
+                                .firmware = firmware};
     if (RunDialog(request) != IDOK) {
         return;
     }
     const std::string id =
-        Filtered(request.Get("loggerId"), [](unsigned char c) { return IsAsciiAlnum(c) || c == '\''; });
+        Filtered(request.loggerId, [](unsigned char c) { return IsAsciiAlnum(c) || c == '\''; });
     if (!logger_->SetLoggerId(id)) {
         ShowFailure(IDS_WRITE_LOGGER_ID_FAILED);
         if (!SecondTryAfterAbort([&] { return logger_->SetLoggerId(id); }, IDS_LOGGER_ID_RETRY_FAILED)) {
@@ -74,7 +73,7 @@ void CSessionEL::OnSetLoggerIDs() {
         PostStatus(STATUS_LOGGER_TITLE, id + " / " + GetConnection()->GetFirmwareVersion());
         return;
     }
-    const std::string modelText = kModelTextLead + request.Get("model");
+    const std::string modelText = kModelTextLead + request.model;
     if (!logger_->WriteExtraBlock(modelText)) {
         ShowFailure(IDS_WRITE_MODEL_FAILED);
         SecondTryAfterAbort([&] { return logger_->WriteExtraBlock(kModelTextLead + oldModelPart); },

@@ -1,7 +1,6 @@
 // The program's session: the real-time values commands. The window lives on the user-interface thread;
 // its update loop runs here and posts the values of each cycle until the window closes.
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "shared/common/message_box.h"
 #include "shared/link/connection.h"
@@ -28,16 +28,8 @@ const char* RealTimeDialogName(int typeCode, bool graph) {
     return nullptr;
 }
 
-// The seven words of a channel selection, given as numbers separated by blanks.
-std::vector<int> SelectionWords(const std::string& text) {
-    std::vector<int> words;
-    std::istringstream numbers(text);
-    for (int word = 0; words.size() < 7 && numbers >> word;) {
-        words.push_back(word);
-    }
-    words.resize(7);
-    return words;
-}
+// A graph's channel selection: seven words.
+constexpr std::size_t kSelectionWords = 7;
 
 }  // namespace
 
@@ -49,12 +41,12 @@ void CSessionEL::OnRealTimeValues(bool graph) {
     }
     std::vector<int> selection;
     if (graph) {
-        platform::DialogRequest request{"CRTValsSelectData", {}};
-        request.SetInt("typeCode", GetLoggerType());
+        RealTimeSelectionRequest request{.typeCode = GetLoggerType(), .selection = {}};
         if (RunDialog(request) != IDOK) {
             return;
         }
-        selection = SelectionWords(request.Get("selection"));
+        selection = std::move(request.selection);
+        selection.resize(kSelectionWords);
     }
     const char* dialogName = RealTimeDialogName(GetLoggerType(), graph);
     if (dialogName == nullptr) {

@@ -8,6 +8,7 @@
 #include "kivo32/session/network_dialog_values.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -85,17 +86,20 @@ bool CSessionEL::SecondTryAfterAbort(const std::function<int()>& operation, unsi
     return true;
 }
 
+LoggerNaming CSessionEL::NamingOfLogger() const {
+    return {.loggerId = logger_->GetLoggerId(), .firmware = logger_->GetFirmwareText()};
+}
+
 void CSessionEL::OnSetDescription() {
     const CommandScope scope(*this);
     if (!logger_) {
         return;
     }
-    platform::DialogRequest request{"CSetDescriptionDlg", {}};
-    request.Set("description", logger_->GetDescription().substr(0, kDescriptionMax));
+    SetDescriptionRequest request{.description = logger_->GetDescription().substr(0, kDescriptionMax)};
     if (RunDialog(request) != IDOK) {
         return;
     }
-    const std::string description = request.Get("description").substr(0, kDescriptionMax);
+    const std::string description = request.description.substr(0, kDescriptionMax);
     PostStatusString(STATUS_TEXT, IDS_WRITING_DESCRIPTION);
     if (!logger_->PrepareExtraWrite(description)) {
         ShowFailure(IDS_DESCRIPTION_FAILED);
@@ -118,14 +122,12 @@ void CSessionEL::OnSetModemString() {
         return;
     }
     PostBlankStatus();
-    platform::DialogRequest request{"CSetModemStringDlg", {}};
-    request.Set("modemString", modemString);
-    request.Set("logger", logger_->GetTitleText());
+    SetModemStringRequest request{.modemString = modemString, .loggerTitle = logger_->GetTitleText()};
     if (RunDialog(request) != IDOK) {
         return;
     }
     PostStatusString(STATUS_TEXT, IDS_WRITING_MODEM_STRING);
-    if (logger_->SetModemString(request.Get("modemString"))) {
+    if (logger_->SetModemString(request.modemString)) {
         PostStatusString(STATUS_TEXT, IDS_MODEM_STRING_WRITTEN);
     } else {
         ShowFailure(IDS_WRITE_MODEM_STRING_FAILED);
@@ -140,18 +142,16 @@ void CSessionEL::OnSetScalars() {
         return;
     }
     PostStatusString(STATUS_TEXT, IDS_SCALARS_READ);
-    platform::DialogRequest request{"CSetScalarsDlg", {}};
-    request.Set("a", ScalarText(logger_->GetAScalar()));
-    request.Set("v", ScalarText(logger_->GetVScalar()));
-    request.Set("r", ScalarText(logger_->GetRScalar()));
-    request.Set("loggerId", logger_->GetLoggerId());
-    request.Set("firmware", logger_->GetFirmwareText());
+    SetScalarsRequest request{.a = ScalarText(logger_->GetAScalar()),
+                              .v = ScalarText(logger_->GetVScalar()),
+                              .r = ScalarText(logger_->GetRScalar()),
+                              .logger = NamingOfLogger()};
     if (RunDialog(request) != IDOK) {
         return;
     }
-    const std::optional<float> a = ParseScalar(request.Get("a"));
-    const std::optional<float> v = ParseScalar(request.Get("v"));
-    const std::optional<float> r = ParseScalar(request.Get("r"));
+    const std::optional<float> a = ParseScalar(request.a);
+    const std::optional<float> v = ParseScalar(request.v);
+    const std::optional<float> r = ParseScalar(request.r);
     if (!a || !v || !r) {
         ShowFailure(IDS_WRITE_SCALARS_FAILED);
         return;
@@ -180,7 +180,8 @@ int CSessionEL::SetLoggerScalars(float a, float v, float r) {
     return 0;
 }
 
-void CSessionEL::OnCalibrationDialog(const char* dialogName) {
+template <class Request>
+void CSessionEL::OnCalibrationDialog() {
     if (!logger_) {
         ShowMessageBoxId(IDS_CALIBRATION_NO_LOGGER, MB_OK, true);
         return;
@@ -209,10 +210,12 @@ void CSessionEL::OnCalibrationDialog(const char* dialogName) {
         return;
     }
     PostStatusString(STATUS_TEXT, IDS_READY_TO_CALIBRATE);
-    platform::DialogRequest request{dialogName, {}};
-    request.SetInt("typeCode", GetLoggerType());
+    Request request{.typeCode = GetLoggerType()};
     RunDialog(request);
 }
+
+template void CSessionEL::OnCalibrationDialog<CalAmpScalarRequest>();
+template void CSessionEL::OnCalibrationDialog<CalVoltTempScalarRequest>();
 
 void CSessionEL::OnSetNetworkInfo() {
     const CommandScope scope(*this);
@@ -229,16 +232,13 @@ void CSessionEL::OnSetNetworkInfo() {
         }
         return;
     }
-    platform::DialogRequest request{"CSetNetworkInfoDlg", {}};
-    PutNetworkValues(settings, request);
-    request.Set("loggerId", logger_->GetLoggerId());
-    request.Set("firmware", logger_->GetFirmwareText());
-    request.SetInt("quarven", GetLoggerType() >= kModelQuarvenRS ? 1 : 0);
+    SetNetworkInfoRequest request{
+        .logger = NamingOfLogger(), .settings = settings, .quarven = GetLoggerType() >= kModelQuarvenRS};
     PostBlankStatus();
     if (RunDialog(request) != IDOK) {
         return;
     }
-    TakeNetworkValues(request, settings);
+    TakeNetworkValues(request.settings, settings);
     PostStatusString(STATUS_TEXT, IDS_WRITING_NETWORK);
     if (logger_->WriteNetworkSettings(settings, false)) {
         RestartLogger();
@@ -253,14 +253,14 @@ void CSessionEL::OnSetWebPassword() {
         ShowMessageBoxId(IDS_NOT_SUPPORTED, MB_OK, true);
         return;
     }
-    platform::DialogRequest request{"CWiFiPasswordDlg", {}};
-    request.Set("prompt", LoadText(IDS_WEB_PASSWORD_PROMPT));
-    request.Set("title", LoadText(IDS_WEB_PASSWORD_TITLE));
-    request.SetInt("limit", kWebPasswordMax);
+    WebPasswordRequest request{.prompt = LoadText(IDS_WEB_PASSWORD_PROMPT),
+                               .title = LoadText(IDS_WEB_PASSWORD_TITLE),
+                               .limit = kWebPasswordMax,
+                               .password = {}};
     if (RunDialog(request) != IDOK) {
         return;
     }
-    if (!logger_->SendTextSetting("L!WWEBPASS", request.Get("password"), kWebPasswordMax, true)) {
+    if (!logger_->SendTextSetting("L!WWEBPASS", request.password, kWebPasswordMax, true)) {
         ShowMessageBoxId(IDS_WEB_PASSWORD_FAILED, MB_OK, true);
     }
 }

@@ -55,12 +55,9 @@ void CSessionEL::OnSetBaudRate() {
         return;
     }
     const int current = GetConnection()->GetBaudRate();
-    platform::DialogRequest request{"CSetBaudDlg", {}};
-    request.SetInt("speed", current);
-    request.Set("loggerId", logger_->GetLoggerId());
-    request.Set("firmware", logger_->GetFirmwareText());
-    request.SetInt("modem", GetLinkKind() == kLinkModem ? 1 : 0);
-    const int speed = RunDialog(request) == IDOK ? static_cast<int>(request.GetInt("speed")) : current;
+    SetBaudRequest request{
+        .speed = current, .logger = NamingOfLogger(), .modem = GetLinkKind() == kLinkModem};
+    const int speed = RunDialog(request) == IDOK ? request.speed : current;
     if (speed == current) {
         return;
     }

@@ -46,29 +46,18 @@ bool EndsUpdate(std::string_view line) {
 
 }  // namespace
 
-platform::DialogRequest CSessionEL::WiFiRequest(const WiFiSettings& settings, int state) const {
-    platform::DialogRequest request{"CSetWiFiInfoDlg", {}};
-    request.Set("loggerId", logger_->GetLoggerId());
-    request.Set("firmware", logger_->GetFirmwareText());
-    request.Set("moduleText", settings.moduleFirmware);
-    request.Set("ssid", settings.ssid);
-    PutNetworkValues(settings, request);
-    request.Set("moduleState", settings.state);
-    request.SetInt("passwordLength", settings.passwordLength);
-    request.SetInt("webPasswordLength", settings.webPasswordLength);
-    request.SetInt("externalAntenna", settings.externalAntenna ? 1 : 0);
-    request.SetInt("accessPoint", settings.accessPoint ? 1 : 0);
-    request.SetInt("state", state);
-    request.Set("password", WiFiSettings::kUnchanged);
+SetWiFiInfoRequest CSessionEL::WiFiRequest(const WiFiSettings& settings, int state) const {
+    SetWiFiInfoRequest request{.logger = NamingOfLogger(), .settings = settings, .state = state};
+    request.settings.password = WiFiSettings::kUnchanged;
     return request;
 }
 
-bool CSessionEL::WriteWiFiAnswer(const platform::DialogRequest& answer, WiFiSettings& settings) {
-    settings.ssid = answer.Get("ssid");
-    TakeNetworkValues(answer, settings);
-    settings.password = answer.Get("password");
-    settings.externalAntenna = answer.GetInt("externalAntenna") != 0;
-    settings.accessPoint = answer.GetInt("accessPoint") != 0;
+bool CSessionEL::WriteWiFiAnswer(const SetWiFiInfoRequest& answer, WiFiSettings& settings) {
+    settings.ssid = answer.settings.ssid;
+    TakeNetworkValues(answer.settings, settings);
+    settings.password = answer.settings.password;
+    settings.externalAntenna = answer.settings.externalAntenna;
+    settings.accessPoint = answer.settings.accessPoint;
     PostStatusString(STATUS_TEXT, IDS_WRITING_NETWORK);
     if (logger_->WriteWiFiSettings(settings)) {
         return true;
@@ -97,13 +86,13 @@ void CSessionEL::OnSetWiFiInfo() {
         return;
     }
     const bool update = owner_.TakeModuleUpdateRequest();
-    platform::DialogRequest request = WiFiRequest(settings, update ? kDialogUpdateAsked : 0);
+    SetWiFiInfoRequest request = WiFiRequest(settings, update ? kDialogUpdateAsked : 0);
     PostBlankStatus();
     Trace("VC: CSessionEL::OnSetWiFiInfo(): Launching CSetWiFiInfoDlg dialog.\n");
     if (RunDialog(request) != IDOK) {
         return;
     }
-    if ((!update || request.GetInt("settingsChanged") != 0) && !WriteWiFiAnswer(request, settings)) {
+    if ((!update || request.settingsChanged) && !WriteWiFiAnswer(request, settings)) {
         return;
     }
     if (!update) {
@@ -167,8 +156,7 @@ void CSessionEL::UpdateWiFiModule(WiFiSettings settings) {
     Trace(
         "VC: CSessionEL::OnSetWiFiInfo(): Done waiting for FTP to complete. Launching CSetWiFiInfoDlg "
         "dialog to finish process.\n");
-    platform::DialogRequest request =
-        WiFiRequest(settings, completed ? kDialogUpdateDone : kDialogUpdateNotDone);
+    SetWiFiInfoRequest request = WiFiRequest(settings, completed ? kDialogUpdateDone : kDialogUpdateNotDone);
     if (RunDialog(request) == IDOK) {
         WriteWiFiAnswer(request, settings);
     }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "kivo32/update/update_ids.h"
+#include "kivo32/update/update_requests.h"
 #include "kivo32/update/version_check.h"
 #include "kivo32/update/version_check_host.h"
 #include "platform/base/dialog_request.h"
@@ -16,8 +17,8 @@
 #include "platform/base/windows1252.h"
 #include "platform/io/web_file_name.h"
 #include "shared/common/message_box.h"
+#include "shared/common/open_with_desktop_request.h"
 #include "shared/datafile/model_names.h"
-#include "shared/logger/discontinuity_report.h"
 
 namespace {
 
@@ -221,20 +222,19 @@ void VersionCheckRun::RunUpdateDialog(const Findings& found, bool checkApp) cons
                                                            : kLoggerLabel;
     const bool deviceNewer = found.devStatus == CVersionCheck::kDeviceNewer;
 
-    platform::DialogRequest request{kUpdateCheckRequest, {}};
-    request.SetInt("appNewer", checkApp && found.appStatus == CVersionCheck::kAppNewer);
-    request.Set("appMessage", found.appMessage);
-    request.Set("thisVersion", found.thisVersion);
-    request.Set("latestApp", found.latestApp);
-    request.Set("appAddress", appAddress);
-    request.SetInt("appFile", appFile);
-    request.SetInt("deviceNewer", deviceNewer);
-    request.Set("deviceMessage", found.devMessage);
-    request.Set("deviceVersion", found.moduleNew ? found.moduleFirmware : found.firmware);
-    request.Set("latestDevice", latestDevice);
-    request.Set("deviceAddress", deviceAddress);
-    request.Set("deviceLabel", deviceLabel);
-    request.SetInt("deviceFile", deviceFile);
+    UpdateCheckRequest request{.appNewer = checkApp && found.appStatus == CVersionCheck::kAppNewer,
+                               .appMessage = found.appMessage,
+                               .thisVersion = found.thisVersion,
+                               .latestApp = found.latestApp,
+                               .appAddress = appAddress,
+                               .appFile = appFile,
+                               .deviceNewer = deviceNewer,
+                               .deviceMessage = found.devMessage,
+                               .deviceVersion = found.moduleNew ? found.moduleFirmware : found.firmware,
+                               .latestDevice = latestDevice,
+                               .deviceAddress = deviceAddress,
+                               .deviceLabel = deviceLabel,
+                               .deviceFile = deviceFile};
     const int result = platform::RunDialogRequest(request);
 
     const std::filesystem::path folder = check_.DataFolder();
@@ -243,8 +243,7 @@ void VersionCheckRun::RunUpdateDialog(const Findings& found, bool checkApp) cons
             Download(folder, check_.GetFileName(), appAddress, check_.GetFileSize(), kFileTypeInstaller);
         if (!path.empty() &&
             ShowMessageBoxId(IDS_VC_RUN_INSTALLER_NOW, MB_OKCANCEL | MB_ICONQUESTION, true) == IDOK) {
-            platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
-            open.Set("path", path);
+            OpenWithDesktopRequest open{.path = path};
             platform::RunDialogRequest(open);
         }
         return;
@@ -284,15 +283,14 @@ std::string VersionCheckRun::Download(const std::filesystem::path& folder, const
     }
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    platform::DialogRequest request{kGetWebFileRequest, {}};
-    request.Set("path", platform::PathToWindows1252(*target));
-    request.Set("address", address);
-    request.SetInt("size", std::atoi(size.c_str()));
-    request.SetInt("fileType", fileType);
+    GetWebFileRequest request{.path = platform::PathToWindows1252(*target),
+                              .address = address,
+                              .size = std::atoi(size.c_str()),
+                              .fileType = fileType};
     if (platform::RunDialogRequest(request) != IDOK) {
         return {};
     }
-    return request.Get("path");
+    return request.path;
 }
 
 }  // namespace

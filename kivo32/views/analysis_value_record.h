@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "kivo32/views/column_analysis.h"
+#include "kivo32/analysis/column_analysis.h"
 
 struct AnalysisValueRecord {
     // 1-5: which of the analysis commands asked, for the window's labels.

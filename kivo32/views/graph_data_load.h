@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "kivo32/views/grid_walk_progress.h"
-#include "kivo32/views/raw_data_grid.h"
+#include "kivo32/analysis/grid_walk_progress.h"
+#include "kivo32/analysis/raw_data_grid.h"
 #include "platform/ui/graph/graph_data.h"
 
 // The value that marks a gap in a graph: an empty cell, a value that is no number.

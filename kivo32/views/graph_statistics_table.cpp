@@ -1,6 +1,7 @@
 // The statistics and read-out texts of a data graph.
 #include "kivo32/views/graph_statistics_table.h"
 
+#include "kivo32/analysis/analysis_ids.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "kivo32/views/grid_walk_progress.h"
-#include "kivo32/views/raw_data_grid.h"
+#include "kivo32/analysis/grid_walk_progress.h"
+#include "kivo32/analysis/raw_data_grid.h"
 #include "shared/datafile/csv_output.h"
 
 // Writes a title line ("Record" and each column's title) and a unit line ("Number" and each column's

@@ -141,7 +141,6 @@ void CRawDataDoc::OnCloseDocument() {
 void CRawDataDoc::DeleteContents() {
     time_check_.reset();
     raw_data_.CloseDataFile();
-    timestamps_.RemoveAll();
 }
 
 bool CRawDataDoc::OnCommand(unsigned id) {

@@ -6,7 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "kivo32/analysis/timestamp_tou_array.h"
 #include "kivo32/views/record_time_check.h"
 #include "platform/ui/document.h"
 #include "shared/datafile/raw_data.h"
@@ -32,8 +31,6 @@ public:
     const std::string& GetExtractedName() const { return extracted_name_; }
     // Whether the check of the record times that began when the file opened has ended.
     bool RecordTimeCheckFinished() const { return !time_check_ || time_check_->Finished(); }
-    // The time stamps of the grid rows that the analysis views keep.
-    CTimestampTOUArray& GetTimestamps() { return timestamps_; }
     // The user's file: the file opened, or for an extracted range the file it came from.
     const std::filesystem::path& GetOriginalPath() const { return original_path_; }
 
@@ -83,7 +80,6 @@ private:
     std::string extracted_name_;
     bool extracted_ = false;
     bool temporary_ = false;
-    CTimestampTOUArray timestamps_;
     // The check of the open file's record times while it runs; closing the file stops it.
     std::unique_ptr<CRecordTimeCheck> time_check_;
 };

@@ -54,13 +54,12 @@ int UiBroker::ShowText(const CMessageBoxTexts& box) {
     return RunDialog(kOwnMessageBoxDialog, [this, &box] { return RunOwnMessageBox(box); });
 }
 
-int UiBroker::RunRequest(DialogRequest& request) {
-    const DialogRunner runner = FindDialogRunner(request.name);
-    if (!runner) {
-        WriteDiagnosticTrace("Dialog not shown: the program has no window for it: " + request.name);
+int UiBroker::RunRequest(const RequestRef& request, const std::function<int()>& answer) {
+    if (!answer) {
+        TraceMissingWindow(request.Name());
         return IDCANCEL;
     }
-    return RunDialog(request.name, [&] { return runner(request); });
+    return RunDialog(request.Name(), answer);
 }
 
 int UiBroker::RunOwnMessageBox(const CMessageBoxIds&) {
@@ -69,6 +68,10 @@ int UiBroker::RunOwnMessageBox(const CMessageBoxIds&) {
 
 int UiBroker::RunOwnMessageBox(const CMessageBoxTexts&) {
     return IDCANCEL;
+}
+
+void TraceMissingWindow(std::string_view requestName) {
+    WriteDiagnosticTrace("Dialog not shown: the program has no window for it: " + std::string(requestName));
 }
 
 UiBroker& CurrentUiBroker() {

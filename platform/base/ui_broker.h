@@ -12,7 +12,7 @@
 
 namespace platform {
 
-struct DialogRequest;
+class RequestRef;
 
 // One entry of a file dialog's type list.
 struct FileFilter {
@@ -50,9 +50,10 @@ public:
     // Runs `dialog` (which shows a window and returns its result) on the user-interface thread. `name`
     // says which dialog it is, for a script to answer instead.
     virtual int RunDialog(std::string_view name, const std::function<int()>& dialog) = 0;
-    // A dialog asked for by name with plain values (dialog_request.h): the window the program
-    // registered for the name, run through RunDialog; IDCANCEL when the program has none.
-    virtual int RunRequest(DialogRequest& request);
+    // A typed dialog request (dialog_request.h) with the answer the program registered for its type:
+    // the answer runs through RunDialog under the request's name; without one the request is traced
+    // and answered IDCANCEL.
+    virtual int RunRequest(const RequestRef& request, const std::function<int()>& answer);
 
     // The program-wide box of ShowMessageBoxId and ShowMessageBox: the standard box through
     // MessageBox(), else the own message dialog through RunDialog(kOwnMessageBoxDialog, ...). Answers
@@ -66,6 +67,9 @@ protected:
     virtual int RunOwnMessageBox(const CMessageBoxIds& box);
     virtual int RunOwnMessageBox(const CMessageBoxTexts& box);
 };
+
+// The trace line of a request the program shows no window for.
+void TraceMissingWindow(std::string_view requestName);
 
 // The broker of the program: the one installed last, else "no user interface", which shows nothing,
 // writes each message-box prompt to the diagnostic trace and answers IDCANCEL, no file name and

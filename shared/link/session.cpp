@@ -157,13 +157,6 @@ std::string CSession::GetStatusText(bool connectionText) const {
     return LoggerText();
 }
 
-int CSession::RunDialog(platform::DialogRequest& request) {
-    dialog_open_.store(true);
-    const int result = platform::RunDialogRequest(request);
-    dialog_open_.store(false);
-    return result;
-}
-
 void CSession::PostStatusString(unsigned code, unsigned stringId) const {
     if (stringId != 0) {
         PostStatus(code, LoadText(stringId));

@@ -128,7 +128,13 @@ public:
 
     // ---- Dialogs the running command shows: the end of a session ends the one that is open.
     // Runs `request` through the UiBroker, marked as the session's open dialog meanwhile.
-    int RunDialog(platform::DialogRequest& request);
+    template <platform::DialogRequestType Request>
+    int RunDialog(Request& request) {
+        dialog_open_.store(true);
+        const int result = platform::RunDialogRequest(request);
+        dialog_open_.store(false);
+        return result;
+    }
     bool IsDialogOpen() const { return dialog_open_.load(); }
 
     // ---- Where the session's messages go: status, wait cursor and pending commands to the main

@@ -15,7 +15,7 @@
 #include "shared/datafile/data_info.h"
 #include "shared/logger/byte_block.h"
 #include "shared/logger/config_table.h"
-#include "shared/logger/data_recovery_prompt.h"
+#include "shared/logger/download_policy.h"
 #include "shared/logger/real_time_value.h"
 #include "shared/setup/sut_info.h"
 
@@ -183,8 +183,12 @@ public:
     int ReadMemoryWord(int address, int length, std::uint16_t& value);
     // One block of a download, read downwards from `address`.
     int ReadMemoryBlock(std::int64_t& address, std::int64_t& bytesLeft, bool keepPosition);
-    int ReadMemoryToFile(const std::string& path, std::int64_t address, std::int64_t bytesLeft, bool keepPosition);
-    int ReadRecordValue(std::int64_t endAddress, std::uint32_t& value);
+    // The download's blocks appended to the raw file at `path`; a file that cannot be written is told
+    // through `exchange`.
+    int ReadMemoryToFile(const std::string& path, std::int64_t address, std::int64_t bytesLeft,
+                         bool keepPosition, DownloadExchange& exchange);
+    // The stamp of the record that ends at `endAddress`; a read that fails is told through `exchange`.
+    int ReadRecordValue(std::int64_t endAddress, std::uint32_t& value, DownloadExchange& exchange);
     std::int64_t SizeOfFullDataRead(std::int64_t& first) const;
     std::int64_t SizeOfPartialDataRead(std::int64_t& first) const;
 
@@ -266,20 +270,25 @@ public:
     virtual int FormatBlockWrite(std::string_view tag, ByteBlock& block);
     // ---- Downloads.
     // Reads the logger's records into the data file `target`: all of them, or with `readAll` false those
-    // logged since the stored position. The result is one of the kReadData codes (download_result.h);
-    // `recordBase` numbers the record engine's discontinuity lines.
-    virtual int ReadData(const std::filesystem::path& target, bool readAll, long recordBase);
+    // logged since the stored position, with `policy` answering the download's questions. The outcome's
+    // result is one of the kReadData codes (download_result.h); `recordBase` numbers the record engine's
+    // discontinuity lines.
+    DownloadOutcome Download(const std::filesystem::path& target, bool readAll, long recordBase,
+                             DownloadPolicy policy);
+    // The download engine of the model: the result, what it asked and told in `exchange`.
+    virtual int ReadData(const std::filesystem::path& target, bool readAll, long recordBase,
+                         DownloadExchange& exchange);
     // Builds the data file `target` from the raw download `rawPath`, after the old file's records when
     // the session reads new data (the old file then goes to ".bak"); `recordCount` -1 takes the raw
     // file's count, `position` -1 the logger's own memory position. The raw file is removed. 1 success,
     // 0 failure, kReadDataNothingToRead when no record was newer than the old file's last (which stays).
+    // What the data files have to tell goes through `exchange`.
     int AssembleDownloadFile(const std::filesystem::path& target, const std::filesystem::path& rawPath,
-                             long intervalSeconds, long recordCount, std::int64_t position, bool readAll);
-    // What the user wants done after a download broke with `recordsReceived` whole records kept:
+                             long intervalSeconds, long recordCount, std::int64_t position, bool readAll,
+                             DownloadExchange& exchange);
+    // What the caller wants done after a download broke with `recordsReceived` whole records kept:
     // kReadDataKept, kReadDataTryAgain or kReadDataRecoveryCancelled.
-    int PromptDataRecovery(int recordsReceived);
-    // Replaces the recovery question (the scheduled-calling program writes its log line instead).
-    void SetDataRecoveryPrompt(DataRecoveryPrompt prompt) { recovery_prompt_ = std::move(prompt); }
+    int PromptDataRecovery(DownloadExchange& exchange, int recordsReceived);
     // Where a download of new data continues: the old file's logger memory position (tag 5), its last
     // record time mark (tag 6) and its header flag byte (bit 0: the file ended with a partial download).
     std::uint32_t GetStoredPosition() const { return stored_position_; }
@@ -288,7 +297,7 @@ public:
     void SetStoredContinuation(std::uint32_t position, std::uint32_t timeMark, std::uint8_t flags);
     // Whether the stored time mark still lies between the oldest and the newest record of a wrapped
     // memory; false when either record could not be read.
-    bool StoredMarkStillInMemory();
+    bool StoredMarkStillInMemory(DownloadExchange& exchange);
     // The decoders' view of this logger and its session for converting `intervalSeconds` records.
     CConversionContext MakeConversionContext(long intervalSeconds) const;
 
@@ -419,6 +428,16 @@ protected:
     // Runs a block read with the progress counters set for it.
     int RunBlockRead(std::string_view command, int timeout, int length);
 
+    // The steps of the memory engine's ReadData: find what to read (setups, status, sizes), prepare the
+    // raw file, then, after the memory is read into it, build the data file (or keep the whole records
+    // of a broken read). The first two give kReadDataDone to go on, or the download's result.
+    struct MemoryRun;
+    int FindMemoryToRead(MemoryRun& run);
+    int PrepareMemoryRun(MemoryRun& run);
+    int FinishMemoryRun(const MemoryRun& run, bool transferred);
+    int AssembleMemoryRun(const MemoryRun& run);
+    int KeepBrokenMemoryRun(const MemoryRun& run);
+
     CConnection* const connection_;
     int type_code_;
     std::string title_text_;
@@ -462,7 +481,6 @@ protected:
     std::uint32_t stored_position_ = 0;
     std::uint32_t stored_time_mark_ = 0;
     std::uint8_t stored_flags_ = 0;
-    DataRecoveryPrompt recovery_prompt_;
     DownloadProgressSink* progress_sink_ = nullptr;
     // Progress of a block write; the transfer-active flag above brackets a whole setup.
     std::int64_t bytes_to_write_ = 0;

@@ -2,6 +2,7 @@
 // then built into the data file; and the question after a transfer that broke part-way.
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
@@ -33,22 +34,59 @@ private:
 
 }  // namespace
 
-int CDataLogger::PromptDataRecovery(int recordsReceived) {
-    const bool portLost = App().IsSet(CAppContext::Flag::PortLost);
-    return recovery_prompt_ ? recovery_prompt_(recordsReceived, portLost) : AskDataRecovery(recordsReceived, portLost);
+DownloadOutcome CDataLogger::Download(const fs::path& target, bool readAll, long recordBase,
+                                      DownloadPolicy policy) {
+    DownloadExchange exchange(std::move(policy));
+    const int result = ReadData(target, readAll, recordBase, exchange);
+    return exchange.Finish(result);
 }
 
-int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBase*/) {
-    CSUTInfo* summary = GetSUTInfo(1);
-    if (summary == nullptr) {
+int CDataLogger::PromptDataRecovery(DownloadExchange& exchange, int recordsReceived) {
+    return exchange.AskRecovery(recordsReceived, App().IsSet(CAppContext::Flag::PortLost));
+}
+
+// One memory download as its steps share it.
+struct CDataLogger::MemoryRun {
+    MemoryRun(fs::path to, bool all, DownloadExchange& asking)
+        : target(std::move(to)), readAll(all), exchange(asking) {}
+
+    const fs::path target;
+    bool readAll;
+    CSUTInfo* summary = nullptr;
+    fs::path rawPath;
+    // The address the read starts at (it runs down the ring), the bytes to read and the record size.
+    std::int64_t first = 0;
+    std::int64_t size = 0;
+    int recordSize = 0;
+    DownloadExchange& exchange;
+};
+
+int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBase*/,
+                          DownloadExchange& exchange) {
+    MemoryRun run(target, readAll, exchange);
+    if (const int found = FindMemoryToRead(run); found != kReadDataDone) {
+        return found;
+    }
+    const TransferActive active(transfer_active_);
+    if (const int prepared = PrepareMemoryRun(run); prepared != kReadDataDone) {
+        return prepared;
+    }
+    const bool transferred =
+        ReadMemoryToFile(run.rawPath.string(), run.first, run.size, run.readAll, run.exchange);
+    return FinishMemoryRun(run, transferred);
+}
+
+int CDataLogger::FindMemoryToRead(MemoryRun& run) {
+    run.summary = GetSUTInfo(1);
+    if (run.summary == nullptr) {
         return kReadDataCancelled;
     }
     if (progress_sink_ != nullptr) {
-        progress_sink_->SetStatusLine(target.string());
+        progress_sink_->SetStatusLine(run.target.string());
     }
     ClearTrace();
-    if (readAll) {
-        summary->Clear();
+    if (run.readAll) {
+        run.summary->Clear();
         WriteTrace(IDS_READING_SETUPS);
         if (!ReadSetupHeader(1)) {
             return kReadDataSetupHeaderFailed;
@@ -57,7 +95,7 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
             return kReadDataSetupBlocksFailed;
         }
     }
-    if (summary->GetChannelCount(type_code_) < 1) {
+    if (run.summary->GetChannelCount(type_code_) < 1) {
         return kReadDataNothingToRead;
     }
     WriteTrace(IDS_FINDING_RECORDS);
@@ -66,76 +104,56 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     }
     bytes_received_ = 0;
 
-    std::int64_t first = 0;
-    std::int64_t size = 0;
-    if (readAll) {
+    if (run.readAll) {
         Trace("ReadData(): Full download (bReadAll == TRUE)");
-        size = SizeOfFullDataRead(first);
-        if (size < 0) {
+        run.size = SizeOfFullDataRead(run.first);
+        if (run.size < 0) {
             return kReadDataSizeUnknown;
         }
     } else {
         Trace("ReadData(): Partial download (bReadAll == FALSE)");
-        size = SizeOfPartialDataRead(first);
-        if (wraps_ && !StoredMarkStillInMemory()) {
+        run.size = SizeOfPartialDataRead(run.first);
+        if (wraps_ && !StoredMarkStillInMemory(run.exchange)) {
             // What the last download ended at was written over: everything the memory holds is new.
-            size = SizeOfFullDataRead(first);
-            readAll = true;
+            run.size = SizeOfFullDataRead(run.first);
+            run.readAll = true;
         }
     }
-    if (size == 0) {
-        return kReadDataNothingToRead;
-    }
+    return run.size == 0 ? kReadDataNothingToRead : kReadDataDone;
+}
 
-    const TransferActive active(transfer_active_);
-    const int recordSize = summary->setupTable ? summary->setupTable->GetRecordSize() : 0;
-    if (recordSize < 1) {
+int CDataLogger::PrepareMemoryRun(MemoryRun& run) {
+    run.recordSize = run.summary->setupTable ? run.summary->setupTable->GetRecordSize() : 0;
+    if (run.recordSize < 1) {
         return kReadDataNoRecordSize;
     }
-    if (size < 1 || size / recordSize < 1) {
+    if (run.size < 1 || run.size / run.recordSize < 1) {
         return kReadDataNothingToRead;
     }
-    bytes_to_read_ = size;
+    bytes_to_read_ = run.size;
 
-    const fs::path rawPath = RawDownloadPathBeside(target);
+    run.rawPath = RawDownloadPathBeside(run.target);
     WriteTrace(IDS_PREPARING_DOWNLOAD);
     CDataInfo info = data_info_;
-    info.SetRecordCount(static_cast<std::uint32_t>(size / recordSize));
+    info.SetRecordCount(static_cast<std::uint32_t>(run.size / run.recordSize));
     info.SetIdText(description_);
     info.SetLoggerMemoryPosition(record_pointer_);
     info.SetLastRecordTimeMark(0);
     info.SetTypeText(firmware_text_);
-    if (const int created = CreateRawDownloadFile(rawPath, info, *summary->setupTable); created != 0) {
+    if (const int created = CreateRawDownloadFile(run.rawPath, info, *run.summary->setupTable);
+        created != 0) {
         return created;
     }
-    ReportStatus(platform::FormatLoadedText(IDS_DOWNLOADING_TO, {target.string()}));
+    ReportStatus(platform::FormatLoadedText(IDS_DOWNLOADING_TO, {run.target.string()}));
     const std::string reading = LoadText(IDS_READING_MEMORY) + "...";
     AppendTrace(reading);
+    return kReadDataDone;
+}
 
-    const bool transferred = ReadMemoryToFile(rawPath.string(), first, size, readAll);
+int CDataLogger::FinishMemoryRun(const MemoryRun& run, bool transferred) {
     const std::string building = LoadText(IDS_BUILDING_DATA_FILE) + "...";
     AppendTrace(building);
-    const long interval = summary->setupTable->GetIntervalSeconds();
-    int result = kReadDataDone;
-    if (transferred) {
-        const int assembled = AssembleDownloadFile(target, rawPath, interval, -1, -1, readAll);
-        result = assembled == 1 ? kReadDataDone : assembled == 0 ? kReadDataAssemblyFailed : assembled;
-    } else if (IsAborted() || bytes_received_ == 0) {
-        // Nothing is kept: the raw file goes too.
-        std::error_code ignored;
-        fs::remove(rawPath, ignored);
-        result = IsAborted() ? kReadDataCancelled : kReadDataNothingReceived;
-    } else {
-        const std::int64_t records = bytes_received_ / recordSize;
-        // The next download of new data starts below the last whole record kept, round the ring.
-        std::int64_t next = first - records * recordSize;
-        if (next < memory_start_) {
-            next += std::int64_t{memory_end_} - memory_start_ + 1;
-        }
-        result = AssembleDownloadFile(target, rawPath, interval, static_cast<long>(records), next + 1, readAll) == 0
-                     ? kReadDataKept
-                     : PromptDataRecovery(static_cast<int>(records));
-    }
+    const int result = transferred ? AssembleMemoryRun(run) : KeepBrokenMemoryRun(run);
     const std::string ending = LoadText(result == kReadDataDone ? IDS_DOWNLOAD_COMPLETE : IDS_DOWNLOAD_FAILED);
     AppendTrace(ending);
     if (result == kReadDataDone) {
@@ -144,7 +162,36 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     return result;
 }
 
-bool CDataLogger::StoredMarkStillInMemory() {
+int CDataLogger::AssembleMemoryRun(const MemoryRun& run) {
+    const long interval = run.summary->setupTable->GetIntervalSeconds();
+    run.exchange.CountRecords(static_cast<long>(run.size / run.recordSize));
+    const int assembled =
+        AssembleDownloadFile(run.target, run.rawPath, interval, -1, -1, run.readAll, run.exchange);
+    return assembled == 1 ? kReadDataDone : assembled == 0 ? kReadDataAssemblyFailed : assembled;
+}
+
+int CDataLogger::KeepBrokenMemoryRun(const MemoryRun& run) {
+    if (IsAborted() || bytes_received_ == 0) {
+        // Nothing is kept: the raw file goes too.
+        std::error_code ignored;
+        fs::remove(run.rawPath, ignored);
+        return IsAborted() ? kReadDataCancelled : kReadDataNothingReceived;
+    }
+    const std::int64_t records = bytes_received_ / run.recordSize;
+    run.exchange.CountRecords(static_cast<long>(records));
+    // The next download of new data starts below the last whole record kept, round the ring.
+    std::int64_t next = run.first - records * run.recordSize;
+    if (next < memory_start_) {
+        next += std::int64_t{memory_end_} - memory_start_ + 1;
+    }
+    const long interval = run.summary->setupTable->GetIntervalSeconds();
+    return AssembleDownloadFile(run.target, run.rawPath, interval, static_cast<long>(records), next + 1,
+                                run.readAll, run.exchange) == 0
+               ? kReadDataKept
+               : PromptDataRecovery(run.exchange, static_cast<int>(records));
+}
+
+bool CDataLogger::StoredMarkStillInMemory(DownloadExchange& exchange) {
     const CSUTInfo* summary = GetSUTInfo(1);
     const std::int64_t r = summary->setupTable ? summary->setupTable->GetRecordSize() : 0;
     const std::int64_t start = memory_start_;
@@ -154,7 +201,8 @@ bool CDataLogger::StoredMarkStillInMemory() {
     std::uint32_t newestValue = 0;
     std::uint32_t oldestValue = 0;
     // A record that cannot be read counts as written over: the full read is the safe way on.
-    if (!ReadRecordValue(record_pointer_ - 1 + r, newestValue) || !ReadRecordValue(oldest, oldestValue)) {
+    if (!ReadRecordValue(record_pointer_ - 1 + r, newestValue, exchange) ||
+        !ReadRecordValue(oldest, oldestValue, exchange)) {
         return false;
     }
     const auto mark = static_cast<std::int32_t>(stored_time_mark_);

@@ -5,17 +5,17 @@
 #include <fstream>
 
 #include "platform/base/file_exception.h"
-#include "shared/common/app_context.h"
-#include "shared/common/message_box.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "shared/common/app_context.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
+#include "shared/link/session.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/data_read_size.h"
 #include "shared/logger/download_progress_sink.h"
 #include "shared/logger/hex_dump_reply.h"
 #include "shared/logger/logger_ids.h"
-#include "shared/link/session.h"
 
 namespace {
 
@@ -92,7 +92,7 @@ int CDataLogger::ReadMemoryBlock(std::int64_t& address, std::int64_t& bytesLeft,
 }
 
 int CDataLogger::ReadMemoryToFile(const std::string& path, std::int64_t address, std::int64_t bytesLeft,
-                                  bool keepPosition) {
+                                  bool keepPosition, DownloadExchange& exchange) {
     while (bytesLeft > 0) {
         if (IsAborted() || !ReadMemoryBlock(address, bytesLeft, keepPosition)) {
             return 0;
@@ -104,14 +104,14 @@ int CDataLogger::ReadMemoryToFile(const std::string& path, std::int64_t address,
         // The file was made by the download; a block is only ever appended to it.
         std::ofstream file(path, std::ios::binary | std::ios::in | std::ios::ate);
         if (!file || !file.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()))) {
-            ShowMessageBox(CPSTFileException::FromErrno(errno, path).MessageText(), MB_OK, true);
+            exchange.Tell({0, CPSTFileException::FromErrno(errno, path).MessageText(), MB_OK});
             return 0;
         }
     }
     return 1;
 }
 
-int CDataLogger::ReadRecordValue(std::int64_t endAddress, std::uint32_t& value) {
+int CDataLogger::ReadRecordValue(std::int64_t endAddress, std::uint32_t& value, DownloadExchange& exchange) {
     const CSUTInfo* active = GetSUTInfo(1);
     const int recordSize = active && active->setupTable ? active->setupTable->GetRecordSize() : 0;
     if (recordSize < 3) {
@@ -125,7 +125,7 @@ int CDataLogger::ReadRecordValue(std::int64_t endAddress, std::uint32_t& value) 
     if (!connection_->DoCommand(command, 16000, [this] { UpdateBlockProgress(); })) {
         char text[32];
         std::snprintf(text, sizeof text, "  %ld", static_cast<long>(endAddress));
-        ShowMessageBox(LoadText(IDS_RECORD_READ_FAILED) + text, MB_OK, true);
+        exchange.Tell({0, LoadText(IDS_RECORD_READ_FAILED) + text, MB_OK});
         return 0;
     }
     // Checked like every hex dump: a torn record must not pass for a stamp.

@@ -5,14 +5,13 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
 #include "shared/common/app_context.h"
-#include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
@@ -222,10 +221,56 @@ const std::uint8_t* CDataLoggerQuarvenRSorKX::ReadHexRecords(std::uint32_t numbe
     return nullptr;
 }
 
-int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, long recordBase) {
+// One record download as its steps share it: what the preparation found, then what the read left.
+struct CDataLoggerQuarvenRSorKX::RecordRun {
+    RecordRun(fs::path to, bool all, DownloadExchange& asking)
+        : target(std::move(to)), readAll(all), exchange(asking) {}
+
+    const fs::path target;
+    bool readAll;
+    fs::path rawPath;
+    std::ofstream raw;
+    long interval = 0;
+    int recordSize = 0;
+    int replyLength = 0;
+    std::int64_t total = 0;
+    // The logger's number of the record at index 0, and the indexes read.
+    std::uint32_t first = 0;
+    long firstIndex = 0;
+    long lastIndex = 0;
+    long written = 0;
+    std::int64_t lastTime = 0;
+    int errorCode = 0;
+    bool failed = false;
+    int result = kReadDataDone;
+    DownloadExchange& exchange;
+};
+
+int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, long recordBase,
+                                       DownloadExchange& exchange) {
+    RecordRun run(target, readAll, exchange);
+    if (const int prepared = PrepareRecordRun(run); prepared != kReadDataDone) {
+        return prepared;
+    }
+    if (!run.readAll) {
+        if (const int found = FindNewRecords(run); found != kReadDataDone) {
+            return found;
+        }
+    }
+    DiscontinuityReport report(run.interval, recordBase);
+    ReadRecords(run, report);
+    return FinishRecordRun(run, report);
+}
+
+void CDataLoggerQuarvenRSorKX::ShowStep(unsigned textId) {
+    WriteTrace(textId);
+    PostStatusId(STATUS_TEXT, textId);
+}
+
+int CDataLoggerQuarvenRSorKX::PrepareRecordRun(RecordRun& run) {
     App().Set(CAppContext::Flag::PortLost, false);
     if (progress_sink_ != nullptr) {
-        progress_sink_->SetStatusLine(target.string());
+        progress_sink_->SetStatusLine(run.target.string());
     }
     ClearTrace();
     CSUTInfo* summary = GetSUTInfo(1);
@@ -233,16 +278,12 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
         return kReadDataCancelled;
     }
     if (summary->setupName == kDefaultSetupName) {
-        ShowMessageBoxId(IDS_DEFAULT_SETUP_ONLY, MB_OK, true);
+        run.exchange.Tell({IDS_DEFAULT_SETUP_ONLY, {}, MB_OK});
         return kReadDataSetupHeaderFailed;
     }
-    const auto status = [this](unsigned id) {
-        WriteTrace(id);
-        PostStatusId(STATUS_TEXT, id);
-    };
-    if (readAll) {
+    if (run.readAll) {
         summary->Clear();
-        status(IDS_READING_SETUPS);
+        ShowStep(IDS_READING_SETUPS);
         if (!ReadSetupHeader(1)) {
             return kReadDataSetupHeaderFailed;
         }
@@ -253,215 +294,230 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     if (!summary->setupTable || summary->GetChannelCount(type_code_) < 1) {
         return kReadDataNothingToRead;
     }
-    const long interval = summary->setupTable->GetIntervalSeconds();
+    run.interval = summary->setupTable->GetIntervalSeconds();
 
-    status(IDS_FINDING_RECORDS);
+    ShowStep(IDS_FINDING_RECORDS);
     if (!ReadStatus()) {
         return kReadDataStatusFailed;
     }
-    const fs::path rawPath = RawDownloadPathBeside(target);
-    status(IDS_PREPARING_DOWNLOAD);
-    std::int64_t total = ReadRecordCount(-1);
-    const int recordSize = ReadRecordSize();
-    const int replyLength = ReadRecordsAvailable();
+    run.rawPath = RawDownloadPathBeside(run.target);
+    ShowStep(IDS_PREPARING_DOWNLOAD);
+    run.total = ReadRecordCount(-1);
+    run.recordSize = ReadRecordSize();
+    run.replyLength = ReadRecordsAvailable();
     // A record too short for its stamp and end mark, or a reply without room for one record or longer
     // than the cache, cannot be read.
-    if (total < 0 || recordSize < kEndMarkSize || replyLength < recordSize + kBatchFraming ||
-        replyLength > static_cast<int>(RecordBatchCache::kCapacity)) {
+    if (run.total < 0 || run.recordSize < kEndMarkSize || run.replyLength < run.recordSize + kBatchFraming ||
+        run.replyLength > static_cast<int>(RecordBatchCache::kCapacity)) {
         return kReadDataNothingReceived;
     }
-    record_capacity_ = memory_end_ / static_cast<std::uint32_t>(recordSize);
-    if (total < 1) {
+    record_capacity_ = memory_end_ / static_cast<std::uint32_t>(run.recordSize);
+    if (run.total < 1) {
         return kReadDataNothingToRead;
     }
-    std::uint32_t first = 0;
-    if (ReadRecordInfo(readAll, first) != 0) {
+    if (ReadRecordInfo(run.readAll, run.first) != 0) {
         return kReadDataNothingReceived;
     }
-    first = Wrapped(first, record_capacity_);
+    run.first = Wrapped(run.first, record_capacity_);
 
     CDataInfo info = data_info_;
-    info.SetRecordCount(static_cast<std::uint32_t>(total));
+    info.SetRecordCount(static_cast<std::uint32_t>(run.total));
     info.SetIdText(description_);
     info.SetTypeText(firmware_text_);
     info.SetLoggerMemoryPosition(0);
     info.SetLastRecordTimeMark(0);
-    if (const int made = CreateRawDownloadFile(rawPath, info, *summary->setupTable); made != 0) {
+    if (const int made = CreateRawDownloadFile(run.rawPath, info, *summary->setupTable); made != 0) {
         return made;
     }
-    std::ofstream raw(rawPath, std::ios::binary | std::ios::app);
-    if (!raw) {
-        return CleanupTransfer(kReadDataRawFileFailed, rawPath, nullptr);
+    run.raw.open(run.rawPath, std::ios::binary | std::ios::app);
+    if (!run.raw) {
+        return CleanupTransfer(kReadDataRawFileFailed, run.rawPath, nullptr);
     }
     record_cache_.Clear();
     if (!SetReplyMode(true)) {
-        return CleanupTransfer(kReadDataCancelled, rawPath, &raw);
+        return CleanupTransfer(kReadDataCancelled, run.rawPath, &run.raw);
     }
-
     const CCommandLineValues range = App().GetCommandLineValues();
-    long firstIndex = readAll ? range.firstRecord : 0;
-    if (!readAll) {
-        if (GetStoredPosition() < 1) {
-            return CleanupTransfer(kReadDataNothingReceived, rawPath, &raw);
-        }
-        const std::uint32_t start = Wrapped(std::int64_t{GetStoredPosition()} - 1, record_capacity_);
-        // The record before the stored position must be the old file's last: its stamp is what the
-        // session took from that file's header.
-        bool lastBatch = false;
-        std::int64_t time = 0;
-        int code = 0;
-        const bool read = ReadHexRecords(Wrapped(std::int64_t{start} - 1, record_capacity_), recordSize,
-                                         replyLength, lastBatch, time, code) != nullptr;
-        std::int64_t storedTime = 0;
-        if (const CSession* session = Session(); session != nullptr && session->GetKeptStamp() > 0) {
-            storedTime = std::int64_t{session->GetKeptStamp()} * 60 + session->GetKeptSeconds();
-        }
-        if (!SetReplyMode(false)) {
-            return CleanupTransfer(kReadDataCancelled, rawPath, &raw);
-        }
-        if (!read || time != storedTime) {
-            // Written over since: the whole memory is read, and the assembly keeps only what is newer.
-            readAll = true;
-            if (const int result = ReadRecordInfo(false, first); result != 0) {
-                return CleanupTransfer(result, rawPath, &raw);
-            }
-            first = Wrapped(first, record_capacity_);
-            total = ReadRecordCount(-1);
-        } else {
-            first = start;
-            total = ReadRecordCount(static_cast<int>(start));
-        }
-        if (total < 0) {
-            return CleanupTransfer(kReadDataNothingReceived, rawPath, &raw);
-        }
-        if (total < 1) {
-            return CleanupTransfer(kReadDataNothingToRead, rawPath, &raw);
-        }
-        record_cache_.Clear();
-        if (!SetReplyMode(true)) {
-            return CleanupTransfer(kReadDataCancelled, rawPath, &raw);
-        }
-    }
-    long lastIndex =
-        range.lastRecord != 0 && range.lastRecord < total ? range.lastRecord : static_cast<long>(total - 1);
+    run.firstIndex = run.readAll ? range.firstRecord : 0;
+    return kReadDataDone;
+}
 
-    const auto statusLine = [&] {
-        return platform::FormatLoadedText(IDS_DOWNLOADING_TO, {target.string()}) +
-               platform::FillPrintfPlaceholders("  (%d %s)", {Decimal(total), LoadText(IDS_RECORD_UNIT)});
-    };
-    ReportStatus(statusLine());
+int CDataLoggerQuarvenRSorKX::FindNewRecords(RecordRun& run) {
+    if (GetStoredPosition() < 1) {
+        return CleanupTransfer(kReadDataNothingReceived, run.rawPath, &run.raw);
+    }
+    const std::uint32_t start = Wrapped(std::int64_t{GetStoredPosition()} - 1, record_capacity_);
+    // The record before the stored position must be the old file's last: its stamp is what the
+    // session took from that file's header.
+    bool lastBatch = false;
+    std::int64_t time = 0;
+    int code = 0;
+    const bool read = ReadHexRecords(Wrapped(std::int64_t{start} - 1, record_capacity_), run.recordSize,
+                                     run.replyLength, lastBatch, time, code) != nullptr;
+    std::int64_t storedTime = 0;
+    if (const CSession* session = Session(); session != nullptr && session->GetKeptStamp() > 0) {
+        storedTime = std::int64_t{session->GetKeptStamp()} * 60 + session->GetKeptSeconds();
+    }
+    if (!SetReplyMode(false)) {
+        return CleanupTransfer(kReadDataCancelled, run.rawPath, &run.raw);
+    }
+    if (!read || time != storedTime) {
+        // Written over since: the whole memory is read, and the assembly keeps only what is newer.
+        run.readAll = true;
+        if (const int result = ReadRecordInfo(false, run.first); result != 0) {
+            return CleanupTransfer(result, run.rawPath, &run.raw);
+        }
+        run.first = Wrapped(run.first, record_capacity_);
+        run.total = ReadRecordCount(-1);
+    } else {
+        run.first = start;
+        run.total = ReadRecordCount(static_cast<int>(start));
+    }
+    if (run.total < 0) {
+        return CleanupTransfer(kReadDataNothingReceived, run.rawPath, &run.raw);
+    }
+    if (run.total < 1) {
+        return CleanupTransfer(kReadDataNothingToRead, run.rawPath, &run.raw);
+    }
+    record_cache_.Clear();
+    if (!SetReplyMode(true)) {
+        return CleanupTransfer(kReadDataCancelled, run.rawPath, &run.raw);
+    }
+    return kReadDataDone;
+}
+
+void CDataLoggerQuarvenRSorKX::ReadRecords(RecordRun& run, DiscontinuityReport& report) {
+    const CCommandLineValues range = App().GetCommandLineValues();
+    run.lastIndex = range.lastRecord != 0 && range.lastRecord < run.total ? range.lastRecord
+                                                                          : static_cast<long>(run.total - 1);
+    ReportStatus(TransferLine(run));
     App().Set(CAppContext::Flag::DownloadRunning, true);
     const std::string reading = LoadText(IDS_READING_RECORDS) + "...";
     AppendTrace(reading);
 
-    DiscontinuityReport report(interval, recordBase);
-    std::vector<std::uint8_t> reversed(static_cast<std::size_t>(recordSize));
-    long written = 0;
-    int errorCode = 0;
-    bool failed = false;
-    int result = kReadDataDone;
-    std::int64_t lastTime = 0;
+    std::vector<std::uint8_t> reversed(static_cast<std::size_t>(run.recordSize));
     const std::uint32_t started = connection_->Clock().Now();
     std::uint32_t lastShown = started;
-    for (long index = firstIndex; index <= lastIndex;) {
-        const std::uint32_t number = Wrapped(std::int64_t{first} + index, record_capacity_);
+    for (long index = run.firstIndex; index <= run.lastIndex;) {
+        const std::uint32_t number = Wrapped(std::int64_t{run.first} + index, record_capacity_);
         bool lastBatch = false;
         std::int64_t time = 0;
         const std::uint8_t* record = nullptr;
         if (IsAborted()) {
-            errorCode = kCodeCancelled;
+            run.errorCode = kCodeCancelled;
         } else {
-            record = ReadHexRecords(number, recordSize, replyLength, lastBatch, time, errorCode);
+            record = ReadHexRecords(number, run.recordSize, run.replyLength, lastBatch, time, run.errorCode);
         }
         if (record == nullptr) {
-            failed = true;
-            const std::string why = FailureLine(errorCode, number);
-            AppendTrace(why);
-            if (App().IsSet(CAppContext::Flag::PortLost)) {
-                if (CSession* session = Session()) {
-                    session->Disconnect(0, true);
-                }
-            }
-            result = PromptDataRecovery(static_cast<int>(written));
-            App().Set(CAppContext::Flag::Abort, false);
-            if (result == kReadDataRecoveryCancelled) {
-                App().Set(CAppContext::Flag::Abort, true);
+            if (!RecoverFromFailedRecord(run, number)) {
                 break;
             }
-            if (result != kReadDataTryAgain) {
-                break;
-            }
-            const std::string again = LoadText(IDS_RECORD_TRYING_AGAIN);
-            AppendTrace(again);
-            record_cache_.Clear();
-            errorCode = 0;
             continue;
         }
         if (lastBatch) {
-            lastIndex = index;
+            run.lastIndex = index;
         }
         for (const std::string& line : report.Check(time)) {
             AppendTrace(line);
         }
-        if (written == 0) {
+        if (run.written == 0) {
             const std::string line = RecordLine(IDS_RECORD_FIRST_TIME, time, number);
             AppendTrace(line);
         }
-        std::copy_n(record, recordSize, reversed.begin());
-        ReverseBytes(reversed.data(), recordSize);
+        std::copy_n(record, run.recordSize, reversed.begin());
+        ReverseBytes(reversed.data(), run.recordSize);
         // Reversed, the stamp ends the stored record as in the older models' raw memory; the record's
         // last 4 bytes, now first, are not kept.
-        raw.write(reinterpret_cast<const char*>(reversed.data()) + kStampSize, recordSize - kStampSize);
-        if (!raw) {
-            errorCode = kCodeNotWritten;
-            failed = true;
-            const std::string why = FailureLine(errorCode, number);
+        run.raw.write(reinterpret_cast<const char*>(reversed.data()) + kStampSize,
+                      run.recordSize - kStampSize);
+        if (!run.raw) {
+            run.errorCode = kCodeNotWritten;
+            run.failed = true;
+            const std::string why = FailureLine(run.errorCode, number);
             AppendTrace(why);
             break;
         }
-        ++written;
-        lastTime = time;
+        ++run.written;
+        run.lastTime = time;
 
         const std::uint32_t now = connection_->Clock().Now();
-        if (index == lastIndex || now - lastShown >= kProgressTurnMs) {
+        if (index == run.lastIndex || now - lastShown >= kProgressTurnMs) {
             lastShown = now;
-            const std::uint32_t elapsed = now - started;
-            if (written > total) {
-                // The logger recorded more meanwhile.
-                total = written;
-                ReportStatus(statusLine());
-            }
-            if (elapsed > kEstimateAfterMs && progress_sink_ != nullptr) {
-                progress_sink_->SetProgress(
-                    static_cast<int>(std::min<std::int64_t>(written * 100 / total, 100)));
-            }
-            ReportStatus(ProgressText(written, static_cast<long>(total), elapsed, recordSize));
+            ShowRecordProgress(run, now - started);
         }
         ++index;
     }
+}
 
+bool CDataLoggerQuarvenRSorKX::RecoverFromFailedRecord(RecordRun& run, std::uint32_t number) {
+    run.failed = true;
+    const std::string why = FailureLine(run.errorCode, number);
+    AppendTrace(why);
+    if (App().IsSet(CAppContext::Flag::PortLost)) {
+        if (CSession* session = Session()) {
+            session->Disconnect(0, true);
+        }
+    }
+    run.result = PromptDataRecovery(run.exchange, static_cast<int>(run.written));
+    App().Set(CAppContext::Flag::Abort, false);
+    if (run.result == kReadDataRecoveryCancelled) {
+        App().Set(CAppContext::Flag::Abort, true);
+        return false;
+    }
+    if (run.result != kReadDataTryAgain) {
+        return false;
+    }
+    const std::string again = LoadText(IDS_RECORD_TRYING_AGAIN);
+    AppendTrace(again);
+    record_cache_.Clear();
+    run.errorCode = 0;
+    return true;
+}
+
+std::string CDataLoggerQuarvenRSorKX::TransferLine(const RecordRun& run) {
+    return platform::FormatLoadedText(IDS_DOWNLOADING_TO, {run.target.string()}) +
+           platform::FillPrintfPlaceholders("  (%d %s)", {Decimal(run.total), LoadText(IDS_RECORD_UNIT)});
+}
+
+void CDataLoggerQuarvenRSorKX::ShowRecordProgress(RecordRun& run, std::uint32_t elapsedMs) {
+    if (run.written > run.total) {
+        // The logger recorded more meanwhile.
+        run.total = run.written;
+        ReportStatus(TransferLine(run));
+    }
+    if (elapsedMs > kEstimateAfterMs && progress_sink_ != nullptr) {
+        progress_sink_->SetProgress(
+            static_cast<int>(std::min<std::int64_t>(run.written * 100 / run.total, 100)));
+    }
+    ReportStatus(ProgressText(run.written, static_cast<long>(run.total), elapsedMs, run.recordSize));
+}
+
+int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const DiscontinuityReport& report) {
     if (progress_sink_ != nullptr) {
         progress_sink_->SetProgress(100);
     }
-    const std::uint32_t next = Wrapped(std::int64_t{first} + firstIndex + written, record_capacity_);
-    if (written > 1) {
+    const std::uint32_t next =
+        Wrapped(std::int64_t{run.first} + run.firstIndex + run.written, record_capacity_);
+    if (run.written > 1) {
         const std::string line =
-            RecordLine(IDS_RECORD_LAST_TIME, lastTime, Wrapped(std::int64_t{next} - 1, record_capacity_));
+            RecordLine(IDS_RECORD_LAST_TIME, run.lastTime, Wrapped(std::int64_t{next} - 1, record_capacity_));
         AppendTrace(line);
     }
-    raw.close();
+    run.raw.close();
     App().Set(CAppContext::Flag::DownloadRunning, false);
+    run.exchange.CountRecords(run.written);
 
     const std::string building = LoadText(IDS_RECORD_BUILDING_FILE);
     AppendTrace(building);
-    if (written == 0 && failed) {
+    if (run.written == 0 && run.failed) {
         // Nothing to keep: an empty file must not take the place of the old one.
-        CleanupTransfer(0, rawPath, nullptr);
-    } else if (!AssembleDownloadFile(target, rawPath, interval, written, std::int64_t{next} + 1, readAll)) {
-        return CleanupTransfer(kReadDataAssemblyFailed, rawPath, nullptr);
+        CleanupTransfer(0, run.rawPath, nullptr);
+    } else if (!AssembleDownloadFile(run.target, run.rawPath, run.interval, run.written,
+                                     std::int64_t{next} + 1, run.readAll, run.exchange)) {
+        return CleanupTransfer(kReadDataAssemblyFailed, run.rawPath, nullptr);
     }
     std::error_code ignored;
-    fs::remove(rawPath, ignored);
+    fs::remove(run.rawPath, ignored);
     const std::string removed = LoadText(IDS_RECORD_RAW_FILE_REMOVED);
     AppendTrace(removed);
     const bool cancelled = IsAborted();
@@ -470,28 +526,27 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     }
     const bool portLost = App().IsSet(CAppContext::Flag::PortLost);
     if (Session() != nullptr && !portLost && !connection_->IsLinkLost() &&
-        (!failed || errorCode == kCodeCancelled)) {
+        (!run.failed || run.errorCode == kCodeCancelled)) {
         const std::string ending = LoadText(IDS_RECORD_ENDING_BINARY);
         AppendTrace(ending);
         connection_->SendEscape();
     }
     const std::string ended = LoadText(IDS_RECORD_DOWNLOAD_ENDED);
     AppendTrace(ended);
-    if ((!cancelled || result == kReadDataKept) && (!failed || result != kReadDataDone) && written > 0) {
-        status(IDS_DOWNLOAD_DONE);
+    if ((!cancelled || run.result == kReadDataKept) && (!run.failed || run.result != kReadDataDone) &&
+        run.written > 0) {
+        ShowStep(IDS_DOWNLOAD_DONE);
         App().Set(CAppContext::Flag::PortLost, false);
         if (report.IsEmpty()) {
             connection_->WaitMsgPump({}, kEndPauseMs, false);
-        } else if (const std::optional<fs::path> reportPath = report.Write(target.parent_path())) {
-            platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
-            open.Set("path", reportPath->string());
-            platform::RunDialogRequest(open);
+        } else if (const std::optional<fs::path> reportPath = report.Write(run.target.parent_path())) {
+            run.exchange.ShowReport(*reportPath);
         }
-        return result;
+        return run.result;
     }
     if (cancelled) {
         App().Set(CAppContext::Flag::Abort, true);
     }
     connection_->WaitMsgPump({}, kEndPauseMs, false);
-    return CleanupTransfer(kReadDataNothingReceived, rawPath, nullptr);
+    return CleanupTransfer(kReadDataNothingReceived, run.rawPath, nullptr);
 }

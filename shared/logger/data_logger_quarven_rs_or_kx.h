@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "shared/logger/data_logger.h"
+#include "shared/logger/discontinuity_report.h"
 #include "shared/logger/record_batch_cache.h"
 
 class CDataLoggerQuarvenRSorKX : public CDataLogger {
@@ -53,7 +54,8 @@ public:
 
     // ---- Record downloads.
     // The record engine: the logger's numbered records read in batches into the data file `target`.
-    int ReadData(const std::filesystem::path& target, bool readAll, long recordBase) override;
+    int ReadData(const std::filesystem::path& target, bool readAll, long recordBase,
+                 DownloadExchange& exchange) override;
     // Record `number` of `recordSize` bytes, from the cache or asked for with "R?D," (replies of
     // `replyLength` bytes in binary mode), up to 3 attempts. Null on failure with `code` saying why
     // (1 no link, 2 no records, 3 wrong length, 4 too many records, 5 no line end, 6 end of data,
@@ -91,6 +93,22 @@ private:
     // The end of a download that failed after the raw file was made: the file goes, the cache is
     // emptied; returns `result`.
     int CleanupTransfer(int result, const std::filesystem::path& rawPath, std::ofstream* file);
+
+    // The steps of ReadData: prepare (setups, counts, raw file, binary replies), find where new data
+    // starts, read the records into the raw file, then build the data file and end the transfer. Each
+    // step but the read gives kReadDataDone to go on, or the download's result.
+    struct RecordRun;
+    int PrepareRecordRun(RecordRun& run);
+    int FindNewRecords(RecordRun& run);
+    void ReadRecords(RecordRun& run, DiscontinuityReport& report);
+    int FinishRecordRun(RecordRun& run, const DiscontinuityReport& report);
+    // After a record could not be read: logs why and asks what to do; true to try the record again.
+    bool RecoverFromFailedRecord(RecordRun& run, std::uint32_t number);
+    // The status line of the transfer, and the one while records arrive.
+    static std::string TransferLine(const RecordRun& run);
+    void ShowRecordProgress(RecordRun& run, std::uint32_t elapsedMs);
+    // A step of the download in its window and the status bar.
+    void ShowStep(unsigned textId);
 
     int configuration_word_ = -1;
     // Record numbers wrap at this capacity (memory end / record size).

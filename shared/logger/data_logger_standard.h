@@ -26,7 +26,8 @@ public:
     int WriteAlarms(const CSetupTable* setup, int summary) override;
     int WriteExtendedSetup(const CSetupTable* setup, int summary) override;
     // Recording stops while the memory is read when the interval is below a minute.
-    int ReadData(const std::filesystem::path& target, bool readAll, long recordBase) override;
+    int ReadData(const std::filesystem::path& target, bool readAll, long recordBase,
+                 DownloadExchange& exchange) override;
 
 protected:
     int ScalarCount() const override { return 0; }

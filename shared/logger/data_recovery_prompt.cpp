@@ -1,4 +1,4 @@
-// The recovery question after a broken download, asked as the dialog request "CDataRecoveryDlg".
+// The recovery question after a broken download, asked as a DataRecoveryRequest.
 #include "shared/logger/data_recovery_prompt.h"
 
 #include "platform/base/dialog_request.h"
@@ -8,10 +8,9 @@
 #include "shared/logger/download_result.h"
 
 int AskDataRecovery(int recordsReceived, bool portLost) {
-    platform::DialogRequest request{"CDataRecoveryDlg", {}};
-    request.SetInt("records", recordsReceived);
-    request.SetInt("portLost", portLost ? 1 : 0);
-    request.Set("extraText", portLost ? LoadText(IDS_PORT_LOST) + ". " : std::string());
+    DataRecoveryRequest request{.recordsReceived = recordsReceived,
+                                .portLost = portLost,
+                                .extraText = portLost ? LoadText(IDS_PORT_LOST) + ". " : std::string()};
     switch (platform::RunDialogRequest(request)) {
         case IDC_RECOVERY_TRY_AGAIN:
             return kReadDataTryAgain;

@@ -12,9 +12,6 @@
 class DiscontinuityReport {
 public:
     static constexpr const char* kFileName = "Discontinuities.txt";
-    // The dialog request that opens a written report with the desktop's application; its value "path"
-    // is the file.
-    static constexpr const char* kOpenRequest = "OpenWithDesktop";
 
     // `recordBase` numbers the listed records (the first checked is recordBase + 1).
     DiscontinuityReport(long intervalSeconds, long recordBase);

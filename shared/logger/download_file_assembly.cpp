@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/base/file_exception.h"
+#include "platform/base/message_box_flags.h"
 #include "shared/common/app_context.h"
-#include "shared/common/message_box.h"
 #include "shared/datafile/conversion_context.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/message_sink.h"
@@ -92,9 +92,17 @@ long DropRecordsNotNewer(platform::BinaryFile& file, std::uint64_t first, long c
     return kept;
 }
 
-void ReportRenameFailure(const std::error_code& error, const fs::path& path) {
-    ShowMessageBox(CPSTFileException::FromErrno(error.value(), path).MessageText(), MB_OK, true);
-}
+// The data files' messages go to the download's caller, in the style the program's own sink shows them.
+class ExchangeSink : public CMessageSink {
+public:
+    explicit ExchangeSink(DownloadExchange& exchange) : exchange_(exchange) {}
+    void ShowMessage(const std::string& text) override {
+        exchange_.Tell({0, text, MB_OK | MB_ICONEXCLAMATION});
+    }
+
+private:
+    DownloadExchange& exchange_;
+};
 
 }  // namespace
 
@@ -122,8 +130,10 @@ void CDataLogger::SetStoredContinuation(std::uint32_t position, std::uint32_t ti
     stored_flags_ = flags;
 }
 
-int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target, const std::filesystem::path& rawPath,
-                                      long intervalSeconds, long recordCount, std::int64_t position, bool readAll) {
+int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target,
+                                      const std::filesystem::path& rawPath, long intervalSeconds,
+                                      long recordCount, std::int64_t position, bool readAll,
+                                      DownloadExchange& exchange) {
     const RemovedAtEnd rawFile{rawPath};
     CSession* session = Session();
     if (session == nullptr) {
@@ -131,12 +141,15 @@ int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target, const
     }
     // The old file stays at its path, untouched, until the new one is complete.
     const bool append = session->IsNewDataRead();
+    ExchangeSink messages(exchange);
     CRawData old;
+    old.SetMessageSink(messages);
     old.Initialize();
     if (append && !old.OpenDataFile(target)) {
         return 0;
     }
     CRawData raw;
+    raw.SetMessageSink(messages);
     raw.Initialize();
     if (!raw.OpenDataFile(rawPath)) {
         return 0;
@@ -146,6 +159,7 @@ int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target, const
         rawInfo.SetRecordCount(static_cast<std::uint32_t>(recordCount));
     }
     CRawData data;
+    data.SetMessageSink(messages);
     data.Initialize();
     CDataInfo& info = *data.GetDataInfo();
     info = rawInfo;
@@ -220,7 +234,7 @@ int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target, const
     if (append) {
         fs::rename(target, backup, error);
         if (error) {
-            ReportRenameFailure(error, target);
+            exchange.Tell({0, CPSTFileException::FromErrno(error.value(), target).MessageText(), MB_OK});
             return 0;
         }
     }

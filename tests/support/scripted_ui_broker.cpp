@@ -33,9 +33,9 @@ void ScriptedUiBroker::AnswerDialog(const std::string& name, int answer) {
     dialog_answers_.push_back({name, answer, {}});
 }
 
-void ScriptedUiBroker::AnswerRequest(const std::string& name, int answer, std::map<std::string, std::string> values) {
+void ScriptedUiBroker::PushRequestAnswer(std::string_view name, RequestAnswer answer) {
     std::lock_guard lock(mutex_);
-    dialog_answers_.push_back({name, answer, std::move(values)});
+    dialog_answers_.push_back({std::string(name), IDCANCEL, std::move(answer)});
 }
 
 std::optional<ScriptedUiBroker::DialogAnswer> ScriptedUiBroker::TakeDialogAnswer(std::string_view name) {
@@ -108,16 +108,18 @@ int ScriptedUiBroker::RunDialog(std::string_view name, const std::function<int()
     return IDCANCEL;
 }
 
-int ScriptedUiBroker::RunRequest(platform::DialogRequest& request) {
-    std::lock_guard lock(mutex_);
-    asked_.push_back({request.name, {}, {}, 0, {}, request.values});
-    if (const auto answer = TakeDialogAnswer(request.name)) {
-        for (const auto& [key, value] : answer->values) {
-            request.values[key] = value;
-        }
-        return answer->answer;
+int ScriptedUiBroker::RunRequest(const platform::RequestRef& request, const std::function<int()>& answer) {
+    std::optional<DialogAnswer> scripted;
+    {
+        std::lock_guard lock(mutex_);
+        asked_.push_back({std::string(request.Name()), {}, {}, 0, {}, request.Copy()});
+        scripted = TakeDialogAnswer(request.Name());
     }
-    ADD_FAILURE() << "unexpected dialog request: " << request.name;
+    // Unlocked: the program's own answer may ask again.
+    if (scripted && scripted->request) {
+        return scripted->request(request, answer);
+    }
+    ADD_FAILURE() << "unexpected dialog request: " << request.Name();
     return IDCANCEL;
 }
 

@@ -3,14 +3,19 @@
 // named kOwnMessageBoxDialog, answered from the script like any dialog.
 #pragma once
 
+#include <any>
 #include <deque>
 #include <filesystem>
-#include <map>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "platform/base/dialog_request.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/base/ui_broker.h"
 
 namespace testsupport {
@@ -21,7 +26,13 @@ struct AskedQuestion {
     std::string caption;
     unsigned style = 0;  // MB_ style, or the file dialog's OFN_ flags
     platform::FileNameRequest fileRequest;
-    std::map<std::string, std::string> requestValues;  // a named request's values as it was asked
+    std::any request;  // a typed request as it was asked
+
+    // The typed request as it was asked; throws std::bad_any_cast for another question.
+    template <platform::DialogRequestType Request>
+    const Request& As() const {
+        return std::any_cast<const Request&>(request);
+    }
 };
 
 // A program-wide box (ShowMessageBoxId, ShowMessageBox) as it was described.
@@ -46,8 +57,36 @@ public:
     void AnswerFileName(std::optional<std::filesystem::path> path);
     // For RunDialog(name, ...): the dialog is not run, the answer is returned instead.
     void AnswerDialog(const std::string& name, int answer);
-    // For RunRequest: no window is run; `values` are written into the request and `answer` returned.
-    void AnswerRequest(const std::string& name, int answer, std::map<std::string, std::string> values = {});
+    // For RunRequest of a `Request`: the program's answer is not run; `choose` writes the user's choices
+    // into the request and `result` is the answer.
+    template <platform::DialogRequestType Request>
+    void AnswerRequest(int result, std::function<void(Request&)> choose = {}) {
+        PushRequestAnswer(Request::kName,
+                          [result, choose = std::move(choose)](const platform::RequestRef& request,
+                                                               const std::function<int()>&) {
+                              Request* asked = request.template As<Request>();
+                              if (asked == nullptr) {
+                                  ADD_FAILURE() << "another request of the name " << request.Name();
+                                  return IDCANCEL;
+                              }
+                              if (choose) {
+                                  choose(*asked);
+                              }
+                              return result;
+                          });
+    }
+    // The program's own answer runs, as it would for the user (a failure when it has none).
+    template <platform::DialogRequestType Request>
+    void AnswerRequestByProgram() {
+        PushRequestAnswer(Request::kName,
+                          [](const platform::RequestRef& request, const std::function<int()>& own) {
+                              if (!own) {
+                                  ADD_FAILURE() << "the program has no answer for " << request.Name();
+                                  return IDCANCEL;
+                              }
+                              return own();
+                          });
+    }
     // The answer of a standard box or own message dialog that the script does not answer: for tests
     // where the boxes are not the point.
     void SetDefaultAnswer(int answer);
@@ -59,7 +98,7 @@ public:
     int MessageBox(const std::string& text, const std::string& caption, unsigned style) override;
     std::optional<std::filesystem::path> PromptFileName(const platform::FileNameRequest& request) override;
     int RunDialog(std::string_view name, const std::function<int()>& dialog) override;
-    int RunRequest(platform::DialogRequest& request) override;
+    int RunRequest(const platform::RequestRef& request, const std::function<int()>& answer) override;
     int ShowById(const CMessageBoxIds& box) override;
     int ShowText(const CMessageBoxTexts& box) override;
 
@@ -68,11 +107,13 @@ private:
     mutable std::mutex mutex_;
     std::deque<int> message_answers_;
     std::deque<std::optional<std::filesystem::path>> file_answers_;
+    using RequestAnswer = std::function<int(const platform::RequestRef&, const std::function<int()>&)>;
     struct DialogAnswer {
         std::string name;
-        int answer;
-        std::map<std::string, std::string> values;
+        int answer = IDCANCEL;
+        RequestAnswer request;  // for a typed request; empty for RunDialog
     };
+    void PushRequestAnswer(std::string_view name, RequestAnswer answer);
     // The scripted answer to dialog `name`, if the next one is for it (the caller holds the lock).
     std::optional<DialogAnswer> TakeDialogAnswer(std::string_view name);
 

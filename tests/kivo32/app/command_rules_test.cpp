@@ -47,11 +47,11 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
     const CommandRuleState stopping = With(none, [](auto& s) { s.stopping = true; });
     const CommandRuleState quarven = ReadySession(13, 400);
     const RuleCase cases[] = {
-        {"a logger command without a session connects first", ID_LOGGER_SET_TIME, none, true},
-        {"a logger command on a ready session", ID_LOGGER_SET_TIME, ready, true},
-        {"a logger command while another runs", ID_LOGGER_SET_TIME, busy, false},
-        {"a logger command while the session ends", ID_LOGGER_SET_TIME, ending, false},
-        {"a logger command while a kept session still stops", ID_LOGGER_SET_TIME, stopping, false},
+        {"a logger command without a session connects first", ID_LOGGER_SYNC_TIME, none, true},
+        {"a logger command on a ready session", ID_LOGGER_SYNC_TIME, ready, true},
+        {"a logger command while another runs", ID_LOGGER_SYNC_TIME, busy, false},
+        {"a logger command while the session ends", ID_LOGGER_SYNC_TIME, ending, false},
+        {"a logger command while a kept session still stops", ID_LOGGER_SYNC_TIME, stopping, false},
         {"the download without a session", ID_LOGGER_DOWNLOAD, none, true},
         {"programming while another command runs", ID_LOGGER_PROGRAM, busy, false},
         {"the baud rate of a Quarven", ID_LOGGER_SET_BAUD, quarven, false},
@@ -72,18 +72,34 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
          With(none, [](auto& s) { s.modemLineAvailable = true; }), true},
         {"answer mode without a session", ID_ANSWER_MODE, none, true},
         {"answer mode while its session waits for a call", ID_ANSWER_MODE,
-         With(none, [](auto& s) { s.session = true; s.answerMode = true; s.busy = true; }), true},
+         With(none,
+              [](auto& s) {
+                  s.session = true;
+                  s.answerMode = true;
+                  s.busy = true;
+              }),
+         true},
         {"answer mode once a call connected", ID_ANSWER_MODE,
          With(ready, [](auto& s) { s.linkKind = kLinkModem; }), false},
         {"answer mode while the session ends", ID_ANSWER_MODE,
-         With(none, [](auto& s) { s.session = true; s.disconnecting = true; }), false},
+         With(none,
+              [](auto& s) {
+                  s.session = true;
+                  s.disconnecting = true;
+              }),
+         false},
         {"connect direct while waiting for a call", ID_CONNECT_DIRECT,
          With(none, [](auto& s) { s.answerMode = true; }), false},
         {"connect by modem while waiting for a call", ID_CONNECT_MODEM,
-         With(none, [](auto& s) { s.answerMode = true; s.modemLineAvailable = true; }), false},
-        {"disconnect from a connected logger", ID_DISCONNECT, ready, true},
-        {"disconnect while the link is still opening", ID_DISCONNECT, With(busy, [](auto& s) { s.connected = false; }),
+         With(none,
+              [](auto& s) {
+                  s.answerMode = true;
+                  s.modemLineAvailable = true;
+              }),
          false},
+        {"disconnect from a connected logger", ID_DISCONNECT, ready, true},
+        {"disconnect while the link is still opening", ID_DISCONNECT,
+         With(busy, [](auto& s) { s.connected = false; }), false},
         {"disconnect without a session", ID_DISCONNECT, none, false},
         {"disconnect while the session ends", ID_DISCONNECT, ending, false},
         {"exit when closing is allowed", ID_APP_EXIT, none, true},
@@ -94,14 +110,16 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"waveform of type 3", ID_LOGGER_WAVEFORM, ReadySession(3, 400), false},
         {"waveform of type 1", ID_LOGGER_WAVEFORM, ReadySession(1, 400), false},
         {"harmonics without a session", ID_LOGGER_HARMONICS, none, false},
-        {"harmonics while another command runs", ID_LOGGER_HARMONICS, With(quarven, [](auto& s) { s.ready = false; }),
-         false},
+        {"harmonics while another command runs", ID_LOGGER_HARMONICS,
+         With(quarven, [](auto& s) { s.ready = false; }), false},
         {"dorvane without a session", ID_START_DORVANE, none, true},
         {"dorvane with an older logger", ID_START_DORVANE, ready, true},
         {"dorvane with a Quarven", ID_START_DORVANE, quarven, false},
-        {"dorvane over a modem", ID_START_DORVANE, With(ready, [](auto& s) { s.linkKind = kLinkModem; }), false},
+        {"dorvane over a modem", ID_START_DORVANE, With(ready, [](auto& s) { s.linkKind = kLinkModem; }),
+         false},
         {"teldrin with a Quarven", ID_START_TELDRIN, quarven, true},
-        {"teldrin before the link is up", ID_START_TELDRIN, With(busy, [](auto& s) { s.connected = false; }), false},
+        {"teldrin before the link is up", ID_START_TELDRIN, With(busy, [](auto& s) { s.connected = false; }),
+         false},
         {"teldrin while the session ends", ID_START_TELDRIN, ending, false},
         {"the firmware update until its window comes", ID_LOGGER_FIRMWARE_UPDATE, ready, false},
         {"the terminal until its window comes", ID_TERMINAL_MODE, none, false},
@@ -114,7 +132,46 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
     for (const RuleCase& c : cases) {
         const std::optional<CommandRule> rule = FindCommandRule(c.id, c.state);
         ASSERT_TRUE(rule.has_value()) << c.name;
-        EXPECT_EQ(rule->enabled, c.enabled) << c.name;
+        // A command whose window is not built yet stays greyed whatever the state allows.
+        EXPECT_EQ(rule->enabled, c.enabled && CommandPrompt(c.id) == 0) << c.name;
+    }
+}
+
+TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason) {
+    struct Case {
+        unsigned id;
+        bool notBuilt;
+    };
+    const Case cases[] = {
+        // Their requests are marked not built yet.
+        {ID_LOGGER_SET_TIME, true},
+        {ID_LOGGER_PROPERTIES, true},
+        {ID_LOGGER_PROPERTIES_TOOLBAR, true},
+        {ID_LOGGER_READ_CALL_SCHEDULE, true},
+        {ID_LOGGER_REAL_TIME_GRAPH, true},
+        {ID_LOGGER_WIFI_INFO, true},
+        // Views and tools that are no request.
+        {ID_LOGGER_FIRMWARE_UPDATE, true},
+        {ID_GRID_LOAD_PROFILE_GRAPH, true},
+        // Their windows are built, or they need none.
+        {ID_LOGGER_DOWNLOAD, false},
+        {ID_LOGGER_NETWORK_INFO, false},
+        {ID_CONNECT_NETWORK, false},
+        {ID_LOGGER_SYNC_TIME, false},
+        // It asks for a choice only when the logger keeps two setups or more.
+        {ID_LOGGER_READ_SETUP, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        EXPECT_EQ(CommandPrompt(c.id), c.notBuilt ? IDS_WINDOW_NOT_BUILT : 0u);
+        for (const CommandRuleState& state : {CommandRuleState(), ReadySession(), ReadySession(13, 400)}) {
+            const std::optional<CommandRule> rule = FindCommandRule(c.id, state);
+            ASSERT_TRUE(rule.has_value());
+            EXPECT_EQ(rule->promptId, CommandPrompt(c.id));
+            if (c.notBuilt) {
+                EXPECT_FALSE(rule->enabled);
+            }
+        }
     }
 }
 
@@ -183,6 +240,15 @@ TEST(CommandRulesTest, RefusalsOfTheStandardModelAndOfLoggersWithoutACallSchedul
         ASSERT_NE(command, nullptr) << c.id;
         EXPECT_EQ(SessionCommandRefusal(command->check, c.typeCode, c.firmware), c.refusal)
             << c.id << " type " << c.typeCode << " firmware " << c.firmware;
+    }
+}
+
+TEST(CommandRulesTest, TheNetworkWiFiAndWebPasswordCommandsNeverGoOverAModem) {
+    for (const unsigned command : {ID_LOGGER_SET_TIME, ID_LOGGER_DOWNLOAD, ID_LOGGER_PROPERTIES}) {
+        EXPECT_TRUE(CommandMayUseModem(command)) << command;
+    }
+    for (const unsigned command : {ID_LOGGER_NETWORK_INFO, ID_LOGGER_WIFI_INFO, ID_LOGGER_WEB_PASSWORD}) {
+        EXPECT_FALSE(CommandMayUseModem(command)) << command;
     }
 }
 

@@ -7,7 +7,7 @@
 #include <optional>
 
 #include "kivo32/app/app_ids.h"
-#include "kivo32/app/registry_values.h"
+#include "kivo32/settings/registry_values.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/resource_texts.h"

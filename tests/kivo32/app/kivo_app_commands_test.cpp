@@ -5,16 +5,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QStatusBar>
+#include <QStyle>
 #include <algorithm>
 #include <filesystem>
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
+#include "kivo32/app/command_requests.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
+#include "kivo32/session/window_requests.h"
 #include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/views/raw_data_template.h"
@@ -72,14 +78,20 @@ protected:
 
     bool Route(unsigned id) { return app_.GetMainWindow()->RouteCommand(id); }
 
-    // The values of the first request named `name` asked so far.
-    std::optional<std::map<std::string, std::string>> Request(const std::string& name) const {
+    // The first `Request` asked so far, as it was asked.
+    template <class Request>
+    std::optional<Request> Asked() const {
         for (const testsupport::AskedQuestion& question : broker_.Asked()) {
-            if (question.kind == name) {
-                return question.requestValues;
+            if (question.kind == Request::kName) {
+                return question.As<Request>();
             }
         }
         return std::nullopt;
+    }
+
+    void AnswerDataFile(const std::filesystem::path& path) {
+        broker_.AnswerRequest<DataFileSaveRequest>(
+            IDOK, [path](DataFileSaveRequest& r) { r.path = path.string(); });
     }
 
     bool Ready() const {
@@ -102,26 +114,28 @@ protected:
 };
 
 TEST_F(KivoAppCommandsTest, ALoggerCommandWithoutASessionAsksTheLinkConnectsAndRunsOnce) {
-    broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDC_CONNECT_DIRECT);
-    broker_.AnswerRequest("CLoggerPropertiesDlg", IDOK);
+    broker_.AnswerRequest<ConnectionTypeSelectionRequest>(IDC_CONNECT_DIRECT);
+    // Clear the peak values? No.
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
     platform::MainFrame& frame = *app_.GetMainWindow();
-    EXPECT_TRUE(frame.UpdateCommand(ID_LOGGER_PROPERTIES).enabled);
+    EXPECT_TRUE(frame.UpdateCommand(ID_LOGGER_CLEAR_PEAK).enabled);
     EXPECT_FALSE(frame.UpdateCommand(ID_DISCONNECT).enabled);
-    ASSERT_TRUE(Route(ID_LOGGER_PROPERTIES));
+    ASSERT_TRUE(Route(ID_LOGGER_CLEAR_PEAK));
 
-    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CLoggerPropertiesDlg").has_value(); }));
-    EXPECT_EQ(Request("CConnectionTypeSelectionDlg")->at("command"), std::to_string(ID_LOGGER_PROPERTIES));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return broker_.UnusedAnswers() == 0; }));
+    EXPECT_EQ(Asked<ConnectionTypeSelectionRequest>()->command, ID_LOGGER_CLEAR_PEAK);
     EXPECT_EQ(app_.GetLinkKind(), kLinkDirect);
     ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
     // The pending command ran once: nothing more was asked.
     testsupport::ProcessEventsFor(100);
-    EXPECT_EQ(broker_.Asked().size(), 3u);  // the language, the link, the properties
+    EXPECT_EQ(broker_.Asked().size(), 3u);  // the language, the link, the question
     EXPECT_EQ(app_.Sessions().TakePendingCommand(), 0u);
 }
 
 TEST_F(KivoAppCommandsTest, ACancelledLinkChoiceStartsNothingAndKeepsNoPendingCommand) {
-    broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDCANCEL);
-    ASSERT_TRUE(Route(ID_LOGGER_SET_TIME));
+    broker_.AnswerRequest<ConnectionTypeSelectionRequest>(IDCANCEL);
+    ASSERT_TRUE(Route(ID_LOGGER_SYNC_TIME));
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
     EXPECT_EQ(app_.Sessions().GetActiveSession(), nullptr);
     EXPECT_EQ(app_.GetLinkKind(), kLinkNone);
     EXPECT_EQ(app_.Sessions().TakePendingCommand(), 0u);
@@ -130,8 +144,11 @@ TEST_F(KivoAppCommandsTest, ACancelledLinkChoiceStartsNothingAndKeepsNoPendingCo
 TEST_F(KivoAppCommandsTest, ADownloadProposesANumberedNameAndOpensTheFileAsADataDocument) {
     ConnectDirect();
     const std::filesystem::path target = folder_ / "chosen.kivo";
-    broker_.AnswerRequest("CDataFileSaveDlg", IDOK,
-                          {{"path", target.string()}, {"addToExisting", "0"}, {"alsoCsv", "0"}});
+    broker_.AnswerRequest<DataFileSaveRequest>(IDOK, [&](DataFileSaveRequest& r) {
+        r.path = target.string();
+        r.addToExisting = false;
+        r.alsoCsv = false;
+    });
     ASSERT_TRUE(Route(ID_LOGGER_DOWNLOAD));
 
     EXPECT_FALSE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
@@ -139,18 +156,52 @@ TEST_F(KivoAppCommandsTest, ADownloadProposesANumberedNameAndOpensTheFileAsAData
         [&] { return app_.GetDocManager().FindDocumentByPath(target) != nullptr; }));
     // The commands on the active data grid come with it.
     EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
-    const std::filesystem::path proposed = Request("CDataFileSaveDlg")->at("path");
+    const std::filesystem::path proposed = Asked<DataFileSaveRequest>()->path;
     EXPECT_EQ(proposed.parent_path(), folder_.path());
     EXPECT_TRUE(proposed.filename().string().ends_with("-01.kivo")) << proposed;
-    EXPECT_EQ(Request("CDataFileSaveDlg")->at("title"), std::to_string(IDS_DOWNLOAD_TITLE_NEW));
+    EXPECT_EQ(Asked<DataFileSaveRequest>()->titleId, IDS_DOWNLOAD_TITLE_NEW);
     EXPECT_TRUE(std::filesystem::exists(target));
 }
 
-TEST_F(KivoAppCommandsTest, TheStandardModelRefusesItsScalarsBeforeAnythingIsPosted) {
+TEST_F(KivoAppCommandsTest, ACommandWhoseWindowIsNotBuiltYetIsGreyedAndSaysSoInTheStatusBar) {
+    ConnectDirect();
+    const int commands = simulator_.Logger().CommandCount();
+    const std::size_t asked = broker_.Asked().size();
+    platform::MainFrame& frame = *app_.GetMainWindow();
+    const QString notBuilt = platform::ToQString(LoadText(IDS_WINDOW_NOT_BUILT));
+    for (const unsigned id : {ID_LOGGER_SET_TIME, ID_LOGGER_PROPERTIES}) {
+        SCOPED_TRACE(id);
+        EXPECT_FALSE(frame.UpdateCommand(id).enabled);
+        // Its menu item and toolbar button say why while the pointer is on them.
+        int shown = 0;
+        for (const QAction* action : frame.findChildren<QAction*>()) {
+            if (action->data().toUInt() == id) {
+                EXPECT_EQ(action->statusTip(), notBuilt);
+                // A greyed menu item takes the pointer, or its tip would never show.
+                if (const auto* menu = qobject_cast<const QMenu*>(action->parent())) {
+                    EXPECT_TRUE(
+                        menu->style()->styleHint(QStyle::SH_Menu_AllowActiveAndDisabled, nullptr, menu));
+                }
+                ++shown;
+            }
+        }
+        EXPECT_EQ(shown, 2);
+        // Tried all the same, as a posted WM_COMMAND would: the reason shows and stays past the idle text.
+        frame.statusBar()->clearMessage();
+        ASSERT_TRUE(Route(id));
+        testsupport::ProcessEventsFor(50);
+        EXPECT_EQ(frame.statusBar()->currentMessage(), notBuilt);
+    }
+    EXPECT_EQ(simulator_.Logger().CommandCount(), commands);
+    EXPECT_EQ(broker_.Asked().size(), asked);
+    EXPECT_TRUE(Ready());
+}
+
+TEST_F(KivoAppCommandsTest, TheStandardModelRefusesItsMemoryTestBeforeAnythingIsPosted) {
     ConnectDirect();
     const int commands = simulator_.Logger().CommandCount();
     broker_.AnswerMessageBox(IDOK);
-    ASSERT_TRUE(Route(ID_LOGGER_SET_SCALARS));
+    ASSERT_TRUE(Route(ID_LOGGER_MEMORY_TEST));
     ASSERT_EQ(broker_.Boxes().size(), 1u);
     EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDP_NOT_FOR_STANDARD_MODEL);
     testsupport::ProcessEventsFor(100);
@@ -178,9 +229,9 @@ TEST_F(KivoAppCommandsTest, ProgrammingWaitsOnlyForADownloadThatDeliveredItsFile
     // Download first, into a folder that does not exist: the download delivers nothing.
     broker_.AnswerFileName(setupFile);
     broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
-    broker_.AnswerRequest("CDataFileSaveDlg", IDOK, {{"path", (folder_ / "missing" / "data.kivo").string()}});
+    AnswerDataFile(folder_ / "missing" / "data.kivo");
     ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
-    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CDataFileSaveDlg").has_value(); }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Asked<DataFileSaveRequest>().has_value(); }));
     ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !app_.IsProgramAfterDownload(); }));
     ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
 
@@ -195,11 +246,11 @@ TEST_F(KivoAppCommandsTest, ProgrammingWaitsOnlyForADownloadThatDeliveredItsFile
     // A download that delivers its file programs the logger after it, without the question.
     broker_.AnswerFileName(setupFile);
     broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
-    broker_.AnswerRequest("CDataFileSaveDlg", IDOK, {{"path", (folder_ / "before.kivo").string()}});
+    AnswerDataFile(folder_ / "before.kivo");
     broker_.AnswerFileName(setupFile);
-    broker_.AnswerRequest("CMsgBox", IDOK);
+    broker_.AnswerRequest<TimedNoticeRequest>(IDOK);
     ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
-    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Request("CMsgBox").has_value(); }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Asked<TimedNoticeRequest>().has_value(); }));
     EXPECT_EQ(questionsAsked(), 3);
     EXPECT_FALSE(app_.IsProgramAfterDownload());
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
@@ -208,12 +259,13 @@ TEST_F(KivoAppCommandsTest, ProgrammingWaitsOnlyForADownloadThatDeliveredItsFile
 TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfterIt) {
     ConnectDirect();
     app_.GetDocManager().AddDocTemplate(std::make_unique<platform::DocTemplate>(
-        kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new platform::ChildFrame; },
-        [] { return new CSetupTableView; }));
+        kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); },
+        [] { return new platform::ChildFrame; }, [] { return new CSetupTableView; }));
     CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(simulator_.Logger().State().setups.at(1)), 135);
     platform::Document* setupDocument = app_.GetTemplate(kSetupTableTemplateId)->OpenDocumentFile({});
     ASSERT_NE(setupDocument, nullptr);
-    ASSERT_TRUE(testsupport::ProcessEventsUntil([] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()); }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil(
+        [] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()); }));
 
     broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
     ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
@@ -225,24 +277,27 @@ TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfte
     EXPECT_EQ(app_.GetRememberedSetupView(), nullptr);
 
     const std::filesystem::path target = folder_ / "before.kivo";
-    broker_.AnswerRequest("CDataFileSaveDlg", IDOK, {{"path", target.string()}});
+    AnswerDataFile(target);
     ASSERT_TRUE(testsupport::ProcessEventsUntil(
         [&] { return app_.GetDocManager().FindDocumentByPath(target) != nullptr; }));
     EXPECT_FALSE(app_.IsProgramAfterDownload());
     testsupport::ProcessEventsFor(100);
-    EXPECT_FALSE(Request("CMsgBox").has_value());
+    EXPECT_FALSE(Asked<TimedNoticeRequest>().has_value());
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
 }
 
 TEST_F(KivoAppCommandsTest, ANetworkConnectAsksTheAddressAndKeepsItAmongTheRecentOnes) {
-    broker_.AnswerRequest("CNetworkAddressDlg", IDCANCEL);
+    broker_.AnswerRequest<NetworkAddressRequest>(IDCANCEL);
     ASSERT_TRUE(Route(ID_CONNECT_NETWORK));
     EXPECT_EQ(app_.Sessions().GetActiveSession(), nullptr);
     EXPECT_TRUE(app_.AppInfo().networkConnectAddress.empty());
 
     LoggerSimulator networkLogger(*FindLoggerModel("standard-135"));
     const std::string port = std::to_string(networkLogger.StartTcp(0));
-    broker_.AnswerRequest("CNetworkAddressDlg", IDOK, {{"address", "127.0.0.1"}, {"port", port}});
+    broker_.AnswerRequest<NetworkAddressRequest>(IDOK, [&port](NetworkAddressRequest& r) {
+        r.address = "127.0.0.1";
+        r.port = port;
+    });
     ASSERT_TRUE(Route(ID_CONNECT_NETWORK));
     ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
     EXPECT_EQ(app_.GetLinkKind(), kLinkNetwork);
@@ -272,7 +327,8 @@ TEST_F(KivoAppCommandsTest, DisconnectRunsTheEndOfTheSession) {
     EXPECT_EQ(app_.GetLinkKind(), kLinkNone);
     EXPECT_EQ(app_.GetLoggerType(), kNoLogger);
     EXPECT_FALSE(app_.IsSet(CAppContext::Flag::Disconnecting));
-    EXPECT_EQ(platform::FromQString(app_.GetMainWindow()->statusBar()->currentMessage()), LoadText(IDS_STATUS_IDLE));
+    EXPECT_EQ(platform::FromQString(app_.GetMainWindow()->statusBar()->currentMessage()),
+              LoadText(IDS_STATUS_IDLE));
     const CommandRuleState state = app_.GetCommandRuleState();
     EXPECT_TRUE(state.linkIdle);
     EXPECT_TRUE(FindCommandRule(ID_CONNECT_DIRECT, state)->enabled);

@@ -7,8 +7,10 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
+#include "kivo32/app/command_requests.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/logger_menu.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_owner.h"
@@ -65,12 +67,13 @@ protected:
         return session;
     }
 
-    // The values of the last request named `name` asked so far.
-    std::optional<std::map<std::string, std::string>> Request(const std::string& name) const {
-        std::optional<std::map<std::string, std::string>> found;
+    // The last `Request` asked so far, as it was asked.
+    template <class Request>
+    std::optional<Request> Asked() const {
+        std::optional<Request> found;
         for (const testsupport::AskedQuestion& question : broker_.Asked()) {
-            if (question.kind == name) {
-                found = question.requestValues;
+            if (question.kind == Request::kName) {
+                found = question.As<Request>();
             }
         }
         return found;
@@ -89,24 +92,28 @@ protected:
 TEST_F(KivoAppModemTest, TheLinkChoiceOffersTheModemWithTheOlderLoggersSetting) {
     for (const int olderLoggers : {0, 1}) {
         app_.AppInfo().showLegacyFeatures = olderLoggers;
-        broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDCANCEL);
+        broker_.AnswerRequest<ConnectionTypeSelectionRequest>(IDCANCEL);
         EXPECT_FALSE(app_.ChooseConnectionKind(ID_LOGGER_SET_TIME));
-        EXPECT_EQ(Request("CConnectionTypeSelectionDlg")->at("modem"), std::to_string(olderLoggers));
+        EXPECT_EQ(Asked<ConnectionTypeSelectionRequest>()->modem, olderLoggers != 0);
     }
+    // Network settings are never changed over a modem.
+    broker_.AnswerRequest<ConnectionTypeSelectionRequest>(IDCANCEL);
+    EXPECT_FALSE(app_.ChooseConnectionKind(ID_LOGGER_NETWORK_INFO));
+    EXPECT_FALSE(Asked<ConnectionTypeSelectionRequest>()->modem);
     // The modem asks for its number; a cancelled number starts nothing and keeps no pending command.
-    broker_.AnswerRequest("CConnectionTypeSelectionDlg", IDC_CONNECT_MODEM);
-    broker_.AnswerRequest("CModemManDialDlg", IDCANCEL);
+    broker_.AnswerRequest<ConnectionTypeSelectionRequest>(IDC_CONNECT_MODEM);
+    broker_.AnswerRequest<ModemManDialRequest>(IDCANCEL);
     EXPECT_FALSE(app_.ChooseConnectionKind(ID_LOGGER_SET_TIME));
-    EXPECT_TRUE(Request("CModemManDialDlg").has_value());
+    EXPECT_TRUE(Asked<ModemManDialRequest>().has_value());
     EXPECT_EQ(app_.Sessions().GetActiveSession(), nullptr);
     EXPECT_EQ(app_.Sessions().TakePendingCommand(), 0u);
 }
 
 TEST_F(KivoAppModemTest, ADialledNumberIsAskedStartingWithTheLastOneAndKept) {
     app_.AppInfo().manualDialPhoneNumber = "0611";
-    broker_.AnswerRequest("CModemManDialDlg", IDOK, {{"number", "5551234"}});
+    broker_.AnswerRequest<ModemManDialRequest>(IDOK, [](ModemManDialRequest& r) { r.number = "5551234"; });
     ASSERT_TRUE(app_.ConnectModem({}, 0));
-    EXPECT_EQ(Request("CModemManDialDlg")->at("number"), "0611");
+    EXPECT_EQ(Asked<ModemManDialRequest>()->number, "0611");
     EXPECT_EQ(app_.AppInfo().manualDialPhoneNumber, "5551234");
     EXPECT_EQ(app_.GetLinkKind(), kLinkModem);
     ASSERT_TRUE(testsupport::ProcessEventsUntil([&] {

@@ -6,13 +6,19 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QStatusBar>
 #include <QTimer>
 #include <functional>
+#include <string_view>
 #include <thread>
+#include <type_traits>
 
+#include "kivo32/app/app_ids.h"
+#include "kivo32/app/kivo_requests.h"
 #include "kivo32/app/other_instance.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/session/session_owner.h"
+#include "kivo32/session/window_requests.h"
 #include "kivo32/views/raw_data_graph_template.h"
 #include "kivo32/views/raw_data_template.h"
 #include "platform/base/dialog_request.h"
@@ -23,10 +29,12 @@
 #include "platform/ui/doc_template.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
+#include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
+#include "shared/common/open_with_desktop_request.h"
 #include "shared/common/user_data_folder.h"
 #include "shared/link/link_ids.h"
-#include "shared/logger/discontinuity_report.h"
+#include "shared/logger/download_result.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
@@ -244,17 +252,16 @@ TEST_F(KivoAppTest, TheMainWindowStaysOpenWhileTheSessionForbidsClosingIt) {
     SetLanguage("EN");
     testsupport::ScriptedUiBroker broker;
     bool closedWhileForbidden = true;
-    EXPECT_EQ(
-        RunProgram(application,
-                   [&] {
-                       // As the session asks it while it connects.
-                       platform::Message forbid(WM_CLOSE_COMMAND, 0);
-                       EXPECT_TRUE(application.OnAppMessage(forbid));
-                       closedWhileForbidden = application.GetMainWindow()->close();
-                       platform::Message allow(WM_CLOSE_COMMAND, 1);
-                       EXPECT_TRUE(application.OnAppMessage(allow));
-                   }),
-        0);
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             // As the session asks it while it connects.
+                             platform::Message forbid(WM_CLOSE_COMMAND, 0);
+                             EXPECT_TRUE(application.OnAppMessage(forbid));
+                             closedWhileForbidden = application.GetMainWindow()->close();
+                             platform::Message allow(WM_CLOSE_COMMAND, 1);
+                             EXPECT_TRUE(application.OnAppMessage(allow));
+                         }),
+              0);
     EXPECT_FALSE(closedWhileForbidden);
 }
 
@@ -269,14 +276,11 @@ TEST_F(KivoAppTest, TheRunningProgramAnswersTheRequestsOfTheCodeWithoutWindows) 
     int notice = 0;
     EXPECT_EQ(RunProgram(application,
                          [&] {
-                             platform::DialogRequest open{DiscontinuityReport::kOpenRequest, {}};
-                             open.Set("path", "/reports/Discontinuities.txt");
-                             opened = platform::FindDialogRunner(open.name)(open);
-                             platform::DialogRequest box{"CMsgBox", {}};
-                             box.Set("caption", "KIVO");
-                             box.Set("text", "Setup programmed");
-                             box.SetInt("milliseconds", 1);
-                             notice = platform::FindDialogRunner(box.name)(box);
+                             OpenWithDesktopRequest open{.path = "/reports/Discontinuities.txt"};
+                             opened = platform::FindDialogRunner<OpenWithDesktopRequest>()(open);
+                             TimedNoticeRequest box{
+                                 .caption = "KIVO", .text = "Setup programmed", .milliseconds = 1};
+                             notice = platform::FindDialogRunner<TimedNoticeRequest>()(box);
                          }),
               0);
     EXPECT_EQ(opened, IDOK);
@@ -284,6 +288,46 @@ TEST_F(KivoAppTest, TheRunningProgramAnswersTheRequestsOfTheCodeWithoutWindows) 
     EXPECT_EQ(notice, IDOK);
     ASSERT_EQ(broker.Asked().size(), 1u);
     EXPECT_EQ(broker.Asked()[0].kind, "CMsgBox");
+}
+
+TEST_F(KivoAppTest, EveryRequestOfTheProgramsListIsAnsweredOrSaysItsWindowIsNotBuiltYet) {
+    CKivoApp application;
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    std::vector<std::string_view> unanswered;
+    std::vector<std::string_view> notBuiltButSilent;
+    int recovery = 0;
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             QStatusBar& status = *application.GetMainWindow()->statusBar();
+                             KivoRequests::ForEach([&]<class Request>() {
+                                 if (!platform::FindDialogRunner<Request>()) {
+                                     unanswered.push_back(Request::kName);
+                                 }
+                             });
+                             KivoRequestsNotBuiltYet::ForEach([&]<class Request>() {
+                                 if constexpr (!std::is_same_v<Request, DataRecoveryRequest>) {
+                                     status.clearMessage();
+                                     Request request{};
+                                     if (platform::FindDialogRunner<Request>()(request) != IDCANCEL ||
+                                         platform::FromQString(status.currentMessage()) !=
+                                             LoadText(IDS_WINDOW_NOT_BUILT)) {
+                                         notBuiltButSilent.push_back(Request::kName);
+                                     }
+                                 }
+                             });
+                             // Asked along the broker, as a broken download asks it.
+                             broker.AnswerRequestByProgram<DataRecoveryRequest>();
+                             broker.AnswerMessageBox(IDOK);
+                             recovery = AskDataRecovery(51, false);
+                         }),
+              0);
+    EXPECT_TRUE(unanswered.empty()) << unanswered.front();
+    EXPECT_TRUE(notBuiltButSilent.empty()) << notBuiltButSilent.front();
+    // Without its window a broken download keeps what it received, and says so.
+    EXPECT_EQ(recovery, kReadDataKept);
+    ASSERT_EQ(broker.Boxes().size(), 1u);
+    EXPECT_EQ(broker.Boxes()[0].texts.prompt, "The download broke off: the 51 records received were kept.");
 }
 
 }  // namespace

@@ -12,9 +12,11 @@
 #include "kivo32/session/download_request.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/raw_data.h"
+#include "shared/logger/data_recovery_prompt.h"
 #include "shared/logger/download_ids.h"
 #include "shared/setup/setup_table.h"
 #include "tests/kivo32/session/handler_fixture.h"
@@ -127,7 +129,7 @@ TEST_F(SessionDataTest, TheEndOfAnUnattendedDownloadGoesToTheMainWindow) {
         SCOPED_TRACE(entry.name);
         owner_.SetUnattendedDownload(entry.unattended);
         if (entry.unattended) {
-            broker_.AnswerRequest("CMsgBox", IDOK);
+            broker_.AnswerRequest<TimedNoticeRequest>(IDOK);
         }
         const int done = CountOf(WM_UNATTENDED_DOWNLOAD_DONE, 0);
         const std::size_t asked = broker_.Asked().size();
@@ -136,8 +138,8 @@ TEST_F(SessionDataTest, TheEndOfAnUnattendedDownloadGoesToTheMainWindow) {
         EXPECT_EQ(CountOf(WM_UNATTENDED_DOWNLOAD_DONE, 0), done + (entry.unattended ? 1 : 0));
         ASSERT_EQ(broker_.Asked().size(), asked + (entry.unattended ? 1 : 0));
         if (entry.unattended) {
-            EXPECT_EQ(broker_.Asked().back().requestValues.at("text"), "The download is complete.");
-            EXPECT_EQ(broker_.Asked().back().requestValues.at("milliseconds"), "5000");
+            EXPECT_EQ(broker_.Asked().back().As<TimedNoticeRequest>().text, "The download is complete.");
+            EXPECT_EQ(broker_.Asked().back().As<TimedNoticeRequest>().milliseconds, 5000);
         }
         // The next download is the user's own again.
         EXPECT_FALSE(owner_.IsUnattendedDownload());
@@ -292,7 +294,7 @@ TEST_F(SessionDataTest, TryAgainAfterABrokenReadFetchesTheRestInTheSameCommand) 
     faults.corruptAfter =
         simulator_.Logger().CommandCount() + static_cast<int>(firstBlock - commands.begin()) + 2;
     simulator_.Logger().SetFaults(faults);
-    broker_.AnswerRequest("CDataRecoveryDlg", IDC_RECOVERY_TRY_AGAIN);
+    broker_.AnswerRequest<DataRecoveryRequest>(IDC_RECOVERY_TRY_AGAIN);
     const auto path = folder_ / "broken.dat";
     Run(Download(WM_SESSION_READ_ALL_DATA, path, true, false));
 
@@ -303,13 +305,13 @@ TEST_F(SessionDataTest, TryAgainAfterABrokenReadFetchesTheRestInTheSameCommand) 
 }
 
 TEST_F(SessionDataTest, AStoredSetupOpensAsANewDocument) {
-    broker_.AnswerRequest("CLoggerSUTListDlg", IDOK, {{"selection", "0"}});
+    broker_.AnswerRequest<LoggerSetupListRequest>(IDOK, [](LoggerSetupListRequest& r) { r.selection = 0; });
     const std::vector<std::string> status = Run(WM_SESSION_READ_SETUP_TABLE);
     ASSERT_FALSE(status.empty());
     EXPECT_EQ(status.front(), "Listing the logger's setups...");
     EXPECT_EQ(status.back(), "Setup list read.");
     ASSERT_EQ(broker_.Asked().size(), 1u);
-    EXPECT_EQ(broker_.Asked()[0].requestValues.at("setups").rfind("Active:\t\t", 0), 0u);
+    EXPECT_EQ(broker_.Asked()[0].As<LoggerSetupListRequest>().setups.at(0).rfind("Active:\t\t", 0), 0u);
     const CSetupTable* opened = nullptr;
     for (const platform::Message& message : MainWindowMessages()) {
         if (message.id == WM_OPEN_READ_SETUP) {
@@ -320,7 +322,7 @@ TEST_F(SessionDataTest, AStoredSetupOpensAsANewDocument) {
     EXPECT_TRUE(opened->IsLoggingCompatible(simulator_.Logger().State().setups.at(1)));
 
     // Cancelled in the list, nothing opens.
-    broker_.AnswerRequest("CLoggerSUTListDlg", IDCANCEL);
+    broker_.AnswerRequest<LoggerSetupListRequest>(IDCANCEL);
     Run(WM_SESSION_READ_SETUP_TABLE);
     EXPECT_EQ(CountOf(WM_OPEN_READ_SETUP, 0), 1);
 }
@@ -329,7 +331,7 @@ TEST_F(SessionDataTest, ProgrammingTellsTheStartTimeOrShowsAShortNotice) {
     const testsupport::ScopedTimeZone zone("UTC");
     CSetupTable setup = simulator_.Logger().State().setups.at(1);
 
-    broker_.AnswerRequest("CMsgBox", IDOK);
+    broker_.AnswerRequest<TimedNoticeRequest>(IDOK);
     int before = simulator_.Logger().CommandCount();
     const std::vector<std::string> status =
         Run(platform::Message(WM_SESSION_PROGRAM_LOGGER, 0, platform::MakePayload(setup)));
@@ -337,9 +339,9 @@ TEST_F(SessionDataTest, ProgrammingTellsTheStartTimeOrShowsAShortNotice) {
     EXPECT_EQ(status.front(), "Programming the logger...");
     EXPECT_EQ(status.back(), "Logger programmed.");
     ASSERT_EQ(broker_.Asked().size(), 1u);
-    EXPECT_EQ(broker_.Asked()[0].requestValues.at("text"),
+    EXPECT_EQ(broker_.Asked()[0].As<TimedNoticeRequest>().text,
               "The setup was programmed and recording has started.");
-    EXPECT_EQ(broker_.Asked()[0].requestValues.at("milliseconds"), "2500");
+    EXPECT_EQ(broker_.Asked()[0].As<TimedNoticeRequest>().milliseconds, 2500);
     EXPECT_NE(CommandsSince(before).front(), "D!");
 
     // 2030-01-02 03:04:05 UTC.

@@ -7,6 +7,7 @@
 
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/answer_wait.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
@@ -20,9 +21,9 @@ namespace {
 // A user who keeps the properties dialog open until the end of the session closes it.
 class OpenDialogBroker : public testsupport::ScriptedUiBroker {
 public:
-    int RunRequest(platform::DialogRequest& request) override {
-        if (request.name != "CLoggerPropertiesDlg") {
-            return ScriptedUiBroker::RunRequest(request);
+    int RunRequest(const platform::RequestRef& request, const std::function<int()>& answer) override {
+        if (request.As<LoggerPropertiesRequest>() == nullptr) {
+            return ScriptedUiBroker::RunRequest(request, answer);
         }
         platform::AnswerWait* wait = platform::ThreadAnswerWait();
         waiting_.store(wait);

@@ -9,6 +9,7 @@
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/logger_ids.h"
@@ -129,8 +130,8 @@ TEST_F(SessionHandlersTest, TheOptionByteIsAskedAboutAndFlipped) {
 
 TEST_F(SessionHandlersTest, ThePropertiesShowAFreshReportUntilOkOrCancel) {
     constexpr int kRefresh = 1500;
-    broker_.AnswerRequest("CLoggerPropertiesDlg", kRefresh);
-    broker_.AnswerRequest("CLoggerPropertiesDlg", IDOK);
+    broker_.AnswerRequest<LoggerPropertiesRequest>(kRefresh);
+    broker_.AnswerRequest<LoggerPropertiesRequest>(IDOK);
     const int ends = CommandEnds();
     owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_LOGGER_PROPERTIES));
     ASSERT_TRUE(Eventually([this] { return broker_.UnusedAnswers() == 0; }));
@@ -140,21 +141,22 @@ TEST_F(SessionHandlersTest, ThePropertiesShowAFreshReportUntilOkOrCancel) {
     const auto asked = broker_.Asked();
     ASSERT_EQ(asked.size(), 2u);
     for (const auto& question : asked) {
-        EXPECT_EQ(question.kind, "CLoggerPropertiesDlg");
-        EXPECT_NE(question.requestValues.at("report").find("Standard logger"), std::string::npos);
+        EXPECT_NE(question.As<LoggerPropertiesRequest>().report.find("Standard logger"), std::string::npos);
     }
 }
 
 TEST_F(SessionHandlersTest, HarmonicsOpenTheirDialogForTheLoggerAfterTheStoredSetups) {
-    broker_.AnswerRequest("CHarmonicsDlg", IDOK);
+    broker_.AnswerRequest<HarmonicsRequest>(IDOK);
     const std::vector<std::string> status = Run(WM_SESSION_HARMONICS);
     ASSERT_FALSE(status.empty());
     EXPECT_EQ(status.front(), "Listing the logger's setups...");
     EXPECT_EQ(status.back(), "Setup list read.");
     const auto asked = broker_.Asked();
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].requestValues.at("typeCode"), "0");
-    EXPECT_EQ(asked[0].requestValues.at("setups").rfind("Active:\t\t", 0), 0u);
+    const auto& harmonics = asked[0].As<HarmonicsRequest>();
+    EXPECT_EQ(harmonics.typeCode, 0);
+    ASSERT_FALSE(harmonics.setups.empty());
+    EXPECT_EQ(harmonics.setups[0].rfind("Active:\t\t", 0), 0u);
 }
 
 TEST_F(SessionHandlersTest, TheRealTimeWindowGetsValuesUntilItCloses) {
@@ -186,11 +188,11 @@ TEST_F(SessionHandlersTest, TheRealTimeWindowGetsValuesUntilItCloses) {
 }
 
 TEST_F(SessionHandlersTest, ARealTimeGraphWithoutAChannelSelectionOpensNoWindow) {
-    broker_.AnswerRequest("CRTValsSelectData", IDCANCEL);
+    broker_.AnswerRequest<RealTimeSelectionRequest>(IDCANCEL);
     Run(WM_SESSION_REAL_TIME_GRAPH);
     EXPECT_EQ(CountOf(WM_REAL_TIME_WINDOW, 0), 0);
     ASSERT_EQ(broker_.Asked().size(), 1u);
-    EXPECT_EQ(broker_.Asked()[0].requestValues.at("typeCode"), "0");
+    EXPECT_EQ(broker_.Asked()[0].As<RealTimeSelectionRequest>().typeCode, 0);
 }
 
 }  // namespace

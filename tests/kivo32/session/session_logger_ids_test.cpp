@@ -8,6 +8,7 @@
 
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/setting_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "shared/link/connection.h"
 #include "shared/logger/data_logger.h"
@@ -16,6 +17,14 @@
 
 namespace sessiontest {
 namespace {
+
+// The IDs dialog answered with `loggerId` and `model`.
+void AnswerIds(testsupport::ScriptedUiBroker& broker, std::string loggerId, std::string model) {
+    broker.AnswerRequest<SetLoggerIdsRequest>(IDOK, [loggerId, model](SetLoggerIdsRequest& r) {
+        r.loggerId = loggerId;
+        r.model = model;
+    });
+}
 
 // The hex form the ID commands carry their text in.
 std::string Hex(const std::string& text) {
@@ -52,7 +61,7 @@ TEST_P(LoggerIdsTest, TheIdAndTheModelTextAreWrittenAndTheModelDecidedAfresh) {
     broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON2);
     Run(WM_SESSION_START_STOP_LOGGING);
     owner_.SetClockQuestionOff(true);
-    broker_.AnswerRequest("CSetLoggerIDsDlg", IDOK, {{"loggerId", "ab-1 2'x"}, {"model", "UP-2"}});
+    AnswerIds(broker_, "ab-1 2'x", "UP-2");
     const std::size_t before = simulator_.Logger().Commands().size();
     const int ends = CommandEnds();
     owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_SET_LOGGER_IDS));
@@ -72,9 +81,9 @@ TEST_P(LoggerIdsTest, TheIdAndTheModelTextAreWrittenAndTheModelDecidedAfresh) {
     EXPECT_EQ(status.back().rfind("Logger clock set to ", 0), 0u);
 
     // The dialog showed the ID and the model part as the logger had them.
-    const auto shown = broker_.Asked().at(1).requestValues;
-    EXPECT_EQ(shown.at("loggerId"), "30000");
-    EXPECT_EQ(shown.at("model"), std::string(GetParam().firmware).substr(1, 4));
+    const auto shown = broker_.Asked().at(1).As<SetLoggerIdsRequest>();
+    EXPECT_EQ(shown.loggerId, "30000");
+    EXPECT_EQ(shown.model, std::string(GetParam().firmware).substr(1, 4));
 
     // The new model text heads the firmware text; the old one lends only a version tail it has.
     CSessionEL& session = *owner_.GetActiveSession();
@@ -93,7 +102,7 @@ protected:
 };
 
 TEST_F(QuarvenIdsTest, AQuarvenTakesOnlyItsIdAndShowsItWithItsFirmware) {
-    broker_.AnswerRequest("CSetLoggerIDsDlg", IDOK, {{"loggerId", "Q-7"}, {"model", "X401"}});
+    AnswerIds(broker_, "Q-7", "X401");
     const std::size_t before = simulator_.Logger().Commands().size();
     EXPECT_TRUE(Run(WM_SESSION_SET_LOGGER_IDS).empty());
     const std::vector<std::string> all = simulator_.Logger().Commands();

@@ -5,16 +5,17 @@
 #include <algorithm>
 #include <ctime>
 #include <functional>
-#include <map>
 #include <memory>
-#include <thread>
 #include <ostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "kivo32/session/logger_clock_reading.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/setting_requests.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "shared/logger/logger_ids.h"
 #include "shared/logger/settings_ids.h"
@@ -23,6 +24,22 @@
 
 namespace sessiontest {
 namespace {
+
+// The scalars dialog answered with current scalar `a`, voltage 0.5 and resistance 0.
+void AnswerScalars(testsupport::ScriptedUiBroker& broker, const char* a) {
+    broker.AnswerRequest<SetScalarsRequest>(IDOK, [a](SetScalarsRequest& r) {
+        r.a = a;
+        r.v = "0.5";
+        r.r = "0";
+    });
+}
+
+void AnswerLoggerIdN1(testsupport::ScriptedUiBroker& broker) {
+    broker.AnswerRequest<SetLoggerIdsRequest>(IDOK, [](SetLoggerIdsRequest& r) {
+        r.loggerId = "N1";
+        r.model = "UP-2";
+    });
+}
 
 class SessionSettingsTest : public HandlerFixture {
 protected:
@@ -42,9 +59,15 @@ TEST_F(SessionSettingsTest, TheClockIsSetToTheChosenTimeAndItsQuestionCanBeTurne
     broker_.AnswerDialog("CMsgBoxDlg", static_cast<int>(IDC_MSGBOX_BUTTON1 | MSGBOX_CHECKED));
     for (const char* year : years) {
         SCOPED_TRACE(year);
-        broker_.AnswerRequest(
-            "CSetTimeDlg", IDOK,
-            {{"year", year}, {"month", "3"}, {"day", "7"}, {"hour", "13"}, {"minute", "4"}, {"second", "5"}});
+        broker_.AnswerRequest<SetTimeRequest>(IDOK, [year](SetTimeRequest& r) {
+            r = {.year = std::atoi(year),
+                 .month = 3,
+                 .day = 7,
+                 .hour = 13,
+                 .minute = 4,
+                 .second = 5,
+                 .logger = {}};
+        });
         const int before = simulator_.Logger().CommandCount();
         const std::vector<std::string> status = Run(WM_SESSION_SET_TIME);
         ASSERT_FALSE(status.empty());
@@ -55,8 +78,8 @@ TEST_F(SessionSettingsTest, TheClockIsSetToTheChosenTimeAndItsQuestionCanBeTurne
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
     // The dialog showed the clock as the logger read it.
     const auto asked = broker_.Asked();
-    EXPECT_EQ(asked.back().requestValues.at("year"), "70");
-    EXPECT_EQ(asked.back().requestValues.at("hour"), "13");
+    EXPECT_EQ(asked.back().As<SetTimeRequest>().year, 70);
+    EXPECT_EQ(asked.back().As<SetTimeRequest>().hour, 13);
 }
 
 TEST_F(SessionSettingsTest, AClockCommandDeclinedMarksNoCommandAndSendsNothing) {
@@ -114,18 +137,19 @@ TEST_F(SessionSettingsTest, TheClockIsReadOnTheSessionThreadForTheUserInterface)
 }
 
 TEST_F(SessionSettingsTest, TheDescriptionIsWrittenCutToTwentyCharacters) {
-    broker_.AnswerRequest("CSetDescriptionDlg", IDOK, {{"description", "Substation 12, feeder B north"}});
+    broker_.AnswerRequest<SetDescriptionRequest>(
+        IDOK, [](SetDescriptionRequest& r) { r.description = "Substation 12, feeder B north"; });
     const std::vector<std::string> status = Run(WM_SESSION_SET_DESCRIPTION);
     EXPECT_EQ(status,
               (std::vector<std::string>{"Writing the logger description...", "Logger description written."}));
     EXPECT_EQ(StatusTexts(STATUS_DESCRIPTION).back(), "Substation 12, feede");
 
     // The dialog shows the text the logger now holds; a cancel writes nothing.
-    broker_.AnswerRequest("CSetDescriptionDlg", IDCANCEL);
+    broker_.AnswerRequest<SetDescriptionRequest>(IDCANCEL);
     const int before = simulator_.Logger().CommandCount();
     EXPECT_TRUE(Run(WM_SESSION_SET_DESCRIPTION).empty());
     EXPECT_EQ(simulator_.Logger().CommandCount(), before);
-    EXPECT_EQ(broker_.Asked().back().requestValues.at("description"), "Substation 12, feede");
+    EXPECT_EQ(broker_.Asked().back().As<SetDescriptionRequest>().description, "Substation 12, feede");
 }
 
 TEST_F(SessionSettingsTest, OldFirmwareRefusesNetworkSettingsAndEveryMemoryModelTheWebPassword) {
@@ -139,13 +163,13 @@ TEST_F(SessionSettingsTest, OldFirmwareRefusesNetworkSettingsAndEveryMemoryModel
 }
 
 TEST_F(SessionSettingsTest, TheSpeedChangesToTheChosenOneAndBackToTheStoredDefault) {
-    broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "19200"}});
+    broker_.AnswerRequest<SetBaudRequest>(IDOK, [](SetBaudRequest& r) { r.speed = 19200; });
     // Not kept as the default.
     broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON2);
     EXPECT_EQ(Run(WM_SESSION_SET_BAUD_RATE),
               (std::vector<std::string>{"Changing the logger's speed to 19200 baud...",
                                         "The logger now runs at 19200 baud."}));
-    EXPECT_EQ(broker_.Asked().at(0).requestValues.at("speed"), "57600");
+    EXPECT_EQ(broker_.Asked().at(0).As<SetBaudRequest>().speed, 57600);
     EXPECT_EQ(StatusTexts(STATUS_LINK_SPEED).back(), "19200");
     EXPECT_EQ(owner_.GetStoredBaud(kLinkDirect), 57600);
 
@@ -176,10 +200,10 @@ protected:
 
 TEST_F(OldNimboSpeedTest, FirmwareBefore102IsNeverSetTo57600) {
     broker_.SetDefaultAnswer(IDC_MSGBOX_BUTTON2);
-    broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "19200"}});
+    broker_.AnswerRequest<SetBaudRequest>(IDOK, [](SetBaudRequest& r) { r.speed = 19200; });
     Run(WM_SESSION_SET_BAUD_RATE);
     const int before = simulator_.Logger().CommandCount();
-    broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "57600"}});
+    broker_.AnswerRequest<SetBaudRequest>(IDOK, [](SetBaudRequest& r) { r.speed = 57600; });
     Run(WM_SESSION_SET_BAUD_RATE);
     Run(WM_SESSION_SYNC_BAUD_RATE);
     EXPECT_EQ(simulator_.Logger().CommandCount(), before);
@@ -189,7 +213,8 @@ TEST_F(OldNimboSpeedTest, FirmwareBefore102IsNeverSetTo57600) {
 }
 
 TEST_F(SessionSettingsTest, TheCallScheduleIsReadThenEditedAndWrittenOrOnlyRestarted) {
-    broker_.AnswerRequest("CDorvaneCallScheduleDlg", IDOK, {{"times", "08:30\n17:05"}});
+    broker_.AnswerRequest<CallScheduleRequest>(IDOK,
+                                               [](CallScheduleRequest& r) { r.times = "08:30\n17:05"; });
     const int ends = CommandEnds();
     owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_READ_CALL_SCHEDULE));
     // The read and the dialog are two commands.
@@ -199,13 +224,17 @@ TEST_F(SessionSettingsTest, TheCallScheduleIsReadThenEditedAndWrittenOrOnlyResta
     EXPECT_EQ(StatusTexts(STATUS_TEXT).back(), "Call schedule written.");
     EXPECT_TRUE(BoxIds().empty());
 
-    broker_.AnswerRequest("CDorvaneCallScheduleDlg", IDOK, {{"restartOnly", "1"}, {"times", "09:00"}});
+    broker_.AnswerRequest<CallScheduleRequest>(IDOK, [](CallScheduleRequest& r) {
+        r.restartOnly = true;
+        r.times = "09:00";
+    });
     EXPECT_EQ(Run(WM_SESSION_CALL_SCHEDULE),
               (std::vector<std::string>{"Restarting the call schedule...", "Call schedule restarted."}));
     EXPECT_EQ(simulator_.Logger().State().callTimes.size(), 2u);
 
     // A time that is no time writes no more and is told.
-    broker_.AnswerRequest("CDorvaneCallScheduleDlg", IDOK, {{"times", "07:15\nlater"}});
+    broker_.AnswerRequest<CallScheduleRequest>(IDOK,
+                                               [](CallScheduleRequest& r) { r.times = "07:15\nlater"; });
     broker_.AnswerMessageBox(IDOK);
     Run(WM_SESSION_CALL_SCHEDULE);
     EXPECT_EQ(simulator_.Logger().State().callTimes, std::vector<std::string>{"07:15 00"});
@@ -214,11 +243,12 @@ TEST_F(SessionSettingsTest, TheCallScheduleIsReadThenEditedAndWrittenOrOnlyResta
 
 TEST_F(SessionSettingsTest, TheModemStringIsShownAsReadAndWrittenAsEdited) {
     simulator_.Logger().ChangeState([](LoggerState& s) { s.modemString = "ATS0=1"; });
-    broker_.AnswerRequest("CSetModemStringDlg", IDOK, {{"modemString", "AT&F S0=2"}});
+    broker_.AnswerRequest<SetModemStringRequest>(
+        IDOK, [](SetModemStringRequest& r) { r.modemString = "AT&F S0=2"; });
     EXPECT_EQ(Run(WM_SESSION_SET_MODEM_STRING),
               (std::vector<std::string>{"Reading the modem string...", " ", "Writing the modem string...",
                                         "Modem string written."}));
-    EXPECT_EQ(broker_.Asked().at(0).requestValues.at("modemString"), "ATS0=1");
+    EXPECT_EQ(broker_.Asked().at(0).As<SetModemStringRequest>().modemString, "ATS0=1");
     EXPECT_EQ(simulator_.Logger().State().modemString, "AT&F S0=2");
 }
 
@@ -241,19 +271,19 @@ TEST_F(ScalarSettingsTest, NewScalarsAreWrittenAndTheDialogShowsTheOldOnes) {
         s.scalars[0] = 0.75f;
         s.scalars[1] = 1.5f;
     });
-    broker_.AnswerRequest("CSetScalarsDlg", IDOK, {{"a", "1.25"}, {"v", "0.5"}, {"r", "0"}});
+    AnswerScalars(broker_, "1.25");
     broker_.AnswerMessageBox(IDOK);
     EXPECT_EQ(Run(WM_SESSION_SET_SCALARS),
               (std::vector<std::string>{"Reading the calibration scalars...", "Calibration scalars read."}));
-    const auto shown = broker_.Asked().at(0).requestValues;
-    EXPECT_EQ(shown.at("a"), "0.75");
-    EXPECT_EQ(shown.at("v"), "1.5");
+    const auto shown = broker_.Asked().at(0).As<SetScalarsRequest>();
+    EXPECT_EQ(shown.a, "0.75");
+    EXPECT_EQ(shown.v, "1.5");
     EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_SCALARS_WRITTEN});
     EXPECT_EQ(simulator_.Logger().State().scalars[0], 1.25f);
     EXPECT_EQ(simulator_.Logger().State().scalars[1], 0.5f);
 
     // A value that is no number writes nothing.
-    broker_.AnswerRequest("CSetScalarsDlg", IDOK, {{"a", "1,25"}, {"v", "0.5"}, {"r", "0"}});
+    AnswerScalars(broker_, "1,25");
     broker_.AnswerMessageBox(IDOK);
     const int before = simulator_.Logger().CommandCount();
     Run(WM_SESSION_SET_SCALARS);
@@ -269,17 +299,18 @@ protected:
 };
 
 TEST_F(QuarvenSettingsTest, TheWebPasswordIsSentAndItsFailureTold) {
-    broker_.AnswerRequest("CWiFiPasswordDlg", IDOK, {{"password", "s3cret-door"}});
+    broker_.AnswerRequest<WebPasswordRequest>(IDOK,
+                                              [](WebPasswordRequest& r) { r.password = "s3cret-door"; });
     Run(WM_SESSION_SET_WEB_PASSWORD);
     EXPECT_EQ(simulator_.Logger().State().wifiSettings.at("WWEBPASS"), "s3cret-door");
     const auto asked = broker_.Asked();
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].requestValues.at("limit"), "31");
-    EXPECT_EQ(asked[0].requestValues.at("title"), "Web Login Password");
+    EXPECT_EQ(asked[0].As<WebPasswordRequest>().limit, 31);
+    EXPECT_EQ(asked[0].As<WebPasswordRequest>().title, "Web Login Password");
     EXPECT_TRUE(BoxIds().empty());
 
     Mute();
-    broker_.AnswerRequest("CWiFiPasswordDlg", IDOK, {{"password", "other"}});
+    broker_.AnswerRequest<WebPasswordRequest>(IDOK, [](WebPasswordRequest& r) { r.password = "other"; });
     broker_.AnswerMessageBox(IDOK);
     Run(WM_SESSION_SET_WEB_PASSWORD);
     EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_WEB_PASSWORD_FAILED});
@@ -301,8 +332,8 @@ TEST_P(CalibrationGateTest, OnlyFirmwareFrom400_192OpensTheCalibrationDialogs) {
     const bool calibrates = std::string(GetParam()) >= "NX400.192";
     const int ends = CommandEnds();
     const std::size_t boxes = broker_.Boxes().size();
-    broker_.AnswerRequest("CCalAmpScalarDlg", IDOK);
-    broker_.AnswerRequest("CCalVoltTempScalarDlg", IDOK);
+    broker_.AnswerRequest<CalAmpScalarRequest>(IDOK);
+    broker_.AnswerRequest<CalVoltTempScalarRequest>(IDOK);
     for (const unsigned message : {WM_SESSION_CAL_AMP_SCALAR, WM_SESSION_CAL_VOLT_TEMP_SCALAR}) {
         owner_.GetActiveSession()->Post(platform::Message(message));
     }
@@ -310,7 +341,7 @@ TEST_P(CalibrationGateTest, OnlyFirmwareFrom400_192OpensTheCalibrationDialogs) {
         ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends + 2; }));
         EXPECT_EQ(broker_.UnusedAnswers(), 0u);
         EXPECT_EQ(broker_.Asked().back().kind, "CCalVoltTempScalarDlg");
-        EXPECT_EQ(broker_.Asked().back().requestValues.at("typeCode"), "13");
+        EXPECT_EQ(broker_.Asked().back().As<CalVoltTempScalarRequest>().typeCode, 13);
         EXPECT_EQ(StatusTexts(STATUS_TEXT).back(), "Ready to calibrate.");
         EXPECT_EQ(broker_.Boxes().size(), boxes);
     } else {
@@ -332,13 +363,15 @@ protected:
 };
 
 TEST_F(NetworkSettingsTest, NewNetworkSettingsRestartTheLoggerAndEndTheSession) {
-    broker_.AnswerRequest("CSetNetworkInfoDlg", IDOK,
-                          {{"address", "10.1.2.3"},
-                           {"mask", "255.255.255.0"},
-                           {"port", "777"},
-                           {"gateway", "10.1.2.1"},
-                           {"dhcp", "0"}});
-    broker_.AnswerRequest("CMsgBox", IDOK);
+    broker_.AnswerRequest<SetNetworkInfoRequest>(IDOK, [](SetNetworkInfoRequest& r) {
+        r.settings = {.address = "10.1.2.3",
+                      .mask = "255.255.255.0",
+                      .port = "777",
+                      .gateway = "10.1.2.1",
+                      .mac = r.settings.mac,
+                      .dhcp = false};
+    });
+    broker_.AnswerRequest<TimedNoticeRequest>(IDOK);
     const int before = simulator_.Logger().CommandCount();
     const std::vector<std::string> status = Run(WM_SESSION_SET_NETWORK_INFO);
     EXPECT_EQ(status.front(), "Reading the network settings...");
@@ -348,8 +381,8 @@ TEST_F(NetworkSettingsTest, NewNetworkSettingsRestartTheLoggerAndEndTheSession) 
     ASSERT_TRUE(Eventually([this] { return EndOfSessionAsked(); }));
     const auto asked = broker_.Asked();
     ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[0].requestValues.at("quarven"), "0");
-    EXPECT_EQ(asked[1].requestValues.at("text"),
+    EXPECT_FALSE(asked[0].As<SetNetworkInfoRequest>().quarven);
+    EXPECT_EQ(asked[1].As<TimedNoticeRequest>().text,
               "The logger restarts with its new settings. Connect again once it is back.");
 }
 
@@ -366,8 +399,8 @@ struct SecondTryCase {
     const char* name;
     const char* model;
     unsigned message;
-    const char* dialog;
-    std::map<std::string, std::string> answer;
+    // Queues the dialog's answer: the change.
+    std::function<void(testsupport::ScriptedUiBroker&)> answer;
     const char* unanswered;
     // Shown when the second try fails too.
     unsigned secondFailureId;
@@ -387,7 +420,7 @@ protected:
     // is answered when `answerSecondTry`.
     void RunAborted(bool answerSecondTry) {
         const SecondTryCase& entry = GetParam();
-        broker_.AnswerRequest(entry.dialog, IDOK, entry.answer);
+        entry.answer(broker_);
         broker_.SetDefaultAnswer(IDOK);
         clock_.SetSpeed(kTimeoutSpeed);
         simulator_.Logger().ChangeState([&](LoggerState& s) { s.unansweredCommands = {entry.unanswered}; });
@@ -430,58 +463,43 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // The clock goes back to the time read before the change.
         SecondTryCase{
-            "SetTime",
-            "standard",
-            WM_SESSION_SET_TIME,
-            "CSetTimeDlg",
-            {{"year", "30"}, {"month", "1"}, {"day", "2"}, {"hour", "3"}, {"minute", "4"}, {"second", "5"}},
-            "C!",
-            IDS_CLOCK_RESTORE_FAILED,
+            "SetTime", "standard", WM_SESSION_SET_TIME,
+            [](testsupport::ScriptedUiBroker& broker) {
+                broker.AnswerRequest<SetTimeRequest>(IDOK, [](SetTimeRequest& r) {
+                    r = {.year = 30, .month = 1, .day = 2, .hour = 3, .minute = 4, .second = 5, .logger = {}};
+                });
+            },
+            "C!", IDS_CLOCK_RESTORE_FAILED,
             [](SessionFixture&, const LoggerState& before, const LoggerState& after) {
                 EXPECT_EQ(after.clock, before.clock);
             }},
         // The description is sent again, and kept once it went through.
-        SecondTryCase{"Description",
-                      "standard",
-                      WM_SESSION_SET_DESCRIPTION,
-                      "CSetDescriptionDlg",
-                      {{"description", "Feeder 9"}},
-                      "M!",
-                      IDS_DESCRIPTION_RETRY_FAILED,
+        SecondTryCase{"Description", "standard", WM_SESSION_SET_DESCRIPTION,
+                      [](testsupport::ScriptedUiBroker& broker) {
+                          broker.AnswerRequest<SetDescriptionRequest>(
+                              IDOK, [](SetDescriptionRequest& r) { r.description = "Feeder 9"; });
+                      },
+                      "M!", IDS_DESCRIPTION_RETRY_FAILED,
                       [](SessionFixture& fixture, const LoggerState&, const LoggerState&) {
                           ASSERT_FALSE(fixture.StatusTexts(STATUS_DESCRIPTION).empty());
                           EXPECT_EQ(fixture.StatusTexts(STATUS_DESCRIPTION).back(), "Feeder 9");
                       }},
         // The old scalars go back.
-        SecondTryCase{"Scalars",
-                      "nimbo-current",
-                      WM_SESSION_SET_SCALARS,
-                      "CSetScalarsDlg",
-                      {{"a", "1.25"}, {"v", "0.5"}, {"r", "0"}},
-                      "*!",
+        SecondTryCase{"Scalars", "nimbo-current", WM_SESSION_SET_SCALARS,
+                      [](testsupport::ScriptedUiBroker& broker) { AnswerScalars(broker, "1.25"); }, "*!",
                       IDS_SCALARS_RESTORE_FAILED,
                       [](SessionFixture&, const LoggerState& before, const LoggerState& after) {
                           EXPECT_EQ(after.scalars, before.scalars);
                       }},
         // The same ID once more, then the model text as usual.
-        SecondTryCase{"LoggerId",
-                      "nimbo-current",
-                      WM_SESSION_SET_LOGGER_IDS,
-                      "CSetLoggerIDsDlg",
-                      {{"loggerId", "N1"}, {"model", "UP-2"}},
-                      "I!E",
+        SecondTryCase{"LoggerId", "nimbo-current", WM_SESSION_SET_LOGGER_IDS, AnswerLoggerIdN1, "I!E",
                       IDS_LOGGER_ID_RETRY_FAILED,
                       [](SessionFixture&, const LoggerState&, const LoggerState& after) {
                           EXPECT_EQ(after.loggerId, "N1");
                           EXPECT_EQ(after.secondId, "AUP-2");
                       }},
         // The old model part goes back.
-        SecondTryCase{"ModelText",
-                      "nimbo-current",
-                      WM_SESSION_SET_LOGGER_IDS,
-                      "CSetLoggerIDsDlg",
-                      {{"loggerId", "N1"}, {"model", "UP-2"}},
-                      "I!B",
+        SecondTryCase{"ModelText", "nimbo-current", WM_SESSION_SET_LOGGER_IDS, AnswerLoggerIdN1, "I!B",
                       IDS_MODEL_RESTORE_FAILED,
                       [](SessionFixture&, const LoggerState&, const LoggerState& after) {
                           EXPECT_EQ(after.secondId, "AUA-2");
@@ -496,7 +514,7 @@ TEST_F(SessionSettingsTest, OnAModemLinkASpeedChangeIsAskedFirst) {
         bool changed;
     } cases[] = {{IDC_MSGBOX_BUTTON2, false}, {IDC_MSGBOX_BUTTON1, true}};
     for (const auto& entry : cases) {
-        broker_.AnswerRequest("CSetBaudDlg", IDOK, {{"speed", "19200"}});
+        broker_.AnswerRequest<SetBaudRequest>(IDOK, [](SetBaudRequest& r) { r.speed = 19200; });
         broker_.AnswerDialog("CMsgBoxDlg", entry.answer);
         if (entry.changed) {
             // Not kept as the default.
@@ -507,7 +525,7 @@ TEST_F(SessionSettingsTest, OnAModemLinkASpeedChangeIsAskedFirst) {
         EXPECT_EQ(simulator_.Logger().CommandCount() > before, entry.changed);
     }
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
-    EXPECT_EQ(broker_.Asked().front().requestValues.at("modem"), "1");
+    EXPECT_TRUE(broker_.Asked().front().As<SetBaudRequest>().modem);
     const auto boxes = broker_.Boxes();
     ASSERT_GE(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].ids.promptId, IDS_CONFIRM_MODEM_SPEED);

@@ -10,6 +10,8 @@
 
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
+#include "kivo32/session/setting_requests.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "shared/link/link_ids.h"
 #include "tests/kivo32/session/handler_fixture.h"
@@ -50,8 +52,11 @@ protected:
 };
 
 TEST_F(WiFiTest, NewModuleSettingsAreWrittenAndTheLoggerRestarted) {
-    broker_.AnswerRequest("CSetWiFiInfoDlg", IDOK, {{"ssid", "Substation"}, {"dhcp", "1"}});
-    broker_.AnswerRequest("CMsgBox", IDOK);
+    broker_.AnswerRequest<SetWiFiInfoRequest>(IDOK, [](SetWiFiInfoRequest& r) {
+        r.settings.ssid = "Substation";
+        r.settings.dhcp = true;
+    });
+    broker_.AnswerRequest<TimedNoticeRequest>(IDOK);
     const std::vector<std::string> status = Run(WM_SESSION_SET_WIFI_INFO);
     EXPECT_EQ(status.front(), "Reading the network settings...");
     EXPECT_EQ(status.back(), "Restarting the logger...");
@@ -59,9 +64,9 @@ TEST_F(WiFiTest, NewModuleSettingsAreWrittenAndTheLoggerRestarted) {
     EXPECT_EQ(simulator_.Logger().State().wifiSettings.at("WDHCP"), "1");
     ASSERT_TRUE(Eventually([this] { return EndOfSessionAsked(); }));
     // The dialog showed what the module holds, at no update step.
-    const auto shown = broker_.Asked().at(0).requestValues;
-    EXPECT_EQ(shown.at("moduleText"), "WiFly Ver 4.00.1");
-    EXPECT_EQ(shown.at("state"), "0");
+    const auto shown = broker_.Asked().at(0).As<SetWiFiInfoRequest>();
+    EXPECT_EQ(shown.settings.moduleFirmware, "WiFly Ver 4.00.1");
+    EXPECT_EQ(shown.state, 0);
 }
 
 TEST_F(WiFiTest, AModuleUpdatePollsUntilTheModuleTellsHowItWent) {
@@ -103,9 +108,12 @@ TEST_F(WiFiTest, AModuleUpdatePollsUntilTheModuleTellsHowItWent) {
         });
         owner_.SetModuleUpdateRequest(true);
         owner_.SetRepeatVersionCheck(false);
-        broker_.AnswerRequest("CSetWiFiInfoDlg", IDOK,
-                              {{"settingsChanged", entry.changedFirst ? "1" : "0"}, {"ssid", "Before"}});
-        broker_.AnswerRequest("CSetWiFiInfoDlg", IDOK, {{"ssid", entry.name}});
+        broker_.AnswerRequest<SetWiFiInfoRequest>(IDOK, [&entry](SetWiFiInfoRequest& r) {
+            r.settingsChanged = entry.changedFirst;
+            r.settings.ssid = "Before";
+        });
+        broker_.AnswerRequest<SetWiFiInfoRequest>(
+            IDOK, [&entry](SetWiFiInfoRequest& r) { r.settings.ssid = entry.name; });
         const std::string readSsid = simulator_.Logger().State().wifiSettings.at("WSSID");
         const std::size_t asked = broker_.Asked().size();
         const int versionChecks = CountOf(WM_COMMAND, ID_SESSION_VERSION_CHECK);
@@ -135,9 +143,10 @@ TEST_F(WiFiTest, AModuleUpdatePollsUntilTheModuleTellsHowItWent) {
 
         const auto questions = broker_.Asked();
         ASSERT_EQ(questions.size(), asked + 2);
-        EXPECT_EQ(questions[asked].requestValues.at("state"), "1");
-        EXPECT_EQ(questions[asked + 1].requestValues.at("state"), entry.completed ? "4" : "5");
-        EXPECT_EQ(questions[asked + 1].requestValues.at("ssid"), entry.changedFirst ? "Before" : readSsid);
+        EXPECT_EQ(questions[asked].As<SetWiFiInfoRequest>().state, 1);
+        EXPECT_EQ(questions[asked + 1].As<SetWiFiInfoRequest>().state, entry.completed ? 4 : 5);
+        EXPECT_EQ(questions[asked + 1].As<SetWiFiInfoRequest>().settings.ssid,
+                  entry.changedFirst ? "Before" : readSsid);
         EXPECT_EQ(CountOf(WM_COMMAND, ID_SESSION_VERSION_CHECK), versionChecks + 1);
         EXPECT_TRUE(owner_.IsRepeatVersionCheck());
         EXPECT_FALSE(owner_.TakeModuleUpdateRequest());
@@ -153,7 +162,7 @@ TEST_F(WiFiTest, ARefusedUpdateCommandIsToldAndWaitsForNothing) {
     clock_.SetSpeed(kTimeoutSpeed);
     simulator_.Logger().ChangeState([](LoggerState& s) { s.unansweredCommands = {"L!WFTPH"}; });
     owner_.SetModuleUpdateRequest(true);
-    broker_.AnswerRequest("CSetWiFiInfoDlg", IDOK, {{"settingsChanged", "0"}});
+    broker_.AnswerRequest<SetWiFiInfoRequest>(IDOK, [](SetWiFiInfoRequest& r) { r.settingsChanged = false; });
     broker_.AnswerMessageBox(IDOK);
     const std::size_t before = simulator_.Logger().Commands().size();
     const std::vector<std::string> status = RunUpdate(false);

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "kivo32/update/update_ids.h"
+#include "kivo32/update/update_requests.h"
 #include "kivo32/update/version_check.h"
 #include "kivo32/update/version_check_host.h"
 #include "kivo32/update/version_page_fetcher.h"
@@ -15,6 +16,7 @@
 #include "platform/base/message_queue.h"
 #include "platform/base/message_target.h"
 #include "platform/base/program_texts.h"
+#include "shared/common/open_with_desktop_request.h"
 #include "tests/support/local_http_server.h"
 #include "tests/support/resource_texts.h"
 #include "tests/support/scripted_ui_broker.h"
@@ -106,7 +108,7 @@ protected:
         return count;
     }
     // How often the dialog of `name` was asked for.
-    std::size_t AskedFor(const std::string& name) const {
+    std::size_t AskedFor(std::string_view name) const {
         std::size_t count = 0;
         for (const testsupport::AskedQuestion& question : broker_.Asked()) {
             count += question.kind == name ? 1 : 0;
@@ -137,10 +139,10 @@ constexpr const char* kModuleRow = "Device1Model: WiFly<br>Device1Ver: 4.41<br>\
 TEST_F(CheckVersionsTest, ANewerProgramOnlyOffersItsInstallerWhichOpensOnceDownloaded) {
     ServePage("v1.350", "");
     const std::string installer = (folder_ / "Setup.exe").string();
-    broker_.AnswerRequest(kUpdateCheckRequest, IDC_VC_DOWNLOAD_INSTALLER);
-    broker_.AnswerRequest(kGetWebFileRequest, IDOK, {{"path", installer}});
+    broker_.AnswerRequest<UpdateCheckRequest>(IDC_VC_DOWNLOAD_INSTALLER);
+    broker_.AnswerRequest<GetWebFileRequest>(IDOK, [&](GetWebFileRequest& r) { r.path = installer; });
     broker_.AnswerMessageBox(IDOK);
-    broker_.AnswerRequest("OpenWithDesktop", IDOK);
+    broker_.AnswerRequest<OpenWithDesktopRequest>(IDOK);
 
     EXPECT_TRUE(Run(false, false, true));
 
@@ -151,22 +153,21 @@ TEST_F(CheckVersionsTest, ANewerProgramOnlyOffersItsInstallerWhichOpensOnceDownl
     EXPECT_TRUE(host_.splashHidden);
     const std::vector<testsupport::AskedQuestion> asked = broker_.Asked();
     ASSERT_EQ(asked.size(), 4u);
-    std::map<std::string, std::string> dialog = asked[0].requestValues;
-    EXPECT_EQ(asked[0].kind, kUpdateCheckRequest);
-    EXPECT_EQ(dialog["appNewer"], "1");
-    EXPECT_EQ(dialog["deviceNewer"], "0");
-    EXPECT_EQ(dialog["thisVersion"], "v1.346");
-    EXPECT_EQ(dialog["latestApp"], "v1.350");
-    EXPECT_EQ(dialog["appAddress"], server_.Url("/Setup.exe"));
-    EXPECT_EQ(dialog["appFile"], "1");
-    EXPECT_EQ(dialog["deviceLabel"], "");
-    EXPECT_EQ(asked[1].kind, kGetWebFileRequest);
-    EXPECT_EQ(asked[1].requestValues.at("path"), installer);
-    EXPECT_EQ(asked[1].requestValues.at("size"), "2048");
-    EXPECT_EQ(asked[1].requestValues.at("fileType"), "2");
+    const auto& dialog = asked[0].As<UpdateCheckRequest>();
+    EXPECT_TRUE(dialog.appNewer);
+    EXPECT_FALSE(dialog.deviceNewer);
+    EXPECT_EQ(dialog.thisVersion, "v1.346");
+    EXPECT_EQ(dialog.latestApp, "v1.350");
+    EXPECT_EQ(dialog.appAddress, server_.Url("/Setup.exe"));
+    EXPECT_TRUE(dialog.appFile);
+    EXPECT_EQ(dialog.deviceLabel, "");
+    const auto& download = asked[1].As<GetWebFileRequest>();
+    EXPECT_EQ(download.path, installer);
+    EXPECT_EQ(download.size, 2048);
+    EXPECT_EQ(download.fileType, 2);
     ASSERT_EQ(broker_.Boxes().size(), 1u);
     EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDS_VC_RUN_INSTALLER_NOW);
-    EXPECT_EQ(asked[3].requestValues.at("path"), installer);
+    EXPECT_EQ(asked[3].As<OpenWithDesktopRequest>().path, installer);
     // The installer is no firmware.
     EXPECT_EQ(host_.firmwareFile, "");
 }
@@ -189,7 +190,7 @@ TEST_F(CheckVersionsTest, NewerLoggerFirmwareInTheFirmwareFolderStartsTheFirmwar
     EXPECT_EQ(posted->id, WM_COMMAND);
     EXPECT_EQ(posted->wParam, ID_VC_FIRMWARE_UPDATE);
     EXPECT_TRUE(host_.mainQueue.Empty());
-    EXPECT_EQ(AskedFor(kUpdateCheckRequest), 0u);
+    EXPECT_EQ(AskedFor(UpdateCheckRequest::kName), 0u);
 }
 
 TEST_F(CheckVersionsTest, NewerLoggerFirmwareToDownloadIsStoredAsTheFirmwareFile) {
@@ -198,21 +199,22 @@ TEST_F(CheckVersionsTest, NewerLoggerFirmwareToDownloadIsStoredAsTheFirmwareFile
     logger_.identity.firmwareText = "NX400.213";
     host_.logger = &logger_;
     const std::string downloaded = (folder_ / "Firmware" / "NX400224.hex").string();
-    broker_.AnswerRequest(kUpdateCheckRequest, IDC_VC_DOWNLOAD_LOGGER_FIRMWARE);
-    broker_.AnswerRequest(kGetWebFileRequest, IDOK, {{"path", downloaded}});
+    broker_.AnswerRequest<UpdateCheckRequest>(IDC_VC_DOWNLOAD_LOGGER_FIRMWARE);
+    broker_.AnswerRequest<GetWebFileRequest>(IDOK, [&](GetWebFileRequest& r) { r.path = downloaded; });
     broker_.AnswerMessageBox(IDOK);
 
     EXPECT_TRUE(Run(true, true, true));
 
     const std::vector<testsupport::AskedQuestion> asked = broker_.Asked();
     ASSERT_GE(asked.size(), 2u);
-    EXPECT_EQ(asked[0].requestValues.at("deviceNewer"), "1");
-    EXPECT_EQ(asked[0].requestValues.at("deviceLabel"), "Quarven RS / KX");
-    EXPECT_EQ(asked[0].requestValues.at("deviceVersion"), "400.213");
-    EXPECT_EQ(asked[0].requestValues.at("latestDevice"), "400.224");
-    EXPECT_EQ(asked[0].requestValues.at("deviceFile"), "1");
-    EXPECT_EQ(asked[1].requestValues.at("path"), downloaded);
-    EXPECT_EQ(asked[1].requestValues.at("fileType"), "1");
+    const auto& dialog = asked[0].As<UpdateCheckRequest>();
+    EXPECT_TRUE(dialog.deviceNewer);
+    EXPECT_EQ(dialog.deviceLabel, "Quarven RS / KX");
+    EXPECT_EQ(dialog.deviceVersion, "400.213");
+    EXPECT_EQ(dialog.latestDevice, "400.224");
+    EXPECT_TRUE(dialog.deviceFile);
+    EXPECT_EQ(asked[1].As<GetWebFileRequest>().path, downloaded);
+    EXPECT_EQ(asked[1].As<GetWebFileRequest>().fileType, 1);
     EXPECT_EQ(host_.firmwareFile, downloaded);
     EXPECT_EQ(broker_.Boxes().back().ids.promptId, IDS_VC_UPDATE_FIRMWARE_NOW);
     const std::optional<platform::Message> posted = host_.mainQueue.TryTake();
@@ -247,7 +249,7 @@ TEST_F(CheckVersionsTest, AModuleBelow441UpdatesOverFtpUnlessTheLoggerIsLinkedTh
     }
     ASSERT_EQ(broker_.Boxes().size(), 1u);
     EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDS_VC_MODULE_LINKED_THROUGH_WIFI);
-    EXPECT_EQ(AskedFor(kUpdateCheckRequest), 0u);
+    EXPECT_EQ(AskedFor(UpdateCheckRequest::kName), 0u);
 }
 
 TEST_F(CheckVersionsTest, NothingNewShowsTheSummaryOfWhatIsInstalledAndPublished) {
@@ -295,12 +297,12 @@ TEST_F(CheckVersionsTest, OfflineTheChecksWorkFromTheLocalCopy) {
     online_ = false;
     ServePage("v1.350", "");
     WriteFile(folder_ / CVersionCheck::kPageCopyName, page_);
-    broker_.AnswerRequest(kUpdateCheckRequest, IDOK);
+    broker_.AnswerRequest<UpdateCheckRequest>(IDOK);
 
     EXPECT_TRUE(Run(false, false, true));
 
-    ASSERT_EQ(AskedFor(kUpdateCheckRequest), 1u);
-    EXPECT_EQ(broker_.Asked().back().requestValues.at("latestApp"), "v1.350");
+    ASSERT_EQ(AskedFor(UpdateCheckRequest::kName), 1u);
+    EXPECT_EQ(broker_.Asked().back().As<UpdateCheckRequest>().latestApp, "v1.350");
     EXPECT_EQ(PageRequests(), 0u);
 }
 
@@ -315,12 +317,12 @@ TEST_F(CheckVersionsTest, SwitchedOffOnlyTheMenuCheckLooks) {
     EXPECT_EQ(PageRequests(), 0u);
     EXPECT_TRUE(broker_.Asked().empty());
 
-    broker_.AnswerRequest(kUpdateCheckRequest, IDOK);
+    broker_.AnswerRequest<UpdateCheckRequest>(IDOK);
     EXPECT_TRUE(Run(true, true, true));
     EXPECT_EQ(PageRequests(), 1u);
     ASSERT_EQ(broker_.Asked().size(), 1u);
-    EXPECT_EQ(broker_.Asked()[0].requestValues.at("appNewer"), "1");
-    EXPECT_EQ(broker_.Asked()[0].requestValues.at("deviceNewer"), "1");
+    EXPECT_TRUE(broker_.Asked()[0].As<UpdateCheckRequest>().appNewer);
+    EXPECT_TRUE(broker_.Asked()[0].As<UpdateCheckRequest>().deviceNewer);
 }
 
 TEST_F(CheckVersionsTest, AfterAFirmwareUpdateTheNextCheckIsForcedAndLeavesTheProgramOut) {
@@ -334,7 +336,7 @@ TEST_F(CheckVersionsTest, AfterAFirmwareUpdateTheNextCheckIsForcedAndLeavesThePr
 
     EXPECT_FALSE(host_.checkAgain);
     EXPECT_FALSE(host_.splashHidden);
-    EXPECT_EQ(AskedFor(kUpdateCheckRequest), 0u);
+    EXPECT_EQ(AskedFor(UpdateCheckRequest::kName), 0u);
     EXPECT_EQ(host_.latestLogger.second, "NX400.224");
 }
 

@@ -10,9 +10,9 @@
 #include <optional>
 #include <string>
 
-#include "kivo32/app/display_text_dlg.h"
 #include "kivo32/controls/picture_dlg.h"
 #include "kivo32/controls/progress_dialog.h"
+#include "kivo32/dialogs/display_text_dlg.h"
 #include "kivo32/setupeditor/get_sut_type_dlg.h"
 #include "kivo32/setupeditor/sut_ct_size_ambrix_dlg.h"
 #include "kivo32/setupeditor/sut_ct_size_dlg.h"

@@ -1,5 +1,6 @@
 // The grid's exports and reports through the view: CSV with and without a selection, columns selected
-// apart, Save As of a selection, the data-error report file, and the analysis refusing two columns.
+// apart, Save As of a selection, the data-error report and summary files, and the analysis refusing two
+// columns.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -88,6 +89,16 @@ TEST_F(GridExportTest, DataErrorReportIsWrittenAndShown) {
     ASSERT_TRUE(view_->ReportDataErrors());
     const auto path = UserDataFolder() / "Data" / "site-Data Errors.txt";
     EXPECT_EQ(datafiletest::ReadFileText(path), "Data File: site.kivo\r\n\r\nNo errors were found in the data.\r\n");
+    EXPECT_EQ(desktop.Opened(), std::vector<std::string>{path.string()});
+}
+
+TEST_F(GridExportTest, SummaryReportIsWrittenWithCrLfAndShown) {
+    testsupport::RecordingDesktopServices desktop;
+    ASSERT_TRUE(view_->ReportDataFileSummary());
+    const auto path = UserDataFolder() / "Data" / "site-Summary.txt";
+    const std::string text = datafiletest::ReadFileText(path);
+    EXPECT_EQ(text.rfind("Data File Summary\r\n-----------------\r\n\r\nData File: site.kivo\r\n", 0), 0u);
+    EXPECT_EQ(text.find("\r\r"), std::string::npos);
     EXPECT_EQ(desktop.Opened(), std::vector<std::string>{path.string()});
 }
 

@@ -105,30 +105,46 @@ TEST_F(UiBrokerTest, WithoutAUserInterfaceNothingIsShownAndNothingIsAgreed) {
     EXPECT_EQ(none.PromptFileName({}), std::nullopt);
 }
 
-TEST_F(UiBrokerTest, ANamedRequestRunsTheRegisteredWindowWhichWritesItsValuesBack) {
+struct CountRequest {
+    static constexpr std::string_view kName = "CCountDlg";
+    int records = 0;
+};
+
+struct OtherRequest {
+    static constexpr std::string_view kName = "COtherDlg";
+};
+
+TEST_F(UiBrokerTest, ARequestRunsTheAnswerRegisteredForItsTypeWhichWritesIntoIt) {
     RunningBroker broker;
-    platform::DialogRequest unknown{.name = "CNoSuchDlg", .values = {}};
-    EXPECT_EQ(broker.RunRequest(unknown), IDCANCEL);
+    platform::InstallUiBroker(&broker);
+    CountRequest unanswered{.records = 51};
+    EXPECT_EQ(platform::RunDialogRequest(unanswered), IDCANCEL);
     EXPECT_TRUE(broker.asked.empty());
 
-    platform::RegisterDialogRunner("CDataRecoveryDlg", [](platform::DialogRequest& request) {
-        request.SetInt("records", request.GetInt("records") + 1);
+    platform::RegisterDialogRunner<CountRequest>([](CountRequest& request) {
+        ++request.records;
         return 1884;
     });
-    platform::DialogRequest recovery{.name = "CDataRecoveryDlg", .values = {}};
-    recovery.SetInt("records", 51);
-    EXPECT_EQ(broker.RunRequest(recovery), 1884);
-    EXPECT_EQ(recovery.GetInt("records"), 52);
-    EXPECT_EQ(broker.asked, (std::vector<std::string>{"CDataRecoveryDlg"}));
-    platform::RegisterDialogRunner("CDataRecoveryDlg", {});
+    CountRequest counted{.records = 51};
+    EXPECT_EQ(platform::RunDialogRequest(counted), 1884);
+    EXPECT_EQ(counted.records, 52);
+    EXPECT_EQ(broker.asked, (std::vector<std::string>{"CCountDlg"}));
+    // The answer is the type's: another type with no answer of its own is not answered by it.
+    OtherRequest other;
+    EXPECT_EQ(platform::RunDialogRequest(other), IDCANCEL);
+    EXPECT_EQ(broker.asked.size(), 1u);
+    platform::RegisterDialogRunner<CountRequest>({});
+    platform::InstallUiBroker(nullptr);
 }
 
-TEST(DialogRequestTest, AValueThatIsMissingOrNotANumberGivesTheFallback) {
-    platform::DialogRequest request{.name = "CSetTimeDlg", .values = {{"hour", "12"}, {"text", "12a"}}};
-    EXPECT_EQ(request.GetInt("hour"), 12);
-    EXPECT_EQ(request.GetInt("text", -1), -1);
-    EXPECT_EQ(request.GetInt("minute", 7), 7);
-    EXPECT_EQ(request.Get("minute", "none"), "none");
+TEST(RequestListTest, TellsWhichTypesItHolds) {
+    using Both = platform::RequestList<CountRequest, OtherRequest>;
+    using One = platform::RequestList<OtherRequest>;
+    static_assert(Both::Contains<OtherRequest>() && !One::Contains<CountRequest>());
+    static_assert(Both::Holds<One>() && !One::Holds<Both>());
+    std::vector<std::string_view> names;
+    Both::ForEach([&names]<class Request>() { names.push_back(Request::kName); });
+    EXPECT_EQ(names, (std::vector<std::string_view>{"CCountDlg", "COtherDlg"}));
 }
 
 TEST_F(UiBrokerTest, InstallingHandsBackTheBrokerItReplaces) {

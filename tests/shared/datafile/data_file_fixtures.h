@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -23,13 +24,16 @@ namespace datafiletest {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The English texts of the areas the data files use, for the life of the object.
+// The English texts of the areas the data files use and of `moreAreas`, for the life of the object.
 class EnglishTexts {
 public:
-    EnglishTexts() {
+    explicit EnglishTexts(std::initializer_list<const char*> moreAreas = {}) {
         platform::TextTable texts = testsupport::LoadResourceTexts("en", "common");
         texts.Merge(testsupport::LoadResourceTexts("en", "setup"));
         texts.Merge(testsupport::LoadResourceTexts("en", "datafile"));
+        for (const char* area : moreAreas) {
+            texts.Merge(testsupport::LoadResourceTexts("en", area));
+        }
         SetProgramTexts(std::move(texts));
     }
     ~EnglishTexts() { SetProgramTexts({}); }

@@ -23,7 +23,7 @@ TEST(DataRecoveryPromptTest, EachAnswerGivesItsResult) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
         testsupport::ScriptedUiBroker ui;
-        ui.AnswerRequest("CDataRecoveryDlg", c.answer);
+        ui.AnswerRequest<DataRecoveryRequest>(c.answer);
         EXPECT_EQ(AskDataRecovery(51, false), c.result);
     }
 }
@@ -31,14 +31,15 @@ TEST(DataRecoveryPromptTest, EachAnswerGivesItsResult) {
 TEST(DataRecoveryPromptTest, TheQuestionCarriesTheRecordsAndTheLostPort) {
     for (const bool portLost : {false, true}) {
         testsupport::ScriptedUiBroker ui;
-        ui.AnswerRequest("CDataRecoveryDlg", IDOK);
+        ui.AnswerRequest<DataRecoveryRequest>(IDOK);
         AskDataRecovery(51, portLost);
         const auto asked = ui.Asked();
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_EQ(asked[0].kind, "CDataRecoveryDlg");
-        EXPECT_EQ(asked[0].requestValues.at("records"), "51");
-        EXPECT_EQ(asked[0].requestValues.at("portLost"), portLost ? "1" : "0");
-        EXPECT_EQ(asked[0].requestValues.at("extraText"), portLost ? LoadText(IDS_PORT_LOST) + ". " : "");
+        const auto& request = asked[0].As<DataRecoveryRequest>();
+        EXPECT_EQ(request.recordsReceived, 51);
+        EXPECT_EQ(request.portLost, portLost);
+        EXPECT_EQ(request.extraText, portLost ? LoadText(IDS_PORT_LOST) + ". " : "");
     }
 }
 

@@ -16,7 +16,7 @@ class DiscontinuityReportTest : public ::testing::Test {
 protected:
     void SetUp() override {
         platform::TextTable texts = testsupport::LoadResourceTexts("en", "record_download");
-        texts.Merge(testsupport::LoadResourceTexts("en", "views"));
+        texts.Merge(testsupport::LoadResourceTexts("en", "analysis"));
         SetProgramTexts(std::move(texts));
     }
     void TearDown() override { SetProgramTexts({}); }

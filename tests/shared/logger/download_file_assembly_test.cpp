@@ -47,7 +47,9 @@ protected:
 
     int Assemble(const std::filesystem::path& target, const std::filesystem::path& raw, long count,
                  std::int64_t position, bool readAll) {
-        return Run([&] { return Object().AssembleDownloadFile(target, raw, 900, count, position, readAll); });
+        DownloadExchange told({});
+        return Run(
+            [&] { return Object().AssembleDownloadFile(target, raw, 900, count, position, readAll, told); });
     }
 
     struct Continuation {
@@ -139,12 +141,33 @@ TEST_P(DownloadFileAssemblyTest, AFailedAppendLeavesTheOldFileAndTheBackupAsThey
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
 }
 
+TEST_P(DownloadFileAssemblyTest, WhatTheFilesHaveToTellGoesToTheDownloadsCallerNotToABox) {
+    StartLogger(10);
+    const auto target = folder_ / "site.dat";
+    ASSERT_EQ(DownloadAll(target), kReadDataDone);
+    // The old file cannot become the backup: a folder holds its name.
+    std::filesystem::create_directory(folder_ / "site.bak");
+    testsupport::WriteWholeFile(folder_ / "site.bak" / "keep", "older");
+    LogMore(5);
+    const auto raw = MakeRawFile(5);
+    session_.SetNewDataRead(true);
+    DownloadExchange told({});
+    EXPECT_EQ(Run([&] { return Object().AssembleDownloadFile(target, raw, 900, -1, 0x1234, false, told); }),
+              0);
+    const DownloadOutcome outcome = told.Finish(kReadDataAssemblyFailed);
+    ASSERT_EQ(outcome.notices.size(), 1u);
+    EXPECT_NE(outcome.notices[0].text.find("site.dat"), std::string::npos) << outcome.notices[0].text;
+    EXPECT_TRUE(boxes_.Boxes().empty());
+    EXPECT_TRUE(boxes_.Asked().empty());
+}
+
 TEST_P(DownloadFileAssemblyTest, WithoutASessionNothingIsBuiltAndTheRawFileGoes) {
     StartLogger(10);
     const auto raw = MakeRawFile(10);
     CConnectionNetwork unlinked(CLinkContext{nullptr, &app_}, "127.0.0.1", "1", 19200);
     const std::unique_ptr<CDataLogger> logger = CreateDataLogger(&unlinked, 0);
-    EXPECT_EQ(logger->AssembleDownloadFile(folder_ / "site.dat", raw, 900, -1, -1, true), 0);
+    DownloadExchange told({});
+    EXPECT_EQ(logger->AssembleDownloadFile(folder_ / "site.dat", raw, 900, -1, -1, true, told), 0);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "site.dat"));
     EXPECT_FALSE(std::filesystem::exists(raw));
 }

@@ -14,6 +14,7 @@
 #include "shared/datafile/record_bytes.h"
 #include "shared/link/session.h"
 #include "shared/logger/download_progress_sink.h"
+#include "shared/logger/user_download_policy.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_table.h"
 #include "tests/shared/logger/logger_link_fixture.h"
@@ -94,7 +95,7 @@ protected:
     int DownloadAll(const std::filesystem::path& path) {
         return Run([&] {
             session_.SetNewDataRead(false);
-            return Object().ReadData(path, true, 0);
+            return Object().Download(path, true, 0, policy_).result;
         });
     }
 
@@ -123,7 +124,7 @@ protected:
             if (!Object().SendReadRange(info.GetLoggerMemoryPosition(), info.GetLastRecordTimeMark())) {
                 return -100;
             }
-            return Object().ReadData(path, false, 0);
+            return Object().Download(path, false, 0, policy_).result;
         });
     }
 
@@ -172,6 +173,9 @@ protected:
     }
 
     TempFolder folder_;
+    // What answers the downloads' questions: the user, through the scripted broker, unless a test puts
+    // its own answers.
+    DownloadPolicy policy_ = UserDownloadPolicy();
 };
 
 }  // namespace testsupport

@@ -5,10 +5,13 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/base/message_box_flags.h"
+#include "shared/logger/data_recovery_prompt.h"
 #include "shared/logger/download_ids.h"
 #include "shared/logger/download_result.h"
+#include "shared/logger/logged_download_policy.h"
 #include "tests/shared/logger/download_fixture.h"
 #include "tests/support/whole_file.h"
 
@@ -100,7 +103,7 @@ TEST_P(MemoryDownloadBreakTest, ANewDataDownloadBrokenAnywhereLosesAndDoublesNot
             // The question comes only when whole records arrived and the user did not cancel.
             const bool asks = c.kind != Break::Cancel && c.blocksBefore > 0;
             if (asks) {
-                boxes_.AnswerRequest("CDataRecoveryDlg", answer);
+                boxes_.AnswerRequest<DataRecoveryRequest>(answer);
             }
 
             const int result = BrokenDownload(c, [&] { return DownloadNew(path); }, CommandsBeforeBlocks(false));
@@ -136,13 +139,13 @@ TEST_P(MemoryDownloadBreakTest, AFullDownloadBrokenKeepsWhatArrivedAndNewDataFet
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(StartWithMemory(kModel, kMemory));
         const auto path = folder_ / (std::string(c.name) + "-full.dat");
-        boxes_.AnswerRequest("CDataRecoveryDlg", IDOK);
+        boxes_.AnswerRequest<DataRecoveryRequest>(IDOK);
         EXPECT_EQ(BrokenDownload(c, [&] { return DownloadAll(path); }, CommandsBeforeBlocks(true)), kReadDataKept);
         const auto asked = boxes_.Asked();
         ASSERT_FALSE(asked.empty());
         // Whole blocks of 1712 bytes arrived: the records they hold whole are kept and counted.
         const int recordSize = Logger().State().setups.at(1).GetRecordSize();
-        EXPECT_EQ(asked.back().requestValues.at("records"), std::to_string(c.blocksBefore * 1712 / recordSize));
+        EXPECT_EQ(asked.back().As<DataRecoveryRequest>().recordsReceived, c.blocksBefore * 1712 / recordSize);
         ExpectWholeRecordsFrom(path, 0);
 
         Reconnect(kModel);
@@ -155,15 +158,41 @@ TEST_P(MemoryDownloadBreakTest, TheReplacedQuestionIsAskedInsteadOfTheWindow) {
     ASSERT_TRUE(StartWithMemory(kModel, kMemory));
     int askedFor = -1;
     // What the scheduled-calling program puts there: a log line, and the records kept.
-    Object().SetDataRecoveryPrompt([&askedFor](int records, bool) {
+    policy_.recover = [&askedFor](int records, bool) {
         askedFor = records;
         return kReadDataKept;
-    });
+    };
     const BreakCase linkClosed{"LinkClosed", Break::LinkClosed, 1};
     EXPECT_EQ(BrokenDownload(linkClosed, [&] { return DownloadAll(folder_ / "site.dat"); }, CommandsBeforeBlocks(true)),
               kReadDataKept);
     EXPECT_EQ(askedFor, 1712 / Logger().State().setups.at(1).GetRecordSize());
     EXPECT_TRUE(boxes_.Asked().empty());
+}
+
+TEST_P(MemoryDownloadBreakTest, AnUnwatchedBrokenDownloadKeepsWhatCameAndItsOutcomeSaysSo) {
+    ASSERT_TRUE(StartWithMemory(kModel, kMemory));
+    std::vector<std::string> logged;
+    const auto log = [&logged](const std::string& line) { logged.push_back(line); };
+    const BreakCase linkClosed{"LinkClosed", Break::LinkClosed, 2};
+    DownloadOutcome outcome;
+    BrokenDownload(
+        linkClosed,
+        [&] {
+            return Run([&] {
+                session_.SetNewDataRead(false);
+                outcome = Object().Download(folder_ / "site.dat", true, 0, LoggedDownloadPolicy(log, log));
+                return outcome.result;
+            });
+        },
+        CommandsBeforeBlocks(true));
+    const int kept = 2 * 1712 / Logger().State().setups.at(1).GetRecordSize();
+    EXPECT_EQ(outcome.result, kReadDataKept);
+    EXPECT_EQ(outcome.recordsReceived, kept);
+    EXPECT_EQ(outcome.recoveries, (std::vector<RecoveryAsked>{{kept, false, kReadDataKept}}));
+    ASSERT_EQ(logged.size(), 2u);
+    EXPECT_NE(logged[0].find(std::to_string(kept) + " records"), std::string::npos) << logged[0];
+    EXPECT_TRUE(boxes_.Asked().empty());
+    ExpectWholeRecordsFrom(folder_ / "site.dat", 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, MemoryDownloadBreakTest, ::testing::Values(Transport::Pty, Transport::Tcp),

@@ -11,6 +11,7 @@
 
 #include "platform/base/local_time.h"
 #include "platform/base/program_texts.h"
+#include "shared/common/open_with_desktop_request.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/raw_data.h"
 #include "shared/datafile/record_bytes.h"
@@ -61,7 +62,7 @@ protected:
     void SetUp() override {
         DownloadFixture::SetUp();
         platform::TextTable texts = testsupport::LoadResourceTexts("en", "record_download");
-        texts.Merge(testsupport::LoadResourceTexts("en", "views"));
+        texts.Merge(testsupport::LoadResourceTexts("en", "analysis"));
         SetProgramTexts(std::move(texts));
     }
     void TearDown() override {
@@ -106,14 +107,14 @@ protected:
     bool StartSession() {
         const bool started = Run([this] { return Object().InitializeSession(); }) == 1;
         Object().SetProgressSink(&sink_);
-        Object().SetDataRecoveryPrompt([this](int records, bool) {
+        policy_.recover = [this](int records, bool) {
             asked_.push_back(records);
             const int answer = answers_.empty() ? kReadDataKept : answers_.front();
             if (!answers_.empty()) {
                 answers_.erase(answers_.begin());
             }
             return answer;
-        });
+        };
         return started;
     }
 
@@ -269,7 +270,7 @@ TEST_P(QuarvenDownloadTest, AStoredRecordWrittenOverReadsEverythingAndAppendsOnl
     // A second late, and so a time error before the next record.
     Logger().ChangeState([](LoggerState& s) { s.quarvenRecords.records.back().time += 1; });
     LogMoreRecords(5);
-    boxes_.AnswerRequest("OpenWithDesktop", 1);
+    boxes_.AnswerRequest<OpenWithDesktopRequest>(1);
     ASSERT_EQ(DownloadNew(path), kReadDataDone);
     ExpectHeldRecords(path, Joined(kept, Last(Held(), 6)));
 }
@@ -360,7 +361,7 @@ TEST_P(QuarvenDownloadTest, GapsAndTimeErrorsAreReportedAndTheRecordsKept) {
         records[4].time = records[3].time + 15;
         records[5].time = 0xFFFFFFFF;
     });
-    boxes_.AnswerRequest("OpenWithDesktop", 1);
+    boxes_.AnswerRequest<OpenWithDesktopRequest>(1);
     const fs::path path = folder_ / "site.dat";
     EXPECT_EQ(DownloadAll(path), kReadDataDone);
     EXPECT_NE(sink_.log.find("Impossible time stamp at record 6..."), std::string::npos) << sink_.log;
@@ -370,7 +371,7 @@ TEST_P(QuarvenDownloadTest, GapsAndTimeErrorsAreReportedAndTheRecordsKept) {
     EXPECT_EQ(file.GetRecordCount(), 6);
     const std::vector<testsupport::AskedQuestion> asked = boxes_.Asked();
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].requestValues.at("path"), (folder_ / "Discontinuities.txt").string());
+    EXPECT_EQ(asked[0].As<OpenWithDesktopRequest>().path, (folder_ / "Discontinuities.txt").string());
     const std::string report = testsupport::ReadWholeFile(folder_ / "Discontinuities.txt");
     EXPECT_NE(report.find(" in 2 gaps.\n1 record less than one interval after the one before.\n"),
               std::string::npos)

@@ -177,9 +177,10 @@ TEST_P(SmallCommandsTest, ADownloadReadsDownwardsAndWrapsAtTheMemoryStart) {
     testsupport::TempFolder folder;
     const std::filesystem::path path = folder / "download.tmp";
     std::ofstream(path).close();
+    DownloadExchange told({});
     // 0x300 bytes from 0x4100 down: 0x101 bytes reach the memory start 0x4000, the rest come from
     // the memory end 0xFFFF down.
-    ASSERT_EQ(Run([&] { return Object().ReadMemoryToFile(path.string(), 0x4100, 0x300, false); }), 1);
+    ASSERT_EQ(Run([&] { return Object().ReadMemoryToFile(path.string(), 0x4100, 0x300, false, told); }), 1);
     std::ifstream file(path, std::ios::binary);
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     ASSERT_EQ(bytes.size(), 0x300u);
@@ -202,14 +203,15 @@ TEST_P(SmallCommandsTest, ARecordValueIsItsLastThreeBytes) {
     const int size = Object().GetSUTInfo(1)->setupTable->GetRecordSize();
     ASSERT_GE(size, 3);
     std::uint32_t value = 0;
+    DownloadExchange told({});
     // The record that ends at this address lies from it down to 0x5000.
     const std::int64_t end = 0x5000 + size - 1;
-    ASSERT_EQ(Run([&] { return Object().ReadRecordValue(end, value); }), 1);
+    ASSERT_EQ(Run([&] { return Object().ReadRecordValue(end, value, told); }), 1);
     EXPECT_EQ(value, 0x000102u);  // bytes of addresses 0x5000, 0x5001, 0x5002
     SimulatorFaults faults;
     faults.wrongChecksums = 1;
     Logger().SetFaults(faults);
-    EXPECT_EQ(Run([&] { return Object().ReadRecordValue(end, value); }), 0);
+    EXPECT_EQ(Run([&] { return Object().ReadRecordValue(end, value, told); }), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, SmallCommandsTest, ::testing::Values(Transport::Pty, Transport::Tcp),

@@ -1,0 +1,71 @@
+// The dialog requests of the session's logger windows: reports, setup lists, calibration, real-time
+// values and the timed notice.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CRealTimeWindowLink;
+
+// The logger's status report; any button but IDOK and IDCANCEL asks for a fresh one.
+struct LoggerPropertiesRequest {
+    static constexpr std::string_view kName = "CLoggerPropertiesDlg";
+    std::string report;
+};
+
+// Which of the logger's stored setups to read; `selection` counts from 0.
+struct LoggerSetupListRequest {
+    static constexpr std::string_view kName = "CLoggerSUTListDlg";
+    std::vector<std::string> setups;
+    int selection = 0;
+};
+
+// The harmonics window over the logger's stored setups.
+struct HarmonicsRequest {
+    static constexpr std::string_view kName = "CHarmonicsDlg";
+    int typeCode = 0;
+    std::vector<std::string> setups;
+};
+
+// The waveform capture window over the logger's stored setups.
+struct WaveformCaptureRequest {
+    static constexpr std::string_view kName = "CWFCaptureOrnat";
+    int typeCode = 0;
+    std::vector<std::string> setups;
+};
+
+// The calibration of the current scalar.
+struct CalAmpScalarRequest {
+    static constexpr std::string_view kName = "CCalAmpScalarDlg";
+    int typeCode = 0;
+};
+
+// The calibration of the voltage and temperature scalars.
+struct CalVoltTempScalarRequest {
+    static constexpr std::string_view kName = "CCalVoltTempScalarDlg";
+    int typeCode = 0;
+};
+
+// The channels a real-time graph shows: seven selection words out.
+struct RealTimeSelectionRequest {
+    static constexpr std::string_view kName = "CRTValsSelectData";
+    int typeCode = 0;
+    std::vector<int> selection;
+};
+
+// The real-time values window the link names; it shows on the user-interface thread while the
+// session's loop posts the values, and its close ends the loop.
+struct RealTimeWindowRequest {
+    static constexpr std::string_view kName = "CRealTimeValuesDlg";
+    std::shared_ptr<CRealTimeWindowLink> link;
+};
+
+// A notice that closes itself after `milliseconds`.
+struct TimedNoticeRequest {
+    static constexpr std::string_view kName = "CMsgBox";
+    std::string caption;
+    std::string text;
+    int milliseconds = 0;
+};

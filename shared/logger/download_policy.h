@@ -1,0 +1,72 @@
+// What a download asks of its caller while it runs, and what it hands back when it ends. A program with
+// a screen answers through the user (UserDownloadPolicy); an unattended one by its rule; either way the
+// outcome says what was asked and told, for a caller without a screen to log.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shared/logger/download_result.h"
+
+// A message a download gives the user: a text by its id, or one formed on the spot (an error with its
+// file name); `style` holds the message-box flags.
+struct DownloadNotice {
+    unsigned textId = 0;
+    std::string text;
+    unsigned style = 0;
+
+    bool operator==(const DownloadNotice&) const = default;
+};
+
+// The answers a download needs from its caller. An empty callable asks nothing: the recovery question
+// then keeps what was read.
+struct DownloadPolicy {
+    // After a download broke with `recordsReceived` whole records (`portLost`: the serial port of the
+    // link disappeared): kReadDataKept, kReadDataTryAgain or kReadDataRecoveryCancelled.
+    std::function<int(int recordsReceived, bool portLost)> recover;
+    // A message for the user while the download runs.
+    std::function<void(const DownloadNotice&)> tell;
+    // The discontinuity report the download wrote beside the data file.
+    std::function<void(const std::filesystem::path&)> showReport;
+};
+
+// One recovery question as it was put and answered.
+struct RecoveryAsked {
+    int recordsReceived = 0;
+    bool portLost = false;
+    int answer = kReadDataKept;
+
+    bool operator==(const RecoveryAsked&) const = default;
+};
+
+// How a download ended.
+struct DownloadOutcome {
+    // One of the kReadData codes.
+    int result = kReadDataDone;
+    // The whole records the logger sent for the data file (before the assembly drops those an old file
+    // already holds).
+    long recordsReceived = 0;
+    std::vector<RecoveryAsked> recoveries;
+    std::vector<DownloadNotice> notices;
+    std::optional<std::filesystem::path> report;
+};
+
+// One download's questions put through its policy, each kept in the outcome.
+class DownloadExchange {
+public:
+    explicit DownloadExchange(DownloadPolicy policy) : policy_(std::move(policy)) {}
+
+    int AskRecovery(int recordsReceived, bool portLost);
+    void Tell(DownloadNotice notice);
+    void ShowReport(const std::filesystem::path& path);
+    void CountRecords(long received) { outcome_.recordsReceived = received; }
+    // The outcome with the download's `result`; the exchange is done with.
+    DownloadOutcome Finish(int result);
+
+private:
+    DownloadPolicy policy_;
+    DownloadOutcome outcome_;
+};
