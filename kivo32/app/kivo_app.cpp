@@ -21,7 +21,6 @@
 #include "kivo32/app/text_export_thread.h"
 #include "kivo32/app/version_check_thread.h"
 #include "kivo32/app/window_placement.h"
-#include "shared/controls/msg_box.h"
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
@@ -54,6 +53,7 @@
 #include "shared/common/open_with_desktop_request.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
+#include "shared/controls/msg_box.h"
 #include "shared/link/link_ids.h"
 #include "shared/setup/setup_codes.h"
 

@@ -5,9 +5,7 @@
 #include <QProcess>
 #include <QStatusBar>
 
-#include "kivo32/dialogs/about_dlg.h"
 #include "kivo32/app/app_ids.h"
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/energy_summary_window.h"
 #include "kivo32/app/kivo_app.h"
@@ -16,6 +14,8 @@
 #include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/app/status_wnd.h"
+#include "kivo32/dialogs/about_dlg.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/views/data_graph_commands.h"
@@ -180,9 +180,10 @@ bool CKivoApp::OnCommand(unsigned id) {
             ProgramLogger();
             break;
         case ID_START_TELDRIN:
-            StartProgram(std::filesystem::path(platform::PathFromQString(QApplication::applicationDirPath())) /
-                             kTeldrinProgram,
-                         IDP_TELDRIN_NOT_STARTED);
+            StartProgram(
+                std::filesystem::path(platform::PathFromQString(QApplication::applicationDirPath())) /
+                    kTeldrinProgram,
+                IDP_TELDRIN_NOT_STARTED);
             break;
         case ID_START_DORVANE:
             StartProgram(kDorvaneProgram, IDP_DORVANE_NOT_STARTED);
@@ -208,8 +209,8 @@ bool CKivoApp::OnCommand(unsigned id) {
             CloseAll();
             break;
         case ID_GRAPH_OPTIONS:
-            if (RunGraphOptions(GraphAttributes(), app_info_.peGraphicsExportType, app_info_.peGraphicsExportSize,
-                                GetMainWindow())) {
+            if (RunGraphOptions(GraphAttributes(), app_info_.peGraphicsExportType,
+                                app_info_.peGraphicsExportSize, GetMainWindow())) {
                 RebuildDataGraphs(GetDocManager());
             }
             break;
@@ -329,7 +330,8 @@ bool CKivoApp::RunGridCommand(unsigned id) {
     switch (id) {
         case ID_GRID_GRAPH_COLUMN:
         case ID_GRAPH_SELECTED_DATA:
-            if (platform::DocTemplate* graphTemplate = GetTemplate(kRawDataGraphTemplateId); grid && graphTemplate) {
+            if (platform::DocTemplate* graphTemplate = GetTemplate(kRawDataGraphTemplateId);
+                grid && graphTemplate) {
                 GraphSelectedData(*graphTemplate, *grid);
             }
             return true;

@@ -12,7 +12,6 @@
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/logger_setup_reading.h"
-#include "shared/controls/modeless_message_box.h"
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
@@ -25,6 +24,7 @@
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/main_frame.h"
+#include "shared/controls/modeless_message_box.h"
 #include "shared/datafile/data_info.h"
 #include "shared/link/link_ids.h"
 #include "shared/setup/setup_table.h"
@@ -53,7 +53,8 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
         case WM_OPEN_READ_SETUP:
             if (auto* setup = platform::PayloadAs<CSetupTable>(message)) {
                 const CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
-                const auto firmware = static_cast<std::uint16_t>(session != nullptr ? session->GetFirmwareVersion() : 0);
+                const auto firmware =
+                    static_cast<std::uint16_t>(session != nullptr ? session->GetFirmwareVersion() : 0);
                 CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(std::move(*setup)), firmware);
                 if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
                     setupTemplate->OpenDocumentFile({});
@@ -72,7 +73,8 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
             }
             return true;
         case WM_REAL_TIME_WINDOW:
-            if (const auto* link = platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(message); link && *link) {
+            if (const auto* link = platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(message);
+                link && *link) {
                 // The window's close, or no window, ends the session's update loop.
                 RealTimeWindowRequest request{.link = *link};
                 platform::RunDialogRequest(request);

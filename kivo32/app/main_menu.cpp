@@ -6,10 +6,10 @@
 
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/main_frame_ids.h"
-#include "shared/controls/controls_ids.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/ui_ids.h"
+#include "shared/controls/controls_ids.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/controls/static_web_link.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"

@@ -1,4 +1,4 @@
-// Control and text ids of the application shell's dialogs, as the resource library numbers them.
+// Control and text ids of the application shell's dialogs; fixed numbers: never renumber.
 #pragma once
 
 // CDisplayTextDlg.
@@ -9,7 +9,7 @@ inline constexpr int IDC_DISPLAY_GRIP = 2360;
 // Labels of the dialogs built here in place of the resource library's templates.
 inline constexpr unsigned IDS_DISPLAY_REFRESH = 20200;
 
-// CPCSetupDlg: its controls, as template 132 numbers them.
+// CPCSetupDlg: its controls (dialog 132).
 inline constexpr int IDC_PC_DATA_DIR = 1002;
 inline constexpr int IDC_PC_MODEM_LINE = 1004;
 inline constexpr int IDC_PC_SETUP_DIR = 1005;

@@ -7,8 +7,8 @@
 #include <array>
 #include <optional>
 
-#include "kivo32/settings/registry_values.h"
 #include "kivo32/dialogs/web_file_ids.h"
+#include "kivo32/settings/registry_values.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "kivo32/dialogs/transfer_timer.h"
 #include "kivo32/controls/static_web_link.h"
 #include "kivo32/controls/tool_tipper.h"
+#include "kivo32/dialogs/transfer_timer.h"
 #include "platform/base/job_thread.h"
 #include "platform/io/http_download.h"
 #include "platform/ui/dialog.h"

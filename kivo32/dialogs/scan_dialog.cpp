@@ -7,8 +7,8 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/controls/sort_list_ctrl.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/network_dialog_values.h"
 #include "kivo32/session/setting_requests.h"
 #include "platform/base/dialog_request.h"

@@ -140,7 +140,8 @@ int CDataLogger::PrepareMemoryRun(MemoryRun& run) {
     info.SetLoggerMemoryPosition(record_pointer_);
     info.SetLastRecordTimeMark(0);
     info.SetTypeText(firmware_text_);
-    if (const int created = CreateRawDownloadFile(run.rawPath, info, *run.summary->setupTable); created != 0) {
+    if (const int created = CreateRawDownloadFile(run.rawPath, info, *run.summary->setupTable);
+        created != 0) {
         return created;
     }
     ReportStatus(platform::FormatLoadedText(IDS_DOWNLOADING_TO, {run.target.string()}));

@@ -14,10 +14,10 @@
 #include <filesystem>
 
 #include "kivo32/app/app_ids.h"
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/command_requests.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/session/window_requests.h"

@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "kivo32/app/app_ids.h"
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/command_requests.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/logger_menu.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_owner.h"

@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "kivo32/settings/registry_values.h"
-#include "kivo32/dialogs/web_file_ids.h"
 #include "kivo32/controls/static_web_link.h"
+#include "kivo32/dialogs/web_file_ids.h"
+#include "kivo32/settings/registry_values.h"
 #include "platform/base/job_thread.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/system_error_text.h"

@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "kivo32/controls/sort_list_ctrl.h"
 #include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/dialogs/network_address_dlg.h"
 #include "kivo32/dialogs/scan_dialog.h"
-#include "kivo32/controls/sort_list_ctrl.h"
 #include "kivo32/session/setting_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
