@@ -24,10 +24,11 @@ inline constexpr unsigned kMainFrameMessages[] = {
 
 // CKivoApp::OnAppMessage: what the main frame passes on, so it shares the main frame's queue.
 inline constexpr unsigned kApplicationMessages[] = {
-    WM_OPEN_DOWNLOADED_FILE, WM_END_SESSION,        WM_NEW_FILE_FOR_NEW_DATA, WM_NEW_FILE_FOR_ALL_DATA,
-    WM_OPEN_READ_SETUP,      WM_REAL_TIME_WINDOW,   WM_REAL_TIME_VALUES,      WM_WAIT_CURSOR,
-    WM_WRITE_CSV_FILE,       WM_CONVERSION_RESULT,  WM_MODULE_UPDATE_NOTICE,  WM_CLOSE_COMMAND,
-    WM_MODEM_CALL_CONNECTED, WM_MODEM_CALL_OFFERED, WM_MODEM_LINE_ERROR,      WM_UNATTENDED_DOWNLOAD_DONE,
+    WM_OPEN_DOWNLOADED_FILE,  WM_END_SESSION,        WM_NEW_FILE_FOR_NEW_DATA, WM_NEW_FILE_FOR_ALL_DATA,
+    WM_OPEN_READ_SETUP,       WM_REAL_TIME_WINDOW,   WM_REAL_TIME_VALUES,      WM_WAIT_CURSOR,
+    WM_WRITE_CSV_FILE,        WM_CONVERSION_RESULT,  WM_MODULE_UPDATE_NOTICE,  WM_CLOSE_COMMAND,
+    WM_MODEM_CALL_CONNECTED,  WM_MODEM_CALL_OFFERED, WM_MODEM_LINE_ERROR,      WM_UNATTENDED_DOWNLOAD_DONE,
+    WM_LOGGER_ENERGY_SUMMARY,
 };
 
 // CSession::OnMessage and CSessionEL::OnMessage, on the session thread.
@@ -71,6 +72,7 @@ inline constexpr unsigned kSessionMessages[] = {
     WM_SESSION_SET_WEB_PASSWORD,
     WM_SESSION_READ_CLOCK,
     WM_SESSION_READ_VERSIONS,
+    WM_SESSION_READ_ENERGY_SUMMARY,
 };
 
 // True when no number occurs twice in the lists of one queue.
