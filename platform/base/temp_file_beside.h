@@ -40,8 +40,8 @@ private:
 };
 
 // Removes the files beside `target` that carry the name of its temporary files (".<name>.<8 hex
-// digits>.tmp") and that no running process holds; other files are never touched. Returns how many
-// went.
+// digits>.tmp", a name too long for that cut short) and that no running process holds; other files are
+// never touched. Returns how many went.
 int RemoveSaveLeftovers(const std::filesystem::path& target);
 
 }  // namespace platform

@@ -106,5 +106,40 @@ TEST(TempFileBesideTest, ALaterSaveRemovesTheLeftoversOfItsTargetThatNoRunningPr
     EXPECT_EQ(FileNames(folder.path()), expected) << "the killed save's file went with the next save";
 }
 
+TEST(TempFileBesideTest, EveryNameTheFolderTakesCanBeSavedAndItsLeftoversAreStillFound) {
+    // The temporary name holds the target's name cut short where the whole would pass 255 bytes, never
+    // inside a character.
+    const std::string e = "\xc3\xa9";
+    struct Case {
+        std::string name;
+        std::string cut;
+    };
+    std::string accents;
+    for (int i = 0; i < 127; ++i) {
+        accents += e;
+    }
+    const Case cases[] = {
+        {std::string(241, 'a'), std::string(241, 'a')},
+        {std::string(242, 'a'), std::string(241, 'a')},
+        {std::string(255, 'a'), std::string(241, 'a')},
+        {accents, accents.substr(0, 240)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.size());
+        testsupport::TempFolder folder;
+        const fs::path target = folder / c.name;
+        const std::string leftover = "." + c.cut + ".0badf00d.tmp";
+        WriteWholeFile(folder / leftover, "left behind");
+        TempFileBeside temp(target);
+        EXPECT_FALSE(fs::exists(folder / leftover));
+        BinaryFile file(temp.Path(), BinaryFile::Mode::Create);
+        file.Write("new", 3);
+        file.Close();
+        temp.ReplaceTarget();
+        EXPECT_EQ(ReadWholeFile(target), "new");
+        EXPECT_EQ(FileNames(folder.path()), std::set<std::string>{c.name});
+    }
+}
+
 }  // namespace
 }  // namespace platform
