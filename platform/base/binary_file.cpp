@@ -53,6 +53,8 @@ BinaryFile::BinaryFile(const std::filesystem::path& path, Mode mode) {
     Open(path, mode);
 }
 
+BinaryFile::BinaryFile(UniqueFd fd, const std::filesystem::path& path) : fd_(fd.Release()), path_(path) {}
+
 BinaryFile::~BinaryFile() {
     if (fd_ >= 0) {
         ::close(fd_);
@@ -103,6 +105,15 @@ bool BinaryFile::Open(const std::filesystem::path& path, Mode mode, CPSTFileExce
     }
     fd_ = fd;
     return true;
+}
+
+BinaryFile BinaryFile::Duplicate() const {
+    RequireOpen();
+    UniqueFd copy(::fcntl(fd_, F_DUPFD_CLOEXEC, 0));
+    if (!copy.Valid()) {
+        ThrowErrno(errno);
+    }
+    return BinaryFile(std::move(copy), path_);
 }
 
 std::size_t BinaryFile::Read(void* buffer, std::size_t count) {

@@ -80,6 +80,27 @@ bool CRawData::OpenDataFile(const std::filesystem::path& path) {
         messages_->ReportFileException(error);
         return false;
     }
+    return ReadHead();
+}
+
+bool CRawData::OpenDataFile(platform::BinaryFile file) {
+    if (header_ == nullptr) {
+        return false;
+    }
+    CloseDataFile();
+    path_ = file.Path();
+    given_up_ = false;
+    file_ = std::move(file);
+    try {
+        file_.Seek(0, platform::BinaryFile::Origin::Begin);
+    } catch (const CPSTFileException& error) {
+        FileFailed(error);
+        return false;
+    }
+    return ReadHead();
+}
+
+bool CRawData::ReadHead() {
     // The parts are read into copies and replace the model's only when all of them were read.
     CFileHeader header = *header_;
     if (!header.Read(file_, SinkReport())) {
@@ -130,6 +151,21 @@ bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t f
         FileFailed(error);
         return false;
     }
+    return WriteHead(fileKind);
+}
+
+bool CRawData::CreateDataFile(platform::BinaryFile file, std::uint16_t fileKind) {
+    if (header_ == nullptr) {
+        return false;
+    }
+    CloseDataFile();
+    path_ = file.Path();
+    given_up_ = false;
+    file_ = std::move(file);
+    return WriteHead(fileKind);
+}
+
+bool CRawData::WriteHead(std::uint16_t fileKind) {
     header_->SetKind(fileKind);
     header_->SetVersion(kFormatVersion);
     header_->SetLastRecordStamp(0);

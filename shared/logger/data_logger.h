@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +24,7 @@ class CAppContext;
 class CSession;
 struct CConversionContext;
 class DownloadProgressSink;
+class RawDownloadFile;
 struct CallScheduleRecord;
 struct DataMemoryState;
 struct NetworkSettings;
@@ -183,7 +184,8 @@ public:
     int ReadMemoryWord(int address, int length, std::uint16_t& value);
     // One block of a download, read downwards from `address`.
     int ReadMemoryBlock(std::int64_t& address, std::int64_t& bytesLeft, bool keepPosition);
-    int ReadMemoryToFile(const std::string& path, std::int64_t address, std::int64_t bytesLeft, bool keepPosition);
+    int ReadMemoryToFile(RawDownloadFile& rawFile, std::int64_t address, std::int64_t bytesLeft,
+                         bool keepPosition);
     int ReadRecordValue(std::int64_t endAddress, std::uint32_t& value);
     std::int64_t SizeOfFullDataRead(std::int64_t& first) const;
     std::int64_t SizeOfPartialDataRead(std::int64_t& first) const;
@@ -273,7 +275,7 @@ public:
     // the session reads new data (the old file then goes to ".bak"); `recordCount` -1 takes the raw
     // file's count, `position` -1 the logger's own memory position. The raw file is removed. 1 success,
     // 0 failure, kReadDataNothingToRead when no record was newer than the old file's last (which stays).
-    int AssembleDownloadFile(const std::filesystem::path& target, const std::filesystem::path& rawPath,
+    int AssembleDownloadFile(const std::filesystem::path& target, RawDownloadFile& rawFile,
                              long intervalSeconds, long recordCount, std::int64_t position, bool readAll);
     // What the user wants done after a download broke with `recordsReceived` whole records kept:
     // kReadDataKept, kReadDataTryAgain or kReadDataRecoveryCancelled.

@@ -35,7 +35,8 @@ private:
 
 int CDataLogger::PromptDataRecovery(int recordsReceived) {
     const bool portLost = App().IsSet(CAppContext::Flag::PortLost);
-    return recovery_prompt_ ? recovery_prompt_(recordsReceived, portLost) : AskDataRecovery(recordsReceived, portLost);
+    return recovery_prompt_ ? recovery_prompt_(recordsReceived, portLost)
+                            : AskDataRecovery(recordsReceived, portLost);
 }
 
 int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBase*/) {
@@ -97,7 +98,6 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     }
     bytes_to_read_ = size;
 
-    const fs::path rawPath = RawDownloadPathBeside(target);
     WriteTrace(IDS_PREPARING_DOWNLOAD);
     CDataInfo info = data_info_;
     info.SetRecordCount(static_cast<std::uint32_t>(size / recordSize));
@@ -105,25 +105,25 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     info.SetLoggerMemoryPosition(record_pointer_);
     info.SetLastRecordTimeMark(0);
     info.SetTypeText(firmware_text_);
-    if (const int created = CreateRawDownloadFile(rawPath, info, *summary->setupTable); created != 0) {
+    RawDownloadFile rawFile;
+    if (const int created = rawFile.Create(target, info, *summary->setupTable); created != 0) {
         return created;
     }
     ReportStatus(platform::FormatLoadedText(IDS_DOWNLOADING_TO, {target.string()}));
     const std::string reading = LoadText(IDS_READING_MEMORY) + "...";
     AppendTrace(&reading);
 
-    const bool transferred = ReadMemoryToFile(rawPath.string(), first, size, readAll);
+    const bool transferred = ReadMemoryToFile(rawFile, first, size, readAll);
     const std::string building = LoadText(IDS_BUILDING_DATA_FILE) + "...";
     AppendTrace(&building);
     const long interval = summary->setupTable->GetIntervalSeconds();
     int result = kReadDataDone;
     if (transferred) {
-        const int assembled = AssembleDownloadFile(target, rawPath, interval, -1, -1, readAll);
+        const int assembled = AssembleDownloadFile(target, rawFile, interval, -1, -1, readAll);
         result = assembled == 1 ? kReadDataDone : assembled == 0 ? kReadDataAssemblyFailed : assembled;
     } else if (IsAborted() || bytes_received_ == 0) {
         // Nothing is kept: the raw file goes too.
-        std::error_code ignored;
-        fs::remove(rawPath, ignored);
+        rawFile.Remove();
         result = IsAborted() ? kReadDataCancelled : kReadDataNothingReceived;
     } else {
         const std::int64_t records = bytes_received_ / recordSize;
@@ -132,11 +132,13 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
         if (next < memory_start_) {
             next += std::int64_t{memory_end_} - memory_start_ + 1;
         }
-        result = AssembleDownloadFile(target, rawPath, interval, static_cast<long>(records), next + 1, readAll) == 0
+        result = AssembleDownloadFile(target, rawFile, interval, static_cast<long>(records), next + 1,
+                                      readAll) == 0
                      ? kReadDataKept
                      : PromptDataRecovery(static_cast<int>(records));
     }
-    const std::string ending = LoadText(result == kReadDataDone ? IDS_DOWNLOAD_COMPLETE : IDS_DOWNLOAD_FAILED);
+    const std::string ending =
+        LoadText(result == kReadDataDone ? IDS_DOWNLOAD_COMPLETE : IDS_DOWNLOAD_FAILED);
     AppendTrace(&ending);
     if (result == kReadDataDone) {
         PostStatusId(STATUS_TEXT, IDS_DOWNLOAD_DONE);

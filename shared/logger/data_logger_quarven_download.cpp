@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -115,12 +114,8 @@ void CDataLoggerQuarvenRSorKX::ReverseBytes(std::uint8_t* buffer, int length) {
     std::reverse(buffer, buffer + std::max(length, 0));
 }
 
-int CDataLoggerQuarvenRSorKX::CleanupTransfer(int result, const fs::path& rawPath, std::ofstream* file) {
-    if (file != nullptr) {
-        file->close();
-    }
-    std::error_code ignored;
-    fs::remove(rawPath, ignored);
+int CDataLoggerQuarvenRSorKX::CleanupTransfer(int result, RawDownloadFile& rawFile) {
+    rawFile.Remove();
     record_cache_.Clear();
     FreeBlockData();
     return result;
@@ -259,7 +254,6 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     if (!ReadStatus()) {
         return kReadDataStatusFailed;
     }
-    const fs::path rawPath = RawDownloadPathBeside(target);
     status(IDS_PREPARING_DOWNLOAD);
     std::int64_t total = ReadRecordCount(-1);
     const int recordSize = ReadRecordSize();
@@ -286,23 +280,20 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     info.SetTypeText(firmware_text_);
     info.SetLoggerMemoryPosition(0);
     info.SetLastRecordTimeMark(0);
-    if (const int made = CreateRawDownloadFile(rawPath, info, *summary->setupTable); made != 0) {
+    RawDownloadFile rawFile;
+    if (const int made = rawFile.Create(target, info, *summary->setupTable); made != 0) {
         return made;
-    }
-    std::ofstream raw(rawPath, std::ios::binary | std::ios::app);
-    if (!raw) {
-        return CleanupTransfer(kReadDataRawFileFailed, rawPath, nullptr);
     }
     record_cache_.Clear();
     if (!SetReplyMode(true)) {
-        return CleanupTransfer(kReadDataCancelled, rawPath, &raw);
+        return CleanupTransfer(kReadDataCancelled, rawFile);
     }
 
     const CCommandLineValues range = App().GetCommandLineValues();
     long firstIndex = readAll ? range.firstRecord : 0;
     if (!readAll) {
         if (GetStoredPosition() < 1) {
-            return CleanupTransfer(kReadDataNothingReceived, rawPath, &raw);
+            return CleanupTransfer(kReadDataNothingReceived, rawFile);
         }
         const std::uint32_t start = Wrapped(std::int64_t{GetStoredPosition()} - 1, record_capacity_);
         // The record before the stored position must be the old file's last: its stamp is what the
@@ -317,13 +308,13 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
             storedTime = std::int64_t{session->GetKeptStamp()} * 60 + session->GetKeptSeconds();
         }
         if (!SetReplyMode(false)) {
-            return CleanupTransfer(kReadDataCancelled, rawPath, &raw);
+            return CleanupTransfer(kReadDataCancelled, rawFile);
         }
         if (!read || time != storedTime) {
             // Written over since: the whole memory is read, and the assembly keeps only what is newer.
             readAll = true;
             if (const int result = ReadRecordInfo(false, first); result != 0) {
-                return CleanupTransfer(result, rawPath, &raw);
+                return CleanupTransfer(result, rawFile);
             }
             first = Wrapped(first, record_capacity_);
             total = ReadRecordCount(-1);
@@ -332,14 +323,14 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
             total = ReadRecordCount(static_cast<int>(start));
         }
         if (total < 0) {
-            return CleanupTransfer(kReadDataNothingReceived, rawPath, &raw);
+            return CleanupTransfer(kReadDataNothingReceived, rawFile);
         }
         if (total < 1) {
-            return CleanupTransfer(kReadDataNothingToRead, rawPath, &raw);
+            return CleanupTransfer(kReadDataNothingToRead, rawFile);
         }
         record_cache_.Clear();
         if (!SetReplyMode(true)) {
-            return CleanupTransfer(kReadDataCancelled, rawPath, &raw);
+            return CleanupTransfer(kReadDataCancelled, rawFile);
         }
     }
     long lastIndex =
@@ -411,8 +402,8 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
         ReverseBytes(reversed.data(), recordSize);
         // Reversed, the stamp ends the stored record as in the older models' raw memory; the record's
         // last 4 bytes, now first, are not kept.
-        raw.write(reinterpret_cast<const char*>(reversed.data()) + kStampSize, recordSize - kStampSize);
-        if (!raw) {
+        CPSTFileException writeError;
+        if (!rawFile.Append(std::span<const std::uint8_t>(reversed).subspan(kStampSize), writeError)) {
             errorCode = kCodeNotWritten;
             failed = true;
             const std::string why = FailureLine(errorCode, number);
@@ -449,19 +440,17 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
             RecordLine(IDS_RECORD_LAST_TIME, lastTime, Wrapped(std::int64_t{next} - 1, record_capacity_));
         AppendTrace(&line);
     }
-    raw.close();
     App().Set(CAppContext::Flag::DownloadRunning, false);
 
     const std::string building = LoadText(IDS_RECORD_BUILDING_FILE);
     AppendTrace(&building);
     if (written == 0 && failed) {
         // Nothing to keep: an empty file must not take the place of the old one.
-        CleanupTransfer(0, rawPath, nullptr);
-    } else if (!AssembleDownloadFile(target, rawPath, interval, written, std::int64_t{next} + 1, readAll)) {
-        return CleanupTransfer(kReadDataAssemblyFailed, rawPath, nullptr);
+        CleanupTransfer(0, rawFile);
+    } else if (!AssembleDownloadFile(target, rawFile, interval, written, std::int64_t{next} + 1, readAll)) {
+        return CleanupTransfer(kReadDataAssemblyFailed, rawFile);
     }
-    std::error_code ignored;
-    fs::remove(rawPath, ignored);
+    rawFile.Remove();
     const std::string removed = LoadText(IDS_RECORD_RAW_FILE_REMOVED);
     AppendTrace(&removed);
     const bool cancelled = IsAborted();
@@ -493,5 +482,5 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
         App().Set(CAppContext::Flag::Abort, true);
     }
     connection_->WaitMsgPump({}, kEndPauseMs, false);
-    return CleanupTransfer(kReadDataNothingReceived, rawPath, nullptr);
+    return CleanupTransfer(kReadDataNothingReceived, rawFile);
 }
