@@ -2,6 +2,8 @@
 // the main window, shut-down.
 #include "kivo32/app/kivo_app.h"
 
+#include <iostream>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QThread>
@@ -13,13 +15,13 @@
 #include "kivo32/app/csv_conversion_thread.h"
 #include "kivo32/app/data_folders.h"
 #include "kivo32/app/main_frame.h"
-#include "kivo32/app/window_placement.h"
 #include "kivo32/app/other_instance.h"
 #include "kivo32/app/smart_doc_manager.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/app/sut_child_frame.h"
 #include "kivo32/app/text_export_thread.h"
 #include "kivo32/app/version_check_thread.h"
+#include "kivo32/app/window_placement.h"
 #include "kivo32/controls/msg_box.h"
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/session/session_el.h"
@@ -100,14 +102,14 @@ bool CKivoApp::InitInstance() {
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     std::vector<std::string> argumentTexts;
     for (const QString& argument : arguments) {
-        argumentTexts.push_back(platform::FromQString(argument));
+        argumentTexts.push_back(argument.toStdString());
     }
     command_line_ = ParseCommandLine(argumentTexts, platform::PathFromWindows1252(registry_.dataDir));
     if (command_line_.IsBatchExport()) {
         // An export from the command line: no window, no question, and its result is the exit code. The
         // CSV's labels come in the language chosen before, English when none was.
         ChooseLanguage(false);
-        batch_exit_code_ = RunBatchExport(command_line_.exportInput, command_line_.exportOutput);
+        batch_exit_code_ = RunBatchExport(command_line_.exportInput, command_line_.exportOutput, std::cerr);
         return false;
     }
 

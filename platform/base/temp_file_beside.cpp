@@ -23,6 +23,8 @@ namespace {
 constexpr std::string_view kSuffix = ".tmp";
 constexpr std::size_t kRandomDigits = 8;
 constexpr int kNameAttempts = 100;
+// Links followed from a save's name to its file, as the system's own limit.
+constexpr int kMaxLinks = 40;
 // The longest file name the file systems take.
 constexpr std::size_t kNameMax = NAME_MAX;
 // The target's name in a temporary name is cut to this, so that every target the folder takes can be saved.
@@ -57,16 +59,40 @@ bool IsTempNameOf(const std::filesystem::path& target, std::string_view name) {
     return digits.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
+// The file a save of `target` replaces: a link is followed to its file, so that the save writes beside
+// that file and the link stays. Throws when that file exists and is no regular file (a folder, a device,
+// a pipe, a socket), which the save would replace by a plain file.
+std::filesystem::path SaveTargetOf(const std::filesystem::path& target) {
+    namespace fs = std::filesystem;
+    fs::path path = target;
+    std::error_code error;
+    for (int links = 0; fs::is_symlink(fs::symlink_status(path, error)); ++links) {
+        const fs::path link = fs::read_symlink(path, error);
+        if (error || links == kMaxLinks) {
+            throw CPSTFileException::FromErrno(error ? error.value() : ELOOP, target);
+        }
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    const fs::file_status status = fs::status(path, error);
+    if (fs::is_directory(status)) {
+        throw CPSTFileException::FromErrno(EISDIR, target);
+    }
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        throw CPSTFileException(CPSTFileException::invalidFile, -1, target);
+    }
+    return path;
+}
+
 }  // namespace
 
-TempFileBeside::TempFileBeside(const std::filesystem::path& target) : target_(target) {
-    RemoveSaveLeftovers(target);
+TempFileBeside::TempFileBeside(const std::filesystem::path& target) : target_(SaveTargetOf(target)) {
+    RemoveSaveLeftovers(target_);
     std::random_device entropy;
     std::mt19937 generator(entropy());
     int error = 0;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::filesystem::path candidate =
-            target.parent_path() / TempName(target, static_cast<unsigned>(generator()));
+            target_.parent_path() / TempName(target_, static_cast<unsigned>(generator()));
         UniqueFd fd = CreateHeldFile(candidate);
         if (fd.Valid()) {
             path_ = candidate;

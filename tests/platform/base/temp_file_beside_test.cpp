@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -139,6 +140,62 @@ TEST(TempFileBesideTest, EveryNameTheFolderTakesCanBeSavedAndItsLeftoversAreStil
         EXPECT_EQ(ReadWholeFile(target), "new");
         EXPECT_EQ(FileNames(folder.path()), std::set<std::string>{c.name});
     }
+}
+
+// Saves the text "new" through `target`, as every save does.
+void SaveNew(const fs::path& target) {
+    TempFileBeside temp(target);
+    BinaryFile file(temp.Path(), BinaryFile::Mode::Create);
+    file.Write("new", 3);
+    file.Close();
+    temp.ReplaceTarget();
+}
+
+TEST(TempFileBesideTest, ASaveThroughALinkWritesItsFileAndSpecialFilesAreRefused) {
+    testsupport::TempFolder folder;
+    fs::create_directory(folder / "real");
+    WriteWholeFile(folder / "real" / "data.csv", "old");
+    // A link in another folder, relative, and a link to a link.
+    fs::create_symlink("real/data.csv", folder / "link.csv");
+    fs::create_symlink(folder / "link.csv", folder / "second.csv");
+    // A link to a file not yet there: the save makes it.
+    fs::create_symlink("real/new.csv", folder / "dangling.csv");
+    for (const char* link : {"link.csv", "second.csv"}) {
+        SCOPED_TRACE(link);
+        WriteWholeFile(folder / "real" / "data.csv", "old");
+        SaveNew(folder / link);
+        EXPECT_TRUE(fs::is_symlink(folder / link));
+        EXPECT_EQ(ReadWholeFile(folder / "real" / "data.csv"), "new");
+    }
+    SaveNew(folder / "dangling.csv");
+    EXPECT_TRUE(fs::is_symlink(folder / "dangling.csv"));
+    EXPECT_EQ(ReadWholeFile(folder / "real" / "new.csv"), "new");
+    EXPECT_EQ(FileNames(folder / "real"), (std::set<std::string>{"data.csv", "new.csv"}));
+
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    fs::create_symlink("pipe", folder / "to-pipe");
+    struct Case {
+        fs::path target;
+        CPSTFileException::Cause cause;
+    };
+    const Case refused[] = {
+        {folder / "pipe", CPSTFileException::invalidFile},
+        {folder / "to-pipe", CPSTFileException::invalidFile},
+        {"/dev/null", CPSTFileException::invalidFile},
+        {folder / "real", CPSTFileException::accessDenied},
+    };
+    for (const Case& c : refused) {
+        SCOPED_TRACE(c.target);
+        try {
+            TempFileBeside temp(c.target);
+            ADD_FAILURE() << "not refused";
+        } catch (const CPSTFileException& error) {
+            EXPECT_EQ(error.cause(), c.cause);
+            EXPECT_EQ(error.path(), c.target);
+        }
+    }
+    EXPECT_EQ(fs::status(folder / "pipe").type(), fs::file_type::fifo);
+    EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
 }
 
 }  // namespace
