@@ -3,6 +3,7 @@
 // "keep", and the time checks' report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -155,6 +156,16 @@ protected:
         }
     }
 
+    // The data file at `path` ends with its last counted record: nothing stale lies past it.
+    static void ExpectNothingPastTheRecords(const fs::path& path) {
+        CRawData file;
+        file.Initialize();
+        ASSERT_TRUE(file.OpenDataFile(path));
+        EXPECT_EQ(fs::file_size(path), static_cast<std::uintmax_t>(file.GetDataOffset()) +
+                                           static_cast<std::uintmax_t>(file.GetRecordCount()) *
+                                               static_cast<std::uintmax_t>(file.GetRecordSize()));
+    }
+
     static bool Decoded(int valueKind) {
         return valueKind == 1 || valueKind == 2 || (valueKind >= 4 && valueKind <= 7);
     }
@@ -262,6 +273,7 @@ TEST_P(QuarvenDownloadTest, AStoredRecordWrittenOverReadsEverythingAndAppendsOnl
     const std::vector<QuarvenRecord> held = Held();
     ASSERT_EQ(DownloadNew(path), kReadDataDone);
     ExpectHeldRecords(path, Joined(old, Last(held, held.size())));
+    ExpectNothingPastTheRecords(path);
     // And a memory that still holds part of the old file's records adds only those after its last.
     ASSERT_TRUE(StartWithRecords("quarven-kx", {.records = 20, .capacity = 40}));
     ASSERT_EQ(DownloadAll(path), kReadDataDone);
@@ -272,6 +284,8 @@ TEST_P(QuarvenDownloadTest, AStoredRecordWrittenOverReadsEverythingAndAppendsOnl
     boxes_.AnswerRequest("OpenWithDesktop", 1);
     ASSERT_EQ(DownloadNew(path), kReadDataDone);
     ExpectHeldRecords(path, Joined(kept, Last(Held(), 6)));
+    // The full read's records the old file held were dropped, not left behind the new ones.
+    ExpectNothingPastTheRecords(path);
 }
 
 TEST_P(QuarvenDownloadTest, ABrokenDownloadLosesAndDoublesNoRecord) {
@@ -341,13 +355,29 @@ TEST_P(QuarvenDownloadTest, ABrokenDownloadLosesAndDoublesNoRecord) {
 }
 
 TEST_P(QuarvenDownloadTest, OneShortBatchIsAskedForAgain) {
-    ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 35}));
-    BreakAt(1, {.shortBatches = 1});
-    const fs::path path = folder_ / "site.dat";
-    EXPECT_EQ(DownloadAll(path), kReadDataDone);
-    ExpectHeldRecords(path, Held());
-    EXPECT_TRUE(asked_.empty());
-    EXPECT_NE(sink_.log.find("Asking again for record 10..."), std::string::npos) << sink_.log;
+    // Before asking again the binary replies are switched on again ("R!B"); an unanswered first "R!B"
+    // gets its second try.
+    for (const bool firstModeCommandLost : {false, true}) {
+        SCOPED_TRACE(firstModeCommandLost ? "the first R!B unanswered" : "R!B answered");
+        ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 35}));
+        BreakAt(1, {.shortBatches = 1});
+        bool lost = false;
+        sink_.onLog = [&](const std::string& log) {
+            if (firstModeCommandLost && !lost && log.find("Asking again") != std::string::npos) {
+                lost = true;
+                Logger().SetFaults({.dropPrompts = 1});
+            }
+        };
+        const fs::path path = folder_ / "site.dat";
+        EXPECT_EQ(DownloadAll(path), kReadDataDone);
+        sink_.onLog = {};
+        ExpectHeldRecords(path, Held());
+        EXPECT_TRUE(asked_.empty());
+        EXPECT_NE(sink_.log.find("Asking again for record 10..."), std::string::npos) << sink_.log;
+        const std::vector<std::string> sent = Logger().Commands();
+        // One as the transfer starts, one before asking again, and the second try of a lost one.
+        EXPECT_EQ(std::count(sent.begin(), sent.end(), "R!B"), firstModeCommandLost ? 3 : 2);
+    }
 }
 
 TEST_P(QuarvenDownloadTest, GapsAndTimeErrorsAreReportedAndTheRecordsKept) {
