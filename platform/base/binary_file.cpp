@@ -105,7 +105,7 @@ bool BinaryFile::Open(const std::filesystem::path& path, Mode mode, CPSTFileExce
                                                                                   : -1;
     if (failure >= 0) {
         ::close(fd);
-        error.Set(failure == 0 ? CPSTFileException::invalidFile : CPSTFileException::CauseFromErrno(failure),
+        error.Set(failure == 0 ? CPSTFileException::accessDenied : CPSTFileException::CauseFromErrno(failure),
                   failure == 0 ? -1 : failure, path);
         return false;
     }

@@ -78,7 +78,7 @@ std::filesystem::path SaveTargetOf(const std::filesystem::path& target) {
         throw CPSTFileException::FromErrno(EISDIR, target);
     }
     if (fs::exists(status) && !fs::is_regular_file(status)) {
-        throw CPSTFileException(CPSTFileException::invalidFile, -1, target);
+        throw CPSTFileException(CPSTFileException::accessDenied, -1, target);
     }
     return path;
 }

@@ -72,10 +72,10 @@ TEST(BinaryFileTest, OpenFailuresCarryCauseErrnoAndPath) {
         {"folder written as file", folder.path(), BinaryFile::Mode::ReadWrite,
          CPSTFileException::accessDenied, EISDIR},
         // Refused at once: a pipe without a writer would hold the open for ever.
-        {"pipe read as file", folder / "pipe", BinaryFile::Mode::Read, CPSTFileException::invalidFile, -1},
-        {"pipe written as file", folder / "pipe", BinaryFile::Mode::Create, CPSTFileException::invalidFile,
+        {"pipe read as file", folder / "pipe", BinaryFile::Mode::Read, CPSTFileException::accessDenied, -1},
+        {"pipe written as file", folder / "pipe", BinaryFile::Mode::Create, CPSTFileException::accessDenied,
          -1},
-        {"device read as file", "/dev/null", BinaryFile::Mode::Read, CPSTFileException::invalidFile, -1},
+        {"device read as file", "/dev/null", BinaryFile::Mode::Read, CPSTFileException::accessDenied, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -179,9 +179,9 @@ TEST(TempFileBesideTest, ASaveThroughALinkWritesItsFileAndSpecialFilesAreRefused
         CPSTFileException::Cause cause;
     };
     const Case refused[] = {
-        {folder / "pipe", CPSTFileException::invalidFile},
-        {folder / "to-pipe", CPSTFileException::invalidFile},
-        {"/dev/null", CPSTFileException::invalidFile},
+        {folder / "pipe", CPSTFileException::accessDenied},
+        {folder / "to-pipe", CPSTFileException::accessDenied},
+        {"/dev/null", CPSTFileException::accessDenied},
         {folder / "real", CPSTFileException::accessDenied},
     };
     for (const Case& c : refused) {
