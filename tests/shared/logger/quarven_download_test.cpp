@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -236,6 +237,40 @@ TEST_P(QuarvenDownloadTest, AFullDownloadHoldsTheLoggersRecords) {
         EXPECT_EQ(Logger().State().quarvenRecords.batchesServed > 0, !test.hexReplies);
     }
     app_.Set(CAppContext::Flag::ReplyModeLock, false);
+}
+
+TEST_P(QuarvenDownloadTest, AFullReadOfARecordRangeGoesOnAfterItsLastRecord) {
+    ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 30}));
+    // "/f=5 /l=14": records 5 to 14 of those held.
+    app_.commandLine.firstRecord = 5;
+    app_.commandLine.lastRecord = 14;
+    const fs::path path = folder_ / "range.dat";
+    const std::uint32_t firstNumber = Logger().State().quarvenRecords.firstNumber;
+    EXPECT_EQ(DownloadAll(path), kReadDataDone);
+    app_.commandLine = {};
+    const std::vector<QuarvenRecord> held = Held();
+    ExpectHeldRecords(path, {held.begin() + 5, held.begin() + 15});
+    // The next read of new data starts after record 14: the stored position is that number + 1.
+    CRawData file;
+    file.Initialize();
+    ASSERT_TRUE(file.OpenDataFile(path));
+    EXPECT_EQ(file.GetDataInfo()->GetLoggerMemoryPosition(), firstNumber + 5 + 10 + 1);
+}
+
+TEST_P(QuarvenDownloadTest, ARecordOfEightFFBytesEndsTheDataAndStaysOutOfTheFile) {
+    ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 20}));
+    // The stamp and the first value all ones: the memory's end mark.
+    Logger().ChangeState([](LoggerState& s) {
+        QuarvenRecord& mark = s.quarvenRecords.records[12];
+        mark.time = 0xFFFFFFFF;
+        mark.values.at(0) = std::bit_cast<float>(0xFFFFFFFFu);
+    });
+    const std::vector<QuarvenRecord> held = Held();
+    const fs::path path = folder_ / "site.dat";
+    DownloadAll(path);
+    ExpectHeldRecords(path, {held.begin(), held.begin() + 12});
+    ExpectNothingPastTheRecords(path);
+    EXPECT_TRUE(NoRawFileIn(folder_.path()));
 }
 
 TEST_P(QuarvenDownloadTest, NewDataIsAppendedOnceAndNothingNewLeavesTheFile) {
