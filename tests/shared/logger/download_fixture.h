@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "shared/datafile/data_info.h"
@@ -106,7 +107,8 @@ public:
     // logger's active setup read, the kept stamp and seconds from the file header, the stored position, time
     // mark and flag byte from the file, the read range sent. -100 when the setup or the file could not be
     // read or the range not sent.
-    int DownloadNew(const std::filesystem::path& path) {
+    // `timeMark` replaces the file's time mark when given.
+    int DownloadNew(const std::filesystem::path& path, std::optional<std::uint32_t> timeMark = std::nullopt) {
         return Run([&] {
             session_.SetNewDataRead(true);
             // The command reads the logger's active setup first.
@@ -122,10 +124,10 @@ public:
             const CDataInfo& info = *file.GetDataInfo();
             session_.SetKeptSeconds(header.GetLastRecordSeconds());
             session_.SetKeptStamp(static_cast<std::int32_t>(header.GetLastRecordStamp()));
-            Object().SetStoredContinuation(info.GetLoggerMemoryPosition(), info.GetLastRecordTimeMark(),
-                                           header.GetFlags());
+            const std::uint32_t mark = timeMark.value_or(info.GetLastRecordTimeMark());
+            Object().SetStoredContinuation(info.GetLoggerMemoryPosition(), mark, header.GetFlags());
             file.CloseDataFile();
-            if (!Object().SendReadRange(info.GetLoggerMemoryPosition(), info.GetLastRecordTimeMark())) {
+            if (!Object().SendReadRange(info.GetLoggerMemoryPosition(), mark)) {
                 return -100;
             }
             return Object().ReadData(path, false, 0);
