@@ -273,6 +273,16 @@ TEST_P(QuarvenDownloadTest, ARecordOfEightFFBytesEndsTheDataAndStaysOutOfTheFile
     EXPECT_TRUE(NoRawFileIn(folder_.path()));
 }
 
+TEST_P(QuarvenDownloadTest, ALastBatchBeforeTheCountedRecordsEndsTheDownloadWithItsRecords) {
+    // Batches of 10, 10 and a last one of 5, though "R?C" counts 7 more.
+    ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 25}));
+    Logger().ChangeState([](LoggerState& s) { s.countedBeyondHeld = 7; });
+    const fs::path path = folder_ / "site.dat";
+    EXPECT_EQ(DownloadAll(path), kReadDataDone);
+    ExpectHeldRecords(path, Held());
+    EXPECT_TRUE(asked_.empty());
+}
+
 TEST_P(QuarvenDownloadTest, NewDataIsAppendedOnceAndNothingNewLeavesTheFile) {
     testsupport::ScopedTimeZone zone(testsupport::kNewYork);
     ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 30, .capacity = 50}));
