@@ -68,13 +68,20 @@ void CRawData::FileFailed(const CPSTFileException& error) {
     Abort();
 }
 
-bool CRawData::OpenDataFile(const std::filesystem::path& path) {
+bool CRawData::StartOn(const std::filesystem::path& path) {
     if (header_ == nullptr) {
         return false;
     }
     CloseDataFile();
     path_ = path;
     given_up_ = false;
+    return true;
+}
+
+bool CRawData::OpenDataFile(const std::filesystem::path& path) {
+    if (!StartOn(path)) {
+        return false;
+    }
     CPSTFileException error;
     if (!file_.Open(path, platform::BinaryFile::Mode::Read, error)) {
         messages_->ReportFileException(error);
@@ -84,12 +91,9 @@ bool CRawData::OpenDataFile(const std::filesystem::path& path) {
 }
 
 bool CRawData::OpenDataFile(platform::BinaryFile file) {
-    if (header_ == nullptr) {
+    if (!StartOn(file.Path())) {
         return false;
     }
-    CloseDataFile();
-    path_ = file.Path();
-    given_up_ = false;
     file_ = std::move(file);
     try {
         file_.Seek(0, platform::BinaryFile::Origin::Begin);
@@ -138,12 +142,9 @@ bool CRawData::ReadHead() {
 }
 
 bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t fileKind) {
-    if (header_ == nullptr) {
+    if (!StartOn(path)) {
         return false;
     }
-    CloseDataFile();
-    path_ = path;
-    given_up_ = false;
     try {
         temp_ = platform::TempFileBeside(path);
         file_.Open(temp_.Path(), platform::BinaryFile::Mode::Create);
@@ -155,12 +156,9 @@ bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t f
 }
 
 bool CRawData::CreateDataFile(platform::BinaryFile file, std::uint16_t fileKind) {
-    if (header_ == nullptr) {
+    if (!StartOn(file.Path())) {
         return false;
     }
-    CloseDataFile();
-    path_ = file.Path();
-    given_up_ = false;
     file_ = std::move(file);
     return WriteHead(fileKind);
 }

@@ -144,6 +144,8 @@ public:
     const std::filesystem::path& GetPath() const { return path_; }
 
 private:
+    // Closes what is open and starts on the file at `path`; false before Initialize.
+    bool StartOn(const std::filesystem::path& path);
     // The parts before the records, read from or written into the open file.
     bool ReadHead();
     bool WriteHead(std::uint16_t fileKind);

@@ -15,20 +15,19 @@ file(CHMOD ${SCRATCH}/runtime DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER
 set(ENV{XDG_RUNTIME_DIR} ${SCRATCH}/runtime)
 set(ENV{LC_ALL} C.UTF-8)
 
-# Runs the export; `result` and `errors` take its exit code and standard error. A question would wait for
-# an answer: the time-out catches it.
-function(export_batch input output)
+# Runs the export, which must end with `expected`; `errors` takes its standard error. A question would
+# wait for an answer: the time-out catches it.
+function(export_batch expected input output)
     execute_process(COMMAND ${PROGRAM} /i=${input} /o=${output}
-                    RESULT_VARIABLE code ERROR_VARIABLE text TIMEOUT 60 OUTPUT_QUIET)
-    set(result ${code} PARENT_SCOPE)
+                    RESULT_VARIABLE result ERROR_VARIABLE text TIMEOUT 60 OUTPUT_QUIET)
+    if(NOT result EQUAL expected)
+        message(FATAL_ERROR "a batch export of ${input} into ${output} ended with ${result}: ${text}")
+    endif()
     set(errors "${text}" PARENT_SCOPE)
 endfunction()
 
 function(expect_written input output)
-    export_batch(${input} ${output})
-    if(NOT result EQUAL 0)
-        message(FATAL_ERROR "a batch export into ${output} ended with ${result}: ${errors}")
-    endif()
+    export_batch(0 ${input} ${output})
     file(STRINGS ${output} lines LIMIT_COUNT 2)
     list(GET lines 1 labels)
     if(NOT labels MATCHES "^Setup Name,Memory Mode,")
@@ -37,10 +36,7 @@ function(expect_written input output)
 endfunction()
 
 function(expect_refused input output)
-    export_batch(${input} ${output})
-    if(NOT result EQUAL 1)
-        message(FATAL_ERROR "a batch export of ${input} into ${output} ended with ${result}")
-    endif()
+    export_batch(1 ${input} ${output})
     if(NOT errors MATCHES "^[^\n]+\n$")
         message(FATAL_ERROR "a failed batch export into ${output} said no single line why: '${errors}'")
     endif()
