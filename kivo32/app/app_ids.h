@@ -18,11 +18,12 @@ inline constexpr unsigned IDS_OLDER_FILES_NOT_COPIED = 59401;
 
 // The CSV conversion and the text export.
 inline constexpr unsigned IDS_STATUS_READY = 9305;
-inline constexpr unsigned IDS_NOT_A_CSV_NAME = 9352;  // %s the file name
+inline constexpr unsigned IDS_NOT_A_CSV_NAME = 9352;         // %s the file name
 inline constexpr unsigned IDS_NOT_A_DATA_FILE_NAME = 59518;  // %s the file name
 inline constexpr unsigned IDS_EXPORT_OPEN_TITLE = 12510;
 inline constexpr unsigned IDS_CONVERTING_CSV = 9355;
-inline constexpr unsigned IDS_EXPORT_FAILED = 59519;  // %s the export's result text
+inline constexpr unsigned IDS_EXPORT_FAILED = 59519;          // %s the export's result text
+inline constexpr unsigned IDS_EXPORT_ONTO_DATA_FILE = 59522;  // %s the CSV file's name
 inline constexpr unsigned IDS_CSV_FILES_FILTER = 59762;
 inline constexpr unsigned IDS_CONVERSION_THREAD_FAILED = 21050;  // %ld the system's error code
 inline constexpr unsigned IDS_EXPORT_THREAD_FAILED = 21051;      // %ld the system's error code

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "platform/base/windows1252.h"
 #include "shared/link/port_names.h"
 
 namespace {
@@ -77,13 +78,13 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
         } else if (text.starts_with("/e=1")) {
             values.extendedChannels = true;
         } else if (auto value = SwitchValue(text, "/fa=")) {
-            values.programVersion = std::string(*value);
+            values.programVersion = platform::Utf8ToWindows1252(std::string(*value));
         } else if (auto value = SwitchValue(text, "/fd=")) {
-            values.loggerFirmwareVersion = std::string(*value);
+            values.loggerFirmwareVersion = platform::Utf8ToWindows1252(std::string(*value));
         } else if (auto value = SwitchValue(text, "/fm=")) {
-            values.wifiFirmwareVersion = std::string(*value);
+            values.wifiFirmwareVersion = platform::Utf8ToWindows1252(std::string(*value));
         } else if (auto value = SwitchValue(text, "/a=")) {
-            values.autoConnectPort = PortName(*value);
+            values.autoConnectPort = PortName(platform::Utf8ToWindows1252(std::string(*value)));
         } else if (auto value = SwitchValue(text, "/i=")) {
             input = FileName(*value);
         } else if (auto value = SwitchValue(text, "/o=")) {

@@ -33,8 +33,9 @@ struct CommandLine {
     bool IsBatchExport() const { return !exportInput.empty(); }
 };
 
-// The values of `arguments` (the program's arguments without its own name). A switch or keyword counts
-// only at the start of an argument; unknown arguments are ignored and a number without digits reads 0.
-// An export name without a folder is taken in `dataFolder`.
+// The values of `arguments` (the program's arguments without its own name, in UTF-8 as the system gives
+// them). A switch or keyword counts only at the start of an argument; unknown arguments are ignored and a
+// number without digits reads 0. The export names stay as typed (the file system's bytes), the other
+// texts become the program's 8-bit texts. An export name without a folder is taken in `dataFolder`.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
                              const std::filesystem::path& dataFolder);

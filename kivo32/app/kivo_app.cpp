@@ -2,6 +2,8 @@
 // the main window, shut-down.
 #include "kivo32/app/kivo_app.h"
 
+#include <iostream>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QThread>
@@ -102,14 +104,14 @@ bool CKivoApp::InitInstance() {
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     std::vector<std::string> argumentTexts;
     for (const QString& argument : arguments) {
-        argumentTexts.push_back(platform::FromQString(argument));
+        argumentTexts.push_back(argument.toStdString());
     }
     command_line_ = ParseCommandLine(argumentTexts, platform::PathFromWindows1252(registry_.dataDir));
     if (command_line_.IsBatchExport()) {
         // An export from the command line: no window, no question, and its result is the exit code. The
         // CSV's labels come in the language chosen before, English when none was.
         ChooseLanguage(false);
-        batch_exit_code_ = RunBatchExport(command_line_.exportInput, command_line_.exportOutput);
+        batch_exit_code_ = RunBatchExport(command_line_.exportInput, command_line_.exportOutput, std::cerr);
         return false;
     }
 

@@ -1,6 +1,11 @@
 // CTextExportThread: a data file written out as a CSV file on a worker thread.
 #include "kivo32/app/text_export_thread.h"
 
+#include <algorithm>
+#include <ostream>
+#include <system_error>
+#include <vector>
+
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/file_name_questions.h"
 #include "kivo32/app/worker_status.h"
@@ -22,15 +27,30 @@ namespace {
 
 constexpr std::size_t kLongPath = 50;
 
-// What the data-file model has to say in a batch run goes to the trace log.
-class TraceSink : public CMessageSink {
+// What the data-file model has to say in a batch run: kept for the line that tells why it failed.
+class CollectingSink : public CMessageSink {
 public:
-    void ShowMessage(const std::string& text) override { Trace(text); }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    std::vector<std::string> messages;
 };
 
-// The export with its header section; CCsvExport's result code.
+// `text` on one line: its line breaks become blanks.
+std::string OneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    return text;
+}
+
+// The export with its header section; CCsvExport's result code. The CSV file never takes the place of
+// the data file it is made from, whatever path or link names it.
 int ExportDataFile(const std::filesystem::path& dataPath, const std::filesystem::path& csvPath,
                    CMessageSink& messages, const CRawData::ProgressSink& progress) {
+    std::error_code ignored;
+    if (std::filesystem::equivalent(dataPath, csvPath, ignored)) {
+        messages.ShowMessage(
+            platform::FormatLoadedText(IDS_EXPORT_ONTO_DATA_FILE, {platform::PathToWindows1252(csvPath)}));
+        return CCsvExport::kCannotCreate;
+    }
     CRawData data;
     data.SetMessageSink(messages);
     if (!data.Initialize() || !data.OpenDataFile(dataPath)) {
@@ -81,14 +101,22 @@ std::optional<std::filesystem::path> AskTextExportPath(const std::filesystem::pa
     return chosen;
 }
 
-int RunBatchExport(const std::filesystem::path& input, const std::filesystem::path& output) {
-    TraceSink messages;
-    const int result = ExportDataFile(input, output, messages, {});
-    if (result != CCsvExport::kWritten) {
-        Trace("Batch export of " + platform::PathToWindows1252(input) + ": " + ExportStatusText(result));
-        return 1;
+int RunBatchExport(const std::filesystem::path& input, const std::filesystem::path& output,
+                   std::ostream& errors) {
+    CollectingSink sink;
+    const int result = ExportDataFile(input, output, sink, {});
+    if (result == CCsvExport::kWritten) {
+        return 0;
     }
-    return 0;
+    // What the window would show, the boxes before the result box first.
+    std::string line;
+    for (const std::string& message : sink.messages) {
+        line += message + " ";
+    }
+    line += platform::FormatLoadedText(IDS_EXPORT_FAILED, {ExportStatusText(result)});
+    Trace("Batch export of " + platform::PathToWindows1252(input) + ": " + line);
+    errors << platform::Windows1252ToUtf8(OneLine(line)) << std::endl;
+    return 1;
 }
 
 std::string BreakLongPath(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "kivo32/app/file_worker_thread.h"
@@ -33,9 +34,10 @@ private:
 // user cancelled or did not confirm.
 std::optional<std::filesystem::path> AskTextExportPath(const std::filesystem::path& dataPath);
 
-// The export of a batch run: no window, no question, no message (what went wrong goes to the trace log).
-// The exit code of the program: 0 when the CSV file was written, 1 otherwise.
-int RunBatchExport(const std::filesystem::path& input, const std::filesystem::path& output);
+// The export of a batch run: no window, no question. A failure writes what the window would have shown
+// to `errors`, in one line. The exit code of the program: 0 when the CSV file was written, 1 otherwise.
+int RunBatchExport(const std::filesystem::path& input, const std::filesystem::path& output,
+                   std::ostream& errors);
 
 // The path as the result box shows it: one longer than 50 characters is broken after its last "/"
 // within the first 51.

@@ -53,6 +53,8 @@ BinaryFile::BinaryFile(const std::filesystem::path& path, Mode mode) {
     Open(path, mode);
 }
 
+BinaryFile::BinaryFile(UniqueFd fd, const std::filesystem::path& path) : fd_(fd.Release()), path_(path) {}
+
 BinaryFile::~BinaryFile() {
     if (fd_ >= 0) {
         ::close(fd_);
@@ -86,23 +88,38 @@ bool BinaryFile::Open(const std::filesystem::path& path, Mode mode, CPSTFileExce
         fd_ = -1;
     }
     path_ = path;
-    const int fd = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC, 0666);
+    // Without waiting: a pipe would hold the open until a writer came.
+    const int fd = ::open(path.c_str(), OpenFlags(mode) | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0) {
         // Taken before the path is copied: an allocation may change errno.
         const int openError = errno;
         error.Set(CPSTFileException::CauseFromErrno(openError), openError, path);
         return false;
     }
-    // A folder opens read-only without complaint but is no file.
+    // A folder opens read-only without complaint but is no file; nor are a device, a pipe or a socket.
     struct stat status {};
-    if (::fstat(fd, &status) != 0 || S_ISDIR(status.st_mode)) {
-        const int cause = S_ISDIR(status.st_mode) ? EISDIR : errno;
+    int failure = ::fstat(fd, &status) != 0                                       ? errno
+                  : S_ISDIR(status.st_mode)                                       ? EISDIR
+                  : !S_ISREG(status.st_mode)                                      ? 0
+                  : ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0 ? errno
+                                                                                  : -1;
+    if (failure >= 0) {
         ::close(fd);
-        error.Set(CPSTFileException::CauseFromErrno(cause), cause, path);
+        error.Set(failure == 0 ? CPSTFileException::accessDenied : CPSTFileException::CauseFromErrno(failure),
+                  failure == 0 ? -1 : failure, path);
         return false;
     }
     fd_ = fd;
     return true;
+}
+
+BinaryFile BinaryFile::Duplicate() const {
+    RequireOpen();
+    UniqueFd copy(::fcntl(fd_, F_DUPFD_CLOEXEC, 0));
+    if (!copy.Valid()) {
+        ThrowErrno(errno);
+    }
+    return BinaryFile(std::move(copy), path_);
 }
 
 std::size_t BinaryFile::Read(void* buffer, std::size_t count) {

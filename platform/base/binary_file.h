@@ -7,6 +7,7 @@
 #include <span>
 
 #include "platform/base/file_exception.h"
+#include "platform/base/unique_fd.h"
 
 namespace platform {
 
@@ -22,6 +23,8 @@ public:
     BinaryFile() = default;
     // Opens or throws.
     BinaryFile(const std::filesystem::path& path, Mode mode);
+    // Takes the open descriptor `fd` of the file at `path`.
+    BinaryFile(UniqueFd fd, const std::filesystem::path& path);
     ~BinaryFile();  // closes, ignoring errors
     BinaryFile(BinaryFile&& other) noexcept;
     BinaryFile& operator=(BinaryFile&& other) noexcept;
@@ -56,6 +59,9 @@ public:
     void StartWriteOut();
     // Closes, throwing when the system reports an error (a write that did not reach the disk).
     void Close();
+
+    // A second descriptor of this open file, sharing its position and its lock; throws.
+    BinaryFile Duplicate() const;
 
     bool IsOpen() const { return fd_ >= 0; }
     const std::filesystem::path& Path() const { return path_; }

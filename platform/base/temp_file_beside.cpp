@@ -2,12 +2,10 @@
 // the files of killed saves.
 #include "platform/base/temp_file_beside.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <random>
 #include <string>
 #include <string_view>
@@ -16,6 +14,7 @@
 
 #include "platform/base/binary_file.h"
 #include "platform/base/file_exception.h"
+#include "platform/base/held_file.h"
 #include "platform/base/string_format.h"
 
 namespace platform {
@@ -24,14 +23,34 @@ namespace {
 constexpr std::string_view kSuffix = ".tmp";
 constexpr std::size_t kRandomDigits = 8;
 constexpr int kNameAttempts = 100;
+// Links followed from a save's name to its file, as the system's own limit.
+constexpr int kMaxLinks = 40;
+// The longest file name the file systems take.
+constexpr std::size_t kNameMax = NAME_MAX;
+// The target's name in a temporary name is cut to this, so that every target the folder takes can be saved.
+constexpr std::size_t kTargetNameMax = kNameMax - (2 + kRandomDigits + kSuffix.size());
+
+// The part of the temporary names that comes from `target`: ".<name>.", the name cut where needed (never
+// inside a UTF-8 character).
+std::string TempNamePrefix(const std::filesystem::path& target) {
+    std::string name = target.filename().string();
+    if (name.size() > kTargetNameMax) {
+        std::size_t cut = kTargetNameMax;
+        while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        name.resize(cut);
+    }
+    return "." + name + ".";
+}
 
 std::string TempName(const std::filesystem::path& target, unsigned random) {
-    return StringPrintf(".%s.%08x%s", target.filename().string().c_str(), random, kSuffix.data());
+    return TempNamePrefix(target) + StringPrintf("%08x", random) + std::string(kSuffix);
 }
 
 // Whether `name` is that of a temporary file of `target`.
 bool IsTempNameOf(const std::filesystem::path& target, std::string_view name) {
-    const std::string prefix = "." + target.filename().string() + ".";
+    const std::string prefix = TempNamePrefix(target);
     if (name.size() != prefix.size() + kRandomDigits + kSuffix.size() || !name.starts_with(prefix) ||
         !name.ends_with(kSuffix)) {
         return false;
@@ -40,43 +59,50 @@ bool IsTempNameOf(const std::filesystem::path& target, std::string_view name) {
     return digits.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }
 
-// Whether the open file `fd` is still the one named `path` (a cleaner may have removed it meanwhile).
-bool StillNamed(int fd, const std::filesystem::path& path) {
-    struct stat opened {};
-    struct stat named {};
-    return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
-           opened.st_ino == named.st_ino;
+// The file a save of `target` replaces: a link is followed to its file, so that the save writes beside
+// that file and the link stays. Throws when that file exists and is no regular file (a folder, a device,
+// a pipe, a socket), which the save would replace by a plain file.
+std::filesystem::path SaveTargetOf(const std::filesystem::path& target) {
+    namespace fs = std::filesystem;
+    fs::path path = target;
+    std::error_code error;
+    for (int links = 0; fs::is_symlink(fs::symlink_status(path, error)); ++links) {
+        const fs::path link = fs::read_symlink(path, error);
+        if (error || links == kMaxLinks) {
+            throw CPSTFileException::FromErrno(error ? error.value() : ELOOP, target);
+        }
+        path = link.is_absolute() ? link : path.parent_path() / link;
+    }
+    const fs::file_status status = fs::status(path, error);
+    if (fs::is_directory(status)) {
+        throw CPSTFileException::FromErrno(EISDIR, target);
+    }
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        throw CPSTFileException(CPSTFileException::accessDenied, -1, target);
+    }
+    return path;
 }
 
 }  // namespace
 
-TempFileBeside::TempFileBeside(const std::filesystem::path& target) : target_(target) {
-    RemoveSaveLeftovers(target);
+TempFileBeside::TempFileBeside(const std::filesystem::path& target) : target_(SaveTargetOf(target)) {
+    RemoveSaveLeftovers(target_);
     std::random_device entropy;
     std::mt19937 generator(entropy());
     int error = 0;
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
         const std::filesystem::path candidate =
-            target.parent_path() / TempName(target, static_cast<unsigned>(generator()));
-        const int fd = ::open(candidate.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            error = errno;
-            if (error != EEXIST) {
-                break;
-            }
-            continue;
-        }
-        // Held by another process's cleaner at this very moment, or removed by it before the lock:
-        // that file goes, and another name is taken. A file system without locks keeps the file unheld,
-        // and cleaners then leave it alone.
-        const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-        if ((locked || errno != EWOULDBLOCK) && StillNamed(fd, candidate)) {
+            target_.parent_path() / TempName(target_, static_cast<unsigned>(generator()));
+        UniqueFd fd = CreateHeldFile(candidate);
+        if (fd.Valid()) {
             path_ = candidate;
-            lock_fd_ = fd;
+            lock_fd_ = fd.Release();
             return;
         }
-        ::close(fd);
-        error = EEXIST;
+        error = errno;
+        if (error != EEXIST) {
+            break;
+        }
     }
     throw CPSTFileException::FromErrno(error, target);
 }
@@ -123,28 +149,8 @@ void TempFileBeside::Release() {
 }
 
 int RemoveSaveLeftovers(const std::filesystem::path& target) {
-    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
-    std::error_code error;
-    std::filesystem::directory_iterator entries(folder, error);
-    int removed = 0;
-    for (const std::filesystem::directory_entry& entry : entries) {
-        const std::filesystem::path& path = entry.path();
-        if (!IsTempNameOf(target, path.filename().string())) {
-            continue;
-        }
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-        if (fd < 0) {
-            continue;
-        }
-        struct stat status {};
-        // Only a file that nobody holds goes, and only while it still is the file of that name.
-        if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-            StillNamed(fd, path) && ::unlink(path.c_str()) == 0) {
-            ++removed;
-        }
-        ::close(fd);
-    }
-    return removed;
+    return RemoveUnheldFiles(target.parent_path(),
+                             [&](std::string_view name) { return IsTempNameOf(target, name); });
 }
 
 }  // namespace platform

@@ -11,7 +11,9 @@ public:
     TempFileBeside() = default;
     // Removes what earlier saves of `target` left behind (RemoveSaveLeftovers), then creates a new,
     // empty file in the folder of `target` under a name no other file had (open it with Mode::Create to
-    // write the save); throws CPSTFileException.
+    // write the save); throws CPSTFileException. A `target` that is a link stands for the file it leads
+    // to, which the save replaces; a target that exists and is no regular file (a folder, a device, a
+    // pipe, a socket) is refused.
     explicit TempFileBeside(const std::filesystem::path& target);
     // A file that did not replace its target is removed.
     ~TempFileBeside();
@@ -40,8 +42,8 @@ private:
 };
 
 // Removes the files beside `target` that carry the name of its temporary files (".<name>.<8 hex
-// digits>.tmp") and that no running process holds; other files are never touched. Returns how many
-// went.
+// digits>.tmp", a name too long for that cut short) and that no running process holds; other files are
+// never touched. Returns how many went.
 int RemoveSaveLeftovers(const std::filesystem::path& target);
 
 }  // namespace platform

@@ -30,12 +30,15 @@ bool RunInParts(std::size_t count, std::size_t leastPerPart,
     std::vector<char> done(parts, 1);
     std::vector<std::thread> helpers;
     for (std::size_t part = 1; part < parts; ++part) {
-        const auto [first, last] = runOf(part);
+        // A pair, not a structured binding: clang 14 lets no lambda capture the names of one.
+        const std::pair run = runOf(part);
+        const auto doPart = [&done, &work, part, run] {
+            done[part] = work(part, run.first, run.second) ? 1 : 0;
+        };
         try {
-            helpers.emplace_back(
-                [&done, &work, part, first, last] { done[part] = work(part, first, last) ? 1 : 0; });
+            helpers.emplace_back(doPart);
         } catch (const std::system_error&) {
-            done[part] = work(part, first, last) ? 1 : 0;
+            doPart();
         }
     }
     const auto [first, last] = runOf(0);

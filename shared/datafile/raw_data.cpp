@@ -68,18 +68,43 @@ void CRawData::FileFailed(const CPSTFileException& error) {
     Abort();
 }
 
-bool CRawData::OpenDataFile(const std::filesystem::path& path) {
+bool CRawData::StartOn(const std::filesystem::path& path) {
     if (header_ == nullptr) {
         return false;
     }
     CloseDataFile();
     path_ = path;
     given_up_ = false;
+    return true;
+}
+
+bool CRawData::OpenDataFile(const std::filesystem::path& path) {
+    if (!StartOn(path)) {
+        return false;
+    }
     CPSTFileException error;
     if (!file_.Open(path, platform::BinaryFile::Mode::Read, error)) {
         messages_->ReportFileException(error);
         return false;
     }
+    return ReadHead();
+}
+
+bool CRawData::OpenDataFile(platform::BinaryFile file) {
+    if (!StartOn(file.Path())) {
+        return false;
+    }
+    file_ = std::move(file);
+    try {
+        file_.Seek(0, platform::BinaryFile::Origin::Begin);
+    } catch (const CPSTFileException& error) {
+        FileFailed(error);
+        return false;
+    }
+    return ReadHead();
+}
+
+bool CRawData::ReadHead() {
     // The parts are read into copies and replace the model's only when all of them were read.
     CFileHeader header = *header_;
     if (!header.Read(file_, SinkReport())) {
@@ -117,12 +142,9 @@ bool CRawData::OpenDataFile(const std::filesystem::path& path) {
 }
 
 bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t fileKind) {
-    if (header_ == nullptr) {
+    if (!StartOn(path)) {
         return false;
     }
-    CloseDataFile();
-    path_ = path;
-    given_up_ = false;
     try {
         temp_ = platform::TempFileBeside(path);
         file_.Open(temp_.Path(), platform::BinaryFile::Mode::Create);
@@ -130,6 +152,18 @@ bool CRawData::CreateDataFile(const std::filesystem::path& path, std::uint16_t f
         FileFailed(error);
         return false;
     }
+    return WriteHead(fileKind);
+}
+
+bool CRawData::CreateDataFile(platform::BinaryFile file, std::uint16_t fileKind) {
+    if (!StartOn(file.Path())) {
+        return false;
+    }
+    file_ = std::move(file);
+    return WriteHead(fileKind);
+}
+
+bool CRawData::WriteHead(std::uint16_t fileKind) {
     header_->SetKind(fileKind);
     header_->SetVersion(kFormatVersion);
     header_->SetLastRecordStamp(0);

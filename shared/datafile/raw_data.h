@@ -62,8 +62,13 @@ public:
     // Opens an existing data file (kind 3 or 4, version up to 306) for reading and reads the parts before
     // the records; the file position is then the data offset.
     bool OpenDataFile(const std::filesystem::path& path);
+    // The same for a file already open (read from its start).
+    bool OpenDataFile(platform::BinaryFile file);
     // Creates a data file of `fileKind` and writes the parts before the records.
     bool CreateDataFile(const std::filesystem::path& path, std::uint16_t fileKind);
+    // Writes the parts before the records into `file`, an empty file already at its place: no temporary
+    // file, nothing renamed.
+    bool CreateDataFile(platform::BinaryFile file, std::uint16_t fileKind);
 
     // After OpenDataFile: fixes the data offset and the record count (cut to the whole records the file
     // holds, telling the user), builds the field list, reports gaps and short intervals between the
@@ -139,6 +144,11 @@ public:
     const std::filesystem::path& GetPath() const { return path_; }
 
 private:
+    // Closes what is open and starts on the file at `path`; false before Initialize.
+    bool StartOn(const std::filesystem::path& path);
+    // The parts before the records, read from or written into the open file.
+    bool ReadHead();
+    bool WriteHead(std::uint16_t fileKind);
     // Shows text `id` formatted with the file's name.
     void ShowFileMessage(unsigned id) const;
     // Reports a file exception and gives a created file up.

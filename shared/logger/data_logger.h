@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,6 +24,7 @@ class CAppContext;
 class CSession;
 struct CConversionContext;
 class DownloadProgressSink;
+class RawDownloadFile;
 struct CallScheduleRecord;
 struct DataMemoryState;
 struct NetworkSettings;
@@ -183,9 +184,9 @@ public:
     int ReadMemoryWord(int address, int length, std::uint16_t& value);
     // One block of a download, read downwards from `address`.
     int ReadMemoryBlock(std::int64_t& address, std::int64_t& bytesLeft, bool keepPosition);
-    // The download's blocks appended to the raw file at `path`; a file that cannot be written is told
-    // through `exchange`.
-    int ReadMemoryToFile(const std::string& path, std::int64_t address, std::int64_t bytesLeft,
+    // The download's blocks appended to `rawFile`; a file that cannot be written is told through
+    // `exchange`.
+    int ReadMemoryToFile(RawDownloadFile& rawFile, std::int64_t address, std::int64_t bytesLeft,
                          bool keepPosition, DownloadExchange& exchange);
     // The stamp of the record that ends at `endAddress`; a read that fails is told through `exchange`.
     int ReadRecordValue(std::int64_t endAddress, std::uint32_t& value, DownloadExchange& exchange);
@@ -278,12 +279,12 @@ public:
     // The download engine of the model: the result, what it asked and told in `exchange`.
     virtual int ReadData(const std::filesystem::path& target, bool readAll, long recordBase,
                          DownloadExchange& exchange);
-    // Builds the data file `target` from the raw download `rawPath`, after the old file's records when
+    // Builds the data file `target` from the raw download `rawFile`, after the old file's records when
     // the session reads new data (the old file then goes to ".bak"); `recordCount` -1 takes the raw
     // file's count, `position` -1 the logger's own memory position. The raw file is removed. 1 success,
     // 0 failure, kReadDataNothingToRead when no record was newer than the old file's last (which stays).
     // What the data files have to tell goes through `exchange`.
-    int AssembleDownloadFile(const std::filesystem::path& target, const std::filesystem::path& rawPath,
+    int AssembleDownloadFile(const std::filesystem::path& target, RawDownloadFile& rawFile,
                              long intervalSeconds, long recordCount, std::int64_t position, bool readAll,
                              DownloadExchange& exchange);
     // What the caller wants done after a download broke with `recordsReceived` whole records kept:
@@ -434,9 +435,9 @@ protected:
     struct MemoryRun;
     int FindMemoryToRead(MemoryRun& run);
     int PrepareMemoryRun(MemoryRun& run);
-    int FinishMemoryRun(const MemoryRun& run, bool transferred);
-    int AssembleMemoryRun(const MemoryRun& run);
-    int KeepBrokenMemoryRun(const MemoryRun& run);
+    int FinishMemoryRun(MemoryRun& run, bool transferred);
+    int AssembleMemoryRun(MemoryRun& run);
+    int KeepBrokenMemoryRun(MemoryRun& run);
 
     CConnection* const connection_;
     int type_code_;

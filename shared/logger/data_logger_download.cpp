@@ -53,7 +53,7 @@ struct CDataLogger::MemoryRun {
     const fs::path target;
     bool readAll;
     CSUTInfo* summary = nullptr;
-    fs::path rawPath;
+    RawDownloadFile raw;
     // The address the read starts at (it runs down the ring), the bytes to read and the record size.
     std::int64_t first = 0;
     std::int64_t size = 0;
@@ -71,8 +71,7 @@ int CDataLogger::ReadData(const fs::path& target, bool readAll, long /*recordBas
     if (const int prepared = PrepareMemoryRun(run); prepared != kReadDataDone) {
         return prepared;
     }
-    const bool transferred =
-        ReadMemoryToFile(run.rawPath.string(), run.first, run.size, run.readAll, run.exchange);
+    const bool transferred = ReadMemoryToFile(run.raw, run.first, run.size, run.readAll, run.exchange);
     return FinishMemoryRun(run, transferred);
 }
 
@@ -132,7 +131,6 @@ int CDataLogger::PrepareMemoryRun(MemoryRun& run) {
     }
     bytes_to_read_ = run.size;
 
-    run.rawPath = RawDownloadPathBeside(run.target);
     WriteTrace(IDS_PREPARING_DOWNLOAD);
     CDataInfo info = data_info_;
     info.SetRecordCount(static_cast<std::uint32_t>(run.size / run.recordSize));
@@ -140,8 +138,7 @@ int CDataLogger::PrepareMemoryRun(MemoryRun& run) {
     info.SetLoggerMemoryPosition(record_pointer_);
     info.SetLastRecordTimeMark(0);
     info.SetTypeText(firmware_text_);
-    if (const int created = CreateRawDownloadFile(run.rawPath, info, *run.summary->setupTable);
-        created != 0) {
+    if (const int created = run.raw.Create(run.target, info, *run.summary->setupTable); created != 0) {
         return created;
     }
     ReportStatus(platform::FormatLoadedText(IDS_DOWNLOADING_TO, {run.target.string()}));
@@ -150,7 +147,7 @@ int CDataLogger::PrepareMemoryRun(MemoryRun& run) {
     return kReadDataDone;
 }
 
-int CDataLogger::FinishMemoryRun(const MemoryRun& run, bool transferred) {
+int CDataLogger::FinishMemoryRun(MemoryRun& run, bool transferred) {
     const std::string building = LoadText(IDS_BUILDING_DATA_FILE) + "...";
     AppendTrace(building);
     const int result = transferred ? AssembleMemoryRun(run) : KeepBrokenMemoryRun(run);
@@ -162,19 +159,18 @@ int CDataLogger::FinishMemoryRun(const MemoryRun& run, bool transferred) {
     return result;
 }
 
-int CDataLogger::AssembleMemoryRun(const MemoryRun& run) {
+int CDataLogger::AssembleMemoryRun(MemoryRun& run) {
     const long interval = run.summary->setupTable->GetIntervalSeconds();
     run.exchange.CountRecords(static_cast<long>(run.size / run.recordSize));
     const int assembled =
-        AssembleDownloadFile(run.target, run.rawPath, interval, -1, -1, run.readAll, run.exchange);
+        AssembleDownloadFile(run.target, run.raw, interval, -1, -1, run.readAll, run.exchange);
     return assembled == 1 ? kReadDataDone : assembled == 0 ? kReadDataAssemblyFailed : assembled;
 }
 
-int CDataLogger::KeepBrokenMemoryRun(const MemoryRun& run) {
+int CDataLogger::KeepBrokenMemoryRun(MemoryRun& run) {
     if (IsAborted() || bytes_received_ == 0) {
         // Nothing is kept: the raw file goes too.
-        std::error_code ignored;
-        fs::remove(run.rawPath, ignored);
+        run.raw.Remove();
         return IsAborted() ? kReadDataCancelled : kReadDataNothingReceived;
     }
     const std::int64_t records = bytes_received_ / run.recordSize;
@@ -185,7 +181,7 @@ int CDataLogger::KeepBrokenMemoryRun(const MemoryRun& run) {
         next += std::int64_t{memory_end_} - memory_start_ + 1;
     }
     const long interval = run.summary->setupTable->GetIntervalSeconds();
-    return AssembleDownloadFile(run.target, run.rawPath, interval, static_cast<long>(records), next + 1,
+    return AssembleDownloadFile(run.target, run.raw, interval, static_cast<long>(records), next + 1,
                                 run.readAll, run.exchange) == 0
                ? kReadDataKept
                : PromptDataRecovery(run.exchange, static_cast<int>(records));

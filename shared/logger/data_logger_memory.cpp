@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
 
 #include "platform/base/file_exception.h"
 #include "platform/base/message_box_flags.h"
@@ -16,12 +15,12 @@
 #include "shared/logger/download_progress_sink.h"
 #include "shared/logger/hex_dump_reply.h"
 #include "shared/logger/logger_ids.h"
+#include "shared/logger/raw_download_file.h"
 
 namespace {
 
 constexpr int kBlockCap = 1712;
 constexpr int kBlockAttempts = 3;
-
 
 }  // namespace
 
@@ -30,13 +29,15 @@ bool CDataLogger::FormatBlockRead(std::string& command, int index, int length, i
     if (length <= 0 || index < 0 || index >= static_cast<int>(summaries_.size())) {
         return false;
     }
-    command = FormatSetupRead(memory_bank_, summaries_[static_cast<std::size_t>(index)].blockAddress + offset, length);
+    command = FormatSetupRead(memory_bank_, summaries_[static_cast<std::size_t>(index)].blockAddress + offset,
+                              length);
     return true;
 }
 
 std::string CDataLogger::FormatSetupRead(std::uint8_t bank, unsigned address, int length) {
     char text[32];
-    std::snprintf(text, sizeof text, "Y? %2.02X %4.04X %4.04X", bank, address & 0xFFFFu, unsigned(length) & 0xFFFFu);
+    std::snprintf(text, sizeof text, "Y? %2.02X %4.04X %4.04X", bank, address & 0xFFFFu,
+                  unsigned(length) & 0xFFFFu);
     return text;
 }
 
@@ -50,7 +51,8 @@ int CDataLogger::RunBlockRead(std::string_view command, int timeout, int length)
 
 int CDataLogger::ReadMemoryWord(int address, int length, std::uint16_t& value) {
     char command[32];
-    std::snprintf(command, sizeof command, "U? %4.04X %4.04X", unsigned(address) & 0xFFFFu, unsigned(length) & 0xFFFFu);
+    std::snprintf(command, sizeof command, "U? %4.04X %4.04X", unsigned(address) & 0xFFFFu,
+                  unsigned(length) & 0xFFFFu);
     std::string reply;
     if (!SendQuery(command, reply, 4) || reply.size() != 4) {
         return 0;
@@ -74,8 +76,8 @@ int CDataLogger::ReadMemoryBlock(std::int64_t& address, std::int64_t& bytesLeft,
             return 0;
         }
         char command[32];
-        std::snprintf(command, sizeof command, "O! %6.06lX %4.04X", static_cast<unsigned long>(address & 0xFFFFFF),
-                      static_cast<unsigned>(length));
+        std::snprintf(command, sizeof command, "O! %6.06lX %4.04X",
+                      static_cast<unsigned long>(address & 0xFFFFFF), static_cast<unsigned>(length));
         result = connection_->DoCommand(command, 2000, [this] { UpdateBlockProgress(); }) &&
                  CheckBlockReply(static_cast<int>(length));
         if (result) {
@@ -91,7 +93,7 @@ int CDataLogger::ReadMemoryBlock(std::int64_t& address, std::int64_t& bytesLeft,
     return result;
 }
 
-int CDataLogger::ReadMemoryToFile(const std::string& path, std::int64_t address, std::int64_t bytesLeft,
+int CDataLogger::ReadMemoryToFile(RawDownloadFile& rawFile, std::int64_t address, std::int64_t bytesLeft,
                                   bool keepPosition, DownloadExchange& exchange) {
     while (bytesLeft > 0) {
         if (IsAborted() || !ReadMemoryBlock(address, bytesLeft, keepPosition)) {
@@ -101,10 +103,9 @@ int CDataLogger::ReadMemoryToFile(const std::string& path, std::int64_t address,
         if (block.empty()) {
             continue;
         }
-        // The file was made by the download; a block is only ever appended to it.
-        std::ofstream file(path, std::ios::binary | std::ios::in | std::ios::ate);
-        if (!file || !file.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()))) {
-            exchange.Tell({0, CPSTFileException::FromErrno(errno, path).MessageText(), MB_OK});
+        CPSTFileException error;
+        if (!rawFile.Append(block, error)) {
+            exchange.Tell({0, error.MessageText(), MB_OK});
             return 0;
         }
     }
@@ -120,8 +121,8 @@ int CDataLogger::ReadRecordValue(std::int64_t endAddress, std::uint32_t& value, 
     const std::int64_t toStart = endAddress - memory_start_ + 1;
     const std::int64_t length = toStart >= 0 && toStart < recordSize ? toStart : recordSize;
     char command[32];
-    std::snprintf(command, sizeof command, "O! %6.06lX %4.04X", static_cast<unsigned long>(endAddress & 0xFFFFFF),
-                  static_cast<unsigned>(length));
+    std::snprintf(command, sizeof command, "O! %6.06lX %4.04X",
+                  static_cast<unsigned long>(endAddress & 0xFFFFFF), static_cast<unsigned>(length));
     if (!connection_->DoCommand(command, 16000, [this] { UpdateBlockProgress(); })) {
         char text[32];
         std::snprintf(text, sizeof text, "  %ld", static_cast<long>(endAddress));
@@ -144,8 +145,13 @@ int CDataLogger::ReadRecordValue(std::int64_t endAddress, std::uint32_t& value, 
 
 DataMemoryState CDataLogger::MemoryState() const {
     const CSUTInfo& active = summaries_[1];
-    return {memory_start_, memory_end_, record_pointer_, read_position_,
-            active.setupTable ? active.setupTable->GetRecordSize() : 0, wraps_, recording_};
+    return {memory_start_,
+            memory_end_,
+            record_pointer_,
+            read_position_,
+            active.setupTable ? active.setupTable->GetRecordSize() : 0,
+            wraps_,
+            recording_};
 }
 
 std::int64_t CDataLogger::SizeOfFullDataRead(std::int64_t& first) const {
@@ -163,7 +169,9 @@ void CDataLogger::UpdateBlockProgress() {
     if (!transfer_active_) {
         bytes_received_ = estimate;
     }
-    const int percent = bytes_to_read_ > 0 ? static_cast<int>(std::min<std::int64_t>(estimate * 100 / bytes_to_read_, 100)) : 0;
+    const int percent = bytes_to_read_ > 0
+                            ? static_cast<int>(std::min<std::int64_t>(estimate * 100 / bytes_to_read_, 100))
+                            : 0;
     if (progress_sink_ != nullptr) {
         progress_sink_->SetProgress(percent);
     } else {

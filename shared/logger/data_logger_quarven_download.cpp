@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -114,12 +114,8 @@ void CDataLoggerQuarvenRSorKX::ReverseBytes(std::uint8_t* buffer, int length) {
     std::reverse(buffer, buffer + std::max(length, 0));
 }
 
-int CDataLoggerQuarvenRSorKX::CleanupTransfer(int result, const fs::path& rawPath, std::ofstream* file) {
-    if (file != nullptr) {
-        file->close();
-    }
-    std::error_code ignored;
-    fs::remove(rawPath, ignored);
+int CDataLoggerQuarvenRSorKX::CleanupTransfer(int result, RawDownloadFile& rawFile) {
+    rawFile.Remove();
     record_cache_.Clear();
     FreeBlockData();
     return result;
@@ -228,8 +224,7 @@ struct CDataLoggerQuarvenRSorKX::RecordRun {
 
     const fs::path target;
     bool readAll;
-    fs::path rawPath;
-    std::ofstream raw;
+    RawDownloadFile raw;
     long interval = 0;
     int recordSize = 0;
     int replyLength = 0;
@@ -300,7 +295,6 @@ int CDataLoggerQuarvenRSorKX::PrepareRecordRun(RecordRun& run) {
     if (!ReadStatus()) {
         return kReadDataStatusFailed;
     }
-    run.rawPath = RawDownloadPathBeside(run.target);
     ShowStep(IDS_PREPARING_DOWNLOAD);
     run.total = ReadRecordCount(-1);
     run.recordSize = ReadRecordSize();
@@ -326,16 +320,12 @@ int CDataLoggerQuarvenRSorKX::PrepareRecordRun(RecordRun& run) {
     info.SetTypeText(firmware_text_);
     info.SetLoggerMemoryPosition(0);
     info.SetLastRecordTimeMark(0);
-    if (const int made = CreateRawDownloadFile(run.rawPath, info, *summary->setupTable); made != 0) {
+    if (const int made = run.raw.Create(run.target, info, *summary->setupTable); made != 0) {
         return made;
-    }
-    run.raw.open(run.rawPath, std::ios::binary | std::ios::app);
-    if (!run.raw) {
-        return CleanupTransfer(kReadDataRawFileFailed, run.rawPath, nullptr);
     }
     record_cache_.Clear();
     if (!SetReplyMode(true)) {
-        return CleanupTransfer(kReadDataCancelled, run.rawPath, &run.raw);
+        return CleanupTransfer(kReadDataCancelled, run.raw);
     }
     const CCommandLineValues range = App().GetCommandLineValues();
     run.firstIndex = run.readAll ? range.firstRecord : 0;
@@ -344,7 +334,7 @@ int CDataLoggerQuarvenRSorKX::PrepareRecordRun(RecordRun& run) {
 
 int CDataLoggerQuarvenRSorKX::FindNewRecords(RecordRun& run) {
     if (GetStoredPosition() < 1) {
-        return CleanupTransfer(kReadDataNothingReceived, run.rawPath, &run.raw);
+        return CleanupTransfer(kReadDataNothingReceived, run.raw);
     }
     const std::uint32_t start = Wrapped(std::int64_t{GetStoredPosition()} - 1, record_capacity_);
     // The record before the stored position must be the old file's last: its stamp is what the
@@ -359,13 +349,13 @@ int CDataLoggerQuarvenRSorKX::FindNewRecords(RecordRun& run) {
         storedTime = std::int64_t{session->GetKeptStamp()} * 60 + session->GetKeptSeconds();
     }
     if (!SetReplyMode(false)) {
-        return CleanupTransfer(kReadDataCancelled, run.rawPath, &run.raw);
+        return CleanupTransfer(kReadDataCancelled, run.raw);
     }
     if (!read || time != storedTime) {
         // Written over since: the whole memory is read, and the assembly keeps only what is newer.
         run.readAll = true;
         if (const int result = ReadRecordInfo(false, run.first); result != 0) {
-            return CleanupTransfer(result, run.rawPath, &run.raw);
+            return CleanupTransfer(result, run.raw);
         }
         run.first = Wrapped(run.first, record_capacity_);
         run.total = ReadRecordCount(-1);
@@ -374,14 +364,14 @@ int CDataLoggerQuarvenRSorKX::FindNewRecords(RecordRun& run) {
         run.total = ReadRecordCount(static_cast<int>(start));
     }
     if (run.total < 0) {
-        return CleanupTransfer(kReadDataNothingReceived, run.rawPath, &run.raw);
+        return CleanupTransfer(kReadDataNothingReceived, run.raw);
     }
     if (run.total < 1) {
-        return CleanupTransfer(kReadDataNothingToRead, run.rawPath, &run.raw);
+        return CleanupTransfer(kReadDataNothingToRead, run.raw);
     }
     record_cache_.Clear();
     if (!SetReplyMode(true)) {
-        return CleanupTransfer(kReadDataCancelled, run.rawPath, &run.raw);
+        return CleanupTransfer(kReadDataCancelled, run.raw);
     }
     return kReadDataDone;
 }
@@ -428,9 +418,8 @@ void CDataLoggerQuarvenRSorKX::ReadRecords(RecordRun& run, DiscontinuityReport& 
         ReverseBytes(reversed.data(), run.recordSize);
         // Reversed, the stamp ends the stored record as in the older models' raw memory; the record's
         // last 4 bytes, now first, are not kept.
-        run.raw.write(reinterpret_cast<const char*>(reversed.data()) + kStampSize,
-                      run.recordSize - kStampSize);
-        if (!run.raw) {
+        CPSTFileException writeError;
+        if (!run.raw.Append(std::span<const std::uint8_t>(reversed).subspan(kStampSize), writeError)) {
             run.errorCode = kCodeNotWritten;
             run.failed = true;
             const std::string why = FailureLine(run.errorCode, number);
@@ -503,7 +492,6 @@ int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const Discontinuit
             RecordLine(IDS_RECORD_LAST_TIME, run.lastTime, Wrapped(std::int64_t{next} - 1, record_capacity_));
         AppendTrace(line);
     }
-    run.raw.close();
     App().Set(CAppContext::Flag::DownloadRunning, false);
     run.exchange.CountRecords(run.written);
 
@@ -511,13 +499,12 @@ int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const Discontinuit
     AppendTrace(building);
     if (run.written == 0 && run.failed) {
         // Nothing to keep: an empty file must not take the place of the old one.
-        CleanupTransfer(0, run.rawPath, nullptr);
-    } else if (!AssembleDownloadFile(run.target, run.rawPath, run.interval, run.written,
-                                     std::int64_t{next} + 1, run.readAll, run.exchange)) {
-        return CleanupTransfer(kReadDataAssemblyFailed, run.rawPath, nullptr);
+        CleanupTransfer(0, run.raw);
+    } else if (!AssembleDownloadFile(run.target, run.raw, run.interval, run.written, std::int64_t{next} + 1,
+                                     run.readAll, run.exchange)) {
+        return CleanupTransfer(kReadDataAssemblyFailed, run.raw);
     }
-    std::error_code ignored;
-    fs::remove(run.rawPath, ignored);
+    run.raw.Remove();
     const std::string removed = LoadText(IDS_RECORD_RAW_FILE_REMOVED);
     AppendTrace(removed);
     const bool cancelled = IsAborted();
@@ -548,5 +535,5 @@ int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const Discontinuit
         App().Set(CAppContext::Flag::Abort, true);
     }
     connection_->WaitMsgPump({}, kEndPauseMs, false);
-    return CleanupTransfer(kReadDataNothingReceived, run.rawPath, nullptr);
+    return CleanupTransfer(kReadDataNothingReceived, run.raw);
 }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
 
 #include "shared/logger/data_logger.h"
 #include "shared/logger/discontinuity_report.h"
@@ -60,8 +59,8 @@ public:
     // `replyLength` bytes in binary mode), up to 3 attempts. Null on failure with `code` saying why
     // (1 no link, 2 no records, 3 wrong length, 4 too many records, 5 no line end, 6 end of data,
     // 8 cancelled); `lastBatch` is set by the last record of the logger's last batch.
-    virtual const std::uint8_t* ReadHexRecords(std::uint32_t number, int recordSize, int replyLength, bool& lastBatch,
-                                               std::int64_t& time, int& code);
+    virtual const std::uint8_t* ReadHexRecords(std::uint32_t number, int recordSize, int replyLength,
+                                               bool& lastBatch, std::int64_t& time, int& code);
     // Reverses the byte order of `length` bytes at `buffer` in place.
     virtual void ReverseBytes(std::uint8_t* buffer, int length);
     // The analog input section of a KX status report.
@@ -94,7 +93,7 @@ private:
     void RestoreBinaryReplies();
     // The end of a download that failed after the raw file was made: the file goes, the cache is
     // emptied; returns `result`.
-    int CleanupTransfer(int result, const std::filesystem::path& rawPath, std::ofstream* file);
+    int CleanupTransfer(int result, RawDownloadFile& rawFile);
 
     // The steps of ReadData: prepare (setups, counts, raw file, binary replies), find where new data
     // starts, read the records into the raw file, then build the data file and end the transfer. Each

@@ -17,6 +17,7 @@
 #include "shared/link/session.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/download_result.h"
+#include "shared/logger/raw_download_file.h"
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_table.h"
 
@@ -31,11 +32,8 @@ constexpr std::size_t kMoveBytes = 64 * 1024;
 
 // The raw file goes however the assembly ends.
 struct RemovedAtEnd {
-    fs::path path;
-    ~RemovedAtEnd() {
-        std::error_code ignored;
-        fs::remove(path, ignored);
-    }
+    RawDownloadFile& file;
+    ~RemovedAtEnd() { file.Remove(); }
 };
 
 // Where an appended file's previous records stay: the name cut before its last "." with ".bak".
@@ -77,8 +75,9 @@ long DropRecordsNotNewer(platform::BinaryFile& file, std::uint64_t first, long c
         for (long done = 0; done < kept;) {
             const long records = std::min(perBlock, kept - done);
             block.resize(static_cast<std::size_t>(records) * recordBytes);
-            file.Seek(static_cast<std::int64_t>(first + static_cast<std::uint64_t>(dropped + done) * recordBytes),
-                      platform::BinaryFile::Origin::Begin);
+            file.Seek(
+                static_cast<std::int64_t>(first + static_cast<std::uint64_t>(dropped + done) * recordBytes),
+                platform::BinaryFile::Origin::Begin);
             file.ReadExact(block);
             // The destination lies below the source, so a block never overwrites what is still to move.
             file.Seek(static_cast<std::int64_t>(first + static_cast<std::uint64_t>(done) * recordBytes),
@@ -130,11 +129,10 @@ void CDataLogger::SetStoredContinuation(std::uint32_t position, std::uint32_t ti
     stored_flags_ = flags;
 }
 
-int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target,
-                                      const std::filesystem::path& rawPath, long intervalSeconds,
-                                      long recordCount, std::int64_t position, bool readAll,
-                                      DownloadExchange& exchange) {
-    const RemovedAtEnd rawFile{rawPath};
+int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target, RawDownloadFile& rawFile,
+                                      long intervalSeconds, long recordCount, std::int64_t position,
+                                      bool readAll, DownloadExchange& exchange) {
+    const RemovedAtEnd removed{rawFile};
     CSession* session = Session();
     if (session == nullptr) {
         return 0;
@@ -151,7 +149,12 @@ int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target,
     CRawData raw;
     raw.SetMessageSink(messages);
     raw.Initialize();
-    if (!raw.OpenDataFile(rawPath)) {
+    try {
+        if (!raw.OpenDataFile(rawFile.Reader())) {
+            return 0;
+        }
+    } catch (const CPSTFileException& error) {
+        raw.GetMessageSink().ReportFileException(error);
         return 0;
     }
     CDataInfo& rawInfo = *raw.GetDataInfo();
@@ -215,7 +218,8 @@ int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target,
         info.SetLoggerMemoryPosition(static_cast<std::uint32_t>(position));
         // A minute count and two second counts added as they are: loggers in the field expect it formed so.
         const CSUTInfo* summary = GetSUTInfo(1);
-        const long interval = summary != nullptr && summary->setupTable ? summary->setupTable->GetIntervalSeconds() : 0;
+        const long interval =
+            summary != nullptr && summary->setupTable ? summary->setupTable->GetIntervalSeconds() : 0;
         info.SetLastRecordTimeMark(static_cast<std::uint32_t>(session->GetKeptStamp()) +
                                    static_cast<std::uint32_t>(session->GetKeptSeconds()) +
                                    static_cast<std::uint32_t>(interval));

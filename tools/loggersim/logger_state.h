@@ -80,6 +80,8 @@ struct LoggerState {
     std::vector<std::string> moduleFiles;
     // The numbered records, the record size "R?S" gives and the batch length "R?A" gives.
     QuarvenRecordLog quarvenRecords;
+    // Records "R?C" counts beyond those held (a count that runs ahead of the memory).
+    std::uint32_t countedBeyondHeld = 0;
     std::uint16_t recordSize = 0;
     std::uint16_t recordsAvailable = 0;
 
@@ -133,16 +135,16 @@ struct LoggerState {
     bool largeFirmwareBlocks = false;  // "P!" blocks with a 2-byte length field
     struct ProgramTransfer {
         std::map<std::uint32_t, std::uint8_t> image;  // the data records' bytes by address
-        std::vector<std::size_t> blockSizes;          // each binary block as sent, length field and CR included
-        std::vector<std::string> textLines;           // the lines sent as "P!" text commands
-        bool abandoned = false;                       // "P!0"
+        std::vector<std::size_t> blockSizes;  // each binary block as sent, length field and CR included
+        std::vector<std::string> textLines;   // the lines sent as "P!" text commands
+        bool abandoned = false;               // "P!0"
     } program;
     struct FileTransfer {
         std::vector<std::uint8_t> data;
-        std::string name;       // from the ";NAME=" block
-        int blocks = 0;         // blocks taken, the closing record not counted
+        std::string name;            // from the ";NAME=" block
+        int blocks = 0;              // blocks taken, the closing record not counted
         std::uint16_t crc = 0xFFFF;  // over the data of every block taken
-        bool closed = false;    // the closing record arrived with the CRC of all the data
+        bool closed = false;         // the closing record arrived with the CRC of all the data
     } upload;
 };
 

@@ -197,14 +197,15 @@ std::optional<RecordAnswer> AnswerRecordCommand(LoggerState& state, const std::s
     if (command == "R?I" || command == "R?I,0") {
         PutLittle(answer.dump, state.quarvenRecords.firstNumber, 4);
     } else if (command == "R?C") {
-        PutLittle(answer.dump, HeldCount(state), 4);
+        PutLittle(answer.dump, HeldCount(state) + state.countedBeyondHeld, 4);
     } else if (command.rfind("R?C,", 0) == 0) {
         const std::optional<std::uint32_t> from = NumberAfterComma(command);
         if (!from) {
             return std::nullopt;
         }
         const std::uint32_t offset = OffsetOf(state, *from);
-        PutLittle(answer.dump, offset < HeldCount(state) ? HeldCount(state) - offset : 0, 4);
+        PutLittle(answer.dump,
+                  offset < HeldCount(state) ? HeldCount(state) - offset + state.countedBeyondHeld : 0, 4);
     } else if (command == "R?S" || command == "R?A") {
         PutLittle(answer.dump, command == "R?S" ? state.recordSize : state.recordsAvailable, 2);
     } else if (command.rfind("R?D,", 0) == 0) {

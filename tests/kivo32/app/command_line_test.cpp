@@ -50,6 +50,8 @@ TEST(CommandLineTest, EachSwitchSetsItsOwnValue) {
          [](auto& v) { return v.loggerFirmwareVersion == "4.12" && !v.programVersion; },
          "/fd="},
         {{"/fm=2.31"}, [](auto& v) { return v.wifiFirmwareVersion == "2.31"; }, "/fm="},
+        // Texts come as the system gives them (UTF-8) and become the program's 8-bit texts.
+        {{"/fa=v1.4\xc3\xa9"}, [](auto& v) { return v.programVersion == "v1.4\xe9"; }, "/fa= in UTF-8"},
         {{"/a=ttyUSB0"}, [](auto& v) { return v.autoConnectPort == "ttyUSB0"; }, "/a= device"},
         {{"/a=QUARVEN RS (ttyACM0)"},
          [](auto& v) { return v.autoConnectPort == "ttyACM0"; },
@@ -90,6 +92,10 @@ TEST(CommandLineTest, BothExportNamesMakeABatchExport) {
          "/srv/My data/a b.kivo",
          "/srv/My data/a b.csv"},
         {{"/o=out.csv", "/i=\"in file.kivo\""}, kDataFolder / "in file.kivo", kDataFolder / "out.csv"},
+        // Names reach the file system as typed, whatever their characters.
+        {{"/i=/srv/d\xc3\xa4t\xc3\xa4/\xe6\x97\xa5\xe6\x9c\xac.kivo", "/o=/srv/\xf0\x9f\x93\x88.csv"},
+         "/srv/d\xc3\xa4t\xc3\xa4/\xe6\x97\xa5\xe6\x9c\xac.kivo",
+         "/srv/\xf0\x9f\x93\x88.csv"},
         // A name that holds another switch's text is taken whole.
         {{"/i=/srv/o=/a=x.kivo", "/o=/srv/i=.csv"}, "/srv/o=/a=x.kivo", "/srv/i=.csv"},
         // One name alone starts no export.

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <sstream>
+
 #include "kivo32/app/app_ids.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"
@@ -125,15 +129,55 @@ TEST_F(TextExportThreadTest, AFailedExportIsToldWithItsReason) {
 
 TEST_F(TextExportThreadTest, ABatchExportAsksNothingAndGivesTheExitCode) {
     // The broker has no answers: any question would fail the test.
-    EXPECT_EQ(RunBatchExport(data_path_, folder_ / "batch.csv"), 0);
+    std::ostringstream errors;
+    EXPECT_EQ(RunBatchExport(data_path_, folder_ / "batch.csv", errors), 0);
     EXPECT_NE(testsupport::ReadWholeFile(folder_ / "batch.csv").find("1.5"), std::string::npos);
-
-    testsupport::WriteWholeFile(folder_ / "broken.kivo", "not a data file");
-    EXPECT_EQ(RunBatchExport(folder_ / "broken.kivo", folder_ / "broken.csv"), 1);
-    EXPECT_EQ(RunBatchExport(folder_ / "missing.kivo", folder_ / "missing.csv"), 1);
-    EXPECT_FALSE(fs::exists(folder_ / "broken.csv"));
+    EXPECT_EQ(errors.str(), "");
     EXPECT_TRUE(broker_.Asked().empty());
     EXPECT_TRUE(main_queue_.Empty());
+}
+
+TEST_F(TextExportThreadTest, AFailedBatchExportSaysWhyOnOneLineAndLeavesEveryFileAsItWas) {
+    const std::string data = testsupport::ReadWholeFile(data_path_);
+    testsupport::WriteWholeFile(folder_ / "broken.kivo", "not a data file");
+    ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+    fs::create_symlink(data_path_, folder_ / "link");
+    fs::create_hard_link(data_path_, folder_ / "hard");
+    const std::string ontoData = "is the data file it would be made from";
+    struct Case {
+        const char* what;
+        fs::path input;
+        fs::path output;
+        std::string said;  // a part of the line
+    };
+    const Case cases[] = {
+        {"missing input", folder_ / "missing.kivo", folder_ / "out.csv", "missing.kivo"},
+        {"broken input", folder_ / "broken.kivo", folder_ / "out.csv", "broken.kivo"},
+        {"input a pipe", folder_ / "pipe", folder_ / "out.csv", "pipe"},
+        {"input a folder", folder_.path(), folder_ / "out.csv", "could not be exported"},
+        {"output the input", data_path_, data_path_, ontoData},
+        {"output the input by another path", data_path_,
+         data_path_.parent_path() / ".." / "site.2024" / "March", ontoData},
+        {"output a link to the input", data_path_, folder_ / "link", ontoData},
+        {"output a hard link of the input", data_path_, folder_ / "hard", ontoData},
+        {"output a folder", data_path_, folder_.path(), "could not be exported"},
+        {"output in a missing folder", data_path_, folder_ / "none" / "out.csv", "none/out.csv"},
+        {"output a device", data_path_, "/dev/null", "/dev/null"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::ostringstream errors;
+        EXPECT_EQ(RunBatchExport(c.input, c.output, errors), 1);
+        const std::string line = errors.str();
+        EXPECT_NE(line.find(c.said), std::string::npos) << line;
+        EXPECT_NE(line.find("The data could not be exported"), std::string::npos) << line;
+        EXPECT_EQ(line.find('\n'), line.size() - 1) << line;
+        EXPECT_TRUE(testsupport::ReadWholeFile(data_path_) == data);
+    }
+    EXPECT_FALSE(fs::exists(folder_ / "out.csv"));
+    EXPECT_TRUE(fs::is_symlink(folder_ / "link"));
+    EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
+    EXPECT_TRUE(broker_.Asked().empty());
 }
 
 TEST_F(TextExportThreadTest, ALongPathIsBrokenAfterItsLastFolderWithinFiftyOneCharacters) {

@@ -118,6 +118,11 @@ TEST_F(SessionDataTest, ANewDataReadGoesOnFromTheFileAndTellsWhenThereIsNothingN
     EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_NOTHING_NEW});
     EXPECT_EQ(RecordsIn(path), kRecords + 50);
     EXPECT_EQ(PathsPosted(WM_OPEN_DOWNLOADED_FILE).size(), 1u);
+
+    // A read of all data after them in the same session makes a fresh file: nothing appended to it.
+    Run(Download(WM_SESSION_READ_ALL_DATA, path, false, false));
+    EXPECT_FALSE(owner_.GetActiveSession()->IsNewDataRead());
+    EXPECT_EQ(RecordsIn(path), kRecords + 50);
 }
 
 TEST_F(SessionDataTest, TheEndOfAnUnattendedDownloadGoesToTheMainWindow) {
@@ -279,7 +284,7 @@ TEST_F(WrappedMemoryDataTest, ACsvConvertedFileGoesOnAfterItsLastRecord) {
     EXPECT_EQ(RecordsIn(path), held + 20);
 }
 
-TEST_F(SessionDataTest, TryAgainAfterABrokenReadFetchesTheRestInTheSameCommand) {
+TEST_F(SessionDataTest, ABrokenReadTriedAgainOrKeptIsOpenedAndWrittenAsCsvWithoutAFailureMessage) {
     // Where the blocks of a full read start, from a first read.
     const int first = simulator_.Logger().CommandCount();
     Run(Download(WM_SESSION_READ_ALL_DATA, folder_ / "first.dat", false, false));
@@ -287,21 +292,31 @@ TEST_F(SessionDataTest, TryAgainAfterABrokenReadFetchesTheRestInTheSameCommand) 
     const auto firstBlock = std::find_if(commands.begin(), commands.end(),
                                          [](const std::string& c) { return c.rfind("O! ", 0) == 0; });
     ASSERT_NE(firstBlock, commands.end());
+    const auto blocksBefore = static_cast<int>(firstBlock - commands.begin());
 
-    // Two blocks arrive, the third fails its three tries; the user tries again.
-    SimulatorFaults faults;
-    faults.corruptReplies = 3;
-    faults.corruptAfter =
-        simulator_.Logger().CommandCount() + static_cast<int>(firstBlock - commands.begin()) + 2;
-    simulator_.Logger().SetFaults(faults);
-    broker_.AnswerRequest<DataRecoveryRequest>(IDC_RECOVERY_TRY_AGAIN);
-    const auto path = folder_ / "broken.dat";
-    Run(Download(WM_SESSION_READ_ALL_DATA, path, true, false));
+    // Two blocks arrive, the third fails its three tries; the user tries again (the rest is fetched in
+    // the same command) or keeps what arrived.
+    for (const int answer : {int{IDC_RECOVERY_TRY_AGAIN}, IDOK}) {
+        SCOPED_TRACE(answer == IDOK ? "kept" : "tried again");
+        SimulatorFaults faults;
+        faults.corruptReplies = 3;
+        faults.corruptAfter = simulator_.Logger().CommandCount() + blocksBefore + 2;
+        simulator_.Logger().SetFaults(faults);
+        broker_.AnswerRequest<DataRecoveryRequest>(answer);
+        const auto path = folder_ / (answer == IDOK ? "kept.dat" : "again.dat");
+        Run(Download(WM_SESSION_READ_ALL_DATA, path, true, true));
 
-    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
-    EXPECT_EQ(RecordsIn(path), kRecords);
-    EXPECT_EQ(PathsPosted(WM_OPEN_DOWNLOADED_FILE), std::vector<std::filesystem::path>{path});
-    EXPECT_TRUE(broker_.Boxes().empty());
+        EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+        if (answer == IDOK) {
+            EXPECT_GT(RecordsIn(path), 0);
+            EXPECT_LT(RecordsIn(path), kRecords);
+        } else {
+            EXPECT_EQ(RecordsIn(path), kRecords);
+        }
+        EXPECT_EQ(PathsPosted(WM_OPEN_DOWNLOADED_FILE).back(), path);
+        EXPECT_EQ(PathsPosted(WM_WRITE_CSV_FILE).back(), path);
+        EXPECT_TRUE(broker_.Boxes().empty());
+    }
 }
 
 TEST_F(SessionDataTest, AStoredSetupOpensAsANewDocument) {

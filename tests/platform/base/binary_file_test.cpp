@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <unistd.h>
 
 #include <cerrno>
@@ -50,6 +52,7 @@ TEST(FileExceptionTest, DescribesCausePathAndSystemMessage) {
 TEST(BinaryFileTest, OpenFailuresCarryCauseErrnoAndPath) {
     testsupport::TempFolder folder;
     WriteWholeFile(folder / "plain", "x");
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
     struct Case {
         const char* what;
         fs::path path;
@@ -68,6 +71,11 @@ TEST(BinaryFileTest, OpenFailuresCarryCauseErrnoAndPath) {
          EISDIR},
         {"folder written as file", folder.path(), BinaryFile::Mode::ReadWrite,
          CPSTFileException::accessDenied, EISDIR},
+        // Refused at once: a pipe without a writer would hold the open for ever.
+        {"pipe read as file", folder / "pipe", BinaryFile::Mode::Read, CPSTFileException::accessDenied, -1},
+        {"pipe written as file", folder / "pipe", BinaryFile::Mode::Create, CPSTFileException::accessDenied,
+         -1},
+        {"device read as file", "/dev/null", BinaryFile::Mode::Read, CPSTFileException::accessDenied, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -104,6 +105,97 @@ TEST(TempFileBesideTest, ALaterSaveRemovesTheLeftoversOfItsTargetThatNoRunningPr
     expected = others;
     expected.insert("data.kivo");
     EXPECT_EQ(FileNames(folder.path()), expected) << "the killed save's file went with the next save";
+}
+
+TEST(TempFileBesideTest, EveryNameTheFolderTakesCanBeSavedAndItsLeftoversAreStillFound) {
+    // The temporary name holds the target's name cut short where the whole would pass 255 bytes, never
+    // inside a character.
+    const std::string e = "\xc3\xa9";
+    struct Case {
+        std::string name;
+        std::string cut;
+    };
+    std::string accents;
+    for (int i = 0; i < 127; ++i) {
+        accents += e;
+    }
+    const Case cases[] = {
+        {std::string(241, 'a'), std::string(241, 'a')},
+        {std::string(242, 'a'), std::string(241, 'a')},
+        {std::string(255, 'a'), std::string(241, 'a')},
+        {accents, accents.substr(0, 240)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name.size());
+        testsupport::TempFolder folder;
+        const fs::path target = folder / c.name;
+        const std::string leftover = "." + c.cut + ".0badf00d.tmp";
+        WriteWholeFile(folder / leftover, "left behind");
+        TempFileBeside temp(target);
+        EXPECT_FALSE(fs::exists(folder / leftover));
+        BinaryFile file(temp.Path(), BinaryFile::Mode::Create);
+        file.Write("new", 3);
+        file.Close();
+        temp.ReplaceTarget();
+        EXPECT_EQ(ReadWholeFile(target), "new");
+        EXPECT_EQ(FileNames(folder.path()), std::set<std::string>{c.name});
+    }
+}
+
+// Saves the text "new" through `target`, as every save does.
+void SaveNew(const fs::path& target) {
+    TempFileBeside temp(target);
+    BinaryFile file(temp.Path(), BinaryFile::Mode::Create);
+    file.Write("new", 3);
+    file.Close();
+    temp.ReplaceTarget();
+}
+
+TEST(TempFileBesideTest, ASaveThroughALinkWritesItsFileAndSpecialFilesAreRefused) {
+    testsupport::TempFolder folder;
+    fs::create_directory(folder / "real");
+    WriteWholeFile(folder / "real" / "data.csv", "old");
+    // A link in another folder, relative, and a link to a link.
+    fs::create_symlink("real/data.csv", folder / "link.csv");
+    fs::create_symlink(folder / "link.csv", folder / "second.csv");
+    // A link to a file not yet there: the save makes it.
+    fs::create_symlink("real/new.csv", folder / "dangling.csv");
+    for (const char* link : {"link.csv", "second.csv"}) {
+        SCOPED_TRACE(link);
+        WriteWholeFile(folder / "real" / "data.csv", "old");
+        SaveNew(folder / link);
+        EXPECT_TRUE(fs::is_symlink(folder / link));
+        EXPECT_EQ(ReadWholeFile(folder / "real" / "data.csv"), "new");
+    }
+    SaveNew(folder / "dangling.csv");
+    EXPECT_TRUE(fs::is_symlink(folder / "dangling.csv"));
+    EXPECT_EQ(ReadWholeFile(folder / "real" / "new.csv"), "new");
+    EXPECT_EQ(FileNames(folder / "real"), (std::set<std::string>{"data.csv", "new.csv"}));
+
+    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
+    fs::create_symlink("pipe", folder / "to-pipe");
+    struct Case {
+        fs::path target;
+        CPSTFileException::Cause cause;
+    };
+    const Case refused[] = {
+        {folder / "pipe", CPSTFileException::accessDenied},
+        {folder / "to-pipe", CPSTFileException::accessDenied},
+        {"/dev/null", CPSTFileException::accessDenied},
+        {folder / "real", CPSTFileException::accessDenied},
+    };
+    for (const Case& c : refused) {
+        SCOPED_TRACE(c.target);
+        try {
+            TempFileBeside temp(c.target);
+            ADD_FAILURE() << "not refused";
+        } catch (const CPSTFileException& error) {
+            EXPECT_EQ(error.cause(), c.cause);
+            EXPECT_EQ(error.path(), c.target);
+        }
+    }
+    EXPECT_EQ(fs::status(folder / "pipe").type(), fs::file_type::fifo);
+    EXPECT_EQ(fs::status("/dev/null").type(), fs::file_type::character);
 }
 
 }  // namespace

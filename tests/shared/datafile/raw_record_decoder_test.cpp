@@ -306,6 +306,34 @@ TEST_F(RawRecordDecoderTest, ThirdGenerationDecodesCurrentTemperaturePulsesAndAn
     }
 }
 
+TEST_F(RawRecordDecoderTest, ThirdGenerationTemperaturesComeInEachUnitFromTheirCelsius) {
+    struct Case {
+        int unit;
+        std::uint16_t raw;  // hundredths of a degree Celsius
+        float expected;
+    };
+    const Case cases[] = {
+        {0, 0, 32.0f},   {0, 2000, 68.0f},    // Fahrenheit
+        {1, 0, 0.0f},    {1, 2000, 20.0f},    // Celsius
+        {2, 0, 491.67f}, {2, 2000, 527.67f},  // Rankine
+        {3, 0, 273.15f}, {3, 2000, 293.15f},  // Kelvin
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.unit) + " " + std::to_string(c.raw));
+        CSetupTable setup;
+        setup.GetHeader().SetModelCode(5);
+        CSUTChannelHardware& temperature = setup.GetHardwareChannel(0);
+        temperature.SetType(kChannelTemperature);
+        temperature.SetTemperatureUnit(static_cast<std::uint16_t>(c.unit));
+        temperature.SetScaleValue1(1.0f);
+        temperature.SetScaleValue2(0.0f);
+        temperature.SetOptions(kOptionBit1);
+        Decoder decoder(setup, ContextOf(5, 60));
+        const Bytes record = decoder.Decode(RawRecordBuilder().U24(0).U16(c.raw));
+        EXPECT_NEAR(decoder.Value(record, 0), c.expected, 1e-3);
+    }
+}
+
 TEST_F(RawRecordDecoderTest, AKindADecoderDoesNotDecodeTakesItsBytesAndStaysEmpty) {
     struct Case {
         const char* what;

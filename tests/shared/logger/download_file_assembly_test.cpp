@@ -3,11 +3,12 @@
 // kept whole, and the raw file gone, however the assembly ends.
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <memory>
 
 #include "shared/link/connection_network.h"
 #include "shared/logger/create_data_logger.h"
 #include "shared/logger/download_result.h"
+#include "shared/logger/raw_download_file.h"
 #include "tests/shared/logger/download_fixture.h"
 #include "tests/support/whole_file.h"
 
@@ -27,26 +28,24 @@ protected:
 
     // A raw file as a download leaves it: the head made of the logger's information record and active
     // setup, then the newest `records` records of the logger's memory.
-    std::filesystem::path MakeRawFile(int records) {
-        const auto path = folder_ / "$$LogDat1.tmp";
+    std::unique_ptr<RawDownloadFile> MakeRawFile(int records) {
         CDataInfo info = Object().GetDataInfo();
         info.SetRecordCount(static_cast<std::uint32_t>(records));
         info.SetLoggerMemoryPosition(0x4321);
-        CSetupTable setup = *Object().GetSUTInfo(1)->setupTable;
-        CRawData raw;
-        EXPECT_TRUE(raw.Initialize(&info, &setup));
-        EXPECT_TRUE(raw.CreateDataFile(path, CFileHeader::kKindRawDownload));
-        EXPECT_TRUE(raw.CloseDataFile());
+        const CSetupTable setup = *Object().GetSUTInfo(1)->setupTable;
+        auto raw = std::make_unique<RawDownloadFile>();
+        EXPECT_EQ(raw->Create(folder_ / "site.dat", info, setup), 0);
         const LoggerState state = Logger().State();
         const long bytes = static_cast<long>(records) * setup.GetRecordSize();
-        const std::vector<std::uint8_t> memory = ReadDataMemory(state, state.recordPointer + bytes - 1, bytes);
-        std::ofstream(path, std::ios::binary | std::ios::app)
-            .write(reinterpret_cast<const char*>(memory.data()), static_cast<std::streamsize>(memory.size()));
-        return path;
+        const std::vector<std::uint8_t> memory =
+            ReadDataMemory(state, state.recordPointer + bytes - 1, bytes);
+        CPSTFileException error;
+        EXPECT_TRUE(raw->Append(memory, error));
+        return raw;
     }
 
-    int Assemble(const std::filesystem::path& target, const std::filesystem::path& raw, long count,
-                 std::int64_t position, bool readAll) {
+    int Assemble(const std::filesystem::path& target, RawDownloadFile& raw, long count, std::int64_t position,
+                 bool readAll) {
         DownloadExchange told({});
         return Run(
             [&] { return Object().AssembleDownloadFile(target, raw, 900, count, position, readAll, told); });
@@ -93,14 +92,15 @@ TEST_P(DownloadFileAssemblyTest, TheContinuationFieldsFollowPositionAndReadAll) 
         SCOPED_TRACE(c.name);
         const auto target = folder_ / (std::string(c.name) + ".dat");
         const auto raw = MakeRawFile(10);
-        ASSERT_EQ(Assemble(target, raw, c.count, c.position, c.readAll), 1);
+        const std::filesystem::path rawPath = raw->Path();
+        ASSERT_EQ(Assemble(target, *raw, c.count, c.position, c.readAll), 1);
         const Continuation got = ContinuationOf(target);
         EXPECT_EQ(got.position, c.expected.position);
         EXPECT_EQ(got.timeMark, c.expected.timeMark);
         EXPECT_EQ(got.flags & kPartialFlag, c.expected.flags);
         EXPECT_EQ(Object().GetStoredFlags() & kPartialFlag, c.expected.flags);
         EXPECT_EQ(got.records, c.expected.records);
-        EXPECT_FALSE(std::filesystem::exists(raw));
+        EXPECT_FALSE(std::filesystem::exists(rawPath));
     }
 }
 
@@ -164,12 +164,13 @@ TEST_P(DownloadFileAssemblyTest, WhatTheFilesHaveToTellGoesToTheDownloadsCallerN
 TEST_P(DownloadFileAssemblyTest, WithoutASessionNothingIsBuiltAndTheRawFileGoes) {
     StartLogger(10);
     const auto raw = MakeRawFile(10);
+    const std::filesystem::path rawPath = raw->Path();
     CConnectionNetwork unlinked(CLinkContext{nullptr, &app_}, "127.0.0.1", "1", 19200);
     const std::unique_ptr<CDataLogger> logger = CreateDataLogger(&unlinked, 0);
     DownloadExchange told({});
-    EXPECT_EQ(logger->AssembleDownloadFile(folder_ / "site.dat", raw, 900, -1, -1, true, told), 0);
+    EXPECT_EQ(logger->AssembleDownloadFile(folder_ / "site.dat", *raw, 900, -1, -1, true, told), 0);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "site.dat"));
-    EXPECT_FALSE(std::filesystem::exists(raw));
+    EXPECT_FALSE(std::filesystem::exists(rawPath));
 }
 
 INSTANTIATE_TEST_SUITE_P(Links, DownloadFileAssemblyTest, ::testing::Values(Transport::Tcp),

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "shared/datafile/data_info.h"
@@ -52,8 +53,11 @@ struct MemorySetup {
     std::time_t firstTime = 1709816400;
 };
 
-class DownloadFixture : public LoggerLinkFixture {
-protected:
+// A simulated logger with data in its memory, and the downloads from it.
+class SimulatedDownloadLink : public SimulatedLoggerLink {
+public:
+    using SimulatedLoggerLink::SimulatedLoggerLink;
+
     // Starts the simulator playing `model` with its memory filled as `memory` says, then the session.
     bool StartWithMemory(const std::string& model, const MemorySetup& memory) {
         if (!Connect(model)) {
@@ -65,7 +69,8 @@ protected:
                 setup.GetHeader().SetIntervalCode(static_cast<std::uint8_t>(memory.intervalCode));
                 InstallSetup(s, 1, setup);
             }
-            const std::uint32_t start = memory.memoryBytes != 0 ? s.memoryEnd - memory.memoryBytes + 1 : s.memoryStart;
+            const std::uint32_t start =
+                memory.memoryBytes != 0 ? s.memoryEnd - memory.memoryBytes + 1 : s.memoryStart;
             ClearDataMemory(s, start, s.memoryEnd, memory.firstTime);
             LogRecords(s, memory.records);
         });
@@ -100,9 +105,11 @@ protected:
     }
 
     // A download of new data into the existing `path`, prepared as the read-new-data command does: the
-    // logger's active setup read, the kept stamp and seconds from the file header, the stored position, time mark and flag byte from the
-    // file, the read range sent. -100 when the setup or the file could not be read or the range not sent.
-    int DownloadNew(const std::filesystem::path& path) {
+    // logger's active setup read, the kept stamp and seconds from the file header, the stored position, time
+    // mark and flag byte from the file, the read range sent. -100 when the setup or the file could not be
+    // read or the range not sent.
+    // `timeMark` replaces the file's time mark when given.
+    int DownloadNew(const std::filesystem::path& path, std::optional<std::uint32_t> timeMark = std::nullopt) {
         return Run([&] {
             session_.SetNewDataRead(true);
             // The command reads the logger's active setup first.
@@ -118,10 +125,10 @@ protected:
             const CDataInfo& info = *file.GetDataInfo();
             session_.SetKeptSeconds(header.GetLastRecordSeconds());
             session_.SetKeptStamp(static_cast<std::int32_t>(header.GetLastRecordStamp()));
-            Object().SetStoredContinuation(info.GetLoggerMemoryPosition(), info.GetLastRecordTimeMark(),
-                                           header.GetFlags());
+            const std::uint32_t mark = timeMark.value_or(info.GetLastRecordTimeMark());
+            Object().SetStoredContinuation(info.GetLoggerMemoryPosition(), mark, header.GetFlags());
             file.CloseDataFile();
-            if (!Object().SendReadRange(info.GetLoggerMemoryPosition(), info.GetLastRecordTimeMark())) {
+            if (!Object().SendReadRange(info.GetLoggerMemoryPosition(), mark)) {
                 return -100;
             }
             return Object().Download(path, false, 0, policy_).result;
@@ -145,8 +152,8 @@ protected:
             const LoggedRecord& logged = state.loggedRecords[first + i];
             const RecordDate date = ReadRecordDate(record, CRawData::kDateOffset);
             const RecordTimeOfDay time = ReadRecordTimeOfDay(record, CRawData::kTimeOffset);
-            const std::array<int, 6> read{RecordCalendarYear(date.year), date.month, date.day,
-                                          time.hour, time.minute, time.second};
+            const std::array<int, 6> read{
+                RecordCalendarYear(date.year), date.month, date.day, time.hour, time.minute, time.second};
             ASSERT_EQ(read, logged.time);
             ASSERT_EQ(file.GetFieldCount(), static_cast<int>(logged.values.size()) + 2);
             for (std::size_t v = 0; v < logged.values.size(); ++v) {
@@ -154,13 +161,16 @@ protected:
                 if (std::isnan(logged.values[v])) {
                     EXPECT_TRUE(std::isnan(value)) << "column " << v;
                 } else {
-                    EXPECT_NEAR(value, logged.values[v], std::abs(logged.values[v]) * 1e-6 + 1e-6) << "column " << v;
+                    EXPECT_NEAR(value, logged.values[v], std::abs(logged.values[v]) * 1e-6 + 1e-6)
+                        << "column " << v;
                 }
             }
         }
     }
 
-    static std::filesystem::path BackupOf(std::filesystem::path path) { return path.replace_extension(".bak"); }
+    static std::filesystem::path BackupOf(std::filesystem::path path) {
+        return path.replace_extension(".bak");
+    }
 
     // No raw file of a download is left in `folder`.
     static bool NoRawFileIn(const std::filesystem::path& folder) {
@@ -171,7 +181,10 @@ protected:
         }
         return true;
     }
+};
 
+class DownloadFixture : public LinkFixtureOf<SimulatedDownloadLink> {
+protected:
     TempFolder folder_;
     // What answers the downloads' questions: the user, through the scripted broker, unless a test puts
     // its own answers.

@@ -31,19 +31,21 @@ inline std::string TransportName(const ::testing::TestParamInfo<Transport>& info
     return info.param == Transport::Pty ? "Pty" : "Tcp";
 }
 
-class LoggerLinkFixture : public ::testing::TestWithParam<Transport> {
-protected:
+// One simulator, the link to it and the logger object on a session thread of their own: a test may run
+// several at once.
+class SimulatedLoggerLink {
+public:
     // Link time runs this much faster than real time.
     static constexpr double kTestSpeed = 10;
     // For the cases that wait out the time-outs of a logger that stopped answering.
     static constexpr double kTimeoutSpeed = 100;
 
-    void SetUp() override {
-        boxes_.SetDefaultAnswer(IDOK);
+    explicit SimulatedLoggerLink(Transport transport = Transport::Pty) : transport_(transport) {
         session_.SetStatusWindow(&main_window_);
     }
-
-    void TearDown() override { Disconnect(); }
+    ~SimulatedLoggerLink() { Disconnect(); }
+    SimulatedLoggerLink(const SimulatedLoggerLink&) = delete;
+    SimulatedLoggerLink& operator=(const SimulatedLoggerLink&) = delete;
 
     void Disconnect() {
         if (link_) {
@@ -68,7 +70,7 @@ protected:
         Disconnect();
         simulator_ = std::make_unique<LoggerSimulator>(*FindLoggerModel(model));
         const CLinkContext context{&session_, &app_};
-        if (GetParam() == Transport::Tcp) {
+        if (transport_ == Transport::Tcp) {
             link_ = std::make_unique<CConnectionNetwork>(context, "127.0.0.1",
                                                          std::to_string(simulator_->StartTcp(0)), 19200);
         } else {
@@ -82,8 +84,9 @@ protected:
             // The session's model decision: 13 for both Quarven models, the version from the last
             // three characters of the firmware text, 100 more from 13.
             const std::string firmware = link_->GetFirmwareVersion();
-            const int type = simulator_->Logger().Model().typeCode >= kModelQuarvenRS ? kModelQuarvenRS
-                                                                                      : simulator_->Logger().Model().typeCode;
+            const int type = simulator_->Logger().Model().typeCode >= kModelQuarvenRS
+                                 ? kModelQuarvenRS
+                                 : simulator_->Logger().Model().typeCode;
             session_.SetLoggerType(type);
             session_.SetFirmwareVersion(std::atoi(firmware.substr(firmware.size() - 3).c_str()) +
                                         (type >= kModelQuarvenRS ? 100 : 0));
@@ -111,8 +114,9 @@ protected:
     SimulatedLogger& Logger() { return simulator_->Logger(); }
     CDataLogger& Object() { return *logger_; }
 
+protected:
+    Transport transport_;
     FakeAppContext app_;
-    ScriptedUiBroker boxes_;
     LinkTestSession session_;
     platform::MessageQueue main_queue_;
     platform::QueueMessageTarget main_window_{main_queue_};
@@ -121,5 +125,23 @@ protected:
     std::unique_ptr<CConnection> link_;
     std::unique_ptr<CDataLogger> logger_;
 };
+
+// A test of `Link` over each transport, with scripted answers to the questions the program asks.
+template <class Link>
+class LinkFixtureOf : public ::testing::TestWithParam<Transport>, public Link {
+protected:
+    // Not the test framework's own Run.
+    using Link::Run;
+
+    void SetUp() override {
+        this->transport_ = GetParam();
+        boxes_.SetDefaultAnswer(IDOK);
+    }
+    void TearDown() override { this->Disconnect(); }
+
+    ScriptedUiBroker boxes_;
+};
+
+using LoggerLinkFixture = LinkFixtureOf<SimulatedLoggerLink>;
 
 }  // namespace testsupport

@@ -3,6 +3,7 @@
 // new data: no record is lost or doubled, and the old file stays whole at its path or in ".bak".
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,8 +30,10 @@ struct BreakCase {
 };
 
 const BreakCase kBreaks[] = {
-    {"LinkClosedAtOnce", Break::LinkClosed, 0}, {"LinkClosedLater", Break::LinkClosed, 2},
-    {"Silence", Break::Silence, 1},            {"CorruptPastThreeTries", Break::Corrupt, 2},
+    {"LinkClosedAtOnce", Break::LinkClosed, 0},
+    {"LinkClosedLater", Break::LinkClosed, 2},
+    {"Silence", Break::Silence, 1},
+    {"CorruptPastThreeTries", Break::Corrupt, 2},
     {"Cancel", Break::Cancel, 0},
 };
 
@@ -106,7 +109,8 @@ TEST_P(MemoryDownloadBreakTest, ANewDataDownloadBrokenAnywhereLosesAndDoublesNot
                 boxes_.AnswerRequest<DataRecoveryRequest>(answer);
             }
 
-            const int result = BrokenDownload(c, [&] { return DownloadNew(path); }, CommandsBeforeBlocks(false));
+            const int result = BrokenDownload(
+                c, [&] { return DownloadNew(path); }, CommandsBeforeBlocks(false));
             if (asks) {
                 EXPECT_EQ(result, answer == IDOK ? kReadDataKept : kReadDataTryAgain);
             } else {
@@ -140,7 +144,9 @@ TEST_P(MemoryDownloadBreakTest, AFullDownloadBrokenKeepsWhatArrivedAndNewDataFet
         ASSERT_TRUE(StartWithMemory(kModel, kMemory));
         const auto path = folder_ / (std::string(c.name) + "-full.dat");
         boxes_.AnswerRequest<DataRecoveryRequest>(IDOK);
-        EXPECT_EQ(BrokenDownload(c, [&] { return DownloadAll(path); }, CommandsBeforeBlocks(true)), kReadDataKept);
+        EXPECT_EQ(BrokenDownload(
+                      c, [&] { return DownloadAll(path); }, CommandsBeforeBlocks(true)),
+                  kReadDataKept);
         const auto asked = boxes_.Asked();
         ASSERT_FALSE(asked.empty());
         // Whole blocks of 1712 bytes arrived: the records they hold whole are kept and counted.
@@ -154,6 +160,47 @@ TEST_P(MemoryDownloadBreakTest, AFullDownloadBrokenKeepsWhatArrivedAndNewDataFet
     }
 }
 
+TEST_P(MemoryDownloadBreakTest, AKeptBreakInAWrappedMemoryGoesOnRoundTheRing) {
+    // A ring of a few blocks that has wrapped; new data of one block and more, from places of the ring
+    // where the records kept at the break run past the memory start and where they do not.
+    const testsupport::MemorySetup wrapped{300, 4000};
+    const BreakCase afterOneBlock{"LinkClosedLater", Break::LinkClosed, 1};
+    for (int shift = 0; shift < 6; ++shift) {
+        SCOPED_TRACE(shift);
+        ASSERT_TRUE(StartWithMemory(kModel, wrapped));
+        const LoggerState state = Logger().State();
+        const int recordSize = state.setups.at(1).GetRecordSize();
+        const int held = static_cast<int>((state.memoryEnd - state.memoryStart + 1) / recordSize) - 2;
+        // Where the ring stands when the full read is made.
+        LogMore(shift * held / 6);
+        const auto logged = static_cast<int>(Logger().State().loggedRecords.size());
+        const auto path = folder_ / ("wrapped" + std::to_string(shift) + ".dat");
+        ASSERT_EQ(DownloadAll(path), kReadDataDone);
+        const int more = 1712 / recordSize + held / 3;
+        LogMore(more);
+        boxes_.AnswerRequest<DataRecoveryRequest>(IDOK);
+        // Before its blocks the read checks the wrap: it reads the newest and the oldest record.
+        EXPECT_EQ(BrokenDownload(
+                      afterOneBlock, [&] { return DownloadNew(path); }, CommandsBeforeBlocks(false) + 2),
+                  kReadDataKept);
+        {
+            // The kept file goes on from a place inside the ring, however far the kept records reached.
+            CRawData kept;
+            kept.Initialize();
+            ASSERT_TRUE(kept.OpenDataFile(path));
+            const std::uint32_t position = kept.GetDataInfo()->GetLoggerMemoryPosition();
+            EXPECT_GE(position, state.memoryStart);
+            EXPECT_LE(position, state.memoryEnd + 1);
+        }
+        Reconnect(kModel);
+        ASSERT_EQ(DownloadNew(path), kReadDataDone);
+        // The full read took what the ring held: all that was logged, or its last `held`.
+        const int inFile = std::min(logged, held);
+        ExpectRecords(path, static_cast<std::size_t>(logged - inFile),
+                      static_cast<std::size_t>(inFile + more));
+    }
+}
+
 TEST_P(MemoryDownloadBreakTest, TheReplacedQuestionIsAskedInsteadOfTheWindow) {
     ASSERT_TRUE(StartWithMemory(kModel, kMemory));
     int askedFor = -1;
@@ -163,7 +210,8 @@ TEST_P(MemoryDownloadBreakTest, TheReplacedQuestionIsAskedInsteadOfTheWindow) {
         return kReadDataKept;
     };
     const BreakCase linkClosed{"LinkClosed", Break::LinkClosed, 1};
-    EXPECT_EQ(BrokenDownload(linkClosed, [&] { return DownloadAll(folder_ / "site.dat"); }, CommandsBeforeBlocks(true)),
+    EXPECT_EQ(BrokenDownload(
+                  linkClosed, [&] { return DownloadAll(folder_ / "site.dat"); }, CommandsBeforeBlocks(true)),
               kReadDataKept);
     EXPECT_EQ(askedFor, 1712 / Logger().State().setups.at(1).GetRecordSize());
     EXPECT_TRUE(boxes_.Asked().empty());

@@ -68,7 +68,9 @@ TEST_P(MemoryDownloadTest, NewDataAppendsExactlyTheNewRecords) {
         const LoggerState before = Logger().State();
         const int recordSize = before.setups.at(1).GetRecordSize();
         const std::size_t first =
-            before.wraps ? before.loggedRecords.size() - ((before.memoryEnd - before.memoryStart + 1) / recordSize - 2) : 0;
+            before.wraps
+                ? before.loggedRecords.size() - ((before.memoryEnd - before.memoryStart + 1) / recordSize - 2)
+                : 0;
 
         LogMore(12);
         ASSERT_EQ(DownloadNew(path), kReadDataDone);
@@ -80,6 +82,34 @@ TEST_P(MemoryDownloadTest, NewDataAppendsExactlyTheNewRecords) {
         EXPECT_EQ(DownloadNew(path), kReadDataNothingToRead);
         EXPECT_TRUE(testsupport::ReadWholeFile(path) == kept) << "the file changed";
         EXPECT_TRUE(NoRawFileIn(folder_.path()));
+    }
+}
+
+TEST_P(MemoryDownloadTest, AStoredMarkEqualToTheNewestRecordsIsNothingNewInAWrappedMemory) {
+    ASSERT_TRUE(StartWithMemory("standard-135", {300, 2000}));
+    const auto path = folder_ / "wrapped.dat";
+    ASSERT_EQ(DownloadAll(path), kReadDataDone);
+    const std::string kept = testsupport::ReadWholeFile(path);
+    // The newest record's stamp: the last three bytes of the record that ends below the record pointer.
+    const LoggerState state = Logger().State();
+    const int recordSize = state.setups.at(1).GetRecordSize();
+    const std::vector<std::uint8_t> newest =
+        ReadDataMemory(state, static_cast<long>(state.recordPointer) - 1 + recordSize, recordSize);
+    const auto r = static_cast<std::size_t>(recordSize);
+    const std::uint32_t mark =
+        std::uint32_t{newest[r - 1]} << 16 | std::uint32_t{newest[r - 2]} << 8 | newest[r - 3];
+    const std::size_t before = Logger().Commands().size();
+
+    EXPECT_EQ(DownloadNew(path, mark), kReadDataNothingToRead);
+    EXPECT_TRUE(testsupport::ReadWholeFile(path) == kept);
+    // No block of the memory was read: only single records, for the wrap check.
+    const std::vector<std::string> sent = Logger().Commands();
+    for (auto command = sent.begin() + static_cast<std::ptrdiff_t>(before); command != sent.end();
+         ++command) {
+        if (command->starts_with("O! ")) {
+            EXPECT_LE(std::stol(command->substr(command->rfind(' ') + 1), nullptr, 16), recordSize)
+                << *command;
+        }
     }
 }
 

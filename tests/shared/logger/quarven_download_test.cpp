@@ -3,7 +3,9 @@
 // "keep", and the time checks' report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -156,6 +158,16 @@ protected:
         }
     }
 
+    // The data file at `path` ends with its last counted record: nothing stale lies past it.
+    static void ExpectNothingPastTheRecords(const fs::path& path) {
+        CRawData file;
+        file.Initialize();
+        ASSERT_TRUE(file.OpenDataFile(path));
+        EXPECT_EQ(fs::file_size(path), static_cast<std::uintmax_t>(file.GetDataOffset()) +
+                                           static_cast<std::uintmax_t>(file.GetRecordCount()) *
+                                               static_cast<std::uintmax_t>(file.GetRecordSize()));
+    }
+
     static bool Decoded(int valueKind) {
         return valueKind == 1 || valueKind == 2 || (valueKind >= 4 && valueKind <= 7);
     }
@@ -228,6 +240,50 @@ TEST_P(QuarvenDownloadTest, AFullDownloadHoldsTheLoggersRecords) {
     app_.Set(CAppContext::Flag::ReplyModeLock, false);
 }
 
+TEST_P(QuarvenDownloadTest, AFullReadOfARecordRangeGoesOnAfterItsLastRecord) {
+    ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 30}));
+    // "/f=5 /l=14": records 5 to 14 of those held.
+    app_.commandLine.firstRecord = 5;
+    app_.commandLine.lastRecord = 14;
+    const fs::path path = folder_ / "range.dat";
+    const std::uint32_t firstNumber = Logger().State().quarvenRecords.firstNumber;
+    EXPECT_EQ(DownloadAll(path), kReadDataDone);
+    app_.commandLine = {};
+    const std::vector<QuarvenRecord> held = Held();
+    ExpectHeldRecords(path, {held.begin() + 5, held.begin() + 15});
+    // The next read of new data starts after record 14: the stored position is that number + 1.
+    CRawData file;
+    file.Initialize();
+    ASSERT_TRUE(file.OpenDataFile(path));
+    EXPECT_EQ(file.GetDataInfo()->GetLoggerMemoryPosition(), firstNumber + 5 + 10 + 1);
+}
+
+TEST_P(QuarvenDownloadTest, ARecordOfEightFFBytesEndsTheDataAndStaysOutOfTheFile) {
+    ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 20}));
+    // The stamp and the first value all ones: the memory's end mark.
+    Logger().ChangeState([](LoggerState& s) {
+        QuarvenRecord& mark = s.quarvenRecords.records[12];
+        mark.time = 0xFFFFFFFF;
+        mark.values.at(0) = std::bit_cast<float>(0xFFFFFFFFu);
+    });
+    const std::vector<QuarvenRecord> held = Held();
+    const fs::path path = folder_ / "site.dat";
+    DownloadAll(path);
+    ExpectHeldRecords(path, {held.begin(), held.begin() + 12});
+    ExpectNothingPastTheRecords(path);
+    EXPECT_TRUE(NoRawFileIn(folder_.path()));
+}
+
+TEST_P(QuarvenDownloadTest, ALastBatchBeforeTheCountedRecordsEndsTheDownloadWithItsRecords) {
+    // Batches of 10, 10 and a last one of 5, though "R?C" counts 7 more.
+    ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 25}));
+    Logger().ChangeState([](LoggerState& s) { s.countedBeyondHeld = 7; });
+    const fs::path path = folder_ / "site.dat";
+    EXPECT_EQ(DownloadAll(path), kReadDataDone);
+    ExpectHeldRecords(path, Held());
+    EXPECT_TRUE(asked_.empty());
+}
+
 TEST_P(QuarvenDownloadTest, NewDataIsAppendedOnceAndNothingNewLeavesTheFile) {
     testsupport::ScopedTimeZone zone(testsupport::kNewYork);
     ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 30, .capacity = 50}));
@@ -263,6 +319,7 @@ TEST_P(QuarvenDownloadTest, AStoredRecordWrittenOverReadsEverythingAndAppendsOnl
     const std::vector<QuarvenRecord> held = Held();
     ASSERT_EQ(DownloadNew(path), kReadDataDone);
     ExpectHeldRecords(path, Joined(old, Last(held, held.size())));
+    ExpectNothingPastTheRecords(path);
     // And a memory that still holds part of the old file's records adds only those after its last.
     ASSERT_TRUE(StartWithRecords("quarven-kx", {.records = 20, .capacity = 40}));
     ASSERT_EQ(DownloadAll(path), kReadDataDone);
@@ -273,6 +330,8 @@ TEST_P(QuarvenDownloadTest, AStoredRecordWrittenOverReadsEverythingAndAppendsOnl
     boxes_.AnswerRequest<OpenWithDesktopRequest>(1);
     ASSERT_EQ(DownloadNew(path), kReadDataDone);
     ExpectHeldRecords(path, Joined(kept, Last(Held(), 6)));
+    // The full read's records the old file held were dropped, not left behind the new ones.
+    ExpectNothingPastTheRecords(path);
 }
 
 TEST_P(QuarvenDownloadTest, ABrokenDownloadLosesAndDoublesNoRecord) {
@@ -342,13 +401,29 @@ TEST_P(QuarvenDownloadTest, ABrokenDownloadLosesAndDoublesNoRecord) {
 }
 
 TEST_P(QuarvenDownloadTest, OneShortBatchIsAskedForAgain) {
-    ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 35}));
-    BreakAt(1, {.shortBatches = 1});
-    const fs::path path = folder_ / "site.dat";
-    EXPECT_EQ(DownloadAll(path), kReadDataDone);
-    ExpectHeldRecords(path, Held());
-    EXPECT_TRUE(asked_.empty());
-    EXPECT_NE(sink_.log.find("Asking again for record 10..."), std::string::npos) << sink_.log;
+    // Before asking again the binary replies are switched on again ("R!B"); an unanswered first "R!B"
+    // gets its second try.
+    for (const bool firstModeCommandLost : {false, true}) {
+        SCOPED_TRACE(firstModeCommandLost ? "the first R!B unanswered" : "R!B answered");
+        ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 35}));
+        BreakAt(1, {.shortBatches = 1});
+        bool lost = false;
+        sink_.onLog = [&](const std::string& log) {
+            if (firstModeCommandLost && !lost && log.find("Asking again") != std::string::npos) {
+                lost = true;
+                Logger().SetFaults({.dropPrompts = 1});
+            }
+        };
+        const fs::path path = folder_ / "site.dat";
+        EXPECT_EQ(DownloadAll(path), kReadDataDone);
+        sink_.onLog = {};
+        ExpectHeldRecords(path, Held());
+        EXPECT_TRUE(asked_.empty());
+        EXPECT_NE(sink_.log.find("Asking again for record 10..."), std::string::npos) << sink_.log;
+        const std::vector<std::string> sent = Logger().Commands();
+        // One as the transfer starts, one before asking again, and the second try of a lost one.
+        EXPECT_EQ(std::count(sent.begin(), sent.end(), "R!B"), firstModeCommandLost ? 3 : 2);
+    }
 }
 
 TEST_P(QuarvenDownloadTest, GapsAndTimeErrorsAreReportedAndTheRecordsKept) {

@@ -31,6 +31,7 @@ std::vector<std::uint8_t> Batch(int count, int records, int length) {
 
 TEST(RecordBatchCacheTest, RefusesBatchesThatDoNotHoldWhatTheyClaim) {
     constexpr int kLength = 10 + 4 * kRecordSize;
+    constexpr int kLongest = 10 + 427 * kRecordSize;
     struct Case {
         const char* name;
         std::vector<std::uint8_t> reply;
@@ -50,6 +51,10 @@ TEST(RecordBatchCacheTest, RefusesBatchesThatDoNotHoldWhatTheyClaim) {
         {"a count past the reply's end", Batch(5, 4, kLength), kLength, RecordBatchCache::kTooManyRecords},
         {"a count past the buffer", Batch(430, 4, kLength), kLength, RecordBatchCache::kTooManyRecords},
         {"no line end", noLineEnd, kLength, RecordBatchCache::kNoLineEnd},
+        // The count's records and 5 bytes must stay below 0x1409: 427 records of 12 bytes reach it.
+        {"a count just below the batch limit", Batch(426, 426, kLongest), kLongest, 0},
+        {"a count at the batch limit", Batch(427, 427, kLongest), kLongest,
+         RecordBatchCache::kTooManyRecords},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);

@@ -36,11 +36,11 @@ SetupImage ImageOf(const CSetupTable& setup, bool quarven) {
 class SetupWriteTest : public testsupport::LoggerLinkFixture {
 protected:
     void SetUp() override {
-        LoggerLinkFixture::SetUp();
+        testsupport::LoggerLinkFixture::SetUp();
         SetProgramTexts(testsupport::LoadResourceTexts("en", "programming"));
     }
     void TearDown() override {
-        LoggerLinkFixture::TearDown();
+        testsupport::LoggerLinkFixture::TearDown();
         SetProgramTexts({});
     }
 
@@ -63,7 +63,7 @@ TEST_P(SetupWriteTest, EachModelsSetupIsProgrammedAndReadBackEqual) {
     constexpr int k60Seconds = 0;
     const Case cases[] = {
         {"standard", k30Seconds, 0x41}, {"standard", k60Seconds, 0x01}, {"ornat2", k30Seconds, 0x43},
-        {"ornat1", k30Seconds, 0x41},   {"nimbo-combo1", 2, 0x01},     {"quarven-rs", 2, -1},
+        {"ornat1", k30Seconds, 0x41},   {"nimbo-combo1", 2, 0x01},      {"quarven-rs", 2, -1},
         {"quarven-kx", 2, -1},
     };
     for (const Case& test : cases) {
@@ -79,7 +79,7 @@ TEST_P(SetupWriteTest, EachModelsSetupIsProgrammedAndReadBackEqual) {
 
         const LoggerState state = Logger().State();
         EXPECT_EQ(state.recordMode, test.recordMode);
-        EXPECT_TRUE(state.recording);  // the new setup records from the clear on
+        EXPECT_TRUE(state.recording);                     // the new setup records from the clear on
         EXPECT_EQ(state.recordPointer, state.memoryEnd);  // the memory starts empty
         EXPECT_TRUE(Object().IsRecording());
         if (!quarven) {
@@ -112,10 +112,13 @@ TEST_P(SetupWriteTest, TheStatusTellsWhichBlockGoes) {
         }
     }
     // The sample setup has labels and notes; this Ornat keeps alarms and an extended setup.
-    const std::vector<std::string> expected = {
-        "Sending the setup header...", "Sending the channel setup...", "Sending the channel labels...",
-        "Sending the channel notes...", "Sending the alarms...", "Sending the extended setup...",
-        "Clearing the memory and starting the new setup..."};
+    const std::vector<std::string> expected = {"Sending the setup header...",
+                                               "Sending the channel setup...",
+                                               "Sending the channel labels...",
+                                               "Sending the channel notes...",
+                                               "Sending the alarms...",
+                                               "Sending the extended setup...",
+                                               "Clearing the memory and starting the new setup..."};
     EXPECT_EQ(texts, expected);
 }
 
@@ -175,7 +178,9 @@ TEST_P(SetupWriteTest, AlarmsAndExtendedSetupGoToTheirSummarysArea) {
         setup.SetAlarmsInUse(true);
         setup.GetExtendedData().SetDemandWindow(45);
         const int commands = Logger().CommandCount();
-        ASSERT_EQ(Run([&] { return Object().WriteAlarms(&setup, 1) && Object().WriteExtendedSetup(&setup, 1); }), 1);
+        ASSERT_EQ(
+            Run([&] { return Object().WriteAlarms(&setup, 1) && Object().WriteExtendedSetup(&setup, 1); }),
+            1);
         if (!test.written) {
             EXPECT_EQ(Logger().CommandCount(), commands);
             continue;

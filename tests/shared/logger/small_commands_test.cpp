@@ -9,6 +9,7 @@
 #include "shared/link/session.h"
 #include "shared/logger/data_logger_quarven_rs_or_kx.h"
 #include "shared/logger/hex_dump_reply.h"
+#include "shared/logger/raw_download_file.h"
 #include "tests/shared/logger/logger_link_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tools/loggersim/data_memory.h"
@@ -116,7 +117,8 @@ TEST_P(SmallCommandsTest, ClearingTheMemory) {
 TEST_P(SmallCommandsTest, AMemoryWordIsTheChecksumOfTheRange) {
     ASSERT_TRUE(Start("ornat1"));
     const LoggerState state = Logger().State();
-    const std::span<const std::uint8_t> setup(state.setupMemory.data() + LoggerState::kActiveSetupAddress, 58);
+    const std::span<const std::uint8_t> setup(state.setupMemory.data() + LoggerState::kActiveSetupAddress,
+                                              58);
     std::uint16_t word = 0;
     ASSERT_EQ(Run([&] { return Object().ReadMemoryWord(LoggerState::kActiveSetupAddress, 58, word); }), 1);
     EXPECT_EQ(word, BlockChecksum(setup));
@@ -184,14 +186,17 @@ TEST_P(SmallCommandsTest, ADownloadReadsDownwardsAndWrapsAtTheMemoryStart) {
     ASSERT_TRUE(Start("ornat1"));
     UseUnwrittenMemory();
     testsupport::TempFolder folder;
-    const std::filesystem::path path = folder / "download.tmp";
-    std::ofstream(path).close();
-    DownloadExchange told({});
+    RawDownloadFile raw;
+    ASSERT_EQ(raw.Create(folder / "site.dat", CDataInfo(), CSetupTable()), 0);
+    const std::uintmax_t head = std::filesystem::file_size(raw.Path());
     // 0x300 bytes from 0x4100 down: 0x101 bytes reach the memory start 0x4000, the rest come from
     // the memory end 0xFFFF down.
-    ASSERT_EQ(Run([&] { return Object().ReadMemoryToFile(path.string(), 0x4100, 0x300, false, told); }), 1);
-    std::ifstream file(path, std::ios::binary);
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    DownloadExchange told({});
+    ASSERT_EQ(Run([&] { return Object().ReadMemoryToFile(raw, 0x4100, 0x300, false, told); }), 1);
+    std::ifstream file(raw.Path(), std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(head));
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
+                                          std::istreambuf_iterator<char>());
     ASSERT_EQ(bytes.size(), 0x300u);
     EXPECT_EQ(bytes[0], 0x00);      // address 0x4100
     EXPECT_EQ(bytes[0x100], 0x00);  // address 0x4000

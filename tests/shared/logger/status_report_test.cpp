@@ -20,13 +20,13 @@ std::string Joined(const std::vector<std::string>& lines) {
 class StatusReportTest : public testsupport::LoggerLinkFixture {
 protected:
     void SetUp() override {
-        LoggerLinkFixture::SetUp();
+        testsupport::LoggerLinkFixture::SetUp();
         platform::TextTable texts = testsupport::LoadResourceTexts("en", "logger");
         texts.Merge(testsupport::LoadResourceTexts("en", "datafile"));
         SetProgramTexts(std::move(texts));
     }
     void TearDown() override {
-        LoggerLinkFixture::TearDown();
+        testsupport::LoggerLinkFixture::TearDown();
         SetProgramTexts({});
     }
 };

@@ -213,16 +213,15 @@ TEST_F(SetupTableFileTest, AMissingFileIsLeftToTheCallersReport) {
 }
 
 TEST_F(SetupTableFileTest, ASaveThatCannotReplaceItsTargetLeavesItAndNoTemporaryFile) {
-    // A folder in the target's place: the new file is complete but cannot take its name.
+    // A folder in the target's place: refused before anything is written, as a file that cannot be made.
     const auto path = folder_ / "blocked.sut";
     std::filesystem::create_directories(path / "inside");
     CFileHeader header;
     header.SetVersion(401);
     CPSTFileException openError;
-    EXPECT_EQ(WriteSetupTableFile(path, header, EditedTable(0), openError), SetupFileResult::kFailed);
-    const auto prompts = Prompts();
-    ASSERT_EQ(prompts.size(), 2u);
-    EXPECT_EQ(prompts.back(), "The setup table could not be saved to " + path.string() + ".");
+    EXPECT_EQ(WriteSetupTableFile(path, header, EditedTable(0), openError), SetupFileResult::kOpenFailed);
+    EXPECT_EQ(openError.cause(), CPSTFileException::accessDenied);
+    EXPECT_EQ(openError.path(), path);
     EXPECT_EQ(header.GetVersion(), 401);
     EXPECT_TRUE(std::filesystem::is_directory(path / "inside"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);

@@ -25,8 +25,8 @@ void OnSignal(int) {
 
 // The logger's network module on UDP 127.0.0.1:`port`; new settings move `simulator` to their TCP port.
 // Null when it cannot listen.
-std::unique_ptr<DiscoveryResponder> StartResponder(LoggerSimulator& simulator, DiscoveryResponder::Identity identity,
-                                                   long port) {
+std::unique_ptr<DiscoveryResponder> StartResponder(LoggerSimulator& simulator,
+                                                   DiscoveryResponder::Identity identity, long port) {
     auto responder = std::make_unique<DiscoveryResponder>(
         std::move(identity), [&simulator](const DiscoveryResponder::NewSettings& settings) {
             simulator.Stop();
@@ -40,8 +40,8 @@ std::unique_ptr<DiscoveryResponder> StartResponder(LoggerSimulator& simulator, D
             std::fflush(stdout);
         });
     if (responder->Start(static_cast<int>(port)) == 0) {
-        std::fprintf(stderr, "kivo-loggersim: cannot answer the network scan on UDP 127.0.0.1:%ld: %s\n", port,
-                     std::strerror(errno));
+        std::fprintf(stderr, "kivo-loggersim: cannot answer the network scan on UDP 127.0.0.1:%ld: %s\n",
+                     port, std::strerror(errno));
         return nullptr;
     }
     std::printf("answering the network scan on UDP 127.0.0.1:%ld\n", port);
@@ -52,7 +52,7 @@ void PrintUsage() {
     std::printf(
         "usage: kivo-loggersim [--pty | --tcp[=PORT] | --modem[=OUTCOME]] [--model=NAME] [faults]\n"
         "  --pty               serve a pseudo-terminal and print its path (the default)\n"
-        "  --tcp[=PORT]        listen on 127.0.0.1:PORT (default %d)\n"
+        "  --tcp[=PORT]        listen on 127.0.0.1:PORT (default %d; 0: a free port, printed)\n"
         "  --modem[=OUTCOME]   play an AT modem on a pseudo-terminal, the logger behind its calls;\n"
         "                      a dialled call ends in OUTCOME: connect (the default), busy,\n"
         "                      no-dialtone, no-answer, no-carrier, error or silent\n"
@@ -247,7 +247,7 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    if (port < 1 || port > 65535 || discoveryPort > 65535) {
+    if (port < 0 || port > 65535 || discoveryPort > 65535) {
         std::fprintf(stderr, "kivo-loggersim: bad port\n");
         return 2;
     }
@@ -267,13 +267,15 @@ int main(int argc, char** argv) {
         return RunModem(simulator, modemOptions);
     }
     if (tcp) {
-        if (simulator.StartTcp(static_cast<int>(port)) == 0) {
+        // Port 0: the system chooses a free one, printed here for the caller.
+        const int listening = simulator.StartTcp(static_cast<int>(port));
+        if (listening == 0) {
             std::fprintf(stderr, "kivo-loggersim: cannot listen on 127.0.0.1:%ld: %s\n", port,
                          std::strerror(errno));
             return 1;
         }
-        std::printf("%s listening on 127.0.0.1:%ld\n", model->name.c_str(), port);
-        identity.tcpPort = static_cast<int>(port);
+        std::printf("%s listening on 127.0.0.1:%d\n", model->name.c_str(), listening);
+        identity.tcpPort = listening;
         if (discoveryPort > 0) {
             responder = StartResponder(simulator, identity, discoveryPort);
             if (!responder) {
