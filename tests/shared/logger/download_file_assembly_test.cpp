@@ -152,7 +152,7 @@ TEST_P(DownloadFileAssemblyTest, WhatTheFilesHaveToTellGoesToTheDownloadsCallerN
     const auto raw = MakeRawFile(5);
     session_.SetNewDataRead(true);
     DownloadExchange told({});
-    EXPECT_EQ(Run([&] { return Object().AssembleDownloadFile(target, raw, 900, -1, 0x1234, false, told); }),
+    EXPECT_EQ(Run([&] { return Object().AssembleDownloadFile(target, *raw, 900, -1, 0x1234, false, told); }),
               0);
     const DownloadOutcome outcome = told.Finish(kReadDataAssemblyFailed);
     ASSERT_EQ(outcome.notices.size(), 1u);

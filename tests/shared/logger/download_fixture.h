@@ -181,14 +181,15 @@ public:
         }
         return true;
     }
+
+    // What answers the downloads' questions: the user, through the scripted broker, unless a test puts
+    // its own answers.
+    DownloadPolicy policy_ = UserDownloadPolicy();
 };
 
 class DownloadFixture : public LinkFixtureOf<SimulatedDownloadLink> {
 protected:
     TempFolder folder_;
-    // What answers the downloads' questions: the user, through the scripted broker, unless a test puts
-    // its own answers.
-    DownloadPolicy policy_ = UserDownloadPolicy();
 };
 
 }  // namespace testsupport
