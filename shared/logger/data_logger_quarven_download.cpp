@@ -188,6 +188,9 @@ const std::uint8_t* CDataLoggerQuarvenRSorKX::ReadHexRecords(std::uint32_t numbe
         if (attempt > 1) {
             const std::string again = platform::FormatLoadedText(IDS_RECORD_ASKING_AGAIN, {Decimal(number)});
             AppendTrace(&again);
+            if (progress_sink_ != nullptr) {
+                progress_sink_->EnableActivityTimer(true);
+            }
             RestoreBinaryReplies();
         }
         bool last = false;
@@ -270,7 +273,7 @@ void CDataLoggerQuarvenRSorKX::ShowStep(unsigned textId) {
 int CDataLoggerQuarvenRSorKX::PrepareRecordRun(RecordRun& run) {
     App().Set(CAppContext::Flag::PortLost, false);
     if (progress_sink_ != nullptr) {
-        progress_sink_->SetStatusLine(run.target.string());
+        progress_sink_->SetOperationText(run.target.string());
     }
     AppendTrace(nullptr);
     CSUTInfo* summary = GetSUTInfo(1);
@@ -428,7 +431,8 @@ void CDataLoggerQuarvenRSorKX::ReadRecords(RecordRun& run, DiscontinuityReport& 
         ReverseBytes(reversed.data(), run.recordSize);
         // Reversed, the stamp ends the stored record as in the older models' raw memory; the record's
         // last 4 bytes, now first, are not kept.
-        run.raw.write(reinterpret_cast<const char*>(reversed.data()) + kStampSize, run.recordSize - kStampSize);
+        run.raw.write(reinterpret_cast<const char*>(reversed.data()) + kStampSize,
+                      run.recordSize - kStampSize);
         if (!run.raw) {
             run.errorCode = kCodeNotWritten;
             run.failed = true;
@@ -485,7 +489,8 @@ void CDataLoggerQuarvenRSorKX::ShowRecordProgress(RecordRun& run, std::uint32_t 
         ReportStatus(TransferLine(run));
     }
     if (elapsedMs > kEstimateAfterMs && progress_sink_ != nullptr) {
-        progress_sink_->SetProgress(static_cast<int>(std::min<std::int64_t>(run.written * 100 / run.total, 100)));
+        progress_sink_->SetProgress(
+            static_cast<int>(std::min<std::int64_t>(run.written * 100 / run.total, 100)));
     }
     ReportStatus(ProgressText(run.written, static_cast<long>(run.total), elapsedMs, run.recordSize));
 }
@@ -493,8 +498,10 @@ void CDataLoggerQuarvenRSorKX::ShowRecordProgress(RecordRun& run, std::uint32_t 
 int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const DiscontinuityReport& report) {
     if (progress_sink_ != nullptr) {
         progress_sink_->SetProgress(100);
+        progress_sink_->EnableActivityTimer(false);
     }
-    const std::uint32_t next = Wrapped(std::int64_t{run.first} + run.firstIndex + run.written, record_capacity_);
+    const std::uint32_t next =
+        Wrapped(std::int64_t{run.first} + run.firstIndex + run.written, record_capacity_);
     if (run.written > 1) {
         const std::string line =
             RecordLine(IDS_RECORD_LAST_TIME, run.lastTime, Wrapped(std::int64_t{next} - 1, record_capacity_));

@@ -1,14 +1,17 @@
 // The data handlers against the logger simulator: a full or new-data download with the open and CSV
-// choices, "try again" continued, the checks before a new-data read (missing file, other setup, nothing
-// new), a stored setup read into a document, and a setup programmed with and without a start time.
+// choices, a broken read kept or tried again with its progress window, the checks before a new-data read
+// (missing file, other setup, nothing new), a stored setup read into a document, and a setup programmed
+// with and without a start time.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "kivo32/session/download_progress_link.h"
 #include "kivo32/session/download_request.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
@@ -303,7 +306,7 @@ TEST_F(WrappedMemoryDataTest, ACsvConvertedFileGoesOnAfterItsLastRecord) {
     EXPECT_EQ(RecordsIn(path), held + 20);
 }
 
-TEST_F(SessionDataTest, TryAgainAfterABrokenReadFetchesTheRestInTheSameCommand) {
+TEST_F(SessionDataTest, ABrokenReadShowsItsProgressAndKeepsWhatCameOrTriesAgainInTheSameCommand) {
     // Where the blocks of a full read start, from a first read.
     const int first = simulator_.Logger().CommandCount();
     Run(Download(WM_SESSION_READ_ALL_DATA, folder_ / "first.dat", false, false));
@@ -312,19 +315,47 @@ TEST_F(SessionDataTest, TryAgainAfterABrokenReadFetchesTheRestInTheSameCommand) 
                                          [](const std::string& c) { return c.rfind("O! ", 0) == 0; });
     ASSERT_NE(firstBlock, commands.end());
 
-    // Two blocks arrive, the third fails its three tries; the user tries again.
-    SimulatorFaults faults;
-    faults.corruptReplies = 3;
-    faults.corruptAfter =
-        simulator_.Logger().CommandCount() + static_cast<int>(firstBlock - commands.begin()) + 2;
-    simulator_.Logger().SetFaults(faults);
-    broker_.AnswerRequest<DataRecoveryRequest>(IDC_RECOVERY_TRY_AGAIN);
-    const auto path = folder_ / "broken.dat";
-    Run(Download(WM_SESSION_READ_ALL_DATA, path, true, false));
+    std::vector<std::shared_ptr<CDownloadProgressLink>> windows;
+    owner_.SetDownloadWindowOpener(
+        [&windows](std::shared_ptr<CDownloadProgressLink> link) { windows.push_back(std::move(link)); });
+    const struct {
+        const char* name;
+        int answer;
+        bool whole;  // every record ends in the file
+    } cases[] = {{"keep", IDOK, false}, {"try-again", IDC_RECOVERY_TRY_AGAIN, true}};
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        // Two blocks arrive, the third fails its three tries.
+        SimulatorFaults faults;
+        faults.corruptReplies = 3;
+        faults.corruptAfter =
+            simulator_.Logger().CommandCount() + static_cast<int>(firstBlock - commands.begin()) + 2;
+        simulator_.Logger().SetFaults(faults);
+        broker_.AnswerRequest<DataRecoveryRequest>(entry.answer);
+        const auto path = folder_ / (std::string(entry.name) + ".dat");
+        const std::size_t opened = PathsPosted(WM_OPEN_DOWNLOADED_FILE).size();
+        windows.clear();
+        Run(Download(WM_SESSION_READ_ALL_DATA, path, true, false));
 
-    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
-    EXPECT_EQ(RecordsIn(path), kRecords);
-    EXPECT_EQ(PathsPosted(WM_OPEN_DOWNLOADED_FILE), std::vector<std::filesystem::path>{path});
+        EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+        const int records = RecordsIn(path);
+        if (entry.whole) {
+            EXPECT_EQ(records, kRecords);
+        } else {
+            EXPECT_GT(records, 0);
+            EXPECT_LT(records, kRecords);
+            EXPECT_EQ(broker_.Asked().back().As<DataRecoveryRequest>().recordsReceived, records);
+        }
+        const auto openedNow = PathsPosted(WM_OPEN_DOWNLOADED_FILE);
+        ASSERT_EQ(openedNow.size(), opened + 1);
+        EXPECT_EQ(openedNow.back(), path);
+        // One window for the whole command, tried again or not, closed by its end.
+        ASSERT_EQ(windows.size(), 1u);
+        const CDownloadProgressLink::State shown = windows[0]->Take();
+        EXPECT_TRUE(shown.closed);
+        EXPECT_EQ(shown.operation, path.string());
+        EXPECT_FALSE(shown.log.empty());
+    }
     EXPECT_TRUE(broker_.Boxes().empty());
 }
 

@@ -23,18 +23,20 @@
 
 namespace testsupport {
 
-// Cancels a download as its transfer starts: its second status line names the data file it fills.
+// Cancels a download as its transfer starts: its first status line names the data file it fills.
 class CancelAtTransfer : public DownloadProgressSink {
 public:
     explicit CancelAtTransfer(CAppContext& app) : app_(app) {}
+    void SetOperationText(std::string) override {}
     void SetLogText(std::string) override {}
     void SetStepText(std::string) override {}
     void SetStatusLine(std::string) override {
-        if (++lines_ == 2) {
+        if (++lines_ == 1) {
             app_.Set(CAppContext::Flag::Abort, true);
         }
     }
     void SetProgress(int) override {}
+    void EnableActivityTimer(bool) override {}
 
 private:
     CAppContext& app_;
@@ -65,7 +67,8 @@ protected:
                 setup.GetHeader().SetIntervalCode(static_cast<std::uint8_t>(memory.intervalCode));
                 InstallSetup(s, 1, setup);
             }
-            const std::uint32_t start = memory.memoryBytes != 0 ? s.memoryEnd - memory.memoryBytes + 1 : s.memoryStart;
+            const std::uint32_t start =
+                memory.memoryBytes != 0 ? s.memoryEnd - memory.memoryBytes + 1 : s.memoryStart;
             ClearDataMemory(s, start, s.memoryEnd, memory.firstTime);
             LogRecords(s, memory.records);
         });
@@ -100,8 +103,9 @@ protected:
     }
 
     // A download of new data into the existing `path`, prepared as the read-new-data command does: the
-    // logger's active setup read, the kept stamp and seconds from the file header, the stored position, time mark and flag byte from the
-    // file, the read range sent. -100 when the setup or the file could not be read or the range not sent.
+    // logger's active setup read, the kept stamp and seconds from the file header, the stored position, time
+    // mark and flag byte from the file, the read range sent. -100 when the setup or the file could not be
+    // read or the range not sent.
     int DownloadNew(const std::filesystem::path& path) {
         return Run([&] {
             session_.SetNewDataRead(true);
@@ -145,8 +149,8 @@ protected:
             const LoggedRecord& logged = state.loggedRecords[first + i];
             const RecordDate date = ReadRecordDate(record, CRawData::kDateOffset);
             const RecordTimeOfDay time = ReadRecordTimeOfDay(record, CRawData::kTimeOffset);
-            const std::array<int, 6> read{RecordCalendarYear(date.year), date.month, date.day,
-                                          time.hour, time.minute, time.second};
+            const std::array<int, 6> read{
+                RecordCalendarYear(date.year), date.month, date.day, time.hour, time.minute, time.second};
             ASSERT_EQ(read, logged.time);
             ASSERT_EQ(file.GetFieldCount(), static_cast<int>(logged.values.size()) + 2);
             for (std::size_t v = 0; v < logged.values.size(); ++v) {
@@ -154,13 +158,16 @@ protected:
                 if (std::isnan(logged.values[v])) {
                     EXPECT_TRUE(std::isnan(value)) << "column " << v;
                 } else {
-                    EXPECT_NEAR(value, logged.values[v], std::abs(logged.values[v]) * 1e-6 + 1e-6) << "column " << v;
+                    EXPECT_NEAR(value, logged.values[v], std::abs(logged.values[v]) * 1e-6 + 1e-6)
+                        << "column " << v;
                 }
             }
         }
     }
 
-    static std::filesystem::path BackupOf(std::filesystem::path path) { return path.replace_extension(".bak"); }
+    static std::filesystem::path BackupOf(std::filesystem::path path) {
+        return path.replace_extension(".bak");
+    }
 
     // No raw file of a download is left in `folder`.
     static bool NoRawFileIn(const std::filesystem::path& folder) {
