@@ -61,10 +61,8 @@ inline constexpr unsigned IDS_STATUS_IDLE = 57345;
 inline constexpr unsigned IDS_STATUS_DISCONNECTING = 12427;
 inline constexpr unsigned IDS_STATUS_WAIT = 59488;
 inline constexpr unsigned IDS_STATUS_RESET = 59403;
-// A command whose window is not built yet; the records a broken download kept while its question has no
-// window ("%d").
+// A command whose window is not built yet.
 inline constexpr unsigned IDS_WINDOW_NOT_BUILT = 21270;
-inline constexpr unsigned IDS_PARTIAL_DOWNLOAD_KEPT = 21271;
 // Programs started from the menu.
 inline constexpr unsigned IDP_TELDRIN_NOT_STARTED = 8205;
 inline constexpr unsigned IDP_DORVANE_NOT_STARTED = 8206;

@@ -11,6 +11,7 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_dialogs.h"
+#include "kivo32/app/command_ids.h"
 #include "kivo32/app/command_requests.h"
 #include "kivo32/app/command_rules.h"
 #include "kivo32/app/kivo_app.h"
@@ -19,6 +20,7 @@
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/sut_type_help.h"
+#include "kivo32/tools/download_windows.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -39,6 +41,11 @@ constexpr int kWaitPollMs = 10;
 
 void CKivoApp::SetUpCommands() {
     RegisterCommandDialogs();
+    RegisterDownloadWindows(*sessions_, [this] {
+        if (platform::MessageTarget* main = GetAppMainWnd()) {
+            main->PostMessage(platform::Message(WM_COMMAND, ID_CANCEL_COMMAND));
+        }
+    });
     // The idle processing runs whenever the event loop is about to wait, for as long as the main window
     // lives.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,

@@ -9,8 +9,6 @@
 #include "kivo32/app/kivo_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
-#include "platform/base/text_format.h"
-#include "shared/common/message_box.h"
 
 namespace {
 
@@ -23,19 +21,6 @@ platform::DialogRunner<Request> NotBuiltYetAnswer(const std::shared_ptr<const St
         platform::TraceMissingWindow(Request::kName);
         (*showStatus)(LoadText(IDS_WINDOW_NOT_BUILT));
         return IDCANCEL;
-    };
-}
-
-// A broken download keeps what it received rather than lose it to a question nobody can answer. The
-// user is told in a box: a status text would be gone with the end of the download's wait cursor.
-template <>
-platform::DialogRunner<DataRecoveryRequest> NotBuiltYetAnswer(const std::shared_ptr<const StatusShower>&) {
-    return [](DataRecoveryRequest& request) {
-        platform::TraceMissingWindow(DataRecoveryRequest::kName);
-        ShowMessageBox(
-            platform::FormatLoadedText(IDS_PARTIAL_DOWNLOAD_KEPT, {std::to_string(request.recordsReceived)}),
-            MB_OK | MB_ICONINFORMATION, true);
-        return IDOK;
     };
 }
 

@@ -2,11 +2,13 @@
 // the new data into a data file, reading a stored setup into a new document, programming a setup.
 #include <ctime>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "kivo32/session/download_failure_text.h"
+#include "kivo32/session/download_progress_link.h"
 #include "kivo32/session/logger_setup_reading.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
@@ -37,6 +39,30 @@ constexpr int kProgrammedNoticeMs = 2500;
 // How long the notices of a download that nobody watches stay.
 constexpr int kUnattendedNoticeMs = 5000;
 
+// The progress window of a read-data handler: shown as the download starts, gone before the handler
+// hands the file on.
+class DownloadWindowScope {
+public:
+    DownloadWindowScope(const CSessionOwner& owner, CDataLogger* logger) : logger_(logger) {
+        if (logger_ != nullptr) {
+            window_ = owner.OpenDownloadWindow();
+            logger_->SetProgressSink(window_.get());
+        }
+    }
+    ~DownloadWindowScope() {
+        if (logger_ != nullptr) {
+            logger_->SetProgressSink(nullptr);
+        }
+        CloseDownloadDialog(window_);
+    }
+    DownloadWindowScope(const DownloadWindowScope&) = delete;
+    DownloadWindowScope& operator=(const DownloadWindowScope&) = delete;
+
+private:
+    CDataLogger* const logger_;
+    std::shared_ptr<CDownloadProgressLink> window_;
+};
+
 }  // namespace
 
 void CSessionEL::ShowTimedNotice(const std::string& text, int milliseconds) {
@@ -48,10 +74,15 @@ void CSessionEL::OnReadAllData(bool openFile, DownloadRequest request) {
     const CommandScope scope(*this);
     SetNewDataRead(false);
     Trace("OnReadAllData()\n");
-    int result =
-        logger_ ? logger_->Download(request.path, true, 0, UserDownloadPolicy()).result : kReadDataCancelled;
-    if (result == kReadDataTryAgain && !IsAborted()) {
-        result = ReadNewData(request.path);
+    int result = kReadDataCancelled;
+    {
+        const DownloadWindowScope window(owner_, logger_.get());
+        if (logger_) {
+            result = logger_->Download(request.path, true, 0, UserDownloadPolicy()).result;
+        }
+        if (result == kReadDataTryAgain && !IsAborted()) {
+            result = ReadNewData(request.path);
+        }
     }
     FinishDownload(result, openFile, std::move(request));
 }
@@ -68,7 +99,11 @@ void CSessionEL::OnReadNewData(bool openFile, DownloadRequest request) {
         return;
     }
     const CommandScope scope(*this);
-    const int result = ReadNewData(request.path);
+    int result = 0;
+    {
+        const DownloadWindowScope window(owner_, logger_.get());
+        result = ReadNewData(request.path);
+    }
     FinishDownload(result, openFile, std::move(request));
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "kivo32/session/download_progress_link.h"
 #include "kivo32/session/session_el.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/link_ids.h"
@@ -75,6 +76,15 @@ bool CSessionOwner::StartSession(CLinkSettings settings) {
     }
     session_ = std::move(session);
     return true;
+}
+
+std::shared_ptr<CDownloadProgressLink> CSessionOwner::OpenDownloadWindow() const {
+    if (!download_window_opener_) {
+        return nullptr;
+    }
+    auto link = std::make_shared<CDownloadProgressLink>();
+    download_window_opener_(link);
+    return link;
 }
 
 bool CSessionOwner::WaitLocally(const std::function<bool()>& done, std::chrono::milliseconds timeout,

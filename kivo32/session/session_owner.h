@@ -1,7 +1,7 @@
 // CSessionOwner: what the application keeps of its logger sessions: the link settings a session starts
-// from, starting one (direct, modem, network, or answering loggers that call in), the end of a session, and the settings a session reads and
-// leaves behind (pending command, default speeds, last good connection). The application shell calls
-// it on the user-interface thread.
+// from, starting one (direct, modem, network, or answering loggers that call in), the end of a session, and
+// the settings a session reads and leaves behind (pending command, default speeds, last good connection). The
+// application shell calls it on the user-interface thread.
 #pragma once
 
 #include <atomic>
@@ -17,6 +17,7 @@
 #include "shared/common/app_context.h"
 #include "shared/link/link_clock.h"
 
+class CDownloadProgressLink;
 class CSessionEL;
 
 // The link that answered last, recorded once a logger was identified on it.
@@ -96,6 +97,12 @@ public:
             connected_hook_(session);
         }
     }
+    // Shows the progress window of a download on the user-interface thread: a post, never a wait. Without
+    // one the download's progress goes to the status bar.
+    using DownloadWindowOpener = std::function<void(std::shared_ptr<CDownloadProgressLink>)>;
+    void SetDownloadWindowOpener(DownloadWindowOpener open) { download_window_opener_ = std::move(open); }
+    // A link the download fills for its window; null when the program shows none.
+    std::shared_ptr<CDownloadProgressLink> OpenDownloadWindow() const;
 
     // ---- Settings a session reads and writes, from its thread.
     // Cleared by "NOPORTSEARCH".
@@ -156,6 +163,7 @@ private:
     LocalWait local_wait_;
     std::function<void()> end_dialog_;
     std::function<void(CSessionEL&)> connected_hook_;
+    DownloadWindowOpener download_window_opener_;
     ProfileWriter profile_writer_;
     // The settings of the last session started (user-interface thread only).
     CLinkSettings link_settings_;

@@ -81,7 +81,7 @@ int CDataLogger::FindMemoryToRead(MemoryRun& run) {
         return kReadDataCancelled;
     }
     if (progress_sink_ != nullptr) {
-        progress_sink_->SetStatusLine(run.target.string());
+        progress_sink_->SetOperationText(run.target.string());
     }
     ClearTrace();
     if (run.readAll) {
@@ -151,7 +151,8 @@ int CDataLogger::FinishMemoryRun(MemoryRun& run, bool transferred) {
     const std::string building = LoadText(IDS_BUILDING_DATA_FILE) + "...";
     AppendTrace(building);
     const int result = transferred ? AssembleMemoryRun(run) : KeepBrokenMemoryRun(run);
-    const std::string ending = LoadText(result == kReadDataDone ? IDS_DOWNLOAD_COMPLETE : IDS_DOWNLOAD_FAILED);
+    const std::string ending =
+        LoadText(result == kReadDataDone ? IDS_DOWNLOAD_COMPLETE : IDS_DOWNLOAD_FAILED);
     AppendTrace(ending);
     if (result == kReadDataDone) {
         PostStatusId(STATUS_TEXT, IDS_DOWNLOAD_DONE);

@@ -184,6 +184,9 @@ const std::uint8_t* CDataLoggerQuarvenRSorKX::ReadHexRecords(std::uint32_t numbe
         if (attempt > 1) {
             const std::string again = platform::FormatLoadedText(IDS_RECORD_ASKING_AGAIN, {Decimal(number)});
             AppendTrace(again);
+            if (progress_sink_ != nullptr) {
+                progress_sink_->EnableActivityTimer(true);
+            }
             RestoreBinaryReplies();
         }
         bool last = false;
@@ -265,7 +268,7 @@ void CDataLoggerQuarvenRSorKX::ShowStep(unsigned textId) {
 int CDataLoggerQuarvenRSorKX::PrepareRecordRun(RecordRun& run) {
     App().Set(CAppContext::Flag::PortLost, false);
     if (progress_sink_ != nullptr) {
-        progress_sink_->SetStatusLine(run.target.string());
+        progress_sink_->SetOperationText(run.target.string());
     }
     ClearTrace();
     CSUTInfo* summary = GetSUTInfo(1);
@@ -484,6 +487,7 @@ void CDataLoggerQuarvenRSorKX::ShowRecordProgress(RecordRun& run, std::uint32_t 
 int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const DiscontinuityReport& report) {
     if (progress_sink_ != nullptr) {
         progress_sink_->SetProgress(100);
+        progress_sink_->EnableActivityTimer(false);
     }
     const std::uint32_t next =
         Wrapped(std::int64_t{run.first} + run.firstIndex + run.written, record_capacity_);

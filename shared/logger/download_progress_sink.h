@@ -7,6 +7,8 @@
 class DownloadProgressSink {
 public:
     virtual ~DownloadProgressSink() = default;
+    // What is being done: the data file the download fills.
+    virtual void SetOperationText(std::string text) = 0;
     // The whole accumulated log text.
     virtual void SetLogText(std::string text) = 0;
     // The current step.
@@ -14,4 +16,6 @@ public:
     // A status line of the window.
     virtual void SetStatusLine(std::string text) = 0;
     virtual void SetProgress(int percent) = 0;
+    // While on, the window shows that the download is still busy though nothing seems to move.
+    virtual void EnableActivityTimer(bool on) = 0;
 };

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <functional>
@@ -26,6 +27,7 @@
 #include "platform/base/message.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/ui/control_id.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/main_frame.h"
@@ -36,6 +38,7 @@
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
 #include "shared/link/link_ids.h"
+#include "shared/logger/download_ids.h"
 #include "shared/logger/download_result.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
@@ -299,37 +302,35 @@ TEST_F(KivoAppTest, EveryRequestOfTheProgramsListIsAnsweredOrSaysItsWindowIsNotB
     std::vector<std::string_view> unanswered;
     std::vector<std::string_view> notBuiltButSilent;
     int recovery = 0;
-    EXPECT_EQ(RunProgram(application,
-                         [&] {
-                             QStatusBar& status = *application.GetMainWindow()->statusBar();
-                             KivoRequests::ForEach([&]<class Request>() {
-                                 if (!platform::FindDialogRunner<Request>()) {
-                                     unanswered.push_back(Request::kName);
-                                 }
-                             });
-                             KivoRequestsNotBuiltYet::ForEach([&]<class Request>() {
-                                 if constexpr (!std::is_same_v<Request, DataRecoveryRequest>) {
-                                     status.clearMessage();
-                                     Request request{};
-                                     if (platform::FindDialogRunner<Request>()(request) != IDCANCEL ||
-                                         platform::FromQString(status.currentMessage()) !=
-                                             LoadText(IDS_WINDOW_NOT_BUILT)) {
-                                         notBuiltButSilent.push_back(Request::kName);
-                                     }
-                                 }
-                             });
-                             // Asked along the broker, as a broken download asks it.
-                             broker.AnswerRequestByProgram<DataRecoveryRequest>();
-                             broker.AnswerMessageBox(IDOK);
-                             recovery = AskDataRecovery(51, false);
-                         }),
-              0);
+    EXPECT_EQ(
+        RunProgram(application,
+                   [&] {
+                       QStatusBar& status = *application.GetMainWindow()->statusBar();
+                       KivoRequests::ForEach([&]<class Request>() {
+                           if (!platform::FindDialogRunner<Request>()) {
+                               unanswered.push_back(Request::kName);
+                           }
+                       });
+                       KivoRequestsNotBuiltYet::ForEach([&]<class Request>() {
+                           status.clearMessage();
+                           Request request{};
+                           if (platform::FindDialogRunner<Request>()(request) != IDCANCEL ||
+                               platform::FromQString(status.currentMessage()) !=
+                                   LoadText(IDS_WINDOW_NOT_BUILT)) {
+                               notBuiltButSilent.push_back(Request::kName);
+                           }
+                       });
+                       // Asked along the broker, as a broken download asks it: its window answers.
+                       broker.AnswerRequestByProgram<DataRecoveryRequest>();
+                       testsupport::OnNextModal([](QWidget* window) {
+                           platform::FindControlAs<QPushButton>(window, IDC_RECOVERY_TRY_AGAIN)->click();
+                       });
+                       recovery = AskDataRecovery(51, false);
+                   }),
+        0);
     EXPECT_TRUE(unanswered.empty()) << unanswered.front();
     EXPECT_TRUE(notBuiltButSilent.empty()) << notBuiltButSilent.front();
-    // Without its window a broken download keeps what it received, and says so.
-    EXPECT_EQ(recovery, kReadDataKept);
-    ASSERT_EQ(broker.Boxes().size(), 1u);
-    EXPECT_EQ(broker.Boxes()[0].texts.prompt, "The download broke off: the 51 records received were kept.");
+    EXPECT_EQ(recovery, kReadDataTryAgain);
 }
 
 TEST_F(KivoAppTest, ATraceFileNoViewerOpensIsNamedWithItsFullPath) {

@@ -1,14 +1,17 @@
 // The data handlers against the logger simulator: a full or new-data download with the open and CSV
-// choices, "try again" continued, the checks before a new-data read (missing file, other setup, nothing
-// new), a stored setup read into a document, and a setup programmed with and without a start time.
+// choices, a broken read kept or tried again with its progress window, the checks before a new-data read
+// (missing file, other setup, nothing new), a stored setup read into a document, and a setup programmed
+// with and without a start time.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "kivo32/session/download_progress_link.h"
 #include "kivo32/session/download_request.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
@@ -284,7 +287,7 @@ TEST_F(WrappedMemoryDataTest, ACsvConvertedFileGoesOnAfterItsLastRecord) {
     EXPECT_EQ(RecordsIn(path), held + 20);
 }
 
-TEST_F(SessionDataTest, ABrokenReadTriedAgainOrKeptIsOpenedAndWrittenAsCsvWithoutAFailureMessage) {
+TEST_F(SessionDataTest, ABrokenReadShowsItsProgressKeepsOrTriesAgainAndIsOpenedAndWrittenAsCsv) {
     // Where the blocks of a full read start, from a first read.
     const int first = simulator_.Logger().CommandCount();
     Run(Download(WM_SESSION_READ_ALL_DATA, folder_ / "first.dat", false, false));
@@ -294,29 +297,48 @@ TEST_F(SessionDataTest, ABrokenReadTriedAgainOrKeptIsOpenedAndWrittenAsCsvWithou
     ASSERT_NE(firstBlock, commands.end());
     const auto blocksBefore = static_cast<int>(firstBlock - commands.begin());
 
-    // Two blocks arrive, the third fails its three tries; the user tries again (the rest is fetched in
-    // the same command) or keeps what arrived.
-    for (const int answer : {int{IDC_RECOVERY_TRY_AGAIN}, IDOK}) {
-        SCOPED_TRACE(answer == IDOK ? "kept" : "tried again");
+    std::vector<std::shared_ptr<CDownloadProgressLink>> windows;
+    owner_.SetDownloadWindowOpener(
+        [&windows](std::shared_ptr<CDownloadProgressLink> link) { windows.push_back(std::move(link)); });
+    const struct {
+        const char* name;
+        int answer;
+        bool whole;  // every record ends in the file
+    } cases[] = {{"keep", IDOK, false}, {"try-again", IDC_RECOVERY_TRY_AGAIN, true}};
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        // Two blocks arrive, the third fails its three tries.
         SimulatorFaults faults;
         faults.corruptReplies = 3;
         faults.corruptAfter = simulator_.Logger().CommandCount() + blocksBefore + 2;
         simulator_.Logger().SetFaults(faults);
-        broker_.AnswerRequest<DataRecoveryRequest>(answer);
-        const auto path = folder_ / (answer == IDOK ? "kept.dat" : "again.dat");
+        broker_.AnswerRequest<DataRecoveryRequest>(entry.answer);
+        const auto path = folder_ / (std::string(entry.name) + ".dat");
+        const std::size_t opened = PathsPosted(WM_OPEN_DOWNLOADED_FILE).size();
+        windows.clear();
         Run(Download(WM_SESSION_READ_ALL_DATA, path, true, true));
 
         EXPECT_EQ(broker_.UnusedAnswers(), 0u);
-        if (answer == IDOK) {
-            EXPECT_GT(RecordsIn(path), 0);
-            EXPECT_LT(RecordsIn(path), kRecords);
+        const int records = RecordsIn(path);
+        if (entry.whole) {
+            EXPECT_EQ(records, kRecords);
         } else {
-            EXPECT_EQ(RecordsIn(path), kRecords);
+            EXPECT_GT(records, 0);
+            EXPECT_LT(records, kRecords);
+            EXPECT_EQ(broker_.Asked().back().As<DataRecoveryRequest>().recordsReceived, records);
         }
-        EXPECT_EQ(PathsPosted(WM_OPEN_DOWNLOADED_FILE).back(), path);
+        const auto openedNow = PathsPosted(WM_OPEN_DOWNLOADED_FILE);
+        ASSERT_EQ(openedNow.size(), opened + 1);
+        EXPECT_EQ(openedNow.back(), path);
         EXPECT_EQ(PathsPosted(WM_WRITE_CSV_FILE).back(), path);
-        EXPECT_TRUE(broker_.Boxes().empty());
+        // One window for the whole command, tried again or not, closed by its end.
+        ASSERT_EQ(windows.size(), 1u);
+        const CDownloadProgressLink::State shown = windows[0]->Take();
+        EXPECT_TRUE(shown.closed);
+        EXPECT_EQ(shown.operation, path.string());
+        EXPECT_FALSE(shown.log.empty());
     }
+    EXPECT_TRUE(broker_.Boxes().empty());
 }
 
 TEST_F(SessionDataTest, AStoredSetupOpensAsANewDocument) {

@@ -24,18 +24,20 @@
 
 namespace testsupport {
 
-// Cancels a download as its transfer starts: its second status line names the data file it fills.
+// Cancels a download as its transfer starts: its first status line names the data file it fills.
 class CancelAtTransfer : public DownloadProgressSink {
 public:
     explicit CancelAtTransfer(CAppContext& app) : app_(app) {}
+    void SetOperationText(std::string) override {}
     void SetLogText(std::string) override {}
     void SetStepText(std::string) override {}
     void SetStatusLine(std::string) override {
-        if (++lines_ == 2) {
+        if (++lines_ == 1) {
             app_.Set(CAppContext::Flag::Abort, true);
         }
     }
     void SetProgress(int) override {}
+    void EnableActivityTimer(bool) override {}
 
 private:
     CAppContext& app_;

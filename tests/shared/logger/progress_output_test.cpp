@@ -14,10 +14,12 @@ namespace {
 
 class RecordingSink : public DownloadProgressSink {
 public:
+    void SetOperationText(std::string) override {}
     void SetLogText(std::string text) override { log = std::move(text); }
     void SetStepText(std::string text) override { step = std::move(text); }
     void SetStatusLine(std::string text) override { status = std::move(text); }
     void SetProgress(int percent) override { progress = percent; }
+    void EnableActivityTimer(bool) override {}
 
     std::string log;
     std::string step;

@@ -46,6 +46,7 @@ struct RecordMemory {
 
 class LogSink : public DownloadProgressSink {
 public:
+    void SetOperationText(std::string) override {}
     void SetLogText(std::string text) override {
         log = std::move(text);
         if (onLog) {
@@ -55,6 +56,7 @@ public:
     void SetStepText(std::string) override {}
     void SetStatusLine(std::string) override {}
     void SetProgress(int) override {}
+    void EnableActivityTimer(bool) override {}
     std::string log;
     std::function<void(const std::string&)> onLog;
 };
