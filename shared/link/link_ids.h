@@ -107,7 +107,7 @@ inline constexpr unsigned IDS_PORT_PREFS_REMOVE = 20503;
 inline constexpr unsigned IDS_PORT_PREFS_HELP_BUTTON = 20504;
 inline constexpr unsigned IDS_PORT_PREFS_ADD = 20506;
 inline constexpr unsigned IDS_PORT_PREFS_PATH_LABEL = 20507;
-inline constexpr unsigned IDS_PORT_PREFS_TIP_PATH = 59605;
+inline constexpr unsigned IDS_PORT_PREFS_TIP_PATH = 21111;
 inline constexpr unsigned IDS_LOST_PORT_TITLE = 20505;
 
 // The modem line: errors (with the caption IDS_MODEM_ERROR_CAPTION, ours), call states and why a call
