@@ -25,10 +25,9 @@ using KivoRequests = platform::RequestList<
     CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
 
 using KivoRequestsNotBuiltYet = platform::RequestList<
-    DataRecoveryRequest, SetTimeRequest, SetBaudRequest, SetDescriptionRequest, SetModemStringRequest,
-    SetScalarsRequest, SetLoggerIdsRequest, CallScheduleRequest, WebPasswordRequest, SetWiFiInfoRequest,
-    LoggerPropertiesRequest, LoggerSetupListRequest, HarmonicsRequest, WaveformCaptureRequest,
-    CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
+    DataRecoveryRequest, SetScalarsRequest, SetLoggerIdsRequest, CallScheduleRequest, WebPasswordRequest,
+    SetWiFiInfoRequest, HarmonicsRequest, WaveformCaptureRequest, CalAmpScalarRequest,
+    CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");
