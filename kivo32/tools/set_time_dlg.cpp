@@ -85,7 +85,6 @@ void CSetTimeDlg::BuildControls(const std::string& firstText, const std::string&
     const auto makeSpin = [this](int id) {
         auto* spin = new QScrollBar(Qt::Vertical, this);
         platform::SetControlId(spin, id);
-        spin->setInvertedAppearance(true);  // the upper arrow counts up
         spin->setFixedHeight(Field(ClockField::Hour)->sizeHint().height());
         connect(spin, &QScrollBar::valueChanged, this, [this, spin] { OnSpun(spin); });
         return spin;
@@ -179,8 +178,15 @@ void CSetTimeDlg::AttachSpin(ClockField field) {
     (IsTimeOfDay(field) ? time_spin_field_ : date_spin_field_) = field;
     const ClockFieldRange range = RangeOf(field);
     const QSignalBlocker quiet(spin);
-    spin->setRange(range.minimum, range.maximum);
-    spin->setValue(Field(field)->text().toInt());
+    spin->setRange(-range.maximum, -range.minimum);
+    SyncSpin(spin, field);
+}
+
+// A vertical scroll bar counts down at its upper arrow: the spin holds the field's value negated, so
+// that the upper arrow counts up.
+void CSetTimeDlg::SyncSpin(QScrollBar* spin, ClockField field) {
+    const QSignalBlocker quiet(spin);
+    spin->setValue(-Field(field)->text().toInt());
 }
 
 void CSetTimeDlg::OnTyped(ClockField field) {
@@ -190,12 +196,15 @@ void CSetTimeDlg::OnTyped(ClockField field) {
         edit->setText(QString::fromStdString(kept));
         edit->end(false);
     }
+    if (field == date_spin_field_ || field == time_spin_field_) {
+        SyncSpin(SpinOf(field), field);
+    }
     Rebase();
 }
 
 void CSetTimeDlg::OnSpun(QScrollBar* spin) {
     const ClockField field = spin == time_spin_ ? time_spin_field_ : date_spin_field_;
-    Field(field)->setText(TwoDigits(spin->value()));
+    Field(field)->setText(TwoDigits(-spin->value()));
     Rebase();
 }
 
@@ -238,7 +247,6 @@ void CSetTimeDlg::Show(const ClockReading& reading, bool everyField) {
         }
     }
     for (const ClockField field : {date_spin_field_, time_spin_field_}) {
-        const QSignalBlocker quiet(SpinOf(field));
-        SpinOf(field)->setValue(Field(field)->text().toInt());
+        SyncSpin(SpinOf(field), field);
     }
 }

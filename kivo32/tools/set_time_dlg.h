@@ -40,6 +40,7 @@ private:
     // The field a spin serves and the spin that serves a field.
     QScrollBar* SpinOf(ClockField field) const;
     void AttachSpin(ClockField field);
+    void SyncSpin(QScrollBar* spin, ClockField field);
     void OnTyped(ClockField field);
     void OnSpun(QScrollBar* spin);
     void OnClockTick();

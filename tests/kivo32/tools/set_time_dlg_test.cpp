@@ -64,10 +64,14 @@ TEST_F(SetTimeDlgTest, TypingAboveAFieldsMaximumKeepsTheFirstDigit) {
         EXPECT_EQ(Field(window, IDC_TIME_HOUR)->text(), "4");
         EXPECT_EQ(Field(window, IDC_TIME_DAY)->text(), "3");
         EXPECT_EQ(Field(window, IDC_TIME_MONTH)->text(), "12");
+        // The hour's spin goes on from what was typed.
+        platform::FindControlAs<QScrollBar>(window, IDC_TIME_TIME_SPIN)
+            ->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        EXPECT_EQ(Field(window, IDC_TIME_HOUR)->text(), "05");
         Click(window, IDOK);
     });
     ASSERT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.hour, 4);
+    EXPECT_EQ(dialog.hour, 5);
     EXPECT_EQ(dialog.day, 3);
     EXPECT_EQ(dialog.month, 12);
 }
@@ -156,13 +160,20 @@ TEST_F(SetTimeDlgTest, AFieldTakingTheFocusGetsItsSpinWithItsRange) {
             QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
             QCoreApplication::sendEvent(field, &focusIn);
             auto* spin = platform::FindControlAs<QScrollBar>(window, c.spin);
-            EXPECT_EQ(spin->minimum(), c.minimum) << c.field;
-            EXPECT_EQ(spin->maximum(), c.maximum) << c.field;
-            EXPECT_EQ(spin->value(), field->text().toInt()) << c.field;
+            // The upper arrow counts up to the field's maximum, the lower down to its minimum.
             const int before = field->text().toInt();
-            spin->triggerAction(before < c.maximum ? QAbstractSlider::SliderSingleStepAdd
-                                                   : QAbstractSlider::SliderSingleStepSub);
-            EXPECT_EQ(field->text().toInt(), before < c.maximum ? before + 1 : before - 1) << c.field;
+            const bool up = before < c.maximum;
+            spin->triggerAction(up ? QAbstractSlider::SliderSingleStepSub
+                                   : QAbstractSlider::SliderSingleStepAdd);
+            EXPECT_EQ(field->text().toInt(), up ? before + 1 : before - 1) << c.field;
+            for (int step = 0; step < 100; ++step) {
+                spin->triggerAction(QAbstractSlider::SliderSingleStepSub);
+            }
+            EXPECT_EQ(field->text().toInt(), c.maximum) << c.field;
+            for (int step = 0; step < 100; ++step) {
+                spin->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+            }
+            EXPECT_EQ(field->text().toInt(), c.minimum) << c.field;
             EXPECT_EQ(field->text().size(), 2) << c.field;
         }
         Click(window, IDCANCEL);
