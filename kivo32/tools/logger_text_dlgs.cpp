@@ -24,7 +24,9 @@ CLoggerTextSettingDlg::CLoggerTextSettingDlg(const Shape& shape, std::string val
     setWindowTitle(platform::ToQString(LoadText(shape.titleId)));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(LoggerNamingLines(this, firstText, secondText));
-    layout->addWidget(new QLabel(platform::ToQString(LoadText(shape.labelId)), this));
+    auto* label = new QLabel(platform::ToQString(LoadText(shape.labelId)), this);
+    label->setBuddy(edit_);
+    layout->addWidget(label);
     platform::SetControlId(edit_, shape.editId);
     edit_->setMaxLength(shape.maxChars);
     edit_->setMinimumWidth(edit_->fontMetrics().averageCharWidth() * std::min(shape.maxChars + 2, 40));

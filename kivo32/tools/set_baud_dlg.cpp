@@ -35,7 +35,9 @@ CSetBaudDlg::CSetBaudDlg(std::string baudText, const std::string& firstText, con
     setWindowTitle(platform::ToQString(LoadText(IDS_SET_BAUD_TITLE)));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(LoggerNamingLines(this, firstText, secondText));
-    layout->addWidget(new QLabel(platform::ToQString(LoadText(IDS_SET_BAUD_LABEL)), this));
+    auto* label = new QLabel(platform::ToQString(LoadText(IDS_SET_BAUD_LABEL)), this);
+    label->setBuddy(rates_);
+    layout->addWidget(label);
     platform::SetControlId(rates_, IDC_BAUD_RATE);
     for (const std::string& rate : RatesOffered(modem)) {
         rates_->addItem(QString::fromStdString(rate));
