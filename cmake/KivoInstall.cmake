@@ -1,6 +1,6 @@
 # What `cmake --install` puts under the prefix: the programs in bin/, their shared files (the text tables,
-# the udev rules) in share/kivo/. A build tree holds the same share/kivo beside its programs' folders, so
-# that a program finds its files at ../share/kivo from its own folder in both places.
+# the user guides, the udev rules) in share/kivo/. A build tree holds the same share/kivo beside its
+# programs' folders, so that a program finds its files at ../share/kivo from its own folder in both places.
 include(GNUInstallDirs)
 
 set(KIVO_SHARE_FOLDER ${CMAKE_INSTALL_DATADIR}/kivo)
@@ -20,6 +20,27 @@ if(KIVO_WITH_QT)
     endforeach()
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/texts DESTINATION ${KIVO_SHARE_FOLDER}
             FILES_MATCHING PATTERN "*.txt")
+
+    # The user guide of each language, rendered from docs/ into the PDF that Help Topics opens (its name is
+    # the text IDS_HELP_FILE_NAME of that language).
+    set(guide_sources user-guide.md user-guide.fr.md)
+    set(guide_files user-guide.pdf guide-utilisateur.pdf)
+    set(staged_guides "")
+    foreach(source file IN ZIP_LISTS guide_sources guide_files)
+        set(staged ${CMAKE_BINARY_DIR}/share/kivo/${file})
+        add_custom_command(
+            OUTPUT ${staged}
+            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen $<TARGET_FILE:kivo-guide-pdf>
+                    ${PROJECT_SOURCE_DIR}/docs/${source} ${staged}
+            DEPENDS kivo-guide-pdf ${PROJECT_SOURCE_DIR}/docs/${source}
+            VERBATIM)
+        list(APPEND staged_guides ${staged})
+    endforeach()
+    add_custom_target(kivo_user_guides ALL DEPENDS ${staged_guides})
+    if(TARGET kivo32)
+        add_dependencies(kivo32 kivo_user_guides)
+    endif()
+    install(FILES ${staged_guides} DESTINATION ${KIVO_SHARE_FOLDER})
 endif()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/contrib/udev DESTINATION ${KIVO_SHARE_FOLDER})
 

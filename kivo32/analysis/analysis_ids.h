@@ -1,4 +1,4 @@
-// Text ids of the analysis of a data file, as the system numbers them.
+// Text ids of the analysis of a data file; fixed numbers: never renumber.
 #pragma once
 
 // The label of a report's title.

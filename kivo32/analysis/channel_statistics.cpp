@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "kivo32/analysis/analysis_ids.h"
-#include "platform/base/string_format.h"
 #include "platform/base/number_text.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/string_format.h"
 #include "shared/common/signal_calculations.h"
 
 namespace {
@@ -30,7 +30,8 @@ enum class Role { Other, AveragePowerFactor, AverageKW, AverageKVA, AverageKVAR,
 
 bool SameText(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 
@@ -42,7 +43,9 @@ struct Labels {
     Labels() {
         const std::string volts = LoadText(IDS_STAT_QUANTITY_VOLTS);
         const std::string amps = LoadText(IDS_STAT_QUANTITY_AMPS);
-        const auto label = [](unsigned word, const std::string& quantity) { return LoadText(word) + " " + quantity; };
+        const auto label = [](unsigned word, const std::string& quantity) {
+            return LoadText(word) + " " + quantity;
+        };
         statistics = {label(IDS_STAT_WORD_INSTANT, volts), label(IDS_STAT_WORD_INSTANT, "dPF")};
         for (const unsigned word : {IDS_STAT_WORD_MINIMUM, IDS_STAT_WORD_MAXIMUM, IDS_STAT_WORD_AVERAGE}) {
             for (const std::string& quantity : {volts, amps, std::string("KW"), std::string("KVA"),
@@ -59,10 +62,12 @@ struct Labels {
     }
 
     Role RoleOf(const std::string& unit) const {
-        const std::pair<const std::string*, Role> roles[] = {
-            {&averagePowerFactor, Role::AveragePowerFactor}, {&averageKW, Role::AverageKW},
-            {&averageKVA, Role::AverageKVA},   {&averageKVAR, Role::AverageKVAR},
-            {&averageVolts, Role::AverageVolts}, {&averageAmps, Role::AverageAmps}};
+        const std::pair<const std::string*, Role> roles[] = {{&averagePowerFactor, Role::AveragePowerFactor},
+                                                             {&averageKW, Role::AverageKW},
+                                                             {&averageKVA, Role::AverageKVA},
+                                                             {&averageKVAR, Role::AverageKVAR},
+                                                             {&averageVolts, Role::AverageVolts},
+                                                             {&averageAmps, Role::AverageAmps}};
         for (const auto& [text, role] : roles) {
             if (SameText(unit, *text)) {
                 return role;
@@ -124,7 +129,8 @@ std::string Spaces(int count) {
     return std::string(static_cast<std::size_t>(std::clamp(count, 0, 4)), ' ');
 }
 
-std::string ExtremeText(const CRawDataGrid& cells, const ColumnFigures& figures, const std::optional<Extreme>& extreme) {
+std::string ExtremeText(const CRawDataGrid& cells, const ColumnFigures& figures,
+                        const std::optional<Extreme>& extreme) {
     if (!extreme) {
         return {};
     }
@@ -140,9 +146,10 @@ bool BuildChannelStatistics(const CRawDataGrid& cells, std::string& text, GridWa
     const Labels labels;
     text = platform::StringPrintf(
         "%-*s               %9s   %-8s (%s %s)            %-8s (%s %s)             %s\r\n", 8,
-        LoadText(IDS_STAT_CHANNEL).c_str(), LoadText(IDS_STAT_AVERAGE).c_str(), LoadText(IDS_STAT_MAXIMUM).c_str(),
-        LoadText(IDS_STAT_DATE).c_str(), LoadText(IDS_STAT_TIME).c_str(), LoadText(IDS_STAT_MINIMUM).c_str(),
-        LoadText(IDS_STAT_DATE).c_str(), LoadText(IDS_STAT_TIME).c_str(), LoadText(IDS_STAT_TOTAL).c_str());
+        LoadText(IDS_STAT_CHANNEL).c_str(), LoadText(IDS_STAT_AVERAGE).c_str(),
+        LoadText(IDS_STAT_MAXIMUM).c_str(), LoadText(IDS_STAT_DATE).c_str(), LoadText(IDS_STAT_TIME).c_str(),
+        LoadText(IDS_STAT_MINIMUM).c_str(), LoadText(IDS_STAT_DATE).c_str(), LoadText(IDS_STAT_TIME).c_str(),
+        LoadText(IDS_STAT_TOTAL).c_str());
     text += kDashes;
 
     // The value columns and their channels.
@@ -166,7 +173,8 @@ bool BuildChannelStatistics(const CRawDataGrid& cells, std::string& text, GridWa
     }
     std::vector<ChannelProduct> products(columns.size());
     for (std::size_t i = 0; i < columns.size(); ++i) {
-        columns[i].lastOfChannel = i + 1 == columns.size() || !SameText(columns[i].title, columns[i + 1].title);
+        columns[i].lastOfChannel =
+            i + 1 == columns.size() || !SameText(columns[i].title, columns[i + 1].title);
     }
     // Each channel's volts and amps columns, noted at the channel's last column.
     for (std::size_t i = 0; i < columns.size(); ++i) {
@@ -177,7 +185,8 @@ bool BuildChannelStatistics(const CRawDataGrid& cells, std::string& text, GridWa
         while (!columns[last].lastOfChannel) {
             ++last;
         }
-        (columns[i].role == Role::AverageVolts ? products[last].volts : products[last].amps) = static_cast<int>(i);
+        (columns[i].role == Role::AverageVolts ? products[last].volts : products[last].amps) =
+            static_cast<int>(i);
     }
 
     const long rows = cells.GetRowCount();
@@ -234,11 +243,20 @@ bool BuildChannelStatistics(const CRawDataGrid& cells, std::string& text, GridWa
         const double average = figures.Average();
         if (figures.count > 0) {
             switch (figures.role) {
-                case Role::AveragePowerFactor: powerFactor = average; break;
-                case Role::AverageKW: kW = average; break;
-                case Role::AverageKVA: kVA = average; break;
-                case Role::AverageKVAR: kVAR = average; break;
-                default: break;
+                case Role::AveragePowerFactor:
+                    powerFactor = average;
+                    break;
+                case Role::AverageKW:
+                    kW = average;
+                    break;
+                case Role::AverageKVA:
+                    kVA = average;
+                    break;
+                case Role::AverageKVAR:
+                    kVAR = average;
+                    break;
+                default:
+                    break;
             }
         }
         std::string thdLine;
@@ -262,8 +280,9 @@ bool BuildChannelStatistics(const CRawDataGrid& cells, std::string& text, GridWa
         AppendAt(line, kMaximumEnd, ExtremeText(cells, figures, figures.maximum));
         AppendAt(line, kMinimumEnd, ExtremeText(cells, figures, figures.minimum));
         if (figures.total) {
-            AppendAt(line, kTotalEnd,
-                     Spaces(figures.decimals) + platform::StringPrintf("%7.*f", figures.decimals, figures.sum));
+            AppendAt(
+                line, kTotalEnd,
+                Spaces(figures.decimals) + platform::StringPrintf("%7.*f", figures.decimals, figures.sum));
         }
         if (!thdLine.empty()) {
             line += kLineEnd + thdLine;

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "kivo32/analysis/analysis_ids.h"
-#include "platform/base/string_format.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/string_format.h"
 #include "platform/base/text_format.h"
 
 namespace {
@@ -41,8 +41,8 @@ bool BuildDataErrorReport(const CRawDataGrid& cells, const std::string& title, l
         }
         const std::int64_t seconds = std::llround(*stamp * 86400.0);
         auto entry = [&](unsigned id) {
-            report += platform::FormatLoadedText(
-                id, {cells.GetCellText(static_cast<int>(row), 1), cells.GetCellText(static_cast<int>(row), 2)});
+            report += platform::FormatLoadedText(id, {cells.GetCellText(static_cast<int>(row), 1),
+                                                      cells.GetCellText(static_cast<int>(row), 2)});
         };
         const long second = static_cast<long>(((seconds % 60) + 60) % 60);
         if (intervalSeconds > 1 && second != 0) {
@@ -73,7 +73,8 @@ bool BuildDataErrorReport(const CRawDataGrid& cells, const std::string& title, l
     report += "\n";
     if (gaps > 0) {
         report += platform::FormatLoadedText(
-            IDS_REPORT_GAP_SUMMARY, {std::to_string(missing), Plural(missing), std::to_string(gaps), Plural(gaps)});
+            IDS_REPORT_GAP_SUMMARY,
+            {std::to_string(missing), Plural(missing), std::to_string(gaps), Plural(gaps)});
     }
     if (shortIntervals > 0) {
         report += platform::FormatLoadedText(IDS_REPORT_SHORT_SUMMARY,

@@ -3,11 +3,11 @@
 
 #include <cmath>
 
+#include "kivo32/analysis/analysis_ids.h"
 #include "kivo32/analysis/channel_statistics.h"
 #include "kivo32/analysis/energy_summary.h"
-#include "kivo32/analysis/analysis_ids.h"
-#include "platform/base/string_format.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/string_format.h"
 #include "platform/base/text_format.h"
 #include "shared/datafile/data_info.h"
 #include "shared/datafile/datafile_ids.h"
@@ -35,8 +35,8 @@ std::string Field(unsigned label, const std::string& value) {
 }
 
 bool HasLineFrequency(int model) {
-    return model == kModelStandard || model == kModelOrnatFirst || model == kModelOrnatLast || model == kModelBrelanCurrent ||
-           model == kModelQuarvenRS || model == kModelQuarvenKX;
+    return model == kModelStandard || model == kModelOrnatFirst || model == kModelOrnatLast ||
+           model == kModelBrelanCurrent || model == kModelQuarvenRS || model == kModelQuarvenKX;
 }
 
 std::string LineFrequency(const CSetupTable& setup) {
@@ -66,49 +66,57 @@ std::string ChannelLine(const CSetupTable& setup, int slot, bool converted) {
         return converted ? none : platform::StringPrintf(format, value);
     };
     const auto twoScales = [&](const CSUTChannelHardware& channel, const std::string& head) {
-        return platform::StringPrintf("%s: %s = %7.3f; %s = %s\n", head.c_str(), LoadText(IDS_SUMMARY_OFFSET).c_str(),
-                                      channel.GetScaleValue1(), LoadText(IDS_SUMMARY_MULTIPLIER).c_str(),
+        return platform::StringPrintf("%s: %s = %7.3f; %s = %s\n", head.c_str(),
+                                      LoadText(IDS_SUMMARY_OFFSET).c_str(), channel.GetScaleValue1(),
+                                      LoadText(IDS_SUMMARY_MULTIPLIER).c_str(),
                                       number("%.3f", channel.GetScaleValue2()).c_str());
     };
     switch (types[index]) {
         case kChannelPower: {
             const CSUTChannelHardware& channel = setup.GetHardwareChannel(slot - 1);
             std::string line = platform::StringPrintf(
-                "%s - %s: VHi: %s, VLo: %s; PT = %s; CT = %s; %s = %s", caption.c_str(), LoadText(IDS_SUMMARY_POWER).c_str(),
-                converted ? none.c_str() : channel.GetVHiName().c_str(),
-                converted ? none.c_str() : channel.GetVLoName().c_str(), number("%.3f", channel.GetPTRatio()).c_str(),
-                number("%.3f", channel.GetCTSize()).c_str(), LoadText(IDS_SUMMARY_SCALE).c_str(),
-                number("%.3f", channel.GetPhaseShift()).c_str());
+                "%s - %s: VHi: %s, VLo: %s; PT = %s; CT = %s; %s = %s", caption.c_str(),
+                LoadText(IDS_SUMMARY_POWER).c_str(), converted ? none.c_str() : channel.GetVHiName().c_str(),
+                converted ? none.c_str() : channel.GetVLoName().c_str(),
+                number("%.3f", channel.GetPTRatio()).c_str(), number("%.3f", channel.GetCTSize()).c_str(),
+                LoadText(IDS_SUMMARY_SCALE).c_str(), number("%.3f", channel.GetPhaseShift()).c_str());
             if (model >= kModelQuarvenRS) {
-                line += platform::StringPrintf("; CT Type = %s", channel.GetCTType() != 0 ? "RoCoil" : "millivolt");
+                line += platform::StringPrintf("; CT Type = %s",
+                                               channel.GetCTType() != 0 ? "RoCoil" : "millivolt");
             }
             return line + "\n";
         }
         case kChannelTemperature:
-            return twoScales(setup.GetHardwareChannel(slot - 1), caption + " - " + LoadText(IDS_SUMMARY_TEMPERATURE));
+            return twoScales(setup.GetHardwareChannel(slot - 1),
+                             caption + " - " + LoadText(IDS_SUMMARY_TEMPERATURE));
         case kChannel5VDC:
-            return twoScales(setup.GetHardwareChannel(slot - 1), caption + " - 5 " + LoadText(IDS_SUMMARY_VOLTS) + " DC");
+            return twoScales(setup.GetHardwareChannel(slot - 1),
+                             caption + " - 5 " + LoadText(IDS_SUMMARY_VOLTS) + " DC");
         case kChannelRNDC:
-            return platform::StringPrintf("%s - %s: %s = %s\n", caption.c_str(), LoadText(IDS_SUMMARY_RNDC).c_str(),
-                                          LoadText(IDS_SUMMARY_SCALE).c_str(),
-                                          number("%0.3f", setup.GetHardwareChannel(slot - 1).GetRNDCScale()).c_str());
+            return platform::StringPrintf(
+                "%s - %s: %s = %s\n", caption.c_str(), LoadText(IDS_SUMMARY_RNDC).c_str(),
+                LoadText(IDS_SUMMARY_SCALE).c_str(),
+                number("%0.3f", setup.GetHardwareChannel(slot - 1).GetRNDCScale()).c_str());
         case kChannelSoftware: {
             const CSUTChannelSoftware& channel = setup.GetSoftwareChannel(slot - 5);
             ChannelFlags flags{};
             for (std::size_t i = 0; i < flags.size(); ++i) {
                 flags[i] = channel.GetHardwareFlag(static_cast<int>(i));
             }
-            return platform::StringPrintf("%s - %s: %s\n", caption.c_str(), LoadText(IDS_SUMMARY_SOFTWARE).c_str(),
+            return platform::StringPrintf("%s - %s: %s\n", caption.c_str(),
+                                          LoadText(IDS_SUMMARY_SOFTWARE).c_str(),
                                           ChannelFlagsToDigitList(flags).c_str());
         }
         case kChannelCurrent: {
             const CSUTChannelHardware& channel = setup.GetHardwareChannel(slot - 1);
-            return platform::StringPrintf("%s - %s: CT = %s; %s = %s\n", caption.c_str(), LoadText(IDS_SUMMARY_CURRENT).c_str(),
-                                          number("%7.3f", channel.GetCTSize()).c_str(), LoadText(IDS_SUMMARY_SCALE).c_str(),
-                                          number("%7.3f", channel.GetPhaseShift()).c_str());
+            return platform::StringPrintf(
+                "%s - %s: CT = %s; %s = %s\n", caption.c_str(), LoadText(IDS_SUMMARY_CURRENT).c_str(),
+                number("%7.3f", channel.GetCTSize()).c_str(), LoadText(IDS_SUMMARY_SCALE).c_str(),
+                number("%7.3f", channel.GetPhaseShift()).c_str());
         }
         case kChannel10VDC:
-            return twoScales(setup.GetHardwareChannel(slot - 1), caption + " - 10 " + LoadText(IDS_SUMMARY_VOLTS) + " DC");
+            return twoScales(setup.GetHardwareChannel(slot - 1),
+                             caption + " - 10 " + LoadText(IDS_SUMMARY_VOLTS) + " DC");
         case kChannel4mA:
             return twoScales(setup.GetHardwareChannel(slot - 1), caption + " - 4 mA");
         case kChannel25mA:
@@ -118,10 +126,12 @@ std::string ChannelLine(const CSetupTable& setup, int slot, bool converted) {
         case kChannelAnalog4To20mA + 2: {
             const CSUTChannelAnalog& channel = setup.GetAnalogChannel(slot - 7);
             return platform::StringPrintf(
-                "%s - Analog %s; Low Sensor = %.1f; Low Output = %.1f; High Sensor = %.1f; High Output = %.1f "
+                "%s - Analog %s; Low Sensor = %.1f; Low Output = %.1f; High Sensor = %.1f; High Output = "
+                "%.1f "
                 "Units = %s\n",
                 caption.c_str(), GetAnalogRangeName(types[index]).c_str(), channel.GetLowSensor(),
-                channel.GetLowOutput(), channel.GetHighSensor(), channel.GetHighOutput(), channel.GetUnits().c_str());
+                channel.GetLowOutput(), channel.GetHighSensor(), channel.GetHighOutput(),
+                channel.GetUnits().c_str());
         }
         default:
             return {};
@@ -147,13 +157,16 @@ bool BuildDataFileSummary(const CRawDataGrid& cells, const std::string& title, s
         text += LoadText(IDS_DATA_FILE_NO_RECORDS) + "\n";
         return true;
     }
-    text += platform::FormatLoadedText(IDS_SUMMARY_FIRST_RECORD, {cells.GetCellText(1, 1), cells.GetCellText(1, 2)});
+    text += platform::FormatLoadedText(IDS_SUMMARY_FIRST_RECORD,
+                                       {cells.GetCellText(1, 1), cells.GetCellText(1, 2)});
     text += platform::FormatLoadedText(IDS_SUMMARY_LAST_RECORD,
                                        {cells.GetCellText(rows, 1), cells.GetCellText(rows, 2)});
     const std::optional<double> first = cells.GetRowTime(1);
     const std::optional<double> last = cells.GetRowTime(rows);
     if (first && last) {
-        const double days = (std::round((*last - *first) * 86400.0) + static_cast<double>(setup.GetIntervalSeconds())) / 86400.0;
+        const double days =
+            (std::round((*last - *first) * 86400.0) + static_cast<double>(setup.GetIntervalSeconds())) /
+            86400.0;
         text += platform::StringPrintf("%s: %.2f %s\n\n", LoadText(IDS_SUMMARY_DURATION).c_str(), days,
                                        LoadText(IDS_SUMMARY_DAYS).c_str());
     }
@@ -171,11 +184,13 @@ bool BuildDataFileSummary(const CRawDataGrid& cells, const std::string& title, s
         text += ChannelLine(setup, slot, converted);
     }
     const bool ring = (setup.GetHeader().GetOptionByte() & kOptionRingMemory) != 0;
-    text += "\n" + Field(IDS_SUMMARY_MEMORY_MODE, converted ? none : LoadText(ring ? IDS_SUMMARY_RING : IDS_SUMMARY_FILL));
+    text += "\n" + Field(IDS_SUMMARY_MEMORY_MODE,
+                         converted ? none : LoadText(ring ? IDS_SUMMARY_RING : IDS_SUMMARY_FILL));
     if (const std::string frequency = LineFrequency(setup); !frequency.empty()) {
         text += Field(IDS_SUMMARY_LINE_FREQUENCY, converted ? none : frequency);
     }
-    text += Field(IDS_SUMMARY_INTERVAL, CRawData::FormatIntervalCode(setup.GetHeader().GetIntervalCode())) + "\n";
+    text +=
+        Field(IDS_SUMMARY_INTERVAL, CRawData::FormatIntervalCode(setup.GetHeader().GetIntervalCode())) + "\n";
 
     text += Heading(IDS_SUMMARY_FILE) + "\n";
     const auto orNone = [&](const std::string& value) { return value.empty() ? none : value; };

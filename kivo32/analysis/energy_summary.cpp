@@ -7,9 +7,9 @@
 
 #include "kivo32/analysis/analysis_ids.h"
 #include "platform/base/local_time.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "shared/common/date_time_text.h"
-#include "platform/base/program_texts.h"
 #include "shared/datafile/data_info.h"
 #include "shared/setup/channel_caption.h"
 #include "shared/setup/setup_table.h"
@@ -54,13 +54,16 @@ std::string QuarvenSummary(const CSetupTable& setup) {
     const std::string dashes = Dashes(word);
     const std::uint32_t demand = extended.GetDemandWindow();
 
-    std::string text = platform::StringPrintf("%s\r\n-----------\r\n\r\n", LoadText(IDS_ENERGY_DEMAND_WINDOW).c_str());
-    text += platform::StringPrintf("%s.: %d\r\n\r\n", LoadText(IDS_ENERGY_DEMAND_MINUTES).c_str(), static_cast<int>(demand));
-    text += platform::StringPrintf("%-*s           KW\t\t\t             KVA\t\t\t       KVAR\r\n", kChannelWidth,
-                                   word.c_str());
-    text += platform::StringPrintf("%-*s    --------- -------------------      --------- -------------------      "
-                                   "--------- -------------------\r\n",
-                                   kChannelWidth, dashes.c_str());
+    std::string text =
+        platform::StringPrintf("%s\r\n-----------\r\n\r\n", LoadText(IDS_ENERGY_DEMAND_WINDOW).c_str());
+    text += platform::StringPrintf("%s.: %d\r\n\r\n", LoadText(IDS_ENERGY_DEMAND_MINUTES).c_str(),
+                                   static_cast<int>(demand));
+    text += platform::StringPrintf("%-*s           KW\t\t\t             KVA\t\t\t       KVAR\r\n",
+                                   kChannelWidth, word.c_str());
+    text += platform::StringPrintf(
+        "%-*s    --------- -------------------      --------- -------------------      "
+        "--------- -------------------\r\n",
+        kChannelWidth, dashes.c_str());
     for (int slot = 0; slot < kSoftwareChannels; ++slot) {
         const int channel = kFirstSoftwareChannel + slot;
         const std::string kind = GetChannelKindName(model, channel);
@@ -68,9 +71,9 @@ std::string QuarvenSummary(const CSetupTable& setup) {
         if (demand != 0 && hasRegisters(channel) && extended.GetTimedValueTime(first) != 0) {
             text += platform::StringPrintf("%s %d", kind.c_str(), channel);
             for (int peak = first; peak < first + 3; ++peak) {
-                text += platform::StringPrintf(peak == first ? "     %9.3f %s" : "      %9.3f %s",
-                                               extended.GetTimedValue(peak),
-                                               FormatRecordTime(static_cast<std::time_t>(extended.GetTimedValueTime(peak))).c_str());
+                text += platform::StringPrintf(
+                    peak == first ? "     %9.3f %s" : "      %9.3f %s", extended.GetTimedValue(peak),
+                    FormatRecordTime(static_cast<std::time_t>(extended.GetTimedValueTime(peak))).c_str());
             }
             text += kLineEnd;
         } else {
@@ -109,7 +112,8 @@ std::optional<std::string> TotalsLine(const CSUTExtendedData& extended, int mode
     const int first = 3 * set;
     std::vector<std::string> parts;
     if (flags & 1) {
-        parts.push_back(platform::StringPrintf("%ldkWh", static_cast<long>(static_cast<std::int32_t>(extended.GetLoggerValue(first)))));
+        parts.push_back(platform::StringPrintf(
+            "%ldkWh", static_cast<long>(static_cast<std::int32_t>(extended.GetLoggerValue(first)))));
     }
     const auto kVAh = static_cast<std::int32_t>(extended.GetLoggerValue(first + 1));
     if ((flags & 2) && kVAh >= 0) {
@@ -119,10 +123,12 @@ std::optional<std::string> TotalsLine(const CSUTExtendedData& extended, int mode
         return std::nullopt;
     }
     if (flags & 4) {
-        parts.push_back(platform::StringPrintf("%ldkVARh", static_cast<long>(static_cast<std::int32_t>(extended.GetLoggerValue(first + 2)))));
+        parts.push_back(platform::StringPrintf(
+            "%ldkVARh", static_cast<long>(static_cast<std::int32_t>(extended.GetLoggerValue(first + 2)))));
     }
-    std::string line = platform::StringPrintf("%s (%s %d): ", LoadText(IDS_ENERGY_TOTALS).c_str(),
-                                              GetChannelKindName(model, 1).c_str(), kFirstSoftwareChannel + set);
+    std::string line =
+        platform::StringPrintf("%s (%s %d): ", LoadText(IDS_ENERGY_TOTALS).c_str(),
+                               GetChannelKindName(model, 1).c_str(), kFirstSoftwareChannel + set);
     for (std::size_t i = 0; i < parts.size(); ++i) {
         line += (i > 0 ? ", " : "") + parts[i];
     }
@@ -132,23 +138,24 @@ std::optional<std::string> TotalsLine(const CSUTExtendedData& extended, int mode
 std::string OrnatSummary(const CSetupTable& setup, int firmware) {
     if (firmware < kFirstFirmwareWithTotals) {
         return LoadText(IDS_ENERGY_OLD_FIRMWARE) +
-               platform::StringPrintf("                             %s", LoadText(IDS_ENERGY_UPDATE_FIRMWARE).c_str());
+               platform::StringPrintf("                             %s",
+                                      LoadText(IDS_ENERGY_UPDATE_FIRMWARE).c_str());
     }
     const CSUTExtendedData& extended = setup.GetExtendedData();
     const int model = setup.GetHeader().GetModelCode();
     std::string text;
-    const std::time_t peakTime = static_cast<std::time_t>(static_cast<std::int32_t>(extended.GetLoggerTime()));
+    const std::time_t peakTime =
+        static_cast<std::time_t>(static_cast<std::int32_t>(extended.GetLoggerTime()));
     const std::optional<std::tm> peak = peakTime != 0 ? platform::ToLocalTime(peakTime) : std::nullopt;
     if (peak) {
         char weekday[32] = "";
         char clock[32] = "";
         std::strftime(weekday, sizeof weekday, "%A ", &*peak);
         std::strftime(clock, sizeof clock, " at %H:%M:%S", &*peak);
-        text += platform::StringPrintf("%s: %.3fkW on %s%s%s\r\n\r\n", LoadText(IDS_ENERGY_DEMAND_WINDOW).c_str(),
-                                       static_cast<double>(static_cast<float>(extended.GetDemandWindow()) / 1000.0f),
-                                       weekday,
-                                       FormatDateText(peak->tm_year + 1900, peak->tm_mon + 1, peak->tm_mday, false).c_str(),
-                                       clock);
+        text += platform::StringPrintf(
+            "%s: %.3fkW on %s%s%s\r\n\r\n", LoadText(IDS_ENERGY_DEMAND_WINDOW).c_str(),
+            static_cast<double>(static_cast<float>(extended.GetDemandWindow()) / 1000.0f), weekday,
+            FormatDateText(peak->tm_year + 1900, peak->tm_mon + 1, peak->tm_mday, false).c_str(), clock);
     } else {
         text += platform::StringPrintf("%s: %s\r\n\r\n", LoadText(IDS_ENERGY_DEMAND_WINDOW).c_str(),
                                        LoadText(IDS_ENERGY_NO_PEAK_DEMAND).c_str());
@@ -163,7 +170,8 @@ std::string OrnatSummary(const CSetupTable& setup, int firmware) {
         } else {
             text += *first;
             if (flags & 0x38) {
-                text += TotalsLine(extended, model, (flags >> 3) & 0x07, 1).value_or(LoadText(IDS_ENERGY_NO_TOTALS));
+                text += TotalsLine(extended, model, (flags >> 3) & 0x07, 1)
+                            .value_or(LoadText(IDS_ENERGY_NO_TOTALS));
             }
         }
     }

@@ -51,8 +51,8 @@ std::optional<double> CRawDataGrid::GetRowTime(int row) const {
     const CRawDataField* date = data_.GetField(0);
     const CRawDataField* time = data_.GetField(1);
     if (row < 1 || row > GetRowCount() || date == nullptr || time == nullptr ||
-        date->storageKind != CRawDataField::kStorageDate || time->storageKind != CRawDataField::kStorageTime ||
-        !data_.ReadRecord(row - 1)) {
+        date->storageKind != CRawDataField::kStorageDate ||
+        time->storageKind != CRawDataField::kStorageTime || !data_.ReadRecord(row - 1)) {
         return std::nullopt;
     }
     const auto record = data_.GetRecordBuffer();
@@ -65,7 +65,8 @@ std::optional<double> CRawDataGrid::GetRowTime(int row) const {
                              clock.second);
 }
 
-int CRawDataGrid::GetColumnHeading(int column, std::string& cell, std::string& title, std::string& unit) const {
+int CRawDataGrid::GetColumnHeading(int column, std::string& cell, std::string& title,
+                                   std::string& unit) const {
     std::string header = GetCellText(0, column);
     header = header.substr(0, header.find('\r'));
     if (header.size() >= 3 && header.compare(header.size() - 3, 3, " PF") == 0) {

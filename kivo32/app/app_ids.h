@@ -1,6 +1,10 @@
 // Text ids of the application shell: its settings file, the data folders' set-up, the file commands,
-// the logger commands, the session's start and end, as the resource library numbers them.
+// the logger commands, the session's start and end; fixed numbers: never renumber.
 #pragma once
+
+// The energy summary window's titles.
+inline constexpr unsigned IDS_FILE_ENERGY_SUMMARY_TITLE = 12581;
+inline constexpr unsigned IDS_LOGGER_ENERGY_SUMMARY_TITLE = 12582;
 
 // The settings file "KIVOAppInfo.ini".
 inline constexpr unsigned IDS_APP_INFO_NOT_OPENED = 20930;
@@ -73,3 +77,7 @@ inline constexpr unsigned IDP_MODEM_REQUEST_FAILED = 12452;
 inline constexpr unsigned IDS_MODEM_CAPTION = 59515;
 // The help file cannot be opened before the main window exists; %s its path.
 inline constexpr unsigned IDS_HELP_FILE_NOT_OPENED = 9303;
+// The file name of the help in the program's language, in the program folder.
+inline constexpr unsigned IDS_HELP_FILE_NAME = 21101;
+// The trace file is written but no viewer opens it; %s its full path.
+inline constexpr unsigned IDS_TRACE_FILE_WRITTEN_TO = 21102;

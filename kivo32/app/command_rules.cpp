@@ -36,7 +36,8 @@ constexpr std::array kSessionCommands = {
                    SessionCommandCheck::CallSchedule},
     SessionCommand{ID_LOGGER_HARMONICS, WM_SESSION_HARMONICS, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_WAVEFORM, WM_SESSION_WF_CAPTURE, SessionCommandCheck::None},
-    SessionCommand{ID_LOGGER_AUTO_CALIBRATION, WM_SESSION_AUTO_CALIBRATION, SessionCommandCheck::NotStandardModel},
+    SessionCommand{ID_LOGGER_AUTO_CALIBRATION, WM_SESSION_AUTO_CALIBRATION,
+                   SessionCommandCheck::NotStandardModel},
     SessionCommand{ID_LOGGER_TOGGLE_OPTION, WM_SESSION_TOGGLE_OPTION, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_NETWORK_INFO, WM_SESSION_SET_NETWORK_INFO, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_CLEAR_PEAK, WM_SESSION_CLEAR_PEAK, SessionCommandCheck::None},
@@ -45,6 +46,7 @@ constexpr std::array kSessionCommands = {
     SessionCommand{ID_LOGGER_PROPERTIES_TOOLBAR, WM_SESSION_LOGGER_PROPERTIES, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_WIFI_INFO, WM_SESSION_SET_WIFI_INFO, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_WEB_PASSWORD, WM_SESSION_SET_WEB_PASSWORD, SessionCommandCheck::None},
+    SessionCommand{ID_LOGGER_ENERGY_SUMMARY, WM_SESSION_READ_ENERGY_SUMMARY, SessionCommandCheck::None},
 };
 
 // The dialog request each command raises on every run, command by command (a command may raise
@@ -94,8 +96,6 @@ constexpr std::array kViewsToCome = {
     ID_TERMINAL_MODE,
     ID_OPEN_LOGGER_LIST,
     ID_THD_CALCULATOR,
-    ID_LOGGER_ENERGY_SUMMARY,
-    ID_FILE_ENERGY_SUMMARY,
     ID_LOAD_PROFILE_ACTION,
     ID_GRID_LOAD_PROFILE_TABLE,
     ID_GRID_LOAD_PROFILE_GRAPH,
@@ -203,6 +203,9 @@ std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& 
                 // Switched off too while its session waits for a call, which opens no link.
                 rule.enabled = !s.disconnecting && (!s.session || s.linkIdle);
                 rule.checked = s.answerMode;
+                break;
+            case ID_LOGGER_ENERGY_SUMMARY:
+                rule.enabled = !s.disconnecting && s.session && s.ready && s.typeCode >= kModelQuarvenRS;
                 break;
             case ID_LOGGER_HARMONICS:
             case ID_LOGGER_WAVEFORM:

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "shared/common/program_date_formats.h"
 
@@ -27,10 +28,35 @@ QString HelperTimePicture(QString picture) {
     return picture.trimmed();
 }
 
+// The short date where the desktop gives none that the helpers can follow (the C locale, LANG unset):
+// day, month, year, "/" between them, four-digit years.
+constexpr const char* kFallbackShortDate = "dd/MM/yyyy";
+
+// A short date the helpers can follow: the day, a month number and the year, each once, parted by one
+// separator that is no blank ("d MMM yyyy" names the month and parts the fields with blanks).
+bool IsUsableShortDate(const QString& picture) {
+    static const QRegularExpression numeric(
+        QStringLiteral("^(d{1,2}|M{1,2}|y{2}|y{4})([/.-])(d{1,2}|M{1,2}|y{2}|y{4})"
+                       "\\2(d{1,2}|M{1,2}|y{2}|y{4})$"));
+    const QRegularExpressionMatch match = numeric.match(picture);
+    if (!match.hasMatch()) {
+        return false;
+    }
+    QString letters;
+    for (const int field : {1, 3, 4}) {
+        letters += match.captured(field).front();
+    }
+    std::sort(letters.begin(), letters.end());
+    return letters == QStringLiteral("Mdy");
+}
+
 }  // namespace
 
 CRegionalFormats RegionalFormatsOf(const QLocale& locale) {
-    const QString date = locale.dateFormat(QLocale::ShortFormat);
+    QString date = locale.dateFormat(QLocale::ShortFormat);
+    if (!IsUsableShortDate(date)) {
+        date = QString::fromLatin1(kFallbackShortDate);
+    }
     const QString time = HelperTimePicture(locale.timeFormat(QLocale::LongFormat));
     return CRegionalFormats{SeparatorOf(date), date.toStdString(), SeparatorOf(time), time.toStdString()};
 }

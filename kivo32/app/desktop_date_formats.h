@@ -8,7 +8,9 @@
 #include "shared/common/date_time_format_helper.h"
 
 // The short date format, the time format with seconds (its time zone left out, its AM/PM marker
-// written "tt") and the separators of each, as the date and time helpers read them.
+// written "tt") and the separators of each, as the date and time helpers read them. A short date the
+// helpers cannot follow (month names, blanks between the fields, as in the C locale) gives way to
+// "dd/MM/yyyy".
 CRegionalFormats RegionalFormatsOf(const QLocale& locale);
 
 class CDesktopDateFormats : public QObject {

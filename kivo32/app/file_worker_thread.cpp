@@ -10,22 +10,9 @@
 #include "shared/common/trace_log.h"
 
 CFileWorkerThread::CFileWorkerThread(std::function<void()> job, unsigned failureTextId) {
-    try {
-        thread_ = std::thread([this, job = std::move(job)] {
-            job();
-            finished_ = true;
-        });
-    } catch (const std::system_error& error) {
-        const std::string text =
-            platform::FormatLoadedText(failureTextId, {std::to_string(error.code().value())});
+    if (const std::error_code failed = thread_.Start([job = std::move(job)](std::stop_token) { job(); })) {
+        const std::string text = platform::FormatLoadedText(failureTextId, {std::to_string(failed.value())});
         Trace(text);
         ShowMessageBox(text, MB_OK | MB_ICONEXCLAMATION, true);
-        finished_ = true;
-    }
-}
-
-CFileWorkerThread::~CFileWorkerThread() {
-    if (thread_.joinable()) {
-        thread_.join();
     }
 }

@@ -21,7 +21,6 @@
 #include "kivo32/app/text_export_thread.h"
 #include "kivo32/app/version_check_thread.h"
 #include "kivo32/app/window_placement.h"
-#include "shared/controls/msg_box.h"
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
@@ -54,6 +53,7 @@
 #include "shared/common/open_with_desktop_request.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
+#include "shared/controls/msg_box.h"
 #include "shared/link/link_ids.h"
 #include "shared/setup/setup_codes.h"
 
@@ -70,7 +70,7 @@ bool OnUiThread() {
 
 bool HelpFileIn(const std::filesystem::path& folder) {
     std::error_code error;
-    return std::filesystem::is_regular_file(folder / CKivoApp::kHelpFileName, error);
+    return std::filesystem::is_regular_file(folder / CKivoApp::HelpFileName(), error);
 }
 
 }  // namespace
@@ -226,6 +226,10 @@ void CKivoApp::SaveSettings() {
     }
 }
 
+std::string CKivoApp::HelpFileName() {
+    return LoadText(IDS_HELP_FILE_NAME);
+}
+
 std::filesystem::path CKivoApp::FindProgramFolder(const std::filesystem::path& currentFolder,
                                                   const std::filesystem::path& programFileFolder) {
     if (HelpFileIn(currentFolder)) {
@@ -302,10 +306,10 @@ platform::DocTemplate* CKivoApp::GetTemplate(unsigned id) const {
 
 void CKivoApp::OpenHelpFile() const {
     if (GetMainWindow() != nullptr) {
-        OpenProgramPdf(program_folder_, kHelpFileName);
+        OpenProgramPdf(program_folder_, HelpFileName());
         return;
     }
-    const std::string path = platform::PathToWindows1252(program_folder_ / kHelpFileName);
+    const std::string path = platform::PathToWindows1252(program_folder_ / HelpFileName());
     ShowMessageBox(platform::FormatLoadedText(IDS_HELP_FILE_NOT_OPENED, {path}), MB_OK | MB_ICONEXCLAMATION,
                    true);
 }

@@ -18,12 +18,12 @@
 #include "kivo32/app/command_rules.h"
 #include "kivo32/app/desktop_date_formats.h"
 #include "kivo32/settings/registry_values.h"
-#include "shared/controls/modeless_message_box.h"
 #include "kivo32/update/version_check.h"
 #include "kivo32/views/graph_object_attributes.h"
 #include "platform/ui/application.h"
 #include "platform/ui/view.h"
 #include "shared/common/app_context.h"
+#include "shared/controls/modeless_message_box.h"
 #include "shared/controls/program_ui_broker.h"
 
 class CCsvConversionThread;
@@ -47,8 +47,8 @@ class CKivoApp : public platform::Application, public CAppContext {
 public:
     // The caption of the main window.
     static constexpr const char* kWindowTitle = "KIVO 15";
-    // The program's help, in the program folder.
-    static constexpr const char* kHelpFileName = "KIVO 15 Help.pdf";
+    // The program's help in the program's language, a file of the program folder.
+    static std::string HelpFileName();
 
     CKivoApp();
     ~CKivoApp() override;

@@ -5,19 +5,24 @@
 #include <QProcess>
 #include <QStatusBar>
 
-#include "kivo32/dialogs/about_dlg.h"
 #include "kivo32/app/app_ids.h"
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/app/command_ids.h"
+#include "kivo32/app/energy_summary_window.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/logger_menu.h"
+#include "kivo32/app/main_frame.h"
+#include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/app/status_wnd.h"
+#include "kivo32/dialogs/about_dlg.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/views/data_graph_commands.h"
 #include "kivo32/views/data_grid_commands.h"
 #include "kivo32/views/graph_options.h"
 #include "kivo32/views/graphing_keys_help_dlg.h"
+#include "kivo32/views/raw_data_doc.h"
 #include "kivo32/views/raw_data_graph_template.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/raw_data_view.h"
@@ -28,14 +33,15 @@
 #include "platform/ui/command_state.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/doc_manager.h"
-#include "platform/ui/document.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/shell_helpers.h"
 #include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
+#include "shared/datafile/raw_data.h"
 #include "shared/link/link_ids.h"
 
 namespace {
@@ -98,11 +104,14 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
         case ID_NEW_SETUP_TABLE:
             state.Enable(GetTemplate(kSetupTableTemplateId) != nullptr);
             return true;
+        // The grid's context menu graphs its selection as the main menu does.
         case ID_GRID_GRAPH_COLUMN:
+        case ID_GRAPH_SELECTED_DATA:
             state.Enable(ActiveDataGrid() != nullptr && GetTemplate(kRawDataGraphTemplateId) != nullptr);
             return true;
         case ID_GRID_DATA_ERRORS:
         case ID_GRID_FILE_SUMMARY:
+        case ID_FILE_ENERGY_SUMMARY:
         case ID_GRID_EXTRACT_BY_DATE:
         case ID_GRID_EXTRACT_BY_RECORD:
             state.Enable(ActiveDataGrid() != nullptr);
@@ -171,9 +180,10 @@ bool CKivoApp::OnCommand(unsigned id) {
             ProgramLogger();
             break;
         case ID_START_TELDRIN:
-            StartProgram(std::filesystem::path(platform::PathFromQString(QApplication::applicationDirPath())) /
-                             kTeldrinProgram,
-                         IDP_TELDRIN_NOT_STARTED);
+            StartProgram(
+                std::filesystem::path(platform::PathFromQString(QApplication::applicationDirPath())) /
+                    kTeldrinProgram,
+                IDP_TELDRIN_NOT_STARTED);
             break;
         case ID_START_DORVANE:
             StartProgram(kDorvaneProgram, IDP_DORVANE_NOT_STARTED);
@@ -199,8 +209,8 @@ bool CKivoApp::OnCommand(unsigned id) {
             CloseAll();
             break;
         case ID_GRAPH_OPTIONS:
-            if (RunGraphOptions(GraphAttributes(), app_info_.peGraphicsExportType, app_info_.peGraphicsExportSize,
-                                GetMainWindow())) {
+            if (RunGraphOptions(GraphAttributes(), app_info_.peGraphicsExportType,
+                                app_info_.peGraphicsExportSize, GetMainWindow())) {
                 RebuildDataGraphs(GetDocManager());
             }
             break;
@@ -213,8 +223,10 @@ bool CKivoApp::OnCommand(unsigned id) {
             SetTraceOn(!IsTraceOn());
             break;
         case ID_TRACE_OPEN_FILE:
+            // Without a trace file yet there is nothing to show: only a beep.
             if (!OpenTraceFile([](const std::filesystem::path& path) {
-                    return platform::CurrentDesktopServices().OpenPath(path);
+                    OpenWrittenFile(path, IDS_TRACE_FILE_WRITTEN_TO);
+                    return true;
                 })) {
                 platform::CurrentDesktopServices().Beep();
             }
@@ -286,18 +298,14 @@ void CKivoApp::OpenDataFile() {
     if (const std::optional<std::filesystem::path> path = platform::DocManager::PromptFileName(
             {}, IDS_FILE_OPEN_TITLE, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, true, {dataTemplate},
             dataTemplate->InitialFolder())) {
-        dataTemplate->OpenDocumentFile(*path);
+        platform::DocManager::OpenDocumentWith(*dataTemplate, *path);
     }
 }
 
 void CKivoApp::CloseAll() {
-    if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
-        for (platform::Document* document : setupTemplate->Documents()) {
-            if (!document->SaveModified()) {
-                return;
-            }
-            document->OnCloseDocument();
-        }
+    // The documents close themselves: a data grid's own Close only minimises it.
+    if (!GetDocManager().SaveAndCloseAllDocuments()) {
+        return;
     }
     platform::MainFrame* frame = GetMainWindow();
     if (frame == nullptr) {
@@ -321,7 +329,9 @@ bool CKivoApp::RunGridCommand(unsigned id) {
     CRawDataView* grid = ActiveDataGrid();
     switch (id) {
         case ID_GRID_GRAPH_COLUMN:
-            if (platform::DocTemplate* graphTemplate = GetTemplate(kRawDataGraphTemplateId); grid && graphTemplate) {
+        case ID_GRAPH_SELECTED_DATA:
+            if (platform::DocTemplate* graphTemplate = GetTemplate(kRawDataGraphTemplateId);
+                grid && graphTemplate) {
                 GraphSelectedData(*graphTemplate, *grid);
             }
             return true;
@@ -345,6 +355,16 @@ bool CKivoApp::RunGridCommand(unsigned id) {
                 ExtractDataByRecord(*grid);
             }
             return true;
+        case ID_FILE_ENERGY_SUMMARY:
+            if (grid != nullptr && grid->GetDocument() != nullptr) {
+                const CRawData& data = grid->GetDocument()->GetRawData();
+                if (data.GetSetupTable() != nullptr && data.GetDataInfo() != nullptr) {
+                    while (ShowEnergySummary(*data.GetSetupTable(), *data.GetDataInfo(), false) ==
+                           IDC_DISPLAY_REFRESH) {
+                    }
+                }
+            }
+            return true;
         default:
             return false;
     }
@@ -356,9 +376,30 @@ void CKivoApp::OnIdle() {
         return;
     }
     const bool wait = IsWaitCursorShown();
-    if (frame->statusBar()->currentMessage().isEmpty() || wait != idle_shows_wait_) {
-        idle_shows_wait_ = wait;
-        frame->statusBar()->showMessage(
-            platform::ToQString(LoadText(wait ? IDS_STATUS_WAIT : IDS_STATUS_READY)));
+    QStatusBar& bar = *frame->statusBar();
+    // While a session command runs, what it does now (the port and speed a search tries); otherwise the
+    // idle text, written only when the bar is empty or the wait ends or starts, so that a command's own
+    // text (a menu item's prompt) stays.
+    std::string activity;
+    const CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
+    if (const auto* main = dynamic_cast<const CMainFrame*>(frame);
+        main != nullptr && session != nullptr && session->IsBusy()) {
+        const CStatusProtocol& status = main->StatusWindow().Protocol();
+        if (const std::string line = status.Text(IDC_STATUS_LINE); !line.empty()) {
+            for (const unsigned field : {IDC_STATUS_PORT, IDC_STATUS_SPEED}) {
+                if (const std::string text = status.Text(field); !text.empty()) {
+                    activity += text + "  ";
+                }
+            }
+            activity += line;
+        }
     }
+    if (!activity.empty()) {
+        if (const QString text = platform::ToQString(activity); bar.currentMessage() != text) {
+            bar.showMessage(text);
+        }
+    } else if (bar.currentMessage().isEmpty() || wait != idle_shows_wait_) {
+        bar.showMessage(platform::ToQString(LoadText(wait ? IDS_STATUS_WAIT : IDS_STATUS_READY)));
+    }
+    idle_shows_wait_ = wait;
 }

@@ -6,8 +6,8 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/csv_conversion_thread.h"
-#include "kivo32/dialogs/pc_setup_dlg.h"
 #include "kivo32/app/text_export_thread.h"
+#include "kivo32/dialogs/pc_setup_dlg.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
 #include "kivo32/session/session_owner.h"

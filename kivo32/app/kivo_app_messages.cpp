@@ -6,9 +6,12 @@
 #include <memory>
 #include <string>
 
+#include "kivo32/app/command_ids.h"
 #include "kivo32/app/csv_conversion_thread.h"
+#include "kivo32/app/energy_summary_window.h"
 #include "kivo32/app/smart_mdi_template.h"
-#include "shared/controls/modeless_message_box.h"
+#include "kivo32/dialogs/dialogs_ids.h"
+#include "kivo32/session/logger_setup_reading.h"
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
@@ -18,7 +21,11 @@
 #include "kivo32/views/raw_data_template.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message.h"
+#include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/main_frame.h"
+#include "shared/controls/modeless_message_box.h"
+#include "shared/datafile/data_info.h"
 #include "shared/link/link_ids.h"
 #include "shared/setup/setup_table.h"
 
@@ -27,7 +34,8 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
         case WM_OPEN_DOWNLOADED_FILE:
             if (const auto* path = platform::PayloadAs<std::filesystem::path>(message)) {
                 if (platform::DocTemplate* dataTemplate = GetTemplate(kRawDataTemplateId)) {
-                    dataTemplate->OpenDocumentFile(*path);
+                    // The download may have written into a file that is open: its window shows it anew.
+                    platform::DocManager::ReopenDocumentWith(*dataTemplate, *path);
                 }
                 OnDownloadEnded(true);
             }
@@ -45,15 +53,28 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
         case WM_OPEN_READ_SETUP:
             if (auto* setup = platform::PayloadAs<CSetupTable>(message)) {
                 const CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
-                const auto firmware = static_cast<std::uint16_t>(session != nullptr ? session->GetFirmwareVersion() : 0);
+                const auto firmware =
+                    static_cast<std::uint16_t>(session != nullptr ? session->GetFirmwareVersion() : 0);
                 CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(std::move(*setup)), firmware);
                 if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
                     setupTemplate->OpenDocumentFile({});
                 }
             }
             return true;
+        case WM_LOGGER_ENERGY_SUMMARY:
+            if (const auto* reading = platform::PayloadAs<LoggerSetupReading>(message)) {
+                CDataInfo info;
+                info.SetTypeText(reading->firmwareText);
+                if (ShowEnergySummary(reading->setup, info, true) == IDC_DISPLAY_REFRESH) {
+                    // Read afresh, through the command's own rules.
+                    GetMainWindow()->Target()->PostMessage(
+                        platform::Message(WM_COMMAND, ID_LOGGER_ENERGY_SUMMARY));
+                }
+            }
+            return true;
         case WM_REAL_TIME_WINDOW:
-            if (const auto* link = platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(message); link && *link) {
+            if (const auto* link = platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(message);
+                link && *link) {
                 // The window's close, or no window, ends the session's update loop.
                 RealTimeWindowRequest request{.link = *link};
                 platform::RunDialogRequest(request);

@@ -7,12 +7,12 @@
 #include <chrono>
 #include <memory>
 
-#include "kivo32/dialogs/about_dlg.h"
-#include "kivo32/dialogs/get_web_file_dlg.h"
 #include "kivo32/app/kivo_app.h"
-#include "kivo32/dialogs/update_check_dlg.h"
 #include "kivo32/app/version_check_thread.h"
 #include "kivo32/controls/splash_wnd.h"
+#include "kivo32/dialogs/about_dlg.h"
+#include "kivo32/dialogs/get_web_file_dlg.h"
+#include "kivo32/dialogs/update_check_dlg.h"
 #include "kivo32/session/logger_version_reading.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"

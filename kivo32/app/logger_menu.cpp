@@ -9,6 +9,7 @@
 #include "kivo32/app/main_frame_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
+#include "platform/ui/qt_text.h"
 
 namespace {
 
@@ -61,10 +62,9 @@ CMenuEntry Command(unsigned id, unsigned textId) {
 
 // The call-schedule popup the older loggers have.
 CMenuEntry CallSchedulePopup() {
-    return CMenuEntry::Popup(
-        platform::FillPrintfPlaceholders("&Dorvane %s", {LoadText(IDS_MENU_CALL_SCHEDULE)}),
-        {Command(ID_LOGGER_CALL_SCHEDULE, IDS_MENU_CALL_SCHEDULE_WRITE),
-         Command(ID_LOGGER_READ_CALL_SCHEDULE, IDS_MENU_CALL_SCHEDULE_READ)});
+    return CMenuEntry::Popup(LoadText(IDS_MENU_CALL_SCHEDULE),
+                             {Command(ID_LOGGER_CALL_SCHEDULE, IDS_MENU_CALL_SCHEDULE_WRITE),
+                              Command(ID_LOGGER_READ_CALL_SCHEDULE, IDS_MENU_CALL_SCHEDULE_READ)});
 }
 
 void ApplyCalibrationRule(CMenuEntries& loggerMenu, const CLoggerMenuConditions& conditions) {
@@ -97,7 +97,7 @@ void ApplyCalibrationRule(CMenuEntries& loggerMenu, const CLoggerMenuConditions&
 // The entries a logger with Wi-Fi or a web login offers after its network settings.
 void ApplyWirelessRule(CMenuEntries& connection, const CLoggerMenuConditions& conditions) {
     const auto webPassword = [] {
-        return CMenuEntry::Command(ID_LOGGER_WEB_PASSWORD, "Logger &Web / Mobile App Login Password");
+        return CMenuEntry::Command(ID_LOGGER_WEB_PASSWORD, "Logger Web / Mo&bile App Login Password...");
     };
     if (conditions.hasSession && conditions.loggerHasWiFi) {
         InsertAfter(connection, IsCommand(ID_LOGGER_NETWORK_INFO),
@@ -137,9 +137,9 @@ void ApplyConnectionRule(CMenuEntries& loggerMenu, const CLoggerMenuConditions& 
     }
     CMenuEntries& items = connection->items;
     InsertAfter(items, IsCommand(ID_CONNECT_DIRECT), Command(ID_CONNECT_MODEM, IDS_MENU_CONNECT_MODEM));
-    InsertAfter(items, IsCommand(ID_DISCONNECT), CMenuEntry::Command(ID_ANSWER_MODE, AnswerModeLabel(false)));
+    InsertAfter(items, IsCommand(ID_DISCONNECT), CMenuEntry::Check(ID_ANSWER_MODE, AnswerModeLabel(false)));
     InsertAfter(items, IsCommand(ID_ANSWER_MODE), Command(ID_LOGGER_MODEM_STRING, IDS_MENU_MODEM_STRING));
-    InsertAfter(items, IsCommand(ID_START_TELDRIN), CMenuEntry::Command(ID_START_DORVANE, "&Dorvane..."));
+    InsertAfter(items, IsCommand(ID_START_TELDRIN), CMenuEntry::Command(ID_START_DORVANE, "D&orvane"));
     Remove(items, IsCommand(ID_LOGGER_WIFI_INFO));
     Remove(items, IsCommand(ID_LOGGER_WEB_PASSWORD));
 }
@@ -147,10 +147,10 @@ void ApplyConnectionRule(CMenuEntries& loggerMenu, const CLoggerMenuConditions& 
 }  // namespace
 
 std::string AnswerModeLabel(bool on) {
-    std::string state = LoadText(on ? IDS_MENU_ANSWER_MODE_ON : IDS_MENU_ANSWER_MODE_OFF);
-    std::transform(state.begin(), state.end(), state.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return platform::FormatLoadedText(IDS_MENU_ANSWER_MODE, {state});
+    // Upper case by the text's characters, so that an accented state word ("Arrêt") comes out whole.
+    const QString state =
+        platform::ToQString(LoadText(on ? IDS_MENU_ANSWER_MODE_ON : IDS_MENU_ANSWER_MODE_OFF));
+    return platform::FormatLoadedText(IDS_MENU_ANSWER_MODE, {platform::FromQString(state.toUpper())});
 }
 
 bool IsLoggerMenu(const CMenuEntry& popup) {

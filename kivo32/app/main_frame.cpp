@@ -20,6 +20,7 @@
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/main_menu.h"
+#include "kivo32/app/queue_messages.h"
 #include "kivo32/app/status_wnd.h"
 #include "kivo32/app/window_placement.h"
 #include "kivo32/session/session_el.h"
@@ -218,6 +219,7 @@ void CMainFrame::FillMenu(QMenu& menu, const CMenuEntries& entries) {
             case CMenuEntry::Kind::Command: {
                 QAction* action = menu.addAction(platform::ToQString(entry.label));
                 action->setData(entry.id);
+                action->setCheckable(entry.checkable);
                 const auto command =
                     std::find_if(commands.begin(), commands.end(),
                                  [&entry](const CMainMenuCommand& c) { return c.id == entry.id; });
@@ -251,7 +253,6 @@ void CMainFrame::OnPopupAboutToShow(QMenu& popup) {
         }
         const platform::CommandState state = UpdateCommand(id);
         action->setEnabled(state.enabled);
-        action->setCheckable(state.checked);
         action->setChecked(state.checked);
         if (state.text) {
             action->setText(platform::ToQString(*state.text));
@@ -337,9 +338,6 @@ void CMainFrame::OnMessage(platform::Message& message) {
             break;
         case WM_LOST_PORT:
             OnLostPort();
-            break;
-        case WM_PROGRAM_AFTER_DOWNLOAD:
-            Target()->PostMessage(platform::Message(WM_COMMAND, ID_LOGGER_PROGRAM));
             break;
         case WM_USB_DEVICE_ARRIVAL:
             OnUsbArrival(TextOf(message).value_or(std::string()));

@@ -20,6 +20,20 @@ inline constexpr unsigned IDC_STATUS_PORT = 1179;
 inline constexpr unsigned IDC_STATUS_PICTURE = 1180;
 inline constexpr unsigned IDC_STATUS_RECORDING = 1181;
 inline constexpr unsigned IDC_STATUS_SPEED = 1212;
+// Ours: the model field until the logger is identified, and what each part of the window shows.
+inline constexpr unsigned IDS_STATUS_CONNECTING = 59966;
+inline constexpr unsigned IDS_STATUS_TIP_CONNECTION = 59967;
+inline constexpr unsigned IDS_STATUS_TIP_MODEL = 59968;
+inline constexpr unsigned IDS_STATUS_TIP_PORT = 59969;
+inline constexpr unsigned IDS_STATUS_TIP_SPEED = 59970;
+inline constexpr unsigned IDS_STATUS_TIP_LOGGER_TITLE = 59971;
+inline constexpr unsigned IDS_STATUS_TIP_RECORDING = 59972;
+inline constexpr unsigned IDS_STATUS_TIP_LINE = 59973;
+inline constexpr unsigned IDS_STATUS_TIP_LAMP_SENT = 59974;
+inline constexpr unsigned IDS_STATUS_TIP_LAMP_RECEIVED = 59975;
+inline constexpr unsigned IDS_STATUS_TIP_LAMP_FAILED = 59976;
+inline constexpr unsigned IDS_STATUS_TIP_PROGRESS = 59977;
+inline constexpr unsigned IDS_STATUS_TIP_PICTURE = 59978;
 
 // ---- Texts of the logger menu's rule.
 inline constexpr unsigned IDS_MENU_WIFI_INFO = 59769;
@@ -34,7 +48,7 @@ inline constexpr unsigned IDS_MENU_CAL_VOLT_TEMP = 59778;
 inline constexpr unsigned IDS_MENU_LOGGER_FIRST = 59779;  // the logger menu's first entry
 inline constexpr unsigned IDS_MENU_ANSWER_MODE = 9241;    // %s its state
 inline constexpr unsigned IDS_MENU_ANSWER_MODE_OFF = 9243;
-// Ours: 9242, the id the system gives this text, is taken by another text in our tables.
+// Ours: 9242, the number beside its pair, is taken by another text in our tables.
 inline constexpr unsigned IDS_MENU_ANSWER_MODE_ON = 20762;
 
 // ---- Labels of the menu bar.
@@ -105,5 +119,9 @@ inline constexpr unsigned IDS_MENU_FIRMWARE_UPDATE = 21092;
 inline constexpr unsigned IDS_MENU_THD_CALCULATOR = 21093;
 inline constexpr unsigned IDS_MENU_TRACE_FILE = 21094;
 inline constexpr unsigned IDS_MENU_RESET_STATUS = 21095;
+// The menu's own labels of the framework's commands, whose titles name their dialogs.
+inline constexpr unsigned IDS_MENU_FILE_OPEN = 21096;
+inline constexpr unsigned IDS_MENU_FILE_SAVE_AS = 21097;
 inline constexpr unsigned IDS_MENU_CASCADE = 21098;
 inline constexpr unsigned IDS_MENU_TILE = 21099;
+inline constexpr unsigned IDS_MENU_PRINT_SETUP = 21100;

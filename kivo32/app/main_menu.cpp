@@ -6,14 +6,14 @@
 
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/main_frame_ids.h"
-#include "shared/controls/controls_ids.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/ui_ids.h"
+#include "shared/controls/controls_ids.h"
 
 namespace {
 
-enum class Row { Popup, EndPopup, Command, Separator };
+enum class Row { Popup, EndPopup, Command, Check, Separator };
 
 struct MenuRow {
     Row row = Row::Command;
@@ -38,21 +38,25 @@ constexpr MenuRow Command(unsigned id, unsigned textId, const char* shortcut = "
                           Image image = Image::None) {
     return {Row::Command, id, textId, shortcut, image};
 }
+// A command that is on or off.
+constexpr MenuRow Check(unsigned id, unsigned textId) {
+    return {Row::Check, id, textId};
+}
 
 // The menu bar in the order an engineer looks for things. The recent files' entries take their labels
 // when the File menu opens; the Window menu lists the open windows.
 constexpr MenuRow kMenuTable[] = {
     Popup(IDS_MENU_FILE),
     Command(ID_NEW_SETUP_TABLE, IDS_MENU_NEW_SETUP_TABLE, "Ctrl+N", Image::NewSetup),
-    Command(ID_FILE_OPEN, AFX_IDS_OPENFILE, "Ctrl+O", Image::Open),
+    Command(ID_FILE_OPEN, IDS_MENU_FILE_OPEN, "Ctrl+O", Image::Open),
     Command(ID_OPEN_DATA_FILE, IDS_MENU_OPEN_DATA_FILE),
     Command(ID_CLOSE_ALL, IDS_MENU_CLOSE_ALL),
     Separator(),
     Command(ID_FILE_SAVE, IDS_MENU_SAVE, "Ctrl+S", Image::Save),
-    Command(ID_FILE_SAVE_AS, AFX_IDS_SAVEFILE),
+    Command(ID_FILE_SAVE_AS, IDS_MENU_FILE_SAVE_AS),
     Separator(),
     Command(ID_FILE_PRINT, IDS_MENU_PRINT, "Ctrl+P", Image::Print),
-    Command(ID_FILE_PRINT_SETUP, IDS_PRINT_SETUP_TITLE),
+    Command(ID_FILE_PRINT_SETUP, IDS_MENU_PRINT_SETUP),
     Separator(),
     Command(ID_FILE_MRU_FILE1, 0),
     Command(ID_FILE_MRU_FILE1 + 1, 0),
@@ -126,8 +130,8 @@ constexpr MenuRow kMenuTable[] = {
     End(),
 
     Popup(IDS_MENU_VIEW),
-    Command(ID_VIEW_TOOLBAR_TOGGLE, IDS_MENU_TOOLBAR),
-    Command(ID_VIEW_CONNECTION_STATUS, IDS_MENU_CONNECTION_STATUS),
+    Check(ID_VIEW_TOOLBAR_TOGGLE, IDS_MENU_TOOLBAR),
+    Check(ID_VIEW_CONNECTION_STATUS, IDS_MENU_CONNECTION_STATUS),
     End(),
 
     Popup(IDS_MENU_TOOLS),
@@ -136,7 +140,7 @@ constexpr MenuRow kMenuTable[] = {
     Separator(),
     Command(ID_THD_CALCULATOR, IDS_MENU_THD_CALCULATOR),
     Separator(),
-    Command(ID_TRACE_ON_OFF, IDS_MENU_TRACE),
+    Check(ID_TRACE_ON_OFF, IDS_MENU_TRACE),
     Command(ID_TRACE_OPEN_FILE, IDS_MENU_TRACE_FILE),
     Command(ID_RESET_STATUS, IDS_MENU_RESET_STATUS),
     End(),
@@ -150,7 +154,7 @@ constexpr MenuRow kMenuTable[] = {
     Command(ID_HELP_FILE, IDS_MENU_HELP_TOPICS, "F1", Image::Help),
     Separator(),
     Command(ID_CHECK_FOR_UPDATES, IDS_MENU_CHECK_UPDATES),
-    Command(ID_VERSION_CHECK_OPTION, IDS_MENU_CHECK_AT_START),
+    Check(ID_VERSION_CHECK_OPTION, IDS_MENU_CHECK_AT_START),
     Separator(),
     Command(ID_APP_ABOUT, IDS_MENU_ABOUT),
     End(),
@@ -180,6 +184,9 @@ CMenuEntries Entries(std::span<const MenuRow> rows, std::size_t& at) {
             case Row::Command:
                 entries.push_back(CMenuEntry::Command(row.command, Label(row)));
                 break;
+            case Row::Check:
+                entries.push_back(CMenuEntry::Check(row.command, Label(row)));
+                break;
         }
     }
     return entries;
@@ -195,7 +202,7 @@ CMenuEntries MainMenuEntries() {
 std::vector<CMainMenuCommand> MainMenuCommands() {
     std::vector<CMainMenuCommand> commands;
     for (const MenuRow& row : kMenuTable) {
-        if (row.row == Row::Command) {
+        if (row.row == Row::Command || row.row == Row::Check) {
             commands.push_back({row.command, row.textId, row.shortcut, row.image});
         }
     }

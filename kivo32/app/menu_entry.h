@@ -11,6 +11,12 @@ struct CMenuEntry {
     static CMenuEntry Command(unsigned id, std::string label) {
         return {Kind::Command, id, std::move(label), {}};
     }
+    // A command that is on or off: its entry shows a check box, ticked or clear.
+    static CMenuEntry Check(unsigned id, std::string label) {
+        CMenuEntry entry = Command(id, std::move(label));
+        entry.checkable = true;
+        return entry;
+    }
     static CMenuEntry Separator() { return {Kind::Separator, 0, {}, {}}; }
     static CMenuEntry Popup(std::string label, std::vector<CMenuEntry> items) {
         return {Kind::Popup, 0, std::move(label), std::move(items)};
@@ -27,6 +33,7 @@ struct CMenuEntry {
     // 8-bit program text, "&" before the mnemonic.
     std::string label;
     std::vector<CMenuEntry> items;
+    bool checkable = false;
 };
 
 using CMenuEntries = std::vector<CMenuEntry>;

@@ -1,10 +1,10 @@
 // kivo32's document manager.
 #include "kivo32/app/smart_doc_manager.h"
 
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/app/command_ids.h"
-#include "kivo32/dialogs/get_doc_type_dlg.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/dialogs/dialogs_ids.h"
+#include "kivo32/dialogs/get_doc_type_dlg.h"
 #include "kivo32/views/raw_data_graph_template.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/raw_data_view.h"
@@ -101,7 +101,7 @@ void CSmartDocManager::OnFileOpen() {
     }
     if (const auto path =
             DoPromptFileName({}, IDS_FILE_OPEN_TITLE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, true, chosen)) {
-        chosen->OpenDocumentFile(*path);
+        OpenDocumentWith(*chosen, *path);
     }
 }
 

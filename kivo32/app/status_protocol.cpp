@@ -3,6 +3,7 @@
 #include "kivo32/app/status_protocol.h"
 
 #include "kivo32/app/main_frame_ids.h"
+#include "platform/base/program_texts.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/session.h"
 #include "shared/logger/logger_ids.h"
@@ -44,6 +45,8 @@ std::optional<std::string> SessionText(unsigned code, const CSession* session) {
 
 void CStatusProtocol::Start() {
     display_.texts.clear();
+    // The model shows only once the logger is identified.
+    display_.texts[IDC_STATUS_MODEL] = LoadText(IDS_STATUS_CONNECTING);
     display_.lampsLit.fill(false);
     ShowProgress(0);
 }

@@ -28,7 +28,8 @@ public:
         std::array<bool, 3> lampsLit{};
     };
 
-    // The start of a session: fields emptied, lamps grey, progress at 0.
+    // The start of a session: fields emptied but the model's, which says "Connecting", lamps grey,
+    // progress at 0.
     void Start();
 
     // One status message: `code` (wParam), `value` (lParam) and the text it carries, if any; `session` the

@@ -7,6 +7,7 @@
 #include <QProgressBar>
 
 #include "kivo32/app/main_frame_ids.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_clock.h"
@@ -53,26 +54,30 @@ CStatusWnd::CStatusWnd(SessionSource session, std::function<void()> showHide, QW
       picture_(new QLabel) {
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    const auto addField = [this, layout](unsigned id, int row, int column, int columnSpan) {
+    const auto addField = [this, layout](unsigned id, unsigned tipId, int row, int column, int columnSpan) {
         auto* field = new QLabel;
         field->setFrameShape(QFrame::StyledPanel);
         field->setFrameShadow(QFrame::Sunken);
         field->setMinimumWidth(60);
+        field->setToolTip(platform::ToQString(LoadText(tipId)));
         platform::SetControlId(field, static_cast<int>(id));
         fields_[id] = field;
         layout->addWidget(field, row, column, 1, columnSpan);
     };
     layout->addWidget(picture_, 0, 0, 2, 1);
-    addField(IDC_STATUS_CONNECTION, 0, 1, 2);
-    addField(IDC_STATUS_MODEL, 0, 3, 1);
-    addField(IDC_STATUS_PORT, 0, 4, 1);
-    addField(IDC_STATUS_SPEED, 0, 5, 1);
-    addField(IDC_STATUS_LOGGER_TITLE, 1, 1, 1);
-    addField(IDC_STATUS_RECORDING, 1, 2, 1);
-    addField(IDC_STATUS_LINE, 1, 3, 3);
+    addField(IDC_STATUS_CONNECTION, IDS_STATUS_TIP_CONNECTION, 0, 1, 2);
+    addField(IDC_STATUS_MODEL, IDS_STATUS_TIP_MODEL, 0, 3, 1);
+    addField(IDC_STATUS_PORT, IDS_STATUS_TIP_PORT, 0, 4, 1);
+    addField(IDC_STATUS_SPEED, IDS_STATUS_TIP_SPEED, 0, 5, 1);
+    addField(IDC_STATUS_LOGGER_TITLE, IDS_STATUS_TIP_LOGGER_TITLE, 1, 1, 1);
+    addField(IDC_STATUS_RECORDING, IDS_STATUS_TIP_RECORDING, 1, 2, 1);
+    addField(IDC_STATUS_LINE, IDS_STATUS_TIP_LINE, 1, 3, 3);
     auto* lamps = new QHBoxLayout;
+    constexpr std::array kLampTips = {IDS_STATUS_TIP_LAMP_SENT, IDS_STATUS_TIP_LAMP_RECEIVED,
+                                      IDS_STATUS_TIP_LAMP_FAILED};
     for (std::size_t i = 0; i < lamps_.size(); ++i) {
         lamps_[i] = MakeLamp(IDC_STATUS_LAMP_SENT + static_cast<unsigned>(i));
+        lamps_[i]->setToolTip(platform::ToQString(LoadText(kLampTips[i])));
         lamps->addWidget(lamps_[i]);
     }
     layout->addLayout(lamps, 0, 6);
@@ -80,6 +85,8 @@ CStatusWnd::CStatusWnd(SessionSource session, std::function<void()> showHide, QW
     layout->setColumnStretch(3, 1);
 
     progress_->setRange(0, 100);
+    progress_->setToolTip(platform::ToQString(LoadText(IDS_STATUS_TIP_PROGRESS)));
+    picture_->setToolTip(platform::ToQString(LoadText(IDS_STATUS_TIP_PICTURE)));
     progress_->setMaximumWidth(120);
     platform::SetControlId(progress_, static_cast<int>(IDC_STATUS_PROGRESS));
     picture_->setPixmap(PicturePixmap(false));

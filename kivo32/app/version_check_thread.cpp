@@ -8,28 +8,19 @@
 #include "kivo32/update/version_check.h"
 
 CVersionCheckThread::CVersionCheckThread(std::function<void()> check) {
-    try {
-        thread_ = std::thread([this, check = std::move(check)] {
-            platform::SetThreadAnswerWait(this);
-            // No exception leaves the thread: the check ends where it failed.
-            try {
-                check();
-            } catch (const std::exception& failure) {
-                VCTrace(std::string("VC: CheckVersions(): the check ended early: ") + failure.what());
-            }
-            platform::SetThreadAnswerWait(nullptr);
-            finished_ = true;
-        });
-    } catch (const std::system_error& error) {
-        VCTrace("VC: CheckVersions(): no thread for the check (" + std::to_string(error.code().value()) +
+    const std::error_code failed = thread_.Start([this, check = std::move(check)](std::stop_token) {
+        platform::SetThreadAnswerWait(this);
+        // No exception leaves the thread: the check ends where it failed.
+        try {
+            check();
+        } catch (const std::exception& failure) {
+            VCTrace(std::string("VC: CheckVersions(): the check ended early: ") + failure.what());
+        }
+        platform::SetThreadAnswerWait(nullptr);
+    });
+    if (failed) {
+        VCTrace("VC: CheckVersions(): no thread for the check (" + std::to_string(failed.value()) +
                 "); it is left out");
-        finished_ = true;
-    }
-}
-
-CVersionCheckThread::~CVersionCheckThread() {
-    if (thread_.joinable()) {
-        thread_.join();
     }
 }
 

@@ -14,7 +14,7 @@
 inline constexpr std::uint32_t kColorNone = 0xFF000000u;
 inline constexpr std::uint32_t kSystemColor = 0x80000000u;
 
-// The control kinds of the colour rules, numbered as the system numbers them.
+// The control kinds of the colour rules; fixed numbers (the colour settings store them): never renumber.
 enum class ColorControlKind { MessageBox = 0, Edit = 1, ListBox = 2, Button = 3, Dialog = 4, ScrollBar = 5, Static = 6 };
 
 struct StaticColors {

@@ -1,5 +1,5 @@
-// Ids of the custom controls and dialog toolkit: controls, texts and messages, as the system numbers
-// them.
+// Ids of the custom controls and dialog toolkit: controls, texts and messages; fixed numbers: never
+// renumber.
 #pragma once
 
 #include "shared/controls/controls_ids.h"  // IDS_OK and IDS_CANCEL, the first two labels

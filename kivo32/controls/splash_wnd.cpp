@@ -3,20 +3,26 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
+#include <algorithm>
 
 #include "kivo32/controls/picture_resources.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_clock.h"
+#include "shared/controls/controls_ids.h"
 
 namespace {
 
 bool g_enabled = true;
 CSplashWnd* g_shown = nullptr;
 
-// Where the about picture's text line goes.
-const QRect kAboutTextRect(QPoint(47, 280), QPoint(4000, 375));
+// Where the about picture's text begins, and the room kept right of it and below the Close button.
+const QPoint kAboutTextOrigin(47, 280);
+constexpr int kAboutMargin = 16;
 
 // The picture of the resource id, or a plain one of the program's colours where the pictures were not
 // installed; it is large enough for the about text.
@@ -104,7 +110,22 @@ CSplashWnd::CSplashWnd(Mode mode, std::string text, QWidget* parent)
     // A splash still shown never keeps the program running once its main window closed.
     setAttribute(Qt::WA_QuitOnClose, false);
     setCursor(Qt::ArrowCursor);
-    setFixedSize(picture_.size());
+    QSize size = picture_.size();
+    if (mode_ == kAbout) {
+        font_ = QFont("Arial", 12);
+        // The text wraps at the picture's right edge; the picture grows downwards to hold it and the
+        // button, so that no word of it (the version last) is cut off in any language.
+        const int width = size.width() - kAboutTextOrigin.x() - kAboutMargin;
+        const QRect needed = QFontMetrics(font_).boundingRect(QRect(kAboutTextOrigin, QSize(width, 0)),
+                                                              kTextFlags, platform::ToQString(text_));
+        text_rect_ = QRect(kAboutTextOrigin, QSize(width, needed.height()));
+        // Any click takes the picture away, so the button needs no handler of its own.
+        auto* close = new QPushButton(platform::ToQString(LoadText(IDS_CLOSE)), this);
+        close->resize(close->sizeHint());
+        close->move(size.width() - kAboutMargin - close->width(), text_rect_.bottom() + kAboutMargin);
+        size.setHeight(std::max(size.height(), close->geometry().bottom() + kAboutMargin));
+    }
+    setFixedSize(size);
     const QRect area = parent != nullptr     ? parent->geometry()
                        : screen() != nullptr ? screen()->availableGeometry()
                                              : QRect();
@@ -115,8 +136,6 @@ CSplashWnd::CSplashWnd(Mode mode, std::string text, QWidget* parent)
         timer_.setSingleShot(true);
         connect(&timer_, &QTimer::timeout, [] { HideSplashScreen(); });
         platform::CurrentUiClock().StartTimer(timer_, kStartUpMs);
-    } else {
-        font_ = QFont("Arial", 12);
     }
 }
 
@@ -128,11 +147,16 @@ CSplashWnd::~CSplashWnd() {
 
 void CSplashWnd::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Below a picture grown for its text, the picture's last row goes on.
+    if (height() > picture_.height()) {
+        painter.drawPixmap(QRect(0, picture_.height(), width(), height() - picture_.height()), picture_,
+                           QRect(0, picture_.height() - 1, picture_.width(), 1));
+    }
     painter.drawPixmap(0, 0, picture_);
     if (mode_ == kAbout && !text_.empty()) {
         painter.setPen(Qt::white);
         painter.setFont(font_);
-        painter.drawText(kAboutTextRect, Qt::AlignLeft | Qt::AlignTop, platform::ToQString(text_));
+        painter.drawText(text_rect_, kTextFlags, platform::ToQString(text_));
     }
 }
 

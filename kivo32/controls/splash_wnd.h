@@ -1,5 +1,6 @@
 // CSplashWnd: the borderless picture over the main window: at start-up for three seconds, and as the
-// about picture with a line of text. Any key or click takes it away and goes no further.
+// about picture with its text and a Close button, grown to hold them. Any key or click takes it away
+// and goes no further.
 #pragma once
 
 #include <QFont>
@@ -32,6 +33,11 @@ public:
 
     Mode GetMode() const { return mode_; }
     const std::string& GetText() const { return text_; }
+    // Where the about picture's text is drawn, word-wrapped: the whole text fits inside.
+    QRect TextRect() const { return text_rect_; }
+    const QFont& TextFont() const { return font_; }
+    // The lines of the text as drawn; the text's own line breaks begin new lines.
+    static constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -45,5 +51,6 @@ private:
     Mode mode_;
     std::string text_;
     QFont font_;
+    QRect text_rect_;
     QTimer timer_;
 };

@@ -21,6 +21,6 @@ public:
     // The about command: with Shift held the box, else the about picture over `mainWindow` with the
     // notice line, the release date and the version.
     static void ShowAbout(QWidget* mainWindow, bool shiftHeld);
-    // The text of the about picture.
+    // The text of the about picture: the notice, then the release date and the version.
     static std::string AboutPictureText();
 };

@@ -1,4 +1,4 @@
-// Control and text ids of the application shell's dialogs, as the resource library numbers them.
+// Control and text ids of the application shell's dialogs; fixed numbers: never renumber.
 #pragma once
 
 // CDisplayTextDlg.
@@ -9,7 +9,7 @@ inline constexpr int IDC_DISPLAY_GRIP = 2360;
 // Labels of the dialogs built here in place of the resource library's templates.
 inline constexpr unsigned IDS_DISPLAY_REFRESH = 20200;
 
-// CPCSetupDlg: its controls, as template 132 numbers them.
+// CPCSetupDlg: its controls (dialog 132).
 inline constexpr int IDC_PC_DATA_DIR = 1002;
 inline constexpr int IDC_PC_MODEM_LINE = 1004;
 inline constexpr int IDC_PC_SETUP_DIR = 1005;
@@ -124,6 +124,9 @@ inline constexpr unsigned IDS_SCAN_AGAIN = 20856;
 inline constexpr unsigned IDS_SCAN_TEST = 20857;
 inline constexpr unsigned IDS_SCAN_SETTINGS = 20858;
 inline constexpr unsigned IDS_SCAN_RECEIVE_ERROR = 20859;  // %u the system's error code
+// The scan's state below the list: waiting for answers, and none came.
+inline constexpr unsigned IDS_SCAN_SCANNING = 20891;
+inline constexpr unsigned IDS_SCAN_NO_ANSWER = 20892;
 // CNetworkAddressDlg's scan button and its refusal of a port that is no TCP port.
 inline constexpr int IDC_NETWORK_SCAN = 2232;
 inline constexpr unsigned IDS_NETWORK_SCAN = 20860;

@@ -13,8 +13,8 @@
 #include <cmath>
 #include <fstream>
 
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/controls/controls_ids.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"

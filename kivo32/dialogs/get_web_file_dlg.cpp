@@ -7,11 +7,12 @@
 #include <array>
 #include <optional>
 
-#include "kivo32/settings/registry_values.h"
 #include "kivo32/dialogs/web_file_ids.h"
+#include "kivo32/settings/registry_values.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
+#include "platform/base/system_error_text.h"
 #include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
 #include "platform/base/windows1252.h"
@@ -168,17 +169,19 @@ void CGetWebFileDlg::Browse() {
 }
 
 void CGetWebFileDlg::OnOK() {
-    if (transfer_.joinable() || !UpdateData(true)) {
+    if (transfer_.Running() || !UpdateData(true)) {
         return;
     }
     download_.SetTotal(expected_size_);
     for (int id : {IDC_WEB_FILE_BROWSE, IDOK, IDC_WEB_FILE_PATH}) {
         tool_tips_.EnableTool(id, false);
     }
-    transfer_ = std::thread(
-        [this, target = Target(), address = address_, path = platform::PathFromWindows1252(local_path_)] {
-            download_.Download(address, path, target.get());
-        });
+    const std::error_code failed = transfer_.Start(
+        [this, target = Target(), address = address_, path = platform::PathFromWindows1252(local_path_)](
+            std::stop_token) { download_.Download(address, path, target.get()); });
+    if (failed) {
+        EndFailed(SystemErrorText(failed.value()));
+    }
 }
 
 void CGetWebFileDlg::OnCancel() {
@@ -192,9 +195,9 @@ void CGetWebFileDlg::hideEvent(QHideEvent* event) {
 }
 
 void CGetWebFileDlg::StopTransfer() {
-    if (transfer_.joinable()) {
+    if (transfer_.Running()) {
         download_.Stop();
-        transfer_.join();
+        transfer_.Join();
     }
 }
 
@@ -241,18 +244,23 @@ void CGetWebFileDlg::OnBlockWritten(std::int64_t bytesDone) {
 }
 
 void CGetWebFileDlg::OnTransferFinished(int result) {
-    if (!transfer_.joinable()) {
+    if (!transfer_.Running()) {
         return;  // stopped by Cancel or hiding, which already ended the dialog
     }
-    transfer_.join();
-    SetStatus(download_.ErrorText());
-    if (result == 200) {
-        if (FileType(file_type_).firmware) {
-            registry_.firmwareFile = local_path_;
-        }
-        EndDialog(IDOK);
+    transfer_.Join();
+    if (result != 200) {
+        EndFailed(download_.ErrorText());
         return;
     }
+    SetStatus(download_.ErrorText());
+    if (FileType(file_type_).firmware) {
+        registry_.firmwareFile = local_path_;
+    }
+    EndDialog(IDOK);
+}
+
+void CGetWebFileDlg::EndFailed(const std::string& status) {
+    SetStatus(status);
     ShowMessageBoxId(IDS_DOWNLOAD_FAILED, MB_OK, true);
     EndDialog(IDCANCEL);
 }

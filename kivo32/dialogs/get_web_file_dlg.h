@@ -9,11 +9,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <thread>
 
-#include "kivo32/dialogs/transfer_timer.h"
 #include "kivo32/controls/static_web_link.h"
 #include "kivo32/controls/tool_tipper.h"
+#include "kivo32/dialogs/transfer_timer.h"
+#include "platform/base/job_thread.h"
 #include "platform/io/http_download.h"
 #include "platform/ui/dialog.h"
 
@@ -68,6 +68,8 @@ private:
     void OnTransferStarted(std::int64_t total);
     void OnBlockWritten(std::int64_t bytesDone);
     void OnTransferFinished(int result);
+    // The status text `status`, the failure box, and the dialog ends with IDCANCEL.
+    void EndFailed(const std::string& status);
     // Stops a running transfer and waits for its thread; its result is then ignored.
     void StopTransfer();
 
@@ -78,7 +80,7 @@ private:
     int file_type_;
     CTransferTimer timer_;
     CHTTPDownload download_;
-    std::thread transfer_;
+    platform::JobThread transfer_;
     // The clock's second of the last progress text, so that the text changes at most once a second.
     std::int64_t shown_second_ = -1;
     CToolTipper tool_tips_;

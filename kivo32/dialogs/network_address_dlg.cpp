@@ -47,7 +47,8 @@ CNetworkAddressDlg::CNetworkAddressDlg(std::string addressText, std::string port
     layout->addRow(static_cast<QWidget*>(MakeOkCancelButtons(this)));
 
     // Leaving the box splits what was typed; a list entry is split once the box has taken its text.
-    connect(address_box_->lineEdit(), &QLineEdit::editingFinished, this, &CNetworkAddressDlg::SplitShownAddress);
+    connect(address_box_->lineEdit(), &QLineEdit::editingFinished, this,
+            &CNetworkAddressDlg::SplitShownAddress);
     connect(address_box_, &QComboBox::textActivated, this, &CNetworkAddressDlg::SplitShownAddress,
             Qt::QueuedConnection);
 }

@@ -38,6 +38,8 @@ constexpr const char* kTeldrinLaunch = "TeldrinLaunch";
 constexpr const char* kNoModemLineStored = "None";
 constexpr int kModelTimerMs = 1000;
 constexpr std::size_t kMaxFolderChars = 255;
+// A folder field shows about this many characters of its path before it scrolls.
+constexpr int kFolderFieldChars = 64;
 // The entry of the direct baud rates that the USB logger's port uses.
 constexpr int kUsbLoggerBaudIndex = 7;
 
@@ -137,8 +139,13 @@ void CPCSetupDlg::BuildControls() {
          IDS_PC_TIP_LOGGER_LIST_DIR},
     };
     for (int folder = 0; folder < kFolderCount; ++folder, ++row) {
-        auto* edit = Identified(new QLineEdit(this), folderControls[folder].edit, folderControls[folder].tip);
+        auto* edit = Identified(new QLineEdit(this), folderControls[folder].edit);
         edit->setMaxLength(static_cast<int>(kMaxFolderChars));
+        edit->setMinimumWidth(edit->fontMetrics().averageCharWidth() * kFolderFieldChars);
+        // The tip says what the folder is for and names the whole path, however long.
+        connect(edit, &QLineEdit::textChanged, edit, [edit, tip = Text(folderControls[folder].tip)] {
+            edit->setToolTip(edit->text().isEmpty() ? tip : tip + '\n' + edit->text());
+        });
         edit->installEventFilter(this);
         folder_edits_[folder] = edit;
         auto* browse = Identified(new QPushButton(Text(IDS_PC_BROWSE), this), folderControls[folder].browse,
@@ -154,7 +161,10 @@ void CPCSetupDlg::BuildControls() {
         Identified(new QPushButton(Text(IDS_PC_PORT_PREFS), this), IDC_PC_PORT_PREFS, IDS_PC_TIP_PORT_PREFS);
     preferences->setAutoDefault(false);
     connect(preferences, &QPushButton::clicked, this, [this] { ShowPortPreferences(); });
-    connect(port_, &QComboBox::currentIndexChanged, this, [this] { ApplyPortRule(); });
+    // A port the list does not offer is typed by its device path.
+    port_->setEditable(true);
+    port_->setInsertPolicy(QComboBox::NoInsert);
+    connect(port_, &QComboBox::currentTextChanged, this, [this] { ApplyPortRule(); });
     grid->addWidget(new QLabel(Text(IDS_PC_PORT_LABEL), this), row, 0);
     grid->addWidget(port_, row, 1);
     grid->addWidget(preferences, row++, 2);
@@ -199,14 +209,23 @@ void CPCSetupDlg::BuildControls() {
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
+    // The fields take the width the window gains; the rest stays at the top.
+    grid->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addStretch(1);
     layout->addWidget(buttons);
+}
+
+void CPCSetupDlg::ShowPort(const std::string& port) {
+    if (!port_->SelectPortName(port) && !ExtractPortName(port).empty()) {
+        port_->setEditText(platform::ToQString(port));
+    }
 }
 
 bool CPCSetupDlg::OnInitDialog() {
     port_->FillPortList(IDC_PC_PORT, true);
-    port_->SelectPortName(registry_.directPort);
+    ShowPort(registry_.directPort);
     FillModemLines();
     platform::Dialog::OnInitDialog();
     older_models_->setChecked(links_.olderModels);
@@ -300,7 +319,7 @@ void CPCSetupDlg::ShowPortPreferences() {
     const std::string port = ExtractPortName(platform::FromQString(port_->currentText()));
     port_->ReloadKnownPorts();
     port_->FillPortList(IDC_PC_PORT, true);
-    port_->SelectPortName(port);
+    ShowPort(port);
 }
 
 void CPCSetupDlg::ApplyPortRule() {

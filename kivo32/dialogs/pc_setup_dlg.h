@@ -1,6 +1,7 @@
 // CPCSetupDlg: the program's PC-side preferences: the three working folders, the port and baud rate of
-// the direct link, the modem's baud rate and line, the start of Teldrin with this program and the offer
-// of the older models' settings. OK writes them into the settings and saves them at once.
+// the direct link (a listed port or a typed device path), the modem's baud rate and line, the start of
+// Teldrin with this program and the offer of the older models' settings. OK writes them into the settings and
+// saves them at once.
 #pragma once
 
 #include <QCheckBox>
@@ -62,6 +63,9 @@ private:
     bool CheckFolder(Folder folder);
     void Browse(Folder folder);
     void ShowPortPreferences();
+    // Selects the list's entry of `port`; a port the list does not offer (a typed device path, an
+    // absent port) stands in the field as it is; a text that names no port leaves the list's choice.
+    void ShowPort(const std::string& port);
     // The USB logger's port has a fixed baud rate: the direct baud rate is hidden and set to it.
     void ApplyPortRule();
     // The older models' link settings show only while their generation is in use; the status label

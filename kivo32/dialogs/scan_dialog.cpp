@@ -7,8 +7,8 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/controls/sort_list_ctrl.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/network_dialog_values.h"
 #include "kivo32/session/setting_requests.h"
 #include "platform/base/dialog_request.h"
@@ -98,6 +98,8 @@ CScanDialog::CScanDialog(QWidget* parent, DiscoveryEndpoints endpoints)
     connect(&refresh_timer_, &QTimer::timeout, this, [this] { RefreshList(); });
     pause_timer_.setSingleShot(true);
     connect(&pause_timer_, &QTimer::timeout, this, [this] { EndSettingsPause(); });
+    answer_wait_.setSingleShot(true);
+    connect(&answer_wait_, &QTimer::timeout, this, [this] { OnAnswerWaitOver(); });
 }
 
 CScanDialog::~CScanDialog() {
@@ -116,8 +118,11 @@ void CScanDialog::BuildControls() {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->header()->setDefaultAlignment(Qt::AlignCenter);
+    // Each column as wide as its heading and its texts.
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->setMinimumWidth(480);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { OnOK(); });
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { EnableRowButtons(); });
 
     scan_again_ = Button(this, IDC_SCAN_AGAIN, IDS_SCAN_AGAIN, IDS_SCAN_TIP_AGAIN);
     test_ = Button(this, IDC_SCAN_TEST, IDS_SCAN_TEST, IDS_SCAN_TIP_TEST);
@@ -126,6 +131,7 @@ void CScanDialog::BuildControls() {
     connect(test_, &QPushButton::clicked, this, [this] { OnTestConnection(); });
     connect(settings_, &QPushButton::clicked, this, [this] { OnChangeSettings(); });
     status_ = new QLabel(this);
+    status_->setWordWrap(true);
     platform::SetControlId(status_, IDC_SCAN_STATUS);
 
     QDialogButtonBox* buttons = MakeOkCancelButtons(this);
@@ -144,22 +150,34 @@ void CScanDialog::BuildControls() {
 
 bool CScanDialog::OnInitDialog() {
     const bool result = platform::Dialog::OnInitDialog();
-    // Each column's share of the list's width, in percent.
-    static constexpr int kShares[kColumnCount] = {22, 20, 26, 12, 20};
-    const int width = list_->viewport()->width() - 2;
-    for (int column = 0; column < kColumnCount; ++column) {
-        list_->setColumnWidth(column, width * kShares[column] / 100);
-    }
-    if (socket_.SendDiscovery(true)) {
+    if (StartScan(true)) {
         receive_notifier_ = std::make_unique<QSocketNotifier>(socket_.Descriptor(), QSocketNotifier::Read);
         connect(receive_notifier_.get(), &QSocketNotifier::activated, this, [this] { OnReceive(); });
         RefreshList();
         platform::CurrentUiClock().StartTimer(refresh_timer_, kRefreshMs);
     } else {
         EnableRowButtons();
-        ShowMessageBoxId(IDS_SCAN_FAILED, MB_OK | MB_ICONEXCLAMATION, true);
     }
     return result;
+}
+
+bool CScanDialog::StartScan(bool firstScan) {
+    if (!socket_.SendDiscovery(firstScan)) {
+        status_->clear();
+        ShowMessageBoxId(IDS_SCAN_FAILED, MB_OK | MB_ICONEXCLAMATION, true);
+        return false;
+    }
+    if (list_->topLevelItemCount() == 0) {
+        status_->setText(Text(IDS_SCAN_SCANNING));
+    }
+    platform::CurrentUiClock().StartTimer(answer_wait_, kAnswerWaitMs);
+    return true;
+}
+
+void CScanDialog::OnAnswerWaitOver() {
+    if (list_->topLevelItemCount() == 0 && !pausing_) {
+        status_->setText(Text(IDS_SCAN_NO_ANSWER));
+    }
 }
 
 void CScanDialog::OnReceive() {
@@ -184,16 +202,20 @@ void CScanDialog::RefreshList() {
     if (list_->topLevelItemCount() > 0) {
         list_->setCurrentItem(list_->topLevelItem(0));
         list_->setFocus();
+        if (!pausing_) {
+            status_->clear();
+        }
     }
     EnableRowButtons();
 }
 
 void CScanDialog::EnableRowButtons() {
-    const bool rows = list_->topLevelItemCount() > 0;
-    test_->setEnabled(rows && !pausing_ && !testing_);
-    settings_->setEnabled(rows && !pausing_);
+    DiscoveredLogger row;
+    const bool chosen = SelectedRow(row);
+    test_->setEnabled(chosen && !pausing_ && !testing_);
+    settings_->setEnabled(chosen && !pausing_);
     scan_again_->setEnabled(!pausing_);
-    ok_->setEnabled(!pausing_);
+    ok_->setEnabled(chosen && !pausing_);
 }
 
 bool CScanDialog::SelectedRow(DiscoveredLogger& row) const {
@@ -225,19 +247,15 @@ bool CScanDialog::GetSelection(std::string& address, std::string& serial, std::s
 }
 
 void CScanDialog::OnOK() {
-    if (pausing_) {
+    // OK (the button, Enter or a double click) ends the dialog only with a logger chosen.
+    if (pausing_ || !SelectedRow(chosen_)) {
         return;
-    }
-    if (!SelectedRow(chosen_)) {
-        chosen_ = {};
     }
     EndDialog(IDOK);
 }
 
 void CScanDialog::OnScanAgain() {
-    if (!socket_.SendDiscovery(false)) {
-        ShowMessageBoxId(IDS_SCAN_FAILED, MB_OK | MB_ICONEXCLAMATION, true);
-    }
+    StartScan(false);
     RefreshList();
 }
 

@@ -19,6 +19,8 @@ class CScanDialog : public platform::Dialog {
 
 public:
     static constexpr int kRefreshMs = 1000;
+    // The loggers that are there answer a scan within this time; after it the scan says none did.
+    static constexpr int kAnswerWaitMs = 3000;
     // A logger restarts with its new settings within this time.
     static constexpr int kRestartPauseMs = 30'000;
 
@@ -43,6 +45,9 @@ private:
     // The selected row's texts; false when no row is selected.
     bool SelectedRow(DiscoveredLogger& row) const;
     void OnReceive();
+    // Sends the scan and says so below the list; false, after telling the user, when it cannot be sent.
+    bool StartScan(bool firstScan);
+    void OnAnswerWaitOver();
     void OnScanAgain();
     void OnTestConnection();
     void OnChangeSettings();
@@ -55,6 +60,7 @@ private:
     std::unique_ptr<QSocketNotifier> receive_notifier_;
     QTimer refresh_timer_;
     QTimer pause_timer_;
+    QTimer answer_wait_;
     DiscoveredLogger chosen_;
     NetworkSettingsRequest new_settings_;
     bool pausing_ = false;

@@ -1,4 +1,4 @@
-// Control and text ids of the web file download dialog, as the resource library numbers them.
+// Control and text ids of the web file download dialog; fixed numbers: never renumber.
 #pragma once
 
 // CGetWebFileDlg's controls.

@@ -258,6 +258,9 @@ void CSessionEL::OnCommand(platform::Message& message) {
         case WM_SESSION_READ_SETUP_TABLE:
             OnReadSetupTable();
             break;
+        case WM_SESSION_READ_ENERGY_SUMMARY:
+            OnReadEnergySummary();
+            break;
         case WM_SESSION_PROGRAM_LOGGER:
             if (const auto* setup = platform::PayloadAs<CSetupTable>(message)) {
                 OnProgramLogger(*setup);

@@ -116,6 +116,8 @@ private:
     // Tells the download's failure, or hands the file on to the main window.
     void FinishDownload(int result, bool openFile, DownloadRequest request);
     void OnReadSetupTable();
+    // The active setup read afresh, its extended data (the energy registers) too, for the energy summary.
+    void OnReadEnergySummary();
     void OnProgramLogger(const CSetupTable& setup);
     // A notice that closes itself after `milliseconds`.
     void ShowTimedNotice(const std::string& text, int milliseconds);

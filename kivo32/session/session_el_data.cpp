@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "kivo32/session/download_failure_text.h"
+#include "kivo32/session/logger_setup_reading.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
@@ -134,8 +136,6 @@ void CSessionEL::AskAfterSetupMismatch() {
     } else if (answer == IDC_MSGBOX_BUTTON2) {
         PostToMainWindow(platform::Message(WM_NEW_FILE_FOR_ALL_DATA));
     }
-    // A setup of the file's kind is no longer in the logger: nothing is programmed after this.
-    owner_.SetProgramAfterDownload(false);
 }
 
 void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest request) {
@@ -147,19 +147,11 @@ void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest reque
     }
     const bool aborted = IsAborted();
     if (result != kReadDataDone && result != kReadDataKept && !aborted) {
-        if (result == kReadDataCancelled || result == kReadDataNothingReceived) {
-            ShowFailure(IDS_DATA_READ_FAILED);
-        } else if (result == kReadDataNothingToRead && owner_.IsProgramAfterDownload()) {
-            // Nothing to fetch before the programming: it goes on, and the notice does not wait.
-            PostToMainWindow(platform::Message(WM_UNATTENDED_DOWNLOAD_DONE));
-            PostToMainWindow(platform::Message(WM_PROGRAM_AFTER_DOWNLOAD));
-            std::string nothingNew = LoadText(IDS_NOTHING_NEW);
-            if (!nothingNew.empty() && nothingNew.back() == '.') {
-                nothingNew.pop_back();
+        if (const std::optional<DownloadFailureText> failure = DownloadFailureTextFor(result)) {
+            PostStatusString(STATUS_TEXT, failure->textId);
+            if (failure->asMessage) {
+                ShowFailure(failure->textId);
             }
-            ShowTimedNotice(nothingNew + ". " + LoadText(IDS_PROGRAMMING_FOLLOWS), kUnattendedNoticeMs);
-        } else if (result == kReadDataNothingToRead) {
-            ShowFailure(IDS_NOTHING_NEW);
         }
         return;
     }
@@ -173,9 +165,6 @@ void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest reque
     if (unattended) {
         ShowTimedNotice(LoadText(IDS_UNATTENDED_DOWNLOAD_DONE), kUnattendedNoticeMs);
         PostToMainWindow(platform::Message(WM_UNATTENDED_DOWNLOAD_DONE));
-        if (owner_.IsProgramAfterDownload()) {
-            PostToMainWindow(platform::Message(WM_PROGRAM_AFTER_DOWNLOAD));
-        }
     }
 }
 
@@ -203,6 +192,25 @@ void CSessionEL::OnReadSetupTable() {
     }
     PostToMainWindow(
         platform::Message(WM_OPEN_READ_SETUP, 0, platform::MakePayload(CSetupTable(*chosen->setupTable))));
+}
+
+void CSessionEL::OnReadEnergySummary() {
+    const CommandScope scope(*this);
+    CSUTInfo* active = logger_ ? logger_->GetSUTInfo(1) : nullptr;
+    if (active == nullptr) {
+        ShowFailure(IDS_LIST_SETUPS_FAILED);
+        return;
+    }
+    // The registers change while the logger records: never the copy of an earlier read.
+    active->channelsValid = false;
+    active->extendedValid = false;
+    if (!logger_->ReadSetupHeader(1) || !logger_->ReadSetupBlocks(1) || !active->setupTable) {
+        ShowFailure(IDS_LIST_SETUPS_FAILED);
+        return;
+    }
+    PostToMainWindow(platform::Message(
+        WM_LOGGER_ENERGY_SUMMARY, 0,
+        platform::MakePayload(LoggerSetupReading{*active->setupTable, logger_->GetFirmwareText()})));
 }
 
 void CSessionEL::OnProgramLogger(const CSetupTable& setup) {

@@ -87,9 +87,20 @@ inline constexpr unsigned IDS_SETUP_MISMATCH = 12465;
 inline constexpr unsigned IDS_NEW_FILE_NEW_DATA_BUTTON = 12466;
 inline constexpr unsigned IDS_NEW_FILE_ALL_DATA_BUTTON = 12467;
 inline constexpr unsigned IDS_NO_POINT_TO_GO_ON = 12468;
-// The ends of a download that nobody watches, and of one before programming that found nothing new.
+// The end of a download that nobody watches.
 inline constexpr unsigned IDS_UNATTENDED_DOWNLOAD_DONE = 59468;
-inline constexpr unsigned IDS_PROGRAMMING_FOLLOWS = 12578;
+// The step a failed download ended in.
+inline constexpr unsigned IDS_DOWNLOAD_NOT_STARTED = 59980;
+inline constexpr unsigned IDS_DOWNLOAD_SETUP_BLOCKS_FAILED = 59981;
+inline constexpr unsigned IDS_DOWNLOAD_SETUP_HEADER_FAILED = 59982;
+inline constexpr unsigned IDS_DOWNLOAD_STATUS_FAILED = 59983;
+inline constexpr unsigned IDS_DOWNLOAD_SIZE_UNKNOWN = 59984;
+inline constexpr unsigned IDS_DOWNLOAD_NO_RECORD_SIZE = 59985;
+inline constexpr unsigned IDS_DOWNLOAD_RAW_FILE_FAILED = 59986;
+inline constexpr unsigned IDS_DOWNLOAD_RAW_FILE_SETUP_FAILED = 59987;
+inline constexpr unsigned IDS_DOWNLOAD_NOTHING_RECEIVED = 59988;
+inline constexpr unsigned IDS_DOWNLOAD_ASSEMBLY_FAILED = 59989;
+inline constexpr unsigned IDS_DOWNLOAD_NOT_KEPT = 59990;
 
 // Programming a setup.
 inline constexpr unsigned IDS_PROGRAMMING = 12383;

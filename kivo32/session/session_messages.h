@@ -38,9 +38,8 @@ inline constexpr unsigned WM_SESSION_LOGGER_PROPERTIES = WM_APP + 0x151;
 // WM_APP + 0x152, defined with the update check, which posts it and sits below the program's headers.
 inline constexpr unsigned WM_SESSION_SET_WIFI_INFO = WM_VC_MODULE_UPDATE;
 inline constexpr unsigned WM_SESSION_SET_WEB_PASSWORD = WM_APP + 0x154;
-// The unattended download's end and the program-after-download chain, to the main window.
+// The unattended download's end, to the main window.
 inline constexpr unsigned WM_UNATTENDED_DOWNLOAD_DONE = WM_APP + 0xF0;
-inline constexpr unsigned WM_PROGRAM_AFTER_DOWNLOAD = WM_APP + 0xF1;
 
 // To the main window after a download (payload the data file's std::filesystem::path): open it as a data
 // document, write its CSV form; and the answers to a new-data read that cannot go on: a new file for a
@@ -69,5 +68,9 @@ inline constexpr unsigned WM_SESSION_READ_CLOCK = WM_APP + 0x1E7;
 // Ours, to the session: read what the version check needs of the logger for a check that runs on another
 // thread (payload a std::shared_ptr<CLoggerVersionReading>, logger_version_reading.h).
 inline constexpr unsigned WM_SESSION_READ_VERSIONS = WM_APP + 0x1EE;
+// Ours, to the session: read the logger's setup for its energy summary; and to the main window, what it
+// read (payload a LoggerSetupReading, logger_setup_reading.h).
+inline constexpr unsigned WM_SESSION_READ_ENERGY_SUMMARY = WM_APP + 0x1F8;
+inline constexpr unsigned WM_LOGGER_ENERGY_SUMMARY = WM_APP + 0x1F9;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;

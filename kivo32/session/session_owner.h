@@ -111,9 +111,6 @@ public:
     // itself and tells the main window it is done.
     bool IsUnattendedDownload() const { return unattended_download_.load(); }
     void SetUnattendedDownload(bool on) { unattended_download_.store(on); }
-    // A download asked for before a setup is programmed: its end has the main window program it.
-    bool IsProgramAfterDownload() const { return program_after_download_.load(); }
-    void SetProgramAfterDownload(bool on) { program_after_download_.store(on); }
     // Set by the version check when the Wi-Fi module needs newer firmware; the next Wi-Fi command takes
     // it and updates the module.
     void SetModuleUpdateRequest(bool on) { module_update_request_.store(on); }
@@ -166,7 +163,6 @@ private:
     std::atomic<bool> clock_question_off_{false};
     std::atomic<unsigned> pending_command_{0};
     std::atomic<bool> unattended_download_{false};
-    std::atomic<bool> program_after_download_{false};
     std::atomic<bool> module_update_request_{false};
     std::atomic<bool> repeat_version_check_{false};
     std::atomic<bool> answering_mode_{false};

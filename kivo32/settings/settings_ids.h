@@ -1,4 +1,4 @@
-// Text ids of kivo32's settings, as the resource library numbers them.
+// Text ids of kivo32's settings; fixed numbers: never renumber.
 #pragma once
 
 // The settings store that could not be read, in part or whole.

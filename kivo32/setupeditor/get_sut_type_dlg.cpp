@@ -5,13 +5,13 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "shared/controls/controls_ids.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/sut_type_help.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
+#include "shared/controls/controls_ids.h"
 #include "shared/controls/dialog_buttons.h"
 
 namespace {

@@ -1,5 +1,5 @@
-// Control, command and text ids of the setup-table document and the setup editor, as the system numbers
-// them; the labels of the dialogs and of the print-out are ours.
+// Control, command and text ids of the setup-table document and the setup editor (fixed numbers: never
+// renumber); the labels of the dialogs and of the print-out are ours.
 #pragma once
 
 // CGetSUTTypeDlg and its help box CSUTTypeHelp.

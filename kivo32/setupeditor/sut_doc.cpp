@@ -64,7 +64,8 @@ bool CSUTDoc::OnNewDocument() {
     header_ = CFileHeader();
     header_.SetKind(CFileHeader::kKindSetupTable);
     LoggerSetup& pending = PendingLoggerSetup();
-    if (pending.table != nullptr) {
+    const bool readFromLogger = pending.table != nullptr;
+    if (readFromLogger) {
         // The logger's own start and stop times and time-block byte come with the copy.
         table_ = *pending.table;
         table_.GetHeader().SetFirmwareVersion(pending.firmwareVersion);
@@ -81,7 +82,8 @@ bool CSUTDoc::OnNewDocument() {
         return false;
     }
     table_.GetHeader().SetModelCode(static_cast<std::uint8_t>(model));
-    SetModifiedFlag(true);
+    // What the logger holds is not a change: closing it unedited asks nothing.
+    SetModifiedFlag(!readFromLogger);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "kivo32/analysis/raw_data_grid.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/local_time.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/data_exchange.h"
@@ -20,7 +21,6 @@
 #include "shared/common/date_time_format_helper.h"
 #include "shared/common/date_time_text.h"
 #include "shared/common/message_box.h"
-#include "platform/base/program_texts.h"
 #include "shared/controls/dialog_buttons.h"
 
 namespace {

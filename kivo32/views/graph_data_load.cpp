@@ -1,12 +1,45 @@
 // The one pass of a data graph's load through a data file's records.
 #include "kivo32/views/graph_data_load.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 #include "platform/ui/graph/serial_date.h"
 #include "shared/datafile/record_bytes.h"
 #include "shared/datafile/value_text.h"
 #include "shared/setup/setup_table.h"
+
+namespace {
+
+// Puts the points in time order (records of one time keep theirs); the count of points earlier than the
+// point before them.
+long PutInTimeOrder(std::vector<double>& x, std::vector<std::vector<float>>& values) {
+    long earlier = 0;
+    for (std::size_t i = 1; i < x.size(); ++i) {
+        earlier += x[i] < x[i - 1] ? 1 : 0;
+    }
+    if (earlier == 0) {
+        return 0;
+    }
+    std::vector<std::size_t> order(x.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&x](std::size_t a, std::size_t b) { return x[a] < x[b]; });
+    const auto reorder = [&order](auto& items) {
+        auto sorted = items;
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            sorted[i] = items[order[i]];
+        }
+        items = std::move(sorted);
+    };
+    reorder(x);
+    for (auto& subset : values) {
+        reorder(subset);
+    }
+    return earlier;
+}
+
+}  // namespace
 
 int GraphCalendarYear(int yearByte) {
     return yearByte < 70 ? 2000 + yearByte : 1900 + yearByte;
@@ -67,6 +100,7 @@ bool LoadGraphValues(const CRawDataGrid& cells, const GraphLoadRequest& request,
                                                    : kGraphNullValue);
         }
     }
+    result.outOfOrderRecords = PutInTimeOrder(result.data.x, values);
     for (const auto& subset : values) {
         result.data.subsets.emplace_back(subset, kGraphNullValue);
     }

@@ -23,6 +23,9 @@ struct GraphLoadResult {
     platform::GraphData data;
     // Records left out because their date and time make no serial date.
     long undatedRecords = 0;
+    // Records earlier than the record before them (a damaged file, unwritten logger memory): the points
+    // are put in time order, so that the time axis rises.
+    long outOfOrderRecords = 0;
 };
 
 // The graph's year of a record's two-digit year byte: below 70 is 20yy, else 19yy.

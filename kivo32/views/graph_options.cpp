@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QVBoxLayout>
+#include <array>
 
 #include "kivo32/views/views_ids.h"
 #include "platform/ui/control_id.h"
@@ -20,6 +21,38 @@ QString Text(unsigned id) {
     return platform::ToQString(LoadText(id));
 }
 
+// The names of a setting's stored numbers 0, 1, 2 and 3.
+using ChoiceNames = std::array<unsigned, 4>;
+constexpr ChoiceNames kExportTypes = {IDS_EXPORT_TYPE_METAFILE, IDS_EXPORT_TYPE_BMP, IDS_EXPORT_TYPE_JPEG,
+                                      IDS_EXPORT_TYPE_PNG};
+constexpr ChoiceNames kExportSizes = {IDS_EXPORT_SIZE_SCREEN, IDS_EXPORT_SIZE_SMALL, IDS_EXPORT_SIZE_MEDIUM,
+                                      IDS_EXPORT_SIZE_LARGE};
+
+QComboBox* ChoiceList(QWidget* parent, const ChoiceNames& names) {
+    auto* combo = new QComboBox(parent);
+    for (std::size_t stored = 0; stored < names.size(); ++stored) {
+        combo->addItem(Text(names[stored]), QString::number(stored));
+    }
+    return combo;
+}
+
+// Shows the choice of the stored number `value`; a number without a name stays offered as it is, so
+// that OK keeps it. Saving takes the chosen entry's number.
+void ExchangeChoice(platform::DataExchange& exchange, QComboBox* combo, std::string& value) {
+    exchange.PrepareControl(combo);
+    if (exchange.saving()) {
+        value = platform::FromQString(combo->currentData().toString());
+        return;
+    }
+    const QString stored = platform::ToQString(value).trimmed();
+    int index = combo->findData(stored);
+    if (index < 0) {
+        combo->addItem(stored, stored);
+        index = combo->count() - 1;
+    }
+    combo->setCurrentIndex(index);
+}
+
 }  // namespace
 
 CGraphOptions::CGraphOptions(QWidget* parent)
@@ -30,9 +63,11 @@ CGraphOptions::CGraphOptions(QWidget* parent)
       analysis_values_(new QCheckBox(Text(IDS_GRAPH_OPTIONS_ANALYSIS_VALUES), this)),
       default_attributes_(new QRadioButton(Text(IDS_GRAPH_OPTIONS_DEFAULT_ATTRIBUTES), this)),
       own_attributes_(new QRadioButton(Text(IDS_GRAPH_OPTIONS_OWN_ATTRIBUTES), this)),
-      export_type_(new QLineEdit(this)),
-      export_size_(new QLineEdit(this)) {
+      export_type_(ChoiceList(this, kExportTypes)),
+      export_size_(ChoiceList(this, kExportSizes)) {
     setWindowTitle(Text(IDS_GRAPH_OPTIONS_TITLE));
+    // Room for an annotation of a usual length.
+    annotation_->setMinimumWidth(annotation_->fontMetrics().averageCharWidth() * 36);
     platform::SetControlId(annotation_, IDC_GRAPH_OPTIONS_ANNOTATION);
     platform::SetControlId(data_cursor_, IDC_GRAPH_OPTIONS_DATA_CURSOR);
     platform::SetControlId(data_points_, IDC_GRAPH_OPTIONS_DATA_POINTS);
@@ -68,8 +103,8 @@ void CGraphOptions::DoDataExchange(platform::DataExchange& exchange) {
     platform::ExchangeCheck(exchange, data_points_, showDataPoints);
     platform::ExchangeCheck(exchange, analysis_values_, showAnalysisValues);
     platform::ExchangeRadio(exchange, {default_attributes_, own_attributes_}, attributeChoice);
-    platform::ExchangeText(exchange, export_type_, exportType);
-    platform::ExchangeText(exchange, export_size_, exportSize);
+    ExchangeChoice(exchange, export_type_, exportType);
+    ExchangeChoice(exchange, export_size_, exportSize);
 }
 
 bool RunGraphOptions(CGraphObjectAttributes& attributes, std::string& exportType, std::string& exportSize,

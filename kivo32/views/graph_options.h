@@ -1,8 +1,9 @@
 // The graph options dialog: the show switches, the annotation, default or own attributes, and the two
-// picture-export settings of the application.
+// picture-export settings of the application, chosen by name.
 #pragma once
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <string>
@@ -22,6 +23,7 @@ public:
     int showAnalysisValues = 0;
     // 0 default attributes, 1 own attributes.
     int attributeChoice = 1;
+    // The stored numbers of the picture export's file type and size; the dialog shows them by name.
     std::string exportType;
     std::string exportSize;
 
@@ -35,8 +37,8 @@ private:
     QCheckBox* analysis_values_;
     QRadioButton* default_attributes_;
     QRadioButton* own_attributes_;
-    QLineEdit* export_type_;
-    QLineEdit* export_size_;
+    QComboBox* export_type_;
+    QComboBox* export_size_;
 };
 
 // The graph options command: the dialog filled from the attributes and the two export settings; after

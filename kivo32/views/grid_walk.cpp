@@ -4,11 +4,13 @@
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
-#include <thread>
+#include <string>
 
-#include "platform/ui/qt_text.h"
-#include "shared/controls/controls_ids.h"
+#include "platform/base/job_thread.h"
 #include "platform/base/program_texts.h"
+#include "platform/ui/qt_text.h"
+#include "shared/common/trace_log.h"
+#include "shared/controls/controls_ids.h"
 #include "shared/datafile/message_sink.h"
 
 namespace {
@@ -34,12 +36,12 @@ GridWalkReader::~GridWalkReader() {
 
 bool RunGridWalk(QWidget* parent, const std::string& label, const std::function<bool(GridWalkProgress&)>& work) {
     GridWalkProgress progress;
-    std::atomic<bool> done{false};
     bool result = false;
-    std::thread worker([&] {
-        result = work(progress);
-        done.store(true);
-    });
+    platform::JobThread worker;
+    if (const std::error_code failed = worker.Start([&](std::stop_token) { result = work(progress); })) {
+        Trace("RunGridWalk(): no thread for " + label + " (" + std::to_string(failed.value()) + ")");
+        return false;
+    }
     QProgressDialog window(platform::ToQString(label), platform::ToQString(LoadText(IDS_CANCEL)), 0, 100,
                            parent);
     window.setWindowModality(Qt::ApplicationModal);
@@ -51,7 +53,7 @@ bool RunGridWalk(QWidget* parent, const std::string& label, const std::function<
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (done.load()) {
+        if (worker.Finished()) {
             loop.quit();
         } else {
             window.setValue(progress.Percent());
@@ -59,6 +61,6 @@ bool RunGridWalk(QWidget* parent, const std::string& label, const std::function<
     });
     poll.start(kPollMilliseconds);
     loop.exec();
-    worker.join();
+    worker.Join();
     return result && !progress.Stopped();
 }

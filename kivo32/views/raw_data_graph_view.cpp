@@ -31,8 +31,6 @@ constexpr std::size_t kMostLabelledPoints = 100;
 // The read-out's background while it shows a point, and while it is empty.
 constexpr platform::GraphColor kReadoutBackground = 0xFFFFFFFF;
 constexpr platform::GraphColor kEmptyReadoutBackground = 0xFFC0C0C0;
-// An arrow key blanks the read-out to this many blanks, keeping its box.
-constexpr std::size_t kBlankReadoutLength = 68;
 constexpr platform::GraphColor kAxisColor = 0xFF000000;
 // The context menu's data-cursor item.
 constexpr int kDataCursorMenuItem = 0;
@@ -171,10 +169,18 @@ bool CRawDataGraphView::LoadGraphData() {
     if (alive == nullptr) {
         return false;
     }
-    if (read && result.undatedRecords > 0) {
-        platform::CurrentUiBroker().MessageBox(
-            platform::FormatLoadedText(IDS_GRAPH_UNDATED_RECORDS, {std::to_string(result.undatedRecords)}),
-            LoadText(IDS_GRAPH_CAPTION), MB_OK | MB_ICONEXCLAMATION);
+    if (read && (result.undatedRecords > 0 || result.outOfOrderRecords > 0)) {
+        std::string told;
+        if (result.undatedRecords > 0) {
+            told = platform::FormatLoadedText(IDS_GRAPH_UNDATED_RECORDS,
+                                              {std::to_string(result.undatedRecords)});
+        }
+        if (result.outOfOrderRecords > 0) {
+            told += (told.empty() ? "" : "\n\n") +
+                    platform::FormatLoadedText(IDS_GRAPH_RECORDS_OUT_OF_ORDER,
+                                               {std::to_string(result.outOfOrderRecords)});
+        }
+        platform::CurrentUiBroker().MessageBox(told, LoadText(IDS_GRAPH_CAPTION), MB_OK | MB_ICONEXCLAMATION);
     }
     if (!read || GetDocument() == nullptr || result.data.PointCount() < 2) {
         labels_.clear();
@@ -386,13 +392,12 @@ void CRawDataGraphView::ShowZoomedStatistics() {
     SetupGraph();
 }
 
-void CRawDataGraphView::ShowCursorReadout() {
+void CRawDataGraphView::ShowCursorReadout(const platform::GraphHit& hit) {
     if (control_ == nullptr) {
         return;
     }
     platform::GraphSettings& settings = control_->Settings();
     const platform::GraphData& data = control_->Data();
-    const platform::GraphHit hit = control_->HitTest(control_->LastMousePosition());
     platform::GraphTableRow row;
     if (hit.kind == platform::GraphHitKind::DataPoint && hit.subset >= 0 &&
         static_cast<std::size_t>(hit.subset) < data.SubsetCount() && hit.point < data.PointCount()) {
@@ -423,7 +428,7 @@ void CRawDataGraphView::OnNotify(platform::GraphNotification notification) {
     using platform::GraphNotification;
     switch (notification) {
         case GraphNotification::CursorMoved:
-            ShowCursorReadout();
+            ShowCursorReadout(control_->HitTest(control_->LastMousePosition()));
             break;
         case GraphNotification::ZoomedIn:
             zoomed_ = true;
@@ -447,9 +452,8 @@ void CRawDataGraphView::OnNotify(platform::GraphNotification notification) {
                 ToggleDataCursor();
             }
             break;
-        case GraphNotification::CursorKey:
-            control_->Settings().readout.rows = {{std::string(kBlankReadoutLength, ' ')}};
-            control_->Reinitialise();
+        case GraphNotification::CursorPlaced:
+            ShowCursorReadout(control_->Cursor());
             break;
         case GraphNotification::Customised:
             attributes_.showDataPoints = control_->Settings().style.showDataPoints ? 1 : 0;

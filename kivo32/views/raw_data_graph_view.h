@@ -59,8 +59,9 @@ public:
     void SaveGraphAttributes();
     // The subtitle and (with the analysis values) the statistics of the zoomed part.
     void ShowZoomedStatistics();
-    // The read-out of the point under the mouse; empty and grey off the points.
-    void ShowCursorReadout();
+    // The read-out of the point `hit` (under the mouse, or the data cursor's); empty and grey off the
+    // points.
+    void ShowCursorReadout(const platform::GraphHit& hit);
 
     bool IsGraphBuilt() const { return built_; }
     bool IsZoomed() const { return zoomed_; }

@@ -5,21 +5,24 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QMenu>
+#include <QPointer>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "kivo32/views/data_grid_commands.h"
 #include "kivo32/views/graph_sel_range_dlg.h"
 #include "kivo32/views/grid_print_profile.h"
-#include "kivo32/views/raw_data_graph_link.h"
 #include "kivo32/views/raw_data_doc.h"
+#include "kivo32/views/raw_data_graph_link.h"
 #include "kivo32/views/views_ids.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/application.h"
+#include "platform/ui/command_state.h"
+#include "platform/ui/main_frame.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
-#include "platform/base/message_box_flags.h"
-#include "platform/base/program_texts.h"
 
 namespace {
 
@@ -33,10 +36,12 @@ constexpr int kHeaderLines = 3;
 struct MenuCommand {
     unsigned id;
     unsigned textId;
-    bool enabled;
+    // Carried by the view itself; the others are the program's, on and off by its rules as in the main
+    // menu (greyed while nobody carries them).
+    bool viewCommand;
 };
 
-// The context menu of the grid. The analysis, graph and load-profile commands wait for their windows.
+// The context menu of the grid.
 constexpr MenuCommand kContextCommands[] = {
     {ID_ANALYSIS_VALUES_1, IDS_MENU_ANALYSIS_1, false},
     {ID_ANALYSIS_VALUES_2, IDS_MENU_ANALYSIS_2, false},
@@ -366,9 +371,20 @@ void CRawDataView::OnRButtonUp(int row, int column, int globalX, int globalY) {
             continue;
         }
         QAction* action = menu->addAction(platform::ToQString(LoadText(command.textId)));
-        action->setEnabled(command.enabled);
         const unsigned id = command.id;
-        connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        auto* main = dynamic_cast<platform::MainFrame*>(window());
+        if (command.viewCommand || main == nullptr) {
+            action->setEnabled(command.viewCommand);
+            connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); });
+        } else {
+            action->setEnabled(main->UpdateCommand(id).enabled);
+            const QPointer<platform::MainFrame> frame(main);
+            connect(action, &QAction::triggered, this, [frame, id] {
+                if (frame != nullptr) {
+                    frame->RouteCommand(id);
+                }
+            });
+        }
     }
     AddMenuTitle(*menu, LoadText(IDS_GRID_MENU_TITLE));
     menu->popup(QPoint(globalX, globalY));

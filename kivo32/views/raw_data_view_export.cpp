@@ -12,16 +12,16 @@
 #include "kivo32/views/views_ids.h"
 #include "platform/base/file_exception.h"
 #include "platform/base/local_time.h"
+#include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "platform/base/windows1252.h"
-#include "platform/ui/desktop_services.h"
-#include "platform/ui/doc_template.h"
-#include "platform/ui/ui_ids.h"
+#include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
+#include "platform/base/windows1252.h"
+#include "platform/ui/doc_template.h"
+#include "platform/ui/shell_helpers.h"
+#include "platform/ui/ui_ids.h"
 #include "shared/common/date_time_text.h"
 #include "shared/common/message_box.h"
-#include "platform/base/program_texts.h"
-#include "platform/base/text_format.h"
 #include "shared/common/user_data_folder.h"
 #include "shared/datafile/csv_output.h"
 #include "shared/setup/setup_table.h"
@@ -215,9 +215,7 @@ bool CRawDataView::WriteReport(const std::filesystem::path& path, const std::str
         ShowPathMessage(IDS_REPORT_WRITE_ERROR, path);
         return false;
     }
-    if (!platform::CurrentDesktopServices().OpenPath(path)) {
-        ShowMessageBoxId(IDS_REPORT_VIEWER_FAILED, MB_OK | MB_ICONEXCLAMATION, true);
-    }
+    OpenWrittenFile(path, IDS_REPORT_WRITTEN_TO);
     return true;
 }
 
@@ -276,8 +274,9 @@ void CRawDataView::GetSelectionTimeSpan(std::string& first, std::string& last) {
     const std::optional<std::tm> start =
         stamp ? platform::FromOleDate(*stamp - static_cast<double>(interval) / 86400.0) : std::nullopt;
     if (start) {
-        last = FormatDateText(start->tm_year + 1900, start->tm_mon + 1, start->tm_mday, true) + " " +
-               FormatTimeText(start->tm_hour, start->tm_min, start->tm_sec);
+        last = FormatDateText(start->tm_year + 1900, start->tm_mon + 1, start->tm_mday,
+                              !ShortDateHasFourDigitYear()) +
+               " " + FormatTimeText(start->tm_hour, start->tm_min, start->tm_sec);
     }
 }
 

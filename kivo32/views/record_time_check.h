@@ -2,30 +2,29 @@
 // worker with its own reader once the file shows, so that opening never walks the records.
 #pragma once
 
-#include <atomic>
 #include <filesystem>
 #include <memory>
-#include <thread>
+#include <stop_token>
+
+#include "platform/base/job_thread.h"
 
 class CRecordTimeCheck {
 public:
     // Starts the walk over the file at `path`. When it ends, what it found is told to the user on the
-    // user-interface thread (nothing when the times are regular).
+    // user-interface thread (nothing when the times are regular). Without a thread the check is left out
+    // (and traced).
     explicit CRecordTimeCheck(const std::filesystem::path& path);
-    // Stops the walk and waits for it; what it found is then never shown.
-    ~CRecordTimeCheck();
     CRecordTimeCheck(const CRecordTimeCheck&) = delete;
     CRecordTimeCheck& operator=(const CRecordTimeCheck&) = delete;
 
-    bool Finished() const { return finished_.load(); }
+    bool Finished() const { return thread_.Finished(); }
 
 private:
-    void Run(const std::filesystem::path& path);
+    void Run(const std::filesystem::path& path, const std::stop_token& stop);
 
-    std::atomic<bool> stop_{false};
-    std::atomic<bool> finished_{false};
     // While this lives the finding may still be shown; the message queued for the user holds a weak
     // reference to it.
     std::shared_ptr<int> alive_ = std::make_shared<int>(0);
-    std::thread thread_;
+    // Last: stopped and waited for when the check goes; what it found is then never shown.
+    platform::JobThread thread_;
 };

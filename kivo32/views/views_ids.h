@@ -1,4 +1,4 @@
-// Control and text ids of the data-file document and its dialogs, as the system numbers them; the
+// Control and text ids of the data-file document and its dialogs (fixed numbers: never renumber); the
 // labels of the dialogs are ours.
 #pragma once
 
@@ -58,6 +58,15 @@ inline constexpr unsigned IDS_GRAPH_OPTIONS_DEFAULT_ATTRIBUTES = 20665;
 inline constexpr unsigned IDS_GRAPH_OPTIONS_OWN_ATTRIBUTES = 20666;
 inline constexpr unsigned IDS_GRAPH_OPTIONS_EXPORT_TYPE = 20667;
 inline constexpr unsigned IDS_GRAPH_OPTIONS_EXPORT_SIZE = 20668;
+// The named choices of the two export settings, in the order of their stored numbers 0 to 3.
+inline constexpr unsigned IDS_EXPORT_TYPE_METAFILE = 21103;
+inline constexpr unsigned IDS_EXPORT_TYPE_BMP = 21104;
+inline constexpr unsigned IDS_EXPORT_TYPE_JPEG = 21105;
+inline constexpr unsigned IDS_EXPORT_TYPE_PNG = 21106;
+inline constexpr unsigned IDS_EXPORT_SIZE_SCREEN = 21107;
+inline constexpr unsigned IDS_EXPORT_SIZE_SMALL = 21108;
+inline constexpr unsigned IDS_EXPORT_SIZE_MEDIUM = 21109;
+inline constexpr unsigned IDS_EXPORT_SIZE_LARGE = 21110;
 
 // The graph dialogs. The range dialog: all records, from and to, the channel list, their labels and
 // the record-range control; the Back button of the two modal dialogs.
@@ -174,7 +183,7 @@ inline constexpr unsigned IDS_MENU_SAVE_AS = 20419;
 // that would not start.
 inline constexpr unsigned IDS_REPORT_CANNOT_CREATE = 12479;
 inline constexpr unsigned IDS_REPORT_WRITE_ERROR = 59450;
-inline constexpr unsigned IDS_REPORT_VIEWER_FAILED = 8218;
+inline constexpr unsigned IDS_REPORT_WRITTEN_TO = 8218;  // %s the report's full path
 // The CSV export of the grid: written ("%s" the path) with its caption; a write error.
 inline constexpr unsigned IDS_EXPORT_DONE_CAPTION = 59520;
 inline constexpr unsigned IDS_EXPORT_DONE = 59521;
@@ -185,7 +194,7 @@ inline constexpr unsigned IDS_ALL_FILES_FILTER = 59634;
 // Ours: the data-error report of a file without a logging interval.
 inline constexpr unsigned IDS_REPORT_NO_INTERVAL = 20420;
 
-// The print setup dialog: its controls, as the system numbers them.
+// The print setup dialog: its controls.
 inline constexpr int IDC_PRINT_MARGIN_TOP = 51068;
 inline constexpr int IDC_PRINT_MARGIN_LEFT = 51065;
 inline constexpr int IDC_PRINT_MARGIN_BOTTOM = 51066;
@@ -229,14 +238,14 @@ inline constexpr unsigned IDS_PRINT_CELL_MIDDLE = 20449;
 inline constexpr unsigned IDS_PRINT_CELL_RIGHT = 20450;
 inline constexpr unsigned IDS_PRINT_TOKENS = 20451;
 inline constexpr unsigned IDS_PRINT_BAD_MARGIN = 20452;
-// The check that keeps the settings as the defaults of new grids (the system numbers it), and the
-// printer setup button; ours: their labels.
+// The check that keeps the settings as the defaults of new grids, and the printer setup button; ours:
+// their labels.
 inline constexpr int IDC_PRINT_SAVE_DEFAULTS = 51060;
 inline constexpr int IDC_PRINT_PRINTER_SETUP = 51061;
 inline constexpr unsigned IDS_PRINT_SAVE_DEFAULTS = 20453;
 inline constexpr unsigned IDS_PRINT_PRINTER_SETUP = 20454;
 
-// The extraction dialogs: their controls, as the system numbers them.
+// The extraction dialogs: their controls.
 inline constexpr int IDC_EXTRACT_FROM_RECORD = 1534;
 inline constexpr int IDC_EXTRACT_TO_RECORD = 1536;
 inline constexpr int IDC_EXTRACT_LOWER_LIMIT = 1532;
@@ -290,3 +299,8 @@ inline constexpr unsigned IDS_EXTRACT_TO_DAY_START = 20471;
 
 // The summary report that cannot be written ("%s" the path).
 inline constexpr unsigned IDS_SUMMARY_CANNOT_CREATE = 12577;
+
+// What the user can do about gaps and short intervals found when a data file opens.
+inline constexpr unsigned IDS_DATA_ERRORS_HINT = 59991;
+// Records whose time goes back: the graph puts its points in time order.
+inline constexpr unsigned IDS_GRAPH_RECORDS_OUT_OF_ORDER = 59992;  // %s count

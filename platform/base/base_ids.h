@@ -1,4 +1,4 @@
-// Text ids of the base layer, as the resource library numbers them.
+// Text ids of the base layer; fixed numbers: never renumber.
 #pragma once
 
 // A system error or result code without a text of its own.

@@ -9,7 +9,7 @@
 // (cause none, error -1, no path) and filled only when the open fails.
 class CPSTFileException : public std::exception {
 public:
-    // The kinds of file failure, in the order and with the numbers the old framework gave them.
+    // The kinds of file failure; fixed numbers: never renumber.
     enum Cause {
         none = 0,
         generic,

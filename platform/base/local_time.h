@@ -25,7 +25,7 @@ double ToOleDate(const std::tm& time);
 // nullopt for NaN, infinities and dates outside years 100-9999.
 std::optional<std::tm> FromOleDate(double oleDate);
 
-// Through local time, as the old framework did: the OLE date holds the local wall-clock time.
+// Through local time: the OLE date holds the local wall-clock time.
 // NaN when the time has no local time.
 double TimeToOleDate(std::time_t time);
 std::optional<std::time_t> OleDateToTime(double oleDate);

@@ -8,8 +8,8 @@ namespace platform {
 namespace {
 
 // Bytes 0x80-0x9F; every other byte is the code point of the same number. The five bytes without a
-// character keep their own number (a control character), as Windows maps them, so that a text shown
-// and taken back from the user interface keeps them.
+// character keep their own number (a control character), so that a text shown and taken back from the
+// user interface keeps them.
 constexpr std::array<char32_t, 32> kHighControlBlock = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F

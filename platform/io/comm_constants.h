@@ -1,14 +1,11 @@
-// The communication numbers the serial-port interface keeps from the system: event bits, purge flags,
-// byte formats, flow-control bits and the "no time-out" read interval.
+// The numbers of the serial-port interface: the event bit, purge flags, byte formats, flow-control bits
+// and the "no time-out" read interval; fixed numbers: never renumber.
 #pragma once
 
 #include <cstdint>
 
 inline constexpr std::uint32_t EV_RXCHAR = 0x0001;
-inline constexpr std::uint32_t EV_ERR = 0x0080;
 
-inline constexpr std::uint32_t PURGE_TXABORT = 0x0001;
-inline constexpr std::uint32_t PURGE_RXABORT = 0x0002;
 inline constexpr std::uint32_t PURGE_TXCLEAR = 0x0004;
 inline constexpr std::uint32_t PURGE_RXCLEAR = 0x0008;
 

@@ -17,8 +17,6 @@
 namespace {
 
 constexpr int kDefaultBaud = 19200;
-constexpr int kDriverInQueue = 5136;
-constexpr int kDriverOutQueue = 2048;
 constexpr std::uint32_t kDefaultWriteTimeoutMs = 1000;
 constexpr std::size_t kReadPiece = 5136;
 constexpr auto kReadThreadStopWait = std::chrono::milliseconds(2000);
@@ -110,15 +108,15 @@ bool CSerialPort::ApplyDefaults() {
         return false;
     }
     return SetBaud(kDefaultBaud) && SetByteFormat(NOPARITY, 8, ONESTOPBIT) &&
-           SetFlowControl(0, 100, 100, 0x11, 0x13) && SetBufferSizes(kDriverInQueue, kDriverOutQueue) &&
-           SetReadTimeouts(MAXDWORD, 0, 0) && SetWriteTimeouts(0, kDefaultWriteTimeoutMs);
+           SetFlowControl(0, 100, 100, 0x11, 0x13) && SetReadTimeouts(MAXDWORD, 0, 0) &&
+           SetWriteTimeouts(0, kDefaultWriteTimeoutMs);
 }
 
 int CSerialPort::Attach(int fd) {
     if (fd >= 0) {
         port_.Reset(fd);
     }
-    return Purge(PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR);
+    return Purge(PURGE_TXCLEAR | PURGE_RXCLEAR);
 }
 
 int CSerialPort::SetBaud(int baud) {
@@ -229,16 +227,10 @@ int CSerialPort::SetFlowControl(int flags, int /*xonLimit*/, int /*xoffLimit*/, 
         return 0;
     }
     if (!(flags & FLOW_DSR_DTR)) {
-        // DTR enabled, as the old driver did when it had no DTR handshake; a pseudo-terminal has none.
+        // DTR raised when the line has no DTR handshake; a pseudo-terminal has none.
         int dtr = TIOCM_DTR;
         ::ioctl(fd(), TIOCMBIS, &dtr);
     }
-    return 1;
-}
-
-int CSerialPort::SetBufferSizes(int inQueue, int outQueue) {
-    in_queue_size_ = inQueue;
-    out_queue_size_ = outQueue;
     return 1;
 }
 
@@ -261,8 +253,8 @@ int CSerialPort::SetWriteTimeouts(std::uint32_t multiplier, std::uint32_t consta
 }
 
 int CSerialPort::Purge(std::uint32_t flags) {
-    const bool input = flags & (PURGE_RXABORT | PURGE_RXCLEAR);
-    const bool output = flags & (PURGE_TXABORT | PURGE_TXCLEAR);
+    const bool input = flags & PURGE_RXCLEAR;
+    const bool output = flags & PURGE_TXCLEAR;
     if (!input && !output) {
         return 1;
     }
@@ -412,7 +404,7 @@ int CSerialPort::StopReadThread() {
         Trace("Read thread not exiting: the port stays open for it");
         return -1;
     }
-    Purge(PURGE_RXABORT | PURGE_RXCLEAR);
+    Purge(PURGE_RXCLEAR);
     return 1;
 }
 
@@ -421,7 +413,7 @@ bool CSerialPort::StartReading(platform::ByteReceiver& receiver) {
 }
 
 void CSerialPort::ReadUntilStopped(platform::ByteReceiver& receiver) {
-    SetEventMask(EV_RXCHAR | EV_ERR);
+    SetEventMask(EV_RXCHAR);
     std::vector<std::uint8_t> piece(kReadPiece);
     while (WaitEvent()) {
         const std::uint32_t events = GetEventResult(true);

@@ -34,8 +34,6 @@ public:
     int GetBaud() const;
     int SetByteFormat(int parity, int dataBits, int stopBits);
     int SetFlowControl(int flags, int xonLimit, int xoffLimit, char xonChar, char xoffChar);
-    // The driver's queues have a fixed size here; the sizes are kept for what they document.
-    int SetBufferSizes(int inQueue, int outQueue);
     // With a mask of 0 GetEventResult reports nothing.
     int SetEventMask(std::uint32_t mask);
     int SetReadTimeouts(std::uint32_t interval, std::uint32_t multiplier, std::uint32_t constant);
@@ -55,7 +53,7 @@ public:
     std::size_t Write(const std::uint8_t* data, std::size_t n) override;
 
     int WaitEvent();
-    // The events that arrived (EV_RXCHAR, EV_ERR); 0 when the wait was stopped, when nothing came
+    // The events that arrived (EV_RXCHAR); 0 when the wait was stopped, when nothing came
     // without waiting, or when the device went away (LastError() then holds the errno).
     std::uint32_t GetEventResult(bool wait);
 
@@ -72,7 +70,7 @@ public:
     // device goes away.
     bool StartReading(platform::ByteReceiver& receiver) override;
     bool StopReading() override { return StopReadThread() >= 0; }
-    void Purge() override { Purge(PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR); }
+    void Purge() override { Purge(PURGE_TXCLEAR | PURGE_RXCLEAR); }
     int SetBaud(int baud) override;
     bool Close() override { return StopAndClose(); }
 
@@ -98,8 +96,6 @@ private:
     std::uint32_t read_constant_ = 0;
     std::uint32_t write_multiplier_ = 0;
     std::uint32_t write_constant_ = 1000;
-    int in_queue_size_ = 0;
-    int out_queue_size_ = 0;
     int set_baud_ = 0;  // the rate last given to SetBaud, for SetDtr
     platform::ReaderThread reader_;
 };

@@ -42,6 +42,19 @@ std::vector<DocTemplate*> DocManager::Templates() const {
     return templates;
 }
 
+namespace {
+
+void ActivateDocument(Document& document) {
+    if (!document.Frames().empty()) {
+        ChildFrame* frame = document.Frames().front();
+        if (QMdiArea* area = frame->mdiArea()) {
+            area->setActiveSubWindow(frame);
+        }
+    }
+}
+
+}  // namespace
+
 Document* DocManager::OpenDocumentFile(const std::filesystem::path& path) {
     DocTemplate* best = nullptr;
     auto bestMatch = DocTemplate::Match::Maybe;
@@ -49,12 +62,7 @@ Document* DocManager::OpenDocumentFile(const std::filesystem::path& path) {
         Document* open = nullptr;
         const auto match = docTemplate->MatchDocType(path, open);
         if (match == DocTemplate::Match::AlreadyOpen) {
-            if (!open->Frames().empty()) {
-                ChildFrame* frame = open->Frames().front();
-                if (QMdiArea* area = frame->mdiArea()) {
-                    area->setActiveSubWindow(frame);
-                }
-            }
+            ActivateDocument(*open);
             return open;
         }
         if (best == nullptr || match > bestMatch) {
@@ -63,6 +71,23 @@ Document* DocManager::OpenDocumentFile(const std::filesystem::path& path) {
         }
     }
     return best != nullptr ? best->OpenDocumentFile(path) : nullptr;
+}
+
+Document* DocManager::OpenDocumentWith(DocTemplate& docTemplate, const std::filesystem::path& path) {
+    Document* open = nullptr;
+    if (docTemplate.MatchDocType(path, open) == DocTemplate::Match::AlreadyOpen) {
+        ActivateDocument(*open);
+        return open;
+    }
+    return docTemplate.OpenDocumentFile(path);
+}
+
+Document* DocManager::ReopenDocumentWith(DocTemplate& docTemplate, const std::filesystem::path& path) {
+    Document* open = nullptr;
+    if (docTemplate.MatchDocType(path, open) == DocTemplate::Match::AlreadyOpen) {
+        open->OnCloseDocument();
+    }
+    return docTemplate.OpenDocumentFile(path);
 }
 
 Document* DocManager::OpenRecentFile(std::size_t index) {
@@ -165,6 +190,19 @@ void DocManager::CloseAllDocuments() {
     for (const auto& docTemplate : templates_) {
         docTemplate->CloseAllDocuments();
     }
+}
+
+bool DocManager::SaveAndCloseAllDocuments() {
+    for (const auto& docTemplate : templates_) {
+        // Closing one document may close others (a graph with its grid): the list is taken afresh.
+        for (auto open = docTemplate->Documents(); !open.empty(); open = docTemplate->Documents()) {
+            if (!open.front()->SaveModified()) {
+                return false;
+            }
+            open.front()->OnCloseDocument();
+        }
+    }
+    return true;
 }
 
 }  // namespace platform

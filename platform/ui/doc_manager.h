@@ -36,6 +36,11 @@ public:
     // Opens `path` with the template that fits it best; a document already open on it is activated
     // instead. nullptr when no template or the document refused.
     virtual Document* OpenDocumentFile(const std::filesystem::path& path);
+    // Opens `path` with `docTemplate`; a document of it already open on the file is activated instead.
+    static Document* OpenDocumentWith(DocTemplate& docTemplate, const std::filesystem::path& path);
+    // Opens `path` afresh with `docTemplate`: a document already open on the file is closed first, so that
+    // the window shows what the file holds now (after the program wrote to it).
+    static Document* ReopenDocumentWith(DocTemplate& docTemplate, const std::filesystem::path& path);
     // Opens entry `index` of the recent-file list; an entry that cannot be opened leaves the list.
     Document* OpenRecentFile(std::size_t index);
     // The open document of `path`, of any template, or nullptr.
@@ -62,6 +67,9 @@ public:
     // Asks every modified document; false as soon as one says Cancel.
     bool SaveAllModified();
     void CloseAllDocuments();
+    // Closes every document, each after its save question (whatever its frame's own Close does); false
+    // when one is answered Cancel, which keeps it and the documents after it open.
+    bool SaveAndCloseAllDocuments();
 
 private:
     std::vector<std::unique_ptr<DocTemplate>> templates_;

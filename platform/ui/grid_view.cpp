@@ -1,12 +1,17 @@
 // GridView: the virtual grid widget with frozen columns and a selection of ranges shaped by the mouse.
 #include "platform/ui/grid_view.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "platform/ui/grid_table_model.h"
 #include "platform/ui/grid_window_model.h"
+#include "platform/ui/qt_text.h"
 
 namespace platform {
 
@@ -208,6 +213,43 @@ std::pair<int, int> GridView::CellAt(const QWidget* widget, const QPoint& positi
         return row < 0 ? std::pair{-1, -1} : std::pair{row + 1, 0};
     }
     return {-1, -1};
+}
+
+std::string SelectedCellsText(const GridCellSource& source, const GridSelection& selection) {
+    if (selection.IsEmpty()) {
+        return {};
+    }
+    const int rows = source.GetRowCount();
+    int top = rows;
+    int bottom = 0;
+    int left = source.GetColCount();
+    int right = 0;
+    for (const GridRange& range : selection.Ranges()) {
+        top = std::min(top, range.FirstRow());
+        bottom = std::max(bottom, range.LastRow(rows));
+        left = std::min(left, range.left);
+        right = std::max(right, range.right);
+    }
+    std::string text;
+    for (int row = std::max(top, 1); row <= std::min(bottom, rows); ++row) {
+        for (int column = std::max(left, 1); column <= right; ++column) {
+            GridCell cell;
+            if (selection.IsSelected(row, column) && source.GetCell(row, column, cell)) {
+                text += cell.text;
+            }
+            text += column < right ? '\t' : '\n';
+        }
+    }
+    return text;
+}
+
+void GridView::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(ToQString(SelectedCellsText(source_, selection_)));
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 bool GridView::eventFilter(QObject* watched, QEvent* event) {

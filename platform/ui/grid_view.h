@@ -1,9 +1,10 @@
 // GridView: the virtual grid widget: a table over a GridCellSource with a header row, a row-header
-// column, frozen columns and a selection of ranges shaped by the mouse.
+// column, frozen columns, a selection of ranges shaped by the mouse, and Copy of the selected cells.
 #pragma once
 
 #include <QTableView>
 #include <memory>
+#include <string>
 
 #include "platform/ui/grid_cell_source.h"
 #include "platform/ui/grid_selection.h"
@@ -34,6 +35,10 @@ public:
     // A push-button cell was clicked.
     virtual void OnClickedButtonRowCol(int row, int column) = 0;
 };
+
+// The selected cells as tab-separated lines (Windows-1252), over the rows and columns that hold them;
+// a cell between the ranges that is not selected is left empty. Empty without a selection.
+std::string SelectedCellsText(const GridCellSource& source, const GridSelection& selection);
 
 class GridView : public QTableView {
     Q_OBJECT
@@ -68,6 +73,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Copy (Ctrl+C) puts the selected cells on the clipboard.
+    void keyPressEvent(QKeyEvent* event) override;
     // The keyboard moves the current cell too.
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -29,8 +29,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
     return in.bad() ? std::nullopt : std::optional<std::string>(content.str());
 }
 
-// Qt's own words (the standard buttons, file and print dialogs) in the language of the program's texts,
-// as the system gave them in its own language.
+// Qt's own words (the standard buttons, file and print dialogs) in the language of the program's texts.
 void UseQtWordsOf(bool french) {
     static QTranslator* installed = nullptr;
     if (installed != nullptr) {

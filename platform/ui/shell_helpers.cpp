@@ -1,5 +1,5 @@
 // The program-wide helpers that show a window: folder browsing, a window's image on the clipboard,
-// the program's PDF help, folder copies with a report.
+// the program's PDF help, a written file in its viewer, folder copies with a report.
 #include "platform/ui/shell_helpers.h"
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/base/system_error_text.h"
+#include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/desktop_services.h"
@@ -20,10 +21,6 @@
 #include "platform/ui/ui_ids.h"
 
 namespace {
-
-// The shell's failure codes that opening with the desktop can give here.
-constexpr int kFileNotFound = 2;
-constexpr int kNoAssociation = 31;
 
 constexpr const char* kPdfReaderPage = "https://pdfreaders.org/";
 
@@ -34,40 +31,6 @@ void Tell(const std::string& text, const std::string& caption = {}) {
 }
 
 }  // namespace
-
-std::string ShellExecuteErrorText(int code) {
-    switch (code) {
-        case 0:
-            return "The operating system is out of memory or resources.";
-        case 2:
-            return "The specified file was not found.";
-        case 3:
-            return "The specified path was not found.";
-        case 5:
-            return "The operating system denied access to the specified file.";
-        case 8:
-            return "There was not enough memory to complete the operation.";
-        case 11:
-            return "The .exe file is invalid (non-Microsoft Win32 .exe or error in .exe image).";
-        case 26:
-            return "A sharing violation occurred.";
-        case 27:
-            return "The file name association is incomplete or invalid.";
-        case 28:
-            return "The DDE transaction could not be completed because the request timed out.";
-        case 29:
-            return "The DDE transaction failed.";
-        case 30:
-            return "The Dynamic Data Exchange (DDE) transaction could not be completed\n"
-                   "because other DDE transactions were being processed.";
-        case 31:
-            return "There is no application associated with the given file name extension.";
-        case 32:
-            return "The specified dynamic-link library (DLL) was not found.";
-        default:
-            return "Unknown ShellExecute error.";
-    }
-}
 
 bool BrowseForFolder(std::filesystem::path& startFolder, std::filesystem::path& chosen,
                      const std::string& title) {
@@ -90,7 +53,7 @@ bool BrowseForFolder(std::filesystem::path& startFolder, std::filesystem::path& 
 int CopyWindowToClipboard(QWidget* window) {
     const QPixmap image = window != nullptr ? window->grab() : QPixmap();
     if (image.isNull()) {
-        Tell("System error: BitBlt() operation failed.");
+        Tell(LoadText(IDS_WINDOW_IMAGE_FAILED));
         return kImageFailed;
     }
     QApplication::clipboard()->setPixmap(image);
@@ -100,24 +63,24 @@ int CopyWindowToClipboard(QWidget* window) {
 void OpenProgramPdf(const std::filesystem::path& programFolder, const std::string& fileName) {
     const std::filesystem::path path = programFolder / fileName;
     std::error_code error;
-    int failure = 0;
     if (!std::filesystem::is_regular_file(path, error)) {
-        failure = kFileNotFound;
+        Tell(platform::StringPrintf("%s:\n\n    %s.\n\n", LoadText(IDS_PDF_OPEN_FAILED).c_str(),
+                                    platform::PathToWindows1252(path).c_str()) +
+                 LoadText(IDS_PDF_FILE_NOT_FOUND),
+             LoadText(IDS_PDF_OPEN_CAPTION));
     } else if (!platform::CurrentDesktopServices().OpenPath(path)) {
-        failure = kNoAssociation;
+        Tell(LoadText(IDS_PDF_READER_MISSING) + ":\n\n    " + kPdfReaderPage + ".",
+             LoadText(IDS_PDF_OPEN_CAPTION));
     }
-    if (failure == 0) {
+}
+
+void OpenWrittenFile(const std::filesystem::path& path, unsigned writtenToId) {
+    if (platform::CurrentDesktopServices().OpenPath(path)) {
         return;
     }
-    std::string text;
-    if (failure == kNoAssociation) {
-        text = LoadText(IDS_PDF_READER_MISSING) + ":\n\n    " + kPdfReaderPage + ".";
-    } else {
-        text = platform::StringPrintf("%s:\n\n    %s.\n\n", LoadText(IDS_PDF_OPEN_FAILED).c_str(),
-                                      platform::Utf8ToWindows1252(path.string()).c_str()) +
-               ShellExecuteErrorText(failure);
-    }
-    Tell(text, LoadText(IDS_PDF_OPEN_CAPTION));
+    std::error_code error;
+    const std::filesystem::path fullPath = std::filesystem::absolute(path, error);
+    Tell(platform::FormatLoadedText(writtenToId, {platform::PathToWindows1252(error ? path : fullPath)}));
 }
 
 bool CopyFolderWithReport(const std::vector<std::filesystem::path>& sources,

@@ -1,14 +1,11 @@
 // The program-wide helpers that show a window: folder browsing, a window's image on the clipboard,
-// the program's PDF help, folder copies with a report.
+// the program's PDF help, a written file in its viewer, folder copies with a report.
 #pragma once
 
 #include <QWidget>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-// The text of a failure code of opening a file with the desktop (the shell's numbering).
-std::string ShellExecuteErrorText(int code);
 
 // Lets the user choose a folder, starting at `startFolder` (an empty one becomes the home folder, in the
 // caller's path as well). TRUE, with the folder in `chosen`, when one was chosen.
@@ -19,9 +16,13 @@ bool BrowseForFolder(std::filesystem::path& startFolder, std::filesystem::path& 
 // the image cannot be taken.
 int CopyWindowToClipboard(QWidget* window);
 
-// Opens `fileName` of the program's folder with the desktop's PDF reader; tells the user when the file
-// is missing or nothing opens PDF files.
+// Opens `fileName` of the program's folder with the desktop's PDF reader; tells the user, in the
+// program's language, when the file is missing or nothing opens PDF files.
 void OpenProgramPdf(const std::filesystem::path& programFolder, const std::string& fileName);
+
+// Opens `path`, a file the program has just written, with the desktop's viewer. When nothing opens it,
+// tells the user that the file is there and where: message `writtenToId` with "%s" its full path.
+void OpenWrittenFile(const std::filesystem::path& path, unsigned writtenToId);
 
 // Copies each of `sources` (files or whole folders) into the folder `target`, replacing what is there,
 // or with `keepExisting` copying only the files that `target` lacks. TRUE on success; otherwise tells

@@ -1,5 +1,5 @@
-// Ids of the window framework and its helpers: commands, texts, file-dialog flags, as the system numbers
-// them.
+// Ids of the window framework and its helpers: commands, texts, file-dialog flags; fixed numbers: never
+// renumber.
 #pragma once
 
 // Commands of the File menu and the application.
@@ -51,3 +51,6 @@ inline constexpr unsigned OFN_ENABLESIZING = 0x00800000;
 inline constexpr unsigned IDS_PDF_OPEN_FAILED = 59738;     // "%s:\n\n    %s.\n\n" names it with the path
 inline constexpr unsigned IDS_PDF_OPEN_CAPTION = 59739;    // caption of that message
 inline constexpr unsigned IDS_PDF_READER_MISSING = 59745;  // no program opens PDF files
+inline constexpr unsigned IDS_PDF_FILE_NOT_FOUND = 59740;  // the last line when the file is missing
+// Ours: a window whose image could not be taken.
+inline constexpr unsigned IDS_WINDOW_IMAGE_FAILED = 21614;

@@ -1,4 +1,4 @@
-// Text ids of the program-wide helpers, as the resource library numbers them.
+// Text ids of the program-wide helpers; fixed numbers: never renumber.
 #pragma once
 
 // Day names, Sunday first (CDayOfWeek::GetName).

@@ -99,6 +99,10 @@ std::string FormatDateText(int year, int month, int day, bool twoDigitYear) {
     return FormatDateText(year, month, day, twoDigitYear, GetAppContext().GetShortDateFormat());
 }
 
+bool ShortDateHasFourDigitYear() {
+    return GetAppContext().GetShortDateFormat().find("yyyy") != std::string::npos;
+}
+
 std::string FormatTimeText(int hours, int minutes, int seconds, std::string_view timeFormat) {
     return ThreeFields(hours, SeparatorOf(timeFormat, "HhMmSs", ':', 126), minutes, seconds);
 }

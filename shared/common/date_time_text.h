@@ -12,6 +12,9 @@
 // lose 2000 and 1901-1999 lose 1900. Without a format: the application's.
 std::string FormatDateText(int year, int month, int day, bool twoDigitYear, std::string_view shortDateFormat);
 std::string FormatDateText(int year, int month, int day, bool twoDigitYear);
+// True when the application's short date format writes four-digit years ("yyyy"): record dates are then
+// shown with their century.
+bool ShortDateHasFourDigitYear();
 
 // "%2.02d<sep>%2.02d<sep>%2.02d", hours first, with the first character of the time format that is no
 // time letter as separator (":" for a control character, one above 126 or none). Without a format: the

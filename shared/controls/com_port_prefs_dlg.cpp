@@ -3,6 +3,7 @@
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@
 #include "shared/controls/controls_ids.h"
 #include "shared/link/enum_serial_ports.h"
 #include "shared/link/link_ids.h"
+#include "shared/link/port_names.h"
 
 namespace {
 
@@ -39,7 +41,9 @@ CCOMPortPrefsDlg::CCOMPortPrefsDlg(QWidget* parent, std::unique_ptr<platform::Se
       up_(MakeButton(this, IDC_PORT_PREFS_UP, IDS_PORT_PREFS_UP, IDS_PORT_PREFS_TIP_UP)),
       down_(MakeButton(this, IDC_PORT_PREFS_DOWN, IDS_PORT_PREFS_DOWN, IDS_PORT_PREFS_TIP_DOWN)),
       remove_(MakeButton(this, IDC_PORT_PREFS_REMOVE, IDS_PORT_PREFS_REMOVE, IDS_PORT_PREFS_TIP_REMOVE)),
-      help_(MakeButton(this, IDC_PORT_PREFS_HELP, IDS_PORT_PREFS_HELP_BUTTON, IDS_PORT_PREFS_TIP_HELP)) {
+      help_(MakeButton(this, IDC_PORT_PREFS_HELP, IDS_PORT_PREFS_HELP_BUTTON, IDS_PORT_PREFS_TIP_HELP)),
+      path_(new QLineEdit(this)),
+      add_(MakeButton(this, IDC_PORT_PREFS_ADD, IDS_PORT_PREFS_ADD, IDS_PORT_PREFS_TIP_PATH)) {
     setWindowTitle(platform::ToQString(LoadText(IDS_PORT_PREFS_TITLE)));
     platform::SetControlId(list_, IDC_PORT_PREFS_LIST);
     list_->setToolTip(platform::ToQString(LoadText(IDS_PORT_PREFS_TIP_LIST)));
@@ -61,8 +65,19 @@ CCOMPortPrefsDlg::CCOMPortPrefsDlg(QWidget* parent, std::unique_ptr<platform::Se
     auto* top = new QHBoxLayout;
     top->addWidget(list_, 1);
     top->addLayout(side);
+    // A port the list does not offer is typed in by its device path.
+    platform::SetControlId(path_, IDC_PORT_PREFS_PATH);
+    path_->setToolTip(platform::ToQString(LoadText(IDS_PORT_PREFS_TIP_PATH)));
+    path_->setPlaceholderText(QStringLiteral("/dev/ttyUSB0"));
+    auto* pathLabel = new QLabel(platform::ToQString(LoadText(IDS_PORT_PREFS_PATH_LABEL)), this);
+    pathLabel->setBuddy(path_);
+    auto* typed = new QHBoxLayout;
+    typed->addWidget(pathLabel);
+    typed->addWidget(path_, 1);
+    typed->addWidget(add_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addLayout(typed);
     layout->addWidget(buttons);
 
     connect(list_, &QListWidget::currentRowChanged, this, [this] { UpdateButtons(); });
@@ -80,6 +95,11 @@ CCOMPortPrefsDlg::CCOMPortPrefsDlg(QWidget* parent, std::unique_ptr<platform::Se
         ShowItems(selection + 1);
     });
     connect(remove_, &QPushButton::clicked, this, [this] { ShowItems(prefs_.Remove(Selection())); });
+    connect(path_, &QLineEdit::textChanged, this, [this] { UpdateButtons(); });
+    connect(add_, &QPushButton::clicked, this, [this] {
+        ShowItems(prefs_.AddDevicePath(platform::FromQString(path_->text())));
+        path_->clear();
+    });
     connect(help_, &QPushButton::clicked, this,
             [] { ShowMessageBoxId(IDS_PORT_PREFS_HELP, MB_OK | MB_ICONINFORMATION, true); });
     platform::SetToolTipDelay(this, kToolTipDelayMs);
@@ -111,6 +131,7 @@ void CCOMPortPrefsDlg::UpdateButtons() {
     up_->setEnabled(prefs_.CanMoveUp(selection));
     down_->setEnabled(prefs_.CanMoveDown(selection));
     remove_->setEnabled(prefs_.CanRemove());
+    add_->setEnabled(IsDevicePath(platform::FromQString(path_->text().trimmed())));
 }
 
 void CCOMPortPrefsDlg::OnOK() {

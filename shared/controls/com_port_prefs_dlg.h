@@ -1,7 +1,9 @@
 // CCOMPortPrefsDlg: the port preferences: the known and present ports in the order the port lists offer
-// them, each checked (offered) or not (hidden); OK stores them as the known-port list.
+// them, each checked (offered) or not (hidden), and device paths typed in; OK stores them as the
+// known-port list.
 #pragma once
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <memory>
@@ -39,4 +41,6 @@ private:
     QPushButton* down_;
     QPushButton* remove_;
     QPushButton* help_;
+    QLineEdit* path_;
+    QPushButton* add_;
 };

@@ -41,6 +41,13 @@ void CComboBoxPort::FillPortList(int controlId, bool bDescriptive) {
 
     std::vector<std::string> ports;
     EnumSerialPorts(ports, *source_);
+    // The device paths the user typed are offered too, although no enumeration finds them.
+    for (int i = 0; i < known_ports_.GetCount(); ++i) {
+        const std::string& known = known_ports_.Names()[static_cast<std::size_t>(i)];
+        if (IsDevicePath(known) && known_ports_.GetFlag(i) == CRecentPortList::kShown) {
+            ports.push_back(known);
+        }
+    }
     known_ports_.OrderPorts(ports, SamePort);
     for (const std::string& entry : ports) {
         if (!entry.empty()) {

@@ -1,5 +1,5 @@
-// CComboBoxPort: the serial ports of this machine in the order the known-port list gives them, without
-// the ports it hides.
+// CComboBoxPort: the serial ports of this machine and the device paths the user typed, in the order the
+// known-port list gives them, without the ports it hides.
 #pragma once
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
 // Dialog and control ids of the windows that both programs share, and the styles, answers and labels of
-// their message boxes, as the resource library numbers them.
+// their message boxes; fixed numbers: never renumber.
 #pragma once
 
 #include "platform/base/window_messages.h"
@@ -13,6 +13,7 @@ inline constexpr int IDC_MSGBOX_CHECK = 2264;
 // The toolkit's words for the buttons that end a dialog.
 inline constexpr unsigned IDS_OK = 9001;
 inline constexpr unsigned IDS_CANCEL = 9002;
+inline constexpr unsigned IDS_CLOSE = 9029;
 
 // CCOMPortPrefsDlg (dialog 244): the check list of ports (checked = offered) and its buttons.
 inline constexpr int IDC_PORT_PREFS_LIST = 2258;
@@ -20,6 +21,9 @@ inline constexpr int IDC_PORT_PREFS_UP = 2051;
 inline constexpr int IDC_PORT_PREFS_DOWN = 2259;
 inline constexpr int IDC_PORT_PREFS_REMOVE = 2263;
 inline constexpr int IDC_PORT_PREFS_HELP = 2262;
+// A device path typed in, and the button that adds it to the list.
+inline constexpr int IDC_PORT_PREFS_PATH = 2267;
+inline constexpr int IDC_PORT_PREFS_ADD = 2268;
 
 // CLostPortDialog (dialog 239): its icon and its text.
 inline constexpr int IDC_LOST_PORT_ICON = 2244;

@@ -1,4 +1,4 @@
-// The OK and Cancel buttons that the program's dialogs end with.
+// The OK and Cancel buttons that the program's dialogs end with, and the Close button.
 #include "shared/controls/dialog_buttons.h"
 
 #include <QDialog>
@@ -23,5 +23,15 @@ QDialogButtonBox* MakeOkCancelButtons(QDialog* dialog, bool withCancel) {
         platform::SetControlId(cancel, IDCANCEL);
         QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     }
+    return buttons;
+}
+
+QDialogButtonBox* MakeCloseButton(QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(dialog);
+    QPushButton* close =
+        buttons->addButton(platform::ToQString(LoadText(IDS_CLOSE)), QDialogButtonBox::RejectRole);
+    platform::SetControlId(close, IDCANCEL);
+    close->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return buttons;
 }

@@ -5,11 +5,11 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "shared/controls/controls_ids.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/window_message_target.h"
+#include "shared/controls/controls_ids.h"
 
 namespace {
 

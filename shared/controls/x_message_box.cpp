@@ -4,13 +4,13 @@
 
 #include <QApplication>
 
-#include "shared/controls/controls_ids.h"
-#include "shared/controls/remembered_answers.h"
-#include "shared/controls/x_message_box_dialog.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/ui_broker.h"
 #include "platform/ui/qt_text.h"
+#include "shared/controls/controls_ids.h"
+#include "shared/controls/remembered_answers.h"
+#include "shared/controls/x_message_box_dialog.h"
 
 int XMessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned style,
                 const XMessageBoxParams* params) {

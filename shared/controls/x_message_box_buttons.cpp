@@ -5,9 +5,9 @@
 #include <array>
 #include <utility>
 
-#include "shared/controls/controls_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "shared/controls/controls_ids.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "shared/controls/controls_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/desktop_services.h"
@@ -20,6 +19,7 @@
 #include "platform/ui/qt_text.h"
 #include "platform/ui/standard_message_box.h"
 #include "platform/ui/ui_clock.h"
+#include "shared/controls/controls_ids.h"
 
 namespace {
 

@@ -358,7 +358,7 @@ void CCsvImport::ScanChannelTypes(const std::vector<Column>& columns, ChannelTyp
     const std::string volts = LoadText(IDS_QUANTITY_VOLTS);
     const std::string amps = LoadText(IDS_QUANTITY_AMPS);
     const std::string temperature = LoadText(IDS_CSV_TEMPERATURE);
-    const std::string valueWord = LoadText(IDS_CSV_VALUE_WORD);
+    const std::string timeWord = LoadText(IDS_CSV_TIME_WORD);
     const std::string hours = LoadText(IDS_UNIT_HOURS);
     const std::string timeOfMinimum = LoadText(IDS_TIME_OF_MINIMUM);
     const std::string timeOfMaximum = LoadText(IDS_TIME_OF_MAXIMUM);
@@ -411,7 +411,7 @@ void CCsvImport::ScanChannelTypes(const std::vector<Column>& columns, ChannelTyp
                 type = kChannel4mA;
             } else if (StartsWith(rest, "0-25mA")) {
                 type = kChannel25mA;
-            } else if (StartsWith(rest, valueWord) && type == kChannelOff && n != previousChannel) {
+            } else if (StartsWith(rest, timeWord) && type == kChannelOff && n != previousChannel) {
                 type = fallback;
             }
             // A channel first taken for current only shows its power quantities later.

@@ -1,4 +1,4 @@
-// Text ids of the data files, as the resource library numbers them.
+// Text ids of the data files; fixed numbers: never renumber.
 #pragma once
 
 // Opening, preparing and converting data files.
@@ -57,8 +57,8 @@ inline constexpr unsigned IDS_CSV_TIME_TITLE = 59658;
 inline constexpr unsigned IDS_CSV_TEMPERATURE = 59756;
 // A channel word that the caption walk recognises besides "CHAN" and the Quarven and analog words.
 inline constexpr unsigned IDS_CSV_CAPTION_WORD = 59639;
-// Title words the import reads: a further value word, and the pulse words of bits 2 and 4.
-inline constexpr unsigned IDS_CSV_VALUE_WORD = 59568;
+// Title words the import reads: the time word, and the pulse words of bits 2 and 4.
+inline constexpr unsigned IDS_CSV_TIME_WORD = 59568;
 inline constexpr unsigned IDS_CSV_PULSE_BIT2 = 9242;
 inline constexpr unsigned IDS_CSV_PULSE_BIT4 = 59759;
 

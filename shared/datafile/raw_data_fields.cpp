@@ -149,7 +149,9 @@ bool CRawData::GetFieldText(int index, std::string& text) const {
         }
         case CRawDataField::kStorageDate: {
             const RecordDate date = ReadRecordDate(record_, field->offset);
-            text = FormatDateText(date.year, date.month, date.day, false);
+            // The record keeps two digits of its year; a short date with four shows the century too.
+            const int year = ShortDateHasFourDigitYear() ? RecordCalendarYear(date.year) : date.year;
+            text = FormatDateText(year, date.month, date.day, false);
             return true;
         }
         case CRawDataField::kStorageTime: {

@@ -74,6 +74,21 @@ void CCOMPortPrefs::SetShown(int index, bool shown) {
     }
 }
 
+int CCOMPortPrefs::AddDevicePath(std::string_view path) {
+    const std::string port = ExtractPortName(path);
+    if (!IsDevicePath(port)) {
+        return -1;
+    }
+    const auto listed = std::find_if(items_.begin(), items_.end(),
+                                     [&](const Item& item) { return NameOf(item.text) == port; });
+    if (listed != items_.end()) {
+        listed->shown = true;
+        return static_cast<int>(listed - items_.begin());
+    }
+    items_.push_back({" " + port, true});
+    return static_cast<int>(items_.size()) - 1;
+}
+
 bool CCOMPortPrefs::CanMoveUp(int selection) const {
     return !items_.empty() && selection > 0;
 }

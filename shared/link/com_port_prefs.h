@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CCOMPortPrefs {
@@ -21,6 +22,9 @@ public:
     // Returns the index to select afterwards (the item now at its place, or the last), -1 when empty.
     int Remove(int index);
     void SetShown(int index, bool shown);
+    // Lists the typed device `path` (see IsDevicePath), shown, at the end unless it is listed already.
+    // The index of its item; -1, with nothing added, for a text that is no device path.
+    int AddDevicePath(std::string_view path);
 
     bool CanMoveUp(int selection) const;
     bool CanMoveDown(int selection) const;

@@ -42,26 +42,26 @@ int CConnection::Create() {
     m_pTxQueue.assign(kTxCapacity, 0);
     m_nTxCount = 0;
     m_nTxPos = 0;
-    m_rxBuffer.Clear();
+    rx_buffer_.Clear();
     return 1;
 }
 
 void CConnection::SetTransport(std::unique_ptr<platform::ByteTransport> transport) {
     CloseLink();
-    m_pTransport = std::move(transport);
+    transport_ = std::move(transport);
 }
 
 bool CConnection::StartReader() {
-    m_bLinkLost.store(false);
-    m_nLinkLostError.store(0);
-    return m_pTransport && m_pTransport->StartReading(*this);
+    link_lost_.store(false);
+    link_lost_error_.store(0);
+    return transport_ && transport_->StartReading(*this);
 }
 
 void CConnection::CloseLink() {
-    if (m_pTransport && !m_pTransport->Close()) {
+    if (transport_ && !transport_->Close()) {
         // The program goes on without it; the reader checks its stop before it hands on any more bytes.
         CommTrace("CloseLink(): the read thread did not end; its transport is kept");
-        platform::KeepWhileItsReaderRuns(std::move(m_pTransport));
+        platform::KeepWhileItsReaderRuns(std::move(transport_));
     }
 }
 
@@ -71,9 +71,8 @@ int CConnection::HangupCall() {
 }
 
 bool CConnection::SetUpLinkPort(CSerialPort& port) {
-    return port.SetFlowControl(0, 100, 100, 0x11, 0x13) &&
-           port.SetBufferSizes(ReceiveBuffer::kCapacity, kTxCapacity) &&
-           port.SetReadTimeouts(MAXDWORD, 0, 0) && port.SetWriteTimeouts(0, 1000);
+    return port.SetFlowControl(0, 100, 100, 0x11, 0x13) && port.SetReadTimeouts(MAXDWORD, 0, 0) &&
+           port.SetWriteTimeouts(0, 1000);
 }
 
 bool CConnection::IsAborted() const {
@@ -133,16 +132,16 @@ void CConnection::SetFirmwareVersion(std::string_view text) {
 
 void CConnection::SetTraceSecret(std::string secret) {
     std::lock_guard lock(send_mutex_);
-    m_strTraceSecret = std::move(secret);
+    trace_secret_ = std::move(secret);
 }
 
 std::string CConnection::TraceSecret() const {
     std::lock_guard lock(send_mutex_);
-    return m_strTraceSecret;
+    return trace_secret_;
 }
 
 int CConnection::SetPortBaud(int baud) {
-    return m_pTransport ? m_pTransport->SetBaud(baud) : 0;
+    return transport_ ? transport_->SetBaud(baud) : 0;
 }
 
 std::uint32_t CConnection::GetIdleTime() const {
@@ -155,14 +154,14 @@ void CConnection::EndWait() {
 }
 
 void CConnection::WakeWaiter() {
-    ++m_dataGeneration;
-    if (CSession* session = m_pWaitingSession.load()) {
+    ++data_generation_;
+    if (CSession* session = waiting_session_.load()) {
         session->Wake();
     }
 }
 
 void CConnection::ClearReceiveBuffer() {
-    m_rxBuffer.Clear();
+    rx_buffer_.Clear();
     m_dwReplyTimeout = 0;
     m_bCommandResult = false;
     m_bCommandActive.store(false);
@@ -172,15 +171,15 @@ void CConnection::ClearReceiveBuffer() {
 }
 
 void CConnection::RemoveFromFront(int n) {
-    m_rxBuffer.RemoveFront(n > 0 ? static_cast<std::size_t>(n) : 0);
+    rx_buffer_.RemoveFront(n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
-int CConnection::CopyReply(char* dst, int nMax) const {
-    if (IsAborted() || nMax <= 0) {
+int CConnection::CopyReply(char* dst, int maxBytes) const {
+    if (IsAborted() || maxBytes <= 0) {
         return 0;
     }
     return static_cast<int>(
-        m_rxBuffer.CopyOut(reinterpret_cast<std::uint8_t*>(dst), static_cast<std::size_t>(nMax)));
+        rx_buffer_.CopyOut(reinterpret_cast<std::uint8_t*>(dst), static_cast<std::size_t>(maxBytes)));
 }
 
 CConnection::CommandState CConnection::SaveCommandState() const {
@@ -200,7 +199,7 @@ int CConnection::DoCommand(std::string_view command, int nTimeout, const WaitCal
     }
     if (static_cast<int>(command.size()) > m_nCommandLimit) {
         // Refused, not sent: the logger would take a cut command for another one.
-        ShowMessageBox("DoCommand(): pszCommand > LOGGER_COMMAND_LIMIT", MB_OK, true);
+        ShowMessageBoxId(IDS_LOGGER_COMMAND_TOO_LONG, MB_OK, true);
         return 0;
     }
     m_bShuttingDownLogger = command == "S!";
@@ -276,12 +275,12 @@ int CConnection::SendCommand(std::string_view text, std::uint32_t dwTimeout) {
 }
 
 void CConnection::WaitForCommand(const WaitCallback& pfnWait) {
-    m_afterWait = AfterWait::Nothing;
+    after_wait_ = AfterWait::Nothing;
     WaitMsgPump(pfnWait, 0, true);
     RunEscapeAfterWait();
 }
 
-void CConnection::WaitMsgPump(const WaitCallback& pfnWait, std::uint32_t dwWaitMs, bool bReportTimeout) {
+void CConnection::WaitMsgPump(const WaitCallback& pfnWait, std::uint32_t waitMs, bool reportTimeout) {
     m_bWaitDone.store(false);
     const std::uint32_t start = Clock().Now();
     std::uint32_t last = start;
@@ -290,28 +289,28 @@ void CConnection::WaitMsgPump(const WaitCallback& pfnWait, std::uint32_t dwWaitM
         CommTrace("WaitMsgPump() reports connection lost");
         return;
     }
-    m_pWaitingSession.store(session);
+    waiting_session_.store(session);
     for (;;) {
         // Taken before the buffer is looked at: bytes that come after the look always end the wait.
-        const std::uint64_t seen = m_dataGeneration.load();
-        if (dwWaitMs == 0) {
+        const std::uint64_t seen = data_generation_.load();
+        if (waitMs == 0) {
             CheckCommandStatus();
         }
         if (m_bWaitDone.load() || IsAborted()) {
             break;
         }
         // Nothing to wait for: a command that never went out cannot complete.
-        if (dwWaitMs == 0 && !m_bCommandActive.load()) {
+        if (waitMs == 0 && !m_bCommandActive.load()) {
             break;
         }
         const std::uint32_t now = Clock().Now();
         std::uint32_t nextLook = kPollTurnMs - std::min(kPollTurnMs, now - last);
-        if (dwWaitMs != 0) {
+        if (waitMs != 0) {
             const std::uint32_t elapsed = now - start;
-            nextLook = std::min(nextLook, elapsed > dwWaitMs ? 0u : dwWaitMs - elapsed + 1);
+            nextLook = std::min(nextLook, elapsed > waitMs ? 0u : waitMs - elapsed + 1);
         }
         const auto result = session->WaitForLink(
-            [&] { return m_bWaitDone.load() || IsAborted() || m_dataGeneration.load() != seen; },
+            [&] { return m_bWaitDone.load() || IsAborted() || data_generation_.load() != seen; },
             Clock().RealDuration(std::max(nextLook, 1u)));
         if (result == platform::WaitResult::Stopped || IsAborted()) {
             break;
@@ -324,38 +323,38 @@ void CConnection::WaitMsgPump(const WaitCallback& pfnWait, std::uint32_t dwWaitM
             }
             last = after;
         }
-        if (dwWaitMs != 0 && after - start > dwWaitMs) {
+        if (waitMs != 0 && after - start > waitMs) {
             m_bWaitDone.store(true);
-            if (bReportTimeout) {
+            if (reportTimeout) {
                 PostStatusMessage(STATUS_TIMEOUT);
                 CommTrace("WaitMsgPump() reports timeout waiting for response");
             }
         }
     }
     m_bWaitDone.store(true);
-    m_pWaitingSession.store(nullptr);
+    waiting_session_.store(nullptr);
 }
 
 void CConnection::CheckCommandStatus() {
     if (!m_bCommandActive.load()) {
         return;
     }
-    if (m_bLinkLost.load()) {
+    if (link_lost_.load()) {
         m_bCommandResult = false;
         m_bWaitDone.store(true);
         return;
     }
-    const std::vector<std::uint8_t> received = m_rxBuffer.Snapshot();
+    const std::vector<std::uint8_t> received = rx_buffer_.Snapshot();
     if (!m_bEchoDone.load()) {
         const EchoCheck echo = CheckForEcho(received, m_strLastCommand, TraceSecret());
         m_nEchoStatus = echo.status;
         if (echo.status == ECHO_GOOD) {
             m_bEchoDone.store(true);
             // Leading NULs go with the echo, so the reply starts at its first line end.
-            m_rxBuffer.RemoveFront(echo.echoEnd);
+            rx_buffer_.RemoveFront(echo.echoEnd);
             if (IsAborted()) {
                 m_bCommandResult = false;
-                m_afterWait = AfterWait::EscapeAndFail;
+                after_wait_ = AfterWait::EscapeAndFail;
                 m_bWaitDone.store(true);
                 return;
             }
@@ -372,7 +371,7 @@ void CConnection::CheckCommandStatus() {
             // the first attempt's bytes and the retry could never match.
             m_bWaitDone.store(true);
             m_bCommandResult = false;
-            m_afterWait = AfterWait::EscapeAfterBadEcho;
+            after_wait_ = AfterWait::EscapeAfterBadEcho;
             return;
         }
     } else {
@@ -383,7 +382,7 @@ void CConnection::CheckCommandStatus() {
         const std::size_t leading = IsReplyComplete(received, m_nBlockReplyLength.load());
         m_bReplyComplete = leading > 0;
         if (m_bReplyComplete) {
-            m_rxBuffer.RemoveFront(leading);
+            rx_buffer_.RemoveFront(leading);
             m_bWaitDone.store(true);
             m_bCommandResult = !IsAborted();
             return;
@@ -406,20 +405,20 @@ void CConnection::OnReplyTimeout() {
         Trace("m_bShuttingDownLogger == TRUE");
     } else if (GetReplyMode() == 'B') {
         m_bCommandResult = false;
-        m_afterWait = AfterWait::EscapeAndFail;
+        after_wait_ = AfterWait::EscapeAndFail;
     } else if (m_nRetries < kMaxAttempts && traits_.retriesAfterTimeout) {
         m_bEchoDone.store(false);
         m_nEchoStatus = ECHO_BAD;
         m_bCommandResult = false;
-        m_afterWait = AfterWait::EscapeAndRetry;
+        after_wait_ = AfterWait::EscapeAndRetry;
     } else {
         m_bCommandResult = false;
     }
 }
 
 void CConnection::RunEscapeAfterWait() {
-    const AfterWait action = m_afterWait;
-    m_afterWait = AfterWait::Nothing;
+    const AfterWait action = after_wait_;
+    after_wait_ = AfterWait::Nothing;
     if (action == AfterWait::Nothing) {
         return;
     }
@@ -452,10 +451,10 @@ bool CConnection::FirmwareTakesDle() const {
 
 int CConnection::SendEscape() {
     CommTrace("SendEscape()");
-    if (m_bEscaping) {
+    if (escaping_) {
         return 1;
     }
-    m_bEscaping = true;
+    escaping_ = true;
     m_nBlockReplyLength.store(0);
     bool ok = false;
     CSession* session = ActiveSession();
@@ -477,7 +476,7 @@ int CConnection::SendEscape() {
         }
     }
     Clock().Sleep(kEscapeSettleMs);
-    m_bEscaping = false;
+    escaping_ = false;
     return ok ? 0 : 2;
 }
 
@@ -541,7 +540,7 @@ int CConnection::DoCommandGetText(std::string_view command, std::string& reply, 
     if (!DoCommand(command, nTimeout, pfnWait) || IsAborted()) {
         return 0;
     }
-    std::string text = m_rxBuffer.Text();
+    std::string text = rx_buffer_.Text();
     text.erase(0, text.find_first_not_of("\r\n") == std::string::npos ? text.size()
                                                                       : text.find_first_not_of("\r\n"));
     if (!text.empty() && text.front() == '>') {
@@ -572,7 +571,7 @@ int CConnection::IdentifyLogger() {
     bool wellFormed = false;
     if (!DoCommand("I?", TIMEOUT_16000)) {
         CommTrace("Unable to identify logger");
-    } else if (const auto version = ParseFirmwareVersion(m_rxBuffer.Snapshot())) {
+    } else if (const auto version = ParseFirmwareVersion(rx_buffer_.Snapshot())) {
         SetFirmwareVersion(version->text);
         wellFormed = version->wellFormed;
     }

@@ -62,16 +62,16 @@ public:
     int DoCommand(std::string_view command, int nTimeout, const WaitCallback& pfnWait = {});
     // Writes one command without waiting; 0 when a command is active or the write failed.
     int SendCommand(std::string_view text, std::uint32_t dwTimeout);
-    // With dwWaitMs 0 waits for the current command, else for dwWaitMs; takes a cancel meanwhile.
-    void WaitMsgPump(const WaitCallback& pfnWait, std::uint32_t dwWaitMs, bool bReportTimeout);
+    // With waitMs 0 waits for the current command, else for waitMs; takes a cancel meanwhile.
+    void WaitMsgPump(const WaitCallback& pfnWait, std::uint32_t waitMs, bool reportTimeout);
     int WakeLogger(bool bForce);
     int IsGoodConnection(int nTimeout);
     // 0 sent, 2 the write failed, 1 another escape is in progress.
     int SendEscape();
     int IdentifyLogger();
 
-    // Copies min(nMax, received) bytes without a terminator; 0 when aborted or nothing is there.
-    int CopyReply(char* dst, int nMax) const;
+    // Copies min(maxBytes, received) bytes without a terminator; 0 when aborted or nothing is there.
+    int CopyReply(char* dst, int maxBytes) const;
     int DoCommandGetText(std::string_view command, std::string& reply, int nTimeout,
                          const WaitCallback& pfnWait = {});
     // The number of "CONFIGURATION=%d", -1 on any failure.
@@ -80,7 +80,8 @@ public:
     void RemoveFromFront(int n);
     std::uint32_t GetIdleTime() const;
 
-    // The byte level below the command routine.
+    // The byte level below the command routine. 0 when nothing was sent: no link, more than the send
+    // queue holds (kTxCapacity), or a failed write.
     int SendBytes(const char* data, int n);
     int SendQueuedData();
     bool SendBinaryBlock(const char* data, int n);
@@ -116,11 +117,11 @@ public:
     const std::string& GetFirmwareVersion() const { return m_szFirmwareVersion; }
     // Keeps at most 9 characters, up to the first NUL.
     void SetFirmwareVersion(std::string_view text);
-    int GetReceivedCount() const { return static_cast<int>(m_rxBuffer.Count()); }
+    int GetReceivedCount() const { return static_cast<int>(rx_buffer_.Count()); }
     // Bytes of the queued command written so far (0 once it is all out).
     int GetSentCount() const;
-    std::string GetReceivedText() const { return m_rxBuffer.Text(); }
-    platform::ByteTransport* GetTransport() const { return m_pTransport.get(); }
+    std::string GetReceivedText() const { return rx_buffer_.Text(); }
+    platform::ByteTransport* GetTransport() const { return transport_.get(); }
     // What the link was given when it was made: the logger objects on it serve the same session and
     // application.
     CSession* GetSession() const { return context_.session; }
@@ -140,9 +141,9 @@ public:
     void EndWait();
     // The reader ended without being asked: the device went away, the far end closed, reading failed
     // or, where that ends the link, the receive buffer overflowed. A waiting command then fails.
-    bool IsLinkLost() const { return m_bLinkLost.load(); }
+    bool IsLinkLost() const { return link_lost_.load(); }
     // Why: the errno of the end (ECONNRESET the far end closed, ENOBUFS an overflow); 0 while up.
-    int GetLinkLostError() const { return m_nLinkLostError.load(); }
+    int GetLinkLostError() const { return link_lost_error_.load(); }
 
 protected:
     CSession* ActiveSession() const { return context_.session; }
@@ -202,7 +203,7 @@ private:
     bool WriteControlByte(std::uint8_t byte);
     // Bytes written to the transport.
     int WriteTransport(const std::uint8_t* data, int n);
-    bool HasTransport() const { return m_pTransport != nullptr; }
+    bool HasTransport() const { return transport_ != nullptr; }
     void TraceSentBytes(const char* data, int n) const;
     std::string TraceSecret() const;
     // Received bytes for the communication log, the echo of masked bytes masked.
@@ -217,9 +218,9 @@ private:
     const CLinkContext context_;
     const LinkClock* clock_ = &RealLinkClock();
     platform::MessageTarget* main_window_ = nullptr;
-    std::unique_ptr<platform::ByteTransport> m_pTransport;
+    std::unique_ptr<platform::ByteTransport> transport_;
 
-    ReceiveBuffer m_rxBuffer;
+    ReceiveBuffer rx_buffer_;
     std::atomic<char> m_chReplyMode{'H'};
     std::atomic<int> m_nBlockReplyLength{0};
 
@@ -227,12 +228,12 @@ private:
     mutable std::mutex send_mutex_;
     std::vector<std::uint8_t> m_pTxQueue;
     // The queue as the communication log shows it, the trace secret masked.
-    std::string m_strShownTx;
-    int m_nShownEcho = 0;  // bytes of the queue whose echo came
-    std::string m_strTraceSecret;
+    std::string shown_tx_;
+    int shown_echo_ = 0;  // bytes of the queue whose echo came
+    std::string trace_secret_;
     int m_nTxCount = 0;
     int m_nTxPos = 0;
-    int m_nEchoCount = 0;  // echoed bytes (NULs not counted) since the queue was filled
+    int echo_count_ = 0;  // echoed bytes (NULs not counted) since the queue was filled
     bool m_bSending = false;
 
     std::atomic<std::uint32_t> m_dwLastSendTick;
@@ -250,13 +251,13 @@ private:
     std::atomic<bool> m_bResettingLogger{false};
     bool m_bShuttingDownLogger = false;
     bool m_bQuietShutdown = false;
-    bool m_bEscaping = false;
-    AfterWait m_afterWait = AfterWait::Nothing;
+    bool escaping_ = false;
+    AfterWait after_wait_ = AfterWait::Nothing;
 
     // The room the reader was last offered; the reader's alone.
-    std::size_t m_nOfferedRoom = 0;
-    std::atomic<bool> m_bLinkLost{false};
-    std::atomic<int> m_nLinkLostError{0};
-    std::atomic<std::uint64_t> m_dataGeneration{0};
-    std::atomic<CSession*> m_pWaitingSession{nullptr};
+    std::size_t offered_room_ = 0;
+    std::atomic<bool> link_lost_{false};
+    std::atomic<int> link_lost_error_{0};
+    std::atomic<std::uint64_t> data_generation_{0};
+    std::atomic<CSession*> waiting_session_{nullptr};
 };

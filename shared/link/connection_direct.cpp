@@ -16,14 +16,14 @@
 
 CConnectionDirect::CConnectionDirect(const CLinkContext& context, std::string portName, int baud)
     : CConnection(kLinkDirect, kSerialLinkTraits, context),
-      m_strPortName(std::move(portName)),
-      m_nConfiguredBaud(baud) {}
+      port_name_(std::move(portName)),
+      configured_baud_(baud) {}
 
 CConnectionDirect::CConnectionDirect(const CLinkContext& context,
                                      std::unique_ptr<platform::ByteTransport> transport, int baud)
     : CConnection(kLinkDirect, kSerialLinkTraits, context),
       given_transport_(std::move(transport)),
-      m_nConfiguredBaud(baud) {}
+      configured_baud_(baud) {}
 
 std::unique_ptr<CSerialPort> CConnectionDirect::OpenPort(const std::string& port) {
     auto serial = std::make_unique<CSerialPort>([](const std::string& line) { Trace(line); });
@@ -46,14 +46,14 @@ std::unique_ptr<CSerialPort> CConnectionDirect::OpenPort(const std::string& port
 
 int CConnectionDirect::Create() {
     PostLinkOpening();
-    m_nBaud = m_nConfiguredBaud;
+    m_nBaud = configured_baud_;
     if (!CConnection::Create()) {
         return 0;
     }
     if (given_transport_) {
         SetTransport(std::move(given_transport_));
     } else {
-        const std::string port = TrimAtFirstSpace(m_strPortName);
+        const std::string port = TrimAtFirstSpace(port_name_);
         if (port.empty()) {
             return 0;
         }
@@ -69,8 +69,8 @@ int CConnectionDirect::Create() {
     }
     m_strBaudText = std::to_string(m_nBaud);
     PostStatusMessage(STATUS_LINK_SPEED, m_strBaudText);
-    m_strDisplayPortName = LinkDisplayName(m_strPortName);
-    PostStatusMessage(STATUS_PORT_NAME, m_strDisplayPortName);
+    display_port_name_ = LinkDisplayName(port_name_);
+    PostStatusMessage(STATUS_PORT_NAME, display_port_name_);
     m_strNotice = LoadText(IDS_PORT_OPENED);
     PostStatusMessage(STATUS_TEXT, m_strNotice);
     return 1;
@@ -83,9 +83,10 @@ int CConnectionDirect::Establish() {
     bool ok = false;
     if (GetTransport() != nullptr) {
         const std::string current = TrimAtFirstSpace(App().GetPortName());
-        const std::string port = TrimAtFirstSpace(m_strPortName);
-        m_strStatus = current == port ? FormatLinkText(IDS_CHECKING_PORT, {m_strPortName})
-                                      : FormatLinkText(IDS_CHECKING_OTHER_PORT, {current, m_strPortName});
+        const std::string port = TrimAtFirstSpace(port_name_);
+        // The device names alone: a port list entry may carry a description after its name.
+        m_strStatus = current == port ? FormatLinkText(IDS_CHECKING_PORT, {port})
+                                      : FormatLinkText(IDS_CHECKING_OTHER_PORT, {current, port});
         PostStatusMessage(STATUS_TEXT, m_strStatus);
         ok = IsGoodConnection(TIMEOUT_2000) != 0;
         if (!ok) {
@@ -105,7 +106,7 @@ int CConnectionDirect::Establish() {
     }
     m_strStatus = LoadText(IDS_CONNECTED);
     PostStatusMessage(STATUS_CONNECTION_LABEL, m_strStatus);
-    if (const std::string port = TrimAtFirstSpace(m_strPortName); !port.empty()) {
+    if (const std::string port = TrimAtFirstSpace(port_name_); !port.empty()) {
         CRecentPortList known;
         known.Load();
         known.AddToTop(port, CRecentPortList::kShown);

@@ -21,8 +21,8 @@ public:
     int AttachPort() override { return 1; }
     int Establish() override;
 
-    const std::string& GetPortName() const { return m_strPortName; }
-    const std::string& GetDisplayPortName() const { return m_strDisplayPortName; }
+    const std::string& GetPortName() const { return port_name_; }
+    const std::string& GetDisplayPortName() const { return display_port_name_; }
 
     // How often the port's speed is set again before the second check gives up.
     static constexpr int kBaudRetries = 3;
@@ -32,7 +32,7 @@ private:
     std::unique_ptr<CSerialPort> OpenPort(const std::string& port);
 
     std::unique_ptr<platform::ByteTransport> given_transport_;
-    std::string m_strPortName;
-    std::string m_strDisplayPortName;
-    int m_nConfiguredBaud;
+    std::string port_name_;
+    std::string display_port_name_;
+    int configured_baud_;
 };

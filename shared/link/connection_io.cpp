@@ -9,7 +9,6 @@
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
 #include "shared/common/app_context.h"
-#include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
@@ -35,10 +34,10 @@ int BlockSize(const CCommandLineValues& values) {
 }  // namespace
 
 int CConnection::WriteTransport(const std::uint8_t* data, int n) {
-    if (n <= 0 || !m_pTransport) {
+    if (n <= 0 || !transport_) {
         return 0;
     }
-    return static_cast<int>(m_pTransport->Write(data, static_cast<std::size_t>(n)));
+    return static_cast<int>(transport_->Write(data, static_cast<std::size_t>(n)));
 }
 
 void CConnection::ShowSent(std::string_view bytes) const {
@@ -72,18 +71,20 @@ int CConnection::SendBytes(const char* data, int n) {
         return 1;
     }
     if (n > kTxCapacity) {
-        ShowMessageBox("SendBytes(): data > SEND_QUEUE_SIZE", MB_OK, true);
+        // Nothing goes out: the send fails, and the trace says why.
+        Trace("SendBytes(): " + std::to_string(n) + " bytes do not fit the send queue of " +
+              std::to_string(kTxCapacity));
         return 0;
     }
     TraceSentBytes(data, n);
     {
         std::lock_guard lock(send_mutex_);
         std::copy(data, data + n, m_pTxQueue.begin());
-        m_strShownTx = MaskSecret(std::string_view(data, static_cast<std::size_t>(n)), m_strTraceSecret);
-        m_nShownEcho = 0;
+        shown_tx_ = MaskSecret(std::string_view(data, static_cast<std::size_t>(n)), trace_secret_);
+        shown_echo_ = 0;
         m_nTxCount = n;
         m_nTxPos = 0;
-        m_nEchoCount = 0;
+        echo_count_ = 0;
     }
     if (!SendQueuedData()) {
         return 0;
@@ -131,12 +132,12 @@ int CConnection::SendQueuedData() {
                 ok = false;
                 break;
             }
-            ShowSent(std::string_view(m_strShownTx)
-                         .substr(static_cast<std::size_t>(m_nTxPos), static_cast<std::size_t>(written)));
+            ShowSent(std::string_view(shown_tx_).substr(static_cast<std::size_t>(m_nTxPos),
+                                                        static_cast<std::size_t>(written)));
             m_nTxPos += written;
             PostStatusMessage(STATUS_BYTES_SENT);
         }
-    } else if (session != nullptr && (m_nTxPos == 0 || m_nEchoCount >= m_nTxPos)) {
+    } else if (session != nullptr && (m_nTxPos == 0 || echo_count_ >= m_nTxPos)) {
         // Echo mode: the next byte once every byte sent so far has come back.
         pause(values.preSendDelay);
         int written = WriteTransport(&m_pTxQueue[m_nTxPos], 1);
@@ -146,7 +147,7 @@ int CConnection::SendQueuedData() {
         if (written == 0) {
             ok = false;
         } else {
-            ShowSent(std::string_view(m_strShownTx).substr(static_cast<std::size_t>(m_nTxPos), 1));
+            ShowSent(std::string_view(shown_tx_).substr(static_cast<std::size_t>(m_nTxPos), 1));
             ++m_nTxPos;
             PostStatusMessage(STATUS_BYTES_SENT);
         }
@@ -241,13 +242,13 @@ std::string CConnection::ShownEcho(const char* data, int n) {
     // A byte that matches the next one of the command is its echo, and is masked where the command is;
     // other bytes (the rest of an earlier reply, a garbled echo) are shown as they came.
     for (char& c : shown) {
-        const auto next = static_cast<std::size_t>(m_nShownEcho);
-        if (next < static_cast<std::size_t>(m_nTxCount) && next < m_strShownTx.size() &&
+        const auto next = static_cast<std::size_t>(shown_echo_);
+        if (next < static_cast<std::size_t>(m_nTxCount) && next < shown_tx_.size() &&
             std::tolower(static_cast<unsigned char>(c)) == std::tolower(m_pTxQueue[next])) {
-            if (m_strShownTx[next] == '*') {
+            if (shown_tx_[next] == '*') {
                 c = '*';
             }
-            ++m_nShownEcho;
+            ++shown_echo_;
         }
     }
     return shown;
@@ -272,7 +273,7 @@ int CConnection::OnDataReceived(const char* data, int n) {
     bool queued = false;
     {
         std::lock_guard lock(send_mutex_);
-        m_nEchoCount += echoed;
+        echo_count_ += echoed;
         queued = m_nTxCount > 0;
     }
     if (queued && !SendQueuedData()) {
@@ -293,8 +294,8 @@ int CConnection::OnDataReceived(const char* data, int n) {
 }
 
 std::size_t CConnection::ReceiveRoom() {
-    m_nOfferedRoom = IsAborted() ? 0 : m_rxBuffer.Room(m_nBlockReplyLength.load());
-    return m_nOfferedRoom;
+    offered_room_ = IsAborted() ? 0 : rx_buffer_.Room(m_nBlockReplyLength.load());
+    return offered_room_;
 }
 
 bool CConnection::OnBytes(std::span<const std::uint8_t> bytes) {
@@ -302,7 +303,7 @@ bool CConnection::OnBytes(std::span<const std::uint8_t> bytes) {
         // Dropped; the link stays up for the next command.
         return true;
     }
-    const std::size_t room = m_nOfferedRoom;
+    const std::size_t room = offered_room_;
     if (room == 0 && traits_.overflowEndsLink) {
         const std::string text = platform::FillPrintfPlaceholders(
             "%s: %s\n\n%s", {LoadText(IDS_ERROR), LoadText(IDS_RECEIVE_OVERFLOW), LoadText(IDS_RECEIVE_OVERFLOW_HELP)});
@@ -320,7 +321,7 @@ bool CConnection::OnBytes(std::span<const std::uint8_t> bytes) {
     // echoes of the next one.
     const std::span<const std::uint8_t> taken = bytes.first(std::min(room, bytes.size()));
     const bool goOn = OnDataReceived(reinterpret_cast<const char*>(taken.data()), static_cast<int>(taken.size())) != 0;
-    m_rxBuffer.Append(taken);
+    rx_buffer_.Append(taken);
     WakeWaiter();
     return goOn;
 }
@@ -330,8 +331,8 @@ void CConnection::OnReaderEnded(int error) {
 }
 
 void CConnection::LoseLink(int error) {
-    m_nLinkLostError.store(error);
-    m_bLinkLost.store(true);
+    link_lost_error_.store(error);
+    link_lost_.store(true);
     OnLinkLost(error);
     WakeWaiter();
 }

@@ -21,7 +21,7 @@ constexpr std::uint32_t kSettleMs = 3000;
 
 CConnectionModem::CConnectionModem(const CLinkContext& context, std::string number, int baud, int mode)
     : CConnection(kLinkModem, kModemLinkTraits, context),
-      m_TapiLine(mode, context),
+      tapi_line_(mode, context),
       m_strNumber(mode == CTapiLine::kModeAnswer ? std::string() : std::move(number)) {
     m_nBaud = mode == CTapiLine::kModeAnswer ? 0 : baud;
 }
@@ -29,22 +29,22 @@ CConnectionModem::CConnectionModem(const CLinkContext& context, std::string numb
 CConnectionModem::~CConnectionModem() {
     // The link lets the call's device go before the line closes it.
     CloseLink();
-    m_TapiLine.ShutdownTAPI();
+    tapi_line_.ShutdownTAPI();
 }
 
 int CConnectionModem::Create() {
     if (!CConnection::Create()) {
         return 0;
     }
-    m_TapiLine.SetClock(Clock());
-    if (!m_TapiLine.Create(this, m_strNumber, m_nBaud)) {
+    tapi_line_.SetClock(Clock());
+    if (!tapi_line_.Create(this, m_strNumber, m_nBaud)) {
         return 0;
     }
-    if (m_TapiLine.GetMode() != CTapiLine::kModeDialOut) {
-        return m_TapiLine.OpenDeviceLine();
+    if (tapi_line_.GetMode() != CTapiLine::kModeDialOut) {
+        return tapi_line_.OpenDeviceLine();
     }
     PostLinkOpening();
-    if (!m_TapiLine.DialCall()) {
+    if (!tapi_line_.DialCall()) {
         return 0;
     }
     // A call the link cannot use is not left standing.
@@ -57,8 +57,8 @@ int CConnectionModem::Create() {
 
 int CConnectionModem::AttachPort() {
     m_bSessionEnded = false;
-    m_TapiLine.GetNegotiatedRate();
-    const int comm = m_TapiLine.TakeCommHandle();
+    tapi_line_.GetNegotiatedRate();
+    const int comm = tapi_line_.TakeCommHandle();
     auto serial = std::make_unique<CSerialPort>([](const std::string& line) { Trace(line); });
     if (comm < 0 || !serial->Attach(comm)) {
         if (comm < 0) {
@@ -121,10 +121,10 @@ int CConnectionModem::Establish() {
 
 void CConnectionModem::OnLinkLost(int) {
     // However the call's device stopped (the modem's "NO CARRIER", the device gone), the call is over.
-    m_TapiLine.OnCarrierLost();
+    tapi_line_.OnCarrierLost();
 }
 
 int CConnectionModem::HangupCall() {
     CloseLink();
-    return m_TapiLine.HangupCall();
+    return tapi_line_.HangupCall();
 }

@@ -23,18 +23,18 @@ public:
     // The link is closed and the call dropped. The line stays open for the next call in answer mode.
     int HangupCall() override;
 
-    CTapiLine& GetTapiLine() { return m_TapiLine; }
-    int GetMode() const { return m_TapiLine.GetMode(); }
+    CTapiLine& GetTapiLine() { return tapi_line_; }
+    int GetMode() const { return tapi_line_.GetMode(); }
     // Set when the far end ended the call in the normal way.
-    bool IsNormalDisconnect() const { return m_bNormalDisconnect; }
-    void SetNormalDisconnect(bool normal) { m_bNormalDisconnect = normal; }
+    bool IsNormalDisconnect() const { return normal_disconnect_; }
+    void SetNormalDisconnect(bool normal) { normal_disconnect_ = normal; }
     // The text "Modem" shown as the port name.
     static constexpr const char* kPortNameText = "Modem";
 
 private:
     void OnLinkLost(int error) override;
 
-    CTapiLine m_TapiLine;
+    CTapiLine tapi_line_;
     std::string m_strNumber;
-    bool m_bNormalDisconnect = false;
+    bool normal_disconnect_ = false;
 };

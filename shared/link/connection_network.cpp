@@ -23,7 +23,7 @@ CConnectionNetwork::CConnectionNetwork(const CLinkContext& context, std::string 
     : CConnection(kLinkNetwork, kNetworkLinkTraits, context),
       m_strAddress(std::move(address)),
       m_strPort(std::move(port)),
-      m_nNominalBaud(baud) {}
+      nominal_baud_(baud) {}
 
 int CConnectionNetwork::Create() {
     PostLinkOpening();
@@ -32,7 +32,7 @@ int CConnectionNetwork::Create() {
         m_pSocket = socket.get();
         SetTransport(std::move(socket));
         if (m_pSocket->CheckLocalHost()) {
-            m_nBaud = m_nNominalBaud;
+            m_nBaud = nominal_baud_;
             m_pSocket->SetAddress(m_strAddress, m_strPort);
             return 1;
         }

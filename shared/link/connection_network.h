@@ -25,5 +25,5 @@ private:
     CCommSocket* m_pSocket = nullptr;
     std::string m_strAddress;
     std::string m_strPort;
-    int m_nNominalBaud;
+    int nominal_baud_;
 };

@@ -30,15 +30,15 @@ std::uint16_t UpdateCrc16(unsigned start, std::span<const std::uint8_t> data) {
     return static_cast<std::uint16_t>(crc);
 }
 
-unsigned ReflectBits(unsigned value, unsigned nBits) {
-    if (nBits <= 1) {
+unsigned ReflectBits(unsigned value, unsigned bitCount) {
+    if (bitCount <= 1) {
         return value & 1;
     }
-    nBits = nBits > 32 ? 32 : nBits;
+    bitCount = bitCount > 32 ? 32 : bitCount;
     unsigned reflected = 0;
-    for (unsigned bit = 0; bit < nBits; ++bit) {
+    for (unsigned bit = 0; bit < bitCount; ++bit) {
         if (value & (1u << bit)) {
-            reflected |= 1u << (nBits - 1 - bit);
+            reflected |= 1u << (bitCount - 1 - bit);
         }
     }
     return reflected;

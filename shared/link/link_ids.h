@@ -56,6 +56,8 @@ inline constexpr unsigned IDS_COMMAND_CANCELLED = 12338;
 inline constexpr unsigned IDS_NETWORK_SOCKET_FAILED = 8235;
 inline constexpr unsigned IDS_PORT_OPEN_FAILED = 59743;  // %s port name
 inline constexpr unsigned IDS_PORT_OPEN_FAILED_TITLE = 59744;
+// Ours: a command longer than the logger takes, refused before it is sent.
+inline constexpr unsigned IDS_LOGGER_COMMAND_TOO_LONG = 21610;
 
 // Status texts.
 inline constexpr unsigned IDS_WAKE_FAILED = 9349;
@@ -103,9 +105,14 @@ inline constexpr unsigned IDS_PORT_PREFS_UP = 20501;
 inline constexpr unsigned IDS_PORT_PREFS_DOWN = 20502;
 inline constexpr unsigned IDS_PORT_PREFS_REMOVE = 20503;
 inline constexpr unsigned IDS_PORT_PREFS_HELP_BUTTON = 20504;
+inline constexpr unsigned IDS_PORT_PREFS_ADD = 20506;
+inline constexpr unsigned IDS_PORT_PREFS_PATH_LABEL = 20507;
+inline constexpr unsigned IDS_PORT_PREFS_TIP_PATH = 59605;
 inline constexpr unsigned IDS_LOST_PORT_TITLE = 20505;
 
-// The modem line: errors (shown with CTapiLine::kErrorCaption), call states and why a call ended.
+// The modem line: errors (with the caption IDS_MODEM_ERROR_CAPTION, ours), call states and why a call
+// ended.
+inline constexpr unsigned IDS_MODEM_ERROR_CAPTION = 21615;
 inline constexpr unsigned IDS_MODEM_NO_LINE = 8224;
 inline constexpr unsigned IDS_MODEM_LINE_IN_USE = 8225;
 inline constexpr unsigned IDS_MODEM_NOT_DATA_MODEM = 8227;

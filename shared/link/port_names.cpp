@@ -22,7 +22,14 @@ std::string TrimAtFirstSpace(std::string_view text) {
     return std::string(text.substr(0, text.find(' ')));
 }
 
+bool IsDevicePath(std::string_view text) {
+    return text.size() > 1 && text.front() == '/' && text.find_first_of(" \t") == std::string_view::npos;
+}
+
 std::string ExtractPortName(std::string_view text) {
+    if (const std::string_view typed = TrimBlanks(text); IsDevicePath(typed)) {
+        return std::string(typed);
+    }
     const std::size_t open = text.rfind('(');
     if (open != std::string_view::npos) {
         const std::string_view inside = text.substr(open + 1, text.find(')', open) - open - 1);

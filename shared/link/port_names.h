@@ -8,8 +8,13 @@
 // The text up to its first blank, or the whole text.
 std::string TrimAtFirstSpace(std::string_view text);
 
-// The device name an entry names: what stands between its last "(" and the next ")" when that is a
-// device name, else the text up to its first blank; empty when that is no device name either.
+// A device path the user typed ("/dev/ttyUSB0", a pseudo-terminal, "/dev/rfcomm0"): from the root, no
+// blanks. It names its port as it stands.
+bool IsDevicePath(std::string_view text);
+
+// The port an entry names: a typed device path (blanks around it dropped) as it stands; else what
+// stands between its last "(" and the next ")" when that is a device name, else the text up to its
+// first blank; empty when that is no device name either.
 std::string ExtractPortName(std::string_view text);
 
 // Whether two entries name the same port (the known-port list orders enumerated ports by it).

@@ -123,8 +123,8 @@ int CSession::DecodeModel() {
         return 0;
     }
     SetFirmwareVersion(decision.firmwareVersion);
+    // Shown once the session start has settled the model (a Quarven KX first decodes as an RS).
     SetDisplayedModelName(decision.modelName);
-    PostStatus(STATUS_MODEL_NAME, std::intptr_t{0});
     return 1;
 }
 

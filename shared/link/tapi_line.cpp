@@ -33,7 +33,8 @@ constexpr std::int32_t kReplyFailed = -1;
 
 // Tells the user of a modem line error: a message box with the line's own caption.
 void ShowTapiError(const std::string& text) {
-    platform::CurrentUiBroker().MessageBox(text, CTapiLine::kErrorCaption, MB_OK | MB_ICONEXCLAMATION);
+    platform::CurrentUiBroker().MessageBox(text, LoadText(IDS_MODEM_ERROR_CAPTION),
+                                           MB_OK | MB_ICONEXCLAMATION);
 }
 
 std::string DisconnectText(std::uint32_t mode) {
@@ -88,7 +89,7 @@ int CTapiLine::EnumModemDevices(std::vector<std::string>& names, platform::Seria
 int CTapiLine::Create(CConnectionModem* owner, std::string number, int baud) {
     m_pOwner = owner;
     m_strLineName = context_.app != nullptr ? context_.app->GetModemLineName() : "None";
-    if (!m_strDeviceName.empty()) {
+    if (!device_name_.empty()) {
         return 1;
     }
     m_dwBaudRate = baud;
@@ -98,7 +99,7 @@ int CTapiLine::Create(CConnectionModem* owner, std::string number, int baud) {
         }
         return 0;
     }
-    Trace("CTapiLine::Create(): modem line " + m_strDeviceName + " chosen.");
+    Trace("CTapiLine::Create(): modem line " + device_name_ + " chosen.");
     m_strNumber = std::move(number);
     return 1;
 }
@@ -115,7 +116,7 @@ bool CTapiLine::ChooseDevice() {
         return TrimAtFirstSpace(name) == wanted;
     });
     if (listed || (!wanted.empty() && wanted.front() == '/')) {
-        m_strDeviceName = wanted;
+        device_name_ = wanted;
         return true;
     }
     // The running direct link's port is never probed: a modem command would reach its logger.
@@ -125,7 +126,7 @@ bool CTapiLine::ChooseDevice() {
     for (const std::string& name : names) {
         const std::string device = TrimAtFirstSpace(name);
         if (device != linkPort && ProbeDevice(device)) {
-            m_strDeviceName = device;
+            device_name_ = device;
             return true;
         }
     }
@@ -188,7 +189,7 @@ bool CTapiLine::OpenLine(const char* caller) {
         ShowTapiError(LoadText(IDS_MODEM_LINE_IN_USE));
         return false;
     }
-    if (m_strDeviceName.empty()) {
+    if (device_name_.empty()) {
         Trace(std::string(caller) + "TAPI not properly initialized");
         return false;
     }
@@ -196,7 +197,7 @@ bool CTapiLine::OpenLine(const char* caller) {
     if (modem_ != nullptr) {
         return true;
     }
-    const int error = OpenDevice(m_strDeviceName);
+    const int error = OpenDevice(device_name_);
     if (error == EBUSY) {
         ShowTapiError(LoadText(IDS_MODEM_LINE_HELD));
     } else if (error != 0) {
@@ -215,10 +216,10 @@ bool CTapiLine::OpenLine(const char* caller) {
 }
 
 bool CTapiLine::SendSetup(const std::string& command) {
-    m_bAwaitingOk = true;
+    awaiting_ok_ = true;
     const bool sent = modem_ != nullptr && modem_->Send(command);
     const bool ok = sent && WaitForReply(kSetupTimeoutMs) == 0;
-    m_bAwaitingOk = false;
+    awaiting_ok_ = false;
     return ok;
 }
 
@@ -234,7 +235,7 @@ int CTapiLine::DialCall() {
     m_strLastMessage.clear();
     Trace("HandleLineCallState(): Dialing " + m_strNumber);
     PostStatus(FormatLinkText(IDS_MODEM_DIALING, {m_strNumber}));
-    m_bCallActive = true;
+    call_active_ = true;
     std::int32_t reply = modem_->Send("ATD" + m_strNumber) ? WaitForReply(kDialTimeoutMs) : kReplyFailed;
     if (reply == 0) {
         Trace("DialCall(): MakeTheCall() succeeded.");
@@ -264,7 +265,7 @@ int CTapiLine::AnswerCall() {
     if (modem_ == nullptr || !modem_->Send("ATA")) {
         return 0;
     }
-    m_bCallActive = true;
+    call_active_ = true;
     const std::int32_t reply = WaitForReply(kAnswerTimeoutMs);
     if (reply == kReplyAborted) {
         Trace("AnswerCall(): While Answering, WaitForReply() aborted.");
@@ -284,7 +285,7 @@ int CTapiLine::HangupCall() {
         handed_over_ = false;
         modem_->Resume();
     }
-    if ((m_bCallActive || m_bCallConnected) && modem_ != nullptr) {
+    if ((call_active_ || m_bCallConnected) && modem_ != nullptr) {
         // DTR low ends the call; a modem that stays in the call is escaped and told to hang up.
         modem_->SetDtr(false);
         // These waits hold on after the user's abort: the call must end all the same.
@@ -305,7 +306,7 @@ int CTapiLine::HangupCall() {
         m_bLineInUse = false;
         Trace("HangupCall(): Line Closed.");
     }
-    m_bCallActive = false;
+    call_active_ = false;
     m_bCallConnected = false;
     m_bStoppingCall = false;
     Trace("HangupCall(): Call stopped");
@@ -317,7 +318,7 @@ int CTapiLine::ShutdownTAPI() {
     CloseDevice();
     m_bLineInUse = false;
     m_bCallConnected = false;
-    m_bCallActive = false;
+    call_active_ = false;
     Trace("ShutdownTAPI(): TAPI uninitialized.");
     return 1;
 }
@@ -353,7 +354,7 @@ std::int32_t CTapiLine::Wait(std::uint32_t timeoutMs, bool endsOnAbort) {
         bool& flag;
         const bool before = std::exchange(flag, true);
         ~WaitingFlag() { flag = before; }
-    } waiting{m_bWaiting};
+    } waiting{waiting_};
     while (!done()) {
         const std::uint32_t elapsed = clock_->Now() - start;
         if (elapsed >= timeoutMs) {
@@ -407,14 +408,14 @@ void CTapiLine::HandleResult(const platform::ModemReply& reply) {
         }
         return;
     }
-    if (m_bAwaitingOk && (reply.result == ModemResult::Ok || reply.result == ModemResult::Error)) {
+    if (awaiting_ok_ && (reply.result == ModemResult::Ok || reply.result == ModemResult::Error)) {
         m_lAsyncReply = reply.result == ModemResult::Ok ? 0 : kReplyFailed;
         m_bReplyReceived = true;
         return;
     }
     switch (reply.result) {
         case ModemResult::Connect:
-            if (m_bCallActive) {
+            if (call_active_) {
                 OnConnected(reply.rate);
             }
             break;
@@ -432,7 +433,7 @@ void CTapiLine::HandleResult(const platform::ModemReply& reply) {
             // Before the connection the call was never answered; after it the far end hung up.
             if (m_bCallConnected) {
                 OnDisconnected(LINEDISCONNECTMODE_NORMAL);
-            } else if (m_bCallActive) {
+            } else if (call_active_) {
                 OnDisconnected(LINEDISCONNECTMODE_NOANSWER);
             }
             break;
@@ -450,7 +451,7 @@ void CTapiLine::HandleResult(const platform::ModemReply& reply) {
 
 void CTapiLine::OnOffered() {
     Trace("HandleLineCallState(): Incomming Call");
-    if (m_nMode != kModeAnswer || !m_bLineInUse || m_bCallActive || m_bCallConnected || m_bWaiting) {
+    if (m_nMode != kModeAnswer || !m_bLineInUse || call_active_ || m_bCallConnected || waiting_) {
         return;
     }
     PostToApplication(WM_MODEM_CALL_OFFERED, 0, kModeAnswer);
@@ -490,7 +491,7 @@ void CTapiLine::OnDisconnected(std::uint32_t mode) {
     PostStatus(text);
     m_lAsyncReply = static_cast<std::int32_t>(mode);
     m_bReplyReceived = true;
-    m_bCallActive = false;
+    call_active_ = false;
     m_bCallConnected = false;
     if (farEndHungUp) {
         if (m_pOwner != nullptr) {

@@ -29,8 +29,6 @@ public:
     static constexpr std::uint32_t kAnswerTimeoutMs = 60000;  // an answered call to connect
     static constexpr std::uint32_t kHangupTimeoutMs = 3000;   // the modem to confirm a hang-up
 
-    // The caption of the line's error messages.
-    static constexpr const char* kErrorCaption = "Kivo TAPI Error";
     // The device's rate when none is given (answer mode).
     static constexpr int kAnswerRate = 9600;
 
@@ -98,7 +96,7 @@ public:
 
     bool IsLineInUse() const { return m_bLineInUse; }
     bool IsCallConnected() const { return m_bCallConnected; }
-    const std::string& GetDeviceName() const { return m_strDeviceName; }
+    const std::string& GetDeviceName() const { return device_name_; }
     const std::string& GetLastMessage() const { return m_strLastMessage; }
     int GetMode() const { return m_nMode; }
 
@@ -139,17 +137,17 @@ private:
     bool handed_over_ = false;   // the connection reads the device, not the line
     CConnectionModem* m_pOwner = nullptr;
     std::string m_strLineName;
-    std::string m_strDeviceName;
+    std::string device_name_;
     std::string m_strNumber;
     std::string m_strLastMessage;
     int m_dwBaudRate = 0;
     int m_nConnectRate = 0;
     std::int32_t m_lAsyncReply = 0;
     bool m_bReplyReceived = false;
-    bool m_bAwaitingOk = false;
-    bool m_bWaiting = false;
+    bool awaiting_ok_ = false;
+    bool waiting_ = false;
     bool m_bStoppingCall = false;
     bool m_bLineInUse = false;
-    bool m_bCallActive = false;
+    bool call_active_ = false;
     bool m_bCallConnected = false;
 };

@@ -303,7 +303,9 @@ public:
 
     // Output to the download progress window, or status texts without one.
     void SetProgressSink(DownloadProgressSink* sink) { progress_sink_ = sink; }
-    void AppendTrace(const std::string* text);
+    // The download's log in the progress window: emptied, or a line added.
+    void ClearTrace();
+    void AppendTrace(std::string_view line);
     void WriteTrace(unsigned stringId);
     void ReportStatus(const std::string& text);
     // The wait callback of block reads: moves the progress on by what has arrived.
@@ -488,6 +490,8 @@ protected:
 
 private:
     void SetScalar(int index, float value);
+    // Hands the download's log to the progress window, when there is one.
+    void ShowTrace();
     // The memory pointers and the active setup's record size, for the download arithmetic.
     DataMemoryState MemoryState() const;
 };

@@ -84,7 +84,7 @@ int CDataLogger::FindMemoryToRead(MemoryRun& run) {
     if (progress_sink_ != nullptr) {
         progress_sink_->SetStatusLine(run.target.string());
     }
-    AppendTrace(nullptr);
+    ClearTrace();
     if (run.readAll) {
         run.summary->Clear();
         WriteTrace(IDS_READING_SETUPS);
@@ -140,21 +140,22 @@ int CDataLogger::PrepareMemoryRun(MemoryRun& run) {
     info.SetLoggerMemoryPosition(record_pointer_);
     info.SetLastRecordTimeMark(0);
     info.SetTypeText(firmware_text_);
-    if (const int created = CreateRawDownloadFile(run.rawPath, info, *run.summary->setupTable); created != 0) {
+    if (const int created = CreateRawDownloadFile(run.rawPath, info, *run.summary->setupTable);
+        created != 0) {
         return created;
     }
     ReportStatus(platform::FormatLoadedText(IDS_DOWNLOADING_TO, {run.target.string()}));
     const std::string reading = LoadText(IDS_READING_MEMORY) + "...";
-    AppendTrace(&reading);
+    AppendTrace(reading);
     return kReadDataDone;
 }
 
 int CDataLogger::FinishMemoryRun(const MemoryRun& run, bool transferred) {
     const std::string building = LoadText(IDS_BUILDING_DATA_FILE) + "...";
-    AppendTrace(&building);
+    AppendTrace(building);
     const int result = transferred ? AssembleMemoryRun(run) : KeepBrokenMemoryRun(run);
     const std::string ending = LoadText(result == kReadDataDone ? IDS_DOWNLOAD_COMPLETE : IDS_DOWNLOAD_FAILED);
-    AppendTrace(&ending);
+    AppendTrace(ending);
     if (result == kReadDataDone) {
         PostStatusId(STATUS_TEXT, IDS_DOWNLOAD_DONE);
     }

@@ -171,15 +171,20 @@ void CDataLogger::UpdateBlockProgress() {
     }
 }
 
-void CDataLogger::AppendTrace(const std::string* text) {
-    if (text == nullptr) {
-        trace_text_.clear();
-    } else {
-        if (!trace_text_.empty()) {
-            trace_text_ += "\r\n";
-        }
-        trace_text_ += *text;
+void CDataLogger::ClearTrace() {
+    trace_text_.clear();
+    ShowTrace();
+}
+
+void CDataLogger::AppendTrace(std::string_view line) {
+    if (!trace_text_.empty()) {
+        trace_text_ += "\r\n";
     }
+    trace_text_ += line;
+    ShowTrace();
+}
+
+void CDataLogger::ShowTrace() {
     if (progress_sink_ != nullptr) {
         progress_sink_->SetLogText(trace_text_);
     }

@@ -187,7 +187,7 @@ const std::uint8_t* CDataLoggerQuarvenRSorKX::ReadHexRecords(std::uint32_t numbe
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         if (attempt > 1) {
             const std::string again = platform::FormatLoadedText(IDS_RECORD_ASKING_AGAIN, {Decimal(number)});
-            AppendTrace(&again);
+            AppendTrace(again);
             RestoreBinaryReplies();
         }
         bool last = false;
@@ -272,7 +272,7 @@ int CDataLoggerQuarvenRSorKX::PrepareRecordRun(RecordRun& run) {
     if (progress_sink_ != nullptr) {
         progress_sink_->SetStatusLine(run.target.string());
     }
-    AppendTrace(nullptr);
+    ClearTrace();
     CSUTInfo* summary = GetSUTInfo(1);
     if (summary == nullptr) {
         return kReadDataCancelled;
@@ -393,7 +393,7 @@ void CDataLoggerQuarvenRSorKX::ReadRecords(RecordRun& run, DiscontinuityReport& 
     ReportStatus(TransferLine(run));
     App().Set(CAppContext::Flag::DownloadRunning, true);
     const std::string reading = LoadText(IDS_READING_RECORDS) + "...";
-    AppendTrace(&reading);
+    AppendTrace(reading);
 
     std::vector<std::uint8_t> reversed(static_cast<std::size_t>(run.recordSize));
     const std::uint32_t started = connection_->Clock().Now();
@@ -418,22 +418,23 @@ void CDataLoggerQuarvenRSorKX::ReadRecords(RecordRun& run, DiscontinuityReport& 
             run.lastIndex = index;
         }
         for (const std::string& line : report.Check(time)) {
-            AppendTrace(&line);
+            AppendTrace(line);
         }
         if (run.written == 0) {
             const std::string line = RecordLine(IDS_RECORD_FIRST_TIME, time, number);
-            AppendTrace(&line);
+            AppendTrace(line);
         }
         std::copy_n(record, run.recordSize, reversed.begin());
         ReverseBytes(reversed.data(), run.recordSize);
         // Reversed, the stamp ends the stored record as in the older models' raw memory; the record's
         // last 4 bytes, now first, are not kept.
-        run.raw.write(reinterpret_cast<const char*>(reversed.data()) + kStampSize, run.recordSize - kStampSize);
+        run.raw.write(reinterpret_cast<const char*>(reversed.data()) + kStampSize,
+                      run.recordSize - kStampSize);
         if (!run.raw) {
             run.errorCode = kCodeNotWritten;
             run.failed = true;
             const std::string why = FailureLine(run.errorCode, number);
-            AppendTrace(&why);
+            AppendTrace(why);
             break;
         }
         ++run.written;
@@ -451,7 +452,7 @@ void CDataLoggerQuarvenRSorKX::ReadRecords(RecordRun& run, DiscontinuityReport& 
 bool CDataLoggerQuarvenRSorKX::RecoverFromFailedRecord(RecordRun& run, std::uint32_t number) {
     run.failed = true;
     const std::string why = FailureLine(run.errorCode, number);
-    AppendTrace(&why);
+    AppendTrace(why);
     if (App().IsSet(CAppContext::Flag::PortLost)) {
         if (CSession* session = Session()) {
             session->Disconnect(0, true);
@@ -467,7 +468,7 @@ bool CDataLoggerQuarvenRSorKX::RecoverFromFailedRecord(RecordRun& run, std::uint
         return false;
     }
     const std::string again = LoadText(IDS_RECORD_TRYING_AGAIN);
-    AppendTrace(&again);
+    AppendTrace(again);
     record_cache_.Clear();
     run.errorCode = 0;
     return true;
@@ -485,7 +486,8 @@ void CDataLoggerQuarvenRSorKX::ShowRecordProgress(RecordRun& run, std::uint32_t 
         ReportStatus(TransferLine(run));
     }
     if (elapsedMs > kEstimateAfterMs && progress_sink_ != nullptr) {
-        progress_sink_->SetProgress(static_cast<int>(std::min<std::int64_t>(run.written * 100 / run.total, 100)));
+        progress_sink_->SetProgress(
+            static_cast<int>(std::min<std::int64_t>(run.written * 100 / run.total, 100)));
     }
     ReportStatus(ProgressText(run.written, static_cast<long>(run.total), elapsedMs, run.recordSize));
 }
@@ -494,18 +496,19 @@ int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const Discontinuit
     if (progress_sink_ != nullptr) {
         progress_sink_->SetProgress(100);
     }
-    const std::uint32_t next = Wrapped(std::int64_t{run.first} + run.firstIndex + run.written, record_capacity_);
+    const std::uint32_t next =
+        Wrapped(std::int64_t{run.first} + run.firstIndex + run.written, record_capacity_);
     if (run.written > 1) {
         const std::string line =
             RecordLine(IDS_RECORD_LAST_TIME, run.lastTime, Wrapped(std::int64_t{next} - 1, record_capacity_));
-        AppendTrace(&line);
+        AppendTrace(line);
     }
     run.raw.close();
     App().Set(CAppContext::Flag::DownloadRunning, false);
     run.exchange.CountRecords(run.written);
 
     const std::string building = LoadText(IDS_RECORD_BUILDING_FILE);
-    AppendTrace(&building);
+    AppendTrace(building);
     if (run.written == 0 && run.failed) {
         // Nothing to keep: an empty file must not take the place of the old one.
         CleanupTransfer(0, run.rawPath, nullptr);
@@ -516,7 +519,7 @@ int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const Discontinuit
     std::error_code ignored;
     fs::remove(run.rawPath, ignored);
     const std::string removed = LoadText(IDS_RECORD_RAW_FILE_REMOVED);
-    AppendTrace(&removed);
+    AppendTrace(removed);
     const bool cancelled = IsAborted();
     if (cancelled) {
         App().Set(CAppContext::Flag::Abort, false);
@@ -525,11 +528,11 @@ int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const Discontinuit
     if (Session() != nullptr && !portLost && !connection_->IsLinkLost() &&
         (!run.failed || run.errorCode == kCodeCancelled)) {
         const std::string ending = LoadText(IDS_RECORD_ENDING_BINARY);
-        AppendTrace(&ending);
+        AppendTrace(ending);
         connection_->SendEscape();
     }
     const std::string ended = LoadText(IDS_RECORD_DOWNLOAD_ENDED);
-    AppendTrace(&ended);
+    AppendTrace(ended);
     if ((!cancelled || run.result == kReadDataKept) && (!run.failed || run.result != kReadDataDone) &&
         run.written > 0) {
         ShowStep(IDS_DOWNLOAD_DONE);

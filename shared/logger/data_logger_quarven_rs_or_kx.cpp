@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/base/local_time.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
 #include "shared/datafile/model_names.h"
@@ -14,13 +13,13 @@
 #include "shared/link/session.h"
 #include "shared/logger/firmware_features.h"
 #include "shared/logger/logger_ids.h"
+#include "shared/logger/quarven_extended_reply.h"
 #include "shared/logger/real_time_decode.h"
 
 namespace {
 
 constexpr int kKxBit = 0x40;
 constexpr double kOldestKxFirmware = 400.224;
-constexpr int kReplyTextMax = 511;
 constexpr int kTimedAttempts = 3;
 
 struct InterfaceName {
@@ -164,61 +163,21 @@ int CDataLoggerQuarvenRSorKX::ReadDemandWindow(int& minutes) {
 }
 
 int CDataLoggerQuarvenRSorKX::ReadTimedValues(CSUTExtendedData& extended) {
-    std::string reply;
     int ok = 0;
     for (int attempt = 0; attempt < kTimedAttempts && !ok; ++attempt) {
-        ok = connection_->DoCommandGetText("R?K", reply, 8000);
+        ok = connection_->DoCommand("R?K", 8000);
     }
-    if (!ok) {
-        return 0;
-    }
-    // Six entries "month/day/year,hour:minute:second,value", separated by ";", the time in UTC.
-    reply = reply.substr(0, kReplyTextMax);
-    std::size_t at = 0;
-    for (int i = 0; i < CSUTExtendedData::kTimedValues; ++i) {
-        int month = 0, day = 0, year = 0, hour = 0, minute = 0, second = 0;
-        float value = 0.0f;
-        if (at >= reply.size() || std::sscanf(reply.c_str() + at, "%d/%d/%d,%d:%d:%d,%f", &month, &day, &year, &hour,
-                                              &minute, &second, &value) != 7) {
-            return 0;
-        }
-        std::tm utc{};
-        utc.tm_year = year + 100;
-        utc.tm_mon = month - 1;
-        utc.tm_mday = day;
-        utc.tm_hour = hour;
-        utc.tm_min = minute;
-        utc.tm_sec = second;
-        extended.SetTimedValue(i, value, static_cast<std::int64_t>(platform::FromUtcTime(utc).value_or(0)));
-        const std::size_t next = reply.find(';', at);
-        at = next == std::string::npos ? reply.size() : next + 1;
-    }
-    return 1;
+    return ok && ParseQuarvenTimedValues(ReplyText(), extended);
 }
 
 int CDataLoggerQuarvenRSorKX::ReadExtraValues(CSUTExtendedData& extended) {
-    std::string reply;
-    if (!connection_->DoCommandGetText("R?R", reply, 8000)) {
-        return 0;
-    }
-    reply = reply.substr(0, kReplyTextMax);
-    constexpr int kGroups = 2;
-    constexpr int kGroupEntries = 7;
-    constexpr std::size_t kGroupHead = 4;
-    std::size_t at = 0;
-    for (int group = 0; group < kGroups; ++group) {
-        at += kGroupHead;
-        for (int entry = 0; entry < kGroupEntries; ++entry) {
-            const std::size_t blank = reply.find(' ', at);
-            const std::size_t end = blank == std::string::npos ? std::string::npos : reply.find(';', blank);
-            if (end == std::string::npos) {
-                return 0;
-            }
-            extended.SetQuarvenValue(group * kGroupEntries + entry, std::strtof(reply.substr(blank + 1, end - blank - 1).c_str(), nullptr));
-            at = end + 1;
-        }
-    }
-    return 1;
+    return connection_->DoCommand("R?R", 8000) && ParseQuarvenExtraValues(ReplyText(), extended);
+}
+
+std::string CDataLoggerQuarvenRSorKX::ReplyText() const {
+    const std::string text = connection_->GetReceivedText();
+    const std::size_t first = text.find_first_not_of("\r\n");
+    return first == std::string::npos ? std::string() : text.substr(first);
 }
 
 int CDataLoggerQuarvenRSorKX::DecodeRealTimeValues() {

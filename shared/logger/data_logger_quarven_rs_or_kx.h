@@ -71,6 +71,8 @@ protected:
     int ScalarCount() const override { return 3; }
 
 private:
+    // The whole text of the last reply, without the line breaks before it.
+    std::string ReplyText() const;
     // The setup's tagged blocks, then activation and the fresh start.
     int WriteTaggedSetup(const CSetupTable& setup, int target, bool keepRecording);
     // Firmware blocks of 512 bytes rather than 256, and the room a block has for records: no record

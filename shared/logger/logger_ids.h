@@ -31,7 +31,7 @@ inline constexpr unsigned IDS_READING_EXTENDED = 12548;
 inline constexpr unsigned IDS_NO_ACTIVE_ANALOG_CHANNEL = 12579;
 
 // Recording state notices.
-// Ours: 9242, the id the system gives this text, is taken by another text in our tables.
+// Ours: 9242, the number beside its pair, is taken by another text in our tables.
 inline constexpr unsigned IDS_RECORDING_ON = 20700;
 inline constexpr unsigned IDS_RECORDING_OFF = 9243;
 inline constexpr unsigned IDS_RECORDING_ON_FAST = 9362;

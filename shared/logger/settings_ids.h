@@ -3,8 +3,8 @@
 
 inline constexpr unsigned IDS_NETWORK_SETTINGS_UNREADABLE = 12529;
 
-// The step of a Wi-Fi settings write that failed. Ours: the numbers the system gives these texts are not
-// known; the port has two wordings, one for each mode, as the logger's users know them.
+// The step of a Wi-Fi settings write that failed (ours); the port has two wordings, one for each mode, as
+// the logger's users know them.
 inline constexpr unsigned IDS_WIFI_SSID_FAILED = 20810;
 inline constexpr unsigned IDS_WIFI_PASSWORD_FAILED = 20811;
 inline constexpr unsigned IDS_WIFI_DHCP_FAILED = 20812;

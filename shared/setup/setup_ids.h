@@ -1,4 +1,4 @@
-// Text ids of the setup tables, as the resource library numbers them.
+// Text ids of the setup tables; fixed numbers: never renumber.
 #pragma once
 
 // Channel caption words: ordinary channels, Quarven channels, Quarven KX analog channels.

@@ -1,5 +1,5 @@
 # Installs the build tree into a scratch prefix and checks what lands there: the programs in bin/, the
-# text tables of each language and the udev rules in share/kivo/, and no program that names the source or
+# text tables and the user guide of each language and the udev rules in share/kivo/, and no program that names the source or
 # build tree (its files must be found beside it, wherever it is installed).
 #   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DPREFIX=<scratch prefix> -P check_install.cmake
 file(REMOVE_RECURSE ${PREFIX})
@@ -9,7 +9,8 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 
-set(expected bin/kivo32 bin/kivo-loggersim share/kivo/udev/70-kivo-logger.rules)
+set(expected bin/kivo32 bin/kivo-loggersim share/kivo/udev/70-kivo-logger.rules share/kivo/user-guide.pdf
+             share/kivo/guide-utilisateur.pdf)
 file(GLOB languages RELATIVE ${SOURCE_DIR}/resources/texts ${SOURCE_DIR}/resources/texts/*)
 foreach(language IN LISTS languages)
     file(GLOB texts RELATIVE ${SOURCE_DIR}/resources/texts ${SOURCE_DIR}/resources/texts/${language}/*.txt)

@@ -4,8 +4,13 @@
 #include <algorithm>
 
 #include "shared/setup/setup_codes.h"
+#include "tools/loggersim/data_memory.h"
 
 namespace {
+
+// The Quarven's two groups of "R?R" values.
+constexpr const char* kExtraGroupOne = "G1: A 1.5;B 2.5;C 3.5;D 4.5;E 5.5;F 6.5;G 7.5;";
+constexpr const char* kExtraGroupTwo = "G2: H 8.5;I 9.5;J 10.5;K 11.5;L 12.5;M 13.5;N 14.5;";
 
 constexpr std::size_t kLabelOffset = 58;
 constexpr std::size_t kNoteOffset = 184;
@@ -18,6 +23,8 @@ constexpr std::size_t kImageNotesSize = 486;
 constexpr int kFirstRomIndex = 3;
 // The records a Quarven holds in its first state.
 constexpr int kQuarvenRecordsLogged = 250;
+// The records a memory model holds at start, the last one logged just before its clock.
+constexpr int kMemoryRecordsLogged = 250;
 constexpr std::size_t kDescriptionAddress = LoggerState::kIdAreaAddress + 6;
 constexpr std::size_t kDescriptionSize = 21;
 
@@ -188,7 +195,7 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
         state.configurationWord = model.typeCode == kModelQuarvenKX ? 0x4C : 0x08;
         state.timedValues = "03/01/24,10:15:00,12.5;03/02/24,11:30:00,13.5;03/03/24,12:45:00,14.5;"
                             "03/04/24,13:00:00,15.5;03/05/24,14:15:00,16.5;03/06/24,15:30:00,17.5;";
-        state.extraValues = "G1: A 1.5;B 2.5;C 3.5;D 4.5;E 5.5;F 6.5;G 7.5;G2: H 8.5;I 9.5;J 10.5;K 11.5;L 12.5;M 13.5;N 14.5;";
+        state.extraValues = std::string(kExtraGroupOne) + kExtraGroupTwo;
         state.queryReplies = {
             {"L?GEN", "Serial_Number=400013,Build=\"1.234, final\""},
             {"M?", "Battery low\n(null)\nService due"},
@@ -246,6 +253,11 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
     InstallSetup(state, 1, SampleSetup(model, "Active setup"));
     if (model.typeCode < kModelQuarvenRS) {
         InstallSetup(state, 2, SampleSetup(model, "Saved setup"));
+        // Records of real values, so that a download by hand shows something to look at.
+        const long interval = state.setups.at(1).GetIntervalSeconds();
+        ClearDataMemory(state, state.memoryStart, state.memoryEnd,
+                        state.clock - static_cast<std::time_t>(kMemoryRecordsLogged) * interval);
+        LogRecords(state, kMemoryRecordsLogged);
     } else {
         ClearQuarvenRecords(state);
         LogQuarvenRecords(state, kQuarvenRecordsLogged);
@@ -308,4 +320,11 @@ std::vector<std::uint8_t> CompressSetupImage(const std::vector<std::uint8_t>& im
         at = end;
     }
     return out;
+}
+
+void UseEntryPerLineReplies(LoggerState& state) {
+    state.timedValues =
+        "03/01/24,10:15:00\r\n03/02/24,11:30:00\r\n03/03/24,12:45:00\r\n"
+        "03/04/24,13:00:00\r\n03/05/24,14:15:00\r\n03/06/24,15:30:00";
+    state.extraValues = std::string(kExtraGroupOne) + "\r\n" + kExtraGroupTwo;
 }

@@ -149,6 +149,9 @@ struct LoggerState {
 // A logger of `model` in its first state: one setup of its kind programmed as setups 1 and 2 (and four
 // ROM setups for the standard model), recording off, a known clock.
 LoggerState InitialLoggerState(const LoggerModel& model);
+// The Quarven's other reply forms: the "R?K" entries one to a line without their values, the two
+// "R?R" groups on two lines.
+void UseEntryPerLineReplies(LoggerState& state);
 // The setup the simulator programs into a logger of `model`.
 CSetupTable SampleSetup(const LoggerModel& model, const std::string& name);
 // Programs `setup` as setup `index` (1 active, 2 saved, 3-6 ROM) the way the logger keeps it.

@@ -6,7 +6,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/ui/graph/graph_ids.h"
 #include "platform/ui/graph/graph_settings_dialog.h"
@@ -24,6 +26,10 @@ constexpr int kMinimumZoomDrag = 5;
 constexpr int kScrollSteps = 10000;
 // Printing draws on a layout this many pixels wide, scaled onto the page.
 constexpr int kPrintLayoutWidth = 1600;
+// The wheel's angle for one zoom step (one notch of most mice).
+constexpr int kWheelStep = 120;
+// A zoom in keeps at least this many points in view.
+constexpr std::size_t kFewestPointsInZoom = 2;
 
 }  // namespace
 
@@ -122,6 +128,34 @@ void GraphControl::ScrollZoom(double fraction) {
     ShowView(view_from_ + shift, view_to_ + shift);
 }
 
+void GraphControl::ZoomAround(double at, int steps) {
+    if (steps == 0 || !(full_from_ < full_to_)) {
+        return;
+    }
+    const double scale = std::pow(2.0, -steps);
+    const double from = at - (at - view_from_) * scale;
+    const double to = at + (view_to_ - at) * scale;
+    if (steps > 0) {
+        const auto [first, last] = data_.PointsBetween(std::max(from, full_from_), std::min(to, full_to_));
+        if (last - first >= kFewestPointsInZoom) {
+            ZoomTo(from, to);
+        }
+        return;
+    }
+    if (!IsZoomed()) {
+        return;
+    }
+    if (to - from >= full_to_ - full_from_) {
+        zooms_.clear();
+        ShowView(full_from_, full_to_);
+        emit Notify(GraphNotification::ZoomedOut);
+        return;
+    }
+    // Out by the wheel goes back over the way in: no zoom of its own to undo.
+    ShowView(from, to);
+    emit Notify(GraphNotification::ZoomedIn);
+}
+
 void GraphControl::UpdateScrollBar() {
     const bool show = IsZoomed() && full_to_ > full_from_;
     updating_scroll_bar_ = true;
@@ -215,8 +249,11 @@ void GraphControl::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     if (settings_.dataCursor) {
-        cursor_ = HitTest(last_mouse_);
-        update();
+        // The cursor stays on the last point the mouse touched; the read-out follows the mouse.
+        if (const GraphHit hit = HitTest(last_mouse_); hit.kind == GraphHitKind::DataPoint) {
+            cursor_ = hit;
+            update();
+        }
         emit Notify(GraphNotification::CursorMoved);
     }
 }
@@ -233,17 +270,38 @@ void GraphControl::mouseReleaseEvent(QMouseEvent* event) {
         const double a = layout_.PixelToX(start);
         const double b = layout_.PixelToX(drag_end_x_);
         ZoomTo(std::min(a, b), std::max(a, b));
+    } else if (settings_.dataCursor) {
+        const GraphHit hit = NearestDataPoint(Scene(), layout_, last_mouse_.x(), last_mouse_.y());
+        if (hit.kind == GraphHitKind::DataPoint) {
+            PlaceCursor(hit);
+        }
     }
 }
 
 void GraphControl::MoveCursor(int step) {
-    if (cursor_.kind != GraphHitKind::DataPoint || data_.x.empty()) {
+    if (!settings_.dataCursor || data_.x.empty() || data_.SubsetCount() == 0) {
         return;
     }
-    const auto next = static_cast<long long>(cursor_.point) + step;
-    cursor_.point = static_cast<std::size_t>(std::clamp<long long>(next, 0, static_cast<long long>(data_.x.size()) - 1));
+    GraphHit hit = cursor_;
+    if (hit.kind != GraphHitKind::DataPoint) {
+        // The first step starts at the edge of the view it moves away from.
+        const auto [first, last] = data_.PointsBetween(view_from_, view_to_);
+        if (first >= last) {
+            return;
+        }
+        hit = {GraphHitKind::DataPoint, 0, step > 0 ? first : last - 1};
+    } else {
+        const auto next = static_cast<long long>(hit.point) + step;
+        hit.point = static_cast<std::size_t>(
+            std::clamp<long long>(next, 0, static_cast<long long>(data_.x.size()) - 1));
+    }
+    PlaceCursor(hit);
+}
+
+void GraphControl::PlaceCursor(const GraphHit& hit) {
+    cursor_ = hit;
     update();
-    emit Notify(GraphNotification::CursorKey);
+    emit Notify(GraphNotification::CursorPlaced);
 }
 
 void GraphControl::keyPressEvent(QKeyEvent* event) {
@@ -257,6 +315,17 @@ void GraphControl::keyPressEvent(QKeyEvent* event) {
         default:
             QWidget::keyPressEvent(event);
     }
+}
+
+void GraphControl::wheelEvent(QWheelEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const int steps = event->angleDelta().y() / kWheelStep;
+    if (steps == 0 || !InPlot(layout_, at.x(), at.y())) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    ZoomAround(layout_.PixelToX(at.x()), steps);
+    event->accept();
 }
 
 void GraphControl::contextMenuEvent(QContextMenuEvent* event) {

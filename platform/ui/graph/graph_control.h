@@ -1,6 +1,6 @@
 // The graph control: draws a GraphSettings and GraphData on screen and paper, zooms when the user drags
-// across X, scrolls while zoomed, follows the mouse with the data cursor and tells its owner through
-// notifications.
+// across X or turns the mouse wheel, scrolls while zoomed, puts the data cursor on the point under the
+// mouse, clicked or stepped to with the arrow keys, and tells its owner through notifications.
 #pragma once
 
 #include <QPoint>
@@ -17,13 +17,13 @@
 namespace platform {
 
 enum class GraphNotification {
-    CursorMoved,        // the mouse moved over the plot while the data cursor is on
-    ZoomedIn,           // a drag zoomed in (also from one zoom to a closer one)
-    ZoomedOut,          // the last zoom was undone: the whole X range shows again
-    ZoomMoved,          // the zoomed window moved by a scroll step or page, or the scroll thumb was let go
-    CursorKey,          // the left or right arrow key moved the data cursor
-    MenuItemChosen,     // one of the owner's context-menu items was chosen: LastMenuItem()
-    Customised,         // the settings dialog changed the look
+    CursorMoved,     // the mouse moved over the plot while the data cursor is on
+    ZoomedIn,        // a drag zoomed in (also from one zoom to a closer one)
+    ZoomedOut,       // the last zoom was undone: the whole X range shows again
+    ZoomMoved,       // the zoomed window moved by a scroll step or page, or the scroll thumb was let go
+    CursorPlaced,    // a click or the left or right arrow key put the data cursor on a point: Cursor()
+    MenuItemChosen,  // one of the owner's context-menu items was chosen: LastMenuItem()
+    Customised,      // the settings dialog changed the look
 };
 
 class GraphControl : public QWidget {
@@ -43,6 +43,8 @@ public:
     // The mouse position of the last mouse event, and what lies there in the last drawing.
     QPoint LastMousePosition() const { return last_mouse_; }
     GraphHit HitTest(QPoint position) const;
+    // The point the data cursor marks (kind DataPoint), when it marks one.
+    const GraphHit& Cursor() const { return cursor_; }
     const GraphLayout& LastLayout() const { return layout_; }
 
     bool IsZoomed() const { return !zooms_.empty(); }
@@ -55,6 +57,9 @@ public:
     void UndoZoom();
     // Moves the zoomed window by `fraction` of its width, held within the data.
     void ScrollZoom(double fraction);
+    // Zooms in (`steps` > 0) or out around serial date `at`, which stays where it is on the X axis; each
+    // step halves or doubles the width in view. Out to the whole range, the zooms are undone.
+    void ZoomAround(double at, int steps);
 
     // The last owner's menu item chosen, -1 for none.
     int LastMenuItem() const { return last_menu_item_; }
@@ -81,6 +86,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
@@ -90,6 +96,7 @@ private:
     void UpdateScrollBar();
     void OnScrollAction(int action);
     void MoveCursor(int step);
+    void PlaceCursor(const GraphHit& hit);
 
     GraphSettings settings_;
     GraphData data_;

@@ -569,4 +569,35 @@ GraphHit HitTestGraph(const GraphScene& scene, const GraphLayout& layout, int x,
     return hit;
 }
 
+GraphHit NearestDataPoint(const GraphScene& scene, const GraphLayout& layout, int x, int y) {
+    GraphHit hit = HitTestGraph(scene, layout, x, y);
+    if (hit.kind != GraphHitKind::PlotArea) {
+        return hit;
+    }
+    const auto [first, last] = scene.data.PointsBetween(scene.xFrom, scene.xTo);
+    if (first >= last) {
+        return hit;
+    }
+    const std::size_t after = std::clamp(scene.data.FirstPointFrom(layout.PixelToX(x)), first, last - 1);
+    std::size_t point = after;
+    if (after > first && std::abs(layout.XToPixel(scene.data.x[after - 1]) - x) <=
+                             std::abs(layout.XToPixel(scene.data.x[after]) - x)) {
+        point = after - 1;
+    }
+    double best = -1.0;
+    for (std::size_t subset = 0; subset < scene.data.SubsetCount(); ++subset) {
+        const MinMaxPyramid& series = scene.data.subsets[subset];
+        if (series.IsNull(point)) {
+            continue;
+        }
+        const double distance =
+            std::abs(layout.YToPixel(layout.axisOfSubset[subset], series.Sample(point)) - y);
+        if (best < 0 || distance < best) {
+            best = distance;
+            hit = {GraphHitKind::DataPoint, static_cast<int>(subset), point};
+        }
+    }
+    return hit;
+}
+
 }  // namespace platform

@@ -54,6 +54,9 @@ bool InPlot(const GraphLayout& layout, int x, int y);
 
 // The data point within a few pixels of (x, y), else the plot area or nothing.
 GraphHit HitTestGraph(const GraphScene& scene, const GraphLayout& layout, int x, int y);
+// The data point on the plot nearest (x, y): the point nearest in X, of the subset nearest in Y there;
+// the plot area or nothing when no point shows.
+GraphHit NearestDataPoint(const GraphScene& scene, const GraphLayout& layout, int x, int y);
 
 // The axis (0-2) of each subset from the axes' subset counts; with one axis all are on it.
 std::vector<int> AxisOfEachSubset(const GraphSettings& settings, std::size_t subsetCount);

@@ -37,9 +37,8 @@ std::vector<datafiletest::Bytes> Records(int count, int channels, int stepSecond
         for (int channel = 0; channel < channels; ++channel) {
             values.push_back(value(i, channel));
         }
-        records.push_back(datafiletest::RecordBytes({24, 3, 15 + seconds / 86400},
-                                                    {seconds / 3600 % 24, seconds / 60 % 60, seconds % 60},
-                                                    values));
+        records.push_back(datafiletest::RecordBytes(
+            {24, 3, 15 + seconds / 86400}, {seconds / 3600 % 24, seconds / 60 % 60, seconds % 60}, values));
     }
     return records;
 }

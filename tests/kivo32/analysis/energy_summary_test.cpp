@@ -40,8 +40,9 @@ protected:
 TEST_F(EnergySummaryTest, ModelsOneAndTwoShowPeakDemandAndTotals) {
     EXPECT_EQ(Summary(0, "2.60"), "");
     EXPECT_EQ(EnergySummaryWindowText(setup_, info_), "\r\nNo data available.");
-    EXPECT_EQ(Summary(1, "1.53"), "This logger's firmware keeps no peak demand or energy totals."
-                                  "                             Update the firmware to see them.");
+    EXPECT_EQ(Summary(1, "1.53"),
+              "This logger's firmware keeps no peak demand or energy totals."
+              "                             Update the firmware to see them.");
     struct Case {
         const char* name;
         unsigned flags;
@@ -50,8 +51,11 @@ TEST_F(EnergySummaryTest, ModelsOneAndTwoShowPeakDemandAndTotals) {
     };
     const Case cases[] = {
         {"none", 0, {}, "No energy totals were recorded.\r\n"},
-        {"both sets", 0x3F, {100, 200, 300, 4, 5, 6},
-         "Energy totals (Chan 5): 100kWh, 200kVAh, 300kVARh\r\nEnergy totals (Chan 6): 4kWh, 5kVAh, 6kVARh\r\n\r\n"},
+        {"both sets",
+         0x3F,
+         {100, 200, 300, 4, 5, 6},
+         "Energy totals (Chan 5): 100kWh, 200kVAh, 300kVARh\r\nEnergy totals (Chan 6): 4kWh, 5kVAh, "
+         "6kVARh\r\n\r\n"},
         {"kVAh not available", 0x03, {100, -1, 0, 0, 0, 0}, "No energy totals were recorded.\r\n"},
         {"kVAh left out", 0x07, {100, -1, 300, 0, 0, 0}, "Energy totals (Chan 5): 100kWh, 300kVARh\r\n\r\n"},
         {"second set alone", 0x38, {0, 0, 0, 4, 5, 6}, "\r\n"},
@@ -66,7 +70,8 @@ TEST_F(EnergySummaryTest, ModelsOneAndTwoShowPeakDemandAndTotals) {
     setup_.GetExtendedData().SetDemandWindow(12345);
     Totals(0, {});
     EXPECT_EQ(Summary(1, "1.60"),
-              "Demand Window: 12.345kW on Friday 03/15/2024 at 10:00:00\r\n\r\nNo energy totals were recorded.\r\n");
+              "Demand Window: 12.345kW on Friday 03/15/2024 at 10:00:00\r\n\r\nNo energy totals were "
+              "recorded.\r\n");
 }
 
 TEST_F(EnergySummaryTest, QuarvenShowsItsDemandWindowPeaksAndRegisters) {
@@ -82,15 +87,20 @@ TEST_F(EnergySummaryTest, QuarvenShowsItsDemandWindowPeaksAndRegisters) {
         extended.SetQuarvenValue(i, static_cast<float>(i + 1));
     }
     const std::string text = Summary(13, "3.201");
-    EXPECT_EQ(text.substr(0, text.find("Chan ")), "Demand Window\r\n-----------\r\n\r\nDemand window, minutes.: 15\r\n\r\n");
+    EXPECT_EQ(text.substr(0, text.find("Chan ")),
+              "Demand Window\r\n-----------\r\n\r\nDemand window, minutes.: 15\r\n\r\n");
     const std::string word = "Channel";
-    EXPECT_NE(text.find(word + " 5        12.500 10:00:00 03/15/2024         13.500 10:00:00 03/15/2024          2.250 "
-                               "10:00:00 03/15/2024\r\n"),
-              std::string::npos)
+    EXPECT_NE(
+        text.find(word +
+                  " 5        12.500 10:00:00 03/15/2024         13.500 10:00:00 03/15/2024          2.250 "
+                  "10:00:00 03/15/2024\r\n"),
+        std::string::npos)
         << text;
-    EXPECT_NE(text.find(word + " 6           " + LoadText(IDS_ENERGY_NO_PEAK) + "\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find(word + " 5       1.000     2.000     3.000     4.000     5.000     6.000     7.000\r\n"),
-              std::string::npos)
+    EXPECT_NE(text.find(word + " 6           " + LoadText(IDS_ENERGY_NO_PEAK) + "\r\n"), std::string::npos)
+        << text;
+    EXPECT_NE(
+        text.find(word + " 5       1.000     2.000     3.000     4.000     5.000     6.000     7.000\r\n"),
+        std::string::npos)
         << text;
 }
 

@@ -93,20 +93,33 @@ TEST_F(GridWalksTest, DataErrorReportJudgesTheRecordTimes) {
     const Case cases[] = {
         {"regular", 2, {At(10, 0, 0), At(10, 15, 0), At(10, 30, 0)}, "No errors were found in the data.\n"},
         {"one record", 2, {At(10, 0, 0)}, "No errors were found in the data.\n"},
-        {"15-minute gap", 2, {At(10, 15, 0), At(10, 30, 0), At(11, 0, 0)},
+        {"15-minute gap",
+         2,
+         {At(10, 15, 0), At(10, 30, 0), At(11, 0, 0)},
          "03/15/24 11:00:00: records are missing before this one.\n\n1 record missing in 1 gap.\n"},
-        {"two gaps", 2, {At(10, 0, 0), At(11, 0, 0), At(11, 30, 0)},
+        {"two gaps",
+         2,
+         {At(10, 0, 0), At(11, 0, 0), At(11, 30, 0)},
          "03/15/24 11:00:00: records are missing before this one.\n"
          "03/15/24 11:30:00: records are missing before this one.\n\n4 records missing in 2 gaps.\n"},
-        {"same time", 2, {At(10, 0, 0), At(10, 0, 0)},
+        {"same time",
+         2,
+         {At(10, 0, 0), At(10, 0, 0)},
          "03/15/24 10:00:00: the record is less than one interval after the one before.\n\n"
          "1 record less than one interval after the one before.\n"},
-        {"5 s: one second late passes", 8, {At(10, 0, 1), At(10, 0, 6)}, "No errors were found in the data.\n"},
-        {"5 s: two seconds late", 8, {At(10, 0, 2), At(10, 0, 7)},
+        {"5 s: one second late passes",
+         8,
+         {At(10, 0, 1), At(10, 0, 6)},
+         "No errors were found in the data.\n"},
+        {"5 s: two seconds late",
+         8,
+         {At(10, 0, 2), At(10, 0, 7)},
          "03/15/24 10:00:02: the record is not on the logging interval.\n"
          "03/15/24 10:00:07: the record is not on the logging interval.\n"
          "No errors were found in the data.\n"},
-        {"minutes: seconds off", 2, {At(10, 0, 0), At(10, 15, 0), At(10, 29, 59)},
+        {"minutes: seconds off",
+         2,
+         {At(10, 0, 0), At(10, 15, 0), At(10, 29, 59)},
          "03/15/24 10:29:59: the record is not on a whole minute.\n"
          "03/15/24 10:29:59: the record is less than one interval after the one before.\n\n"
          "1 record less than one interval after the one before.\n"},
@@ -115,8 +128,8 @@ TEST_F(GridWalksTest, DataErrorReportJudgesTheRecordTimes) {
         SCOPED_TRACE(c.name);
         const CRawDataGrid& cells = Open(c.records, c.intervalCode);
         std::string report;
-        ASSERT_TRUE(BuildDataErrorReport(cells, "Site A.kivo",
-                                         file_->data.GetSetupTable()->GetIntervalSeconds(), report, progress_));
+        ASSERT_TRUE(BuildDataErrorReport(
+            cells, "Site A.kivo", file_->data.GetSetupTable()->GetIntervalSeconds(), report, progress_));
         EXPECT_EQ(report, "Data File: Site A.kivo\n\n" + c.expected);
     }
 }
@@ -125,7 +138,8 @@ TEST_F(GridWalksTest, DataErrorReportSeesNoGapAtAClockChangeAndRefusesIntervalZe
     // The logger's clock keeps no summer time: 01:45 to 02:15 on the night the zone skips 02:00-03:00
     // are two regular steps.
     testsupport::WithTimeZone(testsupport::kNewYork, [&] {
-        const CRawDataGrid& cells = Open({At(1, 45, 0, 1, 10), At(2, 0, 0, 1, 10), At(2, 15, 0, 1, 10), At(3, 0, 0, 1, 10)});
+        const CRawDataGrid& cells =
+            Open({At(1, 45, 0, 1, 10), At(2, 0, 0, 1, 10), At(2, 15, 0, 1, 10), At(3, 0, 0, 1, 10)});
         std::string report;
         ASSERT_TRUE(BuildDataErrorReport(cells, "dst.kivo", 900, report, progress_));
         EXPECT_EQ(report,

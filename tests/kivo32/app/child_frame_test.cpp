@@ -78,4 +78,25 @@ TEST_F(ChildFrameTest, ClosingTheGridOfADataFileMinimisesItAndTheGridOfAnExtract
     EXPECT_FALSE(siteFrame->isHidden());
 }
 
+TEST_F(ChildFrameTest, CloseAllClosesTheGridsOfDataFilesAndAsksForAnExtract) {
+    auto* site = dynamic_cast<CRawDataDoc*>(documents_.OpenDocumentFile(site_));
+    ASSERT_NE(site, nullptr);
+    broker_.AnswerMessageBox(IDOK);
+    ASSERT_NE(site->SaveRecordRange(3, 5, false, false), nullptr);
+    const QPointer<platform::ChildFrame> siteFrame = FrameOf(site);
+
+    // Cancel in the extract's question keeps it open and ends the command.
+    broker_.AnswerDialog("CExtractedRangeSaveDlg", 0);
+    EXPECT_FALSE(documents_.SaveAndCloseAllDocuments());
+    ASSERT_EQ(documents_.DocumentCount(), 1u);
+    EXPECT_EQ(documents_.FindDocumentByPath(site_), nullptr);
+
+    broker_.AnswerDialog("CExtractedRangeSaveDlg", CExtractedRangeSaveDlg::kChoiceClose);
+    EXPECT_TRUE(documents_.SaveAndCloseAllDocuments());
+    EXPECT_EQ(documents_.DocumentCount(), 0u);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(siteFrame.isNull());
+    EXPECT_TRUE(main_->findChildren<platform::ChildFrame*>().isEmpty());
+}
+
 }  // namespace

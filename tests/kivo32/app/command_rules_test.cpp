@@ -128,6 +128,11 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"the PC setup while a command runs", ID_PC_SETUP, busy, false},
         {"the PC setup while the session ends", ID_PC_SETUP, ending, false},
         {"the load profiles until they come", ID_GRID_LOAD_PROFILE_GRAPH, none, false},
+        {"the logger's energy summary of a Quarven", ID_LOGGER_ENERGY_SUMMARY, quarven, true},
+        {"the logger's energy summary of an older model", ID_LOGGER_ENERGY_SUMMARY, ready, false},
+        {"the logger's energy summary without a session", ID_LOGGER_ENERGY_SUMMARY, none, false},
+        {"the logger's energy summary while another command runs", ID_LOGGER_ENERGY_SUMMARY,
+         With(quarven, [](auto& s) { s.ready = false; }), false},
     };
     for (const RuleCase& c : cases) {
         const std::optional<CommandRule> rule = FindCommandRule(c.id, c.state);
@@ -204,6 +209,7 @@ TEST(CommandRulesTest, LoggerCommandsPostTheirSessionMessages) {
         {ID_LOGGER_PROPERTIES, WM_SESSION_LOGGER_PROPERTIES},
         {ID_LOGGER_PROPERTIES_TOOLBAR, WM_SESSION_LOGGER_PROPERTIES},
         {ID_LOGGER_WEB_PASSWORD, WM_SESSION_SET_WEB_PASSWORD},
+        {ID_LOGGER_ENERGY_SUMMARY, WM_SESSION_READ_ENERGY_SUMMARY},
     };
     for (const auto& c : cases) {
         const SessionCommand* command = FindSessionCommand(c.id);

@@ -8,6 +8,7 @@
 #include "kivo32/app/app_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "platform/base/base_ids.h"
+#include "platform/base/job_thread.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/message_queue.h"
 #include "platform/base/program_texts.h"
@@ -106,6 +107,22 @@ TEST_F(CsvConversionThreadTest, ACsvThatCannotBeDatedFailsWithItsMessageAndLeave
     EXPECT_EQ(boxes.back().ids.type, MB_OK | MB_ICONEXCLAMATION);
     EXPECT_FALSE(fs::exists(data_path_));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "site.2024"), fs::directory_iterator()), 1);
+}
+
+TEST_F(CsvConversionThreadTest, AConversionWithoutAThreadIsToldWithTheSystemsCodeAndWritesNothing) {
+    broker_.SetDefaultAnswer(IDOK);
+    std::vector<platform::Message> posted;
+    {
+        const platform::FailedJobStarts refused(std::errc::resource_unavailable_try_again);
+        posted = Convert(kTitles + "1,03/15/24,10:00:00,1.5\r\n");
+    }
+    EXPECT_TRUE(posted.empty());
+    const auto boxes = broker_.Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].texts.prompt, "Error: Unable to create CSV to KIVO/DAT convert thread (Error = " +
+                                         std::to_string(EAGAIN) + ")");
+    EXPECT_EQ(boxes[0].texts.type, MB_OK | MB_ICONEXCLAMATION);
+    EXPECT_FALSE(fs::exists(data_path_));
 }
 
 TEST_F(CsvConversionThreadTest, OnlyTheConversionResultIsTaken) {

@@ -41,6 +41,23 @@ TEST_F(DesktopDateFormatsTest, TheLocalesFormatsGiveTheDateOrderSeparatorsAndATi
     EXPECT_EQ(RegionalFormatsOf(QLocale("de_DE")).dateSeparator, ".");
 }
 
+TEST_F(DesktopDateFormatsTest, AShortDateWithoutUsableOrderAndSeparatorGivesWayToDayMonthFourDigitYear) {
+    // The C locale (LANG unset) names the month and parts the fields with blanks: "d MMM yyyy".
+    QLocale::setDefault(QLocale::c());
+    CDesktopDateFormats formats;
+    const CRegionalFormats regional = RegionalFormatsOf(QLocale::c());
+    EXPECT_EQ(regional.shortDateFormat, "dd/MM/yyyy");
+    EXPECT_EQ(regional.dateSeparator, "/");
+    EXPECT_EQ(GetProgramDateOrder(), kDateOrderDMY);
+    EXPECT_EQ(FormatDateText(2000, 5, 25, false), "25/05/2000");
+    // Pictures the helpers follow are kept as the desktop gives them.
+    for (const char* locale : {"en_US", "de_DE", "sv_SE", "fr_FR"}) {
+        EXPECT_EQ(QString::fromStdString(RegionalFormatsOf(QLocale(locale)).shortDateFormat),
+                  QLocale(locale).dateFormat(QLocale::ShortFormat))
+            << locale;
+    }
+}
+
 TEST_F(DesktopDateFormatsTest, AChangeOfTheLocaleWhileRunningIsFollowed) {
     QLocale::setDefault(QLocale("en_US"));
     {

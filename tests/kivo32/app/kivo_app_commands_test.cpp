@@ -14,16 +14,17 @@
 #include <filesystem>
 
 #include "kivo32/app/app_ids.h"
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/command_requests.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/session/window_requests.h"
 #include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/views/raw_data_template.h"
+#include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/ui_broker.h"
@@ -154,8 +155,17 @@ TEST_F(KivoAppCommandsTest, ADownloadProposesANumberedNameAndOpensTheFileAsAData
     EXPECT_FALSE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
     ASSERT_TRUE(testsupport::ProcessEventsUntil(
         [&] { return app_.GetDocManager().FindDocumentByPath(target) != nullptr; }));
-    // The commands on the active data grid come with it.
+    // The commands on the active data grid come with it; the grid's context menu graphs as the main
+    // menu does.
     EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRID_DATA_ERRORS).enabled);
+    EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRID_GRAPH_COLUMN).enabled);
+    EXPECT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_GRAPH_SELECTED_DATA).enabled);
+    // The file's energy summary shows until the window is closed without asking for a refresh.
+    ASSERT_TRUE(app_.GetMainWindow()->UpdateCommand(ID_FILE_ENERGY_SUMMARY).enabled);
+    broker_.AnswerDialog("CDisplayTextDlg", IDC_DISPLAY_REFRESH);
+    broker_.AnswerDialog("CDisplayTextDlg", IDOK);
+    ASSERT_TRUE(Route(ID_FILE_ENERGY_SUMMARY));
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
     const std::filesystem::path proposed = Asked<DataFileSaveRequest>()->path;
     EXPECT_EQ(proposed.parent_path(), folder_.path());
     EXPECT_TRUE(proposed.filename().string().ends_with("-01.kivo")) << proposed;

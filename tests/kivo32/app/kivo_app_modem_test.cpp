@@ -6,11 +6,11 @@
 #include <algorithm>
 
 #include "kivo32/app/app_ids.h"
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/command_requests.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/logger_menu.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_owner.h"
@@ -21,7 +21,6 @@
 #include "platform/ui/program_settings.h"
 #include "shared/link/link_clock.h"
 #include "shared/link/link_ids.h"
-#include "shared/link/tapi_line.h"
 #include "tests/kivo32/app/hand_on_to_application.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
@@ -152,7 +151,7 @@ TEST_F(KivoAppModemTest, AnswerModeConnectsTheLoggerThatCallsAndWaitsAgainAfterI
         const CSessionEL* next = app_.Sessions().GetActiveSession();
         return next != nullptr && !next->IsConnected() && next->IsWaitingForCall();
     }));
-    EXPECT_EQ(broker_.Asked().back().caption, CTapiLine::kErrorCaption);
+    EXPECT_EQ(broker_.Asked().back().caption, LoadText(IDS_MODEM_ERROR_CAPTION));
     EXPECT_TRUE(AnswerModeItem().checked);
     EXPECT_FALSE(app_.Sessions().IsCalledIn());
 

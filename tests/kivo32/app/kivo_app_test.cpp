@@ -14,6 +14,7 @@
 #include <type_traits>
 
 #include "kivo32/app/app_ids.h"
+#include "kivo32/app/command_ids.h"
 #include "kivo32/app/kivo_requests.h"
 #include "kivo32/app/other_instance.h"
 #include "kivo32/app/smart_mdi_template.h"
@@ -32,6 +33,7 @@
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/common/open_with_desktop_request.h"
+#include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/download_result.h"
@@ -190,7 +192,7 @@ TEST_F(KivoAppTest, TheProgramFolderIsWhereTheHelpFileIsFoundFirst) {
         std::filesystem::create_directories(folder);
     }
     const auto helpIn = [](const std::filesystem::path& folder) {
-        testsupport::WriteWholeFile(folder / CKivoApp::kHelpFileName, "%PDF");
+        testsupport::WriteWholeFile(folder / CKivoApp::HelpFileName(), "%PDF");
     };
     // Nowhere: the installation's shared folder.
     EXPECT_EQ(CKivoApp::FindProgramFolder(current, program), installed);
@@ -328,6 +330,28 @@ TEST_F(KivoAppTest, EveryRequestOfTheProgramsListIsAnsweredOrSaysItsWindowIsNotB
     EXPECT_EQ(recovery, kReadDataKept);
     ASSERT_EQ(broker.Boxes().size(), 1u);
     EXPECT_EQ(broker.Boxes()[0].texts.prompt, "The download broke off: the 51 records received were kept.");
+}
+
+TEST_F(KivoAppTest, ATraceFileNoViewerOpensIsNamedWithItsFullPath) {
+    CKivoApp application;
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    testsupport::RecordingDesktopServices desktop;
+    desktop.SetAnswer(false);
+    broker.AnswerMessageBox(IDOK);
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             WriteTraceLine("%s", 1, "a line for the trace file");
+                             application.GetMainWindow()->RouteCommand(ID_TRACE_OPEN_FILE);
+                         }),
+              0);
+    const auto path = UserDataFolder() / "ODSLogFile.txt";
+    ASSERT_EQ(desktop.Opened(), std::vector<std::string>{path.string()});
+    ASSERT_FALSE(broker.Asked().empty());
+    const std::string text = broker.Asked().back().text;
+    EXPECT_EQ(text.rfind("The trace file was written to:", 0), 0u) << text;
+    EXPECT_NE(text.find("\n    " + path.string() + "\n"), std::string::npos) << text;
+    EXPECT_EQ(desktop.Beeps(), 0);
 }
 
 }  // namespace

@@ -137,15 +137,15 @@ TEST_F(LoggerMenuTest, TheInsertedEntriesCarryTheirOwnLabels) {
         return entry.IsPopupStartingWith(32843);
     });
     ASSERT_NE(callSchedule, logger.end());
-    EXPECT_EQ(callSchedule->label, "&Dorvane Call Schedule");
+    EXPECT_EQ(callSchedule->label, "Dorvane Call Sched&ule");
     EXPECT_EQ(FindCommand(logger, 32847)->label, "&Answer Mode (OFF)");
-    EXPECT_EQ(FindCommand(logger, 32845)->label, "&Dorvane...");
+    EXPECT_EQ(FindCommand(logger, 32845)->label, "D&orvane");
     EXPECT_EQ(FindCommand(logger, 32830)->label, "Calibrate &Voltage and Temperature...");
 
     CMenuEntries newer = MainMenuEntries();
     ApplyLoggerMenuRule(newer, {true, 1, true, true, true});
     EXPECT_EQ(FindCommand(newer, 32830)->label, "&Voltage / Temperature Calibration...");
-    EXPECT_EQ(FindCommand(newer, 32969)->label, "Logger &Web / Mobile App Login Password");
+    EXPECT_EQ(FindCommand(newer, 32969)->label, "Logger Web / Mo&bile App Login Password...");
 }
 
 TEST_F(LoggerMenuTest, AMenuBarWithoutTheLoggerMenuIsLeftAlone) {

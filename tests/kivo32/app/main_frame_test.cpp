@@ -181,6 +181,9 @@ TEST_F(MainFrameTest, APopupAsksEveryCommandsStateJustBeforeItShows) {
     emit view->aboutToShow();
     EXPECT_EQ(frame_.asked, (std::vector<unsigned>{ID_VIEW_TOOLBAR_TOGGLE, ID_VIEW_CONNECTION_STATUS}));
     QAction* status = ActionOf(*view, ID_VIEW_CONNECTION_STATUS);
+    // An on-off command shows its check box clear while it is off.
+    EXPECT_TRUE(status->isCheckable());
+    EXPECT_FALSE(status->isChecked());
     // Without a connected session the connection status window cannot be shown.
     EXPECT_FALSE(status->isEnabled());
     EXPECT_EQ(status->text(), "&Connection Status");
@@ -199,7 +202,9 @@ TEST_F(MainFrameTest, APopupAsksEveryCommandsStateJustBeforeItShows) {
     QMenu* help = TopMenu("&Help");
     QAction* checkAtStart = ActionOf(*help, ID_VERSION_CHECK_OPTION);
     emit help->aboutToShow();
+    EXPECT_TRUE(checkAtStart->isCheckable());
     EXPECT_FALSE(checkAtStart->isChecked());
+    EXPECT_FALSE(ActionOf(*help, ID_HELP_FILE)->isCheckable());
     frame_.RouteCommand(ID_VERSION_CHECK_OPTION);
     emit help->aboutToShow();
     EXPECT_TRUE(checkAtStart->isChecked());

@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "kivo32/app/command_ids.h"
-#include "kivo32/dialogs/get_doc_type_dlg.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/dialogs/get_doc_type_dlg.h"
 #include "kivo32/views/graph_object_attributes.h"
 #include "kivo32/views/raw_data_graph_template.h"
 #include "kivo32/views/raw_data_template.h"

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 #include "kivo32/app/main_frame_ids.h"
+#include "platform/base/program_texts.h"
+#include "platform/ui/resource_texts.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/session.h"
 #include "shared/logger/logger_ids.h"
@@ -86,6 +89,7 @@ TEST(StatusProtocolTest, TheSessionCodesShowTheSessionsTextsOnlyWhenASessionRuns
 }
 
 TEST(StatusProtocolTest, ALampFlashesUntilTheNextTickAndStartPutsEverythingBack) {
+    SetProgramTexts(platform::EnglishTexts());
     CStatusProtocol protocol;
     protocol.OnStatus(STATUS_BYTES_SENT, 0, std::nullopt, nullptr, 0);
     protocol.OnStatus(STATUS_TIMEOUT, 0, std::nullopt, nullptr, 0);
@@ -97,7 +101,8 @@ TEST(StatusProtocolTest, ALampFlashesUntilTheNextTickAndStartPutsEverythingBack)
     protocol.OnStatus(STATUS_PORT_NAME, 0, std::string("ttyACM0"), nullptr, 0);
     protocol.OnStatus(STATUS_COMMAND_DONE, 40, std::nullopt, nullptr, 0);
     protocol.Start();
-    EXPECT_TRUE(protocol.Shown().texts.empty());
+    // Every field empties but the model's, which says what happens until the logger is identified.
+    EXPECT_EQ(protocol.Shown().texts, (std::map<unsigned, std::string>{{IDC_STATUS_MODEL, "Connecting"}}));
     EXPECT_EQ(protocol.Shown().lampsLit, (std::array<bool, 3>{}));
     EXPECT_FALSE(protocol.Shown().progressVisible);
     EXPECT_EQ(protocol.Shown().progressPosition, 0);

@@ -1,5 +1,6 @@
 // The update check's thread: a question it waits for ends with the answer, or unanswered once the
-// program asks the thread to stop, and every later question goes unanswered at once.
+// program asks the thread to stop, and every later question goes unanswered at once; a check without a
+// thread is left out.
 #include "kivo32/app/version_check_thread.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 #include <atomic>
 
 #include "platform/base/answer_wait.h"
+#include "platform/base/job_thread.h"
 #include "tests/support/eventually.h"
 
 namespace {
@@ -43,6 +45,14 @@ TEST(VersionCheckThreadTest, AfterAStopTheQuestionsGoUnanswered) {
     ASSERT_TRUE(testsupport::Eventually([&] { return thread.Finished(); }));
     EXPECT_FALSE(first);
     EXPECT_FALSE(later);
+}
+
+TEST(VersionCheckThreadTest, WithoutAThreadTheCheckIsLeftOut) {
+    const platform::FailedJobStarts refused;
+    bool ran = false;
+    CVersionCheckThread thread([&] { ran = true; });
+    EXPECT_TRUE(thread.Finished());
+    EXPECT_FALSE(ran);
 }
 
 }  // namespace

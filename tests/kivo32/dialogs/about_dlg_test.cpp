@@ -1,17 +1,21 @@
-// The about command: the box with Shift held, the about picture with the notice and version otherwise.
+// The about command: the box with Shift held, the about picture with the notice and version otherwise;
+// both hold their whole text and a Close button in either language.
 #include "kivo32/dialogs/about_dlg.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
+#include <utility>
 
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/controls/static_web_link.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
+#include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
@@ -39,7 +43,7 @@ TEST_F(AboutTest, WithShiftHeldTheBoxShowsTheVersionAndTheMakersAddress) {
         ASSERT_NE(webLink, nullptr);
         address = webLink->text();
         link = webLink->Link().Text();
-        platform::FindControlAs<QAbstractButton>(box, IDOK)->click();
+        platform::FindControlAs<QAbstractButton>(box, IDCANCEL)->click();
     });
     CAboutDlg::ShowAbout(&main_, true);
     EXPECT_EQ(version, " (v1.346)");
@@ -56,6 +60,40 @@ TEST_F(AboutTest, WithoutShiftTheAboutPictureShowsTheNoticeReleaseAndVersion) {
     EXPECT_EQ(text.rfind(LoadText(20951), 0), 0u);
     EXPECT_NE(text.find(LoadText(20952)), std::string::npos);
     EXPECT_TRUE(text.ends_with(" (v1.346)")) << text;
+}
+
+TEST_F(AboutTest, BothAboutWindowsHoldTheirWholeTextAndACloseButtonInEitherLanguage) {
+    for (const auto& [library, close] :
+         {std::pair{platform::kEnglishResources, "Close"}, std::pair{platform::kFrenchResources, "Fermer"}}) {
+        ASSERT_TRUE(platform::LoadResourceLibrary(library));
+
+        CSplashWnd::ShowSplashScreen(CSplashWnd::kAbout, &main_, CAboutDlg::AboutPictureText());
+        const CSplashWnd* picture = CSplashWnd::Shown();
+        ASSERT_NE(picture, nullptr);
+        const QRect text = picture->TextRect();
+        EXPECT_TRUE(picture->rect().contains(text)) << library;
+        // The text as the picture lays it out takes no more room than the picture gives it.
+        const QRect needed =
+            QFontMetrics(picture->TextFont())
+                .boundingRect(text, CSplashWnd::kTextFlags, platform::ToQString(picture->GetText()));
+        EXPECT_TRUE(text.contains(needed)) << library;
+        const auto* button = picture->findChild<QAbstractButton*>();
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), close);
+        EXPECT_TRUE(picture->rect().contains(button->geometry()));
+        EXPECT_GT(button->geometry().top(), text.bottom());
+        CSplashWnd::HideSplashScreen();
+
+        CAboutDlg box(&main_);
+        box.show();
+        // Each text, the version among them, is as wide as it needs.
+        for (const QLabel* label : box.findChildren<QLabel*>()) {
+            EXPECT_GE(label->width(), label->sizeHint().width())
+                << library << " " << label->text().toStdString();
+        }
+        EXPECT_EQ(platform::FindControlAs<QAbstractButton>(&box, IDCANCEL)->text(), close);
+    }
+    platform::LoadResourceLibrary(platform::kEnglishResources);
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/dialogs/connection_type_selection_dlg.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/dialogs/modem_man_dial_dlg.h"
 #include "kivo32/dialogs/network_address_dlg.h"
 #include "platform/base/message_box_flags.h"
@@ -73,7 +73,8 @@ TEST_F(ConnectionDialogsTest, TheModemIsShownOnlyWhenOffered) {
             QWidget* modem = platform::FindControl(window, IDC_CONNECT_MODEM);
             EXPECT_EQ(modem->isVisible(), modemOffered);
             EXPECT_EQ(modem->isEnabled(), modemOffered);
-            platform::FindControlAs<QPushButton>(window, modemOffered ? IDC_CONNECT_MODEM : IDCANCEL)->click();
+            platform::FindControlAs<QPushButton>(window, modemOffered ? IDC_CONNECT_MODEM : IDCANCEL)
+                ->click();
         });
         EXPECT_EQ(dialog.DoModal(), modemOffered ? IDC_CONNECT_MODEM : IDCANCEL);
     }
@@ -82,9 +83,8 @@ TEST_F(ConnectionDialogsTest, TheModemIsShownOnlyWhenOffered) {
 TEST_F(ConnectionDialogsTest, TheChoiceEndsWithItsButton) {
     for (const int button : {IDC_CONNECT_DIRECT, IDC_CONNECT_NETWORK}) {
         CConnectionTypeSelectionDlg dialog(true);
-        testsupport::OnNextModal([button](QWidget* window) {
-            platform::FindControlAs<QPushButton>(window, button)->click();
-        });
+        testsupport::OnNextModal(
+            [button](QWidget* window) { platform::FindControlAs<QPushButton>(window, button)->click(); });
         EXPECT_EQ(dialog.DoModal(), button);
     }
 }

@@ -1,5 +1,6 @@
 // The web file download dialog against the local HTTP server: a whole download, the firmware setting by
-// file type, the path chosen by browsing, the progress text once a second, Cancel and a failure.
+// file type, the path chosen by browsing, the progress text once a second, Cancel and the failures
+// (a file cut short, no thread for the transfer).
 #include "kivo32/dialogs/get_web_file_dlg.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +10,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <filesystem>
+#include <optional>
 
-#include "kivo32/settings/registry_values.h"
-#include "kivo32/dialogs/web_file_ids.h"
 #include "kivo32/controls/static_web_link.h"
+#include "kivo32/dialogs/web_file_ids.h"
+#include "kivo32/settings/registry_values.h"
+#include "platform/base/job_thread.h"
 #include "platform/base/message_box_flags.h"
+#include "platform/base/system_error_text.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
@@ -190,24 +194,38 @@ TEST_F(GetWebFileDlgTest, ProgressTextChangesOnceASecondAndCancelLeavesNoFile) {
     EXPECT_EQ(registry_.firmwareFile, "");
 }
 
-TEST_F(GetWebFileDlgTest, AFileCutShortFailsWithTheTransfersReason) {
+TEST_F(GetWebFileDlgTest, AFileCutShortOrATransferWithoutAThreadFailsWithItsReason) {
     HttpResponse cutShort = TextResponse(200, Body());
     cutShort.sendOnly = kFileSize / 2;
     server_.Serve("/NX401005.hex", cutShort);
-    testsupport::ScriptedUiBroker broker(IDOK);
-    CGetWebFileDlg dialog(registry_, (folder_ / "NX401005.hex").string(), server_.Url("/NX401005.hex"),
-                          kFileSize, kWebFileFirmware);
+    const struct {
+        const char* name;
+        bool threadRefused;
+    } cases[] = {{"cut short", false}, {"no thread", true}};
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.name);
+        std::optional<platform::FailedJobStarts> refused;
+        if (entry.threadRefused) {
+            refused.emplace(std::errc::resource_unavailable_try_again);
+        }
+        testsupport::ScriptedUiBroker broker(IDOK);
+        CGetWebFileDlg dialog(registry_, (folder_ / "NX401005.hex").string(), server_.Url("/NX401005.hex"),
+                              kFileSize, kWebFileFirmware);
 
-    testsupport::OnNextModal([&](QWidget* shown) { Click(shown, IDOK); });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        testsupport::OnNextModal([&](QWidget* shown) { Click(shown, IDOK); });
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 
-    ASSERT_EQ(broker.Boxes().size(), 1u);
-    EXPECT_EQ(broker.Boxes()[0].ids.promptId, IDS_DOWNLOAD_FAILED);
-    const QString status = StatusText(dialog);
-    EXPECT_FALSE(status.trimmed().isEmpty());
-    EXPECT_FALSE(status.startsWith("Click Start"));
-    EXPECT_TRUE(Files().empty());
-    EXPECT_EQ(registry_.firmwareFile, "");
+        ASSERT_EQ(broker.Boxes().size(), 1u);
+        EXPECT_EQ(broker.Boxes()[0].ids.promptId, IDS_DOWNLOAD_FAILED);
+        const QString status = StatusText(dialog);
+        EXPECT_FALSE(status.trimmed().isEmpty());
+        EXPECT_FALSE(status.startsWith("Click Start"));
+        if (entry.threadRefused) {
+            EXPECT_EQ(status.trimmed(), platform::ToQString(SystemErrorText(EAGAIN)));
+        }
+        EXPECT_TRUE(Files().empty());
+        EXPECT_EQ(registry_.firmwareFile, "");
+    }
 }
 
 TEST(ShortenedAddressTest, LongAddressesKeepTheirStartAndLastPart) {

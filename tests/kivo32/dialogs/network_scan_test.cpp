@@ -4,15 +4,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
+#include "kivo32/controls/sort_list_ctrl.h"
 #include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/dialogs/network_address_dlg.h"
 #include "kivo32/dialogs/scan_dialog.h"
-#include "kivo32/controls/sort_list_ctrl.h"
 #include "kivo32/session/setting_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -90,21 +92,61 @@ TEST_F(NetworkScanTest, ScanListsTheLoggerAndOkReturnsTheChosenRow) {
     EXPECT_EQ(connections, "NONE");
 }
 
-TEST_F(NetworkScanTest, OtherDevicesAreNotListedAndOkChoosesNothing) {
+TEST_F(NetworkScanTest, OtherDevicesAreNotListedAndWithoutALoggerTheScanSaysNoneAnswered) {
     CScanDialog dialog(nullptr, StartLogger({.device = "WIFLY"}));
     testsupport::OnNextModal([this](QWidget* window) {
+        auto* status = platform::FindControlAs<QLabel>(window, IDC_SCAN_STATUS);
+        EXPECT_EQ(status->text().toStdString(), LoadText(IDS_SCAN_SCANNING));
         ASSERT_TRUE(testsupport::ProcessEventsUntil([this] { return logger_->RequestsAnswered() == 1; }));
         // The reply waits at the dialog's socket: one pass of the event loop takes it.
         QCoreApplication::processEvents();
         clock_.Advance(CScanDialog::kRefreshMs);
         EXPECT_EQ(platform::FindControlAs<CSortListCtrl>(window, IDC_SCAN_LIST)->topLevelItemCount(), 0);
-        EXPECT_FALSE(Enabled(window, IDC_SCAN_TEST));
-        EXPECT_FALSE(Enabled(window, IDC_SCAN_SETTINGS));
+        EXPECT_EQ(status->text().toStdString(), LoadText(IDS_SCAN_SCANNING));
+        for (const int id : {IDC_SCAN_TEST, IDC_SCAN_SETTINGS, IDOK}) {
+            EXPECT_FALSE(Enabled(window, id)) << id;
+        }
+        clock_.Advance(CScanDialog::kAnswerWaitMs - CScanDialog::kRefreshMs);
+        EXPECT_EQ(status->text().toStdString(), LoadText(IDS_SCAN_NO_ANSWER));
+        // Scanning again waits anew.
+        Click(window, IDC_SCAN_AGAIN);
+        EXPECT_EQ(status->text().toStdString(), LoadText(IDS_SCAN_SCANNING));
+        Click(window, IDCANCEL);
+    });
+    ASSERT_EQ(dialog.DoModal(), IDCANCEL);
+    std::string address, serial, mac, port, connections;
+    EXPECT_FALSE(dialog.GetSelection(address, serial, mac, port, connections));
+}
+
+TEST_F(NetworkScanTest, OkWaitsForAChosenLoggerAndTheColumnsHoldTheirTexts) {
+    CScanDialog dialog(nullptr, StartLogger({.serial = "20571", .tcpPort = 3002}));
+    testsupport::OnNextModal([this](QWidget* window) {
+        ASSERT_TRUE(ListShows(window, 1));
+        auto* list = platform::FindControlAs<CSortListCtrl>(window, IDC_SCAN_LIST);
+        EXPECT_TRUE(platform::FindControlAs<QLabel>(window, IDC_SCAN_STATUS)->text().isEmpty());
+        const QTreeWidgetItem* row = list->topLevelItem(0);
+        const QFontMetrics metrics(list->font());
+        for (int column = 0; column < list->columnCount(); ++column) {
+            EXPECT_GE(list->columnWidth(column), metrics.horizontalAdvance(row->text(column))) << column;
+            EXPECT_GE(list->columnWidth(column), metrics.horizontalAdvance(list->headerItem()->text(column)))
+                << column;
+        }
+        EXPECT_TRUE(Enabled(window, IDOK));
+        list->clearSelection();
+        for (const int id : {IDC_SCAN_TEST, IDC_SCAN_SETTINGS, IDOK}) {
+            EXPECT_FALSE(Enabled(window, id)) << id;
+        }
+        // Enter with nothing chosen keeps the dialog open.
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(window, &enter);
+        EXPECT_TRUE(window->isVisible());
+        list->setCurrentItem(list->topLevelItem(0));
+        EXPECT_TRUE(Enabled(window, IDOK));
         Click(window, IDOK);
     });
     ASSERT_EQ(dialog.DoModal(), IDOK);
     std::string address, serial, mac, port, connections;
-    EXPECT_FALSE(dialog.GetSelection(address, serial, mac, port, connections));
+    EXPECT_TRUE(dialog.GetSelection(address, serial, mac, port, connections));
 }
 
 TEST_F(NetworkScanTest, ConnectionTestShowsItsOutcome) {
@@ -158,8 +200,9 @@ TEST_F(NetworkScanTest, SettingsChangeSendsTheDatagramAndPausesWithTheButtonsDis
         EXPECT_TRUE(Enabled(window, IDCANCEL));
         // After the pause the scan starts again and finds the logger on its new port.
         clock_.Advance(1);
-        EXPECT_TRUE(status->text().isEmpty());
+        EXPECT_EQ(status->text().toStdString(), LoadText(IDS_SCAN_SCANNING));
         ASSERT_TRUE(ListShows(window, 1));
+        EXPECT_TRUE(status->text().isEmpty());
         EXPECT_EQ(platform::FindControlAs<CSortListCtrl>(window, IDC_SCAN_LIST)->topLevelItem(0)->text(3),
                   "3005");
         EXPECT_TRUE(Enabled(window, IDOK));
@@ -194,6 +237,9 @@ TEST_F(NetworkScanTest, SettingsThatDoNotParseAreNotSent) {
         ASSERT_TRUE(ListShows(window, 1));
         Click(window, IDC_SCAN_SETTINGS);
         ASSERT_TRUE(testsupport::ProcessEventsUntil([this] { return broker_.Asked().size() == 2; }));
+        // Nothing pauses: the scan starts again at once and finds the logger.
+        EXPECT_TRUE(Enabled(window, IDC_SCAN_AGAIN));
+        ASSERT_TRUE(ListShows(window, 1));
         EXPECT_TRUE(Enabled(window, IDOK));
         Click(window, IDCANCEL);
     });

@@ -216,4 +216,39 @@ TEST_F(PCSetupDlgTest, OkRefusesABaudRateOutsideTheListButStoresTheTeldrinChoice
     EXPECT_EQ(context_.GetKnownPorts(), std::vector<std::string>{",ttyS0"});
 }
 
+TEST_F(PCSetupDlgTest, ATypedDevicePathIsKeptAsTypedAndShownAgainNextTime) {
+    for (const char* typed : {"/dev/pts/7", "/dev/rfcomm0"}) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(Run([&](CPCSetupDlg& dialog) {
+                      FindControlAs<CComboBoxPort>(&dialog, IDC_PC_PORT)->setEditText(typed);
+                      dialog.accept();
+                  }),
+                  IDOK);
+        EXPECT_EQ(registry_.directPort, typed);
+        EXPECT_EQ(context_.GetKnownPorts().front(), std::string(",") + typed);
+        Run([&](CPCSetupDlg& dialog) {
+            EXPECT_EQ(FindControlAs<CComboBoxPort>(&dialog, IDC_PC_PORT)->currentText().toStdString(), typed);
+            dialog.reject();
+        });
+    }
+}
+
+TEST_F(PCSetupDlgTest, AFolderFieldNamesItsWholePathAndTheFieldsGrowWithTheWindow) {
+    const std::string deep = (folder_ / "Elsewhere" / std::string(120, 'd')).string();
+    fs::create_directories(deep);
+    registry_.dataDir = deep;
+    Run([&](CPCSetupDlg& dialog) {
+        QLineEdit* data = Edit(dialog, IDC_PC_DATA_DIR);
+        EXPECT_TRUE(data->toolTip().endsWith(QString::fromStdString(deep))) << data->toolTip().toStdString();
+        EXPECT_TRUE(data->toolTip().startsWith(platform::ToQString(LoadText(IDS_PC_TIP_DATA_DIR))));
+        // Wide enough for a usual path, and wider with the window.
+        EXPECT_GE(data->width(), data->fontMetrics().horizontalAdvance(QString(40, 'x')));
+        const int before = data->width();
+        dialog.resize(dialog.width() + 300, dialog.height() + 100);
+        QCoreApplication::processEvents();
+        EXPECT_GE(data->width(), before + 250);
+        dialog.reject();
+    });
+}
+
 }  // namespace

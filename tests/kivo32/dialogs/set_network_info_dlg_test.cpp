@@ -118,7 +118,8 @@ TEST_F(SetNetworkInfoDlgTest, OkChecksAFixedAddressFieldByField) {
             Click(window, IDOK);
             EXPECT_TRUE(window->isVisible()) << c.text;
             // The window's own focus: the window need not be the active one on a busy machine.
-            EXPECT_TRUE(testsupport::ProcessEventsUntil([&] { return window->focusWidget() == field; })) << c.text;
+            EXPECT_TRUE(testsupport::ProcessEventsUntil([&] { return window->focusWidget() == field; }))
+                << c.text;
             field->setText(good);
             Click(window, IDOK);
         });

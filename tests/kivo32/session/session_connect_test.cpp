@@ -95,8 +95,15 @@ TEST_F(SessionConnectTest, TheMainWindowLearnsTheLoggersModulesAndTexts) {
         LoggerSimulator simulator(*FindLoggerModel(entry.model));
         simulator.Logger().ChangeState(
             [&entry](LoggerState& state) { state.configurationWord = entry.configurationWord; });
+        const int modelNamesBefore = CountOf(WM_LINK_STATUS, STATUS_MODEL_NAME);
         ASSERT_TRUE(ConnectTo(simulator, Link::Tcp)) << entry.model;
         const CSessionEL& session = *owner_.GetActiveSession();
+        // The model field learns the model once, when the session start has settled it (a KX first
+        // decodes as an RS).
+        EXPECT_EQ(CountOf(WM_LINK_STATUS, STATUS_MODEL_NAME), modelNamesBefore + 1) << entry.model;
+        EXPECT_EQ(session.GetDisplayedModelName(),
+                  session.GetModelName() + (entry.configurationWord == -1 ? " LoMem" : ""))
+            << entry.model;
         EXPECT_EQ(session.LoggerHasWiFi(), entry.wifi) << entry.model;
         EXPECT_EQ(session.LoggerHasWebLogin(), entry.webLogin) << entry.model;
         EXPECT_NE(session.GetStatusText(false).find(simulator.Logger().Model().loggerId), std::string::npos);

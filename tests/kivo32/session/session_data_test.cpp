@@ -120,51 +120,30 @@ TEST_F(SessionDataTest, ANewDataReadGoesOnFromTheFileAndTellsWhenThereIsNothingN
     EXPECT_EQ(PathsPosted(WM_OPEN_DOWNLOADED_FILE).size(), 1u);
 }
 
-TEST_F(SessionDataTest, UnattendedAndBeforeProgrammingTheEndOfADownloadGoesToTheMainWindow) {
+TEST_F(SessionDataTest, TheEndOfAnUnattendedDownloadGoesToTheMainWindow) {
     const struct {
         const char* name;
         bool unattended;
-        bool programAfter;
-        bool toldDone;  // the notice and WM_UNATTENDED_DOWNLOAD_DONE
-        bool programmed;
-    } cases[] = {
-        {"attended", false, false, false, false},
-        {"attended before programming", false, true, false, false},
-        {"unattended", true, false, true, false},
-        {"unattended before programming", true, true, true, true},
-    };
+    } cases[] = {{"attended", false}, {"unattended", true}};
     for (const auto& entry : cases) {
         SCOPED_TRACE(entry.name);
         owner_.SetUnattendedDownload(entry.unattended);
-        owner_.SetProgramAfterDownload(entry.programAfter);
-        if (entry.toldDone) {
+        if (entry.unattended) {
             broker_.AnswerRequest<TimedNoticeRequest>(IDOK);
         }
         const int done = CountOf(WM_UNATTENDED_DOWNLOAD_DONE, 0);
-        const int programmed = CountOf(WM_PROGRAM_AFTER_DOWNLOAD, 0);
         const std::size_t asked = broker_.Asked().size();
         Run(Download(WM_SESSION_READ_ALL_DATA, folder_ / (std::string(entry.name) + ".dat"), true, false));
-        EXPECT_EQ(CountOf(WM_UNATTENDED_DOWNLOAD_DONE, 0), done + (entry.toldDone ? 1 : 0));
-        EXPECT_EQ(CountOf(WM_PROGRAM_AFTER_DOWNLOAD, 0), programmed + (entry.programmed ? 1 : 0));
-        ASSERT_EQ(broker_.Asked().size(), asked + (entry.toldDone ? 1 : 0));
-        if (entry.toldDone) {
+        // The notice and WM_UNATTENDED_DOWNLOAD_DONE.
+        EXPECT_EQ(CountOf(WM_UNATTENDED_DOWNLOAD_DONE, 0), done + (entry.unattended ? 1 : 0));
+        ASSERT_EQ(broker_.Asked().size(), asked + (entry.unattended ? 1 : 0));
+        if (entry.unattended) {
             EXPECT_EQ(broker_.Asked().back().As<TimedNoticeRequest>().text, "The download is complete.");
             EXPECT_EQ(broker_.Asked().back().As<TimedNoticeRequest>().milliseconds, 5000);
         }
         // The next download is the user's own again.
         EXPECT_FALSE(owner_.IsUnattendedDownload());
     }
-
-    // Nothing new before programming: the programming goes on, told in a notice that does not wait.
-    const auto path = folder_ / "attended.dat";
-    owner_.SetProgramAfterDownload(true);
-    broker_.AnswerRequest<TimedNoticeRequest>(IDOK);
-    const int programmed = CountOf(WM_PROGRAM_AFTER_DOWNLOAD, 0);
-    Run(Download(WM_SESSION_READ_NEW_DATA, path, true, false));
-    EXPECT_EQ(CountOf(WM_PROGRAM_AFTER_DOWNLOAD, 0), programmed + 1);
-    EXPECT_EQ(broker_.Asked().back().As<TimedNoticeRequest>().text,
-              "The logger holds no new data since this file was written. The setup is programmed now.");
-    EXPECT_TRUE(BoxIds().empty());
 }
 
 TEST_F(SessionDataTest, ANewDataReadIntoAMissingFileOffersAFullReadAndOtherwiseDoesNothing) {
@@ -194,8 +173,6 @@ TEST_F(SessionDataTest, ANewDataReadUnderAnotherSetupAsksForANewFileAndReadsNoth
         InstallSetup(s, 1, setup);
     });
 
-    // Nothing that was to be programmed after the download is programmed on another setup.
-    owner_.SetProgramAfterDownload(true);
     const struct {
         int answer;
         unsigned posted;  // 0: nothing
@@ -219,7 +196,6 @@ TEST_F(SessionDataTest, ANewDataReadUnderAnotherSetupAsksForANewFileAndReadsNoth
     EXPECT_EQ(boxes[0].ids.buttonIds[1], IDS_NEW_FILE_ALL_DATA_BUTTON);
     EXPECT_EQ(RecordsIn(path), kRecords);
     EXPECT_TRUE(PathsPosted(WM_OPEN_DOWNLOADED_FILE).empty());
-    EXPECT_FALSE(owner_.IsProgramAfterDownload());
 }
 
 // Marks the data file at `path` as converted from CSV: its information record's ID text (tag 4, 42 bytes)

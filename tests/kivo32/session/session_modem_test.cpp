@@ -15,7 +15,8 @@
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "platform/base/message_box_flags.h"
-#include "shared/link/tapi_line.h"
+#include "platform/base/program_texts.h"
+#include "shared/link/link_ids.h"
 #include "tests/kivo32/session/session_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tools/loggersim/data_memory.h"
@@ -171,7 +172,7 @@ TEST_F(SessionModemTest, AFarEndThatHangsUpEndsTheSessionAndIsTold) {
     modem_.HangUpFarEnd();
     ASSERT_TRUE(WaitForApplication(WM_END_SESSION, 1));
     ASSERT_EQ(broker_.Asked().size(), 1u);
-    EXPECT_EQ(broker_.Asked()[0].caption, CTapiLine::kErrorCaption);
+    EXPECT_EQ(broker_.Asked()[0].caption, LoadText(IDS_MODEM_ERROR_CAPTION));
     EXPECT_NE(broker_.Asked()[0].text.find(LoadText(IDS_MODEM_FAR_END_HUNG_UP)), std::string::npos);
     EXPECT_TRUE(owner_.Disconnect(1));
     EXPECT_EQ(broker_.Asked().size(), 1u);

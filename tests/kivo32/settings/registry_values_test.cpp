@@ -36,11 +36,11 @@ TEST_F(RegistryValuesTest, FirstStartGivesTheDefaultsAndWritesNothing) {
     EXPECT_EQ(values.dataDir, folder + "/Data");
     EXPECT_EQ(values.setupTableDir, folder + "/Setups");
     EXPECT_EQ(values.loggerListDir, folder + "/Loggers");
-    EXPECT_EQ(values.directPort, "COM1");
+    EXPECT_EQ(values.directPort, "ttyUSB0");
     EXPECT_EQ(values.directBaud, 57600);
     EXPECT_EQ(values.directDataBits, 8);
     EXPECT_EQ(values.directStopBits, 1);
-    EXPECT_EQ(values.modemPort, "COM2");
+    EXPECT_EQ(values.modemPort, "ttyS0");
     EXPECT_EQ(values.modemBaud, 14400);
     EXPECT_EQ(values.modemTimeout, 30);
     EXPECT_EQ(values.modemDelay, 2);
@@ -159,7 +159,7 @@ TEST_F(RegistryValuesTest, AStoreReadInPartKeepsWhatWasReadAndSaysSo) {
     EXPECT_FALSE(values.Load(store_));
 
     EXPECT_EQ(values.directPort, "ttyUSB0");
-    EXPECT_EQ(values.modemPort, "COM2");
+    EXPECT_EQ(values.modemPort, "ttyS0");
     ASSERT_EQ(broker_.Boxes().size(), 1u);
     EXPECT_TRUE(broker_.Boxes()[0].byId);
     EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDS_SETTINGS_NOT_READ_WHOLE);

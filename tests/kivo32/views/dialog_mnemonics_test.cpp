@@ -1,18 +1,25 @@
-// Every dialog the program builds, in English and in French: no two enabled controls share a shortcut key.
+// Every dialog the program builds, every menu of the menu bar and the grid's menu, in English and in
+// French: no two enabled controls or entries of one menu share a shortcut key.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 
-#include "kivo32/dialogs/display_text_dlg.h"
+#include "kivo32/app/command_ids.h"
+#include "kivo32/app/logger_menu.h"
+#include "kivo32/app/main_menu.h"
 #include "kivo32/controls/picture_dlg.h"
 #include "kivo32/controls/progress_dialog.h"
+#include "kivo32/dialogs/display_text_dlg.h"
 #include "kivo32/setupeditor/get_sut_type_dlg.h"
 #include "kivo32/setupeditor/sut_ct_size_ambrix_dlg.h"
 #include "kivo32/setupeditor/sut_ct_size_dlg.h"
@@ -26,13 +33,16 @@
 #include "kivo32/views/graph_sel_range_dlg.h"
 #include "kivo32/views/graph_sel_type_dlg.h"
 #include "kivo32/views/graphing_keys_help_dlg.h"
+#include "kivo32/views/views_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/graph/graph_settings_dialog.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
+#include "platform/ui/ui_ids.h"
 #include "shared/controls/com_port_prefs_dlg.h"
 #include "shared/controls/lost_port_dialog.h"
 #include "tests/kivo32/views/fake_graph_dialog_grid.h"
+#include "tests/kivo32/views/grid_fixture.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/fake_serial_port_source.h"
 #include "tests/support/scripted_ui_broker.h"
@@ -147,6 +157,153 @@ TEST_F(DialogMnemonicsTest, NoTwoEnabledControlsShareAShortcutKeyInEitherLanguag
             }
             dialog->hide();
         }
+    }
+}
+
+// The menu bar as the frame shows it for each kind of logger and calibration level.
+std::vector<CMenuEntries> MenuBarsOfEveryLogger() {
+    std::vector<CMenuEntries> menuBars;
+    for (const bool newProtocol : {false, true}) {
+        for (const int calibrationLevel : {0, 1, 2}) {
+            for (const bool wiFi : {false, true}) {
+                CMenuEntries menuBar = MainMenuEntries();
+                ApplyLoggerMenuRule(menuBar, {newProtocol, calibrationLevel, true, wiFi, true});
+                menuBars.push_back(std::move(menuBar));
+            }
+        }
+    }
+    return menuBars;
+}
+
+// Each popup of `entries` (the menu bar included) with a path of labels for the failure message.
+void ForEachMenu(const CMenuEntries& entries, const std::string& path,
+                 const std::function<void(const CMenuEntries&, const std::string&)>& visit) {
+    visit(entries, path);
+    for (const CMenuEntry& entry : entries) {
+        if (entry.kind == CMenuEntry::Kind::Popup) {
+            ForEachMenu(entry.items, path + " > " + entry.label, visit);
+        }
+    }
+}
+
+// Each command entry of `entries` and of their popups.
+void ForEachCommand(const CMenuEntries& entries, const std::function<void(const CMenuEntry&)>& visit) {
+    for (const CMenuEntry& entry : entries) {
+        if (entry.kind == CMenuEntry::Kind::Popup) {
+            ForEachCommand(entry.items, visit);
+        } else if (entry.kind == CMenuEntry::Kind::Command) {
+            visit(entry);
+        }
+    }
+}
+
+TEST_F(DialogMnemonicsTest, EveryMenuEntryHasAShortcutKeyOfItsOwnInEitherLanguage) {
+    for (std::string_view library : {platform::kEnglishResources, platform::kFrenchResources}) {
+        ASSERT_TRUE(platform::LoadResourceLibrary(library));
+        for (const CMenuEntries& menuBar : MenuBarsOfEveryLogger()) {
+            ForEachMenu(menuBar, "", [&](const CMenuEntries& menu, const std::string& path) {
+                std::map<QChar, QStringList> keys;
+                for (const CMenuEntry& entry : menu) {
+                    // The recent files are numbered when the menu opens.
+                    if (entry.kind == CMenuEntry::Kind::Separator || entry.label.empty()) {
+                        continue;
+                    }
+                    const QString label = platform::ToQString(entry.label);
+                    const auto key = MnemonicOf(label);
+                    EXPECT_TRUE(key.has_value()) << library << path << ": " << entry.label;
+                    if (key) {
+                        keys[*key].append(label);
+                    }
+                }
+                for (const auto& [key, labels] : keys) {
+                    EXPECT_EQ(labels.size(), 1) << library << path << " Alt+" << QString(key).toStdString()
+                                                << ": " << labels.join(" | ").toStdString();
+                }
+            });
+        }
+    }
+}
+
+TEST_F(DialogMnemonicsTest, EveryMenuCommandThatOpensADialogSaysSo) {
+    // The commands that ask for more before they act, in a window of their own.
+    const std::set<unsigned> opensADialog = {ID_FILE_OPEN,
+                                             ID_OPEN_DATA_FILE,
+                                             ID_FILE_SAVE_AS,
+                                             ID_FILE_PRINT,
+                                             ID_FILE_PRINT_SETUP,
+                                             ID_CONVERT_CSV,
+                                             ID_EXPORT_DATA_FILE,
+                                             ID_PC_SETUP,
+                                             ID_CONNECT_NETWORK,
+                                             ID_CONNECT_MODEM,
+                                             ID_LOGGER_NETWORK_INFO,
+                                             ID_LOGGER_WIFI_INFO,
+                                             ID_LOGGER_DOWNLOAD,
+                                             ID_LOGGER_PROGRAM,
+                                             ID_LOGGER_SET_TIME,
+                                             ID_LOGGER_SET_BAUD,
+                                             ID_LOGGER_SET_DESCRIPTION,
+                                             ID_LOGGER_CALL_SCHEDULE,
+                                             ID_LOGGER_MODEM_STRING,
+                                             ID_LOGGER_PROPERTIES,
+                                             ID_LOGGER_ENERGY_SUMMARY,
+                                             ID_LOGGER_FIRMWARE_UPDATE,
+                                             ID_LOGGER_SET_IDS,
+                                             ID_LOGGER_SET_SCALARS,
+                                             ID_LOGGER_CAL_AMP,
+                                             ID_LOGGER_CAL_VOLT_TEMP,
+                                             ID_LOGGER_AUTO_CALIBRATION,
+                                             ID_GRID_DATA_ERRORS,
+                                             ID_GRID_FILE_SUMMARY,
+                                             ID_FILE_ENERGY_SUMMARY,
+                                             ID_GRID_EXTRACT_BY_DATE,
+                                             ID_GRID_EXTRACT_BY_RECORD,
+                                             ID_GRAPH_OPTIONS,
+                                             ID_GRAPHING_KEYS_HELP,
+                                             ID_OPEN_LOGGER_LIST,
+                                             ID_TERMINAL_MODE,
+                                             ID_THD_CALCULATOR,
+                                             ID_CHECK_FOR_UPDATES,
+                                             ID_APP_ABOUT,
+                                             ID_LOGGER_WEB_PASSWORD};
+    for (std::string_view library : {platform::kEnglishResources, platform::kFrenchResources}) {
+        ASSERT_TRUE(platform::LoadResourceLibrary(library));
+        for (const CMenuEntries& menuBar : MenuBarsOfEveryLogger()) {
+            ForEachCommand(menuBar, [&](const CMenuEntry& entry) {
+                EXPECT_EQ(entry.label.ends_with("..."), opensADialog.contains(entry.id))
+                    << library << " " << entry.id << ": " << entry.label;
+            });
+        }
+    }
+}
+
+class GridMenuMnemonicsTest : public gridtest::MouseGridFixture {
+protected:
+    void TearDown() override {
+        SetProgramTexts(platform::EnglishTexts());
+        MouseGridFixture::TearDown();
+    }
+};
+
+TEST_F(GridMenuMnemonicsTest, TheGridsMenuGivesEachEntryAShortcutKeyOfItsOwnInEitherLanguage) {
+    Drag(5, 3, 8, 4);
+    for (std::string_view library : {platform::kEnglishResources, platform::kFrenchResources}) {
+        ASSERT_TRUE(platform::LoadResourceLibrary(library));
+        view_->OnRButtonUp(6, 4, 10, 10);
+        QMenu* menu = view_->ContextMenu();
+        ASSERT_NE(menu, nullptr);
+        std::map<QChar, QStringList> keys;
+        for (const QAction* action : menu->actions()) {
+            if (const auto key = MnemonicOf(action->text())) {
+                keys[*key].append(action->text());
+            }
+        }
+        for (const auto& [key, labels] : keys) {
+            EXPECT_EQ(labels.size(), 1) << library << " Alt+" << QString(key).toStdString() << ": "
+                                        << labels.join(" | ").toStdString();
+        }
+        menu->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 }
 

@@ -1,69 +1,66 @@
-// The graph options dialog: filled from the attributes, applied after OK, nothing after Cancel.
+// The graph options dialog shows the picture export's stored numbers by name and gives back the number
+// of the name chosen; a number without a name is kept.
 #include "kivo32/views/graph_options.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QLineEdit>
 
 #include "kivo32/views/views_ids.h"
-#include "platform/ui/control_id.h"
-#include "platform/ui/resource_texts.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
-#include "shared/common/user_data_folder.h"
-#include "tests/support/scripted_ui_broker.h"
+#include "platform/ui/control_id.h"
+#include "platform/ui/qt_text.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 
 namespace {
 
-class GraphOptionsTest : public testsupport::QtTest {
-protected:
-    GraphOptionsTest() {
-        SetProgramTexts(platform::EnglishTexts());
-        std::filesystem::create_directories(UserDataFolder());
-        std::filesystem::remove(UserDataFolder() / CGraphObjectAttributes::kFileName);
-        attributes.LoadGOAttributes(true, true, true, true);
-        attributes.useDefaultAttributes = 0;
-        attributes.borderType = 1;
-        attributes.SaveGOAttributes();
+using platform::FindControlAs;
+
+class GraphOptionsTest : public testsupport::QtTest {};
+
+TEST_F(GraphOptionsTest, TheExportSettingsAreChosenByNameAndStoredByNumber) {
+    const struct {
+        std::string storedType, storedSize;
+        unsigned shownType, shownSize;
+        int chosenType, chosenSize;
+        std::string newType, newSize;
+    } cases[] = {
+        // The settings' defaults.
+        {"2", "3", IDS_EXPORT_TYPE_JPEG, IDS_EXPORT_SIZE_LARGE, 3, 0, "3", "0"},
+        {"0", "1", IDS_EXPORT_TYPE_METAFILE, IDS_EXPORT_SIZE_SMALL, 1, 2, "1", "2"},
+    };
+    for (const auto& c : cases) {
+        CGraphOptions dialog;
+        dialog.exportType = c.storedType;
+        dialog.exportSize = c.storedSize;
+        testsupport::OnNextModal([&](QWidget* window) {
+            auto* type = FindControlAs<QComboBox>(window, IDC_GRAPH_OPTIONS_EXPORT_TYPE);
+            auto* size = FindControlAs<QComboBox>(window, IDC_GRAPH_OPTIONS_EXPORT_SIZE);
+            EXPECT_EQ(platform::FromQString(type->currentText()), LoadText(c.shownType));
+            EXPECT_EQ(platform::FromQString(size->currentText()), LoadText(c.shownSize));
+            type->setCurrentIndex(c.chosenType);
+            size->setCurrentIndex(c.chosenSize);
+            FindControlAs<QAbstractButton>(window, IDOK)->click();
+        });
+        ASSERT_EQ(dialog.DoModal(), IDOK);
+        EXPECT_EQ(dialog.exportType, c.newType);
+        EXPECT_EQ(dialog.exportSize, c.newSize);
     }
-    ~GraphOptionsTest() override { std::filesystem::remove(UserDataFolder() / CGraphObjectAttributes::kFileName); }
-
-    testsupport::ScriptedUiBroker boxes{IDOK};
-    CGraphObjectAttributes attributes{"KIVO 15"};
-    std::string exportType = "1";
-    std::string exportSize = "2";
-};
-
-TEST_F(GraphOptionsTest, OkAppliesTheChoiceAndTheExportSettings) {
-    testsupport::OnNextModal([](QWidget* dialog) {
-        auto* annotation = platform::FindControlAs<QLineEdit>(dialog, IDC_GRAPH_OPTIONS_ANNOTATION);
-        EXPECT_EQ(annotation->text(), "TARV Instruments KIVO 15");
-        EXPECT_TRUE(platform::FindControlAs<QAbstractButton>(dialog, IDC_GRAPH_OPTIONS_OWN_ATTRIBUTES)->isChecked());
-        EXPECT_EQ(platform::FindControlAs<QLineEdit>(dialog, IDC_GRAPH_OPTIONS_EXPORT_SIZE)->text(), "2");
-        annotation->setText("Plant room");
-        platform::FindControlAs<QAbstractButton>(dialog, IDC_GRAPH_OPTIONS_DATA_CURSOR)->click();
-        platform::FindControlAs<QAbstractButton>(dialog, IDC_GRAPH_OPTIONS_DEFAULT_ATTRIBUTES)->click();
-        platform::FindControlAs<QLineEdit>(dialog, IDC_GRAPH_OPTIONS_EXPORT_TYPE)->setText("3");
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    EXPECT_TRUE(RunGraphOptions(attributes, exportType, exportSize, nullptr));
-    EXPECT_EQ(attributes.annotation, "Plant room");
-    EXPECT_EQ(attributes.showDataCursor, 1);
-    EXPECT_EQ(attributes.useDefaultAttributes, 1);
-    EXPECT_EQ(attributes.borderType, 3);
-    EXPECT_EQ(exportType, "3");
 }
 
-TEST_F(GraphOptionsTest, CancelChangesNothing) {
-    testsupport::OnNextModal([](QWidget* dialog) {
-        platform::FindControlAs<QAbstractButton>(dialog, IDC_GRAPH_OPTIONS_DEFAULT_ATTRIBUTES)->click();
-        QMetaObject::invokeMethod(dialog, "reject");
+TEST_F(GraphOptionsTest, AStoredNumberWithoutANameIsShownAndKept) {
+    CGraphOptions dialog;
+    dialog.exportType = "7";
+    dialog.exportSize = "3";
+    testsupport::OnNextModal([](QWidget* window) {
+        EXPECT_EQ(FindControlAs<QComboBox>(window, IDC_GRAPH_OPTIONS_EXPORT_TYPE)->currentText(), "7");
+        FindControlAs<QAbstractButton>(window, IDOK)->click();
     });
-    EXPECT_FALSE(RunGraphOptions(attributes, exportType, exportSize, nullptr));
-    EXPECT_EQ(attributes.useDefaultAttributes, 0);
-    EXPECT_EQ(attributes.borderType, 1);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.exportType, "7");
+    EXPECT_EQ(dialog.exportSize, "3");
 }
 
 }  // namespace

@@ -102,6 +102,26 @@ TEST_F(GridExportTest, SummaryReportIsWrittenWithCrLfAndShown) {
     EXPECT_EQ(desktop.Opened(), std::vector<std::string>{path.string()});
 }
 
+TEST_F(GridExportTest, AReportNoViewerOpensSaysItWasWrittenAndWhere) {
+    testsupport::RecordingDesktopServices desktop;
+    desktop.SetAnswer(false);
+    const struct {
+        bool (CRawDataView::*report)();
+        const char* file;
+    } reports[] = {{&CRawDataView::ReportDataErrors, "site-Data Errors.txt"},
+                   {&CRawDataView::ReportDataFileSummary, "site-Summary.txt"}};
+    for (const auto& [report, file] : reports) {
+        broker_.AnswerMessageBox(IDOK);
+        ASSERT_TRUE((view_->*report)()) << file;
+        const auto path = UserDataFolder() / "Data" / file;
+        ASSERT_TRUE(path.is_absolute());
+        EXPECT_TRUE(std::filesystem::is_regular_file(path));
+        const std::string text = broker_.Asked().back().text;
+        EXPECT_EQ(text.rfind("The report was written to:", 0), 0u) << text;
+        EXPECT_NE(text.find("\n    " + path.string() + "\n"), std::string::npos) << text;
+    }
+}
+
 TEST_F(GridExportTest, AnalysisTakesOneColumnOnly) {
     view_->Grid().MouseDown(1, 3, 0);
     view_->Grid().MouseUp(4, 4, 0);

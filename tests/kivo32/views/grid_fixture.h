@@ -12,17 +12,17 @@
 #include "kivo32/views/raw_data_doc.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/raw_data_view.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/printer_page_painter.h"
 #include "platform/ui/resource_texts.h"
-#include "platform/base/program_texts.h"
 #include "tests/kivo32/analysis/cells_fixture.h"
 #include "tests/support/fake_app_context.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/scripted_ui_broker.h"
 
 namespace gridtest {
 

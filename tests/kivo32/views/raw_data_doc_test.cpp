@@ -183,7 +183,8 @@ TEST_F(RawDataDocTest, AGapOfAYearIsFilledOnlyWhenTheUserAgrees) {
     ASSERT_NE(extract, nullptr);
     EXPECT_EQ(extract->GetRawData().GetRecordCount(), 2);
     // The record times are checked once the window shows, and the finding told then.
-    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return AskedTexts().back() == "35040 records missing in 1 gap."; }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil(
+        [&] { return AskedTexts().back().rfind("35040 records missing in 1 gap.", 0) == 0; }));
 }
 
 TEST_F(RawDataDocTest, ClosingAnExtractedRangeAsksUntilTheDataIsSavedOrLeft) {
@@ -283,6 +284,27 @@ TEST_F(RawDataDocTest, OneDocumentPerFileAndASaveOverAnOpenFileClosesItsDocument
     EXPECT_EQ(documents_.DocumentCount(), 1u);
     EXPECT_EQ(second->PathName(), site_);
     EXPECT_EQ(second->GetRawData().GetRecordCount(), 4);
+}
+
+TEST_F(RawDataDocTest, TheProgramsOwnOpenOfAnOpenFileIsNeverRefused) {
+    CRawDataDoc* first = Open(site_);
+    ASSERT_NE(first, nullptr);
+    platform::DocTemplate& grids = *documents_.Templates().front();
+    // File > Open of the data files brings the open document forward.
+    EXPECT_EQ(platform::DocManager::OpenDocumentWith(grids, site_), first);
+
+    // A download appended records to the open file: its document shows them all.
+    datafiletest::WriteDataFile(site_, datafiletest::OneValueSetup(0), datafiletest::TimedRecords(25));
+    auto* reopened = static_cast<CRawDataDoc*>(platform::DocManager::ReopenDocumentWith(grids, site_));
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(reopened->GetRawData().GetRecordCount(), 25);
+    EXPECT_EQ(documents_.DocumentCount(), 1u);
+    // A file nobody had open simply opens.
+    const auto other = folder_ / "other.kivo";
+    datafiletest::WriteDataFile(other, datafiletest::OneValueSetup(0), datafiletest::TimedRecords(4));
+    ASSERT_NE(platform::DocManager::ReopenDocumentWith(grids, other), nullptr);
+    EXPECT_EQ(documents_.DocumentCount(), 2u);
+    EXPECT_TRUE(broker_.Asked().empty());
 }
 
 TEST_F(RawDataDocTest, DeletingAFileThatIsNotThereSucceedsAtOnce) {

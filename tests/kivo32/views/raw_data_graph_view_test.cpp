@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -114,6 +115,9 @@ TEST_F(GraphViewTest, OneChannelShowsItsStatisticsAndLabelsItsAxis) {
                                                                     "Minimum: 102.00", "Maximum: 111.00"}));
     ASSERT_EQ(settings.axes.size(), 1u);
     EXPECT_EQ(settings.axes[0].label, Heading(*grid, 4));
+    // The time axis is captioned with the time word.
+    ASSERT_EQ(settings.annotations.size(), 2u);
+    EXPECT_EQ(settings.annotations[1], "|TIME|");
     EXPECT_EQ(settings.subsets[0].color, kRed);
 
     testsupport::RecordingGraphCanvas canvas;
@@ -205,26 +209,45 @@ TEST_F(GraphViewTest, DataLabelsAreHeldOffAbove100PointsButStayChosen) {
     }
 }
 
-TEST_F(GraphViewTest, RecordsWithoutADateAreLeftOutAndToldOnce) {
+TEST_F(GraphViewTest, RecordsTheTimeAxisCannotTakeAsTheyStandAreToldOnce) {
     broker_.SetDefaultAnswer(IDOK);  // the grid's own check of the record times speaks too
-    std::vector<datafiletest::Bytes> records;
-    for (int i = 0; i < 10; ++i) {
-        const bool undated = i % 3 == 1;
-        records.push_back(datafiletest::RecordBytes({24, undated ? 13 : 3, 15}, {10, i, 0}, {float(i)}));
-    }
-    CRawDataView* grid = OpenGrid("dates.kivo", gridtest::ChannelsSetup(1), records);
-    grid->ApplyRangeDialogSelection({3}, true, 1, 10);
-    CRawDataGraphView* graph = Graph(grid);
-    ASSERT_NE(graph, nullptr);
-    EXPECT_EQ(graph->Control()->Data().PointCount(), 7u);
-    std::vector<std::string> told;
-    for (const auto& asked : broker_.Asked()) {
-        if (asked.caption == "KIVO Raw Data Graph") {
-            told.push_back(asked.text);
+    const struct {
+        const char* file;
+        // The date of record i.
+        std::function<std::array<int, 3>(int)> date;
+        std::size_t points;
+        std::string told;
+    } cases[] = {
+        // Month 13 makes no date: those records are left out.
+        {"dates.kivo", [](int i) { return std::array<int, 3>{24, i % 3 == 1 ? 13 : 3, 15}; }, 7,
+         "3 records whose date and time make no date on the graph were left out of it."},
+        // Every other record goes back a day: all are graphed, in time order.
+        {"noise.kivo", [](int i) { return std::array<int, 3>{24, 3, i % 2 ? 14 : 15}; }, 10,
+         "5 records have a time earlier than the record before them (a damaged file, or memory the logger "
+         "never wrote). The graph shows every record at its own time, in time order."},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.file);
+        const std::size_t askedBefore = broker_.Asked().size();
+        std::vector<datafiletest::Bytes> records;
+        for (int i = 0; i < 10; ++i) {
+            const std::array<int, 3> date = test.date(i);
+            records.push_back(datafiletest::RecordBytes({date[0], date[1], date[2]}, {10, i, 0}, {float(i)}));
         }
+        CRawDataView* grid = OpenGrid(test.file, gridtest::ChannelsSetup(1), records);
+        grid->ApplyRangeDialogSelection({3}, true, 1, 10);
+        CRawDataGraphView* graph = Graph(grid);
+        ASSERT_NE(graph, nullptr);
+        EXPECT_EQ(graph->Control()->Data().PointCount(), test.points);
+        std::vector<std::string> told;
+        const auto asked = broker_.Asked();
+        for (std::size_t i = askedBefore; i < asked.size(); ++i) {
+            if (asked[i].caption == "KIVO Raw Data Graph") {
+                told.push_back(asked[i].text);
+            }
+        }
+        EXPECT_EQ(told, std::vector<std::string>{test.told});
     }
-    EXPECT_EQ(told, std::vector<std::string>{
-                        "3 records whose date and time make no date on the graph were left out of it."});
 }
 
 TEST_F(GraphViewTest, UnusableSelectionsMakeNoGraph) {
@@ -375,13 +398,14 @@ TEST_F(GraphViewTest, TheReadOutShowsThePointUnderTheMouse) {
     moveTo(QPoint(2, 2));
     EXPECT_EQ(readout.rows[0].text, "");
 
-    // An arrow key moves the data cursor on from a point and blanks the read-out, keeping its box.
+    // An arrow key moves the data cursor on from the point the mouse touched, and the read-out with it.
     const QPoint point5(static_cast<int>(layout.XToPixel(control.Data().x[4])),
                         static_cast<int>(layout.YToPixel(0, 104.0)));
     moveTo(point5);
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     QApplication::sendEvent(&control, &right);
-    EXPECT_EQ(readout.rows[0].text, std::string(68, ' '));
+    EXPECT_EQ(readout.rows[0].text, "Point 6: " + Heading(*grid, 4) + ", 03/15/24 11:15:00, 105.00");
+    EXPECT_EQ(readout.background, 0xFFFFFFFFu);
 
     // The menu's data-cursor item switches the cursor off, and the attributes keep the choice.
     QTimer::singleShot(0, [] {

@@ -2,6 +2,8 @@
 // grey date and time cells; and the look-ups the reports and extractions use.
 #include <gtest/gtest.h>
 
+#include <QDialog>
+
 #include "platform/base/local_time.h"
 #include "platform/base/message_box_flags.h"
 #include "tests/kivo32/views/grid_fixture.h"
@@ -46,8 +48,10 @@ TEST_F(RawDataViewTest, DatesFollowTheUsersOrderAndRowTimesTheRecord) {
         int order;
         const char* date;
     };
-    for (const Case& order : {Case{"MM/dd/yy", 0, "03/15/24"}, Case{"dd.MM.yy", 2, "15.03.24"},
-                              Case{"yy-MM-dd", 4, "24-03-15"}}) {
+    // A short date with four-digit years shows the record's century as well.
+    for (const Case& order :
+         {Case{"MM/dd/yy", 0, "03/15/24"}, Case{"dd.MM.yy", 2, "15.03.24"}, Case{"yy-MM-dd", 4, "24-03-15"},
+          Case{"dd/MM/yyyy", 2, "15/03/2024"}, Case{"yyyy-MM-dd", 4, "2024-03-15"}}) {
         SCOPED_TRACE(order.format);
         context_.shortDateFormat = order.format;
         context_.dateOrder = order.order;
@@ -138,10 +142,21 @@ TEST_F(RawDataViewTest, RecordTimesAreCheckedAfterOpeningAndNotToldOnceClosed) {
     auto records = TimedRecords(4);
     records.push_back(datafiletest::RecordBytes({24, 3, 15}, {12, 0, 0}, {9.0f}));
     broker_.AnswerMessageBox(IDOK);
+    // A window the download opened first (the CSV Save As) is answered before the finding shows.
+    QDialog saveAs;
+    saveAs.setModal(true);
+    saveAs.show();
     CRawDataView* view = OpenGrid("gap.kivo", OneValueSetup(0), records);
     ASSERT_NE(view, nullptr);
+    testsupport::ProcessEventsFor(300);
+    EXPECT_TRUE(broker_.Asked().empty());
+    saveAs.close();
     ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !broker_.Asked().empty(); }));
-    EXPECT_EQ(broker_.Asked().back().text, "4 records missing in 1 gap.");
+    // The finding says where to look next.
+    EXPECT_EQ(
+        broker_.Asked().back().text,
+        "4 records missing in 1 gap.\n\nData > Data Error Report lists each gap and each short interval, "
+        "with its time.");
 
     // Closed before the program's events run again, the file's check stops and says nothing.
     datafiletest::WriteDataFile(folder_ / "gap2.kivo", OneValueSetup(0), records);

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 
@@ -148,6 +150,42 @@ TEST_F(GridViewTest, FrozenColumnsTakeClicksAndStayWhenScrolled) {
     const QPoint inFrozen = frozen->visualRect(frozen->model()->index(2, 1)).center();
     Click(frozen->viewport(), inFrozen, Qt::ControlModifier);
     EXPECT_EQ(source_.events.front(), "start 503,2 ctrl");
+}
+
+TEST_F(GridViewTest, CopyPutsTheSelectedCellsOnTheClipboardAsTabSeparatedLines) {
+    struct Case {
+        const char* name;
+        std::vector<GridRange> ranges;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"nothing selected", {}, ""},
+        {"one cell", {GridRange::Cells(5, 2, 5, 2)}, "5.2\n"},
+        {"a block", {GridRange::Cells(2, 2, 3, 4)}, "2.2\t2.3\t2.4\n3.2\t3.3\t3.4\n"},
+        // Cells between two ranges stay empty, so that the columns keep their places.
+        {"two ranges",
+         {GridRange::Cells(1, 2, 1, 2), GridRange::Cells(3, 4, 3, 4)},
+         "1.2\t\t\n\t\t\n\t\t3.4\n"},
+    };
+    source_.rows = 6;
+    grid_.Reload();
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        grid_.Selection().Clear();
+        for (const GridRange& range : test.ranges) {
+            grid_.Selection().Select(range);
+        }
+        EXPECT_EQ(platform::SelectedCellsText(source_, grid_.Selection()), test.text);
+    }
+    // A whole column runs over every row.
+    grid_.Selection().Clear();
+    grid_.Selection().Select(GridRange::Columns(3, 3));
+    EXPECT_EQ(platform::SelectedCellsText(source_, grid_.Selection()), "1.3\n2.3\n3.3\n4.3\n5.3\n6.3\n");
+
+    QApplication::clipboard()->clear();
+    QKeyEvent copy(QEvent::KeyPress, Qt::Key_C, Qt::ControlModifier);
+    QApplication::sendEvent(&grid_, &copy);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "1.3\n2.3\n3.3\n4.3\n5.3\n6.3\n");
 }
 
 }  // namespace

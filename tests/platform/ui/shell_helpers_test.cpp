@@ -10,6 +10,7 @@
 
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/ui/resource_texts.h"
 #include "platform/ui/ui_ids.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
@@ -34,13 +35,13 @@ TEST_F(ShellHelpersTest, TheProgramPdfOpensWithTheDesktopOrTellsWhyNot) {
     EXPECT_EQ(desktop_.Opened()[0], (folder_ / "KIVO 15 Help.pdf").string());
     EXPECT_TRUE(broker_.Asked().empty());
 
-    // A missing file: the failure text, the path and the shell's text for "file not found".
+    // A missing file: the failure text, the path and "not found", each a text of the program's language.
     broker_.AnswerMessageBox(IDOK);
     OpenProgramPdf(folder_.path(), "Missing.pdf");
     EXPECT_EQ(desktop_.Opened().size(), 1u);
     auto asked = broker_.Asked().back();
     EXPECT_EQ(asked.text, LoadText(IDS_PDF_OPEN_FAILED) + ":\n\n    " + (folder_ / "Missing.pdf").string() +
-                              ".\n\n" + "The specified file was not found.");
+                              ".\n\n" + "The file was not found.");
     EXPECT_EQ(asked.caption, LoadText(IDS_PDF_OPEN_CAPTION));
     EXPECT_EQ(asked.style, MB_OK | MB_ICONEXCLAMATION);
 
@@ -50,6 +51,16 @@ TEST_F(ShellHelpersTest, TheProgramPdfOpensWithTheDesktopOrTellsWhyNot) {
     OpenProgramPdf(folder_.path(), "KIVO 15 Help.pdf");
     asked = broker_.Asked().back();
     EXPECT_EQ(asked.text.rfind(LoadText(IDS_PDF_READER_MISSING) + ":\n\n    http", 0), 0u) << asked.text;
+}
+
+TEST_F(ShellHelpersTest, TheMissingPdfIsToldWhollyInFrench) {
+    ASSERT_TRUE(platform::LoadResourceLibrary(platform::kFrenchResources));
+    broker_.AnswerMessageBox(IDOK);
+    OpenProgramPdf(folder_.path(), "Missing.pdf");
+    const std::string text = broker_.Asked().back().text;
+    platform::LoadResourceLibrary(platform::kEnglishResources);
+    EXPECT_EQ(text.rfind("Le fichier d'aide", 0), 0u) << text;
+    EXPECT_TRUE(text.ends_with("\n\nLe fichier est introuvable.")) << text;
 }
 
 TEST_F(ShellHelpersTest, CopyFolderWithReportCopiesWholeFoldersOrReportsTheError) {
@@ -74,15 +85,6 @@ TEST_F(ShellHelpersTest, AWindowImageGoesToTheClipboard) {
     window.show();
     EXPECT_EQ(CopyWindowToClipboard(&window), 1);
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(120, 80));
-}
-
-TEST(ShellExecuteErrorTextTest, KnownCodesHaveTheirTextsAndOthersTheUnknownOne) {
-    EXPECT_EQ(ShellExecuteErrorText(31),
-              "There is no application associated with the given file name extension.");
-    EXPECT_EQ(ShellExecuteErrorText(30),
-              "The Dynamic Data Exchange (DDE) transaction could not be completed\n"
-              "because other DDE transactions were being processed.");
-    EXPECT_EQ(ShellExecuteErrorText(4), "Unknown ShellExecute error.");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
@@ -127,6 +128,26 @@ TEST_F(ComPortPrefsDlgTest, OkStoresTheCheckedPortsInOrderThenTheUncheckedOnes) 
         3);
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(app_.GetKnownPorts(), (Names{",ttyACM0", ",ttyUSB0", "X,ttyS0", "X,ttyUSB7"}));
+}
+
+TEST_F(ComPortPrefsDlgTest, ATypedDevicePathJoinsTheListCheckedAndOkStoresItAsTyped) {
+    const int result = Run([](QWidget* dialog) {
+        auto* path = FindControlAs<QLineEdit>(dialog, IDC_PORT_PREFS_PATH);
+        EXPECT_FALSE(Button(dialog, IDC_PORT_PREFS_ADD)->isEnabled());
+        path->setText("rfcomm0");  // no device path: nothing to add
+        EXPECT_FALSE(Button(dialog, IDC_PORT_PREFS_ADD)->isEnabled());
+        path->setText("/dev/rfcomm0");
+        ASSERT_TRUE(Button(dialog, IDC_PORT_PREFS_ADD)->isEnabled());
+        Button(dialog, IDC_PORT_PREFS_ADD)->click();
+        const Shown shown = ListOf(dialog);
+        EXPECT_EQ(shown.texts.back(), " /dev/rfcomm0");
+        EXPECT_TRUE(shown.checked.back());
+        EXPECT_EQ(FindControlAs<QListWidget>(dialog, IDC_PORT_PREFS_LIST)->currentRow(), 4);
+        EXPECT_TRUE(path->text().isEmpty());
+        Button(dialog, IDOK)->click();
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(app_.GetKnownPorts(), (Names{",ttyUSB7", ",ttyUSB0", ",ttyACM0", ",/dev/rfcomm0", "X,ttyS0"}));
 }
 
 TEST_F(ComPortPrefsDlgTest, RemoveSelectsTheItemNowInItsPlaceAndHelpExplainsTheList) {

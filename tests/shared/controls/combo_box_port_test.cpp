@@ -78,6 +78,16 @@ TEST_F(ComboBoxPortTest, KnownPortsComeFirstAndHiddenOnesNeverShow) {
     }
 }
 
+TEST_F(ComboBoxPortTest, KnownDevicePathsAreOfferedInTheirPlaceUnlessHidden) {
+    app_.SetKnownPorts({",ttyACM0", ",/dev/rfcomm0", "X,/dev/pts/3", ",ttyUSB0"});
+    CComboBoxPort combo(nullptr, PortsOfThisMachine());
+    combo.FillPortList(kPortControl, true);
+    EXPECT_EQ(Items(combo), (Names{"Logger (ttyACM0)", "/dev/rfcomm0", "FT232R USB UART (ttyUSB0)",
+                                   "serial8250 (ttyS0)", "ttyUSB1"}));
+    EXPECT_TRUE(combo.SelectPortName("/dev/rfcomm0"));
+    EXPECT_EQ(combo.currentIndex(), 1);
+}
+
 TEST_F(ComboBoxPortTest, TheListIsTheOneLoadedWhenTheControlWasMade) {
     CComboBoxPort combo(nullptr, PortsOfThisMachine());
     app_.SetKnownPorts({",ttyUSB1"});  // a later change needs a new control

@@ -10,14 +10,14 @@
 #include <atomic>
 #include <thread>
 
+#include "platform/base/message_box_flags.h"
+#include "platform/ui/control_id.h"
 #include "shared/controls/controls_ids.h"
 #include "shared/controls/modeless_message_box.h"
 #include "shared/controls/msg_box.h"
-#include "platform/base/message_box_flags.h"
-#include "platform/ui/control_id.h"
+#include "tests/support/ui/manual_ui_clock.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
-#include "tests/support/ui/manual_ui_clock.h"
 
 namespace {
 

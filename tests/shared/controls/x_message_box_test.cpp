@@ -12,14 +12,14 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "shared/controls/controls_ids.h"
-#include "shared/controls/remembered_answers.h"
-#include "shared/controls/x_message_box_buttons.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/message_text_width.h"
 #include "platform/ui/resource_texts.h"
+#include "shared/controls/controls_ids.h"
+#include "shared/controls/remembered_answers.h"
+#include "shared/controls/x_message_box_buttons.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/manual_ui_clock.h"
 #include "tests/support/ui/modal_driver.h"

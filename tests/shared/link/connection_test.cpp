@@ -29,6 +29,7 @@
 #include "tests/support/fake_app_context.h"
 #include "tests/support/link_test_session.h"
 #include "tests/support/scripted_ui_broker.h"
+#include "tests/support/whole_file.h"
 #include "tools/loggersim/logger_simulator.h"
 
 namespace {
@@ -256,7 +257,7 @@ TEST_P(ConnectionTest, ACommandLongerThanTheLoggersLimitIsNotSent) {
     const int taken = Logger().CommandCount();
     EXPECT_EQ(Do(std::string(CConnection::kDefaultCommandLimit + 1, 'A')), 0);
     ASSERT_EQ(boxes_.Boxes().size(), 1u);
-    EXPECT_EQ(boxes_.Boxes()[0].texts.prompt, "DoCommand(): pszCommand > LOGGER_COMMAND_LIMIT");
+    EXPECT_EQ(boxes_.Boxes()[0].ids.promptId, IDS_LOGGER_COMMAND_TOO_LONG);
     EXPECT_EQ(Do(std::string(CConnection::kDefaultCommandLimit, 'A')), 1);
     EXPECT_EQ(Logger().CommandCount(), taken + 1);
 }
@@ -551,6 +552,27 @@ TEST(NetworkOverflowTest, EndsTheLinkWithANoticeAndNoBox) {
         link.CloseLink();
         return 0;
     });
+}
+
+TEST_F(ScriptedConnectionTest, MoreBytesThanTheSendQueueHoldsFailWithATraceLineAndSendNothing) {
+    logger_.EchoEach("I?");
+    logger_.Expect("\r");
+    logger_.Send("\r\n12\r\n>");
+    ASSERT_TRUE(Open());
+    std::filesystem::create_directories(UserDataFolder());
+    SetTraceOn(true);
+    const std::string tooMany(CConnection::kTxCapacity + 1, 'A');
+    EXPECT_EQ(
+        session_.Run([&] { return link_->SendBytes(tooMany.data(), static_cast<int>(tooMany.size())); }), 0);
+    SetTraceOn(false);
+    CloseTraceFile();
+    // Nothing went out: the logger's first bytes are the next command's, and no box asked the user.
+    EXPECT_EQ(session_.Run([this] { return link_->DoCommand("I?", TIMEOUT_16000); }), 1);
+    EXPECT_TRUE(logger_.WaitForEnd());
+    EXPECT_TRUE(boxes_.Asked().empty());
+    EXPECT_NE(testsupport::ReadWholeFile(ProgramTraceLog().Path())
+                  .find("SendBytes(): 2049 bytes do not fit the send queue of 2048\r"),
+              std::string::npos);
 }
 
 TEST_F(ScriptedConnectionTest, TheTraceLogShowsTheTrafficABadEchoAndTheRetry) {

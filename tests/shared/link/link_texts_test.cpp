@@ -22,6 +22,7 @@ TEST(LinkTextsTest, BothLanguagesHoldEveryLinkTextWithTheSamePlaceholders) {
                             IDS_NETWORK_SOCKET_FAILED,
                             IDS_PORT_OPEN_FAILED,
                             IDS_PORT_OPEN_FAILED_TITLE,
+                            IDS_LOGGER_COMMAND_TOO_LONG,
                             IDS_WAKE_FAILED,
                             IDS_WAKE_ATTEMPT,
                             IDS_PORT_OPENED,
@@ -82,21 +83,14 @@ TEST(LinkTextsTest, BothLanguagesHoldEveryModemTextWithTheSamePlaceholders) {
     const platform::TextTable english = testsupport::LoadResourceTexts("en", "modem");
     const platform::TextTable french = testsupport::LoadResourceTexts("fr", "modem");
     const std::pair<unsigned, std::vector<std::string>> ids[] = {
-        {IDS_MODEM_NO_LINE, {}},
-        {IDS_MODEM_LINE_IN_USE, {}},
-        {IDS_MODEM_NOT_DATA_MODEM, {}},
-        {IDS_MODEM_LINE_HELD, {}},
-        {IDS_MODEM_CALL_FAILED, {"<1>"}},
-        {IDS_MODEM_DIALING, {"<1>"}},
-        {IDS_MODEM_BUSY, {}},
-        {IDS_MODEM_CALL_ENDED, {"<1>"}},
-        {IDS_MODEM_FAR_END_HUNG_UP, {}},
-        {IDS_MODEM_UNKNOWN_END, {}},
-        {IDS_MODEM_NO_ANSWER, {}},
-        {IDS_MODEM_NO_DIALTONE, {}},
-        {IDS_MODEM_CALL_NOT_COMPLETED, {}},
-        {IDS_MODEM_CONNECTED, {}},
-        {IDS_MODEM_WRONG_RATE, {"<1>", "<2>", "<3>"}},
+        {IDS_MODEM_ERROR_CAPTION, {}},   {IDS_MODEM_NO_LINE, {}},
+        {IDS_MODEM_LINE_IN_USE, {}},     {IDS_MODEM_NOT_DATA_MODEM, {}},
+        {IDS_MODEM_LINE_HELD, {}},       {IDS_MODEM_CALL_FAILED, {"<1>"}},
+        {IDS_MODEM_DIALING, {"<1>"}},    {IDS_MODEM_BUSY, {}},
+        {IDS_MODEM_CALL_ENDED, {"<1>"}}, {IDS_MODEM_FAR_END_HUNG_UP, {}},
+        {IDS_MODEM_UNKNOWN_END, {}},     {IDS_MODEM_NO_ANSWER, {}},
+        {IDS_MODEM_NO_DIALTONE, {}},     {IDS_MODEM_CALL_NOT_COMPLETED, {}},
+        {IDS_MODEM_CONNECTED, {}},       {IDS_MODEM_WRONG_RATE, {"<1>", "<2>", "<3>"}},
     };
     for (const auto& [id, values] : ids) {
         for (const platform::TextTable* table : {&english, &french}) {

@@ -69,7 +69,7 @@ protected:
         std::vector<std::string> texts;
         for (const testsupport::AskedQuestion& asked : boxes_.Asked()) {
             if (asked.kind == "MessageBox") {
-                EXPECT_EQ(asked.caption, CTapiLine::kErrorCaption);
+                EXPECT_EQ(asked.caption, LoadText(IDS_MODEM_ERROR_CAPTION));
                 texts.push_back(asked.text);
             }
         }

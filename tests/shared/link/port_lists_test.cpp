@@ -25,11 +25,19 @@ TEST(PortNamesTest, DeviceNameOfAnEntry) {
         {"ttyUSB1 Adapter (rev 2)", "ttyUSB1"},
         {"Modem", ""},
         {"", ""},
+        // A device path typed in names its port as it stands.
+        {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+        {" /dev/pts/4 ", "/dev/pts/4"},
+        {"/dev/rfcomm0", "/dev/rfcomm0"},
+        {"/dev/my port", ""},
+        {"/", ""},
     };
     for (const auto& [entry, port] : cases) {
         EXPECT_EQ(ExtractPortName(entry), port) << entry;
     }
     EXPECT_TRUE(SamePort("ttyUSB0 FT232R (ttyUSB0)", "ttyUSB0"));
+    EXPECT_TRUE(SamePort("/dev/rfcomm0", " /dev/rfcomm0"));
+    EXPECT_FALSE(SamePort("/dev/ttyUSB0", "ttyUSB0"));
     EXPECT_FALSE(SamePort("Modem", "Modem"));
 }
 
@@ -144,6 +152,19 @@ TEST(ComPortPrefsTest, FillKeepsAbsentKnownPortsAndAddsNewOnes) {
     EXPECT_EQ(prefs.Remove(3), 2);  // the last one removed: the new last is selected
     EXPECT_EQ(prefs.Remove(0), 0);
     EXPECT_EQ(prefs.Items().size(), 2u);
+}
+
+TEST(ComPortPrefsTest, ATypedDevicePathIsListedOnceShownAndKeptAsTyped) {
+    CCOMPortPrefs prefs;
+    prefs.Fill({"X,/dev/rfcomm0"}, {"ttyS0 serial8250"});
+    EXPECT_EQ(prefs.AddDevicePath(" /dev/pts/7 "), 2);
+    EXPECT_EQ(prefs.Items()[2].text, " /dev/pts/7");
+    // Listed already (hidden): shown again, not listed twice.
+    EXPECT_EQ(prefs.AddDevicePath("/dev/rfcomm0"), 0);
+    for (const char* refused : {"ttyUSB9", "pts/7", "/dev/my port", ""}) {
+        EXPECT_EQ(prefs.AddDevicePath(refused), -1) << refused;
+    }
+    EXPECT_EQ(prefs.KnownPorts(), (Names{",/dev/rfcomm0", ",ttyS0", ",/dev/pts/7"}));
 }
 
 TEST(EnumSerialPortsTest, EntriesFromThePortSource) {

@@ -171,16 +171,27 @@ TEST_P(DataLoggerSessionTest, SetupOneReadBackEqualsTheSetupTheLoggerHolds) {
     }
 }
 
-TEST_P(DataLoggerSessionTest, TheQuarvenReadsItsDemandWindowAndExtendedValues) {
-    ASSERT_TRUE(Start("quarven-rs"));
-    Logger().ChangeState([](LoggerState& s) { s.demandWindow = 30; });
-    ASSERT_EQ(Run([this] { return Object().ReadSetupBlocks(1); }), 1);
-    const CSUTExtendedData& extended = Object().GetSUTInfo(1)->setupTable->GetExtendedData();
-    EXPECT_EQ(extended.GetDemandWindow(), 30u);
-    EXPECT_FLOAT_EQ(extended.GetQuarvenValue(0), 1.5f);
-    EXPECT_FLOAT_EQ(extended.GetQuarvenValue(13), 14.5f);
-    EXPECT_FLOAT_EQ(extended.GetTimedValue(5), 17.5f);
-    EXPECT_EQ(extended.GetTimedValueTime(0), 1709288100);  // 2024-03-01 10:15:00 UTC
+TEST_P(DataLoggerSessionTest, TheQuarvenReadsItsDemandWindowAndExtendedValuesInEitherReplyForm) {
+    for (const bool entryLines : {false, true}) {
+        SCOPED_TRACE(entryLines ? "an entry a line" : "one line");
+        ASSERT_TRUE(Start("quarven-rs"));
+        Logger().ChangeState([entryLines](LoggerState& s) {
+            s.demandWindow = 30;
+            if (entryLines) {
+                UseEntryPerLineReplies(s);
+            }
+        });
+        ASSERT_EQ(Run([this] { return Object().ReadSetupBlocks(1); }), 1);
+        const CSUTExtendedData& extended = Object().GetSUTInfo(1)->setupTable->GetExtendedData();
+        EXPECT_EQ(extended.GetDemandWindow(), 30u);
+        EXPECT_FLOAT_EQ(extended.GetQuarvenValue(0), 1.5f);
+        EXPECT_FLOAT_EQ(extended.GetQuarvenValue(7), 8.5f);
+        EXPECT_FLOAT_EQ(extended.GetQuarvenValue(13), 14.5f);
+        // The entries without values read as 0.
+        EXPECT_FLOAT_EQ(extended.GetTimedValue(5), entryLines ? 0.0f : 17.5f);
+        EXPECT_EQ(extended.GetTimedValueTime(0), 1709288100);  // 2024-03-01 10:15:00 UTC
+        EXPECT_EQ(extended.GetTimedValueTime(5), 1709739000);  // 2024-03-06 15:30:00 UTC
+    }
 }
 
 TEST_P(DataLoggerSessionTest, FaultyHexDumpsFailTheQueryAndTheNextOneWorks) {

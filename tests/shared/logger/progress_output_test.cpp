@@ -60,13 +60,13 @@ protected:
 TEST_F(ProgressOutputTest, TheWindowGetsTheWholeLogAndItsLines) {
     RecordingSink sink;
     logger_->SetProgressSink(&sink);
-    const std::string first = "Block 1 read";
-    const std::string second = "Block 2 read";
-    logger_->AppendTrace(&first);
-    logger_->AppendTrace(&second);
+    logger_->AppendTrace("Block 1 read");
+    logger_->AppendTrace("Block 2 read");
     EXPECT_EQ(sink.log, "Block 1 read\r\nBlock 2 read");
-    logger_->AppendTrace(nullptr);
+    logger_->ClearTrace();
     EXPECT_EQ(sink.log, "");
+    logger_->AppendTrace("Block 3 read");
+    EXPECT_EQ(sink.log, "Block 3 read");
     logger_->WriteTrace(12389);
     EXPECT_EQ(sink.step, "Reading the channel settings...");
     logger_->ReportStatus("12 records");

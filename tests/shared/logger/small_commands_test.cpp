@@ -11,6 +11,7 @@
 #include "shared/logger/hex_dump_reply.h"
 #include "tests/shared/logger/logger_link_fixture.h"
 #include "tests/support/temp_folder.h"
+#include "tools/loggersim/data_memory.h"
 
 namespace {
 
@@ -19,6 +20,13 @@ using testsupport::Transport;
 class SmallCommandsTest : public testsupport::LoggerLinkFixture {
 protected:
     CDataLoggerQuarvenRSorKX& Quarven() { return dynamic_cast<CDataLoggerQuarvenRSorKX&>(Object()); }
+    // A memory never written, each byte the low byte of its address, logged down to 0x5000.
+    void UseUnwrittenMemory() {
+        Logger().ChangeState([](LoggerState& s) {
+            FillUnwrittenDataMemory(s);
+            s.recordPointer = 0x5000;
+        });
+    }
 };
 
 TEST_P(SmallCommandsTest, TheFarewellByModel) {
@@ -174,6 +182,7 @@ TEST_P(SmallCommandsTest, ModuleTextNeedsFirmwareThatHasIt) {
 
 TEST_P(SmallCommandsTest, ADownloadReadsDownwardsAndWrapsAtTheMemoryStart) {
     ASSERT_TRUE(Start("ornat1"));
+    UseUnwrittenMemory();
     testsupport::TempFolder folder;
     const std::filesystem::path path = folder / "download.tmp";
     std::ofstream(path).close();
@@ -199,6 +208,7 @@ TEST_P(SmallCommandsTest, ADownloadReadsDownwardsAndWrapsAtTheMemoryStart) {
 
 TEST_P(SmallCommandsTest, ARecordValueIsItsLastThreeBytes) {
     ASSERT_TRUE(Start("ornat1"));
+    UseUnwrittenMemory();
     ASSERT_EQ(Run([this] { return Object().ReadSetupBlocks(1); }), 1);
     const int size = Object().GetSUTInfo(1)->setupTable->GetRecordSize();
     ASSERT_GE(size, 3);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/hex_dump.h"
 #include "tools/loggersim/logger_state.h"
 
@@ -55,6 +56,7 @@ TEST(SimulatedLoggerTest, EchoModeLineModeAndControlBytes) {
 
 TEST(SimulatedLoggerTest, IdentificationAndDataMemoryReplies) {
     SimulatedLogger logger = Standard();
+    logger.ChangeState(FillUnwrittenDataMemory);
     logger.Receive("\x10");
     EXPECT_EQ(logger.Receive("I?\r").bytes,
               "\r\n" + HexDumpText(IdentificationRecord(logger.Model())) + "\r\n>");

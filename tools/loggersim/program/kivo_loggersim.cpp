@@ -68,6 +68,9 @@ void PrintUsage() {
                     model.typeCode, model.firmwareText.c_str());
     }
     std::printf(
+        "  --entry-lines       a Quarven answers \"R?K\" one entry a line without values and\n"
+        "                      \"R?R\" in two lines\n");
+    std::printf(
         "faults:\n"
         "  --garble-echoes=N   garble the echo of the next N commands\n"
         "  --drop-prompts=N    leave the prompt off the next N replies\n"
@@ -174,6 +177,7 @@ int main(int argc, char** argv) {
     bool tcp = false;
     long port = LoggerSimulator::kDefaultTcpPort;
     bool modemMode = false;
+    bool entryLines = false;
     FakeModemOptions modemOptions;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
@@ -197,6 +201,8 @@ int main(int argc, char** argv) {
             modemOptions.ringDelay = std::chrono::milliseconds(value);
         } else if (argument.substr(0, 8) == "--model=") {
             model = FindLoggerModel(argument.substr(8));
+        } else if (argument == "--entry-lines") {
+            entryLines = true;
         } else if (Option(argument, "--garble-echoes", value)) {
             faults.garbleEchoes = static_cast<int>(value);
         } else if (Option(argument, "--drop-prompts", value)) {
@@ -250,6 +256,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     LoggerSimulator simulator(*model, faults);
+    if (entryLines) {
+        simulator.Logger().ChangeState(UseEntryPerLineReplies);
+    }
     struct sigaction action {};
     action.sa_handler = OnSignal;
     ::sigaction(SIGINT, &action, nullptr);

@@ -8,10 +8,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <filesystem>
 
 #include "platform/ui/graph/serial_date.h"
@@ -166,6 +168,79 @@ TEST_F(GraphControlTest, TheDataCursorFollowsTheMouseOntoAndOffThePoints) {
     notifications.clear();
     Mouse(QEvent::MouseMove, onPoint, Qt::NoButton);
     EXPECT_TRUE(notifications.empty());
+}
+
+TEST_F(GraphControlTest, AClickOrAnArrowKeyPutsTheDataCursorOnAPoint) {
+    control.ZoomTo(control.ViewStart(), control.ViewStart() + 100 * kSecond);
+    control.grab();
+    const auto& layout = control.LastLayout();
+    const auto press = [&](int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&control, &event);
+    };
+    // Without the data cursor neither does anything.
+    press(Qt::Key_Right);
+    EXPECT_EQ(control.Cursor().kind, platform::GraphHitKind::Nothing);
+
+    control.Settings().dataCursor = true;
+    notifications.clear();
+    // The first arrow starts at the edge of the view it moves away from.
+    press(Qt::Key_Right);
+    ASSERT_EQ(control.Cursor().kind, platform::GraphHitKind::DataPoint);
+    EXPECT_EQ(control.Cursor().point, 0u);
+    press(Qt::Key_Right);
+    EXPECT_EQ(control.Cursor().point, 1u);
+    press(Qt::Key_Left);
+    press(Qt::Key_Left);
+    EXPECT_EQ(control.Cursor().point, 0u);
+    EXPECT_EQ(notifications, std::vector<GraphNotification>(4, GraphNotification::CursorPlaced));
+
+    // A click far above the line takes the point nearest in X; moving off the points keeps it.
+    const int x = static_cast<int>(layout.XToPixel(control.Data().x[40]));
+    Mouse(QEvent::MouseButtonPress, {x, layout.plot.top + 2});
+    Mouse(QEvent::MouseButtonRelease, {x, layout.plot.top + 2});
+    EXPECT_EQ(notifications.back(), GraphNotification::CursorPlaced);
+    EXPECT_EQ(control.Cursor().point, 40u);
+    EXPECT_EQ(control.Cursor().subset, 0);
+    Mouse(QEvent::MouseMove, {x + 1, layout.plot.top + 3}, Qt::NoButton);
+    EXPECT_EQ(control.Cursor().point, 40u);
+    press(Qt::Key_Right);
+    EXPECT_EQ(control.Cursor().point, 41u);
+}
+
+TEST_F(GraphControlTest, TheWheelZoomsAroundThePointer) {
+    const double fullFrom = control.ViewStart();
+    const double fullTo = control.ViewEnd();
+    const auto& layout = control.LastLayout();
+    const auto wheel = [&](QPoint at, int delta) {
+        QWheelEvent event(QPointF(at), QPointF(control.mapToGlobal(at)), {}, {0, delta}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&control, &event);
+        control.grab();
+    };
+    // A quarter along the axis: that time stays under the pointer while the width halves.
+    const QPoint at(layout.plot.left + layout.plot.Width() / 4, MiddleY());
+    const double under = layout.PixelToX(at.x());
+    wheel(at, 120);
+    EXPECT_TRUE(control.IsZoomed());
+    EXPECT_EQ(notifications.back(), GraphNotification::ZoomedIn);
+    EXPECT_NEAR(control.ViewEnd() - control.ViewStart(), (fullTo - fullFrom) / 2, 1e-9);
+    EXPECT_NEAR(control.LastLayout().PixelToX(at.x()), under, 2 * kSecond);
+    wheel(at, 240);
+    EXPECT_NEAR(control.ViewEnd() - control.ViewStart(), (fullTo - fullFrom) / 8, 1e-9);
+
+    // Out again, step by step, to the whole range, which undoes the zooms.
+    wheel(at, -120);
+    EXPECT_NEAR(control.ViewEnd() - control.ViewStart(), (fullTo - fullFrom) / 4, 1e-9);
+    wheel(at, -360);
+    EXPECT_FALSE(control.IsZoomed());
+    EXPECT_EQ(notifications.back(), GraphNotification::ZoomedOut);
+    EXPECT_EQ(control.ViewStart(), fullFrom);
+    EXPECT_EQ(control.ViewEnd(), fullTo);
+    // Out of the plot, or further out than the whole, the wheel changes nothing.
+    wheel({2, 2}, 120);
+    wheel(at, -120);
+    EXPECT_FALSE(control.IsZoomed());
 }
 
 TEST_F(GraphControlTest, SettingsDialogAndSpaceChangeTheLook) {
