@@ -21,6 +21,7 @@
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/sut_type_help.h"
 #include "kivo32/tools/download_windows.h"
+#include "kivo32/tools/setting_windows.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -46,6 +47,7 @@ void CKivoApp::SetUpCommands() {
             main->PostMessage(platform::Message(WM_COMMAND, ID_CANCEL_COMMAND));
         }
     });
+    RegisterSettingWindows();
     // The idle processing runs whenever the event loop is about to wait, for as long as the main window
     // lives.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,

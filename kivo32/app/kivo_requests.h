@@ -24,12 +24,10 @@ using KivoRequests = platform::RequestList<
     LoggerPropertiesRequest, LoggerSetupListRequest, HarmonicsRequest, WaveformCaptureRequest,
     CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
 
-using KivoRequestsNotBuiltYet =
-    platform::RequestList<SetTimeRequest, SetBaudRequest, SetDescriptionRequest, SetModemStringRequest,
-                          SetScalarsRequest, SetLoggerIdsRequest, CallScheduleRequest, WebPasswordRequest,
-                          SetWiFiInfoRequest, LoggerPropertiesRequest, LoggerSetupListRequest,
-                          HarmonicsRequest, WaveformCaptureRequest, CalAmpScalarRequest,
-                          CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
+using KivoRequestsNotBuiltYet = platform::RequestList<
+    SetScalarsRequest, SetLoggerIdsRequest, CallScheduleRequest, WebPasswordRequest, SetWiFiInfoRequest,
+    HarmonicsRequest, WaveformCaptureRequest, CalAmpScalarRequest, CalVoltTempScalarRequest,
+    RealTimeSelectionRequest, RealTimeWindowRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

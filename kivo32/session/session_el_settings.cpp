@@ -95,7 +95,8 @@ void CSessionEL::OnSetDescription() {
     if (!logger_) {
         return;
     }
-    SetDescriptionRequest request{.description = logger_->GetDescription().substr(0, kDescriptionMax)};
+    SetDescriptionRequest request{.description = logger_->GetDescription().substr(0, kDescriptionMax),
+                                  .logger = NamingOfLogger()};
     if (RunDialog(request) != IDOK) {
         return;
     }

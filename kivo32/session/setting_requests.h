@@ -37,6 +37,7 @@ struct SetBaudRequest {
 struct SetDescriptionRequest {
     static constexpr std::string_view kName = "CSetDescriptionDlg";
     std::string description;
+    LoggerNaming logger;
 };
 
 struct SetModemStringRequest {

@@ -149,9 +149,7 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
     };
     const Case cases[] = {
         // Their requests are marked not built yet.
-        {ID_LOGGER_SET_TIME, true},
-        {ID_LOGGER_PROPERTIES, true},
-        {ID_LOGGER_PROPERTIES_TOOLBAR, true},
+        {ID_LOGGER_HARMONICS, true},
         {ID_LOGGER_READ_CALL_SCHEDULE, true},
         {ID_LOGGER_REAL_TIME_GRAPH, true},
         {ID_LOGGER_WIFI_INFO, true},
@@ -161,6 +159,9 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
         // Their windows are built, or they need none.
         {ID_LOGGER_DOWNLOAD, false},
         {ID_LOGGER_NETWORK_INFO, false},
+        {ID_LOGGER_SET_TIME, false},
+        {ID_LOGGER_PROPERTIES, false},
+        {ID_LOGGER_PROPERTIES_TOOLBAR, false},
         {ID_CONNECT_NETWORK, false},
         {ID_LOGGER_SYNC_TIME, false},
         // It asks for a choice only when the logger keeps two setups or more.

@@ -179,7 +179,7 @@ TEST_F(KivoAppCommandsTest, ACommandWhoseWindowIsNotBuiltYetIsGreyedAndSaysSoInT
     const std::size_t asked = broker_.Asked().size();
     platform::MainFrame& frame = *app_.GetMainWindow();
     const QString notBuilt = platform::ToQString(LoadText(IDS_WINDOW_NOT_BUILT));
-    for (const unsigned id : {ID_LOGGER_SET_TIME, ID_LOGGER_PROPERTIES}) {
+    for (const unsigned id : {ID_LOGGER_REAL_TIME_GRAPH}) {
         SCOPED_TRACE(id);
         EXPECT_FALSE(frame.UpdateCommand(id).enabled);
         // Its menu item and toolbar button say why while the pointer is on them.
