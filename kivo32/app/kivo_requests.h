@@ -26,7 +26,7 @@ using KivoRequests = platform::RequestList<
 
 using KivoRequestsNotBuiltYet = platform::RequestList<
     DataRecoveryRequest, SetTimeRequest, SetBaudRequest, SetDescriptionRequest, SetModemStringRequest,
-    SetScalarsRequest, SetLoggerIdsRequest, CallScheduleRequest, WebPasswordRequest, SetWiFiInfoRequest,
+    SetScalarsRequest, SetLoggerIdsRequest, CallScheduleRequest,
     LoggerPropertiesRequest, LoggerSetupListRequest, HarmonicsRequest, WaveformCaptureRequest,
     CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
 

@@ -113,6 +113,11 @@ struct LoggerState {
     std::map<std::string, std::string> networkFields;
     std::map<std::string, std::string> networkSettings;
     std::map<std::string, std::string> wifiSettings;
+    // The networks the Wi-Fi module sees, numbered from 1 after the settings in its "L?WIFI" reply: channel,
+    // RSSI in dBm, security code (0 and 9 open), four fields no program shows, then the name.
+    std::vector<std::string> wifiNetworks{"6,-48,0,1,100,0,0,Open Workshop", "11,-67,4,1,100,0,0,Plant Floor",
+                                          "1,-72,2,1,100,0,0,Cafe, Bar and Grill",
+                                          "3,-96,9,1,100,0,0,Far Away Yard"};
     // The Wi-Fi module's firmware update: the image the last "L!WFTPH=" named, then the pending texts
     // the module gives, one for each "M?" ("<EMPTY>" once they are out); texts without a final
     // "WIFI=FTP..." line make an update that never ends.
@@ -133,16 +138,16 @@ struct LoggerState {
     bool largeFirmwareBlocks = false;  // "P!" blocks with a 2-byte length field
     struct ProgramTransfer {
         std::map<std::uint32_t, std::uint8_t> image;  // the data records' bytes by address
-        std::vector<std::size_t> blockSizes;          // each binary block as sent, length field and CR included
-        std::vector<std::string> textLines;           // the lines sent as "P!" text commands
-        bool abandoned = false;                       // "P!0"
+        std::vector<std::size_t> blockSizes;  // each binary block as sent, length field and CR included
+        std::vector<std::string> textLines;   // the lines sent as "P!" text commands
+        bool abandoned = false;               // "P!0"
     } program;
     struct FileTransfer {
         std::vector<std::uint8_t> data;
-        std::string name;       // from the ";NAME=" block
-        int blocks = 0;         // blocks taken, the closing record not counted
+        std::string name;            // from the ";NAME=" block
+        int blocks = 0;              // blocks taken, the closing record not counted
         std::uint16_t crc = 0xFFFF;  // over the data of every block taken
-        bool closed = false;    // the closing record arrived with the CRC of all the data
+        bool closed = false;         // the closing record arrived with the CRC of all the data
     } upload;
 };
 
