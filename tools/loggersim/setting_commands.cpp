@@ -155,6 +155,7 @@ std::optional<std::string> QuarvenSetting(LoggerState& s, const std::string& com
         s.moduleUpdate.image = FieldText(*image);
         s.moduleUpdate.given = 0;
         s.moduleUpdate.running = true;
+        s.moduleUpdate.uploaded = false;
         return "OK";
     }
     for (const auto& [tag, text] :
