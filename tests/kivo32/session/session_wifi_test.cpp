@@ -14,6 +14,7 @@
 #include "kivo32/session/session_messages.h"
 #include "kivo32/session/setting_requests.h"
 #include "kivo32/session/window_requests.h"
+#include "platform/base/answer_wait.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/message_queue.h"
 #include "platform/base/message_target.h"
@@ -183,6 +184,26 @@ TEST_F(WiFiTest, ARefusedUpdateCommandIsToldAndWaitsForNothing) {
 
 namespace sessiontest {
 namespace {
+
+TEST_F(WiFiTest, AScanAskedWhileTheDialogIsOpenIsTakenInTheWaitForItsAnswer) {
+    platform::MessageQueue replies;
+    auto target = std::make_shared<platform::QueueMessageTarget>(replies);
+    std::string reply;
+    // As the program's broker does: the session waits for the dialog's answer through its answer wait,
+    // which takes the scan meanwhile.
+    broker_.AnswerRequest<SetWiFiInfoRequest>(IDCANCEL, [&](SetWiFiInfoRequest& r) {
+        r.scan(target);
+        platform::AnswerWait* wait = platform::ThreadAnswerWait();
+        ASSERT_NE(wait, nullptr);
+        ASSERT_TRUE(wait->Wait([&replies] { return !replies.Empty(); }));
+        const std::optional<platform::Message> message = replies.TryTake();
+        ASSERT_TRUE(message.has_value());
+        EXPECT_EQ(message->wParam, 1u);
+        reply = *platform::PayloadAs<std::string>(*message);
+    });
+    Run(WM_SESSION_SET_WIFI_INFO);
+    EXPECT_NE(reply.find("4=3,-96,9,1,100,0,0,Far Away Yard"), std::string::npos) << reply;
+}
 
 TEST_F(WiFiTest, TheDialogsScanIsReadOnTheSessionThreadAndItsReplyPostedBack) {
     platform::MessageQueue replies;
