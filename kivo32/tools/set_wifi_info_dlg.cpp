@@ -24,6 +24,7 @@
 #include "shared/common/address_checks.h"
 #include "shared/common/message_box.h"
 #include "shared/controls/dialog_buttons.h"
+#include "shared/controls/identified_controls.h"
 #include "shared/link/link_ids.h"
 
 namespace {
@@ -49,19 +50,6 @@ platform::FileNameRequest SettingsFileRequest(bool open) {
 
 QString Text(unsigned id) {
     return id == 0 ? QString() : platform::ToQString(LoadText(id));
-}
-
-template <class Control>
-Control* Identified(Control* control, int id, unsigned tipId) {
-    platform::SetControlId(control, id);
-    control->setToolTip(Text(tipId));
-    return control;
-}
-
-QLineEdit* Edit(QWidget* parent, int id, unsigned tipId, int limit) {
-    auto* edit = Identified(new QLineEdit(parent), id, tipId);
-    edit->setMaxLength(limit);
-    return edit;
 }
 
 QPushButton* Button(QWidget* parent, int id, unsigned labelId, unsigned tipId) {
@@ -122,12 +110,12 @@ void CSetWiFiInfoDlg::BuildControls() {
 
     ssid_label_ = new QLabel(this);
     platform::SetControlId(ssid_label_, IDC_WIFI_SSID_LABEL);
-    ssid_edit_ = Edit(this, IDC_WIFI_SSID, IDS_WIFI_TIP_SSID, kSsidMax);
-    address_edit_ = Edit(this, IDC_WIFI_ADDRESS, IDS_WIFI_TIP_ADDRESS, kAddressMax);
-    mask_edit_ = Edit(this, IDC_WIFI_MASK, IDS_WIFI_TIP_MASK, kAddressMax);
-    gateway_edit_ = Edit(this, IDC_WIFI_GATEWAY, IDS_WIFI_TIP_GATEWAY, kAddressMax);
-    port_edit_ = Edit(this, IDC_WIFI_PORT, IDS_WIFI_TIP_PORT, kPortMax);
-    mac_edit_ = Edit(this, IDC_WIFI_MAC, IDS_WIFI_TIP_MAC, kMacMax);
+    ssid_edit_ = LimitedEdit(this, IDC_WIFI_SSID, IDS_WIFI_TIP_SSID, kSsidMax);
+    address_edit_ = LimitedEdit(this, IDC_WIFI_ADDRESS, IDS_WIFI_TIP_ADDRESS, kAddressMax);
+    mask_edit_ = LimitedEdit(this, IDC_WIFI_MASK, IDS_WIFI_TIP_MASK, kAddressMax);
+    gateway_edit_ = LimitedEdit(this, IDC_WIFI_GATEWAY, IDS_WIFI_TIP_GATEWAY, kAddressMax);
+    port_edit_ = LimitedEdit(this, IDC_WIFI_PORT, IDS_WIFI_TIP_PORT, kPortMax);
+    mac_edit_ = LimitedEdit(this, IDC_WIFI_MAC, IDS_WIFI_TIP_MAC, kMacMax);
     mac_edit_->setReadOnly(true);
     connect(port_edit_, &QLineEdit::textEdited, this, [this] {
         changed = true;

@@ -14,6 +14,7 @@
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box.h"
 #include "shared/controls/dialog_buttons.h"
+#include "shared/controls/identified_controls.h"
 
 namespace {
 
@@ -34,12 +35,9 @@ CWiFiPasswordDlg::CWiFiPasswordDlg(std::string title, std::string prompt, int sh
     prompt_label_ = new QLabel(this);
     prompt_label_->setWordWrap(true);
     platform::SetControlId(prompt_label_, IDC_PASSWORD_PROMPT);
-    edit_ = new QLineEdit(this);
-    platform::SetControlId(edit_, IDC_PASSWORD_EDIT);
-    edit_->setToolTip(Text(IDS_PASSWORD_TIP_EDIT));
-    masked_ = new QCheckBox(Text(IDS_PASSWORD_MASKED), this);
-    platform::SetControlId(masked_, IDC_PASSWORD_MASKED);
-    masked_->setToolTip(Text(IDS_PASSWORD_TIP_MASKED));
+    edit_ = Identified(new QLineEdit(this), IDC_PASSWORD_EDIT, IDS_PASSWORD_TIP_EDIT);
+    masked_ = Identified(new QCheckBox(Text(IDS_PASSWORD_MASKED), this), IDC_PASSWORD_MASKED,
+                         IDS_PASSWORD_TIP_MASKED);
     connect(masked_, &QCheckBox::clicked, this, [this] { ApplyDisplay(); });
 
     auto* layout = new QVBoxLayout(this);
