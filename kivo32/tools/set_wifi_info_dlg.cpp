@@ -48,6 +48,15 @@ platform::FileNameRequest SettingsFileRequest(bool open) {
     return request;
 }
 
+// A button's text as a window caption: without its mnemonic mark and its closing "...".
+std::string CaptionOf(std::string text) {
+    std::erase(text, '&');
+    if (text.ends_with("...")) {
+        text.resize(text.size() - 3);
+    }
+    return text;
+}
+
 QString Text(unsigned id) {
     return id == 0 ? QString() : platform::ToQString(LoadText(id));
 }
@@ -154,6 +163,8 @@ void CSetWiFiInfoDlg::BuildControls() {
     platform::SetControlId(password_label_, IDC_WIFI_PASSWORD_LABEL);
     version_note_ = new QLabel(this);
     version_note_->setWordWrap(true);
+    // Room for the note's two lines whether it shows or not: the dialog keeps its size.
+    version_note_->setMinimumHeight(2 * version_note_->fontMetrics().lineSpacing());
     platform::SetControlId(version_note_, IDC_WIFI_VERSION_NOTE);
 
     auto* save = Button(this, IDC_WIFI_SAVE_FILE, IDS_WIFI_SAVE_FILE, IDS_WIFI_TIP_SAVE_FILE);
@@ -297,7 +308,7 @@ void CSetWiFiInfoDlg::OnPassword() {
     changed = true;
     const bool accessPoint = values.accessPoint;
     CWiFiPasswordDlg dialog(
-        LoadText(accessPoint ? IDS_WIFI_AP_PASSWORD_BUTTON : IDS_WIFI_NETWORK_PASSWORD_BUTTON),
+        CaptionOf(LoadText(accessPoint ? IDS_WIFI_AP_PASSWORD_BUTTON : IDS_WIFI_NETWORK_PASSWORD_BUTTON)),
         LoadText(accessPoint ? IDS_WIFI_AP_PASSWORD_TEXT : IDS_WIFI_NETWORK_PASSWORD_TEXT),
         kPassPhraseShortest, kPassPhraseLongest, false, this);
     if (dialog.DoModal() == IDOK) {

@@ -18,6 +18,9 @@
 
 namespace {
 
+// The prompt's width in average characters before it wraps.
+constexpr int kPromptCharacters = 44;
+
 QString Text(unsigned id) {
     return platform::ToQString(LoadText(id));
 }
@@ -34,6 +37,7 @@ CWiFiPasswordDlg::CWiFiPasswordDlg(std::string title, std::string prompt, int sh
       empty_allowed_(emptyAllowed) {
     prompt_label_ = new QLabel(this);
     prompt_label_->setWordWrap(true);
+    prompt_label_->setMinimumWidth(kPromptCharacters * prompt_label_->fontMetrics().averageCharWidth());
     platform::SetControlId(prompt_label_, IDC_PASSWORD_PROMPT);
     edit_ = Identified(new QLineEdit(this), IDC_PASSWORD_EDIT, IDS_PASSWORD_TIP_EDIT);
     masked_ = Identified(new QCheckBox(Text(IDS_PASSWORD_MASKED), this), IDC_PASSWORD_MASKED,

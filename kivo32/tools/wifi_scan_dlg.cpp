@@ -3,6 +3,7 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "kivo32/tools/wifi_ids.h"
@@ -46,10 +47,16 @@ bool CWiFiScanDlg::OnInitDialog() {
     const bool result = platform::Dialog::OnInitDialog();
     list_->setHeaderLabels({Text(IDS_WIFI_SCAN_COLUMN_NETWORK), Text(IDS_WIFI_SCAN_COLUMN_CHANNEL),
                             Text(IDS_WIFI_SCAN_COLUMN_SIGNAL), Text(IDS_WIFI_SCAN_COLUMN_SECURITY)});
-    const int widths[] = {100, 55, 50, 55};
+    // The column widths in dialog units: a quarter of the font's average character width each.
+    const int dialogUnits[] = {100, 55, 50, 55};
+    const int characterWidth = list_->fontMetrics().averageCharWidth();
+    int total = 0;
     for (int column = 0; column < 4; ++column) {
-        list_->header()->resizeSection(column, widths[column] * 2);
+        const int width = dialogUnits[column] * characterWidth / 4;
+        list_->header()->resizeSection(column, width);
+        total += width;
     }
+    list_->setMinimumWidth(total + 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width());
     for (const ScannedNetwork& network : networks_) {
         list_->addTopLevelItem(
             new QTreeWidgetItem({platform::ToQString(network.name), QString::number(network.channel),

@@ -214,6 +214,7 @@ TEST_F(WiFiDialogsTest, SettingsSavedToAFileLoadBackAndThePassPhraseStaysPlain) 
     CSetWiFiInfoDlg saving("", "", Logger(), 0, {});
     testsupport::OnNextModal([](QWidget* window) {
         testsupport::OnNextModal([](QWidget* pass) {
+            EXPECT_EQ(pass->windowTitle(), "Set Network Pass Phrase");
             Edit(pass, IDC_PASSWORD_EDIT)->setText("door-key-42");
             Button(pass, IDOK)->click();
         });
