@@ -52,7 +52,7 @@ void CKivoApp::SetUpCommands() {
                                  help.DoModal();
                                  return true;
                              },
-                         .offeredModuleVersion = {},
+                         .offeredModuleVersion = [this] { return OfferedModuleVersion(); },
                          .stopModuleChecks = [this] { SetCheckWiFly(false); }});
     // The idle processing runs whenever the event loop is about to wait, for as long as the main window
     // lives.
