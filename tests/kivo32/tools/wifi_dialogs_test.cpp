@@ -240,6 +240,45 @@ TEST_F(WiFiDialogsTest, SettingsSavedToAFileLoadBackAndThePassPhraseStaysPlain) 
     EXPECT_TRUE(loading.changed);
 }
 
+TEST_F(WiFiDialogsTest, AnOfferedModuleUpdateIsCancelledJoinedOrTakenAsItIs) {
+    struct Case {
+        int answer;
+        int result;
+        bool stopsChecks;
+    };
+    for (const Case& c :
+         {Case{IDCANCEL, IDCANCEL, true}, Case{IDYES, IDOK, false}, Case{IDNO, IDOK, false}}) {
+        testsupport::ScriptedUiBroker broker;
+        broker.AnswerMessageBox(c.answer);
+        if (c.answer == IDYES) {
+            broker.AnswerMessageBox(IDOK);  // the note to choose the network
+            broker.AnswerMessageBox(IDNO);  // no settings file before the update
+        }
+        bool stopped = false;
+        WiFiSettings settings = Logger();
+        settings.accessPoint = true;
+        CSetWiFiInfoDlg dialog(
+            "", "", settings, CSetWiFiInfoDlg::kStateUpdateAsked,
+            {.scan = {}, .showHelp = {}, .offeredModuleVersion = "4.45", .stopModuleChecks = [&stopped] {
+                 stopped = true;
+             }});
+        if (c.answer == IDYES) {
+            testsupport::OnNextModal([](QWidget* window) {
+                EXPECT_TRUE(Button(window, IDC_WIFI_JOIN_NETWORK)->isChecked());
+                EXPECT_FALSE(Button(window, IDC_WIFI_ACCESS_POINT)->isEnabled());
+                EXPECT_FALSE(Button(window, IDC_WIFI_JOIN_NETWORK)->isEnabled());
+                Button(window, IDOK)->click();
+            });
+        }
+        EXPECT_EQ(dialog.DoModal(), c.result) << c.answer;
+        EXPECT_EQ(stopped, c.stopsChecks) << c.answer;
+        ASSERT_FALSE(broker.Asked().empty());
+        EXPECT_NE(broker.Asked()[0].text.find("WiFly Ver 4.41\nModule firmware offered: 4.45\n\n"),
+                  std::string::npos);
+        EXPECT_EQ(dialog.values.accessPoint, c.answer != IDYES) << c.answer;
+    }
+}
+
 TEST_F(WiFiDialogsTest, AfterAModuleUpdateTheUserIsToldAndTheDialogCloses) {
     for (const int state : {CSetWiFiInfoDlg::kStateUpdateDone, CSetWiFiInfoDlg::kStateUpdateNotDone}) {
         testsupport::ScriptedUiBroker broker;
