@@ -294,6 +294,9 @@ public:
     // The next check looks at the Wi-Fi module too.
     void SetCheckWiFly(bool on) { check_wifly_.store(on); }
     bool IsCheckWiFly() const { return check_wifly_.load(); }
+    // The Wi-Fi module firmware version the last check offered (user-interface thread only).
+    const std::string& OfferedModuleVersion() const { return offered_module_version_; }
+    void SetOfferedModuleVersion(std::string version) { offered_module_version_ = std::move(version); }
 
 private:
     // The settings' schedule and texts for the check, its dialogs, and the sessions' check after a connect.
@@ -309,6 +312,7 @@ private:
     CVersionCheck version_check_;
     std::atomic<bool> check_version_again_{false};
     std::atomic<bool> check_wifly_{false};
+    std::string offered_module_version_;
     // After the members it uses: it goes first.
     std::unique_ptr<CVersionCheckThread> version_check_thread_;
 };

@@ -17,11 +17,14 @@
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/main_frame_ids.h"
 #include "kivo32/dialogs/dialogs_ids.h"
+#include "kivo32/dialogs/display_text_dlg.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/sut_type_help.h"
 #include "kivo32/tools/download_windows.h"
 #include "kivo32/tools/setting_windows.h"
+#include "kivo32/tools/wifi_ids.h"
+#include "kivo32/tools/wifi_windows.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -48,6 +51,18 @@ void CKivoApp::SetUpCommands() {
         }
     });
     RegisterSettingWindows();
+    RegisterWiFiWindows({.showHelp =
+                             [this] {
+                                 CDisplayTextDlg help(false, QApplication::activeModalWidget());
+                                 if (!help.LoadTextFile(program_folder_ / "WiFi Help.txt")) {
+                                     return false;
+                                 }
+                                 help.SetTitle(LoadText(IDS_WIFI_HELP_TITLE));
+                                 help.DoModal();
+                                 return true;
+                             },
+                         .offeredModuleVersion = [this] { return OfferedModuleVersion(); },
+                         .stopModuleChecks = [this] { SetCheckWiFly(false); }});
     // The idle processing runs whenever the event loop is about to wait, for as long as the main window
     // lives.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,

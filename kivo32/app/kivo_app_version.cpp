@@ -171,7 +171,9 @@ public:
         OnUserInterfaceThread(
             [version](CKivoApp& app) { app.Registry().updateLatestLoggerVersion = version; });
     }
-    void SetLatestModule(const std::string&, const std::string&) override {}
+    void SetLatestModule(const std::string&, const std::string& version) override {
+        OnUserInterfaceThread([version](CKivoApp& app) { app.SetOfferedModuleVersion(version); });
+    }
     void SetFirmwareFile(const std::string& path) override {
         OnUserInterfaceThread([path](CKivoApp& app) { app.Registry().firmwareFile = path; });
     }

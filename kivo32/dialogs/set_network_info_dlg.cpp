@@ -16,6 +16,7 @@
 #include "shared/common/address_checks.h"
 #include "shared/common/message_box.h"
 #include "shared/controls/dialog_buttons.h"
+#include "shared/controls/identified_controls.h"
 #include "shared/link/link_ids.h"
 
 namespace {
@@ -25,19 +26,6 @@ constexpr int kProgramPort = 3001;
 
 QString Text(unsigned id) {
     return platform::ToQString(LoadText(id));
-}
-
-template <class Control>
-Control* Identified(Control* control, int id, unsigned tipId) {
-    platform::SetControlId(control, id);
-    control->setToolTip(Text(tipId));
-    return control;
-}
-
-QLineEdit* Edit(QWidget* parent, int id, unsigned tipId, int limit) {
-    auto* edit = Identified(new QLineEdit(parent), id, tipId);
-    edit->setMaxLength(limit);
-    return edit;
 }
 
 void ShowBadField(const std::string& message) {
@@ -78,11 +66,11 @@ void CSetNetworkInfoDlg::BuildControls() {
     connect(dhcp_radio_, &QRadioButton::clicked, this, [this] { EnableAddressFields(); });
     connect(fixed_radio_, &QRadioButton::clicked, this, [this] { EnableAddressFields(); });
 
-    address_edit_ = Edit(this, IDC_NETINFO_ADDRESS, IDS_NETINFO_TIP_ADDRESS, kAddressMax);
-    mask_edit_ = Edit(this, IDC_NETINFO_MASK, IDS_NETINFO_TIP_MASK, kAddressMax);
-    port_edit_ = Edit(this, IDC_NETINFO_PORT, IDS_NETINFO_TIP_PORT, kPortMax);
-    gateway_edit_ = Edit(this, IDC_NETINFO_GATEWAY, IDS_NETINFO_TIP_GATEWAY, kAddressMax);
-    mac_edit_ = Edit(this, IDC_NETINFO_MAC, IDS_NETINFO_TIP_MAC, kMacMax);
+    address_edit_ = LimitedEdit(this, IDC_NETINFO_ADDRESS, IDS_NETINFO_TIP_ADDRESS, kAddressMax);
+    mask_edit_ = LimitedEdit(this, IDC_NETINFO_MASK, IDS_NETINFO_TIP_MASK, kAddressMax);
+    port_edit_ = LimitedEdit(this, IDC_NETINFO_PORT, IDS_NETINFO_TIP_PORT, kPortMax);
+    gateway_edit_ = LimitedEdit(this, IDC_NETINFO_GATEWAY, IDS_NETINFO_TIP_GATEWAY, kAddressMax);
+    mac_edit_ = LimitedEdit(this, IDC_NETINFO_MAC, IDS_NETINFO_TIP_MAC, kMacMax);
     mac_label_ = new QLabel(Text(IDS_NETINFO_MAC), this);
     platform::SetControlId(mac_label_, IDC_NETINFO_MAC_LABEL);
     connect(port_edit_, &QLineEdit::textEdited, this, [this] { CheckPortRadio(); });

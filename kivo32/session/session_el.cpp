@@ -166,6 +166,9 @@ void CSessionEL::OnCommand(platform::Message& message) {
         case WM_SESSION_CALL_ANSWERED:
             OnCallAnswered();
             break;
+        case WM_SESSION_SCAN_WIFI:
+            ScanWiFiFor(message);
+            break;
         case WM_SESSION_READ_CLOCK:
             if (const auto* reading = platform::PayloadAs<std::shared_ptr<CLoggerClockReading>>(message);
                 reading != nullptr && *reading != nullptr) {

@@ -73,6 +73,8 @@ protected:
     void OnDropLogger() override;
     // A cancel also ends the wait for a call.
     void OnCancelCommand() override;
+    // While a dialog is open, its Wi-Fi scan is taken too.
+    bool TakeWhileAsking(platform::Message& message) override;
     // After the modem line's results: Close comes back when they left the session waiting without a call.
     void OnMessage(platform::Message& message) override;
     void SayFarewell(int reason) override;
@@ -166,7 +168,9 @@ private:
     void OnSetLoggerIDs();
     void OnSetWiFiInfo();
     // The Wi-Fi settings dialog with `settings` at its module-update step `state` (0 none).
-    SetWiFiInfoRequest WiFiRequest(const WiFiSettings& settings, int state) const;
+    SetWiFiInfoRequest WiFiRequest(const WiFiSettings& settings, int state);
+    // The open Wi-Fi dialog's scan: the module's reply posted to the target the message carries.
+    void ScanWiFiFor(const platform::Message& message);
     // Takes the settings the dialog answered into `settings` and writes them; a failure is told.
     bool WriteWiFiAnswer(const SetWiFiInfoRequest& answer, WiFiSettings& settings);
     // Has the module fetch its new firmware and waits for it, then shows the dialog again with
@@ -194,4 +198,6 @@ private:
     CallScheduleRecord call_schedule_;
     // The session's command stays in progress while it waits for a call.
     std::atomic<bool> waiting_for_call_{false};
+    // Set during the Wi-Fi scan's command (session thread only).
+    bool scanning_ = false;
 };

@@ -46,10 +46,39 @@ bool EndsUpdate(std::string_view line) {
 
 }  // namespace
 
-SetWiFiInfoRequest CSessionEL::WiFiRequest(const WiFiSettings& settings, int state) const {
-    SetWiFiInfoRequest request{.logger = NamingOfLogger(), .settings = settings, .state = state};
+SetWiFiInfoRequest CSessionEL::WiFiRequest(const WiFiSettings& settings, int state) {
+    SetWiFiInfoRequest request{
+        .logger = NamingOfLogger(),
+        .settings = settings,
+        .state = state,
+        .settingsChanged = false,
+        .scan = [this](std::shared_ptr<platform::MessageTarget> replyTo) {
+            Post(platform::Message(WM_SESSION_SCAN_WIFI, 0, platform::MakePayload(std::move(replyTo))));
+        }};
     request.settings.password = WiFiSettings::kUnchanged;
     return request;
+}
+
+bool CSessionEL::TakeWhileAsking(platform::Message& message) {
+    // Only in the wait for the dialog's answer, never inside the scan's own command.
+    if (message.id == WM_SESSION_SCAN_WIFI && IsDialogOpen() && !scanning_) {
+        ScanWiFiFor(message);
+        return true;
+    }
+    return CSession::TakeWhileAsking(message);
+}
+
+void CSessionEL::ScanWiFiFor(const platform::Message& message) {
+    const auto* replyTo = platform::PayloadAs<std::shared_ptr<platform::MessageTarget>>(message);
+    if (replyTo == nullptr || *replyTo == nullptr) {
+        return;
+    }
+    scanning_ = true;
+    std::string reply;
+    const bool read = logger_ && logger_->ReadWiFiStatus(reply) != 0;
+    scanning_ = false;
+    (*replyTo)->PostMessage(
+        platform::Message(WM_WIFI_SCAN_REPLY, read ? 1 : 0, platform::MakePayload(std::move(reply))));
 }
 
 bool CSessionEL::WriteWiFiAnswer(const SetWiFiInfoRequest& answer, WiFiSettings& settings) {

@@ -72,5 +72,10 @@ inline constexpr unsigned WM_SESSION_READ_VERSIONS = WM_APP + 0x1EE;
 // read (payload a LoggerSetupReading, logger_setup_reading.h).
 inline constexpr unsigned WM_SESSION_READ_ENERGY_SUMMARY = WM_APP + 0x1F8;
 inline constexpr unsigned WM_LOGGER_ENERGY_SUMMARY = WM_APP + 0x1F9;
+// Ours, to the session while the Wi-Fi settings dialog is open: scan for networks (payload the
+// std::shared_ptr<platform::MessageTarget> the reply goes to); the reply, to that dialog: wParam 1 when
+// the module answered, payload its reply text (std::string).
+inline constexpr unsigned WM_SESSION_SCAN_WIFI = WM_APP + 0x1FA;
+inline constexpr unsigned WM_WIFI_SCAN_REPLY = WM_APP + 0x1FB;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;

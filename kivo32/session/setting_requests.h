@@ -2,9 +2,12 @@
 // user's new value, answered IDOK to write it or IDCANCEL to leave the logger as it is.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "platform/base/message_target.h"
 #include "shared/logger/network_settings.h"
 #include "shared/logger/wifi_settings.h"
 
@@ -101,4 +104,7 @@ struct SetWiFiInfoRequest {
     WiFiSettings settings;
     int state = 0;
     bool settingsChanged = false;  // after an update: the user changed the settings too
+    // Asks the session for a network scan while the dialog is open; the reply goes to the given target
+    // (WM_WIFI_SCAN_REPLY). Empty: no scan.
+    std::function<void(std::shared_ptr<platform::MessageTarget>)> scan;
 };

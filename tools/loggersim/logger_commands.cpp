@@ -338,7 +338,8 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     }
     if (command == "M?" && s.moduleUpdate.running) {
         LoggerState::ModuleUpdate& update = s.moduleUpdate;
-        return update.given < update.texts.size() ? update.texts[update.given++] : std::string("<EMPTY>");
+        const std::vector<std::string>& script = update.Script();
+        return update.given < script.size() ? script[update.given++] : std::string("<EMPTY>");
     }
     if (s.queryReplies.count(word)) {
         return s.queryReplies.at(word);

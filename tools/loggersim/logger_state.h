@@ -115,14 +115,24 @@ struct LoggerState {
     std::map<std::string, std::string> networkFields;
     std::map<std::string, std::string> networkSettings;
     std::map<std::string, std::string> wifiSettings;
-    // The Wi-Fi module's firmware update: the image the last "L!WFTPH=" named, then the pending texts
-    // the module gives, one for each "M?" ("<EMPTY>" once they are out); texts without a final
-    // "WIFI=FTP..." line make an update that never ends.
+    // The networks the Wi-Fi module sees, numbered from 1 after the settings in its "L?WIFI" reply: channel,
+    // RSSI in dBm, security code (0 and 9 open), four fields no program shows, then the name.
+    std::vector<std::string> wifiNetworks{"6,-48,0,1,100,0,0,Open Workshop", "11,-67,4,1,100,0,0,Plant Floor",
+                                          "1,-72,2,1,100,0,0,Cafe, Bar and Grill",
+                                          "3,-96,9,1,100,0,0,Far Away Yard"};
+    // The Wi-Fi module's firmware update: the image the last "L!WFTPH=" named (over FTP) or the last
+    // upload that closed (a module image sent through the logger), then the pending texts the module
+    // gives for that kind, one for each "M?" ("<EMPTY>" once they are out); texts without a final
+    // "WIFI=FTP..." or "WIFI=XMODEM..." line make an update that never ends.
     struct ModuleUpdate {
         std::string image;
         std::vector<std::string> texts{"FTP connecting\nFTP fetching the image", "WIFI=FTPCOMPLETE"};
+        std::vector<std::string> imageTexts{"WIFI=PCT0", "(null)",      "WIFI=PCT35\nWIFI=PCT70",
+                                            "<EMPTY>",   "WIFI=PCT100", "WIFI=XMODEMCOMPLETE"};
         std::size_t given = 0;
         bool running = false;
+        bool uploaded = false;  // the image came as an upload: `imageTexts` run
+        const std::vector<std::string>& Script() const { return uploaded ? imageTexts : texts; }
     } moduleUpdate;
     std::string calibrationReference = "2, 1.25, 230.5";
     // The logger takes the commands that start with one of these without ever answering.

@@ -162,7 +162,15 @@ std::string TakeUploadBlock(LoggerState& s, const std::string& block) {
     if (length == 0) {
         // The closing record carries the CRC of everything sent.
         s.upload.closed = crc == s.upload.crc;
-        return s.upload.closed ? "OK" : "ERROR";
+        if (!s.upload.closed) {
+            return "ERROR";
+        }
+        // A module image sent through the logger: the module reports its installation on "M?".
+        s.moduleUpdate.image = s.upload.name;
+        s.moduleUpdate.given = 0;
+        s.moduleUpdate.running = true;
+        s.moduleUpdate.uploaded = true;
+        return "OK";
     }
     if (crc != UpdateCrc16(0xFFFF, data)) {
         return "RESEND";

@@ -104,6 +104,15 @@ std::string NetworkReply(const LoggerState& s) {
            ",MAC=" + Setting(n, "MAC") + ",Use_DHCP=" + TrueFalse(Setting(n, "DHCP") == "1");
 }
 
+// The networks of the module's scan, each ",<number>=<fields>".
+std::string WiFiNetworks(const LoggerState& s) {
+    std::string items;
+    for (std::size_t i = 0; i < s.wifiNetworks.size(); ++i) {
+        items += "," + std::to_string(i + 1) + "=" + s.wifiNetworks[i];
+    }
+    return items;
+}
+
 std::string WiFiReply(const LoggerState& s) {
     const auto& w = s.wifiSettings;
     const std::string dhcp = Setting(w, "WDHCP");
@@ -112,7 +121,8 @@ std::string WiFiReply(const LoggerState& s) {
            ",Gateway=" + Setting(w, "WGATEWAY") + ",TCP_Port=" + Setting(w, "MODTCPPORT") +
            ",MAC=" + Setting(w, "MAC") + ",Module_FW=" + Setting(w, "MODULE_FW") +
            ",Antenna=" + (Setting(w, "WEXT_ANTENNA") == "1" ? "External" : "Internal") +
-           ",Use_DHCP=" + TrueFalse(dhcp == "1") + ",Access_Point=" + TrueFalse(dhcp == "3");
+           ",Use_DHCP=" + TrueFalse(dhcp == "1") + ",Access_Point=" + TrueFalse(dhcp == "3") +
+           WiFiNetworks(s);
 }
 
 std::optional<std::string> QuarvenSetting(LoggerState& s, const std::string& command) {
@@ -145,6 +155,7 @@ std::optional<std::string> QuarvenSetting(LoggerState& s, const std::string& com
         s.moduleUpdate.image = FieldText(*image);
         s.moduleUpdate.given = 0;
         s.moduleUpdate.running = true;
+        s.moduleUpdate.uploaded = false;
         return "OK";
     }
     for (const auto& [tag, text] :

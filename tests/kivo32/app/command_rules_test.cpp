@@ -152,7 +152,6 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
         {ID_LOGGER_HARMONICS, true},
         {ID_LOGGER_READ_CALL_SCHEDULE, true},
         {ID_LOGGER_REAL_TIME_GRAPH, true},
-        {ID_LOGGER_WIFI_INFO, true},
         // Views and tools that are no request.
         {ID_LOGGER_FIRMWARE_UPDATE, true},
         {ID_GRID_LOAD_PROFILE_GRAPH, true},
@@ -162,6 +161,7 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
         {ID_LOGGER_SET_TIME, false},
         {ID_LOGGER_PROPERTIES, false},
         {ID_LOGGER_PROPERTIES_TOOLBAR, false},
+        {ID_LOGGER_WIFI_INFO, false},
         {ID_CONNECT_NETWORK, false},
         {ID_LOGGER_SYNC_TIME, false},
         // It asks for a choice only when the logger keeps two setups or more.

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,7 +14,10 @@
 #include "kivo32/session/session_messages.h"
 #include "kivo32/session/setting_requests.h"
 #include "kivo32/session/window_requests.h"
+#include "platform/base/answer_wait.h"
 #include "platform/base/message_box_flags.h"
+#include "platform/base/message_queue.h"
+#include "platform/base/message_target.h"
 #include "shared/link/link_ids.h"
 #include "tests/kivo32/session/handler_fixture.h"
 
@@ -172,6 +177,50 @@ TEST_F(WiFiTest, ARefusedUpdateCommandIsToldAndWaitsForNothing) {
     EXPECT_EQ(CountOf(WM_MODULE_UPDATE_NOTICE, 1), 0);
     EXPECT_EQ(CountOf(WM_COMMAND, ID_SESSION_VERSION_CHECK), 0);
     EXPECT_EQ(broker_.Asked().size(), 2u);
+}
+
+}  // namespace
+}  // namespace sessiontest
+
+namespace sessiontest {
+namespace {
+
+TEST_F(WiFiTest, AScanAskedWhileTheDialogIsOpenIsTakenInTheWaitForItsAnswer) {
+    platform::MessageQueue replies;
+    auto target = std::make_shared<platform::QueueMessageTarget>(replies);
+    std::string reply;
+    // As the program's broker does: the session waits for the dialog's answer through its answer wait,
+    // which takes the scan meanwhile.
+    broker_.AnswerRequest<SetWiFiInfoRequest>(IDCANCEL, [&](SetWiFiInfoRequest& r) {
+        r.scan(target);
+        platform::AnswerWait* wait = platform::ThreadAnswerWait();
+        ASSERT_NE(wait, nullptr);
+        ASSERT_TRUE(wait->Wait([&replies] { return !replies.Empty(); }));
+        const std::optional<platform::Message> message = replies.TryTake();
+        ASSERT_TRUE(message.has_value());
+        EXPECT_EQ(message->wParam, 1u);
+        reply = *platform::PayloadAs<std::string>(*message);
+    });
+    Run(WM_SESSION_SET_WIFI_INFO);
+    EXPECT_NE(reply.find("4=3,-96,9,1,100,0,0,Far Away Yard"), std::string::npos) << reply;
+}
+
+TEST_F(WiFiTest, TheDialogsScanIsReadOnTheSessionThreadAndItsReplyPostedBack) {
+    platform::MessageQueue replies;
+    auto target = std::make_shared<platform::QueueMessageTarget>(replies);
+    // The dialog asks for a scan and is closed; the session takes the scan once the command has ended.
+    broker_.AnswerRequest<SetWiFiInfoRequest>(IDCANCEL, [&target](SetWiFiInfoRequest& r) {
+        ASSERT_TRUE(r.scan);
+        r.scan(target);
+    });
+    Run(WM_SESSION_SET_WIFI_INFO);
+    const std::optional<platform::Message> reply = replies.Take(30s);
+    ASSERT_TRUE(reply.has_value());
+    EXPECT_EQ(reply->id, WM_WIFI_SCAN_REPLY);
+    EXPECT_EQ(reply->wParam, 1u);
+    const auto* text = platform::PayloadAs<std::string>(*reply);
+    ASSERT_NE(text, nullptr);
+    EXPECT_NE(text->find("3=1,-72,2,1,100,0,0,Cafe, Bar and Grill"), std::string::npos) << *text;
 }
 
 }  // namespace

@@ -105,11 +105,42 @@ TEST(ProgrammingCommandsTest, BinaryBlocksAreTakenWholeByTheirLength) {
     EXPECT_EQ(upload.data, (std::vector<std::uint8_t>{'a', 'b', '\r', 0x1B}));
     EXPECT_EQ(upload.name, "x.bin");
     EXPECT_TRUE(upload.closed);
+    EXPECT_TRUE(logger.State().moduleUpdate.running);
+    EXPECT_EQ(logger.State().moduleUpdate.image, "x.bin");
 
     // The escape ends binary replies: "P!" is a text command again.
     logger.Receive("\x1b");
     EXPECT_EQ(logger.Receive("P!0\r").bytes, "P!0" + Reply("OK"));
     EXPECT_TRUE(logger.State().program.abandoned);
+}
+
+TEST(ProgrammingCommandsTest, AnUploadedModuleImageReportsItsInstallationOnEachMessageQuery) {
+    const std::vector<std::vector<std::string>> scripts{
+        {"WIFI=PCT0", "(null)", "WIFI=PCT50\nWIFI=PCT90", "<EMPTY>", "WIFI=XMODEMCOMPLETE"},
+        {"WIFI=PCT0", "WIFI=XMODEMERROR"},
+        {"WIFI=PCT0", "WIFI=XMODEMTIMEOUT"},
+        {"WIFI=PCT0", "WIFI=PCT10"},  // an installation that never ends
+    };
+    for (const std::vector<std::string>& script : scripts) {
+        SimulatedLogger logger(Model("quarven-kx"));
+        logger.ChangeState([&script](LoggerState& s) { s.moduleUpdate.imageTexts = script; });
+        const std::string name = ";NAME=wifly3-445.img";
+        logger.Receive("R!B\r");
+        ASSERT_EQ(logger.Receive(UploadBlock(0, name)).bytes, Reply("OK"));
+        std::string closing = "O!";
+        closing += std::string("\x01\x00\x00\x00", 4);
+        const unsigned crc =
+            UpdateCrc16(0xFFFF, std::span(reinterpret_cast<const std::uint8_t*>(name.data()), name.size()));
+        closing += static_cast<char>(crc & 0xFF);
+        closing += static_cast<char>(crc >> 8);
+        ASSERT_EQ(logger.Receive(closing + "\r").bytes, Reply("OK"));
+        logger.Receive("\x1b");
+        EXPECT_EQ(logger.State().moduleUpdate.image, "wifly3-445.img");
+        for (const std::string& text : script) {
+            EXPECT_EQ(logger.Receive("M?\r").bytes, "M?" + Reply(text));
+        }
+        EXPECT_EQ(logger.Receive("M?\r").bytes, "M?" + Reply("<EMPTY>"));
+    }
 }
 
 TEST(ProgrammingCommandsTest, BlocksAnsweredAsAsked) {
