@@ -53,4 +53,4 @@ inline constexpr unsigned IDS_PDF_OPEN_CAPTION = 59739;    // caption of that me
 inline constexpr unsigned IDS_PDF_READER_MISSING = 59745;  // no program opens PDF files
 inline constexpr unsigned IDS_PDF_FILE_NOT_FOUND = 59740;  // the last line when the file is missing
 // Ours: a window whose image could not be taken.
-inline constexpr unsigned IDS_WINDOW_IMAGE_FAILED = 21614;
+inline constexpr unsigned IDS_WINDOW_IMAGE_FAILED = 21951;

@@ -57,7 +57,7 @@ inline constexpr unsigned IDS_NETWORK_SOCKET_FAILED = 8235;
 inline constexpr unsigned IDS_PORT_OPEN_FAILED = 59743;  // %s port name
 inline constexpr unsigned IDS_PORT_OPEN_FAILED_TITLE = 59744;
 // Ours: a command longer than the logger takes, refused before it is sent.
-inline constexpr unsigned IDS_LOGGER_COMMAND_TOO_LONG = 21610;
+inline constexpr unsigned IDS_LOGGER_COMMAND_TOO_LONG = 21950;
 
 // Status texts.
 inline constexpr unsigned IDS_WAKE_FAILED = 9349;
@@ -112,7 +112,7 @@ inline constexpr unsigned IDS_LOST_PORT_TITLE = 20505;
 
 // The modem line: errors (with the caption IDS_MODEM_ERROR_CAPTION, ours), call states and why a call
 // ended.
-inline constexpr unsigned IDS_MODEM_ERROR_CAPTION = 21615;
+inline constexpr unsigned IDS_MODEM_ERROR_CAPTION = 21952;
 inline constexpr unsigned IDS_MODEM_NO_LINE = 8224;
 inline constexpr unsigned IDS_MODEM_LINE_IN_USE = 8225;
 inline constexpr unsigned IDS_MODEM_NOT_DATA_MODEM = 8227;
