@@ -19,6 +19,7 @@
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/sut_type_help.h"
+#include "kivo32/tools/schedule_windows.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -39,6 +40,7 @@ constexpr int kWaitPollMs = 10;
 
 void CKivoApp::SetUpCommands() {
     RegisterCommandDialogs();
+    RegisterScheduleWindows();
     // The idle processing runs whenever the event loop is about to wait, for as long as the main window
     // lives.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,

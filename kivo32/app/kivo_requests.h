@@ -24,11 +24,12 @@ using KivoRequests = platform::RequestList<
     LoggerPropertiesRequest, LoggerSetupListRequest, HarmonicsRequest, WaveformCaptureRequest,
     CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
 
-using KivoRequestsNotBuiltYet = platform::RequestList<
-    DataRecoveryRequest, SetTimeRequest, SetBaudRequest, SetDescriptionRequest, SetModemStringRequest,
-    SetScalarsRequest, SetLoggerIdsRequest, CallScheduleRequest, WebPasswordRequest, SetWiFiInfoRequest,
-    LoggerPropertiesRequest, LoggerSetupListRequest, HarmonicsRequest, WaveformCaptureRequest,
-    CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
+using KivoRequestsNotBuiltYet =
+    platform::RequestList<DataRecoveryRequest, SetTimeRequest, SetBaudRequest, SetDescriptionRequest,
+                          SetModemStringRequest, SetScalarsRequest, SetLoggerIdsRequest, WebPasswordRequest,
+                          SetWiFiInfoRequest, LoggerPropertiesRequest, LoggerSetupListRequest,
+                          HarmonicsRequest, WaveformCaptureRequest, CalAmpScalarRequest,
+                          CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

@@ -147,7 +147,6 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
         {ID_LOGGER_SET_TIME, true},
         {ID_LOGGER_PROPERTIES, true},
         {ID_LOGGER_PROPERTIES_TOOLBAR, true},
-        {ID_LOGGER_READ_CALL_SCHEDULE, true},
         {ID_LOGGER_REAL_TIME_GRAPH, true},
         {ID_LOGGER_WIFI_INFO, true},
         // Views and tools that are no request.
@@ -158,6 +157,7 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
         {ID_LOGGER_NETWORK_INFO, false},
         {ID_CONNECT_NETWORK, false},
         {ID_LOGGER_SYNC_TIME, false},
+        {ID_LOGGER_READ_CALL_SCHEDULE, false},
         // It asks for a choice only when the logger keeps two setups or more.
         {ID_LOGGER_READ_SETUP, false},
     };
