@@ -5,13 +5,13 @@
 #include <QProcess>
 #include <QStatusBar>
 
-#include "kivo32/dialogs/about_dlg.h"
 #include "kivo32/app/app_ids.h"
-#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/logger_menu.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/dialogs/about_dlg.h"
+#include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/views/data_graph_commands.h"
@@ -28,8 +28,8 @@
 #include "platform/ui/command_state.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/doc_manager.h"
-#include "platform/ui/document.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/shell_helpers.h"
@@ -161,6 +161,9 @@ bool CKivoApp::OnCommand(unsigned id) {
         case ID_LOGGER_DOWNLOAD:
             StartDownload();
             break;
+        case ID_TERMINAL_MODE:
+            terminal_->Open(GetMainWindow());
+            break;
         case ID_LOGGER_DOWNLOAD_AGAIN:
             if (platform::MessageTarget* main = GetAppMainWnd()) {
                 main->PostMessage(platform::Message(WM_COMMAND, ID_LOGGER_DOWNLOAD));
@@ -171,9 +174,10 @@ bool CKivoApp::OnCommand(unsigned id) {
             ProgramLogger();
             break;
         case ID_START_TELDRIN:
-            StartProgram(std::filesystem::path(platform::PathFromQString(QApplication::applicationDirPath())) /
-                             kTeldrinProgram,
-                         IDP_TELDRIN_NOT_STARTED);
+            StartProgram(
+                std::filesystem::path(platform::PathFromQString(QApplication::applicationDirPath())) /
+                    kTeldrinProgram,
+                IDP_TELDRIN_NOT_STARTED);
             break;
         case ID_START_DORVANE:
             StartProgram(kDorvaneProgram, IDP_DORVANE_NOT_STARTED);
@@ -199,8 +203,8 @@ bool CKivoApp::OnCommand(unsigned id) {
             CloseAll();
             break;
         case ID_GRAPH_OPTIONS:
-            if (RunGraphOptions(GraphAttributes(), app_info_.peGraphicsExportType, app_info_.peGraphicsExportSize,
-                                GetMainWindow())) {
+            if (RunGraphOptions(GraphAttributes(), app_info_.peGraphicsExportType,
+                                app_info_.peGraphicsExportSize, GetMainWindow())) {
                 RebuildDataGraphs(GetDocManager());
             }
             break;
@@ -321,7 +325,8 @@ bool CKivoApp::RunGridCommand(unsigned id) {
     CRawDataView* grid = ActiveDataGrid();
     switch (id) {
         case ID_GRID_GRAPH_COLUMN:
-            if (platform::DocTemplate* graphTemplate = GetTemplate(kRawDataGraphTemplateId); grid && graphTemplate) {
+            if (platform::DocTemplate* graphTemplate = GetTemplate(kRawDataGraphTemplateId);
+                grid && graphTemplate) {
                 GraphSelectedData(*graphTemplate, *grid);
             }
             return true;

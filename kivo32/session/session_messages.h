@@ -69,5 +69,10 @@ inline constexpr unsigned WM_SESSION_READ_CLOCK = WM_APP + 0x1E7;
 // Ours, to the session: read what the version check needs of the logger for a check that runs on another
 // thread (payload a std::shared_ptr<CLoggerVersionReading>, logger_version_reading.h).
 inline constexpr unsigned WM_SESSION_READ_VERSIONS = WM_APP + 0x1EE;
+// Ours, to the session: a raw command of the terminal window (payload the command as a std::string), or,
+// without a payload, wake the logger as the window opens.
+inline constexpr unsigned WM_SESSION_TERMINAL = WM_APP + 0x200;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;
+// The main window's disconnect command, posted as WM_COMMAND after the terminal restarted the logger.
+inline constexpr unsigned ID_SESSION_DISCONNECT = 32789;
