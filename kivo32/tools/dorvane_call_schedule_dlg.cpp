@@ -1,6 +1,7 @@
 // CDorvaneCallScheduleDlg: editing the logger's host-call schedule and placing its calls on OK.
 #include "kivo32/tools/dorvane_call_schedule_dlg.h"
 
+#include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -65,8 +66,14 @@ CDorvaneCallScheduleDlg::CDorvaneCallScheduleDlg(const CallScheduleRecord& read,
       status_(new QLabel(this)),
       restart_only_(new QCheckBox(Text(IDS_SCHEDULE_RESTART_ONLY), this)) {
     setWindowTitle(Text(IDS_SCHEDULE_TITLE));
+    // The kinds and option B's choices are two groups of their own among the window's radios.
+    auto* kindGroup = new QButtonGroup(this);
+    auto* choiceGroup = new QButtonGroup(this);
+    choiceGroup->addButton(option_b_first_);
+    choiceGroup->addButton(option_b_second_);
     for (std::size_t i = 0; i < kinds_.size(); ++i) {
         kinds_[i] = new QRadioButton(Text(kKindTexts[i]), this);
+        kindGroup->addButton(kinds_[i]);
         platform::SetControlId(kinds_[i], kKindIds[i]);
         connect(kinds_[i], &QRadioButton::toggled, this, [this](bool on) {
             if (on) {
@@ -88,7 +95,13 @@ CDorvaneCallScheduleDlg::CDorvaneCallScheduleDlg(const CallScheduleRecord& read,
     platform::SetControlId(month_, IDC_MONTH_GRID);
     month_->SetRowCount(kMonthGridRows);
     month_->SetColCount(kMonthGridColumns);
-    month_->setMinimumHeight(170);
+    // Only the days: no header row or column, seven columns that fit without scrolling.
+    month_->Grid().SetHeaderHeight(0);
+    month_->Grid().SetColumnWidth(0, 0);
+    for (int column = 1; column <= kMonthGridColumns; ++column) {
+        month_->Grid().SetColumnWidth(column, 80);
+    }
+    month_->setFixedSize(7 * 80 + 8, kMonthGridRows * (fontMetrics().height() + 6) + 8);
     platform::SetControlId(host_, IDC_HOST_TEXT);
     host_->setMaxLength(static_cast<int>(kHostTextMax));
     platform::SetControlId(option_a_, IDC_OPTION_A);

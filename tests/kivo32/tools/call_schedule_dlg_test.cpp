@@ -130,6 +130,13 @@ TEST_F(CallScheduleDlgTest, OkWantsAHostAnOptionAndAgreementToACallTooSoon) {
                   platform::FormatLoadedText(IDS_SCHEDULE_STATUS, {"2", "7"}));
         EXPECT_TRUE(FindControlAs<QLineEdit>(window, IDC_ONCE_HOUR)->isEnabled());
         EXPECT_FALSE(FindControlAs<QLineEdit>(window, IDC_DAILY_HOUR)->isEnabled());
+        // The kinds are one choice, option B's two another.
+        Click(window, IDC_SCHEDULE_DAILY);
+        EXPECT_FALSE(FindControlAs<QRadioButton>(window, IDC_SCHEDULE_ONCE)->isChecked());
+        EXPECT_TRUE(FindControlAs<QRadioButton>(window, IDC_OPTION_B_FIRST)->isChecked());
+        EXPECT_TRUE(FindControlAs<QLineEdit>(window, IDC_DAILY_HOUR)->isEnabled());
+        Click(window, IDC_SCHEDULE_ONCE);
+        EXPECT_FALSE(FindControlAs<QRadioButton>(window, IDC_SCHEDULE_DAILY)->isChecked());
         Click(window, IDC_RESTART_ONLY);
         Click(window, IDOK);
         openAfter.push_back(window->isVisible());
