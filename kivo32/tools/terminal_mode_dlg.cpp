@@ -52,6 +52,8 @@ CTerminalModeDlg::CTerminalModeDlg(CAppContext& app, Links links, QWidget* paren
     trace_note_->hide();
     raw_note_->hide();
     auto* send = Button(this, IDC_TERMINAL_SEND, IDS_TERMINAL_SEND);
+    // Enter anywhere in the window sends.
+    send->setDefault(true);
     auto* clear = Button(this, IDC_TERMINAL_CLEAR, IDS_TERMINAL_CLEAR);
     auto* close = Button(this, IDC_TERMINAL_CLOSE, IDS_TERMINAL_CLOSE);
     connect(send, &QPushButton::clicked, this, [this] { OnOK(); });

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -84,8 +86,9 @@ TEST_F(TerminalModeDlgTest, SendHandsTheCommandToTheSessionAndClearLeavesAPrompt
     command->setText("i?");
     Click(IDC_TERMINAL_SEND);
     command->setText("");
-    // Enter in the window sends too: an empty command is a command.
-    dialog_->accept();
+    // Enter in the command sends too: an empty command is a command.
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(command, &enter);
     EXPECT_EQ(sent_, (std::vector<std::string>{"i?", ""}));
     EXPECT_TRUE(dialog_->isVisible());
 
