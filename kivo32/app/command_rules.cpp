@@ -89,11 +89,10 @@ constexpr std::array kCommandRequests = {
 };
 
 // Commands greyed because what they open is not a dialog request and is not built yet: the
-// maintenance tools (firmware update, terminal, logger list, THD calculator) and the analysis and grid
+// maintenance tools (firmware update, logger list, THD calculator) and the analysis and grid
 // views.
 constexpr std::array kViewsToCome = {
     ID_LOGGER_FIRMWARE_UPDATE,
-    ID_TERMINAL_MODE,
     ID_OPEN_LOGGER_LIST,
     ID_THD_CALCULATOR,
     ID_LOAD_PROFILE_ACTION,
@@ -113,14 +112,16 @@ constexpr std::array kViewsToCome = {
 // The logger commands that connect first when no session runs; with a session they wait for its last
 // command to end.
 constexpr std::array kLoggerCommands = {
-    ID_LOGGER_DOWNLOAD,       ID_LOGGER_REAL_TIME_TEXT,  ID_LOGGER_REAL_TIME_GRAPH, ID_LOGGER_READ_SETUP,
-    ID_LOGGER_SET_TIME,       ID_LOGGER_SYNC_TIME,       ID_LOGGER_SET_BAUD,        ID_LOGGER_SET_DESCRIPTION,
-    ID_LOGGER_START_STOP,     ID_LOGGER_CLEAR_MEMORY,    ID_LOGGER_MODEM_STRING,    ID_LOGGER_SET_IDS,
-    ID_LOGGER_MEMORY_TEST,    ID_LOGGER_SET_SCALARS,     ID_LOGGER_CAL_AMP,         ID_SUT_PROGRAM_LOGGER,
-    ID_LOGGER_CAL_VOLT_TEMP,  ID_LOGGER_CALL_SCHEDULE,   ID_LOGGER_READ_CALL_SCHEDULE,
-    ID_LOGGER_AUTO_CALIBRATION, ID_LOGGER_TOGGLE_OPTION, ID_LOGGER_CLEAR_TOTALS,    ID_LOGGER_CLEAR_PEAK,
-    ID_LOGGER_PROPERTIES,     ID_LOGGER_PROPERTIES_TOOLBAR, ID_LOGGER_PROGRAM,      ID_LOGGER_DOWNLOAD_AGAIN,
-    ID_LOGGER_NETWORK_INFO,   ID_LOGGER_WIFI_INFO,       ID_LOGGER_WEB_PASSWORD,
+    ID_LOGGER_DOWNLOAD,           ID_LOGGER_REAL_TIME_TEXT,   ID_LOGGER_REAL_TIME_GRAPH,
+    ID_LOGGER_READ_SETUP,         ID_LOGGER_SET_TIME,         ID_LOGGER_SYNC_TIME,
+    ID_LOGGER_SET_BAUD,           ID_LOGGER_SET_DESCRIPTION,  ID_LOGGER_START_STOP,
+    ID_LOGGER_CLEAR_MEMORY,       ID_LOGGER_MODEM_STRING,     ID_LOGGER_SET_IDS,
+    ID_LOGGER_MEMORY_TEST,        ID_LOGGER_SET_SCALARS,      ID_LOGGER_CAL_AMP,
+    ID_SUT_PROGRAM_LOGGER,        ID_LOGGER_CAL_VOLT_TEMP,    ID_LOGGER_CALL_SCHEDULE,
+    ID_LOGGER_READ_CALL_SCHEDULE, ID_LOGGER_AUTO_CALIBRATION, ID_LOGGER_TOGGLE_OPTION,
+    ID_LOGGER_CLEAR_TOTALS,       ID_LOGGER_CLEAR_PEAK,       ID_LOGGER_PROPERTIES,
+    ID_LOGGER_PROPERTIES_TOOLBAR, ID_LOGGER_PROGRAM,          ID_LOGGER_DOWNLOAD_AGAIN,
+    ID_LOGGER_NETWORK_INFO,       ID_LOGGER_WIFI_INFO,        ID_LOGGER_WEB_PASSWORD,
 };
 
 template <std::size_t N>
@@ -136,8 +137,8 @@ bool LoggerCommandEnabled(unsigned id, const CommandRuleState& s) {
         return !s.stopping;
     }
     const bool quarven = s.typeCode >= kModelQuarvenRS;
-    if (quarven && (id == ID_LOGGER_SET_BAUD || id == ID_LOGGER_CALL_SCHEDULE ||
-                    id == ID_LOGGER_READ_CALL_SCHEDULE)) {
+    if (quarven &&
+        (id == ID_LOGGER_SET_BAUD || id == ID_LOGGER_CALL_SCHEDULE || id == ID_LOGGER_READ_CALL_SCHEDULE)) {
         return false;
     }
     return s.ready;
@@ -148,8 +149,8 @@ bool ProgramStartEnabled(const CommandRuleState& s, bool olderModelsOnly) {
     if (s.disconnecting) {
         return false;
     }
-    return !s.session || ((!olderModelsOnly || s.typeCode < kModelQuarvenRS) && s.connected &&
-                          s.linkKind != kLinkModem);
+    return !s.session ||
+           ((!olderModelsOnly || s.typeCode < kModelQuarvenRS) && s.connected && s.linkKind != kLinkModem);
 }
 
 }  // namespace
@@ -214,6 +215,9 @@ std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& 
                 break;
             case ID_TRACE_ON_OFF:
                 rule.checked = s.traceOn;
+                break;
+            case ID_TERMINAL_MODE:
+                // The window opens with or without a session; a command typed without one is told.
                 break;
             default:
                 return std::nullopt;

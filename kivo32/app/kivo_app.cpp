@@ -270,6 +270,7 @@ void CKivoApp::SetTemplateFolders() {
 
 void CKivoApp::MakeSessions() {
     sessions_ = std::make_unique<CSessionOwner>(*this, GetAppMainWnd(), GetAppMainWnd());
+    terminal_ = std::make_unique<CTerminalWindow>(*this, *sessions_);
     sessions_->SetProfileWriter([](const std::string& section, const std::string& key, int value) {
         platform::SettingsProfileStore().WriteProfileInt(section, key, value);
     });
@@ -415,9 +416,23 @@ CCommandLineValues CKivoApp::GetCommandLineValues() const {
     return command_line_.link;
 }
 
-void CKivoApp::CommTrace(std::string_view) {}
+void CKivoApp::CommTrace(std::string_view text) {
+    if (terminal_) {
+        terminal_->ShowTraffic(TrafficKind::Note, text);
+    }
+}
 
-void CKivoApp::SendTerminalText(std::string_view) {}
+void CKivoApp::SendTerminalText(std::string_view bytes) {
+    if (terminal_) {
+        terminal_->ShowTraffic(TrafficKind::Received, bytes);
+    }
+}
+
+void CKivoApp::ShowSentBytes(std::string_view bytes) {
+    if (terminal_) {
+        terminal_->ShowTraffic(TrafficKind::Sent, bytes);
+    }
+}
 
 void CKivoApp::ChooseLanguage(bool mayAsk) {
     auto settings = platform::OpenProgramSettings();

@@ -18,6 +18,7 @@
 #include "kivo32/app/command_rules.h"
 #include "kivo32/app/desktop_date_formats.h"
 #include "kivo32/settings/registry_values.h"
+#include "kivo32/tools/terminal_window.h"
 #include "kivo32/update/version_check.h"
 #include "kivo32/views/graph_object_attributes.h"
 #include "platform/ui/application.h"
@@ -126,6 +127,7 @@ public:
     CCommandLineValues GetCommandLineValues() const override;
     void CommTrace(std::string_view text) override;
     void SendTerminalText(std::string_view bytes) override;
+    void ShowSentBytes(std::string_view bytes) override;
 
 private:
     // The templates, in the order of the document-kind list, each in its working folder.
@@ -158,6 +160,7 @@ private:
     std::unique_ptr<QObject> close_guard_;
     QPointer<CModelessMessageBox> notice_window_;
     std::unique_ptr<CSessionOwner> sessions_;
+    std::unique_ptr<CTerminalWindow> terminal_;
 
     // ---- Commands (kivo_app_commands.cpp, kivo_app_program.cpp; the session's start and end:
     // kivo_app_connect.cpp)
@@ -206,7 +209,6 @@ public:
     bool OnModemMessage(platform::Message& message);
     // Lists the modem lines the program may use again (at start and for the PC setup).
     void ListModemLines();
-
 
 private:
     void RunSessionCommand(const SessionCommand& command);

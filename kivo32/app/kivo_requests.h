@@ -25,8 +25,8 @@ using KivoRequests = platform::RequestList<
     CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
 
 using KivoRequestsNotBuiltYet = platform::RequestList<
-    SetScalarsRequest, SetLoggerIdsRequest, CallScheduleRequest, HarmonicsRequest, WaveformCaptureRequest,
-    CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
+    SetScalarsRequest, SetLoggerIdsRequest, HarmonicsRequest, WaveformCaptureRequest, CalAmpScalarRequest,
+    CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

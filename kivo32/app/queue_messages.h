@@ -74,6 +74,7 @@ inline constexpr unsigned kSessionMessages[] = {
     WM_SESSION_READ_VERSIONS,
     WM_SESSION_READ_ENERGY_SUMMARY,
     WM_SESSION_SCAN_WIFI,
+    WM_SESSION_TERMINAL,
 };
 
 // True when no number occurs twice in the lists of one queue.

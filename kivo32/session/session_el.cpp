@@ -175,6 +175,9 @@ void CSessionEL::OnCommand(platform::Message& message) {
                 ReadClockFor(**reading);
             }
             break;
+        case WM_SESSION_TERMINAL:
+            OnTerminal(platform::PayloadAs<std::string>(message));
+            break;
         case WM_SESSION_START_STOP_LOGGING:
             OnStartStopLogging();
             break;

@@ -153,6 +153,9 @@ private:
     void OnCallSchedule();
     void OnSetDescription();
     void OnSetModemString();
+    // The terminal window's raw command, its traffic traced for the window, or without one the wake-up
+    // as the window opens (session_el_terminal.cpp).
+    void OnTerminal(const std::string* command);
     void OnSetScalars();
     // The calibration window of `Request`, for a logger whose firmware can be calibrated, after its
     // scalars were read.

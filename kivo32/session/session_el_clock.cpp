@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <ctime>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include "kivo32/session/logger_clock_reading.h"
@@ -28,8 +27,6 @@
 
 namespace {
 
-constexpr std::uint32_t kScheduleRestartMs = 1000;
-
 // The clock text "hh:mm:ss MM/DD/YY": each of its six fields two digits in its place.
 std::optional<std::tm> ParseClockText(const std::string& text) {
     int fields[6] = {};
@@ -48,14 +45,9 @@ std::optional<std::tm> ParseClockText(const std::string& text) {
     time.tm_mon = fields[3] - 1;
     time.tm_mday = fields[4];
     time.tm_year = fields[5] < 70 ? fields[5] + 100 : fields[5];
-    return time;
-}
-
-// "hh:mm".
-std::string TwoDigitTime(int hour, int minute) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d:%02d", hour, minute);
-    return text;
+    // The weekday, which the call schedule counts from, follows from the date.
+    const std::optional<std::time_t> wall = platform::FromUtcTime(time);
+    return wall ? platform::ToUtcTime(*wall) : std::nullopt;
 }
 
 // "%H:%M:%S", whatever the user's time format.
@@ -178,13 +170,17 @@ void CSessionEL::OnCallSchedule() {
     if (!logger_) {
         return;
     }
-    CallScheduleRequest request{
-        .text = call_schedule_.text,
-        .kind = call_schedule_.kind,
-        .firstTime = TwoDigitTime(call_schedule_.firstHour, call_schedule_.firstMinute),
-        .secondTime = TwoDigitTime(call_schedule_.secondHour, call_schedule_.secondMinute),
-        .restartOnly = false,
-        .times = {}};
+    // The window places the calls from the logger's own clock.
+    PostStatusString(STATUS_TEXT, IDS_READING_CLOCK);
+    std::string clockText;
+    const std::optional<std::tm> loggerTime =
+        logger_->ReadClock(clockText) ? ParseClockText(clockText) : std::nullopt;
+    if (!loggerTime) {
+        ShowFailure(IDS_READ_CLOCK_FAILED);
+        return;
+    }
+    PostBlankStatus();
+    CallScheduleRequest request{.schedule = call_schedule_, .loggerTime = *loggerTime, .restartOnly = false};
     if (RunDialog(request) != IDOK) {
         return;
     }
@@ -199,23 +195,15 @@ void CSessionEL::OnCallSchedule() {
         }
         return;
     }
+    // The logger restarts its schedule before it takes the new one; the block write waits for that.
     PostStatusString(STATUS_TEXT, IDS_WRITING_CALL_SCHEDULE);
-    bool written = logger_->ClearCallSchedule() && logger_->SendScheduleRCommand();
-    // The logger restarts its schedule before it takes the new entries.
-    if (written) {
-        WaitLinkTime(kScheduleRestartMs);
-    }
-    // One call time "hh:mm" a line.
-    std::istringstream times(request.times);
-    for (std::string time; written && std::getline(times, time);) {
-        int hour = 0;
-        int minute = 0;
-        char colon = 0;
-        std::istringstream fields(time);
-        written = fields >> hour >> colon >> minute && colon == ':' &&
-                  GetConnection()->DoCommand("SCHEDULE /S " + TwoDigitTime(hour, minute) + " 00", 12000);
+    bool written = logger_->ClearCallSchedule() && logger_->SendScheduleRCommand() &&
+                   logger_->WriteCallSchedule(request.schedule.block);
+    for (const std::string& time : ScheduledCallTimes(request.schedule)) {
+        written = written && GetConnection()->DoCommand("SCHEDULE /S " + time + " 00", 12000);
     }
     if (written) {
+        call_schedule_ = request.schedule;
         PostStatusString(STATUS_TEXT, IDS_CALL_SCHEDULE_WRITTEN);
     } else {
         ShowFailure(IDS_WRITE_CALL_SCHEDULE_FAILED);
@@ -227,8 +215,8 @@ void CSessionEL::ReadClockFor(CLoggerClockReading& reading) {
     if (logger_ != nullptr && logger_->ReadClock(text)) {
         const std::array<int, 6>& read = logger_->GetClock();
         // The logger's clock has no century.
-        if (const std::optional<std::time_t> time =
-                LocalTimeFromFields(ExpandTwoDigitYear(read[0]), read[1], read[2], read[3], read[4], read[5])) {
+        if (const std::optional<std::time_t> time = LocalTimeFromFields(ExpandTwoDigitYear(read[0]), read[1],
+                                                                        read[2], read[3], read[4], read[5])) {
             reading.time = static_cast<std::int64_t>(*time);
         }
     }

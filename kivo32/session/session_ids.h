@@ -186,3 +186,6 @@ inline constexpr unsigned IDS_SCHEDULE_RESTARTED = 12470;
 inline constexpr unsigned IDS_WRITING_CALL_SCHEDULE = 12430;
 inline constexpr unsigned IDS_CALL_SCHEDULE_WRITTEN = 12431;
 inline constexpr unsigned IDS_WRITE_CALL_SCHEDULE_FAILED = 12429;
+
+// The terminal window's raw command.
+inline constexpr unsigned IDS_TERMINAL_COMMAND_FAILED = 59556;

@@ -77,5 +77,10 @@ inline constexpr unsigned WM_LOGGER_ENERGY_SUMMARY = WM_APP + 0x1F9;
 // the module answered, payload its reply text (std::string).
 inline constexpr unsigned WM_SESSION_SCAN_WIFI = WM_APP + 0x1FA;
 inline constexpr unsigned WM_WIFI_SCAN_REPLY = WM_APP + 0x1FB;
+// Ours, to the session: a raw command of the terminal window (payload the command as a std::string), or,
+// without a payload, wake the logger as the window opens.
+inline constexpr unsigned WM_SESSION_TERMINAL = WM_APP + 0x200;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;
+// The main window's disconnect command, posted as WM_COMMAND after the terminal restarted the logger.
+inline constexpr unsigned ID_SESSION_DISCONNECT = 32789;

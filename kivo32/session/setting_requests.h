@@ -2,12 +2,14 @@
 // user's new value, answered IDOK to write it or IDCANCEL to leave the logger as it is.
 #pragma once
 
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "platform/base/message_target.h"
+#include "shared/logger/call_schedule.h"
 #include "shared/logger/network_settings.h"
 #include "shared/logger/wifi_settings.h"
 
@@ -68,15 +70,13 @@ struct SetLoggerIdsRequest {
     std::string firmware;
 };
 
-// The call schedule read from the logger; the answer either only restarts it or gives the call times.
+// The call schedule read from the logger; the answer either only restarts it or gives the schedule to
+// write, whose block holds the calls.
 struct CallScheduleRequest {
     static constexpr std::string_view kName = "CDorvaneCallScheduleDlg";
-    std::string text;
-    int kind = 0;
-    std::string firstTime;   // "hh:mm"
-    std::string secondTime;  // "hh:mm"
+    CallScheduleRecord schedule;
+    std::tm loggerTime{};  // the logger's clock when the window opens
     bool restartOnly = false;
-    std::string times;  // one call time "hh:mm" a line
 };
 
 // A password the logger keeps, out only.

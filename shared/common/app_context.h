@@ -88,6 +88,9 @@ public:
     virtual void CommTrace(std::string_view text) = 0;
     // Received logger bytes for the terminal window, when one is open.
     virtual void SendTerminalText(std::string_view bytes) = 0;
+    // Bytes sent to the logger, shown while kCommTraceOn is set; with the notes unless the program
+    // tells them apart.
+    virtual void ShowSentBytes(std::string_view bytes) { CommTrace(bytes); }
 
 private:
     static constexpr std::size_t Index(Flag flag) { return static_cast<std::size_t>(flag); }

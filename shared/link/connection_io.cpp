@@ -42,7 +42,7 @@ int CConnection::WriteTransport(const std::uint8_t* data, int n) {
 
 void CConnection::ShowSent(std::string_view bytes) const {
     if (App().GetCommTraceFlags() & kCommTraceOn) {
-        CommTrace(bytes);
+        App().ShowSentBytes(bytes);
     }
 }
 
@@ -306,7 +306,8 @@ bool CConnection::OnBytes(std::span<const std::uint8_t> bytes) {
     const std::size_t room = offered_room_;
     if (room == 0 && traits_.overflowEndsLink) {
         const std::string text = platform::FillPrintfPlaceholders(
-            "%s: %s\n\n%s", {LoadText(IDS_ERROR), LoadText(IDS_RECEIVE_OVERFLOW), LoadText(IDS_RECEIVE_OVERFLOW_HELP)});
+            "%s: %s\n\n%s",
+            {LoadText(IDS_ERROR), LoadText(IDS_RECEIVE_OVERFLOW), LoadText(IDS_RECEIVE_OVERFLOW_HELP)});
         Trace(text);
         PostStatusMessage(STATUS_TEXT, text);
         LoseLink(ENOBUFS);
@@ -320,7 +321,8 @@ bool CConnection::OnBytes(std::span<const std::uint8_t> bytes) {
     // waiting command can see them: a command that ends on them must not leave them to be counted as
     // echoes of the next one.
     const std::span<const std::uint8_t> taken = bytes.first(std::min(room, bytes.size()));
-    const bool goOn = OnDataReceived(reinterpret_cast<const char*>(taken.data()), static_cast<int>(taken.size())) != 0;
+    const bool goOn =
+        OnDataReceived(reinterpret_cast<const char*>(taken.data()), static_cast<int>(taken.size())) != 0;
     rx_buffer_.Append(taken);
     WakeWaiter();
     return goOn;

@@ -2,6 +2,7 @@
 #include "shared/logger/call_schedule.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "shared/common/calendar.h"
 
@@ -16,8 +17,8 @@ std::uint8_t* Entry(std::array<std::uint8_t, CallScheduleRecord::kBlockSize>& bl
 
 // Day d of the month falls on the date's weekday plus its distance from the date's day; days before
 // the date's day are reached by counting on through the end of the month.
-void SpreadMonthDays(CallScheduleRecord& record, std::array<std::uint8_t, CallScheduleRecord::kBlockSize>& block,
-                     const std::tm& date) {
+void SpreadMonthDays(CallScheduleRecord& record,
+                     std::array<std::uint8_t, CallScheduleRecord::kBlockSize>& block, const std::tm& date) {
     const int today = date.tm_mday;
     const int monthDays = DaysInMonth(date.tm_year + 1900, date.tm_mon + 1);
     for (int d = 1; d <= static_cast<int>(CallScheduleRecord::kEntries); ++d) {
@@ -45,7 +46,8 @@ bool IsPrintableText(std::span<const std::uint8_t> text) {
 
 }  // namespace
 
-bool DecodeCallSchedule(CallScheduleRecord& record, std::span<const std::uint8_t> source, const std::tm& date) {
+bool DecodeCallSchedule(CallScheduleRecord& record, std::span<const std::uint8_t> source,
+                        const std::tm& date) {
     if (source.size() < CallScheduleRecord::kBlockSize) {
         return false;
     }
@@ -98,7 +100,8 @@ bool DecodeCallSchedule(CallScheduleRecord& record, std::span<const std::uint8_t
         }
     }
 
-    const std::span<std::uint8_t> text(block.data() + CallScheduleRecord::kTextOffset, CallScheduleRecord::kTextSize);
+    const std::span<std::uint8_t> text(block.data() + CallScheduleRecord::kTextOffset,
+                                       CallScheduleRecord::kTextSize);
     if (!IsPrintableText(text)) {
         std::fill(text.begin(), text.end(), std::uint8_t{0});
     }
@@ -111,4 +114,17 @@ bool DecodeCallSchedule(CallScheduleRecord& record, std::span<const std::uint8_t
     }
     record.block = block;
     return true;
+}
+
+std::vector<std::string> ScheduledCallTimes(const CallScheduleRecord& record) {
+    std::vector<std::string> times;
+    for (std::size_t i = 0; i < CallScheduleRecord::kEntries; ++i) {
+        const std::uint8_t* entry = record.block.data() + kHeadSize + 3 * i;
+        if (entry[0] >= kInUse) {
+            char text[16];
+            std::snprintf(text, sizeof text, "%2.2d:%2.2d", entry[1], entry[2]);
+            times.emplace_back(text);
+        }
+    }
+    return times;
 }

@@ -7,6 +7,7 @@
 #include <ctime>
 #include <span>
 #include <string>
+#include <vector>
 
 struct CallScheduleRecord {
     static constexpr std::size_t kBlockSize = 144;
@@ -34,3 +35,6 @@ struct CallScheduleRecord {
 // hours of 24 and more and minutes of 60 and more; `date` (its day of month and weekday) anchors the
 // spreading of days of the month over the week. Fewer than 144 bytes give false.
 bool DecodeCallSchedule(CallScheduleRecord& record, std::span<const std::uint8_t> block, const std::tm& date);
+
+// The times of the calls the block holds, "hh:mm", day by day.
+std::vector<std::string> ScheduledCallTimes(const CallScheduleRecord& record);

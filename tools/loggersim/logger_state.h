@@ -28,6 +28,7 @@ struct LoggerState {
     static constexpr std::uint16_t kWorkingSetupAddress = 0x0D00;
     static constexpr std::uint16_t kRealTimeAddress = 0x1400;
     static constexpr std::uint16_t kScheduleAddress = 0x1600;
+    static constexpr std::size_t kScheduleSize = 144;
     // The logger ID and description of a memory model ("W?" word 6).
     static constexpr std::uint16_t kIdAreaAddress = 0x1500;
     static constexpr std::uint16_t kFirstRomSetupAddress = 0x2000;

@@ -234,9 +234,14 @@ std::optional<std::string> ExecuteSettingCommand(LoggerState& s, const std::stri
     const std::string rest = blank == std::string::npos ? std::string() : command.substr(blank + 1);
     const bool quarven = s.typeCode >= kModelQuarvenRS;
 
-    // The host-call times of the schedule command: "/C" empties them, "/S hh:mm 00" adds one.
+    // The host-call schedule: "/C" empties its times and its block (written by "M!", read back by
+    // "Y?"), "/S hh:mm 00" adds a time.
     if (command == "SCHEDULE /C") {
         s.callTimes.clear();
+        if (!quarven) {
+            std::fill_n(s.setupMemory.begin() + LoggerState::kScheduleAddress, LoggerState::kScheduleSize,
+                        std::uint8_t{0});
+        }
         return "OK";
     }
     if (command.rfind("SCHEDULE /S ", 0) == 0) {

@@ -42,7 +42,10 @@ struct RuleCase {
 TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
     const CommandRuleState none;
     const CommandRuleState ready = ReadySession();
-    const CommandRuleState busy = With(ready, [](auto& s) { s.ready = false; s.busy = true; });
+    const CommandRuleState busy = With(ready, [](auto& s) {
+        s.ready = false;
+        s.busy = true;
+    });
     const CommandRuleState ending = With(ready, [](auto& s) { s.disconnecting = true; });
     const CommandRuleState stopping = With(none, [](auto& s) { s.stopping = true; });
     const CommandRuleState quarven = ReadySession(13, 400);
@@ -122,7 +125,8 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
          false},
         {"teldrin while the session ends", ID_START_TELDRIN, ending, false},
         {"the firmware update until its window comes", ID_LOGGER_FIRMWARE_UPDATE, ready, false},
-        {"the terminal until its window comes", ID_TERMINAL_MODE, none, false},
+        {"the terminal without a session", ID_TERMINAL_MODE, none, true},
+        {"the terminal while a command runs", ID_TERMINAL_MODE, busy, true},
         {"the logger list until its window comes", ID_OPEN_LOGGER_LIST, none, false},
         {"the PC setup without a session", ID_PC_SETUP, none, true},
         {"the PC setup while a command runs", ID_PC_SETUP, busy, false},
@@ -150,7 +154,6 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
     const Case cases[] = {
         // Their requests are marked not built yet.
         {ID_LOGGER_HARMONICS, true},
-        {ID_LOGGER_READ_CALL_SCHEDULE, true},
         {ID_LOGGER_REAL_TIME_GRAPH, true},
         // Views and tools that are no request.
         {ID_LOGGER_FIRMWARE_UPDATE, true},
@@ -164,6 +167,7 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
         {ID_LOGGER_WIFI_INFO, false},
         {ID_CONNECT_NETWORK, false},
         {ID_LOGGER_SYNC_TIME, false},
+        {ID_LOGGER_READ_CALL_SCHEDULE, false},
         // It asks for a choice only when the logger keeps two setups or more.
         {ID_LOGGER_READ_SETUP, false},
     };

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <ctime>
 #include <functional>
+#include <initializer_list>
+#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -17,6 +21,7 @@
 #include "kivo32/session/setting_requests.h"
 #include "kivo32/session/window_requests.h"
 #include "platform/base/message_box_flags.h"
+#include "shared/logger/call_schedule.h"
 #include "shared/logger/logger_ids.h"
 #include "shared/logger/settings_ids.h"
 #include "tests/kivo32/session/handler_fixture.h"
@@ -117,7 +122,8 @@ TEST_F(SessionSettingsTest, AClockTextOutOfShapeIsTakenForAFailedRead) {
 TEST_F(SessionSettingsTest, TheClockIsReadOnTheSessionThreadForTheUserInterface) {
     const auto readClock = [this] {
         auto reading = std::make_shared<CLoggerClockReading>();
-        owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_READ_CLOCK, 0, platform::MakePayload(reading)));
+        owner_.GetActiveSession()->Post(
+            platform::Message(WM_SESSION_READ_CLOCK, 0, platform::MakePayload(reading)));
         const auto deadline = std::chrono::steady_clock::now() + 30s;
         while (!reading->done.load() && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(1ms);
@@ -212,33 +218,104 @@ TEST_F(OldNimboSpeedTest, FirmwareBefore102IsNeverSetTo57600) {
               (std::vector<unsigned>{IDS_SPEED_NOT_SUPPORTED, IDS_SPEED_NOT_SUPPORTED}));
 }
 
-TEST_F(SessionSettingsTest, TheCallScheduleIsReadThenEditedAndWrittenOrOnlyRestarted) {
-    broker_.AnswerRequest<CallScheduleRequest>(IDOK,
-                                               [](CallScheduleRequest& r) { r.times = "08:30\n17:05"; });
-    const int ends = CommandEnds();
-    owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_READ_CALL_SCHEDULE));
-    // The read and the dialog are two commands.
-    ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends + 2; }));
-    ASSERT_TRUE(owner_.GetActiveSession()->WaitForCommandDone(30s));
-    EXPECT_EQ(simulator_.Logger().State().callTimes, (std::vector<std::string>{"08:30 00", "17:05 00"}));
-    EXPECT_EQ(StatusTexts(STATUS_TEXT).back(), "Call schedule written.");
-    EXPECT_TRUE(BoxIds().empty());
+// A schedule as the window gives it: the host text in the block and a call on each of `days`.
+CallScheduleRecord ScheduleToWrite(std::uint8_t mode, std::initializer_list<int> days, int hour, int minute) {
+    CallScheduleRecord schedule;
+    schedule.text = "10.0.0.5:3001";
+    std::copy(schedule.text.begin(), schedule.text.end(),
+              schedule.block.begin() + CallScheduleRecord::kTextOffset);
+    for (const int day : days) {
+        const std::size_t at = 3 * static_cast<std::size_t>(day);
+        schedule.block[at] = mode;
+        schedule.block[at + 1] = static_cast<std::uint8_t>(hour);
+        schedule.block[at + 2] = static_cast<std::uint8_t>(minute);
+    }
+    return schedule;
+}
 
+// A logger that keeps a call schedule.
+class CallScheduleTest : public SessionSettingsTest {
+protected:
+    CallScheduleTest() : SessionSettingsTest("ornat2") {}
+
+    std::vector<std::string> CommandsSeenSince(std::size_t from) {
+        const std::vector<std::string> all = simulator_.Logger().Commands();
+        return std::vector<std::string>(all.begin() + static_cast<std::ptrdiff_t>(from), all.end());
+    }
+};
+
+TEST_F(CallScheduleTest, EachScheduleKindIsWrittenAndReadBackAsWritten) {
+    // The logger's clock: Wednesday 11 March 2026, which anchors the weekdays of a weekly schedule.
+    simulator_.Logger().ChangeState([](LoggerState& s) { s.clock = 1773223200; });
+    const struct {
+        const char* name;
+        CallScheduleRecord written;
+        int kind;
+        int firstHour;
+        int secondHour;
+        std::array<std::uint8_t, 3> tuesday;  // the weekly table's Tuesday
+        bool flagA;
+        bool flagB;
+        bool flagC;
+    } cases[] = {
+        {"once", ScheduleToWrite(0x10, {11}, 14, 30), 1, 14, 0, {0, 0, 0}, true, false, false},
+        {"daily", ScheduleToWrite(0x0B, {12}, 6, 15), 2, 0, 6, {0, 0, 0}, false, true, false},
+        // The 17th, six days after the logger's Wednesday, is a Tuesday.
+        {"weekly", ScheduleToWrite(0x16, {12, 17}, 22, 5), 3, 0, 0, {0x16, 22, 5}, true, true, true},
+        {"monthly", ScheduleToWrite(0x11, {1, 29, 31}, 8, 0), 4, 0, 0, {0, 0, 0}, true, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        broker_.AnswerRequest<CallScheduleRequest>(IDOK,
+                                                   [&c](CallScheduleRequest& r) { r.schedule = c.written; });
+        const std::size_t before = simulator_.Logger().Commands().size();
+        EXPECT_EQ(Run(WM_SESSION_CALL_SCHEDULE).back(), "Call schedule written.");
+        // Cleared, restarted, then the block and one time a call.
+        const std::vector<std::string> sent = CommandsSeenSince(before);
+        const auto cleared = std::find(sent.begin(), sent.end(), "SCHEDULE /C");
+        ASSERT_NE(cleared, sent.end());
+        EXPECT_EQ(*std::next(cleared), "SCHEDULE /R");
+        EXPECT_EQ(simulator_.Logger().State().callTimes.size(), ScheduledCallTimes(c.written).size());
+
+        broker_.AnswerRequest<CallScheduleRequest>(IDCANCEL);
+        const int ends = CommandEnds();
+        owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_READ_CALL_SCHEDULE));
+        ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends + 2; }));
+        const CallScheduleRequest read = broker_.Asked().back().As<CallScheduleRequest>();
+        EXPECT_EQ(read.schedule.kind, c.kind);
+        EXPECT_EQ(read.schedule.text, "10.0.0.5:3001");
+        EXPECT_EQ(read.schedule.firstHour, c.firstHour);
+        EXPECT_EQ(read.schedule.secondHour, c.secondHour);
+        EXPECT_EQ(read.schedule.days[2], c.tuesday);
+        EXPECT_EQ(read.schedule.flagA, c.flagA);
+        EXPECT_EQ(read.schedule.flagB, c.flagB);
+        EXPECT_EQ(read.schedule.flagC, c.flagC);
+        EXPECT_EQ(ScheduledCallTimes(read.schedule).size(), c.kind == 4 ? 3u : 0u);
+        EXPECT_EQ(read.loggerTime.tm_mday, 11);
+    }
+    EXPECT_TRUE(BoxIds().empty());
+}
+
+TEST_F(CallScheduleTest, TheScheduleRestartAloneSendsOnlyItsCommand) {
     broker_.AnswerRequest<CallScheduleRequest>(IDOK, [](CallScheduleRequest& r) {
         r.restartOnly = true;
-        r.times = "09:00";
+        r.schedule = ScheduleToWrite(0x11, {3}, 9, 0);
     });
+    const int before = simulator_.Logger().CommandCount();
     EXPECT_EQ(Run(WM_SESSION_CALL_SCHEDULE),
-              (std::vector<std::string>{"Restarting the call schedule...", "Call schedule restarted."}));
-    EXPECT_EQ(simulator_.Logger().State().callTimes.size(), 2u);
+              (std::vector<std::string>{"Reading the logger clock...", " ", "Restarting the call schedule...",
+                                        "Call schedule restarted."}));
+    EXPECT_EQ(CommandsSeenSince(before), (std::vector<std::string>{"C?", "SCHEDULE /R"}));
+}
 
-    // A time that is no time writes no more and is told.
-    broker_.AnswerRequest<CallScheduleRequest>(IDOK,
-                                               [](CallScheduleRequest& r) { r.times = "07:15\nlater"; });
+TEST_F(CallScheduleTest, AnUnreadableClockOpensNoScheduleWindow) {
+    simulator_.Logger().ChangeState([](LoggerState& s) { s.queryReplies["C?"] = "no clock"; });
     broker_.AnswerMessageBox(IDOK);
     Run(WM_SESSION_CALL_SCHEDULE);
-    EXPECT_EQ(simulator_.Logger().State().callTimes, std::vector<std::string>{"07:15 00"});
-    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_WRITE_CALL_SCHEDULE_FAILED});
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_READ_CLOCK_FAILED});
+    const auto asked = broker_.Asked();
+    EXPECT_TRUE(std::none_of(asked.begin(), asked.end(),
+                             [](const auto& q) { return q.kind == CallScheduleRequest::kName; }));
 }
 
 TEST_F(SessionSettingsTest, TheModemStringIsShownAsReadAndWrittenAsEdited) {
