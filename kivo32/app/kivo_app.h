@@ -257,8 +257,8 @@ private:
 
     // Set while no link has been opened since the last session ended.
     bool link_idle_ = true;
-    // The idle text OnIdle last showed is the wait text.
-    bool idle_shows_wait_ = false;
+    // OnIdle last saw a wait cursor or a running session command.
+    bool idle_shows_busy_ = false;
     std::vector<std::string> modem_lines_;
     bool download_requested_ = false;
     // The last download read only the new data (the file's save step then proposes no name).

@@ -380,13 +380,13 @@ void CKivoApp::OnIdle() {
     }
     const bool wait = IsWaitCursorShown();
     QStatusBar& bar = *frame->statusBar();
-    // While a session command runs, what it does now (the port and speed a search tries); otherwise the
-    // idle text, written only when the bar is empty or the wait ends or starts, so that a command's own
-    // text (a menu item's prompt) stays.
-    std::string activity;
     const CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
-    if (const auto* main = dynamic_cast<const CMainFrame*>(frame);
-        main != nullptr && session != nullptr && session->IsBusy()) {
+    const bool sessionBusy = session != nullptr && session->IsBusy();
+    // While a session command runs, what it does now (the port and speed a search tries); otherwise the
+    // idle text, written only when the bar is empty or a wait or a command ends or starts, so that a
+    // text of the user's own doing (a menu item's prompt) stays.
+    std::string activity;
+    if (const auto* main = dynamic_cast<const CMainFrame*>(frame); main != nullptr && sessionBusy) {
         const CStatusProtocol& status = main->StatusWindow().Protocol();
         if (const std::string line = status.Text(IDC_STATUS_LINE); !line.empty()) {
             for (const unsigned field : {IDC_STATUS_PORT, IDC_STATUS_SPEED}) {
@@ -397,12 +397,13 @@ void CKivoApp::OnIdle() {
             activity += line;
         }
     }
+    const bool busy = wait || sessionBusy;
     if (!activity.empty()) {
         if (const QString text = platform::ToQString(activity); bar.currentMessage() != text) {
             bar.showMessage(text);
         }
-    } else if (bar.currentMessage().isEmpty() || wait != idle_shows_wait_) {
+    } else if (bar.currentMessage().isEmpty() || busy != idle_shows_busy_) {
         bar.showMessage(platform::ToQString(LoadText(wait ? IDS_STATUS_WAIT : IDS_STATUS_READY)));
     }
-    idle_shows_wait_ = wait;
+    idle_shows_busy_ = busy;
 }
