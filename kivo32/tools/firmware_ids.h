@@ -13,3 +13,22 @@ inline constexpr unsigned IDS_FW_TRANSFER_PROGRESS = 59508;
 inline constexpr unsigned IDS_FW_UNKNOWN_VERSION = 59883;
 inline constexpr unsigned IDS_FW_INSTALL_MINUTES_LEFT = 59886;
 inline constexpr unsigned IDS_FW_INSTALL_SECONDS_LEFT = 59887;
+
+inline constexpr int IDC_FW_PATH = 1894;
+inline constexpr int IDC_FW_BROWSE = 1398;
+inline constexpr int IDC_FW_FILE_VERSION = 1896;
+inline constexpr int IDC_FW_INSTALLED_VERSION = 1898;
+inline constexpr int IDC_FW_TARGET_NAME = 1289;
+inline constexpr int IDC_FW_NOTE = 1903;
+inline constexpr int IDC_FW_PROGRESS = 1900;
+
+inline constexpr unsigned IDS_FW_TITLE = 59489;
+inline constexpr unsigned IDS_FW_FILE_MISSING = 59490;
+inline constexpr unsigned IDS_FW_NO_FILE = 59505;
+inline constexpr unsigned IDS_FW_CHOOSE_FILE = 59506;
+inline constexpr unsigned IDS_FW_FILE_VERSION = 59507;
+inline constexpr unsigned IDS_FW_NO_VERSION = 59509;
+inline constexpr unsigned IDS_FW_UNREADABLE = 59411;
+inline constexpr unsigned IDS_FW_FILE_REFUSED = 59412;
+inline constexpr unsigned IDS_FW_BROWSE = 21430;
+inline constexpr unsigned IDS_FW_CANCEL_TIP = 59609;

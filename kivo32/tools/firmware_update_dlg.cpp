@@ -1,0 +1,262 @@
+// CFirmwareUpdateDlg: choosing and checking the firmware file, the stepping stone and the progress line.
+#include "kivo32/tools/firmware_update_dlg.h"
+
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "kivo32/tools/firmware_ids.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
+#include "platform/base/window_messages.h"
+#include "platform/ui/control_id.h"
+#include "platform/ui/desktop_services.h"
+#include "platform/ui/qt_text.h"
+#include "shared/common/app_context.h"
+#include "shared/common/message_box.h"
+
+namespace {
+
+// Posted to itself at open, so that the window is up before a stepping stone is put in place.
+constexpr unsigned kCheckSteppingStoneMessage = WM_APP + 0xC8;
+
+QString Text(unsigned id) {
+    return platform::ToQString(LoadText(id));
+}
+
+QLabel* Label(QWidget* parent, int id) {
+    auto* label = new QLabel(parent);
+    platform::SetControlId(label, id);
+    return label;
+}
+
+}  // namespace
+
+CFirmwareUpdateDlg::CFirmwareUpdateDlg(CAppContext& app, Links links, QWidget* parent)
+    : platform::Dialog(parent),
+      app_(app),
+      links_(std::move(links)),
+      path_(new QLineEdit(this)),
+      browse_(new QPushButton(Text(IDS_FW_BROWSE), this)),
+      file_version_(Label(this, IDC_FW_FILE_VERSION)),
+      installed_version_(Label(this, IDC_FW_INSTALLED_VERSION)),
+      target_name_(Label(this, IDC_FW_TARGET_NAME)),
+      note_(Label(this, IDC_FW_NOTE)),
+      progress_(new QProgressBar(this)),
+      timer_(new QTimer(this)) {
+    // While the window exists the logger's replies are framed as text and a lost port does not end it.
+    app_.Set(CAppContext::Flag::FirmwareUpdateOpen, true);
+    setWindowTitle(Text(IDS_FW_TITLE));
+    platform::SetControlId(path_, IDC_FW_PATH);
+    platform::SetControlId(browse_, IDC_FW_BROWSE);
+    platform::SetControlId(progress_, IDC_FW_PROGRESS);
+    browse_->setAutoDefault(false);
+    note_->setWordWrap(true);
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    platform::SetControlId(ok_, IDOK);
+    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
+    platform::SetControlId(cancel, IDCANCEL);
+    cancel->setToolTip(Text(IDS_FW_CANCEL_TIP));
+    connect(ok_, &QPushButton::clicked, this, [this] { OnOK(); });
+    connect(cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    connect(browse_, &QPushButton::clicked, this, [this] { OnBrowse(); });
+    // Disabling the focused path at OK also ends its editing: that is no new choice.
+    connect(path_, &QLineEdit::editingFinished, this, [this] {
+        if (path_->isEnabled()) {
+            OnFileChanged();
+        }
+    });
+    connect(timer_, &QTimer::timeout, this, [this] { OnTimer(); });
+
+    auto* fileRow = new QHBoxLayout;
+    fileRow->addWidget(path_, 1);
+    fileRow->addWidget(browse_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(target_name_);
+    layout->addWidget(installed_version_);
+    layout->addLayout(fileRow);
+    layout->addWidget(file_version_);
+    layout->addWidget(note_);
+    layout->addWidget(progress_);
+    layout->addWidget(buttons);
+    setMinimumWidth(480);
+}
+
+CFirmwareUpdateDlg::~CFirmwareUpdateDlg() {
+    app_.Set(CAppContext::Flag::FirmwareUpdateOpen, false);
+}
+
+void CFirmwareUpdateDlg::SetInfo(const std::string& presetPath, const std::string& loggerVersionText,
+                                 const std::string& modelName, const std::string& moduleVersionText,
+                                 const std::string& moduleName) {
+    preset_path_ = presetPath;
+    logger_version_text_ = loggerVersionText;
+    model_name_ = modelName;
+    module_version_text_ = moduleVersionText;
+    module_name_ = moduleName;
+    installed_logger_ = FirmwareThousandths(loggerVersionText);
+    installed_module_ = FirmwareThousandths(moduleVersionText);
+}
+
+bool CFirmwareUpdateDlg::NeedsSteppingStone() const {
+    return ::NeedsSteppingStone(file_kind_, installed_logger_, installed_module_);
+}
+
+std::string CFirmwareUpdateDlg::TargetName() const {
+    return target_ == FirmwareTarget::kModule ? module_name_ : model_name_;
+}
+
+std::int64_t CFirmwareUpdateDlg::InstalledVersion() const {
+    switch (target_) {
+        case FirmwareTarget::kLogger:
+            return installed_logger_;
+        case FirmwareTarget::kModule:
+            return installed_module_;
+        case FirmwareTarget::kNone:
+            break;
+    }
+    return -1;
+}
+
+bool CFirmwareUpdateDlg::OnInitDialog() {
+    platform::Dialog::OnInitDialog();
+    file_version_->setText(Text(IDS_FW_NO_FILE));
+    file_kind_ = FirmwareFileKindOf(preset_path_);
+    if (file_kind_ == FirmwareFileKind::kNone) {
+        file_kind_ = FirmwareFileKind::kHex;
+    }
+    target_ = FirmwareTargetOf(file_kind_);
+    if (target_ == FirmwareTarget::kLogger) {
+        note_->setText(Text(IDS_FW_CHOOSE_FILE));
+    }
+    if (target_ != FirmwareTarget::kNone) {
+        target_name_->setText(platform::ToQString(TargetName()));
+        installed_version_->setText(platform::ToQString(
+            target_ == FirmwareTarget::kModule ? module_version_text_ : logger_version_text_));
+    }
+    EnableControls(false, true);
+    path_->setText(platform::ToQString(preset_path_));
+    if (!preset_path_.empty()) {
+        OnFileChanged();
+    }
+    Target()->PostMessage(platform::Message(kCheckSteppingStoneMessage));
+    return true;
+}
+
+void CFirmwareUpdateDlg::OnMessage(platform::Message& message) {
+    if (message.id == kCheckSteppingStoneMessage) {
+        CheckSteppingStone();
+        return;
+    }
+    platform::Dialog::OnMessage(message);
+}
+
+void CFirmwareUpdateDlg::EnableControls(bool enableOk, bool enableEdit) {
+    ok_->setEnabled(enableOk && finding_.check == FirmwareFileCheck::kValid);
+    browse_->setEnabled(enableEdit || enableOk);
+    path_->setEnabled(enableEdit || enableOk);
+}
+
+void CFirmwareUpdateDlg::OnBrowse() {
+    const bool image = IsModuleImage(file_kind_);
+    const QString filter =
+        Text(IDS_FW_TITLE) + (image ? QStringLiteral(" (*.img *.mif)") : QStringLiteral(" (*.hex)"));
+    const QString chosen = QFileDialog::getOpenFileName(this, Text(IDS_FW_TITLE), QString(), filter);
+    if (!chosen.isEmpty()) {
+        path_->setText(chosen);
+        OnFileChanged();
+    }
+}
+
+void CFirmwareUpdateDlg::OnFileChanged() {
+    const std::string path = platform::FromQString(path_->text());
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        note_->setText(platform::ToQString(platform::FormatLoadedText(IDS_FW_FILE_MISSING, {path})));
+        platform::CurrentDesktopServices().Beep();
+        file_version_->setText(Text(IDS_FW_NO_VERSION));
+        finding_ = {};
+        EnableControls(false, true);
+        return;
+    }
+    file_kind_ = FirmwareFileKindOf(path);
+    const std::string pattern =
+        IsModuleImage(file_kind_) && links_.modulePattern ? links_.modulePattern(file_kind_) : std::string();
+    finding_ = ValidateFirmwareFile(path, target_, model_name_, pattern);
+    file_version_->setText(
+        platform::ToQString(platform::FormatLoadedText(IDS_FW_FILE_VERSION, {finding_.versionText})));
+    note_->clear();
+    if (file_kind_ == FirmwareFileKind::kHex && (finding_.check == FirmwareFileCheck::kUnreadable ||
+                                                 finding_.check == FirmwareFileCheck::kWrongVersion)) {
+        const unsigned text =
+            finding_.check == FirmwareFileCheck::kUnreadable ? IDS_FW_UNREADABLE : IDS_FW_FILE_REFUSED;
+        ShowMessageBox(platform::FormatLoadedText(text, {path}), MB_OK | MB_ICONEXCLAMATION, true);
+    }
+    const bool acceptable = FirmwareFileAcceptable(finding_, target_, NeedsSteppingStone());
+    EnableControls(acceptable, true);
+    if (finding_.check == FirmwareFileCheck::kValid) {
+        ShowVersionNote();
+    }
+}
+
+void CFirmwareUpdateDlg::ShowVersionNote() {
+    note_->setText(platform::ToQString(FirmwareVersionNote(InstalledVersion(), finding_.fileVersion,
+                                                           NeedsSteppingStone(), target_, TargetName())));
+}
+
+void CFirmwareUpdateDlg::CheckSteppingStone() {
+    if (finding_.fileVersion == -1 || !NeedsSteppingStone()) {
+        return;
+    }
+    if (finding_.fileVersion == SteppingStoneVersion(target_)) {
+        return;
+    }
+    ShowMessageBox(
+        platform::FormatLoadedText(IDS_FW_STEPPING_STONE, {TargetName(), SteppingStoneVersionText(target_)}),
+        MB_OK | MB_ICONEXCLAMATION, true);
+    path_->setText(platform::ToQString(FindSteppingStoneFile(links_.firmwareFolder, target_).string()));
+    OnFileChanged();
+}
+
+void CFirmwareUpdateDlg::OnOK() {
+    const std::string path = platform::FromQString(path_->text());
+    if (path.empty() || !ok_->isEnabled() || !links_.startTransfer) {
+        return;
+    }
+    transfer_start_ = -1;
+    EnableControls(false, false);
+    if (!links_.startTransfer(path)) {
+        return;
+    }
+    timer_->start(1000);
+}
+
+void CFirmwareUpdateDlg::OnTimer() {
+    const TransferCounters counters = links_.counters ? links_.counters() : TransferCounters{};
+    const std::int64_t now = links_.now ? links_.now() : 0;
+    if (transfer_start_ < 0 && counters.done > 0) {
+        transfer_start_ = now;
+    }
+    const std::int64_t elapsed = transfer_start_ < 0 ? 0 : now - transfer_start_;
+    note_->setText(platform::ToQString(TransferProgressLine(counters.total, counters.done, elapsed)));
+    progress_->setValue(counters.total == 0 ? 0 : static_cast<int>(counters.done * 100 / counters.total));
+}
+
+void CFirmwareUpdateDlg::OnCancel() {
+    timer_->stop();
+    app_.Set(CAppContext::Flag::Abort, true);
+    if (links_.cancelTransfer) {
+        links_.cancelTransfer();
+    }
+    EndDialog(IDCANCEL);
+}
