@@ -32,3 +32,15 @@ inline constexpr unsigned IDS_FW_UNREADABLE = 59411;
 inline constexpr unsigned IDS_FW_FILE_REFUSED = 59412;
 inline constexpr unsigned IDS_FW_BROWSE = 21430;
 inline constexpr unsigned IDS_FW_CANCEL_TIP = 59609;
+
+inline constexpr unsigned IDS_FW_SENT = 59501;
+inline constexpr unsigned IDS_FW_IMAGE_SENT = 59860;
+inline constexpr unsigned IDS_FW_NOT_SENT = 59502;
+inline constexpr unsigned IDS_FW_REASON_NO_ANSWER = 59493;
+inline constexpr unsigned IDS_FW_REASON_FILE_REFUSED = 59494;
+inline constexpr unsigned IDS_FW_REASON_LINK_LOST = 59495;
+inline constexpr unsigned IDS_FW_REASON_SEND_FAILED = 59496;
+inline constexpr unsigned IDS_FW_REASON_BLOCK_REFUSED = 59497;
+inline constexpr unsigned IDS_FW_REASON_RESENT_TOO_OFTEN = 59498;
+inline constexpr unsigned IDS_FW_REASON_TOO_LONG = 59499;
+inline constexpr unsigned IDS_FW_REASON_CANCELLED = 59500;

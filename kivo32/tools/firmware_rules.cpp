@@ -2,6 +2,7 @@
 #include "kivo32/tools/firmware_rules.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <fstream>
 
@@ -214,6 +215,19 @@ std::string TransferProgressLine(std::uint64_t total, std::uint64_t done, std::i
         remark = TimeLeftRemark(static_cast<std::int64_t>((total - done) * elapsed / done));
     }
     return platform::FormatLoadedText(IDS_FW_TRANSFER_PROGRESS, {std::to_string(percent), remark});
+}
+
+std::string DescribeTransferResult(int result, FirmwareFileKind kind, const std::string& targetName) {
+    if (result == 0) {
+        return targetName + LoadText(kind == FirmwareFileKind::kHex ? IDS_FW_SENT : IDS_FW_IMAGE_SENT);
+    }
+    // The reasons of results 1 to 8, in order.
+    constexpr std::array<unsigned, 8> kReasons = {
+        IDS_FW_REASON_NO_ANSWER,   IDS_FW_REASON_FILE_REFUSED,    IDS_FW_REASON_LINK_LOST,
+        IDS_FW_REASON_SEND_FAILED, IDS_FW_REASON_BLOCK_REFUSED,   IDS_FW_REASON_TOO_LONG,
+        IDS_FW_REASON_CANCELLED,   IDS_FW_REASON_RESENT_TOO_OFTEN};
+    const std::string reason = result >= 1 && result <= 8 ? LoadText(kReasons[result - 1]) : std::string();
+    return targetName + platform::FormatLoadedText(IDS_FW_NOT_SENT, {reason});
 }
 
 bool CInstallationProgress::TimedOut(std::int64_t elapsed) const {

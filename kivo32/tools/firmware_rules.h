@@ -72,6 +72,10 @@ std::string TransferProgressLine(std::uint64_t total, std::uint64_t done, std::i
 // The time-left remark of the transfer line for `remaining` seconds (" (1 hour, 1 minute)").
 std::string TimeLeftRemark(std::int64_t remaining);
 
+// The line after a transfer: the target's name and what became of the file; `result` is the logger's
+// transfer result (0 sent, 1-8 the reasons it was not).
+std::string DescribeTransferResult(int result, FirmwareFileKind kind, const std::string& targetName);
+
 // Following the module's installation through its status words.
 enum class InstallationOutcome { kGoingOn, kComplete, kFailed };
 struct InstallationReply {

@@ -252,6 +252,15 @@ void CFirmwareUpdateDlg::OnTimer() {
     progress_->setValue(counters.total == 0 ? 0 : static_cast<int>(counters.done * 100 / counters.total));
 }
 
+void CFirmwareUpdateDlg::TransferFinished(int result) {
+    timer_->stop();
+    if (result == 0) {
+        progress_->setValue(100);
+    }
+    note_->setText(platform::ToQString(DescribeTransferResult(result, file_kind_, TargetName())));
+    platform::CurrentDesktopServices().Beep();
+}
+
 void CFirmwareUpdateDlg::OnCancel() {
     timer_->stop();
     app_.Set(CAppContext::Flag::Abort, true);

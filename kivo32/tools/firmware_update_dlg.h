@@ -52,6 +52,9 @@ public:
     void CheckSteppingStone();
     // One tick of the transfer's progress.
     void OnTimer();
+    // The session's transfer result: the timer stops and the line tells what became of the file; a
+    // failed transfer leaves only Cancel.
+    void TransferFinished(int result);
 
 protected:
     bool OnInitDialog() override;

@@ -205,6 +205,29 @@ TEST_F(FirmwareRulesTest, TransferLineShowsTimeLeftOnlyOnceBytesHaveMovedForTenS
     }
 }
 
+TEST_F(FirmwareRulesTest, TransferResultNamesTheTargetAndTheReason) {
+    struct Case {
+        int result;
+        FirmwareFileKind kind;
+        const char* line;
+    };
+    for (const Case& c : {
+             Case{0, FirmwareFileKind::kHex,
+                  "Ornat 4: the firmware was sent. The logger is installing it and restarts by itself."},
+             Case{0, FirmwareFileKind::kImg, "Ornat 4: the firmware image was sent."},
+             Case{1, FirmwareFileKind::kHex,
+                  "Ornat 4: the firmware was not sent (the logger did not answer)."},
+             Case{3, FirmwareFileKind::kHex, "Ornat 4: the firmware was not sent (the connection was lost)."},
+             Case{6, FirmwareFileKind::kHex,
+                  "Ornat 4: the firmware was not sent (the transfer took too long)."},
+             Case{8, FirmwareFileKind::kHex,
+                  "Ornat 4: the firmware was not sent (the logger asked for a block again too often)."},
+             Case{9, FirmwareFileKind::kHex, "Ornat 4: the firmware was not sent ()."},
+         }) {
+        EXPECT_EQ(DescribeTransferResult(c.result, c.kind, "Ornat 4"), c.line) << c.result;
+    }
+}
+
 TEST_F(FirmwareRulesTest, InstallationTextsFollowPercentAndTimeSinceTheLastZeroReport) {
     struct Step {
         int percent;

@@ -122,6 +122,11 @@ TEST_F(FirmwareUpdateDlgTest, OkHandsTheFileOverAndTheTimerShowsTheCounters) {
     counters_ = {1000, 400};
     dialog->OnTimer();
     EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE), "40% sent (About 30 seconds remaining)");
+    dialog->TransferFinished(4);
+    EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE),
+              "Ornat 4: the firmware was not sent (the data could not be sent).");
+    EXPECT_FALSE(FindControlAs<QPushButton>(dialog.get(), IDOK)->isEnabled());
+    EXPECT_FALSE(FindControlAs<QLineEdit>(dialog.get(), IDC_FW_PATH)->isEnabled());
 }
 
 }  // namespace
