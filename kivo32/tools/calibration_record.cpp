@@ -22,6 +22,8 @@ constexpr float kVoltScalarHigh = 0.43F;
 // Loggers of type codes 1 and 2 count in sixteenths.
 constexpr float kSixteenth = 0.0625F;
 constexpr float kAmpSourceFactor = 100.0F * 3.003F;
+// Below this the voltage inputs count as unconnected.
+constexpr float kLeastVolts = 0.1F;
 
 bool CountsInSixteenths(int typeCode) {
     return typeCode == 1 || typeCode == 2;
@@ -124,6 +126,31 @@ float ReferenceAmps(float ampSource) {
 
 float PercentError(float reference, float measured) {
     return (1.0F - reference / measured) * 100.0F;
+}
+
+ScalarCalibration CalibrateScalars(std::optional<int> voltCounts, std::optional<int> ampCounts,
+                                   float voltSource, float ampSource, float voltScalar, float ampScalar,
+                                   int typeCode) {
+    ScalarCalibration result;
+    if (!voltCounts || !ampCounts) {
+        result.stop = CalibrationStop::kCountsUnread;
+        return result;
+    }
+    const float volts = MeasuredVolts(*voltCounts, voltScalar, typeCode);
+    if (volts < kLeastVolts) {
+        result.stop = CalibrationStop::kNoVoltInput;
+        return result;
+    }
+    const float amps = MeasuredAmps(*ampCounts, ampScalar, typeCode);
+    if (amps == 0.0F) {
+        result.stop = CalibrationStop::kNoAmpInput;
+        return result;
+    }
+    result.voltScalar = voltSource / volts * voltScalar;
+    result.ampScalar = ReferenceAmps(ampSource) / amps * ampScalar;
+    result.measuredVolts = MeasuredVolts(*voltCounts, result.voltScalar, typeCode);
+    result.measuredAmps = MeasuredAmps(*ampCounts, result.ampScalar, typeCode);
+    return result;
 }
 
 std::string CalibrationHeaderLine() {

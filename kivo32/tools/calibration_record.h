@@ -28,6 +28,21 @@ float ReferenceAmps(float ampSource);
 // Percent deviation of a reference from a measurement: (1 - reference / measured) x 100.
 float PercentError(float reference, float measured);
 
+// Auto Cal's new scalars from the counts of its second reads: each scalar scaled so that the measured
+// value meets the reference. It stops before anything is computed when a read failed (a counts text
+// without a number) or an input reads zero, so that nothing wrong reaches the logger.
+enum class CalibrationStop { kNone, kCountsUnread, kNoVoltInput, kNoAmpInput };
+struct ScalarCalibration {
+    CalibrationStop stop = CalibrationStop::kNone;
+    float voltScalar = 0;
+    float ampScalar = 0;
+    float measuredVolts = 0;  // with the new scalars
+    float measuredAmps = 0;
+};
+ScalarCalibration CalibrateScalars(std::optional<int> voltCounts, std::optional<int> ampCounts,
+                                   float voltSource, float ampSource, float voltScalar, float ampScalar,
+                                   int typeCode);
+
 // One line of the record file, as the calibration window collected it.
 struct CalibrationRecord {
     std::tm storedAt{};  // local time of storing

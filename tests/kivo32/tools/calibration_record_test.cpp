@@ -42,6 +42,29 @@ TEST(CalibrationRecordTest, CountsRepliesAndMeasuredValues) {
     EXPECT_NEAR(PercentError(99.0F, 100.0F), 1.0F, 1e-5);
 }
 
+TEST(CalibrationRecordTest, ScalarsMeetTheReferencesOrTheRunStopsBeforeComputing) {
+    const ScalarCalibration done = CalibrateScalars(1000, 2000, 425.0F, 0.5F, 0.5F, 0.001F, 5);
+    EXPECT_EQ(done.stop, CalibrationStop::kNone);
+    EXPECT_FLOAT_EQ(done.voltScalar, 0.425F);
+    EXPECT_FLOAT_EQ(done.measuredVolts, 425.0F);
+    EXPECT_FLOAT_EQ(done.ampScalar, 0.00075075F);
+    EXPECT_FLOAT_EQ(done.measuredAmps, ReferenceAmps(0.5F));
+
+    struct Case {
+        std::optional<int> volts, amps;
+        CalibrationStop stop;
+    };
+    for (const Case& c :
+         {Case{std::nullopt, 2000, CalibrationStop::kCountsUnread},
+          Case{1000, std::nullopt, CalibrationStop::kCountsUnread},
+          Case{0, 2000, CalibrationStop::kNoVoltInput}, Case{1000, 0, CalibrationStop::kNoAmpInput}}) {
+        const ScalarCalibration stopped = CalibrateScalars(c.volts, c.amps, 425.0F, 0.5F, 0.5F, 0.001F, 5);
+        EXPECT_EQ(stopped.stop, c.stop);
+        EXPECT_EQ(stopped.voltScalar, 0.0F);
+        EXPECT_EQ(stopped.ampScalar, 0.0F);
+    }
+}
+
 CalibrationRecord SampleRecord() {
     CalibrationRecord r;
     r.storedAt.tm_year = 2026 - 1900;
