@@ -77,6 +77,7 @@ inline constexpr unsigned kSessionMessages[] = {
     WM_SESSION_TERMINAL,
     WM_SESSION_CALIBRATION_COUNTS,
     WM_SESSION_CALIBRATION_SCALARS,
+    WM_SESSION_CALIBRATION_MEASURE,
 };
 
 // True when no number occurs twice in the lists of one queue.

@@ -41,4 +41,6 @@ struct AutoCalibrationRequest {
     std::string technician;
     std::function<void(std::shared_ptr<platform::MessageTarget>)> readCounts;
     std::function<void(CalibrationScalars)> writeScalars;
+    // Samples the channels: the full read before real-time work, then one real-time reading.
+    std::function<void(std::shared_ptr<platform::MessageTarget>)> measure;
 };

@@ -174,6 +174,7 @@ void CSessionEL::OnCommand(platform::Message& message) {
             break;
         case WM_SESSION_CALIBRATION_COUNTS:
         case WM_SESSION_CALIBRATION_SCALARS:
+        case WM_SESSION_CALIBRATION_MEASURE:
             TakeCalibrationRequest(message);
             break;
         case WM_SESSION_READ_CLOCK:

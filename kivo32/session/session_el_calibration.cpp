@@ -3,6 +3,7 @@
 // the window's answer, so that only the session thread touches the link.
 #include <cctype>
 #include <string>
+#include <vector>
 
 #include "kivo32/session/calibration_requests.h"
 #include "kivo32/session/session_el.h"
@@ -14,6 +15,7 @@
 #include "shared/link/connection.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/logger_ids.h"
+#include "shared/logger/real_time_value.h"
 
 namespace {
 
@@ -54,6 +56,12 @@ void CSessionEL::OnAutoCalibration() {
         }
         technician_ = UpperCased(asked.technician);
     }
+    // A request of the window whose answer goes to the target it names.
+    const auto askFor = [this](unsigned id) {
+        return [this, id](std::shared_ptr<platform::MessageTarget> replyTo) {
+            Post(platform::Message(id, 0, platform::MakePayload(std::move(replyTo))));
+        };
+    };
     AutoCalibrationRequest request{.loggerId = logger_->GetLoggerId(),
                                    .description = logger_->GetDescription(),
                                    .typeName = GetModelName(),
@@ -64,16 +72,13 @@ void CSessionEL::OnAutoCalibration() {
                                    .voltScalar = logger_->GetVScalar(),
                                    .thirdScalar = logger_->GetRScalar(),
                                    .technician = technician_,
-                                   .readCounts =
-                                       [this](std::shared_ptr<platform::MessageTarget> replyTo) {
-                                           Post(platform::Message(WM_SESSION_CALIBRATION_COUNTS, 0,
-                                                                  platform::MakePayload(std::move(replyTo))));
-                                       },
+                                   .readCounts = askFor(WM_SESSION_CALIBRATION_COUNTS),
                                    .writeScalars =
                                        [this](CalibrationScalars scalars) {
                                            Post(platform::Message(WM_SESSION_CALIBRATION_SCALARS, 0,
                                                                   platform::MakePayload(std::move(scalars))));
-                                       }};
+                                       },
+                                   .measure = askFor(WM_SESSION_CALIBRATION_MEASURE)};
     RunDialog(request);
 }
 
@@ -91,6 +96,22 @@ bool CSessionEL::TakeCalibrationRequest(const platform::Message& message) {
         if (const auto* scalars = platform::PayloadAs<CalibrationScalars>(message)) {
             PostStatusString(STATUS_TEXT, IDS_UPDATING_CAL_CONSTANTS);
             Reply(scalars->replyTo, SetLoggerScalars(scalars->a, scalars->v, scalars->r) != 0);
+        }
+        return true;
+    }
+    if (message.id == WM_SESSION_CALIBRATION_MEASURE) {
+        const auto* replyTo = platform::PayloadAs<std::shared_ptr<platform::MessageTarget>>(message);
+        if (replyTo != nullptr && *replyTo != nullptr) {
+            std::vector<RealTimeValue> values;
+            const bool read = logger_ && logger_->PrepareRealTimeRead() && logger_->ArmLogger(true);
+            if (read) {
+                values = logger_->GetRealTimeValues();
+            }
+            if (logger_) {
+                logger_->DisableAtMode();
+            }
+            (*replyTo)->PostMessage(platform::Message(WM_CALIBRATION_REPLY, read ? 1 : 0,
+                                                      platform::MakePayload(std::move(values))));
         }
         return true;
     }

@@ -153,6 +153,26 @@ ScalarCalibration CalibrateScalars(std::optional<int> voltCounts, std::optional<
     return result;
 }
 
+PhaseValues ValuesOfPhase(const std::vector<RealTimeValue>& values, int phase) {
+    constexpr int kAmps = 1;
+    constexpr int kVolts = 2;
+    constexpr int kFourthCurrentInput = 3;
+    PhaseValues found;
+    // Each value is taken once: the first of its channel and unit.
+    const auto take = [&values](int channel, int unit, std::optional<float>& into) {
+        for (const RealTimeValue& value : values) {
+            if (value.channel == channel && value.unit == unit) {
+                into = value.value;
+                return;
+            }
+        }
+    };
+    take(phase - 1, kAmps, found.amps);
+    take(phase - 1, kVolts, found.volts);
+    take(kFourthCurrentInput, kAmps, found.fourthAmps);
+    return found;
+}
+
 std::string CalibrationHeaderLine() {
     return "Date\tTime\tSerial_Num\tID\tLogger_Type\tDescription\tBaud\tModem\tMemory\tLog\tAmp_Scalar\t"
            "L1_Aref\tL1_Ameas\tL1_AErr\tL2_Ameas\tL2_AErr\tL3_Ameas\tL3_AErr\tL4_Ameas\tL4_AErr\t"

@@ -8,6 +8,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "shared/logger/real_time_value.h"
 
 inline constexpr const char* kCalibrationFileName = "LoggerCalData.clb";
 
@@ -42,6 +45,15 @@ struct ScalarCalibration {
 ScalarCalibration CalibrateScalars(std::optional<int> voltCounts, std::optional<int> ampCounts,
                                    float voltSource, float ampSource, float voltScalar, float ampScalar,
                                    int typeCode);
+
+// What Measure takes from one real-time reading for phase L1-L3: that phase's amps and volts (record
+// channel phase - 1) and the fourth current input's amps (channel 3); empty where the reading has none.
+struct PhaseValues {
+    std::optional<float> amps;
+    std::optional<float> volts;
+    std::optional<float> fourthAmps;
+};
+PhaseValues ValuesOfPhase(const std::vector<RealTimeValue>& values, int phase);
 
 // One line of the record file, as the calibration window collected it.
 struct CalibrationRecord {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "kivo32/session/calibration_requests.h"
 #include "kivo32/session/session_messages.h"
@@ -13,6 +14,7 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/message_queue.h"
 #include "platform/base/message_target.h"
+#include "shared/logger/real_time_value.h"
 #include "tests/kivo32/session/handler_fixture.h"
 
 namespace sessiontest {
@@ -57,6 +59,25 @@ TEST_F(CalibrationTest, TheInitialsAreAskedOncePerSessionAndKeptUpperCased) {
         EXPECT_FLOAT_EQ(shown.ampScalar, 0.000915f);
         EXPECT_EQ(shown.typeCode, 2);
     }
+}
+
+TEST_F(CalibrationTest, AMeasureSamplesTheChannelsInTheWaitForTheWindow) {
+    platform::MessageQueue replies;
+    auto target = std::make_shared<platform::QueueMessageTarget>(replies);
+    broker_.AnswerRequest<TechNameRequest>(IDOK, [](TechNameRequest& r) { r.technician = "AB"; });
+    std::vector<RealTimeValue> values;
+    unsigned long read = 0;
+    broker_.AnswerRequest<AutoCalibrationRequest>(IDCANCEL, [&](AutoCalibrationRequest& r) {
+        r.measure(target);
+        platform::Message reply = AwaitReply(replies);
+        read = reply.wParam;
+        if (const auto* sampled = platform::PayloadAs<std::vector<RealTimeValue>>(reply)) {
+            values = *sampled;
+        }
+    });
+    Run(WM_SESSION_AUTO_CALIBRATION);
+    EXPECT_EQ(read, 1u);
+    EXPECT_FALSE(values.empty());
 }
 
 TEST_F(CalibrationTest, NoInitialsNoCalibration) {

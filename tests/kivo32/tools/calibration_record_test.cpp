@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "tests/support/temp_folder.h"
 
@@ -63,6 +64,29 @@ TEST(CalibrationRecordTest, ScalarsMeetTheReferencesOrTheRunStopsBeforeComputing
         EXPECT_EQ(stopped.voltScalar, 0.0F);
         EXPECT_EQ(stopped.ampScalar, 0.0F);
     }
+}
+
+TEST(CalibrationRecordTest, PhaseLnTakesRecordChannelNMinusOneAndTheFourthInputFromChannel3) {
+    const std::vector<RealTimeValue> reading = {{.channel = 0, .kind = 1, .value = 150.1F, .unit = 1},
+                                                {.channel = 0, .kind = 1, .value = 500.5F, .unit = 2},
+                                                {.channel = 1, .kind = 1, .value = 150.2F, .unit = 1},
+                                                {.channel = 1, .kind = 1, .value = 499.5F, .unit = 2},
+                                                {.channel = 2, .kind = 1, .value = 150.3F, .unit = 1},
+                                                {.channel = 3, .kind = 1, .value = 150.0F, .unit = 1}};
+    struct Case {
+        int phase;
+        float amps, volts;
+    };
+    for (const Case& c : {Case{1, 150.1F, 500.5F}, Case{2, 150.2F, 499.5F}}) {
+        const PhaseValues values = ValuesOfPhase(reading, c.phase);
+        EXPECT_EQ(values.amps, c.amps) << c.phase;
+        EXPECT_EQ(values.volts, c.volts) << c.phase;
+        EXPECT_EQ(values.fourthAmps, 150.0F) << c.phase;
+    }
+    // L3 has no voltage in this reading: nothing is made up for it.
+    const PhaseValues third = ValuesOfPhase(reading, 3);
+    EXPECT_EQ(third.amps, 150.3F);
+    EXPECT_EQ(third.volts, std::nullopt);
 }
 
 CalibrationRecord SampleRecord() {
