@@ -4,6 +4,7 @@
 #pragma once
 
 #include "kivo32/app/command_requests.h"
+#include "kivo32/session/calibration_requests.h"
 #include "kivo32/session/setting_requests.h"
 #include "kivo32/session/window_requests.h"
 #include "kivo32/update/update_requests.h"
@@ -22,11 +23,14 @@ using KivoRequests = platform::RequestList<
     SetLoggerIdsRequest, CallScheduleRequest, WebPasswordRequest, SetNetworkInfoRequest, SetWiFiInfoRequest,
     // The logger's windows.
     LoggerPropertiesRequest, LoggerSetupListRequest, HarmonicsRequest, WaveformCaptureRequest,
-    CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
+    CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest,
+    // Production calibration.
+    TechNameRequest, AutoCalibrationRequest>;
 
-using KivoRequestsNotBuiltYet = platform::RequestList<
-    SetScalarsRequest, SetLoggerIdsRequest, HarmonicsRequest, WaveformCaptureRequest, CalAmpScalarRequest,
-    CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest>;
+using KivoRequestsNotBuiltYet =
+    platform::RequestList<SetScalarsRequest, SetLoggerIdsRequest, HarmonicsRequest, WaveformCaptureRequest,
+                          CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest,
+                          RealTimeWindowRequest, AutoCalibrationRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

@@ -75,6 +75,9 @@ inline constexpr unsigned kSessionMessages[] = {
     WM_SESSION_READ_ENERGY_SUMMARY,
     WM_SESSION_SCAN_WIFI,
     WM_SESSION_TERMINAL,
+    WM_SESSION_CALIBRATION_COUNTS,
+    WM_SESSION_CALIBRATION_SCALARS,
+    WM_SESSION_CALIBRATION_MEASURE,
 };
 
 // True when no number occurs twice in the lists of one queue.

@@ -169,6 +169,14 @@ void CSessionEL::OnCommand(platform::Message& message) {
         case WM_SESSION_SCAN_WIFI:
             ScanWiFiFor(message);
             break;
+        case WM_SESSION_AUTO_CALIBRATION:
+            OnAutoCalibration();
+            break;
+        case WM_SESSION_CALIBRATION_COUNTS:
+        case WM_SESSION_CALIBRATION_SCALARS:
+        case WM_SESSION_CALIBRATION_MEASURE:
+            TakeCalibrationRequest(message);
+            break;
         case WM_SESSION_READ_CLOCK:
             if (const auto* reading = platform::PayloadAs<std::shared_ptr<CLoggerClockReading>>(message);
                 reading != nullptr && *reading != nullptr) {

@@ -174,6 +174,10 @@ private:
     SetWiFiInfoRequest WiFiRequest(const WiFiSettings& settings, int state);
     // The open Wi-Fi dialog's scan: the module's reply posted to the target the message carries.
     void ScanWiFiFor(const platform::Message& message);
+    // Production calibration: the technician's initials once, then the calibration window.
+    void OnAutoCalibration();
+    // Runs the calibration window's A/D read or scalar write and answers it; false for other messages.
+    bool TakeCalibrationRequest(const platform::Message& message);
     // Takes the settings the dialog answered into `settings` and writes them; a failure is told.
     bool WriteWiFiAnswer(const SetWiFiInfoRequest& answer, WiFiSettings& settings);
     // Has the module fetch its new firmware and waits for it, then shows the dialog again with
@@ -203,4 +207,6 @@ private:
     std::atomic<bool> waiting_for_call_{false};
     // Set during the Wi-Fi scan's command (session thread only).
     bool scanning_ = false;
+    // The technician's initials for calibration records, asked once per session (upper-cased).
+    std::string technician_;
 };

@@ -65,6 +65,9 @@ bool CSessionEL::TakeWhileAsking(platform::Message& message) {
         ScanWiFiFor(message);
         return true;
     }
+    if (IsDialogOpen() && TakeCalibrationRequest(message)) {
+        return true;
+    }
     return CSession::TakeWhileAsking(message);
 }
 

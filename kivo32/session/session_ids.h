@@ -161,6 +161,7 @@ inline constexpr unsigned IDS_SCALARS_READ = 12373;
 inline constexpr unsigned IDS_SCALARS_WRITTEN = 12374;
 inline constexpr unsigned IDS_WRITE_SCALARS_FAILED = 12375;
 inline constexpr unsigned IDS_SCALARS_RESTORE_FAILED = 12376;
+inline constexpr unsigned IDS_UPDATING_CAL_CONSTANTS = 12378;
 
 // The calibration dialogs.
 inline constexpr unsigned IDS_CALIBRATION_NO_LOGGER = 59472;

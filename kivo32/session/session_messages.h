@@ -80,6 +80,15 @@ inline constexpr unsigned WM_WIFI_SCAN_REPLY = WM_APP + 0x1FB;
 // Ours, to the session: a raw command of the terminal window (payload the command as a std::string), or,
 // without a payload, wake the logger as the window opens.
 inline constexpr unsigned WM_SESSION_TERMINAL = WM_APP + 0x200;
+// Ours, to the session while the calibration window is open: read the A/D counts (payload the
+// std::shared_ptr<platform::MessageTarget> the reply goes to), write new scalars (payload
+// CalibrationScalars, calibration_requests.h); and the reply to that window.
+inline constexpr unsigned WM_SESSION_CALIBRATION_COUNTS = WM_APP + 0x201;
+inline constexpr unsigned WM_SESSION_CALIBRATION_SCALARS = WM_APP + 0x202;
+inline constexpr unsigned WM_CALIBRATION_REPLY = WM_APP + 0x203;
+// Ours, to the session while the calibration window is open: sample the logger's channels (payload the
+// reply target); the reply's payload is the std::vector<RealTimeValue> read.
+inline constexpr unsigned WM_SESSION_CALIBRATION_MEASURE = WM_APP + 0x204;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;
 // The main window's disconnect command, posted as WM_COMMAND after the terminal restarted the logger.

@@ -21,7 +21,7 @@ namespace {
 #define KIVO_UPDATE_URL ""
 #endif
 
-// A folder below the user data folder.
+// A folder below the user data folder; the folder itself when the name is empty.
 struct FolderDefault {
     const char* name;
 };
@@ -44,7 +44,7 @@ constexpr const char* kModem = "Modem Connect";
 using R = CRegistryValues;
 
 // In the order they are read.
-const std::array<RegistryValue, 38> kValues{{
+const std::array<RegistryValue, 39> kValues{{
     {kWindow, "Position", &R::position, ""},
     {kWindow, "Iconic", &R::iconic, 0},
     {kWindow, "Maximized", &R::maximized, 0},
@@ -78,6 +78,7 @@ const std::array<RegistryValue, 38> kValues{{
     {kKivoMiscSection, "PartialDownloads", &R::partialDownloads, 0},
     {kKivoMiscSection, "PerCentOrRMS", &R::perCentOrRMS, 0},
     {kKivoMiscSection, "FirmwareFile", &R::firmwareFile, ""},
+    {kKivoMiscSection, "CalibrationDir", &R::calibrationDir, FolderDefault{""}},
     {kKivoMiscSection, "UpdateEnabled", &R::updateEnabled, "1"},
     {kKivoMiscSection, "UpdateDays", &R::updateDays, "7"},
     {kKivoMiscSection, "UpdateNext", &R::updateNext, ""},
@@ -88,13 +89,12 @@ const std::array<RegistryValue, 38> kValues{{
 }};
 
 // The order in which the kept values are written.
-constexpr std::array<std::string_view, 24> kSaveOrder{
-    "Position",      "Iconic",        "Maximized",         "DataDir",
-    "SetupTableDir", "LoggerListDir", "DirectPort",        "DirectBaud",
-    "ModemPort",     "ModemTimeout",  "ModemBaud",         "ModemInit",
-    "ModemLineName", "SUTType",       "RTUpdateThreshold", "PartialDownloads",
-    "PerCentOrRMS",  "FirmwareFile",  "UpdateEnabled",     "UpdateDays",
-    "UpdateNext",    "UpdateURL",     "UpdateLatestKIVO",  "UpdateLatestLoggerVersion"};
+constexpr std::array<std::string_view, 25> kSaveOrder{
+    "Position",         "Iconic",       "Maximized",     "DataDir",          "SetupTableDir",
+    "LoggerListDir",    "DirectPort",   "DirectBaud",    "ModemPort",        "ModemTimeout",
+    "ModemBaud",        "ModemInit",    "ModemLineName", "SUTType",          "RTUpdateThreshold",
+    "PartialDownloads", "PerCentOrRMS", "FirmwareFile",  "CalibrationDir",   "UpdateEnabled",
+    "UpdateDays",       "UpdateNext",   "UpdateURL",     "UpdateLatestKIVO", "UpdateLatestLoggerVersion"};
 
 const RegistryValue& ValueNamed(std::string_view name) {
     for (const RegistryValue& value : kValues) {
@@ -122,7 +122,10 @@ bool CRegistryValues::Load(const platform::ProfileStore& store) {
             const auto* folder = std::get_if<FolderDefault>(&value.defaultValue);
             std::string defaultText;
             if (folder != nullptr) {
-                defaultText.append(userDataFolder).append("/").append(folder->name);
+                defaultText = userDataFolder;
+                if (*folder->name != '\0') {
+                    defaultText.append("/").append(folder->name);
+                }
             } else {
                 defaultText = std::get<const char*>(value.defaultValue);
             }

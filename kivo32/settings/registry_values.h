@@ -76,6 +76,8 @@ public:
     int partialDownloads = 0;
     int perCentOrRMS = 0;
     std::string firmwareFile;
+    // The folder of the calibration record file; the calibration window's save dialog moves it.
+    std::string calibrationDir;
     // The update check's schedule and findings, written back as loaded.
     std::string updateEnabled;
     std::string updateDays;

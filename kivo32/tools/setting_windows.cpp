@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "kivo32/session/calibration_requests.h"
 #include "kivo32/session/setting_requests.h"
 #include "kivo32/session/window_requests.h"
 #include "kivo32/tools/logger_properties_dlg.h"
@@ -67,6 +68,15 @@ int RunSetModemString(SetModemStringRequest& request) {
     return result;
 }
 
+int RunTechName(TechNameRequest& request) {
+    CSetTechNameDlg dialog(MainWindow());
+    const int result = dialog.DoModal();
+    if (result == IDOK) {
+        request.technician = dialog.text;
+    }
+    return result;
+}
+
 int RunLoggerSetupList(LoggerSetupListRequest& request) {
     CLoggerSUTListDlg dialog(request.setups, MainWindow());
     const int result = dialog.DoModal();
@@ -89,6 +99,7 @@ void RegisterSettingWindows() {
     platform::RegisterDialogRunner<SetBaudRequest>(RunSetBaud);
     platform::RegisterDialogRunner<SetDescriptionRequest>(RunSetDescription);
     platform::RegisterDialogRunner<SetModemStringRequest>(RunSetModemString);
+    platform::RegisterDialogRunner<TechNameRequest>(RunTechName);
     platform::RegisterDialogRunner<LoggerSetupListRequest>(RunLoggerSetupList);
     platform::RegisterDialogRunner<LoggerPropertiesRequest>(RunLoggerProperties);
 }

@@ -34,6 +34,7 @@ TEST_F(RegistryValuesTest, FirstStartGivesTheDefaultsAndWritesNothing) {
     const std::string folder = platform::Utf8ToWindows1252(UserDataFolder().string());
     EXPECT_EQ(values.position, "");
     EXPECT_EQ(values.dataDir, folder + "/Data");
+    EXPECT_EQ(values.calibrationDir, folder);
     EXPECT_EQ(values.setupTableDir, folder + "/Setups");
     EXPECT_EQ(values.loggerListDir, folder + "/Loggers");
     EXPECT_EQ(values.directPort, "ttyUSB0");
@@ -70,19 +71,31 @@ TEST_F(RegistryValuesTest, SaveWritesTheKeptValuesInOrderAndLeavesTheReadOnlyOne
 
     values.Save(store_);
 
-    const std::vector<Key> expected{
-        {"Window Startup State", "Position"},  {"Window Startup State", "Iconic"},
-        {"Window Startup State", "Maximized"}, {"KIVO Dirs", "DataDir"},
-        {"KIVO Dirs", "SetupTableDir"},        {"KIVO Dirs", "LoggerListDir"},
-        {"Direct Connect", "DirectPort"},      {"Direct Connect", "DirectBaud"},
-        {"Modem Connect", "ModemPort"},        {"Modem Connect", "ModemTimeout"},
-        {"Modem Connect", "ModemBaud"},        {"Modem Connect", "ModemInit"},
-        {"Modem Connect", "ModemLineName"},    {"KIVO Misc", "SUTType"},
-        {"KIVO Misc", "RTUpdateThreshold"},    {"KIVO Misc", "PartialDownloads"},
-        {"KIVO Misc", "PerCentOrRMS"},         {"KIVO Misc", "FirmwareFile"},
-        {"KIVO Misc", "UpdateEnabled"},        {"KIVO Misc", "UpdateDays"},
-        {"KIVO Misc", "UpdateNext"},           {"KIVO Misc", "UpdateURL"},
-        {"KIVO Misc", "UpdateLatestKIVO"},     {"KIVO Misc", "UpdateLatestLoggerVersion"}};
+    const std::vector<Key> expected{{"Window Startup State", "Position"},
+                                    {"Window Startup State", "Iconic"},
+                                    {"Window Startup State", "Maximized"},
+                                    {"KIVO Dirs", "DataDir"},
+                                    {"KIVO Dirs", "SetupTableDir"},
+                                    {"KIVO Dirs", "LoggerListDir"},
+                                    {"Direct Connect", "DirectPort"},
+                                    {"Direct Connect", "DirectBaud"},
+                                    {"Modem Connect", "ModemPort"},
+                                    {"Modem Connect", "ModemTimeout"},
+                                    {"Modem Connect", "ModemBaud"},
+                                    {"Modem Connect", "ModemInit"},
+                                    {"Modem Connect", "ModemLineName"},
+                                    {"KIVO Misc", "SUTType"},
+                                    {"KIVO Misc", "RTUpdateThreshold"},
+                                    {"KIVO Misc", "PartialDownloads"},
+                                    {"KIVO Misc", "PerCentOrRMS"},
+                                    {"KIVO Misc", "FirmwareFile"},
+                                    {"KIVO Misc", "CalibrationDir"},
+                                    {"KIVO Misc", "UpdateEnabled"},
+                                    {"KIVO Misc", "UpdateDays"},
+                                    {"KIVO Misc", "UpdateNext"},
+                                    {"KIVO Misc", "UpdateURL"},
+                                    {"KIVO Misc", "UpdateLatestKIVO"},
+                                    {"KIVO Misc", "UpdateLatestLoggerVersion"}};
     EXPECT_EQ(store_.writes, expected);
     EXPECT_EQ((store_.values[{"Direct Connect", "DirectParity"}]), "2");
     EXPECT_EQ((store_.values[{"Modem Connect", "ModemDial"}]), "ATDP");
@@ -105,6 +118,7 @@ TEST_F(RegistryValuesTest, SavedValuesReadBackAsTheyWere) {
     saved.sutType = 14;
     saved.partialDownloads = 1;
     saved.firmwareFile = "fw 3.10.bin";
+    saved.calibrationDir = "/srv/production/calibration";
     saved.updateEnabled = "0";
     saved.updateNext = "2027-01-31";
     saved.updateLatestKIVO = "15.2";
@@ -123,6 +137,7 @@ TEST_F(RegistryValuesTest, SavedValuesReadBackAsTheyWere) {
     EXPECT_EQ(loaded.sutType, 14);
     EXPECT_EQ(loaded.partialDownloads, 1);
     EXPECT_EQ(loaded.firmwareFile, "fw 3.10.bin");
+    EXPECT_EQ(loaded.calibrationDir, saved.calibrationDir);
     EXPECT_EQ(loaded.updateEnabled, "0");
     EXPECT_EQ(loaded.updateNext, "2027-01-31");
     EXPECT_EQ(loaded.updateLatestKIVO, "15.2");
