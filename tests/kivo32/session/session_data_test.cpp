@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -64,6 +66,23 @@ protected:
     std::vector<std::string> CommandsSince(int from) {
         const std::vector<std::string> all = simulator_.Logger().Commands();
         return std::vector<std::string>(all.begin() + from, all.end());
+    }
+
+    // The read-range commands the logger took since it had taken `from`.
+    std::vector<std::string> ReadRangesSince(int from) {
+        std::vector<std::string> ranges;
+        for (const std::string& command : CommandsSince(from)) {
+            if (command.rfind("I!18 ", 0) == 0) {
+                ranges.push_back(command);
+            }
+        }
+        return ranges;
+    }
+
+    static std::string ReadRange(std::uint32_t position, std::uint32_t timeMark) {
+        char command[32];
+        std::snprintf(command, sizeof command, "I!18 %06X %06X", position & 0xFFFFFFu, timeMark & 0xFFFFFFu);
+        return command;
     }
 
     static bool AnyStartsWith(const std::vector<std::string>& commands, const std::string& prefix) {
@@ -281,10 +300,22 @@ TEST_F(WrappedMemoryDataTest, ACsvConvertedFileGoesOnAfterItsLastRecord) {
     ASSERT_NO_FATAL_FAILURE(MarkConvertedFromCsv(path));
     simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 20); });
 
+    // A wrapped memory goes on from the position where the logger found the file's mark.
+    CRawData file;
+    file.Initialize();
+    ASSERT_TRUE(file.OpenDataFile(path));
+    const std::uint32_t timeMark = file.GetDataInfo()->GetLastRecordTimeMark();
+    file.CloseDataFile();
+    const std::uint32_t found = ReadRangePosition(simulator_.Logger().State(), 0, timeMark);
+
     broker_.AnswerMessageBox(IDYES);
+    const int before = simulator_.Logger().CommandCount();
     Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
     EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_CONFIRM_CSV_CONVERTED});
     EXPECT_EQ(RecordsIn(path), held + 20);
+    const std::vector<std::string> ranges = ReadRangesSince(before);
+    ASSERT_EQ(ranges.size(), 2u);
+    EXPECT_EQ(ranges[1], ReadRange(found, timeMark));
 }
 
 TEST_F(SessionDataTest, ABrokenReadShowsItsProgressKeepsOrTriesAgainAndIsOpenedAndWrittenAsCsv) {
