@@ -29,6 +29,7 @@
 #include "tests/support/time_zone.h"
 #include "tests/support/whole_file.h"
 #include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/quarven_records.h"
 
 namespace sessiontest {
 namespace {
@@ -37,7 +38,7 @@ constexpr int kRecords = 400;
 
 class SessionDataTest : public HandlerFixture {
 protected:
-    SessionDataTest() : HandlerFixture("standard-135") {}
+    explicit SessionDataTest(const char* model = "standard-135") : HandlerFixture(model) {}
 
     void PrepareLogger() override {
         simulator_.Logger().ChangeState([](LoggerState& s) {
@@ -316,6 +317,41 @@ TEST_F(WrappedMemoryDataTest, ACsvConvertedFileGoesOnAfterItsLastRecord) {
     const std::vector<std::string> ranges = ReadRangesSince(before);
     ASSERT_EQ(ranges.size(), 2u);
     EXPECT_EQ(ranges[1], ReadRange(found, timeMark));
+}
+
+// A logger stamping its records in seconds, each 30 seconds into its minute: a download of new data
+// goes on after the record of the old file's last minute and seconds.
+class SecondsStampDataTest : public SessionDataTest {
+protected:
+    SecondsStampDataTest() : SessionDataTest("quarven-rs") {}
+
+    void PrepareLogger() override {
+        simulator_.Logger().ChangeState([](LoggerState& s) {
+            ClearQuarvenRecords(s);
+            LogQuarvenRecords(s, 1);
+            s.quarvenRecords.records.back().time += 30;
+            LogQuarvenRecords(s, 19);
+        });
+    }
+};
+
+TEST_F(SecondsStampDataTest, ANewDataReadGoesOnFromTheSecondsInTheOldFilesHeader) {
+    const auto path = folder_ / "logger.dat";
+    Run(Download(WM_SESSION_READ_ALL_DATA, path, false, false));
+    simulator_.Logger().ChangeState([](LoggerState& s) { LogQuarvenRecords(s, 5); });
+    // Whatever the session kept from other files, the read goes on from this file's last record.
+    owner_.GetActiveSession()->SetKeptStamp(1);
+    owner_.GetActiveSession()->SetKeptSeconds(12);
+
+    const int before = simulator_.Logger().CommandCount();
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
+    EXPECT_TRUE(broker_.Boxes().empty());
+    EXPECT_EQ(RecordsIn(path), 25);
+    // The record before the stored position bears the file's last time, stamp and seconds: the logger
+    // counts the records from there ("R?C,20") and is not read all over again from record 0.
+    const std::vector<std::string> sent = CommandsSince(before);
+    EXPECT_TRUE(AnyStartsWith(sent, "R?C,20")) << ::testing::PrintToString(sent);
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "R?I,0"), 1);
 }
 
 TEST_F(SessionDataTest, ABrokenReadShowsItsProgressKeepsOrTriesAgainAndIsOpenedAndWrittenAsCsv) {
