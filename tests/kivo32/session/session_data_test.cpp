@@ -266,10 +266,7 @@ TEST_F(SessionDataTest, ACsvConvertedFileNeverSendsAPositionBelowTheMemoryStart)
     broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
     before = simulator_.Logger().CommandCount();
     Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
-    const std::vector<std::string> sent = CommandsSince(before);
-    EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
-                            [](const std::string& c) { return c.rfind("I!18 ", 0) == 0; }),
-              1);
+    EXPECT_EQ(ReadRangesSince(before).size(), 1u);
     EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_CONFIRM_CSV_CONVERTED, IDS_CONFIRM_CSV_CONVERTED,
                                                IDS_NO_POINT_TO_GO_ON}));
     EXPECT_EQ(CountOf(WM_NEW_FILE_FOR_ALL_DATA, 0), 1);
