@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -27,6 +29,7 @@
 #include "tests/support/time_zone.h"
 #include "tests/support/whole_file.h"
 #include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/quarven_records.h"
 
 namespace sessiontest {
 namespace {
@@ -35,7 +38,7 @@ constexpr int kRecords = 400;
 
 class SessionDataTest : public HandlerFixture {
 protected:
-    SessionDataTest() : HandlerFixture("standard-135") {}
+    explicit SessionDataTest(const char* model = "standard-135") : HandlerFixture(model) {}
 
     void PrepareLogger() override {
         simulator_.Logger().ChangeState([](LoggerState& s) {
@@ -64,6 +67,23 @@ protected:
     std::vector<std::string> CommandsSince(int from) {
         const std::vector<std::string> all = simulator_.Logger().Commands();
         return std::vector<std::string>(all.begin() + from, all.end());
+    }
+
+    // The read-range commands the logger took since it had taken `from`.
+    std::vector<std::string> ReadRangesSince(int from) {
+        std::vector<std::string> ranges;
+        for (const std::string& command : CommandsSince(from)) {
+            if (command.rfind("I!18 ", 0) == 0) {
+                ranges.push_back(command);
+            }
+        }
+        return ranges;
+    }
+
+    static std::string ReadRange(std::uint32_t position, std::uint32_t timeMark) {
+        char command[32];
+        std::snprintf(command, sizeof command, "I!18 %06X %06X", position & 0xFFFFFFu, timeMark & 0xFFFFFFu);
+        return command;
     }
 
     static bool AnyStartsWith(const std::vector<std::string>& commands, const std::string& prefix) {
@@ -246,10 +266,7 @@ TEST_F(SessionDataTest, ACsvConvertedFileNeverSendsAPositionBelowTheMemoryStart)
     broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
     before = simulator_.Logger().CommandCount();
     Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
-    const std::vector<std::string> sent = CommandsSince(before);
-    EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
-                            [](const std::string& c) { return c.rfind("I!18 ", 0) == 0; }),
-              1);
+    EXPECT_EQ(ReadRangesSince(before).size(), 1u);
     EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_CONFIRM_CSV_CONVERTED, IDS_CONFIRM_CSV_CONVERTED,
                                                IDS_NO_POINT_TO_GO_ON}));
     EXPECT_EQ(CountOf(WM_NEW_FILE_FOR_ALL_DATA, 0), 1);
@@ -281,10 +298,57 @@ TEST_F(WrappedMemoryDataTest, ACsvConvertedFileGoesOnAfterItsLastRecord) {
     ASSERT_NO_FATAL_FAILURE(MarkConvertedFromCsv(path));
     simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 20); });
 
+    // A wrapped memory goes on from the position where the logger found the file's mark.
+    CRawData file;
+    file.Initialize();
+    ASSERT_TRUE(file.OpenDataFile(path));
+    const std::uint32_t timeMark = file.GetDataInfo()->GetLastRecordTimeMark();
+    file.CloseDataFile();
+    const std::uint32_t found = ReadRangePosition(simulator_.Logger().State(), 0, timeMark);
+
     broker_.AnswerMessageBox(IDYES);
+    const int before = simulator_.Logger().CommandCount();
     Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
     EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_CONFIRM_CSV_CONVERTED});
     EXPECT_EQ(RecordsIn(path), held + 20);
+    const std::vector<std::string> ranges = ReadRangesSince(before);
+    ASSERT_EQ(ranges.size(), 2u);
+    EXPECT_EQ(ranges[1], ReadRange(found, timeMark));
+}
+
+// A logger stamping its records in seconds, each 30 seconds into its minute: a download of new data
+// goes on after the record of the old file's last minute and seconds.
+class SecondsStampDataTest : public SessionDataTest {
+protected:
+    SecondsStampDataTest() : SessionDataTest("quarven-rs") {}
+
+    void PrepareLogger() override {
+        simulator_.Logger().ChangeState([](LoggerState& s) {
+            ClearQuarvenRecords(s);
+            LogQuarvenRecords(s, 1);
+            s.quarvenRecords.records.back().time += 30;
+            LogQuarvenRecords(s, 19);
+        });
+    }
+};
+
+TEST_F(SecondsStampDataTest, ANewDataReadGoesOnFromTheSecondsInTheOldFilesHeader) {
+    const auto path = folder_ / "logger.dat";
+    Run(Download(WM_SESSION_READ_ALL_DATA, path, false, false));
+    simulator_.Logger().ChangeState([](LoggerState& s) { LogQuarvenRecords(s, 5); });
+    // Whatever the session kept from other files, the read goes on from this file's last record.
+    owner_.GetActiveSession()->SetKeptStamp(1);
+    owner_.GetActiveSession()->SetKeptSeconds(12);
+
+    const int before = simulator_.Logger().CommandCount();
+    Run(Download(WM_SESSION_READ_NEW_DATA, path, false, false));
+    EXPECT_TRUE(broker_.Boxes().empty());
+    EXPECT_EQ(RecordsIn(path), 25);
+    // The record before the stored position bears the file's last time, stamp and seconds: the logger
+    // counts the records from there ("R?C,20") and is not read all over again from record 0.
+    const std::vector<std::string> sent = CommandsSince(before);
+    EXPECT_TRUE(AnyStartsWith(sent, "R?C,20")) << ::testing::PrintToString(sent);
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "R?I,0"), 1);
 }
 
 TEST_F(SessionDataTest, ABrokenReadShowsItsProgressKeepsOrTriesAgainAndIsOpenedAndWrittenAsCsv) {
