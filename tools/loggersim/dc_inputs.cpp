@@ -57,6 +57,17 @@ std::string HexAdCountsReply(const DcInputs& inputs, int typeCode) {
     return text;
 }
 
+CSetupTable CalibrationBenchSetup(const LoggerModel& model) {
+    CSetupTable setup = SampleSetup(model, "Calibration bench");
+    for (int input = 0; input < kHardwareChannels; ++input) {
+        CSUTChannelHardware& channel = setup.GetHardwareChannel(input);
+        channel.SetType(kChannelPower);
+        channel.SetPTRatio(1.0F);
+        channel.SetCTSize(100.0F);
+    }
+    return setup;
+}
+
 void ApplyDcInputs(LoggerState& state, const DcInputs& inputs) {
     state.dcInputs = inputs;
     if (!Ornat(state.typeCode)) {

@@ -23,6 +23,11 @@ std::string AdCountsReply(const DcInputs& inputs, int typeCode);
 // digits after four characters (9).
 std::string HexAdCountsReply(const DcInputs& inputs, int typeCode);
 struct LoggerState;
+struct LoggerModel;
+class CSetupTable;
+// The calibration bench's setup: the three phases and the fourth current input as power channels with
+// 100 A current inputs, so that a real-time reading shows each input's volts and amps.
+CSetupTable CalibrationBenchSetup(const LoggerModel& model);
 // Applies `inputs` to the logger: its counts reads, and on an Ornat each hardware channel's raw volts
 // and amps in the real-time block, so that a real-time reading shows the inputs under the scalars the
 // logger holds.

@@ -24,7 +24,6 @@
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_ui_broker.h"
 #include "shared/link/link_clock.h"
-#include "shared/setup/setup_codes.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
@@ -39,24 +38,11 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The production bench's setup: the three phases and the fourth current input as power channels, with
-// 100 A current inputs.
-CSetupTable BenchSetup(const LoggerModel& model) {
-    CSetupTable setup = SampleSetup(model, "Calibration bench");
-    for (int input = 0; input < kHardwareChannels; ++input) {
-        CSUTChannelHardware& channel = setup.GetHardwareChannel(input);
-        channel.SetType(kChannelPower);
-        channel.SetPTRatio(1.0F);
-        channel.SetCTSize(100.0F);
-    }
-    return setup;
-}
-
 class CalibrationSessionTest : public testsupport::QtTest {
 protected:
     void SetUp() override {
         simulator_.Logger().ChangeState([this](LoggerState& s) {
-            InstallSetup(s, 1, BenchSetup(simulator_.Logger().Model()));
+            InstallSetup(s, 1, CalibrationBenchSetup(simulator_.Logger().Model()));
             s.scalars = {0.00093F, 0.41F, 0};
             ApplyDcInputs(s, {.volts = 500, .ampSource = 0.5F});
         });

@@ -15,6 +15,7 @@
 #include "tools/loggersim/discovery_responder.h"
 #include "tools/loggersim/fake_modem.h"
 #include "tools/loggersim/logger_simulator.h"
+#include "tools/loggersim/logger_state.h"
 
 namespace {
 
@@ -69,7 +70,8 @@ void PrintUsage() {
                     model.typeCode, model.firmwareText.c_str());
     }
     std::printf(
-        "  --dc-inputs=V,A     DC sources of V volts and A amps on the inputs, for calibration\n"
+        "  --dc-inputs=V,A     a logger on the calibration bench: its setup, DC sources of V volts\n"
+        "                      and A amps on its inputs\n"
         "  --entry-lines       a Quarven answers \"R?K\" one entry a line without values and\n"
         "                      \"R?R\" in two lines\n");
     std::printf(
@@ -279,7 +281,10 @@ int main(int argc, char** argv) {
         simulator.Logger().ChangeState(UseEntryPerLineReplies);
     }
     if (withDcInputs) {
-        simulator.Logger().ChangeState([&dcInputs](LoggerState& s) { ApplyDcInputs(s, dcInputs); });
+        simulator.Logger().ChangeState([&dcInputs, model](LoggerState& s) {
+            InstallSetup(s, 1, CalibrationBenchSetup(*model));
+            ApplyDcInputs(s, dcInputs);
+        });
     }
     struct sigaction action {};
     action.sa_handler = OnSignal;
