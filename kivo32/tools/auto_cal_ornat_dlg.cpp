@@ -33,6 +33,9 @@
 namespace {
 
 constexpr int kSourceTextMax = 6;
+// The record's columns of the serial number and the comment: longer text would be cut there.
+constexpr int kSerialNumberMax = 5;
+constexpr int kCommentMax = 80;
 // atof reads at most this much of a source's text.
 constexpr std::size_t kSourceReadMax = 7;
 constexpr float kDefaultVoltSource = 500.0F;
@@ -120,10 +123,10 @@ CAutoCalOrnatDlg::CAutoCalOrnatDlg(AutoCalibrationRequest logger, std::string& c
       calibration_folder_(calibrationFolder),
       amp_scalar_(logger_.ampScalar),
       volt_scalar_(logger_.voltScalar),
-      serial_number_(Edit(this, IDC_CAL_SERIAL_NUMBER, 5)),
+      serial_number_(Edit(this, IDC_CAL_SERIAL_NUMBER, kSerialNumberMax)),
       volt_source_edit_(Edit(this, IDC_CAL_VOLT_SOURCE, kSourceTextMax)),
       amp_source_edit_(Edit(this, IDC_CAL_AMP_SOURCE, kSourceTextMax)),
-      comment_(Edit(this, IDC_CAL_COMMENT, 80)),
+      comment_(Edit(this, IDC_CAL_COMMENT, kCommentMax)),
       status_(Shown(this, IDC_CAL_STATUS)),
       phases_(new QButtonGroup(this)),
       modems_(new QButtonGroup(this)),
