@@ -262,6 +262,9 @@ void CMainFrame::OnPopupAboutToShow(QMenu& popup) {
 }
 
 void CMainFrame::UpdateLoggerMenu() {
+    // The rule takes entries away: it starts from the whole menu each time, so that what one logger or
+    // the menu's first build (before the calibration level was known) took away comes back.
+    menu_entries_ = MainMenuEntries();
     ApplyLoggerMenuRule(menu_entries_, LoggerMenuConditions());
     const auto logger = std::find_if(menu_entries_.begin(), menu_entries_.end(), IsLoggerMenu);
     if (logger == menu_entries_.end()) {

@@ -59,6 +59,8 @@ protected:
     virtual CSession* ActiveSession() const;
     // The end of the session after its USB port went: without a question, as nothing can be sent.
     virtual void EndSessionAfterLostPort();
+    // What the logger menu's rule goes by: the calibration level, the protocol, the session's logger.
+    virtual CLoggerMenuConditions LoggerMenuConditions() const;
 
 private:
     void CreateMenus();
@@ -68,7 +70,6 @@ private:
     void OnPopupAboutToShow(QMenu& popup);
     // The logger menu's rule for the logger connected now; rebuilds the logger menu.
     void UpdateLoggerMenu();
-    CLoggerMenuConditions LoggerMenuConditions() const;
     void FillWindowMenu(QMenu& menu);
 
     void StartStatusWindow();

@@ -238,10 +238,10 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return HexReply(reply, faults);
     }
     if (word == "@?") {
-        return s.adCounts;
+        return HexAdCountsReply(s.dcInputs, s.typeCode);
     }
     if (word == "F!" && rest == "B0 10") {
-        return s.adCounts;
+        return AdCountsReply(s.dcInputs, s.typeCode);
     }
     if (word == "F?" && !s.configTable.empty()) {
         return HexReply(s.configTable, faults);
