@@ -17,6 +17,7 @@
 #include "tools/loggersim/dc_inputs.h"
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/quarven_records.h"
+#include "tools/loggersim/waveform_reply.h"
 
 struct LoggerState {
     static constexpr std::size_t kSetupMemorySize = 0x10000;
@@ -89,8 +90,8 @@ struct LoggerState {
 
     // The real-time values block; the reply adds the status, identity, supply and clock behind it.
     std::vector<std::uint8_t> realTimeValues;
-    // The configuration table "F?" gives, in the family's layout.
-    std::vector<std::uint8_t> configTable;
+    // The waveform captures "F?" give.
+    SimulatedWaveform waveform;
     // The read position "I!18" answers when set; 0 answers by the data memory (ReadRangePosition).
     std::uint32_t readPosition = 0;
     // The memory models' data memory, addressed from 0 to memoryEnd; the ring is memoryStart to
