@@ -90,7 +90,7 @@ public:
 
     const std::filesystem::path& ProgramFolder() const { return program_folder_; }
     // Opens the help file with the desktop's PDF reader; tells the user when it cannot.
-    void OpenHelpFile() const;
+    void OpenHelpFile() const override;
 
     // 1 shows the wait cursor, 0 and -1 take it back; nothing while suppressed or for another code. From
     // any thread: another thread's call runs on the user-interface thread.
