@@ -18,6 +18,7 @@
 #include "shared/controls/logger_list_config_dlg.h"
 #include "shared/controls/logger_list_doc.h"
 #include "shared/controls/logger_list_model.h"
+#include "shared/controls/windows1252_validator.h"
 
 namespace {
 
@@ -52,6 +53,7 @@ public:
             edit->setMaxLength(static_cast<int>(index.column() == Column::kSerialColumn
                                                     ? CLogger::kSerialLength
                                                     : CLogger::kDescriptionLength));
+            edit->setValidator(new Windows1252Validator(edit));
         }
         return editor;
     }
