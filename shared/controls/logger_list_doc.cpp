@@ -33,7 +33,7 @@ bool CLoggerListDoc::OnSaveDocument(const std::filesystem::path& path) {
 }
 
 void CLoggerListDoc::DeleteContents() {
-    list_ = CLoggerList(host_.EntryDefaults());
+    list_ = CLoggerList(list_.Defaults());
 }
 
 void CLoggerListDoc::SetModifiedFlag(bool modified) {

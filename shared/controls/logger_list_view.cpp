@@ -152,7 +152,10 @@ void CLoggerListView::OnUpdate(platform::View*, long hint) {
 }
 
 void CLoggerListView::OnActivateView(bool active) {
-    Host().ShowListToolbar(active);
+    // A view whose list is closing has nothing to show.
+    if (GetDocument() != nullptr) {
+        Host().ShowListToolbar(active);
+    }
 }
 
 std::vector<int> CLoggerListView::SelectedRows() const {
