@@ -260,12 +260,12 @@ void CKivoApp::AddDocTemplates() {
         [] { return new CChildFrame; }, [this] { return new CRawDataGraphView(graph_attributes_); },
         dataFolder));
     GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
-        kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new CSUTChildFrame; },
-        [] { return new CSetupTableView; }, platform::PathFromWindows1252(registry_.setupTableDir)));
-    GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
         kLoggerListTemplateId, [this] { return std::make_unique<CLoggerListDoc>(*list_host_); },
         [] { return new platform::ChildFrame; }, [] { return new CLoggerListView; },
         platform::PathFromWindows1252(registry_.loggerListDir)));
+    GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
+        kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new CSUTChildFrame; },
+        [] { return new CSetupTableView; }, platform::PathFromWindows1252(registry_.setupTableDir)));
 }
 
 void CKivoApp::SetTemplateFolders() {

@@ -107,6 +107,8 @@ bool CLoggerListConfigDlg::StoreEntry() {
         return false;
     }
     CLogger& entry = Entry();
+    // The block holds the one-byte copy of the connection type: the type set below stays in both.
+    entry.SetScheduleBlock(tabs_->SchedulePage().GetScheduleBlock());
     entry.SetConnectType(type);
     entry.SetBaudRate(connection.GetBaudRate());
     entry.SetDataFolder(connection.GetDataFolder());
@@ -119,7 +121,6 @@ bool CLoggerListConfigDlg::StoreEntry() {
         entry.SetPhoneOrAddress(connection.GetIPAddress());
         entry.SetNetPort(connection.GetIPPort());
     }
-    entry.SetScheduleBlock(tabs_->SchedulePage().GetScheduleBlock());
     return true;
 }
 

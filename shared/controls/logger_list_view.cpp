@@ -1,6 +1,8 @@
 #include "shared/controls/logger_list_view.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -110,8 +112,14 @@ void CLoggerListView::OnInitialUpdate() {
     // Widths in the ratio 4 : 8 : 34 : 20 : 8, the row header first.
     const int unit = grid_->fontMetrics().averageCharWidth();
     grid_->verticalHeader()->setFixedWidth(4 * unit);
+    // A button column is at least as wide as its caption.
+    const QFontMetrics metrics = grid_->fontMetrics();
     for (const auto& [column, width] : {std::pair{0, 8}, {1, 34}, {2, 20}, {3, 8}}) {
-        grid_->setColumnWidth(column, width * unit);
+        const int caption = metrics.horizontalAdvance(model_->index(0, column).data().toString()) + 3 * unit;
+        const int header =
+            metrics.horizontalAdvance(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString());
+        grid_->setColumnWidth(
+            column, std::max({width * unit, header + 3 * unit, column == 1 || column == 2 ? 0 : caption}));
     }
     grid_->horizontalHeader()->setSectionsClickable(true);
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
@@ -173,7 +181,8 @@ void CLoggerListView::RefreshButtons() {
     buttons_[kDeleteButton]->setEnabled(!rows.empty());
     buttons_[kUpButton]->setEnabled(one && rows[0] >= 1);
     buttons_[kDownButton]->setEnabled(one && rows[0] + 1 < model_->rowCount());
-    buttons_[kPasteButton]->setEnabled(copied_);
+    // Any list's copy can be pasted: the clipboard says, not this view.
+    buttons_[kPasteButton]->setEnabled(ClipboardHoldsEntry());
 }
 
 void CLoggerListView::SelectOnly(int row) {
@@ -264,9 +273,7 @@ void CLoggerListView::Copy() {
     }
     if (!CopyToClipboard(Document().GetLogger(static_cast<std::size_t>(rows[0])))) {
         Beep();
-        return;
     }
-    copied_ = true;
     RefreshButtons();
 }
 

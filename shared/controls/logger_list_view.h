@@ -66,5 +66,4 @@ private:
     QTableView* grid_ = nullptr;
     CLoggerListModel* model_ = nullptr;
     std::array<QPushButton*, kButtonCount> buttons_{};
-    bool copied_ = false;
 };

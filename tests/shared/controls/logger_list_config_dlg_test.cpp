@@ -129,6 +129,7 @@ TEST_F(LoggerListConfigDlgTest, TypeSwitchesKeepEachTypesFields) {
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     const CLogger& entry = list_.GetLogger(2);
     EXPECT_EQ(entry.GetConnectType(), kConnectDirect);
+    EXPECT_EQ(entry.GetByteConnectType(), kConnectDirect);
     EXPECT_EQ(entry.GetBaudRate(), 19200);
     EXPECT_EQ(entry.GetComPort(), "ttyS0");  // the entry had none
     EXPECT_EQ(entry.GetPhoneOrAddress(), "127.0.0.1");

@@ -144,7 +144,8 @@ TEST_F(LoggerListViewTest, CopyAndPasteWithinAListAndIntoAnother) {
     Shown second = Show(1);
     second.document->GetLogger(0).SetSerial("B");
     Select(*second.view, {0});
-    ASSERT_TRUE(second.view->OnCommand(host_.CommandIds().paste));
+    ASSERT_TRUE(second.view->SideButton(Button::kPasteButton)->isEnabled());
+    Click(*second.view, Button::kPasteButton);
     EXPECT_EQ(Serials(*second.document), (std::vector<std::string>{"S2", "B"}));
     EXPECT_EQ(second.document->GetLogger(0), first.document->GetLogger(3));
     EXPECT_EQ(desktop_.Beeps(), 0);
