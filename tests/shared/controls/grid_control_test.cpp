@@ -39,8 +39,7 @@ TEST_F(GridControlTest, AButtonCellPostsItsRowAndColumn) {
     EXPECT_EQ(message->wParam, 3u);
     EXPECT_EQ(message->lParam, 2);
     EXPECT_FALSE(queue_.TryTake());
-    EXPECT_EQ(grid_.Grid().model()->data(grid_.Grid().model()->index(0, 0), Qt::DisplayRole).toString(),
-              "plain");
+    EXPECT_EQ(grid_.Grid().model()->data(grid_.Grid().model()->index(0, 0), Qt::DisplayRole).toString(), "plain");
 }
 
 }  // namespace
