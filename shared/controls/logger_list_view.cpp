@@ -11,6 +11,7 @@
 
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/ui/child_frame.h"
 #include "platform/ui/command_state.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/qt_text.h"
@@ -141,6 +142,15 @@ void CLoggerListView::OnInitialUpdate() {
                 [this, id = commands[button]] { OnCommand(id); });
     }
     platform::SetToolTipDelay(this, 250);
+    // The frame takes the grid's whole width and the button strip beside it.
+    if (platform::ChildFrame* frame = ParentFrame()) {
+        int gridWidth = grid_->verticalHeader()->width() + 2 * grid_->frameWidth() +
+                        grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        for (int column = 0; column < model_->columnCount(); ++column) {
+            gridWidth += grid_->columnWidth(column);
+        }
+        frame->resize(gridWidth + kStripWidth + (frame->width() - width()), frame->height());
+    }
     grid_->setCurrentIndex(model_->index(0, Column::kConnectColumn));
     RefreshButtons();
 }
