@@ -24,7 +24,7 @@ bool CLoggerListDoc::OnOpenDocument(const std::filesystem::path& path) {
 
 bool CLoggerListDoc::OnSaveDocument(const std::filesystem::path& path) {
     // A cell being edited goes into its entry first.
-    UpdateAllViews(nullptr, 0);
+    UpdateAllViews(nullptr, kHintStoreListEdits);
     if (!SaveLoggerList(path, list_)) {
         return false;
     }

@@ -156,7 +156,7 @@ void CLoggerListView::OnInitialUpdate() {
 }
 
 void CLoggerListView::OnUpdate(platform::View*, long hint) {
-    if (hint == kHintStoreEdits) {
+    if (hint == kHintStoreListEdits) {
         // Leaving the cell being edited stores what its editor holds.
         const QModelIndex current = grid_->currentIndex();
         if (current.isValid()) {

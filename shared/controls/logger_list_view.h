@@ -26,8 +26,6 @@ public:
         kDownButton,
         kButtonCount
     };
-    // The hint that makes a view store the cell being edited (sent before a save).
-    static constexpr long kHintStoreEdits = 24;
 
     explicit CLoggerListView(QWidget* parent = nullptr);
     ~CLoggerListView() override;

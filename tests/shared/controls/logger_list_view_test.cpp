@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMimeData>
 
 #include "platform/base/message_box_flags.h"
@@ -14,8 +16,10 @@
 #include "shared/controls/logger_list_doc.h"
 #include "shared/controls/logger_list_ids.h"
 #include "shared/controls/logger_list_model.h"
+#include "shared/loggerlist/logger_list_io.h"
 #include "tests/shared/controls/fake_logger_list_host.h"
 #include "tests/support/scripted_ui_broker.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
 #include "tests/support/ui/recording_desktop_services.h"
 
@@ -261,6 +265,23 @@ TEST_F(LoggerListViewTest, EditsRefuseCharactersTheRecordCannotHold) {
     EXPECT_TRUE(model->setData(model->index(0, CLoggerListModel::kDescriptionColumn), QString(40, 'd'),
                                Qt::EditRole));
     EXPECT_EQ(shown.document->GetLogger(0).GetDescription(), std::string(20, 'd'));
+}
+
+TEST_F(LoggerListViewTest, SaveStoresTheCellBeingEdited) {
+    testsupport::TempFolder folder;
+    Shown shown = Show(2);
+    shown.view->show();
+    const QModelIndex serial = shown.view->Grid()->model()->index(1, CLoggerListModel::kSerialColumn);
+    shown.view->Grid()->setCurrentIndex(serial);
+    shown.view->Grid()->edit(serial);
+    auto* editor = shown.view->Grid()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("TYPED");
+    ASSERT_TRUE(shown.document->OnSaveDocument(folder / "list.lst"));
+    EXPECT_EQ(shown.document->GetLogger(1).GetSerial(), "TYPED");
+    CLoggerList saved({57600, 2});
+    ASSERT_TRUE(OpenLoggerList(folder / "list.lst", saved, "ttyS0").opened);
+    EXPECT_EQ(saved.GetLogger(1).GetSerial(), "TYPED");
 }
 
 }  // namespace
