@@ -32,6 +32,11 @@ bool CLoggerListDoc::OnSaveDocument(const std::filesystem::path& path) {
     return true;
 }
 
+bool CLoggerListDoc::CanCloseFrame(platform::ChildFrame* frame) {
+    UpdateAllViews(nullptr, kHintStoreListEdits);
+    return platform::Document::CanCloseFrame(frame);
+}
+
 void CLoggerListDoc::DeleteContents() {
     list_ = CLoggerList(list_.Defaults());
 }

@@ -15,6 +15,8 @@ public:
     bool OnSaveDocument(const std::filesystem::path& path) override;
     void DeleteContents() override;
     void SetModifiedFlag(bool modified = true) override;
+    // The cell being edited is stored first, so that closing asks about it too.
+    bool CanCloseFrame(platform::ChildFrame* frame) override;
 
     CLoggerList& List() { return list_; }
     std::size_t GetCount() const { return list_.GetCount(); }
