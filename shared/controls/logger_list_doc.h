@@ -5,6 +5,9 @@
 #include "shared/controls/logger_list_host.h"
 #include "shared/loggerlist/logger_list.h"
 
+// The update hint that makes the list's views store the cell being edited (before a save or a close).
+inline constexpr long kHintStoreListEdits = 24;
+
 class CLoggerListDoc : public platform::Document {
 public:
     // `host` outlives the document.

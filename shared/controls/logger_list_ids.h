@@ -39,9 +39,6 @@ inline constexpr unsigned IDS_LIST_BAD_DATE = 21329;
 inline constexpr unsigned IDS_LIST_BAD_INTERVAL = 21330;
 inline constexpr unsigned IDS_LIST_BAD_NET_PORT = 21331;
 
-// The update hint that makes the list's views store the cell being edited (sent before a save).
-inline constexpr long kHintStoreListEdits = 24;
-
 // kivo32's commands of the list's side buttons; the cut command clears the selected entries.
 struct LoggerListCommandIds {
     unsigned add = 32836;
