@@ -35,6 +35,7 @@
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
+#include "shared/controls/logger_list_messages.h"
 #include "shared/datafile/model_names.h"
 #include "shared/link/link_ids.h"
 
@@ -47,6 +48,7 @@ constexpr int kWaitPollMs = 10;
 
 void CKivoApp::SetUpCommands() {
     RegisterCommandDialogs();
+    RegisterLoggerListMessages();
     RegisterDownloadWindows(*sessions_, [this] {
         if (platform::MessageTarget* main = GetAppMainWnd()) {
             main->PostMessage(platform::Message(WM_COMMAND, ID_CANCEL_COMMAND));

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "kivo32/app/flat_tool_bar.h"
 #include "kivo32/app/logger_menu.h"
 #include "kivo32/app/menu_entry.h"
 #include "kivo32/controls/cool_menu_manager.h"
@@ -17,7 +18,6 @@
 class QDockWidget;
 class QMenu;
 class QStyle;
-class CFlatToolBar;
 class CSession;
 class CStatusWnd;
 
@@ -43,6 +43,8 @@ public:
 
     CStatusWnd& StatusWindow() const { return *status_wnd_; }
     CFlatToolBar& ToolBar() const { return *tool_bar_; }
+    // The logger list's toolbar while a list view is active, else the program's own.
+    void ShowLoggerListToolBar(bool listActive);
     QDockWidget& StatusDock() const { return *status_dock_; }
     // The logger menu as it stands, its rule applied.
     const CMenuEntries& MenuEntries() const { return menu_entries_; }
@@ -52,6 +54,7 @@ public:
     bool OnUpdateCommand(platform::CommandState& state) override;
 
 protected:
+    static std::vector<CFlatToolBar::Button> MainToolBar();
     // Keeps the bars' state and the placement once the documents let the frame close.
     void closeEvent(QCloseEvent* event) override;
 
