@@ -32,8 +32,6 @@
 
 namespace {
 
-constexpr int kTcpPort = 42410;
-
 class LoggerListAppTest : public testsupport::QtTest {
 protected:
     LoggerListAppTest()
@@ -63,7 +61,7 @@ protected:
         direct.SetSerial("DIRECT");
         CLogger& network = list.InsertNewLogger(-1, folder_.path().string());
         network.SetPhoneOrAddress("127.0.0.1");
-        network.SetNetPort(std::to_string(network_.StartTcp(kTcpPort)));
+        network.SetNetPort(std::to_string(network_.StartTcp(0)));
         network.SetSerial("NET");
         const auto path = folder_ / "loggers.lst";
         EXPECT_TRUE(SaveLoggerList(path, list));
