@@ -47,10 +47,9 @@ inline constexpr int IDC_HEADING_PULSE = 2202;
 inline constexpr int IDC_HEADING_ANALOG = 2288;
 
 // The setup view's own messages: prepare a channel section (lParam the section code); recompute the
-// memory time; the logger's clock and firmware (a LoggerFacts payload); name the frame.
+// memory time; name the frame (the session's WM_SETUP_LOGGER_FACTS comes too).
 inline constexpr unsigned WM_PREPARE_CHANNEL_SECTION = 0x8000 + 0xCA;
 inline constexpr unsigned WM_UPDATE_MEMORY_TIME = 0x8000 + 0xCB;
-inline constexpr unsigned WM_SETUP_LOGGER_CLOCK = 0x8000 + 0x240;
 inline constexpr unsigned WM_SETUP_CAPTION = 0x8000 + 0x241;
 
 // The main frame's toolbar while a setup view is active, and the normal one.

@@ -40,7 +40,7 @@ std::tm CSetupTableView::ProposedTime() const {
     return platform::ToLocalTime(std::time(nullptr)).value_or(std::tm{});
 }
 
-void CSetupTableView::OnLoggerFacts(const LoggerFacts& facts) {
+void CSetupTableView::OnLoggerFacts(const SetupLoggerFacts& facts) {
     connected_firmware_ = facts.firmwareVersion;
     int hour = 0;
     int minute = 0;

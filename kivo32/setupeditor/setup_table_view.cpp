@@ -187,8 +187,8 @@ void CSetupTableView::OnMessage(platform::Message& message) {
                                                             ModelName(Model()).c_str()));
             }
             return;
-        case WM_SETUP_LOGGER_CLOCK:
-            if (const LoggerFacts* facts = platform::PayloadAs<LoggerFacts>(message)) {
+        case WM_SETUP_LOGGER_FACTS:
+            if (const SetupLoggerFacts* facts = platform::PayloadAs<SetupLoggerFacts>(message)) {
                 OnLoggerFacts(*facts);
             }
             return;

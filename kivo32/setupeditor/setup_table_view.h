@@ -18,6 +18,7 @@
 #include "kivo32/setuprules/channel_form_state.h"
 #include "kivo32/setuprules/control_id_tables.h"
 #include "kivo32/setuprules/interval_choices.h"
+#include "kivo32/setuprules/setup_logger_facts.h"
 #include "kivo32/setuprules/setup_times.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/view.h"
@@ -38,14 +39,8 @@ public:
     // installs it.
     using ToolbarLoader = std::function<void(int toolbarId)>;
     static void SetToolbarLoader(ToolbarLoader loader);
-    // What the session tells the form of the connected logger: its clock as it read it
-    // ("%d:%d:%d %d/%d/%d", hour first; empty when it could not) and its firmware version.
-    struct LoggerFacts {
-        std::string clockText;
-        int firmwareVersion = 0;
-    };
-    // Asks the session for those facts: they come to `target` as WM_SETUP_LOGGER_CLOCK with a LoggerFacts
-    // payload; false without a session.
+    // Asks the session for the connected logger's clock and firmware: they come to `target` as
+    // WM_SETUP_LOGGER_FACTS with a SetupLoggerFacts payload; false without a session.
     using LoggerClockRequester = std::function<bool(std::shared_ptr<platform::MessageTarget> target)>;
     static void SetLoggerClockRequester(LoggerClockRequester requester);
 
@@ -143,7 +138,7 @@ private:
     std::optional<std::uint32_t> TimeFromFieldGroup(const int (&ids)[6], unsigned titleId);
     // The proposal of a new start or stop time.
     std::tm ProposedTime() const;
-    void OnLoggerFacts(const LoggerFacts& facts);
+    void OnLoggerFacts(const SetupLoggerFacts& facts);
     // Runs the alarm dialog on the view's own record of the channel's alarm; whether it is on after.
     bool RunAlarmDialog(int channel, int alarm, unsigned titleId, bool countMode, bool thousands);
     void UpdateAlarmsInUseFlag();

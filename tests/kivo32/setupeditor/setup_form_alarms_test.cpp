@@ -154,17 +154,34 @@ TEST_F(SetupFormTest, APeakWindowLengthThatIsNoWindowIsAskedAgainAndAnEmptyKWOpt
     EXPECT_EQ(view->GetDocument()->GetSetupTable().GetExtendedData().GetTimeBlockByte1(), 0);
 }
 
-TEST_F(SetupFormTest, ALoggerOfFirmware153RefusesAFirstPeakWindow) {
+// The session answers the form's request with the facts it read of the logger (its half is tested
+// against the simulator in the session tests): the times come from the logger's clock, seconds 0, and a
+// firmware of 153 takes no first peak-demand window.
+TEST_F(SetupFormTest, AConnectedLoggersClockAndFirmwareServeTheForm) {
+    std::shared_ptr<platform::MessageTarget> asked;
+    CSetupTableView::SetLoggerClockRequester([&](std::shared_ptr<platform::MessageTarget> target) {
+        asked = std::move(target);
+        return true;
+    });
     CSetupTable table = SetupOf(2);
     table.GetExtendedData().SetTimeBlockByte2(0);  // no window yet
-    CSetupTableView* view = Open(table);
+    CSetupTableView* view = Open(table, 160);
+    CSetupTableView::SetLoggerClockRequester({});
     ASSERT_NE(view, nullptr);
-    platform::Message facts(WM_SETUP_LOGGER_CLOCK, 0,
-                            platform::MakePayload(CSetupTableView::LoggerFacts{"", 153}));
-    view->OnMessage(facts);
+    ASSERT_NE(asked, nullptr);
+    asked->PostMessage(platform::Message(WM_SETUP_LOGGER_FACTS, 0,
+                                         platform::MakePayload(SetupLoggerFacts{"13:04:05 03/07/24", 153})));
+    QApplication::processEvents();
+    view->EnableStopTime(true);
+    const std::vector<std::string> proposed = {"03", "07", "24", "13", "04", "00"};
+    for (int field = 0; field < 6; ++field) {
+        EXPECT_EQ(FindControlAs<QLineEdit>(view, kStopFieldIds[field])->text().toStdString(),
+                  proposed[field]);
+    }
     broker_.AnswerMessageBox(IDOK);
     view->EditPeakWindowForControl(1135);
     EXPECT_EQ(broker_.Asked().back().text, LoadText(IDS_PEAK_FIRMWARE_TOO_OLD));
+    EXPECT_EQ(view->GetDocument()->GetSetupTable().GetExtendedData().GetTimeBlockByte1(), 0);
 }
 
 TEST_F(SetupFormTest, APageIsRebuiltWheneverTheTypeDiffers) {

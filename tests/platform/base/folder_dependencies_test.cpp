@@ -33,7 +33,7 @@ struct ProgramPart {
 const std::map<std::string, ProgramPart> kKivoParts = {
     {"kivo32/update", {false, {}}},
     {"kivo32/settings", {false, {"kivo32/update"}}},
-    {"kivo32/session", {false, {"kivo32/update"}}},
+    {"kivo32/session", {false, {"kivo32/update", "kivo32/setuprules"}}},
     {"kivo32/analysis", {false, {}}},
     {"kivo32/controls", {true, {}}},
     {"kivo32/setuprules", {false, {}}},
