@@ -101,6 +101,12 @@ void CSetupTableView::OnInitialUpdate() {
     content_ = new QWidget;
     widgets_ = BuildSetupFormWidgets(content_, model, tables_);
     scroll_->setWidget(content_);
+    // A channel shows its fields once its page is built for a type.
+    for (int channel = 0; channel < 6; ++channel) {
+        if (widgets_.channels[channel].typeList != nullptr) {
+            ShowChannelGroup(channel, false);
+        }
+    }
     if (auto* frequency = Find<QComboBox>(IDC_FORM_LINE_FREQUENCY)) {
         frequency->addItems({"60 Hz", "50 Hz"});
         if (OffersAutoFrequency(model, Table().GetHeader().GetFirmwareVersion())) {

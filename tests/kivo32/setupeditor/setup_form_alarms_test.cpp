@@ -196,6 +196,14 @@ TEST_F(SetupFormTest, APageIsRebuiltWheneverTheTypeDiffers) {
     view->BuildChannelPage(0, 0);
     EXPECT_FALSE(platform::FindControlAs<QLineEdit>(view, 1031)->isVisibleTo(view));
 
+    // A channel that is off shows no fields.
+    CSetupTable ornat = SetupOf(2);
+    ornat.GetHardwareChannel(3).SetType(kChannelOff);
+    CSetupTableView* off = Open(ornat);
+    ASSERT_NE(off, nullptr);
+    EXPECT_FALSE(platform::FindControlAs<QLineEdit>(off, 1067)->isVisibleTo(off));
+    EXPECT_TRUE(platform::FindControlAs<QLineEdit>(off, 1055)->isVisibleTo(off));
+
     CSetupTableView* loop = Open(SetupOf(7));
     ASSERT_NE(loop, nullptr);
     EXPECT_EQ(loop->GetCurrentType(0), 8);
