@@ -130,8 +130,8 @@ bool CPeakKWWindowDlg::GetWindowMinutes(int* minutes) const {
         ::GetWindowMinutes(length_text_, LoadText(IDS_PEAK_TYPED_UNIT), mode_ != 0);
     *minutes = check.minutes;
     if (!check.accepted) {
-        platform::CurrentUiBroker().MessageBox(
-            LoadText(check.messageId), LoadText(IDS_PEAK_MESSAGE_CAPTION), MB_OK | MB_ICONEXCLAMATION);
+        platform::CurrentUiBroker().MessageBox(LoadText(check.messageId), LoadText(IDS_PEAK_MESSAGE_CAPTION),
+                                               MB_OK | MB_ICONEXCLAMATION);
     }
     return check.accepted;
 }

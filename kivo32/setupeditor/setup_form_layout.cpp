@@ -70,8 +70,8 @@ QWidget* RadioRow(QWidget* parent, std::initializer_list<std::pair<int, unsigned
 }
 
 QGroupBox* GeneralPage(QWidget* content, int model) {
-    auto* group = WithId(new QGroupBox(platform::ToQString(LoadText(IDS_FORM_GENERAL)), content),
-                         IDC_HEADING_GENERAL);
+    auto* group =
+        WithId(new QGroupBox(platform::ToQString(LoadText(IDS_FORM_GENERAL)), content), IDC_HEADING_GENERAL);
     auto* grid = new QGridLayout(group);
     int row = 0;
     const auto addRow = [&](unsigned caption, QWidget* control) {

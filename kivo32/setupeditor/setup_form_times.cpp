@@ -1,7 +1,9 @@
 // CSetupTableView: start and stop times and the logger clock they are proposed from.
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <algorithm>
 #include <cstdio>
 
 #include "kivo32/setupeditor/setup_form_ids.h"
@@ -29,6 +31,38 @@ void CSetupTableView::FillTimeFields(const int (&ids)[6], TimeFields& fields, st
     for (int field = 0; field < 6; ++field) {
         if (auto* edit = Find<QLineEdit>(ids[field])) {
             edit->setText(platform::ToQString(platform::StringPrintf("%02d", values[field])));
+        }
+    }
+}
+
+void CSetupTableView::ReformatTimeField(int controlId) {
+    if (auto* edit = Find<QLineEdit>(controlId)) {
+        edit->setText(platform::ToQString(platform::StringPrintf("%02d", edit->text().toInt())));
+    }
+}
+
+void CSetupTableView::StripNonDigits(int controlId) {
+    auto* edit = Find<QLineEdit>(controlId);
+    if (edit == nullptr) {
+        return;
+    }
+    QString digits = edit->text();
+    digits.removeIf([](QChar c) { return c < u'0' || c > u'9'; });
+    if (digits == edit->text()) {
+        return;
+    }
+    const int caret = edit->cursorPosition();
+    edit->setText(digits);
+    edit->setCursorPosition(std::max(0, caret - 1));
+    QApplication::beep();
+}
+
+void CSetupTableView::ConnectTimeFields() {
+    for (const auto* ids : {&kStartFieldIds, &kStopFieldIds}) {
+        for (const int id : *ids) {
+            auto* edit = Find<QLineEdit>(id);
+            connect(edit, &QLineEdit::textEdited, this, [this, id] { StripNonDigits(id); });
+            connect(edit, &QLineEdit::editingFinished, this, [this, id] { ReformatTimeField(id); });
         }
     }
 }

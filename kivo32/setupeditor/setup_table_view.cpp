@@ -101,6 +101,7 @@ void CSetupTableView::OnInitialUpdate() {
     content_ = new QWidget;
     widgets_ = BuildSetupFormWidgets(content_, model, tables_);
     scroll_->setWidget(content_);
+    ConnectTimeFields();
     // A channel shows its fields once its page is built for a type.
     for (int channel = 0; channel < 6; ++channel) {
         if (widgets_.channels[channel].typeList != nullptr) {

@@ -90,6 +90,10 @@ public:
     // it answers, or without a session), seconds 0; disabling a group without a time shows "00".
     void EnableStartTime(bool enable);
     void EnableStopTime(bool enable);
+    // A time field rewritten as two digits; a field's characters other than digits removed (the caret
+    // one place back, a beep when anything went). The fields run both as the user types and leaves them.
+    void ReformatTimeField(int controlId);
+    void StripNonDigits(int controlId);
     // The time of the six fields in the timed mode (0 otherwise); nullopt after the message of the first
     // field out of range.
     std::optional<std::uint32_t> GetStartTimeFromFields();
@@ -135,6 +139,7 @@ private:
     void ArrangeDateFields();
     void FillTimeFields(const int (&ids)[6], TimeFields& fields, std::uint32_t time);
     void EnableTimeGroup(const int (&ids)[6], TimeFields& fields, std::uint32_t time, bool enable);
+    void ConnectTimeFields();
     std::optional<std::uint32_t> TimeFromFieldGroup(const int (&ids)[6], unsigned titleId);
     // The proposal of a new start or stop time.
     std::tm ProposedTime() const;

@@ -140,6 +140,15 @@ TEST_F(SetupFormTest, AnUnlistedIntervalIsShownAndKept) {
     EXPECT_EQ(interval->currentText(), "1 second");
     EXPECT_TRUE(view->UpdateData(true));
     EXPECT_EQ(view->SelectedIntervalCode(), 16);
+
+    // The memory time follows the interval chosen.
+    auto* memory = Find<QLabel>(view, IDC_FORM_MEMORY_TIME);
+    const QString atOneSecond = memory->text();
+    interval->setCurrentIndex(interval->count() - 2);  // 1 day
+    platform::Message recompute(WM_UPDATE_MEMORY_TIME);
+    view->OnMessage(recompute);
+    EXPECT_NE(memory->text(), atOneSecond);
+    EXPECT_EQ(view->FormatMemoryTime().first, memory->text().toStdString());
 }
 
 TEST_F(SetupFormTest, AValueOutOfRangeIsRefusedAndKeepsTheFocus) {
@@ -225,6 +234,20 @@ TEST_F(SetupFormTest, WithoutASessionTheProposedTimeIsThePCClockWithZeroSeconds)
     }();
     ASSERT_TRUE(proposed);
     EXPECT_LE(std::abs(static_cast<long>(*proposed) - static_cast<long>(before - before % 60)), 120);
+}
+
+TEST_F(SetupFormTest, TimeFieldsKeepOnlyDigitsAndShowTwoOfThem) {
+    CSetupTableView* view = Open(SetupOf(2), 400);
+    ASSERT_NE(view, nullptr);
+    view->EnableStartTime(true);
+    auto* minute = Find<QLineEdit>(view, kStartFieldIds[4]);
+    minute->setText("4x");
+    minute->setCursorPosition(2);
+    view->StripNonDigits(kStartFieldIds[4]);
+    EXPECT_EQ(minute->text(), "4");
+    EXPECT_EQ(minute->cursorPosition(), 1);
+    view->ReformatTimeField(kStartFieldIds[4]);
+    EXPECT_EQ(minute->text(), "04");
 }
 
 TEST_F(SetupFormTest, TheDayFirstDateOrderMovesTheFieldsAndNamesTheOrder) {
