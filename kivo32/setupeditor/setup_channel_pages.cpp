@@ -127,7 +127,7 @@ void CSetupTableView::LoadInputsFromSetup() {
             const CSUTChannelAnalog& record = table.GetAnalogChannel(input);
             const int type = record.GetType();
             Find<QComboBox>(kAnalogRangeIds[input])->setCurrentIndex(IsAnalogType(type) ? type - 14 : 0);
-            const int step = input * kAnalogIdStep;
+            const int step = input * IDC_ANALOG_ROW_STEP;
             const auto set = [&](int id, const std::string& text) {
                 Find<QLineEdit>(id + step)->setText(platform::ToQString(text));
             };

@@ -31,7 +31,7 @@ inline constexpr int kPulseScaleIds[2] = {1893, 1901};
 // Model 14's analog inputs: the range list, then label, F1-F4, unit and option edits of input 1; each
 // further input's ids are 17 higher.
 inline constexpr int kAnalogRangeIds[4] = {2290, 2307, 2324, 2341};
-inline constexpr int kAnalogIdStep = 17;
+inline constexpr int IDC_ANALOG_ROW_STEP = 17;
 inline constexpr int IDC_ANALOG_LABEL = 2292;
 inline constexpr int IDC_ANALOG_F1 = 2294;
 inline constexpr int IDC_ANALOG_F2 = 2299;
@@ -53,8 +53,8 @@ inline constexpr unsigned WM_UPDATE_MEMORY_TIME = 0x8000 + 0xCB;
 inline constexpr unsigned WM_SETUP_CAPTION = 0x8000 + 0x241;
 
 // The main frame's toolbar while a setup view is active, and the normal one.
-inline constexpr int kSetupToolbarId = 15;
-inline constexpr int kMainToolbarId = 10;
+inline constexpr int ID_SETUP_TOOLBAR = 15;
+inline constexpr int ID_MAIN_TOOLBAR = 10;
 
 // The caption "%s %s: %s" takes the title, this word and the model name.
 inline constexpr unsigned IDS_FORM_CAPTION_WORD = 59580;

@@ -182,7 +182,7 @@ QGroupBox* AnalogInputs(QWidget* content) {
         grid->addWidget(Caption(group, IDS_FORM_ANALOG_FIELDS + field), 0, field + 2);
     }
     for (int input = 0; input < 4; ++input) {
-        const int offset = input * kAnalogIdStep;
+        const int offset = input * IDC_ANALOG_ROW_STEP;
         grid->addWidget(new QLabel(platform::ToQString(platform::FormatLoadedText(
                                        IDS_FORM_ANALOG_INPUT, {std::to_string(input + 1)})),
                                    group),

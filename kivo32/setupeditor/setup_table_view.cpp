@@ -173,9 +173,9 @@ void CSetupTableView::OnActivateView(bool active) {
         return;
     }
     if (active) {
-        loader(kSetupToolbarId);
+        loader(ID_SETUP_TOOLBAR);
     } else if (platform::GetActiveView() == nullptr || platform::GetActiveView() == this) {
-        loader(kMainToolbarId);
+        loader(ID_MAIN_TOOLBAR);
     }
 }
 

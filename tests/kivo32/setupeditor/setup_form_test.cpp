@@ -90,7 +90,7 @@ TEST_F(SetupFormTest, EachChannelTypeShowsItsStoredValues) {
         {6, [](CSetupTable& t) { t.GetHardwareChannel(0).SetNote("Boiler room"); }, 1039, "Boiler room"},
         {13, [](CSetupTable& t) { t.GetHardwareChannel(0).SetPhaseShift(2.0f); }, 2125, "2.0000"},
         {14, [](CSetupTable& t) { t.GetAnalogChannel(1).SetHighOutput(20.0f); },
-         IDC_ANALOG_F4 + kAnalogIdStep, "20.000"},
+         IDC_ANALOG_F4 + IDC_ANALOG_ROW_STEP, "20.000"},
         {14, [](CSetupTable& t) { t.GetAnalogChannel(0).SetLowSensor(4.0f); }, IDC_ANALOG_F1, "4.0000"},
     };
     for (const Case& c : cases) {
@@ -187,8 +187,8 @@ TEST_F(SetupFormTest, TheSetupToolbarWhileActiveAndTheMainOneAfter) {
     view->OnActivateView(false);
     CSetupTableView::SetToolbarLoader({});
     ASSERT_GE(loaded.size(), 2u);
-    EXPECT_EQ(loaded[loaded.size() - 2], kSetupToolbarId);
-    EXPECT_EQ(loaded.back(), kMainToolbarId);
+    EXPECT_EQ(loaded[loaded.size() - 2], ID_SETUP_TOOLBAR);
+    EXPECT_EQ(loaded.back(), ID_MAIN_TOOLBAR);
 }
 
 TEST_F(SetupFormTest, TimedStartAndStopShowTheStoredTimesAndTheDateCheckRefusesDaysPastTheMonth) {
