@@ -10,6 +10,7 @@ inline constexpr int IDC_FORM_INTERVAL_STANDARD = 1018;  // model 0's interval l
 inline constexpr int IDC_FORM_MEMORY_TIME = 1022;
 inline constexpr int IDC_FORM_MEMORY_TIME_LARGE = 1023;
 inline constexpr int IDC_FORM_DEMAND_MINUTES = 2250;
+inline constexpr int IDC_FORM_ALL_AVERAGES = 59840;  // averages of every power and sum channel
 inline constexpr int IDC_FORM_START_AT_ONCE = 1724;
 inline constexpr int IDC_FORM_START_AT_TIME = 1725;
 inline constexpr int IDC_FORM_STOP_RING = 1728;
@@ -81,6 +82,7 @@ inline constexpr unsigned IDS_FORM_PULSE_INPUT = 22727;   // "%d" the input
 inline constexpr unsigned IDS_FORM_ANALOG_INPUT = 22728;  // "%d" the input
 inline constexpr unsigned IDS_FORM_ON = 22729;
 inline constexpr unsigned IDS_FORM_PULSE_KINDS = 22730;  // 22730-22732: kWh, kVARh, kVAh
+inline constexpr unsigned IDS_FORM_ALL_AVERAGES = 22784;
 // Field captions by column (22740 + column) and the captions that differ by type.
 inline constexpr unsigned IDS_FORM_COLUMN_FIRST = 22740;
 inline constexpr unsigned IDS_FORM_RANGE = 22760;

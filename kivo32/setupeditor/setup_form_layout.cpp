@@ -20,6 +20,7 @@
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "shared/setup/channel_names.h"
+#include "shared/setup/setup_codes.h"
 
 namespace {
 
@@ -99,6 +100,10 @@ QGroupBox* GeneralPage(QWidget* content, int model) {
                                            {IDC_FORM_STOP_LINEAR, IDS_FORM_STOP_LINEAR},
                                            {IDC_FORM_STOP_AT_TIME, IDS_FORM_STOP_AT_TIME}}));
     grid->addWidget(TimeFields(group, kStopFieldIds, IDC_FORM_STOP_DATE_LABEL), row++, 1);
+    if (ListIndexFromType(model, 0, kChannelPower) > 0) {
+        grid->addWidget(WithId(new QCheckBox(TextOf(IDS_FORM_ALL_AVERAGES), group), IDC_FORM_ALL_AVERAGES),
+                        row++, 1);
+    }
     addRow(IDS_FORM_MEMORY, WithId(new QLabel(group), IDC_FORM_MEMORY_TIME));
     if (model < 13) {
         grid->addWidget(WithId(new QLabel(group), IDC_FORM_MEMORY_TIME_LARGE), row++, 1);

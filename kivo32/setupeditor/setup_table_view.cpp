@@ -102,6 +102,9 @@ void CSetupTableView::OnInitialUpdate() {
     widgets_ = BuildSetupFormWidgets(content_, model, tables_);
     scroll_->setWidget(content_);
     ConnectTimeFields();
+    if (auto* averages = Find<QCheckBox>(IDC_FORM_ALL_AVERAGES)) {
+        connect(averages, &QCheckBox::clicked, this, &CSetupTableView::OnAllAverages);
+    }
     // A channel shows its fields once its page is built for a type.
     for (int channel = 0; channel < 6; ++channel) {
         if (widgets_.channels[channel].typeList != nullptr) {
@@ -158,6 +161,7 @@ void CSetupTableView::OnUpdate(platform::View*, long) {
         ApplyLoadedChannelType(channel, channels_[channel].type);
     }
     UpdateData(false);
+    UpdateAllAveragesCheck();
     LoadInputsFromSetup();
     ArrangeDateFields();
     UpdateMemoryTexts();

@@ -103,6 +103,13 @@ public:
     // The interval code of the interval list's selection; the setup's own code without one.
     int SelectedIntervalCode() const;
 
+    // The averages check box: checked when the first three and the sixth value options of every power
+    // and sum channel hold "A"; checking it adds "A" to those that lack it and stores their options in
+    // the setup table.
+    void UpdateAllAveragesCheck();
+    void OnAllAverages();
+    void AddAverageOption(int channel, std::string& text, int column);
+
     // The alarm and peak-demand editors the check-combo boxes reach (CCheckComboForm).
     bool EditAlarmForControl(int controlId);
     int LoggerType() const override;

@@ -236,6 +236,25 @@ TEST_F(SetupFormTest, WithoutASessionTheProposedTimeIsThePCClockWithZeroSeconds)
     EXPECT_LE(std::abs(static_cast<long>(*proposed) - static_cast<long>(before - before % 60)), 120);
 }
 
+TEST_F(SetupFormTest, TheAveragesBoxAddsAToThePowerAndSumOptionsThatLackIt) {
+    CSetupTable table = SetupOf(2);
+    table.GetHardwareChannel(0).SetPowerOptions(0, kOptionBit2);  // volts: minimum only
+    CSetupTableView* view = Open(table);
+    ASSERT_NE(view, nullptr);
+    auto* averages = Find<QCheckBox>(view, IDC_FORM_ALL_AVERAGES);
+    ASSERT_NE(averages, nullptr);
+    EXPECT_FALSE(averages->isChecked());
+    averages->click();
+    EXPECT_EQ(Find<CCheckComboBox>(view, 1091)->CodeText(), "A,N");
+    EXPECT_EQ(Find<CCheckComboBox>(view, 1096)->CodeText(), "A");
+    EXPECT_EQ(Find<CCheckComboBox>(view, 1094)->CodeText(), "");  // kVA keeps its options
+    const CSetupTable& stored = view->GetDocument()->GetSetupTable();
+    EXPECT_EQ(stored.GetHardwareChannel(0).GetPowerOptions(0), kOptionBit1 | kOptionBit2);
+    EXPECT_EQ(stored.GetSoftwareChannel(0).GetPowerOptions(5), kOptionBit1);
+    EXPECT_TRUE(view->GetDocument()->IsModified());
+    EXPECT_EQ(Find<QCheckBox>(Open(SetupOf(5)), IDC_FORM_ALL_AVERAGES), nullptr);
+}
+
 TEST_F(SetupFormTest, TimeFieldsKeepOnlyDigitsAndShowTwoOfThem) {
     CSetupTableView* view = Open(SetupOf(2), 400);
     ASSERT_NE(view, nullptr);
