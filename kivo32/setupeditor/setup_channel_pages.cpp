@@ -128,6 +128,10 @@ void CSetupTableView::LoadInputsFromSetup() {
             const int type = record.GetType();
             Find<QComboBox>(kAnalogRangeIds[input])->setCurrentIndex(IsAnalogType(type) ? type - 14 : 0);
             const int step = input * IDC_ANALOG_ROW_STEP;
+            // An input that is off shows no fields.
+            for (const int id : kAnalogFieldIds) {
+                Find<QWidget>(id + step)->setVisible(IsAnalogType(type));
+            }
             const auto set = [&](int id, const std::string& text) {
                 Find<QLineEdit>(id + step)->setText(platform::ToQString(text));
             };

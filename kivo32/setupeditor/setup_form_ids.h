@@ -40,6 +40,9 @@ inline constexpr int IDC_ANALOG_F3 = 2296;
 inline constexpr int IDC_ANALOG_F4 = 2301;
 inline constexpr int IDC_ANALOG_UNIT = 2303;
 inline constexpr int IDC_ANALOG_OPTIONS = 2305;
+// The fields of analog input 1 in the order of its row.
+inline constexpr int kAnalogFieldIds[] = {IDC_ANALOG_LABEL, IDC_ANALOG_F1,   IDC_ANALOG_F2,     IDC_ANALOG_F3,
+                                          IDC_ANALOG_F4,    IDC_ANALOG_UNIT, IDC_ANALOG_OPTIONS};
 // Section headings: general settings, hardware channels, software channels, pulse and analog inputs.
 inline constexpr int IDC_HEADING_GENERAL = 2224;
 inline constexpr int IDC_HEADING_CHANNELS = 2226;
@@ -83,6 +86,8 @@ inline constexpr unsigned IDS_FORM_ANALOG_INPUT = 22728;  // "%d" the input
 inline constexpr unsigned IDS_FORM_ON = 22729;
 inline constexpr unsigned IDS_FORM_PULSE_KINDS = 22730;  // 22730-22732: kWh, kVARh, kVAh
 inline constexpr unsigned IDS_FORM_ALL_AVERAGES = 22784;
+inline constexpr unsigned IDS_FORM_ANALOG_INPUTS = 22785;
+inline constexpr unsigned IDS_FORM_PULSE_INPUTS = 22786;
 // Field captions by column (22740 + column) and the captions that differ by type.
 inline constexpr unsigned IDS_FORM_COLUMN_FIRST = 22740;
 inline constexpr unsigned IDS_FORM_RANGE = 22760;

@@ -155,7 +155,7 @@ ChannelPageWidgets ChannelPage(QWidget* content, int model, int channel, const C
 }
 
 QGroupBox* PulseInputs(QWidget* content) {
-    auto* group = WithId(new QGroupBox(content), IDC_HEADING_PULSE);
+    auto* group = WithId(new QGroupBox(TextOf(IDS_FORM_PULSE_INPUTS), content), IDC_HEADING_PULSE);
     auto* grid = new QGridLayout(group);
     for (int input = 0; input < 2; ++input) {
         const int column = input * 2;
@@ -179,10 +179,8 @@ QGroupBox* PulseInputs(QWidget* content) {
 }
 
 QGroupBox* AnalogInputs(QWidget* content) {
-    auto* group = WithId(new QGroupBox(content), IDC_HEADING_ANALOG);
+    auto* group = WithId(new QGroupBox(TextOf(IDS_FORM_ANALOG_INPUTS), content), IDC_HEADING_ANALOG);
     auto* grid = new QGridLayout(group);
-    constexpr int kFieldIds[] = {IDC_ANALOG_LABEL, IDC_ANALOG_F1,   IDC_ANALOG_F2,     IDC_ANALOG_F3,
-                                 IDC_ANALOG_F4,    IDC_ANALOG_UNIT, IDC_ANALOG_OPTIONS};
     for (int field = 0; field < 7; ++field) {
         grid->addWidget(Caption(group, IDS_FORM_ANALOG_FIELDS + field), 0, field + 2);
     }
@@ -199,7 +197,7 @@ QGroupBox* AnalogInputs(QWidget* content) {
         }
         grid->addWidget(range, input + 1, 1);
         for (int field = 0; field < 7; ++field) {
-            grid->addWidget(Edit(group, kFieldIds[field] + offset, field == 0 || field == 5 ? 20 : 35),
+            grid->addWidget(Edit(group, kAnalogFieldIds[field] + offset, field == 0 || field == 5 ? 20 : 35),
                             input + 1, field + 2);
         }
     }

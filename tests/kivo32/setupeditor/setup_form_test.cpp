@@ -117,6 +117,14 @@ TEST_F(SetupFormTest, StoredOptionsPhasesAndPulseInputsShow) {
     EXPECT_EQ(Find<CCheckComboBox>(view, 1093)->CodeText(), "A,X");
     EXPECT_TRUE(CloseFrameOf(view->GetDocument()));
 
+    CSetupTable analog = SetupOf(14);
+    analog.GetAnalogChannel(2).SetType(kChannelAnalog0To10V);
+    view = Open(analog);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Find<QComboBox>(view, kAnalogRangeIds[2])->currentData().toInt(), kChannelAnalog0To10V);
+    EXPECT_TRUE(Find<QLineEdit>(view, IDC_ANALOG_LABEL + 2 * IDC_ANALOG_ROW_STEP)->isVisibleTo(view));
+    EXPECT_FALSE(Find<QLineEdit>(view, IDC_ANALOG_LABEL + IDC_ANALOG_ROW_STEP)->isVisibleTo(view));
+
     CSetupTable pulse = SetupOf(13);
     pulse.GetPulseChannel(1).SetType(kChannelPulseKVAh);
     pulse.GetPulseChannel(1).SetName("Gas");
