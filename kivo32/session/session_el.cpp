@@ -183,6 +183,9 @@ void CSessionEL::OnCommand(platform::Message& message) {
                 ReadClockFor(**reading);
             }
             break;
+        case WM_SESSION_SETUP_FORM_FACTS:
+            ReadSetupFormFacts(message);
+            break;
         case WM_SESSION_TERMINAL:
             OnTerminal(platform::PayloadAs<std::string>(message));
             break;

@@ -148,6 +148,8 @@ private:
     void OnSyncTime();
     // The logger's clock for a check of the user-interface thread, which waits for `reading`.
     void ReadClockFor(CLoggerClockReading& reading);
+    // Reads the clock and tells the setup form that asked (WM_SESSION_SETUP_FORM_FACTS) with its firmware.
+    void ReadSetupFormFacts(const platform::Message& message);
     // Reads the logger's call schedule, then opens it for editing (OnCallSchedule).
     void OnReadCallSchedule();
     void OnCallSchedule();

@@ -89,6 +89,10 @@ inline constexpr unsigned WM_CALIBRATION_REPLY = WM_APP + 0x203;
 // Ours, to the session while the calibration window is open: sample the logger's channels (payload the
 // reply target); the reply's payload is the std::vector<RealTimeValue> read.
 inline constexpr unsigned WM_SESSION_CALIBRATION_MEASURE = WM_APP + 0x204;
+// Ours, to the session: read the logger's clock and firmware version for a setup form (payload the
+// std::shared_ptr<platform::MessageTarget> the reply goes to; the reply is WM_SETUP_LOGGER_FACTS,
+// kivo32/setuprules/setup_logger_facts.h).
+inline constexpr unsigned WM_SESSION_SETUP_FORM_FACTS = WM_APP + 0x242;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;
 // The main window's disconnect command, posted as WM_COMMAND after the terminal restarted the logger.
