@@ -92,7 +92,6 @@ constexpr std::array kCommandRequests = {
 // maintenance tools (firmware update, logger list, THD calculator) and the analysis and grid
 // views.
 constexpr std::array kViewsToCome = {
-    ID_LOGGER_FIRMWARE_UPDATE,
     ID_OPEN_LOGGER_LIST,
     ID_THD_CALCULATOR,
     ID_LOAD_PROFILE_ACTION,
@@ -122,6 +121,7 @@ constexpr std::array kLoggerCommands = {
     ID_LOGGER_CLEAR_TOTALS,       ID_LOGGER_CLEAR_PEAK,       ID_LOGGER_PROPERTIES,
     ID_LOGGER_PROPERTIES_TOOLBAR, ID_LOGGER_PROGRAM,          ID_LOGGER_DOWNLOAD_AGAIN,
     ID_LOGGER_NETWORK_INFO,       ID_LOGGER_WIFI_INFO,        ID_LOGGER_WEB_PASSWORD,
+    ID_LOGGER_FIRMWARE_UPDATE,
 };
 
 template <std::size_t N>

@@ -12,3 +12,7 @@ int CDataLogger::AbortTransfer(bool restoreBinary) {
     }
     return result;
 }
+
+void CDataLogger::SetTransferCounters(std::shared_ptr<TransferCounters> counters) {
+    transfer_counters_ = counters != nullptr ? std::move(counters) : std::make_shared<TransferCounters>();
+}

@@ -57,5 +57,7 @@ int CDataLogger::SendProgramBlock(std::string_view command, std::span<const std:
             code = kBlockSendFailed;
         }
     }
-    return code;
+    // A stop that came during the last attempt's wait is a stop, not a failure: the caller must know to
+    // take it before it abandons the transfer.
+    return IsAborted() ? kBlockCancelled : code;
 }

@@ -1,6 +1,7 @@
 // The firmware update window's rules: file kinds and targets, the stepping stone, what firmware files and
 // module images say of their version, and the transfer and installation texts.
 #include "kivo32/tools/firmware_rules.h"
+#include "kivo32/session/module_installation.h"
 
 #include <gtest/gtest.h>
 
