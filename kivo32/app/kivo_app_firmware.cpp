@@ -52,6 +52,7 @@ void CKivoApp::OpenFirmwareUpdate() {
             platform::Message(WM_SESSION_FIRMWARE_UPDATE, 0, platform::MakePayload(std::move(request))));
         return true;
     };
+    links.setPresetPath = [this](const std::string& path) { registry_.firmwareFile = path; };
     links.linkKind = [this] { return GetLinkKind(); };
     links.cancelCommand = [this] { CancelCommand(); };
     links.postCommand = [this](unsigned command) {
@@ -60,6 +61,7 @@ void CKivoApp::OpenFirmwareUpdate() {
         }
     };
     links.reconnect = [this] { LoggerReconnect(); };
+    links.endSession = [this] { Disconnect(0, true); };
     links.now = [] {
         return std::chrono::duration_cast<std::chrono::seconds>(
                    std::chrono::steady_clock::now().time_since_epoch())

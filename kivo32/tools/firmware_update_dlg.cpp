@@ -188,6 +188,7 @@ void CFirmwareUpdateDlg::OnBrowse() {
     const QString chosen = QFileDialog::getOpenFileName(this, Text(IDS_FW_TITLE), QString(), filter);
     if (!chosen.isEmpty()) {
         path_->setText(chosen);
+        SetPresetPath(platform::FromQString(chosen));
         OnFileChanged();
     }
 }
@@ -262,6 +263,16 @@ void CFirmwareUpdateDlg::OnOK() {
         return;
     }
     timer_->start(1000);
+    // A module image is not offered again: the module takes each one once.
+    if (target_ == FirmwareTarget::kModule) {
+        SetPresetPath({});
+    }
+}
+
+void CFirmwareUpdateDlg::SetPresetPath(const std::string& path) {
+    if (links_.setPresetPath) {
+        links_.setPresetPath(path);
+    }
 }
 
 void CFirmwareUpdateDlg::OnTimer() {
@@ -320,9 +331,16 @@ void CFirmwareUpdateDlg::RunClosingStep() {
         post(ID_SESSION_VERSION_CHECK);
         return;
     }
+    // The logger restarted with its new firmware: the session over the old link has nobody left to talk to.
+    const auto endSession = [this] {
+        if (links_.endSession) {
+            links_.endSession();
+        }
+    };
     if (link_kind_ == kLinkDirect) {
         ShowMessageBox(LoadText(IDS_FW_LOGGER_UPDATED), MB_OK | MB_ICONINFORMATION, true);
         EndDialog(IDOK);
+        endSession();
         post(ID_SESSION_CONNECT_DIRECT);
         return;
     }
@@ -331,6 +349,7 @@ void CFirmwareUpdateDlg::RunClosingStep() {
              LoadText(IDS_FW_RECONNECT_MESSAGE), kRemoteRestartSeconds);
     wait.DoModal();
     EndDialog(IDOK);
+    endSession();
     if (links_.reconnect) {
         links_.reconnect();
     }
@@ -346,6 +365,9 @@ void CFirmwareUpdateDlg::OnCancel() {
     app_.Set(CAppContext::Flag::Abort, true);
     if (counters_->total.load() != 0 && links_.cancelCommand) {
         links_.cancelCommand();
+    }
+    if (target_ == FirmwareTarget::kModule) {
+        SetPresetPath({});
     }
     EndDialog(IDCANCEL);
 }

@@ -40,6 +40,10 @@ public:
         // reconnect over the last link.
         std::function<void(unsigned command)> postCommand;
         std::function<void()> reconnect;
+        // Ends the session quietly once the logger restarted with its new firmware.
+        std::function<void()> endSession;
+        // The firmware file the window offers the next time.
+        std::function<void(const std::string& path)> setPresetPath;
         // Seconds on a steady clock.
         std::function<std::int64_t()> now;
     };
@@ -72,6 +76,7 @@ private:
     void ShowVersionNote();
     void EnableControls(bool enableOk, bool enableEdit);
     std::string TargetName() const;
+    void SetPresetPath(const std::string& path);
     // Once the countdown after a sent file ran out: the program connects again and checks versions.
     void RunClosingStep();
     std::int64_t InstalledVersion() const;

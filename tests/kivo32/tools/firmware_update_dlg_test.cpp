@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <fstream>
+#include <optional>
 
 #include "kivo32/session/session_messages.h"
 #include "kivo32/tools/firmware_ids.h"
@@ -56,6 +57,8 @@ protected:
         links.cancelCommand = [this] { ++cancels_; };
         links.postCommand = [this](unsigned command) { posted_.push_back(command); };
         links.reconnect = [this] { posted_.push_back(0); };
+        links.endSession = [this] { posted_.push_back(ID_SESSION_DISCONNECT); };
+        links.setPresetPath = [this](const std::string& path) { preset_ = path; };
         links.now = [this] { return now_; };
         auto dialog = std::make_unique<CFirmwareUpdateDlg>(app_, std::move(links), nullptr);
         dialog->SetInfo(preset.string(), loggerVersion, "Ornat 4", "4.41", "WiFly");
@@ -84,8 +87,10 @@ protected:
     std::shared_ptr<platform::MessageTarget> reply_to_;
     int link_kind_ = kLinkDirect;
     int cancels_ = 0;
-    // The commands posted to the main window; 0 for the reconnect over the last link.
+    // The commands posted to the main window; 0 for the reconnect over the last link and the disconnect
+    // command's number for the end of the session.
     std::vector<unsigned> posted_;
+    std::optional<std::string> preset_;
     std::int64_t now_ = 100;
 };
 
@@ -132,7 +137,8 @@ TEST_F(FirmwareUpdateDlgTest, OkHandsTheFileOverAndTheTimerShowsTheCounters) {
     broker.AnswerMessageBox(IDYES);
     FindControlAs<QPushButton>(dialog.get(), IDOK)->click();
     ASSERT_EQ(started_, std::vector<std::string>{(folder_ / "NX400224.hex").string()});
-    // The logger firmware goes only after a yes.
+    // A logger firmware file stays offered; it goes only after a yes.
+    EXPECT_FALSE(preset_.has_value());
     ASSERT_EQ(broker.Boxes().size(), 1u);
     EXPECT_EQ(broker.Boxes()[0].texts.prompt, LoadText(IDS_FW_CONFIRM_SEND));
     EXPECT_FALSE(FindControlAs<QLineEdit>(dialog.get(), IDC_FW_PATH)->isEnabled());
@@ -174,7 +180,7 @@ TEST_F(FirmwareUpdateDlgTest, TheSessionsResultDecidesBeepLineAndClosingStep) {
          Kind::Information,
          "Ornat 4: the firmware was sent. The logger is installing it and restarts by itself.",
          20,
-         {ID_SESSION_CONNECT_DIRECT}},
+         {ID_SESSION_DISCONNECT, ID_SESSION_CONNECT_DIRECT}},
         {"firmware refused",
          hex,
          5,
@@ -265,6 +271,8 @@ TEST_F(FirmwareUpdateDlgTest, CancelStopsTheTransferAndAsksFirstOnANetworkLink) 
         EXPECT_EQ(app_.IsSet(CAppContext::Flag::Abort), c.ends);
         // The session's command is cancelled only while a transfer runs.
         EXPECT_EQ(cancels_, c.ends && c.total != 0 ? 1 : 0);
+        // A module image is not offered again.
+        EXPECT_EQ(preset_, std::optional<std::string>(""));
     }
 }
 
