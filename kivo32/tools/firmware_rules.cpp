@@ -129,7 +129,13 @@ std::optional<std::string> ModuleImageVersion(const std::string& pattern, const 
     if (!fits) {
         return std::nullopt;
     }
-    std::string version = CVersionCheck::GetVersionFromFileName(path.filename().string(), pattern);
+    // The version check's parser takes the pattern's own spelling around the version.
+    const std::string fileName = path.filename().string();
+    const std::string spelled =
+        pattern.substr(0, prefix.size()) +
+        fileName.substr(prefix.size(), fileName.size() - prefix.size() - suffix.size()) +
+        (star == std::string::npos ? std::string() : pattern.substr(star + 1));
+    std::string version = CVersionCheck::GetVersionFromFileName(spelled, pattern);
     if (version.find_first_of("0123456789") == std::string::npos) {
         return std::nullopt;
     }
@@ -179,7 +185,7 @@ std::string FirmwareVersionNote(std::int64_t installed, std::int64_t fileVersion
     if (installed == fileVersion) {
         return LoadText(IDS_FW_SAME_VERSION);
     }
-    if (needsSteppingStone) {
+    if (needsSteppingStone && fileVersion != SteppingStoneVersion(target)) {
         return platform::FormatLoadedText(IDS_FW_STEPPING_STONE,
                                           {targetName, SteppingStoneVersionText(target)});
     }

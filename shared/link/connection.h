@@ -101,6 +101,9 @@ public:
     char GetReplyMode() const;
     // A mode other than 'B' also clears the block reply length.
     void SetReplyMode(char mode);
+    // The mode the logger was last put in, whatever GetReplyMode reads while the firmware window is open:
+    // what an escape ends and must be asked for again.
+    char GetLoggerReplyMode() const { return m_chReplyMode.load(); }
     int GetBlockReplyLength() const { return m_nBlockReplyLength.load(); }
     void SetBlockReplyLength(int length) { m_nBlockReplyLength.store(length); }
     int GetCommandLimit() const { return m_nCommandLimit; }

@@ -33,6 +33,11 @@ protected:
     explicit SessionFirmwareTest(const char* model = "quarven-rs") : HandlerFixture(model) {
         over_network_ = GetParam();
     }
+    void SetUp() override {
+        HandlerFixture::SetUp();
+        // The window is open while its transfers run.
+        app_.Set(CAppContext::Flag::FirmwareUpdateOpen, true);
+    }
 
     // A small firmware file: `records` data records of 16 bytes, the end record and the end tag.
     std::string WriteFirmware(int records) {
@@ -58,7 +63,12 @@ protected:
     }
     std::string WriteImage() {
         const std::string path = (folder_ / "WiFly3-441.img").string();
-        std::ofstream(path, std::ios::binary) << std::string(1500, 'i');
+        // Every byte value, control characters among them, as in a real image.
+        std::string image(1500, '\0');
+        for (std::size_t i = 0; i < image.size(); ++i) {
+            image[i] = static_cast<char>(i * 7 % 256);
+        }
+        std::ofstream(path, std::ios::binary) << image;
         return path;
     }
 
@@ -111,8 +121,18 @@ TEST_P(SessionFirmwareTest, TheLoggersAnswersAreTheWindowsReasons) {
         faults.resendBlocks = c.resends;
         faults.errorBlocks = c.errors;
         simulator_.Logger().SetFaults(faults);
+        simulator_.Logger().ChangeState([](LoggerState& s) { s.program = {}; });
         EXPECT_EQ(Send(WriteFirmware(20), false).transfer, c.result);
-        EXPECT_EQ(simulator_.Logger().State().program.abandoned, c.result != 0);
+        const LoggerState::ProgramTransfer program = simulator_.Logger().State().program;
+        EXPECT_EQ(program.abandoned, c.result != 0);
+        // A block sent again goes as binary again, also while the window reads replies as text: none of
+        // it lands as a text line, and a sent file arrived whole.
+        if (c.result == 0) {
+            EXPECT_EQ(program.image.size(), 20u * 16);
+            EXPECT_EQ(program.textLines, std::vector<std::string>{";CRC32=1A2B3C4D"});
+        } else {
+            EXPECT_TRUE(program.textLines.empty());
+        }
     }
 }
 
