@@ -259,6 +259,8 @@ private:
 
     // The room the reader was last offered; the reader's alone.
     std::size_t offered_room_ = 0;
+    // The room was closed by an abort, not by a full buffer (reader thread only).
+    bool offered_while_aborted_ = false;
     std::atomic<bool> link_lost_{false};
     std::atomic<int> link_lost_error_{0};
     std::atomic<std::uint64_t> data_generation_{0};
