@@ -305,7 +305,8 @@ bool CConnection::OnBytes(std::span<const std::uint8_t> bytes) {
         return true;
     }
     // An offer closed by an abort that is over by now: the bytes are a reply like any other, no overflow.
-    const std::size_t room = offered_while_aborted_ ? rx_buffer_.Room(m_nBlockReplyLength.load()) : offered_room_;
+    const std::size_t room =
+        offered_while_aborted_ ? rx_buffer_.Room(m_nBlockReplyLength.load()) : offered_room_;
     if (room == 0 && traits_.overflowEndsLink) {
         const std::string text = platform::FillPrintfPlaceholders(
             "%s: %s\n\n%s",
