@@ -282,13 +282,20 @@ void CFirmwareUpdateDlg::OnTimer() {
         }
         return;
     }
-    const std::uint64_t total = counters_->total.load();
+    std::uint64_t total = counters_->total.load();
     const std::uint64_t done = counters_->done.load();
     const std::int64_t now = links_.now ? links_.now() : 0;
+    if (total == 0 && done > 0) {
+        // The transfer is over (the session set the total back): what went stays shown while the module
+        // installs the image or the result comes.
+        timer_->stop();
+        total = last_total_;
+    }
+    last_total_ = total;
     if (transfer_start_ < 0 && done > 0) {
         transfer_start_ = now;
     }
-    const std::int64_t elapsed = transfer_start_ < 0 ? 0 : now - transfer_start_;
+    const std::int64_t elapsed = transfer_start_ < 0 || !timer_->isActive() ? 0 : now - transfer_start_;
     note_->setText(platform::ToQString(TransferProgressLine(total, done, elapsed)));
     progress_->setValue(total == 0 ? 0 : static_cast<int>(done * 100 / total));
 }

@@ -97,6 +97,8 @@ private:
     // Seconds left before the closing step; 0 while not counting.
     int countdown_ = 0;
     int link_kind_ = 0;
+    // The transfer's size as last seen, for the line once the session set the total back.
+    std::uint64_t last_total_ = 0;
     std::shared_ptr<TransferCounters> counters_ = std::make_shared<TransferCounters>();
 
     QLineEdit* path_;

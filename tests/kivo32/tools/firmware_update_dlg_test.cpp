@@ -151,6 +151,11 @@ TEST_F(FirmwareUpdateDlgTest, OkHandsTheFileOverAndTheTimerShowsTheCounters) {
     Count(1000, 400);
     dialog->OnTimer();
     EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE), "40% sent (About 30 seconds remaining)");
+    // The session set the total back at the end: the line keeps what went, with no estimate.
+    Count(0, 1000);
+    now_ += 5;
+    dialog->OnTimer();
+    EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE), "100% sent");
     dialog->TransferFinished(4);
     EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE),
               "Ornat 4: the firmware was not sent (the data could not be sent).");
