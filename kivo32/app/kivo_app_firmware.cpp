@@ -28,6 +28,8 @@ void CKivoApp::OpenFirmwareUpdate() {
         ChooseConnectionKind(ID_LOGGER_FIRMWARE_UPDATE);
         return;
     }
+    // The reading must not see the abort of the command before (a window cancelled last time).
+    Set(Flag::Abort, false);
     auto reading = std::make_shared<CLoggerVersionReading>();
     reading->readModule = true;
     session->Post(platform::Message(WM_SESSION_READ_VERSIONS, 0, platform::MakePayload(reading)));
