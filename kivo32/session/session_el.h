@@ -25,6 +25,7 @@ struct WiFiSettings;
 
 struct CLoggerClockReading;
 struct CLoggerVersionReading;
+struct FirmwareTransferRequest;
 class CSessionEL : public CSession {
 public:
     // The speeds the port search tries on each port, in order.
@@ -187,6 +188,11 @@ private:
     void UpdateWiFiModule(WiFiSettings settings);
     // `text` as the connection's status text and on the status line.
     void PostConnectionStatus(std::string text);
+    // The firmware update window's file sent, a module image's installation followed, the result
+    // posted back (session_el_firmware.cpp).
+    void OnFirmwareUpdate(const FirmwareTransferRequest& request);
+    // The module's status words polled until its installation ends: 0 complete, else the failure.
+    int WaitForModuleInstallation();
 
     // The lines of `lines`, each ended by CR LF.
     static std::string JoinLines(const std::vector<std::string>& lines);
