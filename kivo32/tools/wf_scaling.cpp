@@ -28,14 +28,3 @@ int ScaleWaveform(const ConfigTable& table, int count, const WaveformScales& sca
     const bool flat = curves.voltsMin == curves.voltsMax || curves.ampsMin == curves.ampsMax;
     return flat ? kWaveformFlat : 0;
 }
-
-std::optional<float> MeasureLineFrequency(const ConfigTable& table, int count, double nominalHz,
-                                          CZeroCrossingHistory& history) {
-    count = std::clamp(count, 0, static_cast<int>(ConfigTable::kEntries));
-    const std::vector<double> samples(table.voltage.begin(), table.voltage.begin() + count);
-    float frequency = 0;
-    if (!CalcZeroCrossingFrequency(frequency, nominalHz, history, samples)) {
-        return std::nullopt;
-    }
-    return frequency;
-}

@@ -1,11 +1,8 @@
-// A captured waveform in engineering units: volts, amps and kW of each sample, and the line frequency
-// measured from its zero crossings.
+// A captured waveform in engineering units: volts, amps and kW of each sample.
 #pragma once
 
-#include <optional>
 #include <vector>
 
-#include "shared/common/signal_calculations.h"
 #include "shared/logger/config_table.h"
 
 // What turns raw samples into volts and amps.
@@ -37,9 +34,3 @@ inline constexpr int kWaveformFlat = -2;
 // Scales the first `count` samples of `table`, sample i stored at count - 1 - i. 0, or kWaveformFlat
 // when the volts or the amps are the same throughout (the curves are filled either way).
 int ScaleWaveform(const ConfigTable& table, int count, const WaveformScales& scales, WaveformCurves& curves);
-
-// The line frequency from the first `count` voltage samples of `table`, which span one cycle of
-// `nominalHz`; averaged in `history`. nullopt when the samples have no two crossings. The raw samples
-// serve: scaling moves no zero crossing, and a channel whose scale factor is missing still measures.
-std::optional<float> MeasureLineFrequency(const ConfigTable& table, int count, double nominalHz,
-                                          CZeroCrossingHistory& history);

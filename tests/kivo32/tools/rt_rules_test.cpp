@@ -6,6 +6,7 @@
 #include <limits>
 #include <numbers>
 
+#include "kivo32/session/real_time_record.h"
 #include "kivo32/tools/rt_graph_rules.h"
 #include "kivo32/tools/rt_ids.h"
 #include "kivo32/tools/rt_readouts.h"
@@ -362,6 +363,12 @@ TEST(WaveformScalingTest, LineFrequencyFromOneNominalCycle) {
     }
     CZeroCrossingHistory history;
     EXPECT_FALSE(MeasureLineFrequency(ConfigTable{}, 128, 60.0, history));
+    const std::tuple<int, std::uint8_t, int> counts[] = {{0, 0x10, 256}, {1, 0, 128},     {2, 0x10, 128},
+                                                         {5, 0, 256},    {13, 0x10, 240}, {14, 0x30, 240},
+                                                         {13, 0x20, 200}};
+    for (const auto& [typeCode, option, samples] : counts) {
+        EXPECT_EQ(WaveformSampleCount(typeCode, option), samples) << typeCode;
+    }
 }
 
 }  // namespace
