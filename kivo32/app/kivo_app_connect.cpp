@@ -22,6 +22,7 @@
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/sut_type_help.h"
 #include "kivo32/tools/download_windows.h"
+#include "kivo32/tools/rt_windows.h"
 #include "kivo32/tools/schedule_windows.h"
 #include "kivo32/tools/setting_windows.h"
 #include "kivo32/tools/wifi_ids.h"
@@ -65,6 +66,7 @@ void CKivoApp::SetUpCommands() {
                          .offeredModuleVersion = [this] { return OfferedModuleVersion(); },
                          .stopModuleChecks = [this] { SetCheckWiFly(false); }});
     RegisterScheduleWindows();
+    RegisterRealTimeWindows(registry_);
     // The idle processing runs whenever the event loop is about to wait, for as long as the main window
     // lives.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,

@@ -2,6 +2,7 @@
 #include "kivo32/tools/rt_text_rules.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "kivo32/tools/rt_graph_rules.h"
@@ -9,6 +10,9 @@
 #include "kivo32/tools/rt_readouts.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
+#include "shared/setup/setup_codes.h"
+#include "shared/setup/sut_alarm.h"
+#include "shared/setup/sut_channel_alarms.h"
 
 using platform::StringPrintf;
 
@@ -110,6 +114,34 @@ CellColour CellColourFor(RtVariant variant, int kind, float value, bool recorded
     const bool low = alarm->lowOn && compared <= alarm->low;
     const bool high = alarm->highOn && compared >= alarm->high;
     return low || high ? CellColour::Red : colour;
+}
+
+CellSetup CellSetupOf(const CSetupTable* setup, int channel, int kind) {
+    constexpr std::array<std::pair<int, int>, kPowerQuantities> kQuantities = {
+        {{kKindVoltsAC, kQuantityVoltage},
+         {kKindAmps, kQuantityCurrent},
+         {kKindKW, kQuantityKW},
+         {kKindKVA, kQuantityKVA},
+         {kKindPowerFactor, kQuantityPF},
+         {kKindKVAR, kQuantityKVAR}}};
+    const auto quantity = std::find_if(kQuantities.begin(), kQuantities.end(),
+                                       [kind](const auto& entry) { return entry.first == kind; });
+    if (setup == nullptr) {
+        return {.recorded = false, .alarm = std::nullopt};
+    }
+    if (channel < 0 || channel >= kHardwareChannels || quantity == kQuantities.end()) {
+        return {};
+    }
+    const CSUTAlarm& alarm = setup->GetHardwareAlarms(channel).GetAlarm(quantity->second);
+    CellSetup cell{.recorded = setup->GetHardwareChannel(channel).GetPowerOptions(quantity->second) != 0,
+                   .alarm = std::nullopt};
+    if (alarm.IsOn()) {
+        cell.alarm = CellAlarm{.lowOn = alarm.IsLowAlarmOn(),
+                               .highOn = alarm.IsHighAlarmOn(),
+                               .low = alarm.GetLowLimit(),
+                               .high = alarm.GetHighLimit()};
+    }
+    return cell;
 }
 
 int GridRowCount(std::span<const int> channelTypes) {

@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "shared/setup/setup_table.h"
+
 // The Standard variant serves the type code 0, the Lite variant the others.
 enum class RtVariant { Standard, Lite };
 
@@ -28,6 +30,15 @@ struct CellAlarm {
 // the logger model `typeCode`) watches alarms of that kind.
 CellColour CellColourFor(RtVariant variant, int kind, float value, bool recorded,
                          const std::optional<CellAlarm>& alarm, int firmware, int typeCode);
+
+// What the setup says of a quantity of a channel (0-5): whether it is recorded, and its alarm. The
+// voltage-and-power quantities of the hardware channels carry both; other quantities count as recorded,
+// and nothing does without a setup.
+struct CellSetup {
+    bool recorded = true;
+    std::optional<CellAlarm> alarm;
+};
+CellSetup CellSetupOf(const CSetupTable* setup, int channel, int kind);
 
 // Grid rows: 4, 5 with two voltage-and-power channels among the first four, 6 with three or four.
 int GridRowCount(std::span<const int> channelTypes);
