@@ -179,6 +179,11 @@ TEST_F(RealTimeLiteTest, TheRefreshCountHoldsTheWindowAndRunStartsItAfresh) {
         if (c.count < 0) {
             ASSERT_TRUE(WaitForRecords(1 + c.fetched));
             EXPECT_FALSE(window->IsHeld());
+            // The simulator's values move from one fetch to the next.
+            const std::vector<RealTimeRecord> records = inbox_->Records();
+            ASSERT_FALSE(records[1].values.empty());
+            EXPECT_NE(records[1].values[0].value, records[2].values[0].value);
+            EXPECT_NEAR(records[1].values[0].value, 230.0, 3.1);
         } else {
             // The values read before the window opened, the fetched ones, then the same held.
             ASSERT_TRUE(WaitForRecords(1 + c.fetched + 1));
