@@ -82,25 +82,15 @@ inline constexpr int IDC_RT_FREQUENCY = 1865;
 inline constexpr int IDC_RT_RUN_HOLD = 1337;
 inline constexpr int IDC_RT_REFRESH_COUNT = 1291;
 inline constexpr int IDC_RT_GRID = 1264;
-inline constexpr int IDC_RT_GRAPH = 1001;
 
 inline constexpr unsigned IDS_RT_REFRESH_BUTTON = 9244;
 inline constexpr unsigned IDS_RT_REFRESHING_BUTTON = 9245;
 inline constexpr unsigned IDS_RT_GRID_TYPE = 9259;
 inline constexpr unsigned IDS_RT_GRID_VALUES = 9260;
-inline constexpr unsigned IDS_RT_NO_SETUP = 12420;
 // Ours: the labels of the readouts, the titles and tips of the windows.
 inline constexpr unsigned IDS_RT_LABEL_FIRST = 22320;  // 22320-22333 in the order of kReadoutIds
 inline constexpr unsigned IDS_RT_TEXT_TITLE = 22334;
-inline constexpr unsigned IDS_RT_GRAPH_TITLE = 22335;
 inline constexpr unsigned IDS_RT_RUN_HOLD_TIP = 22336;
 inline constexpr unsigned IDS_RT_REFRESH_COUNT_TIP = 22337;
 inline constexpr unsigned IDS_RT_CLOSE_TIP = 22338;
-inline constexpr unsigned IDS_RT_SELECT_TITLE = 22339;
-inline constexpr unsigned IDS_RT_SELECT_CHANNELS = 22340;
-inline constexpr unsigned IDS_RT_SELECT_VALUES = 22341;
-inline constexpr unsigned IDS_RT_CHOICE_VOLTS_AC = 22342;
-inline constexpr unsigned IDS_RT_CHOICE_AMPS = 22343;
-inline constexpr unsigned IDS_RT_CHOICE_VOLTS_DC = 22344;
-inline constexpr unsigned IDS_RT_CHOICE_ANALOG = 22345;
-inline constexpr unsigned IDS_RT_CHANNEL_NAME = 22346;  // %d the channel 1-6
+inline constexpr unsigned IDS_RT_RUN_HOLD = 22347;

@@ -53,6 +53,9 @@ bool CRTVTextDlg::OnInitDialog() {
     for (int row = 1; row <= rows_; ++row) {
         grid_->SetCell(row, 0, {.text = std::to_string(row), .align = platform::GridCell::Align::Center});
     }
+    // The type name is the widest of a row.
+    grid_->Grid().SetColumnWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("VOLTS & POWER")) +
+                                        6 * fontMetrics().averageCharWidth());
     return CRTValuesDlg::OnInitDialog();
 }
 

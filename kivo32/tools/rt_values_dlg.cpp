@@ -67,6 +67,8 @@ CRTValuesDlg::CRTValuesDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryV
     }
     layout->addLayout(readouts);
     auto* buttons = new QHBoxLayout;
+    // Without its pictures the button shows its text.
+    run_hold_->setText(platform::ToQString(LoadText(IDS_RT_RUN_HOLD)));
     run_hold_->setToolTip(platform::ToQString(LoadText(IDS_RT_RUN_HOLD_TIP)));
     buttons->addWidget(run_hold_);
     buttons->addWidget(refresh_count_);
@@ -113,10 +115,7 @@ void CRTValuesDlg::OnMessage(platform::Message& message) {
             if (record_.held) {
                 run_hold_->Release();
             }
-            const bool counting = !record_.held && !link_->IsHeld();
-            refresh_count_->setEnabled(!counting);
-            refresh_count_->setText(
-                platform::ToQString(LoadText(counting ? IDS_RT_REFRESHING_BUTTON : IDS_RT_REFRESH_BUTTON)));
+            ShowRefreshButton(!record_.held && !link_->IsHeld());
             ShowChannelValues(record_);
             UpdateReadouts(record_);
         }
@@ -136,7 +135,13 @@ void CRTValuesDlg::HoldUpdates() {
 
 void CRTValuesDlg::OnRunHold() {
     link_->Hold(!run_hold_->IsPressed());
-    refresh_count_->setEnabled(!run_hold_->IsPressed());
+    ShowRefreshButton(run_hold_->IsPressed());
+}
+
+void CRTValuesDlg::ShowRefreshButton(bool refreshing) {
+    refresh_count_->setEnabled(!refreshing);
+    refresh_count_->setText(
+        platform::ToQString(LoadText(refreshing ? IDS_RT_REFRESHING_BUTTON : IDS_RT_REFRESH_BUTTON)));
 }
 
 void CRTValuesDlg::OnRefreshCount() {

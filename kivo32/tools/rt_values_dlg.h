@@ -48,6 +48,8 @@ protected:
 private:
     void OnRunHold();
     void OnRefreshCount();
+    // The refresh count button: disabled and titled so while the values are refreshed.
+    void ShowRefreshButton(bool refreshing);
     void SetReadout(int id, const std::string& text);
     // A readout and its label.
     void ShowReadout(int id, bool shown);
