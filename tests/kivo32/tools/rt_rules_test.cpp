@@ -21,7 +21,6 @@ namespace {
 class RtRulesTest : public testing::Test {
 protected:
     RtRulesTest() { SetProgramTexts(platform::EnglishTexts()); }
-    ~RtRulesTest() override { SetProgramTexts({}); }
 };
 
 TEST_F(RtRulesTest, IntervalReadoutByCode) {

@@ -32,7 +32,6 @@ namespace {
 class RtTextDlgTest : public testsupport::QtTest {
 protected:
     RtTextDlgTest() { SetProgramTexts(platform::EnglishTexts()); }
-    ~RtTextDlgTest() override { SetProgramTexts({}); }
 
     static std::shared_ptr<CRealTimeWindowLink> MakeLink(int typeCode, const char* name) {
         RealTimeSetup setup;
