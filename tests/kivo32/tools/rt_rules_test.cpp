@@ -15,6 +15,9 @@
 #include "kivo32/tools/wf_scaling.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/resource_texts.h"
+#include "shared/setup/sut_alarm.h"
+#include "shared/setup/sut_channel_alarms.h"
+#include "shared/setup/sut_channel_hardware.h"
 
 namespace {
 
@@ -263,6 +266,28 @@ TEST(RtCellColourTest, ByFlagAlarmAndFirmware) {
                   c.colour)
             << c.name;
     }
+}
+
+TEST(RtCellColourTest, TheSetupGivesTheRecordingFlagAndTheAlarmOfEachPowerQuantity) {
+    CSetupTable setup;
+    setup.GetHardwareChannel(1).SetPowerOptions(kQuantityKW, 1);
+    CSUTAlarm& alarm = setup.GetHardwareAlarms(1).GetAlarm(kQuantityKW);
+    alarm.SetHighAlarmOn(true);
+    alarm.SetHighLimit(500);
+    const CellSetup kW = CellSetupOf(&setup, 1, kKindKW);
+    EXPECT_TRUE(kW.recorded);
+    ASSERT_TRUE(kW.alarm);
+    EXPECT_TRUE(kW.alarm->highOn);
+    EXPECT_EQ(kW.alarm->high, 500);
+    // 0.5 kW reaches 500 W on a logger that watches alarms.
+    EXPECT_EQ(CellColourFor(RtVariant::Lite, kKindKW, 0.5f, kW.recorded, kW.alarm, 121, 1), CellColour::Red);
+
+    const CellSetup kVA = CellSetupOf(&setup, 1, kKindKVA);
+    EXPECT_FALSE(kVA.recorded);
+    EXPECT_FALSE(kVA.alarm);
+    EXPECT_TRUE(CellSetupOf(&setup, 5, kKindKW).recorded);  // beyond the hardware channels
+    EXPECT_TRUE(CellSetupOf(&setup, 0, kKindVoltsDC).recorded);
+    EXPECT_FALSE(CellSetupOf(nullptr, 0, kKindKW).recorded);
 }
 
 TEST_F(RtRulesTest, RowsAndRowNames) {
