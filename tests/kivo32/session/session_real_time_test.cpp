@@ -11,6 +11,7 @@
 
 #include "kivo32/session/real_time_ids.h"
 #include "kivo32/session/real_time_window_link.h"
+#include "kivo32/session/refresh_count.h"
 #include "kivo32/session/session_messages.h"
 #include "kivo32/session/window_requests.h"
 #include "platform/base/message_box_flags.h"
@@ -199,6 +200,16 @@ TEST_F(RealTimeLiteTest, TheRefreshCountHoldsTheWindowAndRunStartsItAfresh) {
         // The text Lite window tells a lost link in its own words.
         EXPECT_EQ(window->DialogName(), "CRTVTextLiteDlg");
     }
+}
+
+TEST_F(RealTimeLiteTest, TheTextWindowTellsALostLinkInItsOwnWords) {
+    const auto window = OpenWindow(WM_SESSION_REAL_TIME_TEXT, kRefreshCountNeverEnds);
+    ASSERT_TRUE(window && WaitForRecords(2));
+    broker_.AnswerMessageBox(IDOK);
+    Mute();
+    ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends_ + 1; }));
+    ASSERT_FALSE(broker_.Boxes().empty());
+    EXPECT_EQ(broker_.Boxes().back().ids.promptId, IDS_RT_LINK_LOST_TEXT);
 }
 
 class RealTimeQuarvenTest : public RealTimeLoopTest {
