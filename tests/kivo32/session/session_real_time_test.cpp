@@ -238,5 +238,32 @@ TEST_F(RealTimeQuarvenTest, NeverHoldsByItselfRereadsItsStatusEveryHalfMinuteAnd
     CloseAndCheckTheEnd(*window);
 }
 
+// A Quarven KX over TCP: the text window's loop as over the pseudo-terminal.
+class RealTimeTcpTest : public RealTimeLoopTest {
+protected:
+    RealTimeTcpTest() : RealTimeLoopTest("quarven-kx") {}
+    void SetUp() override {
+        PrepareLogger();
+        const int port = simulator_.StartTcp(0);
+        ASSERT_NE(port, 0);
+        ASSERT_TRUE(Start([port](CSessionOwner& owner) {
+            return owner.ConnectNetwork("127.0.0.1", std::to_string(port));
+        }));
+        ASSERT_TRUE(WaitForMainWindow(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)));
+    }
+};
+
+TEST_F(RealTimeTcpTest, TheTextWindowOfAQuarvenKXRefreshesUntilItCloses) {
+    const auto window = OpenWindow(WM_SESSION_REAL_TIME_TEXT, 0);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->DialogName(), "CRTVTextLiteDlg");
+    ASSERT_TRUE(WaitForRecords(5));  // a Quarven never holds by itself
+    const RealTimeRecord last = inbox_->Records().back();
+    EXPECT_FALSE(last.values.empty());
+    ASSERT_TRUE(last.lineFrequency);
+    EXPECT_NEAR(*last.lineFrequency, 60.0, 0.05);
+    CloseAndCheckTheEnd(*window);
+}
+
 }  // namespace
 }  // namespace sessiontest
