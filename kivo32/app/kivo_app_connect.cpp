@@ -21,6 +21,7 @@
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/sut_type_help.h"
+#include "kivo32/tools/calibration_window.h"
 #include "kivo32/tools/download_windows.h"
 #include "kivo32/tools/rt_windows.h"
 #include "kivo32/tools/schedule_windows.h"
@@ -35,6 +36,7 @@
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
+#include "shared/controls/logger_list_messages.h"
 #include "shared/datafile/model_names.h"
 #include "shared/link/link_ids.h"
 
@@ -47,6 +49,7 @@ constexpr int kWaitPollMs = 10;
 
 void CKivoApp::SetUpCommands() {
     RegisterCommandDialogs();
+    RegisterLoggerListMessages();
     RegisterDownloadWindows(*sessions_, [this] {
         if (platform::MessageTarget* main = GetAppMainWnd()) {
             main->PostMessage(platform::Message(WM_COMMAND, ID_CANCEL_COMMAND));
@@ -66,6 +69,7 @@ void CKivoApp::SetUpCommands() {
                          .offeredModuleVersion = [this] { return OfferedModuleVersion(); },
                          .stopModuleChecks = [this] { SetCheckWiFly(false); }});
     RegisterScheduleWindows();
+    RegisterCalibrationWindow(registry_.calibrationDir);
     RegisterRealTimeWindows(registry_);
     // The idle processing runs whenever the event loop is about to wait, for as long as the main window
     // lives.

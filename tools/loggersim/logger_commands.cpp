@@ -241,10 +241,10 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return HexReply(reply, faults);
     }
     if (word == "@?") {
-        return s.adCounts;
+        return HexAdCountsReply(s.dcInputs, s.typeCode);
     }
     if (word == "F!" && rest == "B0 10") {
-        return s.adCounts;
+        return AdCountsReply(s.dcInputs, s.typeCode);
     }
     if (word == "F?" && operands.size() == 1 && WaveformSampleCount(s) > 0) {
         return HexReply(WaveformReply(s, static_cast<int>(operands[0])), faults);

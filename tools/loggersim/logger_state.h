@@ -14,6 +14,7 @@
 
 #include "shared/setup/setup_table.h"
 #include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/dc_inputs.h"
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/quarven_records.h"
 #include "tools/loggersim/waveform_reply.h"
@@ -103,7 +104,8 @@ struct LoggerState {
     std::time_t firstLoggerTime = 0;
     std::vector<LoggedRecord> loggedRecords;
     std::time_t nextRecordTime = 0;
-    std::string adCounts = "0123";
+    // The DC sources on the inputs, which the A/D counts reads tell.
+    DcInputs dcInputs;
 
     // The settings the setting commands change and read back (setting_commands.h).
     int baudCode = 11;  // 19200 baud

@@ -15,6 +15,7 @@
 #include "tests/shared/logger/logger_link_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/dc_inputs.h"
 #include "tools/loggersim/waveform_reply.h"
 
 namespace {
@@ -66,9 +67,11 @@ TEST_P(SmallCommandsTest, ModesAndOneLineCommands) {
     EXPECT_EQ(Logger().CommandCount(), before);  // the standard logger needs neither
 
     EXPECT_EQ(Run([this] { return Object().ClearCallSchedule(); }), 1);
+    // 500 V at the logger's 0.425 V a count.
+    Logger().ChangeState([](LoggerState& s) { ApplyDcInputs(s, {.volts = 500, .ampSource = 0.5F}); });
     std::string counts;
     EXPECT_EQ(Run([&] { return Object().ReadADCounts(counts, 20); }), 1);
-    EXPECT_EQ(counts, "0123");
+    EXPECT_EQ(counts, "1176");
     std::string reply;
     EXPECT_EQ(Run([&] { return Object().SendTerminalCommand("c?", reply); }), 1);
     EXPECT_EQ(reply, "13:05:09 03/07/24\r\n>");  // typed in lower case, sent in capitals
