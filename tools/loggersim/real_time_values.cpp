@@ -40,6 +40,10 @@ PowerReading ReadingAt(int fetch) {
 
 Bytes ChangingRealTimeValues(const LoggerState& s, int fetch) {
     Bytes values = s.realTimeValues;
+    // A calibration bench's DC sources hold the inputs still.
+    if (s.dcInputs.volts != 0 || s.dcInputs.ampSource != 0) {
+        return values;
+    }
     const PowerReading r = ReadingAt(fetch);
     if (s.typeCode == kModelStandard && values.size() >= 48) {
         const float first[] = {r.volts, r.amps, r.kW, r.kVA, r.powerFactor, r.kVAR};

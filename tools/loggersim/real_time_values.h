@@ -9,5 +9,6 @@ struct LoggerState;
 
 // The values block of a real-time reply at fetch number `fetch`: the state's block with the first
 // channel's voltage, current and powers (standard and Ornat models) and the standard model's second
-// channel's temperature moving round their rest values.
+// channel's temperature moving round their rest values; the block as it is while DC sources are applied
+// (dc_inputs.h).
 std::vector<std::uint8_t> ChangingRealTimeValues(const LoggerState& state, int fetch);
