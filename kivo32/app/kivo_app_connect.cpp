@@ -23,6 +23,7 @@
 #include "kivo32/setupeditor/sut_type_help.h"
 #include "kivo32/tools/calibration_window.h"
 #include "kivo32/tools/download_windows.h"
+#include "kivo32/tools/rt_windows.h"
 #include "kivo32/tools/schedule_windows.h"
 #include "kivo32/tools/setting_windows.h"
 #include "kivo32/tools/wifi_ids.h"
@@ -69,6 +70,7 @@ void CKivoApp::SetUpCommands() {
                          .stopModuleChecks = [this] { SetCheckWiFly(false); }});
     RegisterScheduleWindows();
     RegisterCalibrationWindow(registry_.calibrationDir);
+    RegisterRealTimeWindows(registry_);
     // The idle processing runs whenever the event loop is about to wait, for as long as the main window
     // lives.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,

@@ -81,9 +81,6 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
                 (*link)->Close();
             }
             return true;
-        case WM_REAL_TIME_VALUES:
-            // The values belong to the window of WM_REAL_TIME_WINDOW, which takes them while it shows.
-            return true;
         case WM_WAIT_CURSOR: {
             const auto step = static_cast<int>(static_cast<std::intptr_t>(message.wParam));
             DoWaitCursor(step);

@@ -32,8 +32,7 @@ using KivoRequests = platform::RequestList<
 
 using KivoRequestsNotBuiltYet =
     platform::RequestList<SetScalarsRequest, SetLoggerIdsRequest, HarmonicsRequest, WaveformCaptureRequest,
-                          CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest,
-                          RealTimeWindowRequest>;
+                          CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

@@ -30,8 +30,6 @@ class CSessionEL : public CSession {
 public:
     // The speeds the port search tries on each port, in order.
     static constexpr int kSearchSpeeds[] = {57600, 2400};
-    // The real-time windows update once a second.
-    static constexpr std::uint32_t kRealTimeCycleMs = 1000;
 
     // `owner` must outlive the session; `settings` are the link it opens.
     CSessionEL(CSessionOwner& owner, CAppContext& app, CLinkSettings settings);
@@ -97,7 +95,7 @@ private:
     void OnToggleOption();
     // The real-time values window of the logger's kind, with its update loop.
     void OnRealTimeValues(bool graph);
-    void RunRealTimeLoop(const CRealTimeWindowLink& window);
+    void RunRealTimeLoop(CRealTimeWindowLink& window, bool graph);
     // The setups stored in the logger, with the status texts of their listing; a failure is told.
     bool ListSetups(std::vector<std::string>& setups);
     // Harmonics and waveform capture: the stored setups, then the window of `Request`.

@@ -54,10 +54,11 @@ inline constexpr unsigned WM_WRITE_CSV_FILE = WM_APP + 0xEA;
 inline constexpr unsigned WM_OPEN_READ_SETUP = WM_APP + 0x1E4;
 
 // Ours, to the main window: open a real-time values window (payload a
-// std::shared_ptr<CRealTimeWindowLink>), and the values of one update (payload a
-// std::vector<RealTimeValue>).
+// std::shared_ptr<CRealTimeWindowLink>); to that window: the reading of one update (payload a
+// RealTimeRecord, real_time_record.h) and a waveform capture it asked for (payload a WaveformCapture).
 inline constexpr unsigned WM_REAL_TIME_WINDOW = WM_APP + 0x1E2;
 inline constexpr unsigned WM_REAL_TIME_VALUES = WM_APP + 0x1E3;
+inline constexpr unsigned WM_REAL_TIME_CAPTURE = WM_APP + 0x220;
 
 // Ours, to the main window: show (wParam 1, payload the text as a std::string) or hide (wParam 0) the
 // notice that stays while the Wi-Fi module fetches its new firmware.
