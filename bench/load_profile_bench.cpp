@@ -2,8 +2,6 @@
 // first profile (one pass over the records into the column cache), then profiles of other days and
 // periods over the cache alone, with the cache's bytes a record and the peak memory. The file is made
 // once in the temporary folder and kept. Usage: load_profile_bench [records].
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -19,27 +17,6 @@ namespace {
 
 constexpr int kChannelColumn = 3;
 
-CSetupTable BenchSetup() {
-    CSetupTable setup;
-    setup.GetHeader().SetIntervalCode(1);
-    for (int channel = 0; channel < 4; ++channel) {
-        setup.GetHardwareChannel(channel).SetType(kChannelPower);
-    }
-    return setup;
-}
-
-double Seconds(const std::function<void()>& step) {
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-long PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,7 +26,7 @@ int main(int argc, char** argv) {
     bench::PrintingSink sink;
     if (!std::filesystem::exists(path)) {
         std::printf("making %s\n", path.c_str());
-        if (!bench::WriteDataFile(path, BenchSetup(), records, sink)) {
+        if (!bench::WriteDataFile(path, bench::BenchSetup(), records, sink)) {
             std::printf("the file could not be written\n");
             return 1;
         }
@@ -60,11 +37,11 @@ int main(int argc, char** argv) {
         std::printf("the file could not be opened\n");
         return 1;
     }
-    const long before = PeakMegabytes();
+    const long before = bench::PeakMegabytes();
     CProfileColumnCache cache;
     GridWalkProgress progress;
     bool filled = false;
-    const double fill = Seconds([&] {
+    const double fill = bench::Seconds([&] {
         filled = cache.Fill(data, kChannelColumn, progress).result == CProfileColumnCache::FillResult::Done;
     });
     if (!filled) {
@@ -77,7 +54,7 @@ int main(int argc, char** argv) {
         CLoadProfileTOU table;
         CProfileData sums;
         table.Init(period, dayFilter, code, CDayOfWeek(2), false);
-        return Seconds([&] {
+        return bench::Seconds([&] {
             sums.Build(cache, table, interval, kChannelColumn, 1, cache.GetRowCount());
             table.FillFromProfileData(sums);
         });
@@ -89,6 +66,6 @@ int main(int argc, char** argv) {
                 profile(kProfileWeekly, kProfileWeekdays));
     std::printf("daily, weekend days, from the cache:          %.2f s\n",
                 profile(kProfileDaily, kProfileWeekendDays));
-    std::printf("peak memory %ld MB (%ld MB before the cache)\n", PeakMegabytes(), before);
+    std::printf("peak memory %ld MB (%ld MB before the cache)\n", bench::PeakMegabytes(), before);
     return 0;
 }

@@ -147,5 +147,5 @@ bool AppendAnalysisReport(const std::filesystem::path& reportPath, const Analysi
         text = LoadText(IDS_ANALYSIS_REPORT_HEADING) + "\n\n";
     }
     text += AnalysisReportText(record);
-    return SaveAttributeFile(reportPath, text) == AttributeFileSave::Saved;
+    return SaveCrLfTextFile(reportPath, text) == CrLfTextFileSave::Saved;
 }

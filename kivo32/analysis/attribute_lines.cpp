@@ -69,7 +69,7 @@ std::string AttributeIntsText(std::span<const int> values) {
     return text;
 }
 
-AttributeFileSave SaveAttributeFile(const std::filesystem::path& path, const std::string& text) {
+CrLfTextFileSave SaveCrLfTextFile(const std::filesystem::path& path, const std::string& text) {
     std::string lines;
     lines.reserve(text.size() + text.size() / 16);
     for (const char c : text) {
@@ -82,7 +82,7 @@ AttributeFileSave SaveAttributeFile(const std::filesystem::path& path, const std
     try {
         temporary = platform::TempFileBeside(path);
     } catch (const CPSTFileException&) {
-        return AttributeFileSave::NotCreated;
+        return CrLfTextFileSave::NotCreated;
     }
     try {
         platform::BinaryFile file(temporary.Path(), platform::BinaryFile::Mode::Create);
@@ -90,8 +90,8 @@ AttributeFileSave SaveAttributeFile(const std::filesystem::path& path, const std
         file.Flush(true);
         file.Close();
         temporary.ReplaceTarget();
-        return AttributeFileSave::Saved;
+        return CrLfTextFileSave::Saved;
     } catch (const CPSTFileException&) {
-        return AttributeFileSave::NotWritten;
+        return CrLfTextFileSave::NotWritten;
     }
 }

@@ -26,7 +26,7 @@ void ReadAttributeHexColor(std::string_view text, std::uint32_t& color);
 std::string AttributeColorText(std::uint32_t color);
 std::string AttributeIntsText(std::span<const int> values);
 
-enum class AttributeFileSave { Saved, NotCreated, NotWritten };
+enum class CrLfTextFileSave { Saved, NotCreated, NotWritten };
 // Writes `text` (lines ending in "\n") with CR LF line ends beside `path` and renames it over the
 // file, so that a failed save leaves the old file whole.
-AttributeFileSave SaveAttributeFile(const std::filesystem::path& path, const std::string& text);
+CrLfTextFileSave SaveCrLfTextFile(const std::filesystem::path& path, const std::string& text);

@@ -272,9 +272,9 @@ bool CGraphObjectAttributes::SaveGOAttributes() const {
         ShowMessageBox("SaveGOAttributes() Error: m_strGOAttribIniFileName.GetLength() == 0", MB_OK, true);
         return false;
     }
-    const AttributeFileSave saved = SaveAttributeFile(file_path_, FileText());
-    if (saved != AttributeFileSave::Saved) {
-        ShowPathMessage(saved == AttributeFileSave::NotCreated ? IDS_GRAPH_ATTRIBUTES_NOT_CREATED
+    const CrLfTextFileSave saved = SaveCrLfTextFile(file_path_, FileText());
+    if (saved != CrLfTextFileSave::Saved) {
+        ShowPathMessage(saved == CrLfTextFileSave::NotCreated ? IDS_GRAPH_ATTRIBUTES_NOT_CREATED
                                                                : IDS_GRAPH_ATTRIBUTES_NOT_WRITTEN,
                         file_path_);
         return false;

@@ -1,8 +1,11 @@
 // The points of the load-profile graph and its attribute file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "kivo32/analysis/load_profile_graph_data.h"
 #include "kivo32/analysis/load_profile_graph_object_attributes.h"
+#include "kivo32/analysis/load_profile_table.h"
 #include "kivo32/analysis/load_profile_tou.h"
 #include "kivo32/analysis/profile_data.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
@@ -88,6 +91,18 @@ TEST(LoadProfileGraphTest, YAxisRange) {
     kept.yMaximum = 42.0;
     EXPECT_FALSE(PrepareLoadProfileGraphData(FilledProfile(kProfileDaily, 0, 1.0F), kept));
     EXPECT_EQ(kept.yMaximum, 42.0);
+}
+
+TEST(LoadProfileTableTest, CsvLinesOfDailyAndWeeklyProfiles) {
+    datafiletest::EnglishTexts texts;
+    const std::string daily = LoadProfileCsvText(FilledProfile(kProfileDaily, 11, 2.5F));
+    EXPECT_EQ(daily.substr(0, daily.find('\n')), "00:00:00,00:14:59,2.500");
+    EXPECT_EQ(std::count(daily.begin(), daily.end(), '\n'), 96);
+    EXPECT_TRUE(daily.ends_with("23:45:00,23:59:59,2.500\n"));
+    const std::string weekly = LoadProfileCsvText(FilledProfile(kProfileWeekly, 16, 2.5F));
+    EXPECT_EQ(weekly.substr(0, weekly.find('\n')), "Monday,00:00:00,23:59:59,2.500");
+    EXPECT_TRUE(weekly.ends_with("Sunday,00:00:00,23:59:59,2.500\n"));
+    EXPECT_EQ(LoadProfileCsvText(FilledProfile(kProfileDaily, 0, 2.5F)), "");
 }
 
 class LoadProfileAttributesTest : public testing::Test {
