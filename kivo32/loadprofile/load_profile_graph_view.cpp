@@ -35,6 +35,8 @@ namespace {
 // A week is drawn on the days from Monday 2024-01-01 (an OLE date), a day on the zero date.
 constexpr double kWeekStart = 45292.0;
 constexpr double kSecondsPerDay = 86400.0;
+constexpr std::uint32_t kRgbMask = 0x00FFFFFF;
+constexpr std::uint32_t kOwnDeskColor = 0x000001;
 
 // The day names under a weekly graph's axis.
 std::string WeekDayText(int year, int month, int day) {
@@ -80,6 +82,10 @@ void CLoadProfileGraphView::ShowProfile() {
     look.pointTypes[0] = attributes_.plotPointType;
     platform::GraphSettings& settings = control_->Settings();
     ApplyGraphLook(look, {0}, settings);
+    // The attribute file's desk colour 0x000001 stands for the graph's own desk colour, not for black.
+    if ((attributes_.deskBackgroundColor & kRgbMask) == kOwnDeskColor) {
+        settings.colors.deskBackground = platform::GraphColors().deskBackground;
+    }
     const CRawDataDoc* document = GetDocument();
     settings.mainTitle =
         document != nullptr ? platform::Utf8ToWindows1252(document->GetOriginalPath().string()) : "";
@@ -109,7 +115,7 @@ void CLoadProfileGraphView::TakeLookBack() {
     attributes_.showDataPoints = settings.style.showDataPoints ? 1 : 0;
     attributes_.plottingMethod = settings.style.plottingMethod;
     if (!settings.subsets.empty()) {
-        attributes_.plotColor = settings.subsets[0].color & 0x00FFFFFF;
+        attributes_.plotColor = settings.subsets[0].color & kRgbMask;
         attributes_.plotLineType = settings.subsets[0].lineType;
         attributes_.plotPointType = settings.subsets[0].pointType;
     }

@@ -19,6 +19,7 @@
 namespace {
 
 constexpr int kValueColumnWidth = 180;
+constexpr int kTimeColumnWidth = 100;
 
 }  // namespace
 
@@ -59,7 +60,10 @@ bool CLoadProfileView::GetCell(int row, int column, platform::GridCell& cell) co
 
 void CLoadProfileView::ShowProfile() {
     grid_->Reload();
-    grid_->SetColumnWidth(GetColCount(), kValueColumnWidth);
+    // A daily table has a column fewer than a weekly one: every column takes its width again.
+    for (int column = 1; column <= GetColCount(); ++column) {
+        grid_->SetColumnWidth(column, column == GetColCount() ? kValueColumnWidth : kTimeColumnWidth);
+    }
 }
 
 bool CLoadProfileView::OnCommand(unsigned id) {
