@@ -50,6 +50,8 @@ void CAnalysisValueDlg::SetAnalysisValues(const AnalysisValueRecord& record) {
     heading_->setVisible(!display_.heading.empty());
     for (std::size_t index = 0; index < lines_.size(); ++index) {
         lines_[index]->setText(platform::ToQString(display_.lines[index]));
+        // Only the lines the kind fills show: one value, or as many ranked values as there are.
+        lines_[index]->setVisible(!display_.lines[index].empty());
     }
 }
 

@@ -45,6 +45,11 @@ std::string WeekDayText(int year, int month, int day) {
     return weekDay.GetName();
 }
 
+// A day's graph is of no date: its axis shows the times only.
+std::string NoDateText(int, int, int) {
+    return {};
+}
+
 }  // namespace
 
 CLoadProfileGraphView::CLoadProfileGraphView()
@@ -94,7 +99,7 @@ void CLoadProfileGraphView::ShowProfile() {
     settings.annotations = attributes_.annotation.empty()
                                ? std::vector<std::string>{}
                                : std::vector<std::string>{"|" + attributes_.annotation + "|"};
-    settings.dateText = weekly ? platform::DateTextFn(WeekDayText) : platform::DateTextFn();
+    settings.dateText = weekly ? platform::DateTextFn(WeekDayText) : platform::DateTextFn(NoDateText);
 
     platform::GraphData graph;
     const double start = weekly ? kWeekStart : 0.0;
