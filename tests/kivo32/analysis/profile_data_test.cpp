@@ -138,6 +138,14 @@ TEST_F(ProfileDataTest, RefusedBuildsLeaveTheEntriesAsTheyWere) {
               CProfileData::BuildResult::NotCached);
     EXPECT_EQ(data_.GetEntry(0)->m_nCount, 1);
     EXPECT_EQ(data_.GetEntry(95)->m_nCount, 1);
+
+    // Entries whose stamp has no bucket in another table are skipped, not thrown at the caller.
+    CLoadProfileTOU empty;
+    empty.Init(kProfileDaily, kProfileAllDays, 0, kMonday, false);
+    EXPECT_FALSE(empty.SetBucketFromEntry(0, data_));
+    int done = 0;
+    empty.FillFromProfileData(data_, &done);
+    EXPECT_EQ(done, 1);
 }
 
 TEST_F(ProfileDataTest, RecordsWithoutValueAreLeftOut) {
