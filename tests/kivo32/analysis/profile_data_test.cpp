@@ -5,10 +5,12 @@
 #include <ctime>
 #include <functional>
 
+#include "kivo32/analysis/load_profile_job.h"
 #include "kivo32/analysis/load_profile_tou.h"
 #include "kivo32/analysis/profile_column_cache.h"
 #include "kivo32/analysis/profile_data.h"
 #include "platform/base/local_time.h"
+#include "platform/base/message_queue.h"
 #include "shared/common/calendar.h"
 #include "tests/kivo32/analysis/cells_fixture.h"
 #include "tests/support/time_zone.h"
@@ -229,6 +231,52 @@ TEST_F(ProfileDataTest, CacheFillsOnceAndKeepsNothingOfABrokenPass) {
     progress_.Stop();
     EXPECT_EQ(cache_.Fill(file_->data, kChannel, progress_).result, CProfileColumnCache::FillResult::Stopped);
     EXPECT_EQ(cache_.GetColumn(), 0);
+}
+
+// The worker reads the channel with its own reader and posts the profile with the cache it read, which
+// the next request reuses; a file that cannot be opened is said so.
+TEST_F(ProfileDataTest, JobPostsTheProfileAndItsCache) {
+    OpenRecords(Records(Fields(2024, 3, 12, 0, 15), 192, 900,
+                        [](const std::tm& t) { return static_cast<float>(t.tm_mday); }));
+    platform::MessageQueue queue;
+    auto target = std::make_shared<platform::QueueMessageTarget>(queue);
+    LoadProfileRequest request;
+    request.dataFile = path_;
+    request.dataFileIntervalCode = kFifteenMinutes;
+    request.dataFileIntervalSeconds = 900;
+    request.column = kChannel;
+    request.firstRow = 1;
+    request.lastRow = 192;
+    CLoadProfileJob job;
+    ASSERT_TRUE(job.Start(request, target, 7));
+    std::optional<platform::Message> message = queue.Take(std::chrono::seconds(30));
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->id, 7U);
+    LoadProfileResult* result = platform::PayloadAs<LoadProfileResult>(*message);
+    ASSERT_NE(result, nullptr);
+    ASSERT_EQ(result->outcome, LoadProfileResult::Outcome::Done);
+    CBucket bucket;
+    ASSERT_TRUE(result->profile.GetBucket(10, bucket));
+    EXPECT_EQ(bucket.GetValue(), 12.5F);
+    ASSERT_NE(result->cache, nullptr);
+
+    request.cache = result->cache;
+    request.dataFile = folder_ / "gone.kivo";
+    request.period = kProfileWeekly;
+    ASSERT_TRUE(job.Start(request, target, 7));
+    message = queue.Take(std::chrono::seconds(30));
+    ASSERT_TRUE(message.has_value());
+    result = platform::PayloadAs<LoadProfileResult>(*message);
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->outcome, LoadProfileResult::Outcome::Done) << "the cache, not the file, was read";
+    EXPECT_EQ(result->profile.GetBucketCount(), 672);
+
+    request.cache = nullptr;
+    ASSERT_TRUE(job.Start(request, target, 7));
+    message = queue.Take(std::chrono::seconds(30));
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(platform::PayloadAs<LoadProfileResult>(*message)->outcome,
+              LoadProfileResult::Outcome::OpenFailed);
 }
 
 }  // namespace
