@@ -89,17 +89,10 @@ constexpr std::array kCommandRequests = {
 };
 
 // Commands greyed because what they open is not a dialog request and is not built yet: the
-// THD calculator and the analysis and grid views.
+// THD calculator and the grid's data views.
 constexpr std::array kViewsToCome = {
     ID_THD_CALCULATOR,
     ID_LOAD_PROFILE_ACTION,
-    ID_GRID_LOAD_PROFILE_TABLE,
-    ID_GRID_LOAD_PROFILE_GRAPH,
-    ID_GRID_STATISTICS_1,
-    ID_GRID_STATISTICS_2,
-    ID_GRID_STATISTICS_3,
-    ID_GRID_STATISTICS_4,
-    ID_GRID_STATISTICS_5,
     ID_GRID_DATA_VIEW_0,
     ID_GRID_DATA_VIEW_1,
     ID_GRID_EXPORT,

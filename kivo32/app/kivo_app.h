@@ -239,6 +239,9 @@ private:
     void CloseAll();
     void StartProgram(const std::filesystem::path& program, unsigned failureId);
     bool RunGridCommand(unsigned id);
+    // Commands 32869 and 32870: the load-profile table or graph of the active grid's selection.
+    void OnLoadProfileSelectedData();
+    void OnLoadProfileGraphSelectedData();
     void ShowIdleText(unsigned id);
     // Starts a session with `connect`, refusing while a kept session still stops.
     bool StartSession(const std::function<bool(CSessionOwner&)>& connect);

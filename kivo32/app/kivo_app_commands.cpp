@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QProcess>
 #include <QStatusBar>
+#include <array>
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
@@ -16,6 +17,9 @@
 #include "kivo32/app/status_wnd.h"
 #include "kivo32/dialogs/about_dlg.h"
 #include "kivo32/dialogs/dialogs_ids.h"
+#include "kivo32/loadprofile/load_profile_commands.h"
+#include "kivo32/loadprofile/load_profile_ids.h"
+#include "kivo32/loadprofile/load_profile_templates.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/views/data_graph_commands.h"
@@ -52,6 +56,22 @@ constexpr const char* kDorvaneProgram = "dorvane";
 
 CRawDataView* ActiveDataGrid() {
     return dynamic_cast<CRawDataView*>(platform::GetActiveView());
+}
+
+// The kind (1-5) of an analysis command of the main menu or of the grid's context menu; 0 for others.
+int AnalysisKind(unsigned id) {
+    constexpr std::array<std::array<unsigned, 2>, 5> kCommands{
+        {{ID_GRID_STATISTICS_1, ID_ANALYSIS_VALUES_1},
+         {ID_GRID_STATISTICS_2, ID_ANALYSIS_VALUES_2},
+         {ID_GRID_STATISTICS_3, ID_ANALYSIS_VALUES_3},
+         {ID_GRID_STATISTICS_4, ID_ANALYSIS_VALUES_4},
+         {ID_GRID_STATISTICS_5, ID_ANALYSIS_VALUES_5}}};
+    for (std::size_t kind = 0; kind < kCommands.size(); ++kind) {
+        if (id == kCommands[kind][0] || id == kCommands[kind][1]) {
+            return static_cast<int>(kind) + 1;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -110,6 +130,14 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
         case ID_GRAPH_SELECTED_DATA:
             state.Enable(ActiveDataGrid() != nullptr && GetTemplate(kRawDataGraphTemplateId) != nullptr);
             return true;
+        case ID_GRID_LOAD_PROFILE_TABLE:
+        case ID_LOAD_PROFILE_SELECTED:
+            state.Enable(ActiveDataGrid() != nullptr && GetTemplate(kLoadProfileTemplateId) != nullptr);
+            return true;
+        case ID_GRID_LOAD_PROFILE_GRAPH:
+        case ID_LOAD_PROFILE_GRAPH_SELECTED:
+            state.Enable(ActiveDataGrid() != nullptr && GetTemplate(kLoadProfileGraphTemplateId) != nullptr);
+            return true;
         case ID_GRID_DATA_ERRORS:
         case ID_GRID_FILE_SUMMARY:
         case ID_FILE_ENERGY_SUMMARY:
@@ -118,6 +146,10 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
             state.Enable(ActiveDataGrid() != nullptr);
             return true;
         default:
+            if (AnalysisKind(state.id) != 0) {
+                state.Enable(ActiveDataGrid() != nullptr);
+                return true;
+            }
             return Application::OnUpdateCommand(state);
     }
 }
@@ -357,7 +389,21 @@ void CKivoApp::StartProgram(const std::filesystem::path& program, unsigned failu
 
 bool CKivoApp::RunGridCommand(unsigned id) {
     CRawDataView* grid = ActiveDataGrid();
+    if (const int kind = AnalysisKind(id); kind != 0) {
+        if (grid != nullptr) {
+            ShowAnalysisValues(*grid, kind);
+        }
+        return true;
+    }
     switch (id) {
+        case ID_GRID_LOAD_PROFILE_TABLE:
+        case ID_LOAD_PROFILE_SELECTED:
+            OnLoadProfileSelectedData();
+            return true;
+        case ID_GRID_LOAD_PROFILE_GRAPH:
+        case ID_LOAD_PROFILE_GRAPH_SELECTED:
+            OnLoadProfileGraphSelectedData();
+            return true;
         case ID_GRID_GRAPH_COLUMN:
         case ID_GRAPH_SELECTED_DATA:
             if (platform::DocTemplate* graphTemplate = GetTemplate(kRawDataGraphTemplateId);
@@ -398,6 +444,14 @@ bool CKivoApp::RunGridCommand(unsigned id) {
         default:
             return false;
     }
+}
+
+void CKivoApp::OnLoadProfileSelectedData() {
+    OpenLoadProfile(GetTemplate(kLoadProfileTemplateId), ActiveDataGrid(), false);
+}
+
+void CKivoApp::OnLoadProfileGraphSelectedData() {
+    OpenLoadProfile(GetTemplate(kLoadProfileGraphTemplateId), ActiveDataGrid(), true);
 }
 
 void CKivoApp::OnIdle() {

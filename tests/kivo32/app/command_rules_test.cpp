@@ -133,7 +133,7 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"the PC setup without a session", ID_PC_SETUP, none, true},
         {"the PC setup while a command runs", ID_PC_SETUP, busy, false},
         {"the PC setup while the session ends", ID_PC_SETUP, ending, false},
-        {"the load profiles until they come", ID_GRID_LOAD_PROFILE_GRAPH, none, false},
+        {"the data views until they come", ID_GRID_DATA_VIEW_0, none, false},
         {"the logger's energy summary of a Quarven", ID_LOGGER_ENERGY_SUMMARY, quarven, true},
         {"the logger's energy summary of an older model", ID_LOGGER_ENERGY_SUMMARY, ready, false},
         {"the logger's energy summary without a session", ID_LOGGER_ENERGY_SUMMARY, none, false},
@@ -159,7 +159,7 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
         {ID_LOGGER_REAL_TIME_GRAPH, true},
         // Views and tools that are no request.
         {ID_LOGGER_FIRMWARE_UPDATE, false},
-        {ID_GRID_LOAD_PROFILE_GRAPH, true},
+        {ID_GRID_DATA_VIEW_0, true},
         // Their windows are built, or they need none.
         {ID_LOGGER_DOWNLOAD, false},
         {ID_LOGGER_NETWORK_INFO, false},
@@ -199,6 +199,8 @@ TEST(CommandRulesTest, TheTraceAndAnswerModeItemsAreCheckedWhileOnAndLocalComman
     EXPECT_FALSE(FindCommandRule(ID_ANSWER_MODE, state)->checked);
     EXPECT_FALSE(FindCommandRule(ID_OPEN_DATA_FILE, state).has_value());
     EXPECT_FALSE(FindCommandRule(ID_GRID_DATA_ERRORS, state).has_value());
+    EXPECT_FALSE(FindCommandRule(ID_GRID_LOAD_PROFILE_GRAPH, state).has_value());
+    EXPECT_FALSE(FindCommandRule(ID_GRID_STATISTICS_1, state).has_value());
 }
 
 TEST(CommandRulesTest, LoggerCommandsPostTheirSessionMessages) {

@@ -39,6 +39,7 @@ const std::map<std::string, ProgramPart> kKivoParts = {
     {"kivo32/setuprules", {false, {}}},
     {"kivo32/setupeditor", {true, {"kivo32/setuprules", "kivo32/controls"}}},
     {"kivo32/views", {true, {"kivo32/controls", "kivo32/analysis"}}},
+    {"kivo32/loadprofile", {true, {"kivo32/views", "kivo32/controls", "kivo32/analysis"}}},
     {"kivo32/dialogs", {true, {"kivo32/controls", "kivo32/settings", "kivo32/update", "kivo32/session"}}},
     {"kivo32/tools",
      {true, {"kivo32/controls", "kivo32/settings", "kivo32/session", "kivo32/dialogs", "kivo32/update"}}},
