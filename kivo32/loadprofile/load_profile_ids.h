@@ -25,7 +25,7 @@ inline constexpr unsigned WM_LP_DAYS = WM_APP + 0xE4;
 inline constexpr unsigned WM_LP_PRESENTATION_COMMAND = WM_APP + 0xE5;
 inline constexpr unsigned WM_LP_COMBO_CHOICE = WM_APP + 0xE7;
 inline constexpr unsigned WM_LP_PRESENTATION = WM_APP + 0xE8;
-inline constexpr unsigned WM_LP_COMPUTED = WM_APP + 0xE9;
+inline constexpr unsigned WM_LP_COMPUTED = WM_APP + 0x260;
 
 // The dialog bar and its combo boxes.
 inline constexpr int IDC_DIALOG_BAR_LP = 93;
