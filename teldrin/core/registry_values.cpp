@@ -3,29 +3,15 @@
 
 #include <array>
 #include <string_view>
-#include <variant>
 
-#include "platform/base/profile_store.h"
 #include "platform/base/windows1252.h"
+#include "shared/common/profile_values.h"
 #include "shared/common/user_data_folder.h"
 
 namespace teldrin {
 namespace {
 
-// A folder below the user data folder.
-struct FolderDefault {
-    const char* name;
-};
-
-using TextMember = std::string CRegistryValues::*;
-using IntMember = int CRegistryValues::*;
-
-struct RegistryValue {
-    const char* section;
-    const char* name;
-    std::variant<TextMember, IntMember> member;
-    std::variant<const char*, int, FolderDefault> defaultValue;
-};
+using RegistryValue = ProfileValue<CRegistryValues>;
 
 constexpr const char* kWindow = "Window Startup State";
 constexpr const char* kDirs = "Teldrin Dirs";
@@ -70,41 +56,15 @@ constexpr std::array<std::string_view, 11> kSaveOrder{
     "Position",   "Iconic",       "Maximized", "DataDir",   "LoggerListDir", "DirectPort",
     "DirectBaud", "ModemTimeout", "ModemBaud", "ModemInit", "ModemLineName"};
 
-const RegistryValue& ValueNamed(std::string_view name) {
-    for (const RegistryValue& value : kValues) {
-        if (value.name == name) {
-            return value;
-        }
-    }
-    // Every name of the save order is in the table (the tests write every kept value).
-    return kValues.front();
-}
-
-std::string DefaultText(const RegistryValue& value, const std::string& userDataFolder) {
-    if (const auto* folder = std::get_if<FolderDefault>(&value.defaultValue)) {
-        return userDataFolder + "/" + folder->name;
-    }
-    return std::get<const char*>(value.defaultValue);
-}
-
 }  // namespace
 
 bool CRegistryValues::Load(const platform::ProfileStore& store) {
     // Without a home folder the folders stay empty: nothing is then written below the root.
     std::filesystem::path folder;
-    const bool hasUserFolder = GetUserDataFolder(folder);
-    const std::string userDataFolder = platform::PathToWindows1252(folder);
-    for (const RegistryValue& value : kValues) {
-        if (const auto* text = std::get_if<TextMember>(&value.member)) {
-            const bool folderValue = std::holds_alternative<FolderDefault>(value.defaultValue);
-            const std::string defaultText =
-                folderValue && !hasUserFolder ? std::string() : DefaultText(value, userDataFolder);
-            this->*(*text) = store.GetProfileString(value.section, value.name, defaultText);
-        } else {
-            this->*std::get<IntMember>(value.member) =
-                store.GetProfileInt(value.section, value.name, std::get<int>(value.defaultValue));
-        }
-    }
+    GetUserDataFolder(folder);
+    // A number that holds none keeps its default: nobody is there to be told.
+    std::string damaged;
+    LoadProfileValues<CRegistryValues>(*this, kValues, store, platform::PathToWindows1252(folder), damaged);
     if (modemLineName == "Aucun") {
         modemLineName = kNoModem;
     }
@@ -112,14 +72,7 @@ bool CRegistryValues::Load(const platform::ProfileStore& store) {
 }
 
 void CRegistryValues::Save(platform::ProfileStore& store) const {
-    for (const std::string_view name : kSaveOrder) {
-        const RegistryValue& value = ValueNamed(name);
-        if (const auto* text = std::get_if<TextMember>(&value.member)) {
-            store.WriteProfileString(value.section, value.name, this->*(*text));
-        } else {
-            store.WriteProfileInt(value.section, value.name, this->*std::get<IntMember>(value.member));
-        }
-    }
+    SaveProfileValues<CRegistryValues>(*this, kValues, kSaveOrder, store);
 }
 
 }  // namespace teldrin
