@@ -7,6 +7,7 @@
 #include "platform/base/local_time.h"
 #include "platform/base/text_format.h"
 #include "shared/loggerlist/schedule_block.h"
+#include "teldrin/core/comm_errors.h"
 #include "teldrin/core/teldrin_texts.h"
 
 namespace teldrin {
@@ -17,8 +18,6 @@ constexpr int kMinutesPerDay = 24 * 60;
 constexpr std::time_t kRetryWait = 120;
 constexpr int kModemAttempts = 3;
 constexpr int kNetworkAttempts = 5;
-// The communication error of a connected call whose tasks failed.
-constexpr int kCommTasksFailed = 18;
 
 bool SameDate(const std::tm& a, const std::tm& b) {
     return a.tm_year == b.tm_year && a.tm_yday == b.tm_yday;

@@ -11,32 +11,63 @@ namespace teldrin {
 namespace {
 
 struct TextRow {
-    unsigned id;
+    unsigned id;         // teldrin's own numbering
     const char* french;  // UTF-8 here, Windows-1252 once loaded
     const char* english;
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 13> kTexts{{
-    {IDS_TELDRIN_NO_ERROR, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
+constexpr std::array<TextRow, 46> kTexts{{
+    {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
-    {IDS_TELDRIN_OUT_OF_MEMORY, "Erreur: Mémoire insuffisante pour continuer\n",
-     "Error: not enough memory to continue\n"},
-    {IDS_TELDRIN_DISK_ERROR, "Erreur: Erreur apparue à la tentative d'accès au fichier disque",
+    {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
+    {2006, "Erreur: Erreur apparue à la tentative d'accès au fichier disque",
      "Error: an error occurred while accessing a disk file"},
-    {IDS_TELDRIN_VERBATIM, "%s", "%s"},
-    {IDS_TELDRIN_LOG_HEADER, "  - TARV Instruments  - \n", "  - TARV Instruments  - \n"},
-    {IDS_TELDRIN_ERROR_LOG_TITLE, "Fichier de rapport erreur\n", "Error report file\n"},
-    {IDS_TELDRIN_EVENT_LOG_TITLE, "Fichier événement Teldrin\n", "Teldrin event file\n"},
-    {IDS_TELDRIN_SEPARATOR, "------------------------------------------------------------",
+    {2013, "Erreur: Erreur apparue à la tentative de lecture des réglages du logger",
+     "Error: an error occurred while reading the logger's settings"},
+    {2018, "Ligne utilisée par une autre application.", "The line is in use by another application."},
+    {8203, "Logger Non Trouvé", "Logger not found"},
+    {8206, "%s", "%s"},
+    {8207, "  - TARV Instruments  - \n", "  - TARV Instruments  - \n"},
+    {8209, "Fichier de rapport erreur\n", "Error report file\n"},
+    {8210, "Fichier événement Teldrin\n", "Teldrin event file\n"},
+    {8212, "------------------------------------------------------------",
      "------------------------------------------------------------"},
-    {IDS_TELDRIN_CALLS_CANCELLED, "Appels annulés", "Calls cancelled"},
-    {IDS_TELDRIN_CALL_STATE, "Etat appel  -  %1\n", "Call state  -  %1\n"},
-    {IDS_TELDRIN_CANCELLED_FOR, "Tous les appels prévus pour %s annulés à %s",
-     "All calls scheduled for %s cancelled at %s"},
-    {IDS_TELDRIN_MISSED_CALL, "Appel manqué pour %s à %s\n", "Missed call for %s at %s\n"},
-    {IDS_TELDRIN_CALL_COUNTS, "%d Calls Attempted  -  %d Calls Failed",
-     "%d Calls Attempted  -  %d Calls Failed"},
+    {8213, "Appels annulés", "Calls cancelled"},
+    {8214, "Etat appel  -  %1\n", "Call state  -  %1\n"},
+    {8400, "Tous les appels prévus pour %s annulés à %s", "All calls scheduled for %s cancelled at %s"},
+    {8402, "Appel manqué pour %s à %s\n", "Missed call for %s at %s\n"},
+    {8436, "Impossible de réveiller le logger", "Unable to wake the logger"},
+    {8502, "Unavailable", "Unavailable"},
+    {8534, "TApi error", "Modem line error"},
+    {8535, "Modem serial port error", "Modem serial port error"},
+    {8536, "Modem connect initialization error", "Modem connect initialization error"},
+    {8537, "Modem Serial port initialization error", "Modem serial port initialization error"},
+    {8538, "Direct connect port open error", "Direct connect port open error"},
+    {8539, "Direct connect serial-port error", "Direct connect serial-port error"},
+    {8540, "Direct connect initialization error", "Direct connect initialization error"},
+    {8541, "Direct serial port initialization error", "Direct serial port initialization error"},
+    {8542, "Direct connect serial startup error", "Direct connect serial startup error"},
+    {8543, "Modem baud does not match PC baud", "Modem baud does not match PC baud"},
+    {8544, "No Answer", "No answer"},
+    {8545, "Line Busy", "Line busy"},
+    {8546, "Forwarded", "Forwarded"},
+    {8547, "Local phone picked up", "Local phone picked up"},
+    {8548, "Remote party rejected call", "Remote party rejected the call"},
+    {8549, "Bad Address", "Bad address"},
+    {8550, "Unreachable", "Unreachable"},
+    {8551, "Congestion", "Congestion"},
+    {8552, "Incompatible", "Incompatible"},
+    {8553, "No dial tone", "No dial tone"},
+    {8554, "Raison inconnu", "Unknown reason"},
+    {8555, "Remote party disconnected", "Remote party disconnected"},
+    {8556, "Network connect initialization error", "Network connect initialization error"},
+    {8557, "Network socket connect error", "Network socket connect error"},
+    {8558, "Network socket send error", "Network socket send error"},
+    {8559, "Network socket receive error", "Network socket receive error"},
+    {8560, "Could not complete tasks for logger", "Could not complete tasks for logger"},
+    {8561, "Teldrin comm error %d", "Teldrin comm error %d"},
+    {8625, "%d Calls Attempted  -  %d Calls Failed", "%d Calls Attempted  -  %d Calls Failed"},
 }};
 
 std::atomic<TeldrinLanguage> currentLanguage{TeldrinLanguage::kFrench};
