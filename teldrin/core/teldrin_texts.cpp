@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 46> kTexts{{
+constexpr std::array<TextRow, 59> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -35,10 +35,24 @@ constexpr std::array<TextRow, 46> kTexts{{
      "------------------------------------------------------------"},
     {8213, "Appels annulés", "Calls cancelled"},
     {8214, "Etat appel  -  %1\n", "Call state  -  %1\n"},
+    {8217, "Réglage heure%1\n", "Clock set%1\n"},
+    {8265, "Connexion au logger %1\n", "Connecting to logger %1\n"},
+    {8266, "Connexion Directe au logger %1 finie\n", "Direct connection to logger %1 done\n"},
+    {8267, "Echec Connexion Directe. Logger %1\n", "Direct connection failed. Logger %1\n"},
+    {8269, "Transfert de toutes données du logger %1\n", "Transfer of all data of logger %1\n"},
+    {8270, "Problème No de série: Liste Appel= %s, Logger = %s\n",
+     "Serial number problem: call list = %s, logger = %s\n"},
+    {8277, "Transfert de toutes les données %1\n", "Transferring all data %1\n"},
+    {8278, "Impossible de lire l'horloge du logger %s", "Unable to read the clock of logger %s"},
+    {8279, "Echec Tache - Impossible de régler l'horloge du logger %s",
+     "Task failed - unable to set the clock of logger %s"},
+    {8301, "Connexion réseau au logger %1 fini\n", "Network connection to logger %1 done\n"},
+    {8302, "Echec Connexion réseau. Logger %1\n", "Network connection failed. Logger %1\n"},
     {8400, "Tous les appels prévus pour %s annulés à %s", "All calls scheduled for %s cancelled at %s"},
     {8402, "Appel manqué pour %s à %s\n", "Missed call for %s at %s\n"},
     {8436, "Impossible de réveiller le logger", "Unable to wake the logger"},
     {8502, "Unavailable", "Unavailable"},
+    {8506, "Echec", "Failed"},
     {8534, "TApi error", "Modem line error"},
     {8535, "Modem serial port error", "Modem serial port error"},
     {8536, "Modem connect initialization error", "Modem connect initialization error"},
@@ -67,6 +81,7 @@ constexpr std::array<TextRow, 46> kTexts{{
     {8559, "Network socket receive error", "Network socket receive error"},
     {8560, "Could not complete tasks for logger", "Could not complete tasks for logger"},
     {8561, "Teldrin comm error %d", "Teldrin comm error %d"},
+    {8615, "%s completed at %s. File %s created", "%s completed at %s. File %s created"},
     {8625, "%d Calls Attempted  -  %d Calls Failed", "%d Calls Attempted  -  %d Calls Failed"},
 }};
 

@@ -1,0 +1,244 @@
+// A call on the shared link and logger code: link, identification, tasks, outcome.
+#include "teldrin/core/teldrin_session.h"
+
+#include <optional>
+
+#include "platform/base/local_time.h"
+#include "platform/base/text_format.h"
+#include "platform/base/windows1252.h"
+#include "shared/common/calendar.h"
+#include "shared/link/connection.h"
+#include "shared/link/link_ids.h"
+#include "shared/link/net_link_error.h"
+#include "shared/logger/create_data_logger.h"
+#include "shared/logger/data_logger.h"
+#include "shared/logger/download_result.h"
+#include "shared/logger/logged_download_policy.h"
+#include "teldrin/core/call_data_files.h"
+#include "teldrin/core/comm_errors.h"
+#include "teldrin/core/logger_clock_check.h"
+#include "teldrin/core/teldrin_messages.h"
+#include "teldrin/core/teldrin_texts.h"
+
+namespace teldrin {
+namespace {
+
+constexpr int kCommDirectPortOpen = -5;
+constexpr int kCommModemInit = -3;
+
+std::string TrimmedRight(std::string text) {
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return text;
+}
+
+// The event lines of opening a link of each kind.
+struct LinkTexts {
+    unsigned failed;
+    unsigned done;
+};
+constexpr LinkTexts kDirectTexts{8267, 8266};
+constexpr LinkTexts kNetworkTexts{8302, 8301};
+constexpr unsigned kOpeningText = 8265;
+constexpr unsigned kFailedWord = 8506;
+constexpr unsigned kSerialMismatch = 8270;
+constexpr unsigned kClockNotRead = 8278;
+constexpr unsigned kClockNotSet = 8279;
+constexpr unsigned kClockSet = 8217;
+constexpr unsigned kAllDataStart = 8277;
+constexpr unsigned kAllDataEnd = 8269;
+constexpr unsigned kAllDataDone = 8615;
+
+}  // namespace
+
+CTeldrinSession::CTeldrinSession(CAppContext& app, CCall call, CallSettings settings,
+                                 platform::MessageTarget& mainFrame)
+    : CSession(app), call_(std::move(call)), settings_(std::move(settings)), main_frame_(mainFrame) {
+    outcome_.connectType = call_.entry.GetConnectType();
+    App().Set(CAppContext::Flag::Abort, false);
+    SetLinkClock(*settings_.linkClock);
+    Start();
+}
+
+CTeldrinSession::~CTeldrinSession() {
+    StopAndJoin();
+    logger_.reset();
+}
+
+std::string CTeldrinSession::Serial() const {
+    return TrimmedRight(call_.entry.GetSerial());
+}
+
+void CTeldrinSession::LogLine(std::string text, unsigned log) const {
+    main_frame_.PostMessage(
+        platform::Message(WM_TELDRIN_LOG_LINE, log, platform::MakePayload(std::move(text))));
+}
+
+void CTeldrinSession::LogEvent(unsigned id, const std::string& argument) const {
+    LogLine(platform::FillNumberedPlaceholders(TeldrinText(id), {argument}));
+}
+
+void CTeldrinSession::SetCommError(int code) {
+    outcome_.commError = code;
+    main_frame_.PostMessage(platform::Message(WM_TELDRIN_COMM_ERROR, static_cast<std::uintptr_t>(code)));
+}
+
+void CTeldrinSession::OnStart() {
+    CSession::OnStart();
+    const CommandScope scope(*this);
+    ClearNetLinkError();
+    outcome_.connected = OpenLink();
+    if (outcome_.connected) {
+        outcome_.tasksDone = RunTaskList();
+        if (!outcome_.tasksDone) {
+            SetCommError(kCommTasksFailed);
+        }
+    }
+    Disconnect(0, false);
+    main_frame_.PostMessage(platform::Message(WM_TELDRIN_CALL_ENDED, 0, platform::MakePayload(outcome_)));
+}
+
+bool CTeldrinSession::OpenLink() {
+    const int kind = call_.entry.GetConnectType();
+    LogLine(TeldrinText(IDS_TELDRIN_SEPARATOR));
+    LogEvent(kOpeningText, Serial());
+    SetLinkKind(kind);
+    const int baud = call_.entry.GetBaudRate() > 0 ? call_.entry.GetBaudRate() : settings_.directBaud;
+    LinkTexts texts = kDirectTexts;
+    std::string where = Serial();
+    if (kind == kConnectDirect) {
+        NewDirectConnection(call_.entry.GetComPort(), baud);
+    } else if (kind == kConnectNetwork) {
+        texts = kNetworkTexts;
+        where += " (" + call_.entry.GetPhoneOrAddress() + ", " + call_.entry.GetNetPort() + ")";
+        NewNetworkConnection(call_.entry.GetPhoneOrAddress(), call_.entry.GetNetPort(), baud);
+    } else {
+        // Modem calls are not built yet: the call fails and says so.
+        SetCommError(kCommModemInit);
+        LogEvent(kDirectTexts.failed, Serial() + ": " + GetCommErrorText(kCommModemInit, 0));
+        return false;
+    }
+    if (GetConnection() == nullptr || GetConnection()->Create() == 0) {
+        SetCommError(kind == kConnectNetwork ? kCommNetworkConnect : kCommDirectPortOpen);
+    } else if (!StartLoggerTask()) {
+        SetCommError(NetLinkErrorCode() != 0 ? kCommNetworkConnect : kCommLoggerNotFound);
+    } else {
+        LogEvent(texts.done, where);
+        return true;
+    }
+    LogEvent(texts.failed, where + ": " + GetCommErrorText(outcome_.commError, 0));
+    return false;
+}
+
+bool CTeldrinSession::StartLoggerTask() {
+    CConnection* connection = GetConnection();
+    if (IsAborted() || !connection->Establish() || IsAborted() || !connection->IdentifyLogger() ||
+        IsAborted() || !DecodeModel()) {
+        return false;
+    }
+    std::unique_ptr<CDataLogger> made = CreateDataLogger(connection, GetLoggerType());
+    if (!made) {
+        return false;
+    }
+    {
+        const auto lock = LockLinkObjects();
+        logger_ = std::move(made);
+    }
+    SetSendMode(SEND_MODE_ECHO);
+    if (logger_->InitializeSession() == 0) {
+        return false;
+    }
+    SetConnected(true);
+    return true;
+}
+
+bool CTeldrinSession::RunTaskList() {
+    const std::string loggerSerial = TrimmedRight(logger_->GetLoggerId());
+    if (loggerSerial != Serial()) {
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kSerialMismatch), {Serial(), loggerSerial}));
+    }
+    bool result = true;
+    if (call_.GetTaskFlag(kTaskSetClock) == 0 && !IsAborted()) {
+        // A clock that could not be set does not keep the data from being read.
+        result = SetClockTask();
+        call_.SetTaskFlag(kTaskSetClock, result ? 1 : 0);
+    }
+    if (call_.GetTaskFlag(kTaskReadAllData) == 0 && !IsAborted()) {
+        const bool read = ReadAllData();
+        call_.SetTaskFlag(kTaskReadAllData, read ? 1 : 0);
+        result = result && read;
+    }
+    return result && !IsAborted();
+}
+
+bool CTeldrinSession::SetClockTask() {
+    std::string text;
+    const std::array<int, 6>& fields = logger_->GetClock();
+    std::optional<std::time_t> loggerTime;
+    if (logger_->ReadClock(text) != 0) {
+        loggerTime = LocalTimeFromFields(ExpandTwoDigitYear(fields[0]), fields[1], fields[2], fields[3],
+                                         fields[4], fields[5]);
+    }
+    if (!loggerTime) {
+        for (const unsigned id : {kClockNotRead, kClockNotSet}) {
+            LogLine(platform::FillPrintfPlaceholders(TeldrinText(id), {Serial()}));
+        }
+        return false;
+    }
+    const std::time_t now = std::time(nullptr);
+    const std::optional<std::tm> loggerClock = platform::ToLocalTime(*loggerTime);
+    if (!loggerClock || !LoggerClockNeedsSetting(now, *loggerClock)) {
+        return true;
+    }
+    LogEvent(kClockSet, " " + text + " -> " + Serial());
+    return logger_->SetLoggerClock(now) != 0;
+}
+
+bool CTeldrinSession::ReadAllData() {
+    LogEvent(kAllDataStart, Serial());
+    const std::optional<std::filesystem::path> folder =
+        CallDataFolder(call_.entry.GetDataFolder(), settings_.dataDir);
+    const std::optional<std::filesystem::path> path =
+        folder ? NextDataFilePath(*folder, call_.entry.GetSerial()) : std::nullopt;
+    if (!path) {
+        LogLine(TeldrinText(IDS_TELDRIN_DISK_ERROR));
+        return false;
+    }
+    const DownloadOutcome outcome = logger_->Download(
+        *path, true, 0,
+        LoggedDownloadPolicy([this](const std::string& line) { LogLine(line); },
+                             [this](const std::string& line) { LogLine(line, kErrorLogLine); }));
+    if (outcome.result == kReadDataNothingToRead) {
+        return true;
+    }
+    if (outcome.result != kReadDataDone && outcome.result != kReadDataKept) {
+        LogEvent(kAllDataEnd, Serial() + " " + TeldrinText(kFailedWord));
+        return false;
+    }
+    char time[16] = {};
+    if (const std::optional<std::tm> local = platform::ToLocalTime(std::time(nullptr))) {
+        std::strftime(time, sizeof time, "%H:%M:%S", &*local);
+    }
+    LogEvent(kAllDataEnd,
+             platform::FillPrintfPlaceholders(TeldrinText(kAllDataDone),
+                                              {Serial(), time, platform::PathToWindows1252(*path)}));
+    return true;
+}
+
+void CTeldrinSession::SayFarewell(int reason) {
+    if (logger_ && GetConnection() != nullptr && !GetConnection()->IsLinkLost()) {
+        logger_->Disconnect(reason);
+    }
+}
+
+void CTeldrinSession::OnDropLogger() {
+    std::unique_ptr<CDataLogger> dropped;
+    {
+        const auto lock = LockLinkObjects();
+        dropped = std::move(logger_);
+    }
+    CSession::OnDropLogger();
+}
+
+}  // namespace teldrin

@@ -1,0 +1,57 @@
+// CTeldrinSession: one call of teldrin on its own session thread: it opens the entry's link, identifies
+// the logger and runs the call's tasks (set the clock, download all data), then posts the outcome. Its
+// log lines and error code go to the main frame as messages; it asks nobody anything.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/base/message_target.h"
+#include "shared/link/session.h"
+#include "teldrin/core/call.h"
+#include "teldrin/core/call_scheduler.h"
+
+class CDataLogger;
+
+namespace teldrin {
+
+// What a call takes of the program's settings.
+struct CallSettings {
+    std::string dataDir;  // Windows-1252
+    int directBaud = 57600;
+    // The clock the link waits by (tests run it fast).
+    const LinkClock* linkClock = &RealLinkClock();
+};
+
+class CTeldrinSession final : public CSession {
+public:
+    // Starts the call at once; `mainFrame` must outlive the session.
+    CTeldrinSession(CAppContext& app, CCall call, CallSettings settings, platform::MessageTarget& mainFrame);
+    ~CTeldrinSession() override;
+
+protected:
+    void OnStart() override;
+    void SayFarewell(int reason) override;
+    void OnDropLogger() override;
+
+private:
+    bool OpenLink();
+    // Identifies the logger and makes its object.
+    bool StartLoggerTask();
+    bool RunTaskList();
+    bool SetClockTask();
+    bool ReadAllData();
+    // Sets the call's error code and tells the main frame.
+    void SetCommError(int code);
+    void LogEvent(unsigned id, const std::string& argument) const;
+    void LogLine(std::string text, unsigned log = 0) const;
+    std::string Serial() const;
+
+    CCall call_;
+    CallSettings settings_;
+    platform::MessageTarget& main_frame_;
+    std::unique_ptr<CDataLogger> logger_;
+    CallOutcome outcome_;
+};
+
+}  // namespace teldrin

@@ -1,0 +1,136 @@
+// One call against the logger simulator on a pseudo-terminal and on TCP: identified, clock set, all
+// data read into the next numbered file; a refused TCP connection fails with its code.
+#include "teldrin/core/teldrin_session.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+
+#include "platform/base/message_queue.h"
+#include "platform/base/windows1252.h"
+#include "shared/datafile/raw_data.h"
+#include "shared/link/link_clock.h"
+#include "shared/loggerlist/schedule_block.h"
+#include "teldrin/core/comm_errors.h"
+#include "teldrin/core/teldrin_messages.h"
+#include "tests/support/fake_app_context.h"
+#include "tests/support/temp_folder.h"
+#include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/logger_simulator.h"
+#include "tools/loggersim/logger_state.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr int kRecords = 300;
+
+int RecordsIn(const std::filesystem::path& path) {
+    CRawData file;
+    file.Initialize();
+    if (!file.OpenDataFile(path)) {
+        return -1;
+    }
+    const int count = file.GetRecordCount();
+    file.CloseDataFile();
+    return count;
+}
+
+class TeldrinSessionTest : public testing::Test {
+protected:
+    TeldrinSessionTest() {
+        simulator_.Logger().ChangeState([](LoggerState& s) {
+            s.loggerId = "SN42";
+            ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
+            LogRecords(s, kRecords);
+            // Ten minutes slow.
+            s.clock = std::time(nullptr) - 600;
+        });
+    }
+
+    CLogger Entry(int connectType, const std::string& address, const std::string& port) {
+        CLogger entry;
+        entry.SetSerial("SN42");
+        entry.SetConnectType(static_cast<std::int16_t>(connectType));
+        entry.SetBaudRate(57600);
+        if (connectType == kConnectDirect) {
+            entry.SetComPort(address);
+        } else {
+            entry.SetPhoneOrAddress(address);
+            entry.SetNetPort(port);
+        }
+        CLogger::ScheduleBlock block = entry.GetScheduleBlock();
+        block[1] = 1 | kTaskSetClock;  // all data, set the clock
+        entry.SetScheduleBlock(block);
+        return entry;
+    }
+
+    // Runs the call and gives its outcome; the log lines land in `lines`.
+    teldrin::CallOutcome Call(const CLogger& entry) {
+        teldrin::CallSettings settings{platform::PathToWindows1252(folder_.path()), 57600, &clock_};
+        teldrin::CTeldrinSession session(app_, teldrin::CCall(entry, std::time(nullptr)), settings, frame_);
+        for (auto message = queue_.Take(60s); message; message = queue_.Take(60s)) {
+            if (message->id == teldrin::WM_TELDRIN_LOG_LINE) {
+                lines.push_back(*platform::PayloadAs<std::string>(*message));
+            } else if (message->id == teldrin::WM_TELDRIN_CALL_ENDED) {
+                return *platform::PayloadAs<teldrin::CallOutcome>(*message);
+            }
+        }
+        ADD_FAILURE() << "the call did not end";
+        return {};
+    }
+
+    bool Logged(const std::string& start) const {
+        for (const std::string& line : lines) {
+            if (line.starts_with(start)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    testsupport::FakeAppContext app_;
+    testsupport::TempFolder folder_;
+    LinkClock clock_{50};
+    LoggerSimulator simulator_{*FindLoggerModel("standard-135")};
+    platform::MessageQueue queue_;
+    platform::QueueMessageTarget frame_{queue_};
+    std::vector<std::string> lines;
+};
+
+TEST_F(TeldrinSessionTest, ACallOnEachLinkReadsAllDataAndSetsTheClock) {
+    for (const bool tcp : {true, false}) {
+        SCOPED_TRACE(tcp ? "tcp" : "pty");
+        CLogger entry;
+        if (tcp) {
+            entry = Entry(kConnectNetwork, "127.0.0.1", std::to_string(simulator_.StartTcp(0)));
+        } else {
+            entry = Entry(kConnectDirect, simulator_.StartPty().substr(5), "");
+        }
+        const teldrin::CallOutcome outcome = Call(entry);
+        EXPECT_TRUE(outcome.connected);
+        EXPECT_TRUE(outcome.tasksDone);
+        EXPECT_EQ(outcome.commError, 0);
+        const std::string file = tcp ? "SN42-01.kivo" : "SN42-02.kivo";
+        EXPECT_EQ(RecordsIn(folder_ / file), kRecords);
+        EXPECT_LT(std::abs(simulator_.Logger().State().clock - std::time(nullptr)), 15);
+        EXPECT_FALSE(Logged("Probl"));
+        simulator_.Stop();
+        simulator_.Logger().ChangeState([](LoggerState& s) { s.clock = std::time(nullptr) - 600; });
+    }
+}
+
+TEST_F(TeldrinSessionTest, ARefusedConnectionFailsWithItsCode) {
+    // A port nobody listens on: the simulator's, once it stopped.
+    const int port = simulator_.StartTcp(0);
+    simulator_.Stop();
+    const teldrin::CallOutcome outcome = Call(Entry(kConnectNetwork, "127.0.0.1", std::to_string(port)));
+    EXPECT_FALSE(outcome.connected);
+    EXPECT_EQ(outcome.commError, teldrin::kCommNetworkConnect);
+    EXPECT_TRUE(Logged("Echec Connexion r\xE9seau. Logger SN42 (127.0.0.1, " + std::to_string(port) +
+                       "): Network socket connect error"));
+}
+
+}  // namespace
