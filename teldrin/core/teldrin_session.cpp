@@ -14,6 +14,7 @@
 #include "shared/logger/data_logger.h"
 #include "shared/logger/download_result.h"
 #include "shared/logger/logged_download_policy.h"
+#include "shared/logger/new_data_plan.h"
 #include "teldrin/core/call_data_files.h"
 #include "teldrin/core/comm_errors.h"
 #include "teldrin/core/logger_clock_check.h"
@@ -49,6 +50,16 @@ constexpr unsigned kClockSet = 8217;
 constexpr unsigned kAllDataStart = 8277;
 constexpr unsigned kAllDataEnd = 8269;
 constexpr unsigned kAllDataDone = 8615;
+constexpr unsigned kNewDataStart = 8276;
+constexpr unsigned kNewDataEnd = 8268;
+constexpr unsigned kNewDataDone = 8576;
+constexpr unsigned kNewDataFailed = 8565;
+constexpr unsigned kNoEarlierFile = 8566;
+constexpr unsigned kSetupsDiffer = 2010;
+constexpr unsigned kSetupsDifferReadAll = 8568;
+constexpr unsigned kReadAllInstead = 8574;
+constexpr unsigned kNoReadRange = 8575;
+constexpr unsigned kNoNewData = 8435;
 
 }  // namespace
 
@@ -155,7 +166,8 @@ bool CTeldrinSession::StartLoggerTask() {
 
 bool CTeldrinSession::RunTaskList() {
     const std::string loggerSerial = TrimmedRight(logger_->GetLoggerId());
-    if (loggerSerial != Serial()) {
+    serial_differs_ = loggerSerial != Serial();
+    if (serial_differs_) {
         LogLine(platform::FillPrintfPlaceholders(TeldrinText(kSerialMismatch), {Serial(), loggerSerial}));
     }
     bool result = true;
@@ -167,6 +179,11 @@ bool CTeldrinSession::RunTaskList() {
     if (call_.GetTaskFlag(kTaskReadAllData) == 0 && !IsAborted()) {
         const bool read = ReadAllData();
         call_.SetTaskFlag(kTaskReadAllData, read ? 1 : 0);
+        result = result && read;
+    }
+    if (call_.GetTaskFlag(kTaskReadNewData) == 0 && !IsAborted()) {
+        const bool read = ReadNewData();
+        call_.SetTaskFlag(kTaskReadNewData, read ? 1 : 0);
         result = result && read;
     }
     return result && !IsAborted();
@@ -205,24 +222,86 @@ bool CTeldrinSession::ReadAllData() {
         LogLine(TeldrinText(IDS_TELDRIN_DISK_ERROR));
         return false;
     }
+    return RunDownload(*path, true, 0, kAllDataEnd, kAllDataDone);
+}
+
+bool CTeldrinSession::ReadNewData() {
+    LogEvent(kNewDataStart, Serial());
+    const std::optional<std::filesystem::path> folder =
+        CallDataFolder(call_.entry.GetDataFolder(), settings_.dataDir);
+    const std::optional<std::filesystem::path> newest =
+        folder && !serial_differs_ ? NewestDataFilePath(*folder, call_.entry.GetSerial()) : std::nullopt;
+    if (!newest) {
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kNewDataFailed), {Serial()}));
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kNoEarlierFile), {Serial()}));
+        return ReadAllData();
+    }
+    long recordCount = 0;
+    if (!PrepareNewDataRead(*newest, recordCount)) {
+        return ReadAllData();
+    }
+    return RunDownload(*newest, false, recordCount, kNewDataEnd, kNewDataDone);
+}
+
+bool CTeldrinSession::PrepareNewDataRead(const std::filesystem::path& path, long& recordCount) {
+    const std::string failed = platform::FillPrintfPlaceholders(TeldrinText(kNewDataFailed), {Serial()});
+    std::optional<NewDataFile> file = ReadNewDataFile(*logger_, path);
+    NewDataPlan plan;
+    if (file) {
+        plan = PlanNewDataRead(*file);
+        // A file rebuilt from CSV goes on from where the logger finds its last record's time.
+        if (plan.question == NewDataQuestion::ConvertedFile) {
+            plan = FindConvertedFileEnd(*logger_, *file) ? PlanNewDataRead(*file) : NewDataPlan{};
+        }
+    }
+    if (!file || plan.question == NewDataQuestion::SetupMismatch) {
+        // Also a file whose state cannot be read: its data are never written over.
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kSetupsDiffer),
+                                                 {platform::PathToWindows1252(path)}));
+        LogLine(TeldrinText(kSetupsDifferReadAll));
+        return false;
+    }
+    if (plan.step != NewDataStep::ReadOn) {
+        LogLine(failed);
+        LogLine(TeldrinText(kReadAllInstead));
+        return false;
+    }
+    SetKeptSeconds(file->lastRecordSeconds);
+    SetKeptStamp(static_cast<std::int32_t>(file->lastRecordStamp));
+    SetNewDataRead(true);
+    recordCount = file->recordCount;
+    logger_->SetStoredContinuation(file->position, file->timeMark, file->flags);
+    if (!logger_->SendReadRange(plan.position, plan.timeMark)) {
+        LogLine(failed);
+        LogLine(TeldrinText(kNoReadRange));
+        return false;
+    }
+    return true;
+}
+
+bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAll, long recordCount,
+                                  unsigned endText, unsigned doneText) {
     const DownloadOutcome outcome = logger_->Download(
-        *path, true, 0,
+        path, readAll, recordCount,
         LoggedDownloadPolicy([this](const std::string& line) { LogLine(line); },
                              [this](const std::string& line) { LogLine(line, kErrorLogLine); }));
+    SetNewDataRead(false);
     if (outcome.result == kReadDataNothingToRead) {
+        if (!readAll) {
+            LogLine(TeldrinText(kNoNewData));
+        }
         return true;
     }
     if (outcome.result != kReadDataDone && outcome.result != kReadDataKept) {
-        LogEvent(kAllDataEnd, Serial() + " " + TeldrinText(kFailedWord));
+        LogEvent(endText, Serial() + " " + TeldrinText(kFailedWord));
         return false;
     }
     char time[16] = {};
     if (const std::optional<std::tm> local = platform::ToLocalTime(std::time(nullptr))) {
         std::strftime(time, sizeof time, "%H:%M:%S", &*local);
     }
-    LogEvent(kAllDataEnd,
-             platform::FillPrintfPlaceholders(TeldrinText(kAllDataDone),
-                                              {Serial(), time, platform::PathToWindows1252(*path)}));
+    LogEvent(endText, platform::FillPrintfPlaceholders(TeldrinText(doneText),
+                                                       {Serial(), time, platform::PathToWindows1252(path)}));
     return true;
 }
 

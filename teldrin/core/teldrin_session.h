@@ -3,6 +3,7 @@
 // log lines and error code go to the main frame as messages; it asks nobody anything.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -41,6 +42,13 @@ private:
     bool RunTaskList();
     bool SetClockTask();
     bool ReadAllData();
+    // Appends to the newest file when it can surely go on from it, else reads all data into a new file.
+    bool ReadNewData();
+    // Sends the read range of the newest file; false, with the reason logged, when it cannot go on.
+    bool PrepareNewDataRead(const std::filesystem::path& path, long& recordCount);
+    // Reads into `path` and logs the result with `endText` (the line) and `doneText` (its success form).
+    bool RunDownload(const std::filesystem::path& path, bool readAll, long recordCount, unsigned endText,
+                     unsigned doneText);
     // Sets the call's error code and tells the main frame.
     void SetCommError(int code);
     void LogEvent(unsigned id, const std::string& argument) const;
@@ -52,6 +60,9 @@ private:
     platform::MessageTarget& main_frame_;
     std::unique_ptr<CDataLogger> logger_;
     CallOutcome outcome_;
+    // The logger answered with another serial number than the entry's: its data never go into the
+    // entry's files.
+    bool serial_differs_ = false;
 };
 
 }  // namespace teldrin

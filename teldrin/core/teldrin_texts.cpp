@@ -17,12 +17,14 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 59> kTexts{{
+constexpr std::array<TextRow, 69> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
     {2006, "Erreur: Erreur apparue à la tentative d'accès au fichier disque",
      "Error: an error occurred while accessing a disk file"},
+    {2010, "Erreur:Réglage Logger et Fichier Données %s ne correspondent pas",
+     "Error: the logger's setup and data file %s do not match"},
     {2013, "Erreur: Erreur apparue à la tentative de lecture des réglages du logger",
      "Error: an error occurred while reading the logger's settings"},
     {2018, "Ligne utilisée par une autre application.", "The line is in use by another application."},
@@ -39,9 +41,11 @@ constexpr std::array<TextRow, 59> kTexts{{
     {8265, "Connexion au logger %1\n", "Connecting to logger %1\n"},
     {8266, "Connexion Directe au logger %1 finie\n", "Direct connection to logger %1 done\n"},
     {8267, "Echec Connexion Directe. Logger %1\n", "Direct connection failed. Logger %1\n"},
+    {8268, "Transfert des données du logger %1\n", "Transfer of the data of logger %1\n"},
     {8269, "Transfert de toutes données du logger %1\n", "Transfer of all data of logger %1\n"},
     {8270, "Problème No de série: Liste Appel= %s, Logger = %s\n",
      "Serial number problem: call list = %s, logger = %s\n"},
+    {8276, "Transfert de nouvelles données %1\n", "Transferring new data %1\n"},
     {8277, "Transfert de toutes les données %1\n", "Transferring all data %1\n"},
     {8278, "Impossible de lire l'horloge du logger %s", "Unable to read the clock of logger %s"},
     {8279, "Echec Tache - Impossible de régler l'horloge du logger %s",
@@ -50,6 +54,7 @@ constexpr std::array<TextRow, 59> kTexts{{
     {8302, "Echec Connexion réseau. Logger %1\n", "Network connection failed. Logger %1\n"},
     {8400, "Tous les appels prévus pour %s annulés à %s", "All calls scheduled for %s cancelled at %s"},
     {8402, "Appel manqué pour %s à %s\n", "Missed call for %s at %s\n"},
+    {8435, "Le Logger n'a pas de nouvelle donnée à ajouter", "The logger has no new data to add"},
     {8436, "Impossible de réveiller le logger", "Unable to wake the logger"},
     {8502, "Unavailable", "Unavailable"},
     {8506, "Echec", "Failed"},
@@ -81,6 +86,14 @@ constexpr std::array<TextRow, 59> kTexts{{
     {8559, "Network socket receive error", "Network socket receive error"},
     {8560, "Could not complete tasks for logger", "Could not complete tasks for logger"},
     {8561, "Teldrin comm error %d", "Teldrin comm error %d"},
+    {8565, "New-data download failed for %s", "New-data download failed for %s"},
+    {8566, "Error: No existing data for %s. Reading all data",
+     "Error: No existing data for %s. Reading all data"},
+    {8568, "New-data download failed. Reading all data", "New-data download failed. Reading all data"},
+    {8574, "Lire toute donnée", "Reading all data"},
+    {8575, "Error: No partial-read start address. Reading all data",
+     "Error: No partial-read start address. Reading all data"},
+    {8576, "%s completed at %s. Appended to file %s", "%s completed at %s. Appended to file %s"},
     {8615, "%s completed at %s. File %s created", "%s completed at %s. File %s created"},
     {8625, "%d Calls Attempted  -  %d Calls Failed", "%d Calls Attempted  -  %d Calls Failed"},
 }};

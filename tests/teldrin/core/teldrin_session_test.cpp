@@ -50,7 +50,8 @@ protected:
         });
     }
 
-    CLogger Entry(int connectType, const std::string& address, const std::string& port) {
+    CLogger Entry(int connectType, const std::string& address, const std::string& port,
+                  std::uint8_t tasks = 1 | kTaskSetClock) {
         CLogger entry;
         entry.SetSerial("SN42");
         entry.SetConnectType(static_cast<std::int16_t>(connectType));
@@ -62,7 +63,7 @@ protected:
             entry.SetNetPort(port);
         }
         CLogger::ScheduleBlock block = entry.GetScheduleBlock();
-        block[1] = 1 | kTaskSetClock;  // all data, set the clock
+        block[1] = tasks;
         entry.SetScheduleBlock(block);
         return entry;
     }
@@ -131,6 +132,40 @@ TEST_F(TeldrinSessionTest, ARefusedConnectionFailsWithItsCode) {
     EXPECT_EQ(outcome.commError, teldrin::kCommNetworkConnect);
     EXPECT_TRUE(Logged("Echec Connexion r\xE9seau. Logger SN42 (127.0.0.1, " + std::to_string(port) +
                        "): Network socket connect error"));
+}
+
+TEST_F(TeldrinSessionTest, NewDataIsAppendedToTheNewestFileOnlyWhenItSurelyBelongsThere) {
+    const std::string port = std::to_string(simulator_.StartTcp(0));
+    constexpr std::uint8_t kNewData = 2;
+    // No earlier file: all data into the first.
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords);
+    EXPECT_TRUE(Logged("Error: No existing data for SN42. Reading all data"));
+
+    simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 50); });
+    lines.clear();
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords + 50);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "SN42-02.kivo"));
+
+    // Nothing new: the file stays and the line says so.
+    lines.clear();
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords + 50);
+    EXPECT_TRUE(
+        Logged("Le Logger n'a pas de nouvelle donn\xE9"
+               "e \xE0 ajouter"));
+
+    // Another logger answers at the entry's address: its data go to a new file of their own.
+    simulator_.Logger().ChangeState([](LoggerState& s) {
+        s.loggerId = "OTHER";
+        LogRecords(s, 10);
+    });
+    lines.clear();
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    EXPECT_TRUE(Logged("Probl\xE8me No de s\xE9rie: Liste Appel= SN42, Logger = OTHER"));
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords + 50);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-02.kivo"), kRecords + 60);
 }
 
 }  // namespace
