@@ -7,6 +7,8 @@
 #include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
 #include "shared/common/calendar.h"
+#include "shared/datafile/csv_export.h"
+#include "shared/datafile/raw_data.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/net_link_error.h"
@@ -15,6 +17,7 @@
 #include "shared/logger/download_result.h"
 #include "shared/logger/logged_download_policy.h"
 #include "shared/logger/new_data_plan.h"
+#include "shared/loggerlist/schedule_block.h"
 #include "teldrin/core/call_data_files.h"
 #include "teldrin/core/comm_errors.h"
 #include "teldrin/core/logger_clock_check.h"
@@ -60,6 +63,8 @@ constexpr unsigned kSetupsDifferReadAll = 8568;
 constexpr unsigned kReadAllInstead = 8574;
 constexpr unsigned kNoReadRange = 8575;
 constexpr unsigned kNoNewData = 8435;
+constexpr unsigned kCsvWritten = 8273;
+constexpr unsigned kCsvFailed = 8623;
 
 }  // namespace
 
@@ -107,6 +112,9 @@ void CTeldrinSession::OnStart() {
         }
     }
     Disconnect(0, false);
+    if (downloaded_ && (call_.entry.GetFileTasks() & kFileTaskCreateCsv) != 0) {
+        WriteCsvFile(*downloaded_);
+    }
     main_frame_.PostMessage(platform::Message(WM_TELDRIN_CALL_ENDED, 0, platform::MakePayload(outcome_)));
 }
 
@@ -296,6 +304,7 @@ bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAl
         LogEvent(endText, Serial() + " " + TeldrinText(kFailedWord));
         return false;
     }
+    downloaded_ = path;
     char time[16] = {};
     if (const std::optional<std::tm> local = platform::ToLocalTime(std::time(nullptr))) {
         std::strftime(time, sizeof time, "%H:%M:%S", &*local);
@@ -303,6 +312,24 @@ bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAl
     LogEvent(endText, platform::FillPrintfPlaceholders(TeldrinText(doneText),
                                                        {Serial(), time, platform::PathToWindows1252(path)}));
     return true;
+}
+
+void CTeldrinSession::WriteCsvFile(const std::filesystem::path& dataPath) const {
+    std::filesystem::path csvPath = dataPath;
+    csvPath.replace_extension(".csv");
+    CRawData data;
+    data.Initialize();
+    int result = CCsvExport::kCannotCreate;
+    if (data.OpenDataFile(dataPath)) {
+        result = data.ExportCSV(csvPath, {}, false, false);
+        data.CloseDataFile();
+    }
+    if (result == CCsvExport::kWritten) {
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kCsvWritten),
+                                                 {platform::PathToWindows1252(csvPath)}));
+    } else {
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kCsvFailed), {std::to_string(result)}));
+    }
 }
 
 void CTeldrinSession::SayFarewell(int reason) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/base/message_target.h"
@@ -49,6 +50,8 @@ private:
     // Reads into `path` and logs the result with `endText` (the line) and `doneText` (its success form).
     bool RunDownload(const std::filesystem::path& path, bool readAll, long recordCount, unsigned endText,
                      unsigned doneText);
+    // The short CSV form of the downloaded file, beside it, once the link is closed.
+    void WriteCsvFile(const std::filesystem::path& dataPath) const;
     // Sets the call's error code and tells the main frame.
     void SetCommError(int code);
     void LogEvent(unsigned id, const std::string& argument) const;
@@ -63,6 +66,8 @@ private:
     // The logger answered with another serial number than the entry's: its data never go into the
     // entry's files.
     bool serial_differs_ = false;
+    // The file the call's download wrote, for its CSV form.
+    std::optional<std::filesystem::path> downloaded_;
 };
 
 }  // namespace teldrin

@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 69> kTexts{{
+constexpr std::array<TextRow, 71> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -45,6 +45,7 @@ constexpr std::array<TextRow, 69> kTexts{{
     {8269, "Transfert de toutes données du logger %1\n", "Transfer of all data of logger %1\n"},
     {8270, "Problème No de série: Liste Appel= %s, Logger = %s\n",
      "Serial number problem: call list = %s, logger = %s\n"},
+    {8273, "Fichier ASCII (.csv) Créé: %s", "Text file (.csv) created: %s"},
     {8276, "Transfert de nouvelles données %1\n", "Transferring new data %1\n"},
     {8277, "Transfert de toutes les données %1\n", "Transferring all data %1\n"},
     {8278, "Impossible de lire l'horloge du logger %s", "Unable to read the clock of logger %s"},
@@ -95,6 +96,7 @@ constexpr std::array<TextRow, 69> kTexts{{
      "Error: No partial-read start address. Reading all data"},
     {8576, "%s completed at %s. Appended to file %s", "%s completed at %s. Appended to file %s"},
     {8615, "%s completed at %s. File %s created", "%s completed at %s. File %s created"},
+    {8623, "Creation of ASCII (.csv) file failed (%s)", "Creation of the text (.csv) file failed (%s)"},
     {8625, "%d Calls Attempted  -  %d Calls Failed", "%d Calls Attempted  -  %d Calls Failed"},
 }};
 

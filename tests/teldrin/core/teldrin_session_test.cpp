@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -16,6 +17,7 @@
 #include "teldrin/core/teldrin_messages.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/whole_file.h"
 #include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/logger_simulator.h"
@@ -110,12 +112,19 @@ TEST_F(TeldrinSessionTest, ACallOnEachLinkReadsAllDataAndSetsTheClock) {
         } else {
             entry = Entry(kConnectDirect, simulator_.StartPty().substr(5), "");
         }
+        // And its short CSV form.
+        CLogger::ScheduleBlock block = entry.GetScheduleBlock();
+        block[443 - CLogger::kScheduleOffset] = kFileTaskCreateCsv;
+        entry.SetScheduleBlock(block);
         const teldrin::CallOutcome outcome = Call(entry);
         EXPECT_TRUE(outcome.connected);
         EXPECT_TRUE(outcome.tasksDone);
         EXPECT_EQ(outcome.commError, 0);
         const std::string file = tcp ? "SN42-01.kivo" : "SN42-02.kivo";
         EXPECT_EQ(RecordsIn(folder_ / file), kRecords);
+        const std::string csv = testsupport::ReadWholeFile((folder_ / file).replace_extension(".csv"));
+        EXPECT_GE(std::count(csv.begin(), csv.end(), '\n'), kRecords);
+        EXPECT_TRUE(Logged("Fichier ASCII (.csv) Cr\xE9\xE9: "));
         EXPECT_LT(std::abs(simulator_.Logger().State().clock - std::time(nullptr)), 15);
         EXPECT_FALSE(Logged("Probl"));
         simulator_.Stop();
