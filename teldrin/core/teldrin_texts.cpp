@@ -17,10 +17,11 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 71> kTexts{{
+constexpr std::array<TextRow, 72> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
+    {1003, "Erreur: Impossible d'ouvrir le fichier: %s\n", "Error: unable to open the file: %s\n"},
     {2006, "Erreur: Erreur apparue à la tentative d'accès au fichier disque",
      "Error: an error occurred while accessing a disk file"},
     {2010, "Erreur:Réglage Logger et Fichier Données %s ne correspondent pas",
