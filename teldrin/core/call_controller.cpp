@@ -109,15 +109,33 @@ bool CCallController::OnMessage(platform::Message& message) {
     }
 }
 
+void CCallController::EndCurrentCall() {
+    if (session_ && scheduler_.CallInProgress()) {
+        app_.Set(CAppContext::Flag::Abort, true);
+        session_->Post(platform::Message(WM_CANCEL_COMMAND));
+    }
+}
+
+void CCallController::CancelCalls() {
+    EndCurrentCall();
+    scheduler_.CancelCalls();
+    char date[16] = {};
+    char time[16] = {};
+    if (const std::optional<std::tm> local = clock_.LocalTime(scheduler_.CancelTime())) {
+        std::strftime(date, sizeof date, "%m/%d/%y", &*local);
+        std::strftime(time, sizeof time, "%H:%M:%S", &*local);
+    }
+    event_log_.WriteEntry(IDS_TELDRIN_SEPARATOR, "");
+    event_log_.WriteEntry(IDS_TELDRIN_VERBATIM, platform::FillPrintfPlaceholders(
+                                                    TeldrinText(IDS_TELDRIN_CANCELLED_FOR), {date, time}));
+}
+
 void CCallController::EndSession() {
     if (!session_) {
         return;
     }
-    if (scheduler_.CallInProgress()) {
-        // A call still running stops at its next check.
-        app_.Set(CAppContext::Flag::Abort, true);
-        session_->Post(platform::Message(WM_CANCEL_COMMAND));
-    }
+    // A call still running stops at its next check.
+    EndCurrentCall();
     session_->RequestStop();
     if (session_->Join(kSessionEndLimit)) {
         session_.reset();

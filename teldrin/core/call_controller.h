@@ -35,6 +35,11 @@ public:
     // A message of a call's session; false when it is not one.
     bool OnMessage(platform::Message& message);
 
+    // The user's commands on today's calls. Cancel also ends a call in progress and is logged.
+    void CancelCalls();
+    // Ends the call in progress: it stops at its next check and fails.
+    void EndCurrentCall();
+
     CCallScheduler& Scheduler() { return scheduler_; }
     CFileLog& EventLog() { return event_log_; }
     CFileError& ErrorLog() { return error_log_; }

@@ -139,4 +139,23 @@ TEST_F(CallControllerTest, ADayOfCallsWithOneLoggerRefusingTheLink) {
     EXPECT_EQ(Count(log, "Connexion Directe au logger PTY1 finie"), 1);
 }
 
+TEST_F(CallControllerTest, CancellingDuringTheDayIsLoggedAndHoldsUntilMidnight) {
+    const int tcpPort = tcpLogger_.StartTcp(0);
+    const std::filesystem::path listPath = folder_ / "cancel.lst";
+    ASSERT_TRUE(WriteList(listPath, {Network("NET1", tcpPort, 9, 0), Network("NET2", tcpPort, 10, 0)}));
+    teldrin::CCallController controller(clock_, app_, settings_, frame_, linkClock_);
+    clock_.now = Local(2026, 6, 10, 8, 58);
+    ASSERT_TRUE(controller.OpenList(listPath));
+    RunUntil(controller, Local(2026, 6, 10, 9, 30));
+    controller.CancelCalls();
+    controller.Scheduler().RepeatCalls();
+    RunUntil(controller, Local(2026, 6, 11, 9, 1));
+    EXPECT_EQ(controller.Scheduler().Attempted(), 2);
+    const std::string log = testsupport::ReadWholeFile(folder_ / "Teldrin.log");
+    EXPECT_EQ(Count(log, "Tous les appels pr\xE9vus pour 06/10/26 annul\xE9s \xE0 09:30:00\r\n"), 1);
+    // The next day's first call was made; the cancelled 10:00 one never was.
+    EXPECT_EQ(Count(log, "Connexion r\xE9seau au logger NET1"), 2);
+    EXPECT_EQ(Count(log, "Connexion r\xE9seau au logger NET2"), 0);
+}
+
 }  // namespace
