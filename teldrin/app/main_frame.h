@@ -15,7 +15,9 @@
 #include "teldrin/core/teldrin_app_context.h"
 #include "teldrin/core/teldrin_ui_broker.h"
 
+class QAction;
 class QLabel;
+class QListWidget;
 
 namespace teldrin {
 
@@ -34,9 +36,18 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void CreateMenus();
+    // The menu commands.
+    void OnOpenList();
+    void OnDelayCalls();
+    void OnCancelCalls();
+    void OnRepeatCalls();
+    void OnViewLog(bool eventLog);
+    void OnClearLog();
     void OnTick();
     void OnFrameMessage(platform::Message& message);
     void ShowState();
+    void ShowCalls();
 
     CTeldrinAppContext app_;
     std::shared_ptr<platform::WindowMessageTarget> target_;
@@ -46,6 +57,12 @@ private:
     QTimer timer_;
     QLabel* message_pane_;
     QLabel* status_pane_;
+    // Today's calls: serial number, time, state.
+    QListWidget* calls_;
+    // Greyed while a call runs.
+    QAction* open_action_ = nullptr;
+    QAction* repeat_action_ = nullptr;
+    bool list_open_ = false;
 };
 
 }  // namespace teldrin
