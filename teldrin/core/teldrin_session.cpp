@@ -10,8 +10,11 @@
 #include "shared/datafile/csv_export.h"
 #include "shared/datafile/raw_data.h"
 #include "shared/link/connection.h"
+#include "shared/link/connection_modem.h"
+#include "shared/link/link_context.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/net_link_error.h"
+#include "shared/link/tapi_line.h"
 #include "shared/logger/create_data_logger.h"
 #include "shared/logger/data_logger.h"
 #include "shared/logger/download_result.h"
@@ -29,6 +32,11 @@ namespace {
 
 constexpr int kCommDirectPortOpen = -5;
 constexpr int kCommModemInit = -3;
+constexpr int kCommDirectInit = -7;
+constexpr int kCommNoAnswer = 1;
+constexpr int kCommLineBusy = 2;
+constexpr int kCommNoDialTone = 11;
+constexpr int kCommUnknownReason = 12;
 
 std::string TrimmedRight(std::string text) {
     while (!text.empty() && text.back() == ' ') {
@@ -44,6 +52,7 @@ struct LinkTexts {
 };
 constexpr LinkTexts kDirectTexts{8267, 8266};
 constexpr LinkTexts kNetworkTexts{8302, 8301};
+constexpr LinkTexts kModemTexts{8216, 8215};
 constexpr unsigned kOpeningText = 8265;
 constexpr unsigned kFailedWord = 8506;
 constexpr unsigned kSerialMismatch = 8270;
@@ -132,22 +141,47 @@ bool CTeldrinSession::OpenLink() {
         texts = kNetworkTexts;
         where += " (" + call_.entry.GetPhoneOrAddress() + ", " + call_.entry.GetNetPort() + ")";
         NewNetworkConnection(call_.entry.GetPhoneOrAddress(), call_.entry.GetNetPort(), baud);
+    } else if (kind == kConnectModem) {
+        texts = kModemTexts;
+        ReplaceConnection(std::make_unique<CConnectionModem>(CLinkContext{this, &App()},
+                                                             call_.entry.GetPhoneOrAddress(),
+                                                             settings_.modemBaud, CTapiLine::kModeDialOut));
     } else {
-        // Modem calls are not built yet: the call fails and says so.
-        SetCommError(kCommModemInit);
-        LogEvent(kDirectTexts.failed, Serial() + ": " + GetCommErrorText(kCommModemInit, 0));
+        SetCommError(kCommDirectInit);
+        LogEvent(kDirectTexts.failed, Serial() + ": " + GetCommErrorText(kCommDirectInit, 0));
         return false;
     }
     if (GetConnection() == nullptr || GetConnection()->Create() == 0) {
-        SetCommError(kind == kConnectNetwork ? kCommNetworkConnect : kCommDirectPortOpen);
+        SetCommError(kind == kConnectNetwork ? kCommNetworkConnect
+                     : kind == kConnectModem ? ModemFailureCode()
+                                             : kCommDirectPortOpen);
     } else if (!StartLoggerTask()) {
         SetCommError(NetLinkErrorCode() != 0 ? kCommNetworkConnect : kCommLoggerNotFound);
     } else {
         LogEvent(texts.done, where);
         return true;
     }
-    LogEvent(texts.failed, where + ": " + GetCommErrorText(outcome_.commError, 0));
+    // A modem call's line names the failure in words of its own.
+    const std::string failed = kind == kConnectModem ? Serial() + " " + TeldrinText(kFailedWord) : where;
+    LogEvent(texts.failed, failed + ": " + GetCommErrorText(outcome_.commError, 0));
     return false;
+}
+
+int CTeldrinSession::ModemFailureCode() {
+    auto* modem = dynamic_cast<CConnectionModem*>(GetConnection());
+    switch (modem != nullptr ? modem->GetTapiLine().GetLastDisconnectMode() : 0) {
+        case CTapiLine::LINEDISCONNECTMODE_BUSY:
+            return kCommLineBusy;
+        case CTapiLine::LINEDISCONNECTMODE_NOANSWER:
+            return kCommNoAnswer;
+        case CTapiLine::LINEDISCONNECTMODE_NODIALTONE:
+            return kCommNoDialTone;
+        case 0:
+            // The modem line did not open: no call was made.
+            return kCommModemInit;
+        default:
+            return kCommUnknownReason;
+    }
 }
 
 bool CTeldrinSession::StartLoggerTask() {

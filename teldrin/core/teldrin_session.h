@@ -21,6 +21,7 @@ namespace teldrin {
 struct CallSettings {
     std::string dataDir;  // Windows-1252
     int directBaud = 57600;
+    int modemBaud = 9600;
     // The clock the link waits by (tests run it fast).
     const LinkClock* linkClock = &RealLinkClock();
 };
@@ -38,6 +39,8 @@ protected:
 
 private:
     bool OpenLink();
+    // The code of a modem call that did not connect: why the line ended it.
+    int ModemFailureCode();
     // Identifies the logger and makes its object.
     bool StartLoggerTask();
     bool RunTaskList();

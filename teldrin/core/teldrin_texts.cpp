@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 72> kTexts{{
+constexpr std::array<TextRow, 74> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -38,6 +38,8 @@ constexpr std::array<TextRow, 72> kTexts{{
      "------------------------------------------------------------"},
     {8213, "Appels annulés", "Calls cancelled"},
     {8214, "Etat appel  -  %1\n", "Call state  -  %1\n"},
+    {8215, "Connexion pour appel au logger %1 fait\n", "Call connection to logger %1 made\n"},
+    {8216, "Connexion Modem pour appel logger %1\n", "Modem connection for the call to logger %1\n"},
     {8217, "Réglage heure%1\n", "Clock set%1\n"},
     {8265, "Connexion au logger %1\n", "Connecting to logger %1\n"},
     {8266, "Connexion Directe au logger %1 finie\n", "Direct connection to logger %1 done\n"},

@@ -19,6 +19,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/whole_file.h"
 #include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/fake_modem.h"
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/logger_simulator.h"
 #include "tools/loggersim/logger_state.h"
@@ -58,7 +59,9 @@ protected:
         entry.SetSerial("SN42");
         entry.SetConnectType(static_cast<std::int16_t>(connectType));
         entry.SetBaudRate(57600);
-        if (connectType == kConnectDirect) {
+        if (connectType == kConnectModem) {
+            entry.SetPhoneOrAddress(address);
+        } else if (connectType == kConnectDirect) {
             entry.SetComPort(address);
         } else {
             entry.SetPhoneOrAddress(address);
@@ -72,7 +75,7 @@ protected:
 
     // Runs the call and gives its outcome; the log lines land in `lines`.
     teldrin::CallOutcome Call(const CLogger& entry) {
-        teldrin::CallSettings settings{platform::PathToWindows1252(folder_.path()), 57600, &clock_};
+        teldrin::CallSettings settings{platform::PathToWindows1252(folder_.path()), 57600, 9600, &clock_};
         teldrin::CTeldrinSession session(app_, teldrin::CCall(entry, std::time(nullptr)), settings, frame_);
         for (auto message = queue_.Take(60s); message; message = queue_.Take(60s)) {
             if (message->id == teldrin::WM_TELDRIN_LOG_LINE) {
@@ -175,6 +178,24 @@ TEST_F(TeldrinSessionTest, NewDataIsAppendedToTheNewestFileOnlyWhenItSurelyBelon
     EXPECT_TRUE(Logged("Probl\xE8me No de s\xE9rie: Liste Appel= SN42, Logger = OTHER"));
     EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords + 50);
     EXPECT_EQ(RecordsIn(folder_ / "SN42-02.kivo"), kRecords + 60);
+}
+
+TEST_F(TeldrinSessionTest, AModemCallThatFindsTheLineBusyFailsWithItsCodeThenConnects) {
+    FakeModem modem(simulator_, {.outcome = FakeModemOutcome::Busy});
+    app_.modemLineName = modem.Start();
+    ASSERT_FALSE(app_.modemLineName.empty());
+    const teldrin::CallOutcome busy = Call(Entry(kConnectModem, "5551234", ""));
+    EXPECT_FALSE(busy.connected);
+    EXPECT_EQ(busy.commError, 2);
+    EXPECT_TRUE(Logged("Connexion Modem pour appel logger SN42 Echec: Line Busy"));
+
+    modem.SetOptions({.outcome = FakeModemOutcome::Connect});
+    lines.clear();
+    const teldrin::CallOutcome connected = Call(Entry(kConnectModem, "5551234", ""));
+    EXPECT_TRUE(connected.connected);
+    EXPECT_TRUE(connected.tasksDone);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords);
+    EXPECT_TRUE(Logged("Connexion pour appel au logger SN42 fait"));
 }
 
 }  // namespace
