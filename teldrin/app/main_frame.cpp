@@ -134,7 +134,8 @@ void CMainFrame::ShowState() {
     const CCall* call = scheduler.CurrentCall();
     open_action_->setEnabled(call == nullptr);
     repeat_action_->setEnabled(call == nullptr);
-    message_pane_->setText(call != nullptr ? platform::ToQString(call->entry.GetSerial()) : QString(" "));
+    message_pane_->setText(
+        platform::ToQString(call != nullptr ? call->entry.GetSerial() : scheduler.StatusText()));
     ShowCalls();
     status_pane_->setText(
         platform::ToQString(GetCommErrorText(controller_->LastCommError(), scheduler.Failed())));

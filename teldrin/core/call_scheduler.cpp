@@ -280,6 +280,41 @@ void CCallScheduler::EndRound(int connectType) {
     }
 }
 
+std::string CCallScheduler::StatusText() const {
+    if (noCallsToday_) {
+        return TeldrinText(IDS_TELDRIN_NO_CALLS_TODAY);
+    }
+    if (listHasCalls_ && cancelled_) {
+        const std::time_t now = clock_.Now();
+        return platform::FillPrintfPlaceholders(
+            TeldrinText(IDS_TELDRIN_CANCELLED_FOR),
+            {FormatLocalTime(now, "%m/%d/%y"), FormatLocalTime(now, "%H:%M:%S")});
+    }
+    // The earliest due of the pending calls and of the multiple-interval calls' next slots.
+    const CCall* next = nullptr;
+    std::time_t due = 0;
+    for (const std::unique_ptr<CCall>& call : calls_) {
+        std::optional<std::time_t> at;
+        if (listHasCalls_ && call->state == kCallPending) {
+            at = call->callTime + delay_ + call->retryOffset;
+        } else if (call->IsMultiple() && call->intervalMinutes > 0 && call->nextTime < windowEnd_) {
+            at = call->nextTime;
+        }
+        if (at && (next == nullptr || *at < due)) {
+            next = call.get();
+            due = *at;
+        }
+    }
+    if (next == nullptr) {
+        return platform::FillPrintfPlaceholders(TeldrinText(IDS_TELDRIN_CALLS_DONE),
+                                                {std::to_string(attempted_), std::to_string(failed_)});
+    }
+    return platform::FillPrintfPlaceholders(
+        TeldrinText(IDS_TELDRIN_NEXT_CALL),
+        {next->entry.GetSerial(),
+         FormatLocalTime(due, "%m/%d/%y") + TeldrinText(IDS_TELDRIN_AT) + FormatLocalTime(due, "%H:%M:%S")});
+}
+
 void CCallScheduler::CancelCalls() {
     cancelled_ = true;
     cancelTime_ = clock_.Now();

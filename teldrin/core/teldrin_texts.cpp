@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 74> kTexts{{
+constexpr std::array<TextRow, 78> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -29,6 +29,10 @@ constexpr std::array<TextRow, 74> kTexts{{
     {2013, "Erreur: Erreur apparue à la tentative de lecture des réglages du logger",
      "Error: an error occurred while reading the logger's settings"},
     {2018, "Ligne utilisée par une autre application.", "The line is in use by another application."},
+    {8199, "Aucun appel programmé pour aujourd'hui", "No call planned for today"},
+    {8200, "Appel(s) fait(s) ce jour-  %s Tentative(s) - %s Echec(s)\n",
+     "Call(s) made today -  %s attempt(s) - %s failure(s)\n"},
+    {8201, "Appel suivant: logger %s - prévue pour %s\n", "Next call: logger %s - due %s\n"},
     {8203, "Logger Non Trouvé", "Logger not found"},
     {8206, "%s", "%s"},
     {8207, "  - TARV Instruments  - \n", "  - TARV Instruments  - \n"},
@@ -99,6 +103,7 @@ constexpr std::array<TextRow, 74> kTexts{{
      "Error: No partial-read start address. Reading all data"},
     {8576, "%s completed at %s. Appended to file %s", "%s completed at %s. Appended to file %s"},
     {8615, "%s completed at %s. File %s created", "%s completed at %s. File %s created"},
+    {8616, " A ", " at "},
     {8623, "Creation of ASCII (.csv) file failed (%s)", "Creation of the text (.csv) file failed (%s)"},
     {8625, "%d Calls Attempted  -  %d Calls Failed", "%d Calls Attempted  -  %d Calls Failed"},
 }};

@@ -239,6 +239,32 @@ TEST_P(CallSchedulerTest, ClockChangeDaysCallEachTimeOnce) {
     }
 }
 
+TEST_P(CallSchedulerTest, TheMessagePaneNamesTheNextCallTheCancelOrTheDaysCounts) {
+    driver.entries = {ScheduledEntry("A", Daily(9, 0)), ScheduledEntry("B", Daily(10, 0))};
+    driver.Open(Local(2026, 6, 10, 8, 0));
+    EXPECT_EQ(driver.scheduler.StatusText(),
+              "Appel suivant: logger A - pr\xE9vue pour 06/10/26 A 09:00:00\n");
+    driver.scheduler.SetDelay(30 * kMinute);
+    EXPECT_EQ(driver.scheduler.StatusText(),
+              "Appel suivant: logger A - pr\xE9vue pour 06/10/26 A 09:30:00\n");
+    driver.RunUntil(Local(2026, 6, 10, 9, 45));
+    EXPECT_EQ(driver.scheduler.StatusText(),
+              "Appel suivant: logger B - pr\xE9vue pour 06/10/26 A 10:30:00\n");
+    driver.RunUntil(Local(2026, 6, 10, 11, 0));
+    EXPECT_EQ(driver.scheduler.StatusText(), "Appel(s) fait(s) ce jour-  2 Tentative(s) - 0 Echec(s)\n");
+
+    SchedulerDriver cancelled;
+    cancelled.entries = {ScheduledEntry("A", Daily(9, 0))};
+    cancelled.Open(Local(2026, 6, 10, 8, 0));
+    cancelled.scheduler.CancelCalls();
+    EXPECT_EQ(cancelled.scheduler.StatusText(),
+              "Tous les appels pr\xE9vus pour 06/10/26 annul\xE9s \xE0 08:00:00");
+
+    SchedulerDriver none;
+    none.Open(Local(2026, 6, 10, 8, 0));
+    EXPECT_EQ(none.scheduler.StatusText(), "Aucun appel programm\xE9 pour aujourd'hui");
+}
+
 TEST_P(CallSchedulerTest, NothingStartsWhileAnExportRunsOrTheProgramStops) {
     driver.entries = {ScheduledEntry("D", Daily(9, 0))};
     driver.Open(Local(2026, 6, 10, 8, 0));
