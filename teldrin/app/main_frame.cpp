@@ -148,14 +148,13 @@ void CMainFrame::ShowCalls() {
     }
     for (std::size_t i = 0; i < calls.size(); ++i) {
         const CCall& call = *calls[i];
-        char time[16] = {};
-        if (const std::optional<std::tm> local = platform::ToLocalTime(call.callTime + call.retryOffset)) {
-            std::strftime(time, sizeof time, "%H:%M", &*local);
-        }
-        const QString text = QString("%1\t%2\t%3 (%4)")
-                                 .arg(platform::ToQString(call.entry.GetSerial()), QString(time),
-                                      call.state == kCallDone ? "fait" : "en attente")
-                                 .arg(call.attemptNumber);
+        const std::string time =
+            FormatLocal(platform::ToLocalTime(call.callTime + call.retryOffset), "%H:%M");
+        const QString text =
+            QString("%1\t%2\t%3 (%4)")
+                .arg(platform::ToQString(call.entry.GetSerial()), QString::fromStdString(time),
+                     call.state == kCallDone ? "fait" : "en attente")
+                .arg(call.attemptNumber);
         if (static_cast<int>(i) < calls_->count()) {
             calls_->item(static_cast<int>(i))->setText(text);
         } else {

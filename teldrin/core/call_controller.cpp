@@ -119,15 +119,12 @@ void CCallController::EndCurrentCall() {
 void CCallController::CancelCalls() {
     EndCurrentCall();
     scheduler_.CancelCalls();
-    char date[16] = {};
-    char time[16] = {};
-    if (const std::optional<std::tm> local = clock_.LocalTime(scheduler_.CancelTime())) {
-        std::strftime(date, sizeof date, "%m/%d/%y", &*local);
-        std::strftime(time, sizeof time, "%H:%M:%S", &*local);
-    }
+    const std::time_t cancelled = scheduler_.CancelTime();
     event_log_.WriteEntry(IDS_TELDRIN_SEPARATOR, "");
-    event_log_.WriteEntry(IDS_TELDRIN_VERBATIM, platform::FillPrintfPlaceholders(
-                                                    TeldrinText(IDS_TELDRIN_CANCELLED_FOR), {date, time}));
+    event_log_.WriteEntry(IDS_TELDRIN_VERBATIM,
+                          platform::FillPrintfPlaceholders(
+                              TeldrinText(IDS_TELDRIN_CANCELLED_FOR),
+                              {clock_.Format(cancelled, "%m/%d/%y"), clock_.Format(cancelled, "%H:%M:%S")}));
 }
 
 void CCallController::EndSession() {

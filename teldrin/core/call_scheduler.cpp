@@ -179,18 +179,9 @@ bool CCallScheduler::CheckMultipleCalls(std::time_t now) {
 }
 
 void CCallScheduler::LogMissedCall(const CCall& call, std::time_t slot) {
-    const std::string time = FormatLocalTime(slot, "%H:%M:%S");
+    const std::string time = clock_.Format(slot, "%H:%M:%S");
     log_.LogEvent(IDS_TELDRIN_VERBATIM, platform::FillPrintfPlaceholders(TeldrinText(IDS_TELDRIN_MISSED_CALL),
                                                                          {call.entry.GetSerial(), time}));
-}
-
-std::string CCallScheduler::FormatLocalTime(std::time_t time, const char* format) const {
-    const std::optional<std::tm> local = clock_.LocalTime(time);
-    char text[64] = {};
-    if (local) {
-        std::strftime(text, sizeof text, format, &*local);
-    }
-    return text;
 }
 
 bool CCallScheduler::MultipleCallsToCome() const {
@@ -288,7 +279,7 @@ std::string CCallScheduler::StatusText() const {
         const std::time_t now = clock_.Now();
         return platform::FillPrintfPlaceholders(
             TeldrinText(IDS_TELDRIN_CANCELLED_FOR),
-            {FormatLocalTime(now, "%m/%d/%y"), FormatLocalTime(now, "%H:%M:%S")});
+            {clock_.Format(now, "%m/%d/%y"), clock_.Format(now, "%H:%M:%S")});
     }
     // The earliest due of the pending calls and of the multiple-interval calls' next slots.
     const CCall* next = nullptr;
@@ -312,7 +303,7 @@ std::string CCallScheduler::StatusText() const {
     return platform::FillPrintfPlaceholders(
         TeldrinText(IDS_TELDRIN_NEXT_CALL),
         {next->entry.GetSerial(),
-         FormatLocalTime(due, "%m/%d/%y") + TeldrinText(IDS_TELDRIN_AT) + FormatLocalTime(due, "%H:%M:%S")});
+         clock_.Format(due, "%m/%d/%y") + TeldrinText(IDS_TELDRIN_AT) + clock_.Format(due, "%H:%M:%S")});
 }
 
 void CCallScheduler::CancelCalls() {

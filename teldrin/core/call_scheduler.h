@@ -89,7 +89,6 @@ private:
     // Makes a multiple-interval call whose slot has come, logging the slots missed; false when none.
     bool CheckMultipleCalls(std::time_t now);
     void LogMissedCall(const CCall& call, std::time_t slot);
-    std::string FormatLocalTime(std::time_t time, const char* format) const;
     bool MultipleCallsToCome() const;
     void MakeCall(CCall& call);
     void ApplyFailure(CCall& call, int connectType, int commError, std::time_t now);

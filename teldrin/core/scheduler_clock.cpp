@@ -4,6 +4,14 @@
 
 namespace teldrin {
 
+std::string FormatLocal(const std::optional<std::tm>& local, const char* format) {
+    char text[64] = {};
+    if (local) {
+        std::strftime(text, sizeof text, format, &*local);
+    }
+    return text;
+}
+
 SchedulerClock::~SchedulerClock() = default;
 
 std::optional<std::tm> SchedulerClock::LocalTime(std::time_t time) const {

@@ -5,8 +5,12 @@
 #include <chrono>
 #include <ctime>
 #include <optional>
+#include <string>
 
 namespace teldrin {
+
+// `local` in strftime's `format`; empty when there is no local time.
+std::string FormatLocal(const std::optional<std::tm>& local, const char* format);
 
 class SchedulerClock {
 public:
@@ -14,6 +18,10 @@ public:
     virtual std::time_t Now() const = 0;
     // The local civil time of `time` (the C library's zone).
     virtual std::optional<std::tm> LocalTime(std::time_t time) const;
+    // `time` as local time in strftime's `format`.
+    std::string Format(std::time_t time, const char* format) const {
+        return FormatLocal(LocalTime(time), format);
+    }
     // How often the scheduler looks at the clock: one second of this clock.
     virtual std::chrono::milliseconds TickPeriod() const = 0;
 };

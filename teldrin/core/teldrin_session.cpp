@@ -24,6 +24,7 @@
 #include "teldrin/core/call_data_files.h"
 #include "teldrin/core/comm_errors.h"
 #include "teldrin/core/logger_clock_check.h"
+#include "teldrin/core/scheduler_clock.h"
 #include "teldrin/core/teldrin_messages.h"
 #include "teldrin/core/teldrin_texts.h"
 
@@ -339,10 +340,7 @@ bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAl
         return false;
     }
     downloaded_ = path;
-    char time[16] = {};
-    if (const std::optional<std::tm> local = platform::ToLocalTime(std::time(nullptr))) {
-        std::strftime(time, sizeof time, "%H:%M:%S", &*local);
-    }
+    const std::string time = FormatLocal(platform::ToLocalTime(std::time(nullptr)), "%H:%M:%S");
     LogEvent(endText, platform::FillPrintfPlaceholders(TeldrinText(doneText),
                                                        {Serial(), time, platform::PathToWindows1252(path)}));
     return true;

@@ -10,13 +10,13 @@
 
 #include "platform/base/message_queue.h"
 #include "platform/base/windows1252.h"
-#include "shared/datafile/raw_data.h"
 #include "shared/link/link_clock.h"
 #include "shared/loggerlist/logger_list_io.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/time_zone.h"
 #include "tests/support/whole_file.h"
+#include "tests/teldrin/core/data_file_records.h"
 #include "tests/teldrin/core/scheduler_driver.h"
 #include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/logger_model.h"
@@ -25,21 +25,12 @@
 
 namespace {
 
+using teldrintest::RecordsIn;
+
 using namespace std::chrono_literals;
 using teldrintest::Daily;
 using teldrintest::Local;
 using teldrintest::ScheduledEntry;
-
-int RecordsIn(const std::filesystem::path& path) {
-    CRawData file;
-    file.Initialize();
-    if (!file.OpenDataFile(path)) {
-        return -1;
-    }
-    const int count = file.GetRecordCount();
-    file.CloseDataFile();
-    return count;
-}
 
 int Count(const std::string& text, const std::string& part) {
     int count = 0;

@@ -10,7 +10,6 @@
 
 #include "platform/base/message_queue.h"
 #include "platform/base/windows1252.h"
-#include "shared/datafile/raw_data.h"
 #include "shared/link/link_clock.h"
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/core/comm_errors.h"
@@ -18,6 +17,7 @@
 #include "tests/support/fake_app_context.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/whole_file.h"
+#include "tests/teldrin/core/data_file_records.h"
 #include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/fake_modem.h"
 #include "tools/loggersim/logger_model.h"
@@ -26,20 +26,11 @@
 
 namespace {
 
+using teldrintest::RecordsIn;
+
 using namespace std::chrono_literals;
 
 constexpr int kRecords = 300;
-
-int RecordsIn(const std::filesystem::path& path) {
-    CRawData file;
-    file.Initialize();
-    if (!file.OpenDataFile(path)) {
-        return -1;
-    }
-    const int count = file.GetRecordCount();
-    file.CloseDataFile();
-    return count;
-}
 
 class TeldrinSessionTest : public testing::Test {
 protected:
