@@ -12,11 +12,11 @@
 #include "platform/base/windows1252.h"
 #include "shared/link/link_clock.h"
 #include "shared/loggerlist/logger_list_io.h"
+#include "tests/support/data_file_records.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/time_zone.h"
 #include "tests/support/whole_file.h"
-#include "tests/teldrin/core/data_file_records.h"
 #include "tests/teldrin/core/scheduler_driver.h"
 #include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/logger_model.h"
@@ -25,7 +25,7 @@
 
 namespace {
 
-using teldrintest::RecordsIn;
+using testsupport::RecordsIn;
 
 using namespace std::chrono_literals;
 using teldrintest::Daily;

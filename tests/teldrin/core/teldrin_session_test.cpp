@@ -14,10 +14,10 @@
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/core/comm_errors.h"
 #include "teldrin/core/teldrin_messages.h"
+#include "tests/support/data_file_records.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/whole_file.h"
-#include "tests/teldrin/core/data_file_records.h"
 #include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/fake_modem.h"
 #include "tools/loggersim/logger_model.h"
@@ -26,7 +26,7 @@
 
 namespace {
 
-using teldrintest::RecordsIn;
+using testsupport::RecordsIn;
 
 using namespace std::chrono_literals;
 

@@ -1,11 +1,11 @@
-// The records of a data file a call wrote, for the tests that compare them with the simulator's.
+// The records of a data file a download wrote, for the tests that compare them with the simulator's.
 #pragma once
 
 #include <filesystem>
 
 #include "shared/datafile/raw_data.h"
 
-namespace teldrintest {
+namespace testsupport {
 
 // -1 when the file does not open.
 inline int RecordsIn(const std::filesystem::path& path) {
@@ -19,4 +19,4 @@ inline int RecordsIn(const std::filesystem::path& path) {
     return count;
 }
 
-}  // namespace teldrintest
+}  // namespace testsupport
