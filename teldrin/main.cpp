@@ -3,17 +3,20 @@
 //   QT_QPA_PLATFORM=offscreen.
 #include <QApplication>
 #include <QFileDialog>
+#include <QSettings>
 #include <filesystem>
 #include <iostream>
 #include <system_error>
 
 #include "platform/base/windows1252.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/resource_texts.h"
 #include "platform/ui/settings_profile_store.h"
 #include "teldrin/app/main_frame.h"
 #include "teldrin/app/termination_signal.h"
 #include "teldrin/core/registry_values.h"
 #include "teldrin/core/scheduler_clock.h"
+#include "teldrin/core/teldrin_texts.h"
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
@@ -22,6 +25,14 @@ int main(int argc, char** argv) {
     teldrin::CRegistryValues settings;
     settings.Load(store);
     teldrin::SystemSchedulerClock clock;
+    // kivo32's language: the link and logger texts, and teldrin's English table when it is English
+    // (teldrin's own texts are French otherwise).
+    const bool english = QSettings(QSettings::IniFormat, QSettings::UserScope, "TARV", "KIVO")
+                             .value("intl/Language")
+                             .toString() == "EN";
+    platform::LoadResourceLibrary(english ? platform::kEnglishResources : platform::kFrenchResources);
+    teldrin::SetTeldrinLanguage(english ? teldrin::TeldrinLanguage::kEnglish
+                                        : teldrin::TeldrinLanguage::kFrench);
     // The logs go to the data folder: made on the first start.
     if (!settings.dataDir.empty()) {
         std::error_code error;
