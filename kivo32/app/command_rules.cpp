@@ -89,12 +89,10 @@ constexpr std::array kCommandRequests = {
 };
 
 // Commands greyed because what they open is not a dialog request and is not built yet: the
-// maintenance tools (firmware update, logger list, THD calculator) and the analysis and grid
-// views.
+// maintenance tools (firmware update, logger list) and the analysis and grid views.
 constexpr std::array kViewsToCome = {
     ID_LOGGER_FIRMWARE_UPDATE,
     ID_OPEN_LOGGER_LIST,
-    ID_THD_CALCULATOR,
     ID_LOAD_PROFILE_ACTION,
     ID_GRID_LOAD_PROFILE_TABLE,
     ID_GRID_LOAD_PROFILE_GRAPH,
