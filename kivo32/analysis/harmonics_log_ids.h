@@ -16,3 +16,9 @@ inline constexpr unsigned IDS_HLOG_NO_SUMMARY = 59425;
 inline constexpr unsigned IDS_HLOG_RAW = 59426;
 inline constexpr unsigned IDS_HLOG_NO_RAW = 59427;
 inline constexpr unsigned IDS_HLOG_LINE_FREQUENCY = 9216;
+
+// The harmonics window's messages that its loop shows: a failed capture; the question before a run that
+// logs is stopped, with its caption.
+inline constexpr unsigned IDS_HARMONICS_CAPTURE_FAILED = 12472;
+inline constexpr unsigned IDS_HARMONICS_STOP_LOGGING = 59430;
+inline constexpr unsigned IDS_HARMONICS_LOG_CAPTION = 59431;
