@@ -40,7 +40,7 @@ bool CHarmonicsLoop::Run() {
     Show(true);
     while (!closed_ && !port_.SessionEnding()) {
         if (!running_) {
-            if (std::optional<HarmonicsRequest> request = port_.NextRequest(true)) {
+            if (std::optional<HarmonicsButton> request = port_.NextRequest(true)) {
                 Take(*request);
             }
             continue;
@@ -55,7 +55,7 @@ bool CHarmonicsLoop::Run() {
             --remaining_;
         }
         if (AcquireAndAnalyse(true)) {
-            while (std::optional<HarmonicsRequest> request = port_.NextRequest(false)) {
+            while (std::optional<HarmonicsButton> request = port_.NextRequest(false)) {
                 Take(*request);
             }
         }
@@ -98,28 +98,28 @@ bool CHarmonicsLoop::AcquireAndAnalyse(bool refresh) {
     return false;
 }
 
-void CHarmonicsLoop::Take(const HarmonicsRequest& request) {
+void CHarmonicsLoop::Take(const HarmonicsButton& request) {
     switch (request.kind) {
-        case HarmonicsRequest::Kind::RunOrStop:
+        case HarmonicsButton::Kind::RunOrStop:
             RunOrStop();
             break;
-        case HarmonicsRequest::Kind::Mode:
+        case HarmonicsButton::Kind::Mode:
             analysis_.SetMode(request.value == 1 ? HarmonicsMode::PercentOfTotal
                                                  : HarmonicsMode::PercentOfFundamental);
             stop_requested_ = true;
             AcquireAndAnalyse(true);
             break;
-        case HarmonicsRequest::Kind::Channel:
+        case HarmonicsButton::Kind::Channel:
             channel_ = request.value;
             break;
-        case HarmonicsRequest::Kind::RefreshCount:
+        case HarmonicsButton::Kind::RefreshCount:
             refresh_count_ = request.value;
             break;
-        case HarmonicsRequest::Kind::SelectHarmonic:
+        case HarmonicsButton::Kind::SelectHarmonic:
             analysis_.SetSelectedHarmonic(request.value);
             Show(false);
             break;
-        case HarmonicsRequest::Kind::LoggingOn:
+        case HarmonicsButton::Kind::LoggingOn:
             analysis_.ClearStatistics();
             log_.Start(request.options);
             Show(false);
@@ -127,10 +127,10 @@ void CHarmonicsLoop::Take(const HarmonicsRequest& request) {
                 StartRun();
             }
             break;
-        case HarmonicsRequest::Kind::LoggingOff:
+        case HarmonicsButton::Kind::LoggingOff:
             LoggingOff();
             break;
-        case HarmonicsRequest::Kind::Close:
+        case HarmonicsButton::Kind::Close:
             // The log is finished as its button finishes it; then the loop ends.
             if (log_.IsOn()) {
                 LoggingOff();
@@ -179,6 +179,7 @@ void CHarmonicsLoop::Show(bool redrawSpectrum) {
     display.redrawSpectrum = redrawSpectrum;
     display.running = running_;
     display.logging = log_.IsOn();
+    display.logPath = log_.CsvPath();
     display.mode = analysis_.Mode();
     port_.Show(std::move(display));
 }

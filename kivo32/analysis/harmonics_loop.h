@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@
 #include "kivo32/analysis/harmonics_log.h"
 
 // A button of the window.
-struct HarmonicsRequest {
+struct HarmonicsButton {
     enum class Kind {
         RunOrStop,       // start a run, or stop it after its capture (asking first while logging)
         Mode,            // value: 0 %F, 1 %R; one fresh capture in the new mode
@@ -42,6 +43,7 @@ struct HarmonicsDisplay {
     bool redrawSpectrum = false;
     bool running = false;
     bool logging = false;
+    std::filesystem::path logPath;  // the CSV log of the current or last run; empty before the first
     HarmonicsMode mode = HarmonicsMode::PercentOfFundamental;
 };
 
@@ -58,7 +60,7 @@ public:
     virtual void Show(HarmonicsDisplay display) = 0;
     // The next request of the window; with `wait`, waits for one. nullopt: none (without `wait`), or the
     // session ends.
-    virtual std::optional<HarmonicsRequest> NextRequest(bool wait) = 0;
+    virtual std::optional<HarmonicsButton> NextRequest(bool wait) = 0;
     // The session ends: the loop ends after its capture.
     virtual bool SessionEnding() = 0;
 };
@@ -77,7 +79,7 @@ public:
 
 private:
     bool AcquireAndAnalyse(bool refresh);
-    void Take(const HarmonicsRequest& request);
+    void Take(const HarmonicsButton& request);
     void RunOrStop();
     void StartRun();
     void LoggingOff();

@@ -19,12 +19,12 @@
 
 namespace {
 
-using Kind = HarmonicsRequest::Kind;
+using Kind = HarmonicsButton::Kind;
 
-HarmonicsRequest Press(Kind kind, int value = 0) {
+HarmonicsButton Press(Kind kind, int value = 0) {
     return {kind, value, {}};
 }
-HarmonicsRequest LogOn(bool summary, bool rawData) {
+HarmonicsButton LogOn(bool summary, bool rawData) {
     return {Kind::LoggingOn, 0, {summary, rawData}};
 }
 
@@ -33,8 +33,8 @@ HarmonicsRequest LogOn(bool summary, bool rawData) {
 // requests run out the session ends.
 class ScriptedPort : public CHarmonicsLoopPort {
 public:
-    std::map<int, std::vector<HarmonicsRequest>> afterCapture;
-    std::deque<HarmonicsRequest> whenIdle;
+    std::map<int, std::vector<HarmonicsButton>> afterCapture;
+    std::deque<HarmonicsButton> whenIdle;
     int failingCapture = -1;
     int captures = 0;
     int endSessionAfter = -1;
@@ -55,21 +55,21 @@ public:
         return true;
     }
     void Show(HarmonicsDisplay display) override { shown.push_back(std::move(display)); }
-    std::optional<HarmonicsRequest> NextRequest(bool wait) override {
+    std::optional<HarmonicsButton> NextRequest(bool wait) override {
         if (wait) {
             if (whenIdle.empty()) {
                 ending_ = true;
                 return std::nullopt;
             }
-            HarmonicsRequest request = whenIdle.front();
+            HarmonicsButton request = whenIdle.front();
             whenIdle.pop_front();
             return request;
         }
-        std::vector<HarmonicsRequest>& due = afterCapture[captures];
+        std::vector<HarmonicsButton>& due = afterCapture[captures];
         if (due.empty()) {
             return std::nullopt;
         }
-        HarmonicsRequest request = due.front();
+        HarmonicsButton request = due.front();
         due.erase(due.begin());
         return request;
     }

@@ -33,14 +33,15 @@ struct ProgramPart {
 const std::map<std::string, ProgramPart> kKivoParts = {
     {"kivo32/update", {false, {}}},
     {"kivo32/settings", {false, {"kivo32/update"}}},
-    {"kivo32/session", {false, {"kivo32/update"}}},
+    {"kivo32/session", {false, {"kivo32/update", "kivo32/analysis"}}},
     {"kivo32/analysis", {false, {}}},
     {"kivo32/controls", {true, {}}},
     {"kivo32/setupeditor", {true, {}}},
     {"kivo32/views", {true, {"kivo32/controls", "kivo32/analysis"}}},
     {"kivo32/dialogs", {true, {"kivo32/controls", "kivo32/settings", "kivo32/update", "kivo32/session"}}},
     {"kivo32/tools",
-     {true, {"kivo32/controls", "kivo32/settings", "kivo32/session", "kivo32/dialogs", "kivo32/update"}}},
+     {true,
+      {"kivo32/controls", "kivo32/settings", "kivo32/session", "kivo32/dialogs", "kivo32/update", "kivo32/analysis"}}},
 };
 
 // Which folder may include which (besides itself). A program's app/ and root tie its parts together:
