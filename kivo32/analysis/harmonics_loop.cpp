@@ -35,6 +35,7 @@ CHarmonicsLoop::CHarmonicsLoop(CHarmonicsLoopPort& port, CHarmonicsAnalysis& ana
 bool CHarmonicsLoop::Run() {
     analysis_.ClearFrequencyHistory();
     if (!AcquireAndAnalyse(false)) {
+        Show(false, true);
         return false;
     }
     Show(true);
@@ -67,6 +68,9 @@ bool CHarmonicsLoop::Run() {
     }
     if (log_.IsOn()) {
         log_.Stop();
+    }
+    if (!closed_) {
+        Show(false, true);
     }
     return true;
 }
@@ -166,7 +170,7 @@ void CHarmonicsLoop::LoggingOff() {
     Show(false);
 }
 
-void CHarmonicsLoop::Show(bool redrawSpectrum) {
+void CHarmonicsLoop::Show(bool redrawSpectrum, bool ended) {
     HarmonicsDisplay display;
     display.readouts = analysis_.Readouts();
     display.clock = clock_;
@@ -177,6 +181,7 @@ void CHarmonicsLoop::Show(bool redrawSpectrum) {
         }
     }
     display.redrawSpectrum = redrawSpectrum;
+    display.ended = ended;
     display.running = running_;
     display.logging = log_.IsOn();
     display.logPath = log_.CsvPath();

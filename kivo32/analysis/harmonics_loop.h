@@ -44,6 +44,7 @@ struct HarmonicsDisplay {
     bool running = false;
     bool logging = false;
     std::filesystem::path logPath;  // the CSV log of the current or last run; empty before the first
+    bool ended = false;             // the loop has ended (its first capture failed, or the session ends)
     HarmonicsMode mode = HarmonicsMode::PercentOfFundamental;
 };
 
@@ -83,7 +84,7 @@ private:
     void RunOrStop();
     void StartRun();
     void LoggingOff();
-    void Show(bool redrawSpectrum);
+    void Show(bool redrawSpectrum, bool ended = false);
 
     CHarmonicsLoopPort& port_;
     CHarmonicsAnalysis& analysis_;

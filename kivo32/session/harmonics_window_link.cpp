@@ -47,6 +47,11 @@ std::optional<HarmonicsButton> CHarmonicsWindowLink::Take() {
     return button;
 }
 
+bool CHarmonicsWindowLink::HasButton() const {
+    std::lock_guard lock(mutex_);
+    return !buttons_.empty();
+}
+
 void CHarmonicsWindowLink::Show(HarmonicsDisplay display) {
     std::lock_guard lock(mutex_);
     if (show_) {

@@ -50,6 +50,7 @@ public:
     bool IsClosed() const { return closed_.load(); }
     HarmonicsWindowSettings Settings() const;
     std::optional<HarmonicsButton> Take();
+    bool HasButton() const;
     void Show(HarmonicsDisplay display);
     // How to wake the loop's wait; an empty function once the loop has ended.
     void SetWaker(std::function<void()> wake);

@@ -271,6 +271,11 @@ void CHarmonicsDlg::Apply(const HarmonicsDisplay& display) {
     if (view_when_finished_ && !logging_) {
         OpenLog(*std::exchange(view_when_finished_, std::nullopt));
     }
+    // Without its loop the window has nothing more to show.
+    if (display.ended) {
+        link_->Close();
+        EndDialog(IDCANCEL);
+    }
 }
 
 void CHarmonicsDlg::Press(Kind kind, int value) {

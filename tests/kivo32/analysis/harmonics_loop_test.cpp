@@ -162,6 +162,7 @@ TEST_F(HarmonicsLoopTest, AFailedFirstCaptureClosesTheWindow) {
     broker.AnswerMessageBox(IDOK);
     EXPECT_FALSE(RunLoop(1));
     EXPECT_EQ(port.captures, 1);
+    EXPECT_TRUE(port.shown.back().ended);  // the window closes
 }
 
 TEST_F(HarmonicsLoopTest, ClosingOrEndingTheSessionFinishesAnOpenLog) {
@@ -176,6 +177,7 @@ TEST_F(HarmonicsLoopTest, ClosingOrEndingTheSessionFinishesAnOpenLog) {
         ASSERT_TRUE(RunLoop(13));
         EXPECT_EQ(port.captures, close ? 3 : 4);
         EXPECT_FALSE(log.IsOn());
+        EXPECT_EQ(port.shown.back().ended, !close);  // the session's end closes the window too
         const std::string written = testsupport::ReadWholeFile(log.CsvPath());
         EXPECT_NE(written.find("Date,Time,Volts DC"), std::string::npos) << close;  // finished, raw lines in
     }
