@@ -124,7 +124,9 @@ void CHarmonicsDlg::Build() {
     connect(of_fundamental_, &QRadioButton::clicked, this, [this] { Press(Kind::Mode, 0); });
     connect(of_total_, &QRadioButton::clicked, this, [this] { Press(Kind::Mode, 1); });
     choices->addWidget(modeBox);
-    choices->addWidget(new QLabel(Text(IDS_HARM_HARMONIC), this));
+    auto* harmonicLabel = new QLabel(Text(IDS_HARM_HARMONIC), this);
+    harmonicLabel->setBuddy(harmonic_);
+    choices->addWidget(harmonicLabel);
     platform::SetControlId(harmonic_, IDC_HARM_INDEX);
     harmonic_->setRange(0, kHighestSelectableHarmonic);
     connect(harmonic_, &QSpinBox::valueChanged, this, [this](int k) { Press(Kind::SelectHarmonic, k); });
@@ -143,7 +145,7 @@ void CHarmonicsDlg::Build() {
     };
     const Row rows[] = {
         {IDS_HARM_SELECTED, IDC_HARM_SELECTED_VOLTS, IDC_HARM_SELECTED_AMPS},
-        {IDS_HARM_SELECTED, IDC_HARM_SELECTED_VOLTS_PERCENT, IDC_HARM_SELECTED_AMPS_PERCENT},
+        {0, IDC_HARM_SELECTED_VOLTS_PERCENT, IDC_HARM_SELECTED_AMPS_PERCENT},
         {IDS_HARM_PEAK, IDC_HARM_VOLTS_PEAK, IDC_HARM_AMPS_PEAK},
         {IDS_HARM_RMS, IDC_HARM_VOLTS_RMS, IDC_HARM_AMPS_RMS},
         {IDS_HARM_THD, IDC_HARM_VOLTS_THD, IDC_HARM_AMPS_THD},
@@ -151,7 +153,9 @@ void CHarmonicsDlg::Build() {
     };
     int row = 1;
     for (const Row& r : rows) {
-        figures->addWidget(new QLabel(Text(r.label), this), row, 0);
+        if (r.label != 0) {
+            figures->addWidget(new QLabel(Text(r.label), this), row, 0);
+        }
         figures->addWidget(Readout(r.volts), row, 1);
         figures->addWidget(Readout(r.amps), row, 2);
         ++row;

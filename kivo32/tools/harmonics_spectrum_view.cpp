@@ -18,7 +18,8 @@ constexpr int kAxisHeight = 36;
 float AxisTop(float largest) {
     constexpr float kSteps[] = {2.0f, 2.5f, 2.0f};
     float top = 10;
-    for (int step = 0; top < largest; ++step) {
+    // Float rounding may put a fundamental of 100 % a hair above 100.
+    for (int step = 0; top * 1.0001f < largest; ++step) {
         top *= kSteps[step % 3];
     }
     return top;

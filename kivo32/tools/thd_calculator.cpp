@@ -72,6 +72,9 @@ CTHDCalculator::CTHDCalculator(bool modeless, QWidget* parent)
     grid->addWidget(result_, resultRow, 1);
     grid->addWidget(result_valid_, resultRow, 2);
     layout->addLayout(grid);
+    // Room for the longest status, so that the window keeps its size while the status changes.
+    status_->setMinimumWidth(
+        status_->fontMetrics().horizontalAdvance(platform::ToQString(LoadText(IDS_THD_VALID_DISTORTED))));
     layout->addWidget(status_);
     layout->addWidget(MakeOkCancelButtons(this));
 }
