@@ -93,7 +93,10 @@ bool CHarmonicsLoop::AcquireAndAnalyse(bool refresh) {
         }
         return true;
     }
-    ShowMessageBoxId(IDS_HARMONICS_CAPTURE_FAILED, MB_OK | MB_ICONEXCLAMATION, true);
+    // A capture cut short by the end of the session is no failure to tell.
+    if (!port_.SessionEnding()) {
+        ShowMessageBoxId(IDS_HARMONICS_CAPTURE_FAILED, MB_OK | MB_ICONEXCLAMATION, true);
+    }
     running_ = false;
     if (log_.IsOn()) {
         LoggingOff();
