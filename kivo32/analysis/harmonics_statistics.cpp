@@ -22,5 +22,5 @@ void CHarmonicsStatistics::Add(const CaptureFigures& figures) {
 }
 
 float CHarmonicsStatistics::MeanHarmonicRms(int quantity, int k) const {
-    return harmonicRms[quantity][k] / static_cast<float>(captures > 0 ? captures : 1);
+    return static_cast<float>(harmonicRms[quantity][k] / (captures > 0 ? captures : 1));
 }

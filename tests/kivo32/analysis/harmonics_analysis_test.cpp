@@ -262,3 +262,17 @@ TEST(HarmonicsAnalysisTest, StatisticsSumEachHarmonicsRms) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(HarmonicsStatisticsTest, TheMeanOfALongRunKeepsItsDigits) {
+    // Two thousand captures a second against a fast link: a float sum would lose the tenths.
+    CRunningSum rms;
+    for (int i = 0; i < 200000; ++i) {
+        rms.Add(11313.0f + (i % 2 == 0 ? 0.25f : -0.25f));
+    }
+    EXPECT_NEAR(rms.Mean(), 11313.0f, 0.01f);
+    EXPECT_EQ(CRunningSum().Mean(), 0.0f);  // no values: the count is taken as 1
+}
+
+}  // namespace
