@@ -41,7 +41,8 @@ const std::map<std::string, ProgramPart> kKivoParts = {
     {"kivo32/dialogs", {true, {"kivo32/controls", "kivo32/settings", "kivo32/update", "kivo32/session"}}},
     {"kivo32/tools",
      {true,
-      {"kivo32/controls", "kivo32/settings", "kivo32/session", "kivo32/dialogs", "kivo32/update", "kivo32/analysis"}}},
+      {"kivo32/controls", "kivo32/settings", "kivo32/session", "kivo32/dialogs", "kivo32/update",
+       "kivo32/analysis"}}},
 };
 
 // Which folder may include which (besides itself). A program's app/ and root tie its parts together:
