@@ -169,6 +169,36 @@ TEST_F(HarmonicsDlgTest, ASetupWithoutAChannelOfVoltsAndAmpsIsToldAndTheWindowCl
     EXPECT_FALSE(link->IsOpen());
 }
 
+TEST_F(HarmonicsDlgTest, TheRefreshCountGoesToTheLoopAndTheLaterModelsHaveNone) {
+    for (int typeCode : {1, 13}) {
+        link = std::make_shared<CHarmonicsWindowLink>(
+            HarmonicsWindowInfo{typeCode, "SITE01", "", {true, false, false, false}, 0});
+        int asked = 0;
+        CHarmonicsDlg window(link, {HarmonicsMode::PercentOfFundamental, 5, folder.path()},
+                             [&asked](int count, QWidget*) {
+                                 asked = count;
+                                 return std::optional<int>(1000);
+                             });
+        testsupport::OnNextModal([&](QWidget* dialog) {
+            auto* refresh = platform::FindControlAs<QPushButton>(dialog, IDC_HARM_REFRESH_COUNT);
+            EXPECT_EQ(refresh->isVisible(), typeCode < 13);
+            if (typeCode < 13) {
+                refresh->click();
+            }
+            dialog->close();
+        });
+        window.DoModal();
+        std::optional<int> taken;
+        while (std::optional<HarmonicsButton> button = link->Take()) {
+            if (button->kind == HarmonicsButton::Kind::RefreshCount) {
+                taken = button->value;
+            }
+        }
+        EXPECT_EQ(asked, typeCode < 13 ? 5 : 0) << typeCode;
+        EXPECT_EQ(taken, typeCode < 13 ? std::optional<int>(1000) : std::nullopt) << typeCode;
+    }
+}
+
 TEST_F(HarmonicsDlgTest, RawDataIsAskedAboutBeforeItIsTaken) {
     for (int answer : {IDCANCEL, IDOK}) {
         testsupport::ScriptedUiBroker broker;
