@@ -89,9 +89,8 @@ constexpr std::array kCommandRequests = {
 };
 
 // Commands greyed because what they open is not a dialog request and is not built yet: the
-// THD calculator and the grid's data views.
+// analysis and grid views.
 constexpr std::array kViewsToCome = {
-    ID_THD_CALCULATOR,
     ID_LOAD_PROFILE_ACTION,
     ID_GRID_DATA_VIEW_0,
     ID_GRID_DATA_VIEW_1,

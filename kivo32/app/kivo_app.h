@@ -311,6 +311,8 @@ private:
     void SetUpVersionCheck();
     // Command 32958: forced, with its messages unless it follows a module update; Shift adds the module.
     void CheckForUpdates();
+    // Command 32970: the THD calculator, modal.
+    void OnTHDCalculator();
     // On the session thread, right after `session` connected a logger.
     void CheckVersionsAfterConnect(CSessionEL& session);
     // Ends the check that CheckVersions runs, its questions unasked; before the sessions and the settings

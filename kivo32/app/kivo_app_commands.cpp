@@ -22,6 +22,7 @@
 #include "kivo32/loadprofile/load_profile_templates.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
+#include "kivo32/tools/thd_calculator.h"
 #include "kivo32/views/data_graph_commands.h"
 #include "kivo32/views/data_grid_commands.h"
 #include "kivo32/views/graph_options.h"
@@ -121,6 +122,7 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
         case ID_APP_ABOUT:
         case ID_RESET_STATUS:
         case ID_CHECK_FOR_UPDATES:
+        case ID_THD_CALCULATOR:
             return true;
         case ID_NEW_SETUP_TABLE:
             state.Enable(GetTemplate(kSetupTableTemplateId) != nullptr);
@@ -283,6 +285,9 @@ bool CKivoApp::OnCommand(unsigned id) {
             break;
         case ID_CHECK_FOR_UPDATES:
             CheckForUpdates();
+            break;
+        case ID_THD_CALCULATOR:
+            OnTHDCalculator();
             break;
         case ID_RESET_STATUS:
             Set(Flag::Abort, false);
@@ -487,4 +492,9 @@ void CKivoApp::OnIdle() {
         bar.showMessage(platform::ToQString(LoadText(wait ? IDS_STATUS_WAIT : IDS_STATUS_READY)));
     }
     idle_shows_busy_ = busy;
+}
+
+void CKivoApp::OnTHDCalculator() {
+    CTHDCalculator calculator(false, GetMainWindow());
+    calculator.DoModal();
 }

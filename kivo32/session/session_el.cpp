@@ -215,7 +215,7 @@ void CSessionEL::OnCommand(platform::Message& message) {
             OnLoggerProperties();
             break;
         case WM_SESSION_HARMONICS:
-            OnSetupDialog<HarmonicsRequest>("In CSessionEL::OnHarmonics()\n");
+            OnHarmonics();
             break;
         case WM_SESSION_WF_CAPTURE:
             OnSetupDialog<WaveformCaptureRequest>("In CSessionEL::OnWFCapture()\n");

@@ -98,9 +98,12 @@ private:
     void RunRealTimeLoop(CRealTimeWindowLink& window, bool graph);
     // The setups stored in the logger, with the status texts of their listing; a failure is told.
     bool ListSetups(std::vector<std::string>& setups);
-    // Harmonics and waveform capture: the stored setups, then the window of `Request`.
+    // Waveform capture: the stored setups, then the window of `Request`.
     template <class Request>
     void OnSetupDialog(const char* trace);
+    // Harmonics (session_el_harmonics.cpp): the stored setups and the active setup's channels checked, the
+    // window opened with a copy of what it shows of the logger, then its capture loop until it closes.
+    void OnHarmonics();
     // ---- Data handlers (session_el_data.cpp).
     // Reads every record into the request's file; `openFile` opens it as a document afterwards.
     void OnReadAllData(bool openFile, DownloadRequest request);

@@ -104,3 +104,7 @@ inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;
 inline constexpr unsigned ID_SESSION_CONNECT_DIRECT = 32785;
 // The main window's disconnect command, posted as WM_COMMAND after the terminal restarted the logger.
 inline constexpr unsigned ID_SESSION_DISCONNECT = 32789;
+
+// Ours, to the main window: open the harmonics window (payload a std::shared_ptr<CHarmonicsWindowLink>);
+// the session's capture loop runs until it closes.
+inline constexpr unsigned WM_HARMONICS_WINDOW = WM_APP + 0x230;

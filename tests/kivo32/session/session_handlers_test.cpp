@@ -143,20 +143,6 @@ TEST_F(SessionHandlersTest, ThePropertiesShowAFreshReportUntilOkOrCancel) {
     }
 }
 
-TEST_F(SessionHandlersTest, HarmonicsOpenTheirDialogForTheLoggerAfterTheStoredSetups) {
-    broker_.AnswerRequest<HarmonicsRequest>(IDOK);
-    const std::vector<std::string> status = Run(WM_SESSION_HARMONICS);
-    ASSERT_FALSE(status.empty());
-    EXPECT_EQ(status.front(), "Listing the logger's setups...");
-    EXPECT_EQ(status.back(), "Setup list read.");
-    const auto asked = broker_.Asked();
-    ASSERT_EQ(asked.size(), 1u);
-    const auto& harmonics = asked[0].As<HarmonicsRequest>();
-    EXPECT_EQ(harmonics.typeCode, 0);
-    ASSERT_FALSE(harmonics.setups.empty());
-    EXPECT_EQ(harmonics.setups[0].rfind("Active:\t\t", 0), 0u);
-}
-
 TEST_F(SessionHandlersTest, ARealTimeGraphWithoutAChannelSelectionOpensNoWindow) {
     broker_.AnswerRequest<RealTimeSelectionRequest>(IDCANCEL);
     Run(WM_SESSION_REAL_TIME_GRAPH);
