@@ -59,6 +59,7 @@ inline constexpr unsigned IDS_MENU_TOOLS = 20973;
 inline constexpr unsigned IDS_MENU_WINDOW = 20974;
 inline constexpr unsigned IDS_MENU_CLOCK = 20975;
 inline constexpr unsigned IDS_MENU_CALIBRATION = 20976;
+inline constexpr unsigned IDS_MENU_FILE_NEW = 20969;
 inline constexpr unsigned IDS_MENU_NEW_SETUP_TABLE = 20977;
 inline constexpr unsigned IDS_MENU_OPEN_DATA_FILE = 20978;
 inline constexpr unsigned IDS_MENU_CLOSE_ALL = 20979;

@@ -48,6 +48,7 @@ constexpr MenuRow Check(unsigned id, unsigned textId) {
 // when the File menu opens; the Window menu lists the open windows.
 constexpr MenuRow kMenuTable[] = {
     Popup(IDS_MENU_FILE),
+    Command(ID_FILE_NEW, IDS_MENU_FILE_NEW),
     Command(ID_NEW_SETUP_TABLE, IDS_MENU_NEW_SETUP_TABLE, "Ctrl+N", Image::NewSetup),
     Command(ID_FILE_OPEN, IDS_MENU_FILE_OPEN, "Ctrl+O", Image::Open),
     Command(ID_OPEN_DATA_FILE, IDS_MENU_OPEN_DATA_FILE),

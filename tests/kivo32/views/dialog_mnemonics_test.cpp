@@ -227,7 +227,8 @@ TEST_F(DialogMnemonicsTest, EveryMenuEntryHasAShortcutKeyOfItsOwnInEitherLanguag
 
 TEST_F(DialogMnemonicsTest, EveryMenuCommandThatOpensADialogSaysSo) {
     // The commands that ask for more before they act, in a window of their own.
-    const std::set<unsigned> opensADialog = {ID_FILE_OPEN,
+    const std::set<unsigned> opensADialog = {ID_FILE_NEW,
+                                             ID_FILE_OPEN,
                                              ID_OPEN_DATA_FILE,
                                              ID_FILE_SAVE_AS,
                                              ID_FILE_PRINT,
