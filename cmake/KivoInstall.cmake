@@ -1,5 +1,5 @@
 # What `cmake --install` puts under the prefix: the programs in bin/, their shared files (the text tables,
-# the user guides, the udev rules) in share/kivo/. A build tree holds the same share/kivo beside its
+# the pictures, the user guides, the udev rules) in share/kivo/. A build tree holds the same share/kivo beside its
 # programs' folders, so that a program finds its files at ../share/kivo from its own folder in both places.
 include(GNUInstallDirs)
 
@@ -20,6 +20,14 @@ if(KIVO_WITH_QT)
     endforeach()
     install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/texts DESTINATION ${KIVO_SHARE_FOLDER}
             FILES_MATCHING PATTERN "*.txt")
+
+    # The program's pictures ("<id>.gif"), which CPictureDlg shows by id.
+    file(GLOB pictures CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/pictures/*)
+    foreach(picture IN LISTS pictures)
+        get_filename_component(name ${picture} NAME)
+        configure_file(${picture} ${CMAKE_BINARY_DIR}/share/kivo/pictures/${name} COPYONLY)
+    endforeach()
+    install(FILES ${pictures} DESTINATION ${KIVO_SHARE_FOLDER}/pictures)
 
     # The user guide of each language, rendered from docs/ into the PDF that Help Topics opens (its name is
     # the text IDS_HELP_FILE_NAME of that language).

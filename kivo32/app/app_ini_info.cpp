@@ -236,7 +236,8 @@ bool CAppIniInfo::ReadLine(std::string_view line, std::vector<std::string>& comP
 }
 
 std::string CAppIniInfo::FileText() const {
-    std::string text = std::string(kHeader) + "\n";
+    std::string text(kHeader);
+    text += '\n';
     for (const IniKey& key : IniKeys()) {
         text.append(key.key).append(": ").append(key.write(*this)).append("\n");
     }

@@ -89,11 +89,9 @@ constexpr std::array kCommandRequests = {
 };
 
 // Commands greyed because what they open is not a dialog request and is not built yet: the
-// maintenance tools (firmware update, logger list, THD calculator) and the analysis and grid
-// views.
+// maintenance tools (firmware update, THD calculator) and the analysis and grid views.
 constexpr std::array kViewsToCome = {
     ID_LOGGER_FIRMWARE_UPDATE,
-    ID_OPEN_LOGGER_LIST,
     ID_THD_CALCULATOR,
     ID_LOAD_PROFILE_ACTION,
     ID_GRID_LOAD_PROFILE_TABLE,
@@ -192,6 +190,7 @@ std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& 
                 break;
             case ID_CONNECT_DIRECT:
             case ID_CONNECT_NETWORK:
+            case ID_OPEN_LOGGER_LIST:
                 rule.enabled = noLinkYet;
                 break;
             case ID_CONNECT_MODEM:

@@ -14,6 +14,7 @@
 #include "kivo32/app/close_guard.h"
 #include "kivo32/app/csv_conversion_thread.h"
 #include "kivo32/app/data_folders.h"
+#include "kivo32/app/kivo_list_host.h"
 #include "kivo32/app/main_frame.h"
 #include "kivo32/app/other_instance.h"
 #include "kivo32/app/requests_not_built.h"
@@ -56,6 +57,8 @@
 #include "shared/common/open_with_desktop_request.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
+#include "shared/controls/logger_list_doc.h"
+#include "shared/controls/logger_list_view.h"
 #include "shared/controls/msg_box.h"
 #include "shared/link/link_ids.h"
 #include "shared/setup/setup_codes.h"
@@ -78,7 +81,7 @@ bool HelpFileIn(const std::filesystem::path& folder) {
 
 }  // namespace
 
-CKivoApp::CKivoApp() {
+CKivoApp::CKivoApp() : list_host_(std::make_unique<CKivoListHost>(*this)) {
     // The program's settings live under "TARV" in the file of the application name.
     QCoreApplication::setOrganizationName("TARV");
     QCoreApplication::setApplicationName("KIVO");
@@ -88,6 +91,10 @@ CKivoApp::CKivoApp() {
 }
 
 CKivoApp::~CKivoApp() {
+    // The logger lists go while the host they ask is still there.
+    if (platform::DocTemplate* listTemplate = GetTemplate(kLoggerListTemplateId)) {
+        listTemplate->CloseAllDocuments();
+    }
     // The update check ends before the sessions it reads through, the sessions before the context they
     // read.
     version_check_thread_.reset();
@@ -254,6 +261,10 @@ void CKivoApp::AddDocTemplates() {
         [] { return new CChildFrame; }, [this] { return new CRawDataGraphView(graph_attributes_); },
         dataFolder));
     GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
+        kLoggerListTemplateId, [this] { return std::make_unique<CLoggerListDoc>(*list_host_); },
+        [] { return new platform::ChildFrame; }, [] { return new CLoggerListView; },
+        platform::PathFromWindows1252(registry_.loggerListDir)));
+    GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
         kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new CSUTChildFrame; },
         [] { return new CSetupTableView; }, platform::PathFromWindows1252(registry_.setupTableDir)));
     // A setup form reads the connected logger's clock and firmware through the session thread.
@@ -276,6 +287,9 @@ void CKivoApp::SetTemplateFolders() {
     }
     if (platform::DocTemplate* setupTemplate = GetTemplate(kSetupTableTemplateId)) {
         setupTemplate->SetInitialFolder(platform::PathFromWindows1252(registry_.setupTableDir));
+    }
+    if (platform::DocTemplate* listTemplate = GetTemplate(kLoggerListTemplateId)) {
+        listTemplate->SetInitialFolder(platform::PathFromWindows1252(registry_.loggerListDir));
     }
 }
 

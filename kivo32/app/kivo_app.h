@@ -28,6 +28,7 @@
 #include "shared/controls/program_ui_broker.h"
 
 class CCsvConversionThread;
+class CKivoListHost;
 class COtherInstance;
 class CSessionEL;
 class CTextExportThread;
@@ -90,7 +91,7 @@ public:
 
     const std::filesystem::path& ProgramFolder() const { return program_folder_; }
     // Opens the help file with the desktop's PDF reader; tells the user when it cannot.
-    void OpenHelpFile() const;
+    void OpenHelpFile() const override;
 
     // 1 shows the wait cursor, 0 and -1 take it back; nothing while suppressed or for another code. From
     // any thread: another thread's call runs on the user-interface thread.
@@ -311,12 +312,17 @@ private:
     // it uses go.
     void StopVersionCheck();
 
+    // Command 32923: the remembered logger list when its file is still there, else the one the user
+    // chooses.
+    void OpenLoggerList();
+
     CVersionCheck version_check_;
     std::atomic<bool> check_version_again_{false};
     std::atomic<bool> check_wifly_{false};
     std::string offered_module_version_;
     // After the members it uses: it goes first.
     std::unique_ptr<CVersionCheckThread> version_check_thread_;
+    std::unique_ptr<CKivoListHost> list_host_;
 };
 
 // The running kivo32 application object; nullptr while none exists.

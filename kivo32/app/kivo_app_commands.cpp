@@ -29,6 +29,7 @@
 #include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/command_state.h"
 #include "platform/ui/desktop_services.h"
@@ -194,6 +195,9 @@ bool CKivoApp::OnCommand(unsigned id) {
         case ID_OPEN_DATA_FILE:
             OpenDataFile();
             break;
+        case ID_OPEN_LOGGER_LIST:
+            OpenLoggerList();
+            break;
         case ID_CONVERT_CSV:
             ConvertCsvFile();
             break;
@@ -303,6 +307,26 @@ void CKivoApp::OpenDataFile() {
             dataTemplate->InitialFolder())) {
         platform::DocManager::OpenDocumentWith(*dataTemplate, *path);
     }
+}
+
+void CKivoApp::OpenLoggerList() {
+    platform::DocTemplate* listTemplate = GetTemplate(kLoggerListTemplateId);
+    if (listTemplate == nullptr || GetCommandRuleState().session) {
+        return;
+    }
+    std::filesystem::path path = platform::PathFromWindows1252(app_info_.previousLoggerListName);
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error)) {
+        const std::optional<std::filesystem::path> chosen = platform::DocManager::PromptFileName(
+            {}, IDS_FILE_OPEN_TITLE, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, true, {listTemplate},
+            listTemplate->InitialFolder());
+        if (!chosen) {
+            return;
+        }
+        path = *chosen;
+        app_info_.previousLoggerListName = platform::PathToWindows1252(path);
+    }
+    platform::DocManager::OpenDocumentWith(*listTemplate, path);
 }
 
 void CKivoApp::CloseAll() {

@@ -21,6 +21,7 @@
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/setupeditor/sut_type_help.h"
+#include "kivo32/tools/calibration_window.h"
 #include "kivo32/tools/download_windows.h"
 #include "kivo32/tools/schedule_windows.h"
 #include "kivo32/tools/setting_windows.h"
@@ -34,6 +35,7 @@
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
+#include "shared/controls/logger_list_messages.h"
 #include "shared/datafile/model_names.h"
 #include "shared/link/link_ids.h"
 
@@ -46,6 +48,7 @@ constexpr int kWaitPollMs = 10;
 
 void CKivoApp::SetUpCommands() {
     RegisterCommandDialogs();
+    RegisterLoggerListMessages();
     RegisterDownloadWindows(*sessions_, [this] {
         if (platform::MessageTarget* main = GetAppMainWnd()) {
             main->PostMessage(platform::Message(WM_COMMAND, ID_CANCEL_COMMAND));
@@ -65,6 +68,7 @@ void CKivoApp::SetUpCommands() {
                          .offeredModuleVersion = [this] { return OfferedModuleVersion(); },
                          .stopModuleChecks = [this] { SetCheckWiFly(false); }});
     RegisterScheduleWindows();
+    RegisterCalibrationWindow(registry_.calibrationDir);
     // The idle processing runs whenever the event loop is about to wait, for as long as the main window
     // lives.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,

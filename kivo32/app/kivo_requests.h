@@ -11,6 +11,7 @@
 #include "platform/base/dialog_request.h"
 #include "shared/common/open_with_desktop_request.h"
 #include "shared/logger/data_recovery_prompt.h"
+#include "shared/loggerlist/logger_list_io.h"
 
 using KivoRequests = platform::RequestList<
     // The application's commands and the version check.
@@ -25,12 +26,14 @@ using KivoRequests = platform::RequestList<
     LoggerPropertiesRequest, LoggerSetupListRequest, HarmonicsRequest, WaveformCaptureRequest,
     CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest,
     // Production calibration.
-    TechNameRequest, AutoCalibrationRequest>;
+    TechNameRequest, AutoCalibrationRequest,
+    // Logger lists.
+    LoggerListMessageRequest>;
 
 using KivoRequestsNotBuiltYet =
     platform::RequestList<SetScalarsRequest, SetLoggerIdsRequest, HarmonicsRequest, WaveformCaptureRequest,
                           CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest,
-                          RealTimeWindowRequest, AutoCalibrationRequest>;
+                          RealTimeWindowRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

@@ -18,6 +18,7 @@
 #include "kivo32/app/command_rules.h"
 #include "kivo32/app/flat_tool_bar.h"
 #include "kivo32/app/kivo_app.h"
+#include "kivo32/app/logger_list_toolbar.h"
 #include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/main_menu.h"
 #include "kivo32/app/queue_messages.h"
@@ -93,6 +94,22 @@ CMainFrame::CMainFrame(platform::DocManager* documents) : platform::MainFrame(do
     connect(&watch_, &QTimer::timeout, this, &CMainFrame::OnWatchTick);
 }
 
+std::vector<CFlatToolBar::Button> CMainFrame::MainToolBar() {
+    std::vector<CFlatToolBar::Button> buttons;
+    for (const CMainMenuCommand& command : MainToolbarButtons()) {
+        buttons.push_back({command.id, DrawToolbarImage(command.image),
+                           command.textId != 0 ? LoadText(command.textId) : std::string()});
+    }
+    return buttons;
+}
+
+void CMainFrame::ShowLoggerListToolBar(bool listActive) {
+    tool_bar_->LoadToolBar(listActive ? LoggerListToolBar() : MainToolBar());
+    for (QAction* action : tool_bar_->actions()) {
+        ShowPromptOnHover(*action, action->data().toUInt());
+    }
+}
+
 CMainFrame::~CMainFrame() {
     usb_watch_.Stop();
 }
@@ -101,20 +118,13 @@ bool CMainFrame::LoadFrame() {
     statusBar();
     CreateMenus();
 
-    std::vector<CFlatToolBar::Button> buttons;
     std::vector<CCoolMenuManager::ToolbarButton> images;
-    for (const CMainMenuCommand& command : MainToolbarButtons()) {
-        const QIcon image = DrawToolbarImage(command.image);
-        buttons.push_back(
-            {command.id, image, command.textId != 0 ? LoadText(command.textId) : std::string()});
-        images.push_back({command.id, image});
+    for (const CFlatToolBar::Button& button : MainToolBar()) {
+        images.push_back({button.command, button.image});
     }
     tool_bar_ = new CFlatToolBar(*this);
     tool_bar_->setObjectName("MainToolBar");
-    tool_bar_->LoadToolBar(buttons);
-    for (QAction* action : tool_bar_->actions()) {
-        ShowPromptOnHover(*action, action->data().toUInt());
-    }
+    ShowLoggerListToolBar(false);
     addToolBar(Qt::TopToolBarArea, tool_bar_);
 
     status_dock_ =
@@ -262,6 +272,9 @@ void CMainFrame::OnPopupAboutToShow(QMenu& popup) {
 }
 
 void CMainFrame::UpdateLoggerMenu() {
+    // The rule takes entries away: it starts from the whole menu each time, so that what one logger or
+    // the menu's first build (before the calibration level was known) took away comes back.
+    menu_entries_ = MainMenuEntries();
     ApplyLoggerMenuRule(menu_entries_, LoggerMenuConditions());
     const auto logger = std::find_if(menu_entries_.begin(), menu_entries_.end(), IsLoggerMenu);
     if (logger == menu_entries_.end()) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "kivo32/app/flat_tool_bar.h"
 #include "kivo32/app/logger_menu.h"
 #include "kivo32/app/menu_entry.h"
 #include "kivo32/controls/cool_menu_manager.h"
@@ -17,7 +18,6 @@
 class QDockWidget;
 class QMenu;
 class QStyle;
-class CFlatToolBar;
 class CSession;
 class CStatusWnd;
 
@@ -43,6 +43,8 @@ public:
 
     CStatusWnd& StatusWindow() const { return *status_wnd_; }
     CFlatToolBar& ToolBar() const { return *tool_bar_; }
+    // The logger list's toolbar while a list view is active, else the program's own.
+    void ShowLoggerListToolBar(bool listActive);
     QDockWidget& StatusDock() const { return *status_dock_; }
     // The logger menu as it stands, its rule applied.
     const CMenuEntries& MenuEntries() const { return menu_entries_; }
@@ -52,6 +54,7 @@ public:
     bool OnUpdateCommand(platform::CommandState& state) override;
 
 protected:
+    static std::vector<CFlatToolBar::Button> MainToolBar();
     // Keeps the bars' state and the placement once the documents let the frame close.
     void closeEvent(QCloseEvent* event) override;
 
@@ -59,6 +62,8 @@ protected:
     virtual CSession* ActiveSession() const;
     // The end of the session after its USB port went: without a question, as nothing can be sent.
     virtual void EndSessionAfterLostPort();
+    // What the logger menu's rule goes by: the calibration level, the protocol, the session's logger.
+    virtual CLoggerMenuConditions LoggerMenuConditions() const;
 
 private:
     void CreateMenus();
@@ -68,7 +73,6 @@ private:
     void OnPopupAboutToShow(QMenu& popup);
     // The logger menu's rule for the logger connected now; rebuilds the logger menu.
     void UpdateLoggerMenu();
-    CLoggerMenuConditions LoggerMenuConditions() const;
     void FillWindowMenu(QMenu& menu);
 
     void StartStatusWindow();

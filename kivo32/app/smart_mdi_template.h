@@ -8,6 +8,7 @@
 
 // The setup-table template's id, which is also the text id of its document strings.
 inline constexpr unsigned kSetupTableTemplateId = 15;
+inline constexpr unsigned kLoggerListTemplateId = 14;
 
 class CSmartMDITemplate : public platform::DocTemplate {
 public:

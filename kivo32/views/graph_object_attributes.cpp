@@ -318,7 +318,8 @@ bool CGraphObjectAttributes::ParseGOAttributeLine(bool acceptUseDefault, std::st
 }
 
 std::string CGraphObjectAttributes::FileText() const {
-    std::string text = std::string(kComment) + "\n";
+    std::string text(kComment);
+    text += '\n';
     for (const AttributeKey& key : AttributeKeys()) {
         text += key.key + ": " + key.write(*this) + "\n";
     }

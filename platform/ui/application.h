@@ -48,6 +48,8 @@ public:
     // The state of a command the application carries; true when it carries it (the base: File New,
     // File Open, the recent files and Exit).
     virtual bool OnUpdateCommand(CommandState& state);
+    // Opens the program's help document; the base has none.
+    virtual void OpenHelpFile() const {}
 
 protected:
     int exit_code_ = 0;

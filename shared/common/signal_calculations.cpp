@@ -54,6 +54,10 @@ double CalculateTHD(double volts, double amps, double kVA, double kW, double kVA
         }
         kVA = volts * amps / 1000.0;
     }
+    // No apparent power (volts or amps of 0) leaves nothing to compare the fundamental with.
+    if (kVA == 0) {
+        return kNotGiven;
+    }
     if (!IsGiven(kW) || !IsGiven(kVAR)) {
         return kNotGiven;
     }

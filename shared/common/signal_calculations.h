@@ -12,7 +12,8 @@ inline constexpr double kNotGiven = DBL_MAX;
 // Total harmonic distortion in per cent from the apparent power against the fundamental's
 // S1 = sqrt(kW^2 + kVAR^2): sqrt((kVA / S1)^2 - 1) x 100, or 0 when kVA is below S1. Inputs are taken
 // as absolute values; kVAR may come from kW and the power factor, kVA from volts and amps.
-// `powerFactorsDisagree` is set when kW / S1 and kW / kVA differ by 0.01 or more.
+// `powerFactorsDisagree` is set when kW / S1 and kW / kVA differ by 0.01 or more. kNotGiven when kVA,
+// kW or kVAR is missing, or when kVA or S1 is 0 (a dead input gives no estimate, not a clean 0 %).
 double CalculateTHD(double volts, double amps, double kVA, double kW, double kVAR, double powerFactor,
                     bool& powerFactorsDisagree);
 

@@ -296,7 +296,8 @@ void XMessageBoxDialog::CopyToClipboard() const {
     if (check_ != nullptr) {
         text += platform::FromQString(WithoutMnemonic(check_->text())) + "   ";
     }
-    text += std::string("\r\n") + kDashes;
+    text += "\r\n";
+    text += kDashes;
     text.resize(std::min(text.size(), kClipboardLimit));
     QApplication::clipboard()->setText(platform::ToQString(text));
 }

@@ -144,11 +144,13 @@ public:
     int ExitModuleTerminal();
     // "W!" of summaries 0 and 1; only `which` 1.
     int ActivateSetup(int which, bool keepStopped);
-    // "F?" with `index`: the configuration table into GetConfigTable(); the result is its first-array
-    // value at `index` (0 out of range), 0 on failure. The Nimbo models have no table: 0 without a command.
-    std::int32_t ReadConfigValue(int index);
+    // The waveform capture: "F?" with `channel` (0-3) into GetConfigTable(), cleared first; non-zero on
+    // success. `sampleCount` is what the Quarven sends (200, or 240 with the setup's 50 Hz option); the
+    // Ornat always sends 128 samples and the standard model 256. The Nimbo models have no waveform: 0
+    // without a command.
+    int ReadConfigValue(int channel, int sampleCount);
     // The checked "F?" reply into the configuration table, by family.
-    int DecodeConfigTable();
+    int DecodeConfigTable(int sampleCount);
     const ConfigTable& GetConfigTable() const { return config_table_; }
 
     // Reading setups back.

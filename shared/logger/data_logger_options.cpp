@@ -120,27 +120,23 @@ int CDataLogger::ActivateSetup(int which, bool keepStopped) {
     return 1;
 }
 
-std::int32_t CDataLogger::ReadConfigValue(int index) {
+int CDataLogger::ReadConfigValue(int channel, int sampleCount) {
+    config_table_ = {};
     if (type_code_ >= kModelBrelanFirst && type_code_ <= kModelBrelanLast) {
         return 0;
     }
     char command[32];
-    std::snprintf(command, sizeof command, type_code_ == kModelStandard ? "F? %d" : "F? %x", index);
-    if (!DoBlockCommand(command, 16000, -1) || !DecodeConfigTable()) {
-        return 0;
-    }
-    return index >= 0 && index < static_cast<int>(ConfigTable::kEntries) ? config_table_.first[static_cast<std::size_t>(index)] : 0;
+    std::snprintf(command, sizeof command, type_code_ == kModelStandard ? "F? %d" : "F? %x", channel);
+    return DoBlockCommand(command, 16000, -1) && DecodeConfigTable(sampleCount);
 }
 
-int CDataLogger::DecodeConfigTable() {
+int CDataLogger::DecodeConfigTable(int sampleCount) {
     const std::span<const std::uint8_t> bytes = BlockData();
     if (type_code_ == kModelStandard) {
         return DecodeStandardConfigTable(bytes, config_table_);
     }
     if (IsQuarven()) {
-        constexpr std::uint8_t kWideTable = 0x10;
-        const bool wide = summaries_.size() > 1 && (summaries_[1].optionByte & kWideTable);
-        return DecodeQuarvenConfigTable(bytes, wide ? 240 : 200, config_table_);
+        return DecodeQuarvenConfigTable(bytes, sampleCount, config_table_);
     }
     return DecodeOrnatConfigTable(bytes, config_table_);
 }

@@ -1,5 +1,5 @@
 # Installs the build tree into a scratch prefix and checks what lands there: the programs in bin/, the
-# text tables and the user guide of each language and the udev rules in share/kivo/, and no program that names the source or
+# text tables and the user guide of each language, the pictures and the udev rules in share/kivo/, and no program that names the source or
 # build tree (its files must be found beside it, wherever it is installed).
 #   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DPREFIX=<scratch prefix> -P check_install.cmake
 file(REMOVE_RECURSE ${PREFIX})
@@ -17,6 +17,9 @@ foreach(language IN LISTS languages)
     list(TRANSFORM texts PREPEND share/kivo/texts/)
     list(APPEND expected ${texts})
 endforeach()
+file(GLOB pictures RELATIVE ${SOURCE_DIR}/resources ${SOURCE_DIR}/resources/pictures/*)
+list(TRANSFORM pictures PREPEND share/kivo/)
+list(APPEND expected ${pictures})
 foreach(file IN LISTS expected)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")

@@ -15,6 +15,7 @@
 #include "tools/loggersim/programming_commands.h"
 #include "tools/loggersim/quarven_records.h"
 #include "tools/loggersim/setting_commands.h"
+#include "tools/loggersim/waveform_reply.h"
 
 namespace {
 
@@ -238,13 +239,13 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return HexReply(reply, faults);
     }
     if (word == "@?") {
-        return s.adCounts;
+        return HexAdCountsReply(s.dcInputs, s.typeCode);
     }
     if (word == "F!" && rest == "B0 10") {
-        return s.adCounts;
+        return AdCountsReply(s.dcInputs, s.typeCode);
     }
-    if (word == "F?" && !s.configTable.empty()) {
-        return HexReply(s.configTable, faults);
+    if (word == "F?" && operands.size() == 1 && WaveformSampleCount(s) > 0) {
+        return HexReply(WaveformReply(s, static_cast<int>(operands[0])), faults);
     }
     if (word == "I!18" && operands.size() == 2) {
         const std::uint32_t answer = s.readPosition != 0

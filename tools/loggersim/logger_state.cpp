@@ -226,30 +226,6 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
                              LoggerState::kIdAreaAddress, LoggerState::kScheduleAddress + 3};
     }
     state.realTimeValues.assign(256, 0);
-    // Entry i of the first array holds i + 1000: 128 pairs (Ornat), 240 entries of 6 bytes (Quarven,
-    // enough for either table size), 256 pairs and two floats (standard).
-    const bool ornat = model.typeCode >= kModelOrnatFirst && model.typeCode <= kModelOrnatLast;
-    const bool nimbo = model.typeCode >= kModelBrelanFirst && model.typeCode <= kModelBrelanLast;
-    // The Nimbo models have no table.
-    const std::size_t entries = nimbo ? 0 : model.typeCode >= kModelQuarvenRS ? 240 : ornat ? 128 : 256;
-    for (std::size_t i = 0; i < entries; ++i) {
-        const std::uint32_t value = static_cast<std::uint32_t>(i + 1000);
-        const std::uint8_t second[] = {static_cast<std::uint8_t>(i >> 8), static_cast<std::uint8_t>(i)};
-        const bool wide = model.typeCode >= kModelQuarvenRS;
-        const bool secondFirst = model.typeCode != kModelStandard;
-        if (secondFirst) {
-            state.configTable.insert(state.configTable.end(), std::begin(second), std::end(second));
-        }
-        for (int shift = wide ? 24 : 8; shift >= 0; shift -= 8) {
-            state.configTable.push_back(static_cast<std::uint8_t>(value >> shift));
-        }
-        if (!secondFirst) {
-            state.configTable.insert(state.configTable.end(), std::begin(second), std::end(second));
-        }
-    }
-    if (model.typeCode == kModelStandard) {
-        state.configTable.insert(state.configTable.end(), {0x3F, 0x80, 0, 0, 0x40, 0, 0, 0});  // 1.0 and 2.0
-    }
     InstallSetup(state, 1, SampleSetup(model, "Active setup"));
     if (model.typeCode < kModelQuarvenRS) {
         InstallSetup(state, 2, SampleSetup(model, "Saved setup"));

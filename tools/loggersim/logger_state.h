@@ -14,8 +14,10 @@
 
 #include "shared/setup/setup_table.h"
 #include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/dc_inputs.h"
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/quarven_records.h"
+#include "tools/loggersim/waveform_reply.h"
 
 struct LoggerState {
     static constexpr std::size_t kSetupMemorySize = 0x10000;
@@ -88,8 +90,8 @@ struct LoggerState {
 
     // The real-time values block; the reply adds the status, identity, supply and clock behind it.
     std::vector<std::uint8_t> realTimeValues;
-    // The configuration table "F?" gives, in the family's layout.
-    std::vector<std::uint8_t> configTable;
+    // The waveform captures "F?" give.
+    SimulatedWaveform waveform;
     // The read position "I!18" answers when set; 0 answers by the data memory (ReadRangePosition).
     std::uint32_t readPosition = 0;
     // The memory models' data memory, addressed from 0 to memoryEnd; the ring is memoryStart to
@@ -100,7 +102,8 @@ struct LoggerState {
     std::time_t firstLoggerTime = 0;
     std::vector<LoggedRecord> loggedRecords;
     std::time_t nextRecordTime = 0;
-    std::string adCounts = "0123";
+    // The DC sources on the inputs, which the A/D counts reads tell.
+    DcInputs dcInputs;
 
     // The settings the setting commands change and read back (setting_commands.h).
     int baudCode = 11;  // 19200 baud

@@ -164,8 +164,8 @@ TEST_F(KivoAppTest, TemplatesAreFoundByIdInTheOrderOfTheDocumentKindsWhateverThe
                              EXPECT_EQ(application.GetTemplate(94), nullptr);
                          }),
               0);
-    EXPECT_EQ(order,
-              (std::vector<unsigned>{kRawDataTemplateId, kRawDataGraphTemplateId, kSetupTableTemplateId}));
+    EXPECT_EQ(order, (std::vector<unsigned>{kRawDataTemplateId, kRawDataGraphTemplateId,
+                                            kLoggerListTemplateId, kSetupTableTemplateId}));
     EXPECT_NE(setupKind, "Setup Table File");
 }
 

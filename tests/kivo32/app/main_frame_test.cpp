@@ -82,6 +82,8 @@ public:
     TestFrame() : CMainFrame(nullptr) {}
 
     CSession* session = nullptr;
+    // What the logger menu's rule goes by, as the program's command line and logger would set it.
+    CLoggerMenuConditions menuConditions;
     int sessionsEnded = 0;
     std::vector<unsigned> asked;
 
@@ -92,6 +94,7 @@ public:
 
 protected:
     CSession* ActiveSession() const override { return session; }
+    CLoggerMenuConditions LoggerMenuConditions() const override { return menuConditions; }
     void EndSessionAfterLostPort() override {
         ++sessionsEnded;
         session = nullptr;
@@ -172,6 +175,27 @@ TEST_F(MainFrameTest, TheFrameBuildsItsMenusToolbarAndAHiddenConnectionStatusWin
     EXPECT_NE(std::find(buttons.begin(), buttons.end(), ID_CONNECT_DIRECT), buttons.end());
     EXPECT_FALSE(frame_.StatusDock().isVisibleTo(&frame_));
     EXPECT_EQ(frame_.StatusDock().allowedAreas(), Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
+}
+
+TEST_F(MainFrameTest, TheLoggerMenuFollowsItsConditionsEachTimeItOpens) {
+    QMenu* logger = TopMenu("&Logger");
+    ASSERT_NE(logger, nullptr);
+    const auto calibrationPopup = [&]() -> QMenu* {
+        for (QAction* action : logger->actions()) {
+            if (action->menu() != nullptr &&
+                ActionOf(*action->menu(), ID_LOGGER_AUTO_CALIBRATION) != nullptr) {
+                return action->menu();
+            }
+        }
+        return nullptr;
+    };
+    EXPECT_EQ(calibrationPopup(), nullptr);
+    // The calibration level is known only once the frame shows, after the menus were built.
+    for (const int level : {2, 0, 2}) {
+        frame_.menuConditions.calibrationLevel = level;
+        emit logger->aboutToShow();
+        EXPECT_EQ(calibrationPopup() != nullptr, level == 2) << level;
+    }
 }
 
 TEST_F(MainFrameTest, APopupAsksEveryCommandsStateJustBeforeItShows) {

@@ -99,7 +99,7 @@ TEST_F(PictureExTest, PrintsToAPdfFile) {
 
 TEST_F(PictureExTest, TheDialogShowsItsPictureWithItsTitle) {
     EXPECT_EQ(CPictureDlg::TitleOf(234), "Voltage connections");
-    EXPECT_EQ(CPictureDlg::TitleOf(254), "Logger connections");
+    EXPECT_EQ(CPictureDlg::TitleOf(254), "Power triangle of the THD estimate");
     EXPECT_EQ(CPictureDlg::TitleOf(225), "");
 
     testsupport::TempFolder folder;

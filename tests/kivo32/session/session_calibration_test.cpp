@@ -16,6 +16,7 @@
 #include "platform/base/message_target.h"
 #include "shared/logger/real_time_value.h"
 #include "tests/kivo32/session/handler_fixture.h"
+#include "tools/loggersim/dc_inputs.h"
 
 namespace sessiontest {
 namespace {
@@ -28,7 +29,7 @@ protected:
         simulator_.Logger().ChangeState([](LoggerState& s) {
             s.scalars[0] = 0.000915f;
             s.scalars[1] = 0.425f;
-            s.adCounts = "1163";
+            ApplyDcInputs(s, {.volts = 500, .ampSource = 0.5F});
         });
     }
 
@@ -103,7 +104,8 @@ TEST_F(CalibrationTest, TheWindowsCountsReadAndScalarWriteRunInTheWaitForIt) {
         written = AwaitReply(replies).wParam;
     });
     Run(WM_SESSION_AUTO_CALIBRATION);
-    EXPECT_EQ(counts, "1163");
+    // The Ornat's two lines: amp counts, then volt counts.
+    EXPECT_EQ(counts, "26256\n18824");
     EXPECT_EQ(written, 1u);
     EXPECT_FLOAT_EQ(simulator_.Logger().State().scalars[1], 0.4261f);
     EXPECT_FLOAT_EQ(simulator_.Logger().State().scalars[0], 0.000916f);

@@ -81,6 +81,9 @@ TEST(CalculateTHDTest, FollowsTheRulesForMissingAndOddValues) {
         {"no kVAR and no power factor", x, x, 5.0, 3.0, x, x, x, false},
         {"a power factor above 1", x, x, 5.0, 3.0, x, 1.2, x, false},
         {"no power at all", x, x, 5.0, 0.0, 0.0, x, x, false},
+        {"volts of 0", 0.0, 100.0, x, 40.0, 30.0, x, x, false},
+        {"amps of 0", 480.0, 0.0, x, 40.0, x, 0.8, x, false},
+        {"a given kVA of 0", x, x, 0.0, 3.0, 4.0, x, x, false},
     };
     for (const Case& c : cases) {
         bool disagree = !c.disagree;

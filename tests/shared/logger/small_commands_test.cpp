@@ -2,10 +2,12 @@
 // option byte, read range, setup activation, configuration table, record queries, memory reads.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "shared/common/signal_calculations.h"
 #include "shared/link/session.h"
 #include "shared/logger/data_logger_quarven_rs_or_kx.h"
 #include "shared/logger/hex_dump_reply.h"
@@ -13,6 +15,8 @@
 #include "tests/shared/logger/logger_link_fixture.h"
 #include "tests/support/temp_folder.h"
 #include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/dc_inputs.h"
+#include "tools/loggersim/waveform_reply.h"
 
 namespace {
 
@@ -63,9 +67,11 @@ TEST_P(SmallCommandsTest, ModesAndOneLineCommands) {
     EXPECT_EQ(Logger().CommandCount(), before);  // the standard logger needs neither
 
     EXPECT_EQ(Run([this] { return Object().ClearCallSchedule(); }), 1);
+    // 500 V at the logger's 0.425 V a count.
+    Logger().ChangeState([](LoggerState& s) { ApplyDcInputs(s, {.volts = 500, .ampSource = 0.5F}); });
     std::string counts;
     EXPECT_EQ(Run([&] { return Object().ReadADCounts(counts, 20); }), 1);
-    EXPECT_EQ(counts, "0123");
+    EXPECT_EQ(counts, "1176");
     std::string reply;
     EXPECT_EQ(Run([&] { return Object().SendTerminalCommand("c?", reply); }), 1);
     EXPECT_EQ(reply, "13:05:09 03/07/24\r\n>");  // typed in lower case, sent in capitals
@@ -135,18 +141,78 @@ TEST_P(SmallCommandsTest, ReadRangeKeepsTheFirstAddressUnlessTheMemoryWraps) {
     EXPECT_EQ(Object().GetReadPosition(), 0x00ABCDu);
 }
 
-TEST_P(SmallCommandsTest, ConfigurationTableByFamily) {
-    for (const char* model : {"standard", "ornat1", "quarven-rs"}) {
-        SCOPED_TRACE(model);
-        ASSERT_TRUE(Start(model));
-        EXPECT_EQ(Run([this] { return Object().ReadConfigValue(5); }), 1005);
-        EXPECT_EQ(Object().GetConfigTable().second[7], 7);
+TEST_P(SmallCommandsTest, WaveformCaptureByFamily) {
+    struct Case {
+        const char* model;
+        bool fiftyHz;
+        int samples;
+    };
+    const Case cases[] = {{"standard", false, 256},
+                          {"ornat1", true, 128},
+                          {"ornat2", false, 128},
+                          {"quarven-rs", false, 200},
+                          {"quarven-kx", true, 240}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.model);
+        ASSERT_TRUE(Start(test.model));
+        Logger().ChangeState([&](LoggerState& s) {
+            CSUTHeader& header = s.setups.at(1).GetHeader();
+            const std::uint8_t others = header.GetOptionByte() & ~CSUTHeader::kOption50Hz;
+            header.SetOptionByte(
+                static_cast<std::uint8_t>(others | (test.fiftyHz ? CSUTHeader::kOption50Hz : 0)));
+            s.waveform.flatChannels = {2};
+        });
+        ASSERT_EQ(WaveformSampleCount(Logger().State()), test.samples);
+        ASSERT_EQ(Run([&] { return Object().ReadConfigValue(1, test.samples); }), 1);
+        const ConfigTable& table = Object().GetConfigTable();
+        // One nominal cycle of a sine: its zero crossings give the line frequency, whatever the count.
+        std::vector<double> volts(table.voltage.begin(), table.voltage.begin() + test.samples);
+        std::vector<double> amps(table.current.begin(), table.current.begin() + test.samples);
+        CZeroCrossingHistory history;
+        float frequency = 0;
+        const double nominal = test.fiftyHz ? 50.0 : 60.0;
+        ASSERT_TRUE(CalcZeroCrossingFrequency(frequency, nominal, history, volts));
+        EXPECT_NEAR(frequency, nominal, 0.05);
+        EXPECT_TRUE(CalcZeroCrossingFrequency(frequency, nominal, history, amps));
+        EXPECT_LT(*std::min_element(volts.begin(), volts.end()), -15000);  // signed samples
+        if (test.samples < 256) {
+            EXPECT_EQ(table.voltage[static_cast<std::size_t>(test.samples)],
+                      0);  // nothing beyond the capture
+        }
+
+        ASSERT_EQ(Run([&] { return Object().ReadConfigValue(2, test.samples); }), 1);
+        EXPECT_TRUE(
+            std::all_of(table.current.begin(), table.current.end(), [](std::int32_t v) { return v == 0; }));
+        EXPECT_NE(table.voltage[3], 0);
     }
-    EXPECT_FLOAT_EQ(Object().GetConfigTable().floats[0], 0.0f);
     ASSERT_TRUE(Start("nimbo-vdc"));
     const int commands = Logger().CommandCount();
-    EXPECT_EQ(Run([this] { return Object().ReadConfigValue(5); }), 0);
+    EXPECT_EQ(Run([this] { return Object().ReadConfigValue(0, 256); }), 0);
     EXPECT_EQ(Logger().CommandCount(), commands);
+}
+
+TEST_P(SmallCommandsTest, WaveformCaptureTakesATestsSamplesAndFailsCleanly) {
+    ASSERT_TRUE(Start("quarven-rs"));
+    Logger().ChangeState([](LoggerState& s) {
+        CSUTHeader& header = s.setups.at(1).GetHeader();
+        header.SetOptionByte(header.GetOptionByte() & ~CSUTHeader::kOption50Hz);  // 200 samples
+        s.waveform.voltage = {-32768, 32767, -1};
+        s.waveform.current = {-100000, 70000, -1};
+    });
+    ASSERT_EQ(Run([this] { return Object().ReadConfigValue(0, 200); }), 1);
+    const ConfigTable& table = Object().GetConfigTable();
+    EXPECT_EQ(table.voltage[0], -32768);
+    EXPECT_EQ(table.voltage[1], 32767);
+    EXPECT_EQ(table.current[0], -100000);
+    EXPECT_EQ(table.current[1], 70000);
+    EXPECT_EQ(table.current[2], -1);
+    // Asking for more samples than came is a failed capture that leaves no old samples behind.
+    EXPECT_EQ(Run([this] { return Object().ReadConfigValue(0, 240); }), 0);
+    EXPECT_EQ(table.voltage[0], 0);
+    SimulatorFaults faults;
+    faults.wrongChecksums = 1;
+    Logger().SetFaults(faults);
+    EXPECT_EQ(Run([this] { return Object().ReadConfigValue(0, 200); }), 0);
 }
 
 TEST_P(SmallCommandsTest, QuarvenRecordQueriesAndModuleText) {

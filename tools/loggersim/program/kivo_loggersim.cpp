@@ -11,9 +11,11 @@
 #include <string>
 #include <string_view>
 
+#include "tools/loggersim/dc_inputs.h"
 #include "tools/loggersim/discovery_responder.h"
 #include "tools/loggersim/fake_modem.h"
 #include "tools/loggersim/logger_simulator.h"
+#include "tools/loggersim/logger_state.h"
 
 namespace {
 
@@ -68,6 +70,8 @@ void PrintUsage() {
                     model.typeCode, model.firmwareText.c_str());
     }
     std::printf(
+        "  --dc-inputs=V,A     a logger on the calibration bench: its setup, DC sources of V volts\n"
+        "                      and A amps on its inputs\n"
         "  --entry-lines       a Quarven answers \"R?K\" one entry a line without values and\n"
         "                      \"R?R\" in two lines\n");
     std::printf(
@@ -103,6 +107,19 @@ bool Option(std::string_view argument, std::string_view name, long& value) {
     char* end = nullptr;
     value = std::strtol(digits.c_str(), &end, 10);
     return !digits.empty() && *end == '\0' && value >= 0;
+}
+
+// "VOLTS,AMPS": the DC sources of a production calibration.
+bool ParseDcInputs(std::string_view text, DcInputs& inputs) {
+    const std::string values(text);
+    char* end = nullptr;
+    inputs.volts = std::strtof(values.c_str(), &end);
+    if (end == values.c_str() || *end != ',') {
+        return false;
+    }
+    const char* amps = end + 1;
+    inputs.ampSource = std::strtof(amps, &end);
+    return end != amps && *end == '\0';
 }
 
 // Modem mode's outcomes by their option names.
@@ -178,6 +195,8 @@ int main(int argc, char** argv) {
     long port = LoggerSimulator::kDefaultTcpPort;
     bool modemMode = false;
     bool entryLines = false;
+    DcInputs dcInputs;
+    bool withDcInputs = false;
     FakeModemOptions modemOptions;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
@@ -201,6 +220,8 @@ int main(int argc, char** argv) {
             modemOptions.ringDelay = std::chrono::milliseconds(value);
         } else if (argument.substr(0, 8) == "--model=") {
             model = FindLoggerModel(argument.substr(8));
+        } else if (argument.substr(0, 12) == "--dc-inputs=" && ParseDcInputs(argument.substr(12), dcInputs)) {
+            withDcInputs = true;
         } else if (argument == "--entry-lines") {
             entryLines = true;
         } else if (Option(argument, "--garble-echoes", value)) {
@@ -258,6 +279,12 @@ int main(int argc, char** argv) {
     LoggerSimulator simulator(*model, faults);
     if (entryLines) {
         simulator.Logger().ChangeState(UseEntryPerLineReplies);
+    }
+    if (withDcInputs) {
+        simulator.Logger().ChangeState([&dcInputs, model](LoggerState& s) {
+            InstallSetup(s, 1, CalibrationBenchSetup(*model));
+            ApplyDcInputs(s, dcInputs);
+        });
     }
     struct sigaction action {};
     action.sa_handler = OnSignal;
