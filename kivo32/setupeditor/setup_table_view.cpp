@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "kivo32/controls/check_combo_box.h"
+#include "kivo32/controls/controls_ids.h"
 #include "kivo32/setupeditor/setup_form_exchange.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setup_page_plan.h"
@@ -188,6 +189,9 @@ void CSetupTableView::OnMessage(platform::Message& message) {
         case WM_PREPARE_CHANNEL_SECTION:
             PrepareChannelSection(static_cast<int>(message.lParam));
             return;
+        case WM_CHECKCOMBO_CLOSED:
+            CommitOptionControl();
+            return;
         case WM_UPDATE_MEMORY_TIME:
             UpdateMemoryTexts();
             return;
@@ -229,12 +233,6 @@ bool CSetupTableView::UpdateData(bool saveAndValidate) {
     platform::DataExchange exchange(saveAndValidate);
     DoDataExchange(exchange);
     return !exchange.failed();
-}
-
-bool CSetupTableView::ValidateSetup(bool, bool) {
-    // The transfer into the setup table and the wiring check come with the setup handlers; until then
-    // the form's fields are checked and the table stands as it is.
-    return content_ == nullptr || UpdateData(true);
 }
 
 void CSetupTableView::FillIntervalList() {

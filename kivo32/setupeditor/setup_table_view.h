@@ -66,9 +66,14 @@ public:
     // Fields into the controls (false) or the controls into the fields (true), within their limits: a
     // value out of range is refused with its message and keeps the focus. False when refused.
     bool UpdateData(bool saveAndValidate = true);
-    // Where the form's values will be written into the setup table and the wiring checked. Until that
-    // transfer exists the table is all there is: the fields are checked and the setup passes.
+    // The one writer of the form into the setup table: the fields, the times, the wiring (with `warn`,
+    // asking whether to go back and mend a doubtful one) and the CT ratings are checked first, then the
+    // whole form is written. False, with the table as it was, when anything was refused or the user
+    // chose to mend.
     virtual bool ValidateSetup(bool markModified, bool warn);
+    // Writes the text of the value-option box that closed last into its byte of the setup table and
+    // refreshes the memory time; nothing without such a box.
+    void CommitOptionControl();
 
     // The control-id tables of the form's model.
     int GetValueControlId(int channel, int column) const {
@@ -119,7 +124,7 @@ public:
     void ValidateChannelControl(int controlId) override { EditAlarmForControl(controlId); }
     void EditPeakWindowForControl(int controlId) override;
     void SetDocumentModified() override;
-    void SetOpenCheckCombo(CCheckComboBox* combo) override { open_combo_ = combo; }
+    void SetOpenCheckCombo(CCheckComboBox* combo) override;
     std::shared_ptr<platform::MessageTarget> MessageTarget() override { return Target(); }
 
     // Printing: the setup is checked first, then laid out in pages of whole items (general settings,
@@ -154,6 +159,17 @@ private:
     // Runs the alarm dialog on the view's own record of the channel's alarm; whether it is on after.
     bool RunAlarmDialog(int channel, int alarm, unsigned titleId, bool countMode, bool thousands);
     void UpdateAlarmsInUseFlag();
+    // The transfer's checks: true when the setup may be written. A question answered Yes focuses the
+    // control to mend and refuses.
+    bool WiringAccepted();
+    bool ChannelFieldsAccepted(bool warn);
+    bool AsksToMend(unsigned messageId, const std::string& argument, int focusId);
+    void FocusControl(int controlId);
+    int ChannelControlId(int channel, int column) const;
+    // Model 13's pulse and model 14's analog inputs into the table.
+    void WriteInputs(CSetupTable& table) const;
+    // The analog input (0-3) whose option edit `controlId` is; -1 for none.
+    int AnalogOptionInput(int controlId) const;
     template <class Control>
     Control* Find(int id) const {
         return content_ != nullptr ? platform::FindControlAs<Control>(content_, id) : nullptr;
@@ -189,6 +205,7 @@ private:
     std::optional<std::tm> logger_clock_;
     std::optional<int> connected_firmware_;
     CCheckComboBox* open_combo_ = nullptr;
+    int last_option_box_ = 0;
     SetupPrintPosition print_position_;
     std::vector<std::vector<int>> print_pages_;
 };
