@@ -23,9 +23,6 @@
 
 namespace {
 
-// The option byte of an analog input that is off.
-constexpr std::uint8_t kAnalogOffOptions = 0x20;
-
 std::string TextOf(const QLineEdit* edit) {
     return edit != nullptr ? platform::FromQString(edit->text()) : std::string();
 }
@@ -141,15 +138,7 @@ void CSetupTableView::WriteInputs(CSetupTable& table) const {
             const int step = input * IDC_ANALOG_ROW_STEP;
             const auto edit = [&](int id) { return Find<QLineEdit>(id + step); };
             if (item <= 0) {
-                record.SetType(0);
-                record.SetOptions(kAnalogOffOptions);
-                for (const auto set :
-                     {&CSUTChannelAnalog::SetLowSensor, &CSUTChannelAnalog::SetLowOutput,
-                      &CSUTChannelAnalog::SetHighSensor, &CSUTChannelAnalog::SetHighOutput}) {
-                    (record.*set)(0.0f);
-                }
-                record.SetName({});
-                record.SetUnits({});
+                ClearAnalogRecord(record);
                 continue;
             }
             record.SetType(static_cast<std::uint8_t>(item + 14));

@@ -118,12 +118,8 @@ void CSetupTableView::OnInitialUpdate() {
             frequency->addItem("Auto");
         }
     }
-    for (const int id : {IDC_FORM_INTERVAL, IDC_FORM_INTERVAL_STANDARD}) {
-        if (auto* interval = Find<QComboBox>(id)) {
-            connect(interval, &QComboBox::activated, this,
-                    [this] { Target()->PostMessage(platform::Message(WM_UPDATE_MEMORY_TIME)); });
-        }
-    }
+    ConnectChannelHandlers();
+    ConnectFieldHandlers();
     const auto& requester = ClockRequester();
     if (requester) {
         requester(Target());
@@ -283,10 +279,12 @@ void CSetupTableView::PrepareChannelSection(int code) {
 }
 
 void CSetupTableView::DoDataExchange(platform::DataExchange& exchange) {
-    ExchangeGeneralPage(exchange);
+    if (only_channel_ < 0) {
+        ExchangeGeneralPage(exchange);
+    }
     for (int channel = 0; channel < 6; ++channel) {
         QComboBox* typeList = widgets_.channels[channel].typeList;
-        if (typeList == nullptr || exchange.failed()) {
+        if (typeList == nullptr || exchange.failed() || !IsExchanged(channel)) {
             continue;
         }
         ChannelFormState& state = channels_[channel];
@@ -355,7 +353,8 @@ void CSetupTableView::ExchangeHardwareChannels(platform::DataExchange& exchange)
     for (int channel = 0; channel < 4; ++channel) {
         ChannelFormState& state = channels_[channel];
         const int type = state.type;
-        if (!IsHardwareType(type) || widgets_.channels[channel].typeList == nullptr) {
+        if (!IsHardwareType(type) || widgets_.channels[channel].typeList == nullptr ||
+            !IsExchanged(channel)) {
             continue;
         }
         const auto edit = [&](int column) {
@@ -428,7 +427,8 @@ void CSetupTableView::ExchangeHardwareChannels(platform::DataExchange& exchange)
 void CSetupTableView::ExchangeSoftwareChannels(platform::DataExchange& exchange) {
     for (int channel = 4; channel < 6; ++channel) {
         ChannelFormState& state = channels_[channel];
-        if (state.type != kChannelSoftware || widgets_.channels[channel].typeList == nullptr) {
+        if (state.type != kChannelSoftware || widgets_.channels[channel].typeList == nullptr ||
+            !IsExchanged(channel)) {
             continue;
         }
         for (int hardware = 0; hardware < 4; ++hardware) {

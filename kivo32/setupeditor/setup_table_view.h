@@ -43,6 +43,10 @@ public:
     // WM_SETUP_LOGGER_FACTS with a SetupLoggerFacts payload; false without a session.
     using LoggerClockRequester = std::function<bool(std::shared_ptr<platform::MessageTarget> target)>;
     static void SetLoggerClockRequester(LoggerClockRequester requester);
+    // Makes a line frequency ("60", "50", "Auto") the program's default for new setups; the program
+    // installs it.
+    using LineFrequencySaver = std::function<void(const std::string& frequency)>;
+    static void SetLineFrequencySaver(LineFrequencySaver saver);
 
     explicit CSetupTableView(QWidget* parent = nullptr);
     ~CSetupTableView() override;
@@ -57,6 +61,8 @@ public:
     void OnUpdate(platform::View* sender, long hint) override;
     void OnActivateView(bool active) override;
     void OnMessage(platform::Message& message) override;
+    // The program command refuses a setup that still carries the default setup's name.
+    bool OnCommand(unsigned id) override;
 
     // 1 for a document of format version 403 or above; else by the logger firmware version of its setup:
     // -1 not known, -2 too old for timed start and stop, 1 fit.
@@ -90,6 +96,25 @@ public:
     void ShowChannelGroup(int channel, bool show);
     // Runs the channel type handler of a whole-form load: the page is built, nothing reset or modified.
     void ApplyLoadedChannelType(int channel, int type);
+
+    // The user's changes of what a channel measures. An unchanged choice does nothing; a new one resets
+    // the channel to the type's defaults, stores the type in the setup table, rebuilds the page and
+    // marks the document modified. Software channels need two power channels (channel 6 three) and
+    // are switched off without them; a new one sums the power channels.
+    void OnChannelTypeChange(int channel, int type);
+    void OnSoftwareChannelChange(int channel, int type);
+    // CT kind list of a Quarven model: 0 the catalogue, 1 a millivolt CT, 2 the fixed "RoCoil".
+    void OnCTKindChange(int channel, int item);
+    // Model 14's analog input 0-3: item 0 off, 1-3 types 15-17 with their ranges.
+    void OnAnalogTypeChange(int input, int item);
+    // Model 13's pulse input 0-1: item 0 off (its record cleared), 1 on with fresh fields.
+    void OnPulseChannelChange(int input, int item);
+    // The general page: timed start or stop where the logger can, the line frequency (offered as the
+    // program's default too), the interval.
+    void OnTimedStartOrStop(bool start);
+    void OnLineFrequencyChosen(int item);
+    void OnIntervalSelectionChange();
+    void OnIntervalChosen();
 
     // Start and stop times: enabling fills fields without a time from the logger's clock (the PC's until
     // it answers, or without a session), seconds 0; disabling a group without a time shows "00".
@@ -134,6 +159,17 @@ public:
     void OnPrint(platform::PagePainter& painter, platform::PrintInfo& info) override;
     void OnEndPrinting(platform::PagePainter& painter, platform::PrintInfo& info) override;
 
+protected:
+    // A CT from the catalogue: its model, output kind ("MV" for a millivolt output), rated and second
+    // value as the catalogue writes them; nullopt when the user cancels.
+    struct CatalogueCT {
+        std::string model;
+        std::string outputKind;
+        std::string ratedValue;
+        std::string secondValue;
+    };
+    virtual std::optional<CatalogueCT> ChooseCatalogueCT();
+
 private:
     int Model() const;
     const CSetupTable& Table() const;
@@ -159,6 +195,16 @@ private:
     // Runs the alarm dialog on the view's own record of the channel's alarm; whether it is on after.
     bool RunAlarmDialog(int channel, int alarm, unsigned titleId, bool countMode, bool thousands);
     void UpdateAlarmsInUseFlag();
+    void ConnectChannelHandlers();
+    void ConnectFieldHandlers();
+    std::array<bool, 4> PowerChannels() const;
+    void UpdateIncludeBoxes(int hardware, bool on);
+    void ApplySoftwareAvailability();
+    void SwitchOffSoftwareChannel(int channel);
+    void RebuildPulseChannelLists();
+    // Rewrites one channel's controls from its fields.
+    void RefreshChannelControls(int channel);
+    bool IsExchanged(int channel) const { return only_channel_ < 0 || only_channel_ == channel; }
     // The transfer's checks: true when the setup may be written. A question answered Yes focuses the
     // control to mend and refuses.
     bool WiringAccepted();
@@ -206,6 +252,10 @@ private:
     std::optional<int> connected_firmware_;
     CCheckComboBox* open_combo_ = nullptr;
     int last_option_box_ = 0;
+    // The channel the data exchange is limited to; -1 for the whole form.
+    int only_channel_ = -1;
+    // The CT kind item each channel showed last.
+    std::array<int, 4> ct_kind_items_{};
     SetupPrintPosition print_position_;
     std::vector<std::vector<int>> print_pages_;
 };

@@ -18,6 +18,16 @@ inline constexpr int IDC_CT_FACTOR = 2230;
 inline constexpr int IDC_CT_KIND_FIXED = 2231;
 inline constexpr int IDC_CT_CATALOGUE = 2051;
 
+// The setup form's program command: the program programs the logger with the open setup.
+inline constexpr unsigned ID_SUT_PROGRAM_FROM_FORM = 32823;
+// The form's messages: timed start or stop refused (firmware too old, or not known); make the chosen
+// line frequency the program's default; a short interval; a default setup's name before programming.
+inline constexpr unsigned IDS_TIMED_START_FIRMWARE_TOO_OLD = 12541;
+inline constexpr unsigned IDS_TIMED_START_FIRMWARE_UNKNOWN = 12542;
+inline constexpr unsigned IDS_LINE_FREQUENCY_AS_DEFAULT = 59483;
+inline constexpr unsigned IDS_SHORT_INTERVAL = 12474;
+inline constexpr unsigned IDS_DEFAULT_SETUP_NAME = 59559;
+
 // Posted to the setup view's frame when the wiring check failed.
 inline constexpr unsigned ID_SETUP_WIRING_FAILED = 32775;
 

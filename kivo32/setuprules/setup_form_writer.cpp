@@ -81,3 +81,14 @@ void WriteChannelStates(CSetupTable& table, const std::array<ChannelFormState, 6
     }
     table.GetHeader().SetSoftwareAlarmByte(SoftwareAlarmByte(channels));
 }
+
+void ClearAnalogRecord(CSUTChannelAnalog& record) {
+    record.SetType(kChannelOff);
+    record.SetOptions(0x20);
+    for (const auto set : {&CSUTChannelAnalog::SetLowSensor, &CSUTChannelAnalog::SetLowOutput,
+                           &CSUTChannelAnalog::SetHighSensor, &CSUTChannelAnalog::SetHighOutput}) {
+        (record.*set)(0.0f);
+    }
+    record.SetName({});
+    record.SetUnits({});
+}

@@ -10,6 +10,7 @@
 #include "kivo32/setuprules/channel_form_state.h"
 
 class CSetupTable;
+class CSUTChannelAnalog;
 
 struct GeneralFormValues {
     std::string setupName;
@@ -34,3 +35,6 @@ void WriteGeneralValues(CSetupTable& table, const GeneralFormValues& values);
 // Hardware channels 1-4 and software channels 5-6 with their alarms, and the header's software-alarm
 // byte computed from them.
 void WriteChannelStates(CSetupTable& table, const std::array<ChannelFormState, 6>& channels);
+
+// An analog input that is off: no ranges, label or unit, and its option byte 0x20.
+void ClearAnalogRecord(CSUTChannelAnalog& record);
