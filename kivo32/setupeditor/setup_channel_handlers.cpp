@@ -162,22 +162,34 @@ void CSetupTableView::UpdateIncludeBoxes(int hardware, bool on) {
     }
 }
 
-void CSetupTableView::ApplySoftwareAvailability() {
+bool CSetupTableView::IsSoftwareChannelAvailable(int channel) const {
     int power = 0;
-    for (int channel = 0; channel < 4; ++channel) {
-        power += channels_[channel].type == kChannelPower ? 1 : 0;
+    for (int hardware = 0; hardware < 4; ++hardware) {
+        power += channels_[hardware].type == kChannelPower ? 1 : 0;
     }
     // Channel 5 needs two power channels to sum, channel 6 three.
+    return power >= (channel == 4 ? 2 : 3);
+}
+
+void CSetupTableView::ApplySoftwareAvailability() {
     for (int channel = 4; channel < 6; ++channel) {
-        QComboBox* list = widgets_.channels[channel].typeList;
-        if (list == nullptr) {
-            continue;
-        }
-        const bool available = power >= (channel == 4 ? 2 : 3);
-        if (!available && channels_[channel].type != kChannelOff) {
+        if (widgets_.channels[channel].typeList != nullptr && !IsSoftwareChannelAvailable(channel) &&
+            channels_[channel].type != kChannelOff) {
             SwitchOffSoftwareChannel(channel);
         }
-        list->setVisible(available);
+    }
+    ShowSoftwareLists();
+}
+
+void CSetupTableView::ShowSoftwareLists() {
+    if (Model() != 0 && Model() != 2 && Model() < kModelQuarvenRS) {
+        return;
+    }
+    for (int channel = 4; channel < 6; ++channel) {
+        if (QComboBox* list = widgets_.channels[channel].typeList) {
+            // A stored setup's channel that is on stays in sight.
+            list->setVisible(IsSoftwareChannelAvailable(channel) || channels_[channel].type != kChannelOff);
+        }
     }
 }
 
@@ -208,14 +220,14 @@ void CSetupTableView::OnCTKindChange(int channel, int item) {
     std::string ratingText = "100.00";
     std::string secondText = "1.10";
     if (item == kCTKindCatalogue) {
-        const std::optional<CatalogueCT> choice = ChooseCatalogueCT();
+        const std::optional<CTChoice> choice = ChooseCatalogueCT();
         if (!choice) {
             // Back to the kind shown before, whatever the rating now reads.
             kind->setCurrentIndex(ct_kind_items_[channel]);
             return;
         }
-        item = choice->outputKind == "MV" ? kCTKindMillivolt : kCTKindFixed;
-        ratingText = choice->ratedValue;
+        item = choice->outputType == "MV" ? kCTKindMillivolt : kCTKindFixed;
+        ratingText = choice->ratedSize;
         secondText = choice->secondValue;
         kind->setCurrentIndex(item);
     }
@@ -311,7 +323,7 @@ void CSetupTableView::RebuildPulseChannelLists() {
     }
 }
 
-std::optional<CSetupTableView::CatalogueCT> CSetupTableView::ChooseCatalogueCT() {
+std::optional<CTChoice> CSetupTableView::ChooseCatalogueCT() {
     // No catalogue is shipped yet: choosing it is a cancel.
     return std::nullopt;
 }

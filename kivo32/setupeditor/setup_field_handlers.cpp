@@ -2,11 +2,13 @@
 // form's own program command.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
+#include "kivo32/setuprules/default_setups.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box.h"
@@ -17,9 +19,6 @@ CSetupTableView::LineFrequencySaver& FrequencySaver() {
     static CSetupTableView::LineFrequencySaver saver;
     return saver;
 }
-
-// The name a default setup carries until the user gives it one: "Default SUT" between two BEL characters.
-constexpr const char* kDefaultSetupName = "\aDefault SUT\a";
 
 // The intervals below one minute.
 bool IsShortInterval(int code) {
@@ -63,6 +62,12 @@ void CSetupTableView::ConnectFieldHandlers() {
             connect(interval, &QComboBox::currentIndexChanged, this,
                     &CSetupTableView::OnIntervalSelectionChange);
             connect(interval, &QComboBox::activated, this, &CSetupTableView::OnIntervalChosen);
+        }
+    }
+    for (int button = 0; button < 4; ++button) {
+        if (auto* push = Find<QPushButton>(kDefaultSetupButtonIds[button])) {
+            connect(push, &QPushButton::clicked, this,
+                    [this, button] { OnDefaultSetupCommand(DefaultSetupCommand(kDefaultWirings[button])); });
         }
     }
     if (auto* minutes = Find<QComboBox>(IDC_FORM_DEMAND_MINUTES)) {

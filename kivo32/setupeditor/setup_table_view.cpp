@@ -157,6 +157,7 @@ void CSetupTableView::OnUpdate(platform::View*, long) {
         channels_[channel] = LoadChannelState(table, channel);
         ApplyLoadedChannelType(channel, channels_[channel].type);
     }
+    ShowSoftwareLists();
     UpdateData(false);
     UpdateAllAveragesCheck();
     LoadInputsFromSetup();
@@ -184,6 +185,9 @@ void CSetupTableView::OnMessage(platform::Message& message) {
     switch (message.id) {
         case WM_PREPARE_CHANNEL_SECTION:
             PrepareChannelSection(static_cast<int>(message.lParam));
+            return;
+        case WM_TOGGLE_BUTTON_PRESSED:
+            OnDefaultSetupCommand(static_cast<unsigned>(message.wParam));
             return;
         case WM_CHECKCOMBO_CLOSED:
             CommitOptionControl();

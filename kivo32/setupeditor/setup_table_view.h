@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <array>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "kivo32/controls/check_combo_form.h"
 #include "kivo32/setupeditor/setup_form_layout.h"
 #include "kivo32/setupeditor/setup_print_out.h"
+#include "kivo32/setupeditor/sut_ct_size_ambrix_dlg.h"
 #include "kivo32/setuprules/channel_form_state.h"
 #include "kivo32/setuprules/control_id_tables.h"
 #include "kivo32/setuprules/interval_choices.h"
@@ -116,6 +118,21 @@ public:
     void OnIntervalSelectionChange();
     void OnIntervalChosen();
 
+    // The transformers of a default setup: a size below model 13; the kind, rating and second value on
+    // the Quarven models. nullopt when the user cancels.
+    struct DefaultCTs {
+        bool fixed = false;
+        float rating = 100.0f;
+        float second = 0.0f;
+    };
+    // Replaces the edited setup by the ready-made setup of `path` after asking for the transformers,
+    // which every hardware channel then takes; the model stays the edited one. A cancelled question or a
+    // file that fails to read changes nothing. `command` (32885-32888) names the wiring.
+    void LoadDefaultSetup(const std::filesystem::path& path, unsigned command);
+    // The default setup of a command 32885-32888 from the user data folder; other commands do nothing.
+    void OnDefaultSetupCommand(unsigned command);
+    unsigned GetLastDefaultCommand() const { return last_default_command_; }
+
     // Start and stop times: enabling fills fields without a time from the logger's clock (the PC's until
     // it answers, or without a session), seconds 0; disabling a group without a time shows "00".
     void EnableStartTime(bool enable);
@@ -160,15 +177,10 @@ public:
     void OnEndPrinting(platform::PagePainter& painter, platform::PrintInfo& info) override;
 
 protected:
-    // A CT from the catalogue: its model, output kind ("MV" for a millivolt output), rated and second
-    // value as the catalogue writes them; nullopt when the user cancels.
-    struct CatalogueCT {
-        std::string model;
-        std::string outputKind;
-        std::string ratedValue;
-        std::string secondValue;
-    };
-    virtual std::optional<CatalogueCT> ChooseCatalogueCT();
+    // A CT from the catalogue; nullopt when the user cancels.
+    virtual std::optional<CTChoice> ChooseCatalogueCT();
+    // Asks for the transformers of a default setup.
+    virtual std::optional<DefaultCTs> AskDefaultCTs();
 
 private:
     int Model() const;
@@ -199,7 +211,9 @@ private:
     void ConnectFieldHandlers();
     std::array<bool, 4> PowerChannels() const;
     void UpdateIncludeBoxes(int hardware, bool on);
+    bool IsSoftwareChannelAvailable(int channel) const;
     void ApplySoftwareAvailability();
+    void ShowSoftwareLists();
     void SwitchOffSoftwareChannel(int channel);
     void RebuildPulseChannelLists();
     // Rewrites one channel's controls from its fields.
@@ -256,6 +270,8 @@ private:
     int only_channel_ = -1;
     // The CT kind item each channel showed last.
     std::array<int, 4> ct_kind_items_{};
+    // The command of the default setup loaded last; 0 before the first.
+    unsigned last_default_command_ = 0;
     SetupPrintPosition print_position_;
     std::vector<std::vector<int>> print_pages_;
 };
