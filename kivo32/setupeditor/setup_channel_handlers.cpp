@@ -4,14 +4,18 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "kivo32/setupeditor/ct_chooser.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/setuprules/channel_form_state.h"
 #include "kivo32/setuprules/setup_form_writer.h"
 #include "kivo32/setuprules/setup_model_rules.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/base/number_text.h"
+#include "platform/base/ui_broker.h"
 #include "platform/ui/qt_text.h"
+#include "shared/common/user_data_folder.h"
 #include "shared/setup/option_letters.h"
 #include "shared/setup/setup_codes.h"
 #include "shared/setup/setup_table.h"
@@ -324,6 +328,15 @@ void CSetupTableView::RebuildPulseChannelLists() {
 }
 
 std::optional<CTChoice> CSetupTableView::ChooseCatalogueCT() {
-    // No catalogue is shipped yet: choosing it is a cancel.
-    return std::nullopt;
+    const std::filesystem::path folder = UserDataFolder();
+    CCTChooser chooser(this, folder / "Data" / "CT Values.csv", folder / "Images");
+    if (platform::CurrentUiBroker().RunDialog("CCTChooser", [&chooser] { return chooser.DoModal(); }) !=
+        IDOK) {
+        return std::nullopt;
+    }
+    CTChoice choice;
+    if (!chooser.GetChoice(choice.model, choice.outputType, choice.ratedSize, choice.secondValue)) {
+        return std::nullopt;
+    }
+    return choice;
 }

@@ -28,6 +28,14 @@ inline constexpr unsigned IDS_LINE_FREQUENCY_AS_DEFAULT = 59483;
 inline constexpr unsigned IDS_SHORT_INTERVAL = 12474;
 inline constexpr unsigned IDS_DEFAULT_SETUP_NAME = 59559;
 
+// CCTChooser: its list, the headings of its five columns (picture, name, output kind, rated value,
+// second value), the message of a missing catalogue ("%s" the path); ours: title and the list's tip.
+inline constexpr int IDC_CT_CHOOSER_LIST = 59859;
+inline constexpr unsigned kCTChooserHeadingIds[5] = {59864, 59865, 59758, 59625, 59785};
+inline constexpr unsigned IDS_FILE_DOES_NOT_EXIST = 59490;
+inline constexpr unsigned IDS_CT_CHOOSER_TITLE = 22791;
+inline constexpr unsigned IDS_CT_CHOOSER_LIST_TIP = 22792;
+
 // Posted to the setup view's frame when the wiring check failed.
 inline constexpr unsigned ID_SETUP_WIRING_FAILED = 32775;
 

@@ -339,12 +339,14 @@ TEST_F(SetupFormHandlersTest, TheCTKindSetsItsValuesAndTheCatalogueCancelGoesBac
     // Whatever the rating reads after a refresh, a cancelled catalogue brings back the fixed kind.
     ASSERT_TRUE(view_->ValidateSetup(false, false));
     view_->OnUpdate(nullptr, 0);
+    broker_.AnswerDialog("CCTChooser", IDCANCEL);
     Choose(kind, 0);
     EXPECT_EQ(kind->currentIndex(), 2);
     Choose(kind, 1);
     EXPECT_EQ(rating->text(), "100.00");
     EXPECT_EQ(second->text(), "1.10");
     EXPECT_TRUE(second->isEnabled());
+    broker_.AnswerDialog("CCTChooser", IDCANCEL);
     Choose(kind, 0);
     EXPECT_EQ(kind->currentIndex(), 1);
     ASSERT_TRUE(view_->ValidateSetup(false, false));
