@@ -1,6 +1,7 @@
 // CSetupTableView: replacing the edited setup by a ready-made one for a common wiring, with the
 // transformers the user gives.
 #include <QComboBox>
+#include <QPushButton>
 
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setup_table_view.h"
@@ -99,6 +100,9 @@ void CSetupTableView::LoadDefaultSetup(const std::filesystem::path& path, unsign
     CSUTDoc* document = GetDocument();
     document->GetSetupTable() = read;
     last_default_command_ = command;
+    if (auto* picture = Find<QPushButton>(ID_SUT_WIRING_PICTURE)) {
+        picture->show();
+    }
     OnUpdate(nullptr, 0);
     // The line frequency the program proposes for new setups.
     const std::string frequency = GetAppContext().GetDefaultSUTLineFreq();

@@ -5,13 +5,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "kivo32/controls/picture_dlg.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setup_table_view.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setuprules/default_setups.h"
 #include "platform/base/message_box_flags.h"
+#include "platform/base/ui_broker.h"
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box.h"
+#include "shared/setup/setup_codes.h"
 
 namespace {
 
@@ -70,6 +73,9 @@ void CSetupTableView::ConnectFieldHandlers() {
                     [this, button] { OnDefaultSetupCommand(DefaultSetupCommand(kDefaultWirings[button])); });
         }
     }
+    if (auto* picture = Find<QPushButton>(ID_SUT_WIRING_PICTURE)) {
+        connect(picture, &QPushButton::clicked, this, [this] { OnCommand(ID_SUT_WIRING_PICTURE); });
+    }
     if (auto* minutes = Find<QComboBox>(IDC_FORM_DEMAND_MINUTES)) {
         connect(minutes, &QComboBox::activated, this, &CSetupTableView::SetDocumentModified);
     }
@@ -126,6 +132,10 @@ void CSetupTableView::OnIntervalChosen() {
 }
 
 bool CSetupTableView::OnCommand(unsigned id) {
+    if (id == ID_SUT_WIRING_PICTURE) {
+        ShowWiringPicture();
+        return true;
+    }
     if (id != ID_SUT_PROGRAM_FROM_FORM) {
         return platform::View::OnCommand(id);
     }
@@ -139,4 +149,13 @@ bool CSetupTableView::OnCommand(unsigned id) {
     name->setFocus();
     name->selectAll();
     return true;
+}
+
+void CSetupTableView::ShowWiringPicture() {
+    const std::optional<DefaultWiring> wiring = DefaultWiringForCommand(last_default_command_);
+    if (!wiring) {
+        return;
+    }
+    CPictureDlg dialog(static_cast<unsigned>(WiringPictureId(*wiring, Model() >= kModelQuarvenRS)), this);
+    platform::CurrentUiBroker().RunDialog("CPictureDlg", [&dialog] { return dialog.DoModal(); });
 }

@@ -20,6 +20,8 @@ inline constexpr int IDC_FORM_START_DATE_LABEL = 1759;
 inline constexpr int IDC_FORM_STOP_DATE_LABEL = 1758;
 // The buttons of the default setups 1P2W, 1P3W, 3P3W, 3P4W.
 inline constexpr int kDefaultSetupButtonIds[4] = {2043, 2045, 2047, 2049};
+// The wiring picture of the default setup loaded last (its button shows after the first).
+inline constexpr int ID_SUT_WIRING_PICTURE = 32925;
 // Month, day, year, hour, minute, second of the start and of the stop time.
 inline constexpr int kStartFieldIds[6] = {1761, 1763, 1764, 1765, 1766, 1767};
 inline constexpr int kStopFieldIds[6] = {1770, 1771, 1772, 1773, 1774, 1775};
@@ -57,8 +59,6 @@ inline constexpr int IDC_HEADING_ANALOG = 2288;
 inline constexpr unsigned WM_PREPARE_CHANNEL_SECTION = 0x8000 + 0xCA;
 inline constexpr unsigned WM_UPDATE_MEMORY_TIME = 0x8000 + 0xCB;
 inline constexpr unsigned WM_SETUP_CAPTION = 0x8000 + 0x241;
-// A toggle button pressed (wParam its id): 32885-32888 load a default setup.
-inline constexpr unsigned WM_TOGGLE_BUTTON_PRESSED = 0x8000 + 0xD4;
 
 // The main frame's toolbar while a setup view is active, and the normal one.
 inline constexpr int ID_SETUP_TOOLBAR = 15;
@@ -93,6 +93,7 @@ inline constexpr unsigned IDS_FORM_ALL_AVERAGES = 22784;
 inline constexpr unsigned IDS_FORM_ANALOG_INPUTS = 22785;
 inline constexpr unsigned IDS_FORM_PULSE_INPUTS = 22786;
 inline constexpr unsigned IDS_FORM_DEFAULT_SETUPS = 22790;
+inline constexpr unsigned IDS_FORM_WIRING_PICTURE = 22793;
 // Field captions by column (22740 + column) and the captions that differ by type.
 inline constexpr unsigned IDS_FORM_COLUMN_FIRST = 22740;
 inline constexpr unsigned IDS_FORM_RANGE = 22760;

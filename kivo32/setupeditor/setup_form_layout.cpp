@@ -80,6 +80,9 @@ QWidget* DefaultSetupButtons(QWidget* parent) {
     for (int button = 0; button < 4; ++button) {
         row->addWidget(WithId(new QPushButton(wirings[button], box), kDefaultSetupButtonIds[button]));
     }
+    auto* picture = WithId(new QPushButton(TextOf(IDS_FORM_WIRING_PICTURE), box), ID_SUT_WIRING_PICTURE);
+    picture->hide();
+    row->addWidget(picture);
     row->addStretch();
     return box;
 }

@@ -186,7 +186,7 @@ void CSetupTableView::OnMessage(platform::Message& message) {
         case WM_PREPARE_CHANNEL_SECTION:
             PrepareChannelSection(static_cast<int>(message.lParam));
             return;
-        case WM_TOGGLE_BUTTON_PRESSED:
+        case WM_TOGGLE_BUTTON_TOGGLED:
             OnDefaultSetupCommand(static_cast<unsigned>(message.wParam));
             return;
         case WM_CHECKCOMBO_CLOSED:

@@ -132,6 +132,8 @@ public:
     // The default setup of a command 32885-32888 from the user data folder; other commands do nothing.
     void OnDefaultSetupCommand(unsigned command);
     unsigned GetLastDefaultCommand() const { return last_default_command_; }
+    // The wiring picture of the default setup loaded last; nothing before the first.
+    void ShowWiringPicture();
 
     // Start and stop times: enabling fills fields without a time from the logger's clock (the PC's until
     // it answers, or without a session), seconds 0; disabling a group without a time shows "00".

@@ -2,6 +2,7 @@
 // transformers the user gives, each passes the wiring check without a question, and a cancelled
 // question or an unreadable file changes nothing. The CT kind's catalogue choices.
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setuprules/default_setups.h"
@@ -75,7 +76,13 @@ TEST_F(SetupDefaultsTest, EveryDefaultLoadsIntoModels2And13And14WithTheGivenTran
             CSUTDoc* document = view->GetDocument();
             document->SetModifiedFlag(false);
             EXPECT_EQ(view->GetLastDefaultCommand(), 0u);
+            auto* picture = Find<QPushButton>(view, ID_SUT_WIRING_PICTURE);
+            EXPECT_FALSE(picture->isVisibleTo(view));
+            view->OnCommand(ID_SUT_WIRING_PICTURE);  // nothing loaded yet: no picture
             view->LoadDefaultSetup(WriteDefault(wiring, quarven), DefaultSetupCommand(wiring));
+            EXPECT_TRUE(picture->isVisibleTo(view));
+            broker_.AnswerDialog("CPictureDlg", IDOK);
+            view->OnCommand(ID_SUT_WIRING_PICTURE);
             const CSetupTable& table = document->GetSetupTable();
             EXPECT_EQ(table.GetModelCode(), c.model);
             EXPECT_EQ(table.GetHeader().GetFirmwareVersion(), 160);
@@ -114,7 +121,10 @@ TEST_F(SetupDefaultsTest, EveryDefaultLoadsIntoModels2And13And14WithTheGivenTran
             ASSERT_TRUE(CloseFrameOf(document));
         }
     }
-    EXPECT_TRUE(broker_.Asked().empty());
+    // Only the wiring pictures were shown.
+    for (const auto& asked : broker_.Asked()) {
+        EXPECT_EQ(asked.kind, "CPictureDlg");
+    }
 }
 
 TEST_F(SetupDefaultsTest, ACancelledQuestionOrAnUnreadableFileChangesNothing) {
