@@ -18,6 +18,7 @@
 #include "shared/setup/file_header.h"
 #include "shared/setup/setup_table_file.h"
 #include "tests/kivo32/setupeditor/setup_form_fixture.h"
+#include "tests/support/ui/recording_page_painter.h"
 
 namespace {
 
@@ -428,6 +429,27 @@ TEST_F(SetupFormHandlersTest, OptionsCommitPerBoxAndADefaultSetupIsNotProgrammed
     EXPECT_TRUE(view_->OnCommand(ID_SUT_PROGRAM_FROM_FORM));
     EXPECT_EQ(name->selectedText(), name->text());
     EXPECT_EQ(Texts(), std::vector<std::string>{LoadText(IDS_DEFAULT_SETUP_NAME)});
+}
+
+TEST_F(SetupFormHandlersTest, AnEditedUnsavedSetupPrintsItsEdits) {
+    CSetupTable table = setupeditortest::SetupOf(13);
+    for (int channel = 0; channel < 4; ++channel) {
+        table.GetHardwareChannel(channel).SetVHi('N');
+    }
+    view_ = Open(table);
+    ASSERT_NE(view_, nullptr);
+    static_cast<QLineEdit*>(Cell(1, kColumnLabel))->setText("Edited feeder");
+    testsupport::RecordingPagePainter recording({0, 0, 4800, 50 * 24});
+    platform::PrintInfo info;
+    ASSERT_TRUE(view_->OnPreparePrinting(info));
+    ASSERT_TRUE(view_->PrintPages(recording, info));
+    bool printed = false;
+    for (const auto& text : recording.Texts()) {
+        printed = printed || text.text.find("Edited feeder") != std::string::npos;
+    }
+    EXPECT_TRUE(printed);
+    // The print-out came from the table, which now holds the form's values.
+    EXPECT_EQ(view_->GetDocument()->GetSetupTable().GetHardwareChannel(1).GetName(), "Edited feeder");
 }
 
 }  // namespace
