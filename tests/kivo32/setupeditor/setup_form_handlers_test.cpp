@@ -59,6 +59,15 @@ CSetupTable PlantSetup() {
     return table;
 }
 
+// A Quarven RS setup whose four power channels each measure L1 against N.
+CSetupTable QuarvenSetup() {
+    CSetupTable table = setupeditortest::SetupOf(13);
+    for (int channel = 0; channel < 4; ++channel) {
+        table.GetHardwareChannel(channel).SetVHi('N');
+    }
+    return table;
+}
+
 void Choose(QComboBox* list, int index) {
     ASSERT_NE(list, nullptr);
     ASSERT_GE(index, 0);
@@ -238,11 +247,7 @@ TEST_F(SetupFormHandlersTest, WiringQuestionsComeInTheirOrderAndOnlyWithWarn) {
 }
 
 TEST_F(SetupFormHandlersTest, AQuarvenCTRatingOutOfRangeIsRefusedEvenWithoutWarn) {
-    CSetupTable table = setupeditortest::SetupOf(13);
-    for (int channel = 0; channel < 4; ++channel) {
-        table.GetHardwareChannel(channel).SetVHi('N');
-    }
-    view_ = Open(table);
+    view_ = Open(QuarvenSetup());
     ASSERT_NE(view_, nullptr);
     const std::vector<std::uint8_t> before = TableBytes(view_->GetDocument()->GetSetupTable());
     static_cast<QLineEdit*>(Cell(1, kColumnCTRating))->setText("100001");
@@ -432,11 +437,7 @@ TEST_F(SetupFormHandlersTest, OptionsCommitPerBoxAndADefaultSetupIsNotProgrammed
 }
 
 TEST_F(SetupFormHandlersTest, AnEditedUnsavedSetupPrintsItsEdits) {
-    CSetupTable table = setupeditortest::SetupOf(13);
-    for (int channel = 0; channel < 4; ++channel) {
-        table.GetHardwareChannel(channel).SetVHi('N');
-    }
-    view_ = Open(table);
+    view_ = Open(QuarvenSetup());
     ASSERT_NE(view_, nullptr);
     static_cast<QLineEdit*>(Cell(1, kColumnLabel))->setText("Edited feeder");
     testsupport::RecordingPagePainter recording({0, 0, 4800, 50 * 24});
