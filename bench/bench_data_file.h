@@ -1,10 +1,14 @@
-// The data file the benchmarks work on: records every five minutes from 2020-01-01, values that repeat
-// every thousand records, the setup's times of day at 12:30:15.
+// The data file the benchmarks work on (records every five minutes from 2020-01-01, values that repeat
+// every thousand records, the setup's times of day at 12:30:15), and their timing and memory helpers.
 #pragma once
 
+#include <sys/resource.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +25,28 @@ class PrintingSink : public CMessageSink {
 public:
     void ShowMessage(const std::string& text) override { std::printf("  message: %s\n", text.c_str()); }
 };
+
+// Four power channels: one average kW value each, every five minutes.
+inline CSetupTable BenchSetup() {
+    CSetupTable setup;
+    setup.GetHeader().SetIntervalCode(1);
+    for (int channel = 0; channel < 4; ++channel) {
+        setup.GetHardwareChannel(channel).SetType(kChannelPower);
+    }
+    return setup;
+}
+
+inline double Seconds(const std::function<void()>& step) {
+    const auto start = std::chrono::steady_clock::now();
+    step();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+inline long PeakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
 
 inline constexpr std::time_t kStart = 1577836800;
 inline constexpr long kIntervalSeconds = 300;

@@ -1,8 +1,6 @@
 // Benchmark (not a test): a data file of ten million records opened as a document in the grid
 // offscreen: the open, the first paint, a scroll to the last record and paging back, with the peak
 // memory. The file is made once in the temporary folder and kept. Usage: grid_bench [records].
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QScrollBar>
 #include <chrono>
@@ -20,31 +18,6 @@
 #include "platform/ui/resource_texts.h"
 #include "platform/base/program_texts.h"
 
-namespace {
-
-// Four power channels: one average kW value each, every five minutes.
-CSetupTable BenchSetup() {
-    CSetupTable setup;
-    setup.GetHeader().SetIntervalCode(1);
-    for (int channel = 0; channel < 4; ++channel) {
-        setup.GetHardwareChannel(channel).SetType(kChannelPower);
-    }
-    return setup;
-}
-
-double Seconds(const std::function<void()>& step) {
-    const auto start = std::chrono::steady_clock::now();
-    step();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-long PeakMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
@@ -57,12 +30,12 @@ int main(int argc, char** argv) {
     if (!std::filesystem::exists(path)) {
         std::printf("making %s\n", path.c_str());
         bench::PrintingSink sink;
-        if (!bench::WriteDataFile(path, BenchSetup(), records, sink)) {
+        if (!bench::WriteDataFile(path, bench::BenchSetup(), records, sink)) {
             std::printf("cannot make the file\n");
             return 1;
         }
     }
-    std::printf("%ld records, peak memory before opening %ld MB\n", records, PeakMegabytes());
+    std::printf("%ld records, peak memory before opening %ld MB\n", records, bench::PeakMegabytes());
 
     platform::DocManager documents;
     documents.AddDocTemplate(MakeRawDataTemplate());
@@ -72,7 +45,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
 
     CRawDataView* view = nullptr;
-    std::printf("%-34s %8.3f s\n", "open as a document", Seconds([&] {
+    std::printf("%-34s %8.3f s\n", "open as a document", bench::Seconds([&] {
                     auto* document = static_cast<CRawDataDoc*>(documents.OpenDocumentFile(path));
                     view = document != nullptr ? dynamic_cast<CRawDataView*>(document->Views().front()) : nullptr;
                 }));
@@ -82,19 +55,19 @@ int main(int argc, char** argv) {
     }
     platform::GridView& grid = view->Grid();
     std::printf("grid %dx%d, visible %d\n", grid.width(), grid.height(), grid.isVisible() ? 1 : 0);
-    std::printf("%-34s %8.3f s\n", "first paint", Seconds([&] { grid.grab(); }));
-    std::printf("%-34s %8.3f s\n", "scroll to the last record", Seconds([&] {
+    std::printf("%-34s %8.3f s\n", "first paint", bench::Seconds([&] { grid.grab(); }));
+    std::printf("%-34s %8.3f s\n", "scroll to the last record", bench::Seconds([&] {
                     grid.scrollToBottom();
                     grid.grab();
                 }));
     constexpr int kPages = 100;
-    std::printf("%-34s %8.3f s\n", "page back 100 times", Seconds([&] {
+    std::printf("%-34s %8.3f s\n", "page back 100 times", bench::Seconds([&] {
                     for (int page = 0; page < kPages; ++page) {
                         grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
                         grid.grab();
                     }
                 }));
-    std::printf("%-34s %8.3f s\n", "find the records of the last day", Seconds([&] {
+    std::printf("%-34s %8.3f s\n", "find the records of the last day", bench::Seconds([&] {
                     std::optional<double> first;
                     std::optional<double> last;
                     view->GetDataDateRange(first, last);
@@ -102,11 +75,11 @@ int main(int argc, char** argv) {
                     long lastRecord = 0;
                     view->FindRecordRange(last.value_or(0) - 1.0, last.value_or(0), firstRecord, lastRecord);
                 }));
-    std::printf("%-34s %8.3f s\n", "record-time check after the open", Seconds([&] {
+    std::printf("%-34s %8.3f s\n", "record-time check after the open", bench::Seconds([&] {
                     while (!view->GetDocument()->RecordTimeCheckFinished()) {
                         QApplication::processEvents(QEventLoop::AllEvents, 10);
                     }
                 }));
-    std::printf("peak memory %ld MB\n", PeakMegabytes());
+    std::printf("peak memory %ld MB\n", bench::PeakMegabytes());
     return 0;
 }

@@ -25,6 +25,11 @@
 #include "kivo32/app/version_check_thread.h"
 #include "kivo32/app/window_placement.h"
 #include "kivo32/controls/splash_wnd.h"
+#include "kivo32/loadprofile/load_profile_child_frame.h"
+#include "kivo32/loadprofile/load_profile_graph_view.h"
+#include "kivo32/loadprofile/load_profile_ids.h"
+#include "kivo32/loadprofile/load_profile_templates.h"
+#include "kivo32/loadprofile/load_profile_view.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
 #include "kivo32/session/session_owner.h"
@@ -267,6 +272,12 @@ void CKivoApp::AddDocTemplates() {
     GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
         kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new CSUTChildFrame; },
         [] { return new CSetupTableView; }, platform::PathFromWindows1252(registry_.setupTableDir)));
+    GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
+        kLoadProfileTemplateId, [] { return std::make_unique<CRawDataDoc>(); },
+        [] { return new CLoadProfileChildFrame; }, [] { return new CLoadProfileView; }));
+    GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
+        kLoadProfileGraphTemplateId, [] { return std::make_unique<CRawDataDoc>(); },
+        [] { return new CLoadProfileChildFrame; }, [] { return new CLoadProfileGraphView; }));
     // A setup form reads the connected logger's clock and firmware through the session thread.
     CSetupTableView::SetLoggerClockRequester([this](std::shared_ptr<platform::MessageTarget> target) {
         CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;

@@ -221,6 +221,8 @@ private:
     // the user chooses; null when there is none.
     std::unique_ptr<CSetupTable> SetupToProgram();
     void StartDownload();
+    // The firmware update window over the connected logger, or a connection first (kivo_app_firmware.cpp).
+    void OpenFirmwareUpdate();
     // The save step of a download: a proposed numbered name (`proposeName`) or none, the user's file,
     // the read posted to the session.
     void AskDownloadFile(bool proposeName);
@@ -237,6 +239,9 @@ private:
     void CloseAll();
     void StartProgram(const std::filesystem::path& program, unsigned failureId);
     bool RunGridCommand(unsigned id);
+    // Commands 32869 and 32870: the load-profile table or graph of the active grid's selection.
+    void OnLoadProfileSelectedData();
+    void OnLoadProfileGraphSelectedData();
     void ShowIdleText(unsigned id);
     // Starts a session with `connect`, refusing while a kept session still stops.
     bool StartSession(const std::function<bool(CSessionOwner&)>& connect);
@@ -306,6 +311,8 @@ private:
     void SetUpVersionCheck();
     // Command 32958: forced, with its messages unless it follows a module update; Shift adds the module.
     void CheckForUpdates();
+    // Command 32970: the THD calculator, modal.
+    void OnTHDCalculator();
     // On the session thread, right after `session` connected a logger.
     void CheckVersionsAfterConnect(CSessionEL& session);
     // Ends the check that CheckVersions runs, its questions unasked; before the sessions and the settings

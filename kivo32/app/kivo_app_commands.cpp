@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QProcess>
 #include <QStatusBar>
+#include <array>
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
@@ -16,8 +17,12 @@
 #include "kivo32/app/status_wnd.h"
 #include "kivo32/dialogs/about_dlg.h"
 #include "kivo32/dialogs/dialogs_ids.h"
+#include "kivo32/loadprofile/load_profile_commands.h"
+#include "kivo32/loadprofile/load_profile_ids.h"
+#include "kivo32/loadprofile/load_profile_templates.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
+#include "kivo32/tools/thd_calculator.h"
 #include "kivo32/views/data_graph_commands.h"
 #include "kivo32/views/data_grid_commands.h"
 #include "kivo32/views/graph_options.h"
@@ -52,6 +57,22 @@ constexpr const char* kDorvaneProgram = "dorvane";
 
 CRawDataView* ActiveDataGrid() {
     return dynamic_cast<CRawDataView*>(platform::GetActiveView());
+}
+
+// The kind (1-5) of an analysis command of the main menu or of the grid's context menu; 0 for others.
+int AnalysisKind(unsigned id) {
+    constexpr std::array<std::array<unsigned, 2>, 5> kCommands{
+        {{ID_GRID_STATISTICS_1, ID_ANALYSIS_VALUES_1},
+         {ID_GRID_STATISTICS_2, ID_ANALYSIS_VALUES_2},
+         {ID_GRID_STATISTICS_3, ID_ANALYSIS_VALUES_3},
+         {ID_GRID_STATISTICS_4, ID_ANALYSIS_VALUES_4},
+         {ID_GRID_STATISTICS_5, ID_ANALYSIS_VALUES_5}}};
+    for (std::size_t kind = 0; kind < kCommands.size(); ++kind) {
+        if (id == kCommands[kind][0] || id == kCommands[kind][1]) {
+            return static_cast<int>(kind) + 1;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -101,6 +122,7 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
         case ID_APP_ABOUT:
         case ID_RESET_STATUS:
         case ID_CHECK_FOR_UPDATES:
+        case ID_THD_CALCULATOR:
             return true;
         case ID_NEW_SETUP_TABLE:
             state.Enable(GetTemplate(kSetupTableTemplateId) != nullptr);
@@ -110,6 +132,14 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
         case ID_GRAPH_SELECTED_DATA:
             state.Enable(ActiveDataGrid() != nullptr && GetTemplate(kRawDataGraphTemplateId) != nullptr);
             return true;
+        case ID_GRID_LOAD_PROFILE_TABLE:
+        case ID_LOAD_PROFILE_SELECTED:
+            state.Enable(ActiveDataGrid() != nullptr && GetTemplate(kLoadProfileTemplateId) != nullptr);
+            return true;
+        case ID_GRID_LOAD_PROFILE_GRAPH:
+        case ID_LOAD_PROFILE_GRAPH_SELECTED:
+            state.Enable(ActiveDataGrid() != nullptr && GetTemplate(kLoadProfileGraphTemplateId) != nullptr);
+            return true;
         case ID_GRID_DATA_ERRORS:
         case ID_GRID_FILE_SUMMARY:
         case ID_FILE_ENERGY_SUMMARY:
@@ -118,6 +148,10 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
             state.Enable(ActiveDataGrid() != nullptr);
             return true;
         default:
+            if (AnalysisKind(state.id) != 0) {
+                state.Enable(ActiveDataGrid() != nullptr);
+                return true;
+            }
             return Application::OnUpdateCommand(state);
     }
 }
@@ -173,6 +207,9 @@ bool CKivoApp::OnCommand(unsigned id) {
             break;
         case ID_TERMINAL_MODE:
             terminal_->Open(GetMainWindow());
+            break;
+        case ID_LOGGER_FIRMWARE_UPDATE:
+            OpenFirmwareUpdate();
             break;
         case ID_LOGGER_DOWNLOAD_AGAIN:
             if (platform::MessageTarget* main = GetAppMainWnd()) {
@@ -248,6 +285,9 @@ bool CKivoApp::OnCommand(unsigned id) {
             break;
         case ID_CHECK_FOR_UPDATES:
             CheckForUpdates();
+            break;
+        case ID_THD_CALCULATOR:
+            OnTHDCalculator();
             break;
         case ID_RESET_STATUS:
             Set(Flag::Abort, false);
@@ -354,7 +394,21 @@ void CKivoApp::StartProgram(const std::filesystem::path& program, unsigned failu
 
 bool CKivoApp::RunGridCommand(unsigned id) {
     CRawDataView* grid = ActiveDataGrid();
+    if (const int kind = AnalysisKind(id); kind != 0) {
+        if (grid != nullptr) {
+            ShowAnalysisValues(*grid, kind);
+        }
+        return true;
+    }
     switch (id) {
+        case ID_GRID_LOAD_PROFILE_TABLE:
+        case ID_LOAD_PROFILE_SELECTED:
+            OnLoadProfileSelectedData();
+            return true;
+        case ID_GRID_LOAD_PROFILE_GRAPH:
+        case ID_LOAD_PROFILE_GRAPH_SELECTED:
+            OnLoadProfileGraphSelectedData();
+            return true;
         case ID_GRID_GRAPH_COLUMN:
         case ID_GRAPH_SELECTED_DATA:
             if (platform::DocTemplate* graphTemplate = GetTemplate(kRawDataGraphTemplateId);
@@ -397,6 +451,14 @@ bool CKivoApp::RunGridCommand(unsigned id) {
     }
 }
 
+void CKivoApp::OnLoadProfileSelectedData() {
+    OpenLoadProfile(GetTemplate(kLoadProfileTemplateId), ActiveDataGrid(), false);
+}
+
+void CKivoApp::OnLoadProfileGraphSelectedData() {
+    OpenLoadProfile(GetTemplate(kLoadProfileGraphTemplateId), ActiveDataGrid(), true);
+}
+
 void CKivoApp::OnIdle() {
     platform::MainFrame* frame = GetMainWindow();
     if (frame == nullptr) {
@@ -430,4 +492,9 @@ void CKivoApp::OnIdle() {
         bar.showMessage(platform::ToQString(LoadText(wait ? IDS_STATUS_WAIT : IDS_STATUS_READY)));
     }
     idle_shows_busy_ = busy;
+}
+
+void CKivoApp::OnTHDCalculator() {
+    CTHDCalculator calculator(false, GetMainWindow());
+    calculator.DoModal();
 }

@@ -23,7 +23,10 @@
 #include "kivo32/setupeditor/sut_type_help.h"
 #include "kivo32/tools/calibration_window.h"
 #include "kivo32/tools/download_windows.h"
+#include "kivo32/tools/harmonics_windows.h"
+#include "kivo32/tools/rt_windows.h"
 #include "kivo32/tools/schedule_windows.h"
+#include "kivo32/tools/set_refresh_count_dlg.h"
 #include "kivo32/tools/setting_windows.h"
 #include "kivo32/tools/wifi_ids.h"
 #include "kivo32/tools/wifi_windows.h"
@@ -31,8 +34,10 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
+#include "platform/base/windows1252.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/settings_profile_store.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
 #include "shared/controls/logger_list_messages.h"
@@ -69,6 +74,21 @@ void CKivoApp::SetUpCommands() {
                          .stopModuleChecks = [this] { SetCheckWiFly(false); }});
     RegisterScheduleWindows();
     RegisterCalibrationWindow(registry_.calibrationDir);
+    RegisterRealTimeWindows(registry_);
+    RegisterHarmonicsWindow(
+        {.settings =
+             [this] {
+                 return HarmonicsWindowSettings{
+                     registry_.perCentOrRMS == 1 ? HarmonicsMode::PercentOfTotal
+                                                 : HarmonicsMode::PercentOfFundamental,
+                     registry_.rtUpdateThreshold, platform::PathFromWindows1252(registry_.dataDir)};
+             },
+         .keepMode = [this](HarmonicsMode mode) { registry_.perCentOrRMS = static_cast<int>(mode); },
+         .askRefreshCount =
+             [this](int count, QWidget* parent) {
+                 platform::SettingsProfileStore store;
+                 return AskRefreshCount(count, registry_, store, parent);
+             }});
     // The idle processing runs whenever the event loop is about to wait, for as long as the main window
     // lives.
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,

@@ -11,6 +11,7 @@
 #include "kivo32/app/energy_summary_window.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/dialogs/dialogs_ids.h"
+#include "kivo32/session/harmonics_window_link.h"
 #include "kivo32/session/logger_setup_reading.h"
 #include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_el.h"
@@ -81,8 +82,14 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
                 (*link)->Close();
             }
             return true;
-        case WM_REAL_TIME_VALUES:
-            // The values belong to the window of WM_REAL_TIME_WINDOW, which takes them while it shows.
+        case WM_HARMONICS_WINDOW:
+            if (const auto* link = platform::PayloadAs<std::shared_ptr<CHarmonicsWindowLink>>(message);
+                link && *link) {
+                // The window's close, or no window, ends the session's capture loop.
+                HarmonicsRequest request{.link = *link};
+                platform::RunDialogRequest(request);
+                (*link)->Close();
+            }
             return true;
         case WM_WAIT_CURSOR: {
             const auto step = static_cast<int>(static_cast<std::intptr_t>(message.wParam));

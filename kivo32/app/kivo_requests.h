@@ -31,9 +31,8 @@ using KivoRequests = platform::RequestList<
     LoggerListMessageRequest>;
 
 using KivoRequestsNotBuiltYet =
-    platform::RequestList<SetScalarsRequest, SetLoggerIdsRequest, HarmonicsRequest, WaveformCaptureRequest,
-                          CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest,
-                          RealTimeWindowRequest>;
+    platform::RequestList<SetScalarsRequest, SetLoggerIdsRequest, WaveformCaptureRequest, CalAmpScalarRequest,
+                          CalVoltTempScalarRequest, RealTimeSelectionRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

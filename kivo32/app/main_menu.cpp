@@ -6,6 +6,7 @@
 
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/main_frame_ids.h"
+#include "kivo32/loadprofile/load_profile_ids.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/ui_ids.h"
@@ -121,6 +122,11 @@ constexpr MenuRow kMenuTable[] = {
     Command(ID_GRID_DATA_ERRORS, IDS_MENU_DATA_ERRORS),
     Command(ID_GRID_FILE_SUMMARY, IDS_MENU_FILE_SUMMARY),
     Command(ID_FILE_ENERGY_SUMMARY, IDS_MENU_FILE_ENERGY_SUMMARY),
+    Separator(),
+    Command(ID_LOAD_PROFILE_TABLE, IDS_MENU_LP_TABLE),
+    Command(ID_LOAD_PROFILE_GRAPH, IDS_MENU_LP_GRAPH),
+    Command(ID_LOAD_PROFILE_EXPORT_CSV, IDS_MENU_LP_EXPORT_CSV),
+    Command(ID_LOAD_PROFILE_GRAPH_PICTURE, IDS_MENU_LP_PICTURE),
     Separator(),
     Command(ID_GRID_EXTRACT_BY_DATE, IDS_MENU_EXTRACT_BY_DATE),
     Command(ID_GRID_EXTRACT_BY_RECORD, IDS_MENU_EXTRACT_BY_RECORD),

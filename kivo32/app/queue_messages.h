@@ -28,7 +28,7 @@ inline constexpr unsigned kApplicationMessages[] = {
     WM_OPEN_READ_SETUP,       WM_REAL_TIME_WINDOW,   WM_REAL_TIME_VALUES,      WM_WAIT_CURSOR,
     WM_WRITE_CSV_FILE,        WM_CONVERSION_RESULT,  WM_MODULE_UPDATE_NOTICE,  WM_CLOSE_COMMAND,
     WM_MODEM_CALL_CONNECTED,  WM_MODEM_CALL_OFFERED, WM_MODEM_LINE_ERROR,      WM_UNATTENDED_DOWNLOAD_DONE,
-    WM_LOGGER_ENERGY_SUMMARY,
+    WM_LOGGER_ENERGY_SUMMARY, WM_HARMONICS_WINDOW,
 };
 
 // CSession::OnMessage and CSessionEL::OnMessage, on the session thread.
@@ -79,6 +79,7 @@ inline constexpr unsigned kSessionMessages[] = {
     WM_SESSION_CALIBRATION_SCALARS,
     WM_SESSION_CALIBRATION_MEASURE,
     WM_SESSION_SETUP_FORM_FACTS,
+    WM_SESSION_FIRMWARE_UPDATE,
 };
 
 // True when no number occurs twice in the lists of one queue.

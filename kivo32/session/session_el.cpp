@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "kivo32/session/firmware_requests.h"
 #include "kivo32/session/logger_clock_reading.h"
 #include "kivo32/session/logger_version_reading.h"
 #include "kivo32/session/session_ids.h"
@@ -189,6 +190,11 @@ void CSessionEL::OnCommand(platform::Message& message) {
         case WM_SESSION_TERMINAL:
             OnTerminal(platform::PayloadAs<std::string>(message));
             break;
+        case WM_SESSION_FIRMWARE_UPDATE:
+            if (const auto* request = platform::PayloadAs<FirmwareTransferRequest>(message)) {
+                OnFirmwareUpdate(*request);
+            }
+            break;
         case WM_SESSION_START_STOP_LOGGING:
             OnStartStopLogging();
             break;
@@ -209,7 +215,7 @@ void CSessionEL::OnCommand(platform::Message& message) {
             OnLoggerProperties();
             break;
         case WM_SESSION_HARMONICS:
-            OnSetupDialog<HarmonicsRequest>("In CSessionEL::OnHarmonics()\n");
+            OnHarmonics();
             break;
         case WM_SESSION_WF_CAPTURE:
             OnSetupDialog<WaveformCaptureRequest>("In CSessionEL::OnWFCapture()\n");

@@ -25,12 +25,11 @@ struct WiFiSettings;
 
 struct CLoggerClockReading;
 struct CLoggerVersionReading;
+struct FirmwareTransferRequest;
 class CSessionEL : public CSession {
 public:
     // The speeds the port search tries on each port, in order.
     static constexpr int kSearchSpeeds[] = {57600, 2400};
-    // The real-time windows update once a second.
-    static constexpr std::uint32_t kRealTimeCycleMs = 1000;
 
     // `owner` must outlive the session; `settings` are the link it opens.
     CSessionEL(CSessionOwner& owner, CAppContext& app, CLinkSettings settings);
@@ -96,12 +95,15 @@ private:
     void OnToggleOption();
     // The real-time values window of the logger's kind, with its update loop.
     void OnRealTimeValues(bool graph);
-    void RunRealTimeLoop(const CRealTimeWindowLink& window);
+    void RunRealTimeLoop(CRealTimeWindowLink& window, bool graph);
     // The setups stored in the logger, with the status texts of their listing; a failure is told.
     bool ListSetups(std::vector<std::string>& setups);
-    // Harmonics and waveform capture: the stored setups, then the window of `Request`.
+    // Waveform capture: the stored setups, then the window of `Request`.
     template <class Request>
     void OnSetupDialog(const char* trace);
+    // Harmonics (session_el_harmonics.cpp): the stored setups and the active setup's channels checked, the
+    // window opened with a copy of what it shows of the logger, then its capture loop until it closes.
+    void OnHarmonics();
     // ---- Data handlers (session_el_data.cpp).
     // Reads every record into the request's file; `openFile` opens it as a document afterwards.
     void OnReadAllData(bool openFile, DownloadRequest request);
@@ -187,6 +189,11 @@ private:
     void UpdateWiFiModule(WiFiSettings settings);
     // `text` as the connection's status text and on the status line.
     void PostConnectionStatus(std::string text);
+    // The firmware update window's file sent, a module image's installation followed, the result
+    // posted back (session_el_firmware.cpp).
+    void OnFirmwareUpdate(const FirmwareTransferRequest& request);
+    // The module's status words polled until its installation ends: 0 complete, else the failure.
+    int WaitForModuleInstallation();
 
     // The lines of `lines`, each ended by CR LF.
     static std::string JoinLines(const std::vector<std::string>& lines);

@@ -205,5 +205,4 @@ void CSessionEL::OnSetupDialog(const char* trace) {
     RunDialog(request);
 }
 
-template void CSessionEL::OnSetupDialog<HarmonicsRequest>(const char* trace);
 template void CSessionEL::OnSetupDialog<WaveformCaptureRequest>(const char* trace);

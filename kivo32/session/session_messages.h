@@ -54,10 +54,11 @@ inline constexpr unsigned WM_WRITE_CSV_FILE = WM_APP + 0xEA;
 inline constexpr unsigned WM_OPEN_READ_SETUP = WM_APP + 0x1E4;
 
 // Ours, to the main window: open a real-time values window (payload a
-// std::shared_ptr<CRealTimeWindowLink>), and the values of one update (payload a
-// std::vector<RealTimeValue>).
+// std::shared_ptr<CRealTimeWindowLink>); to that window: the reading of one update (payload a
+// RealTimeRecord, real_time_record.h) and a waveform capture it asked for (payload a WaveformCapture).
 inline constexpr unsigned WM_REAL_TIME_WINDOW = WM_APP + 0x1E2;
 inline constexpr unsigned WM_REAL_TIME_VALUES = WM_APP + 0x1E3;
+inline constexpr unsigned WM_REAL_TIME_CAPTURE = WM_APP + 0x220;
 
 // Ours, to the main window: show (wParam 1, payload the text as a std::string) or hide (wParam 0) the
 // notice that stays while the Wi-Fi module fetches its new firmware.
@@ -93,7 +94,17 @@ inline constexpr unsigned WM_SESSION_CALIBRATION_MEASURE = WM_APP + 0x204;
 // std::shared_ptr<platform::MessageTarget> the reply goes to; the reply is WM_SETUP_LOGGER_FACTS,
 // kivo32/setuprules/setup_logger_facts.h).
 inline constexpr unsigned WM_SESSION_SETUP_FORM_FACTS = WM_APP + 0x242;
+// Ours, to the session while the firmware update window is open: send a firmware file or a module
+// image (payload a FirmwareTransferRequest, firmware_requests.h); and the result, to that window.
+inline constexpr unsigned WM_SESSION_FIRMWARE_UPDATE = WM_APP + 0x205;
+inline constexpr unsigned WM_FIRMWARE_RESULT = WM_APP + 0x206;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;
+// The main window's direct connect over the last port, posted as WM_COMMAND after a firmware update.
+inline constexpr unsigned ID_SESSION_CONNECT_DIRECT = 32785;
 // The main window's disconnect command, posted as WM_COMMAND after the terminal restarted the logger.
 inline constexpr unsigned ID_SESSION_DISCONNECT = 32789;
+
+// Ours, to the main window: open the harmonics window (payload a std::shared_ptr<CHarmonicsWindowLink>);
+// the session's capture loop runs until it closes.
+inline constexpr unsigned WM_HARMONICS_WINDOW = WM_APP + 0x230;

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+class CHarmonicsWindowLink;
 class CRealTimeWindowLink;
 
 // The logger's status report; any button but IDOK and IDCANCEL asks for a fresh one.
@@ -22,11 +23,11 @@ struct LoggerSetupListRequest {
     int selection = 0;
 };
 
-// The harmonics window over the logger's stored setups.
+// The harmonics window the link names; it shows on the user-interface thread while the session's capture
+// loop hands it each capture, and its close ends the loop.
 struct HarmonicsRequest {
     static constexpr std::string_view kName = "CHarmonicsDlg";
-    int typeCode = 0;
-    std::vector<std::string> setups;
+    std::shared_ptr<CHarmonicsWindowLink> link;
 };
 
 // The waveform capture window over the logger's stored setups.

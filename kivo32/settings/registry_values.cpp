@@ -4,15 +4,14 @@
 #include <array>
 #include <cstdlib>
 #include <string_view>
-#include <variant>
 
 #include "kivo32/settings/settings_ids.h"
 #include "kivo32/update/version_check.h"
 #include "platform/base/message_box_flags.h"
-#include "platform/base/profile_store.h"
 #include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
 #include "shared/common/message_box.h"
+#include "shared/common/profile_values.h"
 #include "shared/common/user_data_folder.h"
 
 namespace {
@@ -21,20 +20,7 @@ namespace {
 #define KIVO_UPDATE_URL ""
 #endif
 
-// A folder below the user data folder; the folder itself when the name is empty.
-struct FolderDefault {
-    const char* name;
-};
-
-using TextMember = std::string CRegistryValues::*;
-using IntMember = int CRegistryValues::*;
-
-struct RegistryValue {
-    const char* section;
-    const char* name;
-    std::variant<TextMember, IntMember> member;
-    std::variant<const char*, int, FolderDefault> defaultValue;
-};
+using RegistryValue = ProfileValue<CRegistryValues>;
 
 constexpr const char* kWindow = "Window Startup State";
 constexpr const char* kDirs = "KIVO Dirs";
@@ -96,16 +82,6 @@ constexpr std::array<std::string_view, 25> kSaveOrder{
     "PartialDownloads", "PerCentOrRMS", "FirmwareFile",  "CalibrationDir",   "UpdateEnabled",
     "UpdateDays",       "UpdateNext",   "UpdateURL",     "UpdateLatestKIVO", "UpdateLatestLoggerVersion"};
 
-const RegistryValue& ValueNamed(std::string_view name) {
-    for (const RegistryValue& value : kValues) {
-        if (value.name == name) {
-            return value;
-        }
-    }
-    // Every name of the save order is in the table (the tests write every kept value).
-    return kValues.front();
-}
-
 }  // namespace
 
 CRegistryValues::~CRegistryValues() = default;
@@ -117,28 +93,7 @@ const char* CRegistryValues::BuiltInUpdateUrl() {
 bool CRegistryValues::Load(const platform::ProfileStore& store) {
     const std::string userDataFolder = platform::Utf8ToWindows1252(UserDataFolder().string());
     std::string damaged;
-    for (const RegistryValue& value : kValues) {
-        if (const auto* text = std::get_if<TextMember>(&value.member)) {
-            const auto* folder = std::get_if<FolderDefault>(&value.defaultValue);
-            std::string defaultText;
-            if (folder != nullptr) {
-                defaultText = userDataFolder;
-                if (*folder->name != '\0') {
-                    defaultText.append("/").append(folder->name);
-                }
-            } else {
-                defaultText = std::get<const char*>(value.defaultValue);
-            }
-            this->*(*text) = store.GetProfileString(value.section, value.name, defaultText);
-        } else {
-            bool unreadable = false;
-            this->*std::get<IntMember>(value.member) = store.GetProfileInt(
-                value.section, value.name, std::get<int>(value.defaultValue), &unreadable);
-            if (unreadable) {
-                damaged.append(value.section).append("/").append(value.name).append("\n");
-            }
-        }
-    }
+    LoadProfileValues<CRegistryValues>(*this, kValues, store, userDataFolder, damaged);
     const bool readWhole = store.ReadWhole();
     if (!readWhole) {
         ShowMessageBoxId(IDS_SETTINGS_NOT_READ_WHOLE, MB_OK | MB_ICONEXCLAMATION, true);
@@ -151,14 +106,7 @@ bool CRegistryValues::Load(const platform::ProfileStore& store) {
 }
 
 void CRegistryValues::Save(platform::ProfileStore& store) const {
-    for (const std::string_view name : kSaveOrder) {
-        const RegistryValue& value = ValueNamed(name);
-        if (const auto* text = std::get_if<TextMember>(&value.member)) {
-            store.WriteProfileString(value.section, value.name, this->*(*text));
-        } else {
-            store.WriteProfileInt(value.section, value.name, this->*std::get<IntMember>(value.member));
-        }
-    }
+    SaveProfileValues<CRegistryValues>(*this, kValues, kSaveOrder, store);
 }
 
 void CRegistryValues::HandToVersionCheck(CVersionCheck& check) const {

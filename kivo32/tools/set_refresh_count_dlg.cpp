@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "kivo32/session/refresh_count.h"
 #include "kivo32/settings/registry_values.h"
 #include "kivo32/tools/rt_ids.h"
-#include "kivo32/tools/rt_refresh_count.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/profile_store.h"
 #include "platform/ui/data_exchange.h"

@@ -41,22 +41,26 @@ bool SameFont(const platform::GraphFontChoice& a, const platform::GraphFontChoic
 
 }  // namespace
 
-CGraphLook GraphLookFromAttributes(const CGraphObjectAttributes& attributes) {
-    CGraphLook look;
+void TakeAttributeLook(const GraphAttributeLook& attributes, CGraphLook& look) {
     look.style.borderType = attributes.borderType;
     look.style.quickStyle = attributes.quickStyle;
     look.style.viewingStyle = attributes.viewingStyle;
     look.style.fontSize = attributes.graphFontSize;
     look.style.numericPrecision = attributes.numericPrecision;
     look.style.gridAttributes = attributes.gridAttributes;
-    look.style.plottingMethod = attributes.plottingMethod;
-    look.style.showDataPoints = attributes.showDataPoints != 0;
     look.style.includeDataLabels = attributes.includeDataLabels != 0;
     look.colors = {Opaque(attributes.graphForegroundColor), Opaque(attributes.graphBackgroundColor),
                    Opaque(attributes.deskForegroundColor), Opaque(attributes.deskBackgroundColor)};
     look.mainTitleFont = FontOf(attributes.mainTitleFont);
     look.subtitleFont = FontOf(attributes.subtitleFont);
     look.labelFont = FontOf(attributes.axisLabelsFont);
+}
+
+CGraphLook GraphLookFromAttributes(const CGraphObjectAttributes& attributes) {
+    CGraphLook look;
+    TakeAttributeLook(attributes, look);
+    look.style.plottingMethod = attributes.plottingMethod;
+    look.style.showDataPoints = attributes.showDataPoints != 0;
     for (int i = 0; i < CGraphLook::kPlotCount; ++i) {
         look.plotColors[i] = Opaque(attributes.plotColors[i]);
     }
@@ -118,10 +122,8 @@ bool IsLookChanged(const platform::GraphSettings& settings, const std::vector<in
     return changed;
 }
 
-void ReadBackGraphLook(const platform::GraphSettings& settings, const std::vector<int>& subsetOrder,
-                       bool takeMethod, bool keepDataLabels, CGraphObjectAttributes& attributes) {
+void ReadBackAttributeLook(const platform::GraphSettings& settings, GraphAttributeLook& attributes) {
     const platform::GraphStyle& style = settings.style;
-    attributes.showDataPoints = style.showDataPoints ? 1 : 0;
     attributes.quickStyle = style.quickStyle;
     attributes.graphForegroundColor = settings.colors.graphForeground & kRgbMask;
     attributes.graphBackgroundColor = settings.colors.graphBackground & kRgbMask;
@@ -130,16 +132,24 @@ void ReadBackGraphLook(const platform::GraphSettings& settings, const std::vecto
     attributes.borderType = style.borderType;
     attributes.viewingStyle = style.viewingStyle;
     attributes.graphFontSize = style.fontSize;
-    if (takeMethod) {
-        attributes.plottingMethod = style.plottingMethod;
-    }
     attributes.gridAttributes = style.gridAttributes;
-    if (!keepDataLabels || style.includeDataLabels) {
-        attributes.includeDataLabels = style.includeDataLabels ? 1 : 0;
-    }
     attributes.mainTitleFont = FontOf(settings.mainTitleFont);
     attributes.subtitleFont = FontOf(settings.subtitleFont);
     attributes.axisLabelsFont = FontOf(settings.labelFont);
+    attributes.numericPrecision = style.numericPrecision;
+}
+
+void ReadBackGraphLook(const platform::GraphSettings& settings, const std::vector<int>& subsetOrder,
+                       bool takeMethod, bool keepDataLabels, CGraphObjectAttributes& attributes) {
+    ReadBackAttributeLook(settings, attributes);
+    const platform::GraphStyle& style = settings.style;
+    attributes.showDataPoints = style.showDataPoints ? 1 : 0;
+    if (takeMethod) {
+        attributes.plottingMethod = style.plottingMethod;
+    }
+    if (!keepDataLabels || style.includeDataLabels) {
+        attributes.includeDataLabels = style.includeDataLabels ? 1 : 0;
+    }
     for (std::size_t position = 0; position < subsetOrder.size() && position < settings.subsets.size();
          ++position) {
         const platform::GraphSubsetLook& subset = settings.subsets[position];
@@ -148,5 +158,4 @@ void ReadBackGraphLook(const platform::GraphSettings& settings, const std::vecto
         attributes.plotLineTypes[index] = subset.lineType;
         attributes.plotPointTypes[index] = subset.pointType;
     }
-    attributes.numericPrecision = style.numericPrecision;
 }

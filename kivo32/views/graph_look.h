@@ -23,6 +23,12 @@ struct CGraphLook {
     std::array<int, kPlotCount> pointTypes{};
 };
 
+// The look both attribute files keep (styles, colours drawn opaque, fonts) into `look`; the plotting
+// method, the data points and the plots are left as they were.
+void TakeAttributeLook(const GraphAttributeLook& attributes, CGraphLook& look);
+// The graph's styles, colours (without their top byte) and fonts back into that look.
+void ReadBackAttributeLook(const platform::GraphSettings& settings, GraphAttributeLook& attributes);
+
 // The attributes' look; every colour drawn opaque (its top byte 0xFF).
 CGraphLook GraphLookFromAttributes(const CGraphObjectAttributes& attributes);
 // The built-in look with `plottingMethod`: the default plot colours, then 0 for the 17th plot.

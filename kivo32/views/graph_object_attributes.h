@@ -9,15 +9,9 @@
 #include <string>
 #include <string_view>
 
-// A font by name with its three attribute numbers.
-struct CGraphFontAttributes {
-    std::string name;
-    std::array<int, 3> attributes{};
+#include "kivo32/analysis/graph_attribute_look.h"
 
-    bool operator==(const CGraphFontAttributes&) const = default;
-};
-
-class CGraphObjectAttributes {
+class CGraphObjectAttributes : public GraphAttributeLook {
 public:
     static constexpr int kPlotCount = 17;
     static constexpr const char* kFileName = "KivoGOAttrib.ini";
@@ -56,22 +50,8 @@ public:
     int showDataPoints = 0;
     int showAnalysisValues = 0;
     int useDefaultAttributes = 0;
-    int borderType = 0;
-    std::array<int, 2> quickStyle{};
-    int viewingStyle = 0;
-    int graphFontSize = 0;
     int defaultPlottingMethod = 0;
     int plottingMethod = 0;
-    std::array<int, 4> gridAttributes{};
-    int includeDataLabels = 0;
-    int numericPrecision = 0;
-    std::uint32_t graphForegroundColor = 0;
-    std::uint32_t graphBackgroundColor = 0;
-    std::uint32_t deskForegroundColor = 0;
-    std::uint32_t deskBackgroundColor = 0;
-    CGraphFontAttributes mainTitleFont;
-    CGraphFontAttributes subtitleFont;
-    CGraphFontAttributes axisLabelsFont;
     std::string legendFont;
     int legendFontSize = 0;
     int legendStyle = 0;

@@ -140,6 +140,7 @@ void CRawDataDoc::OnCloseDocument() {
 
 void CRawDataDoc::DeleteContents() {
     time_check_.reset();
+    profile_cache_.reset();
     raw_data_.CloseDataFile();
 }
 

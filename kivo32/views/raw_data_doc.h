@@ -6,6 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "kivo32/analysis/parameters_for_view.h"
+#include "kivo32/analysis/profile_column_cache.h"
 #include "kivo32/views/record_time_check.h"
 #include "platform/ui/document.h"
 #include "shared/datafile/raw_data.h"
@@ -62,6 +64,14 @@ public:
     // has been told why).
     CRawDataDoc* SaveRecordRange(int first, int last, bool fromGrid, bool zeroForEmpty);
 
+    // The settings of the load-profile window opened last on the document's grid.
+    CParametersForView& LoadProfileParameters() { return load_profile_parameters_; }
+    // The channel that the load-profile windows read last, shared with the worker that reads it.
+    std::shared_ptr<const CProfileColumnCache> ProfileColumnCache() const { return profile_cache_; }
+    void SetProfileColumnCache(std::shared_ptr<const CProfileColumnCache> cache) {
+        profile_cache_ = std::move(cache);
+    }
+
     // The last other data document of the template that has `path` open, or null.
     CRawDataDoc* FindDocumentByPath(const std::filesystem::path& path) const;
 
@@ -82,4 +92,6 @@ private:
     bool temporary_ = false;
     // The check of the open file's record times while it runs; closing the file stops it.
     std::unique_ptr<CRecordTimeCheck> time_check_;
+    CParametersForView load_profile_parameters_;
+    std::shared_ptr<const CProfileColumnCache> profile_cache_;
 };

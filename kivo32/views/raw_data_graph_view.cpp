@@ -10,6 +10,7 @@
 
 #include "kivo32/views/graph_data_load.h"
 #include "kivo32/views/graph_object_attributes.h"
+#include "kivo32/views/graph_view_keys.h"
 #include "kivo32/views/grid_walk.h"
 #include "kivo32/views/raw_data_doc.h"
 #include "kivo32/views/raw_data_view.h"
@@ -486,36 +487,18 @@ void CRawDataGraphView::OnGraphSettings() {
         return;
     }
     const CRawDataDoc* document = GetDocument();
-    const std::string title = document != nullptr ? document->Title() : std::string();
-    control_->Settings().mainTitle =
-        platform::StringPrintf("%s - %s", title.c_str(), LoadText(IDS_GRAPH_SETTINGS_TITLE).c_str());
-    const QPointer<CRawDataGraphView> alive(this);
-    control_->RunSettingsDialog();
-    if (alive != nullptr && control_ != nullptr) {
-        control_->Settings().mainTitle = title;
-        control_->Reinitialise();
-    }
+    RunGraphSettingsUnderTitle(*this, *control_, document != nullptr ? document->Title() : std::string(),
+                               LoadText(IDS_GRAPH_SETTINGS_TITLE));
 }
 
 void CRawDataGraphView::keyPressEvent(QKeyEvent* event) {
-    const bool control = (event->modifiers() & Qt::ControlModifier) != 0;
-    if (event->key() == Qt::Key_E && control) {
-        OnGraphSettings();
-    } else if (event->key() == Qt::Key_Space && !control) {
-        if (control_ != nullptr) {
-            control_->CycleGridLines();
-        }
-    } else {
+    if (!HandleGraphViewKey(*event, control_, [this] { OnGraphSettings(); })) {
         View::keyPressEvent(event);
-        return;
     }
-    event->accept();
 }
 
 QSize CRawDataGraphView::PrintSize() const {
-    const int width = this->width();
-    const int height = this->height();
-    return height < width ? QSize(width * 20, height * 25) : QSize(width * 30, height * 30);
+    return GraphPrintSize(*this);
 }
 
 bool CRawDataGraphView::PrintGraph(QPrinter& printer) const {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "kivo32/analysis/analysis_value_record.h"
 #include "kivo32/analysis/column_analysis.h"
 #include "kivo32/analysis/raw_data_grid.h"
-#include "kivo32/views/analysis_value_record.h"
 #include "platform/ui/grid_cell_source.h"
 #include "platform/ui/grid_print_properties.h"
 #include "platform/ui/grid_printer.h"

@@ -6,11 +6,11 @@
 namespace platform {
 
 void MessageQueue::Post(Message message) {
-    {
-        std::lock_guard lock(mutex_);
-        messages_.push_back(std::move(message));
-        ++generation_;
-    }
+    // Notified under the lock: a waiter that takes the message may destroy the queue as soon as it has
+    // it, and must not do so while this thread still signals the condition.
+    std::lock_guard lock(mutex_);
+    messages_.push_back(std::move(message));
+    ++generation_;
     changed_.notify_all();
 }
 
@@ -45,10 +45,9 @@ std::size_t MessageQueue::Size() const {
 }
 
 void MessageQueue::Wake() {
-    {
-        std::lock_guard lock(mutex_);
-        ++generation_;
-    }
+    // Under the lock, as Post notifies.
+    std::lock_guard lock(mutex_);
+    ++generation_;
     changed_.notify_all();
 }
 

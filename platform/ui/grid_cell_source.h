@@ -1,6 +1,8 @@
 // GridCellSource: what a virtual grid asks its owner for: the counts and each cell it shows.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -16,6 +18,8 @@ struct GridCell {
     // A push-button cell: a click on it reaches the owner as a button click.
     bool button = false;
     Align align = Align::Left;
+    // An interior colour of the cell's own (0xRRGGBB), in place of the grid's.
+    std::optional<std::uint32_t> interior = std::nullopt;
 };
 
 // Rows and columns count from 1; row 0 holds the column headers and column 0 the row headers. The grid

@@ -67,6 +67,9 @@ QVariant GridTableModel::CellData(int row, int column, int role) const {
         case Qt::DisplayRole:
             return filled ? QVariant(ToQString(cell.text)) : QVariant();
         case Qt::BackgroundRole:
+            if (filled && cell.interior) {
+                return QVariant(QBrush(QColor::fromRgb(*cell.interior)));
+            }
             return filled && cell.grey ? QVariant(QBrush(QColor(kGreyInterior))) : QVariant();
         default:
             return QVariant(static_cast<int>(ToQtAlignment(cell.align)));

@@ -488,6 +488,7 @@ void CTapiLine::OnDisconnected(std::uint32_t mode) {
     Trace(text);
     const bool farEndHungUp = mode == LINEDISCONNECTMODE_NORMAL && m_bCallConnected;
     m_strLastMessage = text;
+    last_disconnect_mode_ = mode;
     PostStatus(text);
     m_lAsyncReply = static_cast<std::int32_t>(mode);
     m_bReplyReceived = true;

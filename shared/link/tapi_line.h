@@ -98,6 +98,8 @@ public:
     bool IsCallConnected() const { return m_bCallConnected; }
     const std::string& GetDeviceName() const { return device_name_; }
     const std::string& GetLastMessage() const { return m_strLastMessage; }
+    // Why the last call ended (a DisconnectMode); 0 while no call has ended.
+    std::uint32_t GetLastDisconnectMode() const { return last_disconnect_mode_; }
     int GetMode() const { return m_nMode; }
 
 private:
@@ -140,6 +142,7 @@ private:
     std::string device_name_;
     std::string m_strNumber;
     std::string m_strLastMessage;
+    std::uint32_t last_disconnect_mode_ = 0;
     int m_dwBaudRate = 0;
     int m_nConnectRate = 0;
     std::int32_t m_lAsyncReply = 0;

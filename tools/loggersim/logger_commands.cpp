@@ -14,6 +14,7 @@
 #include "tools/loggersim/hex_dump.h"
 #include "tools/loggersim/programming_commands.h"
 #include "tools/loggersim/quarven_records.h"
+#include "tools/loggersim/real_time_values.h"
 #include "tools/loggersim/setting_commands.h"
 #include "tools/loggersim/waveform_reply.h"
 
@@ -141,7 +142,7 @@ int FirmwareVersion(const LoggerState& s) {
 
 // Values, then the status image, identification fields, supply bytes and clock at the model's offsets.
 Bytes RealTimeReply(const LoggerState& s) {
-    Bytes reply = s.realTimeValues;
+    Bytes reply = ChangingRealTimeValues(s, s.realTimeFetches);
     if (s.typeCode >= kModelQuarvenRS) {
         return reply;
     }
@@ -231,6 +232,7 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
         return HexReply(SupplyBytes(s), faults);
     }
     if (word == "I!10" || (word == "@?" && !(s.typeCode >= 7 && s.typeCode <= 9))) {
+        ++s.realTimeFetches;
         Bytes reply = RealTimeReply(s);
         if (faults.shortRealTime > 0) {
             --faults.shortRealTime;

@@ -88,8 +88,10 @@ struct LoggerState {
     std::uint16_t recordSize = 0;
     std::uint16_t recordsAvailable = 0;
 
-    // The real-time values block; the reply adds the status, identity, supply and clock behind it.
+    // The real-time values block; the reply adds the status, identity, supply and clock behind it, and
+    // moves the values with each fetch (real_time_values.h).
     std::vector<std::uint8_t> realTimeValues;
+    int realTimeFetches = 0;
     // The waveform captures "F?" give.
     SimulatedWaveform waveform;
     // The read position "I!18" answers when set; 0 answers by the data memory (ReadRangePosition).

@@ -124,7 +124,8 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"teldrin before the link is up", ID_START_TELDRIN, With(busy, [](auto& s) { s.connected = false; }),
          false},
         {"teldrin while the session ends", ID_START_TELDRIN, ending, false},
-        {"the firmware update until its window comes", ID_LOGGER_FIRMWARE_UPDATE, ready, false},
+        {"the firmware update with a ready session", ID_LOGGER_FIRMWARE_UPDATE, ready, true},
+        {"the firmware update while a command runs", ID_LOGGER_FIRMWARE_UPDATE, busy, false},
         {"the terminal without a session", ID_TERMINAL_MODE, none, true},
         {"the terminal while a command runs", ID_TERMINAL_MODE, busy, true},
         {"the logger list without a session", ID_OPEN_LOGGER_LIST, none, true},
@@ -132,7 +133,7 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"the PC setup without a session", ID_PC_SETUP, none, true},
         {"the PC setup while a command runs", ID_PC_SETUP, busy, false},
         {"the PC setup while the session ends", ID_PC_SETUP, ending, false},
-        {"the load profiles until they come", ID_GRID_LOAD_PROFILE_GRAPH, none, false},
+        {"the data views until they come", ID_GRID_DATA_VIEW_0, none, false},
         {"the logger's energy summary of a Quarven", ID_LOGGER_ENERGY_SUMMARY, quarven, true},
         {"the logger's energy summary of an older model", ID_LOGGER_ENERGY_SUMMARY, ready, false},
         {"the logger's energy summary without a session", ID_LOGGER_ENERGY_SUMMARY, none, false},
@@ -154,13 +155,14 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
     };
     const Case cases[] = {
         // Their requests are marked not built yet.
-        {ID_LOGGER_HARMONICS, true},
+        {ID_LOGGER_WAVEFORM, true},
         {ID_LOGGER_REAL_TIME_GRAPH, true},
         // Views and tools that are no request.
-        {ID_LOGGER_FIRMWARE_UPDATE, true},
-        {ID_GRID_LOAD_PROFILE_GRAPH, true},
+        {ID_LOGGER_FIRMWARE_UPDATE, false},
+        {ID_GRID_DATA_VIEW_0, true},
         // Their windows are built, or they need none.
         {ID_LOGGER_DOWNLOAD, false},
+        {ID_LOGGER_HARMONICS, false},
         {ID_LOGGER_NETWORK_INFO, false},
         {ID_LOGGER_SET_TIME, false},
         {ID_LOGGER_PROPERTIES, false},
@@ -198,6 +200,8 @@ TEST(CommandRulesTest, TheTraceAndAnswerModeItemsAreCheckedWhileOnAndLocalComman
     EXPECT_FALSE(FindCommandRule(ID_ANSWER_MODE, state)->checked);
     EXPECT_FALSE(FindCommandRule(ID_OPEN_DATA_FILE, state).has_value());
     EXPECT_FALSE(FindCommandRule(ID_GRID_DATA_ERRORS, state).has_value());
+    EXPECT_FALSE(FindCommandRule(ID_GRID_LOAD_PROFILE_GRAPH, state).has_value());
+    EXPECT_FALSE(FindCommandRule(ID_GRID_STATISTICS_1, state).has_value());
 }
 
 TEST(CommandRulesTest, LoggerCommandsPostTheirSessionMessages) {

@@ -19,6 +19,7 @@
 #include "kivo32/app/kivo_requests.h"
 #include "kivo32/app/other_instance.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/loadprofile/load_profile_templates.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/session/window_requests.h"
 #include "kivo32/views/raw_data_graph_template.h"
@@ -161,11 +162,11 @@ TEST_F(KivoAppTest, TemplatesAreFoundByIdInTheOrderOfTheDocumentKindsWhateverThe
                                  application.GetTemplate(kSetupTableTemplateId);
                              ASSERT_NE(setupTables, nullptr);
                              setupKind = setupTables->GetDocString(platform::DocTemplate::fileNewName);
-                             EXPECT_EQ(application.GetTemplate(94), nullptr);
                          }),
               0);
     EXPECT_EQ(order, (std::vector<unsigned>{kRawDataTemplateId, kRawDataGraphTemplateId,
-                                            kLoggerListTemplateId, kSetupTableTemplateId}));
+                                            kLoggerListTemplateId, kSetupTableTemplateId,
+                                            kLoadProfileTemplateId, kLoadProfileGraphTemplateId}));
     EXPECT_NE(setupKind, "Setup Table File");
 }
 

@@ -19,6 +19,7 @@
 #include "platform/base/program_texts.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/net_link_error.h"
+#include "tests/support/data_file_records.h"
 #include "tests/support/eventually.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/resource_texts.h"
@@ -36,17 +37,7 @@ constexpr double kTimeoutSpeed = 200;
 
 using testsupport::Eventually;
 
-// The records of the data file at `path`; -1 when it does not open.
-inline int RecordsIn(const std::filesystem::path& path) {
-    CRawData file;
-    file.Initialize();
-    if (!file.OpenDataFile(path)) {
-        return -1;
-    }
-    const int count = file.GetRecordCount();
-    file.CloseDataFile();
-    return count;
-}
+using testsupport::RecordsIn;
 
 // The device name a port list gives for a pseudo-terminal path ("/dev/pts/3" -> "pts/3").
 inline std::string PortNameOf(const std::string& path) {
@@ -57,7 +48,7 @@ class SessionFixture {
 public:
     SessionFixture() {
         platform::TextTable texts;
-        for (const char* area : {"link", "logger", "datafile", "session"}) {
+        for (const char* area : {"link", "logger", "datafile", "session", "firmware"}) {
             texts.Merge(testsupport::LoadResourceTexts("en", area));
         }
         SetProgramTexts(std::move(texts));

@@ -6,14 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "kivo32/session/real_time_window_link.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "kivo32/session/window_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/logger_ids.h"
-#include "shared/logger/real_time_value.h"
 #include "tests/kivo32/session/handler_fixture.h"
 
 namespace sessiontest {
@@ -143,48 +141,6 @@ TEST_F(SessionHandlersTest, ThePropertiesShowAFreshReportUntilOkOrCancel) {
     for (const auto& question : asked) {
         EXPECT_NE(question.As<LoggerPropertiesRequest>().report.find("Standard logger"), std::string::npos);
     }
-}
-
-TEST_F(SessionHandlersTest, HarmonicsOpenTheirDialogForTheLoggerAfterTheStoredSetups) {
-    broker_.AnswerRequest<HarmonicsRequest>(IDOK);
-    const std::vector<std::string> status = Run(WM_SESSION_HARMONICS);
-    ASSERT_FALSE(status.empty());
-    EXPECT_EQ(status.front(), "Listing the logger's setups...");
-    EXPECT_EQ(status.back(), "Setup list read.");
-    const auto asked = broker_.Asked();
-    ASSERT_EQ(asked.size(), 1u);
-    const auto& harmonics = asked[0].As<HarmonicsRequest>();
-    EXPECT_EQ(harmonics.typeCode, 0);
-    ASSERT_FALSE(harmonics.setups.empty());
-    EXPECT_EQ(harmonics.setups[0].rfind("Active:\t\t", 0), 0u);
-}
-
-TEST_F(SessionHandlersTest, TheRealTimeWindowGetsValuesUntilItCloses) {
-    const int ends = CommandEnds();
-    owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_REAL_TIME_TEXT));
-    ASSERT_TRUE(WaitForMainWindow(WM_REAL_TIME_WINDOW, 0));
-    std::shared_ptr<CRealTimeWindowLink> window;
-    for (const platform::Message& message : MainWindowMessages()) {
-        if (message.id == WM_REAL_TIME_WINDOW) {
-            window = *platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(message);
-        }
-    }
-    ASSERT_TRUE(window);
-    EXPECT_EQ(window->DialogName(), "CRTVTextStandardDlg");
-    ASSERT_TRUE(Eventually([this] { return CountOf(WM_REAL_TIME_VALUES, 0) >= 2; }));
-
-    window->Close();
-    ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends + 1; }));
-    const int updates = CountOf(WM_REAL_TIME_VALUES, 0);
-    for (const platform::Message& message : MainWindowMessages()) {
-        if (message.id == WM_REAL_TIME_VALUES) {
-            EXPECT_FALSE(platform::PayloadAs<std::vector<RealTimeValue>>(message)->empty());
-        }
-    }
-    // The logger answers the next command: it left its continuous mode.
-    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
-    EXPECT_EQ(Run(WM_SESSION_CLEAR_PEAK), std::vector<std::string>{"Peak values cleared."});
-    EXPECT_EQ(CountOf(WM_REAL_TIME_VALUES, 0), updates);
 }
 
 TEST_F(SessionHandlersTest, ARealTimeGraphWithoutAChannelSelectionOpensNoWindow) {

@@ -5,9 +5,9 @@
 #include <QAbstractButton>
 #include <QLineEdit>
 
+#include "kivo32/session/refresh_count.h"
 #include "kivo32/settings/registry_values.h"
 #include "kivo32/tools/rt_ids.h"
-#include "kivo32/tools/rt_refresh_count.h"
 #include "kivo32/tools/set_refresh_count_dlg.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/ui/control_id.h"

@@ -20,6 +20,7 @@
 #include "kivo32/controls/picture_dlg.h"
 #include "kivo32/controls/progress_dialog.h"
 #include "kivo32/dialogs/display_text_dlg.h"
+#include "kivo32/loadprofile/load_profile_ids.h"
 #include "kivo32/setupeditor/get_sut_type_dlg.h"
 #include "kivo32/setupeditor/sut_ct_size_ambrix_dlg.h"
 #include "kivo32/setupeditor/sut_ct_size_dlg.h"
@@ -260,6 +261,8 @@ TEST_F(DialogMnemonicsTest, EveryMenuCommandThatOpensADialogSaysSo) {
                                              ID_GRID_EXTRACT_BY_RECORD,
                                              ID_GRAPH_OPTIONS,
                                              ID_GRAPHING_KEYS_HELP,
+                                             ID_LOAD_PROFILE_EXPORT_CSV,
+                                             ID_LOAD_PROFILE_GRAPH_PICTURE,
                                              ID_OPEN_LOGGER_LIST,
                                              ID_TERMINAL_MODE,
                                              ID_THD_CALCULATOR,

@@ -18,9 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The layers from the bottom: platform/base <- platform/io <- shared without Qt <- platform/ui <-
-// shared/controls <- the programs. Within shared/ without Qt each folder uses only those listed before
-// it. platform/ui takes only platform/base. The logger simulator sits on the layers without Qt.
+// The layers from the bottom: platform/base <- platform/io and platform/fft <- shared without Qt <-
+// platform/ui <- shared/controls <- the programs. Within shared/ without Qt each folder uses only those
+// listed before it. platform/ui takes only platform/base. The logger simulator sits on the layers without Qt.
 const std::vector<std::string> kSharedWithoutQt = {"shared/common", "shared/setup",  "shared/datafile",
                                                    "shared/link",   "shared/logger", "shared/loggerlist"};
 
@@ -33,15 +33,18 @@ struct ProgramPart {
 const std::map<std::string, ProgramPart> kKivoParts = {
     {"kivo32/update", {false, {}}},
     {"kivo32/settings", {false, {"kivo32/update"}}},
-    {"kivo32/session", {false, {"kivo32/update", "kivo32/setuprules"}}},
+    {"kivo32/session", {false, {"kivo32/update", "kivo32/setuprules", "kivo32/analysis"}}},
     {"kivo32/analysis", {false, {}}},
     {"kivo32/controls", {true, {}}},
     {"kivo32/setuprules", {false, {}}},
     {"kivo32/setupeditor", {true, {"kivo32/setuprules", "kivo32/controls"}}},
     {"kivo32/views", {true, {"kivo32/controls", "kivo32/analysis"}}},
+    {"kivo32/loadprofile", {true, {"kivo32/views", "kivo32/controls", "kivo32/analysis"}}},
     {"kivo32/dialogs", {true, {"kivo32/controls", "kivo32/settings", "kivo32/update", "kivo32/session"}}},
     {"kivo32/tools",
-     {true, {"kivo32/controls", "kivo32/settings", "kivo32/session", "kivo32/dialogs", "kivo32/update"}}},
+     {true,
+      {"kivo32/controls", "kivo32/settings", "kivo32/session", "kivo32/dialogs", "kivo32/update",
+       "kivo32/analysis"}}},
 };
 
 // Which folder may include which (besides itself). A program's app/ and root tie its parts together:
@@ -50,7 +53,8 @@ std::map<std::string, std::set<std::string>> AllowedIncludes() {
     std::map<std::string, std::set<std::string>> allowed;
     allowed["platform/base"] = {};
     allowed["platform/io"] = {"platform/base"};
-    std::set<std::string> below = {"platform/base", "platform/io"};
+    allowed["platform/fft"] = {"platform/base"};
+    std::set<std::string> below = {"platform/base", "platform/io", "platform/fft"};
     for (const std::string& folder : kSharedWithoutQt) {
         allowed[folder] = below;
         below.insert(folder);
@@ -78,7 +82,10 @@ std::map<std::string, std::set<std::string>> AllowedIncludes() {
     allowed["tools/default_setups"] = withoutQt;
     allowed["tools/default_setups"].insert("kivo32/setuprules");
 
+    // teldrin's part without Qt sits on the layers without Qt.
+    allowed["teldrin/core"] = withoutQt;
     std::set<std::string> teldrinFolders = below;
+    teldrinFolders.insert("teldrin/core");
     teldrinFolders.insert("teldrin/app");
     allowed["teldrin/app"] = teldrinFolders;
     allowed["teldrin"] = teldrinFolders;

@@ -1,5 +1,5 @@
 // The real-time refresh count.
-#include "kivo32/tools/rt_refresh_count.h"
+#include "kivo32/session/refresh_count.h"
 
 #include <charconv>
 

@@ -1,0 +1,100 @@
+// CRTVTextDlg: the real-time values as a grid of text.
+#include "kivo32/tools/rt_text_dlg.h"
+
+#include "kivo32/tools/rt_ids.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/string_format.h"
+#include "platform/ui/control_id.h"
+#include "platform/ui/qt_text.h"
+#include "shared/controls/grid_control.h"
+#include "shared/setup/channel_names.h"
+
+namespace {
+
+// Value columns: the type name, then up to six quantities; a seventh for the Quarven's distortion.
+constexpr int kColumns = 7;
+constexpr int kQuarvenColumns = 8;
+constexpr int kAnalogRangeFirst = 15;
+constexpr int kAnalogRangeLast = 17;
+
+std::optional<std::uint32_t> Interior(CellColour colour) {
+    switch (colour) {
+        case CellColour::Green:
+            return 0x00FF00;
+        case CellColour::Red:
+            return 0xFF0000;
+        case CellColour::White:
+            return 0xFFFFFF;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+CRTVTextDlg::CRTVTextDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryValues& registry,
+                         QWidget* parent)
+    : CRTValuesDlg(std::move(link), registry, parent), grid_(new CGridControl(Target(), this)) {
+    setWindowTitle(platform::ToQString(LoadText(IDS_RT_TEXT_TITLE)));
+    platform::SetControlId(grid_, IDC_RT_GRID);
+    ValuesArea()->addWidget(grid_);
+    resize(760, 520);
+}
+
+bool CRTVTextDlg::OnInitDialog() {
+    const auto& types = Link().Setup().channelTypes;
+    const std::vector<int> channelTypes(types.begin(), types.end());
+    rows_ = GridRowCount(channelTypes);
+    grid_->SetRowCount(rows_);
+    grid_->SetColCount(Link().TypeCode() >= kModelQuarvenRS ? kQuarvenColumns : kColumns);
+    grid_->SetCell(0, 0, {.text = "CH"});
+    grid_->SetCell(0, 1, {.text = LoadText(IDS_RT_GRID_TYPE), .wrap = true});
+    grid_->SetCell(0, 2, {.text = LoadText(IDS_RT_GRID_VALUES)});
+    for (int row = 1; row <= rows_; ++row) {
+        grid_->SetCell(row, 0, {.text = std::to_string(row), .align = platform::GridCell::Align::Center});
+    }
+    // The type name is the widest of a row.
+    grid_->Grid().SetColumnWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("VOLTS & POWER")) +
+                                        6 * fontMetrics().averageCharWidth());
+    return CRTValuesDlg::OnInitDialog();
+}
+
+std::string CRTVTextDlg::RowName(int channel) const {
+    const RealTimeSetup& setup = Link().Setup();
+    const int type = setup.channelTypes[static_cast<std::size_t>(channel)];
+    const bool analog = type >= kAnalogRangeFirst && type <= kAnalogRangeLast;
+    std::string name = ChannelTypeName(type, analog ? GetAnalogRangeName(type) : std::string());
+    if (setup.table && channel < kHardwareChannels) {
+        name += "\n" + setup.table->GetHardwareChannel(channel).GetLoggerLabel();
+    }
+    return name;
+}
+
+void CRTVTextDlg::ShowChannelValues(const RealTimeRecord& record) {
+    const RealTimeSetup& setup = Link().Setup();
+    for (int row = 1; row <= rows_; ++row) {
+        const int channel = row - 1;
+        int column = 2;
+        for (const RealTimeValue& value : record.values) {
+            if (value.channel != channel || value.unit == 0 || column > kColumns) {
+                continue;
+            }
+            const std::string analogUnit = setup.table && channel < kHardwareChannels
+                                               ? setup.table->GetHardwareChannel(channel).GetUnits()
+                                               : LoadText(IDS_RT_NO_UNIT);
+            const CellSetup look = CellSetupOf(setup.table.get(), channel, value.unit);
+            const CellColour colour = CellColourFor(Variant(), value.unit, value.value, look.recorded,
+                                                    look.alarm, setup.firmware, Link().TypeCode());
+            grid_->SetCell(row, column++,
+                           {.text = CellText(Variant(), value.unit, value.value, analogUnit),
+                            .align = platform::GridCell::Align::Right,
+                            .interior = Interior(colour)});
+        }
+        const bool hasValues = column > 2;
+        grid_->SetCell(row, 1,
+                       {.text = hasValues ? RowName(channel) : LoadText(IDS_RT_CHANNEL_OFF), .wrap = true});
+        for (; column <= kColumns; ++column) {
+            grid_->SetCell(row, column, {});
+        }
+    }
+}

@@ -1,0 +1,25 @@
+// What every graph view does alike with its graph control: the settings dialog under a temporary title,
+// the keys Ctrl+E and Space, and the size a print-out takes its aspect from.
+#pragma once
+
+#include <QSize>
+#include <functional>
+#include <string>
+
+class QKeyEvent;
+class QWidget;
+
+namespace platform {
+class GraphControl;
+}
+
+// The settings dialog with the main title "<title> - <suffix>"; afterwards the title again, unless
+// `owner` (the view) went while the dialog was open.
+void RunGraphSettingsUnderTitle(QWidget& owner, platform::GraphControl& control, const std::string& title,
+                                const std::string& suffix);
+// Ctrl+E runs `settings`, Space steps the grid lines of `control` (when there is one); true when the key
+// was one of them (the event is then accepted).
+bool HandleGraphViewKey(QKeyEvent& event, platform::GraphControl* control,
+                        const std::function<void()>& settings);
+// A print-out's size from the view's: wider than high 20 x width by 25 x height, else 30 x 30.
+QSize GraphPrintSize(const QWidget& view);

@@ -1,0 +1,175 @@
+#include "teldrin/app/main_frame.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "platform/base/local_time.h"
+#include "platform/ui/qt_text.h"
+#include "teldrin/app/delay_time_dialog.h"
+#include "teldrin/app/file_view_dlg.h"
+#include "teldrin/core/comm_errors.h"
+
+namespace teldrin {
+
+CMainFrame::CMainFrame(const CRegistryValues& settings, const SchedulerClock& clock)
+    : app_(settings),
+      message_pane_(new QLabel(this)),
+      status_pane_(new QLabel(this)),
+      calls_(new QListWidget(this)) {
+    setWindowTitle("Teldrin");
+    setCentralWidget(calls_);
+    resize(720, 420);
+    statusBar()->addWidget(message_pane_, 1);
+    statusBar()->addWidget(status_pane_, 1);
+    target_ = platform::WindowMessageTarget::Create(
+        this, [this](platform::Message& message) { OnFrameMessage(message); });
+    broker_ = std::make_unique<TeldrinUiBroker>(*target_);
+    previous_broker_ = platform::InstallUiBroker(broker_.get());
+    controller_ = std::make_unique<CCallController>(clock, app_, settings, *target_);
+    CreateMenus();
+    connect(&timer_, &QTimer::timeout, this, [this] { OnTick(); });
+    timer_.start(clock.TickPeriod());
+}
+
+CMainFrame::~CMainFrame() {
+    timer_.stop();
+    controller_.reset();
+    platform::InstallUiBroker(previous_broker_);
+}
+
+void CMainFrame::CreateMenus() {
+    QMenu* file = menuBar()->addMenu("&Fichier");
+    open_action_ = file->addAction("&Ouvrir", QKeySequence::Open, this, [this] { OnOpenList(); });
+    file->addSeparator();
+    file->addAction("&Quitter", this, [this] { close(); });
+    QMenu* calls = menuBar()->addMenu("&Appels");
+    calls->addAction("&Retard Appel ce jour", this, [this] { OnDelayCalls(); });
+    calls->addAction("&Annuler Appels d'aujourd'hui", this, [this] { OnCancelCalls(); });
+    repeat_action_ =
+        calls->addAction(QString::fromUtf8("&Répéter Appels du jour"), this, [this] { OnRepeatCalls(); });
+    calls->addAction("&Terminer Appel en cours", this, [this] { controller_->EndCurrentCall(); });
+    QMenu* logs = menuBar()->addMenu("&Journal");
+    logs->addAction("&Visualiser Enregistrement  Teldrin", this, [this] { OnViewLog(true); });
+    logs->addAction("Visualiser &Erreurs Teldrin", this, [this] { OnViewLog(false); });
+    logs->addAction("&Effacer Teldrin Log...", this, [this] { OnClearLog(); });
+}
+
+void CMainFrame::OnOpenList() {
+    if (list_open_ &&
+        QMessageBox::question(this, "Teldrin",
+                              QString::fromUtf8("Voulez-vous stopper la session d'appel en cours?"),
+                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    const QString path =
+        QFileDialog::getOpenFileName(this, "Teldrin", {}, "Logger List (*.lst);;All Files(*.*)");
+    if (!path.isEmpty()) {
+        OpenList(platform::PathFromQString(path));
+    }
+}
+
+void CMainFrame::OnDelayCalls() {
+    CDelayTimeDialog dialog(controller_->Scheduler().Delay(), this);
+    if (dialog.exec() == QDialog::Accepted) {
+        controller_->Scheduler().SetDelay(dialog.Delay());
+    }
+}
+
+void CMainFrame::OnCancelCalls() {
+    const QString question = controller_->Scheduler().CallInProgress()
+                                 ? "Terminate current call and cancel all calls scheduled for today"
+                                 : "Cancel all calls scheduled for today?";
+    if (QMessageBox::question(this, "Teldrin", question, QMessageBox::Yes | QMessageBox::No) ==
+        QMessageBox::Yes) {
+        controller_->CancelCalls();
+        ShowState();
+    }
+}
+
+void CMainFrame::OnRepeatCalls() {
+    if (!controller_->Scheduler().CallInProgress()) {
+        controller_->Scheduler().RepeatCalls();
+    }
+}
+
+void CMainFrame::OnViewLog(bool eventLog) {
+    CTeldrinLogFile& log = eventLog ? static_cast<CTeldrinLogFile&>(controller_->EventLog())
+                                    : static_cast<CTeldrinLogFile&>(controller_->ErrorLog());
+    CFileViewDlg dialog(log, eventLog, this);
+    dialog.exec();
+}
+
+void CMainFrame::OnClearLog() {
+    if (QMessageBox::question(this, "Teldrin", "Clear the contents of the Teldrin Event Log?",
+                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel) == QMessageBox::Yes) {
+        controller_->EventLog().Clear();
+    }
+}
+
+bool CMainFrame::OpenList(const std::filesystem::path& path) {
+    const bool opened = controller_->OpenList(path);
+    list_open_ = opened;
+    setWindowTitle(QString("Teldrin - %1").arg(QString::fromStdString(path.filename().string())));
+    ShowState();
+    return opened;
+}
+
+void CMainFrame::OnTick() {
+    controller_->OnTimer();
+    ShowState();
+}
+
+void CMainFrame::OnFrameMessage(platform::Message& message) {
+    controller_->OnMessage(message);
+    ShowState();
+}
+
+void CMainFrame::ShowState() {
+    CCallScheduler& scheduler = controller_->Scheduler();
+    const CCall* call = scheduler.CurrentCall();
+    open_action_->setEnabled(call == nullptr);
+    repeat_action_->setEnabled(call == nullptr);
+    message_pane_->setText(
+        platform::ToQString(call != nullptr ? call->entry.GetSerial() : scheduler.StatusText()));
+    ShowCalls();
+    status_pane_->setText(
+        platform::ToQString(GetCommErrorText(controller_->LastCommError(), scheduler.Failed())));
+}
+
+void CMainFrame::ShowCalls() {
+    const auto& calls = controller_->Scheduler().Calls();
+    while (calls_->count() > static_cast<int>(calls.size())) {
+        delete calls_->takeItem(calls_->count() - 1);
+    }
+    for (std::size_t i = 0; i < calls.size(); ++i) {
+        const CCall& call = *calls[i];
+        const std::string time =
+            FormatLocal(platform::ToLocalTime(call.callTime + call.retryOffset), "%H:%M");
+        const QString text =
+            QString("%1\t%2\t%3 (%4)")
+                .arg(platform::ToQString(call.entry.GetSerial()), QString::fromStdString(time),
+                     call.state == kCallDone ? "fait" : "en attente")
+                .arg(call.attemptNumber);
+        if (static_cast<int>(i) < calls_->count()) {
+            calls_->item(static_cast<int>(i))->setText(text);
+        } else {
+            calls_->addItem(text);
+        }
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // A call in progress ends first (its own command); closing meanwhile would cut it off.
+    if (controller_->Scheduler().CallInProgress()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+}  // namespace teldrin

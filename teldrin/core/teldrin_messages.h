@@ -1,0 +1,18 @@
+// What a call's session posts to teldrin's main frame; the main thread alone writes the logs and keeps
+// the error code.
+#pragma once
+
+#include "platform/base/window_messages.h"
+
+namespace teldrin {
+
+// A log line (payload std::string, Windows-1252); wParam kEventLogLine or kErrorLogLine.
+inline constexpr unsigned WM_TELDRIN_LOG_LINE = WM_APP + 0xD5;
+inline constexpr unsigned kEventLogLine = 0;
+inline constexpr unsigned kErrorLogLine = 1;
+// The call's communication error code (wParam, as a signed int).
+inline constexpr unsigned WM_TELDRIN_COMM_ERROR = WM_APP + 0xD9;
+// The call has ended (payload CallOutcome).
+inline constexpr unsigned WM_TELDRIN_CALL_ENDED = WM_APP + 0xDB;
+
+}  // namespace teldrin

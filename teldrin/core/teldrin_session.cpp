@@ -1,0 +1,382 @@
+// A call on the shared link and logger code: link, identification, tasks, outcome.
+#include "teldrin/core/teldrin_session.h"
+
+#include <optional>
+
+#include "platform/base/local_time.h"
+#include "platform/base/text_format.h"
+#include "platform/base/windows1252.h"
+#include "shared/common/calendar.h"
+#include "shared/datafile/csv_export.h"
+#include "shared/datafile/raw_data.h"
+#include "shared/link/connection.h"
+#include "shared/link/connection_modem.h"
+#include "shared/link/link_context.h"
+#include "shared/link/link_ids.h"
+#include "shared/link/net_link_error.h"
+#include "shared/link/tapi_line.h"
+#include "shared/logger/create_data_logger.h"
+#include "shared/logger/data_logger.h"
+#include "shared/logger/download_result.h"
+#include "shared/logger/logged_download_policy.h"
+#include "shared/logger/new_data_plan.h"
+#include "shared/loggerlist/schedule_block.h"
+#include "teldrin/core/call_data_files.h"
+#include "teldrin/core/comm_errors.h"
+#include "teldrin/core/logger_clock_check.h"
+#include "teldrin/core/scheduler_clock.h"
+#include "teldrin/core/teldrin_messages.h"
+#include "teldrin/core/teldrin_texts.h"
+
+namespace teldrin {
+namespace {
+
+constexpr int kCommDirectPortOpen = -5;
+constexpr int kCommModemInit = -3;
+constexpr int kCommDirectInit = -7;
+constexpr int kCommNoAnswer = 1;
+constexpr int kCommLineBusy = 2;
+constexpr int kCommNoDialTone = 11;
+constexpr int kCommUnknownReason = 12;
+
+std::string TrimmedRight(std::string text) {
+    while (!text.empty() && text.back() == ' ') {
+        text.pop_back();
+    }
+    return text;
+}
+
+// The event lines of opening a link of each kind.
+struct LinkTexts {
+    unsigned failed;
+    unsigned done;
+};
+constexpr LinkTexts kDirectTexts{8267, 8266};
+constexpr LinkTexts kNetworkTexts{8302, 8301};
+constexpr LinkTexts kModemTexts{8216, 8215};
+constexpr unsigned kOpeningText = 8265;
+constexpr unsigned kFailedWord = 8506;
+constexpr unsigned kSerialMismatch = 8270;
+constexpr unsigned kClockNotRead = 8278;
+constexpr unsigned kClockNotSet = 8279;
+constexpr unsigned kClockSet = 8217;
+constexpr unsigned kAllDataStart = 8277;
+constexpr unsigned kAllDataEnd = 8269;
+constexpr unsigned kAllDataDone = 8615;
+constexpr unsigned kNewDataStart = 8276;
+constexpr unsigned kNewDataEnd = 8268;
+constexpr unsigned kNewDataDone = 8576;
+constexpr unsigned kNewDataFailed = 8565;
+constexpr unsigned kNoEarlierFile = 8566;
+constexpr unsigned kSetupsDiffer = 2010;
+constexpr unsigned kSetupsDifferReadAll = 8568;
+constexpr unsigned kReadAllInstead = 8574;
+constexpr unsigned kNoReadRange = 8575;
+constexpr unsigned kNoNewData = 8435;
+constexpr unsigned kCsvWritten = 8273;
+constexpr unsigned kCsvFailed = 8623;
+
+}  // namespace
+
+CTeldrinSession::CTeldrinSession(CAppContext& app, CCall call, CallSettings settings,
+                                 platform::MessageTarget& mainFrame)
+    : CSession(app), call_(std::move(call)), settings_(std::move(settings)), main_frame_(mainFrame) {
+    outcome_.connectType = call_.entry.GetConnectType();
+    App().Set(CAppContext::Flag::Abort, false);
+    SetLinkClock(*settings_.linkClock);
+    Start();
+}
+
+CTeldrinSession::~CTeldrinSession() {
+    StopAndJoin();
+    logger_.reset();
+}
+
+std::string CTeldrinSession::Serial() const {
+    return TrimmedRight(call_.entry.GetSerial());
+}
+
+void CTeldrinSession::LogLine(std::string text, unsigned log) const {
+    main_frame_.PostMessage(
+        platform::Message(WM_TELDRIN_LOG_LINE, log, platform::MakePayload(std::move(text))));
+}
+
+void CTeldrinSession::LogEvent(unsigned id, const std::string& argument) const {
+    LogLine(platform::FillNumberedPlaceholders(TeldrinText(id), {argument}));
+}
+
+void CTeldrinSession::SetCommError(int code) {
+    outcome_.commError = code;
+    main_frame_.PostMessage(platform::Message(WM_TELDRIN_COMM_ERROR, static_cast<std::uintptr_t>(code)));
+}
+
+void CTeldrinSession::OnStart() {
+    CSession::OnStart();
+    const CommandScope scope(*this);
+    ClearNetLinkError();
+    outcome_.connected = OpenLink();
+    if (outcome_.connected) {
+        outcome_.tasksDone = RunTaskList();
+        if (!outcome_.tasksDone) {
+            SetCommError(kCommTasksFailed);
+        }
+    }
+    Disconnect(0, false);
+    if (downloaded_ && (call_.entry.GetFileTasks() & kFileTaskCreateCsv) != 0) {
+        WriteCsvFile(*downloaded_);
+    }
+    main_frame_.PostMessage(platform::Message(WM_TELDRIN_CALL_ENDED, 0, platform::MakePayload(outcome_)));
+}
+
+bool CTeldrinSession::OpenLink() {
+    const int kind = call_.entry.GetConnectType();
+    LogLine(TeldrinText(IDS_TELDRIN_SEPARATOR));
+    LogEvent(kOpeningText, Serial());
+    SetLinkKind(kind);
+    const int baud = call_.entry.GetBaudRate() > 0 ? call_.entry.GetBaudRate() : settings_.directBaud;
+    LinkTexts texts = kDirectTexts;
+    std::string where = Serial();
+    if (kind == kConnectDirect) {
+        NewDirectConnection(call_.entry.GetComPort(), baud);
+    } else if (kind == kConnectNetwork) {
+        texts = kNetworkTexts;
+        where += " (" + call_.entry.GetPhoneOrAddress() + ", " + call_.entry.GetNetPort() + ")";
+        NewNetworkConnection(call_.entry.GetPhoneOrAddress(), call_.entry.GetNetPort(), baud);
+    } else if (kind == kConnectModem) {
+        texts = kModemTexts;
+        ReplaceConnection(std::make_unique<CConnectionModem>(CLinkContext{this, &App()},
+                                                             call_.entry.GetPhoneOrAddress(),
+                                                             settings_.modemBaud, CTapiLine::kModeDialOut));
+    } else {
+        SetCommError(kCommDirectInit);
+        LogEvent(kDirectTexts.failed, Serial() + ": " + GetCommErrorText(kCommDirectInit, 0));
+        return false;
+    }
+    if (GetConnection() == nullptr || GetConnection()->Create() == 0) {
+        SetCommError(kind == kConnectNetwork ? kCommNetworkConnect
+                     : kind == kConnectModem ? ModemFailureCode()
+                                             : kCommDirectPortOpen);
+    } else if (!StartLoggerTask()) {
+        SetCommError(NetLinkErrorCode() != 0 ? kCommNetworkConnect : kCommLoggerNotFound);
+    } else {
+        LogEvent(texts.done, where);
+        return true;
+    }
+    // A modem call's line names the failure in words of its own.
+    const std::string failed = kind == kConnectModem ? Serial() + " " + TeldrinText(kFailedWord) : where;
+    LogEvent(texts.failed, failed + ": " + GetCommErrorText(outcome_.commError, 0));
+    return false;
+}
+
+int CTeldrinSession::ModemFailureCode() {
+    auto* modem = dynamic_cast<CConnectionModem*>(GetConnection());
+    switch (modem != nullptr ? modem->GetTapiLine().GetLastDisconnectMode() : 0) {
+        case CTapiLine::LINEDISCONNECTMODE_BUSY:
+            return kCommLineBusy;
+        case CTapiLine::LINEDISCONNECTMODE_NOANSWER:
+            return kCommNoAnswer;
+        case CTapiLine::LINEDISCONNECTMODE_NODIALTONE:
+            return kCommNoDialTone;
+        case 0:
+            // The modem line did not open: no call was made.
+            return kCommModemInit;
+        default:
+            return kCommUnknownReason;
+    }
+}
+
+bool CTeldrinSession::StartLoggerTask() {
+    CConnection* connection = GetConnection();
+    if (IsAborted() || !connection->Establish() || IsAborted() || !connection->IdentifyLogger() ||
+        IsAborted() || !DecodeModel()) {
+        return false;
+    }
+    std::unique_ptr<CDataLogger> made = CreateDataLogger(connection, GetLoggerType());
+    if (!made) {
+        return false;
+    }
+    {
+        const auto lock = LockLinkObjects();
+        logger_ = std::move(made);
+    }
+    SetSendMode(SEND_MODE_ECHO);
+    if (logger_->InitializeSession() == 0) {
+        return false;
+    }
+    SetConnected(true);
+    return true;
+}
+
+bool CTeldrinSession::RunTaskList() {
+    const std::string loggerSerial = TrimmedRight(logger_->GetLoggerId());
+    serial_differs_ = loggerSerial != Serial();
+    if (serial_differs_) {
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kSerialMismatch), {Serial(), loggerSerial}));
+    }
+    bool result = true;
+    if (call_.GetTaskFlag(kTaskSetClock) == 0 && !IsAborted()) {
+        // A clock that could not be set does not keep the data from being read.
+        result = SetClockTask();
+        call_.SetTaskFlag(kTaskSetClock, result ? 1 : 0);
+    }
+    if (call_.GetTaskFlag(kTaskReadAllData) == 0 && !IsAborted()) {
+        const bool read = ReadAllData();
+        call_.SetTaskFlag(kTaskReadAllData, read ? 1 : 0);
+        result = result && read;
+    }
+    if (call_.GetTaskFlag(kTaskReadNewData) == 0 && !IsAborted()) {
+        const bool read = ReadNewData();
+        call_.SetTaskFlag(kTaskReadNewData, read ? 1 : 0);
+        result = result && read;
+    }
+    return result && !IsAborted();
+}
+
+bool CTeldrinSession::SetClockTask() {
+    std::string text;
+    const std::array<int, 6>& fields = logger_->GetClock();
+    std::optional<std::time_t> loggerTime;
+    if (logger_->ReadClock(text) != 0) {
+        loggerTime = LocalTimeFromFields(ExpandTwoDigitYear(fields[0]), fields[1], fields[2], fields[3],
+                                         fields[4], fields[5]);
+    }
+    if (!loggerTime) {
+        for (const unsigned id : {kClockNotRead, kClockNotSet}) {
+            LogLine(platform::FillPrintfPlaceholders(TeldrinText(id), {Serial()}));
+        }
+        return false;
+    }
+    const std::time_t now = std::time(nullptr);
+    const std::optional<std::tm> loggerClock = platform::ToLocalTime(*loggerTime);
+    if (!loggerClock || !LoggerClockNeedsSetting(now, *loggerClock)) {
+        return true;
+    }
+    LogEvent(kClockSet, " " + text + " -> " + Serial());
+    return logger_->SetLoggerClock(now) != 0;
+}
+
+bool CTeldrinSession::ReadAllData() {
+    LogEvent(kAllDataStart, Serial());
+    const std::optional<std::filesystem::path> folder =
+        CallDataFolder(call_.entry.GetDataFolder(), settings_.dataDir);
+    const std::optional<std::filesystem::path> path =
+        folder ? NextDataFilePath(*folder, call_.entry.GetSerial()) : std::nullopt;
+    if (!path) {
+        LogLine(TeldrinText(IDS_TELDRIN_DISK_ERROR));
+        return false;
+    }
+    return RunDownload(*path, true, 0, kAllDataEnd, kAllDataDone);
+}
+
+bool CTeldrinSession::ReadNewData() {
+    LogEvent(kNewDataStart, Serial());
+    const std::optional<std::filesystem::path> folder =
+        CallDataFolder(call_.entry.GetDataFolder(), settings_.dataDir);
+    const std::optional<std::filesystem::path> newest =
+        folder && !serial_differs_ ? NewestDataFilePath(*folder, call_.entry.GetSerial()) : std::nullopt;
+    if (!newest) {
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kNewDataFailed), {Serial()}));
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kNoEarlierFile), {Serial()}));
+        return ReadAllData();
+    }
+    long recordCount = 0;
+    if (!PrepareNewDataRead(*newest, recordCount)) {
+        return ReadAllData();
+    }
+    return RunDownload(*newest, false, recordCount, kNewDataEnd, kNewDataDone);
+}
+
+bool CTeldrinSession::PrepareNewDataRead(const std::filesystem::path& path, long& recordCount) {
+    const std::string failed = platform::FillPrintfPlaceholders(TeldrinText(kNewDataFailed), {Serial()});
+    std::optional<NewDataFile> file = ReadNewDataFile(*logger_, path);
+    NewDataPlan plan;
+    if (file) {
+        plan = PlanNewDataRead(*file);
+        // A file rebuilt from CSV goes on from where the logger finds its last record's time.
+        if (plan.question == NewDataQuestion::ConvertedFile) {
+            plan = FindConvertedFileEnd(*logger_, *file) ? PlanNewDataRead(*file) : NewDataPlan{};
+        }
+    }
+    if (!file || plan.question == NewDataQuestion::SetupMismatch) {
+        // Also a file whose state cannot be read: its data are never written over.
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kSetupsDiffer),
+                                                 {platform::PathToWindows1252(path)}));
+        LogLine(TeldrinText(kSetupsDifferReadAll));
+        return false;
+    }
+    if (plan.step != NewDataStep::ReadOn) {
+        LogLine(failed);
+        LogLine(TeldrinText(kReadAllInstead));
+        return false;
+    }
+    SetKeptSeconds(file->lastRecordSeconds);
+    SetKeptStamp(static_cast<std::int32_t>(file->lastRecordStamp));
+    SetNewDataRead(true);
+    recordCount = file->recordCount;
+    logger_->SetStoredContinuation(file->position, file->timeMark, file->flags);
+    if (!logger_->SendReadRange(plan.position, plan.timeMark)) {
+        LogLine(failed);
+        LogLine(TeldrinText(kNoReadRange));
+        return false;
+    }
+    return true;
+}
+
+bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAll, long recordCount,
+                                  unsigned endText, unsigned doneText) {
+    const DownloadOutcome outcome = logger_->Download(
+        path, readAll, recordCount,
+        LoggedDownloadPolicy([this](const std::string& line) { LogLine(line); },
+                             [this](const std::string& line) { LogLine(line, kErrorLogLine); }));
+    SetNewDataRead(false);
+    if (outcome.result == kReadDataNothingToRead) {
+        if (!readAll) {
+            LogLine(TeldrinText(kNoNewData));
+        }
+        return true;
+    }
+    if (outcome.result != kReadDataDone && outcome.result != kReadDataKept) {
+        LogEvent(endText, Serial() + " " + TeldrinText(kFailedWord));
+        return false;
+    }
+    downloaded_ = path;
+    const std::string time = FormatLocal(platform::ToLocalTime(std::time(nullptr)), "%H:%M:%S");
+    LogEvent(endText, platform::FillPrintfPlaceholders(TeldrinText(doneText),
+                                                       {Serial(), time, platform::PathToWindows1252(path)}));
+    return true;
+}
+
+void CTeldrinSession::WriteCsvFile(const std::filesystem::path& dataPath) const {
+    std::filesystem::path csvPath = dataPath;
+    csvPath.replace_extension(".csv");
+    CRawData data;
+    data.Initialize();
+    int result = CCsvExport::kCannotCreate;
+    if (data.OpenDataFile(dataPath)) {
+        result = data.ExportCSV(csvPath, {}, false, false);
+        data.CloseDataFile();
+    }
+    if (result == CCsvExport::kWritten) {
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kCsvWritten),
+                                                 {platform::PathToWindows1252(csvPath)}));
+    } else {
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kCsvFailed), {std::to_string(result)}));
+    }
+}
+
+void CTeldrinSession::SayFarewell(int reason) {
+    if (logger_ && GetConnection() != nullptr && !GetConnection()->IsLinkLost()) {
+        logger_->Disconnect(reason);
+    }
+}
+
+void CTeldrinSession::OnDropLogger() {
+    std::unique_ptr<CDataLogger> dropped;
+    {
+        const auto lock = LockLinkObjects();
+        dropped = std::move(logger_);
+    }
+    CSession::OnDropLogger();
+}
+
+}  // namespace teldrin

@@ -1,0 +1,76 @@
+// CTeldrinSession: one call of teldrin on its own session thread: it opens the entry's link, identifies
+// the logger and runs the call's tasks (set the clock, download all data), then posts the outcome. Its
+// log lines and error code go to the main frame as messages; it asks nobody anything.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/base/message_target.h"
+#include "shared/link/session.h"
+#include "teldrin/core/call.h"
+#include "teldrin/core/call_scheduler.h"
+
+class CDataLogger;
+
+namespace teldrin {
+
+// What a call takes of the program's settings.
+struct CallSettings {
+    std::string dataDir;  // Windows-1252
+    int directBaud = 57600;
+    int modemBaud = 9600;
+    // The clock the link waits by (tests run it fast).
+    const LinkClock* linkClock = &RealLinkClock();
+};
+
+class CTeldrinSession final : public CSession {
+public:
+    // Starts the call at once; `mainFrame` must outlive the session.
+    CTeldrinSession(CAppContext& app, CCall call, CallSettings settings, platform::MessageTarget& mainFrame);
+    ~CTeldrinSession() override;
+
+protected:
+    void OnStart() override;
+    void SayFarewell(int reason) override;
+    void OnDropLogger() override;
+
+private:
+    bool OpenLink();
+    // The code of a modem call that did not connect: why the line ended it.
+    int ModemFailureCode();
+    // Identifies the logger and makes its object.
+    bool StartLoggerTask();
+    bool RunTaskList();
+    bool SetClockTask();
+    bool ReadAllData();
+    // Appends to the newest file when it can surely go on from it, else reads all data into a new file.
+    bool ReadNewData();
+    // Sends the read range of the newest file; false, with the reason logged, when it cannot go on.
+    bool PrepareNewDataRead(const std::filesystem::path& path, long& recordCount);
+    // Reads into `path` and logs the result with `endText` (the line) and `doneText` (its success form).
+    bool RunDownload(const std::filesystem::path& path, bool readAll, long recordCount, unsigned endText,
+                     unsigned doneText);
+    // The short CSV form of the downloaded file, beside it, once the link is closed.
+    void WriteCsvFile(const std::filesystem::path& dataPath) const;
+    // Sets the call's error code and tells the main frame.
+    void SetCommError(int code);
+    void LogEvent(unsigned id, const std::string& argument) const;
+    void LogLine(std::string text, unsigned log = 0) const;
+    std::string Serial() const;
+
+    CCall call_;
+    CallSettings settings_;
+    platform::MessageTarget& main_frame_;
+    std::unique_ptr<CDataLogger> logger_;
+    CallOutcome outcome_;
+    // The logger answered with another serial number than the entry's: its data never go into the
+    // entry's files.
+    bool serial_differs_ = false;
+    // The file the call's download wrote, for its CSV form.
+    std::optional<std::filesystem::path> downloaded_;
+};
+
+}  // namespace teldrin

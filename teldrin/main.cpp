@@ -1,0 +1,57 @@
+// teldrin: calls the loggers of one logger list on their schedules, unattended.
+//   teldrin [LIST.lst]   without a list it asks for one; runs without a display with
+//   QT_QPA_PLATFORM=offscreen.
+#include <QApplication>
+#include <QFileDialog>
+#include <QSettings>
+#include <filesystem>
+#include <iostream>
+#include <system_error>
+
+#include "platform/base/windows1252.h"
+#include "platform/ui/qt_text.h"
+#include "platform/ui/resource_texts.h"
+#include "platform/ui/settings_profile_store.h"
+#include "teldrin/app/main_frame.h"
+#include "teldrin/app/termination_signal.h"
+#include "teldrin/core/registry_values.h"
+#include "teldrin/core/scheduler_clock.h"
+#include "teldrin/core/teldrin_texts.h"
+
+int main(int argc, char** argv) {
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName("teldrin");
+    platform::SettingsProfileStore store;
+    teldrin::CRegistryValues settings;
+    settings.Load(store);
+    teldrin::SystemSchedulerClock clock;
+    // kivo32's language: the link and logger texts, and teldrin's English table when it is English
+    // (teldrin's own texts are French otherwise).
+    const bool english = QSettings(QSettings::IniFormat, QSettings::UserScope, "TARV", "KIVO")
+                             .value("intl/Language")
+                             .toString() == "EN";
+    platform::LoadResourceLibrary(english ? platform::kEnglishResources : platform::kFrenchResources);
+    teldrin::SetTeldrinLanguage(english ? teldrin::TeldrinLanguage::kEnglish
+                                        : teldrin::TeldrinLanguage::kFrench);
+    // The logs go to the data folder: made on the first start.
+    if (!settings.dataDir.empty()) {
+        std::error_code error;
+        std::filesystem::create_directories(platform::PathFromWindows1252(settings.dataDir), error);
+    }
+
+    teldrin::CMainFrame frame(settings, clock);
+    teldrin::TerminationSignal termination([] { QApplication::quit(); });
+    frame.show();
+
+    QString list = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (list.isEmpty()) {
+        list = QFileDialog::getOpenFileName(&frame, "Teldrin", platform::ToQString(settings.loggerListDir),
+                                            "Logger List (*.lst);;All Files (*)");
+    }
+    if (!list.isEmpty() && !frame.OpenList(platform::PathFromQString(list))) {
+        std::cerr << "teldrin: cannot open the logger list " << list.toStdString() << '\n';
+    }
+    const int status = QApplication::exec();
+    settings.Save(store);
+    return status;
+}

@@ -1,0 +1,269 @@
+// The real-time loop on the session thread against the logger simulator: records delivered to the
+// window until it closes, the refresh count and Run/Hold, the probe after a failed fetch, the status
+// re-read of the Quarven and the line frequency.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "kivo32/session/real_time_ids.h"
+#include "kivo32/session/real_time_window_link.h"
+#include "kivo32/session/refresh_count.h"
+#include "kivo32/session/session_messages.h"
+#include "kivo32/session/window_requests.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/message_queue.h"
+#include "shared/setup/sut_header.h"
+#include "tests/kivo32/session/handler_fixture.h"
+
+namespace sessiontest {
+namespace {
+
+// What the real-time window receives.
+class WindowInbox {
+public:
+    std::shared_ptr<platform::MessageTarget> Target() { return target_; }
+    // The records delivered so far (the inbox keeps them).
+    std::vector<RealTimeRecord> Records() {
+        while (std::optional<platform::Message> message = queue_.TryTake()) {
+            if (message->id == WM_REAL_TIME_VALUES) {
+                records_.push_back(*platform::PayloadAs<RealTimeRecord>(*message));
+            } else if (message->id == WM_REAL_TIME_CAPTURE) {
+                captures_.push_back(*platform::PayloadAs<WaveformCapture>(*message));
+            }
+        }
+        return records_;
+    }
+    std::vector<WaveformCapture> Captures() {
+        Records();
+        return captures_;
+    }
+
+private:
+    platform::MessageQueue queue_;
+    std::shared_ptr<platform::MessageTarget> target_ = std::make_shared<platform::QueueMessageTarget>(queue_);
+    std::vector<RealTimeRecord> records_;
+    std::vector<WaveformCapture> captures_;
+};
+
+class RealTimeLoopTest : public HandlerFixture {
+protected:
+    explicit RealTimeLoopTest(const char* model = "standard") : HandlerFixture(model) {}
+    // A 60 Hz setup, unless a test says otherwise.
+    void PrepareLogger() override { SetLineFrequencyOption(false); }
+    void SetLineFrequencyOption(bool fiftyHz) {
+        simulator_.Logger().ChangeState([fiftyHz](LoggerState& s) {
+            CSetupTable setup = s.setups.at(1);
+            CSUTHeader& header = setup.GetHeader();
+            const auto others = static_cast<std::uint8_t>(header.GetOptionByte() & ~CSUTHeader::kOption50Hz);
+            header.SetOptionByte(static_cast<std::uint8_t>(others | (fiftyHz ? CSUTHeader::kOption50Hz : 0)));
+            InstallSetup(s, 1, setup);  // in the logger's memory too
+        });
+    }
+
+    // Opens the window of `message` with `refreshCount`; the link it opened.
+    std::shared_ptr<CRealTimeWindowLink> OpenWindow(unsigned message, int refreshCount) {
+        ends_ = CommandEnds();
+        const int opened = CountOf(WM_REAL_TIME_WINDOW, 0);
+        owner_.GetActiveSession()->Post(platform::Message(message));
+        EXPECT_TRUE(Eventually([&] { return CountOf(WM_REAL_TIME_WINDOW, 0) > opened; }));
+        std::shared_ptr<CRealTimeWindowLink> window;
+        for (const platform::Message& posted : MainWindowMessages()) {
+            if (posted.id == WM_REAL_TIME_WINDOW) {
+                window = *platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(posted);
+            }
+        }
+        if (window) {
+            window->Open(refreshCount, inbox_->Target());
+        }
+        return window;
+    }
+    std::size_t RecordCount() { return inbox_->Records().size(); }
+    bool WaitForRecords(std::size_t count) {
+        return Eventually([&] { return RecordCount() >= count; });
+    }
+    int Count(const std::string& command) {
+        const std::vector<std::string> commands = simulator_.Logger().Commands();
+        return static_cast<int>(std::count(commands.begin(), commands.end(), command));
+    }
+    // Closes the window: the command ends once and the logger leaves its real-time mode (the standard
+    // model has none).
+    void CloseAndCheckTheEnd(CRealTimeWindowLink& window) {
+        const int farewells = Count("@!0");
+        window.Close();
+        ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends_ + 1; }));
+        EXPECT_EQ(Count("@!0"), farewells + (window.TypeCode() != 0 ? 1 : 0));
+    }
+
+    std::unique_ptr<WindowInbox> inbox_ = std::make_unique<WindowInbox>();
+    int ends_ = 0;
+};
+
+TEST_F(RealTimeLoopTest, TheTextWindowGetsRecordsUntilItClosesAndTheLoggerLeavesItsRealTimeMode) {
+    const auto window = OpenWindow(WM_SESSION_REAL_TIME_TEXT, 5);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->DialogName(), "CRTVTextStandardDlg");
+    EXPECT_EQ(window->Setup().firstId, simulator_.Logger().State().loggerId);
+    ASSERT_TRUE(window->Setup().table);
+    ASSERT_TRUE(WaitForRecords(4));  // the standard model has no refresh count
+    const std::vector<RealTimeRecord> records = inbox_->Records();
+    EXPECT_FALSE(records.back().values.empty());
+    EXPECT_FALSE(records.back().held);
+    // The simulator's sine: 60 Hz unless the setup says 50.
+    ASSERT_TRUE(records.back().lineFrequency);
+    EXPECT_NEAR(*records.back().lineFrequency, 60.0, 0.05);
+    CloseAndCheckTheEnd(*window);
+    const std::size_t delivered = RecordCount();
+    // The next command is answered at once.
+    broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
+    EXPECT_EQ(Run(WM_SESSION_CLEAR_PEAK), std::vector<std::string>{"Peak values cleared."});
+    EXPECT_EQ(RecordCount(), delivered);
+}
+
+TEST_F(RealTimeLoopTest, HoldStopsTheFetchesAndRunGoesOn) {
+    const auto window = OpenWindow(WM_SESSION_REAL_TIME_TEXT, 5);
+    ASSERT_TRUE(window && WaitForRecords(2));
+    window->Hold(true);
+    ASSERT_TRUE(Eventually([&] { return StatusTexts(STATUS_TEXT).back() == LoadText(IDS_RT_HELD); }));
+    const int fetches = Count("I!10");
+    const std::size_t records = RecordCount();
+    std::this_thread::sleep_for(clock_.RealDuration(3000));
+    EXPECT_EQ(Count("I!10"), fetches);
+    EXPECT_EQ(RecordCount(), records);
+    window->Hold(false);
+    ASSERT_TRUE(WaitForRecords(records + 2));
+    CloseAndCheckTheEnd(*window);
+}
+
+TEST_F(RealTimeLoopTest, AFailedFetchIsProbedAndALostLinkEndsTheWindow) {
+    const auto window = OpenWindow(WM_SESSION_REAL_TIME_TEXT, 5);
+    ASSERT_TRUE(window && WaitForRecords(2));
+    // The values are not answered once, the probe is: the loop goes on.
+    clock_.SetSpeed(kTimeoutSpeed);
+    SimulatorFaults faults;
+    faults.silentCommand = "I!10";
+    simulator_.Logger().SetFaults(faults);
+    ASSERT_TRUE(Eventually([&] {
+        const auto texts = StatusTexts(STATUS_TEXT);
+        return std::find(texts.begin(), texts.end(), LoadText(IDS_RT_LOGGER_ANSWERED)) != texts.end();
+    }));
+    simulator_.Logger().SetFaults({});
+    const std::size_t records = RecordCount();
+    ASSERT_TRUE(WaitForRecords(records + 2));
+
+    // Nothing answered any more: the link is lost, the user told, the command ended.
+    broker_.AnswerMessageBox(IDOK);
+    Mute();
+    ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends_ + 1; }));
+    ASSERT_FALSE(broker_.Boxes().empty());
+    EXPECT_EQ(broker_.Boxes().back().ids.promptId, IDS_RT_LINK_LOST);
+}
+
+class RealTimeLiteTest : public RealTimeLoopTest {
+protected:
+    RealTimeLiteTest() : RealTimeLoopTest("ornat1") {}
+};
+
+TEST_F(RealTimeLiteTest, TheRefreshCountHoldsTheWindowAndRunStartsItAfresh) {
+    struct Case {
+        int count;
+        std::size_t fetched;  // records from fetches before the hold; -1 never holds
+    };
+    for (const Case c : {Case{0, 0}, Case{3, 3}, Case{-1, 8}}) {
+        SCOPED_TRACE(c.count);
+        inbox_ = std::make_unique<WindowInbox>();
+        const auto window = OpenWindow(WM_SESSION_REAL_TIME_TEXT, c.count);
+        ASSERT_TRUE(window);
+        if (c.count < 0) {
+            ASSERT_TRUE(WaitForRecords(1 + c.fetched));
+            EXPECT_FALSE(window->IsHeld());
+            // The simulator's values move from one fetch to the next.
+            const std::vector<RealTimeRecord> records = inbox_->Records();
+            ASSERT_FALSE(records[1].values.empty());
+            EXPECT_NE(records[1].values[0].value, records[2].values[0].value);
+            EXPECT_NEAR(records[1].values[0].value, 230.0, 3.1);
+        } else {
+            // The values read before the window opened, the fetched ones, then the same held.
+            ASSERT_TRUE(WaitForRecords(1 + c.fetched + 1));
+            const std::vector<RealTimeRecord> records = inbox_->Records();
+            EXPECT_TRUE(records[1 + c.fetched].held);
+            EXPECT_TRUE(window->IsHeld());
+            std::this_thread::sleep_for(clock_.RealDuration(2000));
+            EXPECT_EQ(RecordCount(), 1 + c.fetched + 1);
+            window->Hold(false);
+            ASSERT_TRUE(WaitForRecords(1 + c.fetched + 1 + c.fetched + 1));
+        }
+        CloseAndCheckTheEnd(*window);
+        // The text Lite window tells a lost link in its own words.
+        EXPECT_EQ(window->DialogName(), "CRTVTextLiteDlg");
+    }
+}
+
+TEST_F(RealTimeLiteTest, TheTextWindowTellsALostLinkInItsOwnWords) {
+    const auto window = OpenWindow(WM_SESSION_REAL_TIME_TEXT, kRefreshCountNeverEnds);
+    ASSERT_TRUE(window && WaitForRecords(2));
+    broker_.AnswerMessageBox(IDOK);
+    Mute();
+    ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends_ + 1; }));
+    ASSERT_FALSE(broker_.Boxes().empty());
+    EXPECT_EQ(broker_.Boxes().back().ids.promptId, IDS_RT_LINK_LOST_TEXT);
+}
+
+class RealTimeQuarvenTest : public RealTimeLoopTest {
+protected:
+    RealTimeQuarvenTest() : RealTimeLoopTest("quarven-rs") {}
+    void PrepareLogger() override { SetLineFrequencyOption(true); }
+};
+
+TEST_F(RealTimeQuarvenTest, NeverHoldsByItselfRereadsItsStatusEveryHalfMinuteAndMeasures50Hz) {
+    broker_.AnswerRequest<RealTimeSelectionRequest>(
+        IDOK, [](RealTimeSelectionRequest& request) { request.selection = {1, 0, 0, 0, 0, 0, 0}; });
+    const auto window = OpenWindow(WM_SESSION_REAL_TIME_GRAPH, 0);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->DialogName(), "CRTVGraphLiteDlg");
+    EXPECT_EQ(window->Selection(), (std::vector<int>{1, 0, 0, 0, 0, 0, 0}));
+    const int statusReads = Count("Y?");
+    // A minute and a half of cycles a second, a refresh count of 0 notwithstanding.
+    ASSERT_TRUE(WaitForRecords(1 + 90));
+    EXPECT_FALSE(window->IsHeld());
+    const int reads = Count("Y?") - statusReads;
+    EXPECT_GE(reads, 2);
+    EXPECT_LE(reads, 4);
+    const RealTimeRecord last = inbox_->Records().back();
+    ASSERT_TRUE(last.lineFrequency);
+    EXPECT_NEAR(*last.lineFrequency, 50.0, 0.05);
+    CloseAndCheckTheEnd(*window);
+}
+
+// A Quarven KX over TCP: the text window's loop as over the pseudo-terminal.
+class RealTimeTcpTest : public RealTimeLoopTest {
+protected:
+    RealTimeTcpTest() : RealTimeLoopTest("quarven-kx") {}
+    void SetUp() override {
+        PrepareLogger();
+        const int port = simulator_.StartTcp(0);
+        ASSERT_NE(port, 0);
+        ASSERT_TRUE(Start([port](CSessionOwner& owner) {
+            return owner.ConnectNetwork("127.0.0.1", std::to_string(port));
+        }));
+        ASSERT_TRUE(WaitForMainWindow(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)));
+    }
+};
+
+TEST_F(RealTimeTcpTest, TheTextWindowOfAQuarvenKXRefreshesUntilItCloses) {
+    const auto window = OpenWindow(WM_SESSION_REAL_TIME_TEXT, 0);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->DialogName(), "CRTVTextLiteDlg");
+    ASSERT_TRUE(WaitForRecords(5));  // a Quarven never holds by itself
+    const RealTimeRecord last = inbox_->Records().back();
+    EXPECT_FALSE(last.values.empty());
+    ASSERT_TRUE(last.lineFrequency);
+    EXPECT_NEAR(*last.lineFrequency, 60.0, 0.05);
+    CloseAndCheckTheEnd(*window);
+}
+
+}  // namespace
+}  // namespace sessiontest

@@ -1,0 +1,94 @@
+// teldrin's main frame offscreen: Close is refused while a call runs and allowed once it ended; the
+// panes tell the call; the delay dialog shows the hours within a day.
+#include "teldrin/app/main_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QStatusBar>
+
+#include "platform/base/windows1252.h"
+#include "shared/loggerlist/logger_list_io.h"
+#include "shared/loggerlist/schedule_block.h"
+#include "teldrin/app/delay_time_dialog.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/ui/qt_test_application.h"
+#include "tests/teldrin/core/test_clock.h"
+#include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/logger_simulator.h"
+#include "tools/loggersim/logger_state.h"
+
+namespace {
+
+using TeldrinMainFrameTest = testsupport::QtTest;
+
+TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
+    LoggerSimulator simulator(*FindLoggerModel("standard-135"));
+    simulator.Logger().ChangeState([](LoggerState& s) {
+        s.loggerId = "GUI1";
+        ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
+        LogRecords(s, 40);
+    });
+    const int port = simulator.StartTcp(0);
+    const testsupport::TempFolder folder;
+    CLoggerList list(LoggerDefaults{57600, 0});
+    list.NewList(platform::PathToWindows1252(folder.path()));
+    CLogger& entry = list.GetLogger(0);
+    entry.SetSerial("GUI1");
+    entry.SetConnectType(kConnectNetwork);
+    entry.SetPhoneOrAddress("127.0.0.1");
+    entry.SetNetPort(std::to_string(port));
+    entry.SetScheduleOn(true);
+    CLogger::ScheduleBlock block = entry.GetScheduleBlock();
+    SchedulePage page = DecodeSchedule(block);
+    page.choice = kCallImmediate;
+    ASSERT_FALSE(ComputeSchedule(page, DecodeSchedule(block), block, 0).has_value());
+    entry.SetScheduleBlock(block);
+    const std::filesystem::path listPath = folder / "gui.lst";
+    ASSERT_TRUE(SaveLoggerList(listPath, list));
+
+    teldrin::CRegistryValues settings;
+    settings.dataDir = platform::PathToWindows1252(folder.path());
+    teldrintest::TestClock clock;
+    clock.now = std::time(nullptr);
+    teldrin::CMainFrame frame(settings, clock);
+    frame.show();
+    ASSERT_TRUE(frame.OpenList(listPath));
+
+    // The tick starts the immediate call; its end arrives through the event loop.
+    frame.Controller().OnTimer();
+    ASSERT_TRUE(frame.Controller().Scheduler().CallInProgress());
+    EXPECT_FALSE(frame.close());
+    EXPECT_TRUE(frame.isVisible());
+
+    QElapsedTimer waited;
+    waited.start();
+    while (frame.Controller().Scheduler().CallInProgress() && waited.elapsed() < 60000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    ASSERT_FALSE(frame.Controller().Scheduler().CallInProgress());
+    const QList<QLabel*> panes = frame.statusBar()->findChildren<QLabel*>();
+    ASSERT_EQ(panes.size(), 2);
+    EXPECT_EQ(panes[1]->text(), QString::fromUtf8("Pas d'erreur sur dernier appel - 0 Appel(s) en échec"));
+    EXPECT_TRUE(frame.close());
+}
+
+using TeldrinDelayDialogTest = testsupport::QtTest;
+
+TEST_F(TeldrinDelayDialogTest, ShowsTheHoursWithinADayAndGivesTheDelayEntered) {
+    struct Case {
+        std::time_t delay;
+        std::time_t shown;
+    };
+    const Case cases[] = {
+        {90 * 60, 90 * 60}, {25 * 3600, 3600}, {0, 0}, {23 * 3600 + 59 * 60, 23 * 3600 + 59 * 60}};
+    for (const Case& c : cases) {
+        const teldrin::CDelayTimeDialog dialog(c.delay);
+        EXPECT_EQ(dialog.Delay(), c.shown) << c.delay;
+    }
+}
+
+}  // namespace

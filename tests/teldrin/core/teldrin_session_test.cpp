@@ -1,0 +1,192 @@
+// One call against the logger simulator on a pseudo-terminal and on TCP: identified, clock set, all
+// data read into the next numbered file; a refused TCP connection fails with its code.
+#include "teldrin/core/teldrin_session.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+
+#include "platform/base/message_queue.h"
+#include "platform/base/windows1252.h"
+#include "shared/link/link_clock.h"
+#include "shared/loggerlist/schedule_block.h"
+#include "teldrin/core/comm_errors.h"
+#include "teldrin/core/teldrin_messages.h"
+#include "tests/support/data_file_records.h"
+#include "tests/support/fake_app_context.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/whole_file.h"
+#include "tools/loggersim/data_memory.h"
+#include "tools/loggersim/fake_modem.h"
+#include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/logger_simulator.h"
+#include "tools/loggersim/logger_state.h"
+
+namespace {
+
+using testsupport::RecordsIn;
+
+using namespace std::chrono_literals;
+
+constexpr int kRecords = 300;
+
+class TeldrinSessionTest : public testing::Test {
+protected:
+    TeldrinSessionTest() {
+        simulator_.Logger().ChangeState([](LoggerState& s) {
+            s.loggerId = "SN42";
+            ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
+            LogRecords(s, kRecords);
+            // Ten minutes slow.
+            s.clock = std::time(nullptr) - 600;
+        });
+    }
+
+    CLogger Entry(int connectType, const std::string& address, const std::string& port,
+                  std::uint8_t tasks = 1 | kTaskSetClock) {
+        CLogger entry;
+        entry.SetSerial("SN42");
+        entry.SetConnectType(static_cast<std::int16_t>(connectType));
+        entry.SetBaudRate(57600);
+        if (connectType == kConnectModem) {
+            entry.SetPhoneOrAddress(address);
+        } else if (connectType == kConnectDirect) {
+            entry.SetComPort(address);
+        } else {
+            entry.SetPhoneOrAddress(address);
+            entry.SetNetPort(port);
+        }
+        CLogger::ScheduleBlock block = entry.GetScheduleBlock();
+        block[1] = tasks;
+        entry.SetScheduleBlock(block);
+        return entry;
+    }
+
+    // Runs the call and gives its outcome; the log lines land in `lines`.
+    teldrin::CallOutcome Call(const CLogger& entry) {
+        teldrin::CallSettings settings{platform::PathToWindows1252(folder_.path()), 57600, 9600, &clock_};
+        teldrin::CTeldrinSession session(app_, teldrin::CCall(entry, std::time(nullptr)), settings, frame_);
+        for (auto message = queue_.Take(60s); message; message = queue_.Take(60s)) {
+            if (message->id == teldrin::WM_TELDRIN_LOG_LINE) {
+                lines.push_back(*platform::PayloadAs<std::string>(*message));
+            } else if (message->id == teldrin::WM_TELDRIN_CALL_ENDED) {
+                return *platform::PayloadAs<teldrin::CallOutcome>(*message);
+            }
+        }
+        ADD_FAILURE() << "the call did not end";
+        return {};
+    }
+
+    bool Logged(const std::string& start) const {
+        for (const std::string& line : lines) {
+            if (line.starts_with(start)) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    testsupport::FakeAppContext app_;
+    testsupport::TempFolder folder_;
+    LinkClock clock_{50};
+    LoggerSimulator simulator_{*FindLoggerModel("standard-135")};
+    platform::MessageQueue queue_;
+    platform::QueueMessageTarget frame_{queue_};
+    std::vector<std::string> lines;
+};
+
+TEST_F(TeldrinSessionTest, ACallOnEachLinkReadsAllDataAndSetsTheClock) {
+    for (const bool tcp : {true, false}) {
+        SCOPED_TRACE(tcp ? "tcp" : "pty");
+        CLogger entry;
+        if (tcp) {
+            entry = Entry(kConnectNetwork, "127.0.0.1", std::to_string(simulator_.StartTcp(0)));
+        } else {
+            entry = Entry(kConnectDirect, simulator_.StartPty().substr(5), "");
+        }
+        // And its short CSV form.
+        CLogger::ScheduleBlock block = entry.GetScheduleBlock();
+        block[443 - CLogger::kScheduleOffset] = kFileTaskCreateCsv;
+        entry.SetScheduleBlock(block);
+        const teldrin::CallOutcome outcome = Call(entry);
+        EXPECT_TRUE(outcome.connected);
+        EXPECT_TRUE(outcome.tasksDone);
+        EXPECT_EQ(outcome.commError, 0);
+        const std::string file = tcp ? "SN42-01.kivo" : "SN42-02.kivo";
+        EXPECT_EQ(RecordsIn(folder_ / file), kRecords);
+        const std::string csv = testsupport::ReadWholeFile((folder_ / file).replace_extension(".csv"));
+        EXPECT_GE(std::count(csv.begin(), csv.end(), '\n'), kRecords);
+        EXPECT_TRUE(Logged("Fichier ASCII (.csv) Cr\xE9\xE9: "));
+        EXPECT_LT(std::abs(simulator_.Logger().State().clock - std::time(nullptr)), 15);
+        EXPECT_FALSE(Logged("Probl"));
+        simulator_.Stop();
+        simulator_.Logger().ChangeState([](LoggerState& s) { s.clock = std::time(nullptr) - 600; });
+    }
+}
+
+TEST_F(TeldrinSessionTest, ARefusedConnectionFailsWithItsCode) {
+    // A port nobody listens on: the simulator's, once it stopped.
+    const int port = simulator_.StartTcp(0);
+    simulator_.Stop();
+    const teldrin::CallOutcome outcome = Call(Entry(kConnectNetwork, "127.0.0.1", std::to_string(port)));
+    EXPECT_FALSE(outcome.connected);
+    EXPECT_EQ(outcome.commError, teldrin::kCommNetworkConnect);
+    EXPECT_TRUE(Logged("Echec Connexion r\xE9seau. Logger SN42 (127.0.0.1, " + std::to_string(port) +
+                       "): Network socket connect error"));
+}
+
+TEST_F(TeldrinSessionTest, NewDataIsAppendedToTheNewestFileOnlyWhenItSurelyBelongsThere) {
+    const std::string port = std::to_string(simulator_.StartTcp(0));
+    constexpr std::uint8_t kNewData = 2;
+    // No earlier file: all data into the first.
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords);
+    EXPECT_TRUE(Logged("Error: No existing data for SN42. Reading all data"));
+
+    simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 50); });
+    lines.clear();
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords + 50);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "SN42-02.kivo"));
+
+    // Nothing new: the file stays and the line says so.
+    lines.clear();
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords + 50);
+    EXPECT_TRUE(
+        Logged("Le Logger n'a pas de nouvelle donn\xE9"
+               "e \xE0 ajouter"));
+
+    // Another logger answers at the entry's address: its data go to a new file of their own.
+    simulator_.Logger().ChangeState([](LoggerState& s) {
+        s.loggerId = "OTHER";
+        LogRecords(s, 10);
+    });
+    lines.clear();
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    EXPECT_TRUE(Logged("Probl\xE8me No de s\xE9rie: Liste Appel= SN42, Logger = OTHER"));
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords + 50);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-02.kivo"), kRecords + 60);
+}
+
+TEST_F(TeldrinSessionTest, AModemCallThatFindsTheLineBusyFailsWithItsCodeThenConnects) {
+    FakeModem modem(simulator_, {.outcome = FakeModemOutcome::Busy});
+    app_.modemLineName = modem.Start();
+    ASSERT_FALSE(app_.modemLineName.empty());
+    const teldrin::CallOutcome busy = Call(Entry(kConnectModem, "5551234", ""));
+    EXPECT_FALSE(busy.connected);
+    EXPECT_EQ(busy.commError, 2);
+    EXPECT_TRUE(Logged("Connexion Modem pour appel logger SN42 Echec: Line Busy"));
+
+    modem.SetOptions({.outcome = FakeModemOutcome::Connect});
+    lines.clear();
+    const teldrin::CallOutcome connected = Call(Entry(kConnectModem, "5551234", ""));
+    EXPECT_TRUE(connected.connected);
+    EXPECT_TRUE(connected.tasksDone);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords);
+    EXPECT_TRUE(Logged("Connexion pour appel au logger SN42 fait"));
+}
+
+}  // namespace
