@@ -29,6 +29,30 @@ if(KIVO_WITH_QT)
     endforeach()
     install(FILES ${pictures} DESTINATION ${KIVO_SHARE_FOLDER}/pictures)
 
+    # The CT catalogue of the setup form and its pictures, which the first run copies into the user data
+    # folder's "Data" and "Images".
+    set(catalogue_folder ${PROJECT_SOURCE_DIR}/resources/ct-catalogue)
+    configure_file("${catalogue_folder}/CT Values.csv" "${CMAKE_BINARY_DIR}/share/kivo/Data/CT Values.csv" COPYONLY)
+    file(GLOB catalogue_pictures CONFIGURE_DEPENDS ${catalogue_folder}/Images/*.png)
+    foreach(picture IN LISTS catalogue_pictures)
+        get_filename_component(name ${picture} NAME)
+        configure_file(${picture} ${CMAKE_BINARY_DIR}/share/kivo/Images/${name} COPYONLY)
+    endforeach()
+    install(FILES "${catalogue_folder}/CT Values.csv" DESTINATION ${KIVO_SHARE_FOLDER}/Data)
+    install(FILES ${catalogue_pictures} DESTINATION ${KIVO_SHARE_FOLDER}/Images)
+
+    # The ready-made setups of the setup form, written by kivo-default-setups into the folder that the
+    # first run copies into the user data folder.
+    set(default_setups_stamp ${CMAKE_BINARY_DIR}/share/kivo/default-setups.stamp)
+    add_custom_command(
+        OUTPUT ${default_setups_stamp}
+        COMMAND kivo-default-setups "${CMAKE_BINARY_DIR}/share/kivo/Default Setups"
+        COMMAND ${CMAKE_COMMAND} -E touch ${default_setups_stamp}
+        DEPENDS kivo-default-setups
+        VERBATIM)
+    add_custom_target(kivo_default_setups ALL DEPENDS ${default_setups_stamp})
+    install(DIRECTORY "${CMAKE_BINARY_DIR}/share/kivo/Default Setups" DESTINATION ${KIVO_SHARE_FOLDER})
+
     # The user guide of each language, rendered from docs/ into the PDF that Help Topics opens (its name is
     # the text IDS_HELP_FILE_NAME of that language).
     set(guide_sources user-guide.md user-guide.fr.md)

@@ -288,6 +288,10 @@ void CKivoApp::AddDocTemplates() {
             platform::Message(WM_SESSION_SETUP_FORM_FACTS, 0, platform::MakePayload(std::move(target))));
         return true;
     });
+    CSetupTableView::SetLineFrequencySaver([this](const std::string& frequency) {
+        app_info_.defaultSUTLineFreq = frequency;
+        app_info_.SaveAppIniInfo();
+    });
 }
 
 void CKivoApp::SetTemplateFolders() {

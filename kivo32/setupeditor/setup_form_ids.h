@@ -18,6 +18,10 @@ inline constexpr int IDC_FORM_STOP_LINEAR = 1729;
 inline constexpr int IDC_FORM_STOP_AT_TIME = 1730;
 inline constexpr int IDC_FORM_START_DATE_LABEL = 1759;
 inline constexpr int IDC_FORM_STOP_DATE_LABEL = 1758;
+// The buttons of the default setups 1P2W, 1P3W, 3P3W, 3P4W.
+inline constexpr int kDefaultSetupButtonIds[4] = {2043, 2045, 2047, 2049};
+// The wiring picture of the default setup loaded last (its button shows after the first).
+inline constexpr int ID_SUT_WIRING_PICTURE = 32925;
 // Month, day, year, hour, minute, second of the start and of the stop time.
 inline constexpr int kStartFieldIds[6] = {1761, 1763, 1764, 1765, 1766, 1767};
 inline constexpr int kStopFieldIds[6] = {1770, 1771, 1772, 1773, 1774, 1775};
@@ -88,6 +92,8 @@ inline constexpr unsigned IDS_FORM_PULSE_KINDS = 22730;  // 22730-22732: kWh, kV
 inline constexpr unsigned IDS_FORM_ALL_AVERAGES = 22784;
 inline constexpr unsigned IDS_FORM_ANALOG_INPUTS = 22785;
 inline constexpr unsigned IDS_FORM_PULSE_INPUTS = 22786;
+inline constexpr unsigned IDS_FORM_DEFAULT_SETUPS = 22790;
+inline constexpr unsigned IDS_FORM_WIRING_PICTURE = 22793;
 // Field captions by column (22740 + column) and the captions that differ by type.
 inline constexpr unsigned IDS_FORM_COLUMN_FIRST = 22740;
 inline constexpr unsigned IDS_FORM_RANGE = 22760;

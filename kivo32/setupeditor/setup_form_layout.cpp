@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -70,6 +71,22 @@ QWidget* RadioRow(QWidget* parent, std::initializer_list<std::pair<int, unsigned
     return box;
 }
 
+// The buttons that load the ready-made setups of the four wirings.
+QWidget* DefaultSetupButtons(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    const char* wirings[] = {"1P2W", "1P3W", "3P3W", "3P4W"};
+    for (int button = 0; button < 4; ++button) {
+        row->addWidget(WithId(new QPushButton(wirings[button], box), kDefaultSetupButtonIds[button]));
+    }
+    auto* picture = WithId(new QPushButton(TextOf(IDS_FORM_WIRING_PICTURE), box), ID_SUT_WIRING_PICTURE);
+    picture->hide();
+    row->addWidget(picture);
+    row->addStretch();
+    return box;
+}
+
 QGroupBox* GeneralPage(QWidget* content, int model) {
     auto* group =
         WithId(new QGroupBox(platform::ToQString(LoadText(IDS_FORM_GENERAL)), content), IDC_HEADING_GENERAL);
@@ -92,6 +109,9 @@ QGroupBox* GeneralPage(QWidget* content, int model) {
             minutes->addItem(QString::number(value), value);
         }
         addRow(IDS_FORM_DEMAND_MINUTES, minutes);
+    }
+    if (ListIndexFromType(model, 0, kChannelPower) > 0) {
+        addRow(IDS_FORM_DEFAULT_SETUPS, DefaultSetupButtons(group));
     }
     addRow(IDS_FORM_START, RadioRow(group, {{IDC_FORM_START_AT_ONCE, IDS_FORM_START_AT_ONCE},
                                             {IDC_FORM_START_AT_TIME, IDS_FORM_START_AT_TIME}}));

@@ -8,6 +8,7 @@
 
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setup_table_view.h"
+#include "kivo32/setuprules/setup_transfer_rules.h"
 #include "kivo32/setuprules/setuprules_ids.h"
 #include "platform/base/local_time.h"
 #include "platform/base/message_box_flags.h"
@@ -58,10 +59,22 @@ void CSetupTableView::StripNonDigits(int controlId) {
 }
 
 void CSetupTableView::ConnectTimeFields() {
+    // Month, day, year, hour, minute, second.
+    static constexpr int kHighest[6] = {12, 31, 99, 23, 59, 59};
     for (const auto* ids : {&kStartFieldIds, &kStopFieldIds}) {
-        for (const int id : *ids) {
+        for (int field = 0; field < 6; ++field) {
+            const int id = (*ids)[field];
             auto* edit = Find<QLineEdit>(id);
-            connect(edit, &QLineEdit::textEdited, this, [this, id] { StripNonDigits(id); });
+            connect(edit, &QLineEdit::textEdited, this, [this, id, edit, highest = kHighest[field]] {
+                StripNonDigits(id);
+                const std::string typed = platform::FromQString(edit->text());
+                const std::string kept = ClampTypedField(typed, highest);
+                if (kept != typed) {
+                    edit->setText(platform::ToQString(kept));
+                    edit->end(false);
+                }
+                SetDocumentModified();
+            });
             connect(edit, &QLineEdit::editingFinished, this, [this, id] { ReformatTimeField(id); });
         }
     }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "kivo32/controls/check_combo_box.h"
+#include "kivo32/controls/controls_ids.h"
 #include "kivo32/setupeditor/setup_form_exchange.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setup_page_plan.h"
@@ -117,12 +118,8 @@ void CSetupTableView::OnInitialUpdate() {
             frequency->addItem("Auto");
         }
     }
-    for (const int id : {IDC_FORM_INTERVAL, IDC_FORM_INTERVAL_STANDARD}) {
-        if (auto* interval = Find<QComboBox>(id)) {
-            connect(interval, &QComboBox::activated, this,
-                    [this] { Target()->PostMessage(platform::Message(WM_UPDATE_MEMORY_TIME)); });
-        }
-    }
+    ConnectChannelHandlers();
+    ConnectFieldHandlers();
     const auto& requester = ClockRequester();
     if (requester) {
         requester(Target());
@@ -160,6 +157,7 @@ void CSetupTableView::OnUpdate(platform::View*, long) {
         channels_[channel] = LoadChannelState(table, channel);
         ApplyLoadedChannelType(channel, channels_[channel].type);
     }
+    ShowSoftwareLists();
     UpdateData(false);
     UpdateAllAveragesCheck();
     LoadInputsFromSetup();
@@ -187,6 +185,12 @@ void CSetupTableView::OnMessage(platform::Message& message) {
     switch (message.id) {
         case WM_PREPARE_CHANNEL_SECTION:
             PrepareChannelSection(static_cast<int>(message.lParam));
+            return;
+        case WM_TOGGLE_BUTTON_TOGGLED:
+            OnDefaultSetupCommand(static_cast<unsigned>(message.wParam));
+            return;
+        case WM_CHECKCOMBO_CLOSED:
+            CommitOptionControl();
             return;
         case WM_UPDATE_MEMORY_TIME:
             UpdateMemoryTexts();
@@ -229,12 +233,6 @@ bool CSetupTableView::UpdateData(bool saveAndValidate) {
     platform::DataExchange exchange(saveAndValidate);
     DoDataExchange(exchange);
     return !exchange.failed();
-}
-
-bool CSetupTableView::ValidateSetup(bool, bool) {
-    // The transfer into the setup table and the wiring check come with the setup handlers; until then
-    // the form's fields are checked and the table stands as it is.
-    return content_ == nullptr || UpdateData(true);
 }
 
 void CSetupTableView::FillIntervalList() {
@@ -285,10 +283,12 @@ void CSetupTableView::PrepareChannelSection(int code) {
 }
 
 void CSetupTableView::DoDataExchange(platform::DataExchange& exchange) {
-    ExchangeGeneralPage(exchange);
+    if (only_channel_ < 0) {
+        ExchangeGeneralPage(exchange);
+    }
     for (int channel = 0; channel < 6; ++channel) {
         QComboBox* typeList = widgets_.channels[channel].typeList;
-        if (typeList == nullptr || exchange.failed()) {
+        if (typeList == nullptr || exchange.failed() || !IsExchanged(channel)) {
             continue;
         }
         ChannelFormState& state = channels_[channel];
@@ -357,7 +357,8 @@ void CSetupTableView::ExchangeHardwareChannels(platform::DataExchange& exchange)
     for (int channel = 0; channel < 4; ++channel) {
         ChannelFormState& state = channels_[channel];
         const int type = state.type;
-        if (!IsHardwareType(type) || widgets_.channels[channel].typeList == nullptr) {
+        if (!IsHardwareType(type) || widgets_.channels[channel].typeList == nullptr ||
+            !IsExchanged(channel)) {
             continue;
         }
         const auto edit = [&](int column) {
@@ -430,7 +431,8 @@ void CSetupTableView::ExchangeHardwareChannels(platform::DataExchange& exchange)
 void CSetupTableView::ExchangeSoftwareChannels(platform::DataExchange& exchange) {
     for (int channel = 4; channel < 6; ++channel) {
         ChannelFormState& state = channels_[channel];
-        if (state.type != kChannelSoftware || widgets_.channels[channel].typeList == nullptr) {
+        if (state.type != kChannelSoftware || widgets_.channels[channel].typeList == nullptr ||
+            !IsExchanged(channel)) {
             continue;
         }
         for (int hardware = 0; hardware < 4; ++hardware) {

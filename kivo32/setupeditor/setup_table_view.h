@@ -7,6 +7,7 @@
 #include <QScrollArea>
 #include <array>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@
 #include "kivo32/controls/check_combo_form.h"
 #include "kivo32/setupeditor/setup_form_layout.h"
 #include "kivo32/setupeditor/setup_print_out.h"
+#include "kivo32/setupeditor/sut_ct_size_ambrix_dlg.h"
 #include "kivo32/setuprules/channel_form_state.h"
 #include "kivo32/setuprules/control_id_tables.h"
 #include "kivo32/setuprules/interval_choices.h"
@@ -43,6 +45,10 @@ public:
     // WM_SETUP_LOGGER_FACTS with a SetupLoggerFacts payload; false without a session.
     using LoggerClockRequester = std::function<bool(std::shared_ptr<platform::MessageTarget> target)>;
     static void SetLoggerClockRequester(LoggerClockRequester requester);
+    // Makes a line frequency ("60", "50", "Auto") the program's default for new setups; the program
+    // installs it.
+    using LineFrequencySaver = std::function<void(const std::string& frequency)>;
+    static void SetLineFrequencySaver(LineFrequencySaver saver);
 
     explicit CSetupTableView(QWidget* parent = nullptr);
     ~CSetupTableView() override;
@@ -57,6 +63,8 @@ public:
     void OnUpdate(platform::View* sender, long hint) override;
     void OnActivateView(bool active) override;
     void OnMessage(platform::Message& message) override;
+    // The program command refuses a setup that still carries the default setup's name.
+    bool OnCommand(unsigned id) override;
 
     // 1 for a document of format version 403 or above; else by the logger firmware version of its setup:
     // -1 not known, -2 too old for timed start and stop, 1 fit.
@@ -66,9 +74,14 @@ public:
     // Fields into the controls (false) or the controls into the fields (true), within their limits: a
     // value out of range is refused with its message and keeps the focus. False when refused.
     bool UpdateData(bool saveAndValidate = true);
-    // Where the form's values will be written into the setup table and the wiring checked. Until that
-    // transfer exists the table is all there is: the fields are checked and the setup passes.
+    // The one writer of the form into the setup table: the fields, the times, the wiring (with `warn`,
+    // asking whether to go back and mend a doubtful one) and the CT ratings are checked first, then the
+    // whole form is written. False, with the table as it was, when anything was refused or the user
+    // chose to mend.
     virtual bool ValidateSetup(bool markModified, bool warn);
+    // Writes the text of the value-option box that closed last into its byte of the setup table and
+    // refreshes the memory time; nothing without such a box.
+    void CommitOptionControl();
 
     // The control-id tables of the form's model.
     int GetValueControlId(int channel, int column) const {
@@ -85,6 +98,42 @@ public:
     void ShowChannelGroup(int channel, bool show);
     // Runs the channel type handler of a whole-form load: the page is built, nothing reset or modified.
     void ApplyLoadedChannelType(int channel, int type);
+
+    // The user's changes of what a channel measures. An unchanged choice does nothing; a new one resets
+    // the channel to the type's defaults, stores the type in the setup table, rebuilds the page and
+    // marks the document modified. Software channels need two power channels (channel 6 three) and
+    // are switched off without them; a new one sums the power channels.
+    void OnChannelTypeChange(int channel, int type);
+    void OnSoftwareChannelChange(int channel, int type);
+    // CT kind list of a Quarven model: 0 the catalogue, 1 a millivolt CT, 2 the fixed "RoCoil".
+    void OnCTKindChange(int channel, int item);
+    // Model 14's analog input 0-3: item 0 off, 1-3 types 15-17 with their ranges.
+    void OnAnalogTypeChange(int input, int item);
+    // Model 13's pulse input 0-1: item 0 off (its record cleared), 1 on with fresh fields.
+    void OnPulseChannelChange(int input, int item);
+    // The general page: timed start or stop where the logger can, the line frequency (offered as the
+    // program's default too), the interval.
+    void OnTimedStartOrStop(bool start);
+    void OnLineFrequencyChosen(int item);
+    void OnIntervalSelectionChange();
+    void OnIntervalChosen();
+
+    // The transformers of a default setup: a size below model 13; the kind, rating and second value on
+    // the Quarven models. nullopt when the user cancels.
+    struct DefaultCTs {
+        bool fixed = false;
+        float rating = 100.0f;
+        float second = 0.0f;
+    };
+    // Replaces the edited setup by the ready-made setup of `path` after asking for the transformers,
+    // which every hardware channel then takes; the model stays the edited one. A cancelled question or a
+    // file that fails to read changes nothing. `command` (32885-32888) names the wiring.
+    void LoadDefaultSetup(const std::filesystem::path& path, unsigned command);
+    // The default setup of a command 32885-32888 from the user data folder; other commands do nothing.
+    void OnDefaultSetupCommand(unsigned command);
+    unsigned GetLastDefaultCommand() const { return last_default_command_; }
+    // The wiring picture of the default setup loaded last; nothing before the first.
+    void ShowWiringPicture();
 
     // Start and stop times: enabling fills fields without a time from the logger's clock (the PC's until
     // it answers, or without a session), seconds 0; disabling a group without a time shows "00".
@@ -119,7 +168,7 @@ public:
     void ValidateChannelControl(int controlId) override { EditAlarmForControl(controlId); }
     void EditPeakWindowForControl(int controlId) override;
     void SetDocumentModified() override;
-    void SetOpenCheckCombo(CCheckComboBox* combo) override { open_combo_ = combo; }
+    void SetOpenCheckCombo(CCheckComboBox* combo) override;
     std::shared_ptr<platform::MessageTarget> MessageTarget() override { return Target(); }
 
     // Printing: the setup is checked first, then laid out in pages of whole items (general settings,
@@ -128,6 +177,12 @@ public:
     void OnBeginPrinting(platform::PagePainter& painter, platform::PrintInfo& info) override;
     void OnPrint(platform::PagePainter& painter, platform::PrintInfo& info) override;
     void OnEndPrinting(platform::PagePainter& painter, platform::PrintInfo& info) override;
+
+protected:
+    // A CT from the catalogue; nullopt when the user cancels.
+    virtual std::optional<CTChoice> ChooseCatalogueCT();
+    // Asks for the transformers of a default setup.
+    virtual std::optional<DefaultCTs> AskDefaultCTs();
 
 private:
     int Model() const;
@@ -154,6 +209,29 @@ private:
     // Runs the alarm dialog on the view's own record of the channel's alarm; whether it is on after.
     bool RunAlarmDialog(int channel, int alarm, unsigned titleId, bool countMode, bool thousands);
     void UpdateAlarmsInUseFlag();
+    void ConnectChannelHandlers();
+    void ConnectFieldHandlers();
+    std::array<bool, 4> PowerChannels() const;
+    void UpdateIncludeBoxes(int hardware, bool on);
+    bool IsSoftwareChannelAvailable(int channel) const;
+    void ApplySoftwareAvailability();
+    void ShowSoftwareLists();
+    void SwitchOffSoftwareChannel(int channel);
+    void RebuildPulseChannelLists();
+    // Rewrites one channel's controls from its fields.
+    void RefreshChannelControls(int channel);
+    bool IsExchanged(int channel) const { return only_channel_ < 0 || only_channel_ == channel; }
+    // The transfer's checks: true when the setup may be written. A question answered Yes focuses the
+    // control to mend and refuses.
+    bool WiringAccepted();
+    bool ChannelFieldsAccepted(bool warn);
+    bool AsksToMend(unsigned messageId, const std::string& argument, int focusId);
+    void FocusControl(int controlId);
+    int ChannelControlId(int channel, int column) const;
+    // Model 13's pulse and model 14's analog inputs into the table.
+    void WriteInputs(CSetupTable& table) const;
+    // The analog input (0-3) whose option edit `controlId` is; -1 for none.
+    int AnalogOptionInput(int controlId) const;
     template <class Control>
     Control* Find(int id) const {
         return content_ != nullptr ? platform::FindControlAs<Control>(content_, id) : nullptr;
@@ -189,6 +267,13 @@ private:
     std::optional<std::tm> logger_clock_;
     std::optional<int> connected_firmware_;
     CCheckComboBox* open_combo_ = nullptr;
+    int last_option_box_ = 0;
+    // The channel the data exchange is limited to; -1 for the whole form.
+    int only_channel_ = -1;
+    // The CT kind item each channel showed last.
+    std::array<int, 4> ct_kind_items_{};
+    // The command of the default setup loaded last; 0 before the first.
+    unsigned last_default_command_ = 0;
     SetupPrintPosition print_position_;
     std::vector<std::vector<int>> print_pages_;
 };

@@ -18,6 +18,31 @@ inline constexpr int IDC_CT_FACTOR = 2230;
 inline constexpr int IDC_CT_KIND_FIXED = 2231;
 inline constexpr int IDC_CT_CATALOGUE = 2051;
 
+// The setup form's program command: the program programs the logger with the open setup.
+inline constexpr unsigned ID_SUT_PROGRAM_FROM_FORM = 32823;
+// The form's messages: timed start or stop refused (firmware too old, or not known); make the chosen
+// line frequency the program's default; a short interval; a default setup's name before programming.
+inline constexpr unsigned IDS_TIMED_START_FIRMWARE_TOO_OLD = 12541;
+inline constexpr unsigned IDS_TIMED_START_FIRMWARE_UNKNOWN = 12542;
+inline constexpr unsigned IDS_LINE_FREQUENCY_AS_DEFAULT = 59483;
+inline constexpr unsigned IDS_SHORT_INTERVAL = 12474;
+inline constexpr unsigned IDS_DEFAULT_SETUP_NAME = 59559;
+
+// CCTChooser: its list, the headings of its five columns (picture, name, output kind, rated value,
+// second value), the message of a missing catalogue ("%s" the path); ours: title and the list's tip.
+inline constexpr int IDC_CT_CHOOSER_LIST = 59859;
+inline constexpr unsigned kCTChooserHeadingIds[5] = {59864, 59865, 59758, 59625, 59785};
+inline constexpr unsigned IDS_FILE_DOES_NOT_EXIST = 59490;
+inline constexpr unsigned IDS_CT_CHOOSER_TITLE = 22791;
+inline constexpr unsigned IDS_CT_CHOOSER_LIST_TIP = 22792;
+
+// CLoggerIOConfigDlg: the check boxes of bits 0-6 and the value they make; ours: title and the caption
+// of a switch ("%s" its number).
+inline constexpr int kIOConfigSwitchIds[7] = {2258, 2259, 2257, 2256, 2255, 2264, 2357};
+inline constexpr int IDC_IO_CONFIG_VALUE = 2251;
+inline constexpr unsigned IDS_IO_CONFIG_TITLE = 22794;
+inline constexpr unsigned IDS_IO_CONFIG_SWITCH = 22795;
+
 // Posted to the setup view's frame when the wiring check failed.
 inline constexpr unsigned ID_SETUP_WIRING_FAILED = 32775;
 

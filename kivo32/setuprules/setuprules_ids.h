@@ -67,3 +67,11 @@ inline constexpr unsigned IDS_PEAK_NOT_A_LENGTH = 59534;
 inline constexpr unsigned IDS_PEAK_MESSAGE_CAPTION = 59485;
 inline constexpr unsigned IDS_PEAK_FIRMWARE_TOO_OLD = 9360;
 inline constexpr unsigned IDS_PEAK_OPTION_EMPTY = 59484;
+
+// The wiring checks of a setup's transfer: equal phases ("%d" the channel), doubtful phase pairs ("%s"
+// the pairs), a power channel without a first or a second phase; a CT rating out of range.
+inline constexpr unsigned IDS_WIRING_EQUAL_PHASES = 12488;
+inline constexpr unsigned IDS_WIRING_PHASE_PAIRS = 12489;
+inline constexpr unsigned IDS_WIRING_NO_FIRST_PHASE = 12292;
+inline constexpr unsigned IDS_WIRING_NO_SECOND_PHASE = 12293;
+inline constexpr unsigned IDS_CT_RATING_OUT_OF_RANGE = 12574;

@@ -40,7 +40,7 @@ void CSUTChannelHardware::WriteOldForm(platform::ByteWriter& writer) const {
 }
 
 bool CSUTChannelHardware::SetVLo(char phase) {
-    if (!IsPhaseReference(phase)) {
+    if (phase != kNoPhase && !IsPhaseReference(phase)) {
         return false;
     }
     block_.SetU8(1, static_cast<std::uint8_t>(phase));
@@ -48,7 +48,7 @@ bool CSUTChannelHardware::SetVLo(char phase) {
 }
 
 bool CSUTChannelHardware::SetVHi(char phase) {
-    if (!IsPhaseReference(phase)) {
+    if (phase != kNoPhase && !IsPhaseReference(phase)) {
         return false;
     }
     block_.SetU8(2, static_cast<std::uint8_t>(phase));

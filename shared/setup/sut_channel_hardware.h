@@ -44,7 +44,9 @@ public:
 
     std::uint8_t GetType() const { return block_.U8(0); }
     void SetType(std::uint8_t type) { block_.SetU8(0, type); }
-    // Phase references 'A', 'B', 'C' or 'N'; the setters refuse other letters and return false.
+    // Phase references 'A', 'B', 'C' or 'N', or kNoPhase (one below 'A') for a phase not chosen; the
+    // setters refuse other letters and return false.
+    static constexpr char kNoPhase = 'A' - 1;
     char GetVLo() const { return static_cast<char>(block_.U8(1)); }
     bool SetVLo(char phase);
     char GetVHi() const { return static_cast<char>(block_.U8(2)); }

@@ -53,6 +53,10 @@ public:
     void SetIntervalCode(std::uint8_t code) { block_.SetU8(kIntervalOffset, code); }
     std::uint8_t GetOptionByte() const { return block_.U8(kOptionOffset); }
     void SetOptionByte(std::uint8_t options) { block_.SetU8(kOptionOffset, options); }
+    // Which value options of the software channels carry alarms: bits 0-2 channel 5, 3-5 channel 6.
+    std::uint8_t GetSoftwareAlarmByte() const { return block_.U8(kSoftwareAlarmOffset); }
+    void SetSoftwareAlarmByte(std::uint8_t bits) { block_.SetU8(kSoftwareAlarmOffset, bits); }
+
     // When the logger received this setup, seconds since 1970; 0 when not known.
     std::uint32_t GetSetupTime() const { return block_.U32(kSetupTimeOffset); }
     void SetSetupTime(std::uint32_t time) { block_.SetU32(kSetupTimeOffset, time); }
@@ -69,6 +73,7 @@ private:
     static constexpr std::size_t kFirmwareOffset = 50;
     static constexpr std::size_t kIntervalOffset = 52;
     static constexpr std::size_t kOptionOffset = 53;
+    static constexpr std::size_t kSoftwareAlarmOffset = 54;
     static constexpr std::size_t kSetupTimeOffset = 56;
 
     RawBlock<kBlockSize> block_;

@@ -317,7 +317,10 @@ TEST_F(SetupViewPrintTest, TheSetupViewPrintsItsPagesToAPdfFileAndNothingBeyondT
     for (int i = 0; i < 4; ++i) {
         document->GetSetupTable().GetHardwareChannel(i).SetType(kChannelPower);
         document->GetSetupTable().GetHardwareChannel(i).SetNote(std::string(70, 'n'));
+        document->GetSetupTable().GetHardwareChannel(i).SetVHi('N');
     }
+    // The print-out takes the form's values: the form shows the edited table first.
+    document->UpdateAllViews(nullptr);
     auto* view = static_cast<CSetupTableView*>(document->Views().front());
 
     // A page of 50 lines.

@@ -37,6 +37,9 @@ TEST_F(SetupDocumentTest, NewDocumentsOfEachModelFamilyAreSavedAtTheirSizeAndReo
         EXPECT_EQ(document->GetFileHeader().GetVersion(), CSUTDoc::kNewDocumentVersion);
         document->GetSetupTable().GetHeader().SetHeaderText("Substation");
         document->GetSetupTable().GetHardwareChannel(0).SetType(kChannelPower);
+        document->GetSetupTable().GetHardwareChannel(0).SetVHi('N');
+        // The form writes the table on save: it shows the edited table first.
+        document->UpdateAllViews(nullptr);
 
         const auto path = folder_ / ("model" + std::to_string(c.model) + ".sut");
         broker_.AnswerFileName(path);
@@ -184,6 +187,8 @@ TEST_F(SetupDocumentTest, TheQuestionBeforeClosingNamesTheDocumentAndEachAnswerD
     CSUTDoc* document = NewDocument();
     ASSERT_NE(document, nullptr);
     document->GetSetupTable().GetHardwareChannel(1).SetType(kChannelPower);
+    document->GetSetupTable().GetHardwareChannel(1).SetVHi('N');
+    document->UpdateAllViews(nullptr);
 
     broker_.AnswerMessageBox(IDCANCEL);
     EXPECT_FALSE(CloseFrameOf(document));

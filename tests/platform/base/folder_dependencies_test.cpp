@@ -78,6 +78,9 @@ std::map<std::string, std::set<std::string>> AllowedIncludes() {
     kivoFolders.insert("kivo32/app");
     allowed["kivo32/app"] = kivoFolders;
     allowed["kivo32"] = kivoFolders;
+    // The build's writer of the ready-made setups uses the setup rules without Qt.
+    allowed["tools/default_setups"] = withoutQt;
+    allowed["tools/default_setups"].insert("kivo32/setuprules");
 
     // teldrin's part without Qt sits on the layers without Qt.
     allowed["teldrin/core"] = withoutQt;

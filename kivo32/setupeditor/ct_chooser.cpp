@@ -1,0 +1,111 @@
+// CCTChooser: the CT catalogue list and its pictures.
+#include "kivo32/setupeditor/ct_chooser.h"
+
+#include <QBitmap>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QVBoxLayout>
+#include <fstream>
+
+#include "kivo32/setupeditor/setupeditor_ids.h"
+#include "kivo32/setuprules/ct_catalogue.h"
+#include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
+#include "platform/base/ui_broker.h"
+#include "platform/base/windows1252.h"
+#include "platform/ui/control_id.h"
+#include "platform/ui/qt_text.h"
+#include "shared/controls/dialog_buttons.h"
+
+namespace {
+
+constexpr int kPictureSize = 64;
+
+// A picture at list size with magenta transparent; a null icon when the file is missing or unreadable.
+QIcon PictureOf(const std::filesystem::path& file) {
+    QPixmap picture;
+    if (!picture.load(platform::PathToQString(file))) {
+        return {};
+    }
+    picture.setMask(picture.createMaskFromColor(Qt::magenta));
+    return QIcon(picture.scaled(kPictureSize, kPictureSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+}  // namespace
+
+CCTChooser::CCTChooser(QWidget* parent, std::filesystem::path catalogue, std::filesystem::path pictures)
+    : platform::Dialog(parent),
+      catalogue_(std::move(catalogue)),
+      pictures_(std::move(pictures)),
+      list_(new QTreeWidget(this)) {
+    setWindowTitle(platform::ToQString(LoadText(IDS_CT_CHOOSER_TITLE)));
+    platform::SetControlId(list_, IDC_CT_CHOOSER_LIST);
+    list_->setRootIsDecorated(false);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setIconSize(QSize(kPictureSize, kPictureSize));
+    list_->setToolTip(platform::ToQString(LoadText(IDS_CT_CHOOSER_LIST_TIP)));
+    QStringList headings;
+    for (const unsigned id : kCTChooserHeadingIds) {
+        headings << platform::ToQString(LoadText(id));
+    }
+    list_->setHeaderLabels(headings);
+    list_->header()->resizeSection(0, kPictureSize + 8);
+    // One click on a row chooses it.
+    connect(list_, &QTreeWidget::itemClicked, this, [this] { OnOK(); });
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addWidget(buttons);
+    setMinimumSize(200, 260);
+}
+
+bool CCTChooser::OnInitDialog() {
+    std::ifstream in(catalogue_);
+    if (!in) {
+        const std::string path = platform::PathToWindows1252(catalogue_);
+        platform::CurrentUiBroker().MessageBox(platform::FormatLoadedText(IDS_FILE_DOES_NOT_EXIST, {path}),
+                                               path, MB_OK);
+        EndDialog(IDCANCEL);
+        return false;
+    }
+    for (const CTCatalogueRow& row : ParseCTCatalogue(in)) {
+        auto* item = new QTreeWidgetItem(list_);
+        item->setText(1, platform::ToQString(row.name));
+        item->setText(2, platform::ToQString(row.outputKind));
+        item->setText(3, platform::ToQString(row.ratedValue));
+        item->setText(4, platform::ToQString(row.secondValue));
+        if (!row.picture.empty()) {
+            item->setIcon(0, PictureOf(pictures_ / row.picture));
+        }
+    }
+    return platform::Dialog::OnInitDialog();
+}
+
+void CCTChooser::OnOK() {
+    name_.clear();
+    if (const QTreeWidgetItem* row = list_->currentItem()) {
+        name_ = platform::FromQString(row->text(1));
+        output_kind_ = platform::FromQString(row->text(2));
+        rated_value_ = platform::FromQString(row->text(3));
+        second_value_ = platform::FromQString(row->text(4));
+    }
+    EndDialog(IDOK);
+}
+
+void CCTChooser::OnCancel() {
+    name_.clear();
+    EndDialog(IDCANCEL);
+}
+
+bool CCTChooser::GetChoice(std::string& name, std::string& outputKind, std::string& ratedValue,
+                           std::string& secondValue) const {
+    if (name_.empty()) {
+        return false;
+    }
+    name = name_;
+    outputKind = output_kind_;
+    ratedValue = rated_value_;
+    secondValue = second_value_;
+    return true;
+}
