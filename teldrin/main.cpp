@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
         std::cerr << "teldrin: later starts cannot find this one\n";
     }
 
-    teldrin::CMainFrame frame(settings, clock);
+    teldrin::CMainFrame frame(settings, store, clock);
     window = &frame;
     teldrin::TerminationSignal termination([] { QApplication::quit(); });
     frame.show();

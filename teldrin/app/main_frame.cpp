@@ -10,14 +10,18 @@
 
 #include "platform/base/local_time.h"
 #include "platform/ui/qt_text.h"
+#include "shared/link/tapi_line.h"
 #include "teldrin/app/delay_time_dialog.h"
 #include "teldrin/app/file_view_dlg.h"
+#include "teldrin/app/pc_setup_dlg.h"
 #include "teldrin/core/comm_errors.h"
 
 namespace teldrin {
 
-CMainFrame::CMainFrame(const CRegistryValues& settings, const SchedulerClock& clock)
-    : app_(settings),
+CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store, const SchedulerClock& clock)
+    : settings_(settings),
+      store_(store),
+      app_(settings),
       message_pane_(new QLabel(this)),
       status_pane_(new QLabel(this)),
       calls_(new QListWidget(this)) {
@@ -45,6 +49,7 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu("&Fichier");
     open_action_ = file->addAction("&Ouvrir", QKeySequence::Open, this, [this] { OnOpenList(); });
+    file->addAction(QString::fromUtf8("&Réglage PC..."), this, [this] { OnPcSetup(); });
     file->addSeparator();
     file->addAction("&Quitter", this, [this] { close(); });
     QMenu* calls = menuBar()->addMenu("&Appels");
@@ -71,6 +76,13 @@ void CMainFrame::OnOpenList() {
     if (!path.isEmpty()) {
         OpenList(platform::PathFromQString(path));
     }
+}
+
+void CMainFrame::OnPcSetup() {
+    std::vector<std::string> modemLines;
+    CTapiLine::EnumModemDevices(modemLines);
+    CPCSetUpDlg dialog(settings_, store_, std::move(modemLines), this);
+    dialog.DoModal();
 }
 
 void CMainFrame::OnDelayCalls() {

@@ -19,13 +19,18 @@ class QAction;
 class QLabel;
 class QListWidget;
 
+namespace platform {
+class ProfileStore;
+}
+
 namespace teldrin {
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // `settings` and `clock` must outlive the frame.
-    CMainFrame(const CRegistryValues& settings, const SchedulerClock& clock);
+    // `settings`, `store` and `clock` must outlive the frame; the PC settings dialog changes `settings`
+    // and saves them into `store`.
+    CMainFrame(CRegistryValues& settings, platform::ProfileStore& store, const SchedulerClock& clock);
     ~CMainFrame() override;
 
     // Opens the logger list and starts the day's calls; false when it cannot be opened (logged).
@@ -39,6 +44,7 @@ private:
     void CreateMenus();
     // The menu commands.
     void OnOpenList();
+    void OnPcSetup();
     void OnDelayCalls();
     void OnCancelCalls();
     void OnRepeatCalls();
@@ -49,6 +55,8 @@ private:
     void ShowState();
     void ShowCalls();
 
+    CRegistryValues& settings_;
+    platform::ProfileStore& store_;
     CTeldrinAppContext app_;
     std::shared_ptr<platform::WindowMessageTarget> target_;
     std::unique_ptr<TeldrinUiBroker> broker_;

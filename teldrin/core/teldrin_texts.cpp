@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 78> kTexts{{
+constexpr std::array<TextRow, 84> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -62,8 +62,11 @@ constexpr std::array<TextRow, 78> kTexts{{
     {8302, "Echec Connexion réseau. Logger %1\n", "Network connection failed. Logger %1\n"},
     {8400, "Tous les appels prévus pour %s annulés à %s", "All calls scheduled for %s cancelled at %s"},
     {8402, "Appel manqué pour %s à %s\n", "Missed call for %s at %s\n"},
+    {8403, "Aucun", "None"},
     {8435, "Le Logger n'a pas de nouvelle donnée à ajouter", "The logger has no new data to add"},
     {8436, "Impossible de réveiller le logger", "Unable to wake the logger"},
+    {8479, "Browse for Data Files Folder", "Browse for Data Files Folder"},
+    {8480, "Invalid folder", "Invalid folder"},
     {8502, "Unavailable", "Unavailable"},
     {8506, "Echec", "Failed"},
     {8534, "TApi error", "Modem line error"},
@@ -106,6 +109,9 @@ constexpr std::array<TextRow, 78> kTexts{{
     {8616, " A ", " at "},
     {8623, "Creation of ASCII (.csv) file failed (%s)", "Creation of the text (.csv) file failed (%s)"},
     {8625, "%d Calls Attempted  -  %d Calls Failed", "%d Calls Attempted  -  %d Calls Failed"},
+    {8646, "Browse for Logger Files Folder", "Browse for Logger Files Folder"},
+    {8647, "Teldrin Error", "Teldrin Error"},
+    {8648, "Invalid Logger File Folder Specified", "Invalid Logger File Folder Specified"},
 }};
 
 std::atomic<TeldrinLanguage> currentLanguage{TeldrinLanguage::kFrench};

@@ -13,6 +13,7 @@
 #include "shared/loggerlist/logger_list_io.h"
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/app/delay_time_dialog.h"
+#include "tests/support/memory_profile_store.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
 #include "tests/teldrin/core/test_clock.h"
@@ -54,7 +55,8 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     settings.dataDir = platform::PathToWindows1252(folder.path());
     teldrintest::TestClock clock;
     clock.now = std::time(nullptr);
-    teldrin::CMainFrame frame(settings, clock);
+    testsupport::MemoryProfileStore store;
+    teldrin::CMainFrame frame(settings, store, clock);
     frame.show();
     ASSERT_TRUE(frame.OpenList(listPath));
 
