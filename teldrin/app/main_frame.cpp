@@ -9,8 +9,10 @@
 #include <QStatusBar>
 
 #include "platform/base/local_time.h"
+#include "platform/base/windows1252.h"
 #include "platform/ui/qt_text.h"
 #include "shared/link/tapi_line.h"
+#include "teldrin/app/about_dlg.h"
 #include "teldrin/app/delay_time_dialog.h"
 #include "teldrin/app/file_view_dlg.h"
 #include "teldrin/app/pc_setup_dlg.h"
@@ -62,6 +64,9 @@ void CMainFrame::CreateMenus() {
     logs->addAction("&Visualiser Enregistrement  Teldrin", this, [this] { OnViewLog(true); });
     logs->addAction("Visualiser &Erreurs Teldrin", this, [this] { OnViewLog(false); });
     logs->addAction("&Effacer Teldrin Log...", this, [this] { OnClearLog(); });
+    QMenu* help = menuBar()->addMenu("&?");
+    help->addAction("&A propos de Teldrin...", this,
+                    [this] { CAboutDlg(platform::PathFromWindows1252(settings_.dataDir), this).DoModal(); });
 }
 
 void CMainFrame::OnOpenList() {

@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 84> kTexts{{
+constexpr std::array<TextRow, 88> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -29,6 +29,10 @@ constexpr std::array<TextRow, 84> kTexts{{
     {2013, "Erreur: Erreur apparue à la tentative de lecture des réglages du logger",
      "Error: an error occurred while reading the logger's settings"},
     {2018, "Ligne utilisée par une autre application.", "The line is in use by another application."},
+    {8193, "%s KB", "%s KB"},
+    {8194, "%s KB", "%s KB"},
+    {8195, "%s KB libre sur %s", "%s KB free on %s"},
+    {8196, "Indispo", "Unavailable"},
     {8199, "Aucun appel programmé pour aujourd'hui", "No call planned for today"},
     {8200, "Appel(s) fait(s) ce jour-  %s Tentative(s) - %s Echec(s)\n",
      "Call(s) made today -  %s attempt(s) - %s failure(s)\n"},
