@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QStatusBar>
 
 #include "platform/base/local_time.h"
@@ -17,6 +18,7 @@
 #include "teldrin/app/file_view_dlg.h"
 #include "teldrin/app/pc_setup_dlg.h"
 #include "teldrin/core/comm_errors.h"
+#include "teldrin/core/teldrin_messages.h"
 
 namespace teldrin {
 
@@ -26,12 +28,17 @@ CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store,
       app_(settings),
       message_pane_(new QLabel(this)),
       status_pane_(new QLabel(this)),
+      progress_(new QProgressBar(this)),
       calls_(new QListWidget(this)) {
     setWindowTitle("Teldrin");
     setCentralWidget(calls_);
     resize(720, 420);
     statusBar()->addWidget(message_pane_, 1);
     statusBar()->addWidget(status_pane_, 1);
+    progress_->setRange(0, 100);
+    progress_->setFixedWidth(100);
+    statusBar()->addPermanentWidget(progress_);
+    progress_->hide();
     target_ = platform::WindowMessageTarget::Create(
         this, [this](platform::Message& message) { OnFrameMessage(message); });
     broker_ = std::make_unique<TeldrinUiBroker>(*target_);
@@ -142,6 +149,11 @@ void CMainFrame::OnTick() {
 }
 
 void CMainFrame::OnFrameMessage(platform::Message& message) {
+    if (message.id == WM_TELDRIN_STATUS && message.wParam == kStatusProgress) {
+        progress_->setValue(static_cast<int>(message.lParam));
+        progress_->show();
+        return;
+    }
     controller_->OnMessage(message);
     ShowState();
 }
@@ -151,6 +163,9 @@ void CMainFrame::ShowState() {
     const CCall* call = scheduler.CurrentCall();
     open_action_->setEnabled(call == nullptr);
     repeat_action_->setEnabled(call == nullptr);
+    if (call == nullptr) {
+        progress_->hide();
+    }
     message_pane_->setText(
         platform::ToQString(call != nullptr ? call->entry.GetSerial() : scheduler.StatusText()));
     ShowCalls();

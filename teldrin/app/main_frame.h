@@ -18,6 +18,7 @@
 class QAction;
 class QLabel;
 class QListWidget;
+class QProgressBar;
 
 namespace platform {
 class ProfileStore;
@@ -65,6 +66,8 @@ private:
     QTimer timer_;
     QLabel* message_pane_;
     QLabel* status_pane_;
+    // The download's progress: shown from a call's first position until the call ends.
+    QProgressBar* progress_;
     // Today's calls: serial number, time, state.
     QListWidget* calls_;
     // Greyed while a call runs.

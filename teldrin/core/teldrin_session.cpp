@@ -199,6 +199,7 @@ bool CTeldrinSession::StartLoggerTask() {
         const auto lock = LockLinkObjects();
         logger_ = std::move(made);
     }
+    logger_->SetProgressSink(&progress_);
     SetSendMode(SEND_MODE_ECHO);
     if (logger_->InitializeSession() == 0) {
         return false;

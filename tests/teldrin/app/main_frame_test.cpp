@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QProgressBar>
 #include <QStatusBar>
 
 #include "platform/base/windows1252.h"
@@ -74,6 +75,8 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     ASSERT_FALSE(frame.Controller().Scheduler().CallInProgress());
     const QList<QLabel*> panes = frame.statusBar()->findChildren<QLabel*>();
     ASSERT_EQ(panes.size(), 2);
+    // The progress bar goes with the call.
+    EXPECT_FALSE(frame.findChild<QProgressBar*>()->isVisible());
     EXPECT_EQ(panes[1]->text(), QString::fromUtf8("Pas d'erreur sur dernier appel - 0 Appel(s) en échec"));
     EXPECT_TRUE(frame.close());
 }
