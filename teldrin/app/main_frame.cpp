@@ -7,11 +7,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QSplitter>
 #include <QStatusBar>
 
 #include "platform/base/local_time.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/qt_text.h"
+#include "shared/controls/logger_list_doc.h"
+#include "shared/controls/logger_list_view.h"
 #include "shared/link/tapi_line.h"
 #include "teldrin/app/about_dlg.h"
 #include "teldrin/app/delay_time_dialog.h"
@@ -26,12 +29,17 @@ CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store,
     : settings_(settings),
       store_(store),
       app_(settings),
+      list_host_(settings),
+      list_view_(new CLoggerListView(this)),
       message_pane_(new QLabel(this)),
       status_pane_(new QLabel(this)),
       progress_(new QProgressBar(this)),
       calls_(new QListWidget(this)) {
     setWindowTitle("Teldrin");
-    setCentralWidget(calls_);
+    auto* panes = new QSplitter(Qt::Vertical, this);
+    panes->addWidget(list_view_);
+    panes->addWidget(calls_);
+    setCentralWidget(panes);
     resize(720, 420);
     statusBar()->addWidget(message_pane_, 1);
     statusBar()->addWidget(status_pane_, 1);
@@ -51,6 +59,8 @@ CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store,
 
 CMainFrame::~CMainFrame() {
     timer_.stop();
+    // The view lets go of its document before the document goes.
+    delete list_view_;
     controller_.reset();
     platform::InstallUiBroker(previous_broker_);
 }
@@ -138,9 +148,23 @@ void CMainFrame::OnClearLog() {
 bool CMainFrame::OpenList(const std::filesystem::path& path) {
     const bool opened = controller_->OpenList(path);
     list_open_ = opened;
+    if (opened) {
+        ShowList(path);
+    }
     setWindowTitle(QString("Teldrin - %1").arg(QString::fromStdString(path.filename().string())));
     ShowState();
     return opened;
+}
+
+void CMainFrame::ShowList(const std::filesystem::path& path) {
+    auto document = std::make_unique<CLoggerListDoc>(list_host_);
+    if (!document->OnOpenDocument(path)) {
+        return;
+    }
+    document->SetPathName(path, false);
+    list_view_->AttachDocument(document.get());
+    list_document_ = std::move(document);
+    list_view_->OnInitialUpdate();
 }
 
 void CMainFrame::OnTick() {

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "platform/ui/window_message_target.h"
+#include "teldrin/app/teldrin_list_host.h"
 #include "teldrin/core/call_controller.h"
 #include "teldrin/core/registry_values.h"
 #include "teldrin/core/scheduler_clock.h"
@@ -19,6 +20,8 @@ class QAction;
 class QLabel;
 class QListWidget;
 class QProgressBar;
+class CLoggerListDoc;
+class CLoggerListView;
 
 namespace platform {
 class ProfileStore;
@@ -37,6 +40,8 @@ public:
     // Opens the logger list and starts the day's calls; false when it cannot be opened (logged).
     bool OpenList(const std::filesystem::path& path);
     CCallController& Controller() { return *controller_; }
+    // The open list's view; it shows no entries before a list is open.
+    CLoggerListView& ListView() { return *list_view_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,6 +58,8 @@ private:
     void OnClearLog();
     void OnTick();
     void OnFrameMessage(platform::Message& message);
+    // The list at `path` in the list view (the calls come from the controller's own reading).
+    void ShowList(const std::filesystem::path& path);
     void ShowState();
     void ShowCalls();
 
@@ -63,6 +70,10 @@ private:
     std::unique_ptr<TeldrinUiBroker> broker_;
     platform::UiBroker* previous_broker_ = nullptr;
     std::unique_ptr<CCallController> controller_;
+    CTeldrinListHost list_host_;
+    // The open list as a document, shown by the list view above today's calls.
+    std::unique_ptr<CLoggerListDoc> list_document_;
+    CLoggerListView* list_view_;
     QTimer timer_;
     QLabel* message_pane_;
     QLabel* status_pane_;

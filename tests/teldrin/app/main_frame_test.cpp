@@ -1,5 +1,5 @@
-// teldrin's main frame offscreen: Close is refused while a call runs and allowed once it ended; the
-// panes tell the call; the delay dialog shows the hours within a day.
+// teldrin's main frame offscreen: the open list in its view; Close is refused while a call runs and
+// allowed once it ended; the panes tell the call; the delay dialog shows the hours within a day.
 #include "teldrin/app/main_frame.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +11,16 @@
 #include <QStatusBar>
 
 #include "platform/base/windows1252.h"
+#include "shared/controls/logger_list_doc.h"
+#include "shared/controls/logger_list_model.h"
+#include "shared/controls/logger_list_view.h"
 #include "shared/loggerlist/logger_list_io.h"
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/app/delay_time_dialog.h"
 #include "tests/support/memory_profile_store.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/qt_test_application.h"
+#include "tests/support/ui/recording_desktop_services.h"
 #include "tests/teldrin/core/test_clock.h"
 #include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/logger_model.h"
@@ -60,6 +64,14 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     teldrin::CMainFrame frame(settings, store, clock);
     frame.show();
     ASSERT_TRUE(frame.OpenList(listPath));
+    // The list shows in the frame; its connect column only beeps: teldrin has no interactive session.
+    auto* shown = dynamic_cast<CLoggerListDoc*>(frame.ListView().GetDocument());
+    ASSERT_NE(shown, nullptr);
+    ASSERT_EQ(shown->GetCount(), 1u);
+    EXPECT_EQ(shown->GetLogger(0).GetSerial(), "GUI1");
+    const testsupport::RecordingDesktopServices desktop;
+    frame.ListView().OnClickedButton(0, CLoggerListModel::kConnectColumn);
+    EXPECT_EQ(desktop.Beeps(), 1);
 
     // The tick starts the immediate call; its end arrives through the event loop.
     frame.Controller().OnTimer();
