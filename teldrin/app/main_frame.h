@@ -7,7 +7,9 @@
 #include <QTimer>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
+#include "platform/ui/recent_file_list.h"
 #include "platform/ui/window_message_target.h"
 #include "teldrin/app/teldrin_list_host.h"
 #include "teldrin/core/call_controller.h"
@@ -50,6 +52,14 @@ private:
     void CreateMenus();
     // The menu commands.
     void OnOpenList();
+    void OnOpenRecent(std::size_t index);
+    void OnReactivateList();
+    // Asks before another list replaces the active one; true when there is none or the user agrees.
+    bool MayReplaceList();
+    // The recent lists in the settings ("Recent File List", "File1" on) and in the File menu.
+    void LoadRecentFiles();
+    void SaveRecentFiles();
+    void ShowRecentFiles();
     void OnPcSetup();
     void OnDelayCalls();
     void OnCancelCalls();
@@ -58,8 +68,9 @@ private:
     void OnClearLog();
     void OnTick();
     void OnFrameMessage(platform::Message& message);
-    // The list at `path` in the list view (the calls come from the controller's own reading).
-    void ShowList(const std::filesystem::path& path);
+    // The list at `path` in the list view (the calls come from the controller's own reading); false when
+    // it cannot be read.
+    bool ShowList(const std::filesystem::path& path);
     void ShowState();
     void ShowCalls();
 
@@ -83,6 +94,12 @@ private:
     QListWidget* calls_;
     // Greyed while a call runs.
     QAction* open_action_ = nullptr;
+    QAction* reactivate_action_ = nullptr;
+    // The recent lists' entries of the File menu, before its separator.
+    std::vector<QAction*> recent_actions_;
+    QAction* recent_separator_ = nullptr;
+    platform::RecentFileList recent_;
+    std::filesystem::path list_path_;
     QAction* repeat_action_ = nullptr;
     bool list_open_ = false;
 };

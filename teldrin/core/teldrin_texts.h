@@ -17,6 +17,7 @@ std::string TeldrinText(unsigned id);
 enum TeldrinTextId : unsigned {
     IDS_TELDRIN_NO_ERROR = 1000,
     IDS_TELDRIN_OUT_OF_MEMORY = 1002,
+    IDS_TELDRIN_CANNOT_OPEN_FILE = 1003,
     IDS_TELDRIN_DISK_ERROR = 2006,
     IDS_TELDRIN_VERBATIM = 8206,
     IDS_TELDRIN_LOG_HEADER = 8207,

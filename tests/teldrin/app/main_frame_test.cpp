@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <map>
+#include <vector>
 
 #include "platform/base/windows1252.h"
 #include "shared/controls/logger_list_doc.h"
@@ -30,6 +33,15 @@
 namespace {
 
 using TeldrinMainFrameTest = testsupport::QtTest;
+
+QAction* FindAction(const QWidget& frame, const char* text) {
+    for (QAction* action : frame.findChildren<QAction*>()) {
+        if (action->text() == QString::fromUtf8(text)) {
+            return action;
+        }
+    }
+    return nullptr;
+}
 
 TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     LoggerSimulator simulator(*FindLoggerModel("standard-135"));
@@ -73,6 +85,22 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     frame.ListView().OnClickedButton(0, CLoggerListModel::kConnectColumn);
     EXPECT_EQ(desktop.Beeps(), 1);
 
+    // The list went on top of the recent lists, in the settings and in the File menu.
+    EXPECT_EQ((store.values[{"Recent File List", "File1"}]), listPath.string());
+    QAction* recent = FindAction(frame, "&1 gui.lst");
+    ASSERT_NE(recent, nullptr);
+    EXPECT_TRUE(recent->isVisible());
+
+    // What would replace or reread the list is greyed while the call runs.
+    std::map<QAction*, std::vector<bool>> enabled;
+    for (const char* text :
+         {"&Ouvrir", "&Activer Liste Appel", "&1 gui.lst", "&R\xC3\xA9p\xC3\xA9ter Appels du jour"}) {
+        QAction* action = FindAction(frame, text);
+        ASSERT_NE(action, nullptr) << text;
+        QObject::connect(action, &QAction::changed,
+                         [&enabled, action] { enabled[action].push_back(action->isEnabled()); });
+    }
+
     // The tick starts the immediate call; its end arrives through the event loop.
     frame.Controller().OnTimer();
     ASSERT_TRUE(frame.Controller().Scheduler().CallInProgress());
@@ -90,6 +118,9 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     // The progress bar goes with the call.
     EXPECT_FALSE(frame.findChild<QProgressBar*>()->isVisible());
     EXPECT_EQ(panes[1]->text(), QString::fromUtf8("Pas d'erreur sur dernier appel - 0 Appel(s) en échec"));
+    for (const auto& [action, states] : enabled) {
+        EXPECT_EQ(states, (std::vector<bool>{false, true})) << action->text().toStdString();
+    }
     EXPECT_TRUE(frame.close());
 }
 
