@@ -46,6 +46,8 @@ CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store,
     setWindowTitle("Teldrin");
     auto* panes = new QSplitter(Qt::Vertical, this);
     panes->addWidget(list_view_);
+    // Shown once a list is open: its buttons would have nothing to work on.
+    list_view_->hide();
     panes->addWidget(calls_);
     setCentralWidget(panes);
     resize(720, 420);
@@ -242,6 +244,7 @@ bool CMainFrame::ShowList(const std::filesystem::path& path) {
     list_view_->AttachDocument(document.get());
     list_document_ = std::move(document);
     list_view_->OnInitialUpdate();
+    list_view_->show();
     return true;
 }
 

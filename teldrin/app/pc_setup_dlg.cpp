@@ -34,6 +34,16 @@ Control* WithId(Control* control, int id) {
     return control;
 }
 
+// A label whose "&" letter takes the focus to `buddy`.
+QLabel* LabelFor(const char* text, QWidget* buddy, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+// A folder field shows about this many characters of its path before it scrolls.
+constexpr int kFolderFieldChars = 48;
+
 }  // namespace
 
 CPCSetUpDlg::CPCSetUpDlg(CRegistryValues& settings, platform::ProfileStore& store,
@@ -66,10 +76,12 @@ void CPCSetUpDlg::BuildControls() {
     for (const Folder folder : {kLoggerListFolder, kDataFolder}) {
         const int row = folder == kLoggerListFolder ? 0 : 1;
         folder_edits_[folder] = WithId(new QLineEdit(this), folderControls[folder].edit);
+        folder_edits_[folder]->setMinimumWidth(folder_edits_[folder]->fontMetrics().averageCharWidth() *
+                                               kFolderFieldChars);
         auto* browse = WithId(new QPushButton("Parcourir...", this), folderControls[folder].browse);
         browse->setAutoDefault(false);
         connect(browse, &QPushButton::clicked, this, [this, folder] { Browse(folder); });
-        folders->addWidget(new QLabel(QString::fromUtf8(folderControls[folder].label), this), row, 0);
+        folders->addWidget(LabelFor(folderControls[folder].label, folder_edits_[folder], this), row, 0);
         folders->addWidget(folder_edits_[folder], row, 1);
         folders->addWidget(browse, row, 2);
     }
@@ -79,9 +91,9 @@ void CPCSetUpDlg::BuildControls() {
     auto* modemGrid = new QGridLayout(modem);
     modem_baud_combo_ = MakeBaudRateCombo(this, kModemBaud, kModemBaudRates);
     modem_line_ = WithId(new QComboBox(this), kModemLine);
-    modemGrid->addWidget(new QLabel("Ba&ud", this), 0, 0);
+    modemGrid->addWidget(LabelFor("Ba&ud", modem_baud_combo_, this), 0, 0);
     modemGrid->addWidget(modem_baud_combo_, 0, 1);
-    modemGrid->addWidget(new QLabel("Choix de &Modem", this), 1, 0);
+    modemGrid->addWidget(LabelFor("Choix de &Modem", modem_line_, this), 1, 0);
     modemGrid->addWidget(modem_line_, 1, 1);
 
     auto* direct = new QGroupBox("Connexion Directe", this);
@@ -90,9 +102,9 @@ void CPCSetUpDlg::BuildControls() {
     port_->setEditable(true);
     port_->setInsertPolicy(QComboBox::NoInsert);
     direct_baud_combo_ = MakeBaudRateCombo(this, kDirectBaud, kDirectBaudRates);
-    directGrid->addWidget(new QLabel("&Port", this), 0, 0);
+    directGrid->addWidget(LabelFor("&Port", port_, this), 0, 0);
     directGrid->addWidget(port_, 0, 1);
-    directGrid->addWidget(new QLabel("&Baud", this), 1, 0);
+    directGrid->addWidget(LabelFor("&Baud", direct_baud_combo_, this), 1, 0);
     directGrid->addWidget(direct_baud_combo_, 1, 1);
 
     auto* links = new QHBoxLayout;
