@@ -15,6 +15,7 @@
 #include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/qt_ui_broker.h"
 #include "shared/controls/logger_list_doc.h"
 #include "shared/controls/logger_list_view.h"
 #include "shared/link/tapi_line.h"
@@ -179,7 +180,11 @@ void CMainFrame::OnPcSetup() {
     std::vector<std::string> modemLines;
     CTapiLine::EnumModemDevices(modemLines);
     CPCSetUpDlg dialog(settings_, store_, std::move(modemLines), this);
+    // The dialog's refusals are for the user at the screen, not for the log.
+    platform::QtUiBroker user;
+    broker_->SetUserDialogBroker(&user);
     dialog.DoModal();
+    broker_->SetUserDialogBroker(nullptr);
 }
 
 void CMainFrame::OnDelayCalls() {
