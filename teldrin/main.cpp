@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "platform/base/windows1252.h"
+#include "platform/ui/other_instance.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
 #include "platform/ui/settings_profile_store.h"
@@ -39,7 +40,26 @@ int main(int argc, char** argv) {
         std::filesystem::create_directories(platform::PathFromWindows1252(settings.dataDir), error);
     }
 
-    teldrin::CMainFrame frame(settings, clock);
+    // One teldrin per user: two would call the same loggers and write the same logs. A second start
+    // brings the first to the front and ends.
+    QWidget* window = nullptr;
+    COtherInstance instances(COtherInstance::DefaultFolder("teldrin"), [&window] {
+        if (window != nullptr) {
+            window->showNormal();
+            window->raise();
+            window->activateWindow();
+        }
+    });
+    if (instances.ActivateOther()) {
+        std::cerr << "teldrin: already running for this user\n";
+        return 1;
+    }
+    if (!instances.Listen()) {
+        std::cerr << "teldrin: later starts cannot find this one\n";
+    }
+
+    teldrin::CMainFrame frame(settings, store, clock);
+    window = &frame;
     teldrin::TerminationSignal termination([] { QApplication::quit(); });
     frame.show();
 

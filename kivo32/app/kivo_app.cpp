@@ -16,7 +16,6 @@
 #include "kivo32/app/data_folders.h"
 #include "kivo32/app/kivo_list_host.h"
 #include "kivo32/app/main_frame.h"
-#include "kivo32/app/other_instance.h"
 #include "kivo32/app/requests_not_built.h"
 #include "kivo32/app/smart_doc_manager.h"
 #include "kivo32/app/smart_mdi_template.h"
@@ -52,6 +51,7 @@
 #include "platform/base/windows1252.h"
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/main_frame.h"
+#include "platform/ui/other_instance.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
@@ -131,7 +131,7 @@ bool CKivoApp::InitInstance() {
     ChooseLanguage(true);
     // The running instances find each other by their sockets.
     other_instance_ =
-        std::make_unique<COtherInstance>(COtherInstance::DefaultFolder(), [this] { BringToFront(); });
+        std::make_unique<COtherInstance>(COtherInstance::DefaultFolder("kivo32"), [this] { BringToFront(); });
     if (!other_instance_->Listen()) {
         Trace("Instance socket could not be made: other instances will not find this one\n");
     }

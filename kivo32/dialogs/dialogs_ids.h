@@ -45,7 +45,6 @@ inline constexpr unsigned IDS_PC_TIP_BROWSE = 59590;
 inline constexpr unsigned IDS_PC_TIP_SETUP_DIR = 59591;
 inline constexpr unsigned IDS_PC_TIP_LOGGER_LIST_DIR = 59592;
 inline constexpr unsigned IDS_PC_TIP_PORT = 59593;
-inline constexpr unsigned IDS_PC_TIP_BAUD = 59594;
 inline constexpr unsigned IDS_PC_TIP_PORT_PREFS = 59595;
 inline constexpr unsigned IDS_PC_TIP_MODEM_LINE = 59596;
 inline constexpr unsigned IDS_PC_TIP_OLDER_MODELS = 59597;
@@ -64,7 +63,6 @@ inline constexpr unsigned IDS_PC_MODEM_GROUP_LABEL = 21061;
 inline constexpr unsigned IDS_PC_PORT_PREFS = 21062;
 inline constexpr unsigned IDS_PC_OLDER_MODELS = 21063;
 inline constexpr unsigned IDS_PC_TELDRIN_LAUNCH = 21064;
-inline constexpr unsigned IDS_PC_BAUD_NOT_IN_LIST = 21065;
 // CConnectionTypeSelectionDlg and CNetworkAddressDlg.
 inline constexpr int IDC_CONNECT_DIRECT = 1700;
 inline constexpr int IDC_CONNECT_MODEM = 1701;

@@ -25,6 +25,7 @@
 #include "shared/common/app_context.h"
 #include "shared/common/file_helpers.h"
 #include "shared/common/message_box.h"
+#include "shared/controls/baud_rate_combo.h"
 #include "shared/controls/com_port_prefs_dlg.h"
 #include "shared/controls/combo_box_port.h"
 #include "shared/controls/controls_ids.h"
@@ -43,11 +44,6 @@ constexpr int kFolderFieldChars = 64;
 // The entry of the direct baud rates that the USB logger's port uses.
 constexpr int kUsbLoggerBaudIndex = 7;
 
-const std::vector<std::string> kDirectBaudRates = {"1200",  "2400",  "4800",  "9600",  "14400",
-                                                   "19200", "38400", "57600", "115200"};
-const std::vector<std::string> kModemBaudRates = {"300",   "1200",  "2400",  "4800",  "9600",  "14400",
-                                                  "19200", "28800", "33600", "38400", "57600", "115200"};
-
 QString Text(unsigned id) {
     return platform::ToQString(LoadText(id));
 }
@@ -59,36 +55,6 @@ Control* Identified(Control* control, int id, unsigned tipId = 0) {
         control->setToolTip(Text(tipId));
     }
     return control;
-}
-
-QComboBox* BaudCombo(QWidget* parent, int id, const std::vector<std::string>& rates) {
-    auto* combo = Identified(new QComboBox(parent), id, IDS_PC_TIP_BAUD);
-    combo->setEditable(true);
-    for (const std::string& rate : rates) {
-        combo->addItem(platform::ToQString(rate));
-    }
-    return combo;
-}
-
-// A baud rate is taken only as one of its combo box's entries; a hidden combo keeps the stored value.
-void ExchangeBaud(platform::DataExchange& exchange, QComboBox* combo, std::string& value) {
-    if (exchange.failed()) {
-        return;
-    }
-    exchange.PrepareControl(combo);
-    if (!exchange.saving()) {
-        combo->setEditText(platform::ToQString(value));
-        return;
-    }
-    if (combo->isHidden()) {
-        return;
-    }
-    const QString text = combo->currentText().trimmed();
-    if (combo->findText(text, Qt::MatchExactly) < 0) {
-        exchange.Fail(IDS_PC_BAUD_NOT_IN_LIST);
-        return;
-    }
-    value = platform::FromQString(text);
 }
 
 std::string Native(const std::string& text) {
@@ -169,7 +135,7 @@ void CPCSetupDlg::BuildControls() {
     grid->addWidget(port_, row, 1);
     grid->addWidget(preferences, row++, 2);
 
-    direct_baud_combo_ = BaudCombo(this, IDC_PC_DIRECT_BAUD, kDirectBaudRates);
+    direct_baud_combo_ = MakeBaudRateCombo(this, IDC_PC_DIRECT_BAUD, kDirectBaudRates);
     grid->addWidget(Identified(new QLabel(Text(IDS_PC_DIRECT_BAUD_LABEL), this), IDC_PC_DIRECT_BAUD_LABEL),
                     row, 0);
     grid->addWidget(direct_baud_combo_, row++, 1);
@@ -180,7 +146,7 @@ void CPCSetupDlg::BuildControls() {
     grid->addWidget(Identified(new QLabel(Text(IDS_PC_MODEM_LINE_LABEL), this), IDC_PC_MODEM_LINE_LABEL), row,
                     0);
     grid->addWidget(modem_line_, row++, 1);
-    modem_baud_combo_ = BaudCombo(this, IDC_PC_MODEM_BAUD, kModemBaudRates);
+    modem_baud_combo_ = MakeBaudRateCombo(this, IDC_PC_MODEM_BAUD, kModemBaudRates);
     grid->addWidget(Identified(new QLabel(Text(IDS_PC_MODEM_BAUD_LABEL), this), IDC_PC_MODEM_BAUD_LABEL), row,
                     0);
     grid->addWidget(modem_baud_combo_, row++, 1);
@@ -258,8 +224,8 @@ void CPCSetupDlg::DoDataExchange(platform::DataExchange& exchange) {
             platform::ValidateMaxChars(exchange, folders_[folder], kMaxFolderChars);
         }
     }
-    ExchangeBaud(exchange, direct_baud_combo_, direct_baud_);
-    ExchangeBaud(exchange, modem_baud_combo_, modem_baud_);
+    ExchangeBaudRate(exchange, direct_baud_combo_, direct_baud_);
+    ExchangeBaudRate(exchange, modem_baud_combo_, modem_baud_);
 }
 
 bool CPCSetupDlg::eventFilter(QObject* watched, QEvent* event) {

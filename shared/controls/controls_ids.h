@@ -90,3 +90,6 @@ inline constexpr unsigned IDS_REPORT = 9016;
 inline constexpr unsigned IDS_IGNOREALL = 9017;
 inline constexpr unsigned IDS_SKIP = 9018;
 inline constexpr unsigned IDS_SKIPALL = 9019;
+// The baud-rate lists of both programs' PC settings.
+inline constexpr unsigned IDS_PC_TIP_BAUD = 59594;
+inline constexpr unsigned IDS_PC_BAUD_NOT_IN_LIST = 21065;

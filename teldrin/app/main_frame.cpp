@@ -6,38 +6,74 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
+#include <QSplitter>
 #include <QStatusBar>
 
 #include "platform/base/local_time.h"
+#include "platform/base/profile_store.h"
+#include "platform/base/text_format.h"
+#include "platform/base/windows1252.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/qt_ui_broker.h"
+#include "shared/controls/logger_list_doc.h"
+#include "shared/controls/logger_list_view.h"
+#include "shared/link/tapi_line.h"
+#include "teldrin/app/about_dlg.h"
 #include "teldrin/app/delay_time_dialog.h"
 #include "teldrin/app/file_view_dlg.h"
+#include "teldrin/app/pc_setup_dlg.h"
 #include "teldrin/core/comm_errors.h"
+#include "teldrin/core/teldrin_messages.h"
+#include "teldrin/core/teldrin_texts.h"
 
 namespace teldrin {
+namespace {
 
-CMainFrame::CMainFrame(const CRegistryValues& settings, const SchedulerClock& clock)
-    : app_(settings),
+constexpr std::string_view kRecentSection = "Recent File List";
+
+}  // namespace
+
+CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store, const SchedulerClock& clock)
+    : settings_(settings),
+      store_(store),
+      app_(settings),
+      list_host_(settings),
+      list_view_(new CLoggerListView(this)),
       message_pane_(new QLabel(this)),
       status_pane_(new QLabel(this)),
+      progress_(new QProgressBar(this)),
       calls_(new QListWidget(this)) {
     setWindowTitle("Teldrin");
-    setCentralWidget(calls_);
+    auto* panes = new QSplitter(Qt::Vertical, this);
+    panes->addWidget(list_view_);
+    // Shown once a list is open: its buttons would have nothing to work on.
+    list_view_->hide();
+    panes->addWidget(calls_);
+    setCentralWidget(panes);
     resize(720, 420);
     statusBar()->addWidget(message_pane_, 1);
     statusBar()->addWidget(status_pane_, 1);
+    progress_->setRange(0, 100);
+    progress_->setFixedWidth(100);
+    statusBar()->addPermanentWidget(progress_);
+    progress_->hide();
     target_ = platform::WindowMessageTarget::Create(
         this, [this](platform::Message& message) { OnFrameMessage(message); });
     broker_ = std::make_unique<TeldrinUiBroker>(*target_);
     previous_broker_ = platform::InstallUiBroker(broker_.get());
     controller_ = std::make_unique<CCallController>(clock, app_, settings, *target_);
+    LoadRecentFiles();
     CreateMenus();
+    ShowRecentFiles();
     connect(&timer_, &QTimer::timeout, this, [this] { OnTick(); });
     timer_.start(clock.TickPeriod());
 }
 
 CMainFrame::~CMainFrame() {
     timer_.stop();
+    // The view lets go of its document before the document goes.
+    delete list_view_;
     controller_.reset();
     platform::InstallUiBroker(previous_broker_);
 }
@@ -45,6 +81,12 @@ CMainFrame::~CMainFrame() {
 void CMainFrame::CreateMenus() {
     QMenu* file = menuBar()->addMenu("&Fichier");
     open_action_ = file->addAction("&Ouvrir", QKeySequence::Open, this, [this] { OnOpenList(); });
+    reactivate_action_ = file->addAction("&Activer Liste Appel", this, [this] { OnReactivateList(); });
+    file->addAction(QString::fromUtf8("&Réglage PC..."), this, [this] { OnPcSetup(); });
+    recent_separator_ = file->addSeparator();
+    for (std::size_t index = 0; index < recent_.Capacity(); ++index) {
+        recent_actions_.push_back(file->addAction(QString(), this, [this, index] { OnOpenRecent(index); }));
+    }
     file->addSeparator();
     file->addAction("&Quitter", this, [this] { close(); });
     QMenu* calls = menuBar()->addMenu("&Appels");
@@ -57,13 +99,74 @@ void CMainFrame::CreateMenus() {
     logs->addAction("&Visualiser Enregistrement  Teldrin", this, [this] { OnViewLog(true); });
     logs->addAction("Visualiser &Erreurs Teldrin", this, [this] { OnViewLog(false); });
     logs->addAction("&Effacer Teldrin Log...", this, [this] { OnClearLog(); });
+    QMenu* help = menuBar()->addMenu("&?");
+    help->addAction("&A propos de Teldrin...", this,
+                    [this] { CAboutDlg(platform::PathFromWindows1252(settings_.dataDir), this).DoModal(); });
+}
+
+bool CMainFrame::MayReplaceList() {
+    return !list_open_ ||
+           QMessageBox::question(this, "Teldrin",
+                                 QString::fromUtf8("Voulez-vous stopper la session d'appel en cours?"),
+                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+void CMainFrame::OnOpenRecent(std::size_t index) {
+    if (index >= recent_.Entries().size() || !MayReplaceList()) {
+        return;
+    }
+    const std::filesystem::path path = recent_.Entries()[index];
+    if (!OpenList(path)) {
+        recent_.Remove(index);
+        SaveRecentFiles();
+        ShowRecentFiles();
+    }
+}
+
+void CMainFrame::OnReactivateList() {
+    if (!list_path_.empty() && !ShowList(list_path_)) {
+        QMessageBox::warning(
+            this, "Teldrin",
+            platform::ToQString(platform::FillPrintfPlaceholders(TeldrinText(IDS_TELDRIN_CANNOT_OPEN_FILE),
+                                                                 {platform::PathToWindows1252(list_path_)})));
+    }
+}
+
+void CMainFrame::LoadRecentFiles() {
+    // Read oldest first: each one read goes on top.
+    for (std::size_t number = recent_.Capacity(); number >= 1; --number) {
+        const std::optional<std::string> path =
+            store_.ReadValue(kRecentSection, "File" + std::to_string(number));
+        if (path && !path->empty()) {
+            recent_.Add(platform::PathFromWindows1252(*path));
+        }
+    }
+}
+
+void CMainFrame::SaveRecentFiles() {
+    const auto& entries = recent_.Entries();
+    for (std::size_t index = 0; index < recent_.Capacity(); ++index) {
+        store_.WriteValue(
+            kRecentSection, "File" + std::to_string(index + 1),
+            index < entries.size() ? platform::PathToWindows1252(entries[index]) : std::string());
+    }
+}
+
+void CMainFrame::ShowRecentFiles() {
+    const auto& entries = recent_.Entries();
+    for (std::size_t index = 0; index < recent_actions_.size(); ++index) {
+        QAction* action = recent_actions_[index];
+        action->setVisible(index < entries.size());
+        if (index < entries.size()) {
+            action->setText(
+                QString("&%1 %2").arg(index + 1).arg(platform::PathToQString(entries[index].filename())));
+        }
+    }
+    recent_separator_->setVisible(!entries.empty());
 }
 
 void CMainFrame::OnOpenList() {
-    if (list_open_ &&
-        QMessageBox::question(this, "Teldrin",
-                              QString::fromUtf8("Voulez-vous stopper la session d'appel en cours?"),
-                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+    if (!MayReplaceList()) {
         return;
     }
     const QString path =
@@ -71,6 +174,17 @@ void CMainFrame::OnOpenList() {
     if (!path.isEmpty()) {
         OpenList(platform::PathFromQString(path));
     }
+}
+
+void CMainFrame::OnPcSetup() {
+    std::vector<std::string> modemLines;
+    CTapiLine::EnumModemDevices(modemLines);
+    CPCSetUpDlg dialog(settings_, store_, std::move(modemLines), this);
+    // The dialog's refusals are for the user at the screen, not for the log.
+    platform::QtUiBroker user;
+    broker_->SetUserDialogBroker(&user);
+    dialog.DoModal();
+    broker_->SetUserDialogBroker(nullptr);
 }
 
 void CMainFrame::OnDelayCalls() {
@@ -114,9 +228,29 @@ void CMainFrame::OnClearLog() {
 bool CMainFrame::OpenList(const std::filesystem::path& path) {
     const bool opened = controller_->OpenList(path);
     list_open_ = opened;
+    if (opened) {
+        list_path_ = path;
+        ShowList(path);
+        recent_.Add(path);
+        SaveRecentFiles();
+        ShowRecentFiles();
+    }
     setWindowTitle(QString("Teldrin - %1").arg(QString::fromStdString(path.filename().string())));
     ShowState();
     return opened;
+}
+
+bool CMainFrame::ShowList(const std::filesystem::path& path) {
+    auto document = std::make_unique<CLoggerListDoc>(list_host_);
+    if (!document->OnOpenDocument(path)) {
+        return false;
+    }
+    document->SetPathName(path, false);
+    list_view_->AttachDocument(document.get());
+    list_document_ = std::move(document);
+    list_view_->OnInitialUpdate();
+    list_view_->show();
+    return true;
 }
 
 void CMainFrame::OnTick() {
@@ -125,6 +259,11 @@ void CMainFrame::OnTick() {
 }
 
 void CMainFrame::OnFrameMessage(platform::Message& message) {
+    if (message.id == WM_TELDRIN_STATUS && message.wParam == kStatusProgress) {
+        progress_->setValue(static_cast<int>(message.lParam));
+        progress_->show();
+        return;
+    }
     controller_->OnMessage(message);
     ShowState();
 }
@@ -132,8 +271,16 @@ void CMainFrame::OnFrameMessage(platform::Message& message) {
 void CMainFrame::ShowState() {
     CCallScheduler& scheduler = controller_->Scheduler();
     const CCall* call = scheduler.CurrentCall();
+    // What would replace or reread the list waits for the call's end.
+    for (QAction* action : recent_actions_) {
+        action->setEnabled(call == nullptr);
+    }
     open_action_->setEnabled(call == nullptr);
+    reactivate_action_->setEnabled(call == nullptr);
     repeat_action_->setEnabled(call == nullptr);
+    if (call == nullptr) {
+        progress_->hide();
+    }
     message_pane_->setText(
         platform::ToQString(call != nullptr ? call->entry.GetSerial() : scheduler.StatusText()));
     ShowCalls();

@@ -7,8 +7,11 @@
 #include <QTimer>
 #include <filesystem>
 #include <memory>
+#include <vector>
 
+#include "platform/ui/recent_file_list.h"
 #include "platform/ui/window_message_target.h"
+#include "teldrin/app/teldrin_list_host.h"
 #include "teldrin/core/call_controller.h"
 #include "teldrin/core/registry_values.h"
 #include "teldrin/core/scheduler_clock.h"
@@ -18,19 +21,29 @@
 class QAction;
 class QLabel;
 class QListWidget;
+class QProgressBar;
+class CLoggerListDoc;
+class CLoggerListView;
+
+namespace platform {
+class ProfileStore;
+}
 
 namespace teldrin {
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    // `settings` and `clock` must outlive the frame.
-    CMainFrame(const CRegistryValues& settings, const SchedulerClock& clock);
+    // `settings`, `store` and `clock` must outlive the frame; the PC settings dialog changes `settings`
+    // and saves them into `store`.
+    CMainFrame(CRegistryValues& settings, platform::ProfileStore& store, const SchedulerClock& clock);
     ~CMainFrame() override;
 
     // Opens the logger list and starts the day's calls; false when it cannot be opened (logged).
     bool OpenList(const std::filesystem::path& path);
     CCallController& Controller() { return *controller_; }
+    // The open list's view; it shows no entries before a list is open.
+    CLoggerListView& ListView() { return *list_view_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -39,6 +52,15 @@ private:
     void CreateMenus();
     // The menu commands.
     void OnOpenList();
+    void OnOpenRecent(std::size_t index);
+    void OnReactivateList();
+    // Asks before another list replaces the active one; true when there is none or the user agrees.
+    bool MayReplaceList();
+    // The recent lists in the settings ("Recent File List", "File1" on) and in the File menu.
+    void LoadRecentFiles();
+    void SaveRecentFiles();
+    void ShowRecentFiles();
+    void OnPcSetup();
     void OnDelayCalls();
     void OnCancelCalls();
     void OnRepeatCalls();
@@ -46,21 +68,38 @@ private:
     void OnClearLog();
     void OnTick();
     void OnFrameMessage(platform::Message& message);
+    // The list at `path` in the list view (the calls come from the controller's own reading); false when
+    // it cannot be read.
+    bool ShowList(const std::filesystem::path& path);
     void ShowState();
     void ShowCalls();
 
+    CRegistryValues& settings_;
+    platform::ProfileStore& store_;
     CTeldrinAppContext app_;
     std::shared_ptr<platform::WindowMessageTarget> target_;
     std::unique_ptr<TeldrinUiBroker> broker_;
     platform::UiBroker* previous_broker_ = nullptr;
     std::unique_ptr<CCallController> controller_;
+    CTeldrinListHost list_host_;
+    // The open list as a document, shown by the list view above today's calls.
+    std::unique_ptr<CLoggerListDoc> list_document_;
+    CLoggerListView* list_view_;
     QTimer timer_;
     QLabel* message_pane_;
     QLabel* status_pane_;
+    // The download's progress: shown from a call's first position until the call ends.
+    QProgressBar* progress_;
     // Today's calls: serial number, time, state.
     QListWidget* calls_;
     // Greyed while a call runs.
     QAction* open_action_ = nullptr;
+    QAction* reactivate_action_ = nullptr;
+    // The recent lists' entries of the File menu, before its separator.
+    std::vector<QAction*> recent_actions_;
+    QAction* recent_separator_ = nullptr;
+    platform::RecentFileList recent_;
+    std::filesystem::path list_path_;
     QAction* repeat_action_ = nullptr;
     bool list_open_ = false;
 };

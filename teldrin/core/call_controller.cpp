@@ -12,7 +12,6 @@
 namespace teldrin {
 namespace {
 
-constexpr unsigned kListNotOpened = 1003;
 constexpr std::chrono::milliseconds kSessionEndLimit{5000};
 
 }  // namespace
@@ -48,7 +47,7 @@ bool CCallController::OpenList(const std::filesystem::path& path) {
     }
     if (!opened.opened || !hold_) {
         event_log_.WriteEntry(IDS_TELDRIN_VERBATIM,
-                              platform::FillPrintfPlaceholders(TeldrinText(kListNotOpened),
+                              platform::FillPrintfPlaceholders(TeldrinText(IDS_TELDRIN_CANNOT_OPEN_FILE),
                                                                {platform::PathToWindows1252(path)}));
         scheduler_.SetStopping(true);
         return false;

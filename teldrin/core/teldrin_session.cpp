@@ -48,13 +48,18 @@ std::string TrimmedRight(std::string text) {
 
 // The event lines of opening a link of each kind.
 struct LinkTexts {
+    unsigned opening;
     unsigned failed;
     unsigned done;
 };
-constexpr LinkTexts kDirectTexts{8267, 8266};
-constexpr LinkTexts kNetworkTexts{8302, 8301};
-constexpr LinkTexts kModemTexts{8216, 8215};
-constexpr unsigned kOpeningText = 8265;
+constexpr LinkTexts kDirectTexts{8265, 8267, 8266};
+constexpr LinkTexts kNetworkTexts{8265, 8302, 8301};
+constexpr LinkTexts kModemTexts{8197, 8216, 8215};
+constexpr unsigned kOnWord = 8431;
+constexpr unsigned kAtWord = 8611;
+constexpr unsigned kFromWord = 8612;
+constexpr unsigned kToWord = 8613;
+constexpr unsigned kForLoggerWords = 8614;
 constexpr unsigned kFailedWord = 8506;
 constexpr unsigned kSerialMismatch = 8270;
 constexpr unsigned kClockNotRead = 8278;
@@ -130,8 +135,11 @@ void CTeldrinSession::OnStart() {
 
 bool CTeldrinSession::OpenLink() {
     const int kind = call_.entry.GetConnectType();
+    const LinkTexts& opening = kind == kConnectModem ? kModemTexts : kDirectTexts;
+    const std::optional<std::tm> now = platform::ToLocalTime(std::time(nullptr));
     LogLine(TeldrinText(IDS_TELDRIN_SEPARATOR));
-    LogEvent(kOpeningText, Serial());
+    LogEvent(opening.opening, Serial() + TeldrinText(kOnWord) + FormatLocal(now, "%m/%d/%y") +
+                                  TeldrinText(kAtWord) + FormatLocal(now, "%H:%M:%S"));
     SetLinkKind(kind);
     const int baud = call_.entry.GetBaudRate() > 0 ? call_.entry.GetBaudRate() : settings_.directBaud;
     LinkTexts texts = kDirectTexts;
@@ -199,6 +207,7 @@ bool CTeldrinSession::StartLoggerTask() {
         const auto lock = LockLinkObjects();
         logger_ = std::move(made);
     }
+    logger_->SetProgressSink(&progress_);
     SetSendMode(SEND_MODE_ECHO);
     if (logger_->InitializeSession() == 0) {
         return false;
@@ -251,7 +260,10 @@ bool CTeldrinSession::SetClockTask() {
     if (!loggerClock || !LoggerClockNeedsSetting(now, *loggerClock)) {
         return true;
     }
-    LogEvent(kClockSet, " " + text + " -> " + Serial());
+    // "from <logger's time> to <PC time and date> for logger <serial>".
+    LogEvent(kClockSet, " " + TeldrinText(kFromWord) + " " + text + " " + TeldrinText(kToWord) + " " +
+                            FormatLocal(platform::ToLocalTime(now), "%H:%M:%S %m/%d/%y") + " " +
+                            TeldrinText(kForLoggerWords) + " " + Serial());
     return logger_->SetLoggerClock(now) != 0;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/base/message_target.h"
 #include "shared/link/session.h"
 #include "teldrin/core/call.h"
+#include "teldrin/core/call_progress.h"
 #include "teldrin/core/call_scheduler.h"
 
 class CDataLogger;
@@ -64,6 +65,8 @@ private:
     CCall call_;
     CallSettings settings_;
     platform::MessageTarget& main_frame_;
+    // Declared before the logger, which reports to it.
+    CallProgress progress_{main_frame_};
     std::unique_ptr<CDataLogger> logger_;
     CallOutcome outcome_;
     // The logger answered with another serial number than the entry's: its data never go into the

@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 78> kTexts{{
+constexpr std::array<TextRow, 94> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -29,6 +29,11 @@ constexpr std::array<TextRow, 78> kTexts{{
     {2013, "Erreur: Erreur apparue à la tentative de lecture des réglages du logger",
      "Error: an error occurred while reading the logger's settings"},
     {2018, "Ligne utilisée par une autre application.", "The line is in use by another application."},
+    {8193, "%s KB", "%s KB"},
+    {8194, "%s KB", "%s KB"},
+    {8195, "%s KB libre sur %s", "%s KB free on %s"},
+    {8196, "Indispo", "Unavailable"},
+    {8197, "Appel Logger %1", "Calling logger %1"},
     {8199, "Aucun appel programmé pour aujourd'hui", "No call planned for today"},
     {8200, "Appel(s) fait(s) ce jour-  %s Tentative(s) - %s Echec(s)\n",
      "Call(s) made today -  %s attempt(s) - %s failure(s)\n"},
@@ -62,8 +67,12 @@ constexpr std::array<TextRow, 78> kTexts{{
     {8302, "Echec Connexion réseau. Logger %1\n", "Network connection failed. Logger %1\n"},
     {8400, "Tous les appels prévus pour %s annulés à %s", "All calls scheduled for %s cancelled at %s"},
     {8402, "Appel manqué pour %s à %s\n", "Missed call for %s at %s\n"},
+    {8403, "Aucun", "None"},
+    {8431, " on ", " on "},
     {8435, "Le Logger n'a pas de nouvelle donnée à ajouter", "The logger has no new data to add"},
     {8436, "Impossible de réveiller le logger", "Unable to wake the logger"},
+    {8479, "Browse for Data Files Folder", "Browse for Data Files Folder"},
+    {8480, "Invalid folder", "Invalid folder"},
     {8502, "Unavailable", "Unavailable"},
     {8506, "Echec", "Failed"},
     {8534, "TApi error", "Modem line error"},
@@ -102,10 +111,17 @@ constexpr std::array<TextRow, 78> kTexts{{
     {8575, "Error: No partial-read start address. Reading all data",
      "Error: No partial-read start address. Reading all data"},
     {8576, "%s completed at %s. Appended to file %s", "%s completed at %s. Appended to file %s"},
+    {8611, " at ", " at "},
+    {8612, "from", "from"},
+    {8613, "to", "to"},
+    {8614, "for logger", "for logger"},
     {8615, "%s completed at %s. File %s created", "%s completed at %s. File %s created"},
     {8616, " A ", " at "},
     {8623, "Creation of ASCII (.csv) file failed (%s)", "Creation of the text (.csv) file failed (%s)"},
     {8625, "%d Calls Attempted  -  %d Calls Failed", "%d Calls Attempted  -  %d Calls Failed"},
+    {8646, "Browse for Logger Files Folder", "Browse for Logger Files Folder"},
+    {8647, "Teldrin Error", "Teldrin Error"},
+    {8648, "Invalid Logger File Folder Specified", "Invalid Logger File Folder Specified"},
 }};
 
 std::atomic<TeldrinLanguage> currentLanguage{TeldrinLanguage::kFrench};

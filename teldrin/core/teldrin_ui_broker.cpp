@@ -22,6 +22,9 @@ void TeldrinUiBroker::Log(const std::string& text) const {
 }
 
 int TeldrinUiBroker::MessageBox(const std::string& text, const std::string& caption, unsigned style) {
+    if (std::this_thread::get_id() == ui_thread_ && user_ != nullptr) {
+        return user_->MessageBox(text, caption, style);
+    }
     const int answer = AnswerFor(style);
     Log((caption.empty() ? std::string() : caption + ": ") + text + " [" + std::to_string(answer) + "]");
     return answer;

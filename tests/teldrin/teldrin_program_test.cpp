@@ -1,5 +1,6 @@
 // The teldrin program as it runs unattended: offscreen, with a list path, it makes the list's immediate
-// call, writes its data file and event log, and ends on SIGTERM with status 0.
+// call, writes its data file and event log, and ends on SIGTERM with status 0. A second start of the same
+// user ends at once with status 1.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -30,6 +31,8 @@ pid_t StartProgram(const std::filesystem::path& home, const std::string& list) {
     if (child == 0) {
         ::setenv("HOME", home.c_str(), 1);
         ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
+        // The instances of one user find each other here.
+        ::setenv("XDG_RUNTIME_DIR", (home / "run").c_str(), 1);
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
         ::execl(TELDRIN_PROGRAM, TELDRIN_PROGRAM, list.c_str(), static_cast<char*>(nullptr));
         std::_Exit(127);
@@ -48,6 +51,8 @@ TEST(TeldrinProgramTest, CallsAnImmediateEntryAndEndsOnSigterm) {
     const testsupport::TempFolder home;
     const std::filesystem::path data = home / "data";
     std::filesystem::create_directories(data);
+    std::filesystem::create_directory(home / "run");
+    std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
 
     CLoggerList list(LoggerDefaults{57600, 0});
     list.NewList(platform::PathToWindows1252(data));
@@ -83,8 +88,14 @@ TEST(TeldrinProgramTest, CallsAnImmediateEntryAndEndsOnSigterm) {
               std::string::npos)
         << events;
 
-    ASSERT_EQ(::kill(child, SIGTERM), 0);
     int status = -1;
+    const pid_t second = StartProgram(home.path(), listPath.string());
+    ASSERT_GT(second, 0);
+    ASSERT_EQ(::waitpid(second, &status, 0), second);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+
+    ASSERT_EQ(::kill(child, SIGTERM), 0);
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);

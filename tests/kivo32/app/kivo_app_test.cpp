@@ -17,7 +17,7 @@
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/kivo_requests.h"
-#include "kivo32/app/other_instance.h"
+#include "platform/ui/other_instance.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/loadprofile/load_profile_templates.h"
 #include "kivo32/session/session_owner.h"
@@ -132,7 +132,7 @@ TEST_F(KivoAppTest, AFirstStartAsksTheLanguageOnceWritesItsSettingsAtExitAndTheN
 
 TEST_F(KivoAppTest, ExitWhileAnotherInstanceRunsBringsThatOneToTheFrontAndSavesNothing) {
     bool activated = false;
-    COtherInstance other(COtherInstance::DefaultFolder(), [&] { activated = true; });
+    COtherInstance other(COtherInstance::DefaultFolder("kivo32"), [&] { activated = true; });
     ASSERT_TRUE(other.Listen());
     {
         CKivoApp application;

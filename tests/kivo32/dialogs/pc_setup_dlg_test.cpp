@@ -15,6 +15,7 @@
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/controls/combo_box_port.h"
+#include "shared/controls/controls_ids.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/fake_serial_port_source.h"
 #include "tests/support/memory_profile_store.h"

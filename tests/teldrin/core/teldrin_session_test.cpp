@@ -121,6 +121,14 @@ TEST_F(TeldrinSessionTest, ACallOnEachLinkReadsAllDataAndSetsTheClock) {
         EXPECT_TRUE(Logged("Fichier ASCII (.csv) Cr\xE9\xE9: "));
         EXPECT_LT(std::abs(simulator_.Logger().State().clock - std::time(nullptr)), 15);
         EXPECT_FALSE(Logged("Probl"));
+        // The opening line names the day and time of the call; the clock line both times.
+        EXPECT_TRUE(Logged("Connexion au logger SN42 on ")) << ::testing::PrintToString(lines);
+        const auto clockLine = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.starts_with("R\xE9glage heure from ");
+        });
+        ASSERT_NE(clockLine, lines.end());
+        EXPECT_NE(clockLine->find(" to "), std::string::npos) << *clockLine;
+        EXPECT_NE(clockLine->find(" for logger SN42"), std::string::npos) << *clockLine;
         simulator_.Stop();
         simulator_.Logger().ChangeState([](LoggerState& s) { s.clock = std::time(nullptr) - 600; });
     }

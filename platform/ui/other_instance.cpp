@@ -1,5 +1,6 @@
-// Another running kivo32 of the same user, found through the local sockets of the running instances.
-#include "kivo32/app/other_instance.h"
+// Another running instance of the same program and user, found through the local sockets of the running
+// instances.
+#include "platform/ui/other_instance.h"
 
 #include <unistd.h>
 #include <QLocalServer>
@@ -27,12 +28,12 @@ std::filesystem::path OwnSocketName(const std::filesystem::path& folder) {
 
 }  // namespace
 
-std::filesystem::path COtherInstance::DefaultFolder() {
+std::filesystem::path COtherInstance::DefaultFolder(const std::string& program) {
     QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (base.isEmpty()) {
         base = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
     }
-    return platform::PathFromQString(base) / ("kivo32-" + std::to_string(getuid()));
+    return platform::PathFromQString(base) / (program + "-" + std::to_string(getuid()));
 }
 
 COtherInstance::COtherInstance(std::filesystem::path folder, std::function<void()> onActivate)

@@ -1,18 +1,19 @@
-// COtherInstance: finds another running kivo32 of the same user through local sockets, one per running
-// instance in a folder named for the user, and asks it to come to the front.
+// COtherInstance: finds another running instance of the same program and user through local sockets, one
+// per running instance in a folder named for the program and the user, and asks it to come to the front.
 #pragma once
 
 #include <QObject>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 class QLocalServer;
 
 class COtherInstance : public QObject {
 public:
-    // The folder of this user's instances: "kivo32-<user id>" in the runtime folder (the temporary
-    // folder when there is none).
-    static std::filesystem::path DefaultFolder();
+    // The folder of this user's instances of `program`: "<program>-<user id>" in the runtime folder (the
+    // temporary folder when there is none).
+    static std::filesystem::path DefaultFolder(const std::string& program);
 
     // `onActivate` runs on the user-interface thread when another instance asks this one to come to
     // the front.

@@ -1,5 +1,5 @@
 // Another running instance found through the instances' sockets, asked to come to the front.
-#include "kivo32/app/other_instance.h"
+#include "platform/ui/other_instance.h"
 
 #include <gtest/gtest.h>
 
