@@ -89,9 +89,8 @@ constexpr std::array kCommandRequests = {
 };
 
 // Commands greyed because what they open is not a dialog request and is not built yet: the
-// maintenance tools (firmware update, THD calculator) and the analysis and grid views.
+// THD calculator and the analysis and grid views.
 constexpr std::array kViewsToCome = {
-    ID_LOGGER_FIRMWARE_UPDATE,
     ID_THD_CALCULATOR,
     ID_LOAD_PROFILE_ACTION,
     ID_GRID_LOAD_PROFILE_TABLE,
@@ -120,6 +119,7 @@ constexpr std::array kLoggerCommands = {
     ID_LOGGER_CLEAR_TOTALS,       ID_LOGGER_CLEAR_PEAK,       ID_LOGGER_PROPERTIES,
     ID_LOGGER_PROPERTIES_TOOLBAR, ID_LOGGER_PROGRAM,          ID_LOGGER_DOWNLOAD_AGAIN,
     ID_LOGGER_NETWORK_INFO,       ID_LOGGER_WIFI_INFO,        ID_LOGGER_WEB_PASSWORD,
+    ID_LOGGER_FIRMWARE_UPDATE,
 };
 
 template <std::size_t N>

@@ -26,6 +26,7 @@
 #include "kivo32/app/window_placement.h"
 #include "kivo32/controls/splash_wnd.h"
 #include "kivo32/session/session_el.h"
+#include "kivo32/session/session_messages.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/session/window_requests.h"
 #include "kivo32/setupeditor/setup_table_view.h"
@@ -266,6 +267,16 @@ void CKivoApp::AddDocTemplates() {
     GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
         kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); }, [] { return new CSUTChildFrame; },
         [] { return new CSetupTableView; }, platform::PathFromWindows1252(registry_.setupTableDir)));
+    // A setup form reads the connected logger's clock and firmware through the session thread.
+    CSetupTableView::SetLoggerClockRequester([this](std::shared_ptr<platform::MessageTarget> target) {
+        CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
+        if (session == nullptr) {
+            return false;
+        }
+        session->Post(
+            platform::Message(WM_SESSION_SETUP_FORM_FACTS, 0, platform::MakePayload(std::move(target))));
+        return true;
+    });
 }
 
 void CKivoApp::SetTemplateFolders() {

@@ -221,6 +221,8 @@ private:
     // the user chooses; null when there is none.
     std::unique_ptr<CSetupTable> SetupToProgram();
     void StartDownload();
+    // The firmware update window over the connected logger, or a connection first (kivo_app_firmware.cpp).
+    void OpenFirmwareUpdate();
     // The save step of a download: a proposed numbered name (`proposeName`) or none, the user's file,
     // the read posted to the session.
     void AskDownloadFile(bool proposeName);

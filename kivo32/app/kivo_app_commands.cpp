@@ -174,6 +174,9 @@ bool CKivoApp::OnCommand(unsigned id) {
         case ID_TERMINAL_MODE:
             terminal_->Open(GetMainWindow());
             break;
+        case ID_LOGGER_FIRMWARE_UPDATE:
+            OpenFirmwareUpdate();
+            break;
         case ID_LOGGER_DOWNLOAD_AGAIN:
             if (platform::MessageTarget* main = GetAppMainWnd()) {
                 main->PostMessage(platform::Message(WM_COMMAND, ID_LOGGER_DOWNLOAD));

@@ -78,6 +78,8 @@ inline constexpr unsigned kSessionMessages[] = {
     WM_SESSION_CALIBRATION_COUNTS,
     WM_SESSION_CALIBRATION_SCALARS,
     WM_SESSION_CALIBRATION_MEASURE,
+    WM_SESSION_SETUP_FORM_FACTS,
+    WM_SESSION_FIRMWARE_UPDATE,
 };
 
 // True when no number occurs twice in the lists of one queue.

@@ -20,6 +20,8 @@ struct CLoggerVersionReading {
     bool linkedThroughWiFi = false;
     // The module's firmware text; none when the logger has no module or it could not be read.
     std::optional<std::string> moduleFirmware;
+    // The module's name as the logger reports it, beside its firmware text.
+    std::string moduleName;
     // Set through MarkDone() once the values are final.
     std::atomic<bool> done{false};
 

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "kivo32/session/firmware_requests.h"
 #include "kivo32/session/logger_clock_reading.h"
 #include "kivo32/session/logger_version_reading.h"
 #include "kivo32/session/session_ids.h"
@@ -183,8 +184,16 @@ void CSessionEL::OnCommand(platform::Message& message) {
                 ReadClockFor(**reading);
             }
             break;
+        case WM_SESSION_SETUP_FORM_FACTS:
+            ReadSetupFormFacts(message);
+            break;
         case WM_SESSION_TERMINAL:
             OnTerminal(platform::PayloadAs<std::string>(message));
+            break;
+        case WM_SESSION_FIRMWARE_UPDATE:
+            if (const auto* request = platform::PayloadAs<FirmwareTransferRequest>(message)) {
+                OnFirmwareUpdate(*request);
+            }
             break;
         case WM_SESSION_START_STOP_LOGGING:
             OnStartStopLogging();

@@ -25,6 +25,7 @@ struct WiFiSettings;
 
 struct CLoggerClockReading;
 struct CLoggerVersionReading;
+struct FirmwareTransferRequest;
 class CSessionEL : public CSession {
 public:
     // The speeds the port search tries on each port, in order.
@@ -146,6 +147,8 @@ private:
     void OnSyncTime();
     // The logger's clock for a check of the user-interface thread, which waits for `reading`.
     void ReadClockFor(CLoggerClockReading& reading);
+    // Reads the clock and tells the setup form that asked (WM_SESSION_SETUP_FORM_FACTS) with its firmware.
+    void ReadSetupFormFacts(const platform::Message& message);
     // Reads the logger's call schedule, then opens it for editing (OnCallSchedule).
     void OnReadCallSchedule();
     void OnCallSchedule();
@@ -183,6 +186,11 @@ private:
     void UpdateWiFiModule(WiFiSettings settings);
     // `text` as the connection's status text and on the status line.
     void PostConnectionStatus(std::string text);
+    // The firmware update window's file sent, a module image's installation followed, the result
+    // posted back (session_el_firmware.cpp).
+    void OnFirmwareUpdate(const FirmwareTransferRequest& request);
+    // The module's status words polled until its installation ends: 0 complete, else the failure.
+    int WaitForModuleInstallation();
 
     // The lines of `lines`, each ended by CR LF.
     static std::string JoinLines(const std::vector<std::string>& lines);

@@ -24,6 +24,7 @@ void CSessionEL::ReadForVersionCheck(CLoggerVersionReading& reading) {
             if (configuration != -1 && (configuration & kConfigurationWiFiModule) != 0 &&
                 logger_->ReadWiFiSettings(settings)) {
                 reading.moduleFirmware = settings.moduleFirmware;
+                reading.moduleName = settings.moduleName;
             }
         }
     }

@@ -140,6 +140,9 @@ inline constexpr unsigned IDS_WEB_PASSWORD_PROMPT = 59833;
 // The Wi-Fi module's firmware update: the notice while it runs and its status text.
 inline constexpr unsigned IDS_MODULE_UPDATE_NOTICE = 59888;
 inline constexpr unsigned IDS_MODULE_UPDATING = 59889;
+// The installation of a module image sent by the firmware update window: percent and time left.
+inline constexpr unsigned IDS_MODULE_INSTALL_MINUTES_LEFT = 59886;
+inline constexpr unsigned IDS_MODULE_INSTALL_SECONDS_LEFT = 59887;
 
 // The logger IDs.
 inline constexpr unsigned IDS_WRITE_LOGGER_ID_FAILED = 12367;

@@ -90,7 +90,17 @@ inline constexpr unsigned WM_CALIBRATION_REPLY = WM_APP + 0x203;
 // Ours, to the session while the calibration window is open: sample the logger's channels (payload the
 // reply target); the reply's payload is the std::vector<RealTimeValue> read.
 inline constexpr unsigned WM_SESSION_CALIBRATION_MEASURE = WM_APP + 0x204;
+// Ours, to the session: read the logger's clock and firmware version for a setup form (payload the
+// std::shared_ptr<platform::MessageTarget> the reply goes to; the reply is WM_SETUP_LOGGER_FACTS,
+// kivo32/setuprules/setup_logger_facts.h).
+inline constexpr unsigned WM_SESSION_SETUP_FORM_FACTS = WM_APP + 0x242;
+// Ours, to the session while the firmware update window is open: send a firmware file or a module
+// image (payload a FirmwareTransferRequest, firmware_requests.h); and the result, to that window.
+inline constexpr unsigned WM_SESSION_FIRMWARE_UPDATE = WM_APP + 0x205;
+inline constexpr unsigned WM_FIRMWARE_RESULT = WM_APP + 0x206;
 // The main window's version check, posted as WM_COMMAND after a module update.
 inline constexpr unsigned ID_SESSION_VERSION_CHECK = 32958;
+// The main window's direct connect over the last port, posted as WM_COMMAND after a firmware update.
+inline constexpr unsigned ID_SESSION_CONNECT_DIRECT = 32785;
 // The main window's disconnect command, posted as WM_COMMAND after the terminal restarted the logger.
 inline constexpr unsigned ID_SESSION_DISCONNECT = 32789;

@@ -11,8 +11,6 @@ inline constexpr unsigned IDS_FW_ABOUT = 59620;
 inline constexpr unsigned IDS_FW_REMAINING = 59523;
 inline constexpr unsigned IDS_FW_TRANSFER_PROGRESS = 59508;
 inline constexpr unsigned IDS_FW_UNKNOWN_VERSION = 59883;
-inline constexpr unsigned IDS_FW_INSTALL_MINUTES_LEFT = 59886;
-inline constexpr unsigned IDS_FW_INSTALL_SECONDS_LEFT = 59887;
 
 inline constexpr int IDC_FW_PATH = 1894;
 inline constexpr int IDC_FW_BROWSE = 1398;
@@ -44,3 +42,12 @@ inline constexpr unsigned IDS_FW_REASON_BLOCK_REFUSED = 59497;
 inline constexpr unsigned IDS_FW_REASON_RESENT_TOO_OFTEN = 59498;
 inline constexpr unsigned IDS_FW_REASON_TOO_LONG = 59499;
 inline constexpr unsigned IDS_FW_REASON_CANCELLED = 59500;
+
+inline constexpr unsigned IDS_FW_CONFIRM_SEND = 59492;
+inline constexpr unsigned IDS_FW_CONFIRM_CANCEL = 59491;
+inline constexpr unsigned IDS_FW_CLOSE = 9335;
+inline constexpr unsigned IDS_FW_LOGGER_UPDATED = 59503;
+inline constexpr unsigned IDS_FW_MODULE_UPDATED = 59862;
+inline constexpr unsigned IDS_FW_RECONNECT_TITLE = 59529;
+inline constexpr unsigned IDS_FW_RECONNECT_MESSAGE = 59884;
+inline constexpr unsigned IDS_FW_RECONNECT_PROGRESS = 59885;

@@ -30,7 +30,6 @@ std::string Plural(std::int64_t count) {
 }
 
 constexpr std::string_view kVersionLine = ";VERSION=";
-constexpr std::string_view kProgressReport = "WIFI=PCT";
 
 }  // namespace
 
@@ -130,7 +129,13 @@ std::optional<std::string> ModuleImageVersion(const std::string& pattern, const 
     if (!fits) {
         return std::nullopt;
     }
-    std::string version = CVersionCheck::GetVersionFromFileName(path.filename().string(), pattern);
+    // The version check's parser takes the pattern's own spelling around the version.
+    const std::string fileName = path.filename().string();
+    const std::string spelled =
+        pattern.substr(0, prefix.size()) +
+        fileName.substr(prefix.size(), fileName.size() - prefix.size() - suffix.size()) +
+        (star == std::string::npos ? std::string() : pattern.substr(star + 1));
+    std::string version = CVersionCheck::GetVersionFromFileName(spelled, pattern);
     if (version.find_first_of("0123456789") == std::string::npos) {
         return std::nullopt;
     }
@@ -180,7 +185,7 @@ std::string FirmwareVersionNote(std::int64_t installed, std::int64_t fileVersion
     if (installed == fileVersion) {
         return LoadText(IDS_FW_SAME_VERSION);
     }
-    if (needsSteppingStone) {
+    if (needsSteppingStone && fileVersion != SteppingStoneVersion(target)) {
         return platform::FormatLoadedText(IDS_FW_STEPPING_STONE,
                                           {targetName, SteppingStoneVersionText(target)});
     }
@@ -228,55 +233,4 @@ std::string DescribeTransferResult(int result, FirmwareFileKind kind, const std:
         IDS_FW_REASON_CANCELLED,   IDS_FW_REASON_RESENT_TOO_OFTEN};
     const std::string reason = result >= 1 && result <= 8 ? LoadText(kReasons[result - 1]) : std::string();
     return targetName + platform::FormatLoadedText(IDS_FW_NOT_SENT, {reason});
-}
-
-bool CInstallationProgress::TimedOut(std::int64_t elapsed) const {
-    return elapsed > 600 || (elapsed > 180 && !progress_seen_);
-}
-
-std::string CInstallationProgress::ProgressText(int percent, std::int64_t elapsed) {
-    progress_seen_ = true;
-    if (percent == 0) {
-        zero_report_at_ = elapsed;
-    }
-    const std::int64_t sinceZero = elapsed - zero_report_at_;
-    if (sinceZero < 10 || percent < 2) {
-        return std::to_string(percent) + "% complete";
-    }
-    const double remaining = (100.0 - percent) * static_cast<double>(sinceZero) / percent;
-    if (remaining > 60) {
-        const auto minutes = static_cast<std::int64_t>(remaining / 60);
-        return platform::FormatLoadedText(
-            IDS_FW_INSTALL_MINUTES_LEFT, {std::to_string(percent), std::to_string(minutes), Plural(minutes)});
-    }
-    const auto seconds = static_cast<std::int64_t>(remaining);
-    return platform::FormatLoadedText(IDS_FW_INSTALL_SECONDS_LEFT,
-                                      {std::to_string(percent), std::to_string(seconds), Plural(seconds)});
-}
-
-InstallationReply CInstallationProgress::Read(std::string_view reply, std::int64_t elapsed) {
-    InstallationReply result;
-    std::string rest = Trimmed(reply);
-    std::string last;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        std::string line = Trimmed(std::string_view(rest).substr(0, end));
-        rest = end == std::string::npos ? std::string() : Trimmed(std::string_view(rest).substr(end + 1));
-        if (line == "(null)" || line == "<EMPTY>") {
-            line.clear();
-        }
-        last = line;
-        if (StartsWith(line, kProgressReport)) {
-            line = ProgressText(std::atoi(line.c_str() + kProgressReport.size()), elapsed);
-        }
-        if (!line.empty()) {
-            result.statusLines.push_back(std::move(line));
-        }
-    }
-    if (last == "WIFI=XMODEMTIMEOUT" || last == "WIFI=XMODEMERROR") {
-        result.outcome = InstallationOutcome::kFailed;
-    } else if (last == "WIFI=XMODEMCOMPLETE") {
-        result.outcome = InstallationOutcome::kComplete;
-    }
-    return result;
 }

@@ -9,7 +9,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 enum class FirmwareFileKind { kNone = 0, kHex = 1, kExe = 2, kImg = 3, kMif = 4 };
 enum class FirmwareTarget { kNone = 0, kLogger = 1, kModule = 2 };
@@ -75,24 +74,3 @@ std::string TimeLeftRemark(std::int64_t remaining);
 // The line after a transfer: the target's name and what became of the file; `result` is the logger's
 // transfer result (0 sent, 1-8 the reasons it was not).
 std::string DescribeTransferResult(int result, FirmwareFileKind kind, const std::string& targetName);
-
-// Following the module's installation through its status words.
-enum class InstallationOutcome { kGoingOn, kComplete, kFailed };
-struct InstallationReply {
-    std::vector<std::string> statusLines;  // the non-empty lines to show, in order
-    InstallationOutcome outcome = InstallationOutcome::kGoingOn;
-};
-class CInstallationProgress {
-public:
-    // One reply of the logger at `elapsed` seconds into the wait. Only the last line decides the outcome.
-    InstallationReply Read(std::string_view reply, std::int64_t elapsed);
-    bool ProgressSeen() const { return progress_seen_; }
-    // The wait gives up after 600 s, or after 180 s without any progress report.
-    bool TimedOut(std::int64_t elapsed) const;
-    // The status text of one "WIFI=PCT<n>" report: a 0 % report restarts the estimate.
-    std::string ProgressText(int percent, std::int64_t elapsed);
-
-private:
-    bool progress_seen_ = false;
-    std::int64_t zero_report_at_ = -1;
-};

@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "kivo32/controls/progress_dialog.h"
+#include "kivo32/session/session_messages.h"
 #include "kivo32/tools/firmware_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -26,6 +28,14 @@ namespace {
 
 // Posted to itself at open, so that the window is up before a stepping stone is put in place.
 constexpr unsigned kCheckSteppingStoneMessage = WM_APP + 0xC8;
+// The session's result for a link that went.
+constexpr int kFirmwareLinkLost = 3;
+// The countdowns before the closing step: the logger reprograms itself and restarts; the module has
+// finished; a logger over a modem or a network needs longer before it can be called again.
+constexpr int kLoggerRestartSeconds = 20;
+constexpr int kModuleSettleSeconds = 1;
+constexpr int kRemoteRestartSeconds = 40;
+constexpr const char* kInstallationFailed = "Error while waiting for Wi-Fi update to complete.";
 
 QString Text(unsigned id) {
     return platform::ToQString(LoadText(id));
@@ -64,11 +74,11 @@ CFirmwareUpdateDlg::CFirmwareUpdateDlg(CAppContext& app, Links links, QWidget* p
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
     platform::SetControlId(ok_, IDOK);
-    QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
-    platform::SetControlId(cancel, IDCANCEL);
-    cancel->setToolTip(Text(IDS_FW_CANCEL_TIP));
+    cancel_ = buttons->button(QDialogButtonBox::Cancel);
+    platform::SetControlId(cancel_, IDCANCEL);
+    cancel_->setToolTip(Text(IDS_FW_CANCEL_TIP));
     connect(ok_, &QPushButton::clicked, this, [this] { OnOK(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { OnCancel(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { OnCancel(); });
     connect(browse_, &QPushButton::clicked, this, [this] { OnBrowse(); });
     // Disabling the focused path at OK also ends its editing: that is no new choice.
     connect(path_, &QLineEdit::editingFinished, this, [this] {
@@ -158,6 +168,10 @@ void CFirmwareUpdateDlg::OnMessage(platform::Message& message) {
         CheckSteppingStone();
         return;
     }
+    if (message.id == WM_FIRMWARE_RESULT) {
+        TransferFinished(static_cast<int>(message.wParam), static_cast<int>(message.lParam));
+        return;
+    }
     platform::Dialog::OnMessage(message);
 }
 
@@ -174,6 +188,7 @@ void CFirmwareUpdateDlg::OnBrowse() {
     const QString chosen = QFileDialog::getOpenFileName(this, Text(IDS_FW_TITLE), QString(), filter);
     if (!chosen.isEmpty()) {
         path_->setText(chosen);
+        SetPresetPath(platform::FromQString(chosen));
         OnFileChanged();
     }
 }
@@ -233,39 +248,133 @@ void CFirmwareUpdateDlg::OnOK() {
     if (path.empty() || !ok_->isEnabled() || !links_.startTransfer) {
         return;
     }
+    if (target_ == FirmwareTarget::kLogger &&
+        ShowMessageBox(LoadText(IDS_FW_CONFIRM_SEND), MB_YESNO | MB_ICONQUESTION, true) != IDYES) {
+        return;
+    }
     transfer_start_ = -1;
+    countdown_ = 0;
     EnableControls(false, false);
-    if (!links_.startTransfer(path)) {
+    link_kind_ = links_.linkKind ? links_.linkKind() : 0;
+    counters_->Start(0);
+    FirmwareTransferRequest request{
+        .path = path, .moduleImage = IsModuleImage(file_kind_), .counters = counters_, .replyTo = Target()};
+    if (!links_.startTransfer(std::move(request))) {
         return;
     }
     timer_->start(1000);
+    // A module image is not offered again: the module takes each one once.
+    if (target_ == FirmwareTarget::kModule) {
+        SetPresetPath({});
+    }
+}
+
+void CFirmwareUpdateDlg::SetPresetPath(const std::string& path) {
+    if (links_.setPresetPath) {
+        links_.setPresetPath(path);
+    }
 }
 
 void CFirmwareUpdateDlg::OnTimer() {
-    const TransferCounters counters = links_.counters ? links_.counters() : TransferCounters{};
+    if (countdown_ > 0) {
+        if (--countdown_ == 0) {
+            RunClosingStep();
+        }
+        return;
+    }
+    std::uint64_t total = counters_->total.load();
+    const std::uint64_t done = counters_->done.load();
     const std::int64_t now = links_.now ? links_.now() : 0;
-    if (transfer_start_ < 0 && counters.done > 0) {
+    if (total == 0 && done > 0) {
+        // The transfer is over (the session set the total back): what went stays shown while the module
+        // installs the image or the result comes.
+        timer_->stop();
+        total = last_total_;
+    }
+    last_total_ = total;
+    if (transfer_start_ < 0 && done > 0) {
         transfer_start_ = now;
     }
-    const std::int64_t elapsed = transfer_start_ < 0 ? 0 : now - transfer_start_;
-    note_->setText(platform::ToQString(TransferProgressLine(counters.total, counters.done, elapsed)));
-    progress_->setValue(counters.total == 0 ? 0 : static_cast<int>(counters.done * 100 / counters.total));
+    const std::int64_t elapsed = transfer_start_ < 0 || !timer_->isActive() ? 0 : now - transfer_start_;
+    note_->setText(platform::ToQString(TransferProgressLine(total, done, elapsed)));
+    progress_->setValue(total == 0 ? 0 : static_cast<int>(done * 100 / total));
 }
 
-void CFirmwareUpdateDlg::TransferFinished(int result) {
-    timer_->stop();
-    if (result == 0) {
-        progress_->setValue(100);
+void CFirmwareUpdateDlg::TransferFinished(int result, int installation) {
+    if (result == kFirmwareLinkLost) {
+        timer_->stop();
+        EndDialog(IDCANCEL);
+        return;
     }
     note_->setText(platform::ToQString(DescribeTransferResult(result, file_kind_, TargetName())));
-    platform::CurrentDesktopServices().Beep();
+    const bool installed = result == 0 && installation == 0;
+    platform::CurrentDesktopServices().Beep(installed ? platform::DesktopServices::BeepKind::Information
+                                                      : platform::DesktopServices::BeepKind::Warning);
+    if (result == 0 && installation != 0) {
+        note_->setText(QString::fromLatin1(kInstallationFailed));
+    }
+    if (!installed) {
+        timer_->stop();
+        return;
+    }
+    progress_->setValue(100);
+    // The logger reprograms itself before it answers again; the module is ready once it said so.
+    countdown_ = target_ == FirmwareTarget::kModule ? kModuleSettleSeconds : kLoggerRestartSeconds;
+    timer_->start(1000);
+}
+
+void CFirmwareUpdateDlg::RunClosingStep() {
+    timer_->stop();
+    progress_->setValue(100);
+    cancel_->setText(Text(IDS_FW_CLOSE));
+    const auto post = [this](unsigned command) {
+        if (links_.postCommand) {
+            links_.postCommand(command);
+        }
+    };
+    if (target_ == FirmwareTarget::kModule) {
+        ShowMessageBox(LoadText(IDS_FW_MODULE_UPDATED), MB_OK | MB_ICONINFORMATION, true);
+        EndDialog(IDCANCEL);
+        post(ID_SESSION_VERSION_CHECK);
+        return;
+    }
+    // The logger restarted with its new firmware: the session over the old link has nobody left to talk to.
+    const auto endSession = [this] {
+        if (links_.endSession) {
+            links_.endSession();
+        }
+    };
+    if (link_kind_ == kLinkDirect) {
+        ShowMessageBox(LoadText(IDS_FW_LOGGER_UPDATED), MB_OK | MB_ICONINFORMATION, true);
+        EndDialog(IDOK);
+        endSession();
+        post(ID_SESSION_CONNECT_DIRECT);
+        return;
+    }
+    CProgressDialog wait(this);
+    wait.Set(LoadText(IDS_FW_RECONNECT_TITLE), LoadText(IDS_FW_RECONNECT_PROGRESS),
+             LoadText(IDS_FW_RECONNECT_MESSAGE), kRemoteRestartSeconds);
+    wait.DoModal();
+    EndDialog(IDOK);
+    endSession();
+    if (links_.reconnect) {
+        links_.reconnect();
+    }
 }
 
 void CFirmwareUpdateDlg::OnCancel() {
+    // Over a network the link may be slow to come back: a running transfer is stopped only on a yes.
+    if (link_kind_ == kLinkNetwork && counters_->total.load() != 0 &&
+        ShowMessageBox(LoadText(IDS_FW_CONFIRM_CANCEL), MB_YESNO | MB_ICONQUESTION, true) != IDYES) {
+        return;
+    }
     timer_->stop();
     app_.Set(CAppContext::Flag::Abort, true);
-    if (links_.cancelTransfer) {
-        links_.cancelTransfer();
+    if (counters_->total.load() != 0 && links_.cancelCommand) {
+        links_.cancelCommand();
+    }
+    if (target_ == FirmwareTarget::kModule) {
+        SetPresetPath({});
     }
     EndDialog(IDCANCEL);
 }

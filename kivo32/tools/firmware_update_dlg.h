@@ -6,8 +6,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "kivo32/session/firmware_requests.h"
 #include "kivo32/tools/firmware_rules.h"
 #include "platform/ui/dialog.h"
 
@@ -22,21 +24,26 @@ class CFirmwareUpdateDlg : public platform::Dialog {
     Q_OBJECT
 
 public:
-    // The transfer's counters, read while it runs.
-    struct TransferCounters {
-        std::uint64_t total = 0;
-        std::uint64_t done = 0;
-    };
     // What the window needs of the program; the session does the transfer.
     struct Links {
         // Where the stepping-stone files lie.
         std::filesystem::path firmwareFolder;
         // The version check's file-name pattern of a module image kind ("" when unknown).
         std::function<std::string(FirmwareFileKind)> modulePattern;
-        // Hands the file to the session; false without one.
-        std::function<bool(const std::string& path)> startTransfer;
-        std::function<TransferCounters()> counters;
-        std::function<void()> cancelTransfer;
+        // Hands the request to the session; false without one.
+        std::function<bool(FirmwareTransferRequest)> startTransfer;
+        // The session's link kind (kLinkDirect...); 0 without a session.
+        std::function<int()> linkKind;
+        // Stops the session's command, as the cancel command does; the abort flag is set before.
+        std::function<void()> cancelCommand;
+        // After an update: a command for the main window (connect again, check versions), and the
+        // reconnect over the last link.
+        std::function<void(unsigned command)> postCommand;
+        std::function<void()> reconnect;
+        // Ends the session quietly once the logger restarted with its new firmware.
+        std::function<void()> endSession;
+        // The firmware file the window offers the next time.
+        std::function<void(const std::string& path)> setPresetPath;
         // Seconds on a steady clock.
         std::function<std::int64_t()> now;
     };
@@ -50,11 +57,12 @@ public:
     bool NeedsSteppingStone() const;
     // At open: a file that needs the stepping stone first is replaced by the stepping-stone file.
     void CheckSteppingStone();
-    // One tick of the transfer's progress.
+    // One tick of the timer: the transfer's progress, or the countdown to the closing step.
     void OnTimer();
-    // The session's transfer result: the timer stops and the line tells what became of the file; a
-    // failed transfer leaves only Cancel.
-    void TransferFinished(int result);
+    // The session's result: the line tells what became of the file. A failed transfer stops the timer
+    // and leaves only Cancel; a lost link ends the window; a sent file counts down to the closing step
+    // (`installation` is the module's installation result after an image, 0 complete).
+    void TransferFinished(int result, int installation = 0);
 
 protected:
     bool OnInitDialog() override;
@@ -68,6 +76,9 @@ private:
     void ShowVersionNote();
     void EnableControls(bool enableOk, bool enableEdit);
     std::string TargetName() const;
+    void SetPresetPath(const std::string& path);
+    // Once the countdown after a sent file ran out: the program connects again and checks versions.
+    void RunClosingStep();
     std::int64_t InstalledVersion() const;
 
     CAppContext& app_;
@@ -83,10 +94,17 @@ private:
     FirmwareTarget target_ = FirmwareTarget::kNone;
     FirmwareFileFinding finding_;
     std::int64_t transfer_start_ = -1;
+    // Seconds left before the closing step; 0 while not counting.
+    int countdown_ = 0;
+    int link_kind_ = 0;
+    // The transfer's size as last seen, for the line once the session set the total back.
+    std::uint64_t last_total_ = 0;
+    std::shared_ptr<TransferCounters> counters_ = std::make_shared<TransferCounters>();
 
     QLineEdit* path_;
     QPushButton* browse_;
     QPushButton* ok_;
+    QPushButton* cancel_;
     QLabel* file_version_;
     QLabel* installed_version_;
     QLabel* target_name_;

@@ -1,4 +1,4 @@
-// Opening files, folders and web pages with the desktop's default application, and the warning beep;
+// Opening files, folders and web pages with the desktop's default application, and the beeps;
 // replaceable in tests.
 #include "platform/ui/desktop_services.h"
 
@@ -26,7 +26,8 @@ std::atomic<DesktopServices*> g_installed{nullptr};
 
 }  // namespace
 
-void DesktopServices::Beep() {
+void DesktopServices::Beep(BeepKind) {
+    // The desktop offers one sound for every kind.
     QApplication::beep();
 }
 

@@ -1,4 +1,4 @@
-// Opening files, folders and web pages with the desktop's default application, and the warning beep;
+// Opening files, folders and web pages with the desktop's default application, and the beeps;
 // replaceable in tests.
 #pragma once
 
@@ -13,8 +13,10 @@ public:
     // True when the desktop took the file (a text report, the PDF help) or the folder.
     virtual bool OpenPath(const std::filesystem::path& path) = 0;
     virtual bool OpenUrl(const std::string& url) = 0;
-    // The short warning sound of an action that could not be done.
-    virtual void Beep();
+    // The short sound of a message: a warning (an action that could not be done) or an information.
+    enum class BeepKind { Warning, Information };
+    virtual void Beep(BeepKind kind);
+    void Beep() { Beep(BeepKind::Warning); }
 };
 
 // The services installed last, else the desktop's own (QDesktopServices).

@@ -101,6 +101,9 @@ public:
     char GetReplyMode() const;
     // A mode other than 'B' also clears the block reply length.
     void SetReplyMode(char mode);
+    // The mode the logger was last put in, whatever GetReplyMode reads while the firmware window is open:
+    // what an escape ends and must be asked for again.
+    char GetLoggerReplyMode() const { return m_chReplyMode.load(); }
     int GetBlockReplyLength() const { return m_nBlockReplyLength.load(); }
     void SetBlockReplyLength(int length) { m_nBlockReplyLength.store(length); }
     int GetCommandLimit() const { return m_nCommandLimit; }
@@ -256,6 +259,8 @@ private:
 
     // The room the reader was last offered; the reader's alone.
     std::size_t offered_room_ = 0;
+    // The room was closed by an abort, not by a full buffer (reader thread only).
+    bool offered_while_aborted_ = false;
     std::atomic<bool> link_lost_{false};
     std::atomic<int> link_lost_error_{0};
     std::atomic<std::uint64_t> data_generation_{0};

@@ -294,7 +294,8 @@ int CConnection::OnDataReceived(const char* data, int n) {
 }
 
 std::size_t CConnection::ReceiveRoom() {
-    offered_room_ = IsAborted() ? 0 : rx_buffer_.Room(m_nBlockReplyLength.load());
+    offered_while_aborted_ = IsAborted();
+    offered_room_ = offered_while_aborted_ ? 0 : rx_buffer_.Room(m_nBlockReplyLength.load());
     return offered_room_;
 }
 
@@ -303,7 +304,9 @@ bool CConnection::OnBytes(std::span<const std::uint8_t> bytes) {
         // Dropped; the link stays up for the next command.
         return true;
     }
-    const std::size_t room = offered_room_;
+    // An offer closed by an abort that is over by now: the bytes are a reply like any other, no overflow.
+    const std::size_t room =
+        offered_while_aborted_ ? rx_buffer_.Room(m_nBlockReplyLength.load()) : offered_room_;
     if (room == 0 && traits_.overflowEndsLink) {
         const std::string text = platform::FillPrintfPlaceholders(
             "%s: %s\n\n%s",

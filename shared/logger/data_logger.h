@@ -7,6 +7,7 @@
 #include <ctime>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,6 +18,7 @@
 #include "shared/logger/config_table.h"
 #include "shared/logger/download_policy.h"
 #include "shared/logger/real_time_value.h"
+#include "shared/logger/transfer_counters.h"
 #include "shared/setup/sut_info.h"
 
 class CConnection;
@@ -263,6 +265,9 @@ public:
     // The file at `path` uploaded to the logger in numbered blocks (`mode` 1); 0 success. Only the
     // Quarven takes one.
     virtual int ParseNameTag(const std::string& /*path*/, int /*mode*/) { return 0; }
+    // The counters the two transfers above move; shared with whoever follows them (never null).
+    std::shared_ptr<TransferCounters> GetTransferCounters() const { return transfer_counters_; }
+    void SetTransferCounters(std::shared_ptr<TransferCounters> counters);
     // The checksummed memory write "M!" of `block` at `address`, chunk by chunk, each chunk and then the
     // whole range verified with "U?". 1 success.
     virtual int WriteMemoryBlock(const ByteBlock& block, int address);
@@ -489,6 +494,7 @@ protected:
     std::int64_t bytes_to_write_ = 0;
     std::int64_t bytes_written_ = 0;
     int last_percent_ = 0;
+    std::shared_ptr<TransferCounters> transfer_counters_ = std::make_shared<TransferCounters>();
     std::string trace_text_;
 
 private:

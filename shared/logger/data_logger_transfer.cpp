@@ -3,7 +3,7 @@
 #include "shared/logger/data_logger.h"
 
 int CDataLogger::AbortTransfer(bool restoreBinary) {
-    const bool binary = connection_->GetReplyMode() == 'B';
+    const bool binary = connection_->GetLoggerReplyMode() == 'B';
     int result = connection_->SendEscape() == 0 ? 1 : 0;
     if (binary && restoreBinary) {
         // The escape ends the logger's binary output; it must be asked for again, once more on failure.
@@ -11,4 +11,8 @@ int CDataLogger::AbortTransfer(bool restoreBinary) {
         connection_->SetReplyMode('B');
     }
     return result;
+}
+
+void CDataLogger::SetTransferCounters(std::shared_ptr<TransferCounters> counters) {
+    transfer_counters_ = counters != nullptr ? std::move(counters) : std::make_shared<TransferCounters>();
 }

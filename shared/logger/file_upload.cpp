@@ -1,5 +1,6 @@
 // CDataLoggerQuarvenRSorKX: a file uploaded to the logger in numbered binary blocks with CRC-16, its
 // name in a last block, and a closing record once every block went through.
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -52,6 +53,9 @@ int CDataLoggerQuarvenRSorKX::ParseNameTag(const std::string& path, int mode) {
     if (!EnterBinaryReplies(true)) {
         return kBlockNoSession;
     }
+    std::error_code sizeError;
+    const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+    transfer_counters_->Start(sizeError ? 0 : size);
     int number = 0;
     std::uint16_t runningCrc = kCrcStart;
     int code = kBlockSent;
@@ -80,6 +84,9 @@ int CDataLoggerQuarvenRSorKX::ParseNameTag(const std::string& path, int mode) {
         }
         runningCrc = UpdateCrc16(runningCrc, data);
         ++number;
+        if (code == kBlockSent && !nameSent) {
+            transfer_counters_->Add(data.size());
+        }
         if (connection_->Clock().Now() - lastPost >= 1000) {
             lastPost = connection_->Clock().Now();
             PostStatusText(STATUS_TEXT, platform::FormatLoadedText(IDS_TRANSFER_PROGRESS, {std::to_string(number)}));

@@ -31,6 +31,11 @@ constexpr int kRecordsPerBlock = 50;
 constexpr std::size_t kPaddedBlockSize = 64;
 constexpr std::string_view kEndTag = ";CRC32=";
 
+// The records and the end tag go to the logger; comments and blank lines stay behind.
+bool IsSentLine(std::string_view line) {
+    return line.starts_with(':') || line.starts_with(kEndTag);
+}
+
 // The record's bytes after ':', or none for text that is not pairs of hex digits.
 bool DecodeRecord(std::string_view record, std::vector<std::uint8_t>& bytes) {
     if (record.empty() || record.front() != ':' || record.size() % 2 == 0) {
@@ -143,6 +148,11 @@ int CDataLoggerQuarvenRSorKX::SendFirmwareFile(const std::string& path) {
     if (!EnterBinaryReplies(false)) {
         return kBlockNoSession;
     }
+    std::uint64_t bytes = 0;
+    for (const std::string& line : lines) {
+        bytes += IsSentLine(line) ? line.size() : 0;
+    }
+    transfer_counters_->Start(bytes);
     const int result = SendFirmwareLines(lines);
     if (result == kBlockCancelled) {
         // The stop is taken: the commands that abandon the transfer must still go.
@@ -174,6 +184,8 @@ int CDataLoggerQuarvenRSorKX::SendFirmwareLines(const std::vector<std::string>& 
     const std::size_t room = FirmwareBlockRoom();
     std::vector<std::uint8_t> records;
     int recordCount = 0;
+    // The text bytes of the lines in `records`, counted as done once their block went through.
+    std::uint64_t pendingBytes = 0;
     const auto sendBlock = [&]() {
         if (records.empty()) {
             return kBlockSent;
@@ -190,7 +202,12 @@ int CDataLoggerQuarvenRSorKX::SendFirmwareLines(const std::vector<std::string>& 
         }
         records.clear();
         recordCount = 0;
-        return SendProgramBlock({}, block);
+        const int code = SendProgramBlock({}, block);
+        if (code == kBlockSent) {
+            transfer_counters_->Add(pendingBytes);
+            pendingBytes = 0;
+        }
+        return code;
     };
     std::uint32_t lastPost = connection_->Clock().Now();
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -202,10 +219,10 @@ int CDataLoggerQuarvenRSorKX::SendFirmwareLines(const std::vector<std::string>& 
         if (Session() == nullptr) {
             return kBlockNoSession;
         }
-        const bool endTag = line.starts_with(kEndTag);
-        if (line.empty() || (!line.starts_with(':') && !endTag)) {
+        if (!IsSentLine(line)) {
             continue;
         }
+        const bool endTag = line.starts_with(kEndTag);
         if (connection_->Clock().Now() - lastPost >= 1000) {
             lastPost = connection_->Clock().Now();
             PostStatusText(STATUS_TEXT, platform::FormatLoadedText(IDS_TRANSFER_PROGRESS, {std::to_string(i + 1)}));
@@ -219,6 +236,7 @@ int CDataLoggerQuarvenRSorKX::SendFirmwareLines(const std::vector<std::string>& 
             FormatHexBytes(line, records);
             MergeHexRecords(records);
             ++recordCount;
+            pendingBytes += line.size();
             continue;
         }
         // The end tag goes as a text command behind the last block, with text replies.
@@ -228,7 +246,11 @@ int CDataLoggerQuarvenRSorKX::SendFirmwareLines(const std::vector<std::string>& 
         if (!SetReplyMode(false)) {
             return kBlockSendFailed;
         }
-        return SendProgramBlock("P!" + line, {});
+        const int code = SendProgramBlock("P!" + line, {});
+        if (code == kBlockSent) {
+            transfer_counters_->Add(line.size());
+        }
+        return code;
     }
     // A file without its end tag is sent to its end.
     return sendBlock();

@@ -27,7 +27,7 @@ int CDataLogger::SendProgramBlock(std::string_view command, std::span<const std:
             // The answer is a text line even in binary reply mode.
             connection_->SetBlockReplyLength(0);
             if (!connection_->SendBinaryBlock(reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()))) {
-                if (connection_->GetReplyMode() == 'B' &&
+                if (connection_->GetLoggerReplyMode() == 'B' &&
                     (connection_->DoCommand("R!B", 8000) || connection_->DoCommand("R!B", 8000))) {
                     connection_->SetReplyMode('B');
                 }
@@ -57,5 +57,7 @@ int CDataLogger::SendProgramBlock(std::string_view command, std::span<const std:
             code = kBlockSendFailed;
         }
     }
-    return code;
+    // A stop that came during the last attempt's wait is a stop, not a failure: the caller must know to
+    // take it before it abandons the transfer.
+    return IsAborted() ? kBlockCancelled : code;
 }

@@ -45,6 +45,9 @@ public:
     void SetLowLimit(float limit) { block_.SetF32(4, limit); }
     float GetHighLimit() const { return block_.F32(8); }
     void SetHighLimit(float limit) { block_.SetF32(8, limit); }
+    // A counting alarm keeps a whole number in place of the high limit.
+    std::uint32_t GetHighCount() const { return block_.U32(8); }
+    void SetHighCount(std::uint32_t count) { block_.SetU32(8, count); }
 
     const RawBlock<kBlockSize>& GetBlock() const { return block_; }
 

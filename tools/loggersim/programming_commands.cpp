@@ -156,6 +156,10 @@ std::string TakeUploadBlock(LoggerState& s, const std::string& block) {
     const std::size_t length = static_cast<std::size_t>(bytes[4] | bytes[5] << 8);
     const std::span<const std::uint8_t> data(bytes + kUploadHeaderSize, length);
     const unsigned crc = bytes[kUploadHeaderSize + length] | bytes[kUploadHeaderSize + length + 1] << 8;
+    // Block 0 begins a new upload.
+    if (number == 0 && length != 0) {
+        s.upload = {};
+    }
     if (block.back() != '\r' || number != s.upload.blocks) {
         return "RESEND";
     }

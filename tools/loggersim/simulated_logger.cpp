@@ -115,7 +115,11 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
             binary_block_ += byte;
             if (binary_block_.size() == BinaryBlockLength(state_, binary_block_)) {
                 ++commands_;
-                output.bytes += Frame(ExecuteBinaryBlock(state_, faults_, binary_block_));
+                // A stalled transfer takes the blocks in and never answers.
+                if (faults_.stallAfterBlocks != 0) {
+                    faults_.stallAfterBlocks -= faults_.stallAfterBlocks > 0 ? 1 : 0;
+                    output.bytes += Frame(ExecuteBinaryBlock(state_, faults_, binary_block_));
+                }
                 binary_block_.clear();
             }
             continue;

@@ -25,6 +25,7 @@ struct SimulatorFaults {
     int wrongMemoryChecksums = 0;  // the next N "U?" answers are one off
     int resendBlocks = 0;          // the next N program or file blocks are answered "RESEND" (and dropped)
     int errorBlocks = 0;           // the next N program or file blocks are answered "ERROR"
+    int stallAfterBlocks = -1;     // answer this many program or file blocks, then none (-1: never)
     // Faults of the binary record batches ("R?D,"), once this many batches went out (-1: never).
     int batchFaultsAfter = -1;
     int closedBatches = 0;   // the link dropped in place of the batch

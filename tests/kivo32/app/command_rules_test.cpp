@@ -124,7 +124,8 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"teldrin before the link is up", ID_START_TELDRIN, With(busy, [](auto& s) { s.connected = false; }),
          false},
         {"teldrin while the session ends", ID_START_TELDRIN, ending, false},
-        {"the firmware update until its window comes", ID_LOGGER_FIRMWARE_UPDATE, ready, false},
+        {"the firmware update with a ready session", ID_LOGGER_FIRMWARE_UPDATE, ready, true},
+        {"the firmware update while a command runs", ID_LOGGER_FIRMWARE_UPDATE, busy, false},
         {"the terminal without a session", ID_TERMINAL_MODE, none, true},
         {"the terminal while a command runs", ID_TERMINAL_MODE, busy, true},
         {"the logger list without a session", ID_OPEN_LOGGER_LIST, none, true},
@@ -157,7 +158,7 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
         {ID_LOGGER_HARMONICS, true},
         {ID_LOGGER_REAL_TIME_GRAPH, true},
         // Views and tools that are no request.
-        {ID_LOGGER_FIRMWARE_UPDATE, true},
+        {ID_LOGGER_FIRMWARE_UPDATE, false},
         {ID_GRID_LOAD_PROFILE_GRAPH, true},
         // Their windows are built, or they need none.
         {ID_LOGGER_DOWNLOAD, false},

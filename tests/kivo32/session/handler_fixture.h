@@ -19,10 +19,17 @@ protected:
 
     void SetUp() override {
         PrepareLogger();
-        const std::string path = simulator_.StartPty();
-        app_.portName = PortNameOf(path);
-        ASSERT_TRUE(
-            Start([path](CSessionOwner& owner) { return owner.ConnectDirect(PortNameOf(path), 57600); }));
+        if (over_network_) {
+            const int port = simulator_.StartTcp(0);
+            ASSERT_TRUE(Start([port](CSessionOwner& owner) {
+                return owner.ConnectNetwork("127.0.0.1", std::to_string(port));
+            }));
+        } else {
+            const std::string path = simulator_.StartPty();
+            app_.portName = PortNameOf(path);
+            ASSERT_TRUE(
+                Start([path](CSessionOwner& owner) { return owner.ConnectDirect(PortNameOf(path), 57600); }));
+        }
         // The connect step's end gives the cursor back last.
         ASSERT_TRUE(WaitForMainWindow(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)));
     }
@@ -57,6 +64,8 @@ protected:
     }
 
     LoggerSimulator simulator_;
+    // Connect over TCP on 127.0.0.1 rather than a pseudo-terminal.
+    bool over_network_ = false;
 };
 
 }  // namespace sessiontest

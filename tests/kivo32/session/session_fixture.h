@@ -57,7 +57,7 @@ class SessionFixture {
 public:
     SessionFixture() {
         platform::TextTable texts;
-        for (const char* area : {"link", "logger", "datafile", "session"}) {
+        for (const char* area : {"link", "logger", "datafile", "session", "firmware"}) {
             texts.Merge(testsupport::LoadResourceTexts("en", area));
         }
         SetProgramTexts(std::move(texts));

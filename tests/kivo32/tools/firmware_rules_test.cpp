@@ -1,6 +1,7 @@
 // The firmware update window's rules: file kinds and targets, the stepping stone, what firmware files and
 // module images say of their version, and the transfer and installation texts.
 #include "kivo32/tools/firmware_rules.h"
+#include "kivo32/session/module_installation.h"
 
 #include <gtest/gtest.h>
 
@@ -114,6 +115,7 @@ TEST_F(FirmwareRulesTest, ValidationChecksKindTargetAndVersion) {
     const auto image = Write("WiFly3-441.img", "image");
     const auto odd = Write("module.img", "image");
     const auto unnumbered = Write("WiFly-beta.img", "image");
+    const auto shouted = Write("wifly3-400.IMG", "image");
     const auto exe = Write("setup.exe", "MZ");
     struct Case {
         std::filesystem::path path;
@@ -131,6 +133,8 @@ TEST_F(FirmwareRulesTest, ValidationChecksKindTargetAndVersion) {
                   "(unknown)", -1},
              Case{image, FirmwareTarget::kModule, "WiFly*.img", FirmwareFileCheck::kValid, "4.41", 4410},
              Case{image, FirmwareTarget::kModule, "", FirmwareFileCheck::kValid, "(unknown)", -1},
+             // The name fits the pattern whatever its case, and the version leaves the extension out.
+             Case{shouted, FirmwareTarget::kModule, "WiFly*.img", FirmwareFileCheck::kValid, "4.00", 4000},
              Case{odd, FirmwareTarget::kModule, "", FirmwareFileCheck::kValid, "(unknown)", -1},
              // A known pattern the name does not fit says nothing of the version: refused.
              Case{odd, FirmwareTarget::kModule, "WiFly*.img", FirmwareFileCheck::kWrongVersion, "(unknown)",
@@ -167,6 +171,9 @@ TEST_F(FirmwareRulesTest, OnlyTheSteppingStoneIsAcceptedWhileOneIsNeeded) {
     EXPECT_EQ(FirmwareVersionNote(2380, 4410, true, FirmwareTarget::kModule, "WiFly"),
               "WiFly must first be updated to version 4.000: choose that file.");
     EXPECT_EQ(FirmwareVersionNote(400213, 400224, false, FirmwareTarget::kLogger, "Ornat 4"),
+              "The chosen file can be installed.");
+    // The stepping stone itself is what the logger needs: no call to choose it.
+    EXPECT_EQ(FirmwareVersionNote(400100, 400213, true, FirmwareTarget::kLogger, "Ornat 4"),
               "The chosen file can be installed.");
 }
 

@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <fstream>
+#include <optional>
 
+#include "kivo32/session/session_messages.h"
 #include "kivo32/tools/firmware_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -19,6 +21,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
+#include "tests/support/ui/recording_desktop_services.h"
 
 namespace {
 
@@ -33,6 +36,7 @@ protected:
         Write(folder_ / "NX400224.hex", ";VERSION=NX400.224\n:00000001FF\n");
         Write(folder_ / "bare.hex", ":00000001FF\n");
         Write(folder_ / "setup.exe", "MZ");
+        Write(folder_ / "WiFly3-441.img", "image");
     }
 
     static void Write(const std::filesystem::path& path, const std::string& content) {
@@ -43,11 +47,18 @@ protected:
                                              const std::string& loggerVersion) {
         CFirmwareUpdateDlg::Links links;
         links.firmwareFolder = folder_ / "Firmware";
-        links.startTransfer = [this](const std::string& path) {
-            started_.push_back(path);
+        links.startTransfer = [this](FirmwareTransferRequest request) {
+            started_.push_back(request.path);
+            counters_ = request.counters;
+            reply_to_ = request.replyTo;
             return true;
         };
-        links.counters = [this] { return counters_; };
+        links.linkKind = [this] { return link_kind_; };
+        links.cancelCommand = [this] { ++cancels_; };
+        links.postCommand = [this](unsigned command) { posted_.push_back(command); };
+        links.reconnect = [this] { posted_.push_back(0); };
+        links.endSession = [this] { posted_.push_back(ID_SESSION_DISCONNECT); };
+        links.setPresetPath = [this](const std::string& path) { preset_ = path; };
         links.now = [this] { return now_; };
         auto dialog = std::make_unique<CFirmwareUpdateDlg>(app_, std::move(links), nullptr);
         dialog->SetInfo(preset.string(), loggerVersion, "Ornat 4", "4.41", "WiFly");
@@ -65,8 +76,21 @@ protected:
 
     testsupport::FakeAppContext app_;
     testsupport::TempFolder folder_;
+    // Moves the counters the window handed over with its request.
+    void Count(std::uint64_t total, std::uint64_t done) {
+        counters_->total = total;
+        counters_->done = done;
+    }
+
     std::vector<std::string> started_;
-    CFirmwareUpdateDlg::TransferCounters counters_;
+    std::shared_ptr<TransferCounters> counters_;
+    std::shared_ptr<platform::MessageTarget> reply_to_;
+    int link_kind_ = kLinkDirect;
+    int cancels_ = 0;
+    // The commands posted to the main window; 0 for the reconnect over the last link and the disconnect
+    // command's number for the end of the session.
+    std::vector<unsigned> posted_;
+    std::optional<std::string> preset_;
     std::int64_t now_ = 100;
 };
 
@@ -110,23 +134,151 @@ TEST_F(FirmwareUpdateDlgTest, SteppingStoneNoteNamesTheModelAndVersion) {
 TEST_F(FirmwareUpdateDlgTest, OkHandsTheFileOverAndTheTimerShowsTheCounters) {
     testsupport::ScriptedUiBroker broker(IDOK);
     const auto dialog = Open(folder_ / "NX400224.hex", "NX400.213");
+    broker.AnswerMessageBox(IDYES);
     FindControlAs<QPushButton>(dialog.get(), IDOK)->click();
     ASSERT_EQ(started_, std::vector<std::string>{(folder_ / "NX400224.hex").string()});
+    // A logger firmware file stays offered; it goes only after a yes.
+    EXPECT_FALSE(preset_.has_value());
+    ASSERT_EQ(broker.Boxes().size(), 1u);
+    EXPECT_EQ(broker.Boxes()[0].texts.prompt, LoadText(IDS_FW_CONFIRM_SEND));
     EXPECT_FALSE(FindControlAs<QLineEdit>(dialog.get(), IDC_FW_PATH)->isEnabled());
-    counters_ = {1000, 0};
+    Count(1000, 0);
     dialog->OnTimer();
     EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE), "0% sent");
-    counters_ = {1000, 100};
+    Count(1000, 100);
     dialog->OnTimer();
     now_ += 20;
-    counters_ = {1000, 400};
+    Count(1000, 400);
     dialog->OnTimer();
     EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE), "40% sent (About 30 seconds remaining)");
+    // The session set the total back at the end: the line keeps what went, with no estimate.
+    Count(0, 1000);
+    now_ += 5;
+    dialog->OnTimer();
+    EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE), "100% sent");
     dialog->TransferFinished(4);
     EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE),
               "Ornat 4: the firmware was not sent (the data could not be sent).");
     EXPECT_FALSE(FindControlAs<QPushButton>(dialog.get(), IDOK)->isEnabled());
     EXPECT_FALSE(FindControlAs<QLineEdit>(dialog.get(), IDC_FW_PATH)->isEnabled());
+}
+
+TEST_F(FirmwareUpdateDlgTest, TheSessionsResultDecidesBeepLineAndClosingStep) {
+    using Kind = platform::DesktopServices::BeepKind;
+    struct Case {
+        const char* name;
+        std::string file;
+        int result;
+        int installation;
+        Kind beep;
+        std::string line;  // after the result
+        int ticks;         // of the countdown to the closing step
+        std::vector<unsigned> posted;
+    };
+    const std::string hex = (folder_ / "NX400224.hex").string();
+    const std::string image = (folder_ / "WiFly3-441.img").string();
+    const Case cases[] = {
+        {"firmware sent",
+         hex,
+         0,
+         0,
+         Kind::Information,
+         "Ornat 4: the firmware was sent. The logger is installing it and restarts by itself.",
+         20,
+         {ID_SESSION_DISCONNECT, ID_SESSION_CONNECT_DIRECT}},
+        {"firmware refused",
+         hex,
+         5,
+         0,
+         Kind::Warning,
+         "Ornat 4: the firmware was not sent (the logger refused a block).",
+         30,
+         {}},
+        {"image installed",
+         image,
+         0,
+         0,
+         Kind::Information,
+         "WiFly: the firmware image was sent.",
+         1,
+         {ID_SESSION_VERSION_CHECK}},
+        {"installation failed",
+         image,
+         0,
+         5,
+         Kind::Warning,
+         "Error while waiting for Wi-Fi update to complete.",
+         30,
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::ScriptedUiBroker broker(IDYES);
+        testsupport::RecordingDesktopServices desktop;
+        posted_.clear();
+        const auto dialog = Open(c.file, "NX400.213");
+        FindControlAs<QPushButton>(dialog.get(), IDOK)->click();
+        ASSERT_NE(reply_to_, nullptr);
+        reply_to_->PostMessage(platform::Message(WM_FIRMWARE_RESULT, static_cast<std::uintptr_t>(c.result),
+                                                 nullptr, c.installation));
+        testsupport::ProcessEventsFor(20);
+        EXPECT_EQ(desktop.BeepKinds(), std::vector<Kind>{c.beep});
+        EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE), c.line);
+        for (int tick = 0; tick < c.ticks; ++tick) {
+            dialog->OnTimer();
+        }
+        EXPECT_EQ(posted_, c.posted);
+        // The window ends with the closing step only; after a failure Cancel is all that is left.
+        EXPECT_EQ(dialog->isVisible(), c.posted.empty());
+        EXPECT_FALSE(FindControlAs<QPushButton>(dialog.get(), IDOK)->isEnabled());
+    }
+}
+
+TEST_F(FirmwareUpdateDlgTest, ALostLinkEndsTheWindow) {
+    testsupport::ScriptedUiBroker broker(IDYES);
+    const auto dialog = Open(folder_ / "WiFly3-441.img", "NX400.213");
+    FindControlAs<QPushButton>(dialog.get(), IDOK)->click();
+    ASSERT_NE(reply_to_, nullptr);
+    reply_to_->PostMessage(platform::Message(WM_FIRMWARE_RESULT, 3));
+    testsupport::ProcessEventsFor(20);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(posted_.empty());
+}
+
+TEST_F(FirmwareUpdateDlgTest, CancelStopsTheTransferAndAsksFirstOnANetworkLink) {
+    struct Case {
+        int linkKind;
+        std::uint64_t total;
+        int answer;  // to the question, when one is asked
+        bool asked;
+        bool ends;
+    };
+    for (const Case& c :
+         {Case{kLinkNetwork, 1000, IDNO, true, false}, Case{kLinkNetwork, 1000, IDYES, true, true},
+          Case{kLinkDirect, 1000, 0, false, true}, Case{kLinkNetwork, 0, 0, false, true}}) {
+        SCOPED_TRACE(testing::Message() << c.linkKind << " " << c.total << " " << c.answer);
+        testsupport::ScriptedUiBroker broker(IDYES);
+        link_kind_ = c.linkKind;
+        cancels_ = 0;
+        app_.Set(CAppContext::Flag::Abort, false);
+        const auto dialog = Open(folder_ / "WiFly3-441.img", "NX400.213");
+        FindControlAs<QPushButton>(dialog.get(), IDOK)->click();
+        Count(c.total, c.total / 2);
+        if (c.asked) {
+            broker.AnswerMessageBox(c.answer);
+        }
+        FindControlAs<QPushButton>(dialog.get(), IDCANCEL)->click();
+        EXPECT_EQ(broker.Boxes().size(), c.asked ? 1u : 0u);
+        if (c.asked) {
+            EXPECT_EQ(broker.Boxes()[0].texts.prompt, LoadText(IDS_FW_CONFIRM_CANCEL));
+        }
+        EXPECT_EQ(dialog->isVisible(), !c.ends);
+        EXPECT_EQ(app_.IsSet(CAppContext::Flag::Abort), c.ends);
+        // The session's command is cancelled only while a transfer runs.
+        EXPECT_EQ(cancels_, c.ends && c.total != 0 ? 1 : 0);
+        // A module image is not offered again.
+        EXPECT_EQ(preset_, std::optional<std::string>(""));
+    }
 }
 
 }  // namespace

@@ -39,6 +39,9 @@ TEST_P(FileUploadTest, TheFileAndItsNameArriveAndTheUploadIsClosed) {
     EXPECT_EQ(upload.name, "module.img");
     EXPECT_EQ(upload.blocks, 4);  // 502, 502, 196 and the name
     EXPECT_TRUE(upload.closed);   // the closing record's CRC covers everything sent
+    // The counters followed the file's bytes, the name not among them.
+    EXPECT_EQ(Object().GetTransferCounters()->total.load(), 1200u);
+    EXPECT_EQ(Object().GetTransferCounters()->done.load(), 1200u);
 
     // Another mode sends nothing.
     const int commands = Logger().CommandCount();
@@ -66,6 +69,8 @@ TEST_P(FileUploadTest, AFailedBlockLeavesTheUploadUnclosed) {
         const LoggerState::FileTransfer upload = Logger().State().upload;
         EXPECT_EQ(upload.blocks, test.blocks);
         EXPECT_EQ(upload.closed, test.result == 0);
+        // A block that did not go through is not counted as done.
+        EXPECT_EQ(Object().GetTransferCounters()->done.load(), test.result == 0 ? 1200u : 0u);
     }
 }
 

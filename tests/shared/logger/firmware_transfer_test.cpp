@@ -172,6 +172,10 @@ TEST_P(FirmwareTransferTest, TheFileArrivesWholeInBlocksOfTheFirmwaresSize) {
             EXPECT_LE(size, test.blockSize);
         }
         EXPECT_FALSE(Logger().State().binaryReplies);  // hex replies again
+        // Every record and the end tag counted, once their block went through.
+        const auto counters = Object().GetTransferCounters();
+        EXPECT_GT(counters->total.load(), 120u * 16 * 2);
+        EXPECT_EQ(counters->done.load(), counters->total.load());
     }
 }
 
@@ -207,6 +211,7 @@ TEST_P(FirmwareTransferTest, TheLoggersAnswersStopOrRepeatABlock) {
         } else {
             EXPECT_TRUE(program.blockSizes.empty());  // nothing more after the first block failed
             EXPECT_TRUE(program.textLines.empty());
+            EXPECT_EQ(Object().GetTransferCounters()->done.load(), 0u);
         }
     }
 }

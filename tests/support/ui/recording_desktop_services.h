@@ -1,4 +1,4 @@
-// Desktop services for tests: record what would have been opened and count the beeps, start nothing and
+// Desktop services for tests: record what would have been opened and the beeps by kind, start nothing and
 // stay silent. Installed while they exist.
 #pragma once
 
@@ -29,14 +29,16 @@ public:
         return answer_;
     }
 
-    void Beep() override { ++beeps_; }
+    using platform::DesktopServices::Beep;
+    void Beep(BeepKind kind) override { beep_kinds_.push_back(kind); }
 
     const std::vector<std::string>& Opened() const { return opened_; }
-    int Beeps() const { return beeps_; }
+    int Beeps() const { return static_cast<int>(beep_kinds_.size()); }
+    const std::vector<BeepKind>& BeepKinds() const { return beep_kinds_; }
 
 private:
     bool answer_ = true;
-    int beeps_ = 0;
+    std::vector<BeepKind> beep_kinds_;
     std::vector<std::string> opened_;
 };
 
