@@ -1,6 +1,7 @@
 // CRTVTextDlg: the real-time values as a grid of text.
 #include "kivo32/tools/rt_text_dlg.h"
 
+#include "kivo32/tools/rt_graph_rules.h"
 #include "kivo32/tools/rt_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
@@ -75,10 +76,12 @@ void CRTVTextDlg::ShowChannelValues(const RealTimeRecord& record) {
     for (int row = 1; row <= rows_; ++row) {
         const int channel = row - 1;
         int column = 2;
+        std::vector<ShownQuantity> shown;
         for (const RealTimeValue& value : record.values) {
             if (value.channel != channel || value.unit == 0 || column > kColumns) {
                 continue;
             }
+            shown.push_back({.kind = value.unit, .value = value.value});
             const std::string analogUnit = setup.table && channel < kHardwareChannels
                                                ? setup.table->GetHardwareChannel(channel).GetUnits()
                                                : LoadText(IDS_RT_NO_UNIT);
@@ -96,5 +99,18 @@ void CRTVTextDlg::ShowChannelValues(const RealTimeRecord& record) {
         for (; column <= kColumns; ++column) {
             grid_->SetCell(row, column, {});
         }
+        if (Link().TypeCode() >= kModelQuarvenRS) {
+            ShowDistortion(row, shown);
+        }
     }
+}
+
+// The Quarven's power channels (the first four) estimate their distortion from a full row.
+void CRTVTextDlg::ShowDistortion(int row, std::span<const ShownQuantity> shown) {
+    constexpr int kDistortionChannels = 4;
+    const std::optional<double> thd = row <= kDistortionChannels ? RowDistortion(shown) : std::nullopt;
+    grid_->SetCell(row, kQuarvenColumns,
+                   {.text = thd ? CellText(Variant(), kKindTHD, static_cast<float>(*thd), {}) : std::string(),
+                    .align = platform::GridCell::Align::Right,
+                    .interior = Interior(CellColour::White)});
 }

@@ -23,6 +23,7 @@ private:
     RtVariant Variant() const { return IsLite() ? RtVariant::Lite : RtVariant::Standard; }
     // The name of channel `row` - 1 and the label its setup gives it.
     std::string RowName(int channel) const;
+    void ShowDistortion(int row, std::span<const ShownQuantity> shown);
 
     CGridControl* grid_;
     int rows_ = 0;

@@ -226,6 +226,38 @@ TEST_F(RtRulesTest, CellTextsAtTheirLimits) {
     }
 }
 
+TEST(RtRowDistortionTest, FromAFullRowOnly) {
+    // S1 = sqrt(8^2 + 6^2) = 10 kVA of fundamental; 12.5 kVA apparent gives sqrt(1.25^2 - 1) = 75 %.
+    const std::vector<ShownQuantity> full = {{2, 250.0f}, {1, 50.0f}, {4, 8.0f},
+                                             {5, 12.5f},  {6, 0.8f},  {7, 6.0f}};
+    const std::vector<ShownQuantity> noKVA = {{2, 250.0f}, {1, 50.0f}, {4, 8.0f},
+                                              {6, 0.8f},   {7, 6.0f},  {3, 1.0f}};
+    const std::vector<ShownQuantity> clean = {{2, 230.0f}, {1, 40.0f}, {4, 8.0f},
+                                              {5, 9.0f},   {6, 0.8f},  {7, 6.0f}};
+    const std::vector<ShownQuantity> dead = {{2, 0.0f}, {1, 0.0f}, {4, 0.0f},
+                                             {5, 0.0f}, {6, 0.0f}, {7, 0.0f}};
+    const std::vector<ShownQuantity> fiveOnly(full.begin(), full.end() - 1);
+    struct Case {
+        const char* name;
+        const std::vector<ShownQuantity>& shown;
+        std::optional<double> thd;
+    };
+    const Case cases[] = {
+        {"full row", full, 75.0},
+        {"kVA from volts x amps", noKVA, 75.0},
+        {"apparent below the fundamental", clean, 0.0},
+        {"dead input", dead, std::nullopt},
+        {"five quantities", fiveOnly, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const std::optional<double> thd = RowDistortion(c.shown);
+        ASSERT_EQ(thd.has_value(), c.thd.has_value()) << c.name;
+        if (thd) {
+            EXPECT_NEAR(*thd, *c.thd, 1e-3) << c.name;
+        }
+    }
+}
+
 TEST(RtCellColourTest, ByFlagAlarmAndFirmware) {
     const RtVariant S = RtVariant::Standard;
     const RtVariant L = RtVariant::Lite;

@@ -114,6 +114,25 @@ TEST_F(RtTextDlgTest, TheLiteGridShowsEachValueInItsFormatAndTheReadoutsFollow) 
     EXPECT_TRUE(link->IsClosed());
 }
 
+TEST_F(RtTextDlgTest, AQuarvenPowerRowShowsItsDistortionInTheEighthColumn) {
+    const auto link = MakeLink(14, "CRTVTextLiteDlg");
+    CRTVTextLiteDlg window(link, registry_);
+    testsupport::OnNextModal([&](QWidget* shown) {
+        RealTimeRecord record = SampleRecord();
+        // Channel 1 full (8 kW + 6 kVAR against 12.5 kVA), channel 2 short of one quantity.
+        record.values = {{0, 1, 250.0f, 2}, {0, 1, 50.0f, 1}, {0, 1, 8.0f, 4},   {0, 1, 12.5f, 5},
+                         {0, 1, 0.8f, 6},   {0, 1, 6.0f, 7},  {1, 1, 230.0f, 2}, {1, 1, 10.0f, 1}};
+        link->Deliver(platform::Message(WM_REAL_TIME_VALUES, 0, platform::MakePayload(record)));
+        ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !Cell(shown, 1, 8).isEmpty(); }));
+        EXPECT_EQ(Cell(shown, 1, 7), "6.000 kVAR");
+        EXPECT_EQ(Cell(shown, 1, 8), "75.00% THD");
+        EXPECT_EQ(Interior(shown, 1, 8).value<QBrush>().color(), QColor(0xFF, 0xFF, 0xFF));
+        EXPECT_TRUE(Cell(shown, 2, 8).isEmpty());
+        platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
+    });
+    window.DoModal();
+}
+
 TEST_F(RtTextDlgTest, RunHoldReachesTheLoopAndAHeldRecordReleasesTheButton) {
     const auto link = MakeLink(1, "CRTVTextLiteDlg");
     CRTVTextLiteDlg window(link, registry_);
