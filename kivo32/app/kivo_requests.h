@@ -32,7 +32,7 @@ using KivoRequests = platform::RequestList<
 
 using KivoRequestsNotBuiltYet =
     platform::RequestList<SetScalarsRequest, SetLoggerIdsRequest, HarmonicsRequest, WaveformCaptureRequest,
-                          CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest>;
+                          CalAmpScalarRequest, CalVoltTempScalarRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

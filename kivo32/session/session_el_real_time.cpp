@@ -1,6 +1,7 @@
 // The program's session: the real-time values commands. The window lives on the user-interface thread;
 // its update loop runs here: each cycle fetches the logger's values and delivers them to the window as
 // one owned record, paced by a timed wait that the window's close or hold ends at once.
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -110,8 +111,13 @@ void CSessionEL::OnRealTimeValues(bool graph) {
         return;
     }
     std::vector<int> selection;
+    RealTimeSetup setup = MakeRealTimeSetup(*logger_);
     if (graph) {
-        RealTimeSelectionRequest request{.typeCode = GetLoggerType(), .selection = {}};
+        RealTimeSelectionRequest request{.typeCode = GetLoggerType(),
+                                         .channelTypes = {},
+                                         .setupKnown = logger_->GetSUTInfo(1) != nullptr,
+                                         .selection = {}};
+        std::copy_n(setup.channelTypes.begin(), request.channelTypes.size(), request.channelTypes.begin());
         if (RunDialog(request) != IDOK) {
             return;
         }
@@ -124,7 +130,7 @@ void CSessionEL::OnRealTimeValues(bool graph) {
         return;
     }
     auto window = std::make_shared<CRealTimeWindowLink>(dialogName, GetLoggerType(), std::move(selection),
-                                                        MakeRealTimeSetup(*logger_));
+                                                        std::move(setup));
     window->SetWaker([this] { Wake(); });
     PostToMainWindow(platform::Message(WM_REAL_TIME_WINDOW, 0, platform::MakePayload(window)));
     RunRealTimeLoop(*window, graph);

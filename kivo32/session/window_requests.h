@@ -2,6 +2,7 @@
 // values and the timed notice.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -52,6 +53,10 @@ struct CalVoltTempScalarRequest {
 struct RealTimeSelectionRequest {
     static constexpr std::string_view kName = "CRTValsSelectData";
     int typeCode = 0;
+    // In: the channel types 1-6 of the setup, and whether the setup is known. Out: channels 1-6
+    // selected (0 or 1), then the value choice.
+    std::array<int, 6> channelTypes{};
+    bool setupKnown = false;
     std::vector<int> selection;
 };
 

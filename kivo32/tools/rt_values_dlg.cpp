@@ -133,6 +133,11 @@ void CRTValuesDlg::HoldUpdates() {
     link_->Hold(true);
 }
 
+void CRTValuesDlg::RunUpdates() {
+    run_hold_->Press();
+    OnRunHold();
+}
+
 void CRTValuesDlg::OnRunHold() {
     link_->Hold(!run_hold_->IsPressed());
     ShowRefreshButton(run_hold_->IsPressed());

@@ -42,8 +42,9 @@ protected:
     // Each record: the concrete window's values, then the readouts.
     virtual void ShowChannelValues(const RealTimeRecord& record) = 0;
     void UpdateReadouts(const RealTimeRecord& record);
-    // Stops the refreshing (Run/Hold released).
+    // Stops the refreshing (Run/Hold released); RunUpdates starts it again (pressed).
     void HoldUpdates();
+    void RunUpdates();
 
 private:
     void OnRunHold();

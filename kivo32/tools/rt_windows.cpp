@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "kivo32/session/window_requests.h"
+#include "kivo32/tools/rt_graph_dlg.h"
+#include "kivo32/tools/rt_select_data_dlg.h"
 #include "kivo32/tools/rt_text_dlg.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
@@ -18,6 +20,12 @@ std::unique_ptr<CRTValuesDlg> MakeRealTimeWindow(const std::shared_ptr<CRealTime
     if (link->DialogName() == "CRTVTextLiteDlg") {
         return std::make_unique<CRTVTextLiteDlg>(link, registry);
     }
+    if (link->DialogName() == "CRTVGraphStandardDlg") {
+        return std::make_unique<CRTVGraphStandardDlg>(link, registry);
+    }
+    if (link->DialogName() == "CRTVGraphLiteDlg") {
+        return std::make_unique<CRTVGraphLiteDlg>(link, registry);
+    }
     return nullptr;
 }
 
@@ -28,5 +36,14 @@ void RegisterRealTimeWindows(CRegistryValues& registry) {
         const std::unique_ptr<CRTValuesDlg> window =
             request.link ? MakeRealTimeWindow(request.link, registry) : nullptr;
         return window ? window->DoModal() : IDCANCEL;
+    });
+    platform::RegisterDialogRunner<RealTimeSelectionRequest>([](RealTimeSelectionRequest& request) {
+        CRTValsSelectData dialog(request.channelTypes, request.setupKnown);
+        const int result = dialog.DoModal();
+        if (result == IDOK) {
+            request.selection.assign(dialog.selected.begin(), dialog.selected.end());
+            request.selection.push_back(dialog.valueChoice);
+        }
+        return result;
     });
 }

@@ -156,12 +156,12 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
     const Case cases[] = {
         // Their requests are marked not built yet.
         {ID_LOGGER_HARMONICS, true},
-        {ID_LOGGER_REAL_TIME_GRAPH, true},
         // Views and tools that are no request.
         {ID_LOGGER_FIRMWARE_UPDATE, false},
         {ID_GRID_LOAD_PROFILE_GRAPH, true},
         // Their windows are built, or they need none.
         {ID_LOGGER_DOWNLOAD, false},
+        {ID_LOGGER_REAL_TIME_GRAPH, false},
         {ID_LOGGER_NETWORK_INFO, false},
         {ID_LOGGER_SET_TIME, false},
         {ID_LOGGER_PROPERTIES, false},
