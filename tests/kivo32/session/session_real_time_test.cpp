@@ -219,10 +219,19 @@ protected:
 };
 
 TEST_F(RealTimeQuarvenTest, NeverHoldsByItselfRereadsItsStatusEveryHalfMinuteAndMeasures50Hz) {
-    broker_.AnswerRequest<RealTimeSelectionRequest>(
-        IDOK, [](RealTimeSelectionRequest& request) { request.selection = {1, 0, 0, 0, 0, 0, 0}; });
+    RealTimeSelectionRequest asked;
+    broker_.AnswerRequest<RealTimeSelectionRequest>(IDOK, [&asked](RealTimeSelectionRequest& request) {
+        asked = request;
+        request.selection = {1, 0, 0, 0, 0, 0, 0};
+    });
     const auto window = OpenWindow(WM_SESSION_REAL_TIME_GRAPH, 0);
     ASSERT_TRUE(window);
+    // The selection offers the channels of the setup.
+    EXPECT_TRUE(asked.setupKnown);
+    for (std::size_t channel = 0; channel < asked.channelTypes.size(); ++channel) {
+        EXPECT_EQ(asked.channelTypes[channel], window->Setup().channelTypes[channel]) << channel;
+    }
+    EXPECT_EQ(asked.channelTypes[0], 1);
     EXPECT_EQ(window->DialogName(), "CRTVGraphLiteDlg");
     EXPECT_EQ(window->Selection(), (std::vector<int>{1, 0, 0, 0, 0, 0, 0}));
     const int statusReads = Count("Y?");
