@@ -206,4 +206,3 @@ void CSessionEL::OnSetupDialog(const char* trace) {
 }
 
 template void CSessionEL::OnSetupDialog<HarmonicsRequest>(const char* trace);
-template void CSessionEL::OnSetupDialog<WaveformCaptureRequest>(const char* trace);

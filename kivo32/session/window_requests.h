@@ -30,13 +30,6 @@ struct HarmonicsRequest {
     std::vector<std::string> setups;
 };
 
-// The waveform capture window over the logger's stored setups.
-struct WaveformCaptureRequest {
-    static constexpr std::string_view kName = "CWFCaptureOrnat";
-    int typeCode = 0;
-    std::vector<std::string> setups;
-};
-
 // The calibration of the current scalar.
 struct CalAmpScalarRequest {
     static constexpr std::string_view kName = "CCalAmpScalarDlg";

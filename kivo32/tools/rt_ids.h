@@ -125,3 +125,20 @@ inline constexpr unsigned IDS_AXIS_Y_ORDER = 22373;
 inline constexpr unsigned IDS_RT_GRAPH_TITLE = 22370;
 inline constexpr unsigned IDS_RT_AXIS_BUTTON = 22371;
 inline constexpr unsigned IDS_RT_AUTO_SCALE = 22372;
+
+// The waveform capture windows.
+inline constexpr int IDC_WF_CHANNEL1 = 1345;  // 1345-1348 for channels 1-4
+inline constexpr int IDC_WF_CAPTURE_TIME = 1149;
+inline constexpr int IDC_WF_CONTINUOUS = 1349;
+inline constexpr int IDC_WF_REFRESH_COUNT = 1350;
+inline constexpr int IDC_WF_PRINT = 1351;
+inline constexpr int IDC_WF_COPY = 1352;
+inline constexpr unsigned IDS_WF_FLAT = 12477;
+inline constexpr unsigned IDS_WF_START_CONTINUOUS = 59428;
+inline constexpr unsigned IDS_WF_STOP_CONTINUOUS = 59429;
+// Ours: the title, labels and buttons of the capture windows.
+inline constexpr unsigned IDS_WF_TITLE = 22374;
+inline constexpr unsigned IDS_WF_CAPTURED = 22375;
+inline constexpr unsigned IDS_WF_PRINT = 22376;
+inline constexpr unsigned IDS_WF_COPY = 22377;
+inline constexpr unsigned IDS_WF_CAPTURE_AGAIN = 22378;

@@ -7,18 +7,22 @@
 #include "kivo32/tools/rt_graph_dlg.h"
 #include "kivo32/tools/rt_select_data_dlg.h"
 #include "kivo32/tools/rt_text_dlg.h"
+#include "kivo32/tools/wf_capture_ornat.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 
 namespace {
 
-std::unique_ptr<CRTValuesDlg> MakeRealTimeWindow(const std::shared_ptr<CRealTimeWindowLink>& link,
-                                                 CRegistryValues& registry) {
+std::unique_ptr<platform::Dialog> MakeRealTimeWindow(const std::shared_ptr<CRealTimeWindowLink>& link,
+                                                     CRegistryValues& registry) {
     if (link->DialogName() == "CRTVTextStandardDlg") {
         return std::make_unique<CRTVTextStandardDlg>(link, registry);
     }
     if (link->DialogName() == "CRTVTextLiteDlg") {
         return std::make_unique<CRTVTextLiteDlg>(link, registry);
+    }
+    if (link->DialogName() == "CWFCaptureOrnat") {
+        return std::make_unique<CWFCaptureOrnat>(link, registry);
     }
     if (link->DialogName() == "CRTVGraphStandardDlg") {
         return std::make_unique<CRTVGraphStandardDlg>(link, registry);
@@ -33,7 +37,7 @@ std::unique_ptr<CRTValuesDlg> MakeRealTimeWindow(const std::shared_ptr<CRealTime
 
 void RegisterRealTimeWindows(CRegistryValues& registry) {
     platform::RegisterDialogRunner<RealTimeWindowRequest>([&registry](RealTimeWindowRequest& request) {
-        const std::unique_ptr<CRTValuesDlg> window =
+        const std::unique_ptr<platform::Dialog> window =
             request.link ? MakeRealTimeWindow(request.link, registry) : nullptr;
         return window ? window->DoModal() : IDCANCEL;
     });

@@ -110,6 +110,7 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"harmonics of a Quarven", ID_LOGGER_HARMONICS, quarven, true},
         {"harmonics of type 2 from firmware 128", ID_LOGGER_HARMONICS, ReadySession(2, 128), true},
         {"harmonics of type 2 below firmware 128", ID_LOGGER_HARMONICS, ReadySession(2, 127), false},
+        {"waveform of a Quarven", ID_LOGGER_WAVEFORM, quarven, true},
         {"waveform of type 3", ID_LOGGER_WAVEFORM, ReadySession(3, 400), false},
         {"waveform of type 1", ID_LOGGER_WAVEFORM, ReadySession(1, 400), false},
         {"harmonics without a session", ID_LOGGER_HARMONICS, none, false},

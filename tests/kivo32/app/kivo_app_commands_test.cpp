@@ -180,7 +180,7 @@ TEST_F(KivoAppCommandsTest, ACommandWhoseWindowIsNotBuiltYetIsGreyedAndSaysSoInT
     platform::MainFrame& frame = *app_.GetMainWindow();
     const QString notBuilt = platform::ToQString(LoadText(IDS_WINDOW_NOT_BUILT));
     // The command with the places it shows in: the menu (and the toolbar).
-    for (const auto& [id, places] : {std::pair{ID_LOGGER_WAVEFORM, 1}}) {
+    for (const auto& [id, places] : {std::pair{ID_LOGGER_HARMONICS, 1}}) {
         SCOPED_TRACE(id);
         EXPECT_FALSE(frame.UpdateCommand(id).enabled);
         // Its menu item and toolbar button say why while the pointer is on them.

@@ -1,0 +1,17 @@
+// The graph of a waveform capture: volts, amps and kW over one cycle, each on an axis of its own; and
+// what scales a capture for it.
+#pragma once
+
+#include "kivo32/session/real_time_record.h"
+#include "kivo32/tools/wf_scaling.h"
+
+namespace platform {
+class GraphControl;
+}
+
+// The looks of the three curves.
+void SetUpWaveformGraph(platform::GraphControl& graph);
+// Shows the curves, sample 0 on the left.
+void ShowWaveformCurves(platform::GraphControl& graph, const WaveformCurves& curves);
+// The scales of `channel` (0-3) from the logger's scalars and the setup.
+WaveformScales WaveformScalesOf(const RealTimeSetup& setup, int channel, int typeCode);
