@@ -142,3 +142,5 @@ inline constexpr unsigned IDS_WF_CAPTURED = 22375;
 inline constexpr unsigned IDS_WF_PRINT = 22376;
 inline constexpr unsigned IDS_WF_COPY = 22377;
 inline constexpr unsigned IDS_WF_CAPTURE_AGAIN = 22378;
+inline constexpr int IDC_RT_CAPTURE = 1350;  // the Standard windows' waveform capture
+inline constexpr unsigned IDS_RT_CAPTURE_BUTTON = 22379;

@@ -1,9 +1,18 @@
 // The three-curve graph of a waveform capture.
 #include "kivo32/tools/wf_capture_graph.h"
 
+#include <QPrintDialog>
+
 #include "kivo32/tools/rt_ids.h"
+#include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/string_format.h"
+#include "platform/base/ui_broker.h"
+#include "platform/ui/control_id.h"
 #include "platform/ui/graph/graph_control.h"
+#include "platform/ui/qt_text.h"
+#include "platform/ui/ui_ids.h"
+#include "shared/common/message_box.h"
 #include "shared/setup/setup_codes.h"
 #include "shared/setup/setup_table.h"
 
@@ -47,4 +56,41 @@ WaveformScales WaveformScalesOf(const RealTimeSetup& setup, int channel, int typ
         scales.rangeWord = hardware.GetCTType();
     }
     return scales;
+}
+
+ChannelChoices MakeChannelChoices(QWidget* parent, QBoxLayout* row, const RealTimeSetup& setup) {
+    constexpr int kPowerChannelType = 1;
+    ChannelChoices choices{};
+    bool first = true;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const std::string name =
+            platform::StringPrintf(LoadText(IDS_SELECT_CHANNEL).c_str(), static_cast<int>(i) + 1);
+        choices[i] = new QRadioButton(platform::ToQString(name), parent);
+        platform::SetControlId(choices[i], IDC_WF_CHANNEL1 + static_cast<int>(i));
+        const bool power = setup.channelTypes[i] == kPowerChannelType;
+        choices[i]->setEnabled(power);
+        choices[i]->setChecked(power && first);
+        first = first && !power;
+        row->addWidget(choices[i]);
+    }
+    return choices;
+}
+
+int CheckedChannel(const ChannelChoices& choices) {
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        if (choices[i]->isChecked()) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void PrintWaveformGraph(const platform::GraphControl& graph, QPrinter& printer, QWidget* parent) {
+    const int chosen = platform::CurrentUiBroker().RunDialog("Print", [&printer, parent] {
+        QPrintDialog dialog(&printer, parent);
+        return dialog.exec();
+    });
+    if (chosen == QDialog::Accepted && !graph.Print(printer, graph.width(), graph.height())) {
+        ShowMessageBoxId(AFX_IDP_FAILED_TO_START_PRINT, MB_OK | MB_ICONEXCLAMATION, true);
+    }
 }

@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QPrintDialog>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -17,13 +16,11 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
-#include "platform/base/ui_broker.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/graph/graph_control.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/settings_profile_store.h"
 #include "platform/ui/shell_helpers.h"
-#include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
 #include "shared/setup/setup_codes.h"
 
@@ -31,7 +28,6 @@ namespace {
 
 // The continuous capture starts this long after the window opened.
 constexpr int kContinuousStartMs = 2000;
-constexpr int kPowerChannelType = 1;
 
 QPushButton* IdentifiedButton(QWidget* parent, int id, unsigned textId) {
     auto* button = new QPushButton(platform::ToQString(LoadText(textId)), parent);
@@ -78,14 +74,10 @@ CWFCaptureOrnat::CWFCaptureOrnat(std::shared_ptr<CRealTimeWindowLink> link, CReg
     readouts->addWidget(capture_time_, 2, 1);
     layout->addLayout(readouts);
     auto* channels = new QHBoxLayout;
-    for (std::size_t i = 0; i < channels_.size(); ++i) {
-        channels_[i] = new QRadioButton(platform::ToQString(platform::StringPrintf(
-                                            LoadText(IDS_SELECT_CHANNEL).c_str(), static_cast<int>(i) + 1)),
-                                        this);
-        platform::SetControlId(channels_[i], IDC_WF_CHANNEL1 + static_cast<int>(i));
-        connect(channels_[i], &QRadioButton::clicked, this,
+    channels_ = MakeChannelChoices(this, channels, setup);
+    for (QRadioButton* channel : channels_) {
+        connect(channel, &QRadioButton::clicked, this,
                 [this] { link_->SetContinuousChannel(SelectedChannel()); });
-        channels->addWidget(channels_[i]);
     }
     channels->addStretch();
     layout->addLayout(channels);
@@ -116,16 +108,6 @@ CWFCaptureOrnat::~CWFCaptureOrnat() {
 
 bool CWFCaptureOrnat::OnInitDialog() {
     platform::Dialog::OnInitDialog();
-    const auto& types = link_->Setup().channelTypes;
-    for (std::size_t i = 0; i < channels_.size(); ++i) {
-        channels_[i]->setEnabled(types[i] == kPowerChannelType);
-    }
-    for (QRadioButton* channel : channels_) {
-        if (channel->isEnabled()) {
-            channel->setChecked(true);
-            break;
-        }
-    }
     refresh_count_->setVisible(link_->TypeCode() < kModelQuarvenRS);
     if (SelectedChannel() < 0) {
         ShowMessageBoxId(IDS_WF_CAPTURE_FAILED, MB_OK | MB_ICONEXCLAMATION, true);
@@ -147,12 +129,7 @@ void CWFCaptureOrnat::OnCancel() {
 }
 
 int CWFCaptureOrnat::SelectedChannel() const {
-    for (std::size_t i = 0; i < channels_.size(); ++i) {
-        if (channels_[i]->isChecked()) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
+    return CheckedChannel(channels_);
 }
 
 void CWFCaptureOrnat::OnMessage(platform::Message& message) {
@@ -219,11 +196,5 @@ void CWFCaptureOrnat::OnRefreshCount() {
 }
 
 void CWFCaptureOrnat::OnPrint() {
-    const int chosen = platform::CurrentUiBroker().RunDialog("Print", [this] {
-        QPrintDialog dialog(&printer_, this);
-        return dialog.exec();
-    });
-    if (chosen == QDialog::Accepted && !graph_->Print(printer_, graph_->width(), graph_->height())) {
-        ShowMessageBoxId(AFX_IDP_FAILED_TO_START_PRINT, MB_OK | MB_ICONEXCLAMATION, true);
-    }
+    PrintWaveformGraph(*graph_, printer_, this);
 }

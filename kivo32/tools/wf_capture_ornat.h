@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "kivo32/session/real_time_window_link.h"
+#include "kivo32/tools/wf_capture_graph.h"
 #include "kivo32/tools/wf_scaling.h"
 #include "platform/ui/dialog.h"
 
@@ -49,7 +50,7 @@ private:
 
     std::shared_ptr<CRealTimeWindowLink> link_;
     CRegistryValues& registry_;
-    std::array<QRadioButton*, 4> channels_{};
+    ChannelChoices channels_{};
     QLabel* capture_time_;
     platform::GraphControl* graph_;
     QPushButton* continuous_;
