@@ -36,7 +36,8 @@ CRTValsSelectData::CRTValsSelectData(const ChannelTypes& types, bool known, QWid
         const std::string text =
             platform::StringPrintf(LoadText(IDS_SELECT_CHANNEL).c_str(), static_cast<int>(i) + 1) + " - " +
             ChannelTypeName(type, std::string());
-        channels_[i] = new QCheckBox(platform::ToQString(text), this);
+        // A "&" of a type name is shown, not taken for a shortcut.
+        channels_[i] = new QCheckBox(platform::ToQString(text).replace('&', "&&"), this);
         platform::SetControlId(channels_[i], kChannelIds[i]);
         channels_[i]->setEnabled(type != 0);
         connect(channels_[i], &QCheckBox::clicked, this, [this] { OnChannelClicked(); });

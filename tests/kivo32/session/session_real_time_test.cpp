@@ -65,7 +65,8 @@ protected:
         });
     }
 
-    // Opens the window of `message` with `refreshCount`; the link it opened.
+    // Opens the window of `message` with `refreshCount`; the link it opened. A capture window opens as
+    // it shows: not continuous, a first capture of channel 1 asked for.
     std::shared_ptr<CRealTimeWindowLink> OpenWindow(unsigned message, int refreshCount) {
         ends_ = CommandEnds();
         const int opened = CountOf(WM_REAL_TIME_WINDOW, 0);
@@ -77,7 +78,11 @@ protected:
                 window = *platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(posted);
             }
         }
-        if (window) {
+        if (window && message == WM_SESSION_WF_CAPTURE) {
+            window->Hold(true);
+            window->Open(refreshCount, inbox_->Target());
+            window->RequestCapture(0);
+        } else if (window) {
             window->Open(refreshCount, inbox_->Target());
         }
         return window;
@@ -261,25 +266,6 @@ protected:
     WaveformCaptureLoopTest() : RealTimeLoopTest(GetParam().model) {}
     void PrepareLogger() override { SetLineFrequencyOption(GetParam().fiftyHz); }
 
-    // Opens the capture window as it shows: not continuous, a first capture of channel 1 asked for.
-    std::shared_ptr<CRealTimeWindowLink> OpenCaptureWindow(int refreshCount) {
-        ends_ = CommandEnds();
-        const int opened = CountOf(WM_REAL_TIME_WINDOW, 0);
-        owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_WF_CAPTURE));
-        EXPECT_TRUE(Eventually([&] { return CountOf(WM_REAL_TIME_WINDOW, 0) > opened; }));
-        std::shared_ptr<CRealTimeWindowLink> window;
-        for (const platform::Message& posted : MainWindowMessages()) {
-            if (posted.id == WM_REAL_TIME_WINDOW) {
-                window = *platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(posted);
-            }
-        }
-        if (window) {
-            window->Hold(true);
-            window->Open(refreshCount, inbox_->Target());
-            window->RequestCapture(0);
-        }
-        return window;
-    }
     bool WaitForCaptures(std::size_t count) {
         return Eventually([&] { return inbox_->Captures().size() >= count; });
     }
@@ -287,7 +273,7 @@ protected:
 
 TEST_P(WaveformCaptureLoopTest, CapturesOneCycleAndCountsTheContinuousCapturesDownBelowTheQuarven) {
     const CaptureCase& c = GetParam();
-    const auto window = OpenCaptureWindow(3);
+    const auto window = OpenWindow(WM_SESSION_WF_CAPTURE, 3);
     ASSERT_TRUE(window);
     EXPECT_EQ(window->DialogName(), "CWFCaptureOrnat");
     ASSERT_TRUE(WaitForCaptures(1));

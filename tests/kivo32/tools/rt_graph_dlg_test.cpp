@@ -73,7 +73,8 @@ TEST_F(RtGraphDlgTest, TheSelectionKeepsOneChannelTypeAndOffersItsValues) {
         // Two voltage-and-power channels: the sixth box hides.
         EXPECT_FALSE(platform::FindControl(window, IDC_SELECT_CHANNEL6)->isVisible());
         EXPECT_FALSE(Button(window, IDC_SELECT_CHANNEL5)->isEnabled());  // type 0
-        Button(window, IDC_SELECT_CHANNEL2)->click();                    // a temperature channel
+        EXPECT_EQ(Button(window, IDC_SELECT_CHANNEL1)->text(), "Ch1 - VOLTS && POWER");
+        Button(window, IDC_SELECT_CHANNEL2)->click();  // a temperature channel
         EXPECT_FALSE(Button(window, IDC_SELECT_CHANNEL1)->isEnabled());
         EXPECT_TRUE(Button(window, IDC_SELECT_CHANNEL4)->isEnabled());
         EXPECT_TRUE(Button(window, kChoiceIds[6])->isChecked());
