@@ -144,3 +144,7 @@ inline constexpr unsigned IDS_WF_COPY = 22377;
 inline constexpr unsigned IDS_WF_CAPTURE_AGAIN = 22378;
 inline constexpr int IDC_RT_CAPTURE = 1350;  // the Standard windows' waveform capture
 inline constexpr unsigned IDS_RT_CAPTURE_BUTTON = 22379;
+// The text window's THD help (Quarven).
+inline constexpr int IDC_RT_THD_HELP = 2432;
+inline constexpr unsigned IDS_RT_THD_HELP_TIP = 32971;
+inline constexpr unsigned IDS_RT_THD_HELP = 22380;

@@ -1,13 +1,17 @@
 // CRTVTextDlg: the real-time values as a grid of text.
 #include "kivo32/tools/rt_text_dlg.h"
 
+#include <QHBoxLayout>
+
 #include "kivo32/tools/rt_graph_rules.h"
 #include "kivo32/tools/rt_ids.h"
+#include "kivo32/tools/thd_help_dlg.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "shared/controls/grid_control.h"
+#include "shared/controls/identified_controls.h"
 #include "shared/setup/channel_names.h"
 
 namespace {
@@ -35,10 +39,18 @@ std::optional<std::uint32_t> Interior(CellColour colour) {
 
 CRTVTextDlg::CRTVTextDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryValues& registry,
                          QWidget* parent)
-    : CRTValuesDlg(std::move(link), registry, parent), grid_(new CGridControl(Target(), this)) {
+    : CRTValuesDlg(std::move(link), registry, parent),
+      grid_(new CGridControl(Target(), this)),
+      thd_help_(Identified(new QPushButton(platform::ToQString(LoadText(IDS_RT_THD_HELP)), this),
+                           IDC_RT_THD_HELP, IDS_RT_THD_HELP_TIP)) {
     setWindowTitle(platform::ToQString(LoadText(IDS_RT_TEXT_TITLE)));
     platform::SetControlId(grid_, IDC_RT_GRID);
     ValuesArea()->addWidget(grid_);
+    auto* help = new QHBoxLayout;
+    help->addWidget(thd_help_);
+    help->addStretch();
+    ValuesArea()->addLayout(help);
+    connect(thd_help_, &QPushButton::clicked, this, [this] { CTHDHelpDlg(this).DoModal(); });
     resize(760, 520);
 }
 
@@ -48,6 +60,8 @@ bool CRTVTextDlg::OnInitDialog() {
     rows_ = GridRowCount(channelTypes);
     grid_->SetRowCount(rows_);
     grid_->SetColCount(Link().TypeCode() >= kModelQuarvenRS ? kQuarvenColumns : kColumns);
+    // The distortion column has its help.
+    thd_help_->setVisible(Link().TypeCode() >= kModelQuarvenRS);
     grid_->SetCell(0, 0, {.text = "CH"});
     grid_->SetCell(0, 1, {.text = LoadText(IDS_RT_GRID_TYPE), .wrap = true});
     grid_->SetCell(0, 2, {.text = LoadText(IDS_RT_GRID_VALUES)});

@@ -26,6 +26,7 @@ private:
     void ShowDistortion(int row, std::span<const ShownQuantity> shown);
 
     CGridControl* grid_;
+    QPushButton* thd_help_;
     int rows_ = 0;
 };
 

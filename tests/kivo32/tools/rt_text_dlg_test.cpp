@@ -132,6 +132,12 @@ TEST_F(RtTextDlgTest, AQuarvenPowerRowShowsItsDistortionInTheEighthColumn) {
         EXPECT_EQ(Cell(shown, 1, 8), "75.00% THD");
         EXPECT_EQ(Interior(shown, 1, 8).value<QBrush>().color(), QColor(0xFF, 0xFF, 0xFF));
         EXPECT_TRUE(Cell(shown, 2, 8).isEmpty());
+        // Its help opens from the window.
+        testsupport::OnNextModal([](QWidget* help) {
+            EXPECT_EQ(help->metaObject()->className(), std::string("CTHDHelpDlg"));
+            help->close();
+        });
+        platform::FindControlAs<QAbstractButton>(shown, IDC_RT_THD_HELP)->click();
         platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
     });
     window.DoModal();
@@ -177,6 +183,7 @@ TEST_F(RtTextDlgTest, TheStandardGridColoursByRecordingFlagOnlyAndShowsSevenAste
         EXPECT_EQ(Cell(shown, 1, 3), platform::ToQString(LoadText(IDS_RT_STATE_OFF)));
         EXPECT_FALSE(Interior(shown, 1, 2).isValid());  // no setup: the grid's own colour
         EXPECT_FALSE(platform::FindControl(shown, IDC_RT_REFRESH_COUNT)->isVisible());
+        EXPECT_FALSE(platform::FindControl(shown, IDC_RT_THD_HELP)->isVisible());
         platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
     });
     window.DoModal();
