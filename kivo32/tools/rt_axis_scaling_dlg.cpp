@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "kivo32/tools/rt_graph_rules.h"
 #include "kivo32/tools/rt_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
@@ -16,8 +17,6 @@
 #include "shared/controls/dialog_buttons.h"
 
 namespace {
-
-constexpr int kLongestSpan = 10000;
 
 QLineEdit* IdentifiedEdit(QWidget* parent, int id) {
     auto* edit = new QLineEdit(parent);
@@ -44,7 +43,7 @@ CRTGraphAxisScaling::CRTGraphAxisScaling(QWidget* parent)
     platform::SetControlId(automatic_, IDC_AXIS_AUTOMATIC);
     platform::SetControlId(manual_, IDC_AXIS_MANUAL);
     // Whole seconds only: no sign, no decimal point can be typed.
-    span_->setValidator(new QIntValidator(1, kLongestSpan, span_));
+    span_->setValidator(new QIntValidator(kShortestTimeSpan, kLongestTimeSpan, span_));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(automatic_);
     layout->addWidget(manual_);

@@ -27,8 +27,9 @@ constexpr int kTemperatureChoice = 6;
 }  // namespace
 
 CRTVGraphDlg::CRTVGraphDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryValues& registry,
-                           QWidget* parent)
+                           RtGraphSettingsStore settings, QWidget* parent)
     : CRTValuesDlg(std::move(link), registry, parent),
+      settings_store_(std::move(settings)),
       graph_(new platform::GraphControl(this)),
       auto_scale_(new CToggleButton(IDC_RT_AUTO_SCALE, this)),
       axis_button_(new QPushButton(platform::ToQString(LoadText(IDS_RT_AXIS_BUTTON)), this)) {
@@ -60,7 +61,12 @@ bool CRTVGraphDlg::OnInitDialog() {
     // An on/off state has nothing to scale.
     auto_scale_->setVisible(kind_ != kKindOnOff);
     axis_button_->setVisible(IsLite() && kind_ != kKindOnOff);
-    auto_scale_->Press();
+    const RtGraphSettings kept = settings_store_.load ? settings_store_.load() : RtGraphSettings{};
+    auto_scaling_ = kept.autoScaling;
+    manual_range_ = kept.manualRange;
+    time_span_ = kept.timeSpan;
+    scaler_ = RtYAxisScaler(time_span_);
+    auto_scaling_ ? auto_scale_->Press() : auto_scale_->Release();
     platform::GraphSettings& settings = graph_->Settings();
     settings.mainTitle = "  ";
     settings.colors.graphBackground = 0xFF000000;
@@ -125,6 +131,7 @@ void CRTVGraphDlg::ScaleY() {
 void CRTVGraphDlg::OnMessage(platform::Message& message) {
     if (message.id == WM_TOGGLE_BUTTON_TOGGLED && message.wParam == IDC_RT_AUTO_SCALE) {
         auto_scaling_ = auto_scale_->IsPressed();
+        SaveSettings();
         ScaleY();
         return;
     }
@@ -155,9 +162,17 @@ void CRTVGraphDlg::OnAxisScaling() {
                 graph_->Settings().statistics.rows[subset].text.clear();
             }
         }
+        SaveSettings();
         ScaleY();
     }
     if (wasRefreshing) {
         RunUpdates();
+    }
+}
+
+void CRTVGraphDlg::SaveSettings() const {
+    if (settings_store_.save) {
+        settings_store_.save(
+            {.autoScaling = auto_scaling_, .manualRange = manual_range_, .timeSpan = time_span_});
     }
 }

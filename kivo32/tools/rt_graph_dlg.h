@@ -20,7 +20,7 @@ class CRTVGraphDlg : public CRTValuesDlg {
 
 public:
     CRTVGraphDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryValues& registry,
-                 QWidget* parent = nullptr);
+                 RtGraphSettingsStore settings = {}, QWidget* parent = nullptr);
 
     void OnMessage(platform::Message& message) override;
     // The kind plotted (0 until the first values for the temperature choice).
@@ -39,9 +39,13 @@ private:
     void ScaleY();
     void OnAxisScaling();
 
+    RtGraphSettingsStore settings_store_;
     platform::GraphControl* graph_;
     CToggleButton* auto_scale_;
     QPushButton* axis_button_;
+    // Saves the scaling and the time span for the next windows.
+    void SaveSettings() const;
+
     int choice_ = -1;
     int kind_ = 0;
     bool auto_scaling_ = true;

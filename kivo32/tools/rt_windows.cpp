@@ -14,7 +14,8 @@
 namespace {
 
 std::unique_ptr<platform::Dialog> MakeRealTimeWindow(const std::shared_ptr<CRealTimeWindowLink>& link,
-                                                     CRegistryValues& registry) {
+                                                     CRegistryValues& registry,
+                                                     const RtGraphSettingsStore& graphSettings) {
     if (link->DialogName() == "CRTVTextStandardDlg") {
         return std::make_unique<CRTVTextStandardDlg>(link, registry);
     }
@@ -25,22 +26,23 @@ std::unique_ptr<platform::Dialog> MakeRealTimeWindow(const std::shared_ptr<CReal
         return std::make_unique<CWFCaptureOrnat>(link, registry);
     }
     if (link->DialogName() == "CRTVGraphStandardDlg") {
-        return std::make_unique<CRTVGraphStandardDlg>(link, registry);
+        return std::make_unique<CRTVGraphStandardDlg>(link, registry, graphSettings);
     }
     if (link->DialogName() == "CRTVGraphLiteDlg") {
-        return std::make_unique<CRTVGraphLiteDlg>(link, registry);
+        return std::make_unique<CRTVGraphLiteDlg>(link, registry, graphSettings);
     }
     return nullptr;
 }
 
 }  // namespace
 
-void RegisterRealTimeWindows(CRegistryValues& registry) {
-    platform::RegisterDialogRunner<RealTimeWindowRequest>([&registry](RealTimeWindowRequest& request) {
-        const std::unique_ptr<platform::Dialog> window =
-            request.link ? MakeRealTimeWindow(request.link, registry) : nullptr;
-        return window ? window->DoModal() : IDCANCEL;
-    });
+void RegisterRealTimeWindows(CRegistryValues& registry, RtGraphSettingsStore graphSettings) {
+    platform::RegisterDialogRunner<RealTimeWindowRequest>(
+        [&registry, graphSettings](RealTimeWindowRequest& request) {
+            const std::unique_ptr<platform::Dialog> window =
+                request.link ? MakeRealTimeWindow(request.link, registry, graphSettings) : nullptr;
+            return window ? window->DoModal() : IDCANCEL;
+        });
     platform::RegisterDialogRunner<RealTimeSelectionRequest>([](RealTimeSelectionRequest& request) {
         CRTValsSelectData dialog(request.channelTypes, request.setupKnown);
         const int result = dialog.DoModal();

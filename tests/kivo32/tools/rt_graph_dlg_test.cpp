@@ -201,10 +201,18 @@ TEST_F(RtGraphDlgTest, OnOffStatesPlotAsStepsWithoutScalingControlsAndTheAxisDia
     });
     states.DoModal();
 
+    // The window starts from the kept settings and keeps what the axis dialog set.
+    std::optional<RtGraphSettings> saved;
+    const RtGraphSettingsStore store{
+        .load =
+            [] { return RtGraphSettings{.autoScaling = false, .manualRange = std::nullopt, .timeSpan = 45}; },
+        .save = [&saved](const RtGraphSettings& settings) { saved = settings; }};
     const auto volts = MakeLink(1, {1, 0, 0, 0, 0, 0, 0});
-    CRTVGraphLiteDlg window(volts, registry_);
+    CRTVGraphLiteDlg window(volts, registry_, store);
     testsupport::OnNextModal([&](QWidget* shown) {
         auto* graph = platform::FindControlAs<platform::GraphControl>(shown, IDC_RT_GRAPH);
+        EXPECT_EQ(window.TimeSpan(), 45);
+        EXPECT_FALSE(window.IsAutoScaling());
         Deliver(*volts, {{0, 1, 230.0f, 2}});
         ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return graph->Data().PointCount() == 1; }));
         testsupport::OnNextModal([&](QWidget* axes) {
@@ -221,6 +229,10 @@ TEST_F(RtGraphDlgTest, OnOffStatesPlotAsStepsWithoutScalingControlsAndTheAxisDia
         EXPECT_EQ(graph->Data().PointCount(), 0u);  // a new span starts afresh
         EXPECT_EQ(graph->Settings().annotations, std::vector<std::string>{XAxisTitle(90)});
         EXPECT_EQ(graph->Settings().axes[0].manualRange, (std::pair{200.0, 260.0}));
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->timeSpan, 90);
+        EXPECT_FALSE(saved->autoScaling);
+        EXPECT_EQ(saved->manualRange, (std::pair{200.0, 260.0}));
         Button(shown, IDCANCEL)->click();
     });
     window.DoModal();

@@ -171,6 +171,31 @@ TEST(RtYAxisScalerTest, RangesByMagnitudeAndHistory) {
     }
 }
 
+TEST(RtGraphSettingsTest, TakenFromTheFileWithinTheirLimits) {
+    using Range = std::optional<std::pair<double, double>>;
+    struct Case {
+        int autoRange;
+        double minY, maxY, maxX;
+        bool automatic;
+        Range range;
+        int span;
+    };
+    const Case cases[] = {
+        {1, 0, 0, 60.0, true, std::nullopt, 60},  // the file's first values: no range yet
+        {0, -5, 250, 90.0, false, Range{{-5.0, 250.0}}, 90},
+        {0, 10, -10, 10000.0, false, std::nullopt, 10000},  // a range upside down is none
+        {2, 1, 2, 0.0, true, Range{{1.0, 2.0}}, 60},        // a span of 0 seconds
+        {1, 1, 2, 10001.0, true, Range{{1.0, 2.0}}, 60},
+        {1, 1, 2, 29.6, true, Range{{1.0, 2.0}}, 30},  // whole seconds
+    };
+    for (const Case& c : cases) {
+        const RtGraphSettings settings = GraphSettingsFromFile(c.autoRange, c.minY, c.maxY, c.maxX);
+        EXPECT_EQ(settings.autoScaling, c.automatic) << c.maxX;
+        EXPECT_EQ(settings.manualRange, c.range) << c.maxX;
+        EXPECT_EQ(settings.timeSpan, c.span) << c.maxX;
+    }
+}
+
 TEST(RtYAxisScalerTest, TheHistoryKeepsTheTimeSpanAndAManualRangeWinsWhenNotAutomatic) {
     RtYAxisScaler scaler(3);
     EXPECT_FALSE(scaler.Range(true, std::nullopt));
