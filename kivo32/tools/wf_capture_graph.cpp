@@ -47,7 +47,8 @@ WaveformScales WaveformScalesOf(const RealTimeSetup& setup, int channel, int typ
     WaveformScales scales{.currentScalar = setup.currentScalar,
                           .voltageScalar = setup.voltageScalar,
                           .rangeScalar = setup.rangeScalar,
-                          .quarven = typeCode >= kModelQuarvenRS};
+                          .quarven = typeCode >= kModelQuarvenRS,
+                          .inReadOrder = typeCode == kModelStandard};
     if (setup.table && channel >= 0 && channel < kHardwareChannels) {
         const CSUTChannelHardware& hardware = setup.table->GetHardwareChannel(channel);
         scales.currentFactor = hardware.GetCTSize();

@@ -407,8 +407,12 @@ TEST(WaveformScalingTest, ReverseOrderRangeWordAndFlat) {
                           .currentFactor = 2.0f,
                           .voltageFactor = 10.0f,
                           .rangeWord = 0,
-                          .quarven = false};
+                          .quarven = false,
+                          .inReadOrder = true};
     WaveformCurves curves;
+    ASSERT_EQ(ScaleWaveform(table, 4, scales, curves), 0);
+    EXPECT_EQ(curves.volts, (std::vector<float>{100, 200, 300, 400}));  // the Standard's order
+    scales.inReadOrder = false;
     ASSERT_EQ(ScaleWaveform(table, 4, scales, curves), 0);
     EXPECT_EQ(curves.volts, (std::vector<float>{400, 300, 200, 100}));  // sample 0 last
     EXPECT_EQ(curves.amps, (std::vector<float>{-40, -30, -20, -10}));
