@@ -1,4 +1,4 @@
-// The real-time loop against the simulator over TCP, as a text window runs it: the program's CPU
+// The real-time loop against the simulator over TCP, as a graph window runs it: the program's CPU
 // seconds per wall second while the values are refreshed and while they are held, and the cycles a
 // second. A loop that waits on time and flags costs next to nothing. build/bench/realtime_bench.
 #include <sys/resource.h>
@@ -12,6 +12,7 @@
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
 #include "kivo32/session/session_owner.h"
+#include "kivo32/session/window_requests.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/message_queue.h"
 #include "tests/support/fake_app_context.h"
@@ -60,7 +61,10 @@ int main() {
         std::fprintf(stderr, "the simulator could not be connected\n");
         return 1;
     }
-    owner.GetActiveSession()->Post(platform::Message(WM_SESSION_REAL_TIME_TEXT));
+    // The volts of channel 1.
+    broker.AnswerRequest<RealTimeSelectionRequest>(
+        IDOK, [](RealTimeSelectionRequest& request) { request.selection = {1, 0, 0, 0, 0, 0, 0}; });
+    owner.GetActiveSession()->Post(platform::Message(WM_SESSION_REAL_TIME_GRAPH));
     std::shared_ptr<CRealTimeWindowLink> link;
     while (!link) {
         const auto message = mainQueue.Take(30s);

@@ -77,7 +77,7 @@ constexpr std::array kCommandRequests = {
     Raises<CallScheduleRequest>(ID_LOGGER_CALL_SCHEDULE),
     Raises<CallScheduleRequest>(ID_LOGGER_READ_CALL_SCHEDULE),
     Raises<HarmonicsRequest>(ID_LOGGER_HARMONICS),
-    Raises<WaveformCaptureRequest>(ID_LOGGER_WAVEFORM),
+    Raises<RealTimeWindowRequest>(ID_LOGGER_WAVEFORM),
     Raises<RealTimeWindowRequest>(ID_LOGGER_REAL_TIME_TEXT),
     Raises<RealTimeSelectionRequest>(ID_LOGGER_REAL_TIME_GRAPH),
     Raises<RealTimeWindowRequest>(ID_LOGGER_REAL_TIME_GRAPH),

@@ -23,16 +23,15 @@ using KivoRequests = platform::RequestList<
     SetTimeRequest, SetBaudRequest, SetDescriptionRequest, SetModemStringRequest, SetScalarsRequest,
     SetLoggerIdsRequest, CallScheduleRequest, WebPasswordRequest, SetNetworkInfoRequest, SetWiFiInfoRequest,
     // The logger's windows.
-    LoggerPropertiesRequest, LoggerSetupListRequest, HarmonicsRequest, WaveformCaptureRequest,
-    CalAmpScalarRequest, CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest,
+    LoggerPropertiesRequest, LoggerSetupListRequest, HarmonicsRequest, CalAmpScalarRequest,
+    CalVoltTempScalarRequest, RealTimeSelectionRequest, RealTimeWindowRequest,
     // Production calibration.
     TechNameRequest, AutoCalibrationRequest,
     // Logger lists.
     LoggerListMessageRequest>;
 
 using KivoRequestsNotBuiltYet =
-    platform::RequestList<SetScalarsRequest, SetLoggerIdsRequest, WaveformCaptureRequest, CalAmpScalarRequest,
-                          CalVoltTempScalarRequest, RealTimeSelectionRequest>;
+    platform::RequestList<SetScalarsRequest, SetLoggerIdsRequest, CalAmpScalarRequest, CalVoltTempScalarRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

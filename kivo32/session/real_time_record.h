@@ -54,6 +54,11 @@ struct RealTimeRecord {
 struct WaveformCapture {
     int channel = 0;
     bool captured = false;
+    // Taken by a continuous capture (not asked for); `held`: the continuous capture stopped instead
+    // (its count ran out), nothing was taken.
+    bool continuous = false;
+    bool held = false;
+    int sampleCount = 0;
     ConfigTable table;
     std::string clockText;
 };

@@ -47,6 +47,9 @@ public:
     void RequestCapture(int channel);
     int TakeCaptureRequest() { return capture_channel_.exchange(-1); }
     bool HasCaptureRequest() const { return capture_channel_.load() >= 0; }
+    // The channel (0-3) a continuous capture reads while the window runs it (not held).
+    void SetContinuousChannel(int channel) { continuous_channel_.store(channel); }
+    int ContinuousChannel() const { return continuous_channel_.load(); }
 
     // From the loop: a message (a record, a capture) to the window; dropped before it opens or once it
     // closed.
@@ -67,6 +70,7 @@ private:
     std::atomic<bool> restart_{false};
     std::atomic<int> refresh_count_{0};
     std::atomic<int> capture_channel_{-1};
+    std::atomic<int> continuous_channel_{0};
     std::mutex mutex_;
     std::function<void()> waker_;
     std::shared_ptr<platform::MessageTarget> window_;

@@ -218,7 +218,7 @@ void CSessionEL::OnCommand(platform::Message& message) {
             OnHarmonics();
             break;
         case WM_SESSION_WF_CAPTURE:
-            OnSetupDialog<WaveformCaptureRequest>("In CSessionEL::OnWFCapture()\n");
+            OnWaveformCapture();
             break;
         case WM_SESSION_READ_ALL_DATA:
         case WM_SESSION_READ_NEW_DATA: {

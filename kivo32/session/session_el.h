@@ -20,6 +20,7 @@
 
 class CDataLogger;
 class CRealTimeWindowLink;
+struct WaveformCapture;
 class CSetupTable;
 struct WiFiSettings;
 
@@ -96,11 +97,15 @@ private:
     // The real-time values window of the logger's kind, with its update loop.
     void OnRealTimeValues(bool graph);
     void RunRealTimeLoop(CRealTimeWindowLink& window, bool graph);
+    // The waveform capture window and its loop: captures asked for, and the continuous capture.
+    void OnWaveformCapture();
+    void RunCaptureLoop(CRealTimeWindowLink& window);
+    WaveformCapture CaptureWaveform(int channel, int sampleCount);
+    // Waits until the window shows; false when it closed first or the session ends.
+    bool WaitForWindowOpen(const CRealTimeWindowLink& window);
+    bool RealTimeEnded(const CRealTimeWindowLink& window);
     // The setups stored in the logger, with the status texts of their listing; a failure is told.
     bool ListSetups(std::vector<std::string>& setups);
-    // Waveform capture: the stored setups, then the window of `Request`.
-    template <class Request>
-    void OnSetupDialog(const char* trace);
     // Harmonics (session_el_harmonics.cpp): the stored setups and the active setup's channels checked, the
     // window opened with a copy of what it shows of the logger, then its capture loop until it closes.
     void OnHarmonics();

@@ -189,20 +189,3 @@ bool CSessionEL::ListSetups(std::vector<std::string>& setups) {
     return true;
 }
 
-template <class Request>
-void CSessionEL::OnSetupDialog(const char* trace) {
-    Trace(trace);
-    const CommandScope scope(*this);
-    std::vector<std::string> setups;
-    if (!ListSetups(setups)) {
-        return;
-    }
-    const CSUTInfo* active = logger_->GetSUTInfo(1);
-    if (active == nullptr || !active->setupTable || !active->setupTable->HasActiveChannel(true)) {
-        ShowMessageBoxId(IDS_SETUP_WITHOUT_CHANNEL, MB_OK, true);
-    }
-    Request request{.typeCode = GetLoggerType(), .setups = setups};
-    RunDialog(request);
-}
-
-template void CSessionEL::OnSetupDialog<WaveformCaptureRequest>(const char* trace);

@@ -1,6 +1,7 @@
 // The program's session: the real-time values commands. The window lives on the user-interface thread;
 // its update loop runs here: each cycle fetches the logger's values and delivers them to the window as
 // one owned record, paced by a timed wait that the window's close or hold ends at once.
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +41,8 @@ constexpr int kProbeTimeoutMs = 2000;
 // The graph plots a point a second; the text windows refresh twice as often.
 constexpr std::uint32_t kGraphCycleMs = 1000;
 constexpr std::uint32_t kTextCycleMs = 500;
+// A continuous waveform capture pauses this long between captures.
+constexpr std::uint32_t kCaptureCycleMs = 500;
 // A held loop looks at its flags at least this often.
 constexpr std::uint32_t kHeldWaitMs = 60000;
 constexpr int kPowerChannelType = 1;
@@ -101,6 +104,14 @@ RealTimeRecord ReadRecord(const CDataLogger& logger, const RealTimeSetup& setup)
     return record;
 }
 
+// What tells the capture window that its continuous capture stopped by itself.
+WaveformCapture CountRanOut() {
+    WaveformCapture stopped;
+    stopped.continuous = true;
+    stopped.held = true;
+    return stopped;
+}
+
 }  // namespace
 
 void CSessionEL::OnRealTimeValues(bool graph) {
@@ -110,8 +121,13 @@ void CSessionEL::OnRealTimeValues(bool graph) {
         return;
     }
     std::vector<int> selection;
+    RealTimeSetup setup = MakeRealTimeSetup(*logger_);
     if (graph) {
-        RealTimeSelectionRequest request{.typeCode = GetLoggerType(), .selection = {}};
+        RealTimeSelectionRequest request{.typeCode = GetLoggerType(),
+                                         .channelTypes = {},
+                                         .setupKnown = logger_->GetSUTInfo(1) != nullptr,
+                                         .selection = {}};
+        std::copy_n(setup.channelTypes.begin(), request.channelTypes.size(), request.channelTypes.begin());
         if (RunDialog(request) != IDOK) {
             return;
         }
@@ -124,7 +140,7 @@ void CSessionEL::OnRealTimeValues(bool graph) {
         return;
     }
     auto window = std::make_shared<CRealTimeWindowLink>(dialogName, GetLoggerType(), std::move(selection),
-                                                        MakeRealTimeSetup(*logger_));
+                                                        std::move(setup));
     window->SetWaker([this] { Wake(); });
     PostToMainWindow(platform::Message(WM_REAL_TIME_WINDOW, 0, platform::MakePayload(window)));
     RunRealTimeLoop(*window, graph);
@@ -132,14 +148,34 @@ void CSessionEL::OnRealTimeValues(bool graph) {
     logger_->DisableAtMode();
 }
 
-void CSessionEL::RunRealTimeLoop(CRealTimeWindowLink& window, bool graph) {
+WaveformCapture CSessionEL::CaptureWaveform(int channel, int sampleCount) {
+    WaveformCapture capture;
+    capture.channel = channel;
+    capture.sampleCount = sampleCount;
+    capture.captured =
+        logger_->ReadClock(capture.clockText) && logger_->ReadConfigValue(channel, sampleCount);
+    capture.table = logger_->GetConfigTable();
+    return capture;
+}
+
+bool CSessionEL::WaitForWindowOpen(const CRealTimeWindowLink& window) {
     const LinkClock& clock = GetConnection()->Clock();
-    const auto ended = [this, &window] { return window.IsClosed() || IsAborted() || StopRequested(); };
-    // The window shows (or never does) before the first fetch: its refresh count starts the loop.
-    while (!window.IsOpen() && !ended()) {
+    // The window shows (or never does) before the first logger command: its refresh count starts.
+    while (!window.IsOpen() && !RealTimeEnded(window)) {
         WaitForLink([&window] { return window.IsOpen() || window.IsClosed(); },
                     clock.RealDuration(kHeldWaitMs));
     }
+    return !RealTimeEnded(window);
+}
+
+bool CSessionEL::RealTimeEnded(const CRealTimeWindowLink& window) {
+    return window.IsClosed() || IsAborted() || StopRequested();
+}
+
+void CSessionEL::RunRealTimeLoop(CRealTimeWindowLink& window, bool graph) {
+    const LinkClock& clock = GetConnection()->Clock();
+    const auto ended = [this, &window] { return RealTimeEnded(window); };
+    WaitForWindowOpen(window);
     const int typeCode = window.TypeCode();
     const bool countsDown = typeCode != kModelStandard && typeCode < kModelQuarvenRS;
     const unsigned lostLink = !graph && typeCode != kModelStandard ? IDS_RT_LINK_LOST_TEXT : IDS_RT_LINK_LOST;
@@ -163,11 +199,7 @@ void CSessionEL::RunRealTimeLoop(CRealTimeWindowLink& window, bool graph) {
             awake = awake && typeCode == kModelStandard;
         }
         if (const int channel = window.TakeCaptureRequest(); channel >= 0) {
-            WaveformCapture capture;
-            capture.channel = channel;
-            capture.captured = logger_->ReadClock(capture.clockText) &&
-                               logger_->ReadConfigValue(channel, ConfigTable::kStandardSamples);
-            capture.table = logger_->GetConfigTable();
+            WaveformCapture capture = CaptureWaveform(channel, ConfigTable::kStandardSamples);
             window.Deliver(
                 platform::Message(WM_REAL_TIME_CAPTURE, 0, platform::MakePayload(std::move(capture))));
             continue;
@@ -221,5 +253,59 @@ void CSessionEL::RunRealTimeLoop(CRealTimeWindowLink& window, bool graph) {
             WaitForLink([&] { return ended() || window.IsHeld() || window.HasCaptureRequest(); },
                         clock.RealDuration(cycleMs - spent));
         }
+    }
+}
+
+void CSessionEL::OnWaveformCapture() {
+    const CommandScope scope(*this);
+    if (!logger_) {
+        ShowFailure(IDS_WF_CAPTURE_FAILED);
+        return;
+    }
+    auto window = std::make_shared<CRealTimeWindowLink>("CWFCaptureOrnat", GetLoggerType(),
+                                                        std::vector<int>{}, MakeRealTimeSetup(*logger_));
+    window->SetWaker([this] { Wake(); });
+    PostToMainWindow(platform::Message(WM_REAL_TIME_WINDOW, 0, platform::MakePayload(window)));
+    RunCaptureLoop(*window);
+    window->SetWaker({});
+}
+
+void CSessionEL::RunCaptureLoop(CRealTimeWindowLink& window) {
+    const LinkClock& clock = GetConnection()->Clock();
+    const auto ended = [this, &window] { return RealTimeEnded(window); };
+    if (!WaitForWindowOpen(window)) {
+        return;
+    }
+    const int samples = WaveformSampleCount(window.TypeCode(), window.Setup().optionByte);
+    // Only the models below the Quarven count their captures down.
+    const bool countsDown = window.TypeCode() < kModelQuarvenRS;
+    RefreshCountdown countdown(window.RefreshCount());
+    while (!ended()) {
+        if (window.TakeRestart()) {
+            countdown.SetCount(window.RefreshCount());
+            countdown.Restart();
+        }
+        if (const int channel = window.TakeCaptureRequest(); channel >= 0) {
+            window.Deliver(platform::Message(WM_REAL_TIME_CAPTURE, 0,
+                                             platform::MakePayload(CaptureWaveform(channel, samples))));
+            continue;
+        }
+        if (!window.IsHeld() && countsDown && !countdown.HasUpdatesLeft()) {
+            window.HoldFromLoop();
+            window.Deliver(platform::Message(WM_REAL_TIME_CAPTURE, 0, platform::MakePayload(CountRanOut())));
+        }
+        if (window.IsHeld()) {
+            WaitForLink([&] { return ended() || !window.IsHeld() || window.HasCaptureRequest(); },
+                        clock.RealDuration(kHeldWaitMs));
+            continue;
+        }
+        WaveformCapture capture = CaptureWaveform(window.ContinuousChannel(), samples);
+        capture.continuous = true;
+        if (countsDown) {
+            countdown.CountUpdate();
+        }
+        window.Deliver(platform::Message(WM_REAL_TIME_CAPTURE, 0, platform::MakePayload(std::move(capture))));
+        WaitForLink([&] { return ended() || window.IsHeld() || window.HasCaptureRequest(); },
+                    clock.RealDuration(kCaptureCycleMs));
     }
 }

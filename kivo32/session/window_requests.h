@@ -2,6 +2,7 @@
 // values and the timed notice.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,13 +31,6 @@ struct HarmonicsRequest {
     std::shared_ptr<CHarmonicsWindowLink> link;
 };
 
-// The waveform capture window over the logger's stored setups.
-struct WaveformCaptureRequest {
-    static constexpr std::string_view kName = "CWFCaptureOrnat";
-    int typeCode = 0;
-    std::vector<std::string> setups;
-};
-
 // The calibration of the current scalar.
 struct CalAmpScalarRequest {
     static constexpr std::string_view kName = "CCalAmpScalarDlg";
@@ -53,6 +47,10 @@ struct CalVoltTempScalarRequest {
 struct RealTimeSelectionRequest {
     static constexpr std::string_view kName = "CRTValsSelectData";
     int typeCode = 0;
+    // In: the channel types 1-6 of the setup, and whether the setup is known. Out: channels 1-6
+    // selected (0 or 1), then the value choice.
+    std::array<int, 6> channelTypes{};
+    bool setupKnown = false;
     std::vector<int> selection;
 };
 

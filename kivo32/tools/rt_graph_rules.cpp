@@ -150,3 +150,16 @@ std::optional<std::pair<double, double>> RtYAxisScaler::Range(
     }
     return std::pair(low, high);
 }
+
+RtGraphSettings GraphSettingsFromFile(int autoRange, double minimumY, double maximumY, double maximumX) {
+    RtGraphSettings settings;
+    settings.autoScaling = autoRange != 0;
+    if (minimumY < maximumY) {
+        settings.manualRange = std::pair(minimumY, maximumY);
+    }
+    const double span = std::round(maximumX);
+    if (span >= kShortestTimeSpan && span <= kLongestTimeSpan) {
+        settings.timeSpan = static_cast<int>(span);
+    }
+    return settings;
+}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -34,6 +35,24 @@ std::string YAxisLabel(int kind);
 std::string XAxisTitle(int seconds);
 // A value as the graph plots it: kind 8 as 1 above 0.5, else 0.
 double PlottedValue(int kind, float value);
+
+// What the graph keeps between windows (the application information file's graph keys): automatic
+// scaling, the manual Y range, the time span in whole seconds.
+struct RtGraphSettings {
+    bool autoScaling = true;
+    std::optional<std::pair<double, double>> manualRange;
+    int timeSpan = 60;
+};
+// Where the graph windows take their settings from and put them back; either may be empty.
+struct RtGraphSettingsStore {
+    std::function<RtGraphSettings()> load;
+    std::function<void(const RtGraphSettings&)> save;
+};
+inline constexpr int kShortestTimeSpan = 1;
+inline constexpr int kLongestTimeSpan = 10000;
+// The settings from the file's values: a Y range only with its minimum below its maximum, a time span
+// of whole seconds 1-10000 (60 for a value out of range).
+RtGraphSettings GraphSettingsFromFile(int autoRange, double minimumY, double maximumY, double maximumX);
 
 // The Y range of the graph: each update's lowest and highest value, kept for the time span.
 class RtYAxisScaler {

@@ -94,3 +94,57 @@ inline constexpr unsigned IDS_RT_RUN_HOLD_TIP = 22336;
 inline constexpr unsigned IDS_RT_REFRESH_COUNT_TIP = 22337;
 inline constexpr unsigned IDS_RT_CLOSE_TIP = 22338;
 inline constexpr unsigned IDS_RT_RUN_HOLD = 22347;
+
+// CRTGraphAxisScaling.
+inline constexpr int IDC_AXIS_AUTOMATIC = 2237;
+inline constexpr int IDC_AXIS_MANUAL = 2238;
+inline constexpr int IDC_AXIS_Y_MINIMUM = 2239;
+inline constexpr int IDC_AXIS_Y_MAXIMUM = 2240;
+inline constexpr int IDC_AXIS_TIME_SPAN = 2241;
+inline constexpr unsigned IDS_AXIS_TIME_SPAN_RANGE = 9613;
+
+// The real-time graph window: the graph, the auto-scaling toggle, the axis dialog button.
+inline constexpr int IDC_RT_GRAPH = 1001;
+inline constexpr int IDC_RT_AUTO_SCALE = 1342;
+inline constexpr int IDC_RT_AXIS_SCALING = 1880;
+
+// Ours: the texts of the channel selection, the axis dialog and the graph window.
+inline constexpr unsigned IDS_SELECT_TITLE = 22350;
+inline constexpr unsigned IDS_SELECT_CHANNELS = 22351;
+inline constexpr unsigned IDS_SELECT_CHANNEL = 22352;  // "Ch%d"
+inline constexpr unsigned IDS_SELECT_VALUE = 22353;
+inline constexpr unsigned IDS_SELECT_CHOICE_FIRST = 22354;  // 22354-22363 in the order of kChoiceIds
+inline constexpr unsigned IDS_SELECT_MISSING = 12420;
+inline constexpr unsigned IDS_AXIS_TITLE = 22364;
+inline constexpr unsigned IDS_AXIS_AUTOMATIC = 22365;
+inline constexpr unsigned IDS_AXIS_MANUAL = 22366;
+inline constexpr unsigned IDS_AXIS_Y_MINIMUM = 22367;
+inline constexpr unsigned IDS_AXIS_Y_MAXIMUM = 22368;
+inline constexpr unsigned IDS_AXIS_TIME_SPAN = 22369;
+inline constexpr unsigned IDS_AXIS_Y_ORDER = 22373;
+inline constexpr unsigned IDS_RT_GRAPH_TITLE = 22370;
+inline constexpr unsigned IDS_RT_AXIS_BUTTON = 22371;
+inline constexpr unsigned IDS_RT_AUTO_SCALE = 22372;
+
+// The waveform capture windows.
+inline constexpr int IDC_WF_CHANNEL1 = 1345;  // 1345-1348 for channels 1-4
+inline constexpr int IDC_WF_CAPTURE_TIME = 1149;
+inline constexpr int IDC_WF_CONTINUOUS = 1349;
+inline constexpr int IDC_WF_REFRESH_COUNT = 1350;
+inline constexpr int IDC_WF_PRINT = 1351;
+inline constexpr int IDC_WF_COPY = 1352;
+inline constexpr unsigned IDS_WF_FLAT = 12477;
+inline constexpr unsigned IDS_WF_START_CONTINUOUS = 59428;
+inline constexpr unsigned IDS_WF_STOP_CONTINUOUS = 59429;
+// Ours: the title, labels and buttons of the capture windows.
+inline constexpr unsigned IDS_WF_TITLE = 22374;
+inline constexpr unsigned IDS_WF_CAPTURED = 22375;
+inline constexpr unsigned IDS_WF_PRINT = 22376;
+inline constexpr unsigned IDS_WF_COPY = 22377;
+inline constexpr unsigned IDS_WF_CAPTURE_AGAIN = 22378;
+inline constexpr int IDC_RT_CAPTURE = 1350;  // the Standard windows' waveform capture
+inline constexpr unsigned IDS_RT_CAPTURE_BUTTON = 22379;
+// The text window's THD help (Quarven).
+inline constexpr int IDC_RT_THD_HELP = 2432;
+inline constexpr unsigned IDS_RT_THD_HELP_TIP = 32971;
+inline constexpr unsigned IDS_RT_THD_HELP = 22380;

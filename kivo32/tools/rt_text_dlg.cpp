@@ -1,12 +1,17 @@
 // CRTVTextDlg: the real-time values as a grid of text.
 #include "kivo32/tools/rt_text_dlg.h"
 
+#include <QHBoxLayout>
+
+#include "kivo32/tools/rt_graph_rules.h"
 #include "kivo32/tools/rt_ids.h"
+#include "kivo32/tools/thd_help_dlg.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
 #include "shared/controls/grid_control.h"
+#include "shared/controls/identified_controls.h"
 #include "shared/setup/channel_names.h"
 
 namespace {
@@ -34,10 +39,18 @@ std::optional<std::uint32_t> Interior(CellColour colour) {
 
 CRTVTextDlg::CRTVTextDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryValues& registry,
                          QWidget* parent)
-    : CRTValuesDlg(std::move(link), registry, parent), grid_(new CGridControl(Target(), this)) {
+    : CRTValuesDlg(std::move(link), registry, parent),
+      grid_(new CGridControl(Target(), this)),
+      thd_help_(Identified(new QPushButton(platform::ToQString(LoadText(IDS_RT_THD_HELP)), this),
+                           IDC_RT_THD_HELP, IDS_RT_THD_HELP_TIP)) {
     setWindowTitle(platform::ToQString(LoadText(IDS_RT_TEXT_TITLE)));
     platform::SetControlId(grid_, IDC_RT_GRID);
     ValuesArea()->addWidget(grid_);
+    auto* help = new QHBoxLayout;
+    help->addWidget(thd_help_);
+    help->addStretch();
+    ValuesArea()->addLayout(help);
+    connect(thd_help_, &QPushButton::clicked, this, [this] { CTHDHelpDlg(this).DoModal(); });
     resize(760, 520);
 }
 
@@ -47,6 +60,8 @@ bool CRTVTextDlg::OnInitDialog() {
     rows_ = GridRowCount(channelTypes);
     grid_->SetRowCount(rows_);
     grid_->SetColCount(Link().TypeCode() >= kModelQuarvenRS ? kQuarvenColumns : kColumns);
+    // The distortion column has its help.
+    thd_help_->setVisible(Link().TypeCode() >= kModelQuarvenRS);
     grid_->SetCell(0, 0, {.text = "CH"});
     grid_->SetCell(0, 1, {.text = LoadText(IDS_RT_GRID_TYPE), .wrap = true});
     grid_->SetCell(0, 2, {.text = LoadText(IDS_RT_GRID_VALUES)});
@@ -75,10 +90,12 @@ void CRTVTextDlg::ShowChannelValues(const RealTimeRecord& record) {
     for (int row = 1; row <= rows_; ++row) {
         const int channel = row - 1;
         int column = 2;
+        std::vector<ShownQuantity> shown;
         for (const RealTimeValue& value : record.values) {
             if (value.channel != channel || value.unit == 0 || column > kColumns) {
                 continue;
             }
+            shown.push_back({.kind = value.unit, .value = value.value});
             const std::string analogUnit = setup.table && channel < kHardwareChannels
                                                ? setup.table->GetHardwareChannel(channel).GetUnits()
                                                : LoadText(IDS_RT_NO_UNIT);
@@ -96,5 +113,18 @@ void CRTVTextDlg::ShowChannelValues(const RealTimeRecord& record) {
         for (; column <= kColumns; ++column) {
             grid_->SetCell(row, column, {});
         }
+        if (Link().TypeCode() >= kModelQuarvenRS) {
+            ShowDistortion(row, shown);
+        }
     }
+}
+
+// The Quarven's power channels (the first four) estimate their distortion from a full row.
+void CRTVTextDlg::ShowDistortion(int row, std::span<const ShownQuantity> shown) {
+    constexpr int kDistortionChannels = 4;
+    const std::optional<double> thd = row <= kDistortionChannels ? RowDistortion(shown) : std::nullopt;
+    grid_->SetCell(row, kQuarvenColumns,
+                   {.text = thd ? CellText(Variant(), kKindTHD, static_cast<float>(*thd), {}) : std::string(),
+                    .align = platform::GridCell::Align::Right,
+                    .interior = Interior(CellColour::White)});
 }

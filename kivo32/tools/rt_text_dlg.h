@@ -23,8 +23,10 @@ private:
     RtVariant Variant() const { return IsLite() ? RtVariant::Lite : RtVariant::Standard; }
     // The name of channel `row` - 1 and the label its setup gives it.
     std::string RowName(int channel) const;
+    void ShowDistortion(int row, std::span<const ShownQuantity> shown);
 
     CGridControl* grid_;
+    QPushButton* thd_help_;
     int rows_ = 0;
 };
 

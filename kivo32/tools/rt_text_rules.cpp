@@ -10,6 +10,7 @@
 #include "kivo32/tools/rt_readouts.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
+#include "shared/common/signal_calculations.h"
 #include "shared/setup/setup_codes.h"
 #include "shared/setup/sut_alarm.h"
 #include "shared/setup/sut_channel_alarms.h"
@@ -142,6 +143,29 @@ CellSetup CellSetupOf(const CSetupTable* setup, int channel, int kind) {
                                .high = alarm.GetHighLimit()};
     }
     return cell;
+}
+
+std::optional<double> RowDistortion(std::span<const ShownQuantity> shown) {
+    constexpr std::size_t kFullRow = 6;
+    if (shown.size() < kFullRow) {
+        return std::nullopt;
+    }
+    auto given = [shown](int kind) {
+        const auto found = std::find_if(shown.begin(), shown.end(), [kind](const ShownQuantity& quantity) {
+            return quantity.kind == kind;
+        });
+        return found == shown.end() ? kNotGiven : static_cast<double>(found->value);
+    };
+    double kVA = given(kKindKVA);
+    const double volts = given(kKindVoltsAC);
+    const double amps = given(kKindAmps);
+    if (kVA == kNotGiven && volts != kNotGiven && amps != kNotGiven) {
+        kVA = volts * amps / 1000.0;
+    }
+    bool powerFactorsDisagree = false;
+    const double thd = CalculateTHD(kNotGiven, kNotGiven, kVA, given(kKindKW), given(kKindKVAR),
+                                    given(kKindPowerFactor), powerFactorsDisagree);
+    return thd == kNotGiven ? std::nullopt : std::optional<double>(thd);
 }
 
 int GridRowCount(std::span<const int> channelTypes) {

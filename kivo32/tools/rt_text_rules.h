@@ -40,6 +40,16 @@ struct CellSetup {
 };
 CellSetup CellSetupOf(const CSetupTable* setup, int channel, int kind);
 
+// A quantity shown in a row of the grid.
+struct ShownQuantity {
+    int kind = 0;
+    float value = 0;
+};
+// The distortion estimate in per cent of a power channel whose row shows all six quantities, from kVA
+// (volts x amps / 1000 when the row has none), kW, kVAR and the power factor; nothing when the row is
+// not full or the values give no estimate.
+std::optional<double> RowDistortion(std::span<const ShownQuantity> shown);
+
 // Grid rows: 4, 5 with two voltage-and-power channels among the first four, 6 with three or four.
 int GridRowCount(std::span<const int> channelTypes);
 // The row name of a channel type, in capitals; `analogRangeName` serves the analog range codes 15-17.

@@ -4,15 +4,18 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <algorithm>
 
 #include "kivo32/controls/controls_ids.h"
 #include "kivo32/controls/toggle_button.h"
+#include "kivo32/session/real_time_ids.h"
 #include "kivo32/session/refresh_count.h"
 #include "kivo32/session/session_messages.h"
 #include "kivo32/settings/registry_values.h"
 #include "kivo32/tools/rt_ids.h"
 #include "kivo32/tools/rt_readouts.h"
 #include "kivo32/tools/set_refresh_count_dlg.h"
+#include "kivo32/tools/wf_capture_dlg.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/string_format.h"
@@ -20,6 +23,7 @@
 #include "platform/ui/qt_text.h"
 #include "platform/ui/settings_profile_store.h"
 #include "shared/common/date_time_text.h"
+#include "shared/common/message_box.h"
 #include "shared/controls/identified_controls.h"
 #include "shared/logger/logger_ids.h"
 #include "shared/setup/sut_header.h"
@@ -47,7 +51,9 @@ CRTValuesDlg::CRTValuesDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryV
       values_area_(new QVBoxLayout),
       run_hold_(new CToggleButton(IDC_RT_RUN_HOLD, this)),
       refresh_count_(Identified(new QPushButton(platform::ToQString(LoadText(IDS_RT_REFRESH_BUTTON)), this),
-                                IDC_RT_REFRESH_COUNT, IDS_RT_REFRESH_COUNT_TIP)) {
+                                IDC_RT_REFRESH_COUNT, IDS_RT_REFRESH_COUNT_TIP)),
+      capture_(new QPushButton(platform::ToQString(LoadText(IDS_RT_CAPTURE_BUTTON)), this)) {
+    platform::SetControlId(capture_, IDC_RT_CAPTURE);
     setWindowFlag(Qt::Window);
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     auto* layout = new QVBoxLayout(this);
@@ -72,6 +78,7 @@ CRTValuesDlg::CRTValuesDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryV
     run_hold_->setToolTip(platform::ToQString(LoadText(IDS_RT_RUN_HOLD_TIP)));
     buttons->addWidget(run_hold_);
     buttons->addWidget(refresh_count_);
+    buttons->addWidget(capture_);
     buttons->addStretch();
     auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
     platform::SetControlId(close->button(QDialogButtonBox::Close), IDCANCEL);
@@ -80,6 +87,13 @@ CRTValuesDlg::CRTValuesDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryV
     buttons->addWidget(close);
     layout->addLayout(buttons);
     connect(refresh_count_, &QPushButton::clicked, this, [this] { OnRefreshCount(); });
+    connect(capture_, &QPushButton::clicked, this, [this] {
+        // The channel chosen in the capture window, else the first voltage-and-power channel.
+        const auto& types = link_->Setup().channelTypes;
+        const auto power = std::find(types.begin(), types.begin() + 4, 1);
+        const int first = power == types.begin() + 4 ? -1 : static_cast<int>(power - types.begin());
+        ShowWaveformCapture(capture_window_ ? capture_window_->SelectedChannel() : first);
+    });
 }
 
 CRTValuesDlg::~CRTValuesDlg() {
@@ -98,6 +112,7 @@ bool CRTValuesDlg::OnInitDialog() {
     ShowReadout(IDC_RT_SUPPLY, IsBatteryModel(setup.thirdId));
     // Only the Lite models below the Quarven count their refreshes down.
     refresh_count_->setVisible(IsLite() && link_->TypeCode() < kModelQuarvenRS);
+    capture_->setVisible(!IsLite());
     run_hold_->Press();
     link_->Open(IsLite() ? registry_.rtUpdateThreshold : kRefreshCountNeverEnds, Target());
     return true;
@@ -121,6 +136,12 @@ void CRTValuesDlg::OnMessage(platform::Message& message) {
         }
         return;
     }
+    if (message.id == WM_REAL_TIME_CAPTURE) {
+        if (const auto* capture = platform::PayloadAs<WaveformCapture>(message)) {
+            OnCapture(*capture);
+        }
+        return;
+    }
     if (message.id == WM_TOGGLE_BUTTON_TOGGLED && message.wParam == IDC_RT_RUN_HOLD) {
         OnRunHold();
         return;
@@ -131,6 +152,40 @@ void CRTValuesDlg::OnMessage(platform::Message& message) {
 void CRTValuesDlg::HoldUpdates() {
     run_hold_->Release();
     link_->Hold(true);
+}
+
+void CRTValuesDlg::ShowWaveformCapture(int channel) {
+    if (channel < 0) {
+        ShowMessageBoxId(IDS_WF_CAPTURE_FAILED, MB_OK | MB_ICONEXCLAMATION, true);
+        return;
+    }
+    resume_after_capture_ = !link_->IsHeld();
+    HoldUpdates();
+    setCursor(Qt::WaitCursor);
+    link_->RequestCapture(channel);
+}
+
+void CRTValuesDlg::OnCapture(const WaveformCapture& capture) {
+    unsetCursor();
+    if (!capture.captured) {
+        ShowMessageBoxId(IDS_WF_CAPTURE_FAILED, MB_OK | MB_ICONEXCLAMATION, true);
+    } else {
+        if (!capture_window_) {
+            capture_window_ = new CWFCaptureDlg(
+                link_->Setup(), [this](int channel) { ShowWaveformCapture(channel); }, this);
+        }
+        capture_window_->ShowCapture(capture);
+        capture_window_->show();
+        capture_window_->raise();
+    }
+    if (resume_after_capture_) {
+        RunUpdates();
+    }
+}
+
+void CRTValuesDlg::RunUpdates() {
+    run_hold_->Press();
+    OnRunHold();
 }
 
 void CRTValuesDlg::OnRunHold() {

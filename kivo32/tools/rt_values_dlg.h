@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <array>
@@ -16,6 +17,7 @@
 
 class CRegistryValues;
 class CToggleButton;
+class CWFCaptureDlg;
 
 class CRTValuesDlg : public platform::Dialog {
     Q_OBJECT
@@ -42,12 +44,17 @@ protected:
     // Each record: the concrete window's values, then the readouts.
     virtual void ShowChannelValues(const RealTimeRecord& record) = 0;
     void UpdateReadouts(const RealTimeRecord& record);
-    // Stops the refreshing (Run/Hold released).
+    // The Standard windows: a capture of `channel` (0-3) asked of the loop; the values are held until
+    // it came and refreshed again afterwards when they were before.
+    void ShowWaveformCapture(int channel);
+    // Stops the refreshing (Run/Hold released); RunUpdates starts it again (pressed).
     void HoldUpdates();
+    void RunUpdates();
 
 private:
     void OnRunHold();
     void OnRefreshCount();
+    void OnCapture(const WaveformCapture& capture);
     // The refresh count button: disabled and titled so while the values are refreshed.
     void ShowRefreshButton(bool refreshing);
     void SetReadout(int id, const std::string& text);
@@ -61,4 +68,7 @@ private:
     QVBoxLayout* values_area_;
     CToggleButton* run_hold_;
     QPushButton* refresh_count_;
+    QPushButton* capture_;
+    QPointer<CWFCaptureDlg> capture_window_;
+    bool resume_after_capture_ = false;
 };

@@ -4,29 +4,52 @@
 #include <memory>
 
 #include "kivo32/session/window_requests.h"
+#include "kivo32/tools/rt_graph_dlg.h"
+#include "kivo32/tools/rt_select_data_dlg.h"
 #include "kivo32/tools/rt_text_dlg.h"
+#include "kivo32/tools/wf_capture_ornat.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 
 namespace {
 
-std::unique_ptr<CRTValuesDlg> MakeRealTimeWindow(const std::shared_ptr<CRealTimeWindowLink>& link,
-                                                 CRegistryValues& registry) {
+std::unique_ptr<platform::Dialog> MakeRealTimeWindow(const std::shared_ptr<CRealTimeWindowLink>& link,
+                                                     CRegistryValues& registry,
+                                                     const RtGraphSettingsStore& graphSettings) {
     if (link->DialogName() == "CRTVTextStandardDlg") {
         return std::make_unique<CRTVTextStandardDlg>(link, registry);
     }
     if (link->DialogName() == "CRTVTextLiteDlg") {
         return std::make_unique<CRTVTextLiteDlg>(link, registry);
     }
+    if (link->DialogName() == "CWFCaptureOrnat") {
+        return std::make_unique<CWFCaptureOrnat>(link, registry);
+    }
+    if (link->DialogName() == "CRTVGraphStandardDlg") {
+        return std::make_unique<CRTVGraphStandardDlg>(link, registry, graphSettings);
+    }
+    if (link->DialogName() == "CRTVGraphLiteDlg") {
+        return std::make_unique<CRTVGraphLiteDlg>(link, registry, graphSettings);
+    }
     return nullptr;
 }
 
 }  // namespace
 
-void RegisterRealTimeWindows(CRegistryValues& registry) {
-    platform::RegisterDialogRunner<RealTimeWindowRequest>([&registry](RealTimeWindowRequest& request) {
-        const std::unique_ptr<CRTValuesDlg> window =
-            request.link ? MakeRealTimeWindow(request.link, registry) : nullptr;
-        return window ? window->DoModal() : IDCANCEL;
+void RegisterRealTimeWindows(CRegistryValues& registry, RtGraphSettingsStore graphSettings) {
+    platform::RegisterDialogRunner<RealTimeWindowRequest>(
+        [&registry, graphSettings](RealTimeWindowRequest& request) {
+            const std::unique_ptr<platform::Dialog> window =
+                request.link ? MakeRealTimeWindow(request.link, registry, graphSettings) : nullptr;
+            return window ? window->DoModal() : IDCANCEL;
+        });
+    platform::RegisterDialogRunner<RealTimeSelectionRequest>([](RealTimeSelectionRequest& request) {
+        CRTValsSelectData dialog(request.channelTypes, request.setupKnown);
+        const int result = dialog.DoModal();
+        if (result == IDOK) {
+            request.selection.assign(dialog.selected.begin(), dialog.selected.end());
+            request.selection.push_back(dialog.valueChoice);
+        }
+        return result;
     });
 }

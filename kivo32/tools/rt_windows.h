@@ -1,9 +1,11 @@
 // The windows that answer the session's real-time requests.
 #pragma once
 
+#include "kivo32/tools/rt_graph_rules.h"
+
 class CRegistryValues;
 
-// Registers the runner of RealTimeWindowRequest: the text window of the link's logger, shown until
-// it is closed (the main window waits meanwhile). `registry` gives the refresh count and keeps a new
-// default; it outlives the runners.
-void RegisterRealTimeWindows(CRegistryValues& registry);
+// Registers the runners of RealTimeWindowRequest (the window the link names, shown until it is closed;
+// the main window waits meanwhile) and RealTimeSelectionRequest. `registry` gives the refresh count and
+// keeps a new default; it outlives the runners. `graphSettings` keeps the graph's settings.
+void RegisterRealTimeWindows(CRegistryValues& registry, RtGraphSettingsStore graphSettings);

@@ -16,7 +16,7 @@ int ScaleWaveform(const ConfigTable& table, int count, const WaveformScales& sca
                                    : scales.currentScalar * scales.currentFactor;
     const float voltsPerCount = scales.voltageScalar * scales.voltageFactor;
     for (std::size_t i = 0; i < n; ++i) {
-        const std::size_t at = n - 1 - i;
+        const std::size_t at = scales.inReadOrder ? i : n - 1 - i;
         curves.amps[at] = static_cast<float>(table.current[i]) * ampsPerCount;
         curves.volts[at] = static_cast<float>(table.voltage[i]) * voltsPerCount;
         curves.kW[at] = curves.volts[at] * curves.amps[at] * 0.001f;

@@ -16,6 +16,9 @@ struct WaveformScales {
     // scalar / 30000.
     int rangeWord = 0;
     bool quarven = false;
+    // The Standard model's capture keeps its samples in the order read; the others are stored last
+    // sample first.
+    bool inReadOrder = false;
 };
 
 struct WaveformCurves {
@@ -31,6 +34,6 @@ struct WaveformCurves {
 
 inline constexpr int kWaveformFlat = -2;
 
-// Scales the first `count` samples of `table`, sample i stored at count - 1 - i. 0, or kWaveformFlat
-// when the volts or the amps are the same throughout (the curves are filled either way).
+// Scales the first `count` samples of `table`, sample i stored at count - 1 - i (at i in read order). 0, or
+// kWaveformFlat when the volts or the amps are the same throughout (the curves are filled either way).
 int ScaleWaveform(const ConfigTable& table, int count, const WaveformScales& scales, WaveformCurves& curves);

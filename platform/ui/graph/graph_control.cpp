@@ -52,14 +52,49 @@ GraphControl::GraphControl(QWidget* parent) : QWidget(parent), scroll_bar_(new Q
 
 void GraphControl::SetData(GraphData data) {
     data_ = std::move(data);
-    full_from_ = data_.x.empty() ? 0.0 : data_.x.front();
-    full_to_ = data_.x.empty() ? 0.0 : data_.x.back();
+    TakeFullRange();
     zooms_.clear();
     cursor_ = {};
     ShowView(full_from_, full_to_);
 }
 
+void GraphControl::AppendPoint(double x, std::span<const float> values, std::size_t keptPoints) {
+    data_.x.push_back(x);
+    const std::size_t dropped = data_.x.size() > keptPoints ? data_.x.size() - keptPoints : 0;
+    data_.x.erase(data_.x.begin(), data_.x.begin() + static_cast<long>(dropped));
+    data_.subsets.resize(values.size());
+    for (std::size_t subset = 0; subset < values.size(); ++subset) {
+        // Old point i becomes point i - dropped; a subset that joins late starts with gaps.
+        const MinMaxPyramid& before = data_.subsets[subset];
+        std::vector<float> samples(data_.x.size(), settings_.nullValue);
+        for (std::size_t point = dropped; point < before.Size() && point - dropped + 1 < samples.size(); ++point) {
+            samples[point - dropped] = before.Sample(point);
+        }
+        samples.back() = values[subset];
+        data_.subsets[subset] = MinMaxPyramid(samples, settings_.nullValue);
+    }
+    if (!IsZoomed()) {
+        TakeFullRange();
+        ShowView(full_from_, full_to_);
+    }
+}
+
+void GraphControl::TakeFullRange() {
+    if (settings_.numericX) {
+        full_from_ = settings_.numericX->from;
+        full_to_ = settings_.numericX->to;
+        return;
+    }
+    full_from_ = data_.x.empty() ? 0.0 : data_.x.front();
+    full_to_ = data_.x.empty() ? 0.0 : data_.x.back();
+}
+
 void GraphControl::Reinitialise() {
+    if (!IsZoomed()) {
+        TakeFullRange();
+        view_from_ = full_from_;
+        view_to_ = full_to_;
+    }
     UpdateScrollBar();
     update();
 }

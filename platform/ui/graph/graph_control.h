@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QWidget>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "platform/ui/graph/graph_data.h"
@@ -38,6 +39,9 @@ public:
     // New data shows the whole X range again.
     void SetData(GraphData data);
     const GraphData& Data() const { return data_; }
+    // One point per subset at `x` (beyond the last), keeping at most `keptPoints` points: the oldest
+    // go. `values` has one value per subset; the view follows the data or the numeric X range.
+    void AppendPoint(double x, std::span<const float> values, std::size_t keptPoints);
     void Reinitialise();
 
     // The mouse position of the last mouse event, and what lies there in the last drawing.
@@ -91,6 +95,8 @@ protected:
 
 private:
     GraphScene Scene() const;
+    // The whole X range: the numeric axis's or the data's.
+    void TakeFullRange();
     GraphRect DrawingArea() const;
     void ShowView(double from, double to);
     void UpdateScrollBar();

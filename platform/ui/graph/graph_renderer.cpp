@@ -331,6 +331,34 @@ int MarkDecimals(const ValueScale& scale, int precision) {
     return std::max(precision, needed);
 }
 
+// The axis's manual range, else the range of the values in view.
+ValueScale AxisScale(const GraphAxis& axis, const SampleSummary& range, int maxMarks) {
+    if (axis.manualRange && axis.manualRange->first < axis.manualRange->second) {
+        const auto [low, high] = *axis.manualRange;
+        ValueScale scale = MakeValueScale(low, high, maxMarks);
+        scale.minimum = low;
+        scale.maximum = high;
+        return scale;
+    }
+    return range.Empty() ? MakeValueScale(0.0, 1.0, maxMarks) : MakeValueScale(range.minimum, range.maximum, maxMarks);
+}
+
+// The marks of the X axis: numbers on a numeric axis, else times and dates.
+std::vector<TimeMark> XMarks(const GraphSettings& settings, const GraphLayout& layout, double minimumSpacing) {
+    if (!settings.numericX) {
+        return MakeTimeMarks(layout.xFrom, layout.xTo, minimumSpacing, settings.dateText);
+    }
+    const double span = layout.xTo - layout.xFrom;
+    const ValueScale scale = MakeValueScale(layout.xFrom, layout.xTo, std::max(2, static_cast<int>(span / minimumSpacing)));
+    std::vector<TimeMark> marks;
+    for (const double mark : scale.Marks()) {
+        if (mark >= layout.xFrom && mark <= layout.xTo) {
+            marks.push_back({mark, FormatGraphValue(mark, MarkDecimals(scale, 0)), {}});
+        }
+    }
+    return marks;
+}
+
 std::size_t AxesInUse(const GraphSettings& settings) {
     return std::clamp<std::size_t>(settings.axes.size(), 1, 3);
 }
@@ -447,8 +475,7 @@ GraphLayout DrawGraph(const GraphScene& scene, GraphCanvas& canvas, const GraphR
                 range.Add(scene.data.subsets[subset].Summarise(first, last));
             }
         }
-        layout.axisScales.push_back(range.Empty() ? MakeValueScale(0.0, 1.0, maxMarks)
-                                                  : MakeValueScale(range.minimum, range.maximum, maxMarks));
+        layout.axisScales.push_back(AxisScale(settings.axes[std::min(axis, settings.axes.size() - 1)], range, maxMarks));
         int width = 0;
         const int decimals = MarkDecimals(layout.axisScales.back(), settings.style.numericPrecision);
         for (const double mark : layout.axisScales.back().Marks()) {
@@ -467,9 +494,9 @@ GraphLayout DrawGraph(const GraphScene& scene, GraphCanvas& canvas, const GraphR
     canvas.FillRect(plot, colors.graphBackground);
     const auto grid = static_cast<GridLines>(settings.style.gridAttributes[0]);
 
-    // Time marks and their labels under the plot.
+    // Time (or number) marks and their labels under the plot.
     const double minimumDays = kTimeLabelPixels * (layout.xTo - layout.xFrom) / plot.Width();
-    for (const TimeMark& mark : MakeTimeMarks(layout.xFrom, layout.xTo, minimumDays, settings.dateText)) {
+    for (const TimeMark& mark : XMarks(settings, layout, minimumDays)) {
         const double x = layout.XToPixel(mark.serialDate);
         if (grid == GridLines::Both || grid == GridLines::XOnly) {
             canvas.SetPen(kGridColor, 1, GraphLineStyle::Dot);

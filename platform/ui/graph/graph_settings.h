@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,15 @@ struct GraphAxis {
     std::string label;
     GraphColor color = 0xFF000000;
     int subsetCount = 0;  // the subsets of this axis follow those of the axes before it
+    // The range shown when set (low below high); otherwise the axis fits the values in view.
+    std::optional<std::pair<double, double>> manualRange = std::nullopt;
+};
+
+// A numeric X axis over a fixed range (seconds of a running graph) in place of the time axis; the
+// view shows the range whatever the data holds.
+struct NumericXAxis {
+    double from = 0.0;
+    double to = 1.0;
 };
 
 // A table of one column drawn in a box: the statistics to the right of the plot, the read-out above it.
@@ -109,6 +119,7 @@ struct GraphSettings {
     std::vector<GraphMenuItem> menuItems;
     // The dates under the time axis, in the user's order.
     DateTextFn dateText;
+    std::optional<NumericXAxis> numericX;
 };
 
 }  // namespace platform

@@ -110,6 +110,7 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"harmonics of a Quarven", ID_LOGGER_HARMONICS, quarven, true},
         {"harmonics of type 2 from firmware 128", ID_LOGGER_HARMONICS, ReadySession(2, 128), true},
         {"harmonics of type 2 below firmware 128", ID_LOGGER_HARMONICS, ReadySession(2, 127), false},
+        {"waveform of a Quarven", ID_LOGGER_WAVEFORM, quarven, true},
         {"waveform of type 3", ID_LOGGER_WAVEFORM, ReadySession(3, 400), false},
         {"waveform of type 1", ID_LOGGER_WAVEFORM, ReadySession(1, 400), false},
         {"harmonics without a session", ID_LOGGER_HARMONICS, none, false},
@@ -155,14 +156,15 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
     };
     const Case cases[] = {
         // Their requests are marked not built yet.
-        {ID_LOGGER_WAVEFORM, true},
-        {ID_LOGGER_REAL_TIME_GRAPH, true},
+        {ID_LOGGER_SET_SCALARS, true},
         // Views and tools that are no request.
         {ID_LOGGER_FIRMWARE_UPDATE, false},
         {ID_GRID_DATA_VIEW_0, true},
         // Their windows are built, or they need none.
         {ID_LOGGER_DOWNLOAD, false},
         {ID_LOGGER_HARMONICS, false},
+        {ID_LOGGER_REAL_TIME_GRAPH, false},
+        {ID_LOGGER_WAVEFORM, false},
         {ID_LOGGER_NETWORK_INFO, false},
         {ID_LOGGER_SET_TIME, false},
         {ID_LOGGER_PROPERTIES, false},

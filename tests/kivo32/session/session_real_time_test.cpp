@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -64,7 +65,8 @@ protected:
         });
     }
 
-    // Opens the window of `message` with `refreshCount`; the link it opened.
+    // Opens the window of `message` with `refreshCount`; the link it opened. A capture window opens as
+    // it shows: not continuous, a first capture of channel 1 asked for.
     std::shared_ptr<CRealTimeWindowLink> OpenWindow(unsigned message, int refreshCount) {
         ends_ = CommandEnds();
         const int opened = CountOf(WM_REAL_TIME_WINDOW, 0);
@@ -76,7 +78,11 @@ protected:
                 window = *platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(posted);
             }
         }
-        if (window) {
+        if (window && message == WM_SESSION_WF_CAPTURE) {
+            window->Hold(true);
+            window->Open(refreshCount, inbox_->Target());
+            window->RequestCapture(0);
+        } else if (window) {
             window->Open(refreshCount, inbox_->Target());
         }
         return window;
@@ -90,12 +96,12 @@ protected:
         return static_cast<int>(std::count(commands.begin(), commands.end(), command));
     }
     // Closes the window: the command ends once and the logger leaves its real-time mode (the standard
-    // model has none).
-    void CloseAndCheckTheEnd(CRealTimeWindowLink& window) {
+    // model has none; a waveform capture does not enter it).
+    void CloseAndCheckTheEnd(CRealTimeWindowLink& window, bool realTimeMode = true) {
         const int farewells = Count("@!0");
         window.Close();
         ASSERT_TRUE(Eventually([&] { return CommandEnds() == ends_ + 1; }));
-        EXPECT_EQ(Count("@!0"), farewells + (window.TypeCode() != 0 ? 1 : 0));
+        EXPECT_EQ(Count("@!0"), farewells + (realTimeMode && window.TypeCode() != 0 ? 1 : 0));
     }
 
     std::unique_ptr<WindowInbox> inbox_ = std::make_unique<WindowInbox>();
@@ -219,10 +225,19 @@ protected:
 };
 
 TEST_F(RealTimeQuarvenTest, NeverHoldsByItselfRereadsItsStatusEveryHalfMinuteAndMeasures50Hz) {
-    broker_.AnswerRequest<RealTimeSelectionRequest>(
-        IDOK, [](RealTimeSelectionRequest& request) { request.selection = {1, 0, 0, 0, 0, 0, 0}; });
+    RealTimeSelectionRequest asked;
+    broker_.AnswerRequest<RealTimeSelectionRequest>(IDOK, [&asked](RealTimeSelectionRequest& request) {
+        asked = request;
+        request.selection = {1, 0, 0, 0, 0, 0, 0};
+    });
     const auto window = OpenWindow(WM_SESSION_REAL_TIME_GRAPH, 0);
     ASSERT_TRUE(window);
+    // The selection offers the channels of the setup.
+    EXPECT_TRUE(asked.setupKnown);
+    for (std::size_t channel = 0; channel < asked.channelTypes.size(); ++channel) {
+        EXPECT_EQ(asked.channelTypes[channel], window->Setup().channelTypes[channel]) << channel;
+    }
+    EXPECT_EQ(asked.channelTypes[0], 1);
     EXPECT_EQ(window->DialogName(), "CRTVGraphLiteDlg");
     EXPECT_EQ(window->Selection(), (std::vector<int>{1, 0, 0, 0, 0, 0, 0}));
     const int statusReads = Count("Y?");
@@ -237,6 +252,65 @@ TEST_F(RealTimeQuarvenTest, NeverHoldsByItselfRereadsItsStatusEveryHalfMinuteAnd
     EXPECT_NEAR(*last.lineFrequency, 50.0, 0.05);
     CloseAndCheckTheEnd(*window);
 }
+
+// The waveform capture window's loop: captures asked for, the continuous capture and its count.
+struct CaptureCase {
+    const char* model;
+    bool fiftyHz;
+    int samples;
+    bool countsDown;
+};
+
+class WaveformCaptureLoopTest : public RealTimeLoopTest, public testing::WithParamInterface<CaptureCase> {
+protected:
+    WaveformCaptureLoopTest() : RealTimeLoopTest(GetParam().model) {}
+    void PrepareLogger() override { SetLineFrequencyOption(GetParam().fiftyHz); }
+
+    bool WaitForCaptures(std::size_t count) {
+        return Eventually([&] { return inbox_->Captures().size() >= count; });
+    }
+};
+
+TEST_P(WaveformCaptureLoopTest, CapturesOneCycleAndCountsTheContinuousCapturesDownBelowTheQuarven) {
+    const CaptureCase& c = GetParam();
+    const auto window = OpenWindow(WM_SESSION_WF_CAPTURE, 3);
+    ASSERT_TRUE(window);
+    EXPECT_EQ(window->DialogName(), "CWFCaptureOrnat");
+    ASSERT_TRUE(WaitForCaptures(1));
+    const WaveformCapture first = inbox_->Captures()[0];
+    EXPECT_TRUE(first.captured);
+    EXPECT_FALSE(first.continuous);
+    EXPECT_EQ(first.sampleCount, c.samples);
+    EXPECT_FALSE(first.clockText.empty());
+    // One cycle of a sine: the voltage crosses zero within the samples.
+    const auto volts = std::span(first.table.voltage).first(static_cast<std::size_t>(c.samples));
+    EXPECT_LT(*std::min_element(volts.begin(), volts.end()), 0);
+    EXPECT_GT(*std::max_element(volts.begin(), volts.end()), 0);
+
+    window->Hold(false);  // continuous, three captures at a time below the Quarven
+    if (c.countsDown) {
+        ASSERT_TRUE(Eventually([&] { return window->IsHeld(); }));
+        const std::vector<WaveformCapture> captures = inbox_->Captures();
+        ASSERT_EQ(captures.size(), 1u + 3u + 1u);
+        EXPECT_TRUE(std::all_of(captures.begin() + 1, captures.end() - 1, [](const WaveformCapture& capture) {
+            return capture.continuous && capture.captured;
+        }));
+        EXPECT_TRUE(captures.back().held);
+    } else {
+        ASSERT_TRUE(WaitForCaptures(1 + 6));
+        EXPECT_FALSE(window->IsHeld());
+        EXPECT_FALSE(inbox_->Captures().back().held);
+    }
+    CloseAndCheckTheEnd(*window, false);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, WaveformCaptureLoopTest,
+                         testing::Values(CaptureCase{"ornat1", false, 128, true},
+                                         CaptureCase{"quarven-rs", false, 200, false},
+                                         CaptureCase{"quarven-rs", true, 240, false}),
+                         [](const testing::TestParamInfo<CaptureCase>& info) {
+                             return std::to_string(info.param.samples) + "Samples";
+                         });
 
 // A Quarven KX over TCP: the text window's loop as over the pseudo-terminal.
 class RealTimeTcpTest : public RealTimeLoopTest {

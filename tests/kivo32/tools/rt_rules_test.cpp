@@ -171,6 +171,31 @@ TEST(RtYAxisScalerTest, RangesByMagnitudeAndHistory) {
     }
 }
 
+TEST(RtGraphSettingsTest, TakenFromTheFileWithinTheirLimits) {
+    using Range = std::optional<std::pair<double, double>>;
+    struct Case {
+        int autoRange;
+        double minY, maxY, maxX;
+        bool automatic;
+        Range range;
+        int span;
+    };
+    const Case cases[] = {
+        {1, 0, 0, 60.0, true, std::nullopt, 60},  // the file's first values: no range yet
+        {0, -5, 250, 90.0, false, Range{{-5.0, 250.0}}, 90},
+        {0, 10, -10, 10000.0, false, std::nullopt, 10000},  // a range upside down is none
+        {2, 1, 2, 0.0, true, Range{{1.0, 2.0}}, 60},        // a span of 0 seconds
+        {1, 1, 2, 10001.0, true, Range{{1.0, 2.0}}, 60},
+        {1, 1, 2, 29.6, true, Range{{1.0, 2.0}}, 30},  // whole seconds
+    };
+    for (const Case& c : cases) {
+        const RtGraphSettings settings = GraphSettingsFromFile(c.autoRange, c.minY, c.maxY, c.maxX);
+        EXPECT_EQ(settings.autoScaling, c.automatic) << c.maxX;
+        EXPECT_EQ(settings.manualRange, c.range) << c.maxX;
+        EXPECT_EQ(settings.timeSpan, c.span) << c.maxX;
+    }
+}
+
 TEST(RtYAxisScalerTest, TheHistoryKeepsTheTimeSpanAndAManualRangeWinsWhenNotAutomatic) {
     RtYAxisScaler scaler(3);
     EXPECT_FALSE(scaler.Range(true, std::nullopt));
@@ -223,6 +248,38 @@ TEST_F(RtRulesTest, CellTextsAtTheirLimits) {
     for (const Case& c : cases) {
         EXPECT_EQ(CellText(c.variant, c.kind, c.value, "mA"), c.text)
             << (c.variant == S ? "Standard" : "Lite") << " kind " << c.kind << " value " << c.value;
+    }
+}
+
+TEST(RtRowDistortionTest, FromAFullRowOnly) {
+    // S1 = sqrt(8^2 + 6^2) = 10 kVA of fundamental; 12.5 kVA apparent gives sqrt(1.25^2 - 1) = 75 %.
+    const std::vector<ShownQuantity> full = {{2, 250.0f}, {1, 50.0f}, {4, 8.0f},
+                                             {5, 12.5f},  {6, 0.8f},  {7, 6.0f}};
+    const std::vector<ShownQuantity> noKVA = {{2, 250.0f}, {1, 50.0f}, {4, 8.0f},
+                                              {6, 0.8f},   {7, 6.0f},  {3, 1.0f}};
+    const std::vector<ShownQuantity> clean = {{2, 230.0f}, {1, 40.0f}, {4, 8.0f},
+                                              {5, 9.0f},   {6, 0.8f},  {7, 6.0f}};
+    const std::vector<ShownQuantity> dead = {{2, 0.0f}, {1, 0.0f}, {4, 0.0f},
+                                             {5, 0.0f}, {6, 0.0f}, {7, 0.0f}};
+    const std::vector<ShownQuantity> fiveOnly(full.begin(), full.end() - 1);
+    struct Case {
+        const char* name;
+        const std::vector<ShownQuantity>& shown;
+        std::optional<double> thd;
+    };
+    const Case cases[] = {
+        {"full row", full, 75.0},
+        {"kVA from volts x amps", noKVA, 75.0},
+        {"apparent below the fundamental", clean, 0.0},
+        {"dead input", dead, std::nullopt},
+        {"five quantities", fiveOnly, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const std::optional<double> thd = RowDistortion(c.shown);
+        ASSERT_EQ(thd.has_value(), c.thd.has_value()) << c.name;
+        if (thd) {
+            EXPECT_NEAR(*thd, *c.thd, 1e-3) << c.name;
+        }
     }
 }
 
@@ -350,8 +407,12 @@ TEST(WaveformScalingTest, ReverseOrderRangeWordAndFlat) {
                           .currentFactor = 2.0f,
                           .voltageFactor = 10.0f,
                           .rangeWord = 0,
-                          .quarven = false};
+                          .quarven = false,
+                          .inReadOrder = true};
     WaveformCurves curves;
+    ASSERT_EQ(ScaleWaveform(table, 4, scales, curves), 0);
+    EXPECT_EQ(curves.volts, (std::vector<float>{100, 200, 300, 400}));  // the Standard's order
+    scales.inReadOrder = false;
     ASSERT_EQ(ScaleWaveform(table, 4, scales, curves), 0);
     EXPECT_EQ(curves.volts, (std::vector<float>{400, 300, 200, 100}));  // sample 0 last
     EXPECT_EQ(curves.amps, (std::vector<float>{-40, -30, -20, -10}));

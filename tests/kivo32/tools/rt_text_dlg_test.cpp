@@ -12,18 +12,22 @@
 
 #include "kivo32/controls/controls_ids.h"
 #include "kivo32/controls/toggle_button.h"
+#include "kivo32/session/real_time_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "kivo32/settings/registry_values.h"
 #include "kivo32/tools/rt_ids.h"
 #include "kivo32/tools/rt_readouts.h"
 #include "kivo32/tools/rt_text_dlg.h"
+#include "kivo32/tools/wf_capture_dlg.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
+#include "platform/ui/graph/graph_control.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/controls/grid_control.h"
 #include "shared/setup/sut_header.h"
+#include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 
@@ -114,6 +118,31 @@ TEST_F(RtTextDlgTest, TheLiteGridShowsEachValueInItsFormatAndTheReadoutsFollow) 
     EXPECT_TRUE(link->IsClosed());
 }
 
+TEST_F(RtTextDlgTest, AQuarvenPowerRowShowsItsDistortionInTheEighthColumn) {
+    const auto link = MakeLink(14, "CRTVTextLiteDlg");
+    CRTVTextLiteDlg window(link, registry_);
+    testsupport::OnNextModal([&](QWidget* shown) {
+        RealTimeRecord record = SampleRecord();
+        // Channel 1 full (8 kW + 6 kVAR against 12.5 kVA), channel 2 short of one quantity.
+        record.values = {{0, 1, 250.0f, 2}, {0, 1, 50.0f, 1}, {0, 1, 8.0f, 4},   {0, 1, 12.5f, 5},
+                         {0, 1, 0.8f, 6},   {0, 1, 6.0f, 7},  {1, 1, 230.0f, 2}, {1, 1, 10.0f, 1}};
+        link->Deliver(platform::Message(WM_REAL_TIME_VALUES, 0, platform::MakePayload(record)));
+        ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !Cell(shown, 1, 8).isEmpty(); }));
+        EXPECT_EQ(Cell(shown, 1, 7), "6.000 kVAR");
+        EXPECT_EQ(Cell(shown, 1, 8), "75.00% THD");
+        EXPECT_EQ(Interior(shown, 1, 8).value<QBrush>().color(), QColor(0xFF, 0xFF, 0xFF));
+        EXPECT_TRUE(Cell(shown, 2, 8).isEmpty());
+        // Its help opens from the window.
+        testsupport::OnNextModal([](QWidget* help) {
+            EXPECT_EQ(help->metaObject()->className(), std::string("CTHDHelpDlg"));
+            help->close();
+        });
+        platform::FindControlAs<QAbstractButton>(shown, IDC_RT_THD_HELP)->click();
+        platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
+    });
+    window.DoModal();
+}
+
 TEST_F(RtTextDlgTest, RunHoldReachesTheLoopAndAHeldRecordReleasesTheButton) {
     const auto link = MakeLink(1, "CRTVTextLiteDlg");
     CRTVTextLiteDlg window(link, registry_);
@@ -154,10 +183,51 @@ TEST_F(RtTextDlgTest, TheStandardGridColoursByRecordingFlagOnlyAndShowsSevenAste
         EXPECT_EQ(Cell(shown, 1, 3), platform::ToQString(LoadText(IDS_RT_STATE_OFF)));
         EXPECT_FALSE(Interior(shown, 1, 2).isValid());  // no setup: the grid's own colour
         EXPECT_FALSE(platform::FindControl(shown, IDC_RT_REFRESH_COUNT)->isVisible());
+        EXPECT_FALSE(platform::FindControl(shown, IDC_RT_THD_HELP)->isVisible());
         platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
     });
     window.DoModal();
     EXPECT_TRUE(link->IsClosed());
+}
+
+TEST_F(RtTextDlgTest, TheStandardWindowsCaptureAsksTheLoopAndShowsTheThreeCurvesBesideIt) {
+    testsupport::ScriptedUiBroker broker;
+    broker.AnswerMessageBox(IDOK);
+    const auto link = MakeLink(0, "CRTVTextStandardDlg");
+    CRTVTextStandardDlg window(link, registry_);
+    testsupport::OnNextModal([&](QWidget* shown) {
+        auto* capture = platform::FindControlAs<QPushButton>(shown, IDC_RT_CAPTURE);
+        ASSERT_TRUE(capture->isVisible());
+        capture->click();
+        EXPECT_TRUE(link->IsHeld());  // held while the loop captures
+        EXPECT_EQ(link->TakeCaptureRequest(), 0);
+        WaveformCapture taken;
+        taken.captured = true;
+        taken.sampleCount = 256;
+        for (std::size_t i = 0; i < 256; ++i) {
+            taken.table.voltage[i] = static_cast<int>(i) - 128;
+            taken.table.current[i] = 128 - static_cast<int>(i);
+        }
+        link->Deliver(platform::Message(WM_REAL_TIME_CAPTURE, 0, platform::MakePayload(taken)));
+        auto* curves = static_cast<platform::GraphControl*>(nullptr);
+        ASSERT_TRUE(testsupport::ProcessEventsUntil([&] {
+            auto* beside = shown->findChild<CWFCaptureDlg*>();
+            curves = beside != nullptr ? beside->findChild<platform::GraphControl*>() : nullptr;
+            return curves != nullptr && beside->isVisible();
+        }));
+        EXPECT_EQ(curves->Data().SubsetCount(), 3u);
+        EXPECT_EQ(curves->Data().PointCount(), 256u);
+        EXPECT_FALSE(link->IsHeld());  // refreshing again
+        // A failed capture is told and leaves the window held as the user had it.
+        Click(platform::FindControlAs<CToggleButton>(shown, IDC_RT_RUN_HOLD));
+        capture->click();
+        link->Deliver(platform::Message(WM_REAL_TIME_CAPTURE, 0, platform::MakePayload(WaveformCapture{})));
+        ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !broker.Asked().empty(); }));
+        EXPECT_EQ(broker.Asked()[0].text, LoadText(IDS_WF_CAPTURE_FAILED));
+        EXPECT_TRUE(link->IsHeld());
+        platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
+    });
+    window.DoModal();
 }
 
 }  // namespace

@@ -283,3 +283,42 @@ TEST_F(GraphControlTest, PrintsToAPdfFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// A running graph: a numeric X axis of fixed range, one point per subset appended each cycle, the
+// oldest dropped, a subset joining late, and a manual Y range.
+TEST(GraphControlRunningTest, AppendedPointsOnAFixedNumericAxisWithAManualYRange) {
+    testsupport::EnsureQtApplication();
+    GraphControl control;
+    control.Settings().numericX = platform::NumericXAxis{0.0, 60.0};
+    control.Settings().axes[0].manualRange = std::pair{-5.0, 5.0};
+    control.resize(600, 400);
+    for (int point = 0; point < 5; ++point) {
+        const std::vector<float> values = point < 2
+                                              ? std::vector<float>{1.0f * static_cast<float>(point)}
+                                              : std::vector<float>{1.0f * static_cast<float>(point), 40.0f};
+        control.AppendPoint(point, values, 4);
+    }
+    const platform::GraphData& data = control.Data();
+    ASSERT_EQ(data.x, (std::vector<double>{1, 2, 3, 4}));  // the oldest point went
+    ASSERT_EQ(data.SubsetCount(), 2u);
+    EXPECT_EQ(data.subsets[0].Sample(0), 1.0f);
+    EXPECT_EQ(data.subsets[0].Sample(3), 4.0f);
+    EXPECT_TRUE(data.subsets[1].IsNull(0));  // joined at point 2
+    EXPECT_EQ(data.subsets[1].Sample(1), 40.0f);
+    // The view keeps the fixed range, the Y axis the manual one whatever the values.
+    EXPECT_EQ(control.ViewStart(), 0.0);
+    EXPECT_EQ(control.ViewEnd(), 60.0);
+    control.grab();
+    const platform::GraphLayout& layout = control.LastLayout();
+    EXPECT_EQ(layout.axisScales[0].minimum, -5.0);
+    EXPECT_EQ(layout.axisScales[0].maximum, 5.0);
+    EXPECT_NEAR(layout.XToPixel(30.0), (layout.plot.left + layout.plot.right) / 2.0, 1.0);
+    // A new range shows at once.
+    control.Settings().numericX = platform::NumericXAxis{10.0, 70.0};
+    control.Reinitialise();
+    EXPECT_EQ(control.ViewStart(), 10.0);
+}
+
+}  // namespace
