@@ -31,8 +31,7 @@ using KivoRequests = platform::RequestList<
     LoggerListMessageRequest>;
 
 using KivoRequestsNotBuiltYet =
-    platform::RequestList<SetScalarsRequest, SetLoggerIdsRequest, WaveformCaptureRequest, CalAmpScalarRequest,
-                          CalVoltTempScalarRequest, RealTimeSelectionRequest>;
+    platform::RequestList<WaveformCaptureRequest, RealTimeSelectionRequest>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

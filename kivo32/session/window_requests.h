@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kivo32/session/logger_window_calls.h"
+
 class CHarmonicsWindowLink;
 class CRealTimeWindowLink;
 
@@ -37,16 +39,14 @@ struct WaveformCaptureRequest {
     std::vector<std::string> setups;
 };
 
-// The calibration of the current scalar.
-struct CalAmpScalarRequest {
+// The calibration of the current scalar; the window asks the logger through `ask` while it is open.
+struct CalAmpScalarRequest : ScalarCalibrationFacts {
     static constexpr std::string_view kName = "CCalAmpScalarDlg";
-    int typeCode = 0;
 };
 
 // The calibration of the voltage and temperature scalars.
-struct CalVoltTempScalarRequest {
+struct CalVoltTempScalarRequest : ScalarCalibrationFacts {
     static constexpr std::string_view kName = "CCalVoltTempScalarDlg";
-    int typeCode = 0;
 };
 
 // The channels a real-time graph shows: seven selection words out.
