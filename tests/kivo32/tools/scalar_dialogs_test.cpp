@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTimer>
 #include <algorithm>
 #include <deque>
 #include <memory>
@@ -220,6 +221,27 @@ TEST_F(ScalarDialogsTest, CancelClosesWithoutTheRangeMessageWhileLeavingAnEditSh
     });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(RangeMessages(), (std::vector<std::string>{"Please enter a number between 0.0001 and 1."}));
+}
+
+TEST_F(ScalarDialogsTest, CancelWhileTheLoggerIsAskedReachesTheSessionAndDropsTheLateAnswer) {
+    std::vector<LoggerWindowQuestion> asked;
+    int cancels = 0;
+    ScalarCalibrationFacts facts = Facts(13);
+    // The session is still reading when the user cancels.
+    facts.ask = [&](LoggerWindowQuestion question) { asked.push_back(std::move(question)); };
+    CCalAmpScalarDlg dialog(facts, {.cancelCommand = [&] { ++cancels; }, .newProtocol = {}});
+    testsupport::OnNextModal([](QWidget* window) {
+        QTimer::singleShot(0, window, [window] { Click(window, IDCANCEL); });
+        Click(window, IDC_CAL_AMP_CHECK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(cancels, 1);
+    ASSERT_EQ(asked.size(), 1U);
+    // The answer that comes after is dropped.
+    asked[0].replyTo->PostMessage(
+        platform::Message(WM_LOGGER_WINDOW_ANSWER, 1, platform::MakePayload(Reference(230.0F, 150.0F))));
+    QApplication::processEvents();
+    EXPECT_TRUE(broker_.Boxes().empty());
 }
 
 TEST_F(ScalarDialogsTest, IoConfigurationShowsTheSwitchesAndKeepsTheHigherBits) {
