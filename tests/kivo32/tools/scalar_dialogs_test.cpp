@@ -264,7 +264,7 @@ TEST_F(ScalarDialogsTest, IoConfigurationShowsTheSwitchesAndKeepsTheHigherBits) 
         broker.AnswerMessageBox(IDOK);
         CSetLoggerIDsDlg dialog("RS1", "X40B", "Feeder 3", "NX4.400", 13, logger.Ask(), {});
         testsupport::OnNextModal([&](QWidget* window) {
-            testsupport::OnNextModal([&](QWidget* io) {
+            testsupport::OnNextModalOver(window, [&](QWidget* io) {
                 for (int bit = 0; bit < 7; ++bit) {
                     const bool expected =
                         std::find(c.checked.begin(), c.checked.end(), bit) != c.checked.end();

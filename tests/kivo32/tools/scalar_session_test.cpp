@@ -160,7 +160,7 @@ TEST_F(ScalarSessionTest, TheIdWindowWritesTheIdAndTheCompletedModelText) {
 TEST_F(ScalarSessionTest, TheIoConfigurationIsWrittenWithTheBitsAboveTheSwitches) {
     Connect("quarven-rs", [](LoggerState& s) { s.configurationWord = 128 + 8; });
     RunWindow<SetLoggerIdsRequest>(WM_SESSION_SET_LOGGER_IDS, IDCANCEL, [](QWidget* window) {
-        testsupport::OnNextModal([](QWidget* io) {
+        testsupport::OnNextModalOver(window, [](QWidget* io) {
             EXPECT_TRUE(platform::FindControlAs<QCheckBox>(io, 2256)->isChecked());
             platform::FindControlAs<QCheckBox>(io, 2256)->click();
             platform::FindControlAs<QCheckBox>(io, 2258)->click();
