@@ -265,6 +265,8 @@ namespace {
 
 constexpr double kDefaultExpectedAmps = 0.5;
 constexpr double kDefaultExpectedVolts = 500.0;
+constexpr double kLowestRange = 0.001;
+constexpr double kHighestRange = 1000000000.0;
 
 }  // namespace
 
@@ -287,7 +289,7 @@ CCalAmpScalarDlg::CCalAmpScalarDlg(ScalarCalibrationFacts facts, const ScalarWin
     range_edit_ = AddEdit(IDC_CAL_RANGE, IDS_CAL_RANGE, IDC_CAL_RANGE_LABEL);
     range_edit_->setReadOnly(false);
     range_edit_->setMaxLength(11);
-    AddTypedValue(range_edit_, 0.001, 1000000000.0);
+    AddTypedValue(range_edit_, kLowestRange, kHighestRange);
 }
 
 bool CCalAmpScalarDlg::OnInitDialog() {
@@ -301,7 +303,7 @@ void CCalAmpScalarDlg::DoDataExchange(platform::DataExchange& exchange) {
     float range = static_cast<float>(range_);
     exchange.PrepareControl(range_edit_);
     platform::DDX_FloatDecimals(exchange, range_edit_, range, 1);
-    platform::ValidateRange(exchange, static_cast<double>(range), 0.001, 1000000000.0);
+    platform::ValidateRange(exchange, static_cast<double>(range), kLowestRange, kHighestRange);
     if (exchange.saving() && !exchange.failed()) {
         range_ = range;
     }
