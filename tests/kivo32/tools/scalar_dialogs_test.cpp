@@ -214,8 +214,10 @@ TEST_F(ScalarDialogsTest, CancelClosesWithoutTheRangeMessageWhileLeavingAnEditSh
         auto* cancel = platform::FindControlAs<QAbstractButton>(window, IDCANCEL);
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), cancel->mapToGlobal(QPointF(2, 2)),
                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        // The press takes the focus from the edit.
         QApplication::sendEvent(cancel, &press);
+        // The press takes the focus from the edit (as a real press does; a sent one does not).
+        ASSERT_TRUE(cancel->isDown());
+        cancel->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         cancel->click();
     });
