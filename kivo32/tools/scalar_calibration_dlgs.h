@@ -15,7 +15,6 @@
 
 class QAbstractButton;
 class QFormLayout;
-class QLabel;
 class QLineEdit;
 
 // The links of a calibration window to the application.
@@ -26,10 +25,6 @@ struct ScalarWindowLinks {
 
 class CScalarCalibrationDlg : public platform::Dialog {
     Q_OBJECT
-
-public:
-    // After calibrating: the scalar shown, which Send writes.
-    double Scalar() const { return scalar_; }
 
 protected:
     struct Shape {
