@@ -25,6 +25,7 @@
 #include "kivo32/tools/download_windows.h"
 #include "kivo32/tools/harmonics_windows.h"
 #include "kivo32/tools/rt_windows.h"
+#include "kivo32/tools/scalar_windows.h"
 #include "kivo32/tools/schedule_windows.h"
 #include "kivo32/tools/set_refresh_count_dlg.h"
 #include "kivo32/tools/setting_windows.h"
@@ -54,12 +55,15 @@ constexpr int kWaitPollMs = 10;
 void CKivoApp::SetUpCommands() {
     RegisterCommandDialogs();
     RegisterLoggerListMessages();
-    RegisterDownloadWindows(*sessions_, [this] {
+    const auto cancelCommand = [this] {
         if (platform::MessageTarget* main = GetAppMainWnd()) {
             main->PostMessage(platform::Message(WM_COMMAND, ID_CANCEL_COMMAND));
         }
-    });
+    };
+    RegisterDownloadWindows(*sessions_, cancelCommand);
     RegisterSettingWindows();
+    RegisterScalarWindows(
+        {.cancelCommand = cancelCommand, .newProtocol = [this] { return IsNewProtocol(); }});
     RegisterWiFiWindows({.showHelp =
                              [this] {
                                  CDisplayTextDlg help(false, QApplication::activeModalWidget());

@@ -31,7 +31,7 @@ using KivoRequests = platform::RequestList<
     LoggerListMessageRequest>;
 
 using KivoRequestsNotBuiltYet =
-    platform::RequestList<SetScalarsRequest, SetLoggerIdsRequest, CalAmpScalarRequest, CalVoltTempScalarRequest>;
+    platform::RequestList<>;
 
 static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
               "a request marked not built is not in the list");

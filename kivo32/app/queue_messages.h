@@ -80,6 +80,7 @@ inline constexpr unsigned kSessionMessages[] = {
     WM_SESSION_CALIBRATION_MEASURE,
     WM_SESSION_SETUP_FORM_FACTS,
     WM_SESSION_FIRMWARE_UPDATE,
+    WM_SESSION_LOGGER_WINDOW,
 };
 
 // True when no number occurs twice in the lists of one queue.

@@ -187,6 +187,12 @@ private:
     void OnAutoCalibration();
     // Runs the calibration window's A/D read or scalar write and answers it; false for other messages.
     bool TakeCalibrationRequest(const platform::Message& message);
+    // ---- The questions of an open scalar, calibration or logger-ID window (session_el_logger_window.cpp).
+    // Posts a window's question to this session.
+    LoggerWindowAsk LoggerWindowAsker();
+    // Runs the question WM_SESSION_LOGGER_WINDOW carries and posts the answer; false for other messages.
+    bool TakeLoggerWindowQuestion(const platform::Message& message);
+    LoggerWindowAnswer AnswerLoggerWindow(const LoggerWindowQuestion& question);
     // Takes the settings the dialog answered into `settings` and writes them; a failure is told.
     bool WriteWiFiAnswer(const SetWiFiInfoRequest& answer, WiFiSettings& settings);
     // Has the module fetch its new firmware and waits for it, then shows the dialog again with

@@ -57,7 +57,8 @@ void CSessionEL::OnSetLoggerIDs() {
                                 .model = oldModelPart,
                                 .typeCode = GetLoggerType(),
                                 .loggerTitle = logger_->GetTitleText(),
-                                .firmware = firmware};
+                                .firmware = firmware,
+                                .ask = LoggerWindowAsker()};
     if (RunDialog(request) != IDOK) {
         return;
     }

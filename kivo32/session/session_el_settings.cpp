@@ -211,7 +211,13 @@ void CSessionEL::OnCalibrationDialog() {
         return;
     }
     PostStatusString(STATUS_TEXT, IDS_READY_TO_CALIBRATE);
-    Request request{.typeCode = GetLoggerType()};
+    Request request{{.typeCode = GetLoggerType(),
+                     .loggerId = logger_->GetLoggerId(),
+                     .firmware = logger_->GetFirmwareText(),
+                     .a = logger_->GetAScalar(),
+                     .v = logger_->GetVScalar(),
+                     .r = logger_->GetRScalar(),
+                     .ask = LoggerWindowAsker()}};
     RunDialog(request);
 }
 

@@ -65,7 +65,7 @@ bool CSessionEL::TakeWhileAsking(platform::Message& message) {
         ScanWiFiFor(message);
         return true;
     }
-    if (IsDialogOpen() && TakeCalibrationRequest(message)) {
+    if (IsDialogOpen() && (TakeCalibrationRequest(message) || TakeLoggerWindowQuestion(message))) {
         return true;
     }
     return CSession::TakeWhileAsking(message);

@@ -105,6 +105,12 @@ inline constexpr unsigned ID_SESSION_CONNECT_DIRECT = 32785;
 // The main window's disconnect command, posted as WM_COMMAND after the terminal restarted the logger.
 inline constexpr unsigned ID_SESSION_DISCONNECT = 32789;
 
+// Ours, to the session while a scalar, calibration or logger-ID window is open: its question to the
+// logger (payload a LoggerWindowQuestion, logger_window_calls.h); and the answer, to that window
+// (payload a LoggerWindowAnswer).
+inline constexpr unsigned WM_SESSION_LOGGER_WINDOW = WM_APP + 0x270;
+inline constexpr unsigned WM_LOGGER_WINDOW_ANSWER = WM_APP + 0x271;
+
 // Ours, to the main window: open the harmonics window (payload a std::shared_ptr<CHarmonicsWindowLink>);
 // the session's capture loop runs until it closes.
 inline constexpr unsigned WM_HARMONICS_WINDOW = WM_APP + 0x230;

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "kivo32/session/logger_window_calls.h"
 #include "platform/base/message_target.h"
 #include "shared/logger/call_schedule.h"
 #include "shared/logger/network_settings.h"
@@ -60,7 +61,8 @@ struct SetScalarsRequest {
     LoggerNaming logger;
 };
 
-// The logger's ID and the model part of its firmware text, in and out.
+// The logger's ID and the model part of its firmware text, in and out; the window reads and writes the
+// I/O configuration through `ask` while it is open.
 struct SetLoggerIdsRequest {
     static constexpr std::string_view kName = "CSetLoggerIDsDlg";
     std::string loggerId;
@@ -68,6 +70,7 @@ struct SetLoggerIdsRequest {
     int typeCode = 0;
     std::string loggerTitle;
     std::string firmware;
+    LoggerWindowAsk ask = nullptr;
 };
 
 // The call schedule read from the logger; the answer either only restarts it or gives the schedule to

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kivo32/session/logger_window_calls.h"
+
 class CHarmonicsWindowLink;
 class CRealTimeWindowLink;
 
@@ -31,16 +33,14 @@ struct HarmonicsRequest {
     std::shared_ptr<CHarmonicsWindowLink> link;
 };
 
-// The calibration of the current scalar.
-struct CalAmpScalarRequest {
+// The calibration of the current scalar; the window asks the logger through `ask` while it is open.
+struct CalAmpScalarRequest : ScalarCalibrationFacts {
     static constexpr std::string_view kName = "CCalAmpScalarDlg";
-    int typeCode = 0;
 };
 
 // The calibration of the voltage and temperature scalars.
-struct CalVoltTempScalarRequest {
+struct CalVoltTempScalarRequest : ScalarCalibrationFacts {
     static constexpr std::string_view kName = "CCalVoltTempScalarDlg";
-    int typeCode = 0;
 };
 
 // The channels a real-time graph shows: seven selection words out.

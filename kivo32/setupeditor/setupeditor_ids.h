@@ -36,13 +36,6 @@ inline constexpr unsigned IDS_FILE_DOES_NOT_EXIST = 59490;
 inline constexpr unsigned IDS_CT_CHOOSER_TITLE = 22791;
 inline constexpr unsigned IDS_CT_CHOOSER_LIST_TIP = 22792;
 
-// CLoggerIOConfigDlg: the check boxes of bits 0-6 and the value they make; ours: title and the caption
-// of a switch ("%s" its number).
-inline constexpr int kIOConfigSwitchIds[7] = {2258, 2259, 2257, 2256, 2255, 2264, 2357};
-inline constexpr int IDC_IO_CONFIG_VALUE = 2251;
-inline constexpr unsigned IDS_IO_CONFIG_TITLE = 22794;
-inline constexpr unsigned IDS_IO_CONFIG_SWITCH = 22795;
-
 // Posted to the setup view's frame when the wiring check failed.
 inline constexpr unsigned ID_SETUP_WIRING_FAILED = 32775;
 

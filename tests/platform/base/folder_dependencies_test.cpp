@@ -44,7 +44,7 @@ const std::map<std::string, ProgramPart> kKivoParts = {
     {"kivo32/tools",
      {true,
       {"kivo32/controls", "kivo32/settings", "kivo32/session", "kivo32/dialogs", "kivo32/update",
-       "kivo32/analysis"}}},
+       "kivo32/analysis", "kivo32/setuprules"}}},
 };
 
 // Which folder may include which (besides itself). A program's app/ and root tie its parts together:

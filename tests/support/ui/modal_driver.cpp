@@ -56,6 +56,16 @@ void OnNextModal(std::function<void(QWidget*)> action) {
     poll->start(kPollMilliseconds);
 }
 
+void OnNextModalOver(QWidget* outer, std::function<void(QWidget*)> action) {
+    OnNextModal([outer, action = std::move(action)](QWidget* modal) {
+        if (modal == outer) {
+            OnNextModalOver(outer, action);
+        } else {
+            action(modal);
+        }
+    });
+}
+
 bool ProcessEventsUntil(const std::function<bool()>& done) {
     QElapsedTimer clock;
     clock.start();

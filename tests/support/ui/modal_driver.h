@@ -10,6 +10,9 @@ namespace testsupport {
 // a few seconds, and closes the window (failing the test) when it is still open a few seconds after the
 // action. Call before the code that opens the window.
 void OnNextModal(std::function<void(QWidget*)> action);
+// As OnNextModal, for a window that `outer` opens: `outer` stays the active modal window until then
+// (while it waits for something, say), and is passed over.
+void OnNextModalOver(QWidget* outer, std::function<void(QWidget*)> action);
 
 // Processes events until `done()` or a few seconds passed; false on time-out.
 bool ProcessEventsUntil(const std::function<bool()>& done);
