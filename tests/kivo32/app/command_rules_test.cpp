@@ -155,12 +155,11 @@ TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason)
         bool notBuilt;
     };
     const Case cases[] = {
-        // Their requests are marked not built yet.
-        {ID_LOGGER_SET_SCALARS, true},
         // Views and tools that are no request.
         {ID_LOGGER_FIRMWARE_UPDATE, false},
         {ID_GRID_DATA_VIEW_0, true},
         // Their windows are built, or they need none.
+        {ID_LOGGER_SET_SCALARS, false},
         {ID_LOGGER_DOWNLOAD, false},
         {ID_LOGGER_HARMONICS, false},
         {ID_LOGGER_REAL_TIME_GRAPH, false},
