@@ -17,6 +17,7 @@
 #include "platform/ui/child_frame.h"
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box.h"
+#include "shared/common/trace_log.h"
 #include "shared/controls/controls_ids.h"
 #include "shared/setup/setup_table.h"
 
@@ -95,6 +96,14 @@ void CLoadProfileViewBase::OnInitialUpdate() {
     bar_->SyncCombos(parameters_);
     initialised_ = true;
     Compute();
+}
+
+void CLoadProfileViewBase::OnUpdate(platform::View* sender, long hint) {
+    if (initialised_ && sender != nullptr && sender != this) {
+        Compute();
+        return;
+    }
+    WriteTraceLine("OnUpdate discarded: hint = %d\r\n", 0, static_cast<int>(hint));
 }
 
 void CLoadProfileViewBase::SetFrameParameters(const CParametersForView& parameters) {

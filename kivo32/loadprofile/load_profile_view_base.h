@@ -39,6 +39,8 @@ public:
 
     // Takes the document's parameters (the selection the window was opened on) and computes.
     void OnInitialUpdate() override;
+    // A change made through another view computes the profile again; any other update is only traced.
+    void OnUpdate(platform::View* sender, long hint) override;
     // WM_APP+0xE2 (the frame's parameters, sent), 0xE3 and 0xE4 (the period or days chosen), and the
     // worker's result.
     void OnMessage(platform::Message& message) override;

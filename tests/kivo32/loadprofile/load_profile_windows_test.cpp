@@ -170,6 +170,22 @@ TEST_F(LoadProfileWindowsTest, EachWindowKeepsItsOwnParameters) {
     EXPECT_EQ(second->Profile().GetBucketCount(), 96);
 }
 
+TEST_F(LoadProfileWindowsTest, AChangeThroughAnotherViewComputesTheProfileAgain) {
+    CRawDataView* grid = OpenWeek();
+    ASSERT_NE(grid, nullptr);
+    QPointer<CLoadProfileViewBase> table = OpenLoadProfile(table_, grid, false);
+    ASSERT_TRUE(Computed(table));
+    int computed = 0;
+    QObject::connect(table, &CLoadProfileViewBase::ProfileComputed, [&computed](bool) { ++computed; });
+    // Its own update, or one without a sender, leaves the profile as it is.
+    table->GetDocument()->UpdateAllViews(table);
+    table->GetDocument()->UpdateAllViews(nullptr, 7);
+    EXPECT_FALSE(table->IsComputing());
+    table->GetDocument()->UpdateAllViews(grid);
+    ASSERT_TRUE(Computed(table));
+    EXPECT_EQ(computed, 1);
+}
+
 TEST_F(LoadProfileWindowsTest, AWindowClosedWhileComputingLeavesNothingRunning) {
     CRawDataView* grid = OpenWeek(20 * 96);
     ASSERT_NE(grid, nullptr);
