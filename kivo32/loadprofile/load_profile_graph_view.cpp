@@ -169,17 +169,11 @@ void CLoadProfileGraphView::keyPressEvent(QKeyEvent* event) {
 }
 
 bool CLoadProfileGraphView::PrintGraph(QPrinter& printer) const {
-    const QSize size = GraphPrintSize(*this);
-    return control_ != nullptr && control_->Print(printer, size.width(), size.height());
+    return PrintGraphAtViewSize(*this, control_, printer);
 }
 
 void CLoadProfileGraphView::OnFilePrint() {
-    platform::PrintInfo info;
-    info.SetMaxPage(1);
-    if (ChoosePrinter(info) && !PrintGraph(Printer())) {
-        platform::CurrentUiBroker().MessageBox(LoadText(AFX_IDP_FAILED_TO_START_PRINT), {},
-                                               MB_OK | MB_ICONEXCLAMATION);
-    }
+    PrintGraphView(*this, control_);
 }
 
 void CLoadProfileGraphView::OnWritePicture() {

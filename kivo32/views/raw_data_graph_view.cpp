@@ -502,17 +502,11 @@ QSize CRawDataGraphView::PrintSize() const {
 }
 
 bool CRawDataGraphView::PrintGraph(QPrinter& printer) const {
-    const QSize size = PrintSize();
-    return control_ != nullptr && control_->Print(printer, size.width(), size.height());
+    return PrintGraphAtViewSize(*this, control_, printer);
 }
 
 void CRawDataGraphView::OnFilePrint() {
-    platform::PrintInfo info;
-    info.SetMaxPage(1);
-    if (ChoosePrinter(info) && !PrintGraph(Printer())) {
-        platform::CurrentUiBroker().MessageBox(LoadText(AFX_IDP_FAILED_TO_START_PRINT), {},
-                                               MB_OK | MB_ICONEXCLAMATION);
-    }
+    PrintGraphView(*this, control_);
 }
 
 CRawDataGraphView* GetActiveRawDataGraphView(const platform::MainFrame* frame) {
