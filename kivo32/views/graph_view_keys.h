@@ -13,7 +13,7 @@ class QWidget;
 namespace platform {
 class GraphControl;
 class View;
-}
+}  // namespace platform
 
 // The settings dialog with the main title "<title> - <suffix>"; afterwards the title again, unless
 // `owner` (the view) went while the dialog was open.
