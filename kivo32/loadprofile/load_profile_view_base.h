@@ -39,6 +39,8 @@ public:
 
     // Takes the document's parameters (the selection the window was opened on) and computes.
     void OnInitialUpdate() override;
+    // The main frame shows the toolbar of a data grid or of a data graph, as the view's kind is.
+    void OnActivateView(bool active) override;
     // WM_APP+0xE2 (the frame's parameters, sent), 0xE3 and 0xE4 (the period or days chosen), and the
     // worker's result.
     void OnMessage(platform::Message& message) override;
