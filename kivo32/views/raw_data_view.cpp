@@ -100,7 +100,8 @@ void CRawDataView::OnInitialUpdate() {
         }
         grid_->SetColumnWidth(column, width);
     }
-    grid_->SetColumnWidth(0, metrics.horizontalAdvance(QString::number(std::max(GetRowCount(), 1)) + "00"));
+    grid_->SetColumnWidth(
+        0, metrics.horizontalAdvance(QString::number(std::max(GetRowCount(), 1)) + "00"));
     grid_->SetFrozenColumns(2);
     View::OnInitialUpdate();
 }
