@@ -119,6 +119,13 @@ bool CMainFrame::LoadFrame() {
     tool_bar_->setObjectName("MainToolBar");
     LoadToolBar(kMainToolBar);
     addToolBar(Qt::TopToolBarArea, tool_bar_);
+    // A view whose document went first (a closing logger list) no longer reports that it left: once no
+    // window is active the frame takes its own toolbar back.
+    connect(MdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
+        if (CKivoApp* app = GetKivoApp(); app != nullptr && window == nullptr) {
+            app->FollowActiveView(kMainToolBar, false);
+        }
+    });
 
     status_dock_ =
         new QDockWidget(platform::ToQString(LoadText(IDS_MENU_CONNECTION_STATUS)).remove('&'), this);

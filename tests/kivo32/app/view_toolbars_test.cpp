@@ -10,6 +10,7 @@
 #include <functional>
 #include <set>
 
+#include "kivo32/app/command_ids.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/main_frame.h"
 #include "kivo32/app/smart_mdi_template.h"
@@ -151,6 +152,16 @@ TEST_F(ViewToolBarsTest, ClosingOneOfTwoWindowsShowsTheOthersToolbarAndWhileTheP
     Frame().MdiArea()->closeAllSubWindows();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Frame().ToolBarId(), kSetupToolBar);
+}
+
+TEST_F(ViewToolBarsTest, CloseAllBringsTheMainToolbarBackThoughTheLoggerListGoesWithItsDocument) {
+    ASSERT_NE(OpenSite(), nullptr);
+    OpenNew(kLoggerListTemplateId);
+    ASSERT_EQ(Frame().ToolBarId(), kLoggerListToolBar);
+    ASSERT_TRUE(Frame().RouteCommand(ID_CLOSE_ALL));
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app_.GetDocManager().DocumentCount(), 0u);
+    EXPECT_EQ(Frame().ToolBarId(), kMainToolBar);
 }
 
 // In the program's language every toolbar's buttons have their tips and images, no command comes twice,
