@@ -41,6 +41,7 @@
 #include "kivo32/views/raw_data_graph_view.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/raw_data_view.h"
+#include "kivo32/views/view_toolbar.h"
 #include "platform/base/diagnostic_trace.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message.h"
@@ -278,6 +279,14 @@ void CKivoApp::AddDocTemplates() {
     GetDocManager().AddDocTemplate(std::make_unique<CSmartMDITemplate>(
         kLoadProfileGraphTemplateId, [] { return std::make_unique<CRawDataDoc>(); },
         [] { return new CLoadProfileChildFrame; }, [] { return new CLoadProfileGraphView; }));
+    // The views show their toolbars through the application that is there when they change.
+    SetViewToolBarLoader([](int toolbarId, bool active) {
+        if (CKivoApp* app = GetKivoApp()) {
+            app->FollowActiveView(toolbarId, active);
+        }
+    });
+    CSetupTableView::SetToolbarLoader(
+        [](int toolbarId) { ShowViewToolBar(toolbarId, toolbarId != kMainToolBar); });
     // A setup form reads the connected logger's clock and firmware through the session thread.
     CSetupTableView::SetLoggerClockRequester([this](std::shared_ptr<platform::MessageTarget> target) {
         CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
@@ -292,6 +301,18 @@ void CKivoApp::AddDocTemplates() {
         app_info_.defaultSUTLineFreq = frequency;
         app_info_.SaveAppIniInfo();
     });
+}
+
+void CKivoApp::FollowActiveView(int toolbarId, bool active) {
+    auto* frame = dynamic_cast<CMainFrame*>(GetMainWindow());
+    if (frame == nullptr || IsSet(Flag::Closing)) {
+        return;
+    }
+    if (active) {
+        frame->LoadToolBar(toolbarId);
+    } else if (frame->ActiveChild() == nullptr) {
+        frame->LoadToolBar(kMainToolBar);
+    }
 }
 
 void CKivoApp::SetTemplateFolders() {

@@ -73,6 +73,9 @@ public:
     const CommandLine& GetCommandLine() const { return command_line_; }
     CAppIniInfo& AppInfo() { return app_info_; }
     CGraphObjectAttributes& GraphAttributes() { return graph_attributes_; }
+    // The main frame's toolbar follows the active view: the view's toolbar `toolbarId` while it is
+    // active, the program's own once no window is. While the program closes its bars stay as they are.
+    void FollowActiveView(int toolbarId, bool active);
     // The sessions with the loggers; exists once the main window does.
     CSessionOwner& Sessions() { return *sessions_; }
     bool HasSessions() const { return sessions_ != nullptr; }

@@ -1,7 +1,7 @@
 #include "kivo32/app/kivo_list_host.h"
 
 #include "kivo32/app/kivo_app.h"
-#include "kivo32/app/main_frame.h"
+#include "kivo32/views/view_toolbar.h"
 #include "platform/base/windows1252.h"
 
 LoggerDefaults CKivoListHost::EntryDefaults() const {
@@ -33,11 +33,7 @@ void CKivoListHost::ConnectNetwork(const std::string& address, const std::string
 }
 
 void CKivoListHost::ShowListToolbar(bool listActive) {
-    // While the program closes its bars stay as they are.
-    auto* frame = dynamic_cast<CMainFrame*>(app_.GetMainWindow());
-    if (frame != nullptr && !app_.IsSet(CAppContext::Flag::Closing)) {
-        frame->ShowLoggerListToolBar(listActive);
-    }
+    app_.FollowActiveView(kLoggerListToolBar, listActive);
 }
 
 void CKivoListHost::RememberListPath(const std::filesystem::path& path) {

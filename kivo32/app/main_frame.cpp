@@ -18,11 +18,11 @@
 #include "kivo32/app/command_rules.h"
 #include "kivo32/app/flat_tool_bar.h"
 #include "kivo32/app/kivo_app.h"
-#include "kivo32/app/logger_list_toolbar.h"
 #include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/main_menu.h"
 #include "kivo32/app/queue_messages.h"
 #include "kivo32/app/status_wnd.h"
+#include "kivo32/app/view_toolbars.h"
 #include "kivo32/app/window_placement.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
@@ -30,6 +30,7 @@
 #include "kivo32/views/data_graph_commands.h"
 #include "kivo32/views/raw_data_graph_template.h"
 #include "kivo32/views/raw_data_view.h"
+#include "kivo32/views/view_toolbar.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/program_texts.h"
 #include "platform/ui/child_frame.h"
@@ -94,17 +95,9 @@ CMainFrame::CMainFrame(platform::DocManager* documents) : platform::MainFrame(do
     connect(&watch_, &QTimer::timeout, this, &CMainFrame::OnWatchTick);
 }
 
-std::vector<CFlatToolBar::Button> CMainFrame::MainToolBar() {
-    std::vector<CFlatToolBar::Button> buttons;
-    for (const CMainMenuCommand& command : MainToolbarButtons()) {
-        buttons.push_back({command.id, DrawToolbarImage(command.image),
-                           command.textId != 0 ? LoadText(command.textId) : std::string()});
-    }
-    return buttons;
-}
-
-void CMainFrame::ShowLoggerListToolBar(bool listActive) {
-    tool_bar_->LoadToolBar(listActive ? LoggerListToolBar() : MainToolBar());
+void CMainFrame::LoadToolBar(int toolbarId) {
+    tool_bar_id_ = toolbarId;
+    tool_bar_->LoadToolBar(ToolBarButtons(toolbarId));
     for (QAction* action : tool_bar_->actions()) {
         ShowPromptOnHover(*action, action->data().toUInt());
     }
@@ -119,13 +112,20 @@ bool CMainFrame::LoadFrame() {
     CreateMenus();
 
     std::vector<CCoolMenuManager::ToolbarButton> images;
-    for (const CFlatToolBar::Button& button : MainToolBar()) {
+    for (const CFlatToolBar::Button& button : ToolBarButtons(kMainToolBar)) {
         images.push_back({button.command, button.image});
     }
     tool_bar_ = new CFlatToolBar(*this);
     tool_bar_->setObjectName("MainToolBar");
-    ShowLoggerListToolBar(false);
+    LoadToolBar(kMainToolBar);
     addToolBar(Qt::TopToolBarArea, tool_bar_);
+    // A view whose document went first (a closing logger list) no longer reports that it left: once no
+    // window is active the frame takes its own toolbar back.
+    connect(MdiArea(), &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* window) {
+        if (CKivoApp* app = GetKivoApp(); app != nullptr && window == nullptr) {
+            app->FollowActiveView(kMainToolBar, false);
+        }
+    });
 
     status_dock_ =
         new QDockWidget(platform::ToQString(LoadText(IDS_MENU_CONNECTION_STATUS)).remove('&'), this);

@@ -43,8 +43,9 @@ public:
 
     CStatusWnd& StatusWindow() const { return *status_wnd_; }
     CFlatToolBar& ToolBar() const { return *tool_bar_; }
-    // The logger list's toolbar while a list view is active, else the program's own.
-    void ShowLoggerListToolBar(bool listActive);
+    // Shows toolbar `toolbarId` (kivo32/views/view_toolbar.h) in the toolbar's place.
+    void LoadToolBar(int toolbarId);
+    int ToolBarId() const { return tool_bar_id_; }
     QDockWidget& StatusDock() const { return *status_dock_; }
     // The logger menu as it stands, its rule applied.
     const CMenuEntries& MenuEntries() const { return menu_entries_; }
@@ -54,7 +55,6 @@ public:
     bool OnUpdateCommand(platform::CommandState& state) override;
 
 protected:
-    static std::vector<CFlatToolBar::Button> MainToolBar();
     // Keeps the bars' state and the placement once the documents let the frame close.
     void closeEvent(QCloseEvent* event) override;
 
@@ -91,6 +91,7 @@ private:
     CMenuEntries menu_entries_;
     QMenu* logger_menu_ = nullptr;
     CFlatToolBar* tool_bar_ = nullptr;
+    int tool_bar_id_ = 0;
     QDockWidget* status_dock_ = nullptr;
     CStatusWnd* status_wnd_ = nullptr;
     bool first_show_ = true;

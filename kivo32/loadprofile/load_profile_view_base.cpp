@@ -11,6 +11,7 @@
 #include "kivo32/loadprofile/dialog_bar_lp.h"
 #include "kivo32/loadprofile/load_profile_ids.h"
 #include "kivo32/views/raw_data_doc.h"
+#include "kivo32/views/view_toolbar.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
@@ -104,6 +105,11 @@ void CLoadProfileViewBase::OnUpdate(platform::View* sender, long hint) {
         return;
     }
     WriteTraceLine("OnUpdate discarded: hint = %d\r\n", 0, static_cast<int>(hint));
+}
+
+void CLoadProfileViewBase::OnActivateView(bool active) {
+    View::OnActivateView(active);
+    ShowViewToolBar(presentation_ == ID_LOAD_PROFILE_GRAPH ? kDataGraphToolBar : kDataGridToolBar, active);
 }
 
 void CLoadProfileViewBase::SetFrameParameters(const CParametersForView& parameters) {

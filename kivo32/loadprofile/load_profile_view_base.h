@@ -41,6 +41,8 @@ public:
     void OnInitialUpdate() override;
     // A change made through another view computes the profile again; any other update is only traced.
     void OnUpdate(platform::View* sender, long hint) override;
+    // The main frame shows the toolbar of a data grid or of a data graph, as the view's kind is.
+    void OnActivateView(bool active) override;
     // WM_APP+0xE2 (the frame's parameters, sent), 0xE3 and 0xE4 (the period or days chosen), and the
     // worker's result.
     void OnMessage(platform::Message& message) override;

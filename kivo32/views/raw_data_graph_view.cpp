@@ -14,6 +14,7 @@
 #include "kivo32/views/grid_walk.h"
 #include "kivo32/views/raw_data_doc.h"
 #include "kivo32/views/raw_data_view.h"
+#include "kivo32/views/view_toolbar.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -100,6 +101,11 @@ void CRawDataGraphView::OnInitialUpdate() {
         built_ = loaded;
         View::OnInitialUpdate();
     }
+}
+
+void CRawDataGraphView::OnActivateView(bool active) {
+    View::OnActivateView(active);
+    ShowViewToolBar(kDataGraphToolBar, active);
 }
 
 bool CRawDataGraphView::ReadSelection(GraphLoadRequest& selection) const {

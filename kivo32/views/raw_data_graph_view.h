@@ -42,6 +42,8 @@ public:
 
     // Loads the grid's selection and builds the graph; IsGraphBuilt tells whether that worked.
     void OnInitialUpdate() override;
+    // The main frame shows the graph's toolbar.
+    void OnActivateView(bool active) override;
     // 32942 the graph settings, 32833 undo zoom, File Print.
     bool OnCommand(unsigned id) override;
 

@@ -14,6 +14,7 @@
 #include "kivo32/views/grid_print_profile.h"
 #include "kivo32/views/raw_data_doc.h"
 #include "kivo32/views/raw_data_graph_link.h"
+#include "kivo32/views/view_toolbar.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
@@ -105,6 +106,13 @@ void CRawDataView::OnInitialUpdate() {
     View::OnInitialUpdate();
 }
 
+void CRawDataView::OnActivateView(bool active) {
+    View::OnActivateView(active);
+    const CRawDataDoc* document = GetDocument();
+    const bool temporary = document != nullptr && document->IsTemporaryFile();
+    ShowViewToolBar(temporary ? kTemporaryDataToolBar : kDataGridToolBar, active);
+}
+
 void CRawDataView::OnUpdate(platform::View* sender, long hint) {
     if (grid_ != nullptr) {
         grid_->Reload();
@@ -152,7 +160,8 @@ bool CRawDataView::GetCell(int row, int column, platform::GridCell& cell) const 
         return false;
     }
     cell.wrap = row == 0;
-    cell.align = row == 0 || column == 0 ? platform::GridCell::Align::Center : platform::GridCell::Align::Right;
+    cell.align =
+        row == 0 || column == 0 ? platform::GridCell::Align::Center : platform::GridCell::Align::Right;
     cell.grey = row > 0 && column > 0 && !cells_->IsValueColumn(column);
     return true;
 }
@@ -211,9 +220,9 @@ std::vector<int> CRawDataView::GetSelectedColumns() const {
     std::vector<int> columns;
     const auto& ranges = grid_->Selection().Ranges();
     for (int column = 1; column <= GetColCount(); ++column) {
-        const bool selected = std::any_of(ranges.begin(), ranges.end(), [column](const platform::GridRange& r) {
-            return column >= r.left && column <= r.right;
-        });
+        const bool selected = std::any_of(
+            ranges.begin(), ranges.end(),
+            [column](const platform::GridRange& r) { return column >= r.left && column <= r.right; });
         if (selected) {
             columns.push_back(column);
         }
@@ -305,7 +314,8 @@ void CRawDataView::OnLButtonUp(unsigned flags) {
             const int top = static_cast<int>(block.FirstRow());
             const int left = static_cast<int>(block.left);
             if (top != anchor_row_ || left != anchor_column_) {
-                grid_->Selection().Deselect(platform::GridRange::Cells(anchor_row_, anchor_column_, top, left));
+                grid_->Selection().Deselect(
+                    platform::GridRange::Cells(anchor_row_, anchor_column_, top, left));
                 anchor_row_ = top;
                 anchor_column_ = left;
             }
@@ -394,7 +404,8 @@ QMenu* CRawDataView::ContextMenu() const {
     return findChild<QMenu*>("gridContextMenu");
 }
 
-int CRawDataView::GetColumnHeading(int column, std::string& cell, std::string& title, std::string& unit) const {
+int CRawDataView::GetColumnHeading(int column, std::string& cell, std::string& title,
+                                   std::string& unit) const {
     cell.clear();
     title.clear();
     unit.clear();
@@ -464,7 +475,8 @@ bool CRawDataView::IsColumnPlottable(int column) const {
     return cells_ && cells_->IsValueColumn(column);
 }
 
-void CRawDataView::ApplyRangeDialogSelection(const std::vector<int>& columns, bool allRecords, long from, long to) {
+void CRawDataView::ApplyRangeDialogSelection(const std::vector<int>& columns, bool allRecords, long from,
+                                             long to) {
     const int rows = GetRowCount();
     if (columns.empty() || rows < 1) {
         return;

@@ -64,6 +64,8 @@ public:
     // A new window shows a good part of the table.
     QSize sizeHint() const override;
     void OnInitialUpdate() override;
+    // The main frame shows the grid's toolbar (that of a temporary copy for an extracted range).
+    void OnActivateView(bool active) override;
     // The document re-read its file: the grid asks again.
     void OnUpdate(platform::View* sender, long hint) override;
     bool OnCommand(unsigned id) override;
