@@ -96,6 +96,11 @@ void CLoadProfileGraphView::ShowProfile() {
         document != nullptr ? platform::Utf8ToWindows1252(document->GetOriginalPath().string()) : "";
     settings.subtitle = LoadText(weekly ? IDS_LP_WEEKLY_SUBTITLE : IDS_LP_DAILY_SUBTITLE);
     settings.subsets[0].label = ColumnTitle();
+    // The value axis over the range the profile's points were prepared for (a flat profile gets a
+    // range of its own, a negative one a top of 0).
+    settings.axes[0].manualRange = data.yMinimum < data.yMaximum
+                                       ? std::optional(std::make_pair(data.yMinimum, data.yMaximum))
+                                       : std::nullopt;
     settings.annotations = attributes_.annotation.empty()
                                ? std::vector<std::string>{}
                                : std::vector<std::string>{"|" + attributes_.annotation + "|"};

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QPointer>
 
+#include "kivo32/analysis/load_profile_graph_data.h"
 #include "kivo32/loadprofile/analysis_value_dlg.h"
 #include "kivo32/loadprofile/dialog_bar_lp.h"
 #include "kivo32/loadprofile/load_profile_child_frame.h"
@@ -133,6 +134,10 @@ TEST_F(LoadProfileWindowsTest, TableFollowsTheBarAndTheFrameSwitchesToTheGraphAn
     ASSERT_TRUE(Computed(graph));
     ASSERT_NE(graph->Control(), nullptr);
     EXPECT_EQ(graph->Control()->Data().PointCount(), 672U);
+    LoadProfileGraphData prepared;
+    ASSERT_TRUE(PrepareLoadProfileGraphData(graph->Profile(), prepared));
+    EXPECT_EQ(graph->Control()->Settings().axes[0].manualRange,
+              std::make_pair(prepared.yMinimum, prepared.yMaximum));
     EXPECT_EQ(graph->Parameters().m_nDayFilterType, CParametersForView::kWeekdays);
     EXPECT_EQ(graph->Bar().Presentation().currentIndex(), 1);
     EXPECT_EQ(graph->Bar().Days().currentIndex(), 1);
