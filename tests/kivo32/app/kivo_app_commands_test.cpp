@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <algorithm>
@@ -310,7 +311,7 @@ TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfte
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
 }
 
-TEST_F(KivoAppCommandsTest, TheFormsProgramCommandRefusesTheDefaultNameThenProgramsTheFormsSetup) {
+TEST_F(KivoAppCommandsTest, TheFormsProgramButtonsRefuseTheDefaultNameThenProgramTheFormsSetup) {
     ConnectDirect();
     auto* document = dynamic_cast<CSUTDoc*>(OpenSetupForm());
     ASSERT_NE(document, nullptr);
@@ -323,7 +324,7 @@ TEST_F(KivoAppCommandsTest, TheFormsProgramCommandRefusesTheDefaultNameThenProgr
     broker_.AnswerMessageBox(IDOK);
     const std::size_t asked = broker_.Asked().size();
     const int before = simulator_.Logger().CommandCount();
-    ASSERT_TRUE(Route(ID_SUT_PROGRAM_FROM_FORM));
+    platform::FindControlAs<QPushButton>(view, ID_SUT_PROGRAM_FROM_FORM)->click();
     EXPECT_EQ(simulator_.Logger().CommandCount(), before);
     ASSERT_EQ(broker_.Asked().size(), asked + 1);
     EXPECT_EQ(broker_.Asked().back().text, LoadText(IDS_DEFAULT_SETUP_NAME));
@@ -332,7 +333,7 @@ TEST_F(KivoAppCommandsTest, TheFormsProgramCommandRefusesTheDefaultNameThenProgr
     name->setText("Plant 7");
     broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON1);
     broker_.AnswerRequest<TimedNoticeRequest>(IDOK);
-    ASSERT_TRUE(Route(ID_SUT_PROGRAM_FROM_FORM));
+    platform::FindControlAs<QPushButton>(view, ID_SUT_PROGRAM_FROM_FORM_FOOT)->click();
     ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Asked<TimedNoticeRequest>().has_value(); }));
     ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
 
