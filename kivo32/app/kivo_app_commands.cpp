@@ -218,6 +218,7 @@ bool CKivoApp::OnCommand(unsigned id) {
             break;
         case ID_LOGGER_PROGRAM:
         case ID_SUT_PROGRAM_LOGGER:
+        case ID_SUT_PROGRAM_LOGGER_FOOT:
             ProgramLogger();
             break;
         case ID_START_TELDRIN:

@@ -12,6 +12,8 @@
 #include "kivo32/setuprules/default_setups.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/ui_broker.h"
+#include "platform/ui/application.h"
+#include "platform/ui/main_frame.h"
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box.h"
 #include "shared/setup/setup_codes.h"
@@ -76,6 +78,11 @@ void CSetupTableView::ConnectFieldHandlers() {
     if (auto* picture = Find<QPushButton>(ID_SUT_WIRING_PICTURE)) {
         connect(picture, &QPushButton::clicked, this, [this] { OnCommand(ID_SUT_WIRING_PICTURE); });
     }
+    for (const unsigned command : {ID_SUT_PROGRAM_FROM_FORM, ID_SUT_PROGRAM_FROM_FORM_FOOT}) {
+        if (auto* program = Find<QPushButton>(static_cast<int>(command))) {
+            connect(program, &QPushButton::clicked, this, [this, command] { RouteProgramCommand(command); });
+        }
+    }
     if (auto* minutes = Find<QComboBox>(IDC_FORM_DEMAND_MINUTES)) {
         connect(minutes, &QComboBox::activated, this, &CSetupTableView::SetDocumentModified);
     }
@@ -136,7 +143,7 @@ bool CSetupTableView::OnCommand(unsigned id) {
         ShowWiringPicture();
         return true;
     }
-    if (id != ID_SUT_PROGRAM_FROM_FORM) {
+    if (id != ID_SUT_PROGRAM_FROM_FORM && id != ID_SUT_PROGRAM_FROM_FORM_FOOT) {
         return platform::View::OnCommand(id);
     }
     auto* name = Find<QLineEdit>(IDC_FORM_SETUP_NAME);
@@ -149,6 +156,16 @@ bool CSetupTableView::OnCommand(unsigned id) {
     name->setFocus();
     name->selectAll();
     return true;
+}
+
+void CSetupTableView::RouteProgramCommand(unsigned command) {
+    // As a menu command: the form first (its name guard), then the program, which programs the logger.
+    const platform::Application* application = platform::Application::Instance();
+    if (application != nullptr && application->GetMainWindow() != nullptr) {
+        application->GetMainWindow()->RouteCommand(command);
+    } else {
+        OnCommand(command);
+    }
 }
 
 void CSetupTableView::ShowWiringPicture() {

@@ -15,6 +15,7 @@
 
 #include "kivo32/setupeditor/form_controls.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
+#include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setuprules/setup_model_rules.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
@@ -87,6 +88,16 @@ QWidget* DefaultSetupButtons(QWidget* parent) {
     return box;
 }
 
+// A program-the-logger button, in bold as the page's main action.
+QPushButton* ProgramButton(QWidget* parent, unsigned command) {
+    auto* button =
+        WithId(new QPushButton(TextOf(IDS_FORM_PROGRAM_LOGGER), parent), static_cast<int>(command));
+    QFont bold = button->font();
+    bold.setBold(true);
+    button->setFont(bold);
+    return button;
+}
+
 QGroupBox* GeneralPage(QWidget* content, int model) {
     auto* group =
         WithId(new QGroupBox(platform::ToQString(LoadText(IDS_FORM_GENERAL)), content), IDC_HEADING_GENERAL);
@@ -98,6 +109,7 @@ QGroupBox* GeneralPage(QWidget* content, int model) {
     };
     addRow(IDS_FORM_TITLE, Edit(group, IDC_FORM_TITLE, 80));
     addRow(IDS_FORM_SETUP_NAME, Edit(group, IDC_FORM_SETUP_NAME, 20));
+    grid->addWidget(ProgramButton(group, ID_SUT_PROGRAM_FROM_FORM), row++, 1, Qt::AlignLeft);
     if (ShowsLineFrequencyList(model)) {
         addRow(IDS_FORM_LINE_FREQUENCY, WithId(new QComboBox(group), IDC_FORM_LINE_FREQUENCY));
     }
@@ -128,6 +140,7 @@ QGroupBox* GeneralPage(QWidget* content, int model) {
     if (model < 13) {
         grid->addWidget(WithId(new QLabel(group), IDC_FORM_MEMORY_TIME_LARGE), row++, 1);
     }
+    grid->addWidget(ProgramButton(group, ID_SUT_PROGRAM_FROM_FORM_FOOT), row++, 1, Qt::AlignLeft);
     grid->setColumnStretch(1, 1);
     return group;
 }

@@ -134,6 +134,8 @@ public:
     unsigned GetLastDefaultCommand() const { return last_default_command_; }
     // The wiring picture of the default setup loaded last; nothing before the first.
     void ShowWiringPicture();
+    // A program button's command (32823, 32825), routed as the menus route theirs.
+    void RouteProgramCommand(unsigned command);
 
     // Start and stop times: enabling fills fields without a time from the logger's clock (the PC's until
     // it answers, or without a session), seconds 0; disabling a group without a time shows "00".

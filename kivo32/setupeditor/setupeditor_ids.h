@@ -18,8 +18,10 @@ inline constexpr int IDC_CT_FACTOR = 2230;
 inline constexpr int IDC_CT_KIND_FIXED = 2231;
 inline constexpr int IDC_CT_CATALOGUE = 2051;
 
-// The setup form's program command: the program programs the logger with the open setup.
+// The setup form's program commands, one button at each end of the general page: the program programs
+// the logger with the open setup.
 inline constexpr unsigned ID_SUT_PROGRAM_FROM_FORM = 32823;
+inline constexpr unsigned ID_SUT_PROGRAM_FROM_FORM_FOOT = 32825;
 // The form's messages: timed start or stop refused (firmware too old, or not known); make the chosen
 // line frequency the program's default; a short interval; a default setup's name before programming.
 inline constexpr unsigned IDS_TIMED_START_FIRMWARE_TOO_OLD = 12541;

@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <algorithm>
@@ -21,8 +23,11 @@
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
 #include "kivo32/session/window_requests.h"
+#include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setup_table_view.h"
+#include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/sut_doc.h"
+#include "kivo32/setuprules/default_setups.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"
@@ -31,6 +36,7 @@
 #include "platform/base/window_messages.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/command_state.h"
+#include "platform/ui/control_id.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/main_frame.h"
@@ -103,6 +109,19 @@ protected:
     void ConnectDirect() {
         ASSERT_TRUE(Route(ID_CONNECT_DIRECT));
         ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    }
+
+    // A new setup document showing the logger's own setup in the form, active.
+    platform::Document* OpenSetupForm() {
+        app_.GetDocManager().AddDocTemplate(std::make_unique<platform::DocTemplate>(
+            kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); },
+            [] { return new platform::ChildFrame; }, [] { return new CSetupTableView; }));
+        CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(simulator_.Logger().State().setups.at(1)), 135);
+        platform::Document* document = app_.GetTemplate(kSetupTableTemplateId)->OpenDocumentFile({});
+        EXPECT_NE(document, nullptr);
+        EXPECT_TRUE(testsupport::ProcessEventsUntil(
+            [] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()); }));
+        return document;
     }
 
     LinkClock clock_{50};
@@ -270,14 +289,8 @@ TEST_F(KivoAppCommandsTest, ProgrammingWaitsOnlyForADownloadThatDeliveredItsFile
 
 TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfterIt) {
     ConnectDirect();
-    app_.GetDocManager().AddDocTemplate(std::make_unique<platform::DocTemplate>(
-        kSetupTableTemplateId, [] { return std::make_unique<CSUTDoc>(); },
-        [] { return new platform::ChildFrame; }, [] { return new CSetupTableView; }));
-    CSUTDoc::SetLoggerSetup(std::make_unique<CSetupTable>(simulator_.Logger().State().setups.at(1)), 135);
-    platform::Document* setupDocument = app_.GetTemplate(kSetupTableTemplateId)->OpenDocumentFile({});
+    platform::Document* setupDocument = OpenSetupForm();
     ASSERT_NE(setupDocument, nullptr);
-    ASSERT_TRUE(testsupport::ProcessEventsUntil(
-        [] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()); }));
 
     broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON2);
     ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
@@ -296,6 +309,47 @@ TEST_F(KivoAppCommandsTest, ASetupViewClosedDuringTheDownloadIsNotProgrammedAfte
     testsupport::ProcessEventsFor(100);
     EXPECT_FALSE(Asked<TimedNoticeRequest>().has_value());
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+}
+
+TEST_F(KivoAppCommandsTest, TheFormsProgramButtonsRefuseTheDefaultNameThenProgramTheFormsSetup) {
+    ConnectDirect();
+    auto* document = dynamic_cast<CSUTDoc*>(OpenSetupForm());
+    ASSERT_NE(document, nullptr);
+    auto* view = dynamic_cast<CSetupTableView*>(platform::GetActiveView());
+    auto* name = platform::FindControlAs<QLineEdit>(view, IDC_FORM_SETUP_NAME);
+    ASSERT_NE(name, nullptr);
+
+    // A default setup's name never reaches a logger.
+    name->setText(kDefaultSetupName);
+    broker_.AnswerMessageBox(IDOK);
+    const std::size_t asked = broker_.Asked().size();
+    const int before = simulator_.Logger().CommandCount();
+    platform::FindControlAs<QPushButton>(view, ID_SUT_PROGRAM_FROM_FORM)->click();
+    EXPECT_EQ(simulator_.Logger().CommandCount(), before);
+    ASSERT_EQ(broker_.Asked().size(), asked + 1);
+    EXPECT_EQ(broker_.Asked().back().text, LoadText(IDS_DEFAULT_SETUP_NAME));
+
+    // Named, the form's setup as shown (not the document's table behind it) is programmed.
+    name->setText("Plant 7");
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON1);
+    broker_.AnswerRequest<TimedNoticeRequest>(IDOK);
+    platform::FindControlAs<QPushButton>(view, ID_SUT_PROGRAM_FROM_FORM_FOOT)->click();
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Asked<TimedNoticeRequest>().has_value(); }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+
+    // Read back from the logger, it opens as a setup of its own, equal to the form's.
+    broker_.AnswerRequest<LoggerSetupListRequest>(IDOK);
+    ASSERT_TRUE(Route(ID_LOGGER_READ_SETUP));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] {
+        auto* active = dynamic_cast<CSetupTableView*>(platform::GetActiveView());
+        return active != nullptr && active != view;
+    }));
+    const CSetupTable& readBack =
+        static_cast<CSetupTableView*>(platform::GetActiveView())->GetDocument()->GetSetupTable();
+    EXPECT_EQ(readBack.GetHeader().GetHeaderText(), "Plant 7");
+    EXPECT_TRUE(readBack.Compare(document->GetSetupTable()));
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+    document->SetModifiedFlag(false);
 }
 
 TEST_F(KivoAppCommandsTest, ANetworkConnectAsksTheAddressAndKeepsItAmongTheRecentOnes) {
