@@ -204,6 +204,9 @@ TEST_F(ScalarDialogsTest, CancelClosesWithoutTheRangeMessageWhileLeavingAnEditSh
     CCalAmpScalarDlg dialog(Facts(3), {});
     broker_.AnswerMessageBox(IDOK);
     testsupport::OnNextModal([](QWidget* window) {
+        // Focus moves only inside the active window: a loaded machine may not have activated it yet.
+        window->activateWindow();
+        ASSERT_TRUE(testsupport::ProcessEventsUntil([window] { return window->isActiveWindow(); }));
         auto* expected = platform::FindControlAs<QLineEdit>(window, IDC_CAL_EXPECTED_INPUT);
         expected->setText("5");
         // Leaving the edit for another control checks it.
