@@ -82,6 +82,8 @@ inline constexpr int IDC_RT_FREQUENCY = 1865;
 inline constexpr int IDC_RT_RUN_HOLD = 1337;
 inline constexpr int IDC_RT_REFRESH_COUNT = 1291;
 inline constexpr int IDC_RT_GRID = 1264;
+// The analog inputs' grid of the model code 14.
+inline constexpr int IDC_RT_ANALOG_GRID = 2367;
 
 inline constexpr unsigned IDS_RT_REFRESH_BUTTON = 9244;
 inline constexpr unsigned IDS_RT_REFRESHING_BUTTON = 9245;
