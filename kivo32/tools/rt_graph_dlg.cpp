@@ -32,18 +32,22 @@ CRTVGraphDlg::CRTVGraphDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryV
       settings_store_(std::move(settings)),
       graph_(new platform::GraphControl(this)),
       auto_scale_(new CToggleButton(IDC_RT_AUTO_SCALE, this)),
-      axis_button_(new QPushButton(platform::ToQString(LoadText(IDS_RT_AXIS_BUTTON)), this)) {
+      axis_button_(new QPushButton(platform::ToQString(LoadText(IDS_RT_AXIS_BUTTON)), this)),
+      export_button_(new QPushButton(platform::ToQString(LoadText(IDS_RT_EXPORT_BUTTON)), this)) {
     setWindowTitle(platform::ToQString(LoadText(IDS_RT_GRAPH_TITLE)));
     platform::SetControlId(graph_, IDC_RT_GRAPH);
     platform::SetControlId(axis_button_, IDC_RT_AXIS_SCALING);
+    platform::SetControlId(export_button_, IDC_RT_EXPORT);
     auto_scale_->setText(platform::ToQString(LoadText(IDS_RT_AUTO_SCALE)));
     ValuesArea()->addWidget(graph_, 1);
     auto* controls = new QHBoxLayout;
     controls->addWidget(auto_scale_);
     controls->addWidget(axis_button_);
+    controls->addWidget(export_button_);
     controls->addStretch();
     ValuesArea()->addLayout(controls);
     connect(axis_button_, &QPushButton::clicked, this, [this] { OnAxisScaling(); });
+    connect(export_button_, &QPushButton::clicked, this, [this] { OnExport(); });
     resize(820, 640);
 }
 
@@ -165,6 +169,18 @@ void CRTVGraphDlg::OnAxisScaling() {
         SaveSettings();
         ScaleY();
     }
+    if (wasRefreshing) {
+        RunUpdates();
+    }
+}
+
+// The graph stands still while it is exported.
+void CRTVGraphDlg::OnExport() {
+    const bool wasRefreshing = !Link().IsHeld();
+    HoldUpdates();
+    const GraphExportTexts texts =
+        settings_store_.exportTexts ? settings_store_.exportTexts() : GraphExportTexts{};
+    ExportGraph(*graph_, GraphExportPlanOf(texts), this);
     if (wasRefreshing) {
         RunUpdates();
     }

@@ -38,11 +38,13 @@ private:
     void ShowAxes();
     void ScaleY();
     void OnAxisScaling();
+    void OnExport();
 
     RtGraphSettingsStore settings_store_;
     platform::GraphControl* graph_;
     CToggleButton* auto_scale_;
     QPushButton* axis_button_;
+    QPushButton* export_button_;
     // Saves the scaling and the time span for the next windows.
     void SaveSettings() const;
 
