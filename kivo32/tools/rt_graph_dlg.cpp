@@ -48,6 +48,11 @@ CRTVGraphDlg::CRTVGraphDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryV
     ValuesArea()->addLayout(controls);
     connect(axis_button_, &QPushButton::clicked, this, [this] { OnAxisScaling(); });
     connect(export_button_, &QPushButton::clicked, this, [this] { OnExport(); });
+    connect(graph_, &platform::GraphControl::Notify, this, [this](platform::GraphNotification notification) {
+        if (IsLite() && notification == platform::GraphNotification::Customised) {
+            ResumeIfInterrupted();
+        }
+    });
     resize(820, 640);
 }
 
@@ -142,9 +147,20 @@ void CRTVGraphDlg::OnMessage(platform::Message& message) {
     CRTValuesDlg::OnMessage(message);
 }
 
-void CRTVGraphDlg::OnAxisScaling() {
-    const bool wasRefreshing = !Link().IsHeld();
+void CRTVGraphDlg::Interrupt() {
+    resume_ = !Link().IsHeld();
     HoldUpdates();
+}
+
+void CRTVGraphDlg::ResumeIfInterrupted() {
+    if (resume_) {
+        resume_ = false;
+        RunUpdates();
+    }
+}
+
+void CRTVGraphDlg::OnAxisScaling() {
+    Interrupt();
     CRTGraphAxisScaling dialog(this);
     dialog.mode = auto_scaling_ ? 1 : 0;
     const auto shown = manual_range_ ? manual_range_ : graph_->Settings().axes[0].manualRange;
@@ -169,21 +185,16 @@ void CRTVGraphDlg::OnAxisScaling() {
         SaveSettings();
         ScaleY();
     }
-    if (wasRefreshing) {
-        RunUpdates();
-    }
+    ResumeIfInterrupted();
 }
 
 // The graph stands still while it is exported.
 void CRTVGraphDlg::OnExport() {
-    const bool wasRefreshing = !Link().IsHeld();
-    HoldUpdates();
+    Interrupt();
     const GraphExportTexts texts =
         settings_store_.exportTexts ? settings_store_.exportTexts() : GraphExportTexts{};
     ExportGraph(*graph_, GraphExportPlanOf(texts), this);
-    if (wasRefreshing) {
-        RunUpdates();
-    }
+    ResumeIfInterrupted();
 }
 
 void CRTVGraphDlg::SaveSettings() const {

@@ -39,6 +39,10 @@ private:
     void ScaleY();
     void OnAxisScaling();
     void OnExport();
+    // The axis dialog and the export hold the values; refreshing resumes after them (or, in the Lite,
+    // when the graph's look was customised meanwhile) only when it ran before.
+    void Interrupt();
+    void ResumeIfInterrupted();
 
     RtGraphSettingsStore settings_store_;
     platform::GraphControl* graph_;
@@ -48,6 +52,7 @@ private:
     // Saves the scaling and the time span for the next windows.
     void SaveSettings() const;
 
+    bool resume_ = false;
     int choice_ = -1;
     int kind_ = 0;
     bool auto_scaling_ = true;

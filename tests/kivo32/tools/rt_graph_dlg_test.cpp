@@ -293,4 +293,39 @@ TEST_F(RtGraphDlgTest, TheExportFollowsTheSettingsAndTheGraphRefreshesAfterIt) {
     window.DoModal();
 }
 
+TEST_F(RtGraphDlgTest, TheLiteResumesWhenTheGraphIsCustomisedWhileInterruptedOnlyIfItWasRefreshing) {
+    const auto link = MakeLink(1, {1, 0, 0, 0, 0, 0, 0});
+    CRTVGraphLiteDlg window(link, registry_);
+    testsupport::OnNextModal([&](QWidget* shown) {
+        auto* graph = platform::FindControlAs<platform::GraphControl>(shown, IDC_RT_GRAPH);
+        auto* runHold = platform::FindControlAs<CToggleButton>(shown, IDC_RT_RUN_HOLD);
+        // Customised while the axis dialog holds the values: refreshing resumes at once, and the
+        // dialog's Cancel leaves it running.
+        testsupport::OnNextModal([&](QWidget* axes) {
+            ASSERT_TRUE(link->IsHeld());
+            graph->CycleGridLines();
+            EXPECT_FALSE(link->IsHeld());
+            EXPECT_TRUE(runHold->IsPressed());
+            Button(axes, IDCANCEL)->click();
+        });
+        Button(shown, IDC_RT_AXIS_SCALING)->click();
+        EXPECT_FALSE(link->IsHeld());
+        EXPECT_TRUE(runHold->IsPressed());
+        // Held by the user: neither the dialog nor a customised look starts it.
+        Click(runHold);
+        ASSERT_TRUE(link->IsHeld());
+        testsupport::OnNextModal([&](QWidget* axes) {
+            graph->CycleGridLines();
+            EXPECT_TRUE(link->IsHeld());
+            Button(axes, IDCANCEL)->click();
+        });
+        Button(shown, IDC_RT_AXIS_SCALING)->click();
+        graph->CycleGridLines();
+        EXPECT_TRUE(link->IsHeld());
+        EXPECT_FALSE(runHold->IsPressed());
+        Button(shown, IDCANCEL)->click();
+    });
+    window.DoModal();
+}
+
 }  // namespace
