@@ -32,18 +32,27 @@ CRTVGraphDlg::CRTVGraphDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryV
       settings_store_(std::move(settings)),
       graph_(new platform::GraphControl(this)),
       auto_scale_(new CToggleButton(IDC_RT_AUTO_SCALE, this)),
-      axis_button_(new QPushButton(platform::ToQString(LoadText(IDS_RT_AXIS_BUTTON)), this)) {
+      axis_button_(new QPushButton(platform::ToQString(LoadText(IDS_RT_AXIS_BUTTON)), this)),
+      export_button_(new QPushButton(platform::ToQString(LoadText(IDS_RT_EXPORT_BUTTON)), this)) {
     setWindowTitle(platform::ToQString(LoadText(IDS_RT_GRAPH_TITLE)));
     platform::SetControlId(graph_, IDC_RT_GRAPH);
     platform::SetControlId(axis_button_, IDC_RT_AXIS_SCALING);
+    platform::SetControlId(export_button_, IDC_RT_EXPORT);
     auto_scale_->setText(platform::ToQString(LoadText(IDS_RT_AUTO_SCALE)));
     ValuesArea()->addWidget(graph_, 1);
     auto* controls = new QHBoxLayout;
     controls->addWidget(auto_scale_);
     controls->addWidget(axis_button_);
+    controls->addWidget(export_button_);
     controls->addStretch();
     ValuesArea()->addLayout(controls);
     connect(axis_button_, &QPushButton::clicked, this, [this] { OnAxisScaling(); });
+    connect(export_button_, &QPushButton::clicked, this, [this] { OnExport(); });
+    connect(graph_, &platform::GraphControl::Notify, this, [this](platform::GraphNotification notification) {
+        if (IsLite() && notification == platform::GraphNotification::Customised) {
+            ResumeIfInterrupted();
+        }
+    });
     resize(820, 640);
 }
 
@@ -138,9 +147,20 @@ void CRTVGraphDlg::OnMessage(platform::Message& message) {
     CRTValuesDlg::OnMessage(message);
 }
 
-void CRTVGraphDlg::OnAxisScaling() {
-    const bool wasRefreshing = !Link().IsHeld();
+void CRTVGraphDlg::Interrupt() {
+    resume_ = !Link().IsHeld();
     HoldUpdates();
+}
+
+void CRTVGraphDlg::ResumeIfInterrupted() {
+    if (resume_) {
+        resume_ = false;
+        RunUpdates();
+    }
+}
+
+void CRTVGraphDlg::OnAxisScaling() {
+    Interrupt();
     CRTGraphAxisScaling dialog(this);
     dialog.mode = auto_scaling_ ? 1 : 0;
     const auto shown = manual_range_ ? manual_range_ : graph_->Settings().axes[0].manualRange;
@@ -165,9 +185,16 @@ void CRTVGraphDlg::OnAxisScaling() {
         SaveSettings();
         ScaleY();
     }
-    if (wasRefreshing) {
-        RunUpdates();
-    }
+    ResumeIfInterrupted();
+}
+
+// The graph stands still while it is exported.
+void CRTVGraphDlg::OnExport() {
+    Interrupt();
+    const GraphExportTexts texts =
+        settings_store_.exportTexts ? settings_store_.exportTexts() : GraphExportTexts{};
+    ExportGraph(*graph_, GraphExportPlanOf(texts), this);
+    ResumeIfInterrupted();
 }
 
 void CRTVGraphDlg::SaveSettings() const {

@@ -38,14 +38,21 @@ private:
     void ShowAxes();
     void ScaleY();
     void OnAxisScaling();
+    void OnExport();
+    // The axis dialog and the export hold the values; refreshing resumes after them (or, in the Lite,
+    // when the graph's look was customised meanwhile) only when it ran before.
+    void Interrupt();
+    void ResumeIfInterrupted();
 
     RtGraphSettingsStore settings_store_;
     platform::GraphControl* graph_;
     CToggleButton* auto_scale_;
     QPushButton* axis_button_;
+    QPushButton* export_button_;
     // Saves the scaling and the time span for the next windows.
     void SaveSettings() const;
 
+    bool resume_ = false;
     int choice_ = -1;
     int kind_ = 0;
     bool auto_scaling_ = true;

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "kivo32/tools/rt_graph_export.h"
 #include "shared/logger/real_time_value.h"
 
 // Value kinds (the unit code of a real-time value).
@@ -45,8 +46,10 @@ struct RtGraphSettings {
 };
 // Where the graph windows take their settings from and put them back; either may be empty.
 struct RtGraphSettingsStore {
-    std::function<RtGraphSettings()> load;
-    std::function<void(const RtGraphSettings&)> save;
+    std::function<RtGraphSettings()> load = {};
+    std::function<void(const RtGraphSettings&)> save = {};
+    // The export settings; the file's defaults when empty.
+    std::function<GraphExportTexts()> exportTexts = {};
 };
 inline constexpr int kShortestTimeSpan = 1;
 inline constexpr int kLongestTimeSpan = 10000;

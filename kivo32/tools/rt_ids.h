@@ -82,6 +82,8 @@ inline constexpr int IDC_RT_FREQUENCY = 1865;
 inline constexpr int IDC_RT_RUN_HOLD = 1337;
 inline constexpr int IDC_RT_REFRESH_COUNT = 1291;
 inline constexpr int IDC_RT_GRID = 1264;
+// The analog inputs' grid of the model code 14.
+inline constexpr int IDC_RT_ANALOG_GRID = 2367;
 
 inline constexpr unsigned IDS_RT_REFRESH_BUTTON = 9244;
 inline constexpr unsigned IDS_RT_REFRESHING_BUTTON = 9245;
@@ -107,6 +109,7 @@ inline constexpr unsigned IDS_AXIS_TIME_SPAN_RANGE = 9613;
 inline constexpr int IDC_RT_GRAPH = 1001;
 inline constexpr int IDC_RT_AUTO_SCALE = 1342;
 inline constexpr int IDC_RT_AXIS_SCALING = 1880;
+inline constexpr int IDC_RT_EXPORT = 1933;
 
 // Ours: the texts of the channel selection, the axis dialog and the graph window.
 inline constexpr unsigned IDS_SELECT_TITLE = 22350;
@@ -148,3 +151,8 @@ inline constexpr unsigned IDS_RT_CAPTURE_BUTTON = 22379;
 inline constexpr int IDC_RT_THD_HELP = 2432;
 inline constexpr unsigned IDS_RT_THD_HELP_TIP = 32971;
 inline constexpr unsigned IDS_RT_THD_HELP = 22380;
+
+// Graph export: the button, the file dialog's title; the failure shares the data export's text.
+inline constexpr unsigned IDS_RT_EXPORT_BUTTON = 22381;
+inline constexpr unsigned IDS_RT_EXPORT_TITLE = 22382;
+inline constexpr unsigned IDS_RT_EXPORT_FAILED = 59566;

@@ -1,7 +1,10 @@
 // CRTVTextDlg: the real-time values as a grid of text.
 #include "kivo32/tools/rt_text_dlg.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
+#include <QHeaderView>
 
 #include "kivo32/tools/rt_graph_rules.h"
 #include "kivo32/tools/rt_ids.h"
@@ -21,6 +24,23 @@ constexpr int kColumns = 7;
 constexpr int kQuarvenColumns = 8;
 constexpr int kAnalogRangeFirst = 15;
 constexpr int kAnalogRangeLast = 17;
+// The analog inputs follow the hardware and software channels in the records and the setup's types.
+constexpr int kFirstAnalogSlot = kHardwareChannels + kSoftwareChannels;
+constexpr int kAnalogColumns = 2;
+// Window size limits of the Lite variant, in pixels.
+constexpr QSize kLiteMinimum(670, 475);
+constexpr int kAnalogMinimumWidth = 660;
+constexpr QSize kLiteMaximum(1600, 1200);
+
+bool IsAnalogRange(int type) {
+    return type >= kAnalogRangeFirst && type <= kAnalogRangeLast;
+}
+
+// The grid just as high as its rows, so that the analog grid sits right below the channels'.
+void FitHeightToRows(platform::GridView& view) {
+    view.setFixedHeight(view.horizontalHeader()->sizeHint().height() + view.verticalHeader()->length() +
+                        2 * view.frameWidth());
+}
 
 std::optional<std::uint32_t> Interior(CellColour colour) {
     switch (colour) {
@@ -41,11 +61,14 @@ CRTVTextDlg::CRTVTextDlg(std::shared_ptr<CRealTimeWindowLink> link, CRegistryVal
                          QWidget* parent)
     : CRTValuesDlg(std::move(link), registry, parent),
       grid_(new CGridControl(Target(), this)),
+      analog_grid_(new CGridControl(Target(), this)),
       thd_help_(Identified(new QPushButton(platform::ToQString(LoadText(IDS_RT_THD_HELP)), this),
                            IDC_RT_THD_HELP, IDS_RT_THD_HELP_TIP)) {
     setWindowTitle(platform::ToQString(LoadText(IDS_RT_TEXT_TITLE)));
     platform::SetControlId(grid_, IDC_RT_GRID);
+    platform::SetControlId(analog_grid_, IDC_RT_ANALOG_GRID);
     ValuesArea()->addWidget(grid_);
+    ValuesArea()->addWidget(analog_grid_);
     auto* help = new QHBoxLayout;
     help->addWidget(thd_help_);
     help->addStretch();
@@ -71,14 +94,61 @@ bool CRTVTextDlg::OnInitDialog() {
     // The type name is the widest of a row.
     grid_->Grid().SetColumnWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("VOLTS & POWER")) +
                                         6 * fontMetrics().averageCharWidth());
+    SetUpAnalogGrid();
+    LimitSize();
     return CRTValuesDlg::OnInitDialog();
+}
+
+void CRTVTextDlg::SetUpAnalogGrid() {
+    if (Link().TypeCode() != kModelQuarvenKX) {
+        analog_grid_->hide();
+        return;
+    }
+    analog_grid_->SetRowCount(kAnalogChannels);
+    analog_grid_->SetColCount(kAnalogColumns);
+    analog_grid_->SetCell(0, 0, {.text = "CH"});
+    analog_grid_->SetCell(0, 1, {.text = LoadText(IDS_RT_GRID_TYPE), .wrap = true});
+    analog_grid_->SetCell(0, 2, {.text = "Channel\nValue", .wrap = true});
+    const RealTimeSetup& setup = Link().Setup();
+    for (int input = 0; input < kAnalogChannels; ++input) {
+        const int type = setup.channelTypes[static_cast<std::size_t>(kFirstAnalogSlot + input)];
+        std::string name =
+            ChannelTypeName(type, IsAnalogRange(type) ? GetAnalogRangeName(type) : std::string());
+        const std::string label =
+            setup.table ? setup.table->GetAnalogChannel(input).GetName() : std::string();
+        if (!label.empty()) {
+            name += "\n" + label;
+        }
+        analog_grid_->SetCell(
+            input + 1, 0, {.text = std::to_string(input + 1), .align = platform::GridCell::Align::Center});
+        analog_grid_->SetCell(input + 1, 1, {.text = name, .wrap = true});
+    }
+    const int unit = fontMetrics().averageCharWidth();
+    constexpr int kWidths[] = {3, 30, 30};
+    for (int column = 0; column <= kAnalogColumns; ++column) {
+        analog_grid_->Grid().SetColumnWidth(column, kWidths[column] * unit);
+    }
+    FitHeightToRows(grid_->Grid());
+    FitHeightToRows(analog_grid_->Grid());
+}
+
+void CRTVTextDlg::LimitSize() {
+    if (!IsLite()) {
+        return;
+    }
+    setMaximumSize(kLiteMaximum);
+    if (Link().TypeCode() == kModelQuarvenKX) {
+        // The layout keeps the height both grids need.
+        setMinimumWidth(kAnalogMinimumWidth);
+    } else {
+        setMinimumSize(kLiteMinimum);
+    }
 }
 
 std::string CRTVTextDlg::RowName(int channel) const {
     const RealTimeSetup& setup = Link().Setup();
     const int type = setup.channelTypes[static_cast<std::size_t>(channel)];
-    const bool analog = type >= kAnalogRangeFirst && type <= kAnalogRangeLast;
-    std::string name = ChannelTypeName(type, analog ? GetAnalogRangeName(type) : std::string());
+    std::string name = ChannelTypeName(type, IsAnalogRange(type) ? GetAnalogRangeName(type) : std::string());
     if (setup.table && channel < kHardwareChannels) {
         name += "\n" + setup.table->GetHardwareChannel(channel).GetLoggerLabel();
     }
@@ -116,6 +186,26 @@ void CRTVTextDlg::ShowChannelValues(const RealTimeRecord& record) {
         if (Link().TypeCode() >= kModelQuarvenRS) {
             ShowDistortion(row, shown);
         }
+    }
+    if (Link().TypeCode() == kModelQuarvenKX) {
+        ShowAnalogValues(record);
+    }
+}
+
+// Each input's value in its setup's units, in the format and limits of an analog quantity.
+void CRTVTextDlg::ShowAnalogValues(const RealTimeRecord& record) {
+    const RealTimeSetup& setup = Link().Setup();
+    for (int input = 0; input < kAnalogChannels; ++input) {
+        const auto value =
+            std::ranges::find(record.values, kFirstAnalogSlot + input, &RealTimeValue::channel);
+        std::string text;
+        if (value != record.values.end()) {
+            const std::string units =
+                setup.table ? setup.table->GetAnalogChannel(input).GetUnits() : LoadText(IDS_RT_NO_UNIT);
+            text = CellText(Variant(), kKindAnalog, value->value, units);
+        }
+        analog_grid_->SetCell(input + 1, kAnalogColumns,
+                              {.text = text, .align = platform::GridCell::Align::Right});
     }
 }
 

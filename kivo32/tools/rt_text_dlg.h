@@ -24,8 +24,14 @@ private:
     // The name of channel `row` - 1 and the label its setup gives it.
     std::string RowName(int channel) const;
     void ShowDistortion(int row, std::span<const ShownQuantity> shown);
+    // The model code 14's analog inputs, one row each below the channels' grid.
+    void SetUpAnalogGrid();
+    void ShowAnalogValues(const RealTimeRecord& record);
+    // The Lite windows' size limits; the model code 14's fits both grids.
+    void LimitSize();
 
     CGridControl* grid_;
+    CGridControl* analog_grid_;
     QPushButton* thd_help_;
     int rows_ = 0;
 };

@@ -86,12 +86,17 @@ int CheckedChannel(const ChannelChoices& choices) {
     return -1;
 }
 
-void PrintWaveformGraph(const platform::GraphControl& graph, QPrinter& printer, QWidget* parent) {
+bool PrintWaveformGraph(const platform::GraphControl& graph, QPrinter& printer, QWidget* parent) {
     const int chosen = platform::CurrentUiBroker().RunDialog("Print", [&printer, parent] {
         QPrintDialog dialog(&printer, parent);
         return dialog.exec();
     });
-    if (chosen == QDialog::Accepted && !graph.Print(printer, graph.width(), graph.height())) {
-        ShowMessageBoxId(AFX_IDP_FAILED_TO_START_PRINT, MB_OK | MB_ICONEXCLAMATION, true);
+    if (chosen != QDialog::Accepted) {
+        return false;
     }
+    if (!graph.Print(printer, graph.width(), graph.height())) {
+        ShowMessageBoxId(AFX_IDP_FAILED_TO_START_PRINT, MB_OK | MB_ICONEXCLAMATION, true);
+        return false;
+    }
+    return true;
 }

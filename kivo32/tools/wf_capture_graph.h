@@ -26,5 +26,6 @@ using ChannelChoices = std::array<QRadioButton*, 4>;
 ChannelChoices MakeChannelChoices(QWidget* parent, QBoxLayout* row, const RealTimeSetup& setup);
 // The checked channel (0-3), -1 for none.
 int CheckedChannel(const ChannelChoices& choices);
-// Prints the graph after the user chose the printer; a printer that cannot start is told.
-void PrintWaveformGraph(const platform::GraphControl& graph, QPrinter& printer, QWidget* parent);
+// Prints the graph after the user chose the printer; a printer that cannot start is told. False when
+// nothing was printed.
+bool PrintWaveformGraph(const platform::GraphControl& graph, QPrinter& printer, QWidget* parent);

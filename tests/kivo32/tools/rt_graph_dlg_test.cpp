@@ -4,6 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -22,6 +25,7 @@
 #include "platform/ui/graph/graph_control.h"
 #include "platform/ui/resource_texts.h"
 #include "tests/support/scripted_ui_broker.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 
@@ -233,6 +237,92 @@ TEST_F(RtGraphDlgTest, OnOffStatesPlotAsStepsWithoutScalingControlsAndTheAxisDia
         EXPECT_EQ(saved->timeSpan, 90);
         EXPECT_FALSE(saved->autoScaling);
         EXPECT_EQ(saved->manualRange, (std::pair{200.0, 260.0}));
+        Button(shown, IDCANCEL)->click();
+    });
+    window.DoModal();
+}
+
+TEST_F(RtGraphDlgTest, TheExportFollowsTheSettingsAndTheGraphRefreshesAfterIt) {
+    testsupport::TempFolder scratch;
+    testsupport::ScriptedUiBroker broker;
+    GraphExportTexts texts;
+    const RtGraphSettingsStore store{.exportTexts = [&texts] { return texts; }};
+    const auto link = MakeLink(1, {1, 0, 0, 0, 0, 0, 0});
+    CRTVGraphLiteDlg window(link, registry_, store);
+    testsupport::OnNextModal([&](QWidget* shown) {
+        auto* graph = platform::FindControlAs<platform::GraphControl>(shown, IDC_RT_GRAPH);
+        Deliver(*link, {{0, 1, 230.0f, 2}});
+        Deliver(*link, {{0, 1, 231.0f, 2}});
+        ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return graph->Data().PointCount() == 2; }));
+        const struct {
+            const char* type;
+            const char* file;
+            const char* format;  // of the image read back, or nullptr for the vector type
+        } files[] = {{"3", "graph.png", "png"}, {"1", "graph.bmp", "bmp"}, {"0", "graph.pdf", nullptr}};
+        for (const auto& f : files) {
+            SCOPED_TRACE(f.file);
+            texts = {.type = f.type, .size = "3", .destination = "1", .width = "640", .height = "300"};
+            const std::filesystem::path path = scratch / f.file;
+            broker.AnswerFileName(path);
+            Button(shown, IDC_RT_EXPORT)->click();
+            EXPECT_FALSE(link->IsHeld());  // refreshing again
+            QFile written(QString::fromStdString(path.string()));
+            ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+            if (f.format != nullptr) {
+                EXPECT_EQ(QImage(written.fileName(), f.format).size(), QSize(640, 300));
+            } else {
+                EXPECT_TRUE(written.read(5) == "%PDF-");
+            }
+        }
+        // A file that cannot be written is told; a held window stays held.
+        Click(platform::FindControlAs<CToggleButton>(shown, IDC_RT_RUN_HOLD));
+        ASSERT_TRUE(link->IsHeld());
+        broker.AnswerFileName(scratch / "missing" / "graph.png");
+        broker.AnswerMessageBox(IDOK);
+        texts.type = "3";
+        Button(shown, IDC_RT_EXPORT)->click();
+        ASSERT_EQ(broker.Asked().size(), 5u);
+        EXPECT_EQ(broker.Asked()[4].text, LoadText(IDS_RT_EXPORT_FAILED));
+        EXPECT_TRUE(link->IsHeld());
+        // The clipboard takes the graph at its size on the screen.
+        texts = {.type = "2", .size = "0", .destination = "0"};
+        Button(shown, IDC_RT_EXPORT)->click();
+        EXPECT_EQ(QApplication::clipboard()->image().size(), graph->size());
+        Button(shown, IDCANCEL)->click();
+    });
+    window.DoModal();
+}
+
+TEST_F(RtGraphDlgTest, TheLiteResumesWhenTheGraphIsCustomisedWhileInterruptedOnlyIfItWasRefreshing) {
+    const auto link = MakeLink(1, {1, 0, 0, 0, 0, 0, 0});
+    CRTVGraphLiteDlg window(link, registry_);
+    testsupport::OnNextModal([&](QWidget* shown) {
+        auto* graph = platform::FindControlAs<platform::GraphControl>(shown, IDC_RT_GRAPH);
+        auto* runHold = platform::FindControlAs<CToggleButton>(shown, IDC_RT_RUN_HOLD);
+        // Customised while the axis dialog holds the values: refreshing resumes at once, and the
+        // dialog's Cancel leaves it running.
+        testsupport::OnNextModal([&](QWidget* axes) {
+            ASSERT_TRUE(link->IsHeld());
+            graph->CycleGridLines();
+            EXPECT_FALSE(link->IsHeld());
+            EXPECT_TRUE(runHold->IsPressed());
+            Button(axes, IDCANCEL)->click();
+        });
+        Button(shown, IDC_RT_AXIS_SCALING)->click();
+        EXPECT_FALSE(link->IsHeld());
+        EXPECT_TRUE(runHold->IsPressed());
+        // Held by the user: neither the dialog nor a customised look starts it.
+        Click(runHold);
+        ASSERT_TRUE(link->IsHeld());
+        testsupport::OnNextModal([&](QWidget* axes) {
+            graph->CycleGridLines();
+            EXPECT_TRUE(link->IsHeld());
+            Button(axes, IDCANCEL)->click();
+        });
+        Button(shown, IDC_RT_AXIS_SCALING)->click();
+        graph->CycleGridLines();
+        EXPECT_TRUE(link->IsHeld());
+        EXPECT_FALSE(runHold->IsPressed());
         Button(shown, IDCANCEL)->click();
     });
     window.DoModal();

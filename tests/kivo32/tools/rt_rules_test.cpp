@@ -196,6 +196,52 @@ TEST(RtGraphSettingsTest, TakenFromTheFileWithinTheirLimits) {
     }
 }
 
+TEST(RtGraphExportTest, ThePlanOfTheSettingsTextsWithTheFilesDefaultsForBadValues) {
+    const struct {
+        GraphExportTexts texts;
+        GraphExportType type;
+        GraphExportDestination destination;
+        bool screenSize;
+        int width, height;
+    } cases[] = {
+        {{}, GraphExportType::Jpeg, GraphExportDestination::Clipboard, false, 1000, 462},
+        {{"0", "0", "1", "640", "300"},
+         GraphExportType::Vector,
+         GraphExportDestination::File,
+         true,
+         640,
+         300},
+        {{"3", "1", "2", "1", "10000"},
+         GraphExportType::Png,
+         GraphExportDestination::Printer,
+         false,
+         1,
+         10000},
+        // A hand-edited file: out of range, negative, not a number, too large.
+        {{"4", "-1", "3", "0", "10001"},
+         GraphExportType::Jpeg,
+         GraphExportDestination::Clipboard,
+         false,
+         1000,
+         462},
+        {{"x", "", "-2", "-640", "big"},
+         GraphExportType::Vector,
+         GraphExportDestination::Clipboard,
+         true,
+         1000,
+         462},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.texts.type + "/" + c.texts.size + "/" + c.texts.destination);
+        const GraphExportPlan plan = GraphExportPlanOf(c.texts);
+        EXPECT_EQ(plan.type, c.type);
+        EXPECT_EQ(plan.destination, c.destination);
+        EXPECT_EQ(plan.screenSize, c.screenSize);
+        EXPECT_EQ(plan.width, c.width);
+        EXPECT_EQ(plan.height, c.height);
+    }
+}
+
 TEST(RtYAxisScalerTest, TheHistoryKeepsTheTimeSpanAndAManualRangeWinsWhenNotAutomatic) {
     RtYAxisScaler scaler(3);
     EXPECT_FALSE(scaler.Range(true, std::nullopt));

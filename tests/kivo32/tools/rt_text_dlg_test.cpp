@@ -26,6 +26,8 @@
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/controls/grid_control.h"
+#include "shared/setup/setup_codes.h"
+#include "shared/setup/setup_table.h"
 #include "shared/setup/sut_header.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/ui/modal_driver.h"
@@ -58,13 +60,15 @@ protected:
         record.lineFrequency = 49.96f;
         return record;
     }
-    static QString Cell(QWidget* window, int row, int column) {
-        auto* view = window->findChild<QTableView*>();
-        return view->model()->index(row - 1, column - 1).data().toString();
+    static QString Cell(QWidget* window, int row, int column, int grid = IDC_RT_GRID) {
+        return CellData(window, row, column, grid).toString();
     }
     static QVariant Interior(QWidget* window, int row, int column) {
-        auto* view = window->findChild<QTableView*>();
-        return view->model()->index(row - 1, column - 1).data(Qt::BackgroundRole);
+        return CellData(window, row, column, IDC_RT_GRID, Qt::BackgroundRole);
+    }
+    static QVariant CellData(QWidget* window, int row, int column, int grid, int role = Qt::DisplayRole) {
+        QTableView& view = platform::FindControlAs<CGridControl>(window, grid)->Grid();
+        return view.model()->index(row - 1, column - 1).data(role);
     }
     // A click of the mouse, as the user toggles the button.
     static void Click(CToggleButton* button) {
@@ -141,6 +145,86 @@ TEST_F(RtTextDlgTest, AQuarvenPowerRowShowsItsDistortionInTheEighthColumn) {
         platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
     });
     window.DoModal();
+}
+
+TEST_F(RtTextDlgTest, TheAnalogInputsOfTheModel14ShowBelowTheChannelsInTheirSetupsUnits) {
+    auto table = std::make_shared<CSetupTable>();
+    const struct {
+        int type;
+        const char* name;
+        const char* units;
+    } inputs[] = {{kChannelAnalog4To20mA, "Tank level", "m"},
+                  {kChannelAnalog0To10V, "Pressure", "psi"},
+                  {0, "", ""},
+                  {kChannelAnalog0To20mA, "Flow", "l/s"}};
+    const auto link = [&] {
+        RealTimeSetup setup = MakeLink(0, "")->Setup();
+        for (int input = 0; input < 4; ++input) {
+            setup.channelTypes[static_cast<std::size_t>(6 + input)] =
+                static_cast<std::uint8_t>(inputs[input].type);
+            table->GetAnalogChannel(input).SetType(static_cast<std::uint8_t>(inputs[input].type));
+            table->GetAnalogChannel(input).SetName(inputs[input].name);
+            table->GetAnalogChannel(input).SetUnits(inputs[input].units);
+        }
+        setup.table = table;
+        return std::make_shared<CRealTimeWindowLink>("CRTVTextLiteDlg", 14, std::vector<int>{}, setup);
+    }();
+    CRTVTextLiteDlg window(link, registry_);
+    testsupport::OnNextModal([&](QWidget* shown) {
+        RealTimeRecord record = SampleRecord();
+        // Input 3 is off and sends nothing; the decoder gives the inputs no unit.
+        record.values = {{0, 1, 230.0f, 2}, {6, 1, 12.345f, 0}, {7, 1, 50000.0f, 0}, {9, 1, -3.5f, 0}};
+        link->Deliver(platform::Message(WM_REAL_TIME_VALUES, 0, platform::MakePayload(record)));
+        ASSERT_TRUE(testsupport::ProcessEventsUntil(
+            [&] { return !Cell(shown, 1, 2, IDC_RT_ANALOG_GRID).isEmpty(); }));
+        const struct {
+            int row;
+            const char* name;
+            const char* value;
+        } rows[] = {{1, "4 - 20 ma\nTank level", "12.35 m"},
+                    {2, "0 - 10 Vdc\nPressure", "****** psi"},
+                    {3, "OFF", ""},
+                    {4, "0 - 20 ma\nFlow", "-3.50 l/s"}};
+        for (const auto& row : rows) {
+            SCOPED_TRACE(row.row);
+            EXPECT_EQ(Cell(shown, row.row, 1, IDC_RT_ANALOG_GRID), row.name);
+            EXPECT_EQ(Cell(shown, row.row, 2, IDC_RT_ANALOG_GRID), row.value);
+        }
+        // The inputs stay out of the channels' grid, which the analog grid follows.
+        EXPECT_EQ(Cell(shown, 1, 2), "230.000 V");
+        QWidget* channels = platform::FindControl(shown, IDC_RT_GRID);
+        QWidget* analog = platform::FindControl(shown, IDC_RT_ANALOG_GRID);
+        EXPECT_TRUE(analog->isVisible());
+        EXPECT_GE(analog->geometry().top(), channels->geometry().bottom());
+        EXPECT_EQ(shown->minimumWidth(), 660);
+        EXPECT_EQ(shown->maximumSize(), QSize(1600, 1200));
+        platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
+    });
+    window.DoModal();
+}
+
+TEST_F(RtTextDlgTest, OnlyTheModel14HasTheAnalogGridAndOnlyTheLiteWindowsHaveSizeLimits) {
+    const struct {
+        int typeCode;
+        std::optional<QSize> minimum;  // the layout's own without limits
+        QSize maximum;
+    } cases[] = {{13, QSize(670, 475), {1600, 1200}},
+                 {1, QSize(670, 475), {1600, 1200}},
+                 {0, std::nullopt, {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typeCode);
+        const auto link = MakeLink(c.typeCode, "CRTVTextLiteDlg");
+        CRTVTextLiteDlg window(link, registry_);
+        testsupport::OnNextModal([&](QWidget* shown) {
+            EXPECT_FALSE(platform::FindControl(shown, IDC_RT_ANALOG_GRID)->isVisible());
+            if (c.minimum) {
+                EXPECT_EQ(shown->minimumSize(), *c.minimum);
+            }
+            EXPECT_EQ(shown->maximumSize(), c.maximum);
+            platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
+        });
+        window.DoModal();
+    }
 }
 
 TEST_F(RtTextDlgTest, RunHoldReachesTheLoopAndAHeldRecordReleasesTheButton) {
