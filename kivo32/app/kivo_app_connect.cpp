@@ -78,23 +78,30 @@ void CKivoApp::SetUpCommands() {
                          .stopModuleChecks = [this] { SetCheckWiFly(false); }});
     RegisterScheduleWindows();
     RegisterCalibrationWindow(registry_.calibrationDir);
-    RegisterRealTimeWindows(registry_,
-                            {.load =
-                                 [this] {
-                                     return GraphSettingsFromFile(
-                                         app_info_.autoRangeEnabled, app_info_.minimumRTGraphYAxisVal,
-                                         app_info_.maximumRTGraphYAxisVal, app_info_.maximumRTGraphXAxisVal);
-                                 },
-                             .save =
-                                 [this](const RtGraphSettings& settings) {
-                                     app_info_.autoRangeEnabled = settings.autoScaling ? 1 : 0;
-                                     if (settings.manualRange) {
-                                         app_info_.minimumRTGraphYAxisVal = settings.manualRange->first;
-                                         app_info_.maximumRTGraphYAxisVal = settings.manualRange->second;
-                                     }
-                                     app_info_.maximumRTGraphXAxisVal = settings.timeSpan;
-                                     app_info_.SaveAppIniInfo();
-                                 }});
+    RegisterRealTimeWindows(
+        registry_,
+        {.load =
+             [this] {
+                 return GraphSettingsFromFile(app_info_.autoRangeEnabled, app_info_.minimumRTGraphYAxisVal,
+                                              app_info_.maximumRTGraphYAxisVal,
+                                              app_info_.maximumRTGraphXAxisVal);
+             },
+         .save =
+             [this](const RtGraphSettings& settings) {
+                 app_info_.autoRangeEnabled = settings.autoScaling ? 1 : 0;
+                 if (settings.manualRange) {
+                     app_info_.minimumRTGraphYAxisVal = settings.manualRange->first;
+                     app_info_.maximumRTGraphYAxisVal = settings.manualRange->second;
+                 }
+                 app_info_.maximumRTGraphXAxisVal = settings.timeSpan;
+                 app_info_.SaveAppIniInfo();
+             },
+         .exportTexts =
+             [this] {
+                 return GraphExportTexts{app_info_.peGraphicsExportType, app_info_.peGraphicsExportSize,
+                                         app_info_.peGraphicsExportDest, app_info_.peGraphicsExportWidth,
+                                         app_info_.peGraphicsExportHeight};
+             }});
     RegisterHarmonicsWindow(
         {.settings =
              [this] {
