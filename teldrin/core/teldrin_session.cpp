@@ -136,10 +136,11 @@ void CTeldrinSession::OnStart() {
 bool CTeldrinSession::OpenLink() {
     const int kind = call_.entry.GetConnectType();
     const LinkTexts& opening = kind == kConnectModem ? kModemTexts : kDirectTexts;
-    const std::optional<std::tm> now = platform::ToLocalTime(std::time(nullptr));
+    const SchedulerClock& clock = *settings_.clock;
+    const std::time_t now = clock.Now();
     LogLine(TeldrinText(IDS_TELDRIN_SEPARATOR));
-    LogEvent(opening.opening, Serial() + TeldrinText(kOnWord) + FormatLocal(now, "%m/%d/%y") +
-                                  TeldrinText(kAtWord) + FormatLocal(now, "%H:%M:%S"));
+    LogEvent(opening.opening, Serial() + TeldrinText(kOnWord) + clock.Format(now, "%m/%d/%y") +
+                                  TeldrinText(kAtWord) + clock.Format(now, "%H:%M:%S"));
     SetLinkKind(kind);
     const int baud = call_.entry.GetBaudRate() > 0 ? call_.entry.GetBaudRate() : settings_.directBaud;
     LinkTexts texts = kDirectTexts;
@@ -255,14 +256,14 @@ bool CTeldrinSession::SetClockTask() {
         }
         return false;
     }
-    const std::time_t now = std::time(nullptr);
-    const std::optional<std::tm> loggerClock = platform::ToLocalTime(*loggerTime);
+    const std::time_t now = settings_.clock->Now();
+    const std::optional<std::tm> loggerClock = settings_.clock->LocalTime(*loggerTime);
     if (!loggerClock || !LoggerClockNeedsSetting(now, *loggerClock)) {
         return true;
     }
     // "from <logger's time> to <PC time and date> for logger <serial>".
     LogEvent(kClockSet, " " + TeldrinText(kFromWord) + " " + text + " " + TeldrinText(kToWord) + " " +
-                            FormatLocal(platform::ToLocalTime(now), "%H:%M:%S %m/%d/%y") + " " +
+                            settings_.clock->Format(now, "%H:%M:%S %m/%d/%y") + " " +
                             TeldrinText(kForLoggerWords) + " " + Serial());
     return logger_->SetLoggerClock(now) != 0;
 }
@@ -352,7 +353,7 @@ bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAl
         return false;
     }
     downloaded_ = path;
-    const std::string time = FormatLocal(platform::ToLocalTime(std::time(nullptr)), "%H:%M:%S");
+    const std::string time = settings_.clock->Format(settings_.clock->Now(), "%H:%M:%S");
     LogEvent(endText, platform::FillPrintfPlaceholders(TeldrinText(doneText),
                                                        {Serial(), time, platform::PathToWindows1252(path)}));
     return true;

@@ -13,6 +13,7 @@
 #include "teldrin/core/call.h"
 #include "teldrin/core/call_progress.h"
 #include "teldrin/core/call_scheduler.h"
+#include "teldrin/core/scheduler_clock.h"
 
 class CDataLogger;
 
@@ -25,6 +26,8 @@ struct CallSettings {
     int modemBaud = 9600;
     // The clock the link waits by (tests run it fast).
     const LinkClock* linkClock = &RealLinkClock();
+    // The scheduler's clock: the call's times and the time a logger's clock is set to.
+    const SchedulerClock* clock = &SystemClock();
 };
 
 class CTeldrinSession final : public CSession {
