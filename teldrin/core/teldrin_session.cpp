@@ -2,6 +2,7 @@
 #include "teldrin/core/teldrin_session.h"
 
 #include <optional>
+#include <vector>
 
 #include "platform/base/local_time.h"
 #include "platform/base/text_format.h"
@@ -23,6 +24,7 @@
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/core/call_data_files.h"
 #include "teldrin/core/comm_errors.h"
+#include "teldrin/core/download_report.h"
 #include "teldrin/core/logger_clock_check.h"
 #include "teldrin/core/scheduler_clock.h"
 #include "teldrin/core/teldrin_messages.h"
@@ -77,9 +79,11 @@ constexpr unsigned kSetupsDiffer = 2010;
 constexpr unsigned kSetupsDifferReadAll = 8568;
 constexpr unsigned kReadAllInstead = 8574;
 constexpr unsigned kNoReadRange = 8575;
-constexpr unsigned kNoNewData = 8435;
 constexpr unsigned kCsvWritten = 8273;
 constexpr unsigned kCsvFailed = 8623;
+constexpr unsigned kUnknownDevice = 2005;
+constexpr unsigned kSetupsNotRead = 2013;
+constexpr unsigned kCommErrorWords = 8580;
 
 }  // namespace
 
@@ -110,9 +114,13 @@ void CTeldrinSession::LogEvent(unsigned id, const std::string& argument) const {
     LogLine(platform::FillNumberedPlaceholders(TeldrinText(id), {argument}));
 }
 
-void CTeldrinSession::SetCommError(int code) {
+void CTeldrinSession::SetCommError(int code, bool log, const std::string& text) {
     outcome_.commError = code;
     main_frame_.PostMessage(platform::Message(WM_TELDRIN_COMM_ERROR, static_cast<std::uintptr_t>(code)));
+    // A logger that was not found is said by the link's own failure line.
+    if (log && code != kCommNone && code != kCommLoggerNotFound) {
+        LogLine(TeldrinText(kCommErrorWords) + ": " + (text.empty() ? GetCommErrorText(code, 0) : text));
+    }
 }
 
 void CTeldrinSession::OnStart() {
@@ -122,8 +130,9 @@ void CTeldrinSession::OnStart() {
     outcome_.connected = OpenLink();
     if (outcome_.connected) {
         outcome_.tasksDone = RunTaskList();
-        if (!outcome_.tasksDone) {
-            SetCommError(kCommTasksFailed);
+        // A task list that failed without a code of its own: the link's failure, if any, says why.
+        if (!outcome_.tasksDone && outcome_.commError == kCommNone) {
+            SetCommError(kCommTasksFailed, true, NetLinkErrorText());
         }
     }
     Disconnect(0, false);
@@ -197,7 +206,13 @@ int CTeldrinSession::ModemFailureCode() {
 bool CTeldrinSession::StartLoggerTask() {
     CConnection* connection = GetConnection();
     if (IsAborted() || !connection->Establish() || IsAborted() || !connection->IdentifyLogger() ||
-        IsAborted() || !DecodeModel()) {
+        IsAborted()) {
+        return false;
+    }
+    if (!DecodeModel()) {
+        if (!IsAborted()) {
+            LogLine(TeldrinText(kUnknownDevice));
+        }
         return false;
     }
     std::unique_ptr<CDataLogger> made = CreateDataLogger(connection, GetLoggerType());
@@ -218,6 +233,12 @@ bool CTeldrinSession::StartLoggerTask() {
 }
 
 bool CTeldrinSession::RunTaskList() {
+    std::vector<std::string> setups;
+    if (logger_->ListStoredSetups(setups) == 0) {
+        LogLine(TeldrinText(kSetupsNotRead));
+        SetCommError(kCommSetupsNotRead);
+        return false;
+    }
     const std::string loggerSerial = TrimmedRight(logger_->GetLoggerId());
     serial_differs_ = loggerSerial != Serial();
     if (serial_differs_) {
@@ -342,10 +363,12 @@ bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAl
         LoggedDownloadPolicy([this](const std::string& line) { LogLine(line); },
                              [this](const std::string& line) { LogLine(line, kErrorLogLine); }));
     SetNewDataRead(false);
-    if (outcome.result == kReadDataNothingToRead) {
-        if (!readAll) {
-            LogLine(TeldrinText(kNoNewData));
+    if (!IsAborted()) {
+        for (std::string& line : DownloadResultLines(outcome.result, readAll, Serial())) {
+            LogLine(std::move(line));
         }
+    }
+    if (outcome.result == kReadDataNothingToRead) {
         return true;
     }
     if (outcome.result != kReadDataDone && outcome.result != kReadDataKept) {

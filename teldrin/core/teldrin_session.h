@@ -59,8 +59,9 @@ private:
                      unsigned doneText);
     // The short CSV form of the downloaded file, beside it, once the link is closed.
     void WriteCsvFile(const std::filesystem::path& dataPath) const;
-    // Sets the call's error code and tells the main frame.
-    void SetCommError(int code);
+    // Sets the call's error code and tells the main frame; with `log`, the event log says it too, in
+    // `text` or else the code's own words.
+    void SetCommError(int code, bool log = false, const std::string& text = {});
     void LogEvent(unsigned id, const std::string& argument) const;
     void LogLine(std::string text, unsigned log = 0) const;
     std::string Serial() const;
