@@ -76,7 +76,8 @@ void CCallController::StartCall() {
     EndSession();
     comm_error_ = 0;
     CCall call = scheduler_.StartCurrentCall();
-    CallSettings settings{settings_.dataDir, settings_.directBaud, settings_.modemBaud, &link_clock_};
+    CallSettings settings{settings_.dataDir, settings_.directBaud, settings_.modemBaud, &link_clock_,
+                          &clock_};
     session_ = std::make_unique<CTeldrinSession>(app_, std::move(call), settings, main_frame_);
 }
 

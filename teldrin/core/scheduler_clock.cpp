@@ -22,4 +22,9 @@ std::time_t SystemSchedulerClock::Now() const {
     return std::time(nullptr);
 }
 
+const SchedulerClock& SystemClock() {
+    static const SystemSchedulerClock clock;
+    return clock;
+}
+
 }  // namespace teldrin

@@ -33,4 +33,7 @@ public:
     std::chrono::milliseconds TickPeriod() const override { return std::chrono::seconds(1); }
 };
 
+// The program's one system clock.
+const SchedulerClock& SystemClock();
+
 }  // namespace teldrin

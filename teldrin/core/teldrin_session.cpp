@@ -2,6 +2,7 @@
 #include "teldrin/core/teldrin_session.h"
 
 #include <optional>
+#include <vector>
 
 #include "platform/base/local_time.h"
 #include "platform/base/text_format.h"
@@ -23,6 +24,7 @@
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/core/call_data_files.h"
 #include "teldrin/core/comm_errors.h"
+#include "teldrin/core/download_report.h"
 #include "teldrin/core/logger_clock_check.h"
 #include "teldrin/core/scheduler_clock.h"
 #include "teldrin/core/teldrin_messages.h"
@@ -77,9 +79,11 @@ constexpr unsigned kSetupsDiffer = 2010;
 constexpr unsigned kSetupsDifferReadAll = 8568;
 constexpr unsigned kReadAllInstead = 8574;
 constexpr unsigned kNoReadRange = 8575;
-constexpr unsigned kNoNewData = 8435;
 constexpr unsigned kCsvWritten = 8273;
 constexpr unsigned kCsvFailed = 8623;
+constexpr unsigned kUnknownDevice = 2005;
+constexpr unsigned kSetupsNotRead = 2013;
+constexpr unsigned kCommErrorWords = 8580;
 
 }  // namespace
 
@@ -110,9 +114,13 @@ void CTeldrinSession::LogEvent(unsigned id, const std::string& argument) const {
     LogLine(platform::FillNumberedPlaceholders(TeldrinText(id), {argument}));
 }
 
-void CTeldrinSession::SetCommError(int code) {
+void CTeldrinSession::SetCommError(int code, bool log, const std::string& text) {
     outcome_.commError = code;
     main_frame_.PostMessage(platform::Message(WM_TELDRIN_COMM_ERROR, static_cast<std::uintptr_t>(code)));
+    // A logger that was not found is said by the link's own failure line.
+    if (log && code != kCommNone && code != kCommLoggerNotFound) {
+        LogLine(TeldrinText(kCommErrorWords) + ": " + (text.empty() ? GetCommErrorText(code, 0) : text));
+    }
 }
 
 void CTeldrinSession::OnStart() {
@@ -122,8 +130,9 @@ void CTeldrinSession::OnStart() {
     outcome_.connected = OpenLink();
     if (outcome_.connected) {
         outcome_.tasksDone = RunTaskList();
-        if (!outcome_.tasksDone) {
-            SetCommError(kCommTasksFailed);
+        // A task list that failed without a code of its own: the link's failure, if any, says why.
+        if (!outcome_.tasksDone && outcome_.commError == kCommNone) {
+            SetCommError(kCommTasksFailed, true, NetLinkErrorText());
         }
     }
     Disconnect(0, false);
@@ -136,10 +145,11 @@ void CTeldrinSession::OnStart() {
 bool CTeldrinSession::OpenLink() {
     const int kind = call_.entry.GetConnectType();
     const LinkTexts& opening = kind == kConnectModem ? kModemTexts : kDirectTexts;
-    const std::optional<std::tm> now = platform::ToLocalTime(std::time(nullptr));
+    const SchedulerClock& clock = *settings_.clock;
+    const std::time_t now = clock.Now();
     LogLine(TeldrinText(IDS_TELDRIN_SEPARATOR));
-    LogEvent(opening.opening, Serial() + TeldrinText(kOnWord) + FormatLocal(now, "%m/%d/%y") +
-                                  TeldrinText(kAtWord) + FormatLocal(now, "%H:%M:%S"));
+    LogEvent(opening.opening, Serial() + TeldrinText(kOnWord) + clock.Format(now, "%m/%d/%y") +
+                                  TeldrinText(kAtWord) + clock.Format(now, "%H:%M:%S"));
     SetLinkKind(kind);
     const int baud = call_.entry.GetBaudRate() > 0 ? call_.entry.GetBaudRate() : settings_.directBaud;
     LinkTexts texts = kDirectTexts;
@@ -196,7 +206,13 @@ int CTeldrinSession::ModemFailureCode() {
 bool CTeldrinSession::StartLoggerTask() {
     CConnection* connection = GetConnection();
     if (IsAborted() || !connection->Establish() || IsAborted() || !connection->IdentifyLogger() ||
-        IsAborted() || !DecodeModel()) {
+        IsAborted()) {
+        return false;
+    }
+    if (!DecodeModel()) {
+        if (!IsAborted()) {
+            LogLine(TeldrinText(kUnknownDevice));
+        }
         return false;
     }
     std::unique_ptr<CDataLogger> made = CreateDataLogger(connection, GetLoggerType());
@@ -217,6 +233,12 @@ bool CTeldrinSession::StartLoggerTask() {
 }
 
 bool CTeldrinSession::RunTaskList() {
+    std::vector<std::string> setups;
+    if (logger_->ListStoredSetups(setups) == 0) {
+        LogLine(TeldrinText(kSetupsNotRead));
+        SetCommError(kCommSetupsNotRead);
+        return false;
+    }
     const std::string loggerSerial = TrimmedRight(logger_->GetLoggerId());
     serial_differs_ = loggerSerial != Serial();
     if (serial_differs_) {
@@ -255,14 +277,14 @@ bool CTeldrinSession::SetClockTask() {
         }
         return false;
     }
-    const std::time_t now = std::time(nullptr);
-    const std::optional<std::tm> loggerClock = platform::ToLocalTime(*loggerTime);
+    const std::time_t now = settings_.clock->Now();
+    const std::optional<std::tm> loggerClock = settings_.clock->LocalTime(*loggerTime);
     if (!loggerClock || !LoggerClockNeedsSetting(now, *loggerClock)) {
         return true;
     }
     // "from <logger's time> to <PC time and date> for logger <serial>".
     LogEvent(kClockSet, " " + TeldrinText(kFromWord) + " " + text + " " + TeldrinText(kToWord) + " " +
-                            FormatLocal(platform::ToLocalTime(now), "%H:%M:%S %m/%d/%y") + " " +
+                            settings_.clock->Format(now, "%H:%M:%S %m/%d/%y") + " " +
                             TeldrinText(kForLoggerWords) + " " + Serial());
     return logger_->SetLoggerClock(now) != 0;
 }
@@ -341,10 +363,12 @@ bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAl
         LoggedDownloadPolicy([this](const std::string& line) { LogLine(line); },
                              [this](const std::string& line) { LogLine(line, kErrorLogLine); }));
     SetNewDataRead(false);
-    if (outcome.result == kReadDataNothingToRead) {
-        if (!readAll) {
-            LogLine(TeldrinText(kNoNewData));
+    if (!IsAborted()) {
+        for (std::string& line : DownloadResultLines(outcome.result, readAll, Serial())) {
+            LogLine(std::move(line));
         }
+    }
+    if (outcome.result == kReadDataNothingToRead) {
         return true;
     }
     if (outcome.result != kReadDataDone && outcome.result != kReadDataKept) {
@@ -352,7 +376,7 @@ bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAl
         return false;
     }
     downloaded_ = path;
-    const std::string time = FormatLocal(platform::ToLocalTime(std::time(nullptr)), "%H:%M:%S");
+    const std::string time = settings_.clock->Format(settings_.clock->Now(), "%H:%M:%S");
     LogEvent(endText, platform::FillPrintfPlaceholders(TeldrinText(doneText),
                                                        {Serial(), time, platform::PathToWindows1252(path)}));
     return true;

@@ -13,6 +13,7 @@
 #include "teldrin/core/call.h"
 #include "teldrin/core/call_progress.h"
 #include "teldrin/core/call_scheduler.h"
+#include "teldrin/core/scheduler_clock.h"
 
 class CDataLogger;
 
@@ -25,6 +26,8 @@ struct CallSettings {
     int modemBaud = 9600;
     // The clock the link waits by (tests run it fast).
     const LinkClock* linkClock = &RealLinkClock();
+    // The scheduler's clock: the call's times and the time a logger's clock is set to.
+    const SchedulerClock* clock = &SystemClock();
 };
 
 class CTeldrinSession final : public CSession {
@@ -56,8 +59,9 @@ private:
                      unsigned doneText);
     // The short CSV form of the downloaded file, beside it, once the link is closed.
     void WriteCsvFile(const std::filesystem::path& dataPath) const;
-    // Sets the call's error code and tells the main frame.
-    void SetCommError(int code);
+    // Sets the call's error code and tells the main frame; with `log`, the event log says it too, in
+    // `text` or else the code's own words.
+    void SetCommError(int code, bool log = false, const std::string& text = {});
     void LogEvent(unsigned id, const std::string& argument) const;
     void LogLine(std::string text, unsigned log = 0) const;
     std::string Serial() const;

@@ -17,17 +17,22 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 94> kTexts{{
+constexpr std::array<TextRow, 108> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
     {1003, "Erreur: Impossible d'ouvrir le fichier: %s\n", "Error: unable to open the file: %s\n"},
+    {2005, "Erreur: Erreur apparue à la tentative de connexion d'un appareil inconnu",
+     "Error: an error occurred while connecting to an unknown device"},
     {2006, "Erreur: Erreur apparue à la tentative d'accès au fichier disque",
      "Error: an error occurred while accessing a disk file"},
+    {2009, "Erreur: Erreur apparue à la lecture des données\n",
+     "Error: an error occurred while reading the data\n"},
     {2010, "Erreur:Réglage Logger et Fichier Données %s ne correspondent pas",
      "Error: the logger's setup and data file %s do not match"},
     {2013, "Erreur: Erreur apparue à la tentative de lecture des réglages du logger",
      "Error: an error occurred while reading the logger's settings"},
+    {2017, "Pas de donnée dans le Logger", "No data in the logger"},
     {2018, "Ligne utilisée par une autre application.", "The line is in use by another application."},
     {8193, "%s KB", "%s KB"},
     {8194, "%s KB", "%s KB"},
@@ -111,6 +116,7 @@ constexpr std::array<TextRow, 94> kTexts{{
     {8575, "Error: No partial-read start address. Reading all data",
      "Error: No partial-read start address. Reading all data"},
     {8576, "%s completed at %s. Appended to file %s", "%s completed at %s. Appended to file %s"},
+    {8580, "Erreur Communication", "Communication error"},
     {8611, " at ", " at "},
     {8612, "from", "from"},
     {8613, "to", "to"},
@@ -122,6 +128,17 @@ constexpr std::array<TextRow, 94> kTexts{{
     {8646, "Browse for Logger Files Folder", "Browse for Logger Files Folder"},
     {8647, "Teldrin Error", "Teldrin Error"},
     {8648, "Invalid Logger File Folder Specified", "Invalid Logger File Folder Specified"},
+    {8650, "Could not read the Logger's Setup Table RAM", "Could not read the Logger's Setup Table RAM"},
+    {8651, "Could not read the Logger's Setup Table header",
+     "Could not read the Logger's Setup Table header"},
+    {8652, "Could not read the Logger's status", "Could not read the Logger's status"},
+    {8653, "Invalid byte-transfer size", "Invalid byte-transfer size"},
+    {8654, "Invalid data record size", "Invalid data record size"},
+    {8655, "Could not create data file", "Could not create data file"},
+    {8656, "Could not create temporary data file", "Could not create temporary data file"},
+    {8657, "Read of Logger data failed", "Read of Logger data failed"},
+    {8658, "Logger protocol control failed", "Logger protocol control failed"},
+    {8659, "Conversion of logger data to data file failed", "Conversion of logger data to data file failed"},
 }};
 
 std::atomic<TeldrinLanguage> currentLanguage{TeldrinLanguage::kFrench};

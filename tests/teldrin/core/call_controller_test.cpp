@@ -1,17 +1,21 @@
-// The whole of a day's calling in process, the clock running fast: loggers on TCP and a pseudo-terminal
-// called on time with their files equal to the simulators' records, and one that refuses TCP retried
-// and logged with its code while the others are still called.
+// Days of calling in process, the clock running fast: loggers on TCP and a pseudo-terminal on daily,
+// weekly and multiple schedules called on time, their files equal to the simulators' records, new data
+// appended; loggers that refuse the link, never answer or drop it are retried and logged with their
+// codes while the others are still called.
 #include "teldrin/core/call_controller.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <map>
+#include <regex>
 #include <string>
 
 #include "platform/base/message_queue.h"
 #include "platform/base/windows1252.h"
 #include "shared/link/link_clock.h"
 #include "shared/loggerlist/logger_list_io.h"
+#include "teldrin/core/comm_errors.h"
 #include "tests/support/data_file_records.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/temp_folder.h"
@@ -28,6 +32,7 @@ namespace {
 using testsupport::RecordsIn;
 
 using namespace std::chrono_literals;
+using namespace std::string_literals;
 using teldrintest::Daily;
 using teldrintest::Local;
 using teldrintest::ScheduledEntry;
@@ -66,14 +71,19 @@ protected:
     }
 
     CLogger Network(const std::string& serial, int port, int hour, int minute) {
-        CLogger entry = ScheduledEntry(serial, Daily(hour, minute), kConnectNetwork);
+        return Network(serial, port, Daily(hour, minute));
+    }
+
+    CLogger Network(const std::string& serial, int port, const SchedulePage& page) {
+        CLogger entry = ScheduledEntry(serial, page, kConnectNetwork);
         entry.SetPhoneOrAddress("127.0.0.1");
         entry.SetNetPort(std::to_string(port));
         return entry;
     }
 
-    // Ticks the controller once a test-clock second until `end`, handing it the sessions' messages.
-    void RunUntil(teldrin::CCallController& controller, std::time_t end) {
+    // Ticks the controller every `step` test-clock seconds until `end`, handing it the sessions'
+    // messages; the clock stands while a call runs.
+    void RunUntil(teldrin::CCallController& controller, std::time_t end, std::time_t step = 1) {
         while (clock_.now < end) {
             controller.OnTimer();
             while (controller.Scheduler().CallInProgress()) {
@@ -81,7 +91,7 @@ protected:
                 ASSERT_TRUE(message) << "a call did not end";
                 controller.OnMessage(*message);
             }
-            clock_.now += 1;
+            clock_.now += step;
         }
     }
 
@@ -147,6 +157,113 @@ TEST_F(CallControllerTest, CancellingDuringTheDayIsLoggedAndHoldsUntilMidnight) 
     // The next day's first call was made; the cancelled 10:00 one never was.
     EXPECT_EQ(Count(log, "Connexion r\xE9seau au logger NET1"), 2);
     EXPECT_EQ(Count(log, "Connexion r\xE9seau au logger NET2"), 0);
+}
+
+// The opening line of each call in the event log: serial -> the "date at time" of each call.
+std::map<std::string, std::vector<std::string>> CallTimes(const std::string& log) {
+    static const std::regex opening("Connexion au logger (\\S+) on (\\S+) at (\\S+)\r\n");
+    std::map<std::string, std::vector<std::string>> times;
+    for (auto it = std::sregex_iterator(log.begin(), log.end(), opening); it != std::sregex_iterator();
+         ++it) {
+        times[(*it)[1]].push_back((*it)[2].str() + " " + (*it)[3].str());
+    }
+    return times;
+}
+
+// All data on the days given (Sunday 0) at `time`.
+SchedulePage Weekly(std::initializer_list<int> days, HourMinute time) {
+    SchedulePage page;
+    page.choice = kCallWeekly;
+    page.transferKind = 0;
+    for (const int day : days) {
+        page.weekDayOn[day] = true;
+        page.weekDayTime[day] = time;
+    }
+    return page;
+}
+
+SchedulePage WithNewData(SchedulePage page) {
+    page.transferKind = 1;
+    return page;
+}
+
+TEST_F(CallControllerTest, FourDaysOfDailyWeeklyAndMultipleCallsOnAFastClock) {
+    // Mondays and Thursdays at 10:00, all data each time into a file of its own.
+    CLogger pty = ScheduledEntry("PTY1", Weekly({1, 4}, {10, 0}), kConnectDirect);
+    pty.SetComPort(ptyLogger_.StartPty().substr(5));
+    LoggerSimulator daily{*FindLoggerModel("standard-135")};
+    daily.Logger().ChangeState([](LoggerState& s) {
+        s.loggerId = "NET2";
+        ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
+        LogRecords(s, 60);
+    });
+    // One logger never answers (called on Tuesdays only: each try waits for its time-outs), one drops
+    // the link at its first command.
+    LoggerSimulator silent{*FindLoggerModel("standard-135"), {.muteAfter = 0}};
+    LoggerSimulator closing{*FindLoggerModel("standard-135"), {.closeAfter = 0}};
+    const int silentPort = silent.StartTcp(0);
+    const int closingPort = closing.StartTcp(0);
+    const std::vector<CLogger> entries{
+        Network("MUTE", silentPort, Weekly({2}, {9, 0})), Network("DROP", closingPort, 9, 0),
+        Network("NET2", daily.StartTcp(0), WithNewData(Daily(9, 0))),
+        Network("NET1", tcpLogger_.StartTcp(0), WithNewData(teldrintest::Multiple({8, 0}, {4, 0}))), pty};
+    const std::filesystem::path listPath = folder_ / "week.lst";
+    ASSERT_TRUE(WriteList(listPath, entries));
+
+    // Monday 8 June 2026 before eight until Thursday after noon, a minute each tick; the loggers log
+    // five records at half past every hour.
+    teldrin::CCallController controller(clock_, app_, settings_, frame_, linkClock_);
+    clock_.now = Local(2026, 6, 8, 7, 30);
+    ASSERT_TRUE(controller.OpenList(listPath));
+    std::map<std::string, int> logged{{"NET1", 120}, {"PTY1", 80}, {"NET2", 60}};
+    int ptyRecordsMonday = 0;
+    for (std::time_t hour = clock_.now; hour < Local(2026, 6, 11, 12, 30); hour += 3600) {
+        for (auto* simulator : {&tcpLogger_, &ptyLogger_, &daily}) {
+            simulator->Logger().ChangeState([](LoggerState& s) { LogRecords(s, 5); });
+        }
+        for (auto& [serial, count] : logged) {
+            count += 5;
+        }
+        RunUntil(controller, hour + 3600, 60);
+        if (hour == Local(2026, 6, 8, 9, 30)) {
+            ptyRecordsMonday = logged["PTY1"];
+        }
+    }
+
+    const std::string log = testsupport::ReadWholeFile(folder_ / "Teldrin.log");
+    std::map<std::string, std::vector<std::string>> expected;
+    for (const std::string& day : {"06/08/26"s, "06/09/26"s, "06/10/26"s, "06/11/26"s}) {
+        for (const std::string& time : {"08:00:00"s, "12:00:00"s, "16:00:00"s, "20:00:00"s}) {
+            if (day != "06/11/26" || time < "16"s) {
+                expected["NET1"].push_back(day + " " + time);
+            }
+        }
+        expected["NET2"].push_back(day + " 09:00:00");
+        // Five tries two minutes apart while the others are called on time.
+        for (const std::string& time : {"09:00:00"s, "09:02:00"s, "09:04:00"s, "09:06:00"s, "09:08:00"s}) {
+            expected["DROP"].push_back(day + " " + time);
+            if (day == "06/09/26") {
+                expected["MUTE"].push_back(day + " " + time);
+            }
+        }
+    }
+    expected["PTY1"] = {"06/08/26 10:00:00", "06/11/26 10:00:00"};
+    EXPECT_EQ(CallTimes(log), expected);
+
+    // New data went on in one file each, all data into a file per call.
+    EXPECT_EQ(RecordsIn(folder_ / "NET1-01.kivo"), logged["NET1"]);
+    EXPECT_EQ(RecordsIn(folder_ / "NET2-01.kivo"), logged["NET2"] - 3 * 5);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "NET1-02.kivo"));
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "NET2-02.kivo"));
+    EXPECT_EQ(RecordsIn(folder_ / "PTY1-01.kivo"), ptyRecordsMonday);
+    EXPECT_EQ(RecordsIn(folder_ / "PTY1-02.kivo"), logged["PTY1"] - 2 * 5);
+    EXPECT_EQ(Count(log, "Echec Connexion r\xE9seau. Logger MUTE (127.0.0.1, " + std::to_string(silentPort) +
+                             "): " + teldrin::GetCommErrorText(teldrin::kCommLoggerNotFound, 0) + "\r\n"),
+              5)
+        << log;
+    EXPECT_EQ(Count(log, "Echec Connexion r\xE9seau. Logger DROP (127.0.0.1, " + std::to_string(closingPort) +
+                             "): " + teldrin::GetCommErrorText(teldrin::kCommNetworkConnect, 0) + "\r\n"),
+              20);
 }
 
 }  // namespace

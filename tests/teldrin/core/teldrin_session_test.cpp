@@ -197,4 +197,61 @@ TEST_F(TeldrinSessionTest, AModemCallThatFindsTheLineBusyFailsWithItsCodeThenCon
     EXPECT_TRUE(Logged("Connexion pour appel au logger SN42 fait"));
 }
 
+TEST_F(TeldrinSessionTest, FailuresOnAnOpenLinkAreLoggedWithTheirCodes) {
+    struct FailureCase {
+        const char* what;
+        SimulatorFaults faults;
+        std::string firmware;  // empty: the model's own
+        bool connected;
+        int code;
+        std::vector<std::string> lines;  // each the start of a line logged
+    };
+    // Every reply garbled once the logger has answered this many commands.
+    const auto garbledAfter = [](int commands) {
+        return SimulatorFaults{.corruptReplies = 1000000, .corruptAfter = commands};
+    };
+    const std::vector<FailureCase> cases{
+        {"unknown device",
+         {},
+         "UC0X1.234",
+         false,
+         teldrin::kCommLoggerNotFound,
+         {"Erreur: Erreur apparue \xE0 la tentative de connexion d'un appareil inconnu"}},
+        {"stored setups not read",
+         garbledAfter(10),
+         "",
+         true,
+         teldrin::kCommSetupsNotRead,
+         {"Erreur: Erreur apparue \xE0 la tentative de lecture des r\xE9glages du logger"}},
+        {"download failed",
+         garbledAfter(20),
+         "",
+         true,
+         teldrin::kCommTasksFailed,
+         {"Erreur: Erreur apparue \xE0 la lecture des donn\xE9"
+          "es",
+          "Erreur Communication: "}},
+    };
+    for (const FailureCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        LoggerSimulator logger{*FindLoggerModel("standard-135"), c.faults};
+        logger.Logger().ChangeState([&c](LoggerState& s) {
+            s.loggerId = "SN42";
+            ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
+            LogRecords(s, 30);
+            if (!c.firmware.empty()) {
+                s.firmwareText = c.firmware;
+            }
+        });
+        lines.clear();
+        const teldrin::CallOutcome outcome =
+            Call(Entry(kConnectNetwork, "127.0.0.1", std::to_string(logger.StartTcp(0)), 1));
+        EXPECT_EQ(outcome.connected, c.connected);
+        EXPECT_EQ(outcome.commError, c.code);
+        for (const std::string& line : c.lines) {
+            EXPECT_TRUE(Logged(line)) << line << "\n" << ::testing::PrintToString(lines);
+        }
+    }
+}
+
 }  // namespace
