@@ -14,8 +14,8 @@
 #include <optional>
 
 #include "kivo32/session/harmonics_window_link.h"
-#include "kivo32/tools/harmonics_spectrum_view.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/graph/graph_control.h"
 
 // Ours, to the window: a display of the loop (payload a HarmonicsDisplay).
 inline constexpr unsigned WM_HARMONICS_DISPLAY = 0x8000 + 0x231;
@@ -33,7 +33,8 @@ public:
 
     // The mode the window ends in, for the program to keep.
     HarmonicsMode Mode() const { return settings_.mode; }
-    const CHarmonicsSpectrumView& Spectrum() const { return *spectrum_; }
+    // The spectrum graph: subset 0 the voltage's, 1 the current's percentages of harmonics 0 to 31.
+    const platform::GraphControl& Spectrum() const { return *graph_; }
 
     void OnMessage(platform::Message& message) override;
 
@@ -43,6 +44,7 @@ protected:
 
 private:
     void Build();
+    void BuildSpectrumGraph(const HarmonicsDisplay& display);
     void Apply(const HarmonicsDisplay& display);
     void Press(HarmonicsButton::Kind kind, int value = 0);
     void OnChannel(int index);
@@ -65,5 +67,5 @@ private:
     QRadioButton* of_total_;
     QPushButton* run_;
     QPushButton* logging_button_;
-    CHarmonicsSpectrumView* spectrum_;
+    platform::GraphControl* graph_;
 };
