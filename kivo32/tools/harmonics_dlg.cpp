@@ -231,17 +231,14 @@ bool CHarmonicsDlg::OnInitDialog() {
     platform::FindControl(this, IDC_HARM_REFRESH_COUNT)->setVisible(info.typeCode < 13);
     Apply({});
     const std::shared_ptr<platform::MessageTarget> target = Target();
-    link_->Open(settings_, [target](HarmonicsDisplay display) {
-        target->PostMessage(
-            platform::Message(WM_HARMONICS_DISPLAY, 0, platform::MakePayload(std::move(display))));
-    });
+    link_->Open(settings_, [target] { target->PostMessage(platform::Message(WM_HARMONICS_DISPLAY)); });
     QTimer::singleShot(kFirstRunDelayMs, this, [this] { Press(Kind::RunOrStop); });
     return true;
 }
 
 void CHarmonicsDlg::OnMessage(platform::Message& message) {
     if (message.id == WM_HARMONICS_DISPLAY) {
-        if (const auto* display = platform::PayloadAs<HarmonicsDisplay>(message)) {
+        if (const std::optional<HarmonicsDisplay> display = link_->TakeDisplay()) {
             Apply(*display);
         }
         return;

@@ -17,7 +17,7 @@
 #include "platform/ui/dialog.h"
 #include "platform/ui/graph/graph_control.h"
 
-// Ours, to the window: a display of the loop (payload a HarmonicsDisplay).
+// Ours, to the window: a display of the loop waits in the link.
 inline constexpr unsigned WM_HARMONICS_DISPLAY = 0x8000 + 0x231;
 
 class CHarmonicsDlg : public platform::Dialog {
