@@ -34,6 +34,9 @@ using Kind = HarmonicsButton::Kind;
 
 // The loop starts by itself two seconds after the window opens.
 constexpr int kFirstRunDelayMs = 2000;
+// A loop against a fast link captures far more often than anyone can read: the window shows at most
+// twenty displays a second, each the newest.
+constexpr qint64 kDisplayIntervalMs = 50;
 
 constexpr std::array<int, 4> kChannelIds{IDC_HARM_CHANNEL_1, IDC_HARM_CHANNEL_2, IDC_HARM_CHANNEL_3,
                                          IDC_HARM_CHANNEL_4};
@@ -238,12 +241,30 @@ bool CHarmonicsDlg::OnInitDialog() {
 
 void CHarmonicsDlg::OnMessage(platform::Message& message) {
     if (message.id == WM_HARMONICS_DISPLAY) {
-        if (const std::optional<HarmonicsDisplay> display = link_->TakeDisplay()) {
-            Apply(*display);
-        }
+        TakeDisplay();
         return;
     }
     platform::Dialog::OnMessage(message);
+}
+
+void CHarmonicsDlg::TakeDisplay() {
+    if (take_scheduled_) {
+        return;
+    }
+    const qint64 wait = last_display_.isValid() ? kDisplayIntervalMs - last_display_.elapsed() : 0;
+    if (wait > 0) {
+        // The display stays in the link, replaced by newer ones, until the frame is due.
+        take_scheduled_ = true;
+        QTimer::singleShot(static_cast<int>(wait), this, [this] {
+            take_scheduled_ = false;
+            TakeDisplay();
+        });
+        return;
+    }
+    if (const std::optional<HarmonicsDisplay> display = link_->TakeDisplay()) {
+        last_display_.start();
+        Apply(*display);
+    }
 }
 
 void CHarmonicsDlg::Apply(const HarmonicsDisplay& display) {

@@ -3,6 +3,7 @@
 // run and logging buttons. The window only shows and asks; its buttons go to the loop through the link.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -45,6 +46,8 @@ protected:
 private:
     void Build();
     void BuildSpectrumGraph(const HarmonicsDisplay& display);
+    // Takes the display waiting in the link, no sooner than a frame after the last one.
+    void TakeDisplay();
     void Apply(const HarmonicsDisplay& display);
     void Press(HarmonicsButton::Kind kind, int value = 0);
     void OnChannel(int index);
@@ -58,6 +61,8 @@ private:
     std::shared_ptr<CHarmonicsWindowLink> link_;
     HarmonicsWindowSettings settings_;
     RefreshCountAsker ask_refresh_count_;
+    QElapsedTimer last_display_;
+    bool take_scheduled_ = false;
     bool logging_ = false;
     std::filesystem::path log_path_;
     std::optional<std::filesystem::path> view_when_finished_;
