@@ -1,14 +1,15 @@
 // What the harmonics window and the session's capture loop share.
 #include "kivo32/session/harmonics_window_link.h"
 
+#include <utility>
+
 CHarmonicsWindowLink::CHarmonicsWindowLink(HarmonicsWindowInfo info) : info_(std::move(info)) {}
 
-void CHarmonicsWindowLink::Open(HarmonicsWindowSettings settings,
-                                std::function<void(HarmonicsDisplay)> show) {
+void CHarmonicsWindowLink::Open(HarmonicsWindowSettings settings, std::function<void()> displayReady) {
     {
         std::lock_guard lock(mutex_);
         settings_ = std::move(settings);
-        show_ = std::move(show);
+        display_ready_ = std::move(displayReady);
     }
     opened_.store(true);
     Wake();
@@ -25,7 +26,8 @@ void CHarmonicsWindowLink::Press(HarmonicsButton button) {
 void CHarmonicsWindowLink::Close() {
     {
         std::lock_guard lock(mutex_);
-        show_ = {};
+        display_ready_ = {};
+        waiting_display_.reset();
         buttons_.push_back({HarmonicsButton::Kind::Close, 0, {}});
     }
     closed_.store(true);
@@ -53,10 +55,29 @@ bool CHarmonicsWindowLink::HasButton() const {
 }
 
 void CHarmonicsWindowLink::Show(HarmonicsDisplay display) {
-    std::lock_guard lock(mutex_);
-    if (show_) {
-        show_(std::move(display));
+    std::function<void()> tell;
+    {
+        std::lock_guard lock(mutex_);
+        if (!display_ready_) {
+            return;
+        }
+        if (waiting_display_) {
+            // Every display carries the last capture's spectrum: a redraw the replaced one asked for
+            // is the newest one's to do.
+            display.redrawSpectrum = display.redrawSpectrum || waiting_display_->redrawSpectrum;
+        } else {
+            tell = display_ready_;
+        }
+        waiting_display_ = std::move(display);
     }
+    if (tell) {
+        tell();
+    }
+}
+
+std::optional<HarmonicsDisplay> CHarmonicsWindowLink::TakeDisplay() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(waiting_display_, std::nullopt);
 }
 
 void CHarmonicsWindowLink::SetWaker(std::function<void()> wake) {

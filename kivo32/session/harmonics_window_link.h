@@ -1,7 +1,8 @@
 // CHarmonicsWindowLink: what the harmonics window on the user-interface thread and the session's capture
 // loop share: what the window shows of the logger, the settings the loop starts from, the window's
-// buttons (taken by the loop after its current capture), the displays the loop hands to the window, and
-// the window's close.
+// buttons (taken by the loop after its current capture), the newest display of the loop not yet taken by
+// the window, and the window's close. The loop may capture far faster than a window can draw: a display
+// not yet taken is replaced by the next, so the window shows the latest and is told once per take.
 #pragma once
 
 #include <array>
@@ -37,13 +38,16 @@ public:
 
     const HarmonicsWindowInfo& Info() const { return info_; }
 
-    // From the window: it is there, with its settings; `show` takes each display (from the loop's thread).
-    void Open(HarmonicsWindowSettings settings, std::function<void(HarmonicsDisplay)> show);
+    // From the window: it is there, with its settings; `displayReady` is called (on the loop's thread,
+    // outside the link's lock) when a display waits where none waited before.
+    void Open(HarmonicsWindowSettings settings, std::function<void()> displayReady);
     // From the window: a button, for the loop to take after its capture.
     void Press(HarmonicsButton button);
     // From the window: it goes. The loop finishes an open log and ends after its capture; no display is
-    // handed over any more.
+    // kept any more.
     void Close();
+    // From the window: the newest display not yet taken.
+    std::optional<HarmonicsDisplay> TakeDisplay();
 
     // From the loop.
     bool IsOpen() const { return opened_.load(); }
@@ -63,7 +67,8 @@ private:
     std::atomic<bool> closed_{false};
     mutable std::mutex mutex_;
     HarmonicsWindowSettings settings_;
-    std::function<void(HarmonicsDisplay)> show_;
+    std::function<void()> display_ready_;
+    std::optional<HarmonicsDisplay> waiting_display_;
     std::deque<HarmonicsButton> buttons_;
     std::function<void()> waker_;
 };

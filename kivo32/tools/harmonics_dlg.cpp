@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
@@ -25,6 +24,7 @@
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/shell_helpers.h"
+#include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
 #include "shared/controls/dialog_buttons.h"
 
@@ -34,6 +34,9 @@ using Kind = HarmonicsButton::Kind;
 
 // The loop starts by itself two seconds after the window opens.
 constexpr int kFirstRunDelayMs = 2000;
+// A loop against a fast link captures far more often than anyone can read: the window shows at most
+// twenty displays a second, each the newest.
+constexpr qint64 kDisplayIntervalMs = 50;
 
 constexpr std::array<int, 4> kChannelIds{IDC_HARM_CHANNEL_1, IDC_HARM_CHANNEL_2, IDC_HARM_CHANNEL_3,
                                          IDC_HARM_CHANNEL_4};
@@ -57,10 +60,25 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
+// The spectrum's presentation: voltage and current each on a value scale of its own, over harmonics
+// 0 to 31 on a numbered axis.
+void SetUpSpectrumGraph(platform::GraphControl& graph) {
+    platform::SetControlId(&graph, IDC_HARM_SPECTRUM);
+    graph.setMinimumSize(400, 180);
+    platform::GraphSettings& settings = graph.Settings();
+    const std::string volts = LoadText(IDS_HARM_VOLTS) + "%";
+    const std::string amps = LoadText(IDS_HARM_AMPS) + "%";
+    settings.subsets = {{volts, 0xFF0050C0, 0, 3}, {amps, 0xFFC00000, 0, 5}};
+    settings.axes = {{volts, 0xFF0050C0, 1}, {amps, 0xFFC00000, 1}};
+    settings.style.plottingMethod = static_cast<int>(platform::PlottingMethod::PointsAndLine);
+    settings.style.gridAttributes[0] = static_cast<int>(platform::GridLines::Both);
+    settings.numericX = platform::NumericXAxis{0.0, kSpectrumPoints - 1.0};
+}
+
 // The size the graph is printed at: its aspect follows the window's client area.
-QSizeF PrintSize(const QSize& client) {
-    return client.width() > client.height() ? QSizeF(client.width() * 20.0, client.height() * 25.0)
-                                            : QSizeF(client.width() * 30.0, client.height() * 30.0);
+QSize PrintSize(const QSize& client) {
+    return client.width() > client.height() ? QSize(client.width() * 20, client.height() * 25)
+                                            : QSize(client.width() * 30, client.height() * 30);
 }
 
 }  // namespace
@@ -76,7 +94,7 @@ CHarmonicsDlg::CHarmonicsDlg(std::shared_ptr<CHarmonicsWindowLink> link, Harmoni
       of_total_(new QRadioButton(Text(IDS_HARM_PERCENT_TOTAL), this)),
       run_(Button(this, IDC_HARM_RUN, IDS_HARM_RUN)),
       logging_button_(Button(this, IDC_HARM_LOGGING, IDS_HARM_START_LOGGING_BUTTON)),
-      spectrum_(new CHarmonicsSpectrumView(this)) {
+      graph_(new platform::GraphControl(this)) {
     setWindowTitle(Text(IDS_HARM_TITLE));
     Build();
 }
@@ -169,8 +187,8 @@ void CHarmonicsDlg::Build() {
     figures->addWidget(Readout(IDC_HARM_FREQUENCY), 6, 3);
     layout->addLayout(figures);
 
-    platform::SetControlId(spectrum_, IDC_HARM_SPECTRUM);
-    layout->addWidget(spectrum_, 1);
+    SetUpSpectrumGraph(*graph_);
+    layout->addWidget(graph_, 1);
 
     auto* logState = new QLabel(this);
     platform::SetControlId(logState, IDC_HARM_LOG_STATE);
@@ -216,22 +234,37 @@ bool CHarmonicsDlg::OnInitDialog() {
     platform::FindControl(this, IDC_HARM_REFRESH_COUNT)->setVisible(info.typeCode < 13);
     Apply({});
     const std::shared_ptr<platform::MessageTarget> target = Target();
-    link_->Open(settings_, [target](HarmonicsDisplay display) {
-        target->PostMessage(
-            platform::Message(WM_HARMONICS_DISPLAY, 0, platform::MakePayload(std::move(display))));
-    });
+    link_->Open(settings_, [target] { target->PostMessage(platform::Message(WM_HARMONICS_DISPLAY)); });
     QTimer::singleShot(kFirstRunDelayMs, this, [this] { Press(Kind::RunOrStop); });
     return true;
 }
 
 void CHarmonicsDlg::OnMessage(platform::Message& message) {
     if (message.id == WM_HARMONICS_DISPLAY) {
-        if (const auto* display = platform::PayloadAs<HarmonicsDisplay>(message)) {
-            Apply(*display);
-        }
+        TakeDisplay();
         return;
     }
     platform::Dialog::OnMessage(message);
+}
+
+void CHarmonicsDlg::TakeDisplay() {
+    if (take_scheduled_) {
+        return;
+    }
+    const qint64 wait = last_display_.isValid() ? kDisplayIntervalMs - last_display_.elapsed() : 0;
+    if (wait > 0) {
+        // The display stays in the link, replaced by newer ones, until the frame is due.
+        take_scheduled_ = true;
+        QTimer::singleShot(static_cast<int>(wait), this, [this] {
+            take_scheduled_ = false;
+            TakeDisplay();
+        });
+        return;
+    }
+    if (const std::optional<HarmonicsDisplay> display = link_->TakeDisplay()) {
+        last_display_.start();
+        Apply(*display);
+    }
 }
 
 void CHarmonicsDlg::Apply(const HarmonicsDisplay& display) {
@@ -258,8 +291,7 @@ void CHarmonicsDlg::Apply(const HarmonicsDisplay& display) {
         platform::FindControlAs<QLabel>(this, id)->setText(platform::ToQString(*text));
     }
     if (display.redrawSpectrum) {
-        spectrum_->SetSpectrum(display.voltsPercent, display.ampsPercent, LoadText(IDS_HARM_VOLTS) + "%",
-                               LoadText(IDS_HARM_AMPS) + "%");
+        BuildSpectrumGraph(display);
     }
     settings_.mode = display.mode;
     run_->setText(Text(display.running ? IDS_HARM_STOP : IDS_HARM_RUN));
@@ -280,6 +312,18 @@ void CHarmonicsDlg::Apply(const HarmonicsDisplay& display) {
         link_->Close();
         EndDialog(IDCANCEL);
     }
+}
+
+void CHarmonicsDlg::BuildSpectrumGraph(const HarmonicsDisplay& display) {
+    platform::GraphData data;
+    for (int k = 0; k < kSpectrumPoints; ++k) {
+        data.x.push_back(k);
+    }
+    const float null = graph_->Settings().nullValue;
+    data.subsets.emplace_back(display.voltsPercent, null);
+    data.subsets.emplace_back(display.ampsPercent, null);
+    graph_->SetData(std::move(data));
+    graph_->Reinitialise();
 }
 
 void CHarmonicsDlg::Press(Kind kind, int value) {
@@ -320,12 +364,10 @@ void CHarmonicsDlg::OnPrintGraph() {
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    QPainter painter(&printer);
-    const QSizeF size = PrintSize(rect().size());
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale = std::min(page.width() / size.width(), page.height() / size.height());
-    spectrum_->Paint(painter, QRect(0, 0, static_cast<int>(size.width() * scale),
-                                    static_cast<int>(size.height() * scale)));
+    const QSize size = PrintSize(rect().size());
+    if (!graph_->Print(printer, size.width(), size.height())) {
+        ShowMessageBoxId(AFX_IDP_FAILED_TO_START_PRINT, MB_OK | MB_ICONEXCLAMATION, true);
+    }
 }
 
 void CHarmonicsDlg::ViewLog() {

@@ -3,6 +3,7 @@
 // run and logging buttons. The window only shows and asks; its buttons go to the loop through the link.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,10 +15,10 @@
 #include <optional>
 
 #include "kivo32/session/harmonics_window_link.h"
-#include "kivo32/tools/harmonics_spectrum_view.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/graph/graph_control.h"
 
-// Ours, to the window: a display of the loop (payload a HarmonicsDisplay).
+// Ours, to the window: a display of the loop waits in the link.
 inline constexpr unsigned WM_HARMONICS_DISPLAY = 0x8000 + 0x231;
 
 class CHarmonicsDlg : public platform::Dialog {
@@ -33,7 +34,8 @@ public:
 
     // The mode the window ends in, for the program to keep.
     HarmonicsMode Mode() const { return settings_.mode; }
-    const CHarmonicsSpectrumView& Spectrum() const { return *spectrum_; }
+    // The spectrum graph: subset 0 the voltage's, 1 the current's percentages of harmonics 0 to 31.
+    const platform::GraphControl& Spectrum() const { return *graph_; }
 
     void OnMessage(platform::Message& message) override;
 
@@ -43,6 +45,9 @@ protected:
 
 private:
     void Build();
+    void BuildSpectrumGraph(const HarmonicsDisplay& display);
+    // Takes the display waiting in the link, no sooner than a frame after the last one.
+    void TakeDisplay();
     void Apply(const HarmonicsDisplay& display);
     void Press(HarmonicsButton::Kind kind, int value = 0);
     void OnChannel(int index);
@@ -56,6 +61,8 @@ private:
     std::shared_ptr<CHarmonicsWindowLink> link_;
     HarmonicsWindowSettings settings_;
     RefreshCountAsker ask_refresh_count_;
+    QElapsedTimer last_display_;
+    bool take_scheduled_ = false;
     bool logging_ = false;
     std::filesystem::path log_path_;
     std::optional<std::filesystem::path> view_when_finished_;
@@ -65,5 +72,5 @@ private:
     QRadioButton* of_total_;
     QPushButton* run_;
     QPushButton* logging_button_;
-    CHarmonicsSpectrumView* spectrum_;
+    platform::GraphControl* graph_;
 };

@@ -74,9 +74,10 @@ protected:
         }
         if (link) {
             link->Open({HarmonicsMode::PercentOfFundamental, refreshCount, folder_.path()},
-                       [this](HarmonicsDisplay display) {
+                       [this, taker = link.get()] {
+                           // Taken at once, so that every capture's display is seen.
                            std::lock_guard lock(mutex_);
-                           displays_.push_back(std::move(display));
+                           displays_.push_back(*taker->TakeDisplay());
                        });
         }
         return link;

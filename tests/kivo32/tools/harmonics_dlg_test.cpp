@@ -132,11 +132,28 @@ TEST_F(HarmonicsDlgTest, ShowsTheFiguresAndSpectrumOfEachCapture) {
         EXPECT_TRUE(platform::FindControl(dialog, IDC_HARM_FREQUENCY)->isEnabled());
         EXPECT_FALSE(platform::FindControl(dialog, IDC_HARM_CHANNEL_3)->isEnabled());
 
-        const CHarmonicsSpectrumView& spectrum = window.Spectrum();
-        EXPECT_NEAR(spectrum.Subset(0)[1], 100.0f, 1e-3f);
-        EXPECT_NEAR(spectrum.Subset(0)[5], 4.0f, 1e-2f);
-        EXPECT_NEAR(spectrum.Subset(1)[3], 10.0f, 1e-2f);
-        EXPECT_EQ(spectrum.Subset(1).size(), 32u);
+        // Two subsets of 32 points, harmonic k at x = k, each subset on its own labelled scale.
+        const platform::GraphControl& graph = window.Spectrum();
+        const platform::GraphData& spectrum = graph.Data();
+        ASSERT_EQ(spectrum.SubsetCount(), 2u);
+        ASSERT_EQ(spectrum.PointCount(), 32u);
+        EXPECT_EQ(spectrum.x.front(), 0.0);
+        EXPECT_EQ(spectrum.x.back(), 31.0);
+        EXPECT_NEAR(spectrum.subsets[0].Sample(1), 100.0f, 1e-3f);
+        EXPECT_NEAR(spectrum.subsets[0].Sample(5), 4.0f, 1e-2f);
+        EXPECT_NEAR(spectrum.subsets[1].Sample(1), 100.0f, 1e-3f);
+        EXPECT_NEAR(spectrum.subsets[1].Sample(3), 10.0f, 1e-2f);
+        EXPECT_NEAR(spectrum.subsets[1].Sample(5), 0.0f, 1e-2f);
+        const platform::GraphSettings& looks = graph.Settings();
+        ASSERT_EQ(looks.subsets.size(), 2u);
+        ASSERT_EQ(looks.axes.size(), 2u);
+        for (std::size_t s = 0; s < 2; ++s) {
+            EXPECT_EQ(looks.subsets[s].label, s == 0 ? "Volts%" : "Amps%");
+            EXPECT_EQ(looks.axes[s].label, looks.subsets[s].label);
+            EXPECT_EQ(looks.axes[s].subsetCount, 1);
+        }
+        ASSERT_TRUE(looks.numericX.has_value());
+        EXPECT_EQ(looks.numericX->to, 31.0);
 
         auto* spin = platform::FindControlAs<QSpinBox>(dialog, IDC_HARM_INDEX);
         EXPECT_EQ(spin->minimum(), 0);
