@@ -95,6 +95,8 @@ inline constexpr unsigned IDS_FORM_PULSE_INPUTS = 22786;
 inline constexpr unsigned IDS_FORM_DEFAULT_SETUPS = 22790;
 inline constexpr unsigned IDS_FORM_WIRING_PICTURE = 22793;
 inline constexpr unsigned IDS_FORM_PROGRAM_LOGGER = 22796;
+inline constexpr unsigned IDS_FORM_SECOND_VALUE_TIP = 59621;
+inline constexpr unsigned IDS_FORM_ALL_AVERAGES_TIP = 59842;
 // Field captions by column (22740 + column) and the captions that differ by type.
 inline constexpr unsigned IDS_FORM_COLUMN_FIRST = 22740;
 inline constexpr unsigned IDS_FORM_RANGE = 22760;

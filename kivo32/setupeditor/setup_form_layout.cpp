@@ -21,6 +21,7 @@
 #include "platform/base/text_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/tool_tip_delay.h"
 #include "shared/setup/channel_names.h"
 #include "shared/setup/setup_codes.h"
 
@@ -237,6 +238,20 @@ QGroupBox* AnalogInputs(QWidget* content) {
     return group;
 }
 
+// Tips on the boxes whose meaning is not plain from their caption.
+void AddFormToolTips(QWidget* content) {
+    const QString secondValueTip = TextOf(IDS_FORM_SECOND_VALUE_TIP);
+    for (const int id : {2125, 2146, 2153, 2173}) {
+        if (auto* box = platform::FindControlAs<QWidget>(content, id)) {
+            box->setToolTip(secondValueTip);
+        }
+    }
+    if (auto* averages = platform::FindControlAs<QWidget>(content, IDC_FORM_ALL_AVERAGES)) {
+        averages->setToolTip(TextOf(IDS_FORM_ALL_AVERAGES_TIP));
+    }
+    platform::SetToolTipDelay(content, kFormToolTipDelayMs);
+}
+
 }  // namespace
 
 const ControlIdTables& PageCells(int model, const ControlIdTables& tables) {
@@ -264,5 +279,6 @@ SetupFormWidgets BuildSetupFormWidgets(QWidget* content, int model, const Contro
         layout->addWidget(widgets.analogInputs);
     }
     layout->addStretch();
+    AddFormToolTips(content);
     return widgets;
 }
