@@ -23,6 +23,12 @@ std::array<int, 6> Values(const TimeFields& fields) {
     return {fields.month, fields.day, fields.year, fields.hour, fields.minute, fields.second};
 }
 
+int& FieldValue(TimeFields& fields, int field) {
+    int* const values[6] = {&fields.month, &fields.day,    &fields.year,
+                            &fields.hour,  &fields.minute, &fields.second};
+    return *values[field];
+}
+
 }  // namespace
 
 void CSetupTableView::FillTimeFields(const int (&ids)[6], TimeFields& fields, std::uint32_t time) {
@@ -61,7 +67,8 @@ void CSetupTableView::StripNonDigits(int controlId) {
 void CSetupTableView::ConnectTimeFields() {
     // Month, day, year, hour, minute, second.
     static constexpr int kHighest[6] = {12, 31, 99, 23, 59, 59};
-    for (const auto* ids : {&kStartFieldIds, &kStopFieldIds}) {
+    for (const auto& [ids, fields] :
+         {std::pair{&kStartFieldIds, &start_fields_}, std::pair{&kStopFieldIds, &stop_fields_}}) {
         for (int field = 0; field < 6; ++field) {
             const int id = (*ids)[field];
             auto* edit = Find<QLineEdit>(id);
@@ -73,10 +80,31 @@ void CSetupTableView::ConnectTimeFields() {
                     edit->setText(platform::ToQString(kept));
                     edit->end(false);
                 }
-                SetDocumentModified();
             });
-            connect(edit, &QLineEdit::editingFinished, this, [this, id] { ReformatTimeField(id); });
+            connect(edit, &QLineEdit::editingFinished, this, [this, ids, fields, field] {
+                ReformatTimeField((*ids)[field]);
+                CommitTimeField(*ids, *fields, field);
+            });
         }
+    }
+}
+
+void CSetupTableView::CommitTimeField(const int (&ids)[6], TimeFields& fields, int field) {
+    const auto* edit = Find<QLineEdit>(ids[field]);
+    if (edit == nullptr || !edit->isEnabled()) {
+        return;  // a disabled field shows "00" for a time that is not set
+    }
+    int& stored = FieldValue(fields, field);
+    if (edit->text().toInt() != stored) {
+        stored = edit->text().toInt();
+        SetDocumentModified();
+    }
+}
+
+void CSetupTableView::CommitTimeFields() {
+    for (int field = 0; field < 6; ++field) {
+        CommitTimeField(kStartFieldIds, start_fields_, field);
+        CommitTimeField(kStopFieldIds, stop_fields_, field);
     }
 }
 

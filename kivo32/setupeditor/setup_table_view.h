@@ -145,6 +145,10 @@ public:
     // one place back, a beep when anything went). The fields run both as the user types and leaves them.
     void ReformatTimeField(int controlId);
     void StripNonDigits(int controlId);
+    // The enabled time fields whose number differs from the form's field mark the document modified and
+    // become the form's; the document runs this before it decides on saving, so that a field still being
+    // edited counts.
+    void CommitTimeFields();
     // The time of the six fields in the timed mode (0 otherwise); nullopt after the message of the first
     // field out of range.
     std::optional<std::uint32_t> GetStartTimeFromFields();
@@ -204,6 +208,7 @@ private:
     void FillTimeFields(const int (&ids)[6], TimeFields& fields, std::uint32_t time);
     void EnableTimeGroup(const int (&ids)[6], TimeFields& fields, std::uint32_t time, bool enable);
     void ConnectTimeFields();
+    void CommitTimeField(const int (&ids)[6], TimeFields& fields, int field);
     std::optional<std::uint32_t> TimeFromFieldGroup(const int (&ids)[6], unsigned titleId);
     // The proposal of a new start or stop time.
     std::tm ProposedTime() const;

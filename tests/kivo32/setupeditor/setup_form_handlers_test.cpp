@@ -378,6 +378,40 @@ TEST_F(SetupFormHandlersTest, TimeFieldsKeepTheirLimitsAsTheyAreTyped) {
     }
 }
 
+TEST_F(SetupFormHandlersTest, ATimeFieldMarksTheSetupModifiedOnlyWhenItsNumberChanges) {
+    view_ = Open(PlantSetup(), 160);
+    ASSERT_NE(view_, nullptr);
+    CSUTDoc* document = view_->GetDocument();
+    Find<QRadioButton>(view_, IDC_FORM_START_AT_TIME)->click();
+    auto* minute = Find<QLineEdit>(view_, kStartFieldIds[4]);
+    const QString shown = minute->text();
+    const QString other = QString::number((shown.toInt() + 1) % 60);
+    document->SetModifiedFlag(false);
+
+    // The same number typed again, in another spelling, changes nothing.
+    Type(minute, QString::number(shown.toInt()));
+    emit minute->editingFinished();
+    EXPECT_EQ(minute->text(), shown);
+    EXPECT_FALSE(document->IsModified());
+
+    // Another number counts when the field is left ...
+    Type(minute, other);
+    EXPECT_FALSE(document->IsModified());
+    emit minute->editingFinished();
+    EXPECT_TRUE(document->IsModified());
+    // ... and is then the form's: leaving it again with the same number is no new change.
+    document->SetModifiedFlag(false);
+    emit minute->editingFinished();
+    EXPECT_FALSE(document->IsModified());
+
+    // A number still being typed when the window closes is asked about, not lost.
+    Type(minute, shown);
+    broker_.AnswerMessageBox(IDNO);
+    EXPECT_TRUE(document->SaveModified());
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(Texts().size(), 1u);
+}
+
 TEST_F(SetupFormHandlersTest, TimedStartNeedsAFirmwareThatKnowsIt) {
     view_ = Open(PlantSetup(), 0);  // firmware not known
     ASSERT_NE(view_, nullptr);
