@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "kivo32/setupeditor/combo_wheel_guard.h"
 #include "kivo32/setupeditor/form_controls.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
@@ -280,5 +281,6 @@ SetupFormWidgets BuildSetupFormWidgets(QWidget* content, int model, const Contro
     }
     layout->addStretch();
     AddFormToolTips(content);
+    KeepWheelOffUnfocusedCombos(content);
     return widgets;
 }

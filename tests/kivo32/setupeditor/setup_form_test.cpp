@@ -7,7 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
+#include <QWheelEvent>
 
 #include "kivo32/controls/cb_check_list_box.h"
 #include "kivo32/controls/check_combo_box.h"
@@ -188,6 +191,40 @@ TEST_F(SetupFormTest, AValueOutOfRangeIsRefusedAndKeepsTheFocus) {
         EXPECT_TRUE(view->UpdateData(true));
         EXPECT_TRUE(CloseFrameOf(view->GetDocument()));
     }
+}
+
+TEST_F(SetupFormTest, AWheelTurnOverAListScrollsTheFormUnlessTheListHasTheFocus) {
+    CSetupTableView* view = Open(SetupOf(2));
+    ASSERT_NE(view, nullptr);
+    view->window()->resize(900, 300);
+    view->window()->show();
+    view->window()->activateWindow();
+    QScrollBar* scrollBar = view->findChild<QScrollArea*>()->verticalScrollBar();
+    ASSERT_GT(scrollBar->maximum(), 0);
+    auto* phase = Find<QComboBox>(view, 1088);
+    phase->setCurrentIndex(0);
+    const auto turnDown = [phase] {
+        const QPointF inside(phase->width() / 2.0, phase->height() / 2.0);
+        QWheelEvent wheel(inside, phase->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(phase, &wheel);
+    };
+
+    turnDown();
+    EXPECT_EQ(phase->currentIndex(), 0);
+    EXPECT_GT(scrollBar->value(), 0);
+    EXPECT_FALSE(phase->hasFocus());
+    EXPECT_FALSE(view->GetDocument()->IsModified());
+
+    phase->setFocus();
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([phase] { return phase->hasFocus(); }));
+    const int scrolled = scrollBar->value();
+    turnDown();
+    EXPECT_EQ(phase->currentIndex(), 1);
+    EXPECT_EQ(scrollBar->value(), scrolled);
+    EXPECT_TRUE(view->GetDocument()->IsModified());
+    view->GetDocument()->SetModifiedFlag(false);
+    EXPECT_TRUE(CloseFrameOf(view->GetDocument()));
 }
 
 TEST_F(SetupFormTest, TheSetupToolbarWhileActiveAndTheMainOneAfter) {
