@@ -25,6 +25,9 @@ inline constexpr int ID_SUT_WIRING_PICTURE = 32925;
 // Month, day, year, hour, minute, second of the start and of the stop time.
 inline constexpr int kStartFieldIds[6] = {1761, 1763, 1764, 1765, 1766, 1767};
 inline constexpr int kStopFieldIds[6] = {1770, 1771, 1772, 1773, 1774, 1775};
+// The up-down controls of the start and of the stop time: one for the date fields, one for the time.
+inline constexpr int kStartSpinIds[2] = {1746, 1267};
+inline constexpr int kStopSpinIds[2] = {1272, 1273};
 // Channel type lists of channels 1-6.
 inline constexpr int kTypeListIds[6] = {1029, 1041, 1053, 1065, 1077, 1083};
 // Model 13's pulse inputs 1 and 2: on/off, label, related channel, kind, scale.

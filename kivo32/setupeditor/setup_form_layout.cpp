@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "kivo32/setupeditor/combo_wheel_guard.h"
@@ -42,8 +43,9 @@ QLineEdit* Edit(QWidget* parent, int id, int limit) {
     return edit;
 }
 
-// Six two-digit fields (month, day, year, hour, minute, second) with their date label.
-QWidget* TimeFields(QWidget* parent, const int (&ids)[6], int labelId) {
+// Six two-digit fields (month, day, year, hour, minute, second) with their date label, an up-down control
+// after the date and one after the time.
+QWidget* TimeFields(QWidget* parent, const int (&ids)[6], const int (&spinIds)[2], int labelId) {
     auto* box = new QWidget(parent);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
@@ -55,6 +57,11 @@ QWidget* TimeFields(QWidget* parent, const int (&ids)[6], int labelId) {
         QLineEdit* edit = Edit(box, ids[field], 2);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("000") + 12);
         row->addWidget(edit);
+        if (field == 2 || field == 5) {
+            auto* spin = WithId(new QScrollBar(Qt::Vertical, box), spinIds[field / 3]);
+            spin->setFixedHeight(edit->sizeHint().height());
+            row->addWidget(spin);
+        }
     }
     row->addStretch();
     return box;
@@ -129,11 +136,11 @@ QGroupBox* GeneralPage(QWidget* content, int model) {
     }
     addRow(IDS_FORM_START, RadioRow(group, {{IDC_FORM_START_AT_ONCE, IDS_FORM_START_AT_ONCE},
                                             {IDC_FORM_START_AT_TIME, IDS_FORM_START_AT_TIME}}));
-    grid->addWidget(TimeFields(group, kStartFieldIds, IDC_FORM_START_DATE_LABEL), row++, 1);
+    grid->addWidget(TimeFields(group, kStartFieldIds, kStartSpinIds, IDC_FORM_START_DATE_LABEL), row++, 1);
     addRow(IDS_FORM_STOP, RadioRow(group, {{IDC_FORM_STOP_RING, IDS_FORM_STOP_RING},
                                            {IDC_FORM_STOP_LINEAR, IDS_FORM_STOP_LINEAR},
                                            {IDC_FORM_STOP_AT_TIME, IDS_FORM_STOP_AT_TIME}}));
-    grid->addWidget(TimeFields(group, kStopFieldIds, IDC_FORM_STOP_DATE_LABEL), row++, 1);
+    grid->addWidget(TimeFields(group, kStopFieldIds, kStopSpinIds, IDC_FORM_STOP_DATE_LABEL), row++, 1);
     if (ListIndexFromType(model, 0, kChannelPower) > 0) {
         grid->addWidget(WithId(new QCheckBox(TextOf(IDS_FORM_ALL_AVERAGES), group), IDC_FORM_ALL_AVERAGES),
                         row++, 1);
