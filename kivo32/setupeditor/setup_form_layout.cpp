@@ -14,10 +14,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "kivo32/setupeditor/combo_wheel_guard.h"
 #include "kivo32/setupeditor/form_controls.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
+#include "kivo32/setupeditor/wheel_guard.h"
 #include "kivo32/setuprules/setup_model_rules.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
@@ -288,6 +288,6 @@ SetupFormWidgets BuildSetupFormWidgets(QWidget* content, int model, const Contro
     }
     layout->addStretch();
     AddFormToolTips(content);
-    KeepWheelOffUnfocusedCombos(content);
+    KeepWheelOffUnfocusedChoices(content);
     return widgets;
 }

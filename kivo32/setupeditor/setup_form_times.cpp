@@ -88,15 +88,22 @@ void CSetupTableView::ConnectTimeFields() {
             const int id = (*ids)[field];
             auto* edit = Find<QLineEdit>(id);
             edit->installEventFilter(this);
-            connect(edit, &QLineEdit::textEdited, this, [this, id, edit, highest = kHighest[field]] {
-                StripNonDigits(id);
-                const std::string typed = platform::FromQString(edit->text());
-                const std::string kept = ClampTypedField(typed, highest);
-                if (kept != typed) {
-                    edit->setText(platform::ToQString(kept));
-                    edit->end(false);
-                }
-            });
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id, edit, highest = kHighest[field], spinId = SpinIdsOf(*ids)[field / 3]] {
+                        StripNonDigits(id);
+                        const std::string typed = platform::FromQString(edit->text());
+                        const std::string kept = ClampTypedField(typed, highest);
+                        if (kept != typed) {
+                            edit->setText(platform::ToQString(kept));
+                            edit->end(false);
+                        }
+                        // The attached spin steps on from the number typed.
+                        auto* spin = Find<QScrollBar>(spinId);
+                        if (spin->property(kSpinBuddy).toInt() == id) {
+                            const QSignalBlocker quiet(spin);
+                            spin->setValue(-edit->text().toInt());
+                        }
+                    });
             connect(edit, &QLineEdit::editingFinished, this, [this, ids, fields, field] {
                 ReformatTimeField((*ids)[field]);
                 CommitTimeField(*ids, *fields, field);

@@ -463,6 +463,11 @@ TEST_F(SetupFormHandlersTest, TheFocusedTimeFieldTakesItsGroupsSpinWithItsRange)
     dateSpin->triggerAction(QAbstractSlider::SliderSingleStepSub);
     EXPECT_EQ(day->text(), dayShown);
     EXPECT_EQ(Find<QLineEdit>(view_, kStartFieldIds[2])->text(), "03");
+    // A number typed into the attached field is where the spin steps on from.
+    auto* year = Find<QLineEdit>(view_, kStartFieldIds[2]);
+    Type(year, "40");
+    dateSpin->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(year->text(), "41");
 }
 
 TEST_F(SetupFormHandlersTest, TimedStartNeedsAFirmwareThatKnowsIt) {

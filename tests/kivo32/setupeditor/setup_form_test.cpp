@@ -193,7 +193,7 @@ TEST_F(SetupFormTest, AValueOutOfRangeIsRefusedAndKeepsTheFocus) {
     }
 }
 
-TEST_F(SetupFormTest, AWheelTurnOverAListScrollsTheFormUnlessTheListHasTheFocus) {
+TEST_F(SetupFormTest, AWheelTurnOverAListOrASpinScrollsTheFormUnlessTheListHasTheFocus) {
     CSetupTableView* view = Open(SetupOf(2));
     ASSERT_NE(view, nullptr);
     view->window()->resize(900, 300);
@@ -201,25 +201,33 @@ TEST_F(SetupFormTest, AWheelTurnOverAListScrollsTheFormUnlessTheListHasTheFocus)
     view->window()->activateWindow();
     QScrollBar* scrollBar = view->findChild<QScrollArea*>()->verticalScrollBar();
     ASSERT_GT(scrollBar->maximum(), 0);
-    auto* phase = Find<QComboBox>(view, 1088);
-    phase->setCurrentIndex(0);
-    const auto turnDown = [phase] {
-        const QPointF inside(phase->width() / 2.0, phase->height() / 2.0);
-        QWheelEvent wheel(inside, phase->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+    const auto turnDown = [](QWidget* control) {
+        const QPointF inside(control->width() / 2.0, control->height() / 2.0);
+        QWheelEvent wheel(inside, control->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(phase, &wheel);
+        QApplication::sendEvent(control, &wheel);
     };
 
-    turnDown();
+    auto* phase = Find<QComboBox>(view, 1088);
+    phase->setCurrentIndex(0);
+    turnDown(phase);
     EXPECT_EQ(phase->currentIndex(), 0);
     EXPECT_GT(scrollBar->value(), 0);
     EXPECT_FALSE(phase->hasFocus());
+
+    view->EnableStartTime(true);
+    auto* hour = Find<QLineEdit>(view, kStartFieldIds[3]);
+    const QString hourShown = hour->text();
+    scrollBar->setValue(0);
+    turnDown(Find<QScrollBar>(view, kStartSpinIds[1]));
+    EXPECT_EQ(hour->text(), hourShown);
+    EXPECT_GT(scrollBar->value(), 0);
     EXPECT_FALSE(view->GetDocument()->IsModified());
 
     phase->setFocus();
     ASSERT_TRUE(testsupport::ProcessEventsUntil([phase] { return phase->hasFocus(); }));
     const int scrolled = scrollBar->value();
-    turnDown();
+    turnDown(phase);
     EXPECT_EQ(phase->currentIndex(), 1);
     EXPECT_EQ(scrollBar->value(), scrolled);
     EXPECT_TRUE(view->GetDocument()->IsModified());
