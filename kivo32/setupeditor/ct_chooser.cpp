@@ -4,6 +4,7 @@
 #include <QBitmap>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <fstream>
 
@@ -16,6 +17,7 @@
 #include "platform/base/windows1252.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/tool_tip_delay.h"
 #include "shared/controls/dialog_buttons.h"
 
 namespace {
@@ -54,10 +56,15 @@ CCTChooser::CCTChooser(QWidget* parent, std::filesystem::path catalogue, std::fi
     // One click on a row chooses it.
     connect(list_, &QTreeWidget::itemClicked, this, [this] { OnOK(); });
     QDialogButtonBox* buttons = MakeOkCancelButtons(this);
+    platform::FindControlAs<QPushButton>(buttons, IDOK)
+        ->setToolTip(platform::ToQString(LoadText(IDS_CT_CHOOSER_OK_TIP)));
+    platform::FindControlAs<QPushButton>(buttons, IDCANCEL)
+        ->setToolTip(platform::ToQString(LoadText(IDS_CT_CHOOSER_CANCEL_TIP)));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     layout->addWidget(buttons);
     setMinimumSize(200, 260);
+    platform::SetToolTipDelay(this, kToolTipDelayMs);
 }
 
 bool CCTChooser::OnInitDialog() {

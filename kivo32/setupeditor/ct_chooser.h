@@ -11,6 +11,8 @@ class CCTChooser : public platform::Dialog {
     Q_OBJECT
 
 public:
+    static constexpr int kToolTipDelayMs = 250;
+
     // `catalogue` is the catalogue file, `pictures` the folder of its pictures.
     CCTChooser(QWidget* parent, std::filesystem::path catalogue, std::filesystem::path pictures);
 

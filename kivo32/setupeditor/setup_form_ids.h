@@ -25,6 +25,9 @@ inline constexpr int ID_SUT_WIRING_PICTURE = 32925;
 // Month, day, year, hour, minute, second of the start and of the stop time.
 inline constexpr int kStartFieldIds[6] = {1761, 1763, 1764, 1765, 1766, 1767};
 inline constexpr int kStopFieldIds[6] = {1770, 1771, 1772, 1773, 1774, 1775};
+// The up-down controls of the start and of the stop time: one for the date fields, one for the time.
+inline constexpr int kStartSpinIds[2] = {1746, 1267};
+inline constexpr int kStopSpinIds[2] = {1272, 1273};
 // Channel type lists of channels 1-6.
 inline constexpr int kTypeListIds[6] = {1029, 1041, 1053, 1065, 1077, 1083};
 // Model 13's pulse inputs 1 and 2: on/off, label, related channel, kind, scale.
@@ -95,6 +98,8 @@ inline constexpr unsigned IDS_FORM_PULSE_INPUTS = 22786;
 inline constexpr unsigned IDS_FORM_DEFAULT_SETUPS = 22790;
 inline constexpr unsigned IDS_FORM_WIRING_PICTURE = 22793;
 inline constexpr unsigned IDS_FORM_PROGRAM_LOGGER = 22796;
+inline constexpr unsigned IDS_FORM_SECOND_VALUE_TIP = 59621;
+inline constexpr unsigned IDS_FORM_ALL_AVERAGES_TIP = 59842;
 // Field captions by column (22740 + column) and the captions that differ by type.
 inline constexpr unsigned IDS_FORM_COLUMN_FIRST = 22740;
 inline constexpr unsigned IDS_FORM_RANGE = 22760;

@@ -11,16 +11,19 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "kivo32/setupeditor/form_controls.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
+#include "kivo32/setupeditor/wheel_guard.h"
 #include "kivo32/setuprules/setup_model_rules.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/tool_tip_delay.h"
 #include "shared/setup/channel_names.h"
 #include "shared/setup/setup_codes.h"
 
@@ -40,8 +43,9 @@ QLineEdit* Edit(QWidget* parent, int id, int limit) {
     return edit;
 }
 
-// Six two-digit fields (month, day, year, hour, minute, second) with their date label.
-QWidget* TimeFields(QWidget* parent, const int (&ids)[6], int labelId) {
+// Six two-digit fields (month, day, year, hour, minute, second) with their date label, an up-down control
+// after the date and one after the time.
+QWidget* TimeFields(QWidget* parent, const int (&ids)[6], const int (&spinIds)[2], int labelId) {
     auto* box = new QWidget(parent);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
@@ -53,6 +57,11 @@ QWidget* TimeFields(QWidget* parent, const int (&ids)[6], int labelId) {
         QLineEdit* edit = Edit(box, ids[field], 2);
         edit->setFixedWidth(edit->fontMetrics().horizontalAdvance("000") + 12);
         row->addWidget(edit);
+        if (field == 2 || field == 5) {
+            auto* spin = WithId(new QScrollBar(Qt::Vertical, box), spinIds[field / 3]);
+            spin->setFixedHeight(edit->sizeHint().height());
+            row->addWidget(spin);
+        }
     }
     row->addStretch();
     return box;
@@ -127,11 +136,11 @@ QGroupBox* GeneralPage(QWidget* content, int model) {
     }
     addRow(IDS_FORM_START, RadioRow(group, {{IDC_FORM_START_AT_ONCE, IDS_FORM_START_AT_ONCE},
                                             {IDC_FORM_START_AT_TIME, IDS_FORM_START_AT_TIME}}));
-    grid->addWidget(TimeFields(group, kStartFieldIds, IDC_FORM_START_DATE_LABEL), row++, 1);
+    grid->addWidget(TimeFields(group, kStartFieldIds, kStartSpinIds, IDC_FORM_START_DATE_LABEL), row++, 1);
     addRow(IDS_FORM_STOP, RadioRow(group, {{IDC_FORM_STOP_RING, IDS_FORM_STOP_RING},
                                            {IDC_FORM_STOP_LINEAR, IDS_FORM_STOP_LINEAR},
                                            {IDC_FORM_STOP_AT_TIME, IDS_FORM_STOP_AT_TIME}}));
-    grid->addWidget(TimeFields(group, kStopFieldIds, IDC_FORM_STOP_DATE_LABEL), row++, 1);
+    grid->addWidget(TimeFields(group, kStopFieldIds, kStopSpinIds, IDC_FORM_STOP_DATE_LABEL), row++, 1);
     if (ListIndexFromType(model, 0, kChannelPower) > 0) {
         grid->addWidget(WithId(new QCheckBox(TextOf(IDS_FORM_ALL_AVERAGES), group), IDC_FORM_ALL_AVERAGES),
                         row++, 1);
@@ -237,6 +246,20 @@ QGroupBox* AnalogInputs(QWidget* content) {
     return group;
 }
 
+// Tips on the boxes whose meaning is not plain from their caption.
+void AddFormToolTips(QWidget* content) {
+    const QString secondValueTip = TextOf(IDS_FORM_SECOND_VALUE_TIP);
+    for (const int id : {2125, 2146, 2153, 2173}) {
+        if (auto* box = platform::FindControlAs<QWidget>(content, id)) {
+            box->setToolTip(secondValueTip);
+        }
+    }
+    if (auto* averages = platform::FindControlAs<QWidget>(content, IDC_FORM_ALL_AVERAGES)) {
+        averages->setToolTip(TextOf(IDS_FORM_ALL_AVERAGES_TIP));
+    }
+    platform::SetToolTipDelay(content, kFormToolTipDelayMs);
+}
+
 }  // namespace
 
 const ControlIdTables& PageCells(int model, const ControlIdTables& tables) {
@@ -264,5 +287,7 @@ SetupFormWidgets BuildSetupFormWidgets(QWidget* content, int model, const Contro
         layout->addWidget(widgets.analogInputs);
     }
     layout->addStretch();
+    AddFormToolTips(content);
+    KeepWheelOffUnfocusedChoices(content);
     return widgets;
 }

@@ -27,6 +27,9 @@ struct SetupFormWidgets {
     QGroupBox* analogInputs = nullptr;
 };
 
+// How soon the form's tool tips show.
+inline constexpr int kFormToolTipDelayMs = 250;
+
 // Builds the form into `content` for `model`, whose channel cells are `tables` (the cells of a power
 // page for the models whose tables are empty). The option columns stay empty until a page is built.
 SetupFormWidgets BuildSetupFormWidgets(QWidget* content, int model, const ControlIdTables& tables);

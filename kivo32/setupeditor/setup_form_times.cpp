@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <algorithm>
 #include <cstdio>
 
@@ -23,6 +25,27 @@ std::array<int, 6> Values(const TimeFields& fields) {
     return {fields.month, fields.day, fields.year, fields.hour, fields.minute, fields.second};
 }
 
+// Month, day, year, hour, minute, second.
+constexpr int kLowest[6] = {1, 1, 2, 0, 0, 0};
+constexpr int kHighest[6] = {12, 31, 99, 23, 59, 59};
+// The dynamic property of an up-down control that names the field it is attached to.
+constexpr const char* kSpinBuddy = "buddy";
+
+using SpinIds = int[2];
+const SpinIds& SpinIdsOf(const int (&fieldIds)[6]) {
+    return &fieldIds == &kStartFieldIds ? kStartSpinIds : kStopSpinIds;
+}
+
+QString TwoDigits(int value) {
+    return platform::ToQString(platform::StringPrintf("%02d", value));
+}
+
+int& FieldValue(TimeFields& fields, int field) {
+    int* const values[6] = {&fields.month, &fields.day,    &fields.year,
+                            &fields.hour,  &fields.minute, &fields.second};
+    return *values[field];
+}
+
 }  // namespace
 
 void CSetupTableView::FillTimeFields(const int (&ids)[6], TimeFields& fields, std::uint32_t time) {
@@ -31,14 +54,14 @@ void CSetupTableView::FillTimeFields(const int (&ids)[6], TimeFields& fields, st
     const std::array<int, 6> values = Values(fields);
     for (int field = 0; field < 6; ++field) {
         if (auto* edit = Find<QLineEdit>(ids[field])) {
-            edit->setText(platform::ToQString(platform::StringPrintf("%02d", values[field])));
+            edit->setText(TwoDigits(values[field]));
         }
     }
 }
 
 void CSetupTableView::ReformatTimeField(int controlId) {
     if (auto* edit = Find<QLineEdit>(controlId)) {
-        edit->setText(platform::ToQString(platform::StringPrintf("%02d", edit->text().toInt())));
+        edit->setText(TwoDigits(edit->text().toInt()));
     }
 }
 
@@ -59,24 +82,101 @@ void CSetupTableView::StripNonDigits(int controlId) {
 }
 
 void CSetupTableView::ConnectTimeFields() {
-    // Month, day, year, hour, minute, second.
-    static constexpr int kHighest[6] = {12, 31, 99, 23, 59, 59};
-    for (const auto* ids : {&kStartFieldIds, &kStopFieldIds}) {
+    for (const auto& [ids, fields] :
+         {std::pair{&kStartFieldIds, &start_fields_}, std::pair{&kStopFieldIds, &stop_fields_}}) {
         for (int field = 0; field < 6; ++field) {
             const int id = (*ids)[field];
             auto* edit = Find<QLineEdit>(id);
-            connect(edit, &QLineEdit::textEdited, this, [this, id, edit, highest = kHighest[field]] {
-                StripNonDigits(id);
-                const std::string typed = platform::FromQString(edit->text());
-                const std::string kept = ClampTypedField(typed, highest);
-                if (kept != typed) {
-                    edit->setText(platform::ToQString(kept));
-                    edit->end(false);
-                }
-                SetDocumentModified();
+            edit->installEventFilter(this);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id, edit, highest = kHighest[field], spinId = SpinIdsOf(*ids)[field / 3]] {
+                        StripNonDigits(id);
+                        const std::string typed = platform::FromQString(edit->text());
+                        const std::string kept = ClampTypedField(typed, highest);
+                        if (kept != typed) {
+                            edit->setText(platform::ToQString(kept));
+                            edit->end(false);
+                        }
+                        // The attached spin steps on from the number typed.
+                        auto* spin = Find<QScrollBar>(spinId);
+                        if (spin->property(kSpinBuddy).toInt() == id) {
+                            const QSignalBlocker quiet(spin);
+                            spin->setValue(-edit->text().toInt());
+                        }
+                    });
+            connect(edit, &QLineEdit::editingFinished, this, [this, ids, fields, field] {
+                ReformatTimeField((*ids)[field]);
+                CommitTimeField(*ids, *fields, field);
             });
-            connect(edit, &QLineEdit::editingFinished, this, [this, id] { ReformatTimeField(id); });
         }
+        for (const int spinId : SpinIdsOf(*ids)) {
+            connect(Find<QScrollBar>(spinId), &QScrollBar::valueChanged, this,
+                    [this, spinId](int value) { OnTimeSpun(spinId, value); });
+        }
+    }
+}
+
+bool CSetupTableView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        for (const auto* ids : {&kStartFieldIds, &kStopFieldIds}) {
+            for (int field = 0; field < 6; ++field) {
+                if (watched == Find<QLineEdit>((*ids)[field])) {
+                    AttachFieldSpin(*ids, field);
+                }
+            }
+        }
+    }
+    return platform::View::eventFilter(watched, event);
+}
+
+void CSetupTableView::AttachFieldSpin(const int (&ids)[6], int field) {
+    AttachSpin(SpinIdsOf(ids)[field / 3], ids[field], kLowest[field], kHighest[field]);
+}
+
+void CSetupTableView::AttachSpin(int spinId, int fieldId, int low, int high) {
+    auto* spin = Find<QScrollBar>(spinId);
+    auto* edit = Find<QLineEdit>(fieldId);
+    if (spin == nullptr || edit == nullptr) {
+        return;
+    }
+    const QSignalBlocker quiet(spin);
+    spin->setProperty(kSpinBuddy, fieldId);
+    // A vertical scroll bar counts down at its upper arrow: it holds the field's number negated, so that
+    // the upper arrow counts up.
+    spin->setRange(-high, -low);
+    spin->setValue(-edit->text().toInt());
+    edit->selectAll();
+}
+
+void CSetupTableView::OnTimeSpun(int spinId, int value) {
+    const int buddy = Find<QScrollBar>(spinId)->property(kSpinBuddy).toInt();
+    for (const auto& [ids, fields] :
+         {std::pair{&kStartFieldIds, &start_fields_}, std::pair{&kStopFieldIds, &stop_fields_}}) {
+        for (int field = 0; field < 6; ++field) {
+            if ((*ids)[field] == buddy) {
+                Find<QLineEdit>(buddy)->setText(TwoDigits(-value));
+                CommitTimeField(*ids, *fields, field);
+            }
+        }
+    }
+}
+
+void CSetupTableView::CommitTimeField(const int (&ids)[6], TimeFields& fields, int field) {
+    const auto* edit = Find<QLineEdit>(ids[field]);
+    if (edit == nullptr || !edit->isEnabled()) {
+        return;  // a disabled field shows "00" for a time that is not set
+    }
+    int& stored = FieldValue(fields, field);
+    if (edit->text().toInt() != stored) {
+        stored = edit->text().toInt();
+        SetDocumentModified();
+    }
+}
+
+void CSetupTableView::CommitTimeFields() {
+    for (int field = 0; field < 6; ++field) {
+        CommitTimeField(kStartFieldIds, start_fields_, field);
+        CommitTimeField(kStopFieldIds, stop_fields_, field);
     }
 }
 
@@ -122,9 +222,18 @@ void CSetupTableView::EnableTimeGroup(const int (&ids)[6], TimeFields& fields, s
     for (int field = 0; field < 6; ++field) {
         if (auto* edit = Find<QLineEdit>(ids[field])) {
             const bool shown = enable || !noTime;
-            edit->setText(shown ? platform::ToQString(platform::StringPrintf("%02d", values[field])) : "00");
+            edit->setText(shown ? TwoDigits(values[field]) : "00");
             edit->setEnabled(enable);
         }
+    }
+    for (const int spinId : SpinIdsOf(ids)) {
+        if (auto* spin = Find<QScrollBar>(spinId)) {
+            spin->setEnabled(enable);
+        }
+    }
+    if (enable) {
+        AttachFieldSpin(ids, 0);  // month
+        AttachFieldSpin(ids, 3);  // hour
     }
 }
 

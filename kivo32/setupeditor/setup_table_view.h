@@ -145,6 +145,13 @@ public:
     // one place back, a beep when anything went). The fields run both as the user types and leaves them.
     void ReformatTimeField(int controlId);
     void StripNonDigits(int controlId);
+    // The enabled time fields whose number differs from the form's field mark the document modified and
+    // become the form's; the document runs this before it decides on saving, so that a field still being
+    // edited counts.
+    void CommitTimeFields();
+    // Binds up-down control `spinId` to time field `fieldId` with the range `low` to `high`, at the field's
+    // number, and selects the field's text. A time field gaining the focus takes its group's spin.
+    void AttachSpin(int spinId, int fieldId, int low, int high);
     // The time of the six fields in the timed mode (0 otherwise); nullopt after the message of the first
     // field out of range.
     std::optional<std::uint32_t> GetStartTimeFromFields();
@@ -186,6 +193,8 @@ protected:
     // Asks for the transformers of a default setup.
     virtual std::optional<DefaultCTs> AskDefaultCTs();
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     int Model() const;
     const CSetupTable& Table() const;
@@ -204,6 +213,9 @@ private:
     void FillTimeFields(const int (&ids)[6], TimeFields& fields, std::uint32_t time);
     void EnableTimeGroup(const int (&ids)[6], TimeFields& fields, std::uint32_t time, bool enable);
     void ConnectTimeFields();
+    void CommitTimeField(const int (&ids)[6], TimeFields& fields, int field);
+    void AttachFieldSpin(const int (&ids)[6], int field);
+    void OnTimeSpun(int spinId, int value);
     std::optional<std::uint32_t> TimeFromFieldGroup(const int (&ids)[6], unsigned titleId);
     // The proposal of a new start or stop time.
     std::tm ProposedTime() const;

@@ -37,6 +37,8 @@ inline constexpr unsigned kCTChooserHeadingIds[5] = {59864, 59865, 59758, 59625,
 inline constexpr unsigned IDS_FILE_DOES_NOT_EXIST = 59490;
 inline constexpr unsigned IDS_CT_CHOOSER_TITLE = 22791;
 inline constexpr unsigned IDS_CT_CHOOSER_LIST_TIP = 22792;
+inline constexpr unsigned IDS_CT_CHOOSER_OK_TIP = 22797;
+inline constexpr unsigned IDS_CT_CHOOSER_CANCEL_TIP = 22798;
 
 // Posted to the setup view's frame when the wiring check failed.
 inline constexpr unsigned ID_SETUP_WIRING_FAILED = 32775;

@@ -143,7 +143,14 @@ bool CSUTDoc::SaveCheck() {
            ShowMessageBoxId(IDS_NO_CHANNEL_IN_USE, MB_YESNO | MB_ICONQUESTION, true) == IDYES;
 }
 
+void CSUTDoc::CommitPendingEdits() {
+    if (CSetupTableView* view = FindSetupView()) {
+        view->CommitTimeFields();
+    }
+}
+
 bool CSUTDoc::SaveModified() {
+    CommitPendingEdits();
     if (!IsModified()) {
         return true;
     }
@@ -161,11 +168,13 @@ bool CSUTDoc::SaveModified() {
 bool CSUTDoc::OnCommand(unsigned id) {
     switch (id) {
         case ID_FILE_SAVE:
+            CommitPendingEdits();
             if (IsModified() && SaveCheck()) {
                 DoFileSave();
             }
             return true;
         case ID_FILE_SAVE_AS:
+            CommitPendingEdits();
             if (SaveCheck()) {
                 DoSave({});
             }

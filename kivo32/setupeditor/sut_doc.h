@@ -54,6 +54,8 @@ private:
     // The wiring check, then, when no hardware channel is in use, question 12295.
     bool SaveCheck();
     CSetupTableView* FindSetupView() const;
+    // A time field still being edited counts before the modified flag decides on saving.
+    void CommitPendingEdits();
     // The name the save question gives the document.
     std::string PromptName() const;
 

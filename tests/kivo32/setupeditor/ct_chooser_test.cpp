@@ -2,6 +2,8 @@
 // a missing or empty catalogue gives no choice.
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <fstream>
 
@@ -68,6 +70,19 @@ TEST_F(CTChooserTest, OneClickChoosesARowThatShowsItsOwnPicture) {
     EXPECT_EQ(choice->kind, "RC");
     EXPECT_EQ(choice->rated, "3000");
     EXPECT_EQ(choice->second, "0");
+}
+
+TEST_F(CTChooserTest, TheListAndBothButtonsCarryTheirOwnTips) {
+    CCTChooser chooser(nullptr, folder_ / "CT Values.csv", folder_.path());
+    const QString tips[] = {platform::FindControlAs<QTreeWidget>(&chooser, IDC_CT_CHOOSER_LIST)->toolTip(),
+                            platform::FindControlAs<QPushButton>(&chooser, IDOK)->toolTip(),
+                            platform::FindControlAs<QPushButton>(&chooser, IDCANCEL)->toolTip()};
+    EXPECT_EQ(tips[1].toStdString(), "Use the current register/object address");
+    EXPECT_EQ(tips[2].toStdString(), "Leave dialog without choosing a register");
+    EXPECT_FALSE(tips[0].isEmpty());
+    const QWidget* cancel = platform::FindControlAs<QPushButton>(&chooser, IDCANCEL);
+    EXPECT_EQ(cancel->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, cancel),
+              CCTChooser::kToolTipDelayMs);
 }
 
 TEST_F(CTChooserTest, AnEmptyOrMissingCatalogueGivesNoChoice) {

@@ -1,9 +1,12 @@
 // The setup form as a user changes it: channel types and software channels, phases, options, times,
 // line frequency and interval reach the saved file exactly; a refused transfer changes nothing; the
 // handlers' rules (same type, software channels, analog defaults, CT kind, typing limits, questions).
+#include <QApplication>
 #include <QCheckBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <fstream>
 #include <iterator>
 
@@ -376,6 +379,95 @@ TEST_F(SetupFormHandlersTest, TimeFieldsKeepTheirLimitsAsTheyAreTyped) {
         Type(edit, c.typed);
         EXPECT_EQ(edit->text().toStdString(), c.kept) << c.typed;
     }
+}
+
+TEST_F(SetupFormHandlersTest, ATimeFieldMarksTheSetupModifiedOnlyWhenItsNumberChanges) {
+    view_ = Open(PlantSetup(), 160);
+    ASSERT_NE(view_, nullptr);
+    CSUTDoc* document = view_->GetDocument();
+    Find<QRadioButton>(view_, IDC_FORM_START_AT_TIME)->click();
+    auto* minute = Find<QLineEdit>(view_, kStartFieldIds[4]);
+    const QString shown = minute->text();
+    const QString other = QString::number((shown.toInt() + 1) % 60);
+    document->SetModifiedFlag(false);
+
+    // The same number typed again, in another spelling, changes nothing.
+    Type(minute, QString::number(shown.toInt()));
+    emit minute->editingFinished();
+    EXPECT_EQ(minute->text(), shown);
+    EXPECT_FALSE(document->IsModified());
+
+    // Another number counts when the field is left ...
+    Type(minute, other);
+    EXPECT_FALSE(document->IsModified());
+    emit minute->editingFinished();
+    EXPECT_TRUE(document->IsModified());
+    // ... and is then the form's: leaving it again with the same number is no new change.
+    document->SetModifiedFlag(false);
+    emit minute->editingFinished();
+    EXPECT_FALSE(document->IsModified());
+
+    // A number still being typed when the window closes is asked about, not lost.
+    Type(minute, shown);
+    broker_.AnswerMessageBox(IDNO);
+    EXPECT_TRUE(document->SaveModified());
+    EXPECT_TRUE(document->IsModified());
+    EXPECT_EQ(Texts().size(), 1u);
+}
+
+TEST_F(SetupFormHandlersTest, TheFocusedTimeFieldTakesItsGroupsSpinWithItsRange) {
+    view_ = Open(PlantSetup(), 160);
+    ASSERT_NE(view_, nullptr);
+    auto* dateSpin = Find<QScrollBar>(view_, kStartSpinIds[0]);
+    auto* timeSpin = Find<QScrollBar>(view_, kStartSpinIds[1]);
+    ASSERT_NE(dateSpin, nullptr);
+    ASSERT_NE(timeSpin, nullptr);
+    EXPECT_FALSE(dateSpin->isEnabled());
+    Find<QRadioButton>(view_, IDC_FORM_START_AT_TIME)->click();
+    EXPECT_TRUE(dateSpin->isEnabled());
+    CSUTDoc* document = view_->GetDocument();
+
+    struct Case {
+        int field;
+        const char* shown;
+        QScrollBar* spin;
+        int low, high;
+        QAbstractSlider::SliderAction step;
+        const char* stepped;
+    };
+    for (const Case& c : {Case{0, "07", dateSpin, 1, 12, QAbstractSlider::SliderSingleStepSub, "08"},
+                          Case{1, "31", dateSpin, 1, 31, QAbstractSlider::SliderSingleStepSub, "31"},
+                          Case{2, "02", dateSpin, 2, 99, QAbstractSlider::SliderSingleStepAdd, "02"},
+                          Case{3, "00", timeSpin, 0, 23, QAbstractSlider::SliderSingleStepAdd, "00"},
+                          Case{5, "58", timeSpin, 0, 59, QAbstractSlider::SliderSingleStepSub, "59"},
+                          Case{4, "10", timeSpin, 0, 59, QAbstractSlider::SliderSingleStepAdd, "09"}}) {
+        SCOPED_TRACE(c.field);
+        auto* edit = Find<QLineEdit>(view_, kStartFieldIds[c.field]);
+        edit->setText(c.shown);
+        emit edit->editingFinished();
+        document->SetModifiedFlag(false);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(edit, &focusIn);
+        EXPECT_EQ(c.spin->minimum(), -c.high);
+        EXPECT_EQ(c.spin->maximum(), -c.low);
+        EXPECT_EQ(c.spin->value(), -QString(c.shown).toInt());
+        EXPECT_TRUE(edit->hasSelectedText());
+        // The upper arrow counts up, the lower one down; the range's ends hold.
+        c.spin->triggerAction(c.step);
+        EXPECT_EQ(edit->text().toStdString(), c.stepped);
+        EXPECT_EQ(document->IsModified(), std::string(c.stepped) != c.shown);
+    }
+    // The spins follow the focus: the date spin still serves the year, not the day it had before.
+    auto* day = Find<QLineEdit>(view_, kStartFieldIds[1]);
+    const QString dayShown = day->text();
+    dateSpin->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(day->text(), dayShown);
+    EXPECT_EQ(Find<QLineEdit>(view_, kStartFieldIds[2])->text(), "03");
+    // A number typed into the attached field is where the spin steps on from.
+    auto* year = Find<QLineEdit>(view_, kStartFieldIds[2]);
+    Type(year, "40");
+    dateSpin->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(year->text(), "41");
 }
 
 TEST_F(SetupFormHandlersTest, TimedStartNeedsAFirmwareThatKnowsIt) {

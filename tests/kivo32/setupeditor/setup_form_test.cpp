@@ -7,13 +7,20 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QWheelEvent>
 
 #include "kivo32/controls/cb_check_list_box.h"
 #include "kivo32/controls/check_combo_box.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
+#include "kivo32/setupeditor/setup_form_layout.h"
 #include "kivo32/setuprules/setup_model_rules.h"
 #include "platform/base/message_box_flags.h"
+#include "platform/base/program_texts.h"
 #include "platform/ui/control_id.h"
+#include "platform/ui/qt_text.h"
 #include "tests/kivo32/setupeditor/setup_form_fixture.h"
 #include "tests/support/ui/modal_driver.h"
 
@@ -186,6 +193,48 @@ TEST_F(SetupFormTest, AValueOutOfRangeIsRefusedAndKeepsTheFocus) {
     }
 }
 
+TEST_F(SetupFormTest, AWheelTurnOverAListOrASpinScrollsTheFormUnlessTheListHasTheFocus) {
+    CSetupTableView* view = Open(SetupOf(2));
+    ASSERT_NE(view, nullptr);
+    view->window()->resize(900, 300);
+    view->window()->show();
+    view->window()->activateWindow();
+    QScrollBar* scrollBar = view->findChild<QScrollArea*>()->verticalScrollBar();
+    ASSERT_GT(scrollBar->maximum(), 0);
+    const auto turnDown = [](QWidget* control) {
+        const QPointF inside(control->width() / 2.0, control->height() / 2.0);
+        QWheelEvent wheel(inside, control->mapToGlobal(inside), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(control, &wheel);
+    };
+
+    auto* phase = Find<QComboBox>(view, 1088);
+    phase->setCurrentIndex(0);
+    turnDown(phase);
+    EXPECT_EQ(phase->currentIndex(), 0);
+    EXPECT_GT(scrollBar->value(), 0);
+    EXPECT_FALSE(phase->hasFocus());
+
+    view->EnableStartTime(true);
+    auto* hour = Find<QLineEdit>(view, kStartFieldIds[3]);
+    const QString hourShown = hour->text();
+    scrollBar->setValue(0);
+    turnDown(Find<QScrollBar>(view, kStartSpinIds[1]));
+    EXPECT_EQ(hour->text(), hourShown);
+    EXPECT_GT(scrollBar->value(), 0);
+    EXPECT_FALSE(view->GetDocument()->IsModified());
+
+    phase->setFocus();
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([phase] { return phase->hasFocus(); }));
+    const int scrolled = scrollBar->value();
+    turnDown(phase);
+    EXPECT_EQ(phase->currentIndex(), 1);
+    EXPECT_EQ(scrollBar->value(), scrolled);
+    EXPECT_TRUE(view->GetDocument()->IsModified());
+    view->GetDocument()->SetModifiedFlag(false);
+    EXPECT_TRUE(CloseFrameOf(view->GetDocument()));
+}
+
 TEST_F(SetupFormTest, TheSetupToolbarWhileActiveAndTheMainOneAfter) {
     std::vector<int> loaded;
     CSetupTableView::SetToolbarLoader([&](int id) { loaded.push_back(id); });
@@ -261,6 +310,37 @@ TEST_F(SetupFormTest, TheAveragesBoxAddsAToThePowerAndSumOptionsThatLackIt) {
     EXPECT_EQ(stored.GetSoftwareChannel(0).GetPowerOptions(5), kOptionBit1);
     EXPECT_TRUE(view->GetDocument()->IsModified());
     EXPECT_EQ(Find<QCheckBox>(Open(SetupOf(5)), IDC_FORM_ALL_AVERAGES), nullptr);
+}
+
+TEST_F(SetupFormTest, TheSecondValueBoxesAndTheAveragesBoxCarryTheirTips) {
+    const QString secondValueTip = platform::ToQString(LoadText(IDS_FORM_SECOND_VALUE_TIP));
+    const QString averagesTip = platform::ToQString(LoadText(IDS_FORM_ALL_AVERAGES_TIP));
+    ASSERT_FALSE(secondValueTip.isEmpty());
+    ASSERT_FALSE(averagesTip.isEmpty());
+    // Model 3 has an offset box on its two temperature channels, the Quarven models a second CT value on all
+    // four.
+    for (const auto& [model, boxes] : {std::pair{3, 2}, {13, 4}, {14, 4}}) {
+        SCOPED_TRACE(model);
+        CSetupTableView* view = Open(SetupOf(model));
+        ASSERT_NE(view, nullptr);
+        int tipped = 0;
+        for (const int id : {2125, 2146, 2153, 2173}) {
+            if (auto* box = Find<QLineEdit>(view, id)) {
+                EXPECT_EQ(box->toolTip(), secondValueTip) << id;
+                EXPECT_EQ(box->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, box),
+                          kFormToolTipDelayMs);
+                ++tipped;
+            }
+        }
+        EXPECT_EQ(tipped, boxes);
+        if (auto* averages = Find<QCheckBox>(view, IDC_FORM_ALL_AVERAGES)) {
+            EXPECT_EQ(averages->toolTip(), averagesTip);
+        } else {
+            EXPECT_LT(model, 13);
+        }
+        EXPECT_TRUE(Find<QLineEdit>(view, 2126)->toolTip().isEmpty());
+        EXPECT_TRUE(CloseFrameOf(view->GetDocument()));
+    }
 }
 
 TEST_F(SetupFormTest, TimeFieldsKeepOnlyDigitsAndShowTwoOfThem) {
