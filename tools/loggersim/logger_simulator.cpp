@@ -52,6 +52,8 @@ std::string LoggerSimulator::StartPty() {
         return {};
     }
     served_ = std::move(terminal.master);
+    // A pseudo-terminal stands for a cable: a Quarven on one is on its USB port.
+    logger_.ChangeState([](LoggerState& s) { s.interfaceReply = "USB"; });
     // The simulator keeps the slave open too, so the master never sees a hang-up between programs.
     slave_ = std::move(terminal.slave);
     if (!reader_.Start([this] {

@@ -23,7 +23,7 @@ public:
     LoggerSimulator& operator=(const LoggerSimulator&) = delete;
 
     // Opens a pseudo-terminal and serves it: the path a program opens as its port ("/dev/pts/3"),
-    // empty on failure.
+    // empty on failure. A Quarven served so names its USB port as its interface ("I?I").
     std::string StartPty();
     // Listens on 127.0.0.1:`port` (0: a free port) and serves one connection after another: the
     // port, 0 on failure.

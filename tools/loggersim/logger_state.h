@@ -72,7 +72,7 @@ struct LoggerState {
     // Quarven: tagged blocks by tag letter (H, N, C, A, S), configuration word, interface, replies.
     std::map<char, std::vector<std::uint8_t>> quarvenBlocks;
     int configurationWord = -1;
-    std::string interfaceReply = "ETH";
+    std::string interfaceReply = "ETH";  // "USB" once served on a pseudo-terminal
     std::string versionReply = "OK";
     // The network module's answer to the connection test "I!F".
     std::string connectionTestReply = "OK";

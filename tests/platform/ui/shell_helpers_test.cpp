@@ -53,14 +53,23 @@ TEST_F(ShellHelpersTest, TheProgramPdfOpensWithTheDesktopOrTellsWhyNot) {
     EXPECT_EQ(asked.text.rfind(LoadText(IDS_PDF_READER_MISSING) + ":\n\n    http", 0), 0u) << asked.text;
 }
 
-TEST_F(ShellHelpersTest, TheMissingPdfIsToldWhollyInFrench) {
+TEST_F(ShellHelpersTest, ThePdfMessagesAreToldWhollyInFrenchWithTheSpaceBeforeTheColon) {
     ASSERT_TRUE(platform::LoadResourceLibrary(platform::kFrenchResources));
     broker_.AnswerMessageBox(IDOK);
     OpenProgramPdf(folder_.path(), "Missing.pdf");
-    const std::string text = broker_.Asked().back().text;
+    const std::string missing = broker_.Asked().back().text;
+    desktop_.SetAnswer(false);
+    broker_.AnswerMessageBox(IDOK);
+    std::ofstream(folder_ / "Aide.pdf") << "%PDF-1.4";
+    OpenProgramPdf(folder_.path(), "Aide.pdf");
+    const std::string noReader = broker_.Asked().back().text;
     platform::LoadResourceLibrary(platform::kEnglishResources);
-    EXPECT_EQ(text.rfind("Le fichier d'aide", 0), 0u) << text;
-    EXPECT_TRUE(text.ends_with("\n\nLe fichier est introuvable.")) << text;
+    EXPECT_EQ(missing.rfind("Le fichier d'aide", 0), 0u) << missing;
+    EXPECT_TRUE(missing.ends_with("\n\nLe fichier est introuvable.")) << missing;
+    // The program puts the colon after the text; French sets a space before it.
+    for (const std::string& text : {missing, noReader}) {
+        EXPECT_NE(text.find(" :\n\n    "), std::string::npos) << text;
+    }
 }
 
 TEST_F(ShellHelpersTest, CopyFolderWithReportCopiesWholeFoldersOrReportsTheError) {

@@ -61,8 +61,10 @@ TEST_P(DataLoggerSessionTest, EveryModelStartsItsSession) {
         EXPECT_EQ(Object().GetTitleText(), state.loggerId + separator + state.firmwareText.substr(0, 9));
     }
     EXPECT_EQ(session_.GetModelName(), "Quarven KX");
-    EXPECT_EQ(Object().GetInterfaceName(), "Ethernet");
-    EXPECT_EQ(session_.GetInterfaceKind(), 4);
+    // The interface the Quarven names is the one it is reached through: USB on a cable.
+    const bool cable = GetParam() == Transport::Pty;
+    EXPECT_EQ(Object().GetInterfaceName(), cable ? "USB" : "Ethernet");
+    EXPECT_EQ(session_.GetInterfaceKind(), cable ? 1 : 4);
     EXPECT_TRUE(boxes_.Boxes().empty());
 }
 
