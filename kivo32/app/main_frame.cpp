@@ -339,6 +339,7 @@ void CMainFrame::OnMessage(platform::Message& message) {
             if (!GetAppContext().IsSet(CAppContext::Flag::Closing)) {
                 status_wnd_->OnStatusMessage(static_cast<unsigned>(message.wParam), message.lParam,
                                              TextOf(message));
+                status_wnd_->KeepLampNotice(message);
             }
             break;
         case WM_SHOW_DATA_GRAPH:

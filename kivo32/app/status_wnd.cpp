@@ -12,6 +12,7 @@
 #include "platform/ui/qt_text.h"
 #include "platform/ui/ui_clock.h"
 #include "shared/common/trace_log.h"
+#include "shared/link/lamp_notices.h"
 #include "shared/link/session.h"
 
 namespace {
@@ -104,6 +105,7 @@ void CStatusWnd::Start() {
 
 void CStatusWnd::Stop() {
     tick_.stop();
+    kept_lamp_notices_.clear();
 }
 
 void CStatusWnd::OnStatusMessage(unsigned code, std::intptr_t value, const std::optional<std::string>& text) {
@@ -115,6 +117,12 @@ void CStatusWnd::OnStatusMessage(unsigned code, std::intptr_t value, const std::
     Refresh();
 }
 
+void CStatusWnd::KeepLampNotice(platform::Message& message) {
+    if (IsRunning() && platform::PayloadAs<CLampNotice>(message) != nullptr) {
+        kept_lamp_notices_.push_back(std::move(message.payload));
+    }
+}
+
 void CStatusWnd::SetDocked(bool docked) {
     picture_->setVisible(docked);
 }
@@ -123,6 +131,8 @@ void CStatusWnd::OnTick() {
     const CSession* session = session_();
     protocol_.OnTick(session != nullptr && !session->IsBusy(), platform::CurrentUiClock().NowMilliseconds());
     Refresh();
+    // The lamps are grey: the link may light them again.
+    kept_lamp_notices_.clear();
 }
 
 void CStatusWnd::Refresh() {

@@ -9,8 +9,11 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
+#include <vector>
 
 #include "kivo32/app/status_protocol.h"
+#include "platform/base/message.h"
 
 class QProgressBar;
 class CSession;
@@ -34,6 +37,9 @@ public:
     bool IsRunning() const { return tick_.isActive(); }
     // A status message (WM_APP+0xD0); every text that reaches a field goes to the trace log too.
     void OnStatusMessage(unsigned code, std::intptr_t value, const std::optional<std::string>& text);
+    // While the window runs, a lamp's notice (CLampNotice) that `message` carries is kept until the tick
+    // turns the lamps grey: meanwhile the link posts no other notice for the lit lamp.
+    void KeepLampNotice(platform::Message& message);
     // The picture button is shown only while the window is docked.
     void SetDocked(bool docked);
 
@@ -52,6 +58,7 @@ private:
     CStatusProtocol protocol_;
     std::map<unsigned, QLabel*> fields_;
     std::array<QLabel*, 3> lamps_{};
+    std::vector<std::unique_ptr<platform::Payload>> kept_lamp_notices_;
     QProgressBar* progress_;
     QLabel* picture_;
     bool picture_pressed_ = false;

@@ -89,6 +89,10 @@ void CConnection::PostStatusMessage(unsigned code, std::optional<std::string> te
     if (main_window_ == nullptr) {
         return;
     }
+    if (!text && CLampNotices::IsLamp(code)) {
+        lamp_notices_.Post(*main_window_, code);
+        return;
+    }
     platform::Message message;
     message.id = WM_LINK_STATUS;
     message.wParam = code;

@@ -16,6 +16,7 @@
 
 #include "platform/base/message_target.h"
 #include "platform/io/byte_transport.h"
+#include "shared/link/lamp_notices.h"
 #include "shared/link/link_clock.h"
 #include "shared/link/link_context.h"
 #include "shared/link/link_traits.h"
@@ -95,7 +96,8 @@ public:
     // The clock of the link's waits and time-outs; set before Create.
     void SetClock(const LinkClock& clock) { clock_ = &clock; }
     const LinkClock& Clock() const { return *clock_; }
-    // Posts WM_LINK_STATUS with `code` and an owned copy of `text` (none: lParam 0).
+    // Posts WM_LINK_STATUS with `code` and an owned copy of `text` (none: lParam 0); a lamp's notice only
+    // while the window holds none of that lamp (CLampNotices).
     void PostStatusMessage(unsigned code, std::optional<std::string> text = std::nullopt) const;
 
     char GetReplyMode() const;
@@ -221,6 +223,7 @@ private:
     const CLinkContext context_;
     const LinkClock* clock_ = &RealLinkClock();
     platform::MessageTarget* main_window_ = nullptr;
+    CLampNotices lamp_notices_;
     std::unique_ptr<platform::ByteTransport> transport_;
 
     ReceiveBuffer rx_buffer_;

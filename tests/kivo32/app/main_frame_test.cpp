@@ -22,6 +22,7 @@
 #include "kivo32/app/window_placement.h"
 #include "platform/ui/command_state.h"
 #include "platform/ui/control_id.h"
+#include "shared/link/lamp_notices.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/session.h"
 #include "tests/support/eventually.h"
@@ -257,6 +258,61 @@ TEST_F(MainFrameTest, TheStatusWindowShowsAPostedTextAndClearsItSixSecondsLater)
     Post(platform::Message(WM_STATUS_WINDOW_STOP));
     EXPECT_FALSE(frame_.StatusDock().isVisibleTo(&frame_));
     EXPECT_FALSE(frame_.StatusWindow().IsRunning());
+}
+
+TEST_F(MainFrameTest, TheLampsLightForTheLinksNoticesWhichTheWindowKeepsUntilTheTickTurnsThemGrey) {
+    // The main window as the link sees it, counting what reaches it.
+    struct CountingTarget : platform::MessageTarget {
+        explicit CountingTarget(platform::MessageTarget& window) : to(window) {}
+        bool PostMessage(platform::Message message) override {
+            ++posted;
+            return to.PostMessage(std::move(message));
+        }
+        platform::MessageTarget& to;
+        int posted = 0;
+    };
+    const auto colour = [this](unsigned id) {
+        return platform::FindControlAs<QLabel>(&frame_.StatusWindow(), static_cast<int>(id))
+            ->palette()
+            .color(QPalette::Window);
+    };
+    const QColor blue(0, 0, 255);
+    const QColor grey(0xC0, 0xC0, 0xC0);
+    CLampNotices link;
+    CountingTarget window(*frame_.Target());
+    const auto linkSends = [&] {
+        link.Post(window, STATUS_BYTES_SENT);
+        QCoreApplication::processEvents();
+    };
+    frame_.session = &session_;
+    Post(platform::Message(WM_LINK_OPENING));
+    for (const unsigned lamp : {IDC_STATUS_LAMP_SENT, IDC_STATUS_LAMP_RECEIVED, IDC_STATUS_LAMP_FAILED}) {
+        EXPECT_EQ(colour(lamp), grey) << lamp;
+    }
+
+    // While the lit lamp's notice is kept, the link posts no other for that lamp.
+    for (int i = 0; i < 3; ++i) {
+        linkSends();
+    }
+    EXPECT_EQ(window.posted, 1);
+    EXPECT_EQ(colour(IDC_STATUS_LAMP_SENT), blue);
+    EXPECT_EQ(colour(IDC_STATUS_LAMP_RECEIVED), grey);
+    Post(platform::Message(WM_LINK_STATUS, STATUS_BYTES_RECEIVED));
+    EXPECT_EQ(colour(IDC_STATUS_LAMP_RECEIVED), blue);
+
+    // The tick turns the lamps grey and lets the link light them again.
+    clock_.Advance(CStatusWnd::kTickMs);
+    EXPECT_EQ(colour(IDC_STATUS_LAMP_SENT), grey);
+    EXPECT_EQ(colour(IDC_STATUS_LAMP_RECEIVED), grey);
+    linkSends();
+    EXPECT_EQ(window.posted, 2);
+    EXPECT_EQ(colour(IDC_STATUS_LAMP_SENT), blue);
+
+    // A stopped window keeps nothing.
+    Post(platform::Message(WM_STATUS_WINDOW_STOP));
+    linkSends();
+    linkSends();
+    EXPECT_EQ(window.posted, 4);
 }
 
 TEST_F(MainFrameTest, TheWatchAsksTheSessionToWakeAnIdleWirelessOrNetworkLinkOfANewerLogger) {

@@ -138,6 +138,28 @@ TEST_P(ConnectionTest, CommandsInEchoModeAndInLineMode) {
     EXPECT_GT(NoticesOf(STATUS_BYTES_RECEIVED), 0);
 }
 
+TEST_P(ConnectionTest, ALampNoticeWaitsAloneAtTheWindowUntilTheWindowTakesIt) {
+    ASSERT_TRUE(Connect());
+    const int sentBefore = NoticesOf(STATUS_BYTES_SENT);  // the window takes what the opening posted
+    const int receivedBefore = NoticesOf(STATUS_BYTES_RECEIVED);
+    // Each command sends and receives in many pieces (echo mode: byte by byte; "I?" a long reply), yet
+    // leaves one notice of each lamp waiting; once the window took it, the next command posts again.
+    struct Case {
+        const char* command;
+        int sendMode;
+    };
+    const Case cases[] = {{"I?", SEND_MODE_ECHO}, {"R!F", SEND_MODE_ECHO}, {"I?", SEND_MODE_LINE}};
+    int taken = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        session_.SetSendMode(c.sendMode);
+        ASSERT_EQ(Do(c.command, 8000), 1);
+        ++taken;
+        EXPECT_EQ(NoticesOf(STATUS_BYTES_SENT), sentBefore + taken);
+        EXPECT_EQ(NoticesOf(STATUS_BYTES_RECEIVED), receivedBefore + taken);
+    }
+}
+
 TEST_P(ConnectionTest, TheCommunicationLogShowsWhatTheSendQueueWrites) {
     ASSERT_TRUE(Connect());
     app_.SetCommTraceFlags(kCommTraceOn);
