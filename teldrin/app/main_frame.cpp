@@ -264,6 +264,13 @@ void CMainFrame::OnFrameMessage(platform::Message& message) {
         progress_->show();
         return;
     }
+    if (message.id == WM_TELDRIN_STATUS && message.wParam == kStatusText) {
+        if (const auto* text = platform::PayloadAs<std::string>(message)) {
+            call_status_ = *text;
+        }
+        ShowState();
+        return;
+    }
     controller_->OnMessage(message);
     ShowState();
 }
@@ -280,12 +287,14 @@ void CMainFrame::ShowState() {
     repeat_action_->setEnabled(call == nullptr);
     if (call == nullptr) {
         progress_->hide();
+        call_status_.clear();
     }
     message_pane_->setText(
         platform::ToQString(call != nullptr ? call->entry.GetSerial() : scheduler.StatusText()));
     ShowCalls();
-    status_pane_->setText(
-        platform::ToQString(GetCommErrorText(controller_->LastCommError(), scheduler.Failed())));
+    status_pane_->setText(platform::ToQString(
+        !call_status_.empty() ? call_status_
+                              : GetCommErrorText(controller_->LastCommError(), scheduler.Failed())));
 }
 
 void CMainFrame::ShowCalls() {

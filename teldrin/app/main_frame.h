@@ -88,6 +88,8 @@ private:
     QTimer timer_;
     QLabel* message_pane_;
     QLabel* status_pane_;
+    // What the call in progress last showed in the status pane (Windows-1252); cleared when it ends.
+    std::string call_status_;
     // The download's progress: shown from a call's first position until the call ends.
     QProgressBar* progress_;
     // Today's calls: serial number, time, state.

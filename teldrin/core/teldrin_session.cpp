@@ -84,6 +84,7 @@ constexpr unsigned kCsvFailed = 8623;
 constexpr unsigned kUnknownDevice = 2005;
 constexpr unsigned kSetupsNotRead = 2013;
 constexpr unsigned kCommErrorWords = 8580;
+constexpr unsigned kConnectedTo = 8649;
 
 }  // namespace
 
@@ -112,6 +113,11 @@ void CTeldrinSession::LogLine(std::string text, unsigned log) const {
 
 void CTeldrinSession::LogEvent(unsigned id, const std::string& argument) const {
     LogLine(platform::FillNumberedPlaceholders(TeldrinText(id), {argument}));
+}
+
+void CTeldrinSession::ShowStatus(std::string text) const {
+    main_frame_.PostMessage(
+        platform::Message(WM_TELDRIN_STATUS, kStatusText, platform::MakePayload(std::move(text))));
 }
 
 void CTeldrinSession::SetCommError(int code, bool log, const std::string& text) {
@@ -215,6 +221,8 @@ bool CTeldrinSession::StartLoggerTask() {
         }
         return false;
     }
+    ShowStatus(platform::FillPrintfPlaceholders(TeldrinText(kConnectedTo),
+                                                {GetModelName(), std::to_string(connection->GetBaudRate())}));
     std::unique_ptr<CDataLogger> made = CreateDataLogger(connection, GetLoggerType());
     if (!made) {
         return false;

@@ -63,6 +63,8 @@ private:
     // `text` or else the code's own words.
     void SetCommError(int code, bool log = false, const std::string& text = {});
     void LogEvent(unsigned id, const std::string& argument) const;
+    // The main frame's status pane, while the call runs.
+    void ShowStatus(std::string text) const;
     void LogLine(std::string text, unsigned log = 0) const;
     std::string Serial() const;
 

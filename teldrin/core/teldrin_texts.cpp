@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 108> kTexts{{
+constexpr std::array<TextRow, 109> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -128,6 +128,7 @@ constexpr std::array<TextRow, 108> kTexts{{
     {8646, "Browse for Logger Files Folder", "Browse for Logger Files Folder"},
     {8647, "Teldrin Error", "Teldrin Error"},
     {8648, "Invalid Logger File Folder Specified", "Invalid Logger File Folder Specified"},
+    {8649, "Connected to %s [%d baud]", "Connected to %s [%d baud]"},
     {8650, "Could not read the Logger's Setup Table RAM", "Could not read the Logger's Setup Table RAM"},
     {8651, "Could not read the Logger's Setup Table header",
      "Could not read the Logger's Setup Table header"},
