@@ -23,6 +23,7 @@
 #include "shared/logger/new_data_plan.h"
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/core/call_data_files.h"
+#include "teldrin/core/call_event.h"
 #include "teldrin/core/comm_errors.h"
 #include "teldrin/core/download_report.h"
 #include "teldrin/core/logger_clock_check.h"
@@ -85,6 +86,12 @@ constexpr unsigned kUnknownDevice = 2005;
 constexpr unsigned kSetupsNotRead = 2013;
 constexpr unsigned kCommErrorWords = 8580;
 constexpr unsigned kConnectedTo = 8649;
+constexpr unsigned kModemCallError = 2004;
+constexpr unsigned kModemSessionFailed = 8564;
+constexpr unsigned kReadError = 2009;
+constexpr unsigned kLoggerSetupNotRead = 8567;
+constexpr unsigned kDataFileNotOpened = 8570;
+constexpr unsigned kReadStartNotRead = 8571;
 
 }  // namespace
 
@@ -113,6 +120,10 @@ void CTeldrinSession::LogLine(std::string text, unsigned log) const {
 
 void CTeldrinSession::LogEvent(unsigned id, const std::string& argument) const {
     LogLine(platform::FillNumberedPlaceholders(TeldrinText(id), {argument}));
+}
+
+void CTeldrinSession::LogCallEvent(unsigned id) const {
+    LogLine(CallEventText(id, Serial(), *settings_.clock));
 }
 
 void CTeldrinSession::ShowStatus(std::string text) const {
@@ -185,6 +196,11 @@ bool CTeldrinSession::OpenLink() {
     } else {
         LogEvent(texts.done, where);
         return true;
+    }
+    // A modem that could not even be asked to call.
+    if (kind == kConnectModem && outcome_.commError < 0 && !IsAborted()) {
+        ShowStatus(TeldrinText(kModemSessionFailed));
+        LogCallEvent(kModemCallError);
     }
     // A modem call's line names the failure in words of its own.
     const std::string failed = kind == kConnectModem ? Serial() + " " + TeldrinText(kFailedWord) : where;
@@ -304,7 +320,7 @@ bool CTeldrinSession::ReadAllData() {
     const std::optional<std::filesystem::path> path =
         folder ? NextDataFilePath(*folder, call_.entry.GetSerial()) : std::nullopt;
     if (!path) {
-        LogLine(TeldrinText(IDS_TELDRIN_DISK_ERROR));
+        LogCallEvent(IDS_TELDRIN_DISK_ERROR);
         return false;
     }
     return RunDownload(*path, true, 0, kAllDataEnd, kAllDataDone);
@@ -331,16 +347,27 @@ bool CTeldrinSession::ReadNewData() {
 bool CTeldrinSession::PrepareNewDataRead(const std::filesystem::path& path, long& recordCount) {
     const std::string failed = platform::FillPrintfPlaceholders(TeldrinText(kNewDataFailed), {Serial()});
     std::optional<NewDataFile> file = ReadNewDataFile(*logger_, path);
-    NewDataPlan plan;
-    if (file) {
-        plan = PlanNewDataRead(*file);
-        // A file rebuilt from CSV goes on from where the logger finds its last record's time.
-        if (plan.question == NewDataQuestion::ConvertedFile) {
-            plan = FindConvertedFileEnd(*logger_, *file) ? PlanNewDataRead(*file) : NewDataPlan{};
+    if (!file) {
+        // Nothing is written into a file whose state cannot be read: all data go to a new one.
+        const CSUTInfo* loggerSetup = logger_->GetSUTInfo(1);
+        LogCallEvent(kReadError);
+        LogLine(TeldrinText(loggerSetup != nullptr && loggerSetup->setupTable ? kDataFileNotOpened
+                                                                              : kLoggerSetupNotRead));
+        LogLine(TeldrinText(kSetupsDifferReadAll));
+        return false;
+    }
+    NewDataPlan plan = PlanNewDataRead(*file);
+    // A file rebuilt from CSV goes on from where the logger finds its last record's time.
+    if (plan.question == NewDataQuestion::ConvertedFile) {
+        if (FindConvertedFileEnd(*logger_, *file)) {
+            plan = PlanNewDataRead(*file);
+        } else {
+            LogCallEvent(kReadError);
+            LogLine(TeldrinText(kReadStartNotRead));
+            plan.question = NewDataQuestion::SetupMismatch;
         }
     }
-    if (!file || plan.question == NewDataQuestion::SetupMismatch) {
-        // Also a file whose state cannot be read: its data are never written over.
+    if (plan.question == NewDataQuestion::SetupMismatch) {
         LogLine(platform::FillPrintfPlaceholders(TeldrinText(kSetupsDiffer),
                                                  {platform::PathToWindows1252(path)}));
         LogLine(TeldrinText(kSetupsDifferReadAll));

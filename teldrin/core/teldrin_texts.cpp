@@ -17,11 +17,13 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 109> kTexts{{
+constexpr std::array<TextRow, 116> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
     {1003, "Erreur: Impossible d'ouvrir le fichier: %s\n", "Error: unable to open the file: %s\n"},
+    {2004, "Erreur: Erreur apparue à la tentative d'appel du logger par modem%1",
+     "Error: an error occurred while calling the logger by modem%1"},
     {2005, "Erreur: Erreur apparue à la tentative de connexion d'un appareil inconnu",
      "Error: an error occurred while connecting to an unknown device"},
     {2006, "Erreur: Erreur apparue à la tentative d'accès au fichier disque",
@@ -108,10 +110,17 @@ constexpr std::array<TextRow, 109> kTexts{{
     {8559, "Network socket receive error", "Network socket receive error"},
     {8560, "Could not complete tasks for logger", "Could not complete tasks for logger"},
     {8561, "Teldrin comm error %d", "Teldrin comm error %d"},
+    {8564, "Error: Failed to create Modem session", "Error: Failed to create Modem session"},
     {8565, "New-data download failed for %s", "New-data download failed for %s"},
     {8566, "Error: No existing data for %s. Reading all data",
      "Error: No existing data for %s. Reading all data"},
+    {8567, "Error: Unable to read the Logger's Setup Table",
+     "Error: Unable to read the Logger's Setup Table"},
     {8568, "New-data download failed. Reading all data", "New-data download failed. Reading all data"},
+    {8570, "Error: Unable to open the data file to retrieve Logger's Setup Table",
+     "Error: Unable to open the data file to retrieve Logger's Setup Table"},
+    {8571, "Error: Unable to read the partial read-start address from Logger",
+     "Error: Unable to read the partial read-start address from Logger"},
     {8574, "Lire toute donnée", "Reading all data"},
     {8575, "Error: No partial-read start address. Reading all data",
      "Error: No partial-read start address. Reading all data"},
@@ -123,6 +132,8 @@ constexpr std::array<TextRow, 109> kTexts{{
     {8614, "for logger", "for logger"},
     {8615, "%s completed at %s. File %s created", "%s completed at %s. File %s created"},
     {8616, " A ", " at "},
+    {8621, "for call", "for call"},
+    {8622, "made On", "made On"},
     {8623, "Creation of ASCII (.csv) file failed (%s)", "Creation of the text (.csv) file failed (%s)"},
     {8625, "%d Calls Attempted  -  %d Calls Failed", "%d Calls Attempted  -  %d Calls Failed"},
     {8646, "Browse for Logger Files Folder", "Browse for Logger Files Folder"},

@@ -179,6 +179,28 @@ TEST_F(TeldrinSessionTest, NewDataIsAppendedToTheNewestFileOnlyWhenItSurelyBelon
     EXPECT_EQ(RecordsIn(folder_ / "SN42-02.kivo"), kRecords + 60);
 }
 
+TEST_F(TeldrinSessionTest, ANewestFileThatCannotBeReadIsLeftAsItIsAndAllDataGoToTheNext) {
+    const std::string garbage = "not a data file";
+    testsupport::WriteWholeFile(folder_ / "SN42-01.kivo", garbage);
+    constexpr std::uint8_t kNewData = 2;
+    const teldrin::CallOutcome outcome =
+        Call(Entry(kConnectNetwork, "127.0.0.1", std::to_string(simulator_.StartTcp(0)), kNewData));
+    EXPECT_TRUE(outcome.tasksDone);
+    EXPECT_EQ(testsupport::ReadWholeFile(folder_ / "SN42-01.kivo"), garbage);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-02.kivo"), kRecords);
+    const std::vector<std::string> expected{
+        "Erreur: Erreur apparue \xE0 la lecture des donn\xE9"
+        "es\n",
+        "Error: Unable to open the data file to retrieve Logger's Setup Table",
+        "New-data download failed. Reading all data",
+        "Transfert de toutes les donn\xE9"
+        "es SN42\n"};
+    const auto first = std::find(lines.begin(), lines.end(), expected.front());
+    ASSERT_NE(first, lines.end()) << ::testing::PrintToString(lines);
+    EXPECT_EQ(std::vector<std::string>(first, first + std::min<std::ptrdiff_t>(4, lines.end() - first)),
+              expected);
+}
+
 TEST_F(TeldrinSessionTest, AModemCallThatFindsTheLineBusyFailsWithItsCodeThenConnects) {
     FakeModem modem(simulator_, {.outcome = FakeModemOutcome::Busy});
     app_.modemLineName = modem.Start();
