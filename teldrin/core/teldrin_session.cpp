@@ -4,10 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/base/local_time.h"
 #include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
-#include "shared/common/calendar.h"
 #include "shared/datafile/csv_export.h"
 #include "shared/datafile/raw_data.h"
 #include "shared/link/connection.h"
@@ -289,11 +287,9 @@ bool CTeldrinSession::RunTaskList() {
 
 bool CTeldrinSession::SetClockTask() {
     std::string text;
-    const std::array<int, 6>& fields = logger_->GetClock();
     std::optional<std::time_t> loggerTime;
     if (logger_->ReadClock(text) != 0) {
-        loggerTime = LocalTimeFromFields(ExpandTwoDigitYear(fields[0]), fields[1], fields[2], fields[3],
-                                         fields[4], fields[5]);
+        loggerTime = LoggerClockTime(logger_->GetClock());
     }
     if (!loggerTime) {
         for (const unsigned id : {kClockNotRead, kClockNotSet}) {
@@ -302,8 +298,7 @@ bool CTeldrinSession::SetClockTask() {
         return false;
     }
     const std::time_t now = settings_.clock->Now();
-    const std::optional<std::tm> loggerClock = settings_.clock->LocalTime(*loggerTime);
-    if (!loggerClock || !LoggerClockNeedsSetting(now, *loggerClock)) {
+    if (!LoggerClockNeedsSetting(now, *loggerTime)) {
         return true;
     }
     // "from <logger's time> to <PC time and date> for logger <serial>".

@@ -17,7 +17,9 @@
 #include "tests/support/data_file_records.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/time_zone.h"
 #include "tests/support/whole_file.h"
+#include "tests/teldrin/core/test_clock.h"
 #include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/fake_modem.h"
 #include "tools/loggersim/logger_model.h"
@@ -35,6 +37,7 @@ constexpr int kRecords = 300;
 class TeldrinSessionTest : public testing::Test {
 protected:
     TeldrinSessionTest() {
+        schedulerClock_.now = std::time(nullptr);
         simulator_.Logger().ChangeState([](LoggerState& s) {
             s.loggerId = "SN42";
             ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
@@ -66,7 +69,8 @@ protected:
 
     // Runs the call and gives its outcome; the log lines land in `lines`.
     teldrin::CallOutcome Call(const CLogger& entry) {
-        teldrin::CallSettings settings{platform::PathToWindows1252(folder_.path()), 57600, 9600, &clock_};
+        teldrin::CallSettings settings{platform::PathToWindows1252(folder_.path()), 57600, 9600, &clock_,
+                                       &schedulerClock_};
         teldrin::CTeldrinSession session(app_, teldrin::CCall(entry, std::time(nullptr)), settings, frame_);
         for (auto message = queue_.Take(60s); message; message = queue_.Take(60s)) {
             if (message->id == teldrin::WM_TELDRIN_LOG_LINE) {
@@ -91,6 +95,7 @@ protected:
     testsupport::FakeAppContext app_;
     testsupport::TempFolder folder_;
     LinkClock clock_{50};
+    teldrintest::TestClock schedulerClock_;
     LoggerSimulator simulator_{*FindLoggerModel("standard-135")};
     platform::MessageQueue queue_;
     platform::QueueMessageTarget frame_{queue_};
@@ -131,6 +136,60 @@ TEST_F(TeldrinSessionTest, ACallOnEachLinkReadsAllDataAndSetsTheClock) {
         EXPECT_NE(clockLine->find(" for logger SN42"), std::string::npos) << *clockLine;
         simulator_.Stop();
         simulator_.Logger().ChangeState([](LoggerState& s) { s.clock = std::time(nullptr) - 600; });
+    }
+}
+
+TEST_F(TeldrinSessionTest, AUniversalTimeClockIsComparedAndSetAsLocalTime) {
+    // An hour ahead of UTC in winter: the Quarven's last half hour of the year is New Year's first.
+    const testsupport::ScopedTimeZone zone("Europe/Paris");
+    struct Case {
+        const char* what;
+        std::time_t pc;
+        std::string clockReply;  // empty: the logger's own clock
+        bool done;
+        std::vector<std::string> lines;  // the clock task's lines
+    };
+    const std::vector<Case> cases{
+        {"14 s off", teldrintest::Local(2027, 1, 1, 0, 30, 14), "", true, {}},
+        {"15 s off",
+         teldrintest::Local(2027, 1, 1, 0, 30, 15),
+         "",
+         true,
+         {"R\xE9glage heure from 00:30:00 01/01/27 to 00:30:15 01/01/27 for logger SN42\n"}},
+        {"a day off",
+         teldrintest::Local(2027, 1, 2, 0, 30, 0),
+         "",
+         true,
+         {"R\xE9glage heure from 00:30:00 01/01/27 to 00:30:00 01/02/27 for logger SN42\n"}},
+        {"no such hour",
+         teldrintest::Local(2027, 1, 1, 0, 30, 0),
+         "25:30:00 12/31/26",
+         false,
+         {"Impossible de lire l'horloge du logger SN42",
+          "Echec Tache - Impossible de r\xE9gler l'horloge du logger SN42"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LoggerSimulator quarven{*FindLoggerModel("quarven-rs")};
+        const std::time_t loggerClock = 1798759800;  // 2026-12-31 23:30:00 UTC
+        quarven.Logger().ChangeState([&c, loggerClock](LoggerState& s) {
+            s.loggerId = "SN42";
+            s.clock = loggerClock;
+            if (!c.clockReply.empty()) {
+                s.queryReplies["C?"] = c.clockReply;
+            }
+        });
+        schedulerClock_.now = c.pc;
+        lines.clear();
+        const teldrin::CallOutcome outcome =
+            Call(Entry(kConnectNetwork, "127.0.0.1", std::to_string(quarven.StartTcp(0)), kTaskSetClock));
+        EXPECT_EQ(outcome.tasksDone, c.done);
+        std::vector<std::string> clockLines;
+        std::copy_if(lines.begin(), lines.end(), std::back_inserter(clockLines), [](const std::string& line) {
+            return line.starts_with("R\xE9glage heure") || line.find("horloge") != std::string::npos;
+        });
+        EXPECT_EQ(clockLines, c.lines);
+        EXPECT_EQ(quarven.Logger().State().clock, c.lines.size() == 1 ? c.pc : loggerClock);
     }
 }
 
