@@ -32,7 +32,6 @@
 namespace teldrin {
 namespace {
 
-constexpr int kCommDirectPortOpen = -5;
 constexpr int kCommModemInit = -3;
 constexpr int kCommDirectInit = -7;
 constexpr int kCommNoAnswer = 1;

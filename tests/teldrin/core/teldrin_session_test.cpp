@@ -16,6 +16,7 @@
 #include "teldrin/core/teldrin_messages.h"
 #include "tests/support/data_file_records.h"
 #include "tests/support/fake_app_context.h"
+#include "tests/support/pseudo_terminal.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/time_zone.h"
 #include "tests/support/whole_file.h"
@@ -202,6 +203,28 @@ TEST_F(TeldrinSessionTest, ARefusedConnectionFailsWithItsCode) {
     EXPECT_EQ(outcome.commError, teldrin::kCommNetworkConnect);
     EXPECT_TRUE(Logged("Echec Connexion r\xE9seau. Logger SN42 (127.0.0.1, " + std::to_string(port) +
                        "): Network socket connect error"));
+}
+
+TEST_F(TeldrinSessionTest, ADirectCallToAnAbsentOrSilentPortFailsWithItsCodeOnThatPortAlone) {
+    const testsupport::PseudoTerminal silent;
+    ASSERT_FALSE(silent.path.empty());
+    struct Case {
+        std::string port;
+        int code;
+    };
+    const Case cases[] = {
+        {platform::PathToWindows1252(folder_ / "ttyGONE"), teldrin::kCommDirectPortOpen},
+        {silent.path, teldrin::kCommLoggerNotFound},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.port);
+        lines.clear();
+        const teldrin::CallOutcome outcome = Call(Entry(kConnectDirect, c.port, ""));
+        EXPECT_FALSE(outcome.connected);
+        EXPECT_EQ(outcome.commError, c.code);
+        EXPECT_TRUE(Logged("Echec Connexion Directe. Logger SN42: " + teldrin::GetCommErrorText(c.code, 0)))
+            << ::testing::PrintToString(lines);
+    }
 }
 
 TEST_F(TeldrinSessionTest, NewDataIsAppendedToTheNewestFileOnlyWhenItSurelyBelongsThere) {
