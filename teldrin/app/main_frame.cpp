@@ -18,6 +18,7 @@
 #include "platform/ui/qt_ui_broker.h"
 #include "shared/controls/logger_list_doc.h"
 #include "shared/controls/logger_list_view.h"
+#include "shared/link/link_ids.h"
 #include "shared/link/tapi_line.h"
 #include "teldrin/app/about_dlg.h"
 #include "teldrin/app/delay_time_dialog.h"
@@ -63,6 +64,8 @@ CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store,
     broker_ = std::make_unique<TeldrinUiBroker>(*target_);
     previous_broker_ = platform::InstallUiBroker(broker_.get());
     controller_ = std::make_unique<CCallController>(clock, app_, settings, *target_);
+    usb_watch_.Start(*target_, WM_USB_DEVICE_ARRIVAL, WM_USB_DEVICE_REMOVAL, kUsbLoggerVendor,
+                     kUsbLoggerProduct);
     LoadRecentFiles();
     CreateMenus();
     ShowRecentFiles();
@@ -72,6 +75,7 @@ CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store,
 
 CMainFrame::~CMainFrame() {
     timer_.stop();
+    usb_watch_.Stop();
     // The view lets go of its document before the document goes.
     delete list_view_;
     controller_.reset();

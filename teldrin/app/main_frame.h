@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/io/usb_device_watch.h"
 #include "platform/ui/recent_file_list.h"
 #include "platform/ui/window_message_target.h"
 #include "teldrin/app/teldrin_list_host.h"
@@ -78,6 +79,8 @@ private:
     platform::ProfileStore& store_;
     CTeldrinAppContext app_;
     std::shared_ptr<platform::WindowMessageTarget> target_;
+    // Tells the frame when a logger's USB device goes away (silent without udev).
+    platform::UsbDeviceWatch usb_watch_;
     std::unique_ptr<TeldrinUiBroker> broker_;
     platform::UiBroker* previous_broker_ = nullptr;
     std::unique_ptr<CCallController> controller_;

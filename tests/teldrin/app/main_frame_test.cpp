@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "shared/controls/logger_list_doc.h"
 #include "shared/controls/logger_list_model.h"
 #include "shared/controls/logger_list_view.h"
+#include "shared/link/link_ids.h"
 #include "shared/loggerlist/logger_list_io.h"
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/app/delay_time_dialog.h"
@@ -34,6 +36,9 @@ namespace {
 
 using TeldrinMainFrameTest = testsupport::QtTest;
 
+// The commands a Quarven answers up to and with its identification.
+constexpr int kQuarvenMuteAfter = 3;
+
 QAction* FindAction(const QWidget& frame, const char* text) {
     for (QAction* action : frame.findChildren<QAction*>()) {
         if (action->text() == QString::fromUtf8(text)) {
@@ -41,6 +46,23 @@ QAction* FindAction(const QWidget& frame, const char* text) {
         }
     }
     return nullptr;
+}
+
+// A list at `path` of one entry called at once, its link set by `link`.
+void SaveImmediateCall(const std::filesystem::path& path, const std::string& serial,
+                       const std::function<void(CLogger&)>& link) {
+    CLoggerList list(LoggerDefaults{57600, 0});
+    list.NewList(platform::PathToWindows1252(path.parent_path()));
+    CLogger& entry = list.GetLogger(0);
+    entry.SetSerial(serial);
+    link(entry);
+    entry.SetScheduleOn(true);
+    CLogger::ScheduleBlock block = entry.GetScheduleBlock();
+    SchedulePage page = DecodeSchedule(block);
+    page.choice = kCallImmediate;
+    ASSERT_FALSE(ComputeSchedule(page, DecodeSchedule(block), block, 0).has_value());
+    entry.SetScheduleBlock(block);
+    ASSERT_TRUE(SaveLoggerList(path, list));
 }
 
 TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
@@ -52,21 +74,12 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     });
     const int port = simulator.StartTcp(0);
     const testsupport::TempFolder folder;
-    CLoggerList list(LoggerDefaults{57600, 0});
-    list.NewList(platform::PathToWindows1252(folder.path()));
-    CLogger& entry = list.GetLogger(0);
-    entry.SetSerial("GUI1");
-    entry.SetConnectType(kConnectNetwork);
-    entry.SetPhoneOrAddress("127.0.0.1");
-    entry.SetNetPort(std::to_string(port));
-    entry.SetScheduleOn(true);
-    CLogger::ScheduleBlock block = entry.GetScheduleBlock();
-    SchedulePage page = DecodeSchedule(block);
-    page.choice = kCallImmediate;
-    ASSERT_FALSE(ComputeSchedule(page, DecodeSchedule(block), block, 0).has_value());
-    entry.SetScheduleBlock(block);
     const std::filesystem::path listPath = folder / "gui.lst";
-    ASSERT_TRUE(SaveLoggerList(listPath, list));
+    SaveImmediateCall(listPath, "GUI1", [port](CLogger& entry) {
+        entry.SetConnectType(kConnectNetwork);
+        entry.SetPhoneOrAddress("127.0.0.1");
+        entry.SetNetPort(std::to_string(port));
+    });
 
     teldrin::CRegistryValues settings;
     settings.dataDir = platform::PathToWindows1252(folder.path());
@@ -129,6 +142,58 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
         EXPECT_EQ(states, (std::vector<bool>{false, true})) << action->text().toStdString();
     }
     EXPECT_TRUE(frame.close());
+}
+
+TEST_F(TeldrinMainFrameTest, TheLoggersUsbDeviceGoingAwayEndsItsCallAndNothingElse) {
+    // A logger on USB that falls silent once it has told its model: the call waits on it.
+    LoggerSimulator quarven(*FindLoggerModel("quarven-rs"), {.muteAfter = kQuarvenMuteAfter});
+    quarven.Logger().ChangeState([](LoggerState& s) { s.loggerId = "USB1"; });
+    const std::string port = quarven.StartPty();
+    const testsupport::TempFolder folder;
+    const std::filesystem::path listPath = folder / "usb.lst";
+    SaveImmediateCall(listPath, "USB1", [&port](CLogger& entry) {
+        entry.SetConnectType(kConnectDirect);
+        entry.SetComPort(port);
+    });
+    teldrin::CRegistryValues settings;
+    settings.dataDir = platform::PathToWindows1252(folder.path());
+    teldrintest::TestClock clock;
+    clock.now = std::time(nullptr);
+    testsupport::MemoryProfileStore store;
+    teldrin::CMainFrame frame(settings, store, clock);
+    ASSERT_TRUE(frame.OpenList(listPath));
+    frame.Controller().OnTimer();
+    const QLabel* status = frame.statusBar()->findChildren<QLabel*>().at(1);
+    QElapsedTimer waited;
+    waited.start();
+    while (!status->text().startsWith("Connected to") && waited.elapsed() < 20000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    ASSERT_TRUE(frame.Controller().Scheduler().CallInProgress()) << status->text().toStdString();
+
+    const auto removal = [&frame](const std::string& device) {
+        frame.Controller().OnMessage(
+            *std::make_unique<platform::Message>(WM_USB_DEVICE_REMOVAL, 0, platform::MakePayload(device)));
+    };
+    // Another USB device: the call waits on, longer than its own device's removal takes to end it.
+    removal("Other logger (ttyACM7)");
+    waited.restart();
+    while (waited.elapsed() < 2500) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    EXPECT_TRUE(frame.Controller().Scheduler().CallInProgress());
+    // The call's own.
+    removal(port);
+    waited.restart();
+    while (frame.Controller().Scheduler().CallInProgress() && waited.elapsed() < 20000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    EXPECT_LT(waited.elapsed(), 2500);
+    EXPECT_FALSE(frame.Controller().Scheduler().CallInProgress());
+    EXPECT_EQ(frame.Controller().Scheduler().Failed(), 1);
+    // Without a call nothing happens.
+    removal(port);
+    EXPECT_EQ(frame.Controller().Scheduler().Failed(), 1);
 }
 
 using TeldrinDelayDialogTest = testsupport::QtTest;
