@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "platform/base/windows1252.h"
@@ -65,6 +66,19 @@ void SaveImmediateCall(const std::filesystem::path& path, const std::string& ser
     ASSERT_TRUE(SaveLoggerList(path, list));
 }
 
+// A frame whose data folder is `folder`, its scheduler's clock standing at the time it was made.
+struct FrameInFolder {
+    explicit FrameInFolder(const std::filesystem::path& folder) {
+        settings.dataDir = platform::PathToWindows1252(folder);
+        clock.now = std::time(nullptr);
+        frame = std::make_unique<teldrin::CMainFrame>(settings, store, clock);
+    }
+    teldrin::CRegistryValues settings;
+    teldrintest::TestClock clock;
+    testsupport::MemoryProfileStore store;
+    std::unique_ptr<teldrin::CMainFrame> frame;
+};
+
 TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     LoggerSimulator simulator(*FindLoggerModel("standard-135"));
     simulator.Logger().ChangeState([](LoggerState& s) {
@@ -81,12 +95,9 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
         entry.SetNetPort(std::to_string(port));
     });
 
-    teldrin::CRegistryValues settings;
-    settings.dataDir = platform::PathToWindows1252(folder.path());
-    teldrintest::TestClock clock;
-    clock.now = std::time(nullptr);
-    testsupport::MemoryProfileStore store;
-    teldrin::CMainFrame frame(settings, store, clock);
+    FrameInFolder harness(folder.path());
+    teldrin::CMainFrame& frame = *harness.frame;
+    testsupport::MemoryProfileStore& store = harness.store;
     frame.show();
     ASSERT_TRUE(frame.OpenList(listPath));
     // The list shows in the frame; its connect column only beeps: teldrin has no interactive session.
@@ -155,12 +166,8 @@ TEST_F(TeldrinMainFrameTest, TheLoggersUsbDeviceGoingAwayEndsItsCallAndNothingEl
         entry.SetConnectType(kConnectDirect);
         entry.SetComPort(port);
     });
-    teldrin::CRegistryValues settings;
-    settings.dataDir = platform::PathToWindows1252(folder.path());
-    teldrintest::TestClock clock;
-    clock.now = std::time(nullptr);
-    testsupport::MemoryProfileStore store;
-    teldrin::CMainFrame frame(settings, store, clock);
+    FrameInFolder harness(folder.path());
+    teldrin::CMainFrame& frame = *harness.frame;
     ASSERT_TRUE(frame.OpenList(listPath));
     frame.Controller().OnTimer();
     const QLabel* status = frame.statusBar()->findChildren<QLabel*>().at(1);
