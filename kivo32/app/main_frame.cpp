@@ -44,6 +44,7 @@
 #include "shared/controls/lost_port_dialog.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/port_names.h"
+#include "shared/link/usb_logger_device.h"
 #include "shared/setup/setup_codes.h"
 
 namespace {

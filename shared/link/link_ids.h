@@ -8,9 +8,6 @@ inline constexpr unsigned WM_LINK_STATUS = WM_APP + 0xD0;  // wParam a notice co
 inline constexpr unsigned WM_LINK_OPENING = WM_APP + 0xCE;
 inline constexpr unsigned WM_USB_DEVICE_ARRIVAL = WM_APP + 0xF2;  // payload the device name text
 inline constexpr unsigned WM_USB_DEVICE_REMOVAL = WM_APP + 0xF3;
-// The USB serial device of the loggers that connect by USB, by udev's vendor and product ids.
-inline constexpr const char* kUsbLoggerVendor = "03eb";
-inline constexpr const char* kUsbLoggerProduct = "6119";
 inline constexpr unsigned WM_SEND_QUEUED_DATA = WM_APP + 0xED;
 // Ours: the wait cursor (wParam 1 show, -1 restore) and the close command (wParam 0 grey, 1 enable),
 // which the session asks of the user-interface thread.

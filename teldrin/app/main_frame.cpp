@@ -20,6 +20,7 @@
 #include "shared/controls/logger_list_view.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/tapi_line.h"
+#include "shared/link/usb_logger_device.h"
 #include "teldrin/app/about_dlg.h"
 #include "teldrin/app/delay_time_dialog.h"
 #include "teldrin/app/file_view_dlg.h"
