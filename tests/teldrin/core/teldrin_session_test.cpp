@@ -76,6 +76,8 @@ protected:
         for (auto message = queue_.Take(60s); message; message = queue_.Take(60s)) {
             if (message->id == teldrin::WM_TELDRIN_LOG_LINE) {
                 lines.push_back(*platform::PayloadAs<std::string>(*message));
+            } else if (message->id == teldrin::WM_TELDRIN_STATUS && message->wParam == teldrin::kStatusText) {
+                statuses.push_back(*platform::PayloadAs<std::string>(*message));
             } else if (message->id == teldrin::WM_TELDRIN_CALL_ENDED) {
                 return *platform::PayloadAs<teldrin::CallOutcome>(*message);
             }
@@ -101,6 +103,8 @@ protected:
     platform::MessageQueue queue_;
     platform::QueueMessageTarget frame_{queue_};
     std::vector<std::string> lines;
+    // The status pane's texts.
+    std::vector<std::string> statuses;
 };
 
 TEST_F(TeldrinSessionTest, ACallOnEachLinkReadsAllDataAndSetsTheClock) {
@@ -129,6 +133,11 @@ TEST_F(TeldrinSessionTest, ACallOnEachLinkReadsAllDataAndSetsTheClock) {
         EXPECT_FALSE(Logged("Probl"));
         // The opening line names the day and time of the call; the clock line both times.
         EXPECT_TRUE(Logged("Connexion au logger SN42 on ")) << ::testing::PrintToString(lines);
+        // The model's name is a program text (none loaded here; the frame's test sees it).
+        ASSERT_EQ(statuses.size(), 1u);
+        EXPECT_TRUE(statuses[0].starts_with("Connected to ") && statuses[0].ends_with(" [57600 baud]"))
+            << statuses[0];
+        statuses.clear();
         const auto clockLine = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
             return line.starts_with("R\xE9glage heure from ");
         });
@@ -284,13 +293,22 @@ TEST_F(TeldrinSessionTest, ANewestFileThatCannotBeReadIsLeftAsItIsAndAllDataGoTo
 }
 
 TEST_F(TeldrinSessionTest, AModemCallThatFindsTheLineBusyFailsWithItsCodeThenConnects) {
+    // No modem line to call on: a failure of this machine, shown in the status pane.
+    app_.modemLineName = "None";
+    const teldrin::CallOutcome noLine = Call(Entry(kConnectModem, "5551234", ""));
+    EXPECT_EQ(noLine.commError, -3);
+    EXPECT_EQ(statuses, std::vector<std::string>{"Error: Failed to create Modem session"});
+
     FakeModem modem(simulator_, {.outcome = FakeModemOutcome::Busy});
     app_.modemLineName = modem.Start();
     ASSERT_FALSE(app_.modemLineName.empty());
+    statuses.clear();
     const teldrin::CallOutcome busy = Call(Entry(kConnectModem, "5551234", ""));
     EXPECT_FALSE(busy.connected);
     EXPECT_EQ(busy.commError, 2);
     EXPECT_TRUE(Logged("Connexion Modem pour appel logger SN42 Echec: Line Busy"));
+    // The far end's answer is no failure of this machine.
+    EXPECT_TRUE(statuses.empty()) << ::testing::PrintToString(statuses);
 
     modem.SetOptions({.outcome = FakeModemOutcome::Connect});
     lines.clear();
