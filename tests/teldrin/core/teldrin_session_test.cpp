@@ -14,6 +14,7 @@
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/core/comm_errors.h"
 #include "teldrin/core/teldrin_messages.h"
+#include "tests/support/converted_data_file.h"
 #include "tests/support/data_file_records.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/pseudo_terminal.h"
@@ -84,6 +85,12 @@ protected:
         }
         ADD_FAILURE() << "the call did not end";
         return {};
+    }
+
+    // The lines logged from the first one equal to `first`, at most `count`; none when no line is.
+    std::vector<std::string> LinesFrom(const std::string& first, std::size_t count) const {
+        const auto at = std::find(lines.begin(), lines.end(), first);
+        return {at, at + std::min(static_cast<std::ptrdiff_t>(count), lines.end() - at)};
     }
 
     bool Logged(const std::string& start) const {
@@ -286,10 +293,33 @@ TEST_F(TeldrinSessionTest, ANewestFileThatCannotBeReadIsLeftAsItIsAndAllDataGoTo
         "New-data download failed. Reading all data",
         "Transfert de toutes les donn\xE9"
         "es SN42\n"};
-    const auto first = std::find(lines.begin(), lines.end(), expected.front());
-    ASSERT_NE(first, lines.end()) << ::testing::PrintToString(lines);
-    EXPECT_EQ(std::vector<std::string>(first, first + std::min<std::ptrdiff_t>(4, lines.end() - first)),
-              expected);
+    EXPECT_EQ(LinesFrom(expected.front(), expected.size()), expected) << ::testing::PrintToString(lines);
+}
+
+TEST_F(TeldrinSessionTest, AConvertedFileWhoseReadPositionTheLoggerRefusesIsLeftAndAllDataGoToTheNext) {
+    const std::string port = std::to_string(simulator_.StartTcp(0));
+    constexpr std::uint8_t kNewData = 2;
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    const std::filesystem::path converted = folder_ / "SN42-01.kivo";
+    ASSERT_NO_FATAL_FAILURE(testsupport::MarkConvertedFromCsv(converted));
+    const std::string before = testsupport::ReadWholeFile(converted);
+    simulator_.Logger().ChangeState([](LoggerState& s) {
+        LogRecords(s, 10);
+        s.unansweredCommands.insert("I!18");
+    });
+    lines.clear();
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    EXPECT_EQ(testsupport::ReadWholeFile(converted), before);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-02.kivo"), kRecords + 10);
+    const std::vector<std::string> expected{
+        "Erreur: Erreur apparue \xE0 la lecture des donn\xE9"
+        "es\n",
+        "Error: Unable to read the partial read-start address from Logger",
+        "Erreur:R\xE9glage Logger et Fichier Donn\xE9"
+        "es " +
+            platform::PathToWindows1252(converted) + " ne correspondent pas",
+        "New-data download failed. Reading all data"};
+    EXPECT_EQ(LinesFrom(expected.front(), expected.size()), expected) << ::testing::PrintToString(lines);
 }
 
 TEST_F(TeldrinSessionTest, AModemCallThatFindsTheLineBusyFailsWithItsCodeThenConnects) {
