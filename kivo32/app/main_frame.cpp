@@ -44,15 +44,13 @@
 #include "shared/controls/lost_port_dialog.h"
 #include "shared/link/link_ids.h"
 #include "shared/link/port_names.h"
+#include "shared/link/usb_logger_device.h"
 #include "shared/setup/setup_codes.h"
 
 namespace {
 
 // Marks the Window menu's entries of the open windows.
 constexpr const char* kWindowListEntry = "kivoWindowListEntry";
-// The USB logger the USB watch looks for.
-constexpr const char* kUsbLoggerVendor = "03eb";
-constexpr const char* kUsbLoggerProduct = "6119";
 // A USB logger that arrives is connected at this speed.
 constexpr int kUsbLoggerBaud = 57600;
 // The logger's interface code of a Bluetooth link.

@@ -4,6 +4,7 @@
 
 #include "platform/base/local_time.h"
 #include "shared/common/app_context.h"
+#include "shared/common/calendar.h"
 #include "shared/common/logger_fields.h"
 #include "shared/common/message_box.h"
 #include "shared/common/trace_log.h"
@@ -163,15 +164,10 @@ int CDataLogger::ReadClock(std::string& text) {
         clock_ = {year, month, day, hour, minute, second};
         return 1;
     }
-    // The Quarven keeps UTC; the program shows local time.
-    std::tm utc{};
-    utc.tm_year = year + 2000 - 1900;
-    utc.tm_mon = month - 1;
-    utc.tm_mday = day;
-    utc.tm_hour = hour;
-    utc.tm_min = minute;
-    utc.tm_sec = second;
-    const std::optional<std::time_t> time = platform::FromUtcTime(utc);
+    // The Quarven keeps UTC; the program shows local time. Fields out of range name no moment: the C
+    // library would carry them over into another one.
+    const std::optional<std::tm> utc = TimeFromFields(year + 2000, month, day, hour, minute, second);
+    const std::optional<std::time_t> time = utc ? platform::FromUtcTime(*utc) : std::nullopt;
     const std::optional<std::tm> local = time ? platform::ToLocalTime(*time) : std::nullopt;
     if (!local) {
         return 0;

@@ -18,7 +18,9 @@
 #include "platform/ui/qt_ui_broker.h"
 #include "shared/controls/logger_list_doc.h"
 #include "shared/controls/logger_list_view.h"
+#include "shared/link/link_ids.h"
 #include "shared/link/tapi_line.h"
+#include "shared/link/usb_logger_device.h"
 #include "teldrin/app/about_dlg.h"
 #include "teldrin/app/delay_time_dialog.h"
 #include "teldrin/app/file_view_dlg.h"
@@ -63,6 +65,8 @@ CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store,
     broker_ = std::make_unique<TeldrinUiBroker>(*target_);
     previous_broker_ = platform::InstallUiBroker(broker_.get());
     controller_ = std::make_unique<CCallController>(clock, app_, settings, *target_);
+    usb_watch_.Start(*target_, WM_USB_DEVICE_ARRIVAL, WM_USB_DEVICE_REMOVAL, kUsbLoggerVendor,
+                     kUsbLoggerProduct);
     LoadRecentFiles();
     CreateMenus();
     ShowRecentFiles();
@@ -72,6 +76,7 @@ CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store,
 
 CMainFrame::~CMainFrame() {
     timer_.stop();
+    usb_watch_.Stop();
     // The view lets go of its document before the document goes.
     delete list_view_;
     controller_.reset();
@@ -264,6 +269,13 @@ void CMainFrame::OnFrameMessage(platform::Message& message) {
         progress_->show();
         return;
     }
+    if (message.id == WM_TELDRIN_STATUS && message.wParam == kStatusText) {
+        if (const auto* text = platform::PayloadAs<std::string>(message)) {
+            call_status_ = *text;
+        }
+        ShowState();
+        return;
+    }
     controller_->OnMessage(message);
     ShowState();
 }
@@ -280,12 +292,14 @@ void CMainFrame::ShowState() {
     repeat_action_->setEnabled(call == nullptr);
     if (call == nullptr) {
         progress_->hide();
+        call_status_.clear();
     }
     message_pane_->setText(
         platform::ToQString(call != nullptr ? call->entry.GetSerial() : scheduler.StatusText()));
     ShowCalls();
-    status_pane_->setText(
-        platform::ToQString(GetCommErrorText(controller_->LastCommError(), scheduler.Failed())));
+    status_pane_->setText(platform::ToQString(
+        !call_status_.empty() ? call_status_
+                              : GetCommErrorText(controller_->LastCommError(), scheduler.Failed())));
 }
 
 void CMainFrame::ShowCalls() {

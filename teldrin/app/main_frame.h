@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/io/usb_device_watch.h"
 #include "platform/ui/recent_file_list.h"
 #include "platform/ui/window_message_target.h"
 #include "teldrin/app/teldrin_list_host.h"
@@ -78,6 +79,8 @@ private:
     platform::ProfileStore& store_;
     CTeldrinAppContext app_;
     std::shared_ptr<platform::WindowMessageTarget> target_;
+    // Tells the frame when a logger's USB device goes away (silent without udev).
+    platform::UsbDeviceWatch usb_watch_;
     std::unique_ptr<TeldrinUiBroker> broker_;
     platform::UiBroker* previous_broker_ = nullptr;
     std::unique_ptr<CCallController> controller_;
@@ -88,6 +91,8 @@ private:
     QTimer timer_;
     QLabel* message_pane_;
     QLabel* status_pane_;
+    // What the call in progress last showed in the status pane (Windows-1252); cleared when it ends.
+    std::string call_status_;
     // The download's progress: shown from a call's first position until the call ends.
     QProgressBar* progress_;
     // Today's calls: serial number, time, state.

@@ -5,7 +5,10 @@
 #include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
 #include "shared/link/link_ids.h"
+#include "shared/link/port_names.h"
+#include "shared/loggerlist/logger_entry.h"
 #include "shared/loggerlist/logger_list_io.h"
+#include "shared/setup/setup_codes.h"
 #include "teldrin/core/teldrin_messages.h"
 #include "teldrin/core/teldrin_texts.h"
 
@@ -75,6 +78,7 @@ void CCallController::OnTimer() {
 void CCallController::StartCall() {
     EndSession();
     comm_error_ = 0;
+    app_.Set(CAppContext::Flag::PortLost, false);
     CCall call = scheduler_.StartCurrentCall();
     CallSettings settings{settings_.dataDir, settings_.directBaud, settings_.modemBaud, &link_clock_,
                           &clock_};
@@ -90,6 +94,11 @@ bool CCallController::OnMessage(platform::Message& message) {
                 } else {
                     event_log_.WriteEntry(IDS_TELDRIN_VERBATIM, *line);
                 }
+            }
+            return true;
+        case WM_USB_DEVICE_REMOVAL:
+            if (const auto* device = platform::PayloadAs<std::string>(message)) {
+                OnUsbRemoval(*device);
             }
             return true;
         case WM_TELDRIN_COMM_ERROR:
@@ -114,6 +123,17 @@ void CCallController::EndCurrentCall() {
         app_.Set(CAppContext::Flag::Abort, true);
         session_->Post(platform::Message(WM_CANCEL_COMMAND));
     }
+}
+
+void CCallController::OnUsbRemoval(const std::string& deviceName) {
+    const CCall* call = scheduler_.CurrentCall();
+    if (!session_ || call == nullptr || call->entry.GetConnectType() != kConnectDirect ||
+        session_->GetLoggerType() < kModelQuarvenRS || !SamePort(deviceName, call->entry.GetComPort())) {
+        return;
+    }
+    // A record download that sees the port lost sends nothing more on it.
+    app_.Set(CAppContext::Flag::PortLost, true);
+    EndCurrentCall();
 }
 
 void CCallController::CancelCalls() {

@@ -39,6 +39,10 @@ public:
     void CancelCalls();
     // Ends the call in progress: it stops at its next check and fails.
     void EndCurrentCall();
+    // A USB serial device went away (`deviceName` names its port): when it carried the call in
+    // progress, a direct one to a logger that connects by USB, the call ends without another word on
+    // that port.
+    void OnUsbRemoval(const std::string& deviceName);
 
     CCallScheduler& Scheduler() { return scheduler_; }
     CFileLog& EventLog() { return event_log_; }

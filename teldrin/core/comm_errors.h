@@ -8,6 +8,7 @@ namespace teldrin {
 
 enum CommError : int {
     kCommSetupsNotRead = -15,
+    kCommDirectPortOpen = -5,
     kCommNone = 0,
     kCommLoggerNotFound = 14,
     kCommLoggerNotAwake = 16,

@@ -2,14 +2,17 @@
 
 #include <cmath>
 
-#include "platform/base/local_time.h"
+#include "shared/common/calendar.h"
 
 namespace teldrin {
 
-bool LoggerClockNeedsSetting(std::time_t pcNow, const std::tm& loggerClock) {
-    const std::optional<std::time_t> logger = platform::FromLocalTime(loggerClock);
-    // A date the C library cannot place is surely wrong.
-    return !logger || std::fabs(std::difftime(pcNow, *logger)) >= kClockTolerance;
+std::optional<std::time_t> LoggerClockTime(const std::array<int, 6>& fields) {
+    return LocalTimeFromFields(ExpandTwoDigitYear(fields[0]), fields[1], fields[2], fields[3], fields[4],
+                               fields[5]);
+}
+
+bool LoggerClockNeedsSetting(std::time_t pcNow, std::time_t loggerClock) {
+    return std::fabs(std::difftime(pcNow, loggerClock)) >= kClockTolerance;
 }
 
 }  // namespace teldrin

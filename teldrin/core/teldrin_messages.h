@@ -6,8 +6,10 @@
 
 namespace teldrin {
 
-// The status pane; wParam kStatusProgress: the download's progress in lParam (0-100).
+// The status pane; wParam kStatusText: a text for it (payload std::string, Windows-1252), shown while
+// the call runs; wParam kStatusProgress: the download's progress in lParam (0-100).
 inline constexpr unsigned WM_TELDRIN_STATUS = WM_APP + 0xD4;
+inline constexpr unsigned kStatusText = 0;
 inline constexpr unsigned kStatusProgress = 1;
 // A log line (payload std::string, Windows-1252); wParam kEventLogLine or kErrorLogLine.
 inline constexpr unsigned WM_TELDRIN_LOG_LINE = WM_APP + 0xD5;

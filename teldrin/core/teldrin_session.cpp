@@ -4,10 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/base/local_time.h"
 #include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
-#include "shared/common/calendar.h"
 #include "shared/datafile/csv_export.h"
 #include "shared/datafile/raw_data.h"
 #include "shared/link/connection.h"
@@ -23,6 +21,7 @@
 #include "shared/logger/new_data_plan.h"
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/core/call_data_files.h"
+#include "teldrin/core/call_event.h"
 #include "teldrin/core/comm_errors.h"
 #include "teldrin/core/download_report.h"
 #include "teldrin/core/logger_clock_check.h"
@@ -33,7 +32,6 @@
 namespace teldrin {
 namespace {
 
-constexpr int kCommDirectPortOpen = -5;
 constexpr int kCommModemInit = -3;
 constexpr int kCommDirectInit = -7;
 constexpr int kCommNoAnswer = 1;
@@ -84,6 +82,13 @@ constexpr unsigned kCsvFailed = 8623;
 constexpr unsigned kUnknownDevice = 2005;
 constexpr unsigned kSetupsNotRead = 2013;
 constexpr unsigned kCommErrorWords = 8580;
+constexpr unsigned kConnectedTo = 8649;
+constexpr unsigned kModemCallError = 2004;
+constexpr unsigned kModemSessionFailed = 8564;
+constexpr unsigned kReadError = 2009;
+constexpr unsigned kLoggerSetupNotRead = 8567;
+constexpr unsigned kDataFileNotOpened = 8570;
+constexpr unsigned kReadStartNotRead = 8571;
 
 }  // namespace
 
@@ -112,6 +117,15 @@ void CTeldrinSession::LogLine(std::string text, unsigned log) const {
 
 void CTeldrinSession::LogEvent(unsigned id, const std::string& argument) const {
     LogLine(platform::FillNumberedPlaceholders(TeldrinText(id), {argument}));
+}
+
+void CTeldrinSession::LogCallEvent(unsigned id) const {
+    LogLine(CallEventText(id, Serial(), *settings_.clock));
+}
+
+void CTeldrinSession::ShowStatus(std::string text) const {
+    main_frame_.PostMessage(
+        platform::Message(WM_TELDRIN_STATUS, kStatusText, platform::MakePayload(std::move(text))));
 }
 
 void CTeldrinSession::SetCommError(int code, bool log, const std::string& text) {
@@ -180,6 +194,11 @@ bool CTeldrinSession::OpenLink() {
         LogEvent(texts.done, where);
         return true;
     }
+    // A modem that could not even be asked to call.
+    if (kind == kConnectModem && outcome_.commError < 0 && !IsAborted()) {
+        ShowStatus(TeldrinText(kModemSessionFailed));
+        LogCallEvent(kModemCallError);
+    }
     // A modem call's line names the failure in words of its own.
     const std::string failed = kind == kConnectModem ? Serial() + " " + TeldrinText(kFailedWord) : where;
     LogEvent(texts.failed, failed + ": " + GetCommErrorText(outcome_.commError, 0));
@@ -215,6 +234,8 @@ bool CTeldrinSession::StartLoggerTask() {
         }
         return false;
     }
+    ShowStatus(platform::FillPrintfPlaceholders(TeldrinText(kConnectedTo),
+                                                {GetModelName(), std::to_string(connection->GetBaudRate())}));
     std::unique_ptr<CDataLogger> made = CreateDataLogger(connection, GetLoggerType());
     if (!made) {
         return false;
@@ -265,11 +286,9 @@ bool CTeldrinSession::RunTaskList() {
 
 bool CTeldrinSession::SetClockTask() {
     std::string text;
-    const std::array<int, 6>& fields = logger_->GetClock();
     std::optional<std::time_t> loggerTime;
     if (logger_->ReadClock(text) != 0) {
-        loggerTime = LocalTimeFromFields(ExpandTwoDigitYear(fields[0]), fields[1], fields[2], fields[3],
-                                         fields[4], fields[5]);
+        loggerTime = LoggerClockTime(logger_->GetClock());
     }
     if (!loggerTime) {
         for (const unsigned id : {kClockNotRead, kClockNotSet}) {
@@ -278,8 +297,7 @@ bool CTeldrinSession::SetClockTask() {
         return false;
     }
     const std::time_t now = settings_.clock->Now();
-    const std::optional<std::tm> loggerClock = settings_.clock->LocalTime(*loggerTime);
-    if (!loggerClock || !LoggerClockNeedsSetting(now, *loggerClock)) {
+    if (!LoggerClockNeedsSetting(now, *loggerTime)) {
         return true;
     }
     // "from <logger's time> to <PC time and date> for logger <serial>".
@@ -296,7 +314,7 @@ bool CTeldrinSession::ReadAllData() {
     const std::optional<std::filesystem::path> path =
         folder ? NextDataFilePath(*folder, call_.entry.GetSerial()) : std::nullopt;
     if (!path) {
-        LogLine(TeldrinText(IDS_TELDRIN_DISK_ERROR));
+        LogCallEvent(IDS_TELDRIN_DISK_ERROR);
         return false;
     }
     return RunDownload(*path, true, 0, kAllDataEnd, kAllDataDone);
@@ -323,16 +341,27 @@ bool CTeldrinSession::ReadNewData() {
 bool CTeldrinSession::PrepareNewDataRead(const std::filesystem::path& path, long& recordCount) {
     const std::string failed = platform::FillPrintfPlaceholders(TeldrinText(kNewDataFailed), {Serial()});
     std::optional<NewDataFile> file = ReadNewDataFile(*logger_, path);
-    NewDataPlan plan;
-    if (file) {
-        plan = PlanNewDataRead(*file);
-        // A file rebuilt from CSV goes on from where the logger finds its last record's time.
-        if (plan.question == NewDataQuestion::ConvertedFile) {
-            plan = FindConvertedFileEnd(*logger_, *file) ? PlanNewDataRead(*file) : NewDataPlan{};
+    if (!file) {
+        // Nothing is written into a file whose state cannot be read: all data go to a new one.
+        const CSUTInfo* loggerSetup = logger_->GetSUTInfo(1);
+        LogCallEvent(kReadError);
+        LogLine(TeldrinText(loggerSetup != nullptr && loggerSetup->setupTable ? kDataFileNotOpened
+                                                                              : kLoggerSetupNotRead));
+        LogLine(TeldrinText(kSetupsDifferReadAll));
+        return false;
+    }
+    NewDataPlan plan = PlanNewDataRead(*file);
+    // A file rebuilt from CSV goes on from where the logger finds its last record's time.
+    if (plan.question == NewDataQuestion::ConvertedFile) {
+        if (FindConvertedFileEnd(*logger_, *file)) {
+            plan = PlanNewDataRead(*file);
+        } else {
+            LogCallEvent(kReadError);
+            LogLine(TeldrinText(kReadStartNotRead));
+            plan.question = NewDataQuestion::SetupMismatch;
         }
     }
-    if (!file || plan.question == NewDataQuestion::SetupMismatch) {
-        // Also a file whose state cannot be read: its data are never written over.
+    if (plan.question == NewDataQuestion::SetupMismatch) {
         LogLine(platform::FillPrintfPlaceholders(TeldrinText(kSetupsDiffer),
                                                  {platform::PathToWindows1252(path)}));
         LogLine(TeldrinText(kSetupsDifferReadAll));

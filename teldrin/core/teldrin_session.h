@@ -63,6 +63,10 @@ private:
     // `text` or else the code's own words.
     void SetCommError(int code, bool log = false, const std::string& text = {});
     void LogEvent(unsigned id, const std::string& argument) const;
+    // The text of `id` as a call event: its "%1" says which call and when.
+    void LogCallEvent(unsigned id) const;
+    // The main frame's status pane, while the call runs.
+    void ShowStatus(std::string text) const;
     void LogLine(std::string text, unsigned log = 0) const;
     std::string Serial() const;
 

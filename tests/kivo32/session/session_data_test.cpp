@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +24,7 @@
 #include "shared/logger/download_ids.h"
 #include "shared/setup/setup_table.h"
 #include "tests/kivo32/session/handler_fixture.h"
+#include "tests/support/converted_data_file.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/time_zone.h"
 #include "tests/support/whole_file.h"
@@ -226,31 +226,10 @@ TEST_F(SessionDataTest, ANewDataReadUnderAnotherSetupAsksForANewFileAndReadsNoth
     EXPECT_TRUE(PathsPosted(WM_OPEN_DOWNLOADED_FILE).empty());
 }
 
-// Marks the data file at `path` as converted from CSV: its information record's ID text (tag 4, 42 bytes)
-// becomes the converter's, and its logger memory position (tag 5) is forgotten.
-void MarkConvertedFromCsv(const std::filesystem::path& path) {
-    std::string bytes = testsupport::ReadWholeFile(path);
-    const std::string idEntry("\x04\x00\x2a\x00", 4);
-    const std::size_t at = bytes.find(idEntry);
-    ASSERT_NE(at, std::string::npos);
-    std::string id(CDataInfo::kIdTextSize, '\0');
-    id.replace(0, std::string(kConvertedMarker).size(), kConvertedMarker);
-    bytes.replace(at + 4, id.size(), id);
-    const std::size_t position = at + 4 + id.size();
-    ASSERT_EQ(bytes.substr(position, 4), std::string("\x05\x00\x04\x00", 4));
-    bytes.replace(position + 4, 4, std::string(4, '\0'));
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-
-    CRawData file;
-    file.Initialize();
-    ASSERT_TRUE(file.OpenDataFile(path));
-    ASSERT_EQ(file.GetDataInfo()->GetIdText(), kConvertedMarker);
-}
-
 TEST_F(SessionDataTest, ACsvConvertedFileNeverSendsAPositionBelowTheMemoryStart) {
     const auto path = folder_ / "converted.dat";
     Run(Download(WM_SESSION_READ_ALL_DATA, path, false, false));
-    ASSERT_NO_FATAL_FAILURE(MarkConvertedFromCsv(path));
+    ASSERT_NO_FATAL_FAILURE(testsupport::MarkConvertedFromCsv(path));
     const std::string converted = testsupport::ReadWholeFile(path);
     simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 50); });
 
@@ -295,7 +274,7 @@ TEST_F(WrappedMemoryDataTest, ACsvConvertedFileGoesOnAfterItsLastRecord) {
     const int held = RecordsIn(path);
     ASSERT_GT(held, 0);
     ASSERT_LT(held, kRecords);
-    ASSERT_NO_FATAL_FAILURE(MarkConvertedFromCsv(path));
+    ASSERT_NO_FATAL_FAILURE(testsupport::MarkConvertedFromCsv(path));
     simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 20); });
 
     // A wrapped memory goes on from the position where the logger found the file's mark.

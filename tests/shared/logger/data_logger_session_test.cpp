@@ -14,9 +14,9 @@ namespace {
 
 using testsupport::Transport;
 
-const char* const kAllModels[] = {"standard",     "ornat1",      "ornat2",      "nimbo-combo2", "nimbo-current",
-                                  "nimbo-pulse",  "nimbo-combo1", "nimbo-ma",   "nimbo-vdc",    "nimbo-pvdc",
-                                  "nimbo-4temp",  "quarven-rs",  "quarven-kx"};
+const char* const kAllModels[] = {"standard",    "ornat1",       "ornat2",    "nimbo-combo2", "nimbo-current",
+                                  "nimbo-pulse", "nimbo-combo1", "nimbo-ma",  "nimbo-vdc",    "nimbo-pvdc",
+                                  "nimbo-4temp", "quarven-rs",   "quarven-kx"};
 
 std::vector<std::uint8_t> Built(std::size_t size, const std::function<bool(std::span<std::uint8_t>)>& build) {
     std::vector<std::uint8_t> block(size);
@@ -28,16 +28,19 @@ std::vector<std::uint8_t> Built(std::size_t size, const std::function<bool(std::
 void ExpectSameSetup(const CSetupTable& read, const CSetupTable& held, bool withNotes) {
     EXPECT_EQ(read.GetHeader(), held.GetHeader());
     EXPECT_EQ(read.GetChannelTypes(), held.GetChannelTypes());
-    EXPECT_EQ(Built(read.GetLoggerChannelBlockSize(true), [&](auto b) { return read.BuildLoggerChannelBlock(b, true); }),
-              Built(held.GetLoggerChannelBlockSize(true), [&](auto b) { return held.BuildLoggerChannelBlock(b, true); }));
+    EXPECT_EQ(Built(read.GetLoggerChannelBlockSize(true),
+                    [&](auto b) { return read.BuildLoggerChannelBlock(b, true); }),
+              Built(held.GetLoggerChannelBlockSize(true),
+                    [&](auto b) { return held.BuildLoggerChannelBlock(b, true); }));
     EXPECT_EQ(Built(read.GetLoggerLabelBlockSize(), [&](auto b) { return read.BuildLoggerLabelBlock(b); }),
               Built(held.GetLoggerLabelBlockSize(), [&](auto b) { return held.BuildLoggerLabelBlock(b); }));
     if (withNotes) {
         EXPECT_EQ(Built(read.GetLoggerNoteBlockSize(), [&](auto b) { return read.BuildLoggerNoteBlock(b); }),
                   Built(held.GetLoggerNoteBlockSize(), [&](auto b) { return held.BuildLoggerNoteBlock(b); }));
     }
-    EXPECT_EQ(Built(CSetupTable::kLoggerAlarmBlockSize, [&](auto b) { return read.BuildLoggerAlarmBlock(b); }),
-              Built(CSetupTable::kLoggerAlarmBlockSize, [&](auto b) { return held.BuildLoggerAlarmBlock(b); }));
+    EXPECT_EQ(
+        Built(CSetupTable::kLoggerAlarmBlockSize, [&](auto b) { return read.BuildLoggerAlarmBlock(b); }),
+        Built(CSetupTable::kLoggerAlarmBlockSize, [&](auto b) { return held.BuildLoggerAlarmBlock(b); }));
 }
 
 class DataLoggerSessionTest : public testsupport::LoggerLinkFixture {};
@@ -85,8 +88,9 @@ TEST_P(DataLoggerSessionTest, QueriesGiveTheLoggersStateBack) {
         EXPECT_EQ(Run([this] { return Object().ReadStatus(); }), 1);
         EXPECT_TRUE(Object().IsWrapping());
         EXPECT_FALSE(Object().IsRecording());
-        EXPECT_EQ(Object().GetRecordPointer(), Logger().State().typeCode >= 13 ? Logger().State().memoryEnd
-                                                                               : Logger().State().memoryEnd - 0x100);
+        EXPECT_EQ(Object().GetRecordPointer(), Logger().State().typeCode >= 13
+                                                   ? Logger().State().memoryEnd
+                                                   : Logger().State().memoryEnd - 0x100);
 
         EXPECT_EQ(Run([this] { return Object().ReadScalars(); }), standard ? 0 : 1);
         EXPECT_FLOAT_EQ(Object().GetAScalar(), standard ? 0.0f : 1.25f);
@@ -147,9 +151,9 @@ TEST_P(DataLoggerSessionTest, TheStandardLoggerListsItsStoredSetups) {
     ASSERT_TRUE(Start("standard"));
     std::vector<std::string> list;
     ASSERT_EQ(Run([&] { return Object().ListStoredSetups(list); }), 1);
-    const std::vector<std::string> expected = {"Active:\t\tActive setup",   "Saved:\t\tSaved setup",
-                                               "ROM  1:\t\tROM setup 1", "ROM  2:\t\tROM setup 2",
-                                               "ROM  3:\t\tROM setup 3", "ROM  4:\t\tROM setup 4"};
+    const std::vector<std::string> expected = {"Active:\t\tActive setup", "Saved:\t\tSaved setup",
+                                               "ROM  1:\t\tROM setup 1",  "ROM  2:\t\tROM setup 2",
+                                               "ROM  3:\t\tROM setup 3",  "ROM  4:\t\tROM setup 4"};
     EXPECT_EQ(list, expected);
     const LoggerState state = Logger().State();
     for (int rom = 3; rom <= 6; ++rom) {
@@ -169,7 +173,8 @@ TEST_P(DataLoggerSessionTest, SetupOneReadBackEqualsTheSetupTheLoggerHolds) {
         ASSERT_TRUE(info.setupTable);
         EXPECT_TRUE(info.channelsValid);
         EXPECT_EQ(info.alarmsValid, Object().HasAlarmBlock());
-        ExpectSameSetup(*info.setupTable, Logger().State().setups.at(1), Object().GetTypeCode() < kModelQuarvenRS);
+        ExpectSameSetup(*info.setupTable, Logger().State().setups.at(1),
+                        Object().GetTypeCode() < kModelQuarvenRS);
     }
 }
 
@@ -284,6 +289,13 @@ TEST_P(DataLoggerSessionTest, AClockReplyThatDoesNotParseFails) {
     Logger().SetFaults(faults);
     std::string text;
     EXPECT_EQ(Run([&] { return Object().ReadClock(text); }), 0);
+    EXPECT_EQ(Object().GetClock(), (std::array<int, 6>{}));
+    // Nor does a universal time that names no moment: it is never carried over into another one.
+    Logger().SetFaults({});
+    for (const char* reply : {"25:30:00 12/31/26", "12:00:00 13/01/26", "12:00:00 02/30/26"}) {
+        Logger().ChangeState([reply](LoggerState& s) { s.queryReplies["C?"] = reply; });
+        EXPECT_EQ(Run([&] { return Object().ReadClock(text); }), 0) << reply;
+    }
     EXPECT_EQ(Object().GetClock(), (std::array<int, 6>{}));
 }
 

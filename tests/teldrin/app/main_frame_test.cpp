@@ -10,13 +10,16 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QStatusBar>
+#include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include "platform/base/windows1252.h"
 #include "shared/controls/logger_list_doc.h"
 #include "shared/controls/logger_list_model.h"
 #include "shared/controls/logger_list_view.h"
+#include "shared/link/link_ids.h"
 #include "shared/loggerlist/logger_list_io.h"
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/app/delay_time_dialog.h"
@@ -34,6 +37,9 @@ namespace {
 
 using TeldrinMainFrameTest = testsupport::QtTest;
 
+// The commands a Quarven answers up to and with its identification.
+constexpr int kQuarvenMuteAfter = 3;
+
 QAction* FindAction(const QWidget& frame, const char* text) {
     for (QAction* action : frame.findChildren<QAction*>()) {
         if (action->text() == QString::fromUtf8(text)) {
@@ -42,6 +48,36 @@ QAction* FindAction(const QWidget& frame, const char* text) {
     }
     return nullptr;
 }
+
+// A list at `path` of one entry called at once, its link set by `link`.
+void SaveImmediateCall(const std::filesystem::path& path, const std::string& serial,
+                       const std::function<void(CLogger&)>& link) {
+    CLoggerList list(LoggerDefaults{57600, 0});
+    list.NewList(platform::PathToWindows1252(path.parent_path()));
+    CLogger& entry = list.GetLogger(0);
+    entry.SetSerial(serial);
+    link(entry);
+    entry.SetScheduleOn(true);
+    CLogger::ScheduleBlock block = entry.GetScheduleBlock();
+    SchedulePage page = DecodeSchedule(block);
+    page.choice = kCallImmediate;
+    ASSERT_FALSE(ComputeSchedule(page, DecodeSchedule(block), block, 0).has_value());
+    entry.SetScheduleBlock(block);
+    ASSERT_TRUE(SaveLoggerList(path, list));
+}
+
+// A frame whose data folder is `folder`, its scheduler's clock standing at the time it was made.
+struct FrameInFolder {
+    explicit FrameInFolder(const std::filesystem::path& folder) {
+        settings.dataDir = platform::PathToWindows1252(folder);
+        clock.now = std::time(nullptr);
+        frame = std::make_unique<teldrin::CMainFrame>(settings, store, clock);
+    }
+    teldrin::CRegistryValues settings;
+    teldrintest::TestClock clock;
+    testsupport::MemoryProfileStore store;
+    std::unique_ptr<teldrin::CMainFrame> frame;
+};
 
 TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     LoggerSimulator simulator(*FindLoggerModel("standard-135"));
@@ -52,28 +88,16 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     });
     const int port = simulator.StartTcp(0);
     const testsupport::TempFolder folder;
-    CLoggerList list(LoggerDefaults{57600, 0});
-    list.NewList(platform::PathToWindows1252(folder.path()));
-    CLogger& entry = list.GetLogger(0);
-    entry.SetSerial("GUI1");
-    entry.SetConnectType(kConnectNetwork);
-    entry.SetPhoneOrAddress("127.0.0.1");
-    entry.SetNetPort(std::to_string(port));
-    entry.SetScheduleOn(true);
-    CLogger::ScheduleBlock block = entry.GetScheduleBlock();
-    SchedulePage page = DecodeSchedule(block);
-    page.choice = kCallImmediate;
-    ASSERT_FALSE(ComputeSchedule(page, DecodeSchedule(block), block, 0).has_value());
-    entry.SetScheduleBlock(block);
     const std::filesystem::path listPath = folder / "gui.lst";
-    ASSERT_TRUE(SaveLoggerList(listPath, list));
+    SaveImmediateCall(listPath, "GUI1", [port](CLogger& entry) {
+        entry.SetConnectType(kConnectNetwork);
+        entry.SetPhoneOrAddress("127.0.0.1");
+        entry.SetNetPort(std::to_string(port));
+    });
 
-    teldrin::CRegistryValues settings;
-    settings.dataDir = platform::PathToWindows1252(folder.path());
-    teldrintest::TestClock clock;
-    clock.now = std::time(nullptr);
-    testsupport::MemoryProfileStore store;
-    teldrin::CMainFrame frame(settings, store, clock);
+    FrameInFolder harness(folder.path());
+    teldrin::CMainFrame& frame = *harness.frame;
+    testsupport::MemoryProfileStore& store = harness.store;
     frame.show();
     ASSERT_TRUE(frame.OpenList(listPath));
     // The list shows in the frame; its connect column only beeps: teldrin has no interactive session.
@@ -107,14 +131,21 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     EXPECT_FALSE(frame.close());
     EXPECT_TRUE(frame.isVisible());
 
+    // The status pane names the logger found on the link while the call runs.
+    const QList<QLabel*> panes = frame.statusBar()->findChildren<QLabel*>();
+    ASSERT_EQ(panes.size(), 2);
+    QStringList statusTexts;
     QElapsedTimer waited;
     waited.start();
     while (frame.Controller().Scheduler().CallInProgress() && waited.elapsed() < 60000) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (frame.Controller().Scheduler().CallInProgress() && !statusTexts.contains(panes[1]->text())) {
+            statusTexts.append(panes[1]->text());
+        }
     }
     ASSERT_FALSE(frame.Controller().Scheduler().CallInProgress());
-    const QList<QLabel*> panes = frame.statusBar()->findChildren<QLabel*>();
-    ASSERT_EQ(panes.size(), 2);
+    EXPECT_TRUE(statusTexts.contains("Connected to Standard [57600 baud]"))
+        << statusTexts.join("|").toStdString();
     // The progress bar goes with the call.
     EXPECT_FALSE(frame.findChild<QProgressBar*>()->isVisible());
     EXPECT_EQ(panes[1]->text(), QString::fromUtf8("Pas d'erreur sur dernier appel - 0 Appel(s) en échec"));
@@ -122,6 +153,54 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
         EXPECT_EQ(states, (std::vector<bool>{false, true})) << action->text().toStdString();
     }
     EXPECT_TRUE(frame.close());
+}
+
+TEST_F(TeldrinMainFrameTest, TheLoggersUsbDeviceGoingAwayEndsItsCallAndNothingElse) {
+    // A logger on USB that falls silent once it has told its model: the call waits on it.
+    LoggerSimulator quarven(*FindLoggerModel("quarven-rs"), {.muteAfter = kQuarvenMuteAfter});
+    quarven.Logger().ChangeState([](LoggerState& s) { s.loggerId = "USB1"; });
+    const std::string port = quarven.StartPty();
+    const testsupport::TempFolder folder;
+    const std::filesystem::path listPath = folder / "usb.lst";
+    SaveImmediateCall(listPath, "USB1", [&port](CLogger& entry) {
+        entry.SetConnectType(kConnectDirect);
+        entry.SetComPort(port);
+    });
+    FrameInFolder harness(folder.path());
+    teldrin::CMainFrame& frame = *harness.frame;
+    ASSERT_TRUE(frame.OpenList(listPath));
+    frame.Controller().OnTimer();
+    const QLabel* status = frame.statusBar()->findChildren<QLabel*>().at(1);
+    QElapsedTimer waited;
+    waited.start();
+    while (!status->text().startsWith("Connected to") && waited.elapsed() < 20000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    ASSERT_TRUE(frame.Controller().Scheduler().CallInProgress()) << status->text().toStdString();
+
+    const auto removal = [&frame](const std::string& device) {
+        frame.Controller().OnMessage(
+            *std::make_unique<platform::Message>(WM_USB_DEVICE_REMOVAL, 0, platform::MakePayload(device)));
+    };
+    // Another USB device: the call waits on, longer than its own device's removal takes to end it.
+    removal("Other logger (ttyACM7)");
+    waited.restart();
+    while (waited.elapsed() < 2500) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    EXPECT_TRUE(frame.Controller().Scheduler().CallInProgress());
+    // The call's own.
+    removal(port);
+    waited.restart();
+    while (frame.Controller().Scheduler().CallInProgress() && waited.elapsed() < 20000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    EXPECT_LT(waited.elapsed(), 2500);
+    EXPECT_FALSE(frame.Controller().Scheduler().CallInProgress());
+    EXPECT_EQ(frame.Controller().Scheduler().Failed(), 1);
+    // Without a call nothing happens.
+    removal(port);
+    EXPECT_EQ(frame.Controller().Scheduler().Failed(), 1);
 }
 
 using TeldrinDelayDialogTest = testsupport::QtTest;

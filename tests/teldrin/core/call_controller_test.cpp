@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
+#include <fstream>
 #include <map>
 #include <regex>
 #include <string>
@@ -15,6 +17,7 @@
 #include "platform/base/windows1252.h"
 #include "shared/link/link_clock.h"
 #include "shared/loggerlist/logger_list_io.h"
+#include "teldrin/core/call_data_files.h"
 #include "teldrin/core/comm_errors.h"
 #include "tests/support/data_file_records.h"
 #include "tests/support/fake_app_context.h"
@@ -157,6 +160,42 @@ TEST_F(CallControllerTest, CancellingDuringTheDayIsLoggedAndHoldsUntilMidnight) 
     // The next day's first call was made; the cancelled 10:00 one never was.
     EXPECT_EQ(Count(log, "Connexion r\xE9seau au logger NET1"), 2);
     EXPECT_EQ(Count(log, "Connexion r\xE9seau au logger NET2"), 0);
+}
+
+TEST_F(CallControllerTest, CallEventsNameTheCallAndTheTimeOfTheSchedulersClock) {
+    // A modem call on a machine without a modem line; a logger whose 999 numbered files are all taken.
+    for (int number = 1; number <= teldrin::kMaxDataFiles; ++number) {
+        char name[32];
+        std::snprintf(name, sizeof name, "NET1-%02d.kivo", number);
+        std::ofstream(folder_ / name).put('x');
+    }
+    const std::filesystem::path listPath = folder_ / "events.lst";
+    ASSERT_TRUE(WriteList(listPath, {ScheduledEntry("MOD1", Daily(9, 0), kConnectModem),
+                                     Network("NET1", tcpLogger_.StartTcp(0), 9, 0)}));
+    app_.modemLineName = "None";
+    teldrin::CCallController controller(clock_, app_, settings_, frame_, linkClock_);
+    clock_.now = Local(2026, 6, 8, 8, 59, 30);
+    ASSERT_TRUE(controller.OpenList(listPath));
+    RunUntil(controller, Local(2026, 6, 8, 9, 0, 30));
+
+    const std::string log = testsupport::ReadWholeFile(folder_ / "Teldrin.log");
+    const std::string separator(60, '-');
+    EXPECT_EQ(Count(log, separator +
+                             "\r\nAppel Logger MOD1 on 06/08/26 at 09:00:00\r\n"
+                             "Erreur: Erreur apparue \xE0 la tentative d'appel du logger par modem for call "
+                             "MOD1 made On 06/08/26 At 09:00:00\r\n"
+                             "Connexion Modem pour appel logger MOD1 Echec: Modem connect initialization "
+                             "error\r\n"),
+              1)
+        << log;
+    // A text without "%1" stands as it is.
+    EXPECT_EQ(Count(log,
+                    "Transfert de toutes les donn\xE9"
+                    "es NET1\r\n"
+                    "Erreur: Erreur apparue \xE0 la tentative d'acc\xE8s au fichier disque\r\n"),
+              1)
+        << log;
+    EXPECT_EQ(Count(log, "%1"), 0);
 }
 
 // The opening line of each call in the event log: serial -> the "date at time" of each call.

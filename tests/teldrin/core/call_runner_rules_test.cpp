@@ -89,28 +89,29 @@ TEST(TeldrinDataFilesTest, NewDataGoesToTheHighestNumberedFile) {
     EXPECT_EQ(teldrin::NewestDataFilePath(folder.path(), "SN1"), folder / "SN1-10.kivo");
 }
 
-TEST(TeldrinClockCheckTest, WholeDateTimesAreCompared) {
+TEST(TeldrinClockCheckTest, WholeDateTimesAreComparedAndAClockThatNamesNoMomentIsNotRead) {
+    // The logger object's fields: a two-digit year as the logger tells it, four digits once a
+    // universal-time clock was turned into local time. nullopt: not read.
+    struct Case {
+        std::array<int, 6> fields;
+        std::optional<bool> set;
+    };
+    const Case cases[] = {
+        {{26, 6, 10, 12, 0, 14}, false},        {{26, 6, 10, 11, 59, 46}, false},
+        {{2026, 6, 10, 12, 0, 14}, false},      {{26, 6, 10, 12, 0, 15}, true},
+        {{26, 6, 10, 11, 59, 45}, true},        {{26, 6, 9, 12, 0, 0}, true},
+        {{26, 6, 11, 12, 0, 5}, true},          {{2025, 6, 10, 12, 0, 0}, true},
+        {{26, 13, 10, 12, 0, 0}, std::nullopt}, {{26, 2, 30, 12, 0, 0}, std::nullopt},
+        {{26, 6, 10, 24, 0, 0}, std::nullopt},  {{26, 6, 10, 12, 60, 0}, std::nullopt},
+    };
     for (const char* zone : {testsupport::kUtc, testsupport::kNewYork}) {
         const testsupport::ScopedTimeZone scope(zone);
         const std::time_t pc = teldrintest::Local(2026, 6, 10, 12, 0, 0);
-        struct Case {
-            int day, hour, minute, second;
-            bool set;
-        };
-        const Case cases[] = {
-            {10, 12, 0, 14, false}, {10, 11, 59, 46, false}, {10, 12, 0, 15, true},
-            {10, 11, 59, 45, true}, {9, 12, 0, 0, true},     {11, 12, 0, 5, true},
-        };
         for (const Case& c : cases) {
-            std::tm logger{};
-            logger.tm_year = 126;
-            logger.tm_mon = 5;
-            logger.tm_mday = c.day;
-            logger.tm_hour = c.hour;
-            logger.tm_min = c.minute;
-            logger.tm_sec = c.second;
-            EXPECT_EQ(teldrin::LoggerClockNeedsSetting(pc, logger), c.set)
-                << zone << " " << c.day << " " << c.hour << ":" << c.minute << ":" << c.second;
+            const std::optional<std::time_t> logger = teldrin::LoggerClockTime(c.fields);
+            const std::optional<bool> set =
+                logger ? std::optional(teldrin::LoggerClockNeedsSetting(pc, *logger)) : std::nullopt;
+            EXPECT_EQ(set, c.set) << zone << " " << ::testing::PrintToString(c.fields);
         }
     }
 }

@@ -14,10 +14,14 @@
 #include "shared/loggerlist/schedule_block.h"
 #include "teldrin/core/comm_errors.h"
 #include "teldrin/core/teldrin_messages.h"
+#include "tests/support/converted_data_file.h"
 #include "tests/support/data_file_records.h"
 #include "tests/support/fake_app_context.h"
+#include "tests/support/pseudo_terminal.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/time_zone.h"
 #include "tests/support/whole_file.h"
+#include "tests/teldrin/core/test_clock.h"
 #include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/fake_modem.h"
 #include "tools/loggersim/logger_model.h"
@@ -35,6 +39,7 @@ constexpr int kRecords = 300;
 class TeldrinSessionTest : public testing::Test {
 protected:
     TeldrinSessionTest() {
+        schedulerClock_.now = std::time(nullptr);
         simulator_.Logger().ChangeState([](LoggerState& s) {
             s.loggerId = "SN42";
             ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
@@ -66,17 +71,26 @@ protected:
 
     // Runs the call and gives its outcome; the log lines land in `lines`.
     teldrin::CallOutcome Call(const CLogger& entry) {
-        teldrin::CallSettings settings{platform::PathToWindows1252(folder_.path()), 57600, 9600, &clock_};
+        teldrin::CallSettings settings{platform::PathToWindows1252(folder_.path()), 57600, 9600, &clock_,
+                                       &schedulerClock_};
         teldrin::CTeldrinSession session(app_, teldrin::CCall(entry, std::time(nullptr)), settings, frame_);
         for (auto message = queue_.Take(60s); message; message = queue_.Take(60s)) {
             if (message->id == teldrin::WM_TELDRIN_LOG_LINE) {
                 lines.push_back(*platform::PayloadAs<std::string>(*message));
+            } else if (message->id == teldrin::WM_TELDRIN_STATUS && message->wParam == teldrin::kStatusText) {
+                statuses.push_back(*platform::PayloadAs<std::string>(*message));
             } else if (message->id == teldrin::WM_TELDRIN_CALL_ENDED) {
                 return *platform::PayloadAs<teldrin::CallOutcome>(*message);
             }
         }
         ADD_FAILURE() << "the call did not end";
         return {};
+    }
+
+    // The lines logged from the first one equal to `first`, at most `count`; none when no line is.
+    std::vector<std::string> LinesFrom(const std::string& first, std::size_t count) const {
+        const auto at = std::find(lines.begin(), lines.end(), first);
+        return {at, at + std::min(static_cast<std::ptrdiff_t>(count), lines.end() - at)};
     }
 
     bool Logged(const std::string& start) const {
@@ -91,10 +105,13 @@ protected:
     testsupport::FakeAppContext app_;
     testsupport::TempFolder folder_;
     LinkClock clock_{50};
+    teldrintest::TestClock schedulerClock_;
     LoggerSimulator simulator_{*FindLoggerModel("standard-135")};
     platform::MessageQueue queue_;
     platform::QueueMessageTarget frame_{queue_};
     std::vector<std::string> lines;
+    // The status pane's texts.
+    std::vector<std::string> statuses;
 };
 
 TEST_F(TeldrinSessionTest, ACallOnEachLinkReadsAllDataAndSetsTheClock) {
@@ -123,6 +140,11 @@ TEST_F(TeldrinSessionTest, ACallOnEachLinkReadsAllDataAndSetsTheClock) {
         EXPECT_FALSE(Logged("Probl"));
         // The opening line names the day and time of the call; the clock line both times.
         EXPECT_TRUE(Logged("Connexion au logger SN42 on ")) << ::testing::PrintToString(lines);
+        // The model's name is a program text (none loaded here; the frame's test sees it).
+        ASSERT_EQ(statuses.size(), 1u);
+        EXPECT_TRUE(statuses[0].starts_with("Connected to ") && statuses[0].ends_with(" [57600 baud]"))
+            << statuses[0];
+        statuses.clear();
         const auto clockLine = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
             return line.starts_with("R\xE9glage heure from ");
         });
@@ -131,6 +153,60 @@ TEST_F(TeldrinSessionTest, ACallOnEachLinkReadsAllDataAndSetsTheClock) {
         EXPECT_NE(clockLine->find(" for logger SN42"), std::string::npos) << *clockLine;
         simulator_.Stop();
         simulator_.Logger().ChangeState([](LoggerState& s) { s.clock = std::time(nullptr) - 600; });
+    }
+}
+
+TEST_F(TeldrinSessionTest, AUniversalTimeClockIsComparedAndSetAsLocalTime) {
+    // An hour ahead of UTC in winter: the Quarven's last half hour of the year is New Year's first.
+    const testsupport::ScopedTimeZone zone("Europe/Paris");
+    struct Case {
+        const char* what;
+        std::time_t pc;
+        std::string clockReply;  // empty: the logger's own clock
+        bool done;
+        std::vector<std::string> lines;  // the clock task's lines
+    };
+    const std::vector<Case> cases{
+        {"14 s off", teldrintest::Local(2027, 1, 1, 0, 30, 14), "", true, {}},
+        {"15 s off",
+         teldrintest::Local(2027, 1, 1, 0, 30, 15),
+         "",
+         true,
+         {"R\xE9glage heure from 00:30:00 01/01/27 to 00:30:15 01/01/27 for logger SN42\n"}},
+        {"a day off",
+         teldrintest::Local(2027, 1, 2, 0, 30, 0),
+         "",
+         true,
+         {"R\xE9glage heure from 00:30:00 01/01/27 to 00:30:00 01/02/27 for logger SN42\n"}},
+        {"no such hour",
+         teldrintest::Local(2027, 1, 1, 0, 30, 0),
+         "25:30:00 12/31/26",
+         false,
+         {"Impossible de lire l'horloge du logger SN42",
+          "Echec Tache - Impossible de r\xE9gler l'horloge du logger SN42"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        LoggerSimulator quarven{*FindLoggerModel("quarven-rs")};
+        const std::time_t loggerClock = 1798759800;  // 2026-12-31 23:30:00 UTC
+        quarven.Logger().ChangeState([&c, loggerClock](LoggerState& s) {
+            s.loggerId = "SN42";
+            s.clock = loggerClock;
+            if (!c.clockReply.empty()) {
+                s.queryReplies["C?"] = c.clockReply;
+            }
+        });
+        schedulerClock_.now = c.pc;
+        lines.clear();
+        const teldrin::CallOutcome outcome =
+            Call(Entry(kConnectNetwork, "127.0.0.1", std::to_string(quarven.StartTcp(0)), kTaskSetClock));
+        EXPECT_EQ(outcome.tasksDone, c.done);
+        std::vector<std::string> clockLines;
+        std::copy_if(lines.begin(), lines.end(), std::back_inserter(clockLines), [](const std::string& line) {
+            return line.starts_with("R\xE9glage heure") || line.find("horloge") != std::string::npos;
+        });
+        EXPECT_EQ(clockLines, c.lines);
+        EXPECT_EQ(quarven.Logger().State().clock, c.lines.size() == 1 ? c.pc : loggerClock);
     }
 }
 
@@ -143,6 +219,28 @@ TEST_F(TeldrinSessionTest, ARefusedConnectionFailsWithItsCode) {
     EXPECT_EQ(outcome.commError, teldrin::kCommNetworkConnect);
     EXPECT_TRUE(Logged("Echec Connexion r\xE9seau. Logger SN42 (127.0.0.1, " + std::to_string(port) +
                        "): Network socket connect error"));
+}
+
+TEST_F(TeldrinSessionTest, ADirectCallToAnAbsentOrSilentPortFailsWithItsCodeOnThatPortAlone) {
+    const testsupport::PseudoTerminal silent;
+    ASSERT_FALSE(silent.path.empty());
+    struct Case {
+        std::string port;
+        int code;
+    };
+    const Case cases[] = {
+        {platform::PathToWindows1252(folder_ / "ttyGONE"), teldrin::kCommDirectPortOpen},
+        {silent.path, teldrin::kCommLoggerNotFound},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.port);
+        lines.clear();
+        const teldrin::CallOutcome outcome = Call(Entry(kConnectDirect, c.port, ""));
+        EXPECT_FALSE(outcome.connected);
+        EXPECT_EQ(outcome.commError, c.code);
+        EXPECT_TRUE(Logged("Echec Connexion Directe. Logger SN42: " + teldrin::GetCommErrorText(c.code, 0)))
+            << ::testing::PrintToString(lines);
+    }
 }
 
 TEST_F(TeldrinSessionTest, NewDataIsAppendedToTheNewestFileOnlyWhenItSurelyBelongsThere) {
@@ -179,14 +277,68 @@ TEST_F(TeldrinSessionTest, NewDataIsAppendedToTheNewestFileOnlyWhenItSurelyBelon
     EXPECT_EQ(RecordsIn(folder_ / "SN42-02.kivo"), kRecords + 60);
 }
 
+TEST_F(TeldrinSessionTest, ANewestFileThatCannotBeReadIsLeftAsItIsAndAllDataGoToTheNext) {
+    const std::string garbage = "not a data file";
+    testsupport::WriteWholeFile(folder_ / "SN42-01.kivo", garbage);
+    constexpr std::uint8_t kNewData = 2;
+    const teldrin::CallOutcome outcome =
+        Call(Entry(kConnectNetwork, "127.0.0.1", std::to_string(simulator_.StartTcp(0)), kNewData));
+    EXPECT_TRUE(outcome.tasksDone);
+    EXPECT_EQ(testsupport::ReadWholeFile(folder_ / "SN42-01.kivo"), garbage);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-02.kivo"), kRecords);
+    const std::vector<std::string> expected{
+        "Erreur: Erreur apparue \xE0 la lecture des donn\xE9"
+        "es\n",
+        "Error: Unable to open the data file to retrieve Logger's Setup Table",
+        "New-data download failed. Reading all data",
+        "Transfert de toutes les donn\xE9"
+        "es SN42\n"};
+    EXPECT_EQ(LinesFrom(expected.front(), expected.size()), expected) << ::testing::PrintToString(lines);
+}
+
+TEST_F(TeldrinSessionTest, AConvertedFileWhoseReadPositionTheLoggerRefusesIsLeftAndAllDataGoToTheNext) {
+    const std::string port = std::to_string(simulator_.StartTcp(0));
+    constexpr std::uint8_t kNewData = 2;
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    const std::filesystem::path converted = folder_ / "SN42-01.kivo";
+    ASSERT_NO_FATAL_FAILURE(testsupport::MarkConvertedFromCsv(converted));
+    const std::string before = testsupport::ReadWholeFile(converted);
+    simulator_.Logger().ChangeState([](LoggerState& s) {
+        LogRecords(s, 10);
+        s.unansweredCommands.insert("I!18");
+    });
+    lines.clear();
+    ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
+    EXPECT_EQ(testsupport::ReadWholeFile(converted), before);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-02.kivo"), kRecords + 10);
+    const std::vector<std::string> expected{
+        "Erreur: Erreur apparue \xE0 la lecture des donn\xE9"
+        "es\n",
+        "Error: Unable to read the partial read-start address from Logger",
+        "Erreur:R\xE9glage Logger et Fichier Donn\xE9"
+        "es " +
+            platform::PathToWindows1252(converted) + " ne correspondent pas",
+        "New-data download failed. Reading all data"};
+    EXPECT_EQ(LinesFrom(expected.front(), expected.size()), expected) << ::testing::PrintToString(lines);
+}
+
 TEST_F(TeldrinSessionTest, AModemCallThatFindsTheLineBusyFailsWithItsCodeThenConnects) {
+    // No modem line to call on: a failure of this machine, shown in the status pane.
+    app_.modemLineName = "None";
+    const teldrin::CallOutcome noLine = Call(Entry(kConnectModem, "5551234", ""));
+    EXPECT_EQ(noLine.commError, -3);
+    EXPECT_EQ(statuses, std::vector<std::string>{"Error: Failed to create Modem session"});
+
     FakeModem modem(simulator_, {.outcome = FakeModemOutcome::Busy});
     app_.modemLineName = modem.Start();
     ASSERT_FALSE(app_.modemLineName.empty());
+    statuses.clear();
     const teldrin::CallOutcome busy = Call(Entry(kConnectModem, "5551234", ""));
     EXPECT_FALSE(busy.connected);
     EXPECT_EQ(busy.commError, 2);
     EXPECT_TRUE(Logged("Connexion Modem pour appel logger SN42 Echec: Line Busy"));
+    // The far end's answer is no failure of this machine.
+    EXPECT_TRUE(statuses.empty()) << ::testing::PrintToString(statuses);
 
     modem.SetOptions({.outcome = FakeModemOutcome::Connect});
     lines.clear();
