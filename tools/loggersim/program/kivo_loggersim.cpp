@@ -76,6 +76,8 @@ void PrintUsage() {
         "                      and A amps on its inputs\n"
         "  --battery=STATE     the battery the logger reports: good (the default), weak, low,\n"
         "                      empty, or external (on external power)\n"
+        "  --alarms-crossed    every other real-time fetch reads the power quantities whose\n"
+        "                      alarms are on in the active setup beyond their limits\n"
         "  --entry-lines       a Quarven answers \"R?K\" one entry a line without values and\n"
         "                      \"R?R\" in two lines\n");
     std::printf(
@@ -202,6 +204,7 @@ int main(int argc, char** argv) {
     DcInputs dcInputs;
     bool withDcInputs = false;
     std::optional<SimulatedBattery> battery;
+    bool alarmsCrossed = false;
     FakeModemOptions modemOptions;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
@@ -229,6 +232,8 @@ int main(int argc, char** argv) {
             withDcInputs = true;
         } else if (argument.substr(0, 10) == "--battery=" && BatteryNamed(argument.substr(10))) {
             battery = BatteryNamed(argument.substr(10));
+        } else if (argument == "--alarms-crossed") {
+            alarmsCrossed = true;
         } else if (argument == "--entry-lines") {
             entryLines = true;
         } else if (Option(argument, "--garble-echoes", value)) {
@@ -287,9 +292,12 @@ int main(int argc, char** argv) {
     if (entryLines) {
         simulator.Logger().ChangeState(UseEntryPerLineReplies);
     }
-    if (battery) {
-        simulator.Logger().ChangeState([&battery](LoggerState& s) { SetBattery(s, *battery); });
-    }
+    simulator.Logger().ChangeState([&battery, alarmsCrossed](LoggerState& s) {
+        if (battery) {
+            SetBattery(s, *battery);
+        }
+        s.alarmsCrossed = alarmsCrossed;
+    });
     if (withDcInputs) {
         simulator.Logger().ChangeState([&dcInputs, model](LoggerState& s) {
             InstallSetup(s, 1, CalibrationBenchSetup(*model));
