@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "shared/common/signal_calculations.h"
+#include "shared/logger/battery_readings.h"
 #include "shared/logger/config_table.h"
 #include "shared/logger/real_time_value.h"
 #include "shared/setup/setup_codes.h"
@@ -42,9 +43,7 @@ struct RealTimeRecord {
     bool recordingFast = false;
     // Year, month, day, hour, minute, second.
     std::array<int, 6> clock{};
-    // The logger's battery and supply readings.
-    float batteryVolts = 0;
-    float supplyVolts = 0;
+    BatteryReadings battery;
     std::optional<float> lineFrequency;
     // The loop holds: its refresh count ran out.
     bool held = false;

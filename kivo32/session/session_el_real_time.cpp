@@ -92,8 +92,7 @@ RealTimeRecord ReadRecord(const CDataLogger& logger, const RealTimeSetup& setup)
     record.recording = logger.IsRecording();
     record.recordingFast = logger.HasModelFeature();
     record.clock = logger.GetClock();
-    record.batteryVolts = logger.GetSupplyVoltage(0);
-    record.supplyVolts = logger.GetSupplyVoltage(1);
+    record.battery = logger.GetBatteryReadings();
     if (setup.table) {
         const long bytesPerDay = setup.table->GetBytesPerDay(setup.intervalCode);
         if (bytesPerDay >= 1) {

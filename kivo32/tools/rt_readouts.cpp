@@ -101,6 +101,17 @@ std::string VoltageReadout(float volts, bool externalPower) {
                          : StringPrintf("%.2f V", static_cast<double>(volts));
 }
 
+BatteryReadouts BatteryReadoutsOf(const BatteryReadings& readings, bool standard) {
+    if (standard) {
+        return {
+            StandardBatteryState(BatteryPercent(readings.batteryVolts, readings.emptyLevel, readings.step),
+                                 readings.externalPower),
+            VoltageReadout(readings.batteryVolts, false)};
+    }
+    return {LiteBatteryState(readings.code, readings.externalPower),
+            VoltageReadout(readings.batteryVolts, readings.externalPower)};
+}
+
 std::string UpperCase(std::string text) {
     for (char& c : text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

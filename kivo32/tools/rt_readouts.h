@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "shared/logger/battery_readings.h"
+
 // "%d %s" of the setup's interval code; text 9255 alone for code 7; empty for 17 and above.
 std::string IntervalReadout(int intervalCode);
 // Memory used in per cent of used + free; 0 for an empty memory.
@@ -21,5 +23,13 @@ std::string StandardBatteryState(int percent, bool externalPower);
 std::string LiteBatteryState(int batteryCode, bool externalPower);
 // "%.2f V", or text 9326 on external power.
 std::string VoltageReadout(float volts, bool externalPower);
+// The battery state and battery voltage readouts of the Standard windows (charge in per cent, the
+// voltage as measured) or of the Lite windows (battery code, the voltage or text 9326 on external
+// power).
+struct BatteryReadouts {
+    std::string state;
+    std::string volts;
+};
+BatteryReadouts BatteryReadoutsOf(const BatteryReadings& readings, bool standard);
 // `text` in capitals (ASCII letters), as the windows show some of their names.
 std::string UpperCase(std::string text);

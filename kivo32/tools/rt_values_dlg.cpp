@@ -210,8 +210,10 @@ void CRTValuesDlg::UpdateReadouts(const RealTimeRecord& record) {
     const RealTimeSetup& setup = link_->Setup();
     SetReadout(IDC_RT_DAYS_LEFT, DaysLeftReadout(record.daysLeft));
     SetReadout(IDC_RT_MEMORY_USED, MemoryUsedReadout(record.memoryUsed, record.memoryFree));
-    SetReadout(IDC_RT_BATTERY_VOLTS, VoltageReadout(record.batteryVolts, false));
-    SetReadout(IDC_RT_SUPPLY, VoltageReadout(record.supplyVolts, false));
+    const BatteryReadouts battery = BatteryReadoutsOf(record.battery, !IsLite());
+    SetReadout(IDC_RT_BATTERY_STATE, battery.state);
+    SetReadout(IDC_RT_BATTERY_VOLTS, battery.volts);
+    SetReadout(IDC_RT_SUPPLY, VoltageReadout(record.battery.supplyVolts, record.battery.externalPower));
     const auto& [year, month, day, hour, minute, second] = record.clock;
     SetReadout(IDC_RT_DATE, FormatDateText(year, month, day, false));
     SetReadout(IDC_RT_TIME, platform::StringPrintf("%2.2d:%2.2d:%2.2d", hour, minute, second));

@@ -57,8 +57,12 @@ CWFCaptureDlg::CWFCaptureDlg(const RealTimeSetup& setup, std::function<void(int 
 
 void CWFCaptureDlg::ShowCapture(const WaveformCapture& capture) {
     WaveformCurves curves;
+    // The standard model keeps no scalars of its own (they read as 0, which would flatten every
+    // capture): its voltage and current scalars come with the samples.
+    WaveformScales scales = WaveformScalesOf(setup_, capture.channel, kModelStandard);
+    scales.voltageScalar = capture.table.floats[0];
+    scales.currentScalar = capture.table.floats[1];
     // The Standard window shows a flat capture as it is.
-    ScaleWaveform(capture.table, capture.sampleCount,
-                  WaveformScalesOf(setup_, capture.channel, kModelStandard), curves);
+    ScaleWaveform(capture.table, capture.sampleCount, scales, curves);
     ShowWaveformCurves(*graph_, curves);
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "shared/datafile/data_info.h"
+#include "shared/logger/battery_readings.h"
 #include "shared/logger/byte_block.h"
 #include "shared/logger/config_table.h"
 #include "shared/logger/download_policy.h"
@@ -352,8 +353,7 @@ public:
     std::uint16_t GetHeaderWord(int index) const { return header_words_.at(static_cast<std::size_t>(index)); }
     std::uint32_t GetReadPosition() const { return read_position_; }
     void SetReadPosition(std::uint32_t position) { read_position_ = position; }
-    float GetSupplyVoltage(int index) const { return supply_.at(static_cast<std::size_t>(index)); }
-    float GetFurtherReading(int index) const { return further_readings_.at(static_cast<std::size_t>(index)); }
+    BatteryReadings GetBatteryReadings() const;
     // Year, month, day, hour, minute, second.
     const std::array<int, 6>& GetClock() const { return clock_; }
     bool HasAlarmBlock() const { return alarm_block_; }
@@ -479,7 +479,9 @@ protected:
     std::vector<RealTimeValue> real_time_values_;
     std::int64_t used_count_ = 0;
     std::int64_t free_count_ = 0;
+    // Option flag 1 of the identity: the logger runs on external power.
     bool feature_flag_ = false;
+    // The battery and supply voltages, and the standard model's battery empty level and step.
     std::array<float, 2> supply_{};
     std::array<float, 2> further_readings_{};
     std::array<int, 6> clock_{};

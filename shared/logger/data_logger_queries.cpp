@@ -147,6 +147,15 @@ int CDataLogger::DecodeByteSupplyVoltages(bool newForm) {
     return 1;
 }
 
+BatteryReadings CDataLogger::GetBatteryReadings() const {
+    return BatteryReadings{.externalPower = feature_flag_,
+                           .batteryVolts = supply_[0],
+                           .emptyLevel = further_readings_[0],
+                           .step = further_readings_[1],
+                           .supplyVolts = supply_[1],
+                           .code = mode_code_};
+}
+
 int CDataLogger::ReadClock(std::string& text) {
     if (!SendQuery("C?", text, kClockTextLength) || static_cast<int>(text.size()) < kClockTextLength) {
         return 0;

@@ -178,6 +178,9 @@ std::string SetupMemoryReply(LoggerState& s, SimulatorFaults& faults, const std:
     if (operands.size() != 3 || operands[2] < 1 || operands[1] + operands[2] > static_cast<long>(s.setupMemory.size())) {
         return "ERROR";
     }
+    if (operands[1] == LoggerState::kRealTimeAddress && s.typeCode < kModelQuarvenRS) {
+        FetchIntoRealTimeArea(s);
+    }
     const auto first = s.setupMemory.begin() + operands[1];
     return HexReply(Bytes(first, first + operands[2]), faults);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "shared/setup/setup_codes.h"
+#include "tools/loggersim/battery_state.h"
 #include "tools/loggersim/data_memory.h"
 
 namespace {
@@ -185,8 +186,11 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
     state.description = model.description;
     state.firmwareText = model.firmwareText;
     state.scalars = {1.0f, 1.0f, model.typeCode >= kModelQuarvenRS ? 1.0f : 0.0f};
-    state.supplyBytes = {200, 150};
-    state.supplyFloats = {12.5f, 3.25f, 4.5f};
+    if (model.typeCode == kModelStandard) {
+        const auto [current, voltage] = StandardWaveformScalars();
+        state.scalars = {current, voltage, 0.0f};
+    }
+    SetBattery(state, SimulatedBattery::Good);
     state.clock = 1709816709;  // 2024-03-07 13:05:09 UTC
     if (model.typeCode >= kModelQuarvenRS) {
         state.memoryEnd = 0x100000;

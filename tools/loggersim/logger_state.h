@@ -92,6 +92,8 @@ struct LoggerState {
     // moves the values with each fetch (real_time_values.h).
     std::vector<std::uint8_t> realTimeValues;
     int realTimeFetches = 0;
+    // Every other fetch reads the power quantities whose alarms are on beyond their limits.
+    bool alarmsCrossed = false;
     // The waveform captures "F?" give.
     SimulatedWaveform waveform;
     // The read position "I!18" answers when set; 0 answers by the data memory (ReadRangePosition).

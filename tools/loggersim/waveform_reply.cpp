@@ -55,6 +55,12 @@ int WaveformSampleCount(const LoggerState& s) {
     return 0;
 }
 
+std::array<float, 2> StandardWaveformScalars() {
+    constexpr double kCtSize = 200;
+    return {static_cast<float>(100 * std::numbers::sqrt2 / kCurrentAmplitude / kCtSize),
+            static_cast<float>(230 * std::numbers::sqrt2 / kVoltageAmplitude)};
+}
+
 Bytes WaveformReply(const LoggerState& s, int channel) {
     const int count = WaveformSampleCount(s);
     const SimulatedWaveform& w = s.waveform;

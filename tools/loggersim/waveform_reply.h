@@ -2,6 +2,7 @@
 // in the family's layout.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <set>
 #include <vector>
@@ -24,5 +25,8 @@ struct SimulatedWaveform {
 // Samples per capture of the state's model: 128 Ornat, 256 standard, 200 Quarven (240 with the active
 // setup's 50 Hz option); 0 for the models without a capture.
 int WaveformSampleCount(const LoggerState& state);
+// The current and voltage scalars the standard model sends behind its samples: the sine's peaks read
+// 230 V and 100 A r.m.s. on a channel of PT ratio 1 and CT size 200.
+std::array<float, 2> StandardWaveformScalars();
 // The reply bytes of a capture of `channel`; empty for the models without a capture.
 std::vector<std::uint8_t> WaveformReply(const LoggerState& state, int channel);

@@ -1,10 +1,12 @@
 // The application's commands end to end against the logger simulator over a pseudo-terminal: a logger
 // command without a session asks the link, connects and runs; a download opens as a data document; the
-// standard model's refusals; disconnect runs the end of the session.
+// standard model's refusals; disconnect runs the end of the session; the real-time graph from its
+// channel choice to its close.
 #include "kivo32/app/kivo_app.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 #include <QStyle>
 #include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
@@ -28,6 +31,7 @@
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/setuprules/default_setups.h"
+#include "kivo32/tools/rt_ids.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"
@@ -39,10 +43,12 @@
 #include "platform/ui/control_id.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/graph/graph_control.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/message_event.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/qt_ui_broker.h"
 #include "shared/link/link_clock.h"
 #include "tests/kivo32/app/hand_on_to_application.h"
 #include "tests/support/scripted_ui_broker.h"
@@ -59,7 +65,7 @@ constexpr int kRecords = 20;
 
 class KivoAppCommandsTest : public testsupport::QtTest {
 protected:
-    KivoAppCommandsTest() : simulator_(*FindLoggerModel("standard-135")) {}
+    explicit KivoAppCommandsTest(const char* model = "standard-135") : simulator_(*FindLoggerModel(model)) {}
 
     void SetUp() override {
         simulator_.Logger().ChangeState([](LoggerState& s) {
@@ -399,6 +405,55 @@ TEST_F(KivoAppCommandsTest, DisconnectRunsTheEndOfTheSession) {
     EXPECT_TRUE(state.linkIdle);
     EXPECT_TRUE(FindCommandRule(ID_CONNECT_DIRECT, state)->enabled);
     EXPECT_FALSE(FindCommandRule(ID_DISCONNECT, state)->enabled);
+}
+
+// An Ornat: the model that leaves its real-time mode by a command of its own.
+class KivoAppRealTimeTest : public KivoAppCommandsTest {
+protected:
+    KivoAppRealTimeTest() : KivoAppCommandsTest("ornat1") {}
+
+    int Count(const std::string& command) {
+        const std::vector<std::string> commands = simulator_.Logger().Commands();
+        return static_cast<int>(std::count(commands.begin(), commands.end(), command));
+    }
+};
+
+TEST_F(KivoAppRealTimeTest, TheGraphCommandAsksTheChannelsPlotsTheLoggersValuesAndClosesBackToTheMainWindow) {
+    ConnectDirect();
+    // The selection runs as the program runs it, on the user-interface thread while the session waits.
+    broker_.AnswerRequest<RealTimeSelectionRequest>(IDOK, [](RealTimeSelectionRequest& r) {
+        platform::QtUiBroker::RunOnUiThread(
+            [&r] { platform::FindDialogRunner<RealTimeSelectionRequest>()(r); });
+    });
+    broker_.AnswerRequest<RealTimeWindowRequest>(
+        IDCANCEL, [](RealTimeWindowRequest& r) { platform::FindDialogRunner<RealTimeWindowRequest>()(r); });
+    bool plotted = false;
+    testsupport::OnNextModal([&](QWidget* selection) {
+        testsupport::OnNextModalOver(selection, [&](QWidget* window) {
+            EXPECT_EQ(QApplication::activeModalWidget(), window);  // the main window waits meanwhile
+            auto* graph = platform::FindControlAs<platform::GraphControl>(window, IDC_RT_GRAPH);
+            plotted = testsupport::ProcessEventsUntil([&] { return graph->Data().PointCount() >= 3; });
+            ASSERT_TRUE(plotted);
+            ASSERT_EQ(graph->Data().SubsetCount(), 1u);
+            std::set<float> volts;
+            for (std::size_t point = 0; point < 3; ++point) {
+                volts.insert(graph->Data().subsets[0].Sample(point));
+            }
+            EXPECT_GT(volts.size(), 1u);  // the values move
+            EXPECT_GE(*volts.begin(), 220.0f);
+            EXPECT_LE(*volts.rbegin(), 240.0f);
+            platform::FindControlAs<QAbstractButton>(window, IDCANCEL)->click();
+        });
+        platform::FindControlAs<QAbstractButton>(selection, IDC_SELECT_CHANNEL1)->click();
+        platform::FindControlAs<QAbstractButton>(selection, kChoiceIds[0])->click();  // volts
+        platform::FindControlAs<QAbstractButton>(selection, IDOK)->click();
+    });
+    const int farewells = Count("@!0");
+    ASSERT_TRUE(Route(ID_LOGGER_REAL_TIME_GRAPH));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return plotted && Ready(); }));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(app_.GetMainWindow()->isEnabled());
+    EXPECT_EQ(Count("@!0"), farewells + 1);
 }
 
 }  // namespace

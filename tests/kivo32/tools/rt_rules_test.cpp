@@ -87,6 +87,32 @@ TEST_F(RtRulesTest, MemoryDaysBatteryAndSupply) {
     }
     EXPECT_EQ(VoltageReadout(12.345f, false), "12.35 V");
     EXPECT_EQ(VoltageReadout(12.345f, true), LoadText(IDS_RT_EXTERNAL_POWER));
+
+    // The readings a logger gives, as each family's windows show them.
+    const struct {
+        BatteryReadings readings;
+        bool standard;
+        std::string state, volts;
+    } readouts[] = {
+        {{.batteryVolts = 6.3f, .emptyLevel = 4.5f, .step = 0.02f, .code = -3}, true, "90%    ", "6.30 V"},
+        {{.externalPower = true, .batteryVolts = 6.3f, .emptyLevel = 4.5f, .step = 0.02f},
+         true,
+         LoadText(IDS_RT_MAINS_POWERED),
+         "6.30 V"},
+        {{.batteryVolts = 3.3f, .emptyLevel = 4.5f, .step = 0.02f, .code = -1},
+         false,
+         UpperCase(LoadText(IDS_RT_BATTERY_WEAK)),
+         "3.30 V"},
+        {{.externalPower = true, .batteryVolts = 3.3f, .code = -3},
+         false,
+         LoadText(IDS_RT_EXTERNAL_POWER),
+         LoadText(IDS_RT_EXTERNAL_POWER)},
+    };
+    for (const auto& r : readouts) {
+        const BatteryReadouts shown = BatteryReadoutsOf(r.readings, r.standard);
+        EXPECT_EQ(shown.state, r.state) << r.volts;
+        EXPECT_EQ(shown.volts, r.volts) << r.state;
+    }
 }
 
 TEST_F(RtRulesTest, ValueKindsAndTheirAxisTitles) {

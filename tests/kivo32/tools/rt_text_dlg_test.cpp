@@ -39,8 +39,10 @@ class RtTextDlgTest : public testsupport::QtTest {
 protected:
     RtTextDlgTest() { SetProgramTexts(platform::EnglishTexts()); }
 
-    static std::shared_ptr<CRealTimeWindowLink> MakeLink(int typeCode, const char* name) {
+    static std::shared_ptr<CRealTimeWindowLink> MakeLink(int typeCode, const char* name,
+                                                         std::shared_ptr<const CSetupTable> table = nullptr) {
         RealTimeSetup setup;
+        setup.table = std::move(table);
         setup.firstId = "400013";
         setup.secondId = "North feeder";
         setup.thirdId = "Q13-B";
@@ -277,7 +279,10 @@ TEST_F(RtTextDlgTest, TheStandardGridColoursByRecordingFlagOnlyAndShowsSevenAste
 TEST_F(RtTextDlgTest, TheStandardWindowsCaptureAsksTheLoopAndShowsTheThreeCurvesBesideIt) {
     testsupport::ScriptedUiBroker broker;
     broker.AnswerMessageBox(IDOK);
-    const auto link = MakeLink(0, "CRTVTextStandardDlg");
+    auto table = std::make_shared<CSetupTable>();
+    table->GetHardwareChannel(0).SetPTRatio(2.0f);
+    table->GetHardwareChannel(0).SetCTSize(100.0f);
+    const auto link = MakeLink(0, "CRTVTextStandardDlg", table);
     CRTVTextStandardDlg window(link, registry_);
     testsupport::OnNextModal([&](QWidget* shown) {
         auto* capture = platform::FindControlAs<QPushButton>(shown, IDC_RT_CAPTURE);
@@ -292,6 +297,7 @@ TEST_F(RtTextDlgTest, TheStandardWindowsCaptureAsksTheLoopAndShowsTheThreeCurves
             taken.table.voltage[i] = static_cast<int>(i) - 128;
             taken.table.current[i] = 128 - static_cast<int>(i);
         }
+        taken.table.floats = {0.5f, 0.01f};  // the standard model's voltage and current scalars
         link->Deliver(platform::Message(WM_REAL_TIME_CAPTURE, 0, platform::MakePayload(taken)));
         auto* curves = static_cast<platform::GraphControl*>(nullptr);
         ASSERT_TRUE(testsupport::ProcessEventsUntil([&] {
@@ -301,6 +307,9 @@ TEST_F(RtTextDlgTest, TheStandardWindowsCaptureAsksTheLoopAndShowsTheThreeCurves
         }));
         EXPECT_EQ(curves->Data().SubsetCount(), 3u);
         EXPECT_EQ(curves->Data().PointCount(), 256u);
+        // In the order read, over the capture's own scalars and the channel's factors.
+        EXPECT_FLOAT_EQ(curves->Data().subsets[0].Sample(255), 127 * 0.5f * 2.0f);
+        EXPECT_FLOAT_EQ(curves->Data().subsets[1].Sample(255), -127 * 0.01f * 100.0f);
         EXPECT_FALSE(link->IsHeld());  // refreshing again
         // A failed capture is told and leaves the window held as the user had it.
         Click(platform::FindControlAs<CToggleButton>(shown, IDC_RT_RUN_HOLD));

@@ -11,53 +11,34 @@
 
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_messages.h"
-#include "kivo32/session/session_owner.h"
 #include "kivo32/session/setting_requests.h"
 #include "kivo32/session/window_requests.h"
 #include "kivo32/tools/scalar_window_ids.h"
 #include "kivo32/tools/scalar_windows.h"
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
-#include "platform/base/message_queue.h"
-#include "platform/base/message_target.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_ui_broker.h"
-#include "shared/link/link_clock.h"
-#include "tests/support/fake_app_context.h"
-#include "tests/support/scripted_ui_broker.h"
+#include "tests/kivo32/tools/simulated_session_fixture.h"
 #include "tests/support/ui/modal_driver.h"
-#include "tests/support/ui/qt_test_application.h"
 #include "tools/loggersim/dc_inputs.h"
-#include "tools/loggersim/logger_simulator.h"
-#include "tools/loggersim/logger_state.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-class ScalarSessionTest : public testsupport::QtTest {
+class ScalarSessionTest : public testsupport::SimulatedSessionTest {
 protected:
     void TearDown() override {
-        if (owner_ != nullptr) {
-            owner_->Disconnect(0);
-        }
+        SimulatedSessionTest::TearDown();
         platform::RegisterDialogRunner<SetScalarsRequest>({});
         platform::RegisterDialogRunner<CalAmpScalarRequest>({});
         platform::RegisterDialogRunner<CalVoltTempScalarRequest>({});
         platform::RegisterDialogRunner<SetLoggerIdsRequest>({});
     }
 
-    // Connects to a simulated `model` prepared by `prepare`.
     void Connect(const char* model, const std::function<void(LoggerState&)>& prepare) {
-        simulator_ = std::make_unique<LoggerSimulator>(*FindLoggerModel(model));
-        simulator_->Logger().ChangeState(prepare);
-        const std::string path = simulator_->StartPty();
-        owner_ = std::make_unique<CSessionOwner>(app_, &main_window_, &main_window_);
-        owner_->SetLinkClock(clock_);
-        owner_->SetClockQuestionOff(true);
-        ASSERT_TRUE(owner_->ConnectDirect(path.substr(std::string("/dev/").size()), 57600));
-        ASSERT_TRUE(owner_->GetActiveSession()->WaitForCommandDone(60s));
-        ASSERT_TRUE(owner_->GetActiveSession()->IsConnected());
+        SimulatedSessionTest::Connect(model, prepare);
         RegisterScalarWindows({});
     }
 
@@ -85,14 +66,6 @@ protected:
     static QString Text(QWidget* window, int id) {
         return platform::FindControlAs<QLineEdit>(window, id)->text();
     }
-
-    testsupport::FakeAppContext app_;
-    testsupport::ScriptedUiBroker broker_{IDOK};
-    platform::MessageQueue main_queue_;
-    platform::QueueMessageTarget main_window_{main_queue_};
-    LinkClock clock_{50};
-    std::unique_ptr<LoggerSimulator> simulator_;
-    std::unique_ptr<CSessionOwner> owner_;
 };
 
 TEST_F(ScalarSessionTest, TheScalarWindowWritesTheVoltScalarAndKeepsTheOthers) {

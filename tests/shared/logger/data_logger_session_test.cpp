@@ -98,9 +98,9 @@ TEST_P(DataLoggerSessionTest, QueriesGiveTheLoggersStateBack) {
         EXPECT_FLOAT_EQ(Object().GetRScalar(), Object().GetTypeCode() >= 13 ? 2.0f : 0.0f);
 
         EXPECT_EQ(Run([this] { return Object().ReadSupplyVoltages(); }), 1);
-        EXPECT_FLOAT_EQ(Object().GetSupplyVoltage(0), standard ? 11.5f : 100 * 0.01517f);
+        EXPECT_FLOAT_EQ(Object().GetBatteryReadings().batteryVolts, standard ? 11.5f : 100 * 0.01517f);
         if (standard) {
-            EXPECT_FLOAT_EQ(Object().GetFurtherReading(1), 2.5f);
+            EXPECT_FLOAT_EQ(Object().GetBatteryReadings().step, 2.5f);
         }
 
         int option = 0;

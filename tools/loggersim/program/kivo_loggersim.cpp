@@ -8,9 +8,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "tools/loggersim/battery_state.h"
 #include "tools/loggersim/dc_inputs.h"
 #include "tools/loggersim/discovery_responder.h"
 #include "tools/loggersim/fake_modem.h"
@@ -72,6 +74,10 @@ void PrintUsage() {
     std::printf(
         "  --dc-inputs=V,A     a logger on the calibration bench: its setup, DC sources of V volts\n"
         "                      and A amps on its inputs\n"
+        "  --battery=STATE     the battery the logger reports: good (the default), weak, low,\n"
+        "                      empty, or external (on external power)\n"
+        "  --alarms-crossed    every other real-time fetch reads the power quantities whose\n"
+        "                      alarms are on in the active setup beyond their limits\n"
         "  --entry-lines       a Quarven answers \"R?K\" one entry a line without values and\n"
         "                      \"R?R\" in two lines\n");
     std::printf(
@@ -197,6 +203,8 @@ int main(int argc, char** argv) {
     bool entryLines = false;
     DcInputs dcInputs;
     bool withDcInputs = false;
+    std::optional<SimulatedBattery> battery;
+    bool alarmsCrossed = false;
     FakeModemOptions modemOptions;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
@@ -222,6 +230,10 @@ int main(int argc, char** argv) {
             model = FindLoggerModel(argument.substr(8));
         } else if (argument.substr(0, 12) == "--dc-inputs=" && ParseDcInputs(argument.substr(12), dcInputs)) {
             withDcInputs = true;
+        } else if (argument.substr(0, 10) == "--battery=" && BatteryNamed(argument.substr(10))) {
+            battery = BatteryNamed(argument.substr(10));
+        } else if (argument == "--alarms-crossed") {
+            alarmsCrossed = true;
         } else if (argument == "--entry-lines") {
             entryLines = true;
         } else if (Option(argument, "--garble-echoes", value)) {
@@ -280,6 +292,12 @@ int main(int argc, char** argv) {
     if (entryLines) {
         simulator.Logger().ChangeState(UseEntryPerLineReplies);
     }
+    simulator.Logger().ChangeState([&battery, alarmsCrossed](LoggerState& s) {
+        if (battery) {
+            SetBattery(s, *battery);
+        }
+        s.alarmsCrossed = alarmsCrossed;
+    });
     if (withDcInputs) {
         simulator.Logger().ChangeState([&dcInputs, model](LoggerState& s) {
             InstallSetup(s, 1, CalibrationBenchSetup(*model));
