@@ -17,7 +17,10 @@ std::string ClockDisplay(const std::string& clock) {
     if (clock.size() < kPart) {
         return clock;
     }
-    return clock.substr(clock.size() - kPart) + "  " + clock.substr(0, kPart);
+    std::string display = clock.substr(clock.size() - kPart);
+    display += "  ";
+    display.append(clock, 0, kPart);
+    return display;
 }
 
 }  // namespace

@@ -159,7 +159,8 @@ bool CLoadProfileGraphObjectAttributes::ParseLine(std::string_view line) {
 }
 
 std::string CLoadProfileGraphObjectAttributes::FileText() const {
-    std::string text = std::string(kComment) + "\n";
+    std::string text = kComment;
+    text += '\n';
     for (const Key& key : Keys()) {
         text += std::string(key.name) + ": " + key.write(*this) + "\n";
     }

@@ -199,7 +199,8 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
         state.configurationWord = model.typeCode == kModelQuarvenKX ? 0x4C : 0x08;
         state.timedValues = "03/01/24,10:15:00,12.5;03/02/24,11:30:00,13.5;03/03/24,12:45:00,14.5;"
                             "03/04/24,13:00:00,15.5;03/05/24,14:15:00,16.5;03/06/24,15:30:00,17.5;";
-        state.extraValues = std::string(kExtraGroupOne) + kExtraGroupTwo;
+        state.extraValues = kExtraGroupOne;
+        state.extraValues += kExtraGroupTwo;
         state.queryReplies = {
             {"L?GEN", "Serial_Number=400013,Build=\"1.234, final\""},
             {"M?", "Battery low\n(null)\nService due"},
@@ -306,5 +307,7 @@ void UseEntryPerLineReplies(LoggerState& state) {
     state.timedValues =
         "03/01/24,10:15:00\r\n03/02/24,11:30:00\r\n03/03/24,12:45:00\r\n"
         "03/04/24,13:00:00\r\n03/05/24,14:15:00\r\n03/06/24,15:30:00";
-    state.extraValues = std::string(kExtraGroupOne) + "\r\n" + kExtraGroupTwo;
+    state.extraValues = kExtraGroupOne;
+    state.extraValues += "\r\n";
+    state.extraValues += kExtraGroupTwo;
 }

@@ -8,13 +8,14 @@
 #include "kivo32/analysis/load_profile_table.h"
 #include "kivo32/analysis/load_profile_tou.h"
 #include "kivo32/analysis/profile_data.h"
+#include "tests/kivo32/analysis/monday.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 
-const CDayOfWeek kMonday(2);
+using testsupport::kMonday;
 
 // A profile whose buckets all hold `value`, set through a bucket subclass's own access.
 class FilledProfile : public CLoadProfileTOU {

@@ -4,12 +4,13 @@
 #include "kivo32/analysis/load_profile_tou.h"
 #include "kivo32/analysis/profile_data.h"
 #include "shared/setup/interval_codes.h"
+#include "tests/kivo32/analysis/monday.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
 #include "tests/support/time_zone.h"
 
 namespace {
 
-const CDayOfWeek kMonday(2);
+using testsupport::kMonday;
 
 CTimestampTOU Stamp(int year, int month, int day, int hour, int minute, int second) {
     CTimestampTOU stamp;

@@ -13,6 +13,7 @@
 #include "platform/base/message_queue.h"
 #include "shared/common/calendar.h"
 #include "tests/kivo32/analysis/cells_fixture.h"
+#include "tests/kivo32/analysis/monday.h"
 #include "tests/support/time_zone.h"
 
 namespace {
@@ -22,7 +23,7 @@ using datafiletest::Bytes;
 constexpr int kChannel = 3;
 constexpr std::uint8_t kFifteenMinutes = 2;
 constexpr std::uint8_t kFiveSeconds = 8;
-const CDayOfWeek kMonday(2);
+using testsupport::kMonday;
 
 // A record stamped with the wall-clock fields of `local`.
 Bytes RecordAt(const std::tm& local, float value) {

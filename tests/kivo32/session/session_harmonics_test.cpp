@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <numbers>
+#include <optional>
 #include <vector>
 
 #include "kivo32/session/harmonics_window_link.h"
@@ -75,9 +76,13 @@ protected:
         if (link) {
             link->Open({HarmonicsMode::PercentOfFundamental, refreshCount, folder_.path()},
                        [this, taker = link.get()] {
-                           // Taken at once, so that every capture's display is seen.
-                           std::lock_guard lock(mutex_);
-                           displays_.push_back(*taker->TakeDisplay());
+                           // Taken at once, so that every capture's display is seen. A close between
+                           // the show and this call has dropped it, as it does for the window.
+                           std::optional<HarmonicsDisplay> display = taker->TakeDisplay();
+                           if (display) {
+                               std::lock_guard lock(mutex_);
+                               displays_.push_back(std::move(*display));
+                           }
                        });
         }
         return link;

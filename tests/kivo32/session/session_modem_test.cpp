@@ -26,7 +26,7 @@
 namespace sessiontest {
 namespace {
 
-constexpr int kRecords = 30;
+constexpr int kLoggedRecords = 30;
 constexpr const char* kNumber = "5551234";
 
 class SessionModemTest : public ::testing::Test, public SessionFixture {
@@ -42,7 +42,7 @@ protected:
     void SetUp() override {
         simulator_.Logger().ChangeState([](LoggerState& s) {
             ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
-            LogRecords(s, kRecords);
+            LogRecords(s, kLoggedRecords);
         });
         app_.modemLineName = modem_.Start();
         ASSERT_FALSE(app_.modemLineName.empty());
@@ -106,7 +106,7 @@ TEST_F(SessionModemTest, ADialledCallIdentifiesTheLoggerAndDownloadsThroughIt) {
     session->Post(platform::Message(WM_SESSION_READ_ALL_DATA, 0, platform::MakePayload(DownloadRequest{path, false})));
     ASSERT_TRUE(Eventually([&] { return !session->IsCommandDone(); }));
     ASSERT_TRUE(session->WaitForCommandDone(60s));
-    EXPECT_EQ(RecordsIn(path), kRecords);
+    EXPECT_EQ(RecordsIn(path), kLoggedRecords);
     EXPECT_TRUE(broker_.Asked().empty());
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <set>
 #include <sstream>
 #include <string>
@@ -13,14 +12,12 @@
 
 #include "platform/base/string_format.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/whole_file.h"
 
 namespace platform {
 namespace {
 
-std::string ReadWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using testsupport::ReadWholeFile;
 
 TEST(TraceSinkTest, StartsAfreshOrAppendsAndEndsEachLineOnce) {
     testsupport::TempFolder folder;

@@ -5,11 +5,11 @@
 
 #include <string_view>
 
+#include "tests/support/text_bytes.h"
+
 namespace {
 
-std::span<const std::uint8_t> Bytes(std::string_view text) {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
+using testsupport::TextBytes;
 
 TEST(Crc16Test, CheckValuesAndRunningCrc) {
     struct Case {
@@ -19,10 +19,10 @@ TEST(Crc16Test, CheckValuesAndRunningCrc) {
     };
     for (const Case& c : {Case{0xFFFF, "123456789", 0x4B37}, Case{0, "123456789", 0xBB3D},
                           Case{0x1FFFF, "", 0xFFFF}, Case{0x12345, "", 0x2345}}) {
-        EXPECT_EQ(UpdateCrc16(c.start, Bytes(c.data)), c.crc) << c.data << " from " << c.start;
+        EXPECT_EQ(UpdateCrc16(c.start, TextBytes(c.data)), c.crc) << c.data << " from " << c.start;
     }
     // A CRC carried over from one block to the next equals the CRC of both blocks at once.
-    EXPECT_EQ(UpdateCrc16(UpdateCrc16(0xFFFF, Bytes("1234")), Bytes("56789")), 0x4B37);
+    EXPECT_EQ(UpdateCrc16(UpdateCrc16(0xFFFF, TextBytes("1234")), TextBytes("56789")), 0x4B37);
 }
 
 TEST(Crc16Test, ReflectBits) {

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "tests/support/text_bytes.h"
+
 namespace {
 
-std::span<const std::uint8_t> Bytes(std::string_view text) {
-    return {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()};
-}
+using testsupport::TextBytes;
 
 TEST(ReplyFramingTest, ReplyTimeoutOfEachNominalTimeout) {
     const std::pair<int, std::uint32_t> cases[] = {{2000, 10000},  {4000, 15000},  {8000, 25000},
@@ -42,21 +42,21 @@ TEST(ReplyFramingTest, TextReplyEndsAtThePromptAfterItsLastLineEnd) {
         {"\r\nA=1\r\n> ", 2},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(IsReplyComplete(Bytes(c.received), 0), c.leading) << c.received;
+        EXPECT_EQ(IsReplyComplete(TextBytes(c.received), 0), c.leading) << c.received;
     }
 }
 
 TEST(ReplyFramingTest, BlockReplyOfKnownLength) {
     const std::string reply = "\r\nABCD\r\n> ";  // L = 10: CR LF '>' at 6..8, the last byte not examined
-    EXPECT_EQ(IsReplyComplete(Bytes(reply), 10), 2u);
-    EXPECT_EQ(IsReplyComplete(Bytes(reply.substr(0, 9)), 10), 0u);
-    EXPECT_EQ(IsReplyComplete(Bytes("\r\nABCDEFGH"), 10), 0u);
-    EXPECT_EQ(IsReplyComplete(Bytes("\nABCD\r\n> "), 9), 0u);
+    EXPECT_EQ(IsReplyComplete(TextBytes(reply), 10), 2u);
+    EXPECT_EQ(IsReplyComplete(TextBytes(reply.substr(0, 9)), 10), 0u);
+    EXPECT_EQ(IsReplyComplete(TextBytes("\r\nABCDEFGH"), 10), 0u);
+    EXPECT_EQ(IsReplyComplete(TextBytes("\nABCD\r\n> "), 9), 0u);
     // The prompt must stand where the length puts it: CR, LF and '>' each checked.
     for (const char* wrong : {"\r\nABCD\r\nX ", "\r\nABCDX\n> ", "\r\nABCD\rX> ", "\r\nABC\r\n> x"}) {
-        EXPECT_EQ(IsReplyComplete(Bytes(wrong), 10), 0u) << wrong;
+        EXPECT_EQ(IsReplyComplete(TextBytes(wrong), 10), 0u) << wrong;
     }
-    EXPECT_EQ(IsReplyComplete(Bytes("\r\n>x"), 3), 0u);  // too short to hold a prompt
+    EXPECT_EQ(IsReplyComplete(TextBytes("\r\n>x"), 3), 0u);  // too short to hold a prompt
 }
 
 TEST(ReplyFramingTest, EchoCheck) {
@@ -81,7 +81,7 @@ TEST(ReplyFramingTest, EchoCheck) {
         {" ", " ", ECHO_GOOD, 1},
     };
     for (const Case& c : cases) {
-        const EchoCheck check = CheckForEcho(Bytes(c.received), c.command);
+        const EchoCheck check = CheckForEcho(TextBytes(c.received), c.command);
         EXPECT_EQ(check.status, c.status) << c.command << " in " << c.received.size() << " bytes";
         if (c.status == ECHO_GOOD) {
             EXPECT_EQ(check.echoEnd, c.echoEnd) << c.command;
@@ -107,19 +107,19 @@ std::string IdentificationDump(const std::string& firmware) {
 }
 
 TEST(ReplyFramingTest, FirmwareTextOfTheIdentificationReply) {
-    auto version = ParseFirmwareVersion(Bytes(IdentificationDump("NX401.234")));
+    auto version = ParseFirmwareVersion(TextBytes(IdentificationDump("NX401.234")));
     ASSERT_TRUE(version);
     EXPECT_EQ(version->text, "NX401.234");
     EXPECT_TRUE(version->wellFormed);
 
-    version = ParseFirmwareVersion(Bytes(IdentificationDump("NX4012345")));
+    version = ParseFirmwareVersion(TextBytes(IdentificationDump("NX4012345")));
     ASSERT_TRUE(version);
     EXPECT_FALSE(version->wellFormed);  // no '.' in its sixth place
 
     // A reply that ends inside the firmware text is refused, not read past.
     const std::string whole = IdentificationDump("S0-02.115");
-    EXPECT_FALSE(ParseFirmwareVersion(Bytes(whole.substr(0, 68 + 16))));
-    EXPECT_FALSE(ParseFirmwareVersion(Bytes("\r\n")));
+    EXPECT_FALSE(ParseFirmwareVersion(TextBytes(whole.substr(0, 68 + 16))));
+    EXPECT_FALSE(ParseFirmwareVersion(TextBytes("\r\n")));
 }
 
 }  // namespace

@@ -44,6 +44,9 @@ private:
     int lines_ = 0;
 };
 
+// The interval code of 15 seconds, the sub-minute interval of the download tests.
+inline constexpr int k15Seconds = 10;
+
 // What a test asks of the logger's memory before the session starts.
 struct MemorySetup {
     int records = 0;

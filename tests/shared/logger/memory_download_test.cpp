@@ -14,7 +14,7 @@ using testsupport::MemorySetup;
 using testsupport::Transport;
 
 // Interval codes.
-constexpr int k15Seconds = 10;
+using testsupport::k15Seconds;
 constexpr int k5Minutes = 1;
 
 struct FullCase {

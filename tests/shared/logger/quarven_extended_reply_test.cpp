@@ -11,7 +11,7 @@
 namespace {
 
 constexpr std::int64_t kFirstEntry = 1709288100;  // 2024-03-01 10:15:00 UTC
-constexpr std::int64_t kDay = 86400;
+constexpr std::int64_t kSecondsADay = 86400;
 
 TEST(QuarvenExtendedReplyTest, TimedValuesInEveryForm) {
     struct Case {
@@ -39,7 +39,7 @@ TEST(QuarvenExtendedReplyTest, TimedValuesInEveryForm) {
         CSUTExtendedData extended;
         ASSERT_TRUE(ParseQuarvenTimedValues(test.reply, extended));
         for (int i = 0; i < 6; ++i) {
-            EXPECT_EQ(extended.GetTimedValueTime(i), kFirstEntry + i * kDay);
+            EXPECT_EQ(extended.GetTimedValueTime(i), kFirstEntry + i * kSecondsADay);
         }
         EXPECT_FLOAT_EQ(extended.GetTimedValue(5), test.lastValue);
     }

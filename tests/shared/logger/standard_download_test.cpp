@@ -10,7 +10,7 @@ namespace {
 
 using testsupport::Transport;
 
-constexpr int k15Seconds = 10;
+using testsupport::k15Seconds;
 
 class StandardDownloadTest : public testsupport::DownloadFixture {
 protected:

@@ -7,6 +7,7 @@
 #include "shared/setup/setup_table.h"
 #include "shared/setup/sut_info.h"
 #include "tests/shared/setup/golden_bytes.h"
+#include "tests/shared/setup/table_of_model.h"
 #include "tests/support/fake_app_context.h"
 
 namespace {
@@ -15,12 +16,7 @@ using golden::Bytes;
 using golden::Hex;
 using golden::Zeros;
 using golden::operator+;
-
-CSetupTable TableOfModel(int model) {
-    CSetupTable table;
-    table.GetHeader().SetModelCode(static_cast<std::uint8_t>(model));
-    return table;
-}
+using testsupport::TableOfModel;
 
 // A table using every kind of channel its model has, with values the image carries.
 CSetupTable ImageTable(int model) {

@@ -3,6 +3,7 @@
 
 #include "shared/setup/setup_table.h"
 #include "tests/shared/setup/golden_bytes.h"
+#include "tests/shared/setup/table_of_model.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/time_zone.h"
 
@@ -13,6 +14,7 @@ using golden::Hex;
 using golden::Text;
 using golden::Zeros;
 using golden::operator+;
+using testsupport::TableOfModel;
 
 constexpr std::uint8_t kFill = 0xEE;
 
@@ -26,12 +28,6 @@ Bytes Built(std::size_t blockSize, Build build) {
     EXPECT_EQ(buffer[blockSize + 1], kFill);
     buffer.resize(blockSize);
     return buffer;
-}
-
-CSetupTable TableOfModel(int model) {
-    CSetupTable table;
-    table.GetHeader().SetModelCode(static_cast<std::uint8_t>(model));
-    return table;
 }
 
 Bytes ChannelBlock(const CSetupTable& table, bool allSlots = false) {
@@ -256,7 +252,7 @@ TEST_F(SetupTableImage, AlarmBlockInTheModelsByteOrder) {
 }
 
 TEST_F(SetupTableImage, TimeBlockOfModel13InUtc) {
-    testsupport::WithTimeZone(testsupport::kNewYork, [this] {
+    testsupport::WithTimeZone(testsupport::kNewYork, [] {
         CSetupTable table = TableOfModel(13);
         table.GetExtendedData().SetStartTime(1710055800);  // 2024-03-10 07:30:00 UTC
         EXPECT_EQ(table.GetLoggerTimeBlockSize(), 12u);

@@ -9,15 +9,12 @@
 
 #include "shared/setup/setup_print_plan.h"
 #include "shared/setup/setup_printer.h"
+#include "tests/shared/setup/table_of_model.h"
 #include "tests/support/fake_app_context.h"
 
 namespace {
 
-CSetupTable TableOfModel(int model) {
-    CSetupTable table;
-    table.GetHeader().SetModelCode(static_cast<std::uint8_t>(model));
-    return table;
-}
+using testsupport::TableOfModel;
 
 class SetupTable : public ::testing::Test {
 protected:
