@@ -188,10 +188,10 @@ TEST_F(TeldrinSessionTest, AUniversalTimeClockIsComparedAndSetAsLocalTime) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         LoggerSimulator quarven{*FindLoggerModel("quarven-rs")};
-        const std::time_t loggerClock = 1798759800;  // 2026-12-31 23:30:00 UTC
-        quarven.Logger().ChangeState([&c, loggerClock](LoggerState& s) {
+        constexpr std::time_t kLoggerClock = 1798759800;  // 2026-12-31 23:30:00 UTC
+        quarven.Logger().ChangeState([&c](LoggerState& s) {
             s.loggerId = "SN42";
-            s.clock = loggerClock;
+            s.clock = kLoggerClock;
             if (!c.clockReply.empty()) {
                 s.queryReplies["C?"] = c.clockReply;
             }
@@ -206,7 +206,7 @@ TEST_F(TeldrinSessionTest, AUniversalTimeClockIsComparedAndSetAsLocalTime) {
             return line.starts_with("R\xE9glage heure") || line.find("horloge") != std::string::npos;
         });
         EXPECT_EQ(clockLines, c.lines);
-        EXPECT_EQ(quarven.Logger().State().clock, c.lines.size() == 1 ? c.pc : loggerClock);
+        EXPECT_EQ(quarven.Logger().State().clock, c.lines.size() == 1 ? c.pc : kLoggerClock);
     }
 }
 
