@@ -106,6 +106,8 @@ void GridView::SetFrozenColumns(int count) {
         frozen_->setFocusPolicy(Qt::NoFocus);
         frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Its rows follow the grid's to the pixel: at the end of the table the grid's top row is cut.
+        frozen_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
         frozen_->setFrameShape(QFrame::NoFrame);
         frozen_->viewport()->installEventFilter(this);
         frozen_->horizontalHeader()->viewport()->installEventFilter(this);
@@ -137,6 +139,10 @@ void GridView::FollowScrolledRows() {
             frozen_->setColumnWidth(column, columnWidth(column));
         }
     }
+    // The grid's first row may stand partly above its viewport (scrolled to the end, the last row
+    // stands at the bottom edge): the frozen rows stand as high as theirs.
+    frozen_->doItemsLayout();
+    frozen_->verticalScrollBar()->setValue(-rowViewportPosition(first));
 }
 
 void GridView::SetHeaderHeight(int height) {

@@ -152,6 +152,33 @@ TEST_F(GridViewTest, FrozenColumnsTakeClicksAndStayWhenScrolled) {
     EXPECT_EQ(source_.events.front(), "start 503,2 ctrl");
 }
 
+TEST_F(GridViewTest, FrozenCellsStandBesideTheCellsOfTheirRowAlsoAtTheEnd) {
+    auto* frozen = grid_.findChild<QTableView*>();
+    ASSERT_NE(frozen, nullptr);
+    // The frozen cell drawn at the height of the grid's cell of `row` (from 1) in column 3.
+    const auto frozenBeside = [&](int row) {
+        const QRect cell = grid_.visualRect(grid_.model()->index(row - 1, 2));
+        const QPoint at = frozen->viewport()->mapFromGlobal(grid_.viewport()->mapToGlobal(cell.center()));
+        return frozen->model()->data(frozen->indexAt(at).siblingAtColumn(1), Qt::DisplayRole).toString();
+    };
+    bool topRowCut = false;
+    // Heights that do not hold a whole number of rows leave the top row cut at the end of the table.
+    for (const int height : {400, 407, 413, 421}) {
+        SCOPED_TRACE(height);
+        grid_.resize(600, height);
+        grid_.scrollToTop();
+        QApplication::processEvents();
+        EXPECT_EQ(frozenBeside(1), "1.2");
+        grid_.scrollToBottom();
+        QApplication::processEvents();
+        topRowCut = topRowCut || grid_.rowViewportPosition(grid_.rowAt(0)) < 0;
+        for (const int row : {source_.rows, source_.rows - 1, grid_.rowAt(0) + 2}) {
+            EXPECT_EQ(frozenBeside(row), QString::number(row) + ".2") << row;
+        }
+    }
+    EXPECT_TRUE(topRowCut);
+}
+
 TEST_F(GridViewTest, CopyPutsTheSelectedCellsOnTheClipboardAsTabSeparatedLines) {
     struct Case {
         const char* name;
