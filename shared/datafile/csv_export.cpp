@@ -107,6 +107,18 @@ std::string SingleQuantityUnit(const CSUTChannelHardware& channel) {
     }
 }
 
+// Runs `step`; a file error it throws is reported to `messages` and makes the result false.
+template <typename Step>
+bool ReportingFileErrors(CMessageSink& messages, Step&& step) {
+    try {
+        step();
+        return true;
+    } catch (const CPSTFileException& error) {
+        messages.ReportFileException(error);
+        return false;
+    }
+}
+
 // "%1.3f", with a point whatever the program's locale.
 std::string Format3(float value) {
     std::string text;
@@ -137,10 +149,7 @@ int CCsvExport::ExportCSV(const std::filesystem::path& csvPath, bool headerSecti
         messages.ShowMessage(LoadText(IDS_DATA_FILE_NO_RECORDS));
         return kNoRecords;
     }
-    try {
-        output_.Create(csvPath);
-    } catch (const CPSTFileException& error) {
-        messages.ReportFileException(error);
+    if (!ReportingFileErrors(messages, [&] { output_.Create(csvPath); })) {
         return kCannotCreate;
     }
     if (info == nullptr || setup == nullptr || !file.IsOpen() || data_.GetDataOffset() < 0) {
@@ -148,11 +157,7 @@ int CCsvExport::ExportCSV(const std::filesystem::path& csvPath, bool headerSecti
     }
     if (record_count_ < 1) {
         messages.ShowMessage(LoadText(IDS_DATA_FILE_NO_RECORDS));
-        try {
-            output_.Commit();
-        } catch (const CPSTFileException& error) {
-            messages.ReportFileException(error);
-        }
+        ReportingFileErrors(messages, [&] { output_.Commit(); });
         return kNoRecords;
     }
     if (!data_.BuildFieldList()) {
@@ -171,27 +176,31 @@ int CCsvExport::ExportCSV(const std::filesystem::path& csvPath, bool headerSecti
         return kHeaderFailed;
     }
     ShowProgress(1);
-    try {
-        file.Seek(data_.GetDataOffset(), platform::BinaryFile::Origin::Begin);
-        long recordNumber = 1;
-        for (long remaining = record_count_; remaining > 0;) {
-            const auto wanted = static_cast<std::size_t>(std::min(remaining, blockRecords) * size);
-            const std::size_t got = file.Read(block.data(), wanted);
-            const std::size_t whole = got - got % static_cast<std::size_t>(size);
-            if (!WriteCSVRows(std::span<const std::uint8_t>(block).first(whole), recordNumber)) {
-                return kRowsFailed;
-            }
-            if (got < wanted) {
-                throw CPSTFileException(CPSTFileException::endOfFile, -1, data_.GetPath());
-            }
-            remaining -= static_cast<long>(whole) / size;
+    // A file error reading the data file, or a data file cut short, is kFileError; one writing the
+    // CSV file (a full disk) is kRowsFailed: the user is told which of the two failed.
+    const auto readBlock = [&](std::size_t bytes) {
+        if (file.Read(block.data(), bytes) < bytes) {
+            throw CPSTFileException(CPSTFileException::endOfFile, -1, data_.GetPath());
         }
-        output_.Commit();
-    } catch (const CPSTFileException& error) {
-        messages.ReportFileException(error);
+    };
+    if (!ReportingFileErrors(messages,
+                             [&] { file.Seek(data_.GetDataOffset(), platform::BinaryFile::Origin::Begin); })) {
         return kFileError;
     }
-    return kWritten;
+    long recordNumber = 1;
+    for (long remaining = record_count_; remaining > 0;) {
+        const auto wanted = static_cast<std::size_t>(std::min(remaining, blockRecords) * size);
+        if (!ReportingFileErrors(messages, [&] { readBlock(wanted); })) {
+            return kFileError;
+        }
+        bool written = false;
+        const std::span<const std::uint8_t> records = std::span<const std::uint8_t>(block).first(wanted);
+        if (!ReportingFileErrors(messages, [&] { written = WriteCSVRows(records, recordNumber); }) || !written) {
+            return kRowsFailed;
+        }
+        remaining -= static_cast<long>(wanted) / size;
+    }
+    return ReportingFileErrors(messages, [&] { output_.Commit(); }) ? kWritten : kRowsFailed;
 }
 
 bool CCsvExport::WriteCSVHeader(bool headerSection, bool labelLine) {

@@ -22,8 +22,8 @@ public:
         kFieldListFailed = 3,
         kNoMemory = 4,
         kHeaderFailed = 5,
-        kFileError = 6,  // a file error while reading records or writing lines, or a truncated data file
-        kRowsFailed = 7,
+        kFileError = 6,   // a file error while reading records, or a truncated data file
+        kRowsFailed = 7,  // the record lines could not be written (a full disk, for one)
     };
 
     // The title lines of the value columns: one caption, title and label cell for each.

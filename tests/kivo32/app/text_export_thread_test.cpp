@@ -22,6 +22,7 @@
 #include "shared/datafile/message_sink.h"
 #include "shared/link/link_ids.h"
 #include "tests/support/fake_app_context.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/whole_file.h"
@@ -124,6 +125,20 @@ TEST_F(TextExportThreadTest, AFailedExportIsToldWithItsReason) {
     ASSERT_FALSE(asked.empty());
     EXPECT_EQ(asked.back().text,
               platform::FormatLoadedText(IDS_EXPORT_FAILED, {ExportStatusText(CCsvExport::kFileError)}));
+    EXPECT_EQ(asked.back().style, MB_OK | MB_ICONEXCLAMATION);
+}
+
+TEST_F(TextExportThreadTest, AFullDiskIsToldAsACsvThatCouldNotBeWritten) {
+    broker_.SetDefaultAnswer(IDOK);
+    {
+        testsupport::ScopedFileSizeLimit full(64);
+        CTextExportThread thread(data_path_, folder_ / "full.csv", main_window_);
+    }
+    EXPECT_FALSE(fs::exists(folder_ / "full.csv"));
+    const auto asked = broker_.Asked();
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back().text,
+              platform::FormatLoadedText(IDS_EXPORT_FAILED, {ExportStatusText(CCsvExport::kRowsFailed)}));
     EXPECT_EQ(asked.back().style, MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "tests/shared/datafile/data_file_fixtures.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/temp_folder.h"
 
 namespace datafiletest {
@@ -218,6 +219,18 @@ TEST_F(CsvExportTest, ATruncatedDataFileEndsWithAnErrorAndKeepsThePreviousCsv) {
     WriteFileBytes(path_, bytes);
     WriteFileText(csv_path_, "previous export");
     EXPECT_EQ(Export(), CCsvExport::kFileError);
+    EXPECT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(ReadFileText(csv_path_), "previous export");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
+}
+
+TEST_F(CsvExportTest, AFullDiskIsAFailureToWriteTheCsvNotToReadTheDataAndKeepsThePreviousCsv) {
+    WriteDataFile(path_, OneValueSetup(0), TimedRecords(2000));
+    WriteFileText(csv_path_, "previous export");
+    {
+        testsupport::ScopedFileSizeLimit full(4096);
+        EXPECT_EQ(Export(), CCsvExport::kRowsFailed);
+    }
     EXPECT_EQ(messages_.size(), 1u);
     EXPECT_EQ(ReadFileText(csv_path_), "previous export");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);

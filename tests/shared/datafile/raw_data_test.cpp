@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <functional>
 
 #include "shared/datafile/csv_import.h"
 #include "shared/setup/file_header.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
+#include "tests/support/file_size_limit.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 
@@ -100,28 +98,6 @@ TEST_F(RawDataTest, ASaveRemovesTheTemporaryFilesThatKilledSavesOfTheSameFileLef
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 2);
 }
 
-// While it exists, files this process writes cannot grow beyond `bytes`: a write past it fails as on
-// a full disk.
-class ScopedFileSizeLimit {
-public:
-    explicit ScopedFileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_handler_ = ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, saved_.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~ScopedFileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, previous_handler_);
-    }
-    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    sighandler_t previous_handler_ = SIG_DFL;
-};
-
 TEST_F(RawDataTest, FileErrorsOfTheHeaderAndTheSetupTableGoToTheModelsSink) {
     testsupport::ScriptedUiBroker programBox{IDOK};
     // Cut off in the file header, and in the setup table after the information record.
@@ -134,7 +110,7 @@ TEST_F(RawDataTest, FileErrorsOfTheHeaderAndTheSetupTableGoToTheModelsSink) {
         data.SetMessageSink(sink);
         ASSERT_TRUE(data.Initialize(&info, &setup));
         {
-            ScopedFileSizeLimit full(limit);
+            testsupport::ScopedFileSizeLimit full(limit);
             EXPECT_FALSE(data.CreateDataFile(path_, 4));
         }
         EXPECT_EQ(sink.messages.size(), 1u);
