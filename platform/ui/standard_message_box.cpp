@@ -59,6 +59,7 @@ StandardMessageBox::StandardMessageBox(QWidget* owner, const std::string& text, 
             break;
         case MB_YESNO:
             buttons = {AddAnswer(Yes, IDYES), AddAnswer(No, IDNO)};
+            escape_answer_ = IDNO;
             break;
         case MB_RETRYCANCEL:
             buttons = {AddAnswer(Retry, IDRETRY), AddAnswer(Cancel, IDCANCEL)};

@@ -16,8 +16,8 @@ public:
     StandardMessageBox(QWidget* owner, const std::string& text, const std::string& caption, unsigned style);
 
     // Shows the box modally and returns the answer: the id of the button pressed, or the id that Esc and
-    // the close box stand for (IDOK for an OK-only box, IDCANCEL when there is a Cancel button; boxes
-    // without either cannot be escaped).
+    // the close box stand for (IDOK for an OK-only box, IDCANCEL when there is a Cancel button, IDNO for
+    // a Yes/No box; Abort, Retry and Ignore cannot be escaped).
     int Run();
     // The answer the box would give to Esc; 0 when it ignores Esc.
     int EscapeAnswer() const { return escape_answer_; }

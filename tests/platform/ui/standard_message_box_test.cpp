@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QPushButton>
+#include <functional>
 
 #include "platform/base/message_box_flags.h"
 #include "tests/support/ui/modal_driver.h"
@@ -41,7 +42,7 @@ TEST_F(StandardMessageBoxTest, ButtonsDefaultAndEscapeFollowTheStyle) {
          {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel},
          QMessageBox::Cancel,
          IDCANCEL},
-        {MB_YESNO | MB_ICONQUESTION, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes, 0},
+        {MB_YESNO | MB_ICONQUESTION, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes, IDNO},
         // A default beyond the buttons falls back to the first.
         {MB_RETRYCANCEL | MB_DEFBUTTON3,
          {QMessageBox::Retry, QMessageBox::Cancel},
@@ -60,22 +61,37 @@ TEST_F(StandardMessageBoxTest, ButtonsDefaultAndEscapeFollowTheStyle) {
     }
 }
 
-TEST_F(StandardMessageBoxTest, EscapeClosesOnlyBoxesThatHaveAnAnswerForIt) {
-    // Esc on a Yes/No box does nothing; the box still answers the button pressed afterwards.
-    testsupport::OnNextModal([](QWidget* modal) {
+TEST_F(StandardMessageBoxTest, EscapeAndTheCloseBoxAnswerNoOrCancelOrClose) {
+    const auto pressEscape = [](QWidget* modal) {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(modal, &escape);
+    };
+    const auto closeIt = [](QWidget* modal) { modal->close(); };
+    const struct {
+        const char* name;
+        unsigned style;
+        std::function<void(QWidget*)> act;
+        int answer;
+    } cases[] = {
+        {"Esc on a question", MB_YESNO | MB_ICONQUESTION, pressEscape, IDNO},
+        {"the close box of a question", MB_YESNO, closeIt, IDNO},
+        {"Esc with a Cancel button", MB_YESNOCANCEL, pressEscape, IDCANCEL},
+        {"Esc on a notice", MB_OK, pressEscape, IDOK},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        testsupport::OnNextModal(test.act);
+        EXPECT_EQ(platform::ShowStandardMessageBox(nullptr, "Erase?", {}, test.style), test.answer);
+    }
+
+    // Abort, Retry and Ignore have no answer for Esc: the box waits for a button.
+    testsupport::OnNextModal([&](QWidget* modal) {
+        pressEscape(modal);
         modal->close();
         EXPECT_TRUE(modal->isVisible());
-        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Retry)->click();
     });
-    EXPECT_EQ(platform::ShowStandardMessageBox(nullptr, "Erase?", {}, MB_YESNO), IDYES);
-
-    testsupport::OnNextModal([](QWidget* modal) {
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(modal, &escape);
-    });
-    EXPECT_EQ(platform::ShowStandardMessageBox(nullptr, "Done.", {}, MB_OK), IDOK);
+    EXPECT_EQ(platform::ShowStandardMessageBox(nullptr, "Disk error.", {}, MB_ABORTRETRYIGNORE), IDRETRY);
 }
 
 TEST_F(StandardMessageBoxTest, ABoxWithoutOwnerBelongsToTheMainWindow) {
