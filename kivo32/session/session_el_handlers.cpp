@@ -64,8 +64,12 @@ void CSessionEL::ShowFailure(unsigned messageId) const {
 }
 
 int CSessionEL::Ask(unsigned promptId, unsigned titleId, unsigned button1Id, unsigned button2Id) const {
-    return MessageBoxButton(
-        ShowMessageBoxId(promptId, MB_ICONQUESTION, false, titleId, button1Id, button2Id));
+    // The title goes into the box's title bar, not under the question.
+    return MessageBoxButton(ShowMessageBoxId({.promptId = promptId,
+                                              .type = MB_ICONQUESTION,
+                                              .useStandardBox = false,
+                                              .buttonIds = {button1Id, button2Id, 0},
+                                              .captionId = titleId}));
 }
 
 void CSessionEL::PostBlankStatus() const {

@@ -15,6 +15,8 @@ struct CMessageBoxIds {
     std::array<unsigned, 3> buttonIds{};
     unsigned checkBoxLabelId = 0;
     int initialCheck = 0;
+    // 0: the program's own title.
+    unsigned captionId = 0;
 };
 
 // A box whose texts are given. An empty text is "none".

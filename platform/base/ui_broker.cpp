@@ -42,7 +42,8 @@ std::atomic<UiBroker*> g_installed{nullptr};
 
 int UiBroker::ShowById(const CMessageBoxIds& box) {
     if (box.useStandardBox) {
-        return MessageBox(LoadText(box.promptId), {}, box.type);
+        return MessageBox(LoadText(box.promptId), box.captionId != 0 ? LoadText(box.captionId) : std::string(),
+                          box.type);
     }
     return RunDialog(kOwnMessageBoxDialog, [this, &box] { return RunOwnMessageBox(box); });
 }

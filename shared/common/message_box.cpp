@@ -6,13 +6,17 @@
 int ShowMessageBoxId(unsigned promptId, unsigned type, bool useStandardBox, unsigned text2Id,
                      unsigned button1Id, unsigned button2Id, unsigned button3Id, unsigned checkBoxLabelId,
                      int initialCheck) {
-    return platform::CurrentUiBroker().ShowById(CMessageBoxIds{promptId,
-                                                               type,
-                                                               useStandardBox,
-                                                               text2Id,
-                                                               {button1Id, button2Id, button3Id},
-                                                               checkBoxLabelId,
-                                                               initialCheck});
+    return ShowMessageBoxId(CMessageBoxIds{promptId,
+                                           type,
+                                           useStandardBox,
+                                           text2Id,
+                                           {button1Id, button2Id, button3Id},
+                                           checkBoxLabelId,
+                                           initialCheck});
+}
+
+int ShowMessageBoxId(const CMessageBoxIds& box) {
+    return platform::CurrentUiBroker().ShowById(box);
 }
 
 int ShowMessageBox(const std::string& prompt, unsigned type, bool useStandardBox, const std::string& text2,

@@ -12,6 +12,8 @@
 int ShowMessageBoxId(unsigned promptId, unsigned type, bool useStandardBox, unsigned text2Id = 0,
                      unsigned button1Id = 0, unsigned button2Id = 0, unsigned button3Id = 0,
                      unsigned checkBoxLabelId = 0, int initialCheck = 0);
+// The same with a box of any form (a caption of its own, for one).
+int ShowMessageBoxId(const CMessageBoxIds& box);
 int ShowMessageBox(const std::string& prompt, unsigned type, bool useStandardBox,
                    const std::string& text2 = {}, const std::string& button1 = {},
                    const std::string& button2 = {}, const std::string& button3 = {});

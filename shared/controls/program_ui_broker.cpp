@@ -17,6 +17,9 @@ int CProgramUiBroker::RunOwnMessageBox(const CMessageBoxIds& box) {
     CMsgBoxDlg dialog(box.promptId, box.type, box.text2Id, box.buttonIds[0], box.buttonIds[1],
                       box.buttonIds[2], box.checkBoxLabelId, box.initialCheck,
                       platform::DefaultOwnerWindow());
+    if (box.captionId != 0) {
+        dialog.setWindowTitle(platform::ToQString(LoadText(box.captionId)));
+    }
     const int answer = dialog.DoModal();
     const bool ticked = box.checkBoxLabelId != 0 && dialog.GetCheckState() == 1;
     return ticked ? static_cast<int>(static_cast<unsigned>(answer) | MSGBOX_CHECKED) : answer;

@@ -59,8 +59,12 @@ TEST_F(SessionHandlersTest, StartAndStopRecordingAskTheirOwnQuestion) {
     const auto boxes = broker_.Boxes();
     ASSERT_EQ(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].ids.promptId, IDS_CONFIRM_START);
-    EXPECT_EQ(boxes[0].ids.text2Id, IDS_CONFIRM_START_TITLE);
+    // The box's title names the action; no line of it stands under the question.
+    EXPECT_EQ(boxes[0].ids.captionId, IDS_CONFIRM_START_TITLE);
+    EXPECT_EQ(boxes[0].ids.text2Id, 0u);
     EXPECT_EQ(boxes[1].ids.promptId, IDS_CONFIRM_STOP);
+    EXPECT_EQ(boxes[1].ids.captionId, IDS_CONFIRM_STOP_TITLE);
+    EXPECT_EQ(boxes[1].ids.text2Id, 0u);
     EXPECT_EQ(boxes[1].ids.buttonIds[1], IDS_KEEP_RECORDING_BUTTON);
 }
 

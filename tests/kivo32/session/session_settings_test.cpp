@@ -606,7 +606,8 @@ TEST_F(SessionSettingsTest, OnAModemLinkASpeedChangeIsAskedFirst) {
     const auto boxes = broker_.Boxes();
     ASSERT_GE(boxes.size(), 2u);
     EXPECT_EQ(boxes[0].ids.promptId, IDS_CONFIRM_MODEM_SPEED);
-    EXPECT_EQ(boxes[0].ids.text2Id, IDS_CONFIRM_MODEM_SPEED_TITLE);
+    EXPECT_EQ(boxes[0].ids.captionId, IDS_CONFIRM_MODEM_SPEED_TITLE);
+    EXPECT_EQ(boxes[0].ids.text2Id, 0u);
     EXPECT_EQ(boxes[1].ids.promptId, IDS_CONFIRM_MODEM_SPEED);
     // Off a direct link the speed shows with the connect rate.
     EXPECT_EQ(StatusTexts(STATUS_LINK_SPEED).back().substr(StatusTexts(STATUS_LINK_SPEED).back().find('/')),

@@ -74,6 +74,21 @@ TEST_F(MsgBoxDlgTest, EachButtonAnswersItsControlIdAndEscAnswersCancel) {
     }
 }
 
+TEST_F(MsgBoxDlgTest, ACaptionTitlesTheBoxAndAddsNoLineUnderTheQuestion) {
+    testsupport::OnNextModal([](QWidget* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Store Data");
+        EXPECT_EQ(FindControlAs<QLabel>(dialog, IDC_MSGBOX_TEXT1)->text(), "Transfer the setup to the logger?");
+        EXPECT_EQ(FindControlAs<QLabel>(dialog, IDC_MSGBOX_TEXT2)->text().trimmed(), "");
+        Button(dialog, IDC_MSGBOX_BUTTON1)->click();
+    });
+    EXPECT_EQ(ShowMessageBoxId({.promptId = kPrompt,
+                                .type = MB_ICONQUESTION,
+                                .useStandardBox = false,
+                                .buttonIds = {kContinue, kCancel, 0},
+                                .captionId = kStore}),
+              IDC_MSGBOX_BUTTON1);
+}
+
 TEST_F(MsgBoxDlgTest, TheCheckBoxSetsTheTopBitOnlyWhenItHasALabel) {
     testsupport::OnNextModal([](QWidget* dialog) {
         auto* check = FindControlAs<QCheckBox>(dialog, IDC_MSGBOX_CHECK);
