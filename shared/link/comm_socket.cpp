@@ -73,9 +73,8 @@ bool CCommSocket::IsRefusedAddress(const std::string& address) {
     const std::string error = LoadText(IDS_ERROR);
     const char* format =
         valid && parsed.s_addr == INADDR_ANY ? "%s: %s %s (%s: INADDR_ANY)." : "%s: %s %s (%s: INADDR_NONE).";
-    ShowMessageBox(
-        platform::FillPrintfPlaceholders(format, {error, LoadText(IDS_BAD_ADDRESS), address, error}), MB_OK,
-        true);
+    RecordNetLinkError(EINVAL,
+                       platform::FillPrintfPlaceholders(format, {error, LoadText(IDS_BAD_ADDRESS), address, error}));
     return true;
 }
 
@@ -85,9 +84,9 @@ int CCommSocket::ResolveAddress() {
         const auto dotted = platform::ResolveIPv4(m_strAddress, &error);
         if (!dotted) {
             m_dwLastError.store(error != 0 ? error : EHOSTUNREACH);
-            ShowMessageBox(platform::FillPrintfPlaceholders(
-                               "%s: %s %s", {LoadText(IDS_ERROR), LoadText(IDS_BAD_ADDRESS), m_strAddress}),
-                           MB_OK, true);
+            RecordNetLinkError(EHOSTUNREACH, platform::FillPrintfPlaceholders(
+                                                 "%s: %s %s.", {LoadText(IDS_ERROR), LoadText(IDS_BAD_ADDRESS),
+                                                                m_strAddress}));
             return 0;
         }
         m_strAddress = *dotted;

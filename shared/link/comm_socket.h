@@ -54,8 +54,9 @@ public:
     static constexpr std::uint32_t kSendTimeoutMs = 5000;
 
 private:
+    // A name that does not resolve, or an address text refused (0.0.0.0, 255.255.255.255 or not an
+    // address), is the link's error: the session tells it in the one box of the failed connection.
     int ResolveAddress();
-    // The address text refused with a message (0.0.0.0, 255.255.255.255 or not an address).
     bool IsRefusedAddress(const std::string& address);
     void ReadUntilStopped(platform::ByteReceiver& receiver);
 

@@ -264,5 +264,23 @@ TEST_F(SessionConnectTest, ANetworkLoggerThatCannotBeReachedIsToldWithTheSystems
     EXPECT_TRUE(EndOfSessionAsked());
 }
 
+TEST_F(SessionConnectTest, AnAddressThatCannotBeUsedIsToldInOneBoxThatNamesIt) {
+    broker_.SetDefaultAnswer(IDOK);
+    for (const std::string address : {"0.0.0.0", "255.255.255.255", "300.1.1.1"}) {
+        SCOPED_TRACE(address);
+        const std::size_t before = broker_.Boxes().size();
+
+        EXPECT_FALSE(Start([&](CSessionOwner& owner) { return owner.ConnectNetwork(address, "3001"); }));
+
+        // Not the advice about cables and ports of a logger that did not answer.
+        ASSERT_EQ(broker_.Boxes().size(), before + 1);
+        const testsupport::RecordedMessageBox told = broker_.Boxes().back();
+        EXPECT_FALSE(told.byId);
+        EXPECT_NE(told.texts.prompt.find("Unusable address " + address), std::string::npos) << told.texts.prompt;
+        EXPECT_NE(told.texts.prompt.find("The network logger could not be reached."), std::string::npos);
+        EXPECT_TRUE(owner_.Disconnect(0));
+    }
+}
+
 }  // namespace
 }  // namespace sessiontest
