@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QShortcut>
 
 #include "platform/base/window_messages.h"
 #include "platform/ui/application.h"
@@ -21,6 +22,9 @@ MainFrame::MainFrame(DocManager* documents)
       target_(WindowMessageTarget::Create(this, [this](Message& message) { OnMessage(message); })) {
     setCentralWidget(mdi_area_);
     connect(mdi_area_, &QMdiArea::subWindowActivated, this, &MainFrame::OnSubWindowActivated);
+    // Ctrl+F4 closes the active window as its close box does.
+    auto* closeChild = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
+    connect(closeChild, &QShortcut::activated, mdi_area_, &QMdiArea::closeActiveSubWindow);
     if (documents_ != nullptr) {
         documents_->SetMainFrame(this);
     }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QPointer>
+#include <QShortcut>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -326,4 +327,28 @@ TEST_F(DocumentFrameworkTest, ACommandIsEnabledOnlyWhileSomethingOnTheRouteCarri
     EXPECT_TRUE(main_->UpdateCommand(ID_FILE_SAVE).enabled);   // the document's
     EXPECT_TRUE(main_->UpdateCommand(ID_FILE_PRINT).enabled);  // the view's
     EXPECT_FALSE(main_->UpdateCommand(kNobodysCommand).enabled);
+}
+
+TEST_F(DocumentFrameworkTest, CtrlF4ClosesTheActiveWindowAsItsCloseBoxDoes) {
+    documents_.OnFileNew();
+    Document* first = Only();
+    documents_.OnFileNew();
+    QApplication::processEvents();
+    ASSERT_EQ(documents_.DocumentCount(), 2u);
+    platform::ChildFrame* active = main_->ActiveChild();
+    ASSERT_NE(active, nullptr);
+    ASSERT_NE(active, first->Frames().front());
+    main_->MdiArea()->setActiveSubWindow(active);
+
+    QShortcut* closeKey = nullptr;
+    for (QShortcut* shortcut : main_->findChildren<QShortcut*>()) {
+        if (shortcut->key() == QKeySequence(Qt::CTRL | Qt::Key_F4)) {
+            closeKey = shortcut;
+        }
+    }
+    ASSERT_NE(closeKey, nullptr);
+    emit closeKey->activated();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(documents_.DocumentCount(), 1u);
+    EXPECT_EQ(documents_.Templates().front()->Documents().front(), first);
 }
