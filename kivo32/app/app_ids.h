@@ -61,8 +61,6 @@ inline constexpr unsigned IDS_STATUS_IDLE = 57345;
 inline constexpr unsigned IDS_STATUS_DISCONNECTING = 12427;
 inline constexpr unsigned IDS_STATUS_WAIT = 59488;
 inline constexpr unsigned IDS_STATUS_RESET = 59403;
-// A command whose window is not built yet.
-inline constexpr unsigned IDS_WINDOW_NOT_BUILT = 21270;
 // Programs started from the menu.
 inline constexpr unsigned IDP_TELDRIN_NOT_STARTED = 8205;
 inline constexpr unsigned IDP_DORVANE_NOT_STARTED = 8206;
@@ -80,3 +78,5 @@ inline constexpr unsigned IDS_HELP_FILE_NOT_OPENED = 9303;
 inline constexpr unsigned IDS_HELP_FILE_NAME = 21101;
 // The trace file is written but no viewer opens it; %s its full path.
 inline constexpr unsigned IDS_TRACE_FILE_WRITTEN_TO = 21102;
+// Open Trace File before a trace line was written in this run.
+inline constexpr unsigned IDS_NO_TRACE_FILE_YET = 21290;

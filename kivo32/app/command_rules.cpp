@@ -7,7 +7,6 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
-#include "kivo32/app/kivo_requests.h"
 #include "kivo32/session/session_messages.h"
 #include "platform/ui/ui_ids.h"
 #include "shared/setup/setup_codes.h"
@@ -47,55 +46,6 @@ constexpr std::array kSessionCommands = {
     SessionCommand{ID_LOGGER_WIFI_INFO, WM_SESSION_SET_WIFI_INFO, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_WEB_PASSWORD, WM_SESSION_SET_WEB_PASSWORD, SessionCommandCheck::None},
     SessionCommand{ID_LOGGER_ENERGY_SUMMARY, WM_SESSION_READ_ENERGY_SUMMARY, SessionCommandCheck::None},
-};
-
-// The dialog request each command raises on every run, command by command (a command may raise
-// several). A command is greyed while one of its requests is marked not built yet. Read Setup is not
-// here: it asks for a choice only when the logger keeps two setups or more.
-struct CommandRequest {
-    unsigned commandId;
-    bool windowNotBuiltYet;
-};
-
-template <class Request>
-constexpr CommandRequest Raises(unsigned commandId) {
-    return {commandId, WindowNotBuiltYet<Request>()};
-}
-
-constexpr std::array kCommandRequests = {
-    Raises<NetworkAddressRequest>(ID_CONNECT_NETWORK),
-    Raises<ModemManDialRequest>(ID_CONNECT_MODEM),
-    Raises<DataFileSaveRequest>(ID_LOGGER_DOWNLOAD),
-    Raises<SetTimeRequest>(ID_LOGGER_SET_TIME),
-    Raises<SetBaudRequest>(ID_LOGGER_SET_BAUD),
-    Raises<SetDescriptionRequest>(ID_LOGGER_SET_DESCRIPTION),
-    Raises<SetModemStringRequest>(ID_LOGGER_MODEM_STRING),
-    Raises<SetLoggerIdsRequest>(ID_LOGGER_SET_IDS),
-    Raises<SetScalarsRequest>(ID_LOGGER_SET_SCALARS),
-    Raises<CalAmpScalarRequest>(ID_LOGGER_CAL_AMP),
-    Raises<CalVoltTempScalarRequest>(ID_LOGGER_CAL_VOLT_TEMP),
-    Raises<CallScheduleRequest>(ID_LOGGER_CALL_SCHEDULE),
-    Raises<CallScheduleRequest>(ID_LOGGER_READ_CALL_SCHEDULE),
-    Raises<HarmonicsRequest>(ID_LOGGER_HARMONICS),
-    Raises<RealTimeWindowRequest>(ID_LOGGER_WAVEFORM),
-    Raises<RealTimeWindowRequest>(ID_LOGGER_REAL_TIME_TEXT),
-    Raises<RealTimeSelectionRequest>(ID_LOGGER_REAL_TIME_GRAPH),
-    Raises<RealTimeWindowRequest>(ID_LOGGER_REAL_TIME_GRAPH),
-    Raises<LoggerPropertiesRequest>(ID_LOGGER_PROPERTIES),
-    Raises<LoggerPropertiesRequest>(ID_LOGGER_PROPERTIES_TOOLBAR),
-    Raises<SetNetworkInfoRequest>(ID_LOGGER_NETWORK_INFO),
-    Raises<SetWiFiInfoRequest>(ID_LOGGER_WIFI_INFO),
-    Raises<WebPasswordRequest>(ID_LOGGER_WEB_PASSWORD),
-};
-
-// Commands greyed because what they open is not a dialog request and is not built yet: the
-// analysis and grid views.
-constexpr std::array kViewsToCome = {
-    ID_LOAD_PROFILE_ACTION,
-    ID_GRID_DATA_VIEW_0,
-    ID_GRID_DATA_VIEW_1,
-    ID_GRID_EXPORT,
-    ID_GRID_EXPORT_SELECTION,
 };
 
 // The logger commands that connect first when no session runs; with a session they wait for its last
@@ -145,22 +95,10 @@ bool ProgramStartEnabled(const CommandRuleState& s, bool olderModelsOnly) {
 
 }  // namespace
 
-unsigned CommandPrompt(unsigned id) {
-    const bool notBuiltYet =
-        Contains(kViewsToCome, id) ||
-        std::any_of(kCommandRequests.begin(), kCommandRequests.end(), [id](const CommandRequest& raised) {
-            return raised.commandId == id && raised.windowNotBuiltYet;
-        });
-    return notBuiltYet ? IDS_WINDOW_NOT_BUILT : 0;
-}
-
 std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& s) {
     CommandRule rule;
     const bool noLinkYet = !s.answerMode && !s.disconnecting && !s.session && !s.stopping;
-    if (const unsigned prompt = CommandPrompt(id); prompt != 0) {
-        rule.enabled = false;
-        rule.promptId = prompt;
-    } else if (Contains(kLoggerCommands, id)) {
+    if (Contains(kLoggerCommands, id)) {
         rule.enabled = LoggerCommandEnabled(id, s);
     } else {
         switch (id) {

@@ -28,14 +28,8 @@ struct CommandRuleState {
 struct CommandRule {
     bool enabled = true;
     bool checked = false;
-    // The status text of a command greyed for a reason the user should read (a window not built yet);
-    // 0 for none.
-    unsigned promptId = 0;
 };
 
-// The status text of command `id` whatever the state: IDS_WINDOW_NOT_BUILT for a command greyed until
-// its window is built, 0 for the others.
-unsigned CommandPrompt(unsigned id);
 // The rule of `id` in `state`; nullopt for a command these rules do not cover.
 std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& state);
 

@@ -16,7 +16,6 @@
 #include "kivo32/app/data_folders.h"
 #include "kivo32/app/kivo_list_host.h"
 #include "kivo32/app/main_frame.h"
-#include "kivo32/app/requests_not_built.h"
 #include "kivo32/app/smart_doc_manager.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/app/sut_child_frame.h"
@@ -351,11 +350,6 @@ void CKivoApp::RegisterDialogRunners() {
     platform::RegisterDialogRunner<OpenWithDesktopRequest>([](OpenWithDesktopRequest& request) {
         const bool opened = platform::CurrentDesktopServices().OpenPath(request.path);
         return opened ? IDOK : IDCANCEL;
-    });
-    RegisterRequestsNotBuiltYet([](const std::string& text) {
-        if (CKivoApp* app = GetKivoApp()) {
-            app->ShowStatusText(text);
-        }
     });
 }
 

@@ -140,8 +140,7 @@ private:
     void SetTemplateFolders();
     // The session owner with the program's seams and the stored link settings.
     void MakeSessions();
-    // The windows that answer the requests of the code without windows, and the answers of those whose
-    // window is not built yet.
+    // The windows that answer the requests of the code without windows.
     void RegisterDialogRunners();
     // Comes to the front when another instance asks.
     void BringToFront();

@@ -37,7 +37,6 @@
 #include "platform/base/windows1252.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/command_state.h"
-#include "platform/ui/desktop_services.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
 #include "platform/ui/document.h"
@@ -162,13 +161,10 @@ bool CKivoApp::OnCommand(unsigned id) {
     if (in_session_wait_) {
         return true;
     }
-    // A greyed command does nothing but show its reason, also when it comes by a shortcut or a posted
-    // WM_COMMAND; the disconnect command still stops the running work while a session ends.
+    // A greyed command does nothing, also when it comes by a shortcut or a posted WM_COMMAND; the
+    // disconnect command still stops the running work while a session ends.
     if (const std::optional<CommandRule> rule = FindCommandRule(id, GetCommandRuleState());
         rule && !rule->enabled && id != ID_DISCONNECT) {
-        if (rule->promptId != 0) {
-            ShowStatusText(LoadText(rule->promptId));
-        }
         return true;
     }
     if (const SessionCommand* command = FindSessionCommand(id)) {
@@ -268,12 +264,11 @@ bool CKivoApp::OnCommand(unsigned id) {
             SetTraceOn(!IsTraceOn());
             break;
         case ID_TRACE_OPEN_FILE:
-            // Without a trace file yet there is nothing to show: only a beep.
             if (!OpenTraceFile([](const std::filesystem::path& path) {
                     OpenWrittenFile(path, IDS_TRACE_FILE_WRITTEN_TO);
                     return true;
                 })) {
-                platform::CurrentDesktopServices().Beep();
+                ShowMessageBoxId(IDS_NO_TRACE_FILE_YET, MB_OK | MB_ICONINFORMATION, true);
             }
             break;
         case ID_HELP_FILE:

@@ -1,6 +1,5 @@
-// Every dialog request the program's code raises, and those whose window is not built yet. The program
-// answers each request of the first list: with its window, or, while the window is not built, with
-// the status text that says so (requests_not_built.h). A new request type goes into the first list.
+// Every dialog request the program's code raises. The program answers each of them with its window; a
+// new request type goes into the list.
 #pragma once
 
 #include "kivo32/app/command_requests.h"
@@ -29,16 +28,3 @@ using KivoRequests = platform::RequestList<
     TechNameRequest, AutoCalibrationRequest,
     // Logger lists.
     LoggerListMessageRequest>;
-
-using KivoRequestsNotBuiltYet =
-    platform::RequestList<>;
-
-static_assert(KivoRequests::Holds<KivoRequestsNotBuiltYet>(),
-              "a request marked not built is not in the list");
-
-// Whether the window of `Request` is not built yet.
-template <class Request>
-constexpr bool WindowNotBuiltYet() {
-    static_assert(KivoRequests::Contains<Request>(), "the request is not in the program's list");
-    return KivoRequestsNotBuiltYet::Contains<Request>();
-}

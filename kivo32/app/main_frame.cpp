@@ -10,12 +10,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProxyStyle>
 #include <QStatusBar>
 #include <algorithm>
 
 #include "kivo32/app/command_ids.h"
-#include "kivo32/app/command_rules.h"
 #include "kivo32/app/flat_tool_bar.h"
 #include "kivo32/app/kivo_app.h"
 #include "kivo32/app/main_frame_ids.h"
@@ -61,25 +59,6 @@ std::optional<std::string> TextOf(const platform::Message& message) {
     return text != nullptr ? std::optional<std::string>(*text) : std::nullopt;
 }
 
-// The program's style, with greyed menu items that take the pointer as the others do.
-class PromptingMenuStyle : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == SH_Menu_AllowActiveAndDisabled) {
-            return 1;
-        }
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-// The status bar shows the command's prompt while the pointer is on its menu item or button.
-void ShowPromptOnHover(QAction& action, unsigned id) {
-    if (const unsigned prompt = CommandPrompt(id); prompt != 0) {
-        action.setStatusTip(platform::ToQString(LoadText(prompt)));
-    }
-}
-
 QKeySequence KeyOf(const char* shortcut) {
     return QKeySequence(QString::fromLatin1(shortcut), QKeySequence::PortableText);
 }
@@ -87,8 +66,6 @@ QKeySequence KeyOf(const char* shortcut) {
 }  // namespace
 
 CMainFrame::CMainFrame(platform::DocManager* documents) : platform::MainFrame(documents) {
-    menu_style_ = new PromptingMenuStyle;
-    menu_style_->setParent(this);
     setWindowTitle(CKivoApp::kWindowTitle);
     connect(&watch_, &QTimer::timeout, this, &CMainFrame::OnWatchTick);
 }
@@ -96,9 +73,6 @@ CMainFrame::CMainFrame(platform::DocManager* documents) : platform::MainFrame(do
 void CMainFrame::LoadToolBar(int toolbarId) {
     tool_bar_id_ = toolbarId;
     tool_bar_->LoadToolBar(ToolBarButtons(toolbarId));
-    for (QAction* action : tool_bar_->actions()) {
-        ShowPromptOnHover(*action, action->data().toUInt());
-    }
 }
 
 CMainFrame::~CMainFrame() {
@@ -197,7 +171,6 @@ void CMainFrame::CreateMenus() {
     ApplyLoggerMenuRule(menu_entries_, LoggerMenuConditions());
     for (const CMenuEntry& popup : menu_entries_) {
         QMenu* menu = menuBar()->addMenu(platform::ToQString(popup.label));
-        menu->setStyle(menu_style_);
         FillMenu(*menu, popup.items);
         if (IsLoggerMenu(popup)) {
             logger_menu_ = menu;
@@ -219,7 +192,6 @@ void CMainFrame::FillMenu(QMenu& menu, const CMenuEntries& entries) {
                 break;
             case CMenuEntry::Kind::Popup: {
                 QMenu* popup = menu.addMenu(platform::ToQString(entry.label));
-                popup->setStyle(menu_style_);
                 FillMenu(*popup, entry.items);
                 connect(popup, &QMenu::aboutToShow, this, [this, popup] { OnPopupAboutToShow(*popup); });
                 break;
@@ -235,7 +207,6 @@ void CMainFrame::FillMenu(QMenu& menu, const CMenuEntries& entries) {
                     action->setShortcut(KeyOf(command->shortcut));
                 }
                 const unsigned id = entry.id;
-                ShowPromptOnHover(*action, id);
                 connect(action, &QAction::triggered, this, [this, id] { RouteCommand(id); });
                 break;
             }

@@ -17,7 +17,6 @@
 
 class QDockWidget;
 class QMenu;
-class QStyle;
 class CSession;
 class CStatusWnd;
 
@@ -86,8 +85,6 @@ private:
     void SavePlacement();
 
     CCoolMenuManager cool_menus_;
-    // The menus' style: a greyed item takes the pointer, so that its status tip (why it is greyed) shows.
-    QStyle* menu_style_ = nullptr;
     CMenuEntries menu_entries_;
     QMenu* logger_menu_ = nullptr;
     CFlatToolBar* tool_bar_ = nullptr;

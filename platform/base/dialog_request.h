@@ -126,19 +126,6 @@ struct RequestList {
     static_assert(((!std::string_view(Requests::kName).empty()) && ...), "a request type has no name");
     static_assert(detail::NamesAreDistinct<Requests...>(), "two request types share a name");
 
-    template <class Request>
-    static constexpr bool Contains() {
-        return (std::is_same_v<Request, Requests> || ...);
-    }
-    // Whether every type of `Other` is in this list.
-    template <class Other>
-    static constexpr bool Holds() {
-        return Other::template IsIn<RequestList>();
-    }
-    template <class List>
-    static constexpr bool IsIn() {
-        return (List::template Contains<Requests>() && ...);
-    }
     // Calls `visit.template operator()<Request>()` for each type in turn.
     template <class Visit>
     static void ForEach(Visit&& visit) {

@@ -61,6 +61,6 @@ bool IsTraceOn();
 void SetTraceOn(bool on);
 
 // Hands the trace file to `openWithDesktop` (the desktop's default application). False when no line
-// has been written yet or it could not be opened: the caller then beeps.
+// has been written yet or it could not be opened: the caller then tells the user.
 bool OpenTraceFile(const std::function<bool(const std::filesystem::path&)>& openWithDesktop);
 void CloseTraceFile();

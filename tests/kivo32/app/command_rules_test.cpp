@@ -134,7 +134,6 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"the PC setup without a session", ID_PC_SETUP, none, true},
         {"the PC setup while a command runs", ID_PC_SETUP, busy, false},
         {"the PC setup while the session ends", ID_PC_SETUP, ending, false},
-        {"the data views until they come", ID_GRID_DATA_VIEW_0, none, false},
         {"the logger's energy summary of a Quarven", ID_LOGGER_ENERGY_SUMMARY, quarven, true},
         {"the logger's energy summary of an older model", ID_LOGGER_ENERGY_SUMMARY, ready, false},
         {"the logger's energy summary without a session", ID_LOGGER_ENERGY_SUMMARY, none, false},
@@ -144,48 +143,7 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
     for (const RuleCase& c : cases) {
         const std::optional<CommandRule> rule = FindCommandRule(c.id, c.state);
         ASSERT_TRUE(rule.has_value()) << c.name;
-        // A command whose window is not built yet stays greyed whatever the state allows.
-        EXPECT_EQ(rule->enabled, c.enabled && CommandPrompt(c.id) == 0) << c.name;
-    }
-}
-
-TEST(CommandRulesTest, CommandsWhoseWindowIsNotBuiltYetAreGreyedWithTheirReason) {
-    struct Case {
-        unsigned id;
-        bool notBuilt;
-    };
-    const Case cases[] = {
-        // Views and tools that are no request.
-        {ID_LOGGER_FIRMWARE_UPDATE, false},
-        {ID_GRID_DATA_VIEW_0, true},
-        // Their windows are built, or they need none.
-        {ID_LOGGER_SET_SCALARS, false},
-        {ID_LOGGER_DOWNLOAD, false},
-        {ID_LOGGER_HARMONICS, false},
-        {ID_LOGGER_REAL_TIME_GRAPH, false},
-        {ID_LOGGER_WAVEFORM, false},
-        {ID_LOGGER_NETWORK_INFO, false},
-        {ID_LOGGER_SET_TIME, false},
-        {ID_LOGGER_PROPERTIES, false},
-        {ID_LOGGER_PROPERTIES_TOOLBAR, false},
-        {ID_LOGGER_WIFI_INFO, false},
-        {ID_CONNECT_NETWORK, false},
-        {ID_LOGGER_SYNC_TIME, false},
-        {ID_LOGGER_READ_CALL_SCHEDULE, false},
-        // It asks for a choice only when the logger keeps two setups or more.
-        {ID_LOGGER_READ_SETUP, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.id);
-        EXPECT_EQ(CommandPrompt(c.id), c.notBuilt ? IDS_WINDOW_NOT_BUILT : 0u);
-        for (const CommandRuleState& state : {CommandRuleState(), ReadySession(), ReadySession(13, 400)}) {
-            const std::optional<CommandRule> rule = FindCommandRule(c.id, state);
-            ASSERT_TRUE(rule.has_value());
-            EXPECT_EQ(rule->promptId, CommandPrompt(c.id));
-            if (c.notBuilt) {
-                EXPECT_FALSE(rule->enabled);
-            }
-        }
+        EXPECT_EQ(rule->enabled, c.enabled) << c.name;
     }
 }
 

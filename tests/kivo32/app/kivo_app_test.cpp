@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 #include <functional>
 #include <string_view>
@@ -296,29 +295,18 @@ TEST_F(KivoAppTest, TheRunningProgramAnswersTheRequestsOfTheCodeWithoutWindows) 
     EXPECT_EQ(broker.Asked()[0].kind, "CMsgBox");
 }
 
-TEST_F(KivoAppTest, EveryRequestOfTheProgramsListIsAnsweredOrSaysItsWindowIsNotBuiltYet) {
+TEST_F(KivoAppTest, EveryRequestOfTheProgramsListIsAnswered) {
     CKivoApp application;
     SetLanguage("EN");
     testsupport::ScriptedUiBroker broker;
     std::vector<std::string_view> unanswered;
-    std::vector<std::string_view> notBuiltButSilent;
     int recovery = 0;
     EXPECT_EQ(
         RunProgram(application,
                    [&] {
-                       QStatusBar& status = *application.GetMainWindow()->statusBar();
                        KivoRequests::ForEach([&]<class Request>() {
                            if (!platform::FindDialogRunner<Request>()) {
                                unanswered.push_back(Request::kName);
-                           }
-                       });
-                       KivoRequestsNotBuiltYet::ForEach([&]<class Request>() {
-                           status.clearMessage();
-                           Request request{};
-                           if (platform::FindDialogRunner<Request>()(request) != IDCANCEL ||
-                               platform::FromQString(status.currentMessage()) !=
-                                   LoadText(IDS_WINDOW_NOT_BUILT)) {
-                               notBuiltButSilent.push_back(Request::kName);
                            }
                        });
                        // Asked along the broker, as a broken download asks it: its window answers.
@@ -330,8 +318,23 @@ TEST_F(KivoAppTest, EveryRequestOfTheProgramsListIsAnsweredOrSaysItsWindowIsNotB
                    }),
         0);
     EXPECT_TRUE(unanswered.empty()) << unanswered.front();
-    EXPECT_TRUE(notBuiltButSilent.empty()) << notBuiltButSilent.front();
     EXPECT_EQ(recovery, kReadDataTryAgain);
+}
+
+TEST_F(KivoAppTest, OpenTraceFileBeforeAnyTraceLineSaysThereIsNoTraceFileYet) {
+    CKivoApp application;
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    testsupport::RecordingDesktopServices desktop;
+    broker.AnswerMessageBox(IDOK);
+    ASSERT_TRUE(ProgramTraceLog().Path().empty()) << "a line was traced before";
+    EXPECT_EQ(RunProgram(application,
+                         [&] { application.GetMainWindow()->RouteCommand(ID_TRACE_OPEN_FILE); }),
+              0);
+    EXPECT_TRUE(desktop.Opened().empty());
+    ASSERT_FALSE(broker.Boxes().empty());
+    EXPECT_EQ(broker.Boxes().back().ids.promptId, IDS_NO_TRACE_FILE_YET);
+    EXPECT_EQ(desktop.Beeps(), 0);
 }
 
 TEST_F(KivoAppTest, ATraceFileNoViewerOpensIsNamedWithItsFullPath) {
