@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QShortcut>
 
 #include "platform/base/window_messages.h"
@@ -24,7 +25,11 @@ MainFrame::MainFrame(DocManager* documents)
     connect(mdi_area_, &QMdiArea::subWindowActivated, this, &MainFrame::OnSubWindowActivated);
     // Ctrl+F4 closes the active window as its close box does.
     auto* closeChild = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
-    connect(closeChild, &QShortcut::activated, mdi_area_, &QMdiArea::closeActiveSubWindow);
+    connect(closeChild, &QShortcut::activated, this, [this] {
+        if (QMdiSubWindow* active = mdi_area_->currentSubWindow()) {
+            active->close();
+        }
+    });
     if (documents_ != nullptr) {
         documents_->SetMainFrame(this);
     }

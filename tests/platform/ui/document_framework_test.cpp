@@ -338,7 +338,6 @@ TEST_F(DocumentFrameworkTest, CtrlF4ClosesTheActiveWindowAsItsCloseBoxDoes) {
     platform::ChildFrame* active = main_->ActiveChild();
     ASSERT_NE(active, nullptr);
     ASSERT_NE(active, first->Frames().front());
-    main_->MdiArea()->setActiveSubWindow(active);
 
     QShortcut* closeKey = nullptr;
     for (QShortcut* shortcut : main_->findChildren<QShortcut*>()) {
