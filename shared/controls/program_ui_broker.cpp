@@ -2,6 +2,7 @@
 // for it.
 #include "shared/controls/program_ui_broker.h"
 
+#include "platform/base/program_texts.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/standard_message_box.h"
 #include "shared/controls/msg_box_dlg.h"
