@@ -401,6 +401,20 @@ void CKivoApp::DoWaitCursor(int code) {
     }
 }
 
+void CKivoApp::HoldWaitCursor(bool hold) {
+    if (hold) {
+        DoWaitCursor(1);
+        SetWaitCursorSuppressed(true);
+        return;
+    }
+    // The ends of commands that came during the hold were not counted: no command runs now.
+    SetWaitCursorSuppressed(false);
+    wait_cursor_.store(false);
+    for (; wait_cursors_ > 0; --wait_cursors_) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
 void CKivoApp::SetLastConnection(CLastConnection connection) {
     if (sessions_ != nullptr) {
         sessions_->SetLastConnection(std::move(connection));

@@ -101,6 +101,10 @@ public:
     void DoWaitCursor(int code);
     // Held during a firmware transfer, whose own window shows its progress.
     void SetWaitCursorSuppressed(bool suppressed) { wait_cursor_suppressed_.store(suppressed); }
+    // While a sent logger firmware installs: shows the wait cursor and keeps it against every other
+    // change (true); then lets changes through again and takes back every wait cursor shown (false).
+    // User-interface thread.
+    void HoldWaitCursor(bool hold);
     bool IsWaitCursorShown() const { return wait_cursor_.load(); }
 
     // The record of the link that answered last (from the session thread).

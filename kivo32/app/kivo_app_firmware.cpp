@@ -64,6 +64,9 @@ void CKivoApp::OpenFirmwareUpdate() {
     };
     links.reconnect = [this] { LoggerReconnect(); };
     links.endSession = [this] { Disconnect(0, true); };
+    links.stopModuleCheck = [this] { SetCheckWiFly(false); };
+    links.checkVersionAgain = [this] { SetCheckVersionAgain(true); };
+    links.holdWaitCursor = [this](bool hold) { HoldWaitCursor(hold); };
     links.now = [] {
         return std::chrono::duration_cast<std::chrono::seconds>(
                    std::chrono::steady_clock::now().time_since_epoch())

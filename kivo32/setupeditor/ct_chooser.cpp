@@ -5,6 +5,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <fstream>
 
@@ -23,6 +24,8 @@
 namespace {
 
 constexpr int kPictureSize = 64;
+// Rows the list shows without scrolling.
+constexpr int kVisibleRows = 4;
 
 // A picture at list size with magenta transparent; a null icon when the file is missing or unreadable.
 QIcon PictureOf(const std::filesystem::path& file) {
@@ -86,7 +89,19 @@ bool CCTChooser::OnInitDialog() {
             item->setIcon(0, PictureOf(pictures_ / row.picture));
         }
     }
+    FitListToRows();
     return platform::Dialog::OnInitDialog();
+}
+
+void CCTChooser::FitListToRows() {
+    // Whole names and values: each column as wide as its texts, the list as wide as its columns.
+    for (int column = 1; column < list_->columnCount(); ++column) {
+        list_->resizeColumnToContents(column);
+    }
+    const int border = 2 * list_->frameWidth();
+    list_->setMinimumWidth(list_->header()->length() + border + list_->verticalScrollBar()->sizeHint().width());
+    const int row = list_->topLevelItemCount() > 0 ? list_->sizeHintForRow(0) : kPictureSize;
+    list_->setMinimumHeight(list_->header()->sizeHint().height() + kVisibleRows * row + border);
 }
 
 void CCTChooser::OnOK() {

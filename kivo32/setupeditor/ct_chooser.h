@@ -28,6 +28,9 @@ protected:
     void OnCancel() override;
 
 private:
+    // Sizes the list to show every column whole and a few rows.
+    void FitListToRows();
+
     std::filesystem::path catalogue_;
     std::filesystem::path pictures_;
     QTreeWidget* list_;

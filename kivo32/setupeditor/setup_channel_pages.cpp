@@ -51,6 +51,8 @@ unsigned CaptionFor(int type, int column) {
             return type == kChannelRNDC ? IDS_FORM_PULSE_SCALE : IDS_FORM_SCALE;
         case kColumnSecondCT:
             return IDS_FORM_OFFSET;
+        case kColumnFirstOption:
+            return IDS_FORM_RECORDED_VALUES;
         default:
             return 0;
     }

@@ -30,6 +30,25 @@ bool IsShortInterval(int code) {
     return (code >= 7 && code <= 12) || code == 16;
 }
 
+// A default setup's name is framed by BEL characters, which show as nothing: once the user edits the
+// name, it keeps only what they see.
+void DropControlCharacters(QLineEdit& edit) {
+    const QString text = edit.text();
+    QString shown;
+    int cursor = edit.cursorPosition();
+    for (int at = 0; at < text.size(); ++at) {
+        if (text[at].category() != QChar::Other_Control) {
+            shown += text[at];
+        } else if (at < edit.cursorPosition()) {
+            --cursor;
+        }
+    }
+    if (shown != text) {
+        edit.setText(shown);
+        edit.setCursorPosition(cursor);
+    }
+}
+
 }  // namespace
 
 void CSetupTableView::SetLineFrequencySaver(LineFrequencySaver saver) {
@@ -85,6 +104,9 @@ void CSetupTableView::ConnectFieldHandlers() {
     }
     if (auto* minutes = Find<QComboBox>(IDC_FORM_DEMAND_MINUTES)) {
         connect(minutes, &QComboBox::activated, this, &CSetupTableView::SetDocumentModified);
+    }
+    if (auto* name = Find<QLineEdit>(IDC_FORM_SETUP_NAME)) {
+        connect(name, &QLineEdit::textEdited, this, [name] { DropControlCharacters(*name); });
     }
 }
 

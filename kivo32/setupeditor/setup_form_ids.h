@@ -107,6 +107,9 @@ inline constexpr unsigned IDS_FORM_UNIT = 22761;
 inline constexpr unsigned IDS_FORM_SCALE = 22762;
 inline constexpr unsigned IDS_FORM_PULSE_SCALE = 22763;
 inline constexpr unsigned IDS_FORM_OFFSET = 22764;
+// The one option box of a single-value channel; the power channel a pulse input counts for.
+inline constexpr unsigned IDS_FORM_RECORDED_VALUES = 22759;
+inline constexpr unsigned IDS_FORM_PULSE_POWER_CHANNEL = 22772;
 inline constexpr unsigned IDS_FORM_ANALOG_FIELDS = 22765;  // 22765-22771: label, F1-F4, unit, options
 
 // CLoggerAlarmsDlg: high and low alarm checks, limit edits (the high edit takes the count in count

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "kivo32/setupeditor/form_controls.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
@@ -35,6 +37,33 @@ QLabel* Caption(QWidget* parent, unsigned textId, int id = 0) {
         platform::SetControlId(label, id);
     }
     return label;
+}
+
+// Shows and hides a caption with its field, for fields that are shown and hidden by their ids alone.
+class CaptionFollower : public QObject {
+public:
+    CaptionFollower(QLabel* caption, QWidget* field) : QObject(field), caption_(caption) {
+        field->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent) {
+            caption_->setVisible(event->type() == QEvent::ShowToParent);
+        }
+        return false;
+    }
+
+private:
+    QLabel* caption_;
+};
+
+// A caption that names `field` (its buddy) and comes and goes with it.
+QLabel* CaptionOf(QWidget* parent, unsigned textId, QWidget* field) {
+    QLabel* caption = Caption(parent, textId);
+    caption->setBuddy(field);
+    new CaptionFollower(caption, field);
+    return caption;
 }
 
 QLineEdit* Edit(QWidget* parent, int id, int limit) {
@@ -208,14 +237,20 @@ QGroupBox* PulseInputs(QWidget* content) {
         auto* on = WithId(new QComboBox(group), kPulseOnIds[input]);
         on->addItems({platform::ToQString(LoadText(9243)), platform::ToQString(LoadText(IDS_FORM_ON))});
         grid->addWidget(on, 0, column + 1);
-        grid->addWidget(Edit(group, kPulseLabelIds[input], 20), 1, column + 1);
-        grid->addWidget(WithId(new QComboBox(group), kPulseChannelIds[input]), 2, column + 1);
         auto* kind = WithId(new QComboBox(group), kPulseKindIds[input]);
         for (unsigned text = IDS_FORM_PULSE_KINDS; text < IDS_FORM_PULSE_KINDS + 3; ++text) {
             kind->addItem(platform::ToQString(LoadText(text)));
         }
-        grid->addWidget(kind, 3, column + 1);
-        grid->addWidget(Edit(group, kPulseScaleIds[input], 35), 4, column + 1);
+        const std::pair<unsigned, QWidget*> fields[] = {
+            {IDS_FORM_COLUMN_FIRST + kColumnLabel, Edit(group, kPulseLabelIds[input], 20)},
+            {IDS_FORM_PULSE_POWER_CHANNEL, WithId(new QComboBox(group), kPulseChannelIds[input])},
+            {IDS_FORM_TYPE, kind},
+            {IDS_FORM_PULSE_SCALE, Edit(group, kPulseScaleIds[input], 35)}};
+        int row = 1;
+        for (const auto& [caption, field] : fields) {
+            grid->addWidget(CaptionOf(group, caption, field), row, column);
+            grid->addWidget(field, row++, column + 1);
+        }
     }
     return group;
 }

@@ -6,8 +6,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "kivo32/controls/check_combo_box.h"
 #include "kivo32/controls/controls_ids.h"
@@ -126,6 +130,25 @@ void CSetupTableView::OnInitialUpdate() {
     }
     platform::View::OnInitialUpdate();
     built_ = true;
+    // Once the frame shows, when its borders and the room around it are known.
+    QMetaObject::invokeMethod(this, &CSetupTableView::FitFrameToForm, Qt::QueuedConnection);
+}
+
+void CSetupTableView::FitFrameToForm() {
+    platform::ChildFrame* frame = ParentFrame();
+    QMdiArea* area = frame != nullptr ? frame->mdiArea() : nullptr;
+    if (area == nullptr || frame->isMaximized() || frame->isMinimized()) {
+        return;
+    }
+    // Room for the vertical scroll bar: a form taller than the area scrolls, but never sideways.
+    const int border = 2 * scroll_->frameWidth();
+    const int scrollBar = scroll_->verticalScrollBar()->sizeHint().width();
+    const QSize form = content_->sizeHint() + QSize(border + scrollBar, border);
+    const QSize room = area->viewport()->size();
+    const QSize fitted = (form + frame->size() - size()).boundedTo(room);
+    const QPoint at(std::clamp(frame->x(), 0, room.width() - fitted.width()),
+                    std::clamp(frame->y(), 0, room.height() - fitted.height()));
+    frame->setGeometry(QRect(at, fitted));
 }
 
 void CSetupTableView::OnUpdate(platform::View*, long) {

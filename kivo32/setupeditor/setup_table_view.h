@@ -213,6 +213,8 @@ private:
     void FillTimeFields(const int (&ids)[6], TimeFields& fields, std::uint32_t time);
     void EnableTimeGroup(const int (&ids)[6], TimeFields& fields, std::uint32_t time, bool enable);
     void ConnectTimeFields();
+    // Sizes the frame to the whole form, as far as the main window's area has room.
+    void FitFrameToForm();
     void CommitTimeField(const int (&ids)[6], TimeFields& fields, int field);
     void AttachFieldSpin(const int (&ids)[6], int field);
     void OnTimeSpun(int spinId, int value);

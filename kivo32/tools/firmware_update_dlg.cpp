@@ -103,6 +103,8 @@ CFirmwareUpdateDlg::CFirmwareUpdateDlg(CAppContext& app, Links links, QWidget* p
 }
 
 CFirmwareUpdateDlg::~CFirmwareUpdateDlg() {
+    // A window cancelled during the countdown leaves no cursor behind.
+    HoldWaitCursor(false);
     app_.Set(CAppContext::Flag::FirmwareUpdateOpen, false);
 }
 
@@ -230,8 +232,18 @@ void CFirmwareUpdateDlg::ShowVersionNote() {
 }
 
 void CFirmwareUpdateDlg::CheckSteppingStone() {
-    if (finding_.fileVersion == -1 || !NeedsSteppingStone()) {
+    if (finding_.fileVersion == -1) {
         return;
+    }
+    if (!NeedsSteppingStone()) {
+        if (links_.stopModuleCheck) {
+            links_.stopModuleCheck();
+        }
+        return;
+    }
+    // After the stepping stone the logger or module is checked again for the version it was meant to get.
+    if (links_.checkVersionAgain) {
+        links_.checkVersionAgain();
     }
     if (finding_.fileVersion == SteppingStoneVersion(target_)) {
         return;
@@ -318,14 +330,29 @@ void CFirmwareUpdateDlg::TransferFinished(int result, int installation) {
         return;
     }
     progress_->setValue(100);
+    if (file_kind_ == FirmwareFileKind::kHex) {
+        // The wait cursor stays while the logger reprograms itself, whatever the session does meanwhile.
+        HoldWaitCursor(true);
+    }
     // The logger reprograms itself before it answers again; the module is ready once it said so.
     countdown_ = target_ == FirmwareTarget::kModule ? kModuleSettleSeconds : kLoggerRestartSeconds;
     timer_->start(1000);
 }
 
+void CFirmwareUpdateDlg::HoldWaitCursor(bool hold) {
+    if (wait_cursor_held_ == hold) {
+        return;
+    }
+    wait_cursor_held_ = hold;
+    if (links_.holdWaitCursor) {
+        links_.holdWaitCursor(hold);
+    }
+}
+
 void CFirmwareUpdateDlg::RunClosingStep() {
     timer_->stop();
     progress_->setValue(100);
+    HoldWaitCursor(false);
     cancel_->setText(Text(IDS_FW_CLOSE));
     const auto post = [this](unsigned command) {
         if (links_.postCommand) {

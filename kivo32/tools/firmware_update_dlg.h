@@ -42,6 +42,12 @@ public:
         std::function<void()> reconnect;
         // Ends the session quietly once the logger restarted with its new firmware.
         std::function<void()> endSession;
+        // What the next update check looks at: the module no more when the file needs no stepping
+        // stone, the versions once more after a stepping stone.
+        std::function<void()> stopModuleCheck;
+        std::function<void()> checkVersionAgain;
+        // Holds the wait cursor while a sent logger firmware installs (true), and gives it back (false).
+        std::function<void(bool hold)> holdWaitCursor;
         // The firmware file the window offers the next time.
         std::function<void(const std::string& path)> setPresetPath;
         // Seconds on a steady clock.
@@ -80,6 +86,7 @@ private:
     // Once the countdown after a sent file ran out: the program connects again and checks versions.
     void RunClosingStep();
     std::int64_t InstalledVersion() const;
+    void HoldWaitCursor(bool hold);
 
     CAppContext& app_;
     Links links_;
@@ -97,6 +104,8 @@ private:
     // Seconds left before the closing step; 0 while not counting.
     int countdown_ = 0;
     int link_kind_ = 0;
+    // The wait cursor is held from a sent logger firmware to the closing step.
+    bool wait_cursor_held_ = false;
     // The transfer's size as last seen, for the line once the session set the total back.
     std::uint64_t last_total_ = 0;
     std::shared_ptr<TransferCounters> counters_ = std::make_shared<TransferCounters>();

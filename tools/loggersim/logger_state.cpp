@@ -145,9 +145,13 @@ CSetupTable SampleSetup(const LoggerModel& model, const std::string& name) {
         setup.GetPulseChannel(0).SetName("Meter pulses");
     }
     if (model.typeCode == kModelQuarvenKX) {
-        setup.GetAnalogChannel(0).SetType(kChannelAnalog4To20mA);
-        setup.GetAnalogChannel(0).SetHighOutput(100.0f);
-        setup.GetAnalogChannel(0).SetName("Tank level");
+        // A level sensor of 4 to 20 mA read as 0 to 100 %: two distinct points, as a logger takes them.
+        CSUTChannelAnalog& level = setup.GetAnalogChannel(0);
+        level.SetType(kChannelAnalog4To20mA);
+        level.SetLowSensor(4.0f);
+        level.SetHighSensor(20.0f);
+        level.SetHighOutput(100.0f);
+        level.SetName("Tank level");
     }
     return setup;
 }

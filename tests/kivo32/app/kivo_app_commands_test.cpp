@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "kivo32/app/app_ids.h"
@@ -345,6 +346,38 @@ TEST_F(KivoAppCommandsTest, TheFormsProgramButtonsRefuseTheDefaultNameThenProgra
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
     document->SetModifiedFlag(false);
 }
+
+// A Quarven logger's own setup, read into the form and programmed back from it.
+class KivoAppProgramBackTest : public KivoAppCommandsTest, public testing::WithParamInterface<const char*> {
+protected:
+    KivoAppProgramBackTest() : KivoAppCommandsTest(GetParam()) {}
+};
+
+TEST_P(KivoAppProgramBackTest, TheSetupTheLoggerHoldsProgramsBackUnchanged) {
+    ConnectDirect();
+    const std::map<char, std::vector<std::uint8_t>> held = simulator_.Logger().State().quarvenBlocks;
+    ASSERT_TRUE(Route(ID_LOGGER_READ_SETUP));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil(
+        [] { return dynamic_cast<CSetupTableView*>(platform::GetActiveView()) != nullptr; }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+
+    broker_.AnswerDialog(std::string(platform::kOwnMessageBoxDialog), IDC_MSGBOX_BUTTON1);
+    broker_.AnswerRequest<TimedNoticeRequest>(IDOK);
+    const std::size_t asked = broker_.Asked().size();
+    ASSERT_TRUE(Route(ID_LOGGER_PROGRAM));
+    // No check refused it: the first question is whether to download first.
+    ASSERT_GT(broker_.Asked().size(), asked);
+    ASSERT_EQ(broker_.Asked()[asked].text, LoadText(IDS_DOWNLOAD_BEFORE_PROGRAM));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Asked<TimedNoticeRequest>().has_value(); }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    const std::map<char, std::vector<std::uint8_t>> programmed = simulator_.Logger().State().quarvenBlocks;
+    for (const char block : {'N', 'C'}) {
+        EXPECT_EQ(programmed.at(block), held.at(block)) << block;
+    }
+    static_cast<CSetupTableView*>(platform::GetActiveView())->GetDocument()->SetModifiedFlag(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(QuarvenModels, KivoAppProgramBackTest, testing::Values("quarven-rs", "quarven-kx"));
 
 TEST_F(KivoAppCommandsTest, ANetworkConnectAsksTheAddressAndKeepsItAmongTheRecentOnes) {
     broker_.AnswerRequest<NetworkAddressRequest>(IDCANCEL);

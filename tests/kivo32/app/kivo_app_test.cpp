@@ -252,6 +252,28 @@ TEST_F(KivoAppTest, TheWaitCursorShowsForOneAndGoesForMinusOneAlsoWhenAskedFromA
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(KivoAppTest, AHeldWaitCursorOutlastsTheSessionsChangesAndGoesWithTheHold) {
+    CKivoApp application;
+    // The firmware command's own cursor, then the hold while the logger installs its firmware.
+    application.DoWaitCursor(1);
+    application.HoldWaitCursor(true);
+    // The end of the session's command comes during the hold and changes nothing.
+    platform::Message restore(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1));
+    EXPECT_TRUE(application.OnAppMessage(restore));
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_TRUE(application.IsWaitCursorShown());
+
+    application.HoldWaitCursor(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_FALSE(application.IsWaitCursorShown());
+    // Changes count again.
+    application.DoWaitCursor(1);
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    application.DoWaitCursor(-1);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(KivoAppTest, TheMainWindowStaysOpenWhileTheSessionForbidsClosingIt) {
     CKivoApp application;
     SetLanguage("EN");

@@ -6,6 +6,7 @@
 
 #include <QBuffer>
 #include <fstream>
+#include <utility>
 
 #include "kivo32/controls/picture_dlg.h"
 #include "kivo32/controls/picture_resources.h"
@@ -98,7 +99,15 @@ TEST_F(PictureExTest, PrintsToAPdfFile) {
 }
 
 TEST_F(PictureExTest, TheDialogShowsItsPictureWithItsTitle) {
-    EXPECT_EQ(CPictureDlg::TitleOf(234), "Voltage connections");
+    // Each wiring picture, old or new model, is titled by its wiring.
+    const std::pair<unsigned, const char*> wirings[] = {
+        {221, "Single phase two wire connections (1P2W)"},   {234, "Single phase two wire connections (1P2W)"},
+        {222, "Single phase three wire connections (1P3W)"}, {235, "Single phase three wire connections (1P3W)"},
+        {223, "Three phase three wire connections (3P3W)"},  {236, "Three phase three wire connections (3P3W)"},
+        {224, "Three phase four wire connections (3P4W)"},   {237, "Three phase four wire connections (3P4W)"}};
+    for (const auto& [picture, title] : wirings) {
+        EXPECT_EQ(CPictureDlg::TitleOf(picture), title) << picture;
+    }
     EXPECT_EQ(CPictureDlg::TitleOf(254), "Power triangle of the THD estimate");
     EXPECT_EQ(CPictureDlg::TitleOf(225), "");
 
@@ -109,7 +118,7 @@ TEST_F(PictureExTest, TheDialogShowsItsPictureWithItsTitle) {
     SetPictureResourceFolder(folder.path());
     CPictureDlg dialog(222);
     testsupport::OnNextModal([](QWidget* shown) {
-        EXPECT_EQ(shown->windowTitle(), "Current transformer connections");
+        EXPECT_EQ(shown->windowTitle(), "Single phase three wire connections (1P3W)");
         EXPECT_EQ(shown->size(), QSize(350, 300));
         QMetaObject::invokeMethod(shown, "accept");
     });

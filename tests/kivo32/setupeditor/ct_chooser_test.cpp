@@ -1,5 +1,6 @@
 // The CT catalogue chooser: one click on a row chooses it, each row shows its own picture or none, and
 // a missing or empty catalogue gives no choice.
+#include <QHeaderView>
 #include <QImage>
 #include <QPainter>
 #include <QPushButton>
@@ -70,6 +71,23 @@ TEST_F(CTChooserTest, OneClickChoosesARowThatShowsItsOwnPicture) {
     EXPECT_EQ(choice->kind, "RC");
     EXPECT_EQ(choice->rated, "3000");
     EXPECT_EQ(choice->second, "0");
+}
+
+TEST_F(CTChooserTest, TheListShowsEveryColumnWholeAndSeveralRows) {
+    const auto catalogue = folder_ / "CT Values.csv";
+    const std::string longName = "Flexible Rogowski coil 3000 A, 600 mm loop, 1 m lead";
+    std::ofstream(catalogue) << "Name,Output,Rated,Second,Picture\n"
+                             << longName << ",RC,3000,0.00,\n"
+                                            "Clamp CT 100 A,MV,100,1.10,\n";
+    CCTChooser chooser(nullptr, catalogue, folder_.path());
+    chooser.show();
+    auto* list = platform::FindControlAs<QTreeWidget>(&chooser, IDC_CT_CHOOSER_LIST);
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_GE(list->columnWidth(1), list->fontMetrics().horizontalAdvance(platform::ToQString(longName)));
+    // No column is cut at the right edge.
+    EXPECT_GE(list->viewport()->width(), list->header()->length());
+    EXPECT_GE(list->viewport()->height(), 4 * list->sizeHintForRow(0));
 }
 
 TEST_F(CTChooserTest, TheListAndBothButtonsCarryTheirOwnTips) {

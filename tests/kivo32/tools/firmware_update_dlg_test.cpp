@@ -60,6 +60,11 @@ protected:
         links.endSession = [this] { posted_.push_back(ID_SESSION_DISCONNECT); };
         links.setPresetPath = [this](const std::string& path) { preset_ = path; };
         links.now = [this] { return now_; };
+        links.stopModuleCheck = [this] { program_.push_back("no module check"); };
+        links.checkVersionAgain = [this] { program_.push_back("check again"); };
+        links.holdWaitCursor = [this](bool hold) {
+            program_.push_back(hold ? "hold cursor" : "release cursor");
+        };
         auto dialog = std::make_unique<CFirmwareUpdateDlg>(app_, std::move(links), nullptr);
         dialog->SetInfo(preset.string(), loggerVersion, "Ornat 4", "4.41", "WiFly");
         dialog->show();
@@ -91,6 +96,8 @@ protected:
     // command's number for the end of the session.
     std::vector<unsigned> posted_;
     std::optional<std::string> preset_;
+    // What the window set in the program: the update check's flags and the wait-cursor hold, in order.
+    std::vector<std::string> program_;
     std::int64_t now_ = 100;
 };
 
@@ -101,20 +108,25 @@ TEST_F(FirmwareUpdateDlgTest, OpeningPutsTheSteppingStoneInPlaceOnlyWhenOneIsNee
         std::string shownPath;
         bool okEnabled;
         std::size_t boxes;
+        // The update check's flags the window set.
+        std::vector<std::string> program;
     };
     const std::string stone = (folder_ / "Firmware" / "nx400213.HEX").string();
     const std::string newer = (folder_ / "NX400224.hex").string();
     for (const Case& c : {
-             Case{newer, "NX400.100", stone, true, 1},
-             Case{newer, "NX400.213", newer, true, 0},
+             Case{newer, "NX400.100", stone, true, 1, {"check again"}},
+             Case{stone, "NX400.100", stone, true, 0, {"check again"}},
+             Case{newer, "NX400.213", newer, true, 0, {"no module check"}},
              // The file the logger must not take is refused, with its box.
-             Case{(folder_ / "bare.hex").string(), "NX400.213", (folder_ / "bare.hex").string(), false, 1},
+             Case{(folder_ / "bare.hex").string(), "NX400.213", (folder_ / "bare.hex").string(), false, 1, {}},
              // An installer updates nothing here.
-             Case{(folder_ / "setup.exe").string(), "NX400.213", (folder_ / "setup.exe").string(), false, 0},
-             Case{(folder_ / "gone.hex").string(), "NX400.213", (folder_ / "gone.hex").string(), false, 0},
+             Case{(folder_ / "setup.exe").string(), "NX400.213", (folder_ / "setup.exe").string(), false, 0, {}},
+             Case{(folder_ / "gone.hex").string(), "NX400.213", (folder_ / "gone.hex").string(), false, 0, {}},
          }) {
         testsupport::ScriptedUiBroker broker(IDOK);
+        program_.clear();
         const auto dialog = Open(c.preset, c.loggerVersion);
+        EXPECT_EQ(program_, c.program) << c.preset << " " << c.loggerVersion;
         EXPECT_EQ(Shown(dialog.get(), IDC_FW_PATH), c.shownPath) << c.preset << " " << c.loggerVersion;
         EXPECT_EQ(FindControlAs<QPushButton>(dialog.get(), IDOK)->isEnabled(), c.okEnabled)
             << c.preset << " " << c.loggerVersion;
@@ -174,6 +186,8 @@ TEST_F(FirmwareUpdateDlgTest, TheSessionsResultDecidesBeepLineAndClosingStep) {
         std::string line;  // after the result
         int ticks;         // of the countdown to the closing step
         std::vector<unsigned> posted;
+        // The wait cursor is held from a sent logger firmware to the closing step.
+        std::vector<std::string> cursor;
     };
     const std::string hex = (folder_ / "NX400224.hex").string();
     const std::string image = (folder_ / "WiFly3-441.img").string();
@@ -185,7 +199,8 @@ TEST_F(FirmwareUpdateDlgTest, TheSessionsResultDecidesBeepLineAndClosingStep) {
          Kind::Information,
          "Ornat 4: the firmware was sent. The logger is installing it and restarts by itself.",
          20,
-         {ID_SESSION_DISCONNECT, ID_SESSION_CONNECT_DIRECT}},
+         {ID_SESSION_DISCONNECT, ID_SESSION_CONNECT_DIRECT},
+         {"hold cursor", "release cursor"}},
         {"firmware refused",
          hex,
          5,
@@ -193,6 +208,7 @@ TEST_F(FirmwareUpdateDlgTest, TheSessionsResultDecidesBeepLineAndClosingStep) {
          Kind::Warning,
          "Ornat 4: the firmware was not sent (the logger refused a block).",
          30,
+         {},
          {}},
         {"image installed",
          image,
@@ -201,7 +217,8 @@ TEST_F(FirmwareUpdateDlgTest, TheSessionsResultDecidesBeepLineAndClosingStep) {
          Kind::Information,
          "WiFly: the firmware image was sent.",
          1,
-         {ID_SESSION_VERSION_CHECK}},
+         {ID_SESSION_VERSION_CHECK},
+         {}},
         {"installation failed",
          image,
          0,
@@ -209,6 +226,7 @@ TEST_F(FirmwareUpdateDlgTest, TheSessionsResultDecidesBeepLineAndClosingStep) {
          Kind::Warning,
          "Error while waiting for Wi-Fi update to complete.",
          30,
+         {},
          {}},
     };
     for (const Case& c : cases) {
@@ -217,6 +235,7 @@ TEST_F(FirmwareUpdateDlgTest, TheSessionsResultDecidesBeepLineAndClosingStep) {
         testsupport::RecordingDesktopServices desktop;
         posted_.clear();
         const auto dialog = Open(c.file, "NX400.213");
+        program_.clear();
         FindControlAs<QPushButton>(dialog.get(), IDOK)->click();
         ASSERT_NE(reply_to_, nullptr);
         reply_to_->PostMessage(platform::Message(WM_FIRMWARE_RESULT, static_cast<std::uintptr_t>(c.result),
@@ -224,14 +243,29 @@ TEST_F(FirmwareUpdateDlgTest, TheSessionsResultDecidesBeepLineAndClosingStep) {
         testsupport::ProcessEventsFor(20);
         EXPECT_EQ(desktop.BeepKinds(), std::vector<Kind>{c.beep});
         EXPECT_EQ(Shown(dialog.get(), IDC_FW_NOTE), c.line);
+        EXPECT_EQ(program_, c.cursor.empty() ? c.cursor : std::vector<std::string>{c.cursor.front()});
         for (int tick = 0; tick < c.ticks; ++tick) {
             dialog->OnTimer();
         }
         EXPECT_EQ(posted_, c.posted);
+        EXPECT_EQ(program_, c.cursor);
         // The window ends with the closing step only; after a failure Cancel is all that is left.
         EXPECT_EQ(dialog->isVisible(), c.posted.empty());
         EXPECT_FALSE(FindControlAs<QPushButton>(dialog.get(), IDOK)->isEnabled());
     }
+}
+
+TEST_F(FirmwareUpdateDlgTest, AWindowClosedWhileTheLoggerInstallsGivesTheWaitCursorBack) {
+    testsupport::ScriptedUiBroker broker(IDYES);
+    auto dialog = Open(folder_ / "NX400224.hex", "NX400.213");
+    program_.clear();
+    FindControlAs<QPushButton>(dialog.get(), IDOK)->click();
+    ASSERT_NE(reply_to_, nullptr);
+    reply_to_->PostMessage(platform::Message(WM_FIRMWARE_RESULT, 0));
+    testsupport::ProcessEventsFor(20);
+    dialog->OnTimer();
+    dialog.reset();
+    EXPECT_EQ(program_, (std::vector<std::string>{"hold cursor", "release cursor"}));
 }
 
 TEST_F(FirmwareUpdateDlgTest, ALostLinkEndsTheWindow) {
