@@ -132,6 +132,11 @@ void CTeldrinSession::ShowStatus(std::string text) const {
         platform::Message(WM_TELDRIN_STATUS, kStatusText, platform::MakePayload(std::move(text))));
 }
 
+void CTeldrinSession::ShowConnected() const {
+    ShowStatus(platform::FillPrintfPlaceholders(
+        TeldrinText(kConnectedTo), {GetModelName(), std::to_string(GetConnection()->GetBaudRate())}));
+}
+
 void CTeldrinSession::SetCommError(int code, bool log, const std::string& text) {
     outcome_.commError = code;
     main_frame_.PostMessage(platform::Message(WM_TELDRIN_COMM_ERROR, static_cast<std::uintptr_t>(code)));
@@ -238,6 +243,8 @@ bool CTeldrinSession::StartLoggerTask() {
         }
         return false;
     }
+    const std::string decodedModel = GetModelName();
+    ShowConnected();
     std::unique_ptr<CDataLogger> made = CreateDataLogger(connection, GetLoggerType());
     if (!made) {
         return false;
@@ -251,9 +258,10 @@ bool CTeldrinSession::StartLoggerTask() {
     if (logger_->InitializeSession() == 0) {
         return false;
     }
-    // Named once the session start has settled the model: a Quarven KX first decodes as an RS.
-    ShowStatus(platform::FillPrintfPlaceholders(TeldrinText(kConnectedTo),
-                                                {GetModelName(), std::to_string(connection->GetBaudRate())}));
+    // A Quarven KX first decodes as an RS: its session start tells which it is.
+    if (GetModelName() != decodedModel) {
+        ShowConnected();
+    }
     SetConnected(true);
     return true;
 }

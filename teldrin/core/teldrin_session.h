@@ -67,6 +67,8 @@ private:
     void LogCallEvent(unsigned id) const;
     // The main frame's status pane, while the call runs.
     void ShowStatus(std::string text) const;
+    // "Connected to <model> [<baud> baud]".
+    void ShowConnected() const;
     void LogLine(std::string text, unsigned log = 0) const;
     // The entry's serial number, as the log lines name the call.
     std::string Serial() const;
