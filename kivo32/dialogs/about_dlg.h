@@ -5,12 +5,13 @@
 #include <string>
 
 #include "platform/ui/dialog.h"
+#include "shared/common/release_version.h"
 
 class CAboutDlg : public platform::Dialog {
     Q_OBJECT
 
 public:
-    static constexpr const char* kVersion = "v1.346";
+    static constexpr const char* kVersion = kReleaseVersion;
     static constexpr const char* kMakerWebAddress = "https://www.tarv.example";
     // The web address and the version.
     static constexpr int IDC_ABOUT_WEB_LINK = 1866;

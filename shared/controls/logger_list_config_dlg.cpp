@@ -57,7 +57,15 @@ void CLoggerListTabCtrl::SetLogger(const CLogger& entry) {
     addTab(schedule_, QString());
     LabelScheduleTab(entry.IsScheduleOn());
     connect(schedule_, &CLoggerListTeldrinTab::ScheduleSwitched, this, &CLoggerListTabCtrl::LabelScheduleTab);
+    SetPagesEnabled(pages_enabled_);
     setCurrentIndex(0);
+}
+
+void CLoggerListTabCtrl::SetPagesEnabled(bool enabled) {
+    pages_enabled_ = enabled;
+    // The pages, not the tabs: both stay reachable.
+    connect_->setEnabled(enabled);
+    schedule_->setEnabled(enabled);
 }
 
 void CLoggerListTabCtrl::LabelScheduleTab(bool on) {
@@ -76,14 +84,14 @@ CLoggerListConfigDlg::CLoggerListConfigDlg(CLoggerList& list, int row, QWidget* 
     auto* layout = new QVBoxLayout(this);
     tabs_ = new CLoggerListTabCtrl(std::move(ports), this);
     layout->addWidget(tabs_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    previous_ = buttons->addButton(TextPart(IDS_LIST_DIALOG_TEXTS, kPrevious), QDialogButtonBox::ActionRole);
-    next_ = buttons->addButton(TextPart(IDS_LIST_DIALOG_TEXTS, kNext), QDialogButtonBox::ActionRole);
+    buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    previous_ = buttons_->addButton(TextPart(IDS_LIST_DIALOG_TEXTS, kPrevious), QDialogButtonBox::ActionRole);
+    next_ = buttons_->addButton(TextPart(IDS_LIST_DIALOG_TEXTS, kNext), QDialogButtonBox::ActionRole);
     platform::SetControlId(previous_, IDC_LIST_PREVIOUS);
     platform::SetControlId(next_, IDC_LIST_NEXT);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons_);
+    connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(next_, &QPushButton::clicked, this, [this] { Step(1); });
     connect(previous_, &QPushButton::clicked, this, [this] { Step(-1); });
     tabs_->SetLogger(Entry());
@@ -124,8 +132,16 @@ bool CLoggerListConfigDlg::StoreEntry() {
     return true;
 }
 
+void CLoggerListConfigDlg::ShowOnly() {
+    shows_only_ = true;
+    tabs_->SetPagesEnabled(false);
+    buttons_->setStandardButtons(QDialogButtonBox::Close);
+}
+
 void CLoggerListConfigDlg::accept() {
-    if (StoreEntry()) {
+    if (shows_only_) {
+        QDialog::reject();
+    } else if (StoreEntry()) {
         QDialog::accept();
     }
 }
@@ -136,11 +152,13 @@ void CLoggerListConfigDlg::Step(int delta) {
         platform::CurrentDesktopServices().Beep();
         return;
     }
-    // The entry left keeps what its pages hold, as OK would store it.
-    if (!StoreEntry()) {
-        return;
+    if (!shows_only_) {
+        // The entry left keeps what its pages hold, as OK would store it.
+        if (!StoreEntry()) {
+            return;
+        }
+        changed_any_ = true;
     }
-    changed_any_ = true;
     row_ = row;
     tabs_->SetLogger(Entry());
 }

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+class QDialogButtonBox;
 class CLogger;
 class CLoggerList;
 class CLoggerListConnectTab;
@@ -27,6 +28,8 @@ public:
 
     // Makes both pages anew for `entry` and shows the first.
     void SetLogger(const CLogger& entry);
+    // Whether the pages take input, for this entry and the next ones.
+    void SetPagesEnabled(bool enabled);
     CLoggerListConnectTab& ConnectPage() const { return *connect_; }
     CLoggerListTeldrinTab& SchedulePage() const { return *schedule_; }
 
@@ -34,6 +37,7 @@ private:
     void LabelScheduleTab(bool on);
 
     PortSourceFactory ports_;
+    bool pages_enabled_ = true;
     CLoggerListConnectTab* connect_ = nullptr;
     CLoggerListTeldrinTab* schedule_ = nullptr;
 };
@@ -54,6 +58,9 @@ public:
     bool ChangedAny() const { return changed_any_; }
     QPushButton* NextButton() const { return next_; }
     QPushButton* PreviousButton() const { return previous_; }
+    // Shows the entries without changing them: the pages are greyed, Next and Previous only step and
+    // Close replaces OK and Cancel.
+    void ShowOnly();
 
     void accept() override;
 
@@ -67,7 +74,9 @@ private:
     int row_;
     std::function<std::time_t()> clock_;
     CLoggerListTabCtrl* tabs_;
+    QDialogButtonBox* buttons_;
     QPushButton* next_;
     QPushButton* previous_;
     bool changed_any_ = false;
+    bool shows_only_ = false;
 };

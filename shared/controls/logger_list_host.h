@@ -27,4 +27,7 @@ public:
     // A list opened from `path`: the next open starts there.
     virtual void RememberListPath(const std::filesystem::path& path) = 0;
     virtual LoggerListCommandIds CommandIds() const { return {}; }
+    // False where lists are only shown: the program calls from the list as it was saved and holds it
+    // meanwhile, so nothing it could change there would be kept.
+    virtual bool EditsLists() const { return true; }
 };

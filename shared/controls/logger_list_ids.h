@@ -38,6 +38,8 @@ inline constexpr unsigned IDS_LIST_BAD_TIME = 21328;
 inline constexpr unsigned IDS_LIST_BAD_DATE = 21329;
 inline constexpr unsigned IDS_LIST_BAD_INTERVAL = 21330;
 inline constexpr unsigned IDS_LIST_BAD_NET_PORT = 21331;
+// Ours: why a program that only shows lists greys the commands that change them.
+inline constexpr unsigned IDS_LIST_SHOWN_ONLY = 21332;
 
 // kivo32's commands of the list's side buttons; the cut command clears the selected entries.
 struct LoggerListCommandIds {
@@ -48,6 +50,11 @@ struct LoggerListCommandIds {
     unsigned moveUp = 2051;
     unsigned moveDown = 2259;
     unsigned clear = 57635;
+
+    // Every command but copy changes the list.
+    bool Changes(unsigned id) const {
+        return id == add || id == remove || id == paste || id == moveUp || id == moveDown || id == clear;
+    }
 };
 // teldrin's.
 inline constexpr LoggerListCommandIds kTeldrinListCommands{32786, 32787, 1724, 1725, 1726, 1727, 57635};

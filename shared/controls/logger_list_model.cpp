@@ -61,7 +61,8 @@ QVariant CLoggerListModel::headerData(int section, Qt::Orientation orientation, 
 
 Qt::ItemFlags CLoggerListModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-    if (index.column() == kSerialColumn || index.column() == kDescriptionColumn) {
+    const bool textColumn = index.column() == kSerialColumn || index.column() == kDescriptionColumn;
+    if (textColumn && document_.Host().EditsLists()) {
         flags |= Qt::ItemIsEditable;
     }
     return flags;

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -94,7 +95,27 @@ CLoggerListView::CLoggerListView(QWidget* parent) : platform::View(parent) {
         buttons_[button] = new QPushButton(platform::ToQString(LoadText(kCaptions[button])), strip);
         buttons_[button]->setGeometry(kButtonLeft, 5 + button * kButtonPitch, kButtonWidth, kButtonHeight);
         buttons_[button]->setToolTip(platform::ToQString(LoadText(IDS_LIST_TIP_ADD + button)));
+        connect(buttons_[button], &QPushButton::clicked, this,
+                [this, button] { OnCommand(ButtonCommand(button)); });
     }
+    shown_only_ = new QLabel(platform::ToQString(LoadText(IDS_LIST_SHOWN_ONLY)), strip);
+    shown_only_->setWordWrap(true);
+    const int belowButtons = 5 + kButtonCount * kButtonPitch;
+    shown_only_->setGeometry(kButtonLeft, belowButtons, kButtonWidth,
+                             shown_only_->heightForWidth(kButtonWidth));
+    shown_only_->hide();
+    // Made once: the view shows each document it is given through the same grid.
+    grid_->horizontalHeader()->setSectionsClickable(true);
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
+        if (section == Column::kSerialColumn) {
+            SortBySerial();
+        }
+    });
+    connect(grid_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (QApplication::keyboardModifiers() == Qt::NoModifier) {
+            OnClickedButton(index.row(), index.column());
+        }
+    });
 }
 
 CLoggerListView::~CLoggerListView() = default;
@@ -122,25 +143,9 @@ void CLoggerListView::OnInitialUpdate() {
         grid_->setColumnWidth(
             column, std::max({width * unit, header + 3 * unit, column == 1 || column == 2 ? 0 : caption}));
     }
-    grid_->horizontalHeader()->setSectionsClickable(true);
-    connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
-        if (section == Column::kSerialColumn) {
-            SortBySerial();
-        }
-    });
-    connect(grid_, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        if (QApplication::keyboardModifiers() == Qt::NoModifier) {
-            OnClickedButton(index.row(), index.column());
-        }
-    });
     connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { RefreshButtons(); });
-    const LoggerListCommandIds ids = Host().CommandIds();
-    const unsigned commands[] = {ids.add, ids.remove, ids.copy, ids.paste, ids.moveUp, ids.moveDown};
-    for (int button = 0; button < kButtonCount; ++button) {
-        connect(buttons_[button], &QPushButton::clicked, this,
-                [this, id = commands[button]] { OnCommand(id); });
-    }
+    shown_only_->setVisible(!Host().EditsLists());
     platform::SetToolTipDelay(this, 250);
     // The frame takes the grid's whole width and the button strip beside it.
     if (platform::ChildFrame* frame = ParentFrame()) {
@@ -185,14 +190,22 @@ std::vector<int> CLoggerListView::SelectedRows() const {
     return rows;
 }
 
+unsigned CLoggerListView::ButtonCommand(int button) const {
+    const LoggerListCommandIds ids = Host().CommandIds();
+    const unsigned commands[] = {ids.add, ids.remove, ids.copy, ids.paste, ids.moveUp, ids.moveDown};
+    return commands[button];
+}
+
 void CLoggerListView::RefreshButtons() {
     const std::vector<int> rows = SelectedRows();
     const bool one = rows.size() == 1;
-    buttons_[kDeleteButton]->setEnabled(!rows.empty());
-    buttons_[kUpButton]->setEnabled(one && rows[0] >= 1);
-    buttons_[kDownButton]->setEnabled(one && rows[0] + 1 < model_->rowCount());
+    const bool edits = Host().EditsLists();
+    buttons_[kAddButton]->setEnabled(edits);
+    buttons_[kDeleteButton]->setEnabled(edits && !rows.empty());
+    buttons_[kUpButton]->setEnabled(edits && one && rows[0] >= 1);
+    buttons_[kDownButton]->setEnabled(edits && one && rows[0] + 1 < model_->rowCount());
     // Any list's copy can be pasted: the clipboard says, not this view.
-    buttons_[kPasteButton]->setEnabled(ClipboardHoldsEntry());
+    buttons_[kPasteButton]->setEnabled(edits && ClipboardHoldsEntry());
 }
 
 void CLoggerListView::SelectOnly(int row) {
@@ -208,6 +221,9 @@ void CLoggerListView::Changed() {
 
 bool CLoggerListView::OnCommand(unsigned id) {
     const LoggerListCommandIds ids = Host().CommandIds();
+    if (ids.Changes(id) && !Host().EditsLists()) {
+        return true;
+    }
     if (id == ids.add) {
         Add();
     } else if (id == ids.remove) {
@@ -230,6 +246,10 @@ bool CLoggerListView::OnCommand(unsigned id) {
 
 bool CLoggerListView::OnUpdateCommand(platform::CommandState& state) {
     const LoggerListCommandIds ids = Host().CommandIds();
+    if (ids.Changes(state.id) && !Host().EditsLists()) {
+        state.enabled = false;
+        return true;
+    }
     if (state.id == ids.copy || state.id == ids.clear || state.id == ids.paste) {
         state.enabled = SelectedRows().size() < 2;
         return true;
@@ -317,6 +337,9 @@ void CLoggerListView::Move(int step) {
 }
 
 void CLoggerListView::SortBySerial() {
+    if (!Host().EditsLists()) {
+        return;
+    }
     // One direction for every list view: ascending first, then in turn.
     static bool ascending = true;
     Document().List().Sort(ascending);
@@ -360,6 +383,9 @@ void CLoggerListView::Connect(int row) {
 
 void CLoggerListView::Configure(int row) {
     CLoggerListConfigDlg dialog(Document().List(), row + 1, this);
+    if (!Host().EditsLists()) {
+        dialog.ShowOnly();
+    }
     if (dialog.exec() != QDialog::Rejected || dialog.ChangedAny()) {
         Changed();
     }

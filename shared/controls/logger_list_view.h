@@ -9,6 +9,7 @@
 
 #include "platform/ui/view.h"
 
+class QLabel;
 class CLoggerListDoc;
 class CLoggerListModel;
 class LoggerListHost;
@@ -48,7 +49,8 @@ public:
 private:
     CLoggerListDoc& Document() const;
     LoggerListHost& Host() const;
-    void MakeButtons();
+    // The command of a side button, in the program's numbering.
+    unsigned ButtonCommand(int button) const;
     void RefreshButtons();
     void SelectOnly(int row);
     void Changed();
@@ -64,4 +66,6 @@ private:
     QTableView* grid_ = nullptr;
     CLoggerListModel* model_ = nullptr;
     std::array<QPushButton*, kButtonCount> buttons_{};
+    // Under the buttons where the program only shows lists: why they are greyed.
+    QLabel* shown_only_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "platform/base/windows1252.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/qt_text.h"
+#include "shared/common/release_version.h"
 #include "shared/controls/dialog_buttons.h"
 #include "teldrin/core/teldrin_texts.h"
 
@@ -42,6 +43,7 @@ std::string CAboutDlg::FreeSpaceText(std::optional<std::uintmax_t> freeBytes,
 CAboutDlg::CAboutDlg(const std::filesystem::path& dataFolder, QWidget* parent) : platform::Dialog(parent) {
     setWindowTitle("Teldrin");
     auto* layout = new QVBoxLayout(this);
+    AddText(layout, kProgramVersion, std::string("Teldrin ") + kReleaseVersion, this);
     auto* webLink = new QLabel(QString("<a href=\"%1\">%1</a>").arg(kMakerWebAddress), this);
     webLink->setOpenExternalLinks(true);
     platform::SetControlId(webLink, kWebLink);

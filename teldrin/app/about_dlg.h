@@ -1,5 +1,5 @@
-// CAboutDlg of teldrin: the maker's web address, the machine's total and available memory and the free
-// space where the data go.
+// CAboutDlg of teldrin: the program's name and version, the maker's web address, the machine's total and
+// available memory and the free space where the data go.
 #pragma once
 
 #include <cstdint>
@@ -16,8 +16,14 @@ class CAboutDlg : public platform::Dialog {
 
 public:
     static constexpr const char* kMakerWebAddress = "https://www.tarv.example";
-    // The texts' control ids: total memory, available memory, free space.
-    enum : int { kTotalMemory = 1000, kAvailableMemory = 1001, kFreeSpace = 1002, kWebLink = 1031 };
+    // The texts' control ids: total memory, available memory, free space, name and version.
+    enum : int {
+        kTotalMemory = 1000,
+        kAvailableMemory = 1001,
+        kFreeSpace = 1002,
+        kProgramVersion = 1003,
+        kWebLink = 1031
+    };
 
     // `dataFolder`: the folder whose free space is shown.
     explicit CAboutDlg(const std::filesystem::path& dataFolder, QWidget* parent = nullptr);

@@ -41,18 +41,18 @@ CMainFrame::CMainFrame(CRegistryValues& settings, platform::ProfileStore& store,
       store_(store),
       app_(settings),
       list_host_(settings),
+      panes_(new QSplitter(Qt::Vertical, this)),
       list_view_(new CLoggerListView(this)),
       message_pane_(new QLabel(this)),
       status_pane_(new QLabel(this)),
       progress_(new QProgressBar(this)),
       calls_(new QListWidget(this)) {
     setWindowTitle("Teldrin");
-    auto* panes = new QSplitter(Qt::Vertical, this);
-    panes->addWidget(list_view_);
+    panes_->addWidget(list_view_);
     // Shown once a list is open: its buttons would have nothing to work on.
     list_view_->hide();
-    panes->addWidget(calls_);
-    setCentralWidget(panes);
+    panes_->addWidget(calls_);
+    setCentralWidget(panes_);
     resize(720, 420);
     statusBar()->addWidget(message_pane_, 1);
     statusBar()->addWidget(status_pane_, 1);
@@ -99,7 +99,8 @@ void CMainFrame::CreateMenus() {
     calls->addAction("&Annuler Appels d'aujourd'hui", this, [this] { OnCancelCalls(); });
     repeat_action_ =
         calls->addAction(QString::fromUtf8("&Répéter Appels du jour"), this, [this] { OnRepeatCalls(); });
-    calls->addAction("&Terminer Appel en cours", this, [this] { controller_->EndCurrentCall(); });
+    end_call_action_ =
+        calls->addAction("&Terminer Appel en cours", this, [this] { controller_->EndCurrentCall(); });
     QMenu* logs = menuBar()->addMenu("&Journal");
     logs->addAction("&Visualiser Enregistrement  Teldrin", this, [this] { OnViewLog(true); });
     logs->addAction("Visualiser &Erreurs Teldrin", this, [this] { OnViewLog(false); });
@@ -129,12 +130,25 @@ void CMainFrame::OnOpenRecent(std::size_t index) {
 }
 
 void CMainFrame::OnReactivateList() {
-    if (!list_path_.empty() && !ShowList(list_path_)) {
-        QMessageBox::warning(
-            this, "Teldrin",
-            platform::ToQString(platform::FillPrintfPlaceholders(TeldrinText(IDS_TELDRIN_CANNOT_OPEN_FILE),
-                                                                 {platform::PathToWindows1252(list_path_)})));
+    if (ShowList(list_path_)) {
+        // However small its pane was dragged, the list comes back into view and takes the keyboard.
+        QList<int> sizes = panes_->sizes();
+        if (sizes[0] == 0) {
+            sizes[0] = sizes[1] / 2;
+            sizes[1] -= sizes[0];
+            panes_->setSizes(sizes);
+        }
+        list_view_->Grid()->setFocus();
+        return;
     }
+    // The list the calls come from is gone: none is made until a list is opened.
+    controller_->Scheduler().SetStopping(true);
+    list_open_ = false;
+    ShowState();
+    QMessageBox::warning(
+        this, "Teldrin",
+        platform::ToQString(platform::FillPrintfPlaceholders(TeldrinText(IDS_TELDRIN_CANNOT_OPEN_FILE),
+                                                             {platform::PathToWindows1252(list_path_)})));
 }
 
 void CMainFrame::LoadRecentFiles() {
@@ -288,8 +302,9 @@ void CMainFrame::ShowState() {
         action->setEnabled(call == nullptr);
     }
     open_action_->setEnabled(call == nullptr);
-    reactivate_action_->setEnabled(call == nullptr);
+    reactivate_action_->setEnabled(call == nullptr && list_open_);
     repeat_action_->setEnabled(call == nullptr);
+    end_call_action_->setEnabled(call != nullptr);
     if (call == nullptr) {
         progress_->hide();
         call_status_.clear();

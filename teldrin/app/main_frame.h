@@ -23,6 +23,7 @@ class QAction;
 class QLabel;
 class QListWidget;
 class QProgressBar;
+class QSplitter;
 class CLoggerListDoc;
 class CLoggerListView;
 
@@ -54,6 +55,8 @@ private:
     // The menu commands.
     void OnOpenList();
     void OnOpenRecent(std::size_t index);
+    // Activer Liste Appel: the active list read into its view again and brought into view; when it no
+    // longer reads, 1003 and no more calls until a list is opened.
     void OnReactivateList();
     // Asks before another list replaces the active one; true when there is none or the user agrees.
     bool MayReplaceList();
@@ -87,6 +90,8 @@ private:
     CTeldrinListHost list_host_;
     // The open list as a document, shown by the list view above today's calls.
     std::unique_ptr<CLoggerListDoc> list_document_;
+    // The list view above today's calls.
+    QSplitter* panes_;
     CLoggerListView* list_view_;
     QTimer timer_;
     QLabel* message_pane_;
@@ -97,7 +102,7 @@ private:
     QProgressBar* progress_;
     // Today's calls: serial number, time, state.
     QListWidget* calls_;
-    // Greyed while a call runs.
+    // Greyed while a call runs (Activer also without an active list).
     QAction* open_action_ = nullptr;
     QAction* reactivate_action_ = nullptr;
     // The recent lists' entries of the File menu, before its separator.
@@ -106,6 +111,8 @@ private:
     platform::RecentFileList recent_;
     std::filesystem::path list_path_;
     QAction* repeat_action_ = nullptr;
+    // Only while a call runs.
+    QAction* end_call_action_ = nullptr;
     bool list_open_ = false;
 };
 

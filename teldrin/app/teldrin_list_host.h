@@ -1,5 +1,7 @@
 // What the logger-list view in teldrin's window takes of the program: its settings' defaults and
-// teldrin's command ids. teldrin has no interactive session: the connect column only beeps.
+// teldrin's command ids. teldrin has no interactive session: the connect column only beeps. It only
+// shows the list: it calls from the list as it read it, holds the file against writers meanwhile and has
+// no Save, so lists are edited and saved in kivo32.
 #pragma once
 
 #include "shared/controls/logger_list_host.h"
@@ -23,6 +25,7 @@ public:
     void ShowListToolbar(bool) override {}
     void RememberListPath(const std::filesystem::path&) override {}
     LoggerListCommandIds CommandIds() const override { return kTeldrinListCommands; }
+    bool EditsLists() const override { return false; }
 
 private:
     const CRegistryValues& settings_;

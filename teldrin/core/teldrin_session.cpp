@@ -110,6 +110,10 @@ std::string CTeldrinSession::Serial() const {
     return TrimmedRight(call_.entry.GetSerial());
 }
 
+std::string CTeldrinSession::FileSerial() const {
+    return logger_serial_.empty() ? call_.entry.GetSerial() : logger_serial_;
+}
+
 void CTeldrinSession::LogLine(std::string text, unsigned log) const {
     main_frame_.PostMessage(
         platform::Message(WM_TELDRIN_LOG_LINE, log, platform::MakePayload(std::move(text))));
@@ -126,6 +130,11 @@ void CTeldrinSession::LogCallEvent(unsigned id) const {
 void CTeldrinSession::ShowStatus(std::string text) const {
     main_frame_.PostMessage(
         platform::Message(WM_TELDRIN_STATUS, kStatusText, platform::MakePayload(std::move(text))));
+}
+
+void CTeldrinSession::ShowConnected() const {
+    ShowStatus(platform::FillPrintfPlaceholders(
+        TeldrinText(kConnectedTo), {GetModelName(), std::to_string(GetConnection()->GetBaudRate())}));
 }
 
 void CTeldrinSession::SetCommError(int code, bool log, const std::string& text) {
@@ -234,8 +243,8 @@ bool CTeldrinSession::StartLoggerTask() {
         }
         return false;
     }
-    ShowStatus(platform::FillPrintfPlaceholders(TeldrinText(kConnectedTo),
-                                                {GetModelName(), std::to_string(connection->GetBaudRate())}));
+    const std::string decodedModel = GetModelName();
+    ShowConnected();
     std::unique_ptr<CDataLogger> made = CreateDataLogger(connection, GetLoggerType());
     if (!made) {
         return false;
@@ -249,6 +258,10 @@ bool CTeldrinSession::StartLoggerTask() {
     if (logger_->InitializeSession() == 0) {
         return false;
     }
+    // A Quarven KX first decodes as an RS: its session start tells which it is.
+    if (GetModelName() != decodedModel) {
+        ShowConnected();
+    }
     SetConnected(true);
     return true;
 }
@@ -260,10 +273,10 @@ bool CTeldrinSession::RunTaskList() {
         SetCommError(kCommSetupsNotRead);
         return false;
     }
-    const std::string loggerSerial = TrimmedRight(logger_->GetLoggerId());
-    serial_differs_ = loggerSerial != Serial();
+    logger_serial_ = TrimmedRight(logger_->GetLoggerId());
+    serial_differs_ = logger_serial_ != Serial();
     if (serial_differs_) {
-        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kSerialMismatch), {Serial(), loggerSerial}));
+        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kSerialMismatch), {Serial(), logger_serial_}));
     }
     bool result = true;
     if (call_.GetTaskFlag(kTaskSetClock) == 0 && !IsAborted()) {
@@ -312,7 +325,7 @@ bool CTeldrinSession::ReadAllData() {
     const std::optional<std::filesystem::path> folder =
         CallDataFolder(call_.entry.GetDataFolder(), settings_.dataDir);
     const std::optional<std::filesystem::path> path =
-        folder ? NextDataFilePath(*folder, call_.entry.GetSerial()) : std::nullopt;
+        folder ? NextDataFilePath(*folder, FileSerial()) : std::nullopt;
     if (!path) {
         LogCallEvent(IDS_TELDRIN_DISK_ERROR);
         return false;
@@ -325,7 +338,7 @@ bool CTeldrinSession::ReadNewData() {
     const std::optional<std::filesystem::path> folder =
         CallDataFolder(call_.entry.GetDataFolder(), settings_.dataDir);
     const std::optional<std::filesystem::path> newest =
-        folder && !serial_differs_ ? NewestDataFilePath(*folder, call_.entry.GetSerial()) : std::nullopt;
+        folder && !serial_differs_ ? NewestDataFilePath(*folder, FileSerial()) : std::nullopt;
     if (!newest) {
         LogLine(platform::FillPrintfPlaceholders(TeldrinText(kNewDataFailed), {Serial()}));
         LogLine(platform::FillPrintfPlaceholders(TeldrinText(kNoEarlierFile), {Serial()}));

@@ -67,8 +67,14 @@ private:
     void LogCallEvent(unsigned id) const;
     // The main frame's status pane, while the call runs.
     void ShowStatus(std::string text) const;
+    // "Connected to <model> [<baud> baud]".
+    void ShowConnected() const;
     void LogLine(std::string text, unsigned log = 0) const;
+    // The entry's serial number, as the log lines name the call.
     std::string Serial() const;
+    // What names the call's data files: the serial number the logger reports, the entry's when it
+    // reports none.
+    std::string FileSerial() const;
 
     CCall call_;
     CallSettings settings_;
@@ -80,6 +86,8 @@ private:
     // The logger answered with another serial number than the entry's: its data never go into the
     // entry's files.
     bool serial_differs_ = false;
+    // The serial number the logger reported, trailing blanks removed.
+    std::string logger_serial_;
     // The file the call's download wrote, for its CSV form.
     std::optional<std::filesystem::path> downloaded_;
 };

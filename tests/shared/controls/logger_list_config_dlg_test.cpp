@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -161,6 +162,26 @@ TEST_F(LoggerListConfigDlgTest, NextAndPreviousStoreTheEntryLeftAndBeepAtTheEnds
     EXPECT_EQ(desktop_.Beeps(), 2);
     EXPECT_EQ(Find<QComboBox>(dialog.get(), IDC_LIST_TYPE)->currentIndex(),
               CLoggerListConnectTab::kDirectIndex);
+}
+
+TEST_F(LoggerListConfigDlgTest, ShownOnlyItStepsThroughTheEntriesAndChangesNone) {
+    const std::vector<CLogger> before = list_.Entries();
+    const auto dialog = Open(2);
+    dialog->ShowOnly();
+    const auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    EXPECT_EQ(buttons->standardButtons(), QDialogButtonBox::Close);
+    for (int step = 0; step < 2; ++step) {
+        EXPECT_FALSE(dialog->Tabs().ConnectPage().isEnabled()) << step;
+        EXPECT_FALSE(dialog->Tabs().SchedulePage().isEnabled()) << step;
+        // What a page holds is never stored, by Next or by accepting.
+        Type(dialog.get(), IDC_LIST_FIELD, "5559999");
+        dialog->NextButton()->click();
+    }
+    EXPECT_EQ(dialog->Row(), 3);
+    dialog->accept();
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+    EXPECT_FALSE(dialog->ChangedAny());
+    EXPECT_EQ(list_.Entries(), before);
 }
 
 TEST_F(LoggerListConfigDlgTest, FieldsThatFailTheirCheckKeepTheDialogOpen) {

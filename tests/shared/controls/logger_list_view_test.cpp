@@ -94,6 +94,17 @@ TEST_F(LoggerListViewTest, AddsUpToAThousandEntries) {
     EXPECT_EQ(broker_.Boxes()[0].ids.promptId, IDS_LIST_FULL);
 }
 
+TEST_F(LoggerListViewTest, AViewGivenAnotherDocumentActsOncePerClick) {
+    Shown shown = Show(2);
+    CLoggerListDoc next(host_);
+    next.OnNewDocument();
+    shown.view->AttachDocument(&next);
+    shown.view->OnInitialUpdate();
+    Click(*shown.view, Button::kAddButton);
+    EXPECT_EQ(next.GetCount(), 2u);
+    EXPECT_EQ(shown.document->GetCount(), 2u);
+}
+
 TEST_F(LoggerListViewTest, DeletesOneSeveralAndAllRows) {
     struct Case {
         std::initializer_list<int> rows;

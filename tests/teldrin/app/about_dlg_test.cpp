@@ -1,4 +1,5 @@
-// teldrin's about box: the free space in whole kilobytes however large, "Indispo" when it cannot be read.
+// teldrin's about box: its name and version; the free space in whole kilobytes however large,
+// "Indispo" when it cannot be read.
 #include "teldrin/app/about_dlg.h"
 
 #include <gtest/gtest.h>
@@ -31,9 +32,12 @@ TEST(TeldrinAboutTest, FreeSpaceIsShownInWholeKilobytesBeyondFourGigabytes) {
 
 using TeldrinAboutDialogTest = testsupport::QtTest;
 
-TEST_F(TeldrinAboutDialogTest, ShowsTheMemoryAndTheDataFolderSpace) {
+TEST_F(TeldrinAboutDialogTest, ShowsTheProgramTheMemoryAndTheDataFolderSpace) {
     const testsupport::TempFolder folder;
     const CAboutDlg dialog(folder.path());
+    const auto* version = platform::FindControlAs<QLabel>(&dialog, CAboutDlg::kProgramVersion);
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), "Teldrin v1.346");
     for (const int id : {CAboutDlg::kTotalMemory, CAboutDlg::kAvailableMemory}) {
         EXPECT_TRUE(platform::FindControlAs<QLabel>(&dialog, id)->text().endsWith(" KB")) << id;
     }

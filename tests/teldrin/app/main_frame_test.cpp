@@ -7,16 +7,24 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
+#include <QRegularExpression>
+#include <QSplitter>
 #include <QStatusBar>
 #include <functional>
 #include <map>
 #include <memory>
 #include <vector>
 
+#include "platform/base/program_texts.h"
 #include "platform/base/windows1252.h"
+#include "platform/ui/command_state.h"
+#include "shared/controls/logger_list_config_dlg.h"
 #include "shared/controls/logger_list_doc.h"
+#include "shared/controls/logger_list_ids.h"
 #include "shared/controls/logger_list_model.h"
 #include "shared/controls/logger_list_view.h"
 #include "shared/link/link_ids.h"
@@ -25,6 +33,7 @@
 #include "teldrin/app/delay_time_dialog.h"
 #include "tests/support/memory_profile_store.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 #include "tests/support/ui/recording_desktop_services.h"
 #include "tests/teldrin/core/test_clock.h"
@@ -64,6 +73,22 @@ void SaveImmediateCall(const std::filesystem::path& path, const std::string& ser
     ASSERT_FALSE(ComputeSchedule(page, DecodeSchedule(block), block, 0).has_value());
     entry.SetScheduleBlock(block);
     ASSERT_TRUE(SaveLoggerList(path, list));
+}
+
+// Runs the event loop until the frame's call ends; the texts the status pane showed meanwhile.
+QStringList StatusTextsUntilTheCallEnds(teldrin::CMainFrame& frame) {
+    const QLabel* status = frame.statusBar()->findChildren<QLabel*>().at(1);
+    QStringList texts;
+    QElapsedTimer waited;
+    waited.start();
+    while (frame.Controller().Scheduler().CallInProgress() && waited.elapsed() < 60000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (frame.Controller().Scheduler().CallInProgress() && !texts.contains(status->text())) {
+            texts.append(status->text());
+        }
+    }
+    EXPECT_FALSE(frame.Controller().Scheduler().CallInProgress());
+    return texts;
 }
 
 // A frame whose data folder is `folder`, its scheduler's clock standing at the time it was made.
@@ -115,12 +140,22 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     ASSERT_NE(recent, nullptr);
     EXPECT_TRUE(recent->isVisible());
 
-    // What would replace or reread the list is greyed while the call runs.
+    // What would replace or reread the list is greyed while the call runs; ending the call is offered
+    // only then.
+    const std::vector<bool> greyedDuringTheCall{false, true};
+    const std::vector<bool> offeredDuringTheCall{true, false};
+    const std::pair<const char*, const std::vector<bool>&> commands[] = {
+        {"&Ouvrir", greyedDuringTheCall},
+        {"&Activer Liste Appel", greyedDuringTheCall},
+        {"&1 gui.lst", greyedDuringTheCall},
+        {"&R\xC3\xA9p\xC3\xA9ter Appels du jour", greyedDuringTheCall},
+        {"&Terminer Appel en cours", offeredDuringTheCall},
+    };
     std::map<QAction*, std::vector<bool>> enabled;
-    for (const char* text :
-         {"&Ouvrir", "&Activer Liste Appel", "&1 gui.lst", "&R\xC3\xA9p\xC3\xA9ter Appels du jour"}) {
+    for (const auto& [text, states] : commands) {
         QAction* action = FindAction(frame, text);
         ASSERT_NE(action, nullptr) << text;
+        EXPECT_EQ(action->isEnabled(), states.back()) << text;
         QObject::connect(action, &QAction::changed,
                          [&enabled, action] { enabled[action].push_back(action->isEnabled()); });
     }
@@ -134,25 +169,136 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     // The status pane names the logger found on the link while the call runs.
     const QList<QLabel*> panes = frame.statusBar()->findChildren<QLabel*>();
     ASSERT_EQ(panes.size(), 2);
-    QStringList statusTexts;
-    QElapsedTimer waited;
-    waited.start();
-    while (frame.Controller().Scheduler().CallInProgress() && waited.elapsed() < 60000) {
-        QApplication::processEvents(QEventLoop::AllEvents, 5);
-        if (frame.Controller().Scheduler().CallInProgress() && !statusTexts.contains(panes[1]->text())) {
-            statusTexts.append(panes[1]->text());
-        }
-    }
-    ASSERT_FALSE(frame.Controller().Scheduler().CallInProgress());
+    const QStringList statusTexts = StatusTextsUntilTheCallEnds(frame);
     EXPECT_TRUE(statusTexts.contains("Connected to Standard [57600 baud]"))
         << statusTexts.join("|").toStdString();
     // The progress bar goes with the call.
     EXPECT_FALSE(frame.findChild<QProgressBar*>()->isVisible());
     EXPECT_EQ(panes[1]->text(), QString::fromUtf8("Pas d'erreur sur dernier appel - 0 Appel(s) en échec"));
-    for (const auto& [action, states] : enabled) {
-        EXPECT_EQ(states, (std::vector<bool>{false, true})) << action->text().toStdString();
+    for (const auto& [text, states] : commands) {
+        EXPECT_EQ(enabled[FindAction(frame, text)], states) << text;
     }
     EXPECT_TRUE(frame.close());
+}
+
+TEST_F(TeldrinMainFrameTest, TheStatusPaneNamesTheModelTheLoggerTurnsOutToBe) {
+    // A Quarven KX decodes as an RS at first; its session start tells which one it is.
+    LoggerSimulator simulator(*FindLoggerModel("quarven-kx"));
+    const testsupport::TempFolder folder;
+    const std::filesystem::path listPath = folder / "kx.lst";
+    SaveImmediateCall(listPath, "", [port = simulator.StartTcp(0)](CLogger& entry) {
+        entry.SetConnectType(kConnectNetwork);
+        entry.SetPhoneOrAddress("127.0.0.1");
+        entry.SetNetPort(std::to_string(port));
+    });
+    FrameInFolder harness(folder.path());
+    ASSERT_TRUE(harness.frame->OpenList(listPath));
+    harness.frame->Controller().OnTimer();
+    const QStringList statusTexts = StatusTextsUntilTheCallEnds(*harness.frame);
+    const QStringList connected = statusTexts.filter(QRegularExpression("^Connected to "));
+    ASSERT_FALSE(connected.isEmpty()) << statusTexts.join("|").toStdString();
+    EXPECT_EQ(connected.back(), "Connected to Quarven KX [57600 baud]")
+        << statusTexts.join("|").toStdString();
+}
+
+TEST_F(TeldrinMainFrameTest, ActivatingTheListBringsItBackOrStopsTheCallsWhenItNoLongerReads) {
+    const testsupport::TempFolder folder;
+    const std::filesystem::path listPath = folder / "active.lst";
+    // Called at once, on a port where nothing answers.
+    SaveImmediateCall(listPath, "ACT1", [](CLogger& entry) {
+        entry.SetConnectType(kConnectNetwork);
+        entry.SetPhoneOrAddress("127.0.0.1");
+        entry.SetNetPort("1");
+    });
+    FrameInFolder harness(folder.path());
+    teldrin::CMainFrame& frame = *harness.frame;
+    frame.show();
+    ASSERT_TRUE(frame.OpenList(listPath));
+    QAction* activate = FindAction(frame, "&Activer Liste Appel");
+    ASSERT_NE(activate, nullptr);
+    auto* panes = frame.findChild<QSplitter*>();
+    panes->setSizes({0, 400});
+    ASSERT_EQ(panes->sizes().at(0), 0);
+    activate->trigger();
+    EXPECT_GT(panes->sizes().at(0), 0);
+
+    std::filesystem::remove(listPath);
+    QString told;
+    testsupport::OnNextModal([&told](QWidget* box) {
+        if (const auto* message = qobject_cast<QMessageBox*>(box)) {
+            told = message->text();
+        }
+        box->close();
+    });
+    activate->trigger();
+    EXPECT_TRUE(told.contains(QString::fromStdString(listPath.string()))) << told.toStdString();
+    EXPECT_FALSE(activate->isEnabled());
+    frame.Controller().OnTimer();
+    EXPECT_FALSE(frame.Controller().Scheduler().CallInProgress());
+}
+
+TEST_F(TeldrinMainFrameTest, TheListIsOnlyShownWithWhatWouldChangeItGreyedAndWhy) {
+    const testsupport::TempFolder folder;
+    const std::filesystem::path listPath = folder / "shown.lst";
+    {
+        CLoggerList list(LoggerDefaults{57600, 0});
+        list.NewList(platform::PathToWindows1252(folder.path()));
+        list.InsertNewLogger(-1, platform::PathToWindows1252(folder.path()));
+        list.GetLogger(0).SetSerial("B");
+        list.GetLogger(1).SetSerial("A");
+        ASSERT_TRUE(SaveLoggerList(listPath, list));
+    }
+    FrameInFolder harness(folder.path());
+    ASSERT_TRUE(harness.frame->OpenList(listPath));
+    CLoggerListView& view = harness.frame->ListView();
+    auto& document = *static_cast<CLoggerListDoc*>(view.GetDocument());
+    const auto unchanged = [&document](const char* after) {
+        EXPECT_FALSE(document.IsModified()) << after;
+        ASSERT_EQ(document.GetCount(), 2u) << after;
+        EXPECT_EQ(document.GetLogger(0).GetSerial(), "B") << after;
+        EXPECT_EQ(document.GetLogger(1).GetSerial(), "A") << after;
+    };
+
+    view.Grid()->selectRow(1);
+    view.SideButton(CLoggerListView::kCopyButton)->click();
+    for (const auto button : {CLoggerListView::kAddButton, CLoggerListView::kDeleteButton,
+                              CLoggerListView::kPasteButton, CLoggerListView::kUpButton}) {
+        EXPECT_FALSE(view.SideButton(button)->isEnabled()) << button;
+    }
+    EXPECT_TRUE(view.SideButton(CLoggerListView::kCopyButton)->isEnabled());
+    const LoggerListCommandIds ids = kTeldrinListCommands;
+    for (const unsigned id : {ids.add, ids.remove, ids.clear, ids.paste, ids.moveUp, ids.moveDown}) {
+        platform::CommandState state{id};
+        EXPECT_TRUE(view.OnUpdateCommand(state)) << id;
+        EXPECT_FALSE(state.enabled) << id;
+        view.Grid()->selectRow(1);
+        view.OnCommand(id);
+        unchanged(std::to_string(id).c_str());
+    }
+    emit view.Grid()->horizontalHeader()->sectionClicked(CLoggerListModel::kSerialColumn);
+    unchanged("sort");
+    const QModelIndex serial = view.Grid()->model()->index(0, CLoggerListModel::kSerialColumn);
+    EXPECT_FALSE(view.Grid()->model()->flags(serial) & Qt::ItemIsEditable);
+    EXPECT_FALSE(view.Grid()->model()->setData(serial, "C", Qt::EditRole));
+    unchanged("typing");
+
+    // Configure shows the entry, greyed, and stores nothing.
+    testsupport::OnNextModal([](QWidget* shown) {
+        auto* dialog = qobject_cast<CLoggerListConfigDlg*>(shown);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->Tabs().ConnectPage().isEnabled());
+        dialog->accept();
+    });
+    view.OnClickedButton(0, CLoggerListModel::kConfigureColumn);
+    unchanged("configure");
+
+    // The strip says why.
+    bool explained = false;
+    for (const QLabel* label : view.findChildren<QLabel*>()) {
+        explained =
+            explained || (!label->isHidden() && label->text().toStdString() == LoadText(IDS_LIST_SHOWN_ONLY));
+    }
+    EXPECT_TRUE(explained);
 }
 
 TEST_F(TeldrinMainFrameTest, TheLoggersUsbDeviceGoingAwayEndsItsCallAndNothingElse) {

@@ -265,7 +265,7 @@ TEST_F(TeldrinSessionTest, NewDataIsAppendedToTheNewestFileOnlyWhenItSurelyBelon
         Logged("Le Logger n'a pas de nouvelle donn\xE9"
                "e \xE0 ajouter"));
 
-    // Another logger answers at the entry's address: its data go to a new file of their own.
+    // Another logger answers at the entry's address: its data go to a new file named by it.
     simulator_.Logger().ChangeState([](LoggerState& s) {
         s.loggerId = "OTHER";
         LogRecords(s, 10);
@@ -274,7 +274,16 @@ TEST_F(TeldrinSessionTest, NewDataIsAppendedToTheNewestFileOnlyWhenItSurelyBelon
     ASSERT_TRUE(Call(Entry(kConnectNetwork, "127.0.0.1", port, kNewData)).tasksDone);
     EXPECT_TRUE(Logged("Probl\xE8me No de s\xE9rie: Liste Appel= SN42, Logger = OTHER"));
     EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords + 50);
-    EXPECT_EQ(RecordsIn(folder_ / "SN42-02.kivo"), kRecords + 60);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "SN42-02.kivo"));
+    EXPECT_EQ(RecordsIn(folder_ / "OTHER-01.kivo"), kRecords + 60);
+}
+
+TEST_F(TeldrinSessionTest, AnEntryWithoutASerialNumberNamesTheFileByTheLoggers) {
+    CLogger entry = Entry(kConnectNetwork, "127.0.0.1", std::to_string(simulator_.StartTcp(0)), 1);
+    entry.SetSerial("");
+    ASSERT_TRUE(Call(entry).tasksDone);
+    EXPECT_EQ(RecordsIn(folder_ / "SN42-01.kivo"), kRecords);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "-01.kivo"));
 }
 
 TEST_F(TeldrinSessionTest, ANewestFileThatCannotBeReadIsLeftAsItIsAndAllDataGoToTheNext) {
