@@ -21,6 +21,7 @@
 #include "tests/support/fake_app_context.h"
 #include "tests/support/link_test_session.h"
 #include "tests/support/scripted_ui_broker.h"
+#include "tests/support/silence_skipper.h"
 #include "tools/loggersim/logger_simulator.h"
 
 namespace testsupport {
@@ -103,6 +104,18 @@ public:
     template <class Job>
     auto Run(Job job) {
         return session_.Run(std::move(job));
+    }
+
+    // Calls `steps` (which run their jobs themselves) while the link meets each time-out of a silent
+    // logger at once.
+    template <class Steps>
+    auto ThroughSilences(Steps steps) {
+        const SilenceSkipper skipper(clock_, Logger());
+        return steps();
+    }
+    template <class Job>
+    auto RunThroughSilences(Job job) {
+        return ThroughSilences([&] { return session_.Run(std::move(job)); });
     }
 
     // Waits for `done` (the simulator takes bytes on its own thread); false when it never came.
