@@ -237,6 +237,7 @@ std::optional<RecordBatch> ServeRecordBatch(LoggerState& state, SimulatorFaults&
         return reply;
     }
     if (faulty && Take(faults.silentBatches)) {
+        reply.incomplete = true;
         return reply;
     }
     const int length = state.recordsAvailable;
@@ -254,6 +255,7 @@ std::optional<RecordBatch> ServeRecordBatch(LoggerState& state, SimulatorFaults&
     reply.bytes = "\r\n" + std::string(body.begin(), body.end()) + "\r\n\r\n>" + std::string(1, '\0');
     if (faulty && Take(faults.shortBatches)) {
         reply.bytes.resize(reply.bytes.size() - 3);
+        reply.incomplete = true;
     }
     return reply;
 }

@@ -57,6 +57,8 @@ std::optional<RecordAnswer> AnswerRecordCommand(LoggerState& state, const std::s
 struct RecordBatch {
     std::string bytes;
     bool closeLink = false;
+    // Silent or short: the link waits for a reply, or its end, that never comes.
+    bool incomplete = false;
 };
 std::optional<RecordBatch> ServeRecordBatch(LoggerState& state, SimulatorFaults& faults,
                                             const std::string& command);

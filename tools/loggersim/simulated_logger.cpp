@@ -86,6 +86,11 @@ int SimulatedLogger::WakeUps() const {
     return wake_ups_;
 }
 
+int SimulatedLogger::Silences() const {
+    std::lock_guard lock(mutex_);
+    return silences_;
+}
+
 void SimulatedLogger::ApplyIdleSleep() {
     const auto now = std::chrono::steady_clock::now();
     if (faults_.sleepAfterIdleMs > 0 &&
@@ -101,6 +106,7 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
     ApplyIdleSleep();
     for (const char byte : bytes) {
         if (muted_) {
+            ++silences_;
             break;
         }
         if (asleep_) {
@@ -119,6 +125,8 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                 if (faults_.stallAfterBlocks != 0) {
                     faults_.stallAfterBlocks -= faults_.stallAfterBlocks > 0 ? 1 : 0;
                     output.bytes += Frame(ExecuteBinaryBlock(state_, faults_, binary_block_));
+                } else {
+                    ++silences_;
                 }
                 binary_block_.clear();
             }
@@ -143,6 +151,7 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                 if (faults_.muteAfter >= 0 && commands_ > faults_.muteAfter) {
                     // Takes the command and says nothing more.
                     muted_ = true;
+                    ++silences_;
                     break;
                 }
                 if (line.empty()) {
@@ -151,7 +160,9 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                 }
                 const std::string command = Upper(Trimmed(line));
                 if (command == "S!") {
+                    // The farewell goes unanswered.
                     asleep_ = true;
+                    ++silences_;
                     break;
                 }
                 if (faults_.closeAfter >= 0 && commands_ > faults_.closeAfter) {
@@ -162,6 +173,7 @@ SimulatedLogger::Output SimulatedLogger::Receive(std::string_view bytes) {
                 if (const std::optional<RecordBatch> batch = ServeRecordBatch(state_, faults_, command)) {
                     output.bytes += batch->bytes;
                     output.closeLink = batch->closeLink;
+                    silences_ += batch->incomplete ? 1 : 0;
                     if (batch->closeLink) {
                         return output;
                     }
@@ -232,6 +244,7 @@ std::string SimulatedLogger::Execute(const std::string& line) {
         return Frame("ERROR");
     }
     if (!faults_.silentCommand.empty() && command == faults_.silentCommand) {
+        ++silences_;
         return {};
     }
     if (command == "R!E") {
@@ -255,6 +268,7 @@ std::string SimulatedLogger::Frame(const std::string& text) {
     std::string framed = "\r\n" + reply + "\r\n";
     if (faults_.dropPrompts > 0) {
         --faults_.dropPrompts;
+        ++silences_;
         return framed;
     }
     return framed + ">";

@@ -37,6 +37,10 @@ public:
     // The commands answered or dropped so far, upper case and trimmed, in their order.
     std::vector<std::string> Commands() const;
     int WakeUps() const;
+    // How often the logger left the link waiting for an answer it will not give: taken while muted, the
+    // farewell, a silent or unanswered command, a reply without its prompt, a stalled block, a silent or
+    // short batch.
+    int Silences() const;
     const LoggerModel& Model() const { return model_; }
     // The state behind the replies: changed in place under the logger's lock, or copied out.
     void ChangeState(const std::function<void(LoggerState&)>& change);
@@ -62,5 +66,6 @@ private:
     int commands_ = 0;
     std::vector<std::string> commands_seen_;
     int wake_ups_ = 0;
+    int silences_ = 0;
     std::chrono::steady_clock::time_point last_input_ = std::chrono::steady_clock::now();
 };

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/kivo32/session/session_fixture.h"
+#include "tests/support/silence_skipper.h"
 #include "tools/loggersim/logger_model.h"
 
 namespace sessiontest {
@@ -55,9 +57,12 @@ protected:
     // An end of command gives the cursor back.
     int CommandEnds() { return CountOf(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)); }
 
-    // A logger that takes no more commands; the replies it never gives time out quickly.
+    // From now on the link meets each time-out of a silent logger at once.
+    void SkipSilences() { silences_.emplace(clock_, simulator_.Logger()); }
+
+    // A logger that takes no more commands; the replies it never gives time out at once.
     void Mute() {
-        clock_.SetSpeed(kTimeoutSpeed);
+        SkipSilences();
         SimulatorFaults faults;
         faults.muteAfter = simulator_.Logger().CommandCount();
         simulator_.Logger().SetFaults(faults);
@@ -66,6 +71,10 @@ protected:
     LoggerSimulator simulator_;
     // Connect over TCP on 127.0.0.1 rather than a pseudo-terminal.
     bool over_network_ = false;
+
+private:
+    // Ends before the simulator it watches.
+    std::optional<testsupport::SilenceSkipper> silences_;
 };
 
 }  // namespace sessiontest

@@ -72,13 +72,14 @@ TEST_F(SessionHandlersTest, AStartCancelledHalfwayIsUndoneAndItsFailureTold) {
     broker_.AnswerDialog("CMsgBoxDlg", IDC_MSGBOX_BUTTON1);
     broker_.AnswerMessageBox(IDOK);
     const int commands = simulator_.Logger().CommandCount();
-    // "I?" is answered; "E!" is taken and never answered, nor anything after it.
-    clock_.SetSpeed(kTimeoutSpeed);
+    // "I?" is answered; "E!" is taken and never answered, nor anything after it. The cancel comes
+    // within the answer's time-out; the undo's time-outs are skipped.
     SimulatorFaults faults;
     faults.muteAfter = commands + 1;
     simulator_.Logger().SetFaults(faults);
     owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_START_STOP_LOGGING));
     ASSERT_TRUE(Eventually([&] { return simulator_.Logger().CommandCount() > commands + 1; }));
+    SkipSilences();
 
     // What the user interface does to cancel.
     app_.Set(CAppContext::Flag::Abort, true);

@@ -164,7 +164,7 @@ TEST_F(WiFiTest, AModuleUpdatePollsUntilTheModuleTellsHowItWent) {
 }
 
 TEST_F(WiFiTest, ARefusedUpdateCommandIsToldAndWaitsForNothing) {
-    clock_.SetSpeed(kTimeoutSpeed);
+    SkipSilences();
     simulator_.Logger().ChangeState([](LoggerState& s) { s.unansweredCommands = {"L!WFTPH"}; });
     owner_.SetModuleUpdateRequest(true);
     broker_.AnswerRequest<SetWiFiInfoRequest>(IDOK, [](SetWiFiInfoRequest& r) { r.settingsChanged = false; });

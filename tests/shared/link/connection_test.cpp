@@ -29,6 +29,7 @@
 #include "tests/support/fake_app_context.h"
 #include "tests/support/link_test_session.h"
 #include "tests/support/scripted_ui_broker.h"
+#include "tests/support/silence_skipper.h"
 #include "tests/support/whole_file.h"
 #include "tools/loggersim/logger_simulator.h"
 
@@ -215,13 +216,10 @@ TEST_P(ConnectionTest, RetriesAfterAGarbledEchoAndGivesUpAfterThree) {
 TEST_P(ConnectionTest, ACommandWithoutPromptTimesOut) {
     ASSERT_TRUE(Connect());
     SetFaults([](SimulatorFaults& f) { f.dropPrompts = 3; });
-    const int taken = Logger().CommandCount();
+    // Only the waits for the missing prompt are skipped: a wake-up or an echo never races a fast clock.
+    const testsupport::SilenceSkipper silences(clock_, Logger());
     auto running = session_.RunAsync([this] { return link_->DoCommand("I?", TIMEOUT_16000); });
-    // Only the waits for the missing prompt run fast: a wake-up or an echo racing a fast clock could
-    // fail for another reason under load.
-    ASSERT_TRUE(Eventually([&] { return Logger().CommandCount() > taken; }));
-    clock_.SetSpeed(kTimeoutSpeed);
-    ASSERT_EQ(running.wait_for(20s), std::future_status::ready);
+    ASSERT_EQ(running.wait_for(60s), std::future_status::ready);
     EXPECT_EQ(running.get(), 0);
     EXPECT_GT(NoticesOf(STATUS_TIMEOUT), 0);
     EXPECT_EQ(link_->GetRetries(), IsNetwork() ? 0 : 3);

@@ -21,6 +21,7 @@
 #include "tests/support/fake_app_context.h"
 #include "tests/support/link_test_session.h"
 #include "tests/support/scripted_ui_broker.h"
+#include "tests/support/silence_skipper.h"
 #include "tools/loggersim/logger_simulator.h"
 
 namespace testsupport {
@@ -35,10 +36,9 @@ inline std::string TransportName(const ::testing::TestParamInfo<Transport>& info
 // several at once.
 class SimulatedLoggerLink {
 public:
-    // Link time runs this much faster than real time.
+    // Link time runs this much faster than real time: a 10 s reply time-out takes 1 s. A silent logger's
+    // time-outs are skipped (ThroughSilences).
     static constexpr double kTestSpeed = 10;
-    // For the cases that wait out the time-outs of a logger that stopped answering.
-    static constexpr double kTimeoutSpeed = 100;
 
     explicit SimulatedLoggerLink(Transport transport = Transport::Pty) : transport_(transport) {
         session_.SetStatusWindow(&main_window_);
@@ -103,6 +103,18 @@ public:
     template <class Job>
     auto Run(Job job) {
         return session_.Run(std::move(job));
+    }
+
+    // Calls `steps` (which run their jobs themselves) while the link meets each time-out of a silent
+    // logger at once.
+    template <class Steps>
+    auto ThroughSilences(Steps steps) {
+        const SilenceSkipper skipper(clock_, Logger());
+        return steps();
+    }
+    template <class Job>
+    auto RunThroughSilences(Job job) {
+        return ThroughSilences([&] { return session_.Run(std::move(job)); });
     }
 
     // Waits for `done` (the simulator takes bytes on its own thread); false when it never came.

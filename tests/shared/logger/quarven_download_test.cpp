@@ -371,12 +371,8 @@ TEST_P(QuarvenDownloadTest, ABrokenDownloadLosesAndDoublesNoRecord) {
             };
             answers_ = {answer, kReadDataKept};
             asked_.clear();
-            // Where the logger falls silent or a batch stays short, the download waits out its time-outs:
-            // they pass quicker.
-            const bool timesOut = test.faults.silentBatches > 0 || test.faults.shortBatches > 0;
-            clock_.SetSpeed(timesOut ? kTimeoutSpeed : kTestSpeed);
-            const int result = DownloadNew(path);
-            clock_.SetSpeed(kTestSpeed);
+            // Where the logger falls silent or a batch stays short, the download waits out its time-outs.
+            const int result = ThroughSilences([&] { return DownloadNew(path); });
             sink_.onLog = {};
             ASSERT_FALSE(asked_.empty());
             EXPECT_EQ(asked_.front(), test.received);

@@ -200,10 +200,9 @@ TEST_P(SettingCommandsTest, WiredNetworkSettingsInTheFieldForm) {
 TEST_P(SettingCommandsTest, ANetworkWriteStopsAtItsFirstFailure) {
     ASSERT_TRUE(Start("standard"));
     Logger().ChangeState([](LoggerState& s) { s.unansweredCommands = {"_!P"}; });
-    clock_.SetSpeed(1000);
     NetworkSettings settings;
     settings.address = "10.0.0.2";
-    EXPECT_EQ(Run([&] { return Object().WriteNetworkSettings(settings, true); }), 0);
+    EXPECT_EQ(RunThroughSilences([&] { return Object().WriteNetworkSettings(settings, true); }), 0);
     EXPECT_TRUE(Sent("_!I 0A000002"));
     // Unanswered, so the write may end before the simulator's thread has recorded it.
     EXPECT_TRUE(Eventually([this] { return SentStartingWith("_!P"); }));
@@ -231,9 +230,8 @@ TEST_P(SettingCommandsTest, WiredNetworkSettingsReadBack) {
 
     // A query that fails says so and ends the read.
     Logger().ChangeState([](LoggerState& s) { s.unansweredCommands = {"_?S"}; });
-    clock_.SetSpeed(1000);
     const std::size_t before = Logger().Commands().size();
-    EXPECT_EQ(Run([&] { return Object().ReadNetworkSettings(settings, true); }), 0);
+    EXPECT_EQ(RunThroughSilences([&] { return Object().ReadNetworkSettings(settings, true); }), 0);
     const std::vector<testsupport::RecordedMessageBox> boxes = boxes_.Boxes();
     ASSERT_FALSE(boxes.empty());
     EXPECT_EQ(boxes.back().ids.promptId, IDS_NETWORK_SETTINGS_UNREADABLE);
@@ -381,14 +379,13 @@ TEST_P(SettingCommandsTest, AFailedWiFiStepStopsWithItsMessage) {
                           {"L!MODTCPPORT", false, IDS_WIFI_PORT_FAILED},
                           {"L!MODTCPPORT", true, IDS_WIFI_ACCESS_POINT_PORT_FAILED}};
     ASSERT_TRUE(Start("quarven-rs"));
-    clock_.SetSpeed(1000);
     for (const Case& test : cases) {
         SCOPED_TRACE(test.refused);
         Logger().ChangeState([&](LoggerState& s) { s.unansweredCommands = {test.refused}; });
         WiFiSettings settings;
         settings.accessPoint = test.accessPoint;
         const std::size_t before = Logger().Commands().size();
-        EXPECT_EQ(Run([&] { return Object().WriteWiFiSettings(settings); }), 0);
+        EXPECT_EQ(RunThroughSilences([&] { return Object().WriteWiFiSettings(settings); }), 0);
         const std::vector<testsupport::RecordedMessageBox> boxes = boxes_.Boxes();
         ASSERT_FALSE(boxes.empty());
         EXPECT_EQ(boxes.back().ids.promptId, test.message);
@@ -495,9 +492,8 @@ TEST_P(SettingCommandsTest, TheCallScheduleGoesToTheScheduleBlock) {
 
     // Without the status no block is written.
     Logger().ChangeState([](LoggerState& s) { s.unansweredCommands = {"Y?"}; });
-    clock_.SetSpeed(1000);
     const std::size_t before = Logger().Commands().size();
-    EXPECT_EQ(Run([&] { return Object().WriteCallSchedule(record); }), 0);
+    EXPECT_EQ(RunThroughSilences([&] { return Object().WriteCallSchedule(record); }), 0);
     const std::vector<std::string> sent = CommandsFrom(before);
     EXPECT_TRUE(
         std::none_of(sent.begin(), sent.end(), [](const std::string& c) { return c.starts_with("M!"); }));

@@ -44,9 +44,8 @@ TEST_P(SmallCommandsTest, TheFarewellByModel) {
     for (const Case& test : cases) {
         SCOPED_TRACE(test.model);
         ASSERT_TRUE(Start(test.model));
-        clock_.SetSpeed(1000);  // the farewell's answer never comes
-        EXPECT_EQ(Run([this] { return Object().Disconnect(1); }), 1);
-        clock_.SetSpeed(kTestSpeed);
+        // The farewell's answer never comes.
+        EXPECT_EQ(RunThroughSilences([this] { return Object().Disconnect(1); }), 1);
         EXPECT_TRUE(link_->IsSessionEnded());
         if (test.farewell) {
             EXPECT_TRUE(Eventually([this] { return Logger().IsAsleep(); }));
@@ -114,9 +113,7 @@ TEST_P(SmallCommandsTest, ClearingTheMemory) {
     SimulatorFaults faults;
     faults.silentCommand = "G!";
     Logger().SetFaults(faults);
-    clock_.SetSpeed(1000);
-    EXPECT_EQ(Run([this] { return Object().ClearMemory(false); }), 0);
-    clock_.SetSpeed(kTestSpeed);
+    EXPECT_EQ(RunThroughSilences([this] { return Object().ClearMemory(false); }), 0);
     EXPECT_FALSE(Logger().State().recording);
 }
 

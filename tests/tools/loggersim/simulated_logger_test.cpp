@@ -89,4 +89,29 @@ TEST(SimulatedLoggerTest, FaultsOnRequest) {
     EXPECT_EQ(dropped.bytes, "");
 }
 
+// Each time the logger leaves the link waiting for an answer it will not give counts once, so that a test
+// can skip the time-out; answers and wake-ups do not count.
+TEST(SimulatedLoggerTest, EachAnswerLeftUnsaidCountsAsASilence) {
+    SimulatedLogger logger = Standard();
+    logger.Receive("\x10");  // line mode
+    const auto silencesAfter = [&logger](const std::string& input) {
+        logger.Receive(input);
+        return logger.Silences();
+    };
+    EXPECT_EQ(silencesAfter("Z?\r"), 0);
+    logger.SetFaults({.dropPrompts = 1});
+    EXPECT_EQ(silencesAfter("Z?\r"), 1);
+    logger.SetFaults({.silentCommand = "Z?"});
+    EXPECT_EQ(silencesAfter("Z?\r"), 2);
+    logger.SetFaults({});
+    logger.ChangeState([](LoggerState& s) { s.unansweredCommands = {"I?"}; });
+    EXPECT_EQ(silencesAfter("I?\r"), 3);
+    logger.SetFaults({.muteAfter = logger.CommandCount()});
+    EXPECT_EQ(silencesAfter("Z?\r"), 4);  // taken, then nothing said
+    EXPECT_EQ(silencesAfter("Z?\r"), 5);  // each input while muted
+    logger.SetFaults({});
+    EXPECT_EQ(silencesAfter("S!\r"), 6);  // the farewell
+    EXPECT_EQ(silencesAfter("Z"), 6);     // the wake-up
+}
+
 }  // namespace
