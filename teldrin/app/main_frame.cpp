@@ -1,5 +1,6 @@
 #include "teldrin/app/main_frame.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -278,6 +279,19 @@ void CMainFrame::OnFrameMessage(platform::Message& message) {
     }
     controller_->OnMessage(message);
     ShowState();
+    QuitWhenNoCallRuns();
+}
+
+void CMainFrame::EndProgram() {
+    ending_ = true;
+    controller_->StopCalling();
+    QuitWhenNoCallRuns();
+}
+
+void CMainFrame::QuitWhenNoCallRuns() {
+    if (ending_ && !controller_->Scheduler().CallInProgress()) {
+        QApplication::quit();
+    }
 }
 
 void CMainFrame::ShowState() {
