@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
 
     teldrin::CMainFrame frame(settings, store, clock);
     window = &frame;
+    QObject::connect(&frame, &teldrin::CMainFrame::ReadyToQuit, &qt, &QApplication::quit);
     teldrin::TerminationSignal termination([&frame] { frame.EndProgram(); });
     frame.show();
 

@@ -1,6 +1,5 @@
 #include "teldrin/app/main_frame.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QLabel>
@@ -290,7 +289,8 @@ void CMainFrame::EndProgram() {
 
 void CMainFrame::QuitWhenNoCallRuns() {
     if (ending_ && !controller_->Scheduler().CallInProgress()) {
-        QApplication::quit();
+        ending_ = false;
+        emit ReadyToQuit();
     }
 }
 

@@ -43,12 +43,16 @@ public:
     // Opens the logger list and starts the day's calls; false when it cannot be opened (logged).
     bool OpenList(const std::filesystem::path& path);
     // Ends the program as Exit does, with nobody to ask: a call in progress is ended first, as the end-call
-    // command ends it (its files closed, its lines logged), no other call starts, and the application
-    // quits once no call runs.
+    // command ends it (its files closed, its lines logged), no other call starts, and ReadyToQuit follows
+    // once no call runs.
     void EndProgram();
     CCallController& Controller() { return *controller_; }
     // The open list's view; it shows no entries before a list is open.
     CLoggerListView& ListView() { return *list_view_; }
+
+signals:
+    // EndProgram's call has ended (at once when none ran): the application may quit.
+    void ReadyToQuit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,7 +77,7 @@ private:
     void OnClearLog();
     void OnTick();
     void OnFrameMessage(platform::Message& message);
-    // Once EndProgram was asked and no call runs: the application quits.
+    // Once EndProgram was asked and no call runs: ReadyToQuit, once.
     void QuitWhenNoCallRuns();
     // The list at `path` in the list view (the calls come from the controller's own reading); false when
     // it cannot be read.
@@ -113,6 +117,7 @@ private:
     std::filesystem::path list_path_;
     QAction* repeat_action_ = nullptr;
     bool list_open_ = false;
+    // EndProgram was asked and ReadyToQuit not yet sent.
     bool ending_ = false;
 };
 
