@@ -21,21 +21,23 @@
 #include "tests/support/data_file_records.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/whole_file.h"
-#include "tools/loggersim/data_memory.h"
+#include "tests/teldrin/core/logged_records.h"
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/logger_simulator.h"
-#include "tools/loggersim/logger_state.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-// A scratch home for the program: its instances find each other in its runtime folder.
+// A scratch home for the program: its instances find each other in its runtime folder; the calls' data
+// go to its data folder.
 struct ProgramHome {
     ProgramHome() {
         std::filesystem::create_directory(home / "run");
         std::filesystem::permissions(home / "run", std::filesystem::perms::owner_all);
+        std::filesystem::create_directory(Data());
     }
+    std::filesystem::path Data() const { return home / "data"; }
     std::filesystem::path EventLog() const {
         return home / "Documents" / "TARV" / "KIVO" / "Data" / "Teldrin.log";
     }
@@ -117,21 +119,15 @@ void SaveImmediateNetworkCall(const std::filesystem::path& path, const std::stri
 
 TEST(TeldrinProgramTest, CallsAnImmediateEntryAndEndsOnSigterm) {
     LoggerSimulator simulator(*FindLoggerModel("standard-135"));
-    simulator.Logger().ChangeState([](LoggerState& s) {
-        s.loggerId = "IMM1";
-        ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
-        LogRecords(s, 60);
-    });
+    teldrintest::LogRecordsOn(simulator, "IMM1", 60);
     const ProgramHome home;
-    const std::filesystem::path data = home.home / "data";
-    std::filesystem::create_directories(data);
     const std::filesystem::path listPath = home.home / "one.lst";
-    SaveImmediateNetworkCall(listPath, "IMM1", simulator.StartTcp(0), data);
+    SaveImmediateNetworkCall(listPath, "IMM1", simulator.StartTcp(0), home.Data());
 
     const pid_t child = StartProgram(home, {listPath.string()});
     ASSERT_GT(child, 0);
     EXPECT_TRUE(LogShows(home, "Etat appel"));
-    EXPECT_TRUE(std::filesystem::exists(data / "IMM1-01.kivo"));
+    EXPECT_TRUE(std::filesystem::exists(home.Data() / "IMM1-01.kivo"));
     const std::string events = testsupport::ReadWholeFile(home.EventLog());
     EXPECT_NE(events.find("Transfert de toutes donn\xE9"
                           "es du logger IMM1 completed at"),
@@ -148,18 +144,12 @@ TEST(TeldrinProgramTest, CallsAnImmediateEntryAndEndsOnSigterm) {
 
 TEST(TeldrinProgramTest, SigtermDuringACallEndsTheCallThenTheProgram) {
     LoggerSimulator simulator(*FindLoggerModel("standard-135"));
-    simulator.Logger().ChangeState([](LoggerState& s) {
-        s.loggerId = "SLOW";
-        ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
-        LogRecords(s, 2000);
-    });
+    teldrintest::LogRecordsOn(simulator, "SLOW", 2000);
     // A slow line: the whole download would take minutes.
     simulator.SetPacingBaud(4800);
     const ProgramHome home;
-    const std::filesystem::path data = home.home / "data";
-    std::filesystem::create_directories(data);
     const std::filesystem::path listPath = home.home / "slow.lst";
-    SaveImmediateNetworkCall(listPath, "SLOW", simulator.StartTcp(0), data);
+    SaveImmediateNetworkCall(listPath, "SLOW", simulator.StartTcp(0), home.Data());
 
     const pid_t child = StartProgram(home, {listPath.string()});
     ASSERT_GT(child, 0);
@@ -171,7 +161,7 @@ TEST(TeldrinProgramTest, SigtermDuringACallEndsTheCallThenTheProgram) {
     // written.
     const std::string events = testsupport::ReadWholeFile(home.EventLog());
     EXPECT_NE(events.find("Etat appel"), std::string::npos) << events;
-    for (const auto& file : std::filesystem::directory_iterator(data)) {
+    for (const auto& file : std::filesystem::directory_iterator(home.Data())) {
         EXPECT_NE(testsupport::RecordsIn(file.path()), -1) << file.path();
     }
 }

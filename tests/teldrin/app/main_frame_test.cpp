@@ -26,11 +26,11 @@
 #include "teldrin/app/delay_time_dialog.h"
 #include "tests/support/memory_profile_store.h"
 #include "tests/support/temp_folder.h"
-#include "tests/support/whole_file.h"
 #include "tests/support/ui/qt_test_application.h"
 #include "tests/support/ui/recording_desktop_services.h"
+#include "tests/support/whole_file.h"
+#include "tests/teldrin/core/logged_records.h"
 #include "tests/teldrin/core/test_clock.h"
-#include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/logger_simulator.h"
 #include "tools/loggersim/logger_state.h"
@@ -104,11 +104,7 @@ struct FrameInFolder {
 
 TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     LoggerSimulator simulator(*FindLoggerModel("standard-135"));
-    simulator.Logger().ChangeState([](LoggerState& s) {
-        s.loggerId = "GUI1";
-        ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
-        LogRecords(s, 40);
-    });
+    teldrintest::LogRecordsOn(simulator, "GUI1", 40);
     const int port = simulator.StartTcp(0);
     const testsupport::TempFolder folder;
     const std::filesystem::path listPath = folder / "gui.lst";
@@ -180,11 +176,7 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
 
 TEST_F(TeldrinMainFrameTest, EndingTheProgramEndsTheCallInProgressAndStartsNoOther) {
     LoggerSimulator simulator(*FindLoggerModel("standard-135"));
-    simulator.Logger().ChangeState([](LoggerState& s) {
-        s.loggerId = "END1";
-        ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
-        LogRecords(s, 2000);
-    });
+    teldrintest::LogRecordsOn(simulator, "END1", 2000);
     // A slow line: the download would take minutes.
     simulator.SetPacingBaud(4800);
     const int port = simulator.StartTcp(0);
