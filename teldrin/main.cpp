@@ -1,8 +1,7 @@
 // teldrin: calls the loggers of one logger list on their schedules, unattended.
 //   teldrin [LIST.lst]   without a list it asks for one; runs without a display with
-//   QT_QPA_PLATFORM=offscreen.
+//   QT_QPA_PLATFORM=offscreen, where a list that is not given or does not open ends it with status 2.
 #include <QApplication>
-#include <QFileDialog>
 #include <QSettings>
 #include <filesystem>
 #include <iostream>
@@ -10,14 +9,21 @@
 
 #include "platform/base/windows1252.h"
 #include "platform/ui/other_instance.h"
-#include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
 #include "platform/ui/settings_profile_store.h"
 #include "teldrin/app/main_frame.h"
+#include "teldrin/app/start_list.h"
 #include "teldrin/app/termination_signal.h"
 #include "teldrin/core/registry_values.h"
 #include "teldrin/core/scheduler_clock.h"
 #include "teldrin/core/teldrin_texts.h"
+
+namespace {
+
+// No list to call, and nobody at a screen to choose one.
+constexpr int kNoListStatus = 2;
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
@@ -60,16 +66,13 @@ int main(int argc, char** argv) {
 
     teldrin::CMainFrame frame(settings, store, clock);
     window = &frame;
-    teldrin::TerminationSignal termination([] { QApplication::quit(); });
+    QObject::connect(&frame, &teldrin::CMainFrame::ReadyToQuit, &qt, &QApplication::quit);
+    teldrin::TerminationSignal termination([&frame] { frame.EndProgram(); });
     frame.show();
 
-    QString list = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (list.isEmpty()) {
-        list = QFileDialog::getOpenFileName(&frame, "Teldrin", platform::ToQString(settings.loggerListDir),
-                                            "Logger List (*.lst);;All Files (*)");
-    }
-    if (!list.isEmpty() && !frame.OpenList(platform::PathFromQString(list))) {
-        std::cerr << "teldrin: cannot open the logger list " << list.toStdString() << '\n';
+    if (!teldrin::OpenStartList(frame, argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(),
+                                settings.loggerListDir)) {
+        return kNoListStatus;
     }
     const int status = QApplication::exec();
     settings.Save(store);

@@ -292,6 +292,20 @@ void CMainFrame::OnFrameMessage(platform::Message& message) {
     }
     controller_->OnMessage(message);
     ShowState();
+    QuitWhenNoCallRuns();
+}
+
+void CMainFrame::EndProgram() {
+    ending_ = true;
+    controller_->StopCalling();
+    QuitWhenNoCallRuns();
+}
+
+void CMainFrame::QuitWhenNoCallRuns() {
+    if (ending_ && !controller_->Scheduler().CallInProgress()) {
+        ending_ = false;
+        emit ReadyToQuit();
+    }
 }
 
 void CMainFrame::ShowState() {

@@ -1,6 +1,6 @@
 // CMainFrame: teldrin's main window. Its one-second timer (a second of the scheduler's clock) drives the
 // day's calls; its status panes show what the calls do; the calls' sessions post their messages to it.
-// Close is refused while a call runs.
+// Close is refused while a call runs; ending the program without a user (SIGTERM) ends the call first.
 #pragma once
 
 #include <QMainWindow>
@@ -43,9 +43,17 @@ public:
 
     // Opens the logger list and starts the day's calls; false when it cannot be opened (logged).
     bool OpenList(const std::filesystem::path& path);
+    // Ends the program as Exit does, with nobody to ask: a call in progress is ended first, as the end-call
+    // command ends it (its files closed, its lines logged), no other call starts, and ReadyToQuit follows
+    // once no call runs.
+    void EndProgram();
     CCallController& Controller() { return *controller_; }
     // The open list's view; it shows no entries before a list is open.
     CLoggerListView& ListView() { return *list_view_; }
+
+signals:
+    // EndProgram's call has ended (at once when none ran): the application may quit.
+    void ReadyToQuit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -72,6 +80,8 @@ private:
     void OnClearLog();
     void OnTick();
     void OnFrameMessage(platform::Message& message);
+    // Once EndProgram was asked and no call runs: ReadyToQuit, once.
+    void QuitWhenNoCallRuns();
     // The list at `path` in the list view (the calls come from the controller's own reading); false when
     // it cannot be read.
     bool ShowList(const std::filesystem::path& path);
@@ -114,6 +124,8 @@ private:
     // Only while a call runs.
     QAction* end_call_action_ = nullptr;
     bool list_open_ = false;
+    // EndProgram was asked and ReadyToQuit not yet sent.
+    bool ending_ = false;
 };
 
 }  // namespace teldrin

@@ -1,5 +1,5 @@
-// SIGTERM ends teldrin as its Exit command does: the signal only writes to a pipe, whose reader quits
-// the event loop on the main thread.
+// SIGTERM into the event loop: the signal only writes to a socket pair, whose reader hands it on to the
+// main thread (teldrin ends there as its Exit command does, a call in progress ended first).
 #pragma once
 
 #include <QObject>

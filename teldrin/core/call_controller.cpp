@@ -125,6 +125,11 @@ void CCallController::EndCurrentCall() {
     }
 }
 
+void CCallController::StopCalling() {
+    scheduler_.SetStopping(true);
+    EndCurrentCall();
+}
+
 void CCallController::OnUsbRemoval(const std::string& deviceName) {
     const CCall* call = scheduler_.CurrentCall();
     if (!session_ || call == nullptr || call->entry.GetConnectType() != kConnectDirect ||

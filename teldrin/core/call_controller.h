@@ -39,6 +39,9 @@ public:
     void CancelCalls();
     // Ends the call in progress: it stops at its next check and fails.
     void EndCurrentCall();
+    // The program is ending: no call starts any more, and the one in progress ends as EndCurrentCall
+    // ends it.
+    void StopCalling();
     // A USB serial device went away (`deviceName` names its port): when it carried the call in
     // progress, a direct one to a logger that connects by USB, the call ends without another word on
     // that port.

@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 116> kTexts{{
+constexpr std::array<TextRow, 117> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -151,6 +151,8 @@ constexpr std::array<TextRow, 116> kTexts{{
     {8657, "Read of Logger data failed", "Read of Logger data failed"},
     {8658, "Logger protocol control failed", "Logger protocol control failed"},
     {8659, "Conversion of logger data to data file failed", "Conversion of logger data to data file failed"},
+    {8670, "Erreur: Aucune liste de loggers donnée, et pas d'écran pour en choisir une\n",
+     "Error: no logger list given, and no screen to choose one on\n"},
 }};
 
 std::atomic<TeldrinLanguage> currentLanguage{TeldrinLanguage::kFrench};

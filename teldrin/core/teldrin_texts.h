@@ -43,6 +43,7 @@ enum TeldrinTextId : unsigned {
     IDS_TELDRIN_BAD_LOGGER_LIST_FOLDER = 8648,
     IDS_TELDRIN_AT = 8616,
     IDS_TELDRIN_CALL_COUNTS = 8625,
+    IDS_TELDRIN_NO_LIST_GIVEN = 8670,
 };
 
 }  // namespace teldrin

@@ -1,5 +1,6 @@
 // teldrin's main frame offscreen: the open list in its view; Close is refused while a call runs and
-// allowed once it ended; the panes tell the call; the delay dialog shows the hours within a day.
+// allowed once it ended, while ending the program without a user ends the call first; the panes tell the
+// call; the delay dialog shows the hours within a day.
 #include "teldrin/app/main_frame.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +37,9 @@
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 #include "tests/support/ui/recording_desktop_services.h"
+#include "tests/support/whole_file.h"
+#include "tests/teldrin/core/logged_records.h"
 #include "tests/teldrin/core/test_clock.h"
-#include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/logger_simulator.h"
 #include "tools/loggersim/logger_state.h"
@@ -58,21 +60,29 @@ QAction* FindAction(const QWidget& frame, const char* text) {
     return nullptr;
 }
 
-// A list at `path` of one entry called at once, its link set by `link`.
-void SaveImmediateCall(const std::filesystem::path& path, const std::string& serial,
-                       const std::function<void(CLogger&)>& link) {
+// A list at `path` of entries called at once, one for each of `serials`, their links set by `link`.
+void SaveImmediateCalls(const std::filesystem::path& path, const std::vector<std::string>& serials,
+                        const std::function<void(CLogger&)>& link) {
     CLoggerList list(LoggerDefaults{57600, 0});
     list.NewList(platform::PathToWindows1252(path.parent_path()));
-    CLogger& entry = list.GetLogger(0);
-    entry.SetSerial(serial);
-    link(entry);
-    entry.SetScheduleOn(true);
-    CLogger::ScheduleBlock block = entry.GetScheduleBlock();
-    SchedulePage page = DecodeSchedule(block);
-    page.choice = kCallImmediate;
-    ASSERT_FALSE(ComputeSchedule(page, DecodeSchedule(block), block, 0).has_value());
-    entry.SetScheduleBlock(block);
+    for (std::size_t index = 0; index < serials.size(); ++index) {
+        CLogger& entry = index == 0 ? list.GetLogger(0)
+                                    : list.InsertNewLogger(-1, platform::PathToWindows1252(path.parent_path()));
+        entry.SetSerial(serials[index]);
+        link(entry);
+        entry.SetScheduleOn(true);
+        CLogger::ScheduleBlock block = entry.GetScheduleBlock();
+        SchedulePage page = DecodeSchedule(block);
+        page.choice = kCallImmediate;
+        ASSERT_FALSE(ComputeSchedule(page, DecodeSchedule(block), block, 0).has_value());
+        entry.SetScheduleBlock(block);
+    }
     ASSERT_TRUE(SaveLoggerList(path, list));
+}
+
+void SaveImmediateCall(const std::filesystem::path& path, const std::string& serial,
+                       const std::function<void(CLogger&)>& link) {
+    SaveImmediateCalls(path, {serial}, link);
 }
 
 // Runs the event loop until the frame's call ends; the texts the status pane showed meanwhile.
@@ -91,6 +101,19 @@ QStringList StatusTextsUntilTheCallEnds(teldrin::CMainFrame& frame) {
     return texts;
 }
 
+// Runs the event loop until `done`; false after 60 s.
+bool WaitUntil(const std::function<bool()>& done) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done()) {
+        if (waited.elapsed() > 60000) {
+            return false;
+        }
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
 // A frame whose data folder is `folder`, its scheduler's clock standing at the time it was made.
 struct FrameInFolder {
     explicit FrameInFolder(const std::filesystem::path& folder) {
@@ -106,11 +129,7 @@ struct FrameInFolder {
 
 TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
     LoggerSimulator simulator(*FindLoggerModel("standard-135"));
-    simulator.Logger().ChangeState([](LoggerState& s) {
-        s.loggerId = "GUI1";
-        ClearDataMemory(s, s.memoryStart, s.memoryEnd, 1709816400);
-        LogRecords(s, 40);
-    });
+    teldrintest::LogRecordsOn(simulator, "GUI1", 40);
     const int port = simulator.StartTcp(0);
     const testsupport::TempFolder folder;
     const std::filesystem::path listPath = folder / "gui.lst";
@@ -299,6 +318,45 @@ TEST_F(TeldrinMainFrameTest, TheListIsOnlyShownWithWhatWouldChangeItGreyedAndWhy
             explained || (!label->isHidden() && label->text().toStdString() == LoadText(IDS_LIST_SHOWN_ONLY));
     }
     EXPECT_TRUE(explained);
+}
+
+TEST_F(TeldrinMainFrameTest, EndingTheProgramEndsTheCallInProgressAndStartsNoOther) {
+    LoggerSimulator simulator(*FindLoggerModel("standard-135"));
+    teldrintest::LogRecordsOn(simulator, "END1", 2000);
+    // A slow line: the download would take minutes.
+    simulator.SetPacingBaud(4800);
+    const int port = simulator.StartTcp(0);
+    const testsupport::TempFolder folder;
+    const std::filesystem::path listPath = folder / "end.lst";
+    // Two calls due at once: the second would start as soon as the first ended.
+    SaveImmediateCalls(listPath, {"END1", "END2"}, [port](CLogger& entry) {
+        entry.SetConnectType(kConnectNetwork);
+        entry.SetPhoneOrAddress("127.0.0.1");
+        entry.SetNetPort(std::to_string(port));
+    });
+    FrameInFolder harness(folder.path());
+    teldrin::CMainFrame& frame = *harness.frame;
+    frame.show();
+    ASSERT_TRUE(frame.OpenList(listPath));
+    frame.Controller().OnTimer();
+    const QLabel* status = frame.statusBar()->findChildren<QLabel*>().at(1);
+    ASSERT_TRUE(WaitUntil([status] { return status->text().startsWith("Connected to"); }));
+
+    int readyToQuit = 0;
+    QObject::connect(&frame, &teldrin::CMainFrame::ReadyToQuit, [&readyToQuit] { ++readyToQuit; });
+    frame.EndProgram();
+    EXPECT_EQ(readyToQuit, 0);
+    ASSERT_TRUE(WaitUntil([&readyToQuit] { return readyToQuit > 0; }));
+    EXPECT_FALSE(frame.Controller().Scheduler().CallInProgress());
+    // Once the call ended the application may quit: the frame no longer refuses to close.
+    EXPECT_TRUE(frame.close());
+    // Whatever the call still posts, no other call starts, and the application is told once.
+    QApplication::processEvents(QEventLoop::AllEvents, 100);
+    EXPECT_EQ(readyToQuit, 1);
+    EXPECT_EQ(frame.Controller().Scheduler().Attempted(), 1);
+    EXPECT_EQ(frame.Controller().Scheduler().Failed(), 1);
+    const std::string events = testsupport::ReadWholeFile(folder / "Teldrin.log");
+    EXPECT_NE(events.find("Etat appel"), std::string::npos) << events;
 }
 
 TEST_F(TeldrinMainFrameTest, TheLoggersUsbDeviceGoingAwayEndsItsCallAndNothingElse) {
