@@ -100,7 +100,7 @@ private:
     CTeldrinListHost list_host_;
     // The open list as a document, shown by the list view above today's calls.
     std::unique_ptr<CLoggerListDoc> list_document_;
-    // The list view above today's calls.
+    // The list's view above today's calls, in panes the user can resize.
     QSplitter* panes_;
     CLoggerListView* list_view_;
     QTimer timer_;

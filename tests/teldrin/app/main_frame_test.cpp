@@ -24,6 +24,7 @@
 #include "platform/base/windows1252.h"
 #include "platform/ui/command_state.h"
 #include "shared/controls/logger_list_config_dlg.h"
+#include "shared/controls/logger_list_connect_tab.h"
 #include "shared/controls/logger_list_doc.h"
 #include "shared/controls/logger_list_ids.h"
 #include "shared/controls/logger_list_model.h"
