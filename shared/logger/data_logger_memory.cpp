@@ -185,8 +185,9 @@ void CDataLogger::ShowBlockProgress(std::uint32_t elapsedMs) {
     ShowBytesProgress(bytes_received_);
     const int recordSize = ActiveRecordSize();
     if (progress_sink_ != nullptr && recordSize > 0) {
-        ReportStatus(RecordProgressText(static_cast<long>(bytes_received_ / recordSize),
-                                        static_cast<long>(bytes_to_read_ / recordSize), elapsedMs, recordSize));
+        const auto records = static_cast<long>(bytes_received_ / recordSize);
+        const auto total = static_cast<long>(bytes_to_read_ / recordSize);
+        ReportStatus(RecordProgressText(records, total, elapsedMs, recordSize));
     }
 }
 
@@ -229,7 +230,9 @@ void CDataLogger::WriteTrace(unsigned stringId) {
 }
 
 void CDataLogger::ShowStep(unsigned stringId) {
-    WriteTrace(stringId);
+    if (progress_sink_ != nullptr) {
+        progress_sink_->SetStepText(LoadText(stringId));
+    }
     PostStatusId(STATUS_TEXT, stringId);
 }
 
