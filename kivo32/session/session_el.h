@@ -125,7 +125,8 @@ private:
     // The question after the logger was found recording otherwise than the file: a new file for the new
     // data or for all data; nothing is programmed after the download either way.
     void AskAfterSetupMismatch();
-    // Tells the download's failure, or hands the file on to the main window.
+    // Tells the download's failure, or hands the file on to the main window; after the recovery question,
+    // tells what the disk holds.
     void FinishDownload(const DownloadOutcome& outcome, bool openFile, DownloadRequest request);
     void OnReadSetupTable();
     // The active setup read afresh, its extended data (the energy registers) too, for the energy summary.
