@@ -2,6 +2,8 @@
 #include "kivo32/session/download_failure_text.h"
 
 #include "kivo32/session/session_ids.h"
+#include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "shared/logger/download_result.h"
 
 std::optional<DownloadFailureText> DownloadFailureTextFor(int result) {
@@ -37,4 +39,19 @@ std::optional<DownloadFailureText> DownloadFailureTextFor(int result) {
         default:
             return DownloadFailureText{IDS_DATA_READ_FAILED};
     }
+}
+
+std::string BrokenDownloadText(const DownloadOutcome& outcome) {
+    if (!outcome.file) {
+        return LoadText(IDS_DOWNLOAD_NOT_KEPT);
+    }
+    const BuiltDataFile& file = *outcome.file;
+    std::string text =
+        platform::FormatLoadedText(outcome.GaveUp() ? IDS_DOWNLOAD_STOPPED_KEPT : IDS_DOWNLOAD_BROKEN_KEPT,
+                                   {std::to_string(file.recordsAdded), file.path.string()});
+    if (file.previous) {
+        text += ' ';
+        text += platform::FormatLoadedText(IDS_DOWNLOAD_PREVIOUS_FILE, {file.previous->string()});
+    }
+    return text;
 }

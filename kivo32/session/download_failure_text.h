@@ -3,6 +3,9 @@
 #pragma once
 
 #include <optional>
+#include <string>
+
+#include "shared/logger/download_policy.h"
 
 struct DownloadFailureText {
     unsigned textId = 0;
@@ -12,3 +15,7 @@ struct DownloadFailureText {
 
 // The text for `result`, a result code of ReadData; none for a download that kept its data.
 std::optional<DownloadFailureText> DownloadFailureTextFor(int result);
+
+// After a download broke and the user answered the recovery question: what the disk now holds, the
+// records kept and their file, and where the file they were added to now lies.
+std::string BrokenDownloadText(const DownloadOutcome& outcome);

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "kivo32/session/setting_requests.h"
 #include "shared/link/session.h"
 #include "shared/logger/call_schedule.h"
+#include "shared/logger/download_policy.h"
 
 class CDataLogger;
 class CRealTimeWindowLink;
@@ -114,16 +116,18 @@ private:
     void OnReadAllData(bool openFile, DownloadRequest request);
     // Reads the records logged since the existing file's last; offers a full read without a file.
     void OnReadNewData(bool openFile, DownloadRequest request);
-    // The new-data read inside a running command, again as long as the user wants to try again.
-    int ReadNewData(const std::filesystem::path& path);
+    // The new-data read inside a running command, again as long as the user wants to try again;
+    // `built`: the file an earlier download of the command left.
+    DownloadOutcome ReadNewData(const std::filesystem::path& path, std::optional<BuiltDataFile> built = {});
     // Checks the file against the logger's setup and tells the logger where the file ended; false when
     // the read cannot go on (the user was told or asked).
     bool PrepareNewDataRead(const std::filesystem::path& path, long& recordCount);
     // The question after the logger was found recording otherwise than the file: a new file for the new
     // data or for all data; nothing is programmed after the download either way.
     void AskAfterSetupMismatch();
-    // Tells the download's failure, or hands the file on to the main window.
-    void FinishDownload(int result, bool openFile, DownloadRequest request);
+    // Tells the download's failure, or hands the file on to the main window; after the recovery question,
+    // tells what the disk holds.
+    void FinishDownload(const DownloadOutcome& outcome, bool openFile, DownloadRequest request);
     void OnReadSetupTable();
     // The active setup read afresh, its extended data (the energy registers) too, for the energy summary.
     void OnReadEnergySummary();

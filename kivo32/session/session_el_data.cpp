@@ -39,6 +39,13 @@ constexpr int kProgrammedNoticeMs = 2500;
 // How long the notices of a download that nobody watches stay.
 constexpr int kUnattendedNoticeMs = 5000;
 
+// A download that ended before the logger was asked for data.
+DownloadOutcome EndedWith(int result) {
+    DownloadOutcome outcome;
+    outcome.result = result;
+    return outcome;
+}
+
 // The progress window of a read-data handler: shown as the download starts, gone before the handler
 // hands the file on.
 class DownloadWindowScope {
@@ -74,17 +81,17 @@ void CSessionEL::OnReadAllData(bool openFile, DownloadRequest request) {
     const CommandScope scope(*this);
     SetNewDataRead(false);
     Trace("OnReadAllData()\n");
-    int result = kReadDataCancelled;
+    DownloadOutcome outcome = EndedWith(kReadDataCancelled);
     {
         const DownloadWindowScope window(owner_, logger_.get());
         if (logger_) {
-            result = logger_->Download(request.path, true, 0, UserDownloadPolicy()).result;
+            outcome = logger_->Download(request.path, true, 0, UserDownloadPolicy());
         }
-        if (result == kReadDataTryAgain && !IsAborted()) {
-            result = ReadNewData(request.path);
+        if (outcome.result == kReadDataTryAgain && !IsAborted()) {
+            outcome = ReadNewData(request.path, outcome.file);
         }
     }
-    FinishDownload(result, openFile, std::move(request));
+    FinishDownload(outcome, openFile, std::move(request));
 }
 
 void CSessionEL::OnReadNewData(bool openFile, DownloadRequest request) {
@@ -99,27 +106,33 @@ void CSessionEL::OnReadNewData(bool openFile, DownloadRequest request) {
         return;
     }
     const CommandScope scope(*this);
-    int result = 0;
+    DownloadOutcome outcome;
     {
         const DownloadWindowScope window(owner_, logger_.get());
-        result = ReadNewData(request.path);
+        outcome = ReadNewData(request.path);
     }
-    FinishDownload(result, openFile, std::move(request));
+    FinishDownload(outcome, openFile, std::move(request));
 }
 
-int CSessionEL::ReadNewData(const std::filesystem::path& path) {
+DownloadOutcome CSessionEL::ReadNewData(const std::filesystem::path& path,
+                                        std::optional<BuiltDataFile> built) {
     // "Try again" after a broken read keeps what came and reads the rest as new data, until the user
     // lets it be.
     for (;;) {
         SetNewDataRead(true);
         long recordCount = 0;
         if (!logger_ || !PrepareNewDataRead(path, recordCount)) {
-            return kReadDataNoPreparation;
+            return EndedWith(kReadDataNoPreparation);
         }
-        const int result = logger_->Download(path, false, recordCount, UserDownloadPolicy()).result;
-        if (result != kReadDataTryAgain || IsAborted()) {
-            return result;
+        DownloadOutcome outcome = logger_->Download(path, false, recordCount, UserDownloadPolicy());
+        if (!outcome.file) {
+            // What an earlier try kept is still what the disk holds.
+            outcome.file = built;
         }
+        if (outcome.result != kReadDataTryAgain || IsAborted()) {
+            return outcome;
+        }
+        built = outcome.file;
     }
 }
 
@@ -173,12 +186,20 @@ void CSessionEL::AskAfterSetupMismatch() {
     }
 }
 
-void CSessionEL::FinishDownload(int result, bool openFile, DownloadRequest request) {
+void CSessionEL::FinishDownload(const DownloadOutcome& outcome, bool openFile, DownloadRequest request) {
     // Whatever the end, the next download is the user's own again.
     const bool unattended = owner_.IsUnattendedDownload();
     owner_.SetUnattendedDownload(false);
+    const int result = outcome.result;
     if (result == kReadDataNoPreparation) {
         return;
+    }
+    if (!outcome.recoveries.empty()) {
+        // After the recovery question the user learns what the disk now holds, whatever was answered.
+        PostStatus(STATUS_TEXT, BrokenDownloadText(outcome));
+        if (outcome.GaveUp()) {
+            return;
+        }
     }
     const bool aborted = IsAborted();
     if (result != kReadDataDone && result != kReadDataKept && !aborted) {

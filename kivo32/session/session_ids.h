@@ -101,6 +101,10 @@ inline constexpr unsigned IDS_DOWNLOAD_RAW_FILE_SETUP_FAILED = 59987;
 inline constexpr unsigned IDS_DOWNLOAD_NOTHING_RECEIVED = 59988;
 inline constexpr unsigned IDS_DOWNLOAD_ASSEMBLY_FAILED = 59989;
 inline constexpr unsigned IDS_DOWNLOAD_NOT_KEPT = 59990;
+// What a broken download left on disk, after the recovery question.
+inline constexpr unsigned IDS_DOWNLOAD_STOPPED_KEPT = 59993;  // %s records, %s path
+inline constexpr unsigned IDS_DOWNLOAD_BROKEN_KEPT = 59994;   // %s records, %s path
+inline constexpr unsigned IDS_DOWNLOAD_PREVIOUS_FILE = 59995;  // %s path
 
 // Programming a setup.
 inline constexpr unsigned IDS_PROGRAMMING = 12383;

@@ -193,6 +193,12 @@ public:
     // `exchange`.
     int ReadMemoryToFile(RawDownloadFile& rawFile, std::int64_t address, std::int64_t bytesLeft,
                          bool keepPosition, DownloadExchange& exchange);
+    // After each block of a download: the bar from the bytes received, and in the window the records
+    // with their rate and the time left.
+    void ShowBlockProgress(std::uint32_t elapsedMs);
+    void ShowBytesProgress(std::int64_t bytes);
+    // The record size of the active setup; 0 without one.
+    int ActiveRecordSize();
     // The stamp of the record that ends at `endAddress`; a read that fails is told through `exchange`.
     int ReadRecordValue(std::int64_t endAddress, std::uint32_t& value, DownloadExchange& exchange);
     std::int64_t SizeOfFullDataRead(std::int64_t& first) const;
@@ -316,6 +322,9 @@ public:
     void ClearTrace();
     void AppendTrace(std::string_view line);
     void WriteTrace(unsigned stringId);
+    // A step of a download in its window and the status bar, which must not go on showing the step
+    // before it (the setup read's).
+    void ShowStep(unsigned stringId);
     void ReportStatus(const std::string& text);
     // The wait callback of block reads: moves the progress on by what has arrived.
     void UpdateBlockProgress();

@@ -86,7 +86,7 @@ int CDataLogger::FindMemoryToRead(MemoryRun& run) {
     ClearTrace();
     if (run.readAll) {
         run.summary->Clear();
-        WriteTrace(IDS_READING_SETUPS);
+        ShowStep(IDS_READING_SETUPS);
         if (!ReadSetupHeader(1)) {
             return kReadDataSetupHeaderFailed;
         }
@@ -97,7 +97,7 @@ int CDataLogger::FindMemoryToRead(MemoryRun& run) {
     if (run.summary->GetChannelCount(type_code_) < 1) {
         return kReadDataNothingToRead;
     }
-    WriteTrace(IDS_FINDING_RECORDS);
+    ShowStep(IDS_FINDING_RECORDS);
     if (!ReadStatus()) {
         return kReadDataStatusFailed;
     }
@@ -131,7 +131,7 @@ int CDataLogger::PrepareMemoryRun(MemoryRun& run) {
     }
     bytes_to_read_ = run.size;
 
-    WriteTrace(IDS_PREPARING_DOWNLOAD);
+    ShowStep(IDS_PREPARING_DOWNLOAD);
     CDataInfo info = data_info_;
     info.SetRecordCount(static_cast<std::uint32_t>(run.size / run.recordSize));
     info.SetIdText(description_);

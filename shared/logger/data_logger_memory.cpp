@@ -13,6 +13,7 @@
 #include "shared/logger/data_logger.h"
 #include "shared/logger/data_read_size.h"
 #include "shared/logger/download_progress_sink.h"
+#include "shared/logger/download_progress_text.h"
 #include "shared/logger/hex_dump_reply.h"
 #include "shared/logger/logger_ids.h"
 #include "shared/logger/raw_download_file.h"
@@ -95,6 +96,7 @@ int CDataLogger::ReadMemoryBlock(std::int64_t& address, std::int64_t& bytesLeft,
 
 int CDataLogger::ReadMemoryToFile(RawDownloadFile& rawFile, std::int64_t address, std::int64_t bytesLeft,
                                   bool keepPosition, DownloadExchange& exchange) {
+    const std::uint32_t started = connection_->Clock().Now();
     while (bytesLeft > 0) {
         if (IsAborted() || !ReadMemoryBlock(address, bytesLeft, keepPosition)) {
             return 0;
@@ -108,13 +110,18 @@ int CDataLogger::ReadMemoryToFile(RawDownloadFile& rawFile, std::int64_t address
             exchange.Tell({0, error.MessageText(), MB_OK});
             return 0;
         }
+        ShowBlockProgress(connection_->Clock().Now() - started);
     }
     return 1;
 }
 
-int CDataLogger::ReadRecordValue(std::int64_t endAddress, std::uint32_t& value, DownloadExchange& exchange) {
+int CDataLogger::ActiveRecordSize() {
     const CSUTInfo* active = GetSUTInfo(1);
-    const int recordSize = active && active->setupTable ? active->setupTable->GetRecordSize() : 0;
+    return active && active->setupTable ? active->setupTable->GetRecordSize() : 0;
+}
+
+int CDataLogger::ReadRecordValue(std::int64_t endAddress, std::uint32_t& value, DownloadExchange& exchange) {
+    const int recordSize = ActiveRecordSize();
     if (recordSize < 3) {
         return 0;
     }
@@ -169,8 +176,24 @@ void CDataLogger::UpdateBlockProgress() {
     if (!transfer_active_) {
         bytes_received_ = estimate;
     }
+    ShowBytesProgress(estimate);
+}
+
+void CDataLogger::ShowBlockProgress(std::uint32_t elapsedMs) {
+    // A fast link may bring a whole block between two calls of the wait callback: the bar follows the
+    // blocks received.
+    ShowBytesProgress(bytes_received_);
+    const int recordSize = ActiveRecordSize();
+    if (progress_sink_ != nullptr && recordSize > 0) {
+        const auto records = static_cast<long>(bytes_received_ / recordSize);
+        const auto total = static_cast<long>(bytes_to_read_ / recordSize);
+        ReportStatus(RecordProgressText(records, total, elapsedMs, recordSize));
+    }
+}
+
+void CDataLogger::ShowBytesProgress(std::int64_t bytes) {
     const int percent = bytes_to_read_ > 0
-                            ? static_cast<int>(std::min<std::int64_t>(estimate * 100 / bytes_to_read_, 100))
+                            ? static_cast<int>(std::min<std::int64_t>(bytes * 100 / bytes_to_read_, 100))
                             : 0;
     if (progress_sink_ != nullptr) {
         progress_sink_->SetProgress(percent);
@@ -204,6 +227,13 @@ void CDataLogger::WriteTrace(unsigned stringId) {
     } else {
         PostStatusId(STATUS_TEXT, IDS_READING_SETUPS);
     }
+}
+
+void CDataLogger::ShowStep(unsigned stringId) {
+    if (progress_sink_ != nullptr) {
+        progress_sink_->SetStepText(LoadText(stringId));
+    }
+    PostStatusId(STATUS_TEXT, stringId);
 }
 
 void CDataLogger::ReportStatus(const std::string& text) {

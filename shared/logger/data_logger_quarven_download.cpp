@@ -1,7 +1,6 @@
 // CDataLoggerQuarvenRSorKX: the record engine of a download: the logger's numbered records read in
 // batches, their time stamps checked, written raw and built into the data file.
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <span>
@@ -19,6 +18,7 @@
 #include "shared/logger/data_logger_quarven_rs_or_kx.h"
 #include "shared/logger/discontinuity_report.h"
 #include "shared/logger/download_ids.h"
+#include "shared/logger/download_progress_text.h"
 #include "shared/logger/download_progress_sink.h"
 #include "shared/logger/download_result.h"
 #include "shared/logger/logger_ids.h"
@@ -40,7 +40,6 @@ constexpr int kRecordTimeout = 2000;
 constexpr int kModeTimeout = 8000;
 constexpr std::uint32_t kEndPauseMs = 3000;
 constexpr std::uint32_t kProgressTurnMs = 1000;
-constexpr std::uint32_t kEstimateAfterMs = 3000;
 constexpr std::string_view kHexDumpRefused = "Hex dump not valid";
 // The setup of a logger that holds its factory default, with nothing recorded.
 constexpr std::string_view kDefaultSetupName = "\aDefault SUT\a";
@@ -57,10 +56,6 @@ std::uint32_t Wrapped(std::int64_t number, std::uint32_t capacity) {
     }
     const std::int64_t m = capacity;
     return static_cast<std::uint32_t>((number % m + m) % m);
-}
-
-std::string Plural(long count) {
-    return count == 1 ? "" : "s";
 }
 
 std::string Decimal(long long value) {
@@ -80,32 +75,6 @@ std::string FailureLine(int code, std::uint32_t number) {
             "%s %d.", {LoadText(IDS_RECORD_NO_LINK + static_cast<unsigned>(code - 1)), Decimal(number)});
     }
     return code == kCodeCancelled ? LoadText(IDS_RECORD_CANCELLED) : std::string();
-}
-
-// The status line while records arrive, with the time left once the rate is known.
-std::string ProgressText(long read, long total, std::uint32_t elapsedMs, int recordSize) {
-    if (read < 1 || elapsedMs <= kEstimateAfterMs) {
-        return platform::FormatLoadedText(IDS_RECORDS_READ, {Decimal(read), Decimal(total)});
-    }
-    const double seconds = elapsedMs / 1000.0;
-    const auto left = static_cast<long>(std::max<long>(total - read, 0) / (read / seconds));
-    char rate[32];
-    std::snprintf(rate, sizeof rate, "%.1f", read * static_cast<double>(recordSize) / seconds / 1024.0);
-    const long hours = left / 3600;
-    const long minutes = left % 3600 / 60;
-    const long rest = left % 60;
-    if (hours > 0) {
-        return platform::FormatLoadedText(IDS_RECORDS_LEFT_HOURS,
-                                          {Decimal(read), Decimal(total), rate, Decimal(hours), Plural(hours),
-                                           Decimal(minutes), Plural(minutes)});
-    }
-    if (minutes > 0) {
-        return platform::FormatLoadedText(
-            IDS_RECORDS_LEFT_MINUTES, {Decimal(read), Decimal(total), rate, Decimal(minutes), Plural(minutes),
-                                       Decimal(rest), Plural(rest)});
-    }
-    return platform::FormatLoadedText(IDS_RECORDS_LEFT_SECONDS,
-                                      {Decimal(read), Decimal(total), rate, Decimal(rest), Plural(rest)});
 }
 
 }  // namespace
@@ -258,11 +227,6 @@ int CDataLoggerQuarvenRSorKX::ReadData(const fs::path& target, bool readAll, lon
     DiscontinuityReport report(run.interval, recordBase);
     ReadRecords(run, report);
     return FinishRecordRun(run, report);
-}
-
-void CDataLoggerQuarvenRSorKX::ShowStep(unsigned textId) {
-    WriteTrace(textId);
-    PostStatusId(STATUS_TEXT, textId);
 }
 
 int CDataLoggerQuarvenRSorKX::PrepareRecordRun(RecordRun& run) {
@@ -477,11 +441,11 @@ void CDataLoggerQuarvenRSorKX::ShowRecordProgress(RecordRun& run, std::uint32_t 
         run.total = run.written;
         ReportStatus(TransferLine(run));
     }
-    if (elapsedMs > kEstimateAfterMs && progress_sink_ != nullptr) {
+    if (elapsedMs > kRecordRateAfterMs && progress_sink_ != nullptr) {
         progress_sink_->SetProgress(
             static_cast<int>(std::min<std::int64_t>(run.written * 100 / run.total, 100)));
     }
-    ReportStatus(ProgressText(run.written, static_cast<long>(run.total), elapsedMs, run.recordSize));
+    ReportStatus(RecordProgressText(run.written, static_cast<long>(run.total), elapsedMs, run.recordSize));
 }
 
 int CDataLoggerQuarvenRSorKX::FinishRecordRun(RecordRun& run, const DiscontinuityReport& report) {

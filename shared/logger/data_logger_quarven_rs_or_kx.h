@@ -108,8 +108,6 @@ private:
     // The status line of the transfer, and the one while records arrive.
     static std::string TransferLine(const RecordRun& run);
     void ShowRecordProgress(RecordRun& run, std::uint32_t elapsedMs);
-    // A step of the download in its window and the status bar.
-    void ShowStep(unsigned textId);
 
     int configuration_word_ = -1;
     // Record numbers wrap at this capacity (memory end / record size).

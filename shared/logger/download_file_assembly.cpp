@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 #include <vector>
 
@@ -248,5 +249,6 @@ int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target, RawDo
         }
         return 0;
     }
+    exchange.FileBuilt({target, converted, append ? std::optional<fs::path>(backup) : std::nullopt});
     return 1;
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,16 @@ struct RecoveryAsked {
     bool operator==(const RecoveryAsked&) const = default;
 };
 
+// The data file a download built: where it is, the records the download added to it, and where the file
+// it replaced now lies (a download of new data only).
+struct BuiltDataFile {
+    std::filesystem::path path;
+    long recordsAdded = 0;
+    std::optional<std::filesystem::path> previous;
+
+    bool operator==(const BuiltDataFile&) const = default;
+};
+
 // How a download ended.
 struct DownloadOutcome {
     // One of the kReadData codes.
@@ -52,6 +63,11 @@ struct DownloadOutcome {
     std::vector<RecoveryAsked> recoveries;
     std::vector<DownloadNotice> notices;
     std::optional<std::filesystem::path> report;
+    // The data file on disk, also after a broken download that kept what came; none when no file was built.
+    std::optional<BuiltDataFile> file;
+
+    // The user answered the last recovery question with Give up.
+    bool GaveUp() const { return !recoveries.empty() && recoveries.back().answer == kReadDataRecoveryCancelled; }
 };
 
 // One download's questions put through its policy, each kept in the outcome.
@@ -63,6 +79,7 @@ public:
     void Tell(DownloadNotice notice);
     void ShowReport(const std::filesystem::path& path);
     void CountRecords(long received) { outcome_.recordsReceived = received; }
+    void FileBuilt(BuiltDataFile file) { outcome_.file = std::move(file); }
     // The outcome with the download's `result`; the exchange is done with.
     DownloadOutcome Finish(int result);
 

@@ -50,7 +50,7 @@ class SessionFixture {
 public:
     SessionFixture() {
         platform::TextTable texts;
-        for (const char* area : {"link", "logger", "datafile", "session", "firmware", "realtime"}) {
+        for (const char* area : {"link", "logger", "download", "datafile", "session", "firmware", "realtime"}) {
             texts.Merge(testsupport::LoadResourceTexts("en", area));
         }
         SetProgramTexts(std::move(texts));

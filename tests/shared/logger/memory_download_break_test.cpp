@@ -157,12 +157,14 @@ TEST_P(MemoryDownloadBreakTest, AFullDownloadBrokenKeepsWhatArrivedAndNewDataFet
 }
 
 TEST_P(MemoryDownloadBreakTest, AKeptBreakInAWrappedMemoryGoesOnRoundTheRing) {
-    // A ring of a few blocks that has wrapped; new data of one block and more, from places of the ring
-    // where the records kept at the break run past the memory start and where they do not.
-    const testsupport::MemorySetup wrapped{300, 4000};
-    const BreakCase afterOneBlock{"LinkClosedLater", Break::LinkClosed, 1};
+    // A ring of a few blocks that has wrapped; new data of the blocks kept and more, from places of the
+    // ring where the records kept at the break run past the memory start and where they do not. A block
+    // stops at the memory start: only a second block takes the kept records round the ring.
+    for (int blocks = 1; blocks <= 2; ++blocks)
     for (int shift = 0; shift < 6; ++shift) {
-        SCOPED_TRACE(shift);
+        SCOPED_TRACE(testing::Message() << blocks << " blocks kept, shift " << shift);
+        const testsupport::MemorySetup wrapped{300 * blocks, 4000u * static_cast<std::uint32_t>(blocks)};
+        const BreakCase afterBlocks{"LinkClosedLater", Break::LinkClosed, blocks};
         ASSERT_TRUE(StartWithMemory(kModel, wrapped));
         const LoggerState state = Logger().State();
         const int recordSize = state.setups.at(1).GetRecordSize();
@@ -172,26 +174,28 @@ TEST_P(MemoryDownloadBreakTest, AKeptBreakInAWrappedMemoryGoesOnRoundTheRing) {
         const auto logged = static_cast<int>(Logger().State().loggedRecords.size());
         const auto path = folder_ / ("wrapped" + std::to_string(shift) + ".dat");
         ASSERT_EQ(DownloadAll(path), kReadDataDone);
-        const int more = 1712 / recordSize + held / 3;
+        const int more = blocks * 1712 / recordSize + held / 3;
         LogMore(more);
         boxes_.AnswerRequest<DataRecoveryRequest>(IDOK);
         // Before its blocks the read checks the wrap: it reads the newest and the oldest record.
         EXPECT_EQ(BrokenDownload(
-                      afterOneBlock, [&] { return DownloadNew(path); }, CommandsBeforeBlocks(false) + 2),
+                      afterBlocks, [&] { return DownloadNew(path); }, CommandsBeforeBlocks(false) + 2),
                   kReadDataKept);
+        // The full read took what the ring held: all that was logged, or its last `held`.
+        const int inFile = std::min(logged, held);
         {
-            // The kept file goes on from a place inside the ring, however far the kept records reached.
+            // The kept file goes on from its last record's place in the ring, however far the kept
+            // records reached round it.
             CRawData kept;
             kept.Initialize();
             ASSERT_TRUE(kept.OpenDataFile(path));
             const std::uint32_t position = kept.GetDataInfo()->GetLoggerMemoryPosition();
-            EXPECT_GE(position, state.memoryStart);
-            EXPECT_LE(position, state.memoryEnd + 1);
+            const auto last = static_cast<std::size_t>(logged - inFile) + kept.GetRecordCount() - 1;
+            ASSERT_LT(last, Logger().State().loggedRecords.size());
+            EXPECT_EQ(position, Logger().State().loggedRecords[last].address);
         }
         Reconnect(kModel);
         ASSERT_EQ(DownloadNew(path), kReadDataDone);
-        // The full read took what the ring held: all that was logged, or its last `held`.
-        const int inFile = std::min(logged, held);
         ExpectRecords(path, static_cast<std::size_t>(logged - inFile),
                       static_cast<std::size_t>(inFile + more));
     }

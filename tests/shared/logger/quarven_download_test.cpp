@@ -8,6 +8,7 @@
 #include <bit>
 #include <filesystem>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -296,7 +297,15 @@ TEST_P(QuarvenDownloadTest, NewDataIsAppendedOnceAndNothingNewLeavesTheFile) {
     for (const int more : {20, 7, 1}) {
         SCOPED_TRACE(more);
         LogMoreRecords(more);
+        const std::size_t before = Logger().Commands().size();
         ASSERT_EQ(DownloadNew(path), kReadDataDone);
+        // The stored record is checked in binary, the count asked in hex, and the records read in binary
+        // batches again.
+        std::vector<std::string> modes;
+        const std::vector<std::string> sent = Logger().Commands();
+        std::copy_if(sent.begin() + static_cast<std::ptrdiff_t>(before), sent.end(), std::back_inserter(modes),
+                     [](const std::string& command) { return command == "R!B" || command == "R!H"; });
+        EXPECT_EQ(modes, (std::vector<std::string>{"R!B", "R!H", "R!B"}));
         // Read from the stored position on, not all over again.
         const std::uint32_t start = static_cast<std::uint32_t>(expected.size()) % 50;
         EXPECT_NE(sink_.log.find(", record=" + std::to_string(start) + "\r\n"), std::string::npos)
