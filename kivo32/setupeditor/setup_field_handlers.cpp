@@ -1,5 +1,5 @@
-// CSetupTableView: the general page's handlers: start and stop modes, line frequency, interval, and the
-// form's own program command.
+// CSetupTableView: the general page's handlers (start and stop modes, line frequency, interval, the
+// form's own program command) and the marks that typed and ticked edits leave on the setup.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
