@@ -76,8 +76,9 @@ void CCBCheckListBox::ToggleItem(int index) {
         SetCheck(index, item(index)->checkState() != Qt::Checked);
         return;
     }
-    // The form may ask the user: the list stays open meanwhile.
+    // The form may ask the user: the list stays open meanwhile, and the dialog has the mouse.
     closing_ = true;
+    HoldMouse(false);
     if (entry.role == CheckComboItem::Role::Alarm) {
         form_.ValidateChannelControl(combo_.ControlId());
     } else {
@@ -86,6 +87,15 @@ void CCBCheckListBox::ToggleItem(int index) {
     closing_ = false;
     TakeFormState(index);
     setFocus();
+    HoldMouse(true);
+}
+
+void CCBCheckListBox::HoldMouse(bool hold) {
+    if (!hold) {
+        viewport()->releaseMouse();
+    } else if (isVisible()) {
+        viewport()->grabMouse();
+    }
 }
 
 void CCBCheckListBox::Close(bool accept) {
@@ -142,12 +152,13 @@ void CCBCheckListBox::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void CCBCheckListBox::mousePressEvent(QMouseEvent* event) {
+    // In the viewport's coordinates, as the view passes its viewport's events on.
     const QPoint position = event->position().toPoint();
-    if (!rect().contains(position)) {
+    if (!rect().contains(viewport()->mapTo(this, position))) {
         Close(true);  // a click outside takes the checks
         return;
     }
-    const QListWidgetItem* row = itemAt(viewport()->mapFrom(this, position));
+    const QListWidgetItem* row = itemAt(position);
     if (row != nullptr) {
         ToggleItem(this->row(row));
     }

@@ -15,7 +15,7 @@ class CCBCheckListBox : public QListWidget {
     Q_OBJECT
 
 public:
-    // A child of `parent` (the form) at the combo's place, filled for the combo's kind and checked from
+    // A child of `parent` (the combo's window), filled for the combo's kind and checked from
     // its code text.
     CCBCheckListBox(CCheckComboBox& combo, CCheckComboForm& form, QWidget* parent);
 
@@ -26,6 +26,9 @@ public:
     void ToggleItem(int index);
     // The checks are taken when the list closes only when accepted (Tab, Enter, F4, a click outside).
     bool Accepted() const { return accepted_; }
+    // While open the list holds the mouse, so that a click outside closes it. Its viewport takes the
+    // clicks: a list view handles mouse presses only there.
+    void HoldMouse(bool hold);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

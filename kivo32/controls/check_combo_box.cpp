@@ -8,8 +8,10 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <algorithm>
 
 #include "kivo32/controls/check_combo_form.h"
+#include "kivo32/controls/check_combo_items.h"
 #include "kivo32/controls/controls_ids.h"
 #include "platform/base/message.h"
 #include "platform/ui/qt_text.h"
@@ -50,7 +52,18 @@ int ScrollAxis(int targetStart, int targetEnd, int clientLength, int scroll) {
     return moved < kScrollSnap ? 0 : moved;
 }
 
+// The coloured value area, left of the arrow.
+QRect ValueArea(QSize size) {
+    return {kFocusInset, kFocusInset, size.width() - kArrowWidth - 2 * kFocusInset - 1,
+            size.height() - 2 * kFocusInset};
+}
+
 }  // namespace
+
+QRect CCheckComboBox::TextArea(QSize size) {
+    const QRect value = ValueArea(size);
+    return QRect(QPoint(kTextInset, kTextInset), value.bottomRight());
+}
 
 CheckComboFaceColors CheckComboFace(bool highlight, bool focusShown) {
     if (focusShown) {
@@ -75,7 +88,13 @@ CCheckComboBox::CCheckComboBox(CCheckComboForm& form, int controlId, int listKin
       large_layout_(IsLargeScreen()) {
     const ComboLayout& layout = large_layout_ ? kLargeLayout : kSmallLayout;
     list_width_ = layout.listWidth;
-    setFixedSize(layout.width, layout.height);
+    // Wide enough for the longest code text of the kind in the font the box draws with.
+    const std::vector<CheckComboItem> items =
+        CheckComboItems(listKind, form.LoggerType(), controlId, form.ChannelKindName());
+    const std::string longest = CodeTextFromChecks(items, std::vector<bool>(items.size(), true));
+    const int frame = layout.width - TextArea(QSize(layout.width, layout.height)).width();
+    setFixedSize(std::max(layout.width, frame + fontMetrics().horizontalAdvance(platform::ToQString(longest))),
+                 layout.height);
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -96,13 +115,17 @@ void CCheckComboBox::OpenDropDown() {
     if (drop_down_ != nullptr || parentWidget() == nullptr) {
         return;
     }
-    drop_down_ = new CCBCheckListBox(*this, form_, parentWidget());
-    drop_down_->move(pos());
+    // A child of the window, which shows the list whole where the combo's group box would cut it.
+    QWidget* host = window();
+    drop_down_ = new CCBCheckListBox(*this, form_, host);
+    const QPoint place = mapTo(host, QPoint(0, 0));
+    drop_down_->move(std::max(0, std::min(place.x(), host->width() - drop_down_->width())),
+                     std::max(0, std::min(place.y(), host->height() - drop_down_->height())));
     drop_down_->raise();
     drop_down_->show();
     drop_down_->setCurrentRow(0);
     drop_down_->setFocus();
-    drop_down_->grabMouse();
+    drop_down_->HoldMouse(true);
     form_.SetOpenCheckCombo(this);
 }
 
@@ -119,7 +142,7 @@ void CCheckComboBox::CloseDropDown(bool accept) {
             form_.SetDocumentModified();
         }
     }
-    list->releaseMouse();
+    list->HoldMouse(false);
     list->hide();
     list->deleteLater();
     form_.SetOpenCheckCombo(nullptr);
@@ -146,12 +169,11 @@ void CCheckComboBox::paintEvent(QPaintEvent*) {
 
     const bool focusShown = hasFocus() && !isDown();
     const CheckComboFaceColors colors = CheckComboFace(highlight_, focusShown);
-    const QRect value(kFocusInset, kFocusInset, width() - kArrowWidth - 2 * kFocusInset - 1, height() - 2 * kFocusInset);
+    const QRect value = ValueArea(size());
     painter.fillRect(value, colors.background);
     painter.setPen(colors.text);
     const std::string& shown = code_text_.empty() ? std::string(kEmptyText) : code_text_;
-    painter.drawText(QRect(kTextInset, kTextInset, value.width(), value.height()), Qt::AlignLeft | Qt::AlignTop,
-                     platform::ToQString(shown));
+    painter.drawText(TextArea(size()), Qt::AlignLeft | Qt::AlignTop, platform::ToQString(shown));
     if (focusShown) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

@@ -43,6 +43,8 @@ public:
     bool LargeLayout() const { return large_layout_; }
     // The list's width in the layout (68 or 90).
     int ListWidth() const { return list_width_; }
+    // Where a box of `size` writes its code text.
+    static QRect TextArea(QSize size);
 
     // The open list, nullptr while closed.
     CCBCheckListBox* DropDown() const { return drop_down_; }

@@ -2,6 +2,7 @@
 // hardware channel, a software channel on or off, the CT kind, an analog input's type, a pulse input.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 
 #include "kivo32/setupeditor/ct_chooser.h"
@@ -86,8 +87,9 @@ void CSetupTableView::ConnectChannelHandlers() {
         for (int input = 0; input < kPulseChannels; ++input) {
             connect(Find<QComboBox>(kPulseOnIds[input]), &QComboBox::activated, this,
                     [this, input](int item) { OnPulseChannelChange(input, item); });
-            connect(Find<QComboBox>(kPulseChannelIds[input]), &QComboBox::activated, this,
-                    &CSetupTableView::SetDocumentModified);
+            for (const int id : {kPulseChannelIds[input], kPulseKindIds[input]}) {
+                connect(Find<QComboBox>(id), &QComboBox::activated, this, &CSetupTableView::SetDocumentModified);
+            }
         }
     }
 }
@@ -182,17 +184,19 @@ void CSetupTableView::ApplySoftwareAvailability() {
             SwitchOffSoftwareChannel(channel);
         }
     }
-    ShowSoftwareLists();
+    ShowSoftwareChannels();
 }
 
-void CSetupTableView::ShowSoftwareLists() {
+void CSetupTableView::ShowSoftwareChannels() {
     if (Model() != 0 && Model() != 2 && Model() < kModelQuarvenRS) {
         return;
     }
     for (int channel = 4; channel < 6; ++channel) {
-        if (QComboBox* list = widgets_.channels[channel].typeList) {
-            // A stored setup's channel that is on stays in sight.
-            list->setVisible(IsSoftwareChannelAvailable(channel) || channels_[channel].type != kChannelOff);
+        if (widgets_.channels[channel].typeList != nullptr) {
+            // A stored setup's channel that is on stays in sight; one that cannot sum shows nothing, not
+            // even its caption.
+            widgets_.channels[channel].group->setVisible(IsSoftwareChannelAvailable(channel) ||
+                                                         channels_[channel].type != kChannelOff);
         }
     }
 }

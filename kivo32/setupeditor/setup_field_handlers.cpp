@@ -1,6 +1,8 @@
-// CSetupTableView: the general page's handlers: start and stop modes, line frequency, interval, and the
-// form's own program command.
+// CSetupTableView: the general page's handlers (start and stop modes, line frequency, interval, the
+// form's own program command) and the marks that typed and ticked edits leave on the setup.
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -105,8 +107,33 @@ void CSetupTableView::ConnectFieldHandlers() {
     if (auto* minutes = Find<QComboBox>(IDC_FORM_DEMAND_MINUTES)) {
         connect(minutes, &QComboBox::activated, this, &CSetupTableView::SetDocumentModified);
     }
+    ConnectTypedEdits();
+}
+
+void CSetupTableView::ConnectTypedEdits() {
+    // What the user types or ticks reaches the table only when the setup is saved or programmed, so the
+    // change itself marks the setup modified. The time fields count when their number changes
+    // (CommitTimeFields); the title names the window and is not saved.
     if (auto* name = Find<QLineEdit>(IDC_FORM_SETUP_NAME)) {
-        connect(name, &QLineEdit::textEdited, this, [name] { DropControlCharacters(*name); });
+        connect(name, &QLineEdit::textEdited, this, [this, name] {
+            DropControlCharacters(*name);
+            SetDocumentModified();
+        });
+    }
+    std::vector<QWidget*> sections = {widgets_.pulseInputs, widgets_.analogInputs};
+    for (const ChannelPageWidgets& page : widgets_.channels) {
+        sections.push_back(page.group);
+    }
+    for (QWidget* section : sections) {
+        if (section == nullptr) {
+            continue;
+        }
+        for (QLineEdit* edit : section->findChildren<QLineEdit*>()) {
+            connect(edit, &QLineEdit::textEdited, this, &CSetupTableView::SetDocumentModified);
+        }
+        for (QCheckBox* box : section->findChildren<QCheckBox*>()) {
+            connect(box, &QCheckBox::clicked, this, &CSetupTableView::SetDocumentModified);
+        }
     }
 }
 

@@ -12,6 +12,7 @@
 #include "kivo32/setuprules/setup_model_rules.h"
 #include "kivo32/setuprules/setup_transfer_rules.h"
 #include "kivo32/setuprules/setuprules_ids.h"
+#include "platform/base/byte_order.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/text_format.h"
 #include "platform/ui/control_id.h"
@@ -29,6 +30,14 @@ std::string TextOf(const QLineEdit* edit) {
 
 float NumberOf(const QLineEdit* edit) {
     return edit != nullptr ? edit->text().toFloat() : 0.0f;
+}
+
+// The table as a setup file holds it.
+std::vector<std::uint8_t> FileStream(const CSetupTable& table) {
+    std::vector<std::uint8_t> bytes;
+    platform::ByteWriter writer(bytes, platform::ByteOrder::Little);
+    table.Write(writer, true, true);
+    return bytes;
 }
 
 }  // namespace
@@ -53,6 +62,7 @@ bool CSetupTableView::ValidateSetup(bool markModified, bool warn) {
     }
     // Every check has passed: only now does the table change, so a refused transfer leaves it whole.
     CSetupTable& table = GetDocument()->GetSetupTable();
+    const std::vector<std::uint8_t> before = markModified ? FileStream(table) : std::vector<std::uint8_t>();
     GeneralFormValues general;
     general.setupName = setup_name_;
     general.intervalCode = interval_code_;
@@ -67,7 +77,8 @@ bool CSetupTableView::ValidateSetup(bool markModified, bool warn) {
     WriteInputs(table);
     UpdateAlarmsInUseFlag();
     WriteChannelStates(table, channels_);
-    if (markModified) {
+    // Programming the logger also writes the form: an unchanged setup stays unmodified.
+    if (markModified && FileStream(table) != before) {
         GetDocument()->SetModifiedFlag(true);
     }
     return true;

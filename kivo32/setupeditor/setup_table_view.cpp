@@ -180,9 +180,13 @@ void CSetupTableView::OnUpdate(platform::View*, long) {
         channels_[channel] = LoadChannelState(table, channel);
         ApplyLoadedChannelType(channel, channels_[channel].type);
     }
-    ShowSoftwareLists();
+    ShowSoftwareChannels();
     UpdateData(false);
     UpdateAllAveragesCheck();
+    if (Model() == kModelQuarvenRS) {
+        // The pulse inputs choose among the loaded channels.
+        RebuildPulseChannelLists();
+    }
     LoadInputsFromSetup();
     ArrangeDateFields();
     UpdateMemoryTexts();

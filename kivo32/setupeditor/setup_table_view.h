@@ -76,8 +76,8 @@ public:
     bool UpdateData(bool saveAndValidate = true);
     // The one writer of the form into the setup table: the fields, the times, the wiring (with `warn`,
     // asking whether to go back and mend a doubtful one) and the CT ratings are checked first, then the
-    // whole form is written. False, with the table as it was, when anything was refused or the user
-    // chose to mend.
+    // whole form is written; with `markModified` a write that changed the table marks the document.
+    // False, with the table as it was, when anything was refused or the user chose to mend.
     virtual bool ValidateSetup(bool markModified, bool warn);
     // Writes the text of the value-option box that closed last into its byte of the setup table and
     // refreshes the memory time; nothing without such a box.
@@ -227,11 +227,12 @@ private:
     void UpdateAlarmsInUseFlag();
     void ConnectChannelHandlers();
     void ConnectFieldHandlers();
+    void ConnectTypedEdits();
     std::array<bool, 4> PowerChannels() const;
     void UpdateIncludeBoxes(int hardware, bool on);
     bool IsSoftwareChannelAvailable(int channel) const;
     void ApplySoftwareAvailability();
-    void ShowSoftwareLists();
+    void ShowSoftwareChannels();
     void SwitchOffSoftwareChannel(int channel);
     void RebuildPulseChannelLists();
     // Rewrites one channel's controls from its fields.

@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "kivo32/controls/check_combo_form.h"
 #include "kivo32/controls/controls_ids.h"
@@ -43,6 +46,7 @@ public:
     // The form's own dialogs switch the state.
     void ValidateChannelControl(int controlId) override {
         validated.push_back(controlId);
+        grabberInDialog = QWidget::mouseGrabber();
         alarm = !alarm;
     }
     void EditPeakWindowForControl(int) override { peak = peak > 0 ? 0 : 1; }
@@ -54,6 +58,8 @@ public:
     bool alarm = false;
     int peak = -1;
     std::vector<int> validated;
+    // Who holds the mouse while the form's dialog runs.
+    QWidget* grabberInDialog = nullptr;
     int modified = 0;
     CCheckComboBox* open = nullptr;
     std::shared_ptr<RecordingTarget> target = std::make_shared<RecordingTarget>();
@@ -159,9 +165,11 @@ protected:
 };
 
 TEST_F(CheckComboBoxTest, TheListOpensWithTheCodeTextsChecksAndSizedForItsItems) {
-    // The offscreen screen is 800 pixels wide: the small layout.
+    // The offscreen screen is 800 pixels wide: the small layout, widened for the longest code text.
     EXPECT_FALSE(combo->LargeLayout());
-    EXPECT_EQ(combo->size(), QSize(50, 21));
+    EXPECT_EQ(combo->height(), 21);
+    EXPECT_GE(combo->width(), 50);
+    EXPECT_GE(CCheckComboBox::TextArea(combo->size()).width(), combo->fontMetrics().horizontalAdvance("A,N,X,I,L"));
     combo->SetCodeText("I,A");
     form.alarm = true;
     Press(combo, Qt::Key_Down);
@@ -210,6 +218,51 @@ TEST_F(CheckComboBoxTest, EscapeDiscardsAndAnUnchangedCodeLeavesTheDocument) {
     Press(combo->DropDown(), Qt::Key_Return);
     EXPECT_EQ(form.modified, 0);
     EXPECT_EQ(form.target->ids.size(), 2u);
+}
+
+TEST_F(CheckComboBoxTest, TheMouseTogglesItemsAndLeavesTheFormsDialogFree) {
+    // Clicks come to the window, as the user's do, which hands them to the widget holding the mouse.
+    const auto click = [this](QPoint inWindow) {
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, inWindow, window.mapToGlobal(inWindow), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(window.windowHandle(), &event);
+        }
+    };
+    combo->SetCodeText("A");
+    click(combo->mapTo(&window, combo->rect().center()));
+    CCBCheckListBox* list = combo->DropDown();
+    ASSERT_NE(list, nullptr);
+    const auto item = [list, this](int row) {
+        return list->viewport()->mapTo(&window, list->visualItemRect(list->item(row)).center());
+    };
+    click(item(2));
+    click(item(0));
+    EXPECT_EQ(list->Checks(), (std::vector<bool>{false, false, true, false, false}));
+    // The alarm item's dialog gets the clicks while it runs; the list has them again after.
+    click(item(4));
+    EXPECT_EQ(form.validated, std::vector<int>{1100});
+    EXPECT_EQ(form.grabberInDialog, nullptr);
+    EXPECT_TRUE(list->Checks()[4]);
+    click(next->mapTo(&window, next->rect().center()));
+    QApplication::processEvents();
+    EXPECT_EQ(combo->DropDown(), nullptr);
+    EXPECT_EQ(combo->CodeText(), "X,L");
+    EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
+}
+
+TEST_F(CheckComboBoxTest, AGroupBoxDoesNotCutTheList) {
+    auto* group = new QGroupBox(&window);
+    auto* box = new CCheckComboBox(form, 1101, 0, group);
+    box->move(8, 8);
+    group->setGeometry(10, 200, 200, box->height() + 16);
+    group->show();
+    box->OpenDropDown();
+    CCBCheckListBox* list = box->DropDown();
+    ASSERT_NE(list, nullptr);
+    const QRect last = list->visualItemRect(list->item(list->count() - 1));
+    EXPECT_TRUE(list->viewport()->visibleRegion().contains(last));
+    box->CloseDropDown(false);
 }
 
 TEST_F(CheckComboBoxTest, ThePeakDemandItemFollowsTheForm) {
