@@ -20,7 +20,6 @@ namespace {
 
 // The harmonics each line of the log holds: DC, the fundamental and harmonics 2 to 31.
 constexpr int kLoggedHarmonics = 32;
-constexpr int kHighestRunNumber = 99;
 
 const char* const kRawHeader = ",,VOLTAGE,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,CURRENT\n";
 
@@ -130,8 +129,8 @@ void CHarmonicsLog::Start(HarmonicLogOptions options) {
 bool CHarmonicsLog::OpenFiles(int channelNumber) {
     int run = 1;
     std::error_code error;
-    while (run < kHighestRunNumber &&
-           std::filesystem::exists(LogPath(data_folder_, logger_id_, channelNumber, run, ".csv"), error)) {
+    // Past 99 the numbers simply grow ("-100"): an existing log is never written over.
+    while (std::filesystem::exists(LogPath(data_folder_, logger_id_, channelNumber, run, ".csv"), error)) {
         ++run;
     }
     const std::filesystem::path csvPath = LogPath(data_folder_, logger_id_, channelNumber, run, ".csv");

@@ -20,13 +20,15 @@ constexpr int kPressedPicture = 0;
 constexpr int kReleasedPicture = 2;
 constexpr int kWithFocus = 1;
 
-// Letters that press one of the dialog's buttons: Cancel always, the others while they are enabled.
+// Keys that press one of the dialog's buttons: Cancel always (Esc, as everywhere, and E), the others
+// while they are enabled.
 struct ShortcutKey {
     int key;
     int command;
     bool onlyWhileEnabled;
 };
-constexpr std::array<ShortcutKey, 5> kShortcutKeys{{
+constexpr std::array<ShortcutKey, 6> kShortcutKeys{{
+    {Qt::Key_Escape, IDCANCEL, false},
     {Qt::Key_E, IDCANCEL, false},
     {Qt::Key_S, 1291, true},
     {Qt::Key_W, 1350, true},
@@ -162,8 +164,7 @@ void CToggleButton::keyPressEvent(QKeyEvent* event) {
             SendToDialog(WM_COMMAND, shortcut.command);
         }
     }
-    // The button wants every key: none goes on to the dialog (Esc does not close it, Enter does not
-    // press its default button).
+    // The button wants every key: none goes on to the dialog (Enter does not press its default button).
     event->accept();
 }
 

@@ -36,6 +36,23 @@ bool IsAnalogRange(int type) {
     return type >= kAnalogRangeFirst && type <= kAnalogRangeLast;
 }
 
+// Rows that show a name on two lines: the channel's type, then the label the setup gives it.
+void ShowTwoLineRows(platform::GridView& view) {
+    QHeaderView& rows = *view.verticalHeader();
+    rows.setDefaultSectionSize(rows.defaultSectionSize() + view.fontMetrics().lineSpacing());
+}
+
+// The advance of the widest line among `texts` in the grid's font.
+int WidestLine(const platform::GridView& view, const std::vector<std::string>& texts) {
+    int widest = 0;
+    for (const std::string& text : texts) {
+        for (const QString& line : platform::ToQString(text).split(QLatin1Char('\n'))) {
+            widest = std::max(widest, view.fontMetrics().horizontalAdvance(line));
+        }
+    }
+    return widest;
+}
+
 // The grid just as high as its rows, so that the analog grid sits right below the channels'.
 void FitHeightToRows(platform::GridView& view) {
     view.setFixedHeight(view.horizontalHeader()->sizeHint().height() + view.verticalHeader()->length() +
@@ -81,6 +98,7 @@ bool CRTVTextDlg::OnInitDialog() {
     const auto& types = Link().Setup().channelTypes;
     const std::vector<int> channelTypes(types.begin(), types.end());
     rows_ = GridRowCount(channelTypes);
+    ShowTwoLineRows(grid_->Grid());
     grid_->SetRowCount(rows_);
     grid_->SetColCount(Link().TypeCode() >= kModelQuarvenRS ? kQuarvenColumns : kColumns);
     // The distortion column has its help.
@@ -91,9 +109,12 @@ bool CRTVTextDlg::OnInitDialog() {
     for (int row = 1; row <= rows_; ++row) {
         grid_->SetCell(row, 0, {.text = std::to_string(row), .align = platform::GridCell::Align::Center});
     }
-    // The type name is the widest of a row.
-    grid_->Grid().SetColumnWidth(1, fontMetrics().horizontalAdvance(QStringLiteral("VOLTS & POWER")) +
-                                        6 * fontMetrics().averageCharWidth());
+    // The names of the rows, whole: the type in this language and the setup's label.
+    std::vector<std::string> names{LoadText(IDS_RT_CHANNEL_OFF)};
+    for (int channel = 0; channel < rows_; ++channel) {
+        names.push_back(RowName(channel));
+    }
+    grid_->Grid().SetColumnWidth(1, WidestLine(grid_->Grid(), names) + 2 * fontMetrics().averageCharWidth());
     SetUpAnalogGrid();
     LimitSize();
     return CRTValuesDlg::OnInitDialog();
@@ -104,6 +125,7 @@ void CRTVTextDlg::SetUpAnalogGrid() {
         analog_grid_->hide();
         return;
     }
+    ShowTwoLineRows(analog_grid_->Grid());
     analog_grid_->SetRowCount(kAnalogChannels);
     analog_grid_->SetColCount(kAnalogColumns);
     analog_grid_->SetCell(0, 0, {.text = "CH"});

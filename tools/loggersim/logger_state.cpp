@@ -189,11 +189,7 @@ LoggerState InitialLoggerState(const LoggerModel& model) {
     state.loggerId = model.loggerId;
     state.description = model.description;
     state.firmwareText = model.firmwareText;
-    state.scalars = {1.0f, 1.0f, model.typeCode >= kModelQuarvenRS ? 1.0f : 0.0f};
-    if (model.typeCode == kModelStandard) {
-        const auto [current, voltage] = StandardWaveformScalars();
-        state.scalars = {current, voltage, 0.0f};
-    }
+    state.scalars = InitialScalars(model.typeCode);
     SetBattery(state, SimulatedBattery::Good);
     state.clock = 1709816709;  // 2024-03-07 13:05:09 UTC
     if (model.typeCode >= kModelQuarvenRS) {

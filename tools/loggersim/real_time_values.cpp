@@ -226,6 +226,12 @@ Bytes ChangingRealTimeValues(const LoggerState& s, int fetch) {
     return values;
 }
 
+std::array<float, 2> ChannelVoltsAndAmps(const LoggerState& s, const CSetupTable& setup, int channel,
+                                         int fetch) {
+    const PowerReading reading = PowerAt(s, setup, channel, fetch);
+    return {reading[kQuantityVoltage], reading[kQuantityCurrent]};
+}
+
 void FetchIntoRealTimeArea(LoggerState& s) {
     ++s.realTimeFetches;
     const Bytes values = ChangingRealTimeValues(s, s.realTimeFetches);

@@ -1,6 +1,7 @@
 // The simulated logger's waveform capture.
 #include "tools/loggersim/waveform_reply.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <numbers>
@@ -8,13 +9,12 @@
 #include "shared/setup/setup_codes.h"
 #include "shared/setup/sut_header.h"
 #include "tools/loggersim/logger_state.h"
+#include "tools/loggersim/real_time_values.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr double kVoltageAmplitude = 16000;
-constexpr double kCurrentAmplitude = 8000;
 constexpr double kCurrentLag = std::numbers::pi / 6;
 // A start off zero, so that the first sample is no crossing of its own.
 constexpr double kStartPhase = 0.3;
@@ -36,6 +36,37 @@ void PutBigFloat(Bytes& bytes, float value) {
     PutBig(bytes, bits, 4);
 }
 
+// What the program divides A x R by for a Quarven input of fixed CT.
+constexpr double kRangeDivisor = 30000;
+constexpr float kFineAmpsScalar = 1e-4F;
+constexpr float kFineVoltsScalar = 0.02F;
+
+// The sine's peak counts of `channel`, volts then amps: its r.m.s. readings at the last real-time fetch
+// over what the program multiplies each count by. A scalar of 0 reads nothing.
+std::array<double, 2> PeakCounts(const LoggerState& s, int channel) {
+    const auto active = s.setups.find(1);
+    if (active == s.setups.end()) {
+        return {0, 0};
+    }
+    const CSetupTable& setup = active->second;
+    const CSUTChannelHardware& input = setup.GetHardwareChannel(channel % kHardwareChannels);
+    const auto [volts, amps] = ChannelVoltsAndAmps(s, setup, channel, s.realTimeFetches);
+    const double voltsPerCount = double{s.scalars[1]} * input.GetPTRatio();
+    const bool fixedCt = s.typeCode >= kModelQuarvenRS && input.GetCTType() != 0;
+    const double ampsPerCount = fixedCt ? double{s.scalars[0]} * s.scalars[2] / kRangeDivisor
+                                        : double{s.scalars[0]} * input.GetCTSize();
+    const auto counts = [](double rms, double perCount) {
+        return perCount > 0 ? rms * std::numbers::sqrt2 / perCount : 0.0;
+    };
+    return {counts(volts, voltsPerCount), counts(amps, ampsPerCount)};
+}
+
+// `value` rounded into a signed field of `bytes` bytes.
+std::int32_t Counts(double value, int bytes) {
+    const double limit = std::ldexp(1.0, 8 * bytes - 1);
+    return static_cast<std::int32_t>(std::clamp(std::round(value), -limit, limit - 1));
+}
+
 std::int32_t SampleAt(const std::vector<std::int32_t>& samples, int i) {
     return i < static_cast<int>(samples.size()) ? samples[static_cast<std::size_t>(i)] : 0;
 }
@@ -55,10 +86,14 @@ int WaveformSampleCount(const LoggerState& s) {
     return 0;
 }
 
-std::array<float, 2> StandardWaveformScalars() {
-    constexpr double kCtSize = 200;
-    return {static_cast<float>(100 * std::numbers::sqrt2 / kCurrentAmplitude / kCtSize),
-            static_cast<float>(230 * std::numbers::sqrt2 / kVoltageAmplitude)};
+std::array<float, 3> InitialScalars(int typeCode) {
+    if (typeCode == kModelStandard) {
+        return {kFineAmpsScalar, kFineVoltsScalar, 0.0F};
+    }
+    if (typeCode >= kModelQuarvenRS) {
+        return {kFineAmpsScalar, kFineVoltsScalar, static_cast<float>(kRangeDivisor)};
+    }
+    return {1.0F, 1.0F, 0.0F};
 }
 
 Bytes WaveformReply(const LoggerState& s, int channel) {
@@ -69,17 +104,15 @@ Bytes WaveformReply(const LoggerState& s, int channel) {
     const double cycles = (w.frequencyHz > 0 ? w.frequencyHz : nominal) / nominal;
     const bool flat = w.flatChannels.count(channel) != 0;
     const int currentBytes = s.typeCode >= kModelQuarvenRS ? 4 : 2;
+    const auto [voltsPeak, ampsPeak] = PeakCounts(s, channel);
     Bytes bytes;
     for (int i = 0; i < count; ++i) {
         const double angle = 2 * std::numbers::pi * cycles * i / count + kStartPhase;
         const std::int32_t voltage =
-            ownSamples ? SampleAt(w.voltage, i)
-                       : static_cast<std::int32_t>(std::lround(kVoltageAmplitude * std::sin(angle)));
-        const std::int32_t current =
-            flat ? 0
-            : ownSamples
-                ? SampleAt(w.current, i)
-                : static_cast<std::int32_t>(std::lround(kCurrentAmplitude * std::sin(angle - kCurrentLag)));
+            ownSamples ? SampleAt(w.voltage, i) : Counts(voltsPeak * std::sin(angle), 2);
+        const std::int32_t current = flat         ? 0
+                                     : ownSamples ? SampleAt(w.current, i)
+                                                  : Counts(ampsPeak * std::sin(angle - kCurrentLag), currentBytes);
         PutBig(bytes, voltage, 2);
         PutBig(bytes, current, currentBytes);
     }

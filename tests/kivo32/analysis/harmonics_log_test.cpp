@@ -1,5 +1,5 @@
 // The harmonics logs of scripted runs on a fixed clock, against golden files: both options, the raw
-// data off, both off; the run numbers, the ordinals, a run over a day, the logger ID in the file name,
+// data off, both off; the run numbers (past 99 too), the ordinals, a run over a day, the logger ID in the file name,
 // and a write failure that keeps the raw-data file.
 #include "kivo32/analysis/harmonics_log.h"
 
@@ -119,6 +119,23 @@ TEST_F(HarmonicsLogTest, EveryCaptureGivesOneRawLine) {
         EXPECT_NE(written.find(noSummary.substr(0, noSummary.find('\n'))), std::string::npos);
     }
     EXPECT_EQ(log.CsvPath().filename().string(), "Harmonics Log SITE01 Ch2-02.csv");
+}
+
+TEST_F(HarmonicsLogTest, ARunPastTheNinetyNinthTakesTheNextFreeNumber) {
+    const auto logOf = [this](int run, const char* suffix) {
+        return folder.path() / ("Harmonics Log SITE01 Ch1-" + std::string(run < 10 ? "0" : "") +
+                                std::to_string(run) + suffix);
+    };
+    for (int run = 1; run <= 99; ++run) {
+        testsupport::WriteWholeFile(logOf(run, ".csv"), "kept");
+    }
+    testsupport::WriteWholeFile(logOf(99, " Raw Data.txt"), "kept");
+    Run(log, {true, true}, 1);
+    EXPECT_EQ(log.CsvPath(), logOf(100, ".csv"));
+    EXPECT_EQ(testsupport::ReadWholeFile(logOf(99, ".csv")), "kept");
+    EXPECT_EQ(testsupport::ReadWholeFile(logOf(99, " Raw Data.txt")), "kept");
+    Run(log, {false, false}, 1);
+    EXPECT_EQ(log.CsvPath(), logOf(101, ".csv"));
 }
 
 TEST_F(HarmonicsLogTest, TheDurationCountsEveryHourOfARun) {

@@ -1,5 +1,6 @@
-// The toggle button: the mouse and the key table toggle it and tell the dialog, some letters press the
-// dialog's buttons, all other keys do nothing; its pictures follow the look, the focus and the screen.
+// The toggle button: the mouse and the key table toggle it and tell the dialog, some keys press the
+// dialog's buttons (Esc and E cancel), all other keys do nothing; its pictures follow the look, the
+// focus and the screen.
 #include "kivo32/controls/toggle_button.h"
 
 #include <gtest/gtest.h>
@@ -120,7 +121,7 @@ TEST_F(ToggleButtonTest, OnlyTheKeysOfTheTableActAndEveryOtherKeyDoesNothing) {
         bool toggles;
         std::vector<Sent> sent;
     } cases[] = {
-        {"Esc while released", Qt::Key_Escape, Qt::NoModifier, "\x1b", false, {}},
+        {"Esc while released", Qt::Key_Escape, Qt::NoModifier, "\x1b", false, {cancel}},
         {"Space", Qt::Key_Space, Qt::NoModifier, " ", true, {kToggled}},
         {"Enter", Qt::Key_Return, Qt::NoModifier, "\r", true, {kToggled}},
         {"keypad Enter", Qt::Key_Enter, Qt::KeypadModifier, "\r", true, {kToggled}},
@@ -141,7 +142,7 @@ TEST_F(ToggleButtonTest, OnlyTheKeysOfTheTableActAndEveryOtherKeyDoesNothing) {
         {"keypad 5", Qt::Key_5, Qt::KeypadModifier, "5", false, {}},
         {"keypad *", Qt::Key_Asterisk, Qt::KeypadModifier, "*", false, {}},
         {"a", Qt::Key_A, Qt::NoModifier, "a", false, {}},
-        {"Esc while pressed", Qt::Key_Escape, Qt::NoModifier, "\x1b", false, {}},
+        {"Esc while pressed", Qt::Key_Escape, Qt::NoModifier, "\x1b", false, {cancel}},
     };
     for (const auto& test : cases) {
         dialog_.sent.clear();

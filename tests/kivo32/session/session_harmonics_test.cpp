@@ -1,9 +1,10 @@
 // The harmonics command end to end against the logger simulator over a pseudo-terminal: a Quarven RS at
 // 60 Hz (200 samples resampled to 256) and an Ornat (128 samples) whose captures are a known sum of
-// harmonics; logged captures give as many raw lines; closing the window or ending the session during the
-// loop ends the command cleanly.
+// harmonics; a Quarven KX whose RMS values are those of its real-time values; logged captures give as
+// many raw lines; closing the window or ending the session during the loop ends the command cleanly.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <mutex>
@@ -12,6 +13,9 @@
 #include <vector>
 
 #include "kivo32/session/harmonics_window_link.h"
+#include "kivo32/session/real_time_ids.h"
+#include "kivo32/session/real_time_window_link.h"
+#include "kivo32/session/refresh_count.h"
 #include "kivo32/session/session_messages.h"
 #include "shared/link/link_ids.h"
 #include "tests/kivo32/session/handler_fixture.h"
@@ -130,6 +134,50 @@ protected:
     QuarvenHarmonicsTest() : HarmonicsCommandTest("quarven-rs") {}
 };
 
+// The simulator's own sine, whose volts and amps follow the real-time values.
+class QuarvenKxHarmonicsTest : public HarmonicsCommandTest {
+protected:
+    QuarvenKxHarmonicsTest() : HarmonicsCommandTest("quarven-kx") {}
+    void PrepareLogger() override {}
+
+    // The values of a real-time text window held after a few records: those of the logger's last fetch.
+    std::vector<RealTimeValue> HeldRealTimeValues() {
+        platform::MessageQueue inbox;
+        const int opened = CountOf(WM_REAL_TIME_WINDOW, 0);
+        const int ends = CommandEnds();
+        owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_REAL_TIME_TEXT));
+        EXPECT_TRUE(Eventually([&] { return CountOf(WM_REAL_TIME_WINDOW, 0) > opened; }));
+        std::shared_ptr<CRealTimeWindowLink> window;
+        for (const platform::Message& posted : MainWindowMessages()) {
+            if (posted.id == WM_REAL_TIME_WINDOW) {
+                window = *platform::PayloadAs<std::shared_ptr<CRealTimeWindowLink>>(posted);
+            }
+        }
+        if (!window) {
+            return {};
+        }
+        window->Open(kRefreshCountNeverEnds, std::make_shared<platform::QueueMessageTarget>(inbox));
+        std::vector<RealTimeValue> values;
+        int records = 0;
+        const auto take = [&] {
+            while (std::optional<platform::Message> message = inbox.TryTake()) {
+                if (const auto* record = platform::PayloadAs<RealTimeRecord>(*message)) {
+                    values = record->values;
+                    ++records;
+                }
+            }
+            return records;
+        };
+        EXPECT_TRUE(Eventually([&] { return take() >= 2; }));
+        window->Hold(true);
+        EXPECT_TRUE(Eventually([&] { return StatusTexts(STATUS_TEXT).back() == LoadText(IDS_RT_HELD); }));
+        take();
+        window->Close();
+        EXPECT_TRUE(Eventually([&] { return CommandEnds() > ends; }));
+        return values;
+    }
+};
+
 class OrnatHarmonicsTest : public HarmonicsCommandTest {
 protected:
     OrnatHarmonicsTest() : HarmonicsCommandTest("ornat2") {}
@@ -151,6 +199,30 @@ TEST_F(QuarvenHarmonicsTest, ShowsTheFiguresOfTheKnownSumUntilTheWindowCloses) {
     ExpectTheKnownSum(0.06 + kRoundingBound);
     EXPECT_EQ(Displays().back().readouts.frequency, "60.0 Hz");
     link->Close();  // during the loop
+    ASSERT_TRUE(CommandEnded());
+}
+
+TEST_F(QuarvenKxHarmonicsTest, TheRmsValuesAreThoseTheRealTimeValuesShowForTheChannel) {
+    const std::vector<RealTimeValue> values = HeldRealTimeValues();
+    const auto valueOf = [&values](int unit) {
+        const auto found = std::find_if(values.begin(), values.end(), [unit](const RealTimeValue& value) {
+            return value.channel == 0 && value.unit == unit;
+        });
+        return found == values.end() ? 0.0f : found->value;
+    };
+    const float volts = valueOf(2);
+    const float amps = valueOf(1);
+    ASSERT_GT(volts, 100.0f);
+    ASSERT_GT(amps, 10.0f);
+    const auto link = OpenWindow(5);
+    ASSERT_TRUE(link);
+    link->Press({Kind::RunOrStop, 0, {}});
+    ASSERT_TRUE(Eventually([this] { return Captures() >= 1; }));
+    const HarmonicsReadouts readouts = Displays().back().readouts;
+    // The readouts' rounding, and a thousandth for the resampled cycle.
+    EXPECT_NEAR(std::stof(readouts.voltsRms), volts, 0.05 + volts * 1e-3) << readouts.voltsRms;
+    EXPECT_NEAR(std::stof(readouts.ampsRms), amps, 0.005 + amps * 1e-3) << readouts.ampsRms;
+    link->Close();
     ASSERT_TRUE(CommandEnded());
 }
 

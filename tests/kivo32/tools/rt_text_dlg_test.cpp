@@ -1,13 +1,15 @@
 // The real-time text window offscreen, fed the records the session's loop delivers: cells in the
-// variant's formats and colours, the readouts, Run/Hold and the refresh count as the loop sees them,
-// and the close that ends the loop.
+// variant's formats and colours, the channel names whole, the readouts, Run/Hold and the refresh count
+// as the loop sees them, and the close (Escape too) that ends the loop.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 
 #include "kivo32/controls/controls_ids.h"
@@ -122,6 +124,49 @@ TEST_F(RtTextDlgTest, TheLiteGridShowsEachValueInItsFormatAndTheReadoutsFollow) 
     });
     window.DoModal();
     EXPECT_TRUE(link->IsClosed());
+}
+
+TEST_F(RtTextDlgTest, EscapeClosesTheWindowWhereverTheFocusIs) {
+    for (const int focused : {IDC_RT_RUN_HOLD, IDC_RT_GRID}) {
+        const auto link = MakeLink(13, "CRTVTextLiteDlg");
+        CRTVTextLiteDlg window(link, registry_);
+        testsupport::OnNextModal([&](QWidget* shown) {
+            QWidget* target = focused == IDC_RT_GRID
+                                  ? &platform::FindControlAs<CGridControl>(shown, focused)->Grid()
+                                  : platform::FindControl(shown, focused);
+            target->setFocus();
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(target, &escape);
+            EXPECT_FALSE(shown->isVisible()) << focused;
+            if (shown->isVisible()) {
+                platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
+            }
+        });
+        EXPECT_EQ(window.DoModal(), IDCANCEL);
+        EXPECT_TRUE(link->IsClosed()) << focused;
+    }
+}
+
+TEST_F(RtTextDlgTest, EachChannelNameShowsWholeOnItsTwoLines) {
+    auto table = std::make_shared<CSetupTable>();
+    table->GetHardwareChannel(0).SetLoggerLabel("North feeder main");
+    const auto link = MakeLink(13, "CRTVTextLiteDlg", table);
+    CRTVTextLiteDlg window(link, registry_);
+    testsupport::OnNextModal([&](QWidget* shown) {
+        link->Deliver(platform::Message(WM_REAL_TIME_VALUES, 0, platform::MakePayload(SampleRecord())));
+        ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !Cell(shown, 1, 2).isEmpty(); }));
+        QTableView& view = platform::FindControlAs<CGridControl>(shown, IDC_RT_GRID)->Grid();
+        const QString name = Cell(shown, 1, 1);
+        ASSERT_EQ(name, "VOLTS & POWER\nNorth feeder main");
+        // The cell holds the text within the margins the grid draws it in, without eliding a line.
+        const QRect cell = view.visualRect(view.model()->index(0, 0));
+        const QRect text = view.fontMetrics().boundingRect(QRect(0, 0, 10000, 10000), 0, name);
+        const int margin = view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &view) + 1;
+        EXPECT_GE(cell.width(), text.width() + 2 * margin);
+        EXPECT_GE(cell.height(), text.height());
+        platform::FindControlAs<QAbstractButton>(shown, IDCANCEL)->click();
+    });
+    window.DoModal();
 }
 
 TEST_F(RtTextDlgTest, AQuarvenPowerRowShowsItsDistortionInTheEighthColumn) {
