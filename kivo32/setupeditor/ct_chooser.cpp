@@ -6,7 +6,9 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <fstream>
 
 #include "kivo32/setupeditor/setupeditor_ids.h"
@@ -94,12 +96,21 @@ bool CCTChooser::OnInitDialog() {
 }
 
 void CCTChooser::FitListToRows() {
-    // Whole names and values: each column as wide as its texts, the list as wide as its columns.
+    // Whole names and values: each column as wide as its heading and texts, the list as wide as its
+    // columns. Measured from the texts, as the list lays out no row before it shows.
+    const int textMargin =
+        2 * (list_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list_) + 1);
     for (int column = 1; column < list_->columnCount(); ++column) {
-        list_->resizeColumnToContents(column);
+        int width = list_->header()->sectionSizeHint(column);
+        for (int row = 0; row < list_->topLevelItemCount(); ++row) {
+            const QString text = list_->topLevelItem(row)->text(column);
+            width = std::max(width, list_->fontMetrics().horizontalAdvance(text) + textMargin);
+        }
+        list_->setColumnWidth(column, width);
     }
     const int border = 2 * list_->frameWidth();
-    list_->setMinimumWidth(list_->header()->length() + border + list_->verticalScrollBar()->sizeHint().width());
+    list_->setMinimumWidth(list_->header()->length() + border +
+                           list_->verticalScrollBar()->sizeHint().width());
     const int row = list_->topLevelItemCount() > 0 ? list_->sizeHintForRow(0) : kPictureSize;
     list_->setMinimumHeight(list_->header()->sizeHint().height() + kVisibleRows * row + border);
 }

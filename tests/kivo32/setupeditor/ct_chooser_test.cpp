@@ -75,10 +75,9 @@ TEST_F(CTChooserTest, OneClickChoosesARowThatShowsItsOwnPicture) {
 
 TEST_F(CTChooserTest, TheListShowsEveryColumnWholeAndSeveralRows) {
     const auto catalogue = folder_ / "CT Values.csv";
-    const std::string longName = "Flexible Rogowski coil 3000 A, 600 mm loop, 1 m lead";
+    const std::string longName = "Flexible Rogowski coil 3000 A with 600 mm loop and 1 m lead";
     std::ofstream(catalogue) << "Name,Output,Rated,Second,Picture\n"
-                             << longName << ",RC,3000,0.00,\n"
-                                            "Clamp CT 100 A,MV,100,1.10,\n";
+                             << longName << ",RC,3000,0.00,\nClamp CT 100 A,MV,100,1.10,\n";
     CCTChooser chooser(nullptr, catalogue, folder_.path());
     chooser.show();
     auto* list = platform::FindControlAs<QTreeWidget>(&chooser, IDC_CT_CHOOSER_LIST);

@@ -54,8 +54,8 @@ TEST_F(SetupFormTest, TheSingleOptionBoxAndThePulseFieldsCarryCaptionsOfTheirOwn
         const char* text;
     };
     // Temperature, on/off and power channels.
-    for (const Case& c : {Case{10, 2113, "Recorded values:"}, Case{5, 2113, "Recorded values:"},
-                          Case{13, 2113, "Volts:"}}) {
+    for (const Case& c :
+         {Case{10, 2113, "Recorded values:"}, Case{5, 2113, "Recorded values:"}, Case{13, 2113, "Volts:"}}) {
         SCOPED_TRACE(c.model);
         CSetupTableView* view = Open(SetupOf(c.model));
         ASSERT_NE(view, nullptr);
@@ -69,9 +69,9 @@ TEST_F(SetupFormTest, TheSingleOptionBoxAndThePulseFieldsCarryCaptionsOfTheirOwn
     CSetupTableView* view = Open(pulse);
     ASSERT_NE(view, nullptr);
     const std::pair<int, const char*> fields[] = {{kPulseLabelIds[1], "Label:"},
-                                                   {kPulseChannelIds[1], "Power channel:"},
-                                                   {kPulseKindIds[1], "Type:"},
-                                                   {kPulseScaleIds[1], "Pulse scale:"}};
+                                                  {kPulseChannelIds[1], "Power channel:"},
+                                                  {kPulseKindIds[1], "Type:"},
+                                                  {kPulseScaleIds[1], "Pulse scale:"}};
     for (const auto& [id, text] : fields) {
         const QLabel* caption = CaptionOf(view, Find<QWidget>(view, id));
         ASSERT_NE(caption, nullptr) << text;
