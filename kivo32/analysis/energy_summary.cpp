@@ -11,6 +11,7 @@
 #include "platform/base/string_format.h"
 #include "shared/common/date_time_text.h"
 #include "shared/datafile/data_info.h"
+#include "shared/logger/firmware_features.h"
 #include "shared/setup/channel_caption.h"
 #include "shared/setup/setup_table.h"
 
@@ -24,13 +25,14 @@ constexpr int kSoftwareChannels = 2;
 constexpr int kRegisters = 7;
 // Models 1 and 2 keep totals and a peak from this firmware on.
 constexpr int kFirstFirmwareWithTotals = 54;
-// Models from 13 on keep the demand window from this version on, but not in this one.
-constexpr unsigned kFirstVersionWithDemandWindow = 301;
-constexpr unsigned kVersionWithoutDemandWindow = 303;
+// A Quarven's firmware number in a file's model text is its version less this.
+constexpr int kQuarvenVersionOffset = 100;
 
-bool IsDemandWindowSupported(int model, int version) {
-    return model >= kModelQuarvenRS && static_cast<unsigned>(version) >= kFirstVersionWithDemandWindow &&
-           static_cast<unsigned>(version) != kVersionWithoutDemandWindow;
+// The notice of a logger whose firmware keeps no energy registers.
+std::string OldFirmwareNotice() {
+    return LoadText(IDS_ENERGY_OLD_FIRMWARE) +
+           platform::StringPrintf("                             %s",
+                                  LoadText(IDS_ENERGY_UPDATE_FIRMWARE).c_str());
 }
 
 // The channel head's dashes: as long as its word, the first eight characters '-'.
@@ -137,9 +139,7 @@ std::optional<std::string> TotalsLine(const CSUTExtendedData& extended, int mode
 
 std::string OrnatSummary(const CSetupTable& setup, int firmware) {
     if (firmware < kFirstFirmwareWithTotals) {
-        return LoadText(IDS_ENERGY_OLD_FIRMWARE) +
-               platform::StringPrintf("                             %s",
-                                      LoadText(IDS_ENERGY_UPDATE_FIRMWARE).c_str());
+        return OldFirmwareNotice();
     }
     const CSUTExtendedData& extended = setup.GetExtendedData();
     const int model = setup.GetHeader().GetModelCode();
@@ -198,7 +198,7 @@ std::string FormatRecordTime(std::time_t time) {
 std::string BuildEnergySummary(const CSetupTable& setup, const CDataInfo& info) {
     const int model = setup.GetHeader().GetModelCode();
     const int firmware = FirmwareNumber(info);
-    if (IsDemandWindowSupported(model, firmware + 100)) {
+    if (IsDemandWindowSupported(model, firmware + kQuarvenVersionOffset)) {
         return QuarvenSummary(setup);
     }
     if (model >= kModelOrnatFirst && model <= kModelOrnatLast) {
@@ -209,5 +209,11 @@ std::string BuildEnergySummary(const CSetupTable& setup, const CDataInfo& info) 
 
 std::string EnergySummaryWindowText(const CSetupTable& setup, const CDataInfo& info) {
     const std::string summary = BuildEnergySummary(setup, info);
-    return "\r\n" + (summary.empty() ? LoadText(IDS_ENERGY_NO_DATA) : summary);
+    if (!summary.empty()) {
+        return "\r\n" + summary;
+    }
+    // A Quarven whose firmware keeps no demand window has no registers to show either: say so, rather
+    // than suggest that the file holds no data.
+    const bool quarven = setup.GetHeader().GetModelCode() >= kModelQuarvenRS;
+    return "\r\n" + (quarven ? OldFirmwareNotice() : LoadText(IDS_ENERGY_NO_DATA));
 }

@@ -10,7 +10,8 @@ class CSetupTable;
 
 // Lines end in CR LF; empty for a logger that keeps no such registers.
 std::string BuildEnergySummary(const CSetupTable& setup, const CDataInfo& info);
-// What the energy summary window shows: the summary after a blank line, or that there is none.
+// What the energy summary window shows: the summary after a blank line, or why there is none (a Quarven
+// whose firmware keeps no demand window) or that there is none.
 std::string EnergySummaryWindowText(const CSetupTable& setup, const CDataInfo& info);
 // The firmware number of a data file: the digits after the last '.' of its firmware text (0 without).
 int FirmwareNumber(const CDataInfo& info);

@@ -10,6 +10,7 @@
 #include "shared/setup/setup_table.h"
 #include "tests/kivo32/analysis/cells_fixture.h"
 #include "tests/support/fake_app_context.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 
@@ -102,6 +103,53 @@ TEST_F(EnergySummaryTest, QuarvenShowsItsDemandWindowPeaksAndRegisters) {
         text.find(word + " 5       1.000     2.000     3.000     4.000     5.000     6.000     7.000\r\n"),
         std::string::npos)
         << text;
+}
+
+TEST_F(EnergySummaryTest, QuarvenFirmwareWithoutDemandWindowIsNamedAsTheReason) {
+    const std::string notice =
+        "\r\nThis logger's firmware keeps no peak demand or energy totals."
+        "                             Update the firmware to see them.";
+    struct Case {
+        int model;
+        const char* firmware;
+        const char* window;
+    };
+    const Case cases[] = {
+        {13, "NX401.150", notice.c_str()},
+        {14, "NX401.200", notice.c_str()},
+        {14, "NX401.203", notice.c_str()},
+        {3, "BUC2.150", "\r\nNo data available."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.firmware);
+        EXPECT_EQ(Summary(c.model, c.firmware), "");
+        EXPECT_EQ(EnergySummaryWindowText(setup_, info_), c.window);
+    }
+}
+
+TEST_F(EnergySummaryTest, QuarvenFileReadBackKeepsItsSummaryAtEveryInterval) {
+    setup_.GetHeader().SetModelCode(13);
+    setup_.GetHardwareChannel(0).SetType(kChannelPower);
+    setup_.GetSoftwareChannel(0).SetType(kChannelSoftware);
+    setup_.GetSoftwareChannel(1).SetType(kChannelSoftware);
+    CSUTExtendedData& extended = setup_.GetExtendedData();
+    extended.SetTimedValue(0, 12.5f, kPeak);
+    for (int i = 0; i < 14; ++i) {
+        extended.SetQuarvenValue(i, static_cast<float>(i + 1));
+    }
+    info_.SetTypeText("NX401.234");
+    testsupport::TempFolder folder;
+    for (const std::uint8_t intervalCode : {std::uint8_t{2}, std::uint8_t{9}}) {
+        SCOPED_TRACE(static_cast<int>(intervalCode));
+        setup_.GetHeader().SetIntervalCode(intervalCode);
+        const auto path = folder / "quarven.kivo";
+        datafiletest::WriteDataFile(path, setup_, {}, info_);
+        datafiletest::OpenedFile file(path, false);
+        ASSERT_TRUE(file.opened);
+        const std::string summary = BuildEnergySummary(*file.data.GetSetupTable(), *file.data.GetDataInfo());
+        EXPECT_EQ(summary, BuildEnergySummary(setup_, info_));
+        EXPECT_NE(summary, "");
+    }
 }
 
 }  // namespace
