@@ -22,7 +22,7 @@
 #include "kivo32/loadprofile/load_profile_templates.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"
-#include "kivo32/tools/thd_calculator.h"
+#include "kivo32/harmonics/thd_calculator.h"
 #include "kivo32/views/data_graph_commands.h"
 #include "kivo32/views/data_grid_commands.h"
 #include "kivo32/views/graph_options.h"

@@ -31,7 +31,7 @@
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/sut_doc.h"
 #include "kivo32/setuprules/default_setups.h"
-#include "kivo32/tools/rt_ids.h"
+#include "kivo32/realtime/rt_ids.h"
 #include "kivo32/views/raw_data_template.h"
 #include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"

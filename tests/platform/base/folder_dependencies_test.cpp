@@ -41,10 +41,10 @@ const std::map<std::string, ProgramPart> kKivoParts = {
     {"kivo32/views", {true, {"kivo32/controls", "kivo32/analysis"}}},
     {"kivo32/loadprofile", {true, {"kivo32/views", "kivo32/controls", "kivo32/analysis"}}},
     {"kivo32/dialogs", {true, {"kivo32/controls", "kivo32/settings", "kivo32/update", "kivo32/session"}}},
+    {"kivo32/harmonics", {true, {"kivo32/controls", "kivo32/session", "kivo32/analysis"}}},
+    {"kivo32/realtime", {true, {"kivo32/controls", "kivo32/session", "kivo32/settings", "kivo32/harmonics"}}},
     {"kivo32/tools",
-     {true,
-      {"kivo32/controls", "kivo32/settings", "kivo32/session", "kivo32/dialogs", "kivo32/update",
-       "kivo32/analysis", "kivo32/setuprules"}}},
+     {true, {"kivo32/controls", "kivo32/session", "kivo32/dialogs", "kivo32/update", "kivo32/setuprules"}}},
 };
 
 // Which folder may include which (besides itself). A program's app/ and root tie its parts together:
