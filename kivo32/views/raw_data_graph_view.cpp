@@ -99,8 +99,11 @@ void CRawDataGraphView::OnInitialUpdate() {
 
 void CRawDataGraphView::OnUpdate(platform::View* sender, long hint) {
     if (hint == platform::Document::kHintFileReloaded && control_ != nullptr) {
-        // The user's changes to the look are kept in the attributes, from which the new control is built.
+        // The user's changes to the look go to the attributes, and the new control is built in them.
         SaveAttributesIfChanged();
+        if (modified_) {
+            look_ = GraphLookFromAttributes(attributes_);
+        }
         layout()->removeWidget(control_);
         delete control_;
         control_ = nullptr;
