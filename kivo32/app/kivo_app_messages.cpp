@@ -35,7 +35,7 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
         case WM_OPEN_DOWNLOADED_FILE:
             if (const auto* path = platform::PayloadAs<std::filesystem::path>(message)) {
                 if (platform::DocTemplate* dataTemplate = GetTemplate(kRawDataTemplateId)) {
-                    // The download may have written into a file that is open: its window shows it anew.
+                    // The download may have written into a file that is open: its grid and graphs show it anew.
                     platform::DocManager::ReopenDocumentWith(*dataTemplate, *path);
                 }
                 OnDownloadEnded(true);

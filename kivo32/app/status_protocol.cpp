@@ -84,6 +84,10 @@ std::string CStatusProtocol::OnStatus(unsigned code, std::intptr_t value,
         case STATUS_COMMAND_DONE:
             ShowProgress(value);
             return {};
+        case STATUS_LINK_LOST:
+            // Nothing reaches the logger any more: its recording state is unknown, as before it was read.
+            display_.texts.erase(IDC_STATUS_RECORDING);
+            return {};
         default:
             return {};
     }

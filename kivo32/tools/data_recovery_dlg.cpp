@@ -36,6 +36,8 @@ CDataRecoveryDlg::CDataRecoveryDlg(bool portLost, QWidget* parent)
     try_again_ =
         AddButton(buttons, IDC_RECOVERY_TRY_AGAIN, IDS_RECOVERY_TRY_AGAIN, IDS_RECOVERY_TRY_AGAIN_TIP);
     QPushButton* giveUp = AddButton(buttons, IDCANCEL, IDS_RECOVERY_GIVE_UP, IDS_RECOVERY_GIVE_UP_TIP);
+    // Return keeps the records; a hidden Keep leaves Return without an answer.
+    keep_->setDefault(true);
     connect(keep_, &QPushButton::clicked, this, [this] { Choose(IDOK); });
     connect(try_again_, &QPushButton::clicked, this, [this] { Choose(IDC_RECOVERY_TRY_AGAIN); });
     connect(giveUp, &QPushButton::clicked, this, [this] { Choose(IDCANCEL); });

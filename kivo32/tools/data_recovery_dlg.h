@@ -22,7 +22,7 @@ public:
     int GetChoice() const { return choice_; }
 
 protected:
-    // Enter keeps the records only while OK is offered.
+    // Keeps the records only while Keep is offered.
     void OnOK() override;
     void OnCancel() override;
 

@@ -92,15 +92,40 @@ QSize CRawDataGraphView::sizeHint() const {
 }
 
 void CRawDataGraphView::OnInitialUpdate() {
+    if (LoadBehindWaitCursor()) {
+        View::OnInitialUpdate();
+    }
+}
+
+void CRawDataGraphView::OnUpdate(platform::View* sender, long hint) {
+    if (hint == platform::Document::kHintFileReloaded && control_ != nullptr) {
+        // The user's changes to the look go to the attributes, and the new control is built in them.
+        SaveAttributesIfChanged();
+        if (modified_) {
+            look_ = GraphLookFromAttributes(attributes_);
+        }
+        layout()->removeWidget(control_);
+        delete control_;
+        control_ = nullptr;
+        zoomed_ = false;
+        if (!LoadBehindWaitCursor()) {
+            return;
+        }
+    }
+    View::OnUpdate(sender, hint);
+}
+
+bool CRawDataGraphView::LoadBehindWaitCursor() {
     const QPointer<CRawDataGraphView> alive(this);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool loaded = LoadGraphData();
     QApplication::restoreOverrideCursor();
     // The load waits in an event loop, where the view's window may have been closed.
-    if (alive != nullptr) {
-        built_ = loaded;
-        View::OnInitialUpdate();
+    if (alive == nullptr) {
+        return false;
     }
+    built_ = loaded;
+    return true;
 }
 
 void CRawDataGraphView::OnActivateView(bool active) {

@@ -42,6 +42,9 @@ public:
 
     // Loads the grid's selection and builds the graph; IsGraphBuilt tells whether that worked.
     void OnInitialUpdate() override;
+    // After the file was read anew (new records downloaded into it) the graph is built again over the
+    // grid's selection.
+    void OnUpdate(platform::View* sender, long hint) override;
     // The main frame shows the graph's toolbar.
     void OnActivateView(bool active) override;
     // 32942 the graph settings, 32833 undo zoom, File Print.
@@ -83,6 +86,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // LoadGraphData behind the wait cursor; false when the view went meanwhile.
+    bool LoadBehindWaitCursor();
     // The grid's selected value columns, which must all cover the same rows; false when the graph cannot
     // take them.
     bool ReadSelection(GraphLoadRequest& selection) const;

@@ -84,10 +84,14 @@ Document* DocManager::OpenDocumentWith(DocTemplate& docTemplate, const std::file
 
 Document* DocManager::ReopenDocumentWith(DocTemplate& docTemplate, const std::filesystem::path& path) {
     Document* open = nullptr;
-    if (docTemplate.MatchDocType(path, open) == DocTemplate::Match::AlreadyOpen) {
-        open->OnCloseDocument();
+    if (docTemplate.MatchDocType(path, open) != DocTemplate::Match::AlreadyOpen) {
+        return docTemplate.OpenDocumentFile(path);
     }
-    return docTemplate.OpenDocumentFile(path);
+    if (!open->ReloadFile()) {
+        return nullptr;
+    }
+    ActivateDocument(*open);
+    return open;
 }
 
 Document* DocManager::OpenRecentFile(std::size_t index) {

@@ -38,8 +38,9 @@ public:
     virtual Document* OpenDocumentFile(const std::filesystem::path& path);
     // Opens `path` with `docTemplate`; a document of it already open on the file is activated instead.
     static Document* OpenDocumentWith(DocTemplate& docTemplate, const std::filesystem::path& path);
-    // Opens `path` afresh with `docTemplate`: a document already open on the file is closed first, so that
-    // the window shows what the file holds now (after the program wrote to it).
+    // Opens `path` afresh with `docTemplate`: a document already open on the file reads it anew in its
+    // windows (Document::ReloadFile), so that they show what the file holds now (after the program wrote
+    // to it); null when it no longer opens.
     static Document* ReopenDocumentWith(DocTemplate& docTemplate, const std::filesystem::path& path);
     // Opens entry `index` of the recent-file list; an entry that cannot be opened leaves the list.
     Document* OpenRecentFile(std::size_t index);

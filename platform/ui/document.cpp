@@ -116,6 +116,17 @@ bool Document::OnSaveDocument(const std::filesystem::path& path) {
     return true;
 }
 
+bool Document::ReloadFile() {
+    const std::filesystem::path path = PathName();
+    DeleteContents();
+    if (!OnOpenDocument(path)) {
+        OnCloseDocument();
+        return false;
+    }
+    UpdateAllViews(nullptr, kHintFileReloaded);
+    return true;
+}
+
 void Document::OnCloseDocument() {
     const auto frames = Frames();
     // The views leave first, so that none reaches back into a document that is gone.

@@ -17,6 +17,9 @@ class View;
 
 class Document {
 public:
+    // The UpdateAllViews hint after the document read its file anew (ReloadFile).
+    static constexpr long kHintFileReloaded = 1;
+
     Document();
     virtual ~Document();
     Document(const Document&) = delete;
@@ -53,6 +56,9 @@ public:
     // Serialize(storing) into a file beside `path` that replaces it once complete; clears the modified
     // flag. Failures are reported to the user, and the old file stays as it was.
     virtual bool OnSaveDocument(const std::filesystem::path& path);
+    // Reads the document's file anew, after the program wrote to it, and tells every view
+    // (kHintFileReloaded). A file that no longer opens closes the document; false then.
+    bool ReloadFile();
     // Closes every frame of the document and destroys it: the last call made on a document.
     virtual void OnCloseDocument();
     // Frees what the document holds, before it is filled anew or destroyed.

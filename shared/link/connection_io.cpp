@@ -336,6 +336,8 @@ void CConnection::OnReaderEnded(int error) {
 }
 
 void CConnection::LoseLink(int error) {
+    // Told first, so that whoever sees the link lost finds the notice already posted.
+    PostStatusMessage(STATUS_LINK_LOST);
     link_lost_error_.store(error);
     link_lost_.store(true);
     OnLinkLost(error);

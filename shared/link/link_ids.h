@@ -44,6 +44,8 @@ inline constexpr unsigned STATUS_TIMEOUT = 1178;
 inline constexpr unsigned STATUS_PORT_NAME = 1179;
 inline constexpr unsigned STATUS_LINK_SPEED = 1212;
 inline constexpr unsigned STATUS_MODEL_NAME = 1175;  // value 0: the session's displayed model name
+// Ours: the link is gone, so what it last told of the logger's state no longer holds.
+inline constexpr unsigned STATUS_LINK_LOST = 1990;
 
 // Message boxes.
 inline constexpr unsigned IDS_MODEM_HANDLE_FAILED = 8196;

@@ -88,6 +88,17 @@ TEST(StatusProtocolTest, TheSessionCodesShowTheSessionsTextsOnlyWhenASessionRuns
     EXPECT_EQ(protocol.Text(IDC_STATUS_CONNECTION), "ttyUSB0 open");
 }
 
+TEST(StatusProtocolTest, ALostLinkLeavesTheRecordingStateUnknownAndTheOtherFieldsAsTheyAre) {
+    CStatusProtocol protocol;
+    protocol.OnStatus(STATUS_RECORDING, 0, std::string("Recording"), nullptr, 0);
+    protocol.OnStatus(STATUS_PORT_NAME, 0, std::string("127.0.0.1"), nullptr, 0);
+    protocol.OnStatus(STATUS_TEXT, 0, std::string("Network link lost (104)."), nullptr, 0);
+    EXPECT_EQ(protocol.OnStatus(STATUS_LINK_LOST, 0, std::nullopt, nullptr, 0), "");
+    EXPECT_EQ(protocol.Shown().texts, (std::map<unsigned, std::string>{
+                                          {IDC_STATUS_PORT, "127.0.0.1"},
+                                          {IDC_STATUS_LINE, "Network link lost (104)."}}));
+}
+
 TEST(StatusProtocolTest, ALampFlashesUntilTheNextTickAndStartPutsEverythingBack) {
     SetProgramTexts(platform::EnglishTexts());
     CStatusProtocol protocol;

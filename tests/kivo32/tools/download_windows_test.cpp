@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -109,13 +110,14 @@ TEST_F(DownloadWindowsTest, EachOfferedButtonEndsTheRecoveryWindowWithItsChoice)
     }
 }
 
-TEST_F(DownloadWindowsTest, EnterKeepsTheRecordsOnlyWhenThereAreAny) {
+TEST_F(DownloadWindowsTest, ReturnKeepsTheRecordsOnlyWhenThereAreAny) {
     for (const int records : {0, 51}) {
         SCOPED_TRACE(records);
         CDataRecoveryDlg dialog(false);
         dialog.SetMessage(records, {});
         testsupport::OnNextModal([](QWidget* window) {
-            static_cast<QDialog*>(window)->accept();
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(window, &enter);
             if (window->isVisible()) {
                 static_cast<QDialog*>(window)->reject();
             }

@@ -53,9 +53,10 @@ protected:
     // A grid of `channels` channels (columns 3 and up) over `records` records, every 15 minutes from
     // 2024-03-15 10:00; channel c of record i holds i + 100 c.
     CRawDataView* OpenChannels(int channels, int records) {
-        return OpenGrid(
-            "site.kivo", gridtest::ChannelsSetup(channels),
-            gridtest::Records(records, channels, 900, [](int i, int c) { return float(i + 100 * c); }));
+        return OpenGrid("site.kivo", gridtest::ChannelsSetup(channels), ChannelRecords(channels, records));
+    }
+    static std::vector<datafiletest::Bytes> ChannelRecords(int channels, int records) {
+        return gridtest::Records(records, channels, 900, [](int i, int c) { return float(i + 100 * c); });
     }
     CRawDataGraphView* Graph(CRawDataView* grid) {
         CRawDataGraphView* graph = ShowDataGraph(*graph_template_, grid);
@@ -125,6 +126,27 @@ TEST_F(GraphViewTest, OneChannelShowsItsStatisticsAndLabelsItsAxis) {
     EXPECT_NE(canvas.FindText("Average: 106.50"), nullptr);
     EXPECT_NE(canvas.FindText(Heading(*grid, 4)), nullptr);
     EXPECT_NE(canvas.FindText("Data graph"), nullptr);
+}
+
+TEST_F(GraphViewTest, RecordsDownloadedIntoTheOpenFileAreGraphedInTheSameWindow) {
+    QPointer<CRawDataView> grid = OpenChannels(3, 20);
+    grid->ApplyRangeDialogSelection({4}, true, 0, 0);
+    QPointer<CRawDataGraphView> graph = Graph(grid);
+    ASSERT_TRUE(graph != nullptr);
+    EXPECT_EQ(graph->Control()->Data().PointCount(), 20u);
+
+    // The download appends ten records to the file and has it shown anew.
+    const std::filesystem::path path = grid->GetDocument()->PathName();
+    datafiletest::WriteDataFile(path, gridtest::ChannelsSetup(3), ChannelRecords(3, 30));
+    platform::Document* shown = platform::DocManager::ReopenDocumentWith(*documents_.Templates().front(), path);
+    // Windows that closed are gone once the deletions posted have run.
+    ASSERT_TRUE(Settle([] { return true; }));
+    ASSERT_TRUE(grid != nullptr && graph != nullptr);
+    EXPECT_EQ(shown, grid->GetDocument());
+    EXPECT_EQ(grid->GetRowCount(), 30);
+    EXPECT_EQ(graph->Control()->Data().PointCount(), 30u);
+    EXPECT_EQ(Texts(graph->Control()->Settings().statistics),
+              (std::vector<std::string>{"Statistics", "Average: 114.50", "Minimum: 100.00", "Maximum: 129.00"}));
 }
 
 TEST_F(GraphViewTest, EmptyAxesCloseUpAndTheGridLearnsTheNewAxes) {

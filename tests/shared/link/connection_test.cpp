@@ -266,6 +266,7 @@ TEST_P(ConnectionTest, TheFarEndClosingTheLinkEndsTheCommandAtOnce) {
     EXPECT_EQ(Do("I?"), 0);
     EXPECT_TRUE(Eventually([this] { return link_->IsLinkLost(); }));
     EXPECT_EQ(NoticesOf(STATUS_TIMEOUT), 0);  // no reply time-out was waited for
+    EXPECT_EQ(NoticesOf(STATUS_LINK_LOST), 1);  // the status window forgets the logger's state
     if (IsNetwork()) {
         EXPECT_EQ(NetLinkErrorCode(), ECONNRESET);
     }
