@@ -91,4 +91,9 @@ std::pair<UniqueFd, UniqueFd> MakeInProcessPair() {
     return {std::move(program), std::move(logger)};
 }
 
+ssize_t WriteToLink(int fd, const void* data, std::size_t size) {
+    const ssize_t put = ::send(fd, data, size, MSG_NOSIGNAL);
+    return put < 0 && errno == ENOTSOCK ? ::write(fd, data, size) : put;
+}
+
 }  // namespace platform

@@ -2,6 +2,9 @@
 // puts a program and a simulated logger at the two ends of one connection without a port or network.
 #pragma once
 
+#include <sys/types.h>
+
+#include <cstddef>
 #include <utility>
 
 #include "platform/io/byte_transport.h"
@@ -30,5 +33,9 @@ private:
 // Two connected ends: the first for the program's link, the second, a non-blocking descriptor, for
 // whatever plays the logger. Both invalid when the system refuses.
 std::pair<UniqueFd, UniqueFd> MakeInProcessPair();
+
+// write(2) to whatever serves a link: a terminal, a TCP socket or an in-process end. A socket whose far
+// end has gone fails with EPIPE instead of raising SIGPIPE, which would end the whole process.
+ssize_t WriteToLink(int fd, const void* data, std::size_t size);
 
 }  // namespace platform

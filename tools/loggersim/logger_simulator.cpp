@@ -215,7 +215,7 @@ bool LoggerSimulator::WriteOutput(int fd, const std::string& bytes) {
             return false;
         }
         while (done < end) {
-            const ssize_t put = ::write(fd, bytes.data() + done, end - done);
+            const ssize_t put = platform::WriteToLink(fd, bytes.data() + done, end - done);
             if (put > 0) {
                 done += static_cast<std::size_t>(put);
                 bytes_sent_ += static_cast<std::uint64_t>(put);

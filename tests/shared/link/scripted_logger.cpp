@@ -167,7 +167,7 @@ bool ScriptedLogger::StaysSilent(std::chrono::milliseconds quiet) {
 bool ScriptedLogger::WriteAll(const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t put = ::write(served_.Get(), bytes.data() + done, bytes.size() - done);
+        const ssize_t put = platform::WriteToLink(served_.Get(), bytes.data() + done, bytes.size() - done);
         if (put > 0) {
             done += static_cast<std::size_t>(put);
         } else if (put < 0 && (errno == EAGAIN || errno == EINTR)) {

@@ -1,5 +1,5 @@
-// The simulator on its transports: output paced as a serial line of a given rate sends it, and the
-// setting commands' own checks.
+// The simulator on its transports: output paced as a serial line of a given rate sends it, a program
+// hanging up mid-reply, and the setting commands' own checks.
 #include "tools/loggersim/logger_simulator.h"
 
 #include <arpa/inet.h>
@@ -73,6 +73,31 @@ TEST(LoggerSimulatorTest, PacedOutputTakesTenBitsAByte) {
     const auto [again, quick] = Exchange(link.Get(), "I?");
     EXPECT_EQ(again, expected);
     EXPECT_LT(quick.count(), lineTime);
+}
+
+// A program that hangs up in the middle of a reply must not take the process serving the logger with it:
+// the rest of the reply goes nowhere and the next connection is served.
+TEST(LoggerSimulatorTest, AProgramHangingUpMidReplyEndsOnlyItsConnection) {
+    LoggerSimulator simulator(*FindLoggerModel("standard"));
+    const int port = simulator.StartTcp(0);
+    ASSERT_NE(port, 0);
+    simulator.SetPacingBaud(4800);
+    {
+        platform::UniqueFd link = ConnectTo(port);
+        ASSERT_TRUE(link.Valid());
+        const std::string line = "\x10I?\r";
+        ASSERT_EQ(::write(link.Get(), line.data(), line.size()), static_cast<ssize_t>(line.size()));
+        pollfd watch{link.Get(), POLLIN, 0};
+        ASSERT_EQ(::poll(&watch, 1, 5000), 1);
+        // Read before hanging up, so that the far end sees an orderly close and its next writes go on.
+        char first[64];
+        ASSERT_GT(::read(link.Get(), first, sizeof first), 0);
+    }
+    simulator.SetPacingBaud(0);
+    platform::UniqueFd next = ConnectTo(port);
+    ASSERT_TRUE(next.Valid());
+    EXPECT_EQ(Exchange(next.Get(), "I?").first,
+              "\r\n" + HexDumpText(IdentificationRecord(simulator.Logger().Model())) + "\r\n>");
 }
 
 // "<tag>" and hex digits, then " =" and the checksum over every character before the blank, plus `off`.
