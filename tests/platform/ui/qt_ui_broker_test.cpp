@@ -76,7 +76,7 @@ TEST_F(QtUiBrokerTest, AWorkerGetsTheAnswerFromTheUiThreadAndTakesACancelWhileIt
         // The user answers only after the worker took the cancel posted meanwhile.
         self->Post(Message{kLater, 0, nullptr, 0});
         self->Post(Message{kCancel, 0, nullptr, 0});
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
         while (!self->cancel_taken_while_asking && std::chrono::steady_clock::now() < deadline) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
@@ -90,7 +90,7 @@ TEST_F(QtUiBrokerTest, AWorkerGetsTheAnswerFromTheUiThreadAndTakesACancelWhileIt
     ASSERT_TRUE(testsupport::ProcessEventsUntil(
         [&] { return worker.finished_asking.load() && worker.handled_any_after.load(); }));
     worker.RequestStop();
-    ASSERT_TRUE(worker.Join(std::chrono::seconds(5)));
+    ASSERT_TRUE(worker.Join(std::chrono::seconds(60)));
 
     EXPECT_EQ(worker.answer.load(), 42);
     EXPECT_EQ(dialogThread, std::this_thread::get_id());
@@ -108,12 +108,12 @@ TEST_F(QtUiBrokerTest, AStopBeforeTheUiThreadTookTheQuestionDropsIt) {
     worker.Start();
     worker.Post(Message{kAsk, 0, nullptr, 0});
     // The user-interface thread takes no events meanwhile, so the question stays queued.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (!worker.asking && std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     worker.RequestStop();
-    ASSERT_TRUE(worker.Join(std::chrono::seconds(5)));
+    ASSERT_TRUE(worker.Join(std::chrono::seconds(60)));
     QApplication::processEvents();
 
     EXPECT_FALSE(ran.load());
