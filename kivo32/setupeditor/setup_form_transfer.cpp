@@ -63,13 +63,22 @@ bool CSetupTableView::ValidateSetup(bool markModified, bool warn) {
     // Every check has passed: only now does the table change, so a refused transfer leaves it whole.
     CSetupTable& table = GetDocument()->GetSetupTable();
     const std::vector<std::uint8_t> before = markModified ? FileStream(table) : std::vector<std::uint8_t>();
+    WriteForm(table, *start, *stop);
+    // Programming the logger also writes the form: an unchanged setup stays unmodified.
+    if (markModified && FileStream(table) != before) {
+        GetDocument()->SetModifiedFlag(true);
+    }
+    return true;
+}
+
+void CSetupTableView::WriteForm(CSetupTable& table, std::uint32_t startTime, std::uint32_t stopTime) {
     GeneralFormValues general;
     general.setupName = setup_name_;
     general.intervalCode = interval_code_;
     general.memoryMode = MemoryModeForStopMode(stop_mode_, table.GetHeader().GetOptionByte());
     general.frequencyChoice = frequency_choice_;
-    general.startTime = *start;
-    general.stopTime = *stop;
+    general.startTime = startTime;
+    general.stopTime = stopTime;
     if (Find<QComboBox>(IDC_FORM_DEMAND_MINUTES) != nullptr) {
         general.demandMinutes = demand_minutes_;
     }
@@ -77,11 +86,6 @@ bool CSetupTableView::ValidateSetup(bool markModified, bool warn) {
     WriteInputs(table);
     UpdateAlarmsInUseFlag();
     WriteChannelStates(table, channels_);
-    // Programming the logger also writes the form: an unchanged setup stays unmodified.
-    if (markModified && FileStream(table) != before) {
-        GetDocument()->SetModifiedFlag(true);
-    }
-    return true;
 }
 
 bool CSetupTableView::AsksToMend(unsigned messageId, const std::string& argument, int focusId) {

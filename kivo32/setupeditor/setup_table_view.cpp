@@ -190,6 +190,10 @@ void CSetupTableView::OnUpdate(platform::View*, long) {
     LoadInputsFromSetup();
     ArrangeDateFields();
     UpdateMemoryTexts();
+    // The form has its own shape for what it derives or clears (alarm flags, unused inputs), which a
+    // setup read from a logger need not have: the table takes that shape now, so that programming or
+    // saving it unchanged is no change. The times stay the logger's until the user writes the form.
+    WriteForm(GetDocument()->GetSetupTable(), start_time_, stop_time_);
     // After the document has named its frames.
     Target()->PostMessage(platform::Message(WM_SETUP_CAPTION));
     loading_ = false;
