@@ -245,7 +245,7 @@ private:
     bool AsksToMend(unsigned messageId, const std::string& argument, int focusId);
     void FocusControl(int controlId);
     int ChannelControlId(int channel, int column) const;
-    // The whole form into `table`, once checked, with the times the form's fields give.
+    // The whole form into `table`, with the given start and stop times (0: none).
     void WriteForm(CSetupTable& table, std::uint32_t startTime, std::uint32_t stopTime);
     // Model 13's pulse and model 14's analog inputs into the table.
     void WriteInputs(CSetupTable& table) const;

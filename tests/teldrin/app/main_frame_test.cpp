@@ -389,12 +389,9 @@ TEST_F(TeldrinMainFrameTest, TheLoggersUsbDeviceGoingAwayEndsItsCallAndNothingEl
     };
     // Waits until the call ended or the silent logger took `silences` inputs in all.
     const auto untilCallEndsOrLoggerTook = [&frame, &quarven](int silences) {
-        QElapsedTimer waited;
-        waited.start();
-        while (frame.Controller().Scheduler().CallInProgress() && quarven.Logger().Silences() < silences &&
-               waited.elapsed() < 60000) {
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
-        }
+        testsupport::ProcessEventsUntil([&] {
+            return !frame.Controller().Scheduler().CallInProgress() || quarven.Logger().Silences() >= silences;
+        });
     };
     // Another USB device: the call waits on, and tries the logger again.
     removal("Other logger (ttyACM7)");
