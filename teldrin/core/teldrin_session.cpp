@@ -106,8 +106,20 @@ CTeldrinSession::~CTeldrinSession() {
     logger_.reset();
 }
 
-std::string CTeldrinSession::Serial() const {
+std::string CTeldrinSession::EntrySerial() const {
     return TrimmedRight(call_.entry.GetSerial());
+}
+
+std::string CTeldrinSession::Serial() const {
+    std::string entry = EntrySerial();
+    return entry.empty() ? logger_serial_ : entry;
+}
+
+std::string CTeldrinSession::LinkName() const {
+    if (call_.entry.GetConnectType() != kConnectNetwork) {
+        return Serial();
+    }
+    return Serial() + " (" + call_.entry.GetPhoneOrAddress() + ", " + call_.entry.GetNetPort() + ")";
 }
 
 std::string CTeldrinSession::FileSerial() const {
@@ -176,12 +188,10 @@ bool CTeldrinSession::OpenLink() {
     SetLinkKind(kind);
     const int baud = call_.entry.GetBaudRate() > 0 ? call_.entry.GetBaudRate() : settings_.directBaud;
     LinkTexts texts = kDirectTexts;
-    std::string where = Serial();
     if (kind == kConnectDirect) {
         NewDirectConnection(call_.entry.GetComPort(), baud);
     } else if (kind == kConnectNetwork) {
         texts = kNetworkTexts;
-        where += " (" + call_.entry.GetPhoneOrAddress() + ", " + call_.entry.GetNetPort() + ")";
         NewNetworkConnection(call_.entry.GetPhoneOrAddress(), call_.entry.GetNetPort(), baud);
     } else if (kind == kConnectModem) {
         texts = kModemTexts;
@@ -200,7 +210,7 @@ bool CTeldrinSession::OpenLink() {
     } else if (!StartLoggerTask()) {
         SetCommError(NetLinkErrorCode() != 0 ? kCommNetworkConnect : kCommLoggerNotFound);
     } else {
-        LogEvent(texts.done, where);
+        LogEvent(texts.done, LinkName());
         return true;
     }
     // A modem that could not even be asked to call.
@@ -209,7 +219,7 @@ bool CTeldrinSession::OpenLink() {
         LogCallEvent(kModemCallError);
     }
     // A modem call's line names the failure in words of its own.
-    const std::string failed = kind == kConnectModem ? Serial() + " " + TeldrinText(kFailedWord) : where;
+    const std::string failed = kind == kConnectModem ? Serial() + " " + TeldrinText(kFailedWord) : LinkName();
     LogEvent(texts.failed, failed + ": " + GetCommErrorText(outcome_.commError, 0));
     return false;
 }
@@ -258,6 +268,8 @@ bool CTeldrinSession::StartLoggerTask() {
     if (logger_->InitializeSession() == 0) {
         return false;
     }
+    // From here on the log lines of an entry without a serial number name the logger by its own.
+    logger_serial_ = TrimmedRight(logger_->GetLoggerId());
     // A Quarven KX first decodes as an RS: its session start tells which it is.
     if (GetModelName() != decodedModel) {
         ShowConnected();
@@ -273,10 +285,9 @@ bool CTeldrinSession::RunTaskList() {
         SetCommError(kCommSetupsNotRead);
         return false;
     }
-    logger_serial_ = TrimmedRight(logger_->GetLoggerId());
-    serial_differs_ = logger_serial_ != Serial();
-    if (serial_differs_) {
-        LogLine(platform::FillPrintfPlaceholders(TeldrinText(kSerialMismatch), {Serial(), logger_serial_}));
+    if (logger_serial_ != EntrySerial()) {
+        LogLine(
+            platform::FillPrintfPlaceholders(TeldrinText(kSerialMismatch), {EntrySerial(), logger_serial_}));
     }
     bool result = true;
     if (call_.GetTaskFlag(kTaskSetClock) == 0 && !IsAborted()) {
@@ -337,8 +348,9 @@ bool CTeldrinSession::ReadNewData() {
     LogEvent(kNewDataStart, Serial());
     const std::optional<std::filesystem::path> folder =
         CallDataFolder(call_.entry.GetDataFolder(), settings_.dataDir);
+    // The newest file of the serial number the files are named by, whatever the entry calls the logger.
     const std::optional<std::filesystem::path> newest =
-        folder && !serial_differs_ ? NewestDataFilePath(*folder, FileSerial()) : std::nullopt;
+        folder ? NewestDataFilePath(*folder, FileSerial()) : std::nullopt;
     if (!newest) {
         LogLine(platform::FillPrintfPlaceholders(TeldrinText(kNewDataFailed), {Serial()}));
         LogLine(platform::FillPrintfPlaceholders(TeldrinText(kNoEarlierFile), {Serial()}));

@@ -70,8 +70,13 @@ private:
     // "Connected to <model> [<baud> baud]".
     void ShowConnected() const;
     void LogLine(std::string text, unsigned log = 0) const;
-    // The entry's serial number, as the log lines name the call.
+    // The entry's serial number, trailing blanks removed.
+    std::string EntrySerial() const;
+    // The serial number the log lines name the call by: the entry's, or when it has none, the one the
+    // logger reported once it has.
     std::string Serial() const;
+    // The serial number, and a network link's address and port, as the link's lines name it.
+    std::string LinkName() const;
     // What names the call's data files: the serial number the logger reports, the entry's when it
     // reports none.
     std::string FileSerial() const;
@@ -83,9 +88,6 @@ private:
     CallProgress progress_{main_frame_};
     std::unique_ptr<CDataLogger> logger_;
     CallOutcome outcome_;
-    // The logger answered with another serial number than the entry's: its data never go into the
-    // entry's files.
-    bool serial_differs_ = false;
     // The serial number the logger reported, trailing blanks removed.
     std::string logger_serial_;
     // The file the call's download wrote, for its CSV form.

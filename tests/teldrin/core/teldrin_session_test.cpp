@@ -291,6 +291,49 @@ TEST_F(TeldrinSessionTest, AnEntryWithoutASerialNumberNamesTheFileByTheLoggers) 
     EXPECT_FALSE(std::filesystem::exists(folder_ / "-01.kivo"));
 }
 
+TEST_F(TeldrinSessionTest, NewDataGoOnInTheLoggersFileWhateverSerialTheEntryGivesIt) {
+    const std::string port = std::to_string(simulator_.StartTcp(0));
+    constexpr std::uint8_t kNewData = 2;
+    int logged = kRecords;
+    for (const std::string serial : {"", "SN4"}) {
+        SCOPED_TRACE("entry serial \"" + serial + "\"");
+        const std::filesystem::path data = folder_ / (serial.empty() ? "none" : serial);
+        std::filesystem::create_directory(data);
+        CLogger entry = Entry(kConnectNetwork, "127.0.0.1", port, kNewData);
+        entry.SetSerial(serial);
+        entry.SetDataFolder(platform::PathToWindows1252(data));
+        // The lines name the logger once it has told its serial number; an entry's own serial stays.
+        const std::string named = serial.empty() ? "SN42" : serial;
+        const std::string mismatch = "Probl\xE8me No de s\xE9rie: Liste Appel= " + serial + ", Logger = SN42";
+
+        lines.clear();
+        ASSERT_TRUE(Call(entry).tasksDone);
+        EXPECT_EQ(RecordsIn(data / "SN42-01.kivo"), logged);
+        EXPECT_TRUE(Logged(mismatch)) << ::testing::PrintToString(lines);
+        EXPECT_TRUE(Logged("Connexion r\xE9seau au logger " + named + " (127.0.0.1, " + port + ") fini"))
+            << ::testing::PrintToString(lines);
+        EXPECT_TRUE(
+            Logged("Transfert de toutes donn\xE9"
+                   "es du logger " +
+                   named + " completed at "))
+            << ::testing::PrintToString(lines);
+
+        simulator_.Logger().ChangeState([](LoggerState& s) { LogRecords(s, 50); });
+        logged += 50;
+        lines.clear();
+        ASSERT_TRUE(Call(entry).tasksDone);
+        EXPECT_EQ(RecordsIn(data / "SN42-01.kivo"), logged);
+        EXPECT_FALSE(std::filesystem::exists(data / "SN42-02.kivo"));
+        EXPECT_TRUE(Logged(mismatch)) << ::testing::PrintToString(lines);
+        EXPECT_FALSE(Logged("Error: No existing data")) << ::testing::PrintToString(lines);
+        EXPECT_TRUE(
+            Logged("Transfert des donn\xE9"
+                   "es du logger " +
+                   named + " completed at "))
+            << ::testing::PrintToString(lines);
+    }
+}
+
 TEST_F(TeldrinSessionTest, ANewestFileThatCannotBeReadIsLeftAsItIsAndAllDataGoToTheNext) {
     const std::string garbage = "not a data file";
     testsupport::WriteWholeFile(folder_ / "SN42-01.kivo", garbage);
