@@ -412,11 +412,21 @@ bool CTeldrinSession::PrepareNewDataRead(const std::filesystem::path& path, long
 
 bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAll, long recordCount,
                                   unsigned endText, unsigned doneText) {
-    const DownloadOutcome outcome = logger_->Download(
-        path, readAll, recordCount,
+    DownloadPolicy policy =
         LoggedDownloadPolicy([this](const std::string& line) { LogLine(line); },
-                             [this](const std::string& line) { LogLine(line, kErrorLogLine); }));
+                             [this](const std::string& line) { LogLine(line, kErrorLogLine); });
+    // A record download that the call's end cuts short keeps the records received and clears the abort
+    // flag; the call still ends there, and fails, as it does when a memory download stops.
+    bool cutShort = false;
+    policy.recover = [this, &cutShort, keep = std::move(policy.recover)](int records, bool portLost) {
+        cutShort = cutShort || IsAborted();
+        return keep(records, portLost);
+    };
+    const DownloadOutcome outcome = logger_->Download(path, readAll, recordCount, std::move(policy));
     SetNewDataRead(false);
+    if (cutShort) {
+        App().Set(CAppContext::Flag::Abort, true);
+    }
     if (!IsAborted()) {
         for (std::string& line : DownloadResultLines(outcome.result, readAll, Serial())) {
             LogLine(std::move(line));
@@ -425,7 +435,7 @@ bool CTeldrinSession::RunDownload(const std::filesystem::path& path, bool readAl
     if (outcome.result == kReadDataNothingToRead) {
         return true;
     }
-    if (outcome.result != kReadDataDone && outcome.result != kReadDataKept) {
+    if (IsAborted() || (outcome.result != kReadDataDone && outcome.result != kReadDataKept)) {
         LogEvent(endText, Serial() + " " + TeldrinText(kFailedWord));
         return false;
     }

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <regex>
 #include <string>
@@ -29,6 +30,7 @@
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/logger_simulator.h"
 #include "tools/loggersim/logger_state.h"
+#include "tools/loggersim/quarven_records.h"
 
 namespace {
 
@@ -196,6 +198,64 @@ TEST_F(CallControllerTest, CallEventsNameTheCallAndTheTimeOfTheSchedulersClock) 
               1)
         << log;
     EXPECT_EQ(Count(log, "%1"), 0);
+}
+
+TEST_F(CallControllerTest, ACallEndedDuringARecordDownloadFailsAndKeepsTheRecordsReceived) {
+    for (const bool cancelAll : {false, true}) {
+        SCOPED_TRACE(cancelAll ? "calls cancelled" : "call ended");
+        const testsupport::TempFolder data;
+        settings_.dataDir = platform::PathToWindows1252(data.path());
+        // A Quarven that sends two batches of ten records, then leaves the third unanswered.
+        LoggerSimulator quarven{*FindLoggerModel("quarven-rs")};
+        quarven.Logger().ChangeState([](LoggerState& s) {
+            s.loggerId = "QRS1";
+            ClearQuarvenRecords(s);
+            s.recordsAvailable = QuarvenBatchLength(s, 10);
+            LogQuarvenRecords(s, 60);
+        });
+        quarven.Logger().SetFaults({.batchFaultsAfter = 2, .silentBatches = 1000});
+        const std::filesystem::path listPath = data / "quarven.lst";
+        ASSERT_TRUE(WriteList(listPath, {Network("QRS1", quarven.StartTcp(0), 9, 0)}));
+        // Real time until the call is ended: the unanswered batch's time-out cannot come first.
+        LinkClock linkClock{1};
+        teldrin::CCallController controller(clock_, app_, settings_, frame_, linkClock);
+        clock_.now = Local(2026, 6, 10, 8, 59, 59);
+        ASSERT_TRUE(controller.OpenList(listPath));
+        clock_.now += 1;
+        controller.OnTimer();
+        ASSERT_TRUE(controller.Scheduler().CallInProgress());
+        const auto handUntil = [&](const std::function<bool()>& done) {
+            for (const auto end = std::chrono::steady_clock::now() + 60s; !done();) {
+                ASSERT_LT(std::chrono::steady_clock::now(), end);
+                if (std::optional<platform::Message> message = queue_.Take(5ms)) {
+                    controller.OnMessage(*message);
+                }
+            }
+        };
+        handUntil([&quarven] { return quarven.Logger().Silences() > 0; });
+        if (cancelAll) {
+            controller.CancelCalls();
+        } else {
+            controller.EndCurrentCall();
+        }
+        linkClock.SetSpeed(50);
+        handUntil([&controller] { return !controller.Scheduler().CallInProgress(); });
+
+        EXPECT_EQ(controller.Scheduler().Failed(), 1);
+        const std::string log = testsupport::ReadWholeFile(data / "Teldrin.log");
+        EXPECT_EQ(Count(log,
+                        "Transfert de toutes donn\xE9"
+                        "es du logger QRS1 Echec\r\n"),
+                  1)
+            << log;
+        EXPECT_EQ(Count(log, "completed at"), 0) << log;
+        EXPECT_EQ(Count(log, "1 Calls Attempted  -  1 Calls Failed"), 1) << log;
+        // The records received stay in the file, as the log says.
+        std::smatch kept;
+        ASSERT_TRUE(std::regex_search(log, kept, std::regex("(\\d+) records received successfully"))) << log;
+        EXPECT_EQ(RecordsIn(data / "QRS1-01.kivo"), 20);
+        EXPECT_EQ(kept[1].str(), "20");
+    }
 }
 
 // The opening line of each call in the event log: serial -> the "date at time" of each call.
