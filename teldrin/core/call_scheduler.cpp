@@ -272,6 +272,10 @@ void CCallScheduler::EndRound(int connectType) {
 }
 
 std::string CCallScheduler::StatusText() const {
+    // No list to call from: the next call of the list that was open would never come.
+    if (stopping_) {
+        return TeldrinText(IDS_TELDRIN_CALLING_STOPPED);
+    }
     if (noCallsToday_) {
         return TeldrinText(IDS_TELDRIN_NO_CALLS_TODAY);
     }

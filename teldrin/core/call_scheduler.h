@@ -65,8 +65,8 @@ public:
     // No list open, or shutting down.
     void SetStopping(bool stopping) { stopping_ = stopping; }
 
-    // The message pane's text: the next call and when it is due, the cancel, the day's counts once the
-    // calls are made, or that none is planned today.
+    // The message pane's text: that calling has stopped, the next call and when it is due, the cancel,
+    // the day's counts once the calls are made, or that none is planned today.
     std::string StatusText() const;
 
     const std::vector<std::unique_ptr<CCall>>& Calls() const { return calls_; }

@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 117> kTexts{{
+constexpr std::array<TextRow, 118> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -153,6 +153,8 @@ constexpr std::array<TextRow, 117> kTexts{{
     {8659, "Conversion of logger data to data file failed", "Conversion of logger data to data file failed"},
     {8670, "Erreur: Aucune liste de loggers donnée, et pas d'écran pour en choisir une\n",
      "Error: no logger list given, and no screen to choose one on\n"},
+    {21120, "Appels arrêtés - ouvrir une liste d'appel pour reprendre",
+     "Calling stopped - open a call list to call again"},
 }};
 
 std::atomic<TeldrinLanguage> currentLanguage{TeldrinLanguage::kFrench};

@@ -44,6 +44,7 @@ enum TeldrinTextId : unsigned {
     IDS_TELDRIN_AT = 8616,
     IDS_TELDRIN_CALL_COUNTS = 8625,
     IDS_TELDRIN_NO_LIST_GIVEN = 8670,
+    IDS_TELDRIN_CALLING_STOPPED = 21120,
 };
 
 }  // namespace teldrin

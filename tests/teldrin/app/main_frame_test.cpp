@@ -255,6 +255,9 @@ TEST_F(TeldrinMainFrameTest, ActivatingTheListBringsItBackOrStopsTheCallsWhenItN
     EXPECT_FALSE(activate->isEnabled());
     frame.Controller().OnTimer();
     EXPECT_FALSE(frame.Controller().Scheduler().CallInProgress());
+    // The message pane no longer announces a call that will not come.
+    EXPECT_EQ(frame.statusBar()->findChildren<QLabel*>().at(0)->text(),
+              QString::fromUtf8("Appels arrêtés - ouvrir une liste d'appel pour reprendre"));
 }
 
 TEST_F(TeldrinMainFrameTest, TheListIsOnlyShownWithWhatWouldChangeItGreyedAndWhy) {

@@ -274,7 +274,12 @@ TEST_P(CallSchedulerTest, NothingStartsWhileAnExportRunsOrTheProgramStops) {
     driver.scheduler.SetStopping(true);
     driver.RunUntil(Local(2026, 6, 10, 9, 20), kMinute);
     EXPECT_TRUE(driver.made.empty());
+    // The message pane says so rather than announce the call that does not come.
+    EXPECT_EQ(driver.scheduler.StatusText(),
+              "Appels arr\xEAt\xE9s - ouvrir une liste d'appel pour reprendre");
     driver.scheduler.SetStopping(false);
+    EXPECT_EQ(driver.scheduler.StatusText(),
+              "Appel suivant: logger D - pr\xE9vue pour 06/10/26 A 09:00:00\n");
     driver.RunUntil(Local(2026, 6, 10, 9, 21), kMinute);
     EXPECT_EQ(driver.TimesOf("D"), (std::vector{Local(2026, 6, 10, 9, 20)}));
 }
