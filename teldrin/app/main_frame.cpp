@@ -354,9 +354,15 @@ void CMainFrame::ShowCalls() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    // A call in progress ends first (its own command); closing meanwhile would cut it off.
+    // A call in progress ends first; closing meanwhile would cut it off. The user may have it ended, and
+    // the program then ends as it does on SIGTERM.
     if (controller_->Scheduler().CallInProgress()) {
         event->ignore();
+        if (QMessageBox::question(this, "Teldrin",
+                                  platform::ToQString(TeldrinText(IDS_TELDRIN_END_CALL_AND_QUIT)),
+                                  QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+            EndProgram();
+        }
         return;
     }
     event->accept();

@@ -1,6 +1,7 @@
 // CMainFrame: teldrin's main window. Its one-second timer (a second of the scheduler's clock) drives the
 // day's calls; its status panes show what the calls do; the calls' sessions post their messages to it.
-// Close is refused while a call runs; ending the program without a user (SIGTERM) ends the call first.
+// Close during a call asks to end the call first; ending the program without a user (SIGTERM) ends the
+// call first.
 #pragma once
 
 #include <QMainWindow>

@@ -17,7 +17,7 @@ struct TextRow {
 };
 
 // Sorted by id.
-constexpr std::array<TextRow, 118> kTexts{{
+constexpr std::array<TextRow, 119> kTexts{{
     {1000, "Pas d'erreur sur dernier appel - %d Appel(s) en échec",
      "No error on the last call - %d call(s) failed"},
     {1002, "Erreur: Mémoire insuffisante pour continuer\n", "Error: not enough memory to continue\n"},
@@ -155,6 +155,8 @@ constexpr std::array<TextRow, 118> kTexts{{
      "Error: no logger list given, and no screen to choose one on\n"},
     {21120, "Appels arrêtés - ouvrir une liste d'appel pour reprendre",
      "Calling stopped - open a call list to call again"},
+    {21121, "Un appel est en cours. Le terminer et quitter Teldrin ?",
+     "A call is in progress. End it and quit Teldrin?"},
 }};
 
 std::atomic<TeldrinLanguage> currentLanguage{TeldrinLanguage::kFrench};

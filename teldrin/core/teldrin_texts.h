@@ -45,6 +45,7 @@ enum TeldrinTextId : unsigned {
     IDS_TELDRIN_CALL_COUNTS = 8625,
     IDS_TELDRIN_NO_LIST_GIVEN = 8670,
     IDS_TELDRIN_CALLING_STOPPED = 21120,
+    IDS_TELDRIN_END_CALL_AND_QUIT = 21121,
 };
 
 }  // namespace teldrin

@@ -1,6 +1,6 @@
-// teldrin's main frame offscreen: the open list in its view; Close is refused while a call runs and
-// allowed once it ended, while ending the program without a user ends the call first; the panes tell the
-// call; the delay dialog shows the hours within a day.
+// teldrin's main frame offscreen: the open list in its view; Close while a call runs asks to end it first
+// and is allowed once it ended, while ending the program without a user ends the call first; the panes
+// tell the call; the delay dialog shows the hours within a day.
 #include "teldrin/app/main_frame.h"
 
 #include <gtest/gtest.h>
@@ -180,10 +180,19 @@ TEST_F(TeldrinMainFrameTest, CloseIsRefusedWhileACallRuns) {
                          [&enabled, action] { enabled[action].push_back(action->isEnabled()); });
     }
 
-    // The tick starts the immediate call; its end arrives through the event loop.
+    // The tick starts the immediate call; its end arrives through the event loop. Closing asks to end
+    // the call first; No leaves it running.
     frame.Controller().OnTimer();
     ASSERT_TRUE(frame.Controller().Scheduler().CallInProgress());
+    QString asked;
+    testsupport::OnNextModal([&asked](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        ASSERT_NE(box, nullptr);
+        asked = box->text();
+        box->button(QMessageBox::No)->click();
+    });
     EXPECT_FALSE(frame.close());
+    EXPECT_EQ(asked, QString::fromUtf8("Un appel est en cours. Le terminer et quitter Teldrin ?"));
     EXPECT_TRUE(frame.isVisible());
 
     // The status pane names the logger found on the link while the call runs.
@@ -325,42 +334,53 @@ TEST_F(TeldrinMainFrameTest, TheListIsOnlyShownWithWhatWouldChangeItGreyedAndWhy
 }
 
 TEST_F(TeldrinMainFrameTest, EndingTheProgramEndsTheCallInProgressAndStartsNoOther) {
-    LoggerSimulator simulator(*FindLoggerModel("standard-135"));
-    teldrintest::LogRecordsOn(simulator, "END1", 2000);
-    // A slow line: the download would take minutes.
-    simulator.SetPacingBaud(4800);
-    const int port = simulator.StartTcp(0);
-    const testsupport::TempFolder folder;
-    const std::filesystem::path listPath = folder / "end.lst";
-    // Two calls due at once: the second would start as soon as the first ended.
-    SaveImmediateCalls(listPath, {"END1", "END2"}, [port](CLogger& entry) {
-        entry.SetConnectType(kConnectNetwork);
-        entry.SetPhoneOrAddress("127.0.0.1");
-        entry.SetNetPort(std::to_string(port));
-    });
-    FrameInFolder harness(folder.path());
-    teldrin::CMainFrame& frame = *harness.frame;
-    frame.show();
-    ASSERT_TRUE(frame.OpenList(listPath));
-    frame.Controller().OnTimer();
-    const QLabel* status = frame.statusBar()->findChildren<QLabel*>().at(1);
-    ASSERT_TRUE(WaitUntil([status] { return status->text().startsWith("Connected to"); }));
+    // Without a user (SIGTERM), and by Quitter answered Yes.
+    for (const bool quitter : {false, true}) {
+        SCOPED_TRACE(quitter ? "Quitter" : "SIGTERM");
+        LoggerSimulator simulator(*FindLoggerModel("standard-135"));
+        teldrintest::LogRecordsOn(simulator, "END1", 2000);
+        // A slow line: the download would take minutes.
+        simulator.SetPacingBaud(4800);
+        const int port = simulator.StartTcp(0);
+        const testsupport::TempFolder folder;
+        const std::filesystem::path listPath = folder / "end.lst";
+        // Two calls due at once: the second would start as soon as the first ended.
+        SaveImmediateCalls(listPath, {"END1", "END2"}, [port](CLogger& entry) {
+            entry.SetConnectType(kConnectNetwork);
+            entry.SetPhoneOrAddress("127.0.0.1");
+            entry.SetNetPort(std::to_string(port));
+        });
+        FrameInFolder harness(folder.path());
+        teldrin::CMainFrame& frame = *harness.frame;
+        frame.show();
+        ASSERT_TRUE(frame.OpenList(listPath));
+        frame.Controller().OnTimer();
+        const QLabel* status = frame.statusBar()->findChildren<QLabel*>().at(1);
+        ASSERT_TRUE(WaitUntil([status] { return status->text().startsWith("Connected to"); }));
 
-    int readyToQuit = 0;
-    QObject::connect(&frame, &teldrin::CMainFrame::ReadyToQuit, [&readyToQuit] { ++readyToQuit; });
-    frame.EndProgram();
-    EXPECT_EQ(readyToQuit, 0);
-    ASSERT_TRUE(WaitUntil([&readyToQuit] { return readyToQuit > 0; }));
-    EXPECT_FALSE(frame.Controller().Scheduler().CallInProgress());
-    // Once the call ended the application may quit: the frame no longer refuses to close.
-    EXPECT_TRUE(frame.close());
-    // Whatever the call still posts, no other call starts, and the application is told once.
-    QApplication::processEvents(QEventLoop::AllEvents, 100);
-    EXPECT_EQ(readyToQuit, 1);
-    EXPECT_EQ(frame.Controller().Scheduler().Attempted(), 1);
-    EXPECT_EQ(frame.Controller().Scheduler().Failed(), 1);
-    const std::string events = testsupport::ReadWholeFile(folder / "Teldrin.log");
-    EXPECT_NE(events.find("Etat appel"), std::string::npos) << events;
+        int readyToQuit = 0;
+        QObject::connect(&frame, &teldrin::CMainFrame::ReadyToQuit, [&readyToQuit] { ++readyToQuit; });
+        if (quitter) {
+            testsupport::OnNextModal([](QWidget* window) {
+                qobject_cast<QMessageBox*>(window)->button(QMessageBox::Yes)->click();
+            });
+            EXPECT_FALSE(frame.close());
+        } else {
+            frame.EndProgram();
+        }
+        EXPECT_EQ(readyToQuit, 0);
+        ASSERT_TRUE(WaitUntil([&readyToQuit] { return readyToQuit > 0; }));
+        EXPECT_FALSE(frame.Controller().Scheduler().CallInProgress());
+        // Once the call ended the application may quit: the frame no longer refuses to close.
+        EXPECT_TRUE(frame.close());
+        // Whatever the call still posts, no other call starts, and the application is told once.
+        QApplication::processEvents(QEventLoop::AllEvents, 100);
+        EXPECT_EQ(readyToQuit, 1);
+        EXPECT_EQ(frame.Controller().Scheduler().Attempted(), 1);
+        EXPECT_EQ(frame.Controller().Scheduler().Failed(), 1);
+        const std::string events = testsupport::ReadWholeFile(folder / "Teldrin.log");
+        EXPECT_NE(events.find("Etat appel"), std::string::npos) << events;
+    }
 }
 
 TEST_F(TeldrinMainFrameTest, TheLoggersUsbDeviceGoingAwayEndsItsCallAndNothingElse) {
