@@ -18,7 +18,7 @@
 #include "platform/base/windows1252.h"
 #include "shared/loggerlist/logger_list_io.h"
 #include "shared/loggerlist/schedule_block.h"
-#include "tests/support/data_file_records.h"
+#include "tests/support/eventually.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/whole_file.h"
 #include "tests/teldrin/core/logged_records.h"
@@ -95,6 +95,15 @@ bool LogShows(const ProgramHome& home, std::string_view text) {
     return true;
 }
 
+// The names of the files in `folder`.
+std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& file : std::filesystem::directory_iterator(folder)) {
+        names.push_back(file.path().filename().string());
+    }
+    return names;
+}
+
 // A list at `path` of one entry called at once over the network at 127.0.0.1:`port`, its data into
 // `data`.
 void SaveImmediateNetworkCall(const std::filesystem::path& path, const std::string& serial, int port,
@@ -155,15 +164,21 @@ TEST(TeldrinProgramTest, SigtermDuringACallEndsTheCallThenTheProgram) {
     ASSERT_GT(child, 0);
     ASSERT_TRUE(LogShows(home, "Transfert de toutes les donn\xE9"
                                "es SLOW"));
+    // The transfer is under way once its raw file is in the data folder.
+    ASSERT_TRUE(testsupport::Eventually([&home] { return !FilesIn(home.Data()).empty(); }));
+    EXPECT_TRUE(FilesIn(home.Data()).front().starts_with("$$LogDat"));
     ASSERT_EQ(::kill(child, SIGTERM), 0);
     EXPECT_EQ(ExitStatus(child), 0);
-    // The call ended as the end-call command ends it: its outcome logged and no data file left half
-    // written.
+    // The call ended as the end-call command ends it: its outcome logged as failed. A memory download
+    // that stops keeps nothing, so the data folder holds no file, neither a half-written data file nor
+    // the download's raw file.
     const std::string events = testsupport::ReadWholeFile(home.EventLog());
     EXPECT_NE(events.find("Etat appel"), std::string::npos) << events;
-    for (const auto& file : std::filesystem::directory_iterator(home.Data())) {
-        EXPECT_NE(testsupport::RecordsIn(file.path()), -1) << file.path();
-    }
+    EXPECT_NE(events.find("Transfert de toutes donn\xE9"
+                          "es du logger SLOW Echec"),
+              std::string::npos)
+        << events;
+    EXPECT_EQ(FilesIn(home.Data()), std::vector<std::string>{});
 }
 
 TEST(TeldrinProgramTest, WithoutAListToCallItSaysWhyAndEnds) {
