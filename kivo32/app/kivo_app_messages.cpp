@@ -24,6 +24,7 @@
 #include "platform/base/message.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "shared/controls/modeless_message_box.h"
 #include "shared/datafile/data_info.h"
@@ -34,6 +35,12 @@ bool CKivoApp::OnAppMessage(platform::Message& message) {
     switch (message.id) {
         case WM_OPEN_DOWNLOADED_FILE:
             if (const auto* path = platform::PayloadAs<std::filesystem::path>(message)) {
+                if (message.wParam == kReloadOpenDownloadedFile) {
+                    if (platform::Document* open = GetDocManager().FindDocumentByPath(*path)) {
+                        open->ReloadFile();
+                    }
+                    return true;
+                }
                 if (platform::DocTemplate* dataTemplate = GetTemplate(kRawDataTemplateId)) {
                     // The download may have written into a file that is open: its grid and graphs show it anew.
                     platform::DocManager::ReopenDocumentWith(*dataTemplate, *path);

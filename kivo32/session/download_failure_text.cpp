@@ -6,7 +6,7 @@
 #include "platform/base/text_format.h"
 #include "shared/logger/download_result.h"
 
-std::optional<DownloadFailureText> DownloadFailureTextFor(int result) {
+std::optional<DownloadFailureText> DownloadFailureTextFor(int result, bool newDataRead) {
     switch (result) {
         case kReadDataDone:
         case kReadDataKept:
@@ -17,7 +17,7 @@ std::optional<DownloadFailureText> DownloadFailureTextFor(int result) {
         case kReadDataCancelled:
             return DownloadFailureText{IDS_DOWNLOAD_NOT_STARTED};
         case kReadDataNothingToRead:
-            return DownloadFailureText{IDS_NOTHING_NEW};
+            return DownloadFailureText{newDataRead ? IDS_NOTHING_NEW : IDS_LOGGER_HOLDS_NO_DATA};
         case kReadDataSetupBlocksFailed:
             return DownloadFailureText{IDS_DOWNLOAD_SETUP_BLOCKS_FAILED};
         case kReadDataSetupHeaderFailed:

@@ -13,8 +13,9 @@ struct DownloadFailureText {
     bool asMessage = true;
 };
 
-// The text for `result`, a result code of ReadData; none for a download that kept its data.
-std::optional<DownloadFailureText> DownloadFailureTextFor(int result);
+// The text for `result`, a result code of ReadData, of a read of new data into an existing file or
+// (`newDataRead` false) of all data; none for a download that kept its data.
+std::optional<DownloadFailureText> DownloadFailureTextFor(int result, bool newDataRead);
 
 // After a download broke and the user answered the recovery question: what the disk now holds, the
 // records kept and their file, and where the file they were added to now lies.

@@ -117,8 +117,9 @@ private:
     // Reads the records logged since the existing file's last; offers a full read without a file.
     void OnReadNewData(bool openFile, DownloadRequest request);
     // The new-data read inside a running command, again as long as the user wants to try again;
-    // `built`: the file an earlier download of the command left.
-    DownloadOutcome ReadNewData(const std::filesystem::path& path, std::optional<BuiltDataFile> built = {});
+    // `brokenTry`: an earlier download of the command that broke and was answered Try again.
+    DownloadOutcome ReadNewData(const std::filesystem::path& path,
+                                std::optional<DownloadOutcome> brokenTry = std::nullopt);
     // Checks the file against the logger's setup and tells the logger where the file ended; false when
     // the read cannot go on (the user was told or asked).
     bool PrepareNewDataRead(const std::filesystem::path& path, long& recordCount);

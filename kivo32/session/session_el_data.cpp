@@ -88,7 +88,7 @@ void CSessionEL::OnReadAllData(bool openFile, DownloadRequest request) {
             outcome = logger_->Download(request.path, true, 0, UserDownloadPolicy());
         }
         if (outcome.result == kReadDataTryAgain && !IsAborted()) {
-            outcome = ReadNewData(request.path, outcome.file);
+            outcome = ReadNewData(request.path, std::move(outcome));
         }
     }
     FinishDownload(outcome, openFile, std::move(request));
@@ -115,24 +115,27 @@ void CSessionEL::OnReadNewData(bool openFile, DownloadRequest request) {
 }
 
 DownloadOutcome CSessionEL::ReadNewData(const std::filesystem::path& path,
-                                        std::optional<BuiltDataFile> built) {
+                                        std::optional<DownloadOutcome> brokenTry) {
     // "Try again" after a broken read keeps what came and reads the rest as new data, until the user
     // lets it be.
     for (;;) {
         SetNewDataRead(true);
         long recordCount = 0;
         if (!logger_ || !PrepareNewDataRead(path, recordCount)) {
+            if (brokenTry) {
+                // The retry could not even start (a link that is gone): the download ends as Keep ends,
+                // with what the broken try kept on the disk.
+                brokenTry->result = kReadDataKept;
+                return std::move(*brokenTry);
+            }
             return EndedWith(kReadDataNoPreparation);
         }
-        DownloadOutcome outcome = logger_->Download(path, false, recordCount, UserDownloadPolicy());
-        if (!outcome.file) {
-            // What an earlier try kept is still what the disk holds.
-            outcome.file = built;
-        }
+        DownloadOutcome outcome = logger_->Download(path, false, recordCount, UserDownloadPolicy(),
+                                                    brokenTry ? brokenTry->file : std::nullopt);
         if (outcome.result != kReadDataTryAgain || IsAborted()) {
             return outcome;
         }
-        built = outcome.file;
+        brokenTry = std::move(outcome);
     }
 }
 
@@ -194,16 +197,22 @@ void CSessionEL::FinishDownload(const DownloadOutcome& outcome, bool openFile, D
     if (result == kReadDataNoPreparation) {
         return;
     }
-    if (!outcome.recoveries.empty()) {
-        // After the recovery question the user learns what the disk now holds, whatever was answered.
+    if (!outcome.recoveries.empty() && result != kReadDataDone) {
+        // After the recovery question the user learns what the disk now holds, whatever was answered (a
+        // try again that went through ends as any download that did).
         PostStatus(STATUS_TEXT, BrokenDownloadText(outcome));
         if (outcome.GaveUp()) {
+            if (outcome.file) {
+                PostToMainWindow(platform::Message(WM_OPEN_DOWNLOADED_FILE, kReloadOpenDownloadedFile,
+                                                   platform::MakePayload(outcome.file->path)));
+            }
             return;
         }
     }
     const bool aborted = IsAborted();
     if (result != kReadDataDone && result != kReadDataKept && !aborted) {
-        if (const std::optional<DownloadFailureText> failure = DownloadFailureTextFor(result)) {
+        if (const std::optional<DownloadFailureText> failure =
+                DownloadFailureTextFor(result, IsNewDataRead())) {
             PostStatusString(STATUS_TEXT, failure->textId);
             if (failure->asMessage) {
                 ShowFailure(failure->textId);

@@ -81,6 +81,7 @@ inline constexpr unsigned IDS_REAL_TIME_READ_FAILED = 12417;
 // Downloads.
 inline constexpr unsigned IDS_DATA_READ_FAILED = 12414;
 inline constexpr unsigned IDS_NOTHING_NEW = 12525;
+inline constexpr unsigned IDS_LOGGER_HOLDS_NO_DATA = 21140;
 inline constexpr unsigned IDS_FILE_MISSING_READ_ALL = 12487;  // %s path
 inline constexpr unsigned IDS_CONFIRM_CSV_CONVERTED = 9359;
 inline constexpr unsigned IDS_SETUP_MISMATCH = 12465;

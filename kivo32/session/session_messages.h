@@ -2,6 +2,8 @@
 // three that every session takes (cancel, drop the logger, end) are in shared/link/link_ids.h.
 #pragma once
 
+#include <cstdint>
+
 #include "kivo32/update/update_ids.h"
 #include "platform/base/window_messages.h"
 
@@ -45,6 +47,9 @@ inline constexpr unsigned WM_UNATTENDED_DOWNLOAD_DONE = WM_APP + 0xF0;
 // document, write its CSV form; and the answers to a new-data read that cannot go on: a new file for a
 // read of new data from now on, or for a read of all data.
 inline constexpr unsigned WM_OPEN_DOWNLOADED_FILE = WM_APP + 0xD3;
+// WM_OPEN_DOWNLOADED_FILE's wParam after a download the user gave up: only a document already open on the
+// file reads it anew (the disk holds the records received), nothing opens.
+inline constexpr std::uintptr_t kReloadOpenDownloadedFile = 1;
 inline constexpr unsigned WM_NEW_FILE_FOR_NEW_DATA = WM_APP + 0xDB;
 inline constexpr unsigned WM_NEW_FILE_FOR_ALL_DATA = WM_APP + 0xDC;
 inline constexpr unsigned WM_WRITE_CSV_FILE = WM_APP + 0xEA;

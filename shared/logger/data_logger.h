@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -287,14 +288,16 @@ public:
     // Reads the logger's records into the data file `target`: all of them, or with `readAll` false those
     // logged since the stored position, with `policy` answering the download's questions. The outcome's
     // result is one of the kReadData codes (download_result.h); `recordBase` numbers the record engine's
-    // discontinuity lines.
+    // discontinuity lines. `earlierTry` is the file an earlier try of the same download built at
+    // `target`, after which the user chose Try again.
     DownloadOutcome Download(const std::filesystem::path& target, bool readAll, long recordBase,
-                             DownloadPolicy policy);
+                             DownloadPolicy policy, std::optional<BuiltDataFile> earlierTry = std::nullopt);
     // The download engine of the model: the result, what it asked and told in `exchange`.
     virtual int ReadData(const std::filesystem::path& target, bool readAll, long recordBase,
                          DownloadExchange& exchange);
     // Builds the data file `target` from the raw download `rawFile`, after the old file's records when
-    // the session reads new data (the old file then goes to ".bak"); `recordCount` -1 takes the raw
+    // the session reads new data (the old file then goes to ".bak", unless an earlier try of the download
+    // built it: the backup stays the file as it was before the download); `recordCount` -1 takes the raw
     // file's count, `position` -1 the logger's own memory position. The raw file is removed. 1 success,
     // 0 failure, kReadDataNothingToRead when no record was newer than the old file's last (which stays).
     // What the data files have to tell goes through `exchange`.

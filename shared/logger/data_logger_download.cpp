@@ -35,8 +35,8 @@ private:
 }  // namespace
 
 DownloadOutcome CDataLogger::Download(const fs::path& target, bool readAll, long recordBase,
-                                      DownloadPolicy policy) {
-    DownloadExchange exchange(std::move(policy));
+                                      DownloadPolicy policy, std::optional<BuiltDataFile> earlierTry) {
+    DownloadExchange exchange(std::move(policy), std::move(earlierTry));
     const int result = ReadData(target, readAll, recordBase, exchange);
     return exchange.Finish(result);
 }

@@ -427,6 +427,10 @@ bool CDataLoggerQuarvenRSorKX::RecoverFromFailedRecord(RecordRun& run, std::uint
     AppendTrace(again);
     record_cache_.Clear();
     run.errorCode = 0;
+    // The read goes on in this download: unless it breaks again, it ends as one that never broke, with
+    // nothing left for the caller to try again.
+    run.failed = false;
+    run.result = kReadDataDone;
     return true;
 }
 

@@ -232,11 +232,14 @@ int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target, RawDo
     }
 
     // The new file is complete: the old one becomes the backup (replacing an older one), the new one
-    // takes the path; when that last step fails the old file goes back.
+    // takes the path; when that last step fails the old file goes back. After an earlier try of this
+    // download the old file is only what that try built: the new one replaces it, and the backup stays
+    // the file as it was before the download (none for a download into a new file).
     old.CloseDataFile();
+    const bool backsUp = append && !exchange.EarlierTry();
     const fs::path backup = BackupPathOf(target);
     std::error_code error;
-    if (append) {
+    if (backsUp) {
         fs::rename(target, backup, error);
         if (error) {
             exchange.Tell({0, CPSTFileException::FromErrno(error.value(), target).MessageText(), MB_OK});
@@ -244,11 +247,11 @@ int CDataLogger::AssembleDownloadFile(const std::filesystem::path& target, RawDo
         }
     }
     if (!data.CloseDataFile()) {
-        if (append) {
+        if (backsUp) {
             fs::rename(backup, target, error);
         }
         return 0;
     }
-    exchange.FileBuilt({target, converted, append ? std::optional<fs::path>(backup) : std::nullopt});
+    exchange.FileBuilt({target, converted, backsUp ? std::optional<fs::path>(backup) : std::nullopt});
     return 1;
 }

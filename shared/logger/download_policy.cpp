@@ -23,6 +23,14 @@ void DownloadExchange::ShowReport(const std::filesystem::path& path) {
     outcome_.report = path;
 }
 
+void DownloadExchange::FileBuilt(BuiltDataFile file) {
+    if (earlier_try_) {
+        file.recordsAdded += earlier_try_->recordsAdded;
+        file.previous = earlier_try_->previous;
+    }
+    outcome_.file = std::move(file);
+}
+
 DownloadOutcome DownloadExchange::Finish(int result) {
     outcome_.result = result;
     return std::move(outcome_);

@@ -63,7 +63,8 @@ struct DownloadOutcome {
     std::vector<RecoveryAsked> recoveries;
     std::vector<DownloadNotice> notices;
     std::optional<std::filesystem::path> report;
-    // The data file on disk, also after a broken download that kept what came; none when no file was built.
+    // The data file on disk, also after a broken download that kept what came; none when neither this try
+    // nor an earlier one of the download built a file.
     std::optional<BuiltDataFile> file;
 
     // The user answered the last recovery question with Give up.
@@ -73,17 +74,26 @@ struct DownloadOutcome {
 // One download's questions put through its policy, each kept in the outcome.
 class DownloadExchange {
 public:
-    explicit DownloadExchange(DownloadPolicy policy) : policy_(std::move(policy)) {}
+    // `earlierTry`: the file an earlier try of the same download built at the target (the user answered
+    // the recovery question with Try again), which this try goes on from.
+    explicit DownloadExchange(DownloadPolicy policy, std::optional<BuiltDataFile> earlierTry = std::nullopt)
+        : policy_(std::move(policy)), earlier_try_(std::move(earlierTry)) {
+        outcome_.file = earlier_try_;
+    }
 
     int AskRecovery(int recordsReceived, bool portLost);
     void Tell(DownloadNotice notice);
     void ShowReport(const std::filesystem::path& path);
     void CountRecords(long received) { outcome_.recordsReceived = received; }
-    void FileBuilt(BuiltDataFile file) { outcome_.file = std::move(file); }
+    const std::optional<BuiltDataFile>& EarlierTry() const { return earlier_try_; }
+    // The file this try built; after an earlier try it counts the records of both, and the file as it was
+    // before the download stays where the earlier try put it.
+    void FileBuilt(BuiltDataFile file);
     // The outcome with the download's `result`; the exchange is done with.
     DownloadOutcome Finish(int result);
 
 private:
     DownloadPolicy policy_;
+    std::optional<BuiltDataFile> earlier_try_;
     DownloadOutcome outcome_;
 };

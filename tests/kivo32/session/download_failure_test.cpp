@@ -22,6 +22,7 @@ TEST(DownloadFailureTextTest, EveryFailingResultNamesItsOwnStep) {
         int result;
         unsigned textId;  // 0: the download kept its data, nothing to say
         bool asMessage;
+        bool newDataRead = true;  // a read of new data into an existing file, else of all data
     } cases[] = {
         {kReadDataDone, 0, false},
         {kReadDataKept, 0, false},
@@ -30,6 +31,8 @@ TEST(DownloadFailureTextTest, EveryFailingResultNamesItsOwnStep) {
         {kReadDataRecoveryCancelled, IDS_DOWNLOAD_NOT_KEPT, false},
         {kReadDataCancelled, IDS_DOWNLOAD_NOT_STARTED, true},
         {kReadDataNothingToRead, IDS_NOTHING_NEW, true},
+        // Without an earlier file there is no "since" to speak of.
+        {kReadDataNothingToRead, IDS_LOGGER_HOLDS_NO_DATA, true, false},
         {kReadDataSetupBlocksFailed, IDS_DOWNLOAD_SETUP_BLOCKS_FAILED, true},
         {kReadDataSetupHeaderFailed, IDS_DOWNLOAD_SETUP_HEADER_FAILED, true},
         {kReadDataStatusFailed, IDS_DOWNLOAD_STATUS_FAILED, true},
@@ -45,7 +48,7 @@ TEST(DownloadFailureTextTest, EveryFailingResultNamesItsOwnStep) {
     std::set<unsigned> steps;
     for (const auto& test : cases) {
         SCOPED_TRACE(test.result);
-        const std::optional<DownloadFailureText> text = DownloadFailureTextFor(test.result);
+        const std::optional<DownloadFailureText> text = DownloadFailureTextFor(test.result, test.newDataRead);
         if (test.textId == 0) {
             EXPECT_FALSE(text);
             continue;

@@ -22,10 +22,8 @@ protected:
     void SetUp() override {
         PrepareLogger();
         if (over_network_) {
-            const int port = simulator_.StartTcp(0);
-            ASSERT_TRUE(Start([port](CSessionOwner& owner) {
-                return owner.ConnectNetwork("127.0.0.1", std::to_string(port));
-            }));
+            port_ = simulator_.StartTcp(0);
+            ASSERT_TRUE(ConnectOverNetwork());
         } else {
             const std::string path = simulator_.StartPty();
             app_.portName = PortNameOf(path);
@@ -36,6 +34,14 @@ protected:
         ASSERT_TRUE(WaitForMainWindow(WM_WAIT_CURSOR, static_cast<std::uintptr_t>(-1)));
     }
     void TearDown() override { owner_.Disconnect(0); }
+
+    // Over the network: ends the session and connects the logger again (after a link that was lost).
+    bool Reconnect() {
+        owner_.Disconnect(0);
+        // The connect step's end gives the cursor back last.
+        const int ends = CommandEnds();
+        return ConnectOverNetwork() && Eventually([&] { return CommandEnds() > ends; });
+    }
 
     // What the logger holds before the session connects.
     virtual void PrepareLogger() {}
@@ -73,6 +79,13 @@ protected:
     bool over_network_ = false;
 
 private:
+    bool ConnectOverNetwork() {
+        return Start([this](CSessionOwner& owner) {
+            return owner.ConnectNetwork("127.0.0.1", std::to_string(port_));
+        });
+    }
+
+    int port_ = 0;
     // Ends before the simulator it watches.
     std::optional<testsupport::SilenceSkipper> silences_;
 };

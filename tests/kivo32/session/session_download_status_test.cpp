@@ -1,11 +1,15 @@
 // The status line of a download against the logger simulator, with both download engines: it follows
 // the download's own steps past the setup read before them, and after a break and the recovery question
 // it tells what the disk holds, the records kept, their file and where the old file went, into a new file
-// and appended to an old one.
+// and appended to an old one. Whatever the answer, the backup stays the file as it was before the
+// download, and the file's open windows show what the disk holds; a Try again on a link that is gone ends
+// as Keep ends. A logger without records says so, without speaking of a file before.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,32 +81,73 @@ protected:
         return static_cast<int>(block - (all.begin() + from));
     }
 
-    // A download into `path` whose replies go bad for good after its first block or batch of records,
-    // the recovery question answered `answer`; the status texts it posted.
-    std::vector<std::string> BreakDownload(bool readAll, const fs::path& path, int answer) {
+    enum class Break { Corrupt, CloseLink };
+
+    // A download into `path` whose replies go bad for good after its first block or batch of records, or
+    // whose link the logger closes there, the recovery questions answered `answers` in turn; the status
+    // texts it posted.
+    std::vector<std::string> BreakDownload(bool readAll, const fs::path& path,
+                                           const std::vector<int>& answers, Break how = Break::Corrupt) {
         SimulatorFaults faults;
         if (Quarven()) {
             // A download of new data first reads the record before the stored one, from a batch of its own.
             faults.batchFaultsAfter =
                 simulator_.Logger().State().quarvenRecords.batchesServed + (readAll ? 1 : 2);
-            faults.corruptBatches = 3;
+            if (how == Break::CloseLink) {
+                faults.closedBatches = 1;
+            } else {
+                faults.corruptBatches = 3;
+            }
         } else {
+            // The scratch download comes first, and the logger's count after it.
             const int beforeBlocks = CommandsBeforeBlocks(readAll, path);
-            faults.corruptAfter = simulator_.Logger().CommandCount() + beforeBlocks + 1;
-            faults.corruptReplies = 3;
+            const int after = simulator_.Logger().CommandCount() + beforeBlocks + 1;
+            if (how == Break::CloseLink) {
+                // One block later: counted from the scratch download, the close can fall on the first block
+                // after a reconnect, and a link closed before any block leaves nothing to try again from.
+                faults.closeAfter = after + 1;
+            } else {
+                faults.corruptAfter = after;
+                faults.corruptReplies = 3;
+            }
         }
         simulator_.Logger().SetFaults(faults);
-        broker_.AnswerRequest<DataRecoveryRequest>(answer);
+        for (const int answer : answers) {
+            broker_.AnswerRequest<DataRecoveryRequest>(answer);
+        }
         return Run(Download(readAll, path));
     }
 
-    // How many times `path` was handed on to be opened.
-    int TimesOpened(const fs::path& path) {
+    // How many times `path` was handed on to be opened (`how` 0), or to be read anew by a document open on
+    // it (kReloadOpenDownloadedFile).
+    int TimesOpened(const fs::path& path, std::uintptr_t how = 0) {
         const std::vector<platform::Message>& messages = MainWindowMessages();
         return static_cast<int>(
             std::count_if(messages.begin(), messages.end(), [&](const platform::Message& m) {
-                return m.id == WM_OPEN_DOWNLOADED_FILE && *platform::PayloadAs<fs::path>(m) == path;
+                return m.id == WM_OPEN_DOWNLOADED_FILE && m.wParam == how &&
+                       *platform::PayloadAs<fs::path>(m) == path;
             }));
+    }
+    int TimesReloaded(const fs::path& path) { return TimesOpened(path, kReloadOpenDownloadedFile); }
+
+    // A full download into `path`, the logger then logging kNewRecords more: the file as it was.
+    std::string OldFile(const fs::path& path) {
+        simulator_.Logger().SetFaults({});
+        Run(Download(true, path));
+        EXPECT_GT(RecordsIn(path), 0);
+        const std::string old = testsupport::ReadWholeFile(path);
+        LogMore(kNewRecords);
+        return old;
+    }
+
+    // The status that ends a broken download kept: the records kept and their file, then the backup.
+    static std::string KeptText(int kept, const fs::path& path, const std::optional<fs::path>& backup) {
+        std::string text =
+            platform::FormatLoadedText(IDS_DOWNLOAD_BROKEN_KEPT, {std::to_string(kept), path.string()});
+        if (backup) {
+            text += " " + platform::FormatLoadedText(IDS_DOWNLOAD_PREVIOUS_FILE, {backup->string()});
+        }
+        return text;
     }
 
     testsupport::TempFolder folder_;
@@ -114,8 +159,10 @@ TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHold
         int answer;
         unsigned text;
         int opened;
-    } answers[] = {{"give up", IDCANCEL, IDS_DOWNLOAD_STOPPED_KEPT, 0},
-                   {"keep", IDOK, IDS_DOWNLOAD_BROKEN_KEPT, 1}};
+        // Give up leaves the file unopened, but a window open on it shows what the disk now holds.
+        int reloaded;
+    } answers[] = {{"give up", IDCANCEL, IDS_DOWNLOAD_STOPPED_KEPT, 0, 1},
+                   {"keep", IDOK, IDS_DOWNLOAD_BROKEN_KEPT, 1, 0}};
     // The session's first download reads more before its blocks than the later ones the breaks count on.
     Run(Download(true, folder_ / "first.dat"));
     for (const auto& entry : answers) {
@@ -123,7 +170,7 @@ TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHold
         {
             SCOPED_TRACE("a new file");
             const fs::path path = folder_ / (std::string(entry.name) + "-new.dat");
-            const std::vector<std::string> status = BreakDownload(true, path, entry.answer);
+            const std::vector<std::string> status = BreakDownload(true, path, {entry.answer});
             ASSERT_TRUE(fs::exists(path));
             const int kept = RecordsIn(path);
             EXPECT_GT(kept, 0);
@@ -132,20 +179,17 @@ TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHold
                       platform::FormatLoadedText(entry.text, {std::to_string(kept), path.string()}));
             EXPECT_FALSE(fs::exists(folder_ / (std::string(entry.name) + "-new.bak")));
             EXPECT_EQ(TimesOpened(path), entry.opened);
+            EXPECT_EQ(TimesReloaded(path), entry.reloaded);
         }
         {
             SCOPED_TRACE("appended to an old file");
-            simulator_.Logger().SetFaults({});
             const fs::path path = folder_ / (std::string(entry.name) + "-old.dat");
             const fs::path backup = folder_ / (std::string(entry.name) + "-old.bak");
-            Run(Download(true, path));
+            const std::string old = OldFile(path);
             const int oldRecords = RecordsIn(path);
-            ASSERT_GT(oldRecords, 0);
-            const std::string old = testsupport::ReadWholeFile(path);
-            LogMore(kNewRecords);
 
             const int opened = TimesOpened(path);
-            const std::vector<std::string> status = BreakDownload(false, path, entry.answer);
+            const std::vector<std::string> status = BreakDownload(false, path, {entry.answer});
             const int kept = RecordsIn(path) - oldRecords;
             EXPECT_GT(kept, 0);
             EXPECT_LT(kept, kNewRecords);
@@ -157,10 +201,54 @@ TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHold
                       platform::FormatLoadedText(entry.text, {std::to_string(kept), path.string()}) + " " +
                           platform::FormatLoadedText(IDS_DOWNLOAD_PREVIOUS_FILE, {backup.string()}));
             EXPECT_EQ(TimesOpened(path), opened + entry.opened);
+            EXPECT_EQ(TimesReloaded(path), entry.reloaded);
         }
         simulator_.Logger().SetFaults({});
     }
     EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+}
+
+TEST_P(DownloadStatusTest, ATryAgainThatSucceedsLeavesTheFileAsItWasBeforeTheDownloadAsTheBackup) {
+    Run(Download(true, folder_ / "first.dat"));
+    {
+        SCOPED_TRACE("a new file");
+        const fs::path path = folder_ / "new.dat";
+        BreakDownload(true, path, {IDC_RECOVERY_TRY_AGAIN});
+        EXPECT_EQ(RecordsIn(path), kFirstRecords);
+        // The records the broken try kept are no file the user had.
+        EXPECT_FALSE(fs::exists(folder_ / "new.bak"));
+        EXPECT_EQ(TimesOpened(path), 1);
+    }
+    {
+        SCOPED_TRACE("appended to an old file");
+        const fs::path path = folder_ / "old.dat";
+        const fs::path backup = folder_ / "old.bak";
+        const std::string old = OldFile(path);
+        const int oldRecords = RecordsIn(path);
+        BreakDownload(false, path, {IDC_RECOVERY_TRY_AGAIN});
+        EXPECT_EQ(RecordsIn(path), oldRecords + kNewRecords);
+        ASSERT_TRUE(fs::exists(backup));
+        EXPECT_TRUE(testsupport::ReadWholeFile(backup) == old) << "the old file is not whole in " << backup;
+        EXPECT_EQ(TimesOpened(path), 2);
+    }
+    // A download that went through in the end has nothing more to say.
+    EXPECT_TRUE(broker_.Boxes().empty()) << ::testing::PrintToString(BoxIds());
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+}
+
+TEST_P(DownloadStatusTest, ALoggerWithoutRecordsHoldsNoDataAndAFileWithNothingAfterItNoNewData) {
+    const fs::path path = folder_ / "site.dat";
+    LogMore(0, true);
+    broker_.AnswerMessageBox(IDOK);
+    Run(Download(true, path));
+    EXPECT_EQ(BoxIds(), std::vector<unsigned>{IDS_LOGGER_HOLDS_NO_DATA});
+    EXPECT_FALSE(fs::exists(path));
+
+    LogMore(kFirstRecords);
+    Run(Download(true, path));
+    broker_.AnswerMessageBox(IDOK);
+    Run(Download(false, path));
+    EXPECT_EQ(BoxIds(), (std::vector<unsigned>{IDS_LOGGER_HOLDS_NO_DATA, IDS_NOTHING_NEW}));
 }
 
 TEST_P(DownloadStatusTest, TheStatusShowsTheDownloadsStepsAfterTheSetupRead) {
@@ -178,10 +266,67 @@ TEST_P(DownloadStatusTest, TheStatusShowsTheDownloadsStepsAfterTheSetupRead) {
     }
 }
 
+// The same downloads over the network, whose link the logger closes part-way.
+class DownloadLinkGoneTest : public DownloadStatusTest {
+protected:
+    DownloadLinkGoneTest() { over_network_ = true; }
+
+    // A download into `path` whose link closes after its first block or batch, the recovery question
+    // answered Try again; the status texts it posted.
+    std::vector<std::string> CloseLinkAndTryAgain(bool readAll, const fs::path& path) {
+        // A Quarven tries again inside its download: the closed link breaks it again at once, and the
+        // question comes back.
+        const std::vector<int> answers = Quarven() ? std::vector<int>{IDC_RECOVERY_TRY_AGAIN, IDOK}
+                                                   : std::vector<int>{IDC_RECOVERY_TRY_AGAIN};
+        return BreakDownload(readAll, path, answers, Break::CloseLink);
+    }
+};
+
+TEST_P(DownloadLinkGoneTest, ATryAgainThatCannotStartEndsAsKeepEnds) {
+    // The failed start of the retry is told as it happens.
+    broker_.SetDefaultAnswer(IDOK);
+    {
+        SCOPED_TRACE("a new file");
+        const fs::path path = folder_ / "new.dat";
+        const std::vector<std::string> status = CloseLinkAndTryAgain(true, path);
+        const int kept = RecordsIn(path);
+        EXPECT_GT(kept, 0);
+        EXPECT_LT(kept, kFirstRecords);
+        ASSERT_FALSE(status.empty());
+        EXPECT_EQ(status.back(), KeptText(kept, path, std::nullopt));
+        EXPECT_FALSE(fs::exists(folder_ / "new.bak"));
+        EXPECT_EQ(TimesOpened(path), 1);
+    }
+    simulator_.Logger().SetFaults({});
+    ASSERT_TRUE(Reconnect());
+    {
+        SCOPED_TRACE("appended to an old file");
+        const fs::path path = folder_ / "old.dat";
+        const fs::path backup = folder_ / "old.bak";
+        const std::string old = OldFile(path);
+        const int oldRecords = RecordsIn(path);
+        const std::vector<std::string> status = CloseLinkAndTryAgain(false, path);
+        const int kept = RecordsIn(path) - oldRecords;
+        EXPECT_GT(kept, 0);
+        EXPECT_LT(kept, kNewRecords);
+        ASSERT_TRUE(fs::exists(backup));
+        EXPECT_TRUE(testsupport::ReadWholeFile(backup) == old) << "the old file is not whole in " << backup;
+        ASSERT_FALSE(status.empty());
+        EXPECT_EQ(status.back(), KeptText(kept, path, backup));
+        // Opened again, so that a window open on it shows the records kept.
+        EXPECT_EQ(TimesOpened(path), 2);
+    }
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
+}
+
+std::string EngineName(const ::testing::TestParamInfo<const char*>& info) {
+    return std::string(info.param).starts_with("quarven") ? "Records" : "Memory";
+}
+
 INSTANTIATE_TEST_SUITE_P(Engines, DownloadStatusTest, ::testing::Values("standard-135", "quarven-rs"),
-                         [](const ::testing::TestParamInfo<const char*>& info) {
-                             return std::string(info.param).starts_with("quarven") ? "Records" : "Memory";
-                         });
+                         EngineName);
+INSTANTIATE_TEST_SUITE_P(Engines, DownloadLinkGoneTest, ::testing::Values("standard-135", "quarven-rs"),
+                         EngineName);
 
 }  // namespace
 }  // namespace sessiontest
