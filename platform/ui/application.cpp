@@ -55,6 +55,8 @@ int Application::ExitInstance() {
 }
 
 void Application::SetDocManager(std::unique_ptr<DocManager> documents) {
+    // The recent files read from the settings belong to the program, whichever manager shows them.
+    documents->RecentFiles() = documents_->RecentFiles();
     documents_ = std::move(documents);
     if (main_window_ != nullptr) {
         documents_->SetMainFrame(main_window_.get());

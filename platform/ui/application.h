@@ -31,7 +31,8 @@ public:
     virtual int ExitInstance();
 
     DocManager& GetDocManager() { return *documents_; }
-    // Replaces the document manager by one of the program's own; call before any document opens.
+    // Replaces the document manager by one of the program's own, which takes over the recent-file list;
+    // call before any document opens.
     void SetDocManager(std::unique_ptr<DocManager> documents);
 
     MainFrame* GetMainWindow() const { return main_window_.get(); }

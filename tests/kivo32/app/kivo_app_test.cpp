@@ -1,11 +1,15 @@
 // kivo32 starting offscreen: the language question of a first start, the settings written at exit and
-// read back, another running instance, the templates, the protocol flag, the wait cursor and the close.
+// read back (the recent files and the start-up check's option among them), a document named on the
+// command line, another running instance, the templates, the protocol flag, the wait cursor and the
+// close.
 #include "kivo32/app/kivo_app.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -82,6 +86,28 @@ protected:
     static std::string SettingsFileText() {
         return testsupport::ReadWholeFile(platform::OpenProgramSettings()->fileName().toStdString());
     }
+
+    // The menu bar's popup `title` of the running program, as it shows when opened.
+    static QMenu* OpenedMenu(CKivoApp& application, const QString& title) {
+        for (QAction* action : application.GetMainWindow()->menuBar()->actions()) {
+            if (action->text() == title && action->menu() != nullptr) {
+                emit action->menu()->aboutToShow();
+                return action->menu();
+            }
+        }
+        ADD_FAILURE() << "no menu " << title.toStdString();
+        return nullptr;
+    }
+
+    static QAction* ActionOf(const QMenu* menu, unsigned id) {
+        for (QAction* action : menu != nullptr ? menu->actions() : QList<QAction*>()) {
+            if (action->data().toUInt() == id) {
+                return action;
+            }
+        }
+        ADD_FAILURE() << "no command " << id;
+        return nullptr;
+    }
 };
 
 TEST_F(KivoAppTest, AFirstStartAsksTheLanguageOnceWritesItsSettingsAtExitAndTheNextStartReadsThemBack) {
@@ -127,6 +153,36 @@ TEST_F(KivoAppTest, AFirstStartAsksTheLanguageOnceWritesItsSettingsAtExitAndTheN
     EXPECT_EQ(port, "ttyUSB7");
     EXPECT_EQ(address, "127.0.0.1");
     EXPECT_TRUE(broker.Asked().empty());
+}
+
+TEST_F(KivoAppTest, TheRecentFilesOfTheSettingsAreInTheFileMenuAtStartAndStayThereAfterExit) {
+    const QStringList files = {"/srv/data/a.kivo", "/srv/data/b.kivo", "/srv/setups/c.sut", "/srv/data/d.kivo"};
+    {
+        CKivoApp application;
+        SetLanguage("EN");
+        for (int i = 0; i < files.size(); ++i) {
+            platform::OpenProgramSettings()->setValue(QString("Recent File List/File%1").arg(i + 1), files[i]);
+        }
+        testsupport::ScriptedUiBroker broker;
+        QStringList shown;
+        EXPECT_EQ(RunProgram(application,
+                             [&] {
+                                 const QMenu* file = OpenedMenu(application, "&File");
+                                 for (unsigned id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id) {
+                                     if (const QAction* entry = ActionOf(file, id);
+                                         entry != nullptr && entry->isVisible() && entry->isEnabled()) {
+                                         shown << entry->text();
+                                     }
+                                 }
+                             }),
+                  0);
+        EXPECT_EQ(shown, (QStringList{"&1 /srv/data/a.kivo", "&2 /srv/data/b.kivo", "&3 /srv/setups/c.sut",
+                                      "&4 /srv/data/d.kivo"}));
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        EXPECT_EQ(platform::OpenProgramSettings()->value(QString("Recent File List/File%1").arg(i + 1)).toString(),
+                  files[i]);
+    }
 }
 
 TEST_F(KivoAppTest, ExitWhileAnotherInstanceRunsBringsThatOneToTheFrontAndSavesNothing) {
