@@ -317,6 +317,10 @@ private:
     void SetUpVersionCheck();
     // Command 32958: forced, with its messages unless it follows a module update; Shift adds the module.
     void CheckForUpdates();
+    // Command 2401, "Check for Updates at Start-up": the check's own switch, which the start-up check and
+    // the session's check after a connect read, and which the exit saves as "UpdateEnabled".
+    bool IsStartUpCheckOn() const;
+    void ToggleStartUpCheck();
     // Command 32970: the THD calculator, modal.
     void OnTHDCalculator();
     // On the session thread, right after `session` connected a logger.

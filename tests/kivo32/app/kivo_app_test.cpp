@@ -185,6 +185,40 @@ TEST_F(KivoAppTest, TheRecentFilesOfTheSettingsAreInTheFileMenuAtStartAndStayThe
     }
 }
 
+TEST_F(KivoAppTest, TheStartUpCheckOptionShowsTheSettingTheCheckReadsAndItsChangeHoldsAtTheNextStart) {
+    // The option as the Help menu shows it at start, and the start-up check's setting at the end, after
+    // the option was ticked (`tick`) or left.
+    const auto runTicking = [](bool tick) {
+        CKivoApp application;
+        SetLanguage("EN");
+        testsupport::ScriptedUiBroker broker;
+        bool shown = false;
+        bool checkOn = false;
+        EXPECT_EQ(RunProgram(application,
+                             [&] {
+                                 const QMenu* help = OpenedMenu(application, "&Help");
+                                 QAction* option = ActionOf(help, ID_VERSION_CHECK_OPTION);
+                                 ASSERT_NE(option, nullptr);
+                                 ASSERT_TRUE(option->isEnabled());
+                                 shown = option->isChecked();
+                                 if (tick) {
+                                     option->trigger();
+                                     OpenedMenu(application, "&Help");
+                                     EXPECT_NE(option->isChecked(), shown);
+                                 }
+                                 checkOn = application.VersionCheck().GetSchedule().enabled;
+                             }),
+                  0);
+        return std::make_pair(shown, checkOn);
+    };
+    // "UpdateEnabled" is 1 when unset.
+    EXPECT_EQ(runTicking(true), std::make_pair(true, false));
+    EXPECT_NE(SettingsFileText().find("UpdateEnabled=0"), std::string::npos);
+    EXPECT_EQ(runTicking(true), std::make_pair(false, true));
+    EXPECT_NE(SettingsFileText().find("UpdateEnabled=1"), std::string::npos);
+    EXPECT_EQ(runTicking(false), std::make_pair(true, true));
+}
+
 TEST_F(KivoAppTest, ExitWhileAnotherInstanceRunsBringsThatOneToTheFrontAndSavesNothing) {
     bool activated = false;
     COtherInstance other(COtherInstance::DefaultFolder("kivo32"), [&] { activated = true; });
