@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QPrinter;
+
 namespace platform {
 
 struct CommandState;
@@ -44,10 +46,14 @@ public:
     // Writes the list back, when LoadStdProfileSettings read it.
     void SaveStdProfileSettings();
 
-    // File New, File Open, the recent files and Exit; true when handled.
+    // The program's printer, made on first use: every view prints on it, and File > Print Setup sets it
+    // up.
+    QPrinter& Printer();
+
+    // File New, File Open, the recent files, Print Setup and Exit; true when handled.
     virtual bool OnCommand(unsigned id);
     // The state of a command the application carries; true when it carries it (the base: File New,
-    // File Open, the recent files and Exit).
+    // File Open, the recent files, Print Setup and Exit).
     virtual bool OnUpdateCommand(CommandState& state);
     // Opens the program's help document; the base has none.
     virtual void OpenHelpFile() const {}
@@ -58,6 +64,7 @@ protected:
 private:
     std::unique_ptr<DocManager> documents_;
     std::unique_ptr<MainFrame> main_window_;
+    std::unique_ptr<QPrinter> printer_;
     // Only a list that was read is written back.
     bool recent_files_loaded_ = false;
 };

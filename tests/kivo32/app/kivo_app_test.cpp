@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -38,6 +39,8 @@
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
+#include "platform/ui/ui_ids.h"
+#include "platform/ui/view.h"
 #include "shared/common/open_with_desktop_request.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
@@ -217,6 +220,29 @@ TEST_F(KivoAppTest, TheStartUpCheckOptionShowsTheSettingTheCheckReadsAndItsChang
     EXPECT_EQ(runTicking(true), std::make_pair(false, true));
     EXPECT_NE(SettingsFileText().find("UpdateEnabled=1"), std::string::npos);
     EXPECT_EQ(runTicking(false), std::make_pair(true, true));
+}
+
+TEST_F(KivoAppTest, PrintSetupOpensInEveryStateOnThePrinterEveryViewPrintsOn) {
+    CKivoApp application;
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    broker.AnswerDialog(platform::kPrinterSetupDialog, QDialog::Accepted);
+    bool enabled = false;
+    bool sharedPrinter = false;
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             QAction* setup = ActionOf(OpenedMenu(application, "&File"), ID_FILE_PRINT_SETUP);
+                             ASSERT_NE(setup, nullptr);
+                             enabled = setup->isEnabled();
+                             setup->trigger();
+                             platform::View view;
+                             sharedPrinter = &view.Printer() == &application.Printer();
+                         }),
+              0);
+    EXPECT_TRUE(enabled);
+    ASSERT_EQ(broker.Asked().size(), 1u);
+    EXPECT_EQ(broker.Asked()[0].kind, platform::kPrinterSetupDialog);
+    EXPECT_TRUE(sharedPrinter);
 }
 
 TEST_F(KivoAppTest, ExitWhileAnotherInstanceRunsBringsThatOneToTheFrontAndSavesNothing) {
