@@ -35,6 +35,7 @@
 #include "platform/ui/control_id.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
@@ -47,6 +48,7 @@
 #include "shared/link/link_ids.h"
 #include "shared/logger/download_ids.h"
 #include "shared/logger/download_result.h"
+#include "tests/shared/datafile/data_file_fixtures.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
@@ -220,6 +222,29 @@ TEST_F(KivoAppTest, TheStartUpCheckOptionShowsTheSettingTheCheckReadsAndItsChang
     EXPECT_EQ(runTicking(true), std::make_pair(false, true));
     EXPECT_NE(SettingsFileText().find("UpdateEnabled=1"), std::string::npos);
     EXPECT_EQ(runTicking(false), std::make_pair(true, true));
+}
+
+TEST_F(KivoAppTest, ADocumentNamedOnTheCommandLineOpensAtStartAndTheSwitchesBesideItHold) {
+    testsupport::TempFolder folder;
+    const auto site = folder / "site.kivo";
+    datafiletest::WriteDataFile(site, datafiletest::OneValueSetup(0), datafiletest::TimedRecords(10));
+    CKivoApp application(std::vector<std::string>{"NOPORTSEARCH", site.string()});
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    std::vector<std::filesystem::path> open;
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             for (const platform::DocTemplate* docTemplate :
+                                  application.GetDocManager().Templates()) {
+                                 for (const platform::Document* document : docTemplate->Documents()) {
+                                     open.push_back(document->PathName());
+                                 }
+                             }
+                         }),
+              0);
+    EXPECT_EQ(open, std::vector<std::filesystem::path>{site});
+    EXPECT_TRUE(application.GetCommandLine().noPortSearch);
+    EXPECT_TRUE(broker.Asked().empty());
 }
 
 TEST_F(KivoAppTest, PrintSetupOpensInEveryStateOnThePrinterEveryViewPrintsOn) {
