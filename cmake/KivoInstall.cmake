@@ -1,5 +1,6 @@
 # What `cmake --install` puts under the prefix: the programs in bin/, their shared files (the text tables,
-# the pictures, the user guides, the udev rules) in share/kivo/. A build tree holds the same share/kivo beside its
+# the pictures, the user guides, the udev rules) in share/kivo/, kivo32's desktop entry and file types in
+# share/applications/ and share/mime/packages/. A build tree holds the same share/kivo beside its
 # programs' folders, so that a program finds its files at ../share/kivo from its own folder in both places.
 include(GNUInstallDirs)
 
@@ -75,6 +76,20 @@ if(KIVO_WITH_QT)
     install(FILES ${staged_guides} DESTINATION ${KIVO_SHARE_FOLDER})
 endif()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/contrib/udev DESTINATION ${KIVO_SHARE_FOLDER})
+
+if(TARGET kivo32)
+    # The desktop entry that lists kivo32 in the desktop's menu and offers it to open its data files and
+    # setup tables, with the two file types. The entry names the program where it is installed, which is
+    # known only when `cmake --install` runs (its --prefix may differ from the configured one).
+    set(desktop_folder ${PROJECT_SOURCE_DIR}/contrib/desktop)
+    install(FILES ${desktop_folder}/kivo32-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
+            RENAME kivo32.xml)
+    install(CODE "
+        set(KIVO32_PROGRAM \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/kivo32\")
+        configure_file(\"${desktop_folder}/kivo32.desktop.in\" \"${CMAKE_BINARY_DIR}/kivo32.desktop\" @ONLY)
+        file(INSTALL \"${CMAKE_BINARY_DIR}/kivo32.desktop\"
+             DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\")")
+endif()
 
 if(TARGET kivo32)
     add_test(NAME install_layout

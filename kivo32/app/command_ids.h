@@ -63,7 +63,6 @@ inline constexpr unsigned ID_NEW_SETUP_TABLE = 32965;
 inline constexpr unsigned ID_CLOSE_ALL = 32784;
 inline constexpr unsigned ID_THD_CALCULATOR = 32970;
 inline constexpr unsigned ID_RESET_STATUS = 32964;
-inline constexpr unsigned ID_FILE_PRINT_SETUP = 0xE106;
 
 // ---- Commands on the active data grid.
 inline constexpr unsigned ID_GRID_EXPORT = 32832;

@@ -1,6 +1,8 @@
 // The switches of kivo32's command line.
 #include "kivo32/app/command_line.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <string_view>
 
@@ -39,6 +41,17 @@ std::string FileName(std::string_view value) {
 std::string PortName(std::string_view value) {
     const std::string device = ExtractPortName(value);
     return device.empty() ? TrimAtFirstSpace(value) : device;
+}
+
+// "/<letters>=..." or "-...": a switch, known or not, rather than a document's path.
+bool IsSwitch(std::string_view argument) {
+    if (argument.starts_with('-')) {
+        return true;
+    }
+    const std::size_t equals = argument.find('=');
+    return argument.starts_with('/') && equals != std::string_view::npos && equals > 1 &&
+           std::all_of(argument.begin() + 1, argument.begin() + static_cast<std::ptrdiff_t>(equals),
+                       [](char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; });
 }
 
 std::filesystem::path InDataFolder(const std::string& name, const std::filesystem::path& dataFolder) {
@@ -89,6 +102,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
             input = FileName(*value);
         } else if (auto value = SwitchValue(text, "/o=")) {
             output = FileName(*value);
+        } else if (!text.empty() && !IsSwitch(text)) {
+            std::error_code error;
+            const std::filesystem::path document = std::filesystem::absolute(argument, error);
+            values.documents.push_back(error ? std::filesystem::path(argument) : document.lexically_normal());
         }
     }
     values.calibrationLevel = level2 ? 2 : level1 ? 1 : 0;

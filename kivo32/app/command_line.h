@@ -28,14 +28,17 @@ struct CommandLine {
     std::filesystem::path exportOutput;
     // 2 for the keyword "DUNTAFQ4", else 1 for "TOBRELN", else 0.
     int calibrationLevel = 0;
+    // The other arguments: documents to open at start (data files, setup tables, logger lists, as a file
+    // manager's "Open with" names them), each made absolute from the current folder.
+    std::vector<std::filesystem::path> documents;
 
     // Both "/i=" and "/o=" were given: the program exports, hidden, and ends.
     bool IsBatchExport() const { return !exportInput.empty(); }
 };
 
 // The values of `arguments` (the program's arguments without its own name, in UTF-8 as the system gives
-// them). A switch or keyword counts only at the start of an argument; unknown arguments are ignored and a
-// number without digits reads 0. The export names stay as typed (the file system's bytes), the other
+// them). A switch or keyword counts only at the start of an argument; an unknown switch ("/<letters>=..."
+// or "-...") is ignored, any other argument names a document; a number without digits reads 0. The export names stay as typed (the file system's bytes), the other
 // texts become the program's 8-bit texts. An export name without a folder is taken in `dataFolder`.
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments,
                              const std::filesystem::path& dataFolder);

@@ -81,6 +81,10 @@ bool LoggerCommandEnabled(unsigned id, const CommandRuleState& s) {
         (id == ID_LOGGER_SET_BAUD || id == ID_LOGGER_CALL_SCHEDULE || id == ID_LOGGER_READ_CALL_SCHEDULE)) {
         return false;
     }
+    // The program sends firmware only to the newer models.
+    if (!quarven && id == ID_LOGGER_FIRMWARE_UPDATE) {
+        return false;
+    }
     return s.ready;
 }
 

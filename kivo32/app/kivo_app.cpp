@@ -84,9 +84,20 @@ bool HelpFileIn(const std::filesystem::path& folder) {
     return std::filesystem::is_regular_file(folder / CKivoApp::HelpFileName(), error);
 }
 
+std::vector<std::string> ProgramArguments() {
+    std::vector<std::string> arguments;
+    for (const QString& argument : QCoreApplication::arguments().mid(1)) {
+        arguments.push_back(argument.toStdString());
+    }
+    return arguments;
+}
+
 }  // namespace
 
-CKivoApp::CKivoApp() : list_host_(std::make_unique<CKivoListHost>(*this)) {
+CKivoApp::CKivoApp() : CKivoApp(ProgramArguments()) {}
+
+CKivoApp::CKivoApp(std::vector<std::string> arguments)
+    : arguments_(std::move(arguments)), list_host_(std::make_unique<CKivoListHost>(*this)) {
     // The program's settings live under "TARV" in the file of the application name.
     QCoreApplication::setOrganizationName("TARV");
     QCoreApplication::setApplicationName("KIVO");
@@ -114,12 +125,7 @@ CKivoApp* GetKivoApp() {
 bool CKivoApp::InitInstance() {
     const platform::SettingsProfileStore store;
     registry_.Load(store);
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    std::vector<std::string> argumentTexts;
-    for (const QString& argument : arguments) {
-        argumentTexts.push_back(argument.toStdString());
-    }
-    command_line_ = ParseCommandLine(argumentTexts, platform::PathFromWindows1252(registry_.dataDir));
+    command_line_ = ParseCommandLine(arguments_, platform::PathFromWindows1252(registry_.dataDir));
     if (command_line_.IsBatchExport()) {
         // An export from the command line: no window, no question, and its result is the exit code. The
         // CSV's labels come in the language chosen before, English when none was.
@@ -188,6 +194,10 @@ bool CKivoApp::InitInstance() {
     SetLoggerType(kNoLogger);
     Set(Flag::PortLost, false);
 
+    // The documents named on the command line (a file manager's "Open with") open as File Open opens them.
+    for (const std::filesystem::path& document : command_line_.documents) {
+        GetDocManager().OpenDocumentFile(document);
+    }
     if (!command_line_.autoConnectPort.empty()) {
         ConnectDirect(command_line_.autoConnectPort, kAutoConnectBaud);
     }

@@ -52,7 +52,10 @@ public:
     // The program's help in the program's language, a file of the program folder.
     static std::string HelpFileName();
 
+    // With the program's arguments (without its own name).
     CKivoApp();
+    // With `arguments` (UTF-8) in their place.
+    explicit CKivoApp(std::vector<std::string> arguments);
     ~CKivoApp() override;
 
     bool InitInstance() override;
@@ -159,6 +162,8 @@ private:
     CAppIniInfo app_info_;
     CGraphObjectAttributes graph_attributes_{kWindowTitle};
     CSmartDocManager* documents_ = nullptr;
+    // The arguments the command line is read from.
+    std::vector<std::string> arguments_;
     CommandLine command_line_;
     // The exit code of a batch export, which runs instead of the program.
     std::optional<int> batch_exit_code_;
@@ -317,6 +322,10 @@ private:
     void SetUpVersionCheck();
     // Command 32958: forced, with its messages unless it follows a module update; Shift adds the module.
     void CheckForUpdates();
+    // Command 2401, "Check for Updates at Start-up": the check's own switch, which the start-up check and
+    // the session's check after a connect read, and which the exit saves as "UpdateEnabled".
+    bool IsStartUpCheckOn() const;
+    void ToggleStartUpCheck();
     // Command 32970: the THD calculator, modal.
     void OnTHDCalculator();
     // On the session thread, right after `session` connected a logger.

@@ -126,6 +126,9 @@ bool CKivoApp::OnUpdateCommand(platform::CommandState& state) {
         case ID_NEW_SETUP_TABLE:
             state.Enable(GetTemplate(kSetupTableTemplateId) != nullptr);
             return true;
+        case ID_VERSION_CHECK_OPTION:
+            state.SetCheck(IsStartUpCheckOn());
+            return true;
         // The grid's context menu graphs its selection as the main menu does.
         case ID_GRID_GRAPH_COLUMN:
         case ID_GRAPH_SELECTED_DATA:
@@ -281,6 +284,9 @@ bool CKivoApp::OnCommand(unsigned id) {
             break;
         case ID_CHECK_FOR_UPDATES:
             CheckForUpdates();
+            break;
+        case ID_VERSION_CHECK_OPTION:
+            ToggleStartUpCheck();
             break;
         case ID_THD_CALCULATOR:
             OnTHDCalculator();

@@ -256,6 +256,16 @@ void CKivoApp::CheckVersionsAfterConnect(CSessionEL& session) {
     ::CheckVersions(version_check_, host, false, false, false);
 }
 
+bool CKivoApp::IsStartUpCheckOn() const {
+    return version_check_.GetSchedule().enabled;
+}
+
+void CKivoApp::ToggleStartUpCheck() {
+    CVersionCheck::Schedule schedule = version_check_.GetSchedule();
+    schedule.enabled = !schedule.enabled;
+    version_check_.SetSchedule(std::move(schedule));
+}
+
 void CKivoApp::CheckForUpdates() {
     // After a module update the check runs quietly and keeps the flags that update set.
     const bool afterModuleUpdate = Sessions().IsRepeatVersionCheck();

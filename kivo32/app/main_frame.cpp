@@ -433,9 +433,6 @@ bool CMainFrame::OnCommand(unsigned id) {
         case ID_VIEW_TOOLBAR_TOGGLE:
             tool_bar_->setVisible(tool_bar_->isHidden());
             return true;
-        case ID_VERSION_CHECK_OPTION:
-            version_check_option_ = !version_check_option_;
-            return true;
         default:
             return platform::MainFrame::OnCommand(id);
     }
@@ -455,9 +452,6 @@ bool CMainFrame::OnUpdateCommand(platform::CommandState& state) {
         }
         case ID_VIEW_TOOLBAR_TOGGLE:
             state.SetCheck(!tool_bar_->isHidden());
-            return true;
-        case ID_VERSION_CHECK_OPTION:
-            state.SetCheck(version_check_option_);
             return true;
         default:
             return platform::MainFrame::OnUpdateCommand(state);

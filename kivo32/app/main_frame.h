@@ -94,8 +94,6 @@ private:
     bool first_show_ = true;
     // 0, 1 or 2, from the command line; the logger menu follows it.
     int calibration_level_ = 0;
-    // Command 2401's option: toggled and shown; the update check does not read it.
-    bool version_check_option_ = false;
     bool lost_port_dialog_open_ = false;
     std::string lost_port_name_;
     QTimer watch_;

@@ -87,9 +87,34 @@ std::shared_ptr<CDownloadProgressLink> CSessionOwner::OpenDownloadWindow() const
     return link;
 }
 
-bool CSessionOwner::WaitLocally(const std::function<bool()>& done, std::chrono::milliseconds timeout,
-                                const std::function<bool()>& blockingWait) const {
-    return local_wait_ ? local_wait_(done, timeout) : blockingWait();
+bool CSessionOwner::WaitWhileEnding(CSessionEL& session, const std::function<bool()>& done,
+                                    std::chrono::milliseconds timeout,
+                                    const std::function<bool(std::chrono::milliseconds)>& blockingWait) const {
+    // Nobody answers a question the session asks while it ends: left open, it would hold the session,
+    // and the program's end with it, for as long as the user leaves it.
+    const auto doneOnceQuestionEnded = [this, &session, &done] {
+        EndOpenQuestion(session);
+        return done();
+    };
+    if (local_wait_) {
+        return local_wait_(doneOnceQuestionEnded, timeout);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!doneOnceQuestionEnded()) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left <= std::chrono::milliseconds(0)) {
+            return false;
+        }
+        blockingWait(std::min(left, kQuestionLookInterval));
+    }
+    return true;
+}
+
+void CSessionOwner::EndOpenQuestion(const CSessionEL& session) const {
+    if ((session.IsDialogOpen() || session.IsWaitingForAnswer()) && end_dialog_) {
+        end_dialog_();
+    }
 }
 
 bool CSessionOwner::Disconnect(int reason, bool keepLogger) {
@@ -98,20 +123,21 @@ bool CSessionOwner::Disconnect(int reason, bool keepLogger) {
     }
     CSessionEL& session = *session_;
     app_.Set(CAppContext::Flag::Disconnecting, true);
-    if (session.IsDialogOpen() && end_dialog_) {
-        end_dialog_();
-    }
+    EndOpenQuestion(session);
     if (!session.IsCommandDone()) {
         app_.Set(CAppContext::Flag::Abort, true);
         session.Post(platform::Message(WM_CANCEL_COMMAND));
-        WaitLocally([&session] { return session.IsCommandDone(); }, kCommandDoneWait,
-                    [&session] { return session.WaitForCommandDone(kCommandDoneWait); });
+        WaitWhileEnding(
+            session, [&session] { return session.IsCommandDone(); }, kCommandDoneWait,
+            [&session](std::chrono::milliseconds slice) { return session.WaitForCommandDone(slice); });
     }
     session.Post(platform::Message(WM_END_SESSION_THREAD, static_cast<std::uintptr_t>(reason), nullptr,
                                    keepLogger ? 1 : 0));
-    const bool ended = WaitLocally([&session] { return !session.Running(); }, kJoinWait,
-                                   [&session] { return session.Join(kJoinWait); }) &&
-                       session.Join(std::chrono::milliseconds(0));
+    const bool ended =
+        WaitWhileEnding(
+            session, [&session] { return !session.Running(); }, kJoinWait,
+            [&session](std::chrono::milliseconds slice) { return session.Join(slice); }) &&
+        session.Join(std::chrono::milliseconds(0));
     if (ended) {
         session_.reset();
     } else {

@@ -54,6 +54,8 @@ public:
 
     static constexpr std::chrono::milliseconds kCommandDoneWait{5000};
     static constexpr std::chrono::milliseconds kJoinWait{10000};
+    // How often a wait without the program's local wait looks for a question the ending session asks.
+    static constexpr std::chrono::milliseconds kQuestionLookInterval{20};
 
     // `app` must outlive the owner. The session's notices go to `mainWindow`, its end-of-session
     // request to `application` (either may be nullptr).
@@ -74,8 +76,10 @@ public:
     CSessionEL* GetActiveSession() const { return session_.get(); }
 
     // ---- The end of a session (WM_END_SESSION): ends the dialog the session shows, cancels the command
-    // that runs and waits for it, asks the thread to stop the link and end, and joins it. A thread that
-    // does not end is kept (and reported). True when the session ended.
+    // that runs and waits for it, asks the thread to stop the link and end, and joins it; a question the
+    // session asks meanwhile (the cancelled download's recovery question) is ended as with its Cancel.
+    // Each wait is bounded; a thread that does not end is kept (and reported). True when the session
+    // ended.
     bool Disconnect(int reason, bool keepLogger = false);
     // Sessions whose thread did not end when asked.
     std::size_t KeptSessions() const { return kept_sessions_.size(); }
@@ -152,8 +156,12 @@ public:
 
 private:
     bool StartSession(CLinkSettings settings);
-    bool WaitLocally(const std::function<bool()>& done, std::chrono::milliseconds timeout,
-                     const std::function<bool()>& blockingWait) const;
+    // Waits for `done`, at most `timeout`: through the program's local wait, else `blockingWait` in short
+    // slices. Meanwhile every question the session asks is ended as with its Cancel.
+    bool WaitWhileEnding(CSessionEL& session, const std::function<bool()>& done, std::chrono::milliseconds timeout,
+                         const std::function<bool(std::chrono::milliseconds)>& blockingWait) const;
+    // Ends the dialog or question the session has open, through the dialog ender.
+    void EndOpenQuestion(const CSessionEL& session) const;
 
     CAppContext& app_;
     platform::MessageTarget* const main_window_;

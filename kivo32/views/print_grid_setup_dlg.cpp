@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPageSetupDialog>
 #include <QVBoxLayout>
 
 #include "kivo32/views/print_tokens.h"
@@ -18,7 +17,6 @@
 #include "platform/ui/image_page_painter.h"
 #include "platform/ui/qt_text.h"
 #include "platform/base/program_texts.h"
-#include "platform/base/ui_broker.h"
 #include "shared/controls/dialog_buttons.h"
 
 namespace {
@@ -157,10 +155,7 @@ CPrintGridSetupDlg::CPrintGridSetupDlg(const CRawDataView::PrintTexts& texts,
 }
 
 void CPrintGridSetupDlg::OnPrinterSetup() {
-    platform::CurrentUiBroker().RunDialog(kPrinterSetupDialog, [this] {
-        QPageSetupDialog dialog(&printer_, this);
-        return dialog.exec();
-    });
+    platform::RunPrinterSetup(printer_, this);
 }
 
 void CPrintGridSetupDlg::UpdatePreview() {

@@ -12,6 +12,7 @@
 #include "kivo32/views/raw_data_view.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/grid_print_properties.h"
+#include "platform/ui/view.h"
 
 class QPrinter;
 
@@ -20,7 +21,7 @@ class CPrintGridSetupDlg : public platform::Dialog {
 
 public:
     // The name under which the printer setup runs through the UI broker.
-    static constexpr char kPrinterSetupDialog[] = "PrinterSetup";
+    static constexpr const char* kPrinterSetupDialog = platform::kPrinterSetupDialog;
 
     // The patterns and properties are copies: the caller takes them back on OK. The printer setup
     // button sets up `printer` itself.

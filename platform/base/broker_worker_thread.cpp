@@ -18,14 +18,15 @@ bool BrokerWorkerThread::TakeWhileAsking(Message&) {
 }
 
 bool BrokerWorkerThread::Wait(const std::function<bool()>& answered) {
+    waiting_for_answer_.store(true);
     // The user may take any time to answer: wait in long slices until the answer or a stop.
-    for (;;) {
-        const WaitResult result = WaitWhilePumping(
-            answered, std::chrono::hours(1), [this](Message& message) { return TakeWhileAsking(message); });
-        if (result != WaitResult::TimedOut) {
-            return result == WaitResult::Done;
-        }
+    WaitResult result = WaitResult::TimedOut;
+    while (result == WaitResult::TimedOut) {
+        result = WaitWhilePumping(answered, std::chrono::hours(1),
+                                  [this](Message& message) { return TakeWhileAsking(message); });
     }
+    waiting_for_answer_.store(false);
+    return result == WaitResult::Done;
 }
 
 void BrokerWorkerThread::Wake() {

@@ -1,6 +1,8 @@
 // A worker thread that may ask the user through the UiBroker and keeps taking its queue while it waits.
 #pragma once
 
+#include <atomic>
+
 #include "platform/base/answer_wait.h"
 #include "platform/base/worker_thread.h"
 
@@ -10,6 +12,8 @@ class BrokerWorkerThread : public WorkerThread, private AnswerWait {
 public:
     // Wakes the thread's wait, a wait for an answer included.
     void Wake() override;
+    // From any thread: the thread waits for the user's answer to a question it asked.
+    bool IsWaitingForAnswer() const { return waiting_for_answer_.load(); }
 
 protected:
     // A derived class that overrides these calls them too.
@@ -22,6 +26,8 @@ protected:
 
 private:
     bool Wait(const std::function<bool()>& answered) override;
+
+    std::atomic<bool> waiting_for_answer_{false};
 };
 
 }  // namespace platform

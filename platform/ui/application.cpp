@@ -3,6 +3,7 @@
 #include "platform/ui/application.h"
 
 #include <QApplication>
+#include <QPrinter>
 #include <utility>
 
 #include "platform/ui/child_frame.h"
@@ -11,6 +12,7 @@
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/ui_ids.h"
+#include "platform/ui/view.h"
 
 namespace platform {
 namespace {
@@ -55,6 +57,8 @@ int Application::ExitInstance() {
 }
 
 void Application::SetDocManager(std::unique_ptr<DocManager> documents) {
+    // The recent files read from the settings belong to the program, whichever manager shows them.
+    documents->RecentFiles() = documents_->RecentFiles();
     documents_ = std::move(documents);
     if (main_window_ != nullptr) {
         documents_->SetMainFrame(main_window_.get());
@@ -78,13 +82,20 @@ void Application::SaveStdProfileSettings() {
     }
 }
 
+QPrinter& Application::Printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
+}
+
 bool Application::OnUpdateCommand(CommandState& state) {
     const unsigned id = state.id;
     if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4) {
         state.Enable(id - ID_FILE_MRU_FILE1 < documents_->RecentFiles().Entries().size());
         return true;
     }
-    return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_APP_EXIT;
+    return id == ID_FILE_NEW || id == ID_FILE_OPEN || id == ID_FILE_PRINT_SETUP || id == ID_APP_EXIT;
 }
 
 bool Application::OnCommand(unsigned id) {
@@ -94,6 +105,8 @@ bool Application::OnCommand(unsigned id) {
         documents_->OnFileOpen();
     } else if (id >= ID_FILE_MRU_FILE1 && id <= ID_FILE_MRU_FILE4) {
         documents_->OpenRecentFile(id - ID_FILE_MRU_FILE1);
+    } else if (id == ID_FILE_PRINT_SETUP) {
+        RunPrinterSetup(Printer(), main_window_.get());
     } else if (id == ID_APP_EXIT && main_window_ != nullptr) {
         main_window_->close();
     } else {

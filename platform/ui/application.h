@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QPrinter;
+
 namespace platform {
 
 struct CommandState;
@@ -31,7 +33,8 @@ public:
     virtual int ExitInstance();
 
     DocManager& GetDocManager() { return *documents_; }
-    // Replaces the document manager by one of the program's own; call before any document opens.
+    // Replaces the document manager by one of the program's own, which takes over the recent-file list;
+    // call before any document opens.
     void SetDocManager(std::unique_ptr<DocManager> documents);
 
     MainFrame* GetMainWindow() const { return main_window_.get(); }
@@ -43,10 +46,14 @@ public:
     // Writes the list back, when LoadStdProfileSettings read it.
     void SaveStdProfileSettings();
 
-    // File New, File Open, the recent files and Exit; true when handled.
+    // The program's printer, made on first use: every view prints on it, and File > Print Setup sets it
+    // up.
+    QPrinter& Printer();
+
+    // File New, File Open, the recent files, Print Setup and Exit; true when handled.
     virtual bool OnCommand(unsigned id);
     // The state of a command the application carries; true when it carries it (the base: File New,
-    // File Open, the recent files and Exit).
+    // File Open, the recent files, Print Setup and Exit).
     virtual bool OnUpdateCommand(CommandState& state);
     // Opens the program's help document; the base has none.
     virtual void OpenHelpFile() const {}
@@ -57,6 +64,7 @@ protected:
 private:
     std::unique_ptr<DocManager> documents_;
     std::unique_ptr<MainFrame> main_window_;
+    std::unique_ptr<QPrinter> printer_;
     // Only a list that was read is written back.
     bool recent_files_loaded_ = false;
 };

@@ -2,20 +2,44 @@
 #include "platform/ui/main_frame.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QShortcut>
+#include <QUrl>
+#include <filesystem>
+#include <vector>
 
 #include "platform/base/window_messages.h"
 #include "platform/ui/application.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/command_state.h"
 #include "platform/ui/doc_manager.h"
+#include "platform/ui/qt_text.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
 #include "platform/ui/window_message_target.h"
 
 namespace platform {
+namespace {
+
+// The files of the local file system among what is dragged; other addresses are no documents.
+std::vector<std::filesystem::path> DroppedFiles(const QMimeData* data) {
+    std::vector<std::filesystem::path> files;
+    if (data == nullptr) {
+        return files;
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) {
+            files.push_back(PathFromQString(url.toLocalFile()));
+        }
+    }
+    return files;
+}
+
+}  // namespace
 
 MainFrame::MainFrame(DocManager* documents)
     : documents_(documents),
@@ -33,6 +57,7 @@ MainFrame::MainFrame(DocManager* documents)
     if (documents_ != nullptr) {
         documents_->SetMainFrame(this);
     }
+    setAcceptDrops(true);
 }
 
 MainFrame::~MainFrame() {
@@ -118,6 +143,31 @@ void MainFrame::closeEvent(QCloseEvent* event) {
         documents_->CloseAllDocuments();
     }
     QMainWindow::closeEvent(event);
+}
+
+void MainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (documents_ != nullptr && !DroppedFiles(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainFrame::dropEvent(QDropEvent* event) {
+    const std::vector<std::filesystem::path> files = DroppedFiles(event->mimeData());
+    if (documents_ == nullptr || files.empty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Opened once the drag has ended: a file that does not open is told in a box, which must not hold
+    // the program the files came from.
+    QMetaObject::invokeMethod(
+        this,
+        [this, files] {
+            activateWindow();
+            for (const std::filesystem::path& file : files) {
+                documents_->OpenDocumentFile(file);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void MainFrame::OnSubWindowActivated(QMdiSubWindow* window) {

@@ -50,6 +50,10 @@ public:
 protected:
     // Asks every modified document first; closes them all when none objects.
     void closeEvent(QCloseEvent* event) override;
+    // Files dropped on the window open as documents, each with the template that fits it, as File Open
+    // would open them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void OnSubWindowActivated(QMdiSubWindow* window);

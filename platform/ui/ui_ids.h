@@ -9,6 +9,7 @@ inline constexpr unsigned ID_FILE_CLOSE = 0xE102;
 inline constexpr unsigned ID_FILE_SAVE = 0xE103;
 inline constexpr unsigned ID_FILE_SAVE_AS = 0xE104;
 inline constexpr unsigned ID_FILE_PRINT = 0xE107;
+inline constexpr unsigned ID_FILE_PRINT_SETUP = 0xE106;
 inline constexpr unsigned ID_FILE_PAGE_SETUP = 0xE105;
 // The recent-file list, first entry on top.
 inline constexpr unsigned ID_FILE_MRU_FILE1 = 0xE110;

@@ -1,6 +1,7 @@
 // The base of every view: a widget that shows one document inside a child frame, and prints it.
 #include "platform/ui/view.h"
 
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -8,6 +9,7 @@
 #include "platform/base/program_texts.h"
 #include "platform/base/ui_broker.h"
 #include "platform/base/window_messages.h"
+#include "platform/ui/application.h"
 #include "platform/ui/child_frame.h"
 #include "platform/ui/command_state.h"
 #include "platform/ui/document.h"
@@ -116,6 +118,9 @@ bool View::PrintPages(PagePainter& painter, PrintInfo& info) {
 }
 
 QPrinter& View::Printer() {
+    if (Application* application = Application::Instance()) {
+        return application->Printer();
+    }
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
@@ -156,6 +161,13 @@ bool View::ChoosePrinter(PrintInfo& info) {
         return result;
     });
     return chosen == QDialog::Accepted;
+}
+
+bool RunPrinterSetup(QPrinter& printer, QWidget* parent) {
+    return CurrentUiBroker().RunDialog(kPrinterSetupDialog, [&printer, parent] {
+        QPageSetupDialog dialog(&printer, parent);
+        return dialog.exec();
+    }) == QDialog::Accepted;
 }
 
 }  // namespace platform

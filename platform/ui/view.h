@@ -64,8 +64,9 @@ public:
     // The print dialog on the view's printer for the pages `info` allows; false when cancelled. The
     // pages chosen go into `info`.
     bool ChoosePrinter(PrintInfo& info);
-    // The view's printer, made on first use: File Print prints on it, so a printer chosen in a page
-    // setup holds for the view's next print-out.
+    // The printer the view prints on: the program's (Application::Printer), so that a printer chosen in
+    // File > Print Setup, a page setup or a print dialog holds for every next print-out; without an
+    // application, the view's own, made on first use.
     QPrinter& Printer();
 
 private:
@@ -75,5 +76,10 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::shared_ptr<WindowMessageTarget> target_;
 };
+
+// The name the printer set-up is asked by through the UiBroker.
+inline constexpr char kPrinterSetupDialog[] = "PrinterSetup";
+// The printer set-up over `parent`: the page setup dialog on `printer`; true when the user accepted it.
+bool RunPrinterSetup(QPrinter& printer, QWidget* parent);
 
 }  // namespace platform

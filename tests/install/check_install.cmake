@@ -1,6 +1,8 @@
 # Installs the build tree into a scratch prefix and checks what lands there: the programs in bin/, the
 # text tables and the user guide of each language, the pictures and the udev rules in share/kivo/, and no program that names the source or
-# build tree (its files must be found beside it, wherever it is installed).
+# build tree (its files must be found beside it, wherever it is installed); kivo32's desktop entry, which
+# starts the installed program with the files it is given and offers it for the file types installed
+# beside it.
 #   cmake -DBUILD_DIR=<build> -DSOURCE_DIR=<source> -DPREFIX=<scratch prefix> -P check_install.cmake
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --strip
@@ -10,7 +12,7 @@ if(NOT result EQUAL 0)
 endif()
 
 set(expected bin/kivo32 bin/kivo-loggersim share/kivo/udev/70-kivo-logger.rules share/kivo/user-guide.pdf
-             share/kivo/guide-utilisateur.pdf)
+             share/kivo/guide-utilisateur.pdf share/applications/kivo32.desktop share/mime/packages/kivo32.xml)
 file(GLOB languages RELATIVE ${SOURCE_DIR}/resources/texts ${SOURCE_DIR}/resources/texts/*)
 foreach(language IN LISTS languages)
     file(GLOB texts RELATIVE ${SOURCE_DIR}/resources/texts ${SOURCE_DIR}/resources/texts/${language}/*.txt)
@@ -23,6 +25,18 @@ list(APPEND expected ${pictures})
 foreach(file IN LISTS expected)
     if(NOT EXISTS ${PREFIX}/${file})
         message(FATAL_ERROR "not installed: ${file}")
+    endif()
+endforeach()
+
+file(STRINGS ${PREFIX}/share/applications/kivo32.desktop exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=\"${PREFIX}/bin/kivo32\" %F")
+    message(FATAL_ERROR "the desktop entry does not start the installed kivo32 with its files: ${exec}")
+endif()
+file(READ ${PREFIX}/share/applications/kivo32.desktop entry)
+file(READ ${PREFIX}/share/mime/packages/kivo32.xml mime)
+foreach(type IN ITEMS application/x-kivo-data application/x-kivo-setup-table)
+    if(NOT entry MATCHES "\nMimeType=([^\n]*;)?${type};" OR NOT mime MATCHES "type=\"${type}\"")
+        message(FATAL_ERROR "the file type ${type} is not both offered and installed")
     endif()
 endforeach()
 

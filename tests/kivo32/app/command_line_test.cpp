@@ -1,5 +1,5 @@
 // The command line: every switch absent and present, the calibration keywords, export names with blanks
-// or without a folder, and switch texts inside other arguments.
+// or without a folder, switch texts inside other arguments, and the documents named beside the switches.
 #include "kivo32/app/command_line.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +24,7 @@ TEST(CommandLineTest, WithoutArgumentsEveryValueHasItsDefault) {
     EXPECT_EQ(values.autoConnectPort, "");
     EXPECT_FALSE(values.IsBatchExport());
     EXPECT_EQ(values.calibrationLevel, 0);
+    EXPECT_TRUE(values.documents.empty());
 }
 
 TEST(CommandLineTest, EachSwitchSetsItsOwnValue) {
@@ -110,6 +111,31 @@ TEST(CommandLineTest, BothExportNamesMakeABatchExport) {
         EXPECT_EQ(values.IsBatchExport(), !test.input.empty()) << test.arguments[0];
         EXPECT_EQ(values.autoConnectPort, "");
     }
+}
+
+TEST(CommandLineTest, TheOtherArgumentsNameTheDocumentsToOpenAndUnknownSwitchesAreIgnored) {
+    using Paths = std::vector<std::filesystem::path>;
+    struct Case {
+        std::vector<std::string> arguments;
+        Paths documents;
+    };
+    const std::filesystem::path current = std::filesystem::current_path();
+    const Case cases[] = {
+        {{"/srv/data/site.kivo"}, {"/srv/data/site.kivo"}},
+        // Beside switches and keywords, which keep their meaning.
+        {{"NOPORTSEARCH", "/srv/My data/a b.sut", "/u=8", "/srv/calls.lst"}, {"/srv/My data/a b.sut", "/srv/calls.lst"}},
+        // A name without a folder is the current folder's, as a shell gives it.
+        {{"site.kivo", "../up.kivo"}, {current / "site.kivo", (current / "../up.kivo").lexically_normal()}},
+        // A folder name with "=" in it is still a path.
+        {{"/srv/x=1/site.kivo"}, {"/srv/x=1/site.kivo"}},
+        {{"/z=3", "-platform", "--", ""}, {}},
+    };
+    for (const Case& test : cases) {
+        EXPECT_EQ(ParseCommandLine(test.arguments, kDataFolder).documents, test.documents) << test.arguments[0];
+    }
+    const CommandLine values = ParseCommandLine({"NOPORTSEARCH", "/srv/a.kivo", "/u=8"}, kDataFolder);
+    EXPECT_TRUE(values.noPortSearch);
+    EXPECT_EQ(values.link.sendBlockSize, 8);
 }
 
 }  // namespace

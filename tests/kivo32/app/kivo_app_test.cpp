@@ -1,11 +1,16 @@
 // kivo32 starting offscreen: the language question of a first start, the settings written at exit and
-// read back, another running instance, the templates, the protocol flag, the wait cursor and the close.
+// read back (the recent files and the start-up check's option among them), a document named on the
+// command line, another running instance, the templates, the protocol flag, the wait cursor and the
+// close.
 #include "kivo32/app/kivo_app.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -30,16 +35,20 @@
 #include "platform/ui/control_id.h"
 #include "platform/ui/doc_manager.h"
 #include "platform/ui/doc_template.h"
+#include "platform/ui/document.h"
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
+#include "platform/ui/ui_ids.h"
+#include "platform/ui/view.h"
 #include "shared/common/open_with_desktop_request.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/download_ids.h"
 #include "shared/logger/download_result.h"
+#include "tests/shared/datafile/data_file_fixtures.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
@@ -81,6 +90,28 @@ protected:
 
     static std::string SettingsFileText() {
         return testsupport::ReadWholeFile(platform::OpenProgramSettings()->fileName().toStdString());
+    }
+
+    // The menu bar's popup `title` of the running program, as it shows when opened.
+    static QMenu* OpenedMenu(CKivoApp& application, const QString& title) {
+        for (QAction* action : application.GetMainWindow()->menuBar()->actions()) {
+            if (action->text() == title && action->menu() != nullptr) {
+                emit action->menu()->aboutToShow();
+                return action->menu();
+            }
+        }
+        ADD_FAILURE() << "no menu " << title.toStdString();
+        return nullptr;
+    }
+
+    static QAction* ActionOf(const QMenu* menu, unsigned id) {
+        for (QAction* action : menu != nullptr ? menu->actions() : QList<QAction*>()) {
+            if (action->data().toUInt() == id) {
+                return action;
+            }
+        }
+        ADD_FAILURE() << "no command " << id;
+        return nullptr;
     }
 };
 
@@ -127,6 +158,116 @@ TEST_F(KivoAppTest, AFirstStartAsksTheLanguageOnceWritesItsSettingsAtExitAndTheN
     EXPECT_EQ(port, "ttyUSB7");
     EXPECT_EQ(address, "127.0.0.1");
     EXPECT_TRUE(broker.Asked().empty());
+}
+
+TEST_F(KivoAppTest, TheRecentFilesOfTheSettingsAreInTheFileMenuAtStartAndStayThereAfterExit) {
+    const QStringList files = {"/srv/data/a.kivo", "/srv/data/b.kivo", "/srv/setups/c.sut", "/srv/data/d.kivo"};
+    {
+        CKivoApp application;
+        SetLanguage("EN");
+        for (int i = 0; i < files.size(); ++i) {
+            platform::OpenProgramSettings()->setValue(QString("Recent File List/File%1").arg(i + 1), files[i]);
+        }
+        testsupport::ScriptedUiBroker broker;
+        QStringList shown;
+        EXPECT_EQ(RunProgram(application,
+                             [&] {
+                                 const QMenu* file = OpenedMenu(application, "&File");
+                                 for (unsigned id = ID_FILE_MRU_FILE1; id <= ID_FILE_MRU_FILE4; ++id) {
+                                     if (const QAction* entry = ActionOf(file, id);
+                                         entry != nullptr && entry->isVisible() && entry->isEnabled()) {
+                                         shown << entry->text();
+                                     }
+                                 }
+                             }),
+                  0);
+        EXPECT_EQ(shown, (QStringList{"&1 /srv/data/a.kivo", "&2 /srv/data/b.kivo", "&3 /srv/setups/c.sut",
+                                      "&4 /srv/data/d.kivo"}));
+    }
+    for (int i = 0; i < files.size(); ++i) {
+        EXPECT_EQ(platform::OpenProgramSettings()->value(QString("Recent File List/File%1").arg(i + 1)).toString(),
+                  files[i]);
+    }
+}
+
+TEST_F(KivoAppTest, TheStartUpCheckOptionShowsTheSettingTheCheckReadsAndItsChangeHoldsAtTheNextStart) {
+    // The option as the Help menu shows it at start, and the start-up check's setting at the end, after
+    // the option was ticked (`tick`) or left.
+    const auto runTicking = [](bool tick) {
+        CKivoApp application;
+        SetLanguage("EN");
+        testsupport::ScriptedUiBroker broker;
+        bool shown = false;
+        bool checkOn = false;
+        EXPECT_EQ(RunProgram(application,
+                             [&] {
+                                 const QMenu* help = OpenedMenu(application, "&Help");
+                                 QAction* option = ActionOf(help, ID_VERSION_CHECK_OPTION);
+                                 ASSERT_NE(option, nullptr);
+                                 ASSERT_TRUE(option->isEnabled());
+                                 shown = option->isChecked();
+                                 if (tick) {
+                                     option->trigger();
+                                     OpenedMenu(application, "&Help");
+                                     EXPECT_NE(option->isChecked(), shown);
+                                 }
+                                 checkOn = application.VersionCheck().GetSchedule().enabled;
+                             }),
+                  0);
+        return std::make_pair(shown, checkOn);
+    };
+    // "UpdateEnabled" is 1 when unset.
+    EXPECT_EQ(runTicking(true), std::make_pair(true, false));
+    EXPECT_NE(SettingsFileText().find("UpdateEnabled=0"), std::string::npos);
+    EXPECT_EQ(runTicking(true), std::make_pair(false, true));
+    EXPECT_NE(SettingsFileText().find("UpdateEnabled=1"), std::string::npos);
+    EXPECT_EQ(runTicking(false), std::make_pair(true, true));
+}
+
+TEST_F(KivoAppTest, ADocumentNamedOnTheCommandLineOpensAtStartAndTheSwitchesBesideItHold) {
+    testsupport::TempFolder folder;
+    const auto site = folder / "site.kivo";
+    datafiletest::WriteDataFile(site, datafiletest::OneValueSetup(0), datafiletest::TimedRecords(10));
+    CKivoApp application(std::vector<std::string>{"NOPORTSEARCH", site.string()});
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    std::vector<std::filesystem::path> open;
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             for (const platform::DocTemplate* docTemplate :
+                                  application.GetDocManager().Templates()) {
+                                 for (const platform::Document* document : docTemplate->Documents()) {
+                                     open.push_back(document->PathName());
+                                 }
+                             }
+                         }),
+              0);
+    EXPECT_EQ(open, std::vector<std::filesystem::path>{site});
+    EXPECT_TRUE(application.GetCommandLine().noPortSearch);
+    EXPECT_TRUE(broker.Asked().empty());
+}
+
+TEST_F(KivoAppTest, PrintSetupOpensInEveryStateOnThePrinterEveryViewPrintsOn) {
+    CKivoApp application;
+    SetLanguage("EN");
+    testsupport::ScriptedUiBroker broker;
+    broker.AnswerDialog(platform::kPrinterSetupDialog, QDialog::Accepted);
+    bool enabled = false;
+    bool sharedPrinter = false;
+    EXPECT_EQ(RunProgram(application,
+                         [&] {
+                             QAction* setup = ActionOf(OpenedMenu(application, "&File"), ID_FILE_PRINT_SETUP);
+                             ASSERT_NE(setup, nullptr);
+                             enabled = setup->isEnabled();
+                             setup->trigger();
+                             platform::View view;
+                             sharedPrinter = &view.Printer() == &application.Printer();
+                         }),
+              0);
+    EXPECT_TRUE(enabled);
+    ASSERT_EQ(broker.Asked().size(), 1u);
+    EXPECT_EQ(broker.Asked()[0].kind, platform::kPrinterSetupDialog);
+    EXPECT_TRUE(sharedPrinter);
 }
 
 TEST_F(KivoAppTest, ExitWhileAnotherInstanceRunsBringsThatOneToTheFrontAndSavesNothing) {

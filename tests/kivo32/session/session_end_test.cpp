@@ -1,10 +1,13 @@
-// The end of a session: during a command, while the command's dialog is open and after the far end
-// closed, the link closes on the session thread, the thread is joined and no question is left open.
+// The end of a session: during a command, while the command's dialog is open, during a download whose
+// cancel brings its recovery question and after the far end closed, the link closes on the session
+// thread, the thread is joined and no question is left open.
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <filesystem>
 #include <string>
 
+#include "kivo32/session/download_request.h"
 #include "kivo32/session/session_ids.h"
 #include "kivo32/session/session_messages.h"
 #include "kivo32/session/window_requests.h"
@@ -12,17 +15,21 @@
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "shared/link/link_ids.h"
+#include "shared/logger/data_recovery_prompt.h"
 #include "tests/kivo32/session/session_fixture.h"
+#include "tests/support/temp_folder.h"
 #include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/quarven_records.h"
 
 namespace sessiontest {
 namespace {
 
-// A user who keeps the properties dialog open until the end of the session closes it.
+// A user who leaves the session's `Request` open until the end of the session closes it.
+template <platform::DialogRequestType Request>
 class OpenDialogBroker : public testsupport::ScriptedUiBroker {
 public:
     int RunRequest(const platform::RequestRef& request, const std::function<int()>& answer) override {
-        if (request.As<LoggerPropertiesRequest>() == nullptr) {
+        if (request.As<Request>() == nullptr) {
             return ScriptedUiBroker::RunRequest(request, answer);
         }
         platform::AnswerWait* wait = platform::ThreadAnswerWait();
@@ -89,7 +96,7 @@ TEST_F(SessionEndTest, DuringACommandTheCommandIsCancelledAndTheThreadJoined) {
 }
 
 TEST_F(SessionEndTest, WhileTheCommandsDialogIsOpenTheDialogIsClosedFirst) {
-    OpenDialogBroker broker;
+    OpenDialogBroker<LoggerPropertiesRequest> broker;
     owner_.SetDialogEnder([&broker] { broker.Close(); });
     LoggerSimulator simulator(*FindLoggerModel("quarven-rs"));
     ASSERT_TRUE(ConnectOverTcp(simulator));
@@ -101,6 +108,38 @@ TEST_F(SessionEndTest, WhileTheCommandsDialogIsOpenTheDialogIsClosedFirst) {
     EXPECT_TRUE(broker.Closed());
     EXPECT_EQ(owner_.KeptSessions(), 0u);
     EXPECT_EQ(broker.UnusedAnswers(), 0u);
+}
+
+TEST_F(SessionEndTest, DuringADownloadTheRecoveryQuestionItsCancelBringsIsGivenUpAndNoRawFileStays) {
+    OpenDialogBroker<DataRecoveryRequest> broker;
+    owner_.SetDialogEnder([&broker] { broker.Close(); });
+    LoggerSimulator simulator(*FindLoggerModel("quarven-rs"));
+    simulator.Logger().ChangeState([](LoggerState& s) {
+        ClearQuarvenRecords(s);
+        LogQuarvenRecords(s, 200);
+    });
+    ASSERT_TRUE(ConnectOverTcp(simulator));
+    // No batch of records ever comes: the download waits in its transfer when the session ends.
+    SimulatorFaults faults;
+    faults.batchFaultsAfter = 0;
+    faults.silentBatches = 1000;
+    simulator.Logger().SetFaults(faults);
+    testsupport::TempFolder folder;
+    owner_.GetActiveSession()->Post(platform::Message(WM_SESSION_READ_ALL_DATA, 0,
+                                                      platform::MakePayload(DownloadRequest{folder / "cut.kivo"})));
+    ASSERT_TRUE(Eventually([this] { return app_.IsSet(CAppContext::Flag::DownloadRunning); }));
+
+    const bool ended = owner_.Disconnect(0);
+    // Should the end have left the question open, the session may go on, so that the test ends.
+    const bool closedByTheEnd = broker.Closed();
+    broker.Close();
+
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(broker.Opened());
+    EXPECT_TRUE(closedByTheEnd);
+    EXPECT_EQ(owner_.KeptSessions(), 0u);
+    // Given up with nothing received: neither the raw download nor a data file stays.
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
 }
 
 TEST_F(SessionEndTest, AfterTheFarEndClosedNoFarewellIsWaitedFor) {

@@ -1,9 +1,12 @@
 // Documents, views, frames, templates and the document manager working together: new, modify, save,
-// reopen, close with the save prompt, several views, the recent-file list and finding by path.
+// reopen, close with the save prompt, several views, the recent-file list, finding by path and files
+// dropped on the main window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QMdiArea>
+#include <QMimeData>
 #include <QPointer>
 #include <QShortcut>
 #include <fstream>
@@ -25,6 +28,7 @@
 #include "platform/ui/view.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
 
 namespace {
@@ -295,6 +299,38 @@ TEST_F(DocumentFrameworkTest, TheRecentFileListKeepsTheFourNewestFilesAndAFailed
     EXPECT_EQ(documents_.RecentFiles().Entries(), remaining);
     ASSERT_NE(documents_.OpenRecentFile(2), nullptr);
     EXPECT_EQ(documents_.FindDocumentByPath(paths[1])->Title(), "n2.note");
+}
+
+TEST_F(DocumentFrameworkTest, FilesDroppedOnTheMainWindowOpenAsDocumentsAndOtherDragsAreRefused) {
+    const auto first = folder_ / "first.note";
+    const auto second = folder_ / "second.note";
+    WriteFile(first, "one");
+    WriteFile(second, "two");
+    const auto drag = [](const QList<QUrl>& urls) {
+        auto data = std::make_unique<QMimeData>();
+        data->setUrls(urls);
+        return data;
+    };
+    const auto accepted = [this](const QMimeData& data) {
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        QApplication::sendEvent(main_.get(), &enter);
+        return enter.isAccepted();
+    };
+
+    const auto web = drag({QUrl("https://example.com/site.note")});
+    EXPECT_FALSE(accepted(*web));
+    const auto files = drag({QUrl::fromLocalFile(QString::fromStdString(first.string())),
+                             QUrl::fromLocalFile(QString::fromStdString(second.string()))});
+    ASSERT_TRUE(accepted(*files));
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, files.get(), Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(main_.get(), &drop);
+
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([this] { return documents_.DocumentCount() == 2; }));
+    EXPECT_EQ(static_cast<NoteDocument*>(documents_.FindDocumentByPath(first))->text, "one");
+    EXPECT_EQ(static_cast<NoteDocument*>(documents_.FindDocumentByPath(second))->text, "two");
+    const std::vector<std::filesystem::path> recent = {second, first};
+    EXPECT_EQ(documents_.RecentFiles().Entries(), recent);
 }
 
 TEST_F(DocumentFrameworkTest, TheRecentFileListMovesARepeatedFileUpAndSurvivesTheSettingsFile) {
