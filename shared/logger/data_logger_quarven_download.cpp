@@ -209,6 +209,8 @@ struct CDataLoggerQuarvenRSorKX::RecordRun {
     std::int64_t lastTime = 0;
     int errorCode = 0;
     bool failed = false;
+    // The user answered Try again and no record has come since.
+    bool retrying = false;
     int result = kReadDataDone;
     DownloadExchange& exchange;
 };
@@ -394,6 +396,7 @@ void CDataLoggerQuarvenRSorKX::ReadRecords(RecordRun& run, DiscontinuityReport& 
             break;
         }
         ++run.written;
+        run.retrying = false;
         run.lastTime = time;
 
         const std::uint32_t now = connection_->Clock().Now();
@@ -414,6 +417,11 @@ bool CDataLoggerQuarvenRSorKX::RecoverFromFailedRecord(RecordRun& run, std::uint
             session->Disconnect(0, true);
         }
     }
+    if (run.retrying && run.errorCode == kCodeNoLink) {
+        // The try again could not even start, the link being gone: the download ends as Keep ends.
+        run.result = kReadDataKept;
+        return false;
+    }
     run.result = PromptDataRecovery(run.exchange, static_cast<int>(run.written));
     App().Set(CAppContext::Flag::Abort, false);
     if (run.result == kReadDataRecoveryCancelled) {
@@ -431,6 +439,7 @@ bool CDataLoggerQuarvenRSorKX::RecoverFromFailedRecord(RecordRun& run, std::uint
     // nothing left for the caller to try again.
     run.failed = false;
     run.result = kReadDataDone;
+    run.retrying = true;
     return true;
 }
 

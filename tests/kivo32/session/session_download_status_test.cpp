@@ -274,11 +274,7 @@ protected:
     // A download into `path` whose link closes after its first block or batch, the recovery question
     // answered Try again; the status texts it posted.
     std::vector<std::string> CloseLinkAndTryAgain(bool readAll, const fs::path& path) {
-        // A Quarven tries again inside its download: the closed link breaks it again at once, and the
-        // question comes back.
-        const std::vector<int> answers = Quarven() ? std::vector<int>{IDC_RECOVERY_TRY_AGAIN, IDOK}
-                                                   : std::vector<int>{IDC_RECOVERY_TRY_AGAIN};
-        return BreakDownload(readAll, path, answers, Break::CloseLink);
+        return BreakDownload(readAll, path, {IDC_RECOVERY_TRY_AGAIN}, Break::CloseLink);
     }
 };
 
