@@ -3,6 +3,7 @@
 
 #include "kivo32/analysis/harmonics_log_ids.h"
 #include "platform/base/message_box_flags.h"
+#include "shared/common/date_time_text.h"
 #include "shared/common/message_box.h"
 
 namespace {
@@ -11,16 +12,11 @@ namespace {
 constexpr int kFirstUncountedType = 13;
 constexpr int kHighestChannelIndex = 3;
 
-// "hh:mm:ss mm/dd/yy" as "mm/dd/yy  hh:mm:ss".
+// The logger's clock text ("hh:mm:ss mm/dd/yy") shown date first, the date as every date is shown;
+// a text that is no clock text as it came.
 std::string ClockDisplay(const std::string& clock) {
-    constexpr std::size_t kPart = 8;
-    if (clock.size() < kPart) {
-        return clock;
-    }
-    std::string display = clock.substr(clock.size() - kPart);
-    display += "  ";
-    display.append(clock, 0, kPart);
-    return display;
+    const std::optional<std::tm> fields = ReadClockText(clock.c_str());
+    return fields ? FormatShownDate(*fields) + "  " + FormatShownTime(*fields) : clock;
 }
 
 }  // namespace

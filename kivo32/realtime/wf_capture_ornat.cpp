@@ -15,12 +15,12 @@
 #include "kivo32/realtime/wf_capture_graph.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
-#include "platform/base/string_format.h"
 #include "platform/ui/control_id.h"
 #include "platform/ui/graph/graph_control.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/settings_profile_store.h"
 #include "platform/ui/shell_helpers.h"
+#include "shared/common/date_time_text.h"
 #include "shared/common/message_box.h"
 #include "shared/setup/setup_codes.h"
 
@@ -35,13 +35,11 @@ QPushButton* IdentifiedButton(QWidget* parent, int id, unsigned textId) {
     return button;
 }
 
-// The capture time from the clock reply: its first and last eight characters.
+// The capture time from the logger's clock text ("hh:mm:ss mm/dd/yy"): the time, then the date as every
+// date is shown; a text that is no clock text as it came.
 std::string CaptureTimeText(const std::string& clock) {
-    constexpr std::size_t kPart = 8;
-    if (clock.size() < kPart) {
-        return clock;
-    }
-    return platform::StringPrintf("%.8s  %s", clock.c_str(), clock.c_str() + clock.size() - kPart);
+    const std::optional<std::tm> fields = ReadClockText(clock.c_str());
+    return fields ? FormatShownTime(*fields) + "  " + FormatShownDate(*fields) : clock;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/base/string_format.h"
 #include "platform/ui/grid_print_properties.h"
+#include "shared/common/date_time_text.h"
 
 namespace {
 
@@ -24,10 +25,10 @@ std::string ExpandPrintTokens(const std::string& title, const std::string& patte
         }
         switch (std::toupper(static_cast<unsigned char>(pattern[i + 1]))) {
             case 'D':
-                text += platform::StringPrintf("%02d/%02d/%02d", now.tm_mon + 1, now.tm_mday, now.tm_year % 100);
+                text += FormatShownDate(now);
                 break;
             case 'T':
-                text += platform::StringPrintf("%02d:%02d:%02d", now.tm_hour, now.tm_min, now.tm_sec);
+                text += FormatShownTime(now);
                 break;
             case 'F':
                 text += title;

@@ -103,6 +103,14 @@ bool ShortDateHasFourDigitYear() {
     return GetAppContext().GetShortDateFormat().find("yyyy") != std::string::npos;
 }
 
+std::string FormatShownDate(const std::tm& time) {
+    return FormatDateText(time.tm_year + 1900, time.tm_mon + 1, time.tm_mday, !ShortDateHasFourDigitYear());
+}
+
+std::string FormatShownTime(const std::tm& time) {
+    return ThreeFields(time.tm_hour, ':', time.tm_min, time.tm_sec);
+}
+
 std::string FormatTimeText(int hours, int minutes, int seconds, std::string_view timeFormat) {
     return ThreeFields(hours, SeparatorOf(timeFormat, "HhMmSs", ':', 126), minutes, seconds);
 }
@@ -202,7 +210,7 @@ const char* ParseTime(const char* text, int& hours, int& minutes, int& seconds) 
     return p;
 }
 
-std::optional<std::time_t> ParseDateTimeText(const char* text) {
+std::optional<std::tm> ReadClockText(const char* text) {
     if (text == nullptr) {
         return std::nullopt;
     }
@@ -223,6 +231,13 @@ std::optional<std::time_t> ParseDateTimeText(const char* text) {
     if (shortYear < 0) {
         return std::nullopt;
     }
-    const int year = shortYear < 70 ? 2000 + shortYear : 1900 + shortYear;
-    return LocalTimeFromFields(year, month, day, hours, minutes, seconds);
+    return TimeFromFields(shortYear < 70 ? 2000 + shortYear : 1900 + shortYear, month, day, hours, minutes,
+                          seconds);
+}
+
+std::optional<std::time_t> ParseDateTimeText(const char* text) {
+    const std::optional<std::tm> fields = ReadClockText(text);
+    return fields ? LocalTimeFromFields(fields->tm_year + 1900, fields->tm_mon + 1, fields->tm_mday,
+                                        fields->tm_hour, fields->tm_min, fields->tm_sec)
+                  : std::nullopt;
 }

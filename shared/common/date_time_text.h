@@ -16,6 +16,13 @@ std::string FormatDateText(int year, int month, int day, bool twoDigitYear);
 // shown with their century.
 bool ShortDateHasFourDigitYear();
 
+// A calendar day as the data grid shows a record's date: FormatDateText in the user's order and with
+// the user's separator, the century only when the user's short date writes four-digit years. Every
+// date the program shows goes through it, so that one day reads one way everywhere.
+std::string FormatShownDate(const std::tm& time);
+// The time of day as the data grid shows a record's time: "hh:mm:ss".
+std::string FormatShownTime(const std::tm& time);
+
 // "%2.02d<sep>%2.02d<sep>%2.02d", hours first, with the first character of the time format that is no
 // time letter as separator (":" for a control character, one above 126 or none). Without a format: the
 // application's.
@@ -38,6 +45,9 @@ const char* ParseDate(const char* text, int& year, int& month, int& day, bool tw
 // 0-59, ending at NUL, blank, tab or ",": the result points there, or is nullptr.
 const char* ParseTime(const char* text, int& hours, int& minutes, int& seconds);
 
-// The local time of "h:m:s mm/dd/yy" (a two-digit year: below 70 is 20yy, else 19yy); nullopt when a
-// field is missing or out of range, for the caller to report.
+// The fields of "h:m:s mm/dd/yy", the form of a logger's clock text (month first whatever the user's
+// order; a two-digit year: below 70 is 20yy, else 19yy); nullopt when a field is missing or out of
+// range, for the caller to report.
+std::optional<std::tm> ReadClockText(const char* text);
+// The local time of such a text.
 std::optional<std::time_t> ParseDateTimeText(const char* text);

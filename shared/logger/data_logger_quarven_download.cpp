@@ -64,7 +64,7 @@ std::string Decimal(long long value) {
 
 // The first and last record lines of the log: "<text>=<time>, <record text>=<number>".
 std::string RecordLine(unsigned textId, std::int64_t time, std::uint32_t number) {
-    return LoadText(textId) + "=" + RecordTimeText(time) + ", " + LoadText(IDS_RECORD_NUMBER) + "=" +
+    return LoadText(textId) + "=" + ShownRecordTime(time) + ", " + LoadText(IDS_RECORD_NUMBER) + "=" +
            Decimal(number);
 }
 

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "shared/common/app_context.h"
+#include "shared/common/date_time_text.h"
 #include "shared/common/text_helpers.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
@@ -53,7 +54,10 @@ int CDataLogger::BuildStatusReport(std::vector<std::string>& lines) {
     lines.push_back(Labelled(IDS_REPORT_ACTIVE_SETUP, active ? active->setupName : std::string()));
     std::string clock;
     if (ReadClock(clock)) {
-        lines.push_back(Labelled(IDS_REPORT_CLOCK, clock));
+        // The clock text keeps the logger's month-first date; the report shows it as every date is shown.
+        const std::optional<std::tm> fields = ReadClockText(clock.c_str());
+        lines.push_back(Labelled(IDS_REPORT_CLOCK,
+                                 fields ? FormatShownTime(*fields) + " " + FormatShownDate(*fields) : clock));
     }
     return 1;
 }

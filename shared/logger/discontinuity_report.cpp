@@ -7,6 +7,7 @@
 #include "platform/base/local_time.h"
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
+#include "shared/common/date_time_text.h"
 #include "shared/logger/record_download_ids.h"
 
 namespace {
@@ -53,6 +54,11 @@ std::string RecordTimeText(std::int64_t time) {
     return text;
 }
 
+std::string ShownRecordTime(std::int64_t time) {
+    const std::optional<std::tm> local = platform::ToLocalTime(static_cast<std::time_t>(time));
+    return local ? FormatShownDate(*local) + " " + FormatShownTime(*local) : std::string();
+}
+
 DiscontinuityReport::DiscontinuityReport(long intervalSeconds, long recordBase)
     : interval_(intervalSeconds), record_number_(recordBase) {}
 
@@ -76,13 +82,13 @@ std::vector<std::string> DiscontinuityReport::Check(std::int64_t time) {
             RecordTimeText(time);
         if (step < interval_) {
             ++time_errors_;
-            log.push_back(LoadText(IDS_RECORD_TIME_ERROR) + ": " + RecordTimeText(previous_));
+            log.push_back(LoadText(IDS_RECORD_TIME_ERROR) + ": " + ShownRecordTime(previous_));
             time_error_lines_.push_back(listed);
         } else if (step > interval_) {
             ++gaps_;
             // A setup without an interval counts each gap, never its records.
             missing_ += interval_ > 0 ? static_cast<long>(step / interval_ - 1) : 0;
-            log.push_back(LoadText(IDS_RECORD_GAP) + ": " + RecordTimeText(time));
+            log.push_back(LoadText(IDS_RECORD_GAP) + ": " + ShownRecordTime(time));
             gap_lines_.push_back(listed);
         }
     }

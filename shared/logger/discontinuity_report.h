@@ -40,5 +40,7 @@ private:
     std::vector<std::string> time_error_lines_;
 };
 
-// A record stamp as the download's log and lists show it: "%m/%d/%y %H:%M:%S" in local time.
+// A record stamp as the lists of the file show it: "%m/%d/%y %H:%M:%S" in local time.
 std::string RecordTimeText(std::int64_t time);
+// A record stamp as the download's log shows it: its local date and time as every date is shown.
+std::string ShownRecordTime(std::int64_t time);

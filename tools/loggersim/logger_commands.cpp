@@ -305,8 +305,7 @@ std::optional<std::string> ExecuteLoggerCommand(LoggerState& s, SimulatorFaults&
     }
     if (word == "G!") {
         // A clear memory starts recording afresh.
-        s.recordPointer = s.memoryEnd;
-        s.wraps = false;
+        EmptyLoggedMemory(s);
         s.recording = true;
         return "OK";
     }

@@ -80,11 +80,7 @@ std::string ActivateSetup(LoggerState& s, std::string_view rest) {
         StampHeaderAddresses(s, std::span(s.setupMemory).subspan(static_cast<std::size_t>(*to), LoggerState::kSetupHeaderSize),
                              static_cast<std::uint16_t>(*to));
     }
-    s.recordPointer = IsQuarven(s) ? 0 : s.memoryEnd;
-    s.wraps = false;
-    if (IsQuarven(s)) {
-        ClearQuarvenRecords(s);
-    }
+    EmptyLoggedMemory(s);
     return "OK";
 }
 
@@ -191,6 +187,16 @@ std::string TakeUploadBlock(LoggerState& s, const std::string& block) {
 }
 
 }  // namespace
+
+void EmptyLoggedMemory(LoggerState& state) {
+    state.wraps = false;
+    if (IsQuarven(state)) {
+        state.recordPointer = 0;
+        ClearQuarvenRecords(state);
+    } else {
+        state.recordPointer = state.memoryEnd;
+    }
+}
 
 std::optional<std::string> ExecuteProgrammingCommand(LoggerState& s, SimulatorFaults& faults,
                                                      const std::string& command) {

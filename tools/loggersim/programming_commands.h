@@ -14,6 +14,11 @@
 std::optional<std::string> ExecuteProgrammingCommand(LoggerState& state, SimulatorFaults& faults,
                                                      const std::string& command);
 
+// Empties the logged memory, as a clear ("G!") or a new active setup leaves it: no wrap, nothing
+// logged. A memory model's record pointer goes back to the memory end, from which it logs downwards;
+// the Quarven's to 0, since its status counts the bytes in use upwards, and its records go.
+void EmptyLoggedMemory(LoggerState& state);
+
 // Whether a command line starting with `start` ("P!" or "O!") opens a binary block: only in binary
 // reply mode, and only on a Quarven.
 bool StartsBinaryBlock(const LoggerState& state, const std::string& start);

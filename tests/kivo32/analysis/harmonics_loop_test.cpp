@@ -13,6 +13,7 @@
 
 #include "kivo32/analysis/harmonics_log_ids.h"
 #include "platform/base/message_box_flags.h"
+#include "tests/support/fake_app_context.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/whole_file.h"
@@ -116,6 +117,25 @@ TEST_F(HarmonicsLoopTest, ACountedRunMakesItsCountAndARunOfTheLaterModelsGoesOnU
         EXPECT_FALSE(port.shown.back().running);
         EXPECT_EQ(port.shown.front().clock, "03/05/26  14:30:00");
         EXPECT_NEAR(port.shown.back().ampsPercent[3], 10.0f, 0.1f);
+    }
+}
+
+TEST_F(HarmonicsLoopTest, TheLoggersClockShowsItsDateAsTheGridShowsThatDay) {
+    struct Case {
+        const char* shortDate;
+        const char* clock;
+    };
+    const Case cases[] = {{"MM/dd/yy", "03/05/26  14:30:00"},
+                          {"dd/MM/yyyy", "05/03/2026  14:30:00"},
+                          {"yyyy.MM.dd", "2026.03.05  14:30:00"}};
+    for (const Case& c : cases) {
+        testsupport::FakeAppContext context;
+        context.shortDateFormat = c.shortDate;
+        port = ScriptedPort();
+        port.whenIdle = {Press(Kind::RunOrStop), Press(Kind::Close)};
+        ASSERT_TRUE(RunLoop(1));
+        ASSERT_FALSE(port.shown.empty());
+        EXPECT_EQ(port.shown.back().clock, c.clock) << c.shortDate;
     }
 }
 

@@ -24,6 +24,7 @@
 #include "platform/ui/qt_text.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/setup/setup_table.h"
+#include "tests/support/fake_app_context.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
@@ -56,7 +57,7 @@ protected:
         capture.captured = true;
         capture.continuous = continuous;
         capture.sampleCount = samples;
-        capture.clockText = "12/10/26 THU 09:05:07";
+        capture.clockText = "09:05:07 10/12/26";  // 12 October 2026, as the logger's clock reads
         for (int i = 0; i < samples; ++i) {
             const double angle = 2.0 * std::numbers::pi * i / samples;
             capture.table.voltage[static_cast<std::size_t>(i)] =
@@ -80,8 +81,21 @@ protected:
 };
 
 TEST_F(WfCaptureDlgTest, ShowsEachModelsCycleAsThreeCurvesAndAsksTheFirstChannelOnce) {
-    for (const auto& [typeCode, samples] : {std::pair{1, 128}, std::pair{13, 200}, std::pair{13, 240}}) {
+    struct Case {
+        int typeCode;
+        int samples;
+        const char* shortDate;    // the user's
+        const char* captureTime;  // the date as the grid shows that day
+    };
+    const Case cases[] = {{1, 128, "MM/dd/yy", "09:05:07  10/12/26"},
+                          {13, 200, "dd/MM/yyyy", "09:05:07  12/10/2026"},
+                          {13, 240, "yyyy-MM-dd", "09:05:07  2026-10-12"}};
+    for (const Case& c : cases) {
+        const int typeCode = c.typeCode;
+        const int samples = c.samples;
         SCOPED_TRACE(samples);
+        testsupport::FakeAppContext context;
+        context.shortDateFormat = c.shortDate;
         const auto link = MakeLink(typeCode);
         CWFCaptureOrnat window(link, registry_);
         testsupport::OnNextModal([&, samples = samples, typeCode = typeCode](QWidget* shown) {
@@ -102,8 +116,7 @@ TEST_F(WfCaptureDlgTest, ShowsEachModelsCycleAsThreeCurvesAndAsksTheFirstChannel
             EXPECT_EQ(graph->Data().SubsetCount(), 3u);
             EXPECT_EQ(graph->Data().PointCount(), static_cast<std::size_t>(samples));
             EXPECT_EQ(graph->Settings().axes.size(), 3u);
-            EXPECT_EQ(platform::FindControlAs<QLabel>(shown, IDC_WF_CAPTURE_TIME)->text(),
-                      "12/10/26  09:05:07");
+            EXPECT_EQ(platform::FindControlAs<QLabel>(shown, IDC_WF_CAPTURE_TIME)->text(), c.captureTime);
             Button(shown, IDCANCEL)->click();
         });
         window.DoModal();

@@ -15,6 +15,7 @@
 #include "platform/ui/printer_page_painter.h"
 #include "platform/ui/program_settings.h"
 #include "tests/kivo32/views/grid_fixture.h"
+#include "tests/support/fake_app_context.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/recording_page_painter.h"
 
@@ -38,6 +39,14 @@ TEST(PrintTokensTest, ExpandsDateTimeAndTitle) {
     };
     for (const auto& [pattern, expected] : cases) {
         EXPECT_EQ(ExpandPrintTokens("site.kivo", pattern, now), expected) << pattern;
+    }
+    // The date as the grid shows that day, in the user's order.
+    const std::pair<const char*, const char*> dates[] = {{"dd/MM/yyyy", "on 05/03/2024"},
+                                                         {"yyyy.MM.dd", "on 2024.03.05"}};
+    for (const auto& [shortDate, expected] : dates) {
+        testsupport::FakeAppContext context;
+        context.shortDateFormat = shortDate;
+        EXPECT_EQ(ExpandPrintTokens("site.kivo", "on $D", now), expected) << shortDate;
     }
 }
 

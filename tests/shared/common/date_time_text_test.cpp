@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "shared/common/calendar.h"
 #include "shared/common/date_time_format_helper.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/time_zone.h"
@@ -41,6 +42,24 @@ TEST(FormatDateTextTest, UsesTheApplicationsFormatsByDefault) {
     context.timeFormat = "HH.mm.ss";
     EXPECT_EQ(FormatDateText(2024, 12, 31, true), "31.12.24");
     EXPECT_EQ(FormatTimeText(7, 5, 9), "07.05.09");
+}
+
+TEST(FormatShownDateTest, ShowsADayInTheUsersOrderWithTheCenturyWhereTheFormatWritesIt) {
+    struct Case {
+        const char* shortDate;
+        const char* date;
+    };
+    const Case cases[] = {
+        {"MM/dd/yy", "03/07/24"}, {"dd/MM/yyyy", "07/03/2024"}, {"yyyy-MM-dd", "2024-03-07"},
+        {"d.M.yy", "07.03.24"},   {"yy/MM/dd", "24/03/07"},
+    };
+    const std::tm day = *TimeFromFields(2024, 3, 7, 9, 5, 7);
+    for (const Case& c : cases) {
+        testsupport::FakeAppContext context;
+        context.shortDateFormat = c.shortDate;
+        EXPECT_EQ(FormatShownDate(day), c.date) << c.shortDate;
+        EXPECT_EQ(FormatShownTime(day), "09:05:07");
+    }
 }
 
 TEST(FormatTimeTextTest, TakesTheSeparatorFromTheTimeFormat) {
@@ -177,6 +196,21 @@ TEST(ParseDateTimeTextTest, GivesTheLocalTimeOfTheText) {
         EXPECT_EQ(ParseDateTimeText("12:00:00 01/15/24"), 1705338000);  // EST, UTC-5
         EXPECT_EQ(ParseDateTimeText("12:00:00 07/15/24"), 1721059200);  // EDT, UTC-4
     });
+}
+
+TEST(ReadClockTextTest, ReadsTheLoggersMonthFirstClock) {
+    const std::optional<std::tm> read = ReadClockText("13:05:09 03/07/24");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->tm_year, 124);
+    EXPECT_EQ(read->tm_mon, 2);
+    EXPECT_EQ(read->tm_mday, 7);
+    EXPECT_EQ(read->tm_hour, 13);
+    EXPECT_EQ(read->tm_min, 5);
+    EXPECT_EQ(read->tm_sec, 9);
+    EXPECT_EQ(ReadClockText("1:2:3 12/31/99")->tm_year, 99);
+    for (const char* text : {"", "13:05:09 13/07/24", "13:05:09 02/30/24", "12/10/26 THU 09:05:07"}) {
+        EXPECT_EQ(ReadClockText(text), std::nullopt) << text;
+    }
 }
 
 TEST(ParseDateTimeTextTest, ABadTextIsReportedNotTakenAsNow) {

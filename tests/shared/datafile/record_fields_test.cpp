@@ -5,8 +5,11 @@
 #include <limits>
 
 #include "platform/base/local_time.h"
+#include "shared/common/calendar.h"
+#include "shared/common/date_time_text.h"
 #include "shared/datafile/raw_data.h"
 #include "tests/shared/datafile/data_file_fixtures.h"
+#include "tests/support/fake_app_context.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/time_zone.h"
 
@@ -81,6 +84,20 @@ TEST_F(RecordFieldsTest, FieldTextsFollowTheValueKind) {
     std::string text;
     EXPECT_FALSE(file.data.GetFieldText(-1, text));
     EXPECT_FALSE(file.data.GetFieldText(file.data.GetFieldCount(), text));
+}
+
+TEST_F(RecordFieldsTest, TheGridShowsARecordsDateAsEveryDateIsShown) {
+    WriteDataFile(path_, OneValueSetup(0), {RecordBytes({24, 3, 7}, {9, 5, 7}, {1.0f})});
+    const std::tm day = *TimeFromFields(2024, 3, 7, 9, 5, 7);
+    for (const char* shortDate : {"MM/dd/yy", "dd/MM/yyyy", "yyyy-MM-dd", "d.M.yy"}) {
+        testsupport::FakeAppContext context;
+        context.shortDateFormat = shortDate;
+        OpenedFile file(path_);
+        ASSERT_TRUE(file.prepared);
+        std::string text;
+        ASSERT_TRUE(file.data.GetFieldText(0, text));
+        EXPECT_EQ(text, FormatShownDate(day)) << shortDate;
+    }
 }
 
 TEST_F(RecordFieldsTest, YearBytesBelow50AreThisCentury) {

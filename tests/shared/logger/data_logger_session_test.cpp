@@ -72,7 +72,7 @@ TEST_P(DataLoggerSessionTest, EveryModelStartsItsSession) {
 }
 
 TEST_P(DataLoggerSessionTest, QueriesGiveTheLoggersStateBack) {
-    for (const char* model : {"standard", "ornat1", "nimbo-combo2", "quarven-rs"}) {
+    for (const char* model : {"standard", "ornat1", "nimbo-combo2", "quarven-rs", "quarven-kx"}) {
         SCOPED_TRACE(model);
         ASSERT_TRUE(Start(model));
         const bool standard = Object().GetTypeCode() == kModelStandard;
@@ -113,7 +113,7 @@ TEST_P(DataLoggerSessionTest, QueriesGiveTheLoggersStateBack) {
         EXPECT_TRUE(Object().IsRecording());
         EXPECT_EQ(Run([this] { return Object().ClearMemory(false); }), 1);
         EXPECT_TRUE(Logger().State().recording);  // recording again after the clear
-        EXPECT_EQ(Logger().State().recordPointer, Logger().State().memoryEnd);
+        ExpectAnEmptyMemory();
         EXPECT_EQ(Run([this] { return Object().StopRecording(); }), 1);
         EXPECT_FALSE(Logger().State().recording);
         EXPECT_EQ(Run([this] { return Object().TestRam(); }), 1);

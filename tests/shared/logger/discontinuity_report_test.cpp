@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/base/program_texts.h"
+#include "tests/support/fake_app_context.h"
 #include "tests/support/resource_texts.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/whole_file.h"
@@ -76,6 +77,33 @@ TEST_F(DiscontinuityReportTest, ImpossibleAndOffIntervalStampsAreLoggedWithTheir
         const std::vector<std::string> lines = report.Check(test.time);
         const bool logged = !lines.empty() && lines.front() == test.line;
         EXPECT_EQ(logged, !test.line.empty()) << (lines.empty() ? "" : lines.front());
+    }
+}
+
+TEST_F(DiscontinuityReportTest, TheLogShowsStampsAsTheGridShowsThatDayAndTheFileKeepsItsForm) {
+    struct Case {
+        const char* shortDate;
+        const char* gap;
+        const char* timeError;
+    };
+    const Case cases[] = {
+        {"MM/dd/yy", "Gap before the record of: 03/07/24 13:00:45",
+         "Time error after the record of: 03/07/24 13:00:45"},
+        {"dd/MM/yyyy", "Gap before the record of: 07/03/2024 13:00:45",
+         "Time error after the record of: 07/03/2024 13:00:45"},
+        {"yyyy-MM-dd", "Gap before the record of: 2024-03-07 13:00:45",
+         "Time error after the record of: 2024-03-07 13:00:45"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shortDate);
+        testsupport::FakeAppContext context;
+        context.shortDateFormat = c.shortDate;
+        DiscontinuityReport report(15, 100);
+        report.Check(kStart);
+        EXPECT_EQ(report.Check(kStart + 45), std::vector<std::string>{c.gap});
+        EXPECT_EQ(report.Check(kStart + 46), std::vector<std::string>{c.timeError});
+        // The report file's lists keep their month-first stamps whatever the user's order.
+        EXPECT_NE(report.Text().find("Record 102 03/07/24 13:00:45\n"), std::string::npos) << report.Text();
     }
 }
 

@@ -16,6 +16,7 @@
 #include "shared/link/connection_network.h"
 #include "shared/link/link_ids.h"
 #include "shared/logger/create_data_logger.h"
+#include "shared/logger/data_logger_quarven_rs_or_kx.h"
 #include "shared/setup/setup_codes.h"
 #include "tests/support/eventually.h"
 #include "tests/support/fake_app_context.h"
@@ -125,6 +126,18 @@ public:
 
     SimulatedLogger& Logger() { return simulator_->Logger(); }
     CDataLogger& Object() { return *logger_; }
+
+    // The status that the real-time values show and, on a Quarven, the record count that its
+    // properties show, both read afresh, tell of a memory with nothing logged and all of it free.
+    void ExpectAnEmptyMemory() {
+        ASSERT_EQ(session_.Run([this] { return logger_->ReadStatus(); }), 1);
+        EXPECT_FALSE(logger_->IsWrapping());
+        EXPECT_EQ(logger_->GetUsedCount(), 0);
+        EXPECT_EQ(logger_->GetFreeCount(), std::int64_t{logger_->GetMemoryEnd()} - logger_->GetMemoryStart());
+        if (auto* quarven = dynamic_cast<CDataLoggerQuarvenRSorKX*>(logger_.get())) {
+            EXPECT_EQ(session_.Run([quarven] { return static_cast<int>(quarven->ReadRecordCount(-1)); }), 0);
+        }
+    }
 
 protected:
     Transport transport_;

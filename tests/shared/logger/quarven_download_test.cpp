@@ -243,6 +243,29 @@ TEST_P(QuarvenDownloadTest, AFullDownloadHoldsTheLoggersRecords) {
     app_.Set(CAppContext::Flag::ReplyModeLock, false);
 }
 
+TEST_P(QuarvenDownloadTest, TheLogShowsTheFirstAndLastStampsAsTheGridShowsThatDay) {
+    struct Case {
+        const char* shortDate;
+        const char* file;
+        const char* first;
+        const char* last;
+    };
+    // Five records a quarter of an hour apart from 14:00 on 10 March 2024 (UTC).
+    const Case cases[] = {
+        {"MM/dd/yy", "a.dat",
+         "First record=03/10/24 14:00:00, record=", "Last record=03/10/24 15:00:00, record="},
+        {"dd/MM/yyyy", "b.dat",
+         "First record=10/03/2024 14:00:00, record=", "Last record=10/03/2024 15:00:00, record="}};
+    ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 5}));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shortDate);
+        app_.shortDateFormat = c.shortDate;
+        ASSERT_EQ(DownloadAll(folder_ / c.file), kReadDataDone);
+        EXPECT_NE(sink_.log.find(c.first), std::string::npos) << sink_.log;
+        EXPECT_NE(sink_.log.find(c.last), std::string::npos) << sink_.log;
+    }
+}
+
 TEST_P(QuarvenDownloadTest, AFullReadOfARecordRangeGoesOnAfterItsLastRecord) {
     ASSERT_TRUE(StartWithRecords("quarven-rs", {.records = 30}));
     // "/f=5 /l=14": records 5 to 14 of those held.

@@ -73,6 +73,24 @@ TEST_P(StatusReportTest, AKxReportHasAllItsSections) {
     EXPECT_TRUE(std::regex_search(report, std::regex("Analog 4 - 20ma : = [0-9]+\\.[0-9]{6}\r\n"))) << report;
 }
 
+TEST_P(StatusReportTest, TheClockShowsItsDateAsTheGridShowsThatDay) {
+    struct Case {
+        const char* shortDate;
+        const char* line;
+    };
+    // The logger's clock reads 7 March 2024.
+    const Case cases[] = {{"MM/dd/yy", "Clock:\t13:05:09 03/07/24\r\n"},
+                          {"dd/MM/yyyy", "Clock:\t13:05:09 07/03/2024\r\n"},
+                          {"yyyy-MM-dd", "Clock:\t13:05:09 2024-03-07\r\n"}};
+    ASSERT_TRUE(Start("standard"));
+    for (const Case& c : cases) {
+        app_.shortDateFormat = c.shortDate;
+        std::vector<std::string> lines;
+        ASSERT_EQ(Run([&] { return Object().BuildStatusReport(lines); }), 1);
+        EXPECT_NE(Joined(lines).find(c.line), std::string::npos) << c.shortDate << "\n" << Joined(lines);
+    }
+}
+
 TEST_P(StatusReportTest, AnRsWithAnOldBuildLeavesOutItsLaterSections) {
     struct Case {
         const char* firmware;
