@@ -195,8 +195,11 @@ void CSessionEL::FinishDownload(const DownloadOutcome& outcome, bool openFile, D
         return;
     }
     if (!outcome.recoveries.empty()) {
-        // After the recovery question the user learns what the disk now holds, whatever was answered.
-        PostStatus(STATUS_TEXT, BrokenDownloadText(outcome));
+        // After the recovery question the user learns what the disk now holds, whatever was answered:
+        // in a box, since the status line cuts the paths and is emptied after a few seconds.
+        const std::string kept = BrokenDownloadText(outcome);
+        PostStatus(STATUS_TEXT, kept);
+        ShowMessageBox(kept, MB_OK | MB_ICONINFORMATION, true);
         if (outcome.GaveUp()) {
             return;
         }

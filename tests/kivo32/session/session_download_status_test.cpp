@@ -1,12 +1,13 @@
 // The status line of a download against the logger simulator, with both download engines: it follows
 // the download's own steps past the setup read before them, and after a break and the recovery question
-// it tells what the disk holds, the records kept, their file and where the old file went, into a new file
-// and appended to an old one.
+// it and a box the user closes tell what the disk holds, the records kept, their file and where the old
+// file went, into a new file and appended to an old one.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "kivo32/session/download_request.h"
@@ -78,7 +79,7 @@ protected:
     }
 
     // A download into `path` whose replies go bad for good after its first block or batch of records,
-    // the recovery question answered `answer`; the status texts it posted.
+    // the recovery question answered `answer` and the box after it closed; the status texts it posted.
     std::vector<std::string> BreakDownload(bool readAll, const fs::path& path, int answer) {
         SimulatorFaults faults;
         if (Quarven()) {
@@ -93,7 +94,18 @@ protected:
         }
         simulator_.Logger().SetFaults(faults);
         broker_.AnswerRequest<DataRecoveryRequest>(answer);
+        broker_.AnswerMessageBox(IDOK);
         return Run(Download(readAll, path));
+    }
+
+    // The text of the last program-wide box, and whether it only informs.
+    std::pair<std::string, bool> LastBox() const {
+        const std::vector<testsupport::RecordedMessageBox> boxes = broker_.Boxes();
+        if (boxes.empty() || boxes.back().byId) {
+            return {};
+        }
+        const CMessageBoxTexts& box = boxes.back().texts;
+        return {box.prompt, box.type == (MB_OK | MB_ICONINFORMATION)};
     }
 
     // How many times `path` was handed on to be opened.
@@ -108,7 +120,7 @@ protected:
     testsupport::TempFolder folder_;
 };
 
-TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHolds) {
+TEST_P(DownloadStatusTest, TheStatusAndABoxAfterTheRecoveryQuestionTellWhatTheDiskHolds) {
     const struct {
         const char* name;
         int answer;
@@ -130,6 +142,8 @@ TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHold
             ASSERT_FALSE(status.empty());
             EXPECT_EQ(status.back(),
                       platform::FormatLoadedText(entry.text, {std::to_string(kept), path.string()}));
+            // The status line cuts a long path and is emptied after a while: the box shows it whole.
+            EXPECT_EQ(LastBox(), std::make_pair(status.back(), true));
             EXPECT_FALSE(fs::exists(folder_ / (std::string(entry.name) + "-new.bak")));
             EXPECT_EQ(TimesOpened(path), entry.opened);
         }
@@ -156,6 +170,7 @@ TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHold
             EXPECT_EQ(status.back(),
                       platform::FormatLoadedText(entry.text, {std::to_string(kept), path.string()}) + " " +
                           platform::FormatLoadedText(IDS_DOWNLOAD_PREVIOUS_FILE, {backup.string()}));
+            EXPECT_EQ(LastBox(), std::make_pair(status.back(), true));
             EXPECT_EQ(TimesOpened(path), opened + entry.opened);
         }
         simulator_.Logger().SetFaults({});
