@@ -67,6 +67,8 @@ inline constexpr unsigned IDP_DORVANE_NOT_STARTED = 8206;
 // The session's start and end.
 inline constexpr unsigned IDP_SESSION_STILL_STOPPING = 21020;
 inline constexpr unsigned IDP_SESSION_NOT_STARTED = 21021;
+// A logger command while the session's link is lost (%s the error's text).
+inline constexpr unsigned IDP_COMMAND_NOT_SENT_LINK_LOST = 21153;
 // The modem line's failures told by the application: the line in use by another program, a refused
 // request, their caption.
 inline constexpr unsigned IDP_MODEM_LINE_IN_USE = 8470;

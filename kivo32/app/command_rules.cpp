@@ -102,7 +102,9 @@ bool ProgramStartEnabled(const CommandRuleState& s, bool olderModelsOnly) {
 std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& s) {
     CommandRule rule;
     const bool noLinkYet = !s.answerMode && !s.disconnecting && !s.session && !s.stopping;
-    if (Contains(kLoggerCommands, id)) {
+    // A connect ends a session whose link was lost, once its last command has ended.
+    const bool mayConnect = noLinkYet || (!s.disconnecting && s.session && s.linkLost && s.ready);
+    if (IsLoggerCommand(id)) {
         rule.enabled = LoggerCommandEnabled(id, s);
     } else {
         switch (id) {
@@ -124,11 +126,13 @@ std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& 
                 break;
             case ID_CONNECT_DIRECT:
             case ID_CONNECT_NETWORK:
+                rule.enabled = mayConnect;
+                break;
             case ID_OPEN_LOGGER_LIST:
                 rule.enabled = noLinkYet;
                 break;
             case ID_CONNECT_MODEM:
-                rule.enabled = noLinkYet && s.modemLineAvailable;
+                rule.enabled = mayConnect && s.modemLineAvailable;
                 break;
             case ID_DISCONNECT:
                 rule.enabled = !s.disconnecting && s.session && s.connected;
@@ -157,6 +161,10 @@ std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& 
         }
     }
     return rule;
+}
+
+bool IsLoggerCommand(unsigned id) {
+    return Contains(kLoggerCommands, id);
 }
 
 const SessionCommand* FindSessionCommand(unsigned id) {

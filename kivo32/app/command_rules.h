@@ -14,6 +14,7 @@ struct CommandRuleState {
     bool ready = false;          // the session's last command has ended
     bool busy = false;           // the session runs a command
     bool connected = false;      // the session's link came up
+    bool linkLost = false;       // and was lost since: the session only waits to be ended
     int linkKind = kLinkNone;
     int typeCode = kNoLogger;
     int firmware = 0;
@@ -32,6 +33,8 @@ struct CommandRule {
 
 // The rule of `id` in `state`; nullopt for a command these rules do not cover.
 std::optional<CommandRule> FindCommandRule(unsigned id, const CommandRuleState& state);
+// A command that talks to a logger: it connects first when no session runs.
+bool IsLoggerCommand(unsigned id);
 
 // What a logger command checks before it posts its message.
 enum class SessionCommandCheck {

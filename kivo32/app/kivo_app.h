@@ -258,6 +258,13 @@ private:
     bool StartSession(const std::function<bool(CSessionOwner&)>& connect);
     // The application's side of a session's end: no lost port, the idle text, the link idle.
     void FinishSessionEnd();
+    // The errno with which the running session's link was lost; 0 while it is up, or without a session.
+    int ActiveLinkLostError() const;
+    // A logger command over a lost link is not sent: the user is told why and what to do. False while
+    // the link is up.
+    bool RefuseOverLostLink() const;
+    // A connect first ends a session whose link was lost (its logger hears no farewell).
+    void EndSessionWithLostLink();
     // The user-interface thread's wait for the session: events are taken meanwhile, but no command runs
     // and no second end of a session begins inside it.
     bool WaitForSession(const std::function<bool()>& done, std::chrono::milliseconds timeout);

@@ -91,6 +91,7 @@ CommandRuleState CKivoApp::GetCommandRuleState() const {
             state.ready = session->IsCommandDone();
             state.busy = session->IsBusy();
             state.connected = session->IsConnected();
+            state.linkLost = session->GetLinkLostError() != 0;
             state.linkKind = session->GetLinkKind();
             state.typeCode = session->GetLoggerType();
             state.firmware = session->GetFirmwareVersion();
@@ -170,6 +171,9 @@ bool CKivoApp::OnCommand(unsigned id) {
         rule && !rule->enabled && id != ID_DISCONNECT) {
         return true;
     }
+    if (IsLoggerCommand(id) && RefuseOverLostLink()) {
+        return true;
+    }
     if (const SessionCommand* command = FindSessionCommand(id)) {
         RunSessionCommand(*command);
         return true;
@@ -179,12 +183,15 @@ bool CKivoApp::OnCommand(unsigned id) {
             CancelCommand();
             break;
         case ID_CONNECT_DIRECT:
+            EndSessionWithLostLink();
             ConnectDirect(registry_.directPort, registry_.directBaud);
             break;
         case ID_CONNECT_NETWORK:
+            EndSessionWithLostLink();
             ConnectNetwork({}, {});
             break;
         case ID_CONNECT_MODEM:
+            EndSessionWithLostLink();
             ConnectModem({}, 0);
             break;
         case ID_ANSWER_MODE:

@@ -34,6 +34,7 @@
 #include "platform/base/dialog_request.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/system_error_text.h"
 #include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/main_frame.h"
@@ -247,6 +248,27 @@ void CKivoApp::FinishSessionEnd() {
         ShowIdleText(IDS_STATUS_IDLE);
     }
     link_idle_ = true;
+}
+
+int CKivoApp::ActiveLinkLostError() const {
+    const CSessionEL* session = sessions_ != nullptr ? sessions_->GetActiveSession() : nullptr;
+    return session != nullptr ? session->GetLinkLostError() : 0;
+}
+
+bool CKivoApp::RefuseOverLostLink() const {
+    const int error = ActiveLinkLostError();
+    if (error == 0) {
+        return false;
+    }
+    ShowMessageBox(platform::FormatLoadedText(IDP_COMMAND_NOT_SENT_LINK_LOST, {SystemErrorText(error)}),
+                   MB_OK | MB_ICONEXCLAMATION, true);
+    return true;
+}
+
+void CKivoApp::EndSessionWithLostLink() {
+    if (ActiveLinkLostError() != 0) {
+        Disconnect(0, true);
+    }
 }
 
 bool CKivoApp::LoggerReconnect() {

@@ -49,6 +49,7 @@ void CStatusProtocol::Start() {
     display_.texts[IDC_STATUS_MODEL] = LoadText(IDS_STATUS_CONNECTING);
     display_.lampsLit.fill(false);
     ShowProgress(0);
+    lost_line_.clear();
 }
 
 std::string CStatusProtocol::OnStatus(unsigned code, std::intptr_t value,
@@ -84,10 +85,17 @@ std::string CStatusProtocol::OnStatus(unsigned code, std::intptr_t value,
         case STATUS_COMMAND_DONE:
             ShowProgress(value);
             return {};
-        case STATUS_LINK_LOST:
-            // Nothing reaches the logger any more: its recording state is unknown, as before it was read.
-            display_.texts.erase(IDC_STATUS_RECORDING);
-            return {};
+        case STATUS_LINK_LOST: {
+            // Nothing reaches the logger any more: what it told of itself no longer holds. The line says
+            // why and what to do; until the next session starts, it comes back in place of an old line.
+            for (const unsigned field : {IDC_STATUS_RECORDING, IDC_STATUS_LOGGER_TITLE, IDC_STATUS_MODEL}) {
+                display_.texts.erase(field);
+            }
+            display_.texts[IDC_STATUS_CONNECTION] = LoadText(IDS_LINK_LOST_STATE);
+            std::string shown = ShowText(IDC_STATUS_LINE, text);
+            lost_line_ = Text(IDC_STATUS_LINE);
+            return shown;
+        }
         default:
             return {};
     }
@@ -96,7 +104,11 @@ std::string CStatusProtocol::OnStatus(unsigned code, std::intptr_t value,
 void CStatusProtocol::OnTick(bool sessionWaitsForCommand, std::int64_t now) {
     display_.lampsLit.fill(false);
     if (sessionWaitsForCommand && now - status_line_time_ > kStatusLineLifeMs) {
-        display_.texts.erase(IDC_STATUS_LINE);
+        if (lost_line_.empty()) {
+            display_.texts.erase(IDC_STATUS_LINE);
+        } else {
+            display_.texts[IDC_STATUS_LINE] = lost_line_;
+        }
     }
 }
 

@@ -39,7 +39,7 @@ public:
                          const CSession* session, std::int64_t now);
 
     // The window's half-second tick: the lamps go grey, and an old status line goes while a session runs
-    // without a command.
+    // without a command (after a lost link, the line that told it comes back instead).
     void OnTick(bool sessionWaitsForCommand, std::int64_t now);
 
     const Display& Shown() const { return display_; }
@@ -52,4 +52,6 @@ private:
     Display display_;
     bool progress_held_ = false;
     std::int64_t status_line_time_ = 0;
+    // The status line that told the session's link lost, until the next session starts.
+    std::string lost_line_;
 };

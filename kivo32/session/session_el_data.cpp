@@ -199,8 +199,11 @@ void CSessionEL::FinishDownload(const DownloadOutcome& outcome, bool openFile, D
     }
     if (!outcome.recoveries.empty() && result != kReadDataDone) {
         // After the recovery question the user learns what the disk now holds, whatever was answered (a
-        // try again that went through ends as any download that did).
-        PostStatus(STATUS_TEXT, BrokenDownloadText(outcome));
+        // try again that went through ends as any download that did): in a box, since the status line
+        // cuts the paths and is emptied after a few seconds.
+        const std::string kept = BrokenDownloadText(outcome);
+        PostStatus(STATUS_TEXT, kept);
+        ShowMessageBox(kept, MB_OK | MB_ICONINFORMATION, true);
         if (outcome.GaveUp()) {
             if (outcome.file) {
                 PostToMainWindow(platform::Message(WM_OPEN_DOWNLOADED_FILE, kReloadOpenDownloadedFile,

@@ -160,7 +160,9 @@ protected:
     // Takes the transport that the kind opened; StartReader starts reading it.
     void SetTransport(std::unique_ptr<platform::ByteTransport> transport);
     bool StartReader();
-    // On the reader thread, once the link is lost: the kind's notice and records.
+    // On the reader thread, once the link is lost: the line the status window shows (empty: one was
+    // told already), then what the kind records of it.
+    virtual std::string LostLinkNotice(int error) const;
     virtual void OnLinkLost(int error);
     // Tells the main window that a link starts to open (WM_LINK_OPENING).
     void PostLinkOpening() const;

@@ -337,11 +337,15 @@ void CConnection::OnReaderEnded(int error) {
 
 void CConnection::LoseLink(int error) {
     // Told first, so that whoever sees the link lost finds the notice already posted.
-    PostStatusMessage(STATUS_LINK_LOST);
+    PostStatusMessage(STATUS_LINK_LOST, LostLinkNotice(error));
     link_lost_error_.store(error);
     link_lost_.store(true);
     OnLinkLost(error);
     WakeWaiter();
+}
+
+std::string CConnection::LostLinkNotice(int error) const {
+    return LostLinkText(IDS_LINK_LOST, error);
 }
 
 void CConnection::OnLinkLost(int) {}

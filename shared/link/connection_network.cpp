@@ -4,7 +4,6 @@
 #include <errno.h>
 
 #include "platform/base/program_texts.h"
-#include "platform/base/text_format.h"
 #include "shared/common/app_context.h"
 #include "shared/common/message_box.h"
 #include "shared/link/link_ids.h"
@@ -70,12 +69,9 @@ int CConnectionNetwork::Establish() {
     return result;
 }
 
-void CConnectionNetwork::OnLinkLost(int error) {
+std::string CConnectionNetwork::LostLinkNotice(int error) const {
     if (error == ENOBUFS) {
-        return;  // the overflow told its own notice
+        return {};  // the overflow told its own notice
     }
-    PostStatusMessage(STATUS_TEXT,
-                      platform::FillPrintfPlaceholders("%s (%s %ld).", {LoadText(error == ECONNABORTED ? IDS_CONNECTION_ABORTED
-                                                                                      : IDS_NETWORK_LINK_LOST),
-                                                        "", std::to_string(error)}));
+    return LostLinkText(error == ECONNABORTED ? IDS_CONNECTION_ABORTED : IDS_NETWORK_LINK_LOST, error);
 }

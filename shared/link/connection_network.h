@@ -19,7 +19,7 @@ public:
     const std::string& GetAddress() const { return m_strAddress; }
 
 protected:
-    void OnLinkLost(int error) override;
+    std::string LostLinkNotice(int error) const override;
 
 private:
     CCommSocket* m_pSocket = nullptr;

@@ -86,6 +86,11 @@ inline constexpr unsigned IDS_CONNECT_FAILED = 59657;
 inline constexpr unsigned IDS_RECEIVE_OVERFLOW_HELP = 59660;
 inline constexpr unsigned IDS_RECEIVE_OVERFLOW = 59661;
 inline constexpr unsigned IDS_NETWORK_LINK_LOST = 59662;
+// Ours: a link lost under the session: the connection field's word, the line of a link that is not a
+// network one, and the line's form (%s that line, %s the error's text).
+inline constexpr unsigned IDS_LINK_LOST_STATE = 21150;
+inline constexpr unsigned IDS_LINK_LOST = 21151;
+inline constexpr unsigned IDS_LINK_LOST_LINE = 21152;
 
 // Port choice and lost-port notice.
 inline constexpr unsigned IDS_PORT_PREFS_HELP = 59510;

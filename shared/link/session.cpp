@@ -157,6 +157,11 @@ std::string CSession::GetStatusText(bool connectionText) const {
     return LoggerText();
 }
 
+int CSession::GetLinkLostError() const {
+    const auto lock = LockLinkObjects();
+    return connection_ && connection_->IsLinkLost() ? connection_->GetLinkLostError() : 0;
+}
+
 void CSession::PostStatusString(unsigned code, unsigned stringId) const {
     if (stringId != 0) {
         PostStatus(code, LoadText(stringId));
@@ -224,7 +229,9 @@ void CSession::OnCancelCommand() {
 }
 
 void CSession::OnIdleEscape(unsigned commandOnFailure) {
-    if (busy_.load() || !connection_ || connection_->GetIdleTime() <= kIdleEscapeAfterMs) {
+    // A lost link is not kept awake: the user was told of it and ends the session by connecting again.
+    if (busy_.load() || !connection_ || connection_->IsLinkLost() ||
+        connection_->GetIdleTime() <= kIdleEscapeAfterMs) {
         return;
     }
     if (connection_->SendEscape() == 2) {

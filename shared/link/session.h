@@ -105,7 +105,7 @@ public:
     bool WaitForCommandDone(std::chrono::milliseconds timeout);
 
     // ---- The link. Only the session thread makes, uses and closes it; the user-interface thread calls
-    // only SendQueuedData and GetStatusText.
+    // only SendQueuedData, GetStatusText and GetLinkLostError.
     CConnection* GetConnection() const { return connection_.get(); }
     // Replaces the connection (a logger object on the old one is dropped first). Result 1.
     int NewDirectConnection(std::string portName, int baud);
@@ -122,6 +122,8 @@ public:
     // The connection's status text when `connectionText` and a connection exists, else the logger's
     // identification text; empty when there is neither.
     std::string GetStatusText(bool connectionText) const;
+    // The errno with which the connection's link was lost; 0 while it is up, and without a connection.
+    int GetLinkLostError() const;
     // The logger's Wi-Fi module and web login, from its configuration bits; 0 without a logger.
     virtual int LoggerHasWiFi() const { return 0; }
     virtual int LoggerHasWebLogin() const { return 0; }
@@ -172,7 +174,8 @@ protected:
     // Stops the link as Disconnect does, destroys the connection and ends the thread.
     void OnDisconnect(int reason, bool keepLogger);
     // WM_IDLE_ESCAPE: between commands, a link idle for longer than kIdleEscapeAfterMs gets an escape;
-    // when the link cannot take it, WM_COMMAND `commandOnFailure` goes to the main window.
+    // when the link cannot take it, WM_COMMAND `commandOnFailure` goes to the main window. A lost link
+    // gets nothing.
     void OnIdleEscape(unsigned commandOnFailure);
     // The logger's farewell, for Disconnect; a session without a logger object has none.
     virtual void SayFarewell(int) {}

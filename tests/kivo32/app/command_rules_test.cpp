@@ -49,6 +49,7 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
     const CommandRuleState ending = With(ready, [](auto& s) { s.disconnecting = true; });
     const CommandRuleState stopping = With(none, [](auto& s) { s.stopping = true; });
     const CommandRuleState quarven = ReadySession(13, 400);
+    const CommandRuleState lost = With(ready, [](auto& s) { s.linkLost = true; });
     const RuleCase cases[] = {
         {"a logger command without a session connects first", ID_LOGGER_SYNC_TIME, none, true},
         {"a logger command on a ready session", ID_LOGGER_SYNC_TIME, ready, true},
@@ -73,6 +74,19 @@ TEST(CommandRulesTest, EnableTheCommandsAsTheStateAllows) {
         {"connect by modem without a modem line", ID_CONNECT_MODEM, none, false},
         {"connect by modem with a modem line", ID_CONNECT_MODEM,
          With(none, [](auto& s) { s.modemLineAvailable = true; }), true},
+        // A session whose link was lost waits only to be ended: a connect ends it first.
+        {"connect direct after the link was lost", ID_CONNECT_DIRECT, lost, true},
+        {"connect over the network after the link was lost", ID_CONNECT_NETWORK, lost, true},
+        {"connect by modem after the link was lost", ID_CONNECT_MODEM,
+         With(lost, [](auto& s) { s.modemLineAvailable = true; }), true},
+        {"connect after the link was lost while its command ends", ID_CONNECT_DIRECT,
+         With(lost, [](auto& s) { s.ready = false; }), false},
+        {"connect after the link was lost while the session ends", ID_CONNECT_DIRECT,
+         With(lost, [](auto& s) { s.disconnecting = true; }), false},
+        {"disconnect after the link was lost", ID_DISCONNECT, lost, true},
+        // Given, it says the link is lost.
+        {"a logger command after the link was lost", ID_LOGGER_READ_SETUP, lost, true},
+        {"the logger list after the link was lost", ID_OPEN_LOGGER_LIST, lost, false},
         {"answer mode without a session", ID_ANSWER_MODE, none, true},
         {"answer mode while its session waits for a call", ID_ANSWER_MODE,
          With(none,

@@ -1,7 +1,7 @@
 // The application's commands end to end against the logger simulator over a pseudo-terminal: a logger
 // command without a session asks the link, connects and runs; a download opens as a data document; the
-// standard model's refusals; disconnect runs the end of the session; the real-time graph from its
-// channel choice to its close.
+// standard model's refusals; disconnect runs the end of the session; a lost link is told and connected
+// again; the real-time graph from its channel choice to its close.
 #include "kivo32/app/kivo_app.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +21,8 @@
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/command_ids.h"
 #include "kivo32/app/command_requests.h"
+#include "kivo32/app/main_frame.h"
+#include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/smart_mdi_template.h"
 #include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
@@ -434,6 +436,47 @@ TEST_F(KivoAppCommandsTest, DisconnectRunsTheEndOfTheSession) {
     EXPECT_TRUE(state.linkIdle);
     EXPECT_TRUE(FindCommandRule(ID_CONNECT_DIRECT, state)->enabled);
     EXPECT_FALSE(FindCommandRule(ID_DISCONNECT, state)->enabled);
+}
+
+TEST_F(KivoAppCommandsTest, AfterTheLinkIsLostTheWindowAndTheNextCommandSaySoAndAConnectStartsAgain) {
+    ConnectDirect();
+    auto* frame = dynamic_cast<CMainFrame*>(app_.GetMainWindow());
+    ASSERT_NE(frame, nullptr);
+    const auto field = [frame](unsigned id) { return frame->StatusWindow().Protocol().Text(id); };
+    ASSERT_FALSE(field(IDC_STATUS_LOGGER_TITLE).empty());
+
+    // The logger's end of the pseudo-terminal goes, as a cable pulled out.
+    simulator_.Stop();
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return app_.GetCommandRuleState().linkLost; }));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return field(IDC_STATUS_CONNECTION) == "Link lost"; }));
+    // What the logger told of itself no longer holds; the line names the error and what to do.
+    EXPECT_EQ(field(IDC_STATUS_LOGGER_TITLE), "");
+    EXPECT_EQ(field(IDC_STATUS_MODEL), "");
+    EXPECT_EQ(field(IDC_STATUS_LINE),
+              "The link to the logger was lost (Input/output error). Connect again to go on.");
+    platform::MainFrame& main = *app_.GetMainWindow();
+    EXPECT_TRUE(main.UpdateCommand(ID_CONNECT_DIRECT).enabled);
+    EXPECT_TRUE(main.UpdateCommand(ID_DISCONNECT).enabled);
+
+    // The next logger command is not sent: it names the lost link as the cause.
+    broker_.AnswerMessageBox(IDOK);
+    const std::size_t asked = broker_.Asked().size();
+    ASSERT_TRUE(Route(ID_LOGGER_READ_SETUP));
+    ASSERT_EQ(broker_.Asked().size(), asked + 1);
+    EXPECT_EQ(broker_.Asked().back().text,
+              "The command was not sent: the link to the logger was lost (Input/output error). Connect "
+              "again to go on.");
+    EXPECT_NE(app_.Sessions().GetActiveSession(), nullptr);
+
+    // Connect ends the session of the lost link and starts a new one with the logger back.
+    app_.Registry().directPort = simulator_.StartPty().substr(std::string("/dev/").size());
+    ASSERT_TRUE(Route(ID_CONNECT_DIRECT));
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return Ready(); }));
+    EXPECT_FALSE(app_.GetCommandRuleState().linkLost);
+    EXPECT_FALSE(main.UpdateCommand(ID_CONNECT_DIRECT).enabled);
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !field(IDC_STATUS_LOGGER_TITLE).empty(); }));
+    EXPECT_NE(field(IDC_STATUS_CONNECTION), "Link lost");
+    EXPECT_EQ(broker_.UnusedAnswers(), 0u);
 }
 
 // An Ornat: the model that leaves its real-time mode by a command of its own.

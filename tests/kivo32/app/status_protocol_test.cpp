@@ -88,15 +88,54 @@ TEST(StatusProtocolTest, TheSessionCodesShowTheSessionsTextsOnlyWhenASessionRuns
     EXPECT_EQ(protocol.Text(IDC_STATUS_CONNECTION), "ttyUSB0 open");
 }
 
-TEST(StatusProtocolTest, ALostLinkLeavesTheRecordingStateUnknownAndTheOtherFieldsAsTheyAre) {
-    CStatusProtocol protocol;
-    protocol.OnStatus(STATUS_RECORDING, 0, std::string("Recording"), nullptr, 0);
-    protocol.OnStatus(STATUS_PORT_NAME, 0, std::string("127.0.0.1"), nullptr, 0);
-    protocol.OnStatus(STATUS_TEXT, 0, std::string("Network link lost (104)."), nullptr, 0);
-    EXPECT_EQ(protocol.OnStatus(STATUS_LINK_LOST, 0, std::nullopt, nullptr, 0), "");
-    EXPECT_EQ(protocol.Shown().texts, (std::map<unsigned, std::string>{
-                                          {IDC_STATUS_PORT, "127.0.0.1"},
-                                          {IDC_STATUS_LINE, "Network link lost (104)."}}));
+TEST(StatusProtocolTest, ALostLinkForgetsTheLoggerAndKeepsSayingWhyUntilTheNextSession) {
+    SetProgramTexts(platform::EnglishTexts());
+    const std::string lost = "The link to the logger was lost (Input/output error). Connect again to go on.";
+    struct Case {
+        const char* name;
+        std::optional<std::string> notice;
+        std::string line;  // the status line after it
+    };
+    const Case cases[] = {
+        {"the link's own line", lost, lost},
+        // A network link whose buffer overflowed told its line before.
+        {"a line told before", std::string(), "Receive buffer overflow"},
+    };
+    for (const Case& c : cases) {
+        CStatusProtocol protocol;
+        protocol.Start();
+        for (const auto& [code, text] :
+             std::map<unsigned, std::string>{{STATUS_CONNECTION_LABEL, "Connected"},
+                                             {STATUS_MODEL_NAME, "Model 15 (2 MB)"},
+                                             {STATUS_LOGGER_TITLE, "400014"},
+                                             {STATUS_RECORDING, "Recording"},
+                                             {STATUS_PORT_NAME, "127.0.0.1"},
+                                             {STATUS_LINK_SPEED, "57600"}}) {
+            protocol.OnStatus(code, 0, text, nullptr, 0);
+        }
+        protocol.OnStatus(STATUS_TEXT, 0, std::string("Receive buffer overflow"), nullptr, 1000);
+        protocol.OnStatus(STATUS_LINK_LOST, 0, c.notice, nullptr, 1000);
+        // The link's own fields stay; what the logger told of itself goes.
+        EXPECT_EQ(protocol.Shown().texts,
+                  (std::map<unsigned, std::string>{{IDC_STATUS_CONNECTION, "Link lost"},
+                                                   {IDC_STATUS_PORT, "127.0.0.1"},
+                                                   {IDC_STATUS_SPEED, "57600"},
+                                                   {IDC_STATUS_LINE, c.line}}))
+            << c.name;
+        // The idle session's old line is not emptied while it tells why nothing reaches the logger, and
+        // comes back after the last words of the command that ran into the loss.
+        protocol.OnTick(true, 60000);
+        EXPECT_EQ(protocol.Text(IDC_STATUS_LINE), c.line) << c.name;
+        protocol.OnStatus(STATUS_TEXT, 0, std::string("The download broke off."), nullptr, 61000);
+        protocol.OnTick(true, 66000);
+        EXPECT_EQ(protocol.Text(IDC_STATUS_LINE), "The download broke off.") << c.name;
+        protocol.OnTick(true, 68000);
+        EXPECT_EQ(protocol.Text(IDC_STATUS_LINE), c.line) << c.name;
+        protocol.Start();
+        protocol.OnStatus(STATUS_TEXT, 0, std::string("Connected"), nullptr, 70000);
+        protocol.OnTick(true, 77000);
+        EXPECT_EQ(protocol.Text(IDC_STATUS_LINE), "") << c.name;
+    }
 }
 
 TEST(StatusProtocolTest, ALampFlashesUntilTheNextTickAndStartPutsEverythingBack) {

@@ -1,9 +1,9 @@
 // The status line of a download against the logger simulator, with both download engines: it follows
 // the download's own steps past the setup read before them, and after a break and the recovery question
-// it tells what the disk holds, the records kept, their file and where the old file went, into a new file
-// and appended to an old one. Whatever the answer, the backup stays the file as it was before the
-// download, and the file's open windows show what the disk holds; a Try again on a link that is gone ends
-// as Keep ends. A logger without records says so, without speaking of a file before.
+// it and a box the user closes tell what the disk holds, the records kept, their file and where the old
+// file went, into a new file and appended to an old one. Whatever the answer, the backup stays the file as
+// it was before the download, and the file's open windows show what the disk holds; a Try again on a link
+// that is gone ends as Keep ends. A logger without records says so, without speaking of a file before.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "kivo32/session/download_request.h"
@@ -118,6 +119,16 @@ protected:
         return Run(Download(readAll, path));
     }
 
+    // The text of the last program-wide box, and whether it only informs.
+    std::pair<std::string, bool> LastBox() const {
+        const std::vector<testsupport::RecordedMessageBox> boxes = broker_.Boxes();
+        if (boxes.empty() || boxes.back().byId) {
+            return {};
+        }
+        const CMessageBoxTexts& box = boxes.back().texts;
+        return {box.prompt, box.type == (MB_OK | MB_ICONINFORMATION)};
+    }
+
     // How many times `path` was handed on to be opened (`how` 0), or to be read anew by a document open on
     // it (kReloadOpenDownloadedFile).
     int TimesOpened(const fs::path& path, std::uintptr_t how = 0) {
@@ -153,7 +164,7 @@ protected:
     testsupport::TempFolder folder_;
 };
 
-TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHolds) {
+TEST_P(DownloadStatusTest, TheStatusAndABoxAfterTheRecoveryQuestionTellWhatTheDiskHolds) {
     const struct {
         const char* name;
         int answer;
@@ -163,6 +174,8 @@ TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHold
         int reloaded;
     } answers[] = {{"give up", IDCANCEL, IDS_DOWNLOAD_STOPPED_KEPT, 0, 1},
                    {"keep", IDOK, IDS_DOWNLOAD_BROKEN_KEPT, 1, 0}};
+    // The box after each answer is closed.
+    broker_.SetDefaultAnswer(IDOK);
     // The session's first download reads more before its blocks than the later ones the breaks count on.
     Run(Download(true, folder_ / "first.dat"));
     for (const auto& entry : answers) {
@@ -177,6 +190,8 @@ TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHold
             ASSERT_FALSE(status.empty());
             EXPECT_EQ(status.back(),
                       platform::FormatLoadedText(entry.text, {std::to_string(kept), path.string()}));
+            // The status line cuts a long path and is emptied after a while: the box shows it whole.
+            EXPECT_EQ(LastBox(), std::make_pair(status.back(), true));
             EXPECT_FALSE(fs::exists(folder_ / (std::string(entry.name) + "-new.bak")));
             EXPECT_EQ(TimesOpened(path), entry.opened);
             EXPECT_EQ(TimesReloaded(path), entry.reloaded);
@@ -200,6 +215,7 @@ TEST_P(DownloadStatusTest, TheStatusAfterTheRecoveryQuestionTellsWhatTheDiskHold
             EXPECT_EQ(status.back(),
                       platform::FormatLoadedText(entry.text, {std::to_string(kept), path.string()}) + " " +
                           platform::FormatLoadedText(IDS_DOWNLOAD_PREVIOUS_FILE, {backup.string()}));
+            EXPECT_EQ(LastBox(), std::make_pair(status.back(), true));
             EXPECT_EQ(TimesOpened(path), opened + entry.opened);
             EXPECT_EQ(TimesReloaded(path), entry.reloaded);
         }

@@ -15,9 +15,11 @@
 #include <iterator>
 #include <memory>
 #include <thread>
+#include <utility>
 
 #include "platform/base/message_queue.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/system_error_text.h"
 #include "shared/common/trace_log.h"
 #include "shared/common/user_data_folder.h"
 #include "shared/link/connection_direct.h"
@@ -100,15 +102,20 @@ protected:
     }
 
     // The status notices posted so far, by code.
-    int NoticesOf(unsigned code) {
-        int count = 0;
+    int NoticesOf(unsigned code) { return static_cast<int>(TextsOf(code).size()); }
+    // The texts of the notices of `code` posted so far ("" for a notice without one).
+    std::vector<std::string> TextsOf(unsigned code) {
         while (auto message = main_queue_.TryTake()) {
-            posted_.push_back(message->wParam);
+            const auto* text = platform::PayloadAs<std::string>(*message);
+            posted_.emplace_back(message->wParam, text != nullptr ? *text : std::string());
         }
-        for (const auto posted : posted_) {
-            count += posted == code ? 1 : 0;
+        std::vector<std::string> texts;
+        for (const auto& [posted, text] : posted_) {
+            if (posted == code) {
+                texts.push_back(text);
+            }
         }
-        return count;
+        return texts;
     }
 
     testsupport::FakeAppContext app_;
@@ -117,7 +124,7 @@ protected:
     platform::MessageQueue main_queue_;
     platform::QueueMessageTarget main_window_{main_queue_};
     LinkClock clock_{kTestSpeed};
-    std::vector<std::uintptr_t> posted_;
+    std::vector<std::pair<std::uintptr_t, std::string>> posted_;
     std::unique_ptr<LoggerSimulator> simulator_;
     std::unique_ptr<CConnection> link_;
 };
@@ -266,9 +273,16 @@ TEST_P(ConnectionTest, TheFarEndClosingTheLinkEndsTheCommandAtOnce) {
     EXPECT_EQ(Do("I?"), 0);
     EXPECT_TRUE(Eventually([this] { return link_->IsLinkLost(); }));
     EXPECT_EQ(NoticesOf(STATUS_TIMEOUT), 0);  // no reply time-out was waited for
-    EXPECT_EQ(NoticesOf(STATUS_LINK_LOST), 1);  // the status window forgets the logger's state
+    // The status window forgets the logger's state and says why the link went, in words, and what to do.
+    const std::vector<std::string> lost = TextsOf(STATUS_LINK_LOST);
+    ASSERT_EQ(lost.size(), 1u);
+    const std::string why = SystemErrorText(link_->GetLinkLostError());
+    const std::string head = LoadText(IsNetwork() ? IDS_NETWORK_LINK_LOST : IDS_LINK_LOST);
+    EXPECT_TRUE(lost[0].starts_with(head + " (" + why + ").")) << lost[0];
+    EXPECT_NE(lost[0].find("Connect again"), std::string::npos) << lost[0];
     if (IsNetwork()) {
         EXPECT_EQ(NetLinkErrorCode(), ECONNRESET);
+        EXPECT_EQ(why, "Connection reset by peer");
     }
     EXPECT_EQ(Do("I?"), 0);
 }

@@ -45,6 +45,9 @@ TEST(LinkTextsTest, BothLanguagesHoldEveryLinkTextWithTheSamePlaceholders) {
                             IDS_RECEIVE_OVERFLOW_HELP,
                             IDS_RECEIVE_OVERFLOW,
                             IDS_NETWORK_LINK_LOST,
+                            IDS_LINK_LOST_STATE,
+                            IDS_LINK_LOST,
+                            IDS_LINK_LOST_LINE,
                             IDS_PORT_PREFS_HELP,
                             IDS_LOST_PORT_ACTION,
                             IDS_LOST_PORT_REMOVED,
@@ -76,6 +79,7 @@ TEST(LinkTextsTest, BothLanguagesHoldEveryLinkTextWithTheSamePlaceholders) {
     }
     EXPECT_EQ(placeholders(english.Get(IDS_CHECKING_OTHER_PORT)), 2);
     EXPECT_EQ(placeholders(english.Get(IDS_WAKE_ATTEMPT)), 1);
+    EXPECT_EQ(placeholders(english.Get(IDS_LINK_LOST_LINE)), 2);
 }
 
 // The modem line's texts: both languages, the same placeholders.

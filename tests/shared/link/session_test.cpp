@@ -1,4 +1,5 @@
-// The session thread takes a cancel while it waits for the user's answer to a question it asked.
+// The session thread takes a cancel while it waits for the user's answer to a question it asked; its idle
+// watch wakes a link idle long enough and leaves a lost link alone.
 #include "shared/link/session.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +13,16 @@
 
 #include "platform/base/answer_wait.h"
 #include "platform/base/message_box_flags.h"
+#include "platform/base/message_queue.h"
 #include "platform/base/ui_broker.h"
 #include "shared/common/message_box.h"
 #include "shared/link/connection.h"
 #include "shared/link/link_ids.h"
 #include "tests/shared/link/scripted_logger.h"
+#include "tests/support/eventually.h"
 #include "tests/support/link_test_session.h"
+#include "tools/loggersim/logger_model.h"
+#include "tools/loggersim/logger_simulator.h"
 
 namespace {
 
@@ -112,6 +117,36 @@ TEST(SessionTest, TheIdleWatchWakesTheLoggerOnlyBetweenCommandsOnALinkIdleLongEn
     watch();
     EXPECT_TRUE(logger.WaitForEnd());
     EXPECT_EQ(logger.Received(), "\x1b");
+    session.Run([&session] {
+        session.GetConnection()->CloseLink();
+        return 0;
+    });
+}
+
+TEST(SessionTest, TheIdleWatchLeavesALostLinkAlone) {
+    testsupport::LinkTestSession session;
+    platform::MessageQueue mainQueue;
+    platform::QueueMessageTarget mainWindow{mainQueue};
+    session.SetStatusWindow(&mainWindow);
+    LinkClock clock(1);
+    session.SetLinkClock(clock);
+    LoggerSimulator simulator(*FindLoggerModel("quarven-rs"));
+    const std::string port = simulator.StartPty();
+    ASSERT_EQ(session.Run([&] {
+        session.NewDirectConnection(port, 57600);
+        return session.GetConnection()->Create();
+    }),
+              1);
+    // The logger's end goes: the session stays, and says so, until the user connects again.
+    simulator.Stop();
+    ASSERT_TRUE(testsupport::Eventually([&session] { return session.GetLinkLostError() != 0; }));
+    clock.Advance(CSession::kIdleEscapeAfterMs + 1);
+    session.Post(platform::Message(WM_IDLE_ESCAPE, 32789));
+    session.Run([] { return 0; });
+    while (const auto message = mainQueue.TryTake()) {
+        EXPECT_NE(message->id, WM_COMMAND)
+            << "the lost link was asked to end with command " << message->wParam;
+    }
     session.Run([&session] {
         session.GetConnection()->CloseLink();
         return 0;
