@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -33,6 +35,7 @@
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/qt_ui_broker.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/common/open_with_desktop_request.h"
 #include "shared/common/trace_log.h"
@@ -184,6 +187,21 @@ TEST_F(KivoAppTest, TheFirstStartAsksForTheLanguageOnceAndLoadsItsTexts) {
     platform::OpenProgramSettings()->setValue("intl/Language", "DE");
     CKivoApp::ChooseLanguage();
     EXPECT_EQ(LoadText(9002), "Cancel");
+}
+
+TEST_F(KivoAppTest, EscapeAndTheCloseBoxLeaveTheLanguageQuestionOpen) {
+    platform::QtUiBroker broker;
+    platform::UiBroker* previous = platform::InstallUiBroker(&broker);
+    testsupport::OnNextModal([](QWidget* modal) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(modal, &escape);
+        modal->close();
+        EXPECT_TRUE(modal->isVisible());
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+    });
+    CKivoApp::ChooseLanguage();
+    platform::InstallUiBroker(previous);
+    EXPECT_EQ(platform::OpenProgramSettings()->value("intl/Language").toString(), "EN");
 }
 
 TEST_F(KivoAppTest, TheProgramFolderIsWhereTheHelpFileIsFoundFirst) {
