@@ -197,9 +197,8 @@ bool CAppIniInfo::LoadAppIniInfo() {
             if (line.ends_with('\r')) {
                 line.remove_suffix(1);
             }
-            // Every line is written with its end: a last line without one was cut off, and its value
-            // ("6" of "60.000000") is not taken.
-            if (end == std::string_view::npos || !ReadLine(line, comPortItems)) {
+            // A last line without its end (a file edited by hand) is read like the others.
+            if (!ReadLine(line, comPortItems)) {
                 unreadLines.append(line).append("\n");
             }
         }

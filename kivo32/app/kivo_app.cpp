@@ -517,8 +517,9 @@ void CKivoApp::ChooseLanguage(bool mayAsk) {
     auto settings = platform::OpenProgramSettings();
     QString language = settings->value(kLanguageKey, kLanguageUnset).toString();
     if (language == kLanguageUnset && mayAsk) {
-        const bool english =
-            platform::CurrentUiBroker().MessageBox("Use English?", {}, MB_YESNO | MB_ICONQUESTION) == IDYES;
+        // A language is chosen by a button, not by Esc or the close box.
+        const bool english = platform::CurrentUiBroker().MessageBox(
+                                 "Use English?", {}, MB_YESNO | MB_ICONQUESTION | MB_NOESCAPE) == IDYES;
         language = english ? "EN" : "FR";
         settings->setValue(kLanguageKey, language);
     }

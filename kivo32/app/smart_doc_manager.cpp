@@ -26,6 +26,23 @@ void ReportNoTemplates(unsigned messageId) {
     platform::CurrentUiBroker().MessageBox(LoadText(messageId), {}, MB_OK | MB_ICONEXCLAMATION);
 }
 
+// The kind that opens `path`: the one chosen, unless the name's extension belongs to another kind (a
+// setup table named where a data file was chosen), which the chosen kind could not read.
+platform::DocTemplate& KindOfFile(platform::DocTemplate& chosen,
+                                  const std::vector<platform::DocTemplate*>& kinds,
+                                  const std::filesystem::path& path) {
+    platform::Document* open = nullptr;
+    if (chosen.MatchDocType(path, open) != platform::DocTemplate::Match::Maybe) {
+        return chosen;
+    }
+    for (platform::DocTemplate* kind : kinds) {
+        if (kind->MatchDocType(path, open) != platform::DocTemplate::Match::Maybe) {
+            return *kind;
+        }
+    }
+    return chosen;
+}
+
 }  // namespace
 
 CSmartDocManager::CSmartDocManager(std::function<bool()> isSetupRead, CGraphObjectAttributes& graphAttributes)
@@ -101,7 +118,7 @@ void CSmartDocManager::OnFileOpen() {
     }
     if (const auto path =
             DoPromptFileName({}, IDS_FILE_OPEN_TITLE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, true, chosen)) {
-        OpenDocumentWith(*chosen, *path);
+        OpenDocumentWith(KindOfFile(*chosen, Templates(), *path), *path);
     }
 }
 

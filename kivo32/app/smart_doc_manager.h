@@ -23,7 +23,8 @@ public:
     // File New: the kind of document first. A data file is not made empty: the download command runs;
     // a graph starts from the graph range dialog on the active grid.
     void OnFileNew() override;
-    // File Open: the kind first, then a file of that kind.
+    // File Open: the kind first, then a file of that kind; a file named with another kind's extension
+    // opens as that kind.
     void OnFileOpen() override;
     // A new setup table.
     void OnFileNewSetupTable();

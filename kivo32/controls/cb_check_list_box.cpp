@@ -166,6 +166,10 @@ void CCBCheckListBox::mousePressEvent(QMouseEvent* event) {
 
 void CCBCheckListBox::mouseDoubleClickEvent(QMouseEvent*) {}
 
+bool CCBCheckListBox::focusNextPrevChild(bool) {
+    return true;
+}
+
 void CCBCheckListBox::focusOutEvent(QFocusEvent* event) {
     QListWidget::focusOutEvent(event);
     Close(accepted_);

@@ -36,6 +36,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Tab and Shift+Tab are the list's own keys, acted on when released: the main window's focus chain,
+    // which the list belongs to, never takes them.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void SetCheck(int index, bool checked);

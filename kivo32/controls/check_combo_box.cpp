@@ -143,6 +143,11 @@ void CCheckComboBox::CloseDropDown(bool accept) {
         }
     }
     list->HoldMouse(false);
+    // The list is a child of the main window: hidden with the focus, it would hand the focus along the
+    // main window's chain, into another setup window. The focus goes back to this box, in its own window.
+    if (list->window()->focusWidget() == list) {
+        setFocus(Qt::OtherFocusReason);
+    }
     list->hide();
     list->deleteLater();
     form_.SetOpenCheckCombo(nullptr);

@@ -72,6 +72,7 @@ void CSetNetworkInfoDlg::BuildControls() {
     gateway_edit_ = LimitedEdit(this, IDC_NETINFO_GATEWAY, IDS_NETINFO_TIP_GATEWAY, kAddressMax);
     mac_edit_ = LimitedEdit(this, IDC_NETINFO_MAC, IDS_NETINFO_TIP_MAC, kMacMax);
     mac_label_ = new QLabel(Text(IDS_NETINFO_MAC), this);
+    mac_label_->setBuddy(mac_edit_);
     platform::SetControlId(mac_label_, IDC_NETINFO_MAC_LABEL);
     connect(port_edit_, &QLineEdit::textEdited, this, [this] { CheckPortRadio(); });
 
@@ -112,8 +113,11 @@ void CSetNetworkInfoDlg::BuildControls() {
                                                       {IDS_NETINFO_MASK, mask_edit_},
                                                       {IDS_NETINFO_GATEWAY, gateway_edit_},
                                                       {IDS_NETWORK_PORT_LABEL, port_edit_}};
+    // Each caption's key moves the focus to its field; without a buddy the '&' would show as it is.
     for (const auto& [label, edit] : fields) {
-        grid->addWidget(new QLabel(Text(label), this), row, 0);
+        auto* caption = new QLabel(Text(label), this);
+        caption->setBuddy(edit);
+        grid->addWidget(caption, row, 0);
         grid->addWidget(edit, row++, 1);
     }
     grid->addLayout(portRow, row++, 1);

@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "kivo32/setupeditor/form_controls.h"
+#include "kivo32/setupeditor/option_letters_validator.h"
 #include "kivo32/setupeditor/setup_form_ids.h"
 #include "kivo32/setupeditor/setupeditor_ids.h"
 #include "kivo32/setupeditor/wheel_guard.h"
@@ -27,6 +28,7 @@
 #include "platform/ui/qt_text.h"
 #include "platform/ui/tool_tip_delay.h"
 #include "shared/setup/channel_names.h"
+#include "shared/setup/option_letters.h"
 #include "shared/setup/setup_codes.h"
 
 namespace {
@@ -274,8 +276,14 @@ QGroupBox* AnalogInputs(QWidget* content) {
         }
         grid->addWidget(range, input + 1, 1);
         for (int field = 0; field < 7; ++field) {
-            grid->addWidget(Edit(group, kAnalogFieldIds[field] + offset, field == 0 || field == 5 ? 20 : 35),
-                            input + 1, field + 2);
+            QLineEdit* edit =
+                Edit(group, kAnalogFieldIds[field] + offset, field == 0 || field == 5 ? 20 : 35);
+            if (kAnalogFieldIds[field] == IDC_ANALOG_OPTIONS) {
+                // The option byte holds the letters of A, N, X and I only.
+                edit->setValidator(new OptionLettersValidator(
+                    QString::fromLatin1(MaskToLettersANXI(0x0F)).remove(','), edit));
+            }
+            grid->addWidget(edit, input + 1, field + 2);
         }
     }
     return group;

@@ -31,6 +31,8 @@ inline constexpr unsigned MB_SYSTEMMODAL = 0x00001000;
 inline constexpr unsigned MB_TASKMODAL = 0x00002000;
 inline constexpr unsigned MB_SETFOREGROUND = 0x00010000;
 inline constexpr unsigned MB_TOPMOST = 0x00040000;
+// The program's own: Esc and the close box do nothing, for a question that only a button may answer.
+inline constexpr unsigned MB_NOESCAPE = 0x00800000;
 
 // Results of the standard box.
 inline constexpr int IDOK = 1;

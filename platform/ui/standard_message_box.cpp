@@ -70,6 +70,9 @@ StandardMessageBox::StandardMessageBox(QWidget* owner, const std::string& text, 
             escape_answer_ = IDOK;
             break;
     }
+    if ((style & MB_NOESCAPE) != 0) {
+        escape_answer_ = 0;
+    }
     const std::size_t defaultIndex = (style & MB_DEFMASK) >> 8;
     auto* defaultButton =
         qobject_cast<QPushButton*>(buttons[defaultIndex < buttons.size() ? defaultIndex : 0]);

@@ -17,7 +17,7 @@ public:
 
     // Shows the box modally and returns the answer: the id of the button pressed, or the id that Esc and
     // the close box stand for (IDOK for an OK-only box, IDCANCEL when there is a Cancel button, IDNO for
-    // a Yes/No box; Abort, Retry and Ignore cannot be escaped).
+    // a Yes/No box; Abort, Retry and Ignore cannot be escaped, nor a box styled MB_NOESCAPE).
     int Run();
     // The answer the box would give to Esc; 0 when it ignores Esc.
     int EscapeAnswer() const { return escape_answer_; }

@@ -9,8 +9,10 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -39,6 +41,7 @@
 #include "platform/ui/main_frame.h"
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
+#include "platform/ui/qt_ui_broker.h"
 #include "platform/ui/resource_texts.h"
 #include "platform/ui/ui_ids.h"
 #include "platform/ui/view.h"
@@ -325,6 +328,21 @@ TEST_F(KivoAppTest, TheFirstStartAsksForTheLanguageOnceAndLoadsItsTexts) {
     platform::OpenProgramSettings()->setValue("intl/Language", "DE");
     CKivoApp::ChooseLanguage();
     EXPECT_EQ(LoadText(9002), "Cancel");
+}
+
+TEST_F(KivoAppTest, EscapeAndTheCloseBoxLeaveTheLanguageQuestionOpen) {
+    platform::QtUiBroker broker;
+    platform::UiBroker* previous = platform::InstallUiBroker(&broker);
+    testsupport::OnNextModal([](QWidget* modal) {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(modal, &escape);
+        modal->close();
+        EXPECT_TRUE(modal->isVisible());
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+    });
+    CKivoApp::ChooseLanguage();
+    platform::InstallUiBroker(previous);
+    EXPECT_EQ(platform::OpenProgramSettings()->value("intl/Language").toString(), "EN");
 }
 
 TEST_F(KivoAppTest, TheProgramFolderIsWhereTheHelpFileIsFoundFirst) {

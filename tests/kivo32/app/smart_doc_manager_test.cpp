@@ -190,6 +190,29 @@ TEST_F(SmartDocManagerTest, FileOpenStartsInTheKindsFolderAndNextInTheFolderOfTh
     EXPECT_EQ(DocumentsOf(kRawDataTemplateId), 1u);
 }
 
+TEST_F(SmartDocManagerTest, FileOpenOpensAFileByTheKindItsExtensionNames) {
+    AddProgramTemplates();
+    // The data file is the kind chosen each time.
+    const struct {
+        const char* name;
+        unsigned kind;
+    } cases[] = {
+        {"site.sut", kSetupTableTemplateId},
+        {"SITE.SUT", kSetupTableTemplateId},
+        {"site.kivo", kRawDataTemplateId},
+        {"site.txt", kRawDataTemplateId},  // no kind claims it: the one chosen reads it
+    };
+    for (const auto& test : cases) {
+        testsupport::WriteWholeFile(folder_ / test.name, "text");
+        broker_.AnswerDialog("CGetDocTypeDlg", IDOK);
+        broker_.AnswerFileName(folder_ / test.name);
+        documents_.OnFileOpen();
+        platform::Document* opened = documents_.FindDocumentByPath(folder_ / test.name);
+        ASSERT_NE(opened, nullptr) << test.name;
+        EXPECT_EQ(documents_.FindTemplate(test.kind)->Documents().back(), opened) << test.name;
+    }
+}
+
 TEST_F(SmartDocManagerTest, WithoutTemplatesNewAndOpenTellTheUser) {
     broker_.AnswerMessageBox(IDOK);
     broker_.AnswerMessageBox(IDOK);

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <map>
 
 #include "kivo32/dialogs/dialogs_ids.h"
 #include "platform/base/message_box_flags.h"
@@ -72,6 +73,29 @@ TEST_F(SetNetworkInfoDlgTest, WhatTheDialogOffersDependsOnTheLogger) {
         });
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     }
+}
+
+TEST_F(SetNetworkInfoDlgTest, EachCaptionShowsItsKeyAndLeadsToItsField) {
+    CSetNetworkInfoDlg dialog("", "", "", "", "3001", "", "", false, true, true);
+    testsupport::OnNextModal([](QWidget* window) {
+        // A label shows its '&' as a mnemonic only when it has a buddy.
+        std::map<QString, QWidget*> buddies;
+        for (const QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->text().contains('&')) {
+                buddies[label->text()] = label->buddy();
+            }
+        }
+        const std::map<QString, QWidget*> expected = {
+            {"&Address:", Edit(window, IDC_NETINFO_ADDRESS)},
+            {"Subnet &mask:", Edit(window, IDC_NETINFO_MASK)},
+            {"&Gateway:", Edit(window, IDC_NETINFO_GATEWAY)},
+            {"&Port:", Edit(window, IDC_NETINFO_PORT)},
+            {"MA&C address:", Edit(window, IDC_NETINFO_MAC)},
+        };
+        EXPECT_EQ(buddies, expected);
+        Click(window, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
 TEST_F(SetNetworkInfoDlgTest, PortRadiosWriteThePortAndTypingChecksThem) {

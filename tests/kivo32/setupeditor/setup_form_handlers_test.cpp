@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -331,6 +332,27 @@ TEST_F(SetupFormHandlersTest, AnAnalogTypeChosenByTheUserTakesItsRanges) {
     ASSERT_TRUE(view_->ValidateSetup(false, false));
     EXPECT_EQ(view_->GetDocument()->GetSetupTable().GetAnalogChannel(0).GetOptions(), 0x20);
     EXPECT_EQ(view_->GetDocument()->GetSetupTable().GetModelCode(), 14);
+}
+
+TEST_F(SetupFormHandlersTest, AnAnalogOptionBoxTakesOnlyTheLettersItsByteHolds) {
+    CSetupTable table = setupeditortest::SetupOf(14);
+    table.GetAnalogChannel(0).SetType(kChannelAnalog0To10V);
+    view_ = Open(table);
+    ASSERT_NE(view_, nullptr);
+    auto* options = Find<QLineEdit>(view_, IDC_ANALOG_OPTIONS);
+    options->clear();
+    // Typed as the user types: small letters count as capitals, a letter of no option is refused.
+    for (const QChar typed : QString("a,x,Q")) {
+        QKeyEvent press(QEvent::KeyPress, typed.toUpper().unicode(), Qt::NoModifier, typed);
+        QApplication::sendEvent(options, &press);
+    }
+    EXPECT_EQ(options->text(), "A,X,");
+    emit options->editingFinished();
+    EXPECT_EQ(view_->GetDocument()->GetSetupTable().GetAnalogChannel(0).GetOptions(), 0x05);
+    // A pasted text holding such a letter is refused whole.
+    options->selectAll();
+    options->insert("N,Q");
+    EXPECT_EQ(options->text(), "A,X,");
 }
 
 TEST_F(SetupFormHandlersTest, TheCTKindSetsItsValuesAndTheCatalogueCancelGoesBack) {

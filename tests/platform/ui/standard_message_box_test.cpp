@@ -43,6 +43,7 @@ TEST_F(StandardMessageBoxTest, ButtonsDefaultAndEscapeFollowTheStyle) {
          QMessageBox::Cancel,
          IDCANCEL},
         {MB_YESNO | MB_ICONQUESTION, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes, IDNO},
+        {MB_YESNO | MB_NOESCAPE, {QMessageBox::Yes, QMessageBox::No}, QMessageBox::Yes, 0},
         // A default beyond the buttons falls back to the first.
         {MB_RETRYCANCEL | MB_DEFBUTTON3,
          {QMessageBox::Retry, QMessageBox::Cancel},
@@ -84,14 +85,26 @@ TEST_F(StandardMessageBoxTest, EscapeAndTheCloseBoxAnswerNoOrCancelOrClose) {
         EXPECT_EQ(platform::ShowStandardMessageBox(nullptr, "Erase?", {}, test.style), test.answer);
     }
 
-    // Abort, Retry and Ignore have no answer for Esc: the box waits for a button.
-    testsupport::OnNextModal([&](QWidget* modal) {
-        pressEscape(modal);
-        modal->close();
-        EXPECT_TRUE(modal->isVisible());
-        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Retry)->click();
-    });
-    EXPECT_EQ(platform::ShowStandardMessageBox(nullptr, "Disk error.", {}, MB_ABORTRETRYIGNORE), IDRETRY);
+    // Abort, Retry and Ignore have no answer for Esc, nor has a box that asks not to be escaped: the
+    // box waits for a button.
+    const struct {
+        unsigned style;
+        QMessageBox::StandardButton button;
+        int answer;
+    } unescapable[] = {
+        {MB_ABORTRETRYIGNORE, QMessageBox::Retry, IDRETRY},
+        {MB_YESNO | MB_NOESCAPE, QMessageBox::Yes, IDYES},
+    };
+    for (const auto& test : unescapable) {
+        SCOPED_TRACE(test.style);
+        testsupport::OnNextModal([&](QWidget* modal) {
+            pressEscape(modal);
+            modal->close();
+            EXPECT_TRUE(modal->isVisible());
+            qobject_cast<QMessageBox*>(modal)->button(test.button)->click();
+        });
+        EXPECT_EQ(platform::ShowStandardMessageBox(nullptr, "Disk error.", {}, test.style), test.answer);
+    }
 }
 
 TEST_F(StandardMessageBoxTest, ABoxWithoutOwnerBelongsToTheMainWindow) {
