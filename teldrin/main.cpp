@@ -14,6 +14,7 @@
 #include "teldrin/app/main_frame.h"
 #include "teldrin/app/start_list.h"
 #include "teldrin/app/termination_signal.h"
+#include "teldrin/app/unattended_platform.h"
 #include "teldrin/core/registry_values.h"
 #include "teldrin/core/scheduler_clock.h"
 #include "teldrin/core/teldrin_texts.h"
@@ -28,6 +29,7 @@ constexpr int kNoListStatus = 2;
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("teldrin");
+    teldrin::KeepPlatformNoticesOffStandardErrorWhenUnattended();
     platform::SettingsProfileStore store;
     teldrin::CRegistryValues settings;
     settings.Load(store);

@@ -1,23 +1,17 @@
 #include "teldrin/app/start_list.h"
 
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <iostream>
 
 #include "platform/base/text_format.h"
 #include "platform/base/windows1252.h"
 #include "platform/ui/qt_text.h"
 #include "teldrin/app/main_frame.h"
+#include "teldrin/app/unattended_platform.h"
 #include "teldrin/core/teldrin_texts.h"
 
 namespace teldrin {
 namespace {
-
-// The platforms that draw no window anyone sees.
-bool NobodyAtTheScreen() {
-    const QString platform = QGuiApplication::platformName();
-    return platform == "offscreen" || platform == "minimal";
-}
 
 void TellStandardError(const std::string& text) {
     std::cerr << "teldrin: " << platform::Windows1252ToUtf8(text);
