@@ -72,11 +72,14 @@ int main(int argc, char** argv) {
     teldrin::TerminationSignal termination([&frame] { frame.EndProgram(); });
     frame.show();
 
-    if (!teldrin::OpenStartList(frame, argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(),
-                                settings.loggerListDir)) {
+    const teldrin::StartListOutcome start =
+        teldrin::OpenStartList(frame, argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(),
+                               settings.loggerListDir, !teldrin::NobodyAtTheScreen());
+    if (start == teldrin::StartListOutcome::kNoList) {
         return kNoListStatus;
     }
-    const int status = QApplication::exec();
+    // Ended while the list was asked for (SIGTERM): it ends as it would from the event loop.
+    const int status = start == teldrin::StartListOutcome::kEnded ? 0 : QApplication::exec();
     settings.Save(store);
     return status;
 }
