@@ -77,6 +77,18 @@ if(KIVO_WITH_QT)
 endif()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/contrib/udev DESTINATION ${KIVO_SHARE_FOLDER})
 
+# teldrin's systemd user unit starts the teldrin of the prefix given to `cmake --install`, known only once
+# the installation runs: it is written then, and installed as any other file.
+if(TARGET teldrin)
+    set(unit ${CMAKE_BINARY_DIR}/install-unit/teldrin.service)
+    install(CODE "
+        set(bin_folder \"${CMAKE_INSTALL_BINDIR}\")
+        cmake_path(ABSOLUTE_PATH bin_folder BASE_DIRECTORY \"\${CMAKE_INSTALL_PREFIX}\")
+        set(KIVO_TELDRIN_PROGRAM \"\${bin_folder}/teldrin\")
+        configure_file(\"${PROJECT_SOURCE_DIR}/contrib/systemd/teldrin.service.in\" \"${unit}\" @ONLY)")
+    install(FILES ${unit} DESTINATION ${KIVO_SHARE_FOLDER}/systemd)
+endif()
+
 if(TARGET kivo32)
     # The desktop entry that lists kivo32 in the desktop's menu and offers it to open its data files and
     # setup tables, with the two file types. The entry names the program where it is installed, which is

@@ -14,6 +14,7 @@
 #include "teldrin/app/main_frame.h"
 #include "teldrin/app/start_list.h"
 #include "teldrin/app/termination_signal.h"
+#include "teldrin/app/unattended_platform.h"
 #include "teldrin/core/registry_values.h"
 #include "teldrin/core/scheduler_clock.h"
 #include "teldrin/core/teldrin_texts.h"
@@ -28,6 +29,7 @@ constexpr int kNoListStatus = 2;
 int main(int argc, char** argv) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("teldrin");
+    teldrin::KeepPlatformNoticesOffStandardErrorWhenUnattended();
     platform::SettingsProfileStore store;
     teldrin::CRegistryValues settings;
     settings.Load(store);
@@ -70,11 +72,14 @@ int main(int argc, char** argv) {
     teldrin::TerminationSignal termination([&frame] { frame.EndProgram(); });
     frame.show();
 
-    if (!teldrin::OpenStartList(frame, argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(),
-                                settings.loggerListDir)) {
+    const teldrin::StartListOutcome start =
+        teldrin::OpenStartList(frame, argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString(),
+                               settings.loggerListDir, !teldrin::NobodyAtTheScreen());
+    if (start == teldrin::StartListOutcome::kNoList) {
         return kNoListStatus;
     }
-    const int status = QApplication::exec();
+    // Ended while the list was asked for (SIGTERM): it ends as it would from the event loop.
+    const int status = start == teldrin::StartListOutcome::kEnded ? 0 : QApplication::exec();
     settings.Save(store);
     return status;
 }

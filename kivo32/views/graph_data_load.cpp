@@ -3,7 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
+#include <utility>
 
 #include "platform/ui/graph/serial_date.h"
 #include "shared/datafile/record_bytes.h"
@@ -12,31 +12,74 @@
 
 namespace {
 
-// Puts the points in time order (records of one time keep theirs); the count of points earlier than the
-// point before them.
-long PutInTimeOrder(std::vector<double>& x, std::vector<std::vector<float>>& values) {
-    long earlier = 0;
-    for (std::size_t i = 1; i < x.size(); ++i) {
-        earlier += x[i] < x[i - 1] ? 1 : 0;
+using TimedPoint = std::pair<double, std::size_t>;
+
+// Sorts `points`, made of ascending runs that begin at `runStarts` (after the first), by time, points of
+// one time in their order: adjacent runs merged pairwise until one is left.
+void MergeRuns(std::vector<TimedPoint>& points, const std::vector<std::size_t>& runStarts) {
+    const auto byTime = [](const TimedPoint& a, const TimedPoint& b) { return a.first < b.first; };
+    std::vector<std::size_t> bounds{0};
+    bounds.insert(bounds.end(), runStarts.begin(), runStarts.end());
+    bounds.push_back(points.size());
+    while (bounds.size() > 2) {
+        std::vector<std::size_t> merged{0};
+        for (std::size_t run = 0; run + 2 < bounds.size(); run += 2) {
+            const auto begin = points.begin();
+            std::inplace_merge(begin + static_cast<std::ptrdiff_t>(bounds[run]),
+                               begin + static_cast<std::ptrdiff_t>(bounds[run + 1]),
+                               begin + static_cast<std::ptrdiff_t>(bounds[run + 2]), byTime);
+            merged.push_back(bounds[run + 2]);
+        }
+        // An odd run out waits for the next round.
+        if (bounds.size() % 2 == 0) {
+            merged.push_back(bounds.back());
+        }
+        bounds = std::move(merged);
     }
-    if (earlier == 0) {
+}
+
+// Puts the points in time order (records of one time keep theirs); the count of points earlier than the
+// point before them. Only the stretch that must move is sorted: the points before it are no later, and
+// those after it no earlier, than any point of it. A logger clock set back once moves a handful of points
+// of a large file, not all of them.
+long PutInTimeOrder(std::vector<double>& x, std::vector<std::vector<float>>& values) {
+    std::vector<std::size_t> earlier;
+    for (std::size_t i = 1; i < x.size(); ++i) {
+        if (x[i] < x[i - 1]) {
+            earlier.push_back(i);
+        }
+    }
+    if (earlier.empty()) {
         return 0;
     }
-    std::vector<std::size_t> order(x.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&x](std::size_t a, std::size_t b) { return x[a] < x[b]; });
-    const auto reorder = [&order](auto& items) {
-        auto sorted = items;
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            sorted[i] = items[order[i]];
-        }
-        items = std::move(sorted);
-    };
-    reorder(x);
-    for (auto& subset : values) {
-        reorder(subset);
+    const auto at = [&x](std::size_t i) { return x.begin() + static_cast<std::ptrdiff_t>(i); };
+    const double lowestAfter = *std::min_element(at(earlier.front()), x.end());
+    const double highestBefore = *std::max_element(x.begin(), at(earlier.back()));
+    const auto first =
+        static_cast<std::size_t>(std::upper_bound(x.begin(), at(earlier.front()), lowestAfter) - x.begin());
+    const auto last =
+        static_cast<std::size_t>(std::lower_bound(at(earlier.back()), x.end(), highestBefore) - x.begin());
+
+    std::vector<TimedPoint> moved;
+    moved.reserve(last - first);
+    for (std::size_t i = first; i < last; ++i) {
+        moved.emplace_back(x[i], i);
     }
-    return earlier;
+    for (std::size_t& start : earlier) {
+        start -= first;
+    }
+    MergeRuns(moved, earlier);
+    for (std::size_t i = 0; i < moved.size(); ++i) {
+        x[first + i] = moved[i].first;
+    }
+    std::vector<float> reordered(moved.size());
+    for (auto& subset : values) {
+        for (std::size_t i = 0; i < moved.size(); ++i) {
+            reordered[i] = subset[moved[i].second];
+        }
+        std::copy(reordered.begin(), reordered.end(), subset.begin() + static_cast<std::ptrdiff_t>(first));
+    }
+    return static_cast<long>(earlier.size());
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "teldrin/app/start_list.h"
 
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <iostream>
 
 #include "platform/base/text_format.h"
@@ -13,12 +12,6 @@
 namespace teldrin {
 namespace {
 
-// The platforms that draw no window anyone sees.
-bool NobodyAtTheScreen() {
-    const QString platform = QGuiApplication::platformName();
-    return platform == "offscreen" || platform == "minimal";
-}
-
 void TellStandardError(const std::string& text) {
     std::cerr << "teldrin: " << platform::Windows1252ToUtf8(text);
     if (text.empty() || text.back() != '\n') {
@@ -26,29 +19,45 @@ void TellStandardError(const std::string& text) {
     }
 }
 
+// The list the user picks; empty when none. `ended` tells whether the program was ended meanwhile: a
+// service manager's stop must not wait for an answer nobody may give.
+QString AskForList(CMainFrame& frame, const std::string& loggerListDir, bool& ended) {
+    QFileDialog dialog(&frame, "Teldrin", platform::ToQString(loggerListDir),
+                       "Logger List (*.lst);;All Files (*)");
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    QObject::connect(&frame, &CMainFrame::ReadyToQuit, &dialog, [&dialog, &ended] {
+        ended = true;
+        dialog.reject();
+    });
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
 }  // namespace
 
-bool OpenStartList(CMainFrame& frame, QString named, const std::string& loggerListDir) {
-    const bool nobodyToAsk = NobodyAtTheScreen();
-    if (named.isEmpty() && nobodyToAsk) {
+StartListOutcome OpenStartList(CMainFrame& frame, QString named, const std::string& loggerListDir,
+                               bool someoneAtTheScreen) {
+    if (named.isEmpty() && !someoneAtTheScreen) {
         TellStandardError(TeldrinText(IDS_TELDRIN_NO_LIST_GIVEN));
-        return false;
+        return StartListOutcome::kNoList;
     }
     if (named.isEmpty()) {
-        named = QFileDialog::getOpenFileName(&frame, "Teldrin", platform::ToQString(loggerListDir),
-                                             "Logger List (*.lst);;All Files (*)");
+        bool ended = false;
+        named = AskForList(frame, loggerListDir, ended);
+        if (ended) {
+            return StartListOutcome::kEnded;
+        }
     }
     // A user who chose no list may still open one from the File menu.
     if (named.isEmpty()) {
-        return true;
+        return StartListOutcome::kRun;
     }
     const std::filesystem::path path = platform::PathFromQString(named);
     if (frame.OpenList(path)) {
-        return true;
+        return StartListOutcome::kRun;
     }
     TellStandardError(platform::FillPrintfPlaceholders(TeldrinText(IDS_TELDRIN_CANNOT_OPEN_FILE),
                                                        {platform::PathToWindows1252(path)}));
-    return !nobodyToAsk;
+    return someoneAtTheScreen ? StartListOutcome::kRun : StartListOutcome::kNoList;
 }
 
 }  // namespace teldrin

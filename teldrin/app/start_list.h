@@ -11,9 +11,15 @@ namespace teldrin {
 
 class CMainFrame;
 
-// Opens `named` (empty: asks the user, from `loggerListDir`, Windows-1252) in `frame`. False when the
-// program is to end: no screen, and no list given or the list does not open; the reason is on standard
-// error.
-bool OpenStartList(CMainFrame& frame, QString named, const std::string& loggerListDir);
+enum class StartListOutcome {
+    kRun,     // a list is open, or the user chose none and may open one from the File menu
+    kNoList,  // nobody to ask, and no list given or the list does not open (said on standard error)
+    kEnded,   // the program was ended (its EndProgram) while the user was asked for a list
+};
+
+// Opens `named` (empty: asks the user, from `loggerListDir`, Windows-1252, when `someoneAtTheScreen`)
+// in `frame`.
+StartListOutcome OpenStartList(CMainFrame& frame, QString named, const std::string& loggerListDir,
+                               bool someoneAtTheScreen);
 
 }  // namespace teldrin

@@ -142,6 +142,9 @@ TEST(TeldrinProgramTest, CallsAnImmediateEntryAndEndsOnSigterm) {
                           "es du logger IMM1 completed at"),
               std::string::npos)
         << events;
+    // Standard error goes to a service's journal: the platform's notices on the windows a call shows and
+    // hides stay out of it (the program's own messages still come: see the case without a list).
+    EXPECT_EQ(testsupport::ReadWholeFile(home.StandardError()), "");
 
     const pid_t second = StartProgram(home, {listPath.string()});
     ASSERT_GT(second, 0);

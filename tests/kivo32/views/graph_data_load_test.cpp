@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <vector>
 
 #include "platform/ui/graph/serial_date.h"
 #include "tests/kivo32/views/grid_fixture.h"
@@ -75,6 +77,55 @@ TEST_F(GraphDataLoadTest, RecordsOutOfTimeOrderAreCountedAndPutInOrder) {
     // Records in order are left as they are.
     ASSERT_TRUE(LoadGraphValues(cells, {3, 4, {3}}, result, progress_));
     EXPECT_EQ(result.outOfOrderRecords, 0);
+}
+
+TEST_F(GraphDataLoadTest, ClocksSetBackPutThePointsInTheOrderOfASortByTime) {
+    // The hours of a day's records, in file order; the points are in the order a stable sort by time gives,
+    // however few or many of them move.
+    struct Case {
+        const char* what;
+        std::vector<int> hours;
+    };
+    const Case cases[] = {
+        {"set back once in the middle, onto times already seen", {1, 2, 3, 4, 2, 3, 5, 6}},
+        {"set back at the second record", {5, 1, 2, 3}},
+        {"set back at the last record", {1, 2, 3, 0}},
+        {"set back to the first time", {1, 1, 2, 3, 1, 4}},
+        {"set back to the last time before it", {1, 2, 3, 3, 3, 4}},
+        {"several times", {3, 1, 4, 1, 5, 9, 2, 6, 5, 3, 5}},
+        {"a whole run earlier", {6, 7, 8, 9, 1, 2, 3, 4}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::vector<std::uint8_t>> records;
+        for (std::size_t i = 0; i < c.hours.size(); ++i) {
+            records.push_back(RecordBytes({24, 3, 15}, {c.hours[i], 0, 0}, {float(i)}));
+        }
+        const CRawDataGrid& cells = Open(gridtest::ChannelsSetup(1), records);
+        GraphLoadResult result;
+        const int count = static_cast<int>(c.hours.size());
+        ASSERT_TRUE(LoadGraphValues(cells, {1, count, {3}}, result, progress_));
+
+        std::vector<float> expected(c.hours.size());
+        std::iota(expected.begin(), expected.end(), 0.0f);
+        std::stable_sort(expected.begin(), expected.end(), [&c](float a, float b) {
+            return c.hours[static_cast<std::size_t>(a)] < c.hours[static_cast<std::size_t>(b)];
+        });
+        std::vector<float> values;
+        std::vector<double> expectedX;
+        for (std::size_t p = 0; p < expected.size(); ++p) {
+            values.push_back(result.data.subsets[0].Sample(p));
+            const int hour = c.hours[static_cast<std::size_t>(expected[p])];
+            expectedX.push_back(platform::CreateSerialDate({3, 15, 124, hour, 0, 0}));
+        }
+        EXPECT_EQ(values, expected);
+        EXPECT_EQ(result.data.x, expectedX);
+        long earlier = 0;
+        for (std::size_t i = 1; i < c.hours.size(); ++i) {
+            earlier += c.hours[i] < c.hours[i - 1] ? 1 : 0;
+        }
+        EXPECT_EQ(result.outOfOrderRecords, earlier);
+    }
 }
 
 TEST_F(GraphDataLoadTest, RefusesWhatItCannotGraphAndStopsWhenAsked) {

@@ -454,6 +454,14 @@ TEST_P(QuarvenDownloadTest, OneShortBatchIsAskedForAgain) {
         const std::vector<std::string> sent = Logger().Commands();
         // One as the transfer starts, one before asking again, and the second try of a lost one.
         EXPECT_EQ(std::count(sent.begin(), sent.end(), "R!B"), firstModeCommandLost ? 3 : 2);
+        // The second try follows the lost one before the record is asked for: were it left out, that
+        // request would fail and be asked for once more, which sends its own "R!B".
+        std::size_t askedAgain = 0;
+        for (std::size_t at = sink_.log.find("Asking again"); at != std::string::npos;
+             at = sink_.log.find("Asking again", at + 1)) {
+            ++askedAgain;
+        }
+        EXPECT_EQ(askedAgain, 1u) << sink_.log;
     }
 }
 
