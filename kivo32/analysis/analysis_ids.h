@@ -73,3 +73,8 @@ inline constexpr unsigned IDS_SUMMARY_SCALE = 59785;
 inline constexpr unsigned IDS_SUMMARY_OFFSET = 9292;
 inline constexpr unsigned IDS_SUMMARY_MULTIPLIER = 9290;
 inline constexpr unsigned IDS_SUMMARY_NOT_IN_FILE = 9028;
+// The summary's peak-demand window of models 1 and 2 ("%d" its minutes, "%s" its kind); ours: the two
+// kinds, by the window's option bit.
+inline constexpr unsigned IDS_SUMMARY_DEMAND_WINDOW = 59463;
+inline constexpr unsigned IDS_SUMMARY_MOVING_WINDOW = 21170;
+inline constexpr unsigned IDS_SUMMARY_BLOCK_WINDOW = 21171;

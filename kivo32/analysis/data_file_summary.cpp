@@ -23,6 +23,8 @@ constexpr int kModelBrelanCurrent = 4;
 constexpr std::uint8_t kOptionFiftyHertz = 0x10;
 constexpr std::uint8_t kOptionRingMemory = 0x20;
 constexpr std::uint8_t kOptionAutoFrequency = 0x40;
+// Models 1 and 2 keep a peak-demand window from the next firmware on.
+constexpr int kLastFirmwareWithoutPeak = 53;
 
 // A heading with a line of '-' as long as it.
 std::string Heading(unsigned id) {
@@ -65,11 +67,12 @@ std::string ChannelLine(const CSetupTable& setup, int slot, bool converted) {
     const auto number = [&](const char* format, double value) {
         return converted ? none : platform::StringPrintf(format, value);
     };
+    // A value is raw x value 1 + value 2: value 2 is the offset, value 1 the multiplier.
     const auto twoScales = [&](const CSUTChannelHardware& channel, const std::string& head) {
         return platform::StringPrintf("%s: %s = %7.3f; %s = %s\n", head.c_str(),
-                                      LoadText(IDS_SUMMARY_OFFSET).c_str(), channel.GetScaleValue1(),
+                                      LoadText(IDS_SUMMARY_OFFSET).c_str(), channel.GetScaleValue2(),
                                       LoadText(IDS_SUMMARY_MULTIPLIER).c_str(),
-                                      number("%.3f", channel.GetScaleValue2()).c_str());
+                                      number("%.3f", channel.GetScaleValue1()).c_str());
     };
     switch (types[index]) {
         case kChannelPower: {
@@ -138,6 +141,20 @@ std::string ChannelLine(const CSetupTable& setup, int slot, bool converted) {
     }
 }
 
+// The peak-demand window of a model 1 or 2 whose firmware keeps one, when the setup has one; else empty.
+std::string DemandWindowLine(const CSetupTable& setup, const CDataInfo& info) {
+    const int model = setup.GetHeader().GetModelCode();
+    const CSUTExtendedData& extended = setup.GetExtendedData();
+    if (model < kModelOrnatFirst || model > kModelOrnatLast ||
+        FirmwareNumber(info) <= kLastFirmwareWithoutPeak || extended.GetPeakDemandChannel() == 0) {
+        return {};
+    }
+    return platform::FormatLoadedText(
+        IDS_SUMMARY_DEMAND_WINDOW,
+        {std::to_string(extended.GetPeakWindowMinutes()),
+         LoadText(extended.IsPeakWindowOptionOff() ? IDS_SUMMARY_MOVING_WINDOW : IDS_SUMMARY_BLOCK_WINDOW)});
+}
+
 }  // namespace
 
 bool BuildDataFileSummary(const CRawDataGrid& cells, const std::string& title, std::string& text,
@@ -178,7 +195,7 @@ bool BuildDataFileSummary(const CRawDataGrid& cells, const std::string& title, s
     text += statistics;
 
     text += Heading(IDS_SUMMARY_SETUP) + "\n";
-    text += Field(IDS_SUMMARY_SETUP_NAME, setup.GetHeader().GetSubText()) + "\n";
+    text += Field(IDS_SUMMARY_SETUP_NAME, setup.GetHeader().GetHeaderText()) + "\n";
     const int slots = model == kModelQuarvenRS ? 8 : 10;
     for (int slot = 1; slot <= slots; ++slot) {
         text += ChannelLine(setup, slot, converted);
@@ -191,11 +208,12 @@ bool BuildDataFileSummary(const CRawDataGrid& cells, const std::string& title, s
     }
     text +=
         Field(IDS_SUMMARY_INTERVAL, CRawData::FormatIntervalCode(setup.GetHeader().GetIntervalCode())) + "\n";
+    text += DemandWindowLine(setup, info);
 
     text += Heading(IDS_SUMMARY_FILE) + "\n";
     const auto orNone = [&](const std::string& value) { return value.empty() ? none : value; };
     text += Field(IDS_SUMMARY_LOGGER_ID, converted ? none : info.GetIdText());
-    text += Field(IDS_SUMMARY_SETUP_ID, orNone(setup.GetHeader().GetHeaderText()));
+    text += Field(IDS_SUMMARY_SETUP_ID, orNone(setup.GetHeader().GetSubText()));
     text += Field(IDS_SUMMARY_MODEL, GetLoggerTypeName(model));
     text += Field(IDS_SUMMARY_FIRMWARE, orNone(info.GetTypeText()));
     return true;

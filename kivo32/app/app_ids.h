@@ -27,6 +27,8 @@ inline constexpr unsigned IDS_EXPORT_ONTO_DATA_FILE = 59522;  // %s the CSV file
 inline constexpr unsigned IDS_CSV_FILES_FILTER = 59762;
 inline constexpr unsigned IDS_CONVERSION_THREAD_FAILED = 21050;  // %ld the system's error code
 inline constexpr unsigned IDS_EXPORT_THREAD_FAILED = 21051;      // %ld the system's error code
+// A conversion onto a data file open in a window; %s its path.
+inline constexpr unsigned IDS_CONVERSION_ONTO_OPEN_FILE = 21173;
 
 // ---- The application's commands and the session's start and end.
 // Refusals of the logger commands.

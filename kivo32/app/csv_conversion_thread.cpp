@@ -11,9 +11,11 @@
 #include "platform/base/program_texts.h"
 #include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
+#include "platform/base/windows1252.h"
 #include "platform/ui/ui_ids.h"
 #include "shared/common/message_box.h"
 #include "shared/datafile/csv_import.h"
+#include "shared/datafile/data_file_names.h"
 #include "shared/datafile/message_sink.h"
 
 CCsvConversionThread::CCsvConversionThread(std::filesystem::path csvPath, std::filesystem::path dataPath,
@@ -48,7 +50,23 @@ bool OnConversionResult(const platform::Message& message, platform::MessageTarge
     return true;
 }
 
-std::optional<CsvConversionPaths> AskCsvConversionPaths(const std::filesystem::path& folder) {
+namespace {
+
+// The CSV file's name with ".kivo" in place of its extension (a "." in a folder name stays), numbered
+// when a file of that name exists: that is most often the download the CSV file was written from.
+std::filesystem::path ProposedDataFileName(const std::filesystem::path& csv) {
+    const std::filesystem::path beside = std::filesystem::path(csv).replace_extension(".kivo");
+    std::error_code error;
+    if (!std::filesystem::exists(beside, error)) {
+        return beside;
+    }
+    return MakeNumberedFileName(csv.parent_path(), csv.stem().string());
+}
+
+}  // namespace
+
+std::optional<CsvConversionPaths> AskCsvConversionPaths(const std::filesystem::path& folder,
+                                                        const IsFileOpen& isOpen) {
     const platform::FileFilter allFiles{LoadText(IDS_ALL_FILES_FILTER) + " (*.*)", {"*.*"}};
     platform::FileNameRequest open;
     open.open = true;
@@ -62,14 +80,21 @@ std::optional<CsvConversionPaths> AskCsvConversionPaths(const std::filesystem::p
     platform::FileNameRequest save;
     save.open = false;
     save.initialFolder = csv->parent_path();
-    // Only the name's own extension is replaced: a "." in a folder name stays.
-    save.fileName = std::filesystem::path(*csv).replace_extension(".kivo");
     save.defaultExtension = "kivo";
     save.flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_ENABLESIZING;
     save.filters = {{LoadText(IDS_DATA_FILE_FILTER) + " (*.kivo)", {"*.kivo"}}, allFiles};
-    std::optional<std::filesystem::path> data = platform::CurrentUiBroker().PromptFileName(save);
-    if (!data || !ConfirmExtension(*data, ".kivo", IDS_NOT_A_DATA_FILE_NAME)) {
-        return std::nullopt;
+    for (;;) {
+        save.fileName = ProposedDataFileName(*csv);
+        std::optional<std::filesystem::path> data = platform::CurrentUiBroker().PromptFileName(save);
+        if (!data || !ConfirmExtension(*data, ".kivo", IDS_NOT_A_DATA_FILE_NAME)) {
+            return std::nullopt;
+        }
+        // A file open in one window is never overwritten from another.
+        if (!isOpen(*data)) {
+            return CsvConversionPaths{*csv, *data};
+        }
+        ShowMessageBox(
+            platform::FormatLoadedText(IDS_CONVERSION_ONTO_OPEN_FILE, {platform::PathToWindows1252(*data)}),
+            MB_OK | MB_ICONEXCLAMATION, true);
     }
-    return CsvConversionPaths{*csv, *data};
 }

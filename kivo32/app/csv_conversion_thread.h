@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -22,10 +23,16 @@ struct CsvConversionPaths {
     std::filesystem::path data;
 };
 
+// Whether a file is open in a window of the program.
+using IsFileOpen = std::function<bool(const std::filesystem::path&)>;
+
 // Asks for the CSV file (a name not ending in ".csv" only after a Yes to 9352), then for the data file,
-// proposed as the CSV file's name with ".kivo" in place of its extension (a name not ending in ".kivo"
-// only after a Yes to 59518). Both dialogs start in `folder`. nullopt when the user stopped.
-std::optional<CsvConversionPaths> AskCsvConversionPaths(const std::filesystem::path& folder);
+// proposed as the CSV file's name with ".kivo" in place of its extension, or numbered ("-01.kivo" and
+// on) when a file of that name exists (a name not ending in ".kivo" only after a Yes to 59518). A data
+// file open in a window is refused (the user told) and the name asked again. Both dialogs start in
+// `folder`. nullopt when the user stopped.
+std::optional<CsvConversionPaths> AskCsvConversionPaths(const std::filesystem::path& folder,
+                                                        const IsFileOpen& isOpen);
 
 class CCsvConversionThread {
 public:

@@ -6,6 +6,7 @@
 
 #include "kivo32/app/app_ids.h"
 #include "kivo32/app/csv_conversion_thread.h"
+#include "kivo32/app/smart_doc_manager.h"
 #include "kivo32/app/text_export_thread.h"
 #include "kivo32/dialogs/pc_setup_dlg.h"
 #include "kivo32/session/session_el.h"
@@ -35,8 +36,11 @@ void DropFinished(std::vector<std::unique_ptr<Worker>>& workers) {
 
 void CKivoApp::ConvertCsvFile() {
     const platform::DocTemplate* dataTemplate = GetTemplate(kRawDataTemplateId);
-    const std::optional<CsvConversionPaths> paths =
-        AskCsvConversionPaths(dataTemplate != nullptr ? dataTemplate->InitialFolder() : std::filesystem::path());
+    const std::optional<CsvConversionPaths> paths = AskCsvConversionPaths(
+        dataTemplate != nullptr ? dataTemplate->InitialFolder() : std::filesystem::path(),
+        [this](const std::filesystem::path& path) {
+            return documents_ != nullptr && documents_->FindDocumentByPath(path) != nullptr;
+        });
     if (!paths) {
         return;
     }

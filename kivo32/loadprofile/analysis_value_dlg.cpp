@@ -5,7 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "kivo32/loadprofile/load_profile_ids.h"
 #include "platform/base/message_box_flags.h"
@@ -16,6 +19,28 @@
 #include "platform/ui/desktop_services.h"
 #include "platform/ui/qt_text.h"
 #include "shared/common/message_box.h"
+
+namespace {
+
+// The width of a box that shows its whole text: the text, the margins Qt keeps around it and the frame
+// the style draws.
+int WidthShowingWhole(const QLineEdit& line) {
+    constexpr int kQtTextMargins = 2 * 2;
+    const QFontMetrics metrics = line.fontMetrics();
+    const QMargins margins = line.textMargins();
+    const QSize text(
+        metrics.horizontalAdvance(line.text()) + kQtTextMargins + margins.left() + margins.right() + 1,
+        metrics.height());
+    QStyleOptionFrame option;
+    option.initFrom(&line);
+    option.lineWidth =
+        line.hasFrame() ? line.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &line) : 0;
+    option.midLineWidth = 0;
+    option.state |= QStyle::State_Sunken;
+    return line.style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, &line).width();
+}
+
+}  // namespace
 
 CAnalysisValueDlg::CAnalysisValueDlg(std::filesystem::path dataFile, QWidget* parent)
     : QDialog(parent),
@@ -48,10 +73,19 @@ void CAnalysisValueDlg::SetAnalysisValues(const AnalysisValueRecord& record) {
     setWindowTitle(platform::ToQString(display_.title));
     heading_->setText(platform::ToQString(display_.heading));
     heading_->setVisible(!display_.heading.empty());
+    int widest = 0;
     for (std::size_t index = 0; index < lines_.size(); ++index) {
-        lines_[index]->setText(platform::ToQString(display_.lines[index]));
+        QLineEdit* line = lines_[index];
+        line->setText(platform::ToQString(display_.lines[index]));
+        // A text wider than the box would show its end, cutting the value's first digits: the box shows
+        // the text from its start, and is made wide enough for the whole of it.
+        line->setCursorPosition(0);
+        widest = std::max(widest, WidthShowingWhole(*line));
         // Only the lines the kind fills show: one value, or as many ranked values as there are.
-        lines_[index]->setVisible(!display_.lines[index].empty());
+        line->setVisible(!display_.lines[index].empty());
+    }
+    for (QLineEdit* line : lines_) {
+        line->setMinimumWidth(widest);
     }
 }
 

@@ -22,8 +22,8 @@ const std::vector<int>& PeakWindowLengths() {
 
 PeakWindowSettings ReadPeakWindow(const CSetupTable& table) {
     const CSUTExtendedData& extended = table.GetExtendedData();
-    const std::uint8_t window = extended.GetTimeBlockByte2();
-    return {extended.GetTimeBlockByte1(), (window & kOptionOffBit) != 0, window & kMinutesMask};
+    return {extended.GetPeakDemandChannel(), extended.IsPeakWindowOptionOff(),
+            extended.GetPeakWindowMinutes()};
 }
 
 void WritePeakWindow(const PeakWindowSettings& settings, CSetupTable& table) {

@@ -39,6 +39,12 @@ CRawDataDoc* ExtractDataByDate(CRawDataView& view) {
     long firstRecord = 0;
     long lastRecord = 0;
     view.FindRecordRange(*dialog.GetFrom(), *dialog.GetTo(), firstRecord, lastRecord);
+    // A start and an end inside one gap of the records find the record after it first and the one
+    // before it last.
+    if (lastRecord < firstRecord) {
+        ShowMessageBoxId(IDS_EXTRACT_NO_RECORDS_IN_RANGE, MB_OK | MB_ICONEXCLAMATION, true);
+        return nullptr;
+    }
     return ExtractDataRange(view, firstRecord, lastRecord);
 }
 

@@ -8,7 +8,8 @@ class CRawDataView;
 // Records first..last of the view's document as a new extracted-range document; data that is itself
 // an extract is refused (the user is told). Null when nothing was made.
 CRawDataDoc* ExtractDataRange(CRawDataView& view, long first, long last);
-// The date dialog seeded with the first and last record times; on OK the records in the chosen span.
+// The date dialog seeded with the first and last record times; on OK the records in the chosen span
+// (a span that holds none is refused, the user told).
 CRawDataDoc* ExtractDataByDate(CRawDataView& view);
 // The record dialog over the grid's rows; on OK those records.
 CRawDataDoc* ExtractDataByRecord(CRawDataView& view);

@@ -141,8 +141,8 @@ public:
     // Command 32889: the selected records as a new extracted-range document.
     void OnExtractSelectedRange();
 
-    // What the exports, reports and analysis take: the selected records, or every record, and the
-    // record, date and time columns followed by the selected value columns, or every column.
+    // What the CSV export takes: the selected records, or every record, and the record, date and time
+    // columns followed by every selected column (a maximum's time column too), or every column.
     struct Span {
         long firstRow = 1;
         long lastRow = 0;

@@ -50,9 +50,12 @@ CRawDataView::Span CRawDataView::GetExportSpan() {
     if (GetSelectedRange(block, false)) {
         span.firstRow = static_cast<long>(block.FirstRow());
         span.lastRow = static_cast<long>(block.bottom);
-        span.columns = {1, 2};
+        // The record's date and time, then every selected column from left to right: the time at which a
+        // maximum occurred stays beside its value.
+        constexpr int kTimeColumn = 2;
+        span.columns = {1, kTimeColumn};
         for (const int column : GetSelectedColumns()) {
-            if (cells_->IsValueColumn(column)) {
+            if (column > kTimeColumn) {
                 span.columns.push_back(column);
             }
         }

@@ -283,6 +283,8 @@ inline constexpr unsigned IDS_EXTRACT_TO_TOO_LATE = 8216;
 inline constexpr unsigned IDS_EXTRACT_FILE_TIMES_INVALID = 8217;
 // An extract of data that is itself an extract; its box is titled "KIVO - %s" with the title.
 inline constexpr unsigned IDS_EXTRACT_OF_EXTRACT = 12486;
+// Ours: a date range that no record falls in (both ends inside one gap of the records).
+inline constexpr unsigned IDS_EXTRACT_NO_RECORDS_IN_RANGE = 21172;
 // Ours: the labels of the two dialogs.
 inline constexpr unsigned IDS_EXTRACT_BY_RECORD_TITLE = 20460;
 inline constexpr unsigned IDS_EXTRACT_FIRST_RECORD = 20461;

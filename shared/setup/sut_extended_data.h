@@ -51,6 +51,11 @@ public:
     void SetTimeBlockByte1(std::uint8_t value) { block_.SetU8(42, value); }
     std::uint8_t GetTimeBlockByte2() const { return block_.U8(43); }
     void SetTimeBlockByte2(std::uint8_t value) { block_.SetU8(43, value); }
+    // Models 1 and 2 keep their peak-demand window in those two bytes: the channel that calculates it
+    // (0 none, else 5 or 6), then the window's minutes in bits 0-6 and its option switched off in bit 7.
+    int GetPeakDemandChannel() const { return GetTimeBlockByte1(); }
+    int GetPeakWindowMinutes() const { return GetTimeBlockByte2() & 0x7F; }
+    bool IsPeakWindowOptionOff() const { return (GetTimeBlockByte2() & 0x80) != 0; }
     // The fourteen values of a Quarven logger's extended read, index 0-13.
     float GetQuarvenValue(int index) const { return block_.F32(44 + 4 * index); }
     void SetQuarvenValue(int index, float value) { block_.SetF32(44 + 4 * index, value); }

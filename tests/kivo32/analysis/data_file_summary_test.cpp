@@ -1,5 +1,6 @@
 // The summary report of a data file per model: heading, title, first and last record, duration, the
-// channel lines of the setup, line frequency, interval and the file's texts; a file converted from CSV.
+// channel lines of the setup, line frequency, interval, the peak-demand window and the file's texts; a
+// file converted from CSV.
 #include "kivo32/analysis/data_file_summary.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,75 @@ TEST_F(DataFileSummaryTest, OneRecordLastsOneIntervalAndAConvertedFileSaysSo) {
     EXPECT_NE(text.find("PT = CSV file; CT = CSV file"), std::string::npos);
     EXPECT_NE(text.find("Memory Mode: CSV file\n"), std::string::npos);
     EXPECT_NE(text.find("Logger ID: CSV file\n"), std::string::npos);
+}
+
+TEST_F(DataFileSummaryTest, TheSetupNameAndTheLoggerIdEachStandOnTheirOwnLine) {
+    CSetupTable setup = datafiletest::OneValueSetup(13);
+    setup.GetHeader().SetHeaderText("Active setup");
+    setup.GetHeader().SetSubText("400014");
+    const std::string text = Summary(setup, datafiletest::TimedRecords(2));
+    EXPECT_NE(text.find("Setup\n-----\n\nSetup Name: Active setup\n\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("\nSetup Logger ID: 400014\n"), std::string::npos) << text;
+}
+
+TEST_F(DataFileSummaryTest, ScaledChannelsShowTheirOffsetAndMultiplier) {
+    // A value is raw x 2.5 - 1.25: the offset is -1.25, the multiplier 2.5.
+    const struct {
+        std::uint8_t type;
+        const char* head;
+    } cases[] = {
+        {kChannelTemperature, "Temperature"},
+        {kChannel5VDC, "5 V DC"},
+        {kChannel10VDC, "10 V DC"},
+        {kChannel4mA, "4 mA"},
+        {kChannel25mA, "25 mA"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.head);
+        CSetupTable setup = datafiletest::OneValueSetup(0);
+        CSUTChannelHardware& channel = setup.GetHardwareChannel(1);
+        channel.SetType(c.type);
+        channel.SetOptions(0);  // logs nothing: the records stay those of channel 1
+        channel.SetScaleValue1(2.5f);
+        channel.SetScaleValue2(-1.25f);
+        const std::string text = Summary(setup, datafiletest::TimedRecords(2));
+        EXPECT_NE(text.find(std::string(" - ") + c.head + ": Offset =  -1.250; Multiplier = 2.500\n"),
+                  std::string::npos)
+            << text;
+    }
+}
+
+TEST_F(DataFileSummaryTest, APeakDemandWindowOfModelsOneAndTwoFollowsTheInterval) {
+    const struct {
+        const char* name;
+        int model;
+        const char* firmware;
+        std::uint8_t channel;
+        std::uint8_t window;
+        const char* line;  // empty: no line
+    } cases[] = {
+        {"model 2, moving", 2, "2.54", 5, 0x8F, "Demand Window: 15 minutes, Moving\n\n"},
+        {"model 1, block", 1, "1.60", 6, 0x1E, "Demand Window: 30 minutes, Block\n\n"},
+        {"firmware 53", 2, "2.53", 5, 0x8F, ""},
+        {"no window", 2, "2.54", 0, 0x8F, ""},
+        {"model 0", 0, "2.54", 5, 0x8F, ""},
+        {"model 13", 13, "2.54", 5, 0x8F, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CSetupTable setup = datafiletest::OneValueSetup(c.model);
+        setup.GetExtendedData().SetTimeBlockByte1(c.channel);
+        setup.GetExtendedData().SetTimeBlockByte2(c.window);
+        CDataInfo info;
+        info.SetTypeText(c.firmware);
+        const std::string text = Summary(setup, datafiletest::TimedRecords(2), info);
+        const std::size_t interval = text.find("Interval: ");
+        const std::size_t file = text.find("File\n----\n");
+        ASSERT_NE(interval, std::string::npos) << text;
+        ASSERT_NE(file, std::string::npos) << text;
+        const std::size_t afterInterval = text.find("\n\n", interval) + 2;
+        EXPECT_EQ(text.substr(afterInterval, file - afterInterval), c.line) << text;
+    }
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The CSV conversion on its worker: a small CSV becomes a data file that opens through the application,
 // a CSV that cannot be dated fails with message 59546 and leaves no file at the target, and the dialogs
-// that choose the two files.
+// that choose the two files: never proposing a data file that exists, never taking one open in a window.
 #include "kivo32/app/csv_conversion_thread.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include "platform/base/message_box_flags.h"
 #include "platform/base/message_queue.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "platform/ui/resource_texts.h"
 #include "shared/datafile/message_sink.h"
 #include "shared/datafile/raw_data.h"
@@ -24,6 +25,10 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+bool NothingOpen(const fs::path&) {
+    return false;
+}
 
 const std::string kTitles =
     "\"Record\",\"Record\",\"Record\",\"Chan 1\"\r\n\"Number\",\"Date\",\"Time\",\"Avg KW\"\r\n";
@@ -160,7 +165,7 @@ TEST_F(CsvConversionThreadTest, TheDialogsProposeTheDataFileBesideTheCsvAndQuest
         if (!c.dataChosen.empty()) {
             broker.AnswerFileName(c.dataChosen);
         }
-        const std::optional<CsvConversionPaths> paths = AskCsvConversionPaths(folder_.path());
+        const std::optional<CsvConversionPaths> paths = AskCsvConversionPaths(folder_.path(), NothingOpen);
         ASSERT_EQ(paths.has_value(), c.converts) << c.name;
         if (paths) {
             EXPECT_EQ(paths->csv, c.csvChosen) << c.name;
@@ -177,6 +182,54 @@ TEST_F(CsvConversionThreadTest, TheDialogsProposeTheDataFileBesideTheCsvAndQuest
             EXPECT_FALSE(asked[1].fileRequest.open) << c.name;
         }
     }
+}
+
+TEST_F(CsvConversionThreadTest, TheDataFileProposedIsNeverOneThatExists) {
+    fs::create_directories(csv_path_.parent_path());
+    const fs::path folder = csv_path_.parent_path();
+    const struct {
+        std::vector<const char*> existing;
+        const char* proposed;
+    } cases[] = {
+        {{}, "March.kivo"},
+        {{"March.kivo"}, "March-01.kivo"},
+        {{"March.kivo", "March-01.kivo"}, "March-02.kivo"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.proposed);
+        for (const char* name : c.existing) {
+            testsupport::WriteWholeFile(folder / name, "download");
+        }
+        testsupport::ScriptedUiBroker broker;
+        broker.AnswerFileName(csv_path_);
+        broker.AnswerFileName(std::nullopt);
+        EXPECT_FALSE(AskCsvConversionPaths(folder_.path(), NothingOpen));
+        ASSERT_EQ(broker.Asked().size(), 2u);
+        EXPECT_EQ(broker.Asked()[1].fileRequest.fileName, folder / c.proposed);
+    }
+}
+
+TEST_F(CsvConversionThreadTest, ADataFileOpenInAWindowIsRefusedAndTheNameAskedAgain) {
+    fs::create_directories(csv_path_.parent_path());
+    testsupport::WriteWholeFile(data_path_, "download");
+    const fs::path other = folder_ / "other.kivo";
+    testsupport::ScriptedUiBroker broker;
+    broker.AnswerFileName(csv_path_);
+    broker.AnswerFileName(data_path_);
+    broker.AnswerMessageBox(IDOK);
+    broker.AnswerFileName(other);
+    const std::optional<CsvConversionPaths> paths =
+        AskCsvConversionPaths(folder_.path(), [&](const fs::path& path) { return path == data_path_; });
+    ASSERT_TRUE(paths);
+    EXPECT_EQ(paths->data, other);
+    const auto asked = broker.Asked();
+    ASSERT_EQ(asked.size(), 4u);
+    EXPECT_EQ(asked[2].text,
+              platform::FormatLoadedText(IDS_CONVERSION_ONTO_OPEN_FILE, {data_path_.string()}));
+    EXPECT_EQ(asked[2].style, MB_OK | MB_ICONEXCLAMATION);
+    // Asked again, the box proposes a name that is free.
+    EXPECT_EQ(asked[3].fileRequest.fileName, data_path_.parent_path() / "March-01.kivo");
+    EXPECT_EQ(testsupport::ReadWholeFile(data_path_), "download");
 }
 
 }  // namespace

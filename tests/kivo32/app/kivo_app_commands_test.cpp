@@ -38,6 +38,7 @@
 #include "kivo32/views/views_ids.h"
 #include "platform/base/message_box_flags.h"
 #include "platform/base/program_texts.h"
+#include "platform/base/text_format.h"
 #include "platform/base/ui_broker.h"
 #include "platform/base/window_messages.h"
 #include "platform/ui/child_frame.h"
@@ -51,12 +52,15 @@
 #include "platform/ui/program_settings.h"
 #include "platform/ui/qt_text.h"
 #include "platform/ui/qt_ui_broker.h"
+#include "shared/datafile/csv_import.h"
+#include "shared/datafile/message_sink.h"
 #include "shared/link/link_clock.h"
 #include "tests/kivo32/app/hand_on_to_application.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/ui/modal_driver.h"
 #include "tests/support/ui/qt_test_application.h"
+#include "tests/support/whole_file.h"
 #include "tools/loggersim/data_memory.h"
 #include "tools/loggersim/logger_model.h"
 #include "tools/loggersim/logger_simulator.h"
@@ -203,6 +207,31 @@ TEST_F(KivoAppCommandsTest, ADownloadProposesANumberedNameAndOpensTheFileAsAData
     EXPECT_TRUE(proposed.filename().string().ends_with("-01.kivo")) << proposed;
     EXPECT_EQ(Asked<DataFileSaveRequest>()->titleId, IDS_DOWNLOAD_TITLE_NEW);
     EXPECT_TRUE(std::filesystem::exists(target));
+}
+
+TEST_F(KivoAppCommandsTest, ACsvIsNotConvertedOntoTheDataFileOpenInAGrid) {
+    const std::filesystem::path csv = folder_ / "site.csv";
+    const std::filesystem::path data = folder_ / "site.kivo";
+    testsupport::WriteWholeFile(csv,
+                                "\"Record\",\"Record\",\"Record\",\"Chan 1\"\r\n"
+                                "\"Number\",\"Date\",\"Time\",\"Avg KW\"\r\n"
+                                "1,03/03/24,10:00:00,1.5\r\n2,03/03/24,10:15:00,2.5\r\n");
+    ASSERT_TRUE(ConvertCSVToDataFile(csv, data, MessageBoxSink()));
+    ASSERT_NE(app_.GetDocManager().OpenDocumentFile(data), nullptr);
+    const std::string download = testsupport::ReadWholeFile(data);
+
+    const std::size_t before = broker_.Asked().size();
+    broker_.AnswerFileName(csv);
+    broker_.AnswerFileName(data);
+    broker_.AnswerMessageBox(IDOK);
+    broker_.AnswerFileName(std::nullopt);
+    ASSERT_TRUE(Route(ID_CONVERT_CSV));
+    const auto asked = broker_.Asked();
+    ASSERT_EQ(asked.size(), before + 4);
+    EXPECT_EQ(asked[before + 1].fileRequest.fileName, folder_ / "site-01.kivo");
+    EXPECT_EQ(asked[before + 2].text,
+              platform::FormatLoadedText(IDS_CONVERSION_ONTO_OPEN_FILE, {data.string()}));
+    EXPECT_EQ(testsupport::ReadWholeFile(data), download);
 }
 
 TEST_F(KivoAppCommandsTest, CommandsNoMenuCarriesAreGreyedAndDoNothing) {

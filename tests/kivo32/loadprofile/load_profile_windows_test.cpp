@@ -1,10 +1,11 @@
 // The load-profile windows on a data grid offscreen: a channel over a week profiled as a table, switched
 // to weekly and weekdays through the frame as the dialog bar does it, shown as a graph and back, a second
 // window with its own parameters, a window closed while it computes, the CSV export, the graph printed to
-// PDF, and the analysis values with their report.
+// PDF, and the analysis values with their report, each line shown whole.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPointer>
 
 #include "kivo32/analysis/load_profile_graph_data.h"
@@ -271,6 +272,49 @@ TEST_F(LoadProfileWindowsTest, AnalysisValuesOfEachKindAndTheirReport) {
     EXPECT_EQ(text.find("KIVO Analysis Values"), 0U);
     EXPECT_EQ(text.rfind("KIVO Analysis Values"), 0U);
     EXPECT_NE(text.find("  Total:   1104"), std::string::npos);
+}
+
+TEST(AnalysisValueDlgTest, EveryValueLineShowsWholeFromItsFirstDigit) {
+    testsupport::EnsureQtApplication();
+    SetProgramTexts(platform::EnglishTexts());
+    for (const int kind : {4, 3, 5}) {
+        SCOPED_TRACE(kind);
+        AnalysisValueRecord record;
+        record.kind = kind;
+        record.file = "month.kivo";
+        record.values.decimals = 3;
+        record.values.total = 1234567.125;
+        const double values[] = {132.25, 120.0, 119.5, 110.0, 100.0};
+        for (int i = 0; i < ColumnAnalysis::kRanked; ++i) {
+            const ColumnAnalysis::Entry entry{values[i], "07/03/2024",
+                                              platform::StringPrintf("13:%02d:00", i)};
+            record.values.highest[static_cast<std::size_t>(i)] = entry;
+            record.values.lowest[static_cast<std::size_t>(ColumnAnalysis::kRanked - 1 - i)] = entry;
+        }
+        CAnalysisValueDlg dialog("month.kivo");
+        dialog.SetAnalysisValues(record);
+        dialog.show();
+        QApplication::processEvents();
+        int shown = 0;
+        for (QLineEdit* line : dialog.findChildren<QLineEdit*>()) {
+            if (!line->isVisible()) {
+                continue;
+            }
+            ++shown;
+            const QString text = line->text();
+            EXPECT_EQ(line->cursorPosition(), 0) << text.toStdString();
+            // With the caret at the end, the box scrolls only when the text is wider than it: its left
+            // edge then no longer shows the first character.
+            line->end(false);
+            line->grab();
+            EXPECT_EQ(line->cursorPositionAt(QPoint(line->contentsRect().left() + 1, line->height() / 2)), 0)
+                << text.toStdString();
+        }
+        EXPECT_EQ(shown, kind == 5 ? 1 : ColumnAnalysis::kRanked);
+        EXPECT_EQ(dialog.Display().lines[0], kind == 4   ? "132.250 (07/03/2024 13:00:00)"
+                                             : kind == 3 ? "100.000 (07/03/2024 13:04:00)"
+                                                         : "1234567.125");
+    }
 }
 
 }  // namespace

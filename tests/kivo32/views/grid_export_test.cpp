@@ -64,6 +64,41 @@ TEST_F(GridExportTest, CsvOfColumnsSelectedApartHasThoseColumnsOnly) {
     EXPECT_EQ(lines[3], "3,03/15/24,10:30:00," + Cell(3, 3) + "," + Cell(3, 5));
 }
 
+TEST_F(GridExportTest, CsvOfASelectionKeepsTheTimeOfEachMaximum) {
+    // Channel 1 logs its maximum kW with the time it occurred, then its average.
+    CSetupTable setup = datafiletest::OneValueSetup(0);
+    setup.GetHardwareChannel(0).SetPowerOptions(kQuantityKW, kOptionBit4 | kOptionBit1);
+    std::vector<datafiletest::Bytes> records;
+    for (int i = 0; i < 3; ++i) {
+        datafiletest::Bytes record(CRawData::kFirstValueOffset + 4 + 3 + 4, 0);
+        WriteRecordDate(record, CRawData::kDateOffset, {24, 3, 15});
+        WriteRecordTimeOfDay(record, CRawData::kTimeOffset, {10, 15 * i, 0});
+        WriteRecordFloat(record, CRawData::kFirstValueOffset, 120.0f + static_cast<float>(i));
+        WriteRecordTimeOfDay(record, CRawData::kFirstValueOffset + 4, {9, 50 + i, 7});
+        WriteRecordFloat(record, CRawData::kFirstValueOffset + 7, 100.0f + static_cast<float>(i));
+        records.push_back(record);
+    }
+    CRawDataView* view = OpenGrid("peaks.kivo", setup, records);
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->GetColCount(), 5);
+    // Max KW, Time of Max, Avg KW over records 2 and 3.
+    view->Grid().MouseDown(2, 3, 0);
+    view->Grid().MouseMove(3, 5);
+    view->Grid().MouseUp(3, 5, 0);
+    const auto path = folder_ / "peaks.csv";
+    broker_.AnswerMessageBox(IDOK);
+    ASSERT_TRUE(view->ExportCSVFile(path));
+    const auto lines = Lines(path);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], R"("Record","","","Chan 1","Chan 1","Chan 1")");
+    EXPECT_EQ(lines[1], R"("Number","Date","Time","Max KW","Time of Max","Avg KW")");
+    EXPECT_EQ(lines[2],
+              "2,03/15/24,10:15:00," + view->GetCellText(2, 3) + ",09:51:07," + view->GetCellText(2, 5));
+    EXPECT_EQ(lines[3],
+              "3,03/15/24,10:30:00," + view->GetCellText(3, 3) + ",09:52:07," + view->GetCellText(3, 5));
+    EXPECT_EQ(view->GetCellText(3, 3).substr(0, 3), "122");
+}
+
 TEST_F(GridExportTest, CsvThatCannotBeCreatedIsReported) {
     const auto path = folder_ / "missing folder" / "x.csv";
     broker_.AnswerMessageBox(IDOK);

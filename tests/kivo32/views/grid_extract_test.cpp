@@ -1,5 +1,6 @@
 // Extracting a range of a data file: the record and date dialogs' refusals, the dialogs run from the
-// application's commands, and the refusal to extract from an extract.
+// application's commands, a date range inside a gap of the records, and the refusal to extract from an
+// extract.
 #include <gtest/gtest.h>
 
 #include <QPushButton>
@@ -149,6 +150,30 @@ TEST_F(GridExtractTest, ExtractByDateTakesADay) {
     ASSERT_NE(extract, nullptr);
     // From 00:15 to 08:45 on the 16th: 35 records.
     EXPECT_EQ(extract->GetRawData().GetRecordCount(), 35);
+}
+
+TEST_F(GridExtractTest, ExtractByDateInsideAGapSaysThatTheRangeHoldsNoRecord) {
+    // Records every 15 minutes from 10:00, none from 15:00 to 19:45.
+    std::vector<datafiletest::Bytes> records =
+        gridtest::Records(96, 1, 900, [](int i, int) { return float(i); });
+    records.erase(records.begin() + 20, records.begin() + 40);
+    CRawDataView* view = OpenGrid("gap.kivo", gridtest::ChannelsSetup(1), records);
+    ASSERT_NE(view, nullptr);
+    testsupport::OnNextModal([&](QWidget* window) {
+        auto* dialog = qobject_cast<CDialogExtractDataByDate*>(window);
+        ASSERT_NE(dialog, nullptr);
+        SetText(dialog, IDC_EXTRACT_FROM_HOUR, "16");
+        SetText(dialog, IDC_EXTRACT_TO_DAY, "15");
+        SetText(dialog, IDC_EXTRACT_TO_HOUR, "17");
+        SetText(dialog, IDC_EXTRACT_TO_MINUTE, "30");
+        dialog->accept();
+    });
+    // The gap is also told when the file opens.
+    broker_.SetDefaultAnswer(IDOK);
+    EXPECT_EQ(ExtractDataByDate(*view), nullptr);
+    ASSERT_FALSE(broker_.Asked().empty());
+    EXPECT_EQ(broker_.Asked().back().text, LoadText(IDS_EXTRACT_NO_RECORDS_IN_RANGE));
+    EXPECT_EQ(documents_.Templates().front()->Documents().size(), 2u);
 }
 
 }  // namespace
