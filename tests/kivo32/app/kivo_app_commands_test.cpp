@@ -24,6 +24,7 @@
 #include "kivo32/app/main_frame.h"
 #include "kivo32/app/main_frame_ids.h"
 #include "kivo32/app/smart_mdi_template.h"
+#include "kivo32/app/status_wnd.h"
 #include "kivo32/dialogs/dialogs_ids.h"
 #include "kivo32/session/session_el.h"
 #include "kivo32/session/session_owner.h"

@@ -150,7 +150,7 @@ TEST_F(SessionEndTest, AfterTheFarEndClosedNoFarewellIsWaitedFor) {
     // The link tells the main window that it was lost.
     const std::string lost = LoadText(IDS_NETWORK_LINK_LOST);
     ASSERT_TRUE(Eventually([this, &lost] {
-        for (const std::string& text : StatusTexts(STATUS_TEXT)) {
+        for (const std::string& text : StatusTexts(STATUS_LINK_LOST)) {
             if (text.rfind(lost, 0) == 0) {
                 return true;
             }

@@ -30,6 +30,7 @@
 #include "tests/support/eventually.h"
 #include "tests/support/fake_app_context.h"
 #include "tests/support/link_test_session.h"
+#include "tests/support/resource_texts.h"
 #include "tests/support/scripted_ui_broker.h"
 #include "tests/support/silence_skipper.h"
 #include "tests/support/whole_file.h"
@@ -63,6 +64,7 @@ protected:
         simulator_.reset();
         app_.Set(CAppContext::Flag::Abort, false);
         ClearNetLinkError();
+        SetProgramTexts({});
     }
 
     bool IsNetwork() const { return GetParam() == Transport::Tcp; }
@@ -267,6 +269,7 @@ TEST_P(ConnectionTest, AReplySplitAcrossManyReads) {
 }
 
 TEST_P(ConnectionTest, TheFarEndClosingTheLinkEndsTheCommandAtOnce) {
+    SetProgramTexts(testsupport::LoadResourceTexts("en", "link"));
     ASSERT_TRUE(Connect());
     const int taken = Logger().CommandCount();
     SetFaults([taken](SimulatorFaults& f) { f.closeAfter = taken; });
