@@ -209,7 +209,9 @@ TEST_F(SmartDocManagerTest, FileOpenOpensAFileByTheKindItsExtensionNames) {
         documents_.OnFileOpen();
         platform::Document* opened = documents_.FindDocumentByPath(folder_ / test.name);
         ASSERT_NE(opened, nullptr) << test.name;
-        EXPECT_EQ(documents_.FindTemplate(test.kind)->Documents().back(), opened) << test.name;
+        const auto& ofItsKind = documents_.FindTemplate(test.kind)->Documents();
+        ASSERT_FALSE(ofItsKind.empty()) << test.name << " opened as another kind";
+        EXPECT_EQ(ofItsKind.back(), opened) << test.name;
     }
 }
 
