@@ -473,7 +473,8 @@ TEST_F(KivoAppCommandsTest, AfterTheLinkIsLostTheWindowAndTheNextCommandSaySoAnd
     auto* frame = dynamic_cast<CMainFrame*>(app_.GetMainWindow());
     ASSERT_NE(frame, nullptr);
     const auto field = [frame](unsigned id) { return frame->StatusWindow().Protocol().Text(id); };
-    ASSERT_FALSE(field(IDC_STATUS_LOGGER_TITLE).empty());
+    // The logger's identity reaches the window as a posted message.
+    ASSERT_TRUE(testsupport::ProcessEventsUntil([&] { return !field(IDC_STATUS_LOGGER_TITLE).empty(); }));
 
     // The logger's end of the pseudo-terminal goes, as a cable pulled out.
     simulator_.Stop();

@@ -113,6 +113,9 @@ TEST_F(SessionEndTest, WhileTheCommandsDialogIsOpenTheDialogIsClosedFirst) {
 TEST_F(SessionEndTest, DuringADownloadTheRecoveryQuestionItsCancelBringsIsGivenUpAndNoRawFileStays) {
     OpenDialogBroker<DataRecoveryRequest> broker;
     owner_.SetDialogEnder([&broker] { broker.Close(); });
+    // The box that tells what the disk holds once the download is given up.
+    broker.SetDefaultAnswer(IDOK);
+    broker_.SetDefaultAnswer(IDOK);
     LoggerSimulator simulator(*FindLoggerModel("quarven-rs"));
     simulator.Logger().ChangeState([](LoggerState& s) {
         ClearQuarvenRecords(s);
