@@ -164,7 +164,15 @@ int CCsvExport::ExportCSV(const std::filesystem::path& csvPath, bool headerSecti
         return kFieldListFailed;
     }
     const long size = data_.GetRecordSize();
-    const long blockRecords = std::min(std::max(1L, kBlockBytes / size), record_count_);
+    // Blocks no larger than the records the file holds, so that a header claiming more than were
+    // written costs no megabytes; a file cut short still fails at its end.
+    std::uint64_t length = 0;
+    if (!ReportingFileErrors(messages, [&] { length = file.Length(); })) {
+        return kFileError;
+    }
+    const auto offset = static_cast<std::uint64_t>(data_.GetDataOffset());
+    const auto held = static_cast<long>((length - std::min(length, offset)) / static_cast<std::uint64_t>(size));
+    const long blockRecords = std::max(1L, std::min({kBlockBytes / size, record_count_, held}));
     std::vector<std::uint8_t> block;
     try {
         block.resize(static_cast<std::size_t>(blockRecords * size));

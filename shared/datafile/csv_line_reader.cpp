@@ -1,4 +1,4 @@
-// CsvLineReader: the lines of a CSV text file, read through a large buffer, with rewinding.
+// CsvLineReader: the lines of a CSV text file, read through a buffer of up to a megabyte, with rewinding.
 #include "shared/datafile/csv_line_reader.h"
 
 #include <algorithm>
@@ -23,15 +23,29 @@ bool CsvLineReader::Open(const std::filesystem::path& path, CPSTFileException& e
     start_ = end_ = 0;
     pushed_back_.reset();
     line_ended_ = true;
-    if (buffer_ == nullptr) {
-        buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
+    if (!file_.Open(path, platform::BinaryFile::Mode::Read, error)) {
+        return false;
     }
-    return file_.Open(path, platform::BinaryFile::Mode::Read, error);
+    // No larger than the file: a short file costs no megabyte of memory. A file that grows meanwhile
+    // is still read whole, in more fills.
+    std::uint64_t length = 0;
+    try {
+        length = file_.Length();
+    } catch (const CPSTFileException& failure) {
+        error = failure;
+        return false;
+    }
+    const auto wanted = static_cast<std::size_t>(std::clamp<std::uint64_t>(length, 1, kBufferSize));
+    if (wanted > buffer_size_) {
+        buffer_ = std::make_unique_for_overwrite<char[]>(wanted);
+        buffer_size_ = wanted;
+    }
+    return true;
 }
 
 bool CsvLineReader::Fill() {
     start_ = 0;
-    end_ = file_.Read(buffer_.get(), kBufferSize);
+    end_ = file_.Read(buffer_.get(), buffer_size_);
     return end_ > 0;
 }
 

@@ -1,4 +1,4 @@
-// CsvLineReader: the lines of a CSV text file, read through a large buffer, with rewinding.
+// CsvLineReader: the lines of a CSV text file, read through a buffer of up to a megabyte, with rewinding.
 #pragma once
 
 #include <cstdint>
@@ -43,6 +43,7 @@ private:
 
     platform::BinaryFile file_;
     std::unique_ptr<char[]> buffer_;
+    std::size_t buffer_size_ = 0;
     std::size_t start_ = 0;
     std::size_t end_ = 0;
     // The line given last when it is not a view of the buffer.

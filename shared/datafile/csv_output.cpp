@@ -14,7 +14,6 @@ CsvOutput::~CsvOutput() {
 void CsvOutput::Create(const std::filesystem::path& path) {
     temp_ = platform::TempFileBeside(path);
     file_.Open(temp_.Path(), platform::BinaryFile::Mode::Create);
-    text_.reserve(kWriteSize + kWriteSize / 4);
 }
 
 void CsvOutput::WriteIfFull() {
